@@ -1,0 +1,45 @@
+# make run   installs what is missing, builds, and starts the program on its sample data
+# make test  installs what is missing, builds, and runs the test suite
+BUILD ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test run bench fuzz test-asan format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > $(BUILD).configure.log 2>&1 \
+		|| (cat $(BUILD).configure.log; exit 1)
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 600
+
+run: build
+	@scripts/run-samples $(BUILD)
+
+bench: build
+	@$(BUILD)/bin/kvbench --benchmark_min_time=0.2
+
+# The test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan:
+	@$(MAKE) --no-print-directory test BUILD=build-asan \
+		CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=ON -DKV_BUILD_BENCH=OFF"
+
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60).
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps --fuzz
+	@scripts/run-fuzz $(FUZZ_SECONDS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD) build-asan build-fuzz $(BUILD).configure.log

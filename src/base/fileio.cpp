@@ -1,0 +1,61 @@
+#include "base/fileio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <unistd.h>
+
+namespace kv {
+
+TIoResult ReadFileBytes(const QString& path, QByteArray& data) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return TIoResult::Failure(f.errorString());
+    data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return TIoResult::Failure(f.errorString());
+    return TIoResult::Success();
+}
+
+TIoResult WriteFileAtomic(const QString& path, const QByteArray& data, const QString& backupPath) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return TIoResult::Failure(f.errorString());
+    if (f.write(data) != data.size()) {
+        const QString error = f.errorString();
+        f.cancelWriting();
+        return TIoResult::Failure(error);
+    }
+    if (!backupPath.isEmpty() && QFileInfo::exists(path)) {
+        // The backup is a second name for the current file: the target keeps its contents
+        // until the new file replaces it.
+        QFile::remove(backupPath);
+        const QByteArray from = QFile::encodeName(path);
+        const QByteArray to = QFile::encodeName(backupPath);
+        if (::link(from.constData(), to.constData()) != 0)
+            QFile::copy(path, backupPath);
+    }
+    if (!f.commit())
+        return TIoResult::Failure(f.errorString());
+    return TIoResult::Success();
+}
+
+bool DeleteFileOrTrash(const QString& path, bool toTrash) {
+    if (!QFileInfo::exists(path))
+        return false;
+    if (toTrash && QFile::moveToTrash(path))
+        return true;
+    return QFile::remove(path);
+}
+
+QString ChangeFileExt(const QString& path, const QString& ext) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot > slash)
+        return path.left(dot) + ext;
+    return path + ext;
+}
+
+} // namespace kv

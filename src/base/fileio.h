@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whole-file reading and writing with errors reported by value.
+namespace kv {
+
+struct TIoResult {
+    bool Ok = true;
+    QString Message;
+    int Line = 0; // 1-based line of a format error, 0 when it does not apply
+
+    static TIoResult Success() { return {}; }
+    static TIoResult Failure(const QString& message, int line = 0) { return {false, message, line}; }
+    explicit operator bool() const { return Ok; }
+};
+
+TIoResult ReadFileBytes(const QString& path, QByteArray& data);
+
+// Writes the file in one step: the bytes go to a temporary file beside the target, which then
+// replaces the target, so the target always holds either the old or the new contents. With
+// `backup` the previous contents are kept as `backupPath` (replacing an older backup).
+TIoResult WriteFileAtomic(const QString& path, const QByteArray& data,
+                          const QString& backupPath = QString());
+
+// Deletes a file, into the desktop trash when `toTrash` is set. False when it could not.
+bool DeleteFileOrTrash(const QString& path, bool toTrash);
+
+// The path with its extension (after the last dot of the file name) replaced by `ext`
+// (given with its dot, e.g. ".bak").
+QString ChangeFileExt(const QString& path, const QString& ext);
+
+} // namespace kv

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The program folder and the data folders found relative to it, never relative to the
+// current directory. Every folder is returned with a trailing '/'.
+namespace kv {
+
+// $KELVORANDINE_HOME when set; else the executable's folder when it is writable; else the
+// per-user data folder.
+QString ProgramFolder();
+QString SavesFolder();    // "SAVES/": tournament files
+QString LanguageFolder(); // "Language/": language files
+QString StylesFolder();   // "STYLES/": table styles, place styles, column sets, import schemes
+QString SortSeqsFolder(); // "SORTSEQS/": sort schemes
+QString TournamentListPath(); // "tournlst.dat"
+
+} // namespace kv

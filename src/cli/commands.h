@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// The commands of kvtool; each takes its own arguments and returns the exit status.
+namespace kvcli {
+
+int CmdScore(const QStringList& args);
+
+} // namespace kvcli

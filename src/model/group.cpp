@@ -1,0 +1,167 @@
+#include "model/group.h"
+
+#include "base/language.h"
+#include "model/match.h"
+#include "model/team.h"
+#include "model/tournament.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace kv {
+
+TGroup::TGroup(TTournament* tournament, const QString& name, int legs, int conferenceId, int id)
+    : Tournament(tournament), Id(id), ConferenceId(conferenceId), Name(name), Legs(legs) {}
+
+void TGroup::SetTeamOrder(std::vector<TTeam*> order) {
+    Q_ASSERT(order.size() == teams_.size());
+    teams_ = std::move(order);
+}
+
+TTeam* TGroup::TeamAt(int index) const {
+    return index >= 0 && index < TeamCount() ? teams_[static_cast<size_t>(index)] : nullptr;
+}
+
+TTeam* TGroup::TeamById(int id) const {
+    for (TTeam* t : teams_)
+        if (t->Id == id)
+            return t;
+    return nullptr;
+}
+
+int TGroup::PlaceOf(const TTeam* team) const {
+    const auto it = std::find(teams_.begin(), teams_.end(), team);
+    return it == teams_.end() ? -1 : static_cast<int>(it - teams_.begin()) + 1;
+}
+
+TTeam* TGroup::TeamByName(const QString& name) const {
+    for (TTeam* t : teams_)
+        if (t->Name.compare(name, Qt::CaseInsensitive) == 0)
+            return t;
+    return nullptr;
+}
+
+TTeam* TGroup::TeamBySymbol(const QString& symbol) const {
+    const QString wanted = symbol.trimmed().toUpper();
+    if (wanted.isEmpty())
+        return nullptr;
+    for (TTeam* t : teams_)
+        if (t->Symbol.toUpper() == wanted)
+            return t;
+    return nullptr;
+}
+
+TMatch* TGroup::MatchAt(int index) const {
+    return index >= 0 && index < MatchCount() ? matches_[static_cast<size_t>(index)] : nullptr;
+}
+
+TMatch* TGroup::MatchById(int id) const {
+    for (TMatch* m : matches_)
+        if (m->Id == id)
+            return m;
+    return nullptr;
+}
+
+namespace {
+
+bool IsPair(const TMatch* m, int a, int b) {
+    return (m->HomeTeamId == a && m->VisitorTeamId == b) ||
+           (m->HomeTeamId == b && m->VisitorTeamId == a);
+}
+
+} // namespace
+
+TMatch* TGroup::MatchOfPairInLeg(int teamA, int teamB, int leg) const {
+    for (TMatch* m : matches_)
+        if (m->Leg == leg && IsPair(m, teamA, teamB))
+            return m;
+    return nullptr;
+}
+
+TMatch* TGroup::MatchOfPairAtPosition(int home, int visitor, int position, bool eitherVenue) const {
+    const bool byLeg = Style.ShowAwayResults;
+    for (TMatch* m : matches_) {
+        const bool exact = m->HomeTeamId == home && m->VisitorTeamId == visitor;
+        if (!(exact || (eitherVenue && IsPair(m, home, visitor))))
+            continue;
+        if ((byLeg ? m->Leg : m->GridPosition) == position)
+            return m;
+    }
+    return nullptr;
+}
+
+std::vector<TMatch*> TGroup::MatchesOfPair(int home, int visitor, bool eitherVenue) const {
+    std::vector<TMatch*> out;
+    for (TMatch* m : matches_) {
+        if (static_cast<int>(out.size()) >= Legs)
+            break;
+        const bool exact = m->HomeTeamId == home && m->VisitorTeamId == visitor;
+        if (exact || (eitherVenue && IsPair(m, home, visitor)))
+            out.push_back(m);
+    }
+    return out;
+}
+
+int TGroup::PlannedMatchCount() const {
+    const auto pairs = [](qint64 n) { return n * (n - 1) / 2; };
+    if (Kind == KindJoint && Tournament && !Tournament->HasConferences()) {
+        qint64 total = 0;
+        for (const auto& g : Tournament->Groups())
+            total += pairs(g->TeamCount()) * g->Legs;
+        return static_cast<int>(std::min<qint64>(total, INT_MAX));
+    }
+    return static_cast<int>(std::min<qint64>(pairs(TeamCount()) * Legs, INT_MAX));
+}
+
+int TGroup::NextFreeLeg(int home, int visitor, int start) const {
+    const std::vector<TMatch*> pair = MatchesOfPair(home, visitor, true);
+    const int h = (Legs + 1) / 2;
+    const auto taken = [&](int leg) {
+        return std::any_of(pair.begin(), pair.end(), [leg](const TMatch* m) { return m->Leg == leg; });
+    };
+    int p = start;
+    int increases = 0;
+    while (taken(p)) {
+        if (increases == h + 1 || p > INT_MAX - h - 1)
+            return 1;
+        ++p;
+        ++increases;
+    }
+    return p;
+}
+
+int TGroup::ProposedGridPosition(int home, int visitor, int leg, int matchId) const {
+    std::vector<const TMatch*> ordered;
+    for (const TMatch* m : matches_)
+        if (m->HomeTeamId == home && m->VisitorTeamId == visitor)
+            ordered.push_back(m);
+    const int h = (Legs + 1) / 2;
+    const auto taken = [&](int pos) {
+        return std::any_of(ordered.begin(), ordered.end(), [&](const TMatch* m) {
+            return m->Id != matchId && m->GridPosition == pos;
+        });
+    };
+    const auto first = static_cast<int>((static_cast<qint64>(leg) + 1) / 2);
+    if (!taken(first))
+        return first;
+    const auto low = static_cast<int>(std::max<qint64>(1, static_cast<qint64>(leg) - h));
+    for (int k = low; k <= std::min(leg, h); ++k)
+        if (!taken(k))
+            return k;
+    return -1;
+}
+
+QString TGroup::DefaultLabel() const {
+    return QStringLiteral("%1 %2").arg(LangText(5107, "Group")).arg(Id + 1);
+}
+
+QString TGroup::LongLabel() const { return QStringLiteral("%1 <%2>").arg(DefaultLabel(), Name); }
+
+void TGroup::AddPlaceFont() { PlaceFonts.push_back(TPlaceFont::FromFont(Style.Font)); }
+
+void TGroup::DropLastPlaceFont() {
+    if (!PlaceFonts.empty())
+        PlaceFonts.pop_back();
+}
+
+} // namespace kv

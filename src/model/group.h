@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/tablestyle.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace kv {
+
+class TMatch;
+class TTeam;
+class TTournament;
+
+enum TGroupKind : quint8 { KindJoint = 0, KindGroup = 1, KindConference = 2 };
+
+// Every table: a group or division (kind 1), a conference table (kind 2) or the joint table
+// of the whole tournament (kind 0). A table refers to its teams and matches; the tournament
+// owns them and every change of membership goes through the tournament's operations.
+class TGroup {
+public:
+    TGroup(TTournament* tournament, const QString& name, int legs, int conferenceId, int id);
+    TGroup(const TGroup&) = delete;
+    TGroup& operator=(const TGroup&) = delete;
+
+    TTournament* Tournament = nullptr;
+    int Id = -1;
+    int ConferenceId = -1;
+    QString Name;
+    int Legs = 1;
+    TGroupStyle Style;
+    bool Enabled = true;
+    TGroupKind Kind = KindGroup;
+    std::vector<TPlaceFont> PlaceFonts; // one per place, place 1 first
+
+    // The teams in their current order (ranking order once sorted).
+    const std::vector<TTeam*>& Teams() const { return teams_; }
+    const std::vector<TMatch*>& Matches() const { return matches_; }
+    // Reorders the teams (ranking, order of entry); `order` holds the same teams.
+    void SetTeamOrder(std::vector<TTeam*> order);
+
+    int TeamCount() const { return static_cast<int>(teams_.size()); }
+    int MatchCount() const { return static_cast<int>(matches_.size()); }
+    TTeam* TeamAt(int index) const;
+    TTeam* TeamById(int id) const;
+    // 1-based position of the team; -1 when it is not in this table.
+    int PlaceOf(const TTeam* team) const;
+    TTeam* TeamByName(const QString& name) const;
+    TTeam* TeamBySymbol(const QString& symbol) const;
+    TMatch* MatchAt(int index) const;
+    TMatch* MatchById(int id) const;
+
+    // A match of the two teams, in either venue, in leg `leg`.
+    TMatch* MatchOfPairInLeg(int teamA, int teamB, int leg) const;
+    // The match with exactly this home and visiting team (or either venue) whose grid
+    // position, or leg when away results are shown, equals `position`.
+    TMatch* MatchOfPairAtPosition(int home, int visitor, int position, bool eitherVenue) const;
+    // The matches of the pair; counting stops at `Legs` matches.
+    std::vector<TMatch*> MatchesOfPair(int home, int visitor, bool eitherVenue) const;
+
+    int PlannedMatchCount() const;
+    // The next leg from `start` on that the pair has no match in (1 when none is found).
+    int NextFreeLeg(int home, int visitor, int start) const;
+    // The position of a new match of `home` against `visitor` in leg `leg` inside its
+    // results-grid cell; -1 when every position is taken.
+    int ProposedGridPosition(int home, int visitor, int leg, int matchId) const;
+
+    QString DefaultLabel() const;
+    QString LongLabel() const;
+
+    // Appends a place font built from the table's style font / drops the last one.
+    void AddPlaceFont();
+    void DropLastPlaceFont();
+
+private:
+    friend class TTournament;
+    std::vector<TTeam*> teams_;
+    std::vector<TMatch*> matches_;
+};
+
+} // namespace kv

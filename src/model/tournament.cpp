@@ -1,0 +1,332 @@
+#include "model/tournament.h"
+
+#include "base/formats.h"
+#include "base/language.h"
+#include "base/preferences.h"
+#include "model/sport.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kv {
+
+bool TMatchFilter::Passes(const TMatch& m) const {
+    if (LegRangeSet()) {
+        if ((LegFrom != -1 && m.Leg < LegFrom) || (LegTo != -1 && m.Leg > LegTo))
+            return false;
+    }
+    if (DateRangeSet()) {
+        if (!m.HasDate)
+            return false;
+        const double day = DayPart(m.Date);
+        if ((DateFrom != 0 && day < DayPart(DateFrom)) || (DateTo != 0 && day > DayPart(DateTo)))
+            return false;
+    }
+    if (MatchdayRangeSet()) {
+        if (!m.HasMatchday())
+            return false;
+        if ((MatchdayFrom != -1 && m.Matchday < MatchdayFrom) ||
+            (MatchdayTo != -1 && m.Matchday > MatchdayTo))
+            return false;
+    }
+    return true;
+}
+
+TConference::TConference(TTournament* tournament, int id, const QString& name,
+                         const TGroupStyle& style)
+    : Tournament(tournament), Id(id), Name(name),
+      Table(std::make_unique<TGroup>(tournament, name, tournament ? tournament->GroupLegs : 1, id, id)) {
+    Table->Kind = KindConference;
+    Table->Style = style;
+}
+
+quint64 TPairLegIndex::Key(int a, int b, int leg) {
+    const auto lo = static_cast<quint32>(std::min(a, b));
+    const auto hi = static_cast<quint32>(std::max(a, b));
+    // Team ids of real tournaments are small; mix the three values into one key.
+    return (static_cast<quint64>(lo) * 0x9E3779B97F4A7C15ULL) ^ (static_cast<quint64>(hi) << 21) ^
+           (static_cast<quint64>(static_cast<quint32>(leg)) << 42) ^ hi;
+}
+
+namespace {
+
+std::vector<int> DefaultFixtureColumns() {
+    std::vector<int> columns;
+    const QStringList parts = PrefString("", "DefaultFixturesCols").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& p : parts) {
+        bool ok = false;
+        const int id = p.trimmed().toInt(&ok);
+        if (ok && id >= 0 && id <= 18 && std::find(columns.begin(), columns.end(), id) == columns.end())
+            columns.push_back(id);
+    }
+    if (columns.empty())
+        for (int i = 0; i <= 8; ++i)
+            columns.push_back(i);
+    return columns;
+}
+
+} // namespace
+
+TTournament::TTournament()
+    : Dimensions(TTableDimensions::FromSettings(SportOther)), View(TTableView::FromSettings()),
+      FixtureColumns(DefaultFixtureColumns()),
+      joint_(std::make_unique<TGroup>(this, LangText(5102, "Team"), 0, -1, -1)) {
+    joint_->Kind = KindJoint;
+    joint_->Style = TGroupStyle::FromSettings();
+}
+
+TTournament::~TTournament() = default;
+
+// ---------------------------------------------------------------- lookups
+
+TGroup* TTournament::GroupAt(int index) const {
+    return index >= 0 && index < static_cast<int>(groups_.size()) ? groups_[static_cast<size_t>(index)].get()
+                                                                   : nullptr;
+}
+
+TGroup* TTournament::GroupById(int id) const {
+    for (const auto& g : groups_)
+        if (g->Id == id)
+            return g.get();
+    return nullptr;
+}
+
+TConference* TTournament::ConferenceAt(int index) const {
+    return index >= 0 && index < static_cast<int>(conferences_.size())
+               ? conferences_[static_cast<size_t>(index)].get()
+               : nullptr;
+}
+
+TConference* TTournament::ConferenceById(int id) const {
+    for (const auto& c : conferences_)
+        if (c->Id == id)
+            return c.get();
+    return nullptr;
+}
+
+TTeam* TTournament::TeamById(int id) const {
+    TTeam* t = teamIndex_.value(id, nullptr);
+    if (t && t->Id == id)
+        return t;
+    return joint_->TeamById(id);
+}
+
+TGroup* TTournament::GroupOfTeam(int teamId) const {
+    const TTeam* team = TeamById(teamId);
+    return team ? GroupById(team->GroupId) : nullptr;
+}
+
+TConference* TTournament::ConferenceOfTeam(int teamId) const {
+    const TGroup* group = GroupOfTeam(teamId);
+    if (!group || group->ConferenceId == -1)
+        return nullptr;
+    return ConferenceById(group->ConferenceId);
+}
+
+TConference* TTournament::CommonConference(int teamA, int teamB) const {
+    TConference* a = ConferenceOfTeam(teamA);
+    return a && a == ConferenceOfTeam(teamB) ? a : nullptr;
+}
+
+TGroup* TTournament::TableOfTeam(int teamId) const {
+    TGroup* group = GroupOfTeam(teamId);
+    return group ? group : joint_.get();
+}
+
+int TTournament::LegsOfPair(int teamA, int teamB) const {
+    const TGroup* a = GroupOfTeam(teamA);
+    const TGroup* b = GroupOfTeam(teamB);
+    if (!a || !b)
+        return 0;
+    if (a == b)
+        return GroupLegs;
+    if (a->ConferenceId != -1 && a->ConferenceId == b->ConferenceId && ConferenceById(a->ConferenceId))
+        return ConferenceLegs;
+    return InterConferenceLegs;
+}
+
+namespace {
+
+template <typename List, typename Get> int LargestId(const List& list, Get get) {
+    int largest = -1;
+    for (const auto& item : list)
+        largest = std::max(largest, get(item));
+    return largest;
+}
+
+} // namespace
+
+int TTournament::LargestConferenceId() const {
+    return LargestId(conferences_, [](const auto& c) { return c->Id; });
+}
+int TTournament::LargestGroupId() const {
+    return LargestId(groups_, [](const auto& g) { return g->Id; });
+}
+int TTournament::LargestTeamId() const {
+    return LargestId(joint_->Teams(), [](const TTeam* t) { return t->Id; });
+}
+int TTournament::LargestRefereeId() const {
+    return LargestId(Referees, [](const TReferee& r) { return r.Id; });
+}
+int TTournament::LargestStadiumId() const {
+    return LargestId(Stadiums, [](const TStadium& s) { return s.Id; });
+}
+
+std::vector<TGroup*> TTournament::ShownTables() const {
+    std::vector<TGroup*> out;
+    switch (View.TableMode) {
+    case TableModeJoint:
+        out.push_back(joint_.get());
+        break;
+    case TableModeConferences:
+        for (const auto& c : conferences_)
+            out.push_back(c->Table.get());
+        break;
+    default:
+        for (const auto& g : groups_)
+            out.push_back(g.get());
+        break;
+    }
+    return out;
+}
+
+std::vector<TGroup*> TTournament::AllTables() const {
+    std::vector<TGroup*> out{joint_.get()};
+    for (const auto& c : conferences_)
+        out.push_back(c->Table.get());
+    for (const auto& g : groups_)
+        out.push_back(g.get());
+    return out;
+}
+
+// ---------------------------------------------------------------- referees and stadiums
+
+const TStadium* TTournament::StadiumById(int id) const {
+    for (const TStadium& s : Stadiums)
+        if (s.Id == id)
+            return &s;
+    return nullptr;
+}
+
+const TReferee* TTournament::RefereeById(int id) const {
+    for (const TReferee& r : Referees)
+        if (r.Id == id)
+            return &r;
+    return nullptr;
+}
+
+int TTournament::StadiumIdByName(const QString& name) const {
+    for (const TStadium& s : Stadiums)
+        if (s.Name.compare(name, Qt::CaseInsensitive) == 0)
+            return s.Id;
+    return -1;
+}
+
+int TTournament::RefereeIdByName(const QString& name) const {
+    for (const TReferee& r : Referees)
+        if (r.Name == name)
+            return r.Id;
+    return -1;
+}
+
+QString TTournament::StadiumName(int id) const {
+    const TStadium* s = id == -1 ? nullptr : StadiumById(id);
+    return s ? s->Name : QString();
+}
+
+QString TTournament::RefereeName(int id) const {
+    const TReferee* r = id == -1 ? nullptr : RefereeById(id);
+    return r ? r->Name : QString();
+}
+
+int TTournament::AddStadium(const QString& name, const QString& country, const QString& city,
+                            int capacity) {
+    const int id = LargestStadiumId() + 1;
+    Stadiums.push_back({id, name, country, city, capacity});
+    return id;
+}
+
+int TTournament::AddReferee(const QString& name, const QString& country, const QString& city,
+                            int birthYear) {
+    const int id = LargestRefereeId() + 1;
+    Referees.push_back({id, name, country, city, birthYear});
+    return id;
+}
+
+// ---------------------------------------------------------------- matches of teams
+
+TMatch* TTournament::TeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId) const {
+    for (TMatch* m : joint_->Matches())
+        if (m->Id != excludeMatchId && m->Involves(teamId) && m->Matchday == matchday)
+            return m;
+    return nullptr;
+}
+
+TMatch* TTournament::TeamMatchOnDate(int teamId, double date, int excludeMatchId) const {
+    const double day = DayPart(date);
+    for (TMatch* m : joint_->Matches())
+        if (m->Id != excludeMatchId && m->Involves(teamId) && m->HasDate && DayPart(m->Date) == day)
+            return m;
+    return nullptr;
+}
+
+std::vector<TMatch*> TTournament::TeamMatches(int teamId, int venue, bool playedOnly,
+                                              bool filtered) const {
+    std::vector<TMatch*> out;
+    for (TMatch* m : joint_->Matches()) {
+        const bool home = m->HomeTeamId == teamId;
+        const bool away = m->VisitorTeamId == teamId;
+        if (!((venue == ScopeHome && home) || (venue == ScopeAway && away) ||
+              (venue != ScopeHome && venue != ScopeAway && (home || away))))
+            continue;
+        if (playedOnly && !m->Played)
+            continue;
+        if (filtered && !MatchFilter.Passes(*m))
+            continue;
+        out.push_back(m);
+    }
+    return out;
+}
+
+double TTournament::FirstMatchDate() const {
+    double first = 0;
+    bool any = false;
+    for (const TMatch* m : joint_->Matches())
+        if (m->HasDate && (!any || m->Date < first)) {
+            first = m->Date;
+            any = true;
+        }
+    return first;
+}
+
+double TTournament::LastMatchDate() const {
+    double last = 0;
+    bool any = false;
+    for (const TMatch* m : joint_->Matches())
+        if (m->HasDate && (!any || m->Date > last)) {
+            last = m->Date;
+            any = true;
+        }
+    return last;
+}
+
+int TTournament::LastMatchday() const {
+    int last = -1;
+    for (const TMatch* m : joint_->Matches())
+        if (m->HasMatchday())
+            last = std::max(last, m->Matchday);
+    return last;
+}
+
+bool TTournament::CalculatesPoints() const {
+    return !SortCriteria.empty() && SortCriteria.front().Column == kColumnPoints;
+}
+
+double TTournament::MaxMatchPoints() const {
+    double most = std::max({WinPoints, DrawPoints, LossPoints});
+    if (Overtime)
+        most = std::max({most, WinOTPoints, LossOTPoints});
+    return most;
+}
+
+} // namespace kv

@@ -1,0 +1,242 @@
+#pragma once
+
+#include "model/columns.h"
+#include "model/group.h"
+#include "model/match.h"
+#include "model/people.h"
+#include "model/tablestyle.h"
+#include "model/team.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <unordered_set>
+#include <vector>
+
+namespace kv {
+
+class TTournament;
+
+// The fixture-list and standings range filter: a match counts when it passes every range
+// that is set. An unset bound (-1, or 0 for dates) leaves that side open.
+struct TMatchFilter {
+    double DateFrom = 0;
+    double DateTo = 0;
+    int MatchdayFrom = -1;
+    int MatchdayTo = -1;
+    int LegFrom = -1;
+    int LegTo = -1;
+
+    bool LegRangeSet() const { return LegFrom != -1 || LegTo != -1; }
+    bool DateRangeSet() const { return DateFrom != 0 || DateTo != 0; }
+    bool MatchdayRangeSet() const { return MatchdayFrom != -1 || MatchdayTo != -1; }
+    bool IsSet() const { return LegRangeSet() || DateRangeSet() || MatchdayRangeSet(); }
+    bool Passes(const TMatch& m) const;
+};
+
+// How the tournament window orders tables on request: column -1 ranking criteria, -2 order of
+// entry, otherwise a standings column; venue 1 all, 2 home, 3 away. Not stored.
+struct TSortState {
+    int Column = -1;
+    int Venue = ScopeOverall;
+    bool Descending = true;
+};
+
+// The fixture list's sort column (-1 none) and direction.
+struct TFixtureSort {
+    int Column = -1;
+    bool Descending = false;
+};
+
+class TConference {
+public:
+    TConference(TTournament* tournament, int id, const QString& name, const TGroupStyle& style);
+
+    TTournament* Tournament = nullptr;
+    int Id = -1;
+    QString Name;
+    std::vector<TGroup*> Divisions; // the same objects as in the tournament's groups
+    std::unique_ptr<TGroup> Table;  // the conference table (kind 2)
+};
+
+// Speeds up adding many matches (loading a file): remembers which pair already has a match
+// in which leg. Valid only while the matches are not changed by other means.
+class TPairLegIndex {
+public:
+    bool Contains(int a, int b, int leg) const { return keys_.count(Key(a, b, leg)) != 0; }
+    void Insert(int a, int b, int leg) { keys_.insert(Key(a, b, leg)); }
+
+private:
+    static quint64 Key(int a, int b, int leg);
+    std::unordered_set<quint64> keys_;
+};
+
+// Options of a pairing text ("Home vs Visitor").
+struct TPairingOptions {
+    bool OppositeOrder = false; // the opposite of the HostFirst preference
+    bool ForceHostFirst = false; // home team first whatever the preference says
+    bool WithDate = false;
+    bool WithScore = false;
+    bool WithComments = false;
+};
+
+// The root object of one tournament: identity, structure, rules, shared lists and
+// presentation settings. Every change of the structure goes through its operations, which
+// keep the joint, conference and group tables consistent.
+class TTournament {
+public:
+    // A blank tournament, as used before loading a file.
+    TTournament();
+    ~TTournament();
+    TTournament(const TTournament&) = delete;
+    TTournament& operator=(const TTournament&) = delete;
+
+    int LastMatchId = -1;
+    QString Name;
+    QString FileName;
+    double Created = 0;
+    double SavedAt = 0;
+    int Sport = 0;
+    int GroupLegs = 0;
+    int ConferenceLegs = 0;
+    int InterConferenceLegs = 0;
+    bool Overtime = false;
+    bool ShootOuts = false;
+    double WinPoints = 0;
+    double DrawPoints = 0;
+    double LossPoints = 0;
+    double WinOTPoints = 0;
+    double LossOTPoints = 0;
+    double WinSOPoints = 0;
+    double LossSOPoints = 0;
+    double ForfeitLossScore = 0;
+    double ForfeitWinScore = 0;
+    double ForfeitPenalty = 0;
+    std::vector<TReferee> Referees;
+    std::vector<TStadium> Stadiums;
+    TTableDimensions Dimensions;
+    bool RankLeadersUp = false;
+    std::vector<TSortColumn> SortCriteria;
+    TSortState SortState;
+    TMatchFilter MatchFilter;
+    TTableView View;
+    std::vector<int> SelectedGroups;
+    std::vector<TTableColumn> Columns;
+    std::vector<TTableColumn> SpareColumns;
+    QString Comments;
+    std::vector<int> FixtureColumns;
+    TFixtureSort FixtureSort;
+    bool IsModified = false;
+
+    // ---- structure
+    TGroup& JointTable() { return *joint_; }
+    const TGroup& JointTable() const { return *joint_; }
+    const std::vector<std::unique_ptr<TConference>>& Conferences() const { return conferences_; }
+    const std::vector<std::unique_ptr<TGroup>>& Groups() const { return groups_; }
+    bool HasConferences() const { return !conferences_.empty(); }
+    int TeamCount() const { return joint_->TeamCount(); }
+    int MatchCount() const { return joint_->MatchCount(); }
+
+    // A new conference with its conference table (named like it, legs = GroupLegs).
+    TConference* AddConference(int id, const QString& name, const TGroupStyle& style);
+    // Appends a group; a group with a conference id joins that conference's divisions.
+    TGroup* AddGroup(std::unique_ptr<TGroup> group);
+    TGroup* AddGroup(const QString& name, int legs, int conferenceId, int id, const TGroupStyle& style);
+    // Appends the team to the joint table, its group and its conference table; with place
+    // fonts each of these tables gains one.
+    TTeam* AddTeam(std::unique_ptr<TTeam> team, bool withPlaceFonts);
+    TTeam* AddTeam(const QString& name, int orderNumber, int groupId, int id, bool withPlaceFonts);
+    // Removes the team from its tables, removes all its matches and frees it.
+    void RemoveTeam(TTeam* team, bool withPlaceFonts);
+    // Adds a match to the joint table, its group and its conference table. Refused (false,
+    // the match stays with the caller, unnumbered) when a team is unknown or the pair already
+    // has a match in that leg. A match with id -1 takes LastMatchId + 1.
+    bool AddMatch(std::unique_ptr<TMatch>& match, TPairLegIndex* index = nullptr);
+    void RemoveMatch(TMatch* match);
+    bool RemoveMatchById(int id);
+    // Removes the given matches from every table (one pass, for bulk removals).
+    void RemoveMatches(const std::vector<TMatch*>& matches);
+    // Every group removes its played matches whose two scores are equal.
+    void RemoveDrawnMatches();
+    // Replaces every match by a copy in the match class of `sport`.
+    void ConvertMatches(int sport);
+    // New legs; matches beyond the new limits are removed.
+    void ChangeLegs(int groupLegs, int conferenceLegs, int interConferenceLegs);
+    // Copies a style into the joint table, every conference table and every group.
+    void ApplyStyleToAll(const TGroupStyle& style);
+    // The tables of the chosen view mode: the joint table, the groups or the conference tables.
+    std::vector<TGroup*> ShownTables() const;
+    // The joint table, every conference table and every group.
+    std::vector<TGroup*> AllTables() const;
+
+    // ---- lookups
+    TGroup* GroupAt(int index) const;
+    TGroup* GroupById(int id) const;
+    TConference* ConferenceAt(int index) const;
+    TConference* ConferenceById(int id) const;
+    TConference* ConferenceOfTeam(int teamId) const;
+    TConference* CommonConference(int teamA, int teamB) const;
+    TGroup* GroupOfTeam(int teamId) const;
+    TTeam* TeamById(int id) const;
+    TMatch* MatchAt(int index) const { return joint_->MatchAt(index); }
+    TMatch* MatchById(int id) const { return joint_->MatchById(id); }
+    TMatch* MatchOfPairInLeg(int a, int b, int leg) const { return joint_->MatchOfPairInLeg(a, b, leg); }
+    // The table a team's standings live in: its group, else the joint table.
+    TGroup* TableOfTeam(int teamId) const;
+    int LegsOfPair(int teamA, int teamB) const;
+    int LargestConferenceId() const;
+    int LargestGroupId() const;
+    int LargestTeamId() const;
+    int LargestRefereeId() const;
+    int LargestStadiumId() const;
+
+    // ---- referees and stadiums
+    const TStadium* StadiumById(int id) const;
+    const TReferee* RefereeById(int id) const;
+    int StadiumIdByName(const QString& name) const; // ignoring case
+    int RefereeIdByName(const QString& name) const; // exact
+    QString StadiumName(int id) const;
+    QString RefereeName(int id) const;
+    int AddStadium(const QString& name, const QString& country, const QString& city, int capacity);
+    int AddReferee(const QString& name, const QString& country, const QString& city, int birthYear);
+
+    // ---- matches of teams and dates
+    TMatch* TeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId = -1) const;
+    TMatch* TeamMatchOnDate(int teamId, double date, int excludeMatchId = -1) const;
+    // venue 1 all, 2 home, 3 away
+    std::vector<TMatch*> TeamMatches(int teamId, int venue, bool playedOnly, bool filtered) const;
+    double FirstMatchDate() const;
+    double LastMatchDate() const;
+    int LastMatchday() const;
+
+    // ---- rules
+    // Points are calculated when the first ranking criterion is "Points".
+    bool CalculatesPoints() const;
+    double MaxMatchPoints() const;
+
+    // ---- fixture checks
+    bool MayMeet(int teamA, int teamB, int leg) const;
+    int FirstFreeLeg(int teamA, int teamB) const;
+    bool MayHost(int home, int visitor) const;
+    // The message of a team already playing on that matchday / date; empty when none.
+    QString MatchdayClash(int teamA, int teamB, int matchday, int excludeMatchId = -1) const;
+    QString DateClash(int teamA, int teamB, double date, int excludeMatchId = -1) const;
+
+    // ---- texts
+    QString PairingText(const TMatch& match, const TPairingOptions& options = {}) const;
+    QString TeamListName(const TTeam& team) const;
+
+private:
+    void AddToTables(TMatch* match, const TTeam* home, const TTeam* visitor);
+
+    std::unique_ptr<TGroup> joint_;
+    std::vector<std::unique_ptr<TConference>> conferences_;
+    std::vector<std::unique_ptr<TGroup>> groups_;
+    std::vector<std::unique_ptr<TTeam>> teamStore_;
+    // Owns the matches, in the same order as the joint table's list.
+    std::vector<std::unique_ptr<TMatch>> matchStore_;
+    QHash<int, TTeam*> teamIndex_;
+};
+
+} // namespace kv
