@@ -207,6 +207,13 @@ bool TTextReader::MoreOnLine() {
     return i < size_ && p_[i] != '\r' && p_[i] != '\n';
 }
 
+bool TTextReader::OnlyBlanksLeft() const {
+    for (qsizetype i = pos_; i < size_; ++i)
+        if (!IsBlank(p_[i]))
+            return false;
+    return true;
+}
+
 int TTextReader::LineNumber() const {
     int line = 1;
     for (qsizetype i = 0; i < pos_ && i < size_; ++i)

@@ -29,6 +29,8 @@ public:
     bool ReadBool(bool& value);
     // True when the current line holds another value (only blanks are skipped).
     bool MoreOnLine();
+    // True when nothing but blanks and line breaks is left.
+    bool OnlyBlanksLeft() const;
 
     // 1-based number of the line the reader is in.
     int LineNumber() const;

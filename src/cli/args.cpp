@@ -45,12 +45,14 @@ TArgs::TArgs(const QStringList& args, std::initializer_list<TOptionSpec> specs) 
                 inlineValue = args.at(++i);
             }
             values_[name] << inlineValue;
+            ordered_ << qMakePair(name, inlineValue);
         } else {
             if (hasInline) {
                 error_ = QStringLiteral("option --%1 takes no value").arg(name);
                 return;
             }
             values_[name] << QString();
+            ordered_ << qMakePair(name, QString());
         }
     }
 }

@@ -29,12 +29,15 @@ public:
     bool Has(const char* name) const { return values_.contains(QLatin1String(name)); }
     QString Value(const char* name, const QString& def = QString()) const;
     QStringList Values(const char* name) const { return values_.value(QLatin1String(name)); }
+    // Every option in the order given (name without "--", value).
+    const QList<QPair<QString, QString>>& Ordered() const { return ordered_; }
 
 private:
     QString error_;
     bool help_ = false;
     QStringList positional_;
     QMap<QString, QStringList> values_;
+    QList<QPair<QString, QString>> ordered_;
 };
 
 // Exit statuses of every command.

@@ -6,5 +6,8 @@
 namespace kvcli {
 
 int CmdScore(const QStringList& args);
+int CmdNew(const QStringList& args);
+int CmdImportCsv(const QStringList& args);
+int CmdStandings(const QStringList& args);
 
 } // namespace kvcli

@@ -11,7 +11,10 @@ namespace {
 const char* const kUsage =
     "usage: kvtool COMMAND [ARGUMENTS] (kvtool COMMAND --help for each command)\n"
     "\n"
-    "  score      check and parse a typed score of a sport\n";
+    "  new         create a tournament file\n"
+    "  import-csv  add fixtures and results from a delimited text file\n"
+    "  standings   print the ranked tables\n"
+    "  score       check and parse a typed score of a sport\n";
 
 } // namespace
 
@@ -28,6 +31,12 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("score"))
         return kvcli::CmdScore(args);
+    if (command == QLatin1String("new"))
+        return kvcli::CmdNew(args);
+    if (command == QLatin1String("import-csv"))
+        return kvcli::CmdImportCsv(args);
+    if (command == QLatin1String("standings"))
+        return kvcli::CmdStandings(args);
     kvcli::Err(QStringLiteral("kvtool: unknown command '%1'").arg(command));
     kvcli::Err(QString::fromUtf8(kUsage).trimmed());
     return kvcli::kExitUsage;

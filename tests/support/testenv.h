@@ -30,3 +30,6 @@ QString DataPath(const QString& name);   // tests/data/<name>
 QString SharedDataPath(const QString& name); // the shared reference data
 
 } // namespace kvtest
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

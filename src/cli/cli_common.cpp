@@ -1,0 +1,82 @@
+#include "cli_common.h"
+
+#include "args.h"
+
+#include "storage/tournament_file.h"
+
+#include <QFileInfo>
+
+namespace kvcli {
+
+std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString& command) {
+    if (!QFileInfo::exists(path)) {
+        Err(QStringLiteral("kvtool %1: file not found: %2").arg(command, path));
+        return nullptr;
+    }
+    auto t = std::make_unique<kv::TTournament>();
+    const kv::TIoResult r = kv::LoadTournament(*t, QFileInfo(path).absoluteFilePath());
+    if (!r) {
+        Err(r.Line > 0 ? QStringLiteral("%1 (%2, line %3)").arg(r.Message, path).arg(r.Line)
+                       : QStringLiteral("%1 (%2)").arg(r.Message, path));
+        return nullptr;
+    }
+    return t;
+}
+
+bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv::TGroup*>& tables,
+                  QString& error) {
+    tables.clear();
+    const QString s = spec.trimmed().toLower();
+    if (s.isEmpty()) {
+        tables = t.ShownTables();
+        return true;
+    }
+    if (s == QLatin1String("all")) {
+        tables = t.AllTables();
+        return true;
+    }
+    if (s == QLatin1String("joint")) {
+        tables.push_back(t.AllTables().front());
+        return true;
+    }
+    const qsizetype colon = s.indexOf(QLatin1Char(':'));
+    bool ok = false;
+    const int id = colon > 0 ? s.mid(colon + 1).toInt(&ok) : 0;
+    if (ok && s.startsWith(QLatin1String("group:"))) {
+        if (kv::TGroup* g = t.GroupById(id)) {
+            tables.push_back(g);
+            return true;
+        }
+        error = QStringLiteral("no group with id %1").arg(id);
+        return false;
+    }
+    if (ok && s.startsWith(QLatin1String("conference:"))) {
+        if (kv::TConference* c = t.ConferenceById(id)) {
+            tables.push_back(c->Table.get());
+            return true;
+        }
+        error = QStringLiteral("no conference with id %1").arg(id);
+        return false;
+    }
+    error = QStringLiteral("unknown table '%1' (joint, group:ID, conference:ID or all)").arg(spec);
+    return false;
+}
+
+int ScopeFromName(const QString& name) {
+    const QString s = name.trimmed().toLower();
+    if (s == QLatin1String("overall"))
+        return kv::ScopeOverall;
+    if (s == QLatin1String("home"))
+        return kv::ScopeHome;
+    if (s == QLatin1String("away"))
+        return kv::ScopeAway;
+    return 0;
+}
+
+int UsageError(const char* command, const QString& message, const char* usage) {
+    Err(QStringLiteral("kvtool %1: %2").arg(QLatin1String(command), message));
+    Err(QString::fromUtf8(usage));
+    return kExitUsage;
+}
+
+} // namespace kvcli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/tournament.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace kvcli {
+
+// Loads a tournament file; on failure prints the program's message and returns null.
+std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString& command);
+
+// The tables named by a --table value: "joint", "group:ID", "conference:ID", "all" (every
+// table), or empty for the tables the tournament shows. False with a message when unknown.
+bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv::TGroup*>& tables,
+                  QString& error);
+
+// A scope named "overall", "home" or "away"; 0 when unknown.
+int ScopeFromName(const QString& name);
+
+// Prints a usage error with the command's help text.
+int UsageError(const char* command, const QString& message, const char* usage);
+
+} // namespace kvcli

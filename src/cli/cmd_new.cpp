@@ -1,0 +1,180 @@
+#include "args.h"
+#include "cli_common.h"
+#include "commands.h"
+
+#include "base/language.h"
+#include "base/textformat.h"
+#include "model/sport.h"
+#include "standings/column_catalog.h"
+#include "standings/ranking.h"
+#include "standings/tournament_setup.h"
+#include "storage/tournament_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kvcli {
+
+namespace {
+
+const char* const kUsage =
+    "usage: kvtool new FILE.kvd --name NAME --sport SPORT [--legs N]\n"
+    "                 [--conference-legs N --inter-legs N]\n"
+    "                 [--conference NAME] --group \"GROUP NAME=Team A;Team B;...\" ...\n"
+    "                 [--criteria 19,17,45] [--no-points] [--overtime] [--shootouts]\n"
+    "                 [--points-adjustment \"TEAM=N\"] ...\n"
+    "\n"
+    "Builds a tournament as the new-tournament wizard does (the sport's default points and\n"
+    "columns, points or percentage as the main criterion) and saves it.\n"
+    "  --group              a group and its teams; repeat for more groups. After --conference\n"
+    "                       the groups are that conference's divisions.\n"
+    "  --criteria           tie-break criteria after the main one: column ids the sport offers,\n"
+    "                       ID:3 for the away scope (e.g. 17:3)\n"
+    "  --no-points          rank by percentage instead of points\n"
+    "  --points-adjustment  points added to a team before any match (-9 deducts nine)\n"
+    "Legs are 1 to 8 (16 for baseball). An existing FILE is never overwritten.";
+
+bool ParseCount(const QString& text, int& value) {
+    bool ok = false;
+    value = text.trimmed().toInt(&ok);
+    return ok;
+}
+
+} // namespace
+
+int CmdNew(const QStringList& args) {
+    const TArgs a(args, {{"name", true, false},
+                         {"sport", true, false},
+                         {"legs", true, false},
+                         {"conference-legs", true, false},
+                         {"inter-legs", true, false},
+                         {"conference", true, true},
+                         {"group", true, true},
+                         {"criteria", true, false},
+                         {"no-points", false, false},
+                         {"overtime", false, false},
+                         {"shootouts", false, false},
+                         {"points-adjustment", true, true}});
+    if (a.Help()) {
+        Out(QString::fromUtf8(kUsage));
+        return kExitOk;
+    }
+    if (!a.Ok())
+        return UsageError("new", a.Error(), kUsage);
+    if (a.Positional().size() != 1)
+        return UsageError("new", QStringLiteral("expected one FILE"), kUsage);
+    if (!a.Has("sport"))
+        return UsageError("new", QStringLiteral("--sport is required"), kUsage);
+    const int sport = kv::SportFromName(a.Value("sport"));
+    if (sport < 0)
+        return UsageError("new", QStringLiteral("unknown sport '%1'").arg(a.Value("sport")), kUsage);
+
+    kv::TNewTournament spec;
+    spec.Name = a.Value("name").trimmed();
+    spec.Sport = sport;
+    spec.FileName = QFileInfo(a.Positional().first()).absoluteFilePath();
+    const int maxLegs = sport == kv::SportBaseball ? 16 : 8;
+    const auto legsOption = [&](const char* name, int def, int& value) {
+        if (!a.Has(name)) {
+            value = def;
+            return true;
+        }
+        return ParseCount(a.Value(name), value) && value >= 1 && value <= maxLegs;
+    };
+    if (!legsOption("legs", 2, spec.GroupLegs) || !legsOption("conference-legs", spec.GroupLegs, spec.ConferenceLegs) ||
+        !legsOption("inter-legs", spec.ConferenceLegs, spec.InterConferenceLegs))
+        return UsageError("new", QStringLiteral("legs must be whole numbers from 1 to %1").arg(maxLegs), kUsage);
+    spec.Rules = kv::TPointsRules::ForSport(sport);
+    spec.Rules.CalculatePoints = !a.Has("no-points");
+    if (a.Has("overtime"))
+        spec.Rules.Overtime = true;
+    spec.ShootOuts = a.Has("shootouts");
+
+    for (const auto& [option, value] : a.Ordered()) {
+        if (option == QLatin1String("conference")) {
+            spec.Conferences.push_back({value.trimmed(), {}});
+        } else if (option == QLatin1String("group")) {
+            const qsizetype eq = value.indexOf(QLatin1Char('='));
+            if (eq < 0)
+                return UsageError("new", QStringLiteral("--group needs \"NAME=Team A;Team B\""), kUsage);
+            kv::TNewGroup group;
+            group.Name = value.left(eq).trimmed();
+            for (const QString& team : value.mid(eq + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                if (!team.trimmed().isEmpty())
+                    group.Teams << team.trimmed();
+            if (spec.Conferences.empty())
+                spec.Groups.push_back(group);
+            else
+                spec.Conferences.back().Divisions.push_back(group);
+        }
+    }
+    if (!spec.Conferences.empty() && !spec.Groups.empty())
+        return UsageError("new", QStringLiteral("with --conference every --group must follow a conference"), kUsage);
+    if (spec.Conferences.empty()) {
+        spec.ConferenceLegs = spec.InterConferenceLegs = spec.GroupLegs;
+    } else {
+        spec.RankLeadersUp = false;
+        if (spec.ConferenceLegs > spec.GroupLegs || spec.InterConferenceLegs > spec.GroupLegs) {
+            Err(kv::LangText(7567, "Number of legs outside a division cannot exceed number of legs inside a division"));
+            return kExitInput;
+        }
+        if (spec.InterConferenceLegs > spec.ConferenceLegs) {
+            Err(kv::LangText(7568, "Number of legs outside a conference cannot exceed number of legs inside a conference"));
+            return kExitInput;
+        }
+    }
+
+    const auto offered = kv::OfferedCriteria(sport);
+    for (const QString& item : a.Value("criteria").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList parts = item.trimmed().split(QLatin1Char(':'));
+        int column = 0;
+        int scope = kv::ScopeOverall;
+        if (!ParseCount(parts.value(0), column) || parts.size() > 2 || (parts.size() == 2 && !ParseCount(parts[1], scope)))
+            return UsageError("new", QStringLiteral("bad criterion '%1'").arg(item), kUsage);
+        const bool known = std::any_of(offered.begin(), offered.end(), [&](const kv::TSortColumn& c) {
+            return c.Column == column && c.Scope == scope;
+        });
+        if (!known)
+            return UsageError("new", QStringLiteral("criterion %1 is not offered for %2").arg(item.trimmed(), kv::SportEnglishName(sport)), kUsage);
+        spec.TieBreaks.push_back({column, scope, QString(), kv::ColumnDescendingByDefault(column)});
+    }
+
+    if (spec.Name.isEmpty()) {
+        Err(kv::LangText(7562, "You have not entered tournament name"));
+        return kExitInput;
+    }
+    if (QFileInfo::exists(spec.FileName)) {
+        Err(kv::LangText(7565, "File with this name already exists") + QStringLiteral(": ") + spec.FileName);
+        return kExitInput;
+    }
+    const kv::TStructureCheck check = kv::CheckNewStructure(spec);
+    if (!check.Ok) {
+        Err(check.Message);
+        return kExitInput;
+    }
+    auto t = kv::CreateTournament(spec);
+    for (const QString& adjustment : a.Values("points-adjustment")) {
+        const qsizetype eq = adjustment.lastIndexOf(QLatin1Char('='));
+        bool ok = false;
+        const double points = eq > 0 ? adjustment.mid(eq + 1).trimmed().toDouble(&ok) : 0;
+        if (!ok || points < -100 || points > 100)
+            return UsageError("new", QStringLiteral("bad points adjustment '%1' (TEAM=N, N from -100 to 100)").arg(adjustment), kUsage);
+        kv::TTeam* team = t->JointTable().TeamByName(adjustment.left(eq).trimmed());
+        if (!team) {
+            Err(kv::Fmt(kv::LangText(11553, "Unknown team: %s"), adjustment.left(eq).trimmed()));
+            return kExitInput;
+        }
+        team->AddedPoints = points;
+    }
+    kv::RecomputeAll(*t);
+    QDir().mkpath(QFileInfo(spec.FileName).absolutePath());
+    const kv::TIoResult saved = kv::SaveTournament(*t, spec.FileName, false);
+    if (!saved) {
+        Err(QStringLiteral("kvtool new: cannot write %1: %2").arg(spec.FileName, saved.Message));
+        return kExitInput;
+    }
+    Out(QStringLiteral("created %1: %2, %3 teams").arg(spec.FileName, kv::SportEnglishName(sport)).arg(t->TeamCount()));
+    return kExitOk;
+}
+
+} // namespace kvcli

@@ -1,0 +1,139 @@
+#include "args.h"
+#include "cli_common.h"
+#include "commands.h"
+
+#include "standings/column_catalog.h"
+#include "standings/ranking.h"
+#include "standings/statistics.h"
+#include "standings/team_values.h"
+#include "standings/tournament_setup.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace kvcli {
+
+namespace {
+
+const char* const kUsage =
+    "usage: kvtool standings FILE.kvd [--table joint|group:ID|conference:ID|all]\n"
+    "                        [--scope overall|home|away] [--columns ID,ID,...]\n"
+    "                        [--format text|csv|json]\n"
+    "\n"
+    "Prints the ranked table(s) as the program ranks them: by the tournament's criteria with\n"
+    "head-to-head among level teams. Without --table, the tables the tournament shows; without\n"
+    "--columns, the tournament's standings columns.";
+
+QString CsvField(const QString& s) {
+    if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) || s.contains(QLatin1Char('\n')))
+        return QLatin1Char('"') + QString(s).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
+    return s;
+}
+
+} // namespace
+
+int CmdStandings(const QStringList& args) {
+    const TArgs a(args, {{"table", true, false}, {"scope", true, false}, {"columns", true, false}, {"format", true, false}});
+    if (a.Help()) {
+        Out(QString::fromUtf8(kUsage));
+        return kExitOk;
+    }
+    if (!a.Ok())
+        return UsageError("standings", a.Error(), kUsage);
+    if (a.Positional().size() != 1)
+        return UsageError("standings", QStringLiteral("expected one FILE"), kUsage);
+    const int scope = ScopeFromName(a.Value("scope", QStringLiteral("overall")));
+    if (!scope)
+        return UsageError("standings", QStringLiteral("unknown scope '%1'").arg(a.Value("scope")), kUsage);
+    const QString format = a.Value("format", QStringLiteral("text")).toLower();
+    if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json"))
+        return UsageError("standings", QStringLiteral("unknown format '%1'").arg(format), kUsage);
+    std::vector<int> columns;
+    for (const QString& item : a.Value("columns").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int id = item.trimmed().toInt(&ok);
+        if (!ok || id < 0 || id >= kv::kColumnCount)
+            return UsageError("standings", QStringLiteral("bad column id '%1' (0 to 53)").arg(item), kUsage);
+        columns.push_back(id);
+    }
+    auto t = LoadOrReport(a.Positional().first(), QStringLiteral("standings"));
+    if (!t)
+        return kExitInput;
+    if (!a.Has("columns"))
+        for (const kv::TTableColumn& c : t->Columns)
+            columns.push_back(c.Id);
+    std::vector<kv::TGroup*> tables;
+    QString error;
+    if (!SelectTables(*t, a.Value("table"), tables, error))
+        return UsageError("standings", error, kUsage);
+
+    QJsonArray json;
+    QStringList text;
+    for (kv::TGroup* table : tables) {
+        kv::RecomputeTable(*t, *table);
+        std::vector<kv::TTeam*> order = table->Teams();
+        kv::OrderByStandings(*t, order, scope);
+        QStringList captions;
+        for (const int id : columns)
+            captions << kv::ColumnCaption(id, *t);
+        if (format == QLatin1String("json")) {
+            QJsonArray rows;
+            for (size_t i = 0; i < order.size(); ++i) {
+                QJsonObject values;
+                for (const int id : columns)
+                    values.insert(QString::number(id), kv::ColumnValue(*t, *order[i], id, scope));
+                rows.append(QJsonObject{{QStringLiteral("place"), static_cast<int>(i) + 1},
+                                        {QStringLiteral("team"), order[i]->Name},
+                                        {QStringLiteral("id"), order[i]->Id},
+                                        {QStringLiteral("values"), values}});
+            }
+            json.append(QJsonObject{{QStringLiteral("table"), table->Name}, {QStringLiteral("rows"), rows}});
+        } else if (format == QLatin1String("csv")) {
+            if (!text.isEmpty())
+                text << QString();
+            text << CsvField(table->Name);
+            QStringList header{QStringLiteral("Place"), QStringLiteral("Team"), QStringLiteral("Id")};
+            for (const QString& c : captions)
+                header << CsvField(c);
+            text << header.join(QLatin1Char(','));
+            for (size_t i = 0; i < order.size(); ++i) {
+                QStringList row{QString::number(i + 1), CsvField(order[i]->Name), QString::number(order[i]->Id)};
+                for (const int id : columns)
+                    row << CsvField(kv::ColumnText(*t, *order[i], id, scope));
+                text << row.join(QLatin1Char(','));
+            }
+        } else {
+            if (!text.isEmpty())
+                text << QString();
+            text << table->Name;
+            int nameWidth = 4;
+            for (const kv::TTeam* team : order)
+                nameWidth = std::max(nameWidth, static_cast<int>(team->Name.size()));
+            std::vector<int> widths;
+            for (size_t c = 0; c < columns.size(); ++c) {
+                int w = static_cast<int>(captions[static_cast<qsizetype>(c)].size());
+                for (const kv::TTeam* team : order)
+                    w = std::max(w, static_cast<int>(kv::ColumnText(*t, *team, columns[c], scope).size()));
+                widths.push_back(w);
+            }
+            QString header = QStringLiteral("%1  %2").arg(QStringLiteral("#"), 3).arg(QStringLiteral("Team"), -nameWidth);
+            for (size_t c = 0; c < columns.size(); ++c)
+                header += QStringLiteral("  ") + captions[static_cast<qsizetype>(c)].rightJustified(widths[c]);
+            text << header;
+            for (size_t i = 0; i < order.size(); ++i) {
+                QString line = QStringLiteral("%1  %2").arg(static_cast<int>(i) + 1, 3).arg(order[i]->Name, -nameWidth);
+                for (size_t c = 0; c < columns.size(); ++c)
+                    line += QStringLiteral("  ") + kv::ColumnText(*t, *order[i], columns[c], scope).rightJustified(widths[c]);
+                text << line;
+            }
+        }
+    }
+    if (format == QLatin1String("json"))
+        Out(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
+    else
+        Out(text.join(QLatin1Char('\n')));
+    return kExitOk;
+}
+
+} // namespace kvcli

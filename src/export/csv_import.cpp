@@ -1,0 +1,302 @@
+#include "export/csv_import.h"
+
+#include "base/fileio.h"
+#include "base/formats.h"
+#include "base/language.h"
+#include "base/preferences.h"
+#include "base/textformat.h"
+#include "base/textreader.h"
+#include "model/sport.h"
+#include "standings/fixture_rules.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kv {
+
+namespace {
+
+int ColumnOf(const std::vector<int>& kinds, int kind) {
+    const auto it = std::find(kinds.begin(), kinds.end(), kind);
+    return it == kinds.end() ? -1 : static_cast<int>(it - kinds.begin());
+}
+
+QString Cell(const TImportRow& row, int column) {
+    return column >= 0 && column < row.Cells.size() ? row.Cells.at(column).trimmed() : QString();
+}
+
+bool WholeNumber(const QString& text, int& value) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (ok)
+        value = v;
+    return ok;
+}
+
+bool ScoreNumber(const QString& text, bool halves, double& value) {
+    QString t = text;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || v < 0 || v > 999 || (!halves && v != std::trunc(v)))
+        return false;
+    value = v;
+    return true;
+}
+
+TTeam* FindTeam(const TTournament& t, const QString& cell) {
+    if (cell.isEmpty())
+        return nullptr;
+    if (TTeam* team = t.JointTable().TeamByName(cell))
+        return team;
+    return t.JointTable().TeamBySymbol(cell);
+}
+
+} // namespace
+
+QString ImportKindCaption(int kind, bool conferences) {
+    switch (kind) {
+    case ImportNumber:
+        return LangText(5601, "No");
+    case ImportLeg:
+        return LangText(5602, "Leg");
+    case ImportMatchday:
+        return LangText(5603, "M'd");
+    case ImportDate:
+        return LangText(5604, "Date");
+    case ImportTime:
+        return LangText(5605, "Time");
+    case ImportHome:
+        return LangText(5606, "Home Team");
+    case ImportVisitor:
+        return LangText(5607, "Visitor Team");
+    case ImportScore:
+        return LangText(5608, "Score");
+    case ImportGoalsFor:
+        return LangText(5609, "GF");
+    case ImportGoalsAgainst:
+        return LangText(5610, "GA");
+    case ImportStadium:
+        return LangText(5611, "Stadium");
+    case ImportAttendance:
+        return LangText(5612, "Attendance");
+    case ImportReferee:
+        return LangText(5613, "Referee");
+    case ImportComments:
+        return LangText(5614, "Comments");
+    default:
+        (void)conferences;
+        return QString();
+    }
+}
+
+std::vector<TImportRow> RowsFromRecords(const TCsvRecords& records) {
+    std::vector<TImportRow> rows;
+    rows.reserve(static_cast<size_t>(records.size()));
+    for (const QStringList& r : records) {
+        TImportRow row;
+        row.Cells = r;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+QString CheckImportColumns(const std::vector<TImportRow>& rows, const std::vector<int>& kinds) {
+    const bool anyKind = std::any_of(kinds.begin(), kinds.end(), [](int k) { return k >= ImportNumber; });
+    if (rows.empty() || kinds.empty() || !anyKind)
+        return LangText(11560, "No data to import");
+    const auto has = [&](int kind) { return ColumnOf(kinds, kind) >= 0; };
+    if (!has(ImportHome))
+        return LangText(11561, "Home team column is not specified");
+    if (!has(ImportVisitor))
+        return LangText(11562, "Visitor team column is not specified");
+    const bool more = has(ImportScore) || (has(ImportGoalsFor) && has(ImportGoalsAgainst)) ||
+                      has(ImportNumber) || has(ImportMatchday) || has(ImportReferee) ||
+                      has(ImportStadium) || has(ImportDate) || has(ImportTime) || has(ImportComments);
+    if (!more)
+        return LangText(11563, "Specify at least one more column (i.e. matchday, date, score, etc)");
+    return QString();
+}
+
+TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TImportOptions& options,
+                         const std::function<void(int)>& progress) {
+    TImportCounts counts;
+    const std::vector<int>& kinds = options.Kinds;
+    const int homeColumn = ColumnOf(kinds, ImportHome);
+    const int visitorColumn = ColumnOf(kinds, ImportVisitor);
+    const bool visitorFirst = visitorColumn >= 0 && visitorColumn < homeColumn;
+    const bool halves = NormalizeSport(t.Sport) == SportChess;
+    const TScoreSyntax syntax = TScoreSyntax::Current();
+    const auto column = [&](int kind) { return ColumnOf(kinds, kind); };
+    const int toHandle = options.SelectedOnly
+                             ? static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const TImportRow& r) { return r.Selected; }))
+                             : static_cast<int>(rows.size());
+    int handled = 0;
+
+    for (TImportRow& row : rows) {
+        if (options.SelectedOnly && !row.Selected) {
+            row.Message = LangText(11551, "Row has not been selected for import");
+            continue;
+        }
+        ++handled;
+        if (progress && toHandle > 0)
+            progress(handled * 100 / toHandle);
+        if (row.Status == TRowStatus::Imported)
+            continue;
+        const auto fail = [&](const QString& message) {
+            row.Status = TRowStatus::Failed;
+            row.Message = message;
+            ++counts.Failed;
+        };
+        const QString homeCell = Cell(row, homeColumn);
+        const QString visitorCell = Cell(row, visitorColumn);
+        const TTeam* home = FindTeam(t, homeCell);
+        if (!home) {
+            fail(Fmt(LangText(11553, "Unknown team: %s"), homeCell));
+            continue;
+        }
+        const TTeam* visitor = FindTeam(t, visitorCell);
+        if (!visitor) {
+            fail(Fmt(LangText(11553, "Unknown team: %s"), visitorCell));
+            continue;
+        }
+        if (home == visitor) {
+            fail(LangText(2030, "Home and visitor teams cannot be the same"));
+            continue;
+        }
+        const int legs = t.LegsOfPair(home->Id, visitor->Id);
+        int leg = -1;
+        if (!WholeNumber(Cell(row, column(ImportLeg)), leg) || leg < 1 || leg > legs)
+            leg = t.FirstFreeLeg(home->Id, visitor->Id);
+        if (leg < 1) {
+            fail(LangText(11554, "All possible fixtures for this pair already exist"));
+            continue;
+        }
+        if (!t.MayHost(home->Id, visitor->Id)) {
+            fail(Fmt(LangText(11555, "The tournament already contains all possible home fixtures of '%s' against '%s'"),
+                     homeCell, visitorCell));
+            continue;
+        }
+        auto match = CreateMatch(t.Sport, -1, home->Id, visitor->Id, leg);
+        match->GridPosition = GridPositionFor(t, home->Id, visitor->Id, leg, -1);
+        int number = 0;
+        if (WholeNumber(Cell(row, column(ImportNumber)), number))
+            match->Number = number;
+        int matchday = 0;
+        if (WholeNumber(Cell(row, column(ImportMatchday)), matchday)) {
+            const QString clash = t.MatchdayClash(home->Id, visitor->Id, matchday);
+            if (!clash.isEmpty()) {
+                fail(clash);
+                continue;
+            }
+            match->Matchday = matchday;
+        }
+        const QString dateCell = Cell(row, column(ImportDate));
+        if (!dateCell.isEmpty()) {
+            double date = 0;
+            if (!ParseDateText(dateCell, date, options.DateFormat)) {
+                fail(Fmt(LangText(11549, "'%s' is not a valid date"), dateCell));
+                continue;
+            }
+            const QString clash = t.DateClash(home->Id, visitor->Id, date);
+            if (!clash.isEmpty()) {
+                fail(clash);
+                continue;
+            }
+            match->HasDate = true;
+            match->Date = date;
+        }
+        double time = 0;
+        if (ParseTimeText(Cell(row, column(ImportTime)), time)) {
+            match->HasTime = true;
+            match->Time = time;
+        }
+        int attendance = 0;
+        if (WholeNumber(Cell(row, column(ImportAttendance)), attendance) && attendance >= 0)
+            match->Attendance = attendance;
+        if (column(ImportComments) >= 0)
+            match->Comments = Cell(row, column(ImportComments));
+        double gf = 0, ga = 0;
+        if (ScoreNumber(Cell(row, column(ImportGoalsFor)), halves, gf) &&
+            ScoreNumber(Cell(row, column(ImportGoalsAgainst)), halves, ga)) {
+            match->HomeScore = gf;
+            match->VisitorScore = ga;
+            match->Played = true;
+        } else if (const QString score = Cell(row, column(ImportScore)); !score.isEmpty()) {
+            const TCheckResult check = ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts, syntax);
+            const TSetScoreResult stored =
+                check.Ok ? match->SetScoreText(score, visitorFirst, syntax) : TSetScoreResult{};
+            if (!check.Ok || !stored.Ok) {
+                fail(Fmt(LangText(11556, "'%s' is not a valid score"), score));
+                continue;
+            }
+        }
+        // Stadium and referee: found now, added to the lists only when the match is added.
+        const QString stadiumCell = Cell(row, column(ImportStadium));
+        const int knownStadium = stadiumCell.isEmpty() ? -1 : t.StadiumIdByName(stadiumCell);
+        const bool newStadium = knownStadium < 0 && options.AddStadiums && !stadiumCell.isEmpty();
+        if (knownStadium >= 0)
+            match->StadiumId = knownStadium;
+        else if (!newStadium && options.AssignHomeStadiums)
+            match->StadiumId = home->HomeStadiumId;
+        const QString refereeCell = options.AddReferees ? Cell(row, column(ImportReferee)) : QString();
+        const int knownReferee = refereeCell.isEmpty() ? -1 : t.RefereeIdByName(refereeCell);
+        if (knownReferee >= 0)
+            match->AddReferee(knownReferee);
+        const bool newReferee = !refereeCell.isEmpty() && knownReferee < 0;
+        if (match->IsEmpty(true) && !newStadium && !newReferee) {
+            fail(LangText(11557, "The row does not contain any information"));
+            continue;
+        }
+        TMatch* added = match.get();
+        if (!t.AddMatch(match)) {
+            fail(LangText(11559, "Failed to import row..."));
+            continue;
+        }
+        if (newStadium)
+            added->StadiumId = t.AddStadium(stadiumCell, QString(), QString(), -1);
+        if (newReferee)
+            added->AddReferee(t.AddReferee(refereeCell, QString(), QString(), -1));
+        row.Status = TRowStatus::Imported;
+        row.Message = LangText(11558, "Row has been successfully imported");
+        ++counts.Added;
+    }
+    if (counts.Added > 0)
+        t.IsModified = true;
+    return counts;
+}
+
+bool SaveImportScheme(const QString& path, const std::vector<int>& kinds, QString& error) {
+    QByteArray bytes;
+    for (const int k : kinds) {
+        bytes += QByteArray::number(k >= ImportNumber && k <= ImportComments ? k : -1);
+        bytes += ' ';
+    }
+    bytes += "\r\n";
+    const TIoResult r = WriteFileAtomic(path, bytes);
+    error = r.Message;
+    return r.Ok;
+}
+
+bool LoadImportScheme(const QString& path, int columns, std::vector<int>& kinds, QString& error) {
+    kinds.clear();
+    QByteArray bytes;
+    if (!ReadFileBytes(path, bytes)) {
+        error = LangText(11564, "Error opening scheme");
+        return false;
+    }
+    TTextReader r(bytes);
+    while (static_cast<int>(kinds.size()) < columns) {
+        int k = 0;
+        if (!r.ReadInt(k)) {
+            if (r.OnlyBlanksLeft())
+                break;
+            error = LangText(11564, "Error opening scheme");
+            return false;
+        }
+        kinds.push_back(k >= ImportNumber && k <= ImportComments ? k : ImportNone);
+    }
+    return true;
+}
+
+} // namespace kv

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/tournament.h"
+
+#include <QString>
+
+// The fixed catalog of the 54 standings columns (0..53): names and captions by sport, the
+// value and text of a column for a team in a scope, default direction and width, and which
+// columns a tournament may show.
+namespace kv {
+
+inline constexpr int kColumnCount = 54;
+
+// What decides whether a column may be shown.
+struct TColumnContext {
+    int Sport = 0;
+    bool Overtime = false;
+    bool ShootOuts = false;
+    bool CalculatesPoints = true;
+    bool HasGroups = false;
+    bool HasConferences = false;
+
+    static TColumnContext Of(const TTournament& t);
+};
+
+QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroups);
+QString ColumnCaption(int column, int sport, bool hasConferences, bool hasGroups);
+inline QString ColumnFullName(int column, const TTournament& t);
+inline QString ColumnCaption(int column, const TTournament& t);
+
+bool ColumnApplicable(int column, const TColumnContext& c);
+// Larger values rank first unless the column is one of the "smaller is better" ones.
+bool ColumnDescendingByDefault(int column);
+// Built-in width in pixels.
+int ColumnDefaultWidth(int column, int sport);
+// The user's default width in pixels from the settings store (the built-in width when none).
+int ColumnUserDefaultWidth(int column, int sport);
+
+// The value of a column for a team in a scope, as ranking compares it.
+double ColumnValue(const TTournament& t, const TTeam& team, int column, int scope);
+// The text of a column as tables and exports show it.
+QString ColumnText(const TTournament& t, const TTeam& team, int column, int scope);
+
+// The tournament's "has groups" flag for the place columns: more than one group, or divisions.
+bool TournamentHasGroups(const TTournament& t);
+
+inline QString ColumnFullName(int column, const TTournament& t) {
+    return ColumnFullName(column, t.Sport, t.HasConferences(), TournamentHasGroups(t));
+}
+inline QString ColumnCaption(int column, const TTournament& t) {
+    return ColumnCaption(column, t.Sport, t.HasConferences(), TournamentHasGroups(t));
+}
+
+} // namespace kv

@@ -1,0 +1,152 @@
+#include "standings/points_rules.h"
+
+#include "base/language.h"
+#include "model/sport.h"
+#include "standings/ranking.h"
+
+namespace kv {
+
+TPointsDefaults PointsDefaults(int sport) {
+    switch (NormalizeSport(sport)) {
+    case SportOther:
+        return {2, 1, 1, 3, 0, 3, 0, 0, 3, 0, false};
+    case SportSoccer:
+        return {3, 1, 0, 3, 0, 3, 0, 0, 3, 0, false};
+    case SportFutsal:
+        return {3, 1, 0, 3, 0, 3, 0, 0, 5, 0, false};
+    case SportHockey:
+        return {3, 1, 0, 3, 1, 3, 1, 0, 5, 0, true};
+    case SportBandy:
+        return {2, 1, 0, 3, 0, 3, 0, 0, 0, 0, false};
+    case SportBasketball:
+        return {2, 1, 0, 2, 0, 3, 0, 0, 0, 0, true};
+    case SportVolleyball:
+        return {2, 1, 1, 3, 0, 3, 0, 0, 3, 0, false};
+    case SportHandball:
+        return {2, 1, 0, 3, 0, 3, 0, 0, 10, 0, false};
+    case SportWaterPolo:
+        return {2, 1, 0, 3, 0, 3, 0, 0, 3, 0, false};
+    case SportTennis:
+        return {2, 1, 1, 3, 0, 3, 0, 0, 3, 0, false};
+    case SportChess:
+        return {1, 0.5, 0, 3, 0, 3, 0, 0, 1, 0, false};
+    case SportUSFootball:
+        return {2, 1, 0, 1, 1, 3, 0, 0, 0, 0, true};
+    default:
+        return {2, 1, 0, 3, 0, 3, 0, 0, 3, 0, false};
+    }
+}
+
+TPointsRules TPointsRules::ForSport(int sport) {
+    const int s = NormalizeSport(sport);
+    const TPointsDefaults d = PointsDefaults(s);
+    TPointsRules r;
+    r.Sport = s;
+    r.CalculatePoints = s != SportChess && s != SportUSFootball && s != SportBaseball;
+    r.Overtime = s == SportHockey || s == SportBasketball;
+    r.ShootOuts = false;
+    r.Win = d.Win;
+    r.Draw = d.Draw;
+    r.Loss = d.Loss;
+    r.WinOT = d.WinOT;
+    r.LossOT = d.LossOT;
+    r.WinSO = d.WinSO;
+    r.LossSO = d.LossSO;
+    r.ForfeitLossScore = d.ForfeitLossScore;
+    r.ForfeitWinScore = d.ForfeitWinScore;
+    r.Penalty = d.Penalty;
+    return r;
+}
+
+TPointsRules TPointsRules::FromTournament(const TTournament& t) {
+    TPointsRules r;
+    r.Sport = t.Sport;
+    r.CalculatePoints = t.SortCriteria.empty() || t.SortCriteria.front().Column == kColumnPoints;
+    r.Overtime = t.Overtime;
+    r.ShootOuts = t.ShootOuts;
+    r.Win = t.WinPoints;
+    r.Draw = t.DrawPoints;
+    r.Loss = t.LossPoints;
+    r.WinOT = t.WinOTPoints;
+    r.LossOT = t.LossOTPoints;
+    r.WinSO = t.WinSOPoints;
+    r.LossSO = t.LossSOPoints;
+    r.ForfeitLossScore = t.ForfeitLossScore;
+    r.ForfeitWinScore = t.ForfeitWinScore;
+    r.Penalty = t.ForfeitPenalty;
+    return r;
+}
+
+TPointsLayout ApplyPointsLayout(TPointsRules& rules) {
+    const int s = NormalizeSport(rules.Sport);
+    TPointsLayout l;
+    l.CalculatePointsShown = s == SportBasketball;
+    l.PointsPanelShown =
+        rules.CalculatePoints && s != SportChess && s != SportUSFootball && s != SportBaseball;
+    const bool awardedLabel = s == SportVolleyball || s == SportTennis || s == SportChess || s == SportBaseball;
+    l.FirstRowLabel = awardedLabel ? LangText(7596, "&Points awarded:") : LangText(7597, "&Normal Time:");
+    l.DrawShown = !(s == SportBasketball || s == SportVolleyball || s == SportTennis ||
+                    s == SportBaseball || rules.ShootOuts);
+    l.OvertimeSwitchShown = (s >= SportSoccer && s <= SportBasketball) || s == SportHandball || s == SportWaterPolo;
+    l.OvertimeCaption = QLatin1Char('&') + OvertimeWord(s) + QLatin1Char(':');
+    if (!l.OvertimeSwitchShown)
+        rules.Overtime = false;
+    // Shoot-outs are not offered by the editor.
+    l.ShootOutSwitchShown = false;
+    rules.ShootOuts = false;
+    l.OvertimeFieldsShown = l.OvertimeSwitchShown && rules.Overtime;
+    l.ShootOutFieldsShown = false;
+    l.ForfeitPanelShown = true;
+    return l;
+}
+
+void SaveRulesInto(TPointsRules rules, TTournament& t) {
+    ApplyPointsLayout(rules);
+    const int s = NormalizeSport(rules.Sport);
+    const bool overtimeFields = rules.Overtime;
+    const bool shootOutFields = rules.ShootOuts;
+    t.Overtime = rules.Overtime || s == SportBasketball || s == SportUSFootball;
+    t.ShootOuts = rules.ShootOuts;
+    t.WinPoints = rules.Win;
+    t.DrawPoints = rules.Draw;
+    t.LossPoints = rules.Loss;
+    t.WinOTPoints = overtimeFields ? rules.WinOT : rules.Win;
+    t.LossOTPoints = overtimeFields ? rules.LossOT : rules.Loss;
+    t.WinSOPoints = shootOutFields ? rules.WinSO : rules.Win;
+    t.LossSOPoints = shootOutFields ? rules.LossSO : rules.Loss;
+    t.ForfeitLossScore = rules.ForfeitLossScore;
+    t.ForfeitWinScore = rules.ForfeitWinScore;
+    t.ForfeitPenalty = rules.Penalty;
+}
+
+TSortColumn ImpliedMainCriterion(const TPointsRules& rules) {
+    return MainCriterion(rules.CalculatePoints, rules.Sport);
+}
+
+double PointsForOutcome(const TTournament& t, int outcome, int forfeit) {
+    if (forfeit == 1)
+        return t.LossPoints - t.ForfeitPenalty;
+    if (forfeit == 2)
+        return t.WinPoints;
+    switch (outcome) {
+    case OutcomeWin:
+        return t.WinPoints;
+    case OutcomeDraw:
+    case OutcomeDrawOT:
+        return t.DrawPoints;
+    case OutcomeLoss:
+        return t.LossPoints;
+    case OutcomeWinOT:
+        return t.WinOTPoints;
+    case OutcomeLossOT:
+        return t.LossOTPoints;
+    case OutcomeWinSO:
+        return t.WinSOPoints;
+    case OutcomeLossSO:
+        return t.LossSOPoints;
+    default:
+        return 0;
+    }
+}
+
+} // namespace kv

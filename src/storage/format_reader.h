@@ -1,0 +1,106 @@
+#pragma once
+
+#include "base/fontdata.h"
+#include "base/textreader.h"
+
+#include <QString>
+
+#include <climits>
+
+// Sequential reading of the program's positional text formats. A read that fails ends the
+// whole parse: the reader raises TFormatError, which the format's entry point catches and
+// turns into its own message; it never leaves this layer.
+namespace kv {
+
+struct TFormatError {
+    int Line;
+};
+
+class TFormatReader {
+public:
+    explicit TFormatReader(QByteArray data) : r_(std::move(data)) {}
+
+    QString Line() {
+        QString s;
+        if (!r_.ReadLine(s))
+            Fail();
+        return s;
+    }
+    // A text line cut to `capacity` characters.
+    QString Line(int capacity) { return Line().left(capacity); }
+    QByteArrayView LineBytes() {
+        QByteArrayView v;
+        if (!r_.ReadLineBytes(v))
+            Fail();
+        return v;
+    }
+    int Int() {
+        int v = 0;
+        if (!r_.ReadInt(v))
+            Fail();
+        return v;
+    }
+    // A value read as a real and converted to an integer (it must fit).
+    int RealAsInt() {
+        const double d = Real();
+        if (!(d >= INT_MIN && d <= INT_MAX))
+            Fail();
+        return static_cast<int>(d);
+    }
+    double Real() {
+        double v = 0;
+        if (!r_.ReadReal(v))
+            Fail();
+        return v;
+    }
+    bool Bool() {
+        bool v = false;
+        if (!r_.ReadBool(v))
+            Fail();
+        return v;
+    }
+    // A count: not negative.
+    int Count() {
+        const int n = Int();
+        if (n < 0)
+            Fail();
+        return n;
+    }
+    void EndLine() { r_.SkipLine(); }
+    bool MoreOnLine() { return r_.MoreOnLine(); }
+    bool AtEnd() const { return r_.AtEnd(); }
+    [[noreturn]] void Fail() const { throw TFormatError{r_.LineNumber()}; }
+    int LineNumber() const { return r_.LineNumber(); }
+
+    // A full font record: the name line, then charset, size, colour and the four styles.
+    TFontData FullFont() {
+        TFontData f;
+        f.Name = Line();
+        f.Charset = Int();
+        f.Size = Int();
+        f.Color = Int();
+        f.Bold = Bool();
+        f.Italic = Bool();
+        f.Underline = Bool();
+        f.StrikeOut = Bool();
+        EndLine();
+        return f;
+    }
+
+    // A short font record: upper case, colour and the four styles, applied onto `font`.
+    bool ShortFont(TFontData& font) {
+        const bool upperCase = Bool();
+        font.Color = Int();
+        font.Bold = Bool();
+        font.Italic = Bool();
+        font.Underline = Bool();
+        font.StrikeOut = Bool();
+        EndLine();
+        return upperCase;
+    }
+
+private:
+    TTextReader r_;
+};
+
+} // namespace kv
