@@ -4,7 +4,10 @@
 
 #include "storage/tournament_file.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+#include <unistd.h>
 
 namespace kvcli {
 
@@ -71,6 +74,15 @@ int ScopeFromName(const QString& name) {
     if (s == QLatin1String("away"))
         return kv::ScopeAway;
     return 0;
+}
+
+void EnsureRuntimeDir() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString dir = QDir::tempPath() + QStringLiteral("/kvtool-runtime-%1").arg(::getuid());
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
 }
 
 int UsageError(const char* command, const QString& message, const char* usage) {

@@ -20,6 +20,10 @@ bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv:
 // A scope named "overall", "home" or "away"; 0 when unknown.
 int ScopeFromName(const QString& name);
 
+// Gives the process a private runtime folder when the session has none, so the toolkit
+// does not warn about it on every run.
+void EnsureRuntimeDir();
+
 // Prints a usage error with the command's help text.
 int UsageError(const char* command, const QString& message, const char* usage);
 

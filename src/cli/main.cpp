@@ -3,7 +3,7 @@
 
 #include "base/language.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 namespace {
@@ -14,12 +14,20 @@ const char* const kUsage =
     "  new         create a tournament file\n"
     "  import-csv  add fixtures and results from a delimited text file\n"
     "  standings   print the ranked tables\n"
+    "  fixtures    print the fixture list\n"
+    "  export      write tables as HTML, CSV or pictures, or fixtures as a workbook\n"
+    "  check       load a tournament file and report problems\n"
+    "  convert     turn a tournament file of any kind into a current one\n"
     "  score       check and parse a typed score of a sport\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Pictures need fonts: a window system is not needed for them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    kvcli::EnsureRuntimeDir();
+    QGuiApplication app(argc, argv);
     // Scripts read the output: numbers and dates are written the same everywhere.
     QLocale::setDefault(QLocale::c());
     kv::InitLanguage();
@@ -37,6 +45,14 @@ int main(int argc, char** argv) {
         return kvcli::CmdImportCsv(args);
     if (command == QLatin1String("standings"))
         return kvcli::CmdStandings(args);
+    if (command == QLatin1String("fixtures"))
+        return kvcli::CmdFixtures(args);
+    if (command == QLatin1String("export"))
+        return kvcli::CmdExport(args);
+    if (command == QLatin1String("check"))
+        return kvcli::CmdCheck(args);
+    if (command == QLatin1String("convert"))
+        return kvcli::CmdConvert(args);
     kvcli::Err(QStringLiteral("kvtool: unknown command '%1'").arg(command));
     kvcli::Err(QString::fromUtf8(kUsage).trimmed());
     return kvcli::kExitUsage;

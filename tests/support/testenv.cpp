@@ -35,8 +35,10 @@ void SetUpProcessFolders() {
     qputenv("XDG_DATA_HOME", Sub("data").toUtf8());
     qputenv("XDG_CACHE_HOME", Sub("cache").toUtf8());
     qputenv("HOME", Sub("userhome").toUtf8());
-    for (const char* name : {"home", "config", "data", "cache", "userhome"})
+    qputenv("XDG_RUNTIME_DIR", Sub("runtime").toUtf8());
+    for (const char* name : {"home", "config", "data", "cache", "userhome", "runtime"})
         QDir().mkpath(Sub(name));
+    QFile::setPermissions(Sub("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TTempHome::SetUp() {

@@ -1,0 +1,138 @@
+#include "args.h"
+#include "cli_common.h"
+#include "commands.h"
+
+#include "model/sport.h"
+#include "standings/tournament_setup.h"
+#include "storage/legacy_import.h"
+#include "storage/tournament_file.h"
+
+#include <QFileInfo>
+
+namespace kvcli {
+
+namespace {
+
+const char* const kCheckUsage =
+    "usage: kvtool check FILE.kvd\n"
+    "\n"
+    "Loads a tournament file and reports its name, sport and counts, then any problem found in\n"
+    "its structure. Exit status 0: sound; 2: unreadable or with problems.";
+
+const char* const kConvertUsage =
+    "usage: kvtool convert IN OUT.kvd\n"
+    "\n"
+    "Reads a tournament file of this program, or of either older kind (\".plg\", recognised by\n"
+    "its first line), and writes it as a current tournament file. OUT is never overwritten.";
+
+QStringList Problems(const kv::TTournament& t) {
+    QStringList problems;
+    for (const kv::TTeam* team : t.JointTable().Teams())
+        if (!t.GroupById(team->GroupId))
+            problems << QStringLiteral("team '%1' belongs to no group (group id %2)").arg(team->Name).arg(team->GroupId);
+    for (const auto& g : t.Groups())
+        if (g->TeamCount() < 2)
+            problems << QStringLiteral("group '%1' has fewer than two teams").arg(g->Name);
+    for (const auto& g : t.Groups())
+        if (g->ConferenceId != -1 && !t.ConferenceById(g->ConferenceId))
+            problems << QStringLiteral("division '%1' names a missing conference %2").arg(g->Name).arg(g->ConferenceId);
+    if (t.TeamCount() > kv::kMaxTeams)
+        problems << QStringLiteral("%1 teams: more than %2").arg(t.TeamCount()).arg(kv::kMaxTeams);
+    const int maxLegs = t.Sport == kv::SportBaseball ? 16 : 8;
+    if (t.GroupLegs < 1 || t.GroupLegs > maxLegs)
+        problems << QStringLiteral("group legs %1 outside 1..%2").arg(t.GroupLegs).arg(maxLegs);
+    if (t.HasConferences() && (t.ConferenceLegs > t.GroupLegs || t.InterConferenceLegs > t.ConferenceLegs))
+        problems << QStringLiteral("legs between divisions or conferences exceed the legs inside them");
+    for (const kv::TMatch* m : t.JointTable().Matches()) {
+        if (m->Leg < 1 || m->Leg > t.LegsOfPair(m->HomeTeamId, m->VisitorTeamId))
+            problems << QStringLiteral("match %1 is in leg %2, beyond the legs of its pair").arg(m->Id).arg(m->Leg);
+        if (m->HasStadium() && !t.StadiumById(m->StadiumId))
+            problems << QStringLiteral("match %1 names a missing stadium %2").arg(m->Id).arg(m->StadiumId);
+        for (const int r : m->RefereeIds)
+            if (!t.RefereeById(r))
+                problems << QStringLiteral("match %1 names a missing referee %2").arg(m->Id).arg(r);
+    }
+    return problems;
+}
+
+} // namespace
+
+int CmdCheck(const QStringList& args) {
+    const TArgs a(args, {});
+    if (a.Help()) {
+        Out(QString::fromUtf8(kCheckUsage));
+        return kExitOk;
+    }
+    if (!a.Ok())
+        return UsageError("check", a.Error(), kCheckUsage);
+    if (a.Positional().size() != 1)
+        return UsageError("check", QStringLiteral("expected one FILE"), kCheckUsage);
+    auto t = LoadOrReport(a.Positional().first(), QStringLiteral("check"));
+    if (!t)
+        return kExitInput;
+    int played = 0;
+    for (const kv::TMatch* m : t->JointTable().Matches())
+        played += m->Played ? 1 : 0;
+    Out(QStringLiteral("name: %1").arg(t->Name));
+    Out(QStringLiteral("sport: %1").arg(kv::SportEnglishName(t->Sport)));
+    Out(QStringLiteral("conferences: %1").arg(t->Conferences().size()));
+    Out(QStringLiteral("groups: %1").arg(t->Groups().size()));
+    Out(QStringLiteral("teams: %1").arg(t->TeamCount()));
+    Out(QStringLiteral("matches: %1 (%2 played)").arg(t->MatchCount()).arg(played));
+    Out(QStringLiteral("legs: %1 %2 %3").arg(t->GroupLegs).arg(t->ConferenceLegs).arg(t->InterConferenceLegs));
+    const QStringList problems = Problems(*t);
+    for (const QString& p : problems)
+        Out(QStringLiteral("problem: %1").arg(p));
+    if (problems.isEmpty())
+        Out(QStringLiteral("no problems found"));
+    return problems.isEmpty() ? kExitOk : kExitInput;
+}
+
+int CmdConvert(const QStringList& args) {
+    const TArgs a(args, {});
+    if (a.Help()) {
+        Out(QString::fromUtf8(kConvertUsage));
+        return kExitOk;
+    }
+    if (!a.Ok())
+        return UsageError("convert", a.Error(), kConvertUsage);
+    if (a.Positional().size() != 2)
+        return UsageError("convert", QStringLiteral("expected IN and OUT"), kConvertUsage);
+    const QString in = a.Positional().at(0);
+    const QString out = QFileInfo(a.Positional().at(1)).absoluteFilePath();
+    if (!QFileInfo::exists(in)) {
+        Err(QStringLiteral("kvtool convert: file not found: %1").arg(in));
+        return kExitInput;
+    }
+    if (QFileInfo::exists(out)) {
+        Err(QStringLiteral("kvtool convert: %1 exists; it is never overwritten").arg(out));
+        return kExitInput;
+    }
+    kv::TLegacyInfo legacy;
+    QString ignored;
+    std::unique_ptr<kv::TTournament> t;
+    if (kv::ReadLegacyInfo(in, legacy, ignored)) {
+        t = std::make_unique<kv::TTournament>();
+        const kv::TIoResult r = kv::ImportLegacyTournament(*t, in, legacy.Kind, legacy.Name, legacy.Sport);
+        if (!r) {
+            Err(r.Line > 0 ? QStringLiteral("%1 (%2, line %3)").arg(r.Message, in).arg(r.Line) : r.Message);
+            return kExitInput;
+        }
+        kv::RecomputeAll(*t);
+    } else {
+        t = LoadOrReport(in, QStringLiteral("convert"));
+        if (!t)
+            return kExitInput;
+    }
+    const double savedAt = t->SavedAt;
+    const kv::TIoResult saved = kv::SaveTournament(*t, out, false);
+    t->SavedAt = savedAt;
+    if (!saved) {
+        Err(QStringLiteral("kvtool convert: cannot write %1: %2").arg(out, saved.Message));
+        return kExitInput;
+    }
+    Out(QStringLiteral("wrote %1").arg(out));
+    return kExitOk;
+}
+
+} // namespace kvcli

@@ -1,0 +1,309 @@
+#include "export/picture_export.h"
+
+#include "base/preferences.h"
+#include "base/settings.h"
+#include "render/paint_tools.h"
+#include "render/table_layout.h"
+#include "render/table_painter.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <gif_lib.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace kv {
+
+namespace {
+
+void Put16(QByteArray& b, quint32 v) {
+    b += static_cast<char>(v & 0xFF);
+    b += static_cast<char>((v >> 8) & 0xFF);
+}
+
+void Put32(QByteArray& b, quint32 v) {
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
+
+// The 16 colours of the classic VGA palette, used for 4-bit bitmaps.
+QList<QRgb> SixteenColors() {
+    return {qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+}
+
+int GifWrite(GifFileType* gif, const GifByteType* data, int length) {
+    auto* out = static_cast<QByteArray*>(gif->UserData);
+    out->append(reinterpret_cast<const char*>(data), length);
+    return length;
+}
+
+} // namespace
+
+QString PictureExtension(TPictureFormat format) {
+    switch (format) {
+    case TPictureFormat::Png:
+        return QStringLiteral(".png");
+    case TPictureFormat::Jpeg:
+        return QStringLiteral(".jpg");
+    case TPictureFormat::Bmp:
+        return QStringLiteral(".bmp");
+    case TPictureFormat::Gif:
+        return QStringLiteral(".gif");
+    case TPictureFormat::Svg:
+        return QStringLiteral(".svg");
+    case TPictureFormat::Pdf:
+        return QStringLiteral(".pdf");
+    }
+    return QString();
+}
+
+bool PictureFormatFromPath(const QString& path, TPictureFormat& format) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    if (ext == QLatin1String("png"))
+        format = TPictureFormat::Png;
+    else if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
+        format = TPictureFormat::Jpeg;
+    else if (ext == QLatin1String("bmp"))
+        format = TPictureFormat::Bmp;
+    else if (ext == QLatin1String("gif"))
+        format = TPictureFormat::Gif;
+    else if (ext == QLatin1String("svg"))
+        format = TPictureFormat::Svg;
+    else if (ext == QLatin1String("pdf"))
+        format = TPictureFormat::Pdf;
+    else
+        return false;
+    return true;
+}
+
+QByteArray BmpBytes(const QImage& source, int bits) {
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 15 && bits != 16 && bits != 24 && bits != 32)
+        bits = 24;
+    const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
+    QImage indexed;
+    QList<QRgb> palette;
+    if (bits == 1) {
+        indexed = rgb.convertToFormat(QImage::Format_Indexed8, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, Qt::ThresholdDither);
+        palette = indexed.colorTable();
+    } else if (bits == 4) {
+        indexed = rgb.convertToFormat(QImage::Format_Indexed8, SixteenColors(), Qt::ThresholdDither);
+        palette = indexed.colorTable();
+    } else if (bits == 8) {
+        indexed = rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        palette = indexed.colorTable();
+    }
+    const int w = rgb.width();
+    const int h = rgb.height();
+    const int fileBits = bits == 15 ? 16 : bits;
+    const int rowBytes = ((w * fileBits + 31) / 32) * 4;
+    const bool bitfields = bits == 16;
+    const int paletteEntries = bits <= 8 ? (1 << bits) : 0;
+    const int headerSize = 14 + 40 + (bitfields ? 12 : 0) + paletteEntries * 4;
+    QByteArray b;
+    b.reserve(headerSize + rowBytes * h);
+    b += "BM";
+    Put32(b, static_cast<quint32>(headerSize + rowBytes * h));
+    Put32(b, 0);
+    Put32(b, static_cast<quint32>(headerSize));
+    Put32(b, 40);
+    Put32(b, static_cast<quint32>(w));
+    Put32(b, static_cast<quint32>(h));
+    Put16(b, 1);
+    Put16(b, static_cast<quint32>(fileBits));
+    Put32(b, bitfields ? 3 : 0);
+    Put32(b, static_cast<quint32>(rowBytes * h));
+    const auto ppm = static_cast<quint32>(std::lround(ScreenPixelsPerInch() / 0.0254));
+    Put32(b, ppm);
+    Put32(b, ppm);
+    Put32(b, static_cast<quint32>(paletteEntries));
+    Put32(b, 0);
+    if (bitfields) {
+        Put32(b, 0xF800);
+        Put32(b, 0x07E0);
+        Put32(b, 0x001F);
+    }
+    for (int i = 0; i < paletteEntries; ++i) {
+        const QRgb c = i < palette.size() ? palette.at(i) : 0;
+        b += static_cast<char>(qBlue(c));
+        b += static_cast<char>(qGreen(c));
+        b += static_cast<char>(qRed(c));
+        b += '\0';
+    }
+    QByteArray row(rowBytes, '\0');
+    for (int y = h - 1; y >= 0; --y) {
+        row.fill('\0');
+        auto* out = reinterpret_cast<unsigned char*>(row.data());
+        const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        const uchar* ix = bits <= 8 ? indexed.constScanLine(y) : nullptr;
+        for (int x = 0; x < w; ++x) {
+            const QRgb c = px[x];
+            switch (bits) {
+            case 1:
+                if (ix[x])
+                    out[x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
+                break;
+            case 4:
+                out[x / 2] |= static_cast<unsigned char>(x % 2 ? ix[x] & 0x0F : (ix[x] & 0x0F) << 4);
+                break;
+            case 8:
+                out[x] = ix[x];
+                break;
+            case 15: {
+                const auto v = static_cast<quint16>(((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
+                out[2 * x] = static_cast<unsigned char>(v & 0xFF);
+                out[2 * x + 1] = static_cast<unsigned char>(v >> 8);
+                break;
+            }
+            case 16: {
+                const auto v = static_cast<quint16>(((qRed(c) >> 3) << 11) | ((qGreen(c) >> 2) << 5) | (qBlue(c) >> 3));
+                out[2 * x] = static_cast<unsigned char>(v & 0xFF);
+                out[2 * x + 1] = static_cast<unsigned char>(v >> 8);
+                break;
+            }
+            case 24:
+                out[3 * x] = static_cast<unsigned char>(qBlue(c));
+                out[3 * x + 1] = static_cast<unsigned char>(qGreen(c));
+                out[3 * x + 2] = static_cast<unsigned char>(qRed(c));
+                break;
+            default:
+                out[4 * x] = static_cast<unsigned char>(qBlue(c));
+                out[4 * x + 1] = static_cast<unsigned char>(qGreen(c));
+                out[4 * x + 2] = static_cast<unsigned char>(qRed(c));
+                out[4 * x + 3] = 0;
+                break;
+            }
+        }
+        b += row;
+    }
+    return b;
+}
+
+QByteArray GifBytes(const QImage& source, QRgb transparent, QString& error) {
+    const QImage indexed = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QList<QRgb> table = indexed.colorTable();
+    QByteArray out;
+    int code = 0;
+    GifFileType* gif = EGifOpen(&out, GifWrite, &code);
+    if (!gif) {
+        error = QString::fromUtf8(GifErrorString(code));
+        return {};
+    }
+    int mapSize = 2;
+    while (mapSize < table.size())
+        mapSize *= 2;
+    ColorMapObject* map = GifMakeMapObject(mapSize, nullptr);
+    int transparentIndex = NO_TRANSPARENT_COLOR;
+    for (int i = 0; i < mapSize; ++i) {
+        const QRgb c = i < table.size() ? table.at(i) : 0;
+        map->Colors[i].Red = static_cast<GifByteType>(qRed(c));
+        map->Colors[i].Green = static_cast<GifByteType>(qGreen(c));
+        map->Colors[i].Blue = static_cast<GifByteType>(qBlue(c));
+        if (i < table.size() && (c & 0xFFFFFF) == (transparent & 0xFFFFFF) && transparentIndex == NO_TRANSPARENT_COLOR)
+            transparentIndex = i;
+    }
+    bool ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map) == GIF_OK;
+    GraphicsControlBlock gcb{};
+    gcb.DisposalMode = DISPOSAL_UNSPECIFIED;
+    gcb.TransparentColor = transparentIndex;
+    GifByteType extension[4];
+    const size_t length = EGifGCBToExtension(&gcb, extension);
+    ok = ok && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) == GIF_OK;
+    ok = ok && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
+    std::vector<GifPixelType> line(static_cast<size_t>(indexed.width()));
+    for (int y = 0; ok && y < indexed.height(); ++y) {
+        std::memcpy(line.data(), indexed.constScanLine(y), line.size());
+        ok = EGifPutLine(gif, line.data(), indexed.width()) == GIF_OK;
+    }
+    if (!ok)
+        error = QString::fromUtf8(GifErrorString(gif->Error));
+    GifFreeMapObject(map);
+    EGifCloseFile(gif, &code);
+    return ok ? out : QByteArray();
+}
+
+TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString& path, TPictureFormat format,
+                           int bmpBits, TColor background) {
+    QByteArray bytes;
+    const TTableLayout layout = ComputeLayout(t, g);
+    const QSize size(std::max(1, layout.PictureWidth), std::max(1, layout.TableHeight));
+    const int dpi = static_cast<int>(std::lround(ScreenPixelsPerInch()));
+    switch (format) {
+    case TPictureFormat::Svg: {
+        QBuffer buffer(&bytes);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setResolution(dpi);
+        svg.setTitle(g.Name);
+        QPainter painter(&svg);
+        painter.fillRect(QRect(QPoint(0, 0), size), ToQColor(background));
+        DrawGroupTable(t, g, painter, background);
+        painter.end();
+        break;
+    }
+    case TPictureFormat::Pdf: {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(dpi);
+        pdf.setPageSize(QPageSize(QSizeF(size.width() * 72.0 / dpi, size.height() * 72.0 / dpi), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(g.Name);
+        pdf.setCreator(QStringLiteral("Kelvorandine"));
+        QPainter painter(&pdf);
+        DrawGroupTable(t, g, painter, background);
+        painter.end();
+        break;
+    }
+    default: {
+        const QImage image = RenderGroupTable(t, g, background);
+        if (format == TPictureFormat::Bmp) {
+            bytes = BmpBytes(image, bmpBits);
+        } else if (format == TPictureFormat::Gif) {
+            QString error;
+            bytes = GifBytes(image, ToQColor(background).rgb(), error);
+            if (bytes.isEmpty())
+                return TIoResult::Failure(error);
+        } else {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            QImageWriter writer(&buffer, format == TPictureFormat::Jpeg ? "jpeg" : "png");
+            if (format == TPictureFormat::Jpeg) {
+                writer.setQuality(90);
+                writer.setOptimizedWrite(false);
+                writer.setProgressiveScanWrite(false);
+            }
+            if (!writer.write(format == TPictureFormat::Jpeg ? image.convertToFormat(QImage::Format_RGB888) : image))
+                return TIoResult::Failure(writer.errorString());
+        }
+        break;
+    }
+    }
+    return WriteFileAtomic(path, bytes);
+}
+
+QString SuggestedPicturePath(const QString& tableName, TPictureFormat format) {
+    QString folder = PrefString("", "ImageExportPath");
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    QString name = tableName;
+    for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
+        name.replace(c, QLatin1Char('_'));
+    return folder + name + PictureExtension(format);
+}
+
+void RememberPictureFolder(const QString& savedPath) {
+    RegWriteString(QString(), QStringLiteral("ImageExportPath"), QFileInfo(savedPath).absolutePath());
+}
+
+} // namespace kv

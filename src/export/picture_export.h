@@ -1,0 +1,33 @@
+#pragma once
+
+#include "base/fileio.h"
+#include "model/tournament.h"
+
+#include <QImage>
+#include <QString>
+
+// Table pictures as files: PNG, JPEG (quality 90), BMP at 1, 4, 8, 15, 16, 24 or 32 bits per
+// pixel, transparent GIF, and SVG and PDF drawn anew at the table's natural size.
+namespace kv {
+
+enum class TPictureFormat { Png, Jpeg, Bmp, Gif, Svg, Pdf };
+
+QString PictureExtension(TPictureFormat format);
+// The format a file name's extension names; false when none.
+bool PictureFormatFromPath(const QString& path, TPictureFormat& format);
+
+// A bitmap file of the image at the given colour depth.
+QByteArray BmpBytes(const QImage& image, int bitsPerPixel);
+// A GIF with up to 256 colours; pixels of `transparent` become transparent.
+QByteArray GifBytes(const QImage& image, QRgb transparent, QString& error);
+
+// Draws the (prepared) table and writes it. `bmpBits` is used for BMP files only.
+TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString& path, TPictureFormat format,
+                           int bmpBits = 8, TColor background = clWhite);
+
+// The picture folder of the last save (the `ImageExportPath` preference) and the path the save
+// dialog proposes for a table.
+QString SuggestedPicturePath(const QString& tableName, TPictureFormat format);
+void RememberPictureFolder(const QString& savedPath);
+
+} // namespace kv

@@ -1,0 +1,88 @@
+#include "export/xlsx_export.h"
+
+#include "base/textformat.h"
+#include "export/fixture_rows.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kv {
+
+namespace {
+
+QString NoAccess(const QString& fileName) {
+    return Fmt(QStringLiteral("Нет доступа к файлу \"%s\""), fileName);
+}
+
+} // namespace
+
+TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
+                           const std::function<void(int)>& progress) {
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isWritable())
+        return TIoResult::Failure(NoAccess(fileName));
+    // The workbook is written beside the target and then takes its place.
+    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.kvxlsx-XXXXXX"));
+    if (!temp.open())
+        return TIoResult::Failure(NoAccess(fileName));
+    const QString tempPath = temp.fileName();
+    temp.close();
+    const QByteArray tempName = QFile::encodeName(tempPath);
+    lxw_workbook* book = workbook_new(tempName.constData());
+    if (!book)
+        return TIoResult::Failure(NoAccess(fileName));
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    lxw_format* text = workbook_add_format(book);
+    format_set_num_format(text, "@");
+    std::vector<int> widths(static_cast<size_t>(grid.ColumnCount()), 0);
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
+        if (score)
+            worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), LXW_DEF_COL_WIDTH, text);
+        const QByteArray caption = grid.Captions.at(c).toUtf8();
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), caption.constData(), nullptr);
+        widths[static_cast<size_t>(c)] = static_cast<int>(grid.Captions.at(c).size());
+    }
+    const auto rows = static_cast<int>(grid.Rows.size());
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            const QString cell = grid.Cell(r, c);
+            if (cell.isEmpty())
+                continue;
+            const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
+            const QByteArray bytes = cell.toUtf8();
+            worksheet_write_string(sheet, static_cast<lxw_row_t>(r + 1), static_cast<lxw_col_t>(c), bytes.constData(),
+                                   score ? text : nullptr);
+            widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], static_cast<int>(cell.size()));
+        }
+        if (progress)
+            progress(r * 100 / rows);
+    }
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                             std::min(widths[static_cast<size_t>(c)] + 2, 100), score ? text : nullptr);
+    }
+    const lxw_error error = workbook_close(book);
+    if (error != LXW_NO_ERROR) {
+        QFile::remove(tempPath);
+        return TIoResult::Failure(QString::fromUtf8(lxw_strerror(error)));
+    }
+    const QByteArray to = QFile::encodeName(target.absoluteFilePath());
+    if (std::rename(tempName.constData(), to.constData()) != 0) {
+        QFile::remove(tempPath);
+        return TIoResult::Failure(NoAccess(fileName));
+    }
+    QFile::setPermissions(target.absoluteFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return TIoResult::Success();
+}
+
+} // namespace kv

@@ -1,0 +1,113 @@
+#include "render/table_layout.h"
+
+#include "render/paint_tools.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kv {
+
+namespace {
+
+const TPlaceFont* PlaceOf(const TGroup& g, int place) {
+    return place >= 1 && place <= static_cast<int>(g.PlaceFonts.size()) ? &g.PlaceFonts[static_cast<size_t>(place - 1)]
+                                                                        : nullptr;
+}
+
+} // namespace
+
+int RowsPerTeam(const TTournament& t, const TGroup& g) {
+    if (!t.View.Results)
+        return 1;
+    const int legs = std::clamp(g.Legs, 1, 64);
+    return std::max(1, g.Style.ShowAwayResults ? legs : (legs + 1) / 2);
+}
+
+int NaturalTableWidth(const TTournament& t, const TGroup& g) {
+    const TTableDimensions& d = t.Dimensions;
+    int sw = 0;
+    for (const TTableColumn& c : t.Columns)
+        sw += ToPixels(c.Width, d.Units);
+    const int sections = (t.View.HStandings ? 1 : 0) + (t.View.AStandings ? 1 : 0) + (t.View.Standings ? 1 : 0);
+    return d.PlaceWidthPx() + d.TeamWidthPx() + (t.View.Results ? g.TeamCount() * d.ScoreWidthPx() : 0) +
+           sw * sections + 1;
+}
+
+TTableLayout ComputeLayout(const TTournament& t, const TGroup& g) {
+    const TTableDimensions& d = t.Dimensions;
+    TTableLayout l;
+    l.Teams = g.TeamCount();
+    l.RowHeight = std::max(1, d.RowHeightPx());
+    l.PlaceWidth = std::max(1, d.PlaceWidthPx());
+    l.TeamWidth = std::max(1, d.TeamWidthPx());
+    l.ScoreWidth = std::max(1, d.ScoreWidthPx());
+    l.RowsPerTeam = RowsPerTeam(t, g);
+    l.SubRowHeight = l.RowsPerTeam == 1 ? l.RowHeight : std::max(1, RoundEven(l.RowHeight * d.LineFactor));
+    l.TeamRowHeight = t.View.Results && l.RowsPerTeam != 1 ? l.RowsPerTeam * l.SubRowHeight : l.RowHeight;
+    l.TwoHeaderRows = t.View.HStandings || t.View.AStandings;
+    l.HeaderHeight = l.TwoHeaderRows ? 2 * l.RowHeight : l.RowHeight;
+    l.TableHeight = l.HeaderHeight + l.Teams * l.TeamRowHeight + (g.Style.BoldBorders ? 1 : 0) + 1;
+    for (const TTableColumn& c : t.Columns) {
+        l.ColumnWidths.push_back(std::max(1, ToPixels(c.Width, d.Units)));
+        l.StandingsWidth += l.ColumnWidths.back();
+    }
+    l.StandingsSections = (t.View.HStandings ? 1 : 0) + (t.View.AStandings ? 1 : 0) + (t.View.Standings ? 1 : 0);
+    l.NaturalWidth = l.PlaceWidth + l.TeamWidth + (t.View.Results ? l.Teams * l.ScoreWidth : 0) +
+                     l.StandingsWidth * l.StandingsSections + 1;
+    l.PictureWidth = l.NaturalWidth;
+    l.TeamColumnWidth = l.TeamWidth;
+    if (t.View.Alignment == AlignWidest) {
+        int widest = l.NaturalWidth;
+        for (const TGroup* other : t.ShownTables())
+            widest = std::max(widest, NaturalTableWidth(t, *other));
+        l.PictureWidth = widest;
+        if (t.View.Results)
+            l.TeamColumnWidth += widest - l.NaturalWidth;
+    }
+    return l;
+}
+
+QString TeamDisplayName(const TTournament& t, const TGroup& g, const TTeam& team, int place) {
+    const TTableView& v = t.View;
+    QString name = v.ShowSymbol && !team.Symbol.isEmpty() ? team.Symbol : team.Name;
+    if (v.ShowCity || v.ShowCountry) {
+        QStringList parts;
+        if (v.ShowCity && !team.City.isEmpty())
+            parts << team.City;
+        if (v.ShowCountry && !team.Country.isEmpty())
+            parts << team.Country;
+        if (!parts.isEmpty())
+            name += QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
+    }
+    const TPlaceFont* p = PlaceOf(g, place);
+    const bool upper = team.SeparateFont ? team.UpperCase : (p && p->HasFont && p->UpperCase);
+    return upper || team.UpperCase ? name.toUpper() : name;
+}
+
+bool RowBackground(const TGroup& g, const TTeam& team, int place, TColor& color) {
+    if (team.SeparateBackground) {
+        color = team.BackgroundColor;
+        return true;
+    }
+    if (const TPlaceFont* p = PlaceOf(g, place); p && p->HasColor) {
+        color = p->Color;
+        return true;
+    }
+    return false;
+}
+
+TFontData RowFont(const TGroup& g, const TTeam& team, int place) {
+    if (team.SeparateFont)
+        return WithStyleOf(g.Style.Font, team.Font);
+    if (const TPlaceFont* p = PlaceOf(g, place); p && p->HasFont)
+        return WithStyleOf(g.Style.Font, p->Font);
+    return g.Style.Font;
+}
+
+bool RowHasOwnLook(const TGroup& g, const TTeam& team, int place) {
+    TColor ignored = 0;
+    const TPlaceFont* p = PlaceOf(g, place);
+    return team.SeparateFont || (p && p->HasFont) || RowBackground(g, team, place, ignored);
+}
+
+} // namespace kv

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/tournament.h"
+
+#include <QString>
+
+#include <vector>
+
+// The sizes of a table picture, all in whole pixels.
+namespace kv {
+
+struct TTableLayout {
+    int Teams = 0;
+    int RowHeight = 18;    // dimension RowHeight
+    int PlaceWidth = 25;
+    int TeamWidth = 130;
+    int ScoreWidth = 30;
+    int RowsPerTeam = 1;
+    int SubRowHeight = 18; // SRH
+    int TeamRowHeight = 18; // RH
+    int HeaderHeight = 18;  // HH
+    int TableHeight = 0;
+    std::vector<int> ColumnWidths; // the shown standings columns
+    int StandingsWidth = 0;        // SW
+    int StandingsSections = 0;
+    int NaturalWidth = 0;
+    int PictureWidth = 0;
+    int TeamColumnWidth = 130;
+    bool TwoHeaderRows = false;
+};
+
+// Rows a team takes: with the results grid, the legs when away results are shown, else
+// (legs + 1) div 2; otherwise 1.
+int RowsPerTeam(const TTournament& t, const TGroup& g);
+
+// The layout of one table; alignment "Widest Table Justify" widens it to the tournament's
+// widest shown table.
+TTableLayout ComputeLayout(const TTournament& t, const TGroup& g);
+int NaturalTableWidth(const TTournament& t, const TGroup& g);
+
+// The name a table shows for the team at `place` (1-based): symbol or name, city and country
+// as the view says, in capitals when the team or its place asks.
+QString TeamDisplayName(const TTournament& t, const TGroup& g, const TTeam& team, int place);
+
+// Row look resolved team first, then place.
+bool RowBackground(const TGroup& g, const TTeam& team, int place, TColor& color);
+TFontData RowFont(const TGroup& g, const TTeam& team, int place);
+bool RowHasOwnLook(const TGroup& g, const TTeam& team, int place);
+
+} // namespace kv

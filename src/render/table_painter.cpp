@@ -1,0 +1,279 @@
+#include "render/table_painter.h"
+
+#include "base/language.h"
+#include "render/paint_tools.h"
+#include "standings/column_catalog.h"
+#include "standings/statistics.h"
+
+#include <QPolygon>
+
+#include <cmath>
+
+namespace kv {
+
+TTablePainter::TTablePainter(const TTournament& t, const TGroup& g, QPainter& painter, TColor background)
+    : t_(t), g_(g), p_(painter), background_(ToQColor(background)), layout_(ComputeLayout(t, g)),
+      bold_(g.Style.BoldBorders) {}
+
+QFontMetrics TTablePainter::Metrics(const TFontData& font) const {
+    return QFontMetrics(ToQFont(font), p_.device());
+}
+
+void TTablePainter::Line(int x1, int y1, int x2, int y2, int width) {
+    p_.setPen(QPen(ToQColor(g_.Style.BorderColor), width, Qt::SolidLine, Qt::FlatCap));
+    p_.drawLine(x1, y1, x2, y2);
+}
+
+void TTablePainter::Text(int x, int top, const QString& text, const TFontData& font) {
+    p_.setFont(ToQFont(font));
+    p_.setPen(ToQColor(font.Color));
+    p_.drawText(x, top + QFontMetrics(p_.font(), p_.device()).ascent(), text);
+}
+
+void TTablePainter::FillSection(int x, int width) {
+    const QColor fill = g_.Style.HasBGColor ? ToQColor(g_.Style.BGColor) : background_;
+    p_.fillRect(QRect(x, 0, width, layout_.TableHeight), fill);
+    if (g_.Style.HasHeaderBGColor)
+        p_.fillRect(QRect(x, 0, width, layout_.HeaderHeight), ToQColor(g_.Style.HeaderBGColor));
+}
+
+void TTablePainter::FillRows(int x, int width) {
+    const auto& teams = g_.Teams();
+    for (size_t i = 0; i < teams.size(); ++i) {
+        TColor color = 0;
+        if (RowBackground(g_, *teams[i], static_cast<int>(i) + 1, color))
+            p_.fillRect(QRect(x, RowTop(static_cast<int>(i)), width, layout_.TeamRowHeight + 1), ToQColor(color));
+    }
+}
+
+void TTablePainter::Frame(int x, int width) {
+    const int penWidth = 1 + (bold_ ? 1 : 0);
+    p_.setPen(QPen(ToQColor(g_.Style.BorderColor), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p_.setBrush(Qt::NoBrush);
+    p_.drawRect(QRect(x, 0, width - 1, layout_.TableHeight - 1));
+}
+
+int TTablePainter::DrawNameBlock() {
+    const TTableLayout& l = layout_;
+    const int width = l.PlaceWidth + l.TeamColumnWidth + 1;
+    FillSection(0, width);
+    const TFontData& header = g_.Style.EffectiveHeaderFont();
+    const QFontMetrics hm = Metrics(header);
+    const QString no = LangText(5000, "No");
+    const int headerTop = VerticalOffset(l.HeaderHeight, hm.height());
+    Text(HorizontalOffset(l.PlaceWidth, hm.horizontalAdvance(no)), headerTop, no, header);
+    const int nameLeft = l.PlaceWidth + 2;
+    const int nameWidth = std::max(0, width - 2 - nameLeft);
+    const QString title = hm.elidedText(g_.Name, Qt::ElideRight, nameWidth);
+    Text(nameLeft + std::max(0, (nameWidth - hm.horizontalAdvance(title)) / 2), headerTop, title, header);
+    FillRows(0, width);
+    const auto& teams = g_.Teams();
+    for (size_t i = 0; i < teams.size(); ++i) {
+        const int place = static_cast<int>(i) + 1;
+        const TFontData font = RowFont(g_, *teams[i], place);
+        const QFontMetrics fm = Metrics(font);
+        const QString number = QString::number(place);
+        const int top = RowTop(static_cast<int>(i)) + VerticalOffset(l.TeamRowHeight, fm.height());
+        Text(HorizontalOffset(l.PlaceWidth, fm.horizontalAdvance(number)), top, number, font);
+        const int left = l.PlaceWidth + 6;
+        const int right = width - (bold_ ? 1 : 0) - 1;
+        const QString name = fm.elidedText(TeamDisplayName(t_, g_, *teams[i], place), Qt::ElideRight,
+                                           std::max(0, right - left));
+        Text(left, top, name, font);
+    }
+    const int thick = 1 + (bold_ ? 1 : 0);
+    Line(0, l.HeaderHeight, width - 1, l.HeaderHeight, thick);
+    Line(l.PlaceWidth, 0, l.PlaceWidth, l.TableHeight - 1, thick);
+    for (int i = 1; i < l.Teams; ++i)
+        Line(0, RowTop(i), width - 1, RowTop(i), 1);
+    Frame(0, width);
+    return width;
+}
+
+void TTablePainter::DrawLegDividers(int x, int width) {
+    const TTableLayout& l = layout_;
+    const int step = RoundEven(l.RowHeight * t_.Dimensions.LineFactor);
+    p_.setPen(QPen(ToQColor(g_.Style.BorderColor), 1));
+    for (int i = 0; i < l.Teams; ++i) {
+        for (int h = 1; h < l.RowsPerTeam; ++h) {
+            const int y = l.HeaderHeight + i * l.TeamRowHeight + step * h;
+            for (int px = x; px <= x + width; px += 3)
+                p_.drawPoint(px, y);
+        }
+    }
+}
+
+int TTablePainter::DrawResultsGrid(int x) {
+    const TTableLayout& l = layout_;
+    const int width = l.Teams * l.ScoreWidth + 1;
+    FillSection(x, width);
+    const TFontData& header = g_.Style.EffectiveHeaderFont();
+    const QFontMetrics hm = Metrics(header);
+    for (int i = 1; i <= l.Teams; ++i) {
+        const QString number = QString::number(i);
+        Text(x + (i - 1) * l.ScoreWidth + HorizontalOffset(l.ScoreWidth, hm.horizontalAdvance(number)),
+             VerticalOffset(l.HeaderHeight, hm.height()), number, header);
+    }
+    FillRows(x, width);
+    const int thick = 1 + (bold_ ? 1 : 0);
+    Line(x, l.HeaderHeight, x + width - 1, l.HeaderHeight, thick);
+    if (g_.Style.Dividers)
+        DrawLegDividers(x, width - 1);
+    for (int i = 1; i <= l.Teams; ++i) {
+        if (i < l.Teams) {
+            Line(x, RowTop(i), x + width - 1, RowTop(i), 1);
+            Line(x + i * l.ScoreWidth, 0, x + i * l.ScoreWidth, l.TableHeight - 1, 1);
+        }
+        p_.fillRect(QRect(x + (i - 1) * l.ScoreWidth, RowTop(i - 1), l.ScoreWidth + 1, l.TeamRowHeight + 1),
+                    ToQColor(g_.Style.BorderColor));
+    }
+    // Scores.
+    const TFontData& results = g_.Style.EffectiveResultsFont();
+    const QFont resultsFont = ToQFont(results);
+    const QFontMetrics rm(resultsFont, p_.device());
+    p_.setFont(resultsFont);
+    const TScoreTexts texts = TScoreTexts::Current();
+    QHash<int, int> places;
+    for (size_t i = 0; i < g_.Teams().size(); ++i)
+        places.insert(g_.Teams()[i]->Id, static_cast<int>(i) + 1);
+    const int mark = RoundEven(l.RowHeight * 0.25);
+    const auto cell = [&](int row, int column, int subRow, const QString& text, int outcome, bool markHome) {
+        if (subRow < 1 || subRow > l.RowsPerTeam)
+            return;
+        const int left = x + (column - 1) * l.ScoreWidth;
+        const int top = RowTop(row - 1) + (subRow - 1) * l.SubRowHeight;
+        p_.setPen(ToQColor(g_.Style.ResultColor(outcome)));
+        const int tx = left + HorizontalOffset(l.ScoreWidth, rm.horizontalAdvance(text));
+        const int ty = top + VerticalOffset(l.SubRowHeight + 1, rm.height()) + rm.ascent();
+        p_.drawText(tx, ty, text);
+        if (markHome && mark > 0) {
+            const int right = left + l.ScoreWidth;
+            p_.setPen(Qt::NoPen);
+            p_.setBrush(ToQColor(g_.Style.BorderColor));
+            p_.drawEllipse(QRect(right - mark, top + 1, mark, mark));
+            p_.setBrush(Qt::NoBrush);
+        }
+    };
+    for (const TMatch* m : g_.Matches()) {
+        if (!MatchCounts(t_, *m))
+            continue;
+        const int h = places.value(m->HomeTeamId, 0);
+        const int a = places.value(m->VisitorTeamId, 0);
+        if (!h || !a)
+            continue;
+        if (g_.Style.ShowAwayResults) {
+            cell(h, a, m->Leg, m->GetPeriodScoreText(true, true, 0, texts), m->GetOutcome(true), g_.Style.MarkHomeMatches);
+            cell(a, h, m->Leg, m->GetPeriodScoreText(false, true, 0, texts), m->GetOutcome(false), false);
+        } else {
+            cell(h, a, m->GridPosition, m->GetPeriodScoreText(true, true, 0, texts), m->GetOutcome(true), false);
+        }
+    }
+    Frame(x, width);
+    return width;
+}
+
+int TTablePainter::DrawStandingsSection(int x, int scope) {
+    const TTableLayout& l = layout_;
+    const int width = l.StandingsWidth + 1;
+    FillSection(x, width);
+    const TFontData& header = g_.Style.EffectiveHeaderFont();
+    const QFontMetrics hm = Metrics(header);
+    const int captionTop = l.HeaderHeight - l.RowHeight;
+    const int offset = VerticalOffset(l.RowHeight, hm.height());
+    if (l.TwoHeaderRows) {
+        const QString word = scope == ScopeHome   ? LangText(5001, "Home")
+                             : scope == ScopeAway ? LangText(5002, "Away")
+                                                  : LangText(5003, "Overall");
+        Text(x + HorizontalOffset(width, hm.horizontalAdvance(word)), offset, word, header);
+    }
+    const bool sortedHere = t_.SortState.Column >= 0 && t_.SortState.Venue == scope;
+    int c = 0;
+    for (size_t i = 0; i < t_.Columns.size(); ++i) {
+        const int id = t_.Columns[i].Id;
+        const int columnWidth = l.ColumnWidths[i];
+        const QString caption = ColumnCaption(id, t_);
+        const int o = RoundEven((columnWidth - hm.horizontalAdvance(caption)) / 2.0 + 1);
+        Text(x + c + o, captionTop + offset, caption, header);
+        if (sortedHere && t_.SortState.Column == id) {
+            int v = RoundEven(l.RowHeight * 0.3);
+            if (v % 2)
+                ++v;
+            const int left = x + c + columnWidth - v - 1;
+            const int top = captionTop + 2;
+            QPolygon triangle;
+            if (t_.SortState.Descending)
+                triangle << QPoint(left, top) << QPoint(left + v, top) << QPoint(left + v / 2, top + v / 2);
+            else
+                triangle << QPoint(left + v / 2, top) << QPoint(left + v, top + v / 2) << QPoint(left, top + v / 2);
+            p_.setPen(ToQColor(header.Color));
+            p_.setBrush(ToQColor(header.Color));
+            p_.drawPolygon(triangle);
+            p_.setBrush(Qt::NoBrush);
+        }
+        c += columnWidth;
+    }
+    FillRows(x, width);
+    if (HasResults(g_)) {
+        const auto& teams = g_.Teams();
+        for (size_t r = 0; r < teams.size(); ++r) {
+            const int place = static_cast<int>(r) + 1;
+            const TFontData font = RowFont(g_, *teams[r], place);
+            const QFontMetrics fm = Metrics(font);
+            const int top = RowTop(static_cast<int>(r)) + VerticalOffset(l.TeamRowHeight, fm.height());
+            int left = x;
+            for (size_t i = 0; i < t_.Columns.size(); ++i) {
+                const QString value = ColumnText(t_, *teams[r], t_.Columns[i].Id, scope);
+                Text(left + HorizontalOffset(l.ColumnWidths[i], fm.horizontalAdvance(value)), top, value, font);
+                left += l.ColumnWidths[i];
+            }
+        }
+    }
+    const int thick = 1 + (bold_ ? 1 : 0);
+    Line(x, l.RowHeight, x + width - 1, l.RowHeight, thick);
+    if (l.TwoHeaderRows)
+        Line(x, l.HeaderHeight, x + width - 1, l.HeaderHeight, thick);
+    int columnX = x;
+    for (size_t i = 0; i + 1 < l.ColumnWidths.size(); ++i) {
+        columnX += l.ColumnWidths[i];
+        Line(columnX, captionTop, columnX, l.TableHeight - 1, 1);
+    }
+    for (int i = 1; i < l.Teams; ++i)
+        Line(x, RowTop(i), x + width - 1, RowTop(i), 1);
+    Frame(x, width);
+    return width;
+}
+
+void TTablePainter::Draw() {
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, true);
+    int x = 0;
+    x += DrawNameBlock() - 1;
+    if (t_.View.Results)
+        x += DrawResultsGrid(x) - 1;
+    if (t_.View.HStandings)
+        x += DrawStandingsSection(x, ScopeHome) - 1;
+    if (t_.View.AStandings)
+        x += DrawStandingsSection(x, ScopeAway) - 1;
+    if (t_.View.Standings)
+        DrawStandingsSection(x, ScopeOverall);
+    p_.restore();
+}
+
+void DrawGroupTable(const TTournament& t, const TGroup& g, QPainter& painter, TColor background) {
+    TTablePainter(t, g, painter, background).Draw();
+}
+
+QImage RenderGroupTable(const TTournament& t, const TGroup& g, TColor background) {
+    const TTableLayout l = ComputeLayout(t, g);
+    QImage image(std::max(1, l.PictureWidth), std::max(1, l.TableHeight), QImage::Format_RGB32);
+    const int dotsPerMeter = static_cast<int>(std::lround(ScreenPixelsPerInch() / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(ToQColor(background));
+    QPainter painter(&image);
+    DrawGroupTable(t, g, painter, background);
+    return image;
+}
+
+} // namespace kv
