@@ -1,4 +1,5 @@
 #include "args.h"
+#include "cli_common.h"
 #include "commands.h"
 
 #include "base/language.h"
