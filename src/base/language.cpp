@@ -115,8 +115,10 @@ QString LanguagePath(const QString& file) {
 // cannot be read.
 std::optional<std::shared_ptr<const TLangFile>> LoadLanguageFile(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
+    if (!info.exists())
         return std::nullopt;
+    if (!info.isFile())
+        return std::shared_ptr<const TLangFile>();
     TCacheEntry& entry = Cache()[path];
     const QDateTime modified = info.lastModified();
     if (entry.Size == info.size() && entry.Modified == modified)

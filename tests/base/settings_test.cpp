@@ -1,0 +1,96 @@
+// The settings store: defaults, typed reads and writes, and nothing written by reading.
+#include "support/testenv.h"
+
+#include "base/preferences.h"
+#include "base/settings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+using namespace kv;
+
+namespace {
+
+class Settings : public kvtest::TTempHome {};
+
+QVariant ReadTyped(const TPrefDef& d) {
+    const QString key = QLatin1String(d.SubKey);
+    const QString name = QLatin1String(d.Name);
+    switch (d.Type) {
+    case TPrefType::String:
+        return RegReadString(key, name, d.Default.toString());
+    case TPrefType::Integer:
+        return RegReadInteger(key, name, d.Default.toInt());
+    case TPrefType::Bool:
+        return RegReadBool(key, name, d.Default.toBool());
+    case TPrefType::Float:
+        return RegReadFloat(key, name, d.Default.toDouble());
+    }
+    return {};
+}
+
+} // namespace
+
+TEST_F(Settings, AFreshStoreGivesEveryDefaultAndWritesNothing) {
+    for (const TPrefDef& d : PreferenceTable())
+        EXPECT_EQ(ReadTyped(d), d.Default) << d.SubKey << "/" << d.Name;
+    EXPECT_TRUE(PrefHostFirst());
+    EXPECT_EQ(PrefMatchSep(), QStringLiteral("vs"));
+    EXPECT_EQ(PrefScoreSep(), QStringLiteral(":"));
+    EXPECT_TRUE(PrefBackup());
+    EXPECT_TRUE(PrefRecycleBin());
+    EXPECT_EQ(PrefInteger("TableStyle", "HeaderBGColor"), 12639424);
+    EXPECT_EQ(PrefString("HTML", "TableAttr"),
+              QStringLiteral("border=\"1\" align=\"center\" cellspacing=\"0\" cellpadding=\"1\""));
+    EXPECT_EQ(PrefFont(QStringLiteral("TableStyle\\HeaderSubFont")).Size, 5);
+    EXPECT_TRUE(PrefFont(QStringLiteral("TableStyle\\HeaderFont")).Bold);
+    EXPECT_FALSE(QFileInfo::exists(SettingsFilePath()));
+    EXPECT_TRUE(QSettings(QStringLiteral("Vantorix"), QStringLiteral("Kelvorandine")).allKeys().isEmpty());
+}
+
+TEST_F(Settings, ValuesReadBackWithTheirTypes) {
+    RegWriteString(QString(), QStringLiteral("MatchSep"), QStringLiteral("ag, x"));
+    RegWriteInteger(QStringLiteral("TableView"), QStringLiteral("Alignment"), 4);
+    RegWriteBool(QString(), QStringLiteral("HostFirst"), false);
+    RegWriteFloat(QStringLiteral("Print"), QStringLiteral("LeftMargin"), 2.25);
+    RegWriteInteger(QStringLiteral("TableDimensions\\Soccer"), QStringLiteral("40"), 33);
+    EXPECT_EQ(PrefMatchSep(), QStringLiteral("ag, x"));
+    EXPECT_EQ(PrefInteger("TableView", "Alignment"), 4);
+    EXPECT_FALSE(PrefHostFirst());
+    EXPECT_EQ(PrefFloat("Print", "LeftMargin"), 2.25);
+    EXPECT_EQ(RegReadInteger(QStringLiteral("TableDimensions\\Soccer"), QStringLiteral("40"), 25), 33);
+    EXPECT_TRUE(RegValueExists(QStringLiteral("TableDimensions/Soccer"), QStringLiteral("40")));
+}
+
+TEST_F(Settings, AValueOfTheWrongTypeReadsAsTheDefault) {
+    RegWriteString(QString(), QStringLiteral("SelectedTable"), QStringLiteral("seven"));
+    RegWriteString(QString(), QStringLiteral("Backup"), QStringLiteral("maybe"));
+    RegWriteString(QStringLiteral("Print"), QStringLiteral("TopMargin"), QStringLiteral("wide"));
+    EXPECT_EQ(PrefInteger("", "SelectedTable"), -1);
+    EXPECT_TRUE(PrefBackup());
+    EXPECT_EQ(PrefFloat("Print", "TopMargin"), 1.5);
+    RegWriteString(QString(), QStringLiteral("Backup"), QStringLiteral("0"));
+    EXPECT_FALSE(PrefBackup());
+}
+
+TEST_F(Settings, FontsReadOnlyTheAttributesPresent) {
+    TFontData f = MakeFont(QStringLiteral("Tahoma"), 8, false);
+    RegWriteInteger(QStringLiteral("Chart\\TitleFont"), QStringLiteral("Size"), 14);
+    RegWriteBool(QStringLiteral("Chart\\TitleFont"), QStringLiteral("Italic"), true);
+    RegReadFont(QStringLiteral("Chart\\TitleFont"), f);
+    EXPECT_EQ(f.Name, QStringLiteral("Tahoma"));
+    EXPECT_EQ(f.Size, 14);
+    EXPECT_TRUE(f.Italic);
+    EXPECT_FALSE(f.Bold);
+    TFontData g = MakeFont(QStringLiteral("Verdana"), 11, true, 0x123456);
+    g.StrikeOut = true;
+    RegWriteFont(QStringLiteral("TableStyle\\Font"), g);
+    EXPECT_EQ(PrefFont(QStringLiteral("TableStyle\\Font")), g);
+}
+
+TEST_F(Settings, ScoreSeparatorOfTheWrongLengthParsesAsColon) {
+    RegWriteString(QString(), QStringLiteral("ScoreSep"), QStringLiteral("--"));
+    EXPECT_EQ(PrefScoreSepChar(), QLatin1Char(':'));
+    RegWriteString(QString(), QStringLiteral("ScoreSep"), QStringLiteral("-"));
+    EXPECT_EQ(PrefScoreSepChar(), QLatin1Char('-'));
+}

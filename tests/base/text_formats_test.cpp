@@ -1,0 +1,135 @@
+// Numbers, dates and the positional text format shared by the files.
+#include "support/testenv.h"
+
+#include "base/codepages.h"
+#include "base/fileio.h"
+#include "base/formats.h"
+#include "base/textformat.h"
+#include "base/textreader.h"
+#include "base/textwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cmath>
+
+using namespace kv;
+
+namespace {
+class TextFormats : public kvtest::TTempHome {};
+} // namespace
+
+TEST_F(TextFormats, NumberPatterns) {
+    EXPECT_EQ(FormatFloat2(3), QStringLiteral("3"));
+    EXPECT_EQ(FormatFloat2(2.5), QStringLiteral("2.5"));
+    EXPECT_EQ(FormatFloat2(1.0 / 3), QStringLiteral("0.33"));
+    EXPECT_EQ(FormatFloat2(-0.001), QStringLiteral("0"));
+    EXPECT_EQ(FormatFloat2(-4), QStringLiteral("-4"));
+    EXPECT_EQ(FormatFloat1(0), QStringLiteral("0.0"));
+    EXPECT_EQ(FormatFloat1(66.66666), QStringLiteral("66.7"));
+    EXPECT_EQ(FormatNumber(12.0, 0, 1), QStringLiteral("12"));
+}
+
+TEST_F(TextFormats, DayCounts) {
+    EXPECT_EQ(DateToDays(QDate(1899, 12, 30)), 0);
+    EXPECT_EQ(DateToDays(QDate(1900, 1, 1)), 2);
+    EXPECT_EQ(DateToDays(QDate(2026, 12, 8)), 46364);
+    const double noon = DateToDays(QDate(2026, 5, 17)) + 0.5;
+    EXPECT_EQ(DaysToDate(noon), QDate(2026, 5, 17));
+    EXPECT_EQ(DaysToTime(noon), QTime(12, 0));
+    EXPECT_EQ(DaysToTime(TimeToDays(QTime(19, 45))), QTime(19, 45));
+    double parsed = 0;
+    EXPECT_TRUE(ParseDateText(QStringLiteral("2026-05-17"), parsed));
+    EXPECT_EQ(parsed, DateToDays(QDate(2026, 5, 17)));
+    EXPECT_TRUE(ParseDateText(QStringLiteral("17/05/26"), parsed, QStringLiteral("dd/MM/yy")));
+    EXPECT_EQ(DaysToDate(parsed), QDate(2026, 5, 17));
+    EXPECT_FALSE(ParseDateText(QStringLiteral("yesterday"), parsed));
+    EXPECT_TRUE(ParseTimeText(QStringLiteral("7:05"), parsed));
+    EXPECT_FALSE(ParseTimeText(QStringLiteral("25:99"), parsed));
+}
+
+TEST_F(TextFormats, FileRealsHaveTheirFixedForm) {
+    EXPECT_EQ(FileRealText(3), QByteArray(" 3.00000000000000E+0000"));
+    EXPECT_EQ(FileRealText(-0.5), QByteArray("-5.00000000000000E-0001"));
+    EXPECT_EQ(FileRealText(0), QByteArray(" 0.00000000000000E+0000"));
+    EXPECT_EQ(FileRealText(46364.75), QByteArray(" 4.63647500000000E+0004"));
+    TTextWriter w;
+    w.Int(5).Real(3).Bool(true);
+    w.EndLine();
+    EXPECT_EQ(w.Data(), QByteArray("5  3.00000000000000E+0000 1\r\n"));
+}
+
+TEST_F(TextFormats, RealsSurviveWritingAndReading) {
+    QRandomGenerator rng(7);
+    for (int i = 0; i < 5000; ++i) {
+        const double v = (rng.generateDouble() - 0.5) * std::pow(10.0, rng.bounded(-12, 14));
+        const double rounded = std::stod(FileRealText(v).toStdString());
+        double back = 0;
+        ASSERT_TRUE(ParseRealToken(FileRealText(v).trimmed(), back));
+        EXPECT_EQ(back, rounded) << FileRealText(v).toStdString();
+        // Writing what was read gives the same text again.
+        EXPECT_EQ(FileRealText(back), FileRealText(v));
+    }
+    double x = 0;
+    EXPECT_TRUE(ParseRealToken("1e3", x));
+    EXPECT_EQ(x, 1000);
+    EXPECT_TRUE(ParseRealToken("+.5", x));
+    EXPECT_EQ(x, 0.5);
+    EXPECT_FALSE(ParseRealToken("1.2.3", x));
+    EXPECT_FALSE(ParseRealToken("nan", x));
+    int n = 0;
+    EXPECT_TRUE(ParseIntToken("7.0", n));
+    EXPECT_EQ(n, 7);
+    EXPECT_FALSE(ParseIntToken("7.5", n));
+    EXPECT_FALSE(ParseIntToken("99999999999", n));
+}
+
+TEST_F(TextFormats, ReaderLinesAndNumbers) {
+    TTextReader r(QByteArray("abc\r\n  12  -3\r\n\r\n 4.5E+0000\nlast"));
+    QString line;
+    ASSERT_TRUE(r.ReadLine(line));
+    EXPECT_EQ(line, QStringLiteral("abc"));
+    int a = 0, b = 0;
+    EXPECT_TRUE(r.ReadInt(a));
+    EXPECT_TRUE(r.MoreOnLine());
+    EXPECT_TRUE(r.ReadInt(b));
+    EXPECT_FALSE(r.MoreOnLine());
+    EXPECT_EQ(a + b, 9);
+    double d = 0;
+    EXPECT_TRUE(r.ReadReal(d)); // skips the empty line
+    EXPECT_EQ(d, 4.5);
+    EXPECT_EQ(r.LineNumber(), 4);
+    r.SkipLine();
+    ASSERT_TRUE(r.ReadLine(line));
+    EXPECT_EQ(line, QStringLiteral("last"));
+    EXPECT_FALSE(r.ReadLine(line));
+    EXPECT_FALSE(r.ReadInt(a));
+}
+
+TEST_F(TextFormats, OldBytesFallBackToWindows1252) {
+    EXPECT_EQ(DecodeText(QByteArray("M\xfcnchen \x80")), QStringLiteral("M\u00fcnchen \u20ac"));
+    EXPECT_EQ(DecodeText(QByteArray("M\xc3\xbcnchen")), QStringLiteral("M\u00fcnchen"));
+    EXPECT_FALSE(IsValidUtf8(QByteArray("\xc0\x80")));
+    EXPECT_FALSE(IsValidUtf8(QByteArray("\xed\xa0\x80")));
+}
+
+TEST_F(TextFormats, MessagePlaceholders) {
+    EXPECT_EQ(Fmt(QStringLiteral("Team %s is on matchday %d (%s)"), QStringLiteral("A"), 3, "x"),
+              QStringLiteral("Team A is on matchday 3 (x)"));
+    EXPECT_EQ(FormatMessage(QStringLiteral("%1:s-%0:s %s"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}),
+              QStringLiteral("b-a b"));
+    EXPECT_EQ(Fmt(QStringLiteral("100%% of %s"), QStringLiteral("x")), QStringLiteral("100% of x"));
+}
+
+TEST_F(TextFormats, AtomicWriteKeepsTheOldFileWhenWritingFails) {
+    const QString path = HomePath(QStringLiteral("file.txt"));
+    ASSERT_TRUE(WriteFileAtomic(path, "first"));
+    ASSERT_TRUE(WriteFileAtomic(path, "second", ChangeFileExt(path, QStringLiteral(".bak"))));
+    EXPECT_EQ(ReadFile(path), QByteArray("second"));
+    EXPECT_EQ(ReadFile(HomePath(QStringLiteral("file.bak"))), QByteArray("first"));
+    // A target inside a missing folder cannot be written; nothing else changes.
+    EXPECT_FALSE(WriteFileAtomic(HomePath(QStringLiteral("missing/x.txt")), "data"));
+    EXPECT_EQ(ChangeFileExt(QStringLiteral("/a.b/c"), QStringLiteral(".bak")), QStringLiteral("/a.b/c.bak"));
+    EXPECT_EQ(ChangeFileExt(QStringLiteral("/a/c.kvd"), QStringLiteral(".bak")), QStringLiteral("/a/c.bak"));
+}

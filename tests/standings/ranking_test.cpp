@@ -1,0 +1,301 @@
+// Standings checked against tables worked out by hand: head-to-head among teams level on
+// points, three-way ties, forfeits with penalty, overtime and shoot-outs, division leaders
+// ranked up, chess halves and the range filter.
+#include "support/builders.h"
+#include "support/testenv.h"
+
+#include "model/sport.h"
+#include "standings/column_catalog.h"
+#include "standings/ranking.h"
+#include "standings/statistics.h"
+#include "standings/team_values.h"
+#include "standings/tournament_setup.h"
+
+using namespace kv;
+using kvtest::AddResult;
+
+namespace {
+
+QStringList Order(const TGroup& g) {
+    QStringList names;
+    for (const TTeam* t : g.Teams())
+        names << t->Name;
+    return names;
+}
+
+QStringList L(std::initializer_list<const char*> names) {
+    QStringList out;
+    for (const char* n : names)
+        out << QString::fromLatin1(n);
+    return out;
+}
+
+void SetCriteria(TTournament& t, std::initializer_list<std::pair<int, int>> tieBreaks) {
+    t.SortCriteria = {MakeCriterion(kColumnPoints, ScopeOverall, t.Sport, true)};
+    for (const auto& [column, scope] : tieBreaks)
+        t.SortCriteria.push_back(MakeCriterion(column, scope, t.Sport, ColumnDescendingByDefault(column)));
+}
+
+class Ranking : public kvtest::TTempHome {
+protected:
+    double Value(const TTournament& t, const QString& team, int column, int scope = ScopeOverall) {
+        return ColumnValue(t, *t.JointTable().TeamByName(team), column, scope);
+    }
+
+    // A beat B, B beat C, C thrashed A: B and C level on 4 points, C with the better difference.
+    std::unique_ptr<TTournament> HeadToHead() {
+        auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"A", "B", "C", "D"})}});
+        AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"));
+        AddResult(*t, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("1:0"));
+        AddResult(*t, QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("5:0"));
+        AddResult(*t, QStringLiteral("A"), QStringLiteral("D"), QStringLiteral("2:0"));
+        AddResult(*t, QStringLiteral("B"), QStringLiteral("D"), QStringLiteral("1:1"));
+        AddResult(*t, QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("1:1"));
+        return t;
+    }
+};
+
+} // namespace
+
+TEST_F(Ranking, HeadToHeadBeforeGoalDifference) {
+    auto t = HeadToHead();
+    SetCriteria(*t, {{45, 1}, {19, 1}, {17, 1}});
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(*t->GroupById(0)), L({"A", "B", "C", "D"}));
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), 40), 6);
+    EXPECT_EQ(Value(*t, QStringLiteral("B"), 40), 4);
+    EXPECT_EQ(Value(*t, QStringLiteral("C"), 19), 4);
+    EXPECT_EQ(Value(*t, QStringLiteral("B"), 45), 3);
+    EXPECT_EQ(Value(*t, QStringLiteral("C"), 45), 0);
+    // A and D are level with nobody: no among-them figures.
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), 13), 0);
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), 25), 0);
+    SetCriteria(*t, {{19, 1}, {45, 1}});
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(*t->GroupById(0)), L({"A", "C", "B", "D"}));
+    // Places per kind of table.
+    EXPECT_EQ(PlaceIn(*t->JointTable().TeamByName(QStringLiteral("C")), KindGroup, ScopeOverall), 2);
+    EXPECT_EQ(PlaceIn(*t->JointTable().TeamByName(QStringLiteral("C")), KindJoint, ScopeOverall), 2);
+}
+
+TEST_F(Ranking, ThreeTeamsLevelFormTheirOwnMiniTable) {
+    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"W", "X", "Y", "Z"})}});
+    AddResult(*t, QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("3:0"));
+    AddResult(*t, QStringLiteral("Y"), QStringLiteral("Z"), QStringLiteral("2:0"));
+    AddResult(*t, QStringLiteral("Z"), QStringLiteral("X"), QStringLiteral("1:0"));
+    AddResult(*t, QStringLiteral("X"), QStringLiteral("W"), QStringLiteral("0:0"));
+    AddResult(*t, QStringLiteral("Y"), QStringLiteral("W"), QStringLiteral("3:3"));
+    AddResult(*t, QStringLiteral("Z"), QStringLiteral("W"), QStringLiteral("2:2"));
+    SetCriteria(*t, {{45, 1}, {27, 1}, {25, 1}});
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(t->JointTable()), L({"X", "Y", "Z", "W"}));
+    const TTeam& x = *t->JointTable().TeamByName(QStringLiteral("X"));
+    const TVenueStats h2h = VenueStats(x.Stats, ScopeOverall);
+    EXPECT_EQ(h2h.H2HPlayed(), 2); // W's match is not among them
+    EXPECT_EQ(h2h.H2HPoints, 3);
+    EXPECT_EQ(h2h.H2HGoalsFor, 3);
+    EXPECT_EQ(h2h.H2HGoalsAgainst, 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("Y"), 27), -1);
+    EXPECT_EQ(Value(*t, QStringLiteral("Y"), 25), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("Z"), 25), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("W"), 45), 0);
+    EXPECT_EQ(ColumnText(*t, x, 24, ScopeOverall), QStringLiteral("3-1"));
+    // Goals for first after points puts Y (5) ahead; X and Z (3 each) fall back on the name.
+    SetCriteria(*t, {{17, 1}});
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(t->JointTable()), L({"Y", "X", "Z", "W"}));
+}
+
+TEST_F(Ranking, TwoTeamsThatEachWonAtHome) {
+    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), L({"A", "B", "C"})}});
+    AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("3:1"), 1);
+    AddResult(*t, QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("1:0"), 2);
+    SetCriteria(*t, {{45, 1}});
+    RecomputeAll(*t);
+    const TVenueStats a = VenueStats(t->JointTable().TeamByName(QStringLiteral("A"))->Stats, ScopeOverall);
+    const TVenueStats b = VenueStats(t->JointTable().TeamByName(QStringLiteral("B"))->Stats, ScopeOverall);
+    EXPECT_EQ(a.H2HPoints, 3);
+    EXPECT_EQ(b.H2HPoints, 3);
+    EXPECT_EQ(a.H2HGoalsFor, 3);
+    EXPECT_EQ(a.H2HGoalsAgainst, 2);
+    EXPECT_EQ(b.H2HGoalsFor, 2);
+    EXPECT_EQ(b.H2HGoalsAgainst, 3);
+}
+
+TEST_F(Ranking, ForfeitWithPenalty) {
+    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"Home", "Away"})}});
+    t->ForfeitPenalty = 2;
+    TMatch* m = AddResult(*t, QStringLiteral("Home"), QStringLiteral("Away"), QStringLiteral("0:3"));
+    m->TechnicalLoss = 1;
+    RecomputeAll(*t);
+    const TTeam& home = *t->JointTable().TeamByName(QStringLiteral("Home"));
+    const TTeam& away = *t->JointTable().TeamByName(QStringLiteral("Away"));
+    EXPECT_EQ(Points(*t, away, ScopeOverall), 3);
+    EXPECT_EQ(away.Stats.Away.Wins, 1);
+    EXPECT_EQ(home.Stats.Home.Losses, 1);
+    EXPECT_EQ(home.Stats.Home.PenaltyPoints, 2);
+    EXPECT_EQ(Points(*t, home, ScopeHome), -2);
+    EXPECT_EQ(Points(*t, home, ScopeAway), 0);
+    EXPECT_EQ(GoalsFor(away, ScopeOverall), 3); // the stored score still counts as goals
+    EXPECT_EQ(home.Stats.Home.ExtraTimeMatches, 0);
+    EXPECT_EQ(Order(t->JointTable()), L({"Away", "Home"}));
+}
+
+TEST_F(Ranking, HockeyOvertimeAndShootOuts) {
+    auto t = kvtest::MakeTournament(SportHockey, 2, {{QStringLiteral("G"), L({"H1", "H2", "H3"})}});
+    t->Overtime = true;
+    t->ShootOuts = true;
+    t->WinOTPoints = 2;
+    t->LossOTPoints = 1;
+    t->WinSOPoints = 2;
+    t->LossSOPoints = 1;
+    AddResult(*t, QStringLiteral("H1"), QStringLiteral("H2"), QStringLiteral("3:2 OT"));
+    TMatch* so = AddResult(*t, QStringLiteral("H2"), QStringLiteral("H3"), QStringLiteral("2:1"));
+    so->DecidedIn = 2;
+    AddResult(*t, QStringLiteral("H3"), QStringLiteral("H1"), QStringLiteral("4:1"));
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(t->JointTable()), L({"H3", "H2", "H1"}));
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 40), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 40), 3);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 40), 4);
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 7), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 9), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 10), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 11), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 12), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 4), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 1), 1); // the shoot-out went to H2
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 3), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 42), 6); // two matches, at most 3 a match
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("H2")), 43, ScopeOverall), QStringLiteral("50.0"));
+    // A draw after overtime.
+    ASSERT_TRUE(AddResult(*t, QStringLiteral("H2"), QStringLiteral("H1"), QStringLiteral("1:1 OT"), 2));
+    RecomputeAll(*t);
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 8), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 40), 3);
+}
+
+TEST_F(Ranking, DivisionLeadersRankedUpInTheConferenceTable) {
+    auto t = kvtest::MakeTournament(SportBasketball, 1,
+                                    {{QStringLiteral("East"), L({"E1", "E2"}), 0},
+                                     {QStringLiteral("West"), L({"W1", "W2"}), 0}});
+    t->WinPoints = 2;
+    t->DrawPoints = 1;
+    t->LossPoints = 0;
+    t->Overtime = true;
+    t->WinOTPoints = 2;
+    t->LossOTPoints = 0;
+    t->SortCriteria = {MakeCriterion(kColumnPercentage, ScopeOverall, SportBasketball, true),
+                       MakeCriterion(13, ScopeOverall, SportBasketball, true)};
+    AddResult(*t, QStringLiteral("E1"), QStringLiteral("E2"), QStringLiteral("80:70"));
+    AddResult(*t, QStringLiteral("W1"), QStringLiteral("W2"), QStringLiteral("90:80"));
+    AddResult(*t, QStringLiteral("E2"), QStringLiteral("W1"), QStringLiteral("85:84"));
+    AddResult(*t, QStringLiteral("E2"), QStringLiteral("W2"), QStringLiteral("77:70"));
+    AddResult(*t, QStringLiteral("W1"), QStringLiteral("E1"), QStringLiteral("100:99"));
+    AddResult(*t, QStringLiteral("W2"), QStringLiteral("E1"), QStringLiteral("66:60"));
+    RecomputeAll(*t);
+    const TGroup& conference = *t->ConferenceById(0)->Table;
+    EXPECT_EQ(Order(conference), L({"E2", "W1", "W2", "E1"}));
+    EXPECT_EQ(ColumnText(*t, *conference.TeamByName(QStringLiteral("E2")), 43, ScopeOverall), QStringLiteral("66.7"));
+    t->RankLeadersUp = true;
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(conference), L({"W1", "E1", "E2", "W2"}));
+    EXPECT_EQ(Order(*t->GroupById(0)), L({"E1", "E2"}));
+    EXPECT_EQ(PlaceIn(*conference.TeamByName(QStringLiteral("E1")), KindConference, ScopeOverall), 2);
+    EXPECT_EQ(PlaceIn(*conference.TeamByName(QStringLiteral("E1")), KindGroup, ScopeOverall), 1);
+}
+
+TEST_F(Ranking, ChessHalves) {
+    auto t = kvtest::MakeTournament(SportChess, 1, {{QStringLiteral("G"), L({"Ann", "Bob", "Cid"})}});
+    t->WinPoints = 1;
+    t->DrawPoints = 0.5;
+    t->LossPoints = 0;
+    AddResult(*t, QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("="));
+    AddResult(*t, QStringLiteral("Ann"), QStringLiteral("Cid"), QStringLiteral("1"));
+    AddResult(*t, QStringLiteral("Bob"), QStringLiteral("Cid"), QStringLiteral("0"));
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(t->JointTable()), L({"Ann", "Cid", "Bob"}));
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Ann")), 40, ScopeOverall), QStringLiteral("1.5"));
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Bob")), 17, ScopeOverall), QStringLiteral("0.5"));
+}
+
+TEST_F(Ranking, RangeFilterByLegMatchdayAndDate) {
+    auto t = HeadToHead();
+    SetCriteria(*t, {{45, 1}, {19, 1}});
+    int matchday = 1;
+    for (TMatch* m : t->JointTable().Matches()) {
+        m->Matchday = matchday;
+        m->HasDate = true;
+        m->Date = 46000 + matchday;
+        ++matchday;
+    }
+    t->MatchFilter.MatchdayFrom = 1;
+    t->MatchFilter.MatchdayTo = 2; // A 1:0 B and B 1:0 C only
+    RecomputeAll(*t);
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), 0), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("B"), 0), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("D"), 0), 0);
+    EXPECT_EQ(Order(t->JointTable()).first(), QStringLiteral("A"));
+    t->MatchFilter = {};
+    t->MatchFilter.DateFrom = 46003;
+    RecomputeAll(*t);
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), 0), 2); // matchdays 3 and 4
+    t->MatchFilter = {};
+    t->MatchFilter.LegFrom = 2;
+    RecomputeAll(*t);
+    EXPECT_FALSE(HasResults(t->JointTable()));
+    EXPECT_EQ(Order(t->JointTable()), L({"A", "B", "C", "D"})); // order of entry
+}
+
+TEST_F(Ranking, TotalOrderEndsWithTheName) {
+    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"Delta", "Alpha", "Charlie", "Bravo"})}});
+    AddResult(*t, QStringLiteral("Delta"), QStringLiteral("Alpha"), QStringLiteral("1:1"));
+    AddResult(*t, QStringLiteral("Charlie"), QStringLiteral("Bravo"), QStringLiteral("1:1"));
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(t->JointTable()), L({"Alpha", "Bravo", "Charlie", "Delta"}));
+    // A team without home matches comes after those with, in the home table.
+    auto u = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"A", "B", "C"})}});
+    AddResult(*u, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("0:5"));
+    AddResult(*u, QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("0:0"));
+    RecomputeAll(*u);
+    std::vector<TTeam*> home = u->JointTable().Teams();
+    OrderByStandings(*u, home, ScopeHome);
+    EXPECT_EQ(home.back()->Name, QStringLiteral("B"));
+}
+
+TEST_F(Ranking, AwayCriterionReadsTheAwayValueInTheAwayTable) {
+    auto t = HeadToHead();
+    SetCriteria(*t, {{17, ScopeAway}});
+    RecomputeAll(*t);
+    const TTeam& c = *t->JointTable().TeamByName(QStringLiteral("C"));
+    std::vector<TTeam*> away = t->JointTable().Teams();
+    OrderByStandings(*t, away, ScopeAway);
+    EXPECT_EQ(ColumnValue(*t, c, 17, ScopeAway), 0);
+    t->SortCriteria[1].Scope = ScopeOverall;
+    std::vector<TTeam*> again = t->JointTable().Teams();
+    OrderByStandings(*t, again, ScopeAway);
+    EXPECT_EQ(away, again);
+}
+
+TEST_F(Ranking, SingleColumnAndEntryOrders) {
+    auto t = HeadToHead();
+    RecomputeAll(*t);
+    t->SortState.Column = 18;
+    t->SortState.Descending = false;
+    SortTable(*t, t->JointTable());
+    EXPECT_EQ(Order(t->JointTable()).first(), QStringLiteral("B")); // 2 against, equal to C; B by name
+    t->SortState.Column = -2;
+    SortTable(*t, t->JointTable());
+    EXPECT_EQ(Order(t->JointTable()), L({"A", "B", "C", "D"}));
+}
+
+TEST_F(Ranking, OnlyTheTablesOfTheMatchAreRecomputed) {
+    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G1"), L({"A", "B"})}, {QStringLiteral("G2"), L({"C", "D"})}});
+    TMatch* m = AddResult(*t, QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("0:2"));
+    RecomputeAll(*t);
+    EXPECT_EQ(Order(*t->GroupById(1)), L({"D", "C"}));
+    m->HomeScore = 3;
+    RecomputeAfterMatchChange(*t, m->HomeTeamId, m->VisitorTeamId);
+    EXPECT_EQ(Order(*t->GroupById(1)), L({"C", "D"}));
+    EXPECT_EQ(Order(t->JointTable()).first(), QStringLiteral("C"));
+}
