@@ -1,5 +1,6 @@
 #include "standings/statistics.h"
 
+#include "base/formats.h"
 #include "standings/match_order.h"
 #include "standings/ranking.h"
 #include "standings/team_values.h"
@@ -274,7 +275,7 @@ void ComputeProgressByMatchday(const TTournament& t) {
 
 void ComputeProgressByDate(const TTournament& t) {
     ComputeProgress<double>(t, MatchKeyDate, &TTeamStats::ByDate,
-                            [](const TMatch& m) { return m.Date; },
+                            [](const TMatch& m) { return DayPart(m.Date); },
                             [](const TMatch& m) { return m.HasDate; });
 }
 
