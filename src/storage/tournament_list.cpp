@@ -28,7 +28,7 @@ int CompareNames(const QString& a, const QString& b) {
 }
 
 // Splits a list line at the separators. A UTF-8 character may end in the separator's byte,
-// so the separator is the last three bytes of a run.
+// so in a run of those bytes the separators are the last whole threes.
 QList<QByteArrayView> SplitFields(QByteArrayView line) {
     QList<QByteArrayView> fields;
     qsizetype start = 0;
@@ -41,9 +41,12 @@ QList<QByteArrayView> SplitFields(QByteArrayView line) {
         qsizetype run = i;
         while (run < line.size() && static_cast<unsigned char>(line[run]) == 0xB6)
             ++run;
-        if (run - i >= 3) {
-            fields << line.sliced(start, run - 3 - start);
-            start = run;
+        const qsizetype separators = (run - i) / 3;
+        qsizetype at = i + (run - i) % 3;
+        for (qsizetype k = 0; k < separators; ++k) {
+            fields << line.sliced(start, at - start);
+            at += 3;
+            start = at;
         }
         i = run;
     }
@@ -404,11 +407,11 @@ TAddFilesResult AddExistingTournaments(TTournamentList& list, TListNode* selecte
                                        const std::function<TMessageButton(TMessageKind, const QString&)>& ask,
                                        const std::function<void(int)>& progress) {
     TAddFilesResult result;
-    const QString saves = QFileInfo(SavesFolder()).absoluteFilePath();
+    const QString saves = QDir::cleanPath(QFileInfo(SavesFolder()).absoluteFilePath());
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QFileInfo source(files.at(i));
         QString path = source.absoluteFilePath();
-        if (QFileInfo(source.absolutePath()).absoluteFilePath() != saves) {
+        if (QDir::cleanPath(source.absolutePath()) != saves) {
             const QString target = TTournamentList::SavesPath(source.fileName());
             if (QFileInfo::exists(target)) {
                 if (list.FindByPath(target)) {

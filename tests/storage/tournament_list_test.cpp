@@ -1,0 +1,245 @@
+// The tournament list: its file, placement rules, sorting and every list operation.
+#include "support/testenv.h"
+
+#include "base/fileio.h"
+#include "base/programfolder.h"
+#include "model/sport.h"
+#include "storage/tournament_file.h"
+#include "storage/tournament_list.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace kv;
+
+namespace {
+
+class TournamentList : public kvtest::TTempHome {
+protected:
+    static TNodeData Tournament(const QString& name, const QString& file) {
+        return {NodeTournament, SportSoccer, name, TTournamentList::SavesPath(file)};
+    }
+    static TNodeData Folder(const QString& name) { return {NodeFolder, 0, name, QString()}; }
+    static QStringList Names(const TTournamentList& list) {
+        QStringList names;
+        for (const TListNode* n : list.Nodes())
+            names << n->Data.Name;
+        return names;
+    }
+    // A tournament file in the tournament folder.
+    static void MakeFile(const QString& file, const QString& name) {
+        TTournament t;
+        t.Name = name;
+        QDir().mkpath(SavesFolder());
+        ASSERT_TRUE(SaveTournament(t, TTournamentList::SavesPath(file), false));
+    }
+};
+
+} // namespace
+
+TEST_F(TournamentList, ARootAloneIsOneLine) {
+    TTournamentList list;
+    EXPECT_EQ(list.ToBytes(), QByteArray("Kelvorandine\xB6\xB6\xB6\xB6\xB6\xB6" "0\xB6\xB6\xB6" "0\r\n"));
+    TTournamentList missing;
+    const TListResult r = missing.Load(HomePath(QStringLiteral("tournlst.dat")));
+    EXPECT_FALSE(r.Ok);
+    EXPECT_EQ(r.Message, QStringLiteral("File not found: %1").arg(HomePath(QStringLiteral("tournlst.dat"))));
+    EXPECT_EQ(missing.Count(), 1);
+}
+
+TEST_F(TournamentList, WritingAndReadingKeepTheTree) {
+    TTournamentList list;
+    TListNode* leagues = list.AddEntry(nullptr, Folder(QStringLiteral("Leagues")));
+    list.AddEntry(leagues, Tournament(QStringLiteral("Zeta Cup"), QStringLiteral("zeta.kvd")));
+    list.AddEntry(leagues, Tournament(QStringLiteral("Alvsjö Open"), QStringLiteral("alvsjo.kvd")));
+    list.AddEntry(leagues, Folder(QStringLiteral("Youth")));
+    list.AddEntry(nullptr, Tournament(QStringLiteral("Björnö"), QStringLiteral("bjorno.kvd")));
+    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Leagues"), QStringLiteral("Youth"),
+                                        QStringLiteral("Alvsjö Open"), QStringLiteral("Zeta Cup"), QStringLiteral("Björnö")}));
+    const QByteArray bytes = list.ToBytes();
+    EXPECT_TRUE(bytes.contains("\t\tZeta Cup\xB6\xB6\xB6zeta.kvd\xB6\xB6\xB6" "1\xB6\xB6\xB6" "1\r\n"));
+    TTournamentList back;
+    ASSERT_TRUE(back.FromBytes(bytes).Ok);
+    EXPECT_EQ(Names(back), Names(list));
+    EXPECT_EQ(back.ToBytes(), bytes);
+    EXPECT_EQ(back.NodeAt(5)->Data.FilePath, TTournamentList::SavesPath(QStringLiteral("bjorno.kvd")));
+    EXPECT_EQ(back.PositionOf(back.NodeAt(3)), 3);
+}
+
+TEST_F(TournamentList, BlanksIndentAndDeepJumpsStopLoading) {
+    TTournamentList list;
+    ASSERT_TRUE(list.FromBytes(ReadFile(kvtest::DataPath(QStringLiteral("lists/blanks.dat")))).Ok);
+    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Archive"), QStringLiteral("Old"),
+                                        QStringLiteral("Leagues"), QStringLiteral("Björnö"), QStringLiteral("Cup")}));
+    EXPECT_EQ(list.NodeAt(4)->Data.Sport, SportHockey);
+    TTournamentList jump;
+    const TListResult r = jump.FromBytes(ReadFile(kvtest::DataPath(QStringLiteral("lists/jump.dat"))));
+    EXPECT_FALSE(r.Ok);
+    EXPECT_EQ(r.Message, QStringLiteral("Invalid level (3) for item \"Too deep\xB6\xB6\xB6x.kvd\xB6\xB6\xB6" "1\xB6\xB6\xB6" "1\"")
+                             .replace(QStringLiteral("\xB6"), QString(QChar(0xB6))));
+    EXPECT_EQ(Names(jump), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Leagues")}));
+    // A kind that is not a number is a folder.
+    TTournamentList odd;
+    odd.FromBytes("R\xB6\xB6\xB6\xB6\xB6\xB6" "0\xB6\xB6\xB6" "0\r\n\tThing\xB6\xB6\xB6t.kvd\xB6\xB6\xB6x\xB6\xB6\xB6" "1\r\n");
+    EXPECT_TRUE(odd.NodeAt(1)->IsFolder());
+}
+
+TEST_F(TournamentList, TheOldListConverts) {
+    TTournamentList list;
+    list.LoadOldList(kvtest::DataPath(QStringLiteral("lists/tables.dat")));
+    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("A folder"), QStringLiteral("Leagues"),
+                                        QStringLiteral("Cup"), QStringLiteral("Zebra cup")}));
+    EXPECT_EQ(list.NodeAt(4)->Data.Sport, SportBasketball);
+    TTournamentList none;
+    none.LoadOldList(HomePath(QStringLiteral("nothing.dat")));
+    EXPECT_EQ(none.Count(), 1);
+}
+
+TEST_F(TournamentList, RenameRules) {
+    TTournamentList list;
+    MakeFile(QStringLiteral("a.kvd"), QStringLiteral("Alpha"));
+    TListNode* alpha = list.AddEntry(nullptr, Tournament(QStringLiteral("Alpha"), QStringLiteral("a.kvd")));
+    list.AddEntry(nullptr, Tournament(QStringLiteral("Beta"), QStringLiteral("b.kvd")));
+    TListNode* folder = list.AddEntry(nullptr, Folder(QStringLiteral("Stuff")));
+    EXPECT_EQ(list.Rename(alpha, QStringLiteral("beta")).Message, QStringLiteral("Tournament with this name already exists"));
+    EXPECT_EQ(alpha->Data.Name, QStringLiteral("Alpha"));
+    EXPECT_TRUE(list.Rename(alpha, QStringLiteral("ALPHA")).Ok); // its own name in other letters
+    QString name;
+    int sport = 0;
+    ASSERT_TRUE(ReadIdentity(alpha->Data.FilePath, name, sport));
+    EXPECT_EQ(name, QStringLiteral("ALPHA"));
+    EXPECT_TRUE(list.Rename(alpha, QStringLiteral("Stuff")).Ok); // a folder's name is fine
+    EXPECT_TRUE(list.Rename(folder, QStringLiteral("Beta")).Ok);
+    // An open tournament is renamed in its window, not in its file.
+    QString renamedTo;
+    TOpenWindows windows;
+    windows.IsOpen = [](const TNodeData&) { return true; };
+    windows.Rename = [&](const TNodeData&, const QString& n) { renamedTo = n; };
+    EXPECT_TRUE(list.Rename(alpha, QStringLiteral("Gamma"), windows).Ok);
+    EXPECT_EQ(renamedTo, QStringLiteral("Gamma"));
+    ASSERT_TRUE(ReadIdentity(alpha->Data.FilePath, name, sport));
+    EXPECT_EQ(name, QStringLiteral("Stuff"));
+    // A missing file keeps the new name in the list and reports it.
+    TListNode* beta = list.FindTournamentByName(QStringLiteral("Beta"));
+    const TListResult r = list.Rename(beta, QStringLiteral("Delta"));
+    EXPECT_FALSE(r.Ok);
+    EXPECT_EQ(beta->Data.Name, QStringLiteral("Delta"));
+    EXPECT_TRUE(list.CheckFolderName(QStringLiteral("  ")).Message == QStringLiteral("Empty name is not allowed!"));
+}
+
+TEST_F(TournamentList, DraggingAndItsRefusals) {
+    TTournamentList list;
+    TListNode* a = list.AddEntry(nullptr, Folder(QStringLiteral("A")));
+    TListNode* b = list.AddEntry(nullptr, Folder(QStringLiteral("B")));
+    TListNode* inB = list.AddEntry(b, Tournament(QStringLiteral("In B"), QStringLiteral("inb.kvd")));
+    TListNode* sub = list.AddEntry(a, Folder(QStringLiteral("Sub")));
+    EXPECT_FALSE(list.CanDrop({a}, a));
+    EXPECT_FALSE(list.CanDrop({a}, sub));         // below itself
+    EXPECT_FALSE(list.CanDrop({sub}, a));         // its own parent
+    EXPECT_FALSE(list.CanDrop({list.Root()}, b)); // the root stays
+    EXPECT_FALSE(list.CanDrop({a}, nullptr));
+    ASSERT_TRUE(list.Drop({sub}, inB)); // before the tournament, inside its folder
+    EXPECT_EQ(sub->Parent, b);
+    EXPECT_EQ(sub->IndexInParent(), 0);
+    ASSERT_TRUE(list.Drop({inB}, a));
+    EXPECT_EQ(inB->Parent, a);
+}
+
+TEST_F(TournamentList, DeletingRemovesFilesAndBackups) {
+    TTournamentList list;
+    MakeFile(QStringLiteral("x.kvd"), QStringLiteral("X"));
+    WriteFile(TTournamentList::SavesPath(QStringLiteral("x.bak")), "old");
+    MakeFile(QStringLiteral("y.kvd"), QStringLiteral("Y"));
+    TListNode* folder = list.AddEntry(nullptr, Folder(QStringLiteral("F")));
+    list.AddEntry(folder, Tournament(QStringLiteral("X"), QStringLiteral("x.kvd")));
+    TListNode* y = list.AddEntry(nullptr, Tournament(QStringLiteral("Y"), QStringLiteral("y.kvd")));
+    QStringList closed;
+    TOpenWindows windows;
+    windows.IsOpen = [](const TNodeData& d) { return d.Name == QStringLiteral("X"); };
+    windows.Close = [&](const TNodeData& d) { closed << d.Name; };
+    list.Delete({folder}, false, windows);
+    EXPECT_EQ(closed, QStringList{QStringLiteral("X")});
+    EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("x.kvd"))));
+    EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("x.bak"))));
+    EXPECT_EQ(list.Count(), 2);
+    // Removing takes entries out but keeps the files.
+    list.Remove({y});
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_TRUE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("y.kvd"))));
+    // Deleting into the trash.
+    TListNode* again = list.AddEntry(nullptr, Tournament(QStringLiteral("Y"), QStringLiteral("y.kvd")));
+    list.Delete({again}, true);
+    EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("y.kvd"))));
+}
+
+TEST_F(TournamentList, AddingExistingTournamentsNeverOverwritesAListedFile) {
+    TTournamentList list;
+    MakeFile(QStringLiteral("cup.kvd"), QStringLiteral("Listed Cup"));
+    list.AddEntry(nullptr, Tournament(QStringLiteral("Listed Cup"), QStringLiteral("cup.kvd")));
+    const QString outside = HomePath(QStringLiteral("elsewhere/cup.kvd"));
+    QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
+    TTournament other;
+    other.Name = QStringLiteral("Other Cup");
+    ASSERT_TRUE(SaveTournament(other, outside, false));
+    QStringList asked;
+    const auto ask = [&](TMessageKind, const QString& text) {
+        asked << text;
+        return TMessageButton::Yes;
+    };
+    TAddFilesResult r = AddExistingTournaments(list, nullptr, {outside}, ask);
+    EXPECT_EQ(r.Added, 0);
+    EXPECT_EQ(asked.first(), QStringLiteral("Cannot add tournament. File already exists: %1")
+                                 .arg(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))));
+    QString name;
+    int sport = 0;
+    ReadIdentity(TTournamentList::SavesPath(QStringLiteral("cup.kvd")), name, sport);
+    EXPECT_EQ(name, QStringLiteral("Listed Cup"));
+    // A file of the same name that no entry lists is replaced when the user says yes.
+    const QString outside2 = HomePath(QStringLiteral("elsewhere/free.kvd"));
+    ASSERT_TRUE(SaveTournament(other, outside2, false));
+    MakeFile(QStringLiteral("free.kvd"), QStringLiteral("Unlisted"));
+    asked.clear();
+    r = AddExistingTournaments(list, nullptr, {outside2}, ask);
+    EXPECT_EQ(r.Added, 1);
+    EXPECT_TRUE(asked.first().endsWith(QStringLiteral(". Replace it?")));
+    EXPECT_NE(list.FindTournamentByName(QStringLiteral("Other Cup")), nullptr);
+    // A listed file inside the tournament folder stops the run.
+    r = AddExistingTournaments(list, nullptr, {TTournamentList::SavesPath(QStringLiteral("cup.kvd"))}, ask);
+    EXPECT_TRUE(r.Stopped);
+}
+
+TEST_F(TournamentList, FindForwardBackwardAndInAFolder) {
+    TTournamentList list;
+    TListNode* f1 = list.AddEntry(nullptr, Folder(QStringLiteral("One")));
+    list.AddEntry(f1, Tournament(QStringLiteral("Spring Cup"), QStringLiteral("1.kvd")));
+    list.AddEntry(f1, Tournament(QStringLiteral("Summer Cup"), QStringLiteral("2.kvd")));
+    TListNode* f2 = list.AddEntry(nullptr, Folder(QStringLiteral("Two")));
+    list.AddEntry(f2, Tournament(QStringLiteral("Winter Cup"), QStringLiteral("3.kvd")));
+    EXPECT_EQ(TListSearch::CheckText(QString()), QStringLiteral("The search text cannot be blank"));
+    TFindOptions o;
+    o.Text = QStringLiteral("cup");
+    o.FromSelected = false;
+    TListSearch forward(list, o, nullptr);
+    QString message;
+    EXPECT_EQ(forward.Next(message)->Data.Name, QStringLiteral("Spring Cup"));
+    EXPECT_EQ(forward.Next(message)->Data.Name, QStringLiteral("Summer Cup"));
+    EXPECT_EQ(forward.Next(message)->Data.Name, QStringLiteral("Winter Cup"));
+    EXPECT_EQ(forward.Next(message), nullptr);
+    EXPECT_EQ(message, QStringLiteral("Search string 'cup' not found"));
+    o.Forward = false;
+    TListSearch backward(list, o, nullptr);
+    EXPECT_EQ(backward.Next(message)->Data.Name, QStringLiteral("Winter Cup"));
+    o.Forward = true;
+    o.Global = false;
+    TListSearch inFolder(list, o, f1);
+    inFolder.Next(message);
+    EXPECT_EQ(inFolder.Next(message)->Data.Name, QStringLiteral("Summer Cup"));
+    EXPECT_EQ(inFolder.Next(message), nullptr);
+    o.Global = true;
+    o.CaseSensitive = true;
+    EXPECT_EQ(TListSearch(list, o, nullptr).Next(message), nullptr);
+    o.CaseSensitive = false;
+    o.ExactPhrase = true;
+    o.Text = QStringLiteral("winter cup");
+    EXPECT_NE(TListSearch(list, o, nullptr).Next(message), nullptr);
+}
