@@ -9,6 +9,9 @@
 #include "model/sport.h"
 #include "standings/fixture_rules.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -273,6 +276,7 @@ bool SaveImportScheme(const QString& path, const std::vector<int>& kinds, QStrin
         bytes += ' ';
     }
     bytes += "\r\n";
+    QDir().mkpath(QFileInfo(path).absolutePath());
     const TIoResult r = WriteFileAtomic(path, bytes);
     error = r.Message;
     return r.Ok;

@@ -59,6 +59,7 @@ inline kv::TMatch* AddResult(kv::TTournament& t, const QString& home, const QStr
     if (!h || !v)
         return nullptr;
     auto m = kv::CreateMatch(t.Sport, -1, h->Id, v->Id, leg);
+    m->GridPosition = t.JointTable().ProposedGridPosition(h->Id, v->Id, leg, -1);
     if (!score.isEmpty() && !m->SetScoreText(score, false).Ok)
         return nullptr;
     kv::TMatch* raw = m.get();

@@ -1,0 +1,198 @@
+// Reading delimited text and importing fixtures and results row by row.
+#include "support/builders.h"
+#include "support/testenv.h"
+
+#include "base/programfolder.h"
+#include "export/csv_import.h"
+#include "model/sport.h"
+
+#include <QRandomGenerator>
+
+using namespace kv;
+
+namespace {
+
+class CsvImport : public kvtest::TTempHome {
+protected:
+    std::unique_ptr<TTournament> Make() {
+        auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}}});
+        t->JointTable().TeamByName(QStringLiteral("Cork"))->Symbol = QStringLiteral("COR");
+        t->JointTable().TeamByName(QStringLiteral("Ajax"))->HomeStadiumId = 0;
+        t->AddStadium(QStringLiteral("Old Ground"), QString(), QString(), -1);
+        return t;
+    }
+    static std::vector<TImportRow> Rows(const char* csv, QChar sep = QLatin1Char(',')) {
+        return RowsFromRecords(ReadCsvRecords(QByteArray(csv), sep));
+    }
+};
+
+} // namespace
+
+TEST_F(CsvImport, RecordsQuotesAndLines) {
+    const TCsvRecords r = ReadCsvRecords(QStringLiteral("a,\"b,c\",d\n\"multi\nline\",\"say \"\"hi\"\"\"\n\nlast"), QLatin1Char(','));
+    ASSERT_EQ(r.size(), 4);
+    EXPECT_EQ(r[0], (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QStringLiteral("d")}));
+    EXPECT_EQ(r[1], (QStringList{QStringLiteral("multi\r\nline"), QStringLiteral("say \"hi\"")}));
+    EXPECT_EQ(r[2], QStringList{QString()}); // an empty line is one empty field
+    EXPECT_EQ(r[3], QStringList{QStringLiteral("last")});
+    EXPECT_TRUE(ReadCsvRecords(QStringLiteral("\na,b\n"), QLatin1Char(',')).isEmpty()); // the first line is empty
+    const TCsvRecords open = ReadCsvRecords(QStringLiteral("x;\"never closed\nstill;open"), QLatin1Char(';'));
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open[0].last(), QStringLiteral("never closed\r\nstill;open"));
+    EXPECT_EQ(CsvLineCount(QStringLiteral("a\nb\n")), 2);
+    EXPECT_EQ(ReadCsvRecords(QByteArray("\xEF\xBB\xBFM\xC3\xBCnchen;x"), QLatin1Char(';'))[0][0], QStringLiteral("M\u00fcnchen"));
+}
+
+TEST_F(CsvImport, GarbageNeverCrashes) {
+    QRandomGenerator rng(99);
+    QByteArray garbage(10 * 1024 * 1024, '\0');
+    for (char& c : garbage)
+        c = "\"\",;\n\r ab\t\xff\x80"[rng.bounded(13)];
+    const TCsvRecords records = ReadCsvRecords(garbage, QLatin1Char(','));
+    auto t = Make();
+    std::vector<TImportRow> rows = RowsFromRecords(records);
+    rows.resize(std::min<size_t>(rows.size(), 20000));
+    TImportOptions options;
+    options.Kinds = {ImportHome, ImportVisitor, ImportScore, ImportDate, ImportStadium};
+    options.AddStadiums = true;
+    const TImportCounts counts = ImportRows(*t, rows, options);
+    EXPECT_EQ(counts.Added, 0);
+    // Ragged rows: cells past a row's end are empty.
+    std::vector<TImportRow> ragged = Rows("Ajax\nAjax,Bern,1:0,extra,extra\n,,\n");
+    TImportOptions plain;
+    plain.Kinds = {ImportHome, ImportVisitor, ImportScore};
+    const TImportCounts c = ImportRows(*t, ragged, plain);
+    EXPECT_EQ(c.Added, 1);
+    EXPECT_EQ(c.Failed, 2);
+    EXPECT_EQ(ragged[0].Message, QStringLiteral("Unknown team: "));
+}
+
+TEST_F(CsvImport, ChecksBeforeImporting) {
+    const std::vector<TImportRow> rows = Rows("Ajax,Bern,1:0");
+    EXPECT_EQ(CheckImportColumns({}, {ImportHome}), QStringLiteral("No data to import"));
+    EXPECT_EQ(CheckImportColumns(rows, {ImportNone, ImportVisitor}), QStringLiteral("Home team column is not specified"));
+    EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportNone}), QStringLiteral("Visitor team column is not specified"));
+    EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportVisitor, ImportGoalsFor}),
+              QStringLiteral("Specify at least one more column (i.e. matchday, date, score, etc)"));
+    EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportVisitor, ImportScore}), QString());
+}
+
+TEST_F(CsvImport, VisitorColumnLeftOfHomeReversesTheScore) {
+    auto t = Make();
+    std::vector<TImportRow> rows = Rows("Bern;Ajax;3:1\n", QLatin1Char(';'));
+    TImportOptions options;
+    options.Kinds = {ImportVisitor, ImportHome, ImportScore};
+    ASSERT_EQ(ImportRows(*t, rows, options).Added, 1);
+    const TMatch* m = t->MatchAt(0);
+    EXPECT_EQ(m->HomeTeamId, 0);
+    EXPECT_EQ(m->HomeScore, 1);
+    EXPECT_EQ(m->VisitorScore, 3);
+}
+
+TEST_F(CsvImport, LegsHomeFixturesAndRerunning) {
+    auto t = Make();
+    std::vector<TImportRow> rows = Rows("Ajax,Bern,2:0\nBern,Ajax,1:1\nAjax,Bern,0:0\nAjax,COR,4:4\nAjax,Cork,\nAjax,Nobody,1:0\n");
+    TImportOptions options;
+    options.Kinds = {ImportHome, ImportVisitor, ImportScore};
+    TImportCounts counts = ImportRows(*t, rows, options);
+    EXPECT_EQ(counts.Added, 3);
+    EXPECT_EQ(counts.Failed, 3);
+    EXPECT_EQ(rows[2].Message, QStringLiteral("All possible fixtures for this pair already exist"));
+    EXPECT_EQ(rows[3].Message, QStringLiteral("Row has been successfully imported")); // the symbol names Cork
+    EXPECT_EQ(rows[4].Message, QStringLiteral("The tournament already contains all possible home fixtures of 'Ajax' against 'Cork'"));
+    EXPECT_EQ(rows[5].Message, QStringLiteral("Unknown team: Nobody"));
+    EXPECT_EQ(t->MatchAt(1)->Leg, 2);
+    // Running again imports nothing new.
+    counts = ImportRows(*t, rows, options);
+    EXPECT_EQ(counts.Added, 0);
+    EXPECT_EQ(t->MatchCount(), 3);
+    std::vector<TImportRow> fresh = Rows("Ajax,Bern,2:0\n");
+    counts = ImportRows(*t, fresh, options);
+    EXPECT_EQ(counts.Added, 0);
+    EXPECT_EQ(t->MatchCount(), 3);
+    // Only selected rows.
+    std::vector<TImportRow> chosen = Rows("Cork,Bern,1:0\nBern,Cork,1:0\n");
+    chosen[1].Selected = true;
+    options.SelectedOnly = true;
+    counts = ImportRows(*t, chosen, options);
+    EXPECT_EQ(counts.Added, 1);
+    EXPECT_EQ(chosen[0].Message, QStringLiteral("Row has not been selected for import"));
+    EXPECT_EQ(chosen[0].Status, TRowStatus::NotImported);
+}
+
+TEST_F(CsvImport, FieldsStadiumsAndReferees) {
+    auto t = Make();
+    std::vector<TImportRow> rows =
+        Rows("7;1;3;2026-05-17;18:30;Ajax;Bern;;2;1;New Park;1200;Ann Lee;Rainy\n"
+             "8;;4;;;Bern;Cork;;x;;;;Ann Lee;\n"
+             ";;;;;Cork;Ajax;bad;;;;;;\n"
+             ";;;not a date;;Cork;Bern;;;;;;;\n"
+             ";;;;;Bern;Ajax;;;;;;;\n",
+             QLatin1Char(';'));
+    TImportOptions options;
+    options.Kinds = {ImportNumber, ImportLeg, ImportMatchday, ImportDate, ImportTime, ImportHome, ImportVisitor,
+                     ImportScore, ImportGoalsFor, ImportGoalsAgainst, ImportStadium, ImportAttendance, ImportReferee, ImportComments};
+    options.AddStadiums = true;
+    options.AddReferees = true;
+    const TImportCounts counts = ImportRows(*t, rows, options);
+    EXPECT_EQ(counts.Added, 2);
+    const TMatch* m = t->MatchAt(0);
+    EXPECT_EQ(m->Number, 7);
+    EXPECT_EQ(m->Matchday, 3);
+    EXPECT_TRUE(m->HasDate);
+    EXPECT_TRUE(m->HasTime);
+    EXPECT_EQ(m->HomeScore, 2);
+    EXPECT_EQ(m->VisitorScore, 1);
+    EXPECT_EQ(m->Attendance, 1200);
+    EXPECT_EQ(m->Comments, QStringLiteral("Rainy"));
+    EXPECT_EQ(t->StadiumName(m->StadiumId), QStringLiteral("New Park"));
+    EXPECT_EQ(t->RefereeName(m->FirstRefereeId()), QStringLiteral("Ann Lee"));
+    EXPECT_EQ(t->MatchAt(1)->FirstRefereeId(), m->FirstRefereeId()); // found, not added twice
+    EXPECT_FALSE(t->MatchAt(1)->Played);
+    EXPECT_EQ(t->Referees.size(), 1u);
+    EXPECT_EQ(rows[2].Message, QStringLiteral("'bad' is not a valid score"));
+    EXPECT_EQ(rows[3].Message, QStringLiteral("'not a date' is not a valid date"));
+    EXPECT_EQ(rows[4].Message, QStringLiteral("The row does not contain any information"));
+    // Without "Add New Referees" a referee cell is ignored even when the referee exists.
+    std::vector<TImportRow> more = Rows(";;;;;Cork;Bern;;1;0;;;Ann Lee;\n", QLatin1Char(';'));
+    options.AddReferees = false;
+    ImportRows(*t, more, options);
+    EXPECT_EQ(t->MatchAt(2)->RefereeCount(), 0);
+    // Holders' stadiums when no column names one.
+    std::vector<TImportRow> home = Rows("Ajax,Cork,1:0\n");
+    TImportOptions homeOptions;
+    homeOptions.Kinds = {ImportHome, ImportVisitor, ImportScore};
+    homeOptions.AssignHomeStadiums = true;
+    ImportRows(*t, home, homeOptions);
+    EXPECT_EQ(t->MatchAt(3)->StadiumId, 0);
+}
+
+TEST_F(CsvImport, MatchdayClashAndChessHalves) {
+    auto t = Make();
+    std::vector<TImportRow> rows = Rows("Ajax,Bern,1\nCork,Ajax,1\n");
+    TImportOptions options;
+    options.Kinds = {ImportHome, ImportVisitor, ImportMatchday};
+    ImportRows(*t, rows, options);
+    EXPECT_EQ(rows[1].Message, QStringLiteral("Team Ajax is already involved on matchday 1 (Ajax vs Bern)"));
+    auto chess = kvtest::MakeTournament(SportChess, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    std::vector<TImportRow> halves = Rows("A,B,0.5,0.5\n");
+    options.Kinds = {ImportHome, ImportVisitor, ImportGoalsFor, ImportGoalsAgainst};
+    EXPECT_EQ(ImportRows(*chess, halves, options).Added, 1);
+    EXPECT_EQ(chess->MatchAt(0)->HomeScore, 0.5);
+}
+
+TEST_F(CsvImport, Schemes) {
+    const QString path = StylesFolder() + QStringLiteral("mine.impf");
+    QString error;
+    ASSERT_TRUE(SaveImportScheme(path, {ImportHome, ImportNone, ImportVisitor, 99}, error));
+    EXPECT_EQ(ReadFile(path), QByteArray("6 -1 7 -1 \r\n"));
+    std::vector<int> kinds;
+    ASSERT_TRUE(LoadImportScheme(path, 2, kinds, error));
+    EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportNone}));
+    ASSERT_TRUE(LoadImportScheme(path, 10, kinds, error));
+    EXPECT_EQ(kinds.size(), 4u);
+    WriteFile(path, "6 7 oops 8");
+    EXPECT_FALSE(LoadImportScheme(path, 10, kinds, error));
+    EXPECT_EQ(error, QStringLiteral("Error opening scheme"));
+    EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportVisitor}));
+}

@@ -1,0 +1,153 @@
+// Table pictures checked by their geometry: sizes, the diagonal, the sort mark's section and
+// the widest-table alignment.
+#include "support/builders.h"
+#include "support/testenv.h"
+
+#include "model/sport.h"
+#include "render/paint_tools.h"
+#include "render/table_layout.h"
+#include "render/table_painter.h"
+#include "standings/tournament_setup.h"
+
+#include <QImage>
+
+using namespace kv;
+
+namespace {
+
+class TablePicture : public kvtest::TTempHome {
+protected:
+    std::unique_ptr<TTournament> Make(int legs) {
+        auto t = kvtest::MakeTournament(SportSoccer, legs,
+                                        {{QStringLiteral("North"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
+                                         {QStringLiteral("South"), {QStringLiteral("D"), QStringLiteral("E")}}});
+        t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
+        ResetColumns(*t);
+        kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("2:1"), 1);
+        kvtest::AddResult(*t, QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("0:0"), 1);
+        RecomputeAll(*t);
+        return t;
+    }
+    static QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+};
+
+} // namespace
+
+TEST_F(TablePicture, SizeFollowsTheNaturalTableFormula) {
+    auto t = Make(2);
+    const TGroup& g = *t->GroupAt(0);
+    int sw = 0;
+    for (const TTableColumn& c : t->Columns)
+        sw += static_cast<int>(c.Width);
+    const QImage one = RenderGroupTable(*t, g);
+    // Two legs with away results: two sub-rows of round(18 * 0.75) = 14 pixels.
+    EXPECT_EQ(one.width(), 25 + 130 + 3 * 30 + sw + 1);
+    EXPECT_EQ(one.height(), 18 + 3 * 28 + 0 + 1);
+    t->View.HStandings = true;
+    t->JointTable().Style.BoldBorders = true;
+    t->GroupAt(0)->Style.BoldBorders = true;
+    const QImage two = RenderGroupTable(*t, g);
+    EXPECT_EQ(two.width(), 25 + 130 + 3 * 30 + 2 * sw + 1);
+    EXPECT_EQ(two.height(), 2 * 18 + 3 * 28 + 1 + 1);
+    t->GroupAt(0)->Style.ShowAwayResults = false;
+    EXPECT_EQ(RowsPerTeam(*t, g), 1);
+    EXPECT_EQ(RenderGroupTable(*t, g).height(), 2 * 18 + 3 * 18 + 1 + 1);
+    t->View.Results = false;
+    EXPECT_EQ(RenderGroupTable(*t, g).width(), 25 + 130 + 2 * sw + 1);
+}
+
+TEST_F(TablePicture, DiagonalCellsTakeTheBorderColour) {
+    auto t = Make(1);
+    TGroup& g = *t->GroupAt(0);
+    g.Style.BorderColor = RgbColor(200, 0, 100);
+    const QImage image = RenderGroupTable(*t, g);
+    const int gridLeft = 25 + 130;
+    for (int i = 0; i < 3; ++i) {
+        const int x = gridLeft + i * 30 + 15;
+        const int y = 18 + i * 18 + 9;
+        EXPECT_EQ(Pixel(image, x, y), ToQColor(g.Style.BorderColor).rgb() & 0xFFFFFF) << i;
+    }
+    // Off the diagonal stays the background where no score is written.
+    EXPECT_EQ(Pixel(image, gridLeft + 2 * 30 + 3, 18 + 1 * 18 + 3), 0xFFFFFF);
+}
+
+TEST_F(TablePicture, TheSortMarkStandsOnlyInItsScope) {
+    auto t = Make(1);
+    for (TTableColumn& c : t->Columns)
+        c.Width = 60;
+    t->View.HStandings = true;
+    t->SortState.Column = t->Columns.back().Id; // the last column, points
+    t->SortState.Venue = ScopeOverall;
+    t->SortState.Descending = true;
+    const TGroup& g = *t->GroupAt(0);
+    const QImage image = RenderGroupTable(*t, g);
+    const int sw = 60 * static_cast<int>(t->Columns.size());
+    const int homeLeft = 25 + 130 + 3 * 30;
+    const int overallLeft = homeLeft + sw;
+    const int v = 6; // round(18 * 0.3) = 5, raised to even
+    const int top = 18 + 2;
+    const auto markCentre = [&](int sectionLeft) {
+        const int a = sectionLeft + sw - 60 + 60 - v - 1;
+        return Pixel(image, a + v / 2, top + 1);
+    };
+    EXPECT_EQ(markCentre(overallLeft), 0x000000u);
+    EXPECT_EQ(markCentre(homeLeft), 0xFFFFFFu);
+}
+
+TEST_F(TablePicture, WidestTableJustifyWidensEveryTable) {
+    auto t = Make(1);
+    t->View.Alignment = AlignWidest;
+    const TTableLayout north = ComputeLayout(*t, *t->GroupAt(0));
+    const TTableLayout south = ComputeLayout(*t, *t->GroupAt(1));
+    EXPECT_EQ(north.PictureWidth, south.PictureWidth);
+    EXPECT_EQ(south.TeamColumnWidth, 130 + 30); // one team fewer: one score column more of name
+    EXPECT_EQ(RenderGroupTable(*t, *t->GroupAt(1)).width(), north.PictureWidth);
+}
+
+TEST_F(TablePicture, TeamNamesAndRowLooks) {
+    auto t = Make(1);
+    TTeam* a = t->JointTable().TeamByName(QStringLiteral("A"));
+    a->Symbol = QStringLiteral("AAA");
+    a->City = QStringLiteral("Oslo");
+    TTeam* b = t->JointTable().TeamByName(QStringLiteral("B"));
+    const TGroup& g = *t->GroupAt(0);
+    t->View.ShowSymbol = true;
+    t->View.ShowCity = true;
+    t->View.ShowCountry = true;
+    EXPECT_EQ(TeamDisplayName(*t, g, *a, 1), QStringLiteral("AAA (Oslo)"));
+    EXPECT_EQ(TeamDisplayName(*t, g, *b, 2), QStringLiteral("B")); // no symbol, no place: no parentheses
+    TGroup& mg = *t->GroupAt(0);
+    mg.PlaceFonts[1].HasFont = true;
+    mg.PlaceFonts[1].UpperCase = true;
+    b->Name = QStringLiteral("Bern");
+    EXPECT_EQ(TeamDisplayName(*t, g, *b, 2), QStringLiteral("BERN"));
+    mg.PlaceFonts[0].HasColor = true;
+    mg.PlaceFonts[0].Color = RgbColor(0, 200, 0);
+    a->SeparateBackground = true;
+    a->BackgroundColor = RgbColor(0, 0, 200);
+    TColor color = 0;
+    ASSERT_TRUE(RowBackground(g, *a, 1, color));
+    EXPECT_EQ(color, RgbColor(0, 0, 200)); // the team's own colour wins over its place's
+    const QImage image = RenderGroupTable(*t, g);
+    const int row = g.PlaceOf(a) - 1;
+    EXPECT_EQ(Pixel(image, 3, 18 + row * 18 + 2), 0x0000C8u);
+}
+
+TEST_F(TablePicture, NoResultsLeaveTheStandingsEmpty) {
+    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
+    ResetColumns(*t);
+    RecomputeAll(*t);
+    const QImage image = RenderGroupTable(*t, *t->GroupAt(0));
+    int left = 25 + 130 + 2 * 30;
+    for (const TTableColumn& c : t->Columns) {
+        const int width = static_cast<int>(c.Width);
+        for (int x = left + 3; x < left + width - 3; ++x)
+            for (int y = 18 + 3; y < 2 * 18 + 15; ++y) {
+                if (y % 18 < 3)
+                    continue; // the line between the rows
+                ASSERT_EQ(Pixel(image, x, y), 0xFFFFFFu) << x << "," << y;
+            }
+        left += width;
+    }
+}
