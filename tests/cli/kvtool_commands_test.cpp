@@ -1,0 +1,203 @@
+// Every kvtool command as a process: its output, its files and every error path's status.
+#include "cli/kvtool_support.h"
+
+#include "base/programfolder.h"
+#include "export/csv_reader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using kvtest::Kvtool;
+using kvtest::TRun;
+
+namespace {
+
+class KvtoolCommands : public kvtest::TTempHome {
+protected:
+    QString Path(const QString& name) { return HomePath(name); }
+    // A small two-group soccer tournament with results.
+    QString MakeCup() {
+        const QString file = Path(QStringLiteral("cup.kvd"));
+        const TRun created = Kvtool({QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("Spring Cup"),
+                                     QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("1"),
+                                     QStringLiteral("--group"), QStringLiteral("North=Ajax;Bern;Cork"),
+                                     QStringLiteral("--group"), QStringLiteral("South=Derby;Eton"),
+                                     QStringLiteral("--criteria"), QStringLiteral("45,19")});
+        EXPECT_EQ(created.Status, 0) << created.Err.toStdString();
+        WriteFile(Path(QStringLiteral("r.csv")), "home;visitor;score\nAjax;Bern;2:1\nCork;Ajax;0:0\nDerby;Eton;1:3\n");
+        const TRun imported = Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("r.csv")), QStringLiteral("--columns"),
+                                      QStringLiteral("home,visitor,score"), QStringLiteral("--separator"), QStringLiteral(";"),
+                                      QStringLiteral("--skip-header")});
+        EXPECT_EQ(imported.Status, 0) << imported.Err.toStdString();
+        return file;
+    }
+};
+
+} // namespace
+
+TEST_F(KvtoolCommands, EveryCommandHasHelpAndUsageErrors) {
+    for (const char* command : {"score", "new", "import-csv", "standings", "fixtures", "export", "check", "convert"}) {
+        const TRun help = Kvtool({QLatin1String(command), QStringLiteral("--help")});
+        EXPECT_EQ(help.Status, 0) << command;
+        EXPECT_TRUE(help.Out.startsWith(QStringLiteral("usage: kvtool ") + QLatin1String(command))) << command;
+        EXPECT_EQ(Kvtool({QLatin1String(command), QStringLiteral("--no-such-option")}).Status, 1) << command;
+    }
+    EXPECT_EQ(Kvtool({}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("frobnicate")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("--help")}).Status, 0);
+}
+
+TEST_F(KvtoolCommands, Score) {
+    TRun r = Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("3:2 (1:2)")});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out, QStringLiteral("score: 3:2\nfull: 3:2 (1:2)\nhome: 3:2 (win)\nvisitor: 2:3 (loss)\n"));
+    r = Kvtool({QStringLiteral("score"), QStringLiteral("Water Polo"), QStringLiteral("3:2 (2:3)")});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Invalid Score. Score in halfs does not fit full-time score"));
+    r = Kvtool({QStringLiteral("score"), QStringLiteral("hockey"), QStringLiteral("2:1 OT"), QStringLiteral("--overtime")});
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("win in overtime")));
+    r = Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("1:3"), QStringLiteral("--visitor-first")});
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("home: 3:1 (win)")));
+    EXPECT_EQ(Kvtool({QStringLiteral("score"), QStringLiteral("curling"), QStringLiteral("1:0")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("score"), QStringLiteral("soccer")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QString()}).Out.trimmed(),
+              QStringLiteral("no score: the match is not played"));
+}
+
+TEST_F(KvtoolCommands, NewRefusesBadStructuresAndNeverOverwrites) {
+    const QString file = Path(QStringLiteral("t.kvd"));
+    const QStringList base{QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("T"), QStringLiteral("--sport"), QStringLiteral("soccer")};
+    TRun r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("Solo=Lonely")});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Group 'Solo' contains less than two teams. A group must contain at least two teams"));
+    EXPECT_FALSE(QFileInfo::exists(file));
+    r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;a")});
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("A team with this name already exists"));
+    EXPECT_EQ(Kvtool(base).Err.trimmed(), QStringLiteral("You have not added any groups/divisions and teams"));
+    EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G")}).Status, 1);
+    EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--legs"), QStringLiteral("9"), QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status, 1);
+    EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--criteria"), QStringLiteral("43"), QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status, 1);
+    r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B"), QStringLiteral("--points-adjustment"), QStringLiteral("Z=-3")});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Unknown team: Z"));
+    ASSERT_EQ(Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status, 0);
+    const QByteArray first = ReadFile(file);
+    r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=C;D")});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(ReadFile(file), first);
+    // Conferences: legs between divisions cannot exceed legs inside them.
+    r = Kvtool({QStringLiteral("new"), Path(QStringLiteral("c.kvd")), QStringLiteral("--name"), QStringLiteral("C"),
+                QStringLiteral("--sport"), QStringLiteral("basketball"), QStringLiteral("--legs"), QStringLiteral("1"),
+                QStringLiteral("--conference-legs"), QStringLiteral("2"), QStringLiteral("--conference"), QStringLiteral("East"),
+                QStringLiteral("--group"), QStringLiteral("Atlantic=A;B")});
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Number of legs outside a division cannot exceed number of legs inside a division"));
+    r = Kvtool({QStringLiteral("new"), Path(QStringLiteral("c.kvd")), QStringLiteral("--name"), QStringLiteral("C"),
+                QStringLiteral("--sport"), QStringLiteral("basketball"), QStringLiteral("--conference"), QStringLiteral("East"),
+                QStringLiteral("--group"), QStringLiteral("Atlantic=A;B"), QStringLiteral("--group"), QStringLiteral("Central=C;D"),
+                QStringLiteral("--conference"), QStringLiteral("West"), QStringLiteral("--group"), QStringLiteral("Pacific=E;F")});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    r = Kvtool({QStringLiteral("check"), Path(QStringLiteral("c.kvd"))});
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("conferences: 2")));
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("groups: 3")));
+}
+
+TEST_F(KvtoolCommands, ImportCsvReportsRowsAndSaves) {
+    const QString file = MakeCup();
+    WriteFile(Path(QStringLiteral("more.csv")), "Bern,Cork,1:1\nBern,Ajax,9:9\nEton,Nobody,1:0\nBern,Cork,x\n");
+    const QStringList args{QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor,score")};
+    TRun r = Kvtool(args + QStringList{QStringLiteral("--dry-run")});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("row 2: All possible fixtures for this pair already exist")));
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("row 3: Unknown team: Nobody")));
+    EXPECT_TRUE(r.Out.endsWith(QStringLiteral("1 added, 3 failed\n")));
+    EXPECT_TRUE(Kvtool({QStringLiteral("check"), file}).Out.contains(QStringLiteral("matches: 3 (3 played)")));
+    r = Kvtool(args);
+    EXPECT_TRUE(Kvtool({QStringLiteral("check"), file}).Out.contains(QStringLiteral("matches: 4 (4 played)")));
+    r = Kvtool(args);
+    EXPECT_TRUE(r.Out.endsWith(QStringLiteral("0 added, 4 failed\n")));
+    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,guest")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("none.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor,score")}).Status, 2);
+    r = Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor")});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Specify at least one more column (i.e. matchday, date, score, etc)"));
+    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor,score"), QStringLiteral("--add-stadiums")}).Status, 1);
+}
+
+TEST_F(KvtoolCommands, StandingsInEveryFormat) {
+    const QString file = MakeCup();
+    TRun r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("group:0"), QStringLiteral("--columns"), QStringLiteral("0,17,18,40")});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out, QStringLiteral("North\n  #  Team  Pld  GF  GA  Pts\n  1  Ajax    2   2   1    4\n  2  Cork    1   0   0    1\n  3  Bern    1   1   2    0\n"));
+    r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--columns"), QStringLiteral("40,19")});
+    const QJsonArray tables = QJsonDocument::fromJson(r.Out.toUtf8()).array();
+    ASSERT_EQ(tables.size(), 2);
+    const QJsonObject south = tables[1].toObject();
+    EXPECT_EQ(south[QStringLiteral("table")].toString(), QStringLiteral("South"));
+    const QJsonObject top = south[QStringLiteral("rows")].toArray()[0].toObject();
+    EXPECT_EQ(top[QStringLiteral("team")].toString(), QStringLiteral("Eton"));
+    EXPECT_EQ(top[QStringLiteral("place")].toInt(), 1);
+    EXPECT_EQ(top[QStringLiteral("id")].toInt(), 4);
+    EXPECT_EQ(top[QStringLiteral("values")].toObject()[QStringLiteral("40")].toDouble(), 3);
+    EXPECT_EQ(top[QStringLiteral("values")].toObject()[QStringLiteral("19")].toDouble(), 2);
+    r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--table"), QStringLiteral("joint"), QStringLiteral("--scope"), QStringLiteral("away")});
+    const kv::TCsvRecords csv = kv::ReadCsvRecords(r.Out, QLatin1Char(','));
+    EXPECT_EQ(csv[0][0], QStringLiteral("Team"));
+    EXPECT_EQ(csv[1].mid(0, 3), (QStringList{QStringLiteral("Place"), QStringLiteral("Team"), QStringLiteral("Id")}));
+    EXPECT_EQ(csv[2][1], QStringLiteral("Eton")); // won away
+    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("group:7")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--scope"), QStringLiteral("sideways")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--columns"), QStringLiteral("54")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("standings"), Path(QStringLiteral("nope.kvd"))}).Status, 2);
+}
+
+TEST_F(KvtoolCommands, FixturesAndExports) {
+    const QString file = MakeCup();
+    TRun r = Kvtool({QStringLiteral("fixtures"), file, QStringLiteral("--format"), QStringLiteral("json")});
+    const QJsonArray rows = QJsonDocument::fromJson(r.Out.toUtf8()).array();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].toObject()[QStringLiteral("Score")].toString(), QStringLiteral("2:1"));
+    EXPECT_TRUE(Kvtool({QStringLiteral("fixtures"), file}).Out.startsWith(QStringLiteral("Group")));
+    for (const char* format : {"html", "csv", "xlsx", "png", "jpeg", "bmp", "gif", "svg", "pdf"}) {
+        const QString out = Path(QStringLiteral("out.") + QLatin1String(format));
+        r = Kvtool({QStringLiteral("export"), file, QStringLiteral("--") + QLatin1String(format), out});
+        EXPECT_EQ(r.Status, 0) << format << r.Err.toStdString();
+        EXPECT_GT(QFileInfo(out).size(), 100) << format;
+    }
+    EXPECT_TRUE(ReadFile(Path(QStringLiteral("out.html"))).contains("North"));
+    EXPECT_TRUE(ReadFile(Path(QStringLiteral("out.html"))).contains("South"));
+    r = Kvtool({QStringLiteral("export"), file, QStringLiteral("--html"), Path(QStringLiteral("one.html")), QStringLiteral("--table"), QStringLiteral("group:1")});
+    EXPECT_FALSE(ReadFile(Path(QStringLiteral("one.html"))).contains("North"));
+    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, Path(QStringLiteral("x"))}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"), QStringLiteral("--gif"), Path(QStringLiteral("x"))}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--bmp"), Path(QStringLiteral("x.bmp")), QStringLiteral("--bmp-bits"), QStringLiteral("12")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"), Path(QStringLiteral("missing/x.png"))}).Status, 2);
+}
+
+TEST_F(KvtoolCommands, CheckAndConvert) {
+    const QString file = MakeCup();
+    TRun r = Kvtool({QStringLiteral("check"), file});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("name: Spring Cup\nsport: Soccer\n")));
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("no problems found")));
+    WriteFile(Path(QStringLiteral("bad.kvd")), ReadFile(file).left(300));
+    r = Kvtool({QStringLiteral("check"), Path(QStringLiteral("bad.kvd"))});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_TRUE(r.Err.startsWith(QStringLiteral("Error opening tournament. Wrong file format")));
+    const QString once = Path(QStringLiteral("once.kvd"));
+    const QString twice = Path(QStringLiteral("twice.kvd"));
+    ASSERT_EQ(Kvtool({QStringLiteral("convert"), file, once}).Status, 0);
+    ASSERT_EQ(Kvtool({QStringLiteral("convert"), once, twice}).Status, 0);
+    EXPECT_EQ(ReadFile(once), ReadFile(twice));
+    EXPECT_EQ(Kvtool({QStringLiteral("convert"), file, once}).Status, 2); // never overwritten
+    const QString legacy = Path(QStringLiteral("legacy.kvd"));
+    r = Kvtool({QStringLiteral("convert"), kvtest::DataPath(QStringLiteral("legacy/chess-3.0.plg")), legacy});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    r = Kvtool({QStringLiteral("check"), legacy});
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("sport: Chess")));
+    EXPECT_EQ(Kvtool({QStringLiteral("convert"), kvtest::DataPath(QStringLiteral("legacy/not-a-tournament.plg")), Path(QStringLiteral("n.kvd"))}).Status, 2);
+    EXPECT_EQ(Kvtool({QStringLiteral("convert"), kvtest::DataPath(QStringLiteral("legacy/wrong-group.plg")), Path(QStringLiteral("w.kvd"))}).Status, 2);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("w.kvd"))));
+}

@@ -1,0 +1,67 @@
+// End to end: two seasons of the English Premier League built with kvtool new, imported with
+// kvtool import-csv and ranked by kvtool standings, compared with the published final tables.
+#include "cli/kvtool_support.h"
+
+#include "export/csv_reader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using kvtest::Kvtool;
+using kvtest::TRun;
+
+namespace {
+
+class PremierLeague : public kvtest::TTempHome {
+protected:
+    void CheckSeason(const QString& season, const QStringList& extra) {
+        const kv::TCsvRecords table = kv::ReadCsvRecords(ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-%1-final-table.csv").arg(season))), QLatin1Char(','));
+        ASSERT_EQ(table.size(), 21);
+        QStringList teams;
+        for (qsizetype i = 1; i < table.size(); ++i)
+            teams << table[i][1];
+        const QString file = HomePath(QStringLiteral("pl-%1.kvd").arg(season));
+        TRun r = Kvtool(QStringList{QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("Premier League ") + season,
+                                    QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("2"),
+                                    QStringLiteral("--group"), QStringLiteral("Premier League=") + teams.join(QLatin1Char(';')),
+                                    QStringLiteral("--criteria"), QStringLiteral("19,17")} + extra);
+        ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+        r = Kvtool({QStringLiteral("import-csv"), file, kvtest::SharedDataPath(QStringLiteral("premier-league-%1-results.csv").arg(season)),
+                    QStringLiteral("--columns"), QStringLiteral("-,-,home,score,visitor"), QStringLiteral("--separator"), QStringLiteral(","),
+                    QStringLiteral("--skip-header")});
+        ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+        EXPECT_EQ(r.Out.trimmed(), QStringLiteral("380 added, 0 failed"));
+        r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--columns"),
+                    QStringLiteral("0,1,2,3,17,18,19,40")});
+        ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+        const QJsonArray rows = QJsonDocument::fromJson(r.Out.toUtf8()).array()[0].toObject()[QStringLiteral("rows")].toArray();
+        ASSERT_EQ(rows.size(), 20);
+        for (int i = 0; i < 20; ++i) {
+            const QStringList& published = table[i + 1]; // Pos,Team,Pld,W,D,L,GF,GA,GD,Pts
+            const QJsonObject row = rows[i].toObject();
+            const QJsonObject v = row[QStringLiteral("values")].toObject();
+            const auto value = [&](const char* id) { return static_cast<int>(v[QLatin1String(id)].toDouble()); };
+            EXPECT_EQ(row[QStringLiteral("place")].toInt(), published[0].toInt());
+            EXPECT_EQ(row[QStringLiteral("team")].toString(), published[1]) << "place " << i + 1;
+            EXPECT_EQ(value("0"), published[2].toInt()) << published[1].toStdString();
+            EXPECT_EQ(value("1"), published[3].toInt()) << published[1].toStdString();
+            EXPECT_EQ(value("2"), published[4].toInt()) << published[1].toStdString();
+            EXPECT_EQ(value("3"), published[5].toInt()) << published[1].toStdString();
+            EXPECT_EQ(value("17"), published[6].toInt()) << published[1].toStdString();
+            EXPECT_EQ(value("18"), published[7].toInt()) << published[1].toStdString();
+            EXPECT_EQ(value("19"), published[8].toInt()) << published[1].toStdString();
+            EXPECT_EQ(value("40"), published[9].toInt()) << published[1].toStdString();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(PremierLeague, Season2009To10WithPortsmouthsDeduction) {
+    CheckSeason(QStringLiteral("2009-10"), {QStringLiteral("--points-adjustment"), QStringLiteral("Portsmouth FC=-9")});
+}
+
+TEST_F(PremierLeague, Season2011To12DecidedOnGoalDifference) {
+    CheckSeason(QStringLiteral("2011-12"), {});
+}
