@@ -6,7 +6,22 @@ namespace kv {
 
 namespace {
 
-QSettings OpenStore() { return QSettings(QStringLiteral("Vantorix"), QStringLiteral("Kelvorandine")); }
+QSettings*& BatchStore() {
+    static QSettings* store = nullptr;
+    return store;
+}
+
+std::unique_ptr<QSettings> NewStore() {
+    return std::make_unique<QSettings>(QStringLiteral("Vantorix"), QStringLiteral("Kelvorandine"));
+}
+
+// Calls `f` with the batch's store, or with a store opened for this call alone.
+template <typename F> auto WithStore(F f) {
+    if (QSettings* batch = BatchStore())
+        return f(*batch);
+    const std::unique_ptr<QSettings> store = NewStore();
+    return f(*store);
+}
 
 QString KeyOf(const QString& subKey, const QString& name) {
     QString key = subKey;
@@ -17,13 +32,14 @@ QString KeyOf(const QString& subKey, const QString& name) {
 }
 
 QVariant ReadRaw(const QString& subKey, const QString& name) {
-    QSettings s = OpenStore();
-    return s.value(KeyOf(subKey, name));
+    return WithStore([&](QSettings& s) { return s.value(KeyOf(subKey, name)); });
 }
 
 void WriteRaw(const QString& subKey, const QString& name, const QVariant& value) {
-    QSettings s = OpenStore();
-    s.setValue(KeyOf(subKey, name), value);
+    WithStore([&](QSettings& s) {
+        s.setValue(KeyOf(subKey, name), value);
+        return 0;
+    });
 }
 
 bool IsTextual(const QVariant& v) {
@@ -100,18 +116,19 @@ void RegWriteFloat(const QString& subKey, const QString& name, double value) {
 }
 
 bool RegValueExists(const QString& subKey, const QString& name) {
-    QSettings s = OpenStore();
-    return s.contains(KeyOf(subKey, name));
+    return WithStore([&](QSettings& s) { return s.contains(KeyOf(subKey, name)); });
 }
 
 void RegDeleteValue(const QString& subKey, const QString& name) {
-    QSettings s = OpenStore();
-    s.remove(KeyOf(subKey, name));
+    WithStore([&](QSettings& s) {
+        s.remove(KeyOf(subKey, name));
+        return 0;
+    });
 }
 
 void RegReadFont(const QString& subKey, TFontData& font) {
-    QSettings s = OpenStore();
-    auto has = [&](const char* name) { return s.contains(KeyOf(subKey, QLatin1String(name))); };
+    const TSettingsBatch batch;
+    auto has = [&](const char* name) { return RegValueExists(subKey, QLatin1String(name)); };
     if (has("Name"))
         font.Name = RegReadString(subKey, QStringLiteral("Name"), font.Name);
     if (has("Charset"))
@@ -131,6 +148,7 @@ void RegReadFont(const QString& subKey, TFontData& font) {
 }
 
 void RegWriteFont(const QString& subKey, const TFontData& font) {
+    const TSettingsBatch batch;
     RegWriteString(subKey, QStringLiteral("Name"), font.Name);
     RegWriteInteger(subKey, QStringLiteral("Charset"), font.Charset);
     RegWriteInteger(subKey, QStringLiteral("Size"), font.Size);
@@ -141,6 +159,20 @@ void RegWriteFont(const QString& subKey, const TFontData& font) {
     RegWriteBool(subKey, QStringLiteral("Strikeout"), font.StrikeOut);
 }
 
-QString SettingsFilePath() { return OpenStore().fileName(); }
+QString SettingsFilePath() {
+    return WithStore([](QSettings& s) { return s.fileName(); });
+}
+
+TSettingsBatch::TSettingsBatch() {
+    if (!BatchStore()) {
+        owned_ = NewStore();
+        BatchStore() = owned_.get();
+    }
+}
+
+TSettingsBatch::~TSettingsBatch() {
+    if (owned_)
+        BatchStore() = nullptr;
+}
 
 } // namespace kv

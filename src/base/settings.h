@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QSettings;
+
 // Typed access to the per-user settings store. Every call opens the store afresh: nothing is
 // cached, so a value written anywhere is seen by the next read everywhere. A sub-key may be
 // empty (the program key itself) and may contain backslashes ("TableDimensions\Soccer").
@@ -32,5 +36,18 @@ void RegWriteFont(const QString& subKey, const TFontData& font);
 
 // The path of the file that backs the store (for diagnostics and tests).
 QString SettingsFilePath();
+
+// While one exists, every read and write shares one open store instead of opening it for each
+// value; for code that reads many values at once (a whole table style). Nothing outlives it.
+class TSettingsBatch {
+public:
+    TSettingsBatch();
+    ~TSettingsBatch();
+    TSettingsBatch(const TSettingsBatch&) = delete;
+    TSettingsBatch& operator=(const TSettingsBatch&) = delete;
+
+private:
+    std::unique_ptr<QSettings> owned_;
+};
 
 } // namespace kv

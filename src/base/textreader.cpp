@@ -11,11 +11,68 @@ namespace kv {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+inline bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ' &&
+           (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v');
+}
 
 constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Eight ASCII digits at p as a number; false when any of them is not a digit.
+inline bool EightDigits(const char* p, quint64& value) {
+    quint64 v;
+    std::memcpy(&v, p, 8);
+    if (((v & 0xF0F0F0F0F0F0F0F0ULL) | (((v + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) !=
+        0x3333333333333333ULL)
+        return false;
+    v -= 0x3030303030303030ULL;
+    v = (v * 10) + (v >> 8);
+    v = (((v & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+         (((v >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+        32;
+    value = v;
+    return true;
+}
+
+inline bool DigitsAt(const char* p, int count, quint64& value) {
+    quint64 v = 0;
+    for (int i = 0; i < count; ++i) {
+        const unsigned d = static_cast<unsigned>(p[i] - '0');
+        if (d > 9)
+            return false;
+        v = v * 10 + d;
+    }
+    value = v;
+    return true;
+}
+
+// The form the program writes, "-D.DDDDDDDDDDDDDDE+DDDD" (the sign position a blank or "-"),
+// read exactly with few instructions; false for anything else.
+inline bool WrittenReal(const char* s, const char* end, double& value) {
+    const bool negative = s < end && *s == '-';
+    if (negative)
+        ++s;
+    if (end - s != 22 || s[1] != '.' || s[16] != 'E' || (s[17] != '+' && s[17] != '-'))
+        return false;
+    quint64 lead = 0, high = 0, low = 0, exponent = 0;
+    if (!DigitsAt(s, 1, lead) || !EightDigits(s + 2, high) || !DigitsAt(s + 10, 6, low) || !DigitsAt(s + 18, 4, exponent))
+        return false;
+    const quint64 mantissa = (lead * 100000000ULL + high) * 1000000ULL + low; // 15 digits, exact
+    const int scale = (s[17] == '-' ? -static_cast<int>(exponent) : static_cast<int>(exponent)) - 14;
+    double v = static_cast<double>(mantissa);
+    if (mantissa != 0) {
+        if (scale >= 0 && scale <= 22)
+            v *= kPowersOf10[scale];
+        else if (scale < 0 && scale >= -22)
+            v /= kPowersOf10[-scale];
+        else
+            return false;
+    }
+    value = negative ? -v : v;
+    return true;
+}
 
 // Exact conversion of short decimal mantissas with small exponents (the form the program
 // writes, " 3.00000000000000E+0000"); anything else is left to the general parser.
@@ -26,31 +83,26 @@ bool FastReal(const char* s, const char* end, double& value) {
         ++s;
     }
     unsigned long long mantissa = 0;
-    int digits = 0;
+    int digits = 0; // significant digits taken
     int scale = 0;
     bool any = false;
-    while (s < end && *s >= '0' && *s <= '9') {
-        if (digits < 19) {
-            mantissa = mantissa * 10 + static_cast<unsigned>(*s - '0');
-            if (mantissa)
-                ++digits;
-        } else {
-            return false;
-        }
+    for (; s < end && static_cast<unsigned>(*s - '0') < 10; ++s) {
         any = true;
-        ++s;
+        if (mantissa == 0 && *s == '0')
+            continue;
+        if (++digits > 18)
+            return false;
+        mantissa = mantissa * 10 + static_cast<unsigned>(*s - '0');
     }
     if (s < end && *s == '.') {
-        ++s;
-        while (s < end && *s >= '0' && *s <= '9') {
-            if (digits >= 19)
+        for (++s; s < end && static_cast<unsigned>(*s - '0') < 10; ++s) {
+            any = true;
+            --scale;
+            if (mantissa == 0 && *s == '0')
+                continue;
+            if (++digits > 18)
                 return false;
             mantissa = mantissa * 10 + static_cast<unsigned>(*s - '0');
-            if (mantissa)
-                ++digits;
-            --scale;
-            any = true;
-            ++s;
         }
     }
     if (!any)
@@ -65,27 +117,23 @@ bool FastReal(const char* s, const char* end, double& value) {
         if (s == end)
             return false;
         int exponent = 0;
-        while (s < end && *s >= '0' && *s <= '9') {
+        for (; s < end && static_cast<unsigned>(*s - '0') < 10; ++s) {
             if (exponent > 100000)
                 return false;
             exponent = exponent * 10 + (*s - '0');
-            ++s;
         }
         scale += expNegative ? -exponent : exponent;
     }
-    if (s != end)
-        return false;
-    if (mantissa > (1ULL << 53))
+    if (s != end || mantissa > (1ULL << 53))
         return false;
     double v = static_cast<double>(mantissa);
-    if (mantissa == 0) {
-        v = 0;
-    } else if (scale >= 0 && scale <= 22) {
-        v *= kPowersOf10[scale];
-    } else if (scale < 0 && scale >= -22) {
-        v /= kPowersOf10[-scale];
-    } else {
-        return false;
+    if (mantissa != 0) {
+        if (scale >= 0 && scale <= 22)
+            v *= kPowersOf10[scale];
+        else if (scale < 0 && scale >= -22)
+            v /= kPowersOf10[-scale];
+        else
+            return false;
     }
     value = negative ? -v : v;
     return std::isfinite(value);
@@ -151,7 +199,7 @@ bool TTextReader::ReadLine(QString& line) {
     QByteArrayView bytes;
     if (!ReadLineBytes(bytes))
         return false;
-    line = DecodeText(bytes);
+    line = bytes.isEmpty() ? QString() : DecodeText(bytes);
     return true;
 }
 
@@ -175,6 +223,28 @@ bool TTextReader::NextToken(QByteArrayView& token) {
 }
 
 bool TTextReader::ReadInt(int& value) {
+    // The common case, a plain decimal integer, is read straight from the buffer.
+    const char* q = p_ + pos_;
+    const char* const end = p_ + size_;
+    while (q < end && IsBlank(*q))
+        ++q;
+    const char* const start = q;
+    const bool negative = q < end && *q == '-';
+    if (negative)
+        ++q;
+    const char* const digits = q;
+    qint64 v = 0;
+    while (q < end && q - digits < 11 && static_cast<unsigned>(*q - '0') < 10)
+        v = v * 10 + (*q++ - '0');
+    if (q > digits && (q == end || IsBlank(*q))) {
+        v = negative ? -v : v;
+        if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+            return false;
+        value = static_cast<int>(v);
+        pos_ = q - p_;
+        return true;
+    }
+    (void)start;
     const qsizetype saved = pos_;
     QByteArrayView token;
     if (NextToken(token) && ParseIntToken(token, value))
@@ -184,6 +254,17 @@ bool TTextReader::ReadInt(int& value) {
 }
 
 bool TTextReader::ReadReal(double& value) {
+    const char* q = p_ + pos_;
+    const char* const end = p_ + size_;
+    while (q < end && IsBlank(*q))
+        ++q;
+    const char* e = q;
+    while (e < end && !IsBlank(*e))
+        ++e;
+    if (e > q && (WrittenReal(q, e, value) || FastReal(q, e, value))) {
+        pos_ = e - p_;
+        return true;
+    }
     const qsizetype saved = pos_;
     QByteArrayView token;
     if (NextToken(token) && ParseRealToken(token, value))
@@ -192,7 +273,49 @@ bool TTextReader::ReadReal(double& value) {
     return false;
 }
 
+bool TTextReader::ReadNumbersOnLine(double* values, int count) {
+    const char* q = p_ + pos_;
+    const char* const end = p_ + size_;
+    for (int n = 0; n < count; ++n) {
+        while (q < end && (*q == ' ' || *q == '\t'))
+            ++q;
+        const char* t = q;
+        const bool negative = t < end && *t == '-';
+        t += negative ? 1 : 0;
+        // A whole number: the usual value.
+        const char* const digits = t;
+        const char* const limit = end - t > 15 ? t + 15 : end;
+        qint64 whole = 0;
+        while (t < limit && static_cast<unsigned>(*t - '0') < 10)
+            whole = whole * 10 + (*t++ - '0');
+        if (t > digits && (t == end || IsBlank(*t))) {
+            values[n] = static_cast<double>(negative ? -whole : whole);
+            q = t;
+            continue;
+        }
+        // The written form of a real has a fixed length.
+        const qsizetype written = (negative ? 23 : 22);
+        if (end - q >= written && (end - q == written || IsBlank(q[written])) && WrittenReal(q, q + written, values[n])) {
+            q += written;
+            continue;
+        }
+        const char* e = q;
+        while (e < end && !IsBlank(*e))
+            ++e;
+        if (e == q || !(FastReal(q, e, values[n]) || ParseRealToken(QByteArrayView(q, e - q), values[n])))
+            return false;
+        q = e;
+    }
+    pos_ = q - p_;
+    return true;
+}
+
 bool TTextReader::ReadBool(bool& value) {
+    int n = 0;
+    if (ReadInt(n)) {
+        value = n == 1;
+        return true;
+    }
     double v = 0;
     if (!ReadReal(v))
         return false;

@@ -27,6 +27,9 @@ public:
     bool ReadReal(double& value);
     // A boolean is true exactly when its number is 1.
     bool ReadBool(bool& value);
+    // Reads `count` numbers that all stand on the current line (the common layout of records);
+    // false, with the position unchanged, when the line holds fewer or one is not a number.
+    bool ReadNumbersOnLine(double* values, int count);
     // True when the current line holds another value (only blanks are skipped).
     bool MoreOnLine();
     // True when nothing but blanks and line breaks is left.

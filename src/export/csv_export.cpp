@@ -92,6 +92,7 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
     lines << header;
     const int rows = v.Results ? RowsPerTeam(t, g) : 1;
     const TScoreTexts texts = TScoreTexts::Current();
+    const TGridCells cells(g);
     const auto& teams = g.Teams();
     for (int i = 1; i <= n * rows; ++i) {
         const int d = (i - 1) / rows;
@@ -103,7 +104,7 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
             for (const TTeam* other : teams) {
                 QString text;
                 if (other != &team) {
-                    const TMatch* m = g.MatchOfPairAtPosition(team.Id, other->Id, k, g.Style.ShowAwayResults);
+                    const TMatch* m = cells.At(team.Id, other->Id, k);
                     if (m && MatchCounts(t, *m))
                         text = m->GetScoreText(m->HomeTeamId == team.Id, t.Overtime, texts);
                 }

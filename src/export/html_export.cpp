@@ -149,6 +149,7 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
     const QString rsT = rows >= 2 ? QStringLiteral(" rowspan=\"%1\"").arg(rows) : QString();
     const bool hostFirst = PrefHostFirst();
     const TScoreTexts texts = TScoreTexts::Current();
+    const TGridCells cells(g);
     const auto& teams = g.Teams();
     for (int p = 1; p <= n; ++p) {
         const TTeam& team = *teams[static_cast<size_t>(p - 1)];
@@ -174,7 +175,7 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
                             lines << QStringLiteral("<td%1 bgcolor=%2>&nbsp;</td>").arg(rsT, HtmlColor(style.BorderColor));
                         continue;
                     }
-                    const TMatch* m = g.MatchOfPairAtPosition(team.Id, other->Id, k, style.ShowAwayResults);
+                    const TMatch* m = cells.At(team.Id, other->Id, k);
                     QString text = QStringLiteral("&nbsp;");
                     if (m && MatchCounts(t, *m)) {
                         const bool home = m->HomeTeamId == team.Id;

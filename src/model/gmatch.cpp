@@ -18,8 +18,8 @@ int TGMatch::HomeFinal() const { return static_cast<int>(std::lround(HomeScore))
 int TGMatch::VisitorFinal() const { return static_cast<int>(std::lround(VisitorScore)); }
 
 void TGMatch::AddPeriod(int home, int visitor) {
-    HomePeriods << home;
-    VisitorPeriods << visitor;
+    HomePeriods.append(home);
+    VisitorPeriods.append(visitor);
 }
 
 void TGMatch::ClearPeriods() {

@@ -10,8 +10,8 @@ class TGMatch : public TMatch {
 public:
     using TMatch::TMatch;
 
-    QList<int> HomePeriods;
-    QList<int> VisitorPeriods;
+    TPeriodList HomePeriods;
+    TPeriodList VisitorPeriods;
 
     void Assign(const TMatch& other) override;
     QString GetFullScoreText(bool hostFirst, bool withSuffix, const TScoreTexts& t) const override;

@@ -191,8 +191,8 @@ struct TParser {
                 return false;
             int h = 0, v = 0;
             Orient(a, b, h, v);
-            Result.HomePeriods << h;
-            Result.VisitorPeriods << v;
+            Result.HomePeriods.append(h);
+            Result.VisitorPeriods.append(v);
         }
         return true;
     }
@@ -230,8 +230,8 @@ struct TParser {
             return Fail(Check() ? LangText(2207, "Invalid Score. Score in halfs does not fit full-time score")
                                 : LangText(2207, "Invalid Score. Score in periods does not fit full-time score"));
         if (n == 1) {
-            Result.HomePeriods << static_cast<int>(Result.Home) - Result.HomePeriods[0];
-            Result.VisitorPeriods << static_cast<int>(Result.Visitor) - Result.VisitorPeriods[0];
+            Result.HomePeriods.append(static_cast<int>(Result.Home) - Result.HomePeriods[0]);
+            Result.VisitorPeriods.append(static_cast<int>(Result.Visitor) - Result.VisitorPeriods[0]);
         }
         return Done();
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QChar>
-#include <QList>
 #include <QString>
+#include <QVarLengthArray>
 
 // The typed-score syntax of every sport: normalising, checking and parsing. One parser serves
 // both the tournament-level check (which knows the overtime and shoot-out rules) and the
@@ -25,6 +25,9 @@ struct TScoreSyntax {
     static TScoreSyntax Current();
 };
 
+// Scores of the periods of a match; most matches have few, kept without a separate allocation.
+using TPeriodList = QVarLengthArray<int, 6>;
+
 struct TParsedScore {
     bool Ok = false;
     QString Message; // set when refused
@@ -32,8 +35,8 @@ struct TParsedScore {
     double Home = 0;
     double Visitor = 0;
     bool HasPeriods = false;
-    QList<int> HomePeriods;
-    QList<int> VisitorPeriods;
+    TPeriodList HomePeriods;
+    TPeriodList VisitorPeriods;
     int DecidedIn = -1; // -1: the text does not say
 };
 

@@ -24,6 +24,7 @@ double Round2(double v) { return std::round(v * 100.0) / 100.0; }
 } // namespace
 
 TGroupStyle TGroupStyle::FromSettings() {
+    const TSettingsBatch batch;
     TGroupStyle s;
     s.HasBGColor = PrefBool(kStyleKey, "HasBGColor");
     s.BGColor = PrefInteger(kStyleKey, "BGColor");
@@ -49,6 +50,7 @@ TGroupStyle TGroupStyle::FromSettings() {
 }
 
 void TGroupStyle::SaveAsDefault() const {
+    const TSettingsBatch batch;
     const QString key = QLatin1String(kStyleKey);
     RegWriteBool(key, QStringLiteral("HasBGColor"), HasBGColor);
     RegWriteInteger(key, QStringLiteral("BGColor"), BGColor);
@@ -131,6 +133,7 @@ QString DimensionsSubKey(int sport) {
 }
 
 TTableDimensions TTableDimensions::FromSettings(int sport) {
+    const TSettingsBatch batch;
     const TTableDimensions builtIn = BuiltIn(sport);
     TTableDimensions d = builtIn;
     const QString key = DimensionsSubKey(sport);
@@ -180,6 +183,7 @@ int TTableView::AlignmentFromPreference(int stored) {
 }
 
 TTableView TTableView::FromSettings() {
+    const TSettingsBatch batch;
     TTableView v;
     v.Results = PrefBool("TableView", "Results");
     v.Standings = PrefBool("TableView", "Standings");

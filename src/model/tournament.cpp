@@ -40,12 +40,49 @@ TConference::TConference(TTournament* tournament, int id, const QString& name,
     Table->Style = style;
 }
 
-quint64 TPairLegIndex::Key(int a, int b, int leg) {
-    const auto lo = static_cast<quint32>(std::min(a, b));
-    const auto hi = static_cast<quint32>(std::max(a, b));
-    // Team ids of real tournaments are small; mix the three values into one key.
-    return (static_cast<quint64>(lo) * 0x9E3779B97F4A7C15ULL) ^ (static_cast<quint64>(hi) << 21) ^
-           (static_cast<quint64>(static_cast<quint32>(leg)) << 42) ^ hi;
+TPairLegIndex::TKey TPairLegIndex::Key(int a, int b, int leg) {
+    return {std::min(a, b), std::max(a, b), leg, true};
+}
+
+size_t TPairLegIndex::Hash(const TKey& k) {
+    quint64 h = static_cast<quint32>(k.Low) * 0x9E3779B97F4A7C15ULL;
+    h ^= (static_cast<quint64>(static_cast<quint32>(k.High)) + 0x632BE59BD9B4E019ULL) * 0xBF58476D1CE4E5B9ULL;
+    h ^= (static_cast<quint64>(static_cast<quint32>(k.Leg)) + 0x94D049BB133111EBULL) * 0x94D049BB133111EBULL;
+    return static_cast<size_t>(h ^ (h >> 29));
+}
+
+size_t TPairLegIndex::Find(const TKey& k) const {
+    const size_t mask = slots_.size() - 1;
+    size_t i = Hash(k) & mask;
+    while (slots_[i].Used && !(slots_[i].Low == k.Low && slots_[i].High == k.High && slots_[i].Leg == k.Leg))
+        i = (i + 1) & mask;
+    return i;
+}
+
+bool TPairLegIndex::Contains(int a, int b, int leg) const {
+    return !slots_.empty() && slots_[Find(Key(a, b, leg))].Used;
+}
+
+void TPairLegIndex::Insert(int a, int b, int leg) { InsertIfNew(a, b, leg); }
+
+bool TPairLegIndex::InsertIfNew(int a, int b, int leg) {
+    if ((used_ + 1) * 2 > slots_.size()) {
+        std::vector<TKey> old = std::move(slots_);
+        slots_.assign(std::max<size_t>(64, old.size() * 2), TKey{});
+        used_ = 0;
+        for (const TKey& k : old)
+            if (k.Used) {
+                slots_[Find(k)] = k;
+                ++used_;
+            }
+    }
+    const TKey k = Key(a, b, leg);
+    TKey& slot = slots_[Find(k)];
+    if (slot.Used)
+        return false;
+    slot = k;
+    ++used_;
+    return true;
 }
 
 namespace {

@@ -11,7 +11,6 @@
 #include <QString>
 
 #include <memory>
-#include <unordered_set>
 #include <vector>
 
 namespace kv {
@@ -64,12 +63,21 @@ public:
 // in which leg. Valid only while the matches are not changed by other means.
 class TPairLegIndex {
 public:
-    bool Contains(int a, int b, int leg) const { return keys_.count(Key(a, b, leg)) != 0; }
-    void Insert(int a, int b, int leg) { keys_.insert(Key(a, b, leg)); }
+    bool Contains(int a, int b, int leg) const;
+    void Insert(int a, int b, int leg);
+    // Inserts the key; false when it was there already.
+    bool InsertIfNew(int a, int b, int leg);
 
 private:
-    static quint64 Key(int a, int b, int leg);
-    std::unordered_set<quint64> keys_;
+    struct TKey {
+        int Low = 0, High = 0, Leg = 0;
+        bool Used = false;
+    };
+    static TKey Key(int a, int b, int leg);
+    static size_t Hash(const TKey& k);
+    size_t Find(const TKey& k) const; // the slot holding k, or the empty slot where it goes
+    std::vector<TKey> slots_;
+    size_t used_ = 0;
 };
 
 // Options of a pairing text ("Home vs Visitor").

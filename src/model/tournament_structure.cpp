@@ -105,13 +105,13 @@ bool TTournament::AddMatch(std::unique_ptr<TMatch>& match, TPairLegIndex* index)
     const TTeam* visitor = TeamById(match->VisitorTeamId);
     if (!home || !visitor || home == visitor)
         return false;
-    const bool exists = index ? index->Contains(home->Id, visitor->Id, match->Leg)
+    if (match->Id == -1 && LastMatchId == INT_MAX)
+        return false;
+    const bool exists = index ? !index->InsertIfNew(home->Id, visitor->Id, match->Leg)
                               : joint_->MatchOfPairInLeg(home->Id, visitor->Id, match->Leg) != nullptr;
     if (exists)
         return false;
     if (match->Id == -1) {
-        if (LastMatchId == INT_MAX)
-            return false;
         match->Id = ++LastMatchId;
     } else {
         LastMatchId = std::max(LastMatchId, match->Id);
@@ -119,8 +119,6 @@ bool TTournament::AddMatch(std::unique_ptr<TMatch>& match, TPairLegIndex* index)
     TMatch* raw = match.get();
     matchStore_.push_back(std::move(match));
     AddToTables(raw, home, visitor);
-    if (index)
-        index->Insert(home->Id, visitor->Id, raw->Leg);
     return true;
 }
 

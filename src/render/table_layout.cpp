@@ -84,6 +84,34 @@ QString TeamDisplayName(const TTournament& t, const TGroup& g, const TTeam& team
     return upper || team.UpperCase ? name.toUpper() : name;
 }
 
+bool TGridCells::Pack(int row, int column, int subRow, quint64& key) {
+    constexpr int kLimit = 1 << 21;
+    if (row < 0 || column < 0 || subRow < 0 || row >= kLimit || column >= kLimit || subRow >= kLimit)
+        return false;
+    key = (static_cast<quint64>(row) << 42) | (static_cast<quint64>(column) << 21) | static_cast<quint64>(subRow);
+    return true;
+}
+
+TGridCells::TGridCells(const TGroup& g) : g_(g) {
+    cells_.reserve(static_cast<qsizetype>(g.Matches().size()) * 2);
+    const bool byLeg = g.Style.ShowAwayResults;
+    quint64 key = 0;
+    for (const TMatch* m : g.Matches()) {
+        const int position = byLeg ? m->Leg : m->GridPosition;
+        if (Pack(m->HomeTeamId, m->VisitorTeamId, position, key) && !cells_.contains(key))
+            cells_.insert(key, m);
+        if (byLeg && Pack(m->VisitorTeamId, m->HomeTeamId, position, key) && !cells_.contains(key))
+            cells_.insert(key, m);
+    }
+}
+
+const TMatch* TGridCells::At(int rowTeamId, int columnTeamId, int subRow) const {
+    quint64 key = 0;
+    if (!Pack(rowTeamId, columnTeamId, subRow, key))
+        return g_.MatchOfPairAtPosition(rowTeamId, columnTeamId, subRow, g_.Style.ShowAwayResults);
+    return cells_.value(key, nullptr);
+}
+
 bool RowBackground(const TGroup& g, const TTeam& team, int place, TColor& color) {
     if (team.SeparateBackground) {
         color = team.BackgroundColor;

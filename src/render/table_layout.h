@@ -2,6 +2,7 @@
 
 #include "model/tournament.h"
 
+#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -41,6 +42,21 @@ int NaturalTableWidth(const TTournament& t, const TGroup& g);
 // The name a table shows for the team at `place` (1-based): symbol or name, city and country
 // as the view says, in capitals when the team or its place asks.
 QString TeamDisplayName(const TTournament& t, const TGroup& g, const TTeam& team, int place);
+
+// The match a results-grid cell shows: for the row team against the column team in a
+// sub-row (by leg when away results are shown, else by grid position). Built once per table
+// so that writing a whole grid does not search the matches for every cell.
+class TGridCells {
+public:
+    explicit TGridCells(const TGroup& g);
+    const TMatch* At(int rowTeamId, int columnTeamId, int subRow) const;
+
+private:
+    // Ids and sub-rows of real tables fit in 21 bits each; others are searched for.
+    static bool Pack(int row, int column, int subRow, quint64& key);
+    const TGroup& g_;
+    QHash<quint64, const TMatch*> cells_;
+};
 
 // Row look resolved team first, then place.
 bool RowBackground(const TGroup& g, const TTeam& team, int place, TColor& color);

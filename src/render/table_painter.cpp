@@ -2,11 +2,15 @@
 
 #include "base/language.h"
 #include "render/paint_tools.h"
+#include "render/score_cells.h"
 #include "standings/column_catalog.h"
 #include "standings/statistics.h"
 
+#include <QHash>
 #include <QPolygon>
+#include <QStaticText>
 
+#include <array>
 #include <cmath>
 
 namespace kv {
@@ -15,24 +19,93 @@ TTablePainter::TTablePainter(const TTournament& t, const TGroup& g, QPainter& pa
     : t_(t), g_(g), p_(painter), background_(ToQColor(background)), layout_(ComputeLayout(t, g)),
       bold_(g.Style.BoldBorders) {}
 
-QFontMetrics TTablePainter::Metrics(const TFontData& font) const {
-    return QFontMetrics(ToQFont(font), p_.device());
+const TTablePainter::TFontEntry& TTablePainter::Font(const TFontData& font) {
+    for (const auto& e : fonts_)
+        if (e->Data == font)
+            return *e;
+    const QFont qfont = ToQFont(font);
+    fonts_.push_back(std::make_unique<TFontEntry>(TFontEntry{font, qfont, QFontMetrics(qfont, p_.device())}));
+    return *fonts_.back();
+}
+
+void TTablePainter::SetBackgroundPainted(bool painted) {
+    backgroundPainted_ = painted;
+    rasterBits_ = nullptr;
+    if (painted && p_.device() && p_.device()->devType() == QInternal::Image && p_.transform().isIdentity()) {
+        auto* image = static_cast<QImage*>(p_.device());
+        if (image->format() == QImage::Format_RGB32) {
+            rasterBits_ = image->bits();
+            rasterStride_ = image->bytesPerLine();
+            rasterWidth_ = image->width();
+            rasterHeight_ = image->height();
+        }
+    }
+}
+
+void TTablePainter::RasterSpan(int x, int y, int length, int width, bool vertical, QRgb color) {
+    const QRgb pixel = 0xFF000000u | color;
+    for (int w = 0; w < width; ++w) {
+        for (int i = 0; i < length; ++i) {
+            const int px = vertical ? x + w : x + i;
+            const int py = vertical ? y + i : y + w;
+            if (px >= 0 && py >= 0 && px < rasterWidth_ && py < rasterHeight_)
+                reinterpret_cast<QRgb*>(rasterBits_ + py * rasterStride_)[px] = pixel;
+        }
+    }
+}
+
+void TTablePainter::FlushVerticals() {
+    if (verticals_.empty())
+        return;
+    int top = rasterHeight_, bottom = -1;
+    for (const TVerticalLine& v : verticals_) {
+        top = std::min(top, v.Top);
+        bottom = std::max(bottom, v.Bottom);
+    }
+    for (int y = std::max(0, top); y <= bottom && y < rasterHeight_; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(rasterBits_ + y * rasterStride_);
+        for (const TVerticalLine& v : verticals_) {
+            if (y < v.Top || y > v.Bottom)
+                continue;
+            for (int w = 0; w < v.Width; ++w)
+                if (v.X + w >= 0 && v.X + w < rasterWidth_)
+                    line[v.X + w] = 0xFF000000u | v.Color;
+        }
+    }
+    verticals_.clear();
 }
 
 void TTablePainter::Line(int x1, int y1, int x2, int y2, int width) {
-    p_.setPen(QPen(ToQColor(g_.Style.BorderColor), width, Qt::SolidLine, Qt::FlatCap));
-    p_.drawLine(x1, y1, x2, y2);
+    const QColor color = ToQColor(g_.Style.BorderColor);
+    if (rasterBits_ && (y1 == y2 || x1 == x2)) {
+        if (y1 == y2)
+            RasterSpan(std::min(x1, x2), y1, std::abs(x2 - x1) + 1, width, false, color.rgb());
+        else
+            verticals_.push_back({x1, std::min(y1, y2), std::max(y1, y2), width, color.rgb()});
+        return;
+    }
+    // Lines of a table run along the axes: a thin filled rectangle draws them exactly and fast.
+    if (y1 == y2) {
+        p_.fillRect(QRect(std::min(x1, x2), y1, std::abs(x2 - x1) + 1, width), color);
+    } else if (x1 == x2) {
+        p_.fillRect(QRect(x1, std::min(y1, y2), width, std::abs(y2 - y1) + 1), color);
+    } else {
+        p_.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap));
+        p_.drawLine(x1, y1, x2, y2);
+    }
 }
 
 void TTablePainter::Text(int x, int top, const QString& text, const TFontData& font) {
-    p_.setFont(ToQFont(font));
+    const TFontEntry& f = Font(font);
+    p_.setFont(f.Font);
     p_.setPen(ToQColor(font.Color));
-    p_.drawText(x, top + QFontMetrics(p_.font(), p_.device()).ascent(), text);
+    p_.drawText(x, top + f.Metrics.ascent(), text);
 }
 
 void TTablePainter::FillSection(int x, int width) {
     const QColor fill = g_.Style.HasBGColor ? ToQColor(g_.Style.BGColor) : background_;
-    p_.fillRect(QRect(x, 0, width, layout_.TableHeight), fill);
+    if (!(backgroundPainted_ && fill == background_))
+        p_.fillRect(QRect(x, 0, width, layout_.TableHeight), fill);
     if (g_.Style.HasHeaderBGColor)
         p_.fillRect(QRect(x, 0, width, layout_.HeaderHeight), ToQColor(g_.Style.HeaderBGColor));
 }
@@ -48,6 +121,18 @@ void TTablePainter::FillRows(int x, int width) {
 
 void TTablePainter::Frame(int x, int width) {
     const int penWidth = 1 + (bold_ ? 1 : 0);
+    if (rasterBits_) {
+        // The outline of a pen of this width as a rectangle from (x, 0) to (x + width - 1,
+        // height - 1) covers, the lines inside it for the thicker pen.
+        const int right = x + width - 1;
+        const int bottom = layout_.TableHeight - 1;
+        const int inset = penWidth / 2;
+        Line(x - inset, -inset, right + inset, -inset, penWidth);
+        Line(x - inset, bottom - inset, right + inset, bottom - inset, penWidth);
+        Line(x - inset, -inset, x - inset, bottom + inset, penWidth);
+        Line(right - inset, -inset, right - inset, bottom + inset, penWidth);
+        return;
+    }
     p_.setPen(QPen(ToQColor(g_.Style.BorderColor), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p_.setBrush(Qt::NoBrush);
     p_.drawRect(QRect(x, 0, width - 1, layout_.TableHeight - 1));
@@ -93,12 +178,27 @@ int TTablePainter::DrawNameBlock() {
 void TTablePainter::DrawLegDividers(int x, int width) {
     const TTableLayout& l = layout_;
     const int step = RoundEven(l.RowHeight * t_.Dimensions.LineFactor);
-    p_.setPen(QPen(ToQColor(g_.Style.BorderColor), 1));
+    if (rasterBits_) {
+        const QRgb pixel = ToQColor(g_.Style.BorderColor).rgb();
+        for (int i = 0; i < l.Teams; ++i)
+            for (int h = 1; h < l.RowsPerTeam; ++h) {
+                const int y = l.HeaderHeight + i * l.TeamRowHeight + step * h;
+                if (y < 0 || y >= rasterHeight_)
+                    continue;
+                auto* line = reinterpret_cast<QRgb*>(rasterBits_ + y * rasterStride_);
+                for (int px = std::max(0, x); px <= x + width && px < rasterWidth_; px += 3)
+                    line[px] = pixel;
+            }
+        return;
+    }
+    // One pixel in every three: a dash of one and a gap of two.
+    QPen dotted(ToQColor(g_.Style.BorderColor), 1, Qt::CustomDashLine, Qt::FlatCap);
+    dotted.setDashPattern({1, 2});
+    p_.setPen(dotted);
     for (int i = 0; i < l.Teams; ++i) {
         for (int h = 1; h < l.RowsPerTeam; ++h) {
             const int y = l.HeaderHeight + i * l.TeamRowHeight + step * h;
-            for (int px = x; px <= x + width; px += 3)
-                p_.drawPoint(px, y);
+            p_.drawLine(QPointF(x, y + 0.5), QPointF(x + width + 1, y + 0.5));
         }
     }
 }
@@ -128,31 +228,39 @@ int TTablePainter::DrawResultsGrid(int x) {
                     ToQColor(g_.Style.BorderColor));
     }
     // Scores.
-    const TFontData& results = g_.Style.EffectiveResultsFont();
-    const QFont resultsFont = ToQFont(results);
-    const QFontMetrics rm(resultsFont, p_.device());
-    p_.setFont(resultsFont);
-    const TScoreTexts texts = TScoreTexts::Current();
+    const TFontEntry& results = Font(g_.Style.EffectiveResultsFont());
+    TScoreCells::TGeometry geometry;
+    geometry.CellWidth = l.ScoreWidth;
+    geometry.SubRowHeight = l.SubRowHeight;
+    geometry.MarkSize = g_.Style.ShowAwayResults && g_.Style.MarkHomeMatches ? RoundEven(l.RowHeight * 0.25) : 0;
+    geometry.MarkColor = ToQColor(g_.Style.BorderColor);
+    std::vector<QColor> inks;
+    for (int i = 0; i < 8; ++i)
+        inks.push_back(ToQColor(g_.Style.ResultColor(i)));
+    // Row backgrounds as indexes into the colours in use.
+    std::vector<QColor> fills{g_.Style.HasBGColor ? ToQColor(g_.Style.BGColor) : background_};
+    std::vector<int> rowFill;
     QHash<int, int> places;
-    for (size_t i = 0; i < g_.Teams().size(); ++i)
+    for (size_t i = 0; i < g_.Teams().size(); ++i) {
         places.insert(g_.Teams()[i]->Id, static_cast<int>(i) + 1);
-    const int mark = RoundEven(l.RowHeight * 0.25);
-    const auto cell = [&](int row, int column, int subRow, const QString& text, int outcome, bool markHome) {
+        TColor c = 0;
+        int index = 0;
+        if (RowBackground(g_, *g_.Teams()[i], static_cast<int>(i) + 1, c)) {
+            const QColor color = ToQColor(c);
+            const auto at = std::find(fills.begin(), fills.end(), color);
+            index = static_cast<int>(at - fills.begin());
+            if (at == fills.end())
+                fills.push_back(color);
+        }
+        rowFill.push_back(index);
+    }
+    TScoreCells cells(p_, results.Font, results.Metrics, geometry, std::move(inks), std::move(fills), backgroundPainted_);
+    const TScoreTexts texts = TScoreTexts::Current();
+    const auto cell = [&](int row, int column, int subRow, const TMatch& m, bool homeSide, bool mark) {
         if (subRow < 1 || subRow > l.RowsPerTeam)
             return;
-        const int left = x + (column - 1) * l.ScoreWidth;
-        const int top = RowTop(row - 1) + (subRow - 1) * l.SubRowHeight;
-        p_.setPen(ToQColor(g_.Style.ResultColor(outcome)));
-        const int tx = left + HorizontalOffset(l.ScoreWidth, rm.horizontalAdvance(text));
-        const int ty = top + VerticalOffset(l.SubRowHeight + 1, rm.height()) + rm.ascent();
-        p_.drawText(tx, ty, text);
-        if (markHome && mark > 0) {
-            const int right = left + l.ScoreWidth;
-            p_.setPen(Qt::NoPen);
-            p_.setBrush(ToQColor(g_.Style.BorderColor));
-            p_.drawEllipse(QRect(right - mark, top + 1, mark, mark));
-            p_.setBrush(Qt::NoBrush);
-        }
+        cells.Draw(x + (column - 1) * l.ScoreWidth, RowTop(row - 1) + (subRow - 1) * l.SubRowHeight, m, homeSide, texts,
+                   rowFill[static_cast<size_t>(row - 1)], mark);
     };
     for (const TMatch* m : g_.Matches()) {
         if (!MatchCounts(t_, *m))
@@ -162,10 +270,10 @@ int TTablePainter::DrawResultsGrid(int x) {
         if (!h || !a)
             continue;
         if (g_.Style.ShowAwayResults) {
-            cell(h, a, m->Leg, m->GetPeriodScoreText(true, true, 0, texts), m->GetOutcome(true), g_.Style.MarkHomeMatches);
-            cell(a, h, m->Leg, m->GetPeriodScoreText(false, true, 0, texts), m->GetOutcome(false), false);
+            cell(h, a, m->Leg, *m, true, true);
+            cell(a, h, m->Leg, *m, false, false);
         } else {
-            cell(h, a, m->GridPosition, m->GetPeriodScoreText(true, true, 0, texts), m->GetOutcome(true), false);
+            cell(h, a, m->GridPosition, *m, true, false);
         }
     }
     Frame(x, width);
@@ -257,6 +365,7 @@ void TTablePainter::Draw() {
         x += DrawStandingsSection(x, ScopeAway) - 1;
     if (t_.View.Standings)
         DrawStandingsSection(x, ScopeOverall);
+    FlushVerticals();
     p_.restore();
 }
 
@@ -264,15 +373,24 @@ void DrawGroupTable(const TTournament& t, const TGroup& g, QPainter& painter, TC
     TTablePainter(t, g, painter, background).Draw();
 }
 
-QImage RenderGroupTable(const TTournament& t, const TGroup& g, TColor background) {
+void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background) {
     const TTableLayout l = ComputeLayout(t, g);
-    QImage image(std::max(1, l.PictureWidth), std::max(1, l.TableHeight), QImage::Format_RGB32);
+    const QSize size(std::max(1, l.PictureWidth), std::max(1, l.TableHeight));
+    if (image.size() != size || image.format() != QImage::Format_RGB32)
+        image = QImage(size, QImage::Format_RGB32);
     const int dotsPerMeter = static_cast<int>(std::lround(ScreenPixelsPerInch() / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(ToQColor(background));
     QPainter painter(&image);
-    DrawGroupTable(t, g, painter, background);
+    TTablePainter table(t, g, painter, background);
+    table.SetBackgroundPainted(true);
+    table.Draw();
+}
+
+QImage RenderGroupTable(const TTournament& t, const TGroup& g, TColor background) {
+    QImage image;
+    RenderGroupTable(t, g, image, background);
     return image;
 }
 

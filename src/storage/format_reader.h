@@ -26,6 +26,18 @@ public:
             Fail();
         return s;
     }
+    // `count` lines joined by CR LF (a multi-line text).
+    QString Lines(int count) {
+        if (count == 1)
+            return Line();
+        QString text;
+        for (int i = 0; i < count; ++i) {
+            if (i)
+                text += QStringLiteral("\r\n");
+            text += Line();
+        }
+        return text;
+    }
     // A text line cut to `capacity` characters.
     QString Line(int capacity) { return Line().left(capacity); }
     QByteArrayView LineBytes() {
@@ -67,6 +79,13 @@ public:
         return n;
     }
     void EndLine() { r_.SkipLine(); }
+    bool NumbersOnLine(double* values, int count) { return r_.ReadNumbersOnLine(values, count); }
+    // A number read as a real that must be a whole number in the range of an int.
+    int IntOf(double v) const {
+        if (!(v >= INT_MIN && v <= INT_MAX) || v != static_cast<double>(static_cast<qint64>(v)))
+            Fail();
+        return static_cast<int>(v);
+    }
     bool MoreOnLine() { return r_.MoreOnLine(); }
     bool AtEnd() const { return r_.AtEnd(); }
     [[noreturn]] void Fail() const { throw TFormatError{r_.LineNumber()}; }

@@ -75,38 +75,58 @@ std::vector<TTableColumn> ReadColumns(TFormatReader& r) {
 }
 
 void ReadMatch(TFormatReader& r, TMatch& m) {
-    m.Id = r.Int();
-    m.HomeScore = r.Real();
-    m.VisitorScore = r.Real();
-    m.HomeTeamId = r.Int();
-    m.VisitorTeamId = r.Int();
-    m.Played = r.Bool();
-    m.Leg = r.Int();
-    const int forfeit = r.Int();
+    // Line 1 holds 22 values; the usual file has them on one line and is read in one go.
+    double v[22];
+    if (!r.NumbersOnLine(v, 22)) {
+        v[0] = r.Int();
+        v[1] = r.Real();
+        v[2] = r.Real();
+        for (int i = 3; i < 13; ++i)
+            v[i] = r.Int();
+        v[13] = r.Real();
+        v[14] = r.Int();
+        v[15] = r.Real();
+        for (int i = 16; i < 22; ++i)
+            v[i] = r.Int();
+    }
+    m.Id = r.IntOf(v[0]);
+    m.HomeScore = v[1];
+    m.VisitorScore = v[2];
+    m.HomeTeamId = r.IntOf(v[3]);
+    m.VisitorTeamId = r.IntOf(v[4]);
+    m.Played = v[5] == 1;
+    m.Leg = r.IntOf(v[6]);
+    const int forfeit = r.IntOf(v[7]);
     m.TechnicalLoss = static_cast<quint8>(forfeit == 1 || forfeit == 2 ? forfeit : 0);
-    const int decided = r.Int();
+    const int decided = r.IntOf(v[8]);
     m.DecidedIn = static_cast<quint8>(decided == 1 || decided == 2 ? decided : 0);
-    m.GridPosition = r.Int();
-    m.Number = r.Int();
-    m.Matchday = r.Int();
-    m.HasDate = r.Bool();
-    m.Date = r.Real();
-    m.HasTime = r.Bool();
-    m.Time = r.Real();
-    m.Attendance = r.Int();
-    m.HasTemperature = r.Bool();
-    m.Temperature = r.Int();
-    m.StadiumId = r.Int();
-    const int referees = r.Count();
-    const int comments = r.Count();
+    m.GridPosition = r.IntOf(v[9]);
+    m.Number = r.IntOf(v[10]);
+    m.Matchday = r.IntOf(v[11]);
+    m.HasDate = v[12] == 1;
+    m.Date = v[13];
+    m.HasTime = v[14] == 1;
+    m.Time = v[15];
+    m.Attendance = r.IntOf(v[16]);
+    m.HasTemperature = v[17] == 1;
+    m.Temperature = r.IntOf(v[18]);
+    m.StadiumId = r.IntOf(v[19]);
+    const int referees = r.IntOf(v[20]);
+    const int comments = r.IntOf(v[21]);
+    if (referees < 0 || comments < 0)
+        r.Fail();
     r.EndLine();
-    if (auto* g = dynamic_cast<TGMatch*>(&m); g && m.Played) {
+    if (m.HasPeriodList() && m.Played) {
+        auto* g = static_cast<TGMatch*>(&m);
         const int periods = r.Count();
         r.EndLine();
         for (int i = 0; i < periods; ++i) {
-            const int home = r.Int();
-            const int visitor = r.Int();
-            g->AddPeriod(home, visitor);
+            double pair[2];
+            if (!r.NumbersOnLine(pair, 2)) {
+                pair[0] = r.Int();
+                pair[1] = r.Int();
+            }
+            g->AddPeriod(r.IntOf(pair[0]), r.IntOf(pair[1]));
             r.EndLine();
         }
     }
@@ -116,10 +136,7 @@ void ReadMatch(TFormatReader& r, TMatch& m) {
             m.RefereeIds << id;
     }
     r.EndLine();
-    QStringList lines;
-    for (int i = 0; i < comments; ++i)
-        lines << r.Line();
-    m.Comments = lines.join(QStringLiteral("\r\n"));
+    m.Comments = r.Lines(comments);
 }
 
 // Every table keeps one place font per team, whatever the file said.
@@ -314,10 +331,7 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     }
     const int commentLines = r.Count();
     r.EndLine();
-    QStringList lines;
-    for (int i = 0; i < commentLines; ++i)
-        lines << r.Line();
-    t.Comments = lines.join(QStringLiteral("\r\n"));
+    t.Comments = r.Lines(commentLines);
 }
 
 // Keeps only the spare columns the loaded tournament may show, and no shown column twice.

@@ -29,9 +29,13 @@ protected:
         const TSetScoreResult r = m->SetScoreText(text, false);
         return r.Ok ? QStringLiteral("ok") : r.Message;
     }
-    static QList<int> HomePeriods(const TMatch& m) { return dynamic_cast<const TGMatch&>(m).HomePeriods; }
+    static QList<int> HomePeriods(const TMatch& m) {
+        const TPeriodList& p = dynamic_cast<const TGMatch&>(m).HomePeriods;
+        return QList<int>(p.begin(), p.end());
+    }
     static QList<int> VisitorPeriods(const TMatch& m) {
-        return dynamic_cast<const TGMatch&>(m).VisitorPeriods;
+        const TPeriodList& p = dynamic_cast<const TGMatch&>(m).VisitorPeriods;
+        return QList<int>(p.begin(), p.end());
     }
 };
 

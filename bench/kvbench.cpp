@@ -1,0 +1,196 @@
+// Speed of the engine on the largest legal tournament, with the goals it must meet.
+#include "largest.h"
+
+#include "base/fileio.h"
+#include "base/textreader.h"
+#include "export/html_export.h"
+#include "render/table_painter.h"
+#include "standings/tournament_setup.h"
+#include "storage/tournament_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+QString& LargestPath() {
+    static QString path;
+    return path;
+}
+
+kv::TTournament& Largest() {
+    static std::unique_ptr<kv::TTournament> t = MakeLargest(8);
+    return *t;
+}
+
+// The floor: read the file's bytes and split them into a list of lines.
+void BM_ReadLinesLargest(benchmark::State& state) {
+    for (auto _ : state) {
+        QByteArray bytes;
+        kv::ReadFileBytes(LargestPath(), bytes);
+        const QList<QByteArray> lines = bytes.split('\n');
+        benchmark::DoNotOptimize(lines.size());
+    }
+}
+
+// Below the floor: read the bytes and only find the line ends.
+void BM_ScanLinesLargest(benchmark::State& state) {
+    for (auto _ : state) {
+        QByteArray bytes;
+        kv::ReadFileBytes(LargestPath(), bytes);
+        kv::TTextReader reader(bytes);
+        QByteArrayView line;
+        int lines = 0;
+        while (reader.ReadLineBytes(line))
+            ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+}
+
+void BM_LoadLargest(benchmark::State& state) {
+    for (auto _ : state) {
+        kv::TTournament t;
+        const kv::TIoResult r = kv::LoadTournament(t, LargestPath());
+        if (!r || t.MatchCount() != 19320)
+            state.SkipWithError("the largest tournament did not load");
+    }
+}
+
+void BM_RecomputeLargest(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    for (auto _ : state)
+        kv::RecomputeAll(t);
+}
+
+void BM_RecomputeLegs(benchmark::State& state) {
+    auto t = MakeLargest(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        kv::RecomputeAll(*t);
+    state.counters["matches"] = t->MatchCount();
+}
+
+void BM_RecomputeAfterScore(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    kv::TMatch* m = t.MatchAt(t.MatchCount() / 2);
+    int i = 0;
+    for (auto _ : state) {
+        m->SetScoreText(i++ % 2 ? QStringLiteral("3:1") : QStringLiteral("0:2"), false);
+        kv::RecomputeAfterMatchChange(t, m->HomeTeamId, m->VisitorTeamId);
+    }
+}
+
+void BM_RenderLargestTable(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    kv::TGroup& g = *t.GroupAt(0);
+    kv::PrepareTable(t, g);
+    QImage image; // kept, as a window keeps the picture of a table
+    for (auto _ : state) {
+        kv::RenderGroupTable(t, g, image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
+void BM_ExportHtmlLargest(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    for (auto _ : state) {
+        const QByteArray html = kv::EncodeHtml(kv::TablesHtml(t, QString(), {0}, QStringLiteral("border=\"1\"")), QString());
+        benchmark::DoNotOptimize(html.data());
+    }
+}
+
+BENCHMARK(BM_ReadLinesLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanLinesLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecomputeLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecomputeLegs)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecomputeAfterScore)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenderLargestTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
+
+// Keeps each benchmark's time per iteration, in milliseconds, for the goals.
+class TGoalReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.iterations > 0 && !r.error_occurred)
+                Times[r.benchmark_name()] = r.GetAdjustedRealTime() * MillisecondsPer(r.time_unit);
+    }
+    std::map<std::string, double> Times;
+
+private:
+    static double MillisecondsPer(benchmark::TimeUnit unit) {
+        switch (unit) {
+        case benchmark::kNanosecond:
+            return 1e-6;
+        case benchmark::kMicrosecond:
+            return 1e-3;
+        case benchmark::kSecond:
+            return 1e3;
+        default:
+            return 1;
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("KELVORANDINE_HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/runtime")).toUtf8());
+    QDir().mkpath(home.path() + QStringLiteral("/runtime"));
+    QFile::setPermissions(home.path() + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QGuiApplication app(argc, argv);
+    LargestPath() = home.path() + QStringLiteral("/largest.kvd");
+    if (!kv::SaveTournament(Largest(), LargestPath(), false)) {
+        std::fprintf(stderr, "cannot write the largest tournament\n");
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    TGoalReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto time = [&](const char* name) {
+        const auto it = reporter.Times.find(name);
+        return it == reporter.Times.end() ? -1.0 : it->second;
+    };
+    struct TGoal {
+        const char* What;
+        double Value;
+        double Limit;
+    };
+    const double lines = time("BM_ReadLinesLargest");
+    const TGoal goals[] = {
+        {"recompute and rank all tables (ms)", time("BM_RecomputeLargest"), 5},
+        {"load, recompute and rank (ms)", time("BM_LoadLargest"), 60},
+        {"load / read lines", lines > 0 ? time("BM_LoadLargest") / lines : -1, 5},
+        {"recompute after one score (ms)", time("BM_RecomputeAfterScore"), 1},
+        {"render the 70-team table (ms)", time("BM_RenderLargestTable"), 40},
+    };
+    int failed = 0;
+    std::printf("\nGoals\n");
+    for (const TGoal& g : goals) {
+        if (g.Value < 0)
+            continue; // not run (filtered out)
+        const bool ok = g.Value < g.Limit;
+        failed += ok ? 0 : 1;
+        std::printf("  %-38s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit, ok ? "met" : "MISSED");
+    }
+    const double one = time("BM_RecomputeLegs/1");
+    const double eight = time("BM_RecomputeLegs/8");
+    if (one > 0 && eight > 0)
+        std::printf("  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n", "growth of recompute with legs", eight / one);
+    return failed ? 1 : 0;
+}
