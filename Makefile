@@ -1,5 +1,6 @@
 # make run   installs what is missing, builds, and starts the program on its sample data
 # make test  installs what is missing, builds, and runs the test suite
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
