@@ -283,6 +283,11 @@ int SystemLocaleId() {
     return 1033;
 }
 
+TLanguageContents ParseLanguageBytes(const QByteArray& bytes) {
+    const auto parsed = ParseLanguageFile(bytes);
+    return {parsed->Info, parsed->Strings};
+}
+
 void ClearLanguageCache() {
     Cache().clear();
     CurrentLanguageSlot().reset();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,14 @@ void InitLanguage();
 
 // The Windows locale identifier that corresponds to the user's locale (1033 when unknown).
 int SystemLocaleId();
+
+// What a language file's bytes hold: its [LANG_INFO] values and [STRINGS] texts, with the
+// value rules applied (for checking files and for the fuzzers).
+struct TLanguageContents {
+    QHash<QString, QString> Info;
+    QHash<QString, QString> Strings;
+};
+TLanguageContents ParseLanguageBytes(const QByteArray& bytes);
 
 // Forgets parsed language files (they are also re-read when they change on disk).
 void ClearLanguageCache();

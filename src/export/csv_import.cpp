@@ -289,6 +289,11 @@ bool LoadImportScheme(const QString& path, int columns, std::vector<int>& kinds,
         error = LangText(11564, "Error opening scheme");
         return false;
     }
+    return ParseImportScheme(bytes, columns, kinds, error);
+}
+
+bool ParseImportScheme(const QByteArray& bytes, int columns, std::vector<int>& kinds, QString& error) {
+    kinds.clear();
     TTextReader r(bytes);
     while (static_cast<int>(kinds.size()) < columns) {
         int k = 0;

@@ -72,5 +72,6 @@ bool SaveImportScheme(const QString& path, const std::vector<int>& kinds, QStrin
 // Reads kinds until the end of the file or until `columns` are read; false with "Error
 // opening scheme" when the file cannot be read (kinds read so far are returned).
 bool LoadImportScheme(const QString& path, int columns, std::vector<int>& kinds, QString& error);
+bool ParseImportScheme(const QByteArray& bytes, int columns, std::vector<int>& kinds, QString& error);
 
 } // namespace kv

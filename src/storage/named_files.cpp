@@ -79,6 +79,11 @@ TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn
     const TIoResult read = ReadFileBytes(path, bytes);
     if (!read)
         return read;
+    return ParseSortScheme(bytes, sport, criteria);
+}
+
+TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria) {
+    criteria.clear();
     const std::vector<TSortColumn> offered = OfferedCriteria(sport);
     TTextReader r(bytes);
     while (!r.OnlyBlanksLeft()) {
@@ -115,6 +120,11 @@ TIoResult LoadColumnSet(const QString& path, const TTournament& t, std::vector<T
     const TIoResult read = ReadFileBytes(path, bytes);
     if (!read)
         return read;
+    return ParseColumnSet(bytes, t, shown, spare);
+}
+
+TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t, std::vector<TTableColumn>& shown,
+                         std::vector<TTableColumn>& spare) {
     const TColumnContext context = TColumnContext::Of(t);
     const auto existing = [&](int id) -> const TTableColumn* {
         for (const auto* list : {&t.Columns, &t.SpareColumns})
@@ -176,6 +186,10 @@ TIoResult LoadTableStyle(const QString& path, TGroupStyle& s) {
     QByteArray bytes;
     if (!ReadFileBytes(path, bytes))
         return TIoResult::Failure(StyleError());
+    return ParseTableStyle(bytes, s);
+}
+
+TIoResult ParseTableStyle(const QByteArray& bytes, TGroupStyle& s) {
     TFormatReader r(bytes);
     try {
         s.Font = r.FullFont();
@@ -227,6 +241,11 @@ TIoResult LoadPlaceStyle(const QString& path, std::vector<TPlaceFont>& places) {
     QByteArray bytes;
     if (!ReadFileBytes(path, bytes))
         return TIoResult::Failure(StyleError());
+    return ParsePlaceStyle(bytes, places);
+}
+
+TIoResult ParsePlaceStyle(const QByteArray& bytes, std::vector<TPlaceFont>& places) {
+    places.clear();
     TFormatReader r(bytes);
     try {
         const int n = r.Count();

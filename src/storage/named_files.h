@@ -29,6 +29,7 @@ TIoResult SaveSortScheme(const QString& path, const std::vector<TSortColumn>& cr
 // Criteria in the file order; lines naming a criterion the sport does not offer are skipped;
 // direction and name come from the column.
 TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria);
+TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria);
 
 // ---- column sets: one line of column ids
 
@@ -39,6 +40,8 @@ TIoResult SaveColumnSet(const QString& path, const std::vector<int>& columns);
 // (no repeats), then every other applicable id. Existing columns keep their widths.
 TIoResult LoadColumnSet(const QString& path, const TTournament& t, std::vector<TTableColumn>& shown,
                         std::vector<TTableColumn>& spare);
+TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t, std::vector<TTableColumn>& shown,
+                         std::vector<TTableColumn>& spare);
 
 // ---- table styles (".tfc") and place styles (".pfc")
 
@@ -48,9 +51,11 @@ QByteArray TableStyleBytes(const TGroupStyle& style);
 TIoResult SaveTableStyle(const QString& path, const TGroupStyle& style);
 // Reads into `style`; what was read before an error stays ("Error opening style").
 TIoResult LoadTableStyle(const QString& path, TGroupStyle& style);
+TIoResult ParseTableStyle(const QByteArray& bytes, TGroupStyle& style);
 QByteArray PlaceStyleBytes(const std::vector<TPlaceFont>& places);
 TIoResult SavePlaceStyle(const QString& path, const std::vector<TPlaceFont>& places);
 TIoResult LoadPlaceStyle(const QString& path, std::vector<TPlaceFont>& places);
+TIoResult ParsePlaceStyle(const QByteArray& bytes, std::vector<TPlaceFont>& places);
 // Gives place i of the style to every table that has more than i places.
 void ApplyPlaceStyle(const std::vector<TPlaceFont>& places, const std::vector<TGroup*>& tables);
 

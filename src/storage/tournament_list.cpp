@@ -206,12 +206,16 @@ TListResult TTournamentList::Load(const QString& path) {
 TIoResult TTournamentList::Save(const QString& path) const { return WriteFileAtomic(path, ToBytes()); }
 
 void TTournamentList::LoadOldList(const QString& path) {
+    QByteArray bytes;
+    if (!ReadFileBytes(path, bytes))
+        bytes.clear();
+    OldListFromBytes(bytes);
+}
+
+void TTournamentList::OldListFromBytes(const QByteArray& bytes) {
     root_ = std::make_unique<TListNode>();
     root_->Expanded = true;
     root_->Data.Name = RootName();
-    QByteArray bytes;
-    if (!ReadFileBytes(path, bytes))
-        return;
     TTextReader r(bytes);
     std::vector<TListNode*> read;
     QString name;

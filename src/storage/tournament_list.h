@@ -71,6 +71,7 @@ public:
     TIoResult Save(const QString& path) const;
     // The older list file ("tables.dat"); a missing file gives the root alone.
     void LoadOldList(const QString& path);
+    void OldListFromBytes(const QByteArray& bytes);
 
     // ---- order
     void Sort();

@@ -1,0 +1,134 @@
+#pragma once
+
+// Feeds arbitrary bytes to every reader of the program. The fuzz targets call these with
+// generated inputs, the regression test with the inputs that once broke a reader.
+#include "base/language.h"
+#include "export/csv_import.h"
+#include "model/sport.h"
+#include "standings/tournament_setup.h"
+#include "storage/legacy_import.h"
+#include "storage/named_files.h"
+#include "storage/people_lists.h"
+#include "storage/tournament_file.h"
+#include "storage/tournament_list.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace kvinputs {
+
+inline void TournamentFile(const QByteArray& bytes) {
+    kv::TTournament t;
+    if (!kv::ReadTournamentBytes(t, bytes, QStringLiteral("input.kvd")))
+        return;
+    // What was read is written and read again.
+    kv::TTournament again;
+    kv::ReadTournamentBytes(again, kv::TournamentBytes(t), QStringLiteral("again.kvd"));
+}
+
+// The first byte chooses the kind: even 2.x, odd 3.0.
+inline void LegacyFile(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    const kv::TLegacyKind kind = (bytes[0] & 1) ? kv::TLegacyKind::Version3 : kv::TLegacyKind::Version2;
+    kv::TTournament t;
+    if (kv::ImportLegacyBytes(t, bytes.mid(1), kind, QStringLiteral("legacy"), kv::SportSoccer, 0))
+        kv::RecomputeAll(t);
+}
+
+inline void TournamentList(const QByteArray& bytes) {
+    kv::TTournamentList list;
+    list.FromBytes(bytes);
+    kv::TTournamentList again;
+    again.FromBytes(list.ToBytes());
+    kv::TTournamentList old;
+    old.OldListFromBytes(bytes);
+}
+
+inline void LanguageFile(const QByteArray& bytes) { kv::ParseLanguageBytes(bytes); }
+
+// The first byte chooses the kind of file and, for sort schemes, the sport.
+inline void NamedFile(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    const auto selector = static_cast<unsigned char>(bytes[0]);
+    const QByteArray body = bytes.mid(1);
+    switch (selector % 7) {
+    case 0: {
+        std::vector<kv::TSortColumn> criteria;
+        kv::ParseSortScheme(body, selector / 7 % kv::kSportCount, criteria);
+        break;
+    }
+    case 1: {
+        kv::TTournament t;
+        t.Sport = selector / 7 % kv::kSportCount;
+        std::vector<kv::TTableColumn> shown, spare;
+        kv::ParseColumnSet(body, t, shown, spare);
+        break;
+    }
+    case 2: {
+        kv::TGroupStyle style;
+        kv::ParseTableStyle(body, style);
+        break;
+    }
+    case 3: {
+        std::vector<kv::TPlaceFont> places;
+        kv::ParsePlaceStyle(body, places);
+        break;
+    }
+    case 4: {
+        std::vector<int> kinds;
+        QString error;
+        kv::ParseImportScheme(body, 20, kinds, error);
+        break;
+    }
+    default: {
+        kv::TTournament t;
+        kv::TPeopleEditor editor(selector % 7 == 5 ? kv::TPeopleKind::Stadiums : kv::TPeopleKind::Referees, t);
+        kv::LoadPeopleListBytes(body, editor);
+        break;
+    }
+    }
+}
+
+// The first byte chooses the separator and the column kinds of the import.
+inline void CsvFile(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    const auto selector = static_cast<unsigned char>(bytes[0]);
+    const QChar separators[] = {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t'), QLatin1Char(' ')};
+    const kv::TCsvRecords records = kv::ReadCsvRecords(bytes.mid(1), separators[selector % 4]);
+    kv::TNewTournament spec;
+    spec.Name = QStringLiteral("Fuzz");
+    spec.Sport = (selector / 4) % 2 ? kv::SportChess : kv::SportSoccer;
+    spec.GroupLegs = 2;
+    spec.Rules = kv::TPointsRules::ForSport(spec.Sport);
+    spec.Groups = {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}};
+    auto t = kv::CreateTournament(spec);
+    std::vector<kv::TImportRow> rows = kv::RowsFromRecords(records.mid(0, 200));
+    kv::TImportOptions options;
+    options.Kinds = {kv::ImportHome, kv::ImportVisitor, kv::ImportScore, kv::ImportDate, kv::ImportMatchday,
+                     kv::ImportStadium, kv::ImportReferee, kv::ImportGoalsFor, kv::ImportGoalsAgainst};
+    options.AddStadiums = true;
+    options.AddReferees = (selector & 8) != 0;
+    if (kv::CheckImportColumns(rows, options.Kinds).isEmpty())
+        kv::ImportRows(*t, rows, options);
+}
+
+// The first byte chooses the sport and the rules, the rest is the typed text.
+inline void ScoreText(const QByteArray& bytes) {
+    if (bytes.isEmpty())
+        return;
+    const auto selector = static_cast<unsigned char>(bytes[0]);
+    const int sport = selector % 16;
+    const QString text = QString::fromUtf8(bytes.mid(1));
+    kv::ValidateScoreText(sport, text, selector & 16, selector & 32);
+    auto m = kv::CreateMatch(sport, 1, 1, 2, 1);
+    if (m->SetScoreText(text, selector & 64).Ok) {
+        m->GetFullScoreText(true, true);
+        m->GetScoreText(false, true);
+        m->GetPeriodScoreText(true, true, 2);
+    }
+}
+
+} // namespace kvinputs
