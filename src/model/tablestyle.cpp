@@ -101,7 +101,8 @@ double ConvertUnits(double value, int fromUnits, int toUnits) {
         return Round2(pixels / ppi * 2.54);
     if (toUnits == UnitsInches)
         return Round2(pixels / ppi);
-    return pixels;
+    // A size in pixels is a whole number of them.
+    return std::nearbyint(pixels);
 }
 
 int ToPixels(double value, int units) {

@@ -75,8 +75,8 @@ struct TPlaceFont {
 
 enum TUnits : int { UnitsCentimetres = 0, UnitsInches = 1, UnitsPixels = 2 };
 
-// Converts a size between units at the screen's resolution: into pixels exactly, out of
-// pixels rounded to two decimals.
+// Converts a size between units at the screen's resolution: into whole pixels, into
+// centimetres or inches rounded to two decimals.
 double ConvertUnits(double value, int fromUnits, int toUnits);
 // A size in the given unit as whole pixels for drawing.
 int ToPixels(double value, int units);

@@ -133,6 +133,29 @@ TEST_F(NamedFileKinds, StadiumListsMergeWithoutDuplicates) {
     EXPECT_EQ(truncated.Entries().size(), 1u);
 }
 
+TEST_F(NamedFileKinds, RefereeListsMergeWithoutDuplicates) {
+    TTournament t;
+    t.AddReferee(QStringLiteral("Ann Lee"), QStringLiteral("Norway"), QStringLiteral("Oslo"), 1980);
+    const QString path = HomePath(QStringLiteral("refs.rfr"));
+    TPeopleEditor editor(TPeopleKind::Referees, t);
+    ASSERT_TRUE(editor.Add(QStringLiteral("Bo Ek"), QString(), QString(), QStringLiteral("1975")).Ok);
+    EXPECT_EQ(editor.Add(QStringLiteral("Bo Ek"), QString(), QString(), QString()).Message,
+              QStringLiteral("This referee already exists"));
+    ASSERT_TRUE(SavePeopleList(path, TPeopleKind::Referees, editor.Entries()));
+    EXPECT_TRUE(ReadFile(path).startsWith("Kelvorandine / Referee List 2.0\r\nAnn Lee\r\n"));
+    TTournament empty;
+    TPeopleEditor fresh(TPeopleKind::Referees, empty);
+    EXPECT_EQ(LoadPeopleList(path, fresh).Information, QString());
+    EXPECT_EQ(LoadPeopleList(path, fresh).Information, QStringLiteral("All referees from this file already exist"));
+    TPeopleEditor partly(TPeopleKind::Referees, t);
+    EXPECT_EQ(LoadPeopleList(path, partly).Information, QStringLiteral("Referees loaded: 1 of 2."));
+    EXPECT_EQ(partly.Entries().back().Id, 2); // every entry read takes the next id
+    const QString stadiumList = HomePath(QStringLiteral("s.sdm"));
+    ASSERT_TRUE(SavePeopleList(stadiumList, TPeopleKind::Stadiums, {}));
+    EXPECT_EQ(LoadPeopleList(stadiumList, fresh).Error,
+              QStringLiteral("This file was not created by Kelvorandine 2.2 and does not contain any valid referee list"));
+}
+
 TEST_F(NamedFileKinds, RefereeEditingRules) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->AddReferee(QStringLiteral("Zed"), QString(), QString(), 1970);
