@@ -60,35 +60,24 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
     const auto field = [&](const QString& text) { return s + CsvField(text, quote); };
     const QString empty = field(QString());
     const int n = g.TeamCount();
-    struct TSection {
-        bool Shown;
-        int Scope;
-        QString Word;
-    };
-    const TSection sections[] = {{v.HStandings, ScopeHome, LangText(5001, "Home")},
-                                 {v.AStandings, ScopeAway, LangText(5002, "Away")},
-                                 {v.Standings, ScopeOverall, LangText(5003, "Overall")}};
+    const std::vector<TStandingsSection> sections = ShownSections(v);
     if (v.HStandings || v.AStandings) {
         QString row = CsvField(QString(), quote) + empty;
         if (v.Results)
             for (int i = 0; i < n; ++i)
                 row += empty;
-        for (const TSection& sec : sections) {
-            if (!sec.Shown)
-                continue;
+        for (const TStandingsSection& sec : sections)
             for (size_t c = 0; c < t.Columns.size(); ++c)
                 row += c == 0 ? field(sec.Word) : empty;
-        }
         lines << row;
     }
     QString header = CsvField(LangText(5000, "No"), quote) + field(g.Name);
     if (v.Results)
         for (int i = 1; i <= n; ++i)
             header += field(QString::number(i));
-    for (const TSection& sec : sections)
-        if (sec.Shown)
-            for (const TTableColumn& c : t.Columns)
-                header += field(ColumnCaption(c.Id, t));
+    for (size_t section = 0; section < sections.size(); ++section)
+        for (const TTableColumn& c : t.Columns)
+            header += field(ColumnCaption(c.Id, t));
     lines << header;
     const int rows = v.Results ? RowsPerTeam(t, g) : 1;
     const TScoreTexts texts = TScoreTexts::Current();
@@ -111,10 +100,9 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
                 line += field(text);
             }
         }
-        for (const TSection& sec : sections)
-            if (sec.Shown)
-                for (const TTableColumn& c : t.Columns)
-                    line += k == 1 ? field(ColumnText(t, team, c.Id, sec.Scope)) : empty;
+        for (const TStandingsSection& sec : sections)
+            for (const TTableColumn& c : t.Columns)
+                line += k == 1 ? field(ColumnText(t, team, c.Id, sec.Scope)) : empty;
         lines << line;
     }
 }

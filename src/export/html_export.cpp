@@ -119,19 +119,11 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
     if (v.Results)
         for (int i = 1; i <= n; ++i)
             lines << QStringLiteral("<td class=\"%1\"%2 width=\"%3\">%4</td>").arg(head, rs).arg(d.ScoreWidthPx()).arg(i);
-    struct TSection {
-        bool Shown;
-        int Scope;
-        QString Word;
-    };
-    const TSection sections[] = {{v.HStandings, ScopeHome, LangText(5001, "Home")},
-                                 {v.AStandings, ScopeAway, LangText(5002, "Away")},
-                                 {v.Standings, ScopeOverall, LangText(5003, "Overall")}};
+    const std::vector<TStandingsSection> sections = ShownSections(v);
     const QString captionCell = QStringLiteral("<td class=\"%1\" width=\"%2\">%3</td>");
     if (two) {
-        for (const TSection& s : sections)
-            if (s.Shown)
-                lines << QStringLiteral("<td class=\"%1\" colspan=\"%2\">%3</td>").arg(head).arg(t.Columns.size()).arg(HtmlEscape(s.Word));
+        for (const TStandingsSection& s : sections)
+            lines << QStringLiteral("<td class=\"%1\" colspan=\"%2\">%3</td>").arg(head).arg(t.Columns.size()).arg(HtmlEscape(s.Word));
     } else if (v.Standings) {
         for (size_t i = 0; i < t.Columns.size(); ++i)
             lines << captionCell.arg(head).arg(widths[i]).arg(HtmlEscape(ColumnCaption(t.Columns[i].Id, t)));
@@ -139,10 +131,9 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
     lines << QStringLiteral("</tr>");
     if (two) {
         lines << QStringLiteral("<tr>");
-        for (const TSection& s : sections)
-            if (s.Shown)
-                for (size_t i = 0; i < t.Columns.size(); ++i)
-                    lines << captionCell.arg(head).arg(widths[i]).arg(HtmlEscape(ColumnCaption(t.Columns[i].Id, t)));
+        for (size_t section = 0; section < sections.size(); ++section)
+            for (size_t i = 0; i < t.Columns.size(); ++i)
+                lines << captionCell.arg(head).arg(widths[i]).arg(HtmlEscape(ColumnCaption(t.Columns[i].Id, t)));
         lines << QStringLiteral("</tr>");
     }
     const int rows = v.Results ? RowsPerTeam(t, g) : 1;
@@ -188,10 +179,9 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
                 }
             }
             if (k == 1)
-                for (const TSection& s : sections)
-                    if (s.Shown)
-                        for (const TTableColumn& c : t.Columns)
-                            lines << Td(rsT + cls, HtmlEscape(ColumnText(t, team, c.Id, s.Scope)));
+                for (const TStandingsSection& s : sections)
+                    for (const TTableColumn& c : t.Columns)
+                        lines << Td(rsT + cls, HtmlEscape(ColumnText(t, team, c.Id, s.Scope)));
             lines << QStringLiteral("</tr>");
         }
     }

@@ -1,5 +1,6 @@
 #include "render/table_layout.h"
 
+#include "base/language.h"
 #include "render/paint_tools.h"
 
 #include <algorithm>
@@ -23,12 +24,23 @@ int RowsPerTeam(const TTournament& t, const TGroup& g) {
     return std::max(1, g.Style.ShowAwayResults ? legs : (legs + 1) / 2);
 }
 
+std::vector<TStandingsSection> ShownSections(const TTableView& v) {
+    std::vector<TStandingsSection> sections;
+    if (v.HStandings)
+        sections.push_back({ScopeHome, LangText(5001, "Home")});
+    if (v.AStandings)
+        sections.push_back({ScopeAway, LangText(5002, "Away")});
+    if (v.Standings)
+        sections.push_back({ScopeOverall, LangText(5003, "Overall")});
+    return sections;
+}
+
 int NaturalTableWidth(const TTournament& t, const TGroup& g) {
     const TTableDimensions& d = t.Dimensions;
     int sw = 0;
     for (const TTableColumn& c : t.Columns)
         sw += ToPixels(c.Width, d.Units);
-    const int sections = (t.View.HStandings ? 1 : 0) + (t.View.AStandings ? 1 : 0) + (t.View.Standings ? 1 : 0);
+    const int sections = static_cast<int>(ShownSections(t.View).size());
     return d.PlaceWidthPx() + d.TeamWidthPx() + (t.View.Results ? g.TeamCount() * d.ScoreWidthPx() : 0) +
            sw * sections + 1;
 }
@@ -51,7 +63,7 @@ TTableLayout ComputeLayout(const TTournament& t, const TGroup& g) {
         l.ColumnWidths.push_back(std::max(1, ToPixels(c.Width, d.Units)));
         l.StandingsWidth += l.ColumnWidths.back();
     }
-    l.StandingsSections = (t.View.HStandings ? 1 : 0) + (t.View.AStandings ? 1 : 0) + (t.View.Standings ? 1 : 0);
+    l.StandingsSections = static_cast<int>(ShownSections(t.View).size());
     l.NaturalWidth = l.PlaceWidth + l.TeamWidth + (t.View.Results ? l.Teams * l.ScoreWidth : 0) +
                      l.StandingsWidth * l.StandingsSections + 1;
     l.PictureWidth = l.NaturalWidth;

@@ -30,6 +30,13 @@ struct TTableLayout {
     bool TwoHeaderRows = false;
 };
 
+// The standings sections a table shows, left to right: home, away, overall.
+struct TStandingsSection {
+    int Scope;
+    QString Word; // the section's caption
+};
+std::vector<TStandingsSection> ShownSections(const TTableView& v);
+
 // Rows a team takes: with the results grid, the legs when away results are shown, else
 // (legs + 1) div 2; otherwise 1.
 int RowsPerTeam(const TTournament& t, const TGroup& g);

@@ -359,12 +359,8 @@ void TTablePainter::Draw() {
     x += DrawNameBlock() - 1;
     if (t_.View.Results)
         x += DrawResultsGrid(x) - 1;
-    if (t_.View.HStandings)
-        x += DrawStandingsSection(x, ScopeHome) - 1;
-    if (t_.View.AStandings)
-        x += DrawStandingsSection(x, ScopeAway) - 1;
-    if (t_.View.Standings)
-        DrawStandingsSection(x, ScopeOverall);
+    for (const TStandingsSection& section : ShownSections(t_.View))
+        x += DrawStandingsSection(x, section.Scope) - 1;
     FlushVerticals();
     p_.restore();
 }
