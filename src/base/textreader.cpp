@@ -20,6 +20,21 @@ constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// mantissa × 10^scale, exact when the mantissa fits a double's 53 bits and |scale| <= 22 (a
+// single correctly rounded multiplication or division); false beyond that range.
+inline bool ScaledExactly(quint64 mantissa, int scale, double& value) {
+    value = static_cast<double>(mantissa);
+    if (mantissa == 0)
+        return true;
+    if (scale >= 0 && scale <= 22)
+        value *= kPowersOf10[scale];
+    else if (scale < 0 && scale >= -22)
+        value /= kPowersOf10[-scale];
+    else
+        return false;
+    return true;
+}
+
 // Eight ASCII digits at p as a number; false when any of them is not a digit.
 inline bool EightDigits(const char* p, quint64& value) {
     quint64 v;
@@ -61,15 +76,9 @@ inline bool WrittenReal(const char* s, const char* end, double& value) {
         return false;
     const quint64 mantissa = (lead * 100000000ULL + high) * 1000000ULL + low; // 15 digits, exact
     const int scale = (s[17] == '-' ? -static_cast<int>(exponent) : static_cast<int>(exponent)) - 14;
-    double v = static_cast<double>(mantissa);
-    if (mantissa != 0) {
-        if (scale >= 0 && scale <= 22)
-            v *= kPowersOf10[scale];
-        else if (scale < 0 && scale >= -22)
-            v /= kPowersOf10[-scale];
-        else
-            return false;
-    }
+    double v = 0;
+    if (!ScaledExactly(mantissa, scale, v))
+        return false;
     value = negative ? -v : v;
     return true;
 }
@@ -126,15 +135,9 @@ bool FastReal(const char* s, const char* end, double& value) {
     }
     if (s != end || mantissa > (1ULL << 53))
         return false;
-    double v = static_cast<double>(mantissa);
-    if (mantissa != 0) {
-        if (scale >= 0 && scale <= 22)
-            v *= kPowersOf10[scale];
-        else if (scale < 0 && scale >= -22)
-            v /= kPowersOf10[-scale];
-        else
-            return false;
-    }
+    double v = 0;
+    if (!ScaledExactly(mantissa, scale, v))
+        return false;
     value = negative ? -v : v;
     return std::isfinite(value);
 }
