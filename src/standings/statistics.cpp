@@ -236,6 +236,12 @@ void RecomputeTable(const TTournament& t, TGroup& table) {
     StorePlaces(t, table);
 }
 
+void StoreTablePlaces(const TTournament& t, TGroup& table) {
+    for (TTeam* team : table.Teams())
+        ClearOwnPlaces(team->Stats, table.Kind);
+    StorePlaces(t, table);
+}
+
 bool HasResults(const TGroup& table) {
     return std::any_of(table.Teams().begin(), table.Teams().end(), [](const TTeam* team) {
         return team->Stats.Home.Played() + team->Stats.Away.Played() > 0;

@@ -95,12 +95,34 @@ void PrepareTable(const TTournament& t, TGroup& table) {
     SortTable(t, table);
 }
 
+namespace {
+
+// A table nested in `inner` (the joint table, or a conference table around its divisions)
+// holds the same teams and matches when it holds as many: a one-group tournament, a
+// one-division conference. The teams' records, which every table shares, are then already
+// right, and only the table's places and order are left to do.
+void PrepareOuterTable(const TTournament& t, TGroup& outer, const TGroup* inner) {
+    if (inner && inner->Teams().size() == outer.Teams().size() &&
+        inner->Matches().size() == outer.Matches().size())
+        StoreTablePlaces(t, outer);
+    else
+        RecomputeTable(t, outer);
+    SortTable(t, outer);
+}
+
+} // namespace
+
 void RecomputeAll(TTournament& t) {
     for (const auto& g : t.Groups())
         PrepareTable(t, *g);
-    for (const auto& c : t.Conferences())
-        PrepareTable(t, *c->Table);
-    PrepareTable(t, t.JointTable());
+    const TGroup* last = t.Groups().size() == 1 ? t.Groups().front().get() : nullptr;
+    for (const auto& c : t.Conferences()) {
+        const TGroup* only = c->Divisions.size() == 1 ? c->Divisions.front() : nullptr;
+        PrepareOuterTable(t, *c->Table, only);
+    }
+    if (t.Conferences().size() == 1)
+        last = t.Conferences().front()->Table.get();
+    PrepareOuterTable(t, t.JointTable(), last);
 }
 
 void RecomputeAfterMatchChange(TTournament& t, int homeTeamId, int visitorTeamId) {
@@ -118,8 +140,9 @@ void RecomputeAfterMatchChange(TTournament& t, int homeTeamId, int visitorTeamId
     for (TGroup* g : groups)
         PrepareTable(t, *g);
     for (TGroup* c : conferences)
-        PrepareTable(t, *c);
-    PrepareTable(t, t.JointTable());
+        PrepareOuterTable(t, *c, groups.size() == 1 ? groups.front() : nullptr);
+    const TGroup* inner = conferences.size() == 1 ? conferences.front() : groups.size() == 1 ? groups.front() : nullptr;
+    PrepareOuterTable(t, t.JointTable(), inner);
 }
 
 void ChangeSport(TTournament& t, int sport) {

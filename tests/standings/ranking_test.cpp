@@ -299,3 +299,63 @@ TEST_F(Ranking, OnlyTheTablesOfTheMatchAreRecomputed) {
     EXPECT_EQ(Order(*t->GroupById(1)), L({"C", "D"}));
     EXPECT_EQ(Order(t->JointTable()).first(), QStringLiteral("C"));
 }
+
+// A table holding exactly the teams and matches of a table inside it (the joint table of a
+// one-group tournament, a one-division conference, a one-conference joint table) is ranked from
+// the inner table's figures; it must come out as a table recomputed on its own would.
+TEST_F(Ranking, NestedTablesWithTheSameContentsRankAsIfRecomputedAlone) {
+    const auto places = [](const TTournament& t) {
+        QStringList out;
+        const TConference* conference = t.ConferenceById(0);
+        for (const TGroup* table : std::initializer_list<const TGroup*>{
+                 t.GroupById(0), conference ? conference->Table.get() : nullptr, &t.JointTable()}) {
+            if (!table)
+                continue;
+            out << Order(*table).join(u',');
+            for (const TTeam* team : table->Teams())
+                for (const int scope : {ScopeOverall, ScopeHome, ScopeAway})
+                    out << QStringLiteral("%1:%2/%3/%4")
+                               .arg(team->Name)
+                               .arg(PlaceIn(*team, KindGroup, scope))
+                               .arg(PlaceIn(*team, KindConference, scope))
+                               .arg(PlaceIn(*team, KindJoint, scope));
+        }
+        return out;
+    };
+    const auto fullRecompute = [](TTournament& t) {
+        for (const auto& g : t.Groups())
+            PrepareTable(t, *g);
+        for (const auto& c : t.Conferences())
+            PrepareTable(t, *c->Table);
+        PrepareTable(t, t.JointTable());
+    };
+    auto oneGroup = HeadToHead();
+    SetCriteria(*oneGroup, {{45, 1}, {19, 1}, {17, 2}});
+    auto oneDivision = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("D"), L({"A", "B", "C", "D"}), 0}});
+    auto twoDivisions = kvtest::MakeTournament(SportSoccer, 1,
+                                               {{QStringLiteral("North"), L({"A", "B"}), 0},
+                                                {QStringLiteral("South"), L({"C", "D"}), 0}});
+    for (TTournament* t : {oneDivision.get(), twoDivisions.get()}) {
+        SetCriteria(*t, {{45, 1}, {19, 1}});
+        t->RankLeadersUp = t == twoDivisions.get();
+        AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"));
+        AddResult(*t, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("1:0"));
+        AddResult(*t, QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("5:0"));
+        AddResult(*t, QStringLiteral("D"), QStringLiteral("A"), QStringLiteral("0:2"));
+    }
+    for (TTournament* t : {oneGroup.get(), oneDivision.get(), twoDivisions.get()}) {
+        SCOPED_TRACE(t->Groups().size() * 10 + t->Conferences().size());
+        RecomputeAll(*t);
+        const QStringList shortcut = places(*t);
+        fullRecompute(*t);
+        EXPECT_EQ(shortcut, places(*t));
+        // After one score: the changed match's tables, then the tables around them.
+        TMatch* m = t->JointTable().Matches().front();
+        ASSERT_TRUE(m->SetScoreText(QStringLiteral("0:3"), false).Ok);
+        RecomputeAfterMatchChange(*t, m->HomeTeamId, m->VisitorTeamId);
+        const QStringList afterScore = places(*t);
+        fullRecompute(*t);
+        EXPECT_EQ(afterScore, places(*t));
+        EXPECT_NE(afterScore, shortcut);
+    }
+}
