@@ -19,6 +19,8 @@ TScoreCells::TScoreCells(QPainter& painter, const QFont& font, const QFontMetric
             stride_ = image->bytesPerLine();
         }
     }
+    if (!target_)
+        p_.setFont(font_); // the prepared texts are drawn in the painter's font
 }
 
 TScoreCells::TCellText& TScoreCells::TextOf(const TMatch& m, bool homeSide, const TScoreTexts& texts) {

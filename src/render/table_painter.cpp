@@ -216,7 +216,6 @@ int TTablePainter::DrawResultsGrid(int x) {
     }
     FillRows(x, width);
     const int thick = 1 + (bold_ ? 1 : 0);
-    Line(x, l.HeaderHeight, x + width - 1, l.HeaderHeight, thick);
     if (g_.Style.Dividers)
         DrawLegDividers(x, width - 1);
     for (int i = 1; i <= l.Teams; ++i) {
@@ -276,6 +275,9 @@ int TTablePainter::DrawResultsGrid(int x) {
             cell(h, a, m->GridPosition, *m, true, false);
         }
     }
+    // After the cells: a bold line under the header is two pixels high and the cells of the
+    // first row start on its second.
+    Line(x, l.HeaderHeight, x + width - 1, l.HeaderHeight, thick);
     Frame(x, width);
     return width;
 }

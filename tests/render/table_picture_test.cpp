@@ -151,3 +151,38 @@ TEST_F(TablePicture, NoResultsLeaveTheStandingsEmpty) {
         left += width;
     }
 }
+
+// The picture is drawn with direct pixel writes where it can; it must come out exactly as the
+// painter draws it on any other device (a window, a printer), for bold borders, row looks,
+// several sub-rows and the home marks.
+TEST_F(TablePicture, DirectPixelWritesMatchThePainter) {
+    for (const bool bold : {false, true}) {
+        SCOPED_TRACE(bold);
+        auto t = Make(2);
+        kvtest::AddResult(*t, QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("3:3"), 2);
+        kvtest::AddResult(*t, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("1:4"), 1);
+        t->View.HStandings = bold;
+        TGroup& g = *t->GroupAt(0);
+        g.Style.BoldBorders = bold;
+        g.Style.Dividers = true;
+        g.Style.MarkHomeMatches = true;
+        g.Style.HasBGColor = true;
+        g.Style.BGColor = 0xE0F0FF;
+        t->JointTable().TeamByName(QStringLiteral("C"))->SeparateBackground = true;
+        t->JointTable().TeamByName(QStringLiteral("C"))->BackgroundColor = 0x80FF80;
+        RecomputeAll(*t);
+        const QImage fast = RenderGroupTable(*t, g);
+        QImage plain(fast.size(), QImage::Format_RGB32);
+        plain.fill(Qt::white);
+        {
+            QPainter painter(&plain);
+            DrawGroupTable(*t, g, painter, clWhite);
+        }
+        ASSERT_EQ(fast.size(), plain.size());
+        int differing = 0;
+        for (int y = 0; y < fast.height(); ++y)
+            for (int x = 0; x < fast.width(); ++x)
+                differing += Pixel(fast, x, y) != Pixel(plain, x, y);
+        EXPECT_EQ(differing, 0);
+    }
+}
