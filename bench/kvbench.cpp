@@ -97,6 +97,19 @@ void BM_RenderLargestTable(benchmark::State& state) {
     }
 }
 
+// The 70-team picture by legs: one row a team up to two legs, (legs + 1) div 2 rows beyond.
+void BM_RenderLegs(benchmark::State& state) {
+    auto t = MakeLargest(static_cast<int>(state.range(0)));
+    kv::TGroup& g = *t->GroupAt(0);
+    kv::PrepareTable(*t, g);
+    QImage image;
+    for (auto _ : state) {
+        kv::RenderGroupTable(*t, g, image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    state.counters["Mpixels"] = static_cast<double>(image.width()) * image.height() / 1e6;
+}
+
 void BM_ExportHtmlLargest(benchmark::State& state) {
     kv::TTournament& t = Largest();
     for (auto _ : state) {
@@ -112,6 +125,7 @@ BENCHMARK(BM_RecomputeLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecomputeLegs)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecomputeAfterScore)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderLargestTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderLegs)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration, in milliseconds, for the goals.

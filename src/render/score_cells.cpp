@@ -89,23 +89,25 @@ void TScoreCells::Blit(const QImage& stamp, int x, int y) {
     if (x1 <= x0)
         return;
     const auto bytes = static_cast<size_t>(x1 - x0) * 4;
-    const int rows = std::min(stamp.height(), target_->height() - y);
+    const int rows = std::min(stamp.height(), std::min(target_->height(), clipBottom_) - y);
     const uchar* from = stamp.constBits() + static_cast<qsizetype>(x0 - x) * 4;
     const qsizetype fromStride = stamp.bytesPerLine();
-    for (int row = std::max(0, -y); row < rows; ++row)
+    for (int row = std::max(0, std::max(0, clipTop_) - y); row < rows; ++row)
         std::memcpy(bits_ + (y + row) * stride_ + static_cast<qsizetype>(x0) * 4, from + row * fromStride, bytes);
 }
 
-void TScoreCells::Draw(int left, int top, const TMatch& m, bool homeSide, const TScoreTexts& texts, int fill, bool homeMark) {
-    TCellText& text = TextOf(m, homeSide, texts);
-    const int ink = m.GetOutcome(homeSide) & 7;
+TScoreCells::TLook TScoreCells::LookOf(const TMatch& m, bool homeSide, const TScoreTexts& texts) {
+    return {&TextOf(m, homeSide, texts), m.GetOutcome(homeSide) & 7};
+}
+
+void TScoreCells::Draw(int left, int top, const TLook& look, int fill, bool homeMark) {
     const bool mark = homeMark && g_.MarkSize > 0;
     if (target_) {
-        Blit(StampOf(text, ink, fill, mark), left + 1, top + 1);
+        Blit(StampOf(*look.Text, look.Ink, fill, mark), left + 1, top + 1);
         return;
     }
-    p_.setPen(inks_[static_cast<size_t>(ink)]);
-    p_.drawStaticText(left + text.Offset, top + textTop_, text.Laid);
+    p_.setPen(inks_[static_cast<size_t>(look.Ink)]);
+    p_.drawStaticText(left + look.Text->Offset, top + textTop_, look.Text->Laid);
     if (mark)
         DrawMark(p_, left + g_.CellWidth, top);
 }

@@ -31,11 +31,27 @@ public:
     TScoreCells(QPainter& painter, const QFont& font, const QFontMetrics& metrics, const TGeometry& geometry,
                 std::vector<QColor> inks, std::vector<QColor> fills, bool stamps);
 
-    // Writes the score of `m` as seen from one side into the cell whose top left corner is
-    // (left, top), on the background fills[fill].
-    void Draw(int left, int top, const TMatch& m, bool homeSide, const TScoreTexts& texts, int fill, bool homeMark);
+    struct TCellText;
+    // What a cell shows: the score's text as seen from one side and its colour.
+    struct TLook {
+        TCellText* Text = nullptr;
+        int Ink = 0;
+    };
+    TLook LookOf(const TMatch& m, bool homeSide, const TScoreTexts& texts);
 
-private:
+    // Writes a look into the cell whose top left corner is (left, top), on the background
+    // fills[fill].
+    void Draw(int left, int top, const TLook& look, int fill, bool homeMark);
+    void Draw(int left, int top, const TMatch& m, bool homeSide, const TScoreTexts& texts, int fill, bool homeMark) {
+        Draw(left, top, LookOf(m, homeSide, texts), fill, homeMark);
+    }
+
+    // Stamps are copied into the pixel rows top..bottom - 1 only.
+    void SetRowClip(int top, int bottom) {
+        clipTop_ = top;
+        clipBottom_ = bottom;
+    }
+
     struct TStamp {
         int Key;
         QImage Image;
@@ -46,6 +62,8 @@ private:
         int Offset = 0; // horizontal offset in the cell
         std::vector<TStamp> Stamps;
     };
+
+private:
     TCellText& TextOf(const TMatch& m, bool homeSide, const TScoreTexts& texts);
     const QImage& StampOf(TCellText& text, int ink, int fill, bool mark);
     void DrawMark(QPainter& p, int right, int top) const;
@@ -61,6 +79,8 @@ private:
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
     int textTop_ = 0;
+    int clipTop_ = 0;
+    int clipBottom_ = 1 << 30;
     QHash<quint64, TCellText*> byScore_;
     QHash<QString, TCellText*> byText_;
     std::vector<std::unique_ptr<TCellText>> texts_;

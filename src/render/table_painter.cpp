@@ -10,6 +10,7 @@
 #include <QPolygon>
 #include <QStaticText>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,7 +25,7 @@ const TTablePainter::TFontEntry& TTablePainter::Font(const TFontData& font) {
         if (e->Data == font)
             return *e;
     const QFont qfont = ToQFont(font);
-    fonts_.push_back(std::make_unique<TFontEntry>(TFontEntry{font, qfont, QFontMetrics(qfont, p_.device())}));
+    fonts_.push_back(std::make_unique<TFontEntry>(TFontEntry{font, qfont, QFontMetrics(qfont, p_.device()), {}}));
     return *fonts_.back();
 }
 
@@ -44,32 +45,52 @@ void TTablePainter::SetBackgroundPainted(bool painted) {
 
 void TTablePainter::RasterSpan(int x, int y, int length, int width, bool vertical, QRgb color) {
     const QRgb pixel = 0xFF000000u | color;
-    for (int w = 0; w < width; ++w) {
-        for (int i = 0; i < length; ++i) {
-            const int px = vertical ? x + w : x + i;
-            const int py = vertical ? y + i : y + w;
-            if (px >= 0 && py >= 0 && px < rasterWidth_ && py < rasterHeight_)
-                reinterpret_cast<QRgb*>(rasterBits_ + py * rasterStride_)[px] = pixel;
-        }
+    const int left = std::max(0, x);
+    const int right = std::min(rasterWidth_, x + (vertical ? width : length));
+    const int top = std::max(RasterTop(), y);
+    const int bottom = std::min(RasterBottom(), y + (vertical ? length : width));
+    for (int py = top; py < bottom; ++py) {
+        auto* line = reinterpret_cast<QRgb*>(rasterBits_ + py * rasterStride_);
+        std::fill(line + left, line + std::max(left, right), pixel);
     }
 }
 
 void TTablePainter::FlushVerticals() {
     if (verticals_.empty())
         return;
-    int top = rasterHeight_, bottom = -1;
+    // The rows fall into runs over which the same lines pass; each run gets the list of its
+    // pixels once (in drawing order, so a later line still covers an earlier one) and writes it
+    // into each of its rows.
+    std::vector<int> cuts;
+    cuts.reserve(verticals_.size() * 2);
     for (const TVerticalLine& v : verticals_) {
-        top = std::min(top, v.Top);
-        bottom = std::max(bottom, v.Bottom);
+        cuts.push_back(std::clamp(v.Top, RasterTop(), RasterBottom()));
+        cuts.push_back(std::clamp(v.Bottom + 1, RasterTop(), RasterBottom()));
     }
-    for (int y = std::max(0, top); y <= bottom && y < rasterHeight_; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(rasterBits_ + y * rasterStride_);
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    struct TPixel {
+        int X;
+        QRgb Color;
+    };
+    std::vector<TPixel> pixels;
+    for (size_t run = 0; run + 1 < cuts.size(); ++run) {
+        const int top = cuts[run];
+        const int bottom = cuts[run + 1]; // exclusive
+        pixels.clear();
         for (const TVerticalLine& v : verticals_) {
-            if (y < v.Top || y > v.Bottom)
+            if (v.Top > top || v.Bottom < bottom - 1)
                 continue;
             for (int w = 0; w < v.Width; ++w)
                 if (v.X + w >= 0 && v.X + w < rasterWidth_)
-                    line[v.X + w] = 0xFF000000u | v.Color;
+                    pixels.push_back({v.X + w, 0xFF000000u | v.Color});
+        }
+        if (pixels.empty())
+            continue;
+        for (int y = top; y < bottom; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(rasterBits_ + y * rasterStride_);
+            for (const TPixel& p : pixels)
+                line[p.X] = p.Color;
         }
     }
     verticals_.clear();
@@ -95,11 +116,25 @@ void TTablePainter::Line(int x1, int y1, int x2, int y2, int width) {
     }
 }
 
+TTablePainter::TLaidText& TTablePainter::Laid(const TFontEntry& font, const QString& text) {
+    auto& texts = const_cast<TFontEntry&>(font).Texts;
+    auto it = texts.find(text);
+    if (it == texts.end()) {
+        TLaidText laid;
+        laid.Laid = QStaticText(text);
+        laid.Laid.setTextFormat(Qt::PlainText);
+        laid.Laid.prepare(QTransform(), font.Font);
+        laid.Width = font.Metrics.horizontalAdvance(text);
+        it = texts.insert(text, laid);
+    }
+    return *it;
+}
+
 void TTablePainter::Text(int x, int top, const QString& text, const TFontData& font) {
     const TFontEntry& f = Font(font);
     p_.setFont(f.Font);
     p_.setPen(ToQColor(font.Color));
-    p_.drawText(x, top + f.Metrics.ascent(), text);
+    p_.drawStaticText(x, top, Laid(f, text).Laid);
 }
 
 void TTablePainter::FillSection(int x, int width) {
@@ -114,7 +149,7 @@ void TTablePainter::FillRows(int x, int width) {
     const auto& teams = g_.Teams();
     for (size_t i = 0; i < teams.size(); ++i) {
         TColor color = 0;
-        if (RowBackground(g_, *teams[i], static_cast<int>(i) + 1, color))
+        if (TeamRowShown(static_cast<int>(i)) && RowBackground(g_, *teams[i], static_cast<int>(i) + 1, color))
             p_.fillRect(QRect(x, RowTop(static_cast<int>(i)), width, layout_.TeamRowHeight + 1), ToQColor(color));
     }
 }
@@ -145,21 +180,27 @@ int TTablePainter::DrawNameBlock() {
     const TFontData& header = g_.Style.EffectiveHeaderFont();
     const QFontMetrics hm = Metrics(header);
     const QString no = LangText(5000, "No");
-    const int headerTop = VerticalOffset(l.HeaderHeight, hm.height());
-    Text(HorizontalOffset(l.PlaceWidth, hm.horizontalAdvance(no)), headerTop, no, header);
-    const int nameLeft = l.PlaceWidth + 2;
-    const int nameWidth = std::max(0, width - 2 - nameLeft);
-    const QString title = hm.elidedText(g_.Name, Qt::ElideRight, nameWidth);
-    Text(nameLeft + std::max(0, (nameWidth - hm.horizontalAdvance(title)) / 2), headerTop, title, header);
+    if (HeaderShown()) {
+        const int headerTop = VerticalOffset(l.HeaderHeight, hm.height());
+        Text(HorizontalOffset(l.PlaceWidth, hm.horizontalAdvance(no)), headerTop, no, header);
+        const int nameLeft = l.PlaceWidth + 2;
+        const int nameWidth = std::max(0, width - 2 - nameLeft);
+        const QString title = hm.elidedText(g_.Name, Qt::ElideRight, nameWidth);
+        Text(nameLeft + std::max(0, (nameWidth - hm.horizontalAdvance(title)) / 2), headerTop, title, header);
+    }
     FillRows(0, width);
     const auto& teams = g_.Teams();
     for (size_t i = 0; i < teams.size(); ++i) {
+        if (!Reaches(RowTop(static_cast<int>(i)), RowTop(static_cast<int>(i) + 1)))
+            continue;
         const int place = static_cast<int>(i) + 1;
         const TFontData font = RowFont(g_, *teams[i], place);
-        const QFontMetrics fm = Metrics(font);
-        const QString number = QString::number(place);
+        const QFontMetrics& fm = Metrics(font);
         const int top = RowTop(static_cast<int>(i)) + VerticalOffset(l.TeamRowHeight, fm.height());
-        Text(HorizontalOffset(l.PlaceWidth, fm.horizontalAdvance(number)), top, number, font);
+        if (!TextShown(top, fm.height()))
+            continue;
+        const QString number = QString::number(place);
+        Text(HorizontalOffset(l.PlaceWidth, Advance(font, number)), top, number, font);
         const int left = l.PlaceWidth + 6;
         const int right = width - (bold_ ? 1 : 0) - 1;
         const QString name = fm.elidedText(TeamDisplayName(t_, g_, *teams[i], place), Qt::ElideRight,
@@ -183,7 +224,7 @@ void TTablePainter::DrawLegDividers(int x, int width) {
         for (int i = 0; i < l.Teams; ++i)
             for (int h = 1; h < l.RowsPerTeam; ++h) {
                 const int y = l.HeaderHeight + i * l.TeamRowHeight + step * h;
-                if (y < 0 || y >= rasterHeight_)
+                if (y < RasterTop() || y >= RasterBottom())
                     continue;
                 auto* line = reinterpret_cast<QRgb*>(rasterBits_ + y * rasterStride_);
                 for (int px = std::max(0, x); px <= x + width && px < rasterWidth_; px += 3)
@@ -203,30 +244,12 @@ void TTablePainter::DrawLegDividers(int x, int width) {
     }
 }
 
-int TTablePainter::DrawResultsGrid(int x) {
+TTablePainter::TGridPlan& TTablePainter::GridPlan() {
+    if (grid_)
+        return *grid_;
+    grid_ = std::make_unique<TGridPlan>();
+    TGridPlan& plan = *grid_;
     const TTableLayout& l = layout_;
-    const int width = l.Teams * l.ScoreWidth + 1;
-    FillSection(x, width);
-    const TFontData& header = g_.Style.EffectiveHeaderFont();
-    const QFontMetrics hm = Metrics(header);
-    for (int i = 1; i <= l.Teams; ++i) {
-        const QString number = QString::number(i);
-        Text(x + (i - 1) * l.ScoreWidth + HorizontalOffset(l.ScoreWidth, hm.horizontalAdvance(number)),
-             VerticalOffset(l.HeaderHeight, hm.height()), number, header);
-    }
-    FillRows(x, width);
-    const int thick = 1 + (bold_ ? 1 : 0);
-    if (g_.Style.Dividers)
-        DrawLegDividers(x, width - 1);
-    for (int i = 1; i <= l.Teams; ++i) {
-        if (i < l.Teams) {
-            Line(x, RowTop(i), x + width - 1, RowTop(i), 1);
-            Line(x + i * l.ScoreWidth, 0, x + i * l.ScoreWidth, l.TableHeight - 1, 1);
-        }
-        p_.fillRect(QRect(x + (i - 1) * l.ScoreWidth, RowTop(i - 1), l.ScoreWidth + 1, l.TeamRowHeight + 1),
-                    ToQColor(g_.Style.BorderColor));
-    }
-    // Scores.
     const TFontEntry& results = Font(g_.Style.EffectiveResultsFont());
     TScoreCells::TGeometry geometry;
     geometry.CellWidth = l.ScoreWidth;
@@ -238,7 +261,6 @@ int TTablePainter::DrawResultsGrid(int x) {
         inks.push_back(ToQColor(g_.Style.ResultColor(i)));
     // Row backgrounds as indexes into the colours in use.
     std::vector<QColor> fills{g_.Style.HasBGColor ? ToQColor(g_.Style.BGColor) : background_};
-    std::vector<int> rowFill;
     QHash<int, int> places;
     for (size_t i = 0; i < g_.Teams().size(); ++i) {
         places.insert(g_.Teams()[i]->Id, static_cast<int>(i) + 1);
@@ -251,15 +273,24 @@ int TTablePainter::DrawResultsGrid(int x) {
             if (at == fills.end())
                 fills.push_back(color);
         }
-        rowFill.push_back(index);
+        plan.RowFill.push_back(index);
     }
-    TScoreCells cells(p_, results.Font, results.Metrics, geometry, std::move(inks), std::move(fills), backgroundPainted_);
+    plan.Cells = std::make_unique<TScoreCells>(p_, results.Font, results.Metrics, geometry, std::move(inks),
+                                               std::move(fills), backgroundPainted_);
     const TScoreTexts texts = TScoreTexts::Current();
+    // Each cell's look is worked out in the order of the matches, then the cells are put in
+    // reading order (by sub-row, a stable counting sort, then by column): the picture is then
+    // written band after band instead of all over.
+    const int subRows = l.Teams * l.RowsPerTeam;
+    plan.Start.assign(static_cast<size_t>(subRows) + 1, 0);
+    std::vector<std::pair<int, TGridCell>> found; // (sub-row, cell)
+    found.reserve(g_.Matches().size() * (g_.Style.ShowAwayResults ? 2 : 1));
     const auto cell = [&](int row, int column, int subRow, const TMatch& m, bool homeSide, bool mark) {
         if (subRow < 1 || subRow > l.RowsPerTeam)
             return;
-        cells.Draw(x + (column - 1) * l.ScoreWidth, RowTop(row - 1) + (subRow - 1) * l.SubRowHeight, m, homeSide, texts,
-                   rowFill[static_cast<size_t>(row - 1)], mark);
+        const int index = (row - 1) * l.RowsPerTeam + subRow - 1;
+        found.push_back({index, {plan.Cells->LookOf(m, homeSide, texts), column, mark}});
+        ++plan.Start[static_cast<size_t>(index) + 1];
     };
     for (const TMatch* m : g_.Matches()) {
         if (!MatchCounts(t_, *m))
@@ -274,6 +305,58 @@ int TTablePainter::DrawResultsGrid(int x) {
         } else {
             cell(h, a, m->GridPosition, *m, true, false);
         }
+    }
+    for (size_t i = 1; i < plan.Start.size(); ++i)
+        plan.Start[i] += plan.Start[i - 1];
+    plan.Ordered.resize(found.size());
+    std::vector<int> next(plan.Start.begin(), plan.Start.end() - 1);
+    for (const auto& [index, c] : found)
+        plan.Ordered[static_cast<size_t>(next[static_cast<size_t>(index)]++)] = c;
+    for (int index = 0; index < subRows; ++index)
+        std::stable_sort(plan.Ordered.begin() + plan.Start[static_cast<size_t>(index)],
+                         plan.Ordered.begin() + plan.Start[static_cast<size_t>(index) + 1],
+                         [](const TGridCell& a, const TGridCell& b) { return a.Column < b.Column; });
+    return plan;
+}
+
+int TTablePainter::DrawResultsGrid(int x) {
+    const TTableLayout& l = layout_;
+    const int width = l.Teams * l.ScoreWidth + 1;
+    FillSection(x, width);
+    const TFontData& header = g_.Style.EffectiveHeaderFont();
+    const QFontMetrics hm = Metrics(header);
+    for (int i = 1; i <= l.Teams && HeaderShown(); ++i) {
+        const QString number = QString::number(i);
+        Text(x + (i - 1) * l.ScoreWidth + HorizontalOffset(l.ScoreWidth, Advance(header, number)),
+             VerticalOffset(l.HeaderHeight, hm.height()), number, header);
+    }
+    FillRows(x, width);
+    const int thick = 1 + (bold_ ? 1 : 0);
+    if (g_.Style.Dividers)
+        DrawLegDividers(x, width - 1);
+    for (int i = 1; i <= l.Teams; ++i) {
+        if (i < l.Teams) {
+            Line(x, RowTop(i), x + width - 1, RowTop(i), 1);
+            Line(x + i * l.ScoreWidth, 0, x + i * l.ScoreWidth, l.TableHeight - 1, 1);
+        }
+        if (TeamRowShown(i - 1))
+            p_.fillRect(QRect(x + (i - 1) * l.ScoreWidth, RowTop(i - 1), l.ScoreWidth + 1, l.TeamRowHeight + 1),
+                        ToQColor(g_.Style.BorderColor));
+    }
+    // Scores.
+    TGridPlan& plan = GridPlan();
+    plan.Cells->SetRowClip(RasterTop(), RasterBottom());
+    const int subRows = static_cast<int>(plan.Start.size()) - 1;
+    for (int index = 0; index < subRows; ++index) {
+        const int row = index / l.RowsPerTeam;
+        const int top = RowTop(row) + (index % l.RowsPerTeam) * l.SubRowHeight;
+        if (!Reaches(top, top + l.SubRowHeight + 1))
+            continue;
+        const auto from = plan.Ordered.begin() + plan.Start[static_cast<size_t>(index)];
+        const auto to = plan.Ordered.begin() + plan.Start[static_cast<size_t>(index) + 1];
+        for (auto c = from; c != to; ++c)
+            plan.Cells->Draw(x + (c->Column - 1) * l.ScoreWidth, top, c->Look, plan.RowFill[static_cast<size_t>(row)],
+                             c->Mark);
     }
     // After the cells: a bold line under the header is two pixels high and the cells of the
     // first row start on its second.
@@ -290,7 +373,7 @@ int TTablePainter::DrawStandingsSection(int x, int scope) {
     const QFontMetrics hm = Metrics(header);
     const int captionTop = l.HeaderHeight - l.RowHeight;
     const int offset = VerticalOffset(l.RowHeight, hm.height());
-    if (l.TwoHeaderRows) {
+    if (l.TwoHeaderRows && HeaderShown()) {
         const QString word = scope == ScopeHome   ? LangText(5001, "Home")
                              : scope == ScopeAway ? LangText(5002, "Away")
                                                   : LangText(5003, "Overall");
@@ -298,7 +381,7 @@ int TTablePainter::DrawStandingsSection(int x, int scope) {
     }
     const bool sortedHere = t_.SortState.Column >= 0 && t_.SortState.Venue == scope;
     int c = 0;
-    for (size_t i = 0; i < t_.Columns.size(); ++i) {
+    for (size_t i = 0; i < t_.Columns.size() && HeaderShown(); ++i) {
         const int id = t_.Columns[i].Id;
         const int columnWidth = l.ColumnWidths[i];
         const QString caption = ColumnCaption(id, t_);
@@ -326,14 +409,18 @@ int TTablePainter::DrawStandingsSection(int x, int scope) {
     if (HasResults(g_)) {
         const auto& teams = g_.Teams();
         for (size_t r = 0; r < teams.size(); ++r) {
+            if (!Reaches(RowTop(static_cast<int>(r)), RowTop(static_cast<int>(r) + 1)))
+                continue;
             const int place = static_cast<int>(r) + 1;
             const TFontData font = RowFont(g_, *teams[r], place);
-            const QFontMetrics fm = Metrics(font);
+            const QFontMetrics& fm = Metrics(font);
             const int top = RowTop(static_cast<int>(r)) + VerticalOffset(l.TeamRowHeight, fm.height());
+            if (!TextShown(top, fm.height()))
+                continue;
             int left = x;
             for (size_t i = 0; i < t_.Columns.size(); ++i) {
                 const QString value = ColumnText(t_, *teams[r], t_.Columns[i].Id, scope);
-                Text(left + HorizontalOffset(l.ColumnWidths[i], fm.horizontalAdvance(value)), top, value, font);
+                Text(left + HorizontalOffset(l.ColumnWidths[i], Advance(font, value)), top, value, font);
                 left += l.ColumnWidths[i];
             }
         }
@@ -354,7 +441,15 @@ int TTablePainter::DrawStandingsSection(int x, int scope) {
 }
 
 void TTablePainter::Draw() {
+    DrawRows(0, 1 << 30);
+}
+
+void TTablePainter::DrawRows(int top, int bottom) {
     p_.save();
+    clipTop_ = top;
+    clipBottom_ = bottom;
+    if (top > 0 || bottom < layout_.TableHeight)
+        p_.setClipRect(QRect(0, top, std::max(1, layout_.PictureWidth), bottom - top));
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
     int x = 0;
@@ -379,11 +474,21 @@ void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TCol
     const int dotsPerMeter = static_cast<int>(std::lround(ScreenPixelsPerInch() / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(ToQColor(background));
     QPainter painter(&image);
     TTablePainter table(t, g, painter, background);
-    table.SetBackgroundPainted(true);
-    table.Draw();
+    // Bands of about a megabyte, each filled with the background and drawn whole while it
+    // stays in the cache.
+    const QRgb pixel = 0xFF000000u | ToQColor(background).rgb();
+    const int band = std::max(8, static_cast<int>((qsizetype(1) << 20) / image.bytesPerLine()));
+    for (int top = 0; top < image.height(); top += band) {
+        const int bottom = std::min(image.height(), top + band);
+        for (int y = top; y < bottom; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(line, line + image.width(), pixel);
+        }
+        table.SetBackgroundPainted(true);
+        table.DrawRows(top, bottom);
+    }
 }
 
 QImage RenderGroupTable(const TTournament& t, const TGroup& g, TColor background) {

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "model/tournament.h"
+#include "render/score_cells.h"
 #include "render/table_layout.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -23,6 +27,9 @@ public:
 
     const TTableLayout& Layout() const { return layout_; }
     void Draw();
+    // Only the pixel rows top..bottom - 1 (the painter is clipped to them). A large bitmap is
+    // drawn band by band so that each band is filled, drawn and lined while it is in the cache.
+    void DrawRows(int top, int bottom);
 
     // Each section returns its width; the next one starts at x + width - 1.
     int DrawNameBlock();
@@ -36,14 +43,29 @@ private:
     void Frame(int x, int width);
     void Line(int x1, int y1, int x2, int y2, int width);
     void Text(int x, int top, const QString& text, const TFontData& font);
+    struct TLaidText {
+        QStaticText Laid;
+        int Width = 0;
+    };
     struct TFontEntry {
         TFontData Data;
         QFont Font;
         QFontMetrics Metrics;
+        // Texts laid out once: a table repeats the same few numbers in every row.
+        QHash<QString, TLaidText> Texts;
     };
+    TLaidText& Laid(const TFontEntry& font, const QString& text);
+    int Advance(const TFontData& font, const QString& text) { return Laid(Font(font), text).Width; }
     const TFontEntry& Font(const TFontData& font);
     const QFontMetrics& Metrics(const TFontData& font) { return Font(font).Metrics; }
     int RowTop(int index) const { return layout_.HeaderHeight + index * layout_.TeamRowHeight; }
+    // Whether the pixel rows top..bottom - 1 meet the rows being drawn.
+    bool RowsShown(int top, int bottom) const { return bottom > clipTop_ && top < clipBottom_; }
+    // The same with a row's height of slack, for texts whose glyphs may reach out of their cells.
+    bool Reaches(int top, int bottom) const { return RowsShown(top - layout_.RowHeight, bottom + layout_.RowHeight); }
+    bool TextShown(int top, int height) const { return RowsShown(top - height / 2 - 1, top + height + height / 2 + 1); }
+    bool TeamRowShown(int index) const { return RowsShown(RowTop(index), RowTop(index + 1) + 1); }
+    bool HeaderShown() const { return Reaches(0, layout_.HeaderHeight + 2); }
 
     const TTournament& t_;
     const TGroup& g_;
@@ -57,6 +79,10 @@ private:
     qsizetype rasterStride_ = 0;
     int rasterWidth_ = 0;
     int rasterHeight_ = 0;
+    int clipTop_ = 0;                // the rows being drawn
+    int clipBottom_ = 1 << 30;
+    int RasterTop() const { return std::max(0, clipTop_); }
+    int RasterBottom() const { return std::min(rasterHeight_, clipBottom_); }
     void RasterSpan(int x, int y, int length, int width, bool vertical, QRgb color);
     // Vertical lines on a bitmap are gathered and drawn row by row at the end: column by
     // column they would touch a new cache line for every pixel.
@@ -67,6 +93,20 @@ private:
     std::vector<TVerticalLine> verticals_;
     void FlushVerticals();
     std::vector<std::unique_ptr<TFontEntry>> fonts_;
+    // The results grid's cells in reading order, worked out on the first drawing.
+    struct TGridCell {
+        TScoreCells::TLook Look;
+        int Column;
+        bool Mark;
+    };
+    struct TGridPlan {
+        std::unique_ptr<TScoreCells> Cells;
+        std::vector<TGridCell> Ordered;
+        std::vector<int> Start; // per sub-row, its first cell in Ordered; one more at the end
+        std::vector<int> RowFill;
+    };
+    std::unique_ptr<TGridPlan> grid_;
+    TGridPlan& GridPlan();
 };
 
 void DrawGroupTable(const TTournament& t, const TGroup& g, QPainter& painter, TColor background);
