@@ -186,3 +186,40 @@ TEST_F(TablePicture, DirectPixelWritesMatchThePainter) {
         EXPECT_EQ(differing, 0);
     }
 }
+
+// A tall picture is drawn band by band; texts, lines and cells crossing the bands' edges must
+// come out whole.
+TEST_F(TablePicture, PicturesDrawnInBandsMatchThePainter) {
+    QStringList names;
+    for (int i = 0; i < 24; ++i)
+        names << QStringLiteral("Team %1").arg(i + 1);
+    auto t = kvtest::MakeTournament(SportSoccer, 8, {{QStringLiteral("League"), names}});
+    t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
+    ResetColumns(*t);
+    t->View.HStandings = true;
+    TGroup& g = *t->GroupAt(0);
+    g.Style.ShowAwayResults = true;
+    g.Style.BoldBorders = true;
+    g.Style.Dividers = true;
+    for (int leg = 1; leg <= 8; ++leg)
+        for (int h = 0; h < names.size(); ++h)
+            for (int v = 0; v < names.size(); ++v)
+                if (h != v && (h + v + leg) % 3 != 0)
+                    kvtest::AddResult(*t, names[h], names[v], QStringLiteral("%1:%2").arg((h + leg) % 5).arg((v * leg) % 4), leg);
+    t->JointTable().TeamByName(names[7])->SeparateBackground = true;
+    t->JointTable().TeamByName(names[7])->BackgroundColor = 0xC0C0FF;
+    RecomputeAll(*t);
+    const QImage fast = RenderGroupTable(*t, g);
+    ASSERT_GT(static_cast<qsizetype>(fast.height()) * fast.bytesPerLine(), 3 << 20); // several bands
+    QImage plain(fast.size(), QImage::Format_RGB32);
+    plain.fill(Qt::white);
+    {
+        QPainter painter(&plain);
+        DrawGroupTable(*t, g, painter, clWhite);
+    }
+    int differing = 0;
+    for (int y = 0; y < fast.height(); ++y)
+        for (int x = 0; x < fast.width(); ++x)
+            differing += Pixel(fast, x, y) != Pixel(plain, x, y);
+    EXPECT_EQ(differing, 0);
+}
