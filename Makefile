@@ -28,9 +28,11 @@ run: build
 bench: build
 	@$(BUILD)/bin/kvbench --benchmark_min_time=0.2
 
-# The test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The test suite under AddressSanitizer and UndefinedBehaviorSanitizer. LeakSanitizer's
+# tracking of the thread storage of libraries loaded at run time (Qt's image plugins) reads a
+# garbled entry on this glibc and crashes its own tracer at exit; that storage is left unscanned.
 test-asan:
-	@$(MAKE) --no-print-directory test BUILD=build-asan \
+	@ASAN_OPTIONS=intercept_tls_get_addr=0 $(MAKE) --no-print-directory test BUILD=build-asan \
 		CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=ON -DKV_BUILD_BENCH=OFF"
 
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS (default 60).
