@@ -91,4 +91,17 @@ int UsageError(const char* command, const QString& message, const char* usage) {
     return kExitUsage;
 }
 
+std::optional<int> OpenCommand(const TArgs& a, const char* command, const char* usage, int positional,
+                               const char* expected) {
+    if (a.Help()) {
+        Out(QString::fromUtf8(usage));
+        return kExitOk;
+    }
+    if (!a.Ok())
+        return UsageError(command, a.Error(), usage);
+    if (positional >= 0 && a.Positional().size() != positional)
+        return UsageError(command, QString::fromUtf8(expected), usage);
+    return std::nullopt;
+}
+
 } // namespace kvcli

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "args.h"
 #include "model/tournament.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace kvcli {
@@ -26,5 +28,11 @@ void EnsureRuntimeDir();
 
 // Prints a usage error with the command's help text.
 int UsageError(const char* command, const QString& message, const char* usage);
+
+// The opening every command shares: --help prints the usage and ends well; a malformed line,
+// or a count of plain arguments other than `positional` (-1: left to the command), ends with
+// a usage error saying `expected`. Nothing when the command goes on.
+std::optional<int> OpenCommand(const TArgs& a, const char* command, const char* usage, int positional = -1,
+                               const char* expected = "");
 
 } // namespace kvcli

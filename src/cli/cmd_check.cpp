@@ -59,14 +59,8 @@ QStringList Problems(const kv::TTournament& t) {
 
 int CmdCheck(const QStringList& args) {
     const TArgs a(args, {});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kCheckUsage));
-        return kExitOk;
-    }
-    if (!a.Ok())
-        return UsageError("check", a.Error(), kCheckUsage);
-    if (a.Positional().size() != 1)
-        return UsageError("check", QStringLiteral("expected one FILE"), kCheckUsage);
+    if (const auto done = OpenCommand(a, "check", kCheckUsage, 1, "expected one FILE"))
+        return *done;
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("check"));
     if (!t)
         return kExitInput;
@@ -90,14 +84,8 @@ int CmdCheck(const QStringList& args) {
 
 int CmdConvert(const QStringList& args) {
     const TArgs a(args, {});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kConvertUsage));
-        return kExitOk;
-    }
-    if (!a.Ok())
-        return UsageError("convert", a.Error(), kConvertUsage);
-    if (a.Positional().size() != 2)
-        return UsageError("convert", QStringLiteral("expected IN and OUT"), kConvertUsage);
+    if (const auto done = OpenCommand(a, "convert", kConvertUsage, 2, "expected IN and OUT"))
+        return *done;
     const QString in = a.Positional().at(0);
     const QString out = QFileInfo(a.Positional().at(1)).absoluteFilePath();
     if (!QFileInfo::exists(in)) {

@@ -45,12 +45,8 @@ int CmdExport(const QStringList& args) {
                          {"png", false, false},  {"jpeg", false, false}, {"bmp", false, false},
                          {"gif", false, false},  {"svg", false, false},  {"pdf", false, false},
                          {"table", true, false}, {"bmp-bits", true, false}});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kUsage));
-        return kExitOk;
-    }
-    if (!a.Ok())
-        return UsageError("export", a.Error(), kUsage);
+    if (const auto done = OpenCommand(a, "export", kUsage))
+        return *done;
     const TFormat* format = nullptr;
     for (const TFormat& f : kFormats) {
         if (!a.Has(f.Option))

@@ -22,14 +22,8 @@ const char* const kUsage =
 
 int CmdFixtures(const QStringList& args) {
     const TArgs a(args, {{"format", true, false}});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kUsage));
-        return kExitOk;
-    }
-    if (!a.Ok())
-        return UsageError("fixtures", a.Error(), kUsage);
-    if (a.Positional().size() != 1)
-        return UsageError("fixtures", QStringLiteral("expected one FILE"), kUsage);
+    if (const auto done = OpenCommand(a, "fixtures", kUsage, 1, "expected one FILE"))
+        return *done;
     const QString format = a.Value("format", QStringLiteral("text")).toLower();
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json"))
         return UsageError("fixtures", QStringLiteral("unknown format '%1'").arg(format), kUsage);

@@ -53,14 +53,8 @@ int CmdImportCsv(const QStringList& args) {
                          {"add-stadiums", false, false},
                          {"add-referees", false, false},
                          {"dry-run", false, false}});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kUsage));
-        return kExitOk;
-    }
-    if (!a.Ok())
-        return UsageError("import-csv", a.Error(), kUsage);
-    if (a.Positional().size() != 2)
-        return UsageError("import-csv", QStringLiteral("expected FILE.kvd and DATA.csv"), kUsage);
+    if (const auto done = OpenCommand(a, "import-csv", kUsage, 2, "expected FILE.kvd and DATA.csv"))
+        return *done;
     if (!a.Has("columns"))
         return UsageError("import-csv", QStringLiteral("--columns is required"), kUsage);
     kv::TImportOptions options;

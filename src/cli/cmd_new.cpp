@@ -55,14 +55,8 @@ int CmdNew(const QStringList& args) {
                          {"overtime", false, false},
                          {"shootouts", false, false},
                          {"points-adjustment", true, true}});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kUsage));
-        return kExitOk;
-    }
-    if (!a.Ok())
-        return UsageError("new", a.Error(), kUsage);
-    if (a.Positional().size() != 1)
-        return UsageError("new", QStringLiteral("expected one FILE"), kUsage);
+    if (const auto done = OpenCommand(a, "new", kUsage, 1, "expected one FILE"))
+        return *done;
     if (!a.Has("sport"))
         return UsageError("new", QStringLiteral("--sport is required"), kUsage);
     const int sport = kv::SportFromName(a.Value("sport"));

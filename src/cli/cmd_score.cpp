@@ -1,4 +1,5 @@
 #include "args.h"
+#include "cli_common.h"
 #include "commands.h"
 
 #include "model/match.h"
@@ -49,15 +50,8 @@ int CmdScore(const QStringList& args) {
     const TArgs a(args, {{"visitor-first", false, false},
                          {"overtime", false, false},
                          {"shootouts", false, false}});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kUsage));
-        return kExitOk;
-    }
-    if (!a.Ok() || a.Positional().size() != 2) {
-        Err(a.Ok() ? QStringLiteral("kvtool score: expected SPORT and TEXT") : QStringLiteral("kvtool score: ") + a.Error());
-        Err(QString::fromUtf8(kUsage));
-        return kExitUsage;
-    }
+    if (const auto done = OpenCommand(a, "score", kUsage, 2, "expected SPORT and TEXT"))
+        return *done;
     const int sport = kv::SportFromName(a.Positional().at(0));
     if (sport < 0) {
         Err(QStringLiteral("kvtool score: unknown sport '%1'").arg(a.Positional().at(0)));

@@ -35,14 +35,8 @@ QString CsvField(const QString& s) {
 
 int CmdStandings(const QStringList& args) {
     const TArgs a(args, {{"table", true, false}, {"scope", true, false}, {"columns", true, false}, {"format", true, false}});
-    if (a.Help()) {
-        Out(QString::fromUtf8(kUsage));
-        return kExitOk;
-    }
-    if (!a.Ok())
-        return UsageError("standings", a.Error(), kUsage);
-    if (a.Positional().size() != 1)
-        return UsageError("standings", QStringLiteral("expected one FILE"), kUsage);
+    if (const auto done = OpenCommand(a, "standings", kUsage, 1, "expected one FILE"))
+        return *done;
     const int scope = ScopeFromName(a.Value("scope", QStringLiteral("overall")));
     if (!scope)
         return UsageError("standings", QStringLiteral("unknown scope '%1'").arg(a.Value("scope")), kUsage);

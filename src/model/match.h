@@ -103,7 +103,6 @@ public:
     bool HasNumber() const { return Number > 0; }
     bool HasStadium() const { return StadiumId != -1; }
     bool HasAttendance() const { return Attendance >= 0; }
-    int AttendanceOrZero() const { return HasAttendance() ? Attendance : 0; }
     bool HasMatchday() const { return Matchday > 0; }
     bool IsForfeited() const { return TechnicalLoss != 0; }
     int RefereeCount() const { return static_cast<int>(RefereeIds.size()); }

@@ -20,7 +20,7 @@ TTablePainter::TTablePainter(const TTournament& t, const TGroup& g, QPainter& pa
     : t_(t), g_(g), p_(painter), background_(ToQColor(background)), layout_(ComputeLayout(t, g)),
       bold_(g.Style.BoldBorders) {}
 
-const TTablePainter::TFontEntry& TTablePainter::Font(const TFontData& font) {
+TTablePainter::TFontEntry& TTablePainter::Font(const TFontData& font) {
     for (const auto& e : fonts_)
         if (e->Data == font)
             return *e;
@@ -116,8 +116,8 @@ void TTablePainter::Line(int x1, int y1, int x2, int y2, int width) {
     }
 }
 
-TTablePainter::TLaidText& TTablePainter::Laid(const TFontEntry& font, const QString& text) {
-    auto& texts = const_cast<TFontEntry&>(font).Texts;
+TTablePainter::TLaidText& TTablePainter::Laid(TFontEntry& font, const QString& text) {
+    auto& texts = font.Texts;
     auto it = texts.find(text);
     if (it == texts.end()) {
         TLaidText laid;
@@ -131,10 +131,19 @@ TTablePainter::TLaidText& TTablePainter::Laid(const TFontEntry& font, const QStr
 }
 
 void TTablePainter::Text(int x, int top, const QString& text, const TFontData& font) {
-    const TFontEntry& f = Font(font);
+    TFontEntry& f = Font(font);
     p_.setFont(f.Font);
     p_.setPen(ToQColor(font.Color));
     p_.drawStaticText(x, top, Laid(f, text).Laid);
+}
+
+bool TTablePainter::RowText(int index, TFontData& font, int& top) {
+    if (!Reaches(RowTop(index), RowTop(index + 1)))
+        return false;
+    font = RowFont(g_, *g_.Teams()[static_cast<size_t>(index)], index + 1);
+    const int height = Metrics(font).height();
+    top = RowTop(index) + VerticalOffset(layout_.TeamRowHeight, height);
+    return TextShown(top, height);
 }
 
 void TTablePainter::FillSection(int x, int width) {
@@ -191,14 +200,12 @@ int TTablePainter::DrawNameBlock() {
     FillRows(0, width);
     const auto& teams = g_.Teams();
     for (size_t i = 0; i < teams.size(); ++i) {
-        if (!Reaches(RowTop(static_cast<int>(i)), RowTop(static_cast<int>(i) + 1)))
+        TFontData font;
+        int top = 0;
+        if (!RowText(static_cast<int>(i), font, top))
             continue;
         const int place = static_cast<int>(i) + 1;
-        const TFontData font = RowFont(g_, *teams[i], place);
         const QFontMetrics& fm = Metrics(font);
-        const int top = RowTop(static_cast<int>(i)) + VerticalOffset(l.TeamRowHeight, fm.height());
-        if (!TextShown(top, fm.height()))
-            continue;
         const QString number = QString::number(place);
         Text(HorizontalOffset(l.PlaceWidth, Advance(font, number)), top, number, font);
         const int left = l.PlaceWidth + 6;
@@ -325,10 +332,12 @@ int TTablePainter::DrawResultsGrid(int x) {
     FillSection(x, width);
     const TFontData& header = g_.Style.EffectiveHeaderFont();
     const QFontMetrics hm = Metrics(header);
-    for (int i = 1; i <= l.Teams && HeaderShown(); ++i) {
-        const QString number = QString::number(i);
-        Text(x + (i - 1) * l.ScoreWidth + HorizontalOffset(l.ScoreWidth, Advance(header, number)),
-             VerticalOffset(l.HeaderHeight, hm.height()), number, header);
+    if (HeaderShown()) {
+        for (int i = 1; i <= l.Teams; ++i) {
+            const QString number = QString::number(i);
+            Text(x + (i - 1) * l.ScoreWidth + HorizontalOffset(l.ScoreWidth, Advance(header, number)),
+                 VerticalOffset(l.HeaderHeight, hm.height()), number, header);
+        }
     }
     FillRows(x, width);
     const int thick = 1 + (bold_ ? 1 : 0);
@@ -365,7 +374,8 @@ int TTablePainter::DrawResultsGrid(int x) {
     return width;
 }
 
-int TTablePainter::DrawStandingsSection(int x, int scope) {
+int TTablePainter::DrawStandingsSection(int x, const TStandingsSection& section) {
+    const int scope = section.Scope;
     const TTableLayout& l = layout_;
     const int width = l.StandingsWidth + 1;
     FillSection(x, width);
@@ -374,10 +384,7 @@ int TTablePainter::DrawStandingsSection(int x, int scope) {
     const int captionTop = l.HeaderHeight - l.RowHeight;
     const int offset = VerticalOffset(l.RowHeight, hm.height());
     if (l.TwoHeaderRows && HeaderShown()) {
-        const QString word = scope == ScopeHome   ? LangText(5001, "Home")
-                             : scope == ScopeAway ? LangText(5002, "Away")
-                                                  : LangText(5003, "Overall");
-        Text(x + HorizontalOffset(width, hm.horizontalAdvance(word)), offset, word, header);
+        Text(x + HorizontalOffset(width, hm.horizontalAdvance(section.Word)), offset, section.Word, header);
     }
     const bool sortedHere = t_.SortState.Column >= 0 && t_.SortState.Venue == scope;
     int c = 0;
@@ -409,13 +416,9 @@ int TTablePainter::DrawStandingsSection(int x, int scope) {
     if (HasResults(g_)) {
         const auto& teams = g_.Teams();
         for (size_t r = 0; r < teams.size(); ++r) {
-            if (!Reaches(RowTop(static_cast<int>(r)), RowTop(static_cast<int>(r) + 1)))
-                continue;
-            const int place = static_cast<int>(r) + 1;
-            const TFontData font = RowFont(g_, *teams[r], place);
-            const QFontMetrics& fm = Metrics(font);
-            const int top = RowTop(static_cast<int>(r)) + VerticalOffset(l.TeamRowHeight, fm.height());
-            if (!TextShown(top, fm.height()))
+            TFontData font;
+            int top = 0;
+            if (!RowText(static_cast<int>(r), font, top))
                 continue;
             int left = x;
             for (size_t i = 0; i < t_.Columns.size(); ++i) {
@@ -457,7 +460,7 @@ void TTablePainter::DrawRows(int top, int bottom) {
     if (t_.View.Results)
         x += DrawResultsGrid(x) - 1;
     for (const TStandingsSection& section : ShownSections(t_.View))
-        x += DrawStandingsSection(x, section.Scope) - 1;
+        x += DrawStandingsSection(x, section) - 1;
     FlushVerticals();
     p_.restore();
 }

@@ -25,7 +25,6 @@ public:
     // that colour need not be filled again.
     void SetBackgroundPainted(bool painted);
 
-    const TTableLayout& Layout() const { return layout_; }
     void Draw();
     // Only the pixel rows top..bottom - 1 (the painter is clipped to them). A large bitmap is
     // drawn band by band so that each band is filled, drawn and lined while it is in the cache.
@@ -34,7 +33,7 @@ public:
     // Each section returns its width; the next one starts at x + width - 1.
     int DrawNameBlock();
     int DrawResultsGrid(int x);
-    int DrawStandingsSection(int x, int scope);
+    int DrawStandingsSection(int x, const TStandingsSection& section);
     void DrawLegDividers(int x, int width);
 
 private:
@@ -54,9 +53,9 @@ private:
         // Texts laid out once: a table repeats the same few numbers in every row.
         QHash<QString, TLaidText> Texts;
     };
-    TLaidText& Laid(const TFontEntry& font, const QString& text);
+    TLaidText& Laid(TFontEntry& font, const QString& text);
     int Advance(const TFontData& font, const QString& text) { return Laid(Font(font), text).Width; }
-    const TFontEntry& Font(const TFontData& font);
+    TFontEntry& Font(const TFontData& font);
     const QFontMetrics& Metrics(const TFontData& font) { return Font(font).Metrics; }
     int RowTop(int index) const { return layout_.HeaderHeight + index * layout_.TeamRowHeight; }
     // Whether the pixel rows top..bottom - 1 meet the rows being drawn.
@@ -66,6 +65,8 @@ private:
     bool TextShown(int top, int height) const { return RowsShown(top - height / 2 - 1, top + height + height / 2 + 1); }
     bool TeamRowShown(int index) const { return RowsShown(RowTop(index), RowTop(index + 1) + 1); }
     bool HeaderShown() const { return Reaches(0, layout_.HeaderHeight + 2); }
+    // The font and the text top of a team row, when its texts reach the rows being drawn.
+    bool RowText(int index, TFontData& font, int& top);
 
     const TTournament& t_;
     const TGroup& g_;

@@ -63,6 +63,7 @@ TAddFixturesResult AddFixtures(TTournament& t, const std::vector<TFixtureRow>& r
         result.Message = LangText(2032, "Highlighted fixtures contain no information");
         return result;
     }
+    const TScoreSyntax syntax = TScoreSyntax::Current(); // read once for all rows
     for (size_t i = 0; i < rows.size(); ++i) {
         const TFixtureRow& r = rows[i];
         const auto fail = [&](const QString& message) {
@@ -91,7 +92,7 @@ TAddFixturesResult AddFixtures(TTournament& t, const std::vector<TFixtureRow>& r
         }
         const QString score = r.Score.trimmed();
         if (!score.isEmpty()) {
-            const TCheckResult check = ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts);
+            const TCheckResult check = ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts, syntax);
             if (!check.Ok)
                 return fail(check.Message);
         }
@@ -106,7 +107,7 @@ TAddFixturesResult AddFixtures(TTournament& t, const std::vector<TFixtureRow>& r
         match->HasTime = r.HasTime;
         match->Time = r.HasTime ? r.Time : 0;
         if (!score.isEmpty()) {
-            const TSetScoreResult stored = match->SetScoreText(score, !options.HostFirst);
+            const TSetScoreResult stored = match->SetScoreText(score, !options.HostFirst, syntax);
             if (!stored.Ok)
                 return fail(stored.Message);
         }
