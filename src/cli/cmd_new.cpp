@@ -108,14 +108,10 @@ int CmdNew(const QStringList& args) {
         spec.ConferenceLegs = spec.InterConferenceLegs = spec.GroupLegs;
     } else {
         spec.RankLeadersUp = false;
-        if (spec.ConferenceLegs > spec.GroupLegs || spec.InterConferenceLegs > spec.GroupLegs) {
-            Err(kv::LangText(7567, "Number of legs outside a division cannot exceed number of legs inside a division"));
-            return kExitInput;
-        }
-        if (spec.InterConferenceLegs > spec.ConferenceLegs) {
-            Err(kv::LangText(7568, "Number of legs outside a conference cannot exceed number of legs inside a conference"));
-            return kExitInput;
-        }
+    }
+    if (const kv::TStructureCheck legs = kv::CheckNewLegs(spec); !legs.Ok) {
+        Err(legs.Message);
+        return kExitInput;
     }
 
     const auto offered = kv::OfferedCriteria(sport);

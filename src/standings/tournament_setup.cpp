@@ -161,6 +161,16 @@ void ChangeSport(TTournament& t, int sport) {
     RecomputeAll(t);
 }
 
+TStructureCheck CheckNewLegs(const TNewTournament& spec) {
+    if (spec.Conferences.empty())
+        return {};
+    if (spec.ConferenceLegs > spec.GroupLegs || spec.InterConferenceLegs > spec.GroupLegs)
+        return {false, LangText(7567, "Number of legs outside a division cannot exceed number of legs inside a division")};
+    if (spec.InterConferenceLegs > spec.ConferenceLegs)
+        return {false, LangText(7568, "Number of legs outside a conference cannot exceed number of legs inside a conference")};
+    return {};
+}
+
 TStructureCheck CheckNewStructure(const TNewTournament& spec) {
     const bool conferences = !spec.Conferences.empty();
     std::vector<const TNewGroup*> groups;

@@ -66,6 +66,11 @@ inline constexpr int kMaxTeams = 70;
 // The structure checks of the wizard: groups present, conferences with divisions, at least
 // two teams per group, at most 70 teams, unique team names.
 TStructureCheck CheckNewStructure(const TNewTournament& spec);
+
+// The legs rule of the wizard for a conferences tournament: legs between divisions and
+// between conferences may not exceed the legs inside a division, nor legs between conferences
+// the legs inside a conference. A group tournament always passes.
+TStructureCheck CheckNewLegs(const TNewTournament& spec);
 std::unique_ptr<TTournament> CreateTournament(const TNewTournament& spec);
 
 } // namespace kv
