@@ -13,8 +13,9 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > $(BUILD).configure.log 2>&1 \
-		|| (cat $(BUILD).configure.log; exit 1)
+	@mkdir -p $(BUILD)
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) > $(BUILD)/configure.log 2>&1 \
+		|| (cat $(BUILD)/configure.log; exit 1)
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -45,4 +46,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD) build-asan build-fuzz $(BUILD).configure.log
+	@rm -rf $(BUILD) build-asan build-fuzz

@@ -128,18 +128,25 @@ BENCHMARK(BM_RenderLargestTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderLegs)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration, in milliseconds, for the goals.
-class TGoalReporter : public benchmark::ConsoleReporter {
+// Passes every report on to the reporter that the library's own flags chose (console, JSON,
+// CSV) and keeps each benchmark's time per iteration, in milliseconds, for the goals.
+class TGoalReporter : public benchmark::BenchmarkReporter {
 public:
+    explicit TGoalReporter(benchmark::BenchmarkReporter* display) : display_(display) {}
+
+    bool ReportContext(const Context& context) override { return display_->ReportContext(context); }
     void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
+        display_->ReportRuns(runs);
         for (const Run& r : runs)
             if (r.iterations > 0 && !r.error_occurred)
                 Times[r.benchmark_name()] = r.GetAdjustedRealTime() * MillisecondsPer(r.time_unit);
     }
+    void Finalize() override { display_->Finalize(); }
+
     std::map<std::string, double> Times;
 
 private:
+    benchmark::BenchmarkReporter* display_; // the library's, kept for the whole run
     static double MillisecondsPer(benchmark::TimeUnit unit) {
         switch (unit) {
         case benchmark::kNanosecond:
@@ -172,7 +179,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);
-    TGoalReporter reporter;
+    TGoalReporter reporter(benchmark::CreateDefaultDisplayReporter());
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -194,17 +201,17 @@ int main(int argc, char** argv) {
         {"render the 70-team table (ms)", time("BM_RenderLargestTable"), 40},
     };
     int failed = 0;
-    std::printf("\nGoals\n");
+    std::fprintf(stderr, "\nGoals\n");
     for (const TGoal& g : goals) {
         if (g.Value < 0)
             continue; // not run (filtered out)
         const bool ok = g.Value < g.Limit;
         failed += ok ? 0 : 1;
-        std::printf("  %-38s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit, ok ? "met" : "MISSED");
+        std::fprintf(stderr, "  %-38s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit, ok ? "met" : "MISSED");
     }
     const double one = time("BM_RecomputeLegs/1");
     const double eight = time("BM_RecomputeLegs/8");
     if (one > 0 && eight > 0)
-        std::printf("  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n", "growth of recompute with legs", eight / one);
+        std::fprintf(stderr, "  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n", "growth of recompute with legs", eight / one);
     return failed ? 1 : 0;
 }

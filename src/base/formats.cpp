@@ -4,15 +4,67 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace kv {
+
+namespace {
+
+// The value with exactly `decimals` decimals, as a person rounds what the number shows: taken
+// to 15 significant digits first (so 1.15, stored as 1.14999..., is 1.15), then rounded half
+// away from zero.
+QString RoundedFixed(double value, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value)); // d.dddddddddddddde+XX
+    std::string digits;
+    digits += buf[0];
+    digits.append(buf + 2, 14);
+    const char* e = std::strchr(buf, 'e');
+    int intDigits = (e ? std::atoi(e + 1) : 0) + 1; // value = 0.digits x 10^intDigits
+    const int keep = intDigits + decimals;
+    if (keep < 0) {
+        digits.clear();
+    } else if (keep < static_cast<int>(digits.size())) {
+        const bool up = digits[static_cast<size_t>(keep)] >= '5';
+        digits.resize(static_cast<size_t>(keep));
+        if (up) {
+            int i = keep - 1;
+            for (; i >= 0 && digits[static_cast<size_t>(i)] == '9'; --i)
+                digits[static_cast<size_t>(i)] = '0';
+            if (i >= 0) {
+                ++digits[static_cast<size_t>(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++intDigits;
+            }
+        }
+    }
+    std::string whole;
+    std::string fraction;
+    if (intDigits <= 0) {
+        whole = "0";
+        fraction = std::string(static_cast<size_t>(-intDigits), '0') + digits;
+    } else {
+        if (static_cast<int>(digits.size()) < intDigits)
+            digits.resize(static_cast<size_t>(intDigits), '0');
+        whole = digits.substr(0, static_cast<size_t>(intDigits));
+        fraction = digits.substr(static_cast<size_t>(intDigits));
+    }
+    fraction.resize(static_cast<size_t>(decimals), '0');
+    std::string text = value < 0 ? "-" + whole : whole;
+    if (decimals > 0)
+        text += '.' + fraction;
+    return QString::fromLatin1(text.c_str());
+}
+
+} // namespace
 
 QString FormatNumber(double value, int minDecimals, int maxDecimals) {
     if (!std::isfinite(value))
         value = 0;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", maxDecimals, value);
-    QString text = QString::fromLatin1(buf);
+    QString text = RoundedFixed(value, maxDecimals);
     const qsizetype dot = text.indexOf(QLatin1Char('.'));
     if (dot >= 0) {
         qsizetype keep = text.size();

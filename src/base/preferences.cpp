@@ -1,5 +1,6 @@
 #include "base/preferences.h"
 
+#include "base/programfolder.h"
 #include "base/settings.h"
 
 namespace kv {
@@ -112,10 +113,23 @@ const TPrefDef* Find(const QString& subKey, const QString& name) {
     return nullptr;
 }
 
+// The folders last used for stadium and referee lists start at the program folder, which is
+// known only at run time (and follows KELVORANDINE_HOME), so the table cannot hold it.
+bool StartsAtProgramFolder(const TPrefDef& d) {
+    return d.SubKey[0] == '\0' &&
+           (qstrcmp(d.Name, "StadiumsPath") == 0 || qstrcmp(d.Name, "RefereesPath") == 0);
+}
+
+QVariant DefaultValue(const TPrefDef* d) {
+    if (!d)
+        return QVariant();
+    return StartsAtProgramFolder(*d) ? QVariant(ProgramFolder()) : d->Default;
+}
+
 QVariant DefaultOf(const char* subKey, const char* name) {
     const TPrefDef* d = Find(QLatin1String(subKey), QLatin1String(name));
     Q_ASSERT_X(d, "PreferenceDefault", name);
-    return d ? d->Default : QVariant();
+    return DefaultValue(d);
 }
 
 } // namespace
@@ -126,8 +140,7 @@ const std::vector<TPrefDef>& PreferenceTable() {
 }
 
 QVariant PreferenceDefault(const QString& subKey, const QString& name) {
-    const TPrefDef* d = Find(subKey, name);
-    return d ? d->Default : QVariant();
+    return DefaultValue(Find(subKey, name));
 }
 
 QString PrefString(const char* subKey, const char* name) {

@@ -44,7 +44,13 @@ QStringList Problems(const kv::TTournament& t) {
     if (t.HasConferences() && (t.ConferenceLegs > t.GroupLegs || t.InterConferenceLegs > t.ConferenceLegs))
         problems << QStringLiteral("legs between divisions or conferences exceed the legs inside them");
     for (const kv::TMatch* m : t.JointTable().Matches()) {
-        if (m->Leg < 1 || m->Leg > t.LegsOfPair(m->HomeTeamId, m->VisitorTeamId))
+        const kv::TGroup* home = t.GroupOfTeam(m->HomeTeamId);
+        const kv::TGroup* visitor = t.GroupOfTeam(m->VisitorTeamId);
+        if (!t.HasConferences() && home && visitor && home != visitor)
+            problems << QStringLiteral("match %1 is between teams of different groups ('%2' and '%3')")
+                            .arg(m->Id)
+                            .arg(home->Name, visitor->Name);
+        else if (m->Leg < 1 || m->Leg > t.LegsOfPair(m->HomeTeamId, m->VisitorTeamId))
             problems << QStringLiteral("match %1 is in leg %2, beyond the legs of its pair").arg(m->Id).arg(m->Leg);
         if (m->HasStadium() && !t.StadiumById(m->StadiumId))
             problems << QStringLiteral("match %1 names a missing stadium %2").arg(m->Id).arg(m->StadiumId);

@@ -21,7 +21,7 @@ const char* const kUsage =
     "usage: kvtool new FILE.kvd --name NAME --sport SPORT [--legs N]\n"
     "                 [--conference-legs N --inter-legs N]\n"
     "                 [--conference NAME] --group \"GROUP NAME=Team A;Team B;...\" ...\n"
-    "                 [--criteria 19,17,45] [--no-points] [--overtime] [--shootouts]\n"
+    "                 [--criteria 19,17,45] [--points | --no-points] [--overtime] [--shootouts]\n"
     "                 [--points-adjustment \"TEAM=N\"] ...\n"
     "\n"
     "Builds a tournament as the new-tournament wizard does (the sport's default points and\n"
@@ -30,7 +30,8 @@ const char* const kUsage =
     "                       the groups are that conference's divisions.\n"
     "  --criteria           tie-break criteria after the main one: column ids the sport offers,\n"
     "                       ID:3 for the away scope (e.g. 17:3)\n"
-    "  --no-points          rank by percentage instead of points\n"
+    "  --points, --no-points  rank by points, or by percentage; without either, as the sport\n"
+    "                       does (percentage for chess, US football and baseball)\n"
     "  --points-adjustment  points added to a team before any match (-9 deducts nine)\n"
     "Legs are 1 to 8 (16 for baseball). An existing FILE is never overwritten.";
 
@@ -51,6 +52,7 @@ int CmdNew(const QStringList& args) {
                          {"conference", true, true},
                          {"group", true, true},
                          {"criteria", true, false},
+                         {"points", false, false},
                          {"no-points", false, false},
                          {"overtime", false, false},
                          {"shootouts", false, false},
@@ -79,7 +81,10 @@ int CmdNew(const QStringList& args) {
         !legsOption("inter-legs", spec.ConferenceLegs, spec.InterConferenceLegs))
         return UsageError("new", QStringLiteral("legs must be whole numbers from 1 to %1").arg(maxLegs), kUsage);
     spec.Rules = kv::TPointsRules::ForSport(sport);
-    spec.Rules.CalculatePoints = !a.Has("no-points");
+    if (a.Has("points") && a.Has("no-points"))
+        return UsageError("new", QStringLiteral("--points and --no-points exclude each other"), kUsage);
+    if (a.Has("points") || a.Has("no-points"))
+        spec.Rules.CalculatePoints = a.Has("points"); // else the sport's own choice
     if (a.Has("overtime"))
         spec.Rules.Overtime = true;
     spec.ShootOuts = a.Has("shootouts");
@@ -105,7 +110,7 @@ int CmdNew(const QStringList& args) {
     if (!spec.Conferences.empty() && !spec.Groups.empty())
         return UsageError("new", QStringLiteral("with --conference every --group must follow a conference"), kUsage);
     if (spec.Conferences.empty()) {
-        spec.ConferenceLegs = spec.InterConferenceLegs = spec.GroupLegs;
+        spec.ConferenceLegs = spec.InterConferenceLegs = 0; // teams of different groups never meet
     } else {
         spec.RankLeadersUp = false;
     }

@@ -105,8 +105,8 @@ std::vector<TImportRow> RowsFromRecords(const TCsvRecords& records) {
 }
 
 QString CheckImportColumns(const std::vector<TImportRow>& rows, const std::vector<int>& kinds) {
-    const bool anyKind = std::any_of(kinds.begin(), kinds.end(), [](int k) { return k >= ImportNumber; });
-    if (rows.empty() || kinds.empty() || !anyKind)
+    // Columns none of which has a kind yet are there all the same: the home column is missing.
+    if (rows.empty() || kinds.empty())
         return LangText(11560, "No data to import");
     const auto has = [&](int kind) { return ColumnOf(kinds, kind) >= 0; };
     if (!has(ImportHome))

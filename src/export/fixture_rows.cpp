@@ -247,6 +247,32 @@ std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& 
     return out;
 }
 
+double FixtureCellValue(const TTournament& t, const TMatch& m, int column) {
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
+    switch (column) {
+    case FixNumber:
+        return m.HasNumber() ? m.Number : none;
+    case FixLeg:
+        return m.Leg;
+    case FixMatchday:
+        return m.HasMatchday() ? m.Matchday : none;
+    case FixDate:
+        return m.HasDate ? DayPart(m.Date) : none;
+    case FixGoalsFor:
+        return m.Played ? m.HomeScore : none;
+    case FixGoalsAgainst:
+        return m.Played ? m.VisitorScore : none;
+    case FixAttendance:
+        return m.HasAttendance() ? static_cast<double>(m.Attendance) : none;
+    case FixCapacity: {
+        const TStadium* stadium = m.HasStadium() ? t.StadiumById(m.StadiumId) : nullptr;
+        return stadium && stadium->Capacity >= 0 ? stadium->Capacity : none;
+    }
+    default:
+        return none;
+    }
+}
+
 TGridData FixtureGrid(const TTournament& t, const TFixtureFilter& filter) {
     const TFixtureFormat format = TFixtureFormat::Current();
     std::vector<TMatch*> matches = FixtureMatches(t, filter);
@@ -263,12 +289,19 @@ TGridData FixtureGrid(const TTournament& t, const TFixtureFilter& filter) {
         grid.Captions << FixtureColumnCaption(c, t.HasConferences());
         grid.Alignments << FixtureColumnAlignment(c);
         grid.ColumnIds << c;
+        grid.DateColumns << (c == FixDate);
     }
+    grid.Rows.reserve(static_cast<qsizetype>(matches.size()));
+    grid.Values.reserve(static_cast<qsizetype>(matches.size()));
     for (const TMatch* m : matches) {
         QStringList row;
-        for (const int c : columns)
+        QList<double> values;
+        for (const int c : columns) {
             row << FixtureCellText(t, *m, c, format, homeLeft);
+            values << FixtureCellValue(t, *m, c);
+        }
         grid.Rows << row;
+        grid.Values << values;
     }
     return grid;
 }

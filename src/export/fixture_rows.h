@@ -61,6 +61,9 @@ struct TFixtureFilter {
 QString FixtureCellText(const TTournament& t, const TMatch& m, int column, const TFixtureFormat& format,
                         bool homeLeftOfVisitor);
 
+// The number a cell shows (a date as its day count), NaN for text and empty cells.
+double FixtureCellValue(const TTournament& t, const TMatch& m, int column);
+
 // The listed matches: ordered by date, time and number, filtered, then sorted by the list's
 // sort column when one is set.
 std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& filter = {});

@@ -42,6 +42,19 @@ QString Td(const QString& attrs, const QString& text) {
     return QStringLiteral("<td%1>%2</td>").arg(attrs, text);
 }
 
+// A font name as it may stand in a style sheet: letters, digits, blanks, hyphens, underscores
+// and dots. Whatever else a file names (braces, angle brackets, quotes, semicolons) could end
+// the rule or the style block, so it is left out.
+QString CssFontFamily(const QString& name) {
+    QString family;
+    family.reserve(name.size());
+    for (const QChar ch : name)
+        if (ch.isLetterOrNumber() || ch == QLatin1Char(' ') || ch == QLatin1Char('-') ||
+            ch == QLatin1Char('_') || ch == QLatin1Char('.'))
+            family += ch;
+    return family.trimmed();
+}
+
 } // namespace
 
 QString HtmlCharset(const QString& encodingLabel) {
@@ -77,7 +90,7 @@ QString CssRule(const QString& selector, bool withBackground, bool withFont, TCs
         rule += QStringLiteral(" background-color:%1;").arg(HtmlColor(background));
     if (withFont) {
         rule += QStringLiteral(" font-family: %1; font-size: %2pt; color:%3;")
-                    .arg(font.Name)
+                    .arg(CssFontFamily(font.Name))
                     .arg(font.Size)
                     .arg(HtmlColor(font.Color));
         if (font.Bold)
@@ -157,7 +170,7 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
             lines << QStringLiteral("<tr>");
             if (k == 1) {
                 lines << Td(rsT + cls, QString::number(p));
-                lines << Td(rsT + cls, QStringLiteral("<div align=\"left\">%1</div>").arg(HtmlEscape(team.Name)));
+                lines << Td(rsT + cls, QStringLiteral("<div align=\"left\">%1</div>").arg(HtmlEscape(TeamDisplayName(t, g, team, p))));
             }
             if (v.Results) {
                 for (const TTeam* other : teams) {
@@ -261,15 +274,23 @@ TIoResult WriteTablesHtml(const TTournament& t, const QString& fileName, const Q
 
 QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle, const QString& title,
                  const QString& charset) {
+    return GridHtml(grid, tableAttr, withStyle, QStringList{title}, charset);
+}
+
+QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle, const QStringList& titleLines,
+                 const QString& charset) {
+    QStringList escaped;
+    for (const QString& part : titleLines)
+        escaped << HtmlEscape(part);
     QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
-                      QStringLiteral("<title>%1</title>").arg(HtmlEscape(title))};
+                      QStringLiteral("<title>%1</title>").arg(escaped.join(QStringLiteral(" - ")))};
     if (!charset.isEmpty())
         lines << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">").arg(HtmlEscape(charset));
     if (withStyle)
         lines << QStringLiteral("<style type=\"text/css\">") << QStringLiteral(".clsTitle { text-align:center; font-weight:bold }")
               << QStringLiteral("</style>");
     lines << QStringLiteral("</head>") << QStringLiteral("<body>");
-    lines << QStringLiteral("<p class=\"clsTitle\">%1</p>").arg(HtmlEscape(title));
+    lines << QStringLiteral("<p class=\"clsTitle\">%1</p>").arg(escaped.join(QStringLiteral("<br>")));
     lines << QStringLiteral("<table %1>").arg(tableAttr);
     const auto align = [&](int column) {
         const TCellAlign a = column < grid.Alignments.size() ? grid.Alignments.at(column) : TCellAlign::Left;
@@ -294,7 +315,12 @@ QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle
 
 TIoResult WriteGridHtml(const TGridData& grid, const QString& fileName, const QString& tableAttr,
                         bool withStyle, const QString& title, const QString& charset) {
-    return WriteFileAtomic(fileName, EncodeHtml(GridHtml(grid, tableAttr, withStyle, title, charset), charset));
+    return WriteGridHtml(grid, fileName, tableAttr, withStyle, QStringList{title}, charset);
+}
+
+TIoResult WriteGridHtml(const TGridData& grid, const QString& fileName, const QString& tableAttr,
+                        bool withStyle, const QStringList& titleLines, const QString& charset) {
+    return WriteFileAtomic(fileName, EncodeHtml(GridHtml(grid, tableAttr, withStyle, titleLines, charset), charset));
 }
 
 } // namespace kv

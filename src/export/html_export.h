@@ -43,6 +43,12 @@ QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle
                  const QString& charset);
 TIoResult WriteGridHtml(const TGridData& grid, const QString& fileName, const QString& tableAttr,
                         bool withStyle, const QString& title, const QString& charset);
+// A title of several lines (the tournament and a team): each line is escaped on its own and
+// the lines are joined by a line break in the page, by " - " in the window title.
+QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle,
+                 const QStringList& titleLines, const QString& charset);
+TIoResult WriteGridHtml(const TGridData& grid, const QString& fileName, const QString& tableAttr,
+                        bool withStyle, const QStringList& titleLines, const QString& charset);
 
 // The document's bytes: UTF-8 for a UTF-8 charset, otherwise plain ASCII with every other
 // character as a numeric entity, so the text reads right whatever the charset says.

@@ -15,8 +15,12 @@
 
 #include <gif_lib.h>
 
+#include <QHash>
+
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace kv {
 
@@ -47,6 +51,62 @@ int GifWrite(GifFileType* gif, const GifByteType* data, int length) {
 }
 
 } // namespace
+
+QImage WithOwnPalette(const QImage& source, int maxColors) {
+    const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, qint64> counts;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            ++counts[px[x] | 0xFF000000u];
+    }
+    std::vector<std::pair<qint64, QRgb>> byCount;
+    byCount.reserve(static_cast<size_t>(counts.size()));
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        byCount.emplace_back(it.value(), it.key());
+    // Most frequent first; equal counts by colour, so the same picture gives the same file.
+    std::sort(byCount.begin(), byCount.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    if (static_cast<int>(byCount.size()) > maxColors)
+        byCount.resize(static_cast<size_t>(maxColors));
+    QList<QRgb> table;
+    QHash<QRgb, uchar> index;
+    for (const auto& [count, color] : byCount) {
+        index.insert(color, static_cast<uchar>(table.size()));
+        table << color;
+    }
+    const auto nearest = [&](QRgb c) {
+        int best = 0;
+        qint64 bestDistance = std::numeric_limits<qint64>::max();
+        for (int i = 0; i < table.size(); ++i) {
+            const QRgb p = table.at(i);
+            const qint64 dr = qRed(c) - qRed(p), dg = qGreen(c) - qGreen(p), db = qBlue(c) - qBlue(p);
+            const qint64 d = dr * dr + dg * dg + db * db;
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = i;
+            }
+        }
+        return static_cast<uchar>(best);
+    };
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(table.isEmpty() ? QList<QRgb>{qRgb(255, 255, 255)} : table);
+    indexed.setDotsPerMeterX(rgb.dotsPerMeterX());
+    indexed.setDotsPerMeterY(rgb.dotsPerMeterY());
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb c = px[x] | 0xFF000000u;
+            auto it = index.constFind(c);
+            if (it == index.constEnd())
+                it = index.insert(c, nearest(c)); // remembered for the next pixel of that colour
+            out[x] = it.value();
+        }
+    }
+    return indexed;
+}
 
 QString PictureExtension(TPictureFormat format) {
     switch (format) {
@@ -85,20 +145,29 @@ bool PictureFormatFromPath(const QString& path, TPictureFormat& format) {
     return true;
 }
 
-QByteArray BmpBytes(const QImage& source, int bits) {
+QByteArray BmpBytes(const QImage& source, int bits, QRgb background) {
     if (bits != 1 && bits != 4 && bits != 8 && bits != 15 && bits != 16 && bits != 24 && bits != 32)
         bits = 24;
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
     QImage indexed;
     QList<QRgb> palette;
     if (bits == 1) {
-        indexed = rgb.convertToFormat(QImage::Format_Indexed8, {qRgb(0, 0, 0), qRgb(255, 255, 255)}, Qt::ThresholdDither);
-        palette = indexed.colorTable();
+        // Black on white: the background alone stays white, so coloured scores stay readable.
+        indexed = QImage(rgb.size(), QImage::Format_Indexed8);
+        palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
+        indexed.setColorTable(palette);
+        const QRgb white = background | 0xFF000000u;
+        for (int y = 0; y < rgb.height(); ++y) {
+            const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+            uchar* out = indexed.scanLine(y);
+            for (int x = 0; x < rgb.width(); ++x)
+                out[x] = (px[x] | 0xFF000000u) == white ? 1 : 0;
+        }
     } else if (bits == 4) {
         indexed = rgb.convertToFormat(QImage::Format_Indexed8, SixteenColors(), Qt::ThresholdDither);
         palette = indexed.colorTable();
     } else if (bits == 8) {
-        indexed = rgb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        indexed = WithOwnPalette(rgb, 256);
         palette = indexed.colorTable();
     }
     const int w = rgb.width();
@@ -188,7 +257,7 @@ QByteArray BmpBytes(const QImage& source, int bits) {
 }
 
 QByteArray GifBytes(const QImage& source, QRgb transparent, QString& error) {
-    const QImage indexed = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage indexed = source.format() == QImage::Format_Indexed8 ? source : WithOwnPalette(source, 256);
     const QList<QRgb> table = indexed.colorTable();
     QByteArray out;
     int code = 0;
@@ -256,7 +325,11 @@ TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString&
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
         pdf.setResolution(dpi);
-        pdf.setPageSize(QPageSize(QSizeF(size.width() * 72.0 / dpi, size.height() * 72.0 / dpi), QPageSize::Point));
+        // A page of whole points that holds the whole picture: rounded down, it would cut off
+        // part of the bottom border.
+        const QSize points(static_cast<int>(std::ceil(size.width() * 72.0 / dpi)),
+                           static_cast<int>(std::ceil(size.height() * 72.0 / dpi)));
+        pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(g.Name);
         pdf.setCreator(QStringLiteral("Kelvorandine"));
@@ -266,9 +339,12 @@ TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString&
         break;
     }
     default: {
-        const QImage image = RenderGroupTable(t, g, background);
+        // Pictures of few colours are drawn with plain text, so the table's colours fit.
+        const bool fewColors = format == TPictureFormat::Gif || (format == TPictureFormat::Bmp && bmpBits <= 8);
+        QImage image;
+        RenderGroupTable(t, g, image, background, !fewColors);
         if (format == TPictureFormat::Bmp) {
-            bytes = BmpBytes(image, bmpBits);
+            bytes = BmpBytes(image, bmpBits, ToQColor(background).rgb());
         } else if (format == TPictureFormat::Gif) {
             QString error;
             bytes = GifBytes(image, ToQColor(background).rgb(), error);

@@ -16,10 +16,14 @@ QString PictureExtension(TPictureFormat format);
 // The format a file name's extension names; false when none.
 bool PictureFormatFromPath(const QString& path, TPictureFormat& format);
 
-// A bitmap file of the image at the given colour depth.
-QByteArray BmpBytes(const QImage& image, int bitsPerPixel);
-// A GIF with up to 256 colours; pixels of `transparent` become transparent.
+// A bitmap file of the image at the given colour depth. A monochrome bitmap keeps the
+// background white and turns every other colour black; 256 colours are the picture's own.
+QByteArray BmpBytes(const QImage& image, int bitsPerPixel, QRgb background = qRgb(255, 255, 255));
+// A GIF with up to 256 colours, the picture's own; pixels of `transparent` become transparent.
 QByteArray GifBytes(const QImage& image, QRgb transparent, QString& error);
+// The image with a palette of its own colours: exact when it has at most `maxColors`, else
+// the most frequent ones, every other pixel taking the nearest of them.
+QImage WithOwnPalette(const QImage& image, int maxColors = 256);
 
 // Draws the (prepared) table and writes it. `bmpBits` is used for BMP files only.
 TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString& path, TPictureFormat format,

@@ -10,7 +10,10 @@
 
 #include <xlsxwriter.h>
 
+#include <QLocale>
+
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace kv {
@@ -19,6 +22,24 @@ namespace {
 
 QString NoAccess(const QString& fileName) {
     return Fmt(QStringLiteral("Нет доступа к файлу \"%s\""), fileName);
+}
+
+// The locale's short date form in the spreadsheet's terms (months are "m", literal text is
+// quoted with double quotes), with the year in four digits.
+QByteArray SpreadsheetDateFormat() {
+    QString qt = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!qt.contains(QLatin1String("yyyy")))
+        qt.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    QString out;
+    for (const QChar ch : qt) {
+        if (ch == QLatin1Char('M'))
+            out += QLatin1Char('m');
+        else if (ch == QLatin1Char('\''))
+            out += QLatin1Char('"');
+        else
+            out += ch;
+    }
+    return out.toUtf8();
 }
 
 } // namespace
@@ -41,6 +62,9 @@ TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     lxw_format* text = workbook_add_format(book);
     format_set_num_format(text, "@");
+    lxw_format* date = workbook_add_format(book);
+    const QByteArray dateFormat = SpreadsheetDateFormat();
+    format_set_num_format(date, dateFormat.constData());
     std::vector<int> widths(static_cast<size_t>(grid.ColumnCount()), 0);
     for (int c = 0; c < grid.ColumnCount(); ++c) {
         const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
@@ -57,9 +81,15 @@ TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
             if (cell.isEmpty())
                 continue;
             const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
-            const QByteArray bytes = cell.toUtf8();
-            worksheet_write_string(sheet, static_cast<lxw_row_t>(r + 1), static_cast<lxw_col_t>(c), bytes.constData(),
-                                   score ? text : nullptr);
+            const auto row = static_cast<lxw_row_t>(r + 1);
+            const auto col = static_cast<lxw_col_t>(c);
+            // Numbers and dates go in as such, so the sheet sorts and sums them; the rest as text.
+            if (const double value = grid.Value(r, c); !score && std::isfinite(value)) {
+                worksheet_write_number(sheet, row, col, value, grid.IsDateColumn(c) ? date : nullptr);
+            } else {
+                const QByteArray bytes = cell.toUtf8();
+                worksheet_write_string(sheet, row, col, bytes.constData(), score ? text : nullptr);
+            }
             widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], static_cast<int>(cell.size()));
         }
         if (progress)

@@ -51,7 +51,7 @@ QString TGMatch::GetFullScoreText(bool hostFirst, bool withSuffix, const TScoreT
     QString text = Ordered(QString::number(HomeFinal()), QString::number(VisitorFinal()),
                            hostFirst, t.Separator);
     if (withSuffix)
-        text += SuffixText(t);
+        text += FullSuffixText(t);
     if (PeriodCount() > 0)
         text += QStringLiteral(" (") + PeriodListText(hostFirst, t.Separator) + QLatin1Char(')');
     return text;

@@ -116,6 +116,8 @@ protected:
     // How the class writes one score value and its decision suffix.
     virtual QString ScoreValueText(double value) const;
     virtual QString SuffixText(const TScoreTexts& t) const;
+    // The suffix of the full score form; the short one unless a sport words it otherwise.
+    virtual QString FullSuffixText(const TScoreTexts& t) const { return SuffixText(t); }
     QString ForfeitText(bool hostFirst, const QString& sep) const;
     QString Ordered(const QString& home, const QString& visitor, bool hostFirst,
                     const QString& sep) const;

@@ -63,7 +63,9 @@ TSetScoreResult TBasketballMatch::SetScoreText(const QString& text, bool visitor
     return StoreParsed(TScoreKind::Basketball, text, visitorFirst, syntax);
 }
 
-QString TBasketballMatch::SuffixText(const TScoreTexts& t) const {
+// Only the full form has basketball's own overtime word and the literal shoot-out mark; the
+// short form is worded as in the rest of the family.
+QString TBasketballMatch::FullSuffixText(const TScoreTexts& t) const {
     if (DecidedIn == 1)
         return QLatin1Char(' ') + t.BasketballOvertimeAbbrev;
     if (DecidedIn == 2)

@@ -36,7 +36,7 @@ public:
                                  const TScoreSyntax& syntax) override;
 
 protected:
-    QString SuffixText(const TScoreTexts& t) const override;
+    QString FullSuffixText(const TScoreTexts& t) const override;
     QString PeriodListText(bool hostFirst, const QString& sep) const override;
 };
 

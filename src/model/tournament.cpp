@@ -177,6 +177,10 @@ int TTournament::LegsOfPair(int teamA, int teamB) const {
         return 0;
     if (a == b)
         return GroupLegs;
+    // Teams of different groups never meet in a group tournament, whatever an older file
+    // stores for the legs between conferences.
+    if (!HasConferences())
+        return 0;
     if (a->ConferenceId != -1 && a->ConferenceId == b->ConferenceId && ConferenceById(a->ConferenceId))
         return ConferenceLegs;
     return InterConferenceLegs;

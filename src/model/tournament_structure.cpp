@@ -213,8 +213,8 @@ void TTournament::ChangeLegs(int groupLegs, int conferenceLegs, int interConfere
     for (TGroup* table : AllTables())
         table->Legs = groupLegs;
     GroupLegs = groupLegs;
-    ConferenceLegs = conferences ? conferenceLegs : groupLegs;
-    InterConferenceLegs = conferences ? interConferenceLegs : groupLegs;
+    ConferenceLegs = conferences ? conferenceLegs : 0;
+    InterConferenceLegs = conferences ? interConferenceLegs : 0;
 }
 
 void TTournament::ApplyStyleToAll(const TGroupStyle& style) {

@@ -1,5 +1,8 @@
 #include "render/paint_tools.h"
 
+#include <QFile>
+#include <QFontDatabase>
+
 #include <cmath>
 #include <mutex>
 
@@ -7,13 +10,45 @@ namespace kv {
 
 namespace {
 
+// Styles name Windows faces. Debian ships faces of the same metrics for the common ones:
+// Tahoma and MS Sans Serif with the Windows API fonts (fonts-wine, outside the font folders,
+// so they are loaded by hand), Arial, Times New Roman and Courier New as Liberation
+// (fonts-liberation2), Verdana as DejaVu Sans. A face that is missing falls back to the
+// nearest in width that is installed, so captions keep fitting their columns.
+constexpr const char* kWindowsFaceFiles[] = {
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/tahomabd.ttf",
+    "/usr/share/wine/fonts/ms_sans_serif.ttf",
+};
+
+struct TFaceSubstitute {
+    const char* Face;
+    const char* Substitutes[3];
+};
+
+constexpr TFaceSubstitute kFaceSubstitutes[] = {
+    {"Tahoma", {"Liberation Sans", "DejaVu Sans Condensed", "DejaVu Sans"}},
+    {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans Condensed", "DejaVu Sans"}},
+    {"Microsoft Sans Serif", {"Liberation Sans", "DejaVu Sans Condensed", "DejaVu Sans"}},
+    {"Arial", {"Liberation Sans", "DejaVu Sans Condensed", "DejaVu Sans"}},
+    {"Segoe UI", {"Liberation Sans", "DejaVu Sans Condensed", "DejaVu Sans"}},
+    {"Verdana", {"DejaVu Sans", "Liberation Sans", "DejaVu Sans Condensed"}},
+    {"Times New Roman", {"Liberation Serif", "DejaVu Serif", "DejaVu Serif Condensed"}},
+    {"Courier New", {"Liberation Mono", "DejaVu Sans Mono", "Courier"}},
+};
+
 void InstallSubstitutions() {
     static std::once_flag once;
     std::call_once(once, [] {
-        for (const char* name : {"Tahoma", "MS Sans Serif", "Arial", "Verdana", "Microsoft Sans Serif",
-                                 "Segoe UI", "Times New Roman", "Courier New"})
-            QFont::insertSubstitutions(QString::fromLatin1(name),
-                                       {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+        for (const char* file : kWindowsFaceFiles)
+            if (QFile::exists(QString::fromLatin1(file)))
+                QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        for (const TFaceSubstitute& s : kFaceSubstitutes) {
+            QStringList substitutes;
+            for (const char* name : s.Substitutes)
+                substitutes << QString::fromLatin1(name);
+            QFont::insertSubstitutions(QString::fromLatin1(s.Face), substitutes);
+        }
     });
 }
 

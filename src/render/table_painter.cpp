@@ -24,7 +24,9 @@ TTablePainter::TFontEntry& TTablePainter::Font(const TFontData& font) {
     for (const auto& e : fonts_)
         if (e->Data == font)
             return *e;
-    const QFont qfont = ToQFont(font);
+    QFont qfont = ToQFont(font);
+    if (!smoothText_)
+        qfont.setStyleStrategy(QFont::NoAntialias);
     fonts_.push_back(std::make_unique<TFontEntry>(TFontEntry{font, qfont, QFontMetrics(qfont, p_.device()), {}}));
     return *fonts_.back();
 }
@@ -164,22 +166,17 @@ void TTablePainter::FillRows(int x, int width) {
 }
 
 void TTablePainter::Frame(int x, int width) {
+    // The outline that a pen of this width covers on a bitmap around the rectangle from (x, 0)
+    // to (x + width - 1, height - 1), drawn as lines of whole pixels on every surface: a pen
+    // stroke on a vector surface would lie half outside the picture at the top and left.
     const int penWidth = 1 + (bold_ ? 1 : 0);
-    if (rasterBits_) {
-        // The outline of a pen of this width as a rectangle from (x, 0) to (x + width - 1,
-        // height - 1) covers, the lines inside it for the thicker pen.
-        const int right = x + width - 1;
-        const int bottom = layout_.TableHeight - 1;
-        const int inset = penWidth / 2;
-        Line(x - inset, -inset, right + inset, -inset, penWidth);
-        Line(x - inset, bottom - inset, right + inset, bottom - inset, penWidth);
-        Line(x - inset, -inset, x - inset, bottom + inset, penWidth);
-        Line(right - inset, -inset, right - inset, bottom + inset, penWidth);
-        return;
-    }
-    p_.setPen(QPen(ToQColor(g_.Style.BorderColor), penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p_.setBrush(Qt::NoBrush);
-    p_.drawRect(QRect(x, 0, width - 1, layout_.TableHeight - 1));
+    const int right = x + width - 1;
+    const int bottom = layout_.TableHeight - 1;
+    const int inset = penWidth / 2;
+    Line(x - inset, -inset, right + inset, -inset, penWidth);
+    Line(x - inset, bottom - inset, right + inset, bottom - inset, penWidth);
+    Line(x - inset, -inset, x - inset, bottom + inset, penWidth);
+    Line(right - inset, -inset, right - inset, bottom + inset, penWidth);
 }
 
 int TTablePainter::DrawNameBlock() {
@@ -454,7 +451,7 @@ void TTablePainter::DrawRows(int top, int bottom) {
     if (top > 0 || bottom < layout_.TableHeight)
         p_.setClipRect(QRect(0, top, std::max(1, layout_.PictureWidth), bottom - top));
     p_.setRenderHint(QPainter::Antialiasing, false);
-    p_.setRenderHint(QPainter::TextAntialiasing, true);
+    p_.setRenderHint(QPainter::TextAntialiasing, smoothText_);
     int x = 0;
     x += DrawNameBlock() - 1;
     if (t_.View.Results)
@@ -469,7 +466,7 @@ void DrawGroupTable(const TTournament& t, const TGroup& g, QPainter& painter, TC
     TTablePainter(t, g, painter, background).Draw();
 }
 
-void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background) {
+void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background, bool smoothText) {
     const TTableLayout l = ComputeLayout(t, g);
     const QSize size(std::max(1, l.PictureWidth), std::max(1, l.TableHeight));
     if (image.size() != size || image.format() != QImage::Format_RGB32)
@@ -479,6 +476,7 @@ void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TCol
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
     TTablePainter table(t, g, painter, background);
+    table.SetSmoothText(smoothText);
     // Bands of about a megabyte, each filled with the background and drawn whole while it
     // stays in the cache.
     const QRgb pixel = 0xFF000000u | ToQColor(background).rgb();

@@ -24,6 +24,9 @@ public:
     // The surface is already filled with the background colour (a fresh image): sections of
     // that colour need not be filled again.
     void SetBackgroundPainted(bool painted);
+    // Text drawn without smoothing keeps the picture to the table's own few colours, as a
+    // picture of at most 256 colours (GIF, 8-bit bitmap) needs.
+    void SetSmoothText(bool smooth) { smoothText_ = smooth; }
 
     void Draw();
     // Only the pixel rows top..bottom - 1 (the painter is clipped to them). A large bitmap is
@@ -75,6 +78,7 @@ private:
     TTableLayout layout_;
     bool bold_;
     bool backgroundPainted_ = false;
+    bool smoothText_ = true;
     // A plain bitmap is drawn on directly where that is much faster (lines and dots).
     uchar* rasterBits_ = nullptr;
     qsizetype rasterStride_ = 0;
@@ -116,6 +120,7 @@ void DrawGroupTable(const TTournament& t, const TGroup& g, QPainter& painter, TC
 QImage RenderGroupTable(const TTournament& t, const TGroup& g, TColor background = clWhite);
 // The same into an image that is kept between drawings (its memory is reused when the size
 // stays the same, as in a window that redraws a table after each change).
-void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background = clWhite);
+void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background = clWhite,
+                      bool smoothText = true);
 
 } // namespace kv

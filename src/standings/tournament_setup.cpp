@@ -219,8 +219,8 @@ std::unique_ptr<TTournament> CreateTournament(const TNewTournament& spec) {
     t->Sport = sport;
     t->Created = t->SavedAt = NowDays();
     t->GroupLegs = spec.GroupLegs;
-    t->ConferenceLegs = conferences ? spec.ConferenceLegs : spec.GroupLegs;
-    t->InterConferenceLegs = conferences ? spec.InterConferenceLegs : spec.GroupLegs;
+    t->ConferenceLegs = conferences ? spec.ConferenceLegs : 0;
+    t->InterConferenceLegs = conferences ? spec.InterConferenceLegs : 0;
     t->JointTable().Legs = spec.GroupLegs;
     t->RankLeadersUp = spec.RankLeadersUp;
     t->Dimensions = TTableDimensions::FromSettings(sport);

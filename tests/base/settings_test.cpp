@@ -2,6 +2,7 @@
 #include "support/testenv.h"
 
 #include "base/preferences.h"
+#include "base/programfolder.h"
 #include "base/settings.h"
 
 #include <QFileInfo>
@@ -93,4 +94,15 @@ TEST_F(Settings, ScoreSeparatorOfTheWrongLengthParsesAsColon) {
     EXPECT_EQ(PrefScoreSepChar(), QLatin1Char(':'));
     RegWriteString(QString(), QStringLiteral("ScoreSep"), QStringLiteral("-"));
     EXPECT_EQ(PrefScoreSepChar(), QLatin1Char('-'));
+}
+
+TEST_F(Settings, ListFoldersStartAtTheProgramFolder) {
+    const QString folder = ProgramFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_EQ(PrefString("", "StadiumsPath"), folder);
+    EXPECT_EQ(PrefString("", "RefereesPath"), folder);
+    EXPECT_EQ(PreferenceDefault(QString(), QStringLiteral("StadiumsPath")).toString(), folder);
+    RegWriteString(QString(), QStringLiteral("RefereesPath"), QStringLiteral("/srv/lists/"));
+    EXPECT_EQ(PrefString("", "RefereesPath"), QStringLiteral("/srv/lists/"));
+    EXPECT_EQ(PrefString("", "ImageExportPath"), QString());
 }

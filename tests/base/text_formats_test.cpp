@@ -31,6 +31,23 @@ TEST_F(TextFormats, NumberPatterns) {
     EXPECT_EQ(FormatNumber(12.0, 0, 1), QStringLiteral("12"));
 }
 
+TEST_F(TextFormats, HalvesRoundAwayFromZeroAsTheyRead) {
+    EXPECT_EQ(FormatFloat1(5.0 / 4), QStringLiteral("1.3")); // 5 goals in 4 matches
+    EXPECT_EQ(FormatFloat1(23.0 / 20), QStringLiteral("1.2")); // 1.15 is stored as 1.1499...
+    EXPECT_EQ(FormatFloat1(-5.0 / 4), QStringLiteral("-1.3"));
+    EXPECT_EQ(FormatFloat2(1.005), QStringLiteral("1.01"));
+    EXPECT_EQ(FormatFloat2(-2.675), QStringLiteral("-2.68"));
+    EXPECT_EQ(FormatFloat1(0.05), QStringLiteral("0.1"));
+    EXPECT_EQ(FormatFloat1(0.04), QStringLiteral("0.0"));
+    EXPECT_EQ(FormatFloat1(-0.04), QStringLiteral("0.0"));
+    EXPECT_EQ(FormatFloat1(9.95), QStringLiteral("10.0"));
+    EXPECT_EQ(FormatFloat2(99.999), QStringLiteral("100"));
+    EXPECT_EQ(FormatFloat1(123456789.25), QStringLiteral("123456789.3"));
+    EXPECT_EQ(FormatFloat2(1e20), QStringLiteral("100000000000000000000"));
+    EXPECT_EQ(FormatFloat2(0.004), QStringLiteral("0"));
+    EXPECT_EQ(FormatFloat2(0.005), QStringLiteral("0.01"));
+}
+
 TEST_F(TextFormats, DayCounts) {
     EXPECT_EQ(DateToDays(QDate(1899, 12, 30)), 0);
     EXPECT_EQ(DateToDays(QDate(1900, 1, 1)), 2);

@@ -71,6 +71,9 @@ TEST_F(CsvImport, ChecksBeforeImporting) {
     const std::vector<TImportRow> rows = Rows("Ajax,Bern,1:0");
     EXPECT_EQ(CheckImportColumns({}, {ImportHome}), QStringLiteral("No data to import"));
     EXPECT_EQ(CheckImportColumns(rows, {ImportNone, ImportVisitor}), QStringLiteral("Home team column is not specified"));
+    // Columns without any kind yet: the first thing missing is the home column.
+    EXPECT_EQ(CheckImportColumns(rows, {ImportNone, ImportNone, ImportNone}),
+              QStringLiteral("Home team column is not specified"));
     EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportNone}), QStringLiteral("Visitor team column is not specified"));
     EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportVisitor, ImportGoalsFor}),
               QStringLiteral("Specify at least one more column (i.e. matchday, date, score, etc)"));

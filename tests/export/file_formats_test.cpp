@@ -2,6 +2,7 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "base/formats.h"
 #include "export/fixture_rows.h"
 #include "export/picture_export.h"
 #include "export/xlsx_export.h"
@@ -12,7 +13,9 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QtEndian>
 
 using namespace kv;
@@ -108,6 +111,14 @@ TEST_F(FileFormats, PictureFolderIsRemembered) {
 
 TEST_F(FileFormats, WorkbookHoldsTheFixtureGrid) {
     auto t = Make();
+    TMatch* m = t->MatchAt(0);
+    m->Number = 7;
+    m->Matchday = 3;
+    m->Attendance = 41250;
+    m->HasDate = true;
+    m->Date = DateToDays(QDate(2026, 5, 17));
+    t->FixtureColumns = {FixNumber, FixLeg, FixMatchday, FixDate, FixHome, FixVisitor, FixScore,
+                         FixGoalsFor, FixGoalsAgainst, FixAttendance};
     const QString path = HomePath(QStringLiteral("fixtures.xlsx"));
     WriteFile(path, "an older file");
     int lastProgress = -1;
@@ -115,14 +126,136 @@ TEST_F(FileFormats, WorkbookHoldsTheFixtureGrid) {
     EXPECT_GE(lastProgress, 0);
     const QByteArray bytes = ReadFile(path);
     ASSERT_TRUE(bytes.startsWith("PK")); // a zip container
-    if (QProcess::execute(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("command -v unzip >/dev/null")}) == 0) {
+    const auto part = [&](const char* name) {
         QProcess unzip;
-        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/sharedStrings.xml")});
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QLatin1String(name)});
         unzip.waitForFinished();
-        const QByteArray strings = unzip.readAllStandardOutput();
-        EXPECT_TRUE(strings.contains("Home Team"));
-        EXPECT_TRUE(strings.contains("Ajax"));
-        EXPECT_TRUE(strings.contains("\xC2\xA0" "2:1"));
-    }
+        return unzip.readAllStandardOutput();
+    };
+    const QByteArray strings = part("xl/sharedStrings.xml");
+    ASSERT_FALSE(strings.isEmpty()) << "unzip is needed (scripts/install-deps installs it)";
+    EXPECT_TRUE(strings.contains("Home Team"));
+    EXPECT_TRUE(strings.contains("Ajax"));
+    EXPECT_TRUE(strings.contains("\xC2\xA0" "2:1")); // the score stays text
+    // Row 2: number, leg, matchday, the date's day count, goals and attendance are numbers
+    // (no t="s"); the date cell carries a style of its own (its date format).
+    const QByteArray sheet = part("xl/worksheets/sheet1.xml");
+    const auto cell = [&](const char* ref) {
+        const qsizetype at = sheet.indexOf(QByteArray("<c r=\"") + ref + '"');
+        return at < 0 ? QByteArray() : sheet.mid(at, sheet.indexOf("</c>", at) - at);
+    };
+    EXPECT_EQ(cell("A2"), QByteArray("<c r=\"A2\"><v>7</v>"));
+    EXPECT_EQ(cell("B2"), QByteArray("<c r=\"B2\"><v>1</v>"));
+    EXPECT_EQ(cell("C2"), QByteArray("<c r=\"C2\"><v>3</v>"));
+    EXPECT_TRUE(cell("D2").contains(" s=\"")) << cell("D2").constData();
+    EXPECT_TRUE(cell("D2").endsWith("<v>46159</v>")) << cell("D2").constData();
+    EXPECT_TRUE(cell("E2").contains("t=\"s\""));
+    EXPECT_EQ(cell("H2"), QByteArray("<c r=\"H2\"><v>2</v>"));
+    EXPECT_EQ(cell("I2"), QByteArray("<c r=\"I2\"><v>1</v>"));
+    EXPECT_EQ(cell("J2"), QByteArray("<c r=\"J2\"><v>41250</v>"));
+    EXPECT_TRUE(part("xl/styles.xml").contains("formatCode=\"")); // the date format
     EXPECT_FALSE(ExportGridToXlsx(HomePath(QStringLiteral("missing/x.xlsx")), FixtureGrid(*t)));
+}
+
+// Pictures of 256 colours and fewer keep the table's own colours: text is drawn plain, so the
+// palette holds them exactly, and only the background itself is transparent in a GIF.
+TEST_F(FileFormats, FewColourPicturesKeepTheTableColours) {
+    auto t = Make();
+    TGroup& g = *t->GroupAt(0);
+    g.Style.HasHeaderBGColor = true; // #C0DCC0
+    g.Style.HasBGColor = true;
+    g.Style.BGColor = RgbColor(0xF0, 0xFF, 0xF0);
+    const QImage plain = [&] {
+        QImage image;
+        RenderGroupTable(*t, g, image, clWhite, false);
+        return image;
+    }();
+    const QPoint header(3, 3);
+    const QPoint body(3, plain.height() - 4);
+    ASSERT_EQ(plain.pixel(header) & 0xFFFFFF, 0xC0DCC0u);
+    ASSERT_EQ(plain.pixel(body) & 0xFFFFFF, 0xF0FFF0u);
+
+    const QString gifPath = HomePath(QStringLiteral("colours.gif"));
+    ASSERT_TRUE(SaveTablePicture(*t, g, gifPath, TPictureFormat::Gif));
+    QImage gif;
+    ASSERT_TRUE(gif.loadFromData(ReadFile(gifPath), "GIF"));
+    ASSERT_EQ(gif.size(), plain.size());
+    EXPECT_EQ(gif.pixel(header), 0xFFC0DCC0u);
+    EXPECT_EQ(gif.pixel(body), 0xFFF0FFF0u); // opaque: not taken for the white background
+    for (int y = 0; y < gif.height(); ++y)
+        for (int x = 0; x < gif.width(); ++x)
+            ASSERT_EQ(gif.pixel(x, y), plain.pixel(x, y) | 0xFF000000u) << x << "," << y;
+
+    const QString bmpPath = HomePath(QStringLiteral("colours.bmp"));
+    ASSERT_TRUE(SaveTablePicture(*t, g, bmpPath, TPictureFormat::Bmp, 8));
+    QImage bmp;
+    ASSERT_TRUE(bmp.loadFromData(ReadFile(bmpPath), "BMP"));
+    EXPECT_EQ(bmp.pixel(header) & 0xFFFFFF, 0xC0DCC0u);
+    EXPECT_EQ(bmp.pixel(body) & 0xFFFFFF, 0xF0FFF0u);
+
+    // Without a table colour the body is the background, and that alone is transparent.
+    g.Style.HasBGColor = false;
+    ASSERT_TRUE(SaveTablePicture(*t, g, gifPath, TPictureFormat::Gif));
+    ASSERT_TRUE(gif.loadFromData(ReadFile(gifPath), "GIF"));
+    EXPECT_EQ(qAlpha(gif.pixel(body)), 0);
+    EXPECT_EQ(qAlpha(gif.pixel(header)), 255);
+}
+
+TEST_F(FileFormats, MonochromeBitmapBlackensAllButTheBackground) {
+    auto t = Make(); // the 2:1 score is drawn in red, the win colour
+    const TGroup& g = *t->GroupAt(0);
+    QImage plain;
+    RenderGroupTable(*t, g, plain, clWhite, false);
+    int coloured = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            coloured += (plain.pixel(x, y) & 0xFFFFFF) == 0xFF0000u ? 1 : 0;
+    ASSERT_GT(coloured, 0) << "the picture should show a red score";
+    const QString path = HomePath(QStringLiteral("mono.bmp"));
+    ASSERT_TRUE(SaveTablePicture(*t, g, path, TPictureFormat::Bmp, 1));
+    QImage mono;
+    ASSERT_TRUE(mono.loadFromData(ReadFile(path), "BMP"));
+    ASSERT_EQ(mono.size(), plain.size());
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            const bool background = (plain.pixel(x, y) & 0xFFFFFF) == 0xFFFFFFu;
+            ASSERT_EQ(mono.pixel(x, y) & 0xFFFFFF, background ? 0xFFFFFFu : 0u) << x << "," << y;
+        }
+}
+
+TEST_F(FileFormats, VectorPicturesHoldTheWholeFrame) {
+    auto t = Make();
+    const TGroup& g = *t->GroupAt(0);
+    const QImage reference = RenderGroupTable(*t, g);
+    const QString svgPath = HomePath(QStringLiteral("frame.svg"));
+    ASSERT_TRUE(SaveTablePicture(*t, g, svgPath, TPictureFormat::Svg));
+    QSvgRenderer svg(svgPath);
+    ASSERT_TRUE(svg.isValid());
+    QImage drawn(reference.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    {
+        QPainter painter(&drawn);
+        svg.render(&painter, QRectF(QPointF(0, 0), reference.size()));
+    }
+    // The outer frame's top and left lines are whole pixels inside the picture, as on screen.
+    const int mid = reference.width() / 3;
+    EXPECT_EQ(drawn.pixel(mid, 0) & 0xFFFFFF, 0u);
+    EXPECT_EQ(drawn.pixel(0, reference.height() / 2) & 0xFFFFFF, 0u);
+    EXPECT_EQ(drawn.pixel(mid, reference.height() - 1) & 0xFFFFFF, 0u);
+    EXPECT_EQ(drawn.pixel(reference.width() - 1, reference.height() / 2) & 0xFFFFFF, 0u);
+
+    // The PDF page is at least as large as the picture, in whole points.
+    const QString pdfPath = HomePath(QStringLiteral("frame.pdf"));
+    ASSERT_TRUE(SaveTablePicture(*t, g, pdfPath, TPictureFormat::Pdf));
+    const QByteArray pdf = ReadFile(pdfPath);
+    const qsizetype at = pdf.indexOf("/MediaBox");
+    ASSERT_GE(at, 0);
+    const QList<QByteArray> box = pdf.mid(pdf.indexOf('[', at) + 1, pdf.indexOf(']', at) - pdf.indexOf('[', at) - 1)
+                                      .simplified()
+                                      .split(' ');
+    ASSERT_EQ(box.size(), 4);
+    const double dpi = ScreenPixelsPerInch();
+    EXPECT_GE(box[2].toDouble(), reference.width() * 72.0 / dpi);
+    EXPECT_GE(box[3].toDouble(), reference.height() * 72.0 / dpi);
+    EXPECT_LT(box[3].toDouble(), reference.height() * 72.0 / dpi + 1);
 }

@@ -153,6 +153,20 @@ TEST_F(ScoreGrammar, BasketballPeriodCounts) {
               QStringLiteral("Invalid Score. Score in periods does not fit full-time score"));
 }
 
+TEST_F(ScoreGrammar, BasketballWordsItsOwnSuffixOnlyInTheFullForm) {
+    auto m = Store(SportBasketball, QStringLiteral("101:99 OT (20:20, 20:20, 20:20, 20:20, 21:19)"));
+    TScoreTexts words = TScoreTexts::Current();
+    words.OvertimeAbbrev = QStringLiteral("n.V.");
+    words.ShootoutAbbrev = QStringLiteral("n.P.");
+    words.BasketballOvertimeAbbrev = QStringLiteral("Vl.");
+    EXPECT_EQ(m->GetScoreText(true, true, words), QStringLiteral("101:99 n.V."));
+    EXPECT_EQ(m->GetFullScoreText(true, true, words),
+              QStringLiteral("101:99 Vl. (20:20, 20:20, 20:20, 20:20, 21:19)"));
+    m->DecidedIn = 2;
+    EXPECT_EQ(m->GetScoreText(true, true, words), QStringLiteral("101:99 n.P."));
+    EXPECT_EQ(m->GetFullScoreText(false, true, words).left(10), QStringLiteral("99:101 SO "));
+}
+
 TEST_F(ScoreGrammar, VolleyballAndTennisSets) {
     EXPECT_EQ(Check(SportVolleyball, QStringLiteral("3:0")), QStringLiteral("ok"));
     EXPECT_EQ(Check(SportVolleyball, QStringLiteral("2:2")), QStringLiteral("Ties are not allowed"));

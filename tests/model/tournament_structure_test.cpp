@@ -132,12 +132,21 @@ TEST_F(TournamentStructure, LoweringInterConferenceLegsKeepsDivisionMatches) {
     ExpectConsistent(*t);
 }
 
-TEST_F(TournamentStructure, GroupTournamentKeepsAllLegsEqual) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+TEST_F(TournamentStructure, TeamsOfDifferentGroupsNeverMeetInAGroupTournament) {
+    // An older file stores the group legs between groups too; they are not used.
+    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B")}},
+                                                     {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
+    ASSERT_EQ(t->ConferenceLegs, 2);
+    EXPECT_EQ(t->LegsOfPair(0, 1), 2);
+    EXPECT_EQ(t->LegsOfPair(0, 2), 0);
+    EXPECT_EQ(t->FirstFreeLeg(0, 2), -1);
+    EXPECT_FALSE(t->MayHost(0, 2));
     t->ChangeLegs(4, 1, 1);
     EXPECT_EQ(t->GroupLegs, 4);
-    EXPECT_EQ(t->ConferenceLegs, 4);
-    EXPECT_EQ(t->InterConferenceLegs, 4);
+    EXPECT_EQ(t->ConferenceLegs, 0);
+    EXPECT_EQ(t->InterConferenceLegs, 0);
+    EXPECT_EQ(t->LegsOfPair(0, 1), 4);
+    EXPECT_EQ(t->LegsOfPair(1, 3), 0);
 }
 
 TEST_F(TournamentStructure, RemoveDrawnMatchesOnlyTouchesGroups) {

@@ -3,13 +3,19 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "base/preferences.h"
 #include "model/sport.h"
+#include "standings/column_catalog.h"
 #include "render/paint_tools.h"
 #include "render/table_layout.h"
 #include "render/table_painter.h"
 #include "standings/tournament_setup.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
+
+#include <cmath>
 
 using namespace kv;
 
@@ -222,4 +228,29 @@ TEST_F(TablePicture, PicturesDrawnInBandsMatchThePainter) {
         for (int x = 0; x < fast.width(); ++x)
             differing += Pixel(fast, x, y) != Pixel(plain, x, y);
     EXPECT_EQ(differing, 0);
+}
+
+// The default table fonts name Tahoma; its Linux stand-in must be as narrow, or "Pld" and
+// "Pts" crowd their 25-pixel columns.
+TEST_F(TablePicture, DefaultColumnCaptionsFitTheirColumns) {
+    const TFontData header = PrefFontDefault(QStringLiteral("TableStyle\\HeaderFont"));
+    const QFont font = ToQFont(header);
+    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Tahoma"));
+    QImage device(1, 1, QImage::Format_RGB32);
+    const int dotsPerMeter = static_cast<int>(std::lround(ScreenPixelsPerInch() / 0.0254));
+    device.setDotsPerMeterX(dotsPerMeter);
+    device.setDotsPerMeterY(dotsPerMeter);
+    const QFontMetrics metrics(font, &device);
+    for (int sport = SportOther; sport <= SportBaseball; ++sport) {
+        auto t = kvtest::MakeTournament(sport, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+        t->Dimensions = TTableDimensions::BuiltIn(sport);
+        ResetColumns(*t);
+        for (const TTableColumn& c : t->Columns) {
+            const QString caption = ColumnCaption(c.Id, *t);
+            const int width = ToPixels(c.Width, t->Dimensions.Units);
+            // The painter leaves at least two pixels before a caption; one more keeps it off the line.
+            EXPECT_LE(metrics.horizontalAdvance(caption) + 3, width)
+                << SportEnglishName(sport).toStdString() << " column " << c.Id << " \"" << caption.toStdString() << "\"";
+        }
+    }
 }
