@@ -22,7 +22,8 @@ const char* const kUsage =
     "\n"
     "Adds the fixtures and results of a delimited text file to a tournament, row by row, as\n"
     "the program's import does. KIND is one of no, leg, matchday, date, time, home, visitor,\n"
-    "score, gf, ga, stadium, attendance, referee, comments, or - to ignore a column.\n"
+    "score, gf, ga, stadium, attendance, referee, comments, decided (normal time, OT, AET,\n"
+    "SO, PSO, ...), forfeit (home or visitor: who forfeited), or - to ignore a column.\n"
     "Prints each failed row with its number and reason, then \"N added, M failed\", and saves\n"
     "the tournament unless --dry-run is given. Rows already in the tournament fail again on a\n"
     "second run and change nothing.\n"
@@ -39,6 +40,7 @@ const QHash<QString, int>& KindNames() {
         {QStringLiteral("ga"), kv::ImportGoalsAgainst}, {QStringLiteral("stadium"), kv::ImportStadium},
         {QStringLiteral("attendance"), kv::ImportAttendance}, {QStringLiteral("referee"), kv::ImportReferee},
         {QStringLiteral("comments"), kv::ImportComments},
+        {QStringLiteral("decided"), kv::ImportDecided},        {QStringLiteral("forfeit"), kv::ImportForfeit},
     };
     return names;
 }

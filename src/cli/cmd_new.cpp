@@ -6,6 +6,7 @@
 #include "base/textformat.h"
 #include "model/sport.h"
 #include "standings/column_catalog.h"
+#include "standings/points_rules.h"
 #include "standings/ranking.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
@@ -22,7 +23,8 @@ const char* const kUsage =
     "                 [--conference-legs N --inter-legs N]\n"
     "                 [--conference NAME] --group \"GROUP NAME=Team A;Team B;...\" ...\n"
     "                 [--criteria 19,17,45] [--points | --no-points] [--overtime] [--shootouts]\n"
-    "                 [--points-adjustment \"TEAM=N\"] ...\n"
+    "                 [--points-adjustment \"TEAM=N\"] ... [--rules KEY=VALUE,...]\n"
+    "                 [--head-to-head level-on-points|still-level]\n"
     "\n"
     "Builds a tournament as the new-tournament wizard does (the sport's default points and\n"
     "columns, points or percentage as the main criterion) and saves it.\n"
@@ -33,6 +35,13 @@ const char* const kUsage =
     "  --points, --no-points  rank by points, or by percentage; without either, as the sport\n"
     "                       does (percentage for chess, US football and baseball)\n"
     "  --points-adjustment  points added to a team before any match (-9 deducts nine)\n"
+    "  --rules              points rules by name: WinPoints, DrawPoints, LossPoints,\n"
+    "                       WinOTPoints, LossOTPoints, WinSOPoints, LossSOPoints,\n"
+    "                       ForfeitLossScore, ForfeitWinScore, ForfeitPenalty (numbers),\n"
+    "                       Overtime, ShootOuts (0 or 1); e.g. --rules WinPoints=2,LossOTPoints=1\n"
+    "  --head-to-head       which matches head-to-head criteria count: among all the teams\n"
+    "                       level on points (the default), or among the teams still level on\n"
+    "                       every criterion before, as FIFA and UEFA rank\n"
     "Legs are 1 to 8 (16 for baseball). An existing FILE is never overwritten.";
 
 bool ParseCount(const QString& text, int& value) {
@@ -56,7 +65,9 @@ int CmdNew(const QStringList& args) {
                          {"no-points", false, false},
                          {"overtime", false, false},
                          {"shootouts", false, false},
-                         {"points-adjustment", true, true}});
+                         {"points-adjustment", true, true},
+                         {"rules", true, true},
+                         {"head-to-head", true, false}});
     if (const auto done = OpenCommand(a, "new", kUsage, 1, "expected one FILE"))
         return *done;
     if (!a.Has("sport"))
@@ -119,7 +130,27 @@ int CmdNew(const QStringList& args) {
         return kExitInput;
     }
 
-    const auto offered = kv::OfferedCriteria(sport);
+    const QString headToHead = a.Value("head-to-head", QStringLiteral("level-on-points")).trimmed().toLower();
+    if (headToHead != QLatin1String("level-on-points") && headToHead != QLatin1String("still-level"))
+        return UsageError("new", QStringLiteral("--head-to-head is level-on-points or still-level, not '%1'").arg(headToHead), kUsage);
+    // Rules are checked on a scratch tournament of the sport first: a bad one is a usage error.
+    QList<std::pair<QString, QString>> rules;
+    kv::TTournament scratch;
+    scratch.Sport = sport;
+    scratch.Overtime = spec.Rules.Overtime;
+    for (const QString& list : a.Values("rules")) {
+        for (const QString& item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const qsizetype eq = item.indexOf(QLatin1Char('='));
+            QString error;
+            if (eq <= 0)
+                error = QStringLiteral("--rules needs KEY=VALUE, not '%1'").arg(item.trimmed());
+            else if (kv::SetPointsRule(scratch, item.left(eq).trimmed(), item.mid(eq + 1), error))
+                rules.append({item.left(eq).trimmed(), item.mid(eq + 1)});
+            if (!error.isEmpty())
+                return UsageError("new", error, kUsage);
+        }
+    }
+    const auto offered = kv::OfferedCriteria(sport, scratch.Overtime);
     for (const QString& item : a.Value("criteria").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList parts = item.trimmed().split(QLatin1Char(':'));
         int column = 0;
@@ -148,6 +179,14 @@ int CmdNew(const QStringList& args) {
         return kExitInput;
     }
     auto t = kv::CreateTournament(spec);
+    t->HeadToHeadStillLevel = headToHead == QLatin1String("still-level");
+    if (!rules.isEmpty()) {
+        for (const auto& [key, value] : rules) {
+            QString error;
+            kv::SetPointsRule(*t, key, value, error);
+        }
+        kv::ResetColumns(*t); // overtime and shoot-outs decide which columns apply
+    }
     for (const QString& adjustment : a.Values("points-adjustment")) {
         const qsizetype eq = adjustment.lastIndexOf(QLatin1Char('='));
         bool ok = false;

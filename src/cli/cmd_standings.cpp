@@ -19,11 +19,13 @@ namespace {
 const char* const kUsage =
     "usage: kvtool standings FILE.kvd [--table joint|group:ID|conference:ID|all]\n"
     "                        [--scope overall|home|away] [--columns ID,ID,...]\n"
-    "                        [--format text|csv|json]\n"
+    "                        [--format text|csv|json] [--explain]\n"
     "\n"
     "Prints the ranked table(s) as the program ranks them: by the tournament's criteria with\n"
     "head-to-head among level teams. Without --table, the tables the tournament shows; without\n"
-    "--columns, the tournament's standings columns.";
+    "--columns, the tournament's standings columns.\n"
+    "  --explain  for each team, what put it above the team below (\"Goal Difference: +4\n"
+    "             against +2\"): a last column in text and CSV, \"explain\" in JSON";
 
 QString CsvField(const QString& s) {
     if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) || s.contains(QLatin1Char('\n')))
@@ -34,7 +36,7 @@ QString CsvField(const QString& s) {
 } // namespace
 
 int CmdStandings(const QStringList& args) {
-    const TArgs a(args, {{"table", true, false}, {"scope", true, false}, {"columns", true, false}, {"format", true, false}});
+    const TArgs a(args, {{"table", true, false}, {"scope", true, false}, {"columns", true, false}, {"format", true, false}, {"explain", false, false}});
     if (const auto done = OpenCommand(a, "standings", kUsage, 1, "expected one FILE"))
         return *done;
     const int scope = ScopeFromName(a.Value("scope", QStringLiteral("overall")));
@@ -48,7 +50,7 @@ int CmdStandings(const QStringList& args) {
         bool ok = false;
         const int id = item.trimmed().toInt(&ok);
         if (!ok || id < 0 || id >= kv::kColumnCount)
-            return UsageError("standings", QStringLiteral("bad column id '%1' (0 to 53)").arg(item), kUsage);
+            return UsageError("standings", QStringLiteral("bad column id '%1' (0 to 54)").arg(item), kUsage);
         columns.push_back(id);
     }
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("standings"));
@@ -66,8 +68,12 @@ int CmdStandings(const QStringList& args) {
     QStringList text;
     for (kv::TGroup* table : tables) {
         kv::RecomputeTable(*t, *table);
-        std::vector<kv::TTeam*> order = table->Teams();
-        kv::OrderByStandings(*t, order, scope);
+        const kv::TStandingsOrder ranked = kv::RankStandings(*t, *table, table->Teams(), scope);
+        const std::vector<kv::TTeam*>& order = ranked.Teams;
+        const bool explain = a.Has("explain");
+        QStringList reasons;
+        for (const kv::TPlaceReason& r : ranked.Reasons)
+            reasons << kv::PlaceReasonText(*t, r);
         QStringList captions;
         for (const int id : columns)
             captions << kv::ColumnCaption(id, *t);
@@ -77,10 +83,13 @@ int CmdStandings(const QStringList& args) {
                 QJsonObject values;
                 for (const int id : columns)
                     values.insert(QString::number(id), kv::ColumnValue(*t, *order[i], id, scope));
-                rows.append(QJsonObject{{QStringLiteral("place"), static_cast<int>(i) + 1},
-                                        {QStringLiteral("team"), order[i]->Name},
-                                        {QStringLiteral("id"), order[i]->Id},
-                                        {QStringLiteral("values"), values}});
+                QJsonObject row{{QStringLiteral("place"), static_cast<int>(i) + 1},
+                                {QStringLiteral("team"), order[i]->Name},
+                                {QStringLiteral("id"), order[i]->Id},
+                                {QStringLiteral("values"), values}};
+                if (explain)
+                    row.insert(QStringLiteral("explain"), reasons[static_cast<qsizetype>(i)]);
+                rows.append(row);
             }
             json.append(QJsonObject{{QStringLiteral("table"), table->Name}, {QStringLiteral("rows"), rows}});
         } else if (format == QLatin1String("csv")) {
@@ -90,11 +99,15 @@ int CmdStandings(const QStringList& args) {
             QStringList header{QStringLiteral("Place"), QStringLiteral("Team"), QStringLiteral("Id")};
             for (const QString& c : captions)
                 header << CsvField(c);
+            if (explain)
+                header << QStringLiteral("Explain");
             text << header.join(QLatin1Char(','));
             for (size_t i = 0; i < order.size(); ++i) {
                 QStringList row{QString::number(i + 1), CsvField(order[i]->Name), QString::number(order[i]->Id)};
                 for (const int id : columns)
                     row << CsvField(kv::ColumnText(*t, *order[i], id, scope));
+                if (explain)
+                    row << CsvField(reasons[static_cast<qsizetype>(i)]);
                 text << row.join(QLatin1Char(','));
             }
         } else {
@@ -119,6 +132,8 @@ int CmdStandings(const QStringList& args) {
                 QString line = QStringLiteral("%1  %2").arg(static_cast<int>(i) + 1, 3).arg(order[i]->Name, -nameWidth);
                 for (size_t c = 0; c < columns.size(); ++c)
                     line += QStringLiteral("  ") + kv::ColumnText(*t, *order[i], columns[c], scope).rightJustified(widths[c]);
+                if (explain && !reasons[static_cast<qsizetype>(i)].isEmpty())
+                    line += QStringLiteral("  ") + reasons[static_cast<qsizetype>(i)];
                 text << line;
             }
         }

@@ -13,5 +13,6 @@ int CmdFixtures(const QStringList& args);
 int CmdExport(const QStringList& args);
 int CmdCheck(const QStringList& args);
 int CmdConvert(const QStringList& args);
+int CmdTieOrder(const QStringList& args);
 
 } // namespace kvcli

@@ -57,6 +57,60 @@ TTeam* FindTeam(const TTournament& t, const QString& cell) {
 
 } // namespace
 
+namespace {
+
+QString DecisionWord(const QString& text) {
+    QString w = text.trimmed().toLower();
+    w.remove(QLatin1Char('.'));
+    w.remove(QLatin1Char(' '));
+    w.remove(QLatin1Char('-'));
+    return w;
+}
+
+} // namespace
+
+bool ParseDecidedIn(const QString& cell, int sport, int& decided) {
+    const QString w = DecisionWord(cell);
+    const auto among = [&](QStringList words) {
+        for (QString& word : words)
+            if (!word.isEmpty() && DecisionWord(word) == w)
+                return true;
+        return false;
+    };
+    if (w.isEmpty() || among({QStringLiteral("ft"), QStringLiteral("nt"), QStringLiteral("reg"),
+                              QStringLiteral("regulation"), QStringLiteral("normal"), QStringLiteral("normaltime"),
+                              QStringLiteral("fulltime"), QStringLiteral("0")})) {
+        decided = 0;
+        return true;
+    }
+    if (among({QStringLiteral("ot"), QStringLiteral("aet"), QStringLiteral("et"), QStringLiteral("overtime"),
+               QStringLiteral("extratime"), QStringLiteral("1"), OvertimeWord(sport), OvertimeAbbrev(sport),
+               LangText(2100, "OT"), LangText(2203, "aet"), LangText(2400, "OT")})) {
+        decided = 1;
+        return true;
+    }
+    if (among({QStringLiteral("so"), QStringLiteral("pso"), QStringLiteral("pen"), QStringLiteral("pens"),
+               QStringLiteral("penalties"), QStringLiteral("shootout"), QStringLiteral("shootouts"), QStringLiteral("2"),
+               ShootoutWord(sport), ShootoutAbbrev(sport), LangText(2101, "SO"), LangText(2204, "PSO")})) {
+        decided = 2;
+        return true;
+    }
+    return false;
+}
+
+bool ParseForfeit(const QString& cell, int& forfeit) {
+    const QString w = cell.trimmed().toLower();
+    if (w.isEmpty())
+        forfeit = 0;
+    else if (w == QLatin1String("home") || w == QLatin1String("h"))
+        forfeit = 1;
+    else if (w == QLatin1String("visitor") || w == QLatin1String("away") || w == QLatin1String("v") || w == QLatin1String("a"))
+        forfeit = 2;
+    else
+        return false;
+    return true;
+}
+
 QString ImportKindCaption(int kind, bool conferences) {
     switch (kind) {
     case ImportNumber:
@@ -87,6 +141,10 @@ QString ImportKindCaption(int kind, bool conferences) {
         return LangText(5613, "Referee");
     case ImportComments:
         return LangText(5614, "Comments");
+    case ImportDecided:
+        return LangText(11570, "Decided");
+    case ImportForfeit:
+        return LangText(11571, "Forfeit");
     default:
         (void)conferences;
         return QString();
@@ -115,7 +173,8 @@ QString CheckImportColumns(const std::vector<TImportRow>& rows, const std::vecto
         return LangText(11562, "Visitor team column is not specified");
     const bool more = has(ImportScore) || (has(ImportGoalsFor) && has(ImportGoalsAgainst)) ||
                       has(ImportNumber) || has(ImportMatchday) || has(ImportReferee) ||
-                      has(ImportStadium) || has(ImportDate) || has(ImportTime) || has(ImportComments);
+                      has(ImportStadium) || has(ImportDate) || has(ImportTime) || has(ImportComments) ||
+                      has(ImportForfeit);
     if (!more)
         return LangText(11563, "Specify at least one more column (i.e. matchday, date, score, etc)");
     return QString();
@@ -234,6 +293,38 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
                 continue;
             }
         }
+        if (const QString cell = Cell(row, column(ImportForfeit)); !cell.isEmpty()) {
+            int forfeit = 0;
+            if (!ParseForfeit(cell, forfeit)) {
+                fail(Fmt(LangText(11572, "'%s' does not say which team forfeited (home or visitor)"), cell));
+                continue;
+            }
+            // A forfeit keeps a score given in the row, else takes the tournament's forfeit score.
+            if (!match->Played) {
+                match->HomeScore = forfeit == 1 ? t.ForfeitLossScore : t.ForfeitWinScore;
+                match->VisitorScore = forfeit == 1 ? t.ForfeitWinScore : t.ForfeitLossScore;
+                match->Played = true;
+            }
+            match->TechnicalLoss = static_cast<quint8>(forfeit);
+            match->DecidedIn = 0;
+        }
+        if (const QString cell = Cell(row, column(ImportDecided)); !cell.isEmpty() && !match->IsForfeited()) {
+            int decided = 0;
+            if (!ParseDecidedIn(cell, t.Sport, decided)) {
+                fail(Fmt(LangText(11573, "'%s' is not a way a match is decided"), cell));
+                continue;
+            }
+            if (decided > 0 && !match->Played) {
+                fail(Fmt(LangText(11574, "'%s' needs a score"), cell));
+                continue;
+            }
+            if ((decided >= 1 && !t.Overtime) || (decided == 2 && !t.ShootOuts)) {
+                fail(decided == 1 ? LangText(11575, "The tournament has no overtime")
+                                  : LangText(11576, "The tournament has no shoot-outs"));
+                continue;
+            }
+            match->DecidedIn = static_cast<quint8>(decided);
+        }
         // Stadium and referee: found now, added to the lists only when the match is added.
         const QString stadiumCell = Cell(row, column(ImportStadium));
         const int knownStadium = stadiumCell.isEmpty() ? -1 : t.StadiumIdByName(stadiumCell);
@@ -272,7 +363,7 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
 bool SaveImportScheme(const QString& path, const std::vector<int>& kinds, QString& error) {
     QByteArray bytes;
     for (const int k : kinds) {
-        bytes += QByteArray::number(k >= ImportNumber && k <= ImportComments ? k : -1);
+        bytes += QByteArray::number(k >= ImportNumber && k <= kLastImportKind ? k : -1);
         bytes += ' ';
     }
     bytes += "\r\n";
@@ -303,7 +394,7 @@ bool ParseImportScheme(const QByteArray& bytes, int columns, std::vector<int>& k
             error = LangText(11564, "Error opening scheme");
             return false;
         }
-        kinds.push_back(k >= ImportNumber && k <= ImportComments ? k : ImportNone);
+        kinds.push_back(k >= ImportNumber && k <= kLastImportKind ? k : ImportNone);
     }
     return true;
 }

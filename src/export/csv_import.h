@@ -29,7 +29,19 @@ enum TImportKind : int {
     ImportAttendance = 12,
     ImportReferee = 13,
     ImportComments = 14,
+    // Beyond the fixture list's columns: how the match was decided, and who forfeited it.
+    ImportDecided = 15,
+    ImportForfeit = 16,
 };
+inline constexpr int kLastImportKind = ImportForfeit;
+
+// How a match was decided, from a cell: 0 normal time, 1 overtime, 2 shoot-outs. Takes the
+// sport's words and abbreviations and the usual ones ("OT", "AET", "ET", "SO", "PSO", "pens",
+// "FT"); case and dots do not matter. False when the text names none; an empty cell is normal.
+bool ParseDecidedIn(const QString& cell, int sport, int& decided);
+// Who forfeited, from a cell: 1 the home team ("home", "h"), 2 the visitor ("visitor",
+// "away", "v", "a"), 0 an empty cell. False for anything else.
+bool ParseForfeit(const QString& cell, int& forfeit);
 
 // The caption of a kind (the fixture list's column caption); empty for none.
 QString ImportKindCaption(int kind, bool conferences = false);

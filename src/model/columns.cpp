@@ -7,7 +7,11 @@ namespace kv {
 bool IsCriterionKeptForSport(int sport, int column, int scope) {
     const bool overall = scope == ScopeOverall;
     const bool overallOrAway = scope == ScopeOverall || scope == ScopeAway;
-    switch (NormalizeSport(sport)) {
+    const int s = NormalizeSport(sport);
+    // Ice hockey's regulation wins (4) and regulation and overtime wins (54).
+    if (s == SportHockey && (column == 4 || column == 54))
+        return overall;
+    switch (s) {
     case SportSoccer:
     case SportFutsal:
     case SportHockey:

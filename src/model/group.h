@@ -32,6 +32,10 @@ public:
     bool Enabled = true;
     TGroupKind Kind = KindGroup;
     std::vector<TPlaceFont> PlaceFonts; // one per place, place 1 first
+    // The order the user recorded (drawing of lots, fair play) for teams that every criterion
+    // leaves level, as team ids. It decides only between teams still level; listed teams come
+    // before unlisted ones, which go by name.
+    std::vector<int> TieOrder;
 
     // The teams in their current order (ranking order once sorted).
     const std::vector<TTeam*>& Teams() const { return teams_; }

@@ -125,6 +125,9 @@ public:
     std::vector<TStadium> Stadiums;
     TTableDimensions Dimensions;
     bool RankLeadersUp = false;
+    // Head-to-head criteria read the matches among all the teams level on points (false), or,
+    // as FIFA and UEFA rank, among the teams still level on every criterion before them (true).
+    bool HeadToHeadStillLevel = false;
     std::vector<TSortColumn> SortCriteria;
     TSortState SortState;
     TMatchFilter MatchFilter;

@@ -67,6 +67,8 @@ void TTournament::RemoveTeam(TTeam* team, bool withPlaceFonts) {
         list.erase(it);
         if (withPlaceFonts)
             table->DropLastPlaceFont();
+        auto& record = table->TieOrder;
+        record.erase(std::remove(record.begin(), record.end(), team->Id), record.end());
     };
     drop(joint_.get());
     for (const auto& c : conferences_)

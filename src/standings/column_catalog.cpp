@@ -233,6 +233,8 @@ QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroup
         return LangText(4150, "Attendance");
     case 53:
         return LangText(4151, "Average Attendance");
+    case kColumnRegulationOvertimeWins:
+        return s == SportHockey ? LangText(4152, "Regulation and Overtime Wins") : QString();
     default:
         return QString();
     }
@@ -307,6 +309,8 @@ QString ColumnCaption(int column, int sport, bool hasConferences, bool hasGroups
         return LangText(4411, "Atnd");
     case 53:
         return LangText(4412, "Avg Atnd");
+    case kColumnRegulationOvertimeWins:
+        return s == SportHockey ? LangText(4413, "ROW") : QString();
     default:
         return QString();
     }
@@ -348,6 +352,8 @@ bool ColumnApplicable(int column, const TColumnContext& c) {
         return c.HasGroups;
     case 50:
         return c.HasConferences;
+    case kColumnRegulationOvertimeWins:
+        return s == SportHockey && c.Overtime;
     default:
         return column >= 16 && column <= 23;
     }
@@ -423,6 +429,8 @@ int ColumnDefaultWidth(int column, int sport) {
     case 52:
     case 53:
         return 60;
+    case kColumnRegulationOvertimeWins:
+        return 30;
     default:
         return 25;
     }
@@ -464,11 +472,16 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
     case 12:
         return v.ExtraTimeMatches;
     case 13:
-        return v.H2HWins;
     case 14:
-        return v.H2HDraws;
     case 15:
-        return v.H2HLosses;
+    case 24:
+    case 25:
+    case 26:
+    case 27:
+    case 45:
+    case 46:
+    case 47:
+        return AmongThemValue(v, column);
     case 16:
     case 19:
         return GoalDifference(team, scope);
@@ -483,13 +496,6 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
         return PerMatch(GoalsFor(team, scope), played);
     case 22:
         return PerMatch(GoalsAgainst(team, scope), played);
-    case 24:
-    case 27:
-        return v.H2HGoalsFor - v.H2HGoalsAgainst;
-    case 25:
-        return v.H2HGoalsFor;
-    case 26:
-        return v.H2HGoalsAgainst;
     case 40:
         return Points(t, team, scope);
     case 41:
@@ -500,12 +506,6 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
         return Percentage(t, team, scope);
     case 44:
         return LostPoints(t, team, scope);
-    case 45:
-        return v.H2HPoints;
-    case 46:
-        return PerMatch(v.H2HPoints, v.H2HPlayed());
-    case 47:
-        return H2HPercentage(v);
     case 49:
         return PlaceIn(team, KindGroup, scope);
     case 50:
@@ -516,6 +516,38 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
         return static_cast<double>(v.AttendanceSum);
     case 53:
         return PerMatch(static_cast<double>(v.AttendanceSum), played);
+    case kColumnRegulationOvertimeWins:
+        return v.Wins + v.OTWins;
+    default:
+        return 0;
+    }
+}
+
+bool IsAmongThemColumn(int column) {
+    return (column >= 13 && column <= 15) || (column >= 24 && column <= 27) || (column >= 45 && column <= 47);
+}
+
+double AmongThemValue(const TVenueStats& v, int column) {
+    switch (column) {
+    case 13:
+        return v.H2HWins;
+    case 14:
+        return v.H2HDraws;
+    case 15:
+        return v.H2HLosses;
+    case 24:
+    case 27:
+        return v.H2HGoalsFor - v.H2HGoalsAgainst;
+    case 25:
+        return v.H2HGoalsFor;
+    case 26:
+        return v.H2HGoalsAgainst;
+    case 45:
+        return v.H2HPoints;
+    case 46:
+        return PerMatch(v.H2HPoints, v.H2HPlayed());
+    case 47:
+        return H2HPercentage(v);
     default:
         return 0;
     }
@@ -533,9 +565,18 @@ QString ColumnText(const TTournament& t, const TTeam& team, int column, int scop
         const TVenueStats v = VenueStats(team.Stats, scope);
         return Pair(v.H2HGoalsFor, v.H2HGoalsAgainst);
     }
+    default:
+        return ColumnValueText(column, ColumnValue(t, team, column, scope));
+    }
+}
+
+QString ColumnValueText(int column, double value) {
+    switch (column) {
+    case 16:
     case 17:
     case 18:
     case 19:
+    case 24:
     case 25:
     case 26:
     case 27:
@@ -543,7 +584,8 @@ QString ColumnText(const TTournament& t, const TTeam& team, int column, int scop
     case 42:
     case 44:
     case 45:
-        return FormatFloat2(ColumnValue(t, team, column, scope));
+        return FormatFloat2(value);
+    case 20:
     case 21:
     case 22:
     case 23:
@@ -553,9 +595,9 @@ QString ColumnText(const TTournament& t, const TTeam& team, int column, int scop
     case 47:
     case 48:
     case 53:
-        return FormatFloat1(ColumnValue(t, team, column, scope));
+        return FormatFloat1(value);
     default:
-        return QString::number(static_cast<qint64>(ColumnValue(t, team, column, scope)));
+        return QString::number(static_cast<qint64>(value));
     }
 }
 

@@ -4,12 +4,14 @@
 
 #include <QString>
 
-// The fixed catalog of the 54 standings columns (0..53): names and captions by sport, the
-// value and text of a column for a team in a scope, default direction and width, and which
-// columns a tournament may show.
+// The fixed catalog of the standings columns (0..54): names and captions by sport, the value
+// and text of a column for a team in a scope, default direction and width, and which columns a
+// tournament may show. Column 54, regulation and overtime wins (ice hockey's "ROW"), came after
+// the first 54; files that do not name it are unchanged.
 namespace kv {
 
-inline constexpr int kColumnCount = 54;
+inline constexpr int kColumnCount = 55;
+inline constexpr int kColumnRegulationOvertimeWins = 54;
 
 // What decides whether a column may be shown.
 struct TColumnContext {
@@ -40,6 +42,13 @@ int ColumnUserDefaultWidth(int column, int sport);
 double ColumnValue(const TTournament& t, const TTeam& team, int column, int scope);
 // The text of a column as tables and exports show it.
 QString ColumnText(const TTournament& t, const TTeam& team, int column, int scope);
+// A value of the column written as the column writes it (a pair column writes its difference).
+QString ColumnValueText(int column, double value);
+
+// The columns read from the among-them (head-to-head) figures: 13 to 15, 24 to 27, 45 to 47.
+bool IsAmongThemColumn(int column);
+// The value of an among-them column from among-them figures (of any set of matches).
+double AmongThemValue(const TVenueStats& v, int column);
 
 // The tournament's "has groups" flag for the place columns: more than one group, or divisions.
 bool TournamentHasGroups(const TTournament& t);

@@ -4,6 +4,10 @@
 #include "model/sport.h"
 #include "standings/ranking.h"
 
+#include <QStringList>
+
+#include <cmath>
+
 namespace kv {
 
 TPointsDefaults PointsDefaults(int sport) {
@@ -117,6 +121,70 @@ void SaveRulesInto(TPointsRules rules, TTournament& t) {
     t.ForfeitLossScore = rules.ForfeitLossScore;
     t.ForfeitWinScore = rules.ForfeitWinScore;
     t.ForfeitPenalty = rules.Penalty;
+}
+
+namespace {
+
+struct TRuleField {
+    const char* Name;
+    double TTournament::*Number; // null for the switches
+    bool TTournament::*Switch;
+};
+
+constexpr TRuleField kRuleFields[] = {
+    {"WinPoints", &TTournament::WinPoints, nullptr},
+    {"DrawPoints", &TTournament::DrawPoints, nullptr},
+    {"LossPoints", &TTournament::LossPoints, nullptr},
+    {"WinOTPoints", &TTournament::WinOTPoints, nullptr},
+    {"LossOTPoints", &TTournament::LossOTPoints, nullptr},
+    {"WinSOPoints", &TTournament::WinSOPoints, nullptr},
+    {"LossSOPoints", &TTournament::LossSOPoints, nullptr},
+    {"ForfeitLossScore", &TTournament::ForfeitLossScore, nullptr},
+    {"ForfeitWinScore", &TTournament::ForfeitWinScore, nullptr},
+    {"ForfeitPenalty", &TTournament::ForfeitPenalty, nullptr},
+    {"Overtime", nullptr, &TTournament::Overtime},
+    {"ShootOuts", nullptr, &TTournament::ShootOuts},
+};
+
+} // namespace
+
+QStringList PointsRuleNames() {
+    QStringList names;
+    for (const TRuleField& f : kRuleFields)
+        names << QLatin1String(f.Name);
+    return names;
+}
+
+bool SetPointsRule(TTournament& t, const QString& name, const QString& value, QString& error) {
+    const TRuleField* field = nullptr;
+    for (const TRuleField& f : kRuleFields)
+        if (name.compare(QLatin1String(f.Name), Qt::CaseInsensitive) == 0)
+            field = &f;
+    if (!field) {
+        error = QStringLiteral("unknown rule '%1' (known: %2)").arg(name, PointsRuleNames().join(QStringLiteral(", ")));
+        return false;
+    }
+    bool ok = false;
+    const double number = value.trimmed().toDouble(&ok);
+    if (field->Switch) {
+        if (!ok || (number != 0 && number != 1)) {
+            error = QStringLiteral("%1 takes 0 or 1, not '%2'").arg(QLatin1String(field->Name), value);
+            return false;
+        }
+        const int s = NormalizeSport(t.Sport);
+        if (field->Switch == &TTournament::Overtime && number == 0 && (s == SportBasketball || s == SportUSFootball)) {
+            error = QStringLiteral("Overtime is always on in %1").arg(SportEnglishName(s));
+            return false;
+        }
+        t.*(field->Switch) = number == 1;
+        return true;
+    }
+    if (!ok || !std::isfinite(number) || number < -100 || number > 100) {
+        error = QStringLiteral("%1 takes a number from -100 to 100, not '%2'").arg(QLatin1String(field->Name), value);
+        return false;
+    }
+    t.*(field->Number) = number;
+    return true;
 }
 
 TSortColumn ImpliedMainCriterion(const TPointsRules& rules) {

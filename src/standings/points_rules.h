@@ -55,6 +55,14 @@ TPointsLayout ApplyPointsLayout(TPointsRules& rules);
 // hidden overtime and shoot-out values equal to the normal-time values.
 void SaveRulesInto(TPointsRules rules, TTournament& t);
 
+// Sets one rule of a tournament by its field name (WinPoints, DrawPoints, LossPoints,
+// WinOTPoints, LossOTPoints, WinSOPoints, LossSOPoints, ForfeitLossScore, ForfeitWinScore,
+// ForfeitPenalty: numbers from -100 to 100; Overtime, ShootOuts: 0 or 1). False with a message
+// for an unknown name, a bad value, or overtime switched off where the sport always has it.
+bool SetPointsRule(TTournament& t, const QString& name, const QString& value, QString& error);
+// The names SetPointsRule takes.
+QStringList PointsRuleNames();
+
 // Points (40) or percentage (43), overall, descending.
 TSortColumn ImpliedMainCriterion(const TPointsRules& rules);
 

@@ -131,7 +131,9 @@ void ResultsPass(const TTournament& t, const TMatch& m, TVenueStats& h, TVenueSt
     }
 }
 
-void AmongThemPass(const TTournament& t, const TMatch& m, TVenueStats& h, TVenueStats& v) {
+} // namespace
+
+void AddAmongThem(const TTournament& t, const TMatch& m, TVenueStats& h, TVenueStats& v) {
     h.H2HGoalsFor += m.HomeScore;
     h.H2HGoalsAgainst += m.VisitorScore;
     v.H2HGoalsFor += m.VisitorScore;
@@ -166,10 +168,12 @@ void AmongThemPass(const TTournament& t, const TMatch& m, TVenueStats& h, TVenue
     }
 }
 
+namespace {
+
 void StorePlaces(const TTournament& t, const TGroup& table) {
     std::vector<TTeam*> order = table.Teams();
     for (const int scope : {ScopeHome, ScopeAway, ScopeOverall}) {
-        OrderByStandings(t, order, scope);
+        OrderByStandings(t, table, order, scope);
         for (size_t i = 0; i < order.size(); ++i) {
             TTeamStats& s = order[i]->Stats;
             const auto place = static_cast<int>(i) + 1;
@@ -231,7 +235,7 @@ void RecomputeTable(const TTournament& t, TGroup& table) {
         const auto h = static_cast<size_t>(c.Home);
         const auto v = static_cast<size_t>(c.Visitor);
         if (points[h] == points[v])
-            AmongThemPass(t, *c.Match, teams[h]->Stats.Home, teams[v]->Stats.Away);
+            AddAmongThem(t, *c.Match, teams[h]->Stats.Home, teams[v]->Stats.Away);
     }
     StorePlaces(t, table);
 }

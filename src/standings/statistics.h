@@ -11,6 +11,10 @@ namespace kv {
 // Whether a match counts in the statistics: played and inside the tournament's range filter.
 bool MatchCounts(const TTournament& t, const TMatch& m);
 
+// Adds one counted match to the among-them figures of its home team (in its home scope) and
+// its visiting team (away scope).
+void AddAmongThem(const TTournament& t, const TMatch& m, TVenueStats& home, TVenueStats& visitor);
+
 // Reset, results pass, among-them pass and places of the table's teams.
 void RecomputeTable(const TTournament& t, TGroup& table);
 

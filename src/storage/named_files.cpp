@@ -71,7 +71,7 @@ TIoResult SaveSortScheme(const QString& path, const std::vector<TSortColumn>& cr
     return Write(path, w.Data());
 }
 
-TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria) {
+TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria, bool overtime) {
     criteria.clear();
     QByteArray bytes;
     if (!QFileInfo::exists(path))
@@ -79,12 +79,12 @@ TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn
     const TIoResult read = ReadFileBytes(path, bytes);
     if (!read)
         return read;
-    return ParseSortScheme(bytes, sport, criteria);
+    return ParseSortScheme(bytes, sport, criteria, overtime);
 }
 
-TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria) {
+TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria, bool overtime) {
     criteria.clear();
-    const std::vector<TSortColumn> offered = OfferedCriteria(sport);
+    const std::vector<TSortColumn> offered = OfferedCriteria(sport, overtime);
     TTextReader r(bytes);
     while (!r.OnlyBlanksLeft()) {
         int column = 0, scope = 0;

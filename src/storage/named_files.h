@@ -28,8 +28,9 @@ QString SortSchemePath(const QString& name, int sport);
 TIoResult SaveSortScheme(const QString& path, const std::vector<TSortColumn>& criteria);
 // Criteria in the file order; lines naming a criterion the sport does not offer are skipped;
 // direction and name come from the column.
-TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria);
-TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria);
+TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria, bool overtime = false);
+TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria,
+                          bool overtime = false);
 
 // ---- column sets: one line of column ids
 

@@ -13,6 +13,8 @@ namespace kv {
 
 inline constexpr const char* kTournamentMagic = "Kelvorandine File";
 inline constexpr const char* kTournamentVersion = "2.0";
+// The title of the recorded orders of level teams, after the comments.
+inline constexpr const char* kTieOrderTitle = "Tie order";
 
 // The file's bytes for the tournament.
 QByteArray TournamentBytes(const TTournament& t);

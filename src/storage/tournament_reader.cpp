@@ -147,6 +147,44 @@ void MatchPlaceFonts(TGroup& g) {
         g.DropLastPlaceFont();
 }
 
+// The table a tie-order record names: 0 the joint table, 1 a group, 2 a conference's table.
+TGroup* RecordTable(TTournament& t, int kind, int id) {
+    if (kind == KindJoint)
+        return &t.JointTable();
+    if (kind == KindGroup)
+        return t.GroupById(id);
+    if (kind == KindConference) {
+        TConference* c = t.ConferenceById(id);
+        return c ? c->Table.get() : nullptr;
+    }
+    return nullptr;
+}
+
+// What newer writers add after the comments, each part behind a title line of its own and
+// written only when it holds something; older files end with the comments. A part this
+// reader does not know ends the reading.
+void ReadAdditions(TFormatReader& r, TTournament& t) {
+    while (!r.AtEnd()) {
+        const QByteArrayView title = r.LineBytes();
+        if (title != QByteArrayView(kTieOrderTitle))
+            return;
+        const int records = r.Count();
+        r.EndLine();
+        for (int i = 0; i < records; ++i) {
+            const int kind = r.Int();
+            const int id = r.Int();
+            const int teams = r.Count();
+            r.EndLine();
+            std::vector<int> order;
+            for (int k = 0; k < teams; ++k)
+                order.push_back(r.Int());
+            r.EndLine();
+            if (TGroup* table = RecordTable(t, kind, id))
+                table->TieOrder = std::move(order);
+        }
+    }
+}
+
 void ReadBody(TFormatReader& r, TTournament& t) {
     t.Name = r.Line();
     // Rules line: every value is read as a real.
@@ -173,6 +211,10 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     t.ForfeitWinScore = r.Real();
     t.ForfeitPenalty = r.Real();
     t.LastMatchId = r.RealAsInt();
+    // Ranking options, written by newer writers only when one is set: 1 ranks head-to-head
+    // among the teams still level.
+    if (r.MoreOnLine())
+        t.HeadToHeadStillLevel = r.RealAsInt() == 1;
     r.EndLine();
     // View line: six values, or nine from newer writers.
     t.View.Results = r.Bool();
@@ -332,6 +374,7 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     const int commentLines = r.Count();
     r.EndLine();
     t.Comments = r.Lines(commentLines);
+    ReadAdditions(r, t);
 }
 
 // Keeps only the spare columns the loaded tournament may show, and no shown column twice.

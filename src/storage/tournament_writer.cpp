@@ -112,6 +112,38 @@ void WriteMatch(TTextWriter& w, const TMatch& m) {
     WriteMultiLine(w, m.Comments, false);
 }
 
+// The recorded orders of level teams, after the comments and only when a table has one.
+void WriteTieOrders(TTextWriter& w, const TTournament& t) {
+    struct TRecord {
+        int Kind;
+        int Id;
+        const TGroup* Table;
+    };
+    std::vector<TRecord> records;
+    if (!t.JointTable().TieOrder.empty())
+        records.push_back({KindJoint, -1, &t.JointTable()});
+    for (const auto& c : t.Conferences())
+        if (!c->Table->TieOrder.empty())
+            records.push_back({KindConference, c->Id, c->Table.get()});
+    for (const auto& g : t.Groups())
+        if (!g->TieOrder.empty())
+            records.push_back({KindGroup, g->Id, g.get()});
+    if (records.empty())
+        return;
+    w.Line(QString::fromLatin1(kTieOrderTitle));
+    w.Int(static_cast<qint64>(records.size()));
+    w.EndLine();
+    for (const auto& [kind, id, table] : records) {
+        w.Int(kind).Int(id).Int(static_cast<qint64>(table->TieOrder.size()));
+        w.EndLine();
+        for (const int team : table->TieOrder) {
+            w.Raw(QByteArray::number(team).constData());
+            w.Raw(" ");
+        }
+        w.EndLine();
+    }
+}
+
 } // namespace
 
 QByteArray TournamentBytes(const TTournament& t) {
@@ -124,6 +156,8 @@ QByteArray TournamentBytes(const TTournament& t) {
     w.Bool(t.Overtime).Bool(t.ShootOuts).Real(t.WinPoints).Real(t.DrawPoints).Real(t.LossPoints);
     w.Real(t.WinOTPoints).Real(t.DrawPoints).Real(t.LossOTPoints).Real(t.WinSOPoints).Real(t.LossSOPoints);
     w.Real(t.ForfeitLossScore).Real(t.ForfeitWinScore).Real(t.ForfeitPenalty).Int(t.LastMatchId);
+    if (t.HeadToHeadStillLevel)
+        w.Int(1); // ranking options; absent while none is set, so older files stay as they were
     w.EndLine();
     const TTableView& v = t.View;
     w.Bool(v.Results).Bool(v.Standings).Bool(v.HStandings).Bool(v.AStandings).Int(v.Alignment);
@@ -184,6 +218,7 @@ QByteArray TournamentBytes(const TTournament& t) {
         w.Line(r.City);
     }
     WriteMultiLine(w, t.Comments, true);
+    WriteTieOrders(w, t);
     return w.TakeData();
 }
 
