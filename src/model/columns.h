@@ -10,7 +10,7 @@ enum TScope : int { ScopeOverall = 1, ScopeHome = 2, ScopeAway = 3 };
 // A shown or spare standings column of a tournament.
 struct TTableColumn {
     int PositionIndex = 0; // the list length when the column was created
-    int Id = 0;            // standings column identifier 0..53
+    int Id = 0;            // standings column identifier 0..54
     double Width = 25;     // in the unit of the tournament's dimensions
 
     bool operator==(const TTableColumn&) const = default;

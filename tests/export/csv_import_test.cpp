@@ -199,3 +199,82 @@ TEST_F(CsvImport, Schemes) {
     EXPECT_EQ(error, QStringLiteral("Error opening scheme"));
     EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportVisitor}));
 }
+
+TEST_F(CsvImport, HowTheMatchWasDecidedAndWhoForfeited) {
+    int d = -1;
+    for (const char* word : {"", "FT", "reg", "Normal time"}) {
+        EXPECT_TRUE(ParseDecidedIn(QLatin1String(word), SportSoccer, d)) << word;
+        EXPECT_EQ(d, 0) << word;
+    }
+    for (const char* word : {"OT", "a.e.t.", "AET", "ET", "Overtime", "Expanded Time"}) {
+        EXPECT_TRUE(ParseDecidedIn(QLatin1String(word), SportSoccer, d)) << word;
+        EXPECT_EQ(d, 1) << word;
+    }
+    for (const char* word : {"SO", "PSO", "pens", "Penalty Shoot-outs", "shoot-out"}) {
+        EXPECT_TRUE(ParseDecidedIn(QLatin1String(word), SportSoccer, d)) << word;
+        EXPECT_EQ(d, 2) << word;
+    }
+    EXPECT_FALSE(ParseDecidedIn(QStringLiteral("sudden death"), SportSoccer, d));
+    int f = -1;
+    EXPECT_TRUE(ParseForfeit(QStringLiteral(" Home "), f));
+    EXPECT_EQ(f, 1);
+    EXPECT_TRUE(ParseForfeit(QStringLiteral("away"), f));
+    EXPECT_EQ(f, 2);
+    EXPECT_FALSE(ParseForfeit(QStringLiteral("both"), f));
+
+    auto t = kvtest::MakeTournament(SportHockey, 2, {{QStringLiteral("G"), {QStringLiteral("Bears"), QStringLiteral("Owls"), QStringLiteral("Pike")}}});
+    t->Overtime = true;
+    t->ForfeitWinScore = 5;
+    t->ForfeitLossScore = 0;
+    std::vector<TImportRow> rows = Rows("Bears,Owls,3:2,SO,\n"  // no shoot-outs in this tournament
+                                        "Bears,Owls,3:2,OT,\n"
+                                        "Owls,Bears,,,visitor\n" // the forfeit score is entered
+                                        "Bears,Pike,1:0,,home\n" // a given score is kept
+                                        "Pike,Bears,2:1,later,\n"
+                                        "Owls,Pike,,OT,\n"
+                                        "Pike,Owls,,,nobody\n");
+    TImportOptions options;
+    options.Kinds = {ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit};
+    const TImportCounts c = ImportRows(*t, rows, options);
+    EXPECT_EQ(c.Added, 3);
+    EXPECT_EQ(rows[0].Message, QStringLiteral("The tournament has no shoot-outs"));
+    EXPECT_EQ(rows[4].Message, QStringLiteral("'later' is not a way a match is decided"));
+    EXPECT_EQ(rows[5].Message, QStringLiteral("'OT' needs a score"));
+    EXPECT_EQ(rows[6].Message, QStringLiteral("'nobody' does not say which team forfeited (home or visitor)"));
+    const TMatch* ot = t->MatchAt(0);
+    EXPECT_EQ(ot->DecidedIn, 1);
+    EXPECT_EQ(ot->HomeScore, 3);
+    const TMatch* forfeited = t->MatchAt(1);
+    EXPECT_EQ(forfeited->TechnicalLoss, 2);
+    EXPECT_TRUE(forfeited->Played);
+    EXPECT_EQ(forfeited->HomeScore, 5);
+    EXPECT_EQ(forfeited->VisitorScore, 0);
+    const TMatch* kept = t->MatchAt(2);
+    EXPECT_EQ(kept->TechnicalLoss, 1);
+    EXPECT_EQ(kept->HomeScore, 1);
+    // With shoot-outs on, the first row goes in.
+    t->ShootOuts = true;
+    rows = Rows("Bears,Owls,3:2,SO,\n");
+    ASSERT_EQ(ImportRows(*t, rows, options).Added, 0) << "both legs of the pair are taken";
+    rows = Rows("Pike,Owls,3:2,SO,\n");
+    ASSERT_EQ(ImportRows(*t, rows, options).Added, 1) << rows[0].Message.toStdString();
+    EXPECT_EQ(t->MatchAt(3)->DecidedIn, 2);
+    // A forfeit column alone is a result: the check lets the import go on.
+    EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportVisitor, ImportForfeit}), QString());
+}
+
+TEST_F(CsvImport, SchemesKeepTheNewColumnKinds) {
+    const QString path = StylesFolder() + QStringLiteral("decided.impf");
+    QString error;
+    ASSERT_TRUE(SaveImportScheme(path, {ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit}, error));
+    EXPECT_EQ(ReadFile(path), QByteArray("6 7 8 15 16 \r\n"));
+    std::vector<int> kinds;
+    ASSERT_TRUE(LoadImportScheme(path, 5, kinds, error));
+    EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit}));
+    // An older scheme reads as before; a kind beyond the known ones is no kind.
+    WriteFile(path, "6 7 8 17 \r\n");
+    ASSERT_TRUE(LoadImportScheme(path, 4, kinds, error));
+    EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportVisitor, ImportScore, ImportNone}));
+    EXPECT_EQ(ImportKindCaption(ImportDecided), QStringLiteral("Decided"));
+    EXPECT_EQ(ImportKindCaption(ImportForfeit), QStringLiteral("Forfeit"));
+}

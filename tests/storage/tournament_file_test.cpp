@@ -8,6 +8,7 @@
 #include "base/settings.h"
 #include "model/gmatch.h"
 #include "model/sport.h"
+#include "standings/column_catalog.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 
@@ -292,4 +293,60 @@ TEST_F(TournamentFile, DamagedFilesNeverCrash) {
     hostile.replace("\r\n6\r\n", "\r\n2000000000\r\n");
     TTournament t;
     EXPECT_FALSE(ReadTournamentBytes(t, hostile, QStringLiteral("hostile")));
+}
+
+TEST_F(TournamentFile, TieRulesAreStoredOnlyWhenSet) {
+    for (const bool conferences : {false, true}) {
+        auto t = Rich(SportHockey, conferences);
+        const QByteArray plain = TournamentBytes(*t);
+        EXPECT_FALSE(plain.contains("Tie order"));
+        // The rules line keeps its 21 values while no ranking option is set.
+        const QList<QByteArray> lines = plain.split('\n');
+        EXPECT_EQ(lines[3].simplified().split(' ').size(), 21);
+
+        t->HeadToHeadStillLevel = true;
+        const int a1 = kvtest::TeamId(*t, QStringLiteral("A1"));
+        const int a2 = kvtest::TeamId(*t, QStringLiteral("A2"));
+        t->GroupAt(0)->TieOrder = {a2, a1};
+        t->JointTable().TieOrder = {a1};
+        if (conferences)
+            t->Conferences().back()->Table->TieOrder = {kvtest::TeamId(*t, QStringLiteral("P2"))};
+        const QByteArray marked = TournamentBytes(*t);
+        EXPECT_EQ(marked.split('\n')[3].simplified().split(' ').size(), 22);
+        ASSERT_TRUE(marked.contains("\r\nTie order\r\n"));
+        TTournament loaded;
+        ASSERT_TRUE(ReadTournamentBytes(loaded, marked, QStringLiteral("t.kvd")));
+        EXPECT_TRUE(loaded.HeadToHeadStillLevel);
+        EXPECT_EQ(loaded.GroupAt(0)->TieOrder, (std::vector<int>{a2, a1}));
+        EXPECT_EQ(loaded.JointTable().TieOrder, std::vector<int>{a1});
+        if (conferences) {
+            EXPECT_EQ(loaded.Conferences().back()->Table->TieOrder, std::vector<int>{kvtest::TeamId(*t, QStringLiteral("P2"))});
+            EXPECT_TRUE(loaded.Conferences().front()->Table->TieOrder.empty());
+        }
+        EXPECT_EQ(loaded.Comments, t->Comments);
+        EXPECT_EQ(TournamentBytes(loaded), marked);
+
+        // Parts a later writer adds after them are passed over.
+        TTournament later;
+        ASSERT_TRUE(ReadTournamentBytes(later, plain + "Something newer\r\n3 4 5\r\n", QStringLiteral("t.kvd")));
+        EXPECT_EQ(TournamentBytes(later), plain);
+        // A damaged record is a damaged file, reported as such.
+        TTournament damaged;
+        EXPECT_FALSE(ReadTournamentBytes(damaged, plain + "Tie order\r\nx\r\n", QStringLiteral("t.kvd")));
+    }
+}
+
+TEST_F(TournamentFile, RegulationAndOvertimeWinsColumnLoads) {
+    auto t = Rich(SportHockey, false);
+    ASSERT_TRUE(t->Overtime);
+    const bool spare = std::any_of(t->SpareColumns.begin(), t->SpareColumns.end(),
+                                   [](const TTableColumn& c) { return c.Id == kColumnRegulationOvertimeWins; });
+    EXPECT_TRUE(spare) << "a new hockey tournament with overtime offers ROW";
+    std::erase_if(t->SpareColumns, [](const TTableColumn& c) { return c.Id == kColumnRegulationOvertimeWins; });
+    t->Columns.push_back({static_cast<int>(t->Columns.size()), kColumnRegulationOvertimeWins, 30});
+    const QByteArray bytes = TournamentBytes(*t);
+    TTournament loaded;
+    ASSERT_TRUE(ReadTournamentBytes(loaded, bytes, QStringLiteral("t.kvd")));
+    EXPECT_EQ(loaded.Columns.back().Id, kColumnRegulationOvertimeWins);
+    EXPECT_EQ(TournamentBytes(loaded), bytes);
 }
