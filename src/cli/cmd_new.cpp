@@ -37,8 +37,9 @@ const char* const kUsage =
     "  --points-adjustment  points added to a team before any match (-9 deducts nine)\n"
     "  --rules              points rules by name: WinPoints, DrawPoints, LossPoints,\n"
     "                       WinOTPoints, LossOTPoints, WinSOPoints, LossSOPoints,\n"
-    "                       ForfeitLossScore, ForfeitWinScore, ForfeitPenalty (numbers),\n"
-    "                       Overtime, ShootOuts (0 or 1); e.g. --rules WinPoints=2,LossOTPoints=1\n"
+    "                       ForfeitPenalty (0 to 9), ForfeitLossScore, ForfeitWinScore\n"
+    "                       (0 to 500), Overtime, ShootOuts (0 or 1);\n"
+    "                       e.g. --rules WinPoints=2,LossOTPoints=1\n"
     "  --head-to-head       which matches head-to-head criteria count: among all the teams\n"
     "                       level on points (the default), or among the teams still level on\n"
     "                       every criterion before, as FIFA and UEFA rank\n"
@@ -133,24 +134,25 @@ int CmdNew(const QStringList& args) {
     const QString headToHead = a.Value("head-to-head", QStringLiteral("level-on-points")).trimmed().toLower();
     if (headToHead != QLatin1String("level-on-points") && headToHead != QLatin1String("still-level"))
         return UsageError("new", QStringLiteral("--head-to-head is level-on-points or still-level, not '%1'").arg(headToHead), kUsage);
-    // Rules are checked on a scratch tournament of the sport first: a bad one is a usage error.
-    QList<std::pair<QString, QString>> rules;
-    kv::TTournament scratch;
-    scratch.Sport = sport;
-    scratch.Overtime = spec.Rules.Overtime;
+    // Rules by name go into the rules as the rules dialog would set them, so the sport's own
+    // limits hold (hidden overtime and shoot-out points follow the normal-time points).
+    std::vector<std::pair<QString, double>> shootOutPoints;
     for (const QString& list : a.Values("rules")) {
         for (const QString& item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const qsizetype eq = item.indexOf(QLatin1Char('='));
-            QString error;
             if (eq <= 0)
-                error = QStringLiteral("--rules needs KEY=VALUE, not '%1'").arg(item.trimmed());
-            else if (kv::SetPointsRule(scratch, item.left(eq).trimmed(), item.mid(eq + 1), error))
-                rules.append({item.left(eq).trimmed(), item.mid(eq + 1)});
-            if (!error.isEmpty())
+                return UsageError("new", QStringLiteral("--rules needs KEY=VALUE, not '%1'").arg(item.trimmed()), kUsage);
+            const QString key = item.left(eq).trimmed();
+            QString error;
+            if (!kv::SetPointsRule(spec.Rules, key, item.mid(eq + 1), error))
                 return UsageError("new", error, kUsage);
+            if (key.compare(QLatin1String("ShootOuts"), Qt::CaseInsensitive) == 0)
+                spec.ShootOuts = spec.Rules.ShootOuts;
+            if (key.startsWith(QLatin1String("WinSO"), Qt::CaseInsensitive) || key.startsWith(QLatin1String("LossSO"), Qt::CaseInsensitive))
+                shootOutPoints.emplace_back(key.toLower(), item.mid(eq + 1).trimmed().toDouble());
         }
     }
-    const auto offered = kv::OfferedCriteria(sport, scratch.Overtime);
+    const auto offered = kv::OfferedCriteria(sport, spec.Rules.Overtime);
     for (const QString& item : a.Value("criteria").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList parts = item.trimmed().split(QLatin1Char(':'));
         int column = 0;
@@ -180,13 +182,11 @@ int CmdNew(const QStringList& args) {
     }
     auto t = kv::CreateTournament(spec);
     t->HeadToHeadStillLevel = headToHead == QLatin1String("still-level");
-    if (!rules.isEmpty()) {
-        for (const auto& [key, value] : rules) {
-            QString error;
-            kv::SetPointsRule(*t, key, value, error);
-        }
-        kv::ResetColumns(*t); // overtime and shoot-outs decide which columns apply
-    }
+    // The rules dialog offers no shoot-out switch, so shoot-out points are set here, and only
+    // while shoot-outs are on.
+    if (t->ShootOuts)
+        for (const auto& [key, value] : shootOutPoints)
+            (key == QLatin1String("winsopoints") ? t->WinSOPoints : t->LossSOPoints) = value;
     for (const QString& adjustment : a.Values("points-adjustment")) {
         const qsizetype eq = adjustment.lastIndexOf(QLatin1Char('='));
         bool ok = false;

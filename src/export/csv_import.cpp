@@ -100,7 +100,8 @@ bool ParseDecidedIn(const QString& cell, int sport, int& decided) {
 
 bool ParseForfeit(const QString& cell, int& forfeit) {
     const QString w = cell.trimmed().toLower();
-    if (w.isEmpty())
+    if (w.isEmpty() || w == QLatin1String("-") || w == QLatin1String("0") || w == QLatin1String("no") ||
+        w == QLatin1String("none") || w == QLatin1String("n"))
         forfeit = 0;
     else if (w == QLatin1String("home") || w == QLatin1String("h"))
         forfeit = 1;
@@ -299,14 +300,24 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
                 fail(Fmt(LangText(11572, "'%s' does not say which team forfeited (home or visitor)"), cell));
                 continue;
             }
-            // A forfeit keeps a score given in the row, else takes the tournament's forfeit score.
-            if (!match->Played) {
+            // A forfeit keeps a score given in the row, else takes the tournament's forfeit score;
+            // a given score may not favour the team that forfeited.
+            if (match->Played && forfeit != 0 &&
+                (forfeit == 1 ? match->HomeScore > match->VisitorScore : match->VisitorScore > match->HomeScore)) {
+                fail(Fmt(LangText(11577, "The score %s favours the team that forfeited"), Cell(row, column(ImportScore))));
+                continue;
+            }
+            if (forfeit == 0) {
+                // no forfeit
+            } else if (!match->Played) {
                 match->HomeScore = forfeit == 1 ? t.ForfeitLossScore : t.ForfeitWinScore;
                 match->VisitorScore = forfeit == 1 ? t.ForfeitWinScore : t.ForfeitLossScore;
                 match->Played = true;
             }
-            match->TechnicalLoss = static_cast<quint8>(forfeit);
-            match->DecidedIn = 0;
+            if (forfeit != 0) {
+                match->TechnicalLoss = static_cast<quint8>(forfeit);
+                match->DecidedIn = 0;
+            }
         }
         if (const QString cell = Cell(row, column(ImportDecided)); !cell.isEmpty() && !match->IsForfeited()) {
             int decided = 0;
@@ -321,6 +332,15 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
             if ((decided >= 1 && !t.Overtime) || (decided == 2 && !t.ShootOuts)) {
                 fail(decided == 1 ? LangText(11575, "The tournament has no overtime")
                                   : LangText(11576, "The tournament has no shoot-outs"));
+                continue;
+            }
+            // A shoot-out has a winner, one goal ahead in the final score; a level score after
+            // overtime only where the sport knows draws.
+            const bool level = match->HomeScore == match->VisitorScore;
+            const int s = NormalizeSport(t.Sport);
+            const bool drawsAfterOvertime = s == SportHockey || s == SportBandy || IsSoccerFamily(s);
+            if (level && (decided == 2 || (decided == 1 && !drawsAfterOvertime))) {
+                fail(Fmt(LangText(11578, "'%s' does not fit a level score"), cell));
                 continue;
             }
             match->DecidedIn = static_cast<quint8>(decided);

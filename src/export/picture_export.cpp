@@ -145,7 +145,7 @@ bool PictureFormatFromPath(const QString& path, TPictureFormat& format) {
     return true;
 }
 
-QByteArray BmpBytes(const QImage& source, int bits, QRgb background) {
+QByteArray BmpBytes(const QImage& source, int bits, const QList<QRgb>& paper) {
     if (bits != 1 && bits != 4 && bits != 8 && bits != 15 && bits != 16 && bits != 24 && bits != 32)
         bits = 24;
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
@@ -156,12 +156,14 @@ QByteArray BmpBytes(const QImage& source, int bits, QRgb background) {
         indexed = QImage(rgb.size(), QImage::Format_Indexed8);
         palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
         indexed.setColorTable(palette);
-        const QRgb white = background | 0xFF000000u;
+        QList<QRgb> white;
+        for (const QRgb c : paper)
+            white << (c | 0xFF000000u);
         for (int y = 0; y < rgb.height(); ++y) {
             const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
             uchar* out = indexed.scanLine(y);
             for (int x = 0; x < rgb.width(); ++x)
-                out[x] = (px[x] | 0xFF000000u) == white ? 1 : 0;
+                out[x] = white.contains(px[x] | 0xFF000000u) ? 1 : 0;
         }
     } else if (bits == 4) {
         indexed = rgb.convertToFormat(QImage::Format_Indexed8, SixteenColors(), Qt::ThresholdDither);
@@ -301,6 +303,15 @@ QByteArray GifBytes(const QImage& source, QRgb transparent, QString& error) {
 
 TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString& path, TPictureFormat format,
                            int bmpBits, TColor background) {
+    QString error;
+    const QByteArray bytes = TablePictureBytes(t, g, format, error, bmpBits, background);
+    if (bytes.isEmpty())
+        return TIoResult::Failure(error);
+    return WriteFileAtomic(path, bytes);
+}
+
+QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureFormat format, QString& error, int bmpBits,
+                             TColor background) {
     QByteArray bytes;
     const TTableLayout layout = ComputeLayout(t, g);
     const QSize size(std::max(1, layout.PictureWidth), std::max(1, layout.TableHeight));
@@ -344,12 +355,22 @@ TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString&
         QImage image;
         RenderGroupTable(t, g, image, background, !fewColors);
         if (format == TPictureFormat::Bmp) {
-            bytes = BmpBytes(image, bmpBits, ToQColor(background).rgb());
+            // The table's fills are paper too: black text on them stays readable.
+            QList<QRgb> paper{ToQColor(background).rgb()};
+            if (g.Style.HasBGColor)
+                paper << ToQColor(g.Style.BGColor).rgb();
+            if (g.Style.HasHeaderBGColor)
+                paper << ToQColor(g.Style.HeaderBGColor).rgb();
+            for (int place = 1; place <= g.TeamCount(); ++place) {
+                TColor fill = 0;
+                if (RowBackground(g, *g.Teams()[static_cast<size_t>(place - 1)], place, fill))
+                    paper << ToQColor(fill).rgb();
+            }
+            bytes = BmpBytes(image, bmpBits, paper);
         } else if (format == TPictureFormat::Gif) {
-            QString error;
             bytes = GifBytes(image, ToQColor(background).rgb(), error);
             if (bytes.isEmpty())
-                return TIoResult::Failure(error);
+                return {};
         } else {
             QBuffer buffer(&bytes);
             buffer.open(QIODevice::WriteOnly);
@@ -359,13 +380,15 @@ TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString&
                 writer.setOptimizedWrite(false);
                 writer.setProgressiveScanWrite(false);
             }
-            if (!writer.write(format == TPictureFormat::Jpeg ? image.convertToFormat(QImage::Format_RGB888) : image))
-                return TIoResult::Failure(writer.errorString());
+            if (!writer.write(format == TPictureFormat::Jpeg ? image.convertToFormat(QImage::Format_RGB888) : image)) {
+                error = writer.errorString();
+                return {};
+            }
         }
         break;
     }
     }
-    return WriteFileAtomic(path, bytes);
+    return bytes;
 }
 
 QString SuggestedPicturePath(const QString& tableName, TPictureFormat format) {

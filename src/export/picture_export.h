@@ -16,15 +16,19 @@ QString PictureExtension(TPictureFormat format);
 // The format a file name's extension names; false when none.
 bool PictureFormatFromPath(const QString& path, TPictureFormat& format);
 
-// A bitmap file of the image at the given colour depth. A monochrome bitmap keeps the
-// background white and turns every other colour black; 256 colours are the picture's own.
-QByteArray BmpBytes(const QImage& image, int bitsPerPixel, QRgb background = qRgb(255, 255, 255));
+// A bitmap file of the image at the given colour depth. A monochrome bitmap keeps the paper
+// white (the background and the fills listed) and turns every other colour black, so coloured
+// scores stay readable; 256 colours are the picture's own.
+QByteArray BmpBytes(const QImage& image, int bitsPerPixel, const QList<QRgb>& paper = {qRgb(255, 255, 255)});
 // A GIF with up to 256 colours, the picture's own; pixels of `transparent` become transparent.
 QByteArray GifBytes(const QImage& image, QRgb transparent, QString& error);
 // The image with a palette of its own colours: exact when it has at most `maxColors`, else
 // the most frequent ones, every other pixel taking the nearest of them.
 QImage WithOwnPalette(const QImage& image, int maxColors = 256);
 
+// The (prepared) table as the bytes of a picture file; empty with `error` on failure.
+QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureFormat format, QString& error,
+                             int bmpBits = 8, TColor background = clWhite);
 // Draws the (prepared) table and writes it. `bmpBits` is used for BMP files only.
 TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString& path, TPictureFormat format,
                            int bmpBits = 8, TColor background = clWhite);

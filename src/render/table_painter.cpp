@@ -166,17 +166,18 @@ void TTablePainter::FillRows(int x, int width) {
 }
 
 void TTablePainter::Frame(int x, int width) {
-    // The outline that a pen of this width covers on a bitmap around the rectangle from (x, 0)
-    // to (x + width - 1, height - 1), drawn as lines of whole pixels on every surface: a pen
-    // stroke on a vector surface would lie half outside the picture at the top and left.
+    // The outline of the rectangle from (x, 0) to (x + width - 1, height - 1), drawn as lines
+    // of whole pixels on every surface (a pen stroke on a vector surface would lie half outside
+    // the picture), a bold one two pixels wide, all of it inside the picture.
     const int penWidth = 1 + (bold_ ? 1 : 0);
     const int right = x + width - 1;
     const int bottom = layout_.TableHeight - 1;
     const int inset = penWidth / 2;
-    Line(x - inset, -inset, right + inset, -inset, penWidth);
-    Line(x - inset, bottom - inset, right + inset, bottom - inset, penWidth);
-    Line(x - inset, -inset, x - inset, bottom + inset, penWidth);
-    Line(right - inset, -inset, right - inset, bottom + inset, penWidth);
+    const int left = std::max(0, x - inset);
+    Line(left, 0, right, 0, penWidth);
+    Line(left, bottom - inset, right, bottom - inset, penWidth);
+    Line(left, 0, left, bottom, penWidth);
+    Line(right - inset, 0, right - inset, bottom, penWidth);
 }
 
 int TTablePainter::DrawNameBlock() {

@@ -127,23 +127,24 @@ namespace {
 
 struct TRuleField {
     const char* Name;
-    double TTournament::*Number; // null for the switches
-    bool TTournament::*Switch;
+    double TPointsRules::*Number; // null for the switches
+    bool TPointsRules::*Switch;
+    double Max;                   // numbers run from 0 to this
 };
 
 constexpr TRuleField kRuleFields[] = {
-    {"WinPoints", &TTournament::WinPoints, nullptr},
-    {"DrawPoints", &TTournament::DrawPoints, nullptr},
-    {"LossPoints", &TTournament::LossPoints, nullptr},
-    {"WinOTPoints", &TTournament::WinOTPoints, nullptr},
-    {"LossOTPoints", &TTournament::LossOTPoints, nullptr},
-    {"WinSOPoints", &TTournament::WinSOPoints, nullptr},
-    {"LossSOPoints", &TTournament::LossSOPoints, nullptr},
-    {"ForfeitLossScore", &TTournament::ForfeitLossScore, nullptr},
-    {"ForfeitWinScore", &TTournament::ForfeitWinScore, nullptr},
-    {"ForfeitPenalty", &TTournament::ForfeitPenalty, nullptr},
-    {"Overtime", nullptr, &TTournament::Overtime},
-    {"ShootOuts", nullptr, &TTournament::ShootOuts},
+    {"WinPoints", &TPointsRules::Win, nullptr, 9},
+    {"DrawPoints", &TPointsRules::Draw, nullptr, 9},
+    {"LossPoints", &TPointsRules::Loss, nullptr, 9},
+    {"WinOTPoints", &TPointsRules::WinOT, nullptr, 9},
+    {"LossOTPoints", &TPointsRules::LossOT, nullptr, 9},
+    {"WinSOPoints", &TPointsRules::WinSO, nullptr, 9},
+    {"LossSOPoints", &TPointsRules::LossSO, nullptr, 9},
+    {"ForfeitLossScore", &TPointsRules::ForfeitLossScore, nullptr, 500},
+    {"ForfeitWinScore", &TPointsRules::ForfeitWinScore, nullptr, 500},
+    {"ForfeitPenalty", &TPointsRules::Penalty, nullptr, 9},
+    {"Overtime", nullptr, &TPointsRules::Overtime, 1},
+    {"ShootOuts", nullptr, &TPointsRules::ShootOuts, 1},
 };
 
 } // namespace
@@ -155,7 +156,7 @@ QStringList PointsRuleNames() {
     return names;
 }
 
-bool SetPointsRule(TTournament& t, const QString& name, const QString& value, QString& error) {
+bool SetPointsRule(TPointsRules& rules, const QString& name, const QString& value, QString& error) {
     const TRuleField* field = nullptr;
     for (const TRuleField& f : kRuleFields)
         if (name.compare(QLatin1String(f.Name), Qt::CaseInsensitive) == 0)
@@ -166,24 +167,37 @@ bool SetPointsRule(TTournament& t, const QString& name, const QString& value, QS
     }
     bool ok = false;
     const double number = value.trimmed().toDouble(&ok);
+    const int s = NormalizeSport(rules.Sport);
     if (field->Switch) {
         if (!ok || (number != 0 && number != 1)) {
             error = QStringLiteral("%1 takes 0 or 1, not '%2'").arg(QLatin1String(field->Name), value);
             return false;
         }
-        const int s = NormalizeSport(t.Sport);
-        if (field->Switch == &TTournament::Overtime && number == 0 && (s == SportBasketball || s == SportUSFootball)) {
-            error = QStringLiteral("Overtime is always on in %1").arg(SportEnglishName(s));
+        TPointsRules probe = rules;
+        probe.Overtime = true;
+        const TPointsLayout layout = ApplyPointsLayout(probe);
+        const bool forced = s == SportBasketball || s == SportUSFootball;
+        if (field->Switch == &TPointsRules::Overtime) {
+            if (number == 0 && forced) {
+                error = QStringLiteral("Overtime is always on in %1").arg(SportEnglishName(s));
+                return false;
+            }
+            if (number == 1 && !forced && !layout.OvertimeSwitchShown) {
+                error = QStringLiteral("%1 has no overtime").arg(SportEnglishName(s));
+                return false;
+            }
+        } else if (number == 1 && ShootoutWord(s).isEmpty()) {
+            error = QStringLiteral("%1 has no shoot-outs").arg(SportEnglishName(s));
             return false;
         }
-        t.*(field->Switch) = number == 1;
+        rules.*(field->Switch) = number == 1;
         return true;
     }
-    if (!ok || !std::isfinite(number) || number < -100 || number > 100) {
-        error = QStringLiteral("%1 takes a number from -100 to 100, not '%2'").arg(QLatin1String(field->Name), value);
+    if (!ok || !std::isfinite(number) || number < 0 || number > field->Max) {
+        error = QStringLiteral("%1 takes a number from 0 to %2, not '%3'").arg(QLatin1String(field->Name)).arg(field->Max).arg(value);
         return false;
     }
-    t.*(field->Number) = number;
+    rules.*(field->Number) = number;
     return true;
 }
 

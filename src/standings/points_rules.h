@@ -55,11 +55,12 @@ TPointsLayout ApplyPointsLayout(TPointsRules& rules);
 // hidden overtime and shoot-out values equal to the normal-time values.
 void SaveRulesInto(TPointsRules rules, TTournament& t);
 
-// Sets one rule of a tournament by its field name (WinPoints, DrawPoints, LossPoints,
-// WinOTPoints, LossOTPoints, WinSOPoints, LossSOPoints, ForfeitLossScore, ForfeitWinScore,
-// ForfeitPenalty: numbers from -100 to 100; Overtime, ShootOuts: 0 or 1). False with a message
-// for an unknown name, a bad value, or overtime switched off where the sport always has it.
-bool SetPointsRule(TTournament& t, const QString& name, const QString& value, QString& error);
+// Sets one rule by the tournament's field name: WinPoints, DrawPoints, LossPoints, WinOTPoints,
+// LossOTPoints, WinSOPoints, LossSOPoints and ForfeitPenalty (0 to 9, as the rules dialog takes
+// them), ForfeitLossScore and ForfeitWinScore (0 to 500), Overtime and ShootOuts (0 or 1).
+// False with a message for an unknown name, a bad value, overtime switched off where the sport
+// always has it or on where it has none, and shoot-outs in a sport without them.
+bool SetPointsRule(TPointsRules& rules, const QString& name, const QString& value, QString& error);
 // The names SetPointsRule takes.
 QStringList PointsRuleNames();
 

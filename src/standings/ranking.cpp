@@ -170,6 +170,15 @@ void OrderByColumn(const TTournament& t, std::vector<TTeam*>& teams, int column,
         teams[i] = keys[i].second;
 }
 
+TSortState ClickedSort(const TSortState& current, int column, int section) {
+    TSortState next = current;
+    if (current.Column == column && current.Venue == section)
+        next.Descending = !current.Descending;
+    next.Column = column;
+    next.Venue = section;
+    return next;
+}
+
 void SortTable(const TTournament& t, TGroup& table) {
     std::vector<TTeam*> order = table.Teams();
     const TSortState& s = t.SortState;

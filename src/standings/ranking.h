@@ -51,6 +51,10 @@ void OrderByColumn(const TTournament& t, std::vector<TTeam*>& teams, int column,
 // Ascending order number.
 void OrderByEntry(std::vector<TTeam*>& teams);
 
+// The sort state after a click on the heading of `column` in `section` (1 home and away,
+// 2 home, 3 away): the direction turns when both are the current ones and stays otherwise.
+TSortState ClickedSort(const TSortState& current, int column, int section);
+
 // Orders a table as the tournament's sort state says.
 void SortTable(const TTournament& t, TGroup& table);
 

@@ -102,12 +102,25 @@ TEST_F(KvtoolRules, PointsRulesByName) {
     EXPECT_EQ(t.WinPoints, 2);
     EXPECT_EQ(t.LossOTPoints, 1);
     EXPECT_TRUE(t.ShootOuts);
+    // Without overtime, the hidden overtime points follow the normal-time points.
+    ASSERT_EQ(New("s.kvd", A({"--sport", "soccer", "--group", "G=A;B", "--rules", "WinPoints=2"})).Status, 0);
+    kv::TTournament soccer;
+    ASSERT_TRUE(kv::LoadTournament(soccer, Path("s.kvd")));
+    EXPECT_EQ(soccer.WinPoints, 2);
+    EXPECT_EQ(soccer.WinOTPoints, 2);
+    EXPECT_EQ(soccer.WinSOPoints, 2);
 
     TRun bad = New("x.kvd", A({"--sport", "hockey", "--group", "G=A;B", "--rules", "WinPonts=2"}));
     EXPECT_EQ(bad.Status, 1);
     EXPECT_TRUE(bad.Err.contains(QStringLiteral("unknown rule 'WinPonts'"))) << bad.Err.toStdString();
     bad = New("x.kvd", A({"--sport", "hockey", "--group", "G=A;B", "--rules", "DrawPoints=lots"}));
-    EXPECT_TRUE(bad.Err.contains(QStringLiteral("DrawPoints takes a number from -100 to 100, not 'lots'")));
+    EXPECT_TRUE(bad.Err.contains(QStringLiteral("DrawPoints takes a number from 0 to 9, not 'lots'")));
+    bad = New("x.kvd", A({"--sport", "hockey", "--group", "G=A;B", "--rules", "ForfeitWinScore=501"}));
+    EXPECT_TRUE(bad.Err.contains(QStringLiteral("ForfeitWinScore takes a number from 0 to 500, not '501'")));
+    bad = New("x.kvd", A({"--sport", "volleyball", "--group", "G=A;B", "--rules", "Overtime=1"}));
+    EXPECT_TRUE(bad.Err.contains(QStringLiteral("Volleyball has no overtime"))) << bad.Err.toStdString();
+    bad = New("x.kvd", A({"--sport", "basketball", "--group", "G=A;B", "--rules", "ShootOuts=1"}));
+    EXPECT_TRUE(bad.Err.contains(QStringLiteral("Basketball has no shoot-outs"))) << bad.Err.toStdString();
     bad = New("x.kvd", A({"--sport", "basketball", "--group", "G=A;B", "--rules", "Overtime=0"}));
     EXPECT_TRUE(bad.Err.contains(QStringLiteral("Overtime is always on in Basketball")));
     bad = New("x.kvd", A({"--sport", "hockey", "--group", "G=A;B", "--rules", "ShootOuts"}));

@@ -229,14 +229,20 @@ TEST_F(CsvImport, HowTheMatchWasDecidedAndWhoForfeited) {
     std::vector<TImportRow> rows = Rows("Bears,Owls,3:2,SO,\n"  // no shoot-outs in this tournament
                                         "Bears,Owls,3:2,OT,\n"
                                         "Owls,Bears,,,visitor\n" // the forfeit score is entered
-                                        "Bears,Pike,1:0,,home\n" // a given score is kept
+                                        "Bears,Pike,0:1,,home\n" // a given score is kept
                                         "Pike,Bears,2:1,later,\n"
                                         "Owls,Pike,,OT,\n"
-                                        "Pike,Owls,,,nobody\n");
+                                        "Pike,Owls,,,nobody\n"
+                                        "Pike,Owls,2:2,SO,\n"   // a shoot-out has a winner
+                                        "Pike,Owls,1:2,,visitor\n" // the forfeiting side leads
+                                        "Pike,Owls,2:1,,none\n");
     TImportOptions options;
     options.Kinds = {ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit};
     const TImportCounts c = ImportRows(*t, rows, options);
-    EXPECT_EQ(c.Added, 3);
+    EXPECT_EQ(c.Added, 4);
+    EXPECT_EQ(rows[7].Message, QStringLiteral("The tournament has no shoot-outs")); // checked before the score
+    EXPECT_EQ(rows[8].Message, QStringLiteral("The score 1:2 favours the team that forfeited"));
+    EXPECT_EQ(t->MatchAt(3)->TechnicalLoss, 0);
     EXPECT_EQ(rows[0].Message, QStringLiteral("The tournament has no shoot-outs"));
     EXPECT_EQ(rows[4].Message, QStringLiteral("'later' is not a way a match is decided"));
     EXPECT_EQ(rows[5].Message, QStringLiteral("'OT' needs a score"));
@@ -251,14 +257,15 @@ TEST_F(CsvImport, HowTheMatchWasDecidedAndWhoForfeited) {
     EXPECT_EQ(forfeited->VisitorScore, 0);
     const TMatch* kept = t->MatchAt(2);
     EXPECT_EQ(kept->TechnicalLoss, 1);
-    EXPECT_EQ(kept->HomeScore, 1);
+    EXPECT_EQ(kept->VisitorScore, 1);
     // With shoot-outs on, the first row goes in.
     t->ShootOuts = true;
     rows = Rows("Bears,Owls,3:2,SO,\n");
     ASSERT_EQ(ImportRows(*t, rows, options).Added, 0) << "both legs of the pair are taken";
-    rows = Rows("Pike,Owls,3:2,SO,\n");
-    ASSERT_EQ(ImportRows(*t, rows, options).Added, 1) << rows[0].Message.toStdString();
-    EXPECT_EQ(t->MatchAt(3)->DecidedIn, 2);
+    rows = Rows("Owls,Pike,3:3,SO,\nOwls,Pike,3:2,SO,\n");
+    EXPECT_EQ(ImportRows(*t, rows, options).Added, 1);
+    EXPECT_EQ(rows[0].Message, QStringLiteral("'SO' does not fit a level score"));
+    EXPECT_EQ(t->MatchAt(4)->DecidedIn, 2);
     // A forfeit column alone is a result: the check lets the import go on.
     EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportVisitor, ImportForfeit}), QString());
 }

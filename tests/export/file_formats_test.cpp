@@ -259,3 +259,25 @@ TEST_F(FileFormats, VectorPicturesHoldTheWholeFrame) {
     EXPECT_GE(box[3].toDouble(), reference.height() * 72.0 / dpi);
     EXPECT_LT(box[3].toDouble(), reference.height() * 72.0 / dpi + 1);
 }
+
+TEST_F(FileFormats, MonochromeBitmapKeepsTextOnFillsReadable) {
+    auto t = Make();
+    TGroup& g = *t->GroupAt(0);
+    g.Style.HasHeaderBGColor = true;
+    g.Style.BoldBorders = true;
+    QImage plain;
+    RenderGroupTable(*t, g, plain, clWhite, false);
+    const QString path = HomePath(QStringLiteral("fills.bmp"));
+    ASSERT_TRUE(SaveTablePicture(*t, g, path, TPictureFormat::Bmp, 1));
+    QImage mono;
+    ASSERT_TRUE(mono.loadFromData(ReadFile(path), "BMP"));
+    const QPoint header(4, 4);
+    ASSERT_EQ(plain.pixel(header) & 0xFFFFFF, 0xC0DCC0u);
+    EXPECT_EQ(mono.pixel(header) & 0xFFFFFF, 0xFFFFFFu) << "the header fill is paper";
+    // The bold frame lies whole inside the picture: two black pixels at the top and left.
+    const int mid = plain.width() / 3;
+    EXPECT_EQ(plain.pixel(mid, 0) & 0xFFFFFF, 0u);
+    EXPECT_EQ(plain.pixel(mid, 1) & 0xFFFFFF, 0u);
+    EXPECT_EQ(plain.pixel(0, plain.height() / 2) & 0xFFFFFF, 0u);
+    EXPECT_EQ(plain.pixel(1, plain.height() / 2) & 0xFFFFFF, 0u);
+}
