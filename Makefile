@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench fuzz test-asan format clean
+.PHONY: all deps configure build test run bench fuzz test-asan format clean screenshots
 
 all: build
 
@@ -25,6 +25,10 @@ test: build
 
 run: build
 	@scripts/run-samples $(BUILD)
+
+# One picture per window, dialog and page, offscreen, in $(BUILD)/screenshots/.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kv_screenshots $(BUILD)/screenshots
 
 bench: build
 	@$(BUILD)/bin/kvbench --benchmark_min_time=0.2

@@ -1,0 +1,58 @@
+// Kelvorandine: league tables of sports tournaments.
+#include "base/language.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "ui/app_start.h"
+#include "ui/dialog_seam.h"
+#include "ui/main_form.h"
+#include "ui/splash_form.h"
+#include "ui/widget_messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvorandine"));
+    QApplication::setApplicationDisplayName(QLatin1String(kv::kAppTitle));
+    kv::InitLanguage();
+
+    // Any parameter is a mode of its own: it never shows the main window.
+    const kv::TStartCommand command = kv::ParseStartCommand(app.arguments().mid(1));
+    switch (command.Mode) {
+    case kv::TStartMode::Help:
+    case kv::TStartMode::Unknown:
+        QMessageBox::information(nullptr, QLatin1String(kv::kAppTitle), command.Message);
+        return 0;
+    case kv::TStartMode::QuietEnd:
+        return 0;
+    case kv::TStartMode::ConvertList: {
+        QString error;
+        if (!kv::ConvertOldList(command.File, error)) {
+            QMessageBox::critical(nullptr, QLatin1String(kv::kAppTitle), error);
+            return 1;
+        }
+        return 0;
+    }
+    case kv::TStartMode::Normal:
+        break;
+    }
+
+    kv::TWidgetMessages messages;
+    kv::SetMessageHandler(&messages);
+    kv::TWidgetDialogs dialogs;
+    int status = 0;
+    {
+        kv::TSplashForm splash;
+        splash.ShowNow();
+        kv::TMainForm main(dialogs);
+        splash.close();
+        main.show();
+        // The tournament selected at the last exit opens once the window is up.
+        QTimer::singleShot(0, &main, [&main] { main.OpenRestoredSelection(); });
+        status = QApplication::exec();
+    }
+    kv::SetMessageHandler(nullptr);
+    return status;
+}

@@ -1,0 +1,43 @@
+#include "ui/app_start.h"
+
+#include "base/programfolder.h"
+#include "storage/tournament_list.h"
+
+#include <QFileInfo>
+
+namespace kv {
+
+TStartCommand ParseStartCommand(const QStringList& arguments) {
+    TStartCommand c;
+    if (arguments.isEmpty())
+        return c;
+    const QString first = arguments.first().toLower();
+    if (first == QLatin1String("tl_conv") || first == QLatin1String("/tl_conv")) {
+        if (arguments.size() >= 2 && QFileInfo(arguments.at(1)).isFile()) {
+            c.Mode = TStartMode::ConvertList;
+            c.File = arguments.at(1);
+        } else {
+            c.Mode = TStartMode::QuietEnd;
+        }
+        return c;
+    }
+    if (first == QLatin1String("/?") || first == QLatin1String("?")) {
+        c.Mode = TStartMode::Help;
+        c.Message = QStringLiteral("Help: kelvorandine.exe [/tl_conv] [tables.dat full filename]\r\n\r\n"
+                                   "/tl_conv -  converts tournament list from v.2.0 & v.2.1 (tables.dat) to v.2.2 (tournlst.dat)");
+        return c;
+    }
+    c.Mode = TStartMode::Unknown;
+    c.Message = QStringLiteral("Unknown Parameter: %1").arg(arguments.first());
+    return c;
+}
+
+bool ConvertOldList(const QString& oldList, QString& error) {
+    TTournamentList list;
+    list.LoadOldList(oldList);
+    const TIoResult r = list.Save(ProgramFolder() + QStringLiteral("tournlst.dat"));
+    error = r.Message;
+    return r.Ok;
+}
+
+} // namespace kv

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the program does with its command line before any window exists.
+namespace kv {
+
+enum class TStartMode {
+    Normal,         // no parameter: the main window
+    ConvertList,    // "/tl_conv FILE": the old list becomes tournlst.dat
+    QuietEnd,       // "/tl_conv" without an existing file: nothing at all
+    Help,           // "/?": the help text
+    Unknown,        // anything else: "Unknown Parameter: %s"
+};
+
+struct TStartCommand {
+    TStartMode Mode = TStartMode::Normal;
+    QString File;    // the old list to convert
+    QString Message; // the help text or the unknown-parameter message (English only)
+};
+
+// The mode a command line (without the program's own name) asks for.
+TStartCommand ParseStartCommand(const QStringList& arguments);
+
+// Converts an old list file into tournlst.dat in the program folder; the file system's message
+// when it cannot be written.
+bool ConvertOldList(const QString& oldList, QString& error);
+
+} // namespace kv

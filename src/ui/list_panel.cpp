@@ -1,0 +1,305 @@
+#include "ui/list_panel.h"
+
+#include "base/language.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "base/textformat.h"
+#include "ui/dialog_seam.h"
+#include "ui/find_tournament_form.h"
+#include "ui/list_model.h"
+#include "ui/wait_form.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace kv {
+
+TListPanel::TListPanel(TTournamentList& list, TDialogSeam& dialogs, QWidget* parent)
+    : QWidget(parent), list_(list), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("ListPanel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tree_ = new QTreeView(this);
+    tree_->setObjectName(QStringLiteral("TournamentTree"));
+    model_ = new TTournamentListModel(list_, this);
+    tree_->setModel(model_);
+    tree_->setHeaderHidden(true);
+    tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tree_->setDragDropMode(QAbstractItemView::InternalMove);
+    tree_->setDragDropOverwriteMode(true);
+    tree_->setDefaultDropAction(Qt::MoveAction);
+    tree_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    tree_->setContextMenuPolicy(Qt::DefaultContextMenu);
+    tree_->installEventFilter(this);
+    tree_->viewport()->installEventFilter(this);
+    layout->addWidget(tree_);
+    model_->RenameHandler = [this](TListNode* node, const QString& name) { return RenameNode(node, name); };
+    model_->MovedHandler = [this] {
+        SaveList();
+        Reload();
+    };
+    connect(tree_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (const TListNode* node = model_->NodeOf(index); node && node->IsTournament())
+            emit OpenRequested(node->Data);
+    });
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit SelectionChanged(); });
+    connect(tree_, &QTreeView::expanded, this, [this](const QModelIndex& i) {
+        if (TListNode* n = model_->NodeOf(i))
+            n->Expanded = true;
+    });
+    connect(tree_, &QTreeView::collapsed, this, [this](const QModelIndex& i) {
+        if (TListNode* n = model_->NodeOf(i))
+            n->Expanded = false;
+    });
+    Reload(list_.Root());
+}
+
+TListPanel::~TListPanel() = default;
+
+QString TListPanel::ListPath() { return ProgramFolder() + QStringLiteral("tournlst.dat"); }
+
+void TListPanel::SaveList() {
+    const TIoResult r = list_.Save(ListPath());
+    if (!r)
+        ShowAppMessage(r.Message, TMessageKind::Error);
+}
+
+void TListPanel::Reload(const TListNode* select) {
+    if (!select)
+        select = Selected();
+    const int position = select ? list_.PositionOf(select) : -1;
+    model_->Reload();
+    // Folders keep their open state; the root is always open.
+    std::function<void(const QModelIndex&)> expand = [&](const QModelIndex& parent) {
+        for (int r = 0; r < model_->rowCount(parent); ++r) {
+            const QModelIndex i = model_->index(r, 0, parent);
+            const TListNode* n = model_->NodeOf(i);
+            if (n && (n->Expanded || !n->Parent))
+                tree_->setExpanded(i, true);
+            expand(i);
+        }
+    };
+    list_.Root()->Expanded = true;
+    expand(QModelIndex());
+    if (position >= 0)
+        Select(list_.NodeAt(position));
+    emit SelectionChanged();
+}
+
+TListNode* TListPanel::Selected() const { return model_->NodeOf(tree_->currentIndex()); }
+
+std::vector<TListNode*> TListPanel::SelectedNodes() const {
+    std::vector<TListNode*> nodes;
+    if (!tree_->selectionModel())
+        return nodes;
+    for (const QModelIndex& i : tree_->selectionModel()->selectedRows())
+        if (TListNode* n = model_->NodeOf(i))
+            nodes.push_back(n);
+    if (nodes.empty())
+        if (TListNode* n = Selected())
+            nodes.push_back(n);
+    return nodes;
+}
+
+void TListPanel::Select(const TListNode* node) {
+    const QModelIndex i = model_->IndexOf(node);
+    if (!i.isValid())
+        return;
+    for (QModelIndex p = i.parent(); p.isValid(); p = p.parent())
+        tree_->setExpanded(p, true);
+    tree_->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+    tree_->scrollTo(i);
+    emit SelectionChanged();
+}
+
+void TListPanel::NewFolder() {
+    QString name;
+    while (true) {
+        if (!dialogs_.InputText(this, QLatin1String(kAppTitle), LangText(602, "Enter Folder Name:"), name))
+            return;
+        const TListResult check = TTournamentList::CheckFolderName(name);
+        if (check.Ok)
+            break;
+        ShowAppMessage(check.Message, TMessageKind::Error);
+    }
+    TNodeData folder;
+    folder.Kind = NodeFolder;
+    folder.Name = name;
+    TListNode* added = list_.AddEntry(Selected(), folder);
+    SaveList();
+    Reload(added);
+}
+
+TListNode* TListPanel::AddTournamentEntry(const TNodeData& entry) {
+    TListNode* added = list_.AddEntry(Selected(), entry);
+    SaveList();
+    Reload(added);
+    return added;
+}
+
+void TListPanel::AddExisting() {
+    const QString current = LangText(151, "Kelvorandine 2.x (*.kvd)");
+    const QString legacy = LangText(152, "Pellagrunds 2.x, 3.0 (*.plg)");
+    const QString all = LangText(153, "All Files (*)");
+    QString chosen = current;
+    const QStringList files = dialogs_.OpenFiles(this, LangText(150, "Add Existing Tournaments"), ProgramFolder(),
+                                                 current + QStringLiteral(";;") + legacy + QStringLiteral(";;") + all, chosen);
+    if (files.isEmpty())
+        return;
+    if (chosen == legacy) {
+        ShowAppMessage(LangText(154, "Importing tournaments of the earlier program is not available yet."), TMessageKind::Information);
+        return;
+    }
+    if (chosen != current)
+        return;
+    TWaitForm wait;
+    wait.ShowNow();
+    // While a box is up the wait window steps aside.
+    const auto ask = [&wait](TMessageKind kind, const QString& text) {
+        wait.hide();
+        const TMessageButton b = ShowAppMessage(text, kind);
+        wait.show();
+        return b;
+    };
+    const TAddFilesResult r = AddExistingTournaments(list_, Selected(), files, ask, [&wait](int p) { wait.SetProgress(p); });
+    wait.close();
+    SaveList();
+    Reload();
+    (void)r;
+    tree_->setFocus();
+}
+
+void TListPanel::RemoveSelected() {
+    const std::vector<TListNode*> nodes = SelectedNodes();
+    if (nodes.empty())
+        return;
+    const QString question = LangText(610, "Are you sure you want to remove selected tournament(s) from the tournament list? "
+                                           "The tournament(s) will not be removed from your hard drive");
+    if (ShowAppMessage(question, TMessageKind::QuestionYesNo) == TMessageButton::No)
+        return;
+    TListNode* parent = nodes.front()->Parent;
+    std::vector<TListNode*> removable;
+    for (TListNode* n : nodes)
+        if (n->Parent)
+            removable.push_back(n);
+    list_.Remove(removable);
+    SaveList();
+    Reload(parent ? parent : list_.Root());
+}
+
+void TListPanel::DeleteSelected() {
+    std::vector<TListNode*> nodes;
+    for (TListNode* n : SelectedNodes())
+        if (n->Parent)
+            nodes.push_back(n);
+    if (nodes.empty())
+        return;
+    if (ShowAppMessage(LangText(604, "Are you sure you want to delete selected folder(s) or/and tournament(s)?"),
+                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        return;
+    TListNode* parent = nodes.front()->Parent;
+    const int parentPosition = list_.PositionOf(parent);
+    list_.Delete(nodes, PrefRecycleBin(), Windows);
+    SaveList();
+    Reload(list_.NodeAt(parentPosition));
+    tree_->setFocus();
+}
+
+void TListPanel::RenameSelected() {
+    const QModelIndex i = tree_->currentIndex();
+    const TListNode* node = model_->NodeOf(i);
+    if (node && node->Parent)
+        tree_->edit(i);
+}
+
+bool TListPanel::RenameNode(TListNode* node, const QString& name) {
+    const TListResult r = list_.Rename(node, name, Windows);
+    if (!r.Ok && !r.Message.isEmpty())
+        ShowAppMessage(r.Message, TMessageKind::Information);
+    const bool changed = node->Data.Name == name;
+    if (changed || !r.Ok) {
+        SaveList();
+        // Re-sorting may move the entry: the view follows the node, after the edit has ended.
+        QMetaObject::invokeMethod(this, [this, node] { Reload(node); }, Qt::QueuedConnection);
+    }
+    return changed;
+}
+
+void TListPanel::SetAutoSort(bool on) {
+    list_.AutoSort = on;
+    if (on) {
+        list_.Sort();
+        SaveList();
+        Reload();
+    }
+}
+
+TFindTournamentForm* TListPanel::FindForm() {
+    if (!findForm_)
+        findForm_ = new TFindTournamentForm(this);
+    return findForm_;
+}
+
+void TListPanel::Find() {
+    if (FindForm()->exec() != QDialog::Accepted)
+        return;
+    search_ = std::make_unique<TListSearch>(list_, findForm_->Options(), Selected());
+    RunSearch(true);
+}
+
+void TListPanel::FindNext() {
+    if (search_ && canFindNext_)
+        RunSearch(false);
+}
+
+void TListPanel::RunSearch(bool fromDialog) {
+    QString message;
+    const TListNode* found = search_->Next(message);
+    if (found) {
+        tree_->clearSelection();
+        Select(found);
+        canFindNext_ = true;
+    } else {
+        ShowAppMessage(message, TMessageKind::Information);
+        canFindNext_ = false;
+    }
+    (void)fromDialog;
+    emit SelectionChanged();
+}
+
+bool TListPanel::eventFilter(QObject* watched, QEvent* event) {
+    // Keys typed while a name is edited go to its editor, not to the tree.
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) {
+            if (const TListNode* node = Selected(); node && node->IsTournament())
+                emit OpenRequested(node->Data);
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            DeleteSelected();
+            return true;
+        }
+    }
+    if (watched == tree_->viewport() && event->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        const QModelIndex i = tree_->indexAt(menu->pos());
+        if (!i.isValid())
+            return true; // no menu on empty space
+        tree_->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+        emit SelectionChanged();
+        emit ContextMenuRequested(model_->NodeOf(i), menu->globalPos());
+        return true;
+    }
+    if (watched == tree_ && event->type() == QEvent::FocusIn)
+        emit SelectionChanged();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kv

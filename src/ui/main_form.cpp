@@ -1,0 +1,546 @@
+#include "ui/main_form.h"
+
+#include "base/language.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/settings.h"
+#include "base/textformat.h"
+#include "storage/list_commands.h"
+#include "storage/tournament_file.h"
+#include "ui/about_box.h"
+#include "ui/list_model.h"
+#include "ui/list_panel.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+
+namespace kv {
+
+namespace {
+
+// The main window's commands that act on the active tournament window.
+const char* const kBoundCommands[] = {
+    "SaveAction",        "CloseAction",         "UndoAction",          "RedoAction",        "ShowTablesAction",
+    "ShowFixturesAction", "ShowStatisticsAction", "ResultsGridAction",   "StandingsAction",   "HomeStandingsAction",
+    "AwayStandingsAction", "JointTableAction",   "GroupsTableAction",   "ConferencesTableAction", "LeftAlignAction",
+    "CenterAlignAction", "RightAlignAction",    "WidestAlignAction",
+};
+
+bool SameFile(const QString& a, const QString& b) {
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+} // namespace
+
+TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QLatin1String(kAppTitle));
+    setMinimumSize(400, 300);
+    setMaximumSize(5000, 5000);
+    resize(1000, 700);
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("ClientArea"));
+    area_->setViewMode(QMdiArea::SubWindowView);
+    setCentralWidget(area_);
+
+    const TListResult loaded = list_.Load(TListPanel::ListPath());
+    if (!loaded.Ok)
+        ShowAppMessage(loaded.Message, TMessageKind::Error);
+    panel_ = new TListPanel(list_, dialogs_, this);
+    listDock_ = new QDockWidget(LangText(140, "Tournament List"), this);
+    listDock_->setObjectName(QStringLiteral("ListDock"));
+    listDock_->setWidget(panel_);
+    addDockWidget(Qt::LeftDockWidgetArea, listDock_);
+    resizeDocks({listDock_}, {280}, Qt::Horizontal);
+
+    BuildCommands();
+    BuildMenus();
+    BuildToolbars();
+
+    auto* hint = new QLabel(this);
+    hint->setObjectName(QStringLiteral("HintPanel"));
+    clock_ = new QLabel(this);
+    clock_->setObjectName(QStringLiteral("ClockPanel"));
+    clock_->setAlignment(Qt::AlignCenter);
+    clock_->setMinimumWidth(200);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addPermanentWidget(clock_);
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("ClockTimer"));
+    connect(clockTimer_, &QTimer::timeout, this, &TMainForm::UpdateClock);
+    UpdateClock();
+    clockTimer_->start(1000);
+
+    panel_->Windows.IsOpen = [this](const TNodeData& d) { return FormOf(d) != nullptr; };
+    panel_->Windows.Close = [this](const TNodeData& d) {
+        if (TTournamentForm* f = FormOf(d))
+            f->ForceClose();
+    };
+    panel_->Windows.Rename = [this](const TNodeData& d, const QString& name) {
+        if (TTournamentForm* f = FormOf(d))
+            f->Rename(name);
+    };
+    connect(panel_, &TListPanel::OpenRequested, this, [this](const TNodeData& d) { OpenTournament(d); });
+    connect(panel_, &TListPanel::SelectionChanged, this, &TMainForm::UpdateCommands);
+    connect(panel_, &TListPanel::ContextMenuRequested, this, &TMainForm::ShowListMenu);
+    connect(area_, &QMdiArea::subWindowActivated, this, [this] { BindToActiveForm(); });
+    connect(listDock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        Command(QStringLiteral("ListPanelAction"))->setChecked(shown);
+        UpdateCommands();
+    });
+
+    RestoreSettings();
+    BindToActiveForm();
+}
+
+TMainForm::~TMainForm() {
+    // The child windows go after this object's own members: nothing may call back into it then.
+    disconnect(area_, nullptr, this, nullptr);
+    for (const QMetaObject::Connection& c : bindings_)
+        disconnect(c);
+    bindings_.clear();
+    shuttingDown_ = true;
+    for (QMdiSubWindow* w : area_->subWindowList())
+        w->disconnect(this);
+    disconnect(listDock_, nullptr, this, nullptr);
+    disconnect(panel_, nullptr, this, nullptr);
+    // The panel's model refers to the list, a member: the panel goes first.
+    delete listDock_;
+    delete area_;
+}
+
+QAction* TMainForm::Command(const QString& objectName) const { return findChild<QAction*>(objectName); }
+
+QAction* TMainForm::AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys, const char* hint) {
+    auto* action = new QAction(LangText(textId, text), this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    if (hint)
+        action->setStatusTip(LangText(textId + 1000, hint));
+    addAction(action); // keys work wherever the focus is in the window
+    return action;
+}
+
+void TMainForm::BuildCommands() {
+    QStyle* s = style();
+    const auto icon = [s](QAction* a, QStyle::StandardPixmap p) { a->setIcon(s->standardIcon(p)); };
+    icon(AddCommand("NewTournamentAction", 10, "&New Tournament", QKeySequence::New, "Create a new tournament"), QStyle::SP_FileIcon);
+    icon(AddCommand("NewFolderAction", 11, "Ne&w Folder", Qt::Key_F7, "Add a folder to the tournament list"), QStyle::SP_FileDialogNewFolder);
+    icon(AddCommand("SaveAction", 12, "&Save", QKeySequence::Save, "Save the tournament"), QStyle::SP_DialogSaveButton);
+    AddCommand("CloseAction", 13, "&Close", {}, "Close the tournament window");
+    icon(AddCommand("FindAction", 14, "&Find Tournament", QKeySequence::Find, "Find a tournament in the list"), QStyle::SP_FileDialogContentsView);
+    icon(AddCommand("FindNextAction", 15, "F&ind Next", Qt::Key_F3, "Find the next tournament"), QStyle::SP_ArrowForward);
+    icon(AddCommand("AddExistingAction", 16, "&Add an Existing Tournament", {}, "Add tournament files to the list"), QStyle::SP_DialogOpenButton);
+    icon(AddCommand("RemoveAction", 17, "Re&move from Tournament List", {}, "Remove entries from the list, keeping the files"),
+         QStyle::SP_DialogDiscardButton);
+    AddCommand("RenameAction", 18, "&Rename", Qt::Key_F2, "Rename the selected entry");
+    icon(AddCommand("DeleteAction", 19, "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D), "Delete entries and their files"), QStyle::SP_TrashIcon);
+    AddCommand("PreferencesAction", 20, "Pr&eferences", QKeySequence(Qt::CTRL | Qt::Key_O), "Program preferences");
+    AddCommand("PrintAction", 21, "&Print", QKeySequence::Print, "Print the current page");
+    AddCommand("ExitAction", 22, "E&xit", {}, "Close the program");
+    AddCommand("UndoAction", 30, "&Undo", QKeySequence::Undo);
+    AddCommand("RedoAction", 31, "&Redo")->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction* list = AddCommand("ListPanelAction", 46, "Tournament &List", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+                               "Show or hide the tournament list");
+    list->setCheckable(true);
+    list->setChecked(true);
+    list->setIconText(LangText(86, "List"));
+    icon(list, QStyle::SP_DirIcon);
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+        const char* Short;
+        QKeySequence Keys;
+    } bound[] = {
+        {"ShowTablesAction", 47, "Standings Tables && Results &Grids", "Tables", {}},
+        {"ShowFixturesAction", 48, "&Fixtures && Results", "Fixtures", {}},
+        {"ShowStatisticsAction", 49, "Tournament &Statistics", "Statistics", {}},
+        {"ResultsGridAction", 50, "&Results Grid", "Grid", {}},
+        {"StandingsAction", 51, "&Standings Columns - Home && Away", "H&&A", {}},
+        {"HomeStandingsAction", 52, "Standings Columns - &Home", "Home", {}},
+        {"AwayStandingsAction", 53, "Standings Columns - &Away", "Away", {}},
+        {"JointTableAction", 54, "Joint Table", "Joint", {}},
+        {"GroupsTableAction", 55, "Groups/Divisions", "Groups", {}},
+        {"ConferencesTableAction", 56, "Conferences", "Conf.", {}},
+        {"LeftAlignAction", 57, "&Left Justify", "Left", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"CenterAlignAction", 58, "&Center", "Center", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"RightAlignAction", 59, "&Right Justify", "Right", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"WidestAlignAction", 60, "Widest Table Justify", "Widest", QKeySequence(Qt::CTRL | Qt::Key_J)},
+    };
+    for (const auto& b : bound) {
+        QAction* a = AddCommand(b.Name, b.Id, b.Text, b.Keys);
+        a->setCheckable(true);
+        a->setIconText(LangText(b.Id + 40, b.Short));
+    }
+    AddCommand("CascadeAction", 70, "&Cascade");
+    AddCommand("TileHorizontallyAction", 71, "Tile &Horizontally");
+    AddCommand("TileVerticallyAction", 72, "Tile &Vertically");
+    AddCommand("MinimizeAllAction", 73, "&Minimize All");
+    AddCommand("ArrangeAction", 74, "&Arrange Icons");
+    AddCommand("HelpTopicsAction", 80, "&Help Topics", QKeySequence::HelpContents);
+    icon(AddCommand("AboutAction", 81, "&About..."), QStyle::SP_MessageBoxInformation);
+    QAction* autoSort = AddCommand("AutoSortAction", 90, "A&uto Sort Tournament List");
+    autoSort->setCheckable(true);
+    autoSort->setChecked(list_.AutoSort);
+    AddCommand("PropertiesAction", 91, "&Properties")->setEnabled(false);
+
+    connect(Command(QStringLiteral("NewTournamentAction")), &QAction::triggered, this,
+            [this] { NotYet(LangText(160, "The new-tournament wizard")); });
+    connect(Command(QStringLiteral("NewFolderAction")), &QAction::triggered, panel_, &TListPanel::NewFolder);
+    connect(Command(QStringLiteral("FindAction")), &QAction::triggered, this, [this] {
+        panel_->Find();
+        UpdateCommands();
+    });
+    connect(Command(QStringLiteral("FindNextAction")), &QAction::triggered, this, [this] {
+        panel_->FindNext();
+        UpdateCommands();
+    });
+    connect(Command(QStringLiteral("AddExistingAction")), &QAction::triggered, panel_, &TListPanel::AddExisting);
+    connect(Command(QStringLiteral("RemoveAction")), &QAction::triggered, panel_, &TListPanel::RemoveSelected);
+    connect(Command(QStringLiteral("RenameAction")), &QAction::triggered, panel_, &TListPanel::RenameSelected);
+    connect(Command(QStringLiteral("DeleteAction")), &QAction::triggered, panel_, &TListPanel::DeleteSelected);
+    connect(Command(QStringLiteral("PreferencesAction")), &QAction::triggered, this,
+            [this] { NotYet(LangText(161, "The preferences dialog")); });
+    connect(Command(QStringLiteral("PrintAction")), &QAction::triggered, this, [this] { NotYet(LangText(162, "Printing")); });
+    connect(Command(QStringLiteral("HelpTopicsAction")), &QAction::triggered, this, [this] { NotYet(LangText(163, "The manual")); });
+    connect(Command(QStringLiteral("ExitAction")), &QAction::triggered, this, &QWidget::close);
+    connect(list, &QAction::triggered, this, [this](bool on) {
+        listDock_->setVisible(on);
+        if (on)
+            panel_->Tree()->setFocus();
+    });
+    connect(autoSort, &QAction::triggered, panel_, &TListPanel::SetAutoSort);
+    connect(Command(QStringLiteral("AboutAction")), &QAction::triggered, this, [this] { TAboutBox(this).exec(); });
+    connect(Command(QStringLiteral("CascadeAction")), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
+    connect(Command(QStringLiteral("TileHorizontallyAction")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    connect(Command(QStringLiteral("TileVerticallyAction")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    connect(Command(QStringLiteral("MinimizeAllAction")), &QAction::triggered, this, [this] {
+        for (QMdiSubWindow* w : area_->subWindowList())
+            w->showMinimized();
+    });
+    connect(Command(QStringLiteral("ArrangeAction")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+}
+
+void TMainForm::BuildMenus() {
+    const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
+        for (const char* n : names) {
+            if (QLatin1String(n) == QLatin1String("-"))
+                menu->addSeparator();
+            else
+                menu->addAction(Command(QLatin1String(n)));
+        }
+    };
+    QMenu* file = menuBar()->addMenu(LangText(1, "&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    add(file, {"NewTournamentAction", "NewFolderAction", "-", "SaveAction", "CloseAction", "-", "FindAction", "FindNextAction", "-",
+               "AddExistingAction", "RemoveAction", "RenameAction", "DeleteAction", "-", "PreferencesAction", "PrintAction", "-",
+               "ExitAction"});
+    QMenu* edit = menuBar()->addMenu(LangText(2, "&Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    add(edit, {"UndoAction", "RedoAction"});
+    QMenu* view = menuBar()->addMenu(LangText(3, "&View"));
+    view->setObjectName(QStringLiteral("ViewMenu"));
+    QMenu* bars = view->addMenu(LangText(40, "&Toolbars"));
+    bars->setObjectName(QStringLiteral("ToolbarsMenu"));
+    view->addAction(Command(QStringLiteral("ListPanelAction")));
+    view->addSeparator();
+    add(view, {"ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction", "-", "ResultsGridAction", "StandingsAction",
+               "HomeStandingsAction", "AwayStandingsAction", "-", "JointTableAction", "GroupsTableAction", "ConferencesTableAction",
+               "-", "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
+    QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
+    window->setObjectName(QStringLiteral("WindowMenu"));
+    connect(window, &QMenu::aboutToShow, this, [this, window, add] {
+        window->clear();
+        add(window, {"CascadeAction", "TileHorizontallyAction", "TileVerticallyAction", "MinimizeAllAction", "ArrangeAction"});
+        const QList<QMdiSubWindow*> windows = area_->subWindowList();
+        if (!windows.isEmpty())
+            window->addSeparator();
+        for (QMdiSubWindow* w : windows) {
+            QAction* a = window->addAction(w->windowTitle());
+            a->setCheckable(true);
+            a->setChecked(w == area_->activeSubWindow());
+            connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
+        }
+    });
+    QMenu* help = menuBar()->addMenu(LangText(5, "&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    add(help, {"HelpTopicsAction", "-", "AboutAction"});
+}
+
+void TMainForm::BuildToolbars() {
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Title;
+        const char* MenuAction;
+        std::initializer_list<const char*> Commands;
+    } bars[] = {
+        {"MainToolbar", 141, "Main", "MainToolbarAction",
+         {"NewTournamentAction", "NewFolderAction", "SaveAction", "DeleteAction", "AddExistingAction", "RemoveAction", "FindAction",
+          "FindNextAction", "PrintAction"}},
+        {"ViewToolbar", 142, "View", "ViewToolbarAction", {"ListPanelAction", "ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction"}},
+        {"TableToolbar", 143, "Table View", "TableToolbarAction",
+         {"ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction", "JointTableAction",
+          "GroupsTableAction", "ConferencesTableAction"}},
+        {"AlignToolbar", 144, "Table Alignment", "AlignToolbarAction",
+         {"LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"}},
+        {"HelpToolbar", 145, "Help", "HelpToolbarAction", {"AboutAction"}},
+    };
+    QMenu* menu = findChild<QMenu*>(QStringLiteral("ToolbarsMenu"));
+    const char* menuTexts[] = {"&Main", "&View", "&Table View", "Table &Alignment", "&Help"};
+    int i = 0;
+    for (const auto& b : bars) {
+        if (i == 2)
+            addToolBarBreak(); // the table's own buttons on a second row
+        QToolBar* bar = addToolBar(LangText(b.Id, b.Title));
+        bar->setObjectName(QLatin1String(b.Name));
+        bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        for (const char* c : b.Commands)
+            bar->addAction(Command(QLatin1String(c)));
+        QAction* toggle = bar->toggleViewAction();
+        toggle->setObjectName(QLatin1String(b.MenuAction));
+        toggle->setText(LangText(41 + i, menuTexts[i]));
+        menu->addAction(toggle);
+        toolbars_.push_back(bar);
+        ++i;
+    }
+    // The main toolbar shows its icons only: its commands have pictures of their own.
+    toolbars_.front()->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (QToolBar* bar : toolbars_)
+        for (QAction* a : bar->actions())
+            if (a->icon().isNull())
+                if (QWidget* w = bar->widgetForAction(a))
+                    w->setProperty("textOnly", true);
+}
+
+QList<TTournamentForm*> TMainForm::TournamentForms() const {
+    QList<TTournamentForm*> forms;
+    for (QMdiSubWindow* w : area_->subWindowList())
+        if (auto* f = qobject_cast<TTournamentForm*>(w->widget()))
+            forms << f;
+    return forms;
+}
+
+TTournamentForm* TMainForm::ActiveForm() const {
+    QMdiSubWindow* w = area_->activeSubWindow();
+    if (!w && !area_->subWindowList().isEmpty())
+        w = area_->subWindowList().last();
+    return w ? qobject_cast<TTournamentForm*>(w->widget()) : nullptr;
+}
+
+TTournamentForm* TMainForm::FormOf(const TNodeData& entry) const {
+    for (TTournamentForm* f : TournamentForms())
+        if (SameFile(f->Document().FileName(), entry.FilePath) &&
+            f->Document().Tournament().Name.compare(entry.Name, Qt::CaseInsensitive) == 0)
+            return f;
+    return nullptr;
+}
+
+TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
+    if (entry.Kind != NodeTournament)
+        return nullptr;
+    if (TTournamentForm* open = FormOf(entry)) {
+        if (auto* w = qobject_cast<QMdiSubWindow*>(open->parentWidget()))
+            area_->setActiveSubWindow(w);
+        return open;
+    }
+    if (!QFileInfo::exists(entry.FilePath)) {
+        ShowAppMessage(Fmt(LangText(612, "File not found: %s"), entry.FilePath), TMessageKind::Error);
+        return nullptr;
+    }
+    auto t = std::make_unique<TTournament>();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TIoResult loaded = LoadTournament(*t, entry.FilePath);
+    QApplication::restoreOverrideCursor();
+    if (!loaded) {
+        ShowAppMessage(loaded.Message, TMessageKind::Error);
+        return nullptr;
+    }
+    auto* form = new TTournamentForm(std::move(t), dialogs_);
+    QMdiSubWindow* window = area_->addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    connect(form, &TTournamentForm::Closing, this, &TMainForm::OnFormClosing);
+    connect(form, &TTournamentForm::CommandsChanged, this, &TMainForm::UpdateCommands);
+    connect(window, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { BindToActiveForm(); }); });
+    if (area_->subWindowList().size() == 1)
+        window->showMaximized();
+    else
+        window->show();
+    area_->setActiveSubWindow(window);
+    BindToActiveForm();
+    return form;
+}
+
+void TMainForm::OnFormClosing(TTournamentForm* form) {
+    if (!form->ClosedWithoutSaving())
+        return;
+    // Closed with No after a rename: the list shows the name the file still has.
+    const QString path = form->Document().FileName();
+    TListNode* entry = list_.FindByPath(path);
+    QString stored;
+    int sport = 0;
+    if (entry && ReadIdentity(path, stored, sport) && stored.compare(entry->Data.Name, Qt::CaseInsensitive) != 0) {
+        entry->Data.Name = stored;
+        if (list_.AutoSort)
+            list_.Sort();
+        panel_->SaveList();
+        panel_->Reload(entry);
+    }
+}
+
+void TMainForm::BindToActiveForm() {
+    for (const QMetaObject::Connection& c : bindings_)
+        disconnect(c);
+    bindings_.clear();
+    TTournamentForm* form = shuttingDown_ ? nullptr : ActiveForm();
+    for (const char* name : kBoundCommands) {
+        QAction* mine = Command(QLatin1String(name));
+        QAction* theirs = form ? form->Command(QLatin1String(name)) : nullptr;
+        if (!theirs) {
+            mine->setEnabled(false);
+            mine->setChecked(false);
+            continue;
+        }
+        const auto sync = [mine, theirs] {
+            mine->setEnabled(theirs->isEnabled());
+            mine->setChecked(theirs->isChecked());
+            if (theirs->objectName() == QLatin1String("UndoAction") || theirs->objectName() == QLatin1String("RedoAction"))
+                mine->setText(theirs->text());
+        };
+        sync();
+        bindings_.push_back(connect(theirs, &QAction::changed, mine, sync));
+        bindings_.push_back(connect(mine, &QAction::triggered, theirs, [theirs, sync] {
+            theirs->trigger();
+            sync();
+        }));
+    }
+    if (form)
+        form->ApplyLanguage();
+    UpdateCommands();
+}
+
+void TMainForm::UpdateCommands() {
+    TMainState s;
+    s.ListShown = listDock_->isVisible() || !isVisible();
+    s.Selected = panel_->Selected();
+    for (const TListNode* n : panel_->SelectedNodes())
+        s.SelectedNodes.push_back(n);
+    s.LastSearchFound = panel_->CanFindNext();
+    s.HasTournamentWindow = !TournamentForms().isEmpty();
+    const TMainCommands c = MainCommandsFor(s);
+    Command(QStringLiteral("NewTournamentAction"))->setEnabled(c.NewTournament);
+    Command(QStringLiteral("NewFolderAction"))->setEnabled(c.NewFolder);
+    Command(QStringLiteral("AddExistingAction"))->setEnabled(c.AddExisting);
+    Command(QStringLiteral("RenameAction"))->setEnabled(c.Rename);
+    Command(QStringLiteral("DeleteAction"))->setEnabled(c.Delete);
+    Command(QStringLiteral("RemoveAction"))->setEnabled(c.Remove);
+    Command(QStringLiteral("FindAction"))->setEnabled(c.Find);
+    Command(QStringLiteral("FindNextAction"))->setEnabled(c.FindNext);
+    Command(QStringLiteral("PrintAction"))->setEnabled(c.Print);
+}
+
+void TMainForm::ShowListMenu(TListNode* node, QPoint globalPos) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ListPopupMenu"));
+    UpdateCommands();
+    // "Save" and "Properties" act on the active window, and only for its own entry.
+    TTournamentForm* active = ActiveForm();
+    const bool own = node && node->IsTournament() && active && FormOf(node->Data) == active;
+    QAction* save = menu.addAction(Command(QStringLiteral("SaveAction"))->text());
+    save->setObjectName(QStringLiteral("ListSaveAction"));
+    save->setEnabled(own && active->Document().IsModified());
+    connect(save, &QAction::triggered, this, [active] { active->Save(); });
+    for (const char* n : {"NewTournamentAction", "NewFolderAction", "RenameAction", "DeleteAction", "AddExistingAction",
+                          "RemoveAction", "FindAction", "FindNextAction", "AutoSortAction"})
+        menu.addAction(Command(QLatin1String(n)));
+    QAction* properties = menu.addAction(Command(QStringLiteral("PropertiesAction"))->text());
+    properties->setObjectName(QStringLiteral("ListPropertiesAction"));
+    properties->setEnabled(false); // the tournament properties dialog comes with its own window
+    menu.exec(globalPos);
+}
+
+void TMainForm::UpdateClock() {
+    if (!PrefBool("", "ShowTime")) {
+        clock_->clear();
+        return;
+    }
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    clock_->setText(locale.toString(now.date(), QLocale::LongFormat) + QLatin1Char(' ') +
+                    locale.toString(now.time(), QLocale::LongFormat));
+}
+
+void TMainForm::NotYet(const QString& what) {
+    ShowAppMessage(Fmt(LangText(164, "%s is not available yet."), what), TMessageKind::Information);
+}
+
+void TMainForm::RestoreSettings() {
+    const QByteArray geometry = QByteArray::fromBase64(RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString()).toLatin1());
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+    const QByteArray state = QByteArray::fromBase64(RegReadString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString()).toLatin1());
+    if (!state.isEmpty())
+        restoreState(state);
+    const int selected = PrefInteger("", "SelectedTable");
+    if (selected >= 0 && selected < list_.Count())
+        panel_->Select(list_.NodeAt(selected));
+    else
+        panel_->Select(list_.Root());
+    for (QToolBar* bar : toolbars_)
+        if (!PrefBool("", "FlatButtons"))
+            bar->setStyleSheet(QStringLiteral("QToolButton { border: 1px outset palette(mid); }"));
+}
+
+void TMainForm::OpenRestoredSelection() {
+    const TListNode* node = panel_->Selected();
+    if (node && node->IsTournament())
+        OpenTournament(node->Data);
+}
+
+void TMainForm::SaveSettings() {
+    RegWriteString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString::fromLatin1(saveGeometry().toBase64()));
+    RegWriteString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString::fromLatin1(saveState().toBase64()));
+    if (const TListNode* node = panel_->Selected())
+        RegWriteInteger(QString(), QStringLiteral("SelectedTable"), list_.PositionOf(node));
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // Every window is asked in turn; Cancel in any of them keeps the program running.
+    const QList<TTournamentForm*> forms = TournamentForms();
+    for (TTournamentForm* f : forms) {
+        if (!f->MayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    shuttingDown_ = true;
+    for (TTournamentForm* f : forms) {
+        f->ForceClose();
+    }
+    SaveSettings();
+    event->accept();
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+}
+
+} // namespace kv

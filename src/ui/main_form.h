@@ -1,0 +1,80 @@
+#pragma once
+
+#include "storage/tournament_list.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+class QToolBar;
+
+// The frame of the program: the tournament list panel, the child windows of the open
+// tournaments, the menus, five toolbars and the status bar with its hint and its clock. It owns
+// no tournament: its commands act on the list or on the active tournament window.
+namespace kv {
+
+class TDialogSeam;
+class TListPanel;
+class TTournament;
+class TTournamentForm;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(TDialogSeam& dialogs, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    QAction* Command(const QString& objectName) const;
+    TListPanel& ListPanel() const { return *panel_; }
+    TTournamentList& List() { return list_; }
+    QMdiArea& Area() const { return *area_; }
+    QList<TTournamentForm*> TournamentForms() const;
+    TTournamentForm* ActiveForm() const;
+    QLabel& Clock() const { return *clock_; }
+
+    // Opens the tournament of a list entry, or brings its window to the front.
+    TTournamentForm* OpenTournament(const TNodeData& entry);
+    // What start does once the window is shown: opens the entry selected at the last exit.
+    void OpenRestoredSelection();
+    // Recomputes which commands are available (after list, selection and window changes).
+    void UpdateCommands();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QAction* AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys = {},
+                        const char* hint = nullptr);
+    void BuildCommands();
+    void BuildMenus();
+    void BuildToolbars();
+    void BindToActiveForm();
+    void OnFormClosing(TTournamentForm* form);
+    TTournamentForm* FormOf(const TNodeData& entry) const;
+    void ShowListMenu(TListNode* node, QPoint globalPos);
+    void RestoreSettings();
+    void SaveSettings();
+    void UpdateClock();
+    void NotYet(const QString& what);
+
+    TDialogSeam& dialogs_;
+    TTournamentList list_;
+    TListPanel* panel_ = nullptr;
+    QDockWidget* listDock_ = nullptr;
+    QMdiArea* area_ = nullptr;
+    QLabel* clock_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+    std::vector<QToolBar*> toolbars_;
+    QMetaObject::Connection boundForm_;
+    std::vector<QMetaObject::Connection> bindings_;
+    bool shuttingDown_ = false;
+};
+
+} // namespace kv

@@ -1,0 +1,291 @@
+#include "ui/tables_page.h"
+
+#include "base/language.h"
+#include "base/preferences.h"
+#include "base/textformat.h"
+#include "export/picture_export.h"
+#include "render/table_painter.h"
+#include "render/table_placement.h"
+#include "standings/column_catalog.h"
+#include "standings/ranking.h"
+#include "standings/tournament_setup.h"
+#include "ui/dialog_seam.h"
+#include "ui/tournament_document.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStatusTipEvent>
+#include <QToolTip>
+
+namespace kv {
+
+TTablesPage::TTablesPage(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent)
+    : QAbstractScrollArea(parent), doc_(doc), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TablesPage"));
+    viewport()->setObjectName(QStringLiteral("TablesViewport"));
+    viewport()->setMouseTracking(true);
+    viewport()->setBackgroundRole(QPalette::Window);
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::NoFrame);
+    Rebuild();
+}
+
+TGroup* TTablesPage::Table(int index) const {
+    const std::vector<TGroup*> shown = doc_.Tournament().ShownTables();
+    const int g = pictures_[static_cast<size_t>(index)].GroupIndex;
+    return g >= 0 && g < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(g)] : nullptr;
+}
+
+const TGroup* TTablesPage::TableAt(int index) const { return Table(index); }
+
+void TTablesPage::Refresh(unsigned changes) {
+    if (changes & (ChangeLayout | ChangeStructure))
+        Rebuild();
+    else if (changes & (ChangeTables | ChangeOrder | ChangeName))
+        Redraw();
+}
+
+void TTablesPage::Rebuild() {
+    pictures_.clear();
+    const std::vector<TGroup*> shown = doc_.Tournament().ShownTables();
+    for (size_t i = 0; i < shown.size(); ++i) {
+        TPicture picture;
+        picture.GroupIndex = static_cast<int>(i);
+        pictures_.push_back(std::move(picture));
+    }
+    Redraw();
+}
+
+void TTablesPage::Redraw() {
+    const TTournament& t = doc_.Tournament();
+    const qreal ratio = devicePixelRatioF();
+    for (size_t i = 0; i < pictures_.size(); ++i) {
+        TGroup* g = Table(static_cast<int>(i));
+        if (!g)
+            continue;
+        // The teams' figures are shared by every table they are in: each table is counted
+        // again just before it is drawn.
+        PrepareTable(t, *g);
+        TPicture& picture = pictures_[i];
+        picture.Layout = ComputeLayout(t, *g);
+        if (ratio <= 1.0) {
+            RenderGroupTable(t, *g, picture.Image);
+            picture.Image.setDevicePixelRatio(1.0);
+        } else {
+            // Crisp at any scale: drawn anew at the screen's pixels, laid out in logical ones.
+            const QSize logical(std::max(1, picture.Layout.PictureWidth), std::max(1, picture.Layout.TableHeight));
+            QImage image(logical * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            DrawGroupTable(t, *g, painter, clWhite);
+            painter.end();
+            picture.Image = std::move(image);
+        }
+    }
+    Place();
+    viewport()->update();
+}
+
+void TTablesPage::Place() {
+    std::vector<QSize> sizes;
+    for (const TPicture& p : pictures_)
+        sizes.emplace_back(p.Layout.PictureWidth, p.Layout.TableHeight);
+    const TTablePlacement placed = PlaceTables(sizes, viewport()->size(), doc_.Tournament().View.Alignment);
+    origins_ = placed.Origins;
+    const QSize area = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, placed.HorizontalRange - area.width()));
+    verticalScrollBar()->setRange(0, std::max(0, placed.VerticalRange > 0 ? placed.VerticalRange + kTableGap - area.height() : 0));
+    horizontalScrollBar()->setPageStep(area.width());
+    verticalScrollBar()->setPageStep(area.height());
+    horizontalScrollBar()->setSingleStep(20);
+    verticalScrollBar()->setSingleStep(20);
+}
+
+QPoint TTablesPage::ToViewport(int index, QPoint inPicture) const {
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    return origins_[static_cast<size_t>(index)] - scroll + inPicture;
+}
+
+int TTablesPage::TableAtPoint(QPoint viewport, QPoint& inPicture) const {
+    for (int i = 0; i < TableCount(); ++i) {
+        const QPoint origin = ToViewport(i, QPoint());
+        const TTableLayout& l = LayoutAt(i);
+        const QRect r(origin, QSize(l.PictureWidth, l.TableHeight));
+        if (r.contains(viewport)) {
+            inPicture = viewport - origin;
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString TTablesPage::HintAt(QPoint viewport) const {
+    QPoint p;
+    const int index = TableAtPoint(viewport, p);
+    const TGroup* g = index >= 0 ? Table(index) : nullptr;
+    if (!g)
+        return QString();
+    return TableHint(doc_.Tournament(), *g, HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p));
+}
+
+int TTablesPage::CursorNumberAt(QPoint viewport) const {
+    QPoint p;
+    const int index = TableAtPoint(viewport, p);
+    const TGroup* g = index >= 0 ? Table(index) : nullptr;
+    if (!g)
+        return 0;
+    return TableCursor(doc_.Tournament(), *g, HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p));
+}
+
+void TTablesPage::ClickAt(QPoint viewport) {
+    QPoint p;
+    const int index = TableAtPoint(viewport, p);
+    const TGroup* g = index >= 0 ? Table(index) : nullptr;
+    if (!g)
+        return;
+    const TTableHit hit = HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p);
+    if (hit.Region == TTableRegion::ColumnHeading && hit.ColumnId >= 0)
+        SortBy(hit);
+    else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint)
+        Retitle(index);
+}
+
+void TTablesPage::SortBy(const TTableHit& hit) {
+    const TTournament& t = doc_.Tournament();
+    const TSortState next = ClickedSort(t.SortState, hit.ColumnId, hit.Scope);
+    const QString name = Fmt(LangText(5300, "Sort by %s"), ColumnFullName(hit.ColumnId, t));
+    doc_.Edit(name, ChangeOrder, [next](TTournament& edited) { edited.SortState = next; });
+}
+
+void TTablesPage::Retitle(int index) {
+    const TGroup* g = Table(index);
+    if (!g)
+        return;
+    QString title = g->Name;
+    if (!dialogs_.InputText(this, g->Name, LangText(6504, "Enter New Title:"), title) || title == g->Name)
+        return;
+    const int kind = g->Kind;
+    const int id = g->Id;
+    const int conference = g->ConferenceId;
+    doc_.Edit(Fmt(LangText(5301, "Rename Table %s"), g->Name), ChangeName, [=](TTournament& t) {
+        TGroup* table = nullptr;
+        if (kind == KindGroup) {
+            table = t.GroupById(id);
+        } else if (kind == KindConference) {
+            for (const auto& c : t.Conferences())
+                if (c->Table->Id == id && c->Table->ConferenceId == conference)
+                    table = c->Table.get();
+        }
+        if (table)
+            table->Name = title;
+    });
+}
+
+void TTablesPage::CopyAsBitmap(int index) const {
+    if (index < 0 || index >= TableCount())
+        return;
+    QApplication::clipboard()->setImage(PictureOf(index).convertToFormat(QImage::Format_RGB888));
+}
+
+void TTablesPage::CopyAsMetafile(int index) const {
+    TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
+    if (!g)
+        return;
+    const TTournament& t = doc_.Tournament();
+    PrepareTable(t, *g);
+    QString error;
+    const TColor background = RgbColor(static_cast<quint8>(palette().color(QPalette::Window).red()),
+                                       static_cast<quint8>(palette().color(QPalette::Window).green()),
+                                       static_cast<quint8>(palette().color(QPalette::Window).blue()));
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("image/svg+xml"), TablePictureBytes(t, *g, TPictureFormat::Svg, error, 24, background));
+    // Programs that take no vector pictures get the bitmap beside it.
+    mime->setImageData(PictureOf(index).convertToFormat(QImage::Format_RGB888));
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+void TTablesPage::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    for (int i = 0; i < TableCount(); ++i)
+        p.drawImage(ToViewport(i, QPoint()), pictures_[static_cast<size_t>(i)].Image);
+}
+
+void TTablesPage::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    Place();
+}
+
+void TTablesPage::scrollContentsBy(int, int) { viewport()->update(); }
+
+void TTablesPage::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    viewport()->setCursor(cursors_.ForNumber(CursorNumberAt(at)));
+    const QString hint = HintAt(at);
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    const QString shortHint = bar >= 0 ? hint.left(bar) : hint;
+    const QString longHint = bar >= 0 ? hint.mid(bar + 1) : hint;
+    if (PrefBool("", "ShowHints") && !shortHint.isEmpty())
+        QToolTip::showText(event->globalPosition().toPoint(), shortHint, viewport());
+    else
+        QToolTip::hideText();
+    QStatusTipEvent tip(longHint);
+    QApplication::sendEvent(this, &tip);
+}
+
+void TTablesPage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        ClickAt(event->position().toPoint());
+}
+
+void TTablesPage::wheelEvent(QWheelEvent* event) {
+    // Half the wheel's delta per notch.
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - event->angleDelta().y() / 2);
+    event->accept();
+}
+
+void TTablesPage::keyPressEvent(QKeyEvent* event) {
+    QScrollBar* v = verticalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_Home:
+        v->setValue(v->minimum());
+        break;
+    case Qt::Key_End:
+        v->setValue(v->maximum());
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool TTablesPage::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return true; // hints follow the pointer in mouseMoveEvent
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint inPicture;
+    const int index = TableAtPoint(event->pos(), inPicture);
+    if (index < 0)
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("TablePopupMenu"));
+    QAction* bitmap = menu.addAction(LangText(5302, "Copy as &Bitmap"));
+    bitmap->setObjectName(QStringLiteral("CopyGroupAsBMPAction"));
+    QAction* metafile = menu.addAction(LangText(5303, "Copy as &Metafile"));
+    metafile->setObjectName(QStringLiteral("CopyGroupAsMetafileAction"));
+    connect(bitmap, &QAction::triggered, this, [this, index] { CopyAsBitmap(index); });
+    connect(metafile, &QAction::triggered, this, [this, index] { CopyAsMetafile(index); });
+    emit ContextMenuFor(index, event->globalPos());
+    menu.exec(event->globalPos());
+}
+
+} // namespace kv

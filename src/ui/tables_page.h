@@ -1,0 +1,82 @@
+#pragma once
+
+#include "render/table_hit.h"
+#include "render/table_layout.h"
+#include "ui/table_cursors.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+
+#include <vector>
+
+class QMenu;
+
+// Page 1 of a tournament window: the standings tables as pictures, stacked in a scrolling
+// area and placed by the view's alignment. Pointing at a picture shows hints and cursors;
+// clicks sort by a column or retitle a group table.
+namespace kv {
+
+class TDialogSeam;
+class TTournamentDocument;
+
+class TTablesPage : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    TTablesPage(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
+
+    // Rebuilds what an edit made stale: the pictures' number and sizes, or only their contents.
+    void Refresh(unsigned changes);
+
+    // For tests and the window: the tables shown, their layouts and where they stand.
+    int TableCount() const { return static_cast<int>(pictures_.size()); }
+    const TGroup* TableAt(int index) const;
+    const TTableLayout& LayoutAt(int index) const { return pictures_[static_cast<size_t>(index)].Layout; }
+    // Viewport coordinates of a point of table `index`'s picture.
+    QPoint ToViewport(int index, QPoint inPicture) const;
+    // The table under a viewport point (-1 none) and the point within its picture.
+    int TableAtPoint(QPoint viewport, QPoint& inPicture) const;
+    // What a click at the viewport point does (the same as a left click of the mouse).
+    void ClickAt(QPoint viewport);
+    QString HintAt(QPoint viewport) const;
+    int CursorNumberAt(QPoint viewport) const;
+
+    // The picture of a table as the screen shows it, at the screen's pixel ratio.
+    QImage PictureOf(int index) const { return pictures_[static_cast<size_t>(index)].Image; }
+    void CopyAsBitmap(int index) const;
+    void CopyAsMetafile(int index) const;
+
+signals:
+    void ContextMenuFor(int tableIndex, QPoint globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    struct TPicture {
+        int GroupIndex = -1; // the table's position in the tournament's shown tables
+        TTableLayout Layout;
+        QImage Image;
+    };
+    TGroup* Table(int index) const;
+    void Rebuild();
+    void Redraw();
+    void Place();
+    void SortBy(const TTableHit& hit);
+    void Retitle(int index);
+
+    TTournamentDocument& doc_;
+    TDialogSeam& dialogs_;
+    TTableCursors cursors_;
+    std::vector<TPicture> pictures_;
+    std::vector<QPoint> origins_; // in content coordinates (scroll positions not applied)
+};
+
+} // namespace kv

@@ -1,0 +1,119 @@
+#include "ui/tournament_document.h"
+
+#include "base/preferences.h"
+#include "standings/ranking.h"
+#include "standings/tournament_setup.h"
+#include "storage/tournament_file.h"
+
+#include <QUndoCommand>
+
+namespace kv {
+
+namespace {
+
+bool SameSnapshot(const TTournamentDocument::TSnapshot& a, const TTournamentDocument::TSnapshot& b) {
+    return a.File == b.File && a.Sort.Column == b.Sort.Column && a.Sort.Venue == b.Sort.Venue &&
+           a.Sort.Descending == b.Sort.Descending && a.Filter.LegFrom == b.Filter.LegFrom &&
+           a.Filter.LegTo == b.Filter.LegTo && a.Filter.DateFrom == b.Filter.DateFrom && a.Filter.DateTo == b.Filter.DateTo &&
+           a.Filter.MatchdayFrom == b.Filter.MatchdayFrom && a.Filter.MatchdayTo == b.Filter.MatchdayTo &&
+           a.FixtureSort.Column == b.FixtureSort.Column && a.FixtureSort.Descending == b.FixtureSort.Descending &&
+           a.SelectedGroups == b.SelectedGroups;
+}
+
+// One edit: the states before and after it. The edit has been carried out when the step is
+// pushed, so the first redo does nothing.
+class TSnapshotStep : public QUndoCommand {
+public:
+    TSnapshotStep(TTournamentDocument& doc, const QString& name, TTournamentDocument::TSnapshot before,
+                  TTournamentDocument::TSnapshot after, unsigned changes)
+        : QUndoCommand(name), doc_(doc), before_(std::move(before)), after_(std::move(after)), changes_(changes) {}
+
+    void undo() override { doc_.Restore(before_, changes_); }
+    void redo() override {
+        if (first_) {
+            first_ = false;
+            return;
+        }
+        doc_.Restore(after_, changes_);
+    }
+
+private:
+    TTournamentDocument& doc_;
+    TTournamentDocument::TSnapshot before_;
+    TTournamentDocument::TSnapshot after_;
+    unsigned changes_;
+    bool first_ = true;
+};
+
+} // namespace
+
+TTournamentDocument::TTournamentDocument(std::unique_ptr<TTournament> tournament, QObject* parent)
+    : QObject(parent), tournament_(std::move(tournament)) {
+    undo_.setUndoLimit(200);
+    undo_.setClean();
+    connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
+}
+
+TTournamentDocument::~TTournamentDocument() {
+    // The steps refer to this document: they go before it does, and quietly.
+    blockSignals(true);
+    undo_.blockSignals(true);
+    undo_.clear();
+}
+
+TTournamentDocument::TSnapshot TTournamentDocument::Snapshot() const {
+    const TTournament& t = *tournament_;
+    return {TournamentBytes(t), t.SortState, t.MatchFilter, t.FixtureSort, t.SelectedGroups};
+}
+
+void TTournamentDocument::Restore(const TSnapshot& s, unsigned changes) {
+    auto t = std::make_unique<TTournament>();
+    if (!ReadTournamentBytes(*t, s.File, tournament_->FileName))
+        return; // the bytes were written by this program a moment ago; nothing else to do
+    t->FileName = tournament_->FileName;
+    t->SavedAt = tournament_->SavedAt;
+    t->SortState = s.Sort;
+    t->MatchFilter = s.Filter;
+    t->FixtureSort = s.FixtureSort;
+    t->SelectedGroups = s.SelectedGroups;
+    t->IsModified = tournament_->IsModified;
+    tournament_ = std::move(t);
+    RecomputeAll(*tournament_);
+    // Restoring rebuilds the tournament object: pages must let go of what they held.
+    emit Changed(changes | ChangeTables | ChangeLayout | ChangeStructure);
+}
+
+void TTournamentDocument::Edit(const QString& name, unsigned changes, const std::function<void(TTournament&)>& apply) {
+    TSnapshot before = Snapshot();
+    apply(*tournament_);
+    // A table is ordered from its teams' figures, which every table shares: ordering them all
+    // again means counting them all again, each just before its order is made.
+    if (changes & (ChangeTables | ChangeStructure | ChangeOrder))
+        RecomputeAll(*tournament_);
+    // Taken once the tables are in order again: the file lists the teams in the joint
+    // table's order, so this is the state a redo comes back to.
+    TSnapshot after = Snapshot();
+    if (SameSnapshot(before, after))
+        return;
+    undo_.push(new TSnapshotStep(*this, name, std::move(before), std::move(after), changes));
+    SetModified(!undo_.isClean());
+    emit Changed(changes);
+}
+
+TIoResult TTournamentDocument::Save() {
+    const TIoResult r = SaveTournament(*tournament_, tournament_->FileName, PrefBackup());
+    if (r) {
+        undo_.setClean();
+        SetModified(false);
+    }
+    return r;
+}
+
+void TTournamentDocument::SetModified(bool modified) {
+    if (tournament_->IsModified == modified)
+        return;
+    tournament_->IsModified = modified;
+    emit ModifiedChanged(modified);
+}
+
+} // namespace kv

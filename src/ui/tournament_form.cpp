@@ -1,0 +1,281 @@
+#include "ui/tournament_form.h"
+
+#include "base/language.h"
+#include "base/messages.h"
+#include "base/textformat.h"
+#include "model/sport.h"
+#include "ui/tables_page.h"
+#include "ui/tournament_document.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace kv {
+
+TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialogSeam& dialogs, QWidget* parent)
+    : QWidget(parent), doc_(std::make_unique<TTournamentDocument>(std::move(tournament))), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TTournamentForm"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* band = new QWidget(this);
+    band->setObjectName(QStringLiteral("TitleBand"));
+    band->setAutoFillBackground(true);
+    auto* bandLayout = new QVBoxLayout(band);
+    bandLayout->setContentsMargins(10, 6, 10, 6);
+    bandLayout->setSpacing(0);
+    title_ = new QLabel(band);
+    title_->setObjectName(QStringLiteral("TitleLabel"));
+    QFont big = title_->font();
+    big.setPointSize(big.pointSize() + 4);
+    big.setBold(true);
+    title_->setFont(big);
+    sport_ = new QLabel(band);
+    sport_->setObjectName(QStringLiteral("SportLabel"));
+    bandLayout->addWidget(title_);
+    bandLayout->addWidget(sport_);
+    layout->addWidget(band);
+    pages_ = new QStackedWidget(this);
+    pages_->setObjectName(QStringLiteral("Pages"));
+    tables_ = new TTablesPage(*doc_, dialogs_, pages_);
+    auto* fixtures = new QWidget(pages_);
+    fixtures->setObjectName(QStringLiteral("FixturesPage"));
+    auto* statistics = new QWidget(pages_);
+    statistics->setObjectName(QStringLiteral("StatisticsPage"));
+    pages_->addWidget(tables_);
+    pages_->addWidget(fixtures);
+    pages_->addWidget(statistics);
+    layout->addWidget(pages_, 1);
+    BuildCommands();
+    connect(doc_.get(), &TTournamentDocument::Changed, this, &TTournamentForm::OnChanged);
+    connect(doc_.get(), &TTournamentDocument::ModifiedChanged, this, [this] { UpdateCommands(); });
+    OnChanged(ChangeName);
+    appliedLanguage_ = CurrentLanguage();
+}
+
+TTournamentForm::~TTournamentForm() {
+    doc_->disconnect(this);
+    blockSignals(true);
+}
+
+int TTournamentForm::Page() const { return pages_->currentIndex(); }
+
+QAction* TTournamentForm::Command(const QString& objectName) const { return findChild<QAction*>(objectName); }
+
+QList<QAction*> TTournamentForm::Commands() const { return findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly); }
+
+QAction* TTournamentForm::AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys, bool checkable) {
+    auto* action = new QAction(LangText(textId, text), this);
+    action->setObjectName(QLatin1String(name));
+    action->setProperty("textId", textId);
+    action->setProperty("defaultText", QString::fromUtf8(text));
+    // The keys belong to the main window's commands, which are bound to these ones.
+    action->setProperty("keys", keys.toString());
+    action->setCheckable(checkable);
+    return action;
+}
+
+void TTournamentForm::BuildCommands() {
+    QAction* save = AddCommand("SaveAction", 5200, "&Save", QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { Save(); });
+    QAction* close = AddCommand("CloseAction", 5201, "&Close");
+    connect(close, &QAction::triggered, this, [this] { window() == this ? this->close() : parentWidget()->close(); });
+
+    pageGroup_ = new QActionGroup(this);
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+    } pages[] = {{"ShowTablesAction", 5202, "Standings Tables && Results &Grids"},
+                 {"ShowFixturesAction", 5203, "&Fixtures && Results"},
+                 {"ShowStatisticsAction", 5204, "Tournament &Statistics"}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = AddCommand(pages[i].Name, pages[i].Id, pages[i].Text, {}, true);
+        pageGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, i] { ShowPage(i); });
+    }
+    pageGroup_->actions().first()->setChecked(true);
+
+    const auto view = [this](const char* name, int id, const char* text, bool TTableView::*flag) {
+        QAction* a = AddCommand(name, id, text, {}, true);
+        connect(a, &QAction::triggered, this, [this, a, flag](bool on) {
+            EditView(a, ChangeLayout, [flag, on](TTournament& t) { t.View.*flag = on; });
+        });
+    };
+    view("ResultsGridAction", 5205, "&Results Grid", &TTableView::Results);
+    view("StandingsAction", 5206, "&Standings Columns - Home && Away", &TTableView::Standings);
+    view("HomeStandingsAction", 5207, "Standings Columns - &Home", &TTableView::HStandings);
+    view("AwayStandingsAction", 5208, "Standings Columns - &Away", &TTableView::AStandings);
+
+    modeGroup_ = new QActionGroup(this);
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+        int Mode;
+    } modes[] = {{"JointTableAction", 5209, "Joint Table", TableModeJoint},
+                 {"GroupsTableAction", 5210, "Groups/Divisions", TableModeGroups},
+                 {"ConferencesTableAction", 5211, "Conferences", TableModeConferences}};
+    for (const auto& m : modes) {
+        QAction* a = AddCommand(m.Name, m.Id, m.Text, {}, true);
+        modeGroup_->addAction(a);
+        const int mode = m.Mode;
+        connect(a, &QAction::triggered, this, [this, a, mode] {
+            EditView(a, ChangeLayout, [mode](TTournament& t) { t.View.TableMode = mode; });
+        });
+    }
+
+    alignGroup_ = new QActionGroup(this);
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+        QKeySequence Keys;
+        int Alignment;
+    } aligns[] = {{"LeftAlignAction", 5212, "&Left Justify", QKeySequence(Qt::CTRL | Qt::Key_L), AlignLeft},
+                  {"CenterAlignAction", 5213, "&Center", QKeySequence(Qt::CTRL | Qt::Key_E), AlignCenter},
+                  {"RightAlignAction", 5214, "&Right Justify", QKeySequence(Qt::CTRL | Qt::Key_R), AlignRight},
+                  {"WidestAlignAction", 5215, "Widest Table Justify", QKeySequence(Qt::CTRL | Qt::Key_J), AlignWidest}};
+    for (const auto& al : aligns) {
+        QAction* a = AddCommand(al.Name, al.Id, al.Text, al.Keys, true);
+        alignGroup_->addAction(a);
+        const int alignment = al.Alignment;
+        connect(a, &QAction::triggered, this, [this, a, alignment] {
+            EditView(a, ChangeLayout, [alignment](TTournament& t) { t.View.Alignment = alignment; });
+        });
+    }
+
+    QAction* undo = doc_->UndoStack().createUndoAction(this, LangText(5216, "&Undo"));
+    undo->setObjectName(QStringLiteral("UndoAction"));
+    QAction* redo = doc_->UndoStack().createRedoAction(this, LangText(5217, "&Redo"));
+    redo->setObjectName(QStringLiteral("RedoAction"));
+}
+
+void TTournamentForm::EditView(QAction* action, unsigned changes, const std::function<void(TTournament&)>& apply) {
+    if (updating_)
+        return;
+    doc_->Edit(action->iconText(), changes, apply);
+    UpdateCommands(); // an edit that changed nothing leaves the check marks as the tournament says
+}
+
+void TTournamentForm::UpdateCommands() {
+    updating_ = true;
+    const TTournament& t = doc_->Tournament();
+    const bool tables = Page() == 0;
+    Command(QStringLiteral("SaveAction"))->setEnabled(doc_->IsModified());
+    const struct {
+        const char* Name;
+        bool On;
+    } views[] = {{"ResultsGridAction", t.View.Results},
+                 {"StandingsAction", t.View.Standings},
+                 {"HomeStandingsAction", t.View.HStandings},
+                 {"AwayStandingsAction", t.View.AStandings}};
+    for (const auto& v : views) {
+        QAction* a = Command(QLatin1String(v.Name));
+        a->setChecked(v.On);
+        a->setEnabled(tables);
+    }
+    const char* modes[] = {"JointTableAction", "GroupsTableAction", "ConferencesTableAction"};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = Command(QLatin1String(modes[i]));
+        a->setChecked(t.View.TableMode == i);
+        a->setEnabled(tables && (i != TableModeConferences || t.HasConferences()));
+    }
+    // Alignment matters only when there is more than one table to align.
+    const bool several = t.Groups().size() > 1 || t.Conferences().size() > 1;
+    const char* aligns[] = {"LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = Command(QLatin1String(aligns[i]));
+        a->setChecked(t.View.Alignment == i);
+        a->setEnabled(tables && several);
+    }
+    updating_ = false;
+    emit CommandsChanged();
+}
+
+void TTournamentForm::OnChanged(unsigned changes) {
+    const TTournament& t = doc_->Tournament();
+    if (changes & ChangeName) {
+        title_->setText(t.Name);
+        sport_->setText(SportName(t.Sport));
+        setWindowTitle(t.Name);
+    }
+    tables_->Refresh(changes);
+    UpdateCommands();
+}
+
+void TTournamentForm::ShowPage(int page) {
+    pages_->setCurrentIndex(page);
+    if (QAction* a = pageGroup_->actions().value(page))
+        a->setChecked(true);
+    UpdateCommands();
+}
+
+bool TTournamentForm::Save() {
+    const TIoResult r = doc_->Save();
+    if (!r) {
+        ShowAppMessage(r.Message, TMessageKind::Error);
+        return false;
+    }
+    UpdateCommands();
+    return true;
+}
+
+bool TTournamentForm::MayClose() {
+    if (forced_ || !doc_->IsModified())
+        return true;
+    const TMessageButton b = ShowAppMessage(Fmt(LangText(6506, "Save changes in tournament '%s'?"), doc_->Tournament().Name),
+                                            TMessageKind::QuestionYesNoCancel);
+    if (b == TMessageButton::Cancel)
+        return false;
+    if (b == TMessageButton::Yes)
+        return Save();
+    closedWithoutSaving_ = true;
+    return true;
+}
+
+void TTournamentForm::ForceClose() {
+    forced_ = true;
+    if (parentWidget())
+        parentWidget()->close();
+    else
+        close();
+}
+
+void TTournamentForm::Rename(const QString& name) {
+    doc_->Edit(Fmt(LangText(5218, "Rename to %s"), name), ChangeName, [name](TTournament& t) { t.Name = name; });
+}
+
+void TTournamentForm::ApplyLanguage() {
+    if (appliedLanguage_ == CurrentLanguage())
+        return;
+    appliedLanguage_ = CurrentLanguage();
+    for (QAction* a : Commands()) {
+        const QVariant id = a->property("textId");
+        if (id.isValid())
+            a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
+    }
+    OnChanged(ChangeEverything);
+}
+
+void TTournamentForm::closeEvent(QCloseEvent* event) {
+    if (!MayClose()) {
+        event->ignore();
+        return;
+    }
+    emit Closing(this);
+    event->accept();
+}
+
+void TTournamentForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ApplyLanguage();
+    QWidget::changeEvent(event);
+}
+
+} // namespace kv

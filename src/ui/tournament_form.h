@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QStackedWidget;
+
+// A tournament window: the title band and three pages (the tables, the fixture list, the
+// statistics), with the commands that act on its tournament. The main window binds its
+// toolbar buttons and menu items to these commands while the window is active.
+namespace kv {
+
+class TDialogSeam;
+class TTablesPage;
+class TTournament;
+class TTournamentDocument;
+
+class TTournamentForm : public QWidget {
+    Q_OBJECT
+public:
+    TTournamentForm(std::unique_ptr<TTournament> tournament, TDialogSeam& dialogs, QWidget* parent = nullptr);
+    ~TTournamentForm() override;
+
+    TTournamentDocument& Document() { return *doc_; }
+    const TTournamentDocument& Document() const { return *doc_; }
+    TTablesPage& TablesPage() { return *tables_; }
+    int Page() const;
+
+    // The commands the main window binds to, by object name ("SaveAction", "ResultsGridAction").
+    QAction* Command(const QString& objectName) const;
+    QList<QAction*> Commands() const;
+
+    // Asks to save a modified tournament: false when the user cancels.
+    bool MayClose();
+    // Closing after No: what the list shows must come back to the name in the file.
+    bool ClosedWithoutSaving() const { return closedWithoutSaving_; }
+    // Leaves without asking (the tournament was deleted from the list).
+    void ForceClose();
+    // The list renamed the open tournament.
+    void Rename(const QString& name);
+    // Saves; a failure is reported and the tournament stays modified.
+    bool Save();
+    // Replaces the texts when the language changed since they were last applied.
+    void ApplyLanguage();
+
+signals:
+    void CommandsChanged();
+    void Closing(TTournamentForm* form);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QAction* AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys = {}, bool checkable = false);
+    void BuildCommands();
+    void UpdateCommands();
+    void OnChanged(unsigned changes);
+    void ShowPage(int page);
+    void EditView(QAction* action, unsigned changes, const std::function<void(TTournament&)>& apply);
+
+    std::unique_ptr<TTournamentDocument> doc_;
+    TDialogSeam& dialogs_;
+    QLabel* title_ = nullptr;
+    QLabel* sport_ = nullptr;
+    QStackedWidget* pages_ = nullptr;
+    TTablesPage* tables_ = nullptr;
+    QActionGroup* pageGroup_ = nullptr;
+    QActionGroup* modeGroup_ = nullptr;
+    QActionGroup* alignGroup_ = nullptr;
+    QString appliedLanguage_;
+    bool closedWithoutSaving_ = false;
+    bool forced_ = false;
+    bool updating_ = false;
+};
+
+} // namespace kv

@@ -1,0 +1,49 @@
+#include "ui/widget_messages.h"
+
+#include "base/preferences.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kv {
+
+TMessageButton TWidgetMessages::Show(TMessageKind kind, const QString& text) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("AppMessageBox"));
+    box.setWindowTitle(QLatin1String(kAppTitle));
+    box.setText(text);
+    switch (kind) {
+    case TMessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case TMessageKind::QuestionYesNo:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case TMessageKind::QuestionYesNoCancel:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case TMessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case TMessageKind::OkCancel:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return TMessageButton::Yes;
+    case QMessageBox::No:
+        return TMessageButton::No;
+    case QMessageBox::Cancel:
+        return TMessageButton::Cancel;
+    default:
+        return TMessageButton::Ok;
+    }
+}
+
+} // namespace kv

@@ -1,0 +1,196 @@
+// The tournament list panel: its operations with their questions and messages, renaming open
+// and closed tournaments, dragging, and searching; tournlst.dat is checked after each.
+#include "ui/ui_support.h"
+
+#include "base/programfolder.h"
+#include "base/settings.h"
+#include "storage/tournament_file.h"
+#include "ui/find_tournament_form.h"
+#include "ui/list_model.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace kv;
+
+namespace {
+
+class ListPanel : public kvtest::TUiTest {
+protected:
+    void SetUp() override {
+        TUiTest::SetUp();
+        main_ = std::make_unique<TMainForm>(Dialogs);
+        main_->show();
+    }
+    void TearDown() override {
+        for (int i = 0; i < 4; ++i)
+            Messages.QueueAnswer(TMessageButton::No);
+        main_.reset();
+        TUiTest::TearDown();
+    }
+    TListPanel& Panel() { return main_->ListPanel(); }
+    TListNode* Entry(const char* file) { return main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file))); }
+    TListNode* Folder() { return main_->List().Root()->Children.front().get(); }
+    QByteArray ListFile() { return ReadFile(ProgramFolder() + QStringLiteral("tournlst.dat")); }
+    std::unique_ptr<TMainForm> main_;
+};
+
+} // namespace
+
+TEST_F(ListPanel, NewFolderAsksAgainForABlankName) {
+    Panel().Select(Folder());
+    Dialogs.Inputs = {QStringLiteral("   "), QStringLiteral(" Cups ")};
+    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("Empty name is not allowed!")});
+    EXPECT_EQ(Dialogs.Asked.size(), 2);
+    EXPECT_EQ(Dialogs.Asked.front(), QStringLiteral("Kelvorandine 2.2|Enter Folder Name:"));
+    const TListNode* added = Panel().Selected();
+    ASSERT_TRUE(added && added->IsFolder());
+    EXPECT_EQ(added->Data.Name, QStringLiteral(" Cups ")); // taken as typed
+    EXPECT_EQ(added->Parent, Folder());
+    EXPECT_TRUE(ListFile().contains("\t\t Cups \xB6\xB6\xB6\xB6\xB6\xB6" "0"));
+    // Cancel adds nothing.
+    const QByteArray before = ListFile();
+    Dialogs.Inputs = {std::nullopt};
+    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    EXPECT_EQ(ListFile(), before);
+}
+
+TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
+    // Closed: the file takes the new name at once.
+    TListNode* chess = Entry("chess.kvd");
+    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(chess), QStringLiteral("Chess Winter Open"), Qt::EditRole));
+    TTournament file;
+    ASSERT_TRUE(LoadTournament(file, chess->Data.FilePath));
+    EXPECT_EQ(file.Name, QStringLiteral("Chess Winter Open"));
+    EXPECT_TRUE(ListFile().contains("Chess Winter Open"));
+    // A name another tournament has is refused, whatever its capitals.
+    EXPECT_FALSE(Panel().Model().setData(Panel().Model().IndexOf(chess), QStringLiteral("northern ice hockey league"), Qt::EditRole));
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Tournament with this name already exists"));
+    EXPECT_EQ(chess->Data.Name, QStringLiteral("Chess Winter Open"));
+
+    // Open: the window takes the name; closing it with No brings the file's name back.
+    TListNode* soccer = Entry("soccer.kvd");
+    TTournamentForm* form = main_->OpenTournament(soccer->Data);
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(soccer), QStringLiteral("Riverside Autumn League"), Qt::EditRole));
+    QApplication::processEvents();
+    EXPECT_EQ(form->Document().Tournament().Name, QStringLiteral("Riverside Autumn League"));
+    EXPECT_TRUE(form->Document().IsModified());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Riverside Autumn League"));
+    Messages.Clear();
+    Messages.QueueAnswer(TMessageButton::No);
+    main_->Command(QStringLiteral("CloseAction"))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("Save changes in tournament 'Riverside Autumn League'?")});
+    EXPECT_TRUE(main_->TournamentForms().isEmpty());
+    soccer = Entry("soccer.kvd");
+    ASSERT_NE(soccer, nullptr);
+    EXPECT_EQ(soccer->Data.Name, QStringLiteral("Riverside Spring League"));
+    EXPECT_TRUE(ListFile().contains("Riverside Spring League"));
+    EXPECT_FALSE(ListFile().contains("Riverside Autumn League"));
+}
+
+TEST_F(ListPanel, RemoveKeepsFilesAndDeleteTrashesThem) {
+    const QString hockeyPath = Entry("hockey.kvd")->Data.FilePath;
+    Panel().Select(Entry("hockey.kvd"));
+    Messages.QueueAnswer(TMessageButton::Yes);
+    main_->Command(QStringLiteral("RemoveAction"))->trigger();
+    EXPECT_EQ(Entry("hockey.kvd"), nullptr);
+    EXPECT_TRUE(QFile::exists(hockeyPath));
+    EXPECT_FALSE(ListFile().contains("hockey.kvd"));
+
+    // Deleting the folder deletes every tournament below it and closes its windows unasked.
+    TTournamentForm* form = main_->OpenTournament(Entry("chess.kvd")->Data);
+    ASSERT_NE(form, nullptr);
+    form->Command(QStringLiteral("ResultsGridAction"))->trigger(); // modified: still no question
+    const QString chessPath = Entry("chess.kvd")->Data.FilePath;
+    Panel().Select(Folder());
+    Messages.Clear();
+    Messages.QueueAnswer(TMessageButton::Yes);
+    main_->Command(QStringLiteral("DeleteAction"))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("Are you sure you want to delete selected folder(s) or/and tournament(s)?")});
+    EXPECT_TRUE(main_->TournamentForms().isEmpty());
+    EXPECT_FALSE(QFile::exists(chessPath));
+    EXPECT_EQ(main_->List().Count(), 1);
+    // Into the desktop trash, which lives in this test's own data folder.
+    const QDir trash(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/Trash/files"));
+    EXPECT_TRUE(trash.exists(QStringLiteral("chess.kvd")) || !trash.entryList({QStringLiteral("chess*")}).isEmpty());
+}
+
+TEST_F(ListPanel, DraggingObeysTheListRules) {
+    TTournamentListModel& model = Panel().Model();
+    const QModelIndex folder = model.IndexOf(Folder());
+    const QModelIndex chess = model.IndexOf(Entry("chess.kvd"));
+    const QModelIndex root = model.IndexOf(main_->List().Root());
+    std::unique_ptr<QMimeData> dragFolder(model.mimeData({folder}));
+    // Onto itself, into its own entries, or onto its parent: refused.
+    EXPECT_FALSE(model.canDropMimeData(dragFolder.get(), Qt::MoveAction, -1, 0, folder));
+    EXPECT_FALSE(model.canDropMimeData(dragFolder.get(), Qt::MoveAction, -1, 0, chess));
+    EXPECT_FALSE(model.canDropMimeData(dragFolder.get(), Qt::MoveAction, -1, 0, root));
+    EXPECT_EQ(model.flags(root) & Qt::ItemIsDragEnabled, Qt::ItemFlags());
+    // A tournament dropped onto the root moves there, and the list file follows.
+    std::unique_ptr<QMimeData> dragChess(model.mimeData({chess}));
+    EXPECT_TRUE(model.canDropMimeData(dragChess.get(), Qt::MoveAction, -1, 0, root));
+    model.dropMimeData(dragChess.get(), Qt::MoveAction, -1, 0, root);
+    EXPECT_EQ(Entry("chess.kvd")->Parent, main_->List().Root());
+    EXPECT_TRUE(ListFile().contains("\tWinter Chess Invitational\xB6\xB6\xB6" "chess.kvd"));
+}
+
+TEST_F(ListPanel, FindAndFindNext) {
+    EXPECT_FALSE(main_->Command(QStringLiteral("FindNextAction"))->isEnabled());
+    // A blank text is refused in the dialog; then "League" finds the leagues one after another.
+    QTimer::singleShot(0, [this] {
+        TFindTournamentForm* form = Panel().FindForm();
+        form->SetText(QString());
+        form->accept();
+        EXPECT_TRUE(form->isVisible());
+        form->SetText(QStringLiteral("League"));
+        form->accept();
+    });
+    main_->Command(QStringLiteral("FindAction"))->trigger();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("The search text cannot be blank")) << Messages.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Messages.Texts().size(), 1) << Messages.Texts().join(QLatin1Char('|')).toStdString();
+    ASSERT_NE(Panel().Selected(), nullptr);
+    EXPECT_EQ(Panel().Selected()->Data.Name, QStringLiteral("Northern Ice Hockey League"));
+    EXPECT_TRUE(main_->Command(QStringLiteral("FindNextAction"))->isEnabled());
+    main_->Command(QStringLiteral("FindNextAction"))->trigger();
+    EXPECT_EQ(Panel().Selected()->Data.Name, QStringLiteral("Riverside Spring League"));
+    main_->Command(QStringLiteral("FindNextAction"))->trigger();
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Search string 'League' not found"));
+    EXPECT_FALSE(main_->Command(QStringLiteral("FindNextAction"))->isEnabled());
+    // The text searched stays in the list of texts for this run.
+    EXPECT_EQ(Panel().FindForm()->findChild<QComboBox*>(QStringLiteral("TextCB"))->count(), 1);
+}
+
+TEST_F(ListPanel, AddingExistingTournaments) {
+    const QString outside = HomePath(QStringLiteral("elsewhere/cup.kvd"));
+    QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_SAMPLES "/soccer.kvd"), outside));
+    Panel().Select(Folder());
+    Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
+    main_->Command(QStringLiteral("AddExistingAction"))->trigger();
+    EXPECT_TRUE(QFile::exists(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))));
+    EXPECT_NE(main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))), nullptr);
+    EXPECT_TRUE(ListFile().contains("cup.kvd"));
+    // The same file again: its copy in SAVES is listed, so nothing is overwritten.
+    Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
+    main_->Command(QStringLiteral("AddExistingAction"))->trigger();
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral("Cannot add tournament. File already exists: ") + TTournamentList::SavesPath(QStringLiteral("cup.kvd")));
+    // Files of the earlier program wait for their import dialog.
+    Dialogs.Opens.push_back({{outside}, QStringLiteral("Pellagrunds 2.x, 3.0 (*.plg)")});
+    main_->Command(QStringLiteral("AddExistingAction"))->trigger();
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Importing tournaments of the earlier program is not available yet."));
+}

@@ -1,0 +1,199 @@
+// The main window driven as a user drives it: start with the list, commands bound to the
+// active tournament window, shutdown with its questions, and the start's command line.
+#include "ui/ui_support.h"
+
+#include "base/preferences.h"
+#include "base/programfolder.h"
+#include "base/settings.h"
+#include "storage/tournament_file.h"
+#include "ui/about_box.h"
+#include "ui/app_start.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QTest>
+
+using namespace kv;
+
+namespace {
+
+class MainWindow : public kvtest::TUiTest {
+protected:
+    // The sample tournament entry of a file name ("soccer.kvd").
+    static const TListNode* Entry(TMainForm& main, const char* file) {
+        return main.List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
+    }
+    static TTournamentForm* Open(TMainForm& main, const char* file) {
+        const TListNode* entry = Entry(main, file);
+        return entry ? main.OpenTournament(entry->Data) : nullptr;
+    }
+    static bool Enabled(TMainForm& main, const char* action) { return main.Command(QLatin1String(action))->isEnabled(); }
+};
+
+} // namespace
+
+TEST_F(MainWindow, WithoutATournamentWindowItsCommandsAreDisabled) {
+    TMainForm main(Dialogs);
+    main.show();
+    for (const char* name : {"SaveAction", "CloseAction", "ShowTablesAction", "ResultsGridAction", "LeftAlignAction",
+                             "JointTableAction", "UndoAction", "PrintAction"})
+        EXPECT_FALSE(Enabled(main, name)) << name;
+    EXPECT_TRUE(Enabled(main, "FindAction"));
+    EXPECT_TRUE(Enabled(main, "NewFolderAction")); // the root is selected
+    EXPECT_FALSE(Enabled(main, "DeleteAction"));    // the root cannot be deleted
+    EXPECT_TRUE(Messages.Entries().empty());
+
+    TTournamentForm* form = Open(main, "soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(Enabled(main, "ResultsGridAction"));
+    EXPECT_TRUE(main.Command(QStringLiteral("ResultsGridAction"))->isChecked());
+    EXPECT_FALSE(Enabled(main, "SaveAction")) << "nothing changed yet";
+    EXPECT_TRUE(Enabled(main, "LeftAlignAction")) << "two groups";
+    EXPECT_FALSE(Enabled(main, "ConferencesTableAction"));
+    EXPECT_TRUE(Enabled(main, "PrintAction"));
+
+    // A view switch through the main window's button acts on the window and can be undone.
+    main.Command(QStringLiteral("ResultsGridAction"))->trigger();
+    EXPECT_FALSE(form->Document().Tournament().View.Results);
+    EXPECT_FALSE(main.Command(QStringLiteral("ResultsGridAction"))->isChecked());
+    EXPECT_TRUE(Enabled(main, "SaveAction"));
+    EXPECT_EQ(main.Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Results Grid"));
+    main.Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_TRUE(form->Document().Tournament().View.Results);
+    EXPECT_FALSE(form->Document().IsModified());
+    EXPECT_FALSE(Enabled(main, "SaveAction"));
+
+    // The hidden list panel takes the list commands with it.
+    main.Command(QStringLiteral("ListPanelAction"))->trigger();
+    EXPECT_FALSE(Enabled(main, "FindAction"));
+    main.Command(QStringLiteral("ListPanelAction"))->trigger();
+    EXPECT_TRUE(Enabled(main, "FindAction"));
+}
+
+TEST_F(MainWindow, ShutdownAsksEveryWindowAndCancelKeepsThemOpen) {
+    TMainForm main(Dialogs);
+    main.show();
+    TTournamentForm* soccer = Open(main, "soccer.kvd");
+    TTournamentForm* hockey = Open(main, "hockey.kvd");
+    ASSERT_TRUE(soccer && hockey);
+    const QByteArray hockeyFile = ReadFile(hockey->Document().FileName());
+    soccer->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    hockey->Command(QStringLiteral("HomeStandingsAction"))->trigger();
+    Messages.QueueAnswer(TMessageButton::Yes);    // soccer: saved
+    Messages.QueueAnswer(TMessageButton::Cancel); // hockey: stop
+    EXPECT_FALSE(main.close());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.TournamentForms().size(), 2);
+    EXPECT_EQ(Messages.Texts(), (QStringList{QStringLiteral("Save changes in tournament 'Riverside Spring League'?"),
+                                             QStringLiteral("Save changes in tournament 'Northern Ice Hockey League'?")}));
+    EXPECT_FALSE(soccer->Document().IsModified());
+    TTournament saved;
+    ASSERT_TRUE(LoadTournament(saved, soccer->Document().FileName()));
+    EXPECT_FALSE(saved.View.Results);
+    EXPECT_EQ(ReadFile(hockey->Document().FileName()), hockeyFile);
+
+    // Now No for hockey: the program ends, the file untouched, and the placement is stored.
+    Messages.Clear();
+    Messages.QueueAnswer(TMessageButton::No);
+    EXPECT_TRUE(main.close());
+    EXPECT_EQ(ReadFile(hockey->Document().FileName()), hockeyFile);
+    EXPECT_FALSE(RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString()).isEmpty());
+    EXPECT_FALSE(RegReadString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString()).isEmpty());
+}
+
+TEST_F(MainWindow, TheLastSelectionOpensAtStart) {
+    {
+        TMainForm main(Dialogs);
+        main.show();
+        main.ListPanel().Select(Entry(main, "volleyball.kvd"));
+        EXPECT_TRUE(main.close());
+    }
+    const int stored = PrefInteger("", "SelectedTable");
+    EXPECT_GT(stored, 1);
+    {
+        TMainForm main(Dialogs);
+        main.show();
+        main.OpenRestoredSelection();
+        ASSERT_EQ(main.TournamentForms().size(), 1);
+        EXPECT_EQ(main.TournamentForms().front()->Document().Tournament().Name, QStringLiteral("Coastal Volleyball Round Robin"));
+        main.close();
+    }
+    // A position beyond the list selects the root: nothing opens, nothing is said.
+    RegWriteInteger(QString(), QStringLiteral("SelectedTable"), 99);
+    {
+        TMainForm main(Dialogs);
+        main.show();
+        main.OpenRestoredSelection();
+        EXPECT_TRUE(main.TournamentForms().isEmpty());
+        EXPECT_TRUE(Messages.Entries().empty());
+        main.close();
+    }
+    // The file of the selected entry is gone: "File not found" and no window.
+    RegWriteInteger(QString(), QStringLiteral("SelectedTable"), stored);
+    QFile::remove(TTournamentList::SavesPath(QStringLiteral("volleyball.kvd")));
+    TMainForm main(Dialogs);
+    main.show();
+    main.OpenRestoredSelection();
+    EXPECT_TRUE(main.TournamentForms().isEmpty());
+    ASSERT_EQ(Messages.Texts().size(), 1);
+    EXPECT_EQ(Messages.Texts().front(), QStringLiteral("File not found: ") + TTournamentList::SavesPath(QStringLiteral("volleyball.kvd")));
+}
+
+TEST_F(MainWindow, AMissingListLeavesTheRootAndSaysSo) {
+    QFile::remove(ProgramFolder() + QStringLiteral("tournlst.dat"));
+    TMainForm main(Dialogs);
+    EXPECT_EQ(main.List().Count(), 1);
+    ASSERT_EQ(Messages.Texts().size(), 1);
+    EXPECT_TRUE(Messages.Texts().front().startsWith(QStringLiteral("File not found: ")));
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Error);
+}
+
+TEST_F(MainWindow, TheClockFollowsItsPreference) {
+    {
+        TMainForm main(Dialogs);
+        EXPECT_FALSE(main.Clock().text().isEmpty());
+    }
+    RegWriteBool(QString(), QStringLiteral("ShowTime"), false);
+    TMainForm main(Dialogs);
+    EXPECT_TRUE(main.Clock().text().isEmpty());
+}
+
+TEST_F(MainWindow, CommandLineModes) {
+    EXPECT_EQ(ParseStartCommand({}).Mode, TStartMode::Normal);
+    TStartCommand c = ParseStartCommand({QStringLiteral("/?")});
+    EXPECT_EQ(c.Mode, TStartMode::Help);
+    EXPECT_TRUE(c.Message.startsWith(QStringLiteral("Help: kelvorandine.exe [/tl_conv] [tables.dat full filename]\r\n\r\n/tl_conv -  converts")));
+    EXPECT_TRUE(c.Message.contains(QStringLiteral("v.2.0 & v.2.1")));
+    c = ParseStartCommand({QStringLiteral("-?")});
+    EXPECT_EQ(c.Mode, TStartMode::Unknown);
+    EXPECT_EQ(c.Message, QStringLiteral("Unknown Parameter: -?"));
+    EXPECT_EQ(ParseStartCommand({QStringLiteral("/h")}).Message, QStringLiteral("Unknown Parameter: /h"));
+    EXPECT_EQ(ParseStartCommand({QStringLiteral("/tl_conv")}).Mode, TStartMode::QuietEnd);
+    EXPECT_EQ(ParseStartCommand({QStringLiteral("/TL_CONV"), HomePath(QStringLiteral("none.dat"))}).Mode, TStartMode::QuietEnd);
+    const QString old = HomePath(QStringLiteral("tables.dat"));
+    WriteFile(old, "Old Root\r\n-1 0 0\r\n\r\nCup\r\n0 1 1\r\ncup.kvd\r\n");
+    c = ParseStartCommand({QStringLiteral("/TL_CONV"), old});
+    ASSERT_EQ(c.Mode, TStartMode::ConvertList);
+    QString error;
+    ASSERT_TRUE(ConvertOldList(c.File, error)) << error.toStdString();
+    const QByteArray list = ReadFile(ProgramFolder() + QStringLiteral("tournlst.dat"));
+    EXPECT_TRUE(list.contains("Cup\xB6\xB6\xB6" "cup.kvd\xB6\xB6\xB6" "1")) << list.constData();
+}
+
+TEST_F(MainWindow, AboutBoxShowsTheSystemAndItsMemory) {
+    EXPECT_EQ(MemoryText(16384000), QStringLiteral("16,384,000 KB"));
+    EXPECT_EQ(MemoryText(999), QStringLiteral("999 KB"));
+    EXPECT_EQ(MemoryText(1000), QStringLiteral("1,000 KB"));
+    EXPECT_GT(PhysicalMemoryKb(), 0);
+    EXPECT_FALSE(OperatingSystemText().isEmpty());
+    TAboutBox box;
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("About Kelvorandine..."));
+    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("Memory"))->text(), MemoryText(PhysicalMemoryKb()));
+}

@@ -1,0 +1,95 @@
+// make screenshots: every window, dialog and page on the samples, offscreen, one picture each,
+// named after the class (and page): what a user sees, to look at before a change is done.
+#include "ui/ui_support.h"
+
+#include "base/language.h"
+#include "render/table_hit.h"
+#include "ui/about_box.h"
+#include "ui/find_tournament_form.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/splash_form.h"
+#include "ui/tables_page.h"
+#include "ui/tournament_form.h"
+#include "ui/wait_form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include <cstdio>
+
+namespace {
+
+QString outDir;
+int written = 0;
+
+void Shot(QWidget& w, const QString& name) {
+    QApplication::processEvents();
+    const QString path = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (w.grab().save(path)) {
+        ++written;
+        std::printf("%s\n", qPrintable(path));
+    } else {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    kvtest::SetUpProcessFolders();
+    QApplication app(argc, argv);
+    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outDir);
+    kv::InitLanguage();
+    kv::TRecordingMessages messages;
+    kv::SetMessageHandler(&messages);
+    kvtest::TScriptedDialogs dialogs;
+    const QStringList samples = kvtest::InstallSamples();
+    {
+        kv::TMainForm main(dialogs);
+        main.resize(1280, 820);
+        main.show();
+        // One window per sample, its tables page shown.
+        kv::TTournamentList& list = main.List();
+        for (const QString& file : samples) {
+            const kv::TListNode* entry = list.FindByPath(kv::TTournamentList::SavesPath(file));
+            if (!entry)
+                continue;
+            kv::TTournamentForm* form = main.OpenTournament(entry->Data);
+            if (!form)
+                continue;
+            if (auto* w = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+                w->showMaximized();
+            Shot(*form, QStringLiteral("TTournamentForm-tables-") + QFileInfo(file).completeBaseName());
+        }
+        main.ListPanel().Select(list.FindByPath(kv::TTournamentList::SavesPath(samples.value(3))));
+        Shot(main, QStringLiteral("TMainForm"));
+
+        kv::TFindTournamentForm find(&main);
+        find.SetText(QStringLiteral("League"));
+        find.show();
+        Shot(find, QStringLiteral("TFindTournamentForm"));
+        kv::TAboutBox about(&main);
+        about.show();
+        Shot(about, QStringLiteral("TAboutBox"));
+    }
+    kv::TWaitForm wait;
+    wait.SetProgress(40);
+    wait.show();
+    Shot(wait, QStringLiteral("TWaitForm"));
+    kv::TSplashForm splash;
+    splash.show();
+    Shot(splash, QStringLiteral("TSplashForm"));
+    kv::SetMessageHandler(nullptr);
+    if (!messages.Entries().empty())
+        for (const QString& text : messages.Texts())
+            std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    std::printf("%d pictures\n", written);
+    return written > 0 ? 0 : 1;
+}

@@ -1,0 +1,281 @@
+// The tables page as a user meets it: pictures placed by the alignment, hints and cursors over
+// every region, sorting by a heading click, retitling a group table, saving and closing, and
+// every edit undone to the byte.
+#include "ui/ui_support.h"
+
+#include "render/table_hit.h"
+#include "render/table_placement.h"
+#include "standings/column_catalog.h"
+#include "storage/tournament_file.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/tables_page.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace kv;
+
+namespace {
+
+class TablesPage : public kvtest::TUiTest {
+protected:
+    void SetUp() override {
+        TUiTest::SetUp();
+        main_ = std::make_unique<TMainForm>(Dialogs);
+        main_->resize(1200, 800);
+        main_->show();
+    }
+    void TearDown() override {
+        Messages.QueueAnswer(TMessageButton::No);
+        Messages.QueueAnswer(TMessageButton::No);
+        main_.reset();
+        TUiTest::TearDown();
+    }
+    TTournamentForm* Open(const char* file) {
+        const TListNode* e = main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
+        return e ? main_->OpenTournament(e->Data) : nullptr;
+    }
+    std::unique_ptr<TMainForm> main_;
+};
+
+int ColumnIndex(const TTournament& t, int id) {
+    for (size_t i = 0; i < t.Columns.size(); ++i)
+        if (t.Columns[i].Id == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+TEST(TablePlacement, AlignmentsAndScrollRanges) {
+    const std::vector<QSize> sizes{{300, 100}, {200, 50}};
+    // A wide area: no scrolling, the widest table centred.
+    TTablePlacement p = PlaceTables(sizes, {800, 600}, AlignLeft);
+    EXPECT_EQ(p.HorizontalRange, 0);
+    EXPECT_EQ(p.VerticalRange, 0);
+    EXPECT_EQ(p.Origins[0], QPoint(250, 20));
+    EXPECT_EQ(p.Origins[1], QPoint(250, 140));
+    p = PlaceTables(sizes, {800, 600}, AlignCenter);
+    EXPECT_EQ(p.Origins[1].x(), 300);
+    p = PlaceTables(sizes, {800, 600}, AlignRight);
+    EXPECT_EQ(p.Origins[1].x(), 350); // ends where the widest ends
+    // A narrow, low area: both ranges, the tables from the gap.
+    p = PlaceTables(sizes, {320, 150}, AlignCenter, {10, 30});
+    EXPECT_EQ(p.HorizontalRange, 340);
+    EXPECT_EQ(p.VerticalRange, 190);
+    EXPECT_EQ(p.Origins[0], QPoint(20 - 10, 20 - 30));
+    EXPECT_EQ(p.Origins[1], QPoint(70 - 10, 140 - 30));
+}
+
+TEST_F(TablesPage, HintsAndCursorsOverEveryRegion) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    ASSERT_EQ(page.TableCount(), 2); // one per group
+    const TTournament& t = form->Document().Tournament();
+    const TTableLayout& l = page.LayoutAt(0);
+    const TGroup& g = *page.TableAt(0);
+    EXPECT_EQ(page.HintAt(page.ToViewport(0, TitleCentre(l))), g.Name);
+    EXPECT_EQ(page.CursorNumberAt(page.ToViewport(0, TeamNameCentre(l, 0))), 5);
+    EXPECT_TRUE(page.HintAt(page.ToViewport(0, TeamNameCentre(l, 0))).startsWith(g.Teams().front()->Name));
+    EXPECT_EQ(page.CursorNumberAt(page.ToViewport(0, ResultCellCentre(l, 0, 0, 1))), 5); // the diagonal
+    EXPECT_EQ(page.CursorNumberAt(page.ToViewport(0, ResultCellCentre(l, 0, 1, 1))), 6);
+    EXPECT_FALSE(page.HintAt(page.ToViewport(0, ResultCellCentre(l, 0, 1, 1))).isEmpty());
+    const int pts = ColumnIndex(t, kColumnPoints);
+    ASSERT_GE(pts, 0);
+    const QPoint heading = page.ToViewport(0, ColumnHeadingCentre(t, l, ScopeOverall, pts));
+    EXPECT_EQ(page.CursorNumberAt(heading), 7);
+    EXPECT_EQ(page.HintAt(heading), QStringLiteral("Points Obtained|Points Obtained - click to sort"));
+    EXPECT_EQ(page.HintAt(page.ToViewport(0, QPoint(3, l.HeaderHeight + 3))), QString()); // the place column
+    EXPECT_EQ(page.HintAt(QPoint(2, 2)), QString());                                      // beside the pictures
+
+    // The joint table of a group tournament: teams of different groups never meet.
+    form->Command(QStringLiteral("JointTableAction"))->trigger();
+    ASSERT_EQ(page.TableCount(), 1);
+    const TGroup& joint = *page.TableAt(0);
+    const TTableLayout& jl = page.LayoutAt(0);
+    int other = -1;
+    for (int c = 0; c < joint.TeamCount(); ++c)
+        if (t.GroupOfTeam(joint.Teams()[static_cast<size_t>(c)]->Id) != t.GroupOfTeam(joint.Teams().front()->Id))
+            other = c;
+    ASSERT_GE(other, 0);
+    const QPoint refused = page.ToViewport(0, ResultCellCentre(jl, 0, other, 1));
+    EXPECT_EQ(page.HintAt(refused), QStringLiteral("Cannot edit this cell"));
+    EXPECT_EQ(page.CursorNumberAt(refused), 0);
+    const TTableHit hit = HitTestTable(t, joint, jl, ResultCellCentre(jl, 0, other, 1));
+    EXPECT_EQ(ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, 1).Message,
+              QStringLiteral("Cannot enter score into this cell. Teams from different groups cannot play against each other."));
+}
+
+TEST_F(TablesPage, HeadingClicksSortAndToggleTheDirection) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    const TTournament& t = form->Document().Tournament();
+    const int gd = ColumnIndex(t, 16);
+    ASSERT_GE(gd, 0) << "the soccer sample shows goals for and against";
+    const auto click = [&] { page.ClickAt(page.ToViewport(0, ColumnHeadingCentre(form->Document().Tournament(), page.LayoutAt(0), ScopeOverall, gd))); };
+    click();
+    EXPECT_EQ(form->Document().Tournament().SortState.Column, 16);
+    EXPECT_TRUE(form->Document().Tournament().SortState.Descending);
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Sort by Goals For and Against"));
+    click();
+    EXPECT_FALSE(form->Document().Tournament().SortState.Descending);
+    // The first row is the team with the worst difference now.
+    const TGroup& g = *page.TableAt(0);
+    const double first = ColumnValue(form->Document().Tournament(), *g.Teams().front(), 16, ScopeOverall);
+    const double last = ColumnValue(form->Document().Tournament(), *g.Teams().back(), 16, ScopeOverall);
+    EXPECT_LE(first, last);
+    EXPECT_TRUE(form->Document().IsModified());
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(form->Document().Tournament().SortState.Column, -1);
+    EXPECT_FALSE(form->Document().IsModified());
+}
+
+TEST_F(TablesPage, RetitlingAGroupTable) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    const QString old = page.TableAt(0)->Name;
+    Dialogs.Inputs.push_back(QStringLiteral("North"));
+    page.ClickAt(page.ToViewport(0, TitleCentre(page.LayoutAt(0))));
+    EXPECT_EQ(Dialogs.Asked.back(), old + QStringLiteral("|Enter New Title:"));
+    EXPECT_EQ(page.TableAt(0)->Name, QStringLiteral("North"));
+    EXPECT_TRUE(form->Document().IsModified());
+    // Cancel changes nothing.
+    Dialogs.Inputs.push_back(std::nullopt);
+    page.ClickAt(page.ToViewport(0, TitleCentre(page.LayoutAt(0))));
+    EXPECT_EQ(page.TableAt(0)->Name, QStringLiteral("North"));
+    ASSERT_TRUE(form->Save());
+    TTournament saved;
+    ASSERT_TRUE(LoadTournament(saved, form->Document().FileName()));
+    EXPECT_EQ(saved.GroupAt(0)->Name, QStringLiteral("North"));
+    EXPECT_FALSE(form->Command(QStringLiteral("SaveAction"))->isEnabled());
+}
+
+TEST_F(TablesPage, ViewSwitchesAndAlignmentReshapeThePictures) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    const int withGrid = page.LayoutAt(0).PictureWidth;
+    form->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    EXPECT_LT(page.LayoutAt(0).PictureWidth, withGrid);
+    form->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    form->Command(QStringLiteral("HomeStandingsAction"))->trigger();
+    EXPECT_TRUE(page.LayoutAt(0).TwoHeaderRows);
+    form->Command(QStringLiteral("WidestAlignAction"))->trigger();
+    EXPECT_EQ(page.LayoutAt(0).PictureWidth, page.LayoutAt(1).PictureWidth);
+    EXPECT_EQ(page.ToViewport(0, {}).x(), page.ToViewport(1, {}).x());
+    form->Command(QStringLiteral("RightAlignAction"))->trigger();
+    EXPECT_EQ(page.ToViewport(0, {}).x() + page.LayoutAt(0).PictureWidth,
+              page.ToViewport(1, {}).x() + page.LayoutAt(1).PictureWidth);
+    // A one-group tournament has nothing to align.
+    TTournamentForm* volley = Open("volleyball.kvd");
+    ASSERT_NE(volley, nullptr);
+    EXPECT_FALSE(volley->Command(QStringLiteral("LeftAlignAction"))->isEnabled());
+    EXPECT_FALSE(main_->Command(QStringLiteral("LeftAlignAction"))->isEnabled());
+    EXPECT_TRUE(main_->Command(QStringLiteral("ResultsGridAction"))->isEnabled());
+    // Other pages: the view commands rest.
+    volley->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    EXPECT_EQ(volley->Page(), 1);
+    EXPECT_FALSE(volley->Command(QStringLiteral("ResultsGridAction"))->isEnabled());
+}
+
+TEST_F(TablesPage, CopyAsBitmapAndAsVectorPicture) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    form->TablesPage().CopyAsBitmap(0);
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.width(), form->TablesPage().LayoutAt(0).PictureWidth);
+    form->TablesPage().CopyAsMetafile(0);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+    EXPECT_TRUE(data->hasImage());
+}
+
+TEST_F(TablesPage, ScrollingByWheelAndKeys) {
+    main_->resize(500, 300);
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    QApplication::processEvents();
+    QScrollBar* v = page.verticalScrollBar();
+    ASSERT_GT(v->maximum(), 0) << "four tables in a low window scroll";
+    QTest::keyClick(&page, Qt::Key_End);
+    EXPECT_EQ(v->value(), v->maximum());
+    QTest::keyClick(&page, Qt::Key_Home);
+    EXPECT_EQ(v->value(), 0);
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(page.viewport(), &wheel);
+    EXPECT_EQ(v->value(), std::min(60, v->maximum())); // half the wheel's delta per notch
+}
+
+TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const QByteArray original = TournamentBytes(doc.Tournament());
+    QRandomGenerator random(20261209);
+    const char* commands[] = {"ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
+                              "JointTableAction", "GroupsTableAction", "ConferencesTableAction", "LeftAlignAction",
+                              "CenterAlignAction", "RightAlignAction", "WidestAlignAction"};
+    int steps = 0;
+    for (int i = 0; i < 120; ++i) {
+        const int kind = static_cast<int>(random.bounded(4));
+        if (kind < 2) {
+            QAction* a = form->Command(QLatin1String(commands[random.bounded(static_cast<int>(std::size(commands)))]));
+            a->setEnabled(true); // also the ones a page or a view would rest
+            a->trigger();
+        } else if (kind == 2) {
+            TTablesPage& page = form->TablesPage();
+            const TTournament& t = doc.Tournament();
+            if (page.TableCount() > 0 && !t.Columns.empty()) {
+                const int column = static_cast<int>(random.bounded(static_cast<int>(t.Columns.size())));
+                const int scope = t.View.Standings ? ScopeOverall : (t.View.HStandings ? ScopeHome : ScopeAway);
+                if (t.View.Standings || t.View.HStandings || t.View.AStandings)
+                    page.ClickAt(page.ToViewport(0, ColumnHeadingCentre(t, page.LayoutAt(0), scope, column)));
+            }
+        } else {
+            TTablesPage& page = form->TablesPage();
+            if (page.TableCount() > 0) {
+                Dialogs.Inputs.push_back(QStringLiteral("Title %1").arg(i));
+                page.ClickAt(page.ToViewport(0, TitleCentre(page.LayoutAt(0))));
+                Dialogs.Inputs.clear();
+            }
+        }
+        steps = doc.UndoStack().count();
+    }
+    ASSERT_GT(steps, 20);
+    const QByteArray edited = TournamentBytes(doc.Tournament());
+    const TSortState sorted = doc.Tournament().SortState;
+    while (doc.UndoStack().canUndo())
+        doc.UndoStack().undo();
+    const QList<QByteArray> a = original.split('\n');
+    const QList<QByteArray> b = TournamentBytes(doc.Tournament()).split('\n');
+    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
+        ASSERT_EQ(a[i], b[i]) << "line " << i + 1;
+    EXPECT_EQ(TournamentBytes(doc.Tournament()), original);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.Tournament().SortState.Column, -1);
+    while (doc.UndoStack().canRedo())
+        doc.UndoStack().redo();
+    const QList<QByteArray> c = edited.split('\n');
+    const QList<QByteArray> d = TournamentBytes(doc.Tournament()).split('\n');
+    for (qsizetype i = 0; i < std::min(c.size(), d.size()); ++i)
+        ASSERT_EQ(c[i], d[i]) << "line " << i + 1;
+    EXPECT_EQ(TournamentBytes(doc.Tournament()), edited);
+    EXPECT_EQ(doc.Tournament().SortState.Column, sorted.Column);
+    EXPECT_EQ(doc.Tournament().SortState.Descending, sorted.Descending);
+    EXPECT_TRUE(doc.IsModified());
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// What the window tests share: answers for the file dialogs and input boxes, the recorded
+// message boxes, and the program folder filled with the sample tournaments.
+#include "support/testenv.h"
+
+#include "base/messages.h"
+#include "ui/dialog_seam.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+namespace kvtest {
+
+class TScriptedDialogs : public kv::TDialogSeam {
+public:
+    struct TOpen {
+        QStringList Files;
+        QString Filter;
+    };
+    std::deque<TOpen> Opens;
+    std::deque<QString> Saves;
+    std::deque<std::optional<QString>> Inputs; // nullopt: cancelled
+    QStringList Asked;                         // the prompts and titles shown, in order
+
+    QStringList OpenFiles(QWidget*, const QString& title, const QString&, const QString&, QString& chosen) override {
+        Asked << title;
+        if (Opens.empty())
+            return {};
+        TOpen o = Opens.front();
+        Opens.pop_front();
+        chosen = o.Filter;
+        return o.Files;
+    }
+    QString SaveFile(QWidget*, const QString& title, const QString&, const QString&) override {
+        Asked << title;
+        if (Saves.empty())
+            return {};
+        const QString s = Saves.front();
+        Saves.pop_front();
+        return s;
+    }
+    bool InputText(QWidget*, const QString& title, const QString& prompt, QString& text) override {
+        Asked << title + QLatin1Char('|') + prompt;
+        if (Inputs.empty())
+            return false;
+        const std::optional<QString> answer = Inputs.front();
+        Inputs.pop_front();
+        if (!answer)
+            return false;
+        text = *answer;
+        return true;
+    }
+};
+
+// Copies the samples into SAVES/ of the program folder and lists them in a folder "Samples".
+// Returns the sample file names in list order.
+QStringList InstallSamples();
+
+// The window tests' fixture: a fresh program folder with the samples, recorded messages.
+class TUiTest : public TTempHome {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    kv::TRecordingMessages Messages;
+    TScriptedDialogs Dialogs;
+};
+
+} // namespace kvtest
