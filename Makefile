@@ -32,6 +32,7 @@ screenshots: build
 
 bench: build
 	@$(BUILD)/bin/kvbench --benchmark_min_time=0.2
+	@$(BUILD)/bin/kvbench_ui --benchmark_min_time=0.2
 
 # The test suite under AddressSanitizer and UndefinedBehaviorSanitizer. LeakSanitizer's
 # tracking of the thread storage of libraries loaded at run time (Qt's image plugins) reads a

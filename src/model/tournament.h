@@ -40,6 +40,7 @@ struct TSortState {
     int Column = -1;
     int Venue = ScopeOverall;
     bool Descending = true;
+    bool operator==(const TSortState&) const = default;
 };
 
 // The fixture list's sort column (-1 none) and direction.

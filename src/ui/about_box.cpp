@@ -68,7 +68,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
         layout->addWidget(w);
     layout->addSpacing(6);
     layout->addWidget(buttons);
-    setMinimumWidth(340);
+    setMinimumWidth(440);
 }
 
 } // namespace kv

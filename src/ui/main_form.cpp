@@ -107,6 +107,7 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent) : QMainWindow(parent
 
     RestoreSettings();
     BindToActiveForm();
+    appliedLanguage_ = CurrentLanguage();
 }
 
 TMainForm::~TMainForm() {
@@ -130,6 +131,8 @@ QAction* TMainForm::Command(const QString& objectName) const { return findChild<
 QAction* TMainForm::AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys, const char* hint) {
     auto* action = new QAction(LangText(textId, text), this);
     action->setObjectName(QLatin1String(name));
+    action->setProperty("textId", textId);
+    action->setProperty("defaultText", QString::fromUtf8(text));
     action->setShortcut(keys);
     if (hint)
         action->setStatusTip(LangText(textId + 1000, hint));
@@ -457,8 +460,11 @@ void TMainForm::UpdateCommands() {
     Command(QStringLiteral("PrintAction"))->setEnabled(c.Print);
 }
 
-void TMainForm::ShowListMenu(TListNode* node, QPoint globalPos) {
-    QMenu menu(this);
+void TMainForm::ShowListMenu(TListNode* node, QPoint globalPos) { ListMenu(node)->exec(globalPos); }
+
+std::unique_ptr<QMenu> TMainForm::ListMenu(TListNode* node) {
+    auto owned = std::make_unique<QMenu>(this);
+    QMenu& menu = *owned;
     menu.setObjectName(QStringLiteral("ListPopupMenu"));
     UpdateCommands();
     // "Save" and "Properties" act on the active window, and only for its own entry.
@@ -474,7 +480,7 @@ void TMainForm::ShowListMenu(TListNode* node, QPoint globalPos) {
     QAction* properties = menu.addAction(Command(QStringLiteral("PropertiesAction"))->text());
     properties->setObjectName(QStringLiteral("ListPropertiesAction"));
     properties->setEnabled(false); // the tournament properties dialog comes with its own window
-    menu.exec(globalPos);
+    return owned;
 }
 
 void TMainForm::UpdateClock() {
@@ -541,6 +547,31 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ApplyLanguage();
+}
+
+void TMainForm::ApplyLanguage() {
+    if (appliedLanguage_ == CurrentLanguage())
+        return;
+    appliedLanguage_ = CurrentLanguage();
+    for (QAction* a : findChildren<QAction*>()) {
+        const QVariant id = a->property("textId");
+        if (id.isValid())
+            a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
+    }
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+    } menus[] = {{"FileMenu", 1, "&File"}, {"EditMenu", 2, "&Edit"}, {"ViewMenu", 3, "&View"}, {"WindowMenu", 4, "&Window"},
+                 {"HelpMenu", 5, "&Help"}, {"ToolbarsMenu", 40, "&Toolbars"}};
+    for (const auto& m : menus)
+        if (QMenu* menu = findChild<QMenu*>(QLatin1String(m.Name)))
+            menu->setTitle(LangText(m.Id, m.Text));
+    listDock_->setWindowTitle(LangText(140, "Tournament List"));
+    panel_->Model().Reload(); // the root's name
+    BindToActiveForm();
 }
 
 } // namespace kv

@@ -9,6 +9,7 @@
 class QAction;
 class QDockWidget;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -44,6 +45,10 @@ public:
     void OpenRestoredSelection();
     // Recomputes which commands are available (after list, selection and window changes).
     void UpdateCommands();
+    // Replaces the texts when the language changed since they were last applied.
+    void ApplyLanguage();
+    // The list panel's menu for an entry (shown by a right click).
+    std::unique_ptr<QMenu> ListMenu(TListNode* node);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +80,7 @@ private:
     QMetaObject::Connection boundForm_;
     std::vector<QMetaObject::Connection> bindings_;
     bool shuttingDown_ = false;
+    QString appliedLanguage_;
 };
 
 } // namespace kv

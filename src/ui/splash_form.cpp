@@ -29,6 +29,13 @@ QImage SplashPicture() {
         p.drawLine(x, table.top(), x, table.bottom());
     p.drawRect(table);
     QFont small(QStringLiteral("Tahoma"), 7);
+    QFont smallBold = small;
+    smallBold.setBold(true);
+    p.setFont(smallBold);
+    p.drawText(QRect(table.left(), table.top(), 22, 18), Qt::AlignCenter, QStringLiteral("No"));
+    p.drawText(QRect(table.left() + 26, table.top(), 84, 18), Qt::AlignVCenter, QStringLiteral("Team"));
+    p.drawText(QRect(table.left() + 112, table.top(), 24, 18), Qt::AlignCenter, QStringLiteral("W"));
+    p.drawText(QRect(table.left() + 136, table.top(), 24, 18), Qt::AlignCenter, QStringLiteral("Pts"));
     p.setFont(small);
     const char* const teams[] = {"Rovers", "Athletic", "Wanderers", "United", "Vale", "Town"};
     for (int i = 0; i < 6; ++i) {
@@ -39,7 +46,7 @@ QImage SplashPicture() {
         p.drawText(QRect(table.left() + 136, y, 24, 17), Qt::AlignCenter, QString::number(28 - 4 * i - (i % 2)));
     }
     p.setPen(Qt::white);
-    QFont title(QStringLiteral("Tahoma"), 17, QFont::Bold);
+    QFont title(QStringLiteral("Tahoma"), 14, QFont::Bold);
     p.setFont(title);
     p.drawText(QRect(14, 56, 150, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kelvorandine"));
     p.setFont(QFont(QStringLiteral("Tahoma"), 9));

@@ -17,6 +17,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStatusTipEvent>
@@ -63,33 +64,22 @@ void TTablesPage::Rebuild() {
 
 void TTablesPage::Redraw() {
     const TTournament& t = doc_.Tournament();
-    const qreal ratio = devicePixelRatioF();
     for (size_t i = 0; i < pictures_.size(); ++i) {
-        TGroup* g = Table(static_cast<int>(i));
-        if (!g)
-            continue;
-        // The teams' figures are shared by every table they are in: each table is counted
-        // again just before it is drawn.
-        PrepareTable(t, *g);
-        TPicture& picture = pictures_[i];
-        picture.Layout = ComputeLayout(t, *g);
-        if (ratio <= 1.0) {
-            RenderGroupTable(t, *g, picture.Image);
-            picture.Image.setDevicePixelRatio(1.0);
-        } else {
-            // Crisp at any scale: drawn anew at the screen's pixels, laid out in logical ones.
-            const QSize logical(std::max(1, picture.Layout.PictureWidth), std::max(1, picture.Layout.TableHeight));
-            QImage image(logical * ratio, QImage::Format_RGB32);
-            image.setDevicePixelRatio(ratio);
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            DrawGroupTable(t, *g, painter, clWhite);
-            painter.end();
-            picture.Image = std::move(image);
+        if (TGroup* g = Table(static_cast<int>(i))) {
+            PrepareTable(t, *g);
+            pictures_[i].Layout = ComputeLayout(t, *g);
         }
     }
     Place();
     viewport()->update();
+}
+
+QImage TTablesPage::PictureOf(int index) const {
+    TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
+    if (!g)
+        return {};
+    PrepareTable(doc_.Tournament(), *g);
+    return RenderGroupTable(doc_.Tournament(), *g);
 }
 
 void TTablesPage::Place() {
@@ -160,7 +150,7 @@ void TTablesPage::SortBy(const TTableHit& hit) {
     const TTournament& t = doc_.Tournament();
     const TSortState next = ClickedSort(t.SortState, hit.ColumnId, hit.Scope);
     const QString name = Fmt(LangText(5300, "Sort by %s"), ColumnFullName(hit.ColumnId, t));
-    doc_.Edit(name, ChangeOrder, [next](TTournament& edited) { edited.SortState = next; });
+    doc_.EditValue<TSortState>(name, ChangeOrder, [](TTournament& edited) { return &edited.SortState; }, next);
 }
 
 void TTablesPage::Retitle(int index) {
@@ -173,18 +163,16 @@ void TTablesPage::Retitle(int index) {
     const int kind = g->Kind;
     const int id = g->Id;
     const int conference = g->ConferenceId;
-    doc_.Edit(Fmt(LangText(5301, "Rename Table %s"), g->Name), ChangeName, [=](TTournament& t) {
-        TGroup* table = nullptr;
+    doc_.EditValue<QString>(Fmt(LangText(5301, "Rename Table %s"), g->Name), ChangeName, [=](TTournament& t) -> QString* {
         if (kind == KindGroup) {
-            table = t.GroupById(id);
-        } else if (kind == KindConference) {
-            for (const auto& c : t.Conferences())
-                if (c->Table->Id == id && c->Table->ConferenceId == conference)
-                    table = c->Table.get();
+            TGroup* group = t.GroupById(id);
+            return group ? &group->Name : nullptr;
         }
-        if (table)
-            table->Name = title;
-    });
+        for (const auto& c : t.Conferences())
+            if (c->Table->Id == id && c->Table->ConferenceId == conference)
+                return &c->Table->Name;
+        return nullptr;
+    }, title);
 }
 
 void TTablesPage::CopyAsBitmap(int index) const {
@@ -210,10 +198,29 @@ void TTablesPage::CopyAsMetafile(int index) const {
     QApplication::clipboard()->setMimeData(mime);
 }
 
-void TTablesPage::paintEvent(QPaintEvent*) {
+void TTablesPage::paintEvent(QPaintEvent* event) {
     QPainter p(viewport());
-    for (int i = 0; i < TableCount(); ++i)
-        p.drawImage(ToViewport(i, QPoint()), pictures_[static_cast<size_t>(i)].Image);
+    const TTournament& t = doc_.Tournament();
+    const bool several = TableCount() > 1;
+    for (int i = 0; i < TableCount(); ++i) {
+        const TTableLayout& l = LayoutAt(i);
+        const QPoint origin = ToViewport(i, QPoint());
+        const QRect shown = QRect(origin, QSize(l.PictureWidth, l.TableHeight)).intersected(event->rect());
+        TGroup* g = Table(i);
+        if (shown.isEmpty() || !g)
+            continue;
+        // The teams' figures are shared by every table they are in: with several tables shown,
+        // each is counted again just before it is drawn.
+        if (several)
+            PrepareTable(t, *g);
+        p.save();
+        p.translate(origin);
+        p.setClipRect(shown.translated(-origin));
+        p.fillRect(shown.translated(-origin), Qt::white);
+        TTablePainter painter(t, *g, p, clWhite);
+        painter.DrawRows(shown.top() - origin.y(), shown.bottom() - origin.y() + 1);
+        p.restore();
+    }
 }
 
 void TTablesPage::resizeEvent(QResizeEvent* event) {

@@ -40,8 +40,8 @@ public:
     QString HintAt(QPoint viewport) const;
     int CursorNumberAt(QPoint viewport) const;
 
-    // The picture of a table as the screen shows it, at the screen's pixel ratio.
-    QImage PictureOf(int index) const { return pictures_[static_cast<size_t>(index)].Image; }
+    // The picture of a table as the screen shows it, drawn anew.
+    QImage PictureOf(int index) const;
     void CopyAsBitmap(int index) const;
     void CopyAsMetafile(int index) const;
 
@@ -60,10 +60,12 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    // A table as the page places it. Pictures are not kept: the part of each table that is in
+    // view is drawn straight into the page, at the screen's own pixels, so a table of any size
+    // costs no memory and stays crisp at any scale.
     struct TPicture {
         int GroupIndex = -1; // the table's position in the tournament's shown tables
         TTableLayout Layout;
-        QImage Image;
     };
     TGroup* Table(int index) const;
     void Rebuild();

@@ -100,6 +100,17 @@ void TTournamentDocument::Edit(const QString& name, unsigned changes, const std:
     emit Changed(changes);
 }
 
+void TTournamentDocument::ValueChanged(unsigned changes) {
+    if (changes & (ChangeTables | ChangeStructure | ChangeOrder))
+        RecomputeAll(*tournament_);
+    emit Changed(changes);
+}
+
+void TTournamentDocument::PushStep(QUndoCommand* step) {
+    undo_.push(step); // carries the value over at once
+    SetModified(!undo_.isClean());
+}
+
 TIoResult TTournamentDocument::Save() {
     const TIoResult r = SaveTournament(*tournament_, tournament_->FileName, PrefBackup());
     if (r) {

@@ -25,6 +25,8 @@ enum TDocumentChange : unsigned {
     ChangeEverything = 0xFFFFu,
 };
 
+template <typename T> class TValueStep;
+
 class TTournamentDocument : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +41,12 @@ public:
     // Carries out an edit named `name` ("Sort by Goal Difference") as one undoable step. The
     // edit changes the tournament through `apply`; nothing is recorded when it changes nothing.
     void Edit(const QString& name, unsigned changes, const std::function<void(TTournament&)>& apply);
+
+    // A small edit of one value (the view, the sort, a table's title): the step keeps the old
+    // and new value only, so that it is quick however large the tournament. `field` finds the
+    // value in whichever tournament object the document holds at the time.
+    template <typename T>
+    void EditValue(const QString& name, unsigned changes, std::function<T*(TTournament&)> field, T value);
 
     // Writes the file (with a backup when the preference asks) and marks this state clean.
     TIoResult Save();
@@ -55,17 +63,55 @@ public:
     TSnapshot Snapshot() const;
     void Restore(const TSnapshot& s, unsigned changes);
 
+    // After a value changed: the tables put in order again when the change asks it, and the pages told.
+    void ValueChanged(unsigned changes);
+    void PushStep(QUndoCommand* step);
+
 signals:
     // After an edit, an undo or a redo.
     void Changed(unsigned changes);
     void ModifiedChanged(bool modified);
 
 private:
+    template <typename T> friend class TValueStep;
+    TTournament& Edited() { return *tournament_; }
     void SetModified(bool modified);
 
     std::unique_ptr<TTournament> tournament_;
     QUndoStack undo_;
     bool inUndo_ = false;
 };
+
+// One value's step.
+template <typename T> class TValueStep : public QUndoCommand {
+public:
+    TValueStep(TTournamentDocument& doc, const QString& name, unsigned changes, std::function<T*(TTournament&)> field,
+               T before, T after)
+        : QUndoCommand(name), doc_(doc), changes_(changes), field_(std::move(field)), before_(std::move(before)),
+          after_(std::move(after)) {}
+    void undo() override { Set(before_); }
+    void redo() override { Set(after_); }
+
+private:
+    void Set(const T& value) {
+        if (T* target = field_(doc_.Edited())) {
+            *target = value;
+            doc_.ValueChanged(changes_);
+        }
+    }
+    TTournamentDocument& doc_;
+    unsigned changes_;
+    std::function<T*(TTournament&)> field_;
+    T before_;
+    T after_;
+};
+
+template <typename T>
+void TTournamentDocument::EditValue(const QString& name, unsigned changes, std::function<T*(TTournament&)> field, T value) {
+    T* target = field(*tournament_);
+    if (!target || *target == value)
+        return;
+    PushStep(new TValueStep<T>(*this, name, changes, std::move(field), *target, std::move(value)));
+}
 
 } // namespace kv

@@ -104,7 +104,7 @@ void TTournamentForm::BuildCommands() {
     const auto view = [this](const char* name, int id, const char* text, bool TTableView::*flag) {
         QAction* a = AddCommand(name, id, text, {}, true);
         connect(a, &QAction::triggered, this, [this, a, flag](bool on) {
-            EditView(a, ChangeLayout, [flag, on](TTournament& t) { t.View.*flag = on; });
+            EditView(a, [flag, on](TTableView& v) { v.*flag = on; });
         });
     };
     view("ResultsGridAction", 5205, "&Results Grid", &TTableView::Results);
@@ -125,9 +125,7 @@ void TTournamentForm::BuildCommands() {
         QAction* a = AddCommand(m.Name, m.Id, m.Text, {}, true);
         modeGroup_->addAction(a);
         const int mode = m.Mode;
-        connect(a, &QAction::triggered, this, [this, a, mode] {
-            EditView(a, ChangeLayout, [mode](TTournament& t) { t.View.TableMode = mode; });
-        });
+        connect(a, &QAction::triggered, this, [this, a, mode] { EditView(a, [mode](TTableView& v) { v.TableMode = mode; }); });
     }
 
     alignGroup_ = new QActionGroup(this);
@@ -146,7 +144,7 @@ void TTournamentForm::BuildCommands() {
         alignGroup_->addAction(a);
         const int alignment = al.Alignment;
         connect(a, &QAction::triggered, this, [this, a, alignment] {
-            EditView(a, ChangeLayout, [alignment](TTournament& t) { t.View.Alignment = alignment; });
+            EditView(a, [alignment](TTableView& v) { v.Alignment = alignment; });
         });
     }
 
@@ -156,10 +154,12 @@ void TTournamentForm::BuildCommands() {
     redo->setObjectName(QStringLiteral("RedoAction"));
 }
 
-void TTournamentForm::EditView(QAction* action, unsigned changes, const std::function<void(TTournament&)>& apply) {
+void TTournamentForm::EditView(QAction* action, const std::function<void(TTableView&)>& change) {
     if (updating_)
         return;
-    doc_->Edit(action->iconText(), changes, apply);
+    TTableView view = doc_->Tournament().View;
+    change(view);
+    doc_->EditValue<TTableView>(action->iconText(), ChangeLayout, [](TTournament& t) { return &t.View; }, view);
     UpdateCommands(); // an edit that changed nothing leaves the check marks as the tournament says
 }
 
@@ -248,7 +248,7 @@ void TTournamentForm::ForceClose() {
 }
 
 void TTournamentForm::Rename(const QString& name) {
-    doc_->Edit(Fmt(LangText(5218, "Rename to %s"), name), ChangeName, [name](TTournament& t) { t.Name = name; });
+    doc_->EditValue<QString>(Fmt(LangText(5218, "Rename to %s"), name), ChangeName, [](TTournament& t) { return &t.Name; }, name);
 }
 
 void TTournamentForm::ApplyLanguage() {

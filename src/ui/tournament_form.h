@@ -18,6 +18,7 @@ namespace kv {
 class TDialogSeam;
 class TTablesPage;
 class TTournament;
+struct TTableView;
 class TTournamentDocument;
 
 class TTournamentForm : public QWidget {
@@ -62,7 +63,7 @@ private:
     void UpdateCommands();
     void OnChanged(unsigned changes);
     void ShowPage(int page);
-    void EditView(QAction* action, unsigned changes, const std::function<void(TTournament&)>& apply);
+    void EditView(QAction* action, const std::function<void(TTableView&)>& change);
 
     std::unique_ptr<TTournamentDocument> doc_;
     TDialogSeam& dialogs_;

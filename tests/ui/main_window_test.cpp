@@ -2,12 +2,14 @@
 // active tournament window, shutdown with its questions, and the start's command line.
 #include "ui/ui_support.h"
 
+#include "base/language.h"
 #include "base/preferences.h"
 #include "base/programfolder.h"
 #include "base/settings.h"
 #include "storage/tournament_file.h"
 #include "ui/about_box.h"
 #include "ui/app_start.h"
+#include "ui/list_model.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
 #include "ui/tournament_document.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTest>
 
 using namespace kv;
@@ -196,4 +199,40 @@ TEST_F(MainWindow, AboutBoxShowsTheSystemAndItsMemory) {
     TAboutBox box;
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About Kelvorandine..."));
     EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("Memory"))->text(), MemoryText(PhysicalMemoryKb()));
+}
+
+TEST_F(MainWindow, ListMenuSavesOnlyTheActiveWindowsOwnEntry) {
+    TMainForm main(Dialogs);
+    main.show();
+    TTournamentForm* soccer = Open(main, "soccer.kvd");
+    TTournamentForm* hockey = Open(main, "hockey.kvd");
+    ASSERT_TRUE(soccer && hockey);
+    soccer->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    hockey->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    ASSERT_EQ(main.ActiveForm(), hockey);
+    const auto save = [](QMenu& menu) { return menu.findChild<QAction*>(QStringLiteral("ListSaveAction")); };
+    EXPECT_FALSE(save(*main.ListMenu(main.List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")))))->isEnabled());
+    EXPECT_TRUE(save(*main.ListMenu(main.List().FindByPath(TTournamentList::SavesPath(QStringLiteral("hockey.kvd")))))->isEnabled());
+    EXPECT_FALSE(main.ListMenu(main.List().Root())->findChild<QAction*>(QStringLiteral("ListPropertiesAction"))->isEnabled());
+    Messages.QueueAnswer(TMessageButton::No);
+    Messages.QueueAnswer(TMessageButton::No);
+}
+
+TEST_F(MainWindow, ALanguageChangeShowsAtTheNextActivation) {
+    WriteFile(LanguageFolder() + QStringLiteral("test.lng"),
+              "[LANG_INFO]\r\nLanguage=Test\r\nLocaleID=1031\r\n[STRINGS]\r\n1=&Datei\r\n19=&L\xc3\xb6schen\r\n600=Turniere\r\n5205=&Ergebnisse\r\n");
+    TMainForm main(Dialogs);
+    main.show();
+    TTournamentForm* form = Open(main, "soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&Delete"));
+    SetCurrentLanguage(QStringLiteral("test.lng"));
+    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&Delete")) << "not before the activation";
+    main.ApplyLanguage();
+    form->ApplyLanguage();
+    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&L\u00f6schen"));
+    EXPECT_EQ(main.findChild<QMenu*>(QStringLiteral("FileMenu"))->title(), QStringLiteral("&Datei"));
+    EXPECT_EQ(form->Command(QStringLiteral("ResultsGridAction"))->text(), QStringLiteral("&Ergebnisse"));
+    EXPECT_EQ(main.ListPanel().Model().data(main.ListPanel().Model().IndexOf(main.List().Root()), Qt::DisplayRole).toString(),
+              QStringLiteral("Turniere"));
 }

@@ -1,0 +1,217 @@
+// Speed of the desktop program, offscreen, with the goals it must meet: the start to a painted
+// main window, opening the largest legal tournament to its painted tables, a redraw after a view
+// switch, and the memory with that tournament open.
+#include "largest.h"
+
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "storage/tournament_file.h"
+#include "storage/tournament_list.h"
+#include "ui/dialog_seam.h"
+#include "ui/main_form.h"
+#include "ui/tables_page.h"
+#include "ui/tournament_form.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+// Answers nothing: the benchmarks open no dialog.
+class TNoDialogs : public kv::TDialogSeam {
+public:
+    QStringList OpenFiles(QWidget*, const QString&, const QString&, const QString&, QString&) override { return {}; }
+    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    bool InputText(QWidget*, const QString&, const QString&, QString&) override { return false; }
+};
+
+TNoDialogs dialogs;
+double firstPaintMs = -1;
+
+// Seconds since the process started, from the kernel's own record.
+double ProcessAgeMs() {
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray s = stat.readAll();
+    const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    const double started = fields.value(19).toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double now = uptime.readAll().split(' ').value(0).toDouble();
+    return (now - started) * 1000.0;
+}
+
+double ResidentMb() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const double pages = statm.readAll().split(' ').value(1).toDouble();
+    return pages * static_cast<double>(sysconf(_SC_PAGE_SIZE)) / (1024.0 * 1024.0);
+}
+
+void Paint(QWidget& w) {
+    QApplication::processEvents();
+    benchmark::DoNotOptimize(w.grab());
+}
+
+const kv::TListNode* LargestEntry(kv::TMainForm& main) {
+    return main.List().FindByPath(kv::TTournamentList::SavesPath(QStringLiteral("largest.kvd")));
+}
+
+void BM_StartMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        kv::TMainForm main(dialogs);
+        main.show();
+        Paint(main);
+    }
+}
+
+void BM_OpenLargestToPaintedTables(benchmark::State& state) {
+    kv::TMainForm main(dialogs);
+    main.resize(1280, 820);
+    main.show();
+    Paint(main);
+    double resident = 0;
+    for (auto _ : state) {
+        kv::TTournamentForm* form = main.OpenTournament(LargestEntry(main)->Data);
+        Paint(form->TablesPage());
+        state.PauseTiming();
+        resident = ResidentMb();
+        form->ForceClose();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["residentMB"] = resident;
+}
+
+void BM_RedrawAfterViewSwitch(benchmark::State& state) {
+    kv::TMainForm main(dialogs);
+    main.resize(1280, 820);
+    main.show();
+    kv::TTournamentForm* form = main.OpenTournament(LargestEntry(main)->Data);
+    Paint(*form);
+    QAction* home = form->Command(QStringLiteral("HomeStandingsAction"));
+    for (auto _ : state) {
+        home->trigger();
+        Paint(form->TablesPage());
+    }
+}
+
+BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenLargestToPaintedTables)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawAfterViewSwitch)->Unit(benchmark::kMillisecond);
+
+class TGoalReporter : public benchmark::BenchmarkReporter {
+public:
+    explicit TGoalReporter(benchmark::BenchmarkReporter* display) : display_(display) {}
+    bool ReportContext(const Context& context) override { return display_->ReportContext(context); }
+    void ReportRuns(const std::vector<Run>& runs) override {
+        display_->ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.iterations > 0 && !r.error_occurred) {
+                Times[r.benchmark_name()] = r.GetAdjustedRealTime() * (r.time_unit == benchmark::kMillisecond ? 1 : 1e-6);
+                for (const auto& [name, counter] : r.counters)
+                    Counters[name] = counter.value;
+            }
+    }
+    void Finalize() override { display_->Finalize(); }
+    std::map<std::string, double> Times;
+    std::map<std::string, double> Counters;
+
+private:
+    benchmark::BenchmarkReporter* display_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("KELVORANDINE_HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/runtime")).toUtf8());
+    QDir().mkpath(home.path() + QStringLiteral("/runtime"));
+    QFile::setPermissions(home.path() + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QApplication app(argc, argv);
+    kv::TRecordingMessages messages;
+    kv::SetMessageHandler(&messages);
+    // The samples' list, and the first window of the process as a user's start: measured from
+    // the process's own start.
+    QDir().mkpath(kv::ProgramFolder() + QStringLiteral("SAVES"));
+    kv::TTournamentList list;
+    for (const QString& file : QDir(QStringLiteral(KV_SAMPLES)).entryList({QStringLiteral("*.kvd")})) {
+        QFile::copy(QStringLiteral(KV_SAMPLES "/") + file, kv::TTournamentList::SavesPath(file));
+        kv::TNodeData sample;
+        sample.Kind = kv::NodeTournament;
+        sample.FilePath = kv::TTournamentList::SavesPath(file);
+        kv::ReadIdentity(sample.FilePath, sample.Name, sample.Sport);
+        list.AddEntry(list.Root(), sample);
+    }
+    list.Save(kv::ProgramFolder() + QStringLiteral("tournlst.dat"));
+    {
+        kv::TMainForm main(dialogs);
+        main.show();
+        Paint(main);
+        firstPaintMs = ProcessAgeMs();
+    }
+    // The largest tournament beside them.
+    if (!kv::SaveTournament(*MakeLargest(8), kv::TTournamentList::SavesPath(QStringLiteral("largest.kvd")), false)) {
+        std::fprintf(stderr, "cannot write the largest tournament\n");
+        return 1;
+    }
+    kv::TNodeData entry;
+    entry.Kind = kv::NodeTournament;
+    entry.FilePath = kv::TTournamentList::SavesPath(QStringLiteral("largest.kvd"));
+    kv::ReadIdentity(entry.FilePath, entry.Name, entry.Sport);
+    list.AddEntry(list.Root(), entry);
+    list.Save(kv::ProgramFolder() + QStringLiteral("tournlst.dat"));
+
+    benchmark::Initialize(&argc, argv);
+    TGoalReporter reporter(benchmark::CreateDefaultDisplayReporter());
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    kv::SetMessageHandler(nullptr);
+
+    const auto time = [&](const char* name) {
+        const auto it = reporter.Times.find(name);
+        return it == reporter.Times.end() ? -1.0 : it->second;
+    };
+    const auto counter = [&](const char* name) {
+        const auto it = reporter.Counters.find(name);
+        return it == reporter.Counters.end() ? -1.0 : it->second;
+    };
+    struct TGoal {
+        const char* What;
+        double Value;
+        double Limit;
+    };
+    const TGoal goals[] = {
+        {"process start to painted main window (ms)", firstPaintMs, 150},
+        {"main window again, built and painted (ms)", time("BM_StartMainWindow"), 150},
+        {"open the largest to painted tables (ms)", time("BM_OpenLargestToPaintedTables"), 150},
+        {"redraw after a view switch (ms)", time("BM_RedrawAfterViewSwitch"), 50},
+        {"resident memory, largest open (MB)", counter("residentMB"), 120},
+    };
+    int failed = 0;
+    std::fprintf(stderr, "\nGoals\n");
+    for (const TGoal& g : goals) {
+        if (g.Value < 0)
+            continue;
+        const bool ok = g.Value < g.Limit;
+        failed += ok ? 0 : 1;
+        std::fprintf(stderr, "  %-42s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit, ok ? "met" : "MISSED");
+    }
+    return failed ? 1 : 0;
+}
