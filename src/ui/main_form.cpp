@@ -12,6 +12,7 @@
 #include "ui/list_panel.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
+#include "ui/wait_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,7 +136,7 @@ QAction* TMainForm::AddCommand(const char* name, int textId, const char* text, c
     action->setProperty("defaultText", QString::fromUtf8(text));
     action->setShortcut(keys);
     if (hint)
-        action->setStatusTip(LangText(textId + 1000, hint));
+        action->setStatusTip(LangText(textId + 100, hint));
     addAction(action); // keys work wherever the focus is in the window
     return action;
 }
@@ -370,9 +371,16 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
     }
     auto t = std::make_unique<TTournament>();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A large tournament takes a moment to load and draw: the wait window says so.
+    std::unique_ptr<TWaitForm> wait;
+    if (QFileInfo(entry.FilePath).size() > (1 << 20)) {
+        wait = std::make_unique<TWaitForm>();
+        wait->ShowNow();
+    }
     const TIoResult loaded = LoadTournament(*t, entry.FilePath);
     QApplication::restoreOverrideCursor();
     if (!loaded) {
+        wait.reset();
         ShowAppMessage(loaded.Message, TMessageKind::Error);
         return nullptr;
     }

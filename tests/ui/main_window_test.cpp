@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
@@ -235,4 +236,30 @@ TEST_F(MainWindow, ALanguageChangeShowsAtTheNextActivation) {
     EXPECT_EQ(form->Command(QStringLiteral("ResultsGridAction"))->text(), QStringLiteral("&Ergebnisse"));
     EXPECT_EQ(main.ListPanel().Model().data(main.ListPanel().Model().IndexOf(main.List().Root()), Qt::DisplayRole).toString(),
               QStringLiteral("Turniere"));
+}
+
+TEST_F(MainWindow, LoadAndSaveFailuresAreReported) {
+    TMainForm main(Dialogs);
+    main.show();
+    // A damaged file: the reader's message, no window.
+    const QString damaged = TTournamentList::SavesPath(QStringLiteral("chess.kvd"));
+    WriteFile(damaged, ReadFile(damaged).left(200));
+    EXPECT_EQ(Open(main, "chess.kvd"), nullptr);
+    ASSERT_EQ(Messages.Texts().size(), 1);
+    EXPECT_EQ(Messages.Texts().front(), QStringLiteral("Error opening tournament. Wrong file format"));
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Error);
+    // A file that cannot be written: the error, and the tournament stays modified.
+    TTournamentForm* form = Open(main, "hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    form->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    const QString saves = ProgramFolder() + QStringLiteral("SAVES");
+    ASSERT_TRUE(QDir(saves).removeRecursively());
+    WriteFile(saves, "a file where the folder was");
+    Messages.Clear();
+    main.Command(QStringLiteral("SaveAction"))->trigger();
+    ASSERT_EQ(Messages.Texts().size(), 1);
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Error);
+    EXPECT_TRUE(form->Document().IsModified());
+    EXPECT_TRUE(main.Command(QStringLiteral("SaveAction"))->isEnabled());
+    Messages.QueueAnswer(TMessageButton::No);
 }
