@@ -1,4 +1,5 @@
 // Speed of the engine on the largest legal tournament, with the goals it must meet.
+#include "goals.h"
 #include "largest.h"
 
 #include "base/fileio.h"
@@ -15,8 +16,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -128,39 +127,6 @@ BENCHMARK(BM_RenderLargestTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderLegs)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
 
-// Passes every report on to the reporter that the library's own flags chose (console, JSON,
-// CSV) and keeps each benchmark's time per iteration, in milliseconds, for the goals.
-class TGoalReporter : public benchmark::BenchmarkReporter {
-public:
-    explicit TGoalReporter(benchmark::BenchmarkReporter* display) : display_(display) {}
-
-    bool ReportContext(const Context& context) override { return display_->ReportContext(context); }
-    void ReportRuns(const std::vector<Run>& runs) override {
-        display_->ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.iterations > 0 && !r.error_occurred)
-                Times[r.benchmark_name()] = r.GetAdjustedRealTime() * MillisecondsPer(r.time_unit);
-    }
-    void Finalize() override { display_->Finalize(); }
-
-    std::map<std::string, double> Times;
-
-private:
-    benchmark::BenchmarkReporter* display_; // the library's, kept for the whole run
-    static double MillisecondsPer(benchmark::TimeUnit unit) {
-        switch (unit) {
-        case benchmark::kNanosecond:
-            return 1e-6;
-        case benchmark::kMicrosecond:
-            return 1e-3;
-        case benchmark::kSecond:
-            return 1e3;
-        default:
-            return 1;
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -183,32 +149,15 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const auto time = [&](const char* name) {
-        const auto it = reporter.Times.find(name);
-        return it == reporter.Times.end() ? -1.0 : it->second;
-    };
-    struct TGoal {
-        const char* What;
-        double Value;
-        double Limit;
-    };
+    const auto time = [&](const char* name) { return reporter.Time(name); };
     const double lines = time("BM_ReadLinesLargest");
-    const TGoal goals[] = {
+    const int failed = ReportGoals({
         {"recompute and rank all tables (ms)", time("BM_RecomputeLargest"), 5},
         {"load, recompute and rank (ms)", time("BM_LoadLargest"), 60},
         {"load / read lines", lines > 0 ? time("BM_LoadLargest") / lines : -1, 5},
         {"recompute after one score (ms)", time("BM_RecomputeAfterScore"), 1},
         {"render the 70-team table (ms)", time("BM_RenderLargestTable"), 40},
-    };
-    int failed = 0;
-    std::fprintf(stderr, "\nGoals\n");
-    for (const TGoal& g : goals) {
-        if (g.Value < 0)
-            continue; // not run (filtered out)
-        const bool ok = g.Value < g.Limit;
-        failed += ok ? 0 : 1;
-        std::fprintf(stderr, "  %-38s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit, ok ? "met" : "MISSED");
-    }
+    });
     const double one = time("BM_RecomputeLegs/1");
     const double eight = time("BM_RecomputeLegs/8");
     if (one > 0 && eight > 0)

@@ -1,6 +1,7 @@
 // Speed of the desktop program, offscreen, with the goals it must meet: the start to a painted
 // main window, opening the largest legal tournament to its painted tables, a redraw after a view
 // switch, and the memory with that tournament open.
+#include "goals.h"
 #include "largest.h"
 
 #include "base/messages.h"
@@ -21,8 +22,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <map>
-#include <string>
 
 #include <unistd.h>
 
@@ -112,27 +111,6 @@ BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargestToPaintedTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawAfterViewSwitch)->Unit(benchmark::kMillisecond);
 
-class TGoalReporter : public benchmark::BenchmarkReporter {
-public:
-    explicit TGoalReporter(benchmark::BenchmarkReporter* display) : display_(display) {}
-    bool ReportContext(const Context& context) override { return display_->ReportContext(context); }
-    void ReportRuns(const std::vector<Run>& runs) override {
-        display_->ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.iterations > 0 && !r.error_occurred) {
-                Times[r.benchmark_name()] = r.GetAdjustedRealTime() * (r.time_unit == benchmark::kMillisecond ? 1 : 1e-6);
-                for (const auto& [name, counter] : r.counters)
-                    Counters[name] = counter.value;
-            }
-    }
-    void Finalize() override { display_->Finalize(); }
-    std::map<std::string, double> Times;
-    std::map<std::string, double> Counters;
-
-private:
-    benchmark::BenchmarkReporter* display_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -184,34 +162,12 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     kv::SetMessageHandler(nullptr);
 
-    const auto time = [&](const char* name) {
-        const auto it = reporter.Times.find(name);
-        return it == reporter.Times.end() ? -1.0 : it->second;
-    };
-    const auto counter = [&](const char* name) {
-        const auto it = reporter.Counters.find(name);
-        return it == reporter.Counters.end() ? -1.0 : it->second;
-    };
-    struct TGoal {
-        const char* What;
-        double Value;
-        double Limit;
-    };
-    const TGoal goals[] = {
+    const int failed = ReportGoals({
         {"process start to painted main window (ms)", firstPaintMs, 150},
-        {"main window again, built and painted (ms)", time("BM_StartMainWindow"), 150},
-        {"open the largest to painted tables (ms)", time("BM_OpenLargestToPaintedTables"), 150},
-        {"redraw after a view switch (ms)", time("BM_RedrawAfterViewSwitch"), 50},
-        {"resident memory, largest open (MB)", counter("residentMB"), 120},
-    };
-    int failed = 0;
-    std::fprintf(stderr, "\nGoals\n");
-    for (const TGoal& g : goals) {
-        if (g.Value < 0)
-            continue;
-        const bool ok = g.Value < g.Limit;
-        failed += ok ? 0 : 1;
-        std::fprintf(stderr, "  %-42s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit, ok ? "met" : "MISSED");
-    }
+        {"main window again, built and painted (ms)", reporter.Time("BM_StartMainWindow"), 150},
+        {"open the largest to painted tables (ms)", reporter.Time("BM_OpenLargestToPaintedTables"), 150},
+        {"redraw after a view switch (ms)", reporter.Time("BM_RedrawAfterViewSwitch"), 50},
+        {"resident memory, largest open (MB)", reporter.Counter("residentMB"), 120},
+    });
     return failed ? 1 : 0;
 }

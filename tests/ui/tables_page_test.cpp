@@ -46,6 +46,15 @@ protected:
     std::unique_ptr<TMainForm> main_;
 };
 
+// Equal files, or the first line where they part.
+void ExpectSameFile(const QByteArray& actual, const QByteArray& expected) {
+    const QList<QByteArray> a = actual.split('\n');
+    const QList<QByteArray> e = expected.split('\n');
+    for (qsizetype i = 0; i < std::min(a.size(), e.size()); ++i)
+        ASSERT_EQ(a[i], e[i]) << "line " << i + 1;
+    EXPECT_EQ(actual, expected);
+}
+
 int ColumnIndex(const TTournament& t, int id) {
     for (size_t i = 0; i < t.Columns.size(); ++i)
         if (t.Columns[i].Id == id)
@@ -261,20 +270,12 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
     const TSortState sorted = doc.Tournament().SortState;
     while (doc.UndoStack().canUndo())
         doc.UndoStack().undo();
-    const QList<QByteArray> a = original.split('\n');
-    const QList<QByteArray> b = TournamentBytes(doc.Tournament()).split('\n');
-    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
-        ASSERT_EQ(a[i], b[i]) << "line " << i + 1;
-    EXPECT_EQ(TournamentBytes(doc.Tournament()), original);
+    ExpectSameFile(TournamentBytes(doc.Tournament()), original);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Tournament().SortState.Column, -1);
     while (doc.UndoStack().canRedo())
         doc.UndoStack().redo();
-    const QList<QByteArray> c = edited.split('\n');
-    const QList<QByteArray> d = TournamentBytes(doc.Tournament()).split('\n');
-    for (qsizetype i = 0; i < std::min(c.size(), d.size()); ++i)
-        ASSERT_EQ(c[i], d[i]) << "line " << i + 1;
-    EXPECT_EQ(TournamentBytes(doc.Tournament()), edited);
+    ExpectSameFile(TournamentBytes(doc.Tournament()), edited);
     EXPECT_EQ(doc.Tournament().SortState.Column, sorted.Column);
     EXPECT_EQ(doc.Tournament().SortState.Descending, sorted.Descending);
     EXPECT_TRUE(doc.IsModified());
