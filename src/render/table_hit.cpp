@@ -39,7 +39,7 @@ TTableHit HitTestTable(const TTournament& t, const TGroup& g, const TTableLayout
     const bool lowerHeading = heading && (!l.TwoHeaderRows || p.y() >= l.RowHeight);
     const auto& teams = g.Teams();
     if (!heading) {
-        hit.Row = std::min((p.y() - l.HeaderHeight) / std::max(1, l.TeamRowHeight), l.Teams - 1);
+        hit.Row = std::min((p.y() - l.HeaderHeight) / std::max(1, l.TeamRowHeight), static_cast<int>(teams.size()) - 1);
         if (hit.Row < 0 || hit.Row >= static_cast<int>(teams.size()))
             return TTableHit{};
         hit.RowTeam = teams[static_cast<size_t>(hit.Row)];
@@ -55,7 +55,9 @@ TTableHit HitTestTable(const TTournament& t, const TGroup& g, const TTableLayout
         return hit;
     }
     if (p.x() < e.Sections) {
-        hit.Column = std::min((p.x() - e.Grid) / std::max(1, l.ScoreWidth), l.Teams - 1);
+        hit.Column = std::min((p.x() - e.Grid) / std::max(1, l.ScoreWidth), static_cast<int>(teams.size()) - 1);
+        if (hit.Column < 0)
+            return TTableHit{};
         hit.ColumnTeam = teams[static_cast<size_t>(hit.Column)];
         if (heading)
             hit.Region = TTableRegion::ColumnTeam;
@@ -110,6 +112,20 @@ QPoint ColumnHeadingCentre(const TTournament& t, const TTableLayout& l, int scop
 }
 
 QPoint TitleCentre(const TTableLayout& l) { return {l.PlaceWidth + l.TeamColumnWidth / 2, l.RowHeight / 2}; }
+
+bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam) {
+    (void)t;
+    // The short grid view holds only the row team's home matches.
+    if (!g.Style.ShowAwayResults)
+        return true;
+    // The full view balances the venues: the row team hosts while it has fewer home matches
+    // against the column team than (legs + 1) / 2.
+    int hosted = 0;
+    for (const TMatch* m : g.Matches())
+        if (m->HomeTeamId == rowTeam.Id && m->VisitorTeamId == columnTeam.Id)
+            ++hosted;
+    return hosted < (std::max(1, g.Legs) + 1) / 2;
+}
 
 TCellPermission ResultCellPermission(const TTournament& t, const TTeam& rowTeam, const TTeam& columnTeam, int line) {
     if (t.View.TableMode == TableModeGroups)
@@ -176,9 +192,12 @@ QString ResultHint(const TTournament& t, const TGroup& g, const TTableHit& hit) 
         }
         return text;
     }
+    const bool rowAtHome = ProposedRowAtHome(t, g, *hit.RowTeam, *hit.ColumnTeam);
+    const TTeam& home = rowAtHome ? *hit.RowTeam : *hit.ColumnTeam;
+    const TTeam& visitor = rowAtHome ? *hit.ColumnTeam : *hit.RowTeam;
     const bool hostFirst = PrefHostFirst();
-    const QString& first = hostFirst ? hit.RowTeam->Name : hit.ColumnTeam->Name;
-    const QString& second = hostFirst ? hit.ColumnTeam->Name : hit.RowTeam->Name;
+    const QString& first = hostFirst ? home.Name : visitor.Name;
+    const QString& second = hostFirst ? visitor.Name : home.Name;
     return first + QLatin1Char(' ') + PrefMatchSep() + QLatin1Char(' ') + second;
 }
 

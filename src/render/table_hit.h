@@ -53,6 +53,11 @@ QString TableHint(const TTournament& t, const TGroup& g, const TTableHit& hit);
 // The cursor a hit shows: 0 the normal one, 5 team, 6 score, 7 sort.
 int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit);
 
+// Where a new match of an empty results cell is proposed: the row team at home in the short
+// grid view; in the full view the row team while it hosts the column team fewer than
+// (legs + 1) / 2 times, else the column team.
+bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam);
+
 // Whether a results cell may hold a match (the permission check of the results grid), with
 // the message a click on a refused cell shows.
 struct TCellPermission {

@@ -68,13 +68,13 @@ TTableLayout ComputeLayout(const TTournament& t, const TGroup& g) {
                      l.StandingsWidth * l.StandingsSections + 1;
     l.PictureWidth = l.NaturalWidth;
     l.TeamColumnWidth = l.TeamWidth;
-    if (t.View.Alignment == AlignWidest) {
+    // Widest-table justify widens the name column, and only while there is a grid beside it.
+    if (t.View.Alignment == AlignWidest && t.View.Results) {
         int widest = l.NaturalWidth;
         for (const TGroup* other : t.ShownTables())
             widest = std::max(widest, NaturalTableWidth(t, *other));
         l.PictureWidth = widest;
-        if (t.View.Results)
-            l.TeamColumnWidth += widest - l.NaturalWidth;
+        l.TeamColumnWidth += widest - l.NaturalWidth;
     }
     return l;
 }

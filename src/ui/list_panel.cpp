@@ -184,6 +184,8 @@ void TListPanel::RemoveSelected() {
     if (ShowAppMessage(question, TMessageKind::QuestionYesNo) == TMessageButton::No)
         return;
     TListNode* parent = nodes.front()->Parent;
+    // The entries go away: nothing may point at them while they do.
+    tree_->selectionModel()->clear();
     std::vector<TListNode*> removable;
     for (TListNode* n : nodes)
         if (n->Parent)
@@ -205,6 +207,9 @@ void TListPanel::DeleteSelected() {
         return;
     TListNode* parent = nodes.front()->Parent;
     const int parentPosition = list_.PositionOf(parent);
+    // Entries go away one by one while their windows close: nothing may point at them.
+    tree_->selectionModel()->clear();
+    model_->Reload();
     list_.Delete(nodes, PrefRecycleBin(), Windows);
     SaveList();
     Reload(list_.NodeAt(parentPosition));

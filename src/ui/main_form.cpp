@@ -5,7 +5,7 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "base/textformat.h"
-#include "storage/list_commands.h"
+#include "storage/command_availability.h"
 #include "storage/tournament_file.h"
 #include "ui/about_box.h"
 #include "ui/list_model.h"
@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -74,8 +75,7 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent) : QMainWindow(parent
     BuildMenus();
     BuildToolbars();
 
-    auto* hint = new QLabel(this);
-    hint->setObjectName(QStringLiteral("HintPanel"));
+    // The status bar's own message area is the hint panel: it shows the long hints (status tips).
     clock_ = new QLabel(this);
     clock_->setObjectName(QStringLiteral("ClockPanel"));
     clock_->setAlignment(Qt::AlignCenter);
@@ -135,8 +135,11 @@ QAction* TMainForm::AddCommand(const char* name, int textId, const char* text, c
     action->setProperty("textId", textId);
     action->setProperty("defaultText", QString::fromUtf8(text));
     action->setShortcut(keys);
-    if (hint)
+    if (hint) {
+        action->setProperty("hintId", textId + 100);
+        action->setProperty("defaultHint", QString::fromUtf8(hint));
         action->setStatusTip(LangText(textId + 100, hint));
+    }
     addAction(action); // keys work wherever the focus is in the window
     return action;
 }
@@ -165,6 +168,8 @@ void TMainForm::BuildCommands() {
     list->setCheckable(true);
     list->setChecked(true);
     list->setIconText(LangText(86, "List"));
+    list->setProperty("shortId", 86);
+    list->setProperty("defaultShort", QStringLiteral("List"));
     icon(list, QStyle::SP_DirIcon);
     const struct {
         const char* Name;
@@ -188,10 +193,13 @@ void TMainForm::BuildCommands() {
         {"RightAlignAction", 59, "&Right Justify", "Right", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"WidestAlignAction", 60, "Widest Table Justify", "Widest", QKeySequence(Qt::CTRL | Qt::Key_J)},
     };
+    int shortId = 165; // the buttons' short labels
     for (const auto& b : bound) {
         QAction* a = AddCommand(b.Name, b.Id, b.Text, b.Keys);
         a->setCheckable(true);
-        a->setIconText(LangText(b.Id + 40, b.Short));
+        a->setProperty("shortId", shortId);
+        a->setProperty("defaultShort", QString::fromUtf8(b.Short));
+        a->setIconText(LangText(shortId++, b.Short));
     }
     AddCommand("CascadeAction", 70, "&Cascade");
     AddCommand("TileHorizontallyAction", 71, "Tile &Horizontally");
@@ -233,13 +241,22 @@ void TMainForm::BuildCommands() {
     connect(autoSort, &QAction::triggered, panel_, &TListPanel::SetAutoSort);
     connect(Command(QStringLiteral("AboutAction")), &QAction::triggered, this, [this] { TAboutBox(this).exec(); });
     connect(Command(QStringLiteral("CascadeAction")), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
-    connect(Command(QStringLiteral("TileHorizontallyAction")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
-    connect(Command(QStringLiteral("TileVerticallyAction")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    connect(Command(QStringLiteral("TileHorizontallyAction")), &QAction::triggered, this, [this] { Tile(Qt::Horizontal); });
+    connect(Command(QStringLiteral("TileVerticallyAction")), &QAction::triggered, this, [this] { Tile(Qt::Vertical); });
     connect(Command(QStringLiteral("MinimizeAllAction")), &QAction::triggered, this, [this] {
         for (QMdiSubWindow* w : area_->subWindowList())
             w->showMinimized();
     });
-    connect(Command(QStringLiteral("ArrangeAction")), &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    // Minimised windows in a row along the bottom of the area.
+    connect(Command(QStringLiteral("ArrangeAction")), &QAction::triggered, this, [this] {
+        int x = 0;
+        for (QMdiSubWindow* w : area_->subWindowList()) {
+            if (!w->isMinimized())
+                continue;
+            w->move(x, area_->viewport()->height() - w->height());
+            x += w->width();
+        }
+    });
 }
 
 void TMainForm::BuildMenus() {
@@ -315,12 +332,16 @@ void TMainForm::BuildToolbars() {
             addToolBarBreak(); // the table's own buttons on a second row
         QToolBar* bar = addToolBar(LangText(b.Id, b.Title));
         bar->setObjectName(QLatin1String(b.Name));
+        bar->setProperty("titleId", b.Id);
+        bar->setProperty("defaultTitle", QString::fromUtf8(b.Title));
         bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         for (const char* c : b.Commands)
             bar->addAction(Command(QLatin1String(c)));
         QAction* toggle = bar->toggleViewAction();
         toggle->setObjectName(QLatin1String(b.MenuAction));
         toggle->setText(LangText(41 + i, menuTexts[i]));
+        toggle->setProperty("menuId", 41 + i);
+        toggle->setProperty("defaultMenu", QString::fromUtf8(menuTexts[i]));
         menu->addAction(toggle);
         toolbars_.push_back(bar);
         ++i;
@@ -343,10 +364,25 @@ QList<TTournamentForm*> TMainForm::TournamentForms() const {
 }
 
 TTournamentForm* TMainForm::ActiveForm() const {
-    QMdiSubWindow* w = area_->activeSubWindow();
-    if (!w && !area_->subWindowList().isEmpty())
-        w = area_->subWindowList().last();
+    // The current window stays current while a dialog or message box has the focus.
+    QMdiSubWindow* w = area_->currentSubWindow();
     return w ? qobject_cast<TTournamentForm*>(w->widget()) : nullptr;
+}
+
+void TMainForm::Tile(Qt::Orientation orientation) {
+    const QList<QMdiSubWindow*> windows = area_->subWindowList();
+    if (windows.isEmpty())
+        return;
+    const QRect area = area_->viewport()->rect();
+    const int n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[i];
+        w->showNormal();
+        if (orientation == Qt::Horizontal) // one above the other, each the full width
+            w->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
+        else // side by side, each the full height
+            w->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+    }
 }
 
 TTournamentForm* TMainForm::FormOf(const TNodeData& entry) const {
@@ -389,6 +425,10 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
     connect(form, &TTournamentForm::Closing, this, &TMainForm::OnFormClosing);
+    connect(&form->Document(), &TTournamentDocument::Changed, this, [this, form](unsigned changes) {
+        if (changes & ChangeName)
+            FollowTournamentName(form);
+    });
     connect(form, &TTournamentForm::CommandsChanged, this, &TMainForm::UpdateCommands);
     connect(window, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { BindToActiveForm(); }); });
     if (area_->subWindowList().size() == 1)
@@ -398,6 +438,19 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
     area_->setActiveSubWindow(window);
     BindToActiveForm();
     return form;
+}
+
+void TMainForm::FollowTournamentName(TTournamentForm* form) {
+    // A rename undone or redone in the window: the list shows the tournament's name again.
+    TListNode* entry = list_.FindByPath(form->Document().FileName());
+    const QString& name = form->Document().Tournament().Name;
+    if (!entry || entry->Data.Name == name || list_.FindTournamentByName(name, entry))
+        return;
+    entry->Data.Name = name;
+    if (list_.AutoSort)
+        list_.Sort();
+    panel_->SaveList();
+    panel_->Reload(entry);
 }
 
 void TMainForm::OnFormClosing(TTournamentForm* form) {
@@ -478,12 +531,13 @@ std::unique_ptr<QMenu> TMainForm::ListMenu(TListNode* node) {
     // "Save" and "Properties" act on the active window, and only for its own entry.
     TTournamentForm* active = ActiveForm();
     const bool own = node && node->IsTournament() && active && FormOf(node->Data) == active;
+    for (const char* n : {"NewTournamentAction", "NewFolderAction", "RenameAction"})
+        menu.addAction(Command(QLatin1String(n)));
     QAction* save = menu.addAction(Command(QStringLiteral("SaveAction"))->text());
     save->setObjectName(QStringLiteral("ListSaveAction"));
     save->setEnabled(own && active->Document().IsModified());
     connect(save, &QAction::triggered, this, [active] { active->Save(); });
-    for (const char* n : {"NewTournamentAction", "NewFolderAction", "RenameAction", "DeleteAction", "AddExistingAction",
-                          "RemoveAction", "FindAction", "FindNextAction", "AutoSortAction"})
+    for (const char* n : {"DeleteAction", "AddExistingAction", "RemoveAction", "FindAction", "FindNextAction", "AutoSortAction"})
         menu.addAction(Command(QLatin1String(n)));
     QAction* properties = menu.addAction(Command(QStringLiteral("PropertiesAction"))->text());
     properties->setObjectName(QStringLiteral("ListPropertiesAction"));
@@ -502,6 +556,21 @@ void TMainForm::UpdateClock() {
                     locale.toString(now.time(), QLocale::LongFormat));
 }
 
+void TMainForm::ApplyHintPreference() {
+    showHints_ = PrefBool("", "ShowHints");
+    if (showHints_)
+        qApp->removeEventFilter(this);
+    else
+        qApp->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // Hints switched off in the preferences: no tooltip anywhere in the program.
+    if (!showHints_ && event->type() == QEvent::ToolTip)
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::NotYet(const QString& what) {
     ShowAppMessage(Fmt(LangText(164, "%s is not available yet."), what), TMessageKind::Information);
 }
@@ -510,6 +579,9 @@ void TMainForm::RestoreSettings() {
     const QByteArray geometry = QByteArray::fromBase64(RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString()).toLatin1());
     if (!geometry.isEmpty())
         restoreGeometry(geometry);
+    else if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center()); // opens centred
+    ApplyHintPreference();
     const QByteArray state = QByteArray::fromBase64(RegReadString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString()).toLatin1());
     if (!state.isEmpty())
         restoreState(state);
@@ -567,6 +639,15 @@ void TMainForm::ApplyLanguage() {
         const QVariant id = a->property("textId");
         if (id.isValid())
             a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
+        if (const QVariant hint = a->property("hintId"); hint.isValid())
+            a->setStatusTip(LangText(hint.toInt(), a->property("defaultHint").toString()));
+        if (const QVariant label = a->property("shortId"); label.isValid())
+            a->setIconText(LangText(label.toInt(), a->property("defaultShort").toString()));
+    }
+    for (QToolBar* bar : toolbars_) {
+        bar->setWindowTitle(LangText(bar->property("titleId").toInt(), bar->property("defaultTitle").toString()));
+        QAction* toggle = bar->toggleViewAction();
+        toggle->setText(LangText(toggle->property("menuId").toInt(), toggle->property("defaultMenu").toString()));
     }
     const struct {
         const char* Name;

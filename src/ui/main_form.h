@@ -68,6 +68,10 @@ private:
     void SaveSettings();
     void UpdateClock();
     void NotYet(const QString& what);
+    void Tile(Qt::Orientation orientation);
+    void FollowTournamentName(TTournamentForm* form);
+    void ApplyHintPreference();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     TDialogSeam& dialogs_;
     TTournamentList list_;
@@ -81,6 +85,7 @@ private:
     std::vector<QMetaObject::Connection> bindings_;
     bool shuttingDown_ = false;
     QString appliedLanguage_;
+    bool showHints_ = true;
 };
 
 } // namespace kv

@@ -1,6 +1,7 @@
 #include "ui/tables_page.h"
 
 #include "base/language.h"
+#include "base/messages.h"
 #include "base/preferences.h"
 #include "base/textformat.h"
 #include "export/picture_export.h"
@@ -90,7 +91,7 @@ void TTablesPage::Place() {
     origins_ = placed.Origins;
     const QSize area = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, placed.HorizontalRange - area.width()));
-    verticalScrollBar()->setRange(0, std::max(0, placed.VerticalRange > 0 ? placed.VerticalRange + kTableGap - area.height() : 0));
+    verticalScrollBar()->setRange(0, std::max(0, placed.VerticalRange - area.height()));
     horizontalScrollBar()->setPageStep(area.width());
     verticalScrollBar()->setPageStep(area.height());
     horizontalScrollBar()->setSingleStep(20);
@@ -140,10 +141,16 @@ void TTablesPage::ClickAt(QPoint viewport) {
     if (!g)
         return;
     const TTableHit hit = HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p);
-    if (hit.Region == TTableRegion::ColumnHeading && hit.ColumnId >= 0)
+    if (hit.Region == TTableRegion::ColumnHeading && hit.ColumnId >= 0) {
         SortBy(hit);
-    else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint)
+    } else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint) {
         Retitle(index);
+    } else if (hit.Region == TTableRegion::ResultCell && hit.RowTeam && hit.ColumnTeam) {
+        // The score dialog comes with its own window; a cell that may hold no match says why.
+        const TCellPermission allowed = ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, hit.Line);
+        if (!allowed.Allowed)
+            ShowAppMessage(allowed.Message, TMessageKind::Information);
+    }
 }
 
 void TTablesPage::SortBy(const TTableHit& hit) {

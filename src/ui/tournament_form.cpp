@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/textformat.h"
 #include "model/sport.h"
+#include "storage/command_availability.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
 
@@ -61,6 +62,7 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
 TTournamentForm::~TTournamentForm() {
     doc_->disconnect(this);
     blockSignals(true);
+    delete pages_; // the pages refer to the document, which goes with this object's members
 }
 
 int TTournamentForm::Page() const { return pages_->currentIndex(); }
@@ -166,8 +168,8 @@ void TTournamentForm::EditView(QAction* action, const std::function<void(TTableV
 void TTournamentForm::UpdateCommands() {
     updating_ = true;
     const TTournament& t = doc_->Tournament();
-    const bool tables = Page() == 0;
-    Command(QStringLiteral("SaveAction"))->setEnabled(doc_->IsModified());
+    const TTournamentCommands available = TournamentCommandsFor(t, Page(), doc_->IsModified());
+    Command(QStringLiteral("SaveAction"))->setEnabled(available.Save);
     const struct {
         const char* Name;
         bool On;
@@ -178,21 +180,19 @@ void TTournamentForm::UpdateCommands() {
     for (const auto& v : views) {
         QAction* a = Command(QLatin1String(v.Name));
         a->setChecked(v.On);
-        a->setEnabled(tables);
+        a->setEnabled(available.Views);
     }
     const char* modes[] = {"JointTableAction", "GroupsTableAction", "ConferencesTableAction"};
     for (int i = 0; i < 3; ++i) {
         QAction* a = Command(QLatin1String(modes[i]));
         a->setChecked(t.View.TableMode == i);
-        a->setEnabled(tables && (i != TableModeConferences || t.HasConferences()));
+        a->setEnabled(available.TableChoice[i]);
     }
-    // Alignment matters only when there is more than one table to align.
-    const bool several = t.Groups().size() > 1 || t.Conferences().size() > 1;
     const char* aligns[] = {"LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"};
     for (int i = 0; i < 4; ++i) {
         QAction* a = Command(QLatin1String(aligns[i]));
         a->setChecked(t.View.Alignment == i);
-        a->setEnabled(tables && several);
+        a->setEnabled(available.Alignment);
     }
     updating_ = false;
     emit CommandsChanged();
@@ -227,7 +227,10 @@ bool TTournamentForm::Save() {
 }
 
 bool TTournamentForm::MayClose() {
-    if (forced_ || !doc_->IsModified())
+    if (forced_)
+        return true; // asked before (shutdown), or deleted from the list
+    closedWithoutSaving_ = false;
+    if (!doc_->IsModified())
         return true;
     const TMessageButton b = ShowAppMessage(Fmt(LangText(6506, "Save changes in tournament '%s'?"), doc_->Tournament().Name),
                                             TMessageKind::QuestionYesNoCancel);

@@ -4,7 +4,7 @@
 #include "base/fileio.h"
 #include "base/programfolder.h"
 #include "model/sport.h"
-#include "storage/list_commands.h"
+#include "storage/command_availability.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 

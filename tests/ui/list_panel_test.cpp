@@ -194,3 +194,39 @@ TEST_F(ListPanel, AddingExistingTournaments) {
     main_->Command(QStringLiteral("AddExistingAction"))->trigger();
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Importing tournaments of the earlier program is not available yet."));
 }
+
+TEST_F(ListPanel, UndoingARenameBringsTheListAlong) {
+    TListNode* soccer = Entry("soccer.kvd");
+    TTournamentForm* form = main_->OpenTournament(soccer->Data);
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(soccer), QStringLiteral("Riverside Autumn League"), Qt::EditRole));
+    QApplication::processEvents();
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Rename to Riverside Autumn League"));
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(form->Document().Tournament().Name, QStringLiteral("Riverside Spring League"));
+    EXPECT_EQ(Entry("soccer.kvd")->Data.Name, QStringLiteral("Riverside Spring League"));
+    EXPECT_FALSE(form->Document().IsModified());
+    main_->Command(QStringLiteral("RedoAction"))->trigger();
+    EXPECT_EQ(Entry("soccer.kvd")->Data.Name, QStringLiteral("Riverside Autumn League"));
+    EXPECT_TRUE(ListFile().contains("Riverside Autumn League"));
+    // The window is still the entry's: opening it again brings the same window forward.
+    EXPECT_EQ(main_->OpenTournament(Entry("soccer.kvd")->Data), form);
+}
+
+TEST_F(ListPanel, DeletingSeveralEntriesWithAnOpenWindow) {
+    TTournamentForm* form = main_->OpenTournament(Entry("hockey.kvd")->Data);
+    ASSERT_NE(form, nullptr);
+    QItemSelectionModel* selection = Panel().Tree()->selectionModel();
+    const QModelIndex chess = Panel().Model().IndexOf(Entry("chess.kvd"));
+    const QModelIndex hockey = Panel().Model().IndexOf(Entry("hockey.kvd"));
+    selection->setCurrentIndex(chess, QItemSelectionModel::ClearAndSelect);
+    selection->select(hockey, QItemSelectionModel::Select);
+    Messages.QueueAnswer(TMessageButton::Yes);
+    main_->Command(QStringLiteral("DeleteAction"))->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(main_->TournamentForms().isEmpty());
+    EXPECT_EQ(Entry("chess.kvd"), nullptr);
+    EXPECT_EQ(Entry("hockey.kvd"), nullptr);
+    EXPECT_NE(Entry("soccer.kvd"), nullptr);
+    EXPECT_FALSE(ListFile().contains("hockey.kvd"));
+}

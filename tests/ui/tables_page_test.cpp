@@ -3,7 +3,9 @@
 // every edit undone to the byte.
 #include "ui/ui_support.h"
 
+#include "model/sport.h"
 #include "render/table_hit.h"
+#include "support/builders.h"
 #include "render/table_placement.h"
 #include "standings/column_catalog.h"
 #include "storage/tournament_file.h"
@@ -279,4 +281,37 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
     EXPECT_EQ(doc.Tournament().SortState.Column, sorted.Column);
     EXPECT_EQ(doc.Tournament().SortState.Descending, sorted.Descending);
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(TablesPage, RefusedCellsSayWhyAndEmptyCellsProposeTheVenue) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    form->Command(QStringLiteral("JointTableAction"))->trigger();
+    TTablesPage& page = form->TablesPage();
+    const TTournament& t = form->Document().Tournament();
+    const TGroup& joint = *page.TableAt(0);
+    int other = -1, mate = -1;
+    for (int c = 1; c < joint.TeamCount(); ++c) {
+        const bool same = t.GroupOfTeam(joint.Teams()[static_cast<size_t>(c)]->Id) == t.GroupOfTeam(joint.Teams().front()->Id);
+        (same ? mate : other) = c;
+    }
+    ASSERT_TRUE(other > 0 && mate > 0);
+    Messages.Clear();
+    page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), 0, other, 1)));
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{QStringLiteral("Cannot enter score into this cell. Teams from different groups cannot play against each other.")});
+
+    // With away results shown, an empty cell proposes the row team at home until it has hosted
+    // (legs + 1) / 2 times, then the column team.
+    auto tt = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
+    TGroup& g = *tt->GroupAt(0);
+    g.Style.ShowAwayResults = true;
+    const TTeam& ajax = *tt->JointTable().TeamByName(QStringLiteral("Ajax"));
+    const TTeam& bern = *tt->JointTable().TeamByName(QStringLiteral("Bern"));
+    EXPECT_TRUE(ProposedRowAtHome(*tt, g, ajax, bern));
+    ASSERT_TRUE(kvtest::AddResult(*tt, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("1:0"), 1));
+    EXPECT_FALSE(ProposedRowAtHome(*tt, g, ajax, bern));
+    EXPECT_TRUE(ProposedRowAtHome(*tt, g, bern, ajax));
+    g.Style.ShowAwayResults = false;
+    EXPECT_TRUE(ProposedRowAtHome(*tt, g, ajax, bern)) << "the short view holds the row team's home matches";
 }

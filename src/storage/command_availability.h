@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/tournament.h"
 #include "storage/tournament_list.h"
 
 #include <vector>
 
-// Which list and window commands of the main window are available, from its state alone.
+// Which commands of the main window and of a tournament window are available, from their state
+// alone.
 namespace kv {
 
 struct TMainState {
@@ -29,5 +31,16 @@ struct TMainCommands {
 };
 
 TMainCommands MainCommandsFor(const TMainState& s);
+
+// A tournament window's commands: the view switches and the table choice only on the tables
+// page, the alignments there too and only with more than one table to align, "Conferences"
+// only with conferences, saving only while modified.
+struct TTournamentCommands {
+    bool Save = false;
+    bool Views = false;
+    bool TableChoice[3] = {false, false, false}; // joint, groups or divisions, conferences
+    bool Alignment = false;
+};
+TTournamentCommands TournamentCommandsFor(const TTournament& t, int page, bool modified);
 
 } // namespace kv

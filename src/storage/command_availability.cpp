@@ -1,4 +1,4 @@
-#include "storage/list_commands.h"
+#include "storage/command_availability.h"
 
 #include <algorithm>
 
@@ -17,6 +17,18 @@ TMainCommands MainCommandsFor(const TMainState& s) {
     c.FindNext = c.Find && s.LastSearchFound;
     c.Print = s.HasTournamentWindow;
     c.WindowCommands = s.HasTournamentWindow;
+    return c;
+}
+
+TTournamentCommands TournamentCommandsFor(const TTournament& t, int page, bool modified) {
+    TTournamentCommands c;
+    const bool tables = page == 0;
+    c.Save = modified;
+    c.Views = tables;
+    c.TableChoice[TableModeJoint] = tables;
+    c.TableChoice[TableModeGroups] = tables;
+    c.TableChoice[TableModeConferences] = tables && t.HasConferences();
+    c.Alignment = tables && (t.Groups().size() > 1 || t.Conferences().size() > 1);
     return c;
 }
 
