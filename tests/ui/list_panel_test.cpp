@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 
@@ -229,4 +230,27 @@ TEST_F(ListPanel, DeletingSeveralEntriesWithAnOpenWindow) {
     EXPECT_EQ(Entry("hockey.kvd"), nullptr);
     EXPECT_NE(Entry("soccer.kvd"), nullptr);
     EXPECT_FALSE(ListFile().contains("hockey.kvd"));
+}
+
+TEST_F(ListPanel, RenamingByTypingInTheTree) {
+    QTreeView* tree = Panel().Tree();
+    Panel().Select(Folder());
+    tree->setFocus();
+    main_->Command(QStringLiteral("RenameAction"))->trigger();
+    QApplication::processEvents();
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_NE(editor, tree) << "an editor opens on the entry";
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("Sample Leagues"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Folder()->Data.Name, QStringLiteral("Sample Leagues"));
+    EXPECT_TRUE(ListFile().contains("\tSample Leagues\xB6\xB6\xB6"));
+    // The Enter key on a tournament opens it.
+    Panel().Select(Entry("chess.kvd"));
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Return);
+    ASSERT_EQ(main_->TournamentForms().size(), 1);
+    EXPECT_EQ(main_->TournamentForms().front()->Document().Tournament().Name, QStringLiteral("Winter Chess Invitational"));
 }
