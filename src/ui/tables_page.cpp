@@ -11,6 +11,7 @@
 #include "standings/ranking.h"
 #include "standings/tournament_setup.h"
 #include "ui/dialog_seam.h"
+#include "ui/score_form.h"
 #include "ui/tournament_document.h"
 
 #include <QApplication>
@@ -146,11 +147,37 @@ void TTablesPage::ClickAt(QPoint viewport) {
     } else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint) {
         Retitle(index);
     } else if (hit.Region == TTableRegion::ResultCell && hit.RowTeam && hit.ColumnTeam) {
-        // The score dialog comes with its own window; a cell that may hold no match says why.
         const TCellPermission allowed = ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, hit.Line);
         if (!allowed.Allowed)
             ShowAppMessage(allowed.Message, TMessageKind::Information);
+        else
+            EditCell(*g, hit);
     }
+}
+
+TScoreForm& TTablesPage::ScoreForm() {
+    if (!scoreForm_)
+        scoreForm_ = new TScoreForm(this);
+    return *scoreForm_;
+}
+
+void TTablesPage::EditCell(const TGroup& g, const TTableHit& hit) {
+    const TGridCells cells(g);
+    TScoreForm& form = ScoreForm();
+    if (const TMatch* m = cells.At(hit.RowTeam->Id, hit.ColumnTeam->Id, hit.Line)) {
+        form.OpenMatch(doc_, m->Id, PageScore);
+    } else if (g.Style.ShowAwayResults) {
+        // A cell per leg: the venue balances the pair's home matches.
+        const bool rowHome = ProposedRowAtHome(doc_.Tournament(), g, *hit.RowTeam, *hit.ColumnTeam);
+        const int home = rowHome ? hit.RowTeam->Id : hit.ColumnTeam->Id;
+        const int visitor = rowHome ? hit.ColumnTeam->Id : hit.RowTeam->Id;
+        form.OpenNew(doc_, home, visitor, hit.Line, std::max(1, g.ProposedGridPosition(home, visitor, hit.Line, -1)), PageScore);
+    } else {
+        // The row team's home matches by position: the first free leg from the position's own.
+        const int leg = g.NextFreeLeg(hit.RowTeam->Id, hit.ColumnTeam->Id, 2 * hit.Line - 1);
+        form.OpenNew(doc_, hit.RowTeam->Id, hit.ColumnTeam->Id, leg, hit.Line, PageScore);
+    }
+    form.exec();
 }
 
 void TTablesPage::SortBy(const TTableHit& hit) {

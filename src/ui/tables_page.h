@@ -17,6 +17,7 @@ class QMenu;
 namespace kv {
 
 class TDialogSeam;
+class TScoreForm;
 class TTournamentDocument;
 
 class TTablesPage : public QAbstractScrollArea {
@@ -44,6 +45,8 @@ public:
     QImage PictureOf(int index) const;
     void CopyAsBitmap(int index) const;
     void CopyAsMetafile(int index) const;
+    // The score dialog of the page, made on first use and kept.
+    TScoreForm& ScoreForm();
 
 signals:
     void ContextMenuFor(int tableIndex, QPoint globalPos);
@@ -73,6 +76,8 @@ private:
     void Place();
     void SortBy(const TTableHit& hit);
     void Retitle(int index);
+    void EditCell(const TGroup& g, const TTableHit& hit);
+    TScoreForm* scoreForm_ = nullptr;
 
     TTournamentDocument& doc_;
     TDialogSeam& dialogs_;

@@ -7,13 +7,17 @@
 #include "ui/about_box.h"
 #include "ui/find_tournament_form.h"
 #include "ui/list_panel.h"
+#include "model/sport.h"
 #include "ui/main_form.h"
+#include "ui/score_form.h"
+#include "ui/tournament_document.h"
 #include "ui/splash_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_form.h"
 #include "ui/wait_form.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -67,6 +71,31 @@ int main(int argc, char** argv) {
             if (auto* w = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
                 w->showMaximized();
             Shot(*form, QStringLiteral("TTournamentForm-tables-") + QFileInfo(file).completeBaseName());
+        }
+        // The score dialog: a hockey match decided in overtime on each page, a soccer forfeit.
+        for (kv::TTournamentForm* form : main.TournamentForms()) {
+            kv::TTournamentDocument& doc = form->Document();
+            const kv::TTournament& t = doc.Tournament();
+            if (t.Sport == kv::SportHockey) {
+                const kv::TMatch* ot = nullptr;
+                for (const kv::TMatch* m : t.JointTable().Matches())
+                    if (m->DecidedIn == 1 && !ot)
+                        ot = m;
+                kv::TScoreForm dialog(&main);
+                dialog.OpenMatch(doc, ot ? ot->Id : t.JointTable().Matches().front()->Id, 0);
+                dialog.show();
+                const char* names[] = {"score", "date", "referees", "comments"};
+                for (int page = 0; page < 4; ++page) {
+                    dialog.ShowPage(page);
+                    Shot(dialog, QStringLiteral("TScoreForm-") + QLatin1String(names[page]));
+                }
+            } else if (t.Sport == kv::SportSoccer) {
+                kv::TScoreForm dialog(&main);
+                dialog.OpenMatch(doc, t.JointTable().Matches().front()->Id, 0);
+                dialog.findChild<QCheckBox*>(QStringLiteral("ForfeitChB"))->setChecked(true);
+                dialog.show();
+                Shot(dialog, QStringLiteral("TScoreForm-score-forfeit"));
+            }
         }
         main.ListPanel().Select(list.FindByPath(kv::TTournamentList::SavesPath(samples.value(3))));
         Shot(main, QStringLiteral("TMainForm"));

@@ -1,0 +1,477 @@
+#include "ui/score_form.h"
+
+#include "base/language.h"
+#include "base/messages.h"
+#include "base/preferences.h"
+#include "base/textformat.h"
+#include "model/sport.h"
+#include "ui/tournament_document.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace kv {
+
+namespace {
+
+template <typename T> T* Named(T* w, const char* name) {
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+const char* const kDigitsOnly = "digitsOnly";
+
+} // namespace
+
+TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TScoreForm"));
+    Build();
+}
+
+TScoreForm::~TScoreForm() = default;
+
+void TScoreForm::Build() {
+    auto* layout = new QVBoxLayout(this);
+    // The band: the two teams in the order of the HostFirst preference.
+    auto* band = new QGridLayout;
+    leftName_ = Named(new QLabel(this), "LeftTeamLabel");
+    rightName_ = Named(new QLabel(this), "RightTeamLabel");
+    leftCaption_ = Named(new QLabel(this), "LeftCaptionLabel");
+    rightCaption_ = Named(new QLabel(this), "RightCaptionLabel");
+    separator_ = Named(new QLabel(this), "SeparatorLabel");
+    QFont big = leftName_->font();
+    big.setPointSize(big.pointSize() + 3);
+    big.setBold(true);
+    for (QLabel* l : {leftName_, rightName_, separator_}) {
+        l->setFont(big);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    for (QLabel* l : {leftCaption_, rightCaption_})
+        l->setAlignment(Qt::AlignCenter);
+    band->addWidget(leftName_, 0, 0);
+    band->addWidget(separator_, 0, 1);
+    band->addWidget(rightName_, 0, 2);
+    band->addWidget(leftCaption_, 1, 0);
+    band->addWidget(rightCaption_, 1, 2);
+    band->setColumnStretch(0, 1);
+    band->setColumnStretch(2, 1);
+    layout->addLayout(band);
+
+    auto* body = new QHBoxLayout;
+    pageList_ = Named(new QListWidget(this), "PagesLB");
+    pageList_->addItems({LangText(3503, "Score"), LangText(3504, "Date, Matchday, Place etc"), LangText(3505, "Referees"),
+                         LangText(3506, "Comments")});
+    pageList_->setFixedWidth(180);
+    pages_ = Named(new QStackedWidget(this), "Pages");
+    pages_->addWidget(BuildScorePage());
+    pages_->addWidget(BuildPlacePage());
+    pages_->addWidget(BuildRefereesPage());
+    comments_ = Named(new QPlainTextEdit(this), "CommentsMemo");
+    pages_->addWidget(comments_);
+    body->addWidget(pageList_);
+    body->addWidget(pages_, 1);
+    layout->addLayout(body, 1);
+    connect(pageList_, &QListWidget::currentRowChanged, pages_, &QStackedWidget::setCurrentIndex);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    buttons->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
+    apply_ = buttons->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
+    apply_->setObjectName(QStringLiteral("ApplyBtn"));
+    delete_ = buttons->addButton(LangText(1004, "&Delete"), QDialogButtonBox::DestructiveRole);
+    delete_->setObjectName(QStringLiteral("DeleteBtn"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &TScoreForm::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(apply_, &QPushButton::clicked, this, [this] { ApplyChanges(); });
+    connect(delete_, &QPushButton::clicked, this, &TScoreForm::DeleteMatch);
+    layout->addWidget(buttons);
+    resize(620, 400);
+
+    // Any change of a field enables Apply.
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textEdited, this, &TScoreForm::Changed);
+    connect(comments_, &QPlainTextEdit::textChanged, this, &TScoreForm::Changed);
+    connect(stadium_, &QComboBox::currentIndexChanged, this, &TScoreForm::Changed);
+}
+
+QWidget* TScoreForm::BuildScorePage() {
+    auto* page = Named(new QWidget(this), "ScorePage");
+    auto* form = new QFormLayout(page);
+    score_ = Named(new QLineEdit(page), "ScoreEdit");
+    form->addRow(LangText(3507, "&Score:"), score_);
+    normal_ = Named(new QRadioButton(LangText(3508, "&Normal Time"), page), "NormalTimeRB");
+    overtime_ = Named(new QRadioButton(page), "OvertimeRB");
+    shootouts_ = Named(new QRadioButton(page), "ShootOutsRB");
+    auto* choices = new QButtonGroup(page);
+    choices->addButton(normal_, 0);
+    choices->addButton(overtime_, 1);
+    choices->addButton(shootouts_, 2);
+    auto* row = new QHBoxLayout;
+    row->addWidget(normal_);
+    row->addWidget(overtime_);
+    row->addWidget(shootouts_);
+    row->addStretch();
+    form->addRow(QString(), row);
+    forfeited_ = Named(new QCheckBox(LangText(3509, "&Forfeited Match"), page), "ForfeitChB");
+    forfeitedTeam_ = Named(new QComboBox(page), "ForfeitTeamCB");
+    form->addRow(QString(), forfeited_);
+    form->addRow(LangText(3510, "Forfeited &Team:"), forfeitedTeam_);
+    connect(choices, &QButtonGroup::idClicked, this, &TScoreForm::Changed);
+    connect(forfeited_, &QCheckBox::toggled, this, [this](bool on) {
+        if (filling_)
+            return;
+        forfeitedTeam_->setCurrentIndex(on ? 1 : -1); // the visiting team, until another is chosen
+        if (on)
+            score_->setText(ForfeitScoreText(doc_->Tournament(), 2, PrefHostFirst()));
+        UpdateChoices();
+        Changed();
+    });
+    connect(forfeitedTeam_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0)
+            score_->setText(ForfeitScoreText(doc_->Tournament(), index == 0 ? 1 : 2, PrefHostFirst()));
+        Changed();
+    });
+    return page;
+}
+
+QWidget* TScoreForm::BuildPlacePage() {
+    auto* page = Named(new QWidget(this), "PlacePage");
+    auto* form = new QFormLayout(page);
+    const auto digits = [this](QLineEdit* e, bool negative) {
+        e->setProperty(kDigitsOnly, negative ? 2 : 1);
+        e->installEventFilter(this);
+        return e;
+    };
+    number_ = digits(Named(new QLineEdit(page), "NumberEdit"), false);
+    form->addRow(LangText(3540, "&Match number:"), number_);
+    leg_ = Named(new QLineEdit(page), "LegEdit");
+    leg_->setReadOnly(true);
+    form->addRow(LangText(3541, "&Leg:"), leg_);
+    grid_ = Named(new QLineEdit(page), "GridPositionEdit");
+    grid_->setToolTip(LangText(3549, "Position in Results Grid Cell (Short Grid View)"));
+    form->addRow(LangText(3542, "&Grid position:"), grid_);
+    matchday_ = digits(Named(new QLineEdit(page), "MatchdayEdit"), false);
+    form->addRow(LangText(3543, "Mat&ch day:"), matchday_);
+    date_ = Named(new QLineEdit(page), "DateEdit");
+    form->addRow(LangText(3544, "D&ate:"), date_);
+    time_ = Named(new QLineEdit(page), "TimeEdit");
+    time_->setInputMask(QStringLiteral("99:99;_"));
+    form->addRow(LangText(3545, "&Time:"), time_);
+    attendance_ = digits(Named(new QLineEdit(page), "AttendanceEdit"), false);
+    form->addRow(LangText(3546, "Att&endance:"), attendance_);
+    temperature_ = digits(Named(new QLineEdit(page), "TemperatureEdit"), true);
+    temperature_->setToolTip(LangText(3550, "Air Temperature"));
+    form->addRow(LangText(3547, "Tem&perature:"), temperature_);
+    stadium_ = Named(new QComboBox(page), "StadiumCB");
+    form->addRow(LangText(3548, "&Stadium:"), stadium_);
+    return page;
+}
+
+QWidget* TScoreForm::BuildRefereesPage() {
+    auto* page = Named(new QWidget(this), "RefereesPage");
+    auto* grid = new QGridLayout(page);
+    available_ = Named(new QListWidget(page), "AvailableRefereesLB");
+    assigned_ = Named(new QListWidget(page), "MatchRefereesLB");
+    for (QListWidget* list : {available_, assigned_}) {
+        list->setDragDropMode(QAbstractItemView::DragDrop);
+        list->setDefaultDropAction(Qt::MoveAction);
+        connect(list->model(), &QAbstractItemModel::rowsInserted, this, &TScoreForm::Changed);
+    }
+    auto* add = Named(new QPushButton(LangText(3602, "Add &>"), page), "AddRefereeBtn");
+    auto* remove = Named(new QPushButton(LangText(3603, "< &Remove"), page), "RemoveRefereeBtn");
+    auto* clear = Named(new QPushButton(LangText(3604, "&Clear"), page), "ClearRefereesBtn");
+    const auto move = [this](QListWidget* from, QListWidget* to, bool all) {
+        const QList<QListWidgetItem*> items = all ? from->findItems(QStringLiteral("*"), Qt::MatchWildcard) : from->selectedItems();
+        for (QListWidgetItem* item : items)
+            to->addItem(from->takeItem(from->row(item)));
+        Changed();
+    };
+    connect(add, &QPushButton::clicked, this, [this, move] { move(available_, assigned_, false); });
+    connect(remove, &QPushButton::clicked, this, [this, move] { move(assigned_, available_, false); });
+    connect(clear, &QPushButton::clicked, this, [this, move] { move(assigned_, available_, true); });
+    connect(available_, &QListWidget::itemDoubleClicked, this, [this, move] { move(available_, assigned_, false); });
+    connect(assigned_, &QListWidget::itemDoubleClicked, this, [this, move] { move(assigned_, available_, false); });
+    grid->addWidget(new QLabel(LangText(3600, "A&vailable referees:"), page), 0, 0);
+    grid->addWidget(new QLabel(LangText(3601, "&Match referees:"), page), 0, 2);
+    grid->addWidget(available_, 1, 0, 4, 1);
+    grid->addWidget(add, 1, 1);
+    grid->addWidget(remove, 2, 1);
+    grid->addWidget(clear, 3, 1);
+    grid->addWidget(assigned_, 1, 2, 4, 1);
+    return page;
+}
+
+void TScoreForm::OpenMatch(TTournamentDocument& doc, int matchId, int page) {
+    doc_ = &doc;
+    const TMatch* stored = doc.Tournament().MatchById(matchId);
+    if (!stored)
+        return;
+    matchId_ = matchId;
+    working_ = CreateMatch(doc.Tournament().Sport, *stored);
+    Fill(*working_);
+    if (page >= 0)
+        ShowPage(page);
+}
+
+void TScoreForm::OpenNew(TTournamentDocument& doc, int homeId, int visitorId, int leg, int gridPosition, int page) {
+    doc_ = &doc;
+    const TTournament& t = doc.Tournament();
+    if (const TMatch* existing = t.JointTable().MatchOfPairInLeg(homeId, visitorId, leg);
+        existing && existing->HomeTeamId == homeId && existing->VisitorTeamId == visitorId) {
+        OpenMatch(doc, existing->Id, page);
+        return;
+    }
+    matchId_ = -1;
+    working_ = CreateMatch(t.Sport, -1, homeId, visitorId, leg);
+    working_->GridPosition = gridPosition;
+    if (const TTeam* home = t.TeamById(homeId))
+        working_->StadiumId = home->HomeStadiumId; // the holders' own ground, to start with
+    Fill(*working_);
+    if (page >= 0)
+        ShowPage(page);
+}
+
+void TScoreForm::Fill(const TMatch& m) {
+    filling_ = true;
+    const TTournament& t = doc_->Tournament();
+    const bool hostFirst = PrefHostFirst();
+    const TTeam* home = t.TeamById(m.HomeTeamId);
+    const TTeam* visitor = t.TeamById(m.VisitorTeamId);
+    const QString homeName = home ? home->Name : QString();
+    const QString visitorName = visitor ? visitor->Name : QString();
+    TPairingOptions pairing;
+    pairing.ForceHostFirst = true;
+    setWindowTitle(Fmt(QStringLiteral("%s %d. %s"), LangText(3500, "Leg"), m.Leg, t.PairingText(m, pairing)));
+    leftName_->setText(hostFirst ? homeName : visitorName);
+    rightName_->setText(hostFirst ? visitorName : homeName);
+    leftCaption_->setText(hostFirst ? LangText(3501, "Holders") : LangText(3502, "Visitors"));
+    rightCaption_->setText(hostFirst ? LangText(3502, "Visitors") : LangText(3501, "Holders"));
+    separator_->setText(PrefMatchSep());
+    const TMatchFields f = FieldsOf(t, m, hostFirst);
+    score_->setText(f.Score);
+    const int s = NormalizeSport(t.Sport);
+    overtime_->setText(QLatin1Char('&') + OvertimeWord(s));
+    shootouts_->setText(QLatin1Char('&') + ShootoutWord(s));
+    normal_->setVisible(t.Overtime || t.ShootOuts);
+    overtime_->setVisible(t.Overtime && !OvertimeWord(s).isEmpty());
+    shootouts_->setVisible(t.ShootOuts && !ShootoutWord(s).isEmpty());
+    (f.DecidedIn == 1 ? overtime_ : (f.DecidedIn == 2 ? shootouts_ : normal_))->setChecked(true);
+    forfeitedTeam_->clear();
+    forfeitedTeam_->addItems({homeName, visitorName});
+    forfeited_->setChecked(f.Forfeited);
+    forfeitedTeam_->setCurrentIndex(f.Forfeited ? f.ForfeitedTeam - 1 : -1);
+    number_->setText(f.Number);
+    leg_->setText(QString::number(f.Leg));
+    grid_->setText(QString::number(f.GridPosition));
+    matchday_->setText(f.Matchday);
+    date_->setText(f.Date);
+    time_->setText(f.Time);
+    attendance_->setText(f.Attendance);
+    temperature_->setText(f.Temperature);
+    stadium_->clear();
+    stadium_->addItem(QString(), -1);
+    for (const TStadium& st : t.Stadiums)
+        stadium_->addItem(st.Name, st.Id);
+    stadium_->setCurrentIndex(std::max(0, stadium_->findData(f.StadiumId)));
+    FillReferees(f.Referees);
+    comments_->setPlainText(f.Comments);
+    delete_->setEnabled(!IsNew());
+    UpdateChoices();
+    apply_->setEnabled(false);
+    filling_ = false;
+}
+
+void TScoreForm::FillReferees(const QList<int>& assigned) {
+    const TTournament& t = doc_->Tournament();
+    available_->clear();
+    assigned_->clear();
+    std::vector<const TReferee*> free;
+    for (const TReferee& r : t.Referees)
+        if (!assigned.contains(r.Id))
+            free.push_back(&r);
+    std::sort(free.begin(), free.end(), [](const TReferee* a, const TReferee* b) {
+        return QString::localeAwareCompare(a->Name, b->Name) < 0;
+    });
+    for (const TReferee* r : free) {
+        auto* item = new QListWidgetItem(r->Name, available_);
+        item->setData(Qt::UserRole, r->Id);
+    }
+    for (const int id : assigned) {
+        const QString name = t.RefereeName(id);
+        auto* item = new QListWidgetItem(name.isEmpty() ? LangText(3607, "<Referee deleted...>") : name, assigned_);
+        item->setData(Qt::UserRole, id);
+    }
+}
+
+void TScoreForm::UpdateChoices() {
+    // A forfeited match is a normal-time match.
+    const bool forfeit = forfeited_->isChecked();
+    forfeitedTeam_->setEnabled(forfeit);
+    for (QRadioButton* r : {normal_, overtime_, shootouts_})
+        r->setEnabled(!forfeit);
+    // Hidden choices are the explicitly hidden ones: the dialog itself may not be shown yet.
+    if (forfeit || (overtime_->isHidden() && shootouts_->isHidden()))
+        normal_->setChecked(true);
+}
+
+void TScoreForm::Changed() {
+    if (!filling_)
+        apply_->setEnabled(true);
+}
+
+TMatchFields TScoreForm::Fields() const {
+    TMatchFields f;
+    f.Score = score_->text();
+    f.DecidedIn = overtime_->isChecked() && !overtime_->isHidden() ? 1 : (shootouts_->isChecked() && !shootouts_->isHidden() ? 2 : 0);
+    f.Forfeited = forfeited_->isChecked();
+    f.ForfeitedTeam = forfeitedTeam_->currentIndex() == 0 ? 1 : 2;
+    f.Number = number_->text();
+    f.Leg = working_ ? working_->Leg : 1;
+    bool ok = false;
+    const int grid = grid_->text().trimmed().toInt(&ok);
+    f.GridPosition = ok && grid > 0 ? grid : (working_ ? working_->GridPosition : 1);
+    f.Matchday = matchday_->text();
+    f.Date = date_->text();
+    f.Time = time_->text();
+    f.Attendance = attendance_->text();
+    f.Temperature = temperature_->text();
+    f.StadiumId = stadium_->currentData().isValid() ? stadium_->currentData().toInt() : -1;
+    for (int i = 0; i < assigned_->count(); ++i)
+        f.Referees << assigned_->item(i)->data(Qt::UserRole).toInt();
+    f.Comments = comments_->toPlainText();
+    return f;
+}
+
+bool TScoreForm::ApplyChanges() {
+    if (!doc_ || !working_)
+        return false;
+    const TTournament& t = doc_->Tournament();
+    auto edited = CreateMatch(t.Sport, *working_);
+    const TMatchCheck check = ApplyMatchFields(t, Fields(), PrefHostFirst(), matchId_, *edited);
+    if (!check.Ok) {
+        ShowAppMessage(check.Message, TMessageKind::Information);
+        Focus(check.Page, check.Field);
+        return false;
+    }
+    const TMatch* stored = IsNew() ? nullptr : t.MatchById(matchId_);
+    const bool empty = IsEmptyMatch(t, *edited);
+    if (IsNew() && empty) {
+        apply_->setEnabled(false);
+        return true; // an empty new match is not added
+    }
+    const bool recount = stored ? ChangesStandings(*stored, *edited) : edited->Played;
+    const bool scoreEntered = !stored || stored->Played != edited->Played || stored->HomeScore != edited->HomeScore ||
+                              stored->VisitorScore != edited->VisitorScore;
+    const QString name = MatchEditName(t, *edited, scoreEntered, empty);
+    const unsigned changes = ChangeFixtures | ChangeStatistics | (recount || empty ? ChangeTables : 0u);
+    const int id = matchId_;
+    std::shared_ptr<TMatch> value(CreateMatch(t.Sport, *edited).release());
+    doc_->Edit(name, changes, [id, empty, value](TTournament& tt) {
+        if (id < 0) {
+            auto added = CreateMatch(tt.Sport, *value);
+            added->Id = -1;
+            tt.AddMatch(added);
+        } else if (empty) {
+            tt.RemoveMatchById(id);
+        } else if (TMatch* m = tt.MatchById(id)) {
+            m->Assign(*value);
+        }
+    });
+    // The dialog goes on with the stored match (a new one has its id now).
+    const TTournament& now = doc_->Tournament();
+    if (empty) {
+        matchId_ = -1;
+    } else if (IsNew()) {
+        if (const TMatch* added = now.JointTable().MatchOfPairInLeg(edited->HomeTeamId, edited->VisitorTeamId, edited->Leg))
+            matchId_ = added->Id;
+    }
+    if (const TMatch* current = matchId_ >= 0 ? now.MatchById(matchId_) : nullptr) {
+        working_ = CreateMatch(now.Sport, *current);
+        Fill(*working_);
+    }
+    apply_->setEnabled(false);
+    return true;
+}
+
+void TScoreForm::accept() {
+    if (ApplyChanges())
+        QDialog::accept();
+}
+
+void TScoreForm::DeleteMatch() {
+    if (IsNew() || !doc_)
+        return;
+    if (ShowAppMessage(LangText(3656, "Delete this match from tournament?"), TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        return;
+    const TTournament& t = doc_->Tournament();
+    const TMatch* stored = t.MatchById(matchId_);
+    if (!stored)
+        return;
+    const int id = matchId_;
+    const unsigned changes = ChangeFixtures | ChangeStatistics | (stored->Played ? ChangeTables : 0u);
+    doc_->Edit(MatchEditName(t, *stored, false, true), changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
+    matchId_ = -1;
+    QDialog::accept();
+}
+
+int TScoreForm::Page() const { return pages_->currentIndex(); }
+
+void TScoreForm::ShowPage(int page) { pageList_->setCurrentRow(std::clamp(page, 0, pages_->count() - 1)); }
+
+void TScoreForm::Focus(int page, const QString& field) {
+    ShowPage(page);
+    if (QWidget* w = findChild<QWidget*>(field))
+        w->setFocus();
+}
+
+bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
+    // Numbers take digits (and a minus sign for the temperature) as they are typed; pasted text
+    // is checked on OK.
+    if (event->type() == QEvent::KeyPress) {
+        const int kind = watched->property(kDigitsOnly).toInt();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (kind > 0 && !text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & Qt::ControlModifier)) {
+            const QChar c = text.at(0);
+            if (!c.isDigit() && !(kind == 2 && c == QLatin1Char('-')))
+                return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TScoreForm::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+Page Up and Ctrl+Page Down step through the pages, round and round.
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int n = pages_->count();
+        if (event->key() == Qt::Key_PageDown) {
+            ShowPage((Page() + 1) % n);
+            return;
+        }
+        if (event->key() == Qt::Key_PageUp) {
+            ShowPage((Page() + n - 1) % n);
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace kv

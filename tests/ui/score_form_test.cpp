@@ -1,0 +1,290 @@
+// The score dialog on the real windows: a click on a results cell, typed fields, the checks
+// in their order with their pages, adding, changing, emptying and deleting matches, and undo.
+#include "ui/ui_support.h"
+
+#include "render/table_hit.h"
+#include "standings/column_catalog.h"
+#include "storage/tournament_file.h"
+#include "ui/main_form.h"
+#include "ui/score_form.h"
+#include "ui/tables_page.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include "base/settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace kv;
+
+namespace {
+
+class ScoreForm : public kvtest::TUiTest {
+protected:
+    void SetUp() override {
+        TUiTest::SetUp();
+        main_ = std::make_unique<TMainForm>(Dialogs);
+        main_->resize(1200, 800);
+        main_->show();
+    }
+    void TearDown() override {
+        for (int i = 0; i < 3; ++i)
+            Messages.QueueAnswer(TMessageButton::No);
+        main_.reset();
+        TUiTest::TearDown();
+    }
+    TTournamentForm* Open(const char* file) {
+        const TListNode* e = main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
+        return e ? main_->OpenTournament(e->Data) : nullptr;
+    }
+    static QLineEdit* Edit(TScoreForm& f, const char* name) { return f.findChild<QLineEdit*>(QLatin1String(name)); }
+    static int Id(const TTournament& t, const char* name) { return t.JointTable().TeamByName(QLatin1String(name))->Id; }
+    std::unique_ptr<TMainForm> main_;
+};
+
+} // namespace
+
+TEST_F(ScoreForm, AClickOnAnEmptyCellEntersAScore) {
+    TTournamentForm* form = Open("volleyball.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    const TTournament& before = form->Document().Tournament();
+    const TGroup& g = *page.TableAt(0);
+    // The first empty cell of the first row.
+    const TGridCells cells(g);
+    int column = -1;
+    for (int c = 1; c < g.TeamCount() && column < 0; ++c)
+        if (!cells.At(g.Teams()[0]->Id, g.Teams()[static_cast<size_t>(c)]->Id, 1))
+            column = c;
+    ASSERT_GT(column, 0);
+    const QString home = g.Teams()[0]->Name;
+    const int played = before.MatchCount();
+    QTimer::singleShot(0, [&] {
+        TScoreForm& dialog = page.ScoreForm();
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftTeamLabel"))->text(), home);
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftCaptionLabel"))->text(), QStringLiteral("Holders"));
+        EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("Leg 1. ") + home + QStringLiteral(" vs ")));
+        EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("DeleteBtn"))->isEnabled()) << "a new match";
+        QLineEdit* score = Edit(dialog, "ScoreEdit");
+        score->setFocus();
+        QTest::keyClicks(score, QStringLiteral("3:1"));
+        EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("ApplyBtn"))->isEnabled());
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), 0, column, 1)));
+    const TTournament& t = form->Document().Tournament();
+    EXPECT_EQ(t.MatchCount(), played + 1);
+    EXPECT_TRUE(form->Document().IsModified());
+    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))->text().startsWith(QStringLiteral("&Undo Score 3:1 ") + home));
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(form->Document().Tournament().MatchCount(), played);
+}
+
+TEST_F(ScoreForm, ChecksInTheirOrderWithTheirPages) {
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    TScoreForm dialog(form);
+    const TTournament& t = doc.Tournament();
+    dialog.OpenNew(doc, Id(t, "Capital Comets"), Id(t, "Harbor Hawks"), 2, 1, 0);
+    Edit(dialog, "ScoreEdit")->setText(QStringLiteral("80:80"));
+    EXPECT_FALSE(dialog.ApplyChanges());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Ties are not allowed"));
+    EXPECT_EQ(dialog.Page(), 0);
+    // Letters cannot be typed into the number, but a pasted one is refused on OK on its page.
+    Edit(dialog, "ScoreEdit")->setText(QStringLiteral("80:78"));
+    QLineEdit* number = Edit(dialog, "NumberEdit");
+    QTest::keyClicks(number, QStringLiteral("1a2"));
+    EXPECT_EQ(number->text(), QStringLiteral("12"));
+    number->setText(QStringLiteral("12b"));
+    EXPECT_FALSE(dialog.ApplyChanges());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("'12b' is not a valid match number"));
+    EXPECT_EQ(dialog.Page(), 1);
+    // The forfeit's score is written in; a score against it is refused.
+    number->clear();
+    dialog.ShowPage(0);
+    dialog.findChild<QCheckBox*>(QStringLiteral("ForfeitChB"))->setChecked(true);
+    EXPECT_EQ(Edit(dialog, "ScoreEdit")->text(), ForfeitScoreText(t, 2, true));
+    EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("OvertimeRB"))->isEnabled());
+    Edit(dialog, "ScoreEdit")->setText(QStringLiteral("70:90"));
+    EXPECT_FALSE(dialog.ApplyChanges());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Score does not go with selected technical lost conditions"));
+    EXPECT_EQ(t.MatchCount(), doc.Tournament().MatchCount()) << "nothing written on a refusal";
+    Edit(dialog, "ScoreEdit")->setText(QStringLiteral("90:70"));
+    ASSERT_TRUE(dialog.ApplyChanges());
+    const TMatch* m = doc.Tournament().JointTable().MatchOfPairInLeg(Id(t, "Capital Comets"), Id(t, "Harbor Hawks"), 2);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->TechnicalLoss, 2);
+}
+
+TEST_F(ScoreForm, NumbersAndMatchdaysMustBeTheirOwn) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TTournament& t = doc.Tournament();
+    // Give one match a number and a matchday.
+    const TMatch* first = t.JointTable().Matches().front();
+    TScoreForm dialog(form);
+    dialog.OpenMatch(doc, first->Id, 1);
+    Edit(dialog, "NumberEdit")->setText(QStringLiteral("77"));
+    ASSERT_TRUE(dialog.ApplyChanges());
+    const QString description = doc.Tournament().PairingText(*doc.Tournament().MatchById(first->Id), TPairingOptions{false, true});
+    const int firstHome = first->HomeTeamId;
+    const int matchday = first->Matchday;
+    // Another match of the home team.
+    const TMatch* other = nullptr;
+    for (const TMatch* m : doc.Tournament().JointTable().Matches())
+        if (m->Id != first->Id && m->VisitorTeamId == firstHome && m->HomeTeamId != first->VisitorTeamId)
+            other = m;
+    ASSERT_NE(other, nullptr);
+    dialog.OpenMatch(doc, other->Id, 1);
+    Edit(dialog, "NumberEdit")->setText(QStringLiteral("77"));
+    EXPECT_FALSE(dialog.ApplyChanges());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("A match with this number already exists: ") + description);
+    Edit(dialog, "NumberEdit")->clear();
+    ASSERT_TRUE(dialog.ApplyChanges());
+    // Matchday 99 holds the first match alone; the other match's home team is free on it, its
+    // visiting team is not.
+    (void)matchday;
+    dialog.OpenMatch(doc, first->Id, 1);
+    Edit(dialog, "MatchdayEdit")->setText(QStringLiteral("99"));
+    ASSERT_TRUE(dialog.ApplyChanges());
+    dialog.OpenMatch(doc, other->Id, 1);
+    Edit(dialog, "MatchdayEdit")->setText(QStringLiteral("99"));
+    EXPECT_FALSE(dialog.ApplyChanges());
+    const QString visitorName = doc.Tournament().TeamById(firstHome)->Name;
+    EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("Team %1 is already involved on matchday 99 (").arg(visitorName)))
+        << Messages.Texts().back().toStdString();
+    EXPECT_EQ(dialog.Page(), 1);
+}
+
+TEST_F(ScoreForm, EmptyMatchesComeAndGo) {
+    TTournamentForm* form = Open("chess.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const int count = doc.Tournament().MatchCount();
+    const TMatch* m = doc.Tournament().JointTable().Matches().front();
+    const int id = m->Id;
+    TScoreForm dialog(form);
+    dialog.OpenMatch(doc, id, 0);
+    EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("DeleteBtn"))->isEnabled());
+    for (QLineEdit* e : dialog.findChildren<QLineEdit*>())
+        if (!e->isReadOnly() && e->objectName() != QLatin1String("GridPositionEdit"))
+            e->clear();
+    dialog.findChild<QComboBox*>(QStringLiteral("StadiumCB"))->setCurrentIndex(0);
+    ASSERT_TRUE(dialog.ApplyChanges());
+    EXPECT_EQ(doc.Tournament().MatchCount(), count - 1) << "an emptied match is removed";
+    EXPECT_EQ(doc.Tournament().MatchById(id), nullptr);
+    // A new match confirmed without anything in it adds nothing.
+    const TTournament& t = doc.Tournament();
+    const int home = t.JointTable().Teams()[0]->Id;
+    const int visitor = t.JointTable().Teams()[1]->Id;
+    dialog.OpenNew(doc, home, visitor, 1, 1, 0);
+    if (const TMatch* existing = t.JointTable().MatchOfPairInLeg(home, visitor, 1); existing && existing->HomeTeamId == home)
+        GTEST_SKIP() << "the pair has played";
+    ASSERT_TRUE(dialog.ApplyChanges());
+    EXPECT_EQ(doc.Tournament().MatchCount(), count - 1);
+}
+
+TEST_F(ScoreForm, DeleteAsksFirst) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const int count = doc.Tournament().MatchCount();
+    TScoreForm dialog(form);
+    dialog.OpenMatch(doc, doc.Tournament().JointTable().Matches().front()->Id, 0);
+    Messages.QueueAnswer(TMessageButton::No);
+    dialog.DeleteMatch();
+    EXPECT_EQ(doc.Tournament().MatchCount(), count);
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Delete this match from tournament?"));
+    Messages.QueueAnswer(TMessageButton::Yes);
+    dialog.DeleteMatch();
+    EXPECT_EQ(doc.Tournament().MatchCount(), count - 1);
+    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))->text().startsWith(QStringLiteral("&Undo Delete ")));
+    // The hockey sample has overtime and shoot-outs: the three choices are offered.
+    dialog.OpenMatch(doc, doc.Tournament().JointTable().Matches().front()->Id, 0);
+    EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("ShootOutsRB"))->isHidden());
+    EXPECT_EQ(dialog.findChild<QAbstractButton*>(QStringLiteral("OvertimeRB"))->text(), QStringLiteral("&Overtime"));
+}
+
+TEST_F(ScoreForm, VisitorFirstWhenTheHostIsNotNamedFirst) {
+    RegWriteBool(QString(), QStringLiteral("HostFirst"), false);
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TTournament& t = doc.Tournament();
+    const TGroup& g = *t.GroupAt(1);
+    const int home = g.Teams()[0]->Id;
+    const int visitor = g.Teams()[1]->Id;
+    TScoreForm dialog(form);
+    dialog.OpenNew(doc, home, visitor, 2, 1, 0);
+    const bool existing = !dialog.IsNew();
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftCaptionLabel"))->text(), QStringLiteral("Visitors"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("RightCaptionLabel"))->text(), QStringLiteral("Holders"));
+    if (existing)
+        GTEST_SKIP() << "the pair's second leg is played";
+    Edit(dialog, "ScoreEdit")->setText(QStringLiteral("0:4"));
+    ASSERT_TRUE(dialog.ApplyChanges());
+    const TMatch* m = t.JointTable().MatchOfPairInLeg(home, visitor, 2);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->HomeScore, 4);
+    EXPECT_EQ(m->VisitorScore, 0);
+}
+
+TEST_F(ScoreForm, RefereesAndPagesRoundAndRound) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    doc.Edit(QStringLiteral("Referees"), ChangeFixtures, [](TTournament& t) {
+        t.AddReferee(QStringLiteral("Zoe Park"), QString(), QString(), -1);
+        t.AddReferee(QStringLiteral("Adam Berg"), QString(), QString(), -1);
+    });
+    const int id = doc.Tournament().JointTable().Matches().front()->Id;
+    TScoreForm dialog(form);
+    dialog.OpenMatch(doc, id, 2);
+    EXPECT_EQ(dialog.Page(), 2);
+    auto* available = dialog.findChild<QListWidget*>(QStringLiteral("AvailableRefereesLB"));
+    auto* assigned = dialog.findChild<QListWidget*>(QStringLiteral("MatchRefereesLB"));
+    ASSERT_EQ(available->count(), 2);
+    EXPECT_EQ(available->item(0)->text(), QStringLiteral("Adam Berg")) << "sorted by name";
+    available->item(1)->setSelected(true);
+    dialog.findChild<QAbstractButton*>(QStringLiteral("AddRefereeBtn"))->click();
+    EXPECT_EQ(assigned->count(), 1);
+    ASSERT_TRUE(dialog.ApplyChanges());
+    EXPECT_EQ(doc.Tournament().MatchById(id)->RefereeIds.size(), 1);
+    dialog.findChild<QAbstractButton*>(QStringLiteral("ClearRefereesBtn"))->click();
+    EXPECT_EQ(assigned->count(), 0);
+    // Ctrl+Page Down from the last page comes round to the first.
+    dialog.ShowPage(3);
+    QTest::keyClick(&dialog, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(dialog.Page(), 0);
+    QTest::keyClick(&dialog, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(dialog.Page(), 3);
+}
+
+TEST_F(ScoreForm, AnOvertimeMatchKeepsItsChoice) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TMatch* ot = nullptr;
+    for (const TMatch* m : doc.Tournament().JointTable().Matches())
+        if (m->DecidedIn == 1 && !ot)
+            ot = m;
+    ASSERT_NE(ot, nullptr);
+    const int id = ot->Id;
+    TScoreForm dialog(form);
+    dialog.OpenMatch(doc, id, 0);
+    EXPECT_TRUE(dialog.findChild<QAbstractButton*>(QStringLiteral("OvertimeRB"))->isChecked());
+    Edit(dialog, "AttendanceEdit")->setText(QStringLiteral("3100"));
+    ASSERT_TRUE(dialog.ApplyChanges());
+    EXPECT_EQ(doc.Tournament().MatchById(id)->DecidedIn, 1);
+    EXPECT_EQ(doc.Tournament().MatchById(id)->Attendance, 3100);
+}
