@@ -1,5 +1,6 @@
 #include "base/preferences.h"
 
+#include "base/language.h"
 #include "base/programfolder.h"
 #include "base/settings.h"
 
@@ -193,5 +194,46 @@ QChar PrefScoreSepChar() {
 
 bool PrefBackup() { return PrefBool("", "Backup"); }
 bool PrefRecycleBin() { return PrefBool("", "RecycleBin"); }
+
+} // namespace kv
+
+namespace kv {
+
+TProgramPreferences TProgramPreferences::Load() {
+    TProgramPreferences p;
+    p.Units = PrefInteger("TableDimensions", "Units");
+    p.ShowHints = PrefBool("", "ShowHints");
+    p.ShowTime = PrefBool("", "ShowTime");
+    p.FlatButtons = PrefBool("", "FlatButtons");
+    p.RecycleBin = PrefBool("", "RecycleBin");
+    p.Backup = PrefBool("", "Backup");
+    p.HostFirst = PrefBool("", "HostFirst");
+    p.MatchSep = PrefString("", "MatchSep");
+    p.ScoreSep = PrefString("", "ScoreSep");
+    p.ShowMatchDate = PrefBool("", "ShowMatchDate");
+    p.ShowFullScore = PrefBool("", "ShowFullScore");
+    p.Language = PrefString("", "Language");
+    return p;
+}
+
+TProgramPreferences::TSaved TProgramPreferences::Save() const {
+    TSaved saved;
+    saved.ScoreSepChanged = PrefString("", "ScoreSep") != ScoreSep;
+    saved.LanguageChanged = PrefString("", "Language").compare(Language, Qt::CaseInsensitive) != 0;
+    RegWriteBool(QString(), QStringLiteral("RecycleBin"), RecycleBin);
+    RegWriteBool(QString(), QStringLiteral("Backup"), Backup);
+    RegWriteBool(QString(), QStringLiteral("FlatButtons"), FlatButtons);
+    RegWriteBool(QString(), QStringLiteral("ShowHints"), ShowHints);
+    RegWriteBool(QString(), QStringLiteral("ShowTime"), ShowTime);
+    RegWriteInteger(QStringLiteral("TableDimensions"), QStringLiteral("Units"), Units);
+    RegWriteBool(QString(), QStringLiteral("HostFirst"), HostFirst);
+    RegWriteString(QString(), QStringLiteral("MatchSep"), MatchSep.left(3));
+    RegWriteString(QString(), QStringLiteral("ScoreSep"), ScoreSep.left(1));
+    RegWriteBool(QString(), QStringLiteral("ShowMatchDate"), ShowMatchDate);
+    RegWriteBool(QString(), QStringLiteral("ShowFullScore"), ShowFullScore);
+    SetCurrentLanguage(Language);
+    RegWriteBool(QString(), QStringLiteral("LangApplied"), true);
+    return saved;
+}
 
 } // namespace kv

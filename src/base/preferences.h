@@ -49,3 +49,32 @@ bool PrefRecycleBin();
 inline const char* const kAppTitle = "Kelvorandine 2.2";
 
 } // namespace kv
+
+namespace kv {
+
+// The values of the preferences dialog, as the settings store holds them.
+struct TProgramPreferences {
+    int Units = 2;
+    bool ShowHints = true;
+    bool ShowTime = true;
+    bool FlatButtons = true;
+    bool RecycleBin = true;
+    bool Backup = true;
+    bool HostFirst = true;
+    QString MatchSep = QStringLiteral("vs");
+    QString ScoreSep = QStringLiteral(":");
+    bool ShowMatchDate = true;
+    bool ShowFullScore = true;
+    QString Language; // a language file's name, empty for the built-in English
+
+    static TProgramPreferences Load();
+    // Writes every value; tells what the windows must redraw or translate.
+    struct TSaved {
+        bool ScoreSepChanged = false;
+        bool LanguageChanged = false;
+    };
+    TSaved Save() const;
+    bool operator==(const TProgramPreferences&) const = default;
+};
+
+} // namespace kv

@@ -10,6 +10,8 @@
 #include "ui/about_box.h"
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
+#include "ui/preferences_form.h"
+#include "ui/tables_page.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/wait_form.h"
@@ -228,8 +230,10 @@ void TMainForm::BuildCommands() {
     connect(Command(QStringLiteral("RemoveAction")), &QAction::triggered, panel_, &TListPanel::RemoveSelected);
     connect(Command(QStringLiteral("RenameAction")), &QAction::triggered, panel_, &TListPanel::RenameSelected);
     connect(Command(QStringLiteral("DeleteAction")), &QAction::triggered, panel_, &TListPanel::DeleteSelected);
-    connect(Command(QStringLiteral("PreferencesAction")), &QAction::triggered, this,
-            [this] { NotYet(LangText(161, "The preferences dialog")); });
+    connect(Command(QStringLiteral("PreferencesAction")), &QAction::triggered, this, [this] {
+        PreferencesForm().Reload();
+        PreferencesForm().exec();
+    });
     connect(Command(QStringLiteral("PrintAction")), &QAction::triggered, this, [this] { NotYet(LangText(162, "Printing")); });
     connect(Command(QStringLiteral("HelpTopicsAction")), &QAction::triggered, this, [this] { NotYet(LangText(163, "The manual")); });
     connect(Command(QStringLiteral("ExitAction")), &QAction::triggered, this, &QWidget::close);
@@ -556,6 +560,31 @@ void TMainForm::UpdateClock() {
                     locale.toString(now.time(), QLocale::LongFormat));
 }
 
+TPreferencesForm& TMainForm::PreferencesForm() {
+    if (!preferences_) {
+        preferences_ = new TPreferencesForm(this);
+        connect(preferences_, &TPreferencesForm::Applied, this, &TMainForm::ApplyPreferences);
+    }
+    return *preferences_;
+}
+
+void TMainForm::ApplyPreferences(const TProgramPreferences::TSaved& saved) {
+    ApplyHintPreference();
+    UpdateClock();
+    ApplyFlatButtons();
+    if (saved.LanguageChanged)
+        ApplyLanguage(); // this window at once, the others at their next activation
+    if (saved.ScoreSepChanged)
+        for (TTournamentForm* f : TournamentForms())
+            f->TablesPage().Refresh(ChangeTables);
+}
+
+void TMainForm::ApplyFlatButtons() {
+    const bool flat = PrefBool("", "FlatButtons");
+    for (QToolBar* bar : toolbars_)
+        bar->setStyleSheet(flat ? QString() : QStringLiteral("QToolButton { border: 1px outset palette(mid); }"));
+}
+
 void TMainForm::ApplyHintPreference() {
     showHints_ = PrefBool("", "ShowHints");
     if (showHints_)
@@ -590,9 +619,7 @@ void TMainForm::RestoreSettings() {
         panel_->Select(list_.NodeAt(selected));
     else
         panel_->Select(list_.Root());
-    for (QToolBar* bar : toolbars_)
-        if (!PrefBool("", "FlatButtons"))
-            bar->setStyleSheet(QStringLiteral("QToolButton { border: 1px outset palette(mid); }"));
+    ApplyFlatButtons();
 }
 
 void TMainForm::OpenRestoredSelection() {

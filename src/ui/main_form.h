@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/preferences.h"
 #include "storage/tournament_list.h"
 
 #include <QMainWindow>
@@ -22,6 +23,7 @@ namespace kv {
 
 class TDialogSeam;
 class TListPanel;
+class TPreferencesForm;
 class TTournament;
 class TTournamentForm;
 
@@ -32,6 +34,8 @@ public:
     ~TMainForm() override;
 
     QAction* Command(const QString& objectName) const;
+    // The preferences dialog, made on first use and kept.
+    TPreferencesForm& PreferencesForm();
     TListPanel& ListPanel() const { return *panel_; }
     TTournamentList& List() { return list_; }
     QMdiArea& Area() const { return *area_; }
@@ -71,6 +75,8 @@ private:
     void Tile(Qt::Orientation orientation);
     void FollowTournamentName(TTournamentForm* form);
     void ApplyHintPreference();
+    void ApplyFlatButtons();
+    void ApplyPreferences(const TProgramPreferences::TSaved& saved);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     TDialogSeam& dialogs_;
@@ -86,6 +92,7 @@ private:
     bool shuttingDown_ = false;
     QString appliedLanguage_;
     bool showHints_ = true;
+    TPreferencesForm* preferences_ = nullptr;
 };
 
 } // namespace kv

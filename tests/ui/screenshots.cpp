@@ -9,6 +9,7 @@
 #include "ui/list_panel.h"
 #include "model/sport.h"
 #include "ui/main_form.h"
+#include "ui/preferences_form.h"
 #include "ui/score_form.h"
 #include "ui/tournament_document.h"
 #include "ui/splash_form.h"
@@ -104,6 +105,10 @@ int main(int argc, char** argv) {
         find.SetText(QStringLiteral("League"));
         find.show();
         Shot(find, QStringLiteral("TFindTournamentForm"));
+        main.PreferencesForm().Reload();
+        main.PreferencesForm().show();
+        Shot(main.PreferencesForm(), QStringLiteral("TPreferencesForm"));
+        main.PreferencesForm().hide();
         kv::TAboutBox about(&main);
         about.show();
         Shot(about, QStringLiteral("TAboutBox"));
