@@ -43,7 +43,7 @@ const char* const kBoundCommands[] = {
     "SaveAction",        "CloseAction",         "UndoAction",          "RedoAction",        "ShowTablesAction",
     "ShowFixturesAction", "ShowStatisticsAction", "ResultsGridAction",   "StandingsAction",   "HomeStandingsAction",
     "AwayStandingsAction", "JointTableAction",   "GroupsTableAction",   "ConferencesTableAction", "LeftAlignAction",
-    "CenterAlignAction", "RightAlignAction",    "WidestAlignAction",
+    "CenterAlignAction", "RightAlignAction",    "WidestAlignAction", "StadiumsAction", "RefereesAction",
 };
 
 bool SameFile(const QString& a, const QString& b) {
@@ -203,6 +203,8 @@ void TMainForm::BuildCommands() {
         a->setProperty("defaultShort", QString::fromUtf8(b.Short));
         a->setIconText(LangText(shortId++, b.Short));
     }
+    AddCommand("StadiumsAction", 61, "&Stadiums", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    AddCommand("RefereesAction", 62, "R&eferees", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     AddCommand("CascadeAction", 70, "&Cascade");
     AddCommand("TileHorizontallyAction", 71, "Tile &Horizontally");
     AddCommand("TileVerticallyAction", 72, "Tile &Vertically");
@@ -289,6 +291,9 @@ void TMainForm::BuildMenus() {
     add(view, {"ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction", "-", "ResultsGridAction", "StandingsAction",
                "HomeStandingsAction", "AwayStandingsAction", "-", "JointTableAction", "GroupsTableAction", "ConferencesTableAction",
                "-", "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
+    QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
+    tournament->setObjectName(QStringLiteral("TournamentMenu"));
+    add(tournament, {"StadiumsAction", "RefereesAction"});
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {
@@ -681,7 +686,7 @@ void TMainForm::ApplyLanguage() {
         int Id;
         const char* Text;
     } menus[] = {{"FileMenu", 1, "&File"}, {"EditMenu", 2, "&Edit"}, {"ViewMenu", 3, "&View"}, {"WindowMenu", 4, "&Window"},
-                 {"HelpMenu", 5, "&Help"}, {"ToolbarsMenu", 40, "&Toolbars"}};
+                 {"HelpMenu", 5, "&Help"}, {"ToolbarsMenu", 40, "&Toolbars"}, {"TournamentMenu", 6, "&Tournament"}};
     for (const auto& m : menus)
         if (QMenu* menu = findChild<QMenu*>(QLatin1String(m.Name)))
             menu->setTitle(LangText(m.Id, m.Text));

@@ -5,6 +5,7 @@
 #include "base/preferences.h"
 #include "base/textformat.h"
 #include "model/sport.h"
+#include "ui/people_form.h"
 #include "ui/tournament_document.h"
 
 #include <QButtonGroup>
@@ -39,7 +40,7 @@ const char* const kDigitsOnly = "digitsOnly";
 
 } // namespace
 
-TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent) {
+TScoreForm::TScoreForm(TDialogSeam& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("TScoreForm"));
     Build();
 }
@@ -181,7 +182,13 @@ QWidget* TScoreForm::BuildPlacePage() {
     temperature_->setToolTip(LangText(3550, "Air Temperature"));
     form->addRow(LangText(3547, "Tem&perature:"), temperature_);
     stadium_ = Named(new QComboBox(page), "StadiumCB");
-    form->addRow(LangText(3548, "&Stadium:"), stadium_);
+    auto* stadiumRow = new QHBoxLayout;
+    stadiumRow->addWidget(stadium_, 1);
+    auto* stadiums = Named(new QPushButton(QStringLiteral("..."), page), "StadiumsBtn");
+    stadiums->setFixedWidth(32);
+    connect(stadiums, &QPushButton::clicked, this, &TScoreForm::EditStadiums);
+    stadiumRow->addWidget(stadiums);
+    form->addRow(LangText(3548, "&Stadium:"), stadiumRow);
     return page;
 }
 
@@ -430,6 +437,25 @@ void TScoreForm::DeleteMatch() {
     doc_->Edit(MatchEditName(t, *stored, false, true), changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
     matchId_ = -1;
     QDialog::accept();
+}
+
+void TScoreForm::EditStadiums() {
+    const int selected = stadium_->currentData().isValid() ? stadium_->currentData().toInt() : -1;
+    TPeopleForm dialog(TPeopleKind::Stadiums, *doc_, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The list anew, the stadium kept while it is still there.
+    const bool was = filling_;
+    filling_ = true;
+    stadium_->clear();
+    stadium_->addItem(QString(), -1);
+    for (const TStadium& st : doc_->Tournament().Stadiums)
+        stadium_->addItem(st.Name, st.Id);
+    const int at = stadium_->findData(selected);
+    stadium_->setCurrentIndex(std::max(0, at));
+    filling_ = was;
+    if (at < 0 && selected != -1)
+        Changed();
 }
 
 int TScoreForm::Page() const { return pages_->currentIndex(); }

@@ -23,12 +23,13 @@ class QStackedWidget;
 // match to the document as one undoable step.
 namespace kv {
 
+class TDialogSeam;
 class TTournamentDocument;
 
 class TScoreForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TScoreForm(QWidget* parent = nullptr);
+    explicit TScoreForm(TDialogSeam& dialogs, QWidget* parent = nullptr);
     ~TScoreForm() override;
 
     // Opens on a stored match, or on a new one of the pair (a stored match of the pair in that
@@ -61,6 +62,8 @@ private:
     void Changed();
     void Focus(int page, const QString& field);
 
+    void EditStadiums();
+    TDialogSeam& dialogs_;
     TTournamentDocument* doc_ = nullptr;
     std::unique_ptr<TMatch> working_;
     int matchId_ = -1;

@@ -157,7 +157,7 @@ void TTablesPage::ClickAt(QPoint viewport) {
 
 TScoreForm& TTablesPage::ScoreForm() {
     if (!scoreForm_)
-        scoreForm_ = new TScoreForm(this);
+        scoreForm_ = new TScoreForm(dialogs_, this);
     return *scoreForm_;
 }
 

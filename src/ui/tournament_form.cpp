@@ -5,6 +5,7 @@
 #include "base/textformat.h"
 #include "model/sport.h"
 #include "storage/command_availability.h"
+#include "ui/people_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
 
@@ -149,6 +150,12 @@ void TTournamentForm::BuildCommands() {
             EditView(a, [alignment](TTableView& v) { v.Alignment = alignment; });
         });
     }
+
+    // The tournament's own lists.
+    QAction* stadiums = AddCommand("StadiumsAction", 5219, "&Stadiums", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(stadiums, &QAction::triggered, this, [this] { TPeopleForm(TPeopleKind::Stadiums, *doc_, dialogs_, this).exec(); });
+    QAction* referees = AddCommand("RefereesAction", 5220, "R&eferees", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    connect(referees, &QAction::triggered, this, [this] { TPeopleForm(TPeopleKind::Referees, *doc_, dialogs_, this).exec(); });
 
     QAction* undo = doc_->UndoStack().createUndoAction(this, LangText(5216, "&Undo"));
     undo->setObjectName(QStringLiteral("UndoAction"));

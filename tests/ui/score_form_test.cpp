@@ -92,7 +92,7 @@ TEST_F(ScoreForm, ChecksInTheirOrderWithTheirPages) {
     TTournamentForm* form = Open("basketball.kvd");
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
-    TScoreForm dialog(form);
+    TScoreForm dialog(Dialogs, form);
     const TTournament& t = doc.Tournament();
     dialog.OpenNew(doc, Id(t, "Capital Comets"), Id(t, "Harbor Hawks"), 2, 1, 0);
     Edit(dialog, "ScoreEdit")->setText(QStringLiteral("80:80"));
@@ -132,7 +132,7 @@ TEST_F(ScoreForm, NumbersAndMatchdaysMustBeTheirOwn) {
     const TTournament& t = doc.Tournament();
     // Give one match a number and a matchday.
     const TMatch* first = t.JointTable().Matches().front();
-    TScoreForm dialog(form);
+    TScoreForm dialog(Dialogs, form);
     dialog.OpenMatch(doc, first->Id, 1);
     Edit(dialog, "NumberEdit")->setText(QStringLiteral("77"));
     ASSERT_TRUE(dialog.ApplyChanges());
@@ -173,7 +173,7 @@ TEST_F(ScoreForm, EmptyMatchesComeAndGo) {
     const int count = doc.Tournament().MatchCount();
     const TMatch* m = doc.Tournament().JointTable().Matches().front();
     const int id = m->Id;
-    TScoreForm dialog(form);
+    TScoreForm dialog(Dialogs, form);
     dialog.OpenMatch(doc, id, 0);
     EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("DeleteBtn"))->isEnabled());
     for (QLineEdit* e : dialog.findChildren<QLineEdit*>())
@@ -199,7 +199,7 @@ TEST_F(ScoreForm, DeleteAsksFirst) {
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
     const int count = doc.Tournament().MatchCount();
-    TScoreForm dialog(form);
+    TScoreForm dialog(Dialogs, form);
     dialog.OpenMatch(doc, doc.Tournament().JointTable().Matches().front()->Id, 0);
     Messages.QueueAnswer(TMessageButton::No);
     dialog.DeleteMatch();
@@ -224,7 +224,7 @@ TEST_F(ScoreForm, VisitorFirstWhenTheHostIsNotNamedFirst) {
     const TGroup& g = *t.GroupAt(1);
     const int home = g.Teams()[0]->Id;
     const int visitor = g.Teams()[1]->Id;
-    TScoreForm dialog(form);
+    TScoreForm dialog(Dialogs, form);
     dialog.OpenNew(doc, home, visitor, 2, 1, 0);
     const bool existing = !dialog.IsNew();
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftCaptionLabel"))->text(), QStringLiteral("Visitors"));
@@ -248,7 +248,7 @@ TEST_F(ScoreForm, RefereesAndPagesRoundAndRound) {
         t.AddReferee(QStringLiteral("Adam Berg"), QString(), QString(), -1);
     });
     const int id = doc.Tournament().JointTable().Matches().front()->Id;
-    TScoreForm dialog(form);
+    TScoreForm dialog(Dialogs, form);
     dialog.OpenMatch(doc, id, 2);
     EXPECT_EQ(dialog.Page(), 2);
     auto* available = dialog.findChild<QListWidget*>(QStringLiteral("AvailableRefereesLB"));
@@ -280,7 +280,7 @@ TEST_F(ScoreForm, AnOvertimeMatchKeepsItsChoice) {
             ot = m;
     ASSERT_NE(ot, nullptr);
     const int id = ot->Id;
-    TScoreForm dialog(form);
+    TScoreForm dialog(Dialogs, form);
     dialog.OpenMatch(doc, id, 0);
     EXPECT_TRUE(dialog.findChild<QAbstractButton*>(QStringLiteral("OvertimeRB"))->isChecked());
     Edit(dialog, "AttendanceEdit")->setText(QStringLiteral("3100"));

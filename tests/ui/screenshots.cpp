@@ -9,6 +9,7 @@
 #include "ui/list_panel.h"
 #include "model/sport.h"
 #include "ui/main_form.h"
+#include "ui/people_form.h"
 #include "ui/preferences_form.h"
 #include "ui/score_form.h"
 #include "ui/tournament_document.h"
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
                 for (const kv::TMatch* m : t.JointTable().Matches())
                     if (m->DecidedIn == 1 && !ot)
                         ot = m;
-                kv::TScoreForm dialog(&main);
+                kv::TScoreForm dialog(dialogs, &main);
                 dialog.OpenMatch(doc, ot ? ot->Id : t.JointTable().Matches().front()->Id, 0);
                 dialog.show();
                 const char* names[] = {"score", "date", "referees", "comments"};
@@ -90,8 +91,14 @@ int main(int argc, char** argv) {
                     dialog.ShowPage(page);
                     Shot(dialog, QStringLiteral("TScoreForm-") + QLatin1String(names[page]));
                 }
+                kv::TPeopleForm stadiums(kv::TPeopleKind::Stadiums, doc, dialogs, &main);
+                stadiums.show();
+                Shot(stadiums, QStringLiteral("TStadiumsForm"));
+                kv::TPeopleForm referees(kv::TPeopleKind::Referees, doc, dialogs, &main);
+                referees.show();
+                Shot(referees, QStringLiteral("TRefereesForm"));
             } else if (t.Sport == kv::SportSoccer) {
-                kv::TScoreForm dialog(&main);
+                kv::TScoreForm dialog(dialogs, &main);
                 dialog.OpenMatch(doc, t.JointTable().Matches().front()->Id, 0);
                 dialog.findChild<QCheckBox*>(QStringLiteral("ForfeitChB"))->setChecked(true);
                 dialog.show();
