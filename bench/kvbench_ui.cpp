@@ -9,7 +9,10 @@
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 #include "ui/dialog_seam.h"
+#include "standings/tournament_setup.h"
 #include "ui/main_form.h"
+#include "ui/score_form.h"
+#include "ui/tournament_document.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_form.h"
 
@@ -17,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -107,7 +111,30 @@ void BM_RedrawAfterViewSwitch(benchmark::State& state) {
     }
 }
 
+// Confirming a score in the dialog until the tables are drawn again: a 20-team league
+// (range 20) and the largest legal tournament (range 70).
+void BM_ConfirmScore(benchmark::State& state) {
+    const int teams = static_cast<int>(state.range(0));
+    kv::TMainForm main(dialogs);
+    main.resize(1280, 820);
+    main.show();
+    const QString file = teams == 70 ? QStringLiteral("largest.kvd") : QStringLiteral("league20.kvd");
+    kv::TTournamentForm* form = main.OpenTournament(main.List().FindByPath(kv::TTournamentList::SavesPath(file))->Data);
+    Paint(*form);
+    kv::TTournamentDocument& doc = form->Document();
+    kv::TScoreForm dialog(dialogs, form);
+    const int id = doc.Tournament().JointTable().Matches().front()->Id;
+    int goals = 0;
+    for (auto _ : state) {
+        dialog.OpenMatch(doc, id, 0);
+        dialog.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))->setText(QStringLiteral("%1:0").arg(++goals % 9 + 1));
+        dialog.ApplyChanges();
+        Paint(form->TablesPage());
+    }
+}
+
 BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConfirmScore)->Arg(20)->Arg(70)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargestToPaintedTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawAfterViewSwitch)->Unit(benchmark::kMillisecond);
 
@@ -149,11 +176,26 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write the largest tournament\n");
         return 1;
     }
-    kv::TNodeData entry;
-    entry.Kind = kv::NodeTournament;
-    entry.FilePath = kv::TTournamentList::SavesPath(QStringLiteral("largest.kvd"));
-    kv::ReadIdentity(entry.FilePath, entry.Name, entry.Sport);
-    list.AddEntry(list.Root(), entry);
+    // A 20-team league with a full season played (two legs).
+    {
+        auto league = MakeLargest(2);
+        std::vector<kv::TTeam*> extra;
+        for (kv::TTeam* team : league->JointTable().Teams())
+            if (team->OrderNumber >= 20)
+                extra.push_back(team);
+        for (kv::TTeam* team : extra)
+            league->RemoveTeam(team, true);
+        league->Name = QStringLiteral("League of 20");
+        kv::RecomputeAll(*league);
+        kv::SaveTournament(*league, kv::TTournamentList::SavesPath(QStringLiteral("league20.kvd")), false);
+    }
+    for (const char* file : {"largest.kvd", "league20.kvd"}) {
+        kv::TNodeData entry;
+        entry.Kind = kv::NodeTournament;
+        entry.FilePath = kv::TTournamentList::SavesPath(QLatin1String(file));
+        kv::ReadIdentity(entry.FilePath, entry.Name, entry.Sport);
+        list.AddEntry(list.Root(), entry);
+    }
     list.Save(kv::ProgramFolder() + QStringLiteral("tournlst.dat"));
 
     benchmark::Initialize(&argc, argv);
@@ -168,6 +210,8 @@ int main(int argc, char** argv) {
         {"open the largest to painted tables (ms)", reporter.Time("BM_OpenLargestToPaintedTables"), 150},
         {"redraw after a view switch (ms)", reporter.Time("BM_RedrawAfterViewSwitch"), 50},
         {"resident memory, largest open (MB)", reporter.Counter("residentMB"), 120},
+        {"confirm a score, 20 teams, to redrawn tables (ms)", reporter.Time("BM_ConfirmScore/20"), 16},
+        {"confirm a score, largest, to redrawn tables (ms)", reporter.Time("BM_ConfirmScore/70"), 50},
     });
     return failed ? 1 : 0;
 }

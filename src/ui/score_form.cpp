@@ -390,18 +390,13 @@ bool TScoreForm::ApplyChanges() {
     const QString name = MatchEditName(t, *edited, scoreEntered, empty);
     const unsigned changes = ChangeFixtures | ChangeStatistics | (recount || empty ? ChangeTables : 0u);
     const int id = matchId_;
-    std::shared_ptr<TMatch> value(CreateMatch(t.Sport, *edited).release());
-    doc_->Edit(name, changes, [id, empty, value](TTournament& tt) {
-        if (id < 0) {
-            auto added = CreateMatch(tt.Sport, *value);
-            added->Id = -1;
-            tt.AddMatch(added);
-        } else if (empty) {
-            tt.RemoveMatchById(id);
-        } else if (TMatch* m = tt.MatchById(id)) {
-            m->Assign(*value);
-        }
-    });
+    if (empty) {
+        // Taking a match out changes the order of the file's matches: a step of the whole file.
+        doc_->Edit(name, changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
+    } else {
+        edited->Id = id;
+        doc_->EditMatch(name, changes, *edited);
+    }
     // The dialog goes on with the stored match (a new one has its id now).
     const TTournament& now = doc_->Tournament();
     if (empty) {

@@ -7,6 +7,8 @@
 
 #include <QUndoCommand>
 
+#include <climits>
+
 namespace kv {
 
 namespace {
@@ -46,6 +48,44 @@ private:
 };
 
 } // namespace
+
+// One match stored: its values before and after, or its adding (undone by taking it out again
+// and giving back the match number the tournament had).
+class TMatchStep : public QUndoCommand {
+public:
+    TMatchStep(TTournamentDocument& doc, const QString& name, unsigned changes, std::unique_ptr<TMatch> before,
+               std::unique_ptr<TMatch> after, int lastMatchIdBefore)
+        : QUndoCommand(name), doc_(doc), changes_(changes), before_(std::move(before)), after_(std::move(after)),
+          lastMatchIdBefore_(lastMatchIdBefore) {}
+
+    void redo() override {
+        TTournament& t = doc_.Edited();
+        if (!before_) {
+            auto added = CreateMatch(t.Sport, *after_);
+            t.AddMatch(added);
+        } else if (TMatch* m = t.MatchById(after_->Id)) {
+            m->Assign(*after_);
+        }
+        doc_.ValueChanged(changes_);
+    }
+    void undo() override {
+        TTournament& t = doc_.Edited();
+        if (!before_) {
+            t.RemoveMatchById(after_->Id);
+            t.LastMatchId = lastMatchIdBefore_;
+        } else if (TMatch* m = t.MatchById(before_->Id)) {
+            m->Assign(*before_);
+        }
+        doc_.ValueChanged(changes_);
+    }
+
+private:
+    TTournamentDocument& doc_;
+    unsigned changes_;
+    std::unique_ptr<TMatch> before_; // null for a match added
+    std::unique_ptr<TMatch> after_;
+    int lastMatchIdBefore_;
+};
 
 TTournamentDocument::TTournamentDocument(std::unique_ptr<TTournament> tournament, QObject* parent)
     : QObject(parent), tournament_(std::move(tournament)) {
@@ -98,6 +138,27 @@ void TTournamentDocument::Edit(const QString& name, unsigned changes, const std:
     undo_.push(new TSnapshotStep(*this, name, std::move(before), std::move(after), changes));
     SetModified(!undo_.isClean());
     emit Changed(changes);
+}
+
+void TTournamentDocument::EditMatch(const QString& name, unsigned changes, const TMatch& match) {
+    TTournament& t = *tournament_;
+    std::unique_ptr<TMatch> before;
+    auto after = CreateMatch(t.Sport, match);
+    const int lastBefore = t.LastMatchId;
+    if (match.Id >= 0) {
+        const TMatch* stored = t.MatchById(match.Id);
+        if (!stored)
+            return;
+        before = CreateMatch(t.Sport, *stored);
+    } else {
+        // The number the match will have, so that undoing and redoing give it back.
+        if (t.LastMatchId == INT_MAX)
+            return;
+        after->Id = t.LastMatchId + 1;
+        if (t.JointTable().MatchOfPairInLeg(after->HomeTeamId, after->VisitorTeamId, after->Leg))
+            return;
+    }
+    PushStep(new TMatchStep(*this, name, changes, std::move(before), std::move(after), lastBefore));
 }
 
 void TTournamentDocument::ValueChanged(unsigned changes) {

@@ -48,6 +48,10 @@ public:
     template <typename T>
     void EditValue(const QString& name, unsigned changes, std::function<T*(TTournament&)> field, T value);
 
+    // Stores a match as one undoable step: a new one (id -1) is added, a stored one takes the
+    // values. The step keeps the match alone, so that it is quick however large the tournament.
+    void EditMatch(const QString& name, unsigned changes, const TMatch& match);
+
     // Writes the file (with a backup when the preference asks) and marks this state clean.
     TIoResult Save();
 
@@ -74,6 +78,7 @@ signals:
 
 private:
     template <typename T> friend class TValueStep;
+    friend class TMatchStep;
     TTournament& Edited() { return *tournament_; }
     void SetModified(bool modified);
 

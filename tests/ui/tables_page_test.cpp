@@ -11,6 +11,7 @@
 #include "storage/tournament_file.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
+#include "ui/score_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QScrollBar>
@@ -242,8 +244,38 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
                               "JointTableAction", "GroupsTableAction", "ConferencesTableAction", "LeftAlignAction",
                               "CenterAlignAction", "RightAlignAction", "WidestAlignAction"};
     int steps = 0;
-    for (int i = 0; i < 120; ++i) {
-        const int kind = static_cast<int>(random.bounded(4));
+    TScoreForm score(Dialogs, form);
+    for (int i = 0; i < 160; ++i) {
+        const int kind = static_cast<int>(random.bounded(6));
+        if (kind >= 4) {
+            // A score changed, a match deleted, or one added in a free leg of a division pair.
+            const TTournament& t = doc.Tournament();
+            const auto& matches = t.JointTable().Matches();
+            if (kind == 4 && !matches.empty()) {
+                const TMatch* m = matches[static_cast<size_t>(random.bounded(static_cast<int>(matches.size())))];
+                score.OpenMatch(doc, m->Id, 0);
+                if (random.bounded(5) == 0) {
+                    Messages.QueueAnswer(TMessageButton::Yes);
+                    score.DeleteMatch();
+                } else {
+                    score.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))
+                        ->setText(QStringLiteral("%1:%2").arg(60 + random.bounded(40)).arg(100 + random.bounded(5)));
+                    score.ApplyChanges();
+                }
+            } else {
+                const TGroup& g = *t.GroupAt(static_cast<int>(random.bounded(static_cast<int>(t.Groups().size()))));
+                const int home = g.Teams()[0]->Id;
+                const int visitor = g.Teams()[1]->Id;
+                for (int leg = 1; leg <= t.GroupLegs; ++leg)
+                    if (!g.MatchOfPairInLeg(home, visitor, leg)) {
+                        score.OpenNew(doc, home, visitor, leg, 1, 0);
+                        score.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))->setText(QStringLiteral("90:80"));
+                        score.ApplyChanges();
+                        break;
+                    }
+            }
+            continue;
+        }
         if (kind < 2) {
             QAction* a = form->Command(QLatin1String(commands[random.bounded(static_cast<int>(std::size(commands)))]));
             a->setEnabled(true); // also the ones a page or a view would rest
