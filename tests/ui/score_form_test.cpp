@@ -1,5 +1,6 @@
 // The score dialog on the real windows: a click on a results cell, typed fields, the checks
 // in their order with their pages, adding, changing, emptying and deleting matches, and undo.
+#include "ui/kvtool_run.h"
 #include "ui/ui_support.h"
 
 #include "render/table_hit.h"
@@ -287,4 +288,42 @@ TEST_F(ScoreForm, AnOvertimeMatchKeepsItsChoice) {
     ASSERT_TRUE(dialog.ApplyChanges());
     EXPECT_EQ(doc.Tournament().MatchById(id)->DecidedIn, 1);
     EXPECT_EQ(doc.Tournament().MatchById(id)->Attendance, 3100);
+}
+
+TEST_F(ScoreForm, AWholeRoundEnteredThroughTheDialog) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const QStringList scores{QStringLiteral("0:2"), QStringLiteral("1:1"), QStringLiteral("2:3"), QStringLiteral("1:0")};
+    // The expected season, written straight into a copy of the file.
+    TTournament expected;
+    ASSERT_TRUE(LoadTournament(expected, doc.FileName()));
+    std::vector<int> round;
+    for (const TMatch* m : doc.Tournament().JointTable().Matches())
+        if (m->Matchday == 4 && !m->Played)
+            round.push_back(m->Id);
+    ASSERT_EQ(round.size(), 4u);
+    for (size_t i = 0; i < round.size(); ++i)
+        ASSERT_TRUE(expected.MatchById(round[i])->SetScoreText(scores[static_cast<qsizetype>(i)], false).Ok);
+    const QString expectedFile = HomePath(QStringLiteral("expected.kvd"));
+    ASSERT_TRUE(SaveTournament(expected, expectedFile, false));
+    // The round typed into the dialog, one match after the other.
+    TScoreForm dialog(Dialogs, form);
+    for (size_t i = 0; i < round.size(); ++i) {
+        dialog.OpenMatch(doc, round[i], 0);
+        QLineEdit* score = Edit(dialog, "ScoreEdit");
+        score->clear();
+        QTest::keyClicks(score, scores[static_cast<qsizetype>(i)]);
+        ASSERT_TRUE(dialog.ApplyChanges());
+    }
+    ASSERT_TRUE(form->Save());
+    const auto standings = [](const QString& file) {
+        return kvtest::Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("all")}).Out;
+    };
+    const QString typed = standings(doc.FileName());
+    EXPECT_FALSE(typed.isEmpty());
+    EXPECT_EQ(typed, standings(expectedFile));
+    // The tables on screen are those of the saved file.
+    const TGroup& shown = *form->TablesPage().TableAt(0);
+    EXPECT_TRUE(typed.contains(shown.Teams().front()->Name));
 }
