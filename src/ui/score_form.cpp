@@ -5,6 +5,8 @@
 #include "base/preferences.h"
 #include "base/textformat.h"
 #include "model/sport.h"
+#include "ui/match_leg_form.h"
+#include "ui/match_row_form.h"
 #include "ui/people_form.h"
 #include "ui/tournament_document.h"
 
@@ -163,12 +165,21 @@ QWidget* TScoreForm::BuildPlacePage() {
     };
     number_ = digits(Named(new QLineEdit(page), "NumberEdit"), false);
     form->addRow(LangText(3540, "&Match number:"), number_);
+    const auto withButton = [this, page](QLineEdit* edit, const char* name, void (TScoreForm::*slot)()) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit, 1);
+        auto* button = Named(new QPushButton(QStringLiteral("..."), page), name);
+        button->setFixedWidth(32);
+        connect(button, &QPushButton::clicked, this, slot);
+        row->addWidget(button);
+        return row;
+    };
     leg_ = Named(new QLineEdit(page), "LegEdit");
     leg_->setReadOnly(true);
-    form->addRow(LangText(3541, "&Leg:"), leg_);
+    form->addRow(LangText(3541, "&Leg:"), withButton(leg_, "LegBtn", &TScoreForm::MoveLeg));
     grid_ = Named(new QLineEdit(page), "GridPositionEdit");
     grid_->setToolTip(LangText(3549, "Position in Results Grid Cell (Short Grid View)"));
-    form->addRow(LangText(3542, "&Grid position:"), grid_);
+    form->addRow(LangText(3542, "&Grid position:"), withButton(grid_, "GridBtn", &TScoreForm::MoveGridPosition));
     matchday_ = digits(Named(new QLineEdit(page), "MatchdayEdit"), false);
     form->addRow(LangText(3543, "Mat&ch day:"), matchday_);
     date_ = Named(new QLineEdit(page), "DateEdit");
@@ -432,6 +443,42 @@ void TScoreForm::DeleteMatch() {
     doc_->Edit(MatchEditName(t, *stored, false, true), changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
     matchId_ = -1;
     QDialog::accept();
+}
+
+bool TScoreForm::ApplyBeforeMoving(int questionId, const char* question) {
+    if (IsNew() && !apply_->isEnabled())
+        return false; // a new match with nothing in it has nothing to move
+    if (apply_->isEnabled()) {
+        if (ShowAppMessage(LangText(questionId, question), TMessageKind::OkCancel) != TMessageButton::Ok)
+            return false;
+        if (!ApplyChanges())
+            return false;
+    }
+    return !IsNew();
+}
+
+void TScoreForm::Reopen() {
+    if (const TMatch* m = doc_->Tournament().MatchById(matchId_)) {
+        working_ = CreateMatch(doc_->Tournament().Sport, *m);
+        Fill(*working_);
+    }
+}
+
+void TScoreForm::MoveLeg() {
+    if (!ApplyBeforeMoving(3565, "To modify match leg it is necessary to apply match changes. Continue?"))
+        return;
+    TMatchLegForm dialog(*doc_, working_->HomeTeamId, working_->VisitorTeamId, matchId_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Reopen();
+}
+
+void TScoreForm::MoveGridPosition() {
+    if (!ApplyBeforeMoving(3566, "To modify match position in results grid cell (short grid view) it is necessary to apply match "
+                                 "changes. Continue?"))
+        return;
+    TMatchRowForm dialog(*doc_, working_->HomeTeamId, working_->VisitorTeamId, matchId_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Reopen();
 }
 
 void TScoreForm::EditStadiums() {

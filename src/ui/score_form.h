@@ -63,6 +63,11 @@ private:
     void Focus(int page, const QString& field);
 
     void EditStadiums();
+    void MoveLeg();
+    void MoveGridPosition();
+    // Unapplied changes must be applied (after the question) before a match moves; false stops.
+    bool ApplyBeforeMoving(int questionId, const char* question);
+    void Reopen();
     TDialogSeam& dialogs_;
     TTournamentDocument* doc_ = nullptr;
     std::unique_ptr<TMatch> working_;

@@ -7,6 +7,8 @@
 #include "standings/column_catalog.h"
 #include "storage/tournament_file.h"
 #include "ui/main_form.h"
+#include "ui/match_leg_form.h"
+#include "ui/match_row_form.h"
 #include "ui/score_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
@@ -326,4 +328,41 @@ TEST_F(ScoreForm, AWholeRoundEnteredThroughTheDialog) {
     // The tables on screen are those of the saved file.
     const TGroup& shown = *form->TablesPage().TableAt(0);
     EXPECT_TRUE(typed.contains(shown.Teams().front()->Name));
+}
+
+TEST_F(ScoreForm, MovingAMatchToAnotherLegOrPosition) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TMatch* first = doc.Tournament().JointTable().Matches().front();
+    const int id = first->Id;
+    const int home = first->HomeTeamId;
+    const int visitor = first->VisitorTeamId;
+    const int leg = first->Leg;
+    TMatchLegForm legs(doc, home, visitor, id, form);
+    EXPECT_EQ(legs.windowTitle(), QStringLiteral("Match Leg"));
+    ASSERT_EQ(legs.Rows().size(), 2u); // two legs
+    EXPECT_EQ(legs.Rows()[static_cast<size_t>(legs.Selected())], id);
+    if (leg == 1)
+        legs.MoveDown();
+    else
+        legs.MoveUp();
+    legs.accept();
+    EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg == 1 ? 2 : 1);
+    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))->text().startsWith(QStringLiteral("&Undo Change Match Legs")));
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg);
+
+    TMatchRowForm rows(doc, home, visitor, id, form);
+    EXPECT_EQ(rows.windowTitle(), QStringLiteral("Match Position in Results Grid Cell "));
+    EXPECT_FALSE(rows.Rows().empty());
+    // Changes not applied yet: the question comes first, and Cancel leaves everything.
+    TScoreForm dialog(Dialogs, form);
+    dialog.OpenMatch(doc, id, 1);
+    Edit(dialog, "AttendanceEdit")->setText(QStringLiteral("900"));
+    emit Edit(dialog, "AttendanceEdit")->textEdited(QStringLiteral("900"));
+    Messages.QueueAnswer(TMessageButton::Cancel);
+    dialog.findChild<QAbstractButton*>(QStringLiteral("LegBtn"))->click();
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("To modify match leg it is necessary to apply match changes. Continue?"));
+    EXPECT_NE(doc.Tournament().MatchById(id)->Attendance, 900);
 }

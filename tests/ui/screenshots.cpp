@@ -9,6 +9,8 @@
 #include "ui/list_panel.h"
 #include "model/sport.h"
 #include "ui/main_form.h"
+#include "ui/match_leg_form.h"
+#include "ui/match_row_form.h"
 #include "ui/people_form.h"
 #include "ui/preferences_form.h"
 #include "ui/score_form.h"
@@ -91,6 +93,13 @@ int main(int argc, char** argv) {
                     dialog.ShowPage(page);
                     Shot(dialog, QStringLiteral("TScoreForm-") + QLatin1String(names[page]));
                 }
+                const kv::TMatch* first = t.JointTable().Matches().front();
+                kv::TMatchLegForm legs(doc, first->HomeTeamId, first->VisitorTeamId, first->Id, &main);
+                legs.show();
+                Shot(legs, QStringLiteral("TMatchLegForm"));
+                kv::TMatchRowForm rows(doc, first->HomeTeamId, first->VisitorTeamId, first->Id, &main);
+                rows.show();
+                Shot(rows, QStringLiteral("TMatchRowForm"));
                 kv::TPeopleForm stadiums(kv::TPeopleKind::Stadiums, doc, dialogs, &main);
                 stadiums.show();
                 Shot(stadiums, QStringLiteral("TStadiumsForm"));
