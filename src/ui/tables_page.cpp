@@ -156,8 +156,15 @@ void TTablesPage::ClickAt(QPoint viewport) {
 }
 
 TScoreForm& TTablesPage::ScoreForm() {
-    if (!scoreForm_)
+    // Made on first use and kept; made anew when the language changed since.
+    if (scoreForm_ && scoreFormLanguage_ != CurrentLanguage()) {
+        delete scoreForm_;
+        scoreForm_ = nullptr;
+    }
+    if (!scoreForm_) {
         scoreForm_ = new TScoreForm(dialogs_, this);
+        scoreFormLanguage_ = CurrentLanguage();
+    }
     return *scoreForm_;
 }
 

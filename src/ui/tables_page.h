@@ -78,6 +78,7 @@ private:
     void Retitle(int index);
     void EditCell(const TGroup& g, const TTableHit& hit);
     TScoreForm* scoreForm_ = nullptr;
+    QString scoreFormLanguage_;
 
     TTournamentDocument& doc_;
     TDialogSeam& dialogs_;
