@@ -113,6 +113,15 @@ QPoint ColumnHeadingCentre(const TTournament& t, const TTableLayout& l, int scop
 
 QPoint TitleCentre(const TTableLayout& l) { return {l.PlaceWidth + l.TeamColumnWidth / 2, l.RowHeight / 2}; }
 
+int ResultCellLeg(const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam, int line) {
+    const TGridCells cells(g);
+    if (const TMatch* m = cells.At(rowTeam.Id, columnTeam.Id, line))
+        return m->Leg;
+    if (g.Style.ShowAwayResults)
+        return line;
+    return g.NextFreeLeg(rowTeam.Id, columnTeam.Id, 2 * line - 1);
+}
+
 bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam) {
     (void)t;
     // The short grid view holds only the row team's home matches.
@@ -175,7 +184,7 @@ QString TeamHint(const TTournament& t, const TGroup& g, const TTeam& team) {
 }
 
 QString ResultHint(const TTournament& t, const TGroup& g, const TTableHit& hit) {
-    if (!ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, hit.Line).Allowed)
+    if (!ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, ResultCellLeg(g, *hit.RowTeam, *hit.ColumnTeam, hit.Line)).Allowed)
         return LangText(6503, "Cannot edit this cell");
     const TGridCells cells(g);
     const TMatch* m = cells.At(hit.RowTeam->Id, hit.ColumnTeam->Id, hit.Line);
@@ -226,14 +235,16 @@ QString TableHint(const TTournament& t, const TGroup& g, const TTableHit& hit) {
 }
 
 int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit) {
-    (void)g;
     switch (hit.Region) {
     case TTableRegion::ColumnTeam:
     case TTableRegion::TeamName:
     case TTableRegion::Diagonal:
         return 5;
     case TTableRegion::ResultCell:
-        return hit.RowTeam && hit.ColumnTeam && ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, hit.Line).Allowed ? 6 : 0;
+        return hit.RowTeam && hit.ColumnTeam &&
+                       ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, ResultCellLeg(g, *hit.RowTeam, *hit.ColumnTeam, hit.Line)).Allowed
+                   ? 6
+                   : 0;
     case TTableRegion::ColumnHeading:
         return hit.ColumnId >= 0 ? 7 : 0;
     default:

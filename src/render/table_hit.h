@@ -58,6 +58,10 @@ int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit);
 // (legs + 1) / 2 times, else the column team.
 bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam);
 
+// The leg a results cell stands for: its match's leg; else, with away results shown, its line;
+// else (home matches by position) the first leg the pair has free from the position's own.
+int ResultCellLeg(const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam, int line);
+
 // Whether a results cell may hold a match (the permission check of the results grid), with
 // the message a click on a refused cell shows.
 struct TCellPermission {

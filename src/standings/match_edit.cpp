@@ -69,7 +69,7 @@ TMatchFields FieldsOf(const TTournament& t, const TMatch& m, bool hostFirst) {
     f.GridPosition = m.GridPosition;
     f.Matchday = m.HasMatchday() ? QString::number(m.Matchday) : QString();
     f.Date = m.HasDate ? ShortDateText(m.Date) : QString();
-    f.Time = m.HasTime ? ShortTimeText(m.Time) : QString();
+    f.Time = m.HasTime ? DaysToTime(m.Time).toString(QStringLiteral("hh:mm")) : QString(); // the field's own form
     f.Attendance = m.HasAttendance() ? QString::number(m.Attendance) : QString();
     f.Temperature = m.HasTemperature ? QString::number(m.Temperature) : QString();
     f.StadiumId = m.StadiumId;
@@ -84,9 +84,11 @@ TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& f, bool h
     // The working copy is the caller's: it takes the fields as they are checked.
     TMatch* parsed = &result;
     const QString score = f.Score.trimmed();
-    if (f.Forfeited) {
-        // A forfeit's score is two numbers, whatever the sport writes otherwise.
-        const QString text = score.isEmpty() ? ForfeitScoreText(t, f.ForfeitedTeam, hostFirst) : score;
+    if (f.Forfeited && !score.isEmpty()) {
+        // A forfeit's score is two numbers, whatever the sport writes otherwise; periods of an
+        // earlier result go.
+        parsed->SetScoreText(QString(), false);
+        const QString text = score;
         const QStringList parts = text.split(PrefScoreSepChar());
         bool okA = false, okB = false;
         const double a = parts.value(0).trimmed().toDouble(&okA);
@@ -98,6 +100,7 @@ TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& f, bool h
         parsed->Played = true;
         parsed->DecidedIn = 0;
     } else {
+        // A forfeit without a score is no result at all: the match is not played.
         if (!score.isEmpty()) {
             const TCheckResult check = ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts);
             if (!check.Ok)
@@ -122,7 +125,7 @@ TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& f, bool h
     const int s = NormalizeSport(t.Sport);
     const bool noTies = s == SportBasketball || s == SportVolleyball || s == SportTennis || s == SportUSFootball ||
                         s == SportBaseball || t.ShootOuts;
-    if (noTies && parsed->Played && !f.Forfeited && parsed->HomeScore == parsed->VisitorScore)
+    if (noTies && parsed->Played && parsed->HomeScore == parsed->VisitorScore)
         return Fail(LangText(3537, "Ties are not allowed"), PageScore, "ScoreEdit");
     // 4 to 8. The numbers and the date of the place page.
     int number = -1, matchday = -1, attendance = -1, temperature = 0;
@@ -178,6 +181,16 @@ TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& f, bool h
     result.RefereeIds = f.Referees;
     result.Comments = f.Comments;
     return {};
+}
+
+bool SameMatch(const TMatch& a, const TMatch& b) {
+    return a.Played == b.Played && a.HomeScore == b.HomeScore && a.VisitorScore == b.VisitorScore &&
+           a.DecidedIn == b.DecidedIn && a.TechnicalLoss == b.TechnicalLoss && a.Number == b.Number && a.Leg == b.Leg &&
+           a.GridPosition == b.GridPosition && a.Matchday == b.Matchday && a.HasDate == b.HasDate && a.Date == b.Date &&
+           a.HasTime == b.HasTime && a.Time == b.Time && a.Attendance == b.Attendance &&
+           a.HasTemperature == b.HasTemperature && a.Temperature == b.Temperature && a.StadiumId == b.StadiumId &&
+           a.RefereeIds == b.RefereeIds && a.Comments == b.Comments &&
+           a.GetFullScoreText(true, true) == b.GetFullScoreText(true, true);
 }
 
 bool IsEmptyMatch(const TTournament& t, const TMatch& m) {

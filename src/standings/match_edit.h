@@ -52,6 +52,9 @@ struct TMatchCheck {
 // id, -1 for a new one.
 TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& fields, bool hostFirst, int matchId, TMatch& result);
 
+// Whether two matches hold the same values (periods included).
+bool SameMatch(const TMatch& a, const TMatch& b);
+
 // Whether a match holds nothing the dialog can enter (its home team's stadium counts as none).
 bool IsEmptyMatch(const TTournament& t, const TMatch& m);
 

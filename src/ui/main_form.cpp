@@ -566,7 +566,13 @@ void TMainForm::UpdateClock() {
 }
 
 TPreferencesForm& TMainForm::PreferencesForm() {
+    // Made on first use and kept; made anew when the language changed since.
+    if (preferences_ && preferencesLanguage_ != CurrentLanguage()) {
+        delete preferences_;
+        preferences_ = nullptr;
+    }
     if (!preferences_) {
+        preferencesLanguage_ = CurrentLanguage();
         preferences_ = new TPreferencesForm(this);
         connect(preferences_, &TPreferencesForm::Applied, this, &TMainForm::ApplyPreferences);
     }

@@ -93,6 +93,7 @@ private:
     QString appliedLanguage_;
     bool showHints_ = true;
     TPreferencesForm* preferences_ = nullptr;
+    QString preferencesLanguage_;
 };
 
 } // namespace kv

@@ -165,8 +165,10 @@ TProgramPreferences TPreferencesForm::Values() const {
     p.RecycleBin = trash_->isChecked();
     p.Backup = backup_->isChecked();
     p.HostFirst = firstTeam_->currentIndex() == 0;
-    p.MatchSep = matchSep_->currentText().left(3);
-    p.ScoreSep = scoreSep_->currentText().left(1);
+    // A separator left empty keeps the one stored: scores and pairings need one.
+    const TProgramPreferences stored = TProgramPreferences::Load();
+    p.MatchSep = matchSep_->currentText().trimmed().isEmpty() ? stored.MatchSep : matchSep_->currentText().left(3);
+    p.ScoreSep = scoreSep_->currentText().trimmed().isEmpty() ? stored.ScoreSep : scoreSep_->currentText().left(1);
     p.ShowMatchDate = matchDate_->isChecked();
     p.ShowFullScore = fullScore_->isChecked();
     const QListWidgetItem* item = languages_->currentItem();

@@ -139,7 +139,7 @@ QWidget* TScoreForm::BuildScorePage() {
     form->addRow(LangText(3510, "Forfeited &Team:"), forfeitedTeam_);
     connect(choices, &QButtonGroup::idClicked, this, &TScoreForm::Changed);
     connect(forfeited_, &QCheckBox::toggled, this, [this](bool on) {
-        if (filling_)
+        if (filling_ || !doc_)
             return;
         forfeitedTeam_->setCurrentIndex(on ? 1 : -1); // the visiting team, until another is chosen
         if (on)
@@ -148,7 +148,7 @@ QWidget* TScoreForm::BuildScorePage() {
         Changed();
     });
     connect(forfeitedTeam_, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0)
+        if (index >= 0 && doc_)
             score_->setText(ForfeitScoreText(doc_->Tournament(), index == 0 ? 1 : 2, PrefHostFirst()));
         Changed();
     });
@@ -212,14 +212,26 @@ QWidget* TScoreForm::BuildRefereesPage() {
         list->setDragDropMode(QAbstractItemView::DragDrop);
         list->setDefaultDropAction(Qt::MoveAction);
         connect(list->model(), &QAbstractItemModel::rowsInserted, this, &TScoreForm::Changed);
+        connect(list->model(), &QAbstractItemModel::rowsMoved, this, &TScoreForm::Changed);
     }
     auto* add = Named(new QPushButton(LangText(3602, "Add &>"), page), "AddRefereeBtn");
     auto* remove = Named(new QPushButton(LangText(3603, "< &Remove"), page), "RemoveRefereeBtn");
     auto* clear = Named(new QPushButton(LangText(3604, "&Clear"), page), "ClearRefereesBtn");
     const auto move = [this](QListWidget* from, QListWidget* to, bool all) {
         const QList<QListWidgetItem*> items = all ? from->findItems(QStringLiteral("*"), Qt::MatchWildcard) : from->selectedItems();
-        for (QListWidgetItem* item : items)
-            to->addItem(from->takeItem(from->row(item)));
+        for (QListWidgetItem* item : items) {
+            if (to == assigned_ && assigned_->count() >= 5)
+                break; // a match has at most five referees
+            QListWidgetItem* taken = from->takeItem(from->row(item));
+            // A referee no longer in the tournament does not go back to the available ones.
+            if (to == available_ && !doc_->Tournament().RefereeById(taken->data(Qt::UserRole).toInt())) {
+                delete taken;
+                continue;
+            }
+            to->addItem(taken);
+        }
+        if (to == available_)
+            available_->sortItems();
         Changed();
     };
     connect(add, &QPushButton::clicked, this, [this, move] { move(available_, assigned_, false); });
@@ -252,8 +264,8 @@ void TScoreForm::OpenMatch(TTournamentDocument& doc, int matchId, int page) {
 void TScoreForm::OpenNew(TTournamentDocument& doc, int homeId, int visitorId, int leg, int gridPosition, int page) {
     doc_ = &doc;
     const TTournament& t = doc.Tournament();
-    if (const TMatch* existing = t.JointTable().MatchOfPairInLeg(homeId, visitorId, leg);
-        existing && existing->HomeTeamId == homeId && existing->VisitorTeamId == visitorId) {
+    // The pair's match of that leg, in either venue, is edited instead.
+    if (const TMatch* existing = t.JointTable().MatchOfPairInLeg(homeId, visitorId, leg)) {
         OpenMatch(doc, existing->Id, page);
         return;
     }
@@ -302,6 +314,7 @@ void TScoreForm::Fill(const TMatch& m) {
     matchday_->setText(f.Matchday);
     date_->setText(f.Date);
     time_->setText(f.Time);
+    time_->setCursorPosition(0); // typing into the blank mask starts at the hours
     attendance_->setText(f.Attendance);
     temperature_->setText(f.Temperature);
     stadium_->clear();
@@ -406,12 +419,19 @@ bool TScoreForm::ApplyChanges() {
         doc_->Edit(name, changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
     } else {
         edited->Id = id;
-        doc_->EditMatch(name, changes, *edited);
+        if (!doc_->EditMatch(name, changes, *edited)) {
+            ShowAppMessage(LangText(11554, "All possible fixtures for this pair already exist"), TMessageKind::Information);
+            return false;
+        }
     }
     // The dialog goes on with the stored match (a new one has its id now).
     const TTournament& now = doc_->Tournament();
     if (empty) {
+        // Gone: the dialog goes on with a new match of the pair in that leg.
         matchId_ = -1;
+        working_ = CreateMatch(now.Sport, -1, edited->HomeTeamId, edited->VisitorTeamId, edited->Leg);
+        working_->GridPosition = edited->GridPosition;
+        Fill(*working_);
     } else if (IsNew()) {
         if (const TMatch* added = now.JointTable().MatchOfPairInLeg(edited->HomeTeamId, edited->VisitorTeamId, edited->Leg))
             matchId_ = added->Id;
@@ -425,7 +445,8 @@ bool TScoreForm::ApplyChanges() {
 }
 
 void TScoreForm::accept() {
-    if (ApplyChanges())
+    // OK with nothing changed closes without a step.
+    if (!apply_->isEnabled() || ApplyChanges())
         QDialog::accept();
 }
 

@@ -45,9 +45,10 @@ public:
     bool IsNew() const { return matchId_ < 0; }
     // The fields as they stand, and putting them in (as the user would type them).
     TMatchFields Fields() const;
+    // OK: checks and applies the fields (nothing changed: just closes).
+    void accept() override;
 
 protected:
-    void accept() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

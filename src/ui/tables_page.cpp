@@ -147,7 +147,8 @@ void TTablesPage::ClickAt(QPoint viewport) {
     } else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint) {
         Retitle(index);
     } else if (hit.Region == TTableRegion::ResultCell && hit.RowTeam && hit.ColumnTeam) {
-        const TCellPermission allowed = ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, hit.Line);
+        const int leg = ResultCellLeg(*g, *hit.RowTeam, *hit.ColumnTeam, hit.Line);
+        const TCellPermission allowed = ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, leg);
         if (!allowed.Allowed)
             ShowAppMessage(allowed.Message, TMessageKind::Information);
         else
@@ -178,10 +179,14 @@ void TTablesPage::EditCell(const TGroup& g, const TTableHit& hit) {
         const bool rowHome = ProposedRowAtHome(doc_.Tournament(), g, *hit.RowTeam, *hit.ColumnTeam);
         const int home = rowHome ? hit.RowTeam->Id : hit.ColumnTeam->Id;
         const int visitor = rowHome ? hit.ColumnTeam->Id : hit.RowTeam->Id;
-        form.OpenNew(doc_, home, visitor, hit.Line, std::max(1, g.ProposedGridPosition(home, visitor, hit.Line, -1)), PageScore);
+        const int position = g.ProposedGridPosition(home, visitor, hit.Line, -1);
+        if (position < 0) {
+            ShowAppMessage(LangText(11554, "All possible fixtures for this pair already exist"), TMessageKind::Information);
+            return;
+        }
+        form.OpenNew(doc_, home, visitor, hit.Line, position, PageScore);
     } else {
-        // The row team's home matches by position: the first free leg from the position's own.
-        const int leg = g.NextFreeLeg(hit.RowTeam->Id, hit.ColumnTeam->Id, 2 * hit.Line - 1);
+        const int leg = ResultCellLeg(g, *hit.RowTeam, *hit.ColumnTeam, hit.Line);
         form.OpenNew(doc_, hit.RowTeam->Id, hit.ColumnTeam->Id, leg, hit.Line, PageScore);
     }
     form.exec();

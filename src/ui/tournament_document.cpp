@@ -1,6 +1,7 @@
 #include "ui/tournament_document.h"
 
 #include "base/preferences.h"
+#include "standings/match_edit.h"
 #include "standings/ranking.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
@@ -140,7 +141,7 @@ void TTournamentDocument::Edit(const QString& name, unsigned changes, const std:
     emit Changed(changes);
 }
 
-void TTournamentDocument::EditMatch(const QString& name, unsigned changes, const TMatch& match) {
+bool TTournamentDocument::EditMatch(const QString& name, unsigned changes, const TMatch& match) {
     TTournament& t = *tournament_;
     std::unique_ptr<TMatch> before;
     auto after = CreateMatch(t.Sport, match);
@@ -148,17 +149,20 @@ void TTournamentDocument::EditMatch(const QString& name, unsigned changes, const
     if (match.Id >= 0) {
         const TMatch* stored = t.MatchById(match.Id);
         if (!stored)
-            return;
+            return false;
+        if (SameMatch(*stored, match))
+            return true; // nothing changed: no step
         before = CreateMatch(t.Sport, *stored);
     } else {
         // The number the match will have, so that undoing and redoing give it back.
         if (t.LastMatchId == INT_MAX)
-            return;
+            return false;
         after->Id = t.LastMatchId + 1;
         if (t.JointTable().MatchOfPairInLeg(after->HomeTeamId, after->VisitorTeamId, after->Leg))
-            return;
+            return false;
     }
     PushStep(new TMatchStep(*this, name, changes, std::move(before), std::move(after), lastBefore));
+    return true;
 }
 
 void TTournamentDocument::ValueChanged(unsigned changes) {

@@ -50,7 +50,8 @@ public:
 
     // Stores a match as one undoable step: a new one (id -1) is added, a stored one takes the
     // values. The step keeps the match alone, so that it is quick however large the tournament.
-    void EditMatch(const QString& name, unsigned changes, const TMatch& match);
+    // False when the match cannot be stored (gone, or its pair's leg taken meanwhile).
+    bool EditMatch(const QString& name, unsigned changes, const TMatch& match);
 
     // Writes the file (with a backup when the preference asks) and marks this state clean.
     TIoResult Save();

@@ -14,6 +14,7 @@
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
+#include "base/formats.h"
 #include "base/settings.h"
 
 #include <QAction>
@@ -376,34 +377,69 @@ TEST_F(ScoreForm, AwayResultsShownProposeTheVenueThatBalancesThePair) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
-    doc.Edit(QStringLiteral("Away results"), ChangeLayout, [](TTournament& t) {
+    TTablesPage& page = form->TablesPage();
+    const TGroup* g = page.TableAt(0);
+    const int rowId = g->Teams()[0]->Id;
+    const int columnId = g->Teams()[1]->Id;
+    // Away results shown, and the pair of the first two rows without any match.
+    doc.Edit(QStringLiteral("Away results"), ChangeLayout | ChangeTables, [rowId, columnId](TTournament& t) {
         for (TGroup* table : t.AllTables())
             table->Style.ShowAwayResults = true;
+        for (int leg = 1; leg <= 2; ++leg)
+            if (TMatch* m = t.JointTable().MatchOfPairInLeg(rowId, columnId, leg))
+                t.RemoveMatch(m);
     });
-    TTablesPage& page = form->TablesPage();
-    const TGroup& g = *page.TableAt(0);
+    g = page.TableAt(0);
     ASSERT_EQ(page.LayoutAt(0).RowsPerTeam, 2) << "a line per leg";
-    // An empty cell: a pair with no match in some leg.
-    int row = -1, column = -1, line = -1;
-    for (int r = 0; r < g.TeamCount() && row < 0; ++r)
-        for (int c = 0; c < g.TeamCount() && row < 0; ++c)
-            for (int l = 1; l <= 2 && row < 0; ++l)
-                if (r != c && !g.MatchOfPairInLeg(g.Teams()[static_cast<size_t>(r)]->Id, g.Teams()[static_cast<size_t>(c)]->Id, l)) {
-                    row = r;
-                    column = c;
-                    line = l;
-                }
-    ASSERT_GE(row, 0);
-    const TTeam& rowTeam = *g.Teams()[static_cast<size_t>(row)];
-    const TTeam& columnTeam = *g.Teams()[static_cast<size_t>(column)];
-    const QString expectedHome = ProposedRowAtHome(doc.Tournament(), g, rowTeam, columnTeam) ? rowTeam.Name : columnTeam.Name;
+    int row = -1, column = -1;
+    for (int i = 0; i < g->TeamCount(); ++i) {
+        if (g->Teams()[static_cast<size_t>(i)]->Id == rowId)
+            row = i;
+        if (g->Teams()[static_cast<size_t>(i)]->Id == columnId)
+            column = i;
+    }
+    const QString rowName = doc.Tournament().TeamById(rowId)->Name;
+    const QString columnName = doc.Tournament().TeamById(columnId)->Name;
+    // First the row team at home: it has hosted none of (2 + 1) / 2 = 1.
     QString shownHome;
     QTimer::singleShot(0, [&] {
         TScoreForm& dialog = page.ScoreForm();
         shownHome = dialog.findChild<QLabel*>(QStringLiteral("LeftTeamLabel"))->text();
-        EXPECT_TRUE(dialog.IsNew());
+        QTest::keyClicks(Edit(dialog, "ScoreEdit"), QStringLiteral("1:0"));
+        dialog.accept();
+    });
+    page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), row, column, 1)));
+    EXPECT_EQ(shownHome, rowName);
+    // That match stored, the other leg has the column team at home.
+    QTimer::singleShot(0, [&] {
+        TScoreForm& dialog = page.ScoreForm();
+        shownHome = dialog.findChild<QLabel*>(QStringLiteral("LeftTeamLabel"))->text();
         dialog.reject();
     });
-    page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), row, column, line)));
-    EXPECT_EQ(shownHome, expectedHome);
+    page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), row, column, 2)));
+    EXPECT_EQ(shownHome, columnName);
+}
+
+TEST_F(ScoreForm, OkWithoutChangesLeavesTheTournamentAloneAndKeepsTheTime) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const int id = doc.Tournament().JointTable().Matches().front()->Id;
+    TScoreForm dialog(Dialogs, form);
+    dialog.OpenMatch(doc, id, 1);
+    QTest::keyClicks(Edit(dialog, "TimeEdit"), QStringLiteral("1945"));
+    ASSERT_TRUE(dialog.ApplyChanges());
+    const int steps = doc.UndoStack().count();
+    // Opened again: the time reads back as typed, and OK without a change adds no step.
+    dialog.OpenMatch(doc, id, 1);
+    EXPECT_EQ(Edit(dialog, "TimeEdit")->text(), QStringLiteral("19:45"));
+    dialog.accept();
+    EXPECT_EQ(doc.UndoStack().count(), steps);
+    // Apply of unchanged fields stores nothing new either.
+    dialog.OpenMatch(doc, id, 1);
+    ASSERT_TRUE(dialog.ApplyChanges());
+    EXPECT_EQ(doc.UndoStack().count(), steps);
+    const TMatch* m = doc.Tournament().MatchById(id);
+    ASSERT_TRUE(m->HasTime);
+    EXPECT_EQ(DaysToTime(m->Time), QTime(19, 45));
 }
