@@ -21,9 +21,12 @@
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace kv {
 
@@ -49,8 +52,38 @@ const TGroup* TTablesPage::TableAt(int index) const { return Table(index); }
 void TTablesPage::Refresh(unsigned changes) {
     if (changes & (ChangeLayout | ChangeStructure))
         Rebuild();
+    else if ((changes & ChangeTables) && !doc_.TouchedTeams().empty())
+        RedrawTeams(doc_.TouchedTeams());
     else if (changes & (ChangeTables | ChangeOrder | ChangeName))
         Redraw();
+}
+
+void TTablesPage::RedrawTeams(const std::vector<int>& teams) {
+    const TTournament& t = doc_.Tournament();
+    QRegion stale;
+    bool moved = false;
+    lastRedrawn_ = 0;
+    for (size_t i = 0; i < pictures_.size(); ++i) {
+        TGroup* g = Table(static_cast<int>(i));
+        if (!g || std::none_of(g->Teams().begin(), g->Teams().end(), [&teams](const TTeam* team) {
+                return std::find(teams.begin(), teams.end(), team->Id) != teams.end();
+            }))
+            continue; // a table without either team looks as it did
+        ++lastRedrawn_;
+        PrepareTable(t, *g);
+        const TTableLayout before = pictures_[i].Layout;
+        pictures_[i].Layout = ComputeLayout(t, *g);
+        const TTableLayout& after = pictures_[i].Layout;
+        moved = moved || after.PictureWidth != before.PictureWidth || after.TableHeight != before.TableHeight;
+        stale += QRect(ToViewport(static_cast<int>(i), QPoint()), QSize(after.PictureWidth, after.TableHeight));
+    }
+    if (moved) {
+        // A table grew or shrank (a wider score): the others may move, so all of it is drawn.
+        Place();
+        viewport()->update();
+    } else {
+        viewport()->update(stale);
+    }
 }
 
 void TTablesPage::Rebuild() {
@@ -66,6 +99,7 @@ void TTablesPage::Rebuild() {
 
 void TTablesPage::Redraw() {
     const TTournament& t = doc_.Tournament();
+    lastRedrawn_ = TableCount();
     for (size_t i = 0; i < pictures_.size(); ++i) {
         if (TGroup* g = Table(static_cast<int>(i))) {
             PrepareTable(t, *g);

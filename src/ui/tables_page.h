@@ -40,6 +40,8 @@ public:
     void ClickAt(QPoint viewport);
     QString HintAt(QPoint viewport) const;
     int CursorNumberAt(QPoint viewport) const;
+    // How many tables the last refresh laid out and drew again.
+    int LastRedrawnTables() const { return lastRedrawn_; }
 
     // The picture of a table as the screen shows it, drawn anew.
     QImage PictureOf(int index) const;
@@ -73,6 +75,8 @@ private:
     TGroup* Table(int index) const;
     void Rebuild();
     void Redraw();
+    // After one match changed: only the tables holding one of `teams`.
+    void RedrawTeams(const std::vector<int>& teams);
     void Place();
     void SortBy(const TTableHit& hit);
     void Retitle(int index);
@@ -85,6 +89,7 @@ private:
     TTableCursors cursors_;
     std::vector<TPicture> pictures_;
     std::vector<QPoint> origins_; // in content coordinates (scroll positions not applied)
+    int lastRedrawn_ = 0;
 };
 
 } // namespace kv

@@ -67,7 +67,7 @@ public:
         } else if (TMatch* m = t.MatchById(after_->Id)) {
             m->Assign(*after_);
         }
-        doc_.ValueChanged(changes_);
+        doc_.MatchChanged(changes_, after_->HomeTeamId, after_->VisitorTeamId);
     }
     void undo() override {
         TTournament& t = doc_.Edited();
@@ -77,7 +77,7 @@ public:
         } else if (TMatch* m = t.MatchById(before_->Id)) {
             m->Assign(*before_);
         }
-        doc_.ValueChanged(changes_);
+        doc_.MatchChanged(changes_, after_->HomeTeamId, after_->VisitorTeamId);
     }
 
 private:
@@ -169,6 +169,14 @@ void TTournamentDocument::ValueChanged(unsigned changes) {
     if (changes & (ChangeTables | ChangeStructure | ChangeOrder))
         RecomputeAll(*tournament_);
     emit Changed(changes);
+}
+
+void TTournamentDocument::MatchChanged(unsigned changes, int homeTeamId, int visitorTeamId) {
+    if (changes & (ChangeTables | ChangeOrder))
+        RecomputeAfterMatchChange(*tournament_, homeTeamId, visitorTeamId);
+    touched_ = {homeTeamId, visitorTeamId};
+    emit Changed(changes);
+    touched_.clear();
 }
 
 void TTournamentDocument::PushStep(QUndoCommand* step) {

@@ -70,7 +70,13 @@ public:
 
     // After a value changed: the tables put in order again when the change asks it, and the pages told.
     void ValueChanged(unsigned changes);
+    // After one match changed: only the tables of its two teams are counted and ordered again.
+    void MatchChanged(unsigned changes, int homeTeamId, int visitorTeamId);
     void PushStep(QUndoCommand* step);
+
+    // While `Changed` is being told of one match's change: its two teams, so that a page can
+    // redraw only the tables holding them. Empty for every other change.
+    const std::vector<int>& TouchedTeams() const { return touched_; }
 
 signals:
     // After an edit, an undo or a redo.
@@ -86,6 +92,7 @@ private:
     std::unique_ptr<TTournament> tournament_;
     QUndoStack undo_;
     bool inUndo_ = false;
+    std::vector<int> touched_;
 };
 
 // One value's step.

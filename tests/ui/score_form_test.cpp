@@ -5,6 +5,7 @@
 
 #include "render/table_hit.h"
 #include "standings/column_catalog.h"
+#include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 #include "ui/main_form.h"
 #include "ui/match_leg_form.h"
@@ -442,4 +443,48 @@ TEST_F(ScoreForm, OkWithoutChangesLeavesTheTournamentAloneAndKeepsTheTime) {
     const TMatch* m = doc.Tournament().MatchById(id);
     ASSERT_TRUE(m->HasTime);
     EXPECT_EQ(DaysToTime(m->Time), QTime(19, 45));
+}
+
+TEST_F(ScoreForm, AScoreRedrawsOnlyTheTablesOfItsTeams) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    TTablesPage& page = form->TablesPage();
+    ASSERT_GT(page.TableCount(), 1) << "the sample shows its groups";
+    const TGroup& g = *page.TableAt(0);
+    const int column = 1;
+    ASSERT_NE(TGridCells(g).At(g.Teams()[0]->Id, g.Teams()[1]->Id, 1), nullptr) << "a played match to change";
+    QTimer::singleShot(0, [&] {
+        TScoreForm& dialog = page.ScoreForm();
+        QLineEdit* score = Edit(dialog, "ScoreEdit");
+        score->setFocus();
+        score->selectAll();
+        QTest::keyClicks(score, QStringLiteral("0:9")); // enough to move the visitor up
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), 0, column, 1)));
+    EXPECT_EQ(page.LastRedrawnTables(), 1) << "the other groups hold neither team";
+
+    // Counting only those tables gives what counting the whole tournament gives.
+    const auto orders = [](const TTournament& t) {
+        QStringList all;
+        for (const TGroup* table : t.ShownTables()) {
+            QStringList names;
+            for (const TTeam* team : table->Teams())
+                names << team->Name;
+            all << names.join(QLatin1Char(','));
+        }
+        QStringList joint;
+        for (const TTeam* team : t.JointTable().Teams())
+            joint << team->Name;
+        return all << joint.join(QLatin1Char(','));
+    };
+    TTournament fresh;
+    ASSERT_TRUE(ReadTournamentBytes(fresh, doc.Snapshot().File, doc.FileName()).Ok);
+    RecomputeAll(fresh);
+    EXPECT_EQ(orders(doc.Tournament()), orders(fresh));
+
+    // Undone, the same tables again.
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(page.LastRedrawnTables(), 1);
 }
