@@ -132,6 +132,11 @@ void TPeopleEditor::SortBy(int column) {
     Resort();
 }
 
+void TPeopleEditor::SetSortColumn(int column) {
+    sortColumn_ = column;
+    Resort();
+}
+
 void TPeopleEditor::SetDescending(bool descending) {
     descending_ = descending;
     Resort();

@@ -50,6 +50,8 @@ public:
     // A click on a column: that column ascending, again: the other way round.
     void SortBy(int column);
     void SetDescending(bool descending);
+    // Sorts by `column` in the direction already chosen (the list's menu, beside its Descending item).
+    void SetSortColumn(int column);
 
     // Adds entries read from a list file: each takes the next id; one with the same name,
     // country and city as an existing entry is skipped. Returns the number added.

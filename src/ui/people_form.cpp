@@ -140,14 +140,8 @@ TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam
         FillFields();
         UpdateButtons();
     });
-    connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        const int id = Selected() >= 0 ? editor_->Entries()[static_cast<size_t>(Selected())].Id : -1;
-        editor_->SortBy(column);
-        Refresh(-1);
-        for (size_t i = 0; i < editor_->Entries().size(); ++i)
-            if (editor_->Entries()[i].Id == id)
-                Select(static_cast<int>(i));
-    });
+    connect(list_->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { Resort([this, column] { editor_->SortBy(column); }); });
     connect(list_, &QWidget::customContextMenuRequested, this, &TPeopleForm::ShowMenu);
     resize(560, 440);
     Refresh(0);
@@ -332,24 +326,30 @@ bool TPeopleForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TPeopleForm::Resort(const std::function<void()>& sort) {
+    // The entry chosen stays chosen wherever the new order puts it.
+    const int id = Selected() >= 0 ? editor_->Entries()[static_cast<size_t>(Selected())].Id : -1;
+    sort();
+    Refresh(-1);
+    for (size_t i = 0; i < editor_->Entries().size(); ++i)
+        if (editor_->Entries()[i].Id == id)
+            Select(static_cast<int>(i));
+}
+
 void TPeopleForm::ShowMenu(QPoint pos) {
     QMenu menu(this);
     QMenu* sort = menu.addMenu(Text(11013, "&Sort", 11213, "&Sort"));
     QAction* descending = sort->addAction(Text(11022, "&Descending", 11222, "&Descending"));
     descending->setCheckable(true);
     descending->setChecked(editor_->Descending());
-    connect(descending, &QAction::triggered, this, [this](bool on) {
-        editor_->SetDescending(on);
-        Refresh(Selected());
-    });
+    connect(descending, &QAction::triggered, this, [this](bool on) { Resort([this, on] { editor_->SetDescending(on); }); });
     const char* stadiumItems[] = {"By &Name", "By &Country", "By C&ity", "By C&apacity"};
     const char* refereeItems[] = {"By &Name", "By &Country", "By C&ity", "By &Birth Year"};
     for (int c = 0; c < 4; ++c) {
         QAction* a = sort->addAction(Text(11023 + c, stadiumItems[c], 11223 + c, refereeItems[c]));
-        connect(a, &QAction::triggered, this, [this, c] {
-            editor_->SortBy(c);
-            Refresh(Selected());
-        });
+        a->setCheckable(true);
+        a->setChecked(editor_->SortColumn() == c);
+        connect(a, &QAction::triggered, this, [this, c] { Resort([this, c] { editor_->SetSortColumn(c); }); });
     }
     connect(menu.addAction(LangText(1004, "&Delete")), &QAction::triggered, this, &TPeopleForm::Delete);
     connect(menu.addAction(Text(11012, "Delete &All", 11212, "Delete &All")), &QAction::triggered, this, &TPeopleForm::DeleteAll);

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -65,6 +66,7 @@ private:
     void FillFields();
     void UpdateButtons();
     void Changed();
+    void Resort(const std::function<void()>& sort);
     void ShowMenu(QPoint pos);
 
     TPeopleKind kind_;

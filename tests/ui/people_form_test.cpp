@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QTest>
+#include <QTreeView>
 
 using namespace kv;
 
@@ -134,4 +136,61 @@ TEST_F(PeopleForm, ListFilesAndTheirThreeOutcomes) {
     EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("This file was not created by Kelvorandine 2.2")))
         << Messages.Texts().back().toStdString();
     EXPECT_EQ(Messages.Entries().back().Kind, TMessageKind::Error);
+}
+
+TEST_F(PeopleForm, RefereesSortedPartlyLoadedAndKeptWhileTheyServe) {
+    TTournamentDocument& doc = form_->Document();
+    TPeopleForm dialog(TPeopleKind::Referees, doc, Dialogs, form_);
+    Type(dialog, "Cy Moss", "Wales", "Cardiff", "1990");
+    dialog.Add();
+    Type(dialog, "Ann Lee", "Norway", "Oslo", "1981");
+    dialog.Add();
+    Type(dialog, "Bo Dahl", "Sweden", "Lund", "1975");
+    dialog.Add();
+    const auto names = [&dialog] {
+        QStringList n;
+        for (const TPersonEntry& e : dialog.Editor().Entries())
+            n << e.Name;
+        return n;
+    };
+    // A heading click sorts by that column, a second one turns the order round; the chosen
+    // referee stays chosen.
+    auto* header = dialog.findChild<QTreeView*>(QStringLiteral("PeopleLV"))->header();
+    dialog.Select(0);
+    const QString chosen = dialog.Editor().Entries()[0].Name;
+    emit header->sectionClicked(3);
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Bo Dahl"), QStringLiteral("Ann Lee"), QStringLiteral("Cy Moss")}));
+    emit header->sectionClicked(3);
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Cy Moss"), QStringLiteral("Ann Lee"), QStringLiteral("Bo Dahl")}));
+    EXPECT_EQ(dialog.Editor().Entries()[static_cast<size_t>(dialog.Selected())].Name, chosen);
+    emit header->sectionClicked(0);
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Bo Dahl"), QStringLiteral("Cy Moss")}));
+
+    // A file holding one new referee and one known: "1 of 2".
+    const QString file = HomePath(QStringLiteral("two.rfr"));
+    WriteFile(file, "Kelvorandine / Referee List 2.0\r\nAnn Lee\r\nNorway\r\nOslo\r\n1981\r\n"
+                    "Di Roe\r\n\r\n\r\n1988\r\n");
+    Dialogs.Opens.push_back({{file}, QString()});
+    dialog.LoadFromFile();
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Referees loaded: 1 of 2."));
+    EXPECT_EQ(Messages.Entries().back().Kind, TMessageKind::Information);
+    EXPECT_EQ(dialog.Editor().Entries().size(), 4u);
+    dialog.accept();
+    ASSERT_EQ(doc.Tournament().Referees.size(), 4u);
+
+    // A referee who served a match cannot be deleted.
+    const int served = doc.Tournament().Referees.front().Id;
+    const QString name = doc.Tournament().Referees.front().Name;
+    const int match = doc.Tournament().JointTable().Matches().front()->Id;
+    doc.Edit(QStringLiteral("Referee"), ChangeFixtures, [served, match](TTournament& t) { t.MatchById(match)->RefereeIds = {served}; });
+    TPeopleForm again(TPeopleKind::Referees, doc, Dialogs, form_);
+    int row = -1;
+    for (size_t i = 0; i < again.Editor().Entries().size(); ++i)
+        if (again.Editor().Entries()[i].Name == name)
+            row = static_cast<int>(i);
+    ASSERT_GE(row, 0);
+    again.Select(row);
+    again.Delete();
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("This referee cannot be deleted because the referee served one or more matches"));
+    EXPECT_EQ(again.Editor().Entries().size(), 4u);
 }
