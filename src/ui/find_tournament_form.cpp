@@ -1,4 +1,5 @@
 #include "ui/find_tournament_form.h"
+#include "ui/widget_names.h"
 
 #include "base/language.h"
 #include "base/messages.h"
@@ -26,10 +27,6 @@ QGroupBox* Group(QWidget* parent, const char* name, int id, const char* title, Q
     return box;
 }
 
-template <typename T> T* Named(T* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 } // namespace
 

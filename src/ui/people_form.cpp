@@ -1,4 +1,5 @@
 #include "ui/people_form.h"
+#include "ui/widget_names.h"
 
 #include "base/language.h"
 #include "base/messages.h"
@@ -24,15 +25,6 @@
 #include <QVBoxLayout>
 
 namespace kv {
-
-namespace {
-
-template <typename T> T* Named(T* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
-} // namespace
 
 TPeopleModel::TPeopleModel(const TPeopleEditor& editor, QObject* parent) : QAbstractTableModel(parent), editor_(editor) {}
 

@@ -1,4 +1,5 @@
 #include "ui/preferences_form.h"
+#include "ui/widget_names.h"
 
 #include "base/language.h"
 
@@ -16,15 +17,6 @@
 #include <QVBoxLayout>
 
 namespace kv {
-
-namespace {
-
-template <typename T> T* Named(T* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
-} // namespace
 
 TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TPreferencesForm"));

@@ -1,4 +1,5 @@
 #include "ui/score_form.h"
+#include "ui/widget_names.h"
 
 #include "base/language.h"
 #include "base/messages.h"
@@ -33,10 +34,6 @@ namespace kv {
 
 namespace {
 
-template <typename T> T* Named(T* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 const char* const kDigitsOnly = "digitsOnly";
 
