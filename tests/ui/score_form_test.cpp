@@ -9,6 +9,7 @@
 #include "storage/tournament_file.h"
 #include "ui/main_form.h"
 #include "ui/match_leg_form.h"
+#include "ui/match_list_form.h"
 #include "ui/match_row_form.h"
 #include "ui/score_form.h"
 #include "ui/tables_page.h"
@@ -487,4 +488,33 @@ TEST_F(ScoreForm, AScoreRedrawsOnlyTheTablesOfItsTeams) {
     // Undone, the same tables again.
     main_->Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_EQ(page.LastRedrawnTables(), 1);
+}
+
+TEST_F(ScoreForm, TMatchListFormMovesOnlyWithinItsRows) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TMatch* first = doc.Tournament().JointTable().Matches().front();
+    TMatchLegForm legs(doc, first->HomeTeamId, first->VisitorTeamId, first->Id, form);
+    TMatchListForm& list = legs;
+    auto* up = list.findChild<QAbstractButton*>(QStringLiteral("UpBtn"));
+    auto* down = list.findChild<QAbstractButton*>(QStringLiteral("DownBtn"));
+    list.Select(0);
+    EXPECT_FALSE(up->isEnabled()) << "the first row has nothing above it";
+    const std::vector<int> before = list.Rows();
+    list.MoveUp();
+    EXPECT_EQ(list.Rows(), before);
+    list.Select(static_cast<int>(before.size()) - 1);
+    EXPECT_FALSE(down->isEnabled());
+    list.MoveDown();
+    EXPECT_EQ(list.Rows(), before);
+    // Down and up again: the same order, and OK stores no step.
+    const int steps = doc.UndoStack().count();
+    list.Select(0);
+    list.MoveDown();
+    EXPECT_NE(list.Rows(), before);
+    list.MoveUp();
+    EXPECT_EQ(list.Rows(), before);
+    list.accept();
+    EXPECT_EQ(doc.UndoStack().count(), steps);
 }

@@ -103,9 +103,11 @@ int main(int argc, char** argv) {
                 kv::TPeopleForm stadiums(kv::TPeopleKind::Stadiums, doc, dialogs, &main);
                 stadiums.show();
                 Shot(stadiums, QStringLiteral("TStadiumsForm"));
+                Shot(stadiums, QStringLiteral("TPeopleForm-stadiums")); // the class both dialogs are made of
                 kv::TPeopleForm referees(kv::TPeopleKind::Referees, doc, dialogs, &main);
                 referees.show();
                 Shot(referees, QStringLiteral("TRefereesForm"));
+                Shot(referees, QStringLiteral("TPeopleForm-referees"));
             } else if (t.Sport == kv::SportSoccer) {
                 kv::TScoreForm dialog(dialogs, &main);
                 dialog.OpenMatch(doc, t.JointTable().Matches().front()->Id, 0);
