@@ -1,4 +1,5 @@
 #include "ui/find_tournament_form.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include "base/language.h"
@@ -58,14 +59,7 @@ TFindTournamentForm::TFindTournamentForm(QWidget* parent) : QDialog(parent) {
     forward_->setChecked(true);
     global_->setChecked(true);
     fromSelected_->setChecked(true);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    buttons->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TFindTournamentForm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons, 3, 0, 1, 2);
+    layout->addWidget(MakeDialogButtons(*this, false).Box, 3, 0, 1, 2);
 }
 
 TFindOptions TFindTournamentForm::Options() const {

@@ -1,4 +1,5 @@
 #include "ui/match_list_form.h"
+#include "ui/dialog_buttons.h"
 
 #include "base/formats.h"
 #include "base/language.h"
@@ -26,16 +27,12 @@ TMatchListForm::TMatchListForm(TTournamentDocument& doc, int teamA, int teamB, i
     up_->setObjectName(QStringLiteral("UpBtn"));
     down_ = new QPushButton(LangText(3909, "Move &Down"), this);
     down_->setObjectName(QStringLiteral("DownBtn"));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("OKBtn"));
-    buttons->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
+    QDialogButtonBox* buttons = MakeDialogButtons(*this, false, false).Box;
     grid->addWidget(list_, 0, 0, 3, 1);
     grid->addWidget(up_, 0, 1);
     grid->addWidget(down_, 1, 1);
     grid->setRowStretch(2, 1);
     grid->addWidget(buttons, 3, 0, 1, 2);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TMatchListForm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(up_, &QPushButton::clicked, this, &TMatchListForm::MoveUp);
     connect(down_, &QPushButton::clicked, this, &TMatchListForm::MoveDown);
     connect(list_, &QTreeWidget::currentItemChanged, this, &TMatchListForm::UpdateButtons);

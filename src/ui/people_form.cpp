@@ -1,4 +1,5 @@
 #include "ui/people_form.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include "base/language.h"
@@ -114,15 +115,9 @@ TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam
     layout->addWidget(list_, 1);
     count_ = Named(new QLabel(this), "CountLabel");
     layout->addWidget(count_);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    buttons->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    apply_ = buttons->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
-    apply_->setObjectName(QStringLiteral("ApplyBtn"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TPeopleForm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const TDialogButtons buttons = MakeDialogButtons(*this, true, false);
+    apply_ = buttons.Apply;
+    layout->addWidget(buttons.Box);
     connect(apply_, &QPushButton::clicked, this, [this] { ApplyChanges(); });
     connect(add_, &QPushButton::clicked, this, &TPeopleForm::Add);
     connect(replace_, &QPushButton::clicked, this, &TPeopleForm::Replace);

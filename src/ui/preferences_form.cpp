@@ -1,4 +1,5 @@
 #include "ui/preferences_form.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include "base/language.h"
@@ -87,23 +88,18 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
 
     auto* language = Named(new QWidget(tabs_), "LanguagePage");
     auto* lv = new QVBoxLayout(language);
-    lv->addWidget(new QLabel(LangText(7019, "&Change the language:"), language));
+    auto* caption = new QLabel(LangText(7019, "&Change the language:"), language);
     languages_ = Named(new QListWidget(language), "LanguagesLB");
+    caption->setBuddy(languages_);
+    lv->addWidget(caption);
     lv->addWidget(languages_);
     tabs_->addTab(language, LangText(7018, "&Language"));
     layout->addWidget(tabs_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    buttons->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    apply_ = buttons->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
-    apply_->setObjectName(QStringLiteral("ApplyBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TPreferencesForm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const TDialogButtons buttons = MakeDialogButtons(*this, true);
+    apply_ = buttons.Apply;
     connect(apply_, &QPushButton::clicked, this, [this] { ApplyChanges(); });
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.Box);
 
     // Choosing one team list turns the other to the opposite.
     connect(firstTeam_, &QComboBox::activated, this, [this](int i) { secondTeam_->setCurrentIndex(1 - i); });

@@ -1,4 +1,5 @@
 #include "ui/score_form.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include "base/language.h"
@@ -89,20 +90,13 @@ void TScoreForm::Build() {
     layout->addLayout(body, 1);
     connect(pageList_, &QListWidget::currentRowChanged, pages_, &QStackedWidget::setCurrentIndex);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    buttons->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    apply_ = buttons->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
-    apply_->setObjectName(QStringLiteral("ApplyBtn"));
-    delete_ = buttons->addButton(LangText(1004, "&Delete"), QDialogButtonBox::DestructiveRole);
+    const TDialogButtons buttons = MakeDialogButtons(*this, true);
+    apply_ = buttons.Apply;
+    delete_ = buttons.Box->addButton(LangText(1004, "&Delete"), QDialogButtonBox::DestructiveRole);
     delete_->setObjectName(QStringLiteral("DeleteBtn"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TScoreForm::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(apply_, &QPushButton::clicked, this, [this] { ApplyChanges(); });
     connect(delete_, &QPushButton::clicked, this, &TScoreForm::DeleteMatch);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.Box);
     resize(620, 400);
 
     // Any change of a field enables Apply.
@@ -162,21 +156,25 @@ QWidget* TScoreForm::BuildPlacePage() {
     };
     number_ = digits(Named(new QLineEdit(page), "NumberEdit"), false);
     form->addRow(LangText(3540, "&Match number:"), number_);
-    const auto withButton = [this, page](QLineEdit* edit, const char* name, void (TScoreForm::*slot)()) {
+    // A field with its "..." button beside it; the caption's shortcut goes to the field.
+    const auto withButton = [this, page, form](const QString& caption, QWidget* field, const char* name,
+                                               void (TScoreForm::*slot)()) {
         auto* row = new QHBoxLayout;
-        row->addWidget(edit, 1);
+        row->addWidget(field, 1);
         auto* button = Named(new QPushButton(QStringLiteral("..."), page), name);
         button->setFixedWidth(32);
         connect(button, &QPushButton::clicked, this, slot);
         row->addWidget(button);
-        return row;
+        auto* label = new QLabel(caption, page);
+        label->setBuddy(field);
+        form->addRow(label, row);
     };
     leg_ = Named(new QLineEdit(page), "LegEdit");
     leg_->setReadOnly(true);
-    form->addRow(LangText(3541, "&Leg:"), withButton(leg_, "LegBtn", &TScoreForm::MoveLeg));
+    withButton(LangText(3541, "&Leg:"), leg_, "LegBtn", &TScoreForm::MoveLeg);
     grid_ = Named(new QLineEdit(page), "GridPositionEdit");
     grid_->setToolTip(LangText(3549, "Position in Results Grid Cell (Short Grid View)"));
-    form->addRow(LangText(3542, "&Grid position:"), withButton(grid_, "GridBtn", &TScoreForm::MoveGridPosition));
+    withButton(LangText(3542, "&Grid position:"), grid_, "GridBtn", &TScoreForm::MoveGridPosition);
     matchday_ = digits(Named(new QLineEdit(page), "MatchdayEdit"), false);
     form->addRow(LangText(3543, "Mat&ch day:"), matchday_);
     date_ = Named(new QLineEdit(page), "DateEdit");
@@ -190,13 +188,7 @@ QWidget* TScoreForm::BuildPlacePage() {
     temperature_->setToolTip(LangText(3550, "Air Temperature"));
     form->addRow(LangText(3547, "Tem&perature:"), temperature_);
     stadium_ = Named(new QComboBox(page), "StadiumCB");
-    auto* stadiumRow = new QHBoxLayout;
-    stadiumRow->addWidget(stadium_, 1);
-    auto* stadiums = Named(new QPushButton(QStringLiteral("..."), page), "StadiumsBtn");
-    stadiums->setFixedWidth(32);
-    connect(stadiums, &QPushButton::clicked, this, &TScoreForm::EditStadiums);
-    stadiumRow->addWidget(stadiums);
-    form->addRow(LangText(3548, "&Stadium:"), stadiumRow);
+    withButton(LangText(3548, "&Stadium:"), stadium_, "StadiumsBtn", &TScoreForm::EditStadiums);
     return page;
 }
 
@@ -236,13 +228,19 @@ QWidget* TScoreForm::BuildRefereesPage() {
     connect(clear, &QPushButton::clicked, this, [this, move] { move(assigned_, available_, true); });
     connect(available_, &QListWidget::itemDoubleClicked, this, [this, move] { move(available_, assigned_, false); });
     connect(assigned_, &QListWidget::itemDoubleClicked, this, [this, move] { move(assigned_, available_, false); });
-    grid->addWidget(new QLabel(LangText(3600, "A&vailable referees:"), page), 0, 0);
-    grid->addWidget(new QLabel(LangText(3601, "&Match referees:"), page), 0, 2);
+    const auto caption = [page](const QString& text, QWidget* list) {
+        auto* label = new QLabel(text, page);
+        label->setBuddy(list);
+        return label;
+    };
+    grid->addWidget(caption(LangText(3600, "A&vailable referees:"), available_), 0, 0);
+    grid->addWidget(caption(LangText(3601, "&Match referees:"), assigned_), 0, 2);
     grid->addWidget(available_, 1, 0, 4, 1);
     grid->addWidget(add, 1, 1);
     grid->addWidget(remove, 2, 1);
     grid->addWidget(clear, 3, 1);
     grid->addWidget(assigned_, 1, 2, 4, 1);
+    grid->setRowStretch(4, 1); // the lists take the height, the captions sit right above them
     return page;
 }
 

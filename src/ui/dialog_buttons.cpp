@@ -1,0 +1,28 @@
+#include "ui/dialog_buttons.h"
+
+#include "base/language.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace kv {
+
+TDialogButtons MakeDialogButtons(QDialog& dialog, bool withApply, bool okIsDefault) {
+    TDialogButtons b;
+    b.Box = new QDialogButtonBox(&dialog);
+    b.Ok = b.Box->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole);
+    b.Ok->setObjectName(QStringLiteral("OKBtn"));
+    b.Ok->setDefault(okIsDefault);
+    b.Box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
+    if (withApply) {
+        b.Apply = b.Box->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
+        b.Apply->setObjectName(QStringLiteral("ApplyBtn"));
+    }
+    // accept() is virtual: each dialog's own checks run.
+    QObject::connect(b.Box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(b.Box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    return b;
+}
+
+} // namespace kv
