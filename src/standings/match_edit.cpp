@@ -218,4 +218,17 @@ QString MatchEditName(const TTournament& t, const TMatch& m, bool scoreEntered, 
     return Fmt(LangText(3662, "Change %s"), pairing);
 }
 
+TMatchApplyPlan PlanMatchApply(const TTournament& t, const TMatch* stored, const TMatch& edited) {
+    TMatchApplyPlan plan;
+    const bool empty = IsEmptyMatch(t, edited);
+    if (!stored && empty)
+        return plan;
+    plan.Action = empty ? TMatchApplyPlan::Remove : TMatchApplyPlan::Store;
+    plan.Recount = empty || (stored ? ChangesStandings(*stored, edited) : edited.Played);
+    const bool scoreEntered = !stored || stored->Played != edited.Played || stored->HomeScore != edited.HomeScore ||
+                              stored->VisitorScore != edited.VisitorScore;
+    plan.StepName = MatchEditName(t, edited, scoreEntered, empty);
+    return plan;
+}
+
 } // namespace kv

@@ -65,4 +65,13 @@ bool ChangesStandings(const TMatch& before, const TMatch& after);
 // "Delete Ajax vs Bern".
 QString MatchEditName(const TTournament& t, const TMatch& m, bool scoreEntered, bool deleted);
 
+// What applying the dialog's match does: an empty new match is not added, an emptied one is
+// taken out, anything else is stored. `stored` is null for a new match.
+struct TMatchApplyPlan {
+    enum TAction { Nothing, Store, Remove } Action = Nothing;
+    bool Recount = false; // the standings must be counted again
+    QString StepName;
+};
+TMatchApplyPlan PlanMatchApply(const TTournament& t, const TMatch* stored, const TMatch& edited);
+
 } // namespace kv

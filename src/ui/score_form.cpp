@@ -397,24 +397,20 @@ bool TScoreForm::ApplyChanges() {
         Focus(check.Page, check.Field);
         return false;
     }
-    const TMatch* stored = IsNew() ? nullptr : t.MatchById(matchId_);
-    const bool empty = IsEmptyMatch(t, *edited);
-    if (IsNew() && empty) {
+    const TMatchApplyPlan plan = PlanMatchApply(t, IsNew() ? nullptr : t.MatchById(matchId_), *edited);
+    if (plan.Action == TMatchApplyPlan::Nothing) {
         apply_->setEnabled(false);
         return true; // an empty new match is not added
     }
-    const bool recount = stored ? ChangesStandings(*stored, *edited) : edited->Played;
-    const bool scoreEntered = !stored || stored->Played != edited->Played || stored->HomeScore != edited->HomeScore ||
-                              stored->VisitorScore != edited->VisitorScore;
-    const QString name = MatchEditName(t, *edited, scoreEntered, empty);
-    const unsigned changes = ChangeFixtures | ChangeStatistics | (recount || empty ? ChangeTables : 0u);
+    const bool empty = plan.Action == TMatchApplyPlan::Remove;
+    const unsigned changes = ChangeFixtures | ChangeStatistics | (plan.Recount ? ChangeTables : 0u);
     const int id = matchId_;
     if (empty) {
         // Taking a match out changes the order of the file's matches: a step of the whole file.
-        doc_->Edit(name, changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
+        doc_->Edit(plan.StepName, changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
     } else {
         edited->Id = id;
-        if (!doc_->EditMatch(name, changes, *edited)) {
+        if (!doc_->EditMatch(plan.StepName, changes, *edited)) {
             ShowAppMessage(LangText(11554, "All possible fixtures for this pair already exist"), TMessageKind::Information);
             return false;
         }

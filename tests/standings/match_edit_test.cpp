@@ -149,3 +149,32 @@ TEST_F(MatchEdit, VisitorFirstEmptyMatchesAndWhatCountsAgain) {
     EXPECT_EQ(MatchEditName(*t, *m, true, false), QStringLiteral("Score 3:1 Ajax vs Bern"));
     EXPECT_EQ(MatchEditName(*t, *m, false, true), QStringLiteral("Delete Ajax vs Bern"));
 }
+
+TEST_F(MatchEdit, ApplyingAddsStoresOrTakesOut) {
+    auto t = Make(SportSoccer);
+    auto fresh = NewMatch(*t);
+    EXPECT_EQ(PlanMatchApply(*t, nullptr, *fresh).Action, TMatchApplyPlan::Nothing) << "an empty new match";
+
+    TMatchFields f;
+    f.Score = QStringLiteral("2:0");
+    ASSERT_TRUE(Apply(*t, f, *fresh).Ok);
+    TMatchApplyPlan plan = PlanMatchApply(*t, nullptr, *fresh);
+    EXPECT_EQ(plan.Action, TMatchApplyPlan::Store);
+    EXPECT_TRUE(plan.Recount);
+    EXPECT_EQ(plan.StepName, QStringLiteral("Score 2:0 Ajax vs Bern"));
+
+    // Only a comment more: stored, not counted again, and named a change.
+    auto commented = CreateMatch(t->Sport, *fresh);
+    commented->Comments = QStringLiteral("Rain");
+    plan = PlanMatchApply(*t, fresh.get(), *commented);
+    EXPECT_EQ(plan.Action, TMatchApplyPlan::Store);
+    EXPECT_FALSE(plan.Recount);
+    EXPECT_FALSE(plan.StepName.startsWith(QStringLiteral("Score")));
+
+    // Every field cleared: taken out, and the tables counted again.
+    auto emptied = NewMatch(*t);
+    plan = PlanMatchApply(*t, fresh.get(), *emptied);
+    EXPECT_EQ(plan.Action, TMatchApplyPlan::Remove);
+    EXPECT_TRUE(plan.Recount);
+    EXPECT_EQ(plan.StepName, QStringLiteral("Delete Ajax vs Bern"));
+}
