@@ -1,7 +1,9 @@
 #include "ui/people_form.h"
+
 #include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
+#include "base/country_names.h"
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/preferences.h"
@@ -83,9 +85,7 @@ TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam
     name_ = Named(new QLineEdit(this), "NameEdit");
     country_ = Named(new QComboBox(this), "CountryCB");
     country_->setEditable(true);
-    const QString countries = LangText(1100, "");
-    if (!countries.isEmpty())
-        country_->addItems(countries.split(QRegularExpression(QStringLiteral("[;\\r\\n]+")), Qt::SkipEmptyParts));
+    country_->addItems(CountryNames());
     country_->setCurrentText(QString());
     city_ = Named(new QLineEdit(this), "CityEdit");
     number_ = Named(new QLineEdit(this), "NumberEdit");

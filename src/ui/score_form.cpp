@@ -254,6 +254,7 @@ void TScoreForm::OpenMatch(TTournamentDocument& doc, int matchId, int page) {
     Fill(*working_);
     if (page >= 0)
         ShowPage(page);
+    FocusFirstField();
 }
 
 void TScoreForm::OpenNew(TTournamentDocument& doc, int homeId, int visitorId, int leg, int gridPosition, int page) {
@@ -272,6 +273,7 @@ void TScoreForm::OpenNew(TTournamentDocument& doc, int homeId, int visitorId, in
     Fill(*working_);
     if (page >= 0)
         ShowPage(page);
+    FocusFirstField();
 }
 
 void TScoreForm::Fill(const TMatch& m) {
@@ -515,6 +517,19 @@ void TScoreForm::EditStadiums() {
 int TScoreForm::Page() const { return pages_->currentIndex(); }
 
 void TScoreForm::ShowPage(int page) { pageList_->setCurrentRow(std::clamp(page, 0, pages_->count() - 1)); }
+
+void TScoreForm::FocusFirstField() {
+    // The first field of the page shown in tab order that can take the focus.
+    QWidget* page = pages_->currentWidget();
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w))
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden() && w->isVisibleTo(page)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
 
 void TScoreForm::Focus(int page, const QString& field) {
     ShowPage(page);

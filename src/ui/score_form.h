@@ -42,6 +42,7 @@ public:
     void DeleteMatch();
     int Page() const;
     void ShowPage(int page);
+    void FocusFirstField();
     bool IsNew() const { return matchId_ < 0; }
     // The fields as they stand, and putting them in (as the user would type them).
     TMatchFields Fields() const;

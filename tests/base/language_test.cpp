@@ -1,6 +1,7 @@
 // Language files: lookups, value rules, the first-run choice and code pages.
 #include "support/testenv.h"
 
+#include "base/country_names.h"
 #include "base/language.h"
 #include "base/preferences.h"
 #include "base/programfolder.h"
@@ -105,4 +106,20 @@ TEST_F(Language, AnotherLocaleWithoutAFileStillMarksTheChoiceMade) {
     InitLanguage(1036);
     EXPECT_EQ(CurrentLanguage(), QString());
     EXPECT_TRUE(RegReadBool(QString(), QStringLiteral("LangApplied"), false));
+}
+
+TEST_F(Language, CountryNamesComeFromTheLanguageOrTheBuiltInList) {
+    const QStringList english = CountryNames();
+    EXPECT_GT(english.size(), 190);
+    EXPECT_TRUE(english.contains(QStringLiteral("England")));
+    EXPECT_TRUE(english.contains(QStringLiteral("Bosnia and Herzegovina")));
+    for (const QString& name : english)
+        EXPECT_EQ(name, name.trimmed());
+    WriteLanguage(QStringLiteral("italian.lng"), "[STRINGS]\r\n1100=Francia; Italia/n/nSpagna;\r\n");
+    SetCurrentLanguage(QStringLiteral("italian.lng"));
+    EXPECT_EQ(CountryNames(), (QStringList{QStringLiteral("Francia"), QStringLiteral("Italia"), QStringLiteral("Spagna")}));
+    // A blank list in a language still offers something to choose from.
+    WriteLanguage(QStringLiteral("blank.lng"), "[STRINGS]\r\n1100= ;; \r\n");
+    SetCurrentLanguage(QStringLiteral("blank.lng"));
+    EXPECT_EQ(CountryNames(), english);
 }

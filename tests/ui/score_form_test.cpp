@@ -17,6 +17,7 @@
 #include "ui/tournament_form.h"
 
 #include "base/formats.h"
+#include "base/textformat.h"
 #include "base/settings.h"
 
 #include <QAction>
@@ -373,6 +374,56 @@ TEST_F(ScoreForm, MovingAMatchToAnotherLegOrPosition) {
     dialog.findChild<QAbstractButton*>(QStringLiteral("LegBtn"))->click();
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("To modify match leg it is necessary to apply match changes. Continue?"));
     EXPECT_NE(doc.Tournament().MatchById(id)->Attendance, 900);
+}
+
+TEST_F(ScoreForm, TheLegButtonAppliesFirstThenMovesAndShowsTheMovedMatch) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TMatch* first = doc.Tournament().JointTable().Matches().front();
+    const int id = first->Id;
+    const int leg = first->Leg;
+    TScoreForm dialog(Dialogs, form);
+    dialog.OpenMatch(doc, id, 1);
+    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "NumberEdit")); // the first field of the page shown
+    Edit(dialog, "AttendanceEdit")->setText(QStringLiteral("900"));
+    emit Edit(dialog, "AttendanceEdit")->textEdited(QStringLiteral("900"));
+    Messages.QueueAnswer(TMessageButton::Ok);
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        auto* legs = qobject_cast<TMatchLegForm*>(QApplication::activeModalWidget());
+        if (!legs)
+            return;
+        answered = true;
+        if (leg == 1)
+            legs->MoveDown();
+        else
+            legs->MoveUp();
+        legs->accept();
+    });
+    dialog.findChild<QAbstractButton*>(QStringLiteral("LegBtn"))->click();
+    ASSERT_TRUE(answered);
+    const TMatch* moved = doc.Tournament().MatchById(id);
+    EXPECT_EQ(moved->Attendance, 900); // applied before the move
+    EXPECT_EQ(moved->Leg, leg == 1 ? 2 : 1);
+    EXPECT_TRUE(dialog.windowTitle().startsWith(Fmt(QStringLiteral("Leg %d."), moved->Leg)));
+    EXPECT_FALSE(dialog.findChild<QAbstractButton*>(QStringLiteral("ApplyBtn"))->isEnabled());
+    // Two steps: the applied change, then the move.
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg);
+    EXPECT_EQ(doc.Tournament().MatchById(id)->Attendance, 900);
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_NE(doc.Tournament().MatchById(id)->Attendance, 900);
+
+    // The position button of a new match with nothing typed has nothing to move.
+    TScoreForm blank(Dialogs, form);
+    const TTeam* a = doc.Tournament().JointTable().Teams().front();
+    const TTeam* b = doc.Tournament().JointTable().Teams().back();
+    blank.OpenNew(doc, a->Id, b->Id, 3, 0, 0);
+    const size_t questions = Messages.Texts().size();
+    blank.findChild<QAbstractButton*>(QStringLiteral("GridBtn"))->click();
+    EXPECT_EQ(Messages.Texts().size(), questions);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(ScoreForm, AwayResultsShownProposeTheVenueThatBalancesThePair) {
