@@ -3,6 +3,7 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/preferences.h"
+#include "base/textformat.h"
 #include "standings/match_order.h"
 
 #include <QLocale>
@@ -33,9 +34,13 @@ constexpr TColumnInfo kColumns[kFixtureColumnCount] = {
     {5618, "Conference", 70, TCellAlign::Left},
 };
 
-bool ValidColumn(int column) { return column >= 0 && column < kFixtureColumnCount; }
+bool ValidColumn(int column) {
+    return column >= 0 && column < kFixtureColumnCount;
+}
 
-QString NumberText(double v) { return FormatNumber(v, 0, 1); }
+QString NumberText(double v) {
+    return FormatNumber(v, 0, 1);
+}
 
 int CompareText(const QString& a, const QString& b) {
     return QLocale().toUpper(a).localeAwareCompare(QLocale().toUpper(b));
@@ -43,15 +48,11 @@ int CompareText(const QString& a, const QString& b) {
 
 // The date order of the list: dated matches first, by date then time; others keep their order.
 int CompareDateOrder(const TMatch& a, const TMatch& b) {
-    if (a.HasDate != b.HasDate)
-        return a.HasDate ? -1 : 1;
+    if (a.HasDate != b.HasDate) return a.HasDate ? -1 : 1;
     if (a.HasDate) {
-        if (a.Date != b.Date)
-            return a.Date < b.Date ? -1 : 1;
-        if (a.HasTime != b.HasTime)
-            return a.HasTime ? -1 : 1;
-        if (a.Time != b.Time)
-            return a.Time < b.Time ? -1 : 1;
+        if (a.Date != b.Date) return a.Date < b.Date ? -1 : 1;
+        if (a.HasTime != b.HasTime) return a.HasTime ? -1 : 1;
+        if (a.Time != b.Time) return a.Time < b.Time ? -1 : 1;
     }
     return 0;
 }
@@ -59,30 +60,43 @@ int CompareDateOrder(const TMatch& a, const TMatch& b) {
 } // namespace
 
 QString FixtureColumnCaption(int column, bool conferences) {
-    if (!ValidColumn(column))
-        return QString();
-    if (column == FixGroup && conferences)
-        return LangText(5619, "Division");
+    if (!ValidColumn(column)) return QString();
+    if (column == FixGroup && conferences) return LangText(5619, "Division");
     const TColumnInfo& c = kColumns[column];
     return LangText(c.TextId, c.Caption);
 }
 
-int FixtureColumnDefaultWidth(int column) { return ValidColumn(column) ? kColumns[column].Width : 50; }
+int FixtureColumnDefaultWidth(int column) {
+    return ValidColumn(column) ? kColumns[column].Width : 50;
+}
 
 TCellAlign FixtureColumnAlignment(int column) {
     return ValidColumn(column) ? kColumns[column].Align : TCellAlign::Left;
 }
 
+QString CheckFixtureColumns(const std::vector<int>& columns, bool conferences) {
+    const auto has = [&](int c) {
+        return std::find(columns.begin(), columns.end(), c) != columns.end();
+    };
+    if (!columns.empty() && (!has(FixHome) || !has(FixVisitor)))
+        return Fmt(LangText(12450, "'%s' and '%s' columns must be always visible"),
+                   FixtureColumnCaption(FixHome, conferences),
+                   FixtureColumnCaption(FixVisitor, conferences));
+    if (columns.empty()) return LangText(12451, "You should add at least one column");
+    return QString();
+}
+
 QString FixtureDateText(double date, bool longFormat, int dayOfWeek) {
     const QDate d = DaysToDate(date);
     const QLocale locale;
-    const QString text = locale.toString(d, longFormat ? QLocale::LongFormat : QLocale::ShortFormat);
-    if (dayOfWeek < 0 || dayOfWeek > 3)
-        return text;
-    QString weekday = locale.toString(d, dayOfWeek == 0 || dayOfWeek == 2 ? QStringLiteral("dddd") : QStringLiteral("ddd"));
-    if (!weekday.isEmpty())
-        weekday[0] = weekday.at(0).toUpper();
-    return dayOfWeek <= 1 ? QStringLiteral("%1, %2").arg(weekday, text) : QStringLiteral("%1 (%2)").arg(text, weekday);
+    const QString text =
+        locale.toString(d, longFormat ? QLocale::LongFormat : QLocale::ShortFormat);
+    if (dayOfWeek < 0 || dayOfWeek > 3) return text;
+    QString weekday = locale.toString(d, dayOfWeek == 0 || dayOfWeek == 2 ? QStringLiteral("dddd")
+                                                                          : QStringLiteral("ddd"));
+    if (!weekday.isEmpty()) weekday[0] = weekday.at(0).toUpper();
+    return dayOfWeek <= 1 ? QStringLiteral("%1, %2").arg(weekday, text)
+                          : QStringLiteral("%1 (%2)").arg(text, weekday);
 }
 
 TFixtureFormat TFixtureFormat::Current() {
@@ -93,8 +107,8 @@ TFixtureFormat TFixtureFormat::Current() {
     return f;
 }
 
-QString FixtureCellText(const TTournament& t, const TMatch& m, int column, const TFixtureFormat& format,
-                        bool homeLeftOfVisitor) {
+QString FixtureCellText(const TTournament& t, const TMatch& m, int column,
+                        const TFixtureFormat& format, bool homeLeftOfVisitor) {
     const TStadium* stadium = m.HasStadium() ? t.StadiumById(m.StadiumId) : nullptr;
     switch (column) {
     case FixGroup: {
@@ -117,7 +131,8 @@ QString FixtureCellText(const TTournament& t, const TMatch& m, int column, const
         return team ? team->Name : QString();
     }
     case FixScore:
-        return m.Played ? QChar(0xA0) + m.GetScoreText(homeLeftOfVisitor, true, format.Texts) : QString();
+        return m.Played ? QChar(0xA0) + m.GetScoreText(homeLeftOfVisitor, true, format.Texts)
+                        : QString();
     case FixGoalsFor:
         return m.Played ? NumberText(m.HomeScore) : QString();
     case FixGoalsAgainst:
@@ -150,15 +165,13 @@ void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int colum
     const auto key = [&](const TMatch& a, const TMatch& b) -> int {
         switch (column) {
         case FixTime:
-            if (a.HasTime != b.HasTime)
-                return a.HasTime ? -1 : 1;
+            if (a.HasTime != b.HasTime) return a.HasTime ? -1 : 1;
             return a.Time < b.Time ? -1 : (a.Time > b.Time ? 1 : 0);
         case FixNumber:
         case FixMatchday: {
             const bool ha = column == FixNumber ? a.HasNumber() : a.HasMatchday();
             const bool hb = column == FixNumber ? b.HasNumber() : b.HasMatchday();
-            if (ha != hb)
-                return ha ? -1 : 1;
+            if (ha != hb) return ha ? -1 : 1;
             const int va = column == FixNumber ? a.Number : a.Matchday;
             const int vb = column == FixNumber ? b.Number : b.Matchday;
             return va < vb ? -1 : (va > vb ? 1 : CompareDateOrder(a, b));
@@ -166,22 +179,21 @@ void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int colum
         case FixLeg:
             return a.Leg < b.Leg ? -1 : (a.Leg > b.Leg ? 1 : CompareDateOrder(a, b));
         case FixAttendance:
-            return a.Attendance < b.Attendance ? -1 : (a.Attendance > b.Attendance ? 1 : CompareDateOrder(a, b));
+            return a.Attendance < b.Attendance
+                       ? -1
+                       : (a.Attendance > b.Attendance ? 1 : CompareDateOrder(a, b));
         case FixCapacity: {
             const double ca = FixtureCellText(t, a, column, format, true).toDouble();
             const double cb = FixtureCellText(t, b, column, format, true).toDouble();
             return ca < cb ? -1 : (ca > cb ? 1 : CompareDateOrder(a, b));
         }
         case FixScore:
-            if (a.Played != b.Played)
-                return a.Played ? 1 : -1;
-            if (const int c = CompareMatches(a, b, MatchKeyScore))
-                return c;
+            if (a.Played != b.Played) return a.Played ? 1 : -1;
+            if (const int c = CompareMatches(a, b, MatchKeyScore)) return c;
             return CompareDateOrder(a, b);
         case FixGoalsFor:
         case FixGoalsAgainst: {
-            if (a.Played != b.Played)
-                return a.Played ? -1 : 1;
+            if (a.Played != b.Played) return a.Played ? -1 : 1;
             const double va = column == FixGoalsFor ? a.HomeScore : a.VisitorScore;
             const double vb = column == FixGoalsFor ? b.HomeScore : b.VisitorScore;
             return va > vb ? -1 : (va < vb ? 1 : 0);
@@ -214,13 +226,11 @@ std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& 
     OrderMatches(all, {MatchKeyDate, MatchKeyTime, MatchKeyId}, false);
     std::vector<TMatch*> out;
     for (TMatch* m : all) {
-        if (!t.MatchFilter.Passes(*m))
-            continue;
+        if (!t.MatchFilter.Passes(*m)) continue;
         switch (filter.TeamFilterKind) {
         case 1: {
             const TConference* c = t.CommonConference(m->HomeTeamId, m->VisitorTeamId);
-            if (!c || c->Id != filter.TeamFilterValue)
-                continue;
+            if (!c || c->Id != filter.TeamFilterValue) continue;
             break;
         }
         case 2: {
@@ -240,8 +250,7 @@ std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& 
         default:
             break;
         }
-        if ((filter.Played == 1 && !m->Played) || (filter.Played == 2 && m->Played))
-            continue;
+        if ((filter.Played == 1 && !m->Played) || (filter.Played == 2 && m->Played)) continue;
         out.push_back(m);
     }
     return out;
@@ -280,8 +289,7 @@ TGridData FixtureGrid(const TTournament& t, const TFixtureFilter& filter) {
     TGridData grid;
     std::vector<int> columns;
     for (const int c : t.FixtureColumns)
-        if (ValidColumn(c))
-            columns.push_back(c);
+        if (ValidColumn(c)) columns.push_back(c);
     const auto homeAt = std::find(columns.begin(), columns.end(), FixHome);
     const auto visitorAt = std::find(columns.begin(), columns.end(), FixVisitor);
     const bool homeLeft = homeAt <= visitorAt;

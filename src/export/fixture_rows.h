@@ -38,6 +38,10 @@ QString FixtureColumnCaption(int column, bool conferences);
 int FixtureColumnDefaultWidth(int column);
 TCellAlign FixtureColumnAlignment(int column);
 
+// Why the list cannot show these columns: "Home Team" and "Visitor Team" must be among them
+// (12450), and there must be one at least (12451). Empty when they will do.
+QString CheckFixtureColumns(const std::vector<int>& columns, bool conferences);
+
 // The date as the fixture list shows it: long or short format, with the weekday form
 // (-1 none, 0 "Weekday, date", 1 short weekday, 2 "date (Weekday)", 3 short weekday).
 QString FixtureDateText(double date, bool longFormat, int dayOfWeek);
@@ -54,12 +58,12 @@ struct TFixtureFormat {
 struct TFixtureFilter {
     int TeamFilterKind = 0; // 0 none, 1 conference, 2 group/division, 3 team
     int TeamFilterValue = -1;
-    int TeamPlace = 1;      // 1 home and away, 2 home, 3 away
-    int Played = 0;         // 0 all, 1 played only, 2 not played only
+    int TeamPlace = 1; // 1 home and away, 2 home, 3 away
+    int Played = 0;    // 0 all, 1 played only, 2 not played only
 };
 
-QString FixtureCellText(const TTournament& t, const TMatch& m, int column, const TFixtureFormat& format,
-                        bool homeLeftOfVisitor);
+QString FixtureCellText(const TTournament& t, const TMatch& m, int column,
+                        const TFixtureFormat& format, bool homeLeftOfVisitor);
 
 // The number a cell shows (a date as its day count), NaN for text and empty cells.
 double FixtureCellValue(const TTournament& t, const TMatch& m, int column);

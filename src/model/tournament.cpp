@@ -3,6 +3,7 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/preferences.h"
+#include "base/settings.h"
 #include "model/sport.h"
 
 #include <algorithm>
@@ -85,8 +86,6 @@ bool TPairLegIndex::InsertIfNew(int a, int b, int leg) {
     return true;
 }
 
-namespace {
-
 std::vector<int> DefaultFixtureColumns() {
     std::vector<int> columns;
     const QStringList parts = PrefString("", "DefaultFixturesCols").split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -102,7 +101,13 @@ std::vector<int> DefaultFixtureColumns() {
     return columns;
 }
 
-} // namespace
+
+void SaveDefaultFixtureColumns(const std::vector<int>& columns) {
+    QStringList ids;
+    for (const int c : columns)
+        ids << QString::number(c);
+    RegWriteString(QString(), QStringLiteral("DefaultFixturesCols"), ids.join(QLatin1Char(',')));
+}
 
 TTournament::TTournament()
     : Dimensions(TTableDimensions::FromSettings(SportOther)), View(TTableView::FromSettings()),

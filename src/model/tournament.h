@@ -43,6 +43,11 @@ struct TSortState {
     bool operator==(const TSortState&) const = default;
 };
 
+// The fixture list's columns a new tournament starts with: the `DefaultFixturesCols` list of
+// the settings store, or the columns 0 to 8 when it holds none.
+std::vector<int> DefaultFixtureColumns();
+void SaveDefaultFixtureColumns(const std::vector<int>& columns);
+
 // The fixture list's sort column (-1 none) and direction.
 struct TFixtureSort {
     int Column = -1;

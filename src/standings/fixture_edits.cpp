@@ -1,0 +1,151 @@
+#include "standings/fixture_edits.h"
+
+#include "base/formats.h"
+#include "base/language.h"
+#include "base/textformat.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <cmath>
+
+namespace kv {
+
+namespace {
+
+qint64 TeamDayKey(int team, qint64 day) {
+    return (day << 24) ^ static_cast<qint64>(team);
+}
+
+// Each selected match by id, for the apply steps.
+template <typename F> void ForEachMatch(TTournament& t, const std::vector<int>& ids, F change) {
+    const QSet<int> chosen(ids.begin(), ids.end());
+    for (TMatch* m : t.JointTable().Matches())
+        if (chosen.contains(m->Id)) change(*m);
+}
+
+QString TeamName(const TTournament& t, int id) {
+    const TTeam* team = t.TeamById(id);
+    return team ? team->Name : QString();
+}
+
+QString Pairing(const TTournament& t, const TMatch& m) {
+    TPairingOptions options;
+    options.ForceHostFirst = true;
+    return t.PairingText(m, options);
+}
+
+} // namespace
+
+QString CheckFixturesShareTeam(const std::vector<const TMatch*>& matches) {
+    QSet<int> teams;
+    for (const TMatch* m : matches) {
+        if (teams.contains(m->HomeTeamId) || teams.contains(m->VisitorTeamId) ||
+            m->HomeTeamId == m->VisitorTeamId)
+            return LangText(5654, "You have selected several fixtures with the same team involved. "
+                                  "A team cannot play "
+                                  "several matches on the same matchday");
+        teams.insert(m->HomeTeamId);
+        teams.insert(m->VisitorTeamId);
+    }
+    return QString();
+}
+
+int CommonMatchday(const std::vector<const TMatch*>& matches) {
+    if (matches.empty()) return -1;
+    const int first = matches.front()->Matchday;
+    for (const TMatch* m : matches)
+        if (m->Matchday != first) return -1;
+    return first;
+}
+
+QString CheckFixturesMatchday(const TTournament& t, const std::vector<const TMatch*>& matches,
+                              int matchday) {
+    if (matchday == -1) return QString();
+    if (QString shared = CheckFixturesShareTeam(matches); !shared.isEmpty()) return shared;
+    // The teams' other matches on that matchday, found in one pass.
+    QSet<int> chosen;
+    for (const TMatch* m : matches)
+        chosen.insert(m->Id);
+    QHash<int, const TMatch*> playing;
+    for (const TMatch* m : t.JointTable().Matches())
+        if (m->Matchday == matchday && !chosen.contains(m->Id)) {
+            playing.insert(m->HomeTeamId, m);
+            playing.insert(m->VisitorTeamId, m);
+        }
+    for (const TMatch* m : matches)
+        for (const int team : {m->HomeTeamId, m->VisitorTeamId})
+            if (const TMatch* other = playing.value(team))
+                return Fmt(LangText(5108, "Team %s is already involved on matchday %d (%s)"),
+                           TeamName(t, team), matchday, Pairing(t, *other));
+    return QString();
+}
+
+QString CheckFixturesDate(const TTournament& t, const std::vector<const TMatch*>& matches,
+                          bool hasDate, double date) {
+    if (!hasDate) return QString();
+    const auto day = static_cast<qint64>(DayPart(date));
+    QSet<int> chosen;
+    for (const TMatch* m : matches)
+        chosen.insert(m->Id);
+    QHash<qint64, const TMatch*> playing; // (team, day) of the matches that stay where they are
+    for (const TMatch* m : t.JointTable().Matches())
+        if (m->HasDate && static_cast<qint64>(DayPart(m->Date)) == day && !chosen.contains(m->Id)) {
+            playing.insert(TeamDayKey(m->HomeTeamId, day), m);
+            playing.insert(TeamDayKey(m->VisitorTeamId, day), m);
+        }
+    const auto clash = [&](int team, const TMatch& other) {
+        return Fmt(LangText(5109, "Team %s is already involved in fixture on %s (%s)"),
+                   TeamName(t, team), ShortDateText(date), Pairing(t, other));
+    };
+    for (const TMatch* m : matches)
+        for (const int team : {m->HomeTeamId, m->VisitorTeamId})
+            if (const TMatch* other = playing.value(TeamDayKey(team, day)))
+                return clash(team, *other);
+    // Two of the chosen fixtures of one team would meet on that day as well.
+    QHash<int, const TMatch*> moved;
+    for (const TMatch* m : matches)
+        for (const int team : {m->HomeTeamId, m->VisitorTeamId}) {
+            if (const TMatch* other = moved.value(team); other && other != m)
+                return clash(team, *other);
+            moved.insert(team, m);
+        }
+    return QString();
+}
+
+void SetFixturesMatchday(TTournament& t, const std::vector<int>& ids, int matchday) {
+    ForEachMatch(t, ids, [matchday](TMatch& m) { m.Matchday = matchday; });
+}
+
+void SetFixturesDate(TTournament& t, const std::vector<int>& ids, bool hasDate, double date) {
+    ForEachMatch(t, ids, [hasDate, date](TMatch& m) {
+        m.HasDate = hasDate;
+        m.Date = hasDate ? date : 0;
+    });
+}
+
+void SetFixturesTime(TTournament& t, const std::vector<int>& ids, bool hasTime, double time) {
+    ForEachMatch(t, ids, [hasTime, time](TMatch& m) {
+        m.HasTime = hasTime;
+        m.Time = hasTime ? time : 0;
+    });
+}
+
+void SetFixturesStadium(TTournament& t, const std::vector<int>& ids, int stadiumId) {
+    ForEachMatch(t, ids, [stadiumId](TMatch& m) { m.StadiumId = stadiumId; });
+}
+
+bool DeleteFixtures(TTournament& t, const std::vector<int>& ids) {
+    const QSet<int> chosen(ids.begin(), ids.end());
+    std::vector<TMatch*> gone;
+    bool played = false;
+    for (TMatch* m : t.JointTable().Matches())
+        if (chosen.contains(m->Id)) {
+            gone.push_back(m);
+            played = played || m->Played;
+        }
+    t.RemoveMatches(gone);
+    return played;
+}
+
+} // namespace kv
