@@ -4,8 +4,10 @@
 
 #include "base/fileio.h"
 #include "base/textreader.h"
+#include "export/fixture_rows.h"
 #include "export/html_export.h"
 #include "render/table_painter.h"
+#include "standings/schedule.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 
@@ -15,7 +17,9 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -112,8 +116,56 @@ void BM_RenderLegs(benchmark::State& state) {
 void BM_ExportHtmlLargest(benchmark::State& state) {
     kv::TTournament& t = Largest();
     for (auto _ : state) {
-        const QByteArray html = kv::EncodeHtml(kv::TablesHtml(t, QString(), {0}, QStringLiteral("border=\"1\"")), QString());
+        const QByteArray html = kv::EncodeHtml(
+            kv::TablesHtml(t, QString(), {0}, QStringLiteral("border=\"1\"")), QString());
         benchmark::DoNotOptimize(html.data());
+    }
+}
+
+// A 20-team double round robin drawn up and added from nothing.
+void BM_GenerateDoubleRoundRobin(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        kv::TTournament t;
+        t.GroupLegs = 2;
+        t.JointTable().Legs = 2;
+        t.AddGroup(QStringLiteral("League"), 2, -1, 0, t.JointTable().Style);
+        for (int i = 0; i < 20; ++i)
+            t.AddTeam(QStringLiteral("Team %1").arg(i + 1), i, 0, i, true);
+        state.ResumeTiming();
+        const kv::TSchedule s = kv::PlanSchedule(t);
+        if (kv::AddSchedule(t, s) != 380) state.SkipWithError("not a double round robin");
+    }
+}
+
+// The fixture list of the largest tournament: listed in date order, then by a column.
+void BM_FixtureListLargest(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    for (auto _ : state) {
+        const std::vector<kv::TMatch*> matches = kv::FixtureMatches(t);
+        benchmark::DoNotOptimize(matches.data());
+    }
+}
+
+void BM_SortFixturesLargest(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    const kv::TFixtureFormat format = kv::TFixtureFormat::Current();
+    std::vector<kv::TMatch*> matches = kv::FixtureMatches(t);
+    for (auto _ : state) {
+        kv::SortFixtures(t, matches, static_cast<int>(state.range(0)), false, format);
+        benchmark::DoNotOptimize(matches.data());
+    }
+}
+
+void BM_FilterFixturesLargest(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    kv::TFixtureFilter filter;
+    filter.TeamFilterKind = 3;
+    filter.TeamFilterValue = t.JointTable().Teams().front()->Id;
+    filter.Played = 1;
+    for (auto _ : state) {
+        const std::vector<kv::TMatch*> matches = kv::FixtureMatches(t, filter);
+        benchmark::DoNotOptimize(matches.data());
     }
 }
 
@@ -126,18 +178,22 @@ BENCHMARK(BM_RecomputeAfterScore)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderLargestTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderLegs)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GenerateDoubleRoundRobin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortFixturesLargest)->DenseRange(0, 18)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterFixturesLargest)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("KELVORANDINE_HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/runtime")).toUtf8());
     QDir().mkpath(home.path() + QStringLiteral("/runtime"));
-    QFile::setPermissions(home.path() + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QGuiApplication app(argc, argv);
     LargestPath() = home.path() + QStringLiteral("/largest.kvd");
     if (!kv::SaveTournament(Largest(), LargestPath(), false)) {
@@ -151,16 +207,25 @@ int main(int argc, char** argv) {
 
     const auto time = [&](const char* name) { return reporter.Time(name); };
     const double lines = time("BM_ReadLinesLargest");
+    double slowestSort = 0;
+    for (int column = 0; column < kv::kFixtureColumnCount; ++column)
+        slowestSort = std::max(slowestSort,
+                               time(("BM_SortFixturesLargest/" + std::to_string(column)).c_str()));
     const int failed = ReportGoals({
         {"recompute and rank all tables (ms)", time("BM_RecomputeLargest"), 5},
         {"load, recompute and rank (ms)", time("BM_LoadLargest"), 60},
         {"load / read lines", lines > 0 ? time("BM_LoadLargest") / lines : -1, 5},
         {"recompute after one score (ms)", time("BM_RecomputeAfterScore"), 1},
         {"render the 70-team table (ms)", time("BM_RenderLargestTable"), 40},
+        {"generate a 20-team double round robin (ms)", time("BM_GenerateDoubleRoundRobin"), 10},
+        {"list the largest fixtures (ms)", time("BM_FixtureListLargest"), 100},
+        {"filter the largest fixtures (ms)", time("BM_FilterFixturesLargest"), 100},
+        {"sort the largest fixtures, slowest column (ms)", slowestSort, 100},
     });
     const double one = time("BM_RecomputeLegs/1");
     const double eight = time("BM_RecomputeLegs/8");
     if (one > 0 && eight > 0)
-        std::fprintf(stderr, "  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n", "growth of recompute with legs", eight / one);
+        std::fprintf(stderr, "  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n",
+                     "growth of recompute with legs", eight / one);
     return failed ? 1 : 0;
 }

@@ -67,21 +67,18 @@ bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv:
 
 int ScopeFromName(const QString& name) {
     const QString s = name.trimmed().toLower();
-    if (s == QLatin1String("overall"))
-        return kv::ScopeOverall;
-    if (s == QLatin1String("home"))
-        return kv::ScopeHome;
-    if (s == QLatin1String("away"))
-        return kv::ScopeAway;
+    if (s == QLatin1String("overall")) return kv::ScopeOverall;
+    if (s == QLatin1String("home")) return kv::ScopeHome;
+    if (s == QLatin1String("away")) return kv::ScopeAway;
     return 0;
 }
 
 void EnsureRuntimeDir() {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return;
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
     const QString dir = QDir::tempPath() + QStringLiteral("/kvtool-runtime-%1").arg(::getuid());
     QDir().mkpath(dir);
-    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
 }
 
@@ -91,17 +88,28 @@ int UsageError(const char* command, const QString& message, const char* usage) {
     return kExitUsage;
 }
 
-std::optional<int> OpenCommand(const TArgs& a, const char* command, const char* usage, int positional,
-                               const char* expected) {
+std::optional<int> OpenCommand(const TArgs& a, const char* command, const char* usage,
+                               int positional, const char* expected) {
     if (a.Help()) {
         Out(QString::fromUtf8(usage));
         return kExitOk;
     }
-    if (!a.Ok())
-        return UsageError(command, a.Error(), usage);
+    if (!a.Ok()) return UsageError(command, a.Error(), usage);
     if (positional >= 0 && a.Positional().size() != positional)
         return UsageError(command, QString::fromUtf8(expected), usage);
     return std::nullopt;
+}
+
+kv::TGroup* FindOneTable(const kv::TTournament& t, const QString& spec, QString& error) {
+    for (kv::TGroup* table : t.AllTables())
+        if (table->Kind != kv::KindJoint && table->Name == spec) return table;
+    std::vector<kv::TGroup*> tables;
+    if (spec.isEmpty() || spec == QLatin1String("all") || !SelectTables(t, spec, tables, error) ||
+        tables.size() != 1) {
+        if (error.isEmpty()) error = QStringLiteral("no table '%1'").arg(spec);
+        return nullptr;
+    }
+    return tables.front();
 }
 
 } // namespace kvcli

@@ -19,6 +19,10 @@ std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString
 bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv::TGroup*>& tables,
                   QString& error);
 
+// One table, by its name or by a selector of SelectTables; null with a message when there is
+// no such table or the selector names several.
+kv::TGroup* FindOneTable(const kv::TTournament& t, const QString& spec, QString& error);
+
 // A scope named "overall", "home" or "away"; 0 when unknown.
 int ScopeFromName(const QString& name);
 
@@ -32,7 +36,7 @@ int UsageError(const char* command, const QString& message, const char* usage);
 // The opening every command shares: --help prints the usage and ends well; a malformed line,
 // or a count of plain arguments other than `positional` (-1: left to the command), ends with
 // a usage error saying `expected`. Nothing when the command goes on.
-std::optional<int> OpenCommand(const TArgs& a, const char* command, const char* usage, int positional = -1,
-                               const char* expected = "");
+std::optional<int> OpenCommand(const TArgs& a, const char* command, const char* usage,
+                               int positional = -1, const char* expected = "");
 
 } // namespace kvcli

@@ -19,40 +19,24 @@ const char* const kUsage =
     "result that separates them overrides it. An empty list clears the record.\n"
     "  --table  the table by name, or joint, group:ID, conference:ID";
 
-// A table by its name, or by the selectors the other commands take.
-kv::TGroup* FindTable(const kv::TTournament& t, const QString& spec, QString& error) {
-    for (kv::TGroup* table : t.AllTables())
-        if (table->Kind != kv::KindJoint && table->Name == spec)
-            return table;
-    std::vector<kv::TGroup*> tables;
-    if (spec.isEmpty() || spec == QLatin1String("all") || !SelectTables(t, spec, tables, error) || tables.size() != 1) {
-        if (error.isEmpty())
-            error = QStringLiteral("no table '%1'").arg(spec);
-        return nullptr;
-    }
-    return tables.front();
-}
-
 } // namespace
 
 int CmdTieOrder(const QStringList& args) {
     const TArgs a(args, {{"table", true, false}});
-    if (const auto done = OpenCommand(a, "tie-order", kUsage, 2, "expected FILE and a list of teams"))
+    if (const auto done =
+            OpenCommand(a, "tie-order", kUsage, 2, "expected FILE and a list of teams"))
         return *done;
     if (!a.Has("table"))
         return UsageError("tie-order", QStringLiteral("--table is required"), kUsage);
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("tie-order"));
-    if (!t)
-        return kExitInput;
+    if (!t) return kExitInput;
     QString error;
-    kv::TGroup* table = FindTable(*t, a.Value("table").trimmed(), error);
-    if (!table)
-        return UsageError("tie-order", error, kUsage);
+    kv::TGroup* table = FindOneTable(*t, a.Value("table").trimmed(), error);
+    if (!table) return UsageError("tie-order", error, kUsage);
     std::vector<int> order;
     for (const QString& item : a.Positional().at(1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString name = item.trimmed();
-        if (name.isEmpty())
-            continue;
+        if (name.isEmpty()) continue;
         const kv::TTeam* team = table->TeamByName(name);
         if (!team) {
             Err(kv::Fmt(kv::LangText(11553, "Unknown team: %s"), name));
@@ -69,7 +53,9 @@ int CmdTieOrder(const QStringList& args) {
         Err(QStringLiteral("kvtool tie-order: cannot save %1: %2").arg(t->FileName, saved.Message));
         return kExitInput;
     }
-    Out(QStringLiteral("%1: %2 teams in the recorded order").arg(table->Name).arg(table->TieOrder.size()));
+    Out(QStringLiteral("%1: %2 teams in the recorded order")
+            .arg(table->Name)
+            .arg(table->TieOrder.size()));
     return kExitOk;
 }
 

@@ -14,5 +14,6 @@ int CmdExport(const QStringList& args);
 int CmdCheck(const QStringList& args);
 int CmdConvert(const QStringList& args);
 int CmdTieOrder(const QStringList& args);
+int CmdGenerate(const QStringList& args);
 
 } // namespace kvcli

@@ -19,6 +19,7 @@ const char* const kUsage =
     "  export      write tables as HTML, CSV or pictures, or fixtures as a workbook\n"
     "  check       load a tournament file and report problems\n"
     "  convert     turn a tournament file of any kind into a current one\n"
+    "  generate    draw up the fixtures still missing\n"
     "  tie-order   record the order of teams the ranking criteria leave level\n"
     "  score       check and parse a typed score of a sport\n";
 
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
         return kvcli::CmdCheck(args);
     if (command == QLatin1String("convert"))
         return kvcli::CmdConvert(args);
+    if (command == QLatin1String("generate"))
+        return kvcli::CmdGenerate(args);
     if (command == QLatin1String("tie-order"))
         return kvcli::CmdTieOrder(args);
     kvcli::Err(QStringLiteral("kvtool: unknown command '%1'").arg(command));

@@ -21,16 +21,19 @@ protected:
     // A small two-group soccer tournament with results.
     QString MakeCup() {
         const QString file = Path(QStringLiteral("cup.kvd"));
-        const TRun created = Kvtool({QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("Spring Cup"),
-                                     QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("1"),
-                                     QStringLiteral("--group"), QStringLiteral("North=Ajax;Bern;Cork"),
-                                     QStringLiteral("--group"), QStringLiteral("South=Derby;Eton"),
-                                     QStringLiteral("--criteria"), QStringLiteral("45,19")});
+        const TRun created = Kvtool(
+            {QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("Spring Cup"),
+             QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--legs"),
+             QStringLiteral("1"), QStringLiteral("--group"), QStringLiteral("North=Ajax;Bern;Cork"),
+             QStringLiteral("--group"), QStringLiteral("South=Derby;Eton"),
+             QStringLiteral("--criteria"), QStringLiteral("45,19")});
         EXPECT_EQ(created.Status, 0) << created.Err.toStdString();
-        WriteFile(Path(QStringLiteral("r.csv")), "home;visitor;score\nAjax;Bern;2:1\nCork;Ajax;0:0\nDerby;Eton;1:3\n");
-        const TRun imported = Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("r.csv")), QStringLiteral("--columns"),
-                                      QStringLiteral("home,visitor,score"), QStringLiteral("--separator"), QStringLiteral(";"),
-                                      QStringLiteral("--skip-header")});
+        WriteFile(Path(QStringLiteral("r.csv")),
+                  "home;visitor;score\nAjax;Bern;2:1\nCork;Ajax;0:0\nDerby;Eton;1:3\n");
+        const TRun imported = Kvtool(
+            {QStringLiteral("import-csv"), file, Path(QStringLiteral("r.csv")),
+             QStringLiteral("--columns"), QStringLiteral("home,visitor,score"),
+             QStringLiteral("--separator"), QStringLiteral(";"), QStringLiteral("--skip-header")});
         EXPECT_EQ(imported.Status, 0) << imported.Err.toStdString();
         return file;
     }
@@ -39,11 +42,14 @@ protected:
 } // namespace
 
 TEST_F(KvtoolCommands, EveryCommandHasHelpAndUsageErrors) {
-    for (const char* command : {"score", "new", "import-csv", "standings", "fixtures", "export", "check", "convert", "tie-order"}) {
+    for (const char* command : {"score", "new", "import-csv", "standings", "fixtures", "export",
+                                "check", "convert", "tie-order", "generate"}) {
         const TRun help = Kvtool({QLatin1String(command), QStringLiteral("--help")});
         EXPECT_EQ(help.Status, 0) << command;
-        EXPECT_TRUE(help.Out.startsWith(QStringLiteral("usage: kvtool ") + QLatin1String(command))) << command;
-        EXPECT_EQ(Kvtool({QLatin1String(command), QStringLiteral("--no-such-option")}).Status, 1) << command;
+        EXPECT_TRUE(help.Out.startsWith(QStringLiteral("usage: kvtool ") + QLatin1String(command)))
+            << command;
+        EXPECT_EQ(Kvtool({QLatin1String(command), QStringLiteral("--no-such-option")}).Status, 1)
+            << command;
     }
     EXPECT_EQ(Kvtool({}).Status, 1);
     EXPECT_EQ(Kvtool({QStringLiteral("frobnicate")}).Status, 1);
@@ -51,17 +57,25 @@ TEST_F(KvtoolCommands, EveryCommandHasHelpAndUsageErrors) {
 }
 
 TEST_F(KvtoolCommands, Score) {
-    TRun r = Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("3:2 (1:2)")});
+    TRun r =
+        Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("3:2 (1:2)")});
     EXPECT_EQ(r.Status, 0);
-    EXPECT_EQ(r.Out, QStringLiteral("score: 3:2\nfull: 3:2 (1:2)\nhome: 3:2 (win)\nvisitor: 2:3 (loss)\n"));
-    r = Kvtool({QStringLiteral("score"), QStringLiteral("Water Polo"), QStringLiteral("3:2 (2:3)")});
+    EXPECT_EQ(r.Out, QStringLiteral(
+                         "score: 3:2\nfull: 3:2 (1:2)\nhome: 3:2 (win)\nvisitor: 2:3 (loss)\n"));
+    r = Kvtool(
+        {QStringLiteral("score"), QStringLiteral("Water Polo"), QStringLiteral("3:2 (2:3)")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Invalid Score. Score in halfs does not fit full-time score"));
-    r = Kvtool({QStringLiteral("score"), QStringLiteral("hockey"), QStringLiteral("2:1 OT"), QStringLiteral("--overtime")});
+    EXPECT_EQ(r.Err.trimmed(),
+              QStringLiteral("Invalid Score. Score in halfs does not fit full-time score"));
+    r = Kvtool({QStringLiteral("score"), QStringLiteral("hockey"), QStringLiteral("2:1 OT"),
+                QStringLiteral("--overtime")});
     EXPECT_TRUE(r.Out.contains(QStringLiteral("win in overtime")));
-    r = Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("1:3"), QStringLiteral("--visitor-first")});
+    r = Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("1:3"),
+                QStringLiteral("--visitor-first")});
     EXPECT_TRUE(r.Out.contains(QStringLiteral("home: 3:1 (win)")));
-    EXPECT_EQ(Kvtool({QStringLiteral("score"), QStringLiteral("curling"), QStringLiteral("1:0")}).Status, 1);
+    EXPECT_EQ(
+        Kvtool({QStringLiteral("score"), QStringLiteral("curling"), QStringLiteral("1:0")}).Status,
+        1);
     EXPECT_EQ(Kvtool({QStringLiteral("score"), QStringLiteral("soccer")}).Status, 1);
     EXPECT_EQ(Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QString()}).Out.trimmed(),
               QStringLiteral("no score: the match is not played"));
@@ -69,35 +83,55 @@ TEST_F(KvtoolCommands, Score) {
 
 TEST_F(KvtoolCommands, NewRefusesBadStructuresAndNeverOverwrites) {
     const QString file = Path(QStringLiteral("t.kvd"));
-    const QStringList base{QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("T"), QStringLiteral("--sport"), QStringLiteral("soccer")};
+    const QStringList base{QStringLiteral("new"),     file,
+                           QStringLiteral("--name"),  QStringLiteral("T"),
+                           QStringLiteral("--sport"), QStringLiteral("soccer")};
     TRun r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("Solo=Lonely")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Group 'Solo' contains less than two teams. A group must contain at least two teams"));
+    EXPECT_EQ(
+        r.Err.trimmed(),
+        QStringLiteral(
+            "Group 'Solo' contains less than two teams. A group must contain at least two teams"));
     EXPECT_FALSE(QFileInfo::exists(file));
     r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;a")});
     EXPECT_EQ(r.Err.trimmed(), QStringLiteral("A team with this name already exists"));
-    EXPECT_EQ(Kvtool(base).Err.trimmed(), QStringLiteral("You have not added any groups/divisions and teams"));
+    EXPECT_EQ(Kvtool(base).Err.trimmed(),
+              QStringLiteral("You have not added any groups/divisions and teams"));
     EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G")}).Status, 1);
-    EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--legs"), QStringLiteral("9"), QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status, 1);
-    EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--criteria"), QStringLiteral("43"), QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status, 1);
-    r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B"), QStringLiteral("--points-adjustment"), QStringLiteral("Z=-3")});
+    EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--legs"), QStringLiteral("9"),
+                                        QStringLiteral("--group"), QStringLiteral("G=A;B")})
+                  .Status,
+              1);
+    EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--criteria"), QStringLiteral("43"),
+                                        QStringLiteral("--group"), QStringLiteral("G=A;B")})
+                  .Status,
+              1);
+    r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B"),
+                                  QStringLiteral("--points-adjustment"), QStringLiteral("Z=-3")});
     EXPECT_EQ(r.Status, 2);
     EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Unknown team: Z"));
-    ASSERT_EQ(Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status, 0);
+    ASSERT_EQ(Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status,
+              0);
     const QByteArray first = ReadFile(file);
     r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=C;D")});
     EXPECT_EQ(r.Status, 2);
     EXPECT_EQ(ReadFile(file), first);
     // Conferences: legs between divisions cannot exceed legs inside them.
-    r = Kvtool({QStringLiteral("new"), Path(QStringLiteral("c.kvd")), QStringLiteral("--name"), QStringLiteral("C"),
-                QStringLiteral("--sport"), QStringLiteral("basketball"), QStringLiteral("--legs"), QStringLiteral("1"),
-                QStringLiteral("--conference-legs"), QStringLiteral("2"), QStringLiteral("--conference"), QStringLiteral("East"),
+    r = Kvtool({QStringLiteral("new"), Path(QStringLiteral("c.kvd")), QStringLiteral("--name"),
+                QStringLiteral("C"), QStringLiteral("--sport"), QStringLiteral("basketball"),
+                QStringLiteral("--legs"), QStringLiteral("1"), QStringLiteral("--conference-legs"),
+                QStringLiteral("2"), QStringLiteral("--conference"), QStringLiteral("East"),
                 QStringLiteral("--group"), QStringLiteral("Atlantic=A;B")});
-    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Number of legs outside a division cannot exceed number of legs inside a division"));
-    r = Kvtool({QStringLiteral("new"), Path(QStringLiteral("c.kvd")), QStringLiteral("--name"), QStringLiteral("C"),
-                QStringLiteral("--sport"), QStringLiteral("basketball"), QStringLiteral("--conference"), QStringLiteral("East"),
-                QStringLiteral("--group"), QStringLiteral("Atlantic=A;B"), QStringLiteral("--group"), QStringLiteral("Central=C;D"),
-                QStringLiteral("--conference"), QStringLiteral("West"), QStringLiteral("--group"), QStringLiteral("Pacific=E;F")});
+    EXPECT_EQ(
+        r.Err.trimmed(),
+        QStringLiteral(
+            "Number of legs outside a division cannot exceed number of legs inside a division"));
+    r = Kvtool({QStringLiteral("new"), Path(QStringLiteral("c.kvd")), QStringLiteral("--name"),
+                QStringLiteral("C"), QStringLiteral("--sport"), QStringLiteral("basketball"),
+                QStringLiteral("--conference"), QStringLiteral("East"), QStringLiteral("--group"),
+                QStringLiteral("Atlantic=A;B"), QStringLiteral("--group"),
+                QStringLiteral("Central=C;D"), QStringLiteral("--conference"),
+                QStringLiteral("West"), QStringLiteral("--group"), QStringLiteral("Pacific=E;F")});
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     r = Kvtool({QStringLiteral("check"), Path(QStringLiteral("c.kvd"))});
     EXPECT_TRUE(r.Out.contains(QStringLiteral("conferences: 2")));
@@ -106,32 +140,54 @@ TEST_F(KvtoolCommands, NewRefusesBadStructuresAndNeverOverwrites) {
 
 TEST_F(KvtoolCommands, ImportCsvReportsRowsAndSaves) {
     const QString file = MakeCup();
-    WriteFile(Path(QStringLiteral("more.csv")), "Bern,Cork,1:1\nBern,Ajax,9:9\nEton,Nobody,1:0\nBern,Cork,x\n");
-    const QStringList args{QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor,score")};
+    WriteFile(Path(QStringLiteral("more.csv")),
+              "Bern,Cork,1:1\nBern,Ajax,9:9\nEton,Nobody,1:0\nBern,Cork,x\n");
+    const QStringList args{QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")),
+                           QStringLiteral("--columns"), QStringLiteral("home,visitor,score")};
     TRun r = Kvtool(args + QStringList{QStringLiteral("--dry-run")});
     EXPECT_EQ(r.Status, 0);
-    EXPECT_TRUE(r.Out.contains(QStringLiteral("row 2: All possible fixtures for this pair already exist")));
+    EXPECT_TRUE(
+        r.Out.contains(QStringLiteral("row 2: All possible fixtures for this pair already exist")));
     EXPECT_TRUE(r.Out.contains(QStringLiteral("row 3: Unknown team: Nobody")));
     EXPECT_TRUE(r.Out.endsWith(QStringLiteral("1 added, 3 failed\n")));
-    EXPECT_TRUE(Kvtool({QStringLiteral("check"), file}).Out.contains(QStringLiteral("matches: 3 (3 played)")));
+    EXPECT_TRUE(Kvtool({QStringLiteral("check"), file})
+                    .Out.contains(QStringLiteral("matches: 3 (3 played)")));
     r = Kvtool(args);
-    EXPECT_TRUE(Kvtool({QStringLiteral("check"), file}).Out.contains(QStringLiteral("matches: 4 (4 played)")));
+    EXPECT_TRUE(Kvtool({QStringLiteral("check"), file})
+                    .Out.contains(QStringLiteral("matches: 4 (4 played)")));
     r = Kvtool(args);
     EXPECT_TRUE(r.Out.endsWith(QStringLiteral("0 added, 4 failed\n")));
-    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,guest")}).Status, 1);
-    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("none.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor,score")}).Status, 2);
-    r = Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor")});
+    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")),
+                      QStringLiteral("--columns"), QStringLiteral("home,guest")})
+                  .Status,
+              1);
+    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("none.csv")),
+                      QStringLiteral("--columns"), QStringLiteral("home,visitor,score")})
+                  .Status,
+              2);
+    r = Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")),
+                QStringLiteral("--columns"), QStringLiteral("home,visitor")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Specify at least one more column (i.e. matchday, date, score, etc)"));
-    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")), QStringLiteral("--columns"), QStringLiteral("home,visitor,score"), QStringLiteral("--add-stadiums")}).Status, 1);
+    EXPECT_EQ(r.Err.trimmed(),
+              QStringLiteral("Specify at least one more column (i.e. matchday, date, score, etc)"));
+    EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")),
+                      QStringLiteral("--columns"), QStringLiteral("home,visitor,score"),
+                      QStringLiteral("--add-stadiums")})
+                  .Status,
+              1);
 }
 
 TEST_F(KvtoolCommands, StandingsInEveryFormat) {
     const QString file = MakeCup();
-    TRun r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("group:0"), QStringLiteral("--columns"), QStringLiteral("0,17,18,40")});
+    TRun r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"),
+                     QStringLiteral("group:0"), QStringLiteral("--columns"),
+                     QStringLiteral("0,17,18,40")});
     EXPECT_EQ(r.Status, 0);
-    EXPECT_EQ(r.Out, QStringLiteral("North\n  #  Team  Pld  GF  GA  Pts\n  1  Ajax    2   2   1    4\n  2  Cork    1   0   0    1\n  3  Bern    1   1   2    0\n"));
-    r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--columns"), QStringLiteral("40,19")});
+    EXPECT_EQ(r.Out,
+              QStringLiteral("North\n  #  Team  Pld  GF  GA  Pts\n  1  Ajax    2   2   1    4\n  2 "
+                             " Cork    1   0   0    1\n  3  Bern    1   1   2    0\n"));
+    r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"),
+                QStringLiteral("json"), QStringLiteral("--columns"), QStringLiteral("40,19")});
     const QJsonArray tables = QJsonDocument::fromJson(r.Out.toUtf8()).array();
     ASSERT_EQ(tables.size(), 2);
     const QJsonObject south = tables[1].toObject();
@@ -142,38 +198,64 @@ TEST_F(KvtoolCommands, StandingsInEveryFormat) {
     EXPECT_EQ(top[QStringLiteral("id")].toInt(), 4);
     EXPECT_EQ(top[QStringLiteral("values")].toObject()[QStringLiteral("40")].toDouble(), 3);
     EXPECT_EQ(top[QStringLiteral("values")].toObject()[QStringLiteral("19")].toDouble(), 2);
-    r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--table"), QStringLiteral("joint"), QStringLiteral("--scope"), QStringLiteral("away")});
+    r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"),
+                QStringLiteral("csv"), QStringLiteral("--table"), QStringLiteral("joint"),
+                QStringLiteral("--scope"), QStringLiteral("away")});
     const kv::TCsvRecords csv = kv::ReadCsvRecords(r.Out, QLatin1Char(','));
     EXPECT_EQ(csv[0][0], QStringLiteral("Team"));
-    EXPECT_EQ(csv[1].mid(0, 3), (QStringList{QStringLiteral("Place"), QStringLiteral("Team"), QStringLiteral("Id")}));
+    EXPECT_EQ(csv[1].mid(0, 3),
+              (QStringList{QStringLiteral("Place"), QStringLiteral("Team"), QStringLiteral("Id")}));
     EXPECT_EQ(csv[2][1], QStringLiteral("Eton")); // won away
-    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("group:7")}).Status, 1);
-    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--scope"), QStringLiteral("sideways")}).Status, 1);
-    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--columns"), QStringLiteral("55")}).Status, 1);
+    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"),
+                      QStringLiteral("group:7")})
+                  .Status,
+              1);
+    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--scope"),
+                      QStringLiteral("sideways")})
+                  .Status,
+              1);
+    EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--columns"),
+                      QStringLiteral("55")})
+                  .Status,
+              1);
     EXPECT_EQ(Kvtool({QStringLiteral("standings"), Path(QStringLiteral("nope.kvd"))}).Status, 2);
 }
 
 TEST_F(KvtoolCommands, FixturesAndExports) {
     const QString file = MakeCup();
-    TRun r = Kvtool({QStringLiteral("fixtures"), file, QStringLiteral("--format"), QStringLiteral("json")});
+    TRun r = Kvtool(
+        {QStringLiteral("fixtures"), file, QStringLiteral("--format"), QStringLiteral("json")});
     const QJsonArray rows = QJsonDocument::fromJson(r.Out.toUtf8()).array();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].toObject()[QStringLiteral("Score")].toString(), QStringLiteral("2:1"));
     EXPECT_TRUE(Kvtool({QStringLiteral("fixtures"), file}).Out.startsWith(QStringLiteral("Group")));
     for (const char* format : {"html", "csv", "xlsx", "png", "jpeg", "bmp", "gif", "svg", "pdf"}) {
         const QString out = Path(QStringLiteral("out.") + QLatin1String(format));
-        r = Kvtool({QStringLiteral("export"), file, QStringLiteral("--") + QLatin1String(format), out});
+        r = Kvtool(
+            {QStringLiteral("export"), file, QStringLiteral("--") + QLatin1String(format), out});
         EXPECT_EQ(r.Status, 0) << format << r.Err.toStdString();
         EXPECT_GT(QFileInfo(out).size(), 100) << format;
     }
     EXPECT_TRUE(ReadFile(Path(QStringLiteral("out.html"))).contains("North"));
     EXPECT_TRUE(ReadFile(Path(QStringLiteral("out.html"))).contains("South"));
-    r = Kvtool({QStringLiteral("export"), file, QStringLiteral("--html"), Path(QStringLiteral("one.html")), QStringLiteral("--table"), QStringLiteral("group:1")});
+    r = Kvtool({QStringLiteral("export"), file, QStringLiteral("--html"),
+                Path(QStringLiteral("one.html")), QStringLiteral("--table"),
+                QStringLiteral("group:1")});
     EXPECT_FALSE(ReadFile(Path(QStringLiteral("one.html"))).contains("North"));
     EXPECT_EQ(Kvtool({QStringLiteral("export"), file, Path(QStringLiteral("x"))}).Status, 1);
-    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"), QStringLiteral("--gif"), Path(QStringLiteral("x"))}).Status, 1);
-    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--bmp"), Path(QStringLiteral("x.bmp")), QStringLiteral("--bmp-bits"), QStringLiteral("12")}).Status, 1);
-    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"), Path(QStringLiteral("missing/x.png"))}).Status, 2);
+    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"),
+                      QStringLiteral("--gif"), Path(QStringLiteral("x"))})
+                  .Status,
+              1);
+    EXPECT_EQ(
+        Kvtool({QStringLiteral("export"), file, QStringLiteral("--bmp"),
+                Path(QStringLiteral("x.bmp")), QStringLiteral("--bmp-bits"), QStringLiteral("12")})
+            .Status,
+        1);
+    EXPECT_EQ(Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"),
+                      Path(QStringLiteral("missing/x.png"))})
+                  .Status,
+              2);
 }
 
 TEST_F(KvtoolCommands, CheckAndConvert) {
@@ -193,11 +275,103 @@ TEST_F(KvtoolCommands, CheckAndConvert) {
     EXPECT_EQ(ReadFile(once), ReadFile(twice));
     EXPECT_EQ(Kvtool({QStringLiteral("convert"), file, once}).Status, 2); // never overwritten
     const QString legacy = Path(QStringLiteral("legacy.kvd"));
-    r = Kvtool({QStringLiteral("convert"), kvtest::DataPath(QStringLiteral("legacy/chess-3.0.plg")), legacy});
+    r = Kvtool({QStringLiteral("convert"), kvtest::DataPath(QStringLiteral("legacy/chess-3.0.plg")),
+                legacy});
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     r = Kvtool({QStringLiteral("check"), legacy});
     EXPECT_TRUE(r.Out.contains(QStringLiteral("sport: Chess")));
-    EXPECT_EQ(Kvtool({QStringLiteral("convert"), kvtest::DataPath(QStringLiteral("legacy/not-a-tournament.plg")), Path(QStringLiteral("n.kvd"))}).Status, 2);
-    EXPECT_EQ(Kvtool({QStringLiteral("convert"), kvtest::DataPath(QStringLiteral("legacy/wrong-group.plg")), Path(QStringLiteral("w.kvd"))}).Status, 2);
+    EXPECT_EQ(Kvtool({QStringLiteral("convert"),
+                      kvtest::DataPath(QStringLiteral("legacy/not-a-tournament.plg")),
+                      Path(QStringLiteral("n.kvd"))})
+                  .Status,
+              2);
+    EXPECT_EQ(Kvtool({QStringLiteral("convert"),
+                      kvtest::DataPath(QStringLiteral("legacy/wrong-group.plg")),
+                      Path(QStringLiteral("w.kvd"))})
+                  .Status,
+              2);
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("w.kvd"))));
+}
+
+TEST_F(KvtoolCommands, GenerateFillsAConferencesSeasonOnce) {
+    const QString file = Path(QStringLiteral("league.kvd"));
+    const auto q = [](const char* s) { return QString::fromUtf8(s); };
+    TRun r = Kvtool({q("new"),
+                     file,
+                     q("--name"),
+                     q("League"),
+                     q("--sport"),
+                     q("hockey"),
+                     q("--legs"),
+                     q("4"),
+                     q("--conference-legs"),
+                     q("2"),
+                     q("--inter-legs"),
+                     q("1"),
+                     q("--conference"),
+                     q("East"),
+                     q("--group"),
+                     q("Atlantic=A1;A2;A3;A4"),
+                     q("--group"),
+                     q("Metro=M1;M2;M3;M4;M5"),
+                     q("--conference"),
+                     q("West"),
+                     q("--group"),
+                     q("Central=C1;C2;C3;C4"),
+                     q("--group"),
+                     q("Pacific=P1;P2;P3")});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    WriteFile(Path(QStringLiteral("r.csv")), "A1,A2,3:1\n");
+    ASSERT_EQ(Kvtool({q("import-csv"), file, Path(QStringLiteral("r.csv")), q("--columns"),
+                      q("home,visitor,score")})
+                  .Status,
+              0);
+
+    // Bad dates are refused before the file is touched.
+    const QByteArray before = ReadFile(file);
+    EXPECT_EQ(Kvtool({q("generate"), file, q("--start"), q("2026-02-30")}).Status, 1);
+    EXPECT_EQ(Kvtool({q("generate"), file, q("--every"), q("7")}).Status, 1);
+    EXPECT_EQ(
+        Kvtool({q("generate"), file, q("--start"), q("2026-10-01"), q("--every"), q("0")}).Status,
+        1);
+    EXPECT_EQ(Kvtool({q("generate"), file, q("--weekday"), q("someday")}).Status, 1);
+    EXPECT_EQ(Kvtool({q("generate"), file, q("--time"), q("25:00")}).Status, 1);
+    EXPECT_EQ(Kvtool({q("generate"), file, q("--table"), q("Nowhere")}).Status, 1);
+    EXPECT_EQ(ReadFile(file), before);
+
+    r = Kvtool({q("generate"), file, q("--start"), q("2026-10-01"), q("--weekday"), q("sat"),
+                q("--time"), q("19:30")});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    // 16 teams: 4 legs in a division, 2 in the conference, 1 across: 181 pairs' legs, one played.
+    int pairsLegs = 0;
+    const std::vector<std::pair<int, int>> divisions{{4, 0}, {5, 0}, {4, 1}, {3, 1}};
+    for (size_t i = 0; i < divisions.size(); ++i)
+        for (size_t j = i; j < divisions.size(); ++j) {
+            const int a = divisions[i].first;
+            const int b = divisions[j].first;
+            if (i == j)
+                pairsLegs += a * (a - 1) / 2 * 4;
+            else
+                pairsLegs += a * b * (divisions[i].second == divisions[j].second ? 2 : 1);
+        }
+    EXPECT_TRUE(r.Out.startsWith(QString::number(pairsLegs - 1) + q(" fixtures on ")))
+        << r.Out.toStdString();
+    r = Kvtool({q("check"), file});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_TRUE(r.Out.contains(q("no problems found"))) << r.Out.toStdString();
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("matches: %1 (1 played)").arg(pairsLegs)))
+        << r.Out.toStdString();
+    // The first new matchday is the first Saturday from the start, at the kick-off time.
+    r = Kvtool({q("fixtures"), file, q("--format"), q("csv")});
+    EXPECT_TRUE(r.Out.contains(q("19:30")));
+    EXPECT_TRUE(r.Out.contains(QLocale().toString(QDate(2026, 10, 3), QLocale::ShortFormat)) ||
+                r.Out.contains(q("2026-10-03")))
+        << r.Out.left(400).toStdString();
+
+    // Run again, nothing is missing.
+    const QByteArray full = ReadFile(file);
+    r = Kvtool({q("generate"), file});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_TRUE(r.Out.contains(q("nothing to generate")));
+    EXPECT_EQ(ReadFile(file), full);
 }
