@@ -52,6 +52,8 @@ void SaveDefaultFixtureColumns(const std::vector<int>& columns);
 struct TFixtureSort {
     int Column = -1;
     bool Descending = false;
+
+    bool operator==(const TFixtureSort&) const = default;
 };
 
 class TConference {

@@ -113,6 +113,38 @@ QString CheckFixturesDate(const TTournament& t, const std::vector<const TMatch*>
     return QString();
 }
 
+QString ReadFixtureTime(const QString& text, bool& hasTime, double& time) {
+    hasTime = false;
+    time = 0;
+    const QString typed = text.trimmed();
+    if (typed.isEmpty()) return QString();
+    if (!ParseTimeText(typed, time)) return Fmt(LangText(5666, "'%s' is not valid time"), typed);
+    hasTime = true;
+    return QString();
+}
+
+QString ReadFixtureMatchday(const QString& text, int& matchday) {
+    matchday = -1;
+    const QString typed = text.trimmed();
+    if (typed.isEmpty()) return QString();
+    bool ok = false;
+    const int value = typed.toInt(&ok);
+    if (!ok || value < 0) return Fmt(LangText(5667, "'%s' is not a valid matchday"), typed);
+    matchday = value;
+    return QString();
+}
+
+QString ReadFixtureDate(const QString& text, bool& hasDate, double& date) {
+    hasDate = false;
+    date = 0;
+    const QString typed = text.trimmed();
+    if (typed.isEmpty()) return QString();
+    if (!ParseDateText(typed, date)) return Fmt(LangText(5670, "'%s' is not a valid date"), typed);
+    date = DayPart(date);
+    hasDate = true;
+    return QString();
+}
+
 void SetFixturesMatchday(TTournament& t, const std::vector<int>& ids, int matchday) {
     ForEachMatch(t, ids, [matchday](TMatch& m) { m.Matchday = matchday; });
 }

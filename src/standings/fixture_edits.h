@@ -25,6 +25,12 @@ QString CheckFixturesMatchday(const TTournament& t, const std::vector<const TMat
 QString CheckFixturesDate(const TTournament& t, const std::vector<const TMatch*>& matches,
                           bool hasDate, double date);
 
+// What the fixture dialogs read from their fields; an empty field means none. Each returns the
+// message for a text that does not convert ("'%s' is not valid time"), or empty.
+QString ReadFixtureTime(const QString& text, bool& hasTime, double& time);
+QString ReadFixtureMatchday(const QString& text, int& matchday);
+QString ReadFixtureDate(const QString& text, bool& hasDate, double& date);
+
 // The apply steps, by match id.
 void SetFixturesMatchday(TTournament& t, const std::vector<int>& ids, int matchday);
 void SetFixturesDate(TTournament& t, const std::vector<int>& ids, bool hasDate, double date);

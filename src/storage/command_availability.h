@@ -43,4 +43,15 @@ struct TTournamentCommands {
 };
 TTournamentCommands TournamentCommandsFor(const TTournament& t, int page, bool modified);
 
+// The fixture list's commands: those acting on rows need the list shown with a row at least,
+// copying needs a selection too; adding fixtures needs two teams.
+struct TFixtureCommands {
+    bool Rows = false; // edit, delete, the double-click choice
+    bool Copy = false;
+    bool SelectAll = false;
+    bool Columns = false;
+    bool Add = false;
+};
+TFixtureCommands FixtureCommandsFor(const TTournament& t, int page, int rows, int selectedRows);
+
 } // namespace kv

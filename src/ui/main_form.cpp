@@ -44,6 +44,9 @@ const char* const kBoundCommands[] = {
     "ShowFixturesAction", "ShowStatisticsAction", "ResultsGridAction",   "StandingsAction",   "HomeStandingsAction",
     "AwayStandingsAction", "JointTableAction",   "GroupsTableAction",   "ConferencesTableAction", "LeftAlignAction",
     "CenterAlignAction", "RightAlignAction",    "WidestAlignAction", "StadiumsAction", "RefereesAction",
+    "EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
+    "DeleteFixturesAction", "CopyFixturesAction", "SelectAllFixturesAction", "DblClickFixtureAction", "DblClickScoreAction",
+    "DblClickMatchdayAction", "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction",
 };
 
 bool SameFile(const QString& a, const QString& b) {
@@ -205,6 +208,25 @@ void TMainForm::BuildCommands() {
     }
     AddCommand("StadiumsAction", 61, "&Stadiums", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddCommand("RefereesAction", 62, "R&eferees", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    // The fixture list's commands.
+    AddCommand("EditFixtureAction", 92, "Edit Entire &Fixture");
+    AddCommand("EditScoreAction", 93, "Edit &Score");
+    AddCommand("EditMatchdayAction", 94, "Edit &Matchday");
+    AddCommand("EditDateAction", 95, "Edit &Date");
+    AddCommand("EditTimeAction", 96, "Edit &Time");
+    AddCommand("EditStadiumAction", 97, "&Edit Stadium");
+    AddCommand("DeleteFixturesAction", 98, "D&elete Fixtures");
+    AddCommand("CopyFixturesAction", 99, "&Copy");
+    AddCommand("SelectAllFixturesAction", 100, "Select &All");
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+    } dblClick[] = {{"DblClickFixtureAction", 104, "Edit Entire &Fixture"}, {"DblClickScoreAction", 105, "Edit Fixture &Score"},
+                    {"DblClickMatchdayAction", 106, "Edit &Matchday"},     {"DblClickDateAction", 107, "Edit &Date"},
+                    {"DblClickTimeAction", 108, "Edit &Time"},             {"DblClickStadiumAction", 109, "&Edit Stadium"}};
+    for (const auto& d : dblClick)
+        AddCommand(d.Name, d.Id, d.Text)->setCheckable(true);
     AddCommand("CascadeAction", 70, "&Cascade");
     AddCommand("TileHorizontallyAction", 71, "Tile &Horizontally");
     AddCommand("TileVerticallyAction", 72, "Tile &Vertically");
@@ -294,6 +316,14 @@ void TMainForm::BuildMenus() {
     QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
     tournament->setObjectName(QStringLiteral("TournamentMenu"));
     add(tournament, {"StadiumsAction", "RefereesAction"});
+    QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
+    fixtures->setObjectName(QStringLiteral("FixturesMenu"));
+    add(fixtures, {"EditFixtureAction", "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
+                   "EditStadiumAction", "-", "DeleteFixturesAction", "-", "CopyFixturesAction", "SelectAllFixturesAction", "-"});
+    QMenu* dblClick = fixtures->addMenu(LangText(103, "On Double Click"));
+    dblClick->setObjectName(QStringLiteral("DblClickMenu"));
+    add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction", "DblClickDateAction",
+                   "DblClickTimeAction", "DblClickStadiumAction"});
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {
@@ -692,7 +722,8 @@ void TMainForm::ApplyLanguage() {
         int Id;
         const char* Text;
     } menus[] = {{"FileMenu", 1, "&File"}, {"EditMenu", 2, "&Edit"}, {"ViewMenu", 3, "&View"}, {"WindowMenu", 4, "&Window"},
-                 {"HelpMenu", 5, "&Help"}, {"ToolbarsMenu", 40, "&Toolbars"}, {"TournamentMenu", 6, "&Tournament"}};
+                 {"HelpMenu", 5, "&Help"}, {"ToolbarsMenu", 40, "&Toolbars"}, {"TournamentMenu", 6, "&Tournament"},
+                 {"FixturesMenu", 7, "Fi&xtures"}, {"DblClickMenu", 103, "On Double Click"}};
     for (const auto& m : menus)
         if (QMenu* menu = findChild<QMenu*>(QLatin1String(m.Name)))
             menu->setTitle(LangText(m.Id, m.Text));

@@ -5,6 +5,10 @@
 #include "base/textformat.h"
 #include "model/sport.h"
 #include "storage/command_availability.h"
+#include "base/preferences.h"
+#include "base/settings.h"
+#include "standings/match_edit.h"
+#include "ui/fixtures_page.h"
 #include "ui/people_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
@@ -13,6 +17,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -45,15 +50,17 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     pages_ = new QStackedWidget(this);
     pages_->setObjectName(QStringLiteral("Pages"));
     tables_ = new TTablesPage(*doc_, dialogs_, pages_);
-    auto* fixtures = new QWidget(pages_);
-    fixtures->setObjectName(QStringLiteral("FixturesPage"));
+    fixtures_ = new TFixturesPage(*doc_, [this]() -> TScoreForm& { return tables_->ScoreForm(); }, pages_);
     auto* statistics = new QWidget(pages_);
     statistics->setObjectName(QStringLiteral("StatisticsPage"));
     pages_->addWidget(tables_);
-    pages_->addWidget(fixtures);
+    pages_->addWidget(fixtures_);
     pages_->addWidget(statistics);
     layout->addWidget(pages_, 1);
     BuildCommands();
+    BuildFixtureCommands();
+    connect(fixtures_, &TFixturesPage::SelectionChanged, this, [this] { UpdateCommands(); });
+    connect(fixtures_, &TFixturesPage::ContextMenuRequested, this, &TTournamentForm::ShowFixturesMenu);
     connect(doc_.get(), &TTournamentDocument::Changed, this, &TTournamentForm::OnChanged);
     connect(doc_.get(), &TTournamentDocument::ModifiedChanged, this, [this] { UpdateCommands(); });
     OnChanged(ChangeName);
@@ -163,6 +170,64 @@ void TTournamentForm::BuildCommands() {
     redo->setObjectName(QStringLiteral("RedoAction"));
 }
 
+void TTournamentForm::BuildFixtureCommands() {
+    const auto command = [this](const char* name, int id, const char* text, auto run) {
+        QAction* a = AddCommand(name, id, text);
+        connect(a, &QAction::triggered, this, run);
+        return a;
+    };
+    command("EditFixtureAction", 5221, "Edit Entire &Fixture", [this] { fixtures_->EditFixture(PagePlace); });
+    command("EditScoreAction", 5222, "Edit &Score", [this] { fixtures_->EditFixture(PageScore); });
+    command("EditMatchdayAction", 5223, "Edit &Matchday", [this] { fixtures_->EditMatchday(); });
+    command("EditDateAction", 5224, "Edit &Date", [this] { fixtures_->EditDate(); });
+    command("EditTimeAction", 5225, "Edit &Time", [this] { fixtures_->EditTime(); });
+    command("EditStadiumAction", 5226, "&Edit Stadium", [this] { fixtures_->EditStadium(); });
+    command("DeleteFixturesAction", 5227, "D&elete Fixtures", [this] { fixtures_->DeleteSelected(); });
+    command("CopyFixturesAction", 5229, "&Copy", [this] { fixtures_->CopySelected(); });
+    command("SelectAllFixturesAction", 5230, "Select &All", [this] { fixtures_->SelectAllRows(); });
+
+    // What a double-click does: a choice of the program, kept at once.
+    dblClickGroup_ = new QActionGroup(this);
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+    } choices[] = {{"DblClickFixtureAction", 5236, "Edit Entire &Fixture"}, {"DblClickScoreAction", 5237, "Edit Fixture &Score"},
+                   {"DblClickMatchdayAction", 5238, "Edit &Matchday"},     {"DblClickDateAction", 5239, "Edit &Date"},
+                   {"DblClickTimeAction", 5240, "Edit &Time"},             {"DblClickStadiumAction", 5241, "&Edit Stadium"}};
+    int value = DblClickEditFixture;
+    for (const auto& c : choices) {
+        QAction* a = AddCommand(c.Name, c.Id, c.Text, {}, true);
+        dblClickGroup_->addAction(a);
+        connect(a, &QAction::triggered, this, [value] { RegWriteInteger(QString(), QStringLiteral("FixturesOnDblClick"), value); });
+        ++value;
+    }
+}
+
+void TTournamentForm::ShowFixturesMenu(QPoint globalPos) {
+    UpdateCommands();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("FixturesMenu"));
+    const auto add = [&](const char* name) { menu.addAction(Command(QLatin1String(name))); };
+    add("EditFixtureAction");
+    add("EditScoreAction");
+    menu.addSeparator();
+    add("EditMatchdayAction");
+    add("EditDateAction");
+    add("EditTimeAction");
+    add("EditStadiumAction");
+    menu.addSeparator();
+    add("DeleteFixturesAction");
+    menu.addSeparator();
+    add("CopyFixturesAction");
+    add("SelectAllFixturesAction");
+    menu.addSeparator();
+    QMenu* dbl = menu.addMenu(LangText(5231, "On Double Click"));
+    dbl->setObjectName(QStringLiteral("DblClickMenu"));
+    dbl->addActions(dblClickGroup_->actions());
+    menu.exec(globalPos);
+}
+
 void TTournamentForm::EditView(QAction* action, const std::function<void(TTableView&)>& change) {
     if (updating_)
         return;
@@ -201,6 +266,19 @@ void TTournamentForm::UpdateCommands() {
         a->setChecked(t.View.Alignment == i);
         a->setEnabled(available.Alignment);
     }
+    const TFixtureCommands fixtures =
+        FixtureCommandsFor(t, Page(), fixtures_->RowCount(), static_cast<int>(fixtures_->SelectedRows().size()));
+    for (const char* name : {"EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
+                             "EditStadiumAction", "DeleteFixturesAction"})
+        Command(QLatin1String(name))->setEnabled(fixtures.Rows);
+    Command(QStringLiteral("CopyFixturesAction"))->setEnabled(fixtures.Copy);
+    Command(QStringLiteral("SelectAllFixturesAction"))->setEnabled(fixtures.SelectAll);
+    const int dblClick = PrefInteger("", "FixturesOnDblClick");
+    const QList<QAction*> choices = dblClickGroup_->actions();
+    for (int i = 0; i < choices.size(); ++i) {
+        choices[i]->setChecked(i + 1 == std::clamp(dblClick, 1, 6));
+        choices[i]->setEnabled(fixtures.Rows);
+    }
     updating_ = false;
     emit CommandsChanged();
 }
@@ -213,6 +291,7 @@ void TTournamentForm::OnChanged(unsigned changes) {
         setWindowTitle(t.Name);
     }
     tables_->Refresh(changes);
+    fixtures_->Refresh(changes);
     UpdateCommands();
 }
 

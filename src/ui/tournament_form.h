@@ -16,6 +16,7 @@ class QStackedWidget;
 namespace kv {
 
 class TDialogSeam;
+class TFixturesPage;
 class TTablesPage;
 class TTournament;
 struct TTableView;
@@ -30,6 +31,7 @@ public:
     TTournamentDocument& Document() { return *doc_; }
     const TTournamentDocument& Document() const { return *doc_; }
     TTablesPage& TablesPage() { return *tables_; }
+    TFixturesPage& FixturesPage() { return *fixtures_; }
     int Page() const;
 
     // The commands the main window binds to, by object name ("SaveAction", "ResultsGridAction").
@@ -60,6 +62,8 @@ protected:
 private:
     QAction* AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys = {}, bool checkable = false);
     void BuildCommands();
+    void BuildFixtureCommands();
+    void ShowFixturesMenu(QPoint globalPos);
     void UpdateCommands();
     void OnChanged(unsigned changes);
     void ShowPage(int page);
@@ -71,6 +75,8 @@ private:
     QLabel* sport_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     TTablesPage* tables_ = nullptr;
+    TFixturesPage* fixtures_ = nullptr;
+    QActionGroup* dblClickGroup_ = nullptr;
     QActionGroup* pageGroup_ = nullptr;
     QActionGroup* modeGroup_ = nullptr;
     QActionGroup* alignGroup_ = nullptr;
