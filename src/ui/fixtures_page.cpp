@@ -54,6 +54,7 @@ TFixturesPage::TFixturesPage(TTournamentDocument& doc, std::function<TScoreForm&
     header->setSortIndicatorShown(true);
     header->setHighlightSections(false);
     header->setTextElideMode(Qt::ElideRight);
+    header->setResizeContentsPrecision(100); // the texts of the first rows measure a column
     connect(header, &QHeaderView::sectionClicked, this, &TFixturesPage::SortBy);
     connect(header, &QHeaderView::sectionMoved, this, [this] { ColumnMoved(); });
     connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int width) {
@@ -119,12 +120,17 @@ void TFixturesPage::ApplyColumnLayout() {
     for (int section = 0; section < header->count(); ++section)
         if (header->visualIndex(section) != section)
             header->moveSection(header->visualIndex(section), section);
-    // Each column keeps the width it was given, wherever it moves.
+    // Each column keeps the width it was given, wherever it moves; until then it is wide enough
+    // for its heading and the first rows' texts, and no narrower than its default.
     for (int section = 0; section < model_->columnCount(); ++section) {
         const int column = model_->ColumnId(section);
         const auto width = widths_.find(column);
-        header->resizeSection(section, width != widths_.end() ? width->second
-                                                              : FixtureColumnDefaultWidth(column));
+        if (width != widths_.end()) {
+            header->resizeSection(section, width->second);
+        } else {
+            const int fit = std::max(sizeHintForColumn(section), header->sectionSizeHint(section));
+            header->resizeSection(section, std::max(fit, FixtureColumnDefaultWidth(column)));
+        }
     }
     movingBack_ = false;
     const int sorted = model_->SectionOf(t.FixtureSort.Column);

@@ -3,20 +3,24 @@
 #include "ui/ui_support.h"
 
 #include "base/language.h"
+#include "model/sport.h"
 #include "render/table_hit.h"
+#include "standings/schedule.h"
+#include "standings/tournament_setup.h"
+#include "support/builders.h"
 #include "ui/about_box.h"
 #include "ui/find_tournament_form.h"
+#include "ui/fixture_date_form.h"
 #include "ui/list_panel.h"
-#include "model/sport.h"
 #include "ui/main_form.h"
 #include "ui/match_leg_form.h"
 #include "ui/match_row_form.h"
 #include "ui/people_form.h"
 #include "ui/preferences_form.h"
 #include "ui/score_form.h"
-#include "ui/tournament_document.h"
 #include "ui/splash_form.h"
 #include "ui/tables_page.h"
+#include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/wait_form.h"
 
@@ -48,8 +52,7 @@ void Shot(QWidget& w, const QString& name) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     kvtest::SetUpProcessFolders();
     QApplication app(argc, argv);
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
@@ -67,14 +70,16 @@ int main(int argc, char** argv) {
         kv::TTournamentList& list = main.List();
         for (const QString& file : samples) {
             const kv::TListNode* entry = list.FindByPath(kv::TTournamentList::SavesPath(file));
-            if (!entry)
-                continue;
+            if (!entry) continue;
             kv::TTournamentForm* form = main.OpenTournament(entry->Data);
-            if (!form)
-                continue;
-            if (auto* w = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
-                w->showMaximized();
-            Shot(*form, QStringLiteral("TTournamentForm-tables-") + QFileInfo(file).completeBaseName());
+            if (!form) continue;
+            if (auto* w = qobject_cast<QMdiSubWindow*>(form->parentWidget())) w->showMaximized();
+            Shot(*form,
+                 QStringLiteral("TTournamentForm-tables-") + QFileInfo(file).completeBaseName());
+            form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+            Shot(*form,
+                 QStringLiteral("TTournamentForm-fixtures-") + QFileInfo(file).completeBaseName());
+            form->Command(QStringLiteral("ShowTablesAction"))->trigger();
         }
         // The score dialog: a hockey match decided in overtime on each page, a soccer forfeit.
         for (kv::TTournamentForm* form : main.TournamentForms()) {
@@ -83,8 +88,7 @@ int main(int argc, char** argv) {
             if (t.Sport == kv::SportHockey) {
                 const kv::TMatch* ot = nullptr;
                 for (const kv::TMatch* m : t.JointTable().Matches())
-                    if (m->DecidedIn == 1 && !ot)
-                        ot = m;
+                    if (m->DecidedIn == 1 && !ot) ot = m;
                 kv::TScoreForm dialog(dialogs, &main);
                 dialog.OpenMatch(doc, ot ? ot->Id : t.JointTable().Matches().front()->Id, 0);
                 dialog.show();
@@ -94,16 +98,19 @@ int main(int argc, char** argv) {
                     Shot(dialog, QStringLiteral("TScoreForm-") + QLatin1String(names[page]));
                 }
                 const kv::TMatch* first = t.JointTable().Matches().front();
-                kv::TMatchLegForm legs(doc, first->HomeTeamId, first->VisitorTeamId, first->Id, &main);
+                kv::TMatchLegForm legs(doc, first->HomeTeamId, first->VisitorTeamId, first->Id,
+                                       &main);
                 legs.show();
                 Shot(legs, QStringLiteral("TMatchLegForm"));
-                kv::TMatchRowForm rows(doc, first->HomeTeamId, first->VisitorTeamId, first->Id, &main);
+                kv::TMatchRowForm rows(doc, first->HomeTeamId, first->VisitorTeamId, first->Id,
+                                       &main);
                 rows.show();
                 Shot(rows, QStringLiteral("TMatchRowForm"));
                 kv::TPeopleForm stadiums(kv::TPeopleKind::Stadiums, doc, dialogs, &main);
                 stadiums.show();
                 Shot(stadiums, QStringLiteral("TStadiumsForm"));
-                Shot(stadiums, QStringLiteral("TPeopleForm-stadiums")); // the class both dialogs are made of
+                Shot(stadiums,
+                     QStringLiteral("TPeopleForm-stadiums")); // the class both dialogs are made of
                 kv::TPeopleForm referees(kv::TPeopleKind::Referees, doc, dialogs, &main);
                 referees.show();
                 Shot(referees, QStringLiteral("TRefereesForm"));
@@ -114,7 +121,37 @@ int main(int argc, char** argv) {
                 dialog.findChild<QCheckBox*>(QStringLiteral("ForfeitChB"))->setChecked(true);
                 dialog.show();
                 Shot(dialog, QStringLiteral("TScoreForm-score-forfeit"));
+                const kv::TMatch* first = t.JointTable().Matches().front();
+                kv::TFixtureDateForm date(kv::TFixtureField::Date, t, &main);
+                date.SetDate(first->HasDate, first->Date);
+                date.show();
+                Shot(date, QStringLiteral("TFixtureDateForm"));
+                const char* fields[] = {"date", "time", "matchday", "stadium"};
+                for (int f = 0; f < 4; ++f) {
+                    kv::TFixtureDateForm one(static_cast<kv::TFixtureField>(f), t, &main);
+                    one.SetTime(first->HasTime, first->Time);
+                    one.SetMatchday(first->Matchday);
+                    one.SetStadium(first->StadiumId);
+                    one.show();
+                    Shot(one, QStringLiteral("TFixtureDateForm-") + QLatin1String(fields[f]));
+                }
             }
+        }
+        // The largest legal tournament's fixture list: 70 teams, 8 legs, drawn up by the generator.
+        {
+            QStringList teams;
+            for (int i = 1; i <= 70; ++i)
+                teams << QStringLiteral("Team %1").arg(i);
+            auto largest =
+                kvtest::MakeTournament(kv::SportSoccer, 8, {{QStringLiteral("League"), teams}});
+            largest->Name = QStringLiteral("Largest League");
+            kv::AddSchedule(*largest, kv::PlanSchedule(*largest));
+            kv::RecomputeAll(*largest);
+            kv::TTournamentForm form(std::move(largest), dialogs);
+            form.resize(1100, 700);
+            form.show();
+            form.Command(QStringLiteral("ShowFixturesAction"))->trigger();
+            Shot(form, QStringLiteral("TTournamentForm-fixtures-largest"));
         }
         main.ListPanel().Select(list.FindByPath(kv::TTournamentList::SavesPath(samples.value(3))));
         Shot(main, QStringLiteral("TMainForm"));

@@ -1,0 +1,306 @@
+// The fixture list as a user meets it: every match a row, sorting and column moves kept in the
+// tournament and undone, bulk edits refused before anything changes, the double-click choice,
+// deleting with its question, and copying rows.
+#include "ui/ui_support.h"
+
+#include "base/formats.h"
+#include "base/preferences.h"
+#include "base/settings.h"
+#include "export/fixture_rows.h"
+#include "standings/match_edit.h"
+#include "ui/fixture_date_form.h"
+#include "ui/fixtures_model.h"
+#include "ui/fixtures_page.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/score_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace kv;
+
+namespace {
+
+class FixturesPage : public kvtest::TUiTest {
+protected:
+    void SetUp() override {
+        TUiTest::SetUp();
+        main_ = std::make_unique<TMainForm>(Dialogs);
+        main_->resize(1200, 800);
+        main_->show();
+        const TListNode* e =
+            main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
+        ASSERT_NE(e, nullptr);
+        form_ = main_->OpenTournament(e->Data);
+        ASSERT_NE(form_, nullptr);
+        main_->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+        page_ = &form_->FixturesPage();
+    }
+    void TearDown() override {
+        Messages.QueueAnswer(TMessageButton::No);
+        Messages.QueueAnswer(TMessageButton::No);
+        main_.reset();
+        TUiTest::TearDown();
+    }
+    const TTournament& T() const { return form_->Document().Tournament(); }
+    const TMatch& Row(int row) const { return *page_->Model().MatchAt(row); }
+    QString Cell(int row, int column) const {
+        return page_->Model()
+            .data(page_->Model().index(row, page_->Model().SectionOf(column)))
+            .toString();
+    }
+    void Select(std::initializer_list<int> rows) {
+        std::vector<int> ids;
+        for (const int r : rows)
+            ids.push_back(Row(r).Id);
+        page_->SelectMatches(ids);
+    }
+    void Trigger(const char* name) { main_->Command(QLatin1String(name))->trigger(); }
+    // Runs `command`; the modal dialog it opens is handed to `answer` (and closed if still open).
+    // Returns the dialog's object name and title, or empty when none opened.
+    QString WithModal(const std::function<void()>& command,
+                      const std::function<void(QDialog*)>& answer = {}) {
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            seen = dialog->objectName() + QLatin1Char('|') + dialog->windowTitle();
+            if (answer) answer(dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        command();
+        QApplication::processEvents();
+        return seen;
+    }
+    static void Type(QDialog* d, const QString& text) {
+        d->findChild<QLineEdit*>(QStringLiteral("ValueEdit"))->setText(text);
+    }
+    std::unique_ptr<TMainForm> main_;
+    TTournamentForm* form_ = nullptr;
+    TFixturesPage* page_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(FixturesPage, ListsEveryMatchInTheTournamentsColumns) {
+    ASSERT_EQ(page_->RowCount(), T().MatchCount());
+    ASSERT_EQ(page_->Model().columnCount(), 9);
+    EXPECT_EQ(page_->Model().headerData(6, Qt::Horizontal).toString(), QStringLiteral("Home Team"));
+    // In date order; the score cell begins with a no-break space.
+    EXPECT_EQ(Cell(0, FixHome), QStringLiteral("Riverside Rovers"));
+    EXPECT_EQ(Cell(0, FixScore), QString(QChar(0xA0)) + QStringLiteral("2:1"));
+    EXPECT_GE(page_->horizontalHeader()->sectionSize(page_->Model().SectionOf(FixHome)),
+              FixtureColumnDefaultWidth(FixHome));
+    // The commands acting on rows are there on this page only.
+    EXPECT_TRUE(main_->Command(QStringLiteral("EditMatchdayAction"))->isEnabled());
+    EXPECT_FALSE(
+        main_->Command(QStringLiteral("CopyFixturesAction"))->isEnabled()); // nothing selected
+    Select({0});
+    EXPECT_TRUE(main_->Command(QStringLiteral("CopyFixturesAction"))->isEnabled());
+    Trigger("ShowTablesAction");
+    EXPECT_FALSE(main_->Command(QStringLiteral("EditMatchdayAction"))->isEnabled());
+    EXPECT_FALSE(main_->Command(QStringLiteral("SelectAllFixturesAction"))->isEnabled());
+
+    // The filters: played only, then one team's home games.
+    Trigger("ShowFixturesAction");
+    TFixtureFilter filter;
+    filter.Played = 2;
+    page_->SetFilter(filter);
+    EXPECT_EQ(page_->RowCount(), 4);
+    filter.Played = 0;
+    filter.TeamFilterKind = 3;
+    filter.TeamFilterValue = Row(0).HomeTeamId;
+    filter.TeamPlace = 2;
+    page_->SetFilter(filter);
+    EXPECT_EQ(page_->RowCount(), 2);
+}
+
+TEST_F(FixturesPage, HeadingClicksSortBothWaysAndAreUndone) {
+    const int home = page_->Model().SectionOf(FixHome);
+    emit page_->horizontalHeader()->sectionClicked(home);
+    EXPECT_EQ(T().FixtureSort.Column, FixHome);
+    EXPECT_FALSE(T().FixtureSort.Descending);
+    EXPECT_EQ(Cell(0, FixHome), QStringLiteral("Ashford Vale"));
+    EXPECT_EQ(page_->horizontalHeader()->sortIndicatorSection(), home);
+    emit page_->horizontalHeader()->sectionClicked(home);
+    EXPECT_TRUE(T().FixtureSort.Descending);
+    EXPECT_EQ(Cell(0, FixHome), QStringLiteral("Westfield Athletic"));
+    EXPECT_TRUE(form_->Document().IsModified());
+    Trigger("UndoAction");
+    Trigger("UndoAction");
+    EXPECT_EQ(T().FixtureSort.Column, -1);
+    EXPECT_EQ(Cell(0, FixHome), QStringLiteral("Riverside Rovers"));
+}
+
+TEST_F(FixturesPage, TheScoreFollowsTheOrderOfTheTeamColumns) {
+    QHeaderView* header = page_->horizontalHeader();
+    const int home = page_->Model().SectionOf(FixHome);
+    const int visitor = page_->Model().SectionOf(FixVisitor);
+    header->moveSection(header->visualIndex(visitor), header->visualIndex(home));
+    const std::vector<int> moved{0, 1, 2, 3, 4, 5, 7, 6, 8};
+    EXPECT_EQ(T().FixtureColumns, moved);
+    EXPECT_EQ(page_->Model().headerData(6, Qt::Horizontal).toString(),
+              QStringLiteral("Visitor Team"));
+    // Each section stands in its own place again, and the visitor's score comes first.
+    for (int s = 0; s < header->count(); ++s)
+        EXPECT_EQ(header->visualIndex(s), s);
+    EXPECT_EQ(Cell(0, FixScore), QString(QChar(0xA0)) + QStringLiteral("1:2"));
+    Select({0});
+    page_->CopySelected();
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(
+        QStringLiteral("Oakvale Town\tRiverside Rovers\t1:2\n")))
+        << QApplication::clipboard()->text().toStdString();
+    Trigger("UndoAction");
+    EXPECT_EQ(T().FixtureColumns, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(Cell(0, FixScore), QString(QChar(0xA0)) + QStringLiteral("2:1"));
+}
+
+TEST_F(FixturesPage, MatchdaysOfSeveralRowsChangeAllOrNothing) {
+    // Two rows sharing Oakvale Town: refused before the dialog opens.
+    Select({0, 4});
+    EXPECT_EQ(WithModal([&] { Trigger("EditMatchdayAction"); }), QString());
+    ASSERT_EQ(Messages.Texts().size(), 1);
+    EXPECT_TRUE(Messages.Texts().front().startsWith(
+        QStringLiteral("You have selected several fixtures with the same team")));
+
+    // Two rows of matchday 1: the dialog starts there; matchday 2 clashes for Riverside Rovers.
+    Messages.Clear();
+    Select({0, 1});
+    const int a = Row(0).Id;
+    const int b = Row(1).Id;
+    QString started;
+    const QString seen =
+        WithModal([&] { Trigger("EditMatchdayAction"); },
+                  [&](QDialog* d) {
+                      started = d->findChild<QLineEdit*>(QStringLiteral("ValueEdit"))->text();
+                      Type(d, QStringLiteral("2"));
+                      d->accept();
+                  });
+    EXPECT_EQ(seen, QStringLiteral("TFixtureDateForm|Fixture Matchday"));
+    EXPECT_EQ(started, QStringLiteral("1"));
+    ASSERT_EQ(Messages.Texts().size(), 1);
+    EXPECT_TRUE(Messages.Texts().front().startsWith(
+        QStringLiteral("Team Riverside Rovers is already involved on matchday 2")))
+        << Messages.Texts().front().toStdString();
+    EXPECT_EQ(T().MatchById(a)->Matchday, 1);
+    EXPECT_FALSE(form_->Document().IsModified());
+
+    // A free matchday: both move, as one step, and stay selected.
+    WithModal([&] { Trigger("EditMatchdayAction"); },
+              [&](QDialog* d) {
+                  Type(d, QStringLiteral("9"));
+                  d->accept();
+              });
+    EXPECT_EQ(T().MatchById(a)->Matchday, 9);
+    EXPECT_EQ(T().MatchById(b)->Matchday, 9);
+    EXPECT_EQ(page_->SelectedMatchIds().size(), 2u);
+    Trigger("UndoAction");
+    EXPECT_EQ(T().MatchById(a)->Matchday, 1);
+    EXPECT_EQ(T().MatchById(b)->Matchday, 1);
+}
+
+TEST_F(FixturesPage, TheFixtureDialogsRefuseWhatDoesNotConvert) {
+    Select({2});
+    const int id = Row(2).Id;
+    // A time that is no time, then an empty one: the fixture loses its time.
+    QStringList shown;
+    WithModal([&] { Trigger("EditTimeAction"); },
+              [&](QDialog* d) {
+                  Type(d, QStringLiteral("25:99"));
+                  d->accept();
+                  shown << QString::number(d->isVisible());
+                  Type(d, QStringLiteral("18:45"));
+                  d->accept();
+              });
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("'25:99' is not valid time"));
+    EXPECT_EQ(shown, QStringList{QStringLiteral("1")});
+    EXPECT_TRUE(T().MatchById(id)->HasTime);
+    EXPECT_EQ(Cell(page_->Model().RowOfMatch(id), FixTime), ShortTimeText(0.78125));
+
+    Messages.Clear();
+    WithModal([&] { Trigger("EditMatchdayAction"); },
+              [&](QDialog* d) {
+                  Type(d, QStringLiteral("x3"));
+                  d->accept();
+              });
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("'x3' is not a valid matchday"));
+    EXPECT_EQ(T().MatchById(id)->Matchday, 1);
+
+    // An empty date is taken: no date.
+    Messages.Clear();
+    WithModal([&] { Trigger("EditDateAction"); },
+              [&](QDialog* d) {
+                  Type(d, QString());
+                  d->accept();
+              });
+    EXPECT_TRUE(Messages.Texts().isEmpty());
+    EXPECT_FALSE(T().MatchById(id)->HasDate);
+}
+
+TEST_F(FixturesPage, ADoubleClickDoesWhatThePreferenceSays) {
+    const QString expected[] = {QStringLiteral("TScoreForm|1"),
+                                QStringLiteral("TScoreForm|0"),
+                                QStringLiteral("TFixtureDateForm|Fixture Matchday"),
+                                QStringLiteral("TFixtureDateForm|Fixture Date"),
+                                QStringLiteral("TFixtureDateForm|Fixture Time"),
+                                QStringLiteral("TFixtureDateForm|Fixture Stadium")};
+    const char* choices[] = {"DblClickFixtureAction",  "DblClickScoreAction",
+                             "DblClickMatchdayAction", "DblClickDateAction",
+                             "DblClickTimeAction",     "DblClickStadiumAction"};
+    Select({3});
+    const QRect cell = page_->visualRect(page_->Model().index(3, 6));
+    for (int value = 1; value <= 6; ++value) {
+        Trigger(choices[value - 1]);
+        EXPECT_EQ(PrefInteger("", "FixturesOnDblClick"), value);
+        EXPECT_TRUE(main_->Command(QLatin1String(choices[value - 1]))->isChecked());
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            auto* score = qobject_cast<TScoreForm*>(dialog);
+            seen = dialog->objectName() + QLatin1Char('|') +
+                   (score ? QString::number(score->Page()) : dialog->windowTitle());
+            dialog->reject();
+        });
+        QTest::mouseClick(page_->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(page_->viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_EQ(seen, expected[value - 1]) << "FixturesOnDblClick " << value;
+    }
+}
+
+TEST_F(FixturesPage, DeletingAsksAndAPlayedMatchRecountsTheTables) {
+    const int count = page_->RowCount();
+    const auto played = [this] {
+        const TTeam* riverside = T().JointTable().TeamByName(QStringLiteral("Riverside Rovers"));
+        return riverside->Stats.Home.Played() + riverside->Stats.Away.Played();
+    };
+    const int playedBefore = played();
+    Select({0, 1});
+    Messages.QueueAnswer(TMessageButton::No);
+    Trigger("DeleteFixturesAction");
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("Are you sure you want to delete selected fixtures?"));
+    EXPECT_EQ(page_->RowCount(), count);
+    Messages.QueueAnswer(TMessageButton::Yes);
+    QTest::keyClick(page_, Qt::Key_Delete);
+    EXPECT_EQ(page_->RowCount(), count - 2);
+    EXPECT_EQ(T().MatchCount(), count - 2);
+    EXPECT_EQ(played(), playedBefore - 1);
+    Trigger("UndoAction");
+    EXPECT_EQ(page_->RowCount(), count);
+    EXPECT_EQ(played(), playedBefore);
+    // Ctrl+A and Ctrl+C: every row, a line each.
+    QTest::keyClick(page_, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(page_, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().count(QLatin1Char('\n')), count);
+}
