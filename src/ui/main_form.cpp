@@ -45,7 +45,7 @@ const char* const kBoundCommands[] = {
     "AwayStandingsAction", "JointTableAction",   "GroupsTableAction",   "ConferencesTableAction", "LeftAlignAction",
     "CenterAlignAction", "RightAlignAction",    "WidestAlignAction", "StadiumsAction", "RefereesAction",
     "EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
-    "DeleteFixturesAction", "CopyFixturesAction", "SelectAllFixturesAction", "DblClickFixtureAction", "DblClickScoreAction",
+    "DeleteFixturesAction", "FixtureColumnsAction", "CopyFixturesAction", "SelectAllFixturesAction", "DblClickFixtureAction", "DblClickScoreAction",
     "DblClickMatchdayAction", "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction",
 };
 
@@ -217,6 +217,7 @@ void TMainForm::BuildCommands() {
     AddCommand("EditStadiumAction", 97, "&Edit Stadium");
     AddCommand("DeleteFixturesAction", 98, "D&elete Fixtures");
     AddCommand("CopyFixturesAction", 99, "&Copy");
+    AddCommand("FixtureColumnsAction", 101, "Set &Visible Columns");
     AddCommand("SelectAllFixturesAction", 100, "Select &All");
     const struct {
         const char* Name;
@@ -319,7 +320,7 @@ void TMainForm::BuildMenus() {
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
     add(fixtures, {"EditFixtureAction", "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
-                   "EditStadiumAction", "-", "DeleteFixturesAction", "-", "CopyFixturesAction", "SelectAllFixturesAction", "-"});
+                   "EditStadiumAction", "-", "DeleteFixturesAction", "-", "FixtureColumnsAction", "CopyFixturesAction", "SelectAllFixturesAction", "-"});
     QMenu* dblClick = fixtures->addMenu(LangText(103, "On Double Click"));
     dblClick->setObjectName(QStringLiteral("DblClickMenu"));
     add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction", "DblClickDateAction",

@@ -8,6 +8,7 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "standings/match_edit.h"
+#include "ui/fixtures_columns_form.h"
 #include "ui/fixtures_page.h"
 #include "ui/people_form.h"
 #include "ui/tables_page.h"
@@ -183,6 +184,7 @@ void TTournamentForm::BuildFixtureCommands() {
     command("EditTimeAction", 5225, "Edit &Time", [this] { fixtures_->EditTime(); });
     command("EditStadiumAction", 5226, "&Edit Stadium", [this] { fixtures_->EditStadium(); });
     command("DeleteFixturesAction", 5227, "D&elete Fixtures", [this] { fixtures_->DeleteSelected(); });
+    command("FixtureColumnsAction", 5228, "Set &Visible Columns", [this] { TFixturesColumnsForm(*doc_, this).exec(); });
     command("CopyFixturesAction", 5229, "&Copy", [this] { fixtures_->CopySelected(); });
     command("SelectAllFixturesAction", 5230, "Select &All", [this] { fixtures_->SelectAllRows(); });
 
@@ -219,6 +221,7 @@ void TTournamentForm::ShowFixturesMenu(QPoint globalPos) {
     menu.addSeparator();
     add("DeleteFixturesAction");
     menu.addSeparator();
+    add("FixtureColumnsAction");
     add("CopyFixturesAction");
     add("SelectAllFixturesAction");
     menu.addSeparator();
@@ -272,6 +275,7 @@ void TTournamentForm::UpdateCommands() {
                              "EditStadiumAction", "DeleteFixturesAction"})
         Command(QLatin1String(name))->setEnabled(fixtures.Rows);
     Command(QStringLiteral("CopyFixturesAction"))->setEnabled(fixtures.Copy);
+    Command(QStringLiteral("FixtureColumnsAction"))->setEnabled(fixtures.Columns);
     Command(QStringLiteral("SelectAllFixturesAction"))->setEnabled(fixtures.SelectAll);
     const int dblClick = PrefInteger("", "FixturesOnDblClick");
     const QList<QAction*> choices = dblClickGroup_->actions();

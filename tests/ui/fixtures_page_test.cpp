@@ -8,7 +8,9 @@
 #include "base/settings.h"
 #include "export/fixture_rows.h"
 #include "standings/match_edit.h"
+#include "ui/dual_list.h"
 #include "ui/fixture_date_form.h"
+#include "ui/fixtures_columns_form.h"
 #include "ui/fixtures_model.h"
 #include "ui/fixtures_page.h"
 #include "ui/list_panel.h"
@@ -19,9 +21,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
 #include <QTest>
 #include <QTimer>
 
@@ -303,4 +309,62 @@ TEST_F(FixturesPage, DeletingAsksAndAPlayedMatchRecountsTheTables) {
     QTest::keyClick(page_, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(page_, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text().count(QLatin1Char('\n')), count);
+}
+
+TEST_F(FixturesPage, TheColumnsDialogKeepsBothTeamsAndSetsTheDateFormat) {
+    TFixturesColumnsForm dialog(form_->Document(), form_);
+    dialog.show();
+    TDualList& lists = dialog.Lists();
+    EXPECT_EQ(lists.Chosen(), T().FixtureColumns);
+    EXPECT_EQ(lists.AvailableList()->count(), kFixtureColumnCount - 9);
+    // Without the visitor's column: refused, the dialog stays and nothing changes.
+    lists.SetChosen({FixHome, FixScore});
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("'Home Team' and 'Visitor Team' columns must be always visible"));
+    lists.RemoveAll();
+    EXPECT_FALSE(dialog.Apply());
+    EXPECT_EQ(Messages.Texts().value(1), QStringLiteral("You should add at least one column"));
+    EXPECT_EQ(T().FixtureColumns.size(), 9u);
+
+    // Stadium added by a double-click, the visitor first; Apply shows them at once.
+    lists.SetChosen({FixDate, FixVisitor, FixHome, FixScore});
+    QListWidget* available = lists.AvailableList();
+    const auto stadium = available->findItems(QStringLiteral("Stadium"), Qt::MatchExactly);
+    ASSERT_EQ(stadium.size(), 1);
+    available->setCurrentItem(stadium.front());
+    emit available->itemDoubleClicked(stadium.front());
+    EXPECT_EQ(lists.Chosen(),
+              (std::vector<int>{FixDate, FixVisitor, FixHome, FixScore, FixStadium}));
+    // The date as "date (weekday)".
+    dialog.findChild<QCheckBox*>(QStringLiteral("DayOfWeekChB"))->setChecked(true);
+    dialog.findChild<QComboBox*>(QStringLiteral("DayOfWeekCB"))->setCurrentIndex(2);
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("SampleEdit"))->text(),
+              FixtureDateText(NowDays(), false, 2));
+    ASSERT_TRUE(dialog.Apply());
+    EXPECT_EQ(T().FixtureColumns,
+              (std::vector<int>{FixDate, FixVisitor, FixHome, FixScore, FixStadium}));
+    EXPECT_EQ(PrefInteger("Fixtures", "DayOfWeek"), 2);
+    const QDate first = DaysToDate(Row(0).Date);
+    EXPECT_EQ(Cell(0, FixDate), QLocale().toString(first, QLocale::ShortFormat) +
+                                    QStringLiteral(" (") +
+                                    QLocale().dayName(first.dayOfWeek()).left(1).toUpper() +
+                                    QLocale().dayName(first.dayOfWeek()).mid(1) + QLatin1Char(')'));
+    EXPECT_EQ(Cell(0, FixScore),
+              QString(QChar(0xA0)) + QStringLiteral("1:2")); // the visitor stands left
+    EXPECT_EQ(page_->Model().columnCount(), 5);
+
+    // The default set: saved, loaded, and taken by new tournaments.
+    dialog.SaveDefault();
+    EXPECT_EQ(RegReadString(QString(), QStringLiteral("DefaultFixturesCols"), QString()),
+              QStringLiteral("4,7,6,8,11"));
+    EXPECT_EQ(TTournament().FixtureColumns, (std::vector<int>{4, 7, 6, 8, 11}));
+    lists.SetChosen({FixHome, FixVisitor});
+    dialog.LoadDefault();
+    EXPECT_EQ(lists.Chosen(), (std::vector<int>{4, 7, 6, 8, 11}));
+    dialog.reject();
+
+    Trigger("UndoAction");
+    EXPECT_EQ(T().FixtureColumns.size(), 9u);
 }

@@ -11,6 +11,7 @@
 #include "ui/about_box.h"
 #include "ui/find_tournament_form.h"
 #include "ui/fixture_date_form.h"
+#include "ui/fixtures_columns_form.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
 #include "ui/match_leg_form.h"
@@ -30,6 +31,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 
 #include <cstdio>
 
@@ -126,6 +128,11 @@ int main(int argc, char** argv) {
                 date.SetDate(first->HasDate, first->Date);
                 date.show();
                 Shot(date, QStringLiteral("TFixtureDateForm"));
+                kv::TFixturesColumnsForm columns(doc, &main);
+                columns.show();
+                Shot(columns, QStringLiteral("TFixturesColumnsForm"));
+                columns.Pages().setCurrentIndex(1);
+                Shot(columns, QStringLiteral("TFixturesColumnsForm-settings"));
                 const char* fields[] = {"date", "time", "matchday", "stadium"};
                 for (int f = 0; f < 4; ++f) {
                     kv::TFixtureDateForm one(static_cast<kv::TFixtureField>(f), t, &main);
