@@ -316,6 +316,8 @@ TSchedule PlanSchedule(const TTournament& t, const std::vector<int>& teams) {
     s.FirstMatchday = std::max(t.LastMatchday(), 0) + 1;
     std::vector<std::vector<TPlannedMatch>> days;
     if (!t.HasConferences() || groups.size() <= 1) {
+        const bool partial = t.MatchCount() > 0;
+        TPairMap greedyPairs = pairs; // the circle method changes the venue counts
         days = GroupRounds(t, existing, groups, pairs);
         QHash<int, int> games;
         for (const auto& slot : days)
@@ -325,6 +327,17 @@ TSchedule PlanSchedule(const TTournament& t, const std::vector<int>& teams) {
             }
         for (auto it = games.cbegin(); it != games.cend(); ++it)
             s.LowerBound = std::max(s.LowerBound, it.value());
+        // Around matches already there the circle's rounds may be left half full: the greedy
+        // plan is taken when it needs fewer matchdays.
+        if (partial) {
+            int bound = 0;
+            auto greedy = GreedyRounds(t, existing, scope, greedyPairs, bound);
+            const auto used = [](const std::vector<std::vector<TPlannedMatch>>& plan) {
+                return std::count_if(plan.begin(), plan.end(),
+                                     [](const auto& day) { return !day.empty(); });
+            };
+            if (used(greedy) < used(days)) days = std::move(greedy);
+        }
     } else {
         days = GreedyRounds(t, existing, scope, pairs, s.LowerBound);
     }
@@ -380,6 +393,8 @@ int AddSchedule(TTournament& t, const TSchedule& schedule, const TScheduleDates&
             m->HasTime = true;
             m->Time = dates.Time;
         }
+        if (dates.HomeStadiums)
+            if (const TTeam* home = t.TeamById(p.HomeTeamId)) m->StadiumId = home->HomeStadiumId;
         if (t.AddMatch(m, &index)) {
             taken.push_back(position);
             ++added;

@@ -11,7 +11,8 @@
 // for an even n, n for an odd n (one team rests each matchday). The later legs repeat the
 // first with the venues swapped, so in two legs every pair meets once at each ground, and a
 // team has at most one break (two home or two away games running) per leg. Groups play on
-// the same matchdays. A tournament with conferences meets across divisions and conferences
+// the same matchdays; around matches already there the greedy plan below is taken when it needs
+// fewer matchdays. A tournament with conferences meets across divisions and conferences
 // too; its fixtures are placed greedily, one matchday at a time, the teams with most games
 // left first, and its venues follow an Euler tour, which leaves no team more than one home
 // game ahead of or behind its away games.
@@ -42,6 +43,7 @@ struct TScheduleDates {
     int EveryDays = 7;
     bool HasTime = false;
     double Time = 0;
+    bool HomeStadiums = false; // each fixture at its home team's stadium
 };
 
 // Adds the planned matches with their matchdays, dates and times; returns how many were added.

@@ -44,7 +44,7 @@ const char* const kBoundCommands[] = {
     "ShowFixturesAction", "ShowStatisticsAction", "ResultsGridAction",   "StandingsAction",   "HomeStandingsAction",
     "AwayStandingsAction", "JointTableAction",   "GroupsTableAction",   "ConferencesTableAction", "LeftAlignAction",
     "CenterAlignAction", "RightAlignAction",    "WidestAlignAction", "StadiumsAction", "RefereesAction",
-    "EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
+    "AddFixturesAction", "EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
     "DeleteFixturesAction", "FixtureColumnsAction", "CopyFixturesAction", "SelectAllFixturesAction", "DblClickFixtureAction", "DblClickScoreAction",
     "DblClickMatchdayAction", "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction",
 };
@@ -209,6 +209,7 @@ void TMainForm::BuildCommands() {
     AddCommand("StadiumsAction", 61, "&Stadiums", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddCommand("RefereesAction", 62, "R&eferees", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     // The fixture list's commands.
+    AddCommand("AddFixturesAction", 102, "Add Fixtu&res", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     AddCommand("EditFixtureAction", 92, "Edit Entire &Fixture");
     AddCommand("EditScoreAction", 93, "Edit &Score");
     AddCommand("EditMatchdayAction", 94, "Edit &Matchday");
@@ -316,10 +317,10 @@ void TMainForm::BuildMenus() {
                "-", "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
     QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
     tournament->setObjectName(QStringLiteral("TournamentMenu"));
-    add(tournament, {"StadiumsAction", "RefereesAction"});
+    add(tournament, {"AddFixturesAction", "-", "StadiumsAction", "RefereesAction"});
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
-    add(fixtures, {"EditFixtureAction", "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
+    add(fixtures, {"AddFixturesAction", "-", "EditFixtureAction", "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
                    "EditStadiumAction", "-", "DeleteFixturesAction", "-", "FixtureColumnsAction", "CopyFixturesAction", "SelectAllFixturesAction", "-"});
     QMenu* dblClick = fixtures->addMenu(LangText(103, "On Double Click"));
     dblClick->setObjectName(QStringLiteral("DblClickMenu"));

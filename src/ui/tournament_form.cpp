@@ -8,6 +8,7 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "standings/match_edit.h"
+#include "ui/add_fixtures_form.h"
 #include "ui/fixtures_columns_form.h"
 #include "ui/fixtures_page.h"
 #include "ui/people_form.h"
@@ -177,6 +178,7 @@ void TTournamentForm::BuildFixtureCommands() {
         connect(a, &QAction::triggered, this, run);
         return a;
     };
+    command("AddFixturesAction", 5233, "Add Fixtu&res", [this] { TAddFixturesForm(*doc_, this).exec(); });
     command("EditFixtureAction", 5221, "Edit Entire &Fixture", [this] { fixtures_->EditFixture(PagePlace); });
     command("EditScoreAction", 5222, "Edit &Score", [this] { fixtures_->EditFixture(PageScore); });
     command("EditMatchdayAction", 5223, "Edit &Matchday", [this] { fixtures_->EditMatchday(); });
@@ -211,6 +213,8 @@ void TTournamentForm::ShowFixturesMenu(QPoint globalPos) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("FixturesMenu"));
     const auto add = [&](const char* name) { menu.addAction(Command(QLatin1String(name))); };
+    add("AddFixturesAction");
+    menu.addSeparator();
     add("EditFixtureAction");
     add("EditScoreAction");
     menu.addSeparator();
@@ -276,6 +280,7 @@ void TTournamentForm::UpdateCommands() {
         Command(QLatin1String(name))->setEnabled(fixtures.Rows);
     Command(QStringLiteral("CopyFixturesAction"))->setEnabled(fixtures.Copy);
     Command(QStringLiteral("FixtureColumnsAction"))->setEnabled(fixtures.Columns);
+    Command(QStringLiteral("AddFixturesAction"))->setEnabled(fixtures.Add);
     Command(QStringLiteral("SelectAllFixturesAction"))->setEnabled(fixtures.SelectAll);
     const int dblClick = PrefInteger("", "FixturesOnDblClick");
     const QList<QAction*> choices = dblClickGroup_->actions();

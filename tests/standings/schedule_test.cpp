@@ -154,6 +154,24 @@ TEST_F(Schedule, ExistingMatchesAreKeptAndMatchdaysNumberOn) {
         EXPECT_EQ(t->GroupOfTeam(m->HomeTeamId), t->GroupOfTeam(m->VisitorTeamId));
 }
 
+TEST_F(Schedule, ASeasonUnderWayIsFinishedInTheFewestMatchdays) {
+    // The first leg played, and one round of the second in an order of its own: the four
+    // fixtures left fit on two matchdays, which the circle's rounds would spread over three.
+    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), Names(4)}});
+    const QStringList n = Names(4);
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            kvtest::AddResult(*t, n[i], n[j], QStringLiteral("1:0"), 1);
+    kvtest::AddResult(*t, n[1], n[0], QString(), 2);
+    kvtest::AddResult(*t, n[3], n[2], QString(), 2);
+    const TSchedule s = PlanSchedule(*t);
+    EXPECT_EQ(s.LowerBound, 2);
+    EXPECT_EQ(s.Matchdays, 2);
+    AddSchedule(*t, s);
+    std::vector<int> teams{0, 1, 2, 3};
+    ExpectSound(*t, teams);
+}
+
 TEST_F(Schedule, DatesStepFromTheFirstMatchdayAndTheTimeIsKickOff) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("A"), Names(4)}});
     TScheduleDates d;

@@ -9,6 +9,7 @@
 #include "standings/tournament_setup.h"
 #include "support/builders.h"
 #include "ui/about_box.h"
+#include "ui/add_fixtures_form.h"
 #include "ui/find_tournament_form.h"
 #include "ui/fixture_date_form.h"
 #include "ui/fixtures_columns_form.h"
@@ -128,6 +129,16 @@ int main(int argc, char** argv) {
                 date.SetDate(first->HasDate, first->Date);
                 date.show();
                 Shot(date, QStringLiteral("TFixtureDateForm"));
+                kv::TAddFixturesForm add(doc, &main);
+                add.show();
+                const kv::TTeam* a = t.Groups().front()->Teams()[0];
+                const kv::TTeam* b = t.Groups().front()->Teams()[1];
+                add.ChooseTeam(b->Id);
+                add.ChooseTeam(a->Id);
+                Shot(add, QStringLiteral("TAddFixturesForm-hand"));
+                add.Pages().setCurrentIndex(1);
+                add.Preview();
+                Shot(add, QStringLiteral("TAddFixturesForm"));
                 kv::TFixturesColumnsForm columns(doc, &main);
                 columns.show();
                 Shot(columns, QStringLiteral("TFixturesColumnsForm"));
