@@ -32,6 +32,7 @@ struct TMatchFilter {
     bool MatchdayRangeSet() const { return MatchdayFrom != -1 || MatchdayTo != -1; }
     bool IsSet() const { return LegRangeSet() || DateRangeSet() || MatchdayRangeSet(); }
     bool Passes(const TMatch& m) const;
+    bool operator==(const TMatchFilter&) const = default;
 };
 
 // How the tournament window orders tables on request: column -1 ranking criteria, -2 order of

@@ -14,25 +14,37 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kv {
 
 namespace {
 
-constexpr const char* kSchemeExtensions[kSportCount] = {".soth", ".ssoc", ".sfsl", ".shoc", ".sban", ".sbsk", ".svol",
-                                                        ".shan", ".swat", ".sten", ".schs", ".susf", ".sbsb"};
-constexpr const char* kSetExtensions[kSportCount] = {".coth", ".csoc", ".cfsl", ".choc", ".cban", ".cbsk", ".cvol",
-                                                     ".chan", ".cwat", ".cten", ".cchs", ".cusf", ".cbsb"};
+constexpr const char* kSchemeExtensions[kSportCount] = {".soth", ".ssoc", ".sfsl", ".shoc", ".sban",
+                                                        ".sbsk", ".svol", ".shan", ".swat", ".sten",
+                                                        ".schs", ".susf", ".sbsb"};
+constexpr const char* kSetExtensions[kSportCount] = {".coth", ".csoc", ".cfsl", ".choc", ".cban",
+                                                     ".cbsk", ".cvol", ".chan", ".cwat", ".cten",
+                                                     ".cchs", ".cusf", ".cbsb"};
 
 TIoResult Write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     return WriteFileAtomic(path, bytes);
 }
 
-QString StyleError() { return LangText(10555, "Error opening style"); }
+QString StyleError() {
+    return LangText(10555, "Error opening style");
+}
 
 void WriteFont(TTextWriter& w, const TFontData& f) {
     w.Line(f.Name);
-    w.Int(f.Charset).Int(f.Size).Int(f.Color).Bool(f.Bold).Bool(f.Italic).Bool(f.Underline).Bool(f.StrikeOut);
+    w.Int(f.Charset)
+        .Int(f.Size)
+        .Int(f.Color)
+        .Bool(f.Bold)
+        .Bool(f.Italic)
+        .Bool(f.Underline)
+        .Bool(f.StrikeOut);
     w.EndLine();
 }
 
@@ -49,18 +61,25 @@ QString CheckFileName(const QString& name) {
 QStringList NamedFiles(const QString& folder, const QString& extension) {
     QStringList names;
     const QDir dir(folder);
-    for (const QFileInfo& f : dir.entryInfoList({QLatin1Char('*') + extension}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+    for (const QFileInfo& f : dir.entryInfoList({QLatin1Char('*') + extension}, QDir::Files,
+                                                QDir::Name | QDir::IgnoreCase))
         names << f.completeBaseName();
     return names;
 }
 
-bool DeleteNamedFile(const QString& path) { return DeleteFileOrTrash(path, PrefRecycleBin()); }
+bool DeleteNamedFile(const QString& path) {
+    return DeleteFileOrTrash(path, PrefRecycleBin());
+}
 
 // ---------------------------------------------------------------- sort schemes
 
-QString SortSchemeExtension(int sport) { return QString::fromLatin1(kSchemeExtensions[NormalizeSport(sport)]); }
+QString SortSchemeExtension(int sport) {
+    return QString::fromLatin1(kSchemeExtensions[NormalizeSport(sport)]);
+}
 
-QString SortSchemePath(const QString& name, int sport) { return SortSeqsFolder() + name + SortSchemeExtension(sport); }
+QString SortSchemePath(const QString& name, int sport) {
+    return SortSeqsFolder() + name + SortSchemeExtension(sport);
+}
 
 TIoResult SaveSortScheme(const QString& path, const std::vector<TSortColumn>& criteria) {
     TTextWriter w;
@@ -71,41 +90,51 @@ TIoResult SaveSortScheme(const QString& path, const std::vector<TSortColumn>& cr
     return Write(path, w.Data());
 }
 
-TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria, bool overtime) {
+TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria,
+                         bool overtime) {
     criteria.clear();
     QByteArray bytes;
     if (!QFileInfo::exists(path))
         return TIoResult::Failure(LangText(7708, "Scheme not found. Update scheme list?"));
     const TIoResult read = ReadFileBytes(path, bytes);
-    if (!read)
-        return read;
+    if (!read) return read;
     return ParseSortScheme(bytes, sport, criteria, overtime);
 }
 
-TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria, bool overtime) {
+TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria,
+                          bool overtime) {
     criteria.clear();
     const std::vector<TSortColumn> offered = OfferedCriteria(sport, overtime);
     TTextReader r(bytes);
     while (!r.OnlyBlanksLeft()) {
         int column = 0, scope = 0;
         if (!r.ReadInt(column) || !r.ReadInt(scope))
-            return TIoResult::Failure(LangText(7708, "Scheme not found. Update scheme list?"), r.LineNumber());
+            return TIoResult::Failure(LangText(7708, "Scheme not found. Update scheme list?"),
+                                      r.LineNumber());
         r.SkipLine();
-        const bool known = std::any_of(offered.begin(), offered.end(),
-                                       [&](const TSortColumn& c) { return c.Column == column && c.Scope == scope; });
-        const bool repeated = std::any_of(criteria.begin(), criteria.end(),
-                                          [&](const TSortColumn& c) { return c.Column == column && c.Scope == scope; });
+        const bool known = std::any_of(offered.begin(), offered.end(), [&](const TSortColumn& c) {
+            return c.Column == column && c.Scope == scope;
+        });
+        const bool repeated =
+            std::any_of(criteria.begin(), criteria.end(), [&](const TSortColumn& c) {
+                return c.Column == column && c.Scope == scope;
+            });
         if (known && !repeated)
-            criteria.push_back(MakeCriterion(column, scope, sport, ColumnDescendingByDefault(column)));
+            criteria.push_back(
+                MakeCriterion(column, scope, sport, ColumnDescendingByDefault(column)));
     }
     return TIoResult::Success();
 }
 
 // ---------------------------------------------------------------- column sets
 
-QString ColumnSetExtension(int sport) { return QString::fromLatin1(kSetExtensions[NormalizeSport(sport)]); }
+QString ColumnSetExtension(int sport) {
+    return QString::fromLatin1(kSetExtensions[NormalizeSport(sport)]);
+}
 
-QString ColumnSetPath(const QString& name, int sport) { return StylesFolder() + name + ColumnSetExtension(sport); }
+QString ColumnSetPath(const QString& name, int sport) {
+    return StylesFolder() + name + ColumnSetExtension(sport);
+}
 
 TIoResult SaveColumnSet(const QString& path, const std::vector<int>& columns) {
     QStringList ids;
@@ -118,19 +147,31 @@ TIoResult LoadColumnSet(const QString& path, const TTournament& t, std::vector<T
                         std::vector<TTableColumn>& spare) {
     QByteArray bytes;
     const TIoResult read = ReadFileBytes(path, bytes);
-    if (!read)
-        return read;
+    if (!read) return read;
     return ParseColumnSet(bytes, t, shown, spare);
 }
 
-TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t, std::vector<TTableColumn>& shown,
-                         std::vector<TTableColumn>& spare) {
+TIoResult ApplyColumnSet(TTournament& t, const QString& path) {
+    std::vector<TTableColumn> shown;
+    std::vector<TTableColumn> spare;
+    const TIoResult r = LoadColumnSet(path, t, shown, spare);
+    if (!r) return r;
+    t.Columns = std::move(shown);
+    t.SpareColumns = std::move(spare);
+    if (t.SortState.Column >= 0 &&
+        std::none_of(t.Columns.begin(), t.Columns.end(),
+                     [&](const TTableColumn& c) { return c.Id == t.SortState.Column; }))
+        t.SortState = TSortState{};
+    return r;
+}
+
+TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t,
+                         std::vector<TTableColumn>& shown, std::vector<TTableColumn>& spare) {
     const TColumnContext context = TColumnContext::Of(t);
     const auto existing = [&](int id) -> const TTableColumn* {
         for (const auto* list : {&t.Columns, &t.SpareColumns})
             for (const TTableColumn& c : *list)
-                if (c.Id == id)
-                    return &c;
+                if (c.Id == id) return &c;
         return nullptr;
     };
     const auto make = [&](int id, int position) {
@@ -144,7 +185,8 @@ TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t, std::vec
     TTextReader r(bytes);
     int id = 0;
     while (r.ReadInt(id)) {
-        if (id >= 0 && id < kColumnCount && !used[static_cast<size_t>(id)] && ColumnApplicable(id, context)) {
+        if (id >= 0 && id < kColumnCount && !used[static_cast<size_t>(id)] &&
+            ColumnApplicable(id, context)) {
             used[static_cast<size_t>(id)] = true;
             shown.push_back(make(id, static_cast<int>(shown.size())));
         }
@@ -157,8 +199,12 @@ TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t, std::vec
 
 // ---------------------------------------------------------------- styles
 
-QString TableStylePath(const QString& name) { return StylesFolder() + name + QStringLiteral(".tfc"); }
-QString PlaceStylePath(const QString& name) { return StylesFolder() + name + QStringLiteral(".pfc"); }
+QString TableStylePath(const QString& name) {
+    return StylesFolder() + name + QStringLiteral(".tfc");
+}
+QString PlaceStylePath(const QString& name) {
+    return StylesFolder() + name + QStringLiteral(".pfc");
+}
 
 QByteArray TableStyleBytes(const TGroupStyle& s) {
     TTextWriter w;
@@ -180,12 +226,13 @@ QByteArray TableStyleBytes(const TGroupStyle& s) {
     return w.TakeData();
 }
 
-TIoResult SaveTableStyle(const QString& path, const TGroupStyle& style) { return Write(path, TableStyleBytes(style)); }
+TIoResult SaveTableStyle(const QString& path, const TGroupStyle& style) {
+    return Write(path, TableStyleBytes(style));
+}
 
 TIoResult LoadTableStyle(const QString& path, TGroupStyle& s) {
     QByteArray bytes;
-    if (!ReadFileBytes(path, bytes))
-        return TIoResult::Failure(StyleError());
+    if (!ReadFileBytes(path, bytes)) return TIoResult::Failure(StyleError());
     return ParseTableStyle(bytes, s);
 }
 
@@ -223,7 +270,12 @@ QByteArray PlaceStyleBytes(const std::vector<TPlaceFont>& places) {
         w.Bool(p.HasFont);
         w.EndLine();
         if (p.HasFont) {
-            w.Bool(p.UpperCase).Int(p.Font.Color).Bool(p.Font.Bold).Bool(p.Font.Italic).Bool(p.Font.Underline).Bool(p.Font.StrikeOut);
+            w.Bool(p.UpperCase)
+                .Int(p.Font.Color)
+                .Bool(p.Font.Bold)
+                .Bool(p.Font.Italic)
+                .Bool(p.Font.Underline)
+                .Bool(p.Font.StrikeOut);
             w.EndLine();
         }
         w.Bool(p.HasColor).Int(p.Color);
@@ -239,8 +291,7 @@ TIoResult SavePlaceStyle(const QString& path, const std::vector<TPlaceFont>& pla
 TIoResult LoadPlaceStyle(const QString& path, std::vector<TPlaceFont>& places) {
     places.clear();
     QByteArray bytes;
-    if (!ReadFileBytes(path, bytes))
-        return TIoResult::Failure(StyleError());
+    if (!ReadFileBytes(path, bytes)) return TIoResult::Failure(StyleError());
     return ParsePlaceStyle(bytes, places);
 }
 
@@ -254,8 +305,7 @@ TIoResult ParsePlaceStyle(const QByteArray& bytes, std::vector<TPlaceFont>& plac
             TPlaceFont p;
             p.HasFont = r.Bool();
             r.EndLine();
-            if (p.HasFont)
-                p.UpperCase = r.ShortFont(p.Font);
+            if (p.HasFont) p.UpperCase = r.ShortFont(p.Font);
             p.HasColor = r.Bool();
             p.Color = r.Int();
             r.EndLine();

@@ -28,7 +28,8 @@ QString SortSchemePath(const QString& name, int sport);
 TIoResult SaveSortScheme(const QString& path, const std::vector<TSortColumn>& criteria);
 // Criteria in the file order; lines naming a criterion the sport does not offer are skipped;
 // direction and name come from the column.
-TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria, bool overtime = false);
+TIoResult LoadSortScheme(const QString& path, int sport, std::vector<TSortColumn>& criteria,
+                         bool overtime = false);
 TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortColumn>& criteria,
                           bool overtime = false);
 
@@ -41,8 +42,11 @@ TIoResult SaveColumnSet(const QString& path, const std::vector<int>& columns);
 // (no repeats), then every other applicable id. Existing columns keep their widths.
 TIoResult LoadColumnSet(const QString& path, const TTournament& t, std::vector<TTableColumn>& shown,
                         std::vector<TTableColumn>& spare);
-TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t, std::vector<TTableColumn>& shown,
-                         std::vector<TTableColumn>& spare);
+TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t,
+                         std::vector<TTableColumn>& shown, std::vector<TTableColumn>& spare);
+// Shows the set's columns; a sort by a column no longer shown goes back to the tournament's
+// format criteria (home and away, descending). The tables must be ranked again after it.
+TIoResult ApplyColumnSet(TTournament& t, const QString& path);
 
 // ---- table styles (".tfc") and place styles (".pfc")
 

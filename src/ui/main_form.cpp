@@ -13,6 +13,7 @@
 #include "ui/preferences_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
+#include "ui/tool_windows.h"
 #include "ui/tournament_form.h"
 #include "ui/wait_form.h"
 
@@ -77,6 +78,7 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent) : QMainWindow(parent
     resizeDocks({listDock_}, {280}, Qt::Horizontal);
 
     BuildCommands();
+    tools_ = new TToolWindows(*this);
     BuildMenus();
     BuildToolbars();
 
@@ -330,6 +332,8 @@ void TMainForm::BuildMenus() {
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {
         window->clear();
+        window->addActions(tools_->Commands());
+        window->addSeparator();
         add(window, {"CascadeAction", "TileHorizontallyAction", "TileVerticallyAction", "MinimizeAllAction", "ArrangeAction"});
         const QList<QMdiSubWindow*> windows = area_->subWindowList();
         if (!windows.isEmpty())
@@ -539,6 +543,7 @@ void TMainForm::BindToActiveForm() {
     }
     if (form)
         form->ApplyLanguage();
+    tools_->Bind(form);
     UpdateCommands();
 }
 
@@ -714,6 +719,7 @@ void TMainForm::ApplyLanguage() {
         if (const QVariant label = a->property("shortId"); label.isValid())
             a->setIconText(LangText(label.toInt(), a->property("defaultShort").toString()));
     }
+    tools_->ApplyLanguage();
     for (QToolBar* bar : toolbars_) {
         bar->setWindowTitle(LangText(bar->property("titleId").toInt(), bar->property("defaultTitle").toString()));
         QAction* toggle = bar->toggleViewAction();

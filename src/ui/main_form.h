@@ -23,6 +23,7 @@ namespace kv {
 
 class TDialogSeam;
 class TListPanel;
+class TToolWindows;
 class TPreferencesForm;
 class TTournament;
 class TTournamentForm;
@@ -37,6 +38,7 @@ public:
     // The preferences dialog, made on first use and kept.
     TPreferencesForm& PreferencesForm();
     TListPanel& ListPanel() const { return *panel_; }
+    TToolWindows& ToolWindows() const { return *tools_; }
     TTournamentList& List() { return list_; }
     QMdiArea& Area() const { return *area_; }
     QList<TTournamentForm*> TournamentForms() const;
@@ -83,6 +85,7 @@ private:
     TTournamentList list_;
     TListPanel* panel_ = nullptr;
     QDockWidget* listDock_ = nullptr;
+    TToolWindows* tools_ = nullptr;
     QMdiArea* area_ = nullptr;
     QLabel* clock_ = nullptr;
     QTimer* clockTimer_ = nullptr;

@@ -10,6 +10,7 @@
 #include "support/builders.h"
 #include "ui/about_box.h"
 #include "ui/add_fixtures_form.h"
+#include "ui/filter_tool_window.h"
 #include "ui/find_tournament_form.h"
 #include "ui/fixture_date_form.h"
 #include "ui/fixtures_columns_form.h"
@@ -21,11 +22,14 @@
 #include "ui/preferences_form.h"
 #include "ui/score_form.h"
 #include "ui/splash_form.h"
+#include "ui/table_tool_window.h"
 #include "ui/tables_page.h"
+#include "ui/tool_windows.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/wait_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -171,6 +175,32 @@ int main(int argc, char** argv) {
             form.Command(QStringLiteral("ShowFixturesAction"))->trigger();
             Shot(form, QStringLiteral("TTournamentForm-fixtures-largest"));
         }
+        // The tool windows, floating, on the soccer sample.
+        for (kv::TTournamentForm* form : main.TournamentForms())
+            if (form->Document().Tournament().Sport == kv::SportSoccer) {
+                if (auto* w = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
+                    main.findChild<QMdiArea*>()->setActiveSubWindow(w);
+                kv::TTableToolWindow& table = main.ToolWindows().Table();
+                main.Command(QStringLiteral("SortToolAction"))->trigger();
+                table.setFloating(true);
+                table.resize(300, 200);
+                Shot(table, QStringLiteral("ToolWindow-sort"));
+                main.Command(QStringLiteral("ColumnsToolAction"))->trigger();
+                Shot(table, QStringLiteral("ToolWindow-columns"));
+                main.Command(QStringLiteral("ColumnsToolAction"))->trigger();
+                kv::TFilterToolWindow& filter = main.ToolWindows().Filter();
+                main.Command(QStringLiteral("MainFilterToolAction"))->trigger();
+                filter.setFloating(true);
+                filter.resize(300, 200);
+                filter.ChooseKind(1);
+                Shot(filter, QStringLiteral("ToolWindow-filter"));
+                form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+                main.Command(QStringLiteral("FixturesFilterToolAction"))->trigger();
+                Shot(filter, QStringLiteral("ToolWindow-filter-fixtures"));
+                main.Command(QStringLiteral("FixturesFilterToolAction"))->trigger();
+                form->Command(QStringLiteral("UndoAction"))->trigger();
+                form->Command(QStringLiteral("ShowTablesAction"))->trigger();
+            }
         main.ListPanel().Select(list.FindByPath(kv::TTournamentList::SavesPath(samples.value(3))));
         Shot(main, QStringLiteral("TMainForm"));
 

@@ -1,0 +1,251 @@
+#include "ui/filter_tool_window.h"
+
+#include "base/formats.h"
+#include "base/language.h"
+#include "base/textformat.h"
+#include "model/filter_steps.h"
+#include "ui/fixtures_page.h"
+#include "ui/tournament_document.h"
+#include "ui/widget_names.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTabWidget>
+
+namespace kv {
+
+namespace {
+
+// What an entry of the team list stands for.
+struct TTeamEntry {
+    int Kind = 0; // 0 all, 1 conference, 2 group, 3 team
+    int Value = -1;
+};
+
+QVariant EntryData(int kind, int value) {
+    return QVariant::fromValue(kind * 1000000 + value + 1);
+}
+TTeamEntry EntryOf(const QVariant& data) {
+    const int v = data.toInt();
+    return {v / 1000000, v % 1000000 - 1};
+}
+
+} // namespace
+
+TFilterToolWindow::TFilterToolWindow(QWidget* parent) : QDockWidget(parent) {
+    setObjectName(QStringLiteral("FilterToolWindow"));
+    tabs_ = Named(new QTabWidget(this), "FilterTabs");
+    auto* main = Named(new QWidget(tabs_), "MainFilterTab");
+    auto* grid = new QGridLayout(main);
+    kind_ = Named(new QComboBox(main), "KindCB");
+    fromLabel_ = new QLabel(main);
+    toLabel_ = new QLabel(main);
+    bounds_ = new QStackedWidget(main);
+    auto* numbers = new QWidget(bounds_);
+    auto* numbersLayout = new QGridLayout(numbers);
+    numbersLayout->setContentsMargins(0, 0, 0, 0);
+    fromNumber_ = Named(new QSpinBox(numbers), "FromSpin");
+    toNumber_ = Named(new QSpinBox(numbers), "ToSpin");
+    fromNumber_->setRange(1, 999);
+    toNumber_->setRange(1, 999);
+    numbersLayout->addWidget(fromNumber_, 0, 0);
+    numbersLayout->addWidget(toNumber_, 1, 0);
+    auto* dates = new QWidget(bounds_);
+    auto* datesLayout = new QGridLayout(dates);
+    datesLayout->setContentsMargins(0, 0, 0, 0);
+    fromDate_ = Named(new QDateEdit(dates), "FromDateEdit");
+    toDate_ = Named(new QDateEdit(dates), "ToDateEdit");
+    fromDate_->setCalendarPopup(true);
+    toDate_->setCalendarPopup(true);
+    datesLayout->addWidget(fromDate_, 0, 0);
+    datesLayout->addWidget(toDate_, 1, 0);
+    bounds_->addWidget(numbers);
+    bounds_->addWidget(dates);
+    grid->addWidget(kind_, 0, 0, 1, 2);
+    grid->addWidget(fromLabel_, 1, 0);
+    grid->addWidget(toLabel_, 2, 0);
+    grid->addWidget(bounds_, 1, 1, 2, 1);
+    grid->setRowStretch(3, 1);
+
+    auto* fixtures = Named(new QWidget(tabs_), "FixturesFilterTab");
+    auto* form = new QFormLayout(fixtures);
+    team_ = Named(new QComboBox(fixtures), "TeamCB");
+    place_ = Named(new QComboBox(fixtures), "PlaceCB");
+    played_ = Named(new QComboBox(fixtures), "PlayedCB");
+    form->addRow(team_);
+    form->addRow(place_);
+    form->addRow(played_);
+    tabs_->addTab(main, QString());
+    tabs_->addTab(fixtures, QString());
+    setWidget(tabs_);
+
+    connect(tabs_, &QTabWidget::currentChanged, this, &TFilterToolWindow::UpdateTitle);
+    connect(kind_, &QComboBox::activated, this, &TFilterToolWindow::ChooseKind);
+    connect(fromNumber_, &QSpinBox::valueChanged, this, [this](int v) { SetBound(true, v); });
+    connect(toNumber_, &QSpinBox::valueChanged, this, [this](int v) { SetBound(false, v); });
+    connect(fromDate_, &QDateEdit::dateChanged, this,
+            [this](QDate d) { SetBound(true, DateToDays(d)); });
+    connect(toDate_, &QDateEdit::dateChanged, this,
+            [this](QDate d) { SetBound(false, DateToDays(d)); });
+    connect(team_, &QComboBox::activated, this, &TFilterToolWindow::ChooseTeamEntry);
+    connect(place_, &QComboBox::activated, this, &TFilterToolWindow::ChoosePlace);
+    connect(played_, &QComboBox::activated, this, &TFilterToolWindow::ChoosePlayed);
+    Fill();
+    SetUsable(false, false);
+}
+
+void TFilterToolWindow::UpdateTitle() {
+    const QString tab =
+        tabs_->currentIndex() == 0 ? LangText(526, "Main") : LangText(550, "Fixtures");
+    setWindowTitle(Fmt(QStringLiteral("%s - %s"), LangText(525, "Filter"), tab));
+}
+
+void TFilterToolWindow::Bind(TTournamentDocument* doc, TFixturesPage* fixtures) {
+    if (doc == doc_ && fixtures == fixtures_) return;
+    disconnect(changed_);
+    doc_ = doc;
+    fixtures_ = fixtures;
+    if (doc_)
+        changed_ = connect(doc_, &TTournamentDocument::Changed, this, [this](unsigned changes) {
+            if (changes & (ChangeTables | ChangeFixtures | ChangeStructure)) Fill();
+        });
+    Fill();
+}
+
+void TFilterToolWindow::SetUsable(bool main, bool fixtures) {
+    tabs_->widget(0)->setEnabled(main && doc_);
+    tabs_->widget(1)->setEnabled(fixtures && fixtures_);
+    tabs_->setEnabled((main || fixtures) && doc_);
+}
+
+void TFilterToolWindow::Fill() {
+    filling_ = true;
+    tabs_->setTabText(0, LangText(526, "Main"));
+    tabs_->setTabText(1, LangText(550, "Fixtures"));
+    UpdateTitle();
+    fromLabel_->setText(LangText(531, "From:"));
+    toLabel_->setText(LangText(532, "To:"));
+    kind_->clear();
+    kind_->addItems({LangText(527, "All Matches"), LangText(528, "By Leg"),
+                     LangText(529, "By Date"), LangText(530, "By Matchday")});
+    place_->clear();
+    place_->addItems({LangText(551, "Home & Away"), LangText(552, "Home"), LangText(553, "Away")});
+    played_->clear();
+    played_->addItems({LangText(554, "Played & not Played"), LangText(555, "Played"),
+                       LangText(556, "Not Played")});
+    FillMain();
+    FillFixtures();
+    filling_ = false;
+}
+
+void TFilterToolWindow::FillMain() {
+    const TTournament* t = doc_ ? &doc_->Tournament() : nullptr;
+    const TMatchFilter f = t ? t->MatchFilter : TMatchFilter{};
+    const int kind = FilterKindOf(f);
+    kind_->setCurrentIndex(kind);
+    bounds_->setCurrentIndex(kind == FilterByDate ? 1 : 0);
+    const bool bounded = kind != FilterAll;
+    bounds_->setEnabled(bounded);
+    fromLabel_->setEnabled(bounded);
+    toLabel_->setEnabled(bounded);
+    if (t) toNumber_->setMaximum(FilterUpperLimit(*t, kind));
+    if (kind == FilterByLeg) {
+        fromNumber_->setValue(f.LegFrom);
+        toNumber_->setValue(f.LegTo);
+    } else if (kind == FilterByMatchday) {
+        fromNumber_->setValue(f.MatchdayFrom);
+        toNumber_->setValue(f.MatchdayTo);
+    } else if (kind == FilterByDate) {
+        fromDate_->setDate(DaysToDate(f.DateFrom));
+        toDate_->setDate(DaysToDate(f.DateTo));
+    }
+}
+
+void TFilterToolWindow::FillFixtures() {
+    team_->clear();
+    team_->addItem(LangText(615, "[All Teams]"), EntryData(0, -1));
+    const TFixtureFilter filter = fixtures_ ? fixtures_->Filter() : TFixtureFilter{};
+    if (doc_) {
+        const TTournament& t = doc_->Tournament();
+        const QString indent = QStringLiteral("    ");
+        const auto addGroup = [&](const TGroup& g, int depth) {
+            team_->addItem(indent.repeated(depth) + g.Name, EntryData(2, g.Id));
+            for (const TTeam* team : g.Teams())
+                team_->addItem(indent.repeated(depth + 1) + team->Name, EntryData(3, team->Id));
+        };
+        if (t.HasConferences()) {
+            for (const auto& c : t.Conferences()) {
+                team_->addItem(c->Name, EntryData(1, c->Id));
+                for (const TGroup* g : c->Divisions)
+                    addGroup(*g, 1);
+            }
+        } else {
+            for (const auto& g : t.Groups())
+                addGroup(*g, 0);
+        }
+    }
+    team_->setCurrentIndex(
+        std::max(0, team_->findData(EntryData(filter.TeamFilterKind, filter.TeamFilterValue))));
+    place_->setCurrentIndex(std::clamp(filter.TeamPlace - 1, 0, 2));
+    place_->setVisible(filter.TeamFilterKind == 3);
+    played_->setCurrentIndex(std::clamp(filter.Played, 0, 2));
+}
+
+void TFilterToolWindow::ChooseKind(int kind) {
+    if (filling_ || !doc_) return;
+    const TTournament& t = doc_->Tournament();
+    const TMatchFilter next = WithFilterKind(t.MatchFilter, t, kind);
+    doc_->EditValue<TMatchFilter>(
+        Fmt(LangText(533, "Filter %s"), kind_->itemText(kind)),
+        ChangeTables | ChangeFixtures | ChangeStatistics,
+        [](TTournament& edited) { return &edited.MatchFilter; }, next);
+    Fill();
+}
+
+void TFilterToolWindow::SetBound(bool from, double value) {
+    if (filling_ || !doc_) return;
+    const TMatchFilter next = WithFilterBound(doc_->Tournament().MatchFilter, from, value);
+    doc_->EditValue<TMatchFilter>(
+        from ? LangText(531, "From:").remove(QLatin1Char(':'))
+             : LangText(532, "To:").remove(QLatin1Char(':')),
+        ChangeTables | ChangeFixtures | ChangeStatistics,
+        [](TTournament& edited) { return &edited.MatchFilter; }, next);
+    Fill(); // the other bound may have moved
+}
+
+void TFilterToolWindow::ApplyFixtureFilter() {
+    if (!fixtures_) return;
+    TFixtureFilter f;
+    const TTeamEntry e = EntryOf(team_->currentData());
+    f.TeamFilterKind = e.Kind;
+    f.TeamFilterValue = e.Value;
+    f.TeamPlace = place_->currentIndex() + 1;
+    f.Played = played_->currentIndex();
+    place_->setVisible(f.TeamFilterKind == 3);
+    fixtures_->SetFilter(f);
+}
+
+void TFilterToolWindow::ChooseTeamEntry(int index) {
+    if (filling_) return;
+    team_->setCurrentIndex(index);
+    ApplyFixtureFilter();
+}
+
+void TFilterToolWindow::ChoosePlace(int index) {
+    if (filling_) return;
+    place_->setCurrentIndex(index);
+    ApplyFixtureFilter();
+}
+
+void TFilterToolWindow::ChoosePlayed(int index) {
+    if (filling_) return;
+    played_->setCurrentIndex(index);
+    ApplyFixtureFilter();
+}
+
+} // namespace kv

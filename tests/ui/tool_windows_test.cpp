@@ -1,0 +1,237 @@
+// The sort, columns and filter tool windows: enabled by page, following the active window,
+// Ctrl+1 to Ctrl+4, their edits undone, and their placement kept from one run to the next.
+#include "ui/ui_support.h"
+
+#include "base/formats.h"
+#include "base/programfolder.h"
+#include "model/filter_steps.h"
+#include "storage/named_files.h"
+#include "ui/filter_tool_window.h"
+#include "ui/fixtures_page.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/table_tool_window.h"
+#include "ui/tool_windows.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace kv;
+
+namespace {
+
+class ToolWindows : public kvtest::TUiTest {
+protected:
+    void SetUp() override {
+        TUiTest::SetUp();
+        main_ = std::make_unique<TMainForm>(Dialogs);
+        main_->resize(1200, 800);
+        main_->show();
+    }
+    void TearDown() override {
+        Messages.QueueAnswer(TMessageButton::No);
+        Messages.QueueAnswer(TMessageButton::No);
+        main_.reset();
+        TUiTest::TearDown();
+    }
+    TTournamentForm* Open(const char* file) {
+        const TListNode* e =
+            main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
+        return e ? main_->OpenTournament(e->Data) : nullptr;
+    }
+    QAction* Command(const char* name) { return main_->Command(QLatin1String(name)); }
+    TTableToolWindow& Table() { return main_->ToolWindows().Table(); }
+    TFilterToolWindow& Filter() { return main_->ToolWindows().Filter(); }
+    std::unique_ptr<TMainForm> main_;
+};
+
+} // namespace
+
+TEST_F(ToolWindows, TheKeysShowSwitchAndHideAndThePageEnablesThem) {
+    EXPECT_FALSE(Command("SortToolAction")->isEnabled());
+    EXPECT_FALSE(Table().Tabs().isEnabled());
+    EXPECT_FALSE(Filter().Tabs().isEnabled());
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(Command("SortToolAction")->isEnabled());
+
+    Command("SortToolAction")->trigger(); // Ctrl+1
+    EXPECT_TRUE(Table().isVisible());
+    EXPECT_EQ(Table().Tabs().currentIndex(), 0);
+    EXPECT_EQ(Table().windowTitle(), QStringLiteral("Table - Sort"));
+    EXPECT_TRUE(Command("SortToolAction")->isChecked());
+    Command("ColumnsToolAction")->trigger(); // Ctrl+2: switches to the columns tab
+    EXPECT_TRUE(Table().isVisible());
+    EXPECT_EQ(Table().windowTitle(), QStringLiteral("Table - Columns"));
+    EXPECT_FALSE(Command("SortToolAction")->isChecked());
+    EXPECT_TRUE(Command("ColumnsToolAction")->isChecked());
+    Command("ColumnsToolAction")->trigger(); // Ctrl+2 again: hidden
+    EXPECT_FALSE(Table().isVisible());
+    Command("FixturesFilterToolAction")->trigger(); // Ctrl+4
+    EXPECT_EQ(Filter().windowTitle(), QStringLiteral("Filter - Fixtures"));
+
+    // By page: sort and columns on the tables, the fixture filter on the list, the main filter
+    // everywhere.
+    EXPECT_TRUE(Table().Tabs().isEnabled());
+    EXPECT_FALSE(Filter().Tabs().widget(1)->isEnabled());
+    Command("ShowFixturesAction")->trigger();
+    EXPECT_FALSE(Table().Tabs().isEnabled());
+    EXPECT_TRUE(Filter().Tabs().widget(0)->isEnabled());
+    EXPECT_TRUE(Filter().Tabs().widget(1)->isEnabled());
+    Command("ShowStatisticsAction")->trigger();
+    EXPECT_TRUE(Filter().Tabs().widget(0)->isEnabled());
+    EXPECT_FALSE(Filter().Tabs().widget(1)->isEnabled());
+    // The last window closed: all off again.
+    form->ForceClose();
+    QApplication::processEvents();
+    EXPECT_FALSE(Command("FixturesFilterToolAction")->isEnabled());
+    EXPECT_FALSE(Filter().Tabs().isEnabled());
+}
+
+TEST_F(ToolWindows, TheSortTabFollowsTheTournamentAndItsChoicesAreUndone) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    const TTournament& t = form->Document().Tournament();
+    auto* criterion = Table().findChild<QComboBox*>(QStringLiteral("CriterionCB"));
+    auto* section = Table().findChild<QComboBox*>(QStringLiteral("SectionCB"));
+    auto* descending = Table().findChild<QCheckBox*>(QStringLiteral("DescendingChB"));
+    EXPECT_EQ(criterion->itemText(0), QStringLiteral("[Tournament Format Criteria]"));
+    EXPECT_EQ(criterion->count(), 2 + static_cast<int>(t.Columns.size()));
+    Table().ChooseCriterion(1); // [Unsorted]
+    EXPECT_EQ(t.SortState.Column, -2);
+    EXPECT_FALSE(section->isEnabled());
+    EXPECT_FALSE(descending->isEnabled());
+    Table().ChooseCriterion(2);
+    EXPECT_EQ(t.SortState.Column, t.Columns.front().Id);
+    EXPECT_TRUE(descending->isEnabled());
+    Table().ChooseSection(1);
+    EXPECT_EQ(t.SortState.Venue, ScopeHome);
+    Table().SetDescending(false);
+    EXPECT_FALSE(t.SortState.Descending);
+    // A heading click elsewhere, or an undo: the tab follows.
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_TRUE(t.SortState.Descending);
+    EXPECT_TRUE(descending->isChecked());
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(t.SortState.Column, -1);
+    EXPECT_EQ(criterion->currentIndex(), 0);
+}
+
+TEST_F(ToolWindows, AColumnSetReplacesTheColumnsAndResetsAStaleSort) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    const TTournament& t = form->Document().Tournament();
+    const std::vector<int> before = [&] {
+        std::vector<int> ids;
+        for (const TTableColumn& c : t.Columns)
+            ids.push_back(c.Id);
+        return ids;
+    }();
+    ASSERT_GE(before.size(), 3u);
+    const std::vector<int> set{before[0], before[1]};
+    ASSERT_TRUE(SaveColumnSet(ColumnSetPath(QStringLiteral("Short"), t.Sport), set));
+    Table().ChooseCriterion(2 + 2); // the third column, which the set leaves out
+    ASSERT_EQ(t.SortState.Column, before[2]);
+    Table().Fill();
+    auto* sets = Table().findChild<QListWidget*>(QStringLiteral("ColumnSetsList"));
+    ASSERT_EQ(sets->count(), 1);
+    Table().ChooseColumnSet(QStringLiteral("Short"));
+    ASSERT_EQ(t.Columns.size(), 2u);
+    EXPECT_EQ(t.Columns[1].Id, before[1]);
+    EXPECT_EQ(t.SortState, TSortState{});
+    EXPECT_EQ(sets->currentItem()->text(), QStringLiteral("Short"));
+    form->Command(QStringLiteral("UndoAction"))->trigger(); // the tournament is read back
+    const TTournament& restored = form->Document().Tournament();
+    EXPECT_EQ(restored.Columns.size(), before.size());
+    EXPECT_EQ(restored.SortState.Column, before[2]);
+}
+
+TEST_F(ToolWindows, TheMainFilterKeepsItsBoundsInOrder) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TTournament& t = doc.Tournament();
+    Command("ShowFixturesAction")->trigger();
+    TFixturesPage& page = form->FixturesPage();
+    const int all = page.RowCount();
+    Filter().ChooseKind(FilterByLeg);
+    EXPECT_EQ(t.MatchFilter.LegFrom, 1);
+    EXPECT_EQ(t.MatchFilter.LegTo, 2);
+    EXPECT_EQ(Filter().findChild<QSpinBox*>(QStringLiteral("ToSpin"))->maximum(), 2);
+    Filter().SetBound(false, 1);
+    EXPECT_EQ(page.RowCount(), 12);
+    Filter().SetBound(true, 2); // From passes To: To moves along
+    EXPECT_EQ(t.MatchFilter.LegTo, 2);
+    EXPECT_EQ(page.RowCount(), all - 12);
+    Filter().ChooseKind(FilterByLeg); // the kind already set: nothing changes
+    EXPECT_EQ(t.MatchFilter.LegFrom, 2);
+
+    // By date with no dates at all: both bounds today.
+    doc.Edit(QStringLiteral("No dates"), ChangeFixtures, [](TTournament& edited) {
+        for (TMatch* m : edited.JointTable().Matches())
+            m->HasDate = false;
+    });
+    Filter().ChooseKind(FilterByDate);
+    EXPECT_DOUBLE_EQ(t.MatchFilter.DateFrom, DayPart(NowDays()));
+    EXPECT_DOUBLE_EQ(t.MatchFilter.DateTo, DayPart(NowDays()));
+    EXPECT_EQ(t.MatchFilter.LegFrom, -1);
+    EXPECT_EQ(Filter().findChild<QDateEdit*>(QStringLiteral("FromDateEdit"))->date(),
+              QDate::currentDate());
+    Filter().ChooseKind(FilterAll);
+    EXPECT_FALSE(t.MatchFilter.IsSet());
+    EXPECT_EQ(page.RowCount(), all);
+    // Each choice was a step.
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_TRUE(doc.Tournament().MatchFilter.DateRangeSet());
+}
+
+TEST_F(ToolWindows, TheFixtureFiltersReloadTheList) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    Command("ShowFixturesAction")->trigger();
+    TFixturesPage& page = form->FixturesPage();
+    auto* team = Filter().findChild<QComboBox*>(QStringLiteral("TeamCB"));
+    auto* place = Filter().findChild<QComboBox*>(QStringLiteral("PlaceCB"));
+    EXPECT_EQ(team->itemText(0), QStringLiteral("[All Teams]"));
+    const int group = team->findText(QStringLiteral("Group A"));
+    ASSERT_GE(group, 0);
+    Filter().ChooseTeamEntry(group);
+    EXPECT_EQ(page.RowCount(), 8);
+    EXPECT_TRUE(place->isHidden());
+    const int rovers = team->findText(QStringLiteral("    Riverside Rovers"));
+    ASSERT_GE(rovers, 0);
+    Filter().ChooseTeamEntry(rovers);
+    EXPECT_FALSE(place->isHidden());
+    EXPECT_EQ(page.RowCount(), 4);
+    Filter().ChoosePlace(2); // away
+    EXPECT_EQ(page.Filter().TeamPlace, 3);
+    EXPECT_EQ(page.RowCount(), 2);
+    Filter().ChoosePlayed(2); // not played
+    EXPECT_EQ(page.RowCount(), 1);
+    Filter().ChooseTeamEntry(0);
+    Filter().ChoosePlayed(0);
+    EXPECT_EQ(page.RowCount(), form->Document().Tournament().MatchCount());
+}
+
+TEST_F(ToolWindows, ThePlacementIsKeptForTheNextRun) {
+    Open("soccer.kvd");
+    Command("MainFilterToolAction")->trigger(); // Ctrl+3
+    ASSERT_TRUE(Filter().isVisible());
+    Messages.QueueAnswer(TMessageButton::No);
+    EXPECT_TRUE(main_->close());
+    main_ = std::make_unique<TMainForm>(Dialogs);
+    main_->show();
+    EXPECT_TRUE(Filter().isVisible());
+    EXPECT_FALSE(Table().isVisible());
+}
