@@ -51,15 +51,11 @@ std::vector<TTableColumn> DefaultColumns(const TTournament& t) {
         } else {
             ids.push_back(1);
         }
-        if (t.ShootOuts && t.WinPoints != t.WinSOPoints)
-            ids.push_back(10);
-        if (!t.ShootOuts)
-            ids.push_back(2);
-        if (t.ShootOuts && t.LossPoints != t.LossSOPoints)
-            ids.push_back(11);
+        if (t.ShootOuts && t.WinPoints != t.WinSOPoints) ids.push_back(10);
+        if (!t.ShootOuts) ids.push_back(2);
+        if (t.ShootOuts && t.LossPoints != t.LossSOPoints) ids.push_back(11);
         if (t.Overtime) {
-            if (t.LossPoints != t.LossOTPoints)
-                ids.push_back(9);
+            if (t.LossPoints != t.LossOTPoints) ids.push_back(9);
             ids.push_back(6);
         } else {
             ids.push_back(3);
@@ -74,15 +70,48 @@ std::vector<TTableColumn> DefaultColumns(const TTournament& t) {
     return columns;
 }
 
-std::vector<TTableColumn> SpareColumnsFor(const TTournament& t, const std::vector<TTableColumn>& shown) {
+std::vector<TTableColumn> SpareColumnsFor(const TTournament& t,
+                                          const std::vector<TTableColumn>& shown) {
     const TColumnContext context = TColumnContext::Of(t);
     std::vector<TTableColumn> spare;
     for (int id = 0; id < kColumnCount; ++id) {
-        const bool isShown = std::any_of(shown.begin(), shown.end(), [id](const TTableColumn& c) { return c.Id == id; });
+        const bool isShown = std::any_of(shown.begin(), shown.end(),
+                                         [id](const TTableColumn& c) { return c.Id == id; });
         if (!isShown && ColumnApplicable(id, context))
             spare.push_back(MakeColumn(t, id, static_cast<int>(spare.size())));
     }
     return spare;
+}
+
+QString ApplyVisibleColumns(TTournament& t, const std::vector<int>& ids) {
+    const auto existing = [&t](int id) -> const TTableColumn* {
+        for (const auto* list : {&t.Columns, &t.SpareColumns})
+            for (const TTableColumn& c : *list)
+                if (c.Id == id) return &c;
+        return nullptr;
+    };
+    const TColumnContext context = TColumnContext::Of(t);
+    std::vector<TTableColumn> shown;
+    for (const int id : ids) {
+        if (!ColumnApplicable(id, context) ||
+            std::any_of(shown.begin(), shown.end(),
+                        [id](const TTableColumn& c) { return c.Id == id; }))
+            continue;
+        TTableColumn c =
+            existing(id) ? *existing(id) : MakeColumn(t, id, static_cast<int>(shown.size()));
+        shown.push_back(c);
+    }
+    if (shown.empty()) return LangText(4711, "You should select at least one visible column");
+    std::vector<TTableColumn> spare = SpareColumnsFor(t, shown);
+    for (TTableColumn& c : spare)
+        if (const TTableColumn* had = existing(c.Id)) c.Width = had->Width;
+    t.Columns = std::move(shown);
+    t.SpareColumns = std::move(spare);
+    if (t.SortState.Column >= 0 &&
+        std::none_of(t.Columns.begin(), t.Columns.end(),
+                     [&](const TTableColumn& c) { return c.Id == t.SortState.Column; }))
+        t.SortState = TSortState{};
+    return QString();
 }
 
 void ResetColumns(TTournament& t) {
@@ -120,8 +149,7 @@ void RecomputeAll(TTournament& t) {
         const TGroup* only = c->Divisions.size() == 1 ? c->Divisions.front() : nullptr;
         PrepareOuterTable(t, *c->Table, only);
     }
-    if (t.Conferences().size() == 1)
-        last = t.Conferences().front()->Table.get();
+    if (t.Conferences().size() == 1) last = t.Conferences().front()->Table.get();
     PrepareOuterTable(t, t.JointTable(), last);
 }
 
@@ -130,10 +158,10 @@ void RecomputeAfterMatchChange(TTournament& t, int homeTeamId, int visitorTeamId
     std::vector<TGroup*> conferences;
     for (const int id : {homeTeamId, visitorTeamId}) {
         if (TGroup* g = t.GroupOfTeam(id)) {
-            if (std::find(groups.begin(), groups.end(), g) == groups.end())
-                groups.push_back(g);
+            if (std::find(groups.begin(), groups.end(), g) == groups.end()) groups.push_back(g);
             if (TConference* c = t.ConferenceById(g->ConferenceId))
-                if (std::find(conferences.begin(), conferences.end(), c->Table.get()) == conferences.end())
+                if (std::find(conferences.begin(), conferences.end(), c->Table.get()) ==
+                    conferences.end())
                     conferences.push_back(c->Table.get());
         }
     }
@@ -141,7 +169,9 @@ void RecomputeAfterMatchChange(TTournament& t, int homeTeamId, int visitorTeamId
         PrepareTable(t, *g);
     for (TGroup* c : conferences)
         PrepareOuterTable(t, *c, groups.size() == 1 ? groups.front() : nullptr);
-    const TGroup* inner = conferences.size() == 1 ? conferences.front() : groups.size() == 1 ? groups.front() : nullptr;
+    const TGroup* inner = conferences.size() == 1 ? conferences.front()
+                          : groups.size() == 1    ? groups.front()
+                                                  : nullptr;
     PrepareOuterTable(t, t.JointTable(), inner);
 }
 
@@ -162,12 +192,13 @@ void ChangeSport(TTournament& t, int sport) {
 }
 
 TStructureCheck CheckNewLegs(const TNewTournament& spec) {
-    if (spec.Conferences.empty())
-        return {};
+    if (spec.Conferences.empty()) return {};
     if (spec.ConferenceLegs > spec.GroupLegs || spec.InterConferenceLegs > spec.GroupLegs)
-        return {false, LangText(7567, "Number of legs outside a division cannot exceed number of legs inside a division")};
+        return {false, LangText(7567, "Number of legs outside a division cannot exceed number of "
+                                      "legs inside a division")};
     if (spec.InterConferenceLegs > spec.ConferenceLegs)
-        return {false, LangText(7568, "Number of legs outside a conference cannot exceed number of legs inside a conference")};
+        return {false, LangText(7568, "Number of legs outside a conference cannot exceed number of "
+                                      "legs inside a conference")};
     return {};
 }
 
@@ -177,7 +208,8 @@ TStructureCheck CheckNewStructure(const TNewTournament& spec) {
     if (conferences) {
         for (const TNewConference& c : spec.Conferences) {
             if (c.Divisions.empty())
-                return {false, Fmt(LangText(7653, "Conference '%s' does not contain any divisions"), c.Name)};
+                return {false, Fmt(LangText(7653, "Conference '%s' does not contain any divisions"),
+                                   c.Name)};
             for (const TNewGroup& d : c.Divisions)
                 groups.push_back(&d);
         }
@@ -192,13 +224,16 @@ TStructureCheck CheckNewStructure(const TNewTournament& spec) {
     for (const TNewGroup* g : groups) {
         if (g->Teams.size() < 2) {
             return {false, conferences
-                               ? Fmt(LangText(7655, "Division '%s' contains less than two teams. A division must contain at least two teams"), g->Name)
-                               : Fmt(LangText(7656, "Group '%s' contains less than two teams. A group must contain at least two teams"), g->Name)};
+                               ? Fmt(LangText(7655, "Division '%s' contains less than two teams. A "
+                                                    "division must contain at least two teams"),
+                                     g->Name)
+                               : Fmt(LangText(7656, "Group '%s' contains less than two teams. A "
+                                                    "group must contain at least two teams"),
+                                     g->Name)};
         }
         for (const QString& name : g->Teams) {
             const QString key = name.trimmed().toLower();
-            if (key.isEmpty())
-                return {false, LangText(8680, "Empty team name is not allowed")};
+            if (key.isEmpty()) return {false, LangText(8680, "Empty team name is not allowed")};
             if (names.contains(key))
                 return {false, LangText(7639, "A team with this name already exists")};
             names.insert(key);
@@ -206,7 +241,10 @@ TStructureCheck CheckNewStructure(const TNewTournament& spec) {
         }
     }
     if (teams > kMaxTeams)
-        return {false, Fmt(LangText(7667, "It is not allowed to create more than %d teams within a tournament"), kMaxTeams)};
+        return {false,
+                Fmt(LangText(7667,
+                             "It is not allowed to create more than %d teams within a tournament"),
+                    kMaxTeams)};
     return {};
 }
 
@@ -225,16 +263,15 @@ std::unique_ptr<TTournament> CreateTournament(const TNewTournament& spec) {
     t->RankLeadersUp = spec.RankLeadersUp;
     t->Dimensions = TTableDimensions::FromSettings(sport);
     SaveRulesInto(spec.Rules, *t);
-    if (spec.ShootOuts)
-        t->ShootOuts = true;
+    if (spec.ShootOuts) t->ShootOuts = true;
     TPointsRules rules = spec.Rules;
     rules.Sport = sport;
     t->SortCriteria.push_back(ImpliedMainCriterion(rules));
     for (const TSortColumn& c : spec.TieBreaks)
-        t->SortCriteria.push_back(MakeCriterion(c.Column, c.Scope, sport, c.Descending, conferences, true));
+        t->SortCriteria.push_back(
+            MakeCriterion(c.Column, c.Scope, sport, c.Descending, conferences, true));
     ResetColumns(*t);
-    if (spec.GroupLegs == 1)
-        t->JointTable().Style.ShowAwayResults = true;
+    if (spec.GroupLegs == 1) t->JointTable().Style.ShowAwayResults = true;
     const TGroupStyle style = t->JointTable().Style;
     int groupId = 0;
     int teamId = 0;

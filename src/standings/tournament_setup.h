@@ -15,8 +15,13 @@ namespace kv {
 // The shown columns a new tournament of its sport starts with.
 std::vector<TTableColumn> DefaultColumns(const TTournament& t);
 // Every applicable column that is not shown, with its default width.
-std::vector<TTableColumn> SpareColumnsFor(const TTournament& t, const std::vector<TTableColumn>& shown);
+std::vector<TTableColumn> SpareColumnsFor(const TTournament& t,
+                                          const std::vector<TTableColumn>& shown);
 void ResetColumns(TTournament& t);
+// The shown columns become `ids` in order and every other applicable column spare; columns the
+// tournament had keep their widths, new ones get their default. A sort by a column no longer
+// shown goes back to the format criteria. An empty list is refused with its message.
+QString ApplyVisibleColumns(TTournament& t, const std::vector<int>& ids);
 // A column with the user's default width in the tournament's unit.
 TTableColumn MakeColumn(const TTournament& t, int id, int positionIndex);
 
@@ -49,9 +54,9 @@ struct TNewTournament {
     int ConferenceLegs = 0;
     int InterConferenceLegs = 0;
     TPointsRules Rules;
-    bool ShootOuts = false;     // switched on directly (the editor does not offer it)
+    bool ShootOuts = false; // switched on directly (the editor does not offer it)
     bool RankLeadersUp = false;
-    std::vector<TSortColumn> TieBreaks; // criteria after the main one
+    std::vector<TSortColumn> TieBreaks;      // criteria after the main one
     std::vector<TNewGroup> Groups;           // the group system
     std::vector<TNewConference> Conferences; // the conferences system
 };

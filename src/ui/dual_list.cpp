@@ -120,7 +120,7 @@ void TDualList::SetChosen(const std::vector<int>& chosen) {
             chosen_->addItem(MakeItem(id));
     for (const auto& [id, text] : items_)
         if (std::find(chosen.begin(), chosen.end(), id) == chosen.end())
-            available_->addItem(MakeItem(id));
+            InsertAvailable(MakeItem(id));
     UpdateButtons();
     emit Changed();
 }
@@ -141,11 +141,40 @@ void TDualList::MoveItems(QListWidget* from, QListWidget* to, bool all) {
     int taken = 0;
     for (const int row : rows) {
         QListWidgetItem* item = from->takeItem(row - taken++);
-        to->addItem(item);
+        if (to == available_)
+            InsertAvailable(item);
+        else
+            to->addItem(item);
         item->setSelected(true);
     }
     UpdateButtons();
     emit Changed();
+}
+
+void TDualList::SetAvailableByText(bool byText) {
+    byText_ = byText;
+    available_->setSortingEnabled(byText);
+    SetChosen(Chosen());
+}
+
+void TDualList::SetButtonTips(const QString& add, const QString& addAll, const QString& remove,
+                              const QString& removeAll) {
+    add_->setToolTip(add);
+    addAll_->setToolTip(addAll);
+    remove_->setToolTip(remove);
+    removeAll_->setToolTip(removeAll);
+}
+
+void TDualList::InsertAvailable(QListWidgetItem* item) {
+    if (byText_) {
+        available_->addItem(item);
+        return;
+    }
+    const int id = item->data(Qt::UserRole).toInt();
+    int row = 0;
+    while (row < available_->count() && available_->item(row)->data(Qt::UserRole).toInt() < id)
+        ++row;
+    available_->insertItem(row, item);
 }
 
 void TDualList::Add() {

@@ -26,6 +26,11 @@ public:
     std::vector<int> Chosen() const;
     void SetChosen(const std::vector<int>& chosen);
 
+    // The left-over items by their text (the default) or by their id.
+    void SetAvailableByText(bool byText);
+    void SetButtonTips(const QString& add, const QString& addAll, const QString& remove,
+                       const QString& removeAll);
+
     QListWidget* AvailableList() const { return available_; }
     QListWidget* ChosenList() const { return chosen_; }
 
@@ -44,7 +49,10 @@ private:
     void UpdateButtons();
     QListWidgetItem* MakeItem(int id) const;
 
+    void InsertAvailable(QListWidgetItem* item);
+
     std::vector<std::pair<int, QString>> items_;
+    bool byText_ = true;
     QListWidget* available_ = nullptr;
     QListWidget* chosen_ = nullptr;
     QToolButton* add_ = nullptr;

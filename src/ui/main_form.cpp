@@ -45,7 +45,7 @@ const char* const kBoundCommands[] = {
     "ShowFixturesAction", "ShowStatisticsAction", "ResultsGridAction",   "StandingsAction",   "HomeStandingsAction",
     "AwayStandingsAction", "JointTableAction",   "GroupsTableAction",   "ConferencesTableAction", "LeftAlignAction",
     "CenterAlignAction", "RightAlignAction",    "WidestAlignAction", "StadiumsAction", "RefereesAction",
-    "AddFixturesAction", "EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
+    "TableColumnsAction", "TableDimensionsAction", "AddFixturesAction", "EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
     "DeleteFixturesAction", "FixtureColumnsAction", "CopyFixturesAction", "SelectAllFixturesAction", "DblClickFixtureAction", "DblClickScoreAction",
     "DblClickMatchdayAction", "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction",
 };
@@ -210,6 +210,8 @@ void TMainForm::BuildCommands() {
     }
     AddCommand("StadiumsAction", 61, "&Stadiums", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddCommand("RefereesAction", 62, "R&eferees", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    AddCommand("TableColumnsAction", 147, "Table &Columns", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    AddCommand("TableDimensionsAction", 148, "Table &Dimensions");
     // The fixture list's commands.
     AddCommand("AddFixturesAction", 102, "Add Fixtu&res", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     AddCommand("EditFixtureAction", 92, "Edit Entire &Fixture");
@@ -319,7 +321,8 @@ void TMainForm::BuildMenus() {
                "-", "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
     QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
     tournament->setObjectName(QStringLiteral("TournamentMenu"));
-    add(tournament, {"AddFixturesAction", "-", "StadiumsAction", "RefereesAction"});
+    add(tournament, {"AddFixturesAction", "-", "TableColumnsAction", "TableDimensionsAction", "-", "StadiumsAction",
+                     "RefereesAction"});
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
     add(fixtures, {"AddFixturesAction", "-", "EditFixtureAction", "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",

@@ -2,16 +2,18 @@
 
 #include "base/language.h"
 #include "base/messages.h"
-#include "base/textformat.h"
-#include "model/sport.h"
-#include "storage/command_availability.h"
 #include "base/preferences.h"
 #include "base/settings.h"
+#include "base/textformat.h"
+#include "model/sport.h"
 #include "standings/match_edit.h"
+#include "storage/command_availability.h"
 #include "ui/add_fixtures_form.h"
 #include "ui/fixtures_columns_form.h"
 #include "ui/fixtures_page.h"
 #include "ui/people_form.h"
+#include "ui/table_columns_form.h"
+#include "ui/table_dimensions_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
 
@@ -25,8 +27,10 @@
 
 namespace kv {
 
-TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialogSeam& dialogs, QWidget* parent)
-    : QWidget(parent), doc_(std::make_unique<TTournamentDocument>(std::move(tournament))), dialogs_(dialogs) {
+TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialogSeam& dialogs,
+                                 QWidget* parent)
+    : QWidget(parent), doc_(std::make_unique<TTournamentDocument>(std::move(tournament))),
+      dialogs_(dialogs) {
     setObjectName(QStringLiteral("TTournamentForm"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
@@ -52,7 +56,8 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     pages_ = new QStackedWidget(this);
     pages_->setObjectName(QStringLiteral("Pages"));
     tables_ = new TTablesPage(*doc_, dialogs_, pages_);
-    fixtures_ = new TFixturesPage(*doc_, [this]() -> TScoreForm& { return tables_->ScoreForm(); }, pages_);
+    fixtures_ = new TFixturesPage(
+        *doc_, [this]() -> TScoreForm& { return tables_->ScoreForm(); }, pages_);
     auto* statistics = new QWidget(pages_);
     statistics->setObjectName(QStringLiteral("StatisticsPage"));
     pages_->addWidget(tables_);
@@ -62,7 +67,8 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     BuildCommands();
     BuildFixtureCommands();
     connect(fixtures_, &TFixturesPage::SelectionChanged, this, [this] { UpdateCommands(); });
-    connect(fixtures_, &TFixturesPage::ContextMenuRequested, this, &TTournamentForm::ShowFixturesMenu);
+    connect(fixtures_, &TFixturesPage::ContextMenuRequested, this,
+            &TTournamentForm::ShowFixturesMenu);
     connect(doc_.get(), &TTournamentDocument::Changed, this, &TTournamentForm::OnChanged);
     connect(doc_.get(), &TTournamentDocument::ModifiedChanged, this, [this] { UpdateCommands(); });
     OnChanged(ChangeName);
@@ -75,13 +81,20 @@ TTournamentForm::~TTournamentForm() {
     delete pages_; // the pages refer to the document, which goes with this object's members
 }
 
-int TTournamentForm::Page() const { return pages_->currentIndex(); }
+int TTournamentForm::Page() const {
+    return pages_->currentIndex();
+}
 
-QAction* TTournamentForm::Command(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QAction* TTournamentForm::Command(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
 
-QList<QAction*> TTournamentForm::Commands() const { return findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly); }
+QList<QAction*> TTournamentForm::Commands() const {
+    return findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
-QAction* TTournamentForm::AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys, bool checkable) {
+QAction* TTournamentForm::AddCommand(const char* name, int textId, const char* text,
+                                     const QKeySequence& keys, bool checkable) {
     auto* action = new QAction(LangText(textId, text), this);
     action->setObjectName(QLatin1String(name));
     action->setProperty("textId", textId);
@@ -96,7 +109,8 @@ void TTournamentForm::BuildCommands() {
     QAction* save = AddCommand("SaveAction", 5200, "&Save", QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { Save(); });
     QAction* close = AddCommand("CloseAction", 5201, "&Close");
-    connect(close, &QAction::triggered, this, [this] { window() == this ? this->close() : parentWidget()->close(); });
+    connect(close, &QAction::triggered, this,
+            [this] { window() == this ? this->close() : parentWidget()->close(); });
 
     pageGroup_ = new QActionGroup(this);
     const struct {
@@ -137,7 +151,8 @@ void TTournamentForm::BuildCommands() {
         QAction* a = AddCommand(m.Name, m.Id, m.Text, {}, true);
         modeGroup_->addAction(a);
         const int mode = m.Mode;
-        connect(a, &QAction::triggered, this, [this, a, mode] { EditView(a, [mode](TTableView& v) { v.TableMode = mode; }); });
+        connect(a, &QAction::triggered, this,
+                [this, a, mode] { EditView(a, [mode](TTableView& v) { v.TableMode = mode; }); });
     }
 
     alignGroup_ = new QActionGroup(this);
@@ -147,10 +162,13 @@ void TTournamentForm::BuildCommands() {
         const char* Text;
         QKeySequence Keys;
         int Alignment;
-    } aligns[] = {{"LeftAlignAction", 5212, "&Left Justify", QKeySequence(Qt::CTRL | Qt::Key_L), AlignLeft},
-                  {"CenterAlignAction", 5213, "&Center", QKeySequence(Qt::CTRL | Qt::Key_E), AlignCenter},
-                  {"RightAlignAction", 5214, "&Right Justify", QKeySequence(Qt::CTRL | Qt::Key_R), AlignRight},
-                  {"WidestAlignAction", 5215, "Widest Table Justify", QKeySequence(Qt::CTRL | Qt::Key_J), AlignWidest}};
+    } aligns[] = {
+        {"LeftAlignAction", 5212, "&Left Justify", QKeySequence(Qt::CTRL | Qt::Key_L), AlignLeft},
+        {"CenterAlignAction", 5213, "&Center", QKeySequence(Qt::CTRL | Qt::Key_E), AlignCenter},
+        {"RightAlignAction", 5214, "&Right Justify", QKeySequence(Qt::CTRL | Qt::Key_R),
+         AlignRight},
+        {"WidestAlignAction", 5215, "Widest Table Justify", QKeySequence(Qt::CTRL | Qt::Key_J),
+         AlignWidest}};
     for (const auto& al : aligns) {
         QAction* a = AddCommand(al.Name, al.Id, al.Text, al.Keys, true);
         alignGroup_->addAction(a);
@@ -161,10 +179,22 @@ void TTournamentForm::BuildCommands() {
     }
 
     // The tournament's own lists.
-    QAction* stadiums = AddCommand("StadiumsAction", 5219, "&Stadiums", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(stadiums, &QAction::triggered, this, [this] { TPeopleForm(TPeopleKind::Stadiums, *doc_, dialogs_, this).exec(); });
-    QAction* referees = AddCommand("RefereesAction", 5220, "R&eferees", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    connect(referees, &QAction::triggered, this, [this] { TPeopleForm(TPeopleKind::Referees, *doc_, dialogs_, this).exec(); });
+    QAction* stadiums = AddCommand("StadiumsAction", 5219, "&Stadiums",
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(stadiums, &QAction::triggered, this,
+            [this] { TPeopleForm(TPeopleKind::Stadiums, *doc_, dialogs_, this).exec(); });
+    QAction* referees = AddCommand("RefereesAction", 5220, "R&eferees",
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    connect(referees, &QAction::triggered, this,
+            [this] { TPeopleForm(TPeopleKind::Referees, *doc_, dialogs_, this).exec(); });
+
+    QAction* columns = AddCommand("TableColumnsAction", 5242, "Table &Columns",
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(columns, &QAction::triggered, this,
+            [this] { TTableColumnsForm(*doc_, dialogs_, this).exec(); });
+    QAction* dimensions = AddCommand("TableDimensionsAction", 5243, "Table &Dimensions");
+    connect(dimensions, &QAction::triggered, this,
+            [this] { TTableDimensionsForm(*doc_, this).exec(); });
 
     QAction* undo = doc_->UndoStack().createUndoAction(this, LangText(5216, "&Undo"));
     undo->setObjectName(QStringLiteral("UndoAction"));
@@ -178,15 +208,19 @@ void TTournamentForm::BuildFixtureCommands() {
         connect(a, &QAction::triggered, this, run);
         return a;
     };
-    command("AddFixturesAction", 5233, "Add Fixtu&res", [this] { TAddFixturesForm(*doc_, this).exec(); });
-    command("EditFixtureAction", 5221, "Edit Entire &Fixture", [this] { fixtures_->EditFixture(PagePlace); });
+    command("AddFixturesAction", 5233, "Add Fixtu&res",
+            [this] { TAddFixturesForm(*doc_, this).exec(); });
+    command("EditFixtureAction", 5221, "Edit Entire &Fixture",
+            [this] { fixtures_->EditFixture(PagePlace); });
     command("EditScoreAction", 5222, "Edit &Score", [this] { fixtures_->EditFixture(PageScore); });
     command("EditMatchdayAction", 5223, "Edit &Matchday", [this] { fixtures_->EditMatchday(); });
     command("EditDateAction", 5224, "Edit &Date", [this] { fixtures_->EditDate(); });
     command("EditTimeAction", 5225, "Edit &Time", [this] { fixtures_->EditTime(); });
     command("EditStadiumAction", 5226, "&Edit Stadium", [this] { fixtures_->EditStadium(); });
-    command("DeleteFixturesAction", 5227, "D&elete Fixtures", [this] { fixtures_->DeleteSelected(); });
-    command("FixtureColumnsAction", 5228, "Set &Visible Columns", [this] { TFixturesColumnsForm(*doc_, this).exec(); });
+    command("DeleteFixturesAction", 5227, "D&elete Fixtures",
+            [this] { fixtures_->DeleteSelected(); });
+    command("FixtureColumnsAction", 5228, "Set &Visible Columns",
+            [this] { TFixturesColumnsForm(*doc_, this).exec(); });
     command("CopyFixturesAction", 5229, "&Copy", [this] { fixtures_->CopySelected(); });
     command("SelectAllFixturesAction", 5230, "Select &All", [this] { fixtures_->SelectAllRows(); });
 
@@ -196,14 +230,19 @@ void TTournamentForm::BuildFixtureCommands() {
         const char* Name;
         int Id;
         const char* Text;
-    } choices[] = {{"DblClickFixtureAction", 5236, "Edit Entire &Fixture"}, {"DblClickScoreAction", 5237, "Edit Fixture &Score"},
-                   {"DblClickMatchdayAction", 5238, "Edit &Matchday"},     {"DblClickDateAction", 5239, "Edit &Date"},
-                   {"DblClickTimeAction", 5240, "Edit &Time"},             {"DblClickStadiumAction", 5241, "&Edit Stadium"}};
+    } choices[] = {{"DblClickFixtureAction", 5236, "Edit Entire &Fixture"},
+                   {"DblClickScoreAction", 5237, "Edit Fixture &Score"},
+                   {"DblClickMatchdayAction", 5238, "Edit &Matchday"},
+                   {"DblClickDateAction", 5239, "Edit &Date"},
+                   {"DblClickTimeAction", 5240, "Edit &Time"},
+                   {"DblClickStadiumAction", 5241, "&Edit Stadium"}};
     int value = DblClickEditFixture;
     for (const auto& c : choices) {
         QAction* a = AddCommand(c.Name, c.Id, c.Text, {}, true);
         dblClickGroup_->addAction(a);
-        connect(a, &QAction::triggered, this, [value] { RegWriteInteger(QString(), QStringLiteral("FixturesOnDblClick"), value); });
+        connect(a, &QAction::triggered, this, [value] {
+            RegWriteInteger(QString(), QStringLiteral("FixturesOnDblClick"), value);
+        });
         ++value;
     }
 }
@@ -236,11 +275,11 @@ void TTournamentForm::ShowFixturesMenu(QPoint globalPos) {
 }
 
 void TTournamentForm::EditView(QAction* action, const std::function<void(TTableView&)>& change) {
-    if (updating_)
-        return;
+    if (updating_) return;
     TTableView view = doc_->Tournament().View;
     change(view);
-    doc_->EditValue<TTableView>(action->iconText(), ChangeLayout, [](TTournament& t) { return &t.View; }, view);
+    doc_->EditValue<TTableView>(
+        action->iconText(), ChangeLayout, [](TTournament& t) { return &t.View; }, view);
     UpdateCommands(); // an edit that changed nothing leaves the check marks as the tournament says
 }
 
@@ -267,16 +306,18 @@ void TTournamentForm::UpdateCommands() {
         a->setChecked(t.View.TableMode == i);
         a->setEnabled(available.TableChoice[i]);
     }
-    const char* aligns[] = {"LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"};
+    const char* aligns[] = {"LeftAlignAction", "CenterAlignAction", "RightAlignAction",
+                            "WidestAlignAction"};
     for (int i = 0; i < 4; ++i) {
         QAction* a = Command(QLatin1String(aligns[i]));
         a->setChecked(t.View.Alignment == i);
         a->setEnabled(available.Alignment);
     }
-    const TFixtureCommands fixtures =
-        FixtureCommandsFor(t, Page(), fixtures_->RowCount(), static_cast<int>(fixtures_->SelectedRows().size()));
-    for (const char* name : {"EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
-                             "EditStadiumAction", "DeleteFixturesAction"})
+    const TFixtureCommands fixtures = FixtureCommandsFor(
+        t, Page(), fixtures_->RowCount(), static_cast<int>(fixtures_->SelectedRows().size()));
+    for (const char* name :
+         {"EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction",
+          "EditTimeAction", "EditStadiumAction", "DeleteFixturesAction"})
         Command(QLatin1String(name))->setEnabled(fixtures.Rows);
     Command(QStringLiteral("CopyFixturesAction"))->setEnabled(fixtures.Copy);
     Command(QStringLiteral("FixtureColumnsAction"))->setEnabled(fixtures.Columns);
@@ -306,8 +347,7 @@ void TTournamentForm::OnChanged(unsigned changes) {
 
 void TTournamentForm::ShowPage(int page) {
     pages_->setCurrentIndex(page);
-    if (QAction* a = pageGroup_->actions().value(page))
-        a->setChecked(true);
+    if (QAction* a = pageGroup_->actions().value(page)) a->setChecked(true);
     UpdateCommands();
 }
 
@@ -322,17 +362,14 @@ bool TTournamentForm::Save() {
 }
 
 bool TTournamentForm::MayClose() {
-    if (forced_)
-        return true; // asked before (shutdown), or deleted from the list
+    if (forced_) return true; // asked before (shutdown), or deleted from the list
     closedWithoutSaving_ = false;
-    if (!doc_->IsModified())
-        return true;
-    const TMessageButton b = ShowAppMessage(Fmt(LangText(6506, "Save changes in tournament '%s'?"), doc_->Tournament().Name),
-                                            TMessageKind::QuestionYesNoCancel);
-    if (b == TMessageButton::Cancel)
-        return false;
-    if (b == TMessageButton::Yes)
-        return Save();
+    if (!doc_->IsModified()) return true;
+    const TMessageButton b = ShowAppMessage(
+        Fmt(LangText(6506, "Save changes in tournament '%s'?"), doc_->Tournament().Name),
+        TMessageKind::QuestionYesNoCancel);
+    if (b == TMessageButton::Cancel) return false;
+    if (b == TMessageButton::Yes) return Save();
     closedWithoutSaving_ = true;
     return true;
 }
@@ -346,17 +383,17 @@ void TTournamentForm::ForceClose() {
 }
 
 void TTournamentForm::Rename(const QString& name) {
-    doc_->EditValue<QString>(Fmt(LangText(5218, "Rename to %s"), name), ChangeName, [](TTournament& t) { return &t.Name; }, name);
+    doc_->EditValue<QString>(
+        Fmt(LangText(5218, "Rename to %s"), name), ChangeName,
+        [](TTournament& t) { return &t.Name; }, name);
 }
 
 void TTournamentForm::ApplyLanguage() {
-    if (appliedLanguage_ == CurrentLanguage())
-        return;
+    if (appliedLanguage_ == CurrentLanguage()) return;
     appliedLanguage_ = CurrentLanguage();
     for (QAction* a : Commands()) {
         const QVariant id = a->property("textId");
-        if (id.isValid())
-            a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
+        if (id.isValid()) a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
     }
     OnChanged(ChangeEverything);
 }
@@ -371,8 +408,7 @@ void TTournamentForm::closeEvent(QCloseEvent* event) {
 }
 
 void TTournamentForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        ApplyLanguage();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ApplyLanguage();
     QWidget::changeEvent(event);
 }
 

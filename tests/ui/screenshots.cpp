@@ -22,6 +22,8 @@
 #include "ui/preferences_form.h"
 #include "ui/score_form.h"
 #include "ui/splash_form.h"
+#include "ui/table_columns_form.h"
+#include "ui/table_dimensions_form.h"
 #include "ui/table_tool_window.h"
 #include "ui/tables_page.h"
 #include "ui/tool_windows.h"
@@ -143,6 +145,12 @@ int main(int argc, char** argv) {
                 add.Pages().setCurrentIndex(1);
                 add.Preview();
                 Shot(add, QStringLiteral("TAddFixturesForm"));
+                kv::TTableColumnsForm tableColumns(doc, dialogs, &main);
+                tableColumns.show();
+                Shot(tableColumns, QStringLiteral("TTableColumnsForm"));
+                kv::TTableDimensionsForm dimensions(doc, &main);
+                dimensions.show();
+                Shot(dimensions, QStringLiteral("TTableDimensionsForm"));
                 kv::TFixturesColumnsForm columns(doc, &main);
                 columns.show();
                 Shot(columns, QStringLiteral("TFixturesColumnsForm"));

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "standings/dimensions_edit.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QTableWidget;
+
+// "Dimensions of Rows and Columns": the headline height and the column widths of the
+// standings tables, in centimetres, inches or pixels, each within its limits.
+namespace kv {
+
+class TTournamentDocument;
+
+class TTableDimensionsForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTableDimensionsForm(TTournamentDocument& doc, QWidget* parent = nullptr);
+
+    const TDimensionsEdit& Edited() const { return edit_; }
+    void SetUnits(int units);
+    // A size typed into row `row` (clamped to the row's limits, as the field does).
+    void SetSize(int row, double size);
+    double SizeShown(int row) const;
+    void LoadDefault();
+    void SaveDefault();
+    void Apply();
+    void accept() override;
+
+private:
+    void Fill();
+
+    TTournamentDocument& doc_;
+    TDimensionsEdit edit_;
+    QComboBox* units_ = nullptr;
+    QTableWidget* rows_ = nullptr;
+    bool filling_ = false;
+};
+
+} // namespace kv

@@ -1,0 +1,139 @@
+// The table columns and dimensions dialogs on a sample: refusals, column sets saved, chosen and
+// deleted, units converted in the fields, and each OK one undoable step.
+#include "ui/ui_support.h"
+
+#include "model/tablestyle.h"
+#include "storage/named_files.h"
+#include "ui/dual_list.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/table_columns_form.h"
+#include "ui/table_dimensions_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QToolButton>
+
+using namespace kv;
+
+namespace {
+
+class TableForms : public kvtest::TUiTest {
+protected:
+    void SetUp() override {
+        TUiTest::SetUp();
+        SetScreenPixelsPerInch(96);
+        main_ = std::make_unique<TMainForm>(Dialogs);
+        main_->show();
+        const TListNode* e =
+            main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
+        ASSERT_NE(e, nullptr);
+        form_ = main_->OpenTournament(e->Data);
+        ASSERT_NE(form_, nullptr);
+    }
+    void TearDown() override {
+        Messages.QueueAnswer(TMessageButton::No);
+        main_.reset();
+        TUiTest::TearDown();
+    }
+    const TTournament& T() const { return form_->Document().Tournament(); }
+    std::vector<int> Shown() const {
+        std::vector<int> ids;
+        for (const TTableColumn& c : T().Columns)
+            ids.push_back(c.Id);
+        return ids;
+    }
+    std::unique_ptr<TMainForm> main_;
+    TTournamentForm* form_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
+    const std::vector<int> before = Shown();
+    TTableColumnsForm dialog(form_->Document(), Dialogs, form_);
+    dialog.show();
+    TDualList& lists = dialog.Lists();
+    EXPECT_EQ(lists.Chosen(), before);
+    // The available list stands in column order.
+    QListWidget* available = lists.AvailableList();
+    for (int i = 1; i < available->count(); ++i)
+        EXPECT_LT(available->item(i - 1)->data(Qt::UserRole).toInt(),
+                  available->item(i)->data(Qt::UserRole).toInt());
+    lists.RemoveAll();
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("You should select at least one visible column"));
+
+    // Two columns saved as a set, which the sport's list then offers.
+    lists.SetChosen({before[1], before[0]});
+    Dialogs.Inputs.push_back(QStringLiteral("Two"));
+    dialog.SaveSet();
+    EXPECT_TRUE(QFileInfo::exists(ColumnSetPath(QStringLiteral("Two"), T().Sport)));
+    EXPECT_EQ(dialog.Sets().currentText(), QStringLiteral("Two"));
+    Dialogs.Inputs.push_back(QStringLiteral("a/b"));
+    Messages.Clear();
+    dialog.SaveSet();
+    EXPECT_TRUE(Messages.Texts().value(0).startsWith(
+        QStringLiteral("A file name cannot contain characters:")));
+    // Choosing it fills the lists from the file.
+    lists.SetChosen(before);
+    dialog.ChooseSet(QStringLiteral("Two"));
+    EXPECT_EQ(lists.Chosen(), (std::vector<int>{before[1], before[0]}));
+    EXPECT_EQ(available->currentRow(), 0);
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(Shown(), (std::vector<int>{before[1], before[0]}));
+    form_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(Shown(), before);
+
+    // Deleting asks first.
+    TTableColumnsForm again(form_->Document(), Dialogs, form_);
+    again.ChooseSet(QStringLiteral("Two"));
+    Messages.QueueAnswer(TMessageButton::No);
+    again.DeleteSet();
+    EXPECT_TRUE(QFileInfo::exists(ColumnSetPath(QStringLiteral("Two"), T().Sport)));
+    Messages.QueueAnswer(TMessageButton::Yes);
+    again.DeleteSet();
+    EXPECT_FALSE(QFileInfo::exists(ColumnSetPath(QStringLiteral("Two"), T().Sport)));
+    EXPECT_FALSE(again.findChild<QToolButton*>(QStringLiteral("DeleteSetBtn"))->isEnabled());
+}
+
+TEST_F(TableForms, DimensionsConvertInTheFieldsAndStayWithinLimits) {
+    TTableDimensionsForm dialog(form_->Document(), form_);
+    dialog.show();
+    const double team = dialog.SizeShown(2);
+    EXPECT_DOUBLE_EQ(team, T().Dimensions.TeamWidth);
+    dialog.SetSize(0, 80); // the headline: 36 pixels at most
+    EXPECT_DOUBLE_EQ(dialog.SizeShown(0), 36);
+    dialog.SetSize(4, 48);
+    dialog.SetUnits(UnitsInches);
+    EXPECT_DOUBLE_EQ(dialog.SizeShown(4), 0.5);
+    EXPECT_DOUBLE_EQ(dialog.SizeShown(0), 0.38);
+    dialog.Apply();
+    EXPECT_EQ(T().Dimensions.Units, UnitsInches);
+    EXPECT_EQ(ToPixels(T().Columns[0].Width, UnitsInches), 48);
+    EXPECT_TRUE(form_->Document().IsModified());
+    dialog.SetUnits(UnitsPixels);
+    EXPECT_DOUBLE_EQ(dialog.SizeShown(4), 48);
+    dialog.reject();
+    form_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(T().Dimensions.Units, UnitsPixels);
+    EXPECT_DOUBLE_EQ(T().Dimensions.TeamWidth, team);
+
+    // The sport's defaults: saved, and loaded in their own unit.
+    TTableDimensionsForm defaults(form_->Document(), form_);
+    defaults.SetSize(2, 200);
+    defaults.SetUnits(UnitsCentimetres);
+    defaults.SaveDefault();
+    defaults.SetUnits(UnitsPixels);
+    defaults.SetSize(2, 100);
+    defaults.LoadDefault();
+    EXPECT_EQ(defaults.Edited().Units, UnitsCentimetres);
+    EXPECT_NEAR(ConvertUnits(defaults.SizeShown(2), UnitsCentimetres, UnitsPixels), 200, 0.5);
+}
