@@ -6,23 +6,26 @@
 
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 #include "ui/dialog_seam.h"
-#include "standings/tournament_setup.h"
+#include "ui/fixtures_model.h"
+#include "ui/fixtures_page.h"
 #include "ui/main_form.h"
 #include "ui/score_form.h"
-#include "ui/tournament_document.h"
 #include "ui/tables_page.h"
+#include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -34,8 +37,13 @@ namespace {
 // Answers nothing: the benchmarks open no dialog.
 class TNoDialogs : public kv::TDialogSeam {
 public:
-    QStringList OpenFiles(QWidget*, const QString&, const QString&, const QString&, QString&) override { return {}; }
-    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QStringList OpenFiles(QWidget*, const QString&, const QString&, const QString&,
+                          QString&) override {
+        return {};
+    }
+    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     bool InputText(QWidget*, const QString&, const QString&, QString&) override { return false; }
 };
 
@@ -46,8 +54,7 @@ double firstPaintMs = -1;
 double ProcessAgeMs() {
     QFile stat(QStringLiteral("/proc/self/stat"));
     QFile uptime(QStringLiteral("/proc/uptime"));
-    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
-        return -1;
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly)) return -1;
     const QByteArray s = stat.readAll();
     const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
     const double started = fields.value(19).toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
@@ -57,8 +64,7 @@ double ProcessAgeMs() {
 
 double ResidentMb() {
     QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
+    if (!statm.open(QIODevice::ReadOnly)) return -1;
     const double pages = statm.readAll().split(' ').value(1).toDouble();
     return pages * static_cast<double>(sysconf(_SC_PAGE_SIZE)) / (1024.0 * 1024.0);
 }
@@ -118,8 +124,10 @@ void BM_ConfirmScore(benchmark::State& state) {
     kv::TMainForm main(dialogs);
     main.resize(1280, 820);
     main.show();
-    const QString file = teams == 70 ? QStringLiteral("largest.kvd") : QStringLiteral("league20.kvd");
-    kv::TTournamentForm* form = main.OpenTournament(main.List().FindByPath(kv::TTournamentList::SavesPath(file))->Data);
+    const QString file =
+        teams == 70 ? QStringLiteral("largest.kvd") : QStringLiteral("league20.kvd");
+    kv::TTournamentForm* form =
+        main.OpenTournament(main.List().FindByPath(kv::TTournamentList::SavesPath(file))->Data);
     Paint(*form);
     kv::TTournamentDocument& doc = form->Document();
     kv::TScoreForm dialog(dialogs, form);
@@ -127,13 +135,67 @@ void BM_ConfirmScore(benchmark::State& state) {
     int goals = 0;
     for (auto _ : state) {
         dialog.OpenMatch(doc, id, 0);
-        dialog.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))->setText(QStringLiteral("%1:0").arg(++goals % 9 + 1));
+        dialog.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))
+            ->setText(QStringLiteral("%1:0").arg(++goals % 9 + 1));
         dialog.ApplyChanges();
         Paint(form->TablesPage());
     }
 }
 
+// The largest tournament's fixture list (19,320 rows): built and painted, sorted by a heading
+// click, and filtered by one team.
+kv::TTournamentForm* OpenLargestFixtures(kv::TMainForm& main) {
+    main.resize(1280, 820);
+    main.show();
+    kv::TTournamentForm* form = main.OpenTournament(LargestEntry(main)->Data);
+    form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    Paint(form->FixturesPage());
+    return form;
+}
+
+void BM_FixtureListLargest(benchmark::State& state) {
+    kv::TMainForm main(dialogs);
+    kv::TFixturesPage& page = OpenLargestFixtures(main)->FixturesPage();
+    for (auto _ : state) {
+        page.Refresh(kv::ChangeFixtures);
+        Paint(page);
+    }
+    state.counters["rows"] = page.RowCount();
+}
+
+void BM_SortFixtureListLargest(benchmark::State& state) {
+    kv::TMainForm main(dialogs);
+    kv::TFixturesPage& page = OpenLargestFixtures(main)->FixturesPage();
+    const int section = page.Model().SectionOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        emit page.horizontalHeader()->sectionClicked(section);
+        Paint(page);
+    }
+}
+
+void BM_FilterFixtureListLargest(benchmark::State& state) {
+    kv::TMainForm main(dialogs);
+    kv::TTournamentForm* form = OpenLargestFixtures(main);
+    kv::TFixturesPage& page = form->FixturesPage();
+    kv::TFixtureFilter one;
+    one.TeamFilterKind = 3;
+    one.TeamFilterValue = form->Document().Tournament().JointTable().Teams().front()->Id;
+    bool on = false;
+    for (auto _ : state) {
+        on = !on;
+        page.SetFilter(on ? one : kv::TFixtureFilter{});
+        Paint(page);
+    }
+}
+
 BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SortFixtureListLargest)
+    ->Arg(kv::FixDate)
+    ->Arg(kv::FixHome)
+    ->Arg(kv::FixScore)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterFixtureListLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConfirmScore)->Arg(20)->Arg(70)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargestToPaintedTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawAfterViewSwitch)->Unit(benchmark::kMillisecond);
@@ -141,14 +203,14 @@ BENCHMARK(BM_RedrawAfterViewSwitch)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("KELVORANDINE_HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_RUNTIME_DIR", (home.path() + QStringLiteral("/runtime")).toUtf8());
     QDir().mkpath(home.path() + QStringLiteral("/runtime"));
-    QFile::setPermissions(home.path() + QStringLiteral("/runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QApplication app(argc, argv);
     kv::TRecordingMessages messages;
     kv::SetMessageHandler(&messages);
@@ -156,7 +218,8 @@ int main(int argc, char** argv) {
     // the process's own start.
     QDir().mkpath(kv::ProgramFolder() + QStringLiteral("SAVES"));
     kv::TTournamentList list;
-    for (const QString& file : QDir(QStringLiteral(KV_SAMPLES)).entryList({QStringLiteral("*.kvd")})) {
+    for (const QString& file :
+         QDir(QStringLiteral(KV_SAMPLES)).entryList({QStringLiteral("*.kvd")})) {
         QFile::copy(QStringLiteral(KV_SAMPLES "/") + file, kv::TTournamentList::SavesPath(file));
         kv::TNodeData sample;
         sample.Kind = kv::NodeTournament;
@@ -172,7 +235,8 @@ int main(int argc, char** argv) {
         firstPaintMs = ProcessAgeMs();
     }
     // The largest tournament beside them.
-    if (!kv::SaveTournament(*MakeLargest(8), kv::TTournamentList::SavesPath(QStringLiteral("largest.kvd")), false)) {
+    if (!kv::SaveTournament(*MakeLargest(8),
+                            kv::TTournamentList::SavesPath(QStringLiteral("largest.kvd")), false)) {
         std::fprintf(stderr, "cannot write the largest tournament\n");
         return 1;
     }
@@ -181,13 +245,13 @@ int main(int argc, char** argv) {
         auto league = MakeLargest(2);
         std::vector<kv::TTeam*> extra;
         for (kv::TTeam* team : league->JointTable().Teams())
-            if (team->OrderNumber >= 20)
-                extra.push_back(team);
+            if (team->OrderNumber >= 20) extra.push_back(team);
         for (kv::TTeam* team : extra)
             league->RemoveTeam(team, true);
         league->Name = QStringLiteral("League of 20");
         kv::RecomputeAll(*league);
-        kv::SaveTournament(*league, kv::TTournamentList::SavesPath(QStringLiteral("league20.kvd")), false);
+        kv::SaveTournament(*league, kv::TTournamentList::SavesPath(QStringLiteral("league20.kvd")),
+                           false);
     }
     for (const char* file : {"largest.kvd", "league20.kvd"}) {
         kv::TNodeData entry;
@@ -207,11 +271,22 @@ int main(int argc, char** argv) {
     const int failed = ReportGoals({
         {"process start to painted main window (ms)", firstPaintMs, 150},
         {"main window again, built and painted (ms)", reporter.Time("BM_StartMainWindow"), 150},
-        {"open the largest to painted tables (ms)", reporter.Time("BM_OpenLargestToPaintedTables"), 150},
+        {"open the largest to painted tables (ms)", reporter.Time("BM_OpenLargestToPaintedTables"),
+         150},
         {"redraw after a view switch (ms)", reporter.Time("BM_RedrawAfterViewSwitch"), 50},
         {"resident memory, largest open (MB)", reporter.Counter("residentMB"), 120},
-        {"confirm a score, 20 teams, to redrawn tables (ms)", reporter.Time("BM_ConfirmScore/20"), 16},
-        {"confirm a score, largest, to redrawn tables (ms)", reporter.Time("BM_ConfirmScore/70"), 50},
+        {"confirm a score, 20 teams, to redrawn tables (ms)", reporter.Time("BM_ConfirmScore/20"),
+         16},
+        {"confirm a score, largest, to redrawn tables (ms)", reporter.Time("BM_ConfirmScore/70"),
+         50},
+        {"largest fixture list built and painted (ms)", reporter.Time("BM_FixtureListLargest"),
+         100},
+        {"largest fixture list sorted by home team (ms)",
+         reporter.Time("BM_SortFixtureListLargest/6"), 100},
+        {"largest fixture list sorted by score (ms)", reporter.Time("BM_SortFixtureListLargest/8"),
+         100},
+        {"largest fixture list filtered by a team (ms)",
+         reporter.Time("BM_FilterFixtureListLargest"), 100},
     });
     return failed ? 1 : 0;
 }

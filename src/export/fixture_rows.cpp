@@ -6,6 +6,7 @@
 #include "base/textformat.h"
 #include "standings/match_order.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
@@ -160,8 +161,64 @@ QString FixtureCellText(const TTournament& t, const TMatch& m, int column,
     }
 }
 
+namespace {
+
+bool IsTextColumn(int column) {
+    switch (column) {
+    case FixGroup:
+    case FixHome:
+    case FixVisitor:
+    case FixStadium:
+    case FixReferee:
+    case FixComments:
+    case FixCity:
+    case FixCountry:
+    case FixConference:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A text column sorted through the ranks of its distinct texts: the few team or stadium names
+// are compared with each other once, not at every comparison of the sort.
+void SortByText(const TTournament& t, std::vector<TMatch*>& matches, int column, bool descending,
+                const TFixtureFormat& format) {
+    std::vector<QString> texts;
+    texts.reserve(matches.size());
+    QHash<QString, int> rankOf;
+    for (const TMatch* m : matches) {
+        texts.push_back(FixtureCellText(t, *m, column, format, true));
+        rankOf.insert(texts.back(), 0);
+    }
+    QStringList distinct = rankOf.keys();
+    std::sort(distinct.begin(), distinct.end(), [](const QString& a, const QString& b) { return CompareText(a, b) < 0; });
+    int rank = 0;
+    for (qsizetype i = 0; i < distinct.size(); ++i) {
+        if (i > 0 && CompareText(distinct[i - 1], distinct[i]) != 0)
+            ++rank;
+        rankOf[distinct[i]] = rank;
+    }
+    std::vector<std::pair<int, TMatch*>> keyed;
+    keyed.reserve(matches.size());
+    for (size_t i = 0; i < matches.size(); ++i)
+        keyed.emplace_back(rankOf.value(texts[i]), matches[i]);
+    std::stable_sort(keyed.begin(), keyed.end(), [descending](const auto& a, const auto& b) {
+        const int c = a.first != b.first ? (a.first < b.first ? -1 : 1) : CompareDateOrder(*a.second, *b.second);
+        return descending ? c > 0 : c < 0;
+    });
+    for (size_t i = 0; i < matches.size(); ++i)
+        matches[i] = keyed[i].second;
+}
+
+} // namespace
+
 void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int column, bool descending,
                   const TFixtureFormat& format) {
+    if (IsTextColumn(column)) {
+        SortByText(t, matches, column, descending, format);
+        return;
+    }
     const auto key = [&](const TMatch& a, const TMatch& b) -> int {
         switch (column) {
         case FixTime:
@@ -198,19 +255,6 @@ void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int colum
             const double vb = column == FixGoalsFor ? b.HomeScore : b.VisitorScore;
             return va > vb ? -1 : (va < vb ? 1 : 0);
         }
-        case FixGroup:
-        case FixHome:
-        case FixVisitor:
-        case FixStadium:
-        case FixReferee:
-        case FixComments:
-        case FixCity:
-        case FixCountry:
-        case FixConference:
-            if (const int c = CompareText(FixtureCellText(t, a, column, format, true),
-                                          FixtureCellText(t, b, column, format, true)))
-                return c;
-            return CompareDateOrder(a, b);
         default:
             return CompareDateOrder(a, b);
         }

@@ -1,8 +1,10 @@
 // The fixture list's columns: which sets the list accepts, and where a new tournament's set
 // comes from.
+#include "support/builders.h"
 #include "support/testenv.h"
 
 #include "export/fixture_rows.h"
+#include "model/sport.h"
 #include "model/tournament.h"
 
 #include <gtest/gtest.h>
@@ -32,4 +34,25 @@ TEST_F(FixtureColumns, NewTournamentsTakeTheSavedDefaultOrTheFirstNine) {
     // A list the program cannot use falls back to the built-in one.
     SaveDefaultFixtureColumns({});
     EXPECT_EQ(DefaultFixtureColumns(), builtIn);
+}
+
+TEST_F(FixtureColumns, TextColumnsSortWithoutCaseAndTiesGoByDate) {
+    auto t = kvtest::MakeTournament(SportSoccer, 2,
+                                    {{QStringLiteral("G"), {"beta", "Alpha", "gamma"}, -1}});
+    const auto add = [&](const char* home, const char* visitor, double date, int leg) {
+        TMatch* m =
+            kvtest::AddResult(*t, QLatin1String(home), QLatin1String(visitor), QString(), leg);
+        m->HasDate = true;
+        m->Date = date;
+        return m;
+    };
+    TMatch* late = add("beta", "gamma", 46010, 1);
+    TMatch* early = add("beta", "Alpha", 46001, 1);
+    TMatch* alpha = add("Alpha", "gamma", 46005, 1);
+    TMatch* gamma = add("gamma", "beta", 46000, 2);
+    std::vector<TMatch*> list = FixtureMatches(*t);
+    SortFixtures(*t, list, FixHome, false, TFixtureFormat::Current());
+    EXPECT_EQ(list, (std::vector<TMatch*>{alpha, early, late, gamma}));
+    SortFixtures(*t, list, FixHome, true, TFixtureFormat::Current());
+    EXPECT_EQ(list, (std::vector<TMatch*>{gamma, late, early, alpha}));
 }
