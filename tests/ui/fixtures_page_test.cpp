@@ -368,3 +368,25 @@ TEST_F(FixturesPage, TheColumnsDialogKeepsBothTeamsAndSetsTheDateFormat) {
     Trigger("UndoAction");
     EXPECT_EQ(T().FixtureColumns.size(), 9u);
 }
+
+TEST_F(FixturesPage, AScoreEnteredFromTheListShowsInItsRowAndTheTables) {
+    const int row = page_->RowCount() - 1; // the last rows are not played yet
+    ASSERT_FALSE(Row(row).Played);
+    const int id = Row(row).Id;
+    Select({row});
+    const QString seen =
+        WithModal([&] { Trigger("EditScoreAction"); },
+                  [](QDialog* d) {
+                      auto* score = d->findChild<QLineEdit*>(QStringLiteral("ScoreEdit"));
+                      score->clear();
+                      QTest::keyClicks(score, QStringLiteral("3:1")); // typed, as a user does
+                      d->accept();
+                  });
+    EXPECT_TRUE(seen.startsWith(QStringLiteral("TScoreForm|")));
+    ASSERT_TRUE(T().MatchById(id)->Played);
+    EXPECT_EQ(Cell(page_->Model().RowOfMatch(id), FixScore),
+              QString(QChar(0xA0)) + QStringLiteral("3:1"));
+    EXPECT_EQ(page_->SelectedMatchIds(), std::vector<int>{id}); // the row stays chosen
+    Trigger("UndoAction");
+    EXPECT_TRUE(Cell(page_->Model().RowOfMatch(id), FixScore).trimmed().isEmpty());
+}

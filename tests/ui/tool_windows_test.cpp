@@ -21,6 +21,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -234,4 +236,26 @@ TEST_F(ToolWindows, ThePlacementIsKeptForTheNextRun) {
     main_->show();
     EXPECT_TRUE(Filter().isVisible());
     EXPECT_FALSE(Table().isVisible());
+}
+
+TEST_F(ToolWindows, TheyFollowTheActiveWindow) {
+    TTournamentForm* soccer = Open("soccer.kvd");
+    TTournamentForm* chess = Open("chess.kvd");
+    ASSERT_NE(soccer, nullptr);
+    ASSERT_NE(chess, nullptr);
+    auto* criterion = Table().findChild<QComboBox*>(QStringLiteral("CriterionCB"));
+    auto* team = Filter().findChild<QComboBox*>(QStringLiteral("TeamCB"));
+    const auto shows = [&](TTournamentForm* form) {
+        const TTournament& t = form->Document().Tournament();
+        return criterion->count() == 2 + static_cast<int>(t.Columns.size()) &&
+               team->findText(QStringLiteral("    ") + t.JointTable().Teams().front()->Name) >= 0;
+    };
+    EXPECT_TRUE(shows(chess));
+    auto* area = main_->findChild<QMdiArea*>();
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(soccer->parentWidget()));
+    EXPECT_TRUE(shows(soccer));
+    // The sort chosen acts on the active tournament only.
+    Table().ChooseCriterion(1);
+    EXPECT_EQ(soccer->Document().Tournament().SortState.Column, -2);
+    EXPECT_NE(chess->Document().Tournament().SortState.Column, -2);
 }
