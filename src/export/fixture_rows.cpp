@@ -192,11 +192,11 @@ void SortByText(const TTournament& t, std::vector<TMatch*>& matches, int column,
         rankOf.insert(texts.back(), 0);
     }
     QStringList distinct = rankOf.keys();
-    std::sort(distinct.begin(), distinct.end(), [](const QString& a, const QString& b) { return CompareText(a, b) < 0; });
+    std::sort(distinct.begin(), distinct.end(),
+              [](const QString& a, const QString& b) { return CompareText(a, b) < 0; });
     int rank = 0;
     for (qsizetype i = 0; i < distinct.size(); ++i) {
-        if (i > 0 && CompareText(distinct[i - 1], distinct[i]) != 0)
-            ++rank;
+        if (i > 0 && CompareText(distinct[i - 1], distinct[i]) != 0) ++rank;
         rankOf[distinct[i]] = rank;
     }
     std::vector<std::pair<int, TMatch*>> keyed;
@@ -204,7 +204,8 @@ void SortByText(const TTournament& t, std::vector<TMatch*>& matches, int column,
     for (size_t i = 0; i < matches.size(); ++i)
         keyed.emplace_back(rankOf.value(texts[i]), matches[i]);
     std::stable_sort(keyed.begin(), keyed.end(), [descending](const auto& a, const auto& b) {
-        const int c = a.first != b.first ? (a.first < b.first ? -1 : 1) : CompareDateOrder(*a.second, *b.second);
+        const int c = a.first != b.first ? (a.first < b.first ? -1 : 1)
+                                         : CompareDateOrder(*a.second, *b.second);
         return descending ? c > 0 : c < 0;
     });
     for (size_t i = 0; i < matches.size(); ++i)
@@ -245,8 +246,10 @@ void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int colum
             return ca < cb ? -1 : (ca > cb ? 1 : CompareDateOrder(a, b));
         }
         case FixScore:
+            // Unplayed first; then the home score, then the visitor's.
             if (a.Played != b.Played) return a.Played ? 1 : -1;
-            if (const int c = CompareMatches(a, b, MatchKeyScore)) return c;
+            if (a.HomeScore != b.HomeScore) return a.HomeScore < b.HomeScore ? -1 : 1;
+            if (a.VisitorScore != b.VisitorScore) return a.VisitorScore < b.VisitorScore ? -1 : 1;
             return CompareDateOrder(a, b);
         case FixGoalsFor:
         case FixGoalsAgainst: {

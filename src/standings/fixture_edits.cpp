@@ -70,8 +70,9 @@ QString CheckFixturesMatchday(const TTournament& t, const std::vector<const TMat
     QHash<int, const TMatch*> playing;
     for (const TMatch* m : t.JointTable().Matches())
         if (m->Matchday == matchday && !chosen.contains(m->Id)) {
-            playing.insert(m->HomeTeamId, m);
-            playing.insert(m->VisitorTeamId, m);
+            // The first match of a team in the tournament's order is the one named.
+            if (!playing.contains(m->HomeTeamId)) playing.insert(m->HomeTeamId, m);
+            if (!playing.contains(m->VisitorTeamId)) playing.insert(m->VisitorTeamId, m);
         }
     for (const TMatch* m : matches)
         for (const int team : {m->HomeTeamId, m->VisitorTeamId})
@@ -91,8 +92,9 @@ QString CheckFixturesDate(const TTournament& t, const std::vector<const TMatch*>
     QHash<qint64, const TMatch*> playing; // (team, day) of the matches that stay where they are
     for (const TMatch* m : t.JointTable().Matches())
         if (m->HasDate && static_cast<qint64>(DayPart(m->Date)) == day && !chosen.contains(m->Id)) {
-            playing.insert(TeamDayKey(m->HomeTeamId, day), m);
-            playing.insert(TeamDayKey(m->VisitorTeamId, day), m);
+            for (const int team : {m->HomeTeamId, m->VisitorTeamId})
+                if (!playing.contains(TeamDayKey(team, day)))
+                    playing.insert(TeamDayKey(team, day), m);
         }
     const auto clash = [&](int team, const TMatch& other) {
         return Fmt(LangText(5109, "Team %s is already involved in fixture on %s (%s)"),
@@ -129,8 +131,8 @@ QString ReadFixtureMatchday(const QString& text, int& matchday) {
     if (typed.isEmpty()) return QString();
     bool ok = false;
     const int value = typed.toInt(&ok);
-    if (!ok || value < 0) return Fmt(LangText(5667, "'%s' is not a valid matchday"), typed);
-    matchday = value;
+    if (!ok) return Fmt(LangText(5667, "'%s' is not a valid matchday"), typed);
+    matchday = value > 0 ? value : -1; // a matchday is set only when above 0
     return QString();
 }
 

@@ -83,6 +83,17 @@ void TFixtureRowsEditor::DropFirst(int count) {
                 rows_.begin() + std::clamp(count, 0, static_cast<int>(rows_.size())));
 }
 
+std::vector<int> TFixtureRowsEditor::EmptyRows() const {
+    std::vector<int> empty;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        const TFixtureFields& f = rows_[i].Fields;
+        if (!IsInteger(f.Number) && !IsInteger(f.Matchday) && f.Date.trimmed().isEmpty() &&
+            f.Time.trimmed().isEmpty() && f.Score.trimmed().isEmpty())
+            empty.push_back(static_cast<int>(i));
+    }
+    return empty;
+}
+
 bool TFixtureRowsEditor::Build(std::vector<TFixtureRow>& rows, int& badRow,
                                QString& message) const {
     rows.clear();

@@ -56,6 +56,8 @@ public:
         return hostFirst_ ? row.SecondTeamId : row.FirstTeamId;
     }
 
+    // The rows holding neither a number, a matchday, a date, a time nor a score.
+    std::vector<int> EmptyRows() const;
     // The rows for AddFixtures. False with the row and the message when a row cannot be read
     // (its second team missing, a date or time that does not convert).
     bool Build(std::vector<TFixtureRow>& rows, int& badRow, QString& message) const;

@@ -156,6 +156,9 @@ TIoResult ApplyColumnSet(TTournament& t, const QString& path) {
     std::vector<TTableColumn> spare;
     const TIoResult r = LoadColumnSet(path, t, shown, spare);
     if (!r) return r;
+    // A set naming no column this tournament can show would leave the tables without any.
+    if (shown.empty())
+        return TIoResult::Failure(LangText(4711, "You should select at least one visible column"));
     t.Columns = std::move(shown);
     t.SpareColumns = std::move(spare);
     if (t.SortState.Column >= 0 &&

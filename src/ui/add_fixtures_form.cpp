@@ -277,6 +277,16 @@ void TAddFixturesForm::SelectRows(const std::vector<int>& rows) {
 }
 
 bool TAddFixturesForm::AddRows() {
+    // Rows without any information are marked first; nothing is added then.
+    if (const std::vector<int> empty = editor_.EmptyRows(); !empty.empty()) {
+        for (const int r : empty)
+            if (QTreeWidgetItem* item = rows_->topLevelItem(r))
+                for (int c = 0; c < rows_->columnCount(); ++c)
+                    item->setBackground(c, palette().highlight().color().lighter(170));
+        ShowAppMessage(LangText(2032, "Highlighted fixtures contain no information"),
+                       TMessageKind::Error);
+        return false;
+    }
     std::vector<TFixtureRow> rows;
     int bad = -1;
     QString message;
@@ -292,15 +302,6 @@ bool TAddFixturesForm::AddRows() {
     TAddFixturesResult result;
     doc_.Edit(LangText(2000, "Add Fixtures"), ChangeFixtures | ChangeTables | ChangeStatistics,
               [&](TTournament& t) { result = AddFixtures(t, rows, options); });
-    if (!result.EmptyRows.empty()) {
-        // The rows without any information are marked; nothing was added.
-        for (const int r : result.EmptyRows)
-            if (QTreeWidgetItem* item = rows_->topLevelItem(r))
-                for (int c = 0; c < rows_->columnCount(); ++c)
-                    item->setBackground(c, palette().highlight().color().lighter(170));
-        ShowAppMessage(result.Message, TMessageKind::Error);
-        return false;
-    }
     editor_.DropFirst(result.Added);
     FillRows();
     if (result.FailedRow >= 0) {

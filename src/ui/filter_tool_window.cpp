@@ -62,6 +62,11 @@ TFilterToolWindow::TFilterToolWindow(QWidget* parent) : QDockWidget(parent) {
     toDate_ = Named(new QDateEdit(dates), "ToDateEdit");
     fromDate_->setCalendarPopup(true);
     toDate_->setCalendarPopup(true);
+    // A bound is taken when it is complete (Enter, an arrow, leaving the field), not at every
+    // key: each one is a step to undo and a recount.
+    for (QAbstractSpinBox* box :
+         std::initializer_list<QAbstractSpinBox*>{fromNumber_, toNumber_, fromDate_, toDate_})
+        box->setKeyboardTracking(false);
     datesLayout->addWidget(fromDate_, 0, 0);
     datesLayout->addWidget(toDate_, 1, 0);
     bounds_->addWidget(numbers);
@@ -153,7 +158,10 @@ void TFilterToolWindow::FillMain() {
     bounds_->setEnabled(bounded);
     fromLabel_->setEnabled(bounded);
     toLabel_->setEnabled(bounded);
-    if (t) toNumber_->setMaximum(FilterUpperLimit(*t, kind));
+    if (t) {
+        fromNumber_->setMaximum(FilterUpperLimit(*t, kind));
+        toNumber_->setMaximum(FilterUpperLimit(*t, kind));
+    }
     if (kind == FilterByLeg) {
         fromNumber_->setValue(f.LegFrom);
         toNumber_->setValue(f.LegTo);

@@ -78,7 +78,7 @@ void TFixtureDateForm::SetTime(bool hasTime, double time) {
 }
 
 void TFixtureDateForm::SetMatchday(int matchday) {
-    SetText(matchday >= 0 ? QString::number(matchday) : QString());
+    SetText(matchday > 0 ? QString::number(matchday) : QString());
 }
 
 void TFixtureDateForm::SetStadium(int stadiumId) {

@@ -18,14 +18,20 @@ void TFixturesModel::Rebuild() {
     const auto visitor = std::find(columns_.begin(), columns_.end(), FixVisitor);
     homeLeft_ = home <= visitor;
     rows_ = FixtureMatches(t, filter_);
-    if (t.FixtureSort.Column >= 0)
-        SortFixtures(t, rows_, t.FixtureSort.Column, t.FixtureSort.Descending, format_);
+    // Without a sort column the list stands in date order (dated matches first).
+    SortFixtures(t, rows_, t.FixtureSort.Column,
+                 t.FixtureSort.Column >= 0 && t.FixtureSort.Descending, format_);
+    ids_.clear();
+    ids_.reserve(rows_.size());
+    for (const TMatch* m : rows_)
+        ids_.push_back(m->Id);
     endResetModel();
 }
 
 void TFixturesModel::Clear() {
     beginResetModel();
     rows_.clear();
+    ids_.clear();
     endResetModel();
 }
 
@@ -34,10 +40,13 @@ const TMatch* TFixturesModel::MatchAt(int row) const {
                                                             : nullptr;
 }
 
+int TFixturesModel::IdAt(int row) const {
+    return row >= 0 && row < static_cast<int>(ids_.size()) ? ids_[static_cast<size_t>(row)] : -1;
+}
+
 int TFixturesModel::RowOfMatch(int matchId) const {
-    for (size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i]->Id == matchId) return static_cast<int>(i);
-    return -1;
+    const auto it = std::find(ids_.begin(), ids_.end(), matchId);
+    return it == ids_.end() ? -1 : static_cast<int>(it - ids_.begin());
 }
 
 int TFixturesModel::ColumnId(int section) const {

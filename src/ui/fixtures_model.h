@@ -27,6 +27,9 @@ public:
     void SetFilter(const TFixtureFilter& filter) { filter_ = filter; }
 
     const TMatch* MatchAt(int row) const;
+    // The id of a row's match, read without the match: the rows may point to matches an edit
+    // has just taken away, until the list is built again.
+    int IdAt(int row) const;
     int RowOfMatch(int matchId) const;
     // The column id (0..18) shown in a section.
     int ColumnId(int section) const;
@@ -46,6 +49,7 @@ private:
     const TTournamentDocument& doc_;
     TFixtureFilter filter_;
     std::vector<TMatch*> rows_;
+    std::vector<int> ids_; // the rows' match ids
     std::vector<int> columns_;
     TFixtureFormat format_;
     bool homeLeft_ = true;

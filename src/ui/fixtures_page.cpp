@@ -40,7 +40,7 @@ TFixturesPage::TFixturesPage(TTournamentDocument& doc, std::function<TScoreForm&
     model_ = new TFixturesModel(doc_, this);
     setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection); // edits act on a range of rows
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setAlternatingRowColors(true);
@@ -177,7 +177,7 @@ std::vector<int> TFixturesPage::SelectedRows() const {
 std::vector<int> TFixturesPage::SelectedMatchIds() const {
     std::vector<int> ids;
     for (const int row : SelectedRows())
-        if (const TMatch* m = model_->MatchAt(row)) ids.push_back(m->Id);
+        if (const int id = model_->IdAt(row); id >= 0) ids.push_back(id);
     return ids;
 }
 
@@ -194,8 +194,7 @@ void TFixturesPage::SelectMatches(const std::vector<int>& ids) {
     const int last = model_->columnCount() - 1;
     int start = -1;
     for (int row = 0; row <= model_->rowCount(); ++row) {
-        const TMatch* m = model_->MatchAt(row);
-        const bool in = m && wanted.contains(m->Id);
+        const bool in = row < model_->rowCount() && wanted.contains(model_->IdAt(row));
         if (in && start < 0) start = row;
         if (!in && start >= 0) {
             selection.select(model_->index(start, 0), model_->index(row - 1, std::max(0, last)));
@@ -209,9 +208,9 @@ void TFixturesPage::SelectMatches(const std::vector<int>& ids) {
 }
 
 int TFixturesPage::CurrentMatchId() const {
-    const TMatch* m = model_->MatchAt(currentIndex().row());
-    if (!m && !SelectedRows().empty()) m = model_->MatchAt(SelectedRows().front());
-    return m ? m->Id : -1;
+    const int id = model_->IdAt(currentIndex().row());
+    if (id < 0 && !SelectedRows().empty()) return model_->IdAt(SelectedRows().front());
+    return id;
 }
 
 void TFixturesPage::EditFixture(int page) {

@@ -12,8 +12,8 @@
 #include "ui/list_panel.h"
 #include "ui/preferences_form.h"
 #include "ui/tables_page.h"
-#include "ui/tournament_document.h"
 #include "ui/tool_windows.h"
+#include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/wait_form.h"
 
@@ -28,8 +28,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -41,13 +41,45 @@ namespace {
 
 // The main window's commands that act on the active tournament window.
 const char* const kBoundCommands[] = {
-    "SaveAction",        "CloseAction",         "UndoAction",          "RedoAction",        "ShowTablesAction",
-    "ShowFixturesAction", "ShowStatisticsAction", "ResultsGridAction",   "StandingsAction",   "HomeStandingsAction",
-    "AwayStandingsAction", "JointTableAction",   "GroupsTableAction",   "ConferencesTableAction", "LeftAlignAction",
-    "CenterAlignAction", "RightAlignAction",    "WidestAlignAction", "StadiumsAction", "RefereesAction",
-    "TableColumnsAction", "TableDimensionsAction", "AddFixturesAction", "EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
-    "DeleteFixturesAction", "FixtureColumnsAction", "CopyFixturesAction", "SelectAllFixturesAction", "DblClickFixtureAction", "DblClickScoreAction",
-    "DblClickMatchdayAction", "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction",
+    "SaveAction",
+    "CloseAction",
+    "UndoAction",
+    "RedoAction",
+    "ShowTablesAction",
+    "ShowFixturesAction",
+    "ShowStatisticsAction",
+    "ResultsGridAction",
+    "StandingsAction",
+    "HomeStandingsAction",
+    "AwayStandingsAction",
+    "JointTableAction",
+    "GroupsTableAction",
+    "ConferencesTableAction",
+    "LeftAlignAction",
+    "CenterAlignAction",
+    "RightAlignAction",
+    "WidestAlignAction",
+    "StadiumsAction",
+    "RefereesAction",
+    "TableColumnsAction",
+    "TableDimensionsAction",
+    "AddFixturesAction",
+    "EditFixtureAction",
+    "EditScoreAction",
+    "EditMatchdayAction",
+    "EditDateAction",
+    "EditTimeAction",
+    "EditStadiumAction",
+    "DeleteFixturesAction",
+    "FixtureColumnsAction",
+    "CopyFixturesAction",
+    "SelectAllFixturesAction",
+    "DblClickFixtureAction",
+    "DblClickScoreAction",
+    "DblClickMatchdayAction",
+    "DblClickDateAction",
+    "DblClickTimeAction",
+    "DblClickStadiumAction",
 };
 
 bool SameFile(const QString& a, const QString& b) {
@@ -56,7 +88,8 @@ bool SameFile(const QString& a, const QString& b) {
 
 } // namespace
 
-TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
+TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("TMainForm"));
     setWindowTitle(QLatin1String(kAppTitle));
     setMinimumSize(400, 300);
@@ -68,8 +101,7 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent) : QMainWindow(parent
     setCentralWidget(area_);
 
     const TListResult loaded = list_.Load(TListPanel::ListPath());
-    if (!loaded.Ok)
-        ShowAppMessage(loaded.Message, TMessageKind::Error);
+    if (!loaded.Ok) ShowAppMessage(loaded.Message, TMessageKind::Error);
     panel_ = new TListPanel(list_, dialogs_, this);
     listDock_ = new QDockWidget(LangText(140, "Tournament List"), this);
     listDock_->setObjectName(QStringLiteral("ListDock"));
@@ -97,14 +129,13 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent) : QMainWindow(parent
 
     panel_->Windows.IsOpen = [this](const TNodeData& d) { return FormOf(d) != nullptr; };
     panel_->Windows.Close = [this](const TNodeData& d) {
-        if (TTournamentForm* f = FormOf(d))
-            f->ForceClose();
+        if (TTournamentForm* f = FormOf(d)) f->ForceClose();
     };
     panel_->Windows.Rename = [this](const TNodeData& d, const QString& name) {
-        if (TTournamentForm* f = FormOf(d))
-            f->Rename(name);
+        if (TTournamentForm* f = FormOf(d)) f->Rename(name);
     };
-    connect(panel_, &TListPanel::OpenRequested, this, [this](const TNodeData& d) { OpenTournament(d); });
+    connect(panel_, &TListPanel::OpenRequested, this,
+            [this](const TNodeData& d) { OpenTournament(d); });
     connect(panel_, &TListPanel::SelectionChanged, this, &TMainForm::UpdateCommands);
     connect(panel_, &TListPanel::ContextMenuRequested, this, &TMainForm::ShowListMenu);
     connect(area_, &QMdiArea::subWindowActivated, this, [this] { BindToActiveForm(); });
@@ -134,9 +165,12 @@ TMainForm::~TMainForm() {
     delete area_;
 }
 
-QAction* TMainForm::Command(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QAction* TMainForm::Command(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
 
-QAction* TMainForm::AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys, const char* hint) {
+QAction* TMainForm::AddCommand(const char* name, int textId, const char* text,
+                               const QKeySequence& keys, const char* hint) {
     auto* action = new QAction(LangText(textId, text), this);
     action->setObjectName(QLatin1String(name));
     action->setProperty("textId", textId);
@@ -154,23 +188,40 @@ QAction* TMainForm::AddCommand(const char* name, int textId, const char* text, c
 void TMainForm::BuildCommands() {
     QStyle* s = style();
     const auto icon = [s](QAction* a, QStyle::StandardPixmap p) { a->setIcon(s->standardIcon(p)); };
-    icon(AddCommand("NewTournamentAction", 10, "&New Tournament", QKeySequence::New, "Create a new tournament"), QStyle::SP_FileIcon);
-    icon(AddCommand("NewFolderAction", 11, "Ne&w Folder", Qt::Key_F7, "Add a folder to the tournament list"), QStyle::SP_FileDialogNewFolder);
-    icon(AddCommand("SaveAction", 12, "&Save", QKeySequence::Save, "Save the tournament"), QStyle::SP_DialogSaveButton);
+    icon(AddCommand("NewTournamentAction", 10, "&New Tournament", QKeySequence::New,
+                    "Create a new tournament"),
+         QStyle::SP_FileIcon);
+    icon(AddCommand("NewFolderAction", 11, "Ne&w Folder", Qt::Key_F7,
+                    "Add a folder to the tournament list"),
+         QStyle::SP_FileDialogNewFolder);
+    icon(AddCommand("SaveAction", 12, "&Save", QKeySequence::Save, "Save the tournament"),
+         QStyle::SP_DialogSaveButton);
     AddCommand("CloseAction", 13, "&Close", {}, "Close the tournament window");
-    icon(AddCommand("FindAction", 14, "&Find Tournament", QKeySequence::Find, "Find a tournament in the list"), QStyle::SP_FileDialogContentsView);
-    icon(AddCommand("FindNextAction", 15, "F&ind Next", Qt::Key_F3, "Find the next tournament"), QStyle::SP_ArrowForward);
-    icon(AddCommand("AddExistingAction", 16, "&Add an Existing Tournament", {}, "Add tournament files to the list"), QStyle::SP_DialogOpenButton);
-    icon(AddCommand("RemoveAction", 17, "Re&move from Tournament List", {}, "Remove entries from the list, keeping the files"),
+    icon(AddCommand("FindAction", 14, "&Find Tournament", QKeySequence::Find,
+                    "Find a tournament in the list"),
+         QStyle::SP_FileDialogContentsView);
+    icon(AddCommand("FindNextAction", 15, "F&ind Next", Qt::Key_F3, "Find the next tournament"),
+         QStyle::SP_ArrowForward);
+    icon(AddCommand("AddExistingAction", 16, "&Add an Existing Tournament", {},
+                    "Add tournament files to the list"),
+         QStyle::SP_DialogOpenButton);
+    icon(AddCommand("RemoveAction", 17, "Re&move from Tournament List", {},
+                    "Remove entries from the list, keeping the files"),
          QStyle::SP_DialogDiscardButton);
     AddCommand("RenameAction", 18, "&Rename", Qt::Key_F2, "Rename the selected entry");
-    icon(AddCommand("DeleteAction", 19, "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D), "Delete entries and their files"), QStyle::SP_TrashIcon);
-    AddCommand("PreferencesAction", 20, "Pr&eferences", QKeySequence(Qt::CTRL | Qt::Key_O), "Program preferences");
+    icon(AddCommand("DeleteAction", 19, "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
+                    "Delete entries and their files"),
+         QStyle::SP_TrashIcon);
+    AddCommand("PreferencesAction", 20, "Pr&eferences", QKeySequence(Qt::CTRL | Qt::Key_O),
+               "Program preferences");
     AddCommand("PrintAction", 21, "&Print", QKeySequence::Print, "Print the current page");
     AddCommand("ExitAction", 22, "E&xit", {}, "Close the program");
     AddCommand("UndoAction", 30, "&Undo", QKeySequence::Undo);
-    AddCommand("RedoAction", 31, "&Redo")->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    QAction* list = AddCommand("ListPanelAction", 46, "Tournament &List", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+    AddCommand("RedoAction", 31, "&Redo")
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction* list = AddCommand("ListPanelAction", 46, "Tournament &List",
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
                                "Show or hide the tournament list");
     list->setCheckable(true);
     list->setChecked(true);
@@ -198,7 +249,8 @@ void TMainForm::BuildCommands() {
         {"LeftAlignAction", 57, "&Left Justify", "Left", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"CenterAlignAction", 58, "&Center", "Center", QKeySequence(Qt::CTRL | Qt::Key_E)},
         {"RightAlignAction", 59, "&Right Justify", "Right", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"WidestAlignAction", 60, "Widest Table Justify", "Widest", QKeySequence(Qt::CTRL | Qt::Key_J)},
+        {"WidestAlignAction", 60, "Widest Table Justify", "Widest",
+         QKeySequence(Qt::CTRL | Qt::Key_J)},
     };
     int shortId = 165; // the buttons' short labels
     for (const auto& b : bound) {
@@ -210,10 +262,13 @@ void TMainForm::BuildCommands() {
     }
     AddCommand("StadiumsAction", 61, "&Stadiums", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddCommand("RefereesAction", 62, "R&eferees", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    AddCommand("TableColumnsAction", 147, "Table &Columns", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    AddCommand("TableDimensionsAction", 148, "Table &Dimensions");
+    AddCommand("TableColumnsAction", 147, "Table &Columns",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    AddCommand("TableDimensionsAction", 148, "Table &Dimensions",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     // The fixture list's commands.
-    AddCommand("AddFixturesAction", 102, "Add Fixtu&res", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    AddCommand("AddFixturesAction", 102, "Add Fixtu&res",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     AddCommand("EditFixtureAction", 92, "Edit Entire &Fixture");
     AddCommand("EditScoreAction", 93, "Edit &Score");
     AddCommand("EditMatchdayAction", 94, "Edit &Matchday");
@@ -228,9 +283,12 @@ void TMainForm::BuildCommands() {
         const char* Name;
         int Id;
         const char* Text;
-    } dblClick[] = {{"DblClickFixtureAction", 104, "Edit Entire &Fixture"}, {"DblClickScoreAction", 105, "Edit Fixture &Score"},
-                    {"DblClickMatchdayAction", 106, "Edit &Matchday"},     {"DblClickDateAction", 107, "Edit &Date"},
-                    {"DblClickTimeAction", 108, "Edit &Time"},             {"DblClickStadiumAction", 109, "&Edit Stadium"}};
+    } dblClick[] = {{"DblClickFixtureAction", 104, "Edit Entire &Fixture"},
+                    {"DblClickScoreAction", 105, "Edit Fixture &Score"},
+                    {"DblClickMatchdayAction", 106, "Edit &Matchday"},
+                    {"DblClickDateAction", 107, "Edit &Date"},
+                    {"DblClickTimeAction", 108, "Edit &Time"},
+                    {"DblClickStadiumAction", 109, "&Edit Stadium"}};
     for (const auto& d : dblClick)
         AddCommand(d.Name, d.Id, d.Text)->setCheckable(true);
     AddCommand("CascadeAction", 70, "&Cascade");
@@ -247,7 +305,8 @@ void TMainForm::BuildCommands() {
 
     connect(Command(QStringLiteral("NewTournamentAction")), &QAction::triggered, this,
             [this] { NotYet(LangText(160, "The new-tournament wizard")); });
-    connect(Command(QStringLiteral("NewFolderAction")), &QAction::triggered, panel_, &TListPanel::NewFolder);
+    connect(Command(QStringLiteral("NewFolderAction")), &QAction::triggered, panel_,
+            &TListPanel::NewFolder);
     connect(Command(QStringLiteral("FindAction")), &QAction::triggered, this, [this] {
         panel_->Find();
         UpdateCommands();
@@ -256,27 +315,36 @@ void TMainForm::BuildCommands() {
         panel_->FindNext();
         UpdateCommands();
     });
-    connect(Command(QStringLiteral("AddExistingAction")), &QAction::triggered, panel_, &TListPanel::AddExisting);
-    connect(Command(QStringLiteral("RemoveAction")), &QAction::triggered, panel_, &TListPanel::RemoveSelected);
-    connect(Command(QStringLiteral("RenameAction")), &QAction::triggered, panel_, &TListPanel::RenameSelected);
-    connect(Command(QStringLiteral("DeleteAction")), &QAction::triggered, panel_, &TListPanel::DeleteSelected);
+    connect(Command(QStringLiteral("AddExistingAction")), &QAction::triggered, panel_,
+            &TListPanel::AddExisting);
+    connect(Command(QStringLiteral("RemoveAction")), &QAction::triggered, panel_,
+            &TListPanel::RemoveSelected);
+    connect(Command(QStringLiteral("RenameAction")), &QAction::triggered, panel_,
+            &TListPanel::RenameSelected);
+    connect(Command(QStringLiteral("DeleteAction")), &QAction::triggered, panel_,
+            &TListPanel::DeleteSelected);
     connect(Command(QStringLiteral("PreferencesAction")), &QAction::triggered, this, [this] {
         PreferencesForm().Reload();
         PreferencesForm().exec();
     });
-    connect(Command(QStringLiteral("PrintAction")), &QAction::triggered, this, [this] { NotYet(LangText(162, "Printing")); });
-    connect(Command(QStringLiteral("HelpTopicsAction")), &QAction::triggered, this, [this] { NotYet(LangText(163, "The manual")); });
+    connect(Command(QStringLiteral("PrintAction")), &QAction::triggered, this,
+            [this] { NotYet(LangText(162, "Printing")); });
+    connect(Command(QStringLiteral("HelpTopicsAction")), &QAction::triggered, this,
+            [this] { NotYet(LangText(163, "The manual")); });
     connect(Command(QStringLiteral("ExitAction")), &QAction::triggered, this, &QWidget::close);
     connect(list, &QAction::triggered, this, [this](bool on) {
         listDock_->setVisible(on);
-        if (on)
-            panel_->Tree()->setFocus();
+        if (on) panel_->Tree()->setFocus();
     });
     connect(autoSort, &QAction::triggered, panel_, &TListPanel::SetAutoSort);
-    connect(Command(QStringLiteral("AboutAction")), &QAction::triggered, this, [this] { TAboutBox(this).exec(); });
-    connect(Command(QStringLiteral("CascadeAction")), &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
-    connect(Command(QStringLiteral("TileHorizontallyAction")), &QAction::triggered, this, [this] { Tile(Qt::Horizontal); });
-    connect(Command(QStringLiteral("TileVerticallyAction")), &QAction::triggered, this, [this] { Tile(Qt::Vertical); });
+    connect(Command(QStringLiteral("AboutAction")), &QAction::triggered, this,
+            [this] { TAboutBox(this).exec(); });
+    connect(Command(QStringLiteral("CascadeAction")), &QAction::triggered, area_,
+            &QMdiArea::cascadeSubWindows);
+    connect(Command(QStringLiteral("TileHorizontallyAction")), &QAction::triggered, this,
+            [this] { Tile(Qt::Horizontal); });
+    connect(Command(QStringLiteral("TileVerticallyAction")), &QAction::triggered, this,
+            [this] { Tile(Qt::Vertical); });
     connect(Command(QStringLiteral("MinimizeAllAction")), &QAction::triggered, this, [this] {
         for (QMdiSubWindow* w : area_->subWindowList())
             w->showMinimized();
@@ -285,8 +353,7 @@ void TMainForm::BuildCommands() {
     connect(Command(QStringLiteral("ArrangeAction")), &QAction::triggered, this, [this] {
         int x = 0;
         for (QMdiSubWindow* w : area_->subWindowList()) {
-            if (!w->isMinimized())
-                continue;
+            if (!w->isMinimized()) continue;
             w->move(x, area_->viewport()->height() - w->height());
             x += w->width();
         }
@@ -304,9 +371,10 @@ void TMainForm::BuildMenus() {
     };
     QMenu* file = menuBar()->addMenu(LangText(1, "&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    add(file, {"NewTournamentAction", "NewFolderAction", "-", "SaveAction", "CloseAction", "-", "FindAction", "FindNextAction", "-",
-               "AddExistingAction", "RemoveAction", "RenameAction", "DeleteAction", "-", "PreferencesAction", "PrintAction", "-",
-               "ExitAction"});
+    add(file,
+        {"NewTournamentAction", "NewFolderAction", "-", "SaveAction", "CloseAction", "-",
+         "FindAction", "FindNextAction", "-", "AddExistingAction", "RemoveAction", "RenameAction",
+         "DeleteAction", "-", "PreferencesAction", "PrintAction", "-", "ExitAction"});
     QMenu* edit = menuBar()->addMenu(LangText(2, "&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     add(edit, {"UndoAction", "RedoAction"});
@@ -316,31 +384,34 @@ void TMainForm::BuildMenus() {
     bars->setObjectName(QStringLiteral("ToolbarsMenu"));
     view->addAction(Command(QStringLiteral("ListPanelAction")));
     view->addSeparator();
-    add(view, {"ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction", "-", "ResultsGridAction", "StandingsAction",
-               "HomeStandingsAction", "AwayStandingsAction", "-", "JointTableAction", "GroupsTableAction", "ConferencesTableAction",
-               "-", "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
+    add(view, {"ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction", "-",
+               "ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
+               "-", "JointTableAction", "GroupsTableAction", "ConferencesTableAction", "-",
+               "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
     QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
     tournament->setObjectName(QStringLiteral("TournamentMenu"));
-    add(tournament, {"AddFixturesAction", "-", "TableColumnsAction", "TableDimensionsAction", "-", "StadiumsAction",
-                     "RefereesAction"});
+    add(tournament, {"AddFixturesAction", "-", "TableColumnsAction", "TableDimensionsAction", "-",
+                     "StadiumsAction", "RefereesAction"});
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
-    add(fixtures, {"AddFixturesAction", "-", "EditFixtureAction", "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
-                   "EditStadiumAction", "-", "DeleteFixturesAction", "-", "FixtureColumnsAction", "CopyFixturesAction", "SelectAllFixturesAction", "-"});
+    add(fixtures, {"AddFixturesAction", "-", "EditFixtureAction", "EditScoreAction", "-",
+                   "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
+                   "-", "DeleteFixturesAction", "-", "FixtureColumnsAction", "CopyFixturesAction",
+                   "SelectAllFixturesAction", "-"});
     QMenu* dblClick = fixtures->addMenu(LangText(103, "On Double Click"));
     dblClick->setObjectName(QStringLiteral("DblClickMenu"));
-    add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction", "DblClickDateAction",
-                   "DblClickTimeAction", "DblClickStadiumAction"});
+    add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction",
+                   "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {
         window->clear();
         window->addActions(tools_->Commands());
         window->addSeparator();
-        add(window, {"CascadeAction", "TileHorizontallyAction", "TileVerticallyAction", "MinimizeAllAction", "ArrangeAction"});
+        add(window, {"CascadeAction", "TileHorizontallyAction", "TileVerticallyAction",
+                     "MinimizeAllAction", "ArrangeAction"});
         const QList<QMdiSubWindow*> windows = area_->subWindowList();
-        if (!windows.isEmpty())
-            window->addSeparator();
+        if (!windows.isEmpty()) window->addSeparator();
         for (QMdiSubWindow* w : windows) {
             QAction* a = window->addAction(w->windowTitle());
             a->setCheckable(true);
@@ -361,14 +432,27 @@ void TMainForm::BuildToolbars() {
         const char* MenuAction;
         std::initializer_list<const char*> Commands;
     } bars[] = {
-        {"MainToolbar", 141, "Main", "MainToolbarAction",
-         {"NewTournamentAction", "NewFolderAction", "SaveAction", "DeleteAction", "AddExistingAction", "RemoveAction", "FindAction",
-          "FindNextAction", "PrintAction"}},
-        {"ViewToolbar", 142, "View", "ViewToolbarAction", {"ListPanelAction", "ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction"}},
-        {"TableToolbar", 143, "Table View", "TableToolbarAction",
-         {"ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction", "JointTableAction",
-          "GroupsTableAction", "ConferencesTableAction"}},
-        {"AlignToolbar", 144, "Table Alignment", "AlignToolbarAction",
+        {"MainToolbar",
+         141,
+         "Main",
+         "MainToolbarAction",
+         {"NewTournamentAction", "NewFolderAction", "SaveAction", "DeleteAction",
+          "AddExistingAction", "RemoveAction", "FindAction", "FindNextAction", "PrintAction"}},
+        {"ViewToolbar",
+         142,
+         "View",
+         "ViewToolbarAction",
+         {"ListPanelAction", "ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction"}},
+        {"TableToolbar",
+         143,
+         "Table View",
+         "TableToolbarAction",
+         {"ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
+          "JointTableAction", "GroupsTableAction", "ConferencesTableAction"}},
+        {"AlignToolbar",
+         144,
+         "Table Alignment",
+         "AlignToolbarAction",
          {"LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"}},
         {"HelpToolbar", 145, "Help", "HelpToolbarAction", {"AboutAction"}},
     };
@@ -376,8 +460,7 @@ void TMainForm::BuildToolbars() {
     const char* menuTexts[] = {"&Main", "&View", "&Table View", "Table &Alignment", "&Help"};
     int i = 0;
     for (const auto& b : bars) {
-        if (i == 2)
-            addToolBarBreak(); // the table's own buttons on a second row
+        if (i == 2) addToolBarBreak(); // the table's own buttons on a second row
         QToolBar* bar = addToolBar(LangText(b.Id, b.Title));
         bar->setObjectName(QLatin1String(b.Name));
         bar->setProperty("titleId", b.Id);
@@ -399,15 +482,13 @@ void TMainForm::BuildToolbars() {
     for (QToolBar* bar : toolbars_)
         for (QAction* a : bar->actions())
             if (a->icon().isNull())
-                if (QWidget* w = bar->widgetForAction(a))
-                    w->setProperty("textOnly", true);
+                if (QWidget* w = bar->widgetForAction(a)) w->setProperty("textOnly", true);
 }
 
 QList<TTournamentForm*> TMainForm::TournamentForms() const {
     QList<TTournamentForm*> forms;
     for (QMdiSubWindow* w : area_->subWindowList())
-        if (auto* f = qobject_cast<TTournamentForm*>(w->widget()))
-            forms << f;
+        if (auto* f = qobject_cast<TTournamentForm*>(w->widget())) forms << f;
     return forms;
 }
 
@@ -419,8 +500,7 @@ TTournamentForm* TMainForm::ActiveForm() const {
 
 void TMainForm::Tile(Qt::Orientation orientation) {
     const QList<QMdiSubWindow*> windows = area_->subWindowList();
-    if (windows.isEmpty())
-        return;
+    if (windows.isEmpty()) return;
     const QRect area = area_->viewport()->rect();
     const int n = static_cast<int>(windows.size());
     for (int i = 0; i < n; ++i) {
@@ -442,15 +522,15 @@ TTournamentForm* TMainForm::FormOf(const TNodeData& entry) const {
 }
 
 TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
-    if (entry.Kind != NodeTournament)
-        return nullptr;
+    if (entry.Kind != NodeTournament) return nullptr;
     if (TTournamentForm* open = FormOf(entry)) {
         if (auto* w = qobject_cast<QMdiSubWindow*>(open->parentWidget()))
             area_->setActiveSubWindow(w);
         return open;
     }
     if (!QFileInfo::exists(entry.FilePath)) {
-        ShowAppMessage(Fmt(LangText(612, "File not found: %s"), entry.FilePath), TMessageKind::Error);
+        ShowAppMessage(Fmt(LangText(612, "File not found: %s"), entry.FilePath),
+                       TMessageKind::Error);
         return nullptr;
     }
     auto t = std::make_unique<TTournament>();
@@ -474,11 +554,11 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
     window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
     connect(form, &TTournamentForm::Closing, this, &TMainForm::OnFormClosing);
     connect(&form->Document(), &TTournamentDocument::Changed, this, [this, form](unsigned changes) {
-        if (changes & ChangeName)
-            FollowTournamentName(form);
+        if (changes & ChangeName) FollowTournamentName(form);
     });
     connect(form, &TTournamentForm::CommandsChanged, this, &TMainForm::UpdateCommands);
-    connect(window, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, [this] { BindToActiveForm(); }); });
+    connect(window, &QObject::destroyed, this,
+            [this] { QTimer::singleShot(0, this, [this] { BindToActiveForm(); }); });
     if (area_->subWindowList().size() == 1)
         window->showMaximized();
     else
@@ -492,27 +572,24 @@ void TMainForm::FollowTournamentName(TTournamentForm* form) {
     // A rename undone or redone in the window: the list shows the tournament's name again.
     TListNode* entry = list_.FindByPath(form->Document().FileName());
     const QString& name = form->Document().Tournament().Name;
-    if (!entry || entry->Data.Name == name || list_.FindTournamentByName(name, entry))
-        return;
+    if (!entry || entry->Data.Name == name || list_.FindTournamentByName(name, entry)) return;
     entry->Data.Name = name;
-    if (list_.AutoSort)
-        list_.Sort();
+    if (list_.AutoSort) list_.Sort();
     panel_->SaveList();
     panel_->Reload(entry);
 }
 
 void TMainForm::OnFormClosing(TTournamentForm* form) {
-    if (!form->ClosedWithoutSaving())
-        return;
+    if (!form->ClosedWithoutSaving()) return;
     // Closed with No after a rename: the list shows the name the file still has.
     const QString path = form->Document().FileName();
     TListNode* entry = list_.FindByPath(path);
     QString stored;
     int sport = 0;
-    if (entry && ReadIdentity(path, stored, sport) && stored.compare(entry->Data.Name, Qt::CaseInsensitive) != 0) {
+    if (entry && ReadIdentity(path, stored, sport) &&
+        stored.compare(entry->Data.Name, Qt::CaseInsensitive) != 0) {
         entry->Data.Name = stored;
-        if (list_.AutoSort)
-            list_.Sort();
+        if (list_.AutoSort) list_.Sort();
         panel_->SaveList();
         panel_->Reload(entry);
     }
@@ -534,7 +611,8 @@ void TMainForm::BindToActiveForm() {
         const auto sync = [mine, theirs] {
             mine->setEnabled(theirs->isEnabled());
             mine->setChecked(theirs->isChecked());
-            if (theirs->objectName() == QLatin1String("UndoAction") || theirs->objectName() == QLatin1String("RedoAction"))
+            if (theirs->objectName() == QLatin1String("UndoAction") ||
+                theirs->objectName() == QLatin1String("RedoAction"))
                 mine->setText(theirs->text());
         };
         sync();
@@ -544,8 +622,7 @@ void TMainForm::BindToActiveForm() {
             sync();
         }));
     }
-    if (form)
-        form->ApplyLanguage();
+    if (form) form->ApplyLanguage();
     tools_->Bind(form);
     UpdateCommands();
 }
@@ -570,7 +647,9 @@ void TMainForm::UpdateCommands() {
     Command(QStringLiteral("PrintAction"))->setEnabled(c.Print);
 }
 
-void TMainForm::ShowListMenu(TListNode* node, QPoint globalPos) { ListMenu(node)->exec(globalPos); }
+void TMainForm::ShowListMenu(TListNode* node, QPoint globalPos) {
+    ListMenu(node)->exec(globalPos);
+}
 
 std::unique_ptr<QMenu> TMainForm::ListMenu(TListNode* node) {
     auto owned = std::make_unique<QMenu>(this);
@@ -586,7 +665,8 @@ std::unique_ptr<QMenu> TMainForm::ListMenu(TListNode* node) {
     save->setObjectName(QStringLiteral("ListSaveAction"));
     save->setEnabled(own && active->Document().IsModified());
     connect(save, &QAction::triggered, this, [active] { active->Save(); });
-    for (const char* n : {"DeleteAction", "AddExistingAction", "RemoveAction", "FindAction", "FindNextAction", "AutoSortAction"})
+    for (const char* n : {"DeleteAction", "AddExistingAction", "RemoveAction", "FindAction",
+                          "FindNextAction", "AutoSortAction"})
         menu.addAction(Command(QLatin1String(n)));
     QAction* properties = menu.addAction(Command(QStringLiteral("PropertiesAction"))->text());
     properties->setObjectName(QStringLiteral("ListPropertiesAction"));
@@ -633,7 +713,8 @@ void TMainForm::ApplyPreferences(const TProgramPreferences::TSaved& saved) {
 void TMainForm::ApplyFlatButtons() {
     const bool flat = PrefBool("", "FlatButtons");
     for (QToolBar* bar : toolbars_)
-        bar->setStyleSheet(flat ? QString() : QStringLiteral("QToolButton { border: 1px outset palette(mid); }"));
+        bar->setStyleSheet(
+            flat ? QString() : QStringLiteral("QToolButton { border: 1px outset palette(mid); }"));
 }
 
 void TMainForm::ApplyHintPreference() {
@@ -646,8 +727,7 @@ void TMainForm::ApplyHintPreference() {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     // Hints switched off in the preferences: no tooltip anywhere in the program.
-    if (!showHints_ && event->type() == QEvent::ToolTip)
-        return true;
+    if (!showHints_ && event->type() == QEvent::ToolTip) return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -656,15 +736,17 @@ void TMainForm::NotYet(const QString& what) {
 }
 
 void TMainForm::RestoreSettings() {
-    const QByteArray geometry = QByteArray::fromBase64(RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString()).toLatin1());
+    const QByteArray geometry = QByteArray::fromBase64(
+        RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString())
+            .toLatin1());
     if (!geometry.isEmpty())
         restoreGeometry(geometry);
     else if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center()); // opens centred
     ApplyHintPreference();
-    const QByteArray state = QByteArray::fromBase64(RegReadString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString()).toLatin1());
-    if (!state.isEmpty())
-        restoreState(state);
+    const QByteArray state = QByteArray::fromBase64(
+        RegReadString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString()).toLatin1());
+    if (!state.isEmpty()) restoreState(state);
     const int selected = PrefInteger("", "SelectedTable");
     if (selected >= 0 && selected < list_.Count())
         panel_->Select(list_.NodeAt(selected));
@@ -675,13 +757,14 @@ void TMainForm::RestoreSettings() {
 
 void TMainForm::OpenRestoredSelection() {
     const TListNode* node = panel_->Selected();
-    if (node && node->IsTournament())
-        OpenTournament(node->Data);
+    if (node && node->IsTournament()) OpenTournament(node->Data);
 }
 
 void TMainForm::SaveSettings() {
-    RegWriteString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString::fromLatin1(saveGeometry().toBase64()));
-    RegWriteString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString::fromLatin1(saveState().toBase64()));
+    RegWriteString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"),
+                   QString::fromLatin1(saveGeometry().toBase64()));
+    RegWriteString(QStringLiteral("Toolbars"), QStringLiteral("State"),
+                   QString::fromLatin1(saveState().toBase64()));
     if (const TListNode* node = panel_->Selected())
         RegWriteInteger(QString(), QStringLiteral("SelectedTable"), list_.PositionOf(node));
 }
@@ -705,18 +788,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        ApplyLanguage();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ApplyLanguage();
 }
 
 void TMainForm::ApplyLanguage() {
-    if (appliedLanguage_ == CurrentLanguage())
-        return;
+    if (appliedLanguage_ == CurrentLanguage()) return;
     appliedLanguage_ = CurrentLanguage();
     for (QAction* a : findChildren<QAction*>()) {
         const QVariant id = a->property("textId");
-        if (id.isValid())
-            a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
+        if (id.isValid()) a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
         if (const QVariant hint = a->property("hintId"); hint.isValid())
             a->setStatusTip(LangText(hint.toInt(), a->property("defaultHint").toString()));
         if (const QVariant label = a->property("shortId"); label.isValid())
@@ -724,17 +804,25 @@ void TMainForm::ApplyLanguage() {
     }
     tools_->ApplyLanguage();
     for (QToolBar* bar : toolbars_) {
-        bar->setWindowTitle(LangText(bar->property("titleId").toInt(), bar->property("defaultTitle").toString()));
+        bar->setWindowTitle(
+            LangText(bar->property("titleId").toInt(), bar->property("defaultTitle").toString()));
         QAction* toggle = bar->toggleViewAction();
-        toggle->setText(LangText(toggle->property("menuId").toInt(), toggle->property("defaultMenu").toString()));
+        toggle->setText(LangText(toggle->property("menuId").toInt(),
+                                 toggle->property("defaultMenu").toString()));
     }
     const struct {
         const char* Name;
         int Id;
         const char* Text;
-    } menus[] = {{"FileMenu", 1, "&File"}, {"EditMenu", 2, "&Edit"}, {"ViewMenu", 3, "&View"}, {"WindowMenu", 4, "&Window"},
-                 {"HelpMenu", 5, "&Help"}, {"ToolbarsMenu", 40, "&Toolbars"}, {"TournamentMenu", 6, "&Tournament"},
-                 {"FixturesMenu", 7, "Fi&xtures"}, {"DblClickMenu", 103, "On Double Click"}};
+    } menus[] = {{"FileMenu", 1, "&File"},
+                 {"EditMenu", 2, "&Edit"},
+                 {"ViewMenu", 3, "&View"},
+                 {"WindowMenu", 4, "&Window"},
+                 {"HelpMenu", 5, "&Help"},
+                 {"ToolbarsMenu", 40, "&Toolbars"},
+                 {"TournamentMenu", 6, "&Tournament"},
+                 {"FixturesMenu", 7, "Fi&xtures"},
+                 {"DblClickMenu", 103, "On Double Click"}};
     for (const auto& m : menus)
         if (QMenu* menu = findChild<QMenu*>(QLatin1String(m.Name)))
             menu->setTitle(LangText(m.Id, m.Text));

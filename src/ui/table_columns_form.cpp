@@ -80,7 +80,7 @@ TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, TDialogSeam& dial
     });
     connect(save, &QToolButton::clicked, this, &TTableColumnsForm::SaveSet);
     connect(delete_, &QToolButton::clicked, this, &TTableColumnsForm::DeleteSet);
-    FillSets(QString());
+    FillSets(doc_.ColumnSet());
     resize(740, 460);
 }
 
@@ -152,6 +152,7 @@ void TTableColumnsForm::accept() {
         ShowAppMessage(refused, TMessageKind::Error);
         return;
     }
+    doc_.SetColumnSet(sets_->currentIndex() > 0 ? sets_->currentText() : QString());
     QDialog::accept();
 }
 

@@ -56,7 +56,6 @@ void TTableToolWindow::Bind(TTournamentDocument* doc) {
     if (doc == doc_) return;
     disconnect(changed_);
     doc_ = doc;
-    chosenSet_.clear();
     if (doc_) changed_ = connect(doc_, &TTournamentDocument::Changed, this, [this] { Fill(); });
     Fill();
 }
@@ -90,7 +89,7 @@ void TTableToolWindow::Fill() {
         descending_->setEnabled(s.Column >= 0);
         const QString folder = QFileInfo(ColumnSetPath(QStringLiteral("x"), t.Sport)).path();
         sets_->addItems(NamedFiles(folder, ColumnSetExtension(t.Sport)));
-        for (QListWidgetItem* item : sets_->findItems(chosenSet_, Qt::MatchExactly))
+        for (QListWidgetItem* item : sets_->findItems(doc_->ColumnSet(), Qt::MatchExactly))
             sets_->setCurrentItem(item);
     }
     filling_ = false;
@@ -135,7 +134,7 @@ void TTableToolWindow::ChooseColumnSet(const QString& name) {
         ShowAppMessage(result.Message, TMessageKind::Error);
         return;
     }
-    chosenSet_ = name;
+    doc_->SetColumnSet(name);
     Fill();
 }
 

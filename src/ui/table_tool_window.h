@@ -44,7 +44,6 @@ private:
     QComboBox* section_ = nullptr;
     QCheckBox* descending_ = nullptr;
     QListWidget* sets_ = nullptr;
-    QString chosenSet_;
     bool filling_ = false;
 };
 

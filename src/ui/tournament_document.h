@@ -15,9 +15,9 @@ namespace kv {
 
 // What an edit touched.
 enum TDocumentChange : unsigned {
-    ChangeTables = 1u << 0,     // the standings must be recomputed and redrawn
-    ChangeLayout = 1u << 1,     // the pictures change size or number (view, alignment, table choice)
-    ChangeFixtures = 1u << 2,   // the fixture list
+    ChangeTables = 1u << 0,   // the standings must be recomputed and redrawn
+    ChangeLayout = 1u << 1,   // the pictures change size or number (view, alignment, table choice)
+    ChangeFixtures = 1u << 2, // the fixture list
     ChangeStatistics = 1u << 3, // the statistics page
     ChangeStructure = 1u << 4,  // groups, conferences or teams
     ChangeName = 1u << 5,       // the tournament's name
@@ -30,7 +30,8 @@ template <typename T> class TValueStep;
 class TTournamentDocument : public QObject {
     Q_OBJECT
 public:
-    explicit TTournamentDocument(std::unique_ptr<TTournament> tournament, QObject* parent = nullptr);
+    explicit TTournamentDocument(std::unique_ptr<TTournament> tournament,
+                                 QObject* parent = nullptr);
     ~TTournamentDocument() override;
 
     const TTournament& Tournament() const { return *tournament_; }
@@ -40,18 +41,25 @@ public:
 
     // Carries out an edit named `name` ("Sort by Goal Difference") as one undoable step. The
     // edit changes the tournament through `apply`; nothing is recorded when it changes nothing.
-    void Edit(const QString& name, unsigned changes, const std::function<void(TTournament&)>& apply);
+    void Edit(const QString& name, unsigned changes,
+              const std::function<void(TTournament&)>& apply);
 
     // A small edit of one value (the view, the sort, a table's title): the step keeps the old
     // and new value only, so that it is quick however large the tournament. `field` finds the
     // value in whichever tournament object the document holds at the time.
     template <typename T>
-    void EditValue(const QString& name, unsigned changes, std::function<T*(TTournament&)> field, T value);
+    void EditValue(const QString& name, unsigned changes, std::function<T*(TTournament&)> field,
+                   T value);
 
     // Stores a match as one undoable step: a new one (id -1) is added, a stored one takes the
     // values. The step keeps the match alone, so that it is quick however large the tournament.
     // False when the match cannot be stored (gone, or its pair's leg taken meanwhile).
     bool EditMatch(const QString& name, unsigned changes, const TMatch& match);
+
+    // The column set last chosen for this window's tables (the tool window and the columns
+    // dialog show it); not part of the tournament.
+    const QString& ColumnSet() const { return columnSet_; }
+    void SetColumnSet(const QString& name) { columnSet_ = name; }
 
     // Writes the file (with a backup when the preference asks) and marks this state clean.
     TIoResult Save();
@@ -68,7 +76,8 @@ public:
     TSnapshot Snapshot() const;
     void Restore(const TSnapshot& s, unsigned changes);
 
-    // After a value changed: the tables put in order again when the change asks it, and the pages told.
+    // After a value changed: the tables put in order again when the change asks it, and the pages
+    // told.
     void ValueChanged(unsigned changes);
     // After one match changed: only the tables of its two teams are counted and ordered again.
     void MatchChanged(unsigned changes, int homeTeamId, int visitorTeamId);
@@ -93,15 +102,16 @@ private:
     QUndoStack undo_;
     bool inUndo_ = false;
     std::vector<int> touched_;
+    QString columnSet_;
 };
 
 // One value's step.
 template <typename T> class TValueStep : public QUndoCommand {
 public:
-    TValueStep(TTournamentDocument& doc, const QString& name, unsigned changes, std::function<T*(TTournament&)> field,
-               T before, T after)
-        : QUndoCommand(name), doc_(doc), changes_(changes), field_(std::move(field)), before_(std::move(before)),
-          after_(std::move(after)) {}
+    TValueStep(TTournamentDocument& doc, const QString& name, unsigned changes,
+               std::function<T*(TTournament&)> field, T before, T after)
+        : QUndoCommand(name), doc_(doc), changes_(changes), field_(std::move(field)),
+          before_(std::move(before)), after_(std::move(after)) {}
     void undo() override { Set(before_); }
     void redo() override { Set(after_); }
 
@@ -120,10 +130,10 @@ private:
 };
 
 template <typename T>
-void TTournamentDocument::EditValue(const QString& name, unsigned changes, std::function<T*(TTournament&)> field, T value) {
+void TTournamentDocument::EditValue(const QString& name, unsigned changes,
+                                    std::function<T*(TTournament&)> field, T value) {
     T* target = field(*tournament_);
-    if (!target || *target == value)
-        return;
+    if (!target || *target == value) return;
     PushStep(new TValueStep<T>(*this, name, changes, std::move(field), *target, std::move(value)));
 }
 

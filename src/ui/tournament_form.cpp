@@ -192,7 +192,8 @@ void TTournamentForm::BuildCommands() {
                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(columns, &QAction::triggered, this,
             [this] { TTableColumnsForm(*doc_, dialogs_, this).exec(); });
-    QAction* dimensions = AddCommand("TableDimensionsAction", 5243, "Table &Dimensions");
+    QAction* dimensions = AddCommand("TableDimensionsAction", 5243, "Table &Dimensions",
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     connect(dimensions, &QAction::triggered, this,
             [this] { TTableDimensionsForm(*doc_, this).exec(); });
 

@@ -56,3 +56,16 @@ TEST_F(FixtureColumns, TextColumnsSortWithoutCaseAndTiesGoByDate) {
     SortFixtures(*t, list, FixHome, true, TFixtureFormat::Current());
     EXPECT_EQ(list, (std::vector<TMatch*>{gamma, late, early, alpha}));
 }
+
+TEST_F(FixtureColumns, ScoresSortByTheHomeScoreThenTheVisitorsAfterTheUnplayed) {
+    auto t =
+        kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {"A", "B", "C", "D"}, -1}});
+    TMatch* twoOne = kvtest::AddResult(*t, "A", "B", "2:1");
+    TMatch* oneThree = kvtest::AddResult(*t, "C", "D", "1:3");
+    TMatch* threeZero = kvtest::AddResult(*t, "A", "C", "3:0");
+    TMatch* twoZero = kvtest::AddResult(*t, "B", "D", "2:0");
+    TMatch* open = kvtest::AddResult(*t, "A", "D", "");
+    std::vector<TMatch*> list = FixtureMatches(*t);
+    SortFixtures(*t, list, FixScore, false, TFixtureFormat::Current());
+    EXPECT_EQ(list, (std::vector<TMatch*>{open, oneThree, twoZero, twoOne, threeZero}));
+}

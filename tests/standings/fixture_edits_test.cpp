@@ -50,6 +50,14 @@ TEST_F(FixtureEdits, MatchdayMovesAreRefusedWhenATeamWouldPlayTwice) {
     const QString clash = CheckFixturesMatchday(*t, {ab}, 2);
     EXPECT_TRUE(clash.contains("Team A is already involved on matchday 2")) << clash.toStdString();
     EXPECT_TRUE(clash.contains("A") && clash.contains("C"));
+    // With two of A's matches on matchday 2, the first in the tournament is named.
+    TMatch* ad = kvtest::AddResult(*t, "A", "D", "", 2);
+    ad->Matchday = 2;
+    TPairingOptions homeFirst;
+    homeFirst.ForceHostFirst = true;
+    EXPECT_TRUE(CheckFixturesMatchday(*t, {ab}, 2).endsWith(t->PairingText(*ac, homeFirst) + ")"))
+        << CheckFixturesMatchday(*t, {ab}, 2).toStdString();
+    ad->Matchday = 7;
     // Swapping two whole matchdays' fixtures is fine: the chosen ones do not clash with themselves.
     EXPECT_TRUE(CheckFixturesMatchday(*t, {ab, cd}, 3).isEmpty());
     EXPECT_TRUE(CheckFixturesMatchday(*t, {ab}, 1).isEmpty());
@@ -94,4 +102,26 @@ TEST_F(FixtureEdits, DeletingSaysWhetherAPlayedMatchWent) {
     EXPECT_TRUE(DeleteFixtures(*t, {ac->Id, 9999}));
     EXPECT_EQ(t->JointTable().Matches().size(), before - 3);
     EXPECT_FALSE(DeleteFixtures(*t, {}));
+}
+
+TEST_F(FixtureEdits, TypedValuesOfTheFixtureDialogs) {
+    int matchday = 5;
+    EXPECT_TRUE(ReadFixtureMatchday(QStringLiteral(" 12 "), matchday).isEmpty());
+    EXPECT_EQ(matchday, 12);
+    // A matchday is set only above 0: 0 and below mean none, as an empty field does.
+    EXPECT_TRUE(ReadFixtureMatchday(QStringLiteral("0"), matchday).isEmpty());
+    EXPECT_EQ(matchday, -1);
+    EXPECT_TRUE(ReadFixtureMatchday(QStringLiteral("-3"), matchday).isEmpty());
+    EXPECT_EQ(matchday, -1);
+    EXPECT_EQ(ReadFixtureMatchday(QStringLiteral("3.5"), matchday),
+              QStringLiteral("'3.5' is not a valid matchday"));
+    bool has = true;
+    double value = 1;
+    EXPECT_TRUE(ReadFixtureTime(QString(), has, value).isEmpty());
+    EXPECT_FALSE(has);
+    EXPECT_TRUE(ReadFixtureTime(QStringLiteral("19:30"), has, value).isEmpty());
+    EXPECT_TRUE(has);
+    EXPECT_NEAR(value, 19.5 / 24, 1e-9);
+    EXPECT_EQ(ReadFixtureTime(QStringLiteral("7 pm-ish"), has, value),
+              QStringLiteral("'7 pm-ish' is not valid time"));
 }

@@ -63,6 +63,8 @@ TEST_F(FixtureRowsEditor, DoubleClicksAlternateAndTheNumberCountsOn) {
     EXPECT_EQ(editor.Rows()[1].Fields.Score, QStringLiteral("3:3"));
     EXPECT_TRUE(editor.Rows()[2].Fields.Leg.isEmpty());
 
+    // Every row holds the matchday it was started with.
+    EXPECT_TRUE(editor.EmptyRows().empty());
     // The last row has no second team: it cannot be built.
     std::vector<TFixtureRow> rows;
     int bad = -1;
@@ -108,4 +110,15 @@ TEST_F(FixtureRowsEditor, VisitorFirstAndTheRowChecksWhenAdded) {
     EXPECT_EQ(added->HomeScore, 2); // "0:2" read visitor first
     editor.DropFirst(r.Added);
     EXPECT_EQ(editor.Rows().size(), 1u);
+}
+
+TEST_F(FixtureRowsEditor, RowsWithoutAnyInformationAreFound) {
+    TFixtureRowsEditor editor(true);
+    TFixtureFields fields;
+    editor.ChooseTeam(*t, Id("A"), fields);
+    editor.ChooseTeam(*t, Id("B"), fields);
+    fields.Time = QStringLiteral("18:00");
+    editor.ChooseTeam(*t, Id("C"), fields); // waits for its second team, but holds a time
+    EXPECT_FALSE(editor.ChooseTeam(*t, Id("D"), fields).isEmpty()); // D is of the other group
+    EXPECT_EQ(editor.EmptyRows(), (std::vector<int>{0}));
 }

@@ -27,26 +27,15 @@ using namespace kv;
 
 namespace {
 
-class AddFixturesForm : public kvtest::TUiTest {
+class AddFixturesForm : public kvtest::TMainWindowTest {
 protected:
     void SetUp() override {
-        TUiTest::SetUp();
-        main_ = std::make_unique<TMainForm>(Dialogs);
-        main_->show();
-        const TListNode* e =
-            main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
-        ASSERT_NE(e, nullptr);
-        form_ = main_->OpenTournament(e->Data);
+        TMainWindowTest::SetUp();
+        form_ = Open("soccer.kvd");
         ASSERT_NE(form_, nullptr);
-    }
-    void TearDown() override {
-        Messages.QueueAnswer(TMessageButton::No);
-        main_.reset();
-        TUiTest::TearDown();
     }
     const TTournament& T() const { return form_->Document().Tournament(); }
     int Id(const char* name) const { return T().JointTable().TeamByName(QLatin1String(name))->Id; }
-    std::unique_ptr<TMainForm> main_;
     TTournamentForm* form_ = nullptr;
 };
 

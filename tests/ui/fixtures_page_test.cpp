@@ -37,26 +37,14 @@ using namespace kv;
 
 namespace {
 
-class FixturesPage : public kvtest::TUiTest {
+class FixturesPage : public kvtest::TMainWindowTest {
 protected:
     void SetUp() override {
-        TUiTest::SetUp();
-        main_ = std::make_unique<TMainForm>(Dialogs);
-        main_->resize(1200, 800);
-        main_->show();
-        const TListNode* e =
-            main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
-        ASSERT_NE(e, nullptr);
-        form_ = main_->OpenTournament(e->Data);
+        TMainWindowTest::SetUp();
+        form_ = Open("soccer.kvd");
         ASSERT_NE(form_, nullptr);
         main_->Command(QStringLiteral("ShowFixturesAction"))->trigger();
         page_ = &form_->FixturesPage();
-    }
-    void TearDown() override {
-        Messages.QueueAnswer(TMessageButton::No);
-        Messages.QueueAnswer(TMessageButton::No);
-        main_.reset();
-        TUiTest::TearDown();
     }
     const TTournament& T() const { return form_->Document().Tournament(); }
     const TMatch& Row(int row) const { return *page_->Model().MatchAt(row); }
@@ -91,7 +79,6 @@ protected:
     static void Type(QDialog* d, const QString& text) {
         d->findChild<QLineEdit*>(QStringLiteral("ValueEdit"))->setText(text);
     }
-    std::unique_ptr<TMainForm> main_;
     TTournamentForm* form_ = nullptr;
     TFixturesPage* page_ = nullptr;
 };
@@ -117,8 +104,16 @@ TEST_F(FixturesPage, ListsEveryMatchInTheTournamentsColumns) {
     EXPECT_FALSE(main_->Command(QStringLiteral("EditMatchdayAction"))->isEnabled());
     EXPECT_FALSE(main_->Command(QStringLiteral("SelectAllFixturesAction"))->isEnabled());
 
-    // The filters: played only, then one team's home games.
     Trigger("ShowFixturesAction");
+    // A match without a date goes after the dated ones.
+    const int undated = Row(0).Id;
+    form_->Document().Edit(QStringLiteral("No date"), ChangeFixtures,
+                           [undated](TTournament& t) { t.MatchById(undated)->HasDate = false; });
+    EXPECT_EQ(Row(page_->RowCount() - 1).Id, undated);
+    Trigger("UndoAction");
+    EXPECT_EQ(Row(0).Id, undated);
+
+    // The filters: not played only, then one team's home games.
     TFixtureFilter filter;
     filter.Played = 2;
     page_->SetFilter(filter);

@@ -17,8 +17,8 @@
 #include "ui/tournament_form.h"
 
 #include "base/formats.h"
-#include "base/textformat.h"
 #include "base/settings.h"
+#include "base/textformat.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,27 +34,14 @@ using namespace kv;
 
 namespace {
 
-class ScoreForm : public kvtest::TUiTest {
+class ScoreForm : public kvtest::TMainWindowTest {
 protected:
-    void SetUp() override {
-        TUiTest::SetUp();
-        main_ = std::make_unique<TMainForm>(Dialogs);
-        main_->resize(1200, 800);
-        main_->show();
+    static QLineEdit* Edit(TScoreForm& f, const char* name) {
+        return f.findChild<QLineEdit*>(QLatin1String(name));
     }
-    void TearDown() override {
-        for (int i = 0; i < 3; ++i)
-            Messages.QueueAnswer(TMessageButton::No);
-        main_.reset();
-        TUiTest::TearDown();
+    static int Id(const TTournament& t, const char* name) {
+        return t.JointTable().TeamByName(QLatin1String(name))->Id;
     }
-    TTournamentForm* Open(const char* file) {
-        const TListNode* e = main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
-        return e ? main_->OpenTournament(e->Data) : nullptr;
-    }
-    static QLineEdit* Edit(TScoreForm& f, const char* name) { return f.findChild<QLineEdit*>(QLatin1String(name)); }
-    static int Id(const TTournament& t, const char* name) { return t.JointTable().TeamByName(QLatin1String(name))->Id; }
-    std::unique_ptr<TMainForm> main_;
 };
 
 } // namespace
@@ -69,17 +56,19 @@ TEST_F(ScoreForm, AClickOnAnEmptyCellEntersAScore) {
     const TGridCells cells(g);
     int column = -1;
     for (int c = 1; c < g.TeamCount() && column < 0; ++c)
-        if (!cells.At(g.Teams()[0]->Id, g.Teams()[static_cast<size_t>(c)]->Id, 1))
-            column = c;
+        if (!cells.At(g.Teams()[0]->Id, g.Teams()[static_cast<size_t>(c)]->Id, 1)) column = c;
     ASSERT_GT(column, 0);
     const QString home = g.Teams()[0]->Name;
     const int played = before.MatchCount();
     QTimer::singleShot(0, [&] {
         TScoreForm& dialog = page.ScoreForm();
         EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftTeamLabel"))->text(), home);
-        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftCaptionLabel"))->text(), QStringLiteral("Holders"));
-        EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("Leg 1. ") + home + QStringLiteral(" vs ")));
-        EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("DeleteBtn"))->isEnabled()) << "a new match";
+        EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftCaptionLabel"))->text(),
+                  QStringLiteral("Holders"));
+        EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("Leg 1. ") + home +
+                                                    QStringLiteral(" vs ")));
+        EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("DeleteBtn"))->isEnabled())
+            << "a new match";
         QLineEdit* score = Edit(dialog, "ScoreEdit");
         score->setFocus();
         QTest::keyClicks(score, QStringLiteral("3:1"));
@@ -90,7 +79,9 @@ TEST_F(ScoreForm, AClickOnAnEmptyCellEntersAScore) {
     const TTournament& t = form->Document().Tournament();
     EXPECT_EQ(t.MatchCount(), played + 1);
     EXPECT_TRUE(form->Document().IsModified());
-    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))->text().startsWith(QStringLiteral("&Undo Score 3:1 ") + home));
+    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))
+                    ->text()
+                    .startsWith(QStringLiteral("&Undo Score 3:1 ") + home));
     main_->Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_EQ(form->Document().Tournament().MatchCount(), played);
 }
@@ -123,11 +114,13 @@ TEST_F(ScoreForm, ChecksInTheirOrderWithTheirPages) {
     EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("OvertimeRB"))->isEnabled());
     Edit(dialog, "ScoreEdit")->setText(QStringLiteral("70:90"));
     EXPECT_FALSE(dialog.ApplyChanges());
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Score does not go with selected technical lost conditions"));
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral("Score does not go with selected technical lost conditions"));
     EXPECT_EQ(t.MatchCount(), doc.Tournament().MatchCount()) << "nothing written on a refusal";
     Edit(dialog, "ScoreEdit")->setText(QStringLiteral("90:70"));
     ASSERT_TRUE(dialog.ApplyChanges());
-    const TMatch* m = doc.Tournament().JointTable().MatchOfPairInLeg(Id(t, "Capital Comets"), Id(t, "Harbor Hawks"), 2);
+    const TMatch* m = doc.Tournament().JointTable().MatchOfPairInLeg(Id(t, "Capital Comets"),
+                                                                     Id(t, "Harbor Hawks"), 2);
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->TechnicalLoss, 2);
 }
@@ -143,19 +136,22 @@ TEST_F(ScoreForm, NumbersAndMatchdaysMustBeTheirOwn) {
     dialog.OpenMatch(doc, first->Id, 1);
     Edit(dialog, "NumberEdit")->setText(QStringLiteral("77"));
     ASSERT_TRUE(dialog.ApplyChanges());
-    const QString description = doc.Tournament().PairingText(*doc.Tournament().MatchById(first->Id), TPairingOptions{false, true});
+    const QString description = doc.Tournament().PairingText(*doc.Tournament().MatchById(first->Id),
+                                                             TPairingOptions{false, true});
     const int firstHome = first->HomeTeamId;
     const int matchday = first->Matchday;
     // Another match of the home team.
     const TMatch* other = nullptr;
     for (const TMatch* m : doc.Tournament().JointTable().Matches())
-        if (m->Id != first->Id && m->VisitorTeamId == firstHome && m->HomeTeamId != first->VisitorTeamId)
+        if (m->Id != first->Id && m->VisitorTeamId == firstHome &&
+            m->HomeTeamId != first->VisitorTeamId)
             other = m;
     ASSERT_NE(other, nullptr);
     dialog.OpenMatch(doc, other->Id, 1);
     Edit(dialog, "NumberEdit")->setText(QStringLiteral("77"));
     EXPECT_FALSE(dialog.ApplyChanges());
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("A match with this number already exists: ") + description);
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral("A match with this number already exists: ") + description);
     Edit(dialog, "NumberEdit")->clear();
     ASSERT_TRUE(dialog.ApplyChanges());
     // Matchday 99 holds the first match alone; the other match's home team is free on it, its
@@ -168,7 +164,8 @@ TEST_F(ScoreForm, NumbersAndMatchdaysMustBeTheirOwn) {
     Edit(dialog, "MatchdayEdit")->setText(QStringLiteral("99"));
     EXPECT_FALSE(dialog.ApplyChanges());
     const QString visitorName = doc.Tournament().TeamById(firstHome)->Name;
-    EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("Team %1 is already involved on matchday 99 (").arg(visitorName)))
+    EXPECT_TRUE(Messages.Texts().back().startsWith(
+        QStringLiteral("Team %1 is already involved on matchday 99 (").arg(visitorName)))
         << Messages.Texts().back().toStdString();
     EXPECT_EQ(dialog.Page(), 1);
 }
@@ -187,8 +184,7 @@ TEST_F(ScoreForm, EmptyMatchesComeAndGo) {
     dialog.OpenMatch(doc, id, 0);
     EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("DeleteBtn"))->isEnabled());
     for (QLineEdit* e : dialog.findChildren<QLineEdit*>())
-        if (!e->isReadOnly() && e->objectName() != QLatin1String("GridPositionEdit"))
-            e->clear();
+        if (!e->isReadOnly() && e->objectName() != QLatin1String("GridPositionEdit")) e->clear();
     dialog.findChild<QComboBox*>(QStringLiteral("StadiumCB"))->setCurrentIndex(0);
     ASSERT_TRUE(dialog.ApplyChanges());
     EXPECT_EQ(doc.Tournament().MatchCount(), count - 1) << "an emptied match is removed";
@@ -215,11 +211,14 @@ TEST_F(ScoreForm, DeleteAsksFirst) {
     Messages.QueueAnswer(TMessageButton::Yes);
     dialog.DeleteMatch();
     EXPECT_EQ(doc.Tournament().MatchCount(), count - 1);
-    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))->text().startsWith(QStringLiteral("&Undo Delete ")));
+    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))
+                    ->text()
+                    .startsWith(QStringLiteral("&Undo Delete ")));
     // The hockey sample has overtime and shoot-outs: the three choices are offered.
     dialog.OpenMatch(doc, doc.Tournament().JointTable().Matches().front()->Id, 0);
     EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("ShootOutsRB"))->isHidden());
-    EXPECT_EQ(dialog.findChild<QAbstractButton*>(QStringLiteral("OvertimeRB"))->text(), QStringLiteral("&Overtime"));
+    EXPECT_EQ(dialog.findChild<QAbstractButton*>(QStringLiteral("OvertimeRB"))->text(),
+              QStringLiteral("&Overtime"));
 }
 
 TEST_F(ScoreForm, VisitorFirstWhenTheHostIsNotNamedFirst) {
@@ -231,8 +230,7 @@ TEST_F(ScoreForm, VisitorFirstWhenTheHostIsNotNamedFirst) {
     // A fixture of matchday 4, not played yet.
     const TMatch* fixture = nullptr;
     for (const TMatch* m : t.JointTable().Matches())
-        if (!m->Played && !fixture)
-            fixture = m;
+        if (!m->Played && !fixture) fixture = m;
     ASSERT_NE(fixture, nullptr);
     const int home = fixture->HomeTeamId;
     const int visitor = fixture->VisitorTeamId;
@@ -240,9 +238,12 @@ TEST_F(ScoreForm, VisitorFirstWhenTheHostIsNotNamedFirst) {
     TScoreForm dialog(Dialogs, form);
     dialog.OpenNew(doc, home, visitor, leg, 1, 0);
     EXPECT_FALSE(dialog.IsNew()) << "the pair's match of that leg is opened instead";
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftCaptionLabel"))->text(), QStringLiteral("Visitors"));
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("RightCaptionLabel"))->text(), QStringLiteral("Holders"));
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftTeamLabel"))->text(), t.TeamById(visitor)->Name);
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftCaptionLabel"))->text(),
+              QStringLiteral("Visitors"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("RightCaptionLabel"))->text(),
+              QStringLiteral("Holders"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LeftTeamLabel"))->text(),
+              t.TeamById(visitor)->Name);
     Edit(dialog, "ScoreEdit")->setText(QStringLiteral("0:4"));
     ASSERT_TRUE(dialog.ApplyChanges());
     const TMatch* m = t.JointTable().MatchOfPairInLeg(home, visitor, leg);
@@ -288,8 +289,7 @@ TEST_F(ScoreForm, AnOvertimeMatchKeepsItsChoice) {
     TTournamentDocument& doc = form->Document();
     const TMatch* ot = nullptr;
     for (const TMatch* m : doc.Tournament().JointTable().Matches())
-        if (m->DecidedIn == 1 && !ot)
-            ot = m;
+        if (m->DecidedIn == 1 && !ot) ot = m;
     ASSERT_NE(ot, nullptr);
     const int id = ot->Id;
     TScoreForm dialog(Dialogs, form);
@@ -305,17 +305,19 @@ TEST_F(ScoreForm, AWholeRoundEnteredThroughTheDialog) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
-    const QStringList scores{QStringLiteral("0:2"), QStringLiteral("1:1"), QStringLiteral("2:3"), QStringLiteral("1:0")};
+    const QStringList scores{QStringLiteral("0:2"), QStringLiteral("1:1"), QStringLiteral("2:3"),
+                             QStringLiteral("1:0")};
     // The expected season, written straight into a copy of the file.
     TTournament expected;
     ASSERT_TRUE(LoadTournament(expected, doc.FileName()));
     std::vector<int> round;
     for (const TMatch* m : doc.Tournament().JointTable().Matches())
-        if (m->Matchday == 4 && !m->Played)
-            round.push_back(m->Id);
+        if (m->Matchday == 4 && !m->Played) round.push_back(m->Id);
     ASSERT_EQ(round.size(), 4u);
     for (size_t i = 0; i < round.size(); ++i)
-        ASSERT_TRUE(expected.MatchById(round[i])->SetScoreText(scores[static_cast<qsizetype>(i)], false).Ok);
+        ASSERT_TRUE(expected.MatchById(round[i])
+                        ->SetScoreText(scores[static_cast<qsizetype>(i)], false)
+                        .Ok);
     const QString expectedFile = HomePath(QStringLiteral("expected.kvd"));
     ASSERT_TRUE(SaveTournament(expected, expectedFile, false));
     // The round typed into the dialog, one match after the other.
@@ -329,7 +331,9 @@ TEST_F(ScoreForm, AWholeRoundEnteredThroughTheDialog) {
     }
     ASSERT_TRUE(form->Save());
     const auto standings = [](const QString& file) {
-        return kvtest::Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("all")}).Out;
+        return kvtest::Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"),
+                               QStringLiteral("all")})
+            .Out;
     };
     const QString typed = standings(doc.FileName());
     EXPECT_FALSE(typed.isEmpty());
@@ -358,7 +362,9 @@ TEST_F(ScoreForm, MovingAMatchToAnotherLegOrPosition) {
         legs.MoveUp();
     legs.accept();
     EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg == 1 ? 2 : 1);
-    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))->text().startsWith(QStringLiteral("&Undo Change Match Legs")));
+    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))
+                    ->text()
+                    .startsWith(QStringLiteral("&Undo Change Match Legs")));
     main_->Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg);
 
@@ -372,7 +378,9 @@ TEST_F(ScoreForm, MovingAMatchToAnotherLegOrPosition) {
     emit Edit(dialog, "AttendanceEdit")->textEdited(QStringLiteral("900"));
     Messages.QueueAnswer(TMessageButton::Cancel);
     dialog.findChild<QAbstractButton*>(QStringLiteral("LegBtn"))->click();
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("To modify match leg it is necessary to apply match changes. Continue?"));
+    EXPECT_EQ(
+        Messages.Texts().back(),
+        QStringLiteral("To modify match leg it is necessary to apply match changes. Continue?"));
     EXPECT_NE(doc.Tournament().MatchById(id)->Attendance, 900);
 }
 
@@ -385,15 +393,15 @@ TEST_F(ScoreForm, TheLegButtonAppliesFirstThenMovesAndShowsTheMovedMatch) {
     const int leg = first->Leg;
     TScoreForm dialog(Dialogs, form);
     dialog.OpenMatch(doc, id, 1);
-    EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "NumberEdit")); // the first field of the page shown
+    EXPECT_EQ(dialog.focusWidget(),
+              Edit(dialog, "NumberEdit")); // the first field of the page shown
     Edit(dialog, "AttendanceEdit")->setText(QStringLiteral("900"));
     emit Edit(dialog, "AttendanceEdit")->textEdited(QStringLiteral("900"));
     Messages.QueueAnswer(TMessageButton::Ok);
     bool answered = false;
     QTimer::singleShot(0, [&] {
         auto* legs = qobject_cast<TMatchLegForm*>(QApplication::activeModalWidget());
-        if (!legs)
-            return;
+        if (!legs) return;
         answered = true;
         if (leg == 1)
             legs->MoveDown();
@@ -435,21 +443,20 @@ TEST_F(ScoreForm, AwayResultsShownProposeTheVenueThatBalancesThePair) {
     const int rowId = g->Teams()[0]->Id;
     const int columnId = g->Teams()[1]->Id;
     // Away results shown, and the pair of the first two rows without any match.
-    doc.Edit(QStringLiteral("Away results"), ChangeLayout | ChangeTables, [rowId, columnId](TTournament& t) {
-        for (TGroup* table : t.AllTables())
-            table->Style.ShowAwayResults = true;
-        for (int leg = 1; leg <= 2; ++leg)
-            if (TMatch* m = t.JointTable().MatchOfPairInLeg(rowId, columnId, leg))
-                t.RemoveMatch(m);
-    });
+    doc.Edit(QStringLiteral("Away results"), ChangeLayout | ChangeTables,
+             [rowId, columnId](TTournament& t) {
+                 for (TGroup* table : t.AllTables())
+                     table->Style.ShowAwayResults = true;
+                 for (int leg = 1; leg <= 2; ++leg)
+                     if (TMatch* m = t.JointTable().MatchOfPairInLeg(rowId, columnId, leg))
+                         t.RemoveMatch(m);
+             });
     g = page.TableAt(0);
     ASSERT_EQ(page.LayoutAt(0).RowsPerTeam, 2) << "a line per leg";
     int row = -1, column = -1;
     for (int i = 0; i < g->TeamCount(); ++i) {
-        if (g->Teams()[static_cast<size_t>(i)]->Id == rowId)
-            row = i;
-        if (g->Teams()[static_cast<size_t>(i)]->Id == columnId)
-            column = i;
+        if (g->Teams()[static_cast<size_t>(i)]->Id == rowId) row = i;
+        if (g->Teams()[static_cast<size_t>(i)]->Id == columnId) column = i;
     }
     const QString rowName = doc.Tournament().TeamById(rowId)->Name;
     const QString columnName = doc.Tournament().TeamById(columnId)->Name;
@@ -505,7 +512,8 @@ TEST_F(ScoreForm, AScoreRedrawsOnlyTheTablesOfItsTeams) {
     ASSERT_GT(page.TableCount(), 1) << "the sample shows its groups";
     const TGroup& g = *page.TableAt(0);
     const int column = 1;
-    ASSERT_NE(TGridCells(g).At(g.Teams()[0]->Id, g.Teams()[1]->Id, 1), nullptr) << "a played match to change";
+    ASSERT_NE(TGridCells(g).At(g.Teams()[0]->Id, g.Teams()[1]->Id, 1), nullptr)
+        << "a played match to change";
     QTimer::singleShot(0, [&] {
         TScoreForm& dialog = page.ScoreForm();
         QLineEdit* score = Edit(dialog, "ScoreEdit");

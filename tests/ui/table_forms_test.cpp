@@ -22,23 +22,13 @@ using namespace kv;
 
 namespace {
 
-class TableForms : public kvtest::TUiTest {
+class TableForms : public kvtest::TMainWindowTest {
 protected:
     void SetUp() override {
-        TUiTest::SetUp();
+        TMainWindowTest::SetUp();
         SetScreenPixelsPerInch(96);
-        main_ = std::make_unique<TMainForm>(Dialogs);
-        main_->show();
-        const TListNode* e =
-            main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
-        ASSERT_NE(e, nullptr);
-        form_ = main_->OpenTournament(e->Data);
+        form_ = Open("soccer.kvd");
         ASSERT_NE(form_, nullptr);
-    }
-    void TearDown() override {
-        Messages.QueueAnswer(TMessageButton::No);
-        main_.reset();
-        TUiTest::TearDown();
     }
     const TTournament& T() const { return form_->Document().Tournament(); }
     std::vector<int> Shown() const {
@@ -47,7 +37,6 @@ protected:
             ids.push_back(c.Id);
         return ids;
     }
-    std::unique_ptr<TMainForm> main_;
     TTournamentForm* form_ = nullptr;
 };
 

@@ -5,10 +5,10 @@
 
 #include "model/sport.h"
 #include "render/table_hit.h"
-#include "support/builders.h"
 #include "render/table_placement.h"
 #include "standings/column_catalog.h"
 #include "storage/tournament_file.h"
+#include "support/builders.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
 #include "ui/score_form.h"
@@ -29,25 +29,8 @@ using namespace kv;
 
 namespace {
 
-class TablesPage : public kvtest::TUiTest {
+class TablesPage : public kvtest::TMainWindowTest {
 protected:
-    void SetUp() override {
-        TUiTest::SetUp();
-        main_ = std::make_unique<TMainForm>(Dialogs);
-        main_->resize(1200, 800);
-        main_->show();
-    }
-    void TearDown() override {
-        Messages.QueueAnswer(TMessageButton::No);
-        Messages.QueueAnswer(TMessageButton::No);
-        main_.reset();
-        TUiTest::TearDown();
-    }
-    TTournamentForm* Open(const char* file) {
-        const TListNode* e = main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
-        return e ? main_->OpenTournament(e->Data) : nullptr;
-    }
-    std::unique_ptr<TMainForm> main_;
 };
 
 // Equal files, or the first line where they part.
@@ -61,8 +44,7 @@ void ExpectSameFile(const QByteArray& actual, const QByteArray& expected) {
 
 int ColumnIndex(const TTournament& t, int id) {
     for (size_t i = 0; i < t.Columns.size(); ++i)
-        if (t.Columns[i].Id == id)
-            return static_cast<int>(i);
+        if (t.Columns[i].Id == id) return static_cast<int>(i);
     return -1;
 }
 
@@ -98,17 +80,21 @@ TEST_F(TablesPage, HintsAndCursorsOverEveryRegion) {
     const TGroup& g = *page.TableAt(0);
     EXPECT_EQ(page.HintAt(page.ToViewport(0, TitleCentre(l))), g.Name);
     EXPECT_EQ(page.CursorNumberAt(page.ToViewport(0, TeamNameCentre(l, 0))), 5);
-    EXPECT_TRUE(page.HintAt(page.ToViewport(0, TeamNameCentre(l, 0))).startsWith(g.Teams().front()->Name));
-    EXPECT_EQ(page.CursorNumberAt(page.ToViewport(0, ResultCellCentre(l, 0, 0, 1))), 5); // the diagonal
+    EXPECT_TRUE(
+        page.HintAt(page.ToViewport(0, TeamNameCentre(l, 0))).startsWith(g.Teams().front()->Name));
+    EXPECT_EQ(page.CursorNumberAt(page.ToViewport(0, ResultCellCentre(l, 0, 0, 1))),
+              5); // the diagonal
     EXPECT_EQ(page.CursorNumberAt(page.ToViewport(0, ResultCellCentre(l, 0, 1, 1))), 6);
     EXPECT_FALSE(page.HintAt(page.ToViewport(0, ResultCellCentre(l, 0, 1, 1))).isEmpty());
     const int pts = ColumnIndex(t, kColumnPoints);
     ASSERT_GE(pts, 0);
     const QPoint heading = page.ToViewport(0, ColumnHeadingCentre(t, l, ScopeOverall, pts));
     EXPECT_EQ(page.CursorNumberAt(heading), 7);
-    EXPECT_EQ(page.HintAt(heading), QStringLiteral("Points Obtained|Points Obtained - click to sort"));
-    EXPECT_EQ(page.HintAt(page.ToViewport(0, QPoint(3, l.HeaderHeight + 3))), QString()); // the place column
-    EXPECT_EQ(page.HintAt(QPoint(2, 2)), QString());                                      // beside the pictures
+    EXPECT_EQ(page.HintAt(heading),
+              QStringLiteral("Points Obtained|Points Obtained - click to sort"));
+    EXPECT_EQ(page.HintAt(page.ToViewport(0, QPoint(3, l.HeaderHeight + 3))),
+              QString());                            // the place column
+    EXPECT_EQ(page.HintAt(QPoint(2, 2)), QString()); // beside the pictures
 
     // The joint table of a group tournament: teams of different groups never meet.
     form->Command(QStringLiteral("JointTableAction"))->trigger();
@@ -117,7 +103,8 @@ TEST_F(TablesPage, HintsAndCursorsOverEveryRegion) {
     const TTableLayout& jl = page.LayoutAt(0);
     int other = -1;
     for (int c = 0; c < joint.TeamCount(); ++c)
-        if (t.GroupOfTeam(joint.Teams()[static_cast<size_t>(c)]->Id) != t.GroupOfTeam(joint.Teams().front()->Id))
+        if (t.GroupOfTeam(joint.Teams()[static_cast<size_t>(c)]->Id) !=
+            t.GroupOfTeam(joint.Teams().front()->Id))
             other = c;
     ASSERT_GE(other, 0);
     const QPoint refused = page.ToViewport(0, ResultCellCentre(jl, 0, other, 1));
@@ -125,7 +112,8 @@ TEST_F(TablesPage, HintsAndCursorsOverEveryRegion) {
     EXPECT_EQ(page.CursorNumberAt(refused), 0);
     const TTableHit hit = HitTestTable(t, joint, jl, ResultCellCentre(jl, 0, other, 1));
     EXPECT_EQ(ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, 1).Message,
-              QStringLiteral("Cannot enter score into this cell. Teams from different groups cannot play against each other."));
+              QStringLiteral("Cannot enter score into this cell. Teams from different groups "
+                             "cannot play against each other."));
 }
 
 TEST_F(TablesPage, HeadingClicksSortAndToggleTheDirection) {
@@ -135,17 +123,23 @@ TEST_F(TablesPage, HeadingClicksSortAndToggleTheDirection) {
     const TTournament& t = form->Document().Tournament();
     const int gd = ColumnIndex(t, 16);
     ASSERT_GE(gd, 0) << "the soccer sample shows goals for and against";
-    const auto click = [&] { page.ClickAt(page.ToViewport(0, ColumnHeadingCentre(form->Document().Tournament(), page.LayoutAt(0), ScopeOverall, gd))); };
+    const auto click = [&] {
+        page.ClickAt(page.ToViewport(0, ColumnHeadingCentre(form->Document().Tournament(),
+                                                            page.LayoutAt(0), ScopeOverall, gd)));
+    };
     click();
     EXPECT_EQ(form->Document().Tournament().SortState.Column, 16);
     EXPECT_TRUE(form->Document().Tournament().SortState.Descending);
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Sort by Goals For and Against"));
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
+              QStringLiteral("&Undo Sort by Goals For and Against"));
     click();
     EXPECT_FALSE(form->Document().Tournament().SortState.Descending);
     // The first row is the team with the worst difference now.
     const TGroup& g = *page.TableAt(0);
-    const double first = ColumnValue(form->Document().Tournament(), *g.Teams().front(), 16, ScopeOverall);
-    const double last = ColumnValue(form->Document().Tournament(), *g.Teams().back(), 16, ScopeOverall);
+    const double first =
+        ColumnValue(form->Document().Tournament(), *g.Teams().front(), 16, ScopeOverall);
+    const double last =
+        ColumnValue(form->Document().Tournament(), *g.Teams().back(), 16, ScopeOverall);
     EXPECT_LE(first, last);
     EXPECT_TRUE(form->Document().IsModified());
     form->Command(QStringLiteral("UndoAction"))->trigger();
@@ -228,8 +222,8 @@ TEST_F(TablesPage, ScrollingByWheelAndKeys) {
     EXPECT_EQ(v->value(), v->maximum());
     QTest::keyClick(&page, Qt::Key_Home);
     EXPECT_EQ(v->value(), 0);
-    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(page.viewport(), &wheel);
     EXPECT_EQ(v->value(), std::min(60, v->maximum())); // half the wheel's delta per notch
 }
@@ -240,9 +234,10 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
     TTournamentDocument& doc = form->Document();
     const QByteArray original = TournamentBytes(doc.Tournament());
     QRandomGenerator random(20261209);
-    const char* commands[] = {"ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
-                              "JointTableAction", "GroupsTableAction", "ConferencesTableAction", "LeftAlignAction",
-                              "CenterAlignAction", "RightAlignAction", "WidestAlignAction"};
+    const char* commands[] = {"ResultsGridAction",      "StandingsAction",  "HomeStandingsAction",
+                              "AwayStandingsAction",    "JointTableAction", "GroupsTableAction",
+                              "ConferencesTableAction", "LeftAlignAction",  "CenterAlignAction",
+                              "RightAlignAction",       "WidestAlignAction"};
     int steps = 0;
     TScoreForm score(Dialogs, form);
     for (int i = 0; i < 160; ++i) {
@@ -252,24 +247,29 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
             const TTournament& t = doc.Tournament();
             const auto& matches = t.JointTable().Matches();
             if (kind == 4 && !matches.empty()) {
-                const TMatch* m = matches[static_cast<size_t>(random.bounded(static_cast<int>(matches.size())))];
+                const TMatch* m =
+                    matches[static_cast<size_t>(random.bounded(static_cast<int>(matches.size())))];
                 score.OpenMatch(doc, m->Id, 0);
                 if (random.bounded(5) == 0) {
                     Messages.QueueAnswer(TMessageButton::Yes);
                     score.DeleteMatch();
                 } else {
                     score.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))
-                        ->setText(QStringLiteral("%1:%2").arg(60 + random.bounded(40)).arg(100 + random.bounded(5)));
+                        ->setText(QStringLiteral("%1:%2")
+                                      .arg(60 + random.bounded(40))
+                                      .arg(100 + random.bounded(5)));
                     score.ApplyChanges();
                 }
             } else {
-                const TGroup& g = *t.GroupAt(static_cast<int>(random.bounded(static_cast<int>(t.Groups().size()))));
+                const TGroup& g = *t.GroupAt(
+                    static_cast<int>(random.bounded(static_cast<int>(t.Groups().size()))));
                 const int home = g.Teams()[0]->Id;
                 const int visitor = g.Teams()[1]->Id;
                 for (int leg = 1; leg <= t.GroupLegs; ++leg)
                     if (!g.MatchOfPairInLeg(home, visitor, leg)) {
                         score.OpenNew(doc, home, visitor, leg, 1, 0);
-                        score.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))->setText(QStringLiteral("90:80"));
+                        score.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))
+                            ->setText(QStringLiteral("90:80"));
                         score.ApplyChanges();
                         break;
                     }
@@ -277,17 +277,21 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
             continue;
         }
         if (kind < 2) {
-            QAction* a = form->Command(QLatin1String(commands[random.bounded(static_cast<int>(std::size(commands)))]));
+            QAction* a = form->Command(
+                QLatin1String(commands[random.bounded(static_cast<int>(std::size(commands)))]));
             a->setEnabled(true); // also the ones a page or a view would rest
             a->trigger();
         } else if (kind == 2) {
             TTablesPage& page = form->TablesPage();
             const TTournament& t = doc.Tournament();
             if (page.TableCount() > 0 && !t.Columns.empty()) {
-                const int column = static_cast<int>(random.bounded(static_cast<int>(t.Columns.size())));
-                const int scope = t.View.Standings ? ScopeOverall : (t.View.HStandings ? ScopeHome : ScopeAway);
+                const int column =
+                    static_cast<int>(random.bounded(static_cast<int>(t.Columns.size())));
+                const int scope =
+                    t.View.Standings ? ScopeOverall : (t.View.HStandings ? ScopeHome : ScopeAway);
                 if (t.View.Standings || t.View.HStandings || t.View.AStandings)
-                    page.ClickAt(page.ToViewport(0, ColumnHeadingCentre(t, page.LayoutAt(0), scope, column)));
+                    page.ClickAt(page.ToViewport(
+                        0, ColumnHeadingCentre(t, page.LayoutAt(0), scope, column)));
             }
         } else {
             TTablesPage& page = form->TablesPage();
@@ -324,26 +328,31 @@ TEST_F(TablesPage, RefusedCellsSayWhyAndEmptyCellsProposeTheVenue) {
     const TGroup& joint = *page.TableAt(0);
     int other = -1, mate = -1;
     for (int c = 1; c < joint.TeamCount(); ++c) {
-        const bool same = t.GroupOfTeam(joint.Teams()[static_cast<size_t>(c)]->Id) == t.GroupOfTeam(joint.Teams().front()->Id);
+        const bool same = t.GroupOfTeam(joint.Teams()[static_cast<size_t>(c)]->Id) ==
+                          t.GroupOfTeam(joint.Teams().front()->Id);
         (same ? mate : other) = c;
     }
     ASSERT_TRUE(other > 0 && mate > 0);
     Messages.Clear();
     page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), 0, other, 1)));
     EXPECT_EQ(Messages.Texts(),
-              QStringList{QStringLiteral("Cannot enter score into this cell. Teams from different groups cannot play against each other.")});
+              QStringList{QStringLiteral("Cannot enter score into this cell. Teams from different "
+                                         "groups cannot play against each other.")});
 
     // With away results shown, an empty cell proposes the row team at home until it has hosted
     // (legs + 1) / 2 times, then the column team.
-    auto tt = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
+    auto tt = kvtest::MakeTournament(
+        SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
     TGroup& g = *tt->GroupAt(0);
     g.Style.ShowAwayResults = true;
     const TTeam& ajax = *tt->JointTable().TeamByName(QStringLiteral("Ajax"));
     const TTeam& bern = *tt->JointTable().TeamByName(QStringLiteral("Bern"));
     EXPECT_TRUE(ProposedRowAtHome(*tt, g, ajax, bern));
-    ASSERT_TRUE(kvtest::AddResult(*tt, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("1:0"), 1));
+    ASSERT_TRUE(kvtest::AddResult(*tt, QStringLiteral("Ajax"), QStringLiteral("Bern"),
+                                  QStringLiteral("1:0"), 1));
     EXPECT_FALSE(ProposedRowAtHome(*tt, g, ajax, bern));
     EXPECT_TRUE(ProposedRowAtHome(*tt, g, bern, ajax));
     g.Style.ShowAwayResults = false;
-    EXPECT_TRUE(ProposedRowAtHome(*tt, g, ajax, bern)) << "the short view holds the row team's home matches";
+    EXPECT_TRUE(ProposedRowAtHome(*tt, g, ajax, bern))
+        << "the short view holds the row team's home matches";
 }

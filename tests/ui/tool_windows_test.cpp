@@ -31,29 +31,11 @@ using namespace kv;
 
 namespace {
 
-class ToolWindows : public kvtest::TUiTest {
+class ToolWindows : public kvtest::TMainWindowTest {
 protected:
-    void SetUp() override {
-        TUiTest::SetUp();
-        main_ = std::make_unique<TMainForm>(Dialogs);
-        main_->resize(1200, 800);
-        main_->show();
-    }
-    void TearDown() override {
-        Messages.QueueAnswer(TMessageButton::No);
-        Messages.QueueAnswer(TMessageButton::No);
-        main_.reset();
-        TUiTest::TearDown();
-    }
-    TTournamentForm* Open(const char* file) {
-        const TListNode* e =
-            main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
-        return e ? main_->OpenTournament(e->Data) : nullptr;
-    }
     QAction* Command(const char* name) { return main_->Command(QLatin1String(name)); }
     TTableToolWindow& Table() { return main_->ToolWindows().Table(); }
     TFilterToolWindow& Filter() { return main_->ToolWindows().Filter(); }
-    std::unique_ptr<TMainForm> main_;
 };
 
 } // namespace
@@ -153,6 +135,14 @@ TEST_F(ToolWindows, AColumnSetReplacesTheColumnsAndResetsAStaleSort) {
     EXPECT_EQ(t.Columns[1].Id, before[1]);
     EXPECT_EQ(t.SortState, TSortState{});
     EXPECT_EQ(sets->currentItem()->text(), QStringLiteral("Short"));
+    EXPECT_EQ(form->Document().ColumnSet(), QStringLiteral("Short")); // the window remembers it
+    // A set naming nothing this tournament can show is refused, and the columns stay.
+    ASSERT_TRUE(SaveColumnSet(ColumnSetPath(QStringLiteral("Nothing"), t.Sport), {54}));
+    Table().ChooseColumnSet(QStringLiteral("Nothing"));
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("You should select at least one visible column"));
+    EXPECT_EQ(form->Document().Tournament().Columns.size(), 2u);
+    EXPECT_EQ(form->Document().ColumnSet(), QStringLiteral("Short"));
     form->Command(QStringLiteral("UndoAction"))->trigger(); // the tournament is read back
     const TTournament& restored = form->Document().Tournament();
     EXPECT_EQ(restored.Columns.size(), before.size());

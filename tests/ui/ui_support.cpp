@@ -3,6 +3,9 @@
 #include "base/programfolder.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/tournament_form.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +21,8 @@ QStringList InstallSamples() {
     folder.Name = QStringLiteral("Samples");
     kv::TListNode* node = list.AddEntry(list.Root(), folder);
     QStringList names;
-    for (const QString& file : samples.entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name)) {
+    for (const QString& file :
+         samples.entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name)) {
         QFile::remove(saves + file);
         QFile::copy(samples.filePath(file), saves + file);
         QFile::setPermissions(saves + file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -42,6 +46,26 @@ void TUiTest::SetUp() {
 void TUiTest::TearDown() {
     kv::SetMessageHandler(nullptr);
     TTempHome::TearDown();
+}
+
+void TMainWindowTest::SetUp() {
+    TUiTest::SetUp();
+    main_ = std::make_unique<kv::TMainForm>(Dialogs);
+    main_->resize(1200, 800);
+    main_->show();
+}
+
+void TMainWindowTest::TearDown() {
+    for (int i = 0; i < 3; ++i)
+        Messages.QueueAnswer(kv::TMessageButton::No);
+    main_.reset();
+    TUiTest::TearDown();
+}
+
+kv::TTournamentForm* TMainWindowTest::Open(const char* file) {
+    const kv::TListNode* e =
+        main_->List().FindByPath(kv::TTournamentList::SavesPath(QLatin1String(file)));
+    return e ? main_->OpenTournament(e->Data) : nullptr;
 }
 
 } // namespace kvtest

@@ -10,7 +10,13 @@
 #include <QStringList>
 
 #include <deque>
+#include <memory>
 #include <optional>
+
+namespace kv {
+class TMainForm;
+class TTournamentForm;
+} // namespace kv
 
 namespace kvtest {
 
@@ -25,10 +31,10 @@ public:
     std::deque<std::optional<QString>> Inputs; // nullopt: cancelled
     QStringList Asked;                         // the prompts and titles shown, in order
 
-    QStringList OpenFiles(QWidget*, const QString& title, const QString&, const QString&, QString& chosen) override {
+    QStringList OpenFiles(QWidget*, const QString& title, const QString&, const QString&,
+                          QString& chosen) override {
         Asked << title;
-        if (Opens.empty())
-            return {};
+        if (Opens.empty()) return {};
         TOpen o = Opens.front();
         Opens.pop_front();
         chosen = o.Filter;
@@ -36,20 +42,17 @@ public:
     }
     QString SaveFile(QWidget*, const QString& title, const QString&, const QString&) override {
         Asked << title;
-        if (Saves.empty())
-            return {};
+        if (Saves.empty()) return {};
         const QString s = Saves.front();
         Saves.pop_front();
         return s;
     }
     bool InputText(QWidget*, const QString& title, const QString& prompt, QString& text) override {
         Asked << title + QLatin1Char('|') + prompt;
-        if (Inputs.empty())
-            return false;
+        if (Inputs.empty()) return false;
         const std::optional<QString> answer = Inputs.front();
         Inputs.pop_front();
-        if (!answer)
-            return false;
+        if (!answer) return false;
         text = *answer;
         return true;
     }
@@ -66,6 +69,17 @@ protected:
     void TearDown() override;
     kv::TRecordingMessages Messages;
     TScriptedDialogs Dialogs;
+};
+
+// A window test with the main window shown (1200 x 800) on the samples; closing it at the end
+// answers No to every question about saving.
+class TMainWindowTest : public TUiTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Opens a sample by its file name ("soccer.kvd"); null when it is not in the list.
+    kv::TTournamentForm* Open(const char* file);
+    std::unique_ptr<kv::TMainForm> main_;
 };
 
 } // namespace kvtest
