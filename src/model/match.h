@@ -12,13 +12,14 @@ namespace kv {
 // Words and separator used when a score is written as text: read once per operation.
 struct TScoreTexts {
     QString Separator = QStringLiteral(":");
-    QString OvertimeAbbrev = QStringLiteral("OT");      // id 2100
-    QString ShootoutAbbrev = QStringLiteral("SO");      // id 2101
-    QString SoccerOvertimeAbbrev = QStringLiteral("aet"); // id 2203
-    QString SoccerShootoutAbbrev = QStringLiteral("PSO"); // id 2204
+    QString OvertimeAbbrev = QStringLiteral("OT");           // id 2100
+    QString ShootoutAbbrev = QStringLiteral("SO");           // id 2101
+    QString SoccerOvertimeAbbrev = QStringLiteral("aet");    // id 2203
+    QString SoccerShootoutAbbrev = QStringLiteral("PSO");    // id 2204
     QString BasketballOvertimeAbbrev = QStringLiteral("OT"); // id 2400
 
     static TScoreTexts Current();
+    bool operator==(const TScoreTexts&) const = default;
 };
 
 struct TSetScoreResult {
@@ -107,7 +108,9 @@ public:
     bool IsForfeited() const { return TechnicalLoss != 0; }
     int RefereeCount() const { return static_cast<int>(RefereeIds.size()); }
     int FirstRefereeId() const { return RefereeIds.isEmpty() ? -1 : RefereeIds.first(); }
-    int RefereePosition(int refereeId) const { return static_cast<int>(RefereeIds.indexOf(refereeId)); }
+    int RefereePosition(int refereeId) const {
+        return static_cast<int>(RefereeIds.indexOf(refereeId));
+    }
     bool Involves(int teamId) const { return HomeTeamId == teamId || VisitorTeamId == teamId; }
     // No field differs from a new match (the stadium counts only when asked).
     bool IsEmpty(bool withStadium) const;

@@ -35,6 +35,12 @@ void TFixturesModel::Clear() {
     endResetModel();
 }
 
+bool TFixturesModel::FormatIsCurrent() const {
+    const TFixtureFormat now = TFixtureFormat::Current();
+    return now.LongDate == format_.LongDate && now.DayOfWeek == format_.DayOfWeek &&
+           now.Texts == format_.Texts;
+}
+
 const TMatch* TFixturesModel::MatchAt(int row) const {
     return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<size_t>(row)]
                                                             : nullptr;

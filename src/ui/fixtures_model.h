@@ -23,6 +23,9 @@ public:
     // Empties the list: the matches it pointed to may be gone (an undo replaces the tournament).
     void Clear();
 
+    // Whether the list's dates and scores are written in the format the preferences now give.
+    bool FormatIsCurrent() const;
+
     const TFixtureFilter& Filter() const { return filter_; }
     void SetFilter(const TFixtureFilter& filter) { filter_ = filter; }
 

@@ -96,8 +96,12 @@ int TFixturesPage::RowCount() const {
 }
 
 void TFixturesPage::showEvent(QShowEvent* event) {
-    if (stale_) Rebuild();
+    if (stale_ || !model_->FormatIsCurrent()) Rebuild();
     QTableView::showEvent(event);
+}
+
+void TFixturesPage::FollowFormat() {
+    if (isVisible() && !stale_ && !model_->FormatIsCurrent()) Rebuild();
 }
 
 void TFixturesPage::Rebuild() {

@@ -37,6 +37,8 @@ public:
     // After an edit: the list is built again when it shows, or at once when it is in view.
     void Refresh(unsigned changes);
     void SetFilter(const TFixtureFilter& filter);
+    // Built again when the date or score format changed since (in another window's dialog).
+    void FollowFormat();
     const TFixtureFilter& Filter() const;
     TFixturesModel& Model() { return *model_; }
 

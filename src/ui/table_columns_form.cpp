@@ -121,8 +121,12 @@ void TTableColumnsForm::SaveSet() {
         ShowAppMessage(refused, TMessageKind::Error);
         return;
     }
-    const TIoResult r =
-        SaveColumnSet(ColumnSetPath(name, doc_.Tournament().Sport), lists_->Chosen());
+    const QString path = ColumnSetPath(name, doc_.Tournament().Sport);
+    if (QFileInfo::exists(path) &&
+        ShowAppMessage(Fmt(LangText(1183, "\"%s\" already exists. Overwrite?"), name),
+                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        return;
+    const TIoResult r = SaveColumnSet(path, lists_->Chosen());
     if (!r) {
         ShowAppMessage(r.Message, TMessageKind::Error);
         return;

@@ -409,7 +409,10 @@ void TTournamentForm::closeEvent(QCloseEvent* event) {
 }
 
 void TTournamentForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ApplyLanguage();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        ApplyLanguage();
+        fixtures_->FollowFormat();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -350,6 +350,13 @@ TEST_F(FixturesPage, TheColumnsDialogKeepsBothTeamsAndSetsTheDateFormat) {
               QString(QChar(0xA0)) + QStringLiteral("1:2")); // the visitor stands left
     EXPECT_EQ(page_->Model().columnCount(), 5);
 
+    // Another format chosen elsewhere (the preferences, another window): the list follows
+    // when it is shown again.
+    RegWriteInteger(QStringLiteral("Fixtures"), QStringLiteral("DayOfWeek"), -1);
+    Trigger("ShowTablesAction");
+    Trigger("ShowFixturesAction");
+    EXPECT_EQ(Cell(0, FixDate), QLocale().toString(first, QLocale::ShortFormat));
+
     // The default set: saved, loaded, and taken by new tournaments.
     dialog.SaveDefault();
     EXPECT_EQ(RegReadString(QString(), QStringLiteral("DefaultFixturesCols"), QString()),

@@ -65,6 +65,16 @@ TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
     dialog.SaveSet();
     EXPECT_TRUE(QFileInfo::exists(ColumnSetPath(QStringLiteral("Two"), T().Sport)));
     EXPECT_EQ(dialog.Sets().currentText(), QStringLiteral("Two"));
+    // The same name again: asked first, and No keeps the file as it was.
+    const QByteArray saved = ReadFile(ColumnSetPath(QStringLiteral("Two"), T().Sport));
+    lists.SetChosen({before[0]});
+    Dialogs.Inputs.push_back(QStringLiteral("Two"));
+    Messages.Clear();
+    Messages.QueueAnswer(TMessageButton::No);
+    dialog.SaveSet();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("\"Two\" already exists. Overwrite?"));
+    EXPECT_EQ(ReadFile(ColumnSetPath(QStringLiteral("Two"), T().Sport)), saved);
+    lists.SetChosen({before[1], before[0]});
     Dialogs.Inputs.push_back(QStringLiteral("a/b"));
     Messages.Clear();
     dialog.SaveSet();
