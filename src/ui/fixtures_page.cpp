@@ -11,6 +11,7 @@
 #include "ui/fixtures_model.h"
 #include "ui/score_form.h"
 #include "ui/tournament_document.h"
+#include "ui/wait_form.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,6 +22,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <memory>
 
 namespace kv {
 
@@ -300,9 +302,18 @@ void TFixturesPage::DeleteSelected() {
     bool played = false;
     for (const TMatch* m : SelectedMatches())
         played = played || m->Played;
+    // Thousands of fixtures take a moment (the step keeps the tournament before and after):
+    // the wait window says so.
+    std::unique_ptr<TWaitForm> wait;
+    if (ids.size() >= 2000) {
+        wait = std::make_unique<TWaitForm>(LangText(5653, "Deleting Fixtures..."));
+        wait->ShowNow();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     doc_.Edit(StepName(5227, "D&elete Fixtures"),
               ChangeFixtures | ChangeStatistics | (played ? ChangeTables : 0u),
               [ids](TTournament& t) { DeleteFixtures(t, ids); });
+    QApplication::restoreOverrideCursor();
 }
 
 void TFixturesPage::CopySelected() const {
