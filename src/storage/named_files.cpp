@@ -156,15 +156,12 @@ TIoResult ApplyColumnSet(TTournament& t, const QString& path) {
     std::vector<TTableColumn> spare;
     const TIoResult r = LoadColumnSet(path, t, shown, spare);
     if (!r) return r;
-    // A set naming no column this tournament can show would leave the tables without any.
-    if (shown.empty())
-        return TIoResult::Failure(LangText(4711, "You should select at least one visible column"));
-    t.Columns = std::move(shown);
-    t.SpareColumns = std::move(spare);
-    if (t.SortState.Column >= 0 &&
-        std::none_of(t.Columns.begin(), t.Columns.end(),
-                     [&](const TTableColumn& c) { return c.Id == t.SortState.Column; }))
-        t.SortState = TSortState{};
+    // A set naming no column this tournament can show is refused: the tables would have none.
+    std::vector<int> ids;
+    for (const TTableColumn& c : shown)
+        ids.push_back(c.Id);
+    if (const QString refused = ApplyVisibleColumns(t, ids); !refused.isEmpty())
+        return TIoResult::Failure(refused);
     return r;
 }
 
