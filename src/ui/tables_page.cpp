@@ -12,6 +12,7 @@
 #include "standings/tournament_setup.h"
 #include "ui/dialog_seam.h"
 #include "ui/score_form.h"
+#include "ui/tie_order_form.h"
 #include "ui/tournament_document.h"
 
 #include <QApplication>
@@ -369,10 +370,18 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     bitmap->setObjectName(QStringLiteral("CopyGroupAsBMPAction"));
     QAction* metafile = menu.addAction(LangText(5303, "Copy as &Metafile"));
     metafile->setObjectName(QStringLiteral("CopyGroupAsMetafileAction"));
+    menu.addSeparator();
+    QAction* levels = menu.addAction(LangText(5244, "Order of &Level Teams..."));
+    levels->setObjectName(QStringLiteral("TieOrderAction"));
+    connect(levels, &QAction::triggered, this, [this, index] { EditTieOrder(index); });
     connect(bitmap, &QAction::triggered, this, [this, index] { CopyAsBitmap(index); });
     connect(metafile, &QAction::triggered, this, [this, index] { CopyAsMetafile(index); });
     emit ContextMenuFor(index, event->globalPos());
     menu.exec(event->globalPos());
+}
+
+void TTablesPage::EditTieOrder(int index) {
+    if (const TGroup* g = Table(index)) TTieOrderForm(doc_, *g, this).exec();
 }
 
 } // namespace kv

@@ -47,6 +47,8 @@ public:
     QImage PictureOf(int index) const;
     void CopyAsBitmap(int index) const;
     void CopyAsMetafile(int index) const;
+    // "Order of Level Teams" for the table `index`.
+    void EditTieOrder(int index);
     // The score dialog of the page, made on first use and kept.
     TScoreForm& ScoreForm();
 

@@ -26,6 +26,7 @@
 #include "ui/table_dimensions_form.h"
 #include "ui/table_tool_window.h"
 #include "ui/tables_page.h"
+#include "ui/tie_order_form.h"
 #include "ui/tool_windows.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
@@ -147,6 +148,9 @@ int main(int argc, char** argv) {
                 add.Pages().setCurrentIndex(1);
                 add.Preview();
                 Shot(add, QStringLiteral("TAddFixturesForm"));
+                kv::TTieOrderForm tieOrder(doc, *t.Groups().front(), &main);
+                tieOrder.show();
+                Shot(tieOrder, QStringLiteral("TTieOrderForm"));
                 kv::TTableColumnsForm tableColumns(doc, dialogs, &main);
                 tableColumns.show();
                 Shot(tableColumns, QStringLiteral("TTableColumnsForm"));
