@@ -303,6 +303,17 @@ std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& 
     return out;
 }
 
+bool FixtureFilterFits(const TTournament& t, const TFixtureFilter& filter) {
+    switch (filter.TeamFilterKind) {
+    case 1: return t.ConferenceById(filter.TeamFilterValue) != nullptr;
+    case 2:
+        return std::any_of(t.Groups().begin(), t.Groups().end(),
+                           [&](const auto& g) { return g->Id == filter.TeamFilterValue; });
+    case 3: return t.TeamById(filter.TeamFilterValue) != nullptr;
+    default: return true;
+    }
+}
+
 double FixtureCellValue(const TTournament& t, const TMatch& m, int column) {
     constexpr double none = std::numeric_limits<double>::quiet_NaN();
     switch (column) {

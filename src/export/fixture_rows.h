@@ -62,6 +62,9 @@ struct TFixtureFilter {
     int Played = 0;    // 0 all, 1 played only, 2 not played only
 };
 
+// Whether the conference, group or team a filter names is still in the tournament.
+bool FixtureFilterFits(const TTournament& t, const TFixtureFilter& filter);
+
 QString FixtureCellText(const TTournament& t, const TMatch& m, int column,
                         const TFixtureFormat& format, bool homeLeftOfVisitor);
 

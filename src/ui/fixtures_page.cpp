@@ -74,6 +74,9 @@ void TFixturesPage::Refresh(unsigned changes) {
     if (!(changes &
           (ChangeFixtures | ChangeStructure | ChangeTables | ChangeName | ChangeStatistics)))
         return;
+    // A filter naming a team, group or conference that is gone shows every fixture again.
+    if ((changes & ChangeStructure) && !FixtureFilterFits(doc_.Tournament(), model_->Filter()))
+        model_->SetFilter(TFixtureFilter{});
     // The rows point into the tournament, which an undo may have replaced: empty the list now
     // and build it when it is seen.
     if (isVisible()) {

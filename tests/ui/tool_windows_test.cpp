@@ -211,6 +211,15 @@ TEST_F(ToolWindows, TheFixtureFiltersReloadTheList) {
     EXPECT_EQ(page.RowCount(), 2);
     Filter().ChoosePlayed(2); // not played
     EXPECT_EQ(page.RowCount(), 1);
+    // The team filtered leaves the tournament: the list and the tab show every fixture again.
+    const int roversId = page.Filter().TeamFilterValue;
+    form->Document().Edit(
+        QStringLiteral("Remove"), ChangeStructure | ChangeFixtures,
+        [roversId](TTournament& t) { t.RemoveTeam(t.TeamById(roversId), false); });
+    EXPECT_EQ(page.Filter().TeamFilterKind, 0);
+    EXPECT_EQ(team->currentIndex(), 0);
+    EXPECT_EQ(page.RowCount(), form->Document().Tournament().MatchCount());
+    form->Command(QStringLiteral("UndoAction"))->trigger();
     Filter().ChooseTeamEntry(0);
     Filter().ChoosePlayed(0);
     EXPECT_EQ(page.RowCount(), form->Document().Tournament().MatchCount());
