@@ -87,6 +87,7 @@ TDualList::TDualList(const QString& availableCaption, const QString& chosenCapti
         connect(list, &QListWidget::itemSelectionChanged, this, &TDualList::UpdateButtons);
         // Dragged items arrive through the models.
         connect(list->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+            if (filling_) return;
             UpdateButtons();
             emit Changed();
         });
@@ -110,8 +111,8 @@ void TDualList::SetItems(const std::vector<std::pair<int, QString>>& items,
 }
 
 void TDualList::SetChosen(const std::vector<int>& chosen) {
-    const QSignalBlocker a(available_->model());
-    const QSignalBlocker b(chosen_->model());
+    // The views must hear of the new rows; only this widget's own reactions wait.
+    filling_ = true;
     available_->clear();
     chosen_->clear();
     for (const int id : chosen)
@@ -121,6 +122,7 @@ void TDualList::SetChosen(const std::vector<int>& chosen) {
     for (const auto& [id, text] : items_)
         if (std::find(chosen.begin(), chosen.end(), id) == chosen.end())
             InsertAvailable(MakeItem(id));
+    filling_ = false;
     UpdateButtons();
     emit Changed();
 }

@@ -53,6 +53,7 @@ private:
 
     std::vector<std::pair<int, QString>> items_;
     bool byText_ = true;
+    bool filling_ = false;
     QListWidget* available_ = nullptr;
     QListWidget* chosen_ = nullptr;
     QToolButton* add_ = nullptr;

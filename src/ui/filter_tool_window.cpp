@@ -111,7 +111,6 @@ void TFilterToolWindow::UpdateTitle() {
 }
 
 void TFilterToolWindow::Bind(TTournamentDocument* doc, TFixturesPage* fixtures) {
-    if (doc == doc_ && fixtures == fixtures_) return;
     disconnect(changed_);
     doc_ = doc;
     fixtures_ = fixtures;

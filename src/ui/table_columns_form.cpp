@@ -149,14 +149,17 @@ void TTableColumnsForm::accept() {
     if (ids.empty()) {
         refused = LangText(4711, "You should select at least one visible column");
     } else {
+        // The set's name first: the tool window shows it when the change reaches it.
+        const QString before = doc_.ColumnSet();
+        doc_.SetColumnSet(sets_->currentIndex() > 0 ? sets_->currentText() : QString());
         doc_.Edit(LangText(4700, "Table Columns"), ChangeLayout | ChangeOrder,
                   [&](TTournament& t) { refused = ApplyVisibleColumns(t, ids); });
+        if (!refused.isEmpty()) doc_.SetColumnSet(before);
     }
     if (!refused.isEmpty()) {
         ShowAppMessage(refused, TMessageKind::Error);
         return;
     }
-    doc_.SetColumnSet(sets_->currentIndex() > 0 ? sets_->currentText() : QString());
     QDialog::accept();
 }
 

@@ -53,7 +53,6 @@ void TTableToolWindow::UpdateTitle() {
 }
 
 void TTableToolWindow::Bind(TTournamentDocument* doc) {
-    if (doc == doc_) return;
     disconnect(changed_);
     doc_ = doc;
     if (doc_) changed_ = connect(doc_, &TTournamentDocument::Changed, this, [this] { Fill(); });

@@ -9,6 +9,8 @@
 #include "ui/main_form.h"
 #include "ui/table_columns_form.h"
 #include "ui/table_dimensions_form.h"
+#include "ui/table_tool_window.h"
+#include "ui/tool_windows.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
@@ -88,6 +90,14 @@ TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
     dialog.accept();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(Shown(), (std::vector<int>{before[1], before[0]}));
+    // The window remembers the set, and its columns tool window shows it.
+    EXPECT_EQ(form_->Document().ColumnSet(), QStringLiteral("Two"));
+    QListWidgetItem* shownSet = main_->ToolWindows()
+                                    .Table()
+                                    .findChild<QListWidget*>(QStringLiteral("ColumnSetsList"))
+                                    ->currentItem();
+    ASSERT_NE(shownSet, nullptr);
+    EXPECT_EQ(shownSet->text(), QStringLiteral("Two"));
     form_->Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_EQ(Shown(), before);
 

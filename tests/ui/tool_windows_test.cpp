@@ -79,6 +79,9 @@ TEST_F(ToolWindows, TheKeysShowSwitchAndHideAndThePageEnablesThem) {
     QApplication::processEvents();
     EXPECT_FALSE(Command("FixturesFilterToolAction")->isEnabled());
     EXPECT_FALSE(Filter().Tabs().isEnabled());
+    // Nothing of the closed tournament stays on show.
+    EXPECT_EQ(Table().findChild<QComboBox*>(QStringLiteral("CriterionCB"))->count(), 2);
+    EXPECT_EQ(Filter().findChild<QComboBox*>(QStringLiteral("TeamCB"))->count(), 1);
 }
 
 TEST_F(ToolWindows, TheSortTabFollowsTheTournamentAndItsChoicesAreUndone) {
