@@ -57,6 +57,29 @@ struct TFixtureSort {
     bool operator==(const TFixtureSort&) const = default;
 };
 
+// A new shape of a tournament's structure, in tree order: conferences, groups or divisions
+// (each naming its conference by index) and teams (each naming its group by index). Id -1
+// stands for a new one.
+struct TStructurePlan {
+    struct TConferencePlan {
+        int Id = -1;
+        QString Name;
+    };
+    struct TGroupPlan {
+        int Id = -1;
+        QString Name;
+        int Conference = -1; // index into Conferences, -1 for none
+    };
+    struct TTeamPlan {
+        int Id = -1;
+        QString Name;
+        int Group = 0; // index into Groups
+    };
+    std::vector<TConferencePlan> Conferences;
+    std::vector<TGroupPlan> Groups;
+    std::vector<TTeamPlan> Teams;
+};
+
 class TConference {
 public:
     TConference(TTournament* tournament, int id, const QString& name, const TGroupStyle& style);
@@ -183,6 +206,12 @@ public:
     void ConvertMatches(int sport);
     // New legs; matches beyond the new limits are removed.
     void ChangeLegs(int groupLegs, int conferenceLegs, int interConferenceLegs);
+    // Gives the tournament the plan's structure: what keeps its id keeps its object, teams
+    // left out go with their matches, and matches the legs no longer allow are dropped (with
+    // conferences: across conferences beyond InterConferenceLegs, across divisions beyond
+    // ConferenceLegs; without: across groups). Each table ends with one place font per team,
+    // new ones from its style, surplus ones taken from the front. Tables are not recounted.
+    void Restructure(const TStructurePlan& plan);
     // Copies a style into the joint table, every conference table and every group.
     void ApplyStyleToAll(const TGroupStyle& style);
     // The tables of the chosen view mode: the joint table, the groups or the conference tables.

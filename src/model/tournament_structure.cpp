@@ -1,5 +1,6 @@
 #include "model/tournament.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -86,6 +87,128 @@ void TTournament::RemoveTeam(TTeam* team, bool withPlaceFonts) {
                                     [team](const auto& p) { return p.get() == team; });
     if (owned != teamStore_.end())
         teamStore_.erase(owned);
+}
+
+void TTournament::Restructure(const TStructurePlan& plan) {
+    const bool conferences = !plan.Conferences.empty();
+    int lastConference = -1;
+    int lastGroup = -1;
+    int lastTeam = -1;
+    for (const auto& c : conferences_) lastConference = std::max(lastConference, c->Id);
+    for (const auto& g : groups_) lastGroup = std::max(lastGroup, g->Id);
+    for (const auto& t : teamStore_) lastTeam = std::max(lastTeam, t->Id);
+
+    // Teams left out go first, with their matches, while every table still holds them.
+    QSet<int> kept;
+    for (const auto& t : plan.Teams)
+        if (t.Id >= 0) kept.insert(t.Id);
+    std::vector<TTeam*> gone;
+    for (TTeam* team : joint_->teams_)
+        if (!kept.contains(team->Id)) gone.push_back(team);
+    for (TTeam* team : gone) RemoveTeam(team, false);
+
+    // Where each kept team will stand, then the matches the legs no longer allow.
+    if (!conferences) {
+        ConferenceLegs = 0;
+        InterConferenceLegs = 0;
+    }
+    QHash<int, std::pair<int, int>> placeOf; // team id -> (group index, conference index)
+    for (const auto& t : plan.Teams) {
+        const int conference = t.Group >= 0 && t.Group < static_cast<int>(plan.Groups.size())
+                                   ? plan.Groups[static_cast<size_t>(t.Group)].Conference
+                                   : -1;
+        if (t.Id >= 0) placeOf.insert(t.Id, {t.Group, conference});
+    }
+    std::vector<TMatch*> dropped;
+    for (TMatch* m : joint_->matches_) {
+        const auto home = placeOf.value(m->HomeTeamId, {-1, -1});
+        const auto visitor = placeOf.value(m->VisitorTeamId, {-1, -1});
+        bool allowed = home.first == visitor.first;
+        if (!allowed && conferences)
+            allowed = home.second == visitor.second ? m->Leg <= ConferenceLegs : m->Leg <= InterConferenceLegs;
+        if (!allowed) dropped.push_back(m);
+    }
+    RemoveMatches(dropped);
+
+    // Conferences and groups in plan order: the old objects where the ids say so.
+    std::vector<std::unique_ptr<TConference>> newConferences;
+    for (const auto& c : plan.Conferences) {
+        auto old = std::find_if(conferences_.begin(), conferences_.end(),
+                                [&](const auto& o) { return o && c.Id >= 0 && o->Id == c.Id; });
+        std::unique_ptr<TConference> conference =
+            old != conferences_.end() ? std::move(*old)
+                                      : std::make_unique<TConference>(this, ++lastConference, c.Name, joint_->Style);
+        conference->Name = c.Name;
+        conference->Table->Name = c.Name;
+        conference->Divisions.clear();
+        conference->Table->teams_.clear();
+        conference->Table->matches_.clear();
+        newConferences.push_back(std::move(conference));
+    }
+    std::vector<std::unique_ptr<TGroup>> newGroups;
+    for (const auto& g : plan.Groups) {
+        auto old = std::find_if(groups_.begin(), groups_.end(),
+                                [&](const auto& o) { return o && g.Id >= 0 && o->Id == g.Id; });
+        std::unique_ptr<TGroup> group;
+        if (old != groups_.end()) {
+            group = std::move(*old);
+        } else {
+            group = std::make_unique<TGroup>(this, g.Name, GroupLegs, -1, ++lastGroup);
+            group->Style = joint_->Style;
+        }
+        group->Name = g.Name;
+        group->ConferenceId = g.Conference >= 0 && g.Conference < static_cast<int>(newConferences.size())
+                                  ? newConferences[static_cast<size_t>(g.Conference)]->Id
+                                  : -1;
+        group->teams_.clear();
+        group->matches_.clear();
+        newGroups.push_back(std::move(group));
+    }
+    conferences_ = std::move(newConferences);
+    groups_ = std::move(newGroups);
+    SelectedGroups.clear();
+    for (const auto& g : groups_) {
+        SelectedGroups.push_back(g->Id);
+        if (TConference* c = ConferenceById(g->ConferenceId)) c->Divisions.push_back(g.get());
+    }
+
+    // Teams in plan order, each in its group and conference table.
+    joint_->teams_.clear();
+    int order = 0;
+    for (const auto& t : plan.Teams) {
+        TTeam* team = t.Id >= 0 ? teamIndex_.value(t.Id) : nullptr;
+        if (!team) {
+            auto made = std::make_unique<TTeam>(this, QString(), 0, -1, ++lastTeam);
+            team = made.get();
+            teamStore_.push_back(std::move(made));
+            teamIndex_.insert(team->Id, team);
+        }
+        const TGroup* group = t.Group >= 0 && t.Group < static_cast<int>(groups_.size())
+                                  ? groups_[static_cast<size_t>(t.Group)].get()
+                                  : nullptr;
+        team->GroupId = group ? group->Id : -1;
+        team->OrderNumber = order++;
+        team->Name = t.Name.left(TTeam::kNameCapacity);
+        joint_->teams_.push_back(team);
+        if (group) {
+            GroupById(group->Id)->teams_.push_back(team);
+            if (TConference* c = ConferenceById(group->ConferenceId)) c->Table->teams_.push_back(team);
+        }
+    }
+
+    // The matches back into the tables, in the order they are kept.
+    joint_->matches_.clear();
+    for (const auto& m : matchStore_)
+        AddToTables(m.get(), TeamById(m->HomeTeamId), TeamById(m->VisitorTeamId));
+
+    for (TGroup* table : AllTables()) {
+        while (table->PlaceFonts.size() < table->teams_.size()) table->AddPlaceFont();
+        if (table->PlaceFonts.size() > table->teams_.size())
+            table->PlaceFonts.erase(table->PlaceFonts.begin(),
+                                    table->PlaceFonts.begin() +
+                                        static_cast<std::ptrdiff_t>(table->PlaceFonts.size() - table->teams_.size()));
+        std::erase_if(table->TieOrder, [this](int id) { return !teamIndex_.contains(id); });
+    }
 }
 
 void TTournament::AddToTables(TMatch* match, const TTeam* home, const TTeam* visitor) {

@@ -38,7 +38,12 @@ TStructureTree TStructureTree::Of(const TTournament& t) {
     const auto addGroup = [&tree](TStructureNode* parent, const TGroup& g) {
         TStructureNode* group = tree.Append(parent, TStructureKind::Group, g.Name);
         group->SourceId = g.Id;
-        for (const TTeam* team : g.Teams())
+        // In the order of entry, not the standings'.
+        std::vector<const TTeam*> teams(g.Teams().begin(), g.Teams().end());
+        std::stable_sort(teams.begin(), teams.end(), [](const TTeam* x, const TTeam* y) {
+            return x->OrderNumber < y->OrderNumber;
+        });
+        for (const TTeam* team : teams)
             tree.Append(group, TStructureKind::Team, team->Name)->SourceId = team->Id;
     };
     if (t.HasConferences()) {
@@ -293,6 +298,31 @@ void TStructureTree::FillNew(TNewTournament& spec) const {
             spec.Groups.push_back(group(*node));
         }
     }
+}
+
+TStructurePlan TStructureTree::Plan() const {
+    TStructurePlan plan;
+    for (const TStructureNode* n : InOrder()) {
+        switch (n->Kind) {
+        case TStructureKind::Conference:
+            plan.Conferences.push_back({n->SourceId, n->Name});
+            break;
+        case TStructureKind::Group:
+            plan.Groups.push_back({n->SourceId, n->Name,
+                                   n->Parent ? static_cast<int>(plan.Conferences.size()) - 1 : -1});
+            break;
+        case TStructureKind::Team:
+            plan.Teams.push_back({n->SourceId, n->Name, static_cast<int>(plan.Groups.size()) - 1});
+            break;
+        }
+    }
+    if (!conferences_) plan.Conferences.clear();
+    return plan;
+}
+
+void ApplyStructure(TTournament& t, const TStructureTree& tree) {
+    t.Restructure(tree.Plan());
+    RecomputeAll(t);
 }
 
 } // namespace kv

@@ -63,6 +63,8 @@ public:
     QString Validate() const;
     // The groups and conferences of a new tournament (names only).
     void FillNew(TNewTournament& spec) const;
+    // The tree as the plan an existing tournament is re-shaped by.
+    TStructurePlan Plan() const;
 
 private:
     std::vector<std::unique_ptr<TStructureNode>>& SiblingsOf(const TStructureNode* node);
@@ -76,5 +78,9 @@ private:
     bool conferences_;
     std::vector<std::unique_ptr<TStructureNode>> top_;
 };
+
+// Group management's rebuild: the tournament takes the tree's structure (ids kept, matches the
+// legs no longer allow dropped) and every table is counted and ranked again.
+void ApplyStructure(TTournament& t, const TStructureTree& tree);
 
 } // namespace kv

@@ -6,6 +6,7 @@
 
 #include "model/sport.h"
 #include "standings/structure_tree.h"
+#include "standings/tournament_setup.h"
 
 #include <gtest/gtest.h>
 
@@ -145,4 +146,66 @@ TEST_F(StructureTree, ATournamentsTreeKeepsItsIdsAndBuildsTheSameStructure) {
     ASSERT_EQ(spec.Conferences.size(), 2u);
     EXPECT_EQ(spec.Conferences[0].Divisions[1].Teams, (QStringList{"M1", "M2", "M3"}));
     EXPECT_EQ(spec.Conferences[1].Divisions[0].Name, QStringLiteral("Pacific"));
+}
+
+TEST_F(StructureTree, AppliedToATournamentKeepsIdsAndDropsWhatTheLegsNoLongerAllow) {
+    auto t = kvtest::MakeTournament(SportSoccer, 2,
+                                    {{QStringLiteral("North"), {"A1", "A2", "A3"}, -1},
+                                     {QStringLiteral("South"), {"B1", "B2"}, -1}});
+    kvtest::AddResult(*t, "A1", "A2", "1:0");
+    kvtest::AddResult(*t, "A2", "A3", "2:2");
+    kvtest::AddResult(*t, "B1", "B2", "0:3");
+    RecomputeAll(*t);
+    const int a1 = kvtest::TeamId(*t, "A1");
+    const int north = t->Groups()[0]->Id;
+    TStructureTree tree = TStructureTree::Of(*t);
+    TStructureNode* northNode = tree.Top()[0].get();
+    TStructureNode* southNode = tree.Top()[1].get();
+    tree.Delete(northNode->Children[2].get()); // A3 goes, with A2-A3
+    tree.Drop(northNode->Children[0].get(),
+              southNode);    // A1 to the South: A1-A2 is across groups now
+    tree.AddTeam(northNode); // "New Team 1"
+    tree.Rename(southNode->Children[0].get(), QStringLiteral("Bravo"));
+    ASSERT_TRUE(tree.Validate().isEmpty()) << tree.Validate().toStdString();
+    ApplyStructure(*t, tree);
+
+    ASSERT_EQ(t->Groups().size(), 2u);
+    EXPECT_EQ(t->Groups()[0]->Id, north);
+    EXPECT_EQ(t->TeamCount(), 5);
+    EXPECT_EQ(t->TeamById(a1)->GroupId, t->Groups()[1]->Id); // kept its id, in its new group
+    EXPECT_EQ(t->JointTable().TeamByName(QStringLiteral("New Team 1"))->Id,
+              5); // above the largest id
+    EXPECT_NE(t->JointTable().TeamByName(QStringLiteral("Bravo")), nullptr);
+    ASSERT_EQ(t->MatchCount(), 1);
+    EXPECT_EQ(t->JointTable().Matches().front()->HomeTeamId, kvtest::TeamId(*t, "Bravo"));
+    for (const TGroup* table : t->AllTables())
+        EXPECT_EQ(table->PlaceFonts.size(), table->Teams().size()) << table->Name.toStdString();
+    EXPECT_EQ(t->SelectedGroups, (std::vector<int>{t->Groups()[0]->Id, t->Groups()[1]->Id}));
+    EXPECT_EQ(t->Groups()[1]->MatchCount(), 1);
+}
+
+TEST_F(StructureTree, TheGroupSystemDropsTheMatchesAcrossDivisions) {
+    auto t = kvtest::MakeTournament(SportHockey, 2,
+                                    {{QStringLiteral("Atlantic"), {"A1", "A2"}, 0},
+                                     {QStringLiteral("Metro"), {"M1", "M2"}, 0},
+                                     {QStringLiteral("Pacific"), {"P1", "P2"}, 1}},
+                                    1, 1);
+    kvtest::AddResult(*t, "A1", "M1", "1:0"); // across divisions
+    kvtest::AddResult(*t, "A1", "P1", "2:1"); // across conferences
+    kvtest::AddResult(*t, "M1", "M2", "3:1"); // inside a division
+    RecomputeAll(*t);
+    TStructureTree tree = TStructureTree::Of(*t);
+    // Kept as they are: every match stays, the conference tables keep theirs.
+    ApplyStructure(*t, tree);
+    EXPECT_EQ(t->MatchCount(), 3);
+    EXPECT_EQ(t->ConferenceById(0)->Table->MatchCount(), 2);
+    EXPECT_EQ(t->ConferenceById(0)->Divisions.size(), 2u);
+    tree.SwitchToGroupSystem();
+    ApplyStructure(*t, tree);
+    EXPECT_FALSE(t->HasConferences());
+    EXPECT_EQ(t->ConferenceLegs, 0);
+    EXPECT_EQ(t->InterConferenceLegs, 0);
+    ASSERT_EQ(t->MatchCount(), 1);
+    EXPECT_EQ(t->JointTable().Matches().front()->HomeTeamId, kvtest::TeamId(*t, "M1"));
+    EXPECT_EQ(t->Groups().size(), 3u);
 }
