@@ -3,6 +3,7 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/preferences.h"
+#include "base/settings.h"
 #include "base/textformat.h"
 #include "standings/match_order.h"
 
@@ -106,6 +107,11 @@ TFixtureFormat TFixtureFormat::Current() {
     f.DayOfWeek = PrefInteger("Fixtures", "DayOfWeek");
     f.Texts = TScoreTexts::Current();
     return f;
+}
+
+void TFixtureFormat::SaveDateFormat(bool longDate, int dayOfWeek) {
+    RegWriteBool(QStringLiteral("Fixtures"), QStringLiteral("LongDateFormat"), longDate);
+    RegWriteInteger(QStringLiteral("Fixtures"), QStringLiteral("DayOfWeek"), dayOfWeek);
 }
 
 QString FixtureCellText(const TTournament& t, const TMatch& m, int column,
@@ -305,12 +311,14 @@ std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& 
 
 bool FixtureFilterFits(const TTournament& t, const TFixtureFilter& filter) {
     switch (filter.TeamFilterKind) {
-    case 1: return t.ConferenceById(filter.TeamFilterValue) != nullptr;
+    case 1:
+        return t.ConferenceById(filter.TeamFilterValue) != nullptr;
     case 2:
-        return std::any_of(t.Groups().begin(), t.Groups().end(),
-                           [&](const auto& g) { return g->Id == filter.TeamFilterValue; });
-    case 3: return t.TeamById(filter.TeamFilterValue) != nullptr;
-    default: return true;
+        return t.GroupById(filter.TeamFilterValue) != nullptr;
+    case 3:
+        return t.TeamById(filter.TeamFilterValue) != nullptr;
+    default:
+        return true;
     }
 }
 

@@ -52,6 +52,10 @@ struct TFixtureFormat {
     TScoreTexts Texts;
 
     static TFixtureFormat Current();
+    // Keeps the date format for every fixture list (`Fixtures\LongDateFormat`,
+    // `Fixtures\DayOfWeek`).
+    static void SaveDateFormat(bool longDate, int dayOfWeek);
+    bool operator==(const TFixtureFormat&) const = default;
 };
 
 // Filters of the fixture list besides the tournament's range filter.

@@ -9,8 +9,7 @@ bool IsCriterionKeptForSport(int sport, int column, int scope) {
     const bool overallOrAway = scope == ScopeOverall || scope == ScopeAway;
     const int s = NormalizeSport(sport);
     // Ice hockey's regulation wins (4) and regulation and overtime wins (54).
-    if (s == SportHockey && (column == 4 || column == 54))
-        return overall;
+    if (s == SportHockey && (column == 4 || column == 54)) return overall;
     switch (s) {
     case SportSoccer:
     case SportFutsal:
@@ -23,19 +22,25 @@ bool IsCriterionKeptForSport(int sport, int column, int scope) {
         return (column == 17 || column == 25) && overallOrAway;
     case SportBasketball:
     case SportUSFootball:
-        if (column == 13 || column == 19 || column == 27)
-            return overall;
+        if (column == 13 || column == 19 || column == 27) return overall;
         return (column == 17 || column == 25) && overallOrAway;
     case SportVolleyball:
     case SportTennis:
-        if (column == 19 || column == 27)
-            return overall;
+        if (column == 19 || column == 27) return overall;
         return (column == 17 || column == 25) && overallOrAway;
     case SportBaseball:
         return column == 13 && (scope == ScopeOverall || scope == ScopeHome);
     default:
         return false;
     }
+}
+
+std::vector<int> ColumnIdsOf(const std::vector<TTableColumn>& columns) {
+    std::vector<int> ids;
+    ids.reserve(columns.size());
+    for (const TTableColumn& c : columns)
+        ids.push_back(c.Id);
+    return ids;
 }
 
 } // namespace kv

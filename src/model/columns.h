@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kv {
 
 // Scopes (venues) of statistics, columns and criteria.
@@ -15,6 +17,9 @@ struct TTableColumn {
 
     bool operator==(const TTableColumn&) const = default;
 };
+
+// The ids of the columns, in their order.
+std::vector<int> ColumnIdsOf(const std::vector<TTableColumn>& columns);
 
 // One ranking criterion: a column read in a scope, with its direction.
 struct TSortColumn {

@@ -13,19 +13,16 @@ namespace kv {
 
 bool TMatchFilter::Passes(const TMatch& m) const {
     if (LegRangeSet()) {
-        if ((LegFrom != -1 && m.Leg < LegFrom) || (LegTo != -1 && m.Leg > LegTo))
-            return false;
+        if ((LegFrom != -1 && m.Leg < LegFrom) || (LegTo != -1 && m.Leg > LegTo)) return false;
     }
     if (DateRangeSet()) {
-        if (!m.HasDate)
-            return false;
+        if (!m.HasDate) return false;
         const double day = DayPart(m.Date);
         if ((DateFrom != 0 && day < DayPart(DateFrom)) || (DateTo != 0 && day > DayPart(DateTo)))
             return false;
     }
     if (MatchdayRangeSet()) {
-        if (!m.HasMatchday())
-            return false;
+        if (!m.HasMatchday()) return false;
         if ((MatchdayFrom != -1 && m.Matchday < MatchdayFrom) ||
             (MatchdayTo != -1 && m.Matchday > MatchdayTo))
             return false;
@@ -36,7 +33,8 @@ bool TMatchFilter::Passes(const TMatch& m) const {
 TConference::TConference(TTournament* tournament, int id, const QString& name,
                          const TGroupStyle& style)
     : Tournament(tournament), Id(id), Name(name),
-      Table(std::make_unique<TGroup>(tournament, name, tournament ? tournament->GroupLegs : 1, id, id)) {
+      Table(std::make_unique<TGroup>(tournament, name, tournament ? tournament->GroupLegs : 1, id,
+                                     id)) {
     Table->Kind = KindConference;
     Table->Style = style;
 }
@@ -47,15 +45,18 @@ TPairLegIndex::TKey TPairLegIndex::Key(int a, int b, int leg) {
 
 size_t TPairLegIndex::Hash(const TKey& k) {
     quint64 h = static_cast<quint32>(k.Low) * 0x9E3779B97F4A7C15ULL;
-    h ^= (static_cast<quint64>(static_cast<quint32>(k.High)) + 0x632BE59BD9B4E019ULL) * 0xBF58476D1CE4E5B9ULL;
-    h ^= (static_cast<quint64>(static_cast<quint32>(k.Leg)) + 0x94D049BB133111EBULL) * 0x94D049BB133111EBULL;
+    h ^= (static_cast<quint64>(static_cast<quint32>(k.High)) + 0x632BE59BD9B4E019ULL) *
+         0xBF58476D1CE4E5B9ULL;
+    h ^= (static_cast<quint64>(static_cast<quint32>(k.Leg)) + 0x94D049BB133111EBULL) *
+         0x94D049BB133111EBULL;
     return static_cast<size_t>(h ^ (h >> 29));
 }
 
 size_t TPairLegIndex::Find(const TKey& k) const {
     const size_t mask = slots_.size() - 1;
     size_t i = Hash(k) & mask;
-    while (slots_[i].Used && !(slots_[i].Low == k.Low && slots_[i].High == k.High && slots_[i].Leg == k.Leg))
+    while (slots_[i].Used &&
+           !(slots_[i].Low == k.Low && slots_[i].High == k.High && slots_[i].Leg == k.Leg))
         i = (i + 1) & mask;
     return i;
 }
@@ -64,7 +65,9 @@ bool TPairLegIndex::Contains(int a, int b, int leg) const {
     return !slots_.empty() && slots_[Find(Key(a, b, leg))].Used;
 }
 
-void TPairLegIndex::Insert(int a, int b, int leg) { InsertIfNew(a, b, leg); }
+void TPairLegIndex::Insert(int a, int b, int leg) {
+    InsertIfNew(a, b, leg);
+}
 
 bool TPairLegIndex::InsertIfNew(int a, int b, int leg) {
     if ((used_ + 1) * 2 > slots_.size()) {
@@ -79,8 +82,7 @@ bool TPairLegIndex::InsertIfNew(int a, int b, int leg) {
     }
     const TKey k = Key(a, b, leg);
     TKey& slot = slots_[Find(k)];
-    if (slot.Used)
-        return false;
+    if (slot.Used) return false;
     slot = k;
     ++used_;
     return true;
@@ -88,11 +90,13 @@ bool TPairLegIndex::InsertIfNew(int a, int b, int leg) {
 
 std::vector<int> DefaultFixtureColumns() {
     std::vector<int> columns;
-    const QStringList parts = PrefString("", "DefaultFixturesCols").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QStringList parts =
+        PrefString("", "DefaultFixturesCols").split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString& p : parts) {
         bool ok = false;
         const int id = p.trimmed().toInt(&ok);
-        if (ok && id >= 0 && id <= 18 && std::find(columns.begin(), columns.end(), id) == columns.end())
+        if (ok && id >= 0 && id <= 18 &&
+            std::find(columns.begin(), columns.end(), id) == columns.end())
             columns.push_back(id);
     }
     if (columns.empty())
@@ -100,7 +104,6 @@ std::vector<int> DefaultFixtureColumns() {
             columns.push_back(i);
     return columns;
 }
-
 
 void SaveDefaultFixtureColumns(const std::vector<int>& columns) {
     QStringList ids;
@@ -122,14 +125,14 @@ TTournament::~TTournament() = default;
 // ---------------------------------------------------------------- lookups
 
 TGroup* TTournament::GroupAt(int index) const {
-    return index >= 0 && index < static_cast<int>(groups_.size()) ? groups_[static_cast<size_t>(index)].get()
-                                                                   : nullptr;
+    return index >= 0 && index < static_cast<int>(groups_.size())
+               ? groups_[static_cast<size_t>(index)].get()
+               : nullptr;
 }
 
 TGroup* TTournament::GroupById(int id) const {
     for (const auto& g : groups_)
-        if (g->Id == id)
-            return g.get();
+        if (g->Id == id) return g.get();
     return nullptr;
 }
 
@@ -141,15 +144,13 @@ TConference* TTournament::ConferenceAt(int index) const {
 
 TConference* TTournament::ConferenceById(int id) const {
     for (const auto& c : conferences_)
-        if (c->Id == id)
-            return c.get();
+        if (c->Id == id) return c.get();
     return nullptr;
 }
 
 TTeam* TTournament::TeamById(int id) const {
     TTeam* t = teamIndex_.value(id, nullptr);
-    if (t && t->Id == id)
-        return t;
+    if (t && t->Id == id) return t;
     return joint_->TeamById(id);
 }
 
@@ -160,8 +161,7 @@ TGroup* TTournament::GroupOfTeam(int teamId) const {
 
 TConference* TTournament::ConferenceOfTeam(int teamId) const {
     const TGroup* group = GroupOfTeam(teamId);
-    if (!group || group->ConferenceId == -1)
-        return nullptr;
+    if (!group || group->ConferenceId == -1) return nullptr;
     return ConferenceById(group->ConferenceId);
 }
 
@@ -178,15 +178,13 @@ TGroup* TTournament::TableOfTeam(int teamId) const {
 int TTournament::LegsOfPair(int teamA, int teamB) const {
     const TGroup* a = GroupOfTeam(teamA);
     const TGroup* b = GroupOfTeam(teamB);
-    if (!a || !b)
-        return 0;
-    if (a == b)
-        return GroupLegs;
+    if (!a || !b) return 0;
+    if (a == b) return GroupLegs;
     // Teams of different groups never meet in a group tournament, whatever an older file
     // stores for the legs between conferences.
-    if (!HasConferences())
-        return 0;
-    if (a->ConferenceId != -1 && a->ConferenceId == b->ConferenceId && ConferenceById(a->ConferenceId))
+    if (!HasConferences()) return 0;
+    if (a->ConferenceId != -1 && a->ConferenceId == b->ConferenceId &&
+        ConferenceById(a->ConferenceId))
         return ConferenceLegs;
     return InterConferenceLegs;
 }
@@ -249,30 +247,31 @@ std::vector<TGroup*> TTournament::AllTables() const {
 
 const TStadium* TTournament::StadiumById(int id) const {
     for (const TStadium& s : Stadiums)
-        if (s.Id == id)
-            return &s;
+        if (s.Id == id) return &s;
     return nullptr;
 }
 
 const TReferee* TTournament::RefereeById(int id) const {
     for (const TReferee& r : Referees)
-        if (r.Id == id)
-            return &r;
+        if (r.Id == id) return &r;
     return nullptr;
 }
 
 int TTournament::StadiumIdByName(const QString& name) const {
     for (const TStadium& s : Stadiums)
-        if (s.Name.compare(name, Qt::CaseInsensitive) == 0)
-            return s.Id;
+        if (s.Name.compare(name, Qt::CaseInsensitive) == 0) return s.Id;
     return -1;
 }
 
 int TTournament::RefereeIdByName(const QString& name) const {
     for (const TReferee& r : Referees)
-        if (r.Name == name)
-            return r.Id;
+        if (r.Name == name) return r.Id;
     return -1;
+}
+
+QString TTournament::TeamName(int id) const {
+    const TTeam* team = TeamById(id);
+    return team ? team->Name : QString();
 }
 
 QString TTournament::StadiumName(int id) const {
@@ -303,8 +302,7 @@ int TTournament::AddReferee(const QString& name, const QString& country, const Q
 
 TMatch* TTournament::TeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId) const {
     for (TMatch* m : joint_->Matches())
-        if (m->Id != excludeMatchId && m->Involves(teamId) && m->Matchday == matchday)
-            return m;
+        if (m->Id != excludeMatchId && m->Involves(teamId) && m->Matchday == matchday) return m;
     return nullptr;
 }
 
@@ -325,10 +323,8 @@ std::vector<TMatch*> TTournament::TeamMatches(int teamId, int venue, bool played
         if (!((venue == ScopeHome && home) || (venue == ScopeAway && away) ||
               (venue != ScopeHome && venue != ScopeAway && (home || away))))
             continue;
-        if (playedOnly && !m->Played)
-            continue;
-        if (filtered && !MatchFilter.Passes(*m))
-            continue;
+        if (playedOnly && !m->Played) continue;
+        if (filtered && !MatchFilter.Passes(*m)) continue;
         out.push_back(m);
     }
     return out;
@@ -359,8 +355,7 @@ double TTournament::LastMatchDate() const {
 int TTournament::LastMatchday() const {
     int last = -1;
     for (const TMatch* m : joint_->Matches())
-        if (m->HasMatchday())
-            last = std::max(last, m->Matchday);
+        if (m->HasMatchday()) last = std::max(last, m->Matchday);
     return last;
 }
 
@@ -370,8 +365,7 @@ bool TTournament::CalculatesPoints() const {
 
 double TTournament::MaxMatchPoints() const {
     double most = std::max({WinPoints, DrawPoints, LossPoints});
-    if (Overtime)
-        most = std::max({most, WinOTPoints, LossOTPoints});
+    if (Overtime) most = std::max({most, WinOTPoints, LossOTPoints});
     return most;
 }
 

@@ -114,7 +114,7 @@ private:
 
 // Options of a pairing text ("Home vs Visitor").
 struct TPairingOptions {
-    bool OppositeOrder = false; // the opposite of the HostFirst preference
+    bool OppositeOrder = false;  // the opposite of the HostFirst preference
     bool ForceHostFirst = false; // home team first whatever the preference says
     bool WithDate = false;
     bool WithScore = false;
@@ -185,7 +185,8 @@ public:
     TConference* AddConference(int id, const QString& name, const TGroupStyle& style);
     // Appends a group; a group with a conference id joins that conference's divisions.
     TGroup* AddGroup(std::unique_ptr<TGroup> group);
-    TGroup* AddGroup(const QString& name, int legs, int conferenceId, int id, const TGroupStyle& style);
+    TGroup* AddGroup(const QString& name, int legs, int conferenceId, int id,
+                     const TGroupStyle& style);
     // Appends the team to the joint table, its group and its conference table; with place
     // fonts each of these tables gains one.
     TTeam* AddTeam(std::unique_ptr<TTeam> team, bool withPlaceFonts);
@@ -230,7 +231,9 @@ public:
     TTeam* TeamById(int id) const;
     TMatch* MatchAt(int index) const { return joint_->MatchAt(index); }
     TMatch* MatchById(int id) const { return joint_->MatchById(id); }
-    TMatch* MatchOfPairInLeg(int a, int b, int leg) const { return joint_->MatchOfPairInLeg(a, b, leg); }
+    TMatch* MatchOfPairInLeg(int a, int b, int leg) const {
+        return joint_->MatchOfPairInLeg(a, b, leg);
+    }
     // The table a team's standings live in: its group, else the joint table.
     TGroup* TableOfTeam(int teamId) const;
     int LegsOfPair(int teamA, int teamB) const;
@@ -246,6 +249,7 @@ public:
     int StadiumIdByName(const QString& name) const; // ignoring case
     int RefereeIdByName(const QString& name) const; // exact
     QString StadiumName(int id) const;
+    QString TeamName(int id) const; // empty for an unknown team
     QString RefereeName(int id) const;
     int AddStadium(const QString& name, const QString& country, const QString& city, int capacity);
     int AddReferee(const QString& name, const QString& country, const QString& city, int birthYear);

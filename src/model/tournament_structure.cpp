@@ -91,12 +91,9 @@ void TTournament::RemoveTeam(TTeam* team, bool withPlaceFonts) {
 
 void TTournament::Restructure(const TStructurePlan& plan) {
     const bool conferences = !plan.Conferences.empty();
-    int lastConference = -1;
-    int lastGroup = -1;
-    int lastTeam = -1;
-    for (const auto& c : conferences_) lastConference = std::max(lastConference, c->Id);
-    for (const auto& g : groups_) lastGroup = std::max(lastGroup, g->Id);
-    for (const auto& t : teamStore_) lastTeam = std::max(lastTeam, t->Id);
+    int lastConference = LargestConferenceId();
+    int lastGroup = LargestGroupId();
+    int lastTeam = LargestTeamId();
 
     // Teams left out go first, with their matches, while every table still holds them.
     QSet<int> kept;
@@ -207,7 +204,6 @@ void TTournament::Restructure(const TStructurePlan& plan) {
             table->PlaceFonts.erase(table->PlaceFonts.begin(),
                                     table->PlaceFonts.begin() +
                                         static_cast<std::ptrdiff_t>(table->PlaceFonts.size() - table->teams_.size()));
-        std::erase_if(table->TieOrder, [this](int id) { return !teamIndex_.contains(id); });
     }
 }
 

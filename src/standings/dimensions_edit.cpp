@@ -20,19 +20,25 @@ std::vector<TDimensionRow> Rows(const TTournament& t) {
     return rows;
 }
 
-double Fixed(const TTableDimensions& d, int kind) {
+// The size of a row that is not a standings column (null for a column).
+double* FixedSize(TTableDimensions& d, int kind) {
     switch (kind) {
     case DimHeadline:
-        return d.RowHeight;
+        return &d.RowHeight;
     case DimPlace:
-        return d.PlaceWidth;
+        return &d.PlaceWidth;
     case DimTeam:
-        return d.TeamWidth;
+        return &d.TeamWidth;
     case DimScore:
-        return d.ScoreWidth;
+        return &d.ScoreWidth;
     default:
-        return 0;
+        return nullptr;
     }
+}
+
+double Fixed(TTableDimensions d, int kind) {
+    const double* size = FixedSize(d, kind);
+    return size ? *size : 0;
 }
 
 } // namespace
@@ -74,23 +80,10 @@ void SaveDimensionsDefault(const TDimensionsEdit& e, int sport) {
     d.LineFactor = e.LineFactor;
     const QString key = DimensionsSubKey(sport);
     for (const TDimensionRow& r : e.Rows) {
-        switch (r.Kind) {
-        case DimHeadline:
-            d.RowHeight = r.Size;
-            break;
-        case DimPlace:
-            d.PlaceWidth = r.Size;
-            break;
-        case DimTeam:
-            d.TeamWidth = r.Size;
-            break;
-        case DimScore:
-            d.ScoreWidth = r.Size;
-            break;
-        default:
+        if (double* size = FixedSize(d, r.Kind))
+            *size = r.Size;
+        else
             RegWriteInteger(key, QString::number(r.Kind), ToPixels(r.Size, e.Units));
-            break;
-        }
     }
     d.SaveAsDefault(sport);
 }
@@ -146,24 +139,12 @@ void ApplyDimensions(TTournament& t, const TDimensionsEdit& e) {
     t.Dimensions.LineFactor = e.LineFactor;
     for (const TDimensionRow& r : e.Rows) {
         const double size = ClampDimension(r.Kind, r.Size, e.Units);
-        switch (r.Kind) {
-        case DimHeadline:
-            t.Dimensions.RowHeight = size;
-            break;
-        case DimPlace:
-            t.Dimensions.PlaceWidth = size;
-            break;
-        case DimTeam:
-            t.Dimensions.TeamWidth = size;
-            break;
-        case DimScore:
-            t.Dimensions.ScoreWidth = size;
-            break;
-        default:
-            for (TTableColumn& c : t.Columns)
-                if (c.Id == r.Kind) c.Width = size;
-            break;
+        if (double* fixed = FixedSize(t.Dimensions, r.Kind)) {
+            *fixed = size;
+            continue;
         }
+        for (TTableColumn& c : t.Columns)
+            if (c.Id == r.Kind) c.Width = size;
     }
 }
 

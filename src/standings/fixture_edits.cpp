@@ -3,6 +3,7 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/textformat.h"
+#include "standings/fixture_rules.h"
 
 #include <QHash>
 #include <QSet>
@@ -13,20 +14,11 @@ namespace kv {
 
 namespace {
 
-qint64 TeamDayKey(int team, qint64 day) {
-    return (day << 24) ^ static_cast<qint64>(team);
-}
-
 // Each selected match by id, for the apply steps.
 template <typename F> void ForEachMatch(TTournament& t, const std::vector<int>& ids, F change) {
     const QSet<int> chosen(ids.begin(), ids.end());
     for (TMatch* m : t.JointTable().Matches())
         if (chosen.contains(m->Id)) change(*m);
-}
-
-QString TeamName(const TTournament& t, int id) {
-    const TTeam* team = t.TeamById(id);
-    return team ? team->Name : QString();
 }
 
 QString Pairing(const TTournament& t, const TMatch& m) {
@@ -78,7 +70,7 @@ QString CheckFixturesMatchday(const TTournament& t, const std::vector<const TMat
         for (const int team : {m->HomeTeamId, m->VisitorTeamId})
             if (const TMatch* other = playing.value(team))
                 return Fmt(LangText(5108, "Team %s is already involved on matchday %d (%s)"),
-                           TeamName(t, team), matchday, Pairing(t, *other));
+                           t.TeamName(team), matchday, Pairing(t, *other));
     return QString();
 }
 
@@ -89,21 +81,19 @@ QString CheckFixturesDate(const TTournament& t, const std::vector<const TMatch*>
     QSet<int> chosen;
     for (const TMatch* m : matches)
         chosen.insert(m->Id);
-    QHash<qint64, const TMatch*> playing; // (team, day) of the matches that stay where they are
+    QHash<int, const TMatch*> playing; // each team's first match that day among those that stay
     for (const TMatch* m : t.JointTable().Matches())
         if (m->HasDate && static_cast<qint64>(DayPart(m->Date)) == day && !chosen.contains(m->Id)) {
             for (const int team : {m->HomeTeamId, m->VisitorTeamId})
-                if (!playing.contains(TeamDayKey(team, day)))
-                    playing.insert(TeamDayKey(team, day), m);
+                if (!playing.contains(team)) playing.insert(team, m);
         }
     const auto clash = [&](int team, const TMatch& other) {
         return Fmt(LangText(5109, "Team %s is already involved in fixture on %s (%s)"),
-                   TeamName(t, team), ShortDateText(date), Pairing(t, other));
+                   t.TeamName(team), ShortDateText(date), Pairing(t, other));
     };
     for (const TMatch* m : matches)
         for (const int team : {m->HomeTeamId, m->VisitorTeamId})
-            if (const TMatch* other = playing.value(TeamDayKey(team, day)))
-                return clash(team, *other);
+            if (const TMatch* other = playing.value(team)) return clash(team, *other);
     // Two of the chosen fixtures of one team would meet on that day as well.
     QHash<int, const TMatch*> moved;
     for (const TMatch* m : matches)
@@ -115,36 +105,27 @@ QString CheckFixturesDate(const TTournament& t, const std::vector<const TMatch*>
     return QString();
 }
 
+// The readers hand the dialogs' fields to the fixture rules' checks and give what they found
+// as the fixtures keep it.
 QString ReadFixtureTime(const QString& text, bool& hasTime, double& time) {
-    hasTime = false;
-    time = 0;
-    const QString typed = text.trimmed();
-    if (typed.isEmpty()) return QString();
-    if (!ParseTimeText(typed, time)) return Fmt(LangText(5666, "'%s' is not valid time"), typed);
-    hasTime = true;
-    return QString();
+    const TFieldCheck c = CheckFixtureTime(text.trimmed());
+    hasTime = c.Ok && c.Given;
+    time = hasTime ? c.Value : 0;
+    return c.Message;
 }
 
 QString ReadFixtureMatchday(const QString& text, int& matchday) {
-    matchday = -1;
-    const QString typed = text.trimmed();
-    if (typed.isEmpty()) return QString();
-    bool ok = false;
-    const int value = typed.toInt(&ok);
-    if (!ok) return Fmt(LangText(5667, "'%s' is not a valid matchday"), typed);
-    matchday = value > 0 ? value : -1; // a matchday is set only when above 0
-    return QString();
+    const TFieldCheck c = CheckFixtureMatchday(text.trimmed());
+    // A matchday is set only when above 0.
+    matchday = c.Ok && c.Given && c.Value > 0 ? static_cast<int>(c.Value) : -1;
+    return c.Message;
 }
 
 QString ReadFixtureDate(const QString& text, bool& hasDate, double& date) {
-    hasDate = false;
-    date = 0;
-    const QString typed = text.trimmed();
-    if (typed.isEmpty()) return QString();
-    if (!ParseDateText(typed, date)) return Fmt(LangText(5670, "'%s' is not a valid date"), typed);
-    date = DayPart(date);
-    hasDate = true;
-    return QString();
+    const TFieldCheck c = CheckFixtureDate(text.trimmed());
+    hasDate = c.Ok && c.Given;
+    date = hasDate ? c.Value : 0;
+    return c.Message;
 }
 
 void SetFixturesMatchday(TTournament& t, const std::vector<int>& ids, int matchday) {

@@ -13,21 +13,19 @@ namespace {
 bool ParseInt(const QString& text, int& value) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
-    if (ok)
-        value = v;
+    if (ok) value = v;
     return ok;
-}
-
-QString TeamName(const TTournament& t, int id) {
-    const TTeam* team = t.TeamById(id);
-    return team ? team->Name : QString();
 }
 
 } // namespace
 
-int PairLegs(const TTournament& t, int teamA, int teamB) { return t.LegsOfPair(teamA, teamB); }
+int PairLegs(const TTournament& t, int teamA, int teamB) {
+    return t.LegsOfPair(teamA, teamB);
+}
 
-int NextFreePairLeg(const TTournament& t, int teamA, int teamB) { return t.FirstFreeLeg(teamA, teamB); }
+int NextFreePairLeg(const TTournament& t, int teamA, int teamB) {
+    return t.FirstFreeLeg(teamA, teamB);
+}
 
 bool FixtureExists(const TTournament& t, int teamA, int teamB, int leg) {
     return t.MatchOfPairInLeg(teamA, teamB, leg) != nullptr;
@@ -73,34 +71,35 @@ TAddFixturesResult AddFixtures(TTournament& t, const std::vector<TFixtureRow>& r
         };
         const int legs = t.LegsOfPair(r.HomeTeamId, r.VisitorTeamId);
         int leg = -1;
-        if (!ParseInt(r.Leg, leg))
-            leg = t.FirstFreeLeg(r.HomeTeamId, r.VisitorTeamId);
+        if (!ParseInt(r.Leg, leg)) leg = t.FirstFreeLeg(r.HomeTeamId, r.VisitorTeamId);
         if (leg < 1 || leg > legs)
-            return fail(Fmt(LangText(2033, "Invalid match leg. A valid leg for this fixtures is 1 to %d"), legs));
+            return fail(
+                Fmt(LangText(2033, "Invalid match leg. A valid leg for this fixtures is 1 to %d"),
+                    legs));
         if (FixtureExists(t, r.HomeTeamId, r.VisitorTeamId, leg))
             return fail(LangText(2034, "Fixture already exists"));
         if (!t.MayHost(r.HomeTeamId, r.VisitorTeamId))
-            return fail(Fmt(LangText(2035, "The tournament already contains all possible home fixtures of '%s' against '%s'"),
-                            TeamName(t, r.HomeTeamId), TeamName(t, r.VisitorTeamId)));
+            return fail(Fmt(LangText(2035, "The tournament already contains all possible home "
+                                           "fixtures of '%s' against '%s'"),
+                            t.TeamName(r.HomeTeamId), t.TeamName(r.VisitorTeamId)));
         int matchday = -1;
         const bool hasMatchday = ParseInt(r.Matchday, matchday);
         if (hasMatchday) {
             for (const int team : {r.HomeTeamId, r.VisitorTeamId})
                 if (TeamPlaysOnMatchday(t, team, matchday))
                     return fail(Fmt(LangText(2036, "Team '%s' have already played on matchday %d"),
-                                    TeamName(t, team), matchday));
+                                    t.TeamName(team), matchday));
         }
         const QString score = r.Score.trimmed();
         if (!score.isEmpty()) {
-            const TCheckResult check = ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts, syntax);
-            if (!check.Ok)
-                return fail(check.Message);
+            const TCheckResult check =
+                ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts, syntax);
+            if (!check.Ok) return fail(check.Message);
         }
         auto match = CreateMatch(t.Sport, -1, r.HomeTeamId, r.VisitorTeamId, leg);
         match->GridPosition = GridPositionFor(t, r.HomeTeamId, r.VisitorTeamId, leg, -1);
         int number = -1;
-        if (ParseInt(r.Number, number))
-            match->Number = number;
+        if (ParseInt(r.Number, number)) match->Number = number;
         match->Matchday = hasMatchday ? matchday : -1;
         match->HasDate = r.HasDate;
         match->Date = r.HasDate ? r.Date : 0;
@@ -108,14 +107,12 @@ TAddFixturesResult AddFixtures(TTournament& t, const std::vector<TFixtureRow>& r
         match->Time = r.HasTime ? r.Time : 0;
         if (!score.isEmpty()) {
             const TSetScoreResult stored = match->SetScoreText(score, !options.HostFirst, syntax);
-            if (!stored.Ok)
-                return fail(stored.Message);
+            if (!stored.Ok) return fail(stored.Message);
         }
         if (options.AssignHomeStadiums)
             if (const TTeam* home = t.TeamById(r.HomeTeamId))
                 match->StadiumId = home->HomeStadiumId;
-        if (!t.AddMatch(match))
-            return fail(LangText(2034, "Fixture already exists"));
+        if (!t.AddMatch(match)) return fail(LangText(2034, "Fixture already exists"));
         result.Added += 1;
     }
     return result;
@@ -135,11 +132,12 @@ void ApplyLegRows(const std::vector<TMatch*>& rows, int firstTeamId) {
     std::vector<int> handed[2];
     for (int i = 1; i <= count; ++i) {
         TMatch* m = rows[static_cast<size_t>(i - 1)];
-        if (!m)
-            continue;
+        if (!m) continue;
         m->Leg = i;
         std::vector<int>& taken = handed[m->HomeTeamId == firstTeamId ? 0 : 1];
-        const auto isFree = [&](int p) { return std::find(taken.begin(), taken.end(), p) == taken.end(); };
+        const auto isFree = [&](int p) {
+            return std::find(taken.begin(), taken.end(), p) == taken.end();
+        };
         const int lo = std::max(1, i - h);
         const int hi = std::min(h, i);
         int b = static_cast<int>(taken.size()) + 1;
@@ -149,11 +147,9 @@ void ApplyLegRows(const std::vector<TMatch*>& rows, int firstTeamId) {
             chosen = b;
         } else {
             for (int p = b + 1; p <= hi && chosen < 0; ++p)
-                if (isFree(p))
-                    chosen = p;
+                if (isFree(p)) chosen = p;
             for (int p = b - 1; p >= lo && chosen < 0; --p)
-                if (isFree(p))
-                    chosen = p;
+                if (isFree(p)) chosen = p;
         }
         m->GridPosition = chosen;
         taken.push_back(chosen);
@@ -173,14 +169,12 @@ std::vector<TMatch*> GridRows(const TTournament& t, int home, int visitor) {
 
 void ApplyGridRows(const std::vector<TMatch*>& rows) {
     for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i])
-            rows[i]->GridPosition = static_cast<int>(i) + 1;
+        if (rows[i]) rows[i]->GridPosition = static_cast<int>(i) + 1;
 }
 
 TFieldCheck CheckFixtureTime(const QString& text) {
     TFieldCheck c;
-    if (text.trimmed().isEmpty())
-        return c;
+    if (text.trimmed().isEmpty()) return c;
     c.Given = true;
     if (!ParseTimeText(text, c.Value)) {
         c.Ok = false;
@@ -191,8 +185,7 @@ TFieldCheck CheckFixtureTime(const QString& text) {
 
 TFieldCheck CheckFixtureMatchday(const QString& text) {
     TFieldCheck c;
-    if (text.trimmed().isEmpty())
-        return c;
+    if (text.trimmed().isEmpty()) return c;
     c.Given = true;
     int matchday = 0;
     if (!ParseInt(text, matchday)) {
@@ -200,6 +193,19 @@ TFieldCheck CheckFixtureMatchday(const QString& text) {
         c.Message = Fmt(LangText(5667, "'%s' is not a valid matchday"), text);
     } else {
         c.Value = matchday;
+    }
+    return c;
+}
+
+TFieldCheck CheckFixtureDate(const QString& text) {
+    TFieldCheck c;
+    if (text.trimmed().isEmpty()) return c;
+    c.Given = true;
+    if (!ParseDateText(text, c.Value)) {
+        c.Ok = false;
+        c.Message = Fmt(LangText(5670, "'%s' is not a valid date"), text);
+    } else {
+        c.Value = DayPart(c.Value);
     }
     return c;
 }

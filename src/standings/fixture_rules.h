@@ -46,9 +46,9 @@ struct TAddFixturesOptions {
 };
 
 struct TAddFixturesResult {
-    int Added = 0;             // rows processed successfully, from the first
-    int FailedRow = -1;        // the row that stopped the processing
-    QString Message;           // why it stopped
+    int Added = 0;              // rows processed successfully, from the first
+    int FailedRow = -1;         // the row that stopped the processing
+    QString Message;            // why it stopped
     std::vector<int> EmptyRows; // rows without any information (nothing is added then)
 };
 
@@ -76,5 +76,7 @@ struct TFieldCheck {
 };
 TFieldCheck CheckFixtureTime(const QString& text);
 TFieldCheck CheckFixtureMatchday(const QString& text);
+// A date, as its day count (the time of day left out).
+TFieldCheck CheckFixtureDate(const QString& text);
 
 } // namespace kv

@@ -354,6 +354,11 @@ TSchedule PlanSchedule(const TTournament& t, const std::vector<int>& teams) {
     return s;
 }
 
+double MatchdayDate(const TScheduleDates& dates, const TSchedule& schedule, int matchday) {
+    return dates.FirstDate +
+           static_cast<double>(matchday - schedule.FirstMatchday) * dates.EveryDays;
+}
+
 int AddSchedule(TTournament& t, const TSchedule& schedule, const TScheduleDates& dates) {
     // Grid positions handed out per ordered pair, as a results-grid cell lists them.
     QHash<qint64, std::vector<int>> positions;
@@ -386,8 +391,7 @@ int AddSchedule(TTournament& t, const TSchedule& schedule, const TScheduleDates&
         m->Matchday = p.Matchday;
         if (dates.HasDate) {
             m->HasDate = true;
-            m->Date = dates.FirstDate +
-                      static_cast<double>(p.Matchday - schedule.FirstMatchday) * dates.EveryDays;
+            m->Date = MatchdayDate(dates, schedule, p.Matchday);
         }
         if (dates.HasTime) {
             m->HasTime = true;

@@ -46,6 +46,9 @@ struct TScheduleDates {
     bool HomeStadiums = false; // each fixture at its home team's stadium
 };
 
+// The date of a planned matchday: the first date, then a step of EveryDays per matchday.
+double MatchdayDate(const TScheduleDates& dates, const TSchedule& schedule, int matchday);
+
 // Adds the planned matches with their matchdays, dates and times; returns how many were added.
 int AddSchedule(TTournament& t, const TSchedule& schedule, const TScheduleDates& dates = {});
 

@@ -136,6 +136,10 @@ QString ColumnSetPath(const QString& name, int sport) {
     return StylesFolder() + name + ColumnSetExtension(sport);
 }
 
+QStringList ColumnSetNames(int sport) {
+    return NamedFiles(StylesFolder(), ColumnSetExtension(sport));
+}
+
 TIoResult SaveColumnSet(const QString& path, const std::vector<int>& columns) {
     QStringList ids;
     for (const int id : columns)
@@ -157,10 +161,7 @@ TIoResult ApplyColumnSet(TTournament& t, const QString& path) {
     const TIoResult r = LoadColumnSet(path, t, shown, spare);
     if (!r) return r;
     // A set naming no column this tournament can show is refused: the tables would have none.
-    std::vector<int> ids;
-    for (const TTableColumn& c : shown)
-        ids.push_back(c.Id);
-    if (const QString refused = ApplyVisibleColumns(t, ids); !refused.isEmpty())
+    if (const QString refused = ApplyVisibleColumns(t, ColumnIdsOf(shown)); !refused.isEmpty())
         return TIoResult::Failure(refused);
     return r;
 }

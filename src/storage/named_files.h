@@ -37,6 +37,8 @@ TIoResult ParseSortScheme(const QByteArray& bytes, int sport, std::vector<TSortC
 
 QString ColumnSetExtension(int sport);
 QString ColumnSetPath(const QString& name, int sport);
+// The names of the sport's column sets, sorted.
+QStringList ColumnSetNames(int sport);
 TIoResult SaveColumnSet(const QString& path, const std::vector<int>& columns);
 // The shown and spare lists a set gives for the tournament: the file's applicable ids in order
 // (no repeats), then every other applicable id. Existing columns keep their widths.

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -30,15 +31,6 @@
 #include <algorithm>
 
 namespace kv {
-
-namespace {
-
-QString TeamName(const TTournament& t, int id) {
-    const TTeam* team = t.TeamById(id);
-    return team ? team->Name : QString();
-}
-
-} // namespace
 
 TAddFixturesForm::TAddFixturesForm(TTournamentDocument& doc, QWidget* parent)
     : QDialog(parent), doc_(doc), editor_(PrefHostFirst()) {
@@ -136,11 +128,11 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
     auto* layout = new QVBoxLayout(page);
     auto* form = new QFormLayout;
     scope_ = Named(new QComboBox(page), "ScopeCB");
-    scope_->addItem(LangText(2024, "All Teams"), QStringLiteral("all"));
+    scope_->addItem(LangText(2024, "All Teams"), QPoint(0, -1)); // x: 0 all, 1 conference, 2 group
     for (const auto& c : t.Conferences())
-        scope_->addItem(c->Name, QStringLiteral("c%1").arg(c->Id));
+        scope_->addItem(c->Name, QPoint(1, c->Id));
     for (const auto& g : t.Groups())
-        scope_->addItem(g->Name, QStringLiteral("g%1").arg(g->Id));
+        scope_->addItem(g->Name, QPoint(2, g->Id));
     form->addRow(LangText(2023, "&Teams to schedule:"), scope_);
 
     auto* dates = new QHBoxLayout;
@@ -241,8 +233,7 @@ void TAddFixturesForm::ChooseTeam(int teamId) {
 void TAddFixturesForm::FieldEdited(TFixtureFieldKind kind, const QString& text) {
     const std::vector<int> selected = SelectedRows();
     editor_.SetField(kind, text, selected);
-    FillRows();
-    SelectRows(selected);
+    FillRows(); // keeps the selection
 }
 
 void TAddFixturesForm::FillRows() {
@@ -255,7 +246,7 @@ void TAddFixturesForm::FillRows() {
         const int visitor = editor_.VisitorTeamOf(r);
         rows_->addTopLevelItem(new QTreeWidgetItem(
             {r.Fields.Number, r.Fields.Leg, r.Fields.Matchday, r.Fields.Date, r.Fields.Time,
-             TeamName(t, home), TeamName(t, visitor), r.Fields.Score}));
+             t.TeamName(home), t.TeamName(visitor), r.Fields.Score}));
     }
     SelectRows(selected);
 }
@@ -314,27 +305,34 @@ bool TAddFixturesForm::AddRows() {
 
 std::vector<int> TAddFixturesForm::ScheduleTeams() const {
     const TTournament& t = doc_.Tournament();
-    const QString scope = scope_->currentData().toString();
+    const QPoint scope = scope_->currentData().toPoint();
+    const TConference* conference = scope.x() == 1 ? t.ConferenceById(scope.y()) : nullptr;
+    const TGroup* table = conference       ? conference->Table.get()
+                          : scope.x() == 2 ? t.GroupById(scope.y())
+                                           : nullptr;
     std::vector<int> teams;
-    const int id = scope.mid(1).toInt();
-    if (scope.startsWith(QLatin1Char('g'))) {
-        for (const auto& g : t.Groups())
-            if (g->Id == id)
-                for (const TTeam* team : g->Teams())
-                    teams.push_back(team->Id);
-    } else if (scope.startsWith(QLatin1Char('c'))) {
-        if (const TConference* c = t.ConferenceById(id))
-            for (const TGroup* g : c->Divisions)
-                for (const TTeam* team : g->Teams())
-                    teams.push_back(team->Id);
-    }
+    if (table)
+        for (const TTeam* team : table->Teams())
+            teams.push_back(team->Id);
     return teams; // empty: every team
+}
+
+TScheduleDates TAddFixturesForm::ScheduleDates() const {
+    TScheduleDates dates;
+    dates.HasDate = hasDate_->isChecked();
+    dates.FirstDate = DateToDays(firstDate_->date());
+    dates.EveryDays = every_->value();
+    dates.HasTime = hasTime_->isChecked();
+    dates.Time = TimeToDays(kickOff_->time());
+    dates.HomeStadiums = stadiums_->isChecked();
+    return dates;
 }
 
 void TAddFixturesForm::Preview() {
     const TTournament& t = doc_.Tournament();
     const std::vector<int> teams = ScheduleTeams();
     const TSchedule s = PlanSchedule(t, teams);
+    const TScheduleDates dates = ScheduleDates();
     preview_->clear();
     previewMatchdays_ = s.Matchdays;
     if (s.Matches.empty()) {
@@ -348,15 +346,12 @@ void TAddFixturesForm::Preview() {
         if (m.Matchday != dayNumber) {
             dayNumber = m.Matchday;
             QString date;
-            if (hasDate_->isChecked())
-                date = ShortDateText(DateToDays(firstDate_->date()) +
-                                     static_cast<double>(dayNumber - s.FirstMatchday) *
-                                         every_->value());
+            if (dates.HasDate) date = ShortDateText(MatchdayDate(dates, s, dayNumber));
             day = new QTreeWidgetItem(preview_,
                                       {Fmt(LangText(2038, "Matchday %d"), dayNumber), date});
         }
-        new QTreeWidgetItem(day, {QString(), QString(), TeamName(t, m.HomeTeamId),
-                                  TeamName(t, m.VisitorTeamId), QString::number(m.Leg)});
+        new QTreeWidgetItem(day, {QString(), QString(), t.TeamName(m.HomeTeamId),
+                                  t.TeamName(m.VisitorTeamId), QString::number(m.Leg)});
         most = std::max(most, day->childCount());
     }
     preview_->topLevelItem(0)->setExpanded(true);
@@ -373,13 +368,7 @@ int TAddFixturesForm::PreviewMatchdays() const {
 
 bool TAddFixturesForm::AddSchedule() {
     const std::vector<int> teams = ScheduleTeams();
-    TScheduleDates dates;
-    dates.HasDate = hasDate_->isChecked();
-    dates.FirstDate = DateToDays(firstDate_->date());
-    dates.EveryDays = every_->value();
-    dates.HasTime = hasTime_->isChecked();
-    dates.Time = TimeToDays(kickOff_->time());
-    dates.HomeStadiums = stadiums_->isChecked();
+    const TScheduleDates dates = ScheduleDates();
     int added = 0;
     doc_.Edit(LangText(2042, "Generate Schedule"), ChangeFixtures | ChangeTables | ChangeStatistics,
               [&](TTournament& t) { added = kv::AddSchedule(t, PlanSchedule(t, teams), dates); });

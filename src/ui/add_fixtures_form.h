@@ -1,6 +1,7 @@
 #pragma once
 
 #include "standings/fixture_rows_editor.h"
+#include "standings/schedule.h"
 
 #include <QDialog>
 
@@ -47,6 +48,7 @@ private:
     void FillRows();
     std::vector<int> SelectedRows() const;
     std::vector<int> ScheduleTeams() const;
+    TScheduleDates ScheduleDates() const;
     void FieldEdited(TFixtureFieldKind kind, const QString& text);
 
     TTournamentDocument& doc_;

@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPoint>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -21,18 +22,10 @@ namespace kv {
 
 namespace {
 
-// What an entry of the team list stands for.
-struct TTeamEntry {
-    int Kind = 0; // 0 all, 1 conference, 2 group, 3 team
-    int Value = -1;
-};
-
+// What an entry of the team list stands for: x the filter kind (0 all, 1 conference, 2 group,
+// 3 team), y the conference, group or team id.
 QVariant EntryData(int kind, int value) {
-    return QVariant::fromValue(kind * 1000000 + value + 1);
-}
-TTeamEntry EntryOf(const QVariant& data) {
-    const int v = data.toInt();
-    return {v / 1000000, v % 1000000 - 1};
+    return QPoint(kind, value);
 }
 
 } // namespace
@@ -228,9 +221,9 @@ void TFilterToolWindow::SetBound(bool from, double value) {
 void TFilterToolWindow::ApplyFixtureFilter() {
     if (!fixtures_) return;
     TFixtureFilter f;
-    const TTeamEntry e = EntryOf(team_->currentData());
-    f.TeamFilterKind = e.Kind;
-    f.TeamFilterValue = e.Value;
+    const QPoint entry = team_->currentData().toPoint();
+    f.TeamFilterKind = entry.x();
+    f.TeamFilterValue = entry.y();
     f.TeamPlace = place_->currentIndex() + 1;
     f.Played = played_->currentIndex();
     place_->setVisible(f.TeamFilterKind == 3);

@@ -3,8 +3,6 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/messages.h"
-#include "base/preferences.h"
-#include "base/settings.h"
 #include "base/textformat.h"
 #include "export/fixture_rows.h"
 #include "ui/dialog_buttons.h"
@@ -74,14 +72,15 @@ QWidget* TFixturesColumnsForm::BuildSettingsPage() {
     longDate_ =
         Named(new QCheckBox(Fmt(LangText(12408, "&Long Date Format (i.e. %s)"), today), group),
               "LongDateChB");
-    longDate_->setChecked(PrefBool("Fixtures", "LongDateFormat"));
+    const TFixtureFormat format = TFixtureFormat::Current();
+    longDate_->setChecked(format.LongDate);
     dayOfWeek_ =
         Named(new QCheckBox(LangText(12409, "&Display Day of Week:"), group), "DayOfWeekChB");
     dayForm_ = Named(new QComboBox(group), "DayOfWeekCB");
     dayForm_->addItems(
         {LangText(12410, "Day of Week, Date"), LangText(12411, "Short Day of Week, Date"),
          LangText(12412, "Date (Day of Week)"), LangText(12413, "Date (Short Day of Week)")});
-    const int day = PrefInteger("Fixtures", "DayOfWeek");
+    const int day = format.DayOfWeek;
     dayOfWeek_->setChecked(day >= 0 && day <= 3);
     dayForm_->setCurrentIndex(day >= 0 && day <= 3 ? day : 0);
     dayForm_->setEnabled(dayOfWeek_->isChecked());
@@ -129,11 +128,9 @@ bool TFixturesColumnsForm::Apply() {
         return false;
     }
     const int day = dayOfWeek_->isChecked() ? dayForm_->currentIndex() : -1;
-    const bool formatChanged = PrefBool("Fixtures", "LongDateFormat") != longDate_->isChecked() ||
-                               PrefInteger("Fixtures", "DayOfWeek") != day;
-    RegWriteBool(QStringLiteral("Fixtures"), QStringLiteral("LongDateFormat"),
-                 longDate_->isChecked());
-    RegWriteInteger(QStringLiteral("Fixtures"), QStringLiteral("DayOfWeek"), day);
+    const TFixtureFormat before = TFixtureFormat::Current();
+    TFixtureFormat::SaveDateFormat(longDate_->isChecked(), day);
+    const bool formatChanged = !(TFixtureFormat::Current() == before);
     if (columns != doc_.Tournament().FixtureColumns)
         doc_.EditValue<std::vector<int>>(
             LangText(5228, "Set &Visible Columns").remove(QLatin1Char('&')), ChangeFixtures,

@@ -36,9 +36,7 @@ void TFixturesModel::Clear() {
 }
 
 bool TFixturesModel::FormatIsCurrent() const {
-    const TFixtureFormat now = TFixtureFormat::Current();
-    return now.LongDate == format_.LongDate && now.DayOfWeek == format_.DayOfWeek &&
-           now.Texts == format_.Texts;
+    return TFixtureFormat::Current() == format_;
 }
 
 const TMatch* TFixturesModel::MatchAt(int row) const {

@@ -24,17 +24,6 @@
 
 namespace kv {
 
-namespace {
-
-std::vector<int> Ids(const std::vector<TTableColumn>& columns) {
-    std::vector<int> ids;
-    for (const TTableColumn& c : columns)
-        ids.push_back(c.Id);
-    return ids;
-}
-
-} // namespace
-
 TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, TDialogSeam& dialogs,
                                      QWidget* parent)
     : QDialog(parent), doc_(doc), dialogs_(dialogs) {
@@ -69,7 +58,7 @@ TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, TDialogSeam& dial
     for (int id = 0; id < kColumnCount; ++id)
         if (ColumnApplicable(id, TColumnContext::Of(t)))
             items.emplace_back(id, ColumnFullName(id, t));
-    lists_->SetItems(items, Ids(t.Columns));
+    lists_->SetItems(items, ColumnIdsOf(t.Columns));
     lists_->SetAvailableByText(false);
     layout->addWidget(lists_, 1);
     layout->addWidget(MakeDialogButtons(*this, false).Box);
@@ -88,8 +77,7 @@ void TTableColumnsForm::FillSets(const QString& select) {
     const int sport = doc_.Tournament().Sport;
     sets_->clear();
     sets_->addItem(QString()); // no set chosen
-    const QString folder = QFileInfo(ColumnSetPath(QStringLiteral("x"), sport)).path();
-    sets_->addItems(NamedFiles(folder, ColumnSetExtension(sport)));
+    sets_->addItems(ColumnSetNames(sport));
     sets_->setCurrentIndex(std::max(0, sets_->findText(select)));
     delete_->setEnabled(sets_->currentIndex() > 0);
 }
@@ -105,7 +93,7 @@ void TTableColumnsForm::ChooseSet(const QString& name) {
     }
     sets_->setCurrentIndex(std::max(0, sets_->findText(name)));
     delete_->setEnabled(sets_->currentIndex() > 0);
-    lists_->SetChosen(Ids(shown));
+    lists_->SetChosen(ColumnIdsOf(shown));
     if (QListWidget* available = lists_->AvailableList(); available->count() > 0)
         available->setCurrentRow(0);
 }

@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QListWidget>
 #include <QTabWidget>
@@ -55,7 +54,10 @@ void TTableToolWindow::UpdateTitle() {
 void TTableToolWindow::Bind(TTournamentDocument* doc) {
     disconnect(changed_);
     doc_ = doc;
-    if (doc_) changed_ = connect(doc_, &TTournamentDocument::Changed, this, [this] { Fill(); });
+    if (doc_)
+        changed_ = connect(doc_, &TTournamentDocument::Changed, this, [this](unsigned changes) {
+            if (changes & (ChangeOrder | ChangeLayout | ChangeStructure)) Fill();
+        });
     Fill();
 }
 
@@ -86,8 +88,7 @@ void TTableToolWindow::Fill() {
         section_->setEnabled(s.Column != -2);
         descending_->setChecked(s.Descending);
         descending_->setEnabled(s.Column >= 0);
-        const QString folder = QFileInfo(ColumnSetPath(QStringLiteral("x"), t.Sport)).path();
-        sets_->addItems(NamedFiles(folder, ColumnSetExtension(t.Sport)));
+        sets_->addItems(ColumnSetNames(t.Sport));
         for (QListWidgetItem* item : sets_->findItems(doc_->ColumnSet(), Qt::MatchExactly))
             sets_->setCurrentItem(item);
     }

@@ -24,8 +24,7 @@ namespace {
 std::vector<const TTeam*> ListedTeams(const TGroup& g) {
     std::vector<const TTeam*> teams;
     for (const int id : g.TieOrder)
-        for (const TTeam* team : g.Teams())
-            if (team->Id == id) teams.push_back(team);
+        if (const TTeam* team = g.TeamById(id)) teams.push_back(team);
     for (const TTeam* team : g.Teams())
         if (std::find(teams.begin(), teams.end(), team) == teams.end()) teams.push_back(team);
     return teams;

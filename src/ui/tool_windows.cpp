@@ -26,7 +26,7 @@ const TCommand kCommands[] = {{"SortToolAction", 540, "Table - Team &Sort", Qt::
 
 } // namespace
 
-TToolWindows::TToolWindows(QMainWindow& main) : QObject(&main), main_(main) {
+TToolWindows::TToolWindows(QMainWindow& main) : QObject(&main) {
     setObjectName(QStringLiteral("ToolWindows"));
     table_ = new TTableToolWindow(&main);
     filter_ = new TFilterToolWindow(&main);

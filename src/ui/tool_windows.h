@@ -35,7 +35,6 @@ private:
     void Toggle(int command);
     void UpdateChecks();
 
-    QMainWindow& main_;
     TTableToolWindow* table_ = nullptr;
     TFilterToolWindow* filter_ = nullptr;
     QPointer<TTournamentForm> form_;

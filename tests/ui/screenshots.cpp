@@ -114,6 +114,8 @@ int main(int argc, char** argv) {
                                        &main);
                 legs.show();
                 Shot(legs, QStringLiteral("TMatchLegForm"));
+                Shot(legs,
+                     QStringLiteral("TMatchListForm")); // the class both list dialogs are made of
                 kv::TMatchRowForm rows(doc, first->HomeTeamId, first->VisitorTeamId, first->Id,
                                        &main);
                 rows.show();
