@@ -81,7 +81,7 @@ int CmdNew(const QStringList& args) {
     spec.Name = a.Value("name").trimmed();
     spec.Sport = sport;
     spec.FileName = QFileInfo(a.Positional().first()).absoluteFilePath();
-    const int maxLegs = sport == kv::SportBaseball ? 16 : 8;
+    const int maxLegs = kv::MaxLegs(sport);
     const auto legsOption = [&](const char* name, int def, int& value) {
         if (!a.Has(name)) {
             value = def;

@@ -95,11 +95,12 @@ TPointsLayout ApplyPointsLayout(TPointsRules& rules) {
     l.OvertimeCaption = QLatin1Char('&') + OvertimeWord(s) + QLatin1Char(':');
     if (!l.OvertimeSwitchShown)
         rules.Overtime = false;
-    // Shoot-outs are not offered by the editor.
-    l.ShootOutSwitchShown = false;
-    rules.ShootOuts = false;
+    // Shoot-outs are offered where the sport has them.
+    l.ShootOutSwitchShown = !ShootoutWord(s).isEmpty();
+    if (!l.ShootOutSwitchShown)
+        rules.ShootOuts = false;
     l.OvertimeFieldsShown = l.OvertimeSwitchShown && rules.Overtime;
-    l.ShootOutFieldsShown = false;
+    l.ShootOutFieldsShown = l.ShootOutSwitchShown && rules.ShootOuts;
     l.ForfeitPanelShown = true;
     return l;
 }

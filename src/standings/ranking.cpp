@@ -288,3 +288,43 @@ std::vector<TSortColumn> OfferedCriteria(int sport, bool overtime) {
 }
 
 } // namespace kv
+
+namespace kv {
+
+std::vector<TSortColumn> ProposedCriteria(int sport, bool overtime) {
+    std::vector<int> columns;
+    switch (NormalizeSport(sport)) {
+    case SportSoccer:
+    case SportFutsal:
+    case SportHockey:
+    case SportBandy:
+    case SportHandball:
+    case SportWaterPolo:
+        columns = {19, 17, 45, 27, 25};
+        break;
+    case SportBasketball:
+    case SportUSFootball:
+        columns = {13, 27, 19, 17};
+        break;
+    case SportVolleyball:
+    case SportTennis:
+        columns = {45, 19, 17};
+        break;
+    case SportChess:
+        columns = {45};
+        break;
+    case SportBaseball:
+        columns = {13, 19};
+        break;
+    default:
+        break;
+    }
+    const std::vector<TSortColumn> offered = OfferedCriteria(sport, overtime);
+    std::vector<TSortColumn> out;
+    for (const int column : columns)
+        for (const TSortColumn& c : offered)
+            if (c.Column == column && c.Scope == ScopeOverall) out.push_back(c);
+    return out;
+}
+
+} // namespace kv

@@ -68,6 +68,9 @@ QString PlaceReasonText(const TTournament& t, const TPlaceReason& reason);
 // The criteria a sport offers, in the order of the choice list. Ice hockey with overtime adds
 // regulation and overtime wins (ROW) and regulation wins.
 std::vector<TSortColumn> OfferedCriteria(int sport, bool overtime = false);
+// What a new tournament of the sport is proposed: goal difference, goals and head-to-head for
+// the goal sports, head-to-head wins first for basketball and the like; offered ones only.
+std::vector<TSortColumn> ProposedCriteria(int sport, bool overtime = false);
 // A criterion with its display name: the column's full name, " Away from Home" for scope 3.
 TSortColumn MakeCriterion(int column, int scope, int sport, bool descending,
                           bool hasConferences = false, bool hasGroups = false);

@@ -45,6 +45,8 @@ public:
     TTournamentForm* ActiveForm() const;
     QLabel& Clock() const { return *clock_; }
 
+    // The new-tournament wizard; the tournament it saves is listed and opened.
+    void NewTournament();
     // Opens the tournament of a list entry, or brings its window to the front.
     TTournamentForm* OpenTournament(const TNodeData& entry);
     // What start does once the window is shown: opens the entry selected at the last exit.

@@ -101,6 +101,9 @@ TEST_F(PointsRules, EditorLayout) {
     l = ApplyPointsLayout(volley);
     EXPECT_FALSE(l.OvertimeSwitchShown);
     EXPECT_FALSE(volley.Overtime); // a hidden switch is off
+    volley.ShootOuts = true;
+    EXPECT_FALSE(ApplyPointsLayout(volley).ShootOutSwitchShown);
+    EXPECT_FALSE(volley.ShootOuts);
     EXPECT_EQ(l.FirstRowLabel, QStringLiteral("&Points awarded:"));
 
     TPointsRules soccer = TPointsRules::ForSport(SportSoccer);
@@ -109,7 +112,8 @@ TEST_F(PointsRules, EditorLayout) {
     EXPECT_EQ(l.OvertimeCaption, QStringLiteral("&Expanded Time:"));
     EXPECT_TRUE(l.DrawShown);
     EXPECT_FALSE(l.OvertimeFieldsShown);
-    EXPECT_FALSE(l.ShootOutSwitchShown);
+    EXPECT_TRUE(l.ShootOutSwitchShown);
+    EXPECT_FALSE(l.ShootOutFieldsShown);
     EXPECT_TRUE(l.ForfeitPanelShown);
     EXPECT_EQ(ImpliedMainCriterion(soccer).Column, kColumnPoints);
     EXPECT_EQ(ImpliedMainCriterion(soccer).Name, QStringLiteral("Points Obtained"));

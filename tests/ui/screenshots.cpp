@@ -1,5 +1,6 @@
 // make screenshots: every window, dialog and page on the samples, offscreen, one picture each,
 // named after the class (and page): what a user sees, to look at before a change is done.
+#include "ui/screenshots.h"
 #include "ui/ui_support.h"
 
 #include "base/language.h"
@@ -48,6 +49,8 @@ namespace {
 QString outDir;
 int written = 0;
 
+} // namespace
+
 void Shot(QWidget& w, const QString& name) {
     QApplication::processEvents();
     const QString path = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
@@ -58,8 +61,6 @@ void Shot(QWidget& w, const QString& name) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     }
 }
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -228,6 +229,7 @@ int main(int argc, char** argv) {
         main.PreferencesForm().show();
         Shot(main.PreferencesForm(), QStringLiteral("TPreferencesForm"));
         main.PreferencesForm().hide();
+        ShotSetupWindows(main, dialogs);
         kv::TAboutBox about(&main);
         about.show();
         Shot(about, QStringLiteral("TAboutBox"));

@@ -1,0 +1,337 @@
+// The new-tournament wizard on the real pages: every sport from scratch, the structure rules
+// (70 teams, conferences with divisions, the smallest free name), the legs rule of the name page,
+// a copy of an existing tournament, and a season typed in that equals one built by kvtool.
+#include "ui/kvtool_run.h"
+#include "ui/ui_support.h"
+
+#include "model/match.h"
+#include "model/sport.h"
+#include "standings/ranking.h"
+#include "storage/tournament_file.h"
+#include "ui/group_frame.h"
+#include "ui/import_teams_txt_form.h"
+#include "ui/list_panel.h"
+#include "ui/main_form.h"
+#include "ui/main_table_frame.h"
+#include "ui/new_tournament_form.h"
+#include "ui/pts_table_frame.h"
+#include "ui/score_form.h"
+#include "ui/sort_frame.h"
+#include "ui/structure_model.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace kv;
+
+namespace {
+
+class NewTournamentForm : public kvtest::TMainWindowTest {
+protected:
+    // Start page to name page, in the chosen system.
+    static void ToNamePage(TNewTournamentForm& w, bool conferences) {
+        w.show();
+        w.FromScratch().setChecked(true);
+        w.next();
+        (conferences ? w.ConferencesSystem() : w.GroupSystem()).setChecked(true);
+        w.next();
+        ASSERT_EQ(w.currentId(), TNewTournamentForm::PageName);
+    }
+    static void FillName(TNewTournamentForm& w, const QString& name, int sport) {
+        w.MainFrame().NameEdit().setText(name);
+        w.MainFrame().FileEdit().setText(name.toLower().remove(QLatin1Char(' ')));
+        w.MainFrame().SetSport(sport);
+    }
+    // A group (or division) with its teams, named in place.
+    static void AddGroup(TGroupFrame& f, const QStringList& teams) {
+        f.AddGroup();
+        const TStructureNode* group = f.Selected();
+        for (const QString& team : teams) {
+            f.AddTeam();
+            ASSERT_TRUE(f.Model().setData(f.View().currentIndex(), team, Qt::EditRole));
+            f.Select(group);
+        }
+    }
+    static std::unique_ptr<TTournament> Load(const QString& path) {
+        auto t = std::make_unique<TTournament>();
+        EXPECT_TRUE(LoadTournament(*t, path).Ok) << qPrintable(path);
+        return t;
+    }
+};
+
+} // namespace
+
+TEST_F(NewTournamentForm, EverySportFromScratch) {
+    for (int sport = 0; sport < kSportCount; ++sport) {
+        SCOPED_TRACE(sport);
+        TNewTournamentForm w(main_->List(), Dialogs);
+        ToNamePage(w, false);
+        FillName(w, QStringLiteral("Cup %1").arg(sport), sport);
+        w.next();
+        ASSERT_EQ(w.currentId(), TNewTournamentForm::PagePoints);
+        const TPointsRules rules = w.PointsFrame().Rules();
+        EXPECT_EQ(rules.Sport, sport);
+        EXPECT_EQ(rules.CalculatePoints, TPointsRules::ForSport(sport).CalculatePoints);
+        w.next();
+        AddGroup(w.GroupFrame(), {QStringLiteral("North"), QStringLiteral("South")});
+        w.next();
+        ASSERT_EQ(w.currentId(), TNewTournamentForm::PageRanking);
+        // Other offers no criterion at all: the main one alone is enough.
+        if (sport == SportOther) {
+            EXPECT_EQ(w.SortFrame().ActiveList().count(), 0);
+        }
+        w.button(QWizard::FinishButton)->click();
+        ASSERT_EQ(w.result(), QDialog::Accepted);
+        const auto t = Load(w.Created().FilePath);
+        EXPECT_EQ(t->Sport, sport);
+        EXPECT_EQ(t->Name, QStringLiteral("Cup %1").arg(sport));
+        EXPECT_EQ(t->TeamCount(), 2);
+        ASSERT_FALSE(t->SortCriteria.empty());
+        EXPECT_EQ(t->SortCriteria.front().Column, rules.CalculatePoints ? 40 : 43);
+        EXPECT_EQ(w.Created().FilePath,
+                  TTournamentList::SavesPath(QStringLiteral("cup%1.kvd").arg(sport)));
+    }
+    EXPECT_TRUE(Messages.Texts().isEmpty()) << qPrintable(Messages.Texts().join('\n'));
+}
+
+TEST_F(NewTournamentForm, TheNamePageRefusesInItsOrder) {
+    TNewTournamentForm w(main_->List(), Dialogs);
+    ToNamePage(w, true);
+    w.next();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("You have not entered tournament name"));
+    FillName(w, QStringLiteral("Riverside Spring League"), SportSoccer); // a listed sample's name
+    w.next();
+    EXPECT_EQ(Messages.Texts().value(1), QStringLiteral("Tournament with this name already exists"));
+    w.MainFrame().NameEdit().setText(QStringLiteral("Prairie League"));
+    w.MainFrame().FileEdit().setText(QStringLiteral("prairie.txt"));
+    // Legs inside a division below those inside a conference.
+    w.MainFrame().Legs(0).setValue(1);
+    w.MainFrame().Legs(1).setValue(2);
+    w.MainFrame().Legs(2).setValue(1);
+    w.next();
+    EXPECT_EQ(Messages.Texts().value(2),
+              QStringLiteral("Number of legs outside a division cannot exceed number of legs inside a division"));
+    EXPECT_EQ(w.currentId(), TNewTournamentForm::PageName);
+    EXPECT_EQ(w.MainFrame().FileEdit().text(), QStringLiteral("prairie.kvd")); // the extension replaced
+    // Baseball allows 16 legs; soccer lowers them to 8.
+    w.MainFrame().SetSport(SportBaseball);
+    w.MainFrame().Legs(0).setValue(16);
+    EXPECT_EQ(w.MainFrame().Legs(0).value(), 16);
+    w.MainFrame().SetSport(SportSoccer);
+    EXPECT_EQ(w.MainFrame().Legs(0).value(), 8);
+    w.MainFrame().Legs(1).setValue(2);
+    w.next();
+    EXPECT_EQ(w.currentId(), TNewTournamentForm::PagePoints);
+}
+
+TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
+    TNewTournamentForm w(main_->List(), Dialogs);
+    ToNamePage(w, true);
+    FillName(w, QStringLiteral("Prairie League"), SportHockey);
+    w.next();
+    EXPECT_TRUE(w.PointsFrame().Overtime().isChecked()); // proposed for hockey
+    w.next();
+    TGroupFrame& f = w.GroupFrame();
+    // A division needs a conference; a conference needs a division.
+    f.AddGroup();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("You should add a division inside a conference"));
+    f.AddConference();
+    EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Conference 1"));
+    w.next();
+    EXPECT_EQ(Messages.Texts().value(1),
+              QStringLiteral("Conference 'New Conference 1' does not contain any divisions"));
+    // New Team 2 fills the gap between 1 and 3, in any division.
+    f.AddGroup();
+    f.AddTeam();
+    f.AddTeam();
+    f.AddTeam();
+    const TStructureNode* third = f.Selected();
+    EXPECT_EQ(third->Name, QStringLiteral("New Team 3"));
+    f.Select(third->Parent->Children[1].get());
+    f.DeleteSelected(); // the wizard does not ask
+    EXPECT_EQ(Messages.Texts().size(), 2);
+    f.AddTeam();
+    EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Team 2"));
+    // A duplicate name typed in place is refused and the old one stays.
+    EXPECT_FALSE(f.Model().setData(f.View().currentIndex(), QStringLiteral("new team 1"), Qt::EditRole));
+    EXPECT_EQ(Messages.Texts().value(2), QStringLiteral("A team with this name already exists"));
+    EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Team 2"));
+
+    // 71 teams imported through the dialog are one too many; 70 pass.
+    QStringList names;
+    for (int i = 4; i <= 71; ++i)
+        names << QStringLiteral("  Club %1 ").arg(i);
+    names << QStringLiteral("New Team 1"); // there already
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TImportTeamsTxtForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->Text().setPlainText(names.join(QLatin1Char('\n')));
+        dialog->accept();
+    });
+    f.ImportTeams();
+    EXPECT_EQ(Messages.Texts().value(3),
+              QStringLiteral("Some teams have not been imported because they already exist"));
+    EXPECT_EQ(f.Tree().TeamCount(), 71);
+    w.next();
+    EXPECT_EQ(Messages.Texts().value(4),
+              QStringLiteral("It is not allowed to create more than 70 teams within a tournament"));
+    f.Select(f.Tree().InOrder().back());
+    f.DeleteSelected();
+    Messages.Clear();
+    w.next();
+    EXPECT_EQ(w.currentId(), TNewTournamentForm::PageRanking) << qPrintable(Messages.Texts().join('\n'));
+    w.button(QWizard::FinishButton)->click();
+    const auto t = Load(w.Created().FilePath);
+    EXPECT_EQ(t->TeamCount(), 70);
+    EXPECT_TRUE(t->HasConferences());
+    EXPECT_TRUE(t->Overtime);
+    EXPECT_NE(t->JointTable().TeamByName(QStringLiteral("Club 70")), nullptr); // trimmed
+}
+
+TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
+    const QString sourcePath = TTournamentList::SavesPath(QStringLiteral("soccer.kvd"));
+    const auto source = Load(sourcePath);
+    TNewTournamentForm w(main_->List(), Dialogs);
+    w.show();
+    w.FromExisting().setChecked(true);
+    w.next();
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageSource);
+    w.next();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("You have not selected source tournament"));
+    w.SelectSource(main_->List().FindByPath(sourcePath));
+    w.CopyBox("CopyRefereesBox").setChecked(false);
+    w.CopyBox("CopyMatchesBox").setChecked(true);
+    w.next();
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageType);
+    EXPECT_FALSE(w.ConferencesSystem().isEnabled()); // the source's system
+    w.next();
+    EXPECT_EQ(w.MainFrame().NameEdit().text(), source->Name);
+    EXPECT_TRUE(w.MainFrame().FileEdit().text().isEmpty());
+    EXPECT_FALSE(w.MainFrame().SportBox().isEnabled());
+    w.MainFrame().NameEdit().setText(QStringLiteral("Riverside Autumn League"));
+    w.MainFrame().FileEdit().setText(QStringLiteral("autumn"));
+    w.next();
+    w.next();
+    EXPECT_EQ(w.GroupFrame().Tree().TeamCount(), source->TeamCount());
+    w.next();
+    EXPECT_EQ(static_cast<size_t>(w.SortFrame().ActiveList().count()) + 1, source->SortCriteria.size());
+    w.button(QWizard::FinishButton)->click();
+    ASSERT_EQ(w.result(), QDialog::Accepted);
+    const auto t = Load(w.Created().FilePath);
+    EXPECT_EQ(t->MatchCount(), source->MatchCount());
+    EXPECT_TRUE(t->Referees.empty());
+    EXPECT_EQ(t->Stadiums.size(), source->Stadiums.size());
+    for (const TMatch* m : t->JointTable().Matches())
+        EXPECT_TRUE(m->RefereeIds.isEmpty());
+    for (const TTeam* team : source->JointTable().Teams())
+        EXPECT_NE(t->TeamById(team->Id), nullptr) << "ids kept";
+    ASSERT_EQ(t->SortCriteria.size(), source->SortCriteria.size());
+    for (size_t i = 0; i < t->SortCriteria.size(); ++i)
+        EXPECT_EQ(t->SortCriteria[i].Column, source->SortCriteria[i].Column);
+    // The standings equal the source's: same teams, same matches.
+    const auto standings = [](const QString& file) {
+        return kvtest::Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("all")})
+            .Out;
+    };
+    EXPECT_EQ(standings(w.Created().FilePath), standings(sourcePath));
+}
+
+// A two-group soccer season built in the wizard and typed into the score dialog is the same file
+// as one made by kvtool new and import-csv, but for the dates and times of saving.
+TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
+    const QStringList a{QStringLiteral("Ashford"), QStringLiteral("Brampton"), QStringLiteral("Carlow")};
+    const QStringList b{QStringLiteral("Dunmore"), QStringLiteral("Elgin"), QStringLiteral("Fairview")};
+    QTimer::singleShot(0, [&] {
+        auto* w = qobject_cast<TNewTournamentForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(w, nullptr);
+        ToNamePage(*w, false);
+        FillName(*w, QStringLiteral("Valley Cup"), SportSoccer);
+        w->MainFrame().Legs(0).setValue(1);
+        w->next();
+        w->next();
+        AddGroup(w->GroupFrame(), a);
+        AddGroup(w->GroupFrame(), b);
+        w->next();
+        w->button(QWizard::FinishButton)->click();
+    });
+    main_->Command(QStringLiteral("NewTournamentAction"))->trigger();
+    TTournamentForm* form = main_->ActiveForm();
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    EXPECT_NE(main_->List().FindByPath(doc.FileName()), nullptr);
+    const struct {
+        const char* Home;
+        const char* Visitor;
+        const char* Score;
+    } results[] = {{"Ashford", "Brampton", "2:1"}, {"Carlow", "Ashford", "0:0"}, {"Brampton", "Carlow", "3:2"},
+                   {"Dunmore", "Elgin", "1:4"},    {"Fairview", "Dunmore", "2:2"}, {"Elgin", "Fairview", "0:1"}};
+    TScoreForm dialog(Dialogs, form);
+    QString csv;
+    for (const auto& r : results) {
+        const TTournament& t = doc.Tournament();
+        dialog.OpenNew(doc, t.JointTable().TeamByName(QLatin1String(r.Home))->Id,
+                       t.JointTable().TeamByName(QLatin1String(r.Visitor))->Id, 1, 1);
+        QLineEdit* score = dialog.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"));
+        score->clear();
+        score->setText(QLatin1String(r.Score));
+        ASSERT_TRUE(dialog.ApplyChanges());
+        csv += QStringLiteral("%1,%2,%3\n").arg(QLatin1String(r.Home), QLatin1String(r.Visitor), QLatin1String(r.Score));
+    }
+    ASSERT_TRUE(form->Save());
+
+    const QString built = HomePath(QStringLiteral("valley.kvd"));
+    const QString data = HomePath(QStringLiteral("valley.csv"));
+    QFile out(data);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(csv.toUtf8());
+    out.close();
+    QStringList args{QStringLiteral("new"), built, QStringLiteral("--name"), QStringLiteral("Valley Cup"),
+                     QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("1"),
+                     QStringLiteral("--group"), QStringLiteral("New Group 1=") + a.join(';'), QStringLiteral("--group"),
+                     QStringLiteral("New Group 2=") + b.join(';'), QStringLiteral("--criteria")};
+    QStringList criteria;
+    for (const TSortColumn& c : ProposedCriteria(SportSoccer))
+        criteria << QString::number(c.Column);
+    args << criteria.join(',');
+    ASSERT_EQ(kvtest::Kvtool(args).Status, 0);
+    ASSERT_EQ(kvtest::Kvtool({QStringLiteral("import-csv"), built, data, QStringLiteral("--columns"),
+                              QStringLiteral("home,visitor,score")})
+                  .Status,
+              0);
+    const auto lines = [](const QString& path) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        QStringList l = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+        return l;
+    };
+    QStringList typed = lines(doc.FileName());
+    QStringList expected = lines(built);
+    ASSERT_EQ(typed.size(), expected.size());
+    // Only a moment (a day count with its fraction) may differ: the time the file was made.
+    int moments = 0;
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        if (typed[i] == expected[i]) continue;
+        const QStringList x = typed[i].split(QLatin1Char(' '));
+        const QStringList y = expected[i].split(QLatin1Char(' '));
+        ASSERT_EQ(x.size(), y.size()) << i << ": " << qPrintable(typed[i]);
+        for (qsizetype k = 0; k < x.size(); ++k) {
+            if (x[k] == y[k]) continue;
+            EXPECT_GT(x[k].toDouble(), 40000.0) << i << ": " << qPrintable(typed[i]) << " | " << qPrintable(expected[i]);
+            ++moments;
+        }
+    }
+    EXPECT_LE(moments, 2);
+}

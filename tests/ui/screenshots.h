@@ -1,0 +1,17 @@
+#pragma once
+
+// The screenshot program's parts: one picture per window, named after its class and page.
+#include <QString>
+
+class QWidget;
+
+namespace kv {
+class TMainForm;
+}
+namespace kvtest {
+class TScriptedDialogs;
+}
+
+void Shot(QWidget& w, const QString& name);
+// The windows that create and re-shape tournaments: the wizard's pages and their dialogs.
+void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);

@@ -1,0 +1,41 @@
+#include "ui/screenshots.h"
+#include "ui/ui_support.h"
+
+#include "storage/tournament_list.h"
+#include "ui/group_frame.h"
+#include "ui/import_teams_txt_form.h"
+#include "ui/main_form.h"
+#include "ui/main_table_frame.h"
+#include "ui/new_tournament_form.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
+    // The wizard copying the soccer sample, so that every page shows what it holds.
+    kv::TNewTournamentForm wizard(main.List(), dialogs, &main);
+    wizard.show();
+    wizard.FromExisting().setChecked(true);
+    const char* pages[] = {"start", "source", "type", "name", "points", "structure", "ranking"};
+    Shot(wizard, QStringLiteral("TNewTournamentForm-") + QLatin1String(pages[0]));
+    wizard.next();
+    wizard.SelectSource(main.List().FindByPath(kv::TTournamentList::SavesPath(QStringLiteral("soccer.kvd"))));
+    Shot(wizard, QStringLiteral("TNewTournamentForm-") + QLatin1String(pages[1]));
+    wizard.next();
+    for (int page = 2; page < 7; ++page) {
+        if (page == 3) { // the copy needs a name and a file of its own
+            wizard.MainFrame().NameEdit().setText(QStringLiteral("Riverside Autumn League"));
+            wizard.MainFrame().FileEdit().setText(QStringLiteral("autumn"));
+        }
+        Shot(wizard, QStringLiteral("TNewTournamentForm-") + QLatin1String(pages[page]));
+        wizard.next();
+    }
+    wizard.reject();
+
+    kv::TImportTeamsTxtForm teams(dialogs, &main);
+    teams.Text().setPlainText(QStringLiteral("Ashford\nBrampton\nCarlow\nDunmore"));
+    teams.show();
+    Shot(teams, QStringLiteral("TImportTeamsTxtForm"));
+}
