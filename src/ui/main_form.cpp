@@ -64,6 +64,9 @@ const char* const kBoundCommands[] = {
     "RefereesAction",
     "TableColumnsAction",
     "TableDimensionsAction",
+    "FormatAction",
+    "PropertiesAction",
+    "GroupManagementAction",
     "AddFixturesAction",
     "EditFixtureAction",
     "EditScoreAction",
@@ -268,6 +271,9 @@ void TMainForm::BuildCommands() {
     AddCommand("TableDimensionsAction", 148, "Table &Dimensions",
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     // The fixture list's commands.
+    AddCommand("FormatAction", 155, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    AddCommand("GroupManagementAction", 156, "Group &Management",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     AddCommand("AddFixturesAction", 102, "Add Fixtu&res",
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     AddCommand("EditFixtureAction", 92, "Edit Entire &Fixture");
@@ -302,7 +308,8 @@ void TMainForm::BuildCommands() {
     QAction* autoSort = AddCommand("AutoSortAction", 90, "A&uto Sort Tournament List");
     autoSort->setCheckable(true);
     autoSort->setChecked(list_.AutoSort);
-    AddCommand("PropertiesAction", 91, "&Properties")->setEnabled(false);
+    AddCommand("PropertiesAction", 91, "&Properties", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P))
+        ->setEnabled(false);
 
     connect(Command(QStringLiteral("NewTournamentAction")), &QAction::triggered, this,
             &TMainForm::NewTournament);
@@ -441,6 +448,14 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
         if (changes & ChangeName) FollowTournamentName(form);
     });
     connect(form, &TTournamentForm::CommandsChanged, this, &TMainForm::UpdateCommands);
+    form->SetTournamentList(&list_);
+    connect(form, &TTournamentForm::FileMoved, this, [this](const QString& from, const QString& to) {
+        if (TListNode* node = list_.FindByPath(from)) {
+            node->Data.FilePath = to;
+            panel_->SaveList();
+            panel_->Reload(node);
+        }
+    });
     connect(window, &QObject::destroyed, this,
             [this] { QTimer::singleShot(0, this, [this] { BindToActiveForm(); }); });
     if (area_->subWindowList().size() == 1)
@@ -496,8 +511,11 @@ void TMainForm::BindToActiveForm() {
             mine->setEnabled(theirs->isEnabled());
             mine->setChecked(theirs->isChecked());
             if (theirs->objectName() == QLatin1String("UndoAction") ||
-                theirs->objectName() == QLatin1String("RedoAction"))
+                theirs->objectName() == QLatin1String("RedoAction") ||
+                theirs->objectName() == QLatin1String("GroupManagementAction")) {
                 mine->setText(theirs->text());
+                mine->setStatusTip(theirs->statusTip());
+            }
         };
         sync();
         bindings_.push_back(connect(theirs, &QAction::changed, mine, sync));
@@ -554,7 +572,9 @@ std::unique_ptr<QMenu> TMainForm::ListMenu(TListNode* node) {
         menu.addAction(Command(QLatin1String(n)));
     QAction* properties = menu.addAction(Command(QStringLiteral("PropertiesAction"))->text());
     properties->setObjectName(QStringLiteral("ListPropertiesAction"));
-    properties->setEnabled(false); // the tournament properties dialog comes with its own window
+    properties->setEnabled(own);
+    connect(properties, &QAction::triggered, this,
+            [active] { active->Command(QStringLiteral("PropertiesAction"))->trigger(); });
     return owned;
 }
 

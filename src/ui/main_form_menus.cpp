@@ -47,7 +47,8 @@ void TMainForm::BuildMenus() {
     QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
     tournament->setObjectName(QStringLiteral("TournamentMenu"));
     add(tournament, {"AddFixturesAction", "-", "TableColumnsAction", "TableDimensionsAction", "-",
-                     "StadiumsAction", "RefereesAction"});
+                     "FormatAction", "PropertiesAction", "-", "StadiumsAction", "RefereesAction",
+                     "GroupManagementAction"});
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
     add(fixtures, {"AddFixturesAction", "-", "EditFixtureAction", "EditScoreAction", "-",

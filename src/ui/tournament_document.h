@@ -61,6 +61,10 @@ public:
     const QString& ColumnSet() const { return columnSet_; }
     void SetColumnSet(const QString& name) { columnSet_ = name; }
 
+    // The file was moved (the properties dialog): the tournament is saved there from now on. Not
+    // an undo step, as the file on disk stays where it went.
+    void SetFileName(const QString& path) { tournament_->FileName = path; }
+
     // Writes the file (with a backup when the preference asks) and marks this state clean.
     TIoResult Save();
 

@@ -197,6 +197,8 @@ void TTournamentForm::BuildCommands() {
     connect(dimensions, &QAction::triggered, this,
             [this] { TTableDimensionsForm(*doc_, this).exec(); });
 
+    BuildSetupCommands();
+
     QAction* undo = doc_->UndoStack().createUndoAction(this, LangText(5216, "&Undo"));
     undo->setObjectName(QStringLiteral("UndoAction"));
     QAction* redo = doc_->UndoStack().createRedoAction(this, LangText(5217, "&Redo"));
@@ -330,6 +332,7 @@ void TTournamentForm::UpdateCommands() {
         choices[i]->setChecked(i + 1 == std::clamp(dblClick, 1, 6));
         choices[i]->setEnabled(fixtures.Rows);
     }
+    UpdateSetupCommands();
     updating_ = false;
     emit CommandsChanged();
 }

@@ -16,6 +16,7 @@ class QStackedWidget;
 namespace kv {
 
 class TDialogSeam;
+class TTournamentList;
 class TFixturesPage;
 class TTablesPage;
 class TTournament;
@@ -50,10 +51,14 @@ public:
     bool Save();
     // Replaces the texts when the language changed since they were last applied.
     void ApplyLanguage();
+    // The tournament list the properties dialog checks names against.
+    void SetTournamentList(const TTournamentList* list) { list_ = list; }
 
 signals:
     void CommandsChanged();
     void Closing(TTournamentForm* form);
+    // The properties dialog moved the tournament's file.
+    void FileMoved(const QString& from, const QString& to);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +73,8 @@ private:
     void OnChanged(unsigned changes);
     void ShowPage(int page);
     void EditView(QAction* action, const std::function<void(TTableView&)>& change);
+    void BuildSetupCommands();
+    void UpdateSetupCommands();
 
     std::unique_ptr<TTournamentDocument> doc_;
     TDialogSeam& dialogs_;
@@ -84,6 +91,7 @@ private:
     bool closedWithoutSaving_ = false;
     bool forced_ = false;
     bool updating_ = false;
+    const TTournamentList* list_ = nullptr;
 };
 
 } // namespace kv

@@ -1,7 +1,13 @@
 #include "ui/screenshots.h"
 #include "ui/ui_support.h"
 
+#include "model/sport.h"
 #include "storage/tournament_list.h"
+#include "ui/group_management_form.h"
+#include "ui/reglament_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+#include "ui/tournament_properties_form.h"
 #include "ui/group_frame.h"
 #include "ui/import_teams_txt_form.h"
 #include "ui/main_form.h"
@@ -12,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 
 void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     // The wizard copying the soccer sample, so that every page shows what it holds.
@@ -33,6 +40,26 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         wizard.next();
     }
     wizard.reject();
+
+    for (kv::TTournamentForm* form : main.TournamentForms()) {
+        kv::TTournamentDocument& doc = form->Document();
+        if (doc.Tournament().Sport == kv::SportBasketball) {
+            kv::TGroupManagementForm groups(doc, dialogs, &main);
+            groups.show();
+            Shot(groups, QStringLiteral("TGroupManagementForm"));
+        }
+        if (doc.Tournament().Sport != kv::SportHockey) continue;
+        kv::TTournamentPropertiesForm properties(doc, main.List(), &main);
+        properties.show();
+        Shot(properties, QStringLiteral("TTournamentPropertiesForm"));
+        kv::TReglamentForm format(doc, dialogs, &main);
+        format.show();
+        const char* names[] = {"main", "points", "ranking"};
+        for (int page = 0; page < 3; ++page) {
+            format.Pages().setCurrentIndex(page);
+            Shot(format, QStringLiteral("TReglamentForm-") + QLatin1String(names[page]));
+        }
+    }
 
     kv::TImportTeamsTxtForm teams(dialogs, &main);
     teams.Text().setPlainText(QStringLiteral("Ashford\nBrampton\nCarlow\nDunmore"));

@@ -1,0 +1,49 @@
+#include "ui/tournament_form.h"
+
+// The tournament window's commands that re-shape the tournament: its format, properties and
+// structure.
+#include "base/language.h"
+#include "storage/tournament_list.h"
+#include "ui/group_management_form.h"
+#include "ui/reglament_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_properties_form.h"
+
+#include <QAction>
+
+namespace kv {
+
+void TTournamentForm::BuildSetupCommands() {
+    QAction* format =
+        AddCommand("FormatAction", 5249, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    connect(format, &QAction::triggered, this, [this] {
+        TReglamentForm(*doc_, dialogs_, this).exec();
+        UpdateCommands();
+    });
+    QAction* properties = AddCommand("PropertiesAction", 5250, "&Properties",
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(properties, &QAction::triggered, this, [this] {
+        const TTournamentList none;
+        TTournamentPropertiesForm form(*doc_, list_ ? *list_ : none, this);
+        connect(&form, &TTournamentPropertiesForm::FileMoved, this, &TTournamentForm::FileMoved);
+        form.exec();
+        UpdateCommands();
+    });
+    QAction* groups = AddCommand("GroupManagementAction", 5252, "Group &Management",
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    connect(groups, &QAction::triggered, this, [this] {
+        TGroupManagementForm(*doc_, dialogs_, this).exec();
+        UpdateCommands();
+    });
+}
+
+// With conferences the groups are divisions.
+void TTournamentForm::UpdateSetupCommands() {
+    QAction* groups = Command(QStringLiteral("GroupManagementAction"));
+    const bool conferences = doc_->Tournament().HasConferences();
+    groups->setText(conferences ? LangText(5253, "Division &Management") : LangText(5252, "Group &Management"));
+    groups->setStatusTip(conferences ? LangText(5255, "Show Division Management Dialog")
+                                     : LangText(5254, "Show Group Management Dialog"));
+}
+
+} // namespace kv
