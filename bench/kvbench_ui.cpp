@@ -45,6 +45,8 @@ public:
         return {};
     }
     bool InputText(QWidget*, const QString&, const QString&, QString&) override { return false; }
+    bool ChooseColor(QWidget*, const QString&, kv::TColor&) override { return false; }
+    bool ChooseFont(QWidget*, const QString&, kv::TFontData&) override { return false; }
 };
 
 TNoDialogs dialogs;

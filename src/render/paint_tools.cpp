@@ -72,6 +72,19 @@ QFont ToQFont(const TFontData& f) {
     return font;
 }
 
+TFontData FontDataOf(const QFont& font, TColor color, int charset) {
+    TFontData f;
+    f.Name = font.family();
+    f.Charset = charset;
+    f.Size = font.pointSize() > 0 ? font.pointSize() : 8;
+    f.Color = color;
+    f.Bold = font.bold();
+    f.Italic = font.italic();
+    f.Underline = font.underline();
+    f.StrikeOut = font.strikeOut();
+    return f;
+}
+
 TFontData WithStyleOf(const TFontData& base, const TFontData& style) {
     TFontData f = base;
     f.Color = style.Color;

@@ -15,6 +15,8 @@ QColor ToQColor(TColor c);
 // The font with its file name resolved to an installed font of the same kind (Tahoma and the
 // other classic names fall back to DejaVu Sans).
 QFont ToQFont(const TFontData& f);
+// The font a font dialog chose, as the program keeps it; colour and character set are kept.
+TFontData FontDataOf(const QFont& font, TColor color, int charset);
 // A font made of a base font's name and size and another font's colour and styles.
 TFontData WithStyleOf(const TFontData& base, const TFontData& style);
 

@@ -8,7 +8,9 @@
 #include "standings/ranking.h"
 #include "standings/tournament_setup.h"
 #include "storage/format_reader.h"
+#include "storage/tournament_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -528,6 +530,16 @@ TIoResult ImportLegacyTournament(TTournament& t, const QString& path, TLegacyKin
         return TIoResult::Failure(Fmt(LangText(5100, "File not found: %s"), path));
     const QFileInfo info(path);
     return ImportLegacyBytes(t, bytes, kind, name, sport, DateTimeToDays(info.lastModified()));
+}
+
+TIoResult ImportLegacyFile(const QString& source, TLegacyKind kind, const QString& name, int sport,
+                           const QString& target) {
+    TTournament t;
+    const TIoResult read = ImportLegacyTournament(t, source, kind, name, sport);
+    if (!read) return read;
+    RecomputeAll(t);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    return SaveTournament(t, target, false);
 }
 
 } // namespace kv

@@ -29,6 +29,10 @@ int SportOfOldCode(int code);
 // recomputes, saves and lists the tournament.
 TIoResult ImportLegacyTournament(TTournament& t, const QString& path, TLegacyKind kind, const QString& name,
                                  int sport);
+// Imports the file, ranks the tournament and saves it at `target` (its folder is made when
+// missing). Nothing is written when the import fails.
+TIoResult ImportLegacyFile(const QString& source, TLegacyKind kind, const QString& name, int sport,
+                           const QString& target);
 TIoResult ImportLegacyBytes(TTournament& t, const QByteArray& bytes, TLegacyKind kind, const QString& name,
                             int sport, double created);
 

@@ -5,6 +5,7 @@
 #include "base/programfolder.h"
 #include "base/textreader.h"
 #include "base/textwriter.h"
+#include "model/appearance_edit.h"
 #include "model/sport.h"
 #include "standings/column_catalog.h"
 #include "standings/ranking.h"
@@ -319,16 +320,8 @@ TIoResult ParsePlaceStyle(const QByteArray& bytes, std::vector<TPlaceFont>& plac
 }
 
 void ApplyPlaceStyle(const std::vector<TPlaceFont>& places, const std::vector<TGroup*>& tables) {
-    for (TGroup* g : tables) {
-        for (size_t i = 0; i < places.size() && i < g->PlaceFonts.size(); ++i) {
-            TPlaceFont p = places[i];
-            // Name and size always come from the table font.
-            p.Font.Name = g->Style.Font.Name;
-            p.Font.Size = g->Style.Font.Size;
-            p.Font.Charset = g->Style.Font.Charset;
-            g->PlaceFonts[i] = p;
-        }
-    }
+    for (TGroup* g : tables)
+        ApplyPlaceStyle(places, g->PlaceFonts, g->Style.Font);
 }
 
 } // namespace kv

@@ -1,6 +1,10 @@
 #include "ui/dialog_seam.h"
 
+#include "render/paint_tools.h"
+
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 
 namespace kv {
@@ -20,6 +24,23 @@ bool TWidgetDialogs::InputText(QWidget* parent, const QString& title, const QStr
     if (ok)
         text = typed;
     return ok;
+}
+
+bool TWidgetDialogs::ChooseColor(QWidget* parent, const QString& title, TColor& color) {
+    const QColor chosen = QColorDialog::getColor(ToQColor(color), parent, title);
+    if (!chosen.isValid())
+        return false;
+    color = RgbColor(chosen.red(), chosen.green(), chosen.blue());
+    return true;
+}
+
+bool TWidgetDialogs::ChooseFont(QWidget* parent, const QString& title, TFontData& font) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), parent, title);
+    if (!ok)
+        return false;
+    font = FontDataOf(chosen, font.Color, font.Charset);
+    return true;
 }
 
 } // namespace kv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/fontdata.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,10 @@ public:
     virtual QString SaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filters) = 0;
     // A line of text; false when cancelled.
     virtual bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text) = 0;
+    // A colour, starting from `color`; false when cancelled.
+    virtual bool ChooseColor(QWidget* parent, const QString& title, TColor& color) = 0;
+    // A whole font (name, size, colour and styles), starting from `font`; false when cancelled.
+    virtual bool ChooseFont(QWidget* parent, const QString& title, TFontData& font) = 0;
 };
 
 class TWidgetDialogs : public TDialogSeam {
@@ -28,6 +34,8 @@ public:
                           QString& chosenFilter) override;
     QString SaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filters) override;
     bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text) override;
+    bool ChooseColor(QWidget* parent, const QString& title, TColor& color) override;
+    bool ChooseFont(QWidget* parent, const QString& title, TFontData& font) override;
 };
 
 } // namespace kv

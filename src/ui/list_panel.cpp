@@ -7,6 +7,7 @@
 #include "base/textformat.h"
 #include "ui/dialog_seam.h"
 #include "ui/find_tournament_form.h"
+#include "ui/import_table_v2_form.h"
 #include "ui/list_model.h"
 #include "ui/wait_form.h"
 
@@ -153,7 +154,7 @@ void TListPanel::AddExisting() {
     if (files.isEmpty())
         return;
     if (chosen == legacy) {
-        ShowAppMessage(LangText(154, "Importing tournaments of the earlier program is not available yet."), TMessageKind::Information);
+        ImportLegacy(files);
         return;
     }
     if (chosen != current)
@@ -172,6 +173,24 @@ void TListPanel::AddExisting() {
     SaveList();
     Reload();
     (void)r;
+    tree_->setFocus();
+}
+
+// Each file of the earlier program is confirmed in the import dialog, saved as a tournament,
+// listed and opened; a file of neither kind is skipped with a message.
+void TListPanel::ImportLegacy(const QStringList& files) {
+    for (const QString& file : files) {
+        TLegacyInfo info;
+        QString error;
+        if (!ReadLegacyInfo(file, info, error)) {
+            ShowAppMessage(error, TMessageKind::Error);
+            continue;
+        }
+        TImportTableV2Form form(list_, file, info, this);
+        if (form.exec() != QDialog::Accepted) continue;
+        AddTournamentEntry(form.Created());
+        emit OpenRequested(form.Created());
+    }
     tree_->setFocus();
 }
 

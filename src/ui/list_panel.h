@@ -64,6 +64,7 @@ protected:
 
 private:
     bool RenameNode(TListNode* node, const QString& name);
+    void ImportLegacy(const QStringList& files);
     void RunSearch(bool fromDialog);
 
     TTournamentList& list_;

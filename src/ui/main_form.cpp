@@ -64,6 +64,8 @@ const char* const kBoundCommands[] = {
     "RefereesAction",
     "TableColumnsAction",
     "TableDimensionsAction",
+    "TableAppearanceAction",
+    "TeamPropertiesAction",
     "FormatAction",
     "PropertiesAction",
     "GroupManagementAction",
@@ -270,6 +272,10 @@ void TMainForm::BuildCommands() {
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     AddCommand("TableDimensionsAction", 148, "Table &Dimensions",
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    AddCommand("TableAppearanceAction", 157, "Table &Appearance",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    AddCommand("TeamPropertiesAction", 158, "&Team Properties",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     // The fixture list's commands.
     AddCommand("FormatAction", 155, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     AddCommand("GroupManagementAction", 156, "Group &Management",

@@ -74,6 +74,12 @@ void TMainTableFrame::SetSportLocked(bool locked) {
     sport_->setEnabled(!locked);
 }
 
+void TMainTableFrame::SetLegsShown(bool shown) {
+    form_->setRowVisible(legs_[0], shown);
+    for (int i = 1; i < 3; ++i)
+        form_->setRowVisible(legs_[i], shown && conferences_);
+}
+
 void TMainTableFrame::Load(const TNamePage& page) {
     name_->setText(page.Name);
     file_->setText(page.FileName);

@@ -24,6 +24,8 @@ public:
     // The name and file name rows are left out where only the rules are edited.
     void SetNameShown(bool shown);
     void SetSportLocked(bool locked);
+    // The legs rows are left out where the legs come from elsewhere (an imported file).
+    void SetLegsShown(bool shown);
     void Load(const TNamePage& page);
     TNamePage Page() const;
     void SetSport(int sport);

@@ -181,6 +181,10 @@ void TTablesPage::ClickAt(QPoint viewport) {
         SortBy(hit);
     } else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint) {
         Retitle(index);
+    } else if ((hit.Region == TTableRegion::TeamName || hit.Region == TTableRegion::Diagonal) && hit.RowTeam) {
+        emit TeamClicked(hit.RowTeam->Id);
+    } else if (hit.Region == TTableRegion::ColumnTeam && hit.ColumnTeam) {
+        emit TeamClicked(hit.ColumnTeam->Id);
     } else if (hit.Region == TTableRegion::ResultCell && hit.RowTeam && hit.ColumnTeam) {
         const int leg = ResultCellLeg(*g, *hit.RowTeam, *hit.ColumnTeam, hit.Line);
         const TCellPermission allowed = ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, leg);
@@ -374,6 +378,10 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     QAction* levels = menu.addAction(LangText(5244, "Order of &Level Teams..."));
     levels->setObjectName(QStringLiteral("TieOrderAction"));
     connect(levels, &QAction::triggered, this, [this, index] { EditTieOrder(index); });
+    if (!pictureCommands_.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(pictureCommands_);
+    }
     connect(bitmap, &QAction::triggered, this, [this, index] { CopyAsBitmap(index); });
     connect(metafile, &QAction::triggered, this, [this, index] { CopyAsMetafile(index); });
     emit ContextMenuFor(index, event->globalPos());

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QAction;
 class QMenu;
 
 // Page 1 of a tournament window: the standings tables as pictures, stacked in a scrolling
@@ -51,9 +52,14 @@ public:
     void EditTieOrder(int index);
     // The score dialog of the page, made on first use and kept.
     TScoreForm& ScoreForm();
+    // The window's commands the picture menu offers too (appearance, columns, dimensions).
+    void SetPictureCommands(const QList<QAction*>& commands) { pictureCommands_ = commands; }
 
 signals:
     void ContextMenuFor(int tableIndex, QPoint globalPos);
+    // A team's name cell, its results cell against itself or the heading of its results column
+    // was clicked.
+    void TeamClicked(int teamId);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +98,7 @@ private:
     std::vector<TPicture> pictures_;
     std::vector<QPoint> origins_; // in content coordinates (scroll positions not applied)
     int lastRedrawn_ = 0;
+    QList<QAction*> pictureCommands_;
 };
 
 } // namespace kv

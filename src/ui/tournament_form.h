@@ -51,6 +51,8 @@ public:
     bool Save();
     // Replaces the texts when the language changed since they were last applied.
     void ApplyLanguage();
+    // The team properties dialog on a team (-1: the first team).
+    void EditTeam(int teamId);
     // The tournament list the properties dialog checks names against.
     void SetTournamentList(const TTournamentList* list) { list_ = list; }
 

@@ -6,6 +6,9 @@
 #include "storage/tournament_list.h"
 #include "ui/group_management_form.h"
 #include "ui/reglament_form.h"
+#include "ui/table_appearance_form.h"
+#include "ui/tables_page.h"
+#include "ui/team_properties_form.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_properties_form.h"
 
@@ -29,12 +32,31 @@ void TTournamentForm::BuildSetupCommands() {
         form.exec();
         UpdateCommands();
     });
+    QAction* appearance = AddCommand("TableAppearanceAction", 5256, "Table &Appearance",
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    connect(appearance, &QAction::triggered, this, [this] {
+        TTableAppearanceForm(*doc_, dialogs_, this).exec();
+        UpdateCommands();
+    });
+    QAction* team = AddCommand("TeamPropertiesAction", 5257, "&Team Properties",
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    connect(team, &QAction::triggered, this, [this] { EditTeam(-1); });
+    connect(tables_, &TTablesPage::TeamClicked, this, &TTournamentForm::EditTeam);
+    tables_->SetPictureCommands({appearance, Command(QStringLiteral("TableColumnsAction")),
+                                 Command(QStringLiteral("TableDimensionsAction"))});
     QAction* groups = AddCommand("GroupManagementAction", 5252, "Group &Management",
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     connect(groups, &QAction::triggered, this, [this] {
         TGroupManagementForm(*doc_, dialogs_, this).exec();
         UpdateCommands();
     });
+}
+
+void TTournamentForm::EditTeam(int teamId) {
+    TTeamPropertiesForm form(*doc_, dialogs_, this);
+    form.ShowTeam(teamId);
+    form.exec();
+    UpdateCommands();
 }
 
 // With conferences the groups are divisions.

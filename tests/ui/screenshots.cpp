@@ -230,6 +230,7 @@ int main(int argc, char** argv) {
         Shot(main.PreferencesForm(), QStringLiteral("TPreferencesForm"));
         main.PreferencesForm().hide();
         ShotSetupWindows(main, dialogs);
+        ShotLookWindows(main, dialogs);
         kv::TAboutBox about(&main);
         about.show();
         Shot(about, QStringLiteral("TAboutBox"));

@@ -15,3 +15,5 @@ class TScriptedDialogs;
 void Shot(QWidget& w, const QString& name);
 // The windows that create and re-shape tournaments: the wizard's pages and their dialogs.
 void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
+// The windows of teams and table looks, and the import of older files.
+void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);

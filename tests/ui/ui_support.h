@@ -29,6 +29,8 @@ public:
     std::deque<TOpen> Opens;
     std::deque<QString> Saves;
     std::deque<std::optional<QString>> Inputs; // nullopt: cancelled
+    std::deque<std::optional<kv::TColor>> Colors; // nullopt: cancelled
+    std::deque<std::optional<kv::TFontData>> Fonts;
     QStringList Asked;                         // the prompts and titles shown, in order
 
     QStringList OpenFiles(QWidget*, const QString& title, const QString&, const QString&,
@@ -54,6 +56,23 @@ public:
         Inputs.pop_front();
         if (!answer) return false;
         text = *answer;
+        return true;
+    }
+    bool ChooseColor(QWidget*, const QString& title, kv::TColor& color) override {
+        return Answer(title, Colors, color);
+    }
+    bool ChooseFont(QWidget*, const QString& title, kv::TFontData& font) override {
+        return Answer(title, Fonts, font);
+    }
+
+private:
+    template <typename T> bool Answer(const QString& title, std::deque<std::optional<T>>& answers, T& value) {
+        Asked << title;
+        if (answers.empty()) return false;
+        const std::optional<T> answer = answers.front();
+        answers.pop_front();
+        if (!answer) return false;
+        value = *answer;
         return true;
     }
 };

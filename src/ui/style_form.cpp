@@ -1,0 +1,65 @@
+#include "ui/style_form.h"
+
+#include "base/language.h"
+#include "base/messages.h"
+#include "base/textformat.h"
+#include "storage/named_files.h"
+#include "ui/widget_names.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kv {
+
+TStyleForm::TStyleForm(const QStringList& names, const QString& current, QWidget* parent)
+    : QDialog(parent), existing_(names) {
+    setObjectName(QStringLiteral("TStyleForm"));
+    setWindowTitle(LangText(10556, "Save Style As..."));
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(LangText(10557, "Style"), this);
+    names_ = Named(new QComboBox(this), "NameBox");
+    names_->setEditable(true);
+    names_->setInsertPolicy(QComboBox::NoInsert);
+    names_->addItems(names);
+    names_->setEditText(current);
+    names_->setMinimumWidth(240);
+    label->setBuddy(names_);
+    row->addWidget(label);
+    row->addWidget(names_, 1);
+    layout->addLayout(row);
+    auto* box = new QDialogButtonBox(this);
+    save_ = Named(box->addButton(LangText(1182, "Save"), QDialogButtonBox::AcceptRole), "SaveBtn");
+    Named(box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
+    save_->setDefault(true);
+    layout->addWidget(box);
+    connect(box, &QDialogButtonBox::accepted, this, &TStyleForm::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &TStyleForm::reject);
+    const auto update = [this] { save_->setEnabled(!Name().isEmpty()); };
+    connect(names_, &QComboBox::editTextChanged, this, update);
+    update();
+}
+
+QString TStyleForm::Name() const { return names_->currentText().trimmed(); }
+
+void TStyleForm::accept() {
+    const QString name = Name();
+    if (name.isEmpty()) return;
+    if (const QString refused = CheckFileName(name); !refused.isEmpty()) {
+        ShowAppMessage(refused, TMessageKind::Information);
+        names_->setFocus();
+        return;
+    }
+    if (existing_.contains(name, Qt::CaseInsensitive) &&
+        ShowAppMessage(Fmt(LangText(1183, "\"%s\" already exists. Overwrite?"), name), TMessageKind::QuestionYesNo) !=
+            TMessageButton::Yes)
+        return;
+    QDialog::accept();
+}
+
+} // namespace kv

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QComboBox;
+class QPushButton;
+
+// Asks for the name to save a style under, offering the names there are. "Save" takes only a
+// name a file may have, and asks before an existing one is overwritten.
+namespace kv {
+
+class TStyleForm : public QDialog {
+    Q_OBJECT
+public:
+    TStyleForm(const QStringList& names, const QString& current, QWidget* parent = nullptr);
+
+    // The chosen name, trimmed.
+    QString Name() const;
+    QComboBox& NameBox() const { return *names_; }
+    QPushButton& SaveButton() const { return *save_; }
+    void accept() override;
+
+private:
+    QStringList existing_;
+    QComboBox* names_ = nullptr;
+    QPushButton* save_ = nullptr;
+};
+
+} // namespace kv

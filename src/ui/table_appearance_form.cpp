@@ -1,0 +1,368 @@
+#include "ui/table_appearance_form.h"
+
+#include "base/language.h"
+#include "base/messages.h"
+#include "base/programfolder.h"
+#include "base/textformat.h"
+#include "render/paint_tools.h"
+#include "storage/named_files.h"
+#include "ui/color_button.h"
+#include "ui/dialog_buttons.h"
+#include "ui/dialog_seam.h"
+#include "ui/place_appearance_frame.h"
+#include "ui/style_form.h"
+#include "ui/tournament_document.h"
+#include "ui/widget_names.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kv {
+
+namespace {
+
+struct TFlag {
+    const char* Name;
+    int Id;
+    const char* Text;
+    bool TGroupStyle::*Field;
+};
+
+// The switches of the table page, each with the style field it sets.
+const TFlag kFlags[] = {
+    {"BgColorBox", 10512, "&Background Color", &TGroupStyle::HasBGColor},
+    {"BoldBordersBox", 10513, "Bold Bo&rders", &TGroupStyle::BoldBorders},
+    {"HeaderFontBox", 10515, "Separate &Header Font", &TGroupStyle::HasHeaderFont},
+    {"HeaderBgBox", 10516, "Header Back&ground", &TGroupStyle::HasHeaderBGColor},
+    {"ResultsFontBox", 10518, "Separate R&esults Font", &TGroupStyle::HasHResultsFont},
+    {"ResultColorsBox", 10519, "Results &Colors", &TGroupStyle::HasResultsColors},
+    {"DividersBox", 10530, "&Leg Dividers", &TGroupStyle::Dividers},
+    {"AwayResultsBox", 10531, "S&how Away Results", &TGroupStyle::ShowAwayResults},
+    {"HomeMarksBox", 10532, "&Mark Home Matches", &TGroupStyle::MarkHomeMatches},
+};
+
+struct TColorField {
+    const char* Name;
+    int Id;
+    const char* Text;
+    TColor TGroupStyle::*Field;
+};
+
+const TColorField kColors[] = {
+    {"BorderColorBtn", 10511, "B&order Color", &TGroupStyle::BorderColor},
+    {"BgColorBtn", 10514, "Color", &TGroupStyle::BGColor},
+    {"HeaderBgBtn", 10514, "Color", &TGroupStyle::HeaderBGColor},
+};
+
+struct TResultPanel {
+    const char* Name;
+    int Id;
+    const char* Text;
+};
+
+const TResultPanel kResults[8] = {
+    {"WinColorBtn", 10520, "Win"},          {"DrawColorBtn", 10521, "Draw/Tie"},
+    {"LossColorBtn", 10522, "Loss"},        {"WinOTColorBtn", 10523, "Win (OT)"},
+    {"DrawOTColorBtn", 10524, "Draw/Tie (OT)"}, {"LossOTColorBtn", 10525, "Loss (OT)"},
+    {"WinSOColorBtn", 10526, "Win (SO)"},   {"LossSOColorBtn", 10527, "Loss (SO)"},
+};
+
+const char* const kFontLabels[3] = {"TableFontLabel", "HeaderFontLabel", "ResultsFontLabel"};
+
+} // namespace
+
+TTableAppearanceForm::TTableAppearanceForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent)
+    : QDialog(parent), doc_(doc), dialogs_(dialogs), appearance_(AppearanceOf(doc.Tournament())),
+      style_(doc.Tournament().JointTable().Style) {
+    setObjectName(QStringLiteral("TTableAppearanceForm"));
+    setWindowTitle(Fmt(QStringLiteral("%s - %s"), LangText(10500, "Table Appearance"), doc.Tournament().Name));
+    auto* layout = new QVBoxLayout(this);
+    pages_ = Named(new QTabWidget(this), "PageControl");
+    pages_->addTab(BuildTablePage(), LangText(10501, "&Table Appearance"));
+    pages_->addTab(BuildDisplayPage(), LangText(10502, "Team &Display"));
+    places_ = Named(new TPlaceAppearanceFrame(doc.Tournament(), appearance_, dialogs, this), "PlaceFrame");
+    connect(places_, &TPlaceAppearanceFrame::Changed, this, &TTableAppearanceForm::Changed);
+    pages_->addTab(places_, LangText(10503, "&Place Appearance"));
+    layout->addWidget(pages_, 1);
+    const TDialogButtons buttons = MakeDialogButtons(*this, true);
+    apply_ = buttons.Apply;
+    apply_->setEnabled(false);
+    connect(apply_, &QPushButton::clicked, this, &TTableAppearanceForm::Apply);
+    layout->addWidget(buttons.Box);
+    LoadStyleFields();
+    FillStyles(QString());
+}
+
+QWidget* TTableAppearanceForm::BuildTablePage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    const auto flag = [page, this](int index) {
+        const TFlag& f = kFlags[index];
+        auto* box = Named(new QCheckBox(LangText(f.Id, f.Text), page), f.Name);
+        connect(box, &QCheckBox::toggled, this, &TTableAppearanceForm::StoreStyleFields);
+        return box;
+    };
+    const auto color = [page, this](int index) {
+        const TColorField& f = kColors[index];
+        auto* b = Named(new TColorButton(dialogs_, LangText(f.Id, f.Text), page), f.Name);
+        connect(b, &TColorButton::ColorChosen, this, &TTableAppearanceForm::StoreStyleFields);
+        return b;
+    };
+    const auto fontRow = [page, this](QGridLayout* grid, int row, int which, int id, const char* text,
+                                      const char* name) {
+        auto* button = Named(new QPushButton(LangText(id, text), page), name);
+        button->setAutoDefault(false);
+        auto* sample = Named(new QLabel(page), kFontLabels[which]);
+        sample->setMinimumWidth(150);
+        connect(button, &QPushButton::clicked, this, [this, which] { ChooseFont(which); });
+        grid->addWidget(button, row, 1);
+        grid->addWidget(sample, row, 2);
+    };
+
+    auto* table = new QGroupBox(LangText(10504, "Table"), page);
+    auto* tableGrid = new QGridLayout(table);
+    fontRow(tableGrid, 0, FontTable, 10510, "Table &Font...", "TableFontBtn");
+    tableGrid->addWidget(color(0), 0, 3);
+    tableGrid->addWidget(flag(0), 1, 0, 1, 2);
+    tableGrid->addWidget(color(1), 1, 2);
+    tableGrid->addWidget(flag(1), 1, 3);
+    layout->addWidget(table);
+
+    auto* header = new QGroupBox(LangText(10505, "Header"), page);
+    auto* headerGrid = new QGridLayout(header);
+    headerGrid->addWidget(flag(2), 0, 0);
+    fontRow(headerGrid, 0, FontHeader, 10517, "Header F&ont...", "HeaderFontBtn");
+    headerGrid->addWidget(flag(3), 1, 0);
+    headerGrid->addWidget(color(2), 1, 1);
+    layout->addWidget(header);
+
+    auto* results = new QGroupBox(LangText(10506, "Results Grid"), page);
+    auto* resultsGrid = new QGridLayout(results);
+    resultsGrid->addWidget(flag(4), 0, 0);
+    fontRow(resultsGrid, 0, FontResults, 10528, "Res&ults Font...", "ResultsFontBtn");
+    resultsGrid->addWidget(flag(5), 1, 0, 1, 4);
+    const TTournament& t = doc_.Tournament();
+    for (int i = 0; i < 8; ++i) {
+        auto* b = Named(new TColorButton(dialogs_, LangText(kResults[i].Id, kResults[i].Text), results), kResults[i].Name);
+        b->setMinimumWidth(130);
+        connect(b, &TColorButton::ColorChosen, this, &TTableAppearanceForm::StoreStyleFields);
+        // Overtime and shoot-out results exist only where the rules have them.
+        const bool overtime = i >= ResultWinOT && i <= ResultLoseOT;
+        const bool shootOut = i >= ResultWinSO;
+        b->setVisible((!overtime || t.Overtime) && (!shootOut || t.ShootOuts));
+        const int row = 2 + (i < 3 ? 0 : i < 6 ? 1 : 2);
+        const int column = i < 3 ? i : i < 6 ? i - 3 : i - 6;
+        resultsGrid->addWidget(b, row, column + 1);
+    }
+    auto* options = new QHBoxLayout;
+    for (int i = 6; i < 9; ++i)
+        options->addWidget(flag(i));
+    options->addStretch(1);
+    resultsGrid->addLayout(options, 5, 0, 1, 4);
+    layout->addWidget(results);
+
+    auto* styleRow = new QHBoxLayout;
+    auto* styleLabel = new QLabel(LangText(10540, "Table &Style:"), page);
+    styles_ = Named(new QComboBox(page), "StyleBox");
+    styles_->setMinimumWidth(140);
+    styleLabel->setBuddy(styles_);
+    auto* save = Named(new QPushButton(LangText(10541, "Sa&ve..."), page), "SaveStyleBtn");
+    deleteStyle_ = Named(new QPushButton(LangText(10542, "&Delete"), page), "DeleteStyleBtn");
+    auto* saveDefault = Named(new QPushButton(LangText(10543, "Save Defa&ult"), page), "SaveDefaultBtn");
+    auto* loadDefault = Named(new QPushButton(LangText(10544, "L&oad Default"), page), "LoadDefaultBtn");
+    for (QPushButton* b : {save, deleteStyle_, saveDefault, loadDefault})
+        b->setAutoDefault(false);
+    styleRow->addWidget(styleLabel);
+    styleRow->addWidget(styles_, 1);
+    styleRow->addWidget(save);
+    styleRow->addWidget(deleteStyle_);
+    styleRow->addSpacing(12);
+    styleRow->addWidget(saveDefault);
+    styleRow->addWidget(loadDefault);
+    layout->addLayout(styleRow);
+    layout->addStretch(1);
+    connect(styles_, &QComboBox::activated, this, [this] { ChooseStyle(styles_->currentText()); });
+    connect(save, &QPushButton::clicked, this, &TTableAppearanceForm::SaveStyle);
+    connect(deleteStyle_, &QPushButton::clicked, this, &TTableAppearanceForm::DeleteStyle);
+    connect(saveDefault, &QPushButton::clicked, this, &TTableAppearanceForm::SaveDefault);
+    connect(loadDefault, &QPushButton::clicked, this, &TTableAppearanceForm::LoadDefault);
+    return page;
+}
+
+QWidget* TTableAppearanceForm::BuildDisplayPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    showName_ = Named(new QRadioButton(LangText(10600, "Display Team &Name"), page), "ShowNameBtn");
+    showSymbol_ = Named(new QRadioButton(LangText(10601, "Display Team &Symbol"), page), "ShowSymbolBtn");
+    showCity_ = Named(new QCheckBox(LangText(10602, "Display &City"), page), "ShowCityBox");
+    showCountry_ = Named(new QCheckBox(LangText(10603, "Display C&ountry"), page), "ShowCountryBox");
+    (appearance_.ShowSymbol ? showSymbol_ : showName_)->setChecked(true);
+    showCity_->setChecked(appearance_.ShowCity);
+    showCountry_->setChecked(appearance_.ShowCountry);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{showName_, showSymbol_, showCity_, showCountry_}) {
+        layout->addWidget(b);
+        connect(b, &QAbstractButton::toggled, this, [this] {
+            appearance_.ShowSymbol = showSymbol_->isChecked();
+            appearance_.ShowCity = showCity_->isChecked();
+            appearance_.ShowCountry = showCountry_->isChecked();
+            UpdateDisplaySample();
+            Changed();
+        });
+    }
+    auto* sampleBox = new QGroupBox(LangText(10604, "Sample"), page);
+    auto* sampleLayout = new QVBoxLayout(sampleBox);
+    displaySample_ = Named(new QLabel(sampleBox), "DisplaySample");
+    sampleLayout->addWidget(displaySample_);
+    layout->addWidget(sampleBox);
+    layout->addStretch(1);
+    UpdateDisplaySample();
+    return page;
+}
+
+QCheckBox& TTableAppearanceForm::Check(const char* objectName) const {
+    return *findChild<QCheckBox*>(QLatin1String(objectName));
+}
+
+TColorButton& TTableAppearanceForm::ColorButton(const char* objectName) const {
+    return *findChild<TColorButton*>(QLatin1String(objectName));
+}
+
+void TTableAppearanceForm::LoadStyleFields() {
+    loading_ = true;
+    for (const TFlag& f : kFlags)
+        Check(f.Name).setChecked(style_.*f.Field);
+    for (const TColorField& f : kColors)
+        ColorButton(f.Name).SetColor(style_.*f.Field);
+    for (int i = 0; i < 8; ++i)
+        ColorButton(kResults[i].Name).SetColor(style_.ResultColors[static_cast<size_t>(i)]);
+    const TFontData* fonts[3] = {&style_.Font, &style_.HeaderFont, &style_.ResultsFont};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = findChild<QLabel*>(QLatin1String(kFontLabels[i]));
+        label->setText(Fmt(QStringLiteral("%s, %d"), fonts[i]->Name, fonts[i]->Size));
+        label->setFont(ToQFont(*fonts[i]));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(fonts[i]->Color));
+        label->setPalette(palette);
+    }
+    ColorButton("BgColorBtn").setEnabled(style_.HasBGColor);
+    ColorButton("HeaderBgBtn").setEnabled(style_.HasHeaderBGColor);
+    findChild<QPushButton*>(QStringLiteral("HeaderFontBtn"))->setEnabled(style_.HasHeaderFont);
+    findChild<QPushButton*>(QStringLiteral("ResultsFontBtn"))->setEnabled(style_.HasHResultsFont);
+    for (int i = 0; i < 8; ++i)
+        ColorButton(kResults[i].Name).setEnabled(style_.HasResultsColors);
+    loading_ = false;
+}
+
+void TTableAppearanceForm::StoreStyleFields() {
+    if (loading_) return;
+    for (const TFlag& f : kFlags)
+        style_.*f.Field = Check(f.Name).isChecked();
+    for (const TColorField& f : kColors)
+        style_.*f.Field = ColorButton(f.Name).Color();
+    for (int i = 0; i < 8; ++i)
+        style_.ResultColors[static_cast<size_t>(i)] = ColorButton(kResults[i].Name).Color();
+    StyleChanged();
+}
+
+void TTableAppearanceForm::StyleChanged() {
+    for (TTableLook& look : appearance_.Tables)
+        look.Style = style_;
+    LoadStyleFields();
+    places_->StyleChanged();
+    Changed();
+}
+
+void TTableAppearanceForm::ChooseFont(int which) {
+    TFontData* fonts[3] = {&style_.Font, &style_.HeaderFont, &style_.ResultsFont};
+    const char* titles[3] = {"Table Font", "Header Font", "Results Font"};
+    TFontData font = *fonts[which];
+    if (!dialogs_.ChooseFont(this, LangText(10545 + which, titles[which]), font)) return;
+    *fonts[which] = font;
+    StyleChanged();
+}
+
+void TTableAppearanceForm::FillStyles(const QString& select) {
+    styles_->clear();
+    styles_->addItem(QString());
+    styles_->addItems(NamedFiles(StylesFolder(), QStringLiteral(".tfc")));
+    styles_->setCurrentIndex(std::max(0, styles_->findText(select)));
+    deleteStyle_->setEnabled(styles_->currentIndex() > 0);
+}
+
+void TTableAppearanceForm::ChooseStyle(const QString& name) {
+    deleteStyle_->setEnabled(!name.isEmpty());
+    if (name.isEmpty()) return;
+    const TIoResult read = LoadTableStyle(TableStylePath(name), style_);
+    // What was read before an error stays.
+    StyleChanged();
+    if (!read) ShowAppMessage(LangText(10555, "Error opening style"), TMessageKind::Error);
+}
+
+void TTableAppearanceForm::SaveStyle() {
+    QStringList names;
+    for (int i = 1; i < styles_->count(); ++i)
+        names << styles_->itemText(i);
+    TStyleForm form(names, styles_->currentText(), this);
+    if (form.exec() != QDialog::Accepted) return;
+    const TIoResult saved = SaveTableStyle(TableStylePath(form.Name()), style_);
+    if (!saved) {
+        ShowAppMessage(saved.Message, TMessageKind::Error);
+        return;
+    }
+    FillStyles(form.Name());
+}
+
+void TTableAppearanceForm::DeleteStyle() {
+    if (styles_->currentIndex() <= 0) return;
+    if (ShowAppMessage(LangText(1180, "Are you sure you want to delete selected style?"), TMessageKind::QuestionYesNo) !=
+        TMessageButton::Yes)
+        return;
+    DeleteNamedFile(TableStylePath(styles_->currentText()));
+    FillStyles(QString());
+}
+
+void TTableAppearanceForm::SaveDefault() { style_.SaveAsDefault(); }
+
+void TTableAppearanceForm::LoadDefault() {
+    const QString picture = style_.BGPicture;
+    style_ = TGroupStyle::FromSettings();
+    style_.BGPicture = picture;
+    styles_->setCurrentIndex(0);
+    deleteStyle_->setEnabled(false);
+    StyleChanged();
+}
+
+void TTableAppearanceForm::UpdateDisplaySample() {
+    displaySample_->setText(TeamDisplaySample(appearance_.ShowSymbol, appearance_.ShowCity, appearance_.ShowCountry));
+}
+
+void TTableAppearanceForm::Changed() {
+    if (!loading_) apply_->setEnabled(true);
+}
+
+void TTableAppearanceForm::Apply() {
+    if (!(appearance_ == AppearanceOf(doc_.Tournament()))) {
+        const TAppearance edited = appearance_;
+        doc_.Edit(LangText(10500, "Table Appearance"), ChangeTables | ChangeLayout,
+                  [edited](TTournament& t) { ApplyAppearance(t, edited); });
+        // The teams' fonts follow the joint table's: the copies hold what the tournament holds.
+        appearance_ = AppearanceOf(doc_.Tournament());
+    }
+    apply_->setEnabled(false);
+}
+
+void TTableAppearanceForm::accept() {
+    Apply();
+    QDialog::accept();
+}
+
+} // namespace kv

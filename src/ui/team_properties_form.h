@@ -1,0 +1,120 @@
+#pragma once
+
+#include "model/team_edit.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+// "Team Properties": the data of every team of a tournament, chosen by group and team, on three
+// pages (main data, font and colour, points and goals added or deducted). The dialog edits
+// copies of all teams; OK and Apply give the tournament the changed ones as one step.
+namespace kv {
+
+class TColorButton;
+class TDialogSeam;
+class TTournamentDocument;
+
+class TTeamPropertiesForm : public QDialog {
+    Q_OBJECT
+public:
+    enum TPage { PageMain, PageFont, PageAdded };
+
+    TTeamPropertiesForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
+    ~TTeamPropertiesForm() override;
+
+    // Shows the team with this id (the first team when there is none).
+    void ShowTeam(int teamId);
+    int TeamId() const { return teamId_; }
+    void Prior();
+    void Next();
+
+    // Unlocks the name or the symbol for typing (the "..." buttons and F2).
+    void ModifyName();
+    void ModifySymbol();
+    // Takes the typed name or symbol: false, with the message shown and the focus back in the
+    // field, when it is refused.
+    bool TakeName();
+    bool TakeSymbol();
+    // The font dialog and the background colour of the team.
+    void ChooseFont();
+    void ChooseBackground();
+    // Opens the tournament's stadiums; the list of the stadium field follows.
+    void EditStadiums();
+
+    // False when a pending name or symbol is refused.
+    bool Apply();
+    void accept() override;
+
+    QTabWidget& Pages() const { return *pages_; }
+    QComboBox& GroupBox() const { return *groups_; }
+    QComboBox& TeamBox() const { return *teams_; }
+    QLineEdit& NameEdit() const { return *name_; }
+    QLineEdit& SymbolEdit() const { return *symbol_; }
+    QLineEdit& CityEdit() const { return *city_; }
+    QComboBox& CountryBox() const { return *country_; }
+    QLineEdit& CoachEdit() const { return *coach_; }
+    QLineEdit& PresidentEdit() const { return *president_; }
+    QLineEdit& YearEdit() const { return *year_; }
+    QComboBox& StadiumBox() const { return *stadium_; }
+    QCheckBox& SeparateFont() const { return *separateFont_; }
+    QCheckBox& SeparateBackground() const { return *separateBg_; }
+    QDoubleSpinBox& AddedPoints() const { return *added_[0]; }
+    QDoubleSpinBox& AddedGoalsFor() const { return *added_[1]; }
+    QDoubleSpinBox& AddedGoalsAgainst() const { return *added_[2]; }
+    const TTeamEdits& Edits() const { return *edits_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* BuildMainPage();
+    QWidget* BuildFontPage();
+    QWidget* BuildAddedPage();
+    void FillGroups();
+    void FillTeams(int selectTeamId);
+    void FillStadiums();
+    void LoadTeam();
+    void StoreFields();
+    void UpdateSample();
+    void Changed();
+    TTeam* Edited() const;
+    const TFontData& StyleFontOf(const TTeam& team) const;
+    TColor StyleBackgroundOf(const TTeam& team) const;
+
+    TTournamentDocument& doc_;
+    TDialogSeam& dialogs_;
+    std::unique_ptr<TTeamEdits> edits_;
+    int teamId_ = -1;
+    bool loading_ = false;
+    QComboBox* groups_ = nullptr;
+    QComboBox* teams_ = nullptr;
+    QPushButton* prior_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* symbol_ = nullptr;
+    QLineEdit* city_ = nullptr;
+    QComboBox* country_ = nullptr;
+    QLineEdit* coach_ = nullptr;
+    QLineEdit* president_ = nullptr;
+    QLineEdit* year_ = nullptr;
+    QComboBox* stadium_ = nullptr;
+    QCheckBox* separateFont_ = nullptr;
+    QCheckBox* separateBg_ = nullptr;
+    TColorButton* background_ = nullptr;
+    QLabel* sample_ = nullptr;
+    QDoubleSpinBox* added_[3] = {};
+    QPushButton* apply_ = nullptr;
+};
+
+} // namespace kv

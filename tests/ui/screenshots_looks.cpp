@@ -1,0 +1,57 @@
+#include "ui/screenshots.h"
+#include "ui/ui_support.h"
+
+#include "model/sport.h"
+#include "storage/legacy_import.h"
+#include "ui/import_table_v2_form.h"
+#include "ui/main_form.h"
+#include "ui/place_appearance_frame.h"
+#include "ui/st_font_form.h"
+#include "ui/style_form.h"
+#include "ui/table_appearance_form.h"
+#include "ui/team_properties_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QListWidget>
+#include <QTabWidget>
+
+void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
+    for (kv::TTournamentForm* form : main.TournamentForms()) {
+        kv::TTournamentDocument& doc = form->Document();
+        if (doc.Tournament().Sport != kv::SportHockey) continue;
+        kv::TTeamPropertiesForm team(doc, dialogs, &main);
+        team.ShowTeam(doc.Tournament().JointTable().TeamAt(0)->Id);
+        team.show();
+        const char* teamPages[] = {"main", "font", "added"};
+        for (int page = 0; page < 3; ++page) {
+            team.Pages().setCurrentIndex(page);
+            Shot(team, QStringLiteral("TTeamPropertiesForm-") + QLatin1String(teamPages[page]));
+        }
+        kv::TTableAppearanceForm looks(doc, dialogs, &main);
+        looks.show();
+        const char* lookPages[] = {"table", "display", "places"};
+        looks.PlaceFrame().Places().item(0)->setSelected(true);
+        for (int page = 0; page < 3; ++page) {
+            looks.Pages().setCurrentIndex(page);
+            Shot(looks, QStringLiteral("TTableAppearanceForm-") + QLatin1String(lookPages[page]));
+        }
+    }
+    kv::TSTFontForm font(dialogs, &main);
+    kv::TFontData f;
+    f.Bold = true;
+    f.Color = kv::RgbColor(0, 100, 0);
+    font.Load(f, true);
+    font.show();
+    Shot(font, QStringLiteral("TSTFontForm"));
+    kv::TStyleForm style({QStringLiteral("Classic"), QStringLiteral("Night")}, QStringLiteral("Classic"), &main);
+    style.show();
+    Shot(style, QStringLiteral("TStyleForm"));
+    kv::TLegacyInfo info;
+    QString error;
+    const QString legacy = QStringLiteral(KV_TEST_DATA "/legacy/chess-3.0.plg");
+    kv::ReadLegacyInfo(legacy, info, error);
+    kv::TImportTableV2Form import(main.List(), legacy, info, &main);
+    import.show();
+    Shot(import, QStringLiteral("TImportTableV2Form"));
+}
