@@ -6,9 +6,11 @@
 #include "base/settings.h"
 #include "storage/tournament_file.h"
 #include "ui/find_tournament_form.h"
+#include "ui/import_table_v2_form.h"
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
+#include "ui/main_table_frame.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
@@ -17,10 +19,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+
+#include <functional>
 
 using namespace kv;
 
@@ -190,10 +195,64 @@ TEST_F(ListPanel, AddingExistingTournaments) {
     main_->Command(QStringLiteral("AddExistingAction"))->trigger();
     EXPECT_EQ(Messages.Texts().back(),
               QStringLiteral("Cannot add tournament. File already exists: ") + TTournamentList::SavesPath(QStringLiteral("cup.kvd")));
-    // Files of the earlier program wait for their import dialog.
-    Dialogs.Opens.push_back({{outside}, QStringLiteral("Pellagrunds 2.x, 3.0 (*.plg)")});
+}
+
+// Files of the earlier program: each is confirmed in the import dialog, saved, listed and
+// opened; a file of neither kind is skipped with a message, and a refused name keeps the
+// dialog open.
+TEST_F(ListPanel, ImportingFilesOfTheEarlierProgram) {
+    const QString legacy = QStringLiteral("Pellagrunds 2.x, 3.0 (*.plg)");
+    const QString data = QStringLiteral(KV_TEST_DATA "/legacy/");
+    Panel().Select(Folder());
+    Dialogs.Opens.push_back({{data + QStringLiteral("not-a-tournament.plg"), data + QStringLiteral("two-groups.plg"),
+                              data + QStringLiteral("chess-3.0.plg")},
+                             legacy});
+    QStringList names;
+    std::vector<bool> sportLocked;
+    bool refusedStayed = false;
+    int polls = 0;
+    // The dialogs come one after the other: each answer waits for the next one.
+    std::function<void()> answer = [&] {
+        auto* form = qobject_cast<TImportTableV2Form*>(QApplication::activeModalWidget());
+        if (!form || !form->isVisible()) {
+            if (++polls < 500) QTimer::singleShot(10, answer);
+            return;
+        }
+        names << form->MainFrame().NameEdit().text();
+        sportLocked.push_back(!form->MainFrame().SportBox().isEnabled());
+        if (names.size() == 1) {
+            // The name of a listed tournament is refused.
+            form->MainFrame().NameEdit().setText(Entry("soccer.kvd")->Data.Name);
+            form->accept();
+            refusedStayed = form->isVisible();
+            form->MainFrame().NameEdit().setText(QStringLiteral("Old Two Groups"));
+            form->MainFrame().FileEdit().setText(QStringLiteral("oldtwo"));
+            form->accept();
+            QTimer::singleShot(10, answer);
+        } else {
+            form->accept();
+        }
+    };
+    QTimer::singleShot(0, answer);
     main_->Command(QStringLiteral("AddExistingAction"))->trigger();
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Importing tournaments of the earlier program is not available yet."));
+
+    EXPECT_TRUE(Messages.Texts().contains(QStringLiteral("Wrong file format: ") + data +
+                                          QStringLiteral("not-a-tournament.plg")));
+    ASSERT_EQ(names.size(), 2);
+    EXPECT_EQ(names[0], QStringLiteral("two-groups")); // a 2.x file is named after the file
+    EXPECT_FALSE(sportLocked[0]);
+    EXPECT_TRUE(sportLocked[1]); // a 3.0 file names its sport
+    EXPECT_TRUE(refusedStayed);
+    const QString saved = TTournamentList::SavesPath(QStringLiteral("oldtwo.kvd"));
+    ASSERT_TRUE(QFile::exists(saved));
+    EXPECT_NE(main_->List().FindByPath(saved), nullptr);
+    TTournament t;
+    ASSERT_TRUE(LoadTournament(t, saved).Ok);
+    EXPECT_EQ(t.Name, QStringLiteral("Old Two Groups"));
+    EXPECT_EQ(t.Groups().size(), 2u);
+    // Both imports are open in windows of their own.
+    EXPECT_EQ(main_->TournamentForms().size(), 2);
+    EXPECT_TRUE(ListFile().contains("oldtwo.kvd"));
 }
 
 TEST_F(ListPanel, UndoingARenameBringsTheListAlong) {

@@ -1,0 +1,198 @@
+// The table appearance dialog on a sample: table styles saved, refused, overwritten, chosen
+// and deleted through the dialog; defaults saved and read back; place styles on tables with
+// fewer places; the team display; and every OK one undoable step.
+#include "ui/ui_support.h"
+
+#include "base/fileio.h"
+#include "model/group.h"
+#include "storage/named_files.h"
+#include "ui/color_button.h"
+#include "ui/main_form.h"
+#include "ui/place_appearance_frame.h"
+#include "ui/style_form.h"
+#include "ui/table_appearance_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace kv;
+
+namespace {
+
+class TableAppearanceForm : public kvtest::TMainWindowTest {
+protected:
+    // Answers the style name dialog with each name in turn; the last one is taken or refused.
+    static void AnswerStyleName(const QStringList& names, bool* stayedOpen = nullptr) {
+        QTimer::singleShot(0, [names, stayedOpen] {
+            auto* form = qobject_cast<TStyleForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(form, nullptr);
+            for (const QString& name : names) {
+                form->NameBox().setEditText(name);
+                form->accept();
+            }
+            if (stayedOpen) *stayedOpen = form->isVisible();
+            if (form->isVisible()) form->reject();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const int steps = doc.UndoStack().count();
+    TTableAppearanceForm dialog(doc, Dialogs);
+    EXPECT_FALSE(dialog.ApplyButton().isEnabled());
+    Dialogs.Colors.push_back(RgbColor(1, 2, 3));
+    dialog.ColorButton("BorderColorBtn").Choose();
+    dialog.Check("BoldBordersBox").setChecked(true);
+    EXPECT_EQ(dialog.Style().BorderColor, RgbColor(1, 2, 3));
+    EXPECT_TRUE(dialog.ApplyButton().isEnabled());
+
+    // A name with a character a file may not have keeps the name dialog open.
+    bool stayed = false;
+    AnswerStyleName({QStringLiteral("Bad/Name")}, &stayed);
+    dialog.SaveStyle();
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("A file name cannot contain characters:")));
+    AnswerStyleName({QStringLiteral("Night")});
+    dialog.SaveStyle();
+    ASSERT_TRUE(QFileInfo::exists(TableStylePath(QStringLiteral("Night"))));
+    EXPECT_EQ(dialog.StyleBox().currentText(), QStringLiteral("Night"));
+    // An existing name asks first; No keeps the dialog open and the file as it was.
+    const QByteArray saved = TableStyleBytes(dialog.Style());
+    Messages.QueueAnswer(TMessageButton::No);
+    stayed = false;
+    AnswerStyleName({QStringLiteral("night")}, &stayed);
+    dialog.SaveStyle();
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("\"night\" already exists. Overwrite?"));
+
+    // The defaults: saved, changed, read back.
+    dialog.SaveDefault();
+    Dialogs.Colors.push_back(RgbColor(9, 9, 9));
+    dialog.ColorButton("BorderColorBtn").Choose();
+    dialog.LoadDefault();
+    EXPECT_EQ(dialog.Style().BorderColor, RgbColor(1, 2, 3));
+    EXPECT_EQ(dialog.StyleBox().currentIndex(), 0);
+
+    // A style file leaves the results-grid switches alone.
+    dialog.Check("DividersBox").setChecked(false);
+    Dialogs.Colors.push_back(RgbColor(9, 9, 9));
+    dialog.ColorButton("BorderColorBtn").Choose();
+    dialog.ChooseStyle(QStringLiteral("Night"));
+    EXPECT_EQ(dialog.Style().BorderColor, RgbColor(1, 2, 3));
+    EXPECT_TRUE(dialog.Style().BoldBorders);
+    EXPECT_FALSE(dialog.Style().Dividers);
+    EXPECT_EQ(TableStyleBytes(dialog.Style()), saved);
+
+    // A damaged file says so; the dialog stays usable.
+    ASSERT_TRUE(WriteFileAtomic(TableStylePath(QStringLiteral("Broken")), QByteArray("Tahoma\r\n1 8 x\r\n")).Ok);
+    dialog.ChooseStyle(QStringLiteral("Broken"));
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Error opening style"));
+
+    dialog.StyleBox().setCurrentIndex(dialog.StyleBox().findText(QStringLiteral("Night")));
+    dialog.ChooseStyle(QStringLiteral("Night"));
+    Messages.QueueAnswer(TMessageButton::Yes);
+    dialog.DeleteStyle();
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Are you sure you want to delete selected style?"));
+    EXPECT_FALSE(QFileInfo::exists(TableStylePath(QStringLiteral("Night"))));
+    EXPECT_EQ(dialog.StyleBox().findText(QStringLiteral("Night")), -1);
+
+    dialog.accept();
+    EXPECT_EQ(doc.UndoStack().count(), steps + 1);
+    for (const TGroup* g : doc.Tournament().AllTables()) {
+        EXPECT_EQ(g->Style.BorderColor, RgbColor(1, 2, 3));
+        EXPECT_FALSE(g->Style.Dividers);
+    }
+    doc.UndoStack().undo();
+    EXPECT_NE(doc.Tournament().JointTable().Style.BorderColor, RgbColor(1, 2, 3));
+}
+
+TEST_F(TableAppearanceForm, OvertimeAndShootOutColoursShowOnlyWhereTheRulesHaveThem) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    const TTournament& t = form->Document().Tournament();
+    TTableAppearanceForm dialog(form->Document(), Dialogs);
+    EXPECT_FALSE(dialog.ColorButton("WinColorBtn").isHidden());
+    EXPECT_EQ(dialog.ColorButton("WinOTColorBtn").isHidden(), !t.Overtime);
+    EXPECT_EQ(dialog.ColorButton("LossSOColorBtn").isHidden(), !t.ShootOuts);
+    dialog.reject();
+    TTournamentForm* hockey = Open("hockey.kvd");
+    ASSERT_NE(hockey, nullptr);
+    TTableAppearanceForm hockeyDialog(hockey->Document(), Dialogs);
+    EXPECT_EQ(hockeyDialog.ColorButton("WinOTColorBtn").isHidden(), !hockey->Document().Tournament().Overtime);
+}
+
+TEST_F(TableAppearanceForm, PlaceLooksAndPlaceStylesFillOnlyThePlacesATableHas) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TGroup* group = doc.Tournament().GroupAt(0);
+    const size_t places = group->PlaceFonts.size();
+    ASSERT_GE(places, 3u);
+    TTableAppearanceForm dialog(doc, Dialogs);
+    TPlaceAppearanceFrame& frame = dialog.PlaceFrame();
+    ASSERT_EQ(frame.Places().count(), static_cast<int>(places));
+    frame.Places().item(0)->setSelected(true);
+    frame.Places().item(1)->setSelected(true);
+    frame.SetColor(RgbColor(10, 200, 10));
+    EXPECT_TRUE(frame.SeparateColor().isChecked());
+    frame.SetSeparateFont(true);
+
+    // A place style of more places than the table has.
+    std::vector<TPlaceFont> many(places + 10);
+    for (TPlaceFont& p : many) {
+        p.HasColor = true;
+        p.Color = RgbColor(250, 250, 0);
+    }
+    many[2].UpperCase = true;
+    many[2].HasFont = true;
+    ASSERT_TRUE(SavePlaceStyle(PlaceStylePath(QStringLiteral("Many")), many).Ok);
+    frame.Places().clearSelection();
+    frame.Places().item(2)->setSelected(true);
+    frame.ChoosePlaceStyle(QStringLiteral("Many"));
+
+    // And one saved from this table, through the name dialog.
+    AnswerStyleName({QStringLiteral("Mine")});
+    frame.SavePlaceStyle();
+    std::vector<TPlaceFont> mine;
+    ASSERT_TRUE(LoadPlaceStyle(PlaceStylePath(QStringLiteral("Mine")), mine).Ok);
+    EXPECT_EQ(mine.size(), places);
+
+    dialog.accept();
+    const TGroup* after = doc.Tournament().GroupAt(0);
+    ASSERT_EQ(after->PlaceFonts.size(), places);
+    EXPECT_EQ(after->PlaceFonts[2].Color, RgbColor(250, 250, 0));
+    EXPECT_TRUE(after->PlaceFonts[2].UpperCase);
+    EXPECT_EQ(after->PlaceFonts[2].Font.Name, after->Style.Font.Name);
+    EXPECT_EQ(after->PlaceFonts.back().Color, RgbColor(250, 250, 0));
+}
+
+TEST_F(TableAppearanceForm, TheTeamDisplayGoesToTheView) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    TTableAppearanceForm dialog(doc, Dialogs);
+    dialog.findChild<QCheckBox*>(QStringLiteral("ShowCityBox"))->setChecked(true);
+    EXPECT_TRUE(dialog.Appearance().ShowCity);
+    dialog.accept();
+    EXPECT_TRUE(doc.Tournament().View.ShowCity);
+    doc.UndoStack().undo();
+    EXPECT_FALSE(doc.Tournament().View.ShowCity);
+    // OK with nothing changed records nothing.
+    const int steps = doc.UndoStack().count();
+    TTableAppearanceForm unchanged(doc, Dialogs);
+    unchanged.accept();
+    EXPECT_EQ(doc.UndoStack().count(), steps);
+}

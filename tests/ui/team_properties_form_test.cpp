@@ -1,0 +1,196 @@
+// The team properties dialog on a sample: the name and symbol checks with the focus kept in the
+// refused field, the fields taken as typed, added points in the standings, the team's own font
+// and colour kept in the file, one undoable step, and the clicks that open it.
+#include "ui/ui_support.h"
+
+#include "model/group.h"
+#include "model/team.h"
+#include "render/table_hit.h"
+#include "standings/team_values.h"
+#include "storage/tournament_file.h"
+#include "ui/color_button.h"
+#include "ui/main_form.h"
+#include "ui/st_font_form.h"
+#include "ui/tables_page.h"
+#include "ui/team_properties_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace kv;
+
+namespace {
+
+class TeamPropertiesForm : public kvtest::TMainWindowTest {};
+
+} // namespace
+
+TEST_F(TeamPropertiesForm, NamesAndSymbolsAreCheckedAndTheEditIsOneStep) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TTeam* first = doc.Tournament().JointTable().TeamAt(0);
+    const TTeam* second = doc.Tournament().JointTable().TeamAt(1);
+    const int id = first->Id;
+    const QString otherName = second->Name;
+    const double points = Points(doc.Tournament(), *first, 1);
+    const int steps = doc.UndoStack().count();
+
+    TTeamPropertiesForm dialog(doc, Dialogs);
+    dialog.show();
+    dialog.ShowTeam(id);
+    EXPECT_EQ(dialog.TeamId(), id);
+    EXPECT_TRUE(dialog.NameEdit().isReadOnly());
+    EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("Team Properties - ")));
+
+    dialog.ModifyName();
+    EXPECT_FALSE(dialog.NameEdit().isReadOnly());
+    dialog.NameEdit().setText(QStringLiteral("   "));
+    EXPECT_FALSE(dialog.TakeName());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Empty team name is not allowed"));
+    EXPECT_FALSE(dialog.NameEdit().isReadOnly());
+    dialog.NameEdit().setText(otherName.toUpper());
+    EXPECT_FALSE(dialog.TakeName());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Team with this name already exists"));
+    // OK does not close on a refused name.
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.NameEdit().setText(QStringLiteral("  Renamed Rovers "));
+    EXPECT_TRUE(dialog.TakeName());
+    EXPECT_TRUE(dialog.NameEdit().isReadOnly());
+    EXPECT_EQ(dialog.TeamBox().currentText(), QStringLiteral("Renamed Rovers"));
+
+    dialog.ModifySymbol();
+    dialog.SymbolEdit().setText(QStringLiteral(" rr "));
+    EXPECT_TRUE(dialog.TakeSymbol());
+    EXPECT_EQ(dialog.SymbolEdit().text(), QStringLiteral("RR"));
+    QTest::keyClicks(&dialog.CityEdit(), QStringLiteral("Riverside"));
+    QTest::keyClicks(&dialog.YearEdit(), QStringLiteral("19x07"));
+    EXPECT_EQ(dialog.YearEdit().text(), QStringLiteral("1907")); // digits only
+    dialog.AddedPoints().setValue(-3);
+
+    // Another team may not take the symbol typed a moment ago, but may have none.
+    dialog.ShowTeam(second->Id);
+    dialog.ModifySymbol();
+    dialog.SymbolEdit().setText(QStringLiteral("Rr"));
+    EXPECT_FALSE(dialog.TakeSymbol());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Team with this symbol already exists"));
+    dialog.SymbolEdit().clear();
+    EXPECT_TRUE(dialog.TakeSymbol());
+
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    const TTeam* renamed = doc.Tournament().TeamById(id);
+    ASSERT_NE(renamed, nullptr);
+    EXPECT_EQ(renamed->Name, QStringLiteral("Renamed Rovers"));
+    EXPECT_EQ(renamed->Symbol, QStringLiteral("RR"));
+    EXPECT_EQ(renamed->City, QStringLiteral("Riverside"));
+    EXPECT_EQ(renamed->FoundationYear, 1907);
+    EXPECT_EQ(renamed->AddedPoints, -3);
+    EXPECT_DOUBLE_EQ(Points(doc.Tournament(), *renamed, 1), points - 3);
+    EXPECT_EQ(doc.UndoStack().count(), steps + 1);
+    doc.UndoStack().undo();
+    const TTeam* back = doc.Tournament().TeamById(id);
+    EXPECT_NE(back->Name, QStringLiteral("Renamed Rovers"));
+    EXPECT_EQ(back->FoundationYear, -1);
+    EXPECT_DOUBLE_EQ(Points(doc.Tournament(), *back, 1), points);
+}
+
+TEST_F(TeamPropertiesForm, FontAndBackgroundAreTheTeamsOwnAndKeptInTheFile) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const int id = doc.Tournament().JointTable().TeamAt(2)->Id;
+    TTeamPropertiesForm dialog(doc, Dialogs);
+    dialog.ShowTeam(id);
+    dialog.Pages().setCurrentIndex(TTeamPropertiesForm::PageFont);
+    Dialogs.Colors.push_back(RgbColor(200, 220, 255));
+    dialog.ChooseBackground();
+    EXPECT_TRUE(dialog.SeparateBackground().isChecked());
+    // The font dialog: bold, capitals and a colour.
+    Dialogs.Colors.push_back(RgbColor(0, 128, 0));
+    QTimer::singleShot(0, [this] {
+        auto* font = qobject_cast<TSTFontForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(font, nullptr);
+        font->Bold().setChecked(true);
+        font->Capitals().setChecked(true);
+        font->ColorButton().Choose();
+        font->accept();
+    });
+    dialog.ChooseFont();
+    EXPECT_TRUE(dialog.SeparateFont().isChecked());
+    dialog.accept();
+
+    const TTeam* team = doc.Tournament().TeamById(id);
+    EXPECT_TRUE(team->SeparateBackground);
+    EXPECT_EQ(team->BackgroundColor, RgbColor(200, 220, 255));
+    EXPECT_TRUE(team->SeparateFont);
+    EXPECT_TRUE(team->Font.Bold);
+    EXPECT_TRUE(team->UpperCase);
+    EXPECT_EQ(team->Font.Color, RgbColor(0, 128, 0));
+    ASSERT_TRUE(form->Save());
+    TTournament loaded;
+    ASSERT_TRUE(LoadTournament(loaded, doc.FileName()).Ok);
+    const TTeam* read = loaded.TeamById(id);
+    ASSERT_NE(read, nullptr);
+    EXPECT_TRUE(read->SeparateBackground);
+    EXPECT_EQ(read->BackgroundColor, RgbColor(200, 220, 255));
+    EXPECT_TRUE(read->UpperCase);
+    EXPECT_EQ(read->Font.Color, RgbColor(0, 128, 0));
+}
+
+TEST_F(TeamPropertiesForm, PriorAndNextWalkEveryTeamGroupByGroup) {
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    TTeamPropertiesForm dialog(doc, Dialogs);
+    dialog.ShowTeam(-1);
+    std::vector<int> seen{dialog.TeamId()};
+    for (int i = 0; i < 200 && seen.size() < static_cast<size_t>(doc.Tournament().JointTable().TeamCount()); ++i) {
+        dialog.Next();
+        if (dialog.TeamId() == seen.back()) break;
+        seen.push_back(dialog.TeamId());
+    }
+    EXPECT_EQ(seen.size(), static_cast<size_t>(doc.Tournament().JointTable().TeamCount()));
+    dialog.Prior();
+    EXPECT_EQ(dialog.TeamId(), seen[seen.size() - 2]);
+}
+
+// A click on a team's name cell, or on the heading of its results column, opens the dialog on
+// that team; the command opens it too.
+TEST_F(TeamPropertiesForm, ClicksOnTheTableOpenItOnTheTeam) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    ASSERT_GT(page.TableCount(), 0);
+    const TGroup* table = page.TableAt(0);
+    const int expected = table->TeamAt(1)->Id;
+    int shown = -2;
+    QTimer::singleShot(0, [&shown] {
+        auto* dialog = qobject_cast<TTeamPropertiesForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->TeamId();
+        dialog->reject();
+    });
+    page.ClickAt(page.ToViewport(0, TeamNameCentre(page.LayoutAt(0), 1)));
+    EXPECT_EQ(shown, expected);
+
+    shown = -2;
+    QTimer::singleShot(0, [&shown] {
+        auto* dialog = qobject_cast<TTeamPropertiesForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->TeamId();
+        dialog->reject();
+    });
+    form->Command(QStringLiteral("TeamPropertiesAction"))->trigger();
+    EXPECT_GE(shown, 0);
+}
