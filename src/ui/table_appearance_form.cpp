@@ -105,6 +105,18 @@ TTableAppearanceForm::TTableAppearanceForm(TTournamentDocument& doc, TDialogSeam
 QWidget* TTableAppearanceForm::BuildTablePage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
+    auto* scopeRow = new QHBoxLayout;
+    auto* scopeLabel = new QLabel(LangText(10507, "&Apply to:"), page);
+    scope_ = Named(new QComboBox(page), "ScopeBox");
+    scope_->addItem(LangText(10508, "All Tables"), -1);
+    for (size_t i = 0; i < appearance_.Tables.size(); ++i)
+        scope_->addItem(appearance_.Tables[i].Name, static_cast<int>(i));
+    scopeLabel->setBuddy(scope_);
+    scopeRow->addWidget(scopeLabel);
+    scopeRow->addWidget(scope_, 1);
+    scopeRow->addStretch(1);
+    layout->addLayout(scopeRow);
+    connect(scope_, &QComboBox::activated, this, [this] { SetStyleScope(scope_->currentData().toInt()); });
     const auto flag = [page, this](int index) {
         const TFlag& f = kFlags[index];
         auto* box = Named(new QCheckBox(LangText(f.Id, f.Text), page), f.Name);
@@ -273,9 +285,18 @@ void TTableAppearanceForm::StoreStyleFields() {
     StyleChanged();
 }
 
+void TTableAppearanceForm::SetStyleScope(int look) {
+    const int at = scope_->findData(look);
+    scope_->setCurrentIndex(std::max(0, at));
+    const int chosen = scope_->currentData().toInt();
+    style_ = chosen >= 0 ? appearance_.Tables[static_cast<size_t>(chosen)].Style : appearance_.Joint().Style;
+    LoadStyleFields();
+}
+
 void TTableAppearanceForm::StyleChanged() {
-    for (TTableLook& look : appearance_.Tables)
-        look.Style = style_;
+    const int chosen = scope_->currentData().toInt();
+    for (size_t i = 0; i < appearance_.Tables.size(); ++i)
+        if (chosen < 0 || static_cast<size_t>(chosen) == i) appearance_.Tables[i].Style = style_;
     LoadStyleFields();
     places_->StyleChanged();
     Changed();

@@ -45,6 +45,9 @@ public:
     const TGroupStyle& Style() const { return style_; }
     QTabWidget& Pages() const { return *pages_; }
     QComboBox& StyleBox() const { return *styles_; }
+    // Which tables the table page edits: every table (-1) or one (its index in the looks).
+    void SetStyleScope(int look);
+    QComboBox& ScopeBox() const { return *scope_; }
     QCheckBox& Check(const char* objectName) const;
     TColorButton& ColorButton(const char* objectName) const;
     TPlaceAppearanceFrame& PlaceFrame() const { return *places_; }
@@ -70,6 +73,7 @@ private:
     bool loading_ = false;
     QTabWidget* pages_ = nullptr;
     QComboBox* styles_ = nullptr;
+    QComboBox* scope_ = nullptr;
     QPushButton* deleteStyle_ = nullptr;
     QRadioButton* showName_ = nullptr;
     QRadioButton* showSymbol_ = nullptr;

@@ -7,6 +7,8 @@
 #include "storage/legacy_import.h"
 #include "storage/tournament_file.h"
 
+#include <QFileInfo>
+
 using namespace kv;
 
 namespace {
@@ -157,4 +159,23 @@ TEST_F(LegacyImport, DamagedFilesFailWithoutCrashing) {
             EXPECT_FALSE(r) << cut;
         }
     }
+}
+
+// The import dialog's step: a file that fails writes nothing; one that reads is saved ranked,
+// in a folder made for it.
+TEST_F(LegacyImport, ImportingSavesOnlyWhatWasRead) {
+    const QString failed = HomePath(QStringLiteral("SAVES/failed.kvd"));
+    const TIoResult r = ImportLegacyFile(Path("wrong-group.plg"), TLegacyKind::Version2, QStringLiteral("Wrong"),
+                                         SportSoccer, failed);
+    EXPECT_FALSE(r.Ok);
+    EXPECT_FALSE(QFileInfo::exists(failed));
+    const QString saved = HomePath(QStringLiteral("new/folder/two.kvd"));
+    ASSERT_TRUE(ImportLegacyFile(Path("two-groups.plg"), TLegacyKind::Version2, QStringLiteral("Two"), SportHandball,
+                                 saved)
+                    .Ok);
+    TTournament t;
+    ASSERT_TRUE(LoadTournament(t, saved).Ok);
+    EXPECT_EQ(t.Name, QStringLiteral("Two"));
+    EXPECT_EQ(t.Sport, SportHandball);
+    EXPECT_EQ(t.Groups().size(), 2u);
 }

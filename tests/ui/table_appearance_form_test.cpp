@@ -196,3 +196,21 @@ TEST_F(TableAppearanceForm, TheTeamDisplayGoesToTheView) {
     unchanged.accept();
     EXPECT_EQ(doc.UndoStack().count(), steps);
 }
+
+// The table page edits every table, or the one chosen.
+TEST_F(TableAppearanceForm, TheTablePageEditsOneTableOrAll) {
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    TTableAppearanceForm dialog(doc, Dialogs);
+    const std::vector<TTableLook>& looks = dialog.Appearance().Tables;
+    ASSERT_GE(looks.size(), 3u);
+    const int last = static_cast<int>(looks.size()) - 1;
+    const int lastId = looks.back().Id;
+    dialog.SetStyleScope(last);
+    Dialogs.Colors.push_back(RgbColor(7, 7, 7));
+    dialog.ColorButton("BorderColorBtn").Choose();
+    dialog.accept();
+    EXPECT_EQ(doc.Tournament().GroupById(lastId)->Style.BorderColor, RgbColor(7, 7, 7));
+    EXPECT_NE(doc.Tournament().JointTable().Style.BorderColor, RgbColor(7, 7, 7));
+}
