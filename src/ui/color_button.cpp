@@ -4,6 +4,7 @@
 #include "render/paint_tools.h"
 #include "ui/dialog_seam.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -24,6 +25,17 @@ QIcon Swatch(TColor color) {
 }
 
 } // namespace
+
+void ShowFontSample(QLabel& label, const TFontData& font, TColor background, const QString& text) {
+    QFont shown = ToQFont(font);
+    shown.setPointSize(std::max(10, font.Size));
+    label.setFont(shown);
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, ToQColor(font.Color));
+    palette.setColor(QPalette::Window, ToQColor(background));
+    label.setPalette(palette);
+    label.setText(text);
+}
 
 std::vector<TSystemColor> SystemColors() {
     return {

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "base/colors.h"
+#include "base/fontdata.h"
 
 #include <QToolButton>
+
+class QLabel;
 
 // A button that shows a colour and lets the user choose another: a click opens the colour
 // dialog, the arrow offers the desktop's system colours (button face, window, ...), which the
@@ -32,6 +34,9 @@ private:
     TDialogSeam& dialogs_;
     TColor color_ = 0;
 };
+
+// A sample of a font on a background: the label shows `text` so, at a readable size.
+void ShowFontSample(QLabel& label, const TFontData& font, TColor background, const QString& text);
 
 // The system colours the button offers, with their names.
 struct TSystemColor {

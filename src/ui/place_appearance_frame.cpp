@@ -186,15 +186,9 @@ void TPlaceAppearanceFrame::StyleChanged() {
     }
     const TGroupStyle& style = tables.front()->Style;
     const TFontData font = p->HasFont ? WithStyleOf(style.Font, p->Font) : style.Font;
-    QFont shown = ToQFont(font);
-    shown.setPointSize(std::max(10, font.Size));
-    sample_->setFont(shown);
-    QPalette palette = sample_->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(font.Color));
-    palette.setColor(QPalette::Window, ToQColor(p->HasColor ? p->Color : style.BackgroundColor()));
-    sample_->setPalette(palette);
     const QString text = LangText(10714, "Team");
-    sample_->setText(p->HasFont && p->UpperCase ? text.toUpper() : text);
+    ShowFontSample(*sample_, font, p->HasColor ? p->Color : style.BackgroundColor(),
+                   p->HasFont && p->UpperCase ? text.toUpper() : text);
 }
 
 void TPlaceAppearanceFrame::EditPlaces(const std::function<void(TPlaceFont&, const TTableLook&)>& edit) {
@@ -262,24 +256,18 @@ void TPlaceAppearanceFrame::ChoosePlaceStyle(const QString& name) {
 void TPlaceAppearanceFrame::SavePlaceStyle() {
     const std::vector<TTableLook*> tables = ChosenTables();
     if (tables.empty()) return;
-    QStringList names;
-    for (int i = 1; i < styles_->count(); ++i)
-        names << styles_->itemText(i);
-    TStyleForm form(names, styles_->currentText(), this);
-    if (form.exec() != QDialog::Accepted) return;
-    const TIoResult saved = kv::SavePlaceStyle(PlaceStylePath(form.Name()), tables.front()->PlaceFonts);
+    const QString name = TStyleForm::AskName(*styles_, this);
+    if (name.isEmpty()) return;
+    const TIoResult saved = kv::SavePlaceStyle(PlaceStylePath(name), tables.front()->PlaceFonts);
     if (!saved) {
         ShowAppMessage(saved.Message, TMessageKind::Error);
         return;
     }
-    FillStyles(form.Name());
+    FillStyles(name);
 }
 
 void TPlaceAppearanceFrame::DeletePlaceStyle() {
-    if (styles_->currentIndex() <= 0) return;
-    if (ShowAppMessage(LangText(1180, "Are you sure you want to delete selected style?"), TMessageKind::QuestionYesNo) !=
-        TMessageButton::Yes)
-        return;
+    if (styles_->currentIndex() <= 0 || !TStyleForm::ConfirmDelete()) return;
     DeleteNamedFile(PlaceStylePath(styles_->currentText()));
     FillStyles(QString());
 }

@@ -78,16 +78,8 @@ TFontData TSTFontForm::Font() const {
 bool TSTFontForm::UpperCase() const { return upper_->isChecked(); }
 
 void TSTFontForm::UpdateSample() {
-    const TFontData f = Font();
-    QFont shown = ToQFont(f);
-    shown.setPointSize(std::max(10, f.Size));
-    sample_->setFont(shown);
-    QPalette palette = sample_->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(f.Color));
-    palette.setColor(QPalette::Window, Qt::white);
-    sample_->setPalette(palette);
     const QString text = LangText(10008, "AaBbYyZz");
-    sample_->setText(UpperCase() ? text.toUpper() : text);
+    ShowFontSample(*sample_, Font(), clWhite, UpperCase() ? text.toUpper() : text);
 }
 
 } // namespace kv

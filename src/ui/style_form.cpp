@@ -45,6 +45,19 @@ TStyleForm::TStyleForm(const QStringList& names, const QString& current, QWidget
     update();
 }
 
+QString TStyleForm::AskName(const QComboBox& list, QWidget* parent) {
+    QStringList names;
+    for (int i = 1; i < list.count(); ++i)
+        names << list.itemText(i);
+    TStyleForm form(names, list.currentText(), parent);
+    return form.exec() == QDialog::Accepted ? form.Name() : QString();
+}
+
+bool TStyleForm::ConfirmDelete() {
+    return ShowAppMessage(LangText(1180, "Are you sure you want to delete selected style?"),
+                          TMessageKind::QuestionYesNo) == TMessageButton::Yes;
+}
+
 QString TStyleForm::Name() const { return names_->currentText().trimmed(); }
 
 void TStyleForm::accept() {

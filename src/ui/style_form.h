@@ -15,6 +15,12 @@ class TStyleForm : public QDialog {
 public:
     TStyleForm(const QStringList& names, const QString& current, QWidget* parent = nullptr);
 
+    // Asks for a name among the entries of a style list (its first entry is the empty one):
+    // empty when cancelled.
+    static QString AskName(const QComboBox& list, QWidget* parent);
+    // Asks before the style chosen in the list is deleted.
+    static bool ConfirmDelete();
+
     // The chosen name, trimmed.
     QString Name() const;
     QComboBox& NameBox() const { return *names_; }

@@ -329,24 +329,18 @@ void TTableAppearanceForm::ChooseStyle(const QString& name) {
 }
 
 void TTableAppearanceForm::SaveStyle() {
-    QStringList names;
-    for (int i = 1; i < styles_->count(); ++i)
-        names << styles_->itemText(i);
-    TStyleForm form(names, styles_->currentText(), this);
-    if (form.exec() != QDialog::Accepted) return;
-    const TIoResult saved = SaveTableStyle(TableStylePath(form.Name()), style_);
+    const QString name = TStyleForm::AskName(*styles_, this);
+    if (name.isEmpty()) return;
+    const TIoResult saved = SaveTableStyle(TableStylePath(name), style_);
     if (!saved) {
         ShowAppMessage(saved.Message, TMessageKind::Error);
         return;
     }
-    FillStyles(form.Name());
+    FillStyles(name);
 }
 
 void TTableAppearanceForm::DeleteStyle() {
-    if (styles_->currentIndex() <= 0) return;
-    if (ShowAppMessage(LangText(1180, "Are you sure you want to delete selected style?"), TMessageKind::QuestionYesNo) !=
-        TMessageButton::Yes)
-        return;
+    if (styles_->currentIndex() <= 0 || !TStyleForm::ConfirmDelete()) return;
     DeleteNamedFile(TableStylePath(styles_->currentText()));
     FillStyles(QString());
 }

@@ -352,16 +352,9 @@ void TTeamPropertiesForm::UpdateSample() {
     }
     const TFontData& base = StyleFontOf(*team);
     const TFontData font = team->SeparateFont ? WithStyleOf(base, team->Font) : base;
-    QFont shown = ToQFont(font);
-    shown.setPointSize(std::max(10, font.Size));
-    sample_->setFont(shown);
-    QPalette palette = sample_->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(font.Color));
-    palette.setColor(QPalette::Window,
-                     ToQColor(team->SeparateBackground ? team->BackgroundColor : StyleBackgroundOf(*team)));
-    sample_->setPalette(palette);
     const bool upper = team->SeparateFont && team->UpperCase;
-    sample_->setText(upper ? team->DisplayName().toUpper() : team->DisplayName());
+    ShowFontSample(*sample_, font, team->SeparateBackground ? team->BackgroundColor : StyleBackgroundOf(*team),
+                   upper ? team->DisplayName().toUpper() : team->DisplayName());
 }
 
 void TTeamPropertiesForm::Changed() {
@@ -385,40 +378,33 @@ void TTeamPropertiesForm::ModifySymbol() {
 }
 
 bool TTeamPropertiesForm::TakeName() {
-    TTeam* team = Edited();
-    if (!team || name_->isReadOnly()) return true;
-    if (const QString refused = edits_->CheckName(team->Id, name_->text()); !refused.isEmpty()) {
-        ShowAppMessage(refused, TMessageKind::Information);
-        pages_->setCurrentIndex(PageMain);
-        name_->setFocus();
-        return false;
-    }
-    name_->setReadOnly(true);
-    const QString name = name_->text().trimmed();
-    name_->setText(name);
-    if (name != team->Name) {
-        team->Name = name;
-        teams_->setItemText(teams_->currentIndex(), name);
-        UpdateSample();
-        Changed();
-    }
-    return true;
+    return TakeField(*name_, &TTeam::Name, [this](int id, const QString& text) { return edits_->CheckName(id, text); },
+                     [](const QString& text) { return text.trimmed(); });
 }
 
 bool TTeamPropertiesForm::TakeSymbol() {
+    return TakeField(*symbol_, &TTeam::Symbol,
+                     [this](int id, const QString& text) { return edits_->CheckSymbol(id, text); }, TeamSymbolOf);
+}
+
+bool TTeamPropertiesForm::TakeField(QLineEdit& edit, QString TTeam::*field,
+                                    const std::function<QString(int, const QString&)>& check,
+                                    const std::function<QString(const QString&)>& kept) {
     TTeam* team = Edited();
-    if (!team || symbol_->isReadOnly()) return true;
-    if (const QString refused = edits_->CheckSymbol(team->Id, symbol_->text()); !refused.isEmpty()) {
+    if (!team || edit.isReadOnly()) return true;
+    if (const QString refused = check(team->Id, edit.text()); !refused.isEmpty()) {
         ShowAppMessage(refused, TMessageKind::Information);
         pages_->setCurrentIndex(PageMain);
-        symbol_->setFocus();
+        edit.setFocus();
         return false;
     }
-    symbol_->setReadOnly(true);
-    const QString symbol = TeamSymbolOf(symbol_->text());
-    symbol_->setText(symbol);
-    if (symbol != team->Symbol) {
-        team->Symbol = symbol;
+    edit.setReadOnly(true);
+    const QString value = kept(edit.text());
+    edit.setText(value);
+    if (value != team->*field) {
+        team->*field = value;
+        teams_->setItemText(teams_->currentIndex(), team->Name);
+        UpdateSample();
         Changed();
     }
     return true;

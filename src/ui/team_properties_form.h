@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -84,6 +85,9 @@ private:
     void FillTeams(int selectTeamId);
     void FillStadiums();
     void LoadTeam();
+    // Takes a typed name or symbol into the team's copy when `check` allows it.
+    bool TakeField(QLineEdit& edit, QString TTeam::*field, const std::function<QString(int, const QString&)>& check,
+                   const std::function<QString(const QString&)>& kept);
     void StoreFields();
     void UpdateSample();
     void Changed();
