@@ -10,7 +10,8 @@ namespace kv {
 namespace {
 
 TTableLook LookOf(const TGroup& g, const QString& name) {
-    return TTableLook{static_cast<int>(g.Kind), g.Kind == KindJoint ? -1 : g.Id, name, g.Style, g.PlaceFonts};
+    return TTableLook{static_cast<int>(g.Kind), g.Kind == KindJoint ? -1 : g.Id, name, g.Style,
+                      g.PlaceFonts};
 }
 
 TGroup* TableOf(const TTournament& t, const TTableLook& look) {
@@ -60,7 +61,8 @@ bool ApplyAppearance(TTournament& t, const TAppearance& a) {
         g->PlaceFonts = std::move(places);
         changed = true;
     }
-    if (t.View.ShowSymbol != a.ShowSymbol || t.View.ShowCity != a.ShowCity || t.View.ShowCountry != a.ShowCountry) {
+    if (t.View.ShowSymbol != a.ShowSymbol || t.View.ShowCity != a.ShowCity ||
+        t.View.ShowCountry != a.ShowCountry) {
         t.View.ShowSymbol = a.ShowSymbol;
         t.View.ShowCity = a.ShowCity;
         t.View.ShowCountry = a.ShowCountry;

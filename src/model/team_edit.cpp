@@ -15,7 +15,8 @@ template <typename Teams> QString NameRefusal(const Teams& teams, int teamId, co
     return QString();
 }
 
-template <typename Teams> QString SymbolRefusal(const Teams& teams, int teamId, const QString& symbol) {
+template <typename Teams>
+QString SymbolRefusal(const Teams& teams, int teamId, const QString& symbol) {
     const QString kept = TeamSymbolOf(symbol);
     if (kept.isEmpty()) return QString();
     for (const auto& team : teams)
@@ -39,10 +40,11 @@ QString CheckTeamSymbol(const TTournament& t, int teamId, const QString& symbol)
 }
 
 bool SameTeamData(const TTeam& a, const TTeam& b) {
-    return a.Id == b.Id && a.GroupId == b.GroupId && a.OrderNumber == b.OrderNumber && a.Name == b.Name &&
-           a.Symbol == b.Symbol && a.AddedPoints == b.AddedPoints && a.AddedGoalsFor == b.AddedGoalsFor &&
-           a.AddedGoalsAgainst == b.AddedGoalsAgainst && a.FoundationYear == b.FoundationYear &&
-           a.Country == b.Country && a.City == b.City && a.MainCoach == b.MainCoach && a.President == b.President &&
+    return a.Id == b.Id && a.GroupId == b.GroupId && a.OrderNumber == b.OrderNumber &&
+           a.Name == b.Name && a.Symbol == b.Symbol && a.AddedPoints == b.AddedPoints &&
+           a.AddedGoalsFor == b.AddedGoalsFor && a.AddedGoalsAgainst == b.AddedGoalsAgainst &&
+           a.FoundationYear == b.FoundationYear && a.Country == b.Country && a.City == b.City &&
+           a.MainCoach == b.MainCoach && a.President == b.President &&
            a.HomeStadiumId == b.HomeStadiumId && a.SeparateFont == b.SeparateFont &&
            a.SeparateBackground == b.SeparateBackground && a.BackgroundColor == b.BackgroundColor &&
            a.Font == b.Font && a.UpperCase == b.UpperCase;
@@ -50,7 +52,8 @@ bool SameTeamData(const TTeam& a, const TTeam& b) {
 
 TTeamEdits::TTeamEdits(const TTournament& t) {
     for (const TTeam* team : t.JointTable().Teams()) {
-        auto copy = std::make_unique<TTeam>(nullptr, team->Name, team->OrderNumber, team->GroupId, team->Id);
+        auto copy = std::make_unique<TTeam>(nullptr, team->Name, team->OrderNumber, team->GroupId,
+                                            team->Id);
         copy->AssignData(*team);
         teams_.push_back(std::move(copy));
     }
@@ -62,7 +65,9 @@ TTeam* TTeamEdits::Team(int id) const {
     return nullptr;
 }
 
-QString TTeamEdits::CheckName(int teamId, const QString& name) const { return NameRefusal(teams_, teamId, name); }
+QString TTeamEdits::CheckName(int teamId, const QString& name) const {
+    return NameRefusal(teams_, teamId, name);
+}
 
 QString TTeamEdits::CheckSymbol(int teamId, const QString& symbol) const {
     return SymbolRefusal(teams_, teamId, symbol);
@@ -78,7 +83,8 @@ bool TTeamEdits::ChangedFrom(const TTournament& t) const {
 
 void TTeamEdits::ApplyTo(TTournament& t) const {
     for (const auto& copy : teams_)
-        if (TTeam* team = t.TeamById(copy->Id); team && !SameTeamData(*team, *copy)) team->AssignData(*copy);
+        if (TTeam* team = t.TeamById(copy->Id); team && !SameTeamData(*team, *copy))
+            team->AssignData(*copy);
 }
 
 } // namespace kv

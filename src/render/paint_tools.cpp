@@ -95,12 +95,16 @@ TFontData WithStyleOf(const TFontData& base, const TFontData& style) {
     return f;
 }
 
-int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 int HorizontalOffset(int cellWidth, int textWidth) {
     return std::max(2, RoundEven((cellWidth - textWidth) / 2.0 + 1));
 }
 
-int VerticalOffset(int cellHeight, int textHeight) { return RoundEven((cellHeight - textHeight) / 2.0); }
+int VerticalOffset(int cellHeight, int textHeight) {
+    return RoundEven((cellHeight - textHeight) / 2.0);
+}
 
 } // namespace kv

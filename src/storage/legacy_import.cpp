@@ -42,8 +42,7 @@ void StartTournament(TTournament& t, const QString& name, int sport, int legs) {
 }
 
 int CheckedLegs(TFormatReader& r, int legs) {
-    if (legs < 1 || legs > 16)
-        r.Fail();
+    if (legs < 1 || legs > 16) r.Fail();
     return legs;
 }
 
@@ -71,11 +70,12 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
     style.ShowAwayResults = true;
     style.BoldBorders = false;
     style.Dividers = true;
-    const int main = t.Sport == SportBasketball || t.Sport == SportUSFootball ? kColumnPercentage : kColumnPoints;
-    t.SortCriteria = {MakeCriterion(main, ScopeOverall, t.Sport, true), MakeCriterion(19, ScopeOverall, t.Sport, true),
+    const int main = t.Sport == SportBasketball || t.Sport == SportUSFootball ? kColumnPercentage
+                                                                              : kColumnPoints;
+    t.SortCriteria = {MakeCriterion(main, ScopeOverall, t.Sport, true),
+                      MakeCriterion(19, ScopeOverall, t.Sport, true),
                       MakeCriterion(17, ScopeOverall, t.Sport, true)};
-    if (groups < 1)
-        r.Fail();
+    if (groups < 1) r.Fail();
     std::vector<int> sizes;
     for (int g = 0; g < groups; ++g) {
         const int n = r.Count();
@@ -88,8 +88,9 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
     std::vector<TTriple> triples;
     int firstId = 0;
     for (int g = 0; g < groups; ++g) {
-        const QString groupName = groups == 1 ? LangText(5106, "Team")
-                                              : QStringLiteral("%1 %2").arg(LangText(5107, "Group")).arg(g + 1);
+        const QString groupName =
+            groups == 1 ? LangText(5106, "Team")
+                        : QStringLiteral("%1 %2").arg(LangText(5107, "Group")).arg(g + 1);
         t.AddGroup(groupName, legs, -1, g, style);
         for (int k = 0; k < sizes[static_cast<size_t>(g)]; ++k) {
             const QString teamName = r.Line(TTeam::kNameCapacity);
@@ -99,8 +100,7 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
             if (groupNumber != g + 1 || number < 1 || number > sizes[static_cast<size_t>(g)])
                 r.Fail();
             const int id = firstId + number - 1;
-            if (t.TeamById(id))
-                r.Fail();
+            if (t.TeamById(id)) r.Fail();
             t.AddTeam(teamName, number, g, id, true);
             while (r.MoreOnLine()) {
                 const int opponent = r.Int();
@@ -115,11 +115,9 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
     }
     for (const TTriple& m : triples) {
         const TTeam* opponent = t.TeamById(m.Opponent);
-        if (!opponent || opponent->GroupId != m.Group || m.Opponent == m.Home)
-            r.Fail();
+        if (!opponent || opponent->GroupId != m.Group || m.Opponent == m.Home) r.Fail();
         const int leg = t.MatchOfPairInLeg(m.Home, m.Opponent, 1) ? 2 : 1;
-        if (leg > t.GroupLegs)
-            continue;
+        if (leg > t.GroupLegs) continue;
         auto match = CreateMatch(t.Sport, -1, m.Home, m.Opponent, leg);
         match->Played = true;
         match->GridPosition = 1;
@@ -201,8 +199,7 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
     std::vector<TSortColumn> criteria;
     for (int i = 0; i < codes; ++i) {
         const TCriterionCode c = MapOldCriterion(r.Int());
-        if (c.Column >= 0)
-            criteria.push_back(MakeCriterion(c.Column, c.Scope, t.Sport, true));
+        if (c.Column >= 0) criteria.push_back(MakeCriterion(c.Column, c.Scope, t.Sport, true));
     }
     r.EndLine();
     for (int i = 0; i < 4; ++i)
@@ -212,7 +209,8 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
     r.Int();
     const bool noPoints = r.Int() == 1;
     r.EndLine();
-    criteria.insert(criteria.begin(), MakeCriterion(noPoints ? kColumnPercentage : kColumnPoints, ScopeOverall, t.Sport, true));
+    criteria.insert(criteria.begin(), MakeCriterion(noPoints ? kColumnPercentage : kColumnPoints,
+                                                    ScopeOverall, t.Sport, true));
     t.SortCriteria = criteria;
     for (int i = 0; i < referees; ++i) {
         TReferee p;
@@ -267,30 +265,24 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
     const TColor loss = r.Int();
     r.EndLine();
     style.HasBGColor = background != clBtnFace;
-    if (style.HasBGColor)
-        style.BGColor = background;
+    if (style.HasBGColor) style.BGColor = background;
     style.HasHeaderBGColor = headerBackground != clBtnFace;
-    if (style.HasHeaderBGColor)
-        style.HeaderBGColor = headerBackground;
+    if (style.HasHeaderBGColor) style.HeaderBGColor = headerBackground;
     style.ResultColors = {win, draw, loss, win, draw, loss, win, loss};
     style.Font = OldFont(r);
     style.HasHResultsFont = r.Bool();
     r.EndLine();
-    if (style.HasHResultsFont)
-        style.ResultsFont = OldFont(r);
+    if (style.HasHResultsFont) style.ResultsFont = OldFont(r);
     style.HasHeaderFont = r.Bool();
     r.EndLine();
-    if (style.HasHeaderFont)
-        style.HeaderFont = OldFont(r);
+    if (style.HasHeaderFont) style.HeaderFont = OldFont(r);
     SkipLines(r, 4);
     ResetColumns(t);
     const int widthColumns[4] = {40, 43, 16, 20};
     for (int i = 0; i < 4; ++i)
         for (TTableColumn& c : t.Columns)
-            if (c.Id == widthColumns[i])
-                c.Width = ConvertUnits(sizes[4 + i], UnitsPixels, units);
-    if (groups < 1)
-        r.Fail();
+            if (c.Id == widthColumns[i]) c.Width = ConvertUnits(sizes[4 + i], UnitsPixels, units);
+    if (groups < 1) r.Fail();
     int nextTeamId = 0;
     for (int g = 0; g < groups; ++g) {
         const QString groupName = r.Line();
@@ -352,8 +344,7 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
                 r.EndLine();
                 SkipLines(r, c);
             }
-            if (idByNumber.contains(number))
-                r.Fail();
+            if (idByNumber.contains(number)) r.Fail();
             idByNumber.insert(number, nextTeamId);
             t.AddTeam(std::move(team), true);
             if (static_cast<size_t>(i) < places.size())
@@ -394,8 +385,7 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
             match->Attendance = attendance;
             if (timeText != QLatin1String("0")) {
                 double time = 0;
-                if (!ParseRealToken(timeText.toLatin1(), time))
-                    r.Fail();
+                if (!ParseRealToken(timeText.toLatin1(), time)) r.Fail();
                 match->HasTime = true;
                 match->Time = time;
             }
@@ -415,18 +405,19 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
                     const int ph = r.Int();
                     const int pv = r.Int();
                     r.EndLine();
-                    if (g2)
-                        g2->AddPeriod(ph, pv);
+                    if (g2) g2->AddPeriod(ph, pv);
                 }
             }
-            match->DecidedIn = static_cast<quint8>(t.Sport == SportHockey && scoreLines >= 5 ? 1 : 0);
+            match->DecidedIn =
+                static_cast<quint8>(t.Sport == SportHockey && scoreLines >= 5 ? 1 : 0);
             if (forfeit && played)
-                match->TechnicalLoss = static_cast<quint8>(match->HomeScore > match->VisitorScore ? 2
-                                                          : match->HomeScore < match->VisitorScore ? 1 : 0);
+                match->TechnicalLoss =
+                    static_cast<quint8>(match->HomeScore > match->VisitorScore   ? 2
+                                        : match->HomeScore < match->VisitorScore ? 1
+                                                                                 : 0);
             for (int k = 0; k < 4; ++k) {
                 const int referee = r.Int();
-                if (referee != -1)
-                    match->AddReferee(referee);
+                if (referee != -1) match->AddReferee(referee);
             }
             r.EndLine();
             QStringList lines;
@@ -439,8 +430,7 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
                 r.EndLine();
                 SkipLines(r, count);
             }
-            if (home < 0 || visitor < 0)
-                continue;
+            if (home < 0 || visitor < 0) continue;
             match->GridPosition = group->ProposedGridPosition(home, visitor, leg, -1);
             t.AddMatch(match);
         }
@@ -499,8 +489,8 @@ bool ReadLegacyInfo(const QString& path, TLegacyInfo& info, QString& error) {
     return true;
 }
 
-TIoResult ImportLegacyBytes(TTournament& t, const QByteArray& bytes, TLegacyKind kind, const QString& name,
-                            int sport, double created) {
+TIoResult ImportLegacyBytes(TTournament& t, const QByteArray& bytes, TLegacyKind kind,
+                            const QString& name, int sport, double created) {
     TFormatReader r(bytes);
     try {
         if (kind == TLegacyKind::Version2)
@@ -510,21 +500,20 @@ TIoResult ImportLegacyBytes(TTournament& t, const QByteArray& bytes, TLegacyKind
         else
             r.Fail();
     } catch (const TFormatError& e) {
-        return TIoResult::Failure(LangText(5105, "Error opening tournament. Wrong file format"), e.Line);
+        return TIoResult::Failure(LangText(5105, "Error opening tournament. Wrong file format"),
+                                  e.Line);
     }
-    if (kind == TLegacyKind::Version2)
-        ResetColumns(t);
+    if (kind == TLegacyKind::Version2) ResetColumns(t);
     t.SpareColumns = SpareColumnsFor(t, t.Columns);
     t.SelectedGroups.clear();
     for (const auto& g : t.Groups())
         t.SelectedGroups.push_back(g->Id);
-    if (t.Created == 0)
-        t.Created = NowDays();
+    if (t.Created == 0) t.Created = NowDays();
     return TIoResult::Success();
 }
 
-TIoResult ImportLegacyTournament(TTournament& t, const QString& path, TLegacyKind kind, const QString& name,
-                                 int sport) {
+TIoResult ImportLegacyTournament(TTournament& t, const QString& path, TLegacyKind kind,
+                                 const QString& name, int sport) {
     QByteArray bytes;
     if (!ReadFileBytes(path, bytes))
         return TIoResult::Failure(Fmt(LangText(5100, "File not found: %s"), path));

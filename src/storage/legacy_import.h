@@ -27,13 +27,13 @@ int SportOfOldCode(int code);
 
 // Fills a blank tournament from the file. `sport` applies to 2.x files only. The caller
 // recomputes, saves and lists the tournament.
-TIoResult ImportLegacyTournament(TTournament& t, const QString& path, TLegacyKind kind, const QString& name,
-                                 int sport);
+TIoResult ImportLegacyTournament(TTournament& t, const QString& path, TLegacyKind kind,
+                                 const QString& name, int sport);
 // Imports the file, ranks the tournament and saves it at `target` (its folder is made when
 // missing). Nothing is written when the import fails.
 TIoResult ImportLegacyFile(const QString& source, TLegacyKind kind, const QString& name, int sport,
                            const QString& target);
-TIoResult ImportLegacyBytes(TTournament& t, const QByteArray& bytes, TLegacyKind kind, const QString& name,
-                            int sport, double created);
+TIoResult ImportLegacyBytes(TTournament& t, const QByteArray& bytes, TLegacyKind kind,
+                            const QString& name, int sport, double created);
 
 } // namespace kv

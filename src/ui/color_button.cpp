@@ -13,7 +13,9 @@ namespace kv {
 
 namespace {
 
-constexpr TColor System(int index) { return static_cast<TColor>(0x80000000u | static_cast<quint32>(index)); }
+constexpr TColor System(int index) {
+    return static_cast<TColor>(0x80000000u | static_cast<quint32>(index));
+}
 
 QIcon Swatch(TColor color) {
     QPixmap pixmap(28, 14);
@@ -79,7 +81,8 @@ void TColorButton::SetColor(TColor color) {
 
 void TColorButton::Choose() {
     TColor color = color_;
-    if (dialogs_.ChooseColor(this, text().remove(QLatin1Char('&')).remove(QStringLiteral("...")), color))
+    if (dialogs_.ChooseColor(this, text().remove(QLatin1Char('&')).remove(QStringLiteral("...")),
+                             color))
         Pick(color);
 }
 

@@ -14,22 +14,23 @@ QStringList TWidgetDialogs::OpenFiles(QWidget* parent, const QString& title, con
     return QFileDialog::getOpenFileNames(parent, title, folder, filters, &chosenFilter);
 }
 
-QString TWidgetDialogs::SaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filters) {
+QString TWidgetDialogs::SaveFile(QWidget* parent, const QString& title, const QString& suggested,
+                                 const QString& filters) {
     return QFileDialog::getSaveFileName(parent, title, suggested, filters);
 }
 
-bool TWidgetDialogs::InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text) {
+bool TWidgetDialogs::InputText(QWidget* parent, const QString& title, const QString& prompt,
+                               QString& text) {
     bool ok = false;
-    const QString typed = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
-    if (ok)
-        text = typed;
+    const QString typed =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
+    if (ok) text = typed;
     return ok;
 }
 
 bool TWidgetDialogs::ChooseColor(QWidget* parent, const QString& title, TColor& color) {
     const QColor chosen = QColorDialog::getColor(ToQColor(color), parent, title);
-    if (!chosen.isValid())
-        return false;
+    if (!chosen.isValid()) return false;
     color = RgbColor(chosen.red(), chosen.green(), chosen.blue());
     return true;
 }
@@ -37,8 +38,7 @@ bool TWidgetDialogs::ChooseColor(QWidget* parent, const QString& title, TColor& 
 bool TWidgetDialogs::ChooseFont(QWidget* parent, const QString& title, TFontData& font) {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), parent, title);
-    if (!ok)
-        return false;
+    if (!ok) return false;
     font = FontDataOf(chosen, font.Color, font.Charset);
     return true;
 }

@@ -16,12 +16,14 @@ public:
     virtual ~TDialogSeam() = default;
     // Several files to open; `filter` holds the filter list ("A (*.a);;B (*.b)") and receives the
     // one chosen. Empty when cancelled.
-    virtual QStringList OpenFiles(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
-                                  QString& chosenFilter) = 0;
+    virtual QStringList OpenFiles(QWidget* parent, const QString& title, const QString& folder,
+                                  const QString& filters, QString& chosenFilter) = 0;
     // A file to save; empty when cancelled.
-    virtual QString SaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filters) = 0;
+    virtual QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
+                             const QString& filters) = 0;
     // A line of text; false when cancelled.
-    virtual bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text) = 0;
+    virtual bool InputText(QWidget* parent, const QString& title, const QString& prompt,
+                           QString& text) = 0;
     // A colour, starting from `color`; false when cancelled.
     virtual bool ChooseColor(QWidget* parent, const QString& title, TColor& color) = 0;
     // A whole font (name, size, colour and styles), starting from `font`; false when cancelled.
@@ -30,10 +32,12 @@ public:
 
 class TWidgetDialogs : public TDialogSeam {
 public:
-    QStringList OpenFiles(QWidget* parent, const QString& title, const QString& folder, const QString& filters,
-                          QString& chosenFilter) override;
-    QString SaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filters) override;
-    bool InputText(QWidget* parent, const QString& title, const QString& prompt, QString& text) override;
+    QStringList OpenFiles(QWidget* parent, const QString& title, const QString& folder,
+                          const QString& filters, QString& chosenFilter) override;
+    QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
+                     const QString& filters) override;
+    bool InputText(QWidget* parent, const QString& title, const QString& prompt,
+                   QString& text) override;
     bool ChooseColor(QWidget* parent, const QString& title, TColor& color) override;
     bool ChooseFont(QWidget* parent, const QString& title, TFontData& font) override;
 };

@@ -15,8 +15,8 @@
 
 namespace kv {
 
-TImportTableV2Form::TImportTableV2Form(const TTournamentList& list, const QString& source, const TLegacyInfo& info,
-                                       QWidget* parent)
+TImportTableV2Form::TImportTableV2Form(const TTournamentList& list, const QString& source,
+                                       const TLegacyInfo& info, QWidget* parent)
     : QDialog(parent), list_(list), source_(source), info_(info) {
     setObjectName(QStringLiteral("TImportTableV2Form"));
     setWindowTitle(LangText(13100, "Import Tournament"));

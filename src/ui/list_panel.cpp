@@ -40,7 +40,9 @@ TListPanel::TListPanel(TTournamentList& list, TDialogSeam& dialogs, QWidget* par
     tree_->installEventFilter(this);
     tree_->viewport()->installEventFilter(this);
     layout->addWidget(tree_);
-    model_->RenameHandler = [this](TListNode* node, const QString& name) { return RenameNode(node, name); };
+    model_->RenameHandler = [this](TListNode* node, const QString& name) {
+        return RenameNode(node, name);
+    };
     model_->MovedHandler = [this] {
         SaveList();
         Reload();
@@ -49,31 +51,30 @@ TListPanel::TListPanel(TTournamentList& list, TDialogSeam& dialogs, QWidget* par
         if (const TListNode* node = model_->NodeOf(index); node && node->IsTournament())
             emit OpenRequested(node->Data);
     });
-    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { emit SelectionChanged(); });
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { emit SelectionChanged(); });
     connect(tree_, &QTreeView::expanded, this, [this](const QModelIndex& i) {
-        if (TListNode* n = model_->NodeOf(i))
-            n->Expanded = true;
+        if (TListNode* n = model_->NodeOf(i)) n->Expanded = true;
     });
     connect(tree_, &QTreeView::collapsed, this, [this](const QModelIndex& i) {
-        if (TListNode* n = model_->NodeOf(i))
-            n->Expanded = false;
+        if (TListNode* n = model_->NodeOf(i)) n->Expanded = false;
     });
     Reload(list_.Root());
 }
 
 TListPanel::~TListPanel() = default;
 
-QString TListPanel::ListPath() { return ProgramFolder() + QStringLiteral("tournlst.dat"); }
+QString TListPanel::ListPath() {
+    return ProgramFolder() + QStringLiteral("tournlst.dat");
+}
 
 void TListPanel::SaveList() {
     const TIoResult r = list_.Save(ListPath());
-    if (!r)
-        ShowAppMessage(r.Message, TMessageKind::Error);
+    if (!r) ShowAppMessage(r.Message, TMessageKind::Error);
 }
 
 void TListPanel::Reload(const TListNode* select) {
-    if (!select)
-        select = Selected();
+    if (!select) select = Selected();
     const int position = select ? list_.PositionOf(select) : -1;
     model_->Reload();
     // Folders keep their open state; the root is always open.
@@ -81,37 +82,33 @@ void TListPanel::Reload(const TListNode* select) {
         for (int r = 0; r < model_->rowCount(parent); ++r) {
             const QModelIndex i = model_->index(r, 0, parent);
             const TListNode* n = model_->NodeOf(i);
-            if (n && (n->Expanded || !n->Parent))
-                tree_->setExpanded(i, true);
+            if (n && (n->Expanded || !n->Parent)) tree_->setExpanded(i, true);
             expand(i);
         }
     };
     list_.Root()->Expanded = true;
     expand(QModelIndex());
-    if (position >= 0)
-        Select(list_.NodeAt(position));
+    if (position >= 0) Select(list_.NodeAt(position));
     emit SelectionChanged();
 }
 
-TListNode* TListPanel::Selected() const { return model_->NodeOf(tree_->currentIndex()); }
+TListNode* TListPanel::Selected() const {
+    return model_->NodeOf(tree_->currentIndex());
+}
 
 std::vector<TListNode*> TListPanel::SelectedNodes() const {
     std::vector<TListNode*> nodes;
-    if (!tree_->selectionModel())
-        return nodes;
+    if (!tree_->selectionModel()) return nodes;
     for (const QModelIndex& i : tree_->selectionModel()->selectedRows())
-        if (TListNode* n = model_->NodeOf(i))
-            nodes.push_back(n);
+        if (TListNode* n = model_->NodeOf(i)) nodes.push_back(n);
     if (nodes.empty())
-        if (TListNode* n = Selected())
-            nodes.push_back(n);
+        if (TListNode* n = Selected()) nodes.push_back(n);
     return nodes;
 }
 
 void TListPanel::Select(const TListNode* node) {
     const QModelIndex i = model_->IndexOf(node);
-    if (!i.isValid())
-        return;
+    if (!i.isValid()) return;
     for (QModelIndex p = i.parent(); p.isValid(); p = p.parent())
         tree_->setExpanded(p, true);
     tree_->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
@@ -122,11 +119,11 @@ void TListPanel::Select(const TListNode* node) {
 void TListPanel::NewFolder() {
     QString name;
     while (true) {
-        if (!dialogs_.InputText(this, QLatin1String(kAppTitle), LangText(602, "Enter Folder Name:"), name))
+        if (!dialogs_.InputText(this, QLatin1String(kAppTitle), LangText(602, "Enter Folder Name:"),
+                                name))
             return;
         const TListResult check = TTournamentList::CheckFolderName(name);
-        if (check.Ok)
-            break;
+        if (check.Ok) break;
         ShowAppMessage(check.Message, TMessageKind::Error);
     }
     TNodeData folder;
@@ -149,16 +146,15 @@ void TListPanel::AddExisting() {
     const QString legacy = LangText(152, "Pellagrunds 2.x, 3.0 (*.plg)");
     const QString all = LangText(153, "All Files (*)");
     QString chosen = current;
-    const QStringList files = dialogs_.OpenFiles(this, LangText(150, "Add Existing Tournaments"), ProgramFolder(),
-                                                 current + QStringLiteral(";;") + legacy + QStringLiteral(";;") + all, chosen);
-    if (files.isEmpty())
-        return;
+    const QStringList files = dialogs_.OpenFiles(
+        this, LangText(150, "Add Existing Tournaments"), ProgramFolder(),
+        current + QStringLiteral(";;") + legacy + QStringLiteral(";;") + all, chosen);
+    if (files.isEmpty()) return;
     if (chosen == legacy) {
         ImportLegacy(files);
         return;
     }
-    if (chosen != current)
-        return;
+    if (chosen != current) return;
     TWaitForm wait;
     wait.ShowNow();
     // While a box is up the wait window steps aside.
@@ -168,7 +164,8 @@ void TListPanel::AddExisting() {
         wait.show();
         return b;
     };
-    const TAddFilesResult r = AddExistingTournaments(list_, Selected(), files, ask, [&wait](int p) { wait.SetProgress(p); });
+    const TAddFilesResult r = AddExistingTournaments(list_, Selected(), files, ask,
+                                                     [&wait](int p) { wait.SetProgress(p); });
     wait.close();
     SaveList();
     Reload();
@@ -196,19 +193,17 @@ void TListPanel::ImportLegacy(const QStringList& files) {
 
 void TListPanel::RemoveSelected() {
     const std::vector<TListNode*> nodes = SelectedNodes();
-    if (nodes.empty())
-        return;
-    const QString question = LangText(610, "Are you sure you want to remove selected tournament(s) from the tournament list? "
-                                           "The tournament(s) will not be removed from your hard drive");
-    if (ShowAppMessage(question, TMessageKind::QuestionYesNo) == TMessageButton::No)
-        return;
+    if (nodes.empty()) return;
+    const QString question = LangText(
+        610, "Are you sure you want to remove selected tournament(s) from the tournament list? "
+             "The tournament(s) will not be removed from your hard drive");
+    if (ShowAppMessage(question, TMessageKind::QuestionYesNo) == TMessageButton::No) return;
     TListNode* parent = nodes.front()->Parent;
     // The entries go away: nothing may point at them while they do.
     tree_->selectionModel()->clear();
     std::vector<TListNode*> removable;
     for (TListNode* n : nodes)
-        if (n->Parent)
-            removable.push_back(n);
+        if (n->Parent) removable.push_back(n);
     list_.Remove(removable);
     SaveList();
     Reload(parent ? parent : list_.Root());
@@ -217,12 +212,12 @@ void TListPanel::RemoveSelected() {
 void TListPanel::DeleteSelected() {
     std::vector<TListNode*> nodes;
     for (TListNode* n : SelectedNodes())
-        if (n->Parent)
-            nodes.push_back(n);
-    if (nodes.empty())
-        return;
-    if (ShowAppMessage(LangText(604, "Are you sure you want to delete selected folder(s) or/and tournament(s)?"),
-                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        if (n->Parent) nodes.push_back(n);
+    if (nodes.empty()) return;
+    if (ShowAppMessage(
+            LangText(604,
+                     "Are you sure you want to delete selected folder(s) or/and tournament(s)?"),
+            TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
     TListNode* parent = nodes.front()->Parent;
     const int parentPosition = list_.PositionOf(parent);
@@ -238,19 +233,18 @@ void TListPanel::DeleteSelected() {
 void TListPanel::RenameSelected() {
     const QModelIndex i = tree_->currentIndex();
     const TListNode* node = model_->NodeOf(i);
-    if (node && node->Parent)
-        tree_->edit(i);
+    if (node && node->Parent) tree_->edit(i);
 }
 
 bool TListPanel::RenameNode(TListNode* node, const QString& name) {
     const TListResult r = list_.Rename(node, name, Windows);
-    if (!r.Ok && !r.Message.isEmpty())
-        ShowAppMessage(r.Message, TMessageKind::Information);
+    if (!r.Ok && !r.Message.isEmpty()) ShowAppMessage(r.Message, TMessageKind::Information);
     const bool changed = node->Data.Name == name;
     if (changed || !r.Ok) {
         SaveList();
         // Re-sorting may move the entry: the view follows the node, after the edit has ended.
-        QMetaObject::invokeMethod(this, [this, node] { Reload(node); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, node] { Reload(node); }, Qt::QueuedConnection);
     }
     return changed;
 }
@@ -265,21 +259,18 @@ void TListPanel::SetAutoSort(bool on) {
 }
 
 TFindTournamentForm* TListPanel::FindForm() {
-    if (!findForm_)
-        findForm_ = new TFindTournamentForm(this);
+    if (!findForm_) findForm_ = new TFindTournamentForm(this);
     return findForm_;
 }
 
 void TListPanel::Find() {
-    if (FindForm()->exec() != QDialog::Accepted)
-        return;
+    if (FindForm()->exec() != QDialog::Accepted) return;
     search_ = std::make_unique<TListSearch>(list_, findForm_->Options(), Selected());
     RunSearch(true);
 }
 
 void TListPanel::FindNext() {
-    if (search_ && canFindNext_)
-        RunSearch(false);
+    if (search_ && canFindNext_) RunSearch(false);
 }
 
 void TListPanel::RunSearch(bool fromDialog) {
@@ -301,7 +292,8 @@ bool TListPanel::eventFilter(QObject* watched, QEvent* event) {
     // Keys typed while a name is edited go to its editor, not to the tree.
     if (watched == tree_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->key() == Qt::Key_Space) {
             if (const TListNode* node = Selected(); node && node->IsTournament())
                 emit OpenRequested(node->Data);
             return true;
@@ -314,15 +306,13 @@ bool TListPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tree_->viewport() && event->type() == QEvent::ContextMenu) {
         const auto* menu = static_cast<QContextMenuEvent*>(event);
         const QModelIndex i = tree_->indexAt(menu->pos());
-        if (!i.isValid())
-            return true; // no menu on empty space
+        if (!i.isValid()) return true; // no menu on empty space
         tree_->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
         emit SelectionChanged();
         emit ContextMenuRequested(model_->NodeOf(i), menu->globalPos());
         return true;
     }
-    if (watched == tree_ && event->type() == QEvent::FocusIn)
-        emit SelectionChanged();
+    if (watched == tree_ && event->type() == QEvent::FocusIn) emit SelectionChanged();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -314,7 +314,8 @@ void TMainForm::BuildCommands() {
     QAction* autoSort = AddCommand("AutoSortAction", 90, "A&uto Sort Tournament List");
     autoSort->setCheckable(true);
     autoSort->setChecked(list_.AutoSort);
-    AddCommand("PropertiesAction", 91, "&Properties", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P))
+    AddCommand("PropertiesAction", 91, "&Properties",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P))
         ->setEnabled(false);
 
     connect(Command(QStringLiteral("NewTournamentAction")), &QAction::triggered, this,
@@ -455,13 +456,14 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
     });
     connect(form, &TTournamentForm::CommandsChanged, this, &TMainForm::UpdateCommands);
     form->SetTournamentList(&list_);
-    connect(form, &TTournamentForm::FileMoved, this, [this](const QString& from, const QString& to) {
-        if (TListNode* node = list_.FindByPath(from)) {
-            node->Data.FilePath = to;
-            panel_->SaveList();
-            panel_->Reload(node);
-        }
-    });
+    connect(form, &TTournamentForm::FileMoved, this,
+            [this](const QString& from, const QString& to) {
+                if (TListNode* node = list_.FindByPath(from)) {
+                    node->Data.FilePath = to;
+                    panel_->SaveList();
+                    panel_->Reload(node);
+                }
+            });
     connect(window, &QObject::destroyed, this,
             [this] { QTimer::singleShot(0, this, [this] { BindToActiveForm(); }); });
     if (area_->subWindowList().size() == 1)

@@ -46,10 +46,10 @@ void TMainForm::BuildMenus() {
                "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
     QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
     tournament->setObjectName(QStringLiteral("TournamentMenu"));
-    add(tournament, {"AddFixturesAction", "-", "TableColumnsAction", "TableAppearanceAction",
-                     "TableDimensionsAction", "-", "FormatAction", "PropertiesAction",
-                     "TeamPropertiesAction", "-", "StadiumsAction", "RefereesAction",
-                     "GroupManagementAction"});
+    add(tournament,
+        {"AddFixturesAction", "-", "TableColumnsAction", "TableAppearanceAction",
+         "TableDimensionsAction", "-", "FormatAction", "PropertiesAction", "TeamPropertiesAction",
+         "-", "StadiumsAction", "RefereesAction", "GroupManagementAction"});
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
     add(fixtures, {"AddFixturesAction", "-", "EditFixtureAction", "EditScoreAction", "-",

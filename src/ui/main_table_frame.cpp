@@ -58,9 +58,11 @@ TMainTableFrame::TMainTableFrame(QWidget* parent) : QWidget(parent) {
 
 void TMainTableFrame::SetConferences(bool on) {
     conferences_ = on;
-    legsLabel_->setText(on ? LangText(7555, "&Legs (inside a division):") : LangText(7553, "&Legs:"));
-    legs_[0]->setToolTip(on ? LangText(7556, "Number of times teams play each other inside a division")
-                            : LangText(7554, "Number of times teams play each other"));
+    legsLabel_->setText(on ? LangText(7555, "&Legs (inside a division):")
+                           : LangText(7553, "&Legs:"));
+    legs_[0]->setToolTip(
+        on ? LangText(7556, "Number of times teams play each other inside a division")
+           : LangText(7554, "Number of times teams play each other"));
     for (int i = 1; i < 3; ++i)
         form_->setRowVisible(legs_[i], on);
 }

@@ -26,19 +26,22 @@
 
 namespace kv {
 
-TPlaceAppearanceFrame::TPlaceAppearanceFrame(const TTournament& t, TAppearance& appearance, TDialogSeam& dialogs,
-                                             QWidget* parent)
+TPlaceAppearanceFrame::TPlaceAppearanceFrame(const TTournament& t, TAppearance& appearance,
+                                             TDialogSeam& dialogs, QWidget* parent)
     : QWidget(parent), tournament_(t), appearance_(appearance), dialogs_(dialogs) {
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     auto* kindBox = new QGroupBox(LangText(10709, "Tables"), this);
     auto* kindLayout = new QVBoxLayout(kindBox);
     const bool conferences = t.HasConferences();
-    kinds_[KindJoint] = Named(new QRadioButton(LangText(10700, "Joint Table"), kindBox), "JointKindBtn");
-    kinds_[KindGroup] = Named(new QRadioButton(conferences ? LangText(10701, "Divisions") : LangText(10702, "Groups"),
-                                               kindBox),
-                              "GroupsKindBtn");
-    kinds_[KindConference] = Named(new QRadioButton(LangText(10703, "Conferences"), kindBox), "ConferencesKindBtn");
+    kinds_[KindJoint] =
+        Named(new QRadioButton(LangText(10700, "Joint Table"), kindBox), "JointKindBtn");
+    kinds_[KindGroup] =
+        Named(new QRadioButton(
+                  conferences ? LangText(10701, "Divisions") : LangText(10702, "Groups"), kindBox),
+              "GroupsKindBtn");
+    kinds_[KindConference] =
+        Named(new QRadioButton(LangText(10703, "Conferences"), kindBox), "ConferencesKindBtn");
     kinds_[KindConference]->setVisible(conferences);
     auto* group = new QButtonGroup(this);
     for (int k = 0; k < 3; ++k) {
@@ -61,11 +64,14 @@ TPlaceAppearanceFrame::TPlaceAppearanceFrame(const TTournament& t, TAppearance& 
     auto* right = new QVBoxLayout;
     auto* lookBox = new QGroupBox(LangText(10705, "Place Appearance"), this);
     auto* grid = new QGridLayout(lookBox);
-    separateFont_ = Named(new QCheckBox(LangText(10706, "Separate &Font"), lookBox), "PlaceFontBox");
+    separateFont_ =
+        Named(new QCheckBox(LangText(10706, "Separate &Font"), lookBox), "PlaceFontBox");
     fontBtn_ = Named(new QPushButton(LangText(10707, "F&ont..."), lookBox), "PlaceFontBtn");
     fontBtn_->setAutoDefault(false);
-    separateColor_ = Named(new QCheckBox(LangText(10708, "Separate &Background Color"), lookBox), "PlaceColorBox");
-    color_ = Named(new TColorButton(dialogs, LangText(10710, "B&G Color"), lookBox), "PlaceColorBtn");
+    separateColor_ = Named(new QCheckBox(LangText(10708, "Separate &Background Color"), lookBox),
+                           "PlaceColorBox");
+    color_ =
+        Named(new TColorButton(dialogs, LangText(10710, "B&G Color"), lookBox), "PlaceColorBtn");
     sample_ = Named(new QLabel(lookBox), "PlaceSample");
     sample_->setAutoFillBackground(true);
     sample_->setFrameShape(QFrame::Panel);
@@ -82,7 +88,8 @@ TPlaceAppearanceFrame::TPlaceAppearanceFrame(const TTournament& t, TAppearance& 
     auto* styleLayout = new QGridLayout(styleBox);
     styles_ = Named(new QComboBox(styleBox), "PlaceStyleBox");
     auto* save = Named(new QPushButton(LangText(10712, "Sa&ve..."), styleBox), "SavePlaceStyleBtn");
-    deleteStyle_ = Named(new QPushButton(LangText(10713, "De&lete"), styleBox), "DeletePlaceStyleBtn");
+    deleteStyle_ =
+        Named(new QPushButton(LangText(10713, "De&lete"), styleBox), "DeletePlaceStyleBtn");
     save->setAutoDefault(false);
     deleteStyle_->setAutoDefault(false);
     styleLayout->addWidget(styles_, 0, 0, 1, 2);
@@ -103,7 +110,8 @@ TPlaceAppearanceFrame::TPlaceAppearanceFrame(const TTournament& t, TAppearance& 
     connect(fontBtn_, &QPushButton::clicked, this, &TPlaceAppearanceFrame::ChooseFont);
     connect(separateColor_, &QCheckBox::clicked, this, &TPlaceAppearanceFrame::SetSeparateColor);
     connect(color_, &TColorButton::ColorChosen, this, &TPlaceAppearanceFrame::SetColor);
-    connect(styles_, &QComboBox::activated, this, [this] { ChoosePlaceStyle(styles_->currentText()); });
+    connect(styles_, &QComboBox::activated, this,
+            [this] { ChoosePlaceStyle(styles_->currentText()); });
     connect(save, &QPushButton::clicked, this, &TPlaceAppearanceFrame::SavePlaceStyle);
     connect(deleteStyle_, &QPushButton::clicked, this, &TPlaceAppearanceFrame::DeletePlaceStyle);
     SetKind(KindGroup);
@@ -167,7 +175,8 @@ const TPlaceFont* TPlaceAppearanceFrame::Shown() const {
 void TPlaceAppearanceFrame::LoadPlace() {
     loading_ = true;
     const TPlaceFont* p = Shown();
-    for (QWidget* w : std::initializer_list<QWidget*>{separateFont_, fontBtn_, separateColor_, color_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{separateFont_, fontBtn_, separateColor_, color_})
         w->setEnabled(p != nullptr);
     separateFont_->setChecked(p && p->HasFont);
     separateColor_->setChecked(p && p->HasColor);
@@ -191,7 +200,8 @@ void TPlaceAppearanceFrame::StyleChanged() {
                    p->HasFont && p->UpperCase ? text.toUpper() : text);
 }
 
-void TPlaceAppearanceFrame::EditPlaces(const std::function<void(TPlaceFont&, const TTableLook&)>& edit) {
+void TPlaceAppearanceFrame::EditPlaces(
+    const std::function<void(TPlaceFont&, const TTableLook&)>& edit) {
     const std::vector<int> places = ChosenPlaces();
     for (TTableLook* look : ChosenTables())
         for (int place : places)

@@ -75,7 +75,9 @@ TFontData TSTFontForm::Font() const {
     return f;
 }
 
-bool TSTFontForm::UpperCase() const { return upper_->isChecked(); }
+bool TSTFontForm::UpperCase() const {
+    return upper_->isChecked();
+}
 
 void TSTFontForm::UpdateSample() {
     const QString text = LangText(10008, "AaBbYyZz");

@@ -58,7 +58,9 @@ bool TStyleForm::ConfirmDelete() {
                           TMessageKind::QuestionYesNo) == TMessageButton::Yes;
 }
 
-QString TStyleForm::Name() const { return names_->currentText().trimmed(); }
+QString TStyleForm::Name() const {
+    return names_->currentText().trimmed();
+}
 
 void TStyleForm::accept() {
     const QString name = Name();
@@ -69,8 +71,8 @@ void TStyleForm::accept() {
         return;
     }
     if (existing_.contains(name, Qt::CaseInsensitive) &&
-        ShowAppMessage(Fmt(LangText(1183, "\"%s\" already exists. Overwrite?"), name), TMessageKind::QuestionYesNo) !=
-            TMessageButton::Yes)
+        ShowAppMessage(Fmt(LangText(1183, "\"%s\" already exists. Overwrite?"), name),
+                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
     QDialog::accept();
 }

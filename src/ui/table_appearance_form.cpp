@@ -70,26 +70,33 @@ struct TResultPanel {
 };
 
 const TResultPanel kResults[8] = {
-    {"WinColorBtn", 10520, "Win"},          {"DrawColorBtn", 10521, "Draw/Tie"},
-    {"LossColorBtn", 10522, "Loss"},        {"WinOTColorBtn", 10523, "Win (OT)"},
-    {"DrawOTColorBtn", 10524, "Draw/Tie (OT)"}, {"LossOTColorBtn", 10525, "Loss (OT)"},
-    {"WinSOColorBtn", 10526, "Win (SO)"},   {"LossSOColorBtn", 10527, "Loss (SO)"},
+    {"WinColorBtn", 10520, "Win"},
+    {"DrawColorBtn", 10521, "Draw/Tie"},
+    {"LossColorBtn", 10522, "Loss"},
+    {"WinOTColorBtn", 10523, "Win (OT)"},
+    {"DrawOTColorBtn", 10524, "Draw/Tie (OT)"},
+    {"LossOTColorBtn", 10525, "Loss (OT)"},
+    {"WinSOColorBtn", 10526, "Win (SO)"},
+    {"LossSOColorBtn", 10527, "Loss (SO)"},
 };
 
 const char* const kFontLabels[3] = {"TableFontLabel", "HeaderFontLabel", "ResultsFontLabel"};
 
 } // namespace
 
-TTableAppearanceForm::TTableAppearanceForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent)
+TTableAppearanceForm::TTableAppearanceForm(TTournamentDocument& doc, TDialogSeam& dialogs,
+                                           QWidget* parent)
     : QDialog(parent), doc_(doc), dialogs_(dialogs), appearance_(AppearanceOf(doc.Tournament())),
       style_(doc.Tournament().JointTable().Style) {
     setObjectName(QStringLiteral("TTableAppearanceForm"));
-    setWindowTitle(Fmt(QStringLiteral("%s - %s"), LangText(10500, "Table Appearance"), doc.Tournament().Name));
+    setWindowTitle(
+        Fmt(QStringLiteral("%s - %s"), LangText(10500, "Table Appearance"), doc.Tournament().Name));
     auto* layout = new QVBoxLayout(this);
     pages_ = Named(new QTabWidget(this), "PageControl");
     pages_->addTab(BuildTablePage(), LangText(10501, "&Table Appearance"));
     pages_->addTab(BuildDisplayPage(), LangText(10502, "Team &Display"));
-    places_ = Named(new TPlaceAppearanceFrame(doc.Tournament(), appearance_, dialogs, this), "PlaceFrame");
+    places_ = Named(new TPlaceAppearanceFrame(doc.Tournament(), appearance_, dialogs, this),
+                    "PlaceFrame");
     connect(places_, &TPlaceAppearanceFrame::Changed, this, &TTableAppearanceForm::Changed);
     pages_->addTab(places_, LangText(10503, "&Place Appearance"));
     layout->addWidget(pages_, 1);
@@ -116,7 +123,8 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
     scopeRow->addWidget(scope_, 1);
     scopeRow->addStretch(1);
     layout->addLayout(scopeRow);
-    connect(scope_, &QComboBox::activated, this, [this] { SetStyleScope(scope_->currentData().toInt()); });
+    connect(scope_, &QComboBox::activated, this,
+            [this] { SetStyleScope(scope_->currentData().toInt()); });
     const auto flag = [page, this](int index) {
         const TFlag& f = kFlags[index];
         auto* box = Named(new QCheckBox(LangText(f.Id, f.Text), page), f.Name);
@@ -129,8 +137,8 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
         connect(b, &TColorButton::ColorChosen, this, &TTableAppearanceForm::StoreStyleFields);
         return b;
     };
-    const auto fontRow = [page, this](QGridLayout* grid, int row, int which, int id, const char* text,
-                                      const char* name) {
+    const auto fontRow = [page, this](QGridLayout* grid, int row, int which, int id,
+                                      const char* text, const char* name) {
         auto* button = Named(new QPushButton(LangText(id, text), page), name);
         button->setAutoDefault(false);
         auto* sample = Named(new QLabel(page), kFontLabels[which]);
@@ -164,7 +172,9 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
     resultsGrid->addWidget(flag(5), 1, 0, 1, 4);
     const TTournament& t = doc_.Tournament();
     for (int i = 0; i < 8; ++i) {
-        auto* b = Named(new TColorButton(dialogs_, LangText(kResults[i].Id, kResults[i].Text), results), kResults[i].Name);
+        auto* b =
+            Named(new TColorButton(dialogs_, LangText(kResults[i].Id, kResults[i].Text), results),
+                  kResults[i].Name);
         b->setMinimumWidth(130);
         connect(b, &TColorButton::ColorChosen, this, &TTableAppearanceForm::StoreStyleFields);
         // Overtime and shoot-out results exist only where the rules have them.
@@ -189,8 +199,10 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
     styleLabel->setBuddy(styles_);
     auto* save = Named(new QPushButton(LangText(10541, "Sa&ve..."), page), "SaveStyleBtn");
     deleteStyle_ = Named(new QPushButton(LangText(10542, "&Delete"), page), "DeleteStyleBtn");
-    auto* saveDefault = Named(new QPushButton(LangText(10543, "Save Defa&ult"), page), "SaveDefaultBtn");
-    auto* loadDefault = Named(new QPushButton(LangText(10544, "L&oad Default"), page), "LoadDefaultBtn");
+    auto* saveDefault =
+        Named(new QPushButton(LangText(10543, "Save Defa&ult"), page), "SaveDefaultBtn");
+    auto* loadDefault =
+        Named(new QPushButton(LangText(10544, "L&oad Default"), page), "LoadDefaultBtn");
     for (QPushButton* b : {save, deleteStyle_, saveDefault, loadDefault})
         b->setAutoDefault(false);
     styleRow->addWidget(styleLabel);
@@ -214,13 +226,16 @@ QWidget* TTableAppearanceForm::BuildDisplayPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     showName_ = Named(new QRadioButton(LangText(10600, "Display Team &Name"), page), "ShowNameBtn");
-    showSymbol_ = Named(new QRadioButton(LangText(10601, "Display Team &Symbol"), page), "ShowSymbolBtn");
+    showSymbol_ =
+        Named(new QRadioButton(LangText(10601, "Display Team &Symbol"), page), "ShowSymbolBtn");
     showCity_ = Named(new QCheckBox(LangText(10602, "Display &City"), page), "ShowCityBox");
-    showCountry_ = Named(new QCheckBox(LangText(10603, "Display C&ountry"), page), "ShowCountryBox");
+    showCountry_ =
+        Named(new QCheckBox(LangText(10603, "Display C&ountry"), page), "ShowCountryBox");
     (appearance_.ShowSymbol ? showSymbol_ : showName_)->setChecked(true);
     showCity_->setChecked(appearance_.ShowCity);
     showCountry_->setChecked(appearance_.ShowCountry);
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{showName_, showSymbol_, showCity_, showCountry_}) {
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{showName_, showSymbol_, showCity_, showCountry_}) {
         layout->addWidget(b);
         connect(b, &QAbstractButton::toggled, this, [this] {
             appearance_.ShowSymbol = showSymbol_->isChecked();
@@ -289,7 +304,8 @@ void TTableAppearanceForm::SetStyleScope(int look) {
     const int at = scope_->findData(look);
     scope_->setCurrentIndex(std::max(0, at));
     const int chosen = scope_->currentData().toInt();
-    style_ = chosen >= 0 ? appearance_.Tables[static_cast<size_t>(chosen)].Style : appearance_.Joint().Style;
+    style_ = chosen >= 0 ? appearance_.Tables[static_cast<size_t>(chosen)].Style
+                         : appearance_.Joint().Style;
     LoadStyleFields();
 }
 
@@ -345,7 +361,9 @@ void TTableAppearanceForm::DeleteStyle() {
     FillStyles(QString());
 }
 
-void TTableAppearanceForm::SaveDefault() { style_.SaveAsDefault(); }
+void TTableAppearanceForm::SaveDefault() {
+    style_.SaveAsDefault();
+}
 
 void TTableAppearanceForm::LoadDefault() {
     const QString picture = style_.BGPicture;
@@ -357,7 +375,8 @@ void TTableAppearanceForm::LoadDefault() {
 }
 
 void TTableAppearanceForm::UpdateDisplaySample() {
-    displaySample_->setText(TeamDisplaySample(appearance_.ShowSymbol, appearance_.ShowCity, appearance_.ShowCountry));
+    displaySample_->setText(
+        TeamDisplaySample(appearance_.ShowSymbol, appearance_.ShowCity, appearance_.ShowCountry));
 }
 
 void TTableAppearanceForm::Changed() {

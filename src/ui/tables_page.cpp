@@ -48,7 +48,9 @@ TGroup* TTablesPage::Table(int index) const {
     return g >= 0 && g < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(g)] : nullptr;
 }
 
-const TGroup* TTablesPage::TableAt(int index) const { return Table(index); }
+const TGroup* TTablesPage::TableAt(int index) const {
+    return Table(index);
+}
 
 void TTablesPage::Refresh(unsigned changes) {
     if (changes & (ChangeLayout | ChangeStructure))
@@ -75,8 +77,10 @@ void TTablesPage::RedrawTeams(const std::vector<int>& teams) {
         const TTableLayout before = pictures_[i].Layout;
         pictures_[i].Layout = ComputeLayout(t, *g);
         const TTableLayout& after = pictures_[i].Layout;
-        moved = moved || after.PictureWidth != before.PictureWidth || after.TableHeight != before.TableHeight;
-        stale += QRect(ToViewport(static_cast<int>(i), QPoint()), QSize(after.PictureWidth, after.TableHeight));
+        moved = moved || after.PictureWidth != before.PictureWidth ||
+                after.TableHeight != before.TableHeight;
+        stale += QRect(ToViewport(static_cast<int>(i), QPoint()),
+                       QSize(after.PictureWidth, after.TableHeight));
     }
     if (moved) {
         // A table grew or shrank (a wider score): the others may move, so all of it is drawn.
@@ -113,8 +117,7 @@ void TTablesPage::Redraw() {
 
 QImage TTablesPage::PictureOf(int index) const {
     TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
-    if (!g)
-        return {};
+    if (!g) return {};
     PrepareTable(doc_.Tournament(), *g);
     return RenderGroupTable(doc_.Tournament(), *g);
 }
@@ -123,7 +126,8 @@ void TTablesPage::Place() {
     std::vector<QSize> sizes;
     for (const TPicture& p : pictures_)
         sizes.emplace_back(p.Layout.PictureWidth, p.Layout.TableHeight);
-    const TTablePlacement placed = PlaceTables(sizes, viewport()->size(), doc_.Tournament().View.Alignment);
+    const TTablePlacement placed =
+        PlaceTables(sizes, viewport()->size(), doc_.Tournament().View.Alignment);
     origins_ = placed.Origins;
     const QSize area = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, placed.HorizontalRange - area.width()));
@@ -156,38 +160,39 @@ QString TTablesPage::HintAt(QPoint viewport) const {
     QPoint p;
     const int index = TableAtPoint(viewport, p);
     const TGroup* g = index >= 0 ? Table(index) : nullptr;
-    if (!g)
-        return QString();
-    return TableHint(doc_.Tournament(), *g, HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p));
+    if (!g) return QString();
+    return TableHint(doc_.Tournament(), *g,
+                     HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p));
 }
 
 int TTablesPage::CursorNumberAt(QPoint viewport) const {
     QPoint p;
     const int index = TableAtPoint(viewport, p);
     const TGroup* g = index >= 0 ? Table(index) : nullptr;
-    if (!g)
-        return 0;
-    return TableCursor(doc_.Tournament(), *g, HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p));
+    if (!g) return 0;
+    return TableCursor(doc_.Tournament(), *g,
+                       HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p));
 }
 
 void TTablesPage::ClickAt(QPoint viewport) {
     QPoint p;
     const int index = TableAtPoint(viewport, p);
     const TGroup* g = index >= 0 ? Table(index) : nullptr;
-    if (!g)
-        return;
+    if (!g) return;
     const TTableHit hit = HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p);
     if (hit.Region == TTableRegion::ColumnHeading && hit.ColumnId >= 0) {
         SortBy(hit);
     } else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint) {
         Retitle(index);
-    } else if ((hit.Region == TTableRegion::TeamName || hit.Region == TTableRegion::Diagonal) && hit.RowTeam) {
+    } else if ((hit.Region == TTableRegion::TeamName || hit.Region == TTableRegion::Diagonal) &&
+               hit.RowTeam) {
         emit TeamClicked(hit.RowTeam->Id);
     } else if (hit.Region == TTableRegion::ColumnTeam && hit.ColumnTeam) {
         emit TeamClicked(hit.ColumnTeam->Id);
     } else if (hit.Region == TTableRegion::ResultCell && hit.RowTeam && hit.ColumnTeam) {
         const int leg = ResultCellLeg(*g, *hit.RowTeam, *hit.ColumnTeam, hit.Line);
-        const TCellPermission allowed = ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, leg);
+        const TCellPermission allowed =
+            ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, leg);
         if (!allowed.Allowed)
             ShowAppMessage(allowed.Message, TMessageKind::Information);
         else
@@ -220,7 +225,8 @@ void TTablesPage::EditCell(const TGroup& g, const TTableHit& hit) {
         const int visitor = rowHome ? hit.ColumnTeam->Id : hit.RowTeam->Id;
         const int position = g.ProposedGridPosition(home, visitor, hit.Line, -1);
         if (position < 0) {
-            ShowAppMessage(LangText(11554, "All possible fixtures for this pair already exist"), TMessageKind::Information);
+            ShowAppMessage(LangText(11554, "All possible fixtures for this pair already exist"),
+                           TMessageKind::Information);
             return;
         }
         form.OpenNew(doc_, home, visitor, hit.Line, position, PageScore);
@@ -235,49 +241,53 @@ void TTablesPage::SortBy(const TTableHit& hit) {
     const TTournament& t = doc_.Tournament();
     const TSortState next = ClickedSort(t.SortState, hit.ColumnId, hit.Scope);
     const QString name = Fmt(LangText(5300, "Sort by %s"), ColumnFullName(hit.ColumnId, t));
-    doc_.EditValue<TSortState>(name, ChangeOrder, [](TTournament& edited) { return &edited.SortState; }, next);
+    doc_.EditValue<TSortState>(
+        name, ChangeOrder, [](TTournament& edited) { return &edited.SortState; }, next);
 }
 
 void TTablesPage::Retitle(int index) {
     const TGroup* g = Table(index);
-    if (!g)
-        return;
+    if (!g) return;
     QString title = g->Name;
-    if (!dialogs_.InputText(this, g->Name, LangText(6504, "Enter New Title:"), title) || title == g->Name)
+    if (!dialogs_.InputText(this, g->Name, LangText(6504, "Enter New Title:"), title) ||
+        title == g->Name)
         return;
     const int kind = g->Kind;
     const int id = g->Id;
     const int conference = g->ConferenceId;
-    doc_.EditValue<QString>(Fmt(LangText(5301, "Rename Table %s"), g->Name), ChangeName, [=](TTournament& t) -> QString* {
-        if (kind == KindGroup) {
-            TGroup* group = t.GroupById(id);
-            return group ? &group->Name : nullptr;
-        }
-        for (const auto& c : t.Conferences())
-            if (c->Table->Id == id && c->Table->ConferenceId == conference)
-                return &c->Table->Name;
-        return nullptr;
-    }, title);
+    doc_.EditValue<QString>(
+        Fmt(LangText(5301, "Rename Table %s"), g->Name), ChangeName,
+        [=](TTournament& t) -> QString* {
+            if (kind == KindGroup) {
+                TGroup* group = t.GroupById(id);
+                return group ? &group->Name : nullptr;
+            }
+            for (const auto& c : t.Conferences())
+                if (c->Table->Id == id && c->Table->ConferenceId == conference)
+                    return &c->Table->Name;
+            return nullptr;
+        },
+        title);
 }
 
 void TTablesPage::CopyAsBitmap(int index) const {
-    if (index < 0 || index >= TableCount())
-        return;
+    if (index < 0 || index >= TableCount()) return;
     QApplication::clipboard()->setImage(PictureOf(index).convertToFormat(QImage::Format_RGB888));
 }
 
 void TTablesPage::CopyAsMetafile(int index) const {
     TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
-    if (!g)
-        return;
+    if (!g) return;
     const TTournament& t = doc_.Tournament();
     PrepareTable(t, *g);
     QString error;
-    const TColor background = RgbColor(static_cast<quint8>(palette().color(QPalette::Window).red()),
-                                       static_cast<quint8>(palette().color(QPalette::Window).green()),
-                                       static_cast<quint8>(palette().color(QPalette::Window).blue()));
+    const TColor background =
+        RgbColor(static_cast<quint8>(palette().color(QPalette::Window).red()),
+                 static_cast<quint8>(palette().color(QPalette::Window).green()),
+                 static_cast<quint8>(palette().color(QPalette::Window).blue()));
     auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("image/svg+xml"), TablePictureBytes(t, *g, TPictureFormat::Svg, error, 24, background));
+    mime->setData(QStringLiteral("image/svg+xml"),
+                  TablePictureBytes(t, *g, TPictureFormat::Svg, error, 24, background));
     // Programs that take no vector pictures get the bitmap beside it.
     mime->setImageData(PictureOf(index).convertToFormat(QImage::Format_RGB888));
     QApplication::clipboard()->setMimeData(mime);
@@ -290,14 +300,13 @@ void TTablesPage::paintEvent(QPaintEvent* event) {
     for (int i = 0; i < TableCount(); ++i) {
         const TTableLayout& l = LayoutAt(i);
         const QPoint origin = ToViewport(i, QPoint());
-        const QRect shown = QRect(origin, QSize(l.PictureWidth, l.TableHeight)).intersected(event->rect());
+        const QRect shown =
+            QRect(origin, QSize(l.PictureWidth, l.TableHeight)).intersected(event->rect());
         TGroup* g = Table(i);
-        if (shown.isEmpty() || !g)
-            continue;
+        if (shown.isEmpty() || !g) continue;
         // The teams' figures are shared by every table they are in: with several tables shown,
         // each is counted again just before it is drawn.
-        if (several)
-            PrepareTable(t, *g);
+        if (several) PrepareTable(t, *g);
         p.save();
         p.translate(origin);
         p.setClipRect(shown.translated(-origin));
@@ -313,7 +322,9 @@ void TTablesPage::resizeEvent(QResizeEvent* event) {
     Place();
 }
 
-void TTablesPage::scrollContentsBy(int, int) { viewport()->update(); }
+void TTablesPage::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 void TTablesPage::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
@@ -331,8 +342,7 @@ void TTablesPage::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TTablesPage::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        ClickAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) ClickAt(event->position().toPoint());
 }
 
 void TTablesPage::wheelEvent(QWheelEvent* event) {
@@ -358,16 +368,14 @@ void TTablesPage::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TTablesPage::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::ToolTip)
-        return true; // hints follow the pointer in mouseMoveEvent
+    if (event->type() == QEvent::ToolTip) return true; // hints follow the pointer in mouseMoveEvent
     return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     QPoint inPicture;
     const int index = TableAtPoint(event->pos(), inPicture);
-    if (index < 0)
-        return;
+    if (index < 0) return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("TablePopupMenu"));
     QAction* bitmap = menu.addAction(LangText(5302, "Copy as &Bitmap"));

@@ -32,7 +32,9 @@ public:
     // For tests and the window: the tables shown, their layouts and where they stand.
     int TableCount() const { return static_cast<int>(pictures_.size()); }
     const TGroup* TableAt(int index) const;
-    const TTableLayout& LayoutAt(int index) const { return pictures_[static_cast<size_t>(index)].Layout; }
+    const TTableLayout& LayoutAt(int index) const {
+        return pictures_[static_cast<size_t>(index)].Layout;
+    }
     // Viewport coordinates of a point of table `index`'s picture.
     QPoint ToViewport(int index, QPoint inPicture) const;
     // The table under a viewport point (-1 none) and the point within its picture.

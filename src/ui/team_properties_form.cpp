@@ -55,10 +55,13 @@ QToolButton* DotsButton(QWidget* parent, const char* name, const QString& hint) 
 
 } // namespace
 
-TTeamPropertiesForm::TTeamPropertiesForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent)
-    : QDialog(parent), doc_(doc), dialogs_(dialogs), edits_(std::make_unique<TTeamEdits>(doc.Tournament())) {
+TTeamPropertiesForm::TTeamPropertiesForm(TTournamentDocument& doc, TDialogSeam& dialogs,
+                                         QWidget* parent)
+    : QDialog(parent), doc_(doc), dialogs_(dialogs),
+      edits_(std::make_unique<TTeamEdits>(doc.Tournament())) {
     setObjectName(QStringLiteral("TTeamPropertiesForm"));
-    setWindowTitle(Fmt(QStringLiteral("%s - %s"), LangText(8600, "Team Properties"), doc.Tournament().Name));
+    setWindowTitle(
+        Fmt(QStringLiteral("%s - %s"), LangText(8600, "Team Properties"), doc.Tournament().Name));
     auto* layout = new QVBoxLayout(this);
     auto* chooser = new QHBoxLayout;
     groups_ = Named(new QComboBox(this), "GroupBox");
@@ -127,8 +130,10 @@ QWidget* TTeamPropertiesForm::BuildMainPage() {
         e->setReadOnly(true);
         e->installEventFilter(this);
     }
-    QToolButton* nameBtn = DotsButton(page, "ModifyNameBtn", LangText(8613, "Modify Team Name (F2)"));
-    QToolButton* symbolBtn = DotsButton(page, "ModifySymbolBtn", LangText(8614, "Modify Team Symbol (F2)"));
+    QToolButton* nameBtn =
+        DotsButton(page, "ModifyNameBtn", LangText(8613, "Modify Team Name (F2)"));
+    QToolButton* symbolBtn =
+        DotsButton(page, "ModifySymbolBtn", LangText(8614, "Modify Team Symbol (F2)"));
     connect(nameBtn, &QToolButton::clicked, this, &TTeamPropertiesForm::ModifyName);
     connect(symbolBtn, &QToolButton::clicked, this, &TTeamPropertiesForm::ModifySymbol);
     form->addRow(LangText(8611, "&Name:"), WithButton(page, name_, nameBtn));
@@ -147,7 +152,8 @@ QWidget* TTeamPropertiesForm::BuildMainPage() {
     }
     connect(country_, &QComboBox::editTextChanged, this, &TTeamPropertiesForm::StoreFields);
     year_ = Named(new QLineEdit(page), "YearEdit");
-    year_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), year_));
+    year_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), year_));
     year_->setMaximumWidth(80);
     connect(year_, &QLineEdit::textEdited, this, &TTeamPropertiesForm::StoreFields);
     stadium_ = Named(new QComboBox(page), "StadiumBox");
@@ -167,11 +173,14 @@ QWidget* TTeamPropertiesForm::BuildFontPage() {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
     grid->setColumnStretch(2, 1);
-    separateFont_ = Named(new QCheckBox(LangText(8631, "S&eparate Team Font"), page), "SeparateFontBox");
+    separateFont_ =
+        Named(new QCheckBox(LangText(8631, "S&eparate Team Font"), page), "SeparateFontBox");
     auto* fontBtn = Named(new QPushButton(LangText(8632, "F&ont"), page), "FontBtn");
     fontBtn->setAutoDefault(false);
-    separateBg_ = Named(new QCheckBox(LangText(8633, "Se&parate Team Background Color"), page), "SeparateBgBox");
-    background_ = Named(new TColorButton(dialogs_, LangText(8634, "&BG Color"), page), "BgColorBtn");
+    separateBg_ = Named(new QCheckBox(LangText(8633, "Se&parate Team Background Color"), page),
+                        "SeparateBgBox");
+    background_ =
+        Named(new TColorButton(dialogs_, LangText(8634, "&BG Color"), page), "BgColorBtn");
     grid->addWidget(separateFont_, 0, 0);
     grid->addWidget(fontBtn, 0, 1);
     grid->addWidget(separateBg_, 1, 0);
@@ -226,8 +235,9 @@ void TTeamPropertiesForm::FillTeams(int selectTeamId) {
     const int groupId = groups_->currentData().toInt();
     for (const auto& team : edits_->Teams())
         if (team->GroupId == groupId) teams.push_back(team.get());
-    std::stable_sort(teams.begin(), teams.end(),
-                     [](const TTeam* a, const TTeam* b) { return a->OrderNumber < b->OrderNumber; });
+    std::stable_sort(teams.begin(), teams.end(), [](const TTeam* a, const TTeam* b) {
+        return a->OrderNumber < b->OrderNumber;
+    });
     teams_->clear();
     for (const TTeam* team : teams)
         teams_->addItem(team->Name, team->Id);
@@ -283,7 +293,9 @@ void TTeamPropertiesForm::Next() {
     }
 }
 
-TTeam* TTeamPropertiesForm::Edited() const { return edits_->Team(teamId_); }
+TTeam* TTeamPropertiesForm::Edited() const {
+    return edits_->Team(teamId_);
+}
 
 const TFontData& TTeamPropertiesForm::StyleFontOf(const TTeam& team) const {
     const TGroup* g = doc_.Tournament().GroupById(team.GroupId);
@@ -353,7 +365,8 @@ void TTeamPropertiesForm::UpdateSample() {
     const TFontData& base = StyleFontOf(*team);
     const TFontData font = team->SeparateFont ? WithStyleOf(base, team->Font) : base;
     const bool upper = team->SeparateFont && team->UpperCase;
-    ShowFontSample(*sample_, font, team->SeparateBackground ? team->BackgroundColor : StyleBackgroundOf(*team),
+    ShowFontSample(*sample_, font,
+                   team->SeparateBackground ? team->BackgroundColor : StyleBackgroundOf(*team),
                    upper ? team->DisplayName().toUpper() : team->DisplayName());
 }
 
@@ -378,13 +391,17 @@ void TTeamPropertiesForm::ModifySymbol() {
 }
 
 bool TTeamPropertiesForm::TakeName() {
-    return TakeField(*name_, &TTeam::Name, [this](int id, const QString& text) { return edits_->CheckName(id, text); },
-                     [](const QString& text) { return text.trimmed(); });
+    return TakeField(
+        *name_, &TTeam::Name,
+        [this](int id, const QString& text) { return edits_->CheckName(id, text); },
+        [](const QString& text) { return text.trimmed(); });
 }
 
 bool TTeamPropertiesForm::TakeSymbol() {
-    return TakeField(*symbol_, &TTeam::Symbol,
-                     [this](int id, const QString& text) { return edits_->CheckSymbol(id, text); }, TeamSymbolOf);
+    return TakeField(
+        *symbol_, &TTeam::Symbol,
+        [this](int id, const QString& text) { return edits_->CheckSymbol(id, text); },
+        TeamSymbolOf);
 }
 
 bool TTeamPropertiesForm::TakeField(QLineEdit& edit, QString TTeam::*field,
@@ -437,7 +454,8 @@ void TTeamPropertiesForm::ChooseFont() {
     if (!team) return;
     TSTFontForm form(dialogs_, this);
     const TFontData& base = StyleFontOf(*team);
-    form.Load(team->SeparateFont ? WithStyleOf(base, team->Font) : base, team->SeparateFont && team->UpperCase);
+    form.Load(team->SeparateFont ? WithStyleOf(base, team->Font) : base,
+              team->SeparateFont && team->UpperCase);
     if (form.exec() != QDialog::Accepted) return;
     team->Font = WithStyleOf(team->Font, form.Font());
     team->UpperCase = form.UpperCase();
@@ -459,7 +477,8 @@ bool TTeamPropertiesForm::Apply() {
     if (!TakeName() || !TakeSymbol()) return false;
     if (edits_->ChangedFrom(doc_.Tournament())) {
         const TTeamEdits& edits = *edits_;
-        doc_.Edit(LangText(8600, "Team Properties"), ChangeTables | ChangeFixtures | ChangeStatistics | ChangeStructure,
+        doc_.Edit(LangText(8600, "Team Properties"),
+                  ChangeTables | ChangeFixtures | ChangeStatistics | ChangeStructure,
                   [&edits](TTournament& t) { edits.ApplyTo(t); });
     }
     apply_->setEnabled(false);

@@ -86,7 +86,8 @@ private:
     void FillStadiums();
     void LoadTeam();
     // Takes a typed name or symbol into the team's copy when `check` allows it.
-    bool TakeField(QLineEdit& edit, QString TTeam::*field, const std::function<QString(int, const QString&)>& check,
+    bool TakeField(QLineEdit& edit, QString TTeam::*field,
+                   const std::function<QString(int, const QString&)>& check,
                    const std::function<QString(const QString&)>& kept);
     void StoreFields();
     void UpdateSample();

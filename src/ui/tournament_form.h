@@ -26,7 +26,8 @@ class TTournamentDocument;
 class TTournamentForm : public QWidget {
     Q_OBJECT
 public:
-    TTournamentForm(std::unique_ptr<TTournament> tournament, TDialogSeam& dialogs, QWidget* parent = nullptr);
+    TTournamentForm(std::unique_ptr<TTournament> tournament, TDialogSeam& dialogs,
+                    QWidget* parent = nullptr);
     ~TTournamentForm() override;
 
     TTournamentDocument& Document() { return *doc_; }
@@ -67,7 +68,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QAction* AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys = {}, bool checkable = false);
+    QAction* AddCommand(const char* name, int textId, const char* text,
+                        const QKeySequence& keys = {}, bool checkable = false);
     void BuildCommands();
     void BuildFixtureCommands();
     void ShowFixturesMenu(QPoint globalPos);

@@ -63,7 +63,8 @@ void TTournamentForm::EditTeam(int teamId) {
 void TTournamentForm::UpdateSetupCommands() {
     QAction* groups = Command(QStringLiteral("GroupManagementAction"));
     const bool conferences = doc_->Tournament().HasConferences();
-    groups->setText(conferences ? LangText(5253, "Division &Management") : LangText(5252, "Group &Management"));
+    groups->setText(conferences ? LangText(5253, "Division &Management")
+                                : LangText(5252, "Group &Management"));
     groups->setStatusTip(conferences ? LangText(5255, "Show Division Management Dialog")
                                      : LangText(5254, "Show Group Management Dialog"));
 }

@@ -45,7 +45,8 @@ TEST_F(TeamEdit, CopiesTradeNamesAndApplyOnlyWhatChanged) {
     const int bern = kvtest::TeamId(*t, "Bern");
     TTeamEdits edits(*t);
     EXPECT_FALSE(edits.ChangedFrom(*t));
-    EXPECT_EQ(edits.CheckName(ajax, QStringLiteral("bern")), QStringLiteral("Team with this name already exists"));
+    EXPECT_EQ(edits.CheckName(ajax, QStringLiteral("bern")),
+              QStringLiteral("Team with this name already exists"));
     edits.Team(bern)->Name = QStringLiteral("Bern Old");
     EXPECT_TRUE(edits.CheckName(ajax, QStringLiteral("Bern")).isEmpty());
     edits.Team(ajax)->Name = QStringLiteral("Bern");
@@ -53,7 +54,8 @@ TEST_F(TeamEdit, CopiesTradeNamesAndApplyOnlyWhatChanged) {
     EXPECT_EQ(edits.CheckName(kvtest::TeamId(*t, "Cork"), QStringLiteral("BERN OLD")),
               QStringLiteral("Team with this name already exists"));
     edits.Team(bern)->Symbol = QStringLiteral("BRN");
-    EXPECT_EQ(edits.CheckSymbol(ajax, QStringLiteral("brn")), QStringLiteral("Team with this symbol already exists"));
+    EXPECT_EQ(edits.CheckSymbol(ajax, QStringLiteral("brn")),
+              QStringLiteral("Team with this symbol already exists"));
     edits.Team(ajax)->AddedPoints = -3;
     ASSERT_TRUE(edits.ChangedFrom(*t));
     edits.ApplyTo(*t);

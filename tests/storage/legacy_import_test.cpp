@@ -15,18 +15,18 @@ namespace {
 
 class LegacyImport : public kvtest::TTempHome {
 protected:
-    static QString Path(const char* name) { return kvtest::DataPath(QStringLiteral("legacy/") + QLatin1String(name)); }
+    static QString Path(const char* name) {
+        return kvtest::DataPath(QStringLiteral("legacy/") + QLatin1String(name));
+    }
     static std::unique_ptr<TTournament> Import(const char* name, TIoResult* result = nullptr) {
         TLegacyInfo info;
         QString error;
-        if (!ReadLegacyInfo(Path(name), info, error))
-            return nullptr;
+        if (!ReadLegacyInfo(Path(name), info, error)) return nullptr;
         auto t = std::make_unique<TTournament>();
-        const TIoResult r = ImportLegacyTournament(*t, Path(name), info.Kind, info.Name, info.Sport);
-        if (result)
-            *result = r;
-        if (!r)
-            return nullptr;
+        const TIoResult r =
+            ImportLegacyTournament(*t, Path(name), info.Kind, info.Name, info.Sport);
+        if (result) *result = r;
+        if (!r) return nullptr;
         RecomputeAll(*t);
         return t;
     }
@@ -154,7 +154,8 @@ TEST_F(LegacyImport, DamagedFilesFailWithoutCrashing) {
     QByteArray bytes = ReadFile(Path("chess-3.0.plg"));
     for (qsizetype cut = 0; cut < bytes.size(); cut += 5) {
         TTournament t;
-        const TIoResult r = ImportLegacyBytes(t, bytes.left(cut), TLegacyKind::Version3, QStringLiteral("x"), 1, 0);
+        const TIoResult r =
+            ImportLegacyBytes(t, bytes.left(cut), TLegacyKind::Version3, QStringLiteral("x"), 1, 0);
         if (cut < bytes.size() - 20) {
             EXPECT_FALSE(r) << cut;
         }
@@ -165,13 +166,13 @@ TEST_F(LegacyImport, DamagedFilesFailWithoutCrashing) {
 // in a folder made for it.
 TEST_F(LegacyImport, ImportingSavesOnlyWhatWasRead) {
     const QString failed = HomePath(QStringLiteral("SAVES/failed.kvd"));
-    const TIoResult r = ImportLegacyFile(Path("wrong-group.plg"), TLegacyKind::Version2, QStringLiteral("Wrong"),
-                                         SportSoccer, failed);
+    const TIoResult r = ImportLegacyFile(Path("wrong-group.plg"), TLegacyKind::Version2,
+                                         QStringLiteral("Wrong"), SportSoccer, failed);
     EXPECT_FALSE(r.Ok);
     EXPECT_FALSE(QFileInfo::exists(failed));
     const QString saved = HomePath(QStringLiteral("new/folder/two.kvd"));
-    ASSERT_TRUE(ImportLegacyFile(Path("two-groups.plg"), TLegacyKind::Version2, QStringLiteral("Two"), SportHandball,
-                                 saved)
+    ASSERT_TRUE(ImportLegacyFile(Path("two-groups.plg"), TLegacyKind::Version2,
+                                 QStringLiteral("Two"), SportHandball, saved)
                     .Ok);
     TTournament t;
     ASSERT_TRUE(LoadTournament(t, saved).Ok);

@@ -45,7 +45,9 @@ protected:
         TUiTest::TearDown();
     }
     TListPanel& Panel() { return main_->ListPanel(); }
-    TListNode* Entry(const char* file) { return main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file))); }
+    TListNode* Entry(const char* file) {
+        return main_->List().FindByPath(TTournamentList::SavesPath(QLatin1String(file)));
+    }
     TListNode* Folder() { return main_->List().Root()->Children.front().get(); }
     QByteArray ListFile() { return ReadFile(ProgramFolder() + QStringLiteral("tournlst.dat")); }
     std::unique_ptr<TMainForm> main_;
@@ -64,7 +66,8 @@ TEST_F(ListPanel, NewFolderAsksAgainForABlankName) {
     ASSERT_TRUE(added && added->IsFolder());
     EXPECT_EQ(added->Data.Name, QStringLiteral(" Cups ")); // taken as typed
     EXPECT_EQ(added->Parent, Folder());
-    EXPECT_TRUE(ListFile().contains("\t\t Cups \xB6\xB6\xB6\xB6\xB6\xB6" "0"));
+    EXPECT_TRUE(ListFile().contains("\t\t Cups \xB6\xB6\xB6\xB6\xB6\xB6"
+                                    "0"));
     // Cancel adds nothing.
     const QByteArray before = ListFile();
     Dialogs.Inputs = {std::nullopt};
@@ -75,13 +78,16 @@ TEST_F(ListPanel, NewFolderAsksAgainForABlankName) {
 TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
     // Closed: the file takes the new name at once.
     TListNode* chess = Entry("chess.kvd");
-    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(chess), QStringLiteral("Chess Winter Open"), Qt::EditRole));
+    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(chess),
+                                        QStringLiteral("Chess Winter Open"), Qt::EditRole));
     TTournament file;
     ASSERT_TRUE(LoadTournament(file, chess->Data.FilePath));
     EXPECT_EQ(file.Name, QStringLiteral("Chess Winter Open"));
     EXPECT_TRUE(ListFile().contains("Chess Winter Open"));
     // A name another tournament has is refused, whatever its capitals.
-    EXPECT_FALSE(Panel().Model().setData(Panel().Model().IndexOf(chess), QStringLiteral("northern ice hockey league"), Qt::EditRole));
+    EXPECT_FALSE(Panel().Model().setData(Panel().Model().IndexOf(chess),
+                                         QStringLiteral("northern ice hockey league"),
+                                         Qt::EditRole));
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Tournament with this name already exists"));
     EXPECT_EQ(chess->Data.Name, QStringLiteral("Chess Winter Open"));
 
@@ -89,7 +95,8 @@ TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
     TListNode* soccer = Entry("soccer.kvd");
     TTournamentForm* form = main_->OpenTournament(soccer->Data);
     ASSERT_NE(form, nullptr);
-    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(soccer), QStringLiteral("Riverside Autumn League"), Qt::EditRole));
+    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(soccer),
+                                        QStringLiteral("Riverside Autumn League"), Qt::EditRole));
     QApplication::processEvents();
     EXPECT_EQ(form->Document().Tournament().Name, QStringLiteral("Riverside Autumn League"));
     EXPECT_TRUE(form->Document().IsModified());
@@ -98,7 +105,8 @@ TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
     Messages.QueueAnswer(TMessageButton::No);
     main_->Command(QStringLiteral("CloseAction"))->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("Save changes in tournament 'Riverside Autumn League'?")});
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{QStringLiteral("Save changes in tournament 'Riverside Autumn League'?")});
     EXPECT_TRUE(main_->TournamentForms().isEmpty());
     soccer = Entry("soccer.kvd");
     ASSERT_NE(soccer, nullptr);
@@ -126,13 +134,17 @@ TEST_F(ListPanel, RemoveKeepsFilesAndDeleteTrashesThem) {
     Messages.QueueAnswer(TMessageButton::Yes);
     main_->Command(QStringLiteral("DeleteAction"))->trigger();
     QApplication::processEvents();
-    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("Are you sure you want to delete selected folder(s) or/and tournament(s)?")});
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{QStringLiteral(
+                  "Are you sure you want to delete selected folder(s) or/and tournament(s)?")});
     EXPECT_TRUE(main_->TournamentForms().isEmpty());
     EXPECT_FALSE(QFile::exists(chessPath));
     EXPECT_EQ(main_->List().Count(), 1);
     // Into the desktop trash, which lives in this test's own data folder.
-    const QDir trash(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + QStringLiteral("/Trash/files"));
-    EXPECT_TRUE(trash.exists(QStringLiteral("chess.kvd")) || !trash.entryList({QStringLiteral("chess*")}).isEmpty());
+    const QDir trash(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) +
+                     QStringLiteral("/Trash/files"));
+    EXPECT_TRUE(trash.exists(QStringLiteral("chess.kvd")) ||
+                !trash.entryList({QStringLiteral("chess*")}).isEmpty());
 }
 
 TEST_F(ListPanel, DraggingObeysTheListRules) {
@@ -151,7 +163,8 @@ TEST_F(ListPanel, DraggingObeysTheListRules) {
     EXPECT_TRUE(model.canDropMimeData(dragChess.get(), Qt::MoveAction, -1, 0, root));
     model.dropMimeData(dragChess.get(), Qt::MoveAction, -1, 0, root);
     EXPECT_EQ(Entry("chess.kvd")->Parent, main_->List().Root());
-    EXPECT_TRUE(ListFile().contains("\tWinter Chess Invitational\xB6\xB6\xB6" "chess.kvd"));
+    EXPECT_TRUE(ListFile().contains("\tWinter Chess Invitational\xB6\xB6\xB6"
+                                    "chess.kvd"));
 }
 
 TEST_F(ListPanel, FindAndFindNext) {
@@ -166,7 +179,8 @@ TEST_F(ListPanel, FindAndFindNext) {
         form->accept();
     });
     main_->Command(QStringLiteral("FindAction"))->trigger();
-    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("The search text cannot be blank")) << Messages.Texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("The search text cannot be blank"))
+        << Messages.Texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Messages.Texts().size(), 1) << Messages.Texts().join(QLatin1Char('|')).toStdString();
     ASSERT_NE(Panel().Selected(), nullptr);
     EXPECT_EQ(Panel().Selected()->Data.Name, QStringLiteral("Northern Ice Hockey League"));
@@ -188,13 +202,15 @@ TEST_F(ListPanel, AddingExistingTournaments) {
     Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
     main_->Command(QStringLiteral("AddExistingAction"))->trigger();
     EXPECT_TRUE(QFile::exists(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))));
-    EXPECT_NE(main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))), nullptr);
+    EXPECT_NE(main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))),
+              nullptr);
     EXPECT_TRUE(ListFile().contains("cup.kvd"));
     // The same file again: its copy in SAVES is listed, so nothing is overwritten.
     Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
     main_->Command(QStringLiteral("AddExistingAction"))->trigger();
     EXPECT_EQ(Messages.Texts().back(),
-              QStringLiteral("Cannot add tournament. File already exists: ") + TTournamentList::SavesPath(QStringLiteral("cup.kvd")));
+              QStringLiteral("Cannot add tournament. File already exists: ") +
+                  TTournamentList::SavesPath(QStringLiteral("cup.kvd")));
 }
 
 // Files of the earlier program: each is confirmed in the import dialog, saved, listed and
@@ -204,9 +220,10 @@ TEST_F(ListPanel, ImportingFilesOfTheEarlierProgram) {
     const QString legacy = QStringLiteral("Pellagrunds 2.x, 3.0 (*.plg)");
     const QString data = QStringLiteral(KV_TEST_DATA "/legacy/");
     Panel().Select(Folder());
-    Dialogs.Opens.push_back({{data + QStringLiteral("not-a-tournament.plg"), data + QStringLiteral("two-groups.plg"),
-                              data + QStringLiteral("chess-3.0.plg")},
-                             legacy});
+    Dialogs.Opens.push_back(
+        {{data + QStringLiteral("not-a-tournament.plg"), data + QStringLiteral("two-groups.plg"),
+          data + QStringLiteral("chess-3.0.plg")},
+         legacy});
     QStringList names;
     std::vector<bool> sportLocked;
     bool refusedStayed = false;
@@ -259,9 +276,11 @@ TEST_F(ListPanel, UndoingARenameBringsTheListAlong) {
     TListNode* soccer = Entry("soccer.kvd");
     TTournamentForm* form = main_->OpenTournament(soccer->Data);
     ASSERT_NE(form, nullptr);
-    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(soccer), QStringLiteral("Riverside Autumn League"), Qt::EditRole));
+    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(soccer),
+                                        QStringLiteral("Riverside Autumn League"), Qt::EditRole));
     QApplication::processEvents();
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Rename to Riverside Autumn League"));
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
+              QStringLiteral("&Undo Rename to Riverside Autumn League"));
     main_->Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_EQ(form->Document().Tournament().Name, QStringLiteral("Riverside Spring League"));
     EXPECT_EQ(Entry("soccer.kvd")->Data.Name, QStringLiteral("Riverside Spring League"));
@@ -311,5 +330,6 @@ TEST_F(ListPanel, RenamingByTypingInTheTree) {
     tree->setFocus();
     QTest::keyClick(tree, Qt::Key_Return);
     ASSERT_EQ(main_->TournamentForms().size(), 1);
-    EXPECT_EQ(main_->TournamentForms().front()->Document().Tournament().Name, QStringLiteral("Winter Chess Invitational"));
+    EXPECT_EQ(main_->TournamentForms().front()->Document().Tournament().Name,
+              QStringLiteral("Winter Chess Invitational"));
 }

@@ -44,7 +44,8 @@ void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     font.Load(f, true);
     font.show();
     Shot(font, QStringLiteral("TSTFontForm"));
-    kv::TStyleForm style({QStringLiteral("Classic"), QStringLiteral("Night")}, QStringLiteral("Classic"), &main);
+    kv::TStyleForm style({QStringLiteral("Classic"), QStringLiteral("Night")},
+                         QStringLiteral("Classic"), &main);
     style.show();
     Shot(style, QStringLiteral("TStyleForm"));
     kv::TLegacyInfo info;

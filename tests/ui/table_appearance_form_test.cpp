@@ -64,7 +64,8 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     AnswerStyleName({QStringLiteral("Bad/Name")}, &stayed);
     dialog.SaveStyle();
     EXPECT_TRUE(stayed);
-    EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("A file name cannot contain characters:")));
+    EXPECT_TRUE(Messages.Texts().back().startsWith(
+        QStringLiteral("A file name cannot contain characters:")));
     AnswerStyleName({QStringLiteral("Night")});
     dialog.SaveStyle();
     ASSERT_TRUE(QFileInfo::exists(TableStylePath(QStringLiteral("Night"))));
@@ -97,7 +98,9 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     EXPECT_EQ(TableStyleBytes(dialog.Style()), saved);
 
     // A damaged file says so; the dialog stays usable.
-    ASSERT_TRUE(WriteFileAtomic(TableStylePath(QStringLiteral("Broken")), QByteArray("Tahoma\r\n1 8 x\r\n")).Ok);
+    ASSERT_TRUE(
+        WriteFileAtomic(TableStylePath(QStringLiteral("Broken")), QByteArray("Tahoma\r\n1 8 x\r\n"))
+            .Ok);
     dialog.ChooseStyle(QStringLiteral("Broken"));
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Error opening style"));
 
@@ -105,7 +108,8 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     dialog.ChooseStyle(QStringLiteral("Night"));
     Messages.QueueAnswer(TMessageButton::Yes);
     dialog.DeleteStyle();
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Are you sure you want to delete selected style?"));
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral("Are you sure you want to delete selected style?"));
     EXPECT_FALSE(QFileInfo::exists(TableStylePath(QStringLiteral("Night"))));
     EXPECT_EQ(dialog.StyleBox().findText(QStringLiteral("Night")), -1);
 
@@ -131,7 +135,8 @@ TEST_F(TableAppearanceForm, OvertimeAndShootOutColoursShowOnlyWhereTheRulesHaveT
     TTournamentForm* hockey = Open("hockey.kvd");
     ASSERT_NE(hockey, nullptr);
     TTableAppearanceForm hockeyDialog(hockey->Document(), Dialogs);
-    EXPECT_EQ(hockeyDialog.ColorButton("WinOTColorBtn").isHidden(), !hockey->Document().Tournament().Overtime);
+    EXPECT_EQ(hockeyDialog.ColorButton("WinOTColorBtn").isHidden(),
+              !hockey->Document().Tournament().Overtime);
 }
 
 TEST_F(TableAppearanceForm, PlaceLooksAndPlaceStylesFillOnlyThePlacesATableHas) {

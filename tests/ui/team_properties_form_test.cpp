@@ -155,7 +155,9 @@ TEST_F(TeamPropertiesForm, PriorAndNextWalkEveryTeamGroupByGroup) {
     TTeamPropertiesForm dialog(doc, Dialogs);
     dialog.ShowTeam(-1);
     std::vector<int> seen{dialog.TeamId()};
-    for (int i = 0; i < 200 && seen.size() < static_cast<size_t>(doc.Tournament().JointTable().TeamCount()); ++i) {
+    for (int i = 0;
+         i < 200 && seen.size() < static_cast<size_t>(doc.Tournament().JointTable().TeamCount());
+         ++i) {
         dialog.Next();
         if (dialog.TeamId() == seen.back()) break;
         seen.push_back(dialog.TeamId());

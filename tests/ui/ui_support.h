@@ -28,10 +28,10 @@ public:
     };
     std::deque<TOpen> Opens;
     std::deque<QString> Saves;
-    std::deque<std::optional<QString>> Inputs; // nullopt: cancelled
+    std::deque<std::optional<QString>> Inputs;    // nullopt: cancelled
     std::deque<std::optional<kv::TColor>> Colors; // nullopt: cancelled
     std::deque<std::optional<kv::TFontData>> Fonts;
-    QStringList Asked;                         // the prompts and titles shown, in order
+    QStringList Asked; // the prompts and titles shown, in order
 
     QStringList OpenFiles(QWidget*, const QString& title, const QString&, const QString&,
                           QString& chosen) override {
@@ -66,7 +66,8 @@ public:
     }
 
 private:
-    template <typename T> bool Answer(const QString& title, std::deque<std::optional<T>>& answers, T& value) {
+    template <typename T>
+    bool Answer(const QString& title, std::deque<std::optional<T>>& answers, T& value) {
         Asked << title;
         if (answers.empty()) return false;
         const std::optional<T> answer = answers.front();
