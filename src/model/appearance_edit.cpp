@@ -27,7 +27,34 @@ TGroup* TableOf(const TTournament& t, const TTableLook& look) {
     }
 }
 
+template <typename T> void Take(T& target, const T& before, const T& after) {
+    if (!(before == after)) target = after;
+}
+
 } // namespace
+
+void ApplyStyleChange(TGroupStyle& s, const TGroupStyle& b, const TGroupStyle& a) {
+    Take(s.HasBGColor, b.HasBGColor, a.HasBGColor);
+    Take(s.BGColor, b.BGColor, a.BGColor);
+    Take(s.BGPicture, b.BGPicture, a.BGPicture);
+    Take(s.Transparent, b.Transparent, a.Transparent);
+    Take(s.Font, b.Font, a.Font);
+    Take(s.BorderColor, b.BorderColor, a.BorderColor);
+    Take(s.BoldBorders, b.BoldBorders, a.BoldBorders);
+    Take(s.HasHeaderFont, b.HasHeaderFont, a.HasHeaderFont);
+    Take(s.HeaderFont, b.HeaderFont, a.HeaderFont);
+    Take(s.HeaderSubFont, b.HeaderSubFont, a.HeaderSubFont);
+    Take(s.HasHeaderBGColor, b.HasHeaderBGColor, a.HasHeaderBGColor);
+    Take(s.HeaderBGColor, b.HeaderBGColor, a.HeaderBGColor);
+    Take(s.HasHResultsFont, b.HasHResultsFont, a.HasHResultsFont);
+    Take(s.ResultsFont, b.ResultsFont, a.ResultsFont);
+    Take(s.Dividers, b.Dividers, a.Dividers);
+    Take(s.ShowAwayResults, b.ShowAwayResults, a.ShowAwayResults);
+    Take(s.MarkHomeMatches, b.MarkHomeMatches, a.MarkHomeMatches);
+    Take(s.HasResultsColors, b.HasResultsColors, a.HasResultsColors);
+    for (size_t i = 0; i < s.ResultColors.size(); ++i)
+        Take(s.ResultColors[i], b.ResultColors[i], a.ResultColors[i]);
+}
 
 std::vector<TTableLook*> TAppearance::OfKind(int kind) {
     std::vector<TTableLook*> looks;

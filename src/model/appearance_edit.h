@@ -43,6 +43,10 @@ TAppearance AppearanceOf(const TTournament& t);
 // joint table's font (keeping its colour and styles). False when nothing differed.
 bool ApplyAppearance(TTournament& t, const TAppearance& a);
 
+// Gives a table's style only what an edit changed from `before` to `after`, so that the
+// table keeps what it has of its own elsewhere.
+void ApplyStyleChange(TGroupStyle& style, const TGroupStyle& before, const TGroupStyle& after);
+
 // Gives place i of a place style to every table that has more than i places; name, size and
 // character set stay those of each table's font.
 void ApplyPlaceStyle(const std::vector<TPlaceFont>& places, std::vector<TPlaceFont>& target,

@@ -430,8 +430,13 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
                 r.EndLine();
                 SkipLines(r, count);
             }
-            if (home < 0 || visitor < 0) continue;
+            // A match the tournament cannot hold (a team the group lacks, a team against itself,
+            // a leg beyond the legs or taken already) makes the file unreadable.
+            if (home < 0 || visitor < 0 || home == visitor || leg < 1 || leg > t.GroupLegs ||
+                t.MatchOfPairInLeg(home, visitor, leg))
+                r.Fail();
             match->GridPosition = group->ProposedGridPosition(home, visitor, leg, -1);
+            if (match->GridPosition < 1) r.Fail();
             t.AddMatch(match);
         }
     }
@@ -461,11 +466,14 @@ int SportOfOldCode(int code) {
 bool ReadLegacyInfo(const QString& path, TLegacyInfo& info, QString& error) {
     QFile f(path);
     QByteArray head;
-    if (f.open(QIODevice::ReadOnly)) {
-        head = f.readLine(4096);
-        head += f.readLine(4096);
-        head += f.readLine(4096);
+    if (!f.open(QIODevice::ReadOnly)) {
+        info = TLegacyInfo{};
+        error = Fmt(LangText(5100, "File not found: %s"), path);
+        return false;
     }
+    head = f.readLine(4096);
+    head += f.readLine(4096);
+    head += f.readLine(4096);
     TFormatReader r(head);
     info = TLegacyInfo{};
     try {

@@ -19,6 +19,11 @@ QString TWidgetDialogs::SaveFile(QWidget* parent, const QString& title, const QS
     return QFileDialog::getSaveFileName(parent, title, suggested, filters);
 }
 
+QString TWidgetDialogs::SaveFileAs(QWidget* parent, const QString& title, const QString& suggested,
+                                   const QString& filters, QString& chosenFilter) {
+    return QFileDialog::getSaveFileName(parent, title, suggested, filters, &chosenFilter);
+}
+
 bool TWidgetDialogs::InputText(QWidget* parent, const QString& title, const QString& prompt,
                                QString& text) {
     bool ok = false;

@@ -21,6 +21,13 @@ public:
     // A file to save; empty when cancelled.
     virtual QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
                              const QString& filters) = 0;
+    // The same, where the filter chosen matters (the colour depth of a bitmap): `chosenFilter`
+    // comes in as the one to preselect and goes out as the one chosen.
+    virtual QString SaveFileAs(QWidget* parent, const QString& title, const QString& suggested,
+                               const QString& filters, QString& chosenFilter) {
+        (void)chosenFilter;
+        return SaveFile(parent, title, suggested, filters);
+    }
     // A line of text; false when cancelled.
     virtual bool InputText(QWidget* parent, const QString& title, const QString& prompt,
                            QString& text) = 0;
@@ -36,6 +43,8 @@ public:
                           const QString& filters, QString& chosenFilter) override;
     QString SaveFile(QWidget* parent, const QString& title, const QString& suggested,
                      const QString& filters) override;
+    QString SaveFileAs(QWidget* parent, const QString& title, const QString& suggested,
+                       const QString& filters, QString& chosenFilter) override;
     bool InputText(QWidget* parent, const QString& title, const QString& prompt,
                    QString& text) override;
     bool ChooseColor(QWidget* parent, const QString& title, TColor& color) override;

@@ -66,6 +66,9 @@ const char* const kBoundCommands[] = {
     "TableDimensionsAction",
     "TableAppearanceAction",
     "TeamPropertiesAction",
+    "ExportTableToHTMLAction",
+    "ExportTableToTextAction",
+    "ExportFixturesToExcelAction",
     "FormatAction",
     "PropertiesAction",
     "GroupManagementAction",
@@ -276,6 +279,9 @@ void TMainForm::BuildCommands() {
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     AddCommand("TeamPropertiesAction", 158, "&Team Properties",
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    AddCommand("ExportTableToHTMLAction", 159, "&HTML...");
+    AddCommand("ExportTableToTextAction", 160, "&CSV / Text...");
+    AddCommand("ExportFixturesToExcelAction", 161, "Fixture List as &Spreadsheet...");
     // The fixture list's commands.
     AddCommand("FormatAction", 155, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     AddCommand("GroupManagementAction", 156, "Group &Management",

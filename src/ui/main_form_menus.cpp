@@ -60,6 +60,9 @@ void TMainForm::BuildMenus() {
     dblClick->setObjectName(QStringLiteral("DblClickMenu"));
     add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction",
                    "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
+    QMenu* exports = menuBar()->addMenu(LangText(8, "Ex&port"));
+    exports->setObjectName(QStringLiteral("ExportMenu"));
+    add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-", "ExportFixturesToExcelAction"});
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {

@@ -2,6 +2,7 @@
 
 #include "base/language.h"
 #include "base/messages.h"
+#include "base/fileio.h"
 #include "base/programfolder.h"
 #include "base/textformat.h"
 #include "render/paint_tools.h"
@@ -178,7 +179,7 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
         b->setMinimumWidth(130);
         connect(b, &TColorButton::ColorChosen, this, &TTableAppearanceForm::StoreStyleFields);
         // Overtime and shoot-out results exist only where the rules have them.
-        const bool overtime = i >= ResultWinOT && i <= ResultLoseOT;
+        const bool overtime = i == ResultWinOT || i == ResultLoseOT;
         const bool shootOut = i >= ResultWinSO;
         b->setVisible((!overtime || t.Overtime) && (!shootOut || t.ShootOuts));
         const int row = 2 + (i < 3 ? 0 : i < 6 ? 1 : 2);
@@ -291,40 +292,52 @@ void TTableAppearanceForm::LoadStyleFields() {
 
 void TTableAppearanceForm::StoreStyleFields() {
     if (loading_) return;
+    TGroupStyle after = style_;
     for (const TFlag& f : kFlags)
-        style_.*f.Field = Check(f.Name).isChecked();
+        after.*f.Field = Check(f.Name).isChecked();
     for (const TColorField& f : kColors)
-        style_.*f.Field = ColorButton(f.Name).Color();
+        after.*f.Field = ColorButton(f.Name).Color();
     for (int i = 0; i < 8; ++i)
-        style_.ResultColors[static_cast<size_t>(i)] = ColorButton(kResults[i].Name).Color();
-    StyleChanged();
+        after.ResultColors[static_cast<size_t>(i)] = ColorButton(kResults[i].Name).Color();
+    EditStyle(after);
 }
 
 void TTableAppearanceForm::SetStyleScope(int look) {
-    const int at = scope_->findData(look);
-    scope_->setCurrentIndex(std::max(0, at));
+    scope_->setCurrentIndex(std::max(0, scope_->findData(look)));
+    ShowScopeStyle();
+}
+
+// The table page shows the chosen table's style, or the joint table's for all of them.
+void TTableAppearanceForm::ShowScopeStyle() {
     const int chosen = scope_->currentData().toInt();
     style_ = chosen >= 0 ? appearance_.Tables[static_cast<size_t>(chosen)].Style
                          : appearance_.Joint().Style;
     LoadStyleFields();
+    places_->StyleChanged();
 }
 
-void TTableAppearanceForm::StyleChanged() {
+// One table takes the edited style; every table takes only what the edit changed.
+void TTableAppearanceForm::EditStyle(const TGroupStyle& after) {
     const int chosen = scope_->currentData().toInt();
-    for (size_t i = 0; i < appearance_.Tables.size(); ++i)
-        if (chosen < 0 || static_cast<size_t>(chosen) == i) appearance_.Tables[i].Style = style_;
+    for (size_t i = 0; i < appearance_.Tables.size(); ++i) {
+        TGroupStyle& style = appearance_.Tables[i].Style;
+        if (chosen < 0)
+            ApplyStyleChange(style, style_, after);
+        else if (static_cast<size_t>(chosen) == i)
+            style = after;
+    }
+    style_ = after;
     LoadStyleFields();
     places_->StyleChanged();
     Changed();
 }
 
 void TTableAppearanceForm::ChooseFont(int which) {
-    TFontData* fonts[3] = {&style_.Font, &style_.HeaderFont, &style_.ResultsFont};
+    TGroupStyle after = style_;
+    TFontData* fonts[3] = {&after.Font, &after.HeaderFont, &after.ResultsFont};
     const char* titles[3] = {"Table Font", "Header Font", "Results Font"};
-    TFontData font = *fonts[which];
-    if (!dialogs_.ChooseFont(this, LangText(10545 + which, titles[which]), font)) return;
-    *fonts[which] = font;
-    StyleChanged();
+    if (!dialogs_.ChooseFont(this, LangText(10545 + which, titles[which]), *fonts[which])) return;
+    EditStyle(after);
 }
 
 void TTableAppearanceForm::FillStyles(const QString& select) {
@@ -335,12 +348,18 @@ void TTableAppearanceForm::FillStyles(const QString& select) {
     deleteStyle_->setEnabled(styles_->currentIndex() > 0);
 }
 
+// A named style goes to every table; each keeps what the file does not hold, and what was
+// read before an error.
 void TTableAppearanceForm::ChooseStyle(const QString& name) {
     deleteStyle_->setEnabled(!name.isEmpty());
     if (name.isEmpty()) return;
-    const TIoResult read = LoadTableStyle(TableStylePath(name), style_);
-    // What was read before an error stays.
-    StyleChanged();
+    QByteArray bytes;
+    bool read = ReadFileBytes(TableStylePath(name), bytes).Ok;
+    if (read)
+        for (TTableLook& look : appearance_.Tables)
+            read = ParseTableStyle(bytes, look.Style).Ok && read;
+    ShowScopeStyle();
+    Changed();
     if (!read) ShowAppMessage(LangText(10555, "Error opening style"), TMessageKind::Error);
 }
 
@@ -365,13 +384,18 @@ void TTableAppearanceForm::SaveDefault() {
     style_.SaveAsDefault();
 }
 
+// The stored defaults go to every table; each keeps its background picture.
 void TTableAppearanceForm::LoadDefault() {
-    const QString picture = style_.BGPicture;
-    style_ = TGroupStyle::FromSettings();
-    style_.BGPicture = picture;
+    const TGroupStyle defaults = TGroupStyle::FromSettings();
+    for (TTableLook& look : appearance_.Tables) {
+        const QString picture = look.Style.BGPicture;
+        look.Style = defaults;
+        look.Style.BGPicture = picture;
+    }
     styles_->setCurrentIndex(0);
     deleteStyle_->setEnabled(false);
-    StyleChanged();
+    ShowScopeStyle();
+    Changed();
 }
 
 void TTableAppearanceForm::UpdateDisplaySample() {

@@ -60,8 +60,8 @@ private:
     QWidget* BuildDisplayPage();
     void LoadStyleFields();
     void StoreStyleFields();
-    // The edited style goes to every table.
-    void StyleChanged();
+    void EditStyle(const TGroupStyle& after);
+    void ShowScopeStyle();
     void FillStyles(const QString& select);
     void UpdateDisplaySample();
     void Changed();

@@ -11,6 +11,7 @@
 #include "standings/ranking.h"
 #include "standings/tournament_setup.h"
 #include "ui/dialog_seam.h"
+#include "ui/export_flows.h"
 #include "ui/score_form.h"
 #include "ui/tie_order_form.h"
 #include "ui/tournament_document.h"
@@ -383,6 +384,36 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     QAction* metafile = menu.addAction(LangText(5303, "Copy as &Metafile"));
     metafile->setObjectName(QStringLiteral("CopyGroupAsMetafileAction"));
     menu.addSeparator();
+    const struct {
+        const char* Name;
+        int Id;
+        const char* Text;
+        int Format; // -1 HTML, -2 CSV, else a picture format
+    } exports[] = {
+        {"ExportGroupToHTMLAction", 5304, "Export to &HTML...", -1},
+        {"ExportGroupToTextAction", 5305, "Export to &CSV / Text...", -2},
+        {"ExportGroupToPNGAction", 5306, "Save as &PNG...", static_cast<int>(TPictureFormat::Png)},
+        {"ExportGroupToJPEGAction", 5307, "Save as &JPEG...", static_cast<int>(TPictureFormat::Jpeg)},
+        {"ExportGroupToBMPAction", 5308, "Save as B&MP...", static_cast<int>(TPictureFormat::Bmp)},
+        {"ExportGroupToGIFAction", 5309, "Save as &GIF...", static_cast<int>(TPictureFormat::Gif)},
+        {"ExportGroupToSVGAction", 5325, "Save as &SVG...", static_cast<int>(TPictureFormat::Svg)},
+        {"ExportGroupToPDFAction", 5326, "Save as P&DF...", static_cast<int>(TPictureFormat::Pdf)},
+    };
+    QMenu* exportMenu = menu.addMenu(LangText(5327, "&Export"));
+    exportMenu->setObjectName(QStringLiteral("TableExportMenu"));
+    for (const auto& e : exports) {
+        QAction* a = exportMenu->addAction(LangText(e.Id, e.Text));
+        a->setObjectName(QLatin1String(e.Name));
+        const int format = e.Format;
+        connect(a, &QAction::triggered, this, [this, index, format] {
+            if (format < 0)
+                ExportTable(index, format == -1);
+            else
+                SavePicture(index, static_cast<TPictureFormat>(format));
+        });
+        if (format == -2) exportMenu->addSeparator();
+    }
+    menu.addSeparator();
     QAction* levels = menu.addAction(LangText(5244, "Order of &Level Teams..."));
     levels->setObjectName(QStringLiteral("TieOrderAction"));
     connect(levels, &QAction::triggered, this, [this, index] { EditTieOrder(index); });
@@ -394,6 +425,20 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     connect(metafile, &QAction::triggered, this, [this, index] { CopyAsMetafile(index); });
     emit ContextMenuFor(index, event->globalPos());
     menu.exec(event->globalPos());
+}
+
+void TTablesPage::ExportTable(int index, bool html) {
+    const TGroup* g = Table(index);
+    if (!g) return;
+    const std::vector<int> chosen{g->Kind == KindJoint ? -1 : g->Id};
+    if (html)
+        ExportTablesToHtml(this, dialogs_, doc_.Tournament(), chosen);
+    else
+        ExportTablesToCsv(this, dialogs_, doc_.Tournament(), chosen);
+}
+
+void TTablesPage::SavePicture(int index, TPictureFormat format) {
+    if (TGroup* g = Table(index)) SaveTablePictureAs(this, dialogs_, doc_.Tournament(), *g, format);
 }
 
 void TTablesPage::EditTieOrder(int index) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/picture_export.h"
 #include "render/table_hit.h"
 #include "render/table_layout.h"
 #include "ui/table_cursors.h"
@@ -50,6 +51,9 @@ public:
     QImage PictureOf(int index) const;
     void CopyAsBitmap(int index) const;
     void CopyAsMetafile(int index) const;
+    // The table `index` exported alone (the chooser can add others) or saved as a picture.
+    void ExportTable(int index, bool html);
+    void SavePicture(int index, TPictureFormat format);
     // "Order of Level Teams" for the table `index`.
     void EditTieOrder(int index);
     // The score dialog of the page, made on first use and kept.

@@ -97,7 +97,12 @@ TTeamPropertiesForm::TTeamPropertiesForm(TTournamentDocument& doc, TDialogSeam& 
     connect(apply_, &QPushButton::clicked, this, &TTeamPropertiesForm::Apply);
 
     connect(groups_, &QComboBox::activated, this, [this] {
-        if (!TakeName() || !TakeSymbol()) return;
+        if (!TakeName() || !TakeSymbol()) {
+            // The refused team stays shown, with its own group.
+            if (const TTeam* team = Edited())
+                groups_->setCurrentIndex(groups_->findData(team->GroupId));
+            return;
+        }
         FillTeams(-1);
         LoadTeam();
     });
@@ -194,7 +199,12 @@ QWidget* TTeamPropertiesForm::BuildFontPage() {
     grid->addWidget(sample_, 2, 0, 1, 3);
     grid->setRowStretch(3, 1);
     connect(separateFont_, &QCheckBox::toggled, this, &TTeamPropertiesForm::StoreFields);
-    connect(separateBg_, &QCheckBox::toggled, this, &TTeamPropertiesForm::StoreFields);
+    connect(separateBg_, &QCheckBox::toggled, this, [this](bool on) {
+        // The team's own colour starts as the one the button shows.
+        if (on && !loading_ && Edited() && !Edited()->SeparateBackground)
+            Edited()->BackgroundColor = background_->Color();
+        StoreFields();
+    });
     connect(fontBtn, &QPushButton::clicked, this, &TTeamPropertiesForm::ChooseFont);
     // The button shows the team's own colour, or the table's while the team has none.
     connect(background_, &TColorButton::ColorChosen, this, [this](TColor c) {
@@ -230,16 +240,19 @@ void TTeamPropertiesForm::FillGroups() {
         groups_->addItem(g->Name, g->Id);
 }
 
-void TTeamPropertiesForm::FillTeams(int selectTeamId) {
+// A group's teams in the order of entry.
+std::vector<const TTeam*> TTeamPropertiesForm::TeamsOf(int groupId) const {
     std::vector<const TTeam*> teams;
-    const int groupId = groups_->currentData().toInt();
     for (const auto& team : edits_->Teams())
         if (team->GroupId == groupId) teams.push_back(team.get());
-    std::stable_sort(teams.begin(), teams.end(), [](const TTeam* a, const TTeam* b) {
-        return a->OrderNumber < b->OrderNumber;
-    });
+    std::stable_sort(teams.begin(), teams.end(),
+                     [](const TTeam* a, const TTeam* b) { return a->OrderNumber < b->OrderNumber; });
+    return teams;
+}
+
+void TTeamPropertiesForm::FillTeams(int selectTeamId) {
     teams_->clear();
-    for (const TTeam* team : teams)
+    for (const TTeam* team : TeamsOf(groups_->currentData().toInt()))
         teams_->addItem(team->Name, team->Id);
     const int at = teams_->findData(selectTeamId);
     teams_->setCurrentIndex(at >= 0 ? at : 0);
@@ -271,26 +284,26 @@ void TTeamPropertiesForm::ShowTeam(int teamId) {
 }
 
 // Every team, group by group in the order of entry.
-void TTeamPropertiesForm::Prior() {
+void TTeamPropertiesForm::Prior() { Step(-1); }
+
+void TTeamPropertiesForm::Next() { Step(1); }
+
+void TTeamPropertiesForm::Step(int by) {
     if (!TakeName() || !TakeSymbol()) return;
-    if (teams_->currentIndex() > 0) {
-        ShowTeam(teams_->itemData(teams_->currentIndex() - 1).toInt());
-    } else if (groups_->currentIndex() > 0) {
-        groups_->setCurrentIndex(groups_->currentIndex() - 1);
-        FillTeams(-1);
-        ShowTeam(teams_->itemData(teams_->count() - 1).toInt());
-    }
+    const std::vector<int> order = TeamOrder();
+    const auto at = std::find(order.begin(), order.end(), teamId_);
+    if (at == order.end()) return;
+    const auto to = at - order.begin() + by;
+    if (to >= 0 && to < static_cast<std::ptrdiff_t>(order.size())) ShowTeam(order[static_cast<size_t>(to)]);
 }
 
-void TTeamPropertiesForm::Next() {
-    if (!TakeName() || !TakeSymbol()) return;
-    if (teams_->currentIndex() + 1 < teams_->count()) {
-        ShowTeam(teams_->itemData(teams_->currentIndex() + 1).toInt());
-    } else if (groups_->currentIndex() + 1 < groups_->count()) {
-        groups_->setCurrentIndex(groups_->currentIndex() + 1);
-        FillTeams(-1);
-        LoadTeam();
-    }
+// Every team, group by group, in the order of entry.
+std::vector<int> TTeamPropertiesForm::TeamOrder() const {
+    std::vector<int> order;
+    for (const auto& g : doc_.Tournament().Groups())
+        for (const TTeam* team : TeamsOf(g->Id))
+            order.push_back(team->Id);
+    return order;
 }
 
 TTeam* TTeamPropertiesForm::Edited() const {
@@ -330,9 +343,9 @@ void TTeamPropertiesForm::LoadTeam() {
     added_[0]->setValue(t.AddedPoints);
     added_[1]->setValue(t.AddedGoalsFor);
     added_[2]->setValue(t.AddedGoalsAgainst);
-    const int at = teams_->currentIndex();
-    prior_->setEnabled(at > 0 || groups_->currentIndex() > 0);
-    next_->setEnabled(at + 1 < teams_->count() || groups_->currentIndex() + 1 < groups_->count());
+    const std::vector<int> order = TeamOrder();
+    prior_->setEnabled(team && !order.empty() && order.front() != team->Id);
+    next_->setEnabled(team && !order.empty() && order.back() != team->Id);
     loading_ = false;
     UpdateSample();
 }
@@ -441,7 +454,7 @@ bool TTeamPropertiesForm::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         } else if (event->type() == QEvent::FocusOut && !edit->isReadOnly() && isVisible() &&
-                   !QApplication::activeModalWidget()) {
+                   QApplication::activeModalWidget() == this) {
             // Leaving the field takes it; a refusal brings the focus back.
             edit == name_ ? TakeName() : TakeSymbol();
         }

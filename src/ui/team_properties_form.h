@@ -82,6 +82,9 @@ private:
     QWidget* BuildFontPage();
     QWidget* BuildAddedPage();
     void FillGroups();
+    std::vector<const TTeam*> TeamsOf(int groupId) const;
+    std::vector<int> TeamOrder() const;
+    void Step(int by);
     void FillTeams(int selectTeamId);
     void FillStadiums();
     void LoadTeam();

@@ -198,6 +198,7 @@ void TTournamentForm::BuildCommands() {
             [this] { TTableDimensionsForm(*doc_, this).exec(); });
 
     BuildSetupCommands();
+    BuildExportCommands();
 
     QAction* undo = doc_->UndoStack().createUndoAction(this, LangText(5216, "&Undo"));
     undo->setObjectName(QStringLiteral("UndoAction"));

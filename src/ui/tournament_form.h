@@ -78,6 +78,7 @@ private:
     void ShowPage(int page);
     void EditView(QAction* action, const std::function<void(TTableView&)>& change);
     void BuildSetupCommands();
+    void BuildExportCommands();
     void UpdateSetupCommands();
 
     std::unique_ptr<TTournamentDocument> doc_;

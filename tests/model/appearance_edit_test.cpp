@@ -66,3 +66,18 @@ TEST_F(AppearanceEdit, TheDisplaySampleShowsTheChosenParts) {
     EXPECT_EQ(TeamDisplaySample(true, false, true), QStringLiteral("Symbol (Country)"));
     EXPECT_EQ(TeamDisplaySample(false, false, false), QStringLiteral("Team"));
 }
+
+TEST_F(AppearanceEdit, AnEditOfAllTablesChangesOnlyWhatWasEdited) {
+    TGroupStyle own;
+    own.Dividers = false;
+    own.BorderColor = clBlue;
+    TGroupStyle before;
+    TGroupStyle after = before;
+    after.BoldBorders = true;
+    after.ResultColors[ResultDraw] = clRed;
+    ApplyStyleChange(own, before, after);
+    EXPECT_TRUE(own.BoldBorders);
+    EXPECT_EQ(own.ResultColors[ResultDraw], clRed);
+    EXPECT_FALSE(own.Dividers);
+    EXPECT_EQ(own.BorderColor, clBlue);
+}

@@ -180,3 +180,29 @@ TEST_F(LegacyImport, ImportingSavesOnlyWhatWasRead) {
     EXPECT_EQ(t.Sport, SportHandball);
     EXPECT_EQ(t.Groups().size(), 2u);
 }
+
+// A 3.0 match the tournament cannot hold makes the file unreadable instead of vanishing or
+// standing where no grid shows it: a team number the group lacks, a team against itself, a
+// leg beyond the legs.
+TEST_F(LegacyImport, AMatchTheTournamentCannotHoldFailsTheImport) {
+    QByteArray good;
+    ASSERT_TRUE(ReadFileBytes(Path("chess-3.0.plg"), good).Ok);
+    const QByteArray line = "1 2 1 0 1 1 0 1 3 46000 0 3 0 120 1 3 0 0";
+    ASSERT_TRUE(good.contains(line));
+    for (const QByteArray& bad : {QByteArray("1 9 1 0 1 1 0 1 3 46000 0 3 0 120 1 3 0 0"),
+                                  QByteArray("2 2 1 0 1 1 0 1 3 46000 0 3 0 120 1 3 0 0"),
+                                  QByteArray("1 2 1 0 1 1 0 7 3 46000 0 3 0 120 1 3 0 0")}) {
+        QByteArray bytes = good;
+        bytes.replace(line, bad);
+        TTournament t;
+        EXPECT_FALSE(ImportLegacyBytes(t, bytes, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0).Ok)
+            << bad.constData();
+    }
+    TTournament t;
+    EXPECT_TRUE(ImportLegacyBytes(t, good, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0).Ok);
+    // A file that cannot be opened says so.
+    TLegacyInfo info;
+    QString error;
+    EXPECT_FALSE(ReadLegacyInfo(HomePath(QStringLiteral("missing.plg")), info, error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("File not found: ")));
+}

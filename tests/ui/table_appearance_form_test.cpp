@@ -130,6 +130,7 @@ TEST_F(TableAppearanceForm, OvertimeAndShootOutColoursShowOnlyWhereTheRulesHaveT
     TTableAppearanceForm dialog(form->Document(), Dialogs);
     EXPECT_FALSE(dialog.ColorButton("WinColorBtn").isHidden());
     EXPECT_EQ(dialog.ColorButton("WinOTColorBtn").isHidden(), !t.Overtime);
+    EXPECT_FALSE(dialog.ColorButton("DrawOTColorBtn").isHidden());
     EXPECT_EQ(dialog.ColorButton("LossSOColorBtn").isHidden(), !t.ShootOuts);
     dialog.reject();
     TTournamentForm* hockey = Open("hockey.kvd");
@@ -202,7 +203,8 @@ TEST_F(TableAppearanceForm, TheTeamDisplayGoesToTheView) {
     EXPECT_EQ(doc.UndoStack().count(), steps);
 }
 
-// The table page edits every table, or the one chosen.
+// The table page edits every table, or the one chosen; an edit of all of them changes only what
+// was edited, so a table keeps what it has of its own, and a style file reaches every table.
 TEST_F(TableAppearanceForm, TheTablePageEditsOneTableOrAll) {
     TTournamentForm* form = Open("basketball.kvd");
     ASSERT_NE(form, nullptr);
@@ -212,10 +214,35 @@ TEST_F(TableAppearanceForm, TheTablePageEditsOneTableOrAll) {
     ASSERT_GE(looks.size(), 3u);
     const int last = static_cast<int>(looks.size()) - 1;
     const int lastId = looks.back().Id;
+    const TColor border = doc.Tournament().JointTable().Style.BorderColor;
+    // One division of its own: another border, no leg dividers.
     dialog.SetStyleScope(last);
     Dialogs.Colors.push_back(RgbColor(7, 7, 7));
     dialog.ColorButton("BorderColorBtn").Choose();
+    dialog.Check("DividersBox").setChecked(!dialog.Style().Dividers);
+    const bool ownDividers = dialog.Style().Dividers;
+    // Then every table: bold borders.
+    dialog.SetStyleScope(-1);
+    EXPECT_EQ(dialog.Style().BorderColor, border);
+    dialog.Check("BoldBordersBox").setChecked(true);
+    EXPECT_EQ(dialog.Appearance().Tables.back().Style.BorderColor, RgbColor(7, 7, 7));
+
+    // A style file: every table takes what it holds and keeps its results-grid switches.
+    Dialogs.Colors.push_back(RgbColor(20, 30, 40));
+    dialog.ColorButton("BorderColorBtn").Choose();
+    ASSERT_TRUE(SaveTableStyle(TableStylePath(QStringLiteral("Plain")), dialog.Style()).Ok);
+    dialog.SetStyleScope(last);
+    Dialogs.Colors.push_back(RgbColor(7, 7, 7));
+    dialog.ColorButton("BorderColorBtn").Choose();
+    dialog.SetStyleScope(-1);
+    dialog.ChooseStyle(QStringLiteral("Plain"));
+    EXPECT_EQ(dialog.Appearance().Tables.back().Style.BorderColor, RgbColor(20, 30, 40));
+
     dialog.accept();
-    EXPECT_EQ(doc.Tournament().GroupById(lastId)->Style.BorderColor, RgbColor(7, 7, 7));
-    EXPECT_NE(doc.Tournament().JointTable().Style.BorderColor, RgbColor(7, 7, 7));
+    const TGroup* own = doc.Tournament().GroupById(lastId);
+    EXPECT_EQ(own->Style.Dividers, ownDividers);
+    EXPECT_TRUE(own->Style.BoldBorders);
+    EXPECT_EQ(own->Style.BorderColor, RgbColor(20, 30, 40));
+    EXPECT_NE(doc.Tournament().JointTable().Style.Dividers, ownDividers);
+    EXPECT_TRUE(doc.Tournament().JointTable().Style.BoldBorders);
 }

@@ -196,3 +196,30 @@ TEST_F(TeamPropertiesForm, ClicksOnTheTableOpenItOnTheTeam) {
     form->Command(QStringLiteral("TeamPropertiesAction"))->trigger();
     EXPECT_GE(shown, 0);
 }
+
+// Run as the window runs it (modal): leaving the unlocked name field checks it at once and a
+// refused name keeps the focus.
+TEST_F(TeamPropertiesForm, LeavingTheNameFieldChecksIt) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    const QString taken = form->Document().Tournament().JointTable().TeamAt(1)->Name;
+    QString message;
+    bool focusBack = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TTeamPropertiesForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QApplication::setActiveWindow(dialog);
+        dialog->ShowTeam(form->Document().Tournament().JointTable().TeamAt(0)->Id);
+        dialog->ModifyName();
+        dialog->NameEdit().setText(taken);
+        dialog->CityEdit().setFocus();
+        QApplication::processEvents();
+        message = Messages.Texts().isEmpty() ? QString() : Messages.Texts().back();
+        focusBack = !dialog->NameEdit().isReadOnly() && dialog->focusWidget() == &dialog->NameEdit();
+        dialog->NameEdit().setText(QStringLiteral("Some New Name"));
+        dialog->reject();
+    });
+    form->Command(QStringLiteral("TeamPropertiesAction"))->trigger();
+    EXPECT_EQ(message, QStringLiteral("Team with this name already exists"));
+    EXPECT_TRUE(focusBack);
+}

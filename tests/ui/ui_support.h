@@ -28,6 +28,7 @@ public:
     };
     std::deque<TOpen> Opens;
     std::deque<QString> Saves;
+    std::deque<QString> SaveFilters; // the filter each save chooses; none: the one preselected
     std::deque<std::optional<QString>> Inputs;    // nullopt: cancelled
     std::deque<std::optional<kv::TColor>> Colors; // nullopt: cancelled
     std::deque<std::optional<kv::TFontData>> Fonts;
@@ -48,6 +49,14 @@ public:
         const QString s = Saves.front();
         Saves.pop_front();
         return s;
+    }
+    QString SaveFileAs(QWidget* parent, const QString& title, const QString& suggested, const QString& filters,
+                       QString& chosen) override {
+        if (!SaveFilters.empty()) {
+            chosen = SaveFilters.front();
+            SaveFilters.pop_front();
+        }
+        return SaveFile(parent, title, suggested, filters);
     }
     bool InputText(QWidget*, const QString& title, const QString& prompt, QString& text) override {
         Asked << title + QLatin1Char('|') + prompt;

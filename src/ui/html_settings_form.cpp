@@ -1,0 +1,65 @@
+#include "ui/html_settings_form.h"
+
+#include "base/language.h"
+#include "base/preferences.h"
+#include "base/settings.h"
+#include "export/html_export.h"
+#include "ui/dialog_buttons.h"
+#include "ui/select_tables_frame.h"
+#include "ui/widget_names.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kv {
+
+THTMLSettingsForm::THTMLSettingsForm(const TTournament* t, const std::vector<int>& chosen, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("THTMLSettingsForm"));
+    setWindowTitle(LangText(11700, "HTML Settings"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    encoding_ = Named(new QComboBox(this), "EncodingCB");
+    encoding_->setEditable(true);
+    encoding_->setInsertPolicy(QComboBox::NoInsert);
+    encoding_->addItems(HtmlEncodingLabels());
+    encoding_->setEditText(PrefString("HTML", "Encoding"));
+    attributes_ = Named(new QLineEdit(PrefString("HTML", "TableAttr"), this), "TableAttrEdit");
+    attributes_->setMinimumWidth(320);
+    form->addRow(LangText(11701, "&Encoding:"), encoding_);
+    form->addRow(LangText(11702, "&Table Attributes:"), attributes_);
+    layout->addLayout(form);
+    if (t) {
+        tables_ = new TSelectTablesFrame(this);
+        tables_->Load(*t, chosen);
+        layout->addWidget(tables_, 1);
+        connect(tables_, &TSelectTablesFrame::Changed, this, &THTMLSettingsForm::UpdateOk);
+    }
+    const TDialogButtons buttons = MakeDialogButtons(*this, false);
+    ok_ = buttons.Ok;
+    layout->addWidget(buttons.Box);
+    UpdateOk();
+    resize(t ? 560 : 440, t ? 380 : 120);
+}
+
+QString THTMLSettingsForm::Charset() const { return HtmlCharset(encoding_->currentText().trimmed()); }
+
+QString THTMLSettingsForm::TableAttributes() const { return attributes_->text(); }
+
+std::vector<int> THTMLSettingsForm::Chosen() const { return tables_ ? tables_->Chosen() : std::vector<int>{}; }
+
+// Something to export is needed.
+void THTMLSettingsForm::UpdateOk() { ok_->setEnabled(!tables_ || !tables_->Chosen().empty()); }
+
+void THTMLSettingsForm::accept() {
+    if (tables_ && tables_->Chosen().empty()) return;
+    RegWriteString(QStringLiteral("HTML"), QStringLiteral("Encoding"), encoding_->currentText().trimmed());
+    RegWriteString(QStringLiteral("HTML"), QStringLiteral("TableAttr"), attributes_->text());
+    QDialog::accept();
+}
+
+} // namespace kv
