@@ -69,6 +69,7 @@ const char* const kBoundCommands[] = {
     "ExportTableToHTMLAction",
     "ExportTableToTextAction",
     "ExportFixturesToExcelAction",
+    "ImportCSVAction",
     "FormatAction",
     "PropertiesAction",
     "GroupManagementAction",
@@ -282,6 +283,7 @@ void TMainForm::BuildCommands() {
     AddCommand("ExportTableToHTMLAction", 159, "&HTML...");
     AddCommand("ExportTableToTextAction", 160, "&CSV / Text...");
     AddCommand("ExportFixturesToExcelAction", 161, "Fixture List as &Spreadsheet...");
+    AddCommand("ImportCSVAction", 171, "&Import Fixtures from CSV File...");
     // The fixture list's commands.
     AddCommand("FormatAction", 155, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     AddCommand("GroupManagementAction", 156, "Group &Management",

@@ -52,7 +52,7 @@ void TMainForm::BuildMenus() {
          "-", "StadiumsAction", "RefereesAction", "GroupManagementAction"});
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
-    add(fixtures, {"AddFixturesAction", "-", "EditFixtureAction", "EditScoreAction", "-",
+    add(fixtures, {"AddFixturesAction", "ImportCSVAction", "-", "EditFixtureAction", "EditScoreAction", "-",
                    "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
                    "-", "DeleteFixturesAction", "-", "FixtureColumnsAction", "CopyFixturesAction",
                    "SelectAllFixturesAction", "-"});

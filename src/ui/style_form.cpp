@@ -22,7 +22,7 @@ TStyleForm::TStyleForm(const QStringList& names, const QString& current, QWidget
     setWindowTitle(LangText(10556, "Save Style As..."));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(LangText(10557, "Style"), this);
+    auto* label = label_ = new QLabel(LangText(10557, "Style"), this);
     names_ = Named(new QComboBox(this), "NameBox");
     names_->setEditable(true);
     names_->setInsertPolicy(QComboBox::NoInsert);
@@ -45,12 +45,18 @@ TStyleForm::TStyleForm(const QStringList& names, const QString& current, QWidget
     update();
 }
 
-QString TStyleForm::AskName(const QComboBox& list, QWidget* parent) {
+QString TStyleForm::AskName(const QComboBox& list, QWidget* parent, const QString& caption, const QString& label) {
     QStringList names;
     for (int i = 1; i < list.count(); ++i)
         names << list.itemText(i);
     TStyleForm form(names, list.currentText(), parent);
+    if (!caption.isEmpty()) form.SetTexts(caption, label);
     return form.exec() == QDialog::Accepted ? form.Name() : QString();
+}
+
+void TStyleForm::SetTexts(const QString& caption, const QString& label) {
+    setWindowTitle(caption);
+    label_->setText(label);
 }
 
 bool TStyleForm::ConfirmDelete() {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 // Asks for the name to save a style under, offering the names there are. "Save" takes only a
@@ -17,7 +18,10 @@ public:
 
     // Asks for a name among the entries of a style list (its first entry is the empty one):
     // empty when cancelled.
-    static QString AskName(const QComboBox& list, QWidget* parent);
+    static QString AskName(const QComboBox& list, QWidget* parent, const QString& caption = {},
+                           const QString& label = {});
+    // Another caption and label than a style's ("Save Scheme As...", "Scheme").
+    void SetTexts(const QString& caption, const QString& label);
     // Asks before the style chosen in the list is deleted.
     static bool ConfirmDelete();
 
@@ -29,6 +33,7 @@ public:
 
 private:
     QStringList existing_;
+    QLabel* label_ = nullptr;
     QComboBox* names_ = nullptr;
     QPushButton* save_ = nullptr;
 };

@@ -1,10 +1,18 @@
 #include "ui/tournament_form.h"
 
-// The tournament window's exports: the standings tables, or the fixture list when it shows.
+// The tournament window's exports (the standings tables, or the fixture list when it shows)
+// and the import of fixtures from delimited text.
+#include "base/codepages.h"
+#include "base/fileio.h"
+#include "base/language.h"
+#include "base/messages.h"
 #include "base/programfolder.h"
 #include "export/fixture_rows.h"
 #include "model/tournament.h"
+#include "ui/csv_import_options_form.h"
+#include "ui/dialog_seam.h"
 #include "ui/export_flows.h"
+#include "ui/import_csv_form.h"
 #include "ui/fixtures_page.h"
 #include "ui/select_tables_frame.h"
 #include "ui/tournament_document.h"
@@ -37,6 +45,28 @@ void TTournamentForm::BuildExportCommands() {
         ExportGridToSpreadsheet(this, dialogs_, FixtureGrid(t, fixtures_->Filter()),
                                 ProgramFolder() + QFileInfo(t.FileName).completeBaseName());
     });
+    QAction* import = AddCommand("ImportCSVAction", 5261, "&Import Fixtures from CSV File...");
+    connect(import, &QAction::triggered, this, &TTournamentForm::ImportFromCsv);
+}
+
+void TTournamentForm::ImportFromCsv() {
+    QString filter = LangText(11515, "Comma Separated Values (*.csv)");
+    const QString filters =
+        filter + QStringLiteral(";;") + LangText(11516, "Text Files (*.txt)") + QStringLiteral(";;") + LangText(153, "All Files (*)");
+    const QStringList files =
+        dialogs_.OpenFiles(this, LangText(11517, "Import Fixtures from CSV File"), ProgramFolder(), filters, filter);
+    if (files.isEmpty()) return;
+    QByteArray bytes;
+    if (const TIoResult read = ReadFileBytes(files.front(), bytes); !read) {
+        ShowAppMessage(read.Message, TMessageKind::Error);
+        return;
+    }
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
+    TCSVImportOptionsForm options(DecodeText(view), this);
+    if (options.exec() != QDialog::Accepted) return;
+    TImportCSVForm(*doc_, options.Records(), this).exec();
+    UpdateCommands();
 }
 
 } // namespace kv

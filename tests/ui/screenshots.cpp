@@ -231,6 +231,7 @@ int main(int argc, char** argv) {
         main.PreferencesForm().hide();
         ShotSetupWindows(main, dialogs);
         ShotLookWindows(main, dialogs);
+        ShotExportWindows(main, dialogs);
         kv::TAboutBox about(&main);
         about.show();
         Shot(about, QStringLiteral("TAboutBox"));

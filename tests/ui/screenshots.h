@@ -17,3 +17,5 @@ void Shot(QWidget& w, const QString& name);
 void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
 // The windows of teams and table looks, and the import of older files.
 void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
+// The export and import dialogs.
+void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);

@@ -1,0 +1,52 @@
+#include "ui/screenshots.h"
+#include "ui/ui_support.h"
+
+#include "export/csv_reader.h"
+#include "model/sport.h"
+#include "ui/csv_import_options_form.h"
+#include "ui/export_csv_options_form.h"
+#include "ui/html_settings_form.h"
+#include "ui/import_csv_form.h"
+#include "ui/main_form.h"
+#include "ui/select_fixture_column_form.h"
+#include "ui/select_tables_frame.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QFile>
+
+void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs&) {
+    for (kv::TTournamentForm* form : main.TournamentForms()) {
+        kv::TTournamentDocument& doc = form->Document();
+        if (doc.Tournament().Sport != kv::SportBasketball) continue;
+        const kv::TTournament& t = doc.Tournament();
+        const std::vector<int> first{kv::TSelectTablesFrame::AllTables(t).front()};
+        kv::THTMLSettingsForm html(&t, first, &main);
+        html.show();
+        Shot(html, QStringLiteral("THTMLSettingsForm"));
+        kv::TExportCSVOptionsForm csv(&t, first, &main);
+        csv.show();
+        Shot(csv, QStringLiteral("TExportCSVOptionsForm"));
+    }
+    for (kv::TTournamentForm* form : main.TournamentForms()) {
+        kv::TTournamentDocument& doc = form->Document();
+        if (doc.Tournament().Sport != kv::SportSoccer) continue;
+        QFile source(QStringLiteral(KV_SAMPLES "/source/soccer.csv"));
+        if (!source.open(QIODevice::ReadOnly)) continue;
+        const QString text = QString::fromUtf8(source.readAll());
+        kv::TCSVImportOptionsForm options(text, &main);
+        options.show();
+        Shot(options, QStringLiteral("TCSVImportOptionsForm"));
+        kv::TImportCSVForm import(doc, options.Records(), &main);
+        import.SetKind(0, kv::ImportMatchday);
+        import.SetKind(1, kv::ImportDate);
+        import.SetKind(2, kv::ImportHome);
+        import.SetKind(3, kv::ImportScore);
+        import.SetKind(4, kv::ImportVisitor);
+        import.show();
+        Shot(import, QStringLiteral("TImportCSVForm"));
+        kv::TSelectFixtureColumnForm column(kv::ImportScore, false, &main);
+        column.show();
+        Shot(column, QStringLiteral("TSelectFixtureColumnForm"));
+    }
+}
