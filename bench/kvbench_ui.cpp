@@ -47,6 +47,7 @@ public:
     bool InputText(QWidget*, const QString&, const QString&, QString&) override { return false; }
     bool ChooseColor(QWidget*, const QString&, kv::TColor&) override { return false; }
     bool ChooseFont(QWidget*, const QString&, kv::TFontData&) override { return false; }
+    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
 };
 
 TNoDialogs dialogs;

@@ -5,6 +5,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QInputDialog>
 
 namespace kv {
@@ -46,6 +48,11 @@ bool TWidgetDialogs::ChooseFont(QWidget* parent, const QString& title, TFontData
     if (!ok) return false;
     font = FontDataOf(chosen, font.Color, font.Charset);
     return true;
+}
+
+bool TWidgetDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace kv

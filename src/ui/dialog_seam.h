@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 // File dialogs and input boxes as an interface, so that tests can answer them: the windows ask
@@ -35,6 +36,8 @@ public:
     virtual bool ChooseColor(QWidget* parent, const QString& title, TColor& color) = 0;
     // A whole font (name, size, colour and styles), starting from `font`; false when cancelled.
     virtual bool ChooseFont(QWidget* parent, const QString& title, TFontData& font) = 0;
+    // The print dialog: the printer, its paper and its orientation; false when cancelled.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 class TWidgetDialogs : public TDialogSeam {
@@ -49,6 +52,7 @@ public:
                    QString& text) override;
     bool ChooseColor(QWidget* parent, const QString& title, TColor& color) override;
     bool ChooseFont(QWidget* parent, const QString& title, TFontData& font) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 } // namespace kv

@@ -350,8 +350,9 @@ void TMainForm::BuildCommands() {
         PreferencesForm().Reload();
         PreferencesForm().exec();
     });
-    connect(Command(QStringLiteral("PrintAction")), &QAction::triggered, this,
-            [this] { NotYet(LangText(162, "Printing")); });
+    connect(Command(QStringLiteral("PrintAction")), &QAction::triggered, this, [this] {
+        if (TTournamentForm* form = ActiveForm()) form->Print();
+    });
     connect(Command(QStringLiteral("HelpTopicsAction")), &QAction::triggered, this,
             [this] { NotYet(LangText(163, "The manual")); });
     connect(Command(QStringLiteral("ExitAction")), &QAction::triggered, this, &QWidget::close);

@@ -7,18 +7,23 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "base/settings.h"
 #include "export/fixture_rows.h"
 #include "model/tournament.h"
 #include "ui/csv_import_options_form.h"
 #include "ui/dialog_seam.h"
 #include "ui/export_flows.h"
+#include "ui/grid_print_preview_form.h"
 #include "ui/import_csv_form.h"
+#include "ui/print_preview_form.h"
 #include "ui/fixtures_page.h"
 #include "ui/select_tables_frame.h"
 #include "ui/tournament_document.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QPrinter>
 
 namespace kv {
 
@@ -67,6 +72,30 @@ void TTournamentForm::ImportFromCsv() {
     if (options.exec() != QDialog::Accepted) return;
     TImportCSVForm(*doc_, options.Records(), this).exec();
     UpdateCommands();
+}
+
+// The tables through the print dialog and the print setup; the fixture list through its preview.
+void TTournamentForm::Print() {
+    const TTournament& t = doc_->Tournament();
+    if (Page() == 0) {
+        QPrinter printer(QPrinter::HighResolution);
+        const bool landscape = RegReadBool(QStringLiteral("Print"), QStringLiteral("PrintLandscape"), false);
+        printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        if (!dialogs_.ChoosePrinter(this, printer)) return;
+        TPrintPreviewForm(t, printer, dialogs_, this).exec();
+    } else if (Page() == 1) {
+        // The selected rows when several are, else every row.
+        std::vector<int> rows = fixtures_->SelectedRows();
+        if (rows.size() < 2) {
+            rows.clear();
+            for (int i = 0; i < fixtures_->RowCount(); ++i)
+                rows.push_back(i);
+        }
+        std::vector<int> widths;
+        for (int c = 0; c < fixtures_->horizontalHeader()->count(); ++c)
+            widths.push_back(fixtures_->horizontalHeader()->sectionSize(c));
+        TGridPrintPreviewForm(FixtureGrid(t, fixtures_->Filter()), rows, widths, t.Name, dialogs_, this).exec();
+    }
 }
 
 } // namespace kv

@@ -8,9 +8,21 @@
 #include "ui/tournament_form.h"
 
 #include <QDir>
+#include <QPrinter>
 #include <QFile>
 
 namespace kvtest {
+
+bool TScriptedDialogs::ChoosePrinter(QWidget*, QPrinter& printer) {
+    Asked << QStringLiteral("print");
+    if (Printers.empty()) return false;
+    const std::optional<QString> answer = Printers.front();
+    Printers.pop_front();
+    if (!answer) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*answer);
+    return true;
+}
 
 QStringList InstallSamples() {
     const QDir samples(QStringLiteral(KV_SAMPLES));

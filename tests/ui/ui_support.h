@@ -32,6 +32,7 @@ public:
     std::deque<std::optional<QString>> Inputs;    // nullopt: cancelled
     std::deque<std::optional<kv::TColor>> Colors; // nullopt: cancelled
     std::deque<std::optional<kv::TFontData>> Fonts;
+    std::deque<std::optional<QString>> Printers; // a PDF file to print into; nullopt: cancelled
     QStringList Asked; // the prompts and titles shown, in order
 
     QStringList OpenFiles(QWidget*, const QString& title, const QString&, const QString&,
@@ -73,6 +74,7 @@ public:
     bool ChooseFont(QWidget*, const QString& title, kv::TFontData& font) override {
         return Answer(title, Fonts, font);
     }
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override;
 
 private:
     template <typename T>
