@@ -83,6 +83,13 @@ TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows, 
         pages.ColumnWidths.push_back(screen / ScreenPixelsPerInch() * paper.Dpi);
         width += pages.ColumnWidths.back();
     }
+    // A grid wider than the paper is narrowed to it rather than cut off at the margin.
+    if (width > pages.Area.width()) {
+        const double factor = pages.Area.width() / width;
+        for (double& w : pages.ColumnWidths)
+            w *= factor;
+        width = pages.Area.width();
+    }
     pages.Left = s.HorzCenter ? pages.Area.left() + std::max(0.0, (pages.Area.width() - width) / 2) : pages.Area.left();
     const double bottom = pages.Area.bottom();
     int first = 0;
@@ -125,7 +132,9 @@ void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& r
             const double w = pages.ColumnWidths[static_cast<size_t>(c)];
             const Qt::Alignment a = captions ? Qt::AlignHCenter | Qt::AlignVCenter
                                              : AlignOf(grid.Alignments.value(c, TCellAlign::Left));
-            p.drawText(QRectF(x + pad, y, w - 2 * pad, rh), static_cast<int>(a), cells.value(c));
+            const QString text = p.fontMetrics().elidedText(cells.value(c), Qt::ElideRight,
+                                                            static_cast<int>(std::max(0.0, w - 2 * pad)));
+            p.drawText(QRectF(x + pad, y, w - 2 * pad, rh), static_cast<int>(a), text);
             x += w;
         }
         const QPen thin(QColor(0x80, 0x80, 0x80), std::max(1.0, paper.Dpi / 300.0));

@@ -125,7 +125,9 @@ QWidget* TPrintPreviewForm::BuildSettings() {
     auto* marginGrid = new QGridLayout(margins);
     units_ = Named(new QComboBox(margins), "UnitsCB");
     units_->addItems({LangText(8002, "Centimeters"), LangText(8003, "Inches")});
-    marginGrid->addWidget(new QLabel(LangText(8004, "&Units:"), margins), 0, 0);
+    auto* unitsLabel = new QLabel(LangText(8004, "&Units:"), margins);
+    unitsLabel->setBuddy(units_);
+    marginGrid->addWidget(unitsLabel, 0, 0);
     marginGrid->addWidget(units_, 0, 1, 1, 3);
     const char* names[4] = {"LeftEdit", "TopEdit", "RightEdit", "BottomEdit"};
     const int ids[4] = {8006, 8005, 8007, 8008};
@@ -162,7 +164,9 @@ QWidget* TPrintPreviewForm::BuildSettings() {
     zoom_ = Named(new QDoubleSpinBox(size), "ZoomEdit");
     zoom_->setRange(1, 1000);
     zoom_->setDecimals(1);
-    sizeGrid->addWidget(new QLabel(LangText(8014, "&Zoom (%):"), size), 4, 0);
+    auto* zoomLabel = new QLabel(LangText(8014, "&Zoom (%):"), size);
+    zoomLabel->setBuddy(zoom_);
+    sizeGrid->addWidget(zoomLabel, 4, 0);
     sizeGrid->addWidget(zoom_, 4, 1);
     // A typed zoom is the actual size at 100, a size of its own otherwise.
     connect(zoom_, &QDoubleSpinBox::valueChanged, this, [this](double zoom) {
@@ -230,9 +234,13 @@ QWidget* TPrintPreviewForm::BuildSettings() {
     to_->setMaximumWidth(50);
     rangeGrid->addWidget(all_, 0, 0, 1, 5);
     rangeGrid->addWidget(some_, 1, 0);
-    rangeGrid->addWidget(new QLabel(LangText(8040, "&From:"), range_), 1, 1);
+    auto* fromLabel = new QLabel(LangText(8040, "&From:"), range_);
+    fromLabel->setBuddy(from_);
+    auto* toLabel = new QLabel(LangText(8041, "T&o:"), range_);
+    toLabel->setBuddy(to_);
+    rangeGrid->addWidget(fromLabel, 1, 1);
     rangeGrid->addWidget(from_, 1, 2);
-    rangeGrid->addWidget(new QLabel(LangText(8041, "T&o:"), range_), 1, 3);
+    rangeGrid->addWidget(toLabel, 1, 3);
     rangeGrid->addWidget(to_, 1, 4);
     all_->setChecked(true);
     range_->setEnabled(tables_.size() > 1);

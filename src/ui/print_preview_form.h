@@ -69,7 +69,7 @@ private:
     std::vector<QSize> tableSizes_;
     TFontData fonts_[2];
     TPrintPages pages_;
-    bool loading_ = false;
+    bool loading_ = true; // until the fields are built and loaded
     QComboBox* units_ = nullptr;
     QDoubleSpinBox* margins_[4] = {};
     QRadioButton* sizes_[4] = {};

@@ -70,3 +70,14 @@ TEST_F(GridPrint, RowsFillPagesAndEachPageRepeatsTheCaptions) {
     EXPECT_FALSE(text.contains(QStringLiteral(">Cup<"))); // the heading only on the first page
     EXPECT_TRUE(text.contains(QStringLiteral("#808080")));
 }
+
+TEST_F(GridPrint, AGridWiderThanThePaperIsNarrowedToIt) {
+    SetScreenPixelsPerInch(96);
+    const TPaper a4{QSizeF(2480, 3508), 300};
+    const TGridPages pages = LayoutGridPages(Grid(5), All(5), {600, 600, 600}, a4, {}, {});
+    double width = 0;
+    for (double w : pages.ColumnWidths)
+        width += w;
+    EXPECT_NEAR(width, pages.Area.width(), 0.5);
+    EXPECT_NEAR(pages.ColumnWidths[0], pages.ColumnWidths[2], 0.01);
+}

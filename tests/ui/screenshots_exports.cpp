@@ -4,18 +4,23 @@
 #include "export/csv_reader.h"
 #include "model/sport.h"
 #include "ui/csv_import_options_form.h"
+#include "export/fixture_rows.h"
 #include "ui/export_csv_options_form.h"
+#include "ui/grid_print_preview_form.h"
+#include "ui/grid_print_setting_form.h"
 #include "ui/html_settings_form.h"
 #include "ui/import_csv_form.h"
 #include "ui/main_form.h"
+#include "ui/print_preview_form.h"
 #include "ui/select_fixture_column_form.h"
 #include "ui/select_tables_frame.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
 #include <QFile>
+#include <QPrinter>
 
-void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs&) {
+void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     for (kv::TTournamentForm* form : main.TournamentForms()) {
         kv::TTournamentDocument& doc = form->Document();
         if (doc.Tournament().Sport != kv::SportBasketball) continue;
@@ -48,5 +53,27 @@ void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs&) {
         kv::TSelectFixtureColumnForm column(kv::ImportScore, false, &main);
         column.show();
         Shot(column, QStringLiteral("TSelectFixtureColumnForm"));
+
+        // The soccer sample has two groups.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        kv::TPrintPreviewForm print(doc.Tournament(), printer, dialogs, &main);
+        print.show();
+        Shot(print, QStringLiteral("TPrintPreviewForm"));
+        const kv::TGridData grid = kv::FixtureGrid(doc.Tournament());
+        std::vector<int> rows;
+        for (int i = 0; i < static_cast<int>(grid.Rows.size()); ++i)
+            rows.push_back(i);
+        std::vector<int> widths;
+        for (int c = 0; c < grid.ColumnCount(); ++c)
+            widths.push_back(c == 0 ? 40 : 110);
+        kv::TGridPrintPreviewForm preview(grid, rows, widths, doc.Tournament().Name, dialogs, &main);
+        preview.setWindowState(Qt::WindowNoState);
+        preview.resize(900, 700);
+        preview.show();
+        Shot(preview, QStringLiteral("TGridPrintPreviewForm"));
+        kv::TGridPrintSettingForm setting(kv::TGridPrintSettings::FromSettings(), &main);
+        setting.show();
+        Shot(setting, QStringLiteral("TGridPrintSettingForm"));
     }
 }

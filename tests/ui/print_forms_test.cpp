@@ -1,0 +1,146 @@
+// Printing from the windows into PDF files: the print setup with its range check and its
+// page count, one table a page, the stored settings, and the fixture list's preview printed.
+#include "ui/ui_support.h"
+
+#include "base/settings.h"
+#include "model/tournament.h"
+#include "ui/grid_print_preview_form.h"
+#include "ui/grid_print_setting_form.h"
+#include "ui/main_form.h"
+#include "ui/print_preview_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <functional>
+
+using namespace kv;
+
+namespace {
+
+class PrintForms : public kvtest::TMainWindowTest {
+protected:
+    static int PdfPages(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) return -1;
+        const QString pdf = QString::fromLatin1(f.readAll());
+        return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    }
+    template <typename T> static void Answer(std::function<void(T&)> answer) {
+        QTimer::singleShot(0, [answer] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            answer(*dialog);
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(PrintForms, TablesPrintOneAPageAfterTheRangeIsChecked) {
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    const QString pdf = HomePath(QStringLiteral("tables.pdf"));
+    Dialogs.Printers.push_back(pdf);
+    int tables = 0;
+    std::vector<std::string> refusals;
+    bool stayed = false;
+    Answer<TPrintPreviewForm>([&](TPrintPreviewForm& d) {
+        tables = d.TableCount();
+        EXPECT_TRUE(d.RangeBox().isEnabled());
+        d.PositionBox().setCurrentIndex(PositionGroupPerPage);
+        EXPECT_EQ(d.Pages().Pages, tables);
+        EXPECT_TRUE(d.PageEdit().isEnabled());
+        d.SomeTables().setChecked(true);
+        d.FromEdit().setText(QStringLiteral("two"));
+        d.accept();
+        refusals.push_back(Messages.Texts().back().toStdString());
+        d.FromEdit().setText(QStringLiteral("3"));
+        d.ToEdit().setText(QStringLiteral("2"));
+        d.accept();
+        refusals.push_back(Messages.Texts().back().toStdString());
+        stayed = d.isVisible();
+        d.FromEdit().setText(QStringLiteral("1"));
+        d.ToEdit().setText(QString::number(tables));
+        d.accept();
+    });
+    form->Print();
+    ASSERT_GT(tables, 1);
+    EXPECT_TRUE(stayed);
+    ASSERT_EQ(refusals.size(), 2u);
+    EXPECT_EQ(refusals[0], "'two' is not a valid number");
+    EXPECT_EQ(refusals[1], "'From' number cannot exceed 'To' number");
+    EXPECT_EQ(PdfPages(pdf), tables);
+}
+
+TEST_F(PrintForms, SizesTitlesAndSettings) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    TPrintPreviewForm d(form->Document().Tournament(), printer, Dialogs);
+    // One table: the range does not apply.
+    EXPECT_EQ(d.TableCount(), 1);
+    EXPECT_FALSE(d.RangeBox().isEnabled());
+    EXPECT_FALSE(d.PageEdit().isEnabled());
+    EXPECT_EQ(d.TitleEdit(0).text(), form->Document().Tournament().Name);
+    d.SetSize(SizeFitPage);
+    const double fit = d.ZoomEdit().value();
+    EXPECT_GT(fit, 100);
+    d.SetSize(SizeFitAll);
+    EXPECT_FALSE(d.CenterBox().isEnabled());
+    d.SetSize(SizeActual);
+    EXPECT_EQ(d.ZoomEdit().value(), 100);
+    d.ZoomEdit().setValue(80);
+    EXPECT_TRUE(d.SizeButton(SizeSpecified).isChecked());
+    // Inches: the margins keep their length.
+    d.UnitsBox().setCurrentIndex(1);
+    EXPECT_NEAR(d.Margin(0).value(), 1.5 / 2.54, 0.01);
+    d.ShowSubtitle().setChecked(false);
+    d.SaveSettings();
+    const TPrintSettings stored = TPrintSettings::FromSettings();
+    EXPECT_EQ(stored.Units, PaperInches);
+    EXPECT_FALSE(stored.ShowSubtitle);
+    EXPECT_TRUE(stored.ShowTitle);
+}
+
+TEST_F(PrintForms, TheFixtureListPrintsFromItsPreview) {
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    const QString pdf = HomePath(QStringLiteral("fixtures.pdf"));
+    int pages = 0;
+    Answer<TGridPrintPreviewForm>([&](TGridPrintPreviewForm& d) {
+        pages = d.PageCount();
+        EXPECT_EQ(d.PageLabel().text(), QStringLiteral("Page 1 of %1").arg(pages));
+        // Wider margins take more pages.
+        TGridPrintSettings wide = TGridPrintSettings::FromSettings();
+        wide.TopMargin = 24;
+        d.ApplySettings(wide);
+        EXPECT_GT(d.PageCount(), pages);
+        pages = d.PageCount();
+        d.ShowPage(pages - 1);
+        EXPECT_EQ(d.PageLabel().text(), QStringLiteral("Page %1 of %1").arg(pages));
+        Dialogs.Printers.push_back(pdf);
+        EXPECT_TRUE(d.Print());
+        d.reject();
+    });
+    form->Print();
+    ASSERT_GT(pages, 1);
+    EXPECT_EQ(PdfPages(pdf), pages);
+    EXPECT_DOUBLE_EQ(TGridPrintSettings::FromSettings().TopMargin, 24);
+}
