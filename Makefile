@@ -28,7 +28,9 @@ run: build
 
 # One picture per window, dialog and page, offscreen, in $(BUILD)/screenshots/.
 screenshots: build
+	@scripts/install-deps --browser
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kv_screenshots $(BUILD)/screenshots
+	@scripts/publish-screenshots $(BUILD)
 
 bench: build
 	@$(BUILD)/bin/kvbench --benchmark_min_time=0.2

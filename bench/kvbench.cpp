@@ -6,6 +6,7 @@
 #include "base/textreader.h"
 #include "export/fixture_rows.h"
 #include "export/html_export.h"
+#include "export/publish_site.h"
 #include "render/table_painter.h"
 #include "standings/schedule.h"
 #include "standings/tournament_setup.h"
@@ -113,12 +114,27 @@ void BM_RenderLegs(benchmark::State& state) {
     state.counters["Mpixels"] = static_cast<double>(image.width()) * image.height() / 1e6;
 }
 
+// Every table the view shows, in one document.
 void BM_ExportHtmlLargest(benchmark::State& state) {
     kv::TTournament& t = Largest();
+    std::vector<int> ids;
+    for (const auto& g : t.Groups())
+        ids.push_back(g->Id);
+    for (const auto& c : t.Conferences())
+        ids.push_back(c->Id);
     for (auto _ : state) {
         const QByteArray html = kv::EncodeHtml(
-            kv::TablesHtml(t, QString(), {0}, QStringLiteral("border=\"1\"")), QString());
+            kv::TablesHtml(t, QString(), ids, QStringLiteral("border=\"1\"")), QString());
         benchmark::DoNotOptimize(html.data());
+    }
+}
+
+// The whole web site of the largest tournament, built in memory.
+void BM_PublishLargest(benchmark::State& state) {
+    kv::TTournament& t = Largest();
+    for (auto _ : state) {
+        const std::map<QString, QByteArray> pages = kv::SitePages(t);
+        benchmark::DoNotOptimize(pages.size());
     }
 }
 
@@ -178,6 +194,7 @@ BENCHMARK(BM_RecomputeAfterScore)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RenderLargestTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderLegs)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PublishLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenerateDoubleRoundRobin)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortFixturesLargest)->DenseRange(0, 18)->Unit(benchmark::kMillisecond);
@@ -217,6 +234,8 @@ int main(int argc, char** argv) {
         {"load / read lines", lines > 0 ? time("BM_LoadLargest") / lines : -1, 5},
         {"recompute after one score (ms)", time("BM_RecomputeAfterScore"), 1},
         {"render the 70-team table (ms)", time("BM_RenderLargestTable"), 40},
+        {"HTML export of all tables (ms)", time("BM_ExportHtmlLargest"), 50},
+        {"publish the web site (ms)", time("BM_PublishLargest"), 500},
         {"generate a 20-team double round robin (ms)", time("BM_GenerateDoubleRoundRobin"), 10},
         {"list the largest fixtures (ms)", time("BM_FixtureListLargest"), 100},
         {"filter the largest fixtures (ms)", time("BM_FilterFixturesLargest"), 100},

@@ -48,6 +48,7 @@ public:
     bool ChooseColor(QWidget*, const QString&, kv::TColor&) override { return false; }
     bool ChooseFont(QWidget*, const QString&, kv::TFontData&) override { return false; }
     bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
+    QString ChooseFolder(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
 TNoDialogs dialogs;

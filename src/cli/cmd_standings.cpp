@@ -2,6 +2,7 @@
 #include "cli_common.h"
 #include "commands.h"
 
+#include "export/standings_json.h"
 #include "standings/column_catalog.h"
 #include "standings/ranking.h"
 #include "standings/statistics.h"
@@ -78,20 +79,7 @@ int CmdStandings(const QStringList& args) {
         for (const int id : columns)
             captions << kv::ColumnCaption(id, *t);
         if (format == QLatin1String("json")) {
-            QJsonArray rows;
-            for (size_t i = 0; i < order.size(); ++i) {
-                QJsonObject values;
-                for (const int id : columns)
-                    values.insert(QString::number(id), kv::ColumnValue(*t, *order[i], id, scope));
-                QJsonObject row{{QStringLiteral("place"), static_cast<int>(i) + 1},
-                                {QStringLiteral("team"), order[i]->Name},
-                                {QStringLiteral("id"), order[i]->Id},
-                                {QStringLiteral("values"), values}};
-                if (explain)
-                    row.insert(QStringLiteral("explain"), reasons[static_cast<qsizetype>(i)]);
-                rows.append(row);
-            }
-            json.append(QJsonObject{{QStringLiteral("table"), table->Name}, {QStringLiteral("rows"), rows}});
+            json.append(kv::StandingsJson(*t, *table, columns, scope, explain));
         } else if (format == QLatin1String("csv")) {
             if (!text.isEmpty())
                 text << QString();

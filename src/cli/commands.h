@@ -15,5 +15,6 @@ int CmdCheck(const QStringList& args);
 int CmdConvert(const QStringList& args);
 int CmdTieOrder(const QStringList& args);
 int CmdGenerate(const QStringList& args);
+int CmdPublish(const QStringList& args);
 
 } // namespace kvcli

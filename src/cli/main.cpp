@@ -20,6 +20,7 @@ const char* const kUsage =
     "  check       load a tournament file and report problems\n"
     "  convert     turn a tournament file of any kind into a current one\n"
     "  generate    draw up the fixtures still missing\n"
+    "  publish     write the tournament as a small web site\n"
     "  tie-order   record the order of teams the ranking criteria leave level\n"
     "  score       check and parse a typed score of a sport\n";
 
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
         return kvcli::CmdConvert(args);
     if (command == QLatin1String("generate"))
         return kvcli::CmdGenerate(args);
+    if (command == QLatin1String("publish"))
+        return kvcli::CmdPublish(args);
     if (command == QLatin1String("tie-order"))
         return kvcli::CmdTieOrder(args);
     kvcli::Err(QStringLiteral("kvtool: unknown command '%1'").arg(command));

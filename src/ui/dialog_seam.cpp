@@ -55,4 +55,8 @@ bool TWidgetDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString TWidgetDialogs::ChooseFolder(QWidget* parent, const QString& title, const QString& folder) {
+    return QFileDialog::getExistingDirectory(parent, title, folder);
+}
+
 } // namespace kv

@@ -38,6 +38,8 @@ public:
     virtual bool ChooseFont(QWidget* parent, const QString& title, TFontData& font) = 0;
     // The print dialog: the printer, its paper and its orientation; false when cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // A folder, starting from `folder`; empty when cancelled.
+    virtual QString ChooseFolder(QWidget* parent, const QString& title, const QString& folder) = 0;
 };
 
 class TWidgetDialogs : public TDialogSeam {
@@ -53,6 +55,7 @@ public:
     bool ChooseColor(QWidget* parent, const QString& title, TColor& color) override;
     bool ChooseFont(QWidget* parent, const QString& title, TFontData& font) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    QString ChooseFolder(QWidget* parent, const QString& title, const QString& folder) override;
 };
 
 } // namespace kv

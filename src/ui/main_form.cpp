@@ -70,6 +70,7 @@ const char* const kBoundCommands[] = {
     "ExportTableToTextAction",
     "ExportFixturesToExcelAction",
     "ImportCSVAction",
+    "PublishAction",
     "FormatAction",
     "PropertiesAction",
     "GroupManagementAction",
@@ -284,6 +285,7 @@ void TMainForm::BuildCommands() {
     AddCommand("ExportTableToTextAction", 160, "&CSV / Text...");
     AddCommand("ExportFixturesToExcelAction", 161, "Fixture List as &Spreadsheet...");
     AddCommand("ImportCSVAction", 171, "&Import Fixtures from CSV File...");
+    AddCommand("PublishAction", 172, "Publish &Web Site...");
     // The fixture list's commands.
     AddCommand("FormatAction", 155, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     AddCommand("GroupManagementAction", 156, "Group &Management",

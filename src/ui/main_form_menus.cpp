@@ -62,7 +62,8 @@ void TMainForm::BuildMenus() {
                    "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
     QMenu* exports = menuBar()->addMenu(LangText(8, "Ex&port"));
     exports->setObjectName(QStringLiteral("ExportMenu"));
-    add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-", "ExportFixturesToExcelAction"});
+    add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-", "ExportFixturesToExcelAction", "-",
+                  "PublishAction"});
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {

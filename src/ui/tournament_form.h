@@ -54,6 +54,8 @@ public:
     void ApplyLanguage();
     // The team properties dialog on a team (-1: the first team).
     void EditTeam(int teamId);
+    // The tournament as a web site in a folder.
+    void Publish();
     // Prints what the window shows.
     void Print();
     // Fixtures from a delimited text file: the file, its separator, then the import dialog.

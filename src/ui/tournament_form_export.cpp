@@ -8,7 +8,9 @@
 #include "base/messages.h"
 #include "base/programfolder.h"
 #include "base/settings.h"
+#include "base/textformat.h"
 #include "export/fixture_rows.h"
+#include "export/publish_site.h"
 #include "model/tournament.h"
 #include "ui/csv_import_options_form.h"
 #include "ui/dialog_seam.h"
@@ -21,6 +23,7 @@
 #include "ui/tournament_document.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QPrinter>
@@ -50,8 +53,28 @@ void TTournamentForm::BuildExportCommands() {
         ExportGridToSpreadsheet(this, dialogs_, FixtureGrid(t, fixtures_->Filter()),
                                 ProgramFolder() + QFileInfo(t.FileName).completeBaseName());
     });
+    QAction* publish = AddCommand("PublishAction", 5262, "Publish &Web Site...");
+    connect(publish, &QAction::triggered, this, &TTournamentForm::Publish);
     QAction* import = AddCommand("ImportCSVAction", 5261, "&Import Fixtures from CSV File...");
     connect(import, &QAction::triggered, this, &TTournamentForm::ImportFromCsv);
+}
+
+// The web site into a folder of the user's choice; the folder is offered again next time.
+void TTournamentForm::Publish() {
+    const QString last = RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString());
+    const QString folder = dialogs_.ChooseFolder(this, LangText(5263, "Publish Web Site"), last);
+    if (folder.isEmpty()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    int files = 0;
+    const TIoResult r = PublishSite(doc_->Tournament(), folder, &files);
+    QApplication::restoreOverrideCursor();
+    if (!r) {
+        ShowAppMessage(r.Message, TMessageKind::Error);
+        return;
+    }
+    RegWriteString(QStringLiteral("Publish"), QStringLiteral("Folder"), folder);
+    ShowAppMessage(Fmt(LangText(5264, "The web site was written into %s (%d files)."), folder, files),
+                   TMessageKind::Information);
 }
 
 void TTournamentForm::ImportFromCsv() {

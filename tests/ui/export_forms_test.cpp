@@ -4,6 +4,7 @@
 #include "ui/ui_support.h"
 
 #include "base/preferences.h"
+#include "base/settings.h"
 #include "export/picture_export.h"
 #include "model/group.h"
 #include "ui/dual_list.h"
@@ -170,4 +171,19 @@ TEST_F(ExportForms, ATableIsSavedAsEveryKindOfPicture) {
     // A cancelled save writes nothing.
     page.SavePicture(0, TPictureFormat::Png);
     EXPECT_EQ(QDir(HomePath(QStringLiteral("pictures"))).entryList(QDir::Files).size(), 6);
+}
+
+TEST_F(ExportForms, TheWebSiteIsPublishedIntoTheChosenFolder) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    form->Command(QStringLiteral("PublishAction"))->trigger(); // cancelled: nothing happens
+    EXPECT_TRUE(Messages.Texts().isEmpty());
+    const QString folder = HomePath(QStringLiteral("web"));
+    Dialogs.Folders.push_back(folder);
+    form->Command(QStringLiteral("PublishAction"))->trigger();
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/index.html")));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/tournament.json")));
+    ASSERT_FALSE(Messages.Texts().isEmpty());
+    EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("The web site was written into ")));
+    EXPECT_EQ(RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString()), folder);
 }

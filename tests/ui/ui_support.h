@@ -75,6 +75,14 @@ public:
         return Answer(title, Fonts, font);
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer) override;
+    std::deque<QString> Folders; // empty: cancelled
+    QString ChooseFolder(QWidget*, const QString& title, const QString&) override {
+        Asked << title;
+        if (Folders.empty()) return {};
+        const QString f = Folders.front();
+        Folders.pop_front();
+        return f;
+    }
 
 private:
     template <typename T>

@@ -1,0 +1,190 @@
+// The published web site: valid HTML5 (checked by tidy), pages that link to each other and to
+// nothing missing, every text of the file escaped, tournament.json as its schema says, and a
+// second publication that replaces only the site's own files.
+#include "support/builders.h"
+#include "support/testenv.h"
+
+#include "export/publish_site.h"
+#include "model/team.h"
+#include "storage/tournament_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+
+class PublishSite : public kvtest::TTempHome {
+protected:
+    static std::unique_ptr<TTournament> Sample(const char* name) {
+        auto t = std::make_unique<TTournament>();
+        EXPECT_TRUE(LoadTournament(*t, QStringLiteral(KV_SAMPLES "/") + QLatin1String(name)).Ok);
+        return t;
+    }
+    static QString Text(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+};
+
+// A small JSON Schema check: type (with "integer" and lists of types), const, required,
+// properties, items and additionalProperties, as far as the publication's schema uses them.
+bool TypeFits(const QJsonValue& v, const QString& type) {
+    if (type == QLatin1String("object")) return v.isObject();
+    if (type == QLatin1String("array")) return v.isArray();
+    if (type == QLatin1String("string")) return v.isString();
+    if (type == QLatin1String("boolean")) return v.isBool();
+    if (type == QLatin1String("null")) return v.isNull();
+    if (type == QLatin1String("number")) return v.isDouble();
+    if (type == QLatin1String("integer")) return v.isDouble() && std::floor(v.toDouble()) == v.toDouble();
+    return false;
+}
+
+void Validate(const QJsonValue& v, const QJsonObject& schema, const QString& where, QStringList& errors) {
+    if (schema.contains(QStringLiteral("type"))) {
+        const QJsonValue type = schema[QStringLiteral("type")];
+        bool fits = false;
+        if (type.isArray()) {
+            for (const QJsonValue& t : type.toArray())
+                fits = fits || TypeFits(v, t.toString());
+        } else {
+            fits = TypeFits(v, type.toString());
+        }
+        if (!fits) {
+            errors << where + QStringLiteral(": not of type ") + QJsonDocument(QJsonArray{type}).toJson(QJsonDocument::Compact);
+            return;
+        }
+    }
+    if (schema.contains(QStringLiteral("const")) && v != schema[QStringLiteral("const")]) errors << where + QStringLiteral(": not the constant");
+    if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        for (const QJsonValue& name : schema[QStringLiteral("required")].toArray())
+            if (!o.contains(name.toString())) errors << where + QStringLiteral(": lacks ") + name.toString();
+        const QJsonObject properties = schema[QStringLiteral("properties")].toObject();
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            if (properties.contains(it.key()))
+                Validate(it.value(), properties[it.key()].toObject(), where + QLatin1Char('.') + it.key(), errors);
+            else if (schema.contains(QStringLiteral("additionalProperties")))
+                Validate(it.value(), schema[QStringLiteral("additionalProperties")].toObject(),
+                         where + QLatin1Char('.') + it.key(), errors);
+        }
+    }
+    if (v.isArray() && schema.contains(QStringLiteral("items"))) {
+        const QJsonArray a = v.toArray();
+        for (qsizetype i = 0; i < a.size(); ++i)
+            Validate(a[i], schema[QStringLiteral("items")].toObject(), where + QStringLiteral("[%1]").arg(i), errors);
+    }
+}
+
+} // namespace
+
+TEST_F(PublishSite, EverySampleIsValidLinkedHtml5) {
+    const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
+    ASSERT_FALSE(tidy.isEmpty()) << "tidy is installed by scripts/install-deps";
+    for (const char* sample : {"soccer.kvd", "basketball.kvd", "hockey.kvd", "chess.kvd", "volleyball.kvd"}) {
+        auto t = Sample(sample);
+        const QString folder = HomePath(QStringLiteral("site-") + QLatin1String(sample));
+        int files = 0;
+        ASSERT_TRUE(kv::PublishSite(*t, folder, &files).Ok);
+        const QStringList pages = QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files);
+        EXPECT_EQ(files, static_cast<int>(pages.size()) + 2); // and the style sheet and the data
+        EXPECT_TRUE(pages.contains(QStringLiteral("index.html")));
+        EXPECT_EQ(pages.filter(QStringLiteral("team-")).size(), t->JointTable().TeamCount());
+        for (const QString& page : pages) {
+            QProcess p;
+            p.start(tidy, {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("--doctype"), QStringLiteral("html5"),
+                           QDir(folder).filePath(page)});
+            ASSERT_TRUE(p.waitForFinished(30000));
+            EXPECT_EQ(p.exitCode(), 0) << sample << " " << qPrintable(page) << "\n"
+                                       << p.readAllStandardError().toStdString();
+            // Every page a page links to is there.
+            static const QRegularExpression href(QStringLiteral("href=\"([^\"#]+)\""));
+            for (const QRegularExpressionMatch& m : href.globalMatch(Text(QDir(folder).filePath(page))))
+                EXPECT_TRUE(QFile::exists(QDir(folder).filePath(m.captured(1))))
+                    << qPrintable(page) << " links to " << qPrintable(m.captured(1));
+        }
+    }
+}
+
+TEST_F(PublishSite, TheDataFollowsItsSchema) {
+    QFile schemaFile(QStringLiteral(KV_SAMPLES "/../docs/publish-json.schema.json"));
+    ASSERT_TRUE(schemaFile.open(QIODevice::ReadOnly));
+    const QJsonObject schema = QJsonDocument::fromJson(schemaFile.readAll()).object();
+    ASSERT_FALSE(schema.isEmpty());
+    for (const char* sample : {"soccer.kvd", "basketball.kvd", "chess.kvd"}) {
+        auto t = Sample(sample);
+        const QJsonDocument json = QJsonDocument::fromJson(SitePages(*t).at(QStringLiteral("tournament.json")));
+        QStringList errors;
+        Validate(json.object(), schema, QStringLiteral("$"), errors);
+        EXPECT_TRUE(errors.isEmpty()) << sample << ": " << errors.join(QLatin1Char('\n')).toStdString();
+        const QJsonObject root = json.object();
+        EXPECT_EQ(root[QStringLiteral("matches")].toArray().size(), t->MatchCount());
+        EXPECT_EQ(root[QStringLiteral("teams")].toArray().size(), t->JointTable().TeamCount());
+    }
+    // A wrong document is caught.
+    QStringList errors;
+    Validate(QJsonObject{{QStringLiteral("schema"), 3}}, schema, QStringLiteral("$"), errors);
+    EXPECT_GE(errors.size(), 2);
+}
+
+TEST_F(PublishSite, NamesFromTheFileStayText) {
+    auto t = kvtest::MakeTournament(1, 1, {{QStringLiteral("<b>Group</b>"), {"<script>alert(1)</script>", "Bern & Co"}, -1}});
+    t->Name = QStringLiteral("Cup \"<img src=x onerror=alert(1)>\"");
+    const std::map<QString, QByteArray> pages = SitePages(*t);
+    for (const auto& [name, bytes] : pages) {
+        if (!name.endsWith(QLatin1String(".html"))) continue;
+        EXPECT_FALSE(bytes.contains("<script>")) << qPrintable(name);
+        EXPECT_FALSE(bytes.contains("<img")) << qPrintable(name);
+        EXPECT_FALSE(bytes.contains("<b>Group")) << qPrintable(name);
+    }
+    EXPECT_TRUE(pages.at(QStringLiteral("index.html")).contains("&lt;script&gt;alert(1)&lt;/script&gt;"));
+    EXPECT_TRUE(pages.at(QStringLiteral("index.html")).contains("Bern &amp; Co"));
+    // In the data the names are as they are.
+    EXPECT_TRUE(QJsonDocument::fromJson(pages.at(QStringLiteral("tournament.json")))
+                    .object()[QStringLiteral("teams")]
+                    .toArray()[0]
+                    .toObject()[QStringLiteral("name")]
+                    .toString()
+                    .startsWith(QStringLiteral("<script>")));
+}
+
+TEST_F(PublishSite, PublishingAgainReplacesOnlyItsOwnFiles) {
+    auto t = kvtest::MakeTournament(1, 1, {{QStringLiteral("G"), {"Ajax", "Bern", "Cork"}, -1}});
+    const QString folder = HomePath(QStringLiteral("site"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile mine(QDir(folder).filePath(QStringLiteral("notes.txt")));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("mine");
+    mine.close();
+    ASSERT_TRUE(kv::PublishSite(*t, folder).Ok);
+    const QString cork = QDir(folder).filePath(QStringLiteral("team-%1.html").arg(kvtest::TeamId(*t, "Cork")));
+    ASSERT_TRUE(QFile::exists(cork));
+    t->RemoveTeam(t->TeamById(kvtest::TeamId(*t, "Cork")), true);
+    ASSERT_TRUE(kv::PublishSite(*t, folder).Ok);
+    EXPECT_FALSE(QFile::exists(cork));
+    EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("notes.txt"))));
+    EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("index.html"))));
+    // A list naming a file outside the folder is not followed.
+    QFile manifest(QDir(folder).filePath(QLatin1String(kSiteManifest)));
+    ASSERT_TRUE(manifest.open(QIODevice::Append));
+    manifest.write("\n../outside.txt\n.hidden");
+    manifest.close();
+    QFile outside(HomePath(QStringLiteral("outside.txt")));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.close();
+    ASSERT_TRUE(kv::PublishSite(*t, folder).Ok);
+    EXPECT_TRUE(QFile::exists(HomePath(QStringLiteral("outside.txt"))));
+    // A folder that cannot be made is reported.
+    EXPECT_FALSE(kv::PublishSite(*t, QDir(folder).filePath(QStringLiteral("notes.txt/sub"))).Ok);
+}
