@@ -18,6 +18,7 @@
 #include "ui/grid_print_preview_form.h"
 #include "ui/import_csv_form.h"
 #include "ui/print_preview_form.h"
+#include "ui/wait_form.h"
 #include "ui/fixtures_page.h"
 #include "ui/select_tables_frame.h"
 #include "ui/tournament_document.h"
@@ -93,7 +94,15 @@ void TTournamentForm::ImportFromCsv() {
     if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
     TCSVImportOptionsForm options(DecodeText(view), this);
     if (options.exec() != QDialog::Accepted) return;
-    TImportCSVForm(*doc_, options.Records(), this).exec();
+    // A long file takes a moment to read into the list: the wait window says so.
+    std::unique_ptr<TWaitForm> wait;
+    if (bytes.size() > (1 << 20)) {
+        wait = std::make_unique<TWaitForm>(Fmt(LangText(11550, "Loading %s ..."), QFileInfo(files.front()).fileName()));
+        wait->ShowNow();
+    }
+    TImportCSVForm form(*doc_, options.Records(), this);
+    wait.reset();
+    form.exec();
     UpdateCommands();
 }
 

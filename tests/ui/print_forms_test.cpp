@@ -144,3 +144,17 @@ TEST_F(PrintForms, TheFixtureListPrintsFromItsPreview) {
     EXPECT_EQ(PdfPages(pdf), pages);
     EXPECT_DOUBLE_EQ(TGridPrintSettings::FromSettings().TopMargin, 24);
 }
+
+TEST_F(PrintForms, ThePageSetupOfGridsKeepsLengthsAcrossUnits) {
+    TGridPrintSettings s;
+    s.LeftMargin = 2.54;
+    s.HorzCenter = true;
+    TGridPrintSettingForm form(s);
+    EXPECT_TRUE(form.Center().isChecked());
+    form.UnitsBox().setCurrentIndex(1); // inches
+    EXPECT_NEAR(form.Margin(0).value(), 1.0, 0.001);
+    const TGridPrintSettings back = form.Settings();
+    EXPECT_EQ(back.Units, PaperInches);
+    EXPECT_NEAR(back.LeftMargin, 1.0, 0.001);
+    EXPECT_TRUE(back.HorzCenter);
+}
