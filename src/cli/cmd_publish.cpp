@@ -22,7 +22,8 @@ const char* const kUsage =
 
 int CmdPublish(const QStringList& args) {
     const TArgs a(args, {});
-    if (const auto done = OpenCommand(a, "publish", kUsage, 2, "expected a tournament file and a folder"))
+    if (const auto done =
+            OpenCommand(a, "publish", kUsage, 2, "expected a tournament file and a folder"))
         return *done;
     const QString folder = a.Positional().at(1);
     if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir()) {

@@ -29,34 +29,41 @@ const char* const kUsage =
     "             against +2\"): a last column in text and CSV, \"explain\" in JSON";
 
 QString CsvField(const QString& s) {
-    if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) || s.contains(QLatin1Char('\n')))
-        return QLatin1Char('"') + QString(s).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
+    if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) ||
+        s.contains(QLatin1Char('\n')))
+        return QLatin1Char('"') + QString(s).replace(QLatin1String("\""), QLatin1String("\"\"")) +
+               QLatin1Char('"');
     return s;
 }
 
 } // namespace
 
 int CmdStandings(const QStringList& args) {
-    const TArgs a(args, {{"table", true, false}, {"scope", true, false}, {"columns", true, false}, {"format", true, false}, {"explain", false, false}});
-    if (const auto done = OpenCommand(a, "standings", kUsage, 1, "expected one FILE"))
-        return *done;
+    const TArgs a(args, {{"table", true, false},
+                         {"scope", true, false},
+                         {"columns", true, false},
+                         {"format", true, false},
+                         {"explain", false, false}});
+    if (const auto done = OpenCommand(a, "standings", kUsage, 1, "expected one FILE")) return *done;
     const int scope = ScopeFromName(a.Value("scope", QStringLiteral("overall")));
     if (!scope)
-        return UsageError("standings", QStringLiteral("unknown scope '%1'").arg(a.Value("scope")), kUsage);
+        return UsageError("standings", QStringLiteral("unknown scope '%1'").arg(a.Value("scope")),
+                          kUsage);
     const QString format = a.Value("format", QStringLiteral("text")).toLower();
-    if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json"))
+    if (format != QLatin1String("text") && format != QLatin1String("csv") &&
+        format != QLatin1String("json"))
         return UsageError("standings", QStringLiteral("unknown format '%1'").arg(format), kUsage);
     std::vector<int> columns;
     for (const QString& item : a.Value("columns").split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         bool ok = false;
         const int id = item.trimmed().toInt(&ok);
         if (!ok || id < 0 || id >= kv::kColumnCount)
-            return UsageError("standings", QStringLiteral("bad column id '%1' (0 to 54)").arg(item), kUsage);
+            return UsageError("standings", QStringLiteral("bad column id '%1' (0 to 54)").arg(item),
+                              kUsage);
         columns.push_back(id);
     }
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("standings"));
-    if (!t)
-        return kExitInput;
+    if (!t) return kExitInput;
     if (!a.Has("columns"))
         for (const kv::TTableColumn& c : t->Columns)
             columns.push_back(c.Id);
@@ -81,26 +88,24 @@ int CmdStandings(const QStringList& args) {
         if (format == QLatin1String("json")) {
             json.append(kv::StandingsJson(*t, *table, columns, scope, explain));
         } else if (format == QLatin1String("csv")) {
-            if (!text.isEmpty())
-                text << QString();
+            if (!text.isEmpty()) text << QString();
             text << CsvField(table->Name);
-            QStringList header{QStringLiteral("Place"), QStringLiteral("Team"), QStringLiteral("Id")};
+            QStringList header{QStringLiteral("Place"), QStringLiteral("Team"),
+                               QStringLiteral("Id")};
             for (const QString& c : captions)
                 header << CsvField(c);
-            if (explain)
-                header << QStringLiteral("Explain");
+            if (explain) header << QStringLiteral("Explain");
             text << header.join(QLatin1Char(','));
             for (size_t i = 0; i < order.size(); ++i) {
-                QStringList row{QString::number(i + 1), CsvField(order[i]->Name), QString::number(order[i]->Id)};
+                QStringList row{QString::number(i + 1), CsvField(order[i]->Name),
+                                QString::number(order[i]->Id)};
                 for (const int id : columns)
                     row << CsvField(kv::ColumnText(*t, *order[i], id, scope));
-                if (explain)
-                    row << CsvField(reasons[static_cast<qsizetype>(i)]);
+                if (explain) row << CsvField(reasons[static_cast<qsizetype>(i)]);
                 text << row.join(QLatin1Char(','));
             }
         } else {
-            if (!text.isEmpty())
-                text << QString();
+            if (!text.isEmpty()) text << QString();
             text << table->Name;
             int nameWidth = 4;
             for (const kv::TTeam* team : order)
@@ -109,17 +114,25 @@ int CmdStandings(const QStringList& args) {
             for (size_t c = 0; c < columns.size(); ++c) {
                 int w = static_cast<int>(captions[static_cast<qsizetype>(c)].size());
                 for (const kv::TTeam* team : order)
-                    w = std::max(w, static_cast<int>(kv::ColumnText(*t, *team, columns[c], scope).size()));
+                    w = std::max(
+                        w, static_cast<int>(kv::ColumnText(*t, *team, columns[c], scope).size()));
                 widths.push_back(w);
             }
-            QString header = QStringLiteral("%1  %2").arg(QStringLiteral("#"), 3).arg(QStringLiteral("Team"), -nameWidth);
+            QString header = QStringLiteral("%1  %2")
+                                 .arg(QStringLiteral("#"), 3)
+                                 .arg(QStringLiteral("Team"), -nameWidth);
             for (size_t c = 0; c < columns.size(); ++c)
-                header += QStringLiteral("  ") + captions[static_cast<qsizetype>(c)].rightJustified(widths[c]);
+                header += QStringLiteral("  ") +
+                          captions[static_cast<qsizetype>(c)].rightJustified(widths[c]);
             text << header;
             for (size_t i = 0; i < order.size(); ++i) {
-                QString line = QStringLiteral("%1  %2").arg(static_cast<int>(i) + 1, 3).arg(order[i]->Name, -nameWidth);
+                QString line = QStringLiteral("%1  %2")
+                                   .arg(static_cast<int>(i) + 1, 3)
+                                   .arg(order[i]->Name, -nameWidth);
                 for (size_t c = 0; c < columns.size(); ++c)
-                    line += QStringLiteral("  ") + kv::ColumnText(*t, *order[i], columns[c], scope).rightJustified(widths[c]);
+                    line +=
+                        QStringLiteral("  ") +
+                        kv::ColumnText(*t, *order[i], columns[c], scope).rightJustified(widths[c]);
                 if (explain && !reasons[static_cast<qsizetype>(i)].isEmpty())
                     line += QStringLiteral("  ") + reasons[static_cast<qsizetype>(i)];
                 text << line;

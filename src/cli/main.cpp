@@ -28,41 +28,30 @@ const char* const kUsage =
 
 int main(int argc, char** argv) {
     // Pictures need fonts: a window system is not needed for them.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     kvcli::EnsureRuntimeDir();
     QGuiApplication app(argc, argv);
     // Scripts read the output: numbers and dates are written the same everywhere.
     QLocale::setDefault(QLocale::c());
     kv::InitLanguage();
     QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
         kvcli::Out(QString::fromUtf8(kUsage).trimmed());
         return args.isEmpty() ? kvcli::kExitUsage : kvcli::kExitOk;
     }
     const QString command = args.takeFirst();
-    if (command == QLatin1String("score"))
-        return kvcli::CmdScore(args);
-    if (command == QLatin1String("new"))
-        return kvcli::CmdNew(args);
-    if (command == QLatin1String("import-csv"))
-        return kvcli::CmdImportCsv(args);
-    if (command == QLatin1String("standings"))
-        return kvcli::CmdStandings(args);
-    if (command == QLatin1String("fixtures"))
-        return kvcli::CmdFixtures(args);
-    if (command == QLatin1String("export"))
-        return kvcli::CmdExport(args);
-    if (command == QLatin1String("check"))
-        return kvcli::CmdCheck(args);
-    if (command == QLatin1String("convert"))
-        return kvcli::CmdConvert(args);
-    if (command == QLatin1String("generate"))
-        return kvcli::CmdGenerate(args);
-    if (command == QLatin1String("publish"))
-        return kvcli::CmdPublish(args);
-    if (command == QLatin1String("tie-order"))
-        return kvcli::CmdTieOrder(args);
+    if (command == QLatin1String("score")) return kvcli::CmdScore(args);
+    if (command == QLatin1String("new")) return kvcli::CmdNew(args);
+    if (command == QLatin1String("import-csv")) return kvcli::CmdImportCsv(args);
+    if (command == QLatin1String("standings")) return kvcli::CmdStandings(args);
+    if (command == QLatin1String("fixtures")) return kvcli::CmdFixtures(args);
+    if (command == QLatin1String("export")) return kvcli::CmdExport(args);
+    if (command == QLatin1String("check")) return kvcli::CmdCheck(args);
+    if (command == QLatin1String("convert")) return kvcli::CmdConvert(args);
+    if (command == QLatin1String("generate")) return kvcli::CmdGenerate(args);
+    if (command == QLatin1String("publish")) return kvcli::CmdPublish(args);
+    if (command == QLatin1String("tie-order")) return kvcli::CmdTieOrder(args);
     kvcli::Err(QStringLiteral("kvtool: unknown command '%1'").arg(command));
     kvcli::Err(QString::fromUtf8(kUsage).trimmed());
     return kvcli::kExitUsage;

@@ -30,7 +30,8 @@ QRectF PrintArea(const TPaper& paper, const TGridPrintSettings& s) {
     const double t = PaperToPixels(s.TopMargin, s.Units, paper.Dpi);
     const double r = PaperToPixels(s.RightMargin, s.Units, paper.Dpi);
     const double b = PaperToPixels(s.BottomMargin, s.Units, paper.Dpi);
-    return QRectF(l, t, std::max(1.0, paper.Size.width() - l - r), std::max(1.0, paper.Size.height() - t - b));
+    return QRectF(l, t, std::max(1.0, paper.Size.width() - l - r),
+                  std::max(1.0, paper.Size.height() - t - b));
 }
 
 Qt::Alignment AlignOf(TCellAlign a) {
@@ -50,7 +51,9 @@ TGridPrintSettings TGridPrintSettings::FromSettings() {
     const TSettingsBatch batch;
     const QString key = QLatin1String(kKey);
     TGridPrintSettings s;
-    s.Units = RegReadInteger(key, QStringLiteral("PaperUnits"), 0) == PaperInches ? PaperInches : PaperCentimetres;
+    s.Units = RegReadInteger(key, QStringLiteral("PaperUnits"), 0) == PaperInches
+                  ? PaperInches
+                  : PaperCentimetres;
     s.LeftMargin = RegReadFloat(key, QStringLiteral("LeftMargin"), 1.5);
     s.TopMargin = RegReadFloat(key, QStringLiteral("TopMargin"), 1.5);
     s.RightMargin = RegReadFloat(key, QStringLiteral("RightMargin"), 1.5);
@@ -70,16 +73,20 @@ void TGridPrintSettings::Save() const {
     RegWriteBool(key, QStringLiteral("HorzCenter"), HorzCenter);
 }
 
-TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows, const std::vector<int>& screenWidths,
-                           const TPaper& paper, const TGridPrintSettings& s, const QStringList& headings) {
+TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows,
+                           const std::vector<int>& screenWidths, const TPaper& paper,
+                           const TGridPrintSettings& s, const QStringList& headings) {
     TGridPages pages;
     pages.Area = PrintArea(paper, s);
     pages.RowHeight = QFontMetricsF(GridFont(8, false, paper.Dpi)).height() * 1.4;
     const double headingLine = QFontMetricsF(GridFont(10, true, paper.Dpi)).height() * 1.3;
-    pages.HeadingHeight = headings.isEmpty() ? 0 : headingLine * static_cast<double>(headings.size()) + pages.RowHeight / 2;
+    pages.HeadingHeight = headings.isEmpty() ? 0
+                                             : headingLine * static_cast<double>(headings.size()) +
+                                                   pages.RowHeight / 2;
     double width = 0;
     for (int c = 0; c < grid.ColumnCount(); ++c) {
-        const int screen = c < static_cast<int>(screenWidths.size()) ? screenWidths[static_cast<size_t>(c)] : 80;
+        const int screen =
+            c < static_cast<int>(screenWidths.size()) ? screenWidths[static_cast<size_t>(c)] : 80;
         pages.ColumnWidths.push_back(screen / ScreenPixelsPerInch() * paper.Dpi);
         width += pages.ColumnWidths.back();
     }
@@ -90,7 +97,8 @@ TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows, 
             w *= factor;
         width = pages.Area.width();
     }
-    pages.Left = s.HorzCenter ? pages.Area.left() + std::max(0.0, (pages.Area.width() - width) / 2) : pages.Area.left();
+    pages.Left = s.HorzCenter ? pages.Area.left() + std::max(0.0, (pages.Area.width() - width) / 2)
+                              : pages.Area.left();
     const double bottom = pages.Area.bottom();
     int first = 0;
     double y = pages.Area.top() + pages.HeadingHeight + pages.RowHeight; // the captions
@@ -108,8 +116,9 @@ TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows, 
     return pages;
 }
 
-void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& rows, const TGridPages& pages,
-                   int page, const TPaper& paper, const QStringList& headings, const QString& appTitle) {
+void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& rows,
+                   const TGridPages& pages, int page, const TPaper& paper,
+                   const QStringList& headings, const QString& appTitle) {
     if (page < 0 || page >= pages.PageCount()) return;
     const QRectF& area = pages.Area;
     double y = area.top();
@@ -119,7 +128,8 @@ void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& r
         p.setPen(Qt::black);
         const double line = (pages.HeadingHeight - rh / 2) / static_cast<double>(headings.size());
         for (const QString& h : headings) {
-            p.drawText(QRectF(area.left(), y, area.width(), line), Qt::AlignHCenter | Qt::AlignVCenter, h);
+            p.drawText(QRectF(area.left(), y, area.width(), line),
+                       Qt::AlignHCenter | Qt::AlignVCenter, h);
             y += line;
         }
         y += rh / 2;
@@ -132,8 +142,8 @@ void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& r
             const double w = pages.ColumnWidths[static_cast<size_t>(c)];
             const Qt::Alignment a = captions ? Qt::AlignHCenter | Qt::AlignVCenter
                                              : AlignOf(grid.Alignments.value(c, TCellAlign::Left));
-            const QString text = p.fontMetrics().elidedText(cells.value(c), Qt::ElideRight,
-                                                            static_cast<int>(std::max(0.0, w - 2 * pad)));
+            const QString text = p.fontMetrics().elidedText(
+                cells.value(c), Qt::ElideRight, static_cast<int>(std::max(0.0, w - 2 * pad)));
             p.drawText(QRectF(x + pad, y, w - 2 * pad, rh), static_cast<int>(a), text);
             x += w;
         }
@@ -169,7 +179,8 @@ void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& r
     p.drawLine(QPointF(area.left(), footer), QPointF(area.right(), footer));
     p.setFont(GridFont(8, false, paper.Dpi));
     const QRectF text(area.left(), footer + rh * 0.1, area.width(), rh);
-    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, Fmt(LangText(12207, "Printed with %s"), appTitle));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop,
+               Fmt(LangText(12207, "Printed with %s"), appTitle));
     p.setPen(Qt::black);
     p.drawText(text, Qt::AlignRight | Qt::AlignTop, QString::number(page + 1));
 }

@@ -36,11 +36,13 @@ struct TGridPages {
 
 // The pages of the printed rows (`rows` index the grid's rows) with the columns as wide as on
 // screen (`screenWidths`, screen pixels) and `headings` above the grid on the first page.
-TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows, const std::vector<int>& screenWidths,
-                           const TPaper& paper, const TGridPrintSettings& s, const QStringList& headings);
+TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows,
+                           const std::vector<int>& screenWidths, const TPaper& paper,
+                           const TGridPrintSettings& s, const QStringList& headings);
 // Draws page `page` (0-based): headings, captions, rows, lines and the footer "Printed with %s"
 // with the page number.
-void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& rows, const TGridPages& pages,
-                   int page, const TPaper& paper, const QStringList& headings, const QString& appTitle);
+void PaintGridPage(QPainter& p, const TGridData& grid, const std::vector<int>& rows,
+                   const TGridPages& pages, int page, const TPaper& paper,
+                   const QStringList& headings, const QString& appTitle);
 
 } // namespace kv

@@ -27,9 +27,13 @@ namespace kv {
 
 namespace {
 
-QString E(const QString& text) { return HtmlEscape(text); }
+QString E(const QString& text) {
+    return HtmlEscape(text);
+}
 
-QString TeamPage(int id) { return QStringLiteral("team-%1.html").arg(id); }
+QString TeamPage(int id) {
+    return QStringLiteral("team-%1.html").arg(id);
+}
 
 // A round of matches: a matchday, or a date when the tournament has no matchdays.
 struct TRound {
@@ -80,15 +84,18 @@ public:
             byTeam_[m->VisitorTeamId].push_back(m);
         }
         for (const TTeam* team : t.JointTable().Teams())
-            links_[team->Id] = QStringLiteral("<a href=\"%1\">%2</a>").arg(TeamPage(team->Id), E(team->Name));
+            links_[team->Id] =
+                QStringLiteral("<a href=\"%1\">%2</a>").arg(TeamPage(team->Id), E(team->Name));
         BuildRounds();
         // What every page has around its own part.
-        top_ = (QStringLiteral("<header><h1>%1</h1><p>%2</p></header>\n").arg(E(t.Name), E(SportName(t.Sport))) + Nav() +
-                QStringLiteral("<main>\n"))
+        top_ = (QStringLiteral("<header><h1>%1</h1><p>%2</p></header>\n")
+                    .arg(E(t.Name), E(SportName(t.Sport))) +
+                Nav() + QStringLiteral("<main>\n"))
                    .toUtf8();
-        bottom_ = QStringLiteral("</main>\n<footer>%1</footer>\n</body>\n</html>\n")
-                      .arg(E(Fmt(LangText(5952, "Published with %s"), QStringLiteral("Kelvorandine"))))
-                      .toUtf8();
+        bottom_ =
+            QStringLiteral("</main>\n<footer>%1</footer>\n</body>\n</html>\n")
+                .arg(E(Fmt(LangText(5952, "Published with %s"), QStringLiteral("Kelvorandine"))))
+                .toUtf8();
     }
 
     std::map<QString, QByteArray> Pages() {
@@ -99,7 +106,8 @@ public:
             pages[rounds_[i].File] = Page(rounds_[i].Title, RoundBody(i));
         for (const TTeam* team : t_.JointTable().Teams())
             pages[TeamPage(team->Id)] = Page(team->Name, TeamBody(*team));
-        pages[QStringLiteral("tournament.json")] = QJsonDocument(TournamentJson(t_)).toJson(QJsonDocument::Indented);
+        pages[QStringLiteral("tournament.json")] =
+            QJsonDocument(TournamentJson(t_)).toJson(QJsonDocument::Indented);
         return pages;
     }
 
@@ -109,13 +117,17 @@ private:
         return found == links_.end() ? QString() : found->second;
     }
 
-    QString ScoreOf(const TMatch& m) const { return m.Played ? E(m.GetScoreText(true, true, texts_)) : QStringLiteral("&ndash;"); }
+    QString ScoreOf(const TMatch& m) const {
+        return m.Played ? E(m.GetScoreText(true, true, texts_)) : QStringLiteral("&ndash;");
+    }
 
     QString WhenOf(const TMatch& m) const {
         QString when = m.HasDate ? IsoDate(m.Date) : QString();
         if (m.HasTime) {
             const int minutes = static_cast<int>(std::lround(m.Time * 1440)) % 1440;
-            when += QStringLiteral(" %1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+            when += QStringLiteral(" %1:%2")
+                        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
         }
         return when.trimmed();
     }
@@ -146,20 +158,24 @@ private:
             it->second.Matches.push_back(m);
         }
         for (auto& [key, round] : byKey) {
-            std::stable_sort(round.Matches.begin(), round.Matches.end(), [](const TMatch* a, const TMatch* b) {
-                const double da = a->HasDate ? a->Date + (a->HasTime ? a->Time : 0) : 1e9;
-                const double db = b->HasDate ? b->Date + (b->HasTime ? b->Time : 0) : 1e9;
-                return da != db ? da < db : a->Id < b->Id;
-            });
+            std::stable_sort(
+                round.Matches.begin(), round.Matches.end(), [](const TMatch* a, const TMatch* b) {
+                    const double da = a->HasDate ? a->Date + (a->HasTime ? a->Time : 0) : 1e9;
+                    const double db = b->HasDate ? b->Date + (b->HasTime ? b->Time : 0) : 1e9;
+                    return da != db ? da < db : a->Id < b->Id;
+                });
             rounds_.push_back(round);
         }
     }
 
     QString Nav() const {
-        QString nav = QStringLiteral("<nav><a href=\"index.html\">%1</a>").arg(E(LangText(5940, "Standings")));
+        QString nav = QStringLiteral("<nav><a href=\"index.html\">%1</a>")
+                          .arg(E(LangText(5940, "Standings")));
         if (!rounds_.empty())
-            nav += QStringLiteral("<a href=\"%1\">%2</a>").arg(rounds_.front().File, E(LangText(5941, "Results")));
-        nav += QStringLiteral("<a href=\"tournament.json\">%1</a></nav>\n").arg(E(LangText(5942, "Data")));
+            nav += QStringLiteral("<a href=\"%1\">%2</a>")
+                       .arg(rounds_.front().File, E(LangText(5941, "Results")));
+        nav += QStringLiteral("<a href=\"tournament.json\">%1</a></nav>\n")
+                   .arg(E(LangText(5942, "Data")));
         return nav;
     }
 
@@ -181,15 +197,20 @@ private:
     QString StandingsTable(TGroup& table) const {
         RecomputeTable(t_, table);
         const TStandingsOrder ranked = RankStandings(t_, table, table.Teams(), 1);
-        QString html = QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th>#</th><th>%1</th>").arg(E(LangText(5106, "Team")));
+        QString html =
+            QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th>#</th><th>%1</th>")
+                .arg(E(LangText(5106, "Team")));
         for (int id : columns_)
             html += QStringLiteral("<th>%1</th>").arg(E(ColumnCaption(id, t_)));
         html += QStringLiteral("</tr></thead>\n<tbody>\n");
         for (size_t i = 0; i < ranked.Teams.size(); ++i) {
             const TTeam& team = *ranked.Teams[i];
-            html += QStringLiteral("<tr><td class=\"num\">%1</td><td class=\"team\">%2</td>").arg(i + 1).arg(TeamLink(team.Id));
+            html += QStringLiteral("<tr><td class=\"num\">%1</td><td class=\"team\">%2</td>")
+                        .arg(i + 1)
+                        .arg(TeamLink(team.Id));
             for (int id : columns_)
-                html += QStringLiteral("<td class=\"num\">%1</td>").arg(E(ColumnText(t_, team, id, 1)));
+                html +=
+                    QStringLiteral("<td class=\"num\">%1</td>").arg(E(ColumnText(t_, team, id, 1)));
             html += QStringLiteral("</tr>\n");
         }
         return html + QStringLiteral("</tbody>\n</table></div>\n");
@@ -200,21 +221,26 @@ private:
         const std::vector<TTeam*>& teams = table.Teams();
         std::map<std::pair<int, int>, QStringList> scores; // (home, visitor) -> scores
         for (const TMatch* m : table.Matches())
-            if (m->Played) scores[{m->HomeTeamId, m->VisitorTeamId}] << E(m->GetScoreText(true, true, texts_));
+            if (m->Played)
+                scores[{m->HomeTeamId, m->VisitorTeamId}] << E(m->GetScoreText(true, true, texts_));
         QString html = QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th></th>");
         for (size_t j = 0; j < teams.size(); ++j)
             html += QStringLiteral("<th title=\"%1\">%2</th>").arg(E(teams[j]->Name)).arg(j + 1);
         html += QStringLiteral("</tr></thead>\n<tbody>\n");
         for (size_t i = 0; i < teams.size(); ++i) {
-            html += QStringLiteral("<tr><td class=\"team\">%1. %2</td>").arg(i + 1).arg(TeamLink(teams[i]->Id));
+            html += QStringLiteral("<tr><td class=\"team\">%1. %2</td>")
+                        .arg(i + 1)
+                        .arg(TeamLink(teams[i]->Id));
             for (size_t j = 0; j < teams.size(); ++j) {
                 if (i == j) {
                     html += QStringLiteral("<td class=\"self\"></td>");
                     continue;
                 }
                 const auto found = scores.find({teams[i]->Id, teams[j]->Id});
-                html += QStringLiteral("<td class=\"score\">%1</td>")
-                            .arg(found == scores.end() ? QString() : found->second.join(QStringLiteral("<br>")));
+                html +=
+                    QStringLiteral("<td class=\"score\">%1</td>")
+                        .arg(found == scores.end() ? QString()
+                                                   : found->second.join(QStringLiteral("<br>")));
             }
             html += QStringLiteral("</tr>\n");
         }
@@ -227,12 +253,14 @@ private:
             body += QStringLiteral("<section>\n<h2>%1</h2>\n").arg(E(table->Name));
             body += StandingsTable(*table);
             if (t_.View.Results && table->TeamCount() > 1) {
-                body += QStringLiteral("<h3>%1</h3>\n").arg(E(LangText(5941, "Results"))) + ResultsGrid(*table);
+                body += QStringLiteral("<h3>%1</h3>\n").arg(E(LangText(5941, "Results"))) +
+                        ResultsGrid(*table);
             }
             body += QStringLiteral("</section>\n");
         }
         if (!rounds_.empty()) {
-            body += QStringLiteral("<section>\n<h2>%1</h2>\n<ul class=\"rounds\">\n").arg(E(LangText(5945, "Results and fixtures")));
+            body += QStringLiteral("<section>\n<h2>%1</h2>\n<ul class=\"rounds\">\n")
+                        .arg(E(LangText(5945, "Results and fixtures")));
             for (const TRound& r : rounds_)
                 body += QStringLiteral("<li><a href=\"%1\">%2</a></li>\n").arg(r.File, E(r.Title));
             body += QStringLiteral("</ul>\n</section>\n");
@@ -251,14 +279,18 @@ private:
                 if (m->Played) {
                     const int code = m->GetOutcome(home) % 128;
                     outcome = code == 0 || code == 3 || code == 6 ? QStringLiteral("W")
-                              : code == 1 || code == 4          ? QStringLiteral("D")
-                                                                : QStringLiteral("L");
+                              : code == 1 || code == 4            ? QStringLiteral("D")
+                                                                  : QStringLiteral("L");
                 }
-                html += QStringLiteral("<td>%1</td><td class=\"team\">%2</td><td class=\"score\">%3</td><td>%4</td></tr>\n")
+                html += QStringLiteral("<td>%1</td><td class=\"team\">%2</td><td "
+                                       "class=\"score\">%3</td><td>%4</td></tr>\n")
                             .arg(home ? QStringLiteral("H") : QStringLiteral("A"), TeamLink(other),
-                                 m->Played ? E(m->GetScoreText(home, true, texts_)) : QStringLiteral("&ndash;"), outcome);
+                                 m->Played ? E(m->GetScoreText(home, true, texts_))
+                                           : QStringLiteral("&ndash;"),
+                                 outcome);
             } else {
-                html += QStringLiteral("<td class=\"team\">%1</td><td class=\"score\">%2</td><td class=\"team\">%3</td></tr>\n")
+                html += QStringLiteral("<td class=\"team\">%1</td><td class=\"score\">%2</td><td "
+                                       "class=\"team\">%3</td></tr>\n")
                             .arg(TeamLink(m->HomeTeamId), ScoreOf(*m), TeamLink(m->VisitorTeamId));
             }
         }
@@ -267,17 +299,21 @@ private:
 
     QString RoundBody(size_t index) const {
         const TRound& round = rounds_[index];
-        QString body = QStringLiteral("<section>\n<h2>%1</h2>\n<div class=\"scroll\"><table>\n"
-                                      "<thead><tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th></tr></thead>\n<tbody>\n")
-                           .arg(E(round.Title), E(LangText(5604, "Date")), E(LangText(5946, "Home")),
-                                E(LangText(5608, "Score")), E(LangText(5947, "Visitor")));
+        QString body =
+            QStringLiteral(
+                "<section>\n<h2>%1</h2>\n<div class=\"scroll\"><table>\n"
+                "<thead><tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th></tr></thead>\n<tbody>\n")
+                .arg(E(round.Title), E(LangText(5604, "Date")), E(LangText(5946, "Home")),
+                     E(LangText(5608, "Score")), E(LangText(5947, "Visitor")));
         body += MatchRows(round.Matches, -1) + QStringLiteral("</tbody>\n</table></div>\n");
         // The neighbouring rounds.
         body += QStringLiteral("<p>");
         if (index > 0)
-            body += QStringLiteral("<a href=\"%1\">&larr; %2</a> ").arg(rounds_[index - 1].File, E(rounds_[index - 1].Title));
+            body += QStringLiteral("<a href=\"%1\">&larr; %2</a> ")
+                        .arg(rounds_[index - 1].File, E(rounds_[index - 1].Title));
         if (index + 1 < rounds_.size())
-            body += QStringLiteral("<a href=\"%1\">%2 &rarr;</a>").arg(rounds_[index + 1].File, E(rounds_[index + 1].Title));
+            body += QStringLiteral("<a href=\"%1\">%2 &rarr;</a>")
+                        .arg(rounds_[index + 1].File, E(rounds_[index + 1].Title));
         body += QStringLiteral("</p>\n</section>\n");
         return body;
     }
@@ -288,21 +324,28 @@ private:
         if (group) body += QStringLiteral("<p>%1</p>\n").arg(E(group->Name));
         body += QStringLiteral("<ul class=\"figures\">\n");
         for (int id : columns_)
-            body += QStringLiteral("<li><span>%1</span><strong>%2</strong></li>\n")
-                        .arg(E(ColumnFullName(id, t_.Sport, t_.HasConferences(), !t_.Groups().empty())),
-                             E(ColumnText(t_, team, id, 1)));
+            body +=
+                QStringLiteral("<li><span>%1</span><strong>%2</strong></li>\n")
+                    .arg(E(ColumnFullName(id, t_.Sport, t_.HasConferences(), !t_.Groups().empty())),
+                         E(ColumnText(t_, team, id, 1)));
         body += QStringLiteral("</ul>\n</section>\n");
-        std::vector<const TMatch*> matches = byTeam_.count(team.Id) ? byTeam_.at(team.Id) : std::vector<const TMatch*>{};
+        std::vector<const TMatch*> matches =
+            byTeam_.count(team.Id) ? byTeam_.at(team.Id) : std::vector<const TMatch*>{};
         std::stable_sort(matches.begin(), matches.end(), [](const TMatch* a, const TMatch* b) {
             const double da = a->HasDate ? a->Date : 1e9;
             const double db = b->HasDate ? b->Date : 1e9;
-            return da != db ? da < db : (a->Matchday != b->Matchday ? a->Matchday < b->Matchday : a->Id < b->Id);
+            return da != db
+                       ? da < db
+                       : (a->Matchday != b->Matchday ? a->Matchday < b->Matchday : a->Id < b->Id);
         });
         body += QStringLiteral("<section>\n<h2>%1</h2>\n<div class=\"scroll\"><table>\n"
-                               "<thead><tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>%6</th></tr></thead>\n<tbody>\n")
-                    .arg(E(LangText(5951, "Fixtures and results")), E(LangText(5604, "Date")), E(LangText(5948, "Venue")),
-                         E(LangText(5949, "Opponent")), E(LangText(5608, "Score")), E(LangText(5950, "Result")));
-        body += MatchRows(matches, team.Id) + QStringLiteral("</tbody>\n</table></div>\n</section>\n");
+                               "<thead><tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>%6</"
+                               "th></tr></thead>\n<tbody>\n")
+                    .arg(E(LangText(5951, "Fixtures and results")), E(LangText(5604, "Date")),
+                         E(LangText(5948, "Venue")), E(LangText(5949, "Opponent")),
+                         E(LangText(5608, "Score")), E(LangText(5950, "Result")));
+        body +=
+            MatchRows(matches, team.Id) + QStringLiteral("</tbody>\n</table></div>\n</section>\n");
         return body;
     }
 
@@ -319,7 +362,9 @@ private:
 
 } // namespace
 
-std::map<QString, QByteArray> SitePages(const TTournament& t) { return TSiteWriter(t).Pages(); }
+std::map<QString, QByteArray> SitePages(const TTournament& t) {
+    return TSiteWriter(t).Pages();
+}
 
 TIoResult PublishSite(const TTournament& t, const QString& folder, int* filesWritten) {
     if (!QDir().mkpath(folder))
@@ -338,11 +383,14 @@ TIoResult PublishSite(const TTournament& t, const QString& folder, int* filesWri
     }
     for (const QString& old : before) {
         // Only plain names of the site's own kinds, never a path elsewhere.
-        if (old.contains(QLatin1Char('/')) || old.contains(QLatin1Char('\\')) || old.startsWith(QLatin1Char('.')))
+        if (old.contains(QLatin1Char('/')) || old.contains(QLatin1Char('\\')) ||
+            old.startsWith(QLatin1Char('.')))
             continue;
         if (!written.contains(old)) QFile::remove(dir.filePath(old));
     }
-    if (const TIoResult r = WriteFileAtomic(dir.filePath(QLatin1String(kSiteManifest)), written.join(QLatin1Char('\n')).toUtf8()); !r)
+    if (const TIoResult r = WriteFileAtomic(dir.filePath(QLatin1String(kSiteManifest)),
+                                            written.join(QLatin1Char('\n')).toUtf8());
+        !r)
         return r;
     if (filesWritten) *filesWritten = static_cast<int>(written.size());
     return TIoResult::Success();

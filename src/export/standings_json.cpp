@@ -20,8 +20,8 @@ QString IsoDate(double days) {
     return QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(days))).toString(Qt::ISODate);
 }
 
-QJsonObject StandingsJson(const TTournament& t, TGroup& table, const std::vector<int>& columns, int scope,
-                          bool explain) {
+QJsonObject StandingsJson(const TTournament& t, TGroup& table, const std::vector<int>& columns,
+                          int scope, bool explain) {
     RecomputeTable(t, table);
     const TStandingsOrder ranked = RankStandings(t, table, table.Teams(), scope);
     QJsonArray rows;
@@ -46,7 +46,8 @@ QJsonObject TournamentJson(const TTournament& t) {
     QJsonArray columnList;
     for (const TTableColumn& c : t.Columns) {
         columns.push_back(c.Id);
-        columnList.append(QJsonObject{{QStringLiteral("id"), c.Id}, {QStringLiteral("caption"), ColumnCaption(c.Id, t)}});
+        columnList.append(QJsonObject{{QStringLiteral("id"), c.Id},
+                                      {QStringLiteral("caption"), ColumnCaption(c.Id, t)}});
     }
     QJsonArray standings;
     for (TGroup* table : t.ShownTables())
@@ -64,17 +65,19 @@ QJsonObject TournamentJson(const TTournament& t) {
     QJsonArray matches;
     const TScoreTexts texts = TScoreTexts::Current();
     for (const TMatch* m : t.JointTable().Matches()) {
-        QJsonObject match{{QStringLiteral("id"), m->Id},
-                          {QStringLiteral("leg"), m->Leg},
-                          {QStringLiteral("matchday"), m->HasMatchday() ? QJsonValue(m->Matchday) : QJsonValue()},
-                          {QStringLiteral("date"), m->HasDate ? QJsonValue(IsoDate(m->Date)) : QJsonValue()},
-                          {QStringLiteral("time"),
-                           m->HasTime ? QJsonValue(QTime(0, 0).addSecs(static_cast<int>(std::lround(m->Time * 86400)))
-                                                       .toString(QStringLiteral("HH:mm")))
-                                      : QJsonValue()},
-                          {QStringLiteral("home"), m->HomeTeamId},
-                          {QStringLiteral("visitor"), m->VisitorTeamId},
-                          {QStringLiteral("played"), m->Played}};
+        QJsonObject match{
+            {QStringLiteral("id"), m->Id},
+            {QStringLiteral("leg"), m->Leg},
+            {QStringLiteral("matchday"), m->HasMatchday() ? QJsonValue(m->Matchday) : QJsonValue()},
+            {QStringLiteral("date"), m->HasDate ? QJsonValue(IsoDate(m->Date)) : QJsonValue()},
+            {QStringLiteral("time"),
+             m->HasTime ? QJsonValue(QTime(0, 0)
+                                         .addSecs(static_cast<int>(std::lround(m->Time * 86400)))
+                                         .toString(QStringLiteral("HH:mm")))
+                        : QJsonValue()},
+            {QStringLiteral("home"), m->HomeTeamId},
+            {QStringLiteral("visitor"), m->VisitorTeamId},
+            {QStringLiteral("played"), m->Played}};
         if (m->Played) {
             match.insert(QStringLiteral("homeScore"), m->HomeScore);
             match.insert(QStringLiteral("visitorScore"), m->VisitorScore);

@@ -22,9 +22,13 @@ namespace {
 const char* const kKey = "Print";
 constexpr double kGapCm = 0.75;
 
-double ScreenToPrinter(double screenPx, double dpi) { return screenPx / ScreenPixelsPerInch() * dpi; }
+double ScreenToPrinter(double screenPx, double dpi) {
+    return screenPx / ScreenPixelsPerInch() * dpi;
+}
 
-double Round1Down(double zoom) { return std::max(1.0, std::floor(zoom * 10.0) / 10.0); }
+double Round1Down(double zoom) {
+    return std::max(1.0, std::floor(zoom * 10.0) / 10.0);
+}
 
 // The tables of the range, as indexes into the sizes.
 std::vector<int> Range(const std::vector<QSize>& tables, const TPrintSettings& s) {
@@ -42,7 +46,8 @@ QRectF Area(const TPaper& paper, const TPrintSettings& s) {
     const double t = PaperToPixels(s.TopMargin, s.Units, paper.Dpi);
     const double r = PaperToPixels(s.RightMargin, s.Units, paper.Dpi);
     const double b = PaperToPixels(s.BottomMargin, s.Units, paper.Dpi);
-    return QRectF(l, t, std::max(1.0, paper.Size.width() - l - r), std::max(1.0, paper.Size.height() - t - b));
+    return QRectF(l, t, std::max(1.0, paper.Size.width() - l - r),
+                  std::max(1.0, paper.Size.height() - t - b));
 }
 
 } // namespace
@@ -51,7 +56,8 @@ TPrintSettings TPrintSettings::FromSettings() {
     const TSettingsBatch batch;
     TPrintSettings s;
     s.Landscape = RegReadBool(QLatin1String(kKey), QStringLiteral("PrintLandscape"), false);
-    s.Units = RegReadInteger(QLatin1String(kKey), QStringLiteral("PaperUnits"), PaperCentimetres) == PaperInches
+    s.Units = RegReadInteger(QLatin1String(kKey), QStringLiteral("PaperUnits"), PaperCentimetres) ==
+                      PaperInches
                   ? PaperInches
                   : PaperCentimetres;
     s.LeftMargin = RegReadFloat(QLatin1String(kKey), QStringLiteral("LeftMargin"), 1.5);
@@ -62,9 +68,10 @@ TPrintSettings TPrintSettings::FromSettings() {
     s.ShowSubtitle = RegReadBool(QLatin1String(kKey), QStringLiteral("ShowSubtitle"), true);
     RegReadFont(QStringLiteral("Print\\TitleFont"), s.TitleFont);
     RegReadFont(QStringLiteral("Print\\SubtitleFont"), s.SubtitleFont);
-    s.Position = RegReadInteger(QLatin1String(kKey), QStringLiteral("Position"), 0) == PositionGroupPerPage
-                     ? PositionGroupPerPage
-                     : PositionGroupByGroup;
+    s.Position =
+        RegReadInteger(QLatin1String(kKey), QStringLiteral("Position"), 0) == PositionGroupPerPage
+            ? PositionGroupPerPage
+            : PositionGroupByGroup;
     s.CenterOnPage = RegReadBool(QLatin1String(kKey), QStringLiteral("CenterOnPage"), false);
     return s;
 }
@@ -102,12 +109,13 @@ double TitleHeight(const QString& text, const TFontData& font, double width, dou
     f.setPointSizeF(font.Size > 0 ? font.Size : 10);
     const QFontMetricsF m(f);
     const double scale = dpi / 72.0 * 72.0 / m.fontDpi();
-    const QRectF r = m.boundingRect(QRectF(0, 0, width / scale, 1e6), Qt::AlignHCenter | Qt::TextWordWrap, text);
+    const QRectF r =
+        m.boundingRect(QRectF(0, 0, width / scale, 1e6), Qt::AlignHCenter | Qt::TextWordWrap, text);
     return r.height() * scale;
 }
 
-TPrintPages LayoutTablePages(const std::vector<QSize>& tables, const TPaper& paper, const TPrintSettings& s,
-                             double titleHeight, double subtitleHeight) {
+TPrintPages LayoutTablePages(const std::vector<QSize>& tables, const TPaper& paper,
+                             const TPrintSettings& s, double titleHeight, double subtitleHeight) {
     TPrintPages pages;
     pages.Area = Area(paper, s);
     const QRectF& area = pages.Area;
@@ -135,7 +143,8 @@ TPrintPages LayoutTablePages(const std::vector<QSize>& tables, const TPaper& pap
             y = area.top();
             pageHasTable = false;
         }
-        const double x = s.CenterOnPage ? area.left() + std::max(0.0, (area.width() - w) / 2) : area.left();
+        const double x =
+            s.CenterOnPage ? area.left() + std::max(0.0, (area.width() - w) / 2) : area.left();
         pages.Tables.push_back({range[k], page, QRectF(x, y, w, h)});
         pageHasTable = true;
         y += h + gap;
@@ -181,11 +190,13 @@ double FitAllZoom(const std::vector<QSize>& tables, const TPaper& paper, const T
         height += ScreenToPrinter(t.height(), paper.Dpi) + (k + 1 < range.size() ? gap : 0);
     }
     if (width <= 0 || height <= 0) return 100;
-    const double zoom = std::min(area.width() / width, std::max(1.0, area.height() - titles) / height) * 100;
+    const double zoom =
+        std::min(area.width() / width, std::max(1.0, area.height() - titles) / height) * 100;
     return Round1Down(zoom);
 }
 
-QString CheckPrintRange(const QString& from, const QString& to, int count, int& field, int& first, int& last) {
+QString CheckPrintRange(const QString& from, const QString& to, int count, int& field, int& first,
+                        int& last) {
     bool ok = false;
     first = from.trimmed().toInt(&ok);
     if (!ok) {
@@ -218,7 +229,8 @@ namespace kv {
 
 namespace {
 
-void DrawTitle(QPainter& p, const QRectF& r, const QString& text, const TFontData& font, double dpi) {
+void DrawTitle(QPainter& p, const QRectF& r, const QString& text, const TFontData& font,
+               double dpi) {
     if (r.isEmpty()) return;
     QFont f = ToQFont(font);
     f.setPixelSize(std::max(1, static_cast<int>((font.Size > 0 ? font.Size : 10) * dpi / 72.0)));
@@ -239,8 +251,9 @@ std::vector<QSize> TableSizes(const TTournament& t, const std::vector<const TGro
 }
 
 void PaintTablePage(QPainter& p, const TTournament& t, const std::vector<const TGroup*>& tables,
-                    const std::vector<QSize>& sizes, const TPrintPages& pages, int page, const TPaper& paper,
-                    const TPrintSettings& s, const QString& title, const QString& subtitle) {
+                    const std::vector<QSize>& sizes, const TPrintPages& pages, int page,
+                    const TPaper& paper, const TPrintSettings& s, const QString& title,
+                    const QString& subtitle) {
     if (page == 0) {
         DrawTitle(p, pages.Title, title, s.TitleFont, paper.Dpi);
         DrawTitle(p, pages.Subtitle, subtitle, s.SubtitleFont, paper.Dpi);

@@ -66,8 +66,8 @@ struct TPrintPages {
 
 // Lays the tables of the range out on pages. `tables` are the tables' natural sizes in screen
 // pixels; the title heights are in printer pixels (0 when not shown), as `TitleHeight` gives.
-TPrintPages LayoutTablePages(const std::vector<QSize>& tables, const TPaper& paper, const TPrintSettings& s,
-                             double titleHeight, double subtitleHeight);
+TPrintPages LayoutTablePages(const std::vector<QSize>& tables, const TPaper& paper,
+                             const TPrintSettings& s, double titleHeight, double subtitleHeight);
 // The height of a title word-wrapped across `width` printer pixels.
 double TitleHeight(const QString& text, const TFontData& font, double width, double dpi);
 // The zooms that fit: each table of the range on the printable area (the first one below the
@@ -79,7 +79,8 @@ double FitAllZoom(const std::vector<QSize>& tables, const TPaper& paper, const T
 
 // The range check: empty when the texts give a range of 1..count, else the message and the
 // field to put right (0 from, 1 to).
-QString CheckPrintRange(const QString& from, const QString& to, int count, int& field, int& first, int& last);
+QString CheckPrintRange(const QString& from, const QString& to, int count, int& field, int& first,
+                        int& last);
 
 } // namespace kv
 
@@ -93,8 +94,9 @@ class TTournament;
 // Draws page `page` of the laid-out tables (prepared, in the order their sizes were given),
 // with the title and subtitle on the first page.
 void PaintTablePage(QPainter& p, const TTournament& t, const std::vector<const TGroup*>& tables,
-                    const std::vector<QSize>& sizes, const TPrintPages& pages, int page, const TPaper& paper,
-                    const TPrintSettings& s, const QString& title, const QString& subtitle);
+                    const std::vector<QSize>& sizes, const TPrintPages& pages, int page,
+                    const TPaper& paper, const TPrintSettings& s, const QString& title,
+                    const QString& subtitle);
 
 // The natural sizes of the tables in screen pixels.
 std::vector<QSize> TableSizes(const TTournament& t, const std::vector<const TGroup*>& tables);

@@ -41,7 +41,8 @@ TCSVImportOptionsForm::TCSVImportOptionsForm(const QString& text, QWidget* paren
     other_ = Named(new QLineEdit(this), "DelimiterEdit");
     other_->setMaxLength(1);
     other_->setMaximumWidth(40);
-    firstRows_ = Named(new QCheckBox(LangText(11402, "&Preview First 5 Rows Only"), this), "FirstRowsChB");
+    firstRows_ =
+        Named(new QCheckBox(LangText(11402, "&Preview First 5 Rows Only"), this), "FirstRowsChB");
     firstRows_->setChecked(true);
     row->addWidget(label);
     row->addWidget(separator_);
@@ -74,7 +75,9 @@ QChar TCSVImportOptionsForm::Separator() const {
     return CsvSeparatorFor(separator_->currentIndex(), other_->text());
 }
 
-TCsvRecords TCSVImportOptionsForm::Records() const { return ReadCsvRecords(text_, Separator()); }
+TCsvRecords TCSVImportOptionsForm::Records() const {
+    return ReadCsvRecords(text_, Separator());
+}
 
 void TCSVImportOptionsForm::Rebuild() {
     other_->setVisible(separator_->currentIndex() == kOther);

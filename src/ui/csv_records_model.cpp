@@ -27,7 +27,9 @@ int TCsvRecordsModel::rowCount(const QModelIndex& parent) const {
     return limit_ >= 0 ? std::min(rows, limit_) : rows;
 }
 
-int TCsvRecordsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
+int TCsvRecordsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columns_;
+}
 
 QVariant TCsvRecordsModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};

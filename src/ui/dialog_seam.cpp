@@ -5,9 +5,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QInputDialog>
 
 namespace kv {
 

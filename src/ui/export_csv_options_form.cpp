@@ -25,7 +25,8 @@ constexpr int kOther = 4;
 
 } // namespace
 
-TExportCSVOptionsForm::TExportCSVOptionsForm(const TTournament* t, const std::vector<int>& chosen, QWidget* parent)
+TExportCSVOptionsForm::TExportCSVOptionsForm(const TTournament* t, const std::vector<int>& chosen,
+                                             QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TExportCSVOptionsForm"));
     setWindowTitle(LangText(11900, "CSV / Text Export Options"));
@@ -51,7 +52,8 @@ TExportCSVOptionsForm::TExportCSVOptionsForm(const TTournament* t, const std::ve
     const qsizetype at = usual.indexOf(c);
     separator_->setCurrentIndex(at >= 0 ? static_cast<int>(at) : kOther);
     if (at < 0) other_->setText(QString(c));
-    quotes_->setCurrentIndex(std::clamp(PrefInteger("CSVExport", "Quotes"), 0, quotes_->count() - 1));
+    quotes_->setCurrentIndex(
+        std::clamp(PrefInteger("CSVExport", "Quotes"), 0, quotes_->count() - 1));
     const auto showOther = [this] { other_->setVisible(separator_->currentIndex() == kOther); };
     connect(separator_, &QComboBox::currentIndexChanged, this, showOther);
     showOther();
@@ -68,15 +70,21 @@ TExportCSVOptionsForm::TExportCSVOptionsForm(const TTournament* t, const std::ve
     resize(t ? 560 : 380, t ? 380 : 100);
 }
 
-QChar TExportCSVOptionsForm::Separator() const { return CsvSeparatorFor(separator_->currentIndex(), other_->text()); }
+QChar TExportCSVOptionsForm::Separator() const {
+    return CsvSeparatorFor(separator_->currentIndex(), other_->text());
+}
 
-QString TExportCSVOptionsForm::Quote() const { return CsvQuoteFor(quotes_->currentIndex()); }
+QString TExportCSVOptionsForm::Quote() const {
+    return CsvQuoteFor(quotes_->currentIndex());
+}
 
 std::vector<int> TExportCSVOptionsForm::Chosen() const {
     return tables_ ? tables_->Chosen() : std::vector<int>{};
 }
 
-void TExportCSVOptionsForm::UpdateOk() { ok_->setEnabled(!tables_ || !tables_->Chosen().empty()); }
+void TExportCSVOptionsForm::UpdateOk() {
+    ok_->setEnabled(!tables_ || !tables_->Chosen().empty());
+}
 
 void TExportCSVOptionsForm::accept() {
     if (tables_ && tables_->Chosen().empty()) return;
@@ -84,7 +92,8 @@ void TExportCSVOptionsForm::accept() {
     RegWriteString(QStringLiteral("CSVExport"), QStringLiteral("Separator"), QString(Separator()));
     RegWriteInteger(QStringLiteral("CSVExport"), QStringLiteral("Quotes"), quotes_->currentIndex());
     if (other_->isVisibleTo(this) && other_->text().isEmpty()) {
-        ShowAppMessage(LangText(11906, "Text Delimiter is not specified"), TMessageKind::Information);
+        ShowAppMessage(LangText(11906, "Text Delimiter is not specified"),
+                       TMessageKind::Information);
         other_->setFocus();
         return;
     }

@@ -20,7 +20,8 @@ class TExportCSVOptionsForm : public QDialog {
     Q_OBJECT
 public:
     // With a tournament the table chooser shows, starting from `chosen`.
-    TExportCSVOptionsForm(const TTournament* t, const std::vector<int>& chosen, QWidget* parent = nullptr);
+    TExportCSVOptionsForm(const TTournament* t, const std::vector<int>& chosen,
+                          QWidget* parent = nullptr);
 
     QChar Separator() const;
     QString Quote() const;

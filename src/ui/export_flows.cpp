@@ -21,8 +21,12 @@ namespace kv {
 
 namespace {
 
-QString HtmlFilter() { return LangText(1163, "HTML Files (*.htm *.html)"); }
-QString CsvFilter() { return LangText(1161, "Comma Separated Values (*.csv);;Text Files (*.txt)"); }
+QString HtmlFilter() {
+    return LangText(1163, "HTML Files (*.htm *.html)");
+}
+QString CsvFilter() {
+    return LangText(1161, "Comma Separated Values (*.csv);;Text Files (*.txt)");
+}
 
 // A file name already proposed takes the format's extension.
 QString Proposed(const QString& name, const QString& extension) {
@@ -38,7 +42,9 @@ bool Written(const TIoResult& r) {
     return r.Ok;
 }
 
-QString FileNameOf(const TTournament& t) { return QFileInfo(t.FileName).completeBaseName(); }
+QString FileNameOf(const TTournament& t) {
+    return QFileInfo(t.FileName).completeBaseName();
+}
 
 } // namespace
 
@@ -46,48 +52,57 @@ QString WithDefaultExtension(const QString& path, const QString& extension) {
     return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
 }
 
-bool ExportTablesToHtml(QWidget* parent, TDialogSeam& dialogs, const TTournament& t, const std::vector<int>& chosen) {
+bool ExportTablesToHtml(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                        const std::vector<int>& chosen) {
     THTMLSettingsForm settings(&t, chosen, parent);
     if (settings.exec() != QDialog::Accepted) return false;
-    const QString path = dialogs.SaveFile(parent, LangText(11703, "Export into HTML"),
-                                          Proposed(FileNameOf(t), QStringLiteral(".htm")), HtmlFilter());
+    const QString path =
+        dialogs.SaveFile(parent, LangText(11703, "Export into HTML"),
+                         Proposed(FileNameOf(t), QStringLiteral(".htm")), HtmlFilter());
     if (path.isEmpty()) return false;
-    return Written(WriteTablesHtml(t, WithDefaultExtension(path, QStringLiteral(".htm")), settings.Charset(),
-                                   settings.Chosen(), settings.TableAttributes()));
+    return Written(WriteTablesHtml(t, WithDefaultExtension(path, QStringLiteral(".htm")),
+                                   settings.Charset(), settings.Chosen(),
+                                   settings.TableAttributes()));
 }
 
-bool ExportTablesToCsv(QWidget* parent, TDialogSeam& dialogs, const TTournament& t, const std::vector<int>& chosen) {
+bool ExportTablesToCsv(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                       const std::vector<int>& chosen) {
     TExportCSVOptionsForm options(&t, chosen, parent);
     if (options.exec() != QDialog::Accepted) return false;
-    const QString path = dialogs.SaveFile(parent, LangText(11904, "Export into CSV / Text File"),
-                                          Proposed(FileNameOf(t), QStringLiteral(".csv")), CsvFilter());
+    const QString path =
+        dialogs.SaveFile(parent, LangText(11904, "Export into CSV / Text File"),
+                         Proposed(FileNameOf(t), QStringLiteral(".csv")), CsvFilter());
     if (path.isEmpty()) return false;
-    return Written(WriteTablesCsv(t, WithDefaultExtension(path, QStringLiteral(".csv")), options.Separator(),
-                                  options.Chosen(), options.Quote()));
+    return Written(WriteTablesCsv(t, WithDefaultExtension(path, QStringLiteral(".csv")),
+                                  options.Separator(), options.Chosen(), options.Quote()));
 }
 
-bool ExportGridToHtml(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid, const QStringList& title) {
+bool ExportGridToHtml(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid,
+                      const QStringList& title) {
     THTMLSettingsForm settings(nullptr, {}, parent);
     if (settings.exec() != QDialog::Accepted) return false;
-    const QString path = dialogs.SaveFile(parent, LangText(1162, "Export to HTML"), QString(), HtmlFilter());
+    const QString path =
+        dialogs.SaveFile(parent, LangText(1162, "Export to HTML"), QString(), HtmlFilter());
     if (path.isEmpty()) return false;
-    return Written(WriteGridHtml(grid, WithDefaultExtension(path, QStringLiteral(".htm")), settings.TableAttributes(),
-                                 true, title, settings.Charset()));
+    return Written(WriteGridHtml(grid, WithDefaultExtension(path, QStringLiteral(".htm")),
+                                 settings.TableAttributes(), true, title, settings.Charset()));
 }
 
 bool ExportGridToCsv(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid) {
     TExportCSVOptionsForm options(nullptr, {}, parent);
     if (options.exec() != QDialog::Accepted) return false;
-    const QString path = dialogs.SaveFile(parent, LangText(1160, "Export to CSV / Text File"), QString(), CsvFilter());
+    const QString path = dialogs.SaveFile(parent, LangText(1160, "Export to CSV / Text File"),
+                                          QString(), CsvFilter());
     if (path.isEmpty()) return false;
-    return Written(WriteGridCsv(grid, WithDefaultExtension(path, QStringLiteral(".csv")), options.Separator(),
-                                options.Quote()));
+    return Written(WriteGridCsv(grid, WithDefaultExtension(path, QStringLiteral(".csv")),
+                                options.Separator(), options.Quote()));
 }
 
-bool ExportGridToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid, const QString& suggested) {
-    const QString path =
-        dialogs.SaveFile(parent, LangText(5322, "Export into a Spreadsheet"), Proposed(suggested, QStringLiteral(".xlsx")),
-                         LangText(5323, "Excel Workbooks (*.xlsx)"));
+bool ExportGridToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid,
+                             const QString& suggested) {
+    const QString path = dialogs.SaveFile(parent, LangText(5322, "Export into a Spreadsheet"),
+                                          Proposed(suggested, QStringLiteral(".xlsx")),
+                                          LangText(5323, "Excel Workbooks (*.xlsx)"));
     if (path.isEmpty()) return false;
     TWaitForm wait(LangText(5324, "Writing the spreadsheet..."));
     wait.ShowNow();
@@ -111,7 +126,8 @@ bool SaveTablePictureAs(QWidget* parent, TDialogSeam& dialogs, const TTournament
         {5310, "Save as PNG", 5311, "PNG Image (*.png)"},
         {5312, "Save as JPEG", 5313, "JPEG Image File (*.jpg)"},
         {5314, "Save as BMP", 5315,
-         "Monochrome bitmap (*.bmp);;16 colors bitmap (*.bmp);;256 colors bitmap (*.bmp);;15 bit bitmap (*.bmp);;"
+         "Monochrome bitmap (*.bmp);;16 colors bitmap (*.bmp);;256 colors bitmap (*.bmp);;15 bit "
+         "bitmap (*.bmp);;"
          "16 bit bitmap (*.bmp);;24 bit bitmap (*.bmp);;32 bit bitmap (*.bmp)"},
         {5316, "Save as GIF", 5317, "CompuServe GIF Image (*.gif)"},
         {5318, "Save as SVG", 5319, "Scalable Vector Graphics (*.svg)"},
@@ -127,7 +143,8 @@ bool SaveTablePictureAs(QWidget* parent, TDialogSeam& dialogs, const TTournament
     if (path.isEmpty()) return false;
     static const int depths[] = {1, 4, 8, 15, 16, 24, 32};
     const qsizetype chosen = filterList.indexOf(filter);
-    const int bits = format == TPictureFormat::Bmp && chosen >= 0 && chosen < 7 ? depths[chosen] : 8;
+    const int bits =
+        format == TPictureFormat::Bmp && chosen >= 0 && chosen < 7 ? depths[chosen] : 8;
     const QString file = WithDefaultExtension(path, PictureExtension(format));
     PrepareTable(t, g);
     if (!Written(SaveTablePicture(t, g, file, format, bits))) return false;

@@ -18,10 +18,13 @@ class TGroup;
 class TTournament;
 
 // Standings tables; the chooser starts from `chosen` (table ids as the view offers them).
-bool ExportTablesToHtml(QWidget* parent, TDialogSeam& dialogs, const TTournament& t, const std::vector<int>& chosen);
-bool ExportTablesToCsv(QWidget* parent, TDialogSeam& dialogs, const TTournament& t, const std::vector<int>& chosen);
+bool ExportTablesToHtml(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                        const std::vector<int>& chosen);
+bool ExportTablesToCsv(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                       const std::vector<int>& chosen);
 // A list grid (the fixture list, a statistics grid); the title's lines head the page.
-bool ExportGridToHtml(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid, const QStringList& title);
+bool ExportGridToHtml(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid,
+                      const QStringList& title);
 bool ExportGridToCsv(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid);
 // A workbook of the grid, proposed under `suggested`, with the wait window's progress.
 bool ExportGridToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid,

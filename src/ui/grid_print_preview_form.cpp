@@ -21,7 +21,9 @@ namespace kv {
 
 namespace {
 
-QString AppTitle() { return QStringLiteral("Kelvorandine"); }
+QString AppTitle() {
+    return QStringLiteral("Kelvorandine");
+}
 
 TPaper PaperOf(const QPrinter& printer) {
     const int dpi = printer.resolution();
@@ -31,7 +33,8 @@ TPaper PaperOf(const QPrinter& printer) {
 } // namespace
 
 bool PrintGridPages(QPrinter& printer, const TGridData& grid, const std::vector<int>& rows,
-                    const std::vector<int>& widths, const TGridPrintSettings& s, const QStringList& headings) {
+                    const std::vector<int>& widths, const TGridPrintSettings& s,
+                    const QStringList& headings) {
     printer.setFullPage(true);
     const TPaper paper = PaperOf(printer);
     const TGridPages pages = LayoutGridPages(grid, rows, widths, paper, s, headings);
@@ -44,10 +47,11 @@ bool PrintGridPages(QPrinter& printer, const TGridData& grid, const std::vector<
     return p.end();
 }
 
-TGridPrintPreviewForm::TGridPrintPreviewForm(const TGridData& grid, std::vector<int> rows, std::vector<int> widths,
-                                             const QString& title, TDialogSeam& dialogs, QWidget* parent)
-    : QDialog(parent), grid_(grid), rows_(std::move(rows)), widths_(std::move(widths)), title_(title),
-      dialogs_(dialogs), settings_(TGridPrintSettings::FromSettings()) {
+TGridPrintPreviewForm::TGridPrintPreviewForm(const TGridData& grid, std::vector<int> rows,
+                                             std::vector<int> widths, const QString& title,
+                                             TDialogSeam& dialogs, QWidget* parent)
+    : QDialog(parent), grid_(grid), rows_(std::move(rows)), widths_(std::move(widths)),
+      title_(title), dialogs_(dialogs), settings_(TGridPrintSettings::FromSettings()) {
     setObjectName(QStringLiteral("TGridPrintPreviewForm"));
     setWindowTitle(LangText(12200, "Print Preview"));
     printer_.setFullPage(true);
@@ -55,17 +59,19 @@ TGridPrintPreviewForm::TGridPrintPreviewForm(const TGridData& grid, std::vector<
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
     auto* print = Named(new QPushButton(LangText(12201, "&Print"), this), "PrintBtn");
-    auto* setup = Named(new QPushButton(LangText(12202, "P&rinter Setup"), this), "PrinterSetupBtn");
+    auto* setup =
+        Named(new QPushButton(LangText(12202, "P&rinter Setup"), this), "PrinterSetupBtn");
     prior_ = Named(new QPushButton(LangText(12203, "&< Previous"), this), "PriorBtn");
     next_ = Named(new QPushButton(LangText(12204, "Next &>"), this), "NextBtn");
     auto* settings = Named(new QPushButton(LangText(12205, "&Settings"), this), "SettingsBtn");
     auto* close = Named(new QPushButton(LangText(12206, "&Close"), this), "CloseBtn");
     zoom_ = Named(new QComboBox(this), "ZoomCB");
-    zoom_->addItems({QStringLiteral("500%"), QStringLiteral("200%"), QStringLiteral("150%"), QStringLiteral("100%"),
-                     LangText(12209, "Full Page")});
+    zoom_->addItems({QStringLiteral("500%"), QStringLiteral("200%"), QStringLiteral("150%"),
+                     QStringLiteral("100%"), LangText(12209, "Full Page")});
     zoom_->setCurrentIndex(4);
     pageLabel_ = Named(new QLabel(this), "PageLabel");
-    for (QWidget* w : std::initializer_list<QWidget*>{print, setup, prior_, next_, zoom_, settings, close})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{print, setup, prior_, next_, zoom_, settings, close})
         bar->addWidget(w);
     bar->addStretch(1);
     bar->addWidget(pageLabel_);
@@ -97,9 +103,13 @@ TGridPrintPreviewForm::TGridPrintPreviewForm(const TGridData& grid, std::vector<
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-TPaper TGridPrintPreviewForm::Paper() const { return PaperOf(printer_); }
+TPaper TGridPrintPreviewForm::Paper() const {
+    return PaperOf(printer_);
+}
 
-int TGridPrintPreviewForm::Page() const { return preview_->Page(); }
+int TGridPrintPreviewForm::Page() const {
+    return preview_->Page();
+}
 
 void TGridPrintPreviewForm::Relayout() {
     const TPaper paper = Paper();

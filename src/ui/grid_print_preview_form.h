@@ -63,6 +63,7 @@ private:
 
 // Paints every page of a grid into a printer; false when the printer cannot be painted on.
 bool PrintGridPages(QPrinter& printer, const TGridData& grid, const std::vector<int>& rows,
-                    const std::vector<int>& widths, const TGridPrintSettings& s, const QStringList& headings);
+                    const std::vector<int>& widths, const TGridPrintSettings& s,
+                    const QStringList& headings);
 
 } // namespace kv

@@ -13,7 +13,8 @@
 
 namespace kv {
 
-TGridPrintSettingForm::TGridPrintSettingForm(const TGridPrintSettings& s, QWidget* parent) : QDialog(parent) {
+TGridPrintSettingForm::TGridPrintSettingForm(const TGridPrintSettings& s, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("TGridPrintSettingForm"));
     setWindowTitle(LangText(12250, "Page Setup"));
     auto* layout = new QVBoxLayout(this);

@@ -17,7 +17,8 @@
 
 namespace kv {
 
-THTMLSettingsForm::THTMLSettingsForm(const TTournament* t, const std::vector<int>& chosen, QWidget* parent)
+THTMLSettingsForm::THTMLSettingsForm(const TTournament* t, const std::vector<int>& chosen,
+                                     QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("THTMLSettingsForm"));
     setWindowTitle(LangText(11700, "HTML Settings"));
@@ -46,18 +47,27 @@ THTMLSettingsForm::THTMLSettingsForm(const TTournament* t, const std::vector<int
     resize(t ? 560 : 440, t ? 380 : 120);
 }
 
-QString THTMLSettingsForm::Charset() const { return HtmlCharset(encoding_->currentText().trimmed()); }
+QString THTMLSettingsForm::Charset() const {
+    return HtmlCharset(encoding_->currentText().trimmed());
+}
 
-QString THTMLSettingsForm::TableAttributes() const { return attributes_->text(); }
+QString THTMLSettingsForm::TableAttributes() const {
+    return attributes_->text();
+}
 
-std::vector<int> THTMLSettingsForm::Chosen() const { return tables_ ? tables_->Chosen() : std::vector<int>{}; }
+std::vector<int> THTMLSettingsForm::Chosen() const {
+    return tables_ ? tables_->Chosen() : std::vector<int>{};
+}
 
 // Something to export is needed.
-void THTMLSettingsForm::UpdateOk() { ok_->setEnabled(!tables_ || !tables_->Chosen().empty()); }
+void THTMLSettingsForm::UpdateOk() {
+    ok_->setEnabled(!tables_ || !tables_->Chosen().empty());
+}
 
 void THTMLSettingsForm::accept() {
     if (tables_ && tables_->Chosen().empty()) return;
-    RegWriteString(QStringLiteral("HTML"), QStringLiteral("Encoding"), encoding_->currentText().trimmed());
+    RegWriteString(QStringLiteral("HTML"), QStringLiteral("Encoding"),
+                   encoding_->currentText().trimmed());
     RegWriteString(QStringLiteral("HTML"), QStringLiteral("TableAttr"), attributes_->text());
     QDialog::accept();
 }

@@ -20,7 +20,8 @@ class THTMLSettingsForm : public QDialog {
 public:
     // With a tournament the table chooser shows, starting from `chosen`; without, a list grid
     // is written and the chooser stays hidden.
-    THTMLSettingsForm(const TTournament* t, const std::vector<int>& chosen, QWidget* parent = nullptr);
+    THTMLSettingsForm(const TTournament* t, const std::vector<int>& chosen,
+                      QWidget* parent = nullptr);
 
     QString Charset() const;
     QString TableAttributes() const;

@@ -33,13 +33,18 @@ namespace kv {
 
 namespace {
 
-QString SchemePath(const QString& name) { return StylesFolder() + name + QStringLiteral(".impf"); }
+QString SchemePath(const QString& name) {
+    return StylesFolder() + name + QStringLiteral(".impf");
+}
 
-bool Holds(const std::vector<int>& kinds, int kind) { return std::find(kinds.begin(), kinds.end(), kind) != kinds.end(); }
+bool Holds(const std::vector<int>& kinds, int kind) {
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
 
 } // namespace
 
-TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& records, QWidget* parent)
+TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& records,
+                               QWidget* parent)
     : QDialog(parent), doc_(doc), rows_(RowsFromRecords(records)),
       kinds_(static_cast<size_t>(WidestRecord(records)), ImportNone) {
     setObjectName(QStringLiteral("TImportCSVForm"));
@@ -58,8 +63,10 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     // Measuring every cell of a long file would take a while; a short one fits its texts.
     if (rows_.size() < 2000) list_->resizeColumnsToContents();
     layout->addWidget(list_, 1);
-    connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TImportCSVForm::ChooseKind);
-    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TImportCSVForm::ShowDetails);
+    connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &TImportCSVForm::ChooseKind);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TImportCSVForm::ShowDetails);
 
     auto* schemeRow = new QHBoxLayout;
     auto* schemeLabel = new QLabel(LangText(11501, "Column &Scheme:"), this);
@@ -73,16 +80,21 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     schemeRow->addWidget(save);
     schemeRow->addWidget(deleteScheme_);
     layout->addLayout(schemeRow);
-    connect(schemes_, &QComboBox::activated, this, [this] { ChooseScheme(schemes_->currentText()); });
+    connect(schemes_, &QComboBox::activated, this,
+            [this] { ChooseScheme(schemes_->currentText()); });
     connect(save, &QPushButton::clicked, this, &TImportCSVForm::SaveScheme);
     connect(deleteScheme_, &QPushButton::clicked, this, &TImportCSVForm::DeleteScheme);
 
     auto* options = new QGridLayout;
-    selectedOnly_ = Named(new QCheckBox(LangText(11504, "&Import Selected Only"), this), "ImportSelectedChB");
-    addStadiums_ = Named(new QCheckBox(LangText(11505, "Add New &Stadiums"), this), "AddStadiumsChB");
+    selectedOnly_ =
+        Named(new QCheckBox(LangText(11504, "&Import Selected Only"), this), "ImportSelectedChB");
+    addStadiums_ =
+        Named(new QCheckBox(LangText(11505, "Add New &Stadiums"), this), "AddStadiumsChB");
     assignStadiums_ =
-        Named(new QCheckBox(LangText(11506, "&Assign Holders' Stadiums to Fixtures"), this), "AssignHoldersStadiumsCB");
-    addReferees_ = Named(new QCheckBox(LangText(11507, "Add New &Referees"), this), "AddRefereesChB");
+        Named(new QCheckBox(LangText(11506, "&Assign Holders' Stadiums to Fixtures"), this),
+              "AssignHoldersStadiumsCB");
+    addReferees_ =
+        Named(new QCheckBox(LangText(11507, "Add New &Referees"), this), "AddRefereesChB");
     options->addWidget(selectedOnly_, 0, 0);
     options->addWidget(addStadiums_, 0, 1);
     options->addWidget(assignStadiums_, 1, 1);
@@ -100,8 +112,10 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     layout->addWidget(details_);
 
     auto* box = new QDialogButtonBox(this);
-    auto* detailsBtn = Named(box->addButton(LangText(11508, "&Details..."), QDialogButtonBox::ActionRole), "DetailsBtn");
-    auto* import = Named(box->addButton(LangText(11509, "Import"), QDialogButtonBox::ActionRole), "ImportBtn");
+    auto* detailsBtn = Named(
+        box->addButton(LangText(11508, "&Details..."), QDialogButtonBox::ActionRole), "DetailsBtn");
+    auto* import =
+        Named(box->addButton(LangText(11509, "Import"), QDialogButtonBox::ActionRole), "ImportBtn");
     Named(box->addButton(LangText(11510, "Close"), QDialogButtonBox::RejectRole), "CloseBtn");
     import->setDefault(true);
     layout->addWidget(box);
@@ -128,7 +142,8 @@ void TImportCSVForm::SetKind(int column, int kind) {
 
 void TImportCSVForm::ChooseKind(int column) {
     if (column < 0 || column >= static_cast<int>(kinds_.size())) return;
-    TSelectFixtureColumnForm form(kinds_[static_cast<size_t>(column)], doc_.Tournament().HasConferences(), this);
+    TSelectFixtureColumnForm form(kinds_[static_cast<size_t>(column)],
+                                  doc_.Tournament().HasConferences(), this);
     if (form.exec() == QDialog::Accepted) SetKind(column, form.Kind());
 }
 
@@ -145,7 +160,8 @@ void TImportCSVForm::ChooseScheme(const QString& name) {
     if (name.isEmpty()) return;
     std::vector<int> kinds;
     QString error;
-    const bool read = LoadImportScheme(SchemePath(name), static_cast<int>(kinds_.size()), kinds, error);
+    const bool read =
+        LoadImportScheme(SchemePath(name), static_cast<int>(kinds_.size()), kinds, error);
     // The kinds read before an error stay.
     for (size_t i = 0; i < kinds.size() && i < kinds_.size(); ++i)
         kinds_[i] = kinds[i];
@@ -190,7 +206,8 @@ void TImportCSVForm::UpdateCounts() {
 
 void TImportCSVForm::ShowDetails() {
     const QModelIndex current = list_->currentIndex();
-    details_->setPlainText(current.isValid() ? rows_[static_cast<size_t>(current.row())].Message : QString());
+    details_->setPlainText(current.isValid() ? rows_[static_cast<size_t>(current.row())].Message
+                                             : QString());
 }
 
 void TImportCSVForm::SelectRows(const std::vector<int>& rows) {
@@ -220,7 +237,9 @@ bool TImportCSVForm::Import() {
     TImportCounts counts;
     std::vector<TImportRow>& rows = rows_;
     doc_.Edit(LangText(11513, "Import Fixtures"), ChangeTables | ChangeFixtures | ChangeStatistics,
-              [&](TTournament& t) { counts = ImportRows(t, rows, options, [&wait](int p) { wait.SetProgress(p); }); });
+              [&](TTournament& t) {
+                  counts = ImportRows(t, rows, options, [&wait](int p) { wait.SetProgress(p); });
+              });
     wait.close();
     counts_.Added += counts.Added;
     counts_.Failed += counts.Failed;

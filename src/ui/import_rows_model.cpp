@@ -10,8 +10,8 @@
 
 namespace kv {
 
-TImportRowsModel::TImportRowsModel(std::vector<TImportRow>& rows, std::vector<int>& kinds, bool conferences,
-                                   QObject* parent)
+TImportRowsModel::TImportRowsModel(std::vector<TImportRow>& rows, std::vector<int>& kinds,
+                                   bool conferences, QObject* parent)
     : QAbstractTableModel(parent), rows_(rows), kinds_(kinds), conferences_(conferences) {}
 
 void TImportRowsModel::Refresh() {
@@ -37,19 +37,23 @@ QVariant TImportRowsModel::data(const QModelIndex& index, int role) const {
         return row.Message.isEmpty() ? QVariant() : QVariant(row.Message);
     case Qt::DecorationRole:
         if (index.column() != 0 || row.Status == TRowStatus::NotImported) return {};
-        return QApplication::style()->standardIcon(row.Status == TRowStatus::Imported ? QStyle::SP_DialogApplyButton
-                                                                                      : QStyle::SP_DialogCancelButton);
+        return QApplication::style()->standardIcon(row.Status == TRowStatus::Imported
+                                                       ? QStyle::SP_DialogApplyButton
+                                                       : QStyle::SP_DialogCancelButton);
     case Qt::ForegroundRole:
-        return row.Status == TRowStatus::Imported ? QVariant(QBrush(QColor(Qt::darkGray))) : QVariant();
+        return row.Status == TRowStatus::Imported ? QVariant(QBrush(QColor(Qt::darkGray)))
+                                                  : QVariant();
     default:
         return {};
     }
 }
 
 QVariant TImportRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Vertical) return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     if (section < 0 || section >= static_cast<int>(kinds_.size())) return {};
-    if (role == Qt::DisplayRole) return ImportKindCaption(kinds_[static_cast<size_t>(section)], conferences_);
+    if (role == Qt::DisplayRole)
+        return ImportKindCaption(kinds_[static_cast<size_t>(section)], conferences_);
     if (role == Qt::ToolTipRole) return LangText(11567, "Click to choose what the column holds");
     return {};
 }

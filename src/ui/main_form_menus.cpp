@@ -52,18 +52,18 @@ void TMainForm::BuildMenus() {
          "-", "StadiumsAction", "RefereesAction", "GroupManagementAction"});
     QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
     fixtures->setObjectName(QStringLiteral("FixturesMenu"));
-    add(fixtures, {"AddFixturesAction", "ImportCSVAction", "-", "EditFixtureAction", "EditScoreAction", "-",
-                   "EditMatchdayAction", "EditDateAction", "EditTimeAction", "EditStadiumAction",
-                   "-", "DeleteFixturesAction", "-", "FixtureColumnsAction", "CopyFixturesAction",
-                   "SelectAllFixturesAction", "-"});
+    add(fixtures, {"AddFixturesAction", "ImportCSVAction", "-", "EditFixtureAction",
+                   "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
+                   "EditStadiumAction", "-", "DeleteFixturesAction", "-", "FixtureColumnsAction",
+                   "CopyFixturesAction", "SelectAllFixturesAction", "-"});
     QMenu* dblClick = fixtures->addMenu(LangText(103, "On Double Click"));
     dblClick->setObjectName(QStringLiteral("DblClickMenu"));
     add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction",
                    "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
     QMenu* exports = menuBar()->addMenu(LangText(8, "Ex&port"));
     exports->setObjectName(QStringLiteral("ExportMenu"));
-    add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-", "ExportFixturesToExcelAction", "-",
-                  "PublishAction"});
+    add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
+                  "ExportFixturesToExcelAction", "-", "PublishAction"});
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {

@@ -37,7 +37,8 @@ void TPagePreview::SetZoom(int percent) {
 QSize TPagePreview::sizeHint() const {
     if (zoom_ <= 0) return {360, 480};
     const double screen = ScreenPixelsPerInch() / dpi_ * zoom_ / 100.0;
-    return QSize(static_cast<int>(paper_.width() * screen) + 20, static_cast<int>(paper_.height() * screen) + 20);
+    return QSize(static_cast<int>(paper_.width() * screen) + 20,
+                 static_cast<int>(paper_.height() * screen) + 20);
 }
 
 QRectF TPagePreview::PaperRect() const {
@@ -48,8 +49,8 @@ QRectF TPagePreview::PaperRect() const {
     else
         scale = std::min(inside.width() / paper_.width(), inside.height() / paper_.height());
     const QSizeF shown = paper_ * scale;
-    return QRectF(inside.left() + std::max(0.0, (inside.width() - shown.width()) / 2), inside.top(), shown.width(),
-                  shown.height());
+    return QRectF(inside.left() + std::max(0.0, (inside.width() - shown.width()) / 2), inside.top(),
+                  shown.width(), shown.height());
 }
 
 void TPagePreview::paintEvent(QPaintEvent*) {

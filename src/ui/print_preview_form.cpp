@@ -54,16 +54,17 @@ std::vector<const TGroup*> PrintableTables(const TTournament& t) {
     return tables;
 }
 
-bool PrintTablePages(QPrinter& printer, const TTournament& t, const std::vector<const TGroup*>& tables,
-                     const TPrintSettings& s, const QString& title, const QString& subtitle) {
+bool PrintTablePages(QPrinter& printer, const TTournament& t,
+                     const std::vector<const TGroup*>& tables, const TPrintSettings& s,
+                     const QString& title, const QString& subtitle) {
     printer.setFullPage(true);
     printer.setDocName(QStringLiteral("Kelvorandine - ") + t.Name);
     const TPaper paper = PaperOf(printer);
     const std::vector<QSize> sizes = TableSizes(t, tables);
     const double width = paper.Size.width();
-    const TPrintPages pages =
-        LayoutTablePages(sizes, paper, s, s.ShowTitle ? TitleHeight(title, s.TitleFont, width, paper.Dpi) : 0,
-                         s.ShowSubtitle ? TitleHeight(subtitle, s.SubtitleFont, width, paper.Dpi) : 0);
+    const TPrintPages pages = LayoutTablePages(
+        sizes, paper, s, s.ShowTitle ? TitleHeight(title, s.TitleFont, width, paper.Dpi) : 0,
+        s.ShowSubtitle ? TitleHeight(subtitle, s.SubtitleFont, width, paper.Dpi) : 0);
     QPainter p;
     if (!p.begin(&printer)) return false;
     for (int page = 0; page < pages.Pages; ++page) {
@@ -73,8 +74,10 @@ bool PrintTablePages(QPrinter& printer, const TTournament& t, const std::vector<
     return p.end();
 }
 
-TPrintPreviewForm::TPrintPreviewForm(const TTournament& t, QPrinter& printer, TDialogSeam& dialogs, QWidget* parent)
-    : QDialog(parent), tournament_(t), printer_(printer), dialogs_(dialogs), tables_(PrintableTables(t)) {
+TPrintPreviewForm::TPrintPreviewForm(const TTournament& t, QPrinter& printer, TDialogSeam& dialogs,
+                                     QWidget* parent)
+    : QDialog(parent), tournament_(t), printer_(printer), dialogs_(dialogs),
+      tables_(PrintableTables(t)) {
     setObjectName(QStringLiteral("TPrintPreviewForm"));
     setWindowTitle(LangText(8000, "Print setup"));
     printer_.setFullPage(true);
@@ -95,9 +98,12 @@ TPrintPreviewForm::TPrintPreviewForm(const TTournament& t, QPrinter& printer, TD
     preview_ = new TPagePreview(this);
     right->addWidget(preview_, 1);
     auto* box = new QDialogButtonBox(this);
-    Named(box->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole), "OkBtn")->setDefault(true);
+    Named(box->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole), "OkBtn")
+        ->setDefault(true);
     Named(box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
-    auto* save = Named(box->addButton(LangText(8033, "&Save Settings"), QDialogButtonBox::ActionRole), "SaveSettingsBtn");
+    auto* save =
+        Named(box->addButton(LangText(8033, "&Save Settings"), QDialogButtonBox::ActionRole),
+              "SaveSettingsBtn");
     connect(box, &QDialogButtonBox::accepted, this, &TPrintPreviewForm::accept);
     connect(box, &QDialogButtonBox::rejected, this, &TPrintPreviewForm::reject);
     connect(save, &QPushButton::clicked, this, &TPrintPreviewForm::SaveSettings);
@@ -105,10 +111,11 @@ TPrintPreviewForm::TPrintPreviewForm(const TTournament& t, QPrinter& printer, TD
     layout->addLayout(right, 1);
     preview_->SetPainter([this](QPainter& p, int page) {
         const TPrintSettings s = Settings();
-        PaintTablePage(p, tournament_, tables_, tableSizes_, pages_, page, Paper(), s, title_[0]->text(),
-                       title_[1]->text());
+        PaintTablePage(p, tournament_, tables_, tableSizes_, pages_, page, Paper(), s,
+                       title_[0]->text(), title_[1]->text());
     });
-    connect(page_, &QSpinBox::valueChanged, this, [this](int page) { preview_->SetPage(page - 1); });
+    connect(page_, &QSpinBox::valueChanged, this,
+            [this](int page) { preview_->SetPage(page - 1); });
     Load(TPrintSettings::FromSettings());
     resize(940, 640);
 }
@@ -155,7 +162,8 @@ QWidget* TPrintPreviewForm::BuildSettings() {
     auto* size = new QGroupBox(LangText(8009, "S&ize"), panel);
     auto* sizeGrid = new QGridLayout(size);
     const char* sizeNames[4] = {"ActualSizeBtn", "FitPageBtn", "FitAllBtn", "SpecifiedSizeBtn"};
-    const char* sizeTexts[4] = {"Actual Size", "Fit to Page", "Fit All Tables to Single Page", "Specified Size"};
+    const char* sizeTexts[4] = {"Actual Size", "Fit to Page", "Fit All Tables to Single Page",
+                                "Specified Size"};
     for (int i = 0; i < 4; ++i) {
         sizes_[i] = Named(new QRadioButton(LangText(8010 + i, sizeTexts[i]), size), sizeNames[i]);
         sizeGrid->addWidget(sizes_[i], i, 0, 1, 2);
@@ -180,7 +188,8 @@ QWidget* TPrintPreviewForm::BuildSettings() {
     auto* positionLayout = new QVBoxLayout(position);
     center_ = Named(new QCheckBox(LangText(8016, "Center on Page"), position), "CenterChB");
     position_ = Named(new QComboBox(position), "PositionCB");
-    position_->addItems({LangText(8017, "Group by Group"), LangText(8018, "Each Group on a Single Page")});
+    position_->addItems(
+        {LangText(8017, "Group by Group"), LangText(8018, "Each Group on a Single Page")});
     positionLayout->addWidget(center_);
     positionLayout->addWidget(position_);
     connect(center_, &QCheckBox::toggled, this, changed);
@@ -194,7 +203,8 @@ QWidget* TPrintPreviewForm::BuildSettings() {
     const char* editNames[2] = {"TitleEdit", "SubtitleEdit"};
     const char* fontNames[2] = {"TitleFontBtn", "SubtitleFontBtn"};
     for (int i = 0; i < 2; ++i) {
-        showTitle_[i] = Named(new QCheckBox(LangText(8020 + i, showTexts[i]), titles), showNames[i]);
+        showTitle_[i] =
+            Named(new QCheckBox(LangText(8020 + i, showTexts[i]), titles), showNames[i]);
         title_[i] = Named(new QLineEdit(titles), editNames[i]);
         auto* font = Named(new QPushButton(LangText(8022, "Font..."), titles), fontNames[i]);
         font->setAutoDefault(false);
@@ -206,7 +216,8 @@ QWidget* TPrintPreviewForm::BuildSettings() {
         connect(font, &QPushButton::clicked, this, [this, i] { ChooseTitleFont(i == 1); });
     }
     title_[0]->setText(tournament_.Name);
-    title_[1]->setText(ShortDateText(static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()))));
+    title_[1]->setText(
+        ShortDateText(static_cast<double>(QDate(1899, 12, 30).daysTo(QDate::currentDate()))));
     column->addWidget(titles);
 
     const int mode = tournament_.View.TableMode;
@@ -229,7 +240,8 @@ QWidget* TPrintPreviewForm::BuildSettings() {
                                    range_),
                   "SomeGroupsBtn");
     from_ = Named(new QLineEdit(QStringLiteral("1"), range_), "FromEdit");
-    to_ = Named(new QLineEdit(QString::number(std::max<size_t>(1, tables_.size())), range_), "ToEdit");
+    to_ = Named(new QLineEdit(QString::number(std::max<size_t>(1, tables_.size())), range_),
+                "ToEdit");
     from_->setMaximumWidth(50);
     to_->setMaximumWidth(50);
     rangeGrid->addWidget(all_, 0, 0, 1, 5);
@@ -270,7 +282,9 @@ void TPrintPreviewForm::Load(const TPrintSettings& s) {
     Update();
 }
 
-TPaper TPrintPreviewForm::Paper() const { return PaperOf(printer_); }
+TPaper TPrintPreviewForm::Paper() const {
+    return PaperOf(printer_);
+}
 
 TPrintSettings TPrintPreviewForm::Settings() const {
     TPrintSettings s;
@@ -301,7 +315,8 @@ TPrintSettings TPrintPreviewForm::Settings() const {
 double TPrintPreviewForm::TitleHeightOf(int which, const TPrintSettings& s) const {
     const bool shown = which == 0 ? s.ShowTitle : s.ShowSubtitle;
     const TPaper paper = Paper();
-    const double width = paper.Size.width() - PaperToPixels(s.LeftMargin + s.RightMargin, s.Units, paper.Dpi);
+    const double width =
+        paper.Size.width() - PaperToPixels(s.LeftMargin + s.RightMargin, s.Units, paper.Dpi);
     return shown ? TitleHeight(title_[which]->text(), fonts_[which], width, paper.Dpi) : 0;
 }
 
@@ -311,12 +326,14 @@ void TPrintPreviewForm::Update() {
     const TPaper paper = Paper();
     for (int i = 0; i < 4; ++i) {
         const bool width = i % 2 == 0;
-        margins_[i]->setMaximum(PaperLimit(width ? paper.Size.width() : paper.Size.height(), s.Units, paper.Dpi));
+        margins_[i]->setMaximum(
+            PaperLimit(width ? paper.Size.width() : paper.Size.height(), s.Units, paper.Dpi));
     }
     if (s.Size == SizeFitPage || s.Size == SizeFitAll) {
-        const double zoom = s.Size == SizeFitPage
-                                ? FitToPageZoom(tableSizes_, paper, s, TitleHeightOf(0, s), TitleHeightOf(1, s))
-                                : FitAllZoom(tableSizes_, paper, s, TitleHeightOf(0, s), TitleHeightOf(1, s));
+        const double zoom =
+            s.Size == SizeFitPage
+                ? FitToPageZoom(tableSizes_, paper, s, TitleHeightOf(0, s), TitleHeightOf(1, s))
+                : FitAllZoom(tableSizes_, paper, s, TitleHeightOf(0, s), TitleHeightOf(1, s));
         loading_ = true;
         zoom_->setValue(zoom);
         loading_ = false;
@@ -348,7 +365,9 @@ void TPrintPreviewForm::SetSize(int size) {
     Update();
 }
 
-void TPrintPreviewForm::SaveSettings() { Settings().Save(); }
+void TPrintPreviewForm::SaveSettings() {
+    Settings().Save();
+}
 
 void TPrintPreviewForm::ChooseTitleFont(bool subtitle) {
     TFontData& font = fonts_[subtitle ? 1 : 0];
@@ -358,8 +377,8 @@ void TPrintPreviewForm::ChooseTitleFont(bool subtitle) {
 void TPrintPreviewForm::accept() {
     if (range_->isEnabled() && some_->isChecked()) {
         int field = 0, first = 0, last = 0;
-        const QString refused =
-            CheckPrintRange(from_->text(), to_->text(), static_cast<int>(tables_.size()), field, first, last);
+        const QString refused = CheckPrintRange(
+            from_->text(), to_->text(), static_cast<int>(tables_.size()), field, first, last);
         if (!refused.isEmpty()) {
             ShowAppMessage(refused, TMessageKind::Information);
             (field == 0 ? from_ : to_)->setFocus();
@@ -369,7 +388,8 @@ void TPrintPreviewForm::accept() {
     const TPrintSettings s = Settings();
     RegWriteBool(QStringLiteral("Print"), QStringLiteral("PrintLandscape"), s.Landscape);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = PrintTablePages(printer_, tournament_, tables_, s, title_[0]->text(), title_[1]->text());
+    const bool printed =
+        PrintTablePages(printer_, tournament_, tables_, s, title_[0]->text(), title_[1]->text());
     QApplication::restoreOverrideCursor();
     if (!printed) {
         ShowAppMessage(LangText(8042, "The printer could not be used"), TMessageKind::Error);

@@ -28,7 +28,8 @@ class TTournament;
 class TPrintPreviewForm : public QDialog {
     Q_OBJECT
 public:
-    TPrintPreviewForm(const TTournament& t, QPrinter& printer, TDialogSeam& dialogs, QWidget* parent = nullptr);
+    TPrintPreviewForm(const TTournament& t, QPrinter& printer, TDialogSeam& dialogs,
+                      QWidget* parent = nullptr);
 
     TPrintSettings Settings() const;
     const TPrintPages& Pages() const { return pages_; }
@@ -92,7 +93,8 @@ private:
 // the view, prepared for drawing.
 std::vector<const TGroup*> PrintableTables(const TTournament& t);
 // Paints the laid-out pages into the printer.
-bool PrintTablePages(QPrinter& printer, const TTournament& t, const std::vector<const TGroup*>& tables,
-                     const TPrintSettings& s, const QString& title, const QString& subtitle);
+bool PrintTablePages(QPrinter& printer, const TTournament& t,
+                     const std::vector<const TGroup*>& tables, const TPrintSettings& s,
+                     const QString& title, const QString& subtitle);
 
 } // namespace kv

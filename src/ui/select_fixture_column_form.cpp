@@ -11,7 +11,8 @@
 
 namespace kv {
 
-TSelectFixtureColumnForm::TSelectFixtureColumnForm(int kind, bool conferences, QWidget* parent) : QDialog(parent) {
+TSelectFixtureColumnForm::TSelectFixtureColumnForm(int kind, bool conferences, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("TSelectFixtureColumnForm"));
     setWindowTitle(LangText(11569, "Select Column Contents"));
     auto* layout = new QVBoxLayout(this);

@@ -36,7 +36,8 @@ TSelectTablesFrame::TSelectTablesFrame(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TSelectTablesFrame"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    lists_ = new TDualList(LangText(11800, "&Available Tables:"), LangText(11801, "Tables to &Export:"), this);
+    lists_ = new TDualList(LangText(11800, "&Available Tables:"),
+                           LangText(11801, "Tables to &Export:"), this);
     lists_->SetAvailableByText(false);
     layout->addWidget(lists_);
     connect(lists_, &TDualList::Changed, this, &TSelectTablesFrame::Changed);
@@ -59,6 +60,8 @@ std::vector<int> TSelectTablesFrame::AllTables(const TTournament& t) {
     return ids;
 }
 
-std::vector<int> TSelectTablesFrame::Chosen() const { return lists_->Chosen(); }
+std::vector<int> TSelectTablesFrame::Chosen() const {
+    return lists_->Chosen();
+}
 
 } // namespace kv

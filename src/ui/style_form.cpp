@@ -45,7 +45,8 @@ TStyleForm::TStyleForm(const QStringList& names, const QString& current, QWidget
     update();
 }
 
-QString TStyleForm::AskName(const QComboBox& list, QWidget* parent, const QString& caption, const QString& label) {
+QString TStyleForm::AskName(const QComboBox& list, QWidget* parent, const QString& caption,
+                            const QString& label) {
     QStringList names;
     for (int i = 1; i < list.count(); ++i)
         names << list.itemText(i);

@@ -1,8 +1,8 @@
 #include "ui/table_appearance_form.h"
 
+#include "base/fileio.h"
 #include "base/language.h"
 #include "base/messages.h"
-#include "base/fileio.h"
 #include "base/programfolder.h"
 #include "base/textformat.h"
 #include "render/paint_tools.h"

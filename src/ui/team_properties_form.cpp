@@ -245,8 +245,9 @@ std::vector<const TTeam*> TTeamPropertiesForm::TeamsOf(int groupId) const {
     std::vector<const TTeam*> teams;
     for (const auto& team : edits_->Teams())
         if (team->GroupId == groupId) teams.push_back(team.get());
-    std::stable_sort(teams.begin(), teams.end(),
-                     [](const TTeam* a, const TTeam* b) { return a->OrderNumber < b->OrderNumber; });
+    std::stable_sort(teams.begin(), teams.end(), [](const TTeam* a, const TTeam* b) {
+        return a->OrderNumber < b->OrderNumber;
+    });
     return teams;
 }
 
@@ -284,9 +285,13 @@ void TTeamPropertiesForm::ShowTeam(int teamId) {
 }
 
 // Every team, group by group in the order of entry.
-void TTeamPropertiesForm::Prior() { Step(-1); }
+void TTeamPropertiesForm::Prior() {
+    Step(-1);
+}
 
-void TTeamPropertiesForm::Next() { Step(1); }
+void TTeamPropertiesForm::Next() {
+    Step(1);
+}
 
 void TTeamPropertiesForm::Step(int by) {
     if (!TakeName() || !TakeSymbol()) return;
@@ -294,7 +299,8 @@ void TTeamPropertiesForm::Step(int by) {
     const auto at = std::find(order.begin(), order.end(), teamId_);
     if (at == order.end()) return;
     const auto to = at - order.begin() + by;
-    if (to >= 0 && to < static_cast<std::ptrdiff_t>(order.size())) ShowTeam(order[static_cast<size_t>(to)]);
+    if (to >= 0 && to < static_cast<std::ptrdiff_t>(order.size()))
+        ShowTeam(order[static_cast<size_t>(to)]);
 }
 
 // Every team, group by group, in the order of entry.

@@ -15,13 +15,13 @@
 #include "ui/csv_import_options_form.h"
 #include "ui/dialog_seam.h"
 #include "ui/export_flows.h"
+#include "ui/fixtures_page.h"
 #include "ui/grid_print_preview_form.h"
 #include "ui/import_csv_form.h"
 #include "ui/print_preview_form.h"
-#include "ui/wait_form.h"
-#include "ui/fixtures_page.h"
 #include "ui/select_tables_frame.h"
 #include "ui/tournament_document.h"
+#include "ui/wait_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,7 +48,8 @@ void TTournamentForm::BuildExportCommands() {
         else
             ExportTablesToCsv(this, dialogs_, t, TSelectTablesFrame::AllTables(t));
     });
-    QAction* sheet = AddCommand("ExportFixturesToExcelAction", 5260, "Fixture List as &Spreadsheet...");
+    QAction* sheet =
+        AddCommand("ExportFixturesToExcelAction", 5260, "Fixture List as &Spreadsheet...");
     connect(sheet, &QAction::triggered, this, [this] {
         const TTournament& t = doc_->Tournament();
         ExportGridToSpreadsheet(this, dialogs_, FixtureGrid(t, fixtures_->Filter()),
@@ -62,7 +63,8 @@ void TTournamentForm::BuildExportCommands() {
 
 // The web site into a folder of the user's choice; the folder is offered again next time.
 void TTournamentForm::Publish() {
-    const QString last = RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString());
+    const QString last =
+        RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString());
     const QString folder = dialogs_.ChooseFolder(this, LangText(5263, "Publish Web Site"), last);
     if (folder.isEmpty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -74,16 +76,17 @@ void TTournamentForm::Publish() {
         return;
     }
     RegWriteString(QStringLiteral("Publish"), QStringLiteral("Folder"), folder);
-    ShowAppMessage(Fmt(LangText(5264, "The web site was written into %s (%d files)."), folder, files),
-                   TMessageKind::Information);
+    ShowAppMessage(
+        Fmt(LangText(5264, "The web site was written into %s (%d files)."), folder, files),
+        TMessageKind::Information);
 }
 
 void TTournamentForm::ImportFromCsv() {
     QString filter = LangText(11515, "Comma Separated Values (*.csv)");
-    const QString filters =
-        filter + QStringLiteral(";;") + LangText(11516, "Text Files (*.txt)") + QStringLiteral(";;") + LangText(153, "All Files (*)");
-    const QStringList files =
-        dialogs_.OpenFiles(this, LangText(11517, "Import Fixtures from CSV File"), ProgramFolder(), filters, filter);
+    const QString filters = filter + QStringLiteral(";;") + LangText(11516, "Text Files (*.txt)") +
+                            QStringLiteral(";;") + LangText(153, "All Files (*)");
+    const QStringList files = dialogs_.OpenFiles(
+        this, LangText(11517, "Import Fixtures from CSV File"), ProgramFolder(), filters, filter);
     if (files.isEmpty()) return;
     QByteArray bytes;
     if (const TIoResult read = ReadFileBytes(files.front(), bytes); !read) {
@@ -97,7 +100,8 @@ void TTournamentForm::ImportFromCsv() {
     // A long file takes a moment to read into the list: the wait window says so.
     std::unique_ptr<TWaitForm> wait;
     if (bytes.size() > (1 << 20)) {
-        wait = std::make_unique<TWaitForm>(Fmt(LangText(11550, "Loading %s ..."), QFileInfo(files.front()).fileName()));
+        wait = std::make_unique<TWaitForm>(
+            Fmt(LangText(11550, "Loading %s ..."), QFileInfo(files.front()).fileName()));
         wait->ShowNow();
     }
     TImportCSVForm form(*doc_, options.Records(), this);
@@ -111,7 +115,8 @@ void TTournamentForm::Print() {
     const TTournament& t = doc_->Tournament();
     if (Page() == 0) {
         QPrinter printer(QPrinter::HighResolution);
-        const bool landscape = RegReadBool(QStringLiteral("Print"), QStringLiteral("PrintLandscape"), false);
+        const bool landscape =
+            RegReadBool(QStringLiteral("Print"), QStringLiteral("PrintLandscape"), false);
         printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         if (!dialogs_.ChoosePrinter(this, printer)) return;
         TPrintPreviewForm(t, printer, dialogs_, this).exec();
@@ -126,7 +131,9 @@ void TTournamentForm::Print() {
         std::vector<int> widths;
         for (int c = 0; c < fixtures_->horizontalHeader()->count(); ++c)
             widths.push_back(fixtures_->horizontalHeader()->sectionSize(c));
-        TGridPrintPreviewForm(FixtureGrid(t, fixtures_->Filter()), rows, widths, t.Name, dialogs_, this).exec();
+        TGridPrintPreviewForm(FixtureGrid(t, fixtures_->Filter()), rows, widths, t.Name, dialogs_,
+                              this)
+            .exec();
     }
 }
 

@@ -26,7 +26,8 @@ TEST_F(KvtoolPublish, TheSitesDataAgreesWithTheStandings) {
         QFile data(QDir(folder).filePath(QStringLiteral("tournament.json")));
         ASSERT_TRUE(data.open(QIODevice::ReadOnly));
         const QJsonObject site = QJsonDocument::fromJson(data.readAll()).object();
-        r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("json")});
+        r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"),
+                    QStringLiteral("json")});
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
         const QJsonArray standings = QJsonDocument::fromJson(r.Out.toUtf8()).array();
         EXPECT_EQ(site[QStringLiteral("standings")].toArray(), standings) << sample;
@@ -46,6 +47,9 @@ TEST_F(KvtoolPublish, BadArgumentsAreRefused) {
     const TRun r = Kvtool({QStringLiteral("publish"), file, taken});
     EXPECT_EQ(r.Status, 2);
     EXPECT_TRUE(r.Err.contains(QStringLiteral("not a folder")));
-    EXPECT_EQ(Kvtool({QStringLiteral("publish"), HomePath(QStringLiteral("missing.kvd")), HomePath(QStringLiteral("x"))}).Status, 2);
+    EXPECT_EQ(Kvtool({QStringLiteral("publish"), HomePath(QStringLiteral("missing.kvd")),
+                      HomePath(QStringLiteral("x"))})
+                  .Status,
+              2);
     EXPECT_EQ(Kvtool({QStringLiteral("publish"), QStringLiteral("--help")}).Status, 0);
 }

@@ -22,7 +22,8 @@ TGridData Grid(int rows) {
     g.Captions = {QStringLiteral("Home"), QStringLiteral("Score"), QStringLiteral("Visitor")};
     g.Alignments = {TCellAlign::Left, TCellAlign::Center, TCellAlign::Left};
     for (int i = 0; i < rows; ++i)
-        g.Rows << QStringList{QStringLiteral("Home %1").arg(i), QStringLiteral("1:0"), QStringLiteral("Away %1").arg(i)};
+        g.Rows << QStringList{QStringLiteral("Home %1").arg(i), QStringLiteral("1:0"),
+                              QStringLiteral("Away %1").arg(i)};
     return g;
 }
 
@@ -39,7 +40,8 @@ TEST_F(GridPrint, RowsFillPagesAndEachPageRepeatsTheCaptions) {
     SetScreenPixelsPerInch(96);
     const TPaper a4{QSizeF(2480, 3508), 300};
     const TGridData grid = Grid(300);
-    const TGridPages pages = LayoutGridPages(grid, All(300), {120, 60, 120}, a4, {}, {QStringLiteral("Cup")});
+    const TGridPages pages =
+        LayoutGridPages(grid, All(300), {120, 60, 120}, a4, {}, {QStringLiteral("Cup")});
     ASSERT_GT(pages.PageCount(), 2);
     int printed = 0;
     for (int p = 0; p < pages.PageCount(); ++p) {
@@ -48,7 +50,8 @@ TEST_F(GridPrint, RowsFillPagesAndEachPageRepeatsTheCaptions) {
         printed = last;
         // Every row keeps two row heights from the bottom.
         const double top = pages.Area.top() + (p == 0 ? pages.HeadingHeight : 0) + pages.RowHeight;
-        EXPECT_LE(top + (last - first) * pages.RowHeight, pages.Area.bottom() - pages.RowHeight + 0.5);
+        EXPECT_LE(top + (last - first) * pages.RowHeight,
+                  pages.Area.bottom() - pages.RowHeight + 0.5);
     }
     EXPECT_EQ(printed, 300);
     EXPECT_NEAR(pages.ColumnWidths[0], 120.0 / 96 * 300, 0.01);
@@ -61,12 +64,13 @@ TEST_F(GridPrint, RowsFillPagesAndEachPageRepeatsTheCaptions) {
     generator.setOutputDevice(&svg);
     generator.setSize(QSize(2480, 3508));
     QPainter painter(&generator);
-    PaintGridPage(painter, grid, All(300), pages, 1, a4, {QStringLiteral("Cup")}, QStringLiteral("Kelvorandine"));
+    PaintGridPage(painter, grid, All(300), pages, 1, a4, {QStringLiteral("Cup")},
+                  QStringLiteral("Kelvorandine"));
     painter.end();
     const QString text = QString::fromUtf8(svg.data());
     EXPECT_TRUE(text.contains(QStringLiteral("Printed with Kelvorandine")));
     EXPECT_TRUE(text.contains(QStringLiteral(">Score<")));
-    EXPECT_TRUE(text.contains(QStringLiteral(">2<"))); // the page number
+    EXPECT_TRUE(text.contains(QStringLiteral(">2<")));    // the page number
     EXPECT_FALSE(text.contains(QStringLiteral(">Cup<"))); // the heading only on the first page
     EXPECT_TRUE(text.contains(QStringLiteral("#808080")));
 }

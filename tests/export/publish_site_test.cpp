@@ -47,11 +47,13 @@ bool TypeFits(const QJsonValue& v, const QString& type) {
     if (type == QLatin1String("boolean")) return v.isBool();
     if (type == QLatin1String("null")) return v.isNull();
     if (type == QLatin1String("number")) return v.isDouble();
-    if (type == QLatin1String("integer")) return v.isDouble() && std::floor(v.toDouble()) == v.toDouble();
+    if (type == QLatin1String("integer"))
+        return v.isDouble() && std::floor(v.toDouble()) == v.toDouble();
     return false;
 }
 
-void Validate(const QJsonValue& v, const QJsonObject& schema, const QString& where, QStringList& errors) {
+void Validate(const QJsonValue& v, const QJsonObject& schema, const QString& where,
+              QStringList& errors) {
     if (schema.contains(QStringLiteral("type"))) {
         const QJsonValue type = schema[QStringLiteral("type")];
         bool fits = false;
@@ -62,19 +64,23 @@ void Validate(const QJsonValue& v, const QJsonObject& schema, const QString& whe
             fits = TypeFits(v, type.toString());
         }
         if (!fits) {
-            errors << where + QStringLiteral(": not of type ") + QJsonDocument(QJsonArray{type}).toJson(QJsonDocument::Compact);
+            errors << where + QStringLiteral(": not of type ") +
+                          QJsonDocument(QJsonArray{type}).toJson(QJsonDocument::Compact);
             return;
         }
     }
-    if (schema.contains(QStringLiteral("const")) && v != schema[QStringLiteral("const")]) errors << where + QStringLiteral(": not the constant");
+    if (schema.contains(QStringLiteral("const")) && v != schema[QStringLiteral("const")])
+        errors << where + QStringLiteral(": not the constant");
     if (v.isObject()) {
         const QJsonObject o = v.toObject();
         for (const QJsonValue& name : schema[QStringLiteral("required")].toArray())
-            if (!o.contains(name.toString())) errors << where + QStringLiteral(": lacks ") + name.toString();
+            if (!o.contains(name.toString()))
+                errors << where + QStringLiteral(": lacks ") + name.toString();
         const QJsonObject properties = schema[QStringLiteral("properties")].toObject();
         for (auto it = o.begin(); it != o.end(); ++it) {
             if (properties.contains(it.key()))
-                Validate(it.value(), properties[it.key()].toObject(), where + QLatin1Char('.') + it.key(), errors);
+                Validate(it.value(), properties[it.key()].toObject(),
+                         where + QLatin1Char('.') + it.key(), errors);
             else if (schema.contains(QStringLiteral("additionalProperties")))
                 Validate(it.value(), schema[QStringLiteral("additionalProperties")].toObject(),
                          where + QLatin1Char('.') + it.key(), errors);
@@ -83,7 +89,8 @@ void Validate(const QJsonValue& v, const QJsonObject& schema, const QString& whe
     if (v.isArray() && schema.contains(QStringLiteral("items"))) {
         const QJsonArray a = v.toArray();
         for (qsizetype i = 0; i < a.size(); ++i)
-            Validate(a[i], schema[QStringLiteral("items")].toObject(), where + QStringLiteral("[%1]").arg(i), errors);
+            Validate(a[i], schema[QStringLiteral("items")].toObject(),
+                     where + QStringLiteral("[%1]").arg(i), errors);
     }
 }
 
@@ -92,7 +99,8 @@ void Validate(const QJsonValue& v, const QJsonObject& schema, const QString& whe
 TEST_F(PublishSite, EverySampleIsValidLinkedHtml5) {
     const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
     ASSERT_FALSE(tidy.isEmpty()) << "tidy is installed by scripts/install-deps";
-    for (const char* sample : {"soccer.kvd", "basketball.kvd", "hockey.kvd", "chess.kvd", "volleyball.kvd"}) {
+    for (const char* sample :
+         {"soccer.kvd", "basketball.kvd", "hockey.kvd", "chess.kvd", "volleyball.kvd"}) {
         auto t = Sample(sample);
         const QString folder = HomePath(QStringLiteral("site-") + QLatin1String(sample));
         int files = 0;
@@ -103,14 +111,15 @@ TEST_F(PublishSite, EverySampleIsValidLinkedHtml5) {
         EXPECT_EQ(pages.filter(QStringLiteral("team-")).size(), t->JointTable().TeamCount());
         for (const QString& page : pages) {
             QProcess p;
-            p.start(tidy, {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("--doctype"), QStringLiteral("html5"),
-                           QDir(folder).filePath(page)});
+            p.start(tidy, {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("--doctype"),
+                           QStringLiteral("html5"), QDir(folder).filePath(page)});
             ASSERT_TRUE(p.waitForFinished(30000));
             EXPECT_EQ(p.exitCode(), 0) << sample << " " << qPrintable(page) << "\n"
                                        << p.readAllStandardError().toStdString();
             // Every page a page links to is there.
             static const QRegularExpression href(QStringLiteral("href=\"([^\"#]+)\""));
-            for (const QRegularExpressionMatch& m : href.globalMatch(Text(QDir(folder).filePath(page))))
+            for (const QRegularExpressionMatch& m :
+                 href.globalMatch(Text(QDir(folder).filePath(page))))
                 EXPECT_TRUE(QFile::exists(QDir(folder).filePath(m.captured(1))))
                     << qPrintable(page) << " links to " << qPrintable(m.captured(1));
         }
@@ -124,10 +133,12 @@ TEST_F(PublishSite, TheDataFollowsItsSchema) {
     ASSERT_FALSE(schema.isEmpty());
     for (const char* sample : {"soccer.kvd", "basketball.kvd", "chess.kvd"}) {
         auto t = Sample(sample);
-        const QJsonDocument json = QJsonDocument::fromJson(SitePages(*t).at(QStringLiteral("tournament.json")));
+        const QJsonDocument json =
+            QJsonDocument::fromJson(SitePages(*t).at(QStringLiteral("tournament.json")));
         QStringList errors;
         Validate(json.object(), schema, QStringLiteral("$"), errors);
-        EXPECT_TRUE(errors.isEmpty()) << sample << ": " << errors.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(errors.isEmpty())
+            << sample << ": " << errors.join(QLatin1Char('\n')).toStdString();
         const QJsonObject root = json.object();
         EXPECT_EQ(root[QStringLiteral("matches")].toArray().size(), t->MatchCount());
         EXPECT_EQ(root[QStringLiteral("teams")].toArray().size(), t->JointTable().TeamCount());
@@ -139,7 +150,8 @@ TEST_F(PublishSite, TheDataFollowsItsSchema) {
 }
 
 TEST_F(PublishSite, NamesFromTheFileStayText) {
-    auto t = kvtest::MakeTournament(1, 1, {{QStringLiteral("<b>Group</b>"), {"<script>alert(1)</script>", "Bern & Co"}, -1}});
+    auto t = kvtest::MakeTournament(
+        1, 1, {{QStringLiteral("<b>Group</b>"), {"<script>alert(1)</script>", "Bern & Co"}, -1}});
     t->Name = QStringLiteral("Cup \"<img src=x onerror=alert(1)>\"");
     const std::map<QString, QByteArray> pages = SitePages(*t);
     for (const auto& [name, bytes] : pages) {
@@ -148,7 +160,8 @@ TEST_F(PublishSite, NamesFromTheFileStayText) {
         EXPECT_FALSE(bytes.contains("<img")) << qPrintable(name);
         EXPECT_FALSE(bytes.contains("<b>Group")) << qPrintable(name);
     }
-    EXPECT_TRUE(pages.at(QStringLiteral("index.html")).contains("&lt;script&gt;alert(1)&lt;/script&gt;"));
+    EXPECT_TRUE(
+        pages.at(QStringLiteral("index.html")).contains("&lt;script&gt;alert(1)&lt;/script&gt;"));
     EXPECT_TRUE(pages.at(QStringLiteral("index.html")).contains("Bern &amp; Co"));
     // In the data the names are as they are.
     EXPECT_TRUE(QJsonDocument::fromJson(pages.at(QStringLiteral("tournament.json")))
@@ -168,7 +181,8 @@ TEST_F(PublishSite, PublishingAgainReplacesOnlyItsOwnFiles) {
     mine.write("mine");
     mine.close();
     ASSERT_TRUE(kv::PublishSite(*t, folder).Ok);
-    const QString cork = QDir(folder).filePath(QStringLiteral("team-%1.html").arg(kvtest::TeamId(*t, "Cork")));
+    const QString cork =
+        QDir(folder).filePath(QStringLiteral("team-%1.html").arg(kvtest::TeamId(*t, "Cork")));
     ASSERT_TRUE(QFile::exists(cork));
     t->RemoveTeam(t->TeamById(kvtest::TeamId(*t, "Cork")), true);
     ASSERT_TRUE(kv::PublishSite(*t, folder).Ok);

@@ -53,7 +53,8 @@ TEST_F(PrintLayout, ATableThatDoesNotFitStartsANewPageEvenBelowTheTitlesAlone) {
     EXPECT_EQ(pages.Pages, 2);
     EXPECT_NEAR(pages.Tables[0].Rect.top(), Cm(1.5), 0.01);
     // Higher than a whole page: it stands alone from the top and does not loop.
-    const TPrintPages huge = LayoutTablePages({QSize(300, 5000), QSize(300, 100)}, A4(), Plain(), 0, 0);
+    const TPrintPages huge =
+        LayoutTablePages({QSize(300, 5000), QSize(300, 100)}, A4(), Plain(), 0, 0);
     EXPECT_EQ(huge.Tables[0].Page, 0);
     EXPECT_EQ(huge.Tables[1].Page, 1);
 }
@@ -112,7 +113,8 @@ TEST_F(PrintLayout, TheRangeIsCheckedInOrder) {
               QStringLiteral("Field 'To' must contain a number from 1 to 3"));
     EXPECT_EQ(CheckPrintRange(QStringLiteral("3"), QStringLiteral("2"), 3, field, first, last),
               QStringLiteral("'From' number cannot exceed 'To' number"));
-    EXPECT_TRUE(CheckPrintRange(QStringLiteral(" 2"), QStringLiteral("3 "), 3, field, first, last).isEmpty());
+    EXPECT_TRUE(CheckPrintRange(QStringLiteral(" 2"), QStringLiteral("3 "), 3, field, first, last)
+                    .isEmpty());
     EXPECT_EQ(first, 2);
     EXPECT_EQ(last, 3);
 }

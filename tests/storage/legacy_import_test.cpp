@@ -195,11 +195,14 @@ TEST_F(LegacyImport, AMatchTheTournamentCannotHoldFailsTheImport) {
         QByteArray bytes = good;
         bytes.replace(line, bad);
         TTournament t;
-        EXPECT_FALSE(ImportLegacyBytes(t, bytes, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0).Ok)
+        EXPECT_FALSE(
+            ImportLegacyBytes(t, bytes, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0)
+                .Ok)
             << bad.constData();
     }
     TTournament t;
-    EXPECT_TRUE(ImportLegacyBytes(t, good, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0).Ok);
+    EXPECT_TRUE(
+        ImportLegacyBytes(t, good, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0).Ok);
     // A file that cannot be opened says so.
     TLegacyInfo info;
     QString error;

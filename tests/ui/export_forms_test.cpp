@@ -148,13 +148,15 @@ TEST_F(ExportForms, ATableIsSavedAsEveryKindOfPicture) {
     TTournamentForm* form = Open("hockey.kvd");
     ASSERT_NE(form, nullptr);
     TTablesPage& page = form->TablesPage();
-    const TPictureFormat formats[] = {TPictureFormat::Png, TPictureFormat::Jpeg, TPictureFormat::Bmp,
-                                      TPictureFormat::Gif, TPictureFormat::Svg, TPictureFormat::Pdf};
+    const TPictureFormat formats[] = {TPictureFormat::Png, TPictureFormat::Jpeg,
+                                      TPictureFormat::Bmp, TPictureFormat::Gif,
+                                      TPictureFormat::Svg, TPictureFormat::Pdf};
     for (TPictureFormat format : formats) {
         const QString path = HomePath(QStringLiteral("pictures/table"));
         QDir().mkpath(HomePath(QStringLiteral("pictures")));
         Dialogs.Saves.push_back(path);
-        if (format == TPictureFormat::Bmp) Dialogs.SaveFilters.push_back(QStringLiteral("24 bit bitmap (*.bmp)"));
+        if (format == TPictureFormat::Bmp)
+            Dialogs.SaveFilters.push_back(QStringLiteral("24 bit bitmap (*.bmp)"));
         page.SavePicture(0, format);
         const QString file = path + PictureExtension(format);
         ASSERT_TRUE(QFileInfo::exists(file)) << qPrintable(file);
@@ -184,6 +186,8 @@ TEST_F(ExportForms, TheWebSiteIsPublishedIntoTheChosenFolder) {
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/index.html")));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/tournament.json")));
     ASSERT_FALSE(Messages.Texts().isEmpty());
-    EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("The web site was written into ")));
-    EXPECT_EQ(RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString()), folder);
+    EXPECT_TRUE(
+        Messages.Texts().back().startsWith(QStringLiteral("The web site was written into ")));
+    EXPECT_EQ(RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString()),
+              folder);
 }

@@ -7,8 +7,8 @@
 
 #include "base/preferences.h"
 #include "export/csv_reader.h"
-#include "model/match.h"
 #include "model/group.h"
+#include "model/match.h"
 #include "model/team.h"
 #include "standings/team_values.h"
 #include "storage/tournament_list.h"
@@ -44,12 +44,13 @@ class ImportCsvForm : public kvtest::TMainWindowTest {
 protected:
     // A tournament made by kvtool and opened in a window.
     TTournamentForm* NewTournament(const QString& name, const QStringList& teams) {
-        const QString file = TTournamentList::SavesPath(name.toLower().remove(QLatin1Char(' ')) + QStringLiteral(".kvd"));
-        const kvtest::TToolRun r = kvtest::Kvtool({QStringLiteral("new"), file, QStringLiteral("--name"), name,
-                                                   QStringLiteral("--sport"), QStringLiteral("soccer"),
-                                                   QStringLiteral("--legs"), QStringLiteral("2"), QStringLiteral("--group"),
-                                                   QStringLiteral("League=") + teams.join(QLatin1Char(';')),
-                                                   QStringLiteral("--criteria"), QStringLiteral("19,17")});
+        const QString file = TTournamentList::SavesPath(name.toLower().remove(QLatin1Char(' ')) +
+                                                        QStringLiteral(".kvd"));
+        const kvtest::TToolRun r = kvtest::Kvtool(
+            {QStringLiteral("new"), file, QStringLiteral("--name"), name, QStringLiteral("--sport"),
+             QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("2"),
+             QStringLiteral("--group"), QStringLiteral("League=") + teams.join(QLatin1Char(';')),
+             QStringLiteral("--criteria"), QStringLiteral("19,17")});
         EXPECT_EQ(r.Status, 0);
         return main_->OpenTournament(TNodeData{NodeTournament, 1, name, file});
     }
@@ -62,7 +63,8 @@ protected:
     }
     // Opens the import from the window's command: the options dialog answered by `options`, the
     // import dialog by `import`.
-    void RunImport(TTournamentForm& form, const QString& file, std::function<void(TCSVImportOptionsForm&)> options,
+    void RunImport(TTournamentForm& form, const QString& file,
+                   std::function<void(TCSVImportOptionsForm&)> options,
                    std::function<void(TImportCSVForm&)> import) {
         Dialogs.Opens.push_back({{file}, QString()});
         QTimer::singleShot(0, [options, import] {
@@ -104,8 +106,9 @@ TEST_F(ImportCsvForm, TheSeparatorIsChosenOverThePreviewAndKept) {
 }
 
 TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
-    TTournamentForm* form = NewTournament(QStringLiteral("Small Cup"),
-                                          {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")});
+    TTournamentForm* form =
+        NewTournament(QStringLiteral("Small Cup"),
+                      {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")});
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
     const QString file = WriteCsv("small.csv", "Bern;Ajax;1:3;Main Park;Ann Ref\n"
@@ -132,7 +135,8 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
             refusals.push_back(Messages.Texts().back().toStdString());
             // A click on a heading asks what the column holds.
             QTimer::singleShot(0, [] {
-                auto* c = qobject_cast<TSelectFixtureColumnForm*>(QApplication::activeModalWidget());
+                auto* c =
+                    qobject_cast<TSelectFixtureColumnForm*>(QApplication::activeModalWidget());
                 ASSERT_NE(c, nullptr);
                 c->SetKind(ImportScore);
                 c->accept();
@@ -153,7 +157,8 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
             d.SelectedOnly().setChecked(false);
             ASSERT_TRUE(d.Import());
             first = d.Counts();
-            EXPECT_EQ(d.Rows()[2].Message, QStringLiteral("All possible fixtures for this pair already exist"));
+            EXPECT_EQ(d.Rows()[2].Message,
+                      QStringLiteral("All possible fixtures for this pair already exist"));
             EXPECT_EQ(d.Rows()[3].Message, QStringLiteral("Unknown team: Nobody"));
             EXPECT_EQ(d.Rows()[4].Message, QStringLiteral("'x' is not a valid score"));
             EXPECT_EQ(d.FailedLabel().text(), QStringLiteral("Fixtures Failed: 3"));
@@ -182,7 +187,8 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
 }
 
 TEST_F(ImportCsvForm, SchemesKeepTheColumns) {
-    TTournamentForm* form = NewTournament(QStringLiteral("Scheme Cup"), {QStringLiteral("Ajax"), QStringLiteral("Bern")});
+    TTournamentForm* form = NewTournament(QStringLiteral("Scheme Cup"),
+                                          {QStringLiteral("Ajax"), QStringLiteral("Bern")});
     ASSERT_NE(form, nullptr);
     const QString file = WriteCsv("scheme.csv", "1,Ajax,2-0,Bern\n");
     RunImport(
@@ -216,9 +222,10 @@ TEST_F(ImportCsvForm, SchemesKeepTheColumns) {
 // properties dialog, the table as published.
 TEST_F(ImportCsvForm, PremierLeagueSeasonsEndInThePublishedTables) {
     for (const QString& season : {QStringLiteral("2009-10"), QStringLiteral("2011-12")}) {
-        const TCsvRecords published = ReadCsvRecords(
-            ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-%1-final-table.csv").arg(season))),
-            QLatin1Char(','));
+        const TCsvRecords published =
+            ReadCsvRecords(ReadFile(kvtest::SharedDataPath(
+                               QStringLiteral("premier-league-%1-final-table.csv").arg(season))),
+                           QLatin1Char(','));
         ASSERT_EQ(published.size(), 21);
         QStringList teams;
         for (qsizetype i = 1; i < published.size(); ++i)
@@ -228,7 +235,8 @@ TEST_F(ImportCsvForm, PremierLeagueSeasonsEndInThePublishedTables) {
         TTournamentDocument& doc = form->Document();
         TImportCounts counts;
         RunImport(
-            *form, kvtest::SharedDataPath(QStringLiteral("premier-league-%1-results.csv").arg(season)),
+            *form,
+            kvtest::SharedDataPath(QStringLiteral("premier-league-%1-results.csv").arg(season)),
             [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(0); },
             [&counts](TImportCSVForm& d) {
                 d.SetKind(2, ImportHome);
@@ -241,7 +249,8 @@ TEST_F(ImportCsvForm, PremierLeagueSeasonsEndInThePublishedTables) {
         EXPECT_EQ(counts.Failed, 1); // the heading row
         if (season == QStringLiteral("2009-10")) {
             TTeamPropertiesForm team(doc, Dialogs);
-            team.ShowTeam(doc.Tournament().JointTable().TeamByName(QStringLiteral("Portsmouth FC"))->Id);
+            team.ShowTeam(
+                doc.Tournament().JointTable().TeamByName(QStringLiteral("Portsmouth FC"))->Id);
             team.AddedPoints().setValue(-9);
             team.accept();
         }
@@ -254,7 +263,8 @@ TEST_F(ImportCsvForm, PremierLeagueSeasonsEndInThePublishedTables) {
             EXPECT_EQ(MatchesPlayed(team, 1), row[2].toInt());
             EXPECT_EQ(GoalsFor(team, 1), row[6].toDouble());
             EXPECT_EQ(GoalsAgainst(team, 1), row[7].toDouble());
-            EXPECT_EQ(Points(doc.Tournament(), team, 1), row[9].toDouble()) << team.Name.toStdString();
+            EXPECT_EQ(Points(doc.Tournament(), team, 1), row[9].toDouble())
+                << team.Name.toStdString();
         }
     }
 }

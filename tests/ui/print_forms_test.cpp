@@ -38,7 +38,8 @@ protected:
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly)) return -1;
         const QString pdf = QString::fromLatin1(f.readAll());
-        return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+        return static_cast<int>(
+            pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
     }
     template <typename T> static void Answer(std::function<void(T&)> answer) {
         QTimer::singleShot(0, [answer] {

@@ -2,9 +2,9 @@
 #include "ui/ui_support.h"
 
 #include "export/csv_reader.h"
+#include "export/fixture_rows.h"
 #include "model/sport.h"
 #include "ui/csv_import_options_form.h"
-#include "export/fixture_rows.h"
 #include "ui/export_csv_options_form.h"
 #include "ui/grid_print_preview_form.h"
 #include "ui/grid_print_setting_form.h"
@@ -67,7 +67,8 @@ void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         std::vector<int> widths;
         for (int c = 0; c < grid.ColumnCount(); ++c)
             widths.push_back(c == 0 ? 40 : 110);
-        kv::TGridPrintPreviewForm preview(grid, rows, widths, doc.Tournament().Name, dialogs, &main);
+        kv::TGridPrintPreviewForm preview(grid, rows, widths, doc.Tournament().Name, dialogs,
+                                          &main);
         preview.setWindowState(Qt::WindowNoState);
         preview.resize(900, 700);
         preview.show();

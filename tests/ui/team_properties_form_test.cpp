@@ -215,7 +215,8 @@ TEST_F(TeamPropertiesForm, LeavingTheNameFieldChecksIt) {
         dialog->CityEdit().setFocus();
         QApplication::processEvents();
         message = Messages.Texts().isEmpty() ? QString() : Messages.Texts().back();
-        focusBack = !dialog->NameEdit().isReadOnly() && dialog->focusWidget() == &dialog->NameEdit();
+        focusBack =
+            !dialog->NameEdit().isReadOnly() && dialog->focusWidget() == &dialog->NameEdit();
         dialog->NameEdit().setText(QStringLiteral("Some New Name"));
         dialog->reject();
     });

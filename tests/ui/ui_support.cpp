@@ -8,8 +8,8 @@
 #include "ui/tournament_form.h"
 
 #include <QDir>
-#include <QPrinter>
 #include <QFile>
+#include <QPrinter>
 
 namespace kvtest {
 

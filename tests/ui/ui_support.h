@@ -33,7 +33,7 @@ public:
     std::deque<std::optional<kv::TColor>> Colors; // nullopt: cancelled
     std::deque<std::optional<kv::TFontData>> Fonts;
     std::deque<std::optional<QString>> Printers; // a PDF file to print into; nullopt: cancelled
-    QStringList Asked; // the prompts and titles shown, in order
+    QStringList Asked;                           // the prompts and titles shown, in order
 
     QStringList OpenFiles(QWidget*, const QString& title, const QString&, const QString&,
                           QString& chosen) override {
@@ -51,8 +51,8 @@ public:
         Saves.pop_front();
         return s;
     }
-    QString SaveFileAs(QWidget* parent, const QString& title, const QString& suggested, const QString& filters,
-                       QString& chosen) override {
+    QString SaveFileAs(QWidget* parent, const QString& title, const QString& suggested,
+                       const QString& filters, QString& chosen) override {
         if (!SaveFilters.empty()) {
             chosen = SaveFilters.front();
             SaveFilters.pop_front();
