@@ -36,7 +36,7 @@ QChar CsvSeparatorFor(int index, const QString& other) {
 }
 
 QStringList CsvQuoteLabels() {
-    return {LangText(11903, "No quotes"), QStringLiteral("Double quotes ( \" )"), QStringLiteral("Single quotes ( ' )")};
+    return LangText(11903, "No quotes\r\nDouble quotes ( \" )\r\nSingle quotes ( ' )").split(QStringLiteral("\r\n"));
 }
 
 QString CsvQuoteFor(int index) {

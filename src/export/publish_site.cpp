@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -194,17 +195,21 @@ private:
         return html;
     }
 
-    QString StandingsTable(TGroup& table) const {
+    // The table's teams in their ranking order.
+    std::vector<TTeam*> Ranked(TGroup& table) const {
         RecomputeTable(t_, table);
-        const TStandingsOrder ranked = RankStandings(t_, table, table.Teams(), 1);
+        return RankStandings(t_, table, table.Teams(), 1).Teams;
+    }
+
+    QString StandingsTable(const std::vector<TTeam*>& ranked) const {
         QString html =
             QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th>#</th><th>%1</th>")
                 .arg(E(LangText(5106, "Team")));
         for (int id : columns_)
             html += QStringLiteral("<th>%1</th>").arg(E(ColumnCaption(id, t_)));
         html += QStringLiteral("</tr></thead>\n<tbody>\n");
-        for (size_t i = 0; i < ranked.Teams.size(); ++i) {
-            const TTeam& team = *ranked.Teams[i];
+        for (size_t i = 0; i < ranked.size(); ++i) {
+            const TTeam& team = *ranked[i];
             html += QStringLiteral("<tr><td class=\"num\">%1</td><td class=\"team\">%2</td>")
                         .arg(i + 1)
                         .arg(TeamLink(team.Id));
@@ -217,15 +222,14 @@ private:
     }
 
     // The results grid: the row team's home matches against the column team.
-    QString ResultsGrid(const TGroup& table) const {
-        const std::vector<TTeam*>& teams = table.Teams();
+    QString ResultsGrid(const TGroup& table, const std::vector<TTeam*>& teams) const {
         std::map<std::pair<int, int>, QStringList> scores; // (home, visitor) -> scores
         for (const TMatch* m : table.Matches())
             if (m->Played)
                 scores[{m->HomeTeamId, m->VisitorTeamId}] << E(m->GetScoreText(true, true, texts_));
         QString html = QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th></th>");
         for (size_t j = 0; j < teams.size(); ++j)
-            html += QStringLiteral("<th title=\"%1\">%2</th>").arg(E(teams[j]->Name)).arg(j + 1);
+            html += QStringLiteral("<th title=\"%1\">%2</th>").arg(E(teams[j]->Name), QString::number(j + 1));
         html += QStringLiteral("</tr></thead>\n<tbody>\n");
         for (size_t i = 0; i < teams.size(); ++i) {
             html += QStringLiteral("<tr><td class=\"team\">%1. %2</td>")
@@ -251,10 +255,11 @@ private:
         QString body;
         for (TGroup* table : t_.ShownTables()) {
             body += QStringLiteral("<section>\n<h2>%1</h2>\n").arg(E(table->Name));
-            body += StandingsTable(*table);
-            if (t_.View.Results && table->TeamCount() > 1) {
+            const std::vector<TTeam*> ranked = Ranked(*table);
+            body += StandingsTable(ranked);
+            if (t_.View.Results && ranked.size() > 1) {
                 body += QStringLiteral("<h3>%1</h3>\n").arg(E(LangText(5941, "Results"))) +
-                        ResultsGrid(*table);
+                        ResultsGrid(*table, ranked);
             }
             body += QStringLiteral("</section>\n");
         }
@@ -366,6 +371,19 @@ std::map<QString, QByteArray> SitePages(const TTournament& t) {
     return TSiteWriter(t).Pages();
 }
 
+bool IsSiteFile(const QString& name) {
+    static const QRegularExpression own(QStringLiteral(
+        "^(index\\.html|style\\.css|tournament\\.json|unscheduled\\.html|team-\\d+\\.html|matchday-\\d+\\.html|"
+        "date-\\d{4}-\\d{2}-\\d{2}\\.html)$"));
+    return own.match(name).hasMatch();
+}
+
+bool HoldsOtherFiles(const QString& folder) {
+    const QDir dir(folder);
+    if (!dir.exists() || QFileInfo::exists(dir.filePath(QLatin1String(kSiteManifest)))) return false;
+    return !dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty();
+}
+
 TIoResult PublishSite(const TTournament& t, const QString& folder, int* filesWritten) {
     if (!QDir().mkpath(folder))
         return TIoResult::Failure(Fmt(LangText(5953, "Cannot create the folder %s"), folder));
@@ -377,21 +395,24 @@ TIoResult PublishSite(const TTournament& t, const QString& folder, int* filesWri
     if (ReadFileBytes(dir.filePath(QLatin1String(kSiteManifest)), manifest).Ok)
         before = QString::fromUtf8(manifest).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QStringList written;
+    const auto keepList = [&](const QStringList& names) {
+        return WriteFileAtomic(dir.filePath(QLatin1String(kSiteManifest)), names.join(QLatin1Char('\n')).toUtf8());
+    };
     for (const auto& [name, bytes] : pages) {
-        if (const TIoResult r = WriteFileAtomic(dir.filePath(name), bytes); !r) return r;
+        if (const TIoResult r = WriteFileAtomic(dir.filePath(name), bytes); !r) {
+            // What was written stays listed, so that the next publication tidies it up.
+            QStringList known = before;
+            for (const QString& w : written)
+                if (!known.contains(w)) known << w;
+            keepList(known);
+            return TIoResult::Failure(QStringLiteral("%1: %2").arg(dir.filePath(name), r.Message));
+        }
         written << name;
     }
-    for (const QString& old : before) {
-        // Only plain names of the site's own kinds, never a path elsewhere.
-        if (old.contains(QLatin1Char('/')) || old.contains(QLatin1Char('\\')) ||
-            old.startsWith(QLatin1Char('.')))
-            continue;
-        if (!written.contains(old)) QFile::remove(dir.filePath(old));
-    }
-    if (const TIoResult r = WriteFileAtomic(dir.filePath(QLatin1String(kSiteManifest)),
-                                            written.join(QLatin1Char('\n')).toUtf8());
-        !r)
-        return r;
+    // Only names of the site's own kinds are ever removed.
+    for (const QString& old : before)
+        if (IsSiteFile(old) && !written.contains(old)) QFile::remove(dir.filePath(old));
+    if (const TIoResult r = keepList(written); !r) return r;
     if (filesWritten) *filesWritten = static_cast<int>(written.size());
     return TIoResult::Success();
 }

@@ -20,6 +20,12 @@ std::map<QString, QByteArray> SitePages(const TTournament& t);
 // and this one does not are removed, nothing else is touched.
 TIoResult PublishSite(const TTournament& t, const QString& folder, int* filesWritten = nullptr);
 
+// Whether a name is one a site writes (the only names a later publication removes).
+bool IsSiteFile(const QString& name);
+// Whether the folder holds files and no earlier publication: writing a site there would mix
+// it with someone else's files, so the caller asks first.
+bool HoldsOtherFiles(const QString& folder);
+
 // The name of the list of files a publication keeps in its folder.
 inline constexpr const char* kSiteManifest = ".kelvorandine-site";
 

@@ -92,6 +92,12 @@ TDualList::TDualList(const QString& availableCaption, const QString& chosenCapti
             emit Changed();
         });
         connect(list->model(), &QAbstractItemModel::rowsMoved, this, [this] { emit Changed(); });
+        // A dragged item leaves its list after it arrived in the other one.
+        connect(list->model(), &QAbstractItemModel::rowsRemoved, this, [this] {
+            if (filling_) return;
+            UpdateButtons();
+            emit Changed();
+        });
     }
     UpdateButtons();
 }

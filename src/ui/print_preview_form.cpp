@@ -61,7 +61,8 @@ bool PrintTablePages(QPrinter& printer, const TTournament& t,
     printer.setDocName(QStringLiteral("Kelvorandine - ") + t.Name);
     const TPaper paper = PaperOf(printer);
     const std::vector<QSize> sizes = TableSizes(t, tables);
-    const double width = paper.Size.width();
+    const double width =
+        paper.Size.width() - PaperToPixels(s.LeftMargin + s.RightMargin, s.Units, paper.Dpi);
     const TPrintPages pages = LayoutTablePages(
         sizes, paper, s, s.ShowTitle ? TitleHeight(title, s.TitleFont, width, paper.Dpi) : 0,
         s.ShowSubtitle ? TitleHeight(subtitle, s.SubtitleFont, width, paper.Dpi) : 0);

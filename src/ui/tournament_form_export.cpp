@@ -67,6 +67,10 @@ void TTournamentForm::Publish() {
         RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString());
     const QString folder = dialogs_.ChooseFolder(this, LangText(5263, "Publish Web Site"), last);
     if (folder.isEmpty()) return;
+    if (HoldsOtherFiles(folder) &&
+        ShowAppMessage(Fmt(LangText(5265, "The folder %s holds other files. Publish the web site into it?"), folder),
+                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     int files = 0;
     const TIoResult r = PublishSite(doc_->Tournament(), folder, &files);
@@ -114,7 +118,9 @@ void TTournamentForm::ImportFromCsv() {
 void TTournamentForm::Print() {
     const TTournament& t = doc_->Tournament();
     if (Page() == 0) {
-        QPrinter printer(QPrinter::HighResolution);
+        // Tables are drawn in screen pixels and their fonts in points: at the screen's resolution
+        // both grow with the zoom alike.
+        QPrinter printer(QPrinter::ScreenResolution);
         const bool landscape =
             RegReadBool(QStringLiteral("Print"), QStringLiteral("PrintLandscape"), false);
         printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);

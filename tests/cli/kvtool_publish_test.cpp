@@ -53,3 +53,29 @@ TEST_F(KvtoolPublish, BadArgumentsAreRefused) {
               2);
     EXPECT_EQ(Kvtool({QStringLiteral("publish"), QStringLiteral("--help")}).Status, 0);
 }
+
+// A folder of someone else's files is not written into without --force, and a later
+// publication removes only files of the site's own kinds.
+TEST_F(KvtoolPublish, OtherFilesAreLeftAlone) {
+    const QString file = QStringLiteral(KV_SAMPLES "/soccer.kvd");
+    const QString folder = HomePath(QStringLiteral("mine"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile own(QDir(folder).filePath(QStringLiteral("league.kvd")));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("mine");
+    own.close();
+    TRun r = Kvtool({QStringLiteral("publish"), file, folder});
+    EXPECT_EQ(r.Status, 2);
+    EXPECT_TRUE(r.Err.contains(QStringLiteral("--force")));
+    EXPECT_FALSE(QFile::exists(QDir(folder).filePath(QStringLiteral("index.html"))));
+    r = Kvtool({QStringLiteral("publish"), file, folder, QStringLiteral("--force")});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    // A list of files that names the tournament file does not get it deleted.
+    QFile manifest(QDir(folder).filePath(QStringLiteral(".kelvorandine-site")));
+    ASSERT_TRUE(manifest.open(QIODevice::Append));
+    manifest.write("\nleague.kvd\n");
+    manifest.close();
+    r = Kvtool({QStringLiteral("publish"), file, folder});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("league.kvd"))));
+}

@@ -202,3 +202,19 @@ TEST_F(PublishSite, PublishingAgainReplacesOnlyItsOwnFiles) {
     // A folder that cannot be made is reported.
     EXPECT_FALSE(kv::PublishSite(*t, QDir(folder).filePath(QStringLiteral("notes.txt/sub"))).Ok);
 }
+
+// The results grid numbers its teams as the table above ranks them, whatever their names hold.
+TEST_F(PublishSite, TheResultsGridFollowsTheRanking) {
+    auto t = kvtest::MakeTournament(1, 1, {{QStringLiteral("G"), {"A%1", "B%2x", "C"}, -1}});
+    kvtest::AddResult(*t, QStringLiteral("C"), QStringLiteral("A%1"), QStringLiteral("3:0"));
+    kvtest::AddResult(*t, QStringLiteral("C"), QStringLiteral("B%2x"), QStringLiteral("2:0"));
+    const QString index = QString::fromUtf8(SitePages(*t).at(QStringLiteral("index.html")));
+    EXPECT_TRUE(index.contains(QStringLiteral("<th title=\"A%1\">")));
+    const qsizetype grid = index.indexOf(QStringLiteral("<td class=\"team\">1. "));
+    ASSERT_GE(grid, 0);
+    EXPECT_TRUE(index.mid(grid, 80).contains(QStringLiteral(">C</a>"))); // the leader first
+    EXPECT_TRUE(IsSiteFile(QStringLiteral("team-12.html")));
+    EXPECT_TRUE(IsSiteFile(QStringLiteral("date-2026-03-07.html")));
+    EXPECT_FALSE(IsSiteFile(QStringLiteral("league.kvd")));
+    EXPECT_FALSE(IsSiteFile(QStringLiteral("team-x.html")));
+}

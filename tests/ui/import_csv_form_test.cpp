@@ -143,14 +143,15 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
             });
             d.ChooseKind(2);
             EXPECT_EQ(d.Kinds()[2], ImportScore);
-            d.SetKind(3, ImportStadium);
             d.SetKind(4, ImportReferee);
+            d.SetKind(3, ImportStadium);
             EXPECT_TRUE(d.AddStadiums().isEnabled());
             EXPECT_FALSE(d.AssignHomeStadiums().isEnabled());
-            d.AddStadiums().setChecked(true);
-            // Only the first row, chosen in the list.
+            // Only the first row, chosen in the list before the last column was named.
             d.SelectedOnly().setChecked(true);
             d.SelectRows({0});
+            d.SetKind(3, ImportStadium);
+            d.AddStadiums().setChecked(true);
             ASSERT_TRUE(d.Import());
             EXPECT_EQ(d.Counts().Added, 1);
             EXPECT_EQ(d.Rows()[1].Message, QStringLiteral("Row has not been selected for import"));
