@@ -32,7 +32,9 @@ int CmdPublish(const QStringList& args) {
         return kExitInput;
     }
     if (kv::HoldsOtherFiles(folder) && !a.Has("force")) {
-        Err(QStringLiteral("kvtool publish: %1 holds other files; give --force to publish into it anyway").arg(folder));
+        Err(QStringLiteral(
+                "kvtool publish: %1 holds other files; give --force to publish into it anyway")
+                .arg(folder));
         return kExitInput;
     }
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("publish"));

@@ -16,7 +16,9 @@ const QString kLineEnd = QStringLiteral("\r\n");
 } // namespace
 
 QStringList CsvSeparatorLabels() {
-    return LangText(11905, "Comma (,)\r\nSemicolon (;)\r\nTab character (        )\r\nSpace ( )\r\nOther...")
+    return LangText(
+               11905,
+               "Comma (,)\r\nSemicolon (;)\r\nTab character (        )\r\nSpace ( )\r\nOther...")
         .split(QStringLiteral("\r\n"));
 }
 
@@ -36,20 +38,18 @@ QChar CsvSeparatorFor(int index, const QString& other) {
 }
 
 QStringList CsvQuoteLabels() {
-    return LangText(11903, "No quotes\r\nDouble quotes ( \" )\r\nSingle quotes ( ' )").split(QStringLiteral("\r\n"));
+    return LangText(11903, "No quotes\r\nDouble quotes ( \" )\r\nSingle quotes ( ' )")
+        .split(QStringLiteral("\r\n"));
 }
 
 QString CsvQuoteFor(int index) {
-    if (index == 1)
-        return QStringLiteral("\"");
-    if (index == 2)
-        return QStringLiteral("'");
+    if (index == 1) return QStringLiteral("\"");
+    if (index == 2) return QStringLiteral("'");
     return QString();
 }
 
 QString CsvField(const QString& text, const QString& quote) {
-    if (quote.isEmpty())
-        return text;
+    if (quote.isEmpty()) return text;
     return quote + QString(text).replace(quote, quote + quote) + quote;
 }
 
@@ -87,7 +87,8 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
         const int d = (i - 1) / rows;
         const int k = i - d * rows;
         const TTeam& team = *teams[static_cast<size_t>(d)];
-        QString line = k == 1 ? CsvField(QString::number(d + 1), quote) + field(TeamDisplayName(t, g, team, d + 1))
+        QString line = k == 1 ? CsvField(QString::number(d + 1), quote) +
+                                    field(TeamDisplayName(t, g, team, d + 1))
                               : CsvField(QString(), quote) + empty;
         if (v.Results) {
             for (const TTeam* other : teams) {
@@ -112,8 +113,7 @@ QString TablesCsv(const TTournament& t, QChar separator, const std::vector<int>&
     QStringList lines;
     bool first = true;
     for (TGroup* g : TablesForExport(t, tableIds)) {
-        if (!first)
-            lines << QString();
+        if (!first) lines << QString();
         first = false;
         PrepareTable(t, *g);
         WriteGroupCsv(t, *g, separator, quote, lines);
@@ -149,7 +149,8 @@ TIoResult WriteGridCsv(const TGridData& grid, const QString& fileName, QChar sep
     return WriteFileAtomic(fileName, GridCsv(grid, separator, quote).toUtf8());
 }
 
-QString CopyGridAsText(const TGridData& grid, const std::vector<int>& rows, const std::vector<int>& columns) {
+QString CopyGridAsText(const TGridData& grid, const std::vector<int>& rows,
+                       const std::vector<int>& columns) {
     std::vector<int> cols = columns;
     if (cols.empty())
         for (int c = 0; c < grid.ColumnCount(); ++c)

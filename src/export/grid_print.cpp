@@ -25,15 +25,6 @@ QFont GridFont(double points, bool bold, double dpi) {
     return f;
 }
 
-QRectF PrintArea(const TPaper& paper, const TGridPrintSettings& s) {
-    const double l = PaperToPixels(s.LeftMargin, s.Units, paper.Dpi);
-    const double t = PaperToPixels(s.TopMargin, s.Units, paper.Dpi);
-    const double r = PaperToPixels(s.RightMargin, s.Units, paper.Dpi);
-    const double b = PaperToPixels(s.BottomMargin, s.Units, paper.Dpi);
-    return QRectF(l, t, std::max(1.0, paper.Size.width() - l - r),
-                  std::max(1.0, paper.Size.height() - t - b));
-}
-
 Qt::Alignment AlignOf(TCellAlign a) {
     switch (a) {
     case TCellAlign::Right:
@@ -51,13 +42,7 @@ TGridPrintSettings TGridPrintSettings::FromSettings() {
     const TSettingsBatch batch;
     const QString key = QLatin1String(kKey);
     TGridPrintSettings s;
-    s.Units = RegReadInteger(key, QStringLiteral("PaperUnits"), 0) == PaperInches
-                  ? PaperInches
-                  : PaperCentimetres;
-    s.LeftMargin = RegReadFloat(key, QStringLiteral("LeftMargin"), 1.5);
-    s.TopMargin = RegReadFloat(key, QStringLiteral("TopMargin"), 1.5);
-    s.RightMargin = RegReadFloat(key, QStringLiteral("RightMargin"), 1.5);
-    s.BottomMargin = RegReadFloat(key, QStringLiteral("BottomMargin"), 1.5);
+    s.ReadMargins(key);
     s.HorzCenter = RegReadBool(key, QStringLiteral("HorzCenter"), false);
     return s;
 }
@@ -65,11 +50,7 @@ TGridPrintSettings TGridPrintSettings::FromSettings() {
 void TGridPrintSettings::Save() const {
     const TSettingsBatch batch;
     const QString key = QLatin1String(kKey);
-    RegWriteInteger(key, QStringLiteral("PaperUnits"), Units);
-    RegWriteFloat(key, QStringLiteral("LeftMargin"), LeftMargin);
-    RegWriteFloat(key, QStringLiteral("TopMargin"), TopMargin);
-    RegWriteFloat(key, QStringLiteral("RightMargin"), RightMargin);
-    RegWriteFloat(key, QStringLiteral("BottomMargin"), BottomMargin);
+    WriteMargins(key);
     RegWriteBool(key, QStringLiteral("HorzCenter"), HorzCenter);
 }
 
@@ -77,7 +58,7 @@ TGridPages LayoutGridPages(const TGridData& grid, const std::vector<int>& rows,
                            const std::vector<int>& screenWidths, const TPaper& paper,
                            const TGridPrintSettings& s, const QStringList& headings) {
     TGridPages pages;
-    pages.Area = PrintArea(paper, s);
+    pages.Area = s.PrintableArea(paper);
     pages.RowHeight = QFontMetricsF(GridFont(8, false, paper.Dpi)).height() * 1.4;
     const double headingLine = QFontMetricsF(GridFont(10, true, paper.Dpi)).height() * 1.3;
     pages.HeadingHeight = headings.isEmpty() ? 0

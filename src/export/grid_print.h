@@ -13,9 +13,7 @@ class QPainter;
 // each with the column captions again, and the drawing of one page with its grey footer.
 namespace kv {
 
-struct TGridPrintSettings {
-    int Units = PaperCentimetres;
-    double LeftMargin = 1.5, TopMargin = 1.5, RightMargin = 1.5, BottomMargin = 1.5;
+struct TGridPrintSettings : TPaperMargins {
     bool HorzCenter = false;
 
     // The stored settings (`FixturesPrint`).

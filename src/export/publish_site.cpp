@@ -229,7 +229,8 @@ private:
                 scores[{m->HomeTeamId, m->VisitorTeamId}] << E(m->GetScoreText(true, true, texts_));
         QString html = QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th></th>");
         for (size_t j = 0; j < teams.size(); ++j)
-            html += QStringLiteral("<th title=\"%1\">%2</th>").arg(E(teams[j]->Name), QString::number(j + 1));
+            html += QStringLiteral("<th title=\"%1\">%2</th>")
+                        .arg(E(teams[j]->Name), QString::number(j + 1));
         html += QStringLiteral("</tr></thead>\n<tbody>\n");
         for (size_t i = 0; i < teams.size(); ++i) {
             html += QStringLiteral("<tr><td class=\"team\">%1. %2</td>")
@@ -372,15 +373,17 @@ std::map<QString, QByteArray> SitePages(const TTournament& t) {
 }
 
 bool IsSiteFile(const QString& name) {
-    static const QRegularExpression own(QStringLiteral(
-        "^(index\\.html|style\\.css|tournament\\.json|unscheduled\\.html|team-\\d+\\.html|matchday-\\d+\\.html|"
-        "date-\\d{4}-\\d{2}-\\d{2}\\.html)$"));
+    static const QRegularExpression own(
+        QStringLiteral("^(index\\.html|style\\.css|tournament\\.json|unscheduled\\.html|team-\\d+"
+                       "\\.html|matchday-\\d+\\.html|"
+                       "date-\\d{4}-\\d{2}-\\d{2}\\.html)$"));
     return own.match(name).hasMatch();
 }
 
 bool HoldsOtherFiles(const QString& folder) {
     const QDir dir(folder);
-    if (!dir.exists() || QFileInfo::exists(dir.filePath(QLatin1String(kSiteManifest)))) return false;
+    if (!dir.exists() || QFileInfo::exists(dir.filePath(QLatin1String(kSiteManifest))))
+        return false;
     return !dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty();
 }
 
@@ -396,7 +399,8 @@ TIoResult PublishSite(const TTournament& t, const QString& folder, int* filesWri
         before = QString::fromUtf8(manifest).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QStringList written;
     const auto keepList = [&](const QStringList& names) {
-        return WriteFileAtomic(dir.filePath(QLatin1String(kSiteManifest)), names.join(QLatin1Char('\n')).toUtf8());
+        return WriteFileAtomic(dir.filePath(QLatin1String(kSiteManifest)),
+                               names.join(QLatin1Char('\n')).toUtf8());
     };
     for (const auto& [name, bytes] : pages) {
         if (const TIoResult r = WriteFileAtomic(dir.filePath(name), bytes); !r) {

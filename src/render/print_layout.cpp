@@ -42,28 +42,43 @@ std::vector<int> Range(const std::vector<QSize>& tables, const TPrintSettings& s
 }
 
 QRectF Area(const TPaper& paper, const TPrintSettings& s) {
-    const double l = PaperToPixels(s.LeftMargin, s.Units, paper.Dpi);
-    const double t = PaperToPixels(s.TopMargin, s.Units, paper.Dpi);
-    const double r = PaperToPixels(s.RightMargin, s.Units, paper.Dpi);
-    const double b = PaperToPixels(s.BottomMargin, s.Units, paper.Dpi);
-    return QRectF(l, t, std::max(1.0, paper.Size.width() - l - r),
-                  std::max(1.0, paper.Size.height() - t - b));
+    return s.PrintableArea(paper);
 }
 
 } // namespace
+
+void TPaperMargins::ReadMargins(const QString& key) {
+    Units = RegReadInteger(key, QStringLiteral("PaperUnits"), PaperCentimetres) == PaperInches
+                ? PaperInches
+                : PaperCentimetres;
+    LeftMargin = RegReadFloat(key, QStringLiteral("LeftMargin"), 1.5);
+    TopMargin = RegReadFloat(key, QStringLiteral("TopMargin"), 1.5);
+    RightMargin = RegReadFloat(key, QStringLiteral("RightMargin"), 1.5);
+    BottomMargin = RegReadFloat(key, QStringLiteral("BottomMargin"), 1.5);
+}
+
+void TPaperMargins::WriteMargins(const QString& key) const {
+    RegWriteInteger(key, QStringLiteral("PaperUnits"), Units);
+    RegWriteFloat(key, QStringLiteral("LeftMargin"), LeftMargin);
+    RegWriteFloat(key, QStringLiteral("TopMargin"), TopMargin);
+    RegWriteFloat(key, QStringLiteral("RightMargin"), RightMargin);
+    RegWriteFloat(key, QStringLiteral("BottomMargin"), BottomMargin);
+}
+
+QRectF TPaperMargins::PrintableArea(const TPaper& paper) const {
+    const double l = PaperToPixels(LeftMargin, Units, paper.Dpi);
+    const double t = PaperToPixels(TopMargin, Units, paper.Dpi);
+    const double r = PaperToPixels(RightMargin, Units, paper.Dpi);
+    const double b = PaperToPixels(BottomMargin, Units, paper.Dpi);
+    return QRectF(l, t, std::max(1.0, paper.Size.width() - l - r),
+                  std::max(1.0, paper.Size.height() - t - b));
+}
 
 TPrintSettings TPrintSettings::FromSettings() {
     const TSettingsBatch batch;
     TPrintSettings s;
     s.Landscape = RegReadBool(QLatin1String(kKey), QStringLiteral("PrintLandscape"), false);
-    s.Units = RegReadInteger(QLatin1String(kKey), QStringLiteral("PaperUnits"), PaperCentimetres) ==
-                      PaperInches
-                  ? PaperInches
-                  : PaperCentimetres;
-    s.LeftMargin = RegReadFloat(QLatin1String(kKey), QStringLiteral("LeftMargin"), 1.5);
-    s.TopMargin = RegReadFloat(QLatin1String(kKey), QStringLiteral("TopMargin"), 1.5);
-    s.RightMargin = RegReadFloat(QLatin1String(kKey), QStringLiteral("RightMargin"), 1.5);
-    s.BottomMargin = RegReadFloat(QLatin1String(kKey), QStringLiteral("BottomMargin"), 1.5);
+    s.ReadMargins(QLatin1String(kKey));
     s.ShowTitle = RegReadBool(QLatin1String(kKey), QStringLiteral("ShowTitle"), true);
     s.ShowSubtitle = RegReadBool(QLatin1String(kKey), QStringLiteral("ShowSubtitle"), true);
     RegReadFont(QStringLiteral("Print\\TitleFont"), s.TitleFont);
@@ -80,11 +95,7 @@ void TPrintSettings::Save() const {
     const TSettingsBatch batch;
     const QString key = QLatin1String(kKey);
     RegWriteBool(key, QStringLiteral("PrintLandscape"), Landscape);
-    RegWriteInteger(key, QStringLiteral("PaperUnits"), Units);
-    RegWriteFloat(key, QStringLiteral("LeftMargin"), LeftMargin);
-    RegWriteFloat(key, QStringLiteral("TopMargin"), TopMargin);
-    RegWriteFloat(key, QStringLiteral("RightMargin"), RightMargin);
-    RegWriteFloat(key, QStringLiteral("BottomMargin"), BottomMargin);
+    WriteMargins(key);
     RegWriteBool(key, QStringLiteral("ShowTitle"), ShowTitle);
     RegWriteBool(key, QStringLiteral("ShowSubtitle"), ShowSubtitle);
     RegWriteFont(QStringLiteral("Print\\TitleFont"), TitleFont);

@@ -17,10 +17,25 @@ enum TPrintPosition : int { PositionGroupByGroup = 0, PositionGroupPerPage = 1 }
 enum TPrintSize : int { SizeActual = 0, SizeFitPage = 1, SizeFitAll = 2, SizeSpecified = 3 };
 enum TPaperUnits : int { PaperCentimetres = 0, PaperInches = 1 };
 
-struct TPrintSettings {
-    bool Landscape = false;
+// A page as the printer has it: its size and resolution.
+struct TPaper {
+    QSizeF Size;      // printer pixels
+    double Dpi = 600; // printer pixels per inch
+};
+
+// The margins of printed pages, in centimetres or inches, as tables and grids keep them.
+struct TPaperMargins {
     int Units = PaperCentimetres;
     double LeftMargin = 1.5, TopMargin = 1.5, RightMargin = 1.5, BottomMargin = 1.5;
+
+    void ReadMargins(const QString& key);
+    void WriteMargins(const QString& key) const;
+    // The page less its margins, in printer pixels.
+    QRectF PrintableArea(const TPaper& paper) const;
+};
+
+struct TPrintSettings : TPaperMargins {
+    bool Landscape = false;
     bool ShowTitle = true;
     bool ShowSubtitle = true;
     TFontData TitleFont = MakeFont(QStringLiteral("Tahoma"), 14, true);
@@ -36,12 +51,6 @@ struct TPrintSettings {
     // The stored settings (`Print`); the size, zoom and range are not stored.
     static TPrintSettings FromSettings();
     void Save() const;
-};
-
-// A page as the printer has it: its size and resolution.
-struct TPaper {
-    QSizeF Size;      // printer pixels
-    double Dpi = 600; // printer pixels per inch
 };
 
 // A length in the paper unit as printer pixels.

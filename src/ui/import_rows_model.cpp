@@ -17,7 +17,8 @@ TImportRowsModel::TImportRowsModel(std::vector<TImportRow>& rows, std::vector<in
 // The rows stay the rows: only their texts change, so the selection in the list stays.
 void TImportRowsModel::Refresh() {
     if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    if (rowCount() > 0 && columnCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 int TImportRowsModel::rowCount(const QModelIndex& parent) const {

@@ -61,8 +61,7 @@ bool PrintTablePages(QPrinter& printer, const TTournament& t,
     printer.setDocName(QStringLiteral("Kelvorandine - ") + t.Name);
     const TPaper paper = PaperOf(printer);
     const std::vector<QSize> sizes = TableSizes(t, tables);
-    const double width =
-        paper.Size.width() - PaperToPixels(s.LeftMargin + s.RightMargin, s.Units, paper.Dpi);
+    const double width = s.PrintableArea(paper).width();
     const TPrintPages pages = LayoutTablePages(
         sizes, paper, s, s.ShowTitle ? TitleHeight(title, s.TitleFont, width, paper.Dpi) : 0,
         s.ShowSubtitle ? TitleHeight(subtitle, s.SubtitleFont, width, paper.Dpi) : 0);
@@ -316,8 +315,7 @@ TPrintSettings TPrintPreviewForm::Settings() const {
 double TPrintPreviewForm::TitleHeightOf(int which, const TPrintSettings& s) const {
     const bool shown = which == 0 ? s.ShowTitle : s.ShowSubtitle;
     const TPaper paper = Paper();
-    const double width =
-        paper.Size.width() - PaperToPixels(s.LeftMargin + s.RightMargin, s.Units, paper.Dpi);
+    const double width = s.PrintableArea(paper).width();
     return shown ? TitleHeight(title_[which]->text(), fonts_[which], width, paper.Dpi) : 0;
 }
 

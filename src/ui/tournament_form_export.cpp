@@ -68,8 +68,10 @@ void TTournamentForm::Publish() {
     const QString folder = dialogs_.ChooseFolder(this, LangText(5263, "Publish Web Site"), last);
     if (folder.isEmpty()) return;
     if (HoldsOtherFiles(folder) &&
-        ShowAppMessage(Fmt(LangText(5265, "The folder %s holds other files. Publish the web site into it?"), folder),
-                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        ShowAppMessage(
+            Fmt(LangText(5265, "The folder %s holds other files. Publish the web site into it?"),
+                folder),
+            TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     int files = 0;

@@ -38,7 +38,9 @@ protected:
         const TListNode* entry = Entry(main, file);
         return entry ? main.OpenTournament(entry->Data) : nullptr;
     }
-    static bool Enabled(TMainForm& main, const char* action) { return main.Command(QLatin1String(action))->isEnabled(); }
+    static bool Enabled(TMainForm& main, const char* action) {
+        return main.Command(QLatin1String(action))->isEnabled();
+    }
 };
 
 } // namespace
@@ -46,12 +48,12 @@ protected:
 TEST_F(MainWindow, WithoutATournamentWindowItsCommandsAreDisabled) {
     TMainForm main(Dialogs);
     main.show();
-    for (const char* name : {"SaveAction", "CloseAction", "ShowTablesAction", "ResultsGridAction", "LeftAlignAction",
-                             "JointTableAction", "UndoAction", "PrintAction"})
+    for (const char* name : {"SaveAction", "CloseAction", "ShowTablesAction", "ResultsGridAction",
+                             "LeftAlignAction", "JointTableAction", "UndoAction", "PrintAction"})
         EXPECT_FALSE(Enabled(main, name)) << name;
     EXPECT_TRUE(Enabled(main, "FindAction"));
     EXPECT_TRUE(Enabled(main, "NewFolderAction")); // the root is selected
-    EXPECT_FALSE(Enabled(main, "DeleteAction"));    // the root cannot be deleted
+    EXPECT_FALSE(Enabled(main, "DeleteAction"));   // the root cannot be deleted
     EXPECT_TRUE(Messages.Entries().empty());
 
     TTournamentForm* form = Open(main, "soccer.kvd");
@@ -68,7 +70,8 @@ TEST_F(MainWindow, WithoutATournamentWindowItsCommandsAreDisabled) {
     EXPECT_FALSE(form->Document().Tournament().View.Results);
     EXPECT_FALSE(main.Command(QStringLiteral("ResultsGridAction"))->isChecked());
     EXPECT_TRUE(Enabled(main, "SaveAction"));
-    EXPECT_EQ(main.Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Results Grid"));
+    EXPECT_EQ(main.Command(QStringLiteral("UndoAction"))->text(),
+              QStringLiteral("&Undo Results Grid"));
     main.Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_TRUE(form->Document().Tournament().View.Results);
     EXPECT_FALSE(form->Document().IsModified());
@@ -95,8 +98,10 @@ TEST_F(MainWindow, ShutdownAsksEveryWindowAndCancelKeepsThemOpen) {
     EXPECT_FALSE(main.close());
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(main.TournamentForms().size(), 2);
-    EXPECT_EQ(Messages.Texts(), (QStringList{QStringLiteral("Save changes in tournament 'Riverside Spring League'?"),
-                                             QStringLiteral("Save changes in tournament 'Northern Ice Hockey League'?")}));
+    EXPECT_EQ(
+        Messages.Texts(),
+        (QStringList{QStringLiteral("Save changes in tournament 'Riverside Spring League'?"),
+                     QStringLiteral("Save changes in tournament 'Northern Ice Hockey League'?")}));
     EXPECT_FALSE(soccer->Document().IsModified());
     TTournament saved;
     ASSERT_TRUE(LoadTournament(saved, soccer->Document().FileName()));
@@ -108,8 +113,11 @@ TEST_F(MainWindow, ShutdownAsksEveryWindowAndCancelKeepsThemOpen) {
     Messages.QueueAnswer(TMessageButton::No);
     EXPECT_TRUE(main.close());
     EXPECT_EQ(ReadFile(hockey->Document().FileName()), hockeyFile);
-    EXPECT_FALSE(RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString()).isEmpty());
-    EXPECT_FALSE(RegReadString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString()).isEmpty());
+    EXPECT_FALSE(
+        RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString())
+            .isEmpty());
+    EXPECT_FALSE(
+        RegReadString(QStringLiteral("Toolbars"), QStringLiteral("State"), QString()).isEmpty());
 }
 
 TEST_F(MainWindow, TheLastSelectionOpensAtStart) {
@@ -126,7 +134,8 @@ TEST_F(MainWindow, TheLastSelectionOpensAtStart) {
         main.show();
         main.OpenRestoredSelection();
         ASSERT_EQ(main.TournamentForms().size(), 1);
-        EXPECT_EQ(main.TournamentForms().front()->Document().Tournament().Name, QStringLiteral("Coastal Volleyball Round Robin"));
+        EXPECT_EQ(main.TournamentForms().front()->Document().Tournament().Name,
+                  QStringLiteral("Coastal Volleyball Round Robin"));
         main.close();
     }
     // A position beyond the list selects the root: nothing opens, nothing is said.
@@ -147,7 +156,9 @@ TEST_F(MainWindow, TheLastSelectionOpensAtStart) {
     main.OpenRestoredSelection();
     EXPECT_TRUE(main.TournamentForms().isEmpty());
     ASSERT_EQ(Messages.Texts().size(), 1);
-    EXPECT_EQ(Messages.Texts().front(), QStringLiteral("File not found: ") + TTournamentList::SavesPath(QStringLiteral("volleyball.kvd")));
+    EXPECT_EQ(Messages.Texts().front(),
+              QStringLiteral("File not found: ") +
+                  TTournamentList::SavesPath(QStringLiteral("volleyball.kvd")));
 }
 
 TEST_F(MainWindow, AMissingListLeavesTheRootAndSaysSo) {
@@ -173,14 +184,18 @@ TEST_F(MainWindow, CommandLineModes) {
     EXPECT_EQ(ParseStartCommand({}).Mode, TStartMode::Normal);
     TStartCommand c = ParseStartCommand({QStringLiteral("/?")});
     EXPECT_EQ(c.Mode, TStartMode::Help);
-    EXPECT_TRUE(c.Message.startsWith(QStringLiteral("Help: kelvorandine.exe [/tl_conv] [tables.dat full filename]\r\n\r\n/tl_conv -  converts")));
+    EXPECT_TRUE(c.Message.startsWith(QStringLiteral("Help: kelvorandine.exe [/tl_conv] [tables.dat "
+                                                    "full filename]\r\n\r\n/tl_conv -  converts")));
     EXPECT_TRUE(c.Message.contains(QStringLiteral("v.2.0 & v.2.1")));
     c = ParseStartCommand({QStringLiteral("-?")});
     EXPECT_EQ(c.Mode, TStartMode::Unknown);
     EXPECT_EQ(c.Message, QStringLiteral("Unknown Parameter: -?"));
-    EXPECT_EQ(ParseStartCommand({QStringLiteral("/h")}).Message, QStringLiteral("Unknown Parameter: /h"));
+    EXPECT_EQ(ParseStartCommand({QStringLiteral("/h")}).Message,
+              QStringLiteral("Unknown Parameter: /h"));
     EXPECT_EQ(ParseStartCommand({QStringLiteral("/tl_conv")}).Mode, TStartMode::QuietEnd);
-    EXPECT_EQ(ParseStartCommand({QStringLiteral("/TL_CONV"), HomePath(QStringLiteral("none.dat"))}).Mode, TStartMode::QuietEnd);
+    EXPECT_EQ(
+        ParseStartCommand({QStringLiteral("/TL_CONV"), HomePath(QStringLiteral("none.dat"))}).Mode,
+        TStartMode::QuietEnd);
     const QString old = HomePath(QStringLiteral("tables.dat"));
     WriteFile(old, "Old Root\r\n-1 0 0\r\n\r\nCup\r\n0 1 1\r\ncup.kvd\r\n");
     c = ParseStartCommand({QStringLiteral("/TL_CONV"), old});
@@ -188,7 +203,10 @@ TEST_F(MainWindow, CommandLineModes) {
     QString error;
     ASSERT_TRUE(ConvertOldList(c.File, error)) << error.toStdString();
     const QByteArray list = ReadFile(ProgramFolder() + QStringLiteral("tournlst.dat"));
-    EXPECT_TRUE(list.contains("Cup\xB6\xB6\xB6" "cup.kvd\xB6\xB6\xB6" "1")) << list.constData();
+    EXPECT_TRUE(list.contains("Cup\xB6\xB6\xB6"
+                              "cup.kvd\xB6\xB6\xB6"
+                              "1"))
+        << list.constData();
 }
 
 TEST_F(MainWindow, AboutBoxShowsTheSystemAndItsMemory) {
@@ -199,7 +217,8 @@ TEST_F(MainWindow, AboutBoxShowsTheSystemAndItsMemory) {
     EXPECT_FALSE(OperatingSystemText().isEmpty());
     TAboutBox box;
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About Kelvorandine..."));
-    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("Memory"))->text(), MemoryText(PhysicalMemoryKb()));
+    EXPECT_EQ(box.findChild<QLabel*>(QStringLiteral("Memory"))->text(),
+              MemoryText(PhysicalMemoryKb()));
 }
 
 TEST_F(MainWindow, ListMenuSavesOnlyTheActiveWindowsOwnEntry) {
@@ -211,30 +230,46 @@ TEST_F(MainWindow, ListMenuSavesOnlyTheActiveWindowsOwnEntry) {
     soccer->Command(QStringLiteral("ResultsGridAction"))->trigger();
     hockey->Command(QStringLiteral("ResultsGridAction"))->trigger();
     ASSERT_EQ(main.ActiveForm(), hockey);
-    const auto save = [](QMenu& menu) { return menu.findChild<QAction*>(QStringLiteral("ListSaveAction")); };
-    EXPECT_FALSE(save(*main.ListMenu(main.List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")))))->isEnabled());
-    EXPECT_TRUE(save(*main.ListMenu(main.List().FindByPath(TTournamentList::SavesPath(QStringLiteral("hockey.kvd")))))->isEnabled());
-    EXPECT_FALSE(main.ListMenu(main.List().Root())->findChild<QAction*>(QStringLiteral("ListPropertiesAction"))->isEnabled());
+    const auto save = [](QMenu& menu) {
+        return menu.findChild<QAction*>(QStringLiteral("ListSaveAction"));
+    };
+    EXPECT_FALSE(save(*main.ListMenu(main.List().FindByPath(
+                          TTournamentList::SavesPath(QStringLiteral("soccer.kvd")))))
+                     ->isEnabled());
+    EXPECT_TRUE(save(*main.ListMenu(main.List().FindByPath(
+                         TTournamentList::SavesPath(QStringLiteral("hockey.kvd")))))
+                    ->isEnabled());
+    EXPECT_FALSE(main.ListMenu(main.List().Root())
+                     ->findChild<QAction*>(QStringLiteral("ListPropertiesAction"))
+                     ->isEnabled());
     Messages.QueueAnswer(TMessageButton::No);
     Messages.QueueAnswer(TMessageButton::No);
 }
 
 TEST_F(MainWindow, ALanguageChangeShowsAtTheNextActivation) {
     WriteFile(LanguageFolder() + QStringLiteral("test.lng"),
-              "[LANG_INFO]\r\nLanguage=Test\r\nLocaleID=1031\r\n[STRINGS]\r\n1=&Datei\r\n19=&L\xc3\xb6schen\r\n600=Turniere\r\n5205=&Ergebnisse\r\n");
+              "[LANG_INFO]\r\nLanguage=Test\r\nLocaleID=1031\r\n[STRINGS]\r\n1=&Datei\r\n19=&"
+              "L\xc3\xb6schen\r\n600=Turniere\r\n5205=&Ergebnisse\r\n");
     TMainForm main(Dialogs);
     main.show();
     TTournamentForm* form = Open(main, "soccer.kvd");
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&Delete"));
     SetCurrentLanguage(QStringLiteral("test.lng"));
-    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&Delete")) << "not before the activation";
+    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&Delete"))
+        << "not before the activation";
     main.ApplyLanguage();
     form->ApplyLanguage();
-    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&L\u00f6schen"));
-    EXPECT_EQ(main.findChild<QMenu*>(QStringLiteral("FileMenu"))->title(), QStringLiteral("&Datei"));
-    EXPECT_EQ(form->Command(QStringLiteral("ResultsGridAction"))->text(), QStringLiteral("&Ergebnisse"));
-    EXPECT_EQ(main.ListPanel().Model().data(main.ListPanel().Model().IndexOf(main.List().Root()), Qt::DisplayRole).toString(),
+    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(),
+              QStringLiteral("&L\u00f6schen"));
+    EXPECT_EQ(main.findChild<QMenu*>(QStringLiteral("FileMenu"))->title(),
+              QStringLiteral("&Datei"));
+    EXPECT_EQ(form->Command(QStringLiteral("ResultsGridAction"))->text(),
+              QStringLiteral("&Ergebnisse"));
+    EXPECT_EQ(main.ListPanel()
+                  .Model()
+                  .data(main.ListPanel().Model().IndexOf(main.List().Root()), Qt::DisplayRole)
+                  .toString(),
               QStringLiteral("Turniere"));
 }
 
@@ -246,7 +281,8 @@ TEST_F(MainWindow, LoadAndSaveFailuresAreReported) {
     WriteFile(damaged, ReadFile(damaged).left(200));
     EXPECT_EQ(Open(main, "chess.kvd"), nullptr);
     ASSERT_EQ(Messages.Texts().size(), 1);
-    EXPECT_EQ(Messages.Texts().front(), QStringLiteral("Error opening tournament. Wrong file format"));
+    EXPECT_EQ(Messages.Texts().front(),
+              QStringLiteral("Error opening tournament. Wrong file format"));
     EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Error);
     // A file that cannot be written: the error, and the tournament stays modified.
     TTournamentForm* form = Open(main, "hockey.kvd");

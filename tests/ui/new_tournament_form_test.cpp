@@ -114,7 +114,8 @@ TEST_F(NewTournamentForm, TheNamePageRefusesInItsOrder) {
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("You have not entered tournament name"));
     FillName(w, QStringLiteral("Riverside Spring League"), SportSoccer); // a listed sample's name
     w.next();
-    EXPECT_EQ(Messages.Texts().value(1), QStringLiteral("Tournament with this name already exists"));
+    EXPECT_EQ(Messages.Texts().value(1),
+              QStringLiteral("Tournament with this name already exists"));
     w.MainFrame().NameEdit().setText(QStringLiteral("Prairie League"));
     w.MainFrame().FileEdit().setText(QStringLiteral("prairie.txt"));
     // Legs inside a division below those inside a conference.
@@ -122,10 +123,13 @@ TEST_F(NewTournamentForm, TheNamePageRefusesInItsOrder) {
     w.MainFrame().Legs(1).setValue(2);
     w.MainFrame().Legs(2).setValue(1);
     w.next();
-    EXPECT_EQ(Messages.Texts().value(2),
-              QStringLiteral("Number of legs outside a division cannot exceed number of legs inside a division"));
+    EXPECT_EQ(
+        Messages.Texts().value(2),
+        QStringLiteral(
+            "Number of legs outside a division cannot exceed number of legs inside a division"));
     EXPECT_EQ(w.currentId(), TNewTournamentForm::PageName);
-    EXPECT_EQ(w.MainFrame().FileEdit().text(), QStringLiteral("prairie.kvd")); // the extension replaced
+    EXPECT_EQ(w.MainFrame().FileEdit().text(),
+              QStringLiteral("prairie.kvd")); // the extension replaced
     // Baseball allows 16 legs; soccer lowers them to 8.
     w.MainFrame().SetSport(SportBaseball);
     w.MainFrame().Legs(0).setValue(16);
@@ -147,7 +151,8 @@ TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     TGroupFrame& f = w.GroupFrame();
     // A division needs a conference; a conference needs a division.
     f.AddGroup();
-    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("You should add a division inside a conference"));
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("You should add a division inside a conference"));
     f.AddConference();
     EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Conference 1"));
     w.next();
@@ -166,7 +171,8 @@ TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     f.AddTeam();
     EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Team 2"));
     // A duplicate name typed in place is refused and the old one stays.
-    EXPECT_FALSE(f.Model().setData(f.View().currentIndex(), QStringLiteral("new team 1"), Qt::EditRole));
+    EXPECT_FALSE(
+        f.Model().setData(f.View().currentIndex(), QStringLiteral("new team 1"), Qt::EditRole));
     EXPECT_EQ(Messages.Texts().value(2), QStringLiteral("A team with this name already exists"));
     EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Team 2"));
 
@@ -192,7 +198,8 @@ TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     f.DeleteSelected();
     Messages.Clear();
     w.next();
-    EXPECT_EQ(w.currentId(), TNewTournamentForm::PageRanking) << qPrintable(Messages.Texts().join('\n'));
+    EXPECT_EQ(w.currentId(), TNewTournamentForm::PageRanking)
+        << qPrintable(Messages.Texts().join('\n'));
     w.button(QWizard::FinishButton)->click();
     const auto t = Load(w.Created().FilePath);
     EXPECT_EQ(t->TeamCount(), 70);
@@ -227,7 +234,8 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
     w.next();
     EXPECT_EQ(w.GroupFrame().Tree().TeamCount(), source->TeamCount());
     w.next();
-    EXPECT_EQ(static_cast<size_t>(w.SortFrame().ActiveList().count()) + 1, source->SortCriteria.size());
+    EXPECT_EQ(static_cast<size_t>(w.SortFrame().ActiveList().count()) + 1,
+              source->SortCriteria.size());
     w.button(QWizard::FinishButton)->click();
     ASSERT_EQ(w.result(), QDialog::Accepted);
     const auto t = Load(w.Created().FilePath);
@@ -243,7 +251,8 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
         EXPECT_EQ(t->SortCriteria[i].Column, source->SortCriteria[i].Column);
     // The standings equal the source's: same teams, same matches.
     const auto standings = [](const QString& file) {
-        return kvtest::Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"), QStringLiteral("all")})
+        return kvtest::Kvtool({QStringLiteral("standings"), file, QStringLiteral("--table"),
+                               QStringLiteral("all")})
             .Out;
     };
     EXPECT_EQ(standings(w.Created().FilePath), standings(sourcePath));
@@ -252,8 +261,10 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
 // A two-group soccer season built in the wizard and typed into the score dialog is the same file
 // as one made by kvtool new and import-csv, but for the dates and times of saving.
 TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
-    const QStringList a{QStringLiteral("Ashford"), QStringLiteral("Brampton"), QStringLiteral("Carlow")};
-    const QStringList b{QStringLiteral("Dunmore"), QStringLiteral("Elgin"), QStringLiteral("Fairview")};
+    const QStringList a{QStringLiteral("Ashford"), QStringLiteral("Brampton"),
+                        QStringLiteral("Carlow")};
+    const QStringList b{QStringLiteral("Dunmore"), QStringLiteral("Elgin"),
+                        QStringLiteral("Fairview")};
     QTimer::singleShot(0, [&] {
         auto* w = qobject_cast<TNewTournamentForm*>(QApplication::activeModalWidget());
         ASSERT_NE(w, nullptr);
@@ -276,8 +287,9 @@ TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
         const char* Home;
         const char* Visitor;
         const char* Score;
-    } results[] = {{"Ashford", "Brampton", "2:1"}, {"Carlow", "Ashford", "0:0"}, {"Brampton", "Carlow", "3:2"},
-                   {"Dunmore", "Elgin", "1:4"},    {"Fairview", "Dunmore", "2:2"}, {"Elgin", "Fairview", "0:1"}};
+    } results[] = {{"Ashford", "Brampton", "2:1"}, {"Carlow", "Ashford", "0:0"},
+                   {"Brampton", "Carlow", "3:2"},  {"Dunmore", "Elgin", "1:4"},
+                   {"Fairview", "Dunmore", "2:2"}, {"Elgin", "Fairview", "0:1"}};
     TScoreForm dialog(Dialogs, form);
     QString csv;
     for (const auto& r : results) {
@@ -288,7 +300,8 @@ TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
         score->clear();
         score->setText(QLatin1String(r.Score));
         ASSERT_TRUE(dialog.ApplyChanges());
-        csv += QStringLiteral("%1,%2,%3\n").arg(QLatin1String(r.Home), QLatin1String(r.Visitor), QLatin1String(r.Score));
+        csv += QStringLiteral("%1,%2,%3\n")
+                   .arg(QLatin1String(r.Home), QLatin1String(r.Visitor), QLatin1String(r.Score));
     }
     ASSERT_TRUE(form->Save());
 
@@ -298,17 +311,20 @@ TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(csv.toUtf8());
     out.close();
-    QStringList args{QStringLiteral("new"), built, QStringLiteral("--name"), QStringLiteral("Valley Cup"),
-                     QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("1"),
-                     QStringLiteral("--group"), QStringLiteral("New Group 1=") + a.join(';'), QStringLiteral("--group"),
-                     QStringLiteral("New Group 2=") + b.join(';'), QStringLiteral("--criteria")};
+    QStringList args{QStringLiteral("new"),       built,
+                     QStringLiteral("--name"),    QStringLiteral("Valley Cup"),
+                     QStringLiteral("--sport"),   QStringLiteral("soccer"),
+                     QStringLiteral("--legs"),    QStringLiteral("1"),
+                     QStringLiteral("--group"),   QStringLiteral("New Group 1=") + a.join(';'),
+                     QStringLiteral("--group"),   QStringLiteral("New Group 2=") + b.join(';'),
+                     QStringLiteral("--criteria")};
     QStringList criteria;
     for (const TSortColumn& c : ProposedCriteria(SportSoccer))
         criteria << QString::number(c.Column);
     args << criteria.join(',');
     ASSERT_EQ(kvtest::Kvtool(args).Status, 0);
-    ASSERT_EQ(kvtest::Kvtool({QStringLiteral("import-csv"), built, data, QStringLiteral("--columns"),
-                              QStringLiteral("home,visitor,score")})
+    ASSERT_EQ(kvtest::Kvtool({QStringLiteral("import-csv"), built, data,
+                              QStringLiteral("--columns"), QStringLiteral("home,visitor,score")})
                   .Status,
               0);
     const auto lines = [](const QString& path) {
@@ -329,7 +345,8 @@ TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
         ASSERT_EQ(x.size(), y.size()) << i << ": " << qPrintable(typed[i]);
         for (qsizetype k = 0; k < x.size(); ++k) {
             if (x[k] == y[k]) continue;
-            EXPECT_GT(x[k].toDouble(), 40000.0) << i << ": " << qPrintable(typed[i]) << " | " << qPrintable(expected[i]);
+            EXPECT_GT(x[k].toDouble(), 40000.0)
+                << i << ": " << qPrintable(typed[i]) << " | " << qPrintable(expected[i]);
             ++moments;
         }
     }

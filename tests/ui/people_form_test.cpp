@@ -13,10 +13,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QHeaderView>
 #include <QTest>
 #include <QTreeView>
 
@@ -30,7 +30,10 @@ protected:
         TUiTest::SetUp();
         main_ = std::make_unique<TMainForm>(Dialogs);
         main_->show();
-        form_ = main_->OpenTournament(main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")))->Data);
+        form_ = main_->OpenTournament(
+            main_->List()
+                .FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")))
+                ->Data);
         ASSERT_NE(form_, nullptr);
     }
     void TearDown() override {
@@ -38,9 +41,11 @@ protected:
         main_.reset();
         TUiTest::TearDown();
     }
-    static void Type(TPeopleForm& f, const char* name, const char* country, const char* city, const char* number) {
+    static void Type(TPeopleForm& f, const char* name, const char* country, const char* city,
+                     const char* number) {
         f.findChild<QLineEdit*>(QStringLiteral("NameEdit"))->setText(QLatin1String(name));
-        f.findChild<QComboBox*>(QStringLiteral("CountryCB"))->setCurrentText(QLatin1String(country));
+        f.findChild<QComboBox*>(QStringLiteral("CountryCB"))
+            ->setCurrentText(QLatin1String(country));
         f.findChild<QLineEdit*>(QStringLiteral("CityEdit"))->setText(QLatin1String(city));
         f.findChild<QLineEdit*>(QStringLiteral("NumberEdit"))->setText(QLatin1String(number));
     }
@@ -69,23 +74,29 @@ TEST_F(PeopleForm, StadiumsAddedCheckedDeletedAndUndone) {
     EXPECT_EQ(capacity->text(), QStringLiteral("99"));
     Type(dialog, "Mill Road", "", "", "12x");
     dialog.Add();
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Field 'Capacity' requires a positive integer number"));
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral("Field 'Capacity' requires a positive integer number"));
     EXPECT_EQ(Messages.Entries().back().Kind, TMessageKind::Error);
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("CountLabel"))->text(), QStringLiteral("Stadiums Count: 2"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("CountLabel"))->text(),
+              QStringLiteral("Stadiums Count: 2"));
     EXPECT_TRUE(doc.Tournament().Stadiums.empty()) << "nothing before OK";
     dialog.accept();
     ASSERT_EQ(doc.Tournament().Stadiums.size(), 2u);
     EXPECT_EQ(doc.Tournament().Stadiums.front().Capacity, 12000);
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Edit Stadiums"));
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
+              QStringLiteral("&Undo Edit Stadiums"));
 
     // A stadium a match was played at stays.
     const int used = doc.Tournament().Stadiums.front().Id;
     const int match = doc.Tournament().JointTable().Matches().front()->Id;
-    doc.Edit(QStringLiteral("Venue"), ChangeFixtures, [used, match](TTournament& t) { t.MatchById(match)->StadiumId = used; });
+    doc.Edit(QStringLiteral("Venue"), ChangeFixtures,
+             [used, match](TTournament& t) { t.MatchById(match)->StadiumId = used; });
     TPeopleForm again(TPeopleKind::Stadiums, doc, Dialogs, form_);
     again.Select(0);
     again.Delete();
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("This stadium cannot be deleted because one or more matches were played there"));
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral(
+                  "This stadium cannot be deleted because one or more matches were played there"));
     EXPECT_EQ(again.Editor().Entries().size(), 2u);
     // Delete All, then Cancel: the tournament keeps its list.
     Messages.QueueAnswer(TMessageButton::Yes);
@@ -115,7 +126,8 @@ TEST_F(PeopleForm, ListFilesAndTheirThreeOutcomes) {
         Dialogs.Saves.push_back(HomePath(QStringLiteral("lists/refs")));
         QDir().mkpath(HomePath(QStringLiteral("lists")));
         dialog.SaveToFile();
-        EXPECT_TRUE(ReadFile(file).startsWith("Kelvorandine / Referee List 2.0\r\nAnn Lee\r\nNorway\r\nOslo\r\n1981\r\n"));
+        EXPECT_TRUE(ReadFile(file).startsWith(
+            "Kelvorandine / Referee List 2.0\r\nAnn Lee\r\nNorway\r\nOslo\r\n1981\r\n"));
         EXPECT_EQ(PrefString("", "RefereesPath"), HomePath(QStringLiteral("lists/")));
     }
     // Into an empty list: everything, and no message.
@@ -133,7 +145,8 @@ TEST_F(PeopleForm, ListFilesAndTheirThreeOutcomes) {
     WriteFile(HomePath(QStringLiteral("lists/other.rfr")), "Something else\r\n");
     Dialogs.Opens.push_back({{HomePath(QStringLiteral("lists/other.rfr"))}, QString()});
     empty.LoadFromFile();
-    EXPECT_TRUE(Messages.Texts().back().startsWith(QStringLiteral("This file was not created by Kelvorandine 2.2")))
+    EXPECT_TRUE(Messages.Texts().back().startsWith(
+        QStringLiteral("This file was not created by Kelvorandine 2.2")))
         << Messages.Texts().back().toStdString();
     EXPECT_EQ(Messages.Entries().back().Kind, TMessageKind::Error);
 }
@@ -159,12 +172,15 @@ TEST_F(PeopleForm, RefereesSortedPartlyLoadedAndKeptWhileTheyServe) {
     dialog.Select(0);
     const QString chosen = dialog.Editor().Entries()[0].Name;
     emit header->sectionClicked(3);
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("Bo Dahl"), QStringLiteral("Ann Lee"), QStringLiteral("Cy Moss")}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Bo Dahl"), QStringLiteral("Ann Lee"),
+                                    QStringLiteral("Cy Moss")}));
     emit header->sectionClicked(3);
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("Cy Moss"), QStringLiteral("Ann Lee"), QStringLiteral("Bo Dahl")}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Cy Moss"), QStringLiteral("Ann Lee"),
+                                    QStringLiteral("Bo Dahl")}));
     EXPECT_EQ(dialog.Editor().Entries()[static_cast<size_t>(dialog.Selected())].Name, chosen);
     emit header->sectionClicked(0);
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Bo Dahl"), QStringLiteral("Cy Moss")}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Ann Lee"), QStringLiteral("Bo Dahl"),
+                                    QStringLiteral("Cy Moss")}));
 
     // A file holding one new referee and one known: "1 of 2".
     const QString file = HomePath(QStringLiteral("two.rfr"));
@@ -182,15 +198,17 @@ TEST_F(PeopleForm, RefereesSortedPartlyLoadedAndKeptWhileTheyServe) {
     const int served = doc.Tournament().Referees.front().Id;
     const QString name = doc.Tournament().Referees.front().Name;
     const int match = doc.Tournament().JointTable().Matches().front()->Id;
-    doc.Edit(QStringLiteral("Referee"), ChangeFixtures, [served, match](TTournament& t) { t.MatchById(match)->RefereeIds = {served}; });
+    doc.Edit(QStringLiteral("Referee"), ChangeFixtures,
+             [served, match](TTournament& t) { t.MatchById(match)->RefereeIds = {served}; });
     TPeopleForm again(TPeopleKind::Referees, doc, Dialogs, form_);
     int row = -1;
     for (size_t i = 0; i < again.Editor().Entries().size(); ++i)
-        if (again.Editor().Entries()[i].Name == name)
-            row = static_cast<int>(i);
+        if (again.Editor().Entries()[i].Name == name) row = static_cast<int>(i);
     ASSERT_GE(row, 0);
     again.Select(row);
     again.Delete();
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("This referee cannot be deleted because the referee served one or more matches"));
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral(
+                  "This referee cannot be deleted because the referee served one or more matches"));
     EXPECT_EQ(again.Editor().Entries().size(), 4u);
 }

@@ -47,8 +47,10 @@ TEST_F(PreferencesForm, ValuesSurviveARestart) {
         first->setCurrentIndex(1);
         emit first->activated(1);
         EXPECT_EQ(form.findChild<QComboBox*>(QStringLiteral("SecondTeamCB"))->currentIndex(), 0);
-        form.findChild<QComboBox*>(QStringLiteral("MatchSepCB"))->setCurrentText(QStringLiteral("ag."));
-        form.findChild<QComboBox*>(QStringLiteral("ScoreSepCB"))->setCurrentText(QStringLiteral("-"));
+        form.findChild<QComboBox*>(QStringLiteral("MatchSepCB"))
+            ->setCurrentText(QStringLiteral("ag."));
+        form.findChild<QComboBox*>(QStringLiteral("ScoreSepCB"))
+            ->setCurrentText(QStringLiteral("-"));
         languages->setCurrentRow(1);
         EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("ApplyBtn"))->isEnabled());
         EXPECT_TRUE(form.ApplyChanges());
@@ -74,7 +76,8 @@ TEST_F(PreferencesForm, ValuesSurviveARestart) {
 TEST_F(PreferencesForm, TheWindowsApplyWhatChanged) {
     TMainForm main(Dialogs);
     main.show();
-    const TListNode* entry = main.List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
+    const TListNode* entry =
+        main.List().FindByPath(TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
     TTournamentForm* form = main.OpenTournament(entry->Data);
     ASSERT_NE(form, nullptr);
     TTablesPage& page = form->TablesPage();

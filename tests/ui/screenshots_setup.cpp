@@ -3,16 +3,16 @@
 
 #include "model/sport.h"
 #include "storage/tournament_list.h"
-#include "ui/group_management_form.h"
-#include "ui/reglament_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
-#include "ui/tournament_properties_form.h"
 #include "ui/group_frame.h"
+#include "ui/group_management_form.h"
 #include "ui/import_teams_txt_form.h"
 #include "ui/main_form.h"
 #include "ui/main_table_frame.h"
 #include "ui/new_tournament_form.h"
+#include "ui/reglament_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+#include "ui/tournament_properties_form.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -28,7 +28,8 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     const char* pages[] = {"start", "source", "type", "name", "points", "structure", "ranking"};
     Shot(wizard, QStringLiteral("TNewTournamentForm-") + QLatin1String(pages[0]));
     wizard.next();
-    wizard.SelectSource(main.List().FindByPath(kv::TTournamentList::SavesPath(QStringLiteral("soccer.kvd"))));
+    wizard.SelectSource(
+        main.List().FindByPath(kv::TTournamentList::SavesPath(QStringLiteral("soccer.kvd"))));
     Shot(wizard, QStringLiteral("TNewTournamentForm-") + QLatin1String(pages[1]));
     wizard.next();
     for (int page = 2; page < 7; ++page) {

@@ -21,8 +21,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,7 +53,8 @@ TEST_F(SetupForms, GroupManagementSwitchesToGroupsAndDeletesTeams) {
     const int matches = doc.Tournament().MatchCount();
     const int cross = CrossGroupMatches(doc.Tournament());
     ASSERT_GT(cross, 0);
-    EXPECT_EQ(form->Command(QStringLiteral("GroupManagementAction"))->text(), QStringLiteral("Division &Management"));
+    EXPECT_EQ(form->Command(QStringLiteral("GroupManagementAction"))->text(),
+              QStringLiteral("Division &Management"));
     {
         TGroupManagementForm dialog(doc, Dialogs);
         EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("Division Management - ")));
@@ -71,7 +72,8 @@ TEST_F(SetupForms, GroupManagementSwitchesToGroupsAndDeletesTeams) {
     EXPECT_FALSE(doc.Tournament().HasConferences());
     EXPECT_EQ(doc.Tournament().MatchCount(), matches - cross);
     EXPECT_EQ(CrossGroupMatches(doc.Tournament()), 0);
-    EXPECT_EQ(form->Command(QStringLiteral("GroupManagementAction"))->text(), QStringLiteral("Group &Management"));
+    EXPECT_EQ(form->Command(QStringLiteral("GroupManagementAction"))->text(),
+              QStringLiteral("Group &Management"));
 
     // Four groups of two: one team less is refused.
     {
@@ -79,9 +81,11 @@ TEST_F(SetupForms, GroupManagementSwitchesToGroupsAndDeletesTeams) {
         dialog.Frame().Select(dialog.Frame().Tree().Top().front()->Children.front().get());
         Messages.QueueAnswer(TMessageButton::Yes);
         dialog.Frame().DeleteSelected();
-        EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Are you sure you want to delete selected team?"));
+        EXPECT_EQ(Messages.Texts().back(),
+                  QStringLiteral("Are you sure you want to delete selected team?"));
         EXPECT_FALSE(dialog.Apply());
-        EXPECT_TRUE(Messages.Texts().back().endsWith(QStringLiteral("A group must contain at least two teams")));
+        EXPECT_TRUE(Messages.Texts().back().endsWith(
+            QStringLiteral("A group must contain at least two teams")));
     }
     EXPECT_EQ(doc.Tournament().TeamCount(), 8);
     form->Command(QStringLiteral("UndoAction"))->trigger();
@@ -123,16 +127,22 @@ TEST_F(SetupForms, PropertiesRenameAndMoveTheFile) {
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
     const QString oldPath = doc.FileName();
-    const QString otherName = main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("chess.kvd")))->Data.Name;
+    const QString otherName =
+        main_->List()
+            .FindByPath(TTournamentList::SavesPath(QStringLiteral("chess.kvd")))
+            ->Data.Name;
     TTournamentPropertiesForm dialog(doc, main_->List());
-    QObject::connect(&dialog, &TTournamentPropertiesForm::FileMoved, form, &TTournamentForm::FileMoved);
+    QObject::connect(&dialog, &TTournamentPropertiesForm::FileMoved, form,
+                     &TTournamentForm::FileMoved);
     dialog.NameEdit().setText(otherName);
     EXPECT_FALSE(dialog.Apply());
-    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Tournament with this name already exists"));
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("Tournament with this name already exists"));
     dialog.NameEdit().setText(QStringLiteral("Riverside Summer League"));
     dialog.FileEdit().setText(QStringLiteral("a/b"));
     EXPECT_FALSE(dialog.Apply());
-    EXPECT_TRUE(Messages.Texts().value(1).startsWith(QStringLiteral("A file name cannot contain characters:")));
+    EXPECT_TRUE(Messages.Texts().value(1).startsWith(
+        QStringLiteral("A file name cannot contain characters:")));
     EXPECT_EQ(doc.Tournament().Name, QStringLiteral("Riverside Spring League")) << "nothing taken";
     // A file already there: the name and notes are taken, the file stays.
     dialog.FileEdit().setText(QStringLiteral("chess"));
@@ -175,7 +185,8 @@ TEST_F(SetupForms, FormatAsksBeforeLegsGoAndRebuildsTheCriteria) {
         Messages.QueueAnswer(TMessageButton::No);
         dialog.accept();
         EXPECT_EQ(Messages.Texts().value(0),
-                  QStringLiteral("Number of legs has been changed. Some matches can be deleted. Continue?"));
+                  QStringLiteral(
+                      "Number of legs has been changed. Some matches can be deleted. Continue?"));
         EXPECT_NE(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(doc.Tournament().MatchCount(), matches);
         // Overtime off: its hidden fields do not count.
@@ -267,6 +278,7 @@ TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     ASSERT_EQ(sort.Schemes().currentText(), QStringLiteral("Again"));
     Messages.QueueAnswer(TMessageButton::Yes);
     sort.DeleteScheme();
-    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Are you sure you want to delete scheme 'Again'?"));
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral("Are you sure you want to delete scheme 'Again'?"));
     EXPECT_EQ(sort.Schemes().count(), 0);
 }
