@@ -5,8 +5,6 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "export/csv_export.h"
-#include "ui/dialog_buttons.h"
-#include "ui/select_tables_frame.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
@@ -27,7 +25,7 @@ constexpr int kOther = 4;
 
 TExportCSVOptionsForm::TExportCSVOptionsForm(const TTournament* t, const std::vector<int>& chosen,
                                              QWidget* parent)
-    : QDialog(parent) {
+    : TTablesChoiceDialog(parent) {
     setObjectName(QStringLiteral("TExportCSVOptionsForm"));
     setWindowTitle(LangText(11900, "CSV / Text Export Options"));
     auto* layout = new QVBoxLayout(this);
@@ -57,16 +55,7 @@ TExportCSVOptionsForm::TExportCSVOptionsForm(const TTournament* t, const std::ve
     const auto showOther = [this] { other_->setVisible(separator_->currentIndex() == kOther); };
     connect(separator_, &QComboBox::currentIndexChanged, this, showOther);
     showOther();
-    if (t) {
-        tables_ = new TSelectTablesFrame(this);
-        tables_->Load(*t, chosen);
-        layout->addWidget(tables_, 1);
-        connect(tables_, &TSelectTablesFrame::Changed, this, &TExportCSVOptionsForm::UpdateOk);
-    }
-    const TDialogButtons buttons = MakeDialogButtons(*this, false);
-    ok_ = buttons.Ok;
-    layout->addWidget(buttons.Box);
-    UpdateOk();
+    AddChooser(*layout, t, chosen);
     resize(t ? 560 : 380, t ? 380 : 100);
 }
 
@@ -78,16 +67,8 @@ QString TExportCSVOptionsForm::Quote() const {
     return CsvQuoteFor(quotes_->currentIndex());
 }
 
-std::vector<int> TExportCSVOptionsForm::Chosen() const {
-    return tables_ ? tables_->Chosen() : std::vector<int>{};
-}
-
-void TExportCSVOptionsForm::UpdateOk() {
-    ok_->setEnabled(!tables_ || !tables_->Chosen().empty());
-}
-
 void TExportCSVOptionsForm::accept() {
-    if (tables_ && tables_->Chosen().empty()) return;
+    if (NothingChosen()) return;
     // Every press keeps the options, a missing character of its own as ",".
     RegWriteString(QStringLiteral("CSVExport"), QStringLiteral("Separator"), QString(Separator()));
     RegWriteInteger(QStringLiteral("CSVExport"), QStringLiteral("Quotes"), quotes_->currentIndex());

@@ -4,8 +4,6 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "export/html_export.h"
-#include "ui/dialog_buttons.h"
-#include "ui/select_tables_frame.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
@@ -19,7 +17,7 @@ namespace kv {
 
 THTMLSettingsForm::THTMLSettingsForm(const TTournament* t, const std::vector<int>& chosen,
                                      QWidget* parent)
-    : QDialog(parent) {
+    : TTablesChoiceDialog(parent) {
     setObjectName(QStringLiteral("THTMLSettingsForm"));
     setWindowTitle(LangText(11700, "HTML Settings"));
     auto* layout = new QVBoxLayout(this);
@@ -34,16 +32,7 @@ THTMLSettingsForm::THTMLSettingsForm(const TTournament* t, const std::vector<int
     form->addRow(LangText(11701, "&Encoding:"), encoding_);
     form->addRow(LangText(11702, "&Table Attributes:"), attributes_);
     layout->addLayout(form);
-    if (t) {
-        tables_ = new TSelectTablesFrame(this);
-        tables_->Load(*t, chosen);
-        layout->addWidget(tables_, 1);
-        connect(tables_, &TSelectTablesFrame::Changed, this, &THTMLSettingsForm::UpdateOk);
-    }
-    const TDialogButtons buttons = MakeDialogButtons(*this, false);
-    ok_ = buttons.Ok;
-    layout->addWidget(buttons.Box);
-    UpdateOk();
+    AddChooser(*layout, t, chosen);
     resize(t ? 560 : 440, t ? 380 : 120);
 }
 
@@ -55,17 +44,8 @@ QString THTMLSettingsForm::TableAttributes() const {
     return attributes_->text();
 }
 
-std::vector<int> THTMLSettingsForm::Chosen() const {
-    return tables_ ? tables_->Chosen() : std::vector<int>{};
-}
-
-// Something to export is needed.
-void THTMLSettingsForm::UpdateOk() {
-    ok_->setEnabled(!tables_ || !tables_->Chosen().empty());
-}
-
 void THTMLSettingsForm::accept() {
-    if (tables_ && tables_->Chosen().empty()) return;
+    if (NothingChosen()) return;
     RegWriteString(QStringLiteral("HTML"), QStringLiteral("Encoding"),
                    encoding_->currentText().trimmed());
     RegWriteString(QStringLiteral("HTML"), QStringLiteral("TableAttr"), attributes_->text());

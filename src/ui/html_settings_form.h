@@ -1,21 +1,19 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/tables_choice_dialog.h"
 
 #include <vector>
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 // Asks how an HTML file is written: its character encoding, the attributes of its table tags
 // and, for standings tables, which tables. OK keeps the settings for the next export.
 namespace kv {
 
-class TSelectTablesFrame;
 class TTournament;
 
-class THTMLSettingsForm : public QDialog {
+class THTMLSettingsForm : public TTablesChoiceDialog {
     Q_OBJECT
 public:
     // With a tournament the table chooser shows, starting from `chosen`; without, a list grid
@@ -25,20 +23,13 @@ public:
 
     QString Charset() const;
     QString TableAttributes() const;
-    std::vector<int> Chosen() const;
     QComboBox& EncodingBox() const { return *encoding_; }
     QLineEdit& AttributesEdit() const { return *attributes_; }
-    TSelectTablesFrame* Tables() const { return tables_; }
-    QPushButton& OkButton() const { return *ok_; }
     void accept() override;
 
 private:
-    void UpdateOk();
-
     QComboBox* encoding_ = nullptr;
     QLineEdit* attributes_ = nullptr;
-    TSelectTablesFrame* tables_ = nullptr;
-    QPushButton* ok_ = nullptr;
 };
 
 } // namespace kv
