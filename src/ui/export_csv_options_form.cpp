@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,7 +41,9 @@ TExportCSVOptionsForm::TExportCSVOptionsForm(const TTournament* t, const std::ve
     separatorRow->addWidget(other_);
     quotes_ = Named(new QComboBox(this), "QuotesCB");
     quotes_->addItems(CsvQuoteLabels());
-    form->addRow(LangText(11901, "&Delimiter:"), separatorRow);
+    auto* separatorLabel = new QLabel(LangText(11901, "&Delimiter:"), this);
+    separatorLabel->setBuddy(separator_);
+    form->addRow(separatorLabel, separatorRow);
     form->addRow(LangText(11902, "&Quotes:"), quotes_);
     layout->addLayout(form);
     // The stored separator: one of the list's, or the user's own character.
