@@ -5,6 +5,7 @@
 #include "base/preferences.h"
 #include "base/programfolder.h"
 #include "base/textformat.h"
+#include "storage/dropped_files.h"
 #include "ui/dialog_seam.h"
 #include "ui/find_tournament_form.h"
 #include "ui/import_table_v2_form.h"
@@ -14,8 +15,11 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -155,6 +159,12 @@ void TListPanel::AddExisting() {
         return;
     }
     if (chosen != current) return;
+    AddTournamentFiles(files);
+    tree_->setFocus();
+}
+
+// The files are copied into SAVES/ and listed, as "Add an Existing Tournament" does.
+void TListPanel::AddTournamentFiles(const QStringList& files) {
     TWaitForm wait;
     wait.ShowNow();
     // While a box is up the wait window steps aside.
@@ -164,13 +174,24 @@ void TListPanel::AddExisting() {
         wait.show();
         return b;
     };
-    const TAddFilesResult r = AddExistingTournaments(list_, Selected(), files, ask,
-                                                     [&wait](int p) { wait.SetProgress(p); });
+    AddExistingTournaments(list_, Selected(), files, ask, [&wait](int p) { wait.SetProgress(p); });
     wait.close();
     SaveList();
     Reload();
-    (void)r;
-    tree_->setFocus();
+}
+
+void TListPanel::AddFiles(const QStringList& tournaments, const QStringList& legacy) {
+    if (!tournaments.isEmpty()) {
+        AddTournamentFiles(tournaments);
+        // Each tournament listed under its name in SAVES/ opens, a new one or one listed before.
+        for (const QString& file : tournaments)
+            if (const TListNode* entry =
+                    list_.FindByPath(TTournamentList::SavesPath(QFileInfo(file).fileName()))) {
+                const TNodeData added = entry->Data;
+                emit OpenRequested(added);
+            }
+    }
+    if (!legacy.isEmpty()) ImportLegacy(legacy);
 }
 
 // Each file of the earlier program is confirmed in the import dialog, saved as a tournament,
@@ -313,6 +334,22 @@ bool TListPanel::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == tree_ && event->type() == QEvent::FocusIn) emit SelectionChanged();
+    // Files dragged in from outside: tournaments and files of the earlier program.
+    if (watched == tree_->viewport() &&
+        (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+         event->type() == QEvent::Drop)) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->mimeData()->hasUrls()) {
+            const TDroppedFiles files = SortDroppedFiles(drop->mimeData()->urls());
+            if (files.Tournaments.isEmpty() && files.Legacy.isEmpty()) {
+                drop->ignore();
+                return true;
+            }
+            drop->acceptProposedAction();
+            if (event->type() == QEvent::Drop) AddFiles(files.Tournaments, files.Legacy);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -49,6 +49,9 @@ public:
     void Find();
     void FindNext();
     bool CanFindNext() const { return canFindNext_; }
+    // Tournament files (added, then opened) and files of the earlier program (imported), as
+    // when they are dropped on the window.
+    void AddFiles(const QStringList& tournaments, const QStringList& legacy);
     // Adds the entry of a tournament just created and selects it.
     TListNode* AddTournamentEntry(const TNodeData& entry);
     TFindTournamentForm* FindForm();
@@ -65,6 +68,7 @@ protected:
 private:
     bool RenameNode(TListNode* node, const QString& name);
     void ImportLegacy(const QStringList& files);
+    void AddTournamentFiles(const QStringList& files);
     void RunSearch(bool fromDialog);
 
     TTournamentList& list_;

@@ -6,6 +6,7 @@
 #include "base/settings.h"
 #include "base/textformat.h"
 #include "storage/command_availability.h"
+#include "storage/dropped_files.h"
 #include "storage/tournament_file.h"
 #include "ui/about_box.h"
 #include "ui/list_model.h"
@@ -23,12 +24,14 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -102,6 +105,7 @@ bool SameFile(const QString& a, const QString& b) {
 TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("TMainForm"));
+    setAcceptDrops(true);
     setWindowTitle(QLatin1String(kAppTitle));
     setMinimumSize(400, 300);
     setMaximumSize(5000, 5000);
@@ -384,6 +388,19 @@ void TMainForm::BuildCommands() {
             x += w->width();
         }
     });
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    const TDroppedFiles files = SortDroppedFiles(event->mimeData()->urls());
+    if (!files.Tournaments.isEmpty() || !files.Legacy.isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const TDroppedFiles files = SortDroppedFiles(event->mimeData()->urls());
+    if (files.Tournaments.isEmpty() && files.Legacy.isEmpty()) return;
+    event->acceptProposedAction();
+    panel_->AddFiles(files.Tournaments, files.Legacy);
+    UpdateCommands();
 }
 
 void TMainForm::NewTournament() {

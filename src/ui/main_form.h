@@ -60,6 +60,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tournament files and files of the earlier program dropped on the window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

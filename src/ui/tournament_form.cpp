@@ -32,6 +32,7 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     : QWidget(parent), doc_(std::make_unique<TTournamentDocument>(std::move(tournament))),
       dialogs_(dialogs) {
     setObjectName(QStringLiteral("TTournamentForm"));
+    setAcceptDrops(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

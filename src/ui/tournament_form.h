@@ -60,6 +60,7 @@ public:
     void Print();
     // Fixtures from a delimited text file: the file, its separator, then the import dialog.
     void ImportFromCsv();
+    void ImportCsvFile(const QString& path);
     // The tournament list the properties dialog checks names against.
     void SetTournamentList(const TTournamentList* list) { list_ = list; }
 
@@ -71,6 +72,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A delimited text file dropped on the window is imported into its tournament.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -12,6 +12,7 @@
 #include "export/fixture_rows.h"
 #include "export/publish_site.h"
 #include "model/tournament.h"
+#include "storage/dropped_files.h"
 #include "ui/csv_import_options_form.h"
 #include "ui/dialog_seam.h"
 #include "ui/export_flows.h"
@@ -25,9 +26,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QPrinter>
+#include <QTimer>
 
 namespace kv {
 
@@ -94,8 +98,25 @@ void TTournamentForm::ImportFromCsv() {
     const QStringList files = dialogs_.OpenFiles(
         this, LangText(11517, "Import Fixtures from CSV File"), ProgramFolder(), filters, filter);
     if (files.isEmpty()) return;
+    ImportCsvFile(files.front());
+}
+
+void TTournamentForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!SortDroppedFiles(event->mimeData()->urls()).Texts.isEmpty()) event->acceptProposedAction();
+}
+
+void TTournamentForm::dropEvent(QDropEvent* event) {
+    const TDroppedFiles files = SortDroppedFiles(event->mimeData()->urls());
+    if (files.Texts.isEmpty()) return;
+    event->acceptProposedAction();
+    // The import's dialogs open once the drop is over.
+    const QString path = files.Texts.front();
+    QTimer::singleShot(0, this, [this, path] { ImportCsvFile(path); });
+}
+
+void TTournamentForm::ImportCsvFile(const QString& path) {
     QByteArray bytes;
-    if (const TIoResult read = ReadFileBytes(files.front(), bytes); !read) {
+    if (const TIoResult read = ReadFileBytes(path, bytes); !read) {
         ShowAppMessage(read.Message, TMessageKind::Error);
         return;
     }
@@ -107,7 +128,7 @@ void TTournamentForm::ImportFromCsv() {
     std::unique_ptr<TWaitForm> wait;
     if (bytes.size() > (1 << 20)) {
         wait = std::make_unique<TWaitForm>(
-            Fmt(LangText(11550, "Loading %s ..."), QFileInfo(files.front()).fileName()));
+            Fmt(LangText(11550, "Loading %s ..."), QFileInfo(path).fileName()));
         wait->ShowNow();
     }
     TImportCSVForm form(*doc_, options.Records(), this);

@@ -5,11 +5,14 @@
 #include "base/programfolder.h"
 #include "model/sport.h"
 #include "storage/command_availability.h"
+#include "storage/dropped_files.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
 
 using namespace kv;
 
@@ -40,11 +43,14 @@ protected:
 
 TEST_F(TournamentList, ARootAloneIsOneLine) {
     TTournamentList list;
-    EXPECT_EQ(list.ToBytes(), QByteArray("Kelvorandine\xB6\xB6\xB6\xB6\xB6\xB6" "0\xB6\xB6\xB6" "0\r\n"));
+    EXPECT_EQ(list.ToBytes(), QByteArray("Kelvorandine\xB6\xB6\xB6\xB6\xB6\xB6"
+                                         "0\xB6\xB6\xB6"
+                                         "0\r\n"));
     TTournamentList missing;
     const TListResult r = missing.Load(HomePath(QStringLiteral("tournlst.dat")));
     EXPECT_FALSE(r.Ok);
-    EXPECT_EQ(r.Message, QStringLiteral("File not found: %1").arg(HomePath(QStringLiteral("tournlst.dat"))));
+    EXPECT_EQ(r.Message,
+              QStringLiteral("File not found: %1").arg(HomePath(QStringLiteral("tournlst.dat"))));
     EXPECT_EQ(missing.Count(), 1);
 }
 
@@ -55,41 +61,55 @@ TEST_F(TournamentList, WritingAndReadingKeepTheTree) {
     list.AddEntry(leagues, Tournament(QStringLiteral("Alvsjö Open"), QStringLiteral("alvsjo.kvd")));
     list.AddEntry(leagues, Folder(QStringLiteral("Youth")));
     list.AddEntry(nullptr, Tournament(QStringLiteral("Björnö"), QStringLiteral("bjorno.kvd")));
-    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Leagues"), QStringLiteral("Youth"),
-                                        QStringLiteral("Alvsjö Open"), QStringLiteral("Zeta Cup"), QStringLiteral("Björnö")}));
+    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Leagues"),
+                                        QStringLiteral("Youth"), QStringLiteral("Alvsjö Open"),
+                                        QStringLiteral("Zeta Cup"), QStringLiteral("Björnö")}));
     const QByteArray bytes = list.ToBytes();
-    EXPECT_TRUE(bytes.contains("\t\tZeta Cup\xB6\xB6\xB6zeta.kvd\xB6\xB6\xB6" "1\xB6\xB6\xB6" "1\r\n"));
+    EXPECT_TRUE(bytes.contains("\t\tZeta Cup\xB6\xB6\xB6zeta.kvd\xB6\xB6\xB6"
+                               "1\xB6\xB6\xB6"
+                               "1\r\n"));
     TTournamentList back;
     ASSERT_TRUE(back.FromBytes(bytes).Ok);
     EXPECT_EQ(Names(back), Names(list));
     EXPECT_EQ(back.ToBytes(), bytes);
-    EXPECT_EQ(back.NodeAt(5)->Data.FilePath, TTournamentList::SavesPath(QStringLiteral("bjorno.kvd")));
+    EXPECT_EQ(back.NodeAt(5)->Data.FilePath,
+              TTournamentList::SavesPath(QStringLiteral("bjorno.kvd")));
     EXPECT_EQ(back.PositionOf(back.NodeAt(3)), 3);
 }
 
 TEST_F(TournamentList, BlanksIndentAndDeepJumpsStopLoading) {
     TTournamentList list;
     ASSERT_TRUE(list.FromBytes(ReadFile(kvtest::DataPath(QStringLiteral("lists/blanks.dat")))).Ok);
-    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Archive"), QStringLiteral("Old"),
-                                        QStringLiteral("Leagues"), QStringLiteral("Björnö"), QStringLiteral("Cup")}));
+    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Archive"),
+                                        QStringLiteral("Old"), QStringLiteral("Leagues"),
+                                        QStringLiteral("Björnö"), QStringLiteral("Cup")}));
     EXPECT_EQ(list.NodeAt(4)->Data.Sport, SportHockey);
     TTournamentList jump;
-    const TListResult r = jump.FromBytes(ReadFile(kvtest::DataPath(QStringLiteral("lists/jump.dat"))));
+    const TListResult r =
+        jump.FromBytes(ReadFile(kvtest::DataPath(QStringLiteral("lists/jump.dat"))));
     EXPECT_FALSE(r.Ok);
-    EXPECT_EQ(r.Message, QStringLiteral("Invalid level (3) for item \"Too deep\xB6\xB6\xB6x.kvd\xB6\xB6\xB6" "1\xB6\xB6\xB6" "1\"")
-                             .replace(QStringLiteral("\xB6"), QString(QChar(0xB6))));
-    EXPECT_EQ(Names(jump), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Leagues")}));
+    EXPECT_EQ(r.Message,
+              QStringLiteral("Invalid level (3) for item \"Too deep\xB6\xB6\xB6x.kvd\xB6\xB6\xB6"
+                             "1\xB6\xB6\xB6"
+                             "1\"")
+                  .replace(QStringLiteral("\xB6"), QString(QChar(0xB6))));
+    EXPECT_EQ(Names(jump),
+              (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("Leagues")}));
     // A kind that is not a number is a folder.
     TTournamentList odd;
-    odd.FromBytes("R\xB6\xB6\xB6\xB6\xB6\xB6" "0\xB6\xB6\xB6" "0\r\n\tThing\xB6\xB6\xB6t.kvd\xB6\xB6\xB6x\xB6\xB6\xB6" "1\r\n");
+    odd.FromBytes("R\xB6\xB6\xB6\xB6\xB6\xB6"
+                  "0\xB6\xB6\xB6"
+                  "0\r\n\tThing\xB6\xB6\xB6t.kvd\xB6\xB6\xB6x\xB6\xB6\xB6"
+                  "1\r\n");
     EXPECT_TRUE(odd.NodeAt(1)->IsFolder());
 }
 
 TEST_F(TournamentList, TheOldListConverts) {
     TTournamentList list;
     list.LoadOldList(kvtest::DataPath(QStringLiteral("lists/tables.dat")));
-    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("A folder"), QStringLiteral("Leagues"),
-                                        QStringLiteral("Cup"), QStringLiteral("Zebra cup")}));
+    EXPECT_EQ(Names(list), (QStringList{QStringLiteral("Kelvorandine"), QStringLiteral("A folder"),
+                                        QStringLiteral("Leagues"), QStringLiteral("Cup"),
+                                        QStringLiteral("Zebra cup")}));
     EXPECT_EQ(list.NodeAt(4)->Data.Sport, SportBasketball);
     TTournamentList none;
     none.LoadOldList(HomePath(QStringLiteral("nothing.dat")));
@@ -99,10 +119,12 @@ TEST_F(TournamentList, TheOldListConverts) {
 TEST_F(TournamentList, RenameRules) {
     TTournamentList list;
     MakeFile(QStringLiteral("a.kvd"), QStringLiteral("Alpha"));
-    TListNode* alpha = list.AddEntry(nullptr, Tournament(QStringLiteral("Alpha"), QStringLiteral("a.kvd")));
+    TListNode* alpha =
+        list.AddEntry(nullptr, Tournament(QStringLiteral("Alpha"), QStringLiteral("a.kvd")));
     list.AddEntry(nullptr, Tournament(QStringLiteral("Beta"), QStringLiteral("b.kvd")));
     TListNode* folder = list.AddEntry(nullptr, Folder(QStringLiteral("Stuff")));
-    EXPECT_EQ(list.Rename(alpha, QStringLiteral("beta")).Message, QStringLiteral("Tournament with this name already exists"));
+    EXPECT_EQ(list.Rename(alpha, QStringLiteral("beta")).Message,
+              QStringLiteral("Tournament with this name already exists"));
     EXPECT_EQ(alpha->Data.Name, QStringLiteral("Alpha"));
     EXPECT_TRUE(list.Rename(alpha, QStringLiteral("ALPHA")).Ok); // its own name in other letters
     QString name;
@@ -125,14 +147,16 @@ TEST_F(TournamentList, RenameRules) {
     const TListResult r = list.Rename(beta, QStringLiteral("Delta"));
     EXPECT_FALSE(r.Ok);
     EXPECT_EQ(beta->Data.Name, QStringLiteral("Delta"));
-    EXPECT_TRUE(list.CheckFolderName(QStringLiteral("  ")).Message == QStringLiteral("Empty name is not allowed!"));
+    EXPECT_TRUE(list.CheckFolderName(QStringLiteral("  ")).Message ==
+                QStringLiteral("Empty name is not allowed!"));
 }
 
 TEST_F(TournamentList, DraggingAndItsRefusals) {
     TTournamentList list;
     TListNode* a = list.AddEntry(nullptr, Folder(QStringLiteral("A")));
     TListNode* b = list.AddEntry(nullptr, Folder(QStringLiteral("B")));
-    TListNode* inB = list.AddEntry(b, Tournament(QStringLiteral("In B"), QStringLiteral("inb.kvd")));
+    TListNode* inB =
+        list.AddEntry(b, Tournament(QStringLiteral("In B"), QStringLiteral("inb.kvd")));
     TListNode* sub = list.AddEntry(a, Folder(QStringLiteral("Sub")));
     EXPECT_FALSE(list.CanDrop({a}, a));
     EXPECT_FALSE(list.CanDrop({a}, sub));         // below itself
@@ -168,7 +192,8 @@ TEST_F(TournamentList, DeletingRemovesFilesAndBackups) {
     EXPECT_EQ(list.Count(), 1);
     EXPECT_TRUE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("y.kvd"))));
     // Deleting into the trash.
-    TListNode* again = list.AddEntry(nullptr, Tournament(QStringLiteral("Y"), QStringLiteral("y.kvd")));
+    TListNode* again =
+        list.AddEntry(nullptr, Tournament(QStringLiteral("Y"), QStringLiteral("y.kvd")));
     list.Delete({again}, true);
     EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("y.kvd"))));
 }
@@ -205,7 +230,8 @@ TEST_F(TournamentList, AddingExistingTournamentsNeverOverwritesAListedFile) {
     EXPECT_TRUE(asked.first().endsWith(QStringLiteral(". Replace it?")));
     EXPECT_NE(list.FindTournamentByName(QStringLiteral("Other Cup")), nullptr);
     // A listed file inside the tournament folder stops the run.
-    r = AddExistingTournaments(list, nullptr, {TTournamentList::SavesPath(QStringLiteral("cup.kvd"))}, ask);
+    r = AddExistingTournaments(list, nullptr,
+                               {TTournamentList::SavesPath(QStringLiteral("cup.kvd"))}, ask);
     EXPECT_TRUE(r.Stopped);
 }
 
@@ -277,4 +303,21 @@ TEST(MainCommands, AvailabilityFollowsTheListAndTheWindows) {
     c = MainCommandsFor(s);
     EXPECT_FALSE(c.NewTournament || c.NewFolder || c.Rename || c.Delete || c.Find || c.FindNext);
     EXPECT_TRUE(c.Print);
+}
+
+// Dropped files by what becomes of them; folders, other kinds and remote files are left out.
+TEST(DroppedFiles, AreSortedByKind) {
+    QTemporaryDir dir;
+    const auto make = [&](const char* name) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        return QUrl::fromLocalFile(dir.filePath(QLatin1String(name)));
+    };
+    const kv::TDroppedFiles files = kv::SortDroppedFiles(
+        {make("a.kvd"), make("b.PLG"), make("c.csv"), make("d.txt"), make("e.png"),
+         QUrl::fromLocalFile(dir.path()), QUrl(QStringLiteral("https://example.org/x.kvd"))});
+    EXPECT_EQ(files.Tournaments.size(), 1);
+    EXPECT_EQ(files.Legacy.size(), 1);
+    EXPECT_EQ(files.Texts.size(), 2);
+    EXPECT_TRUE(kv::SortDroppedFiles({}).IsEmpty());
 }
