@@ -49,8 +49,12 @@ int main(int argc, char** argv) {
         kv::TMainForm main(dialogs);
         splash.close();
         main.show();
-        // The tournament selected at the last exit opens once the window is up.
-        QTimer::singleShot(0, &main, [&main] { main.OpenRestoredSelection(); });
+        // Once the window is up: what a crash left unsaved, then the tournament selected at the
+        // last exit.
+        QTimer::singleShot(0, &main, [&main] {
+            main.OfferRecovery();
+            main.OpenRestoredSelection();
+        });
         status = QApplication::exec();
     }
     kv::SetMessageHandler(nullptr);

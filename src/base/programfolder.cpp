@@ -10,34 +10,51 @@ namespace kv {
 namespace {
 
 QString WithSlash(QString path) {
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
+    if (!path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
     return path;
 }
 
 QString ExecutableFolder() {
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe"))
+        .canonicalFilePath()
+        .section(QLatin1Char('/'), 0, -2);
 }
 
 } // namespace
 
 QString ProgramFolder() {
     const QString home = qEnvironmentVariable("KELVORANDINE_HOME");
-    if (!home.isEmpty())
-        return WithSlash(QDir(home).absolutePath());
+    if (!home.isEmpty()) return WithSlash(QDir(home).absolutePath());
     const QString exe = ExecutableFolder();
-    if (!exe.isEmpty() && QFileInfo(exe).isWritable())
-        return WithSlash(exe);
+    if (!exe.isEmpty() && QFileInfo(exe).isWritable()) return WithSlash(exe);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return WithSlash(data + QStringLiteral("/Vantorix/Kelvorandine"));
 }
 
-QString SavesFolder() { return ProgramFolder() + QStringLiteral("SAVES/"); }
-QString LanguageFolder() { return ProgramFolder() + QStringLiteral("Language/"); }
-QString StylesFolder() { return ProgramFolder() + QStringLiteral("STYLES/"); }
-QString SortSeqsFolder() { return ProgramFolder() + QStringLiteral("SORTSEQS/"); }
-QString TournamentListPath() { return ProgramFolder() + QStringLiteral("tournlst.dat"); }
+QString SavesFolder() {
+    return ProgramFolder() + QStringLiteral("SAVES/");
+}
+QString LanguageFolder() {
+    return ProgramFolder() + QStringLiteral("Language/");
+}
+QString StylesFolder() {
+    return ProgramFolder() + QStringLiteral("STYLES/");
+}
+QString SortSeqsFolder() {
+    return ProgramFolder() + QStringLiteral("SORTSEQS/");
+}
+QString RecoveryFolder() {
+    const QString home = qEnvironmentVariable("KELVORANDINE_HOME");
+    const QString base =
+        !home.isEmpty() ? QDir(home).absolutePath()
+                        : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                              QStringLiteral("/Vantorix/Kelvorandine");
+    return WithSlash(base) + QStringLiteral("Recovery/");
+}
+
+QString TournamentListPath() {
+    return ProgramFolder() + QStringLiteral("tournlst.dat");
+}
 
 } // namespace kv

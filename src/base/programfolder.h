@@ -13,6 +13,9 @@ QString SavesFolder();    // "SAVES/": tournament files
 QString LanguageFolder(); // "Language/": language files
 QString StylesFolder();   // "STYLES/": table styles, place styles, column sets, import schemes
 QString SortSeqsFolder(); // "SORTSEQS/": sort schemes
+// Where recovery copies of modified tournaments are kept: "Recovery/" in the per-user data
+// folder ($KELVORANDINE_HOME when that is set).
+QString RecoveryFolder();
 QString TournamentListPath(); // "tournlst.dat"
 
 } // namespace kv

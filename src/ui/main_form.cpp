@@ -7,12 +7,14 @@
 #include "base/textformat.h"
 #include "storage/command_availability.h"
 #include "storage/dropped_files.h"
+#include "storage/recovery.h"
 #include "storage/tournament_file.h"
 #include "ui/about_box.h"
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
 #include "ui/new_tournament_form.h"
 #include "ui/preferences_form.h"
+#include "ui/recovery_form.h"
 #include "ui/tables_page.h"
 #include "ui/tool_windows.h"
 #include "ui/tournament_document.h"
@@ -23,6 +25,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -403,6 +406,49 @@ void TMainForm::dropEvent(QDropEvent* event) {
     UpdateCommands();
 }
 
+// The recovery copies left by a crash, each restored, discarded or kept for later.
+void TMainForm::OfferRecovery() {
+    std::vector<TRecoveryCopy> copies = PendingRecoveries();
+    if (copies.empty()) return;
+    TRecoveryForm form(
+        copies, [this](const TRecoveryCopy& copy) { return RestoreCopy(copy); }, this);
+    form.exec();
+    UpdateCommands();
+}
+
+bool TMainForm::RestoreCopy(const TRecoveryCopy& copy) {
+    auto t = std::make_unique<TTournament>();
+    if (const TIoResult r = LoadRecovery(copy, *t); !r) {
+        ShowAppMessage(
+            Fmt(LangText(620, "The recovery copy of '%s' is damaged and was not restored: %s"),
+                copy.Name, r.Message),
+            TMessageKind::Error);
+        return false;
+    }
+    if (!QFileInfo::exists(copy.FilePath)) {
+        // Its file is gone: the tournament is saved under a name of its own and listed.
+        QString path = TTournamentList::SavesPath(QFileInfo(copy.FilePath).completeBaseName() +
+                                                  QStringLiteral(" (recovered).kvd"));
+        for (int n = 2; QFileInfo::exists(path); ++n)
+            path = TTournamentList::SavesPath(QStringLiteral("%1 (recovered %2).kvd")
+                                                  .arg(QFileInfo(copy.FilePath).completeBaseName())
+                                                  .arg(n));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (const TIoResult saved = SaveTournament(*t, path, false); !saved) {
+            ShowAppMessage(saved.Message, TMessageKind::Error);
+            return false;
+        }
+        RemoveRecovery(copy.FilePath);
+        const TNodeData entry{NodeTournament, t->Sport, t->Name, path};
+        panel_->AddTournamentEntry(entry);
+        return OpenTournament(entry) != nullptr;
+    }
+    // The file stays as it was until the tournament is saved.
+    if (TTournamentForm* open = FormOf(TNodeData{NodeTournament, t->Sport, t->Name, copy.FilePath}))
+        open->ForceClose();
+    return ShowTournament(std::move(t)) != nullptr;
+}
+
 void TMainForm::NewTournament() {
     TNewTournamentForm wizard(list_, dialogs_, this);
     if (wizard.exec() != QDialog::Accepted) return;
@@ -474,6 +520,10 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
         ShowAppMessage(loaded.Message, TMessageKind::Error);
         return nullptr;
     }
+    return ShowTournament(std::move(t));
+}
+
+TTournamentForm* TMainForm::ShowTournament(std::unique_ptr<TTournament> t) {
     auto* form = new TTournamentForm(std::move(t), dialogs_);
     QMdiSubWindow* window = area_->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);

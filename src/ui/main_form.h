@@ -22,6 +22,7 @@ class QToolBar;
 namespace kv {
 
 class TDialogSeam;
+struct TRecoveryCopy;
 class TListPanel;
 class TToolWindows;
 class TPreferencesForm;
@@ -49,6 +50,10 @@ public:
     void NewTournament();
     // Opens the tournament of a list entry, or brings its window to the front.
     TTournamentForm* OpenTournament(const TNodeData& entry);
+    // Offers the recovery copies a crash left (at start).
+    void OfferRecovery();
+    // Opens a copy, marked modified; a copy whose file is gone is saved under a new name.
+    bool RestoreCopy(const TRecoveryCopy& copy);
     // What start does once the window is shown: opens the entry selected at the last exit.
     void OpenRestoredSelection();
     // Recomputes which commands are available (after list, selection and window changes).
@@ -66,8 +71,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QAction* AddCommand(const char* name, int textId, const char* text, const QKeySequence& keys = {},
-                        const char* hint = nullptr);
+    TTournamentForm* ShowTournament(std::unique_ptr<TTournament> t);
+    QAction* AddCommand(const char* name, int textId, const char* text,
+                        const QKeySequence& keys = {}, const char* hint = nullptr);
     void BuildCommands();
     void BuildMenus();
     void BuildToolbars();

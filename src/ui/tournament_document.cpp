@@ -4,22 +4,27 @@
 #include "standings/match_edit.h"
 #include "standings/ranking.h"
 #include "standings/tournament_setup.h"
+#include "storage/recovery.h"
 #include "storage/tournament_file.h"
 
 #include <QUndoCommand>
 
 #include <climits>
+#include <cstdlib>
 
 namespace kv {
 
 namespace {
 
-bool SameSnapshot(const TTournamentDocument::TSnapshot& a, const TTournamentDocument::TSnapshot& b) {
+bool SameSnapshot(const TTournamentDocument::TSnapshot& a,
+                  const TTournamentDocument::TSnapshot& b) {
     return a.File == b.File && a.Sort.Column == b.Sort.Column && a.Sort.Venue == b.Sort.Venue &&
            a.Sort.Descending == b.Sort.Descending && a.Filter.LegFrom == b.Filter.LegFrom &&
-           a.Filter.LegTo == b.Filter.LegTo && a.Filter.DateFrom == b.Filter.DateFrom && a.Filter.DateTo == b.Filter.DateTo &&
-           a.Filter.MatchdayFrom == b.Filter.MatchdayFrom && a.Filter.MatchdayTo == b.Filter.MatchdayTo &&
-           a.FixtureSort.Column == b.FixtureSort.Column && a.FixtureSort.Descending == b.FixtureSort.Descending &&
+           a.Filter.LegTo == b.Filter.LegTo && a.Filter.DateFrom == b.Filter.DateFrom &&
+           a.Filter.DateTo == b.Filter.DateTo && a.Filter.MatchdayFrom == b.Filter.MatchdayFrom &&
+           a.Filter.MatchdayTo == b.Filter.MatchdayTo &&
+           a.FixtureSort.Column == b.FixtureSort.Column &&
+           a.FixtureSort.Descending == b.FixtureSort.Descending &&
            a.SelectedGroups == b.SelectedGroups;
 }
 
@@ -27,9 +32,11 @@ bool SameSnapshot(const TTournamentDocument::TSnapshot& a, const TTournamentDocu
 // pushed, so the first redo does nothing.
 class TSnapshotStep : public QUndoCommand {
 public:
-    TSnapshotStep(TTournamentDocument& doc, const QString& name, TTournamentDocument::TSnapshot before,
-                  TTournamentDocument::TSnapshot after, unsigned changes)
-        : QUndoCommand(name), doc_(doc), before_(std::move(before)), after_(std::move(after)), changes_(changes) {}
+    TSnapshotStep(TTournamentDocument& doc, const QString& name,
+                  TTournamentDocument::TSnapshot before, TTournamentDocument::TSnapshot after,
+                  unsigned changes)
+        : QUndoCommand(name), doc_(doc), before_(std::move(before)), after_(std::move(after)),
+          changes_(changes) {}
 
     void undo() override { doc_.Restore(before_, changes_); }
     void redo() override {
@@ -54,10 +61,10 @@ private:
 // and giving back the match number the tournament had).
 class TMatchStep : public QUndoCommand {
 public:
-    TMatchStep(TTournamentDocument& doc, const QString& name, unsigned changes, std::unique_ptr<TMatch> before,
-               std::unique_ptr<TMatch> after, int lastMatchIdBefore)
-        : QUndoCommand(name), doc_(doc), changes_(changes), before_(std::move(before)), after_(std::move(after)),
-          lastMatchIdBefore_(lastMatchIdBefore) {}
+    TMatchStep(TTournamentDocument& doc, const QString& name, unsigned changes,
+               std::unique_ptr<TMatch> before, std::unique_ptr<TMatch> after, int lastMatchIdBefore)
+        : QUndoCommand(name), doc_(doc), changes_(changes), before_(std::move(before)),
+          after_(std::move(after)), lastMatchIdBefore_(lastMatchIdBefore) {}
 
     void redo() override {
         TTournament& t = doc_.Edited();
@@ -92,7 +99,41 @@ TTournamentDocument::TTournamentDocument(std::unique_ptr<TTournament> tournament
     : QObject(parent), tournament_(std::move(tournament)) {
     undo_.setUndoLimit(200);
     undo_.setClean();
+    // A tournament restored from a recovery copy stays modified whatever is undone.
+    if (tournament_->IsModified) undo_.resetClean();
     connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
+    // The copy is written a moment after the edits stop, not while they are typed.
+    recovery_.setSingleShot(true);
+    recovery_.setInterval(2000);
+    connect(&recovery_, &QTimer::timeout, this, &TTournamentDocument::WriteRecoveryNow);
+    connect(this, &TTournamentDocument::Changed, this, [this] {
+        if (IsModified()) recovery_.start();
+    });
+    // The first edit after a save tells of the change before the tournament counts as modified.
+    connect(this, &TTournamentDocument::ModifiedChanged, this, [this](bool modified) {
+        if (modified)
+            recovery_.start();
+        else
+            DiscardRecovery();
+    });
+}
+
+void TTournamentDocument::WriteRecoveryNow() {
+    recovery_.stop();
+    if (!IsModified() || tournament_->FileName.isEmpty()) return;
+    const int edits = undo_.cleanIndex() >= 0 ? std::abs(undo_.index() - undo_.cleanIndex()) : -1;
+    WriteRecovery(*tournament_, edits);
+}
+
+void TTournamentDocument::DiscardRecovery() {
+    recovery_.stop();
+    if (!tournament_->FileName.isEmpty()) RemoveRecovery(tournament_->FileName);
+}
+
+void TTournamentDocument::SetFileName(const QString& path) {
+    DiscardRecovery();
+    tournament_->FileName = path;
+    if (IsModified()) recovery_.start();
 }
 
 TTournamentDocument::~TTournamentDocument() {
@@ -124,18 +165,17 @@ void TTournamentDocument::Restore(const TSnapshot& s, unsigned changes) {
     emit Changed(changes | ChangeTables | ChangeLayout | ChangeStructure);
 }
 
-void TTournamentDocument::Edit(const QString& name, unsigned changes, const std::function<void(TTournament&)>& apply) {
+void TTournamentDocument::Edit(const QString& name, unsigned changes,
+                               const std::function<void(TTournament&)>& apply) {
     TSnapshot before = Snapshot();
     apply(*tournament_);
     // A table is ordered from its teams' figures, which every table shares: ordering them all
     // again means counting them all again, each just before its order is made.
-    if (changes & (ChangeTables | ChangeStructure | ChangeOrder))
-        RecomputeAll(*tournament_);
+    if (changes & (ChangeTables | ChangeStructure | ChangeOrder)) RecomputeAll(*tournament_);
     // Taken once the tables are in order again: the file lists the teams in the joint
     // table's order, so this is the state a redo comes back to.
     TSnapshot after = Snapshot();
-    if (SameSnapshot(before, after))
-        return;
+    if (SameSnapshot(before, after)) return;
     undo_.push(new TSnapshotStep(*this, name, std::move(before), std::move(after), changes));
     SetModified(!undo_.isClean());
     emit Changed(changes);
@@ -148,15 +188,12 @@ bool TTournamentDocument::EditMatch(const QString& name, unsigned changes, const
     const int lastBefore = t.LastMatchId;
     if (match.Id >= 0) {
         const TMatch* stored = t.MatchById(match.Id);
-        if (!stored)
-            return false;
-        if (SameMatch(*stored, match))
-            return true; // nothing changed: no step
+        if (!stored) return false;
+        if (SameMatch(*stored, match)) return true; // nothing changed: no step
         before = CreateMatch(t.Sport, *stored);
     } else {
         // The number the match will have, so that undoing and redoing give it back.
-        if (t.LastMatchId == INT_MAX)
-            return false;
+        if (t.LastMatchId == INT_MAX) return false;
         after->Id = t.LastMatchId + 1;
         if (t.JointTable().MatchOfPairInLeg(after->HomeTeamId, after->VisitorTeamId, after->Leg))
             return false;
@@ -166,8 +203,7 @@ bool TTournamentDocument::EditMatch(const QString& name, unsigned changes, const
 }
 
 void TTournamentDocument::ValueChanged(unsigned changes) {
-    if (changes & (ChangeTables | ChangeStructure | ChangeOrder))
-        RecomputeAll(*tournament_);
+    if (changes & (ChangeTables | ChangeStructure | ChangeOrder)) RecomputeAll(*tournament_);
     emit Changed(changes);
 }
 
@@ -189,13 +225,13 @@ TIoResult TTournamentDocument::Save() {
     if (r) {
         undo_.setClean();
         SetModified(false);
+        DiscardRecovery();
     }
     return r;
 }
 
 void TTournamentDocument::SetModified(bool modified) {
-    if (tournament_->IsModified == modified)
-        return;
+    if (tournament_->IsModified == modified) return;
     tournament_->IsModified = modified;
     emit ModifiedChanged(modified);
 }

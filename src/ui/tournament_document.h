@@ -4,6 +4,7 @@
 #include "model/tournament.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <functional>
@@ -63,7 +64,14 @@ public:
 
     // The file was moved (the properties dialog): the tournament is saved there from now on. Not
     // an undo step, as the file on disk stays where it went.
-    void SetFileName(const QString& path) { tournament_->FileName = path; }
+    void SetFileName(const QString& path);
+
+    // While the tournament is modified a recovery copy is written a moment after each edit.
+    void SetRecoveryDelay(int milliseconds) { recovery_.setInterval(milliseconds); }
+    bool RecoveryPending() const { return recovery_.isActive(); }
+    void WriteRecoveryNow();
+    // Closed without saving: the copy goes too.
+    void DiscardRecovery();
 
     // Writes the file (with a backup when the preference asks) and marks this state clean.
     TIoResult Save();
@@ -107,6 +115,7 @@ private:
     bool inUndo_ = false;
     std::vector<int> touched_;
     QString columnSet_;
+    QTimer recovery_;
 };
 
 // One value's step.

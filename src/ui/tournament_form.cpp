@@ -377,6 +377,7 @@ bool TTournamentForm::MayClose() {
     if (b == TMessageButton::Cancel) return false;
     if (b == TMessageButton::Yes) return Save();
     closedWithoutSaving_ = true;
+    doc_->DiscardRecovery();
     return true;
 }
 

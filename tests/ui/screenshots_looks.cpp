@@ -6,6 +6,7 @@
 #include "ui/import_table_v2_form.h"
 #include "ui/main_form.h"
 #include "ui/place_appearance_frame.h"
+#include "ui/recovery_form.h"
 #include "ui/st_font_form.h"
 #include "ui/style_form.h"
 #include "ui/table_appearance_form.h"
@@ -13,6 +14,7 @@
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
+#include <QDateTime>
 #include <QListWidget>
 #include <QTabWidget>
 
@@ -55,4 +57,17 @@ void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     kv::TImportTableV2Form import(main.List(), legacy, info, &main);
     import.show();
     Shot(import, QStringLiteral("TImportTableV2Form"));
+
+    kv::TRecoveryCopy first;
+    first.Name = QStringLiteral("Riverside Spring League");
+    first.FilePath = QStringLiteral("SAVES/soccer.kvd");
+    first.Written = QDateTime(QDate(2026, 12, 9), QTime(21, 14));
+    first.Edits = 12;
+    kv::TRecoveryCopy second = first;
+    second.Name = QStringLiteral("Continental Basketball Association");
+    second.Written = QDateTime(QDate(2026, 12, 9), QTime(21, 40));
+    second.Edits = -1;
+    kv::TRecoveryForm recovery({first, second}, {}, &main);
+    recovery.show();
+    Shot(recovery, QStringLiteral("TRecoveryForm"));
 }
