@@ -176,3 +176,23 @@ TEST_F(RecoveryWindows, AKilledProgramsEditsAreOfferedBackAtTheNextStart) {
     EXPECT_EQ(saved.MatchAt(0)->HomeScore, 9);
     EXPECT_TRUE(PendingRecoveries().empty());
 }
+
+TEST_F(RecoveryWindows, DiscardDeletesTheCopyAndLaterKeepsIt) {
+    TTournamentForm* form = Open("volleyball.kvd");
+    ASSERT_NE(form, nullptr);
+    ScoreNineNil(form->Document(), 3);
+    form->Document().WriteRecoveryNow();
+    const QString copy = RecoveryPathFor(form->Document().FileName());
+    form->ForceClose();
+    QTest::qWait(10);
+    {
+        TRecoveryForm later(PendingRecoveries(), {}, nullptr);
+        later.reject(); // "Later"
+    }
+    ASSERT_EQ(PendingRecoveries().size(), 1u);
+    TRecoveryForm dialog(PendingRecoveries(), {}, nullptr);
+    dialog.Discard();
+    EXPECT_FALSE(QFile::exists(copy));
+    EXPECT_TRUE(PendingRecoveries().empty());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted); // nothing left: the window closes
+}
