@@ -47,6 +47,8 @@ bool PrefBackup();
 bool PrefRecycleBin();
 
 inline const char* const kAppTitle = "Kelvorandine 2.2";
+// The product's name, as print jobs, printed footers and published pages name it.
+inline const char* const kProductName = "Kelvorandine";
 
 } // namespace kv
 

@@ -59,7 +59,8 @@ TCsvRecords ReadCsvRecords(const QString& text, QChar separator) {
             record.clear();
             field.clear();
             fieldStarted = false;
-            i += (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) ? 2 : 1;
+            i += (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) ? 2
+                                                                                              : 1;
             continue;
         }
         field += c;
@@ -73,19 +74,20 @@ TCsvRecords ReadCsvRecords(const QString& text, QChar separator) {
     return records;
 }
 
-TCsvRecords ReadCsvRecords(const QByteArray& bytes, QChar separator) {
+QString DecodeCsvText(const QByteArray& bytes) {
     QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    return ReadCsvRecords(DecodeText(view), separator);
+    if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
+    return DecodeText(view);
+}
+
+TCsvRecords ReadCsvRecords(const QByteArray& bytes, QChar separator) {
+    return ReadCsvRecords(DecodeCsvText(bytes), separator);
 }
 
 int CsvLineCount(const QString& text) {
-    if (text.isEmpty())
-        return 0;
+    if (text.isEmpty()) return 0;
     int lines = static_cast<int>(text.count(QLatin1Char('\n')));
-    if (!text.endsWith(QLatin1Char('\n')))
-        ++lines;
+    if (!text.endsWith(QLatin1Char('\n'))) ++lines;
     return lines;
 }
 

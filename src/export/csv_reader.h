@@ -15,6 +15,8 @@ namespace kv {
 using TCsvRecords = QList<QStringList>;
 
 TCsvRecords ReadCsvRecords(const QString& text, QChar separator);
+// The file's text: UTF-8 (a byte-order mark left out), else Windows-1252.
+QString DecodeCsvText(const QByteArray& bytes);
 // Decodes the bytes (UTF-8, else Windows-1252) and reads them.
 TCsvRecords ReadCsvRecords(const QByteArray& bytes, QChar separator);
 

@@ -1,6 +1,7 @@
 #include "export/publish_site.h"
 
 #include "base/language.h"
+#include "base/preferences.h"
 #include "base/textformat.h"
 #include "export/html_export.h"
 #include "export/standings_json.h"
@@ -93,10 +94,9 @@ public:
                     .arg(E(t.Name), E(SportName(t.Sport))) +
                 Nav() + QStringLiteral("<main>\n"))
                    .toUtf8();
-        bottom_ =
-            QStringLiteral("</main>\n<footer>%1</footer>\n</body>\n</html>\n")
-                .arg(E(Fmt(LangText(5952, "Published with %s"), QStringLiteral("Kelvorandine"))))
-                .toUtf8();
+        bottom_ = QStringLiteral("</main>\n<footer>%1</footer>\n</body>\n</html>\n")
+                      .arg(E(Fmt(LangText(5952, "Published with %s"), QLatin1String(kProductName))))
+                      .toUtf8();
     }
 
     std::map<QString, QByteArray> Pages() {
@@ -140,23 +140,24 @@ private:
         std::map<QString, TRound> byKey;
         const QString matchday = LangText(5943, "Matchday %d");
         for (const TMatch* m : t_.JointTable().Matches()) {
-            QString key;
-            TRound round;
-            if (matchdays && m->HasMatchday()) {
-                key = QStringLiteral("%1").arg(m->Matchday, 6, 10, QLatin1Char('0'));
-                round.File = QStringLiteral("matchday-%1.html").arg(m->Matchday);
-                round.Title = Fmt(matchday, m->Matchday);
-            } else if (!matchdays && m->HasDate) {
-                key = IsoDate(m->Date);
-                round.File = QStringLiteral("date-%1.html").arg(key);
-                round.Title = key;
-            } else {
-                key = QStringLiteral("~");
-                round.File = QStringLiteral("unscheduled.html");
-                round.Title = LangText(5944, "Not scheduled");
+            const bool byMatchday = matchdays && m->HasMatchday();
+            const bool byDate = !matchdays && m->HasDate;
+            const QString key = byMatchday
+                                    ? QStringLiteral("%1").arg(m->Matchday, 6, 10, QLatin1Char('0'))
+                                : byDate ? IsoDate(m->Date)
+                                         : QStringLiteral("~");
+            auto [it, added] = byKey.try_emplace(key);
+            TRound& round = it->second;
+            if (added) {
+                // A round's file and title are made once, with its first match.
+                round.File = byMatchday ? QStringLiteral("matchday-%1.html").arg(m->Matchday)
+                             : byDate   ? QStringLiteral("date-%1.html").arg(key)
+                                        : QStringLiteral("unscheduled.html");
+                round.Title = byMatchday ? Fmt(matchday, m->Matchday)
+                              : byDate   ? key
+                                         : LangText(5944, "Not scheduled");
             }
-            auto [it, added] = byKey.try_emplace(key, round);
-            it->second.Matches.push_back(m);
+            round.Matches.push_back(m);
         }
         for (auto& [key, round] : byKey) {
             std::stable_sort(

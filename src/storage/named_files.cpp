@@ -204,6 +204,9 @@ TIoResult ParseColumnSet(const QByteArray& bytes, const TTournament& t,
 QString TableStylePath(const QString& name) {
     return StylesFolder() + name + QStringLiteral(".tfc");
 }
+QString ImportSchemePath(const QString& name) {
+    return StylesFolder() + name + QStringLiteral(".impf");
+}
 QString PlaceStylePath(const QString& name) {
     return StylesFolder() + name + QStringLiteral(".pfc");
 }

@@ -53,6 +53,8 @@ TIoResult ApplyColumnSet(TTournament& t, const QString& path);
 // ---- table styles (".tfc") and place styles (".pfc")
 
 QString TableStylePath(const QString& name);
+// CSV import schemes (".impf"), kept with the styles.
+QString ImportSchemePath(const QString& name);
 QString PlaceStylePath(const QString& name);
 QByteArray TableStyleBytes(const TGroupStyle& style);
 TIoResult SaveTableStyle(const QString& path, const TGroupStyle& style);

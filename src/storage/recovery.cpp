@@ -2,6 +2,7 @@
 
 #include "base/programfolder.h"
 #include "storage/tournament_file.h"
+#include "storage/tournament_list.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -45,9 +46,20 @@ TIoResult WriteRecovery(const TTournament& t, int edits) {
 }
 
 void RemoveRecovery(const QString& filePath) {
-    const QString copy = RecoveryPathFor(filePath);
-    QFile::remove(copy);
-    QFile::remove(InfoPathFor(copy));
+    DiscardRecovery(TRecoveryCopy{RecoveryPathFor(filePath), filePath, {}, {}, -1});
+}
+
+void DiscardRecovery(const TRecoveryCopy& copy) {
+    QFile::remove(copy.CopyPath);
+    QFile::remove(InfoPathFor(copy.CopyPath));
+}
+
+QString RecoveredFilePath(const TRecoveryCopy& copy) {
+    const QString base = QFileInfo(copy.FilePath).completeBaseName();
+    QString path = TTournamentList::SavesPath(base + QStringLiteral(" (recovered).kvd"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = TTournamentList::SavesPath(QStringLiteral("%1 (recovered %2).kvd").arg(base).arg(n));
+    return path;
 }
 
 std::vector<TRecoveryCopy> PendingRecoveries() {
@@ -71,8 +83,7 @@ std::vector<TRecoveryCopy> PendingRecoveries() {
         // Saved since: the copy is of no more use.
         const QFileInfo file(c.FilePath);
         if (!c.FilePath.isEmpty() && file.exists() && file.lastModified() >= c.Written) {
-            QFile::remove(c.CopyPath);
-            QFile::remove(InfoPathFor(c.CopyPath));
+            DiscardRecovery(c);
             continue;
         }
         copies.push_back(c);

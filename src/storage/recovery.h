@@ -31,6 +31,11 @@ void RemoveRecovery(const QString& filePath);
 // The copies newer than their files, or whose files are gone, oldest first. Copies that are
 // older than their files (saved since) are removed.
 std::vector<TRecoveryCopy> PendingRecoveries();
+// Deletes a copy (the user chose to discard it).
+void DiscardRecovery(const TRecoveryCopy& copy);
+// Where the tournament of a copy whose file is gone is saved: "<name> (recovered).kvd" in
+// SAVES/, numbered on when that is taken.
+QString RecoveredFilePath(const TRecoveryCopy& copy);
 // Loads a copy into a blank tournament: FileName is the tournament's own file and the
 // tournament is marked modified. A damaged copy gives its message.
 TIoResult LoadRecovery(const TRecoveryCopy& copy, TTournament& t);

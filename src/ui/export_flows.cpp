@@ -15,6 +15,7 @@
 #include "ui/wait_form.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace kv {
@@ -32,9 +33,8 @@ QString CsvFilter() {
 QString Proposed(const QString& name, const QString& extension) {
     if (name.isEmpty()) return name;
     const QFileInfo info(name);
-    return info.path() == QStringLiteral(".") && !name.startsWith(QStringLiteral("./"))
-               ? info.completeBaseName() + extension
-               : info.path() + QLatin1Char('/') + info.completeBaseName() + extension;
+    const QString file = info.completeBaseName() + extension;
+    return info.path() == QStringLiteral(".") ? file : QDir(info.path()).filePath(file);
 }
 
 bool Written(const TIoResult& r) {

@@ -7,6 +7,7 @@
 #include "ui/dialog_seam.h"
 #include "ui/grid_print_setting_form.h"
 #include "ui/page_preview.h"
+#include "ui/print_tools.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
@@ -22,12 +23,7 @@ namespace kv {
 namespace {
 
 QString AppTitle() {
-    return QStringLiteral("Kelvorandine");
-}
-
-TPaper PaperOf(const QPrinter& printer) {
-    const int dpi = printer.resolution();
-    return TPaper{printer.pageLayout().fullRectPixels(dpi).size(), static_cast<double>(dpi)};
+    return QLatin1String(kProductName);
 }
 
 } // namespace

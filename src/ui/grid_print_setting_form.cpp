@@ -26,35 +26,27 @@ TGridPrintSettingForm::TGridPrintSettingForm(const TGridPrintSettings& s, QWidge
     const char* names[4] = {"LeftEdit", "TopEdit", "RightEdit", "BottomEdit"};
     const int ids[4] = {12254, 12255, 12256, 12257};
     const char* texts[4] = {"&Left:", "&Top:", "&Right:", "&Bottom:"};
-    const double values[4] = {s.LeftMargin, s.TopMargin, s.RightMargin, s.BottomMargin};
     for (int i = 0; i < 4; ++i) {
         margins_[i] = Named(new QDoubleSpinBox(this), names[i]);
         margins_[i]->setRange(0, 20);
         margins_[i]->setDecimals(2);
         margins_[i]->setSingleStep(0.1);
-        margins_[i]->setValue(values[i]);
         form->addRow(LangText(ids[i], texts[i]), margins_[i]);
     }
+    ShowMargins(margins_, s);
     center_ = Named(new QCheckBox(LangText(12258, "&Center Horizontally"), this), "CenterChB");
     center_->setChecked(s.HorzCenter);
     form->addRow(center_);
     layout->addLayout(form);
     layout->addWidget(MakeDialogButtons(*this, false).Box);
     // The margins keep their length when the unit changes.
-    connect(units_, &QComboBox::currentIndexChanged, this, [this](int units) {
-        const double factor = units == PaperInches ? 1 / 2.54 : 2.54;
-        for (QDoubleSpinBox* m : margins_)
-            m->setValue(m->value() * factor);
-    });
+    connect(units_, &QComboBox::currentIndexChanged, this,
+            [this](int units) { ConvertMarginFields(margins_, units); });
 }
 
 TGridPrintSettings TGridPrintSettingForm::Settings() const {
     TGridPrintSettings s;
-    s.Units = units_->currentIndex() == 1 ? PaperInches : PaperCentimetres;
-    s.LeftMargin = margins_[0]->value();
-    s.TopMargin = margins_[1]->value();
-    s.RightMargin = margins_[2]->value();
-    s.BottomMargin = margins_[3]->value();
+    static_cast<TPaperMargins&>(s) = MarginsOf(margins_, units_->currentIndex());
     s.HorzCenter = center_->isChecked();
     return s;
 }

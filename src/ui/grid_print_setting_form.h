@@ -2,6 +2,8 @@
 
 #include "export/grid_print.h"
 
+#include "ui/print_tools.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -24,7 +26,7 @@ public:
 
 private:
     QComboBox* units_ = nullptr;
-    QDoubleSpinBox* margins_[4] = {};
+    TMarginFields margins_{};
     QCheckBox* center_ = nullptr;
 };
 

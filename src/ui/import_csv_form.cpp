@@ -33,10 +33,6 @@ namespace kv {
 
 namespace {
 
-QString SchemePath(const QString& name) {
-    return StylesFolder() + name + QStringLiteral(".impf");
-}
-
 bool Holds(const std::vector<int>& kinds, int kind) {
     return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
@@ -161,7 +157,7 @@ void TImportCSVForm::ChooseScheme(const QString& name) {
     std::vector<int> kinds;
     QString error;
     const bool read =
-        LoadImportScheme(SchemePath(name), static_cast<int>(kinds_.size()), kinds, error);
+        LoadImportScheme(ImportSchemePath(name), static_cast<int>(kinds_.size()), kinds, error);
     // The kinds read before an error stay.
     for (size_t i = 0; i < kinds.size() && i < kinds_.size(); ++i)
         kinds_[i] = kinds[i];
@@ -175,7 +171,7 @@ void TImportCSVForm::SaveScheme() {
                                              LangText(11566, "Scheme"));
     if (name.isEmpty()) return;
     QString error;
-    if (!SaveImportScheme(SchemePath(name), kinds_, error)) {
+    if (!SaveImportScheme(ImportSchemePath(name), kinds_, error)) {
         ShowAppMessage(error, TMessageKind::Error);
         return;
     }
@@ -184,7 +180,7 @@ void TImportCSVForm::SaveScheme() {
 
 void TImportCSVForm::DeleteScheme() {
     if (schemes_->currentIndex() <= 0 || !TStyleForm::ConfirmDelete()) return;
-    DeleteNamedFile(SchemePath(schemes_->currentText()));
+    DeleteNamedFile(ImportSchemePath(schemes_->currentText()));
     FillSchemes(QString());
 }
 

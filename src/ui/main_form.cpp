@@ -427,18 +427,13 @@ bool TMainForm::RestoreCopy(const TRecoveryCopy& copy) {
     }
     if (!QFileInfo::exists(copy.FilePath)) {
         // Its file is gone: the tournament is saved under a name of its own and listed.
-        QString path = TTournamentList::SavesPath(QFileInfo(copy.FilePath).completeBaseName() +
-                                                  QStringLiteral(" (recovered).kvd"));
-        for (int n = 2; QFileInfo::exists(path); ++n)
-            path = TTournamentList::SavesPath(QStringLiteral("%1 (recovered %2).kvd")
-                                                  .arg(QFileInfo(copy.FilePath).completeBaseName())
-                                                  .arg(n));
+        const QString path = RecoveredFilePath(copy);
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (const TIoResult saved = SaveTournament(*t, path, false); !saved) {
             ShowAppMessage(saved.Message, TMessageKind::Error);
             return false;
         }
-        RemoveRecovery(copy.FilePath);
+        DiscardRecovery(copy);
         const TNodeData entry{NodeTournament, t->Sport, t->Name, path};
         panel_->AddTournamentEntry(entry);
         return OpenTournament(entry) != nullptr;

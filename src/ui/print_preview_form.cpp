@@ -3,6 +3,7 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/messages.h"
+#include "base/preferences.h"
 #include "base/settings.h"
 #include "base/textformat.h"
 #include "export/html_export.h"
@@ -12,6 +13,7 @@
 #include "ui/dialog_buttons.h"
 #include "ui/dialog_seam.h"
 #include "ui/page_preview.h"
+#include "ui/print_tools.h"
 #include "ui/select_tables_frame.h"
 #include "ui/widget_names.h"
 
@@ -36,15 +38,6 @@
 
 namespace kv {
 
-namespace {
-
-TPaper PaperOf(const QPrinter& printer) {
-    const int dpi = printer.resolution();
-    return TPaper{printer.pageLayout().fullRectPixels(dpi).size(), static_cast<double>(dpi)};
-}
-
-} // namespace
-
 std::vector<const TGroup*> PrintableTables(const TTournament& t) {
     std::vector<const TGroup*> tables;
     for (TGroup* g : TablesForExport(t, TSelectTablesFrame::AllTables(t))) {
@@ -58,7 +51,7 @@ bool PrintTablePages(QPrinter& printer, const TTournament& t,
                      const std::vector<const TGroup*>& tables, const TPrintSettings& s,
                      const QString& title, const QString& subtitle) {
     printer.setFullPage(true);
-    printer.setDocName(QStringLiteral("Kelvorandine - ") + t.Name);
+    printer.setDocName(QLatin1String(kProductName) + QStringLiteral(" - ") + t.Name);
     const TPaper paper = PaperOf(printer);
     const std::vector<QSize> sizes = TableSizes(t, tables);
     const double width = s.PrintableArea(paper).width();
@@ -150,10 +143,8 @@ QWidget* TPrintPreviewForm::BuildSettings() {
         connect(margins_[i], &QDoubleSpinBox::valueChanged, this, changed);
     }
     connect(units_, &QComboBox::currentIndexChanged, this, [this](int units) {
-        const double factor = units == PaperInches ? 1 / 2.54 : 2.54;
         loading_ = true;
-        for (QDoubleSpinBox* m : margins_)
-            m->setValue(m->value() * factor);
+        ConvertMarginFields(margins_, units);
         loading_ = false;
         Update();
     });
@@ -267,9 +258,7 @@ QWidget* TPrintPreviewForm::BuildSettings() {
 void TPrintPreviewForm::Load(const TPrintSettings& s) {
     loading_ = true;
     units_->setCurrentIndex(s.Units == PaperInches ? 1 : 0);
-    const double values[4] = {s.LeftMargin, s.TopMargin, s.RightMargin, s.BottomMargin};
-    for (int i = 0; i < 4; ++i)
-        margins_[i]->setValue(values[i]);
+    ShowMargins(margins_, s);
     sizes_[SizeActual]->setChecked(true);
     zoom_->setValue(100);
     center_->setChecked(s.CenterOnPage);
@@ -289,11 +278,7 @@ TPaper TPrintPreviewForm::Paper() const {
 TPrintSettings TPrintPreviewForm::Settings() const {
     TPrintSettings s;
     s.Landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
-    s.Units = units_->currentIndex() == 1 ? PaperInches : PaperCentimetres;
-    s.LeftMargin = margins_[0]->value();
-    s.TopMargin = margins_[1]->value();
-    s.RightMargin = margins_[2]->value();
-    s.BottomMargin = margins_[3]->value();
+    static_cast<TPaperMargins&>(s) = MarginsOf(margins_, units_->currentIndex());
     s.ShowTitle = showTitle_[0]->isChecked();
     s.ShowSubtitle = showTitle_[1]->isChecked();
     s.TitleFont = fonts_[0];

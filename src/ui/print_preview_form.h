@@ -2,6 +2,8 @@
 
 #include "render/print_layout.h"
 
+#include "ui/print_tools.h"
+
 #include <QDialog>
 
 #include <vector>
@@ -72,7 +74,7 @@ private:
     TPrintPages pages_;
     bool loading_ = true; // until the fields are built and loaded
     QComboBox* units_ = nullptr;
-    QDoubleSpinBox* margins_[4] = {};
+    TMarginFields margins_{};
     QRadioButton* sizes_[4] = {};
     QDoubleSpinBox* zoom_ = nullptr;
     QCheckBox* center_ = nullptr;

@@ -5,7 +5,6 @@
 #include "ui/widget_names.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -85,9 +84,7 @@ void TRecoveryForm::Restore() {
 void TRecoveryForm::Discard() {
     const int index = Selected();
     if (index < 0) return;
-    const TRecoveryCopy& c = copies_[static_cast<size_t>(index)];
-    QFile::remove(c.CopyPath);
-    QFile::remove(c.CopyPath.left(c.CopyPath.size() - 4) + QStringLiteral(".info"));
+    DiscardRecovery(copies_[static_cast<size_t>(index)]);
     Drop(index);
 }
 

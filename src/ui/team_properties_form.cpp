@@ -316,14 +316,10 @@ TTeam* TTeamPropertiesForm::Edited() const {
     return edits_->Team(teamId_);
 }
 
-const TFontData& TTeamPropertiesForm::StyleFontOf(const TTeam& team) const {
+// The look of the team's group, which the team follows where it has none of its own.
+const TGroupStyle& TTeamPropertiesForm::StyleOf(const TTeam& team) const {
     const TGroup* g = doc_.Tournament().GroupById(team.GroupId);
-    return (g ? g->Style : doc_.Tournament().JointTable().Style).Font;
-}
-
-TColor TTeamPropertiesForm::StyleBackgroundOf(const TTeam& team) const {
-    const TGroup* g = doc_.Tournament().GroupById(team.GroupId);
-    return (g ? g->Style : doc_.Tournament().JointTable().Style).BackgroundColor();
+    return (g ? g->Style : doc_.Tournament().JointTable().Style);
 }
 
 void TTeamPropertiesForm::LoadTeam() {
@@ -345,7 +341,7 @@ void TTeamPropertiesForm::LoadTeam() {
     stadium_->setCurrentIndex(std::max(0, stadium_->findData(t.HomeStadiumId)));
     separateFont_->setChecked(t.SeparateFont);
     separateBg_->setChecked(t.SeparateBackground);
-    background_->SetColor(t.SeparateBackground ? t.BackgroundColor : StyleBackgroundOf(t));
+    background_->SetColor(t.SeparateBackground ? t.BackgroundColor : StyleOf(t).BackgroundColor());
     added_[0]->setValue(t.AddedPoints);
     added_[1]->setValue(t.AddedGoalsFor);
     added_[2]->setValue(t.AddedGoalsAgainst);
@@ -381,11 +377,12 @@ void TTeamPropertiesForm::UpdateSample() {
         sample_->clear();
         return;
     }
-    const TFontData& base = StyleFontOf(*team);
+    const TFontData& base = StyleOf(*team).Font;
     const TFontData font = team->SeparateFont ? WithStyleOf(base, team->Font) : base;
     const bool upper = team->SeparateFont && team->UpperCase;
     ShowFontSample(*sample_, font,
-                   team->SeparateBackground ? team->BackgroundColor : StyleBackgroundOf(*team),
+                   team->SeparateBackground ? team->BackgroundColor
+                                            : StyleOf(*team).BackgroundColor(),
                    upper ? team->DisplayName().toUpper() : team->DisplayName());
 }
 
@@ -472,7 +469,7 @@ void TTeamPropertiesForm::ChooseFont() {
     TTeam* team = Edited();
     if (!team) return;
     TSTFontForm form(dialogs_, this);
-    const TFontData& base = StyleFontOf(*team);
+    const TFontData& base = StyleOf(*team).Font;
     form.Load(team->SeparateFont ? WithStyleOf(base, team->Font) : base,
               team->SeparateFont && team->UpperCase);
     if (form.exec() != QDialog::Accepted) return;

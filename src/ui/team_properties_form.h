@@ -96,8 +96,7 @@ private:
     void UpdateSample();
     void Changed();
     TTeam* Edited() const;
-    const TFontData& StyleFontOf(const TTeam& team) const;
-    TColor StyleBackgroundOf(const TTeam& team) const;
+    const TGroupStyle& StyleOf(const TTeam& team) const;
 
     TTournamentDocument& doc_;
     TDialogSeam& dialogs_;

@@ -120,9 +120,7 @@ void TTournamentForm::ImportCsvFile(const QString& path) {
         ShowAppMessage(read.Message, TMessageKind::Error);
         return;
     }
-    QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF")) view = view.sliced(3);
-    TCSVImportOptionsForm options(DecodeText(view), this);
+    TCSVImportOptionsForm options(DecodeCsvText(bytes), this);
     if (options.exec() != QDialog::Accepted) return;
     // A long file takes a moment to read into the list: the wait window says so.
     std::unique_ptr<TWaitForm> wait;

@@ -38,6 +38,9 @@ void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
             looks.Pages().setCurrentIndex(page);
             Shot(looks, QStringLiteral("TTableAppearanceForm-") + QLatin1String(lookPages[page]));
         }
+        // The place page is a frame of its own.
+        looks.Pages().setCurrentIndex(kv::TTableAppearanceForm::PagePlaces);
+        Shot(looks.PlaceFrame(), QStringLiteral("TPlaceAppearanceFrame"));
     }
     kv::TSTFontForm font(dialogs, &main);
     kv::TFontData f;
