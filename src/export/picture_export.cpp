@@ -310,45 +310,74 @@ TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString&
     return WriteFileAtomic(path, bytes);
 }
 
+QByteArray SvgPictureBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& draw) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(static_cast<int>(std::lround(ScreenPixelsPerInch())));
+    svg.setTitle(title);
+    QPainter painter(&svg);
+    draw(painter);
+    painter.end();
+    return bytes;
+}
+
+QByteArray PdfPictureBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& draw) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    const int dpi = static_cast<int>(std::lround(ScreenPixelsPerInch()));
+    pdf.setResolution(dpi);
+    // A page of whole points that holds the whole picture: rounded down, it would cut off
+    // part of the bottom border.
+    const QSize points(static_cast<int>(std::ceil(size.width() * 72.0 / dpi)),
+                       static_cast<int>(std::ceil(size.height() * 72.0 / dpi)));
+    pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setTitle(title);
+    pdf.setCreator(kProductName);
+    QPainter painter(&pdf);
+    draw(painter);
+    painter.end();
+    return bytes;
+}
+
+QByteArray EncodedImageBytes(const QImage& image, TPictureFormat format, QString& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == TPictureFormat::Jpeg ? "jpeg" : "png");
+    if (format == TPictureFormat::Jpeg) {
+        writer.setQuality(90);
+        writer.setOptimizedWrite(false);
+        writer.setProgressiveScanWrite(false);
+    }
+    if (!writer.write(format == TPictureFormat::Jpeg ? image.convertToFormat(QImage::Format_RGB888) : image)) {
+        error = writer.errorString();
+        return {};
+    }
+    return bytes;
+}
+
 QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureFormat format, QString& error, int bmpBits,
                              TColor background) {
     QByteArray bytes;
     const TTableLayout layout = ComputeLayout(t, g);
     const QSize size(std::max(1, layout.PictureWidth), std::max(1, layout.TableHeight));
-    const int dpi = static_cast<int>(std::lround(ScreenPixelsPerInch()));
     switch (format) {
-    case TPictureFormat::Svg: {
-        QBuffer buffer(&bytes);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setResolution(dpi);
-        svg.setTitle(g.Name);
-        QPainter painter(&svg);
-        painter.fillRect(QRect(QPoint(0, 0), size), ToQColor(background));
-        DrawGroupTable(t, g, painter, background);
-        painter.end();
+    case TPictureFormat::Svg:
+        bytes = SvgPictureBytes(size, g.Name, [&](QPainter& painter) {
+            painter.fillRect(QRect(QPoint(0, 0), size), ToQColor(background));
+            DrawGroupTable(t, g, painter, background);
+        });
         break;
-    }
-    case TPictureFormat::Pdf: {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(dpi);
-        // A page of whole points that holds the whole picture: rounded down, it would cut off
-        // part of the bottom border.
-        const QSize points(static_cast<int>(std::ceil(size.width() * 72.0 / dpi)),
-                           static_cast<int>(std::ceil(size.height() * 72.0 / dpi)));
-        pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(g.Name);
-        pdf.setCreator(QStringLiteral("Kelvorandine"));
-        QPainter painter(&pdf);
-        DrawGroupTable(t, g, painter, background);
-        painter.end();
+    case TPictureFormat::Pdf:
+        bytes = PdfPictureBytes(size, g.Name, [&](QPainter& painter) { DrawGroupTable(t, g, painter, background); });
         break;
-    }
     default: {
         // Pictures of few colours are drawn with plain text, so the table's colours fit.
         const bool fewColors = format == TPictureFormat::Gif || (format == TPictureFormat::Bmp && bmpBits <= 8);
@@ -372,18 +401,7 @@ QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureForm
             if (bytes.isEmpty())
                 return {};
         } else {
-            QBuffer buffer(&bytes);
-            buffer.open(QIODevice::WriteOnly);
-            QImageWriter writer(&buffer, format == TPictureFormat::Jpeg ? "jpeg" : "png");
-            if (format == TPictureFormat::Jpeg) {
-                writer.setQuality(90);
-                writer.setOptimizedWrite(false);
-                writer.setProgressiveScanWrite(false);
-            }
-            if (!writer.write(format == TPictureFormat::Jpeg ? image.convertToFormat(QImage::Format_RGB888) : image)) {
-                error = writer.errorString();
-                return {};
-            }
+            bytes = EncodedImageBytes(image, format, error);
         }
         break;
     }

@@ -6,6 +6,10 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+
 // Table pictures as files: PNG, JPEG (quality 90), BMP at 1, 4, 8, 15, 16, 24 or 32 bits per
 // pixel, transparent GIF, and SVG and PDF drawn anew at the table's natural size.
 namespace kv {
@@ -25,6 +29,12 @@ QByteArray GifBytes(const QImage& image, QRgb transparent, QString& error);
 // The image with a palette of its own colours: exact when it has at most `maxColors`, else
 // the most frequent ones, every other pixel taking the nearest of them.
 QImage WithOwnPalette(const QImage& image, int maxColors = 256);
+
+// Pictures drawn anew at `size` pixels: SVG, and PDF on a page of that size.
+QByteArray SvgPictureBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& draw);
+QByteArray PdfPictureBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& draw);
+// PNG, or JPEG at quality 90; empty with `error` on failure.
+QByteArray EncodedImageBytes(const QImage& image, TPictureFormat format, QString& error);
 
 // The (prepared) table as the bytes of a picture file; empty with `error` on failure.
 QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureFormat format, QString& error,
