@@ -46,9 +46,11 @@ void RectangleBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c, bool
     }
     QBrush brush(c);
     if (gradient) {
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0, Lighter(c).lighter(140));
-        g.setColorAt(1, c);
+        // Lit from the left.
+        QLinearGradient g(r.topLeft(), r.topRight());
+        g.setColorAt(0, c.lighter(125));
+        g.setColorAt(0.45, c);
+        g.setColorAt(1, c.darker(125));
         brush = QBrush(g);
     }
     p.setBrush(brush);
@@ -71,9 +73,11 @@ void PyramidBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c, bool i
 }
 
 void CylinderBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c) {
-    // The ends are ellipses as deep as the chart's depth, or a flat third of the width.
-    const double h = d.isNull() ? std::min(r.width() / 3, std::max(2.0, r.height())) : -d.y();
-    QRectF body = r.translated(d.x() / 2, d.y() / 2);
+    // The ends are ellipses as deep as the chart's depth, centred in it; flat, the cylinder
+    // stands inside the bar's box with ends a third of its width high.
+    const bool flat = d.isNull();
+    const double h = flat ? std::min(r.width() / 3, r.height()) : -d.y();
+    QRectF body = flat ? r.adjusted(0, h / 2, 0, -h / 2) : r.translated(d.x() / 2, d.y() / 2);
     QLinearGradient g(body.topLeft(), body.topRight());
     g.setColorAt(0, Darker(c));
     g.setColorAt(0.4, Lighter(c));
@@ -87,7 +91,7 @@ void CylinderBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c) {
     path.lineTo(body.right(), body.top());
     path.closeSubpath();
     p.drawPath(path);
-    p.setBrush(Lighter(c));
+    p.setBrush(c);
     p.drawEllipse(QRectF(body.left(), body.top() - h / 2, body.width(), h));
 }
 
