@@ -459,4 +459,20 @@ void SortStatsGrid(TStatsGrid& grid, const TStatsSort& sort) {
     grid.RowKeys = keys;
 }
 
+TStatsCommands StatsCommandsFor(const TTournament& t, const TStatsGrid& grid, bool onPage, bool chartEmpty) {
+    TStatsCommands c;
+    if (!onPage)
+        return c;
+    const bool basic = grid.Kind == TStatsKind::Basic && grid.RowCount() > 0;
+    c.CompareConferences = basic && !grid.TeamScope && t.Conferences().size() > 1;
+    c.CompareGroups = basic && !grid.TeamScope && t.Groups().size() > 1;
+    c.CompareTeams = basic;
+    c.BasicVenues = basic;
+    c.ScoreVenues = grid.Kind == TStatsKind::Scores;
+    c.RefereeRoles = grid.Kind == TStatsKind::Referees;
+    c.Chart = !chartEmpty;
+    c.Grid = grid.RowCount() > 0;
+    return c;
+}
+
 } // namespace kv

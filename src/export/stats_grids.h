@@ -115,4 +115,19 @@ TStatsSort ClickedStatsSort(const TStatsSort& current, int column);
 // numbers with an empty cell as -100000. Equal rows keep their order.
 void SortStatsGrid(TStatsGrid& grid, const TStatsSort& sort);
 
+// Which statistics commands can act: the chart's radio groups by kind (the conference and
+// group comparisons for a table scope with more than one of them), the chart's outputs when
+// it shows something, the grid's when it has rows.
+struct TStatsCommands {
+    bool CompareConferences = false;
+    bool CompareGroups = false;
+    bool CompareTeams = false;
+    bool BasicVenues = false;
+    bool ScoreVenues = false;
+    bool RefereeRoles = false;
+    bool Chart = false;
+    bool Grid = false;
+};
+TStatsCommands StatsCommandsFor(const TTournament& t, const TStatsGrid& grid, bool onPage, bool chartEmpty);
+
 } // namespace kv

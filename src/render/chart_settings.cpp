@@ -39,6 +39,15 @@ QString BarStyleKey(int style) {
     return QLatin1String(keys.at(static_cast<size_t>(std::clamp(style, 0, kBarStyleCount - 1))));
 }
 
+bool ChartAngleFromText(const QString& text, int& angle) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < 0 || value > 360)
+        return false;
+    angle = value;
+    return true;
+}
+
 QColor ChartPaletteColor(int index) {
     static const std::array<QRgb, 16> colors = {0xFF0000, 0x00A000, 0xFFFF00, 0x0000FF, 0xFFFFFF, 0x808080,
                                                 0xFF00FF, 0x008080, 0x000080, 0x800000, 0x00FF00, 0x808000,

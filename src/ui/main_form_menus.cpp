@@ -5,6 +5,7 @@
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
 #include "ui/tool_windows.h"
+#include "ui/tournament_form.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -64,6 +65,14 @@ void TMainForm::BuildMenus() {
     exports->setObjectName(QStringLiteral("ExportMenu"));
     add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
                   "ExportFixturesToExcelAction", "-", "PublishAction"});
+    // The statistics commands are the active tournament window's own.
+    QMenu* statistics = menuBar()->addMenu(LangText(173, "&Statistics"));
+    statistics->setObjectName(QStringLiteral("StatisticsMenu"));
+    connect(statistics, &QMenu::aboutToShow, this, [this, statistics] {
+        statistics->clear();
+        if (TTournamentForm* form = ActiveForm())
+            form->FillStatisticsMenu(statistics);
+    });
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {

@@ -12,6 +12,7 @@
 #include "ui/fixtures_columns_form.h"
 #include "ui/fixtures_page.h"
 #include "ui/people_form.h"
+#include "ui/statistics_page.h"
 #include "ui/table_columns_form.h"
 #include "ui/table_dimensions_form.h"
 #include "ui/tables_page.h"
@@ -59,14 +60,14 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     tables_ = new TTablesPage(*doc_, dialogs_, pages_);
     fixtures_ = new TFixturesPage(
         *doc_, [this]() -> TScoreForm& { return tables_->ScoreForm(); }, pages_);
-    auto* statistics = new QWidget(pages_);
-    statistics->setObjectName(QStringLiteral("StatisticsPage"));
+    stats_ = new TStatisticsPage(*doc_, dialogs_, pages_);
     pages_->addWidget(tables_);
     pages_->addWidget(fixtures_);
-    pages_->addWidget(statistics);
+    pages_->addWidget(stats_);
     layout->addWidget(pages_, 1);
     BuildCommands();
     BuildFixtureCommands();
+    BuildStatisticsCommands();
     connect(fixtures_, &TFixturesPage::SelectionChanged, this, [this] { UpdateCommands(); });
     connect(fixtures_, &TFixturesPage::ContextMenuRequested, this,
             &TTournamentForm::ShowFixturesMenu);
@@ -335,6 +336,7 @@ void TTournamentForm::UpdateCommands() {
         choices[i]->setEnabled(fixtures.Rows);
     }
     UpdateSetupCommands();
+    UpdateStatisticsCommands();
     updating_ = false;
     emit CommandsChanged();
 }
@@ -348,6 +350,7 @@ void TTournamentForm::OnChanged(unsigned changes) {
     }
     tables_->Refresh(changes);
     fixtures_->Refresh(changes);
+    stats_->Refresh(changes);
     UpdateCommands();
 }
 

@@ -8,6 +8,7 @@
 class QAction;
 class QActionGroup;
 class QLabel;
+class QMenu;
 class QStackedWidget;
 
 // A tournament window: the title band and three pages (the tables, the fixture list, the
@@ -18,6 +19,7 @@ namespace kv {
 class TDialogSeam;
 class TTournamentList;
 class TFixturesPage;
+class TStatisticsPage;
 class TTablesPage;
 class TTournament;
 struct TTableView;
@@ -34,7 +36,11 @@ public:
     const TTournamentDocument& Document() const { return *doc_; }
     TTablesPage& TablesPage() { return *tables_; }
     TFixturesPage& FixturesPage() { return *fixtures_; }
+    TStatisticsPage& StatisticsPage() { return *stats_; }
     int Page() const;
+    void ShowPage(int page);
+    // The statistics commands: the chart's choices, the chart's and the grid's outputs.
+    void FillStatisticsMenu(QMenu* menu);
 
     // The commands the main window binds to, by object name ("SaveAction", "ResultsGridAction").
     QAction* Command(const QString& objectName) const;
@@ -85,7 +91,9 @@ private:
     void ShowFixturesMenu(QPoint globalPos);
     void UpdateCommands();
     void OnChanged(unsigned changes);
-    void ShowPage(int page);
+    void BuildStatisticsCommands();
+    void UpdateStatisticsCommands();
+    void ShowStatisticsMenu(QPoint globalPos, bool chart);
     void EditView(QAction* action, const std::function<void(TTableView&)>& change);
     void BuildSetupCommands();
     void BuildExportCommands();
@@ -98,6 +106,7 @@ private:
     QStackedWidget* pages_ = nullptr;
     TTablesPage* tables_ = nullptr;
     TFixturesPage* fixtures_ = nullptr;
+    TStatisticsPage* stats_ = nullptr;
     QActionGroup* dblClickGroup_ = nullptr;
     QActionGroup* pageGroup_ = nullptr;
     QActionGroup* modeGroup_ = nullptr;

@@ -21,6 +21,7 @@
 #include "ui/import_csv_form.h"
 #include "ui/print_preview_form.h"
 #include "ui/select_tables_frame.h"
+#include "ui/statistics_page.h"
 #include "ui/tournament_document.h"
 #include "ui/wait_form.h"
 
@@ -41,6 +42,8 @@ void TTournamentForm::BuildExportCommands() {
         const TTournament& t = doc_->Tournament();
         if (Page() == 1)
             ExportGridToHtml(this, dialogs_, FixtureGrid(t, fixtures_->Filter()), {t.Name});
+        else if (Page() == 2)
+            stats_->ExportGridToHtml();
         else
             ExportTablesToHtml(this, dialogs_, t, TSelectTablesFrame::AllTables(t));
     });
@@ -49,6 +52,8 @@ void TTournamentForm::BuildExportCommands() {
         const TTournament& t = doc_->Tournament();
         if (Page() == 1)
             ExportGridToCsv(this, dialogs_, FixtureGrid(t, fixtures_->Filter()));
+        else if (Page() == 2)
+            stats_->ExportGridToCsv();
         else
             ExportTablesToCsv(this, dialogs_, t, TSelectTablesFrame::AllTables(t));
     });
@@ -135,7 +140,8 @@ void TTournamentForm::ImportCsvFile(const QString& path) {
     UpdateCommands();
 }
 
-// The tables through the print dialog and the print setup; the fixture list through its preview.
+// The tables through the print dialog and the print setup; the fixture list and the statistics
+// grid through their preview.
 void TTournamentForm::Print() {
     const TTournament& t = doc_->Tournament();
     if (Page() == 0) {
@@ -161,6 +167,8 @@ void TTournamentForm::Print() {
         TGridPrintPreviewForm(FixtureGrid(t, fixtures_->Filter()), rows, widths, t.Name, dialogs_,
                               this)
             .exec();
+    } else {
+        stats_->PrintGrid();
     }
 }
 

@@ -1,0 +1,82 @@
+#include "ui/chart_output.h"
+
+#include "base/language.h"
+#include "base/messages.h"
+#include "export/chart_picture.h"
+#include "render/chart_painter.h"
+#include "ui/dialog_seam.h"
+#include "ui/export_flows.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+
+#include <array>
+
+namespace kv {
+
+bool PrintChart(QWidget* parent, TDialogSeam& dialogs, const TChartData& data, const TChartSettings& settings) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!dialogs.ChoosePrinter(parent, printer))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ShowAppMessage(LangText(5893, "The chart could not be printed."), TMessageKind::Error);
+        return false;
+    }
+    // The chart is laid out in screen pixels, so that its fonts keep their proportions on paper.
+    const double scale = printer.resolution() / 96.0;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    painter.scale(scale, scale);
+    DrawChart(painter, QRectF(0, 0, page.width() / scale, page.height() / scale), data, settings);
+    painter.end();
+    return true;
+}
+
+void CopyChartBitmap(const TChartData& data, const TChartSettings& settings, QSize size) {
+    QApplication::clipboard()->setImage(ChartImage(data, settings, size).convertToFormat(QImage::Format_RGB888));
+}
+
+void CopyChartVector(const TChartData& data, const TChartSettings& settings, QSize size) {
+    QString error;
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("image/svg+xml"), ChartPictureBytes(data, settings, size, TPictureFormat::Svg, error));
+    mime->setImageData(ChartImage(data, settings, size).convertToFormat(QImage::Format_RGB888));
+    QApplication::clipboard()->setMimeData(mime);
+}
+
+bool SaveChartAs(QWidget* parent, TDialogSeam& dialogs, const TChartData& data, const TChartSettings& settings,
+                 QSize size, TPictureFormat format, const QString& name) {
+    struct TKind {
+        int TitleId;
+        const char* Title;
+        int FilterId;
+        const char* Filter;
+    };
+    static const std::array<TKind, 6> kinds = {{
+        {5310, "Save as PNG", 5311, "PNG Image (*.png)"},
+        {5312, "Save as JPEG", 5313, "JPEG Image File (*.jpg)"},
+        {5314, "Save as BMP", 5892, "24 bit bitmap (*.bmp)"},
+        {5316, "Save as GIF", 5317, "CompuServe GIF Image (*.gif)"},
+        {5318, "Save as SVG", 5319, "Scalable Vector Graphics (*.svg)"},
+        {5320, "Save as PDF", 5321, "PDF Document (*.pdf)"},
+    }};
+    const TKind& kind = kinds.at(static_cast<size_t>(format));
+    const QString path = dialogs.SaveFile(parent, LangText(kind.TitleId, kind.Title),
+                                          SuggestedPicturePath(name, format), LangText(kind.FilterId, kind.Filter));
+    if (path.isEmpty())
+        return false;
+    const QString file = WithDefaultExtension(path, PictureExtension(format));
+    const TIoResult r = SaveChartPicture(data, settings, size, file, format);
+    if (!r) {
+        ShowAppMessage(r.Message, TMessageKind::Error);
+        return false;
+    }
+    RememberPictureFolder(file);
+    return true;
+}
+
+} // namespace kv

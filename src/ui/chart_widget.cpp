@@ -1,0 +1,71 @@
+#include "ui/chart_widget.h"
+
+#include "render/chart_painter.h"
+
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace kv {
+
+TChartWidget::TChartWidget(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("StatsChart"));
+    setMouseTracking(true);
+    setMinimumSize(200, 150);
+    setAutoFillBackground(false);
+    Relayout();
+}
+
+void TChartWidget::SetChart(const TChartData& chart) {
+    data_ = chart;
+    Relayout();
+}
+
+void TChartWidget::SetSettings(const TChartSettings& settings) {
+    settings_ = settings;
+    Relayout();
+}
+
+void TChartWidget::Relayout() {
+    layout_ = LayoutChart(QRectF(rect()), data_, settings_);
+    update();
+}
+
+QString TChartWidget::HintAt(QPoint at) const {
+    return HitChart(layout_, data_, settings_, QPointF(at)).Text;
+}
+
+QImage TChartWidget::Picture() const {
+    return ChartImage(data_, settings_, size());
+}
+
+void TChartWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    DrawChartLayout(p, layout_, data_, settings_);
+}
+
+void TChartWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Relayout();
+}
+
+bool TChartWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString hint = HintAt(help->pos());
+        if (hint.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), hint, this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TChartWidget::contextMenuEvent(QContextMenuEvent* event) {
+    emit ContextMenuRequested(event->globalPos());
+}
+
+} // namespace kv
