@@ -10,6 +10,7 @@
 #include "ui/dialog_buttons.h"
 #include "ui/people_form.h"
 #include "ui/st_font_form.h"
+#include "ui/team_stats_frame.h"
 #include "ui/tournament_document.h"
 #include "ui/widget_names.h"
 
@@ -89,6 +90,8 @@ TTeamPropertiesForm::TTeamPropertiesForm(TTournamentDocument& doc, TDialogSeam& 
     pages_->addTab(BuildMainPage(), LangText(8610, "&Main"));
     pages_->addTab(BuildFontPage(), LangText(8630, "&Font && Color"));
     pages_->addTab(BuildAddedPage(), LangText(8640, "A&dded/Deducted Points && Goals"));
+    stats_ = new TTeamStatsFrame(doc_, dialogs_, pages_);
+    pages_->addTab(stats_, LangText(8650, "&Statistics"));
     layout->addWidget(pages_, 1);
     const TDialogButtons buttons = MakeDialogButtons(*this, true);
     apply_ = buttons.Apply;
@@ -325,6 +328,8 @@ const TGroupStyle& TTeamPropertiesForm::StyleOf(const TTeam& team) const {
 void TTeamPropertiesForm::LoadTeam() {
     loading_ = true;
     const TTeam* team = Edited();
+    if (stats_)
+        stats_->ShowTeam(team ? team->Id : -1);
     setEnabled(true);
     pages_->setEnabled(team != nullptr);
     const TTeam empty(nullptr, QString(), 0, -1, -1);

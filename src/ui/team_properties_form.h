@@ -23,12 +23,13 @@ namespace kv {
 
 class TColorButton;
 class TDialogSeam;
+class TTeamStatsFrame;
 class TTournamentDocument;
 
 class TTeamPropertiesForm : public QDialog {
     Q_OBJECT
 public:
-    enum TPage { PageMain, PageFont, PageAdded };
+    enum TPage { PageMain, PageFont, PageAdded, PageStatistics };
 
     TTeamPropertiesForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
     ~TTeamPropertiesForm() override;
@@ -73,6 +74,7 @@ public:
     QDoubleSpinBox& AddedGoalsFor() const { return *added_[1]; }
     QDoubleSpinBox& AddedGoalsAgainst() const { return *added_[2]; }
     const TTeamEdits& Edits() const { return *edits_; }
+    TTeamStatsFrame& Statistics() const { return *stats_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -100,6 +102,7 @@ private:
 
     TTournamentDocument& doc_;
     TDialogSeam& dialogs_;
+    TTeamStatsFrame* stats_ = nullptr;
     std::unique_ptr<TTeamEdits> edits_;
     int teamId_ = -1;
     bool loading_ = false;

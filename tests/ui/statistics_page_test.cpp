@@ -1,0 +1,270 @@
+// The statistics page as a user drives it: the tree and the scope change the grid and the
+// chart, heading clicks sort, the chart's choices and properties, and the outputs.
+#include "ui/ui_support.h"
+
+#include "export/stats_grids.h"
+#include "model/tournament.h"
+#include "ui/chart_properties_form.h"
+#include "ui/chart_widget.h"
+#include "ui/html_settings_form.h"
+#include "ui/main_form.h"
+#include "ui/statistics_page.h"
+#include "ui/team_properties_form.h"
+#include "ui/team_stats_frame.h"
+#include "ui/stats_grid_model.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+
+using namespace kv;
+
+namespace {
+
+class StatisticsPage : public kvtest::TMainWindowTest {
+protected:
+    TStatisticsPage& Show(const char* file) {
+        form_ = Open(file);
+        EXPECT_NE(form_, nullptr);
+        form_->Command(QStringLiteral("ShowStatisticsAction"))->trigger();
+        EXPECT_EQ(form_->Page(), 2);
+        return form_->StatisticsPage();
+    }
+    void Trigger(const char* name) { form_->Command(QLatin1String(name))->trigger(); }
+    template <typename T> static void Answer(std::function<void(T&)> answer) {
+        QTimer::singleShot(0, [answer] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            answer(*dialog);
+        });
+    }
+    static void ClickHeading(QTableView& view, int column) {
+        QHeaderView* header = view.horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+    static QStringList FirstColumn(const TStatsGrid& g) {
+        QStringList cells;
+        for (int r = 0; r < g.RowCount(); ++r)
+            cells << g.Data.Cell(r, 0);
+        return cells;
+    }
+    TTournamentForm* form_ = nullptr;
+};
+
+// The first scope of a kind in the selector.
+int FirstScope(const TStatisticsPage& page, TScopeKind kind) {
+    const QComboBox& box = page.ScopeBox();
+    for (int i = 0; i < box.count(); ++i)
+        if (static_cast<TScopeKind>(box.itemData(i).toList().value(0).toInt()) == kind)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+TEST_F(StatisticsPage, TreeAndScopeChangeTheGridAndTheChart) {
+    TStatisticsPage& page = Show("soccer.kvd");
+    const TTournament& t = form_->Document().Tournament();
+    // Ranked by points first: the progress node with its two children.
+    EXPECT_EQ(page.Tree().topLevelItemCount(), 4);
+    EXPECT_EQ(page.Tree().topLevelItem(1)->childCount(), 2);
+    EXPECT_EQ(page.Kind(), TStatsKind::Basic);
+    EXPECT_EQ(page.Grid().Data.Captions.at(1), QStringLiteral("Holders"));
+    const int played = static_cast<int>(page.Grid().Data.Value(0, 3));
+    EXPECT_GT(played, 10);
+    // Compare Teams of the joint table: a bar per team.
+    EXPECT_EQ(page.Chart().Data().Kind, TChartData::Bars);
+    EXPECT_EQ(page.Chart().Data().Categories.size(), static_cast<qsizetype>(t.JointTable().TeamCount()));
+    const QRectF bar = page.Chart().Layout().Bars.value(0);
+    EXPECT_TRUE(page.Chart().HintAt(bar.center().toPoint()).startsWith(page.Chart().Data().Categories.first()));
+
+    // A team: its own figures, and why it stands where it does.
+    const int team = FirstScope(page, TScopeKind::Team);
+    ASSERT_GT(team, 0);
+    page.ScopeBox().setCurrentIndex(team);
+    EXPECT_EQ(page.Grid().Data.Captions.at(1), QStringLiteral("Home"));
+    EXPECT_TRUE(page.Grid().TeamScope);
+    EXPECT_FALSE(page.Note().isHidden());
+    EXPECT_TRUE(page.Note().text().startsWith(QStringLiteral("Place ")));
+
+    // Progress by matchdays of the whole tournament: a line per team, a legend when asked.
+    page.ScopeBox().setCurrentIndex(0);
+    page.ShowKind(TStatsKind::ByMatchday);
+    EXPECT_EQ(page.Chart().Data().Kind, TChartData::Lines);
+    EXPECT_EQ(page.Chart().Data().Series.size(), static_cast<qsizetype>(t.JointTable().TeamCount()));
+    EXPECT_EQ(page.Grid().Data.ColumnCount(), 4); // the team and three matchdays played
+
+    // Scores: sorted by occurrences, then by a heading click on the score, then back.
+    page.ShowKind(TStatsKind::Scores);
+    const TStatsGrid& scores = page.Grid();
+    ASSERT_GT(scores.RowCount(), 3);
+    for (int r = 1; r < scores.RowCount(); ++r)
+        EXPECT_GE(scores.Data.Value(r - 1, 1), scores.Data.Value(r, 1));
+    ClickHeading(page.GridView(), 0);
+    EXPECT_EQ(page.Grid().Data.Cell(0, 0), QStringLiteral("0:0"));
+    ClickHeading(page.GridView(), 0);
+    EXPECT_NE(page.Grid().Data.Cell(0, 0), QStringLiteral("0:0"));
+    // The chart follows the grid's order.
+    EXPECT_EQ(page.Chart().Data().Categories.first(), page.Grid().Data.Cell(0, 0));
+    // The basic statistics do not sort.
+    page.ShowKind(TStatsKind::Basic);
+    const QStringList rows = FirstColumn(page.Grid());
+    ClickHeading(page.GridView(), 1);
+    EXPECT_EQ(FirstColumn(page.Grid()), rows);
+}
+
+TEST_F(StatisticsPage, TheSelectedRowAndTheChartChoicesAreKept) {
+    TStatisticsPage& page = Show("hockey.kvd");
+    // Hockey with overtime: the overtime rows are there.
+    EXPECT_GE(page.Grid().RowOfKey(RowWonOT), 0);
+    const int goals = page.Grid().RowOfKey(RowGoals);
+    page.SelectRow(goals);
+    Trigger("BasicHomeChartAction");
+    EXPECT_TRUE(page.Chart().Data().Title.startsWith(page.Grid().Data.Cell(goals, 0) + QStringLiteral(" - home")));
+    // Another table: the same statistic stays selected.
+    page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Group));
+    EXPECT_EQ(page.Grid().RowKeys.value(page.CurrentRow()), RowGoals);
+    EXPECT_TRUE(form_->Command(QStringLiteral("BasicHomeChartAction"))->isChecked());
+    // The score and referee choices wait for their kinds.
+    EXPECT_FALSE(form_->Command(QStringLiteral("ScoresAwayAction"))->isEnabled());
+    page.ShowKind(TStatsKind::Scores);
+    EXPECT_TRUE(form_->Command(QStringLiteral("ScoresAwayAction"))->isEnabled());
+    EXPECT_FALSE(form_->Command(QStringLiteral("BasicHomeChartAction"))->isEnabled());
+    // A single group: no comparison of groups.
+    EXPECT_FALSE(form_->Command(QStringLiteral("ConfChartAction"))->isEnabled());
+
+    // The main window's menu holds the same commands.
+    QMenu* menu = main_->menuBar()->findChild<QMenu*>(QStringLiteral("StatisticsMenu"));
+    ASSERT_NE(menu, nullptr);
+    emit menu->aboutToShow();
+    EXPECT_TRUE(menu->actions().contains(form_->Command(QStringLiteral("ChartPropertiesAction"))));
+}
+
+TEST_F(StatisticsPage, ChartPropertiesRefuseABadAngleAndRoundTrip) {
+    TStatisticsPage& page = Show("soccer.kvd");
+    bool refused = false;
+    Answer<TChartPropertiesForm>([&](TChartPropertiesForm& d) {
+        d.findChild<QComboBox*>(QStringLiteral("XAngleBox"))->setEditText(QStringLiteral("4.5"));
+        d.accept();
+        refused = d.isVisible();
+        EXPECT_EQ(d.Pages().currentIndex(), TChartPropertiesForm::PageXAxis);
+        d.findChild<QComboBox*>(QStringLiteral("XAngleBox"))->setEditText(QStringLiteral("45"));
+        d.findChild<QCheckBox*>(QStringLiteral("View3DCheck"))->setChecked(false);
+        auto* styles = d.findChild<QComboBox*>(QStringLiteral("BarStyleBox"));
+        styles->setCurrentIndex(styles->findData(BarPyramid));
+        d.findChild<QCheckBox*>(QStringLiteral("LegendCheck"))->setChecked(true);
+        d.findChild<QPlainTextEdit*>(QStringLiteral("TitleEdit"))->setPlainText(QStringLiteral("My chart"));
+        d.accept();
+    });
+    Trigger("ChartPropertiesAction");
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(Messages.Texts().contains(QStringLiteral("'4.5' is not a valid integer value")));
+    const TChartSettings stored = TChartSettings::FromSettings();
+    EXPECT_EQ(stored.XLabelsAngle, 45);
+    EXPECT_FALSE(stored.View3D);
+    EXPECT_EQ(stored.BarStyle, BarPyramid);
+    EXPECT_TRUE(stored.LegendVisible);
+    EXPECT_EQ(page.Chart().Settings(), stored);
+    EXPECT_EQ(page.Chart().Data().Title, QStringLiteral("My chart"));
+    // Shown again with what was stored; Cancel changes nothing.
+    Answer<TChartPropertiesForm>([](TChartPropertiesForm& d) {
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("XAngleBox"))->currentText(), QStringLiteral("45"));
+        EXPECT_FALSE(d.findChild<QCheckBox*>(QStringLiteral("View3DCheck"))->isChecked());
+        d.findChild<QCheckBox*>(QStringLiteral("View3DCheck"))->setChecked(true);
+        d.reject();
+    });
+    Trigger("ChartPropertiesAction");
+    EXPECT_FALSE(TChartSettings::FromSettings().View3D);
+}
+
+TEST_F(StatisticsPage, TheChartAndTheGridGoOut) {
+    TStatisticsPage& page = Show("soccer.kvd");
+    Trigger("CopyStatsTableAction");
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.startsWith(QStringLiteral("Parameter\tHolders\tVisitors\tOverall\n")));
+    EXPECT_EQ(copied.count(QLatin1Char('\n')), page.Grid().RowCount() + 1);
+
+    const QString png = HomePath(QStringLiteral("chart"));
+    Dialogs.Saves.push_back(png);
+    Trigger("ExportStatsChartToPNGAction");
+    const QImage image(png + QStringLiteral(".png"));
+    EXPECT_EQ(image.size(), page.Chart().size());
+
+    const QString pdf = HomePath(QStringLiteral("chart-print.pdf"));
+    Dialogs.Printers.push_back(pdf);
+    Trigger("PrintStatsChartAction");
+    QFile printed(pdf);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(printed.read(5) == "%PDF-");
+
+    const QString html = HomePath(QStringLiteral("stats.html"));
+    Dialogs.Saves.push_back(html);
+    Answer<THTMLSettingsForm>([](THTMLSettingsForm& d) { d.accept(); });
+    Trigger("ExportStatsToHTMLAction");
+    QFile page2(html);
+    ASSERT_TRUE(page2.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page2.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Basic Statistics")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Matches played")));
+
+    Trigger("CopyStatsChartEMFAction");
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+}
+
+TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
+    form_ = Open("soccer.kvd");
+    ASSERT_NE(form_, nullptr);
+    TTournamentDocument& doc = form_->Document();
+    const TTeam* team = doc.Tournament().JointTable().Teams().front();
+    TTeamPropertiesForm dialog(doc, Dialogs);
+    dialog.ShowTeam(team->Id);
+    dialog.Pages().setCurrentIndex(TTeamPropertiesForm::PageStatistics);
+    TTeamStatsFrame& stats = dialog.Statistics();
+    EXPECT_EQ(stats.TeamId(), team->Id);
+    const TStatsGrid& grid = stats.Model().Grid();
+    EXPECT_EQ(grid.Data.Captions.at(1), QStringLiteral("Home"));
+    EXPECT_EQ(grid.Data.Value(grid.RowOfKey(0), 3), team->Stats.Home.Played() + team->Stats.Away.Played());
+    EXPECT_TRUE(stats.Note().text().startsWith(QStringLiteral("Place ")));
+    // Points as a stair line of the team alone: no legend whatever the settings say.
+    EXPECT_EQ(stats.Chart().Data().Kind, TChartData::Lines);
+    ASSERT_EQ(stats.Chart().Data().Series.size(), 1);
+    EXPECT_FALSE(stats.Chart().Layout().ShowLegend);
+    const qsizetype all = stats.Chart().Data().Series[0].Points.size();
+    stats.VenueBox().setCurrentIndex(0); // home matches only
+    EXPECT_LT(stats.Chart().Data().Series[0].Points.size(), all);
+    stats.KindBox().setCurrentIndex(2); // how often each score came up
+    EXPECT_EQ(stats.Chart().Data().Kind, TChartData::Bars);
+    EXPECT_EQ(stats.Chart().Data().Title, doc.Tournament().Name + QStringLiteral(" - ") + team->Name);
+    // Another team in the dialog: the page follows.
+    dialog.Next();
+    EXPECT_NE(stats.TeamId(), team->Id);
+
+    const QString html = HomePath(QStringLiteral("team.html"));
+    Dialogs.Saves.push_back(html);
+    Answer<THTMLSettingsForm>([](THTMLSettingsForm& d) { d.accept(); });
+    dialog.findChild<QAction*>(QStringLiteral("ExportToHTMLAction"))->trigger();
+    QFile file(html);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(doc.Tournament().JointTable().TeamById(stats.TeamId())->Name));
+}
