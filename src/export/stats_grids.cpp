@@ -25,8 +25,11 @@ namespace {
 
 constexpr double kEmptyCell = -100000;
 
-QString TableCaption(const TGroup& g) {
-    return g.Name.isEmpty() ? LangText(1150, "Joint Table") : g.Name;
+// The joint table stands for the whole tournament and goes by its name.
+QString TableCaption(const TTournament& t, const TGroup& g) {
+    if (g.Kind == KindJoint)
+        return t.Name.isEmpty() ? LangText(1150, "Joint Table") : t.Name;
+    return g.Name;
 }
 
 double Nan() { return std::numeric_limits<double>::quiet_NaN(); }
@@ -261,7 +264,7 @@ QString TeamPlaceNote(const TTournament& t, const TGroup& table, const TTeam& te
         return {};
     const auto index = static_cast<size_t>(at - order.Teams.begin());
     const QString why = PlaceReasonText(t, order.Reasons[index]);
-    const QString place = Fmt(LangText(5830, "Place %d in %s"), static_cast<int>(index) + 1, TableCaption(table));
+    const QString place = Fmt(LangText(5830, "Place %d in %s"), static_cast<int>(index) + 1, TableCaption(t, table));
     return why.isEmpty() ? place : place + QStringLiteral(": ") + why;
 }
 
@@ -282,7 +285,7 @@ std::vector<TStatsNode> StatsTree(const TTournament& t) {
 }
 
 std::vector<TStatsScope> StatsScopes(const TTournament& t) {
-    std::vector<TStatsScope> scopes{{TScopeKind::Joint, -1, 0, TableCaption(t.JointTable())}};
+    std::vector<TStatsScope> scopes{{TScopeKind::Joint, -1, 0, TableCaption(t, t.JointTable())}};
     const auto addGroup = [&](const TGroup& g, int indent) {
         scopes.push_back({TScopeKind::Group, g.Id, indent, g.Name});
         for (const TTeam* team : g.Teams())

@@ -49,7 +49,7 @@ bool ChartAngleFromText(const QString& text, int& angle) {
 }
 
 QColor ChartPaletteColor(int index) {
-    static const std::array<QRgb, 16> colors = {0xFF0000, 0x00A000, 0xFFFF00, 0x0000FF, 0xFFFFFF, 0x808080,
+    static const std::array<QRgb, 16> colors = {0xFF0000, 0x00A000, 0xFFFF00, 0x0000FF, 0xFF80C0, 0x808080,
                                                 0xFF00FF, 0x008080, 0x000080, 0x800000, 0x00FF00, 0x808000,
                                                 0x800080, 0xC0C0C0, 0x00FFFF, 0xFF8000};
     const size_t n = colors.size();

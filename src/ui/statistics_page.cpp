@@ -238,8 +238,7 @@ void TStatisticsPage::RefreshStatistic() {
         SortStatsGrid(grid, sort_);
     building_ = true;
     model_->SetGrid(grid);
-    for (int c = 0; c < grid.Widths.size(); ++c)
-        grid_->setColumnWidth(c, grid.Widths.at(c));
+    ApplyGridWidths(*grid_, grid);
     grid_->horizontalHeader()->setSortIndicatorShown(grid.Sortable && sort_.Column >= 0);
     if (grid.Sortable && sort_.Column >= 0)
         grid_->horizontalHeader()->setSortIndicator(sort_.Column, sort_.Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);

@@ -1,5 +1,11 @@
 #include "ui/stats_grid_model.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableView>
+
+#include <algorithm>
+
 namespace kv {
 
 void TStatsGridModel::SetGrid(const TStatsGrid& grid) {
@@ -45,6 +51,17 @@ QVariant TStatsGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
         return section == 0 ? QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter) : QVariant::fromValue(Qt::AlignCenter);
     return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void ApplyGridWidths(QTableView& view, const TStatsGrid& grid) {
+    const QFontMetrics fm(view.font());
+    const QFontMetrics heading(view.horizontalHeader()->font());
+    for (int c = 0; c < grid.Widths.size(); ++c) {
+        int width = std::max(grid.Widths.at(c), heading.horizontalAdvance(grid.Data.Captions.at(c)) + 14);
+        for (int r = 0; r < grid.RowCount(); ++r)
+            width = std::max(width, fm.horizontalAdvance(grid.Data.Cell(r, c)) + 10);
+        view.setColumnWidth(c, width);
+    }
 }
 
 } // namespace kv

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+class QTableView;
+
 // A statistics grid for a table view: the texts, alignment and captions of the grid as built.
 namespace kv {
 
@@ -25,5 +27,8 @@ public:
 private:
     TStatsGrid grid_;
 };
+
+// The grid's own column widths, wider where a caption or a text would not fit.
+void ApplyGridWidths(QTableView& view, const TStatsGrid& grid);
 
 } // namespace kv

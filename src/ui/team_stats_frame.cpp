@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QSplitter>
 #include <QTableView>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -104,8 +105,12 @@ void TTeamStatsFrame::ShowTeam(int teamId) {
     const TStatsGrid grid =
         team ? BuildStatsGrid(t, TStatsKind::Basic, {TScopeKind::Team, team->Id, 0, team->Name}) : TStatsGrid{};
     model_->SetGrid(grid);
-    for (int c = 0; c < grid.Widths.size(); ++c)
-        grid_->setColumnWidth(c, grid.Widths.at(c));
+    ApplyGridWidths(*grid_, grid);
+    // The whole grid shows beside the chart.
+    int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        width += grid_->columnWidth(c);
+    grid_->setMinimumWidth(width);
     note_->setText(grid.Note);
     note_->setVisible(!grid.Note.isEmpty());
     UpdateChart();

@@ -86,7 +86,7 @@ TEST_F(StatsGrids, TreeAndScopesFollowTheTournament) {
     QStringList shown;
     for (const TStatsScope& s : scopes)
         shown << QString(s.Indent * 2, QLatin1Char(' ')) + s.Caption;
-    EXPECT_EQ(shown, (QStringList{t->JointTable().Name.isEmpty() ? QStringLiteral("Joint Table") : t->JointTable().Name,
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Test"), // the whole tournament, by its name
                                   QStringLiteral("Conference 1"), QStringLiteral("  North"), QStringLiteral("    A"),
                                   QStringLiteral("    B"), QStringLiteral("  South"), QStringLiteral("    C")}));
     EXPECT_EQ(ScopeTable(*t, scopes[1]), t->ConferenceById(0)->Table.get());

@@ -232,6 +232,7 @@ int main(int argc, char** argv) {
         ShotSetupWindows(main, dialogs);
         ShotLookWindows(main, dialogs);
         ShotExportWindows(main, dialogs);
+        ShotStatisticsWindows(main, dialogs);
         kv::TAboutBox about(&main);
         about.show();
         Shot(about, QStringLiteral("TAboutBox"));

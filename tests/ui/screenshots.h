@@ -19,3 +19,5 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
 void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
 // The export and import dialogs.
 void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
+// The statistics page of a season, the chart properties and the bar styles.
+void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);

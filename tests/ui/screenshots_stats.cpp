@@ -1,0 +1,115 @@
+// The statistics page of a whole season, the chart properties and the bar styles.
+#include "ui/screenshots.h"
+#include "ui/ui_support.h"
+
+#include "model/sport.h"
+#include "render/chart.h"
+#include "standings/schedule.h"
+#include "standings/tournament_setup.h"
+#include "support/builders.h"
+#include "ui/chart_properties_form.h"
+#include "ui/chart_widget.h"
+#include "ui/main_form.h"
+#include "ui/statistics_page.h"
+#include "ui/team_properties_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QTabWidget>
+
+#include <random>
+
+namespace {
+
+// Twenty clubs and a double round robin played to the end: matchdays a week apart, crowds and
+// referees, scores drawn with a fixed seed so that every run looks the same.
+std::unique_ptr<kv::TTournament> Season() {
+    const QStringList clubs = {
+        "Ashford Albion", "Bramley Town",   "Castleford City", "Dunmore Rovers", "Eastwick United",
+        "Fairhaven FC",   "Glenbrook",      "Hartley Athletic", "Ironbridge",    "Kingsmere",
+        "Lowther Park",   "Marlow Wanderers", "Northgate",     "Oakridge",       "Penrose Villa",
+        "Queensway",      "Redcliff",       "Stanton Harriers", "Thornbury",     "Upton Vale"};
+    auto t = kvtest::MakeTournament(kv::SportSoccer, 2, {{QStringLiteral("Premier Division"), clubs}});
+    t->Name = QStringLiteral("Premier Division 2025-26");
+    for (const char* name : {"A. Whitfield", "B. Carrow", "C. Denholm", "D. Easter", "E. Fenwick", "F. Garside"})
+        t->AddReferee(QString::fromLatin1(name), QString(), QString(), -1);
+    kv::AddSchedule(*t, kv::PlanSchedule(*t));
+    std::mt19937 random(2026);
+    std::poisson_distribution<int> home(1.5);
+    std::poisson_distribution<int> away(1.1);
+    std::uniform_int_distribution<int> crowd(9000, 52000);
+    std::uniform_int_distribution<int> referee(0, 5);
+    for (kv::TMatch* m : t->JointTable().Matches()) {
+        m->SetScoreText(QStringLiteral("%1:%2").arg(home(random)).arg(away(random)), false);
+        if (m->HasMatchday()) {
+            m->HasDate = true;
+            m->Date = 46000 + 7.0 * m->Matchday;
+        }
+        m->Attendance = crowd(random);
+        const int main = referee(random);
+        m->AddReferee(main);
+        m->AddReferee((main + 1 + referee(random) % 5) % 6);
+    }
+    kv::RecomputeAll(*t);
+    return t;
+}
+
+} // namespace
+
+void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
+    (void)main;
+    kv::TTournamentForm form(Season(), dialogs);
+    form.resize(1200, 800);
+    form.show();
+    form.Command(QStringLiteral("ShowStatisticsAction"))->trigger();
+    kv::TStatisticsPage& page = form.StatisticsPage();
+    const struct {
+        kv::TStatsKind Kind;
+        const char* Name;
+    } kinds[] = {{kv::TStatsKind::Basic, "basic"},      {kv::TStatsKind::ByMatchday, "matchdays"},
+                 {kv::TStatsKind::ByDate, "dates"},     {kv::TStatsKind::Scores, "scores"},
+                 {kv::TStatsKind::Referees, "referees"}};
+    for (const auto& k : kinds) {
+        page.ShowKind(k.Kind);
+        page.SelectRow(k.Kind == kv::TStatsKind::Basic ? page.Grid().RowOfKey(kv::RowGoals) : 0);
+        Shot(form, QStringLiteral("TTournamentForm-stats-") + QLatin1String(k.Name));
+    }
+    // A team's own figures on the page.
+    page.ShowKind(kv::TStatsKind::Basic);
+    page.ShowScope(2);
+    Shot(form, QStringLiteral("TTournamentForm-stats-basic-team"));
+    page.ShowScope(0);
+
+    // The bar styles on the comparison of the clubs' goals.
+    page.ShowKind(kv::TStatsKind::Basic);
+    page.SelectRow(page.Grid().RowOfKey(kv::RowGoals));
+    kv::TChartWidget chart;
+    chart.resize(800, 500);
+    chart.SetChart(page.Chart().Data());
+    chart.show();
+    for (int style = 0; style < kv::kBarStyleCount; ++style) {
+        kv::TChartSettings s;
+        s.BarStyle = style;
+        chart.SetSettings(s);
+        Shot(chart, QStringLiteral("chart-bar-") + kv::BarStyleKey(style));
+    }
+
+    // Chart Properties, page by page, on the progress chart.
+    page.ShowKind(kv::TStatsKind::ByMatchday);
+    kv::TChartPropertiesForm properties(page.Chart().Data(), page.Chart().Settings(), dialogs);
+    properties.show();
+    for (int p = 0; p < kv::TChartPropertiesForm::PageCount; ++p) {
+        properties.Pages().setCurrentIndex(p);
+        Shot(properties, QStringLiteral("TChartPropertiesForm-") + kv::TChartPropertiesForm::PageKey(p));
+    }
+
+    // The team properties' statistics page.
+    kv::TTeamPropertiesForm team(form.Document(), dialogs);
+    team.ShowTeam(form.Document().Tournament().JointTable().Teams().front()->Id);
+    team.Pages().setCurrentIndex(kv::TTeamPropertiesForm::PageStatistics);
+    team.resize(980, 620);
+    team.show();
+    Shot(team, QStringLiteral("TTeamPropertiesForm-stats"));
+}
