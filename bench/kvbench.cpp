@@ -7,6 +7,8 @@
 #include "export/fixture_rows.h"
 #include "export/html_export.h"
 #include "export/publish_site.h"
+#include "export/stats_charts.h"
+#include "render/chart_painter.h"
 #include "render/table_painter.h"
 #include "standings/schedule.h"
 #include "standings/tournament_setup.h"
@@ -16,6 +18,8 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -197,7 +201,44 @@ BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PublishLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenerateDoubleRoundRobin)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
+// Each kind of the statistics page for the whole of the largest season: the grid built, the
+// chart built, laid out and drawn at a window's size.
+void BM_StatisticsKindLargest(benchmark::State& state) {
+    static const std::unique_ptr<kv::TTournament> season = MakeScheduledSeason(8);
+    const kv::TStatsKind kinds[] = {kv::TStatsKind::Basic, kv::TStatsKind::ByMatchday, kv::TStatsKind::ByDate,
+                                    kv::TStatsKind::Scores, kv::TStatsKind::Referees};
+    const kv::TStatsKind kind = kinds[state.range(0)];
+    const kv::TStatsScope scope = kv::StatsScopes(*season).front();
+    const kv::TChartSettings settings;
+    QImage image(1000, 600, QImage::Format_RGB32);
+    for (auto _ : state) {
+        const kv::TStatsGrid grid = kv::BuildStatsGrid(*season, kind, scope);
+        const kv::TChartData chart = kv::StatsChart(*season, scope, grid, 0, {});
+        QPainter painter(&image);
+        kv::DrawChart(painter, QRectF(0, 0, 1000, 600), chart, settings);
+        benchmark::DoNotOptimize(grid.RowCount());
+    }
+}
+
+// The points progress of 70 teams over 138 matchdays, laid out and drawn.
+void BM_ProgressChart70Teams(benchmark::State& state) {
+    const std::unique_ptr<kv::TTournament> season = MakeScheduledSeason(2);
+    const kv::TStatsScope scope = kv::StatsScopes(*season).front();
+    const kv::TStatsGrid grid = kv::BuildStatsGrid(*season, kv::TStatsKind::ByMatchday, scope);
+    const kv::TChartData chart = kv::StatsChart(*season, scope, grid, 0, {});
+    if (grid.Data.ColumnCount() != 139 || chart.Series.size() != 70)
+        state.SkipWithError("not 70 teams over 138 matchdays");
+    const kv::TChartSettings settings;
+    QImage image(1000, 600, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        kv::DrawChart(painter, QRectF(0, 0, 1000, 600), chart, settings);
+    }
+}
+
 BENCHMARK(BM_SortFixturesLargest)->DenseRange(0, 18)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatisticsKindLargest)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgressChart70Teams)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterFixturesLargest)->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -228,6 +269,9 @@ int main(int argc, char** argv) {
     for (int column = 0; column < kv::kFixtureColumnCount; ++column)
         slowestSort = std::max(slowestSort,
                                time(("BM_SortFixturesLargest/" + std::to_string(column)).c_str()));
+    double slowestKind = 0;
+    for (int kind = 0; kind < 5; ++kind)
+        slowestKind = std::max(slowestKind, time(("BM_StatisticsKindLargest/" + std::to_string(kind)).c_str()));
     const int failed = ReportGoals({
         {"recompute and rank all tables (ms)", time("BM_RecomputeLargest"), 5},
         {"load, recompute and rank (ms)", time("BM_LoadLargest"), 60},
@@ -240,6 +284,8 @@ int main(int argc, char** argv) {
         {"list the largest fixtures (ms)", time("BM_FixtureListLargest"), 100},
         {"filter the largest fixtures (ms)", time("BM_FilterFixturesLargest"), 100},
         {"sort the largest fixtures, slowest column (ms)", slowestSort, 100},
+        {"statistics of the largest season, slowest kind (ms)", slowestKind, 100},
+        {"progress chart, 70 teams over 138 matchdays (ms)", time("BM_ProgressChart70Teams"), 50},
     });
     const double one = time("BM_RecomputeLegs/1");
     const double eight = time("BM_RecomputeLegs/8");

@@ -1,6 +1,7 @@
 #include "largest.h"
 
 #include "model/sport.h"
+#include "standings/schedule.h"
 #include "standings/tournament_setup.h"
 
 std::unique_ptr<kv::TTournament> MakeLargest(int legs) {
@@ -38,6 +39,38 @@ std::unique_ptr<kv::TTournament> MakeLargest(int legs) {
                 t->AddMatch(m);
             }
         }
+    }
+    kv::RecomputeAll(*t);
+    return t;
+}
+
+std::unique_ptr<kv::TTournament> MakeScheduledSeason(int legs) {
+    kv::TNewTournament spec;
+    spec.Name = QStringLiteral("Season");
+    spec.Sport = kv::SportSoccer;
+    spec.GroupLegs = legs;
+    spec.Rules = kv::TPointsRules::ForSport(kv::SportSoccer);
+    kv::TNewGroup group{QStringLiteral("League"), {}};
+    for (int i = 0; i < 70; ++i)
+        group.Teams << QStringLiteral("Team %1").arg(i + 1, 2, 10, QLatin1Char('0'));
+    spec.Groups = {group};
+    auto t = kv::CreateTournament(spec);
+    for (int i = 0; i < 12; ++i)
+        t->AddReferee(QStringLiteral("Referee %1").arg(i + 1), QString(), QString(), -1);
+    kv::AddSchedule(*t, kv::PlanSchedule(*t));
+    unsigned seed = 777;
+    const auto next = [&seed](unsigned range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % range);
+    };
+    for (kv::TMatch* m : t->JointTable().Matches()) {
+        m->SetScoreText(QStringLiteral("%1:%2").arg(next(5)).arg(next(4)), false);
+        m->HasDate = true;
+        m->Date = 46000 + 3.5 * m->Matchday;
+        m->Attendance = 5000 + next(40000);
+        const int main = next(12);
+        m->AddReferee(main);
+        m->AddReferee((main + 1 + next(11)) % 12);
     }
     kv::RecomputeAll(*t);
     return t;

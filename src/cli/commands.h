@@ -10,6 +10,7 @@ int CmdNew(const QStringList& args);
 int CmdImportCsv(const QStringList& args);
 int CmdStandings(const QStringList& args);
 int CmdFixtures(const QStringList& args);
+int CmdStats(const QStringList& args);
 int CmdExport(const QStringList& args);
 int CmdCheck(const QStringList& args);
 int CmdConvert(const QStringList& args);

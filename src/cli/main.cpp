@@ -16,6 +16,7 @@ const char* const kUsage =
     "  import-csv  add fixtures and results from a delimited text file\n"
     "  standings   print the ranked tables\n"
     "  fixtures    print the fixture list\n"
+    "  stats       print a statistic (and its chart) as the statistics page shows it\n"
     "  export      write tables as HTML, CSV or pictures, or fixtures as a workbook\n"
     "  check       load a tournament file and report problems\n"
     "  convert     turn a tournament file of any kind into a current one\n"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("import-csv")) return kvcli::CmdImportCsv(args);
     if (command == QLatin1String("standings")) return kvcli::CmdStandings(args);
     if (command == QLatin1String("fixtures")) return kvcli::CmdFixtures(args);
+    if (command == QLatin1String("stats")) return kvcli::CmdStats(args);
     if (command == QLatin1String("export")) return kvcli::CmdExport(args);
     if (command == QLatin1String("check")) return kvcli::CmdCheck(args);
     if (command == QLatin1String("convert")) return kvcli::CmdConvert(args);

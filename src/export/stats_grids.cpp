@@ -187,8 +187,7 @@ void BuildReferees(const TTournament& t, const TGroup& table, const TTeam* team,
 }
 
 void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team, bool byDate, TStatsGrid& grid) {
-    ComputeProgressByMatchday(t);
-    ComputeProgressByDate(t);
+    byDate ? ComputeProgressByDate(t) : ComputeProgressByMatchday(t);
     TGridBuilder b(grid);
     b.Column(5834, "Team", 180, TCellAlign::Left);
     grid.ColumnKeys << 0;
@@ -226,22 +225,28 @@ void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team,
         OrderByStandings(t, table, teams, ScopeOverall);
     }
     for (const TTeam* tm : teams) {
+        // The team's keys ascend as the columns do: one walk along both.
+        QList<double> own;
+        QList<double> points;
+        if (byDate) {
+            own = tm->Stats.ByDate.Keys;
+            points = tm->Stats.ByDate.Points;
+        } else {
+            for (const int k : tm->Stats.ByMatchday.Keys)
+                own << k;
+            points = tm->Stats.ByMatchday.Points;
+        }
         QList<double> values;
         QStringList texts;
+        values.reserve(keys.size());
+        texts.reserve(keys.size());
+        qsizetype at = 0;
         for (const double k : keys) {
-            qsizetype at = -1;
-            double points = 0;
-            if (byDate) {
-                at = tm->Stats.ByDate.Keys.indexOf(k);
-                if (at >= 0)
-                    points = tm->Stats.ByDate.Points.at(at);
-            } else {
-                at = tm->Stats.ByMatchday.Keys.indexOf(static_cast<int>(k));
-                if (at >= 0)
-                    points = tm->Stats.ByMatchday.Points.at(at);
-            }
-            values << (at >= 0 ? points : Nan());
-            texts << (at >= 0 ? FormatFloat2(points) : QString());
+            while (at < own.size() && own.at(at) < k)
+                ++at;
+            const bool has = at < own.size() && own.at(at) == k;
+            values << (has ? points.at(at) : Nan());
+            texts << (has ? FormatFloat2(points.at(at)) : QString());
         }
         b.Row(tm->Id, tm->Name, values, texts);
     }

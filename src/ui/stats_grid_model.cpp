@@ -58,8 +58,18 @@ void ApplyGridWidths(QTableView& view, const TStatsGrid& grid) {
     const QFontMetrics heading(view.horizontalHeader()->font());
     for (int c = 0; c < grid.Widths.size(); ++c) {
         int width = std::max(grid.Widths.at(c), heading.horizontalAdvance(grid.Data.Captions.at(c)) + 14);
-        for (int r = 0; r < grid.RowCount(); ++r)
-            width = std::max(width, fm.horizontalAdvance(grid.Data.Cell(r, c)) + 10);
+        // Names are measured one by one; numbers by the longest of them, which is quicker on
+        // a grid of hundreds of matchdays.
+        if (c == 0) {
+            for (int r = 0; r < grid.RowCount(); ++r)
+                width = std::max(width, fm.horizontalAdvance(grid.Data.Cell(r, c)) + 10);
+        } else {
+            QString longest;
+            for (int r = 0; r < grid.RowCount(); ++r)
+                if (const QString text = grid.Data.Cell(r, c); text.size() > longest.size())
+                    longest = text;
+            width = std::max(width, fm.horizontalAdvance(longest) + 10);
+        }
         view.setColumnWidth(c, width);
     }
 }
