@@ -205,8 +205,9 @@ BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
 // chart built, laid out and drawn at a window's size.
 void BM_StatisticsKindLargest(benchmark::State& state) {
     static const std::unique_ptr<kv::TTournament> season = MakeScheduledSeason(8);
-    const kv::TStatsKind kinds[] = {kv::TStatsKind::Basic, kv::TStatsKind::ByMatchday, kv::TStatsKind::ByDate,
-                                    kv::TStatsKind::Scores, kv::TStatsKind::Referees};
+    const kv::TStatsKind kinds[] = {kv::TStatsKind::Basic, kv::TStatsKind::ByMatchday,
+                                    kv::TStatsKind::ByDate, kv::TStatsKind::Scores,
+                                    kv::TStatsKind::Referees};
     const kv::TStatsKind kind = kinds[state.range(0)];
     const kv::TStatsScope scope = kv::StatsScopes(*season).front();
     const kv::TChartSettings settings;
@@ -271,7 +272,8 @@ int main(int argc, char** argv) {
                                time(("BM_SortFixturesLargest/" + std::to_string(column)).c_str()));
     double slowestKind = 0;
     for (int kind = 0; kind < 5; ++kind)
-        slowestKind = std::max(slowestKind, time(("BM_StatisticsKindLargest/" + std::to_string(kind)).c_str()));
+        slowestKind = std::max(slowestKind,
+                               time(("BM_StatisticsKindLargest/" + std::to_string(kind)).c_str()));
     const int failed = ReportGoals({
         {"recompute and rank all tables (ms)", time("BM_RecomputeLargest"), 5},
         {"load, recompute and rank (ms)", time("BM_LoadLargest"), 60},

@@ -31,11 +31,14 @@ std::unique_ptr<kv::TTournament> MakeLargest(int legs) {
                 const int away = static_cast<int>(next(4));
                 const int homeHalf = static_cast<int>(next(static_cast<unsigned>(home) + 1));
                 const int awayHalf = static_cast<int>(next(static_cast<unsigned>(away) + 1));
-                m->SetScoreText(QStringLiteral("%1:%2 (%3:%4)").arg(home).arg(away).arg(homeHalf).arg(awayHalf), false);
+                m->SetScoreText(
+                    QStringLiteral("%1:%2 (%3:%4)").arg(home).arg(away).arg(homeHalf).arg(awayHalf),
+                    false);
                 m->Matchday = ++matchday;
                 m->HasDate = true;
                 m->Date = 46000 + matchday / 35;
-                m->GridPosition = t->JointTable().ProposedGridPosition(m->HomeTeamId, m->VisitorTeamId, leg, -1);
+                m->GridPosition =
+                    t->JointTable().ProposedGridPosition(m->HomeTeamId, m->VisitorTeamId, leg, -1);
                 t->AddMatch(m);
             }
         }

@@ -33,8 +33,7 @@ TIoResult SaveChartPicture(const TChartData& data, const TChartSettings& setting
                            const QString& path, TPictureFormat format) {
     QString error;
     const QByteArray bytes = ChartPictureBytes(data, settings, size, format, error);
-    if (bytes.isEmpty())
-        return TIoResult::Failure(error);
+    if (bytes.isEmpty()) return TIoResult::Failure(error);
     return WriteFileAtomic(path, bytes);
 }
 

@@ -38,10 +38,10 @@ void Put32(QByteArray& b, quint32 v) {
 
 // The 16 colours of the classic VGA palette, used for 4-bit bitmaps.
 QList<QRgb> SixteenColors() {
-    return {qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-            qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-            qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
-            qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 }
 
 int GifWrite(GifFileType* gif, const GifByteType* data, int length) {
@@ -81,7 +81,8 @@ QImage WithOwnPalette(const QImage& source, int maxColors) {
         qint64 bestDistance = std::numeric_limits<qint64>::max();
         for (int i = 0; i < table.size(); ++i) {
             const QRgb p = table.at(i);
-            const qint64 dr = qRed(c) - qRed(p), dg = qGreen(c) - qGreen(p), db = qBlue(c) - qBlue(p);
+            const qint64 dr = qRed(c) - qRed(p), dg = qGreen(c) - qGreen(p),
+                         db = qBlue(c) - qBlue(p);
             const qint64 d = dr * dr + dg * dg + db * db;
             if (d < bestDistance) {
                 bestDistance = d;
@@ -166,7 +167,8 @@ QByteArray BmpBytes(const QImage& source, int bits, const QList<QRgb>& paper) {
                 out[x] = white.contains(px[x] | 0xFF000000u) ? 1 : 0;
         }
     } else if (bits == 4) {
-        indexed = rgb.convertToFormat(QImage::Format_Indexed8, SixteenColors(), Qt::ThresholdDither);
+        indexed =
+            rgb.convertToFormat(QImage::Format_Indexed8, SixteenColors(), Qt::ThresholdDither);
         palette = indexed.colorTable();
     } else if (bits == 8) {
         indexed = WithOwnPalette(rgb, 256);
@@ -219,23 +221,25 @@ QByteArray BmpBytes(const QImage& source, int bits, const QList<QRgb>& paper) {
             const QRgb c = px[x];
             switch (bits) {
             case 1:
-                if (ix[x])
-                    out[x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
+                if (ix[x]) out[x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
                 break;
             case 4:
-                out[x / 2] |= static_cast<unsigned char>(x % 2 ? ix[x] & 0x0F : (ix[x] & 0x0F) << 4);
+                out[x / 2] |=
+                    static_cast<unsigned char>(x % 2 ? ix[x] & 0x0F : (ix[x] & 0x0F) << 4);
                 break;
             case 8:
                 out[x] = ix[x];
                 break;
             case 15: {
-                const auto v = static_cast<quint16>(((qRed(c) >> 3) << 10) | ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
+                const auto v = static_cast<quint16>(((qRed(c) >> 3) << 10) |
+                                                    ((qGreen(c) >> 3) << 5) | (qBlue(c) >> 3));
                 out[2 * x] = static_cast<unsigned char>(v & 0xFF);
                 out[2 * x + 1] = static_cast<unsigned char>(v >> 8);
                 break;
             }
             case 16: {
-                const auto v = static_cast<quint16>(((qRed(c) >> 3) << 11) | ((qGreen(c) >> 2) << 5) | (qBlue(c) >> 3));
+                const auto v = static_cast<quint16>(((qRed(c) >> 3) << 11) |
+                                                    ((qGreen(c) >> 2) << 5) | (qBlue(c) >> 3));
                 out[2 * x] = static_cast<unsigned char>(v & 0xFF);
                 out[2 * x + 1] = static_cast<unsigned char>(v >> 8);
                 break;
@@ -259,7 +263,8 @@ QByteArray BmpBytes(const QImage& source, int bits, const QList<QRgb>& paper) {
 }
 
 QByteArray GifBytes(const QImage& source, QRgb transparent, QString& error) {
-    const QImage indexed = source.format() == QImage::Format_Indexed8 ? source : WithOwnPalette(source, 256);
+    const QImage indexed =
+        source.format() == QImage::Format_Indexed8 ? source : WithOwnPalette(source, 256);
     const QList<QRgb> table = indexed.colorTable();
     QByteArray out;
     int code = 0;
@@ -278,7 +283,8 @@ QByteArray GifBytes(const QImage& source, QRgb transparent, QString& error) {
         map->Colors[i].Red = static_cast<GifByteType>(qRed(c));
         map->Colors[i].Green = static_cast<GifByteType>(qGreen(c));
         map->Colors[i].Blue = static_cast<GifByteType>(qBlue(c));
-        if (i < table.size() && (c & 0xFFFFFF) == (transparent & 0xFFFFFF) && transparentIndex == NO_TRANSPARENT_COLOR)
+        if (i < table.size() && (c & 0xFFFFFF) == (transparent & 0xFFFFFF) &&
+            transparentIndex == NO_TRANSPARENT_COLOR)
             transparentIndex = i;
     }
     bool ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map) == GIF_OK;
@@ -287,30 +293,31 @@ QByteArray GifBytes(const QImage& source, QRgb transparent, QString& error) {
     gcb.TransparentColor = transparentIndex;
     GifByteType extension[4];
     const size_t length = EGifGCBToExtension(&gcb, extension);
-    ok = ok && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) == GIF_OK;
-    ok = ok && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
+    ok = ok && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) ==
+                   GIF_OK;
+    ok = ok &&
+         EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
     std::vector<GifPixelType> line(static_cast<size_t>(indexed.width()));
     for (int y = 0; ok && y < indexed.height(); ++y) {
         std::memcpy(line.data(), indexed.constScanLine(y), line.size());
         ok = EGifPutLine(gif, line.data(), indexed.width()) == GIF_OK;
     }
-    if (!ok)
-        error = QString::fromUtf8(GifErrorString(gif->Error));
+    if (!ok) error = QString::fromUtf8(GifErrorString(gif->Error));
     GifFreeMapObject(map);
     EGifCloseFile(gif, &code);
     return ok ? out : QByteArray();
 }
 
-TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString& path, TPictureFormat format,
-                           int bmpBits, TColor background) {
+TIoResult SaveTablePicture(const TTournament& t, const TGroup& g, const QString& path,
+                           TPictureFormat format, int bmpBits, TColor background) {
     QString error;
     const QByteArray bytes = TablePictureBytes(t, g, format, error, bmpBits, background);
-    if (bytes.isEmpty())
-        return TIoResult::Failure(error);
+    if (bytes.isEmpty()) return TIoResult::Failure(error);
     return WriteFileAtomic(path, bytes);
 }
 
-QByteArray SvgPictureBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& draw) {
+QByteArray SvgPictureBytes(QSize size, const QString& title,
+                           const std::function<void(QPainter&)>& draw) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
@@ -325,7 +332,8 @@ QByteArray SvgPictureBytes(QSize size, const QString& title, const std::function
     return bytes;
 }
 
-QByteArray PdfPictureBytes(QSize size, const QString& title, const std::function<void(QPainter&)>& draw) {
+QByteArray PdfPictureBytes(QSize size, const QString& title,
+                           const std::function<void(QPainter&)>& draw) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -356,15 +364,16 @@ QByteArray EncodedImageBytes(const QImage& image, TPictureFormat format, QString
         writer.setOptimizedWrite(false);
         writer.setProgressiveScanWrite(false);
     }
-    if (!writer.write(format == TPictureFormat::Jpeg ? image.convertToFormat(QImage::Format_RGB888) : image)) {
+    if (!writer.write(format == TPictureFormat::Jpeg ? image.convertToFormat(QImage::Format_RGB888)
+                                                     : image)) {
         error = writer.errorString();
         return {};
     }
     return bytes;
 }
 
-QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureFormat format, QString& error, int bmpBits,
-                             TColor background) {
+QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureFormat format,
+                             QString& error, int bmpBits, TColor background) {
     QByteArray bytes;
     const TTableLayout layout = ComputeLayout(t, g);
     const QSize size(std::max(1, layout.PictureWidth), std::max(1, layout.TableHeight));
@@ -376,20 +385,20 @@ QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureForm
         });
         break;
     case TPictureFormat::Pdf:
-        bytes = PdfPictureBytes(size, g.Name, [&](QPainter& painter) { DrawGroupTable(t, g, painter, background); });
+        bytes = PdfPictureBytes(
+            size, g.Name, [&](QPainter& painter) { DrawGroupTable(t, g, painter, background); });
         break;
     default: {
         // Pictures of few colours are drawn with plain text, so the table's colours fit.
-        const bool fewColors = format == TPictureFormat::Gif || (format == TPictureFormat::Bmp && bmpBits <= 8);
+        const bool fewColors =
+            format == TPictureFormat::Gif || (format == TPictureFormat::Bmp && bmpBits <= 8);
         QImage image;
         RenderGroupTable(t, g, image, background, !fewColors);
         if (format == TPictureFormat::Bmp) {
             // The table's fills are paper too: black text on them stays readable.
             QList<QRgb> paper{ToQColor(background).rgb()};
-            if (g.Style.HasBGColor)
-                paper << ToQColor(g.Style.BGColor).rgb();
-            if (g.Style.HasHeaderBGColor)
-                paper << ToQColor(g.Style.HeaderBGColor).rgb();
+            if (g.Style.HasBGColor) paper << ToQColor(g.Style.BGColor).rgb();
+            if (g.Style.HasHeaderBGColor) paper << ToQColor(g.Style.HeaderBGColor).rgb();
             for (int place = 1; place <= g.TeamCount(); ++place) {
                 TColor fill = 0;
                 if (RowBackground(g, *g.Teams()[static_cast<size_t>(place - 1)], place, fill))
@@ -398,8 +407,7 @@ QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureForm
             bytes = BmpBytes(image, bmpBits, paper);
         } else if (format == TPictureFormat::Gif) {
             bytes = GifBytes(image, ToQColor(background).rgb(), error);
-            if (bytes.isEmpty())
-                return {};
+            if (bytes.isEmpty()) return {};
         } else {
             bytes = EncodedImageBytes(image, format, error);
         }
@@ -411,8 +419,7 @@ QByteArray TablePictureBytes(const TTournament& t, const TGroup& g, TPictureForm
 
 QString SuggestedPicturePath(const QString& tableName, TPictureFormat format) {
     QString folder = PrefString("", "ImageExportPath");
-    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
     QString name = tableName;
     for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
         name.replace(c, QLatin1Char('_'));
@@ -420,7 +427,8 @@ QString SuggestedPicturePath(const QString& tableName, TPictureFormat format) {
 }
 
 void RememberPictureFolder(const QString& savedPath) {
-    RegWriteString(QString(), QStringLiteral("ImageExportPath"), QFileInfo(savedPath).absolutePath());
+    RegWriteString(QString(), QStringLiteral("ImageExportPath"),
+                   QFileInfo(savedPath).absolutePath());
 }
 
 } // namespace kv

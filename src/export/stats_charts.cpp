@@ -48,22 +48,22 @@ QString TeamVenueWord(TStatsVenue v) {
 }
 
 void AddBar(TChartData& c, const QString& label, double value) {
-    if (c.Series.isEmpty())
-        c.Series << TChartSeries{};
+    if (c.Series.isEmpty()) c.Series << TChartSeries{};
     c.Categories << label;
     c.Series.first().Values << value;
 }
 
-TChartData BasicChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid, int row,
-                      const TStatsChartChoice& choice) {
+TChartData BasicChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid,
+                      int row, const TStatsChartChoice& choice) {
     TChartData c;
     c.Kind = TChartData::Bars;
-    if (row < 0 || row >= grid.RowCount())
-        return c;
+    if (row < 0 || row >= grid.RowCount()) return c;
     const int key = grid.RowKeys.at(row);
     const TCompare compare = grid.TeamScope ? TCompare::Teams : choice.Compare;
-    const QString word = compare == TCompare::Teams ? TeamVenueWord(choice.Basic) : TableVenueWord(choice.Basic);
-    c.Title = Fmt(QStringLiteral("%s - %s\n%s"), grid.Data.Cell(row, 0), word.toLower(), scope.Caption);
+    const QString word =
+        compare == TCompare::Teams ? TeamVenueWord(choice.Basic) : TableVenueWord(choice.Basic);
+    c.Title =
+        Fmt(QStringLiteral("%s - %s\n%s"), grid.Data.Cell(row, 0), word.toLower(), scope.Caption);
     c.Series << TChartSeries{grid.Data.Cell(row, 0), {}, {}, {}};
     const int column = GridColumnOf(choice.Basic);
     const auto tableBar = [&](const TGroup& table, const QString& name) {
@@ -79,8 +79,7 @@ TChartData BasicChart(const TTournament& t, const TStatsScope& scope, const TSta
             tableBar(*g, g->Name);
     } else {
         TGroup* table = ScopeTable(t, scope);
-        if (!table)
-            return c;
+        if (!table) return c;
         PrepareTable(t, *table);
         for (const TTeam* team : table->Teams()) {
             const double v = grid.TeamScope ? ColumnValue(t, *team, key, ScopeOf(choice.Basic))
@@ -94,9 +93,10 @@ TChartData BasicChart(const TTournament& t, const TStatsScope& scope, const TSta
 TChartData ScoresChart(const TStatsScope& scope, const TStatsGrid& grid, TStatsVenue venue) {
     TChartData c;
     c.Kind = TChartData::Bars;
-    c.Title = LangText(5852, "Scores Histogram") +
-              (grid.TeamScope ? QStringLiteral(" - ") + TeamVenueWord(venue).toLower() : QString()) +
-              QLatin1Char('\n') + scope.Caption;
+    c.Title =
+        LangText(5852, "Scores Histogram") +
+        (grid.TeamScope ? QStringLiteral(" - ") + TeamVenueWord(venue).toLower() : QString()) +
+        QLatin1Char('\n') + scope.Caption;
     c.LeftTitle = LangText(5851, "Occurrencies");
     c.BottomTitle = LangText(5853, "Scores");
     c.Series << TChartSeries{LangText(5851, "Occurrencies"), {}, {}, {}};
@@ -105,18 +105,18 @@ TChartData ScoresChart(const TStatsScope& scope, const TStatsGrid& grid, TStatsV
         const int count = venue == TStatsVenue::Home   ? s.HomeCount
                           : venue == TStatsVenue::Away ? s.AwayCount
                                                        : s.HomeCount + s.AwayCount;
-        if (count != 0)
-            AddBar(c, grid.Data.Cell(row, 0), count);
+        if (count != 0) AddBar(c, grid.Data.Cell(row, 0), count);
     }
     return c;
 }
 
-TChartData RefereesChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid, TRefereeRole role) {
+TChartData RefereesChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid,
+                         TRefereeRole role) {
     TChartData c;
     c.Kind = TChartData::Bars;
     const int column = role == TRefereeRole::Main ? 1 : role == TRefereeRole::Assistant ? 2 : 3;
-    c.Title = LangText(5864, "Referees. Matches served") + QStringLiteral(" - ") + grid.Data.Captions.value(column).toLower() +
-              QLatin1Char('\n') + scope.Caption;
+    c.Title = LangText(5864, "Referees. Matches served") + QStringLiteral(" - ") +
+              grid.Data.Captions.value(column).toLower() + QLatin1Char('\n') + scope.Caption;
     c.LeftTitle = LangText(5865, "Matches");
     c.BottomTitle = LangText(5866, "Referees");
     c.Series << TChartSeries{LangText(5865, "Matches"), {}, {}, {}};
@@ -130,7 +130,8 @@ TChartData ProgressChart(const TStatsScope& scope, const TStatsGrid& grid) {
     TChartData c;
     c.Kind = TChartData::Lines;
     const bool byDate = grid.Kind == TStatsKind::ByDate;
-    c.Title = (byDate ? LangText(5838, "Points Progress by Dates") : LangText(5836, "Points Progress by Matchdays")) +
+    c.Title = (byDate ? LangText(5838, "Points Progress by Dates")
+                      : LangText(5836, "Points Progress by Matchdays")) +
               QLatin1Char('\n') + scope.Caption;
     c.LeftTitle = LangText(5835, "Points");
     c.BottomTitle = byDate ? LangText(5839, "Dates") : LangText(5837, "Matchdays");
@@ -143,10 +144,10 @@ TChartData ProgressChart(const TStatsScope& scope, const TStatsGrid& grid) {
         series.Title = grid.Data.Cell(row, 0);
         for (int col = 1; col < grid.Data.ColumnCount(); ++col) {
             const double v = grid.Data.Value(row, col);
-            if (std::isnan(v))
-                continue;
+            if (std::isnan(v)) continue;
             const double x = grid.ColumnKeys.value(col);
-            series.Points << TChartPoint{x, v, byDate ? ShortDateText(x) : grid.Data.Captions.at(col)};
+            series.Points << TChartPoint{x, v,
+                                         byDate ? ShortDateText(x) : grid.Data.Captions.at(col)};
         }
         c.Series << series;
     }
@@ -154,10 +155,8 @@ TChartData ProgressChart(const TStatsScope& scope, const TStatsGrid& grid) {
 }
 
 bool InVenue(const TMatch& m, int teamId, TStatsVenue venue) {
-    if (venue == TStatsVenue::Home)
-        return m.HomeTeamId == teamId;
-    if (venue == TStatsVenue::Away)
-        return m.VisitorTeamId == teamId;
+    if (venue == TStatsVenue::Home) return m.HomeTeamId == teamId;
+    if (venue == TStatsVenue::Away) return m.VisitorTeamId == teamId;
     return m.HomeTeamId == teamId || m.VisitorTeamId == teamId;
 }
 
@@ -200,8 +199,8 @@ double TeamBasicValue(const TTournament& t, const TTeam& team, int basicRow, TSt
     }
 }
 
-TChartData StatsChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid, int row,
-                      const TStatsChartChoice& choice) {
+TChartData StatsChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid,
+                      int row, const TStatsChartChoice& choice) {
     switch (grid.Kind) {
     case TStatsKind::Basic:
         return BasicChart(t, scope, grid, row, choice);
@@ -218,15 +217,20 @@ TChartData StatsChart(const TTournament& t, const TStatsScope& scope, const TSta
     return {};
 }
 
-TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kind, bool byDate, TStatsVenue venue) {
+TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kind, bool byDate,
+                     TStatsVenue venue) {
     TChartData c;
     c.Title = Fmt(QStringLiteral("%s - %s"), t.Name, team.Name);
     const QString axis = byDate ? LangText(5839, "Dates") : LangText(5837, "Matchdays");
     std::vector<TMatch*> matches = t.JointTable().Matches();
     OrderMatches(matches, {byDate ? MatchKeyDate : MatchKeyMatchday}, false);
-    const auto keyOf = [byDate](const TMatch& m) { return byDate ? DayPart(m.Date) : double(m.Matchday); };
+    const auto keyOf = [byDate](const TMatch& m) {
+        return byDate ? DayPart(m.Date) : double(m.Matchday);
+    };
     const auto hasKey = [byDate](const TMatch& m) { return byDate ? m.HasDate : m.HasMatchday(); };
-    const auto label = [byDate](double key) { return byDate ? ShortDateText(key) : QString::number(key); };
+    const auto label = [byDate](double key) {
+        return byDate ? ShortDateText(key) : QString::number(key);
+    };
     switch (kind) {
     case TTeamChartKind::Points: {
         c.Kind = TChartData::Lines;
@@ -236,8 +240,7 @@ TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kin
         series.Title = team.Name;
         double total = 0;
         for (const TMatch* m : matches) {
-            if (!m->Played || !hasKey(*m) || !InVenue(*m, team.Id, venue))
-                continue;
+            if (!m->Played || !hasKey(*m) || !InVenue(*m, team.Id, venue)) continue;
             total += PointsInMatch(t, *m, team.Id);
             const double key = keyOf(*m);
             if (!series.Points.isEmpty() && series.Points.last().X == key) {
@@ -257,18 +260,19 @@ TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kin
         c.Series << TChartSeries{LangText(5828, "Attendance"), {}, {}, {}};
         for (const TMatch* m : matches)
             if (m->Played && m->HasAttendance() && hasKey(*m) && InVenue(*m, team.Id, venue))
-                AddBar(c, byDate ? DateCaptionWithoutYear(keyOf(*m)) : label(keyOf(*m)), m->Attendance);
+                AddBar(c, byDate ? DateCaptionWithoutYear(keyOf(*m)) : label(keyOf(*m)),
+                       m->Attendance);
         break;
     case TTeamChartKind::Scores: {
         c.LeftTitle = LangText(5851, "Occurrencies");
         c.BottomTitle = LangText(5853, "Scores");
         ComputeScoreStatistics(t);
-        TStatsGrid grid = BuildStatsGrid(t, TStatsKind::Scores, {TScopeKind::Team, team.Id, 0, team.Name});
+        TStatsGrid grid =
+            BuildStatsGrid(t, TStatsKind::Scores, {TScopeKind::Team, team.Id, 0, team.Name});
         c.Series << TChartSeries{LangText(5851, "Occurrencies"), {}, {}, {}};
         for (int row = 0; row < grid.RowCount(); ++row) {
             const double v = grid.Data.Value(row, GridColumnOf(venue));
-            if (v > 0)
-                AddBar(c, grid.Data.Cell(row, 0), v);
+            if (v > 0) AddBar(c, grid.Data.Cell(row, 0), v);
         }
         break;
     }

@@ -21,8 +21,8 @@ struct TStatsChartChoice {
 // The chart of a grid: basic statistics compare the statistic of `row` across conferences,
 // groups or teams; scores and referees chart the grid's rows in its order; the progress
 // grids draw a line per row.
-TChartData StatsChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid, int row,
-                      const TStatsChartChoice& choice);
+TChartData StatsChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid,
+                      int row, const TStatsChartChoice& choice);
 
 // A team's value of a basic statistics row (table scope) in a venue, as "Compare Teams" shows it.
 double TeamBasicValue(const TTournament& t, const TTeam& team, int basicRow, TStatsVenue venue);

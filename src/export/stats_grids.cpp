@@ -27,12 +27,13 @@ constexpr double kEmptyCell = -100000;
 
 // The joint table stands for the whole tournament and goes by its name.
 QString TableCaption(const TTournament& t, const TGroup& g) {
-    if (g.Kind == KindJoint)
-        return t.Name.isEmpty() ? LangText(1150, "Joint Table") : t.Name;
+    if (g.Kind == KindJoint) return t.Name.isEmpty() ? LangText(1150, "Joint Table") : t.Name;
     return g.Name;
 }
 
-double Nan() { return std::numeric_limits<double>::quiet_NaN(); }
+double Nan() {
+    return std::numeric_limits<double>::quiet_NaN();
+}
 
 // A grid under construction: one row at a time, texts and numbers side by side.
 class TGridBuilder {
@@ -92,42 +93,51 @@ void BuildBasicTable(const TTournament& t, const TGroup& table, TStatsGrid& grid
     b.Column(5810, "Overall", 65, TCellAlign::Right);
     const TTableTotals s = TableTotals(t, table);
     const auto same = [](double v) { return QList<double>{v, v, v}; };
-    const auto pair = [](double home, double away) { return QList<double>{home, away, home + away}; };
+    const auto pair = [](double home, double away) {
+        return QList<double>{home, away, home + away};
+    };
     const int played = s.Matches;
     b.Row(RowPlayed, LangText(5813, "Matches played"), same(played));
-    b.Row(RowMaxMatches, LangText(5814, "Maximum possible number of matches"), same(table.PlannedMatchCount()));
-    b.Row(RowWon, LangText(5815, "Matches won"), pair(s.HomeWins + s.HomeWinsOT, s.AwayWins + s.AwayWinsOT));
+    b.Row(RowMaxMatches, LangText(5814, "Maximum possible number of matches"),
+          same(table.PlannedMatchCount()));
+    b.Row(RowWon, LangText(5815, "Matches won"),
+          pair(s.HomeWins + s.HomeWinsOT, s.AwayWins + s.AwayWinsOT));
     if (t.Overtime) {
-        b.Row(RowWonOT, LangText(5816, "Matches won in overtime"), pair(s.HomeWinsOT, s.AwayWinsOT));
-        b.Row(RowWonNormal, LangText(5817, "Matches won after normal time"), pair(s.HomeWins, s.AwayWins));
+        b.Row(RowWonOT, LangText(5816, "Matches won in overtime"),
+              pair(s.HomeWinsOT, s.AwayWinsOT));
+        b.Row(RowWonNormal, LangText(5817, "Matches won after normal time"),
+              pair(s.HomeWins, s.AwayWins));
     }
     b.Row(RowDrawn, LangText(5818, "Matches drawn (tied)"), same(s.Draws));
     if (t.Overtime)
         b.Row(RowDecidedOT, LangText(5820, "Matches decided in overtime"), same(s.OvertimeMatches));
     b.Row(RowGoals, ScoredWord(t.Sport), pair(s.HomeScore, s.AwayScore));
     if (HasPointsProgress(t)) {
-        const double home = s.HomeWins * t.WinPoints + s.HomeWinsOT * t.WinOTPoints + s.Draws * t.DrawPoints +
-                            s.AwayWins * t.LossPoints + s.AwayWinsOT * t.LossOTPoints;
-        const double away = s.AwayWins * t.WinPoints + s.AwayWinsOT * t.WinOTPoints + s.Draws * t.DrawPoints +
-                            s.HomeWins * t.LossPoints + s.HomeWinsOT * t.LossOTPoints;
+        const double home = s.HomeWins * t.WinPoints + s.HomeWinsOT * t.WinOTPoints +
+                            s.Draws * t.DrawPoints + s.AwayWins * t.LossPoints +
+                            s.AwayWinsOT * t.LossOTPoints;
+        const double away = s.AwayWins * t.WinPoints + s.AwayWinsOT * t.WinOTPoints +
+                            s.Draws * t.DrawPoints + s.HomeWins * t.LossPoints +
+                            s.HomeWinsOT * t.LossOTPoints;
         b.Row(RowPoints, LangText(5826, "Points obtained"), pair(home, away));
         b.Row(RowAveragePoints, LangText(5827, "Average points obtained"),
               {PerMatch(home, played), PerMatch(away, played), PerMatch(home + away, played)});
     }
     const double attendance = static_cast<double>(s.Attendance);
     b.Row(RowAttendance, LangText(5828, "Attendance"), same(attendance), true);
-    b.Row(RowAverageAttendance, LangText(5829, "Average attendance"), same(PerMatch(attendance, played)), true);
+    b.Row(RowAverageAttendance, LangText(5829, "Average attendance"),
+          same(PerMatch(attendance, played)), true);
 }
 
 // Standings columns that describe a team's own matches: not its places, which belong to
 // tables, and not the among-them figures, which depend on who else is level.
 bool IsTeamStatistic(int column, const TColumnContext& c) {
-    if (column >= 49 && column <= 51)
-        return false;
+    if (column >= 49 && column <= 51) return false;
     return !IsAmongThemColumn(column) && ColumnApplicable(column, c);
 }
 
-void BuildBasicTeam(const TTournament& t, const TGroup& table, const TTeam& team, TStatsGrid& grid) {
+void BuildBasicTeam(const TTournament& t, const TGroup& table, const TTeam& team,
+                    TStatsGrid& grid) {
     TGridBuilder b(grid);
     b.Column(5807, "Parameter", 200, TCellAlign::Left);
     b.Column(5811, "Home", 65, TCellAlign::Right);
@@ -135,8 +145,7 @@ void BuildBasicTeam(const TTournament& t, const TGroup& table, const TTeam& team
     b.Column(5810, "Overall", 65, TCellAlign::Right);
     const TColumnContext context = TColumnContext::Of(t);
     for (int column = 0; column < kColumnCount; ++column) {
-        if (!IsTeamStatistic(column, context))
-            continue;
+        if (!IsTeamStatistic(column, context)) continue;
         QList<double> values;
         QStringList texts;
         for (const int scope : {ScopeHome, ScopeAway, ScopeOverall}) {
@@ -163,7 +172,9 @@ void BuildScores(const TTournament& t, const TGroup& table, const TTeam* team, T
     for (int i = 0; i < grid.Scores.size(); ++i) {
         const TStatsScore& s = grid.Scores.at(i);
         const double all = s.HomeCount + s.AwayCount;
-        b.Row(i, ScoreEntryText(s), team ? QList<double>{double(s.HomeCount), double(s.AwayCount), all} : QList<double>{all},
+        b.Row(i, ScoreEntryText(s),
+              team ? QList<double>{double(s.HomeCount), double(s.AwayCount), all}
+                   : QList<double>{all},
               true);
     }
     SortStatsGrid(grid, {team ? 3 : 1, false});
@@ -175,18 +186,20 @@ void BuildReferees(const TTournament& t, const TGroup& table, const TTeam* team,
     b.Column(5861, "Main", 65, TCellAlign::Right);
     b.Column(5862, "Assistant", 65, TCellAlign::Right);
     b.Column(5863, "Overall", 65, TCellAlign::Right);
-    if (t.Referees.empty())
-        return;
+    if (t.Referees.empty()) return;
     const QList<TStatsReferee> list = team ? team->Stats.Referees : TableReferees(t, table);
     for (const TStatsReferee& r : list) {
         const TReferee* who = t.RefereeById(r.RefereeId);
-        b.Row(r.RefereeId, who ? who->Name : QString(),
-              {double(r.MainCount), double(r.AssistantCount), double(r.MainCount + r.AssistantCount)}, true);
+        b.Row(
+            r.RefereeId, who ? who->Name : QString(),
+            {double(r.MainCount), double(r.AssistantCount), double(r.MainCount + r.AssistantCount)},
+            true);
     }
     SortStatsGrid(grid, {0, true});
 }
 
-void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team, bool byDate, TStatsGrid& grid) {
+void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team, bool byDate,
+                   TStatsGrid& grid) {
     byDate ? ComputeProgressByDate(t) : ComputeProgressByMatchday(t);
     TGridBuilder b(grid);
     b.Column(5834, "Team", 180, TCellAlign::Left);
@@ -201,8 +214,7 @@ void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team,
     } else {
         int lastMatchday = 0;
         for (const TMatch* m : table.Matches()) {
-            if (!m->Played)
-                continue;
+            if (!m->Played) continue;
             if (byDate && m->HasDate)
                 keys << DayPart(m->Date);
             else if (!byDate && m->HasMatchday())
@@ -214,7 +226,8 @@ void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team,
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     for (const double k : keys) {
-        b.Column(byDate ? DateCaptionWithoutYear(k) : QString::number(k), byDate ? 45 : 25, TCellAlign::Right);
+        b.Column(byDate ? DateCaptionWithoutYear(k) : QString::number(k), byDate ? 45 : 25,
+                 TCellAlign::Right);
         grid.ColumnKeys << k;
     }
     std::vector<TTeam*> teams;
@@ -261,15 +274,14 @@ double SortValue(const TStatsGrid& g, int row, int column) {
 } // namespace
 
 QString TeamPlaceNote(const TTournament& t, const TGroup& table, const TTeam& team) {
-    if (t.SortState.Column != -1)
-        return {};
+    if (t.SortState.Column != -1) return {};
     const TStandingsOrder order = RankStandings(t, table, table.Teams(), ScopeOverall);
     const auto at = std::find(order.Teams.begin(), order.Teams.end(), &team);
-    if (at == order.Teams.end())
-        return {};
+    if (at == order.Teams.end()) return {};
     const auto index = static_cast<size_t>(at - order.Teams.begin());
     const QString why = PlaceReasonText(t, order.Reasons[index]);
-    const QString place = Fmt(LangText(5830, "Place %d in %s"), static_cast<int>(index) + 1, TableCaption(t, table));
+    const QString place =
+        Fmt(LangText(5830, "Place %d in %s"), static_cast<int>(index) + 1, TableCaption(t, table));
     return why.isEmpty() ? place : place + QStringLiteral(": ") + why;
 }
 
@@ -332,12 +344,12 @@ TTeam* ScopeTeam(const TTournament& t, const TStatsScope& scope) {
 QList<TStatsScore> TableScores(const TTournament& t, const TGroup& table) {
     QList<TStatsScore> scores;
     for (const TMatch* m : table.Matches()) {
-        if (!MatchCounts(t, *m) || m->IsForfeited())
-            continue;
+        if (!MatchCounts(t, *m) || m->IsForfeited()) continue;
         const double high = std::max(m->HomeScore, m->VisitorScore);
         const double low = std::min(m->HomeScore, m->VisitorScore);
-        const auto it = std::find_if(scores.begin(), scores.end(),
-                                     [&](const TStatsScore& s) { return s.High == high && s.Low == low; });
+        const auto it = std::find_if(scores.begin(), scores.end(), [&](const TStatsScore& s) {
+            return s.High == high && s.Low == low;
+        });
         if (it != scores.end())
             it->HomeCount += 1;
         else
@@ -348,14 +360,13 @@ QList<TStatsScore> TableScores(const TTournament& t, const TGroup& table) {
 
 QList<TStatsReferee> TableReferees(const TTournament& t, const TGroup& table) {
     QList<TStatsReferee> list;
-    if (t.Referees.empty())
-        return list;
+    if (t.Referees.empty()) return list;
     for (const TMatch* m : table.Matches()) {
-        if (!MatchCounts(t, *m))
-            continue;
+        if (!MatchCounts(t, *m)) continue;
         for (qsizetype i = 0; i < m->RefereeIds.size(); ++i) {
             const int id = m->RefereeIds.at(i);
-            auto it = std::find_if(list.begin(), list.end(), [id](const TStatsReferee& r) { return r.RefereeId == id; });
+            auto it = std::find_if(list.begin(), list.end(),
+                                   [id](const TStatsReferee& r) { return r.RefereeId == id; });
             if (it == list.end()) {
                 list.push_back({id, 0, 0});
                 it = list.end() - 1;
@@ -397,8 +408,7 @@ TStatsGrid BuildStatsGrid(const TTournament& t, TStatsKind kind, const TStatsSco
     grid.Sortable = kind != TStatsKind::Basic && kind != TStatsKind::Progress;
     TGroup* table = ScopeTable(t, scope);
     const TTeam* team = ScopeTeam(t, scope);
-    if (!table || (scope.IsTeam() && !team))
-        return grid;
+    if (!table || (scope.IsTeam() && !team)) return grid;
     PrepareTable(t, *table);
     switch (kind) {
     case TStatsKind::Basic:
@@ -411,13 +421,11 @@ TStatsGrid BuildStatsGrid(const TTournament& t, TStatsKind kind, const TStatsSco
         BuildProgress(t, *table, team, kind == TStatsKind::ByDate, grid);
         break;
     case TStatsKind::Scores:
-        if (team)
-            ComputeScoreStatistics(t);
+        if (team) ComputeScoreStatistics(t);
         BuildScores(t, *table, team, grid);
         break;
     case TStatsKind::Referees:
-        if (team)
-            ComputeRefereeStatistics(t);
+        if (team) ComputeRefereeStatistics(t);
         BuildReferees(t, *table, team, grid);
         break;
     }
@@ -425,14 +433,12 @@ TStatsGrid BuildStatsGrid(const TTournament& t, TStatsKind kind, const TStatsSco
 }
 
 TStatsSort ClickedStatsSort(const TStatsSort& current, int column) {
-    if (current.Column == column)
-        return {column, !current.Ascending};
+    if (current.Column == column) return {column, !current.Ascending};
     return {column, column == 0};
 }
 
 void SortStatsGrid(TStatsGrid& grid, const TStatsSort& sort) {
-    if (sort.Column < 0 || sort.Column >= grid.Data.ColumnCount())
-        return;
+    if (sort.Column < 0 || sort.Column >= grid.Data.ColumnCount()) return;
     std::vector<int> order(static_cast<size_t>(grid.RowCount()));
     std::iota(order.begin(), order.end(), 0);
     QCollator collator;
@@ -441,12 +447,10 @@ void SortStatsGrid(TStatsGrid& grid, const TStatsSort& sort) {
         if (sort.Column == 0 && grid.Kind == TStatsKind::Scores) {
             const TStatsScore& x = grid.Scores.at(grid.RowKeys.at(a));
             const TStatsScore& y = grid.Scores.at(grid.RowKeys.at(b));
-            if (x.High + x.Low != y.High + y.Low)
-                return x.High + x.Low < y.High + y.Low ? -1 : 1;
+            if (x.High + x.Low != y.High + y.Low) return x.High + x.Low < y.High + y.Low ? -1 : 1;
             return x.High == y.High ? 0 : (x.High < y.High ? -1 : 1);
         }
-        if (sort.Column == 0)
-            return collator.compare(grid.Data.Cell(a, 0), grid.Data.Cell(b, 0));
+        if (sort.Column == 0) return collator.compare(grid.Data.Cell(a, 0), grid.Data.Cell(b, 0));
         const double x = SortValue(grid, a, sort.Column);
         const double y = SortValue(grid, b, sort.Column);
         return x == y ? 0 : (x < y ? -1 : 1);
@@ -467,10 +471,10 @@ void SortStatsGrid(TStatsGrid& grid, const TStatsSort& sort) {
     grid.RowKeys = keys;
 }
 
-TStatsCommands StatsCommandsFor(const TTournament& t, const TStatsGrid& grid, bool onPage, bool chartEmpty) {
+TStatsCommands StatsCommandsFor(const TTournament& t, const TStatsGrid& grid, bool onPage,
+                                bool chartEmpty) {
     TStatsCommands c;
-    if (!onPage)
-        return c;
+    if (!onPage) return c;
     const bool basic = grid.Kind == TStatsKind::Basic && grid.RowCount() > 0;
     c.CompareConferences = basic && !grid.TeamScope && t.Conferences().size() > 1;
     c.CompareGroups = basic && !grid.TeamScope && t.Groups().size() > 1;

@@ -128,6 +128,7 @@ struct TStatsCommands {
     bool Chart = false;
     bool Grid = false;
 };
-TStatsCommands StatsCommandsFor(const TTournament& t, const TStatsGrid& grid, bool onPage, bool chartEmpty);
+TStatsCommands StatsCommandsFor(const TTournament& t, const TStatsGrid& grid, bool onPage,
+                                bool chartEmpty);
 
 } // namespace kv

@@ -52,9 +52,9 @@ enum TBarStyle {
 };
 inline constexpr int kBarStyleCount = 7;
 // The styles in the order the properties dialog lists them.
-inline constexpr int kBarStylesListed[kBarStyleCount] = {BarRectangle, BarRectangleGradient, BarPyramid,
-                                                         BarInvertedPyramid, BarCylinder, BarEllipse,
-                                                         BarArrow};
+inline constexpr int kBarStylesListed[kBarStyleCount] = {
+    BarRectangle, BarRectangleGradient, BarPyramid, BarInvertedPyramid,
+    BarCylinder,  BarEllipse,           BarArrow};
 // "rectangle", "rectangle-gradient", ... as file names use them.
 QString BarStyleKey(int style);
 

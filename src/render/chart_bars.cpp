@@ -29,7 +29,8 @@ void Fill(QPainter& p, const QPolygonF& shape, const QBrush& brush, const QColor
 // The shape drawn again from the back to the front, darker behind: depth for shapes whose
 // faces are not flat planes (ellipses, arrows).
 template <typename Draw> void Extrude(QPainter& p, QPointF depth, const QColor& color, Draw draw) {
-    const int steps = static_cast<int>(std::min(40.0, std::max(std::abs(depth.x()), std::abs(depth.y()))));
+    const int steps =
+        static_cast<int>(std::min(40.0, std::max(std::abs(depth.x()), std::abs(depth.y()))));
     for (int i = steps; i > 0; --i) {
         const QPointF off = depth * (static_cast<double>(i) / steps);
         p.setBrush(Darker(color));
@@ -40,9 +41,10 @@ template <typename Draw> void Extrude(QPainter& p, QPointF depth, const QColor& 
 
 void RectangleBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c, bool gradient) {
     if (!d.isNull()) {
-        Fill(p, QPolygonF({r.topLeft(), r.topRight(), r.topRight() + d, r.topLeft() + d}), Lighter(c), Darker(c));
-        Fill(p, QPolygonF({r.topRight(), r.topRight() + d, r.bottomRight() + d, r.bottomRight()}), Darker(c),
-             Darker(c));
+        Fill(p, QPolygonF({r.topLeft(), r.topRight(), r.topRight() + d, r.topLeft() + d}),
+             Lighter(c), Darker(c));
+        Fill(p, QPolygonF({r.topRight(), r.topRight() + d, r.bottomRight() + d, r.bottomRight()}),
+             Darker(c), Darker(c));
     }
     QBrush brush(c);
     if (gradient) {
@@ -65,8 +67,7 @@ void PyramidBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c, bool i
     const QPointF left(r.left(), yWide);
     const QPointF right(r.right(), yWide);
     if (!d.isNull()) {
-        if (inverted)
-            Fill(p, QPolygonF({left, right, right + d, left + d}), Lighter(c), Darker(c));
+        if (inverted) Fill(p, QPolygonF({left, right, right + d, left + d}), Lighter(c), Darker(c));
         Fill(p, QPolygonF({right, right + d, apex}), Darker(c), Darker(c));
     }
     Fill(p, QPolygonF({left, right, apex}), c, Darker(c));
@@ -96,9 +97,9 @@ void CylinderBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c) {
 }
 
 void EllipseBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c) {
-    if (!d.isNull())
-        Extrude(p, d, c, [&](QPointF off) { p.drawEllipse(r.translated(off)); });
-    QRadialGradient g(r.center() - QPointF(r.width() / 5, r.height() / 5), std::max(r.width(), r.height()) / 1.5);
+    if (!d.isNull()) Extrude(p, d, c, [&](QPointF off) { p.drawEllipse(r.translated(off)); });
+    QRadialGradient g(r.center() - QPointF(r.width() / 5, r.height() / 5),
+                      std::max(r.width(), r.height()) / 1.5);
     g.setColorAt(0, Lighter(c));
     g.setColorAt(1, c);
     p.setBrush(g);
@@ -112,28 +113,38 @@ QPolygonF ArrowShape(const QRectF& r, bool down) {
     const double shaftRight = r.right() - r.width() / 4;
     if (!down) {
         const double neck = r.top() + head;
-        return QPolygonF({{shaftLeft, r.bottom()}, {shaftLeft, neck}, {r.left(), neck}, {r.center().x(), r.top()},
-                          {r.right(), neck}, {shaftRight, neck}, {shaftRight, r.bottom()}});
+        return QPolygonF({{shaftLeft, r.bottom()},
+                          {shaftLeft, neck},
+                          {r.left(), neck},
+                          {r.center().x(), r.top()},
+                          {r.right(), neck},
+                          {shaftRight, neck},
+                          {shaftRight, r.bottom()}});
     }
     const double neck = r.bottom() - head;
-    return QPolygonF({{shaftLeft, r.top()}, {shaftLeft, neck}, {r.left(), neck}, {r.center().x(), r.bottom()},
-                      {r.right(), neck}, {shaftRight, neck}, {shaftRight, r.top()}});
+    return QPolygonF({{shaftLeft, r.top()},
+                      {shaftLeft, neck},
+                      {r.left(), neck},
+                      {r.center().x(), r.bottom()},
+                      {r.right(), neck},
+                      {shaftRight, neck},
+                      {shaftRight, r.top()}});
 }
 
 void ArrowBar(QPainter& p, const QRectF& r, QPointF d, const QColor& c, bool down) {
     const QPolygonF shape = ArrowShape(r, down);
-    if (!d.isNull())
-        Extrude(p, d, c, [&](QPointF off) { p.drawPolygon(shape.translated(off)); });
+    if (!d.isNull()) Extrude(p, d, c, [&](QPointF off) { p.drawPolygon(shape.translated(off)); });
     Fill(p, shape, c, Darker(c));
 }
 
 } // namespace
 
-void DrawBar(QPainter& painter, const QRectF& front, QPointF depth, const QColor& color, int style) {
-    if (front.height() <= 0 && style != BarRectangle && style != BarRectangleGradient)
-        return;
+void DrawBar(QPainter& painter, const QRectF& front, QPointF depth, const QColor& color,
+             int style) {
+    if (front.height() <= 0 && style != BarRectangle && style != BarRectangleGradient) return;
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style != BarRectangle && style != BarRectangleGradient);
+    painter.setRenderHint(QPainter::Antialiasing,
+                          style != BarRectangle && style != BarRectangleGradient);
     switch (style) {
     case BarPyramid:
     case BarInvertedPyramid:

@@ -36,8 +36,7 @@ TChartText MakeText(const QString& text, const QFont& font, int angle) {
 QList<TChartText> Thin(const QList<TChartText>& texts) {
     QList<TChartText> kept;
     for (const TChartText& t : texts) {
-        if (!kept.isEmpty() && kept.last().Box.adjusted(-1, -1, 1, 1).intersects(t.Box))
-            continue;
+        if (!kept.isEmpty() && kept.last().Box.adjusted(-1, -1, 1, 1).intersects(t.Box)) continue;
         kept << t;
     }
     return kept;
@@ -54,25 +53,21 @@ QFont ChartFont(const TFontData& f) {
 }
 
 double NiceStep(double range, int ticks) {
-    if (!(range > 0) || ticks < 1)
-        return 1;
+    if (!(range > 0) || ticks < 1) return 1;
     const double raw = range / ticks;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (const double m : {1.0, 2.0, 5.0, 10.0})
-        if (raw <= m * power)
-            return m * power;
+        if (raw <= m * power) return m * power;
     return 10 * power;
 }
 
 double TChartLayout::YToPixel(double value) const {
-    if (YMax <= YMin)
-        return Plot.bottom();
+    if (YMax <= YMin) return Plot.bottom();
     return Plot.bottom() - (value - YMin) / (YMax - YMin) * Plot.height();
 }
 
 double TChartLayout::XToPixel(double x) const {
-    if (XMax <= XMin)
-        return Plot.center().x();
+    if (XMax <= XMin) return Plot.center().x();
     return Plot.left() + (x - XMin) / (XMax - XMin) * Plot.width();
 }
 
@@ -91,15 +86,13 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
 
     // Title lines, centred at the top.
     for (const QString& line : data.Title.split(QLatin1Char('\n'))) {
-        if (line.trimmed().isEmpty())
-            continue;
+        if (line.trimmed().isEmpty()) continue;
         TChartText t = MakeText(line.trimmed(), titleFont, 0);
         t.Box.moveTopLeft(QPointF(area.center().x() - t.Box.width() / 2, area.top()));
         area.setTop(t.Box.bottom());
         l.TitleLines << t;
     }
-    if (!l.TitleLines.isEmpty())
-        area.setTop(area.top() + kPad);
+    if (!l.TitleLines.isEmpty()) area.setTop(area.top() + kPad);
 
     // The value range.
     bool any = false;
@@ -133,15 +126,15 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
         l.XMax += 1;
     }
     low = std::min(low, 0.0); // the scale starts at 0 unless values go below it
-    if (high <= low)
-        high = low + 1;
+    if (high <= low) high = low + 1;
 
     // The legend takes its side of what is left.
     l.ShowLegend = s.LegendVisible && !(data.Kind == TChartData::Lines && data.Series.size() == 1);
     if (l.ShowLegend) {
         if (data.Kind == TChartData::Lines || !s.BarColorEach || data.Categories.isEmpty()) {
             for (int i = 0; i < data.Series.size(); ++i) {
-                const QColor c = data.Series[i].Color.isValid() ? data.Series[i].Color : ChartPaletteColor(i);
+                const QColor c =
+                    data.Series[i].Color.isValid() ? data.Series[i].Color : ChartPaletteColor(i);
                 l.LegendEntries << TChartLegendEntry{data.Series[i].Title, c, {}};
             }
         } else {
@@ -161,27 +154,29 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
         const bool side = s.LegendPosition == LegendLeft || s.LegendPosition == LegendRight;
         if (side) {
             const double w = entryWidth + 8;
-            l.Legend = s.LegendPosition == LegendLeft ? QRectF(area.left(), area.top(), w, area.height())
-                                                      : QRectF(area.right() - w, area.top(), w, area.height());
+            l.Legend = s.LegendPosition == LegendLeft
+                           ? QRectF(area.left(), area.top(), w, area.height())
+                           : QRectF(area.right() - w, area.top(), w, area.height());
             s.LegendPosition == LegendLeft ? area.setLeft(l.Legend.right() + kPad)
                                            : area.setRight(l.Legend.left() - kPad);
         } else {
             const int perRow = std::max(1, static_cast<int>(area.width() / (entryWidth + 8)));
             const auto rows = (l.LegendEntries.size() + perRow - 1) / perRow;
             const double h = std::min(static_cast<double>(rows) * row + 8, area.height() / 3);
-            l.Legend = s.LegendPosition == LegendTop ? QRectF(area.left(), area.top(), area.width(), h)
-                                                     : QRectF(area.left(), area.bottom() - h, area.width(), h);
+            l.Legend = s.LegendPosition == LegendTop
+                           ? QRectF(area.left(), area.top(), area.width(), h)
+                           : QRectF(area.left(), area.bottom() - h, area.width(), h);
             s.LegendPosition == LegendTop ? area.setTop(l.Legend.bottom() + kPad)
                                           : area.setBottom(l.Legend.top() - kPad);
         }
         // Entries in rows (top, bottom) or a column (sides); those that do not fit are left out.
-        const int perRow = side ? 1 : std::max(1, static_cast<int>(l.Legend.width() / (entryWidth + 8)));
+        const int perRow =
+            side ? 1 : std::max(1, static_cast<int>(l.Legend.width() / (entryWidth + 8)));
         QList<TChartLegendEntry> placed;
         for (int i = 0; i < l.LegendEntries.size(); ++i) {
             const double x = l.Legend.left() + 4 + (i % perRow) * (entryWidth + 8);
             const double y = l.Legend.top() + 4 + (i / perRow) * row;
-            if (y + row > l.Legend.bottom())
-                break;
+            if (y + row > l.Legend.bottom()) break;
             TChartLegendEntry e = l.LegendEntries[i];
             e.Box = QRectF(x, y, entryWidth, row);
             placed << e;
@@ -206,8 +201,7 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     l.YStep = NiceStep(high - low, ticks);
     l.YMin = std::floor(low / l.YStep) * l.YStep;
     l.YMax = std::ceil(high / l.YStep) * l.YStep;
-    if (l.YMax <= l.YMin)
-        l.YMax = l.YMin + l.YStep;
+    if (l.YMax <= l.YMin) l.YMax = l.YMin + l.YStep;
     for (double v = l.YMin; v <= l.YMax + l.YStep / 2; v += l.YStep)
         l.YTicks << (std::abs(v) < l.YStep * 1e-9 ? 0.0 : v);
     double yLabelWidth = 0;
@@ -223,7 +217,8 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     QList<TChartText> xTexts;
     double xLabelHeight = 0;
     if (s.XLabelsVisible) {
-        const QStringList texts = data.Kind == TChartData::Bars ? data.Categories : data.XTickLabels;
+        const QStringList texts =
+            data.Kind == TChartData::Bars ? data.Categories : data.XTickLabels;
         for (const QString& text : texts) {
             xTexts << MakeText(text, xLabelsFont, s.XLabelsAngle % 360);
             xLabelHeight = std::max(xLabelHeight, xTexts.last().Box.height());
@@ -239,14 +234,13 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     QRectF plot = area.adjusted(yLabelWidth + (yLabelWidth > 0 ? kLabelGap : 0), markRoom, 0,
                                 -(xLabelHeight + (xLabelHeight > 0 ? kLabelGap : 0)));
     if (s.View3D) {
-        const double depth = std::round(std::min(plot.width(), plot.height()) * s.Percent3D / 200.0);
+        const double depth =
+            std::round(std::min(plot.width(), plot.height()) * s.Percent3D / 200.0);
         l.Depth = QPointF(depth, -depth);
         plot.adjust(0, depth, -depth, 0);
     }
-    if (plot.width() < 10)
-        plot.setWidth(10);
-    if (plot.height() < 10)
-        plot.setHeight(10);
+    if (plot.width() < 10) plot.setWidth(10);
+    if (plot.height() < 10) plot.setHeight(10);
     l.Plot = plot;
 
     // The value labels beside the scale, the axis titles beside the labels.
@@ -258,11 +252,13 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     }
     l.YLabels = Thin(l.YLabels);
     if (!l.LeftTitle.Text.isEmpty())
-        l.LeftTitle.Box.moveTopLeft(QPointF(plot.left() - kLabelGap - yLabelWidth - kLabelGap - l.LeftTitle.Box.width(),
-                                            plot.center().y() - l.LeftTitle.Box.height() / 2));
+        l.LeftTitle.Box.moveTopLeft(
+            QPointF(plot.left() - kLabelGap - yLabelWidth - kLabelGap - l.LeftTitle.Box.width(),
+                    plot.center().y() - l.LeftTitle.Box.height() / 2));
     if (!l.BottomTitle.Text.isEmpty())
-        l.BottomTitle.Box.moveTopLeft(QPointF(plot.center().x() - l.BottomTitle.Box.width() / 2,
-                                              plot.bottom() + kLabelGap + xLabelHeight + kLabelGap));
+        l.BottomTitle.Box.moveTopLeft(
+            QPointF(plot.center().x() - l.BottomTitle.Box.width() / 2,
+                    plot.bottom() + kLabelGap + xLabelHeight + kLabelGap));
 
     if (data.Kind == TChartData::Bars) {
         const auto n = data.Categories.size();
@@ -276,12 +272,12 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
             const double bottom = l.YToPixel(std::min(v, 0.0));
             l.Bars << QRectF(x, top, width, bottom - top);
             QColor c = series && series->Color.isValid() ? series->Color : ChartPaletteColor(0);
-            if (s.BarColorEach)
-                c = ChartPaletteColor(static_cast<int>(i));
+            if (s.BarColorEach) c = ChartPaletteColor(static_cast<int>(i));
             l.BarColors << c;
             if (i < xTexts.size()) {
                 TChartText t = xTexts[i];
-                t.Box.moveTopLeft(QPointF(x + width / 2 - t.Box.width() / 2, plot.bottom() + kLabelGap));
+                t.Box.moveTopLeft(
+                    QPointF(x + width / 2 - t.Box.width() / 2, plot.bottom() + kLabelGap));
                 l.XLabels << t;
             }
             if (marks) {
@@ -296,7 +292,8 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     } else {
         for (int i = 0; i < xTexts.size() && i < data.XTicks.size(); ++i) {
             TChartText t = xTexts[i];
-            t.Box.moveTopLeft(QPointF(l.XToPixel(data.XTicks[i]) - t.Box.width() / 2, plot.bottom() + kLabelGap));
+            t.Box.moveTopLeft(
+                QPointF(l.XToPixel(data.XTicks[i]) - t.Box.width() / 2, plot.bottom() + kLabelGap));
             l.XLabels << t;
         }
         for (int i = 0; i < data.Series.size(); ++i) {
@@ -304,20 +301,21 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
             for (const TChartPoint& p : data.Series[i].Points)
                 points << QPointF(l.XToPixel(p.X), l.YToPixel(p.Y));
             l.Points << points;
-            l.LineColors << (data.Series[i].Color.isValid() ? data.Series[i].Color : ChartPaletteColor(i));
+            l.LineColors << (data.Series[i].Color.isValid() ? data.Series[i].Color
+                                                            : ChartPaletteColor(i));
         }
     }
     l.XLabels = Thin(l.XLabels);
     return l;
 }
 
-TChartHit HitChart(const TChartLayout& l, const TChartData& data, const TChartSettings& s, QPointF at) {
+TChartHit HitChart(const TChartLayout& l, const TChartData& data, const TChartSettings& s,
+                   QPointF at) {
     TChartHit hit;
     if (data.Kind == TChartData::Bars) {
         for (int i = 0; i < l.Bars.size(); ++i) {
             QRectF r = l.Bars[i];
-            if (s.View3D)
-                r.adjust(0, l.Depth.y(), l.Depth.x(), 0);
+            if (s.View3D) r.adjust(0, l.Depth.y(), l.Depth.x(), 0);
             if (r.adjusted(-1, -2, 1, 2).contains(at) && !data.Series.isEmpty()) {
                 hit.Series = 0;
                 hit.Index = i;
@@ -343,8 +341,8 @@ TChartHit HitChart(const TChartLayout& l, const TChartData& data, const TChartSe
     if (hit.Found()) {
         const TChartSeries& series = data.Series[hit.Series];
         const TChartPoint& p = series.Points[hit.Index];
-        hit.Text = (series.Title.isEmpty() ? QString() : series.Title + QStringLiteral(", ")) + p.Label +
-                   QStringLiteral(": ") + ValueText(p.Y);
+        hit.Text = (series.Title.isEmpty() ? QString() : series.Title + QStringLiteral(", ")) +
+                   p.Label + QStringLiteral(": ") + ValueText(p.Y);
     }
     return hit;
 }

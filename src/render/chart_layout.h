@@ -58,7 +58,8 @@ struct TChartLayout {
 
 QFont ChartFont(const TFontData& f);
 
-TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TChartSettings& settings);
+TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data,
+                         const TChartSettings& settings);
 
 // The bar or point under a position, as a hover hint shows it ("Arsenal: 12").
 struct TChartHit {
@@ -67,8 +68,8 @@ struct TChartHit {
     QString Text;
     bool Found() const { return Index >= 0; }
 };
-TChartHit HitChart(const TChartLayout& layout, const TChartData& data, const TChartSettings& settings,
-                   QPointF at);
+TChartHit HitChart(const TChartLayout& layout, const TChartData& data,
+                   const TChartSettings& settings, QPointF at);
 
 // A round scale from min to max with about `ticks` steps: 1, 2 or 5 times a power of ten.
 double NiceStep(double range, int ticks);

@@ -20,8 +20,7 @@ const QColor kAxis(0x60, 0x60, 0x60);
 const QColor kMarkFill(0xFF, 0xFF, 0xE1);
 
 void DrawText(QPainter& p, const TChartText& t, const QFont& font, const QColor& color) {
-    if (t.Text.isEmpty())
-        return;
+    if (t.Text.isEmpty()) return;
     p.save();
     p.setFont(font);
     p.setPen(color);
@@ -46,9 +45,11 @@ void DrawWalls(QPainter& p, const TChartLayout& l) {
         p.setBrush(kWall);
         p.drawRect(r.translated(d));
         p.setBrush(kWall.darker(104));
-        p.drawPolygon(QPolygonF({r.topLeft(), r.topLeft() + d, r.bottomLeft() + d, r.bottomLeft()}));
+        p.drawPolygon(
+            QPolygonF({r.topLeft(), r.topLeft() + d, r.bottomLeft() + d, r.bottomLeft()}));
         p.setBrush(kFloor);
-        p.drawPolygon(QPolygonF({r.bottomLeft(), r.bottomLeft() + d, r.bottomRight() + d, r.bottomRight()}));
+        p.drawPolygon(
+            QPolygonF({r.bottomLeft(), r.bottomLeft() + d, r.bottomRight() + d, r.bottomRight()}));
     } else {
         p.setBrush(kWall);
         p.drawRect(r);
@@ -93,11 +94,13 @@ void DrawPointShape(QPainter& p, QPointF at, double w, double h, int style) {
         p.drawEllipse(r);
         break;
     case PointTriangle:
-        p.drawPolygon(QPolygonF({QPointF(r.center().x(), r.top()), r.bottomRight(), r.bottomLeft()}));
+        p.drawPolygon(
+            QPolygonF({QPointF(r.center().x(), r.top()), r.bottomRight(), r.bottomLeft()}));
         break;
     case PointDiamond:
-        p.drawPolygon(QPolygonF({QPointF(r.center().x(), r.top()), QPointF(r.right(), r.center().y()),
-                                 QPointF(r.center().x(), r.bottom()), QPointF(r.left(), r.center().y())}));
+        p.drawPolygon(
+            QPolygonF({QPointF(r.center().x(), r.top()), QPointF(r.right(), r.center().y()),
+                       QPointF(r.center().x(), r.bottom()), QPointF(r.left(), r.center().y())}));
         break;
     default:
         p.drawRect(r);
@@ -108,15 +111,14 @@ void DrawPointShape(QPainter& p, QPointF at, double w, double h, int style) {
 void DrawLines(QPainter& p, const TChartLayout& l, const TChartSettings& s) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, !s.LineStairs);
-    p.setClipRect(l.Plot.adjusted(-s.LinePointWidth, -s.LinePointHeight, s.LinePointWidth, s.LinePointHeight));
+    p.setClipRect(l.Plot.adjusted(-s.LinePointWidth, -s.LinePointHeight, s.LinePointWidth,
+                                  s.LinePointHeight));
     for (int si = 0; si < l.Points.size(); ++si) {
         const QList<QPointF>& pts = l.Points[si];
-        if (pts.isEmpty())
-            continue;
+        if (pts.isEmpty()) continue;
         QPainterPath path(pts.first());
         for (int i = 1; i < pts.size(); ++i) {
-            if (s.LineStairs)
-                path.lineTo(QPointF(pts[i].x(), pts[i - 1].y()));
+            if (s.LineStairs) path.lineTo(QPointF(pts[i].x(), pts[i - 1].y()));
             path.lineTo(pts[i]);
         }
         p.setBrush(Qt::NoBrush);
@@ -133,8 +135,7 @@ void DrawLines(QPainter& p, const TChartLayout& l, const TChartSettings& s) {
 }
 
 void DrawLegend(QPainter& p, const TChartLayout& l, const TChartSettings& s) {
-    if (!l.ShowLegend)
-        return;
+    if (!l.ShowLegend) return;
     p.save();
     p.setPen(QPen(kAxis, 0));
     p.setBrush(Qt::white);
@@ -148,16 +149,19 @@ void DrawLegend(QPainter& p, const TChartLayout& l, const TChartSettings& s) {
         p.setBrush(e.Color);
         p.drawRect(swatch);
         p.setPen(FontColor(s.LegendFont));
-        const QRectF text(swatch.right() + 4, e.Box.top(), e.Box.right() - swatch.right() - 4, e.Box.height());
-        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                   p.fontMetrics().elidedText(e.Text, Qt::ElideRight, static_cast<int>(text.width())));
+        const QRectF text(swatch.right() + 4, e.Box.top(), e.Box.right() - swatch.right() - 4,
+                          e.Box.height());
+        p.drawText(
+            text, Qt::AlignLeft | Qt::AlignVCenter,
+            p.fontMetrics().elidedText(e.Text, Qt::ElideRight, static_cast<int>(text.width())));
     }
     p.restore();
 }
 
 } // namespace
 
-void DrawChartLayout(QPainter& p, const TChartLayout& l, const TChartData& data, const TChartSettings& s) {
+void DrawChartLayout(QPainter& p, const TChartLayout& l, const TChartData& data,
+                     const TChartSettings& s) {
     p.save();
     const QFont titleFont = ChartFont(s.TitleFont);
     for (const TChartText& t : l.TitleLines)
@@ -182,7 +186,8 @@ void DrawChartLayout(QPainter& p, const TChartLayout& l, const TChartData& data,
     p.restore();
 }
 
-void DrawChart(QPainter& painter, const QRectF& rect, const TChartData& data, const TChartSettings& settings) {
+void DrawChart(QPainter& painter, const QRectF& rect, const TChartData& data,
+               const TChartSettings& settings) {
     DrawChartLayout(painter, LayoutChart(rect, data, settings), data, settings);
 }
 

@@ -11,7 +11,8 @@ class QPainter;
 // Drawing a chart on any paint device: the screen, a printer, an image, SVG or PDF.
 namespace kv {
 
-void DrawChart(QPainter& painter, const QRectF& rect, const TChartData& data, const TChartSettings& settings);
+void DrawChart(QPainter& painter, const QRectF& rect, const TChartData& data,
+               const TChartSettings& settings);
 // Draws with a layout made beforehand for the same rectangle.
 void DrawChartLayout(QPainter& painter, const TChartLayout& layout, const TChartData& data,
                      const TChartSettings& settings);

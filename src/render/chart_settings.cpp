@@ -28,30 +28,29 @@ bool ReadBool(const char* name, bool def) {
 
 bool TChartData::IsEmpty() const {
     for (const TChartSeries& s : Series)
-        if (!s.Values.isEmpty() || !s.Points.isEmpty())
-            return false;
+        if (!s.Values.isEmpty() || !s.Points.isEmpty()) return false;
     return true;
 }
 
 QString BarStyleKey(int style) {
     static const std::array<const char*, kBarStyleCount> keys = {
-        "rectangle", "pyramid", "inverted-pyramid", "cylinder", "ellipse", "arrow", "rectangle-gradient"};
+        "rectangle", "pyramid", "inverted-pyramid",  "cylinder",
+        "ellipse",   "arrow",   "rectangle-gradient"};
     return QLatin1String(keys.at(static_cast<size_t>(std::clamp(style, 0, kBarStyleCount - 1))));
 }
 
 bool ChartAngleFromText(const QString& text, int& angle) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 0 || value > 360)
-        return false;
+    if (!ok || value < 0 || value > 360) return false;
     angle = value;
     return true;
 }
 
 QColor ChartPaletteColor(int index) {
-    static const std::array<QRgb, 16> colors = {0xFF0000, 0x00A000, 0xFFFF00, 0x0000FF, 0xFF80C0, 0x808080,
-                                                0xFF00FF, 0x008080, 0x000080, 0x800000, 0x00FF00, 0x808000,
-                                                0x800080, 0xC0C0C0, 0x00FFFF, 0xFF8000};
+    static const std::array<QRgb, 16> colors = {
+        0xFF0000, 0x00A000, 0xFFFF00, 0x0000FF, 0xFF80C0, 0x808080, 0xFF00FF, 0x008080,
+        0x000080, 0x800000, 0x00FF00, 0x808000, 0x800080, 0xC0C0C0, 0x00FFFF, 0xFF8000};
     const size_t n = colors.size();
     return QColor(colors.at(static_cast<size_t>(index < 0 ? 0 : index) % n));
 }
@@ -85,8 +84,12 @@ TChartSettings TChartSettings::FromSettings() {
 }
 
 void TChartSettings::Save() const {
-    const auto writeBool = [](const char* name, bool v) { RegWriteBool(kKey, QLatin1String(name), v); };
-    const auto writeInt = [](const char* name, int v) { RegWriteInteger(kKey, QLatin1String(name), v); };
+    const auto writeBool = [](const char* name, bool v) {
+        RegWriteBool(kKey, QLatin1String(name), v);
+    };
+    const auto writeInt = [](const char* name, int v) {
+        RegWriteInteger(kKey, QLatin1String(name), v);
+    };
     RegWriteFont(FontKey("TitleFont"), TitleFont);
     writeBool("View3D", View3D);
     writeInt("Chart3DPercent", Percent3D);

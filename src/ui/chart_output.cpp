@@ -17,11 +17,11 @@
 
 namespace kv {
 
-bool PrintChart(QWidget* parent, TDialogSeam& dialogs, const TChartData& data, const TChartSettings& settings) {
+bool PrintChart(QWidget* parent, TDialogSeam& dialogs, const TChartData& data,
+                const TChartSettings& settings) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!dialogs.ChoosePrinter(parent, printer))
-        return false;
+    if (!dialogs.ChoosePrinter(parent, printer)) return false;
     QPainter painter;
     if (!painter.begin(&printer)) {
         ShowAppMessage(LangText(5893, "The chart could not be printed."), TMessageKind::Error);
@@ -37,19 +37,22 @@ bool PrintChart(QWidget* parent, TDialogSeam& dialogs, const TChartData& data, c
 }
 
 void CopyChartBitmap(const TChartData& data, const TChartSettings& settings, QSize size) {
-    QApplication::clipboard()->setImage(ChartImage(data, settings, size).convertToFormat(QImage::Format_RGB888));
+    QApplication::clipboard()->setImage(
+        ChartImage(data, settings, size).convertToFormat(QImage::Format_RGB888));
 }
 
 void CopyChartVector(const TChartData& data, const TChartSettings& settings, QSize size) {
     QString error;
     auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("image/svg+xml"), ChartPictureBytes(data, settings, size, TPictureFormat::Svg, error));
+    mime->setData(QStringLiteral("image/svg+xml"),
+                  ChartPictureBytes(data, settings, size, TPictureFormat::Svg, error));
     mime->setImageData(ChartImage(data, settings, size).convertToFormat(QImage::Format_RGB888));
     QApplication::clipboard()->setMimeData(mime);
 }
 
-bool SaveChartAs(QWidget* parent, TDialogSeam& dialogs, const TChartData& data, const TChartSettings& settings,
-                 QSize size, TPictureFormat format, const QString& name) {
+bool SaveChartAs(QWidget* parent, TDialogSeam& dialogs, const TChartData& data,
+                 const TChartSettings& settings, QSize size, TPictureFormat format,
+                 const QString& name) {
     struct TKind {
         int TitleId;
         const char* Title;
@@ -65,10 +68,10 @@ bool SaveChartAs(QWidget* parent, TDialogSeam& dialogs, const TChartData& data, 
         {5320, "Save as PDF", 5321, "PDF Document (*.pdf)"},
     }};
     const TKind& kind = kinds.at(static_cast<size_t>(format));
-    const QString path = dialogs.SaveFile(parent, LangText(kind.TitleId, kind.Title),
-                                          SuggestedPicturePath(name, format), LangText(kind.FilterId, kind.Filter));
-    if (path.isEmpty())
-        return false;
+    const QString path =
+        dialogs.SaveFile(parent, LangText(kind.TitleId, kind.Title),
+                         SuggestedPicturePath(name, format), LangText(kind.FilterId, kind.Filter));
+    if (path.isEmpty()) return false;
     const QString file = WithDefaultExtension(path, PictureExtension(format));
     const TIoResult r = SaveChartPicture(data, settings, size, file, format);
     if (!r) {

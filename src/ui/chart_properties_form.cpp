@@ -68,12 +68,13 @@ TChartPropertiesForm::TChartPropertiesForm(const TChartData& chart, const TChart
 }
 
 QString TChartPropertiesForm::PageKey(int page) {
-    static const std::array<const char*, PageCount> keys = {"title", "3d", "x-axis", "y-axis", "bars", "lines", "legend"};
+    static const std::array<const char*, PageCount> keys = {"title", "3d",    "x-axis", "y-axis",
+                                                            "bars",  "lines", "legend"};
     return QLatin1String(keys.at(static_cast<size_t>(page)));
 }
 
-QWidget* TChartPropertiesForm::FontButton(QWidget* parent, const char* name, int textId, const char* text,
-                                          TFontData* font) {
+QWidget* TChartPropertiesForm::FontButton(QWidget* parent, const char* name, int textId,
+                                          const char* text, TFontData* font) {
     auto* button = Named(new QPushButton(LangText(textId, text), parent), name);
     connect(button, &QPushButton::clicked, this, [this, font, button] {
         TFontData chosen = *font;
@@ -93,7 +94,8 @@ QWidget* TChartPropertiesForm::BuildTitlePage() {
     auto* label = new QLabel(LangText(10102, "&Text:"), page);
     label->setBuddy(title_);
     form->addRow(label, title_);
-    form->addRow(QString(), FontButton(page, "TitleFontButton", 10103, "&Font...", &edited_.TitleFont));
+    form->addRow(QString(),
+                 FontButton(page, "TitleFontButton", 10103, "&Font...", &edited_.TitleFont));
     return page;
 }
 
@@ -119,10 +121,11 @@ QWidget* TChartPropertiesForm::BuildAxisPage(bool x) {
                        x ? settings_.XLabelsVisible : settings_.YLabelsVisible);
     angles_[i] = Named(new QComboBox(page), x ? "XAngleBox" : "YAngleBox");
     angles_[i]->setEditable(true);
-    angles_[i]->addItems({QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"), QStringLiteral("270"),
-                          QStringLiteral("360")});
+    angles_[i]->addItems({QStringLiteral("0"), QStringLiteral("90"), QStringLiteral("180"),
+                          QStringLiteral("270"), QStringLiteral("360")});
     angles_[i]->setEditText(QString::number(x ? settings_.XLabelsAngle : settings_.YLabelsAngle));
-    axisTitles_[i] = Named(new QLineEdit(x ? data_.BottomTitle : data_.LeftTitle, page), x ? "XTitleEdit" : "YTitleEdit");
+    axisTitles_[i] = Named(new QLineEdit(x ? data_.BottomTitle : data_.LeftTitle, page),
+                           x ? "XTitleEdit" : "YTitleEdit");
     axisTitles_[i]->setMinimumWidth(220);
     auto* angleLabel = new QLabel(LangText(10123, "Labels &Angle:"), page);
     angleLabel->setBuddy(angles_[i]);
@@ -130,11 +133,13 @@ QWidget* TChartPropertiesForm::BuildAxisPage(bool x) {
     titleLabel->setBuddy(axisTitles_[i]);
     form->addRow(labels_[i]);
     form->addRow(angleLabel, angles_[i]);
-    form->addRow(QString(), FontButton(page, x ? "XLabelsFontButton" : "YLabelsFontButton", 10125, "Labels &Font...",
-                                       x ? &edited_.XLabelsFont : &edited_.YLabelsFont));
+    form->addRow(QString(),
+                 FontButton(page, x ? "XLabelsFontButton" : "YLabelsFontButton", 10125,
+                            "Labels &Font...", x ? &edited_.XLabelsFont : &edited_.YLabelsFont));
     form->addRow(titleLabel, axisTitles_[i]);
-    form->addRow(QString(), FontButton(page, x ? "XTitleFontButton" : "YTitleFontButton", 10126, "Title F&ont...",
-                                       x ? &edited_.XTitleFont : &edited_.YTitleFont));
+    form->addRow(QString(),
+                 FontButton(page, x ? "XTitleFontButton" : "YTitleFontButton", 10126,
+                            "Title F&ont...", x ? &edited_.XTitleFont : &edited_.YTitleFont));
     return page;
 }
 
@@ -143,8 +148,10 @@ QWidget* TChartPropertiesForm::BuildBarsPage() {
     auto* form = Form(page);
     barStyle_ = Named(new QComboBox(page), "BarStyleBox");
     static const std::array<const char*, kBarStyleCount> names = {
-        "Rectangle", "Pyramid", "Inverted Pyramid", "Cylinder", "Ellipse", "Arrow", "Rectangle Gradient"};
-    static const std::array<int, kBarStyleCount> ids = {10204, 10206, 10207, 10208, 10209, 10210, 10205};
+        "Rectangle", "Pyramid", "Inverted Pyramid",  "Cylinder",
+        "Ellipse",   "Arrow",   "Rectangle Gradient"};
+    static const std::array<int, kBarStyleCount> ids = {10204, 10206, 10207, 10208,
+                                                        10209, 10210, 10205};
     for (const int style : kBarStylesListed) {
         const auto at = static_cast<size_t>(style);
         barStyle_->addItem(LangText(ids.at(at), names.at(at)), style);
@@ -169,8 +176,8 @@ QWidget* TChartPropertiesForm::BuildLinesPage() {
     pointWidth_ = Spin(page, "PointWidthSpin", 1, 30, settings_.LinePointWidth);
     pointHeight_ = Spin(page, "PointHeightSpin", 1, 30, settings_.LinePointHeight);
     pointStyle_ = Named(new QComboBox(page), "PointStyleBox");
-    pointStyle_->addItems({LangText(10227, "Rectangle"), LangText(10228, "Circle"), LangText(10229, "Triangle"),
-                           LangText(10230, "Diamond")});
+    pointStyle_->addItems({LangText(10227, "Rectangle"), LangText(10228, "Circle"),
+                           LangText(10229, "Triangle"), LangText(10230, "Diamond")});
     pointStyle_->setCurrentIndex(settings_.LinePointStyle);
     const auto follow = [this](bool on) {
         pointWidth_->setEnabled(on);
@@ -193,20 +200,20 @@ QWidget* TChartPropertiesForm::BuildLegendPage() {
     auto* form = Form(page);
     legend_ = Check(page, "LegendCheck", 10241, "&Visible", settings_.LegendVisible);
     legendPosition_ = Named(new QComboBox(page), "LegendPositionBox");
-    legendPosition_->addItems({LangText(10243, "Left"), LangText(10244, "Right"), LangText(10245, "Top"),
-                               LangText(10246, "Bottom")});
+    legendPosition_->addItems({LangText(10243, "Left"), LangText(10244, "Right"),
+                               LangText(10245, "Top"), LangText(10246, "Bottom")});
     legendPosition_->setCurrentIndex(settings_.LegendPosition);
     auto* label = new QLabel(LangText(10242, "&Position:"), page);
     label->setBuddy(legendPosition_);
     form->addRow(legend_);
     form->addRow(label, legendPosition_);
-    form->addRow(QString(), FontButton(page, "LegendFontButton", 10247, "&Font...", &edited_.LegendFont));
+    form->addRow(QString(),
+                 FontButton(page, "LegendFontButton", 10247, "&Font...", &edited_.LegendFont));
     return page;
 }
 
 bool TChartPropertiesForm::TakeAngle(QComboBox* box, int& angle) {
-    if (ChartAngleFromText(box->currentText(), angle))
-        return true;
+    if (ChartAngleFromText(box->currentText(), angle)) return true;
     ShowAppMessage(Fmt(LangText(10350, "'%s' is not a valid integer value"), box->currentText()),
                    TMessageKind::Error);
     pages_->setCurrentWidget(box->parentWidget());
@@ -216,8 +223,7 @@ bool TChartPropertiesForm::TakeAngle(QComboBox* box, int& angle) {
 
 void TChartPropertiesForm::accept() {
     TChartSettings s = edited_;
-    if (!TakeAngle(angles_[0], s.XLabelsAngle) || !TakeAngle(angles_[1], s.YLabelsAngle))
-        return;
+    if (!TakeAngle(angles_[0], s.XLabelsAngle) || !TakeAngle(angles_[1], s.YLabelsAngle)) return;
     s.View3D = view3D_->isChecked();
     s.Percent3D = percent3D_->value();
     s.XLabelsVisible = labels_[0]->isChecked();

@@ -20,10 +20,19 @@ class TDialogSeam;
 class TChartPropertiesForm : public QDialog {
     Q_OBJECT
 public:
-    enum TPage { PageTitle, Page3D, PageXAxis, PageYAxis, PageBars, PageLines, PageLegend, PageCount };
+    enum TPage {
+        PageTitle,
+        Page3D,
+        PageXAxis,
+        PageYAxis,
+        PageBars,
+        PageLines,
+        PageLegend,
+        PageCount
+    };
 
-    TChartPropertiesForm(const TChartData& chart, const TChartSettings& settings, TDialogSeam& dialogs,
-                         QWidget* parent = nullptr);
+    TChartPropertiesForm(const TChartData& chart, const TChartSettings& settings,
+                         TDialogSeam& dialogs, QWidget* parent = nullptr);
 
     // What OK took: the settings (stored) and the chart with its new titles.
     const TChartSettings& Settings() const { return settings_; }
@@ -40,7 +49,8 @@ private:
     QWidget* BuildBarsPage();
     QWidget* BuildLinesPage();
     QWidget* BuildLegendPage();
-    QWidget* FontButton(QWidget* parent, const char* name, int textId, const char* text, TFontData* font);
+    QWidget* FontButton(QWidget* parent, const char* name, int textId, const char* text,
+                        TFontData* font);
     // False, with the message shown and the field focused, when an angle is not a whole number.
     bool TakeAngle(QComboBox* box, int& angle);
 

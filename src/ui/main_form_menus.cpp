@@ -70,8 +70,7 @@ void TMainForm::BuildMenus() {
     statistics->setObjectName(QStringLiteral("StatisticsMenu"));
     connect(statistics, &QMenu::aboutToShow, this, [this, statistics] {
         statistics->clear();
-        if (TTournamentForm* form = ActiveForm())
-            form->FillStatisticsMenu(statistics);
+        if (TTournamentForm* form = ActiveForm()) form->FillStatisticsMenu(statistics);
     });
     QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
     window->setObjectName(QStringLiteral("WindowMenu"));

@@ -96,14 +96,13 @@ TStatisticsPage::TStatisticsPage(TTournamentDocument& doc, TDialogSeam& dialogs,
     outer->setSizes({180, 700});
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this] {
-        if (!building_)
-            RefreshStatistic();
+        if (!building_) RefreshStatistic();
     });
     connect(scope_, &QComboBox::currentIndexChanged, this, [this] {
-        if (!building_)
-            RefreshStatistic();
+        if (!building_) RefreshStatistic();
     });
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &TStatisticsPage::SortBy);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &TStatisticsPage::SortBy);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!building_) {
             UpdateChart();
@@ -112,23 +111,23 @@ TStatisticsPage::TStatisticsPage(TTournamentDocument& doc, TDialogSeam& dialogs,
     });
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { emit GridMenuRequested(grid_->viewport()->mapToGlobal(at)); });
-    connect(chart_, &TChartWidget::ContextMenuRequested, this, &TStatisticsPage::ChartMenuRequested);
+    connect(chart_, &TChartWidget::ContextMenuRequested, this,
+            &TStatisticsPage::ChartMenuRequested);
 }
 
 TStatisticsPage::~TStatisticsPage() = default;
 
 void TStatisticsPage::Refresh(unsigned changes) {
-    if (!(changes & (ChangeTables | ChangeStructure | ChangeStatistics | ChangeName | ChangeFixtures | ChangeOrder)))
+    if (!(changes & (ChangeTables | ChangeStructure | ChangeStatistics | ChangeName |
+                     ChangeFixtures | ChangeOrder)))
         return;
     stale_ = true;
-    if (isVisible())
-        Rebuild();
+    if (isVisible()) Rebuild();
 }
 
 void TStatisticsPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (stale_)
-        Rebuild();
+    if (stale_) Rebuild();
 }
 
 void TStatisticsPage::Rebuild() {
@@ -146,13 +145,12 @@ void TStatisticsPage::BuildTree() {
     QTreeWidgetItem* parent = nullptr;
     QTreeWidgetItem* select = nullptr;
     for (const TStatsNode& node : StatsTree(doc_.Tournament())) {
-        QTreeWidgetItem* item = node.Level > 0 && parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
+        QTreeWidgetItem* item =
+            node.Level > 0 && parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
         item->setText(0, node.Text);
         item->setData(0, kKindRole, static_cast<int>(node.Kind));
-        if (node.Level == 0)
-            parent = item;
-        if (!select || (had && node.Kind == kind))
-            select = item;
+        if (node.Level == 0) parent = item;
+        if (!select || (had && node.Kind == kind)) select = item;
     }
     tree_->expandAll();
     tree_->setCurrentItem(select);
@@ -170,8 +168,7 @@ void TStatisticsPage::BuildScopes() {
         const TStatsScope& s = scopes[i];
         scope_->addItem(QString(s.Indent * 4, QLatin1Char(' ')) + s.Caption,
                         QVariantList{static_cast<int>(s.Kind), s.Id});
-        if (before >= 0 && s == kept)
-            select = static_cast<int>(i);
+        if (before >= 0 && s == kept) select = static_cast<int>(i);
     }
     scope_->setCurrentIndex(select);
     building_ = false;
@@ -211,8 +208,7 @@ std::vector<int> TStatisticsPage::SelectedRows() const {
 }
 
 void TStatisticsPage::SelectRow(int row) {
-    if (row >= 0 && row < model_->rowCount())
-        grid_->setCurrentIndex(model_->index(row, 0));
+    if (row >= 0 && row < model_->rowCount()) grid_->setCurrentIndex(model_->index(row, 0));
 }
 
 void TStatisticsPage::ShowKind(TStatsKind kind) {
@@ -226,22 +222,23 @@ void TStatisticsPage::ShowScope(int index) {
 }
 
 void TStatisticsPage::RefreshStatistic() {
+    // The parent of the progress kinds shows nothing of its own: what was shown stays.
+    if (Kind() == TStatsKind::Progress) return;
     const TStatsGrid& old = model_->Grid();
     const int row = CurrentRow();
     const int key = row >= 0 && row < old.RowCount() ? old.RowKeys.at(row) : -1;
     const TStatsKind kind = Kind();
     TStatsGrid grid = BuildStatsGrid(doc_.Tournament(), kind, Scope());
-    if (sortedKind_ != kind)
-        sort_ = {};
+    if (sortedKind_ != kind) sort_ = {};
     sortedKind_ = kind;
-    if (grid.Sortable && sort_.Column >= 0)
-        SortStatsGrid(grid, sort_);
+    if (grid.Sortable && sort_.Column >= 0) SortStatsGrid(grid, sort_);
     building_ = true;
     model_->SetGrid(grid);
     ApplyGridWidths(*grid_, grid);
     grid_->horizontalHeader()->setSortIndicatorShown(grid.Sortable && sort_.Column >= 0);
     if (grid.Sortable && sort_.Column >= 0)
-        grid_->horizontalHeader()->setSortIndicator(sort_.Column, sort_.Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+        grid_->horizontalHeader()->setSortIndicator(
+            sort_.Column, sort_.Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     const int again = key >= 0 ? grid.RowOfKey(key) : -1;
     SelectRow(again >= 0 ? again : 0);
     building_ = false;
@@ -252,8 +249,7 @@ void TStatisticsPage::RefreshStatistic() {
 }
 
 void TStatisticsPage::SortBy(int column) {
-    if (!Grid().Sortable)
-        return;
+    if (!Grid().Sortable) return;
     sort_ = ClickedStatsSort(sort_, column);
     RefreshStatistic();
 }
@@ -271,8 +267,7 @@ void TStatisticsPage::UpdateChart() {
 QString TStatisticsPage::Heading() const {
     const QTreeWidgetItem* item = tree_->currentItem();
     QString kind = item ? item->text(0) : QString();
-    if (item && item->parent())
-        kind = item->parent()->text(0) + QStringLiteral(" - ") + kind;
+    if (item && item->parent()) kind = item->parent()->text(0) + QStringLiteral(" - ") + kind;
     return kind + QStringLiteral(" - ") + Scope().Caption;
 }
 
@@ -296,7 +291,8 @@ void TStatisticsPage::PrintGrid() {
     std::vector<int> widths;
     for (int c = 0; c < model_->columnCount(); ++c)
         widths.push_back(grid_->columnWidth(c));
-    TGridPrintPreviewForm(Grid().Data, rows, widths, doc_.Tournament().Name + QStringLiteral(" - ") + Heading(), dialogs_,
+    TGridPrintPreviewForm(Grid().Data, rows, widths,
+                          doc_.Tournament().Name + QStringLiteral(" - ") + Heading(), dialogs_,
                           this)
         .exec();
 }
@@ -311,8 +307,7 @@ bool TStatisticsPage::ExportGridToCsv() {
 
 void TStatisticsPage::EditChartProperties() {
     TChartPropertiesForm form(chart_->Data(), chart_->Settings(), dialogs_, this);
-    if (form.exec() != QDialog::Accepted)
-        return;
+    if (form.exec() != QDialog::Accepted) return;
     chart_->SetSettings(form.Settings());
     chart_->SetChart(form.Data());
 }

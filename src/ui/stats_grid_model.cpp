@@ -17,8 +17,7 @@ void TStatsGridModel::SetGrid(const TStatsGrid& grid) {
 QString TStatsGridModel::RowsText(const std::vector<int>& rows) const {
     QStringList lines{grid_.Data.Captions.join(QLatin1Char('\t'))};
     for (const int r : rows)
-        if (r >= 0 && r < grid_.RowCount())
-            lines << grid_.Data.Rows.at(r).join(QLatin1Char('\t'));
+        if (r >= 0 && r < grid_.RowCount()) lines << grid_.Data.Rows.at(r).join(QLatin1Char('\t'));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -31,10 +30,8 @@ int TStatsGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TStatsGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid())
-        return {};
-    if (role == Qt::DisplayRole)
-        return grid_.Data.Cell(index.row(), index.column());
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole) return grid_.Data.Cell(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) {
         const TCellAlign a = grid_.Data.Alignments.value(index.column(), TCellAlign::Left);
         const Qt::Alignment h = a == TCellAlign::Right    ? Qt::AlignRight
@@ -49,7 +46,8 @@ QVariant TStatsGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return grid_.Data.Captions.value(section);
     if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
-        return section == 0 ? QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter) : QVariant::fromValue(Qt::AlignCenter);
+        return section == 0 ? QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter)
+                            : QVariant::fromValue(Qt::AlignCenter);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -57,7 +55,8 @@ void ApplyGridWidths(QTableView& view, const TStatsGrid& grid) {
     const QFontMetrics fm(view.font());
     const QFontMetrics heading(view.horizontalHeader()->font());
     for (int c = 0; c < grid.Widths.size(); ++c) {
-        int width = std::max(grid.Widths.at(c), heading.horizontalAdvance(grid.Data.Captions.at(c)) + 14);
+        int width =
+            std::max(grid.Widths.at(c), heading.horizontalAdvance(grid.Data.Captions.at(c)) + 14);
         // Names are measured one by one; numbers by the longest of them, which is quicker on
         // a grid of hundreds of matchdays.
         if (c == 0) {

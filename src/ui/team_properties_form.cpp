@@ -328,8 +328,7 @@ const TGroupStyle& TTeamPropertiesForm::StyleOf(const TTeam& team) const {
 void TTeamPropertiesForm::LoadTeam() {
     loading_ = true;
     const TTeam* team = Edited();
-    if (stats_)
-        stats_->ShowTeam(team ? team->Id : -1);
+    if (stats_) stats_->ShowTeam(team ? team->Id : -1);
     setEnabled(true);
     pages_->setEnabled(team != nullptr);
     const TTeam empty(nullptr, QString(), 0, -1, -1);

@@ -16,9 +16,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -69,7 +69,8 @@ TTeamStatsFrame::TTeamStatsFrame(TTournamentDocument& doc, TDialogSeam& dialogs,
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     auto* choices = new QGridLayout;
-    const auto combo = [&](const char* name, int labelId, const char* label, QStringList items, int column) {
+    const auto combo = [&](const char* name, int labelId, const char* label, QStringList items,
+                           int column) {
         auto* box = Named(new QComboBox(right), name);
         box->addItems(items);
         auto* caption = new QLabel(LangText(labelId, label), right);
@@ -79,9 +80,12 @@ TTeamStatsFrame::TTeamStatsFrame(TTournamentDocument& doc, TDialogSeam& dialogs,
         connect(box, &QComboBox::currentIndexChanged, this, [this] { UpdateChart(); });
         return box;
     };
-    kind_ = combo("TeamChartKindBox", 8654, "C&hart:",
-                  {LangText(5835, "Points"), LangText(5828, "Attendance"), LangText(5851, "Occurrencies")}, 0);
-    over_ = combo("TeamChartOverBox", 8655, "&Over:", {LangText(5837, "Matchdays"), LangText(5839, "Dates")}, 1);
+    kind_ = combo(
+        "TeamChartKindBox", 8654, "C&hart:",
+        {LangText(5835, "Points"), LangText(5828, "Attendance"), LangText(5851, "Occurrencies")},
+        0);
+    over_ = combo("TeamChartOverBox", 8655,
+                  "&Over:", {LangText(5837, "Matchdays"), LangText(5839, "Dates")}, 1);
     venue_ = combo("TeamChartVenueBox", 8656, "&Matches:",
                    {LangText(8657, "Home"), LangText(8658, "Away"), LangText(8659, "All")}, 2);
     venue_->setCurrentIndex(2);
@@ -103,7 +107,8 @@ void TTeamStatsFrame::ShowTeam(int teamId) {
     const TTournament& t = doc_.Tournament();
     const TTeam* team = t.JointTable().TeamById(teamId);
     const TStatsGrid grid =
-        team ? BuildStatsGrid(t, TStatsKind::Basic, {TScopeKind::Team, team->Id, 0, team->Name}) : TStatsGrid{};
+        team ? BuildStatsGrid(t, TStatsKind::Basic, {TScopeKind::Team, team->Id, 0, team->Name})
+             : TStatsGrid{};
     model_->SetGrid(grid);
     ApplyGridWidths(*grid_, grid);
     // The whole grid shows beside the chart.
@@ -117,15 +122,15 @@ void TTeamStatsFrame::ShowTeam(int teamId) {
 }
 
 void TTeamStatsFrame::UpdateChart() {
-    if (!chart_)
-        return; // still being built
+    if (!chart_) return; // still being built
     const TTournament& t = doc_.Tournament();
     const TTeam* team = t.JointTable().TeamById(teamId_);
     if (!team) {
         chart_->SetChart({});
         return;
     }
-    chart_->SetChart(TeamChart(t, *team, static_cast<TTeamChartKind>(kind_->currentIndex()), over_->currentIndex() == 1,
+    chart_->SetChart(TeamChart(t, *team, static_cast<TTeamChartKind>(kind_->currentIndex()),
+                               over_->currentIndex() == 1,
                                static_cast<TStatsVenue>(venue_->currentIndex())));
 }
 
@@ -138,7 +143,8 @@ void TTeamStatsFrame::CopyGrid() const {
 bool TTeamStatsFrame::ExportToHtml() {
     const TTournament& t = doc_.Tournament();
     const TTeam* team = t.JointTable().TeamById(teamId_);
-    return ExportGridToHtml(this, dialogs_, model_->Grid().Data, {t.Name, team ? team->Name : QString()});
+    return ExportGridToHtml(this, dialogs_, model_->Grid().Data,
+                            {t.Name, team ? team->Name : QString()});
 }
 
 bool TTeamStatsFrame::ExportToCsv() {

@@ -55,7 +55,7 @@ const TChartExport kChartExports[] = {
 
 void TTournamentForm::BuildStatisticsCommands() {
     // Each radio group sets one field of the page's chart choice.
-    const auto radios = [this](const TRadio (&list)[3], auto set) {
+    const auto radios = [this](const TRadio(&list)[3], auto set) {
         auto* group = new QActionGroup(this);
         for (int i = 0; i < 3; ++i) {
             QAction* a = AddCommand(list[i].Name, list[i].Id, list[i].Text, {}, true);
@@ -68,8 +68,10 @@ void TTournamentForm::BuildStatisticsCommands() {
         }
     };
     radios(kCompare, [](TStatsChartChoice& c, int i) { c.Compare = static_cast<TCompare>(i); });
-    radios(kBasicVenues, [](TStatsChartChoice& c, int i) { c.Basic = static_cast<TStatsVenue>(i); });
-    radios(kScoreVenues, [](TStatsChartChoice& c, int i) { c.Scores = static_cast<TStatsVenue>(i); });
+    radios(kBasicVenues,
+           [](TStatsChartChoice& c, int i) { c.Basic = static_cast<TStatsVenue>(i); });
+    radios(kScoreVenues,
+           [](TStatsChartChoice& c, int i) { c.Scores = static_cast<TStatsVenue>(i); });
     radios(kRoles, [](TStatsChartChoice& c, int i) { c.Role = static_cast<TRefereeRole>(i); });
 
     const auto command = [this](const char* name, int id, const char* text, auto run) {
@@ -78,16 +80,14 @@ void TTournamentForm::BuildStatisticsCommands() {
         return a;
     };
     const auto chart = [this]() -> TChartWidget& { return stats_->Chart(); };
-    command("ChartPropertiesAction", 5880, "C&hart Properties", [this] { stats_->EditChartProperties(); });
-    command("PrintStatsChartAction", 5881, "&Print Chart", [this, chart] {
-        PrintChart(this, dialogs_, chart().Data(), chart().Settings());
-    });
-    command("CopyStatsChartBMPAction", 5882, "Copy Chart as &Bitmap", [chart] {
-        CopyChartBitmap(chart().Data(), chart().Settings(), chart().size());
-    });
-    command("CopyStatsChartEMFAction", 5883, "Copy Chart as &Vector Picture", [chart] {
-        CopyChartVector(chart().Data(), chart().Settings(), chart().size());
-    });
+    command("ChartPropertiesAction", 5880, "C&hart Properties",
+            [this] { stats_->EditChartProperties(); });
+    command("PrintStatsChartAction", 5881, "&Print Chart",
+            [this, chart] { PrintChart(this, dialogs_, chart().Data(), chart().Settings()); });
+    command("CopyStatsChartBMPAction", 5882, "Copy Chart as &Bitmap",
+            [chart] { CopyChartBitmap(chart().Data(), chart().Settings(), chart().size()); });
+    command("CopyStatsChartEMFAction", 5883, "Copy Chart as &Vector Picture",
+            [chart] { CopyChartVector(chart().Data(), chart().Settings(), chart().size()); });
     for (const TChartExport& e : kChartExports) {
         const TPictureFormat format = e.Format;
         command(e.Name, e.Id, e.Text, [this, chart, format] {
@@ -97,37 +97,43 @@ void TTournamentForm::BuildStatisticsCommands() {
     }
     QAction* copy = command("CopyStatsTableAction", 5884, "&Copy", [this] { stats_->CopyGrid(); });
     copy->setProperty("keys", QKeySequence(QKeySequence::Copy).toString());
-    command("ExportStatsToCSVAction", 5885, "Export to &CSV...", [this] { stats_->ExportGridToCsv(); });
-    command("ExportStatsToHTMLAction", 5886, "Export to &HTML...", [this] { stats_->ExportGridToHtml(); });
+    command("ExportStatsToCSVAction", 5885, "Export to &CSV...",
+            [this] { stats_->ExportGridToCsv(); });
+    command("ExportStatsToHTMLAction", 5886, "Export to &HTML...",
+            [this] { stats_->ExportGridToHtml(); });
     command("PrintStatsTableAction", 5887, "P&rint Table...", [this] { stats_->PrintGrid(); });
 
     connect(stats_, &TStatisticsPage::StateChanged, this, [this] { UpdateStatisticsCommands(); });
-    connect(stats_, &TStatisticsPage::GridMenuRequested, this, [this](QPoint at) { ShowStatisticsMenu(at, false); });
-    connect(stats_, &TStatisticsPage::ChartMenuRequested, this, [this](QPoint at) { ShowStatisticsMenu(at, true); });
+    connect(stats_, &TStatisticsPage::GridMenuRequested, this,
+            [this](QPoint at) { ShowStatisticsMenu(at, false); });
+    connect(stats_, &TStatisticsPage::ChartMenuRequested, this,
+            [this](QPoint at) { ShowStatisticsMenu(at, true); });
 }
 
 void TTournamentForm::UpdateStatisticsCommands() {
     const TStatsCommands c = StatsCommandsFor(doc_->Tournament(), stats_->Grid(), Page() == 2,
                                               stats_->Chart().Data().IsEmpty());
     const TStatsChartChoice& choice = stats_->Choice();
-    const auto set = [this](const TRadio (&list)[3], int checked, bool on, std::initializer_list<bool> each = {}) {
+    const auto set = [this](const TRadio(&list)[3], int checked, bool on,
+                            std::initializer_list<bool> each = {}) {
         for (int i = 0; i < 3; ++i) {
             QAction* a = Command(QLatin1String(list[i].Name));
             a->setChecked(i == checked);
             a->setEnabled(on && (each.size() == 0 || each.begin()[i]));
         }
     };
-    set(kCompare, static_cast<int>(choice.Compare), true, {c.CompareConferences, c.CompareGroups, c.CompareTeams});
+    set(kCompare, static_cast<int>(choice.Compare), true,
+        {c.CompareConferences, c.CompareGroups, c.CompareTeams});
     set(kBasicVenues, static_cast<int>(choice.Basic), c.BasicVenues);
     set(kScoreVenues, static_cast<int>(choice.Scores), c.ScoreVenues);
     set(kRoles, static_cast<int>(choice.Role), c.RefereeRoles);
-    for (const char* name : {"ChartPropertiesAction", "PrintStatsChartAction", "CopyStatsChartBMPAction",
-                             "CopyStatsChartEMFAction"})
+    for (const char* name : {"ChartPropertiesAction", "PrintStatsChartAction",
+                             "CopyStatsChartBMPAction", "CopyStatsChartEMFAction"})
         Command(QLatin1String(name))->setEnabled(c.Chart);
     for (const TChartExport& e : kChartExports)
         Command(QLatin1String(e.Name))->setEnabled(c.Chart);
-    for (const char* name : {"CopyStatsTableAction", "ExportStatsToCSVAction", "ExportStatsToHTMLAction",
-                             "PrintStatsTableAction"})
+    for (const char* name : {"CopyStatsTableAction", "ExportStatsToCSVAction",
+                             "ExportStatsToHTMLAction", "PrintStatsTableAction"})
         Command(QLatin1String(name))->setEnabled(c.Grid);
 }
 
@@ -149,13 +155,15 @@ void TTournamentForm::FillStatisticsMenu(QMenu* menu) {
     for (const TRadio& r : kRoles)
         referees->addAction(Command(QLatin1String(r.Name)));
     menu->addSeparator();
-    add({"ChartPropertiesAction", "PrintStatsChartAction", "CopyStatsChartBMPAction", "CopyStatsChartEMFAction"});
+    add({"ChartPropertiesAction", "PrintStatsChartAction", "CopyStatsChartBMPAction",
+         "CopyStatsChartEMFAction"});
     QMenu* pictures = menu->addMenu(LangText(5890, "Save Chart &As"));
     pictures->setObjectName(QStringLiteral("ChartPictureMenu"));
     for (const TChartExport& e : kChartExports)
         pictures->addAction(Command(QLatin1String(e.Name)));
     menu->addSeparator();
-    add({"CopyStatsTableAction", "ExportStatsToCSVAction", "ExportStatsToHTMLAction", "PrintStatsTableAction"});
+    add({"CopyStatsTableAction", "ExportStatsToCSVAction", "ExportStatsToHTMLAction",
+         "PrintStatsTableAction"});
 }
 
 void TTournamentForm::ShowStatisticsMenu(QPoint globalPos, bool chart) {
@@ -165,8 +173,8 @@ void TTournamentForm::ShowStatisticsMenu(QPoint globalPos, bool chart) {
     if (chart) {
         FillStatisticsMenu(&menu);
     } else {
-        for (const char* n : {"CopyStatsTableAction", "ExportStatsToCSVAction", "ExportStatsToHTMLAction",
-                              "PrintStatsTableAction"})
+        for (const char* n : {"CopyStatsTableAction", "ExportStatsToCSVAction",
+                              "ExportStatsToHTMLAction", "PrintStatsTableAction"})
             menu.addAction(Command(QLatin1String(n)));
     }
     menu.exec(globalPos);

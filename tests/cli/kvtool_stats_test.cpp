@@ -27,7 +27,8 @@ TEST_F(KvtoolStats, BasicStatisticsAgreeWithThemselves) {
     const auto numbers = [&](const QString& name) {
         for (const QString& line : lines)
             if (line.startsWith(name)) {
-                const QStringList parts = line.mid(name.size()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                const QStringList parts =
+                    line.mid(name.size()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
                 return QList<int>{parts[0].toInt(), parts[1].toInt(), parts[2].toInt()};
             }
         return QList<int>{};
@@ -41,15 +42,19 @@ TEST_F(KvtoolStats, BasicStatisticsAgreeWithThemselves) {
 }
 
 TEST_F(KvtoolStats, SortedCsvAndChartPictures) {
-    TRun r = Kvtool({QStringLiteral("stats"), soccer, QStringLiteral("--kind"), QStringLiteral("scores"),
-                     QStringLiteral("--sort"), QStringLiteral("0:asc"), QStringLiteral("--format"), QStringLiteral("csv"),
-                     QStringLiteral("--chart"), HomePath(QStringLiteral("scores.png"))});
+    TRun r = Kvtool({QStringLiteral("stats"), soccer, QStringLiteral("--kind"),
+                     QStringLiteral("scores"), QStringLiteral("--sort"), QStringLiteral("0:asc"),
+                     QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--chart"),
+                     HomePath(QStringLiteral("scores.png"))});
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-    EXPECT_TRUE(QString(r.Out).remove(QLatin1Char('\r')).startsWith(QStringLiteral("\"Score\",\"Occurrencies\"\n\"0:0\""))) << r.Out.toStdString();
+    EXPECT_TRUE(QString(r.Out)
+                    .remove(QLatin1Char('\r'))
+                    .startsWith(QStringLiteral("\"Score\",\"Occurrencies\"\n\"0:0\"")))
+        << r.Out.toStdString();
     EXPECT_EQ(QImage(HomePath(QStringLiteral("scores.png"))).size(), QSize(800, 500));
-    r = Kvtool({QStringLiteral("stats"), soccer, QStringLiteral("--kind"), QStringLiteral("matchdays"),
-                QStringLiteral("--scope"), QStringLiteral("team:0"), QStringLiteral("--chart"),
-                HomePath(QStringLiteral("progress.svg"))});
+    r = Kvtool({QStringLiteral("stats"), soccer, QStringLiteral("--kind"),
+                QStringLiteral("matchdays"), QStringLiteral("--scope"), QStringLiteral("team:0"),
+                QStringLiteral("--chart"), HomePath(QStringLiteral("progress.svg"))});
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     QFile svg(HomePath(QStringLiteral("progress.svg")));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
@@ -58,12 +63,13 @@ TEST_F(KvtoolStats, SortedCsvAndChartPictures) {
 
 TEST_F(KvtoolStats, BadArgumentsAreRefused) {
     EXPECT_EQ(Kvtool({QStringLiteral("stats")}).Status, 1);
-    for (const QStringList& bad : {QStringList{QStringLiteral("--kind"), QStringLiteral("goals")},
-                                   QStringList{QStringLiteral("--scope"), QStringLiteral("team:999")},
-                                   QStringList{QStringLiteral("--scope"), QStringLiteral("group:x")},
-                                   QStringList{QStringLiteral("--sort"), QStringLiteral("1")}, // basic: no sort
-                                   QStringList{QStringLiteral("--chart"), QStringLiteral("chart.xyz")},
-                                   QStringList{QStringLiteral("--format"), QStringLiteral("json")}}) {
+    for (const QStringList& bad :
+         {QStringList{QStringLiteral("--kind"), QStringLiteral("goals")},
+          QStringList{QStringLiteral("--scope"), QStringLiteral("team:999")},
+          QStringList{QStringLiteral("--scope"), QStringLiteral("group:x")},
+          QStringList{QStringLiteral("--sort"), QStringLiteral("1")}, // basic: no sort
+          QStringList{QStringLiteral("--chart"), QStringLiteral("chart.xyz")},
+          QStringList{QStringLiteral("--format"), QStringLiteral("json")}}) {
         const TRun r = Kvtool(QStringList{QStringLiteral("stats"), soccer} + bad);
         EXPECT_EQ(r.Status, 1) << bad.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(r.Err.isEmpty());

@@ -35,7 +35,8 @@ protected:
         auto t = kvtest::MakeTournament(sport, 2, {{QStringLiteral("G"), {A, B, C}}});
         t->AddReferee(QStringLiteral("Ross"), QString(), QString(), -1);
         t->AddReferee(QStringLiteral("lane"), QString(), QString(), -1);
-        const auto add = [&](const QString& h, const QString& v, const char* score, int leg, int md, int att) {
+        const auto add = [&](const QString& h, const QString& v, const char* score, int leg, int md,
+                             int att) {
             TMatch* m = AddResult(*t, h, v, QString::fromLatin1(score), leg);
             m->Matchday = md;
             m->HasDate = true;
@@ -71,13 +72,14 @@ protected:
 } // namespace
 
 TEST_F(StatsGrids, TreeAndScopesFollowTheTournament) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1,
-                                    {{QStringLiteral("North"), {A, B}, 0}, {QStringLiteral("South"), {C}, 0}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("North"), {A, B}, 0}, {QStringLiteral("South"), {C}, 0}});
     std::vector<TStatsNode> nodes = StatsTree(*t);
     ASSERT_EQ(nodes.size(), 6u);
     EXPECT_EQ(nodes[1].Kind, TStatsKind::Progress);
     EXPECT_EQ(nodes[2].Level, 1);
-    t->SortCriteria.insert(t->SortCriteria.begin(), TSortColumn{kColumnPercentage, ScopeOverall, QString(), true});
+    t->SortCriteria.insert(t->SortCriteria.begin(),
+                           TSortColumn{kColumnPercentage, ScopeOverall, QString(), true});
     nodes = StatsTree(*t);
     ASSERT_EQ(nodes.size(), 3u); // basic, scores, referees
     EXPECT_EQ(nodes[1].Kind, TStatsKind::Scores);
@@ -87,8 +89,9 @@ TEST_F(StatsGrids, TreeAndScopesFollowTheTournament) {
     for (const TStatsScope& s : scopes)
         shown << QString(s.Indent * 2, QLatin1Char(' ')) + s.Caption;
     EXPECT_EQ(shown, (QStringList{QStringLiteral("Test"), // the whole tournament, by its name
-                                  QStringLiteral("Conference 1"), QStringLiteral("  North"), QStringLiteral("    A"),
-                                  QStringLiteral("    B"), QStringLiteral("  South"), QStringLiteral("    C")}));
+                                  QStringLiteral("Conference 1"), QStringLiteral("  North"),
+                                  QStringLiteral("    A"), QStringLiteral("    B"),
+                                  QStringLiteral("  South"), QStringLiteral("    C")}));
     EXPECT_EQ(ScopeTable(*t, scopes[1]), t->ConferenceById(0)->Table.get());
     EXPECT_EQ(ScopeTable(*t, scopes[3]), t->GroupById(0)); // a team reads its own group
 }
@@ -125,10 +128,12 @@ TEST_F(StatsGrids, OvertimeRowsPointsRowsAndTheSportsWord) {
     EXPECT_EQ(Row(g, RowDecidedOT).mid(1), (QStringList{"1", "1", "1"}));
 
     auto basketball = Make(SportBasketball);
-    EXPECT_EQ(Row(BuildStatsGrid(*basketball, TStatsKind::Basic, Joint()), RowGoals).first(), "Points scored");
+    EXPECT_EQ(Row(BuildStatsGrid(*basketball, TStatsKind::Basic, Joint()), RowGoals).first(),
+              "Points scored");
 
     // Ranked by percentage first: no points rows.
-    t->SortCriteria.insert(t->SortCriteria.begin(), TSortColumn{kColumnPercentage, ScopeOverall, QString(), true});
+    t->SortCriteria.insert(t->SortCriteria.begin(),
+                           TSortColumn{kColumnPercentage, ScopeOverall, QString(), true});
     g = BuildStatsGrid(*t, TStatsKind::Basic, Joint());
     EXPECT_EQ(g.RowOfKey(RowPoints), -1);
     EXPECT_EQ(g.RowOfKey(RowAveragePoints), -1);
@@ -140,7 +145,8 @@ TEST_F(StatsGrids, NoMatchPlayedGivesZeroAveragesAndEmptyGrids) {
     const TStatsGrid basic = BuildStatsGrid(*t, TStatsKind::Basic, Joint());
     EXPECT_EQ(Row(basic, RowAveragePoints).mid(1), (QStringList{"0", "0", "0"}));
     EXPECT_EQ(Row(basic, RowAverageAttendance).mid(1), (QStringList{"0", "0", "0"}));
-    for (const TStatsKind kind : {TStatsKind::ByMatchday, TStatsKind::ByDate, TStatsKind::Scores, TStatsKind::Referees}) {
+    for (const TStatsKind kind :
+         {TStatsKind::ByMatchday, TStatsKind::ByDate, TStatsKind::Scores, TStatsKind::Referees}) {
         const TStatsGrid g = BuildStatsGrid(*t, kind, Joint());
         EXPECT_GE(g.Data.ColumnCount(), 1);
         if (kind == TStatsKind::ByMatchday || kind == TStatsKind::ByDate)
@@ -154,9 +160,9 @@ TEST_F(StatsGrids, BasicStatisticsOfATeamAndWhyItStandsThere) {
     auto t = Make();
     const TStatsGrid g = BuildStatsGrid(*t, TStatsKind::Basic, TeamScope(*t, A));
     EXPECT_EQ(g.Data.Captions, (QStringList{"Parameter", "Home", "Away", "Overall"}));
-    EXPECT_EQ(Row(g, 0).mid(1), (QStringList{"2", "1", "3"}));          // played
+    EXPECT_EQ(Row(g, 0).mid(1), (QStringList{"2", "1", "3"}));             // played
     EXPECT_EQ(Row(g, kColumnPoints).mid(1), (QStringList{"3", "1", "4"})); // points
-    EXPECT_EQ(g.RowOfKey(49), -1);                                      // places are not team statistics
+    EXPECT_EQ(g.RowOfKey(49), -1); // places are not team statistics
     EXPECT_TRUE(g.Note.startsWith(QStringLiteral("Place 1 in G"))) << g.Note.toStdString();
 }
 
@@ -168,13 +174,16 @@ TEST_F(StatsGrids, ScoresOfATableAndOfATeamWithTheirSorting) {
     // All once: the order of the matches stays.
     EXPECT_EQ(Column(g, 0), (QStringList{"2:0", "1:1", "3:1", "1:0"}));
     SortStatsGrid(g, ClickedStatsSort({}, 0));
-    EXPECT_EQ(Column(g, 0), (QStringList{"1:0", "1:1", "2:0", "3:1"})); // by sum, then the higher score
+    EXPECT_EQ(Column(g, 0),
+              (QStringList{"1:0", "1:1", "2:0", "3:1"})); // by sum, then the higher score
     SortStatsGrid(g, ClickedStatsSort({0, true}, 0));
     EXPECT_EQ(Column(g, 0), (QStringList{"3:1", "2:0", "1:1", "1:0"}));
 
     const TStatsGrid team = BuildStatsGrid(*t, TStatsKind::Scores, TeamScope(*t, A));
     EXPECT_EQ(team.Data.Captions, (QStringList{"Score", "Home", "Away", "Overall"}));
-    EXPECT_EQ(team.Data.Rows, (QList<QStringList>{{"2:0", "1", "0", "1"}, {"1:1", "0", "1", "1"}, {"1:0", "1", "0", "1"}}));
+    EXPECT_EQ(team.Data.Rows,
+              (QList<QStringList>{
+                  {"2:0", "1", "0", "1"}, {"1:1", "0", "1", "1"}, {"1:0", "1", "0", "1"}}));
 
     // The table's entries carry home counts only: its away histogram is empty.
     TStatsChartChoice choice;
@@ -187,7 +196,8 @@ TEST_F(StatsGrids, ScoresOfATableAndOfATeamWithTheirSorting) {
     EXPECT_EQ(chart.BottomTitle, "Scores");
     EXPECT_EQ(chart.Title.section(QLatin1Char('\n'), 0, 0), "Scores Histogram");
     choice.Scores = TStatsVenue::Home;
-    EXPECT_EQ(StatsChart(*t, TeamScope(*t, A), team, 0, choice).Title, "Scores Histogram - home\nA");
+    EXPECT_EQ(StatsChart(*t, TeamScope(*t, A), team, 0, choice).Title,
+              "Scores Histogram - home\nA");
 }
 
 TEST_F(StatsGrids, RefereesByNameAndTheirChart) {
@@ -203,7 +213,8 @@ TEST_F(StatsGrids, RefereesByNameAndTheirChart) {
     EXPECT_EQ(chart.Title.section(QLatin1Char('\n'), 0, 0), "Referees. Matches served - assistant");
     EXPECT_EQ(chart.Series.first().Values, (QList<double>{1, 0}));
     const TStatsGrid team = BuildStatsGrid(*t, TStatsKind::Referees, TeamScope(*t, B));
-    EXPECT_EQ(team.Data.Rows, (QList<QStringList>{{"lane", "0", "1", "1"}, {"Ross", "1", "0", "1"}}));
+    EXPECT_EQ(team.Data.Rows,
+              (QList<QStringList>{{"lane", "0", "1", "1"}, {"Ross", "1", "0", "1"}}));
 }
 
 TEST_F(StatsGrids, PointsProgressByMatchdaysAndDates) {
@@ -212,7 +223,9 @@ TEST_F(StatsGrids, PointsProgressByMatchdaysAndDates) {
     EXPECT_EQ(g.Data.Captions, (QStringList{"Team", "1", "2", "3", "4"}));
     EXPECT_EQ(g.Widths, (QList<int>{180, 25, 25, 25, 25}));
     // Standings order: A and C on 4 points (by name), B on 3.
-    EXPECT_EQ(g.Data.Rows, (QList<QStringList>{{"A", "3", "4", "", "4"}, {"C", "", "1", "1", "4"}, {"B", "0", "", "3", ""}}));
+    EXPECT_EQ(g.Data.Rows,
+              (QList<QStringList>{
+                  {"A", "3", "4", "", "4"}, {"C", "", "1", "1", "4"}, {"B", "0", "", "3", ""}}));
     // An empty cell sorts as -100000.
     SortStatsGrid(g, ClickedStatsSort({}, 3));
     EXPECT_EQ(Column(g, 0), (QStringList{"B", "C", "A"}));
@@ -237,11 +250,14 @@ TEST_F(StatsGrids, PointsProgressByMatchdaysAndDates) {
     TChartSettings settings;
     settings.LegendVisible = true;
     EXPECT_FALSE(LayoutChart(QRectF(0, 0, 600, 400), chart, settings).ShowLegend);
-    EXPECT_TRUE(LayoutChart(QRectF(0, 0, 600, 400), StatsChart(*t, Joint(), g, 0, {}), settings).ShowLegend);
+    EXPECT_TRUE(LayoutChart(QRectF(0, 0, 600, 400), StatsChart(*t, Joint(), g, 0, {}), settings)
+                    .ShowLegend);
 }
 
 TEST_F(StatsGrids, CompareTablesAndTeams) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("East"), {A, B}}, {QStringLiteral("West"), {C, QStringLiteral("D")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1,
+        {{QStringLiteral("East"), {A, B}}, {QStringLiteral("West"), {C, QStringLiteral("D")}}});
     AddResult(*t, A, B, QStringLiteral("3:0"));
     AddResult(*t, C, QStringLiteral("D"), QStringLiteral("1:2"));
     RecomputeAll(*t);
@@ -259,7 +275,9 @@ TEST_F(StatsGrids, CompareTablesAndTeams) {
     choice.Basic = TStatsVenue::Away;
     chart = StatsChart(*t, Joint(), g, goals, choice);
     EXPECT_EQ(chart.Categories.size(), 4);
-    EXPECT_EQ(chart.Series[0].Values.at(static_cast<int>(chart.Categories.indexOf(QStringLiteral("D")))), 2);
+    EXPECT_EQ(
+        chart.Series[0].Values.at(static_cast<int>(chart.Categories.indexOf(QStringLiteral("D")))),
+        2);
     EXPECT_TRUE(chart.Title.startsWith(QStringLiteral("Goals scored - away")));
 }
 
@@ -275,7 +293,8 @@ TEST_F(StatsGrids, TeamCharts) {
     EXPECT_EQ(points.Title, "Test - A");
     points = TeamChart(*t, a, TTeamChartKind::Points, false, TStatsVenue::Away);
     EXPECT_EQ(points.Series[0].Points.size(), 1);
-    const TChartData attendance = TeamChart(*t, a, TTeamChartKind::Attendance, false, TStatsVenue::Home);
+    const TChartData attendance =
+        TeamChart(*t, a, TTeamChartKind::Attendance, false, TStatsVenue::Home);
     EXPECT_EQ(attendance.Categories, (QStringList{"1", "4"}));
     EXPECT_EQ(attendance.Series[0].Values, (QList<double>{1000, 700}));
     const TChartData scores = TeamChart(*t, a, TTeamChartKind::Scores, false, TStatsVenue::Away);
@@ -288,7 +307,8 @@ TEST_F(StatsGrids, ChartFilesAreWellFormed) {
     const TChartData chart = StatsChart(*t, Joint(), g, 0, {});
     const TChartSettings settings;
     QString error;
-    const QByteArray svg = ChartPictureBytes(chart, settings, kDefaultChartSize, TPictureFormat::Svg, error);
+    const QByteArray svg =
+        ChartPictureBytes(chart, settings, kDefaultChartSize, TPictureFormat::Svg, error);
     QXmlStreamReader xml(svg);
     int texts = 0;
     while (!xml.atEnd())
@@ -296,10 +316,12 @@ TEST_F(StatsGrids, ChartFilesAreWellFormed) {
             ++texts;
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_GT(texts, 5);
-    const QByteArray pdf = ChartPictureBytes(chart, settings, kDefaultChartSize, TPictureFormat::Pdf, error);
+    const QByteArray pdf =
+        ChartPictureBytes(chart, settings, kDefaultChartSize, TPictureFormat::Pdf, error);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
-    for (const TPictureFormat f : {TPictureFormat::Png, TPictureFormat::Jpeg, TPictureFormat::Bmp, TPictureFormat::Gif}) {
+    for (const TPictureFormat f :
+         {TPictureFormat::Png, TPictureFormat::Jpeg, TPictureFormat::Bmp, TPictureFormat::Gif}) {
         const QByteArray bytes = ChartPictureBytes(chart, settings, QSize(640, 400), f, error);
         const QImage image = QImage::fromData(bytes);
         EXPECT_EQ(image.size(), QSize(640, 400)) << PictureExtension(f).toStdString();

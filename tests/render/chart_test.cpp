@@ -1,9 +1,9 @@
 // The chart painter: bar shapes and depth at known pixels, label thinning, hits and settings.
 #include "support/testenv.h"
 
+#include "base/settings.h"
 #include "render/chart_layout.h"
 #include "render/chart_painter.h"
-#include "base/settings.h"
 
 #include <QImage>
 #include <QPainter>
@@ -48,7 +48,8 @@ TEST_F(Chart, EveryBarStyleReachesItsValue) {
         SCOPED_TRACE(BarStyleKey(style).toStdString());
         const TChartData data = OneBar();
         const TChartSettings settings = Plain(style);
-        const TChartLayout l = LayoutChart(QRectF(0, 0, size.width(), size.height()), data, settings);
+        const TChartLayout l =
+            LayoutChart(QRectF(0, 0, size.width(), size.height()), data, settings);
         ASSERT_EQ(l.Bars.size(), 1);
         const QRectF bar = l.Bars[0];
         // The value 10 stands at its place on the scale, the base at zero.
@@ -79,13 +80,15 @@ TEST_F(Chart, DepthOffsetsTheBarsTopAndSide) {
     const QSize size(400, 300);
     const TChartData data = OneBar();
     const TChartLayout l = LayoutChart(QRectF(0, 0, size.width(), size.height()), data, s);
-    const double depth = std::round(std::min(l.Plot.width() + l.Depth.x(), l.Plot.height() - l.Depth.y()) * 20 / 200.0);
+    const double depth = std::round(
+        std::min(l.Plot.width() + l.Depth.x(), l.Plot.height() - l.Depth.y()) * 20 / 200.0);
     EXPECT_EQ(l.Depth, QPointF(depth, -depth));
     EXPECT_GT(depth, 10);
     const QImage image = ChartImage(data, s, size);
     const QRectF bar = l.Bars[0];
     // The top face above the front, the side face to its right: both shades of the bar.
-    const QRgb top = image.pixel(qRound(bar.center().x() + depth / 2), qRound(bar.top() - depth / 2));
+    const QRgb top =
+        image.pixel(qRound(bar.center().x() + depth / 2), qRound(bar.top() - depth / 2));
     const QRgb side = image.pixel(qRound(bar.right() + depth / 2), qRound(bar.center().y()));
     EXPECT_GT(qRed(top), qGreen(top) + 40);
     EXPECT_GT(qRed(side), qGreen(side) + 40);
@@ -97,7 +100,8 @@ TEST_F(Chart, DepthOffsetsTheBarsTopAndSide) {
     const TChartLayout flat = LayoutChart(QRectF(0, 0, size.width(), size.height()), data, s);
     EXPECT_EQ(flat.Depth, QPointF());
     const QImage plain = ChartImage(data, s, size);
-    EXPECT_FALSE(Reddish(plain.pixel(qRound(flat.Bars[0].right() + 4), qRound(flat.Bars[0].center().y()))));
+    EXPECT_FALSE(
+        Reddish(plain.pixel(qRound(flat.Bars[0].right() + 4), qRound(flat.Bars[0].center().y()))));
 }
 
 TEST_F(Chart, SeventyTeamsKeepTheirLabelsApart) {
@@ -124,8 +128,10 @@ TEST_F(Chart, LinesStairsPointsAndHits) {
     d.Kind = TChartData::Lines;
     d.XTicks = {1, 2, 3};
     d.XTickLabels = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
-    d.Series << TChartSeries{QStringLiteral("A"), kRed, {}, {{1, 3, "1"}, {2, 3, "2"}, {3, 6, "3"}}};
-    d.Series << TChartSeries{QStringLiteral("B"), QColor(0, 0, 255), {}, {{1, 0, "1"}, {3, 1, "3"}}};
+    d.Series << TChartSeries{
+        QStringLiteral("A"), kRed, {}, {{1, 3, "1"}, {2, 3, "2"}, {3, 6, "3"}}};
+    d.Series << TChartSeries{
+        QStringLiteral("B"), QColor(0, 0, 255), {}, {{1, 0, "1"}, {3, 1, "3"}}};
     TChartSettings s;
     s.View3D = false;
     s.LegendVisible = true;

@@ -27,13 +27,16 @@ namespace {
 // referees, scores drawn with a fixed seed so that every run looks the same.
 std::unique_ptr<kv::TTournament> Season() {
     const QStringList clubs = {
-        "Ashford Albion", "Bramley Town",   "Castleford City", "Dunmore Rovers", "Eastwick United",
-        "Fairhaven FC",   "Glenbrook",      "Hartley Athletic", "Ironbridge",    "Kingsmere",
-        "Lowther Park",   "Marlow Wanderers", "Northgate",     "Oakridge",       "Penrose Villa",
-        "Queensway",      "Redcliff",       "Stanton Harriers", "Thornbury",     "Upton Vale"};
-    auto t = kvtest::MakeTournament(kv::SportSoccer, 2, {{QStringLiteral("Premier Division"), clubs}});
+        "Ashford Albion",  "Bramley Town",     "Castleford City", "Dunmore Rovers",
+        "Eastwick United", "Fairhaven FC",     "Glenbrook",       "Hartley Athletic",
+        "Ironbridge",      "Kingsmere",        "Lowther Park",    "Marlow Wanderers",
+        "Northgate",       "Oakridge",         "Penrose Villa",   "Queensway",
+        "Redcliff",        "Stanton Harriers", "Thornbury",       "Upton Vale"};
+    auto t =
+        kvtest::MakeTournament(kv::SportSoccer, 2, {{QStringLiteral("Premier Division"), clubs}});
     t->Name = QStringLiteral("Premier Division 2025-26");
-    for (const char* name : {"A. Whitfield", "B. Carrow", "C. Denholm", "D. Easter", "E. Fenwick", "F. Garside"})
+    for (const char* name :
+         {"A. Whitfield", "B. Carrow", "C. Denholm", "D. Easter", "E. Fenwick", "F. Garside"})
         t->AddReferee(QString::fromLatin1(name), QString(), QString(), -1);
     kv::AddSchedule(*t, kv::PlanSchedule(*t));
     std::mt19937 random(2026);
@@ -68,8 +71,10 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     const struct {
         kv::TStatsKind Kind;
         const char* Name;
-    } kinds[] = {{kv::TStatsKind::Basic, "basic"},      {kv::TStatsKind::ByMatchday, "matchdays"},
-                 {kv::TStatsKind::ByDate, "dates"},     {kv::TStatsKind::Scores, "scores"},
+    } kinds[] = {{kv::TStatsKind::Basic, "basic"},
+                 {kv::TStatsKind::ByMatchday, "matchdays"},
+                 {kv::TStatsKind::ByDate, "dates"},
+                 {kv::TStatsKind::Scores, "scores"},
                  {kv::TStatsKind::Referees, "referees"}};
     for (const auto& k : kinds) {
         page.ShowKind(k.Kind);
@@ -102,7 +107,8 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     properties.show();
     for (int p = 0; p < kv::TChartPropertiesForm::PageCount; ++p) {
         properties.Pages().setCurrentIndex(p);
-        Shot(properties, QStringLiteral("TChartPropertiesForm-") + kv::TChartPropertiesForm::PageKey(p));
+        Shot(properties,
+             QStringLiteral("TChartPropertiesForm-") + kv::TChartPropertiesForm::PageKey(p));
     }
 
     // The team properties' statistics page.

@@ -9,9 +9,9 @@
 #include "ui/html_settings_form.h"
 #include "ui/main_form.h"
 #include "ui/statistics_page.h"
+#include "ui/stats_grid_model.h"
 #include "ui/team_properties_form.h"
 #include "ui/team_stats_frame.h"
-#include "ui/stats_grid_model.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
@@ -59,7 +59,8 @@ protected:
     }
     static void ClickHeading(QTableView& view, int column) {
         QHeaderView* header = view.horizontalHeader();
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     }
     static QStringList FirstColumn(const TStatsGrid& g) {
@@ -75,8 +76,7 @@ protected:
 int FirstScope(const TStatisticsPage& page, TScopeKind kind) {
     const QComboBox& box = page.ScopeBox();
     for (int i = 0; i < box.count(); ++i)
-        if (static_cast<TScopeKind>(box.itemData(i).toList().value(0).toInt()) == kind)
-            return i;
+        if (static_cast<TScopeKind>(box.itemData(i).toList().value(0).toInt()) == kind) return i;
     return -1;
 }
 
@@ -94,9 +94,12 @@ TEST_F(StatisticsPage, TreeAndScopeChangeTheGridAndTheChart) {
     EXPECT_GT(played, 10);
     // Compare Teams of the joint table: a bar per team.
     EXPECT_EQ(page.Chart().Data().Kind, TChartData::Bars);
-    EXPECT_EQ(page.Chart().Data().Categories.size(), static_cast<qsizetype>(t.JointTable().TeamCount()));
+    EXPECT_EQ(page.Chart().Data().Categories.size(),
+              static_cast<qsizetype>(t.JointTable().TeamCount()));
     const QRectF bar = page.Chart().Layout().Bars.value(0);
-    EXPECT_TRUE(page.Chart().HintAt(bar.center().toPoint()).startsWith(page.Chart().Data().Categories.first()));
+    EXPECT_TRUE(page.Chart()
+                    .HintAt(bar.center().toPoint())
+                    .startsWith(page.Chart().Data().Categories.first()));
 
     // A team: its own figures, and why it stands where it does.
     const int team = FirstScope(page, TScopeKind::Team);
@@ -111,7 +114,8 @@ TEST_F(StatisticsPage, TreeAndScopeChangeTheGridAndTheChart) {
     page.ScopeBox().setCurrentIndex(0);
     page.ShowKind(TStatsKind::ByMatchday);
     EXPECT_EQ(page.Chart().Data().Kind, TChartData::Lines);
-    EXPECT_EQ(page.Chart().Data().Series.size(), static_cast<qsizetype>(t.JointTable().TeamCount()));
+    EXPECT_EQ(page.Chart().Data().Series.size(),
+              static_cast<qsizetype>(t.JointTable().TeamCount()));
     EXPECT_EQ(page.Grid().Data.ColumnCount(), 4); // the team and three matchdays played
 
     // Scores: sorted by occurrences, then by a heading click on the score, then back.
@@ -140,7 +144,8 @@ TEST_F(StatisticsPage, TheSelectedRowAndTheChartChoicesAreKept) {
     const int goals = page.Grid().RowOfKey(RowGoals);
     page.SelectRow(goals);
     Trigger("BasicHomeChartAction");
-    EXPECT_TRUE(page.Chart().Data().Title.startsWith(page.Grid().Data.Cell(goals, 0) + QStringLiteral(" - home")));
+    EXPECT_TRUE(page.Chart().Data().Title.startsWith(page.Grid().Data.Cell(goals, 0) +
+                                                     QStringLiteral(" - home")));
     // Another table: the same statistic stays selected.
     page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Group));
     EXPECT_EQ(page.Grid().RowKeys.value(page.CurrentRow()), RowGoals);
@@ -173,7 +178,8 @@ TEST_F(StatisticsPage, ChartPropertiesRefuseABadAngleAndRoundTrip) {
         auto* styles = d.findChild<QComboBox*>(QStringLiteral("BarStyleBox"));
         styles->setCurrentIndex(styles->findData(BarPyramid));
         d.findChild<QCheckBox*>(QStringLiteral("LegendCheck"))->setChecked(true);
-        d.findChild<QPlainTextEdit*>(QStringLiteral("TitleEdit"))->setPlainText(QStringLiteral("My chart"));
+        d.findChild<QPlainTextEdit*>(QStringLiteral("TitleEdit"))
+            ->setPlainText(QStringLiteral("My chart"));
         d.accept();
     });
     Trigger("ChartPropertiesAction");
@@ -188,7 +194,8 @@ TEST_F(StatisticsPage, ChartPropertiesRefuseABadAngleAndRoundTrip) {
     EXPECT_EQ(page.Chart().Data().Title, QStringLiteral("My chart"));
     // Shown again with what was stored; Cancel changes nothing.
     Answer<TChartPropertiesForm>([](TChartPropertiesForm& d) {
-        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("XAngleBox"))->currentText(), QStringLiteral("45"));
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("XAngleBox"))->currentText(),
+                  QStringLiteral("45"));
         EXPECT_FALSE(d.findChild<QCheckBox*>(QStringLiteral("View3DCheck"))->isChecked());
         d.findChild<QCheckBox*>(QStringLiteral("View3DCheck"))->setChecked(true);
         d.reject();
@@ -244,7 +251,8 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     EXPECT_EQ(stats.TeamId(), team->Id);
     const TStatsGrid& grid = stats.Model().Grid();
     EXPECT_EQ(grid.Data.Captions.at(1), QStringLiteral("Home"));
-    EXPECT_EQ(grid.Data.Value(grid.RowOfKey(0), 3), team->Stats.Home.Played() + team->Stats.Away.Played());
+    EXPECT_EQ(grid.Data.Value(grid.RowOfKey(0), 3),
+              team->Stats.Home.Played() + team->Stats.Away.Played());
     EXPECT_TRUE(stats.Note().text().startsWith(QStringLiteral("Place ")));
     // Points as a stair line of the team alone: no legend whatever the settings say.
     EXPECT_EQ(stats.Chart().Data().Kind, TChartData::Lines);
@@ -255,7 +263,8 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     EXPECT_LT(stats.Chart().Data().Series[0].Points.size(), all);
     stats.KindBox().setCurrentIndex(2); // how often each score came up
     EXPECT_EQ(stats.Chart().Data().Kind, TChartData::Bars);
-    EXPECT_EQ(stats.Chart().Data().Title, doc.Tournament().Name + QStringLiteral(" - ") + team->Name);
+    EXPECT_EQ(stats.Chart().Data().Title,
+              doc.Tournament().Name + QStringLiteral(" - ") + team->Name);
     // Another team in the dialog: the page follows.
     dialog.Next();
     EXPECT_NE(stats.TeamId(), team->Id);
@@ -266,5 +275,6 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     dialog.findChild<QAction*>(QStringLiteral("ExportToHTMLAction"))->trigger();
     QFile file(html);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(doc.Tournament().JointTable().TeamById(stats.TeamId())->Name));
+    EXPECT_TRUE(QString::fromUtf8(file.readAll())
+                    .contains(doc.Tournament().JointTable().TeamById(stats.TeamId())->Name));
 }
