@@ -22,8 +22,8 @@ QByteArray ChartPictureBytes(const TChartData& data, const TChartSettings& setti
     case TPictureFormat::Bmp:
         return BmpBytes(ChartImage(data, settings, size), 24);
     case TPictureFormat::Gif:
-        // A chart's paper is not transparent: name a colour no chart draws.
-        return GifBytes(ChartImage(data, settings, size), qRgb(1, 2, 3), error);
+        // The white paper shows through, as on the table pictures.
+        return GifBytes(ChartImage(data, settings, size), qRgb(255, 255, 255), error);
     default:
         return EncodedImageBytes(ChartImage(data, settings, size), format, error);
     }

@@ -255,9 +255,9 @@ TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kin
         break;
     }
     case TTeamChartKind::Attendance:
-        c.LeftTitle = LangText(5828, "Attendance");
+        c.LeftTitle = LangText(5827, "Attendance");
         c.BottomTitle = axis;
-        c.Series << TChartSeries{LangText(5828, "Attendance"), {}, {}, {}};
+        c.Series << TChartSeries{LangText(5827, "Attendance"), {}, {}, {}};
         for (const TMatch* m : matches)
             if (m->Played && m->HasAttendance() && hasKey(*m) && InVenue(*m, team.Id, venue))
                 AddBar(c, byDate ? DateCaptionWithoutYear(keyOf(*m)) : label(keyOf(*m)),

@@ -119,13 +119,13 @@ void BuildBasicTable(const TTournament& t, const TGroup& table, TStatsGrid& grid
         const double away = s.AwayWins * t.WinPoints + s.AwayWinsOT * t.WinOTPoints +
                             s.Draws * t.DrawPoints + s.HomeWins * t.LossPoints +
                             s.HomeWinsOT * t.LossOTPoints;
-        b.Row(RowPoints, LangText(5826, "Points obtained"), pair(home, away));
-        b.Row(RowAveragePoints, LangText(5827, "Average points obtained"),
+        b.Row(RowPoints, LangText(5825, "Points obtained"), pair(home, away));
+        b.Row(RowAveragePoints, LangText(5826, "Average points obtained"),
               {PerMatch(home, played), PerMatch(away, played), PerMatch(home + away, played)});
     }
     const double attendance = static_cast<double>(s.Attendance);
-    b.Row(RowAttendance, LangText(5828, "Attendance"), same(attendance), true);
-    b.Row(RowAverageAttendance, LangText(5829, "Average attendance"),
+    b.Row(RowAttendance, LangText(5827, "Attendance"), same(attendance), true);
+    b.Row(RowAverageAttendance, LangText(5828, "Average attendance"),
           same(PerMatch(attendance, played)), true);
 }
 
@@ -177,7 +177,8 @@ void BuildScores(const TTournament& t, const TGroup& table, const TTeam* team, T
                    : QList<double>{all},
               true);
     }
-    SortStatsGrid(grid, {team ? 3 : 1, false});
+    grid.InitialSort = {team ? 3 : 1, false};
+    SortStatsGrid(grid, grid.InitialSort);
 }
 
 void BuildReferees(const TTournament& t, const TGroup& table, const TTeam* team, TStatsGrid& grid) {
@@ -195,7 +196,8 @@ void BuildReferees(const TTournament& t, const TGroup& table, const TTeam* team,
             {double(r.MainCount), double(r.AssistantCount), double(r.MainCount + r.AssistantCount)},
             true);
     }
-    SortStatsGrid(grid, {0, true});
+    grid.InitialSort = {0, true};
+    SortStatsGrid(grid, grid.InitialSort);
 }
 
 void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team, bool byDate,
@@ -332,7 +334,9 @@ TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope) {
     case TScopeKind::Group:
         return t.GroupById(scope.Id);
     case TScopeKind::Team:
-        return t.GroupOfTeam(scope.Id);
+        // A team outside every group is read in the joint table.
+        if (TGroup* g = t.GroupOfTeam(scope.Id)) return g;
+        return t.JointTable().TeamById(scope.Id) ? const_cast<TGroup*>(&t.JointTable()) : nullptr;
     }
     return nullptr;
 }

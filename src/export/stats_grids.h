@@ -73,6 +73,12 @@ enum TBasicRow {
     RowAverageAttendance = 12,
 };
 
+// How a grid is sorted: by a column, ascending or not; column -1 is the grid's own order.
+struct TStatsSort {
+    int Column = -1;
+    bool Ascending = true;
+    bool operator==(const TStatsSort&) const = default;
+};
 // One statistic for the chosen kind and scope, ready to be shown.
 struct TStatsGrid {
     TStatsKind Kind = TStatsKind::Basic;
@@ -84,6 +90,7 @@ struct TStatsGrid {
     QList<TStatsScore> Scores; // the score entries (scores kind)
     QList<double> ColumnKeys;  // progress: the matchday or date of each column (0 for the first)
     bool Sortable = false;
+    TStatsSort InitialSort; // the order the grid is built in
     bool TeamScope = false;
     // A team scope's basic statistics: why the team stands above the team below it.
     QString Note;
@@ -102,12 +109,6 @@ TStatsGrid BasicTableGrid(const TTournament& t, const TGroup& table);
 // Recomputes the scope's table first, as team figures are shared by every table.
 TStatsGrid BuildStatsGrid(const TTournament& t, TStatsKind kind, const TStatsScope& scope);
 
-// How a grid is sorted: by a column, ascending or not; column -1 is the grid's own order.
-struct TStatsSort {
-    int Column = -1;
-    bool Ascending = true;
-    bool operator==(const TStatsSort&) const = default;
-};
 // A click on a heading: the sorted column turns round, the first column sorts ascending and
 // any other descending.
 TStatsSort ClickedStatsSort(const TStatsSort& current, int column);

@@ -94,7 +94,7 @@ struct TChartSettings {
     bool operator==(const TChartSettings&) const = default;
 };
 
-// A label angle as typed: a whole number of degrees from 0 to 360; false otherwise.
+// A label angle as typed: a whole number of degrees, brought into 0 to 360; false otherwise.
 bool ChartAngleFromText(const QString& text, int& angle);
 
 // The colour of the n-th bar or line when each has its own.

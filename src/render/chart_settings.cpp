@@ -42,8 +42,9 @@ QString BarStyleKey(int style) {
 bool ChartAngleFromText(const QString& text, int& angle) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < 0 || value > 360) return false;
-    angle = value;
+    if (!ok) return false;
+    // A turn and more, or the other way round, comes to the same angle.
+    angle = value == 360 ? 360 : ((value % 360) + 360) % 360;
     return true;
 }
 

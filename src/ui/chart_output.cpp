@@ -59,13 +59,14 @@ bool SaveChartAs(QWidget* parent, TDialogSeam& dialogs, const TChartData& data,
         int FilterId;
         const char* Filter;
     };
+    // In the order of the picture formats.
     static const std::array<TKind, 6> kinds = {{
-        {5310, "Save as PNG", 5311, "PNG Image (*.png)"},
-        {5312, "Save as JPEG", 5313, "JPEG Image File (*.jpg)"},
-        {5314, "Save as BMP", 5892, "24 bit bitmap (*.bmp)"},
-        {5316, "Save as GIF", 5317, "CompuServe GIF Image (*.gif)"},
-        {5318, "Save as SVG", 5319, "Scalable Vector Graphics (*.svg)"},
-        {5320, "Save as PDF", 5321, "PDF Document (*.pdf)"},
+        {5894, "Export to PNG", 5895, "PNG Image (*.png)"},
+        {1166, "Export to JPEG", 1167, "JPEG files (*.jpg *.jpeg)"},
+        {1164, "Export to BMP", 1165, "Bitmaps (*.bmp)"},
+        {1168, "Export to GIF", 1169, "GIF files (*.gif)"},
+        {1170, "Export to SVG", 1171, "Scalable Vector Graphics (*.svg)"},
+        {1172, "Export to PDF", 1173, "PDF Document (*.pdf)"},
     }};
     const TKind& kind = kinds.at(static_cast<size_t>(format));
     const QString path =

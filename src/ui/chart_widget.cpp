@@ -23,6 +23,7 @@ void TChartWidget::SetChart(const TChartData& chart) {
 }
 
 void TChartWidget::SetSettings(const TChartSettings& settings) {
+    if (settings == settings_) return;
     settings_ = settings;
     Relayout();
 }

@@ -54,7 +54,7 @@ const char* const kBoundCommands[] = {
     "RedoAction",
     "ShowTablesAction",
     "ShowFixturesAction",
-    "ShowStatisticsAction",
+    "StatsPageAction",
     "ResultsGridAction",
     "StandingsAction",
     "HomeStandingsAction",
@@ -256,7 +256,7 @@ void TMainForm::BuildCommands() {
     } bound[] = {
         {"ShowTablesAction", 47, "Standings Tables && Results &Grids", "Tables", {}},
         {"ShowFixturesAction", 48, "&Fixtures && Results", "Fixtures", {}},
-        {"ShowStatisticsAction", 49, "Tournament &Statistics", "Statistics", {}},
+        {"StatsPageAction", 49, "Tournament &Statistics", "Statistics", {}},
         {"ResultsGridAction", 50, "&Results Grid", "Grid", {}},
         {"StandingsAction", 51, "&Standings Columns - Home && Away", "H&&A", {}},
         {"HomeStandingsAction", 52, "Standings Columns - &Home", "Home", {}},

@@ -41,7 +41,7 @@ void TMainForm::BuildMenus() {
     bars->setObjectName(QStringLiteral("ToolbarsMenu"));
     view->addAction(Command(QStringLiteral("ListPanelAction")));
     view->addSeparator();
-    add(view, {"ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction", "-",
+    add(view, {"ShowTablesAction", "ShowFixturesAction", "StatsPageAction", "-",
                "ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
                "-", "JointTableAction", "GroupsTableAction", "ConferencesTableAction", "-",
                "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
@@ -112,7 +112,7 @@ void TMainForm::BuildToolbars() {
          142,
          "View",
          "ViewToolbarAction",
-         {"ListPanelAction", "ShowTablesAction", "ShowFixturesAction", "ShowStatisticsAction"}},
+         {"ListPanelAction", "ShowTablesAction", "ShowFixturesAction", "StatsPageAction"}},
         {"TableToolbar",
          143,
          "Table View",

@@ -229,7 +229,7 @@ void TStatisticsPage::RefreshStatistic() {
     const int key = row >= 0 && row < old.RowCount() ? old.RowKeys.at(row) : -1;
     const TStatsKind kind = Kind();
     TStatsGrid grid = BuildStatsGrid(doc_.Tournament(), kind, Scope());
-    if (sortedKind_ != kind) sort_ = {};
+    if (sortedKind_ != kind) sort_ = grid.InitialSort;
     sortedKind_ = kind;
     if (grid.Sortable && sort_.Column >= 0) SortStatsGrid(grid, sort_);
     building_ = true;
@@ -261,6 +261,8 @@ void TStatisticsPage::SetChoice(const TStatsChartChoice& choice) {
 }
 
 void TStatisticsPage::UpdateChart() {
+    // The stored settings, which another window may have changed meanwhile.
+    chart_->SetSettings(TChartSettings::FromSettings());
     chart_->SetChart(StatsChart(doc_.Tournament(), Scope(), Grid(), CurrentRow(), choice_));
 }
 
@@ -298,7 +300,8 @@ void TStatisticsPage::PrintGrid() {
 }
 
 bool TStatisticsPage::ExportGridToHtml() {
-    return kv::ExportGridToHtml(this, dialogs_, Grid().Data, {doc_.Tournament().Name, Heading()});
+    return kv::ExportGridToHtml(this, dialogs_, Grid().Data,
+                                {doc_.Tournament().Name + QStringLiteral(" - ") + Heading()});
 }
 
 bool TStatisticsPage::ExportGridToCsv() {

@@ -82,7 +82,7 @@ TTeamStatsFrame::TTeamStatsFrame(TTournamentDocument& doc, TDialogSeam& dialogs,
     };
     kind_ = combo(
         "TeamChartKindBox", 8654, "C&hart:",
-        {LangText(5835, "Points"), LangText(5828, "Attendance"), LangText(5851, "Occurrencies")},
+        {LangText(5835, "Points"), LangText(5827, "Attendance"), LangText(5851, "Occurrencies")},
         0);
     over_ = combo("TeamChartOverBox", 8655,
                   "&Over:", {LangText(5837, "Matchdays"), LangText(5839, "Dates")}, 1);
@@ -129,6 +129,9 @@ void TTeamStatsFrame::UpdateChart() {
         chart_->SetChart({});
         return;
     }
+    // Scores are counted over the whole season: the choice of axis is not theirs.
+    over_->setEnabled(kind_->currentIndex() != static_cast<int>(TTeamChartKind::Scores));
+    chart_->SetSettings(TChartSettings::FromSettings());
     chart_->SetChart(TeamChart(t, *team, static_cast<TTeamChartKind>(kind_->currentIndex()),
                                over_->currentIndex() == 1,
                                static_cast<TStatsVenue>(venue_->currentIndex())));
@@ -143,8 +146,9 @@ void TTeamStatsFrame::CopyGrid() const {
 bool TTeamStatsFrame::ExportToHtml() {
     const TTournament& t = doc_.Tournament();
     const TTeam* team = t.JointTable().TeamById(teamId_);
-    return ExportGridToHtml(this, dialogs_, model_->Grid().Data,
-                            {t.Name, team ? team->Name : QString()});
+    return ExportGridToHtml(
+        this, dialogs_, model_->Grid().Data,
+        {t.Name + QStringLiteral("<br>") + (team ? team->DisplayName() : QString())});
 }
 
 bool TTeamStatsFrame::ExportToCsv() {

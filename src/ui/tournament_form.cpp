@@ -121,7 +121,7 @@ void TTournamentForm::BuildCommands() {
         const char* Text;
     } pages[] = {{"ShowTablesAction", 5202, "Standings Tables && Results &Grids"},
                  {"ShowFixturesAction", 5203, "&Fixtures && Results"},
-                 {"ShowStatisticsAction", 5204, "Tournament &Statistics"}};
+                 {"StatsPageAction", 5204, "Tournament &Statistics"}};
     for (int i = 0; i < 3; ++i) {
         QAction* a = AddCommand(pages[i].Name, pages[i].Id, pages[i].Text, {}, true);
         pageGroup_->addAction(a);

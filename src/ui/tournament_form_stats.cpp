@@ -42,13 +42,15 @@ struct TChartExport {
     const char* Text;
     TPictureFormat Format;
 };
+// Bitmaps, JPEG and GIF as they are; the two metafile kinds of other systems become SVG and
+// PDF here; PNG comes beside them.
 const TChartExport kChartExports[] = {
-    {"ExportStatsChartToBMPAction", 1164, "Export to &BMP...", TPictureFormat::Bmp},
-    {"ExportStatsChartToPNGAction", 1166, "Export to P&NG...", TPictureFormat::Png},
-    {"ExportStatsChartToJPEGAction", 1168, "Export to &JPEG...", TPictureFormat::Jpeg},
-    {"ExportStatsChartToGIFAction", 1170, "Export to &GIF...", TPictureFormat::Gif},
-    {"ExportStatsChartToEMFAction", 1172, "Export to &SVG...", TPictureFormat::Svg},
-    {"ExportStatsChartToPDFAction", 1173, "Export to &PDF...", TPictureFormat::Pdf},
+    {"ExportStatsChartToBMPAction", 1164, "Export to BMP", TPictureFormat::Bmp},
+    {"ExportStatsChartToJPEGAction", 1166, "Export to JPEG", TPictureFormat::Jpeg},
+    {"ExportStatsChartToGIFAction", 1168, "Export to GIF", TPictureFormat::Gif},
+    {"ExportStatsChartToWMFAction", 1170, "Export to SVG", TPictureFormat::Svg},
+    {"ExportStatsChartToEMFAction", 1172, "Export to PDF", TPictureFormat::Pdf},
+    {"ExportStatsChartToPNGAction", 5894, "Export to PNG", TPictureFormat::Png},
 };
 
 } // namespace

@@ -190,3 +190,17 @@ TEST_F(Chart, SettingsRoundTripAndStayInRange) {
     EXPECT_EQ(NiceStep(100, 5), 20);
     EXPECT_EQ(NiceStep(7, 10), 1);
 }
+
+TEST_F(Chart, AnglesAreWholeNumbersOfDegrees) {
+    int angle = -1;
+    EXPECT_TRUE(ChartAngleFromText(QStringLiteral(" 90 "), angle));
+    EXPECT_EQ(angle, 90);
+    EXPECT_TRUE(ChartAngleFromText(QStringLiteral("450"), angle));
+    EXPECT_EQ(angle, 90);
+    EXPECT_TRUE(ChartAngleFromText(QStringLiteral("-90"), angle));
+    EXPECT_EQ(angle, 270);
+    EXPECT_TRUE(ChartAngleFromText(QStringLiteral("360"), angle));
+    EXPECT_EQ(angle, 360);
+    for (const char* bad : {"4.5", "", "ninety", "90°"})
+        EXPECT_FALSE(ChartAngleFromText(QString::fromUtf8(bad), angle)) << bad;
+}

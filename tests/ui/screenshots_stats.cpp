@@ -66,7 +66,7 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     kv::TTournamentForm form(Season(), dialogs);
     form.resize(1200, 800);
     form.show();
-    form.Command(QStringLiteral("ShowStatisticsAction"))->trigger();
+    form.Command(QStringLiteral("StatsPageAction"))->trigger();
     kv::TStatisticsPage& page = form.StatisticsPage();
     const struct {
         kv::TStatsKind Kind;

@@ -71,7 +71,7 @@ TEST_F(ToolWindows, TheKeysShowSwitchAndHideAndThePageEnablesThem) {
     EXPECT_FALSE(Table().Tabs().isEnabled());
     EXPECT_TRUE(Filter().Tabs().widget(0)->isEnabled());
     EXPECT_TRUE(Filter().Tabs().widget(1)->isEnabled());
-    Command("ShowStatisticsAction")->trigger();
+    Command("StatsPageAction")->trigger();
     EXPECT_TRUE(Filter().Tabs().widget(0)->isEnabled());
     EXPECT_FALSE(Filter().Tabs().widget(1)->isEnabled());
     // The last window closed: all off again.
