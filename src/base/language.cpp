@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 
 #include <memory>
 #include <optional>
@@ -38,6 +39,11 @@ QHash<QString, TCacheEntry>& Cache() {
 QHash<int, QString>& BuiltInTexts() {
     static QHash<int, QString> texts;
     return texts;
+}
+
+QSet<int>& ClashingIds() {
+    static QSet<int> ids;
+    return ids;
 }
 
 std::optional<QString>& CurrentLanguageSlot() {
@@ -139,6 +145,16 @@ int ToIntOr(const QString& text, int def) {
 } // namespace
 
 QString LangText(int id, const QString& def) {
+    // Every text asked for is remembered with its built-in wording; an identifier asked for
+    // with two wordings is noted, as one translation cannot serve both.
+    if (!def.isEmpty()) {
+        QHash<int, QString>& texts = BuiltInTexts();
+        const auto it = texts.constFind(id);
+        if (it == texts.constEnd())
+            texts.insert(id, def.trimmed());
+        else if (*it != def && *it != def.trimmed())
+            ClashingIds().insert(id);
+    }
     const QString current = CurrentLanguage();
     if (current.isEmpty())
         return def;
@@ -156,6 +172,10 @@ QString LangText(int id, const char* def) { return LangText(id, QString::fromUtf
 QString FormText(int id) { return LangText(id, BuiltInTexts().value(id)); }
 
 void RegisterDefaultText(int id, const QString& text) { BuiltInTexts().insert(id, text.trimmed()); }
+
+QHash<int, QString> RegisteredTexts() { return BuiltInTexts(); }
+
+QList<int> ClashingTextIds() { return ClashingIds().values(); }
 
 QString LangInfo(const QString& file, const QString& key) {
     const auto parsed = LoadLanguageFile(LanguagePath(file));

@@ -17,6 +17,11 @@ QString LangText(int id, const char* def);
 // LangText with the built-in text registered for the identifier.
 QString FormText(int id);
 void RegisterDefaultText(int id, const QString& text);
+// Every identifier registered or asked for so far, with its built-in text: what a language
+// file has to translate.
+QHash<int, QString> RegisteredTexts();
+// The identifiers asked for with more than one built-in text.
+QList<int> ClashingTextIds();
 
 // A value of the [LANG_INFO] section of "Language/<file>"; empty when the file is missing.
 QString LangInfo(const QString& file, const QString& key);

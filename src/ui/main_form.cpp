@@ -291,8 +291,8 @@ void TMainForm::BuildCommands() {
     AddCommand("ExportTableToHTMLAction", 159, "&HTML...");
     AddCommand("ExportTableToTextAction", 160, "&CSV / Text...");
     AddCommand("ExportFixturesToExcelAction", 161, "Fixture List as &Spreadsheet...");
-    AddCommand("ImportCSVAction", 171, "&Import Fixtures from CSV File...");
-    AddCommand("PublishAction", 172, "Publish &Web Site...");
+    AddCommand("ImportCSVAction", 123, "&Import Fixtures from CSV File...");
+    AddCommand("PublishAction", 124, "Publish &Web Site...");
     // The fixture list's commands.
     AddCommand("FormatAction", 155, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     AddCommand("GroupManagementAction", 156, "Group &Management",

@@ -66,7 +66,7 @@ void TMainForm::BuildMenus() {
     add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
                   "ExportFixturesToExcelAction", "-", "PublishAction"});
     // The statistics commands are the active tournament window's own.
-    QMenu* statistics = menuBar()->addMenu(LangText(173, "&Statistics"));
+    QMenu* statistics = menuBar()->addMenu(LangText(125, "&Statistics"));
     statistics->setObjectName(QStringLiteral("StatisticsMenu"));
     connect(statistics, &QMenu::aboutToShow, this, [this, statistics] {
         statistics->clear();
