@@ -4,6 +4,7 @@
 #include "base/preferences.h"
 #include "ui/app_start.h"
 #include "ui/dialog_seam.h"
+#include "ui/instance_channel.h"
 #include "ui/main_form.h"
 #include "ui/splash_form.h"
 #include "ui/widget_messages.h"
@@ -35,6 +36,11 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    case kv::TStartMode::OpenFiles:
+        // A program already running on this folder takes the files.
+        if (kv::SendToRunningInstance(command.Files))
+            return 0;
+        break;
     case kv::TStartMode::Normal:
         break;
     }
@@ -49,11 +55,17 @@ int main(int argc, char** argv) {
         kv::TMainForm main(dialogs);
         splash.close();
         main.show();
+        kv::TInstanceServer server;
+        QObject::connect(&server, &kv::TInstanceServer::FilesReceived, &main, &kv::TMainForm::OpenFiles);
+        server.Listen();
         // Once the window is up: what a crash left unsaved, then the tournament selected at the
         // last exit.
-        QTimer::singleShot(0, &main, [&main] {
+        QTimer::singleShot(0, &main, [&main, files = command.Files] {
             main.OfferRecovery();
-            main.OpenRestoredSelection();
+            if (files.isEmpty())
+                main.OpenRestoredSelection();
+            else
+                main.OpenFiles(files);
         });
         status = QApplication::exec();
     }

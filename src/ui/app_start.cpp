@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kv {
 
 TStartCommand ParseStartCommand(const QStringList& arguments) {
@@ -25,6 +27,17 @@ TStartCommand ParseStartCommand(const QStringList& arguments) {
         c.Mode = TStartMode::Help;
         c.Message = QStringLiteral("Help: kelvorandine.exe [/tl_conv] [tables.dat full filename]\r\n\r\n"
                                    "/tl_conv -  converts tournament list from v.2.0 & v.2.1 (tables.dat) to v.2.2 (tournlst.dat)");
+        return c;
+    }
+    // Tournament files, as a file manager passes them.
+    const bool allFiles = std::all_of(arguments.begin(), arguments.end(), [](const QString& a) {
+        const QFileInfo info(a);
+        return info.isFile() && info.suffix().compare(QLatin1String("kvd"), Qt::CaseInsensitive) == 0;
+    });
+    if (allFiles) {
+        c.Mode = TStartMode::OpenFiles;
+        for (const QString& a : arguments)
+            c.Files << QFileInfo(a).absoluteFilePath();
         return c;
     }
     c.Mode = TStartMode::Unknown;

@@ -11,12 +11,14 @@ enum class TStartMode {
     ConvertList,    // "/tl_conv FILE": the old list becomes tournlst.dat
     QuietEnd,       // "/tl_conv" without an existing file: nothing at all
     Help,           // "/?": the help text
+    OpenFiles,      // existing tournament files (what a file manager passes): open them
     Unknown,        // anything else: "Unknown Parameter: %s"
 };
 
 struct TStartCommand {
     TStartMode Mode = TStartMode::Normal;
     QString File;    // the old list to convert
+    QStringList Files; // the tournament files to open
     QString Message; // the help text or the unknown-parameter message (English only)
 };
 

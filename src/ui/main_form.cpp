@@ -745,6 +745,28 @@ void TMainForm::OpenRestoredSelection() {
     if (node && node->IsTournament()) OpenTournament(node->Data);
 }
 
+void TMainForm::OpenFiles(const QStringList& files) {
+    QStringList toAdd;
+    for (const QString& file : files) {
+        const QFileInfo info(file);
+        const QString saves = TTournamentList::SavesPath(info.fileName());
+        const TListNode* listed = list_.FindByPath(info.absoluteFilePath());
+        if (!listed && QFileInfo(saves).canonicalFilePath() == info.canonicalFilePath())
+            listed = list_.FindByPath(saves);
+        if (listed && listed->IsTournament())
+            OpenTournament(listed->Data);
+        else
+            toAdd << info.absoluteFilePath();
+    }
+    if (!toAdd.isEmpty())
+        panel_->AddFiles(toAdd, {});
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    UpdateCommands();
+}
+
 void TMainForm::SaveSettings() {
     RegWriteString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"),
                    QString::fromLatin1(saveGeometry().toBase64()));

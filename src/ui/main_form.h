@@ -56,6 +56,10 @@ public:
     bool RestoreCopy(const TRecoveryCopy& copy);
     // What start does once the window is shown: opens the entry selected at the last exit.
     void OpenRestoredSelection();
+    // Tournament files given from outside (the command line, a second start): each one listed
+    // is opened, one not listed yet is added as an existing tournament first. The window comes
+    // to the front.
+    void OpenFiles(const QStringList& files);
     // Recomputes which commands are available (after list, selection and window changes).
     void UpdateCommands();
     // Replaces the texts when the language changed since they were last applied.
