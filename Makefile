@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench fuzz test-asan format clean screenshots
+.PHONY: all deps configure build test run bench fuzz test-asan format clean screenshots install deb
 
 all: build
 
@@ -25,6 +25,15 @@ test: build
 
 run: build
 	@scripts/run-samples $(BUILD)
+
+# make install PREFIX=/usr/local (DESTDIR= for a staging root)
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the program in $(BUILD)/.
+deb: build
+	@cd $(BUILD) && cpack -G DEB
 
 # One picture per window, dialog and page, offscreen, in $(BUILD)/screenshots/.
 screenshots: build

@@ -2,8 +2,11 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/preferences.h"
+#include "base/programfolder.h"
+#include "storage/first_run.h"
 #include "ui/app_start.h"
 #include "ui/dialog_seam.h"
+#include "ui/help_key_filter.h"
 #include "ui/instance_channel.h"
 #include "ui/main_form.h"
 #include "ui/splash_form.h"
@@ -38,13 +41,18 @@ int main(int argc, char** argv) {
     }
     case kv::TStartMode::OpenFiles:
         // A program already running on this folder takes the files.
-        if (kv::SendToRunningInstance(command.Files))
-            return 0;
+        if (kv::SendToRunningInstance(command.Files)) return 0;
         break;
     case kv::TStartMode::Normal:
         break;
     }
 
+    // An installed program keeps its tournaments in the user's folder: the samples and the
+    // language files come from the installation.
+    kv::PrepareProgramFolder(kv::InstalledDataFolder());
+
+    kv::THelpKeyFilter helpKey;
+    app.installEventFilter(&helpKey);
     kv::TWidgetMessages messages;
     kv::SetMessageHandler(&messages);
     kv::TWidgetDialogs dialogs;
@@ -56,7 +64,8 @@ int main(int argc, char** argv) {
         splash.close();
         main.show();
         kv::TInstanceServer server;
-        QObject::connect(&server, &kv::TInstanceServer::FilesReceived, &main, &kv::TMainForm::OpenFiles);
+        QObject::connect(&server, &kv::TInstanceServer::FilesReceived, &main,
+                         &kv::TMainForm::OpenFiles);
         server.Listen();
         // Once the window is up: what a crash left unsaved, then the tournament selected at the
         // last exit.

@@ -57,4 +57,10 @@ QString TournamentListPath() {
     return ProgramFolder() + QStringLiteral("tournlst.dat");
 }
 
+QString InstalledDataFolder() {
+    const QString exe = ExecutableFolder();
+    const QString shared = QDir(exe + QStringLiteral("/../share/kelvorandine")).absolutePath();
+    return WithSlash(QFileInfo(shared).isDir() ? shared : exe);
+}
+
 } // namespace kv

@@ -17,5 +17,8 @@ QString SortSeqsFolder(); // "SORTSEQS/": sort schemes
 // folder ($KELVORANDINE_HOME when that is set).
 QString RecoveryFolder();
 QString TournamentListPath(); // "tournlst.dat"
+// The files installed with the program (samples, language files, the manual):
+// "<prefix>/share/kelvorandine/" beside an installed program, else the program's own folder.
+QString InstalledDataFolder();
 
 } // namespace kv

@@ -1,6 +1,7 @@
 #include "ui/dialog_buttons.h"
 
 #include "base/language.h"
+#include "ui/help_topics.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,7 +15,14 @@ TDialogButtons MakeDialogButtons(QDialog& dialog, bool withApply, bool okIsDefau
     b.Ok = b.Box->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole);
     b.Ok->setObjectName(QStringLiteral("OKBtn"));
     b.Ok->setDefault(okIsDefault);
-    b.Box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
+    b.Box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("CancelBtn"));
+    // "Help" opens the manual at the dialog's topic.
+    QPushButton* help = b.Box->addButton(LangText(1002, "&Help"), QDialogButtonBox::HelpRole);
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    help->setAutoDefault(false);
+    QObject::connect(help, &QPushButton::clicked, &dialog,
+                     [&dialog] { ShowHelpTopic(&dialog, HelpTopicFor(&dialog)); });
     if (withApply) {
         b.Apply = b.Box->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
         b.Apply->setObjectName(QStringLiteral("ApplyBtn"));

@@ -10,6 +10,7 @@
 #include "storage/recovery.h"
 #include "storage/tournament_file.h"
 #include "ui/about_box.h"
+#include "ui/help_topics.h"
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
 #include "ui/new_tournament_form.h"
@@ -363,7 +364,7 @@ void TMainForm::BuildCommands() {
         if (TTournamentForm* form = ActiveForm()) form->Print();
     });
     connect(Command(QStringLiteral("HelpTopicsAction")), &QAction::triggered, this,
-            [this] { NotYet(LangText(163, "The manual")); });
+            [this] { ShowHelpTopic(this, QStringLiteral("IDH_CONTENTS")); });
     connect(Command(QStringLiteral("ExitAction")), &QAction::triggered, this, &QWidget::close);
     connect(list, &QAction::triggered, this, [this](bool on) {
         listDock_->setVisible(on);
@@ -716,10 +717,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TMainForm::NotYet(const QString& what) {
-    ShowAppMessage(Fmt(LangText(164, "%s is not available yet."), what), TMessageKind::Information);
-}
-
 void TMainForm::RestoreSettings() {
     const QByteArray geometry = QByteArray::fromBase64(
         RegReadString(QStringLiteral("WindowPlacement"), QStringLiteral("Geometry"), QString())
@@ -758,10 +755,8 @@ void TMainForm::OpenFiles(const QStringList& files) {
         else
             toAdd << info.absoluteFilePath();
     }
-    if (!toAdd.isEmpty())
-        panel_->AddFiles(toAdd, {});
-    if (isMinimized())
-        showNormal();
+    if (!toAdd.isEmpty()) panel_->AddFiles(toAdd, {});
+    if (isMinimized()) showNormal();
     raise();
     activateWindow();
     UpdateCommands();

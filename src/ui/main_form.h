@@ -88,7 +88,6 @@ private:
     void RestoreSettings();
     void SaveSettings();
     void UpdateClock();
-    void NotYet(const QString& what);
     void Tile(Qt::Orientation orientation);
     void FollowTournamentName(TTournamentForm* form);
     void ApplyHintPreference();

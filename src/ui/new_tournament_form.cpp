@@ -6,6 +6,7 @@
 #include "standings/ranking.h"
 #include "storage/tournament_file.h"
 #include "ui/group_frame.h"
+#include "ui/help_topics.h"
 #include "ui/list_model.h"
 #include "ui/main_table_frame.h"
 #include "ui/pts_table_frame.h"
@@ -31,6 +32,8 @@ TNewTournamentForm::TNewTournamentForm(TTournamentList& list, TDialogSeam& dialo
     setWindowTitle(LangText(7500, "New Tournament Wizard"));
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, true);
+    connect(this, &QWizard::helpRequested, this,
+            [this] { ShowHelpTopic(this, HelpTopicFor(this)); });
     setOption(QWizard::NoBackButtonOnStartPage, true);
     setButtonText(QWizard::NextButton, LangText(7501, "&Next >"));
     setButtonText(QWizard::BackButton, LangText(7502, "< &Back"));
@@ -40,8 +43,10 @@ TNewTournamentForm::TNewTournamentForm(TTournamentList& list, TDialogSeam& dialo
     const struct {
         QWizard::WizardButton Button;
         const char* Name;
-    } names[] = {{QWizard::NextButton, "NextBtn"},     {QWizard::BackButton, "BackBtn"},
-                 {QWizard::FinishButton, "FinishBtn"}, {QWizard::CancelButton, "CancelBtn"},
+    } names[] = {{QWizard::NextButton, "NextBtn"},
+                 {QWizard::BackButton, "BackBtn"},
+                 {QWizard::FinishButton, "FinishBtn"},
+                 {QWizard::CancelButton, "CancelBtn"},
                  {QWizard::HelpButton, "HelpBtn"}};
     for (const auto& n : names)
         button(n.Button)->setObjectName(QLatin1String(n.Name));
@@ -78,10 +83,12 @@ QWizardPage* TNewTournamentForm::MakePage(const QString& title, QWidget* content
 QWizardPage* TNewTournamentForm::MakeStartPage() {
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
-    scratch_ = Named(new QRadioButton(LangText(7506, "&Create tournament from scratch"), content), "ScratchBtn");
-    existing_ = Named(new QRadioButton(LangText(7507, "C&reate tournament from existing Kelvorandine tournament"),
-                                       content),
-                      "ExistingBtn");
+    scratch_ = Named(new QRadioButton(LangText(7506, "&Create tournament from scratch"), content),
+                     "ScratchBtn");
+    existing_ = Named(
+        new QRadioButton(LangText(7507, "C&reate tournament from existing Kelvorandine tournament"),
+                         content),
+        "ExistingBtn");
     scratch_->setChecked(true);
     layout->addWidget(scratch_);
     layout->addWidget(existing_);
@@ -128,17 +135,23 @@ QWizardPage* TNewTournamentForm::MakeTypePage() {
     auto* layout = new QVBoxLayout(content);
     auto* box = new QGroupBox(LangText(7514, "Tournament type"), content);
     auto* inner = new QVBoxLayout(box);
-    groupSystem_ = Named(new QRadioButton(LangText(7515, "&Group system (one or more groups)"), box), "GroupSystemBtn");
+    groupSystem_ =
+        Named(new QRadioButton(LangText(7515, "&Group system (one or more groups)"), box),
+              "GroupSystemBtn");
     conferencesSystem_ =
-        Named(new QRadioButton(LangText(7516, "&Conferences/divisions system"), box), "ConferencesSystemBtn");
+        Named(new QRadioButton(LangText(7516, "&Conferences/divisions system"), box),
+              "ConferencesSystemBtn");
     groupSystem_->setChecked(true);
     auto* hint = new QLabel(box);
     hint->setWordWrap(true);
     hint->setObjectName(QStringLiteral("TypeHint"));
     const auto showHint = [this, hint] {
-        hint->setText(conferencesSystem_->isChecked()
-                          ? LangText(7536, "Creates a new tournament with conferences and divisions (some USA leagues)")
-                          : LangText(7535, "Creates a new tournament with one or more groups"));
+        hint->setText(
+            conferencesSystem_->isChecked()
+                ? LangText(
+                      7536,
+                      "Creates a new tournament with conferences and divisions (some USA leagues)")
+                : LangText(7535, "Creates a new tournament with one or more groups"));
     };
     connect(groupSystem_, &QRadioButton::toggled, this, showHint);
     showHint();
@@ -203,7 +216,8 @@ bool TNewTournamentForm::validateCurrentPage() {
 bool TNewTournamentForm::LeaveSource() {
     const TListNode* node = listModel_->NodeOf(sourceView_->currentIndex());
     if (!node || !node->IsTournament()) {
-        ShowAppMessage(LangText(7518, "You have not selected source tournament"), TMessageKind::Information);
+        ShowAppMessage(LangText(7518, "You have not selected source tournament"),
+                       TMessageKind::Information);
         return false;
     }
     if (source_ && sourcePath_ == node->Data.FilePath) return true;
@@ -266,15 +280,18 @@ void TNewTournamentForm::initializePage(int id) {
     case PagePoints: {
         const int sport = mainFrame_->Sport();
         if (pointsSport_ != sport) {
-            if (copying) pointsFrame_->Load(TPointsRules::FromTournament(*source_));
-            else pointsFrame_->SetSport(sport);
+            if (copying)
+                pointsFrame_->Load(TPointsRules::FromTournament(*source_));
+            else
+                pointsFrame_->SetSport(sport);
             pointsSport_ = sport;
         }
         break;
     }
     case PageStructure: {
         const TCopyChoice choice = Choice();
-        const int basis = (copying ? 2 : 0) + (copying && choice.Teams ? 4 : 0) + (conferences ? 1 : 0);
+        const int basis =
+            (copying ? 2 : 0) + (copying && choice.Teams ? 4 : 0) + (conferences ? 1 : 0);
         if (structureFor_ != basis) {
             groupFrame_->SetTree(copying && choice.Teams ? TStructureTree::Of(*source_)
                                                          : TStructureTree(conferences));
@@ -284,7 +301,8 @@ void TNewTournamentForm::initializePage(int id) {
     }
     case PageRanking: {
         const TPointsRules rules = pointsFrame_->Rules();
-        const int basis = mainFrame_->Sport() * 8 + (rules.Overtime ? 4 : 0) + (conferences ? 2 : 0) + (copying ? 1 : 0);
+        const int basis = mainFrame_->Sport() * 8 + (rules.Overtime ? 4 : 0) +
+                          (conferences ? 2 : 0) + (copying ? 1 : 0);
         sortFrame_->SetMainColumn(ImpliedMainCriterion(rules).Column);
         if (basis == rankingFor_) break;
         rankingFor_ = basis;
@@ -294,7 +312,8 @@ void TNewTournamentForm::initializePage(int id) {
         state.MainColumn = ImpliedMainCriterion(rules).Column;
         state.Conferences = conferences;
         if (copying) {
-            state.Criteria.assign(source_->SortCriteria.begin() + (source_->SortCriteria.empty() ? 0 : 1),
+            state.Criteria.assign(source_->SortCriteria.begin() +
+                                      (source_->SortCriteria.empty() ? 0 : 1),
                                   source_->SortCriteria.end());
             state.LeadersUp = source_->RankLeadersUp;
             state.StillLevel = source_->HeadToHeadStillLevel;

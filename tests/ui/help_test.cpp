@@ -1,0 +1,138 @@
+// The manual: every window has a topic in the English and the German manual, F1 and the
+// "Help" buttons open it, the contents and the search find pages.
+#include "ui/ui_support.h"
+
+#include "base/language.h"
+#include "base/programfolder.h"
+#include "storage/help_index.h"
+#include "ui/help_form.h"
+#include "ui/help_key_filter.h"
+#include "ui/help_topics.h"
+#include "ui/main_form.h"
+#include "ui/table_columns_form.h"
+#include "ui/tournament_document.h"
+#include "ui/tournament_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace kv;
+
+namespace {
+
+const QString kManual = QStringLiteral(KV_SOURCE_DIR "/help/");
+
+// The window classes of the program: dialogs, wizards, the main window, the pages and frames
+// that have a topic of their own.
+QStringList WindowClasses() {
+    static const QRegularExpression window(QStringLiteral(
+        R"(class (T\w+) : public (QDialog|QWizard|QMainWindow|TTablesChoiceDialog|TMatchListForm)\b)"));
+    QStringList classes;
+    QDirIterator it(QStringLiteral(KV_SOURCE_DIR "/src/ui"), {QStringLiteral("*.h")}, QDir::Files);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        for (auto m = window.globalMatch(QString::fromUtf8(f.readAll())); m.hasNext();)
+            classes << m.next().captured(1);
+    }
+    return classes << QStringLiteral("TTablesPage") << QStringLiteral("TFixturesPage")
+                   << QStringLiteral("TStatisticsPage") << QStringLiteral("TTeamStatsFrame");
+}
+
+THelpForm* OpenHelp() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<THelpForm*>(w); help && help->isVisible()) return help;
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* help = qobject_cast<THelpForm*>(w); help && help->isVisible()) return help;
+    return nullptr;
+}
+
+class Help : public kvtest::TMainWindowTest {
+protected:
+    void TearDown() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<THelpForm*>(w)) w->close();
+        TMainWindowTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(Help, EveryWindowHasItsTopicInBothManuals) {
+    const THelpIndex english = THelpIndex::Load(kManual + QStringLiteral("en"));
+    const THelpIndex german = THelpIndex::Load(kManual + QStringLiteral("de"));
+    ASSERT_GT(english.Contents().size(), 8);
+    EXPECT_EQ(german.Contents().size(), english.Contents().size());
+    const QStringList classes = WindowClasses();
+    ASSERT_GT(classes.size(), 30);
+    for (const QString& cls : classes) {
+        QString topic;
+        for (const auto& [name, t] : HelpTopicTable())
+            if (name == cls) topic = t;
+        EXPECT_FALSE(topic.isEmpty()) << cls.toStdString() << " has no help topic";
+        EXPECT_FALSE(english.TopicTarget(topic).isEmpty()) << topic.toStdString();
+        EXPECT_FALSE(german.TopicTarget(topic).isEmpty()) << topic.toStdString();
+    }
+    // The topics the windows name in their texts.
+    for (const char* named :
+         {"IDH_EDIT_MATCH", "IDH_PREFERENCES", "IDH_FIND_TOURNAMENT", "IDH_TABLE_COLUMNS"})
+        EXPECT_FALSE(english.TopicTarget(QLatin1String(named)).isEmpty()) << named;
+    EXPECT_EQ(english.Topics().size(), german.Topics().size());
+}
+
+TEST_F(Help, F1AndTheHelpButtonOpenTheWindowsTopic) {
+    THelpKeyFilter filter;
+    qApp->installEventFilter(&filter);
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTableColumnsForm columns(form->Document(), Dialogs, form);
+    columns.show();
+    QApplication::setActiveWindow(&columns);
+    columns.setFocus();
+    QTest::keyClick(&columns, Qt::Key_F1);
+    THelpForm* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->CurrentTarget().endsWith(QStringLiteral("#IDH_TABLE_COLUMNS")))
+        << help->CurrentTarget().toStdString();
+    help->close();
+    columns.findChild<QPushButton*>(QStringLiteral("HelpBtn"))->click();
+    help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->CurrentTarget().endsWith(QStringLiteral("#IDH_TABLE_COLUMNS")));
+    qApp->removeEventFilter(&filter);
+    // The main window's Help Topics shows the contents.
+    help->close();
+    main_->findChild<QAction*>(QStringLiteral("HelpTopicsAction"))->trigger();
+    help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->CurrentTarget().startsWith(QStringLiteral("index.html")));
+    EXPECT_GT(help->ContentsList().count(), 8);
+}
+
+TEST_F(Help, ContentsSearchAndTheGermanManual) {
+    THelpForm english(kManual + QStringLiteral("en"), nullptr);
+    english.Search(QStringLiteral("still LEVEL"));
+    ASSERT_GE(english.Results().count(), 1);
+    EXPECT_EQ(english.Results().item(0)->text(), QStringLiteral("Points, ranking and tie-breaks"));
+    english.Search(QStringLiteral("zzzz-no-such-word"));
+    EXPECT_EQ(english.Results().count(), 1); // "Nothing found"
+    EXPECT_TRUE(english.ShowTopic(QStringLiteral("IDH_EDIT_MATCH")));
+    EXPECT_TRUE(english.Browser().toPlainText().contains(QStringLiteral("score dialog")));
+    EXPECT_FALSE(english.ShowTopic(QStringLiteral("IDH_NO_SUCH_TOPIC")));
+    // German chosen: the German manual.
+    EXPECT_TRUE(
+        HelpFolderFor(QStringLiteral(KV_SOURCE_DIR), 1031).endsWith(QStringLiteral("help/de")));
+    EXPECT_TRUE(
+        HelpFolderFor(QStringLiteral(KV_SOURCE_DIR), 1033).endsWith(QStringLiteral("help/en")));
+    THelpForm german(kManual + QStringLiteral("de"), nullptr);
+    german.ShowTopic(QStringLiteral("IDH_EDIT_MATCH"));
+    EXPECT_TRUE(german.Browser().toPlainText().contains(QStringLiteral("Ergebnisdialog")));
+}
