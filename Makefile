@@ -39,6 +39,7 @@ deb: build
 screenshots: build
 	@scripts/install-deps --browser
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kv_screenshots $(BUILD)/screenshots
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bin/kv_screenshots $(BUILD)/screenshots/de deutsch.lng > /dev/null
 	@scripts/publish-screenshots $(BUILD)
 
 bench: build

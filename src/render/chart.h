@@ -97,6 +97,10 @@ struct TChartSettings {
 // A label angle as typed: a whole number of degrees, brought into 0 to 360; false otherwise.
 bool ChartAngleFromText(const QString& text, int& angle);
 
+// The chart as lines of text: the title, then "label: value" for each bar, or each line's
+// title with its points.
+QString ChartText(const TChartData& data);
+
 // The colour of the n-th bar or line when each has its own.
 QColor ChartPaletteColor(int index);
 

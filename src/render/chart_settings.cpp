@@ -32,6 +32,25 @@ bool TChartData::IsEmpty() const {
     return true;
 }
 
+QString ChartText(const TChartData& data) {
+    QStringList lines{QString(data.Title).replace(QLatin1Char('\n'), QStringLiteral(" - "))};
+    const auto number = [](double v) { return QString::number(v, 'g', 10); };
+    if (data.Kind == TChartData::Bars) {
+        const QList<double> values =
+            data.Series.isEmpty() ? QList<double>{} : data.Series.first().Values;
+        for (qsizetype i = 0; i < data.Categories.size(); ++i)
+            lines << data.Categories.at(i) + QStringLiteral(": ") + number(values.value(i));
+    } else {
+        for (const TChartSeries& s : data.Series) {
+            QStringList points;
+            for (const TChartPoint& p : s.Points)
+                points << p.Label + QStringLiteral(" ") + number(p.Y);
+            lines << s.Title + QStringLiteral(": ") + points.join(QStringLiteral(", "));
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString BarStyleKey(int style) {
     static const std::array<const char*, kBarStyleCount> keys = {
         "rectangle", "pyramid", "inverted-pyramid",  "cylinder",

@@ -19,6 +19,9 @@ TChartWidget::TChartWidget(QWidget* parent) : QWidget(parent) {
 
 void TChartWidget::SetChart(const TChartData& chart) {
     data_ = chart;
+    // What a screen reader reads: the title, then each bar or line with its values.
+    setAccessibleName(chart.Title.section(QLatin1Char('\n'), 0, 0));
+    setAccessibleDescription(ChartText(chart));
     Relayout();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/tables_page.h"
 
+#include "export/csv_export.h"
+
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/preferences.h"
@@ -16,6 +18,7 @@
 #include "ui/tie_order_form.h"
 #include "ui/tournament_document.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -114,6 +117,26 @@ void TTablesPage::Redraw() {
     }
     Place();
     viewport()->update();
+    // Only a screen reader reads the tables as text: written while one listens.
+    if (QAccessible::isActive()) setAccessibleDescription(AccessibleText());
+}
+
+QString TTablesPage::AccessibleText() const {
+    const TTournament& t = doc_.Tournament();
+    QStringList lines;
+    for (int i = 0; i < TableCount(); ++i) {
+        if (TGroup* g = Table(i)) {
+            PrepareTable(t, *g);
+            lines << g->Name;
+            WriteGroupCsv(t, *g, QLatin1Char('\t'), QString(), lines);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TTablesPage::focusInEvent(QFocusEvent* event) {
+    setAccessibleDescription(AccessibleText());
+    QAbstractScrollArea::focusInEvent(event);
 }
 
 QImage TTablesPage::PictureOf(int index) const {

@@ -32,6 +32,9 @@ public:
 
     // For tests and the window: the tables shown, their layouts and where they stand.
     int TableCount() const { return static_cast<int>(pictures_.size()); }
+    // The tables shown, as text a screen reader reads: each table's name, then its rows with
+    // the captions first, fields separated by tabs.
+    QString AccessibleText() const;
     const TGroup* TableAt(int index) const;
     const TTableLayout& LayoutAt(int index) const {
         return pictures_[static_cast<size_t>(index)].Layout;
@@ -68,6 +71,7 @@ signals:
     void TeamClicked(int teamId);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

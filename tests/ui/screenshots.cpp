@@ -4,6 +4,7 @@
 #include "ui/ui_support.h"
 
 #include "base/language.h"
+#include "base/programfolder.h"
 #include "model/sport.h"
 #include "render/table_hit.h"
 #include "standings/schedule.h"
@@ -15,6 +16,7 @@
 #include "ui/find_tournament_form.h"
 #include "ui/fixture_date_form.h"
 #include "ui/fixtures_columns_form.h"
+#include "ui/help_form.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
 #include "ui/match_leg_form.h"
@@ -37,6 +39,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -69,6 +72,14 @@ int main(int argc, char** argv) {
     outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
     kv::InitLanguage();
+    // "kv_screenshots FOLDER deutsch.lng": the same pictures in another language.
+    if (argc > 2) {
+        const QString language = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(kv::LanguageFolder());
+        QFile::copy(QStringLiteral(KV_SOURCE_DIR "/Language/") + language,
+                    kv::LanguageFolder() + language);
+        kv::SetCurrentLanguage(language);
+    }
     kv::TRecordingMessages messages;
     kv::SetMessageHandler(&messages);
     kvtest::TScriptedDialogs dialogs;
@@ -244,6 +255,12 @@ int main(int argc, char** argv) {
     kv::TSplashForm splash;
     splash.show();
     Shot(splash, QStringLiteral("TSplashForm"));
+    {
+        kv::THelpForm help;
+        help.ShowTopic(QStringLiteral("IDH_TIE_BREAKS"));
+        help.show();
+        Shot(help, QStringLiteral("THelpForm"));
+    }
     kv::SetMessageHandler(nullptr);
     if (!messages.Entries().empty())
         for (const QString& text : messages.Texts())
