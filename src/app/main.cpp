@@ -20,7 +20,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvorandine"));
     QApplication::setApplicationDisplayName(QLatin1String(kv::kAppTitle));
-    kv::InitLanguage();
 
     // Any parameter is a mode of its own: it never shows the main window.
     const kv::TStartCommand command = kv::ParseStartCommand(app.arguments().mid(1));
@@ -48,8 +47,9 @@ int main(int argc, char** argv) {
     }
 
     // An installed program keeps its tournaments in the user's folder: the samples and the
-    // language files come from the installation.
+    // language files come from the installation, before a language is chosen from them.
     kv::PrepareProgramFolder(kv::InstalledDataFolder());
+    kv::InitLanguage();
 
     kv::THelpKeyFilter helpKey;
     app.installEventFilter(&helpKey);

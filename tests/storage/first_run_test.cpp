@@ -2,6 +2,7 @@
 // language files kept up to date, a user's own files never replaced.
 #include "support/testenv.h"
 
+#include "base/language.h"
 #include "base/programfolder.h"
 #include "storage/first_run.h"
 #include "storage/tournament_list.h"
@@ -71,4 +72,15 @@ TEST_F(FirstRun, NothingWithoutAnInstallationOrInTheProgramFolderItself) {
                 ProgramFolder() + QStringLiteral("samples/soccer.kvd"));
     EXPECT_EQ(PrepareProgramFolder(ProgramFolder()).Samples, 0);
     EXPECT_FALSE(QFile::exists(TournamentListPath()));
+}
+
+TEST_F(FirstRun, AGermanSystemFindsTheInstalledGermanFileOnItsFirstStart) {
+    const QString data = HomePath(QStringLiteral("install/share/kelvorandine/"));
+    QDir().mkpath(data + QStringLiteral("Language"));
+    Write(data + QStringLiteral("Language/deutsch.lng"),
+          "[LANG_INFO]\nLanguage=Deutsch\nLocaleID=1031\n");
+    PrepareProgramFolder(data);
+    InitLanguage(1031);
+    EXPECT_EQ(CurrentLanguage(), QStringLiteral("deutsch.lng"));
+    SetCurrentLanguage(QString());
 }
