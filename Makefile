@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench fuzz test-asan format clean screenshots install deb
+.PHONY: all deps configure build test run bench fuzz test-asan format clean screenshots install deb monkey
 
 all: build
 
@@ -58,6 +58,15 @@ FUZZ_SECONDS ?= 60
 fuzz:
 	@scripts/install-deps --fuzz
 	@scripts/run-fuzz $(FUZZ_SECONDS)
+
+# Random use of every window for MONKEY_SECONDS (default 600) a seed, under AddressSanitizer
+# and UndefinedBehaviorSanitizer.
+MONKEY_SECONDS ?= 600
+monkey:
+	@$(MAKE) --no-print-directory build BUILD=build-asan \
+		CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=ON -DKV_BUILD_BENCH=OFF"
+	@ASAN_OPTIONS=intercept_tls_get_addr=0 QT_QPA_PLATFORM=offscreen KV_MONKEY_SECONDS=$(MONKEY_SECONDS) \
+		build-asan/bin/kv_tests_ui --gtest_filter='Monkey.*'
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

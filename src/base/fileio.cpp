@@ -28,6 +28,13 @@ TIoResult WriteFileAtomic(const QString& path, const QByteArray& data, const QSt
         f.cancelWriting();
         return TIoResult::Failure(error);
     }
+    // A full disk shows only when the buffer goes out: checked here, as the commit would
+    // otherwise put an empty file in the place of the old one.
+    if (!f.flush()) {
+        const QString error = f.errorString();
+        f.cancelWriting();
+        return TIoResult::Failure(error);
+    }
     if (!backupPath.isEmpty() && QFileInfo::exists(path)) {
         // The backup is a second name for the current file: the target keeps its contents
         // until the new file replaces it.

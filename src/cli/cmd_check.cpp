@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "model/sport.h"
+#include "standings/tournament_check.h"
 #include "standings/tournament_setup.h"
 #include "storage/legacy_import.h"
 #include "storage/tournament_file.h"
@@ -25,41 +26,6 @@ const char* const kConvertUsage =
     "Reads a tournament file of this program, or of either older kind (\".plg\", recognised by\n"
     "its first line), and writes it as a current tournament file. OUT is never overwritten.";
 
-QStringList Problems(const kv::TTournament& t) {
-    QStringList problems;
-    for (const kv::TTeam* team : t.JointTable().Teams())
-        if (!t.GroupById(team->GroupId))
-            problems << QStringLiteral("team '%1' belongs to no group (group id %2)").arg(team->Name).arg(team->GroupId);
-    for (const auto& g : t.Groups())
-        if (g->TeamCount() < 2)
-            problems << QStringLiteral("group '%1' has fewer than two teams").arg(g->Name);
-    for (const auto& g : t.Groups())
-        if (g->ConferenceId != -1 && !t.ConferenceById(g->ConferenceId))
-            problems << QStringLiteral("division '%1' names a missing conference %2").arg(g->Name).arg(g->ConferenceId);
-    if (t.TeamCount() > kv::kMaxTeams)
-        problems << QStringLiteral("%1 teams: more than %2").arg(t.TeamCount()).arg(kv::kMaxTeams);
-    const int maxLegs = t.Sport == kv::SportBaseball ? 16 : 8;
-    if (t.GroupLegs < 1 || t.GroupLegs > maxLegs)
-        problems << QStringLiteral("group legs %1 outside 1..%2").arg(t.GroupLegs).arg(maxLegs);
-    if (t.HasConferences() && (t.ConferenceLegs > t.GroupLegs || t.InterConferenceLegs > t.ConferenceLegs))
-        problems << QStringLiteral("legs between divisions or conferences exceed the legs inside them");
-    for (const kv::TMatch* m : t.JointTable().Matches()) {
-        const kv::TGroup* home = t.GroupOfTeam(m->HomeTeamId);
-        const kv::TGroup* visitor = t.GroupOfTeam(m->VisitorTeamId);
-        if (!t.HasConferences() && home && visitor && home != visitor)
-            problems << QStringLiteral("match %1 is between teams of different groups ('%2' and '%3')")
-                            .arg(m->Id)
-                            .arg(home->Name, visitor->Name);
-        else if (m->Leg < 1 || m->Leg > t.LegsOfPair(m->HomeTeamId, m->VisitorTeamId))
-            problems << QStringLiteral("match %1 is in leg %2, beyond the legs of its pair").arg(m->Id).arg(m->Leg);
-        if (m->HasStadium() && !t.StadiumById(m->StadiumId))
-            problems << QStringLiteral("match %1 names a missing stadium %2").arg(m->Id).arg(m->StadiumId);
-        for (const int r : m->RefereeIds)
-            if (!t.RefereeById(r))
-                problems << QStringLiteral("match %1 names a missing referee %2").arg(m->Id).arg(r);
-    }
-    return problems;
-}
 
 } // namespace
 
@@ -80,7 +46,7 @@ int CmdCheck(const QStringList& args) {
     Out(QStringLiteral("teams: %1").arg(t->TeamCount()));
     Out(QStringLiteral("matches: %1 (%2 played)").arg(t->MatchCount()).arg(played));
     Out(QStringLiteral("legs: %1 %2 %3").arg(t->GroupLegs).arg(t->ConferenceLegs).arg(t->InterConferenceLegs));
-    const QStringList problems = Problems(*t);
+    const QStringList problems = kv::TournamentProblems(*t);
     for (const QString& p : problems)
         Out(QStringLiteral("problem: %1").arg(p));
     if (problems.isEmpty())
