@@ -238,7 +238,18 @@ void BM_ProgressChart70Teams(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SortFixturesLargest)->DenseRange(0, 18)->Unit(benchmark::kMillisecond);
+// The slowest kind of statistics as the legs (and so the matches) grow: 1, 2, 4 and 8 legs.
+void BM_StatisticsLegs(benchmark::State& state) {
+    const std::unique_ptr<kv::TTournament> season = MakeScheduledSeason(static_cast<int>(state.range(0)));
+    const kv::TStatsScope scope = kv::StatsScopes(*season).front();
+    for (auto _ : state) {
+        const kv::TStatsGrid grid = kv::BuildStatsGrid(*season, kv::TStatsKind::ByDate, scope);
+        benchmark::DoNotOptimize(grid.RowCount());
+    }
+}
+
 BENCHMARK(BM_StatisticsKindLargest)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatisticsLegs)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProgressChart70Teams)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterFixturesLargest)->Unit(benchmark::kMillisecond);
 
@@ -289,6 +300,11 @@ int main(int argc, char** argv) {
         {"statistics of the largest season, slowest kind (ms)", slowestKind, 100},
         {"progress chart, 70 teams over 138 matchdays (ms)", time("BM_ProgressChart70Teams"), 50},
     });
+    const double statsOne = time("BM_StatisticsLegs/1");
+    const double statsEight = time("BM_StatisticsLegs/8");
+    if (statsOne > 0 && statsEight > 0)
+        std::fprintf(stderr, "  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n",
+                     "growth of statistics with legs", statsEight / statsOne);
     const double one = time("BM_RecomputeLegs/1");
     const double eight = time("BM_RecomputeLegs/8");
     if (one > 0 && eight > 0)

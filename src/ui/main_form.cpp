@@ -455,8 +455,9 @@ void TMainForm::NewTournament() {
 
 QList<TTournamentForm*> TMainForm::TournamentForms() const {
     QList<TTournamentForm*> forms;
+    // A closed window stays listed until it is deleted: it is gone already.
     for (QMdiSubWindow* w : area_->subWindowList())
-        if (auto* f = qobject_cast<TTournamentForm*>(w->widget())) forms << f;
+        if (auto* f = qobject_cast<TTournamentForm*>(w->widget()); f && !w->isHidden()) forms << f;
     return forms;
 }
 

@@ -32,6 +32,8 @@
 #include <QUndoStack>
 #include <QWizard>
 
+#include <cstdio>
+
 namespace kvtest {
 
 namespace {
@@ -254,6 +256,8 @@ void TMonkey::Act(TMonkeyResult& r) {
         r.Log << QStringLiteral("close %1").arg(name);
         openedAs_.remove(form);
         form->ForceClose();
+        // The program's event loop deletes a closed window at once; the test has none running.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::processEvents();
         break;
     }
@@ -269,8 +273,11 @@ TMonkeyResult TMonkey::Run(int actions, int seconds) {
     closer.start();
     QElapsedTimer clock;
     clock.start();
+    const bool trace = qEnvironmentVariableIsSet("KV_MONKEY_TRACE");
     while (r.Failure.isEmpty() && (seconds > 0 ? clock.elapsed() < seconds * 1000LL : r.Actions < actions)) {
         Act(r);
+        if (trace && !r.Log.isEmpty())
+            std::fprintf(stderr, "monkey %d: %s\n", r.Actions, qPrintable(r.Log.last()));
         ++r.Actions;
         QApplication::processEvents();
         if (r.Failure.isEmpty())
