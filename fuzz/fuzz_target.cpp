@@ -37,6 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kvinputs::CsvFile(bytes);
 #elif defined(KV_FUZZ_SCORE_TEXT)
     kvinputs::ScoreText(bytes);
+#elif defined(KV_FUZZ_LANGUAGE_TEXTS)
+    kvinputs::LanguageTexts(bytes);
+#elif defined(KV_FUZZ_CSV_SCHEME)
+    kvinputs::CsvWithScheme(bytes);
+#elif defined(KV_FUZZ_PUBLISH_JSON)
+    kvinputs::PublishJson(bytes);
 #endif
     return 0;
 }

@@ -30,7 +30,8 @@ QByteArray PeopleListBytes(TPeopleKind kind, const std::vector<TPersonEntry>& en
     return w.TakeData();
 }
 
-TIoResult SavePeopleList(const QString& path, TPeopleKind kind, const std::vector<TPersonEntry>& entries) {
+TIoResult SavePeopleList(const QString& path, TPeopleKind kind,
+                         const std::vector<TPersonEntry>& entries) {
     return WriteFileAtomic(path, PeopleListBytes(kind, entries));
 }
 
@@ -41,19 +42,23 @@ TPeopleLoad LoadPeopleListBytes(const QByteArray& bytes, TPeopleEditor& editor) 
     QString header;
     if (!r.ReadLine(header) || header != PeopleListHeader(editor.Kind())) {
         result.Ok = false;
-        result.Error = stadiums
-            ? Fmt(LangText(11020, "This file was not created by %s and does not contain any valid stadium list"), kAppTitle)
-            : Fmt(LangText(11246, "This file was not created by %s and does not contain any valid referee list"), kAppTitle);
+        result.Error = stadiums ? Fmt(LangText(11020, "This file was not created by %s and does "
+                                                      "not contain any valid stadium list"),
+                                      kAppTitle)
+                                : Fmt(LangText(11246, "This file was not created by %s and does "
+                                                      "not contain any valid referee list"),
+                                      kAppTitle);
         return result;
     }
     std::vector<TPersonEntry> entries;
     while (!r.OnlyBlanksLeft()) {
         TPersonEntry e;
         QByteArrayView number;
-        if (!r.ReadLine(e.Name) || !r.ReadLine(e.Country) || !r.ReadLine(e.City) || !r.ReadLineBytes(number) ||
-            !ParseIntToken(number.trimmed(), e.Number)) {
+        if (!r.ReadLine(e.Name) || !r.ReadLine(e.Country) || !r.ReadLine(e.City) ||
+            !r.ReadLineBytes(number) || !ParseIntToken(number.trimmed(), e.Number)) {
             result.Ok = false;
-            result.Error = Fmt(LangText(11022, "The list file ends inside an entry (line %d)"), r.LineNumber());
+            result.Error = Fmt(LangText(11011, "The list file ends inside an entry (line %d)"),
+                               r.LineNumber());
             break;
         }
         entries.push_back(e);
@@ -61,11 +66,14 @@ TPeopleLoad LoadPeopleListBytes(const QByteArray& bytes, TPeopleEditor& editor) 
     result.Read = static_cast<int>(entries.size());
     result.Added = editor.Merge(entries);
     if (result.Read > 0 && result.Added == 0)
-        result.Information = stadiums ? LangText(11018, "All stadiums from this file already exist")
-                                      : LangText(11244, "All referees from this file already exist");
+        result.Information = stadiums
+                                 ? LangText(11018, "All stadiums from this file already exist")
+                                 : LangText(11244, "All referees from this file already exist");
     else if (result.Added < result.Read)
-        result.Information = stadiums ? Fmt(LangText(11019, "Stadiums loaded: %d of %d."), result.Added, result.Read)
-                                      : Fmt(LangText(11245, "Referees loaded: %d of %d."), result.Added, result.Read);
+        result.Information =
+            stadiums
+                ? Fmt(LangText(11019, "Stadiums loaded: %d of %d."), result.Added, result.Read)
+                : Fmt(LangText(11245, "Referees loaded: %d of %d."), result.Added, result.Read);
     return result;
 }
 

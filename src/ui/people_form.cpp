@@ -29,7 +29,8 @@
 
 namespace kv {
 
-TPeopleModel::TPeopleModel(const TPeopleEditor& editor, QObject* parent) : QAbstractTableModel(parent), editor_(editor) {}
+TPeopleModel::TPeopleModel(const TPeopleEditor& editor, QObject* parent)
+    : QAbstractTableModel(parent), editor_(editor) {}
 
 void TPeopleModel::Reload() {
     beginResetModel();
@@ -40,11 +41,12 @@ int TPeopleModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(editor_.Entries().size());
 }
 
-int TPeopleModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }
+int TPeopleModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 4;
+}
 
 QVariant TPeopleModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
-        return {};
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     const TPersonEntry& e = editor_.Entries()[static_cast<size_t>(index.row())];
     switch (index.column()) {
     case 0:
@@ -59,8 +61,7 @@ QVariant TPeopleModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TPeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     const bool stadiums = editor_.Kind() == TPeopleKind::Stadiums;
     switch (section) {
     case 0:
@@ -74,12 +75,14 @@ QVariant TPeopleModel::headerData(int section, Qt::Orientation orientation, int 
     }
 }
 
-TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent)
+TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam& dialogs,
+                         QWidget* parent)
     : QDialog(parent), kind_(kind), doc_(doc), dialogs_(dialogs),
       editor_(std::make_unique<TPeopleEditor>(kind, doc.Tournament())) {
     const bool stadiums = kind == TPeopleKind::Stadiums;
     setObjectName(stadiums ? QStringLiteral("TStadiumsForm") : QStringLiteral("TRefereesForm"));
-    setWindowTitle(Fmt(QStringLiteral("%s - %s"), Text(11000, "Stadiums", 11200, "Referees"), doc.Tournament().Name));
+    setWindowTitle(Fmt(QStringLiteral("%s - %s"), Text(11000, "Stadiums", 11200, "Referees"),
+                       doc.Tournament().Name));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
     name_ = Named(new QLineEdit(this), "NameEdit");
@@ -97,7 +100,8 @@ TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam
     layout->addLayout(fields);
     auto* row = new QHBoxLayout;
     add_ = Named(new QPushButton(Text(11009, "&Add", 11209, "&Add"), this), "AddBtn");
-    replace_ = Named(new QPushButton(Text(11010, "&Replace", 11210, "&Replace"), this), "ReplaceBtn");
+    replace_ =
+        Named(new QPushButton(Text(11010, "&Replace", 11210, "&Replace"), this), "ReplaceBtn");
     delete_ = Named(new QPushButton(LangText(1004, "&Delete"), this), "DeleteBtn");
     row->addWidget(add_);
     row->addWidget(replace_);
@@ -137,8 +141,10 @@ TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam
 
 TPeopleForm::~TPeopleForm() = default;
 
-QString TPeopleForm::Text(int stadiumId, const char* stadium, int refereeId, const char* referee) const {
-    return kind_ == TPeopleKind::Stadiums ? LangText(stadiumId, stadium) : LangText(refereeId, referee);
+QString TPeopleForm::Text(int stadiumId, const char* stadium, int refereeId,
+                          const char* referee) const {
+    return kind_ == TPeopleKind::Stadiums ? LangText(stadiumId, stadium)
+                                          : LangText(refereeId, referee);
 }
 
 int TPeopleForm::Selected() const {
@@ -147,17 +153,16 @@ int TPeopleForm::Selected() const {
 }
 
 void TPeopleForm::Select(int row) {
-    if (row >= 0 && row < model_->rowCount())
-        list_->setCurrentIndex(model_->index(row, 0));
+    if (row >= 0 && row < model_->rowCount()) list_->setCurrentIndex(model_->index(row, 0));
     FillFields();
     UpdateButtons();
 }
 
 void TPeopleForm::Refresh(int select) {
     model_->Reload();
-    count_->setText(Fmt(Text(11021, "Stadiums Count: %d", 11214, "Referees Count: %d"), model_->rowCount()));
-    if (select >= 0)
-        Select(std::min(select, model_->rowCount() - 1));
+    count_->setText(
+        Fmt(Text(11021, "Stadiums Count: %d", 11214, "Referees Count: %d"), model_->rowCount()));
+    if (select >= 0) Select(std::min(select, model_->rowCount() - 1));
     UpdateButtons();
 }
 
@@ -183,18 +188,19 @@ void TPeopleForm::UpdateButtons() {
     replace_->setEnabled(add_->isEnabled() && delete_->isEnabled());
 }
 
-void TPeopleForm::Changed() { apply_->setEnabled(true); }
+void TPeopleForm::Changed() {
+    apply_->setEnabled(true);
+}
 
 void TPeopleForm::ShowResult(const TEditResult& r, QWidget* focus) {
-    if (r.Ok)
-        return;
+    if (r.Ok) return;
     ShowAppMessage(r.Message, r.IsError ? TMessageKind::Error : TMessageKind::Information);
-    if (focus)
-        focus->setFocus();
+    if (focus) focus->setFocus();
 }
 
 void TPeopleForm::Add() {
-    const TEditResult r = editor_->Add(name_->text(), country_->currentText(), city_->text(), number_->text());
+    const TEditResult r =
+        editor_->Add(name_->text(), country_->currentText(), city_->text(), number_->text());
     if (!r.Ok) {
         ShowResult(r, r.IsError ? number_ : name_);
         return;
@@ -207,9 +213,9 @@ void TPeopleForm::Add() {
 
 void TPeopleForm::Replace() {
     const int row = Selected();
-    if (row < 0)
-        return;
-    const TEditResult r = editor_->Replace(row, name_->text(), country_->currentText(), city_->text(), number_->text());
+    if (row < 0) return;
+    const TEditResult r = editor_->Replace(row, name_->text(), country_->currentText(),
+                                           city_->text(), number_->text());
     if (!r.Ok) {
         ShowResult(r, r.IsError ? number_ : name_);
         return;
@@ -220,8 +226,7 @@ void TPeopleForm::Replace() {
 
 void TPeopleForm::Delete() {
     const int row = Selected();
-    if (row < 0)
-        return;
+    if (row < 0) return;
     const TEditResult r = editor_->Delete(row);
     if (!r.Ok) {
         ShowResult(r, nullptr);
@@ -232,51 +237,51 @@ void TPeopleForm::Delete() {
 }
 
 void TPeopleForm::DeleteAll() {
-    const QString question = Text(11017, "Are you sure you want to delete all stadiums?", 11243, "Are you sure you want to delete all referees?");
-    if (ShowAppMessage(question, TMessageKind::QuestionYesNo) != TMessageButton::Yes)
-        return;
+    const QString question = Text(11017, "Are you sure you want to delete all stadiums?", 11243,
+                                  "Are you sure you want to delete all referees?");
+    if (ShowAppMessage(question, TMessageKind::QuestionYesNo) != TMessageButton::Yes) return;
     editor_->DeleteAll();
     Refresh(0);
     Changed();
 }
 
 void TPeopleForm::SaveToFile() {
-    if (editor_->Entries().empty())
-        return;
+    if (editor_->Entries().empty()) return;
     const bool stadiums = kind_ == TPeopleKind::Stadiums;
     const char* pathKey = stadiums ? "StadiumsPath" : "RefereesPath";
-    const QString filter = Text(11031, "Studium Lists (*.sdm)", 11231, "Referee Lists (*.rfr)") + QStringLiteral(";;") +
-                           LangText(153, "All Files (*)");
-    QString path = dialogs_.SaveFile(this, Text(11029, "Save Stadium List to File", 11229, "Save Referee List to File"),
-                                     PrefString("", pathKey), filter);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += PeopleListExtension(kind_);
+    const QString filter = Text(11031, "Studium Lists (*.sdm)", 11231, "Referee Lists (*.rfr)") +
+                           QStringLiteral(";;") + LangText(153, "All Files (*)");
+    QString path = dialogs_.SaveFile(
+        this, Text(11029, "Save Stadium List to File", 11229, "Save Referee List to File"),
+        PrefString("", pathKey), filter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += PeopleListExtension(kind_);
     const TIoResult r = SavePeopleList(path, kind_, editor_->Entries());
     if (!r) {
         ShowAppMessage(r.Message, TMessageKind::Error);
         return;
     }
-    RegWriteString(QString(), QLatin1String(pathKey), QFileInfo(path).absolutePath() + QLatin1Char('/'));
+    RegWriteString(QString(), QLatin1String(pathKey),
+                   QFileInfo(path).absolutePath() + QLatin1Char('/'));
 }
 
 void TPeopleForm::LoadFromFile() {
     const bool stadiums = kind_ == TPeopleKind::Stadiums;
     const char* pathKey = stadiums ? "StadiumsPath" : "RefereesPath";
     QString chosen;
-    const QString filter = Text(11032, "Stadium Lists (*.sdm)", 11231, "Referee Lists (*.rfr)") + QStringLiteral(";;") +
-                           LangText(153, "All Files (*)");
-    const QStringList files = dialogs_.OpenFiles(this, Text(11030, "Load Stadium List form File", 11230, "Load Referee List form File"),
-                                                 PrefString("", pathKey), filter, chosen);
-    if (files.isEmpty())
-        return;
+    const QString filter = Text(11032, "Stadium Lists (*.sdm)", 11231, "Referee Lists (*.rfr)") +
+                           QStringLiteral(";;") + LangText(153, "All Files (*)");
+    const QStringList files = dialogs_.OpenFiles(
+        this, Text(11030, "Load Stadium List form File", 11230, "Load Referee List form File"),
+        PrefString("", pathKey), filter, chosen);
+    if (files.isEmpty()) return;
     const TPeopleLoad r = LoadPeopleList(files.first(), *editor_);
     if (!r.Ok)
         ShowAppMessage(r.Error, TMessageKind::Error);
     else if (!r.Information.isEmpty())
         ShowAppMessage(r.Information, TMessageKind::Information);
-    RegWriteString(QString(), QLatin1String(pathKey), QFileInfo(files.first()).absolutePath() + QLatin1Char('/'));
+    RegWriteString(QString(), QLatin1String(pathKey),
+                   QFileInfo(files.first()).absolutePath() + QLatin1Char('/'));
     if (r.Added > 0) {
         Refresh(Selected() >= 0 ? Selected() : 0);
         Changed();
@@ -284,8 +289,7 @@ void TPeopleForm::LoadFromFile() {
 }
 
 bool TPeopleForm::ApplyChanges() {
-    if (!apply_->isEnabled())
-        return false;
+    if (!apply_->isEnabled()) return false;
     const TPeopleEditor copy = *editor_;
     const QString name = Text(11033, "Edit Stadiums", 11233, "Edit Referees");
     doc_.Edit(name, ChangeFixtures | ChangeStatistics, [copy](TTournament& t) { copy.ApplyTo(t); });
@@ -302,8 +306,8 @@ bool TPeopleForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // The capacity and the birth year take digits as they are typed.
-        if (watched == number_ && !key->text().isEmpty() && key->text().at(0).isPrint() && !key->text().at(0).isDigit() &&
-            !(key->modifiers() & Qt::ControlModifier))
+        if (watched == number_ && !key->text().isEmpty() && key->text().at(0).isPrint() &&
+            !key->text().at(0).isDigit() && !(key->modifiers() & Qt::ControlModifier))
             return true;
         if (watched == list_ && key->key() == Qt::Key_Delete) {
             Delete();
@@ -319,8 +323,7 @@ void TPeopleForm::Resort(const std::function<void()>& sort) {
     sort();
     Refresh(-1);
     for (size_t i = 0; i < editor_->Entries().size(); ++i)
-        if (editor_->Entries()[i].Id == id)
-            Select(static_cast<int>(i));
+        if (editor_->Entries()[i].Id == id) Select(static_cast<int>(i));
 }
 
 void TPeopleForm::ShowMenu(QPoint pos) {
@@ -329,21 +332,29 @@ void TPeopleForm::ShowMenu(QPoint pos) {
     QAction* descending = sort->addAction(Text(11022, "&Descending", 11222, "&Descending"));
     descending->setCheckable(true);
     descending->setChecked(editor_->Descending());
-    connect(descending, &QAction::triggered, this, [this](bool on) { Resort([this, on] { editor_->SetDescending(on); }); });
+    connect(descending, &QAction::triggered, this,
+            [this](bool on) { Resort([this, on] { editor_->SetDescending(on); }); });
     const char* stadiumItems[] = {"By &Name", "By &Country", "By C&ity", "By C&apacity"};
     const char* refereeItems[] = {"By &Name", "By &Country", "By C&ity", "By &Birth Year"};
+    const int stadiumIds[] = {11023, 11024, 11025, 11026};
+    const int refereeIds[] = {11223, 11224, 11225, 11226};
     for (int c = 0; c < 4; ++c) {
-        QAction* a = sort->addAction(Text(11023 + c, stadiumItems[c], 11223 + c, refereeItems[c]));
+        QAction* a =
+            sort->addAction(Text(stadiumIds[c], stadiumItems[c], refereeIds[c], refereeItems[c]));
         a->setCheckable(true);
         a->setChecked(editor_->SortColumn() == c);
-        connect(a, &QAction::triggered, this, [this, c] { Resort([this, c] { editor_->SetSortColumn(c); }); });
+        connect(a, &QAction::triggered, this,
+                [this, c] { Resort([this, c] { editor_->SetSortColumn(c); }); });
     }
-    connect(menu.addAction(LangText(1004, "&Delete")), &QAction::triggered, this, &TPeopleForm::Delete);
-    connect(menu.addAction(Text(11012, "Delete &All", 11212, "Delete &All")), &QAction::triggered, this, &TPeopleForm::DeleteAll);
+    connect(menu.addAction(LangText(1004, "&Delete")), &QAction::triggered, this,
+            &TPeopleForm::Delete);
+    connect(menu.addAction(Text(11012, "Delete &All", 11212, "Delete &All")), &QAction::triggered,
+            this, &TPeopleForm::DeleteAll);
     QAction* save = menu.addAction(Text(11027, "Sa&ve To File", 11227, "Sa&ve To File"));
     save->setEnabled(!editor_->Entries().empty());
     connect(save, &QAction::triggered, this, &TPeopleForm::SaveToFile);
-    connect(menu.addAction(Text(11028, "&Load From File", 11228, "&Load From File")), &QAction::triggered, this, &TPeopleForm::LoadFromFile);
+    connect(menu.addAction(Text(11028, "&Load From File", 11228, "&Load From File")),
+            &QAction::triggered, this, &TPeopleForm::LoadFromFile);
     menu.exec(list_->viewport()->mapToGlobal(pos));
 }
 

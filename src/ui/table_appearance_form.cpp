@@ -336,7 +336,8 @@ void TTableAppearanceForm::ChooseFont(int which) {
     TGroupStyle after = style_;
     TFontData* fonts[3] = {&after.Font, &after.HeaderFont, &after.ResultsFont};
     const char* titles[3] = {"Table Font", "Header Font", "Results Font"};
-    if (!dialogs_.ChooseFont(this, LangText(10545 + which, titles[which]), *fonts[which])) return;
+    const int titleIds[] = {10545, 10546, 10547};
+    if (!dialogs_.ChooseFont(this, LangText(titleIds[which], titles[which]), *fonts[which])) return;
     EditStyle(after);
 }
 

@@ -19,7 +19,8 @@ TEST_F(ParserRegressions, KeptInputsAreReadWithoutHarm) {
         {"tournament_file", kvinputs::TournamentFile}, {"legacy_file", kvinputs::LegacyFile},
         {"tournament_list", kvinputs::TournamentList}, {"language_file", kvinputs::LanguageFile},
         {"named_file", kvinputs::NamedFile},           {"csv_file", kvinputs::CsvFile},
-        {"score_text", kvinputs::ScoreText},
+        {"score_text", kvinputs::ScoreText},           {"language_texts", kvinputs::LanguageTexts},
+        {"csv_scheme", kvinputs::CsvWithScheme},       {"publish_json", kvinputs::PublishJson},
     };
     int inputs = 0;
     for (const auto& [name, read] : readers) {
@@ -39,7 +40,8 @@ TEST_F(ParserRegressions, KeptInputsAreReadWithoutHarm) {
 TEST_F(ParserRegressions, HostileCountsDoNotAllocateAhead) {
     // Counts that promise far more than the file holds run into the end of the file.
     const QByteArray small = ReadFile(kvtest::DataPath(QStringLiteral("files/small.kvd")));
-    for (const char* count : {"\r\n3\r\nAjax", "\r\n6\r\n0 0 ", "\r\n14\r\n0 17", "\r\n1\r\n\r\n"}) {
+    for (const char* count :
+         {"\r\n3\r\nAjax", "\r\n6\r\n0 0 ", "\r\n14\r\n0 17", "\r\n1\r\n\r\n"}) {
         QByteArray hostile = small;
         const QByteArray needle(count);
         const qsizetype at = hostile.indexOf(needle);

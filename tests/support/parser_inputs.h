@@ -3,7 +3,9 @@
 // Feeds arbitrary bytes to every reader of the program. The fuzz targets call these with
 // generated inputs, the regression test with the inputs that once broke a reader.
 #include "base/language.h"
+#include "base/textformat.h"
 #include "export/csv_import.h"
+#include "export/standings_json.h"
 #include "model/sport.h"
 #include "standings/tournament_setup.h"
 #include "storage/legacy_import.h"
@@ -13,14 +15,14 @@
 #include "storage/tournament_list.h"
 
 #include <QByteArray>
+#include <QJsonDocument>
 #include <QString>
 
 namespace kvinputs {
 
 inline void TournamentFile(const QByteArray& bytes) {
     kv::TTournament t;
-    if (!kv::ReadTournamentBytes(t, bytes, QStringLiteral("input.kvd")))
-        return;
+    if (!kv::ReadTournamentBytes(t, bytes, QStringLiteral("input.kvd"))) return;
     // What was read is written and read again.
     kv::TTournament again;
     kv::ReadTournamentBytes(again, kv::TournamentBytes(t), QStringLiteral("again.kvd"));
@@ -28,9 +30,9 @@ inline void TournamentFile(const QByteArray& bytes) {
 
 // The first byte chooses the kind: even 2.x, odd 3.0.
 inline void LegacyFile(const QByteArray& bytes) {
-    if (bytes.isEmpty())
-        return;
-    const kv::TLegacyKind kind = (bytes[0] & 1) ? kv::TLegacyKind::Version3 : kv::TLegacyKind::Version2;
+    if (bytes.isEmpty()) return;
+    const kv::TLegacyKind kind =
+        (bytes[0] & 1) ? kv::TLegacyKind::Version3 : kv::TLegacyKind::Version2;
     kv::TTournament t;
     if (kv::ImportLegacyBytes(t, bytes.mid(1), kind, QStringLiteral("legacy"), kv::SportSoccer, 0))
         kv::RecomputeAll(t);
@@ -45,12 +47,13 @@ inline void TournamentList(const QByteArray& bytes) {
     old.OldListFromBytes(bytes);
 }
 
-inline void LanguageFile(const QByteArray& bytes) { kv::ParseLanguageBytes(bytes); }
+inline void LanguageFile(const QByteArray& bytes) {
+    kv::ParseLanguageBytes(bytes);
+}
 
 // The first byte chooses the kind of file and, for sort schemes, the sport.
 inline void NamedFile(const QByteArray& bytes) {
-    if (bytes.isEmpty())
-        return;
+    if (bytes.isEmpty()) return;
     const auto selector = static_cast<unsigned char>(bytes[0]);
     const QByteArray body = bytes.mid(1);
     switch (selector % 7) {
@@ -84,7 +87,8 @@ inline void NamedFile(const QByteArray& bytes) {
     }
     default: {
         kv::TTournament t;
-        kv::TPeopleEditor editor(selector % 7 == 5 ? kv::TPeopleKind::Stadiums : kv::TPeopleKind::Referees, t);
+        kv::TPeopleEditor editor(
+            selector % 7 == 5 ? kv::TPeopleKind::Stadiums : kv::TPeopleKind::Referees, t);
         kv::LoadPeopleListBytes(body, editor);
         break;
     }
@@ -93,32 +97,32 @@ inline void NamedFile(const QByteArray& bytes) {
 
 // The first byte chooses the separator and the column kinds of the import.
 inline void CsvFile(const QByteArray& bytes) {
-    if (bytes.isEmpty())
-        return;
+    if (bytes.isEmpty()) return;
     const auto selector = static_cast<unsigned char>(bytes[0]);
-    const QChar separators[] = {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t'), QLatin1Char(' ')};
+    const QChar separators[] = {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t'),
+                                QLatin1Char(' ')};
     const kv::TCsvRecords records = kv::ReadCsvRecords(bytes.mid(1), separators[selector % 4]);
     kv::TNewTournament spec;
     spec.Name = QStringLiteral("Fuzz");
     spec.Sport = (selector / 4) % 2 ? kv::SportChess : kv::SportSoccer;
     spec.GroupLegs = 2;
     spec.Rules = kv::TPointsRules::ForSport(spec.Sport);
-    spec.Groups = {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}};
+    spec.Groups = {
+        {QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}};
     auto t = kv::CreateTournament(spec);
     std::vector<kv::TImportRow> rows = kv::RowsFromRecords(records.mid(0, 200));
     kv::TImportOptions options;
-    options.Kinds = {kv::ImportHome, kv::ImportVisitor, kv::ImportScore, kv::ImportDate, kv::ImportMatchday,
-                     kv::ImportStadium, kv::ImportReferee, kv::ImportGoalsFor, kv::ImportGoalsAgainst};
+    options.Kinds = {kv::ImportHome,    kv::ImportVisitor,  kv::ImportScore,
+                     kv::ImportDate,    kv::ImportMatchday, kv::ImportStadium,
+                     kv::ImportReferee, kv::ImportGoalsFor, kv::ImportGoalsAgainst};
     options.AddStadiums = true;
     options.AddReferees = (selector & 8) != 0;
-    if (kv::CheckImportColumns(rows, options.Kinds).isEmpty())
-        kv::ImportRows(*t, rows, options);
+    if (kv::CheckImportColumns(rows, options.Kinds).isEmpty()) kv::ImportRows(*t, rows, options);
 }
 
 // The first byte chooses the sport and the rules, the rest is the typed text.
 inline void ScoreText(const QByteArray& bytes) {
-    if (bytes.isEmpty())
-        return;
+    if (bytes.isEmpty()) return;
     const auto selector = static_cast<unsigned char>(bytes[0]);
     const int sport = selector % 16;
     const QString text = QString::fromUtf8(bytes.mid(1));
@@ -129,6 +133,52 @@ inline void ScoreText(const QByteArray& bytes) {
         m->GetScoreText(false, true);
         m->GetPeriodScoreText(true, true, 2);
     }
+}
+
+// A language file as the windows apply it: every translation filled in with arguments as the
+// messages fill theirs, placeholders or not.
+inline void LanguageTexts(const QByteArray& bytes) {
+    const kv::TLanguageContents contents = kv::ParseLanguageBytes(bytes);
+    int n = 0;
+    for (auto it = contents.Strings.begin(); it != contents.Strings.end() && n < 2000; ++it, ++n)
+        kv::FormatMessage(it.value(), {QStringLiteral("%s"), QStringLiteral("12"),
+                                       QString(300, QLatin1Char('x'))});
+}
+
+// An import scheme (before the first NUL byte) and the delimited text it is applied to.
+inline void CsvWithScheme(const QByteArray& bytes) {
+    const qsizetype cut = bytes.indexOf('\0');
+    if (cut < 0) return;
+    const kv::TCsvRecords records = kv::ReadCsvRecords(bytes.mid(cut + 1), QLatin1Char(','));
+    std::vector<int> kinds;
+    QString error;
+    const int columns = records.isEmpty() ? 0 : static_cast<int>(records.first().size());
+    if (!kv::ParseImportScheme(bytes.left(cut), std::min(columns, 64), kinds, error)) return;
+    kv::TNewTournament spec;
+    spec.Name = QStringLiteral("Fuzz");
+    spec.Sport = kv::SportHockey;
+    spec.GroupLegs = 2;
+    spec.Rules = kv::TPointsRules::ForSport(spec.Sport);
+    spec.Groups = {
+        {QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}};
+    auto t = kv::CreateTournament(spec);
+    std::vector<kv::TImportRow> rows = kv::RowsFromRecords(records.mid(0, 200));
+    kv::TImportOptions options;
+    options.Kinds = kinds;
+    options.AddStadiums = true;
+    options.AddReferees = true;
+    if (kv::CheckImportColumns(rows, options.Kinds).isEmpty()) kv::ImportRows(*t, rows, options);
+}
+
+// A tournament file that reads, written as the published JSON: it must parse back.
+inline void PublishJson(const QByteArray& bytes) {
+    kv::TTournament t;
+    if (!kv::ReadTournamentBytes(t, bytes, QStringLiteral("fuzz.kvd"))) return;
+    kv::RecomputeAll(t);
+    const QByteArray json = QJsonDocument(kv::TournamentJson(t)).toJson();
+    QJsonParseError error;
+    QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError) abort();
 }
 
 } // namespace kvinputs

@@ -42,8 +42,9 @@ QSet<int> SourceTextIds() {
         QRegularExpression(QStringLiteral(R"("[^"\n]*"\s*,\s*(\d+)\s*,\s*")")),
         QRegularExpression(QStringLiteral(R"(\{\s*(\d+)\s*,\s*")"))};
     QSet<int> ids;
-    QDirIterator it(QStringLiteral(KV_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
-                    QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(QStringLiteral(KV_SOURCE_DIR "/src"),
+                    {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString text = QString::fromUtf8(Read(it.next()));
         for (const QRegularExpression& re : patterns) {
@@ -53,6 +54,12 @@ QSet<int> SourceTextIds() {
                     ids.insert(id);
             }
         }
+        // Tables of identifiers: "const int ids[4] = {10001, 10002, ...}".
+        static const QRegularExpression list(
+            QStringLiteral(R"([iI]ds\w*\[\d*\]\s*=\s*\{\s*(\d{3,5}(?:\s*,\s*\d{3,5})+)\s*\})"));
+        for (auto m = list.globalMatch(text); m.hasNext();)
+            for (const QString& n : m.next().captured(1).split(QLatin1Char(',')))
+                ids.insert(n.trimmed().toInt());
     }
     return ids;
 }
@@ -73,7 +80,8 @@ protected:
     // Builds what makes texts at run time: every window of the samples with its pages, the
     // print setup, and the column and sport words of every sport.
     void Exercise() {
-        for (const char* file : {"soccer.kvd", "hockey.kvd", "basketball.kvd", "volleyball.kvd", "chess.kvd"}) {
+        for (const char* file :
+             {"soccer.kvd", "hockey.kvd", "basketball.kvd", "volleyball.kvd", "chess.kvd"}) {
             TTournamentForm* form = Open(file);
             ASSERT_NE(form, nullptr) << file;
             for (const char* page : {"ShowFixturesAction", "StatsPageAction", "ShowTablesAction"})
@@ -121,13 +129,13 @@ TEST_F(LanguageFile, GermanTranslatesEveryText) {
         if (!german.Strings.contains(QString::number(id)))
             missing << QStringLiteral("%1 \"%2\"").arg(id).arg(registered.value(id));
     missing.sort();
-    EXPECT_TRUE(missing.isEmpty()) << missing.size() << " missing:\n" << missing.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(missing.isEmpty()) << missing.size() << " missing:\n"
+                                   << missing.join(QLatin1Char('\n')).toStdString();
     // A translation keeps the placeholders of the built-in text, in their order.
     const QRegularExpression placeholder(QStringLiteral("%[sd]"));
     for (auto it = registered.begin(); it != registered.end(); ++it) {
         const QString translated = german.Strings.value(QString::number(it.key()));
-        if (translated.isEmpty())
-            continue;
+        if (translated.isEmpty()) continue;
         QStringList a, b;
         for (auto m = placeholder.globalMatch(it.value()); m.hasNext();)
             a << m.next().captured();
