@@ -43,8 +43,7 @@ screenshots: build
 	@scripts/publish-screenshots $(BUILD)
 
 bench: build
-	@$(BUILD)/bin/kvbench --benchmark_min_time=0.2
-	@$(BUILD)/bin/kvbench_ui --benchmark_min_time=0.2
+	@scripts/bench-report $(BUILD)
 
 # The test suite under AddressSanitizer and UndefinedBehaviorSanitizer. LeakSanitizer's
 # tracking of the thread storage of libraries loaded at run time (Qt's image plugins) reads a
