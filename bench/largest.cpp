@@ -4,17 +4,27 @@
 #include "standings/schedule.h"
 #include "standings/tournament_setup.h"
 
-std::unique_ptr<kv::TTournament> MakeLargest(int legs) {
+namespace {
+
+// A soccer league of the largest legal size: 70 teams, "Team 01" to "Team 70", in one group.
+kv::TNewTournament SeventyTeams(const QString& name, int legs) {
     kv::TNewTournament spec;
-    spec.Name = QStringLiteral("Largest");
+    spec.Name = name;
     spec.Sport = kv::SportSoccer;
     spec.GroupLegs = legs;
     spec.Rules = kv::TPointsRules::ForSport(kv::SportSoccer);
-    spec.TieBreaks = {{45, 1, QString(), true}, {19, 1, QString(), true}, {17, 1, QString(), true}};
     kv::TNewGroup group{QStringLiteral("League"), {}};
     for (int i = 0; i < 70; ++i)
         group.Teams << QStringLiteral("Team %1").arg(i + 1, 2, 10, QLatin1Char('0'));
     spec.Groups = {group};
+    return spec;
+}
+
+} // namespace
+
+std::unique_ptr<kv::TTournament> MakeLargest(int legs) {
+    kv::TNewTournament spec = SeventyTeams(QStringLiteral("Largest"), legs);
+    spec.TieBreaks = {{45, 1, QString(), true}, {19, 1, QString(), true}, {17, 1, QString(), true}};
     auto t = kv::CreateTournament(spec);
     unsigned seed = 12345;
     const auto next = [&seed](unsigned range) {
@@ -48,16 +58,7 @@ std::unique_ptr<kv::TTournament> MakeLargest(int legs) {
 }
 
 std::unique_ptr<kv::TTournament> MakeScheduledSeason(int legs) {
-    kv::TNewTournament spec;
-    spec.Name = QStringLiteral("Season");
-    spec.Sport = kv::SportSoccer;
-    spec.GroupLegs = legs;
-    spec.Rules = kv::TPointsRules::ForSport(kv::SportSoccer);
-    kv::TNewGroup group{QStringLiteral("League"), {}};
-    for (int i = 0; i < 70; ++i)
-        group.Teams << QStringLiteral("Team %1").arg(i + 1, 2, 10, QLatin1Char('0'));
-    spec.Groups = {group};
-    auto t = kv::CreateTournament(spec);
+    auto t = kv::CreateTournament(SeventyTeams(QStringLiteral("Season"), legs));
     for (int i = 0; i < 12; ++i)
         t->AddReferee(QStringLiteral("Referee %1").arg(i + 1), QString(), QString(), -1);
     kv::AddSchedule(*t, kv::PlanSchedule(*t));

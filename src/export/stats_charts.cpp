@@ -266,7 +266,6 @@ TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kin
     case TTeamChartKind::Scores: {
         c.LeftTitle = LangText(5851, "Occurrencies");
         c.BottomTitle = LangText(5853, "Scores");
-        ComputeScoreStatistics(t);
         TStatsGrid grid =
             BuildStatsGrid(t, TStatsKind::Scores, {TScopeKind::Team, team.Id, 0, team.Name});
         c.Series << TChartSeries{LangText(5851, "Occurrencies"), {}, {}, {}};

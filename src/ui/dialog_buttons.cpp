@@ -22,7 +22,7 @@ TDialogButtons MakeDialogButtons(QDialog& dialog, bool withApply, bool okIsDefau
     help->setObjectName(QStringLiteral("HelpBtn"));
     help->setAutoDefault(false);
     QObject::connect(help, &QPushButton::clicked, &dialog,
-                     [&dialog] { ShowHelpTopic(&dialog, HelpTopicFor(&dialog)); });
+                     [&dialog] { ShowHelpTopic(HelpTopicFor(&dialog)); });
     if (withApply) {
         b.Apply = b.Box->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
         b.Apply->setObjectName(QStringLiteral("ApplyBtn"));

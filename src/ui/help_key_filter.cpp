@@ -14,7 +14,7 @@ bool THelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = static_cast<QWidget*>(watched);
         QWidget* focus = QApplication::focusWidget();
         QWidget* from = focus ? focus : widget;
-        ShowHelpTopic(from, HelpTopicFor(from));
+        ShowHelpTopic(HelpTopicFor(from));
         return true;
     }
     return QObject::eventFilter(watched, event);

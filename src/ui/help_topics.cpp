@@ -68,11 +68,9 @@ QString HelpTopicFor(const QWidget* widget) {
     return QStringLiteral("IDH_CONTENTS");
 }
 
-void ShowHelpTopic(QWidget* from, const QString& topic) {
+void ShowHelpTopic(const QString& topic) {
     // While a dialog is modal only its own windows take input: the help window is its child.
     QWidget* owner = QApplication::activeModalWidget();
-    if (!owner && from && from->window() != from && qobject_cast<THelpForm*>(from->window()))
-        owner = nullptr;
     THelpForm* help = nullptr;
     if (owner) {
         help = owner->findChild<THelpForm*>(QString(), Qt::FindDirectChildrenOnly);

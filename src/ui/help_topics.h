@@ -18,6 +18,6 @@ QString HelpTopicFor(const QWidget* widget);
 
 // Opens the manual at a topic: in the help window already open, or in a new one (inside a
 // modal dialog the window is the dialog's own, so that it can be used).
-void ShowHelpTopic(QWidget* from, const QString& topic);
+void ShowHelpTopic(const QString& topic);
 
 } // namespace kv

@@ -364,7 +364,7 @@ void TMainForm::BuildCommands() {
         if (TTournamentForm* form = ActiveForm()) form->Print();
     });
     connect(Command(QStringLiteral("HelpTopicsAction")), &QAction::triggered, this,
-            [this] { ShowHelpTopic(this, QStringLiteral("IDH_CONTENTS")); });
+            [this] { ShowHelpTopic(QStringLiteral("IDH_CONTENTS")); });
     connect(Command(QStringLiteral("ExitAction")), &QAction::triggered, this, &QWidget::close);
     connect(list, &QAction::triggered, this, [this](bool on) {
         listDock_->setVisible(on);

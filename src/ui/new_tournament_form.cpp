@@ -32,8 +32,7 @@ TNewTournamentForm::TNewTournamentForm(TTournamentList& list, TDialogSeam& dialo
     setWindowTitle(LangText(7500, "New Tournament Wizard"));
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::HaveHelpButton, true);
-    connect(this, &QWizard::helpRequested, this,
-            [this] { ShowHelpTopic(this, HelpTopicFor(this)); });
+    connect(this, &QWizard::helpRequested, this, [this] { ShowHelpTopic(HelpTopicFor(this)); });
     setOption(QWizard::NoBackButtonOnStartPage, true);
     setButtonText(QWizard::NextButton, LangText(7501, "&Next >"));
     setButtonText(QWizard::BackButton, LangText(7502, "< &Back"));

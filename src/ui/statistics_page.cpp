@@ -1,6 +1,7 @@
 #include "ui/statistics_page.h"
 
 #include "base/language.h"
+#include "export/csv_export.h"
 #include "model/tournament.h"
 #include "ui/chart_properties_form.h"
 #include "ui/chart_widget.h"
@@ -20,6 +21,8 @@
 #include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <numeric>
 
 namespace kv {
 
@@ -273,23 +276,21 @@ QString TStatisticsPage::Heading() const {
     return kind + QStringLiteral(" - ") + Scope().Caption;
 }
 
-void TStatisticsPage::CopyGrid() const {
+std::vector<int> TStatisticsPage::ChosenRows() const {
     std::vector<int> rows = SelectedRows();
     if (rows.size() < 2) {
-        rows.clear();
-        for (int r = 0; r < Grid().RowCount(); ++r)
-            rows.push_back(r);
+        rows.resize(static_cast<size_t>(Grid().RowCount()));
+        std::iota(rows.begin(), rows.end(), 0);
     }
-    QApplication::clipboard()->setText(model_->RowsText(rows));
+    return rows;
+}
+
+void TStatisticsPage::CopyGrid() const {
+    QApplication::clipboard()->setText(CopyGridAsText(Grid().Data, ChosenRows()));
 }
 
 void TStatisticsPage::PrintGrid() {
-    std::vector<int> rows = SelectedRows();
-    if (rows.size() < 2) {
-        rows.clear();
-        for (int r = 0; r < Grid().RowCount(); ++r)
-            rows.push_back(r);
-    }
+    const std::vector<int> rows = ChosenRows();
     std::vector<int> widths;
     for (int c = 0; c < model_->columnCount(); ++c)
         widths.push_back(grid_->columnWidth(c));

@@ -73,6 +73,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The selected rows when several are, else every row.
+    std::vector<int> ChosenRows() const;
     void BuildTree();
     void BuildScopes();
     void RefreshStatistic();

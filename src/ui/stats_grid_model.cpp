@@ -14,13 +14,6 @@ void TStatsGridModel::SetGrid(const TStatsGrid& grid) {
     endResetModel();
 }
 
-QString TStatsGridModel::RowsText(const std::vector<int>& rows) const {
-    QStringList lines{grid_.Data.Captions.join(QLatin1Char('\t'))};
-    for (const int r : rows)
-        if (r >= 0 && r < grid_.RowCount()) lines << grid_.Data.Rows.at(r).join(QLatin1Char('\t'));
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
 int TStatsGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : grid_.RowCount();
 }

@@ -16,8 +16,6 @@ public:
 
     void SetGrid(const TStatsGrid& grid);
     const TStatsGrid& Grid() const { return grid_; }
-    // The rows as tab-separated lines, with the captions first.
-    QString RowsText(const std::vector<int>& rows) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -1,6 +1,7 @@
 #include "ui/team_stats_frame.h"
 
 #include "base/language.h"
+#include "export/csv_export.h"
 #include "export/stats_charts.h"
 #include "ui/chart_widget.h"
 #include "ui/export_flows.h"
@@ -21,8 +22,6 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <numeric>
 
 namespace kv {
 
@@ -138,9 +137,7 @@ void TTeamStatsFrame::UpdateChart() {
 }
 
 void TTeamStatsFrame::CopyGrid() const {
-    std::vector<int> rows(static_cast<size_t>(model_->rowCount()));
-    std::iota(rows.begin(), rows.end(), 0);
-    QApplication::clipboard()->setText(model_->RowsText(rows));
+    QApplication::clipboard()->setText(CopyGridAsText(model_->Grid().Data));
 }
 
 bool TTeamStatsFrame::ExportToHtml() {

@@ -95,6 +95,26 @@ inline void NamedFile(const QByteArray& bytes) {
     }
 }
 
+// The records imported into a fresh group of three teams (A, B, C) with the column kinds given,
+// new stadiums (and referees when asked) added.
+inline void ImportIntoThreeTeams(int sport, const kv::TCsvRecords& records,
+                                 const std::vector<int>& kinds, bool addReferees) {
+    kv::TNewTournament spec;
+    spec.Name = QStringLiteral("Fuzz");
+    spec.Sport = sport;
+    spec.GroupLegs = 2;
+    spec.Rules = kv::TPointsRules::ForSport(sport);
+    spec.Groups = {
+        {QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}};
+    auto t = kv::CreateTournament(spec);
+    std::vector<kv::TImportRow> rows = kv::RowsFromRecords(records.mid(0, 200));
+    kv::TImportOptions options;
+    options.Kinds = kinds;
+    options.AddStadiums = true;
+    options.AddReferees = addReferees;
+    if (kv::CheckImportColumns(rows, options.Kinds).isEmpty()) kv::ImportRows(*t, rows, options);
+}
+
 // The first byte chooses the separator and the column kinds of the import.
 inline void CsvFile(const QByteArray& bytes) {
     if (bytes.isEmpty()) return;
@@ -102,22 +122,11 @@ inline void CsvFile(const QByteArray& bytes) {
     const QChar separators[] = {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t'),
                                 QLatin1Char(' ')};
     const kv::TCsvRecords records = kv::ReadCsvRecords(bytes.mid(1), separators[selector % 4]);
-    kv::TNewTournament spec;
-    spec.Name = QStringLiteral("Fuzz");
-    spec.Sport = (selector / 4) % 2 ? kv::SportChess : kv::SportSoccer;
-    spec.GroupLegs = 2;
-    spec.Rules = kv::TPointsRules::ForSport(spec.Sport);
-    spec.Groups = {
-        {QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}};
-    auto t = kv::CreateTournament(spec);
-    std::vector<kv::TImportRow> rows = kv::RowsFromRecords(records.mid(0, 200));
-    kv::TImportOptions options;
-    options.Kinds = {kv::ImportHome,    kv::ImportVisitor,  kv::ImportScore,
-                     kv::ImportDate,    kv::ImportMatchday, kv::ImportStadium,
-                     kv::ImportReferee, kv::ImportGoalsFor, kv::ImportGoalsAgainst};
-    options.AddStadiums = true;
-    options.AddReferees = (selector & 8) != 0;
-    if (kv::CheckImportColumns(rows, options.Kinds).isEmpty()) kv::ImportRows(*t, rows, options);
+    ImportIntoThreeTeams((selector / 4) % 2 ? kv::SportChess : kv::SportSoccer, records,
+                         {kv::ImportHome, kv::ImportVisitor, kv::ImportScore, kv::ImportDate,
+                          kv::ImportMatchday, kv::ImportStadium, kv::ImportReferee,
+                          kv::ImportGoalsFor, kv::ImportGoalsAgainst},
+                         (selector & 8) != 0);
 }
 
 // The first byte chooses the sport and the rules, the rest is the typed text.
@@ -154,20 +163,7 @@ inline void CsvWithScheme(const QByteArray& bytes) {
     QString error;
     const int columns = records.isEmpty() ? 0 : static_cast<int>(records.first().size());
     if (!kv::ParseImportScheme(bytes.left(cut), std::min(columns, 64), kinds, error)) return;
-    kv::TNewTournament spec;
-    spec.Name = QStringLiteral("Fuzz");
-    spec.Sport = kv::SportHockey;
-    spec.GroupLegs = 2;
-    spec.Rules = kv::TPointsRules::ForSport(spec.Sport);
-    spec.Groups = {
-        {QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}};
-    auto t = kv::CreateTournament(spec);
-    std::vector<kv::TImportRow> rows = kv::RowsFromRecords(records.mid(0, 200));
-    kv::TImportOptions options;
-    options.Kinds = kinds;
-    options.AddStadiums = true;
-    options.AddReferees = true;
-    if (kv::CheckImportColumns(rows, options.Kinds).isEmpty()) kv::ImportRows(*t, rows, options);
+    ImportIntoThreeTeams(kv::SportHockey, records, kinds, true);
 }
 
 // A tournament file that reads, written as the published JSON: it must parse back.
