@@ -1,28 +1,33 @@
 #include "base/fileio.h"
 
+#include "base/language.h"
+#include "base/textformat.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstdio>
 #include <unistd.h>
 
 namespace kv {
 
 TIoResult ReadFileBytes(const QString& path, QByteArray& data) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return TIoResult::Failure(f.errorString());
+    if (!f.open(QIODevice::ReadOnly)) return TIoResult::Failure(f.errorString());
+    // No file the program reads comes near this; a larger one is refused before it fills memory.
+    if (f.size() > kMaxInputFileBytes)
+        return TIoResult::Failure(Fmt(LangText(690, "File '%s' is too large (more than %d MB)"),
+                                      path, static_cast<int>(kMaxInputFileBytes >> 20)));
     data = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return TIoResult::Failure(f.errorString());
+    if (f.error() != QFileDevice::NoError) return TIoResult::Failure(f.errorString());
     return TIoResult::Success();
 }
 
 TIoResult WriteFileAtomic(const QString& path, const QByteArray& data, const QString& backupPath) {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return TIoResult::Failure(f.errorString());
+    if (!f.open(QIODevice::WriteOnly)) return TIoResult::Failure(f.errorString());
     if (f.write(data) != data.size()) {
         const QString error = f.errorString();
         f.cancelWriting();
@@ -37,31 +42,30 @@ TIoResult WriteFileAtomic(const QString& path, const QByteArray& data, const QSt
     }
     if (!backupPath.isEmpty() && QFileInfo::exists(path)) {
         // The backup is a second name for the current file: the target keeps its contents
-        // until the new file replaces it.
-        QFile::remove(backupPath);
+        // until the new file replaces it. It is staged and renamed into place, so that a
+        // program killed at any moment leaves the old backup or the new one, never none.
         const QByteArray from = QFile::encodeName(path);
+        const QByteArray staged = QFile::encodeName(backupPath + QStringLiteral(".new"));
         const QByteArray to = QFile::encodeName(backupPath);
-        if (::link(from.constData(), to.constData()) != 0)
-            QFile::copy(path, backupPath);
+        ::unlink(staged.constData());
+        if (::link(from.constData(), staged.constData()) == 0 ||
+            QFile::copy(path, QFile::decodeName(staged)))
+            ::rename(staged.constData(), to.constData());
     }
-    if (!f.commit())
-        return TIoResult::Failure(f.errorString());
+    if (!f.commit()) return TIoResult::Failure(f.errorString());
     return TIoResult::Success();
 }
 
 bool DeleteFileOrTrash(const QString& path, bool toTrash) {
-    if (!QFileInfo::exists(path))
-        return false;
-    if (toTrash && QFile::moveToTrash(path))
-        return true;
+    if (!QFileInfo::exists(path)) return false;
+    if (toTrash && QFile::moveToTrash(path)) return true;
     return QFile::remove(path);
 }
 
 QString ChangeFileExt(const QString& path, const QString& ext) {
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot > slash)
-        return path.left(dot) + ext;
+    if (dot > slash) return path.left(dot) + ext;
     return path + ext;
 }
 
