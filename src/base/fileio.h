@@ -12,10 +12,16 @@ struct TIoResult {
     int Line = 0; // 1-based line of a format error, 0 when it does not apply
 
     static TIoResult Success() { return {}; }
-    static TIoResult Failure(const QString& message, int line = 0) { return {false, message, line}; }
+    static TIoResult Failure(const QString& message, int line = 0) {
+        return {false, message, line};
+    }
     explicit operator bool() const { return Ok; }
 };
 
+// The largest file the program reads (tournaments, lists, imports, settings files).
+inline constexpr qint64 kMaxInputFileBytes = qint64(64) << 20;
+
+// A file larger than kMaxInputFileBytes is refused with a message that says so.
 TIoResult ReadFileBytes(const QString& path, QByteArray& data);
 
 // Writes the file in one step: the bytes go to a temporary file beside the target, which then

@@ -48,9 +48,35 @@ QString CsvQuoteFor(int index) {
     return QString();
 }
 
+namespace {
+
+// A text that a spreadsheet would take for a formula ("=HYPERLINK(...)", "+cmd", "@SUM") gets
+// an apostrophe in front, as a spreadsheet user types it to keep a text a text. Numbers and
+// scores ("-3", "+2", "-:-") stay as they are.
+QString Inert(const QString& text) {
+    if (text.isEmpty()) return text;
+    const QChar c = text.front();
+    bool formula = c == QLatin1Char('=') || c == QLatin1Char('@') || c == QLatin1Char('\t') ||
+                   c == QLatin1Char('\r');
+    if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && text.size() > 1) {
+        const QChar next = text.at(1);
+        formula = !next.isDigit() && !next.isSpace() && next != QLatin1Char(':') &&
+                  next != QLatin1Char('-') && next != QLatin1Char('.') && next != QLatin1Char(',');
+    }
+    return formula ? QLatin1Char('\'') + text : text;
+}
+
+} // namespace
+
 QString CsvField(const QString& text, const QString& quote) {
-    if (quote.isEmpty()) return text;
-    return quote + QString(text).replace(quote, quote + quote) + quote;
+    const QString inert = Inert(text);
+    // Without quotes a line break would start a new row: it goes out as a space.
+    if (quote.isEmpty())
+        return QString(inert)
+            .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return quote + QString(inert).replace(quote, quote + quote) + quote;
 }
 
 void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const QString& quote,

@@ -22,7 +22,8 @@ QChar CsvSeparatorFor(int index, const QString& other);
 QStringList CsvQuoteLabels();
 QString CsvQuoteFor(int index);
 
-// One field: quote, text (quotes doubled), quote.
+// One field: quote, text (quotes doubled), quote. A text a spreadsheet would run as a formula
+// starts with an apostrophe; without quotes, line breaks become spaces.
 QString CsvField(const QString& text, const QString& quote);
 
 void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const QString& quote,

@@ -1,5 +1,6 @@
 #include "export/standings_json.h"
 
+#include "base/formats.h"
 #include "model/group.h"
 #include "model/match.h"
 #include "model/sport.h"
@@ -17,7 +18,7 @@
 namespace kv {
 
 QString IsoDate(double days) {
-    return QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(days))).toString(Qt::ISODate);
+    return DaysToDate(days).toString(Qt::ISODate); // an impossible date gives ""
 }
 
 QJsonObject StandingsJson(const TTournament& t, TGroup& table, const std::vector<int>& columns,

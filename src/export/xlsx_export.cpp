@@ -20,6 +20,8 @@ namespace kv {
 
 namespace {
 
+constexpr qsizetype kMaxCellCharacters = 32767; // what a spreadsheet cell holds
+
 QString NoAccess(const QString& fileName) {
     return Fmt(QStringLiteral("Нет доступа к файлу \"%s\""), fileName);
 }
@@ -28,8 +30,7 @@ QString NoAccess(const QString& fileName) {
 // quoted with double quotes), with the year in four digits.
 QByteArray SpreadsheetDateFormat() {
     QString qt = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!qt.contains(QLatin1String("yyyy")))
-        qt.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    if (!qt.contains(QLatin1String("yyyy"))) qt.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     QString out;
     for (const QChar ch : qt) {
         if (ch == QLatin1Char('M'))
@@ -47,18 +48,15 @@ QByteArray SpreadsheetDateFormat() {
 TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
                            const std::function<void(int)>& progress) {
     const QFileInfo target(fileName);
-    if (target.exists() && !target.isWritable())
-        return TIoResult::Failure(NoAccess(fileName));
+    if (target.exists() && !target.isWritable()) return TIoResult::Failure(NoAccess(fileName));
     // The workbook is written beside the target and then takes its place.
     QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.kvxlsx-XXXXXX"));
-    if (!temp.open())
-        return TIoResult::Failure(NoAccess(fileName));
+    if (!temp.open()) return TIoResult::Failure(NoAccess(fileName));
     const QString tempPath = temp.fileName();
     temp.close();
     const QByteArray tempName = QFile::encodeName(tempPath);
     lxw_workbook* book = workbook_new(tempName.constData());
-    if (!book)
-        return TIoResult::Failure(NoAccess(fileName));
+    if (!book) return TIoResult::Failure(NoAccess(fileName));
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     lxw_format* text = workbook_add_format(book);
     format_set_num_format(text, "@");
@@ -69,7 +67,8 @@ TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
     for (int c = 0; c < grid.ColumnCount(); ++c) {
         const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
         if (score)
-            worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), LXW_DEF_COL_WIDTH, text);
+            worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                 LXW_DEF_COL_WIDTH, text);
         const QByteArray caption = grid.Captions.at(c).toUtf8();
         worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), caption.constData(), nullptr);
         widths[static_cast<size_t>(c)] = static_cast<int>(grid.Captions.at(c).size());
@@ -78,27 +77,29 @@ TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < grid.ColumnCount(); ++c) {
             const QString cell = grid.Cell(r, c);
-            if (cell.isEmpty())
-                continue;
+            if (cell.isEmpty()) continue;
             const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
             const auto row = static_cast<lxw_row_t>(r + 1);
             const auto col = static_cast<lxw_col_t>(c);
             // Numbers and dates go in as such, so the sheet sorts and sums them; the rest as text.
             if (const double value = grid.Value(r, c); !score && std::isfinite(value)) {
-                worksheet_write_number(sheet, row, col, value, grid.IsDateColumn(c) ? date : nullptr);
+                worksheet_write_number(sheet, row, col, value,
+                                       grid.IsDateColumn(c) ? date : nullptr);
             } else {
-                const QByteArray bytes = cell.toUtf8();
+                // A cell holds at most 32,767 characters; a longer comment is cut there.
+                const QByteArray bytes = cell.left(kMaxCellCharacters).toUtf8();
                 worksheet_write_string(sheet, row, col, bytes.constData(), score ? text : nullptr);
             }
-            widths[static_cast<size_t>(c)] = std::max(widths[static_cast<size_t>(c)], static_cast<int>(cell.size()));
+            widths[static_cast<size_t>(c)] =
+                std::max(widths[static_cast<size_t>(c)], static_cast<int>(cell.size()));
         }
-        if (progress)
-            progress(r * 100 / rows);
+        if (progress) progress(r * 100 / rows);
     }
     for (int c = 0; c < grid.ColumnCount(); ++c) {
         const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
         worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                             std::min(widths[static_cast<size_t>(c)] + 2, 100), score ? text : nullptr);
+                             std::min(widths[static_cast<size_t>(c)] + 2, 100),
+                             score ? text : nullptr);
     }
     const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR) {
@@ -110,8 +111,9 @@ TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
         QFile::remove(tempPath);
         return TIoResult::Failure(NoAccess(fileName));
     }
-    QFile::setPermissions(target.absoluteFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(target.absoluteFilePath(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
     return TIoResult::Success();
 }
 

@@ -24,8 +24,7 @@ TTeam* TGroup::TeamAt(int index) const {
 
 TTeam* TGroup::TeamById(int id) const {
     for (TTeam* t : teams_)
-        if (t->Id == id)
-            return t;
+        if (t->Id == id) return t;
     return nullptr;
 }
 
@@ -36,18 +35,15 @@ int TGroup::PlaceOf(const TTeam* team) const {
 
 TTeam* TGroup::TeamByName(const QString& name) const {
     for (TTeam* t : teams_)
-        if (t->Name.compare(name, Qt::CaseInsensitive) == 0)
-            return t;
+        if (t->Name.compare(name, Qt::CaseInsensitive) == 0) return t;
     return nullptr;
 }
 
 TTeam* TGroup::TeamBySymbol(const QString& symbol) const {
     const QString wanted = symbol.trimmed().toUpper();
-    if (wanted.isEmpty())
-        return nullptr;
+    if (wanted.isEmpty()) return nullptr;
     for (TTeam* t : teams_)
-        if (t->Symbol.toUpper() == wanted)
-            return t;
+        if (t->Symbol.toUpper() == wanted) return t;
     return nullptr;
 }
 
@@ -57,8 +53,7 @@ TMatch* TGroup::MatchAt(int index) const {
 
 TMatch* TGroup::MatchById(int id) const {
     for (TMatch* m : matches_)
-        if (m->Id == id)
-            return m;
+        if (m->Id == id) return m;
     return nullptr;
 }
 
@@ -73,8 +68,7 @@ bool IsPair(const TMatch* m, int a, int b) {
 
 TMatch* TGroup::MatchOfPairInLeg(int teamA, int teamB, int leg) const {
     for (TMatch* m : matches_)
-        if (m->Leg == leg && IsPair(m, teamA, teamB))
-            return m;
+        if (m->Leg == leg && IsPair(m, teamA, teamB)) return m;
     return nullptr;
 }
 
@@ -82,10 +76,8 @@ TMatch* TGroup::MatchOfPairAtPosition(int home, int visitor, int position, bool 
     const bool byLeg = Style.ShowAwayResults;
     for (TMatch* m : matches_) {
         const bool exact = m->HomeTeamId == home && m->VisitorTeamId == visitor;
-        if (!(exact || (eitherVenue && IsPair(m, home, visitor))))
-            continue;
-        if ((byLeg ? m->Leg : m->GridPosition) == position)
-            return m;
+        if (!(exact || (eitherVenue && IsPair(m, home, visitor)))) continue;
+        if ((byLeg ? m->Leg : m->GridPosition) == position) return m;
     }
     return nullptr;
 }
@@ -93,11 +85,9 @@ TMatch* TGroup::MatchOfPairAtPosition(int home, int visitor, int position, bool 
 std::vector<TMatch*> TGroup::MatchesOfPair(int home, int visitor, bool eitherVenue) const {
     std::vector<TMatch*> out;
     for (TMatch* m : matches_) {
-        if (static_cast<int>(out.size()) >= Legs)
-            break;
+        if (static_cast<int>(out.size()) >= Legs) break;
         const bool exact = m->HomeTeamId == home && m->VisitorTeamId == visitor;
-        if (exact || (eitherVenue && IsPair(m, home, visitor)))
-            out.push_back(m);
+        if (exact || (eitherVenue && IsPair(m, home, visitor))) out.push_back(m);
     }
     return out;
 }
@@ -117,13 +107,13 @@ int TGroup::NextFreeLeg(int home, int visitor, int start) const {
     const std::vector<TMatch*> pair = MatchesOfPair(home, visitor, true);
     const int h = (Legs + 1) / 2;
     const auto taken = [&](int leg) {
-        return std::any_of(pair.begin(), pair.end(), [leg](const TMatch* m) { return m->Leg == leg; });
+        return std::any_of(pair.begin(), pair.end(),
+                           [leg](const TMatch* m) { return m->Leg == leg; });
     };
     int p = start;
     int increases = 0;
     while (taken(p)) {
-        if (increases == h + 1 || p > INT_MAX - h - 1)
-            return 1;
+        if (increases == h + 1 || p > INT_MAX - h - 1) return 1;
         ++p;
         ++increases;
     }
@@ -133,8 +123,7 @@ int TGroup::NextFreeLeg(int home, int visitor, int start) const {
 int TGroup::ProposedGridPosition(int home, int visitor, int leg, int matchId) const {
     std::vector<const TMatch*> ordered;
     for (const TMatch* m : matches_)
-        if (m->HomeTeamId == home && m->VisitorTeamId == visitor)
-            ordered.push_back(m);
+        if (m->HomeTeamId == home && m->VisitorTeamId == visitor) ordered.push_back(m);
     const int h = (Legs + 1) / 2;
     const auto taken = [&](int pos) {
         return std::any_of(ordered.begin(), ordered.end(), [&](const TMatch* m) {
@@ -142,26 +131,27 @@ int TGroup::ProposedGridPosition(int home, int visitor, int leg, int matchId) co
         });
     };
     const auto first = static_cast<int>((static_cast<qint64>(leg) + 1) / 2);
-    if (!taken(first))
-        return first;
+    if (!taken(first)) return first;
     const auto low = static_cast<int>(std::max<qint64>(1, static_cast<qint64>(leg) - h));
     for (int k = low; k <= std::min(leg, h); ++k)
-        if (!taken(k))
-            return k;
+        if (!taken(k)) return k;
     return -1;
 }
 
 QString TGroup::DefaultLabel() const {
-    return QStringLiteral("%1 %2").arg(LangText(5107, "Group")).arg(Id + 1);
+    return QStringLiteral("%1 %2").arg(LangText(5107, "Group"), QString::number(Id + 1));
 }
 
-QString TGroup::LongLabel() const { return QStringLiteral("%1 <%2>").arg(DefaultLabel(), Name); }
+QString TGroup::LongLabel() const {
+    return QStringLiteral("%1 <%2>").arg(DefaultLabel(), Name);
+}
 
-void TGroup::AddPlaceFont() { PlaceFonts.push_back(TPlaceFont::FromFont(Style.Font)); }
+void TGroup::AddPlaceFont() {
+    PlaceFonts.push_back(TPlaceFont::FromFont(Style.Font));
+}
 
 void TGroup::DropLastPlaceFont() {
-    if (!PlaceFonts.empty())
-        PlaceFonts.pop_back();
+    if (!PlaceFonts.empty()) PlaceFonts.pop_back();
 }
 
 } // namespace kv

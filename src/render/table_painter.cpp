@@ -16,25 +16,26 @@
 
 namespace kv {
 
-TTablePainter::TTablePainter(const TTournament& t, const TGroup& g, QPainter& painter, TColor background)
+TTablePainter::TTablePainter(const TTournament& t, const TGroup& g, QPainter& painter,
+                             TColor background)
     : t_(t), g_(g), p_(painter), background_(ToQColor(background)), layout_(ComputeLayout(t, g)),
       bold_(g.Style.BoldBorders) {}
 
 TTablePainter::TFontEntry& TTablePainter::Font(const TFontData& font) {
     for (const auto& e : fonts_)
-        if (e->Data == font)
-            return *e;
+        if (e->Data == font) return *e;
     QFont qfont = ToQFont(font);
-    if (!smoothText_)
-        qfont.setStyleStrategy(QFont::NoAntialias);
-    fonts_.push_back(std::make_unique<TFontEntry>(TFontEntry{font, qfont, QFontMetrics(qfont, p_.device()), {}}));
+    if (!smoothText_) qfont.setStyleStrategy(QFont::NoAntialias);
+    fonts_.push_back(std::make_unique<TFontEntry>(
+        TFontEntry{font, qfont, QFontMetrics(qfont, p_.device()), {}}));
     return *fonts_.back();
 }
 
 void TTablePainter::SetBackgroundPainted(bool painted) {
     backgroundPainted_ = painted;
     rasterBits_ = nullptr;
-    if (painted && p_.device() && p_.device()->devType() == QInternal::Image && p_.transform().isIdentity()) {
+    if (painted && p_.device() && p_.device()->devType() == QInternal::Image &&
+        p_.transform().isIdentity()) {
         auto* image = static_cast<QImage*>(p_.device());
         if (image->format() == QImage::Format_RGB32) {
             rasterBits_ = image->bits();
@@ -58,8 +59,7 @@ void TTablePainter::RasterSpan(int x, int y, int length, int width, bool vertica
 }
 
 void TTablePainter::FlushVerticals() {
-    if (verticals_.empty())
-        return;
+    if (verticals_.empty()) return;
     // The rows fall into runs over which the same lines pass; each run gets the list of its
     // pixels once (in drawing order, so a later line still covers an earlier one) and writes it
     // into each of its rows.
@@ -81,14 +81,12 @@ void TTablePainter::FlushVerticals() {
         const int bottom = cuts[run + 1]; // exclusive
         pixels.clear();
         for (const TVerticalLine& v : verticals_) {
-            if (v.Top > top || v.Bottom < bottom - 1)
-                continue;
+            if (v.Top > top || v.Bottom < bottom - 1) continue;
             for (int w = 0; w < v.Width; ++w)
                 if (v.X + w >= 0 && v.X + w < rasterWidth_)
                     pixels.push_back({v.X + w, 0xFF000000u | v.Color});
         }
-        if (pixels.empty())
-            continue;
+        if (pixels.empty()) continue;
         for (int y = top; y < bottom; ++y) {
             auto* line = reinterpret_cast<QRgb*>(rasterBits_ + y * rasterStride_);
             for (const TPixel& p : pixels)
@@ -140,8 +138,7 @@ void TTablePainter::Text(int x, int top, const QString& text, const TFontData& f
 }
 
 bool TTablePainter::RowText(int index, TFontData& font, int& top) {
-    if (!Reaches(RowTop(index), RowTop(index + 1)))
-        return false;
+    if (!Reaches(RowTop(index), RowTop(index + 1))) return false;
     font = RowFont(g_, *g_.Teams()[static_cast<size_t>(index)], index + 1);
     const int height = Metrics(font).height();
     top = RowTop(index) + VerticalOffset(layout_.TeamRowHeight, height);
@@ -160,8 +157,10 @@ void TTablePainter::FillRows(int x, int width) {
     const auto& teams = g_.Teams();
     for (size_t i = 0; i < teams.size(); ++i) {
         TColor color = 0;
-        if (TeamRowShown(static_cast<int>(i)) && RowBackground(g_, *teams[i], static_cast<int>(i) + 1, color))
-            p_.fillRect(QRect(x, RowTop(static_cast<int>(i)), width, layout_.TeamRowHeight + 1), ToQColor(color));
+        if (TeamRowShown(static_cast<int>(i)) &&
+            RowBackground(g_, *teams[i], static_cast<int>(i) + 1, color))
+            p_.fillRect(QRect(x, RowTop(static_cast<int>(i)), width, layout_.TeamRowHeight + 1),
+                        ToQColor(color));
     }
 }
 
@@ -193,23 +192,23 @@ int TTablePainter::DrawNameBlock() {
         const int nameLeft = l.PlaceWidth + 2;
         const int nameWidth = std::max(0, width - 2 - nameLeft);
         const QString title = hm.elidedText(g_.Name, Qt::ElideRight, nameWidth);
-        Text(nameLeft + std::max(0, (nameWidth - hm.horizontalAdvance(title)) / 2), headerTop, title, header);
+        Text(nameLeft + std::max(0, (nameWidth - hm.horizontalAdvance(title)) / 2), headerTop,
+             title, header);
     }
     FillRows(0, width);
     const auto& teams = g_.Teams();
     for (size_t i = 0; i < teams.size(); ++i) {
         TFontData font;
         int top = 0;
-        if (!RowText(static_cast<int>(i), font, top))
-            continue;
+        if (!RowText(static_cast<int>(i), font, top)) continue;
         const int place = static_cast<int>(i) + 1;
         const QFontMetrics& fm = Metrics(font);
         const QString number = QString::number(place);
         Text(HorizontalOffset(l.PlaceWidth, Advance(font, number)), top, number, font);
         const int left = l.PlaceWidth + 6;
         const int right = width - (bold_ ? 1 : 0) - 1;
-        const QString name = fm.elidedText(TeamDisplayName(t_, g_, *teams[i], place), Qt::ElideRight,
-                                           std::max(0, right - left));
+        const QString name = fm.elidedText(TeamDisplayName(t_, g_, *teams[i], place),
+                                           Qt::ElideRight, std::max(0, right - left));
         Text(left, top, name, font);
     }
     const int thick = 1 + (bold_ ? 1 : 0);
@@ -229,8 +228,7 @@ void TTablePainter::DrawLegDividers(int x, int width) {
         for (int i = 0; i < l.Teams; ++i)
             for (int h = 1; h < l.RowsPerTeam; ++h) {
                 const int y = l.HeaderHeight + i * l.TeamRowHeight + step * h;
-                if (y < RasterTop() || y >= RasterBottom())
-                    continue;
+                if (y < RasterTop() || y >= RasterBottom()) continue;
                 auto* line = reinterpret_cast<QRgb*>(rasterBits_ + y * rasterStride_);
                 for (int px = std::max(0, x); px <= x + width && px < rasterWidth_; px += 3)
                     line[px] = pixel;
@@ -250,8 +248,7 @@ void TTablePainter::DrawLegDividers(int x, int width) {
 }
 
 TTablePainter::TGridPlan& TTablePainter::GridPlan() {
-    if (grid_)
-        return *grid_;
+    if (grid_) return *grid_;
     grid_ = std::make_unique<TGridPlan>();
     TGridPlan& plan = *grid_;
     const TTableLayout& l = layout_;
@@ -259,7 +256,8 @@ TTablePainter::TGridPlan& TTablePainter::GridPlan() {
     TScoreCells::TGeometry geometry;
     geometry.CellWidth = l.ScoreWidth;
     geometry.SubRowHeight = l.SubRowHeight;
-    geometry.MarkSize = g_.Style.ShowAwayResults && g_.Style.MarkHomeMatches ? RoundEven(l.RowHeight * 0.25) : 0;
+    geometry.MarkSize =
+        g_.Style.ShowAwayResults && g_.Style.MarkHomeMatches ? RoundEven(l.RowHeight * 0.25) : 0;
     geometry.MarkColor = ToQColor(g_.Style.BorderColor);
     std::vector<QColor> inks;
     for (int i = 0; i < 8; ++i)
@@ -275,13 +273,13 @@ TTablePainter::TGridPlan& TTablePainter::GridPlan() {
             const QColor color = ToQColor(c);
             const auto at = std::find(fills.begin(), fills.end(), color);
             index = static_cast<int>(at - fills.begin());
-            if (at == fills.end())
-                fills.push_back(color);
+            if (at == fills.end()) fills.push_back(color);
         }
         plan.RowFill.push_back(index);
     }
-    plan.Cells = std::make_unique<TScoreCells>(p_, results.Font, results.Metrics, geometry, std::move(inks),
-                                               std::move(fills), backgroundPainted_);
+    plan.Cells =
+        std::make_unique<TScoreCells>(p_, results.Font, results.Metrics, geometry, std::move(inks),
+                                      std::move(fills), backgroundPainted_);
     const TScoreTexts texts = TScoreTexts::Current();
     // Each cell's look is worked out in the order of the matches, then the cells are put in
     // reading order (by sub-row, a stable counting sort, then by column): the picture is then
@@ -290,20 +288,18 @@ TTablePainter::TGridPlan& TTablePainter::GridPlan() {
     plan.Start.assign(static_cast<size_t>(subRows) + 1, 0);
     std::vector<std::pair<int, TGridCell>> found; // (sub-row, cell)
     found.reserve(g_.Matches().size() * (g_.Style.ShowAwayResults ? 2 : 1));
-    const auto cell = [&](int row, int column, int subRow, const TMatch& m, bool homeSide, bool mark) {
-        if (subRow < 1 || subRow > l.RowsPerTeam)
-            return;
+    const auto cell = [&](int row, int column, int subRow, const TMatch& m, bool homeSide,
+                          bool mark) {
+        if (subRow < 1 || subRow > l.RowsPerTeam) return;
         const int index = (row - 1) * l.RowsPerTeam + subRow - 1;
         found.push_back({index, {plan.Cells->LookOf(m, homeSide, texts), column, mark}});
         ++plan.Start[static_cast<size_t>(index) + 1];
     };
     for (const TMatch* m : g_.Matches()) {
-        if (!MatchCounts(t_, *m))
-            continue;
+        if (!MatchCounts(t_, *m)) continue;
         const int h = places.value(m->HomeTeamId, 0);
         const int a = places.value(m->VisitorTeamId, 0);
-        if (!h || !a)
-            continue;
+        if (!h || !a) continue;
         if (g_.Style.ShowAwayResults) {
             cell(h, a, m->Leg, *m, true, true);
             cell(a, h, m->Leg, *m, false, false);
@@ -318,9 +314,10 @@ TTablePainter::TGridPlan& TTablePainter::GridPlan() {
     for (const auto& [index, c] : found)
         plan.Ordered[static_cast<size_t>(next[static_cast<size_t>(index)]++)] = c;
     for (int index = 0; index < subRows; ++index)
-        std::stable_sort(plan.Ordered.begin() + plan.Start[static_cast<size_t>(index)],
-                         plan.Ordered.begin() + plan.Start[static_cast<size_t>(index) + 1],
-                         [](const TGridCell& a, const TGridCell& b) { return a.Column < b.Column; });
+        std::stable_sort(
+            plan.Ordered.begin() + plan.Start[static_cast<size_t>(index)],
+            plan.Ordered.begin() + plan.Start[static_cast<size_t>(index) + 1],
+            [](const TGridCell& a, const TGridCell& b) { return a.Column < b.Column; });
     return plan;
 }
 
@@ -333,21 +330,22 @@ int TTablePainter::DrawResultsGrid(int x) {
     if (HeaderShown()) {
         for (int i = 1; i <= l.Teams; ++i) {
             const QString number = QString::number(i);
-            Text(x + (i - 1) * l.ScoreWidth + HorizontalOffset(l.ScoreWidth, Advance(header, number)),
+            Text(x + (i - 1) * l.ScoreWidth +
+                     HorizontalOffset(l.ScoreWidth, Advance(header, number)),
                  VerticalOffset(l.HeaderHeight, hm.height()), number, header);
         }
     }
     FillRows(x, width);
     const int thick = 1 + (bold_ ? 1 : 0);
-    if (g_.Style.Dividers)
-        DrawLegDividers(x, width - 1);
+    if (g_.Style.Dividers) DrawLegDividers(x, width - 1);
     for (int i = 1; i <= l.Teams; ++i) {
         if (i < l.Teams) {
             Line(x, RowTop(i), x + width - 1, RowTop(i), 1);
             Line(x + i * l.ScoreWidth, 0, x + i * l.ScoreWidth, l.TableHeight - 1, 1);
         }
         if (TeamRowShown(i - 1))
-            p_.fillRect(QRect(x + (i - 1) * l.ScoreWidth, RowTop(i - 1), l.ScoreWidth + 1, l.TeamRowHeight + 1),
+            p_.fillRect(QRect(x + (i - 1) * l.ScoreWidth, RowTop(i - 1), l.ScoreWidth + 1,
+                              l.TeamRowHeight + 1),
                         ToQColor(g_.Style.BorderColor));
     }
     // Scores.
@@ -357,13 +355,12 @@ int TTablePainter::DrawResultsGrid(int x) {
     for (int index = 0; index < subRows; ++index) {
         const int row = index / l.RowsPerTeam;
         const int top = RowTop(row) + (index % l.RowsPerTeam) * l.SubRowHeight;
-        if (!Reaches(top, top + l.SubRowHeight + 1))
-            continue;
+        if (!Reaches(top, top + l.SubRowHeight + 1)) continue;
         const auto from = plan.Ordered.begin() + plan.Start[static_cast<size_t>(index)];
         const auto to = plan.Ordered.begin() + plan.Start[static_cast<size_t>(index) + 1];
         for (auto c = from; c != to; ++c)
-            plan.Cells->Draw(x + (c->Column - 1) * l.ScoreWidth, top, c->Look, plan.RowFill[static_cast<size_t>(row)],
-                             c->Mark);
+            plan.Cells->Draw(x + (c->Column - 1) * l.ScoreWidth, top, c->Look,
+                             plan.RowFill[static_cast<size_t>(row)], c->Mark);
     }
     // After the cells: a bold line under the header is two pixels high and the cells of the
     // first row start on its second.
@@ -382,7 +379,8 @@ int TTablePainter::DrawStandingsSection(int x, const TStandingsSection& section)
     const int captionTop = l.HeaderHeight - l.RowHeight;
     const int offset = VerticalOffset(l.RowHeight, hm.height());
     if (l.TwoHeaderRows && HeaderShown()) {
-        Text(x + HorizontalOffset(width, hm.horizontalAdvance(section.Word)), offset, section.Word, header);
+        Text(x + HorizontalOffset(width, hm.horizontalAdvance(section.Word)), offset, section.Word,
+             header);
     }
     const bool sortedHere = t_.SortState.Column >= 0 && t_.SortState.Venue == scope;
     int c = 0;
@@ -394,15 +392,16 @@ int TTablePainter::DrawStandingsSection(int x, const TStandingsSection& section)
         Text(x + c + o, captionTop + offset, caption, header);
         if (sortedHere && t_.SortState.Column == id) {
             int v = RoundEven(l.RowHeight * 0.3);
-            if (v % 2)
-                ++v;
+            if (v % 2) ++v;
             const int left = x + c + columnWidth - v - 1;
             const int top = captionTop + 2;
             QPolygon triangle;
             if (t_.SortState.Descending)
-                triangle << QPoint(left, top) << QPoint(left + v, top) << QPoint(left + v / 2, top + v / 2);
+                triangle << QPoint(left, top) << QPoint(left + v, top)
+                         << QPoint(left + v / 2, top + v / 2);
             else
-                triangle << QPoint(left + v / 2, top) << QPoint(left + v, top + v / 2) << QPoint(left, top + v / 2);
+                triangle << QPoint(left + v / 2, top) << QPoint(left + v, top + v / 2)
+                         << QPoint(left, top + v / 2);
             p_.setPen(ToQColor(header.Color));
             p_.setBrush(ToQColor(header.Color));
             p_.drawPolygon(triangle);
@@ -416,20 +415,19 @@ int TTablePainter::DrawStandingsSection(int x, const TStandingsSection& section)
         for (size_t r = 0; r < teams.size(); ++r) {
             TFontData font;
             int top = 0;
-            if (!RowText(static_cast<int>(r), font, top))
-                continue;
+            if (!RowText(static_cast<int>(r), font, top)) continue;
             int left = x;
             for (size_t i = 0; i < t_.Columns.size(); ++i) {
                 const QString value = ColumnText(t_, *teams[r], t_.Columns[i].Id, scope);
-                Text(left + HorizontalOffset(l.ColumnWidths[i], Advance(font, value)), top, value, font);
+                Text(left + HorizontalOffset(l.ColumnWidths[i], Advance(font, value)), top, value,
+                     font);
                 left += l.ColumnWidths[i];
             }
         }
     }
     const int thick = 1 + (bold_ ? 1 : 0);
     Line(x, l.RowHeight, x + width - 1, l.RowHeight, thick);
-    if (l.TwoHeaderRows)
-        Line(x, l.HeaderHeight, x + width - 1, l.HeaderHeight, thick);
+    if (l.TwoHeaderRows) Line(x, l.HeaderHeight, x + width - 1, l.HeaderHeight, thick);
     int columnX = x;
     for (size_t i = 0; i + 1 < l.ColumnWidths.size(); ++i) {
         columnX += l.ColumnWidths[i];
@@ -455,8 +453,7 @@ void TTablePainter::DrawRows(int top, int bottom) {
     p_.setRenderHint(QPainter::TextAntialiasing, smoothText_);
     int x = 0;
     x += DrawNameBlock() - 1;
-    if (t_.View.Results)
-        x += DrawResultsGrid(x) - 1;
+    if (t_.View.Results) x += DrawResultsGrid(x) - 1;
     for (const TStandingsSection& section : ShownSections(t_.View))
         x += DrawStandingsSection(x, section) - 1;
     FlushVerticals();
@@ -467,11 +464,13 @@ void DrawGroupTable(const TTournament& t, const TGroup& g, QPainter& painter, TC
     TTablePainter(t, g, painter, background).Draw();
 }
 
-void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background, bool smoothText) {
+void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background,
+                      bool smoothText) {
     const TTableLayout l = ComputeLayout(t, g);
     const QSize size(std::max(1, l.PictureWidth), std::max(1, l.TableHeight));
     if (image.size() != size || image.format() != QImage::Format_RGB32)
         image = QImage(size, QImage::Format_RGB32);
+    if (image.isNull()) return; // too large a picture for memory: drawn as nothing
     const int dotsPerMeter = static_cast<int>(std::lround(ScreenPixelsPerInch() / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

@@ -8,6 +8,8 @@
 #include "standings/team_values.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace kv {
 
@@ -15,16 +17,14 @@ namespace {
 
 // The default comparison: criteria read as the teams' figures hold them (head-to-head among
 // all the teams level on points). `why`, when given, learns which step decided.
-int CompareKeys(const TTournament& t, const TRankKey& a, const TRankKey& b, TPlaceReason* why = nullptr) {
+int CompareKeys(const TTournament& t, const TRankKey& a, const TRankKey& b,
+                TPlaceReason* why = nullptr) {
     const auto decided = [&](TPlaceReason::TKind kind, int result) {
-        if (why)
-            why->Kind = kind;
+        if (why) why->Kind = kind;
         return result;
     };
-    if (a.Team == b.Team)
-        return 0;
-    if (a.Played != b.Played)
-        return decided(TPlaceReason::Played, a.Played ? -1 : 1);
+    if (a.Team == b.Team) return 0;
+    if (a.Played != b.Played) return decided(TPlaceReason::Played, a.Played ? -1 : 1);
     if (!a.Played) {
         if (const int c = CompareTeamNames(*a.Team, *b.Team))
             return decided(TPlaceReason::NoMatches, c);
@@ -34,8 +34,7 @@ int CompareKeys(const TTournament& t, const TRankKey& a, const TRankKey& b, TPla
     for (size_t i = 0; i < a.Values.size(); ++i) {
         const double x = a.Values[i];
         const double y = b.Values[i];
-        if (x == y)
-            continue;
+        if (x == y) continue;
         if (why) {
             why->Kind = TPlaceReason::ByCriterion;
             why->Criterion = static_cast<int>(i);
@@ -58,8 +57,7 @@ TStandingsOrder RankByKeys(const TTournament& t, const std::vector<TTeam*>& team
         OrderByEntry(out.Teams);
         if (withReasons) {
             out.Reasons.assign(out.Teams.size(), TPlaceReason{TPlaceReason::Entry});
-            if (!out.Reasons.empty())
-                out.Reasons.back() = TPlaceReason{};
+            if (!out.Reasons.empty()) out.Reasons.back() = TPlaceReason{};
         }
         return out;
     }
@@ -81,7 +79,8 @@ TStandingsOrder RankByKeys(const TTournament& t, const std::vector<TTeam*>& team
 
 } // namespace
 
-TRankKey RankKeyOf(const TTournament& t, const TTeam* team, size_t index, int scope, const std::vector<int>* tieOrder) {
+TRankKey RankKeyOf(const TTournament& t, const TTeam* team, size_t index, int scope,
+                   const std::vector<int>* tieOrder) {
     TRankKey k;
     k.Team = team;
     k.Index = index;
@@ -92,32 +91,31 @@ TRankKey RankKeyOf(const TTournament& t, const TTeam* team, size_t index, int sc
     }
     if (tieOrder) {
         const auto at = std::find(tieOrder->begin(), tieOrder->end(), team->Id);
-        if (at != tieOrder->end())
-            k.TieRank = static_cast<int>(at - tieOrder->begin());
+        if (at != tieOrder->end()) k.TieRank = static_cast<int>(at - tieOrder->begin());
     }
     k.Values.reserve(t.SortCriteria.size());
-    for (const TSortColumn& c : t.SortCriteria)
-        k.Values.push_back(ColumnValue(t, *team, c.Column, scope == ScopeOverall ? c.Scope : scope));
+    for (const TSortColumn& c : t.SortCriteria) {
+        const double v = ColumnValue(t, *team, c.Column, scope == ScopeOverall ? c.Scope : scope);
+        // Sums of absurd scores may come to no number at all: such a team ranks as the lowest
+        // value, so that the order stays an order.
+        k.Values.push_back(std::isnan(v) ? -std::numeric_limits<double>::infinity() : v);
+    }
     return k;
 }
 
 int CompareTeamNames(const TTeam& a, const TTeam& b) {
     const int c = QString::localeAwareCompare(a.Name, b.Name);
-    if (c != 0)
-        return c;
+    if (c != 0) return c;
     return a.Name.compare(b.Name);
 }
 
 int CompareLevelTeams(const TRankKey& a, const TRankKey& b, TPlaceReason::TKind* why) {
     if (a.TieRank != b.TieRank) {
-        if (why)
-            *why = TPlaceReason::Recorded;
+        if (why) *why = TPlaceReason::Recorded;
         return a.TieRank < b.TieRank ? -1 : 1;
     }
-    if (why)
-        *why = TPlaceReason::Name;
-    if (const int c = CompareTeamNames(*a.Team, *b.Team))
-        return c;
+    if (why) *why = TPlaceReason::Name;
+    if (const int c = CompareTeamNames(*a.Team, *b.Team)) return c;
     return a.Team->Id < b.Team->Id ? -1 : (a.Team->Id > b.Team->Id ? 1 : 0);
 }
 
@@ -140,17 +138,17 @@ void OrderByStandings(const TTournament& t, std::vector<TTeam*>& teams, int scop
     teams = RankByKeys(t, teams, scope, nullptr, false).Teams;
 }
 
-void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<TTeam*>& teams, int scope) {
+void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<TTeam*>& teams,
+                      int scope) {
     if (t.HeadToHeadStillLevel)
         teams = RankStillLevel(t, table, teams, scope).Teams;
     else
         teams = RankByKeys(t, teams, scope, &table.TieOrder, false).Teams;
 }
 
-TStandingsOrder RankStandings(const TTournament& t, const TGroup& table, const std::vector<TTeam*>& teams,
-                              int scope) {
-    if (t.HeadToHeadStillLevel)
-        return RankStillLevel(t, table, teams, scope);
+TStandingsOrder RankStandings(const TTournament& t, const TGroup& table,
+                              const std::vector<TTeam*>& teams, int scope) {
+    if (t.HeadToHeadStillLevel) return RankStillLevel(t, table, teams, scope);
     return RankByKeys(t, teams, scope, &table.TieOrder, true);
 }
 
@@ -161,8 +159,7 @@ void OrderByColumn(const TTournament& t, std::vector<TTeam*>& teams, int column,
     for (TTeam* team : teams)
         keys.emplace_back(ColumnValue(t, *team, column, scope), team);
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return descending ? a.first > b.first : a.first < b.first;
+        if (a.first != b.first) return descending ? a.first > b.first : a.first < b.first;
         const int c = CompareTeamNames(*a.second, *b.second);
         return c != 0 ? c < 0 : a.second->Id < b.second->Id;
     });
@@ -172,8 +169,7 @@ void OrderByColumn(const TTournament& t, std::vector<TTeam*>& teams, int column,
 
 TSortState ClickedSort(const TSortState& current, int column, int section) {
     TSortState next = current;
-    if (current.Column == column && current.Venue == section)
-        next.Descending = !current.Descending;
+    if (current.Column == column && current.Venue == section) next.Descending = !current.Descending;
     next.Column = column;
     next.Venue = section;
     return next;
@@ -195,7 +191,8 @@ namespace {
 
 // A criterion's value as its column writes it, differences with their sign.
 QString ReasonValue(int column, double value) {
-    const bool difference = column == 16 || column == 19 || column == 20 || column == 23 || column == 24 || column == 27;
+    const bool difference = column == 16 || column == 19 || column == 20 || column == 23 ||
+                            column == 24 || column == 27;
     const QString text = ColumnValueText(column, value);
     return difference && value > 0 ? QLatin1Char('+') + text : text;
 }
@@ -216,11 +213,14 @@ QString PlaceReasonText(const TTournament& t, const TPlaceReason& r) {
         if (r.Criterion < 0 || r.Criterion >= static_cast<int>(t.SortCriteria.size()))
             return QString();
         const TSortColumn& c = t.SortCriteria[static_cast<size_t>(r.Criterion)];
-        const QString name = c.Name.isEmpty() ? MakeCriterion(c.Column, c.Scope, t.Sport, c.Descending).Name : c.Name;
-        QString text = Fmt(LangText(7724, "%s: %s against %s"), name, ReasonValue(c.Column, r.Value),
-                           ReasonValue(c.Column, r.NextValue));
+        const QString name = c.Name.isEmpty()
+                                 ? MakeCriterion(c.Column, c.Scope, t.Sport, c.Descending).Name
+                                 : c.Name;
+        QString text = Fmt(LangText(7724, "%s: %s against %s"), name,
+                           ReasonValue(c.Column, r.Value), ReasonValue(c.Column, r.NextValue));
         if (r.LevelTeams > 0)
-            text += QLatin1Char(' ') + Fmt(LangText(7725, "(among the %d teams still level)"), r.LevelTeams);
+            text += QLatin1Char(' ') +
+                    Fmt(LangText(7725, "(among the %d teams still level)"), r.LevelTeams);
         return text;
     }
     case TPlaceReason::Recorded:
@@ -240,13 +240,13 @@ TSortColumn MakeCriterion(int column, int scope, int sport, bool descending, boo
     c.Scope = scope;
     c.Descending = descending;
     c.Name = ColumnFullName(column, sport, hasConferences, hasGroups);
-    if (scope == ScopeAway)
-        c.Name += QLatin1Char(' ') + LangText(7704, "Away from Home");
+    if (scope == ScopeAway) c.Name += QLatin1Char(' ') + LangText(7704, "Away from Home");
     return c;
 }
 
 TSortColumn MainCriterion(bool calculatePoints, int sport) {
-    return MakeCriterion(calculatePoints ? kColumnPoints : kColumnPercentage, ScopeOverall, sport, true);
+    return MakeCriterion(calculatePoints ? kColumnPoints : kColumnPercentage, ScopeOverall, sport,
+                         true);
 }
 
 std::vector<TSortColumn> OfferedCriteria(int sport, bool overtime) {

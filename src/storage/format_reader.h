@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/codepages.h"
 #include "base/fontdata.h"
 #include "base/textreader.h"
 
@@ -20,20 +21,19 @@ class TFormatReader {
 public:
     explicit TFormatReader(QByteArray data) : r_(std::move(data)) {}
 
+    // No line of these formats is longer than this; a longer one means a damaged file.
+    static constexpr qsizetype kMaxLineBytes = qsizetype(1) << 20;
+
     QString Line() {
-        QString s;
-        if (!r_.ReadLine(s))
-            Fail();
-        return s;
+        const QByteArrayView bytes = LineBytes();
+        return bytes.isEmpty() ? QString() : DecodeText(bytes);
     }
     // `count` lines joined by CR LF (a multi-line text).
     QString Lines(int count) {
-        if (count == 1)
-            return Line();
+        if (count == 1) return Line();
         QString text;
         for (int i = 0; i < count; ++i) {
-            if (i)
-                text += QStringLiteral("\r\n");
+            if (i) text += QStringLiteral("\r\n");
             text += Line();
         }
         return text;
@@ -42,40 +42,34 @@ public:
     QString Line(int capacity) { return Line().left(capacity); }
     QByteArrayView LineBytes() {
         QByteArrayView v;
-        if (!r_.ReadLineBytes(v))
-            Fail();
+        if (!r_.ReadLineBytes(v) || v.size() > kMaxLineBytes) Fail();
         return v;
     }
     int Int() {
         int v = 0;
-        if (!r_.ReadInt(v))
-            Fail();
+        if (!r_.ReadInt(v)) Fail();
         return v;
     }
     // A value read as a real and converted to an integer (it must fit).
     int RealAsInt() {
         const double d = Real();
-        if (!(d >= INT_MIN && d <= INT_MAX))
-            Fail();
+        if (!(d >= INT_MIN && d <= INT_MAX)) Fail();
         return static_cast<int>(d);
     }
     double Real() {
         double v = 0;
-        if (!r_.ReadReal(v))
-            Fail();
+        if (!r_.ReadReal(v)) Fail();
         return v;
     }
     bool Bool() {
         bool v = false;
-        if (!r_.ReadBool(v))
-            Fail();
+        if (!r_.ReadBool(v)) Fail();
         return v;
     }
     // A count: not negative.
     int Count() {
         const int n = Int();
-        if (n < 0)
-            Fail();
+        if (n < 0) Fail();
         return n;
     }
     void EndLine() { r_.SkipLine(); }

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace kv {
 
 namespace {
@@ -75,10 +77,13 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
     t.SortCriteria = {MakeCriterion(main, ScopeOverall, t.Sport, true),
                       MakeCriterion(19, ScopeOverall, t.Sport, true),
                       MakeCriterion(17, ScopeOverall, t.Sport, true)};
-    if (groups < 1) r.Fail();
+    if (groups < 1 || groups > kMaxTeams) r.Fail(); // every group holds a team
     std::vector<int> sizes;
+    int teams = 0;
     for (int g = 0; g < groups; ++g) {
         const int n = r.Count();
+        teams += std::min(n, kMaxTeams + 1);
+        if (teams > kMaxTeams) r.Fail();
         sizes.push_back(n);
     }
     r.EndLine();
@@ -88,9 +93,9 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
     std::vector<TTriple> triples;
     int firstId = 0;
     for (int g = 0; g < groups; ++g) {
-        const QString groupName =
-            groups == 1 ? LangText(5106, "Team")
-                        : QStringLiteral("%1 %2").arg(LangText(5107, "Group")).arg(g + 1);
+        const QString groupName = groups == 1 ? LangText(5106, "Team")
+                                              : QStringLiteral("%1 %2").arg(LangText(5107, "Group"),
+                                                                            QString::number(g + 1));
         t.AddGroup(groupName, legs, -1, g, style);
         for (int k = 0; k < sizes[static_cast<size_t>(g)]; ++k) {
             const QString teamName = r.Line(TTeam::kNameCapacity);
@@ -113,17 +118,18 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
         }
         firstId += sizes[static_cast<size_t>(g)];
     }
+    TPairLegIndex index; // the pairs and legs added so far, looked up at once
     for (const TTriple& m : triples) {
         const TTeam* opponent = t.TeamById(m.Opponent);
         if (!opponent || opponent->GroupId != m.Group || m.Opponent == m.Home) r.Fail();
-        const int leg = t.MatchOfPairInLeg(m.Home, m.Opponent, 1) ? 2 : 1;
+        const int leg = index.Contains(m.Home, m.Opponent, 1) ? 2 : 1;
         if (leg > t.GroupLegs) continue;
         auto match = CreateMatch(t.Sport, -1, m.Home, m.Opponent, leg);
         match->Played = true;
         match->GridPosition = 1;
         match->HomeScore = m.HomeScore;
         match->VisitorScore = m.OpponentScore;
-        t.AddMatch(match);
+        t.AddMatch(match, &index);
     }
 }
 
@@ -282,13 +288,15 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
     for (int i = 0; i < 4; ++i)
         for (TTableColumn& c : t.Columns)
             if (c.Id == widthColumns[i]) c.Width = ConvertUnits(sizes[4 + i], UnitsPixels, units);
-    if (groups < 1) r.Fail();
+    if (groups < 1 || groups > kMaxTeams) r.Fail(); // every group holds a team
+    TPairLegIndex index; // the pairs and legs added so far, looked up at once
     int nextTeamId = 0;
     for (int g = 0; g < groups; ++g) {
         const QString groupName = r.Line();
         const int n = r.Count();
         const int m = r.Count();
         r.EndLine();
+        if (n > kMaxTeams - nextTeamId) r.Fail();
         TGroup* group = t.AddGroup(groupName, legs, -1, g, style);
         std::vector<TPlaceFont> places;
         for (int i = 0; i < n; ++i) {
@@ -433,11 +441,11 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
             // A match the tournament cannot hold (a team the group lacks, a team against itself,
             // a leg beyond the legs or taken already) makes the file unreadable.
             if (home < 0 || visitor < 0 || home == visitor || leg < 1 || leg > t.GroupLegs ||
-                t.MatchOfPairInLeg(home, visitor, leg))
+                index.Contains(home, visitor, leg))
                 r.Fail();
             match->GridPosition = group->ProposedGridPosition(home, visitor, leg, -1);
             if (match->GridPosition < 1) r.Fail();
-            t.AddMatch(match);
+            t.AddMatch(match, &index);
         }
     }
 }

@@ -20,7 +20,17 @@ namespace {
 
 const QByteArray kSeparator("\xB6\xB6\xB6");
 
-QString RootName() { return LangText(600, "Kelvorandine"); }
+QString RootName() {
+    return LangText(600, "Kelvorandine");
+}
+
+// Folders nest no deeper than this in a list read from a file.
+constexpr int kMaxListDepth = 64;
+
+// A list names its files inside SAVES/: whatever folders a name gives are dropped.
+QString BareFileName(const QString& name) {
+    return name.isEmpty() ? name : QFileInfo(name).fileName();
+}
 
 int CompareNames(const QString& a, const QString& b) {
     const QLocale locale;
@@ -57,18 +67,15 @@ QList<QByteArrayView> SplitFields(QByteArrayView line) {
 } // namespace
 
 int TListNode::IndexInParent() const {
-    if (!Parent)
-        return 0;
+    if (!Parent) return 0;
     for (size_t i = 0; i < Parent->Children.size(); ++i)
-        if (Parent->Children[i].get() == this)
-            return static_cast<int>(i);
+        if (Parent->Children[i].get() == this) return static_cast<int>(i);
     return -1;
 }
 
 bool TListNode::Contains(const TListNode* other) const {
     for (const TListNode* n = other; n; n = n->Parent)
-        if (n == this)
-            return true;
+        if (n == this) return true;
     return false;
 }
 
@@ -98,10 +105,14 @@ int TTournamentList::PositionOf(const TListNode* node) const {
 
 TListNode* TTournamentList::NodeAt(int position) const {
     const std::vector<TListNode*> nodes = Nodes();
-    return position >= 0 && position < static_cast<int>(nodes.size()) ? nodes[static_cast<size_t>(position)] : nullptr;
+    return position >= 0 && position < static_cast<int>(nodes.size())
+               ? nodes[static_cast<size_t>(position)]
+               : nullptr;
 }
 
-QString TTournamentList::SavesPath(const QString& fileName) { return SavesFolder() + fileName; }
+QString TTournamentList::SavesPath(const QString& fileName) {
+    return SavesFolder() + fileName;
+}
 
 QByteArray TTournamentList::ToBytes() const {
     QByteArray out;
@@ -111,11 +122,11 @@ QByteArray TTournamentList::ToBytes() const {
         stack.pop_back();
         out += QByteArray(level, '\t');
         QString name = n->Data.Name;
-        name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        name.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
         out += name.toUtf8();
         out += kSeparator;
-        if (n->IsTournament())
-            out += QFileInfo(n->Data.FilePath).fileName().toUtf8();
+        if (n->IsTournament()) out += QFileInfo(n->Data.FilePath).fileName().toUtf8();
         out += kSeparator;
         out += QByteArray::number(n->Data.Kind);
         out += kSeparator;
@@ -144,14 +155,12 @@ TListResult TTournamentList::FromBytes(const QByteArray& bytes) {
         data.Name = DecodeText(fields.value(0));
         const QString fileName = fields.size() > 1 ? DecodeText(fields[1]) : QString();
         int kind = -1;
-        if (fields.size() > 2 && !ParseIntToken(fields[2], kind))
-            kind = -1;
+        if (fields.size() > 2 && !ParseIntToken(fields[2], kind)) kind = -1;
         data.Kind = kind == NodeTournament ? NodeTournament : NodeFolder;
         int sport = 0;
         if (fields.size() > 3 && ParseIntToken(fields[3], sport) && sport >= 0 && sport <= 12)
             data.Sport = sport;
-        if (data.Kind == NodeTournament)
-            data.FilePath = SavesPath(fileName);
+        if (data.Kind == NodeTournament) data.FilePath = SavesPath(BareFileName(fileName));
         const int lvl = static_cast<int>(level);
         if (!previous) {
             root_->Data = data;
@@ -159,7 +168,7 @@ TListResult TTournamentList::FromBytes(const QByteArray& bytes) {
             previousLevel = lvl;
             continue;
         }
-        if (lvl > previousLevel + 1) {
+        if (lvl > previousLevel + 1 || lvl > kMaxListDepth) {
             result = {false, Fmt(LangText(605, "Invalid level (%d) for item \"%s\""), lvl,
                                  DecodeText(line.sliced(level)))};
             break;
@@ -173,8 +182,7 @@ TListResult TTournamentList::FromBytes(const QByteArray& bytes) {
                 anchor = anchor->Parent;
             parent = anchor->Parent ? anchor->Parent : root_.get();
         }
-        if (parent->IsTournament())
-            parent = parent->Parent ? parent->Parent : root_.get();
+        if (parent->IsTournament()) parent = parent->Parent ? parent->Parent : root_.get();
         auto node = std::make_unique<TListNode>();
         node->Data = data;
         node->Parent = parent;
@@ -198,17 +206,17 @@ TListResult TTournamentList::Load(const QString& path) {
         return {false, Fmt(LangText(612, "File not found: %s"), path)};
     }
     const TIoResult read = ReadFileBytes(path, bytes);
-    if (!read)
-        return {false, read.Message};
+    if (!read) return {false, read.Message};
     return FromBytes(bytes);
 }
 
-TIoResult TTournamentList::Save(const QString& path) const { return WriteFileAtomic(path, ToBytes()); }
+TIoResult TTournamentList::Save(const QString& path) const {
+    return WriteFileAtomic(path, ToBytes());
+}
 
 void TTournamentList::LoadOldList(const QString& path) {
     QByteArray bytes;
-    if (!ReadFileBytes(path, bytes))
-        bytes.clear();
+    if (!ReadFileBytes(path, bytes)) bytes.clear();
     OldListFromBytes(bytes);
 }
 
@@ -218,15 +226,15 @@ void TTournamentList::OldListFromBytes(const QByteArray& bytes) {
     root_->Data.Name = RootName();
     TTextReader r(bytes);
     std::vector<TListNode*> read;
+    std::vector<int> depths;    // of each node read, the root's 0
+    std::vector<size_t> owners; // the index of each node's folder
     QString name;
     while (r.ReadLine(name)) {
         int parent = -1, sport = 0, kind = 0;
         QByteArrayView numbers;
-        if (!r.ReadLineBytes(numbers))
-            break;
+        if (!r.ReadLineBytes(numbers)) break;
         TTextReader line{QByteArray(numbers.data(), numbers.size())};
-        if (!line.ReadInt(parent) || !line.ReadInt(sport) || !line.ReadInt(kind))
-            break;
+        if (!line.ReadInt(parent) || !line.ReadInt(sport) || !line.ReadInt(kind)) break;
         QString fileName;
         r.ReadLine(fileName);
         TNodeData data;
@@ -234,19 +242,26 @@ void TTournamentList::OldListFromBytes(const QByteArray& bytes) {
         data.Kind = kind == NodeTournament ? NodeTournament : NodeFolder;
         data.Sport = sport >= 0 && sport <= 12 ? sport : 0;
         if (data.Kind == NodeTournament)
-            data.FilePath = SavesPath(fileName.trimmed());
+            data.FilePath = SavesPath(BareFileName(fileName.trimmed()));
         if (read.empty()) {
             root_->Data = data;
             read.push_back(root_.get());
+            depths.push_back(0);
+            owners.push_back(0);
             continue;
         }
-        TListNode* owner = parent >= 0 && parent < static_cast<int>(read.size()) ? read[static_cast<size_t>(parent)] : root_.get();
-        if (owner->IsTournament())
-            owner = owner->Parent ? owner->Parent : root_.get();
+        size_t owning =
+            parent >= 0 && parent < static_cast<int>(read.size()) ? static_cast<size_t>(parent) : 0;
+        if (read[owning]->IsTournament()) owning = owners[owning];
+        if (depths[owning] >= kMaxListDepth) // nested too deep: kept, under the root
+            owning = 0;
+        TListNode* owner = read[owning];
         auto node = std::make_unique<TListNode>();
         node->Data = data;
         node->Parent = owner;
         read.push_back(node.get());
+        depths.push_back(depths[owning] + 1);
+        owners.push_back(owning);
         owner->Children.push_back(std::move(node));
     }
     root_->Data.Kind = NodeFolder;
@@ -256,45 +271,45 @@ void TTournamentList::OldListFromBytes(const QByteArray& bytes) {
 }
 
 void TTournamentList::SortChildren(TListNode* node) {
-    std::stable_sort(node->Children.begin(), node->Children.end(), [](const auto& a, const auto& b) {
-        if (a->IsFolder() != b->IsFolder())
-            return a->IsFolder();
-        return CompareNames(a->Data.Name, b->Data.Name) < 0;
-    });
+    std::stable_sort(node->Children.begin(), node->Children.end(),
+                     [](const auto& a, const auto& b) {
+                         if (a->IsFolder() != b->IsFolder()) return a->IsFolder();
+                         return CompareNames(a->Data.Name, b->Data.Name) < 0;
+                     });
     for (auto& child : node->Children)
         SortChildren(child.get());
 }
 
-void TTournamentList::Sort() { SortChildren(root_.get()); }
+void TTournamentList::Sort() {
+    SortChildren(root_.get());
+}
 
 TListNode* TTournamentList::AddEntry(TListNode* selected, const TNodeData& data) {
     TListNode* parent = root_.get();
     if (selected)
-        parent = selected->IsTournament() ? (selected->Parent ? selected->Parent : root_.get()) : selected;
+        parent = selected->IsTournament() ? (selected->Parent ? selected->Parent : root_.get())
+                                          : selected;
     parent->Expanded = true;
     auto node = std::make_unique<TListNode>();
     node->Data = data;
     node->Parent = parent;
     TListNode* raw = node.get();
     parent->Children.push_back(std::move(node));
-    if (AutoSort)
-        Sort();
+    if (AutoSort) Sort();
     return raw;
 }
 
 TListResult TTournamentList::CheckFolderName(const QString& name) {
-    if (name.trimmed().isEmpty())
-        return {false, LangText(603, "Empty name is not allowed!")};
+    if (name.trimmed().isEmpty()) return {false, LangText(603, "Empty name is not allowed!")};
     return {};
 }
 
 std::unique_ptr<TListNode> TTournamentList::Take(TListNode* node) {
-    if (!node || !node->Parent)
-        return nullptr;
+    if (!node || !node->Parent) return nullptr;
     auto& siblings = node->Parent->Children;
-    const auto it = std::find_if(siblings.begin(), siblings.end(), [node](const auto& p) { return p.get() == node; });
-    if (it == siblings.end())
-        return nullptr;
+    const auto it = std::find_if(siblings.begin(), siblings.end(),
+                                 [node](const auto& p) { return p.get() == node; });
+    if (it == siblings.end()) return nullptr;
     std::unique_ptr<TListNode> taken = std::move(*it);
     siblings.erase(it);
     taken->Parent = nullptr;
@@ -304,15 +319,14 @@ std::unique_ptr<TListNode> TTournamentList::Take(TListNode* node) {
 void TTournamentList::Remove(const std::vector<TListNode*>& nodes) {
     for (TListNode* n : nodes) {
         // A node already removed with an ancestor is no longer reachable.
-        if (n != root_.get() && PositionOf(n) > 0)
-            Take(n);
+        if (n != root_.get() && PositionOf(n) > 0) Take(n);
     }
 }
 
-void TTournamentList::Delete(const std::vector<TListNode*>& nodes, bool toTrash, const TOpenWindows& windows) {
+void TTournamentList::Delete(const std::vector<TListNode*>& nodes, bool toTrash,
+                             const TOpenWindows& windows) {
     for (TListNode* n : nodes) {
-        if (n == root_.get() || PositionOf(n) <= 0)
-            continue;
+        if (n == root_.get() || PositionOf(n) <= 0) continue;
         // Children first, deepest and last first.
         std::vector<TListNode*> order;
         std::function<void(TListNode*)> post = [&](TListNode* x) {
@@ -322,40 +336,35 @@ void TTournamentList::Delete(const std::vector<TListNode*>& nodes, bool toTrash,
         };
         post(n);
         for (TListNode* x : order) {
-            if (!x->IsTournament())
-                continue;
-            if (windows.IsOpen(x->Data))
-                windows.Close(x->Data);
-            if (QFileInfo::exists(x->Data.FilePath))
-                DeleteFileOrTrash(x->Data.FilePath, toTrash);
+            if (!x->IsTournament()) continue;
+            if (windows.IsOpen(x->Data)) windows.Close(x->Data);
+            if (QFileInfo::exists(x->Data.FilePath)) DeleteFileOrTrash(x->Data.FilePath, toTrash);
             const QString backup = ChangeFileExt(x->Data.FilePath, QStringLiteral(".bak"));
-            if (QFileInfo::exists(backup))
-                DeleteFileOrTrash(backup, toTrash);
+            if (QFileInfo::exists(backup)) DeleteFileOrTrash(backup, toTrash);
         }
         Take(n);
     }
 }
 
-TListNode* TTournamentList::FindTournamentByName(const QString& name, const TListNode* except) const {
+TListNode* TTournamentList::FindTournamentByName(const QString& name,
+                                                 const TListNode* except) const {
     const QLocale locale;
     const QString wanted = locale.toUpper(name);
     for (TListNode* n : Nodes())
-        if (n != except && n->IsTournament() && locale.toUpper(n->Data.Name) == wanted)
-            return n;
+        if (n != except && n->IsTournament() && locale.toUpper(n->Data.Name) == wanted) return n;
     return nullptr;
 }
 
 TListNode* TTournamentList::FindByPath(const QString& path) const {
     const QString wanted = QFileInfo(path).absoluteFilePath();
     for (TListNode* n : Nodes())
-        if (n->IsTournament() && QFileInfo(n->Data.FilePath).absoluteFilePath() == wanted)
-            return n;
+        if (n->IsTournament() && QFileInfo(n->Data.FilePath).absoluteFilePath() == wanted) return n;
     return nullptr;
 }
 
-TListResult TTournamentList::Rename(TListNode* node, const QString& name, const TOpenWindows& windows) {
-    if (!node || node == root_.get())
-        return {false, QString()};
+TListResult TTournamentList::Rename(TListNode* node, const QString& name,
+                                    const TOpenWindows& windows) {
+    if (!node || node == root_.get()) return {false, QString()};
     TListResult result;
     if (node->IsTournament()) {
         if (FindTournamentByName(name, node))
@@ -366,20 +375,18 @@ TListResult TTournamentList::Rename(TListNode* node, const QString& name, const 
             windows.Rename(before, name);
         } else {
             const TIoResult renamed = RenameInFile(node->Data.FilePath, name);
-            if (!renamed)
-                result = {false, renamed.Message};
+            if (!renamed) result = {false, renamed.Message};
         }
     } else {
         node->Data.Name = name;
     }
-    if (AutoSort)
-        Sort();
+    if (AutoSort) Sort();
     return result;
 }
 
-bool TTournamentList::CanDrop(const std::vector<TListNode*>& dragged, const TListNode* target) const {
-    if (!target || dragged.empty())
-        return false;
+bool TTournamentList::CanDrop(const std::vector<TListNode*>& dragged,
+                              const TListNode* target) const {
+    if (!target || dragged.empty()) return false;
     for (const TListNode* d : dragged) {
         if (d == root_.get() || d == target || d->Parent == target || d->Contains(target))
             return false;
@@ -388,12 +395,10 @@ bool TTournamentList::CanDrop(const std::vector<TListNode*>& dragged, const TLis
 }
 
 bool TTournamentList::Drop(const std::vector<TListNode*>& dragged, TListNode* target) {
-    if (!CanDrop(dragged, target))
-        return false;
+    if (!CanDrop(dragged, target)) return false;
     for (TListNode* d : dragged) {
         std::unique_ptr<TListNode> node = Take(d);
-        if (!node)
-            continue;
+        if (!node) continue;
         if (target->IsFolder()) {
             node->Parent = target;
             target->Children.push_back(std::move(node));
@@ -407,9 +412,10 @@ bool TTournamentList::Drop(const std::vector<TListNode*>& dragged, TListNode* ta
     return true;
 }
 
-TAddFilesResult AddExistingTournaments(TTournamentList& list, TListNode* selected, const QStringList& files,
-                                       const std::function<TMessageButton(TMessageKind, const QString&)>& ask,
-                                       const std::function<void(int)>& progress) {
+TAddFilesResult
+AddExistingTournaments(TTournamentList& list, TListNode* selected, const QStringList& files,
+                       const std::function<TMessageButton(TMessageKind, const QString&)>& ask,
+                       const std::function<void(int)>& progress) {
     TAddFilesResult result;
     const QString saves = QDir::cleanPath(QFileInfo(SavesFolder()).absoluteFilePath());
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -419,19 +425,20 @@ TAddFilesResult AddExistingTournaments(TTournamentList& list, TListNode* selecte
             const QString target = TTournamentList::SavesPath(source.fileName());
             if (QFileInfo::exists(target)) {
                 if (list.FindByPath(target)) {
-                    const QString message = Fmt(LangText(606, "Cannot add tournament. File already exists: %s"), target);
+                    const QString message = Fmt(
+                        LangText(606, "Cannot add tournament. File already exists: %s"), target);
                     result.Messages << message;
                     ask(TMessageKind::Information, message);
                     continue;
                 }
                 const TMessageButton answer =
-                    ask(TMessageKind::QuestionYesNoCancel, Fmt(LangText(607, "File already exists: %s. Replace it?"), target));
+                    ask(TMessageKind::QuestionYesNoCancel,
+                        Fmt(LangText(607, "File already exists: %s. Replace it?"), target));
                 if (answer == TMessageButton::Cancel) {
                     result.Stopped = true;
                     break;
                 }
-                if (answer == TMessageButton::No)
-                    continue;
+                if (answer == TMessageButton::No) continue;
                 QFile::remove(target);
             }
             QDir().mkpath(SavesFolder());
@@ -456,8 +463,7 @@ TAddFilesResult AddExistingTournaments(TTournamentList& list, TListNode* selecte
         }
         list.AddEntry(selected, data);
         ++result.Added;
-        if (progress)
-            progress(static_cast<int>((i + 1) * 100 / files.size()));
+        if (progress) progress(static_cast<int>((i + 1) * 100 / files.size()));
     }
     return result;
 }
@@ -468,13 +474,12 @@ QString TListSearch::CheckText(const QString& text) {
     return text.isEmpty() ? LangText(7814, "The search text cannot be blank") : QString();
 }
 
-TListSearch::TListSearch(const TTournamentList& list, const TFindOptions& options, const TListNode* selected)
+TListSearch::TListSearch(const TTournamentList& list, const TFindOptions& options,
+                         const TListNode* selected)
     : list_(list), options_(options) {
     const TListNode* scope = list.Root();
-    if (!options.Global && selected)
-        scope = selected->IsTournament() ? selected->Parent : selected;
-    if (!scope)
-        scope = list.Root();
+    if (!options.Global && selected) scope = selected->IsTournament() ? selected->Parent : selected;
+    if (!scope) scope = list.Root();
     scopeStart_ = list.PositionOf(scope);
     // The scope ends before the next node on the scope node's level (or an upper one).
     const std::vector<TListNode*> nodes = list.Nodes();
@@ -492,8 +497,7 @@ TListSearch::TListSearch(const TTournamentList& list, const TFindOptions& option
 }
 
 bool TListSearch::Matches(const TListNode* node) const {
-    if (!node->IsTournament())
-        return false;
+    if (!node->IsTournament()) return false;
     QString name = node->Data.Name;
     QString text = options_.Text;
     if (!options_.CaseSensitive) {

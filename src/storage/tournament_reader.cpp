@@ -13,12 +13,16 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <new>
+
 namespace kv {
 
 namespace {
 
 int ValidSport(double value) {
-    return value >= 0 && value <= 12 && value == static_cast<int>(value) ? static_cast<int>(value) : 0;
+    return value >= 0 && value <= 12 && value == static_cast<int>(value) ? static_cast<int>(value)
+                                                                         : 0;
 }
 
 struct TTableRecord {
@@ -35,6 +39,7 @@ TTableRecord ReadTableRecord(TFormatReader& r, const TGroupStyle& style) {
     rec.Id = r.Int();
     rec.ConferenceId = r.Int();
     rec.Legs = r.Int();
+    if (rec.Legs < 0 || rec.Legs > 16) r.Fail();
     const int places = r.Count();
     r.EndLine();
     for (int i = 0; i < places; ++i) {
@@ -43,8 +48,7 @@ TTableRecord ReadTableRecord(TFormatReader& r, const TGroupStyle& style) {
         p.HasColor = r.Bool();
         p.Color = r.Int();
         r.EndLine();
-        if (p.HasFont)
-            p.UpperCase = r.ShortFont(p.Font);
+        if (p.HasFont) p.UpperCase = r.ShortFont(p.Font);
         rec.Places.push_back(p);
     }
     return rec;
@@ -68,8 +72,7 @@ std::vector<TTableColumn> ReadColumns(TFormatReader& r) {
         c.Id = r.Int();
         c.Width = r.Real();
         r.EndLine();
-        if (c.Id >= 0 && c.Id < kColumnCount)
-            columns.push_back(c);
+        if (c.Id >= 0 && c.Id < kColumnCount) columns.push_back(c);
     }
     return columns;
 }
@@ -113,8 +116,7 @@ void ReadMatch(TFormatReader& r, TMatch& m) {
     m.StadiumId = r.IntOf(v[19]);
     const int referees = r.IntOf(v[20]);
     const int comments = r.IntOf(v[21]);
-    if (referees < 0 || comments < 0)
-        r.Fail();
+    if (referees < 0 || comments < 0) r.Fail();
     r.EndLine();
     if (m.HasPeriodList() && m.Played) {
         auto* g = static_cast<TGMatch*>(&m);
@@ -132,8 +134,7 @@ void ReadMatch(TFormatReader& r, TMatch& m) {
     }
     for (int i = 0; i < referees; ++i) {
         const int id = r.Int();
-        if (m.RefereeIds.size() < 5)
-            m.RefereeIds << id;
+        if (m.RefereeIds.size() < 5) m.RefereeIds << id;
     }
     r.EndLine();
     m.Comments = r.Lines(comments);
@@ -149,10 +150,8 @@ void MatchPlaceFonts(TGroup& g) {
 
 // The table a tie-order record names: 0 the joint table, 1 a group, 2 a conference's table.
 TGroup* RecordTable(TTournament& t, int kind, int id) {
-    if (kind == KindJoint)
-        return &t.JointTable();
-    if (kind == KindGroup)
-        return t.GroupById(id);
+    if (kind == KindJoint) return &t.JointTable();
+    if (kind == KindGroup) return t.GroupById(id);
     if (kind == KindConference) {
         TConference* c = t.ConferenceById(id);
         return c ? c->Table.get() : nullptr;
@@ -166,8 +165,7 @@ TGroup* RecordTable(TTournament& t, int kind, int id) {
 void ReadAdditions(TFormatReader& r, TTournament& t) {
     while (!r.AtEnd()) {
         const QByteArrayView title = r.LineBytes();
-        if (title != QByteArrayView(kTieOrderTitle))
-            return;
+        if (title != QByteArrayView(kTieOrderTitle)) return;
         const int records = r.Count();
         r.EndLine();
         for (int i = 0; i < records; ++i) {
@@ -179,8 +177,7 @@ void ReadAdditions(TFormatReader& r, TTournament& t) {
             for (int k = 0; k < teams; ++k)
                 order.push_back(r.Int());
             r.EndLine();
-            if (TGroup* table = RecordTable(t, kind, id))
-                table->TieOrder = std::move(order);
+            if (TGroup* table = RecordTable(t, kind, id)) table->TieOrder = std::move(order);
         }
     }
 }
@@ -191,11 +188,16 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     t.Sport = ValidSport(r.Real());
     const int groups = r.RealAsInt();
     const int conferences = r.RealAsInt();
-    if (groups < 0 || conferences < 0)
-        r.Fail();
+    if (groups < 0 || conferences < 0 || groups > kMaxTeams || conferences > kMaxTeams)
+        r.Fail(); // each holds a team
     t.InterConferenceLegs = r.RealAsInt();
     t.GroupLegs = r.RealAsInt();
     t.ConferenceLegs = r.RealAsInt();
+    // Legs beyond what the sport allows would make every per-leg table and list huge.
+    const int maxLegs = MaxLegs(t.Sport);
+    if (t.GroupLegs < 0 || t.GroupLegs > maxLegs || t.ConferenceLegs < 0 ||
+        t.ConferenceLegs > maxLegs || t.InterConferenceLegs < 0 || t.InterConferenceLegs > maxLegs)
+        r.Fail();
     t.Created = r.Real();
     t.Overtime = r.Real() == 1 || t.Sport == SportBasketball;
     t.ShootOuts = r.Real() == 1;
@@ -213,8 +215,7 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     t.LastMatchId = r.RealAsInt();
     // Ranking options, written by newer writers only when one is set: 1 ranks head-to-head
     // among the teams still level.
-    if (r.MoreOnLine())
-        t.HeadToHeadStillLevel = r.RealAsInt() == 1;
+    if (r.MoreOnLine()) t.HeadToHeadStillLevel = r.RealAsInt() == 1;
     r.EndLine();
     // View line: six values, or nine from newer writers.
     t.View.Results = r.Bool();
@@ -222,11 +223,9 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     t.View.HStandings = r.Bool();
     t.View.AStandings = r.Bool();
     const int alignment = r.Int();
-    if (alignment >= 0 && alignment <= 3)
-        t.View.Alignment = alignment;
+    if (alignment >= 0 && alignment <= 3) t.View.Alignment = alignment;
     const int mode = r.Int();
-    if (mode >= 0 && mode <= 2)
-        t.View.TableMode = mode;
+    if (mode >= 0 && mode <= 2) t.View.TableMode = mode;
     if (r.MoreOnLine()) {
         t.View.ShowSymbol = r.Bool();
         t.View.ShowCity = r.Bool();
@@ -236,7 +235,7 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     const int units = r.Int();
     t.Dimensions.Units = units == UnitsCentimetres || units == UnitsInches ? units : UnitsPixels;
     t.Dimensions.RowHeight = r.Real();
-    t.Dimensions.LineFactor = r.Real();
+    t.Dimensions.LineFactor = std::clamp(r.Real(), 0.1, 10.0); // of the row height
     t.Dimensions.PlaceWidth = r.Real();
     t.Dimensions.TeamWidth = r.Real();
     t.Dimensions.ScoreWidth = r.Real();
@@ -252,10 +251,17 @@ void ReadBody(TFormatReader& r, TTournament& t) {
         const int scope = r.Int();
         const bool descending = r.Bool();
         r.EndLine();
-        TSortColumn c = MakeCriterion(column, scope >= 1 && scope <= 3 ? scope : ScopeOverall, t.Sport, descending);
+        TSortColumn c = MakeCriterion(column, scope >= 1 && scope <= 3 ? scope : ScopeOverall,
+                                      t.Sport, descending);
         if (scope == ScopeAway)
-            c.Name = ColumnFullName(column, t.Sport, false, false) + QLatin1Char(' ') + LangText(5101, "Away from Home");
-        t.SortCriteria.push_back(c);
+            c.Name = ColumnFullName(column, t.Sport, false, false) + QLatin1Char(' ') +
+                     LangText(5101, "Away from Home");
+        // A criterion given twice decides nothing the second time.
+        const bool twice =
+            std::any_of(t.SortCriteria.begin(), t.SortCriteria.end(), [&](const TSortColumn& x) {
+                return x.Column == c.Column && x.Scope == c.Scope;
+            });
+        if (!twice) t.SortCriteria.push_back(c);
     }
     const int fixtureColumns = r.Count();
     r.EndLine();
@@ -285,8 +291,7 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     style.HeaderFont = r.FullFont();
     style.HeaderSubFont = r.FullFont();
     style.ResultsFont = r.FullFont();
-    if (t.GroupLegs == 1)
-        style.MarkHomeMatches = false;
+    if (t.GroupLegs == 1) style.MarkHomeMatches = false;
     Apply(ReadTableRecord(r, style), t.JointTable());
     t.JointTable().Name = LangText(5102, "Team");
     t.JointTable().Id = -1;
@@ -310,6 +315,7 @@ void ReadBody(TFormatReader& r, TTournament& t) {
     for (const auto& g : t.Groups())
         t.SelectedGroups.push_back(g->Id);
     const int teams = r.Count();
+    if (teams > kMaxTeams) r.Fail();
     r.EndLine();
     for (int i = 0; i < teams; ++i) {
         const QString name = r.Line(TTeam::kNameCapacity);
@@ -332,11 +338,9 @@ void ReadBody(TFormatReader& r, TTournament& t) {
         const TColor background = r.Int();
         r.EndLine();
         team->Font = style.Font;
-        if (team->SeparateFont)
-            team->UpperCase = r.ShortFont(team->Font);
+        if (team->SeparateFont) team->UpperCase = r.ShortFont(team->Font);
         team->BackgroundColor = team->SeparateBackground ? background : style.BGColor;
-        if (t.TeamById(team->Id))
-            r.Fail(); // two teams with one id cannot be told apart
+        if (t.TeamById(team->Id)) r.Fail(); // two teams with one id cannot be told apart
         t.AddTeam(std::move(team), false);
     }
     const int matches = r.Count();
@@ -382,10 +386,11 @@ void SettleColumns(TTournament& t) {
     const TColumnContext context = TColumnContext::Of(t);
     std::vector<TTableColumn> spare;
     for (const TTableColumn& c : t.SpareColumns) {
-        const bool shown = std::any_of(t.Columns.begin(), t.Columns.end(), [&](const TTableColumn& s) { return s.Id == c.Id; });
-        const bool twice = std::any_of(spare.begin(), spare.end(), [&](const TTableColumn& s) { return s.Id == c.Id; });
-        if (!shown && !twice && ColumnApplicable(c.Id, context))
-            spare.push_back(c);
+        const bool shown = std::any_of(t.Columns.begin(), t.Columns.end(),
+                                       [&](const TTableColumn& s) { return s.Id == c.Id; });
+        const bool twice = std::any_of(spare.begin(), spare.end(),
+                                       [&](const TTableColumn& s) { return s.Id == c.Id; });
+        if (!shown && !twice && ColumnApplicable(c.Id, context)) spare.push_back(c);
     }
     t.SpareColumns = std::move(spare);
 }
@@ -396,12 +401,20 @@ TIoResult ReadTournamentBytes(TTournament& t, const QByteArray& bytes, const QSt
     TFormatReader r(bytes);
     try {
         if (r.LineBytes() != QByteArrayView(kTournamentMagic))
-            return TIoResult::Failure(Fmt(LangText(5003, "File '%s' is not a valid Kelvorandine file"), displayName), 1);
+            return TIoResult::Failure(
+                Fmt(LangText(5003, "File '%s' is not a valid Kelvorandine file"), displayName), 1);
         if (r.LineBytes() != QByteArrayView(kTournamentVersion))
-            return TIoResult::Failure(Fmt(LangText(5004, "File '%s' was created in a newer version of the program"), displayName), 2);
+            return TIoResult::Failure(
+                Fmt(LangText(5004, "File '%s' was created in a newer version of the program"),
+                    displayName),
+                2);
         ReadBody(r, t);
     } catch (const TFormatError& e) {
-        return TIoResult::Failure(LangText(5105, "Error opening tournament. Wrong file format"), e.Line);
+        return TIoResult::Failure(LangText(5105, "Error opening tournament. Wrong file format"),
+                                  e.Line);
+    } catch (const std::bad_alloc&) { // what the file asks for does not fit in memory
+        return TIoResult::Failure(LangText(5105, "Error opening tournament. Wrong file format"),
+                                  r.LineNumber());
     }
     SettleColumns(t);
     for (TGroup* table : t.AllTables())
@@ -418,8 +431,11 @@ TIoResult ReadTournament(TTournament& t, QIODevice& in, const QString& displayNa
 TIoResult LoadTournament(TTournament& t, const QString& path) {
     QByteArray bytes;
     const QFileInfo info(path);
-    if (!ReadFileBytes(path, bytes))
-        return TIoResult::Failure(LangText(5105, "Error opening tournament. Wrong file format"));
+    if (const TIoResult read = ReadFileBytes(path, bytes); !read)
+        return info.size() > kMaxInputFileBytes
+                   ? read
+                   : TIoResult::Failure(
+                         LangText(5105, "Error opening tournament. Wrong file format"));
     TIoResult r = ReadTournamentBytes(t, bytes, info.fileName());
     t.FileName = path;
     t.SavedAt = info.exists() ? DateTimeToDays(info.lastModified()) : NowDays();
@@ -428,8 +444,7 @@ TIoResult LoadTournament(TTournament& t, const QString& path) {
 
 bool ReadIdentity(const QString& path, QString& name, int& sport) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
+    if (!f.open(QIODevice::ReadOnly)) return false;
     QByteArray head;
     for (int i = 0; i < 4 && !f.atEnd(); ++i)
         head += f.readLine(1 << 20);
@@ -450,8 +465,7 @@ TIoResult RenameInFile(const QString& path, const QString& newName) {
         return TIoResult::Failure(Fmt(LangText(5100, "File not found: %s"), path));
     TTournament t;
     const TIoResult loaded = LoadTournament(t, path);
-    if (!loaded)
-        return loaded;
+    if (!loaded) return loaded;
     t.Name = newName;
     return SaveTournament(t);
 }

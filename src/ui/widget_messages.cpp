@@ -11,6 +11,7 @@ TMessageButton TWidgetMessages::Show(TMessageKind kind, const QString& text) {
     QMessageBox box(QApplication::activeWindow());
     box.setObjectName(QStringLiteral("AppMessageBox"));
     box.setWindowTitle(QLatin1String(kAppTitle));
+    box.setTextFormat(Qt::PlainText); // names and paths from files are shown as they are
     box.setText(text);
     switch (kind) {
     case TMessageKind::Error:

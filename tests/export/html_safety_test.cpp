@@ -19,19 +19,22 @@ const QString kHostile = QStringLiteral("Tah}</style><script>alert(2)</script>\"
 class HtmlSafety : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make() {
-        auto t = kvtest::MakeTournament(SportSoccer, 2,
-                                        {{QStringLiteral("North"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}},
-                                         {QStringLiteral("South"), {QStringLiteral("Cork"), QStringLiteral("Derby")}}});
+        auto t = kvtest::MakeTournament(
+            SportSoccer, 2,
+            {{QStringLiteral("North"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}},
+             {QStringLiteral("South"), {QStringLiteral("Cork"), QStringLiteral("Derby")}}});
         t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
         ResetColumns(*t);
-        kvtest::AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"), 1);
+        kvtest::AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"),
+                          1);
         RecomputeAll(*t);
         return t;
     }
 
     // No element, rule or block that the document did not write itself.
     static void ExpectInert(const QString& html) {
-        EXPECT_FALSE(html.contains(QLatin1String("<script"), Qt::CaseInsensitive)) << html.toStdString();
+        EXPECT_FALSE(html.contains(QLatin1String("<script"), Qt::CaseInsensitive))
+            << html.toStdString();
         EXPECT_FALSE(html.contains(QLatin1String("<b>"))) << html.toStdString();
         EXPECT_LE(html.count(QLatin1String("</style>")), 1);
         const qsizetype styleStart = html.indexOf(QLatin1String("<style"));
@@ -39,7 +42,8 @@ protected:
         if (styleStart >= 0) {
             // Every rule of the block opens and closes once: nothing ends a rule early.
             const QString block = html.mid(styleStart, styleEnd - styleStart);
-            EXPECT_EQ(block.count(QLatin1Char('{')), block.count(QLatin1Char('}'))) << block.toStdString();
+            EXPECT_EQ(block.count(QLatin1Char('{')), block.count(QLatin1Char('}')))
+                << block.toStdString();
             EXPECT_FALSE(block.mid(1).contains(QLatin1Char('<'))) << block.toStdString();
         }
     }
@@ -74,7 +78,8 @@ TEST_F(HtmlSafety, HostileTextInEveryFieldStaysText) {
     t->JointTable().Teams().front()->Symbol = QStringLiteral("<b>");
     const QString tables = TablesHtml(*t, kHostile, {0, 1}, PrefString("HTML", "TableAttr"));
     ExpectInert(tables);
-    EXPECT_TRUE(tables.contains(QLatin1String("&lt;/style&gt;&lt;script&gt;"))) << "names shown as written";
+    EXPECT_TRUE(tables.contains(QLatin1String("&lt;/style&gt;&lt;script&gt;")))
+        << "names shown as written";
     EXPECT_TRUE(tables.contains(QLatin1String("font-family: Tahstylescriptalert2scriptbamp;")));
 
     // The same from a file, as a user would receive one.
@@ -90,10 +95,12 @@ TEST_F(HtmlSafety, HostileTextInEveryFieldStaysText) {
     grid.Rows << QStringList{kHostile, QStringLiteral("<i>1:0</i>")};
     ExpectInert(GridHtml(grid, QStringLiteral("border=\"1\""), true, kHostile, kHostile));
     // A title of two lines: each escaped on its own, joined by a real line break.
-    const QString twoLines = GridHtml(grid, QStringLiteral("border=\"1\""), true, QStringList{kHostile, QStringLiteral("Ajax <FC>")},
-                                      QString());
+    const QString twoLines =
+        GridHtml(grid, QStringLiteral("border=\"1\""), true,
+                 QStringList{kHostile, QStringLiteral("Ajax <FC>")}, QString());
     ExpectInert(twoLines);
-    EXPECT_TRUE(twoLines.contains(QLatin1String("&lt;b&gt;&amp;amp;<br>Ajax &lt;FC&gt;</p>"))) << twoLines.toStdString();
+    EXPECT_TRUE(twoLines.contains(QLatin1String("&lt;b&gt;&amp;amp;<br>Ajax &lt;FC&gt;</p>")))
+        << twoLines.toStdString();
     EXPECT_TRUE(twoLines.contains(QLatin1String("&amp;amp; - Ajax &lt;FC&gt;</title>")));
 }
 
@@ -107,12 +114,33 @@ TEST_F(HtmlSafety, TeamCellsShowTheDisplayNameAsThePictureDoes) {
     t->View.ShowCity = true;
     t->View.ShowCountry = true;
     const QString html = TablesHtml(*t, QString(), {0}, PrefString("HTML", "TableAttr"));
-    EXPECT_TRUE(html.contains(QLatin1String("<div align=\"left\">AJX (Amsterdam, NL)</div>"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QLatin1String("<div align=\"left\">AJX (Amsterdam, NL)</div>")))
+        << html.toStdString();
     TGroup* north = t->GroupById(0);
     north->PlaceFonts[0].HasFont = true;
     north->PlaceFonts[0].UpperCase = true;
     const QString upper = TablesHtml(*t, QString(), {0}, PrefString("HTML", "TableAttr"));
-    EXPECT_TRUE(upper.contains(QLatin1String("<div align=\"left\">AJX (AMSTERDAM, NL)</div>"))) << upper.toStdString();
+    EXPECT_TRUE(upper.contains(QLatin1String("<div align=\"left\">AJX (AMSTERDAM, NL)</div>")))
+        << upper.toStdString();
     const QString csv = TablesCsv(*t, QLatin1Char(';'), {0}, QString());
     EXPECT_TRUE(csv.contains(QLatin1String("AJX (AMSTERDAM, NL)"))) << csv.toStdString();
+}
+
+TEST(CsvSafety, TextsASpreadsheetWouldRunStayText) {
+    const QString q = QStringLiteral("\"");
+    EXPECT_EQ(CsvField(QStringLiteral("=HYPERLINK(\"http://x\")"), q),
+              QStringLiteral("\"'=HYPERLINK(\"\"http://x\"\")\""));
+    EXPECT_EQ(CsvField(QStringLiteral("@SUM(A1)"), QString()), QStringLiteral("'@SUM(A1)"));
+    EXPECT_EQ(CsvField(QStringLiteral("+cmd|' /C calc'!A0"), QString()),
+              QStringLiteral("'+cmd|' /C calc'!A0"));
+    EXPECT_EQ(CsvField(QStringLiteral("-Sheet1!A1"), QString()), QStringLiteral("'-Sheet1!A1"));
+    EXPECT_EQ(CsvField(QStringLiteral("\tx"), QString()), QStringLiteral("'\tx"));
+    // Numbers, differences and scores are what they are.
+    for (const char* kept :
+         {"-3", "+2", "-0.5", "-:-", "- : -", "--", "-", "+", "Team = best", "3:2"})
+        EXPECT_EQ(CsvField(QLatin1String(kept), QString()), QLatin1String(kept));
+    // Without quotes a line break would begin a new row.
+    EXPECT_EQ(CsvField(QStringLiteral("two\r\nlines\nhere"), QString()),
+              QStringLiteral("two lines here"));
+    EXPECT_EQ(CsvField(QStringLiteral("two\r\nlines"), q), QStringLiteral("\"two\r\nlines\""));
 }
