@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -69,6 +70,19 @@ void BM_LoadLargest(benchmark::State& state) {
         if (!r || t.MatchCount() != 19320)
             state.SkipWithError("the largest tournament did not load");
     }
+}
+
+// Loading as the legs grow: the file is written once, outside the measure.
+void BM_LoadLegs(benchmark::State& state) {
+    const int legs = static_cast<int>(state.range(0));
+    const QString path = LargestPath() + QStringLiteral(".legs%1.kvd").arg(legs);
+    auto made = MakeLargest(legs);
+    if (!kv::SaveTournament(*made, path, false)) state.SkipWithError("cannot write the file");
+    for (auto _ : state) {
+        kv::TTournament t;
+        if (!kv::LoadTournament(t, path)) state.SkipWithError("the file did not load");
+    }
+    state.counters["matches"] = made->MatchCount();
 }
 
 void BM_RecomputeLargest(benchmark::State& state) {
@@ -169,6 +183,15 @@ void BM_FixtureListLargest(benchmark::State& state) {
     }
 }
 
+void BM_FixtureListLegs(benchmark::State& state) {
+    auto t = MakeLargest(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        const std::vector<kv::TMatch*> matches = kv::FixtureMatches(*t);
+        benchmark::DoNotOptimize(matches.data());
+    }
+    state.counters["matches"] = t->MatchCount();
+}
+
 void BM_SortFixturesLargest(benchmark::State& state) {
     kv::TTournament& t = Largest();
     const kv::TFixtureFormat format = kv::TFixtureFormat::Current();
@@ -194,6 +217,7 @@ void BM_FilterFixturesLargest(benchmark::State& state) {
 BENCHMARK(BM_ReadLinesLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanLinesLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadLegs)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecomputeLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecomputeLegs)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecomputeAfterScore)->Unit(benchmark::kMicrosecond);
@@ -203,6 +227,7 @@ BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PublishLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenerateDoubleRoundRobin)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FixtureListLegs)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 // Each kind of the statistics page for the whole of the largest season: the grid built, the
 // chart built, laid out and drawn at a window's size.
 void BM_StatisticsKindLargest(benchmark::State& state) {
@@ -242,7 +267,8 @@ void BM_ProgressChart70Teams(benchmark::State& state) {
 BENCHMARK(BM_SortFixturesLargest)->DenseRange(0, 18)->Unit(benchmark::kMillisecond);
 // The slowest kind of statistics as the legs (and so the matches) grow: 1, 2, 4 and 8 legs.
 void BM_StatisticsLegs(benchmark::State& state) {
-    const std::unique_ptr<kv::TTournament> season = MakeScheduledSeason(static_cast<int>(state.range(0)));
+    const std::unique_ptr<kv::TTournament> season =
+        MakeScheduledSeason(static_cast<int>(state.range(0)));
     const kv::TStatsScope scope = kv::StatsScopes(*season).front();
     for (auto _ : state) {
         const kv::TStatsGrid grid = kv::BuildStatsGrid(*season, kv::TStatsKind::ByDate, scope);
@@ -302,15 +328,18 @@ int main(int argc, char** argv) {
         {"statistics of the largest season, slowest kind (ms)", slowestKind, 100},
         {"progress chart, 70 teams over 138 matchdays (ms)", time("BM_ProgressChart70Teams"), 50},
     });
-    const double statsOne = time("BM_StatisticsLegs/1");
-    const double statsEight = time("BM_StatisticsLegs/8");
-    if (statsOne > 0 && statsEight > 0)
-        std::fprintf(stderr, "  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n",
-                     "growth of statistics with legs", statsEight / statsOne);
-    const double one = time("BM_RecomputeLegs/1");
-    const double eight = time("BM_RecomputeLegs/8");
-    if (one > 0 && eight > 0)
-        std::fprintf(stderr, "  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n",
-                     "growth of recompute with legs", eight / one);
+    // How each cost grows from 1 leg to 8 (the matches grow 8 times): near 8 is linear.
+    const std::pair<const char*, const char*> growths[] = {{"Load", "load"},
+                                                           {"Recompute", "recompute"},
+                                                           {"FixtureList", "fixture list"},
+                                                           {"Statistics", "statistics"}};
+    for (const auto& [benchmark, what] : growths) {
+        const std::string name = std::string("BM_") + benchmark + "Legs/";
+        const double one = time((name + "1").c_str());
+        const double eight = time((name + "8").c_str());
+        if (one > 0 && eight > 0)
+            std::fprintf(stderr, "  %-38s %9.2f  (8 legs / 1 leg; the matches grow 8 times)\n",
+                         ("growth of " + std::string(what) + " with legs").c_str(), eight / one);
+    }
     return failed ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "base/settings.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
@@ -87,6 +88,19 @@ void BM_StartMainWindow(benchmark::State& state) {
         kv::TMainForm main(dialogs);
         main.show();
         Paint(main);
+    }
+}
+
+// A start with ten tournament windows open at the last exit: the main window built, the ten
+// reopened, and the window painted.
+void BM_StartWithTenOpen(benchmark::State& state) {
+    for (auto _ : state) {
+        kv::TMainForm main(dialogs);
+        main.resize(1280, 820);
+        main.show();
+        main.OpenRestoredSelection();
+        Paint(main);
+        if (main.TournamentForms().size() != 10) state.SkipWithError("not ten windows");
     }
 }
 
@@ -222,6 +236,7 @@ void BM_FilterFixtureListLargest(benchmark::State& state) {
 }
 
 BENCHMARK(BM_StartMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartWithTenOpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortFixtureListLargest)
     ->Arg(kv::FixDate)
@@ -287,7 +302,19 @@ int main(int argc, char** argv) {
         kv::SaveTournament(*league, kv::TTournamentList::SavesPath(QStringLiteral("league20.kvd")),
                            false);
     }
-    for (const char* file : {"largest.kvd", "league20.kvd"}) {
+    // Four more leagues of 20, so that ten tournaments can be open at a start: the samples and
+    // the leagues, as the last exit left them.
+    for (int i = 2; i <= 5; ++i)
+        QFile::copy(kv::TTournamentList::SavesPath(QStringLiteral("league20.kvd")),
+                    kv::TTournamentList::SavesPath(QStringLiteral("league20-%1.kvd").arg(i)));
+    QStringList lastOpen;
+    for (const QString& file : QDir(kv::TTournamentList::SavesPath(QString()))
+                                   .entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name))
+        if (file != QStringLiteral("largest.kvd")) lastOpen << kv::TTournamentList::SavesPath(file);
+    kv::RegWriteString(QString(), QStringLiteral("OpenTournaments"),
+                       lastOpen.join(QLatin1Char('\n')));
+    for (const char* file : {"largest.kvd", "league20.kvd", "league20-2.kvd", "league20-3.kvd",
+                             "league20-4.kvd", "league20-5.kvd"}) {
         kv::TNodeData entry;
         entry.Kind = kv::NodeTournament;
         entry.FilePath = kv::TTournamentList::SavesPath(QLatin1String(file));
@@ -305,6 +332,7 @@ int main(int argc, char** argv) {
     const int failed = ReportGoals({
         {"process start to painted main window (ms)", firstPaintMs, 150},
         {"main window again, built and painted (ms)", reporter.Time("BM_StartMainWindow"), 150},
+        {"start with ten tournaments open (ms)", reporter.Time("BM_StartWithTenOpen"), 500},
         {"open the largest to painted tables (ms)", reporter.Time("BM_OpenLargestToPaintedTables"),
          150},
         {"redraw after a view switch (ms)", reporter.Time("BM_RedrawAfterViewSwitch"), 50},

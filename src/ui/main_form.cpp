@@ -739,6 +739,14 @@ void TMainForm::RestoreSettings() {
 }
 
 void TMainForm::OpenRestoredSelection() {
+    // The windows open at the last exit come back in their order, those still listed with
+    // their file in place; the entry selected then opens, or comes to the front, last.
+    const QStringList open = RegReadString(QString(), QStringLiteral("OpenTournaments"), QString())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& path : open)
+        if (const TListNode* listed = list_.FindByPath(path);
+            listed && listed->IsTournament() && QFileInfo::exists(path))
+            OpenTournament(listed->Data);
     const TListNode* node = panel_->Selected();
     if (node && node->IsTournament()) OpenTournament(node->Data);
 }
@@ -782,6 +790,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         }
     }
     shuttingDown_ = true;
+    QStringList open; // bottom to top, so that the one in front reopens in front
+    for (const QMdiSubWindow* w : area_->subWindowList(QMdiArea::StackingOrder))
+        if (auto* f = qobject_cast<TTournamentForm*>(w->widget()); f && forms.contains(f))
+            open << f->Document().FileName();
+    RegWriteString(QString(), QStringLiteral("OpenTournaments"), open.join(QLatin1Char('\n')));
     for (TTournamentForm* f : forms) {
         f->ForceClose();
     }

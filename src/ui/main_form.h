@@ -54,7 +54,8 @@ public:
     void OfferRecovery();
     // Opens a copy, marked modified; a copy whose file is gone is saved under a new name.
     bool RestoreCopy(const TRecoveryCopy& copy);
-    // What start does once the window is shown: opens the entry selected at the last exit.
+    // What start does once the window is shown: reopens the tournament windows open at the last
+    // exit, then the entry selected then.
     void OpenRestoredSelection();
     // Tournament files given from outside (the command line, a second start): each one listed
     // is opened, one not listed yet is added as an existing tournament first. The window comes

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -138,8 +139,10 @@ TEST_F(MainWindow, TheLastSelectionOpensAtStart) {
                   QStringLiteral("Coastal Volleyball Round Robin"));
         main.close();
     }
-    // A position beyond the list selects the root: nothing opens, nothing is said.
+    // A position beyond the list selects the root: nothing opens, nothing is said (the window
+    // left open is forgotten here, to see the selection alone).
     RegWriteInteger(QString(), QStringLiteral("SelectedTable"), 99);
+    RegWriteString(QString(), QStringLiteral("OpenTournaments"), QString());
     {
         TMainForm main(Dialogs);
         main.show();
@@ -159,6 +162,29 @@ TEST_F(MainWindow, TheLastSelectionOpensAtStart) {
     EXPECT_EQ(Messages.Texts().front(),
               QStringLiteral("File not found: ") +
                   TTournamentList::SavesPath(QStringLiteral("volleyball.kvd")));
+}
+
+TEST_F(MainWindow, TheWindowsOpenAtExitOpenAgainAtStart) {
+    {
+        TMainForm main(Dialogs);
+        main.show();
+        for (const char* file : {"chess.kvd", "hockey.kvd", "soccer.kvd"})
+            ASSERT_NE(main.OpenTournament(Entry(main, file)->Data), nullptr);
+        main.ListPanel().Select(Entry(main, "volleyball.kvd"));
+        EXPECT_TRUE(main.close());
+    }
+    // One of them has gone since: the others open without a word, the selection last.
+    QFile::remove(TTournamentList::SavesPath(QStringLiteral("hockey.kvd")));
+    TMainForm main(Dialogs);
+    main.show();
+    main.OpenRestoredSelection();
+    QStringList names;
+    for (const TTournamentForm* f : main.TournamentForms())
+        names << QFileInfo(f->Document().FileName()).fileName();
+    EXPECT_EQ(names, QStringList({QStringLiteral("chess.kvd"), QStringLiteral("soccer.kvd"),
+                                  QStringLiteral("volleyball.kvd")}));
+    EXPECT_TRUE(Messages.Entries().empty());
+    main.close();
 }
 
 TEST_F(MainWindow, AMissingListLeavesTheRootAndSaysSo) {
