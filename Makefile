@@ -58,14 +58,22 @@ fuzz:
 	@scripts/install-deps --fuzz
 	@scripts/run-fuzz $(FUZZ_SECONDS)
 
-# Random use of every window for MONKEY_SECONDS (default 600) a seed, under AddressSanitizer
-# and UndefinedBehaviorSanitizer.
+# Random use of every window under AddressSanitizer and UndefinedBehaviorSanitizer: for
+# MONKEY_SECONDS (default 600) on each of MONKEY_FILES (default every sample and a tournament of
+# conferences), one seed a file.
 MONKEY_SECONDS ?= 600
+MONKEY_FILES ?= basketball.kvd chess.kvd hockey.kvd soccer.kvd volleyball.kvd conferences.kvd
 monkey:
 	@$(MAKE) --no-print-directory build BUILD=build-asan \
 		CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=ON -DKV_BUILD_BENCH=OFF"
-	@ASAN_OPTIONS=intercept_tls_get_addr=0 QT_QPA_PLATFORM=offscreen KV_MONKEY_SECONDS=$(MONKEY_SECONDS) \
-		build-asan/bin/kv_tests_ui --gtest_filter='Monkey.*'
+	@for file in $(MONKEY_FILES); do \
+		echo "== monkey on $$file for $(MONKEY_SECONDS)s"; \
+		ASAN_OPTIONS=intercept_tls_get_addr=0 QT_QPA_PLATFORM=offscreen KV_MONKEY_SECONDS=$(MONKEY_SECONDS) \
+			KV_MONKEY_FILE=$$file KV_MONKEY_SEED=20261210 \
+			build-asan/bin/kv_tests_ui --gtest_filter='Monkey.*' > build-asan/monkey-$$file.log 2>&1; \
+		status=$$?; grep "monkey:" build-asan/monkey-$$file.log; \
+		if [ $$status -ne 0 ]; then tail -80 build-asan/monkey-$$file.log; exit 1; fi; \
+	done
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

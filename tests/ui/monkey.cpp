@@ -39,10 +39,11 @@ namespace kvtest {
 namespace {
 
 // Commands that end the program or take files away from under the checks.
-const QStringList kSkipped = {QStringLiteral("ExitAction"),       QStringLiteral("DeleteAction"),
-                              QStringLiteral("RemoveAction"),     QStringLiteral("CloseAction"),
-                              QStringLiteral("PreferencesAction"), QStringLiteral("AboutAction"),
-                              QStringLiteral("HelpTopicsAction"), QStringLiteral("NewFolderAction")};
+const QStringList kSkipped = {
+    QStringLiteral("ExitAction"),        QStringLiteral("DeleteAction"),
+    QStringLiteral("RemoveAction"),      QStringLiteral("CloseAction"),
+    QStringLiteral("PreferencesAction"), QStringLiteral("AboutAction"),
+    QStringLiteral("HelpTopicsAction"),  QStringLiteral("NewFolderAction")};
 
 QByteArray Snapshot(const kv::TTournament& t) {
     return QJsonDocument(kv::TournamentJson(t)).toJson(QJsonDocument::Compact);
@@ -79,13 +80,13 @@ void TMonkey::FillAndClose(QWidget& dialog) {
     // A one-line field takes what can be typed or pasted into it: line breaks become spaces.
     for (QLineEdit* e : dialog.findChildren<QLineEdit*>())
         if (e->isVisible() && e->isEnabled() && !e->isReadOnly() && Chance(50))
-            e->setText(RandomText().replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            e->setText(RandomText()
+                           .replace(QLatin1Char('\r'), QLatin1Char(' '))
+                           .replace(QLatin1Char('\n'), QLatin1Char(' ')));
     for (QPlainTextEdit* e : dialog.findChildren<QPlainTextEdit*>())
-        if (e->isVisible() && e->isEnabled() && Chance(30))
-            e->setPlainText(RandomText());
+        if (e->isVisible() && e->isEnabled() && Chance(30)) e->setPlainText(RandomText());
     for (QCheckBox* b : dialog.findChildren<QCheckBox*>())
-        if (b->isVisible() && b->isEnabled() && Chance(20))
-            b->toggle();
+        if (b->isVisible() && b->isEnabled() && Chance(20)) b->toggle();
     for (QComboBox* c : dialog.findChildren<QComboBox*>())
         if (c->isVisible() && c->isEnabled() && c->count() > 0 && Chance(20))
             c->setCurrentIndex(Pick(c->count()));
@@ -110,8 +111,7 @@ void TMonkey::HandleModals() {
         return;
     }
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
+    if (!modal) return;
     const int times = ++seen_[modal];
     if (times > 2) {
         if (auto* d = qobject_cast<QDialog*>(modal))
@@ -127,7 +127,8 @@ QString TMonkey::Check(const char* after) {
     for (kv::TTournamentForm* form : main_.TournamentForms()) {
         const QStringList problems = kv::TournamentProblems(form->Document().Tournament());
         if (!problems.isEmpty())
-            return QStringLiteral("after %1: %2").arg(QLatin1String(after), problems.join(QStringLiteral("; ")));
+            return QStringLiteral("after %1: %2")
+                .arg(QLatin1String(after), problems.join(QStringLiteral("; ")));
     }
     return {};
 }
@@ -135,8 +136,7 @@ QString TMonkey::Check(const char* after) {
 // The saved file reads back to the tournament the window holds.
 QString TMonkey::CheckSaved(kv::TTournamentForm& form) {
     const kv::TTournament& held = form.Document().Tournament();
-    if (held.IsModified)
-        return {}; // the save was refused or failed: nothing to compare
+    if (held.IsModified) return {}; // the save was refused or failed: nothing to compare
     kv::TTournament read;
     if (const kv::TIoResult r = kv::LoadTournament(read, held.FileName); !r)
         return QStringLiteral("saved file does not load: ") + r.Message;
@@ -151,7 +151,8 @@ QString TMonkey::CheckSaved(kv::TTournamentForm& form) {
         qsizetype at = 0;
         while (at < a.size() && at < b.size() && a.at(at) == b.at(at))
             ++at;
-        return QStringLiteral("the saved file of '%1' reads back differently: ...%2... against ...%3...")
+        return QStringLiteral(
+                   "the saved file of '%1' reads back differently: ...%2... against ...%3...")
             .arg(held.Name, QString::fromUtf8(a.mid(std::max<qsizetype>(0, at - 80), 160)),
                  QString::fromUtf8(b.mid(std::max<qsizetype>(0, at - 80), 160)));
     }
@@ -160,11 +161,11 @@ QString TMonkey::CheckSaved(kv::TTournamentForm& form) {
 
 QString TMonkey::UndoEverything() {
     for (kv::TTournamentForm* form : main_.TournamentForms()) {
-        if (!openedAs_.contains(form))
-            continue;
+        if (!openedAs_.contains(form)) continue;
         form->Document().UndoStack().setIndex(0);
         if (Snapshot(form->Document().Tournament()) != openedAs_.value(form))
-            return QStringLiteral("undoing everything does not give back '%1'").arg(form->Document().Tournament().Name);
+            return QStringLiteral("undoing everything does not give back '%1'")
+                .arg(form->Document().Tournament().Name);
     }
     return {};
 }
@@ -175,17 +176,18 @@ void TMonkey::Act(TMonkeyResult& r) {
     if (forms.isEmpty() || Chance(3)) {
         QList<const kv::TListNode*> entries;
         std::function<void(const kv::TListNode*)> walk = [&](const kv::TListNode* n) {
-            if (n->IsTournament())
+            if (n->IsTournament() &&
+                (only_.isEmpty() || n->Data.FilePath.endsWith(QLatin1Char('/') + only_)))
                 entries << n;
             for (const auto& c : n->Children)
                 walk(c.get());
         };
         walk(main_.List().Root());
-        if (entries.isEmpty())
-            return;
+        if (entries.isEmpty()) return;
         const kv::TListNode* entry = entries.at(Pick(static_cast<int>(entries.size())));
         r.Log << QStringLiteral("open %1").arg(entry->Data.Name);
-        if (kv::TTournamentForm* form = main_.OpenTournament(entry->Data); form && !openedAs_.contains(form))
+        if (kv::TTournamentForm* form = main_.OpenTournament(entry->Data);
+            form && !openedAs_.contains(form))
             openedAs_.insert(form, Snapshot(form->Document().Tournament()));
         return;
     }
@@ -198,14 +200,11 @@ void TMonkey::Act(TMonkeyResult& r) {
     case 2: { // a command of the window or of the main window
         QList<QAction*> actions = form->Commands();
         for (QAction* a : main_.findChildren<QAction*>())
-            if (!a->objectName().isEmpty())
-                actions << a;
+            if (!a->objectName().isEmpty()) actions << a;
         QList<QAction*> usable;
         for (QAction* a : actions)
-            if (a->isEnabled() && !kSkipped.contains(a->objectName()))
-                usable << a;
-        if (usable.isEmpty())
-            return;
+            if (a->isEnabled() && !kSkipped.contains(a->objectName())) usable << a;
+        if (usable.isEmpty()) return;
         QAction* a = usable.at(Pick(static_cast<int>(usable.size())));
         r.Log << QStringLiteral("command %1").arg(a->objectName());
         a->trigger();
@@ -223,12 +222,11 @@ void TMonkey::Act(TMonkeyResult& r) {
     case 5: { // fixture edits on the selected rows
         form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
         kv::TFixturesPage& fixtures = form->FixturesPage();
-        if (fixtures.RowCount() == 0)
-            return;
+        if (fixtures.RowCount() == 0) return;
         fixtures.selectRow(Pick(fixtures.RowCount()));
-        static const char* const edits[] = {"EditScoreAction",   "EditMatchdayAction", "EditDateAction",
-                                            "EditTimeAction",    "EditStadiumAction",  "DeleteFixturesAction",
-                                            "EditFixtureAction", "CopyFixturesAction"};
+        static const char* const edits[] = {
+            "EditScoreAction",   "EditMatchdayAction",   "EditDateAction",    "EditTimeAction",
+            "EditStadiumAction", "DeleteFixturesAction", "EditFixtureAction", "CopyFixturesAction"};
         const char* edit = edits[Pick(8)];
         r.Log << QStringLiteral("fixtures %1").arg(QLatin1String(edit));
         form->Command(QLatin1String(edit))->trigger();
@@ -245,13 +243,11 @@ void TMonkey::Act(TMonkeyResult& r) {
     case 8: { // save, and read the file back
         r.Log << QStringLiteral("save %1").arg(form->Document().Tournament().Name);
         form->Save();
-        if (const QString failure = CheckSaved(*form); !failure.isEmpty())
-            r.Failure = failure;
+        if (const QString failure = CheckSaved(*form); !failure.isEmpty()) r.Failure = failure;
         break;
     }
     case 9: { // close (not saving) and open again
-        if (!Chance(30))
-            return;
+        if (!Chance(30)) return;
         const QString name = form->Document().Tournament().Name;
         r.Log << QStringLiteral("close %1").arg(name);
         openedAs_.remove(form);
@@ -274,18 +270,17 @@ TMonkeyResult TMonkey::Run(int actions, int seconds) {
     QElapsedTimer clock;
     clock.start();
     const bool trace = qEnvironmentVariableIsSet("KV_MONKEY_TRACE");
-    while (r.Failure.isEmpty() && (seconds > 0 ? clock.elapsed() < seconds * 1000LL : r.Actions < actions)) {
+    while (r.Failure.isEmpty() &&
+           (seconds > 0 ? clock.elapsed() < seconds * 1000LL : r.Actions < actions)) {
         Act(r);
         if (trace && !r.Log.isEmpty())
             std::fprintf(stderr, "monkey %d: %s\n", r.Actions, qPrintable(r.Log.last()));
         ++r.Actions;
         QApplication::processEvents();
-        if (r.Failure.isEmpty())
-            r.Failure = Check(qPrintable(r.Log.value(r.Log.size() - 1)));
+        if (r.Failure.isEmpty()) r.Failure = Check(qPrintable(r.Log.value(r.Log.size() - 1)));
     }
     closer.stop();
-    if (r.Failure.isEmpty())
-        r.Failure = UndoEverything();
+    if (r.Failure.isEmpty()) r.Failure = UndoEverything();
     openedAs_.clear();
     return r;
 }

@@ -25,8 +25,8 @@ class TScriptedDialogs;
 
 struct TMonkeyResult {
     int Actions = 0;
-    QStringList Log;  // what was done, one line an action
-    QString Failure;  // empty when every check held
+    QStringList Log; // what was done, one line an action
+    QString Failure; // empty when every check held
 };
 
 class TMonkey {
@@ -35,6 +35,8 @@ public:
     // Runs `actions` actions (or until `seconds` pass, when that is not 0), stopping at the
     // first broken check.
     TMonkeyResult Run(int actions, int seconds = 0);
+    // Opens only the listed tournament of that file name ("soccer.kvd"); all of them when empty.
+    void OpenOnly(const QString& fileName) { only_ = fileName; }
 
     // The hostile texts typed into fields.
     static QStringList HostileTexts();
@@ -46,7 +48,9 @@ private:
     QString UndoEverything();
     void HandleModals();
     void FillAndClose(QWidget& dialog);
-    int Pick(int count) { return count <= 0 ? 0 : std::uniform_int_distribution<int>(0, count - 1)(rng_); }
+    int Pick(int count) {
+        return count <= 0 ? 0 : std::uniform_int_distribution<int>(0, count - 1)(rng_);
+    }
     bool Chance(int percent) { return Pick(100) < percent; }
     QString RandomText();
 
@@ -55,6 +59,7 @@ private:
     // What each open window held when it was opened, for the final undo.
     QHash<const kv::TTournamentForm*, QByteArray> openedAs_;
     QHash<QWidget*, int> seen_; // how often each dialog came round unclosed
+    QString only_;
 };
 
 } // namespace kvtest
