@@ -329,6 +329,11 @@ QByteArray SvgPictureBytes(QSize size, const QString& title,
     QPainter painter(&svg);
     draw(painter);
     painter.end();
+    // Control characters in a name (a file from elsewhere may hold them) are not allowed in
+    // XML, and the generator writes them as they are: they go, so that the picture opens.
+    bytes.removeIf([](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
+    });
     return bytes;
 }
 

@@ -256,12 +256,13 @@ void ReadBody(TFormatReader& r, TTournament& t) {
         if (scope == ScopeAway)
             c.Name = ColumnFullName(column, t.Sport, false, false) + QLatin1Char(' ') +
                      LangText(5101, "Away from Home");
-        // A criterion given twice decides nothing the second time.
+        // A criterion given twice decides nothing the second time; one of no column decides
+        // nothing at all.
         const bool twice =
             std::any_of(t.SortCriteria.begin(), t.SortCriteria.end(), [&](const TSortColumn& x) {
                 return x.Column == c.Column && x.Scope == c.Scope;
             });
-        if (!twice) t.SortCriteria.push_back(c);
+        if (!twice && column >= 0 && column < kColumnCount) t.SortCriteria.push_back(c);
     }
     const int fixtureColumns = r.Count();
     r.EndLine();

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 using namespace kv;
@@ -25,15 +26,22 @@ namespace {
 class FileFormats : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make() {
-        auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
+        auto t = kvtest::MakeTournament(
+            SportSoccer, 2,
+            {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
         t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
         ResetColumns(*t);
-        kvtest::AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"), 1);
+        kvtest::AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"),
+                          1);
         RecomputeAll(*t);
         return t;
     }
-    static quint16 U16(const QByteArray& b, int at) { return qFromLittleEndian<quint16>(b.constData() + at); }
-    static quint32 U32(const QByteArray& b, int at) { return qFromLittleEndian<quint32>(b.constData() + at); }
+    static quint16 U16(const QByteArray& b, int at) {
+        return qFromLittleEndian<quint16>(b.constData() + at);
+    }
+    static quint32 U32(const QByteArray& b, int at) {
+        return qFromLittleEndian<quint32>(b.constData() + at);
+    }
 };
 
 } // namespace
@@ -82,8 +90,9 @@ TEST_F(FileFormats, TablePicturesInEveryFormat) {
     const struct {
         TPictureFormat Format;
         const char* Magic;
-    } formats[] = {{TPictureFormat::Png, "\x89PNG"}, {TPictureFormat::Jpeg, "\xFF\xD8\xFF"}, {TPictureFormat::Bmp, "BM"},
-                   {TPictureFormat::Gif, "GIF8"},     {TPictureFormat::Svg, "<?xml"},        {TPictureFormat::Pdf, "%PDF"}};
+    } formats[] = {{TPictureFormat::Png, "\x89PNG"}, {TPictureFormat::Jpeg, "\xFF\xD8\xFF"},
+                   {TPictureFormat::Bmp, "BM"},      {TPictureFormat::Gif, "GIF8"},
+                   {TPictureFormat::Svg, "<?xml"},   {TPictureFormat::Pdf, "%PDF"}};
     for (const auto& f : formats) {
         const QString path = HomePath(QStringLiteral("table") + PictureExtension(f.Format));
         ASSERT_TRUE(SaveTablePicture(*t, g, path, f.Format, 24)) << path.toStdString();
@@ -104,9 +113,11 @@ TEST_F(FileFormats, TablePicturesInEveryFormat) {
 }
 
 TEST_F(FileFormats, PictureFolderIsRemembered) {
-    EXPECT_EQ(SuggestedPicturePath(QStringLiteral("A/B"), TPictureFormat::Png), QStringLiteral("A_B.png"));
+    EXPECT_EQ(SuggestedPicturePath(QStringLiteral("A/B"), TPictureFormat::Png),
+              QStringLiteral("A_B.png"));
     RememberPictureFolder(HomePath(QStringLiteral("pics/t.png")));
-    EXPECT_EQ(SuggestedPicturePath(QStringLiteral("North"), TPictureFormat::Gif), HomePath(QStringLiteral("pics/North.gif")));
+    EXPECT_EQ(SuggestedPicturePath(QStringLiteral("North"), TPictureFormat::Gif),
+              HomePath(QStringLiteral("pics/North.gif")));
 }
 
 TEST_F(FileFormats, WorkbookHoldsTheFixtureGrid) {
@@ -117,8 +128,8 @@ TEST_F(FileFormats, WorkbookHoldsTheFixtureGrid) {
     m->Attendance = 41250;
     m->HasDate = true;
     m->Date = DateToDays(QDate(2026, 5, 17));
-    t->FixtureColumns = {FixNumber, FixLeg, FixMatchday, FixDate, FixHome, FixVisitor, FixScore,
-                         FixGoalsFor, FixGoalsAgainst, FixAttendance};
+    t->FixtureColumns = {FixNumber,  FixLeg,   FixMatchday, FixDate,         FixHome,
+                         FixVisitor, FixScore, FixGoalsFor, FixGoalsAgainst, FixAttendance};
     const QString path = HomePath(QStringLiteral("fixtures.xlsx"));
     WriteFile(path, "an older file");
     int lastProgress = -1;
@@ -136,7 +147,8 @@ TEST_F(FileFormats, WorkbookHoldsTheFixtureGrid) {
     ASSERT_FALSE(strings.isEmpty()) << "unzip is needed (scripts/install-deps installs it)";
     EXPECT_TRUE(strings.contains("Home Team"));
     EXPECT_TRUE(strings.contains("Ajax"));
-    EXPECT_TRUE(strings.contains("\xC2\xA0" "2:1")); // the score stays text
+    EXPECT_TRUE(strings.contains("\xC2\xA0"
+                                 "2:1")); // the score stays text
     // Row 2: number, leg, matchday, the date's day count, goals and attendance are numbers
     // (no t="s"); the date cell carries a style of its own (its date format).
     const QByteArray sheet = part("xl/worksheets/sheet1.xml");
@@ -250,9 +262,10 @@ TEST_F(FileFormats, VectorPicturesHoldTheWholeFrame) {
     const QByteArray pdf = ReadFile(pdfPath);
     const qsizetype at = pdf.indexOf("/MediaBox");
     ASSERT_GE(at, 0);
-    const QList<QByteArray> box = pdf.mid(pdf.indexOf('[', at) + 1, pdf.indexOf(']', at) - pdf.indexOf('[', at) - 1)
-                                      .simplified()
-                                      .split(' ');
+    const QList<QByteArray> box =
+        pdf.mid(pdf.indexOf('[', at) + 1, pdf.indexOf(']', at) - pdf.indexOf('[', at) - 1)
+            .simplified()
+            .split(' ');
     ASSERT_EQ(box.size(), 4);
     const double dpi = ScreenPixelsPerInch();
     EXPECT_GE(box[2].toDouble(), reference.width() * 72.0 / dpi);
@@ -280,4 +293,19 @@ TEST_F(FileFormats, MonochromeBitmapKeepsTextOnFillsReadable) {
     EXPECT_EQ(plain.pixel(mid, 1) & 0xFFFFFF, 0u);
     EXPECT_EQ(plain.pixel(0, plain.height() / 2) & 0xFFFFFF, 0u);
     EXPECT_EQ(plain.pixel(1, plain.height() / 2) & 0xFFFFFF, 0u);
+}
+
+// A name with control characters, as a file from elsewhere may hold it, still gives a picture
+// that XML readers open.
+TEST_F(FileFormats, ControlCharactersInNamesLeaveTheSvgWellFormed) {
+    auto t = Make();
+    t->JointTable().TeamByName(QStringLiteral("Ajax"))->Name = QStringLiteral("Aj\x01"
+                                                                              "a\x0bx\x1f");
+    const QString path = HomePath(QStringLiteral("control.svg"));
+    ASSERT_TRUE(SaveTablePicture(*t, *t->GroupAt(0), path, TPictureFormat::Svg));
+    QXmlStreamReader xml(ReadFile(path));
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(ReadFile(path).contains("Ajax"));
 }
