@@ -183,7 +183,17 @@ void TMonkey::Act(TMonkeyResult& r) {
                 walk(c.get());
         };
         walk(main_.List().Root());
-        if (entries.isEmpty()) return;
+        if (entries.isEmpty() && !only_.isEmpty()) {
+            // The chosen tournament was deleted or renamed: the others are used from now on.
+            r.Log << QStringLiteral("%1 is gone; every tournament from now on").arg(only_);
+            only_.clear();
+            return;
+        }
+        if (entries.isEmpty()) {
+            r.Log << QStringLiteral("nothing left to open");
+            stop_ = true;
+            return;
+        }
         const kv::TListNode* entry = entries.at(Pick(static_cast<int>(entries.size())));
         r.Log << QStringLiteral("open %1").arg(entry->Data.Name);
         if (kv::TTournamentForm* form = main_.OpenTournament(entry->Data);
@@ -270,12 +280,15 @@ TMonkeyResult TMonkey::Run(int actions, int seconds) {
     QElapsedTimer clock;
     clock.start();
     const bool trace = qEnvironmentVariableIsSet("KV_MONKEY_TRACE");
-    while (r.Failure.isEmpty() &&
+    stop_ = false;
+    while (r.Failure.isEmpty() && !stop_ &&
            (seconds > 0 ? clock.elapsed() < seconds * 1000LL : r.Actions < actions)) {
+        const qsizetype logged = r.Log.size();
         Act(r);
-        if (trace && !r.Log.isEmpty())
-            std::fprintf(stderr, "monkey %d: %s\n", r.Actions, qPrintable(r.Log.last()));
-        ++r.Actions;
+        if (r.Log.size() > logged) { // what found nothing to act on is not counted
+            if (trace) std::fprintf(stderr, "monkey %d: %s\n", r.Actions, qPrintable(r.Log.last()));
+            ++r.Actions;
+        }
         QApplication::processEvents();
         if (r.Failure.isEmpty()) r.Failure = Check(qPrintable(r.Log.value(r.Log.size() - 1)));
     }
