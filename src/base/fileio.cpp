@@ -51,6 +51,7 @@ TIoResult WriteFileAtomic(const QString& path, const QByteArray& data, const QSt
         if (::link(from.constData(), staged.constData()) == 0 ||
             QFile::copy(path, QFile::decodeName(staged)))
             ::rename(staged.constData(), to.constData());
+        ::unlink(staged.constData()); // left when the backup already was that file
     }
     if (!f.commit()) return TIoResult::Failure(f.errorString());
     return TIoResult::Success();

@@ -1,11 +1,14 @@
 #include "export/csv_export.h"
 
 #include "base/language.h"
+#include "base/preferences.h"
 #include "export/html_export.h"
 #include "render/table_layout.h"
 #include "standings/column_catalog.h"
 #include "standings/statistics.h"
 #include "standings/tournament_setup.h"
+
+#include <algorithm>
 
 namespace kv {
 
@@ -58,10 +61,13 @@ QString Inert(const QString& text) {
     const QChar c = text.front();
     bool formula = c == QLatin1Char('=') || c == QLatin1Char('@') || c == QLatin1Char('\t') ||
                    c == QLatin1Char('\r');
-    if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && text.size() > 1) {
-        const QChar next = text.at(1);
-        formula = !next.isDigit() && !next.isSpace() && next != QLatin1Char(':') &&
-                  next != QLatin1Char('-') && next != QLatin1Char('.') && next != QLatin1Char(',');
+    if (c == QLatin1Char('+') || c == QLatin1Char('-')) {
+        // Numbers, differences and scores (a forfeit is "+:-" with the chosen separator) are
+        // digits and signs; anything else after a sign could be a formula.
+        const QChar separator = PrefScoreSepChar();
+        formula = std::any_of(text.begin(), text.end(), [&](QChar x) {
+            return !x.isDigit() && !QStringLiteral("+-.,: ").contains(x) && x != separator;
+        });
     }
     return formula ? QLatin1Char('\'') + text : text;
 }

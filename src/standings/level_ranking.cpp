@@ -1,5 +1,6 @@
 #include "standings/column_catalog.h"
 #include "standings/rank_keys.h"
+#include "standings/ranking.h"
 #include "standings/statistics.h"
 #include "standings/team_values.h"
 
@@ -18,7 +19,8 @@ namespace {
 
 class TLevelRanker {
 public:
-    TLevelRanker(const TTournament& t, const TGroup& table, const std::vector<TTeam*>& teams, int scope)
+    TLevelRanker(const TTournament& t, const TGroup& table, const std::vector<TTeam*>& teams,
+                 int scope)
         : t_(t), teams_(teams), scope_(scope) {
         keys_.reserve(teams.size());
         QHash<int, int> byId;
@@ -27,8 +29,7 @@ public:
             byId.insert(teams[i]->Id, static_cast<int>(i));
         }
         for (const TMatch* m : table.Matches()) {
-            if (!MatchCounts(t, *m))
-                continue;
+            if (!MatchCounts(t, *m)) continue;
             const int home = byId.value(m->HomeTeamId, -1);
             const int visitor = byId.value(m->VisitorTeamId, -1);
             if (home >= 0 && visitor >= 0 && home != visitor)
@@ -43,22 +44,23 @@ public:
     TStandingsOrder Rank() {
         const size_t n = order_.size();
         if (!AnyPlayed(teams_)) {
-            std::stable_sort(order_.begin(), order_.end(),
-                             [&](size_t a, size_t b) { return teams_[a]->OrderNumber < teams_[b]->OrderNumber; });
+            std::stable_sort(order_.begin(), order_.end(), [&](size_t a, size_t b) {
+                return teams_[a]->OrderNumber < teams_[b]->OrderNumber;
+            });
             for (size_t p = 0; p + 1 < n; ++p)
                 reasons_[p].Kind = TPlaceReason::Entry;
             return Result();
         }
-        const auto playedEnd = std::stable_partition(order_.begin(), order_.end(), [&](size_t k) { return keys_[k].Played; });
+        const auto playedEnd = std::stable_partition(order_.begin(), order_.end(),
+                                                     [&](size_t k) { return keys_[k].Played; });
         const auto played = static_cast<size_t>(playedEnd - order_.begin());
         std::sort(playedEnd, order_.end(), [&](size_t a, size_t b) { return Unplayed(a, b) < 0; });
-        if (played > 0 && played < n)
-            reasons_[played - 1].Kind = TPlaceReason::Played;
+        if (played > 0 && played < n) reasons_[played - 1].Kind = TPlaceReason::Played;
         for (size_t p = played; p + 1 < n; ++p)
             Unplayed(order_[p], order_[p + 1], &reasons_[p].Kind);
         if (t_.RankLeadersUp) {
-            const auto leadersEnd = std::stable_partition(order_.begin(), playedEnd,
-                                                          [&](size_t k) { return keys_[k].LeaderClass == 0; });
+            const auto leadersEnd = std::stable_partition(
+                order_.begin(), playedEnd, [&](size_t k) { return keys_[k].LeaderClass == 0; });
             const auto leaders = static_cast<size_t>(leadersEnd - order_.begin());
             if (leaders > 0 && leaders < played)
                 reasons_[leaders - 1].Kind = TPlaceReason::DivisionLeader;
@@ -84,8 +86,7 @@ private:
     // Teams without matches: by name.
     int Unplayed(size_t a, size_t b, TPlaceReason::TKind* why = nullptr) const {
         if (const int c = CompareTeamNames(*teams_[a], *teams_[b])) {
-            if (why)
-                *why = TPlaceReason::NoMatches;
+            if (why) *why = TPlaceReason::NoMatches;
             return c;
         }
         return CompareLevelTeams(keys_[a], keys_[b], why);
@@ -100,7 +101,8 @@ private:
             const int home = slot_[static_cast<size_t>(c.Home)];
             const int visitor = slot_[static_cast<size_t>(c.Visitor)];
             if (home >= 0 && visitor >= 0)
-                AddAmongThem(t_, *c.Match, among[static_cast<size_t>(home)].Home, among[static_cast<size_t>(visitor)].Away);
+                AddAmongThem(t_, *c.Match, among[static_cast<size_t>(home)].Home,
+                             among[static_cast<size_t>(visitor)].Away);
         }
         for (size_t p = lo; p < hi; ++p)
             slot_[order_[p]] = -1;
@@ -108,10 +110,8 @@ private:
     }
 
     static double AmongValue(const TAmong& a, int scope, int column) {
-        if (scope == ScopeHome)
-            return AmongThemValue(a.Home, column);
-        if (scope == ScopeAway)
-            return AmongThemValue(a.Away, column);
+        if (scope == ScopeHome) return AmongThemValue(a.Home, column);
+        if (scope == ScopeAway) return AmongThemValue(a.Away, column);
         TVenueStats both = a.Home;
         both.H2HPoints += a.Away.H2HPoints;
         both.H2HGoalsFor += a.Away.H2HGoalsFor;
@@ -124,8 +124,7 @@ private:
 
     // Orders positions lo..hi - 1, teams level on every criterion before them.
     void Levels(size_t lo, size_t hi) {
-        if (hi - lo < 2)
-            return;
+        if (hi - lo < 2) return;
         std::vector<TAmong> among;
         bool amongKnown = false;
         std::vector<std::pair<double, size_t>> values(hi - lo);
@@ -139,7 +138,11 @@ private:
             const int scope = scope_ == ScopeOverall ? c.Scope : scope_;
             for (size_t p = lo; p < hi; ++p) {
                 const size_t k = order_[p];
-                values[p - lo] = {headToHead ? AmongValue(among[p - lo], scope, c.Column) : keys_[k].Values[i], k};
+                values[p - lo] = {
+                    headToHead
+                        ? RankableValue(AmongValue(among[p - lo], scope, c.Column), c.Descending)
+                        : keys_[k].Values[i],
+                    k};
             }
             std::stable_sort(values.begin(), values.end(), [&](const auto& a, const auto& b) {
                 return c.Descending ? a.first > b.first : a.first < b.first;
@@ -150,8 +153,7 @@ private:
                 order_[p] = values[p - lo].second;
             size_t runStart = lo;
             for (size_t p = lo + 1; p <= hi; ++p) {
-                if (p < hi && values[p - lo].first == values[p - 1 - lo].first)
-                    continue;
+                if (p < hi && values[p - lo].first == values[p - 1 - lo].first) continue;
                 if (p < hi) {
                     TPlaceReason& r = reasons_[p - 1];
                     r.Kind = TPlaceReason::ByCriterion;
@@ -165,7 +167,8 @@ private:
             }
             return;
         }
-        std::sort(order_.begin() + static_cast<std::ptrdiff_t>(lo), order_.begin() + static_cast<std::ptrdiff_t>(hi),
+        std::sort(order_.begin() + static_cast<std::ptrdiff_t>(lo),
+                  order_.begin() + static_cast<std::ptrdiff_t>(hi),
                   [&](size_t a, size_t b) { return CompareLevelTeams(keys_[a], keys_[b]) < 0; });
         for (size_t p = lo; p + 1 < hi; ++p)
             CompareLevelTeams(keys_[order_[p]], keys_[order_[p + 1]], &reasons_[p].Kind);
@@ -177,8 +180,7 @@ private:
         for (const size_t k : order_)
             out.Teams.push_back(teams_[k]);
         out.Reasons = reasons_;
-        if (!out.Reasons.empty())
-            out.Reasons.back() = TPlaceReason{};
+        if (!out.Reasons.empty()) out.Reasons.back() = TPlaceReason{};
         return out;
     }
 
@@ -194,8 +196,8 @@ private:
 
 } // namespace
 
-TStandingsOrder RankStillLevel(const TTournament& t, const TGroup& table, const std::vector<TTeam*>& teams,
-                               int scope) {
+TStandingsOrder RankStillLevel(const TTournament& t, const TGroup& table,
+                               const std::vector<TTeam*>& teams, int scope) {
     return TLevelRanker(t, table, teams, scope).Rank();
 }
 

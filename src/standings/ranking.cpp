@@ -8,8 +8,6 @@
 #include "standings/team_values.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace kv {
 
@@ -96,9 +94,7 @@ TRankKey RankKeyOf(const TTournament& t, const TTeam* team, size_t index, int sc
     k.Values.reserve(t.SortCriteria.size());
     for (const TSortColumn& c : t.SortCriteria) {
         const double v = ColumnValue(t, *team, c.Column, scope == ScopeOverall ? c.Scope : scope);
-        // Sums of absurd scores may come to no number at all: such a team ranks as the lowest
-        // value, so that the order stays an order.
-        k.Values.push_back(std::isnan(v) ? -std::numeric_limits<double>::infinity() : v);
+        k.Values.push_back(RankableValue(v, c.Descending));
     }
     return k;
 }
@@ -157,7 +153,7 @@ void OrderByColumn(const TTournament& t, std::vector<TTeam*>& teams, int column,
     std::vector<std::pair<double, TTeam*>> keys;
     keys.reserve(teams.size());
     for (TTeam* team : teams)
-        keys.emplace_back(ColumnValue(t, *team, column, scope), team);
+        keys.emplace_back(RankableValue(ColumnValue(t, *team, column, scope), descending), team);
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
         if (a.first != b.first) return descending ? a.first > b.first : a.first < b.first;
         const int c = CompareTeamNames(*a.second, *b.second);

@@ -2,6 +2,7 @@
 
 #include "model/tournament.h"
 
+#include <limits>
 #include <vector>
 
 // Ordering a table's teams: by the ranking criteria (with head-to-head among level teams and
@@ -39,9 +40,10 @@ struct TStandingsOrder {
 // (head-to-head among the teams level on points, or still level, as the tournament ranks),
 // then the table's recorded order, then the name. While no team of the list has played, the
 // order of entry.
-void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<TTeam*>& teams, int scope);
-TStandingsOrder RankStandings(const TTournament& t, const TGroup& table, const std::vector<TTeam*>& teams,
-                              int scope);
+void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<TTeam*>& teams,
+                      int scope);
+TStandingsOrder RankStandings(const TTournament& t, const TGroup& table,
+                              const std::vector<TTeam*>& teams, int scope);
 // The same for a list of teams that belongs to no table: head-to-head figures as the teams
 // hold them, no recorded order.
 void OrderByStandings(const TTournament& t, std::vector<TTeam*>& teams, int scope);
@@ -64,6 +66,14 @@ int CompareStandings(const TTournament& t, const TTeam& a, const TTeam& b, int s
 
 // "Goal Difference: +4 against +2", "Level on every criterion; by name" and the like.
 QString PlaceReasonText(const TTournament& t, const TPlaceReason& reason);
+
+// A value as ranking compares it: one that is no number at all (sums of absurd scores in a
+// file from elsewhere) counts as the worst, so that every sort stays an order.
+inline double RankableValue(double v, bool descending) {
+    if (v == v) return v;
+    return descending ? -std::numeric_limits<double>::infinity()
+                      : std::numeric_limits<double>::infinity();
+}
 
 // The criteria a sport offers, in the order of the choice list. Ice hockey with overtime adds
 // regulation and overtime wins (ROW) and regulation wins.

@@ -21,28 +21,25 @@ class TFormatReader {
 public:
     explicit TFormatReader(QByteArray data) : r_(std::move(data)) {}
 
-    // No line of these formats is longer than this; a longer one means a damaged file.
+    // No line of these formats is longer than this, but for the lines of a free text (a
+    // comment may be pasted at any length); a longer one means a damaged file.
     static constexpr qsizetype kMaxLineBytes = qsizetype(1) << 20;
 
-    QString Line() {
-        const QByteArrayView bytes = LineBytes();
-        return bytes.isEmpty() ? QString() : DecodeText(bytes);
-    }
-    // `count` lines joined by CR LF (a multi-line text).
+    QString Line() { return Decoded(LineBytes()); }
+    // `count` lines joined by CR LF (a multi-line text), of any length.
     QString Lines(int count) {
-        if (count == 1) return Line();
         QString text;
         for (int i = 0; i < count; ++i) {
             if (i) text += QStringLiteral("\r\n");
-            text += Line();
+            text += Decoded(AnyLineBytes());
         }
         return text;
     }
     // A text line cut to `capacity` characters.
     QString Line(int capacity) { return Line().left(capacity); }
     QByteArrayView LineBytes() {
-        QByteArrayView v;
-        if (!r_.ReadLineBytes(v) || v.size() > kMaxLineBytes) Fail();
+        const QByteArrayView v = AnyLineBytes();
+        if (v.size() > kMaxLineBytes) Fail();
         return v;
     }
     int Int() {
@@ -113,6 +110,14 @@ public:
     }
 
 private:
+    static QString Decoded(QByteArrayView bytes) {
+        return bytes.isEmpty() ? QString() : DecodeText(bytes);
+    }
+    QByteArrayView AnyLineBytes() {
+        QByteArrayView v;
+        if (!r_.ReadLineBytes(v)) Fail();
+        return v;
+    }
     TTextReader r_;
 };
 

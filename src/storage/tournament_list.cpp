@@ -161,14 +161,15 @@ TListResult TTournamentList::FromBytes(const QByteArray& bytes) {
         if (fields.size() > 3 && ParseIntToken(fields[3], sport) && sport >= 0 && sport <= 12)
             data.Sport = sport;
         if (data.Kind == NodeTournament) data.FilePath = SavesPath(BareFileName(fileName));
-        const int lvl = static_cast<int>(level);
+        // Folders nested deeper than the limit are kept, at the deepest level.
+        const int lvl = static_cast<int>(std::min<qsizetype>(level, kMaxListDepth));
         if (!previous) {
             root_->Data = data;
             previous = root_.get();
             previousLevel = lvl;
             continue;
         }
-        if (lvl > previousLevel + 1 || lvl > kMaxListDepth) {
+        if (lvl > previousLevel + 1) {
             result = {false, Fmt(LangText(605, "Invalid level (%d) for item \"%s\""), lvl,
                                  DecodeText(line.sliced(level)))};
             break;

@@ -135,6 +135,10 @@ TEST(CsvSafety, TextsASpreadsheetWouldRunStayText) {
               QStringLiteral("'+cmd|' /C calc'!A0"));
     EXPECT_EQ(CsvField(QStringLiteral("-Sheet1!A1"), QString()), QStringLiteral("'-Sheet1!A1"));
     EXPECT_EQ(CsvField(QStringLiteral("\tx"), QString()), QStringLiteral("'\tx"));
+    EXPECT_EQ(CsvField(QStringLiteral("-1+cmd|' /C calc'!A0"), QString()),
+              QStringLiteral("'-1+cmd|' /C calc'!A0"));
+    EXPECT_EQ(CsvField(QStringLiteral("+1+HYPERLINK(\"http://x\")"), QString()).front(),
+              QLatin1Char('\''));
     // Numbers, differences and scores are what they are.
     for (const char* kept :
          {"-3", "+2", "-0.5", "-:-", "- : -", "--", "-", "+", "Team = best", "3:2"})

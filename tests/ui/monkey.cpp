@@ -189,9 +189,9 @@ void TMonkey::Act(TMonkeyResult& r) {
             only_.clear();
             return;
         }
-        if (entries.isEmpty()) {
-            r.Log << QStringLiteral("nothing left to open");
-            stop_ = true;
+        if (entries.isEmpty()) { // nothing the monkey does removes entries
+            r.Log << QStringLiteral("open");
+            r.Failure = QStringLiteral("the list holds no tournament any more");
             return;
         }
         const kv::TListNode* entry = entries.at(Pick(static_cast<int>(entries.size())));
@@ -280,8 +280,7 @@ TMonkeyResult TMonkey::Run(int actions, int seconds) {
     QElapsedTimer clock;
     clock.start();
     const bool trace = qEnvironmentVariableIsSet("KV_MONKEY_TRACE");
-    stop_ = false;
-    while (r.Failure.isEmpty() && !stop_ &&
+    while (r.Failure.isEmpty() &&
            (seconds > 0 ? clock.elapsed() < seconds * 1000LL : r.Actions < actions)) {
         const qsizetype logged = r.Log.size();
         Act(r);

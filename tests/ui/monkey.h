@@ -60,7 +60,6 @@ private:
     QHash<const kv::TTournamentForm*, QByteArray> openedAs_;
     QHash<QWidget*, int> seen_; // how often each dialog came round unclosed
     QString only_;
-    bool stop_ = false; // nothing is left to act on
 };
 
 } // namespace kvtest

@@ -76,7 +76,10 @@ TEST_F(Monkey, RandomUseBreaksNothing) {
     int total = 0;
     for (const int seed : seeds) {
         kvtest::TMonkey monkey(*main_, static_cast<quint32>(seed));
-        monkey.OpenOnly(qEnvironmentVariable("KV_MONKEY_FILE"));
+        const QString only = qEnvironmentVariable("KV_MONKEY_FILE");
+        ASSERT_TRUE(only.isEmpty() || main_->List().FindByPath(TTournamentList::SavesPath(only)))
+            << only.toStdString() << " is not in the list";
+        monkey.OpenOnly(only);
         const kvtest::TMonkeyResult r = monkey.Run(actions, seconds);
         total += r.Actions;
         // The seed and the action count reproduce a failure: the run is the same each time, so
