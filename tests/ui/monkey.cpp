@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -172,6 +173,9 @@ QString TMonkey::UndoEverything() {
 
 void TMonkey::Act(TMonkeyResult& r) {
     QList<kv::TTournamentForm*> forms = main_.TournamentForms();
+    // The given tournament is followed when a new name renames its file.
+    if (onlyForm_ && forms.contains(onlyForm_.data()))
+        only_ = QFileInfo(onlyForm_->Document().FileName()).fileName();
     // Open a tournament of the list now and then, or when none is open.
     if (forms.isEmpty() || Chance(3)) {
         QList<const kv::TListNode*> entries;
@@ -196,9 +200,10 @@ void TMonkey::Act(TMonkeyResult& r) {
         }
         const kv::TListNode* entry = entries.at(Pick(static_cast<int>(entries.size())));
         r.Log << QStringLiteral("open %1").arg(entry->Data.Name);
-        if (kv::TTournamentForm* form = main_.OpenTournament(entry->Data);
-            form && !openedAs_.contains(form))
+        kv::TTournamentForm* form = main_.OpenTournament(entry->Data);
+        if (form && !openedAs_.contains(form))
             openedAs_.insert(form, Snapshot(form->Document().Tournament()));
+        if (form && !only_.isEmpty()) onlyForm_ = form;
         return;
     }
     kv::TTournamentForm* form = forms.at(Pick(static_cast<int>(forms.size())));

@@ -8,6 +8,7 @@
 // give back each tournament as it was opened.
 #include <QByteArray>
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -60,6 +61,7 @@ private:
     QHash<const kv::TTournamentForm*, QByteArray> openedAs_;
     QHash<QWidget*, int> seen_; // how often each dialog came round unclosed
     QString only_;
+    QPointer<kv::TTournamentForm> onlyForm_; // its window, while open
 };
 
 } // namespace kvtest
