@@ -15,8 +15,6 @@
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -50,10 +48,7 @@ QString BigFile() {
 // saves it, and writes the list, until it is killed. Each save is announced before ("S v")
 // and after ("D v") with the version it writes.
 TEST(ProgramKillChild, DISABLED_SaveOverAndOver) {
-    const QByteArray home = qgetenv("KV_CHILD_HOME");
-    if (home.isEmpty()) GTEST_SKIP();
-    qputenv("KELVORANDINE_HOME", home);
-    qputenv("XDG_CONFIG_HOME", qgetenv("KV_CHILD_CONFIG"));
+    if (!kvtest::TakeParentFolders()) GTEST_SKIP();
     kvtest::TScriptedDialogs dialogs;
     TRecordingMessages messages;
     SetMessageHandler(&messages);
@@ -141,23 +136,9 @@ TEST_F(ProgramKill, AKilledSaveLeavesTheOldFileOrTheNewWithItsBackup) {
     bool saved = false;
     int duringSave = 0;
     QRandomGenerator rng(1919);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KV_CHILD_HOME"), qEnvironmentVariable("KELVORANDINE_HOME"));
-    env.insert(QStringLiteral("KV_CHILD_CONFIG"), qEnvironmentVariable("XDG_CONFIG_HOME"));
-    env.insert(QStringLiteral("TMPDIR"), HomePath(QStringLiteral("childtmp")));
-    QDir().mkpath(HomePath(QStringLiteral("childtmp")));
     for (int run = 0; run < 100; ++run) {
         QProcess child;
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_also_run_disabled_tests"),
-                     QStringLiteral("--gtest_filter=ProgramKillChild.DISABLED_SaveOverAndOver")});
-        ASSERT_TRUE(child.waitForStarted(10000));
-        QByteArray out;
-        for (int i = 0; i < 300 && !out.contains("READY"); ++i) {
-            child.waitForReadyRead(100);
-            out += child.readAllStandardOutput();
-        }
+        QByteArray out = kvtest::StartChildTest(child, "ProgramKillChild.DISABLED_SaveOverAndOver");
         ASSERT_TRUE(out.contains("READY")) << out.toStdString();
         QThread::msleep(static_cast<unsigned long>(rng.bounded(0, 120)));
         ASSERT_EQ(child.state(), QProcess::Running)

@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -96,10 +95,7 @@ TEST_F(RecoveryWindows, ACopyOfADeletedFileRestoresUnderANewName) {
 // Run only as the child of the next test: edits a tournament, waits for its recovery copy,
 // says so and waits to be killed.
 TEST(RecoveryChild, DISABLED_EditAndWaitToBeKilled) {
-    const QByteArray home = qgetenv("KV_CHILD_HOME");
-    if (home.isEmpty()) GTEST_SKIP();
-    qputenv("KELVORANDINE_HOME", home);
-    qputenv("XDG_CONFIG_HOME", qgetenv("KV_CHILD_CONFIG"));
+    if (!kvtest::TakeParentFolders()) GTEST_SKIP();
     kvtest::TScriptedDialogs dialogs;
     TRecordingMessages messages;
     SetMessageHandler(&messages);
@@ -128,22 +124,8 @@ TEST_F(RecoveryWindows, AKilledProgramsEditsAreOfferedBackAtTheNextStart) {
     const QString file = TTournamentList::SavesPath(QStringLiteral("soccer.kvd"));
     const QByteArray before = ReadFile(file);
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("KV_CHILD_HOME"), qEnvironmentVariable("KELVORANDINE_HOME"));
-    env.insert(QStringLiteral("KV_CHILD_CONFIG"), qEnvironmentVariable("XDG_CONFIG_HOME"));
-    env.insert(QStringLiteral("TMPDIR"),
-               HomePath(QStringLiteral("childtmp"))); // its own folders go with ours
-    QDir().mkpath(HomePath(QStringLiteral("childtmp")));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_also_run_disabled_tests"),
-                 QStringLiteral("--gtest_filter=RecoveryChild.DISABLED_EditAndWaitToBeKilled")});
-    ASSERT_TRUE(child.waitForStarted(10000));
-    QByteArray out;
-    for (int i = 0; i < 300 && !out.contains("READY"); ++i) {
-        child.waitForReadyRead(100);
-        out += child.readAllStandardOutput();
-    }
+    const QByteArray out =
+        kvtest::StartChildTest(child, "RecoveryChild.DISABLED_EditAndWaitToBeKilled");
     ASSERT_TRUE(out.contains("READY")) << out.toStdString();
     child.kill(); // SIGKILL: nothing is saved or tidied up
     child.waitForFinished(10000);

@@ -7,9 +7,11 @@
 #include "ui/main_form.h"
 #include "ui/tournament_form.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
 
 namespace kvtest {
 
@@ -21,6 +23,36 @@ bool TScriptedDialogs::ChoosePrinter(QWidget*, QPrinter& printer) {
     if (!answer) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(*answer);
+    return true;
+}
+
+QByteArray StartChildTest(QProcess& child, const char* test) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KV_CHILD_HOME"), qEnvironmentVariable("KELVORANDINE_HOME"));
+    env.insert(QStringLiteral("KV_CHILD_CONFIG"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    // Its own temporary folders go with ours.
+    const QString temporary =
+        qEnvironmentVariable("KELVORANDINE_HOME") + QStringLiteral("/childtmp");
+    QDir().mkpath(temporary);
+    env.insert(QStringLiteral("TMPDIR"), temporary);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_also_run_disabled_tests"),
+                 QStringLiteral("--gtest_filter=") + QLatin1String(test)});
+    QByteArray out;
+    if (!child.waitForStarted(10000)) return out;
+    for (int i = 0; i < 300 && !out.contains("READY"); ++i) {
+        child.waitForReadyRead(100);
+        out += child.readAllStandardOutput();
+    }
+    return out;
+}
+
+bool TakeParentFolders() {
+    const QByteArray home = qgetenv("KV_CHILD_HOME");
+    if (home.isEmpty()) return false;
+    qputenv("KELVORANDINE_HOME", home);
+    qputenv("XDG_CONFIG_HOME", qgetenv("KV_CHILD_CONFIG"));
     return true;
 }
 

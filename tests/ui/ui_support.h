@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+class QProcess;
+
 namespace kv {
 class TMainForm;
 class TTournamentForm;
@@ -96,6 +98,13 @@ private:
         return true;
     }
 };
+
+// Runs this test program again on one disabled test (`test` as gtest names it) in this test's
+// program and settings folders, and returns what it printed up to "READY" (without it when
+// it never got there).
+QByteArray StartChildTest(QProcess& child, const char* test);
+// In that child: takes over its parent's folders; false when the test was not started so.
+bool TakeParentFolders();
 
 // Copies the samples into SAVES/ of the program folder and lists them in a folder "Samples".
 // Returns the sample file names in list order.
