@@ -1,6 +1,7 @@
 #include "standings/tournament_build.h"
 
 #include "model/match.h"
+#include "standings/ranking.h"
 
 #include <algorithm>
 
@@ -50,7 +51,12 @@ std::unique_ptr<TTournament> BuildTournament(const TNewTournament& spec, const T
     shape.Conferences.clear();
     std::unique_ptr<TTournament> t = CreateTournament(shape);
     const bool conferences = tree.ConferencesSystem();
-    if (!conferences) t->ConferenceLegs = t->InterConferenceLegs = 0;
+    // Without conferences in the shape, the tournament was made in the group system: the legs
+    // between divisions and conferences, and the criteria's names, follow the tree.
+    t->ConferenceLegs = conferences ? spec.ConferenceLegs : 0;
+    t->InterConferenceLegs = conferences ? spec.InterConferenceLegs : 0;
+    for (TSortColumn& c : t->SortCriteria)
+        c.Name = MakeCriterion(c.Column, c.Scope, t->Sport, c.Descending, conferences, true).Name;
     t->Columns = source->Columns;
     t->SpareColumns = source->SpareColumns;
     const TGroupStyle style = copy.Appearance ? source->JointTable().Style : t->JointTable().Style;

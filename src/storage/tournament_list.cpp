@@ -64,6 +64,21 @@ QList<QByteArrayView> SplitFields(QByteArrayView line) {
     return fields;
 }
 
+// The count of blanks and TABs a line or a name begins with.
+qsizetype LeadingBlanks(QByteArrayView text) {
+    qsizetype n = 0;
+    while (n < text.size() && (text[n] == ' ' || text[n] == '\t'))
+        ++n;
+    return n;
+}
+
+qsizetype LeadingBlanks(const QString& text) {
+    qsizetype n = 0;
+    while (n < text.size() && (text[n] == QLatin1Char(' ') || text[n] == QLatin1Char('\t')))
+        ++n;
+    return n;
+}
+
 } // namespace
 
 int TListNode::IndexInParent() const {
@@ -124,13 +139,20 @@ QByteArray TTournamentList::ToBytes() const {
         QString name = n->Data.Name;
         name.replace(QLatin1Char('\r'), QLatin1Char(' '))
             .replace(QLatin1Char('\n'), QLatin1Char(' '));
-        out += name.toUtf8();
+        // Blanks that lead a name would read as indentation: they go into a fifth field, which
+        // lists without it never have.
+        const qsizetype lead = LeadingBlanks(name);
+        out += name.mid(lead).toUtf8();
         out += kSeparator;
         if (n->IsTournament()) out += QFileInfo(n->Data.FilePath).fileName().toUtf8();
         out += kSeparator;
         out += QByteArray::number(n->Data.Kind);
         out += kSeparator;
         out += QByteArray::number(n->Data.Sport);
+        if (lead > 0) {
+            out += kSeparator;
+            out += name.left(lead).toUtf8();
+        }
         out += "\r\n";
         for (auto it = n->Children.rbegin(); it != n->Children.rend(); ++it)
             stack.push_back({it->get(), level + 1});
@@ -147,12 +169,12 @@ TListResult TTournamentList::FromBytes(const QByteArray& bytes) {
     TListNode* previous = nullptr;
     int previousLevel = 0;
     while (reader.ReadLineBytes(line)) {
-        qsizetype level = 0;
-        while (level < line.size() && (line[level] == '\t' || line[level] == ' '))
-            ++level;
+        const qsizetype level = LeadingBlanks(line);
         const QList<QByteArrayView> fields = SplitFields(line.sliced(level));
         TNodeData data;
         data.Name = DecodeText(fields.value(0));
+        if (fields.size() > 4 && LeadingBlanks(fields[4]) == fields[4].size())
+            data.Name.prepend(QString::fromLatin1(fields[4].data(), fields[4].size()));
         const QString fileName = fields.size() > 1 ? DecodeText(fields[1]) : QString();
         int kind = -1;
         if (fields.size() > 2 && !ParseIntToken(fields[2], kind)) kind = -1;
@@ -366,6 +388,7 @@ TListNode* TTournamentList::FindByPath(const QString& path) const {
 TListResult TTournamentList::Rename(TListNode* node, const QString& name,
                                     const TOpenWindows& windows) {
     if (!node || node == root_.get()) return {false, QString()};
+    if (const TListResult check = CheckFolderName(name); !check.Ok) return check;
     TListResult result;
     if (node->IsTournament()) {
         if (FindTournamentByName(name, node))
@@ -418,20 +441,40 @@ AddExistingTournaments(TTournamentList& list, TListNode* selected, const QString
                        const std::function<TMessageButton(TMessageKind, const QString&)>& ask,
                        const std::function<void(int)>& progress) {
     TAddFilesResult result;
+    const auto inform = [&](const QString& message) {
+        result.Messages << message;
+        ask(TMessageKind::Information, message);
+    };
     const QString saves = QDir::cleanPath(QFileInfo(SavesFolder()).absoluteFilePath());
     for (qsizetype i = 0; i < files.size(); ++i) {
         const QFileInfo source(files.at(i));
         QString path = source.absoluteFilePath();
-        if (QDir::cleanPath(source.absolutePath()) != saves) {
-            const QString target = TTournamentList::SavesPath(source.fileName());
+        const bool outside = QDir::cleanPath(source.absolutePath()) != saves;
+        const QString target = TTournamentList::SavesPath(source.fileName());
+        if (outside && QFileInfo::exists(target) && list.FindByPath(target)) {
+            inform(Fmt(LangText(606, "Cannot add tournament. File already exists: %s"), target));
+            continue;
+        }
+        if (!outside && list.FindByPath(path)) {
+            inform(Fmt(LangText(608, "Tournament already exists: %s"), path));
+            result.Stopped = true;
+            break;
+        }
+        // Tournament names stay unique in the list.
+        TNodeData data;
+        data.Kind = NodeTournament;
+        if (!ReadIdentity(path, data.Name, data.Sport)) {
+            data.Name.clear();
+            data.Sport = 0;
+        }
+        if (list.FindTournamentByName(data.Name)) {
+            inform(Fmt(LangText(616, "Cannot add %s: a tournament named '%s' is already in the "
+                                     "list"),
+                       path, data.Name));
+            continue;
+        }
+        if (outside) {
             if (QFileInfo::exists(target)) {
-                if (list.FindByPath(target)) {
-                    const QString message = Fmt(
-                        LangText(606, "Cannot add tournament. File already exists: %s"), target);
-                    result.Messages << message;
-                    ask(TMessageKind::Information, message);
-                    continue;
-                }
                 const TMessageButton answer =
                     ask(TMessageKind::QuestionYesNoCancel,
                         Fmt(LangText(607, "File already exists: %s. Replace it?"), target));
@@ -448,21 +491,9 @@ AddExistingTournaments(TTournamentList& list, TListNode* selected, const QString
                 continue;
             }
             path = target;
-        } else if (list.FindByPath(path)) {
-            const QString message = Fmt(LangText(608, "Tournament already exists: %s"), path);
-            result.Messages << message;
-            ask(TMessageKind::Information, message);
-            result.Stopped = true;
-            break;
         }
-        TNodeData data;
-        data.Kind = NodeTournament;
         data.FilePath = path;
-        if (!ReadIdentity(path, data.Name, data.Sport)) {
-            data.Name.clear();
-            data.Sport = 0;
-        }
-        list.AddEntry(selected, data);
+        result.Last = list.AddEntry(selected, data);
         ++result.Added;
         if (progress) progress(static_cast<int>((i + 1) * 100 / files.size()));
     }

@@ -109,6 +109,7 @@ private:
 // the questions; `progress` (optional) gets the percentage.
 struct TAddFilesResult {
     int Added = 0;
+    TListNode* Last = nullptr; // the entry added last
     bool Stopped = false;
     QStringList Messages; // the information shown on the way
 };

@@ -174,10 +174,11 @@ void TListPanel::AddTournamentFiles(const QStringList& files) {
         wait.show();
         return b;
     };
-    AddExistingTournaments(list_, Selected(), files, ask, [&wait](int p) { wait.SetProgress(p); });
+    const TAddFilesResult added = AddExistingTournaments(
+        list_, Selected(), files, ask, [&wait](int p) { wait.SetProgress(p); });
     wait.close();
     SaveList();
-    Reload();
+    Reload(added.Last);
 }
 
 void TListPanel::AddFiles(const QStringList& tournaments, const QStringList& legacy) {
@@ -310,8 +311,9 @@ void TListPanel::RunSearch(bool fromDialog) {
 }
 
 bool TListPanel::eventFilter(QObject* watched, QEvent* event) {
-    // Keys typed while a name is edited go to its editor, not to the tree.
-    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+    // Keys typed while a name is edited belong to its editor: an Enter that ends the edit
+    // reaches the tree too, and must not open the entry.
+    if (watched == tree_ && event->type() == QEvent::KeyPress && tree_->hasFocus()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
             key->key() == Qt::Key_Space) {

@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -120,7 +121,16 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent)
     setCentralWidget(area_);
 
     const TListResult loaded = list_.Load(TListPanel::ListPath());
-    if (!loaded.Ok) ShowAppMessage(loaded.Message, TMessageKind::Error);
+    if (!loaded.Ok) {
+        // The next change rewrites the list with what could be read: the damaged file is kept
+        // beside it.
+        const QString damaged = TListPanel::ListPath() + QStringLiteral(".damaged");
+        if (QFileInfo::exists(TListPanel::ListPath())) {
+            QFile::remove(damaged);
+            QFile::copy(TListPanel::ListPath(), damaged);
+        }
+        ShowAppMessage(loaded.Message, TMessageKind::Error);
+    }
     panel_ = new TListPanel(list_, dialogs_, this);
     listDock_ = new QDockWidget(LangText(140, "Tournament List"), this);
     listDock_->setObjectName(QStringLiteral("ListDock"));

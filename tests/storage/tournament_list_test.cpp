@@ -10,6 +10,7 @@
 #include "storage/tournament_list.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -233,6 +234,77 @@ TEST_F(TournamentList, AddingExistingTournamentsNeverOverwritesAListedFile) {
     r = AddExistingTournaments(list, nullptr,
                                {TTournamentList::SavesPath(QStringLiteral("cup.kvd"))}, ask);
     EXPECT_TRUE(r.Stopped);
+}
+
+// Blanks and TABs that lead a name are not indentation: the list reads back as it was written,
+// and lists written without the field that keeps them still read as before.
+TEST_F(TournamentList, NamesThatStartWithBlanksReadBack) {
+    TTournamentList list;
+    TListNode* folder = list.AddEntry(nullptr, Folder(QStringLiteral("  My Folder")));
+    list.AddEntry(folder, Tournament(QStringLiteral("\t Tabbed Cup "), QStringLiteral("t.kvd")));
+    list.AddEntry(folder, Folder(QStringLiteral(" ")));
+    list.AddEntry(nullptr, Tournament(QStringLiteral("Plain"), QStringLiteral("p.kvd")));
+    const QByteArray bytes = list.ToBytes();
+    TTournamentList back;
+    const TListResult r = back.FromBytes(bytes);
+    ASSERT_TRUE(r.Ok) << qPrintable(r.Message);
+    EXPECT_EQ(Names(back), Names(list));
+    EXPECT_EQ(back.ToBytes(), bytes);
+    EXPECT_EQ(back.NodeAt(2)->Parent, back.NodeAt(1));
+    // The line of a plain name is as it always was.
+    EXPECT_TRUE(bytes.contains("\tPlain\xB6\xB6\xB6p.kvd\xB6\xB6\xB6"
+                               "1\xB6\xB6\xB6"
+                               "1\r\n"));
+}
+
+// Renaming to nothing is refused for tournaments and folders alike.
+TEST_F(TournamentList, AnEmptyNameIsRefused) {
+    TTournamentList list;
+    MakeFile(QStringLiteral("a.kvd"), QStringLiteral("Alpha"));
+    TListNode* alpha =
+        list.AddEntry(nullptr, Tournament(QStringLiteral("Alpha"), QStringLiteral("a.kvd")));
+    TListNode* folder = list.AddEntry(nullptr, Folder(QStringLiteral("Stuff")));
+    for (TListNode* n : {alpha, folder})
+        for (const QString& name : {QString(), QStringLiteral("   ")}) {
+            const TListResult r = list.Rename(n, name);
+            EXPECT_FALSE(r.Ok);
+            EXPECT_EQ(r.Message, QStringLiteral("Empty name is not allowed!"));
+        }
+    EXPECT_EQ(alpha->Data.Name, QStringLiteral("Alpha"));
+    EXPECT_EQ(folder->Data.Name, QStringLiteral("Stuff"));
+    QString name;
+    int sport = 0;
+    ASSERT_TRUE(ReadIdentity(alpha->Data.FilePath, name, sport));
+    EXPECT_EQ(name, QStringLiteral("Alpha"));
+}
+
+// A file whose tournament has the name of a listed one, in any capitals, is not added, and
+// nothing is copied for it; the others are.
+TEST_F(TournamentList, AddingKeepsTournamentNamesUnique) {
+    TTournamentList list;
+    MakeFile(QStringLiteral("cup.kvd"), QStringLiteral("Spring Cup"));
+    list.AddEntry(nullptr, Tournament(QStringLiteral("Spring Cup"), QStringLiteral("cup.kvd")));
+    QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
+    const QString same = HomePath(QStringLiteral("elsewhere/again.kvd"));
+    const QString other = HomePath(QStringLiteral("elsewhere/other.kvd"));
+    TTournament t;
+    t.Name = QStringLiteral("SPRING CUP");
+    ASSERT_TRUE(SaveTournament(t, same, false));
+    t.Name = QStringLiteral("Autumn Cup");
+    ASSERT_TRUE(SaveTournament(t, other, false));
+    QStringList asked;
+    const auto ask = [&](TMessageKind, const QString& text) {
+        asked << text;
+        return TMessageButton::Yes;
+    };
+    const TAddFilesResult r = AddExistingTournaments(list, nullptr, {same, other}, ask);
+    EXPECT_EQ(r.Added, 1);
+    EXPECT_EQ(asked, QStringList{QStringLiteral("Cannot add %1: a tournament named 'SPRING CUP' "
+                                                "is already in the list")
+                                     .arg(same)});
+    EXPECT_FALSE(QFile::exists(TTournamentList::SavesPath(QStringLiteral("again.kvd"))));
+    ASSERT_NE(r.Last, nullptr);
+    EXPECT_EQ(r.Last->Data.Name, QStringLiteral("Autumn Cup"));
 }
 
 TEST_F(TournamentList, FindForwardBackwardAndInAFolder) {

@@ -66,8 +66,10 @@ TEST_F(ListPanel, NewFolderAsksAgainForABlankName) {
     ASSERT_TRUE(added && added->IsFolder());
     EXPECT_EQ(added->Data.Name, QStringLiteral(" Cups ")); // taken as typed
     EXPECT_EQ(added->Parent, Folder());
-    EXPECT_TRUE(ListFile().contains("\t\t Cups \xB6\xB6\xB6\xB6\xB6\xB6"
-                                    "0"));
+    // The leading blank is kept apart from the indentation.
+    EXPECT_TRUE(ListFile().contains("\t\tCups \xB6\xB6\xB6\xB6\xB6\xB6"
+                                    "0\xB6\xB6\xB6"
+                                    "0\xB6\xB6\xB6 \r\n"));
     // Cancel adds nothing.
     const QByteArray before = ListFile();
     Dialogs.Inputs = {std::nullopt};
@@ -113,6 +115,68 @@ TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
     EXPECT_EQ(soccer->Data.Name, QStringLiteral("Riverside Spring League"));
     EXPECT_TRUE(ListFile().contains("Riverside Spring League"));
     EXPECT_FALSE(ListFile().contains("Riverside Autumn League"));
+}
+
+// A folder named with leading blanks, by F7 or by renaming in place, is read back by the next
+// start with everything after it.
+TEST_F(ListPanel, NamesWithLeadingBlanksSurviveARestart) {
+    Panel().Select(main_->List().Root());
+    Dialogs.Inputs = {QStringLiteral("  My Folder")};
+    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    ASSERT_EQ(Panel().Selected()->Data.Name, QStringLiteral("  My Folder"));
+    TListNode* samples = main_->List().Root()->Children.back().get();
+    ASSERT_EQ(samples->Data.Name, QStringLiteral("Samples"));
+    ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(samples),
+                                        QStringLiteral("\tSamples"), Qt::EditRole));
+    QApplication::processEvents();
+    const int count = main_->List().Count();
+    main_.reset();
+    Messages.Clear();
+    main_ = std::make_unique<TMainForm>(Dialogs);
+    EXPECT_TRUE(Messages.Texts().isEmpty()) << qPrintable(Messages.Texts().join('\n'));
+    EXPECT_EQ(main_->List().Count(), count);
+    EXPECT_NE(Entry("soccer.kvd"), nullptr);
+    QStringList folders;
+    for (const auto& child : main_->List().Root()->Children)
+        folders << child->Data.Name;
+    EXPECT_TRUE(folders.contains(QStringLiteral("  My Folder")));
+    EXPECT_TRUE(folders.contains(QStringLiteral("\tSamples")));
+}
+
+// Enter ends an edit of a closed tournament's name: the file takes the name at once and
+// nothing opens. An empty name is refused, as a new folder's is.
+TEST_F(ListPanel, EnterEndsARenameAndAnEmptyNameIsRefused) {
+    QTreeView* tree = Panel().Tree();
+    const auto rename = [&](const QString& text) {
+        tree->setFocus();
+        main_->Command(QStringLiteral("RenameAction"))->trigger();
+        QApplication::processEvents();
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, tree);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(editor, Qt::Key_Delete);
+        else
+            QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents(); // the edit ends
+        QApplication::processEvents(); // the list follows the entry
+    };
+    Panel().Select(Entry("chess.kvd"));
+    rename(QStringLiteral("Chess Winter Open"));
+    EXPECT_TRUE(main_->TournamentForms().isEmpty());
+    TTournament file;
+    ASSERT_TRUE(LoadTournament(file, Entry("chess.kvd")->Data.FilePath));
+    EXPECT_EQ(file.Name, QStringLiteral("Chess Winter Open"));
+    Panel().Select(Entry("chess.kvd"));
+    rename(QString());
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Empty name is not allowed!"));
+    EXPECT_EQ(Entry("chess.kvd")->Data.Name, QStringLiteral("Chess Winter Open"));
+    Panel().Select(Folder());
+    rename(QStringLiteral("   "));
+    EXPECT_EQ(Messages.Texts().value(1), QStringLiteral("Empty name is not allowed!"));
+    EXPECT_EQ(Folder()->Data.Name, QStringLiteral("Samples"));
+    EXPECT_TRUE(main_->TournamentForms().isEmpty());
 }
 
 TEST_F(ListPanel, RemoveKeepsFilesAndDeleteTrashesThem) {
@@ -197,7 +261,10 @@ TEST_F(ListPanel, FindAndFindNext) {
 TEST_F(ListPanel, AddingExistingTournaments) {
     const QString outside = HomePath(QStringLiteral("elsewhere/cup.kvd"));
     QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_SAMPLES "/soccer.kvd"), outside));
+    TTournament cup;
+    ASSERT_TRUE(LoadTournament(cup, QStringLiteral(KV_SAMPLES "/soccer.kvd")));
+    cup.Name = QStringLiteral("Riverside Cup");
+    ASSERT_TRUE(SaveTournament(cup, outside, false));
     Panel().Select(Folder());
     Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
     main_->Command(QStringLiteral("AddExistingAction"))->trigger();
@@ -205,6 +272,8 @@ TEST_F(ListPanel, AddingExistingTournaments) {
     EXPECT_NE(main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))),
               nullptr);
     EXPECT_TRUE(ListFile().contains("cup.kvd"));
+    EXPECT_EQ(Panel().Selected()->Data.FilePath,
+              TTournamentList::SavesPath(QStringLiteral("cup.kvd"))); // the entry added
     // The same file again: its copy in SAVES is listed, so nothing is overwritten.
     Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
     main_->Command(QStringLiteral("AddExistingAction"))->trigger();

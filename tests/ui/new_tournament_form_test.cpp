@@ -258,6 +258,33 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
     EXPECT_EQ(standings(w.Created().FilePath), standings(sourcePath));
 }
 
+// A copy of a tournament of conferences keeps its three legs and every match they allow.
+TEST_F(NewTournamentForm, ACopyOfConferencesKeepsItsLegsAndMatches) {
+    const QString sourcePath = TTournamentList::SavesPath(QStringLiteral("basketball.kvd"));
+    const auto source = Load(sourcePath);
+    ASSERT_TRUE(source->HasConferences());
+    TNewTournamentForm w(main_->List(), Dialogs);
+    w.show();
+    w.FromExisting().setChecked(true);
+    w.next();
+    w.SelectSource(main_->List().FindByPath(sourcePath));
+    w.CopyBox("CopyMatchesBox").setChecked(true);
+    w.next();
+    w.next();
+    w.MainFrame().NameEdit().setText(QStringLiteral("Second Season"));
+    w.MainFrame().FileEdit().setText(QStringLiteral("second"));
+    w.next();
+    w.next();
+    w.next();
+    w.button(QWizard::FinishButton)->click();
+    ASSERT_EQ(w.result(), QDialog::Accepted);
+    const auto t = Load(w.Created().FilePath);
+    EXPECT_EQ(t->GroupLegs, source->GroupLegs);
+    EXPECT_EQ(t->ConferenceLegs, source->ConferenceLegs);
+    EXPECT_EQ(t->InterConferenceLegs, source->InterConferenceLegs);
+    EXPECT_EQ(t->MatchCount(), source->MatchCount());
+}
+
 // A two-group soccer season built in the wizard and typed into the score dialog is the same file
 // as one made by kvtool new and import-csv, but for the dates and times of saving.
 TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
