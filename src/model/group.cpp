@@ -103,23 +103,6 @@ int TGroup::PlannedMatchCount() const {
     return static_cast<int>(std::min<qint64>(pairs(TeamCount()) * Legs, INT_MAX));
 }
 
-int TGroup::NextFreeLeg(int home, int visitor, int start) const {
-    const std::vector<TMatch*> pair = MatchesOfPair(home, visitor, true);
-    const int h = (Legs + 1) / 2;
-    const auto taken = [&](int leg) {
-        return std::any_of(pair.begin(), pair.end(),
-                           [leg](const TMatch* m) { return m->Leg == leg; });
-    };
-    int p = start;
-    int increases = 0;
-    while (taken(p)) {
-        if (increases == h + 1 || p > INT_MAX - h - 1) return 1;
-        ++p;
-        ++increases;
-    }
-    return p;
-}
-
 int TGroup::ProposedGridPosition(int home, int visitor, int leg, int matchId) const {
     std::vector<const TMatch*> ordered;
     for (const TMatch* m : matches_)

@@ -63,8 +63,6 @@ public:
     std::vector<TMatch*> MatchesOfPair(int home, int visitor, bool eitherVenue) const;
 
     int PlannedMatchCount() const;
-    // The next leg from `start` on that the pair has no match in (1 when none is found).
-    int NextFreeLeg(int home, int visitor, int start) const;
     // The position of a new match of `home` against `visitor` in leg `leg` inside its
     // results-grid cell; -1 when every position is taken.
     int ProposedGridPosition(int home, int visitor, int leg, int matchId) const;

@@ -119,7 +119,24 @@ int ResultCellLeg(const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam
         return m->Leg;
     if (g.Style.ShowAwayResults)
         return line;
-    return g.NextFreeLeg(rowTeam.Id, columnTeam.Id, 2 * line - 1);
+    // Home matches by position: the position's own leg (2 × line − 1) when the pair has it
+    // free, else the first free leg after it, else the last one before it. A line beyond the
+    // pair's home matches stands for a leg beyond its legs.
+    const int legs = g.Tournament ? g.Tournament->LegsOfPair(rowTeam.Id, columnTeam.Id) : g.Legs;
+    const int own = 2 * line - 1;
+    if (line > (legs + 1) / 2)
+        return own;
+    const auto free = [&](int leg) {
+        return g.Tournament ? !g.Tournament->MatchOfPairInLeg(rowTeam.Id, columnTeam.Id, leg)
+                            : !g.MatchOfPairInLeg(rowTeam.Id, columnTeam.Id, leg);
+    };
+    for (int leg = own; leg <= legs; ++leg)
+        if (free(leg))
+            return leg;
+    for (int leg = own - 1; leg >= 1; --leg)
+        if (free(leg))
+            return leg;
+    return -1;
 }
 
 bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam) {
@@ -157,6 +174,25 @@ TCellPermission ResultCellPermission(const TTournament& t, const TTeam& rowTeam,
                        t.InterConferenceLegs)};
 }
 
+TCellPermission ResultCellAccess(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam,
+                                 int line) {
+    const int leg = ResultCellLeg(g, rowTeam, columnTeam, line);
+    const TCellPermission permission = ResultCellPermission(t, rowTeam, columnTeam, leg);
+    if (!permission.Allowed)
+        return permission;
+    // A match the cell holds can always be edited; a new one needs a leg the pair has free,
+    // and in the short grid a home match the row team may still play.
+    if (TGridCells(g).At(rowTeam.Id, columnTeam.Id, line))
+        return permission;
+    const int legs = t.LegsOfPair(rowTeam.Id, columnTeam.Id);
+    if (leg < 1 || leg > legs || t.MatchOfPairInLeg(rowTeam.Id, columnTeam.Id, leg))
+        return {false, Fmt(LangText(2033, "Invalid match leg. A valid leg for this fixtures is 1 to %d"), legs)};
+    if (!g.Style.ShowAwayResults && !t.MayHost(rowTeam.Id, columnTeam.Id))
+        return {false, Fmt(LangText(2035, "The tournament already contains all possible home fixtures of '%s' against '%s'"),
+                           rowTeam.Name, columnTeam.Name)};
+    return permission;
+}
+
 namespace {
 
 QString TeamHint(const TTournament& t, const TGroup& g, const TTeam& team) {
@@ -184,7 +220,7 @@ QString TeamHint(const TTournament& t, const TGroup& g, const TTeam& team) {
 }
 
 QString ResultHint(const TTournament& t, const TGroup& g, const TTableHit& hit) {
-    if (!ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, ResultCellLeg(g, *hit.RowTeam, *hit.ColumnTeam, hit.Line)).Allowed)
+    if (!ResultCellAccess(t, g, *hit.RowTeam, *hit.ColumnTeam, hit.Line).Allowed)
         return LangText(6503, "Cannot edit this cell");
     const TGridCells cells(g);
     const TMatch* m = cells.At(hit.RowTeam->Id, hit.ColumnTeam->Id, hit.Line);
@@ -241,8 +277,7 @@ int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit) {
     case TTableRegion::Diagonal:
         return 5;
     case TTableRegion::ResultCell:
-        return hit.RowTeam && hit.ColumnTeam &&
-                       ResultCellPermission(t, *hit.RowTeam, *hit.ColumnTeam, ResultCellLeg(g, *hit.RowTeam, *hit.ColumnTeam, hit.Line)).Allowed
+        return hit.RowTeam && hit.ColumnTeam && ResultCellAccess(t, g, *hit.RowTeam, *hit.ColumnTeam, hit.Line).Allowed
                    ? 6
                    : 0;
     case TTableRegion::ColumnHeading:

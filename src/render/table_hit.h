@@ -59,7 +59,8 @@ int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit);
 bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam);
 
 // The leg a results cell stands for: its match's leg; else, with away results shown, its line;
-// else (home matches by position) the first leg the pair has free from the position's own.
+// else (home matches by position) the position's own leg or the nearest one the pair has free,
+// -1 when it has none.
 int ResultCellLeg(const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam, int line);
 
 // Whether a results cell may hold a match (the permission check of the results grid), with
@@ -69,5 +70,11 @@ struct TCellPermission {
     QString Message;
 };
 TCellPermission ResultCellPermission(const TTournament& t, const TTeam& rowTeam, const TTeam& columnTeam, int line);
+
+// Whether a click on a results cell may edit it: the permission check, and for a new match a
+// leg the pair has free (and, in the short grid, a home match the row team may still play),
+// with the message a refused click shows.
+TCellPermission ResultCellAccess(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam,
+                                 int line);
 
 } // namespace kv

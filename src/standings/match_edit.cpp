@@ -66,7 +66,7 @@ TMatchFields FieldsOf(const TTournament& t, const TMatch& m, bool hostFirst) {
     f.DecidedIn = m.Played ? m.DecidedIn : 0;
     f.Number = m.HasNumber() ? QString::number(m.Number) : QString();
     f.Leg = m.Leg;
-    f.GridPosition = m.GridPosition;
+    f.GridPosition = QString::number(m.GridPosition);
     f.Matchday = m.HasMatchday() ? QString::number(m.Matchday) : QString();
     f.Date = m.HasDate ? ShortDateText(m.Date) : QString();
     f.Time = m.HasTime ? DaysToTime(m.Time).toString(QStringLiteral("hh:mm")) : QString(); // the field's own form
@@ -143,7 +143,26 @@ TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& f, bool h
     if (!WholeOrBlank(f.Temperature, true, temperature, hasTemperature))
         return Fail(Fmt(LangText(3571, "'%s' is not a valid temperature"), f.Temperature), PagePlace, "TemperatureEdit");
     double time = 0;
-    const bool hasTime = TimeGiven(f.Time) && ParseTimeText(f.Time.trimmed(), time);
+    const bool hasTime = TimeGiven(f.Time);
+    if (hasTime && !ParseTimeText(f.Time.trimmed(), time))
+        return Fail(Fmt(LangText(5666, "'%s' is not valid time"), f.Time.trimmed()), PagePlace, "TimeEdit");
+    // The grid position: a line of the pair's cell in the short grid, not held by another of
+    // the pair's home matches. A position left as it was is kept.
+    int position = result.GridPosition;
+    if (f.GridPosition.trimmed() != QString::number(result.GridPosition)) {
+        const int lines = (t.LegsOfPair(result.HomeTeamId, result.VisitorTeamId) + 1) / 2;
+        bool given = false;
+        if (!WholeOrBlank(f.GridPosition, false, position, given) || !given || position < 1 || position > lines)
+            return Fail(Fmt(LangText(3574, "'%s' is not a valid grid position. A valid position for this pair is 1 to %d"),
+                            f.GridPosition.trimmed(), lines),
+                        PagePlace, "GridPositionEdit");
+        for (const TMatch* other : t.JointTable().Matches())
+            if (other->Id != matchId && other->HomeTeamId == result.HomeTeamId &&
+                other->VisitorTeamId == result.VisitorTeamId && other->GridPosition == position)
+                return Fail(Fmt(LangText(3575, "Grid position %d is already held by another match: %s"), position,
+                                Description(t, *other)),
+                            PagePlace, "GridPositionEdit");
+    }
     // 9. No other match with the number, and neither team twice on a matchday.
     for (const TMatch* other : t.JointTable().Matches()) {
         if (other->Id == matchId)
@@ -168,7 +187,7 @@ TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& f, bool h
     result.TechnicalLoss = static_cast<quint8>(f.Forfeited && parsed->Played ? f.ForfeitedTeam : 0);
     result.Number = hasNumber ? number : -1;
     result.Leg = f.Leg;
-    result.GridPosition = f.GridPosition;
+    result.GridPosition = position;
     result.Matchday = hasMatchday ? matchday : -1;
     result.HasDate = hasDate;
     result.Date = hasDate ? date : 0;

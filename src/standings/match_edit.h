@@ -22,7 +22,7 @@ struct TMatchFields {
     int ForfeitedTeam = 2; // 1 the home team, 2 the visiting team
     QString Number;
     int Leg = 1;
-    int GridPosition = 1;
+    QString GridPosition;
     QString Matchday;
     QString Date;          // empty: no date
     QString Time;          // empty or "__:__": no time

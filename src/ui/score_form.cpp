@@ -307,7 +307,7 @@ void TScoreForm::Fill(const TMatch& m) {
     forfeitedTeam_->setCurrentIndex(f.Forfeited ? f.ForfeitedTeam - 1 : -1);
     number_->setText(f.Number);
     leg_->setText(QString::number(f.Leg));
-    grid_->setText(QString::number(f.GridPosition));
+    grid_->setText(f.GridPosition);
     matchday_->setText(f.Matchday);
     date_->setText(f.Date);
     time_->setText(f.Time);
@@ -373,9 +373,7 @@ TMatchFields TScoreForm::Fields() const {
     f.ForfeitedTeam = forfeitedTeam_->currentIndex() == 0 ? 1 : 2;
     f.Number = number_->text();
     f.Leg = working_ ? working_->Leg : 1;
-    bool ok = false;
-    const int grid = grid_->text().trimmed().toInt(&ok);
-    f.GridPosition = ok && grid > 0 ? grid : (working_ ? working_->GridPosition : 1);
+    f.GridPosition = grid_->text();
     f.Matchday = matchday_->text();
     f.Date = date_->text();
     f.Time = time_->text();

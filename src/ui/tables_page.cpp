@@ -214,9 +214,8 @@ void TTablesPage::ClickAt(QPoint viewport) {
     } else if (hit.Region == TTableRegion::ColumnTeam && hit.ColumnTeam) {
         emit TeamClicked(hit.ColumnTeam->Id);
     } else if (hit.Region == TTableRegion::ResultCell && hit.RowTeam && hit.ColumnTeam) {
-        const int leg = ResultCellLeg(*g, *hit.RowTeam, *hit.ColumnTeam, hit.Line);
         const TCellPermission allowed =
-            ResultCellPermission(doc_.Tournament(), *hit.RowTeam, *hit.ColumnTeam, leg);
+            ResultCellAccess(doc_.Tournament(), *g, *hit.RowTeam, *hit.ColumnTeam, hit.Line);
         if (!allowed.Allowed)
             ShowAppMessage(allowed.Message, TMessageKind::Information);
         else

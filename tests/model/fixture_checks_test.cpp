@@ -71,20 +71,6 @@ TEST_F(FixtureChecks, FourLegsPutLegThreeOnPositionTwoUnlessTaken) {
     EXPECT_EQ(g->ProposedGridPosition(a, b, 3, -1), -1);
 }
 
-TEST_F(FixtureChecks, NextFreeLegWrapsToOne) {
-    auto t = Make(4);
-    const int a = TeamId(*t, QStringLiteral("Ajax"));
-    const int b = TeamId(*t, QStringLiteral("Bern"));
-    TGroup* g = t->GroupById(0);
-    EXPECT_EQ(g->NextFreeLeg(a, b, 1), 1);
-    AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QString(), 1);
-    AddResult(*t, QStringLiteral("Bern"), QStringLiteral("Ajax"), QString(), 2);
-    EXPECT_EQ(g->NextFreeLeg(a, b, 1), 3);
-    AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QString(), 3);
-    AddResult(*t, QStringLiteral("Bern"), QStringLiteral("Ajax"), QString(), 4);
-    EXPECT_EQ(g->NextFreeLeg(a, b, 1), 1);
-}
-
 TEST_F(FixtureChecks, MatchdayAndDateClashMessages) {
     auto t = Make(2);
     TMatch* m = AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QString(), 1);

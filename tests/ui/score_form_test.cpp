@@ -577,3 +577,84 @@ TEST_F(ScoreForm, TMatchListFormMovesOnlyWithinItsRows) {
     list.accept();
     EXPECT_EQ(doc.UndoStack().count(), steps);
 }
+
+// A one-leg league in the short grid: the cell of the team that was visited offers no second
+// leg; the click says why and no dialog opens.
+TEST_F(ScoreForm, TheShortGridOffersNoLegBeyondThePairsLegs) {
+    const QString path = TTournamentList::SavesPath(QStringLiteral("volleyball.kvd"));
+    {
+        TTournament file;
+        ASSERT_TRUE(LoadTournament(file, path));
+        ASSERT_EQ(file.GroupLegs, 1);
+        file.ApplyStyleToAll([&] {
+            TGroupStyle style = file.JointTable().Style;
+            style.ShowAwayResults = false;
+            return style;
+        }());
+        ASSERT_TRUE(SaveTournament(file, path, false));
+    }
+    TTournamentForm* form = Open("volleyball.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    const TTournament& t = form->Document().Tournament();
+    const TGroup& g = *page.TableAt(0);
+    ASSERT_FALSE(g.Style.ShowAwayResults);
+    const TMatch* m = t.JointTable().Matches().front();
+    int hostRow = -1, visitorRow = -1;
+    for (int i = 0; i < g.TeamCount(); ++i) {
+        if (g.Teams()[static_cast<size_t>(i)]->Id == m->HomeTeamId) hostRow = i;
+        if (g.Teams()[static_cast<size_t>(i)]->Id == m->VisitorTeamId) visitorRow = i;
+    }
+    ASSERT_TRUE(hostRow >= 0 && visitorRow >= 0);
+    const int matches = t.MatchCount();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = true;
+            modal->close();
+        }
+    });
+    Messages.Clear();
+    page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), visitorRow, hostRow, 1)));
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{QStringLiteral("Invalid match leg. A valid leg for this fixtures is 1 to 1")});
+    EXPECT_EQ(page.HintAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), visitorRow, hostRow, 1))),
+              QStringLiteral("Cannot edit this cell"));
+    EXPECT_EQ(t.MatchCount(), matches);
+}
+
+// The grid position takes a line of the pair's cell, one no other home match of the pair holds;
+// a time that is no time is refused rather than dropped. The dialog stays open on its page.
+TEST_F(ScoreForm, GridPositionAndTimeAreChecked) {
+    TTournamentForm* form = Open("soccer.kvd"); // two legs: one home match each way
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TMatch* first = doc.Tournament().JointTable().Matches().front();
+    const int id = first->Id;
+    const int position = first->GridPosition;
+    TScoreForm dialog(Dialogs, form);
+    dialog.OpenMatch(doc, id, 0);
+    for (const char* typed : {"7", "0", "x", ""}) {
+        Edit(dialog, "GridPositionEdit")->setText(QLatin1String(typed));
+        EXPECT_FALSE(dialog.ApplyChanges()) << typed;
+        EXPECT_EQ(Messages.Texts().back(),
+                  QStringLiteral("'%1' is not a valid grid position. A valid position for this pair is 1 to 1")
+                      .arg(QLatin1String(typed)));
+        EXPECT_EQ(dialog.Page(), 1);
+        EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "GridPositionEdit"));
+    }
+    EXPECT_EQ(doc.Tournament().MatchById(id)->GridPosition, position);
+    Edit(dialog, "GridPositionEdit")->setText(QString::number(position));
+    QLineEdit* time = Edit(dialog, "TimeEdit");
+    time->clear();
+    QTest::keyClicks(time, QStringLiteral("2599"));
+    EXPECT_FALSE(dialog.ApplyChanges());
+    EXPECT_EQ(Messages.Texts().back(), QStringLiteral("'25:99' is not valid time"));
+    EXPECT_EQ(dialog.focusWidget(), time);
+    EXPECT_EQ(time->text(), QStringLiteral("25:99")); // kept for the user to mend
+    time->clear();
+    QTest::keyClicks(time, QStringLiteral("1830"));
+    ASSERT_TRUE(dialog.ApplyChanges());
+    EXPECT_EQ(DaysToTime(doc.Tournament().MatchById(id)->Time), QTime(18, 30));
+}
