@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/tournament.h"
 #include "standings/points_rules.h"
 
 #include <vector>
@@ -27,6 +28,12 @@ struct TFormatEdit {
 bool LegsQuestionNeeded(const TTournament& t, const TFormatEdit& e);
 // Shoot-outs switched on while played matches stand drawn: those would be deleted.
 bool ShootOutsDropDraws(const TTournament& t, const TFormatEdit& e);
+// Shoot-outs switched off while results were decided by them: how many become draws.
+int ShootOutsDrawResults(const TTournament& t, const TFormatEdit& e);
+// A result decided in a shoot-out as it stood before it: level at the loser's score (the
+// winner's shoot-out goal taken off), decided in overtime when the tournament has it, without
+// the shoot-out's period.
+void DrawShootOut(TMatch& m, int sport, bool overtime);
 // Sport, legs, rules and criteria, then every table counted and ranked again.
 void ApplyFormat(TTournament& t, const TFormatEdit& e);
 

@@ -103,6 +103,13 @@ void TReglamentForm::accept() {
                                       "deleted. Continue?"),
                        TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
+    if (const int decided = ShootOutsDrawResults(t, e);
+        decided > 0 &&
+        ShowAppMessage(Fmt(LangText(8206, "%d result(s) were decided by shoot-outs. Without shoot-outs they stand as "
+                                          "draws: the winner's shoot-out goal is taken off the score. Continue?"),
+                           decided),
+                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        return;
     doc_.Edit(LangText(8200, "Format"), ChangeEverything, [e](TTournament& target) { ApplyFormat(target, e); });
     QDialog::accept();
 }

@@ -2,8 +2,10 @@
 // tournament and what each outcome is worth.
 #include "support/testenv.h"
 
+#include "model/gmatch.h"
 #include "model/sport.h"
 #include "model/tournament.h"
+#include "standings/format_edit.h"
 #include "standings/points_rules.h"
 
 using namespace kv;
@@ -145,4 +147,38 @@ TEST_F(PointsRules, PointsOfEveryOutcome) {
     TTournament chess;
     SaveRulesInto(TPointsRules::ForSport(SportChess), chess);
     EXPECT_EQ(PointsForOutcome(chess, OutcomeDraw), 0.5);
+}
+
+// A result decided by a shoot-out, as it stood before it: level at the loser's score, without
+// the shoot-out's period, decided in overtime where the tournament has it.
+TEST_F(PointsRules, AShootOutTakenAwayLeavesADraw) {
+    const auto make = [](int sport, const QString& score) {
+        auto m = CreateMatch(sport, 1, 0, 1, 1);
+        EXPECT_TRUE(m->SetScoreText(score, false).Ok) << qPrintable(score);
+        m->DecidedIn = 2;
+        return m;
+    };
+    // Hockey: the shoot-out goal sits in a last period of its own.
+    auto hockey = make(SportHockey, QStringLiteral("3:2 (1:1, 0:1, 1:0, 0:0, 1:0)"));
+    DrawShootOut(*hockey, SportHockey, true);
+    EXPECT_EQ(hockey->GetFullScoreText(true, true), QStringLiteral("2:2 OT (1:1, 0:1, 1:0, 0:0)"));
+    EXPECT_EQ(hockey->GetOutcome(true), 4);
+    // Without periods, and the visitor winning.
+    auto plain = make(SportHockey, QStringLiteral("1:2"));
+    DrawShootOut(*plain, SportHockey, false);
+    EXPECT_EQ(plain->GetFullScoreText(true, true), QStringLiteral("1:1"));
+    EXPECT_EQ(plain->GetOutcome(false), 1);
+    // Soccer: the fifth period is the shoot-out.
+    auto soccer = make(SportSoccer, QStringLiteral("2:1 (0:0, 1:1, 0:0, 0:0, 1:0)"));
+    DrawShootOut(*soccer, SportSoccer, false);
+    EXPECT_EQ(soccer->HomeScore, 1);
+    EXPECT_EQ(soccer->VisitorScore, 1);
+    EXPECT_EQ(dynamic_cast<const TGMatch&>(*soccer).PeriodCount(), 4);
+    EXPECT_EQ(soccer->DecidedIn, 0);
+    // A forfeit is a result in normal time; its score stays.
+    auto forfeit = make(SportHockey, QStringLiteral("5:0"));
+    forfeit->TechnicalLoss = 2;
+    DrawShootOut(*forfeit, SportHockey, true);
+    EXPECT_EQ(forfeit->HomeScore, 5);
+    EXPECT_EQ(forfeit->DecidedIn, 0);
 }

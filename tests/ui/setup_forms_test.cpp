@@ -243,6 +243,43 @@ TEST_F(SetupForms, ShootOutsAskThenDeleteTheDraws) {
     EXPECT_EQ(doc.Tournament().MatchCount(), matches - draws);
 }
 
+// Shoot-outs switched off: the results they decided become draws, after a question that says
+// so; No leaves everything as it was.
+TEST_F(SetupForms, ShootOutsOffAskThenTurnTheirResultsIntoDraws) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    ASSERT_TRUE(doc.Tournament().ShootOuts);
+    std::vector<int> decided;
+    for (const TMatch* m : doc.Tournament().JointTable().Matches())
+        if (m->Played && m->DecidedIn == 2) decided.push_back(m->Id);
+    ASSERT_FALSE(decided.empty());
+    const double loser = std::min(doc.Tournament().MatchById(decided.front())->HomeScore,
+                                  doc.Tournament().MatchById(decided.front())->VisitorScore);
+    TReglamentForm dialog(doc, Dialogs);
+    dialog.PointsFrame().ShootOuts().setChecked(false);
+    Messages.QueueAnswer(TMessageButton::No);
+    dialog.accept();
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("%1 result(s) were decided by shoot-outs. Without shoot-outs they stand as draws: "
+                             "the winner's shoot-out goal is taken off the score. Continue?")
+                  .arg(decided.size()));
+    EXPECT_TRUE(doc.Tournament().ShootOuts);
+    Messages.QueueAnswer(TMessageButton::Yes);
+    dialog.accept();
+    const TTournament& t = doc.Tournament();
+    EXPECT_FALSE(t.ShootOuts);
+    for (const int id : decided) {
+        const TMatch* m = t.MatchById(id);
+        EXPECT_EQ(m->HomeScore, m->VisitorScore);
+        EXPECT_EQ(m->DecidedIn, t.Overtime ? 1 : 0);
+        EXPECT_EQ(m->GetOutcome(true), t.Overtime ? 4 : 1); // a draw
+    }
+    EXPECT_EQ(t.MatchById(decided.front())->HomeScore, loser);
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(doc.Tournament().MatchById(decided.front())->DecidedIn, 2);
+}
+
 TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
