@@ -9,10 +9,8 @@
 namespace kv {
 
 TPeopleEditor::TPeopleEditor(TPeopleKind kind, const TTournament& t)
-    : kind_(kind), t_(t), entries_(FromTournament(kind, t)) {
-    for (const TPersonEntry& e : entries_)
-        nextId_ = std::max(nextId_, e.Id);
-}
+    : kind_(kind), t_(t), entries_(FromTournament(kind, t)),
+      nextId_((kind == TPeopleKind::Stadiums ? t.NextStadiumId() : t.NextRefereeId()) - 1) {}
 
 std::vector<TPersonEntry> TPeopleEditor::FromTournament(TPeopleKind kind, const TTournament& t) {
     std::vector<TPersonEntry> out;

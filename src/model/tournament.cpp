@@ -216,6 +216,23 @@ int TTournament::LargestStadiumId() const {
     return LargestId(Stadiums, [](const TStadium& s) { return s.Id; });
 }
 
+int TTournament::NextStadiumId() const {
+    int largest = LargestStadiumId();
+    for (const TMatch* m : joint_->Matches())
+        largest = std::max(largest, m->StadiumId);
+    for (const TTeam* team : joint_->Teams())
+        largest = std::max(largest, team->HomeStadiumId);
+    return largest + 1;
+}
+
+int TTournament::NextRefereeId() const {
+    int largest = LargestRefereeId();
+    for (const TMatch* m : joint_->Matches())
+        for (const int id : m->RefereeIds)
+            largest = std::max(largest, id);
+    return largest + 1;
+}
+
 std::vector<TGroup*> TTournament::ShownTables() const {
     std::vector<TGroup*> out;
     switch (View.TableMode) {
@@ -286,14 +303,14 @@ QString TTournament::RefereeName(int id) const {
 
 int TTournament::AddStadium(const QString& name, const QString& country, const QString& city,
                             int capacity) {
-    const int id = LargestStadiumId() + 1;
+    const int id = NextStadiumId();
     Stadiums.push_back({id, name, country, city, capacity});
     return id;
 }
 
 int TTournament::AddReferee(const QString& name, const QString& country, const QString& city,
                             int birthYear) {
-    const int id = LargestRefereeId() + 1;
+    const int id = NextRefereeId();
     Referees.push_back({id, name, country, city, birthYear});
     return id;
 }

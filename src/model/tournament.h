@@ -242,6 +242,10 @@ public:
     int LargestTeamId() const;
     int LargestRefereeId() const;
     int LargestStadiumId() const;
+    // The id a new stadium or referee takes: above every id of the list and every id a match or
+    // a team still names, so that a deleted one's matches never come to name a new one.
+    int NextStadiumId() const;
+    int NextRefereeId() const;
 
     // ---- referees and stadiums
     const TStadium* StadiumById(int id) const;

@@ -156,6 +156,35 @@ TEST_F(NamedFileKinds, RefereeListsMergeWithoutDuplicates) {
               QStringLiteral("This file was not created by Kelvorandine 2.2 and does not contain any valid referee list"));
 }
 
+// A stadium or referee deleted while matches or teams still name it never lends its id to a
+// new one: those matches keep naming the deleted one, not the newcomer.
+TEST_F(NamedFileKinds, ADeletedIdIsNeverGivenToANewEntry) {
+    auto t = kvtest::MakeTournament(SportBasketball, 1,
+                                    {{QStringLiteral("East"), {QStringLiteral("A"), QStringLiteral("B")}, 0},
+                                     {QStringLiteral("West"), {QStringLiteral("C"), QStringLiteral("D")}, 1}});
+    t->AddStadium(QStringLiteral("Dome"), QString(), QString(), -1);
+    const int arena = t->AddStadium(QStringLiteral("Arena"), QString(), QString(), -1);
+    const int ref = t->AddReferee(QStringLiteral("Ann"), QString(), QString(), -1);
+    // A match between conferences, which no group holds, played at the arena with Ann.
+    TMatch* m = kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("80:70"));
+    ASSERT_TRUE(m);
+    m->StadiumId = arena;
+    m->AddReferee(ref);
+    for (const TPeopleKind kind : {TPeopleKind::Stadiums, TPeopleKind::Referees}) {
+        TPeopleEditor editor(kind, *t);
+        const int index = kind == TPeopleKind::Stadiums ? 1 : 0;
+        ASSERT_TRUE(editor.Delete(index).Ok);
+        editor.ApplyTo(*t);
+        TPeopleEditor again(kind, *t);
+        ASSERT_TRUE(again.Add(QStringLiteral("New"), QString(), QString(), QString()).Ok);
+        EXPECT_GT(again.Entries().back().Id, kind == TPeopleKind::Stadiums ? arena : ref);
+    }
+    EXPECT_GT(t->AddStadium(QStringLiteral("Later"), QString(), QString(), -1), arena);
+    EXPECT_GT(t->AddReferee(QStringLiteral("Bo"), QString(), QString(), -1), ref);
+    EXPECT_EQ(t->StadiumName(m->StadiumId), QString());
+    EXPECT_EQ(t->RefereeName(m->RefereeIds.front()), QString());
+}
+
 TEST_F(NamedFileKinds, RefereeEditingRules) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->AddReferee(QStringLiteral("Zed"), QString(), QString(), 1970);
