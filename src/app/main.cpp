@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvorandine"));
@@ -39,17 +41,29 @@ int main(int argc, char** argv) {
         return 0;
     }
     case kv::TStartMode::OpenFiles:
-        // A program already running on this folder takes the files.
-        if (kv::SendToRunningInstance(command.Files)) return 0;
-        break;
     case kv::TStartMode::Normal:
         break;
     }
+    // A program already running on this folder takes the files.
+    const kv::THandOver handOver = command.Mode == kv::TStartMode::OpenFiles
+                                       ? kv::SendToRunningInstance(command.Files)
+                                       : kv::THandOver::NoneRunning;
+    if (handOver == kv::THandOver::Delivered) return 0;
 
     // An installed program keeps its tournaments in the user's folder: the samples and the
     // language files come from the installation, before a language is chosen from them.
     kv::PrepareProgramFolder(kv::InstalledDataFolder());
     kv::InitLanguage();
+    if (handOver == kv::THandOver::NoAnswer) {
+        // A second program on the same folder would write the same list: the user is told.
+        const QString busy = kv::LangText(617, "Kelvorandine is already running but does not answer: a "
+                                               "message may be waiting in one of its windows. Try again "
+                                               "when it is free.");
+        std::fprintf(stderr, "%s\n", qPrintable(busy));
+        std::fflush(stderr);
+        QMessageBox::warning(nullptr, QLatin1String(kv::kAppTitle), busy);
+        return 1;
+    }
 
     kv::THelpKeyFilter helpKey;
     app.installEventFilter(&helpKey);
@@ -57,26 +71,37 @@ int main(int argc, char** argv) {
     kv::SetMessageHandler(&messages);
     kv::TWidgetDialogs dialogs;
     int status = 0;
+    // Files other starts hand over: kept until the main window can open them.
+    kv::TMainForm* ready = nullptr;
+    QStringList handedOver;
+    kv::TInstanceServer server;
+    QObject::connect(&server, &kv::TInstanceServer::FilesReceived, [&ready, &handedOver](const QStringList& files) {
+        if (ready)
+            ready->OpenFiles(files);
+        else
+            handedOver << files;
+    });
+    server.Listen();
     {
         kv::TSplashForm splash;
         splash.ShowNow();
         kv::TMainForm main(dialogs);
         splash.close();
         main.show();
-        kv::TInstanceServer server;
-        QObject::connect(&server, &kv::TInstanceServer::FilesReceived, &main,
-                         &kv::TMainForm::OpenFiles);
-        server.Listen();
-        // Once the window is up: what a crash left unsaved, then the tournament selected at the
-        // last exit.
-        QTimer::singleShot(0, &main, [&main, files = command.Files] {
+        // Once the window is up: what a crash left unsaved, then the files given or handed
+        // over, else the tournament selected at the last exit.
+        QTimer::singleShot(0, &main, [&main, &ready, &handedOver, files = command.Files] {
             main.OfferRecovery();
-            if (files.isEmpty())
+            const QStringList open = files + handedOver;
+            handedOver.clear();
+            ready = &main;
+            if (open.isEmpty())
                 main.OpenRestoredSelection();
             else
-                main.OpenFiles(files);
+                main.OpenFiles(open);
         });
         status = QApplication::exec();
+        ready = nullptr;
     }
     kv::SetMessageHandler(nullptr);
     return status;

@@ -20,22 +20,20 @@ QString InstanceChannelName() {
     return QStringLiteral("kelvorandine-%1-%2").arg(qEnvironmentVariable("USER"), QString::fromLatin1(folder.left(12)));
 }
 
-bool SendToRunningInstance(const QStringList& files, int timeoutMs) {
+THandOver SendToRunningInstance(const QStringList& files, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(InstanceChannelName());
     if (!socket.waitForConnected(timeoutMs))
-        return false;
+        return THandOver::NoneRunning;
     QByteArray message;
     for (const QString& f : files)
         message += f.toUtf8() + '\n';
     message += '\n';
     socket.write(message);
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
     // The running program says it has them.
-    if (!socket.waitForReadyRead(timeoutMs))
-        return false;
-    return socket.readAll().startsWith("ok");
+    if (!socket.waitForBytesWritten(timeoutMs) || !socket.waitForReadyRead(timeoutMs))
+        return THandOver::NoAnswer;
+    return socket.readAll().startsWith("ok") ? THandOver::Delivered : THandOver::NoAnswer;
 }
 
 TInstanceServer::TInstanceServer(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
@@ -53,7 +51,10 @@ TInstanceServer::TInstanceServer(QObject* parent) : QObject(parent), server_(new
                         files << QString::fromUtf8(line);
                 socket->write("ok\n");
                 socket->flush();
-                emit FilesReceived(files);
+                // Opening files may show boxes with event loops of their own, in which this
+                // socket goes away: they are opened after this handler has returned.
+                QMetaObject::invokeMethod(
+                    this, [this, files] { emit FilesReceived(files); }, Qt::QueuedConnection);
             });
         }
     });
@@ -63,7 +64,11 @@ bool TInstanceServer::Listen() {
     const QString name = InstanceChannelName();
     if (server_->listen(name))
         return true;
-    // Nobody answers on it: what is left is a crashed program's socket.
+    // A program that answers keeps its socket; what nobody answers on is a crashed one's.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(500))
+        return false;
     QLocalServer::removeServer(name);
     return server_->listen(name);
 }

@@ -13,17 +13,26 @@ namespace kv {
 // (a test's, an installed and a built program) keep to themselves.
 QString InstanceChannelName();
 
-// Gives the files to a program already running; false when none answers.
-bool SendToRunningInstance(const QStringList& files, int timeoutMs = 1000);
+enum class THandOver {
+    Delivered, // the running program has the files
+    NoneRunning,
+    NoAnswer, // a program listens but did not answer in time
+};
+
+// Gives the files to a program already running, waiting at most `timeoutMs` for each step.
+THandOver SendToRunningInstance(const QStringList& files, int timeoutMs = 3000);
 
 class TInstanceServer : public QObject {
     Q_OBJECT
 public:
     explicit TInstanceServer(QObject* parent = nullptr);
-    // Starts listening; a socket left by a program that crashed is cleared first.
+    // Starts listening. A socket left by a program that crashed is cleared first; one that a
+    // running program answers on is left alone (false).
     bool Listen();
 
 signals:
+    // Emitted once the request is answered and its handler has returned, so that a receiver
+    // may show windows and boxes of its own.
     void FilesReceived(const QStringList& files);
 
 private:

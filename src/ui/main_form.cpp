@@ -44,6 +44,8 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include <utility>
+
 namespace kv {
 
 namespace {
@@ -762,19 +764,26 @@ void TMainForm::OpenRestoredSelection() {
 }
 
 void TMainForm::OpenFiles(const QStringList& files) {
-    QStringList toAdd;
-    for (const QString& file : files) {
-        const QFileInfo info(file);
-        const QString saves = TTournamentList::SavesPath(info.fileName());
-        const TListNode* listed = list_.FindByPath(info.absoluteFilePath());
-        if (!listed && QFileInfo(saves).canonicalFilePath() == info.canonicalFilePath())
-            listed = list_.FindByPath(saves);
-        if (listed && listed->IsTournament())
-            OpenTournament(listed->Data);
-        else
-            toAdd << info.absoluteFilePath();
+    filesToOpen_ << files;
+    if (openingFiles_) return; // the run under way takes them too
+    openingFiles_ = true;
+    while (!filesToOpen_.isEmpty()) {
+        const QStringList batch = std::exchange(filesToOpen_, {});
+        QStringList toAdd;
+        for (const QString& file : batch) {
+            const QFileInfo info(file);
+            const QString saves = TTournamentList::SavesPath(info.fileName());
+            const TListNode* listed = list_.FindByPath(info.absoluteFilePath());
+            if (!listed && QFileInfo(saves).canonicalFilePath() == info.canonicalFilePath())
+                listed = list_.FindByPath(saves);
+            if (listed && listed->IsTournament())
+                OpenTournament(listed->Data);
+            else
+                toAdd << info.absoluteFilePath();
+        }
+        if (!toAdd.isEmpty()) panel_->AddFiles(toAdd, {});
     }
-    if (!toAdd.isEmpty()) panel_->AddFiles(toAdd, {});
+    openingFiles_ = false;
     if (isMinimized()) showNormal();
     raise();
     activateWindow();

@@ -59,7 +59,8 @@ public:
     void OpenRestoredSelection();
     // Tournament files given from outside (the command line, a second start): each one listed
     // is opened, one not listed yet is added as an existing tournament first. The window comes
-    // to the front.
+    // to the front. Files that come while others are being opened (a box of theirs is up)
+    // wait their turn.
     void OpenFiles(const QStringList& files);
     // Recomputes which commands are available (after list, selection and window changes).
     void UpdateCommands();
@@ -108,6 +109,8 @@ private:
     QMetaObject::Connection boundForm_;
     std::vector<QMetaObject::Connection> bindings_;
     bool shuttingDown_ = false;
+    QStringList filesToOpen_; // handed over while OpenFiles was busy
+    bool openingFiles_ = false;
     QString appliedLanguage_;
     bool showHints_ = true;
     TPreferencesForm* preferences_ = nullptr;

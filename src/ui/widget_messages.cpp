@@ -1,6 +1,7 @@
 #include "ui/widget_messages.h"
 
 #include "base/preferences.h"
+#include "ui/splash_form.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,6 +9,10 @@
 namespace kv {
 
 TMessageButton TWidgetMessages::Show(TMessageKind kind, const QString& text) {
+    // A box shown at start comes in front: the start-up picture, which stays on top, goes first.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* splash = qobject_cast<TSplashForm*>(w); splash && splash->isVisible())
+            splash->close();
     QMessageBox box(QApplication::activeWindow());
     box.setObjectName(QStringLiteral("AppMessageBox"));
     box.setWindowTitle(QLatin1String(kAppTitle));

@@ -2,6 +2,7 @@
 // them first when they are not listed), and a second start hands them to the running program.
 #include "ui/ui_support.h"
 
+#include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 #include "ui/app_start.h"
 #include "ui/instance_channel.h"
@@ -10,10 +11,18 @@
 #include "ui/tournament_form.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
 
 using namespace kv;
 
@@ -22,10 +31,14 @@ namespace {
 class OpenFromOutside : public kvtest::TMainWindowTest {
 protected:
     // A copy of a sample outside the program folder, under a name of its own.
+    // Its tournament is named after the file, as names stay unique in the list.
     QString Outside(const QString& name) {
         QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
         const QString path = HomePath(QStringLiteral("elsewhere/")) + name;
-        QFile::copy(QStringLiteral(KV_SAMPLES "/hockey.kvd"), path);
+        TTournament t;
+        EXPECT_TRUE(LoadTournament(t, QStringLiteral(KV_SAMPLES "/hockey.kvd")));
+        t.Name = name;
+        EXPECT_TRUE(SaveTournament(t, path, false));
         return path;
     }
     QStringList OpenNames() const {
@@ -80,7 +93,91 @@ TEST_F(OpenFromOutside, ASecondStartHandsItsFileOver) {
     ASSERT_TRUE(second.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 20000);
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    ASSERT_EQ(received.count(), 1);
+    QTRY_COMPARE(received.count(), 1);
     EXPECT_EQ(received.first().first().toStringList(), QStringList{file});
     EXPECT_TRUE(OpenNames().contains(TTournamentList::SavesPath(QStringLiteral("handed.kvd"))));
+}
+
+// Fifteen starts hand files over at once, each file refused with a box (an event loop of its
+// own): every start is answered, the boxes come one after another, and the program lives.
+TEST_F(OpenFromOutside, ManyStartsAtOnceWhileBoxesAreUp) {
+    struct TBoxes : TMessageHandler {
+        int Shown = 0, Depth = 0, Deepest = 0;
+        TMessageButton Show(TMessageKind, const QString&) override {
+            Deepest = std::max(Deepest, ++Depth);
+            QEventLoop box;
+            QTimer::singleShot(20, &box, &QEventLoop::quit);
+            box.exec();
+            --Depth;
+            ++Shown;
+            return TMessageButton::Ok;
+        }
+    } boxes;
+    SetMessageHandler(&boxes);
+    TInstanceServer server;
+    ASSERT_TRUE(server.Listen());
+    QObject::connect(&server, &TInstanceServer::FilesReceived, main_.get(), &TMainForm::OpenFiles);
+    // Copies of a listed tournament: each is refused for its name.
+    std::vector<std::unique_ptr<QLocalSocket>> clients;
+    for (int i = 0; i < 15; ++i) {
+        const QString copy = HomePath(QStringLiteral("copy%1.kvd").arg(i));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KV_SAMPLES "/hockey.kvd"), copy));
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->connectToServer(InstanceChannelName());
+        socket->write((copy + QStringLiteral("\n\n")).toUtf8());
+        clients.push_back(std::move(socket));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(boxes.Shown, 15, 20000);
+    SetMessageHandler(&Messages);
+    for (const auto& c : clients)
+        EXPECT_TRUE(c->readAll().startsWith("ok"));
+    EXPECT_EQ(boxes.Deepest, 1) << "one box at a time";
+}
+
+// A start while the running program shows a box at start-up is answered at once; a program
+// that listens but never answers makes the second start say so within a bounded time.
+TEST_F(OpenFromOutside, ASecondStartNeverWaitsForever) {
+    const QString file = Outside(QStringLiteral("waiting.kvd"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    {
+        TInstanceServer server;
+        ASSERT_TRUE(server.Listen());
+        QStringList received;
+        QObject::connect(&server, &TInstanceServer::FilesReceived,
+                         [&](const QStringList& files) { received << files; });
+        QProcess second;
+        second.setProcessEnvironment(env);
+        QEventLoop box; // the first program's box, up while the second starts
+        QObject::connect(&second, &QProcess::finished, &box, &QEventLoop::quit);
+        QTimer::singleShot(20000, &box, &QEventLoop::quit);
+        second.start(QStringLiteral(KELVORANDINE_PATH), {file});
+        box.exec();
+        EXPECT_EQ(second.state(), QProcess::NotRunning);
+        EXPECT_EQ(second.exitCode(), 0);
+        QTRY_COMPARE(received, QStringList{file});
+    }
+    // Someone listens on the name and never answers.
+    QLocalServer mute;
+    QLocalServer::removeServer(InstanceChannelName());
+    ASSERT_TRUE(mute.listen(InstanceChannelName()));
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(KELVORANDINE_PATH), {file});
+    ASSERT_TRUE(second.waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray said;
+    while (!said.contains("does not answer") && waited.elapsed() < 30000) {
+        second.waitForReadyRead(100);
+        said += second.readAllStandardError();
+        QCoreApplication::processEvents();
+    }
+    second.kill();
+    second.waitForFinished();
+    EXPECT_TRUE(said.contains("Kelvorandine is already running but does not answer")) << said.toStdString();
+    EXPECT_LT(waited.elapsed(), 15000);
+    // The mute listener keeps its name: a new server does not take it from a live one.
+    TInstanceServer late;
+    EXPECT_FALSE(late.Listen());
 }
