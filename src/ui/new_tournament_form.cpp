@@ -206,6 +206,12 @@ bool TNewTournamentForm::validateCurrentPage() {
         ShowAppMessage(fault, TMessageKind::Information);
         return false;
     }
+    case PageRanking:
+        // A sport that offers criteria needs one chosen; one that offers none ranks by the
+        // main criterion alone.
+        if (!sortFrame_->Active().empty() || !sortFrame_->HasOffered()) return true;
+        ShowAppMessage(LangText(7569, "You have not chosen any sort criteria"), TMessageKind::Information);
+        return false;
     default:
         return true;
     }
@@ -344,7 +350,6 @@ TNewTournament TNewTournamentForm::Spec() const {
 }
 
 void TNewTournamentForm::accept() {
-    // An empty list of further criteria is fine: the main criterion is always there.
     const TNewTournament spec = Spec();
     const bool copying = existing_->isChecked() && source_;
     std::unique_ptr<TTournament> t =

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -98,7 +99,8 @@ TSortFrame::TSortFrame(TDialogSeam& dialogs, QWidget* parent) : QWidget(parent),
     connect(active_, &QListWidget::itemDoubleClicked, this, [this] { MoveSelectedLeft(); });
     for (QListWidget* list : {available_, active_}) {
         connect(list->model(), &QAbstractItemModel::rowsInserted, this, [this] {
-            UpdateButtons();
+            if (arranging_) return;
+            UpdateButtons(); // dropped in by the mouse
             emit Changed();
         });
         connect(list->model(), &QAbstractItemModel::rowsMoved, this, [this] { emit Changed(); });
@@ -151,8 +153,7 @@ QListWidgetItem* TSortFrame::ItemFor(const TSortColumn& c) const {
 
 // The offered criteria on the left, the chosen ones the sport offers on the right in their order.
 void TSortFrame::Fill(const std::vector<TSortColumn>& chosen) {
-    const QSignalBlocker a(available_->model());
-    const QSignalBlocker b(active_->model());
+    const QScopedValueRollback arranging(arranging_, true);
     available_->clear();
     active_->clear();
     std::vector<TSortColumn> offered = OfferedCriteria(state_.Sport, state_.Overtime);
@@ -183,6 +184,10 @@ std::vector<TSortColumn> TSortFrame::Active() const {
     return out;
 }
 
+bool TSortFrame::HasOffered() const {
+    return available_->count() + active_->count() > 0;
+}
+
 bool TSortFrame::LeadersUp() const {
     return state_.Conferences && leadersUp_->isChecked();
 }
@@ -202,7 +207,7 @@ void TSortFrame::Move(QListWidget& from, QListWidget& to, bool all) {
     for (auto it = rows.rbegin(); it != rows.rend(); ++it)
         taken.insert(taken.begin(), from.takeItem(*it));
     {
-        const QSignalBlocker blocker(to.model());
+        const QScopedValueRollback arranging(arranging_, true);
         for (QListWidgetItem* item : taken)
             to.addItem(item);
     }

@@ -43,6 +43,8 @@ public:
 
     QListWidget& Available() const { return *available_; }
     QListWidget& ActiveList() const { return *active_; }
+    // Whether the sport offers any criterion at all.
+    bool HasOffered() const;
     QComboBox& Schemes() const { return *schemes_; }
 
     void MoveSelectedRight();
@@ -77,6 +79,9 @@ private:
     QPushButton* deleteScheme_ = nullptr;
     QCheckBox* leadersUp_ = nullptr;
     QCheckBox* stillLevel_ = nullptr;
+    // While the frame fills or moves rows itself: the views still follow the lists, but the
+    // rows inserted are no change of the user's (or one announced once, after the move).
+    bool arranging_ = false;
 };
 
 } // namespace kv

@@ -141,6 +141,75 @@ TEST_F(NewTournamentForm, TheNamePageRefusesInItsOrder) {
     EXPECT_EQ(w.currentId(), TNewTournamentForm::PagePoints);
 }
 
+// The ranking page's lists show what each move did, as the saved criteria will be; Finish with
+// no criterion chosen is refused while the sport offers some.
+TEST_F(NewTournamentForm, TheRankingListsShowEveryMove) {
+    TNewTournamentForm w(main_->List(), Dialogs);
+    ToNamePage(w, false);
+    FillName(w, QStringLiteral("Moves Cup"), SportSoccer);
+    w.next();
+    w.next();
+    AddGroup(w.GroupFrame(), {QStringLiteral("North"), QStringLiteral("South")});
+    w.next();
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageRanking);
+    auto* available = w.findChild<QListWidget*>(QStringLiteral("AvailableList"));
+    auto* active = w.findChild<QListWidget*>(QStringLiteral("ActiveList"));
+    const auto press = [&w](const char* button) {
+        auto* b = w.findChild<QAbstractButton*>(QLatin1String(button));
+        ASSERT_TRUE(b->isEnabled()) << button;
+        b->click();
+    };
+    // What a list view draws: the texts at the rows' places.
+    const auto shown = [](QListWidget* list) {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect r = list->visualItemRect(list->item(row));
+            const QModelIndex at = list->indexAt(r.center());
+            texts << (r.isValid() && at.isValid() ? at.data().toString() : QStringLiteral("<not shown>"));
+        }
+        return texts;
+    };
+    const auto texts = [](QListWidget* list) {
+        QStringList out;
+        for (int row = 0; row < list->count(); ++row)
+            out << list->item(row)->text();
+        return out;
+    };
+    const auto check = [&](const char* step) {
+        QApplication::processEvents();
+        EXPECT_EQ(shown(active), texts(active)) << step;
+        EXPECT_EQ(shown(available), texts(available)) << step;
+        QStringList saved;
+        for (const TSortColumn& c : w.SortFrame().Active())
+            saved << c.Name;
+        EXPECT_EQ(saved, texts(active)) << step;
+    };
+    press("AllLeftBtn");
+    check("<<");
+    const QList<QListWidgetItem*> difference = available->findItems(QStringLiteral("Goal Difference"), Qt::MatchExactly);
+    ASSERT_EQ(difference.size(), 1);
+    available->setCurrentItem(difference.front());
+    press("RightBtn");
+    check(">");
+    EXPECT_EQ(texts(active), QStringList{QStringLiteral("Goal Difference")});
+    press("AllRightBtn");
+    check(">>");
+    active->setCurrentRow(0);
+    press("LeftBtn");
+    check("<");
+    press("AllLeftBtn");
+    check("<<");
+    EXPECT_EQ(active->count(), 0);
+    Messages.Clear();
+    w.button(QWizard::FinishButton)->click();
+    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("You have not chosen any sort criteria")});
+    EXPECT_NE(w.result(), QDialog::Accepted);
+    available->setCurrentRow(0);
+    press("RightBtn");
+    w.button(QWizard::FinishButton)->click();
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
 TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     TNewTournamentForm w(main_->List(), Dialogs);
     ToNamePage(w, true);

@@ -16,7 +16,9 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -38,8 +40,24 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
             wizard.MainFrame().FileEdit().setText(QStringLiteral("autumn"));
         }
         Shot(wizard, QStringLiteral("TNewTournamentForm-") + QLatin1String(pages[page]));
-        wizard.next();
+        if (page < 6) wizard.next();
     }
+    // The ranking page after each of its four moves: the lists show what they hold.
+    auto* available = wizard.findChild<QListWidget*>(QStringLiteral("AvailableList"));
+    auto* active = wizard.findChild<QListWidget*>(QStringLiteral("ActiveList"));
+    const auto press = [&wizard](const char* button) {
+        wizard.findChild<QPushButton*>(QLatin1String(button))->click();
+    };
+    available->setCurrentRow(0);
+    press("RightBtn");
+    Shot(wizard, QStringLiteral("TSortFrame-moved-right"));
+    press("AllRightBtn");
+    Shot(wizard, QStringLiteral("TSortFrame-moved-all-right"));
+    active->setCurrentRow(1);
+    press("LeftBtn");
+    Shot(wizard, QStringLiteral("TSortFrame-moved-left"));
+    press("AllLeftBtn");
+    Shot(wizard, QStringLiteral("TSortFrame-moved-all-left"));
     wizard.reject();
 
     for (kv::TTournamentForm* form : main.TournamentForms()) {
