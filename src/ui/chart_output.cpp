@@ -19,7 +19,9 @@ namespace kv {
 
 bool PrintChart(QWidget* parent, TDialogSeam& dialogs, const TChartData& data,
                 const TChartSettings& settings) {
-    QPrinter printer(QPrinter::HighResolution);
+    // Laid out in screen pixels, as the page shows it: the fonts, in points, keep their size
+    // on paper and the lines their weight.
+    QPrinter printer(QPrinter::ScreenResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!dialogs.ChoosePrinter(parent, printer)) return false;
     QPainter painter;
@@ -27,11 +29,8 @@ bool PrintChart(QWidget* parent, TDialogSeam& dialogs, const TChartData& data,
         ShowAppMessage(LangText(5893, "The chart could not be printed."), TMessageKind::Error);
         return false;
     }
-    // The chart is laid out in screen pixels, so that its fonts keep their proportions on paper.
-    const double scale = printer.resolution() / 96.0;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    painter.scale(scale, scale);
-    DrawChart(painter, QRectF(0, 0, page.width() / scale, page.height() / scale), data, settings);
+    DrawChart(painter, QRectF(0, 0, page.width(), page.height()), data, settings);
     painter.end();
     return true;
 }

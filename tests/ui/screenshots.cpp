@@ -43,6 +43,8 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -62,6 +64,24 @@ void Shot(QWidget& w, const QString& name) {
         std::printf("%s\n", qPrintable(path));
     } else {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
+
+void ShotPdfPage(const QString& pdf, const QString& name) {
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        std::fprintf(stderr, "no pdftoppm: %s not drawn\n", qPrintable(name));
+        return;
+    }
+    const QString base = outDir + QLatin1Char('/') + name;
+    QProcess convert;
+    convert.start(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
+                             QStringLiteral("-singlefile"), pdf, base});
+    if (convert.waitForFinished(60000) && convert.exitCode() == 0) {
+        ++written;
+        std::printf("%s.png\n", qPrintable(base));
+    } else {
+        std::fprintf(stderr, "cannot write %s.png\n", qPrintable(base));
     }
 }
 

@@ -13,6 +13,8 @@ class TScriptedDialogs;
 }
 
 void Shot(QWidget& w, const QString& name);
+// The first page of a PDF file as a picture (pdftoppm of poppler-utils), named like a shot.
+void ShotPdfPage(const QString& pdf, const QString& name);
 // The windows that create and re-shape tournaments: the wizard's pages and their dialogs.
 void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
 // The windows of teams and table looks, and the import of older files.

@@ -2,6 +2,7 @@
 #include "ui/screenshots.h"
 #include "ui/ui_support.h"
 
+#include "base/programfolder.h"
 #include "model/sport.h"
 #include "render/chart.h"
 #include "standings/schedule.h"
@@ -81,6 +82,12 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
         page.SelectRow(k.Kind == kv::TStatsKind::Basic ? page.Grid().RowOfKey(kv::RowGoals) : 0);
         Shot(form, QStringLiteral("TTournamentForm-stats-") + QLatin1String(k.Name));
     }
+    // The goals chart printed: its PDF page as a picture.
+    page.SelectRow(page.Grid().RowOfKey(kv::RowGoals));
+    const QString printed = kv::ProgramFolder() + QStringLiteral("printed-chart.pdf");
+    dialogs.Printers.push_back(printed);
+    form.Command(QStringLiteral("PrintStatsChartAction"))->trigger();
+    ShotPdfPage(printed, QStringLiteral("PrintChart-page"));
     // A team's own figures on the page.
     page.ShowKind(kv::TStatsKind::Basic);
     page.ShowScope(2);

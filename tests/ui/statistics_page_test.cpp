@@ -4,6 +4,7 @@
 
 #include "export/stats_grids.h"
 #include "model/tournament.h"
+#include "render/chart.h"
 #include "ui/chart_properties_form.h"
 #include "ui/chart_widget.h"
 #include "ui/html_settings_form.h"
@@ -28,6 +29,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -242,6 +246,40 @@ TEST_F(StatisticsPage, TheChartAndTheGridGoOut) {
     Trigger("CopyStatsChartEMFAction");
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+}
+
+// A printed chart's texts have the size the chart's fonts give them: the title's words, read
+// back from the PDF, stand as high as its point size, not many times more.
+TEST_F(StatisticsPage, APrintedChartKeepsItsTextSizes) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TStatisticsPage& page = Show("soccer.kvd");
+    const TChartData& data = page.Chart().Data();
+    ASSERT_FALSE(data.Title.isEmpty());
+    const int points = page.Chart().Settings().TitleFont.Size;
+    const QString pdf = HomePath(QStringLiteral("printed.pdf"));
+    Dialogs.Printers.push_back(pdf);
+    Trigger("PrintStatsChartAction");
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    const QString boxes = QString::fromUtf8(reader.readAllStandardOutput());
+    // <word xMin="..." yMin="..." xMax="..." yMax="...">Word</word>, in points.
+    const QString first = data.Title.split(QRegularExpression(QStringLiteral("\\s+"))).first();
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1</word>")
+                                      .arg(QRegularExpression::escape(first.toHtmlEscaped())));
+    const QRegularExpressionMatch m = word.match(boxes);
+    ASSERT_TRUE(m.hasMatch()) << qPrintable(first) << "\n" << qPrintable(boxes.left(2000));
+    const double height = m.captured(4).toDouble() - m.captured(2).toDouble();
+    EXPECT_GT(height, points * 0.8) << "title of " << points << " pt";
+    EXPECT_LT(height, points * 1.8) << "title of " << points << " pt";
+    // The page is landscape and the whole chart is on it.
+    const QRegularExpression pageSize(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const QRegularExpressionMatch p = pageSize.match(boxes);
+    ASSERT_TRUE(p.hasMatch());
+    EXPECT_GT(p.captured(1).toDouble(), p.captured(2).toDouble());
+    EXPECT_LT(m.captured(3).toDouble(), p.captured(1).toDouble());
 }
 
 TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
