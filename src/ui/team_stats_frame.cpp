@@ -143,9 +143,9 @@ void TTeamStatsFrame::CopyGrid() const {
 bool TTeamStatsFrame::ExportToHtml() {
     const TTournament& t = doc_.Tournament();
     const TTeam* team = t.JointTable().TeamById(teamId_);
-    return ExportGridToHtml(
-        this, dialogs_, model_->Grid().Data,
-        {t.Name + QStringLiteral("<br>") + (team ? team->DisplayName() : QString())});
+    // Two title lines, each escaped on its own and set one below the other.
+    return ExportGridToHtml(this, dialogs_, model_->Grid().Data,
+                            {t.Name, team ? team->DisplayName() : QString()});
 }
 
 bool TTeamStatsFrame::ExportToCsv() {

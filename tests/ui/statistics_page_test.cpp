@@ -318,6 +318,11 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     dialog.findChild<QAction*>(QStringLiteral("ExportToHTMLAction"))->trigger();
     QFile file(html);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(file.readAll())
-                    .contains(doc.Tournament().JointTable().TeamById(stats.TeamId())->Name));
+    // The title's two lines, one below the other, and no tag shown as text.
+    const QString written = QString::fromUtf8(file.readAll());
+    const QString shownTeam = doc.Tournament().JointTable().TeamById(stats.TeamId())->DisplayName();
+    EXPECT_TRUE(written.contains(QStringLiteral("<p class=\"clsTitle\">") + doc.Tournament().Name.toHtmlEscaped() +
+                                 QStringLiteral("<br>") + shownTeam.toHtmlEscaped() + QStringLiteral("</p>")))
+        << qPrintable(written.left(600));
+    EXPECT_FALSE(written.contains(QStringLiteral("&lt;br&gt;")));
 }
