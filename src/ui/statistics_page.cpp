@@ -232,8 +232,9 @@ void TStatisticsPage::RefreshStatistic() {
     const int key = row >= 0 && row < old.RowCount() ? old.RowKeys.at(row) : -1;
     const TStatsKind kind = Kind();
     TStatsGrid grid = BuildStatsGrid(doc_.Tournament(), kind, Scope());
-    if (sortedKind_ != kind) sort_ = grid.InitialSort;
+    if (sortedKind_ != kind || sortedColumns_ != grid.Data.Captions) sort_ = grid.InitialSort;
     sortedKind_ = kind;
+    sortedColumns_ = grid.Data.Captions;
     if (grid.Sortable && sort_.Column >= 0) SortStatsGrid(grid, sort_);
     building_ = true;
     model_->SetGrid(grid);

@@ -90,7 +90,10 @@ private:
     QLabel* note_ = nullptr;
     QSplitter* split_ = nullptr;
     TStatsSort sort_;
+    // The grid layout the sort was chosen on: its kind and its columns (a team's grid has
+    // other columns than its table's). Another layout starts from its own sort.
     TStatsKind sortedKind_ = TStatsKind::Basic;
+    QStringList sortedColumns_;
     TStatsChartChoice choice_;
     bool stale_ = true;
     bool building_ = false;

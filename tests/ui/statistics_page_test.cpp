@@ -282,6 +282,25 @@ TEST_F(StatisticsPage, APrintedChartKeepsItsTextSizes) {
     EXPECT_LT(m.captured(3).toDouble(), p.captured(1).toDouble());
 }
 
+// The sort belongs to the grid's columns: a table's scores sorted by their count, then a team
+// chosen, show the team's scores by "Overall", most first, with the arrow there.
+TEST_F(StatisticsPage, ATeamsScoresAreSortedByOverall) {
+    TStatisticsPage& page = Show("soccer.kvd");
+    page.ShowKind(TStatsKind::Scores);
+    page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Group));
+    ASSERT_EQ(page.Grid().Data.ColumnCount(), 2);
+    page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Team));
+    const TStatsGrid& grid = page.Grid();
+    ASSERT_EQ(grid.Data.ColumnCount(), 4);
+    EXPECT_EQ(grid.Data.Captions.at(3), QStringLiteral("Overall"));
+    const auto* view = page.findChild<QTableView*>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->horizontalHeader()->sortIndicatorSection(), 3);
+    EXPECT_EQ(view->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    for (int row = 1; row < grid.RowCount(); ++row)
+        EXPECT_GE(grid.Data.Value(row - 1, 3), grid.Data.Value(row, 3)) << "row " << row;
+}
+
 TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     form_ = Open("soccer.kvd");
     ASSERT_NE(form_, nullptr);
