@@ -6,6 +6,8 @@
 #include "ui/tournament_form.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QEvent>
 #include <QMainWindow>
 #include <QTabWidget>
 
@@ -44,8 +46,10 @@ TToolWindows::TToolWindows(QMainWindow& main) : QObject(&main) {
         actions_ << a;
     }
     for (QDockWidget* dock :
-         {static_cast<QDockWidget*>(table_), static_cast<QDockWidget*>(filter_)})
+         {static_cast<QDockWidget*>(table_), static_cast<QDockWidget*>(filter_)}) {
         connect(dock, &QDockWidget::visibilityChanged, this, &TToolWindows::UpdateChecks);
+        dock->installEventFilter(this);
+    }
     connect(&table_->Tabs(), &QTabWidget::currentChanged, this, &TToolWindows::UpdateChecks);
     connect(&filter_->Tabs(), &QTabWidget::currentChanged, this, &TToolWindows::UpdateChecks);
     Update();
@@ -96,6 +100,23 @@ void TToolWindows::Toggle(int command) {
         dock->raise();
     }
     UpdateChecks();
+}
+
+bool TToolWindows::eventFilter(QObject* watched, QEvent* event) {
+    // A tool window hidden with the focus inside would pass it along the focus chain, and the
+    // tournament window it comes to would become the active one: it goes back to the window
+    // the tool window works for.
+    if (event->type() == QEvent::Hide) {
+        auto* dock = qobject_cast<QWidget*>(watched);
+        QWidget* focus = QApplication::focusWidget();
+        if (dock && focus && dock->isAncestorOf(focus)) {
+            if (form_)
+                form_->setFocus(Qt::OtherFocusReason);
+            else
+                focus->clearFocus();
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TToolWindows::ApplyLanguage() {

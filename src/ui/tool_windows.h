@@ -31,6 +31,9 @@ public:
     void Update();
     void ApplyLanguage();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Toggle(int command);
     void UpdateChecks();

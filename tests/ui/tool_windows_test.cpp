@@ -261,3 +261,35 @@ TEST_F(ToolWindows, TheyFollowTheActiveWindow) {
     EXPECT_EQ(soccer->Document().Tournament().SortState.Column, -2);
     EXPECT_NE(chess->Document().Tournament().SortState.Column, -2);
 }
+
+// Hiding a tool window that holds the focus gives the focus back to the active tournament
+// window: the next window in the focus chain does not become active instead.
+TEST_F(ToolWindows, HidingOneKeepsTheActiveTournament) {
+    TTournamentForm* soccer = Open("soccer.kvd");
+    TTournamentForm* chess = Open("chess.kvd");
+    TTournamentForm* hockey = Open("hockey.kvd");
+    ASSERT_TRUE(soccer && chess && hockey);
+    QApplication::setActiveWindow(main_.get());
+    auto* area = main_->findChild<QMdiArea*>();
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(hockey->parentWidget()));
+    hockey->FixturesPage().setFocus();
+    main_->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    ASSERT_EQ(main_->ActiveForm(), hockey);
+    QAction* toggle = main_->Command(QStringLiteral("FixturesFilterToolAction"));
+    for (const bool byCloseButton : {false, true}) {
+        toggle->trigger();
+        ASSERT_TRUE(Filter().isVisible());
+        auto* team = Filter().findChild<QComboBox*>(QStringLiteral("TeamCB"));
+        team->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(team->hasFocus());
+        if (byCloseButton)
+            Filter().close();
+        else
+            toggle->trigger();
+        QApplication::processEvents();
+        EXPECT_FALSE(Filter().isVisible());
+        EXPECT_EQ(main_->ActiveForm(), hockey) << (byCloseButton ? "closed" : "toggled");
+        EXPECT_EQ(area->activeSubWindow(), hockey->parentWidget());
+    }
+}
