@@ -139,6 +139,32 @@ TEST_F(TablePicture, TeamNamesAndRowLooks) {
     EXPECT_EQ(Pixel(image, 3, 18 + row * 18 + 2), 0x0000C8u);
 }
 
+// A bold place font is drawn bold whatever the table's font size: the first place's name
+// takes clearly more ink than with a regular place font, at 8 points and at 12.
+TEST_F(TablePicture, ABoldPlaceFontIsBoldAtEverySize) {
+    for (const int size : {8, 12}) {
+        auto t = Make(1);
+        t->Dimensions.RowHeight = 24;
+        TGroup& g = *t->GroupAt(0);
+        g.Style.Font.Size = size;
+        const auto ink = [&](bool bold) {
+            g.PlaceFonts[0].HasFont = true;
+            g.PlaceFonts[0].Font.Bold = bold;
+            const QImage image = RenderGroupTable(*t, g);
+            const TTableLayout l = ComputeLayout(*t, g);
+            int dark = 0;
+            for (int y = l.HeaderHeight + 1; y < l.HeaderHeight + l.TeamRowHeight - 1; ++y)
+                for (int x = l.PlaceWidth + 2; x < l.PlaceWidth + l.TeamColumnWidth - 1; ++x)
+                    dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+            return dark;
+        };
+        const int regular = ink(false);
+        const int bold = ink(true);
+        EXPECT_GT(regular, 0) << size;
+        EXPECT_GT(bold, regular * 5 / 4) << size << " pt: " << bold << " against " << regular;
+    }
+}
+
 TEST_F(TablePicture, NoResultsLeaveTheStandingsEmpty) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
