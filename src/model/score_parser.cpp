@@ -228,7 +228,7 @@ struct TParser {
         }
         if (Result.Home < h || Result.Visitor < v)
             return Fail(Check() ? LangText(2207, "Invalid Score. Score in halfs does not fit full-time score")
-                                : LangText(2207, "Invalid Score. Score in periods does not fit full-time score"));
+                                : LangText(2208, "Invalid Score. Score in periods does not fit full-time score"));
         if (n == 1) {
             Result.HomePeriods.append(static_cast<int>(Result.Home) - Result.HomePeriods[0]);
             Result.VisitorPeriods.append(static_cast<int>(Result.Visitor) - Result.VisitorPeriods[0]);

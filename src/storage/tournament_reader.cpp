@@ -403,7 +403,7 @@ TIoResult ReadTournamentBytes(TTournament& t, const QByteArray& bytes, const QSt
     try {
         if (r.LineBytes() != QByteArrayView(kTournamentMagic))
             return TIoResult::Failure(
-                Fmt(LangText(5003, "File '%s' is not a valid Kelvorandine file"), displayName), 1);
+                Fmt(LangText(5005, "File '%s' is not a valid Kelvorandine file"), displayName), 1);
         if (r.LineBytes() != QByteArrayView(kTournamentVersion))
             return TIoResult::Failure(
                 Fmt(LangText(5004, "File '%s' was created in a newer version of the program"),
