@@ -2,6 +2,7 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/preferences.h"
+#include "base/program_args.h"
 #include "base/programfolder.h"
 #include "storage/first_run.h"
 #include "ui/app_start.h"
@@ -19,15 +20,20 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    kv::TToolkitArgs toolkit(argv[0]);
+    QApplication app(toolkit.Count(), toolkit.Values());
     QApplication::setApplicationName(QStringLiteral("Kelvorandine"));
     QApplication::setApplicationDisplayName(QLatin1String(kv::kAppTitle));
 
     // Any parameter is a mode of its own: it never shows the main window.
-    const kv::TStartCommand command = kv::ParseStartCommand(app.arguments().mid(1));
+    const kv::TStartCommand command = kv::ParseStartCommand(kv::ProgramArguments(argc, argv));
     switch (command.Mode) {
     case kv::TStartMode::Help:
     case kv::TStartMode::Unknown:
+        // Said where it was typed, too: a terminal shows it even when no box can come up.
+        std::fprintf(command.Mode == kv::TStartMode::Help ? stdout : stderr, "%s\n",
+                     qPrintable(QString(command.Message).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+        std::fflush(nullptr);
         QMessageBox::information(nullptr, QLatin1String(kv::kAppTitle), command.Message);
         return 0;
     case kv::TStartMode::QuietEnd:

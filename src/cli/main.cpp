@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "base/language.h"
+#include "base/program_args.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -28,14 +29,15 @@ const char* const kUsage =
 } // namespace
 
 int main(int argc, char** argv) {
-    // Pictures need fonts: a window system is not needed for them.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Pictures need fonts, never a window system: whatever display the session names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     kvcli::EnsureRuntimeDir();
-    QGuiApplication app(argc, argv);
+    kv::TToolkitArgs toolkit(argv[0]);
+    QGuiApplication app(toolkit.Count(), toolkit.Values());
     // Scripts read the output: numbers and dates are written the same everywhere.
     QLocale::setDefault(QLocale::c());
     kv::InitLanguage();
-    QStringList args = app.arguments().mid(1);
+    QStringList args = kv::ProgramArguments(argc, argv);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         kvcli::Out(QString::fromUtf8(kUsage).trimmed());

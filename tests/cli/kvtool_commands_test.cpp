@@ -56,6 +56,25 @@ TEST_F(KvtoolCommands, EveryCommandHasHelpAndUsageErrors) {
     EXPECT_EQ(Kvtool({QStringLiteral("--help")}).Status, 0);
 }
 
+// The arguments are kvtool's own: a session's X11 platform, or no display at all, takes none
+// of them (--name, -reverse, ...) and is never needed.
+TEST_F(KvtoolCommands, TheToolkitTakesNoArgumentAndNeedsNoDisplay) {
+    const QString file = Path(QStringLiteral("x.kvd"));
+    const TRun created =
+        Kvtool({QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("X Cup"),
+                QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--group"),
+                QStringLiteral("G=A;B")},
+               QString(), {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY"),
+                           QStringLiteral("WAYLAND_DISPLAY")});
+    EXPECT_EQ(created.Status, 0) << created.Err.toStdString();
+    const TRun standings = Kvtool({QStringLiteral("standings"), file, QStringLiteral("-reverse")},
+                                  QString(), {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY")});
+    EXPECT_EQ(standings.Status, 1) << "-reverse is no option of kvtool: " << standings.Err.toStdString();
+    const TRun png = Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"), Path(QStringLiteral("x.png"))},
+                            QString(), {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY")});
+    EXPECT_EQ(png.Status, 0) << png.Err.toStdString();
+}
+
 TEST_F(KvtoolCommands, Score) {
     TRun r =
         Kvtool({QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("3:2 (1:2)")});

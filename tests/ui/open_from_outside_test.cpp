@@ -181,3 +181,27 @@ TEST_F(OpenFromOutside, ASecondStartNeverWaitsForever) {
     TInstanceServer late;
     EXPECT_FALSE(late.Listen());
 }
+
+// The program's arguments are its own: an option the toolkit knows (-reverse mirrors the
+// windows, --name names the X11 class) is an unknown parameter, said as the start rules say.
+TEST_F(OpenFromOutside, TheToolkitTakesNoArgument) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const char* option : {"-reverse", "--name"}) {
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(KELVORANDINE_PATH), {QLatin1String(option), QStringLiteral("X")});
+        ASSERT_TRUE(program.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        QByteArray said;
+        while (!said.contains('\n') && waited.elapsed() < 20000 &&
+               program.state() == QProcess::Running) {
+            program.waitForReadyRead(100);
+            said += program.readAllStandardError();
+        }
+        program.kill(); // its box waits for a click
+        program.waitForFinished();
+        EXPECT_TRUE(said.startsWith(QByteArray("Unknown Parameter: ") + option)) << said.toStdString();
+    }
+}
