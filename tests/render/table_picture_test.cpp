@@ -165,6 +165,59 @@ TEST_F(TablePicture, ABoldPlaceFontIsBoldAtEverySize) {
     }
 }
 
+// Three legs, at known pixels: the short grid has two sub-rows of round(18 x 0.75) = 14 pixels
+// and puts A's win of leg 3 in its cell's second (grid position 2); the full grid has three and
+// puts it in the third, in both teams' cells. The team name starts 6 pixels into its column.
+TEST_F(TablePicture, SubRowsAndTheNameInsetOfAnOddNumberOfLegs) {
+    auto t = kvtest::MakeTournament(SportSoccer, 3, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
+    t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
+    ResetColumns(*t);
+    TMatch* m = kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("2:1"), 3);
+    ASSERT_TRUE(m);
+    ASSERT_EQ(m->GridPosition, 2);
+    RecomputeAll(*t);
+    TGroup& g = *t->GroupAt(0);
+    ASSERT_EQ(g.Teams()[0]->Name, QStringLiteral("A"));
+    ASSERT_EQ(g.Teams()[1]->Name, QStringLiteral("B"));
+    // Dark pixels inside a box, two pixels in from its edges.
+    const auto ink = [](const QImage& image, int left, int top, int width, int height) {
+        int dark = 0;
+        for (int y = top + 2; y < top + height - 2; ++y)
+            for (int x = left + 2; x < left + width - 2; ++x)
+                dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        return dark;
+    };
+    const int header = 18, place = 25, name = 130, score = 30, sub = 14;
+    const int gridLeft = place + name;
+    const auto cell = [&](int column) { return QPoint(gridLeft + column * score, 0); };
+    // The short grid: rows of two sub-rows.
+    g.Style.ShowAwayResults = false;
+    QImage image = RenderGroupTable(*t, g);
+    EXPECT_EQ(image.height(), header + 3 * 2 * sub + 1);
+    const int aRow = header, bRow = header + 2 * sub;
+    EXPECT_EQ(ink(image, cell(1).x(), aRow, score, sub), 0) << "position 1 is empty";
+    EXPECT_GT(ink(image, cell(1).x(), aRow + sub, score, sub), 0) << "position 2 holds the win";
+    for (const int line : {0, 1})
+        EXPECT_EQ(ink(image, cell(0).x(), bRow + line * sub, score, sub), 0) << "B's home cell is empty";
+    // The name inset: the first dark column of A's name cell.
+    int first = -1;
+    for (int x = place + 2; x < place + name && first < 0; ++x)
+        for (int y = aRow + 2; y < aRow + 2 * sub - 2 && first < 0; ++y)
+            if (qGray(image.pixel(x, y)) < 128) first = x;
+    EXPECT_GE(first, place + 6);
+    EXPECT_LE(first, place + 8);
+    // The full grid: three sub-rows, the win in the third of both cells.
+    g.Style.ShowAwayResults = true;
+    image = RenderGroupTable(*t, g);
+    EXPECT_EQ(image.height(), header + 3 * 3 * sub + 1);
+    for (const auto& [row, column] : {std::pair{0, 1}, std::pair{1, 0}}) {
+        const int top = header + row * 3 * sub;
+        for (const int line : {0, 1})
+            EXPECT_EQ(ink(image, cell(column).x(), top + line * sub, score, sub), 0) << row;
+        EXPECT_GT(ink(image, cell(column).x(), top + 2 * sub, score, sub), 0) << row;
+    }
+}
+
 TEST_F(TablePicture, NoResultsLeaveTheStandingsEmpty) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);

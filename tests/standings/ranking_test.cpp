@@ -277,6 +277,39 @@ TEST_F(Ranking, AwayCriterionReadsTheAwayValueInTheAwayTable) {
     EXPECT_EQ(away, again);
 }
 
+// A criterion of one venue, in the overall table, ranks by that venue's figure, not the
+// overall one, with head-to-head among the teams level on points and among those still level
+// alike. P and Q end level on points; P scores more in all, Q more in the criterion's venue.
+TEST_F(Ranking, AVenueCriterionRanksTheOverallTableByThatVenue) {
+    for (const int scope : {ScopeHome, ScopeAway})
+        for (const bool stillLevel : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "scope " << scope << " still level " << stillLevel);
+            auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"A", "B", "P", "Q"})}});
+            const bool away = scope == ScopeAway;
+            // P: 5 goals in one venue, 1 in the criterion's; Q: 2 and 1 the other way round.
+            const auto play = [&](const char* team, const char* other, const char* score, bool teamAtHome) {
+                const QString a = QLatin1String(team), b = QLatin1String(other);
+                const QStringList goals = QString::fromLatin1(score).split(QLatin1Char(':'));
+                AddResult(*t, teamAtHome ? a : b, teamAtHome ? b : a,
+                          teamAtHome ? QString::fromLatin1(score) : goals[1] + QLatin1Char(':') + goals[0]);
+            };
+            play("P", "A", "5:0", away);  // out of the criterion's venue
+            play("P", "B", "1:1", !away); // in it
+            play("Q", "A", "2:0", !away); // in it
+            play("Q", "B", "1:1", away);  // out of it
+            t->HeadToHeadStillLevel = stillLevel;
+            SetCriteria(*t, {{17, scope}});
+            RecomputeAll(*t);
+            EXPECT_EQ(Value(*t, QStringLiteral("P"), 40), Value(*t, QStringLiteral("Q"), 40));
+            EXPECT_GT(Value(*t, QStringLiteral("P"), 17), Value(*t, QStringLiteral("Q"), 17));
+            EXPECT_EQ(Order(t->JointTable()), L({"Q", "P", "B", "A"}));
+            // The same criterion over all matches puts P first.
+            SetCriteria(*t, {{17, ScopeOverall}});
+            RecomputeAll(*t);
+            EXPECT_EQ(Order(t->JointTable()), L({"P", "Q", "B", "A"}));
+        }
+}
+
 TEST_F(Ranking, SingleColumnAndEntryOrders) {
     auto t = HeadToHead();
     RecomputeAll(*t);

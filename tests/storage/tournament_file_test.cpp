@@ -148,6 +148,35 @@ TEST_F(TournamentFile, EverySportSurvivesSavingAndLoadingByteForByte) {
     }
 }
 
+// A team's added points, goals for and goals against are three values apart: each reads back
+// in its own place, and the file holds them in the team line's order.
+TEST_F(TournamentFile, AddedGoalsForAndAgainstReadBackApart) {
+    auto t = Rich(SportSoccer, false);
+    TTeam* a1 = t->JointTable().TeamByName(QStringLiteral("A1"));
+    a1->AddedPoints = -2;
+    a1->AddedGoalsFor = 7;
+    a1->AddedGoalsAgainst = -4.5;
+    const QByteArray bytes = TournamentBytes(*t);
+    // The team line: id, group, order number, then points, goals for, goals against.
+    bool found = false;
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QList<QByteArray> v = line.simplified().split(' ');
+        if (v.size() < 11 || v[0].toInt() != a1->Id || v[1].toInt() != a1->GroupId ||
+            v[2].toInt() != a1->OrderNumber || v[3].toDouble() != -2)
+            continue;
+        found = true;
+        EXPECT_EQ(v[4].toDouble(), 7);
+        EXPECT_EQ(v[5].toDouble(), -4.5);
+    }
+    EXPECT_TRUE(found) << bytes.toStdString();
+    TTournament loaded;
+    ASSERT_TRUE(ReadTournamentBytes(loaded, bytes, QStringLiteral("x")));
+    const TTeam* back = loaded.JointTable().TeamByName(QStringLiteral("A1"));
+    EXPECT_EQ(back->AddedPoints, -2);
+    EXPECT_EQ(back->AddedGoalsFor, 7);
+    EXPECT_EQ(back->AddedGoalsAgainst, -4.5);
+}
+
 TEST_F(TournamentFile, ChessHalvesAndPeriodsReadBack) {
     auto t = Rich(SportChess, false);
     TTournament loaded;

@@ -658,3 +658,42 @@ TEST_F(ScoreForm, GridPositionAndTimeAreChecked) {
     ASSERT_TRUE(dialog.ApplyChanges());
     EXPECT_EQ(DaysToTime(doc.Tournament().MatchById(id)->Time), QTime(18, 30));
 }
+
+// Undoing an added match gives its number back: the next match added gets the same number.
+TEST_F(ScoreForm, UndoingAnAddedMatchGivesItsNumberBack) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const TTournament& t = doc.Tournament();
+    const TGroup& g = *t.GroupAt(0);
+    // A pair of the group with a leg still free.
+    int home = -1, visitor = -1, leg = -1;
+    for (const TTeam* a : g.Teams())
+        for (const TTeam* b : g.Teams())
+            if (a != b && leg < 0 && t.MayHost(a->Id, b->Id) && t.FirstFreeLeg(a->Id, b->Id) > 0) {
+                home = a->Id;
+                visitor = b->Id;
+                leg = t.FirstFreeLeg(a->Id, b->Id);
+            }
+    ASSERT_GT(leg, 0);
+    const int last = t.LastMatchId;
+    const auto add = [&] {
+        TScoreForm dialog(Dialogs, form);
+        dialog.OpenNew(doc, home, visitor, leg, 1, 0);
+        Edit(dialog, "ScoreEdit")->setText(QStringLiteral("2:0"));
+        EXPECT_TRUE(dialog.ApplyChanges());
+        const TMatch* added = doc.Tournament().JointTable().MatchOfPairInLeg(home, visitor, leg);
+        return added ? added->Id : -1;
+    };
+    const int first = add();
+    EXPECT_EQ(first, last + 1);
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(doc.Tournament().LastMatchId, last);
+    EXPECT_EQ(doc.Tournament().MatchById(first), nullptr);
+    EXPECT_EQ(add(), first);
+    // Redo after undo brings the same number back too.
+    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(QStringLiteral("RedoAction"))->trigger();
+    ASSERT_NE(doc.Tournament().MatchById(first), nullptr);
+    EXPECT_EQ(doc.Tournament().LastMatchId, first);
+}
