@@ -149,12 +149,13 @@ TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& f, bool h
     // The grid position: a line of the pair's cell in the short grid, not held by another of
     // the pair's home matches. A position left as it was is kept.
     int position = result.GridPosition;
-    if (f.GridPosition.trimmed() != QString::number(result.GridPosition)) {
+    if (f.GridPosition && f.GridPosition->trimmed() != QString::number(result.GridPosition)) {
+        const QString typed = f.GridPosition->trimmed();
         const int lines = (t.LegsOfPair(result.HomeTeamId, result.VisitorTeamId) + 1) / 2;
         bool given = false;
-        if (!WholeOrBlank(f.GridPosition, false, position, given) || !given || position < 1 || position > lines)
+        if (!WholeOrBlank(typed, false, position, given) || !given || position < 1 || position > lines)
             return Fail(Fmt(LangText(3574, "'%s' is not a valid grid position. A valid position for this pair is 1 to %d"),
-                            f.GridPosition.trimmed(), lines),
+                            typed, lines),
                         PagePlace, "GridPositionEdit");
         for (const TMatch* other : t.JointTable().Matches())
             if (other->Id != matchId && other->HomeTeamId == result.HomeTeamId &&

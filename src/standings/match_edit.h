@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // Editing one match as the score dialog does: the dialog's fields as texts and choices, the
 // checks in their order (each with its message and the page and field to show), and what
@@ -22,7 +23,7 @@ struct TMatchFields {
     int ForfeitedTeam = 2; // 1 the home team, 2 the visiting team
     QString Number;
     int Leg = 1;
-    QString GridPosition;
+    std::optional<QString> GridPosition; // the field's text; none: the match keeps its own
     QString Matchday;
     QString Date;          // empty: no date
     QString Time;          // empty or "__:__": no time

@@ -307,7 +307,7 @@ void TScoreForm::Fill(const TMatch& m) {
     forfeitedTeam_->setCurrentIndex(f.Forfeited ? f.ForfeitedTeam - 1 : -1);
     number_->setText(f.Number);
     leg_->setText(QString::number(f.Leg));
-    grid_->setText(f.GridPosition);
+    grid_->setText(f.GridPosition.value_or(QString()));
     matchday_->setText(f.Matchday);
     date_->setText(f.Date);
     time_->setText(f.Time);

@@ -48,7 +48,8 @@ protected:
 TEST_F(DropFiles, ATournamentDroppedOnTheMainWindowIsAddedAndOpened) {
     const QString outside = HomePath(QStringLiteral("elsewhere/dropped.kvd"));
     QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_SAMPLES "/hockey.kvd"), outside));
+    ASSERT_TRUE(kvtest::SaveRenamedCopy(QStringLiteral(KV_SAMPLES "/hockey.kvd"), outside,
+                                        QStringLiteral("Dropped League")));
     const QString picture = HomePath(QStringLiteral("elsewhere/logo.png"));
     QFile png(picture);
     ASSERT_TRUE(png.open(QIODevice::WriteOnly));

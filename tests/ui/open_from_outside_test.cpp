@@ -35,10 +35,7 @@ protected:
     QString Outside(const QString& name) {
         QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
         const QString path = HomePath(QStringLiteral("elsewhere/")) + name;
-        TTournament t;
-        EXPECT_TRUE(LoadTournament(t, QStringLiteral(KV_SAMPLES "/hockey.kvd")));
-        t.Name = name;
-        EXPECT_TRUE(SaveTournament(t, path, false));
+        EXPECT_TRUE(kvtest::SaveRenamedCopy(QStringLiteral(KV_SAMPLES "/hockey.kvd"), path, name));
         return path;
     }
     QStringList OpenNames() const {

@@ -56,6 +56,13 @@ bool TakeParentFolders() {
     return true;
 }
 
+bool SaveRenamedCopy(const QString& from, const QString& to, const QString& name) {
+    kv::TTournament t;
+    if (!kv::LoadTournament(t, from)) return false;
+    t.Name = name;
+    return kv::SaveTournament(t, to, false).Ok;
+}
+
 QStringList InstallSamples() {
     const QDir samples(QStringLiteral(KV_SAMPLES));
     const QString saves = kv::ProgramFolder() + QStringLiteral("SAVES/");

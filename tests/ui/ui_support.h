@@ -106,6 +106,10 @@ QByteArray StartChildTest(QProcess& child, const char* test);
 // In that child: takes over its parent's folders; false when the test was not started so.
 bool TakeParentFolders();
 
+// Saves the tournament of `from` as `to` under another name: a file the list can take in
+// beside the one it copies (tournament names stay unique in the list).
+bool SaveRenamedCopy(const QString& from, const QString& to, const QString& name);
+
 // Copies the samples into SAVES/ of the program folder and lists them in a folder "Samples".
 // Returns the sample file names in list order.
 QStringList InstallSamples();
