@@ -41,4 +41,24 @@ QString FormatMessage(const QString& pattern, const QStringList& args) {
     return out;
 }
 
+QString WithAccessKey(const QString& word, QString& taken) {
+    const qsizetype own = word.indexOf(QLatin1Char('&'));
+    if (own >= 0 && own + 1 < word.size() && word[own + 1] != QLatin1Char('&')) {
+        taken += word[own + 1].toUpper();
+        return word;
+    }
+    const qsizetype hyphen = word.lastIndexOf(QLatin1Char('-'));
+    const auto free = [&](qsizetype i) {
+        return word[i].isLetterOrNumber() && !taken.contains(word[i].toUpper());
+    };
+    qsizetype at = -1;
+    for (qsizetype i = hyphen + 1; i < word.size() && at < 0; ++i)
+        if (free(i)) at = i;
+    for (qsizetype i = 0; i < word.size() && at < 0; ++i)
+        if (free(i)) at = i;
+    if (at < 0) return word;
+    taken += word[at].toUpper();
+    return word.left(at) + QLatin1Char('&') + word.mid(at);
+}
+
 } // namespace kv

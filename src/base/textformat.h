@@ -19,4 +19,10 @@ template <typename... Args> QString Fmt(const QString& pattern, const Args&... a
     return FormatMessage(pattern, QStringList{ArgText(args)...});
 }
 
+// A caption made of a word the language gives (a sport's word for overtime or shoot-outs) with
+// an access key that no other control of its window has: the first letter not in `taken`,
+// looked for after the word's last hyphen first ("Shoot-o&uts"). The key chosen is added to
+// `taken` (upper case); a word with an "&" of its own keeps it.
+QString WithAccessKey(const QString& word, QString& taken);
+
 } // namespace kv

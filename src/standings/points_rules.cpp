@@ -88,7 +88,7 @@ TPointsLayout ApplyPointsLayout(TPointsRules& rules) {
     l.PointsPanelShown =
         rules.CalculatePoints && s != SportChess && s != SportUSFootball && s != SportBaseball;
     const bool awardedLabel = s == SportVolleyball || s == SportTennis || s == SportChess || s == SportBaseball;
-    l.FirstRowLabel = awardedLabel ? LangText(7596, "&Points awarded:") : LangText(7597, "&Normal Time:");
+    l.FirstRowLabel = awardedLabel ? LangText(7596, "&Points awarded:") : LangText(7597, "Norma&l Time:");
     l.DrawShown = !(s == SportBasketball || s == SportVolleyball || s == SportTennis ||
                     s == SportBaseball || rules.ShootOuts);
     l.OvertimeSwitchShown = (s >= SportSoccer && s <= SportBasketball) || s == SportHandball || s == SportWaterPolo;

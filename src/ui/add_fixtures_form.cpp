@@ -38,7 +38,7 @@ TAddFixturesForm::TAddFixturesForm(TTournamentDocument& doc, QWidget* parent)
     setWindowTitle(LangText(2000, "Add Fixtures"));
     auto* layout = new QVBoxLayout(this);
     pages_ = Named(new QTabWidget(this), "PagesTab");
-    pages_->addTab(BuildHandPage(), LangText(2021, "By &Hand"));
+    pages_->addTab(BuildHandPage(), LangText(2021, "&By Hand"));
     pages_->addTab(BuildSchedulePage(), LangText(2022, "&Generate"));
     layout->addWidget(pages_);
     layout->addWidget(MakeDialogButtons(*this, false).Box);
@@ -75,7 +75,7 @@ QWidget* TAddFixturesForm::BuildHandPage() {
     };
     number_ = field(0, 0, "NumberEdit", 2003, "Match &No:", TFixtureFieldKind::Number);
     leg_ = field(0, 1, "LegEdit", 2004, "&Leg:", TFixtureFieldKind::Leg);
-    matchday_ = field(0, 2, "MatchdayEdit", 2005, "M&atch day:", TFixtureFieldKind::Matchday);
+    matchday_ = field(0, 2, "MatchdayEdit", 2005, "Match da&y:", TFixtureFieldKind::Matchday);
     date_ = field(1, 0, "DateEdit", 2006, "&Date:", TFixtureFieldKind::Date);
     time_ = field(1, 1, "TimeEdit", 2007, "T&ime:", TFixtureFieldKind::Time);
     score_ = field(1, 2, "ScoreEdit", 2008, "&Score:", TFixtureFieldKind::Score);
@@ -168,7 +168,7 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
 
     auto* actions = new QHBoxLayout;
     auto* preview = Named(new QPushButton(LangText(2029, "Pre&view"), page), "PreviewBtn");
-    auto* add = Named(new QPushButton(LangText(2039, "Add Sc&hedule"), page), "AddScheduleBtn");
+    auto* add = Named(new QPushButton(LangText(2039, "Add S&chedule"), page), "AddScheduleBtn");
     connect(preview, &QPushButton::clicked, this, &TAddFixturesForm::Preview);
     connect(add, &QPushButton::clicked, this, [this] {
         if (AddSchedule()) QDialog::accept();

@@ -159,7 +159,7 @@ QWidget* TChartPropertiesForm::BuildBarsPage() {
     barStyle_->setCurrentIndex(barStyle_->findData(settings_.BarStyle));
     colorEach_ = Check(page, "ColorEachCheck", 10211, "Color &Each", settings_.BarColorEach);
     marks_ = Check(page, "MarksCheck", 10212, "Show &Marks", settings_.BarMarksVisible);
-    auto* label = new QLabel(LangText(10203, "&Bar Style:"), page);
+    auto* label = new QLabel(LangText(10203, "Bar &Style:"), page);
     label->setBuddy(barStyle_);
     form->addRow(label, barStyle_);
     form->addRow(colorEach_);
@@ -189,9 +189,9 @@ QWidget* TChartPropertiesForm::BuildLinesPage() {
     form->addRow(LangText(10221, "Line &Width:"), lineWidth_);
     form->addRow(stairs_);
     form->addRow(points_);
-    form->addRow(LangText(10224, "Point W&idth:"), pointWidth_);
-    form->addRow(LangText(10225, "Point &Height:"), pointHeight_);
-    form->addRow(LangText(10226, "Point St&yle:"), pointStyle_);
+    form->addRow(LangText(10224, "Point Wi&dth:"), pointWidth_);
+    form->addRow(LangText(10225, "Point H&eight:"), pointHeight_);
+    form->addRow(LangText(10226, "P&oint Style:"), pointStyle_);
     return page;
 }
 

@@ -48,7 +48,7 @@ TFindTournamentForm::TFindTournamentForm(QWidget* parent) : QDialog(parent) {
     global_ = Named(new QRadioButton(LangText(7809, "&Global"), this), "GlobalRB");
     selectedFolder_ = Named(new QRadioButton(LangText(7810, "&Selected folder"), this), "SelectedFolderRB");
     fromSelected_ = Named(new QRadioButton(LangText(7812, "&From selected item"), this), "FromSelectedRB");
-    entireScope_ = Named(new QRadioButton(LangText(7813, "&Entire scope"), this), "EntireScopeRB");
+    entireScope_ = Named(new QRadioButton(LangText(7813, "E&ntire scope"), this), "EntireScopeRB");
     layout->addWidget(label, 0, 0);
     layout->addWidget(text_, 0, 1);
     layout->addWidget(Group(this, "OptionsGB", 7802, "Options", caseSensitive_, exact_), 1, 0);

@@ -42,7 +42,7 @@ TFixturesColumnsForm::TFixturesColumnsForm(TTournamentDocument& doc, QWidget* pa
 QWidget* TFixturesColumnsForm::BuildColumnsPage() {
     auto* page = Named(new QWidget(this), "ColumnsPage");
     auto* layout = new QVBoxLayout(page);
-    lists_ = new TDualList(LangText(12402, "Available &Columns:"),
+    lists_ = new TDualList(LangText(12402, "A&vailable Columns:"),
                            LangText(12403, "V&isible Columns"), page);
     const TTournament& t = doc_.Tournament();
     std::vector<std::pair<int, QString>> items;
@@ -51,7 +51,7 @@ QWidget* TFixturesColumnsForm::BuildColumnsPage() {
     lists_->SetItems(items, t.FixtureColumns);
     layout->addWidget(lists_, 1);
     auto* row = new QHBoxLayout;
-    auto* save = Named(new QPushButton(LangText(12404, "S&ave Default"), page), "SaveDefaultBtn");
+    auto* save = Named(new QPushButton(LangText(12404, "Save &Default"), page), "SaveDefaultBtn");
     auto* load = Named(new QPushButton(LangText(12405, "&Load Default"), page), "LoadDefaultBtn");
     connect(save, &QPushButton::clicked, this, &TFixturesColumnsForm::SaveDefault);
     connect(load, &QPushButton::clicked, this, &TFixturesColumnsForm::LoadDefault);

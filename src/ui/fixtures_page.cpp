@@ -292,7 +292,7 @@ void TFixturesPage::EditStadium() {
     if (form.exec() != QDialog::Accepted) return;
     const std::vector<int> ids = SelectedMatchIds();
     const int stadium = form.StadiumId();
-    doc_.Edit(StepName(5226, "&Edit Stadium"), ChangeFixtures | ChangeStatistics,
+    doc_.Edit(StepName(5226, "Edit Stadi&um"), ChangeFixtures | ChangeStatistics,
               [ids, stadium](TTournament& t) { SetFixturesStadium(t, ids, stadium); });
 }
 

@@ -49,7 +49,7 @@ void THelpForm::Build() {
         return b;
     };
     back_ = button("HelpBackButton", 681, "&Back", QStyle::SP_ArrowBack);
-    forward_ = button("HelpForwardButton", 682, "&Forward", QStyle::SP_ArrowForward);
+    forward_ = button("HelpForwardButton", 682, "Fo&rward", QStyle::SP_ArrowForward);
     QToolButton* home = button("HelpHomeButton", 683, "&Home", QStyle::SP_DirHomeIcon);
     bar->addStretch(1);
     layout->addLayout(bar);

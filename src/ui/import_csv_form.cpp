@@ -85,7 +85,7 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     selectedOnly_ =
         Named(new QCheckBox(LangText(11504, "&Import Selected Only"), this), "ImportSelectedChB");
     addStadiums_ =
-        Named(new QCheckBox(LangText(11505, "Add New &Stadiums"), this), "AddStadiumsChB");
+        Named(new QCheckBox(LangText(11505, "Add New S&tadiums"), this), "AddStadiumsChB");
     assignStadiums_ =
         Named(new QCheckBox(LangText(11506, "&Assign Holders' Stadiums to Fixtures"), this),
               "AssignHoldersStadiumsCB");

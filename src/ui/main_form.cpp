@@ -251,7 +251,7 @@ void TMainForm::BuildCommands() {
     AddCommand("RedoAction", 31, "&Redo")
         ->setShortcuts(
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    QAction* list = AddCommand("ListPanelAction", 46, "Tournament &List",
+    QAction* list = AddCommand("ListPanelAction", 46, "To&urnament List",
                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
                                "Show or hide the tournament list");
     list->setCheckable(true);
@@ -269,7 +269,7 @@ void TMainForm::BuildCommands() {
     } bound[] = {
         {"ShowTablesAction", 47, "Standings Tables && Results &Grids", "Tables", {}},
         {"ShowFixturesAction", 48, "&Fixtures && Results", "Fixtures", {}},
-        {"StatsPageAction", 49, "Tournament &Statistics", "Statistics", {}},
+        {"StatsPageAction", 49, "Tournament Stat&istics", "Statistics", {}},
         {"ResultsGridAction", 50, "&Results Grid", "Grid", {}},
         {"StandingsAction", 51, "&Standings Columns - Home && Away", "H&&A", {}},
         {"HomeStandingsAction", 52, "Standings Columns - &Home", "Home", {}},
@@ -279,7 +279,7 @@ void TMainForm::BuildCommands() {
         {"ConferencesTableAction", 56, "Conferences", "Conf.", {}},
         {"LeftAlignAction", 57, "&Left Justify", "Left", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"CenterAlignAction", 58, "&Center", "Center", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"RightAlignAction", 59, "&Right Justify", "Right", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"RightAlignAction", 59, "Right &Justify", "Right", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"WidestAlignAction", 60, "Widest Table Justify", "Widest",
          QKeySequence(Qt::CTRL | Qt::Key_J)},
     };
@@ -304,7 +304,8 @@ void TMainForm::BuildCommands() {
     AddCommand("ExportTableToHTMLAction", 159, "&HTML...");
     AddCommand("ExportTableToTextAction", 160, "&CSV / Text...");
     AddCommand("ExportFixturesToExcelAction", 161, "Fixture List as &Spreadsheet...");
-    AddCommand("ImportCSVAction", 123, "&Import Fixtures from CSV File...");
+    AddCommand("ImportCSVAction", 123, "&Import Fixtures from CSV File...",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     AddCommand("PublishAction", 124, "Publish &Web Site...");
     // The fixture list's commands.
     AddCommand("FormatAction", 155, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
@@ -317,7 +318,7 @@ void TMainForm::BuildCommands() {
     AddCommand("EditMatchdayAction", 94, "Edit &Matchday");
     AddCommand("EditDateAction", 95, "Edit &Date");
     AddCommand("EditTimeAction", 96, "Edit &Time");
-    AddCommand("EditStadiumAction", 97, "&Edit Stadium");
+    AddCommand("EditStadiumAction", 97, "Edit Stadi&um");
     AddCommand("DeleteFixturesAction", 98, "D&elete Fixtures");
     AddCommand("CopyFixturesAction", 99, "&Copy");
     AddCommand("FixtureColumnsAction", 101, "Set &Visible Columns");
@@ -337,7 +338,7 @@ void TMainForm::BuildCommands() {
     AddCommand("CascadeAction", 70, "&Cascade");
     AddCommand("TileHorizontallyAction", 71, "Tile &Horizontally");
     AddCommand("TileVerticallyAction", 72, "Tile &Vertically");
-    AddCommand("MinimizeAllAction", 73, "&Minimize All");
+    AddCommand("MinimizeAllAction", 73, "Minimi&ze All");
     AddCommand("ArrangeAction", 74, "&Arrange Icons");
     AddCommand("HelpTopicsAction", 80, "&Help Topics", QKeySequence::HelpContents);
     icon(AddCommand("AboutAction", 81, "&About..."), QStyle::SP_MessageBoxInformation);

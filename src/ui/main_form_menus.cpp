@@ -17,6 +17,23 @@
 
 namespace kv {
 
+namespace {
+
+// A menu that keeps its text's identifier, so that a change of language retitles it.
+QMenu* AddMenu(QWidget* parent, const char* name, int textId, const char* text) {
+    auto* menu = new QMenu(LangText(textId, text), parent);
+    menu->setObjectName(QLatin1String(name));
+    menu->setProperty("textId", textId);
+    menu->setProperty("defaultText", QString::fromUtf8(text));
+    if (auto* bar = qobject_cast<QMenuBar*>(parent))
+        bar->addMenu(menu);
+    else if (auto* above = qobject_cast<QMenu*>(parent))
+        above->addMenu(menu);
+    return menu;
+}
+
+} // namespace
+
 void TMainForm::BuildMenus() {
     const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
         for (const char* n : names) {
@@ -26,54 +43,44 @@ void TMainForm::BuildMenus() {
                 menu->addAction(Command(QLatin1String(n)));
         }
     };
-    QMenu* file = menuBar()->addMenu(LangText(1, "&File"));
-    file->setObjectName(QStringLiteral("FileMenu"));
+    QMenu* file = AddMenu(menuBar(), "FileMenu", 1, "&File");
     add(file,
         {"NewTournamentAction", "NewFolderAction", "-", "SaveAction", "CloseAction", "-",
          "FindAction", "FindNextAction", "-", "AddExistingAction", "RemoveAction", "RenameAction",
          "DeleteAction", "-", "PreferencesAction", "PrintAction", "-", "ExitAction"});
-    QMenu* edit = menuBar()->addMenu(LangText(2, "&Edit"));
-    edit->setObjectName(QStringLiteral("EditMenu"));
+    QMenu* edit = AddMenu(menuBar(), "EditMenu", 2, "&Edit");
     add(edit, {"UndoAction", "RedoAction"});
-    QMenu* view = menuBar()->addMenu(LangText(3, "&View"));
-    view->setObjectName(QStringLiteral("ViewMenu"));
-    QMenu* bars = view->addMenu(LangText(40, "&Toolbars"));
-    bars->setObjectName(QStringLiteral("ToolbarsMenu"));
+    QMenu* view = AddMenu(menuBar(), "ViewMenu", 3, "&View");
+    QMenu* bars = AddMenu(view, "ToolbarsMenu", 40, "&Toolbars");
     view->addAction(Command(QStringLiteral("ListPanelAction")));
     view->addSeparator();
     add(view, {"ShowTablesAction", "ShowFixturesAction", "StatsPageAction", "-",
                "ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
                "-", "JointTableAction", "GroupsTableAction", "ConferencesTableAction", "-",
                "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
-    QMenu* tournament = menuBar()->addMenu(LangText(6, "&Tournament"));
-    tournament->setObjectName(QStringLiteral("TournamentMenu"));
+    QMenu* tournament = AddMenu(menuBar(), "TournamentMenu", 6, "&Tournament");
     add(tournament,
         {"AddFixturesAction", "-", "TableColumnsAction", "TableAppearanceAction",
          "TableDimensionsAction", "-", "FormatAction", "PropertiesAction", "TeamPropertiesAction",
          "-", "StadiumsAction", "RefereesAction", "GroupManagementAction"});
-    QMenu* fixtures = menuBar()->addMenu(LangText(7, "Fi&xtures"));
-    fixtures->setObjectName(QStringLiteral("FixturesMenu"));
+    QMenu* fixtures = AddMenu(menuBar(), "FixturesMenu", 7, "Fi&xtures");
     add(fixtures, {"AddFixturesAction", "ImportCSVAction", "-", "EditFixtureAction",
                    "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
                    "EditStadiumAction", "-", "DeleteFixturesAction", "-", "FixtureColumnsAction",
                    "CopyFixturesAction", "SelectAllFixturesAction", "-"});
-    QMenu* dblClick = fixtures->addMenu(LangText(103, "On Double Click"));
-    dblClick->setObjectName(QStringLiteral("DblClickMenu"));
+    QMenu* dblClick = AddMenu(fixtures, "DblClickMenu", 103, "On Double Click");
     add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction",
                    "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
-    QMenu* exports = menuBar()->addMenu(LangText(8, "Ex&port"));
-    exports->setObjectName(QStringLiteral("ExportMenu"));
+    QMenu* exports = AddMenu(menuBar(), "ExportMenu", 8, "Ex&port");
     add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
                   "ExportFixturesToExcelAction", "-", "PublishAction"});
     // The statistics commands are the active tournament window's own.
-    QMenu* statistics = menuBar()->addMenu(LangText(125, "&Statistics"));
-    statistics->setObjectName(QStringLiteral("StatisticsMenu"));
+    QMenu* statistics = AddMenu(menuBar(), "StatisticsMenu", 125, "&Statistics");
     connect(statistics, &QMenu::aboutToShow, this, [this, statistics] {
         statistics->clear();
         if (TTournamentForm* form = ActiveForm()) form->FillStatisticsMenu(statistics);
     });
-    QMenu* window = menuBar()->addMenu(LangText(4, "&Window"));
-    window->setObjectName(QStringLiteral("WindowMenu"));
+    QMenu* window = AddMenu(menuBar(), "WindowMenu", 4, "&Window");
     connect(window, &QMenu::aboutToShow, this, [this, window, add] {
         window->clear();
         window->addActions(tools_->Commands());
@@ -89,8 +96,7 @@ void TMainForm::BuildMenus() {
             connect(a, &QAction::triggered, this, [this, w] { area_->setActiveSubWindow(w); });
         }
     });
-    QMenu* help = menuBar()->addMenu(LangText(5, "&Help"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
+    QMenu* help = AddMenu(menuBar(), "HelpMenu", 5, "&Help");
     add(help, {"HelpTopicsAction", "-", "AboutAction"});
 }
 
@@ -174,22 +180,9 @@ void TMainForm::ApplyLanguage() {
         toggle->setText(LangText(toggle->property("menuId").toInt(),
                                  toggle->property("defaultMenu").toString()));
     }
-    const struct {
-        const char* Name;
-        int Id;
-        const char* Text;
-    } menus[] = {{"FileMenu", 1, "&File"},
-                 {"EditMenu", 2, "&Edit"},
-                 {"ViewMenu", 3, "&View"},
-                 {"WindowMenu", 4, "&Window"},
-                 {"HelpMenu", 5, "&Help"},
-                 {"ToolbarsMenu", 40, "&Toolbars"},
-                 {"TournamentMenu", 6, "&Tournament"},
-                 {"FixturesMenu", 7, "Fi&xtures"},
-                 {"DblClickMenu", 103, "On Double Click"}};
-    for (const auto& m : menus)
-        if (QMenu* menu = findChild<QMenu*>(QLatin1String(m.Name)))
-            menu->setTitle(LangText(m.Id, m.Text));
+    for (QMenu* menu : findChildren<QMenu*>())
+        if (const QVariant id = menu->property("textId"); id.isValid())
+            menu->setTitle(LangText(id.toInt(), menu->property("defaultText").toString()));
     listDock_->setWindowTitle(LangText(140, "Tournament List"));
     panel_->Model().Reload(); // the root's name
     BindToActiveForm();

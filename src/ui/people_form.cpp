@@ -96,13 +96,13 @@ TPeopleForm::TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam
     fields->addRow(Text(11001, "&Stadium:", 11201, "&Name:"), name_);
     fields->addRow(Text(11002, "&Country:", 11202, "&Country:"), country_);
     fields->addRow(Text(11003, "C&ity:", 11203, "C&ity:"), city_);
-    fields->addRow(Text(11004, "C&apacity:", 11204, "&Birth Year:"), number_);
+    fields->addRow(Text(11004, "Ca&pacity:", 11204, "&Birth Year:"), number_);
     layout->addLayout(fields);
     auto* row = new QHBoxLayout;
-    add_ = Named(new QPushButton(Text(11009, "&Add", 11209, "&Add"), this), "AddBtn");
+    add_ = Named(new QPushButton(Text(11009, "A&dd", 11209, "A&dd"), this), "AddBtn");
     replace_ =
         Named(new QPushButton(Text(11010, "&Replace", 11210, "&Replace"), this), "ReplaceBtn");
-    delete_ = Named(new QPushButton(LangText(1004, "&Delete"), this), "DeleteBtn");
+    delete_ = Named(new QPushButton(Text(11034, "De&lete", 11232, "De&lete"), this), "DeleteBtn");
     row->addWidget(add_);
     row->addWidget(replace_);
     row->addWidget(delete_);

@@ -30,7 +30,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
     units_ = Named(new QComboBox(common), "UnitsCB");
     units_->addItems({LangText(1050, "Centimeters"), LangText(1051, "Inches"), LangText(1052, "Pixels")});
     cf->addRow(LangText(7002, "Default table dimentions &units:"), units_);
-    hints_ = Named(new QCheckBox(LangText(7003, "Show &hints"), common), "ShowHintsChB");
+    hints_ = Named(new QCheckBox(LangText(7003, "Show h&ints"), common), "ShowHintsChB");
     time_ = Named(new QCheckBox(LangText(7004, "Show &date and time in status bar"), common), "ShowTimeChB");
     flat_ = Named(new QCheckBox(LangText(7005, "&Flat toolbars"), common), "FlatButtonsChB");
     trash_ = Named(new QCheckBox(LangText(7006, "Send deleted files to the &recycle bin"), common), "RecycleBinChB");
@@ -88,7 +88,7 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
 
     auto* language = Named(new QWidget(tabs_), "LanguagePage");
     auto* lv = new QVBoxLayout(language);
-    auto* caption = new QLabel(LangText(7019, "&Change the language:"), language);
+    auto* caption = new QLabel(LangText(7019, "Change the lan&guage:"), language);
     languages_ = Named(new QListWidget(language), "LanguagesLB");
     caption->setBuddy(languages_);
     lv->addWidget(caption);

@@ -50,7 +50,7 @@ TPtsTableFrame::TPtsTableFrame(QWidget* parent) : QWidget(parent) {
 
     auto* forfeit = Named(new QGroupBox(LangText(7586, "Forfeited match"), this), "ForfeitPanel");
     auto* row = new QHBoxLayout(forfeit);
-    auto* scoreLabel = new QLabel(LangText(7587, "&Default score:"), forfeit);
+    auto* scoreLabel = new QLabel(LangText(7587, "De&fault score:"), forfeit);
     QDoubleSpinBox* lossScore = AddField("ForfeitLossScore", 500);
     scoreLabel->setBuddy(lossScore);
     row->addWidget(scoreLabel);

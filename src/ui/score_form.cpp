@@ -1,4 +1,5 @@
 #include "ui/score_form.h"
+#include "ui/access_keys.h"
 #include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
@@ -178,12 +179,12 @@ QWidget* TScoreForm::BuildPlacePage() {
     matchday_ = digits(Named(new QLineEdit(page), "MatchdayEdit"), false);
     form->addRow(LangText(3543, "Mat&ch day:"), matchday_);
     date_ = Named(new QLineEdit(page), "DateEdit");
-    form->addRow(LangText(3544, "D&ate:"), date_);
+    form->addRow(LangText(3544, "Dat&e:"), date_);
     time_ = Named(new QLineEdit(page), "TimeEdit");
     time_->setInputMask(QStringLiteral("99:99;_"));
     form->addRow(LangText(3545, "&Time:"), time_);
     attendance_ = digits(Named(new QLineEdit(page), "AttendanceEdit"), false);
-    form->addRow(LangText(3546, "Att&endance:"), attendance_);
+    form->addRow(LangText(3546, "Atte&ndance:"), attendance_);
     temperature_ = digits(Named(new QLineEdit(page), "TemperatureEdit"), true);
     temperature_->setToolTip(LangText(3550, "Air Temperature"));
     form->addRow(LangText(3547, "Tem&perature:"), temperature_);
@@ -295,8 +296,10 @@ void TScoreForm::Fill(const TMatch& m) {
     const TMatchFields f = FieldsOf(t, m, hostFirst);
     score_->setText(f.Score);
     const int s = NormalizeSport(t.Sport);
-    overtime_->setText(QLatin1Char('&') + OvertimeWord(s));
-    shootouts_->setText(QLatin1Char('&') + ShootoutWord(s));
+    // The score page's own keys: Score, Normal time, Forfeited match and team, and the buttons.
+    QString taken = AccessKeysOf({score_->parentWidget(), apply_->parentWidget()}, {overtime_, shootouts_});
+    overtime_->setText(WithAccessKey(OvertimeWord(s), taken));
+    shootouts_->setText(WithAccessKey(ShootoutWord(s), taken));
     normal_->setVisible(t.Overtime || t.ShootOuts);
     overtime_->setVisible(t.Overtime && !OvertimeWord(s).isEmpty());
     shootouts_->setVisible(t.ShootOuts && !ShootoutWord(s).isEmpty());

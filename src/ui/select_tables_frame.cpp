@@ -37,7 +37,7 @@ TSelectTablesFrame::TSelectTablesFrame(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     lists_ = new TDualList(LangText(11800, "&Available Tables:"),
-                           LangText(11801, "Tables to &Export:"), this);
+                           LangText(11801, "Tables to E&xport:"), this);
     lists_->SetAvailableByText(false);
     layout->addWidget(lists_);
     connect(lists_, &TDualList::Changed, this, &TSelectTablesFrame::Changed);

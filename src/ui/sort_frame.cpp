@@ -84,7 +84,7 @@ TSortFrame::TSortFrame(TDialogSeam& dialogs, QWidget* parent) : QWidget(parent),
     schemeRow->addWidget(deleteScheme_);
     layout->addLayout(schemeRow, 3, 0, 1, 3);
     leadersUp_ = Named(new QCheckBox(LangText(7689, "Rank Division &Leaders up"), this), "LeadersUpBox");
-    stillLevel_ = Named(new QCheckBox(LangText(7690, "&Head-to-head among the teams still level"), this),
+    stillLevel_ = Named(new QCheckBox(LangText(7690, "Head-to-head &among the teams still level"), this),
                         "StillLevelBox");
     stillLevel_->setToolTip(LangText(7691, "Each head-to-head criterion counts only the matches among the "
                                            "teams still level, and a smaller level group starts again"));

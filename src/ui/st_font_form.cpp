@@ -30,7 +30,7 @@ TSTFontForm::TSTFontForm(TDialogSeam& dialogs, QWidget* parent) : QDialog(parent
         styleLayout->addWidget(styles_[i]);
         connect(styles_[i], &QCheckBox::toggled, this, &TSTFontForm::UpdateSample);
     }
-    upper_ = Named(new QCheckBox(LangText(10005, "Upper &Case"), styles), "UpperCaseBox");
+    upper_ = Named(new QCheckBox(LangText(10005, "Upper C&ase"), styles), "UpperCaseBox");
     styleLayout->addWidget(upper_);
     connect(upper_, &QCheckBox::toggled, this, &TSTFontForm::UpdateSample);
     row->addWidget(styles);

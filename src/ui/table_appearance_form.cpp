@@ -40,14 +40,14 @@ struct TFlag {
 
 // The switches of the table page, each with the style field it sets.
 const TFlag kFlags[] = {
-    {"BgColorBox", 10512, "&Background Color", &TGroupStyle::HasBGColor},
+    {"BgColorBox", 10512, "Bac&kground Color", &TGroupStyle::HasBGColor},
     {"BoldBordersBox", 10513, "Bold Bo&rders", &TGroupStyle::BoldBorders},
-    {"HeaderFontBox", 10515, "Separate &Header Font", &TGroupStyle::HasHeaderFont},
+    {"HeaderFontBox", 10515, "Separate Header Fo&nt", &TGroupStyle::HasHeaderFont},
     {"HeaderBgBox", 10516, "Header Back&ground", &TGroupStyle::HasHeaderBGColor},
     {"ResultsFontBox", 10518, "Separate R&esults Font", &TGroupStyle::HasHResultsFont},
     {"ResultColorsBox", 10519, "Results &Colors", &TGroupStyle::HasResultsColors},
     {"DividersBox", 10530, "&Leg Dividers", &TGroupStyle::Dividers},
-    {"AwayResultsBox", 10531, "S&how Away Results", &TGroupStyle::ShowAwayResults},
+    {"AwayResultsBox", 10531, "Sho&w Away Results", &TGroupStyle::ShowAwayResults},
     {"HomeMarksBox", 10532, "&Mark Home Matches", &TGroupStyle::MarkHomeMatches},
 };
 
@@ -59,7 +59,7 @@ struct TColorField {
 };
 
 const TColorField kColors[] = {
-    {"BorderColorBtn", 10511, "B&order Color", &TGroupStyle::BorderColor},
+    {"BorderColorBtn", 10511, "&Border Color", &TGroupStyle::BorderColor},
     {"BgColorBtn", 10514, "Color", &TGroupStyle::BGColor},
     {"HeaderBgBtn", 10514, "Color", &TGroupStyle::HeaderBGColor},
 };
@@ -95,7 +95,7 @@ TTableAppearanceForm::TTableAppearanceForm(TTournamentDocument& doc, TDialogSeam
     auto* layout = new QVBoxLayout(this);
     pages_ = Named(new QTabWidget(this), "PageControl");
     pages_->addTab(BuildTablePage(), LangText(10501, "&Table Appearance"));
-    pages_->addTab(BuildDisplayPage(), LangText(10502, "Team &Display"));
+    pages_->addTab(BuildDisplayPage(), LangText(10502, "Team D&isplay"));
     places_ = Named(new TPlaceAppearanceFrame(doc.Tournament(), appearance_, dialogs, this),
                     "PlaceFrame");
     connect(places_, &TPlaceAppearanceFrame::Changed, this, &TTableAppearanceForm::Changed);
@@ -114,7 +114,7 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     auto* scopeRow = new QHBoxLayout;
-    auto* scopeLabel = new QLabel(LangText(10507, "&Apply to:"), page);
+    auto* scopeLabel = new QLabel(LangText(10507, "Appl&y to:"), page);
     scope_ = Named(new QComboBox(page), "ScopeBox");
     scope_->addItem(LangText(10508, "All Tables"), -1);
     for (size_t i = 0; i < appearance_.Tables.size(); ++i)
@@ -201,9 +201,9 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
     auto* save = Named(new QPushButton(LangText(10541, "Sa&ve..."), page), "SaveStyleBtn");
     deleteStyle_ = Named(new QPushButton(LangText(10542, "&Delete"), page), "DeleteStyleBtn");
     auto* saveDefault =
-        Named(new QPushButton(LangText(10543, "Save Defa&ult"), page), "SaveDefaultBtn");
+        Named(new QPushButton(LangText(10543, "Save Default"), page), "SaveDefaultBtn");
     auto* loadDefault =
-        Named(new QPushButton(LangText(10544, "L&oad Default"), page), "LoadDefaultBtn");
+        Named(new QPushButton(LangText(10544, "Load Default"), page), "LoadDefaultBtn");
     for (QPushButton* b : {save, deleteStyle_, saveDefault, loadDefault})
         b->setAutoDefault(false);
     styleRow->addWidget(styleLabel);

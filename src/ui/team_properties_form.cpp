@@ -144,8 +144,8 @@ QWidget* TTeamPropertiesForm::BuildMainPage() {
         DotsButton(page, "ModifySymbolBtn", LangText(8614, "Modify Team Symbol (F2)"));
     connect(nameBtn, &QToolButton::clicked, this, &TTeamPropertiesForm::ModifyName);
     connect(symbolBtn, &QToolButton::clicked, this, &TTeamPropertiesForm::ModifySymbol);
-    form->addRow(LangText(8611, "&Name:"), WithButton(page, name_, nameBtn));
-    form->addRow(LangText(8612, "S&ymbol (1-5 letters):"), WithButton(page, symbol_, symbolBtn));
+    form->addRow(LangText(8611, "Nam&e:"), WithButton(page, name_, nameBtn));
+    form->addRow(LangText(8612, "Sym&bol (1-5 letters):"), WithButton(page, symbol_, symbolBtn));
     city_ = Named(new QLineEdit(page), "CityEdit");
     country_ = Named(new QComboBox(page), "CountryBox");
     country_->setEditable(true);
@@ -171,7 +171,7 @@ QWidget* TTeamPropertiesForm::BuildMainPage() {
     form->addRow(LangText(8615, "&City:"), city_);
     form->addRow(LangText(8616, "C&ountry:"), country_);
     form->addRow(LangText(8617, "Ma&in Coach:"), coach_);
-    form->addRow(LangText(8618, "&President:"), president_);
+    form->addRow(LangText(8618, "P&resident:"), president_);
     form->addRow(LangText(8619, "Foundation &Year:"), year_);
     form->addRow(LangText(8620, "Stadi&um:"), WithButton(page, stadium_, stadiumsBtn));
     return page;
@@ -185,7 +185,7 @@ QWidget* TTeamPropertiesForm::BuildFontPage() {
         Named(new QCheckBox(LangText(8631, "S&eparate Team Font"), page), "SeparateFontBox");
     auto* fontBtn = Named(new QPushButton(LangText(8632, "F&ont"), page), "FontBtn");
     fontBtn->setAutoDefault(false);
-    separateBg_ = Named(new QCheckBox(LangText(8633, "Se&parate Team Background Color"), page),
+    separateBg_ = Named(new QCheckBox(LangText(8633, "Separate Team Background &Color"), page),
                         "SeparateBgBox");
     background_ =
         Named(new TColorButton(dialogs_, LangText(8634, "&BG Color"), page), "BgColorBtn");
@@ -231,9 +231,9 @@ QWidget* TTeamPropertiesForm::BuildAddedPage() {
         added_[i]->setMaximumWidth(120);
         connect(added_[i], &QDoubleSpinBox::valueChanged, this, &TTeamPropertiesForm::StoreFields);
     }
-    form->addRow(LangText(8641, "&Points:"), added_[0]);
-    form->addRow(LangText(8642, "Goals &For:"), added_[1]);
-    form->addRow(LangText(8643, "Goals &Against:"), added_[2]);
+    form->addRow(LangText(8641, "P&oints:"), added_[0]);
+    form->addRow(LangText(8642, "Goals Fo&r:"), added_[1]);
+    form->addRow(LangText(8643, "Goals Aga&inst:"), added_[2]);
     return page;
 }
 

@@ -80,12 +80,12 @@ TTeamStatsFrame::TTeamStatsFrame(TTournamentDocument& doc, TDialogSeam& dialogs,
         return box;
     };
     kind_ = combo(
-        "TeamChartKindBox", 8654, "C&hart:",
+        "TeamChartKindBox", 8654, "&Chart:",
         {LangText(5835, "Points"), LangText(5827, "Attendance"), LangText(5851, "Occurrencies")},
         0);
     over_ = combo("TeamChartOverBox", 8655,
                   "&Over:", {LangText(5837, "Matchdays"), LangText(5839, "Dates")}, 1);
-    venue_ = combo("TeamChartVenueBox", 8656, "&Matches:",
+    venue_ = combo("TeamChartVenueBox", 8656, "Match&es:",
                    {LangText(8657, "Home"), LangText(8658, "Away"), LangText(8659, "All")}, 2);
     venue_->setCurrentIndex(2);
     choices->setColumnStretch(3, 1);

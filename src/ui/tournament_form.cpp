@@ -121,7 +121,7 @@ void TTournamentForm::BuildCommands() {
         const char* Text;
     } pages[] = {{"ShowTablesAction", 5202, "Standings Tables && Results &Grids"},
                  {"ShowFixturesAction", 5203, "&Fixtures && Results"},
-                 {"StatsPageAction", 5204, "Tournament &Statistics"}};
+                 {"StatsPageAction", 5204, "Tournament Stat&istics"}};
     for (int i = 0; i < 3; ++i) {
         QAction* a = AddCommand(pages[i].Name, pages[i].Id, pages[i].Text, {}, true);
         pageGroup_->addAction(a);
@@ -167,7 +167,7 @@ void TTournamentForm::BuildCommands() {
     } aligns[] = {
         {"LeftAlignAction", 5212, "&Left Justify", QKeySequence(Qt::CTRL | Qt::Key_L), AlignLeft},
         {"CenterAlignAction", 5213, "&Center", QKeySequence(Qt::CTRL | Qt::Key_E), AlignCenter},
-        {"RightAlignAction", 5214, "&Right Justify", QKeySequence(Qt::CTRL | Qt::Key_R),
+        {"RightAlignAction", 5214, "Right &Justify", QKeySequence(Qt::CTRL | Qt::Key_R),
          AlignRight},
         {"WidestAlignAction", 5215, "Widest Table Justify", QKeySequence(Qt::CTRL | Qt::Key_J),
          AlignWidest}};
@@ -222,7 +222,7 @@ void TTournamentForm::BuildFixtureCommands() {
     command("EditMatchdayAction", 5223, "Edit &Matchday", [this] { fixtures_->EditMatchday(); });
     command("EditDateAction", 5224, "Edit &Date", [this] { fixtures_->EditDate(); });
     command("EditTimeAction", 5225, "Edit &Time", [this] { fixtures_->EditTime(); });
-    command("EditStadiumAction", 5226, "&Edit Stadium", [this] { fixtures_->EditStadium(); });
+    command("EditStadiumAction", 5226, "Edit Stadi&um", [this] { fixtures_->EditStadium(); });
     command("DeleteFixturesAction", 5227, "D&elete Fixtures",
             [this] { fixtures_->DeleteSelected(); });
     command("FixtureColumnsAction", 5228, "Set &Visible Columns",
@@ -241,7 +241,7 @@ void TTournamentForm::BuildFixtureCommands() {
                    {"DblClickMatchdayAction", 5238, "Edit &Matchday"},
                    {"DblClickDateAction", 5239, "Edit &Date"},
                    {"DblClickTimeAction", 5240, "Edit &Time"},
-                   {"DblClickStadiumAction", 5241, "&Edit Stadium"}};
+                   {"DblClickStadiumAction", 5241, "Edit Stadi&um"}};
     int value = DblClickEditFixture;
     for (const auto& c : choices) {
         QAction* a = AddCommand(c.Name, c.Id, c.Text, {}, true);

@@ -66,7 +66,8 @@ void TTournamentForm::BuildExportCommands() {
     });
     QAction* publish = AddCommand("PublishAction", 5262, "Publish &Web Site...");
     connect(publish, &QAction::triggered, this, &TTournamentForm::Publish);
-    QAction* import = AddCommand("ImportCSVAction", 5261, "&Import Fixtures from CSV File...");
+    QAction* import = AddCommand("ImportCSVAction", 5261, "&Import Fixtures from CSV File...",
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     connect(import, &QAction::triggered, this, &TTournamentForm::ImportFromCsv);
 }
 

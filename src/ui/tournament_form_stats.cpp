@@ -82,7 +82,7 @@ void TTournamentForm::BuildStatisticsCommands() {
         return a;
     };
     const auto chart = [this]() -> TChartWidget& { return stats_->Chart(); };
-    command("ChartPropertiesAction", 5880, "C&hart Properties",
+    command("ChartPropertiesAction", 5880, "Chart Propert&ies",
             [this] { stats_->EditChartProperties(); });
     command("PrintStatsChartAction", 5881, "&Print Chart",
             [this, chart] { PrintChart(this, dialogs_, chart().Data(), chart().Settings()); });
@@ -97,13 +97,13 @@ void TTournamentForm::BuildStatisticsCommands() {
                         doc_->Tournament().Name + QStringLiteral(" - ") + stats_->Scope().Caption);
         });
     }
-    QAction* copy = command("CopyStatsTableAction", 5884, "&Copy", [this] { stats_->CopyGrid(); });
+    QAction* copy = command("CopyStatsTableAction", 5884, "Cop&y", [this] { stats_->CopyGrid(); });
     copy->setProperty("keys", QKeySequence(QKeySequence::Copy).toString());
-    command("ExportStatsToCSVAction", 5885, "Export to &CSV...",
+    command("ExportStatsToCSVAction", 5885, "E&xport to CSV...",
             [this] { stats_->ExportGridToCsv(); });
-    command("ExportStatsToHTMLAction", 5886, "Export to &HTML...",
+    command("ExportStatsToHTMLAction", 5886, "Export to HT&ML...",
             [this] { stats_->ExportGridToHtml(); });
-    command("PrintStatsTableAction", 5887, "P&rint Table...", [this] { stats_->PrintGrid(); });
+    command("PrintStatsTableAction", 5887, "Print Tab&le...", [this] { stats_->PrintGrid(); });
 
     connect(stats_, &TStatisticsPage::StateChanged, this, [this] { UpdateStatisticsCommands(); });
     connect(stats_, &TStatisticsPage::GridMenuRequested, this,
@@ -159,7 +159,7 @@ void TTournamentForm::FillStatisticsMenu(QMenu* menu) {
     menu->addSeparator();
     add({"ChartPropertiesAction", "PrintStatsChartAction", "CopyStatsChartBMPAction",
          "CopyStatsChartEMFAction"});
-    QMenu* pictures = menu->addMenu(LangText(5890, "Save Chart &As"));
+    QMenu* pictures = menu->addMenu(LangText(5890, "Sav&e Chart As"));
     pictures->setObjectName(QStringLiteral("ChartPictureMenu"));
     for (const TChartExport& e : kChartExports)
         pictures->addAction(Command(QLatin1String(e.Name)));

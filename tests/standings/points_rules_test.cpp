@@ -110,7 +110,7 @@ TEST_F(PointsRules, EditorLayout) {
 
     TPointsRules soccer = TPointsRules::ForSport(SportSoccer);
     l = ApplyPointsLayout(soccer);
-    EXPECT_EQ(l.FirstRowLabel, QStringLiteral("&Normal Time:"));
+    EXPECT_EQ(l.FirstRowLabel, QStringLiteral("Norma&l Time:")); // Alt+N is the wizard's Next
     EXPECT_EQ(l.OvertimeCaption, QStringLiteral("&Expanded Time:"));
     EXPECT_TRUE(l.DrawShown);
     EXPECT_FALSE(l.OvertimeFieldsShown);

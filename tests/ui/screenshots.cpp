@@ -1,5 +1,6 @@
-// make screenshots: every window, dialog and page on the samples, offscreen, one picture each,
-// named after the class (and page): what a user sees, to look at before a change is done.
+// The tour of every window, dialog and page on the samples, each shown as a user would meet
+// it and handed to the visitor under its class (and page) name: make screenshots takes a
+// picture of each, the window tests check each.
 #include "ui/screenshots.h"
 #include "ui/ui_support.h"
 
@@ -43,67 +44,31 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTabWidget>
 
-#include <cstdio>
 
 namespace {
 
-QString outDir;
-int written = 0;
+TShotVisitor visitor;
+TPdfVisitor pdfVisitor;
 
 } // namespace
 
+void SetShotVisitors(TShotVisitor windows, TPdfVisitor pdfPages) {
+    visitor = std::move(windows);
+    pdfVisitor = std::move(pdfPages);
+}
+
 void Shot(QWidget& w, const QString& name) {
     QApplication::processEvents();
-    const QString path = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
-    if (w.grab().save(path)) {
-        ++written;
-        std::printf("%s\n", qPrintable(path));
-    } else {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    }
+    if (visitor) visitor(w, name);
 }
 
 void ShotPdfPage(const QString& pdf, const QString& name) {
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty()) {
-        std::fprintf(stderr, "no pdftoppm: %s not drawn\n", qPrintable(name));
-        return;
-    }
-    const QString base = outDir + QLatin1Char('/') + name;
-    QProcess convert;
-    convert.start(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
-                             QStringLiteral("-singlefile"), pdf, base});
-    if (convert.waitForFinished(60000) && convert.exitCode() == 0) {
-        ++written;
-        std::printf("%s.png\n", qPrintable(base));
-    } else {
-        std::fprintf(stderr, "cannot write %s.png\n", qPrintable(base));
-    }
+    if (pdfVisitor) pdfVisitor(pdf, name);
 }
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    kvtest::SetUpProcessFolders();
-    QApplication app(argc, argv);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(outDir);
-    kv::InitLanguage();
-    // "kv_screenshots FOLDER deutsch.lng": the same pictures in another language.
-    if (argc > 2) {
-        const QString language = QString::fromLocal8Bit(argv[2]);
-        QDir().mkpath(kv::LanguageFolder());
-        QFile::copy(QStringLiteral(KV_SOURCE_DIR "/Language/") + language,
-                    kv::LanguageFolder() + language);
-        kv::SetCurrentLanguage(language);
-    }
-    kv::TRecordingMessages messages;
-    kv::SetMessageHandler(&messages);
-    kvtest::TScriptedDialogs dialogs;
-    const QStringList samples = kvtest::InstallSamples();
+void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& samples) {
     {
         kv::TMainForm main(dialogs);
         main.resize(1280, 820);
@@ -281,10 +246,4 @@ int main(int argc, char** argv) {
         help.show();
         Shot(help, QStringLiteral("THelpForm"));
     }
-    kv::SetMessageHandler(nullptr);
-    if (!messages.Entries().empty())
-        for (const QString& text : messages.Texts())
-            std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    std::printf("%d pictures\n", written);
-    return written > 0 ? 0 : 1;
 }
