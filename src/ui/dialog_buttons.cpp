@@ -17,12 +17,7 @@ TDialogButtons MakeDialogButtons(QDialog& dialog, bool withApply, bool okIsDefau
     b.Ok->setDefault(okIsDefault);
     b.Box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("CancelBtn"));
-    // "Help" opens the manual at the dialog's topic.
-    QPushButton* help = b.Box->addButton(LangText(1002, "&Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("HelpBtn"));
-    help->setAutoDefault(false);
-    QObject::connect(help, &QPushButton::clicked, &dialog,
-                     [&dialog] { ShowHelpTopic(HelpTopicFor(&dialog)); });
+    AddHelpButton(*b.Box, dialog);
     if (withApply) {
         b.Apply = b.Box->addButton(LangText(1003, "&Apply"), QDialogButtonBox::ApplyRole);
         b.Apply->setObjectName(QStringLiteral("ApplyBtn"));
@@ -31,6 +26,21 @@ TDialogButtons MakeDialogButtons(QDialog& dialog, bool withApply, bool okIsDefau
     QObject::connect(b.Box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(b.Box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return b;
+}
+
+QPushButton* MakeHelpButton(QWidget& window) {
+    auto* help = new QPushButton(LangText(1002, "&Help"), &window);
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    help->setAutoDefault(false);
+    QObject::connect(help, &QPushButton::clicked, &window,
+                     [&window] { ShowHelpTopic(HelpTopicFor(&window)); });
+    return help;
+}
+
+QPushButton* AddHelpButton(QDialogButtonBox& box, QWidget& window) {
+    QPushButton* help = MakeHelpButton(window);
+    box.addButton(help, QDialogButtonBox::HelpRole);
+    return help;
 }
 
 } // namespace kv

@@ -3,6 +3,7 @@
 class QDialog;
 class QDialogButtonBox;
 class QPushButton;
+class QWidget;
 
 namespace kv {
 
@@ -14,5 +15,9 @@ struct TDialogButtons {
     QPushButton* Apply = nullptr; // null unless asked for
 };
 TDialogButtons MakeDialogButtons(QDialog& dialog, bool withApply, bool okIsDefault = true);
+
+// "&Help": the manual at the topic of `window`; on its own, or in a row of buttons.
+QPushButton* MakeHelpButton(QWidget& window);
+QPushButton* AddHelpButton(QDialogButtonBox& box, QWidget& window);
 
 } // namespace kv

@@ -8,6 +8,7 @@
 #include "ui/grid_print_setting_form.h"
 #include "ui/page_preview.h"
 #include "ui/print_tools.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
@@ -69,6 +70,7 @@ TGridPrintPreviewForm::TGridPrintPreviewForm(const TGridData& grid, std::vector<
     for (QWidget* w :
          std::initializer_list<QWidget*>{print, setup, prior_, next_, zoom_, settings, close})
         bar->addWidget(w);
+    bar->addWidget(MakeHelpButton(*this));
     bar->addStretch(1);
     bar->addWidget(pageLabel_);
     layout->addLayout(bar);

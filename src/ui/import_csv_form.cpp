@@ -12,6 +12,7 @@
 #include "ui/style_form.h"
 #include "ui/tournament_document.h"
 #include "ui/wait_form.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include <QCheckBox>
@@ -113,6 +114,7 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     auto* import =
         Named(box->addButton(LangText(11509, "Import"), QDialogButtonBox::ActionRole), "ImportBtn");
     Named(box->addButton(LangText(11510, "Close"), QDialogButtonBox::RejectRole), "CloseBtn");
+    AddHelpButton(*box, *this);
     import->setDefault(true);
     layout->addWidget(box);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);

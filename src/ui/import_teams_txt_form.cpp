@@ -5,6 +5,7 @@
 #include "base/messages.h"
 #include "base/programfolder.h"
 #include "base/textformat.h"
+#include "ui/dialog_buttons.h"
 #include "ui/dialog_seam.h"
 #include "ui/widget_names.h"
 
@@ -36,6 +37,7 @@ TImportTeamsTxtForm::TImportTeamsTxtForm(TDialogSeam& dialogs, QWidget* parent)
     auto* ok = Named(box->addButton(LangText(12902, "&Import"), QDialogButtonBox::AcceptRole), "ImportBtn");
     ok->setDefault(true);
     Named(box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
+    AddHelpButton(*box, *this);
     layout->addWidget(box);
     connect(open, &QPushButton::clicked, this, &TImportTeamsTxtForm::Open);
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -94,6 +94,7 @@ TPrintPreviewForm::TPrintPreviewForm(const TTournament& t, QPrinter& printer, TD
     Named(box->addButton(LangText(1000, "OK"), QDialogButtonBox::AcceptRole), "OkBtn")
         ->setDefault(true);
     Named(box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
+    AddHelpButton(*box, *this);
     auto* save =
         Named(box->addButton(LangText(8033, "&Save Settings"), QDialogButtonBox::ActionRole),
               "SaveSettingsBtn");

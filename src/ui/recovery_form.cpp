@@ -2,6 +2,7 @@
 
 #include "base/language.h"
 #include "base/textformat.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include <QDialogButtonBox>
@@ -41,6 +42,7 @@ TRecoveryForm::TRecoveryForm(std::vector<TRecoveryCopy> copies,
     discard_ = Named(box->addButton(LangText(627, "&Discard"), QDialogButtonBox::ActionRole),
                      "DiscardBtn");
     Named(box->addButton(LangText(628, "&Later"), QDialogButtonBox::RejectRole), "LaterBtn");
+    AddHelpButton(*box, *this);
     restore_->setDefault(true);
     layout->addWidget(box);
     connect(restore_, &QPushButton::clicked, this, &TRecoveryForm::Restore);

@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/textformat.h"
 #include "storage/named_files.h"
+#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
@@ -36,6 +37,7 @@ TStyleForm::TStyleForm(const QStringList& names, const QString& current, QWidget
     auto* box = new QDialogButtonBox(this);
     save_ = Named(box->addButton(LangText(1182, "Save"), QDialogButtonBox::AcceptRole), "SaveBtn");
     Named(box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
+    AddHelpButton(*box, *this);
     save_->setDefault(true);
     layout->addWidget(box);
     connect(box, &QDialogButtonBox::accepted, this, &TStyleForm::accept);

@@ -325,3 +325,19 @@ TEST_F(MainWindow, LoadAndSaveFailuresAreReported) {
     EXPECT_TRUE(main.Command(QStringLiteral("SaveAction"))->isEnabled());
     Messages.QueueAnswer(TMessageButton::No);
 }
+
+// Ctrl+Shift+I imports fixtures from a delimited file into the active tournament, and the
+// Fixtures menu shows the keys beside the command.
+TEST_F(MainWindow, CtrlShiftIImportsFixtures) {
+    TMainForm main(Dialogs);
+    main.show();
+    ASSERT_NE(Open(main, "soccer.kvd"), nullptr);
+    QAction* import = main.Command(QStringLiteral("ImportCSVAction"));
+    EXPECT_EQ(import->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    EXPECT_TRUE(import->isEnabled());
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(&main, Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Dialogs.Asked.contains(QStringLiteral("Import Fixtures from CSV File")))
+        << Dialogs.Asked.join(QLatin1Char('|')).toStdString();
+    Messages.QueueAnswer(TMessageButton::No);
+}

@@ -19,6 +19,8 @@
 #include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWizard>
+#include <QDialog>
 
 #include <map>
 
@@ -131,4 +133,20 @@ TEST_F(WindowTour, NoTwoControlsShareAnAccessKey) {
         EXPECT_TRUE(clashes.isEmpty()) << (language.isEmpty() ? "English" : qPrintable(language)) << ":\n"
                                        << clashes.join(QLatin1Char('\n')).toStdString();
     }
+}
+
+// Every dialog on the tour has its Help button (the about box aside, which is help itself).
+TEST_F(WindowTour, EveryDialogHasHelp) {
+    const QStringList missing = Tour(QString(), [](QWidget& w, const QString& name) {
+        QStringList out;
+        auto* dialog = qobject_cast<QDialog*>(&w);
+        if (!dialog || name == QLatin1String("TAboutBox")) return out;
+        bool help = false;
+        for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
+            help = help || (b->objectName() == QLatin1String("HelpBtn") && b->isVisibleTo(&w)) ||
+                   (qobject_cast<QWizard*>(&w) && b == qobject_cast<QWizard*>(&w)->button(QWizard::HelpButton));
+        if (!help) out << name;
+        return out;
+    });
+    EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char('\n')).toStdString();
 }
