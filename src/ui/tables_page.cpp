@@ -405,6 +405,10 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     bitmap->setObjectName(QStringLiteral("CopyGroupAsBMPAction"));
     QAction* metafile = menu.addAction(LangText(5303, "Copy as &Metafile"));
     metafile->setObjectName(QStringLiteral("CopyGroupAsMetafileAction"));
+    if (!pictureCommands_.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(pictureCommands_);
+    }
     menu.addSeparator();
     const struct {
         const char* Name;
@@ -436,14 +440,13 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
         });
         if (format == -2) exportMenu->addSeparator();
     }
+    QAction* print = menu.addAction(LangText(5328, "&Print..."));
+    print->setObjectName(QStringLiteral("PrintTablesAction"));
+    connect(print, &QAction::triggered, this, &TTablesPage::PrintRequested);
     menu.addSeparator();
     QAction* levels = menu.addAction(LangText(5244, "Order of &Level Teams..."));
     levels->setObjectName(QStringLiteral("TieOrderAction"));
     connect(levels, &QAction::triggered, this, [this, index] { EditTieOrder(index); });
-    if (!pictureCommands_.isEmpty()) {
-        menu.addSeparator();
-        menu.addActions(pictureCommands_);
-    }
     connect(bitmap, &QAction::triggered, this, [this, index] { CopyAsBitmap(index); });
     connect(metafile, &QAction::triggered, this, [this, index] { CopyAsMetafile(index); });
     emit ContextMenuFor(index, event->globalPos());

@@ -66,6 +66,8 @@ public:
 
 signals:
     void ContextMenuFor(int tableIndex, QPoint globalPos);
+    // "Print" in a table picture's menu: the tables page goes to the printer.
+    void PrintRequested();
     // A team's name cell, its results cell against itself or the heading of its results column
     // was clicked.
     void TeamClicked(int teamId);

@@ -68,6 +68,11 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     BuildCommands();
     BuildFixtureCommands();
     BuildStatisticsCommands();
+    // The table picture's menu: after copying, the table's looks and new fixtures.
+    tables_->SetPictureCommands(
+        {Command(QStringLiteral("TableColumnsAction")), Command(QStringLiteral("TableDimensionsAction")),
+         Command(QStringLiteral("TableAppearanceAction")), Command(QStringLiteral("AddFixturesAction"))});
+    connect(tables_, &TTablesPage::PrintRequested, this, &TTournamentForm::Print);
     connect(fixtures_, &TFixturesPage::SelectionChanged, this, [this] { UpdateCommands(); });
     connect(fixtures_, &TFixturesPage::ContextMenuRequested, this,
             &TTournamentForm::ShowFixturesMenu);

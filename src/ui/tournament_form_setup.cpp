@@ -42,8 +42,6 @@ void TTournamentForm::BuildSetupCommands() {
                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     connect(team, &QAction::triggered, this, [this] { EditTeam(-1); });
     connect(tables_, &TTablesPage::TeamClicked, this, &TTournamentForm::EditTeam);
-    tables_->SetPictureCommands({appearance, Command(QStringLiteral("TableColumnsAction")),
-                                 Command(QStringLiteral("TableDimensionsAction"))});
     QAction* groups = AddCommand("GroupManagementAction", 5252, "Group &Management",
                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     connect(groups, &QAction::triggered, this, [this] {

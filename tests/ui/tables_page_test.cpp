@@ -19,11 +19,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace kv;
 
@@ -355,4 +358,40 @@ TEST_F(TablesPage, RefusedCellsSayWhyAndEmptyCellsProposeTheVenue) {
     g.Style.ShowAwayResults = false;
     EXPECT_TRUE(ProposedRowAtHome(*tt, g, ajax, bern))
         << "the short view holds the row team's home matches";
+}
+
+// A table picture's menu: copying, the table's columns, dimensions and looks, adding fixtures,
+// exporting and printing, in that order.
+TEST_F(TablesPage, ThePictureMenuHoldsEveryCommandOfTheTable) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    QStringList names;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator()) names << (a->menu() ? a->menu()->objectName() : a->objectName());
+        menu->close();
+    });
+    const QPoint at = page.ToViewport(0, TeamNameCentre(page.LayoutAt(0), 0));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, page.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(page.viewport(), &event);
+    EXPECT_EQ(names, (QStringList{QStringLiteral("CopyGroupAsBMPAction"), QStringLiteral("CopyGroupAsMetafileAction"),
+                                  QStringLiteral("TableColumnsAction"), QStringLiteral("TableDimensionsAction"),
+                                  QStringLiteral("TableAppearanceAction"), QStringLiteral("AddFixturesAction"),
+                                  QStringLiteral("TableExportMenu"), QStringLiteral("PrintTablesAction"),
+                                  QStringLiteral("TieOrderAction")}));
+    // Print goes to the printer's dialog.
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* a : menu->actions())
+            if (a->objectName() == QLatin1String("PrintTablesAction")) {
+                menu->close();
+                a->trigger();
+            }
+    });
+    QApplication::sendEvent(page.viewport(), &event);
+    EXPECT_TRUE(Dialogs.Asked.contains(QStringLiteral("print")));
 }
