@@ -340,7 +340,8 @@ void TMainForm::BuildCommands() {
     AddCommand("TileVerticallyAction", 72, "Tile &Vertically");
     AddCommand("MinimizeAllAction", 73, "Minimi&ze All");
     AddCommand("ArrangeAction", 74, "&Arrange Icons");
-    AddCommand("HelpTopicsAction", 80, "&Help Topics", QKeySequence::HelpContents);
+    // F1 is the topic of the window or page in focus (the help key filter), not the contents.
+    AddCommand("HelpTopicsAction", 80, "&Help Topics");
     icon(AddCommand("AboutAction", 81, "&About..."), QStyle::SP_MessageBoxInformation);
     QAction* autoSort = AddCommand("AutoSortAction", 90, "A&uto Sort Tournament List");
     autoSort->setCheckable(true);

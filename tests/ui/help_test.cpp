@@ -8,8 +8,11 @@
 #include "ui/help_form.h"
 #include "ui/help_key_filter.h"
 #include "ui/help_topics.h"
+#include "ui/list_panel.h"
 #include "ui/main_form.h"
+#include "ui/statistics_page.h"
 #include "ui/table_columns_form.h"
+#include "ui/tables_page.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
@@ -23,6 +26,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeView>
 
 using namespace kv;
 
@@ -115,6 +119,32 @@ TEST_F(Help, F1AndTheHelpButtonOpenTheWindowsTopic) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->CurrentTarget().startsWith(QStringLiteral("index.html")));
     EXPECT_GT(help->ContentsList().count(), 8);
+}
+
+// In the main window F1 opens the topic of what has the focus: the list, the tables page, the
+// statistics page; "Help Topics" keeps its menu entry without the key.
+TEST_F(Help, F1InTheMainWindowOpensThePagesTopic) {
+    THelpKeyFilter filter;
+    qApp->installEventFilter(&filter);
+    EXPECT_TRUE(main_->Command(QStringLiteral("HelpTopicsAction"))->shortcut().isEmpty());
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    QApplication::setActiveWindow(main_.get());
+    const auto f1 = [](QWidget* focus) -> QString {
+        focus->setFocus();
+        QApplication::processEvents();
+        QTest::keyClick(focus, Qt::Key_F1);
+        THelpForm* help = OpenHelp();
+        if (!help) return QStringLiteral("no help");
+        const QString target = help->CurrentTarget();
+        help->close();
+        return target;
+    };
+    EXPECT_TRUE(f1(main_->ListPanel().Tree()).endsWith(QStringLiteral("#IDH_TOURNAMENT_LIST")));
+    EXPECT_TRUE(f1(&form->TablesPage()).endsWith(QStringLiteral("#IDH_TABLES_PAGE")));
+    form->Command(QStringLiteral("StatsPageAction"))->trigger();
+    EXPECT_TRUE(f1(&form->StatisticsPage()).endsWith(QStringLiteral("#IDH_STATISTICS")));
+    qApp->removeEventFilter(&filter);
 }
 
 TEST_F(Help, ContentsSearchAndTheGermanManual) {
