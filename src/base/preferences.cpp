@@ -27,6 +27,9 @@ std::vector<TPrefDef> BuildTable() {
         {"", "ShowMatchDate", T::Bool, true},
         {"", "ShowFullScore", T::Bool, true},
         {"", "ShowMatchComments", T::Bool, false},
+        {"", "HasBGColor", T::Bool, false},
+        {"", "BGColor", T::Integer, clBtnFace},
+        {"", "BGPicture", T::String, QString()},
         {"", "SelectedTable", T::Integer, -1},
         {"", "FixturesOnDblClick", T::Integer, 1},
         {"", "DefaultFixturesCols", T::String, QString()},
@@ -213,6 +216,9 @@ TProgramPreferences TProgramPreferences::Load() {
     p.ShowMatchDate = PrefBool("", "ShowMatchDate");
     p.ShowFullScore = PrefBool("", "ShowFullScore");
     p.Language = PrefString("", "Language");
+    p.HasBGColor = PrefBool("", "HasBGColor");
+    p.BGColor = static_cast<TColor>(PrefInteger("", "BGColor"));
+    p.BGPicture = PrefString("", "BGPicture");
     return p;
 }
 
@@ -220,6 +226,9 @@ TProgramPreferences::TSaved TProgramPreferences::Save() const {
     TSaved saved;
     saved.ScoreSepChanged = PrefString("", "ScoreSep") != ScoreSep;
     saved.LanguageChanged = PrefString("", "Language").compare(Language, Qt::CaseInsensitive) != 0;
+    RegWriteBool(QString(), QStringLiteral("HasBGColor"), HasBGColor);
+    RegWriteInteger(QString(), QStringLiteral("BGColor"), static_cast<int>(BGColor));
+    RegWriteString(QString(), QStringLiteral("BGPicture"), BGPicture);
     RegWriteBool(QString(), QStringLiteral("RecycleBin"), RecycleBin);
     RegWriteBool(QString(), QStringLiteral("Backup"), Backup);
     RegWriteBool(QString(), QStringLiteral("FlatButtons"), FlatButtons);

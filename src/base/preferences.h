@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/colors.h"
 #include "base/fontdata.h"
 
 #include <QString>
@@ -68,6 +69,11 @@ struct TProgramPreferences {
     bool ShowMatchDate = true;
     bool ShowFullScore = true;
     QString Language; // a language file's name, empty for the built-in English
+    // Behind the tournament windows: a colour when chosen (else the system's), and a picture
+    // over it when one is named.
+    bool HasBGColor = false;
+    TColor BGColor = clBtnFace;
+    QString BGPicture;
 
     static TProgramPreferences Load();
     // Writes every value; tells what the windows must redraw or translate.

@@ -5,6 +5,7 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "base/textformat.h"
+#include "render/paint_tools.h"
 #include "storage/command_availability.h"
 #include "storage/dropped_files.h"
 #include "storage/recovery.h"
@@ -37,6 +38,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -694,7 +697,7 @@ TPreferencesForm& TMainForm::PreferencesForm() {
     }
     if (!preferences_) {
         preferencesLanguage_ = CurrentLanguage();
-        preferences_ = new TPreferencesForm(this);
+        preferences_ = new TPreferencesForm(dialogs_, this);
         connect(preferences_, &TPreferencesForm::Applied, this, &TMainForm::ApplyPreferences);
     }
     return *preferences_;
@@ -704,11 +707,29 @@ void TMainForm::ApplyPreferences(const TProgramPreferences::TSaved& saved) {
     ApplyHintPreference();
     UpdateClock();
     ApplyFlatButtons();
+    ApplyBackground();
     if (saved.LanguageChanged)
         ApplyLanguage(); // this window at once, the others at their next activation
     if (saved.ScoreSepChanged)
         for (TTournamentForm* f : TournamentForms())
             f->TablesPage().Refresh(ChangeTables);
+}
+
+// Behind the tournament windows: the colour chosen (else the system's), the picture tiled over it.
+void TMainForm::ApplyBackground() {
+    const TProgramPreferences p = TProgramPreferences::Load();
+    const QColor color = p.HasBGColor ? ToQColor(p.BGColor) : palette().color(QPalette::Dark);
+    QPixmap picture;
+    if (!p.BGPicture.isEmpty() && picture.load(p.BGPicture)) {
+        QPixmap filled(picture.size());
+        filled.fill(color);
+        QPainter painter(&filled);
+        painter.drawPixmap(0, 0, picture);
+        painter.end();
+        area_->setBackground(QBrush(filled));
+    } else {
+        area_->setBackground(QBrush(color));
+    }
 }
 
 void TMainForm::ApplyFlatButtons() {
@@ -750,6 +771,7 @@ void TMainForm::RestoreSettings() {
     else
         panel_->Select(list_.Root());
     ApplyFlatButtons();
+    ApplyBackground();
 }
 
 void TMainForm::OpenRestoredSelection() {

@@ -94,6 +94,7 @@ private:
     void FollowTournamentName(TTournamentForm* form);
     void ApplyHintPreference();
     void ApplyFlatButtons();
+    void ApplyBackground();
     void ApplyPreferences(const TProgramPreferences::TSaved& saved);
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -51,7 +51,7 @@ void TMainForm::BuildMenus() {
     QMenu* edit = AddMenu(menuBar(), "EditMenu", 2, "&Edit");
     add(edit, {"UndoAction", "RedoAction"});
     QMenu* view = AddMenu(menuBar(), "ViewMenu", 3, "&View");
-    QMenu* bars = AddMenu(view, "ToolbarsMenu", 40, "&Toolbars");
+    AddMenu(view, "ToolbarsMenu", 40, "&Toolbars");
     view->addAction(Command(QStringLiteral("ListPanelAction")));
     view->addSeparator();
     add(view, {"ShowTablesAction", "ShowFixturesAction", "StatsPageAction", "-",

@@ -1,12 +1,16 @@
 #include "ui/preferences_form.h"
-#include "ui/dialog_buttons.h"
-#include "ui/widget_names.h"
 
 #include "base/language.h"
+#include "base/programfolder.h"
+#include "ui/color_button.h"
+#include "ui/dialog_buttons.h"
+#include "ui/dialog_seam.h"
+#include "ui/widget_names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,16 +19,47 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kv {
 
-TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
+TPreferencesForm::TPreferencesForm(TDialogSeam& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("TPreferencesForm"));
+    Build();
+    Reload();
+}
+
+void TPreferencesForm::Build() {
     setWindowTitle(LangText(7000, "Program Preferences"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = Named(new QTabWidget(this), "PagesTab");
+    tabs_->addTab(BuildCommonPage(), LangText(7001, "&Common"));
+    tabs_->addTab(BuildMatchPage(), LangText(7008, "&Match"));
+    tabs_->addTab(BuildBackgroundPage(), LangText(7014, "&Window BG"));
+    tabs_->addTab(BuildLanguagePage(), LangText(7018, "&Language"));
+    layout->addWidget(tabs_);
 
+    const TDialogButtons buttons = MakeDialogButtons(*this, true);
+    apply_ = buttons.Apply;
+    connect(apply_, &QPushButton::clicked, this, [this] { ApplyChanges(); });
+    layout->addWidget(buttons.Box);
+
+    // Choosing one team list turns the other to the opposite.
+    connect(firstTeam_, &QComboBox::activated, this, [this](int i) { secondTeam_->setCurrentIndex(1 - i); });
+    connect(secondTeam_, &QComboBox::activated, this, [this](int i) { firstTeam_->setCurrentIndex(1 - i); });
+    for (QCheckBox* c : findChildren<QCheckBox*>())
+        connect(c, &QCheckBox::toggled, this, &TPreferencesForm::Changed);
+    for (QComboBox* c : findChildren<QComboBox*>()) {
+        connect(c, &QComboBox::currentIndexChanged, this, &TPreferencesForm::Changed);
+        connect(c, &QComboBox::editTextChanged, this, &TPreferencesForm::Changed);
+    }
+    connect(bgPicture_, &QLineEdit::textChanged, this, &TPreferencesForm::Changed);
+    connect(languages_, &QListWidget::currentRowChanged, this, &TPreferencesForm::Changed);
+}
+
+QWidget* TPreferencesForm::BuildCommonPage() {
     auto* common = Named(new QWidget(tabs_), "CommonPage");
     auto* cf = new QFormLayout(common);
     units_ = Named(new QComboBox(common), "UnitsCB");
@@ -37,8 +72,10 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
     backup_ = Named(new QCheckBox(LangText(7007, "Create &backup files on tournament save"), common), "BackupChB");
     for (QCheckBox* c : {hints_, time_, flat_, trash_, backup_})
         cf->addRow(c);
-    tabs_->addTab(common, LangText(7001, "&Common"));
+    return common;
+}
 
+QWidget* TPreferencesForm::BuildMatchPage() {
     auto* match = Named(new QWidget(tabs_), "MatchPage");
     auto* mv = new QVBoxLayout(match);
     auto* display = new QGroupBox(LangText(7009, "Match &display"), match);
@@ -70,22 +107,36 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
     hv->addWidget(fullScore_);
     mv->addWidget(hint);
     mv->addStretch();
-    tabs_->addTab(match, LangText(7008, "&Match"));
+    return match;
+}
 
-    // The background page is shown as the Part describes it; its values are not applied.
+// What lies behind the tournament windows: a colour (the system's unless one is ticked) and a
+// picture over it, tiled.
+QWidget* TPreferencesForm::BuildBackgroundPage() {
     auto* background = Named(new QWidget(tabs_), "WindowBGPage");
     auto* bf = new QFormLayout(background);
-    auto* sample = new QLabel(background);
-    sample->setAutoFillBackground(true);
-    sample->setMinimumSize(60, 20);
-    auto* colour = new QHBoxLayout;
-    colour->addWidget(sample);
-    colour->addWidget(Named(new QPushButton(LangText(7016, "B&G Color"), background), "BGColorBtn"));
-    colour->addStretch();
-    bf->addRow(LangText(7015, "Background &Color:"), colour);
-    bf->addRow(LangText(7017, "Background &Picture:"), Named(new QLineEdit(background), "BGPictureEdit"));
-    tabs_->addTab(background, LangText(7014, "&Window BG"));
+    hasBgColor_ = Named(new QCheckBox(LangText(7015, "Background C&olor:"), background), "BGColorChB");
+    bgColor_ = Named(new TColorButton(dialogs_, LangText(7016, "B&G Color"), background), "BGColorBtn");
+    connect(bgColor_, &TColorButton::ColorChosen, this, [this] {
+        hasBgColor_->setChecked(true);
+        Changed();
+    });
+    bf->addRow(hasBgColor_, bgColor_);
+    auto* picture = new QHBoxLayout;
+    bgPicture_ = Named(new QLineEdit(background), "BGPictureEdit");
+    auto* browse = Named(new QToolButton(background), "BGPictureBtn");
+    browse->setText(QStringLiteral("..."));
+    browse->setToolTip(LangText(7022, "Choose a picture"));
+    connect(browse, &QToolButton::clicked, this, &TPreferencesForm::ChoosePicture);
+    picture->addWidget(bgPicture_, 1);
+    picture->addWidget(browse);
+    auto* pictureLabel = new QLabel(LangText(7017, "Background &Picture:"), background);
+    pictureLabel->setBuddy(bgPicture_);
+    bf->addRow(pictureLabel, picture);
+    return background;
+}
 
+QWidget* TPreferencesForm::BuildLanguagePage() {
     auto* language = Named(new QWidget(tabs_), "LanguagePage");
     auto* lv = new QVBoxLayout(language);
     auto* caption = new QLabel(LangText(7019, "Change the lan&guage:"), language);
@@ -93,30 +144,24 @@ TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent) {
     caption->setBuddy(languages_);
     lv->addWidget(caption);
     lv->addWidget(languages_);
-    tabs_->addTab(language, LangText(7018, "&Language"));
-    layout->addWidget(tabs_);
+    return language;
+}
 
-    const TDialogButtons buttons = MakeDialogButtons(*this, true);
-    apply_ = buttons.Apply;
-    connect(apply_, &QPushButton::clicked, this, [this] { ApplyChanges(); });
-    layout->addWidget(buttons.Box);
-
-    // Choosing one team list turns the other to the opposite.
-    connect(firstTeam_, &QComboBox::activated, this, [this](int i) { secondTeam_->setCurrentIndex(1 - i); });
-    connect(secondTeam_, &QComboBox::activated, this, [this](int i) { firstTeam_->setCurrentIndex(1 - i); });
-    for (QCheckBox* c : findChildren<QCheckBox*>())
-        connect(c, &QCheckBox::toggled, this, &TPreferencesForm::Changed);
-    for (QComboBox* c : findChildren<QComboBox*>()) {
-        connect(c, &QComboBox::currentIndexChanged, this, &TPreferencesForm::Changed);
-        connect(c, &QComboBox::editTextChanged, this, &TPreferencesForm::Changed);
-    }
-    connect(languages_, &QListWidget::currentRowChanged, this, &TPreferencesForm::Changed);
-    Reload();
+void TPreferencesForm::ChoosePicture() {
+    QString filter = LangText(7023, "Pictures (*.png *.jpg *.jpeg *.bmp *.gif)");
+    const QString folder = bgPicture_->text().isEmpty() ? ProgramFolder() : QFileInfo(bgPicture_->text()).absolutePath();
+    const QStringList files = dialogs_.OpenFiles(this, LangText(7024, "Background Picture"), folder,
+                                                 filter + QStringLiteral(";;") + LangText(153, "All Files (*)"), filter);
+    if (!files.isEmpty()) bgPicture_->setText(files.front());
 }
 
 void TPreferencesForm::Reload() {
+    Load(TProgramPreferences::Load());
+    apply_->setEnabled(false);
+}
+
+void TPreferencesForm::Load(const TProgramPreferences& p) {
     loading_ = true;
-    const TProgramPreferences p = TProgramPreferences::Load();
     units_->setCurrentIndex(p.Units == 0 || p.Units == 1 ? p.Units : 2);
     hints_->setChecked(p.ShowHints);
     time_->setChecked(p.ShowTime);
@@ -129,6 +174,9 @@ void TPreferencesForm::Reload() {
     scoreSep_->setCurrentText(p.ScoreSep);
     matchDate_->setChecked(p.ShowMatchDate);
     fullScore_->setChecked(p.ShowFullScore);
+    hasBgColor_->setChecked(p.HasBGColor);
+    bgColor_->SetColor(p.BGColor);
+    bgPicture_->setText(p.BGPicture);
     languages_->clear();
     auto* english = new QListWidgetItem(LangText(7020, " English"), languages_);
     english->setData(Qt::UserRole, QString());
@@ -140,7 +188,6 @@ void TPreferencesForm::Reload() {
             current = languages_->count() - 1;
     }
     languages_->setCurrentRow(current);
-    apply_->setEnabled(false);
     loading_ = false;
 }
 
@@ -159,6 +206,9 @@ TProgramPreferences TPreferencesForm::Values() const {
     p.ScoreSep = scoreSep_->currentText().trimmed().isEmpty() ? stored.ScoreSep : scoreSep_->currentText().left(1);
     p.ShowMatchDate = matchDate_->isChecked();
     p.ShowFullScore = fullScore_->isChecked();
+    p.HasBGColor = hasBgColor_->isChecked();
+    p.BGColor = bgColor_->Color();
+    p.BGPicture = bgPicture_->text().trimmed();
     const QListWidgetItem* item = languages_->currentItem();
     p.Language = item ? item->data(Qt::UserRole).toString() : QString();
     return p;
@@ -174,8 +224,21 @@ bool TPreferencesForm::ApplyChanges() {
         return false;
     const TProgramPreferences::TSaved saved = Values().Save();
     apply_->setEnabled(false);
+    if (saved.LanguageChanged) ApplyLanguage();
     emit Applied(saved);
     return true;
+}
+
+void TPreferencesForm::ApplyLanguage() {
+    const TProgramPreferences shown = Values();
+    const bool changed = apply_->isEnabled();
+    const int page = tabs_->currentIndex();
+    delete layout();
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    Build();
+    Load(shown);
+    tabs_->setCurrentIndex(page);
+    apply_->setEnabled(changed);
 }
 
 void TPreferencesForm::accept() {

@@ -14,10 +14,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QTest>
 
 using namespace kv;
@@ -32,7 +36,7 @@ TEST_F(PreferencesForm, ValuesSurviveARestart) {
     WriteFile(LanguageFolder() + QStringLiteral("deutsch.lng"),
               "[LANG_INFO]\r\nLanguage=Deutsch\r\nLocaleID=1031\r\n[STRINGS]\r\n1=&Datei\r\n");
     {
-        TPreferencesForm form;
+        TPreferencesForm form(Dialogs);
         EXPECT_FALSE(form.findChild<QWidget*>(QStringLiteral("ApplyBtn"))->isEnabled());
         auto* languages = form.findChild<QListWidget*>(QStringLiteral("LanguagesLB"));
         ASSERT_EQ(languages->count(), 2);
@@ -65,7 +69,7 @@ TEST_F(PreferencesForm, ValuesSurviveARestart) {
     EXPECT_EQ(p.ScoreSep, QStringLiteral("-"));
     EXPECT_EQ(p.Language, QStringLiteral("deutsch.lng"));
     EXPECT_EQ(CurrentLanguage(), QStringLiteral("deutsch.lng"));
-    TPreferencesForm again;
+    TPreferencesForm again(Dialogs);
     EXPECT_EQ(again.Values(), p) << "the dialog shows what was stored";
     // " English" stores an empty language.
     again.findChild<QListWidget*>(QStringLiteral("LanguagesLB"))->setCurrentRow(0);
@@ -91,4 +95,43 @@ TEST_F(PreferencesForm, TheWindowsApplyWhatChanged) {
     EXPECT_TRUE(main.Clock().text().isEmpty()) << "the clock stops at once";
     EXPECT_FALSE(page.HintAt(cell).contains(QLatin1Char(':'))) << page.HintAt(cell).toStdString();
     EXPECT_TRUE(page.HintAt(cell).contains(QLatin1Char('-')));
+}
+
+// The background behind the tournament windows: a colour chosen on the "Window BG" page, and
+// a picture over it, shown at once and again at the next start.
+TEST_F(PreferencesForm, TheWindowBackgroundIsStoredAndShown) {
+    const QString picture = HomePath(QStringLiteral("wall.png"));
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(QColor(10, 20, 30));
+    ASSERT_TRUE(tile.save(picture));
+    {
+        TMainForm main(Dialogs);
+        main.show();
+        auto* area = main.findChild<QMdiArea*>();
+        TPreferencesForm& prefs = main.PreferencesForm();
+        prefs.Reload();
+        auto* page = prefs.findChild<QWidget*>(QStringLiteral("WindowBGPage"));
+        ASSERT_NE(page, nullptr);
+        // No label shows its "&" as a character.
+        for (QLabel* l : page->findChildren<QLabel*>())
+            EXPECT_TRUE(!l->text().contains(QLatin1Char('&')) || l->buddy()) << l->text().toStdString();
+        Dialogs.Colors.push_back(RgbColor(0, 128, 0));
+        prefs.findChild<QAbstractButton*>(QStringLiteral("BGColorBtn"))->click();
+        EXPECT_TRUE(prefs.findChild<QCheckBox*>(QStringLiteral("BGColorChB"))->isChecked());
+        ASSERT_TRUE(prefs.ApplyChanges());
+        EXPECT_EQ(area->background().color(), QColor(0, 128, 0));
+        Dialogs.Opens.push_back({{picture}, QString()});
+        prefs.findChild<QAbstractButton*>(QStringLiteral("BGPictureBtn"))->click();
+        EXPECT_EQ(prefs.findChild<QLineEdit*>(QStringLiteral("BGPictureEdit"))->text(), picture);
+        ASSERT_TRUE(prefs.ApplyChanges());
+        EXPECT_FALSE(area->background().texture().isNull());
+    }
+    TMainForm restarted(Dialogs);
+    const QBrush brush = restarted.findChild<QMdiArea*>()->background();
+    ASSERT_FALSE(brush.texture().isNull());
+    EXPECT_EQ(brush.texture().toImage().pixelColor(0, 0), QColor(10, 20, 30));
+    const TProgramPreferences p = TProgramPreferences::Load();
+    EXPECT_TRUE(p.HasBGColor);
+    EXPECT_EQ(p.BGColor, RgbColor(0, 128, 0));
+    EXPECT_EQ(p.BGPicture, picture);
 }
