@@ -55,8 +55,10 @@ TListPanel::TListPanel(TTournamentList& list, TDialogSeam& dialogs, QWidget* par
         if (const TListNode* node = model_->NodeOf(index); node && node->IsTournament())
             emit OpenRequested(node->Data);
     });
-    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { emit SelectionChanged(); });
+    connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        KeepSelectionAmongSiblings();
+        emit SelectionChanged();
+    });
     connect(tree_, &QTreeView::expanded, this, [this](const QModelIndex& i) {
         if (TListNode* n = model_->NodeOf(i)) n->Expanded = true;
     });
@@ -94,6 +96,17 @@ void TListPanel::Reload(const TListNode* select) {
     expand(QModelIndex());
     if (position >= 0) Select(list_.NodeAt(position));
     emit SelectionChanged();
+}
+
+// Entries are chosen together among the children of one folder: the current entry's.
+void TListPanel::KeepSelectionAmongSiblings() {
+    QItemSelectionModel* selection = tree_->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if (!current.isValid()) return;
+    QItemSelection others;
+    for (const QModelIndex& i : selection->selectedRows())
+        if (i.parent() != current.parent()) others.select(i, i);
+    if (!others.isEmpty()) selection->select(others, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
 }
 
 TListNode* TListPanel::Selected() const {

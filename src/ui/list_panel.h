@@ -66,6 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void KeepSelectionAmongSiblings();
     bool RenameNode(TListNode* node, const QString& name);
     void ImportLegacy(const QStringList& files);
     void AddTournamentFiles(const QStringList& files);

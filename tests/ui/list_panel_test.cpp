@@ -402,3 +402,33 @@ TEST_F(ListPanel, RenamingByTypingInTheTree) {
     EXPECT_EQ(main_->TournamentForms().front()->Document().Tournament().Name,
               QStringLiteral("Winter Chess Invitational"));
 }
+
+// Entries are chosen together only among the children of one folder: a Ctrl+click in another
+// folder starts the choice there.
+TEST_F(ListPanel, MultipleSelectionStaysAmongSiblings) {
+    QTreeView* tree = Panel().Tree();
+    Panel().Select(main_->List().Root());
+    Dialogs.Inputs = {QStringLiteral("Archive")};
+    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    TListNode* archive = Panel().Selected();
+    ASSERT_EQ(archive->Data.Name, QStringLiteral("Archive"));
+    const auto click = [&](const TListNode* node) {
+        const QModelIndex i = Panel().Model().IndexOf(node);
+        tree->scrollTo(i);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier, tree->visualRect(i).center());
+    };
+    const auto names = [&] {
+        QStringList out;
+        for (const TListNode* n : Panel().SelectedNodes())
+            out << n->Data.Name;
+        out.sort();
+        return out;
+    };
+    Panel().Select(Entry("soccer.kvd"));
+    click(Entry("chess.kvd"));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Riverside Spring League"), QStringLiteral("Winter Chess Invitational")}));
+    click(archive);
+    EXPECT_EQ(names(), QStringList{QStringLiteral("Archive")});
+    click(Entry("hockey.kvd"));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("Northern Ice Hockey League")});
+}
