@@ -27,9 +27,11 @@ QString RootName() {
 // Folders nest no deeper than this in a list read from a file.
 constexpr int kMaxListDepth = 64;
 
-// A list names its files inside SAVES/: whatever folders a name gives are dropped.
+// A list names its files inside SAVES/: whatever folders a name gives are dropped, with
+// either separator (older lists come from Windows: "C:\\OLD\\SAVES\\hockey.kvd").
 QString BareFileName(const QString& name) {
-    return name.isEmpty() ? name : QFileInfo(name).fileName();
+    const qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    return name.mid(slash + 1);
 }
 
 int CompareNames(const QString& a, const QString& b) {

@@ -115,6 +115,12 @@ TEST_F(TournamentList, TheOldListConverts) {
     TTournamentList none;
     none.LoadOldList(HomePath(QStringLiteral("nothing.dat")));
     EXPECT_EQ(none.Count(), 1);
+    // Older lists were written on Windows: a whole path keeps its file name only.
+    TTournamentList windows;
+    windows.OldListFromBytes("Root\r\n-1 0 0\r\n\r\nHockey\r\n0 3 1\r\nC:\\OLD\\SAVES\\hockey.kvd\r\n"
+                             "Soccer\r\n0 1 1\r\nD:/games/soccer.kvd\r\n");
+    EXPECT_EQ(windows.NodeAt(1)->Data.FilePath, TTournamentList::SavesPath(QStringLiteral("hockey.kvd")));
+    EXPECT_EQ(windows.NodeAt(2)->Data.FilePath, TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
 }
 
 TEST_F(TournamentList, RenameRules) {
