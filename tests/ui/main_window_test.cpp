@@ -12,6 +12,8 @@
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
+#include "ui/splash_form.h"
+#include "ui/widget_messages.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
@@ -23,7 +25,9 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace kv;
 
@@ -340,4 +344,24 @@ TEST_F(MainWindow, CtrlShiftIImportsFixtures) {
     EXPECT_TRUE(Dialogs.Asked.contains(QStringLiteral("Import Fixtures from CSV File")))
         << Dialogs.Asked.join(QLatin1Char('|')).toStdString();
     Messages.QueueAnswer(TMessageButton::No);
+}
+
+// A message shown at start comes in front: the start-up picture, which stays on top, closes
+// before the box opens.
+TEST_F(MainWindow, AStartMessageClosesTheStartUpPictureFirst) {
+    TSplashForm splash;
+    splash.ShowNow();
+    ASSERT_TRUE(splash.isVisible());
+    TWidgetMessages boxes;
+    bool pictureGone = false;
+    bool boxShown = false;
+    QTimer::singleShot(0, [&] {
+        pictureGone = !splash.isVisible();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        boxShown = box != nullptr;
+        if (box) box->accept();
+    });
+    boxes.Show(TMessageKind::Error, QStringLiteral("File not found: tournlst.dat"));
+    EXPECT_TRUE(boxShown);
+    EXPECT_TRUE(pictureGone);
 }
