@@ -15,6 +15,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kv {
 
 TGroupFrame::TGroupFrame(TDialogSeam& dialogs, QWidget* parent)
@@ -73,8 +75,24 @@ TGroupFrame::TGroupFrame(TDialogSeam& dialogs, QWidget* parent)
             if (a->isVisible()) menu.addAction(a);
         menu.exec(view_->viewport()->mapToGlobal(pos));
     });
+    // A refused name: after the message the name is edited again, so that Enter goes on with it
+    // rather than to whatever button the focus would fall to.
     connect(model_, &TStructureModel::RenameRefused, this,
-            [](const QString& m) { ShowAppMessage(m, TMessageKind::Information); });
+            [this](const QString& m, const TStructureNode* node) {
+                ShowAppMessage(m, TMessageKind::Information);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, node] {
+                        const std::vector<const TStructureNode*> nodes = model_->Tree().InOrder();
+                        if (std::find(nodes.begin(), nodes.end(), node) == nodes.end()) return;
+                        const QModelIndex at = model_->IndexOf(node);
+                        if (!at.isValid()) return;
+                        view_->setFocus();
+                        view_->setCurrentIndex(at);
+                        view_->edit(at);
+                    },
+                    Qt::QueuedConnection);
+            });
     connect(model_, &TStructureModel::Edited, this, [this](const TStructureNode* node) {
         view_->expandAll();
         Select(node);

@@ -89,7 +89,7 @@ bool TStructureModel::setData(const QModelIndex& index, const QVariant& value, i
     const QString before = node->Name;
     const QString refusal = tree_.Rename(node, value.toString());
     if (!refusal.isEmpty()) {
-        emit RenameRefused(refusal);
+        emit RenameRefused(refusal, node);
         return false;
     }
     if (node->Name == before) return false;

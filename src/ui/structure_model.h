@@ -40,7 +40,7 @@ public:
 
 signals:
     // A rename in place was refused with this message; the old name stays.
-    void RenameRefused(const QString& message);
+    void RenameRefused(const QString& message, const TStructureNode* node);
     // The tree changed by an edit in place or a drop; `node` is where the change ended.
     void Edited(const TStructureNode* node);
 

@@ -32,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 
@@ -208,6 +209,36 @@ TEST_F(NewTournamentForm, TheRankingListsShowEveryMove) {
     press("RightBtn");
     w.button(QWizard::FinishButton)->click();
     EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+// A name refused on the structure page is edited again after the message: the next Enter goes
+// to the name, and the page stays.
+TEST_F(NewTournamentForm, ARefusedNameIsEditedAgain) {
+    TNewTournamentForm w(main_->List(), Dialogs);
+    ToNamePage(w, false);
+    FillName(w, QStringLiteral("Names Cup"), SportSoccer);
+    w.next();
+    w.next();
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageStructure);
+    AddGroup(w.GroupFrame(), {QStringLiteral("Ajax"), QStringLiteral("Bern")});
+    QApplication::setActiveWindow(&w);
+    TGroupFrame& frame = w.GroupFrame();
+    QApplication::processEvents();
+    // Bern renamed to the other team's name, as its editor would.
+    const QModelIndex bern = frame.Model().index(1, 0, frame.View().currentIndex());
+    ASSERT_EQ(bern.data().toString(), QStringLiteral("Bern"));
+    frame.View().setCurrentIndex(bern);
+    ASSERT_FALSE(frame.Model().setData(bern, QStringLiteral("ajax"), Qt::EditRole));
+    QApplication::processEvents();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("A team with this name already exists"));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(focus) && frame.View().isAncestorOf(focus))
+        << "the name's editor has the focus, not " << focus->metaObject()->className();
+    EXPECT_NE(focus, w.button(QWizard::BackButton));
+    QTest::keyClick(focus, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(w.currentId(), TNewTournamentForm::PageStructure);
 }
 
 TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
