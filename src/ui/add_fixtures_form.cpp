@@ -221,7 +221,7 @@ void TAddFixturesForm::ChooseTeam(int teamId) {
     const bool starting = !editor_.Completing();
     const QString refused = editor_.ChooseTeam(doc_.Tournament(), teamId, fields);
     if (!refused.isEmpty()) {
-        ShowAppMessage(refused, TMessageKind::Error);
+        ShowAppMessage(refused, TMessageKind::Information);
         return;
     }
     number_->setText(fields.Number);
@@ -275,7 +275,7 @@ bool TAddFixturesForm::AddRows() {
                 for (int c = 0; c < rows_->columnCount(); ++c)
                     item->setBackground(c, palette().highlight().color().lighter(170));
         ShowAppMessage(LangText(2032, "Highlighted fixtures contain no information"),
-                       TMessageKind::Error);
+                       TMessageKind::Information);
         return false;
     }
     std::vector<TFixtureRow> rows;
@@ -283,7 +283,7 @@ bool TAddFixturesForm::AddRows() {
     QString message;
     if (!editor_.Build(rows, bad, message)) {
         SelectRows({bad});
-        ShowAppMessage(message, TMessageKind::Error);
+        ShowAppMessage(message, TMessageKind::Information);
         return false;
     }
     if (rows.empty()) return true;
@@ -297,7 +297,7 @@ bool TAddFixturesForm::AddRows() {
     FillRows();
     if (result.FailedRow >= 0) {
         SelectRows({0}); // the row that stopped it is first now
-        ShowAppMessage(result.Message, TMessageKind::Error);
+        ShowAppMessage(result.Message, TMessageKind::Information);
         return false;
     }
     return true;

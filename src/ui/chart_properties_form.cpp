@@ -215,7 +215,7 @@ QWidget* TChartPropertiesForm::BuildLegendPage() {
 bool TChartPropertiesForm::TakeAngle(QComboBox* box, int& angle) {
     if (ChartAngleFromText(box->currentText(), angle)) return true;
     ShowAppMessage(Fmt(LangText(10350, "'%s' is not a valid integer value"), box->currentText()),
-                   TMessageKind::Error);
+                   TMessageKind::Information);
     pages_->setCurrentWidget(box->parentWidget());
     box->setFocus();
     return false;

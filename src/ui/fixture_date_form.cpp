@@ -114,7 +114,7 @@ void TFixtureDateForm::accept() {
         break;
     }
     if (!message.isEmpty()) {
-        ShowAppMessage(message, TMessageKind::Error);
+        ShowAppMessage(message, TMessageKind::Information);
         edit_->setFocus();
         edit_->selectAll();
         return;

@@ -123,7 +123,7 @@ bool TFixturesColumnsForm::Apply() {
     const std::vector<int> columns = lists_->Chosen();
     if (const QString refused = CheckFixtureColumns(columns, doc_.Tournament().HasConferences());
         !refused.isEmpty()) {
-        ShowAppMessage(refused, TMessageKind::Error);
+        ShowAppMessage(refused, TMessageKind::Information);
         pages_->setCurrentIndex(0);
         return false;
     }

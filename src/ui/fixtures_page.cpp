@@ -234,7 +234,7 @@ void TFixturesPage::EditMatchday() {
     const std::vector<const TMatch*> matches = SelectedMatches();
     if (matches.empty()) return;
     if (const QString shared = CheckFixturesShareTeam(matches); !shared.isEmpty()) {
-        ShowAppMessage(shared, TMessageKind::Error);
+        ShowAppMessage(shared, TMessageKind::Information);
         return;
     }
     TFixtureDateForm form(TFixtureField::Matchday, doc_.Tournament(), this);
@@ -243,7 +243,7 @@ void TFixturesPage::EditMatchday() {
     const int matchday = form.Matchday();
     if (const QString clash = CheckFixturesMatchday(doc_.Tournament(), matches, matchday);
         !clash.isEmpty()) {
-        ShowAppMessage(clash, TMessageKind::Error);
+        ShowAppMessage(clash, TMessageKind::Information);
         return;
     }
     const std::vector<int> ids = SelectedMatchIds();
@@ -263,7 +263,7 @@ void TFixturesPage::EditDate() {
     const double day = form.Value();
     if (const QString clash = CheckFixturesDate(doc_.Tournament(), matches, hasDate, day);
         !clash.isEmpty()) {
-        ShowAppMessage(clash, TMessageKind::Error);
+        ShowAppMessage(clash, TMessageKind::Information);
         return;
     }
     const std::vector<int> ids = SelectedMatchIds();

@@ -106,7 +106,7 @@ void TTableColumnsForm::SaveSet() {
     name = name.trimmed();
     if (name.isEmpty()) return;
     if (const QString refused = CheckFileName(name); !refused.isEmpty()) {
-        ShowAppMessage(refused, TMessageKind::Error);
+        ShowAppMessage(refused, TMessageKind::Information);
         return;
     }
     const QString path = ColumnSetPath(name, doc_.Tournament().Sport);
@@ -145,7 +145,7 @@ void TTableColumnsForm::accept() {
         if (!refused.isEmpty()) doc_.SetColumnSet(before);
     }
     if (!refused.isEmpty()) {
-        ShowAppMessage(refused, TMessageKind::Error);
+        ShowAppMessage(refused, TMessageKind::Information);
         return;
     }
     QDialog::accept();

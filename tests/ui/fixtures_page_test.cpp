@@ -173,6 +173,7 @@ TEST_F(FixturesPage, MatchdaysOfSeveralRowsChangeAllOrNothing) {
     ASSERT_EQ(Messages.Texts().size(), 1);
     EXPECT_TRUE(Messages.Texts().front().startsWith(
         QStringLiteral("You have selected several fixtures with the same team")));
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
 
     // Two rows of matchday 1: the dialog starts there; matchday 2 clashes for Riverside Rovers.
     Messages.Clear();
@@ -193,6 +194,7 @@ TEST_F(FixturesPage, MatchdaysOfSeveralRowsChangeAllOrNothing) {
     EXPECT_TRUE(Messages.Texts().front().startsWith(
         QStringLiteral("Team Riverside Rovers is already involved on matchday 2")))
         << Messages.Texts().front().toStdString();
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
     EXPECT_EQ(T().MatchById(a)->Matchday, 1);
     EXPECT_FALSE(form_->Document().IsModified());
 
@@ -224,6 +226,7 @@ TEST_F(FixturesPage, TheFixtureDialogsRefuseWhatDoesNotConvert) {
                   d->accept();
               });
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("'25:99' is not valid time"));
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
     EXPECT_EQ(shown, QStringList{QStringLiteral("1")});
     EXPECT_TRUE(T().MatchById(id)->HasTime);
     EXPECT_EQ(Cell(page_->Model().RowOfMatch(id), FixTime), ShortTimeText(0.78125));

@@ -60,6 +60,7 @@ TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Messages.Texts().value(0),
               QStringLiteral("You should select at least one visible column"));
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
 
     // Two columns saved as a set, which the sport's list then offers.
     lists.SetChosen({before[1], before[0]});
@@ -82,6 +83,7 @@ TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
     dialog.SaveSet();
     EXPECT_TRUE(Messages.Texts().value(0).startsWith(
         QStringLiteral("A file name cannot contain characters:")));
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
     // Choosing it fills the lists from the file.
     lists.SetChosen(before);
     dialog.ChooseSet(QStringLiteral("Two"));
