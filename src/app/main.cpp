@@ -22,8 +22,7 @@
 int main(int argc, char** argv) {
     kv::TToolkitArgs toolkit(argv[0]);
     QApplication app(toolkit.Count(), toolkit.Values());
-    QApplication::setApplicationName(QStringLiteral("Kelvorandine"));
-    QApplication::setApplicationDisplayName(QLatin1String(kv::kAppTitle));
+    kv::NameApplication();
 
     // Any parameter is a mode of its own: it never shows the main window.
     const kv::TStartCommand command = kv::ParseStartCommand(kv::ProgramArguments(argc, argv));

@@ -4,6 +4,7 @@
 #include "storage/tournament_list.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <algorithm>
 
@@ -43,6 +44,12 @@ TStartCommand ParseStartCommand(const QStringList& arguments) {
     c.Mode = TStartMode::Unknown;
     c.Message = QStringLiteral("Unknown Parameter: %1").arg(arguments.first());
     return c;
+}
+
+void NameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("Kelvorandine"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantorix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kelvorandine"));
 }
 
 bool ConvertOldList(const QString& oldList, QString& error) {

@@ -25,6 +25,11 @@ struct TStartCommand {
 // The mode a command line (without the program's own name) asks for.
 TStartCommand ParseStartCommand(const QStringList& arguments);
 
+// The application's names: the program's, its organisation's and its desktop entry's. The
+// toolkit appends a display name, when one is set, to every window title: none is set, so
+// titles read as the program gives them.
+void NameApplication();
+
 // Converts an old list file into tournlst.dat in the program folder; the file system's message
 // when it cannot be written.
 bool ConvertOldList(const QString& oldList, QString& error);

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -364,4 +365,16 @@ TEST_F(MainWindow, AStartMessageClosesTheStartUpPictureFirst) {
     boxes.Show(TMessageKind::Error, QStringLiteral("File not found: tournlst.dat"));
     EXPECT_TRUE(boxShown);
     EXPECT_TRUE(pictureGone);
+}
+
+// The program sets no display name: the toolkit would append it to every window title
+// ("Kelvorandine 2.2 - [League] — Kelvorandine 2.2"). The desktop entry's name is set, so that
+// docks group the windows under the program.
+TEST_F(MainWindow, WindowTitlesReadAsTheProgramGivesThem) {
+    NameApplication();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Kelvorandine"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("kelvorandine"));
+    TMainForm main(Dialogs);
+    ASSERT_NE(Open(main, "soccer.kvd"), nullptr);
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kelvorandine 2.2 - [Riverside Spring League]"));
 }
