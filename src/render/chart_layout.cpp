@@ -32,6 +32,27 @@ TChartText MakeText(const QString& text, const QFont& font, int angle) {
     return t;
 }
 
+// A line of text broken at its blanks into lines no wider than `width`; a word wider than
+// that alone is shortened with an ellipsis.
+QStringList WrapLine(const QString& line, const QFont& font, double width) {
+    const QFontMetricsF fm(font);
+    QStringList lines;
+    QString current;
+    for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString joined = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (current.isEmpty() || fm.horizontalAdvance(joined) + 2 <= width) {
+            current = joined;
+            continue;
+        }
+        lines << current;
+        current = word;
+    }
+    if (!current.isEmpty()) lines << current;
+    for (QString& l : lines)
+        if (fm.horizontalAdvance(l) + 2 > width) l = fm.elidedText(l, Qt::ElideRight, std::max(0.0, width - 2));
+    return lines;
+}
+
 // Keeps the texts whose boxes stay clear of the last one kept.
 QList<TChartText> Thin(const QList<TChartText>& texts) {
     QList<TChartText> kept;
@@ -85,12 +106,14 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     QRectF area = bounds.adjusted(kPad, kPad, -kPad, -kPad);
 
     // Title lines, centred at the top.
-    for (const QString& line : data.Title.split(QLatin1Char('\n'))) {
-        if (line.trimmed().isEmpty()) continue;
-        TChartText t = MakeText(line.trimmed(), titleFont, 0);
-        t.Box.moveTopLeft(QPointF(area.center().x() - t.Box.width() / 2, area.top()));
-        area.setTop(t.Box.bottom());
-        l.TitleLines << t;
+    // A line too wide for the chart is broken at its blanks rather than cut at both ends.
+    for (const QString& given : data.Title.split(QLatin1Char('\n'))) {
+        for (const QString& line : WrapLine(given.trimmed(), titleFont, area.width())) {
+            TChartText t = MakeText(line, titleFont, 0);
+            t.Box.moveTopLeft(QPointF(area.center().x() - t.Box.width() / 2, area.top()));
+            area.setTop(t.Box.bottom());
+            l.TitleLines << t;
+        }
     }
     if (!l.TitleLines.isEmpty()) area.setTop(area.top() + kPad);
 

@@ -96,7 +96,7 @@ QWidget* TAddFixturesForm::BuildHandPage() {
                             LangText(2018, "Score")});
     const int widths[] = {40, 40, 45, 85, 55, 120, 120, 55};
     for (int c = 0; c < 8; ++c)
-        rows_->header()->resizeSection(c, widths[c]);
+        rows_->header()->resizeSection(c, std::max(widths[c], rows_->header()->sectionSizeHint(c)));
     rowsLabel->setBuddy(rows_);
     right->addWidget(rowsLabel);
     right->addWidget(rows_, 1);
@@ -183,10 +183,10 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
     preview_->setHeaderLabels({LangText(2013, "M'd"), LangText(2014, "Date"),
                                LangText(2016, "Home Team"), LangText(2017, "Visitor Team"),
                                LangText(2012, "Leg")});
-    preview_->header()->resizeSection(0, 110);
-    preview_->header()->resizeSection(1, 110);
-    preview_->header()->resizeSection(2, 160);
-    preview_->header()->resizeSection(3, 160);
+    // At least as wide as the headings, in any language.
+    const int previewWidths[] = {110, 110, 160, 160};
+    for (int c = 0; c < 4; ++c)
+        preview_->header()->resizeSection(c, std::max(previewWidths[c], preview_->header()->sectionSizeHint(c)));
     layout->addWidget(preview_, 1);
     return page;
 }

@@ -135,7 +135,15 @@ void TImportCSVForm::SetKind(int column, int kind) {
     schemes_->setCurrentIndex(0);
     deleteScheme_->setEnabled(false);
     model_->Refresh();
+    FitHeadings();
     UpdateChecks();
+}
+
+// A column named anew is widened, where it must be, to show its whole heading.
+void TImportCSVForm::FitHeadings() {
+    QHeaderView* header = list_->horizontalHeader();
+    for (int c = 0; c < header->count(); ++c)
+        if (header->sectionSizeHint(c) > header->sectionSize(c)) header->resizeSection(c, header->sectionSizeHint(c));
 }
 
 void TImportCSVForm::ChooseKind(int column) {
@@ -164,6 +172,7 @@ void TImportCSVForm::ChooseScheme(const QString& name) {
     for (size_t i = 0; i < kinds.size() && i < kinds_.size(); ++i)
         kinds_[i] = kinds[i];
     model_->Refresh();
+    FitHeadings();
     UpdateChecks();
     if (!read) ShowAppMessage(error, TMessageKind::Error);
 }

@@ -51,6 +51,7 @@ public:
     QLabel& FailedLabel() const { return *failed_; }
 
 private:
+    void FitHeadings();
     void UpdateChecks();
     void UpdateCounts();
     void ShowDetails();

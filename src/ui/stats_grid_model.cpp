@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTableView>
 
 #include <algorithm>
@@ -46,10 +48,18 @@ QVariant TStatsGridModel::headerData(int section, Qt::Orientation orientation, i
 
 void ApplyGridWidths(QTableView& view, const TStatsGrid& grid) {
     const QFontMetrics fm(view.font());
-    const QFontMetrics heading(view.horizontalHeader()->font());
+    QHeaderView* header = view.horizontalHeader();
     for (int c = 0; c < grid.Widths.size(); ++c) {
-        int width =
-            std::max(grid.Widths.at(c), heading.horizontalAdvance(grid.Data.Captions.at(c)) + 14);
+        // The heading as the style draws it, with room for the sort arrow, which any column can
+        // come to carry.
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.text = grid.Data.Captions.at(c);
+        option.section = c;
+        option.sortIndicator = QStyleOptionHeader::SortDown;
+        const int heading =
+            header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+        int width = std::max(grid.Widths.at(c), heading);
         // Names are measured one by one; numbers by the longest of them, which is quicker on
         // a grid of hundreds of matchdays.
         if (c == 0) {

@@ -204,3 +204,24 @@ TEST_F(Chart, AnglesAreWholeNumbersOfDegrees) {
     for (const char* bad : {"4.5", "", "ninety", "90°"})
         EXPECT_FALSE(ChartAngleFromText(QString::fromUtf8(bad), angle)) << bad;
 }
+
+// A title wider than the chart is broken into lines that each fit, not cut at both ends; a
+// word too long for any line is shortened.
+TEST_F(Chart, ALongTitleIsBrokenIntoLinesThatFit) {
+    TChartData d = OneBar();
+    d.Title = QStringLiteral("Riverside Spring League - Riverside Rovers (Riverside, Ruritania) - "
+                             "Points progress by matchdays, home and away\nSecond line");
+    const QRectF bounds(0, 0, 260, 300);
+    const TChartLayout l = LayoutChart(bounds, d, Plain(BarRectangle));
+    ASSERT_GT(l.TitleLines.size(), 2);
+    for (const TChartText& t : l.TitleLines) {
+        EXPECT_GE(t.Box.left(), bounds.left()) << t.Text.toStdString();
+        EXPECT_LE(t.Box.right(), bounds.right()) << t.Text.toStdString();
+    }
+    EXPECT_EQ(l.TitleLines.last().Text, QStringLiteral("Second line"));
+    d.Title = QStringLiteral("Supercalifragilisticexpialidocious-Championship-Of-The-Year");
+    const TChartLayout one = LayoutChart(QRectF(0, 0, 120, 200), d, Plain(BarRectangle));
+    ASSERT_EQ(one.TitleLines.size(), 1);
+    EXPECT_LE(one.TitleLines.front().Box.width(), 120);
+    EXPECT_TRUE(one.TitleLines.front().Text.endsWith(QChar(0x2026)));
+}

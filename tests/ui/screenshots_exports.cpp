@@ -50,6 +50,15 @@ void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         import.SetKind(4, kv::ImportVisitor);
         import.show();
         Shot(import, QStringLiteral("TImportCSVForm"));
+        // Short values under long headings: the headings still show whole.
+        kv::TCSVImportOptionsForm narrowOptions(QStringLiteral("1;2:1;5;900\n2;0:0;7;1200\n"), &main);
+        kv::TImportCSVForm narrow(doc, narrowOptions.Records(), &main);
+        narrow.SetKind(0, kv::ImportMatchday);
+        narrow.SetKind(1, kv::ImportScore);
+        narrow.SetKind(2, kv::ImportReferee);
+        narrow.SetKind(3, kv::ImportAttendance);
+        narrow.show();
+        Shot(narrow, QStringLiteral("TImportCSVForm-narrow"));
         kv::TSelectFixtureColumnForm column(kv::ImportScore, false, &main);
         column.show();
         Shot(column, QStringLiteral("TSelectFixtureColumnForm"));

@@ -5,6 +5,7 @@
 
 #include "base/language.h"
 #include "base/programfolder.h"
+#include "ui/chart_widget.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,8 +18,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabBar>
+#include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QWizard>
 #include <QDialog>
 
@@ -86,6 +91,69 @@ QStringList MenuClashes(QWidget& window, const QString& where) {
     return clashes;
 }
 
+// A text a control shows in less room than it needs: its ends are cut off.
+QStringList ClippedTexts(QWidget& window, const QString& where) {
+    QStringList clipped;
+    const auto note = [&](const QString& what, const QString& text, int need, int room) {
+        if (need > room) clipped << QStringLiteral("%1: %2 \"%3\" needs %4 has %5").arg(where, what, text).arg(need).arg(room);
+    };
+    for (QLabel* l : window.findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(&window) || l->text().isEmpty() || !l->pixmap().isNull() || l->textFormat() == Qt::RichText)
+            continue;
+        const QRect room = l->contentsRect();
+        if (l->wordWrap()) {
+            note(QStringLiteral("label"), Plain(l->text()), l->heightForWidth(l->width()), l->height());
+        } else {
+            int widest = 0;
+            for (const QString& line : Plain(l->text()).split(QLatin1Char('\n')))
+                widest = std::max(widest, l->fontMetrics().horizontalAdvance(line));
+            note(QStringLiteral("label"), Plain(l->text()), widest, room.width() - 2 * l->margin() - l->indent() * (l->indent() > 0));
+        }
+    }
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(&window) || b->text().isEmpty() || qobject_cast<QToolButton*>(b)) continue;
+        // Check boxes and radio buttons need their whole size; a push button narrower than it
+        // asks for (its size hint has a minimum width of the style's own) cuts its text when
+        // the text comes to its edges.
+        const int text = b->fontMetrics().horizontalAdvance(Plain(b->text())) +
+                         (b->icon().isNull() ? 0 : b->iconSize().width() + 4);
+        const int need = qobject_cast<QPushButton*>(b) && text + 8 <= b->width()
+                             ? std::min(b->sizeHint().width(), b->width())
+                             : b->sizeHint().width();
+        note(QStringLiteral("button"), Plain(b->text()), need, b->width());
+    }
+    for (QGroupBox* g : window.findChildren<QGroupBox*>()) {
+        if (!g->isVisibleTo(&window) || g->title().isEmpty()) continue;
+        note(QStringLiteral("box"), Plain(g->title()), g->fontMetrics().horizontalAdvance(Plain(g->title())) + 16, g->width());
+    }
+    for (TChartWidget* chart : window.findChildren<TChartWidget*>()) {
+        if (!chart->isVisibleTo(&window)) continue;
+        const QRectF bounds = chart->Layout().Bounds;
+        for (const TChartText& t : chart->Layout().TitleLines)
+            if (t.Box.left() < bounds.left() || t.Box.right() > bounds.right())
+                clipped << QStringLiteral("%1: chart title \"%2\" is %3 wide in %4").arg(where, t.Text).arg(t.Box.width()).arg(bounds.width());
+    }
+    for (QHeaderView* h : window.findChildren<QHeaderView*>()) {
+        if (!h->isVisibleTo(&window) || !h->model() || h->orientation() != Qt::Horizontal) continue;
+        for (int i = 0; i < h->count(); ++i) {
+            if (h->isSectionHidden(i) || h->sectionSize(i) == 0) continue;
+            const QString text = h->model()->headerData(i, Qt::Horizontal).toString();
+            if (text.isEmpty()) continue;
+            // The text, the margins the style gives a section and, where it shows, the sort arrow.
+            QStyleOptionHeader option;
+            option.initFrom(h);
+            option.text = text;
+            option.section = i;
+            option.sortIndicator = h->isSortIndicatorShown() && h->sortIndicatorSection() == i
+                                       ? QStyleOptionHeader::SortDown
+                                       : QStyleOptionHeader::None;
+            const int need = h->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), h).width();
+            note(QStringLiteral("heading"), text, need, h->sectionSize(i));
+        }
+    }
+    return clipped;
+}
+
 // Runs `check` on every page of the window: each tab of each tab widget in turn.
 QStringList EveryPage(QWidget& window, const QString& name,
                       const std::function<QStringList(QWidget&, const QString&)>& check) {
@@ -149,4 +217,13 @@ TEST_F(WindowTour, EveryDialogHasHelp) {
         return out;
     });
     EXPECT_TRUE(missing.isEmpty()) << missing.join(QLatin1Char('\n')).toStdString();
+}
+
+// No control shows its text cut off, in English or in German.
+TEST_F(WindowTour, NoTextIsCutOff) {
+    for (const QString& language : {QString(), QStringLiteral("deutsch.lng")}) {
+        const QStringList clipped = Tour(language, ClippedTexts);
+        EXPECT_TRUE(clipped.isEmpty()) << (language.isEmpty() ? "English" : qPrintable(language)) << ":\n"
+                                       << clipped.join(QLatin1Char('\n')).toStdString();
+    }
 }
