@@ -122,4 +122,10 @@ QString TeamDisplaySample(bool symbol, bool city, bool country) {
                        country ? LangText(10608, "Country") : QString());
 }
 
+bool ResultColorApplies(const TTournament& t, int result) {
+    if (result == ResultWinOT || result == ResultDrawOT || result == ResultLoseOT) return t.Overtime;
+    if (result == ResultWinSO || result == ResultLoseSO) return t.ShootOuts;
+    return true;
+}
+
 } // namespace kv

@@ -38,6 +38,10 @@ struct TAppearance {
 
 TAppearance AppearanceOf(const TTournament& t);
 
+// Whether the tournament has results of the kind a result colour paints: results after
+// overtime only with overtime, results of shoot-outs only with shoot-outs.
+bool ResultColorApplies(const TTournament& t, int result);
+
 // Gives the tournament the edited looks: the styles and place fonts of the tables that changed,
 // the team display, and every team's own font takes the name, character set and size of the
 // joint table's font (keeping its colour and styles). False when nothing differed.

@@ -178,10 +178,7 @@ QWidget* TTableAppearanceForm::BuildTablePage() {
                   kResults[i].Name);
         b->setMinimumWidth(130);
         connect(b, &TColorButton::ColorChosen, this, &TTableAppearanceForm::StoreStyleFields);
-        // Overtime and shoot-out results exist only where the rules have them.
-        const bool overtime = i == ResultWinOT || i == ResultLoseOT;
-        const bool shootOut = i >= ResultWinSO;
-        b->setVisible((!overtime || t.Overtime) && (!shootOut || t.ShootOuts));
+        b->setVisible(ResultColorApplies(t, i));
         const int row = 2 + (i < 3 ? 0 : i < 6 ? 1 : 2);
         const int column = i < 3 ? i : i < 6 ? i - 3 : i - 6;
         resultsGrid->addWidget(b, row, column + 1);

@@ -127,17 +127,21 @@ TEST_F(TableAppearanceForm, OvertimeAndShootOutColoursShowOnlyWhereTheRulesHaveT
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
     const TTournament& t = form->Document().Tournament();
+    ASSERT_FALSE(t.Overtime);
     TTableAppearanceForm dialog(form->Document(), Dialogs);
     EXPECT_FALSE(dialog.ColorButton("WinColorBtn").isHidden());
-    EXPECT_EQ(dialog.ColorButton("WinOTColorBtn").isHidden(), !t.Overtime);
-    EXPECT_FALSE(dialog.ColorButton("DrawOTColorBtn").isHidden());
+    EXPECT_FALSE(dialog.ColorButton("DrawColorBtn").isHidden());
+    // No overtime: none of its three results, "Draw/Tie (OT)" as little as the others.
+    for (const char* name : {"WinOTColorBtn", "DrawOTColorBtn", "LossOTColorBtn"})
+        EXPECT_TRUE(dialog.ColorButton(name).isHidden()) << name;
     EXPECT_EQ(dialog.ColorButton("LossSOColorBtn").isHidden(), !t.ShootOuts);
     dialog.reject();
     TTournamentForm* hockey = Open("hockey.kvd");
     ASSERT_NE(hockey, nullptr);
     TTableAppearanceForm hockeyDialog(hockey->Document(), Dialogs);
-    EXPECT_EQ(hockeyDialog.ColorButton("WinOTColorBtn").isHidden(),
-              !hockey->Document().Tournament().Overtime);
+    ASSERT_TRUE(hockey->Document().Tournament().Overtime);
+    for (const char* name : {"WinOTColorBtn", "DrawOTColorBtn", "LossOTColorBtn"})
+        EXPECT_FALSE(hockeyDialog.ColorButton(name).isHidden()) << name;
 }
 
 TEST_F(TableAppearanceForm, PlaceLooksAndPlaceStylesFillOnlyThePlacesATableHas) {
