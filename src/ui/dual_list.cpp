@@ -85,6 +85,7 @@ TDualList::TDualList(const QString& availableCaption, const QString& chosenCapti
     connect(chosen_, &QListWidget::itemDoubleClicked, this, [this] { Remove(); });
     for (QListWidget* list : {available_, chosen_}) {
         connect(list, &QListWidget::itemSelectionChanged, this, &TDualList::UpdateButtons);
+        connect(list, &QListWidget::currentRowChanged, this, &TDualList::UpdateButtons);
         // Dragged items arrive through the models.
         connect(list->model(), &QAbstractItemModel::rowsInserted, this, [this] {
             if (filling_) return;
@@ -147,6 +148,7 @@ void TDualList::MoveItems(QListWidget* from, QListWidget* to, bool all) {
     if (rows.empty()) return;
     to->clearSelection();
     int taken = 0;
+    QListWidgetItem* last = nullptr;
     for (const int row : rows) {
         QListWidgetItem* item = from->takeItem(row - taken++);
         if (to == available_)
@@ -154,7 +156,10 @@ void TDualList::MoveItems(QListWidget* from, QListWidget* to, bool all) {
         else
             to->addItem(item);
         item->setSelected(true);
+        last = item;
     }
+    // The items moved are the ones the arrows and Up and Down act on next.
+    to->setCurrentItem(last, QItemSelectionModel::NoUpdate);
     UpdateButtons();
     emit Changed();
 }

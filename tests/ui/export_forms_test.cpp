@@ -17,6 +17,7 @@
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -89,6 +90,28 @@ TEST_F(ExportForms, HtmlNeedsATableAndKeepsItsSettings) {
     });
     form->Command(QStringLiteral("ExportTableToHTMLAction"))->trigger();
     EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral(".htm")));
+}
+
+// A table moved into "Tables to Export" can be moved up and down at once, without choosing it
+// again first.
+TEST_F(ExportForms, AMovedTableCanBeReorderedAtOnce) {
+    TTournamentForm* form = Open("basketball.kvd");
+    ASSERT_NE(form, nullptr);
+    THTMLSettingsForm dialog(&form->Document().Tournament(), {}, nullptr);
+    TDualList& lists = dialog.Tables()->Lists();
+    auto* up = lists.findChild<QAbstractButton*>(QStringLiteral("UpBtn"));
+    auto* down = lists.findChild<QAbstractButton*>(QStringLiteral("DownBtn"));
+    ASSERT_GT(lists.AvailableList()->count(), 2);
+    lists.AvailableList()->setCurrentRow(0);
+    lists.Add();
+    lists.AvailableList()->setCurrentRow(0);
+    lists.Add();
+    EXPECT_TRUE(up->isEnabled()) << "the table just added is the second of two";
+    EXPECT_FALSE(down->isEnabled());
+    const std::vector<int> before = lists.Chosen();
+    up->click();
+    EXPECT_EQ(lists.Chosen(), (std::vector<int>{before[1], before[0]}));
+    EXPECT_TRUE(down->isEnabled());
 }
 
 TEST_F(ExportForms, CsvAsksForItsOwnSeparatorAndKeepsIt) {
