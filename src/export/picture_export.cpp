@@ -287,6 +287,8 @@ QByteArray GifBytes(const QImage& source, QRgb transparent, QString& error) {
             transparentIndex == NO_TRANSPARENT_COLOR)
             transparentIndex = i;
     }
+    // The graphics control block (transparency) is a GIF89a extension: the header says so.
+    EGifSetGifVersion(gif, true);
     bool ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map) == GIF_OK;
     GraphicsControlBlock gcb{};
     gcb.DisposalMode = DISPOSAL_UNSPECIFIED;
