@@ -599,6 +599,9 @@ void TMainForm::BindToActiveForm() {
         disconnect(c);
     bindings_.clear();
     TTournamentForm* form = shuttingDown_ ? nullptr : ActiveForm();
+    // A hint belongs to the window it was given for.
+    if (form != hintForm_) statusBar()->clearMessage();
+    hintForm_ = form;
     for (const char* name : kBoundCommands) {
         QAction* mine = Command(QLatin1String(name));
         QAction* theirs = form ? form->Command(QLatin1String(name)) : nullptr;

@@ -4,6 +4,7 @@
 #include "storage/tournament_list.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -110,6 +111,7 @@ private:
     QMetaObject::Connection boundForm_;
     std::vector<QMetaObject::Connection> bindings_;
     bool shuttingDown_ = false;
+    QPointer<TTournamentForm> hintForm_; // the window the status bar hints were given for
     QStringList filesToOpen_; // handed over while OpenFiles was busy
     bool openingFiles_ = false;
     QString appliedLanguage_;

@@ -25,6 +25,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
@@ -377,4 +379,20 @@ TEST_F(MainWindow, WindowTitlesReadAsTheProgramGivesThem) {
     TMainForm main(Dialogs);
     ASSERT_NE(Open(main, "soccer.kvd"), nullptr);
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Kelvorandine 2.2 - [Riverside Spring League]"));
+}
+
+// The status bar's hint belongs to the window it was given for: another tournament window
+// made active clears it.
+TEST_F(MainWindow, SwitchingTournamentsClearsTheHint) {
+    TMainForm main(Dialogs);
+    main.show();
+    TTournamentForm* soccer = Open(main, "soccer.kvd");
+    TTournamentForm* chess = Open(main, "chess.kvd");
+    ASSERT_TRUE(soccer && chess);
+    auto* area = main.findChild<QMdiArea*>();
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(soccer->parentWidget()));
+    main.statusBar()->showMessage(QStringLiteral("Goals For - click to sort"));
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(chess->parentWidget()));
+    QApplication::processEvents();
+    EXPECT_TRUE(main.statusBar()->currentMessage().isEmpty()) << main.statusBar()->currentMessage().toStdString();
 }
