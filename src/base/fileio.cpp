@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <unistd.h>
@@ -57,10 +58,33 @@ TIoResult WriteFileAtomic(const QString& path, const QByteArray& data, const QSt
     return TIoResult::Success();
 }
 
-bool DeleteFileOrTrash(const QString& path, bool toTrash) {
-    if (!QFileInfo::exists(path)) return false;
-    if (toTrash && QFile::moveToTrash(path)) return true;
-    return QFile::remove(path);
+TDeleted DeleteFileOrTrash(const QString& path, bool toTrash) {
+    if (!QFileInfo::exists(path)) return TDeleted::Failed;
+    if (!toTrash) return QFile::remove(path) ? TDeleted::Deleted : TDeleted::Failed;
+    // The home trash lies below the user's data folder. The toolkit finds it only when that
+    // folder exists: otherwise it made the trash relative to the working folder.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty() || !QDir::isAbsolutePath(data) || !QDir().mkpath(data)) return TDeleted::NoTrash;
+    QString where;
+    if (!QFile::moveToTrash(path, &where)) return TDeleted::NoTrash;
+    if (!QDir::isAbsolutePath(where)) { // never left in the working folder
+        QFile::rename(where, path);
+        return TDeleted::NoTrash;
+    }
+    return TDeleted::Trashed;
+}
+
+bool RemoveFile(const QString& path, bool toTrash, const std::function<bool(const QString&)>& deleteForGood) {
+    switch (DeleteFileOrTrash(path, toTrash)) {
+    case TDeleted::Trashed:
+    case TDeleted::Deleted:
+        return true;
+    case TDeleted::NoTrash:
+        return deleteForGood && deleteForGood(path) && QFile::remove(path);
+    case TDeleted::Failed:
+        break;
+    }
+    return false;
 }
 
 QString ChangeFileExt(const QString& path, const QString& ext) {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Whole-file reading and writing with errors reported by value.
 namespace kv {
 
@@ -30,8 +32,19 @@ TIoResult ReadFileBytes(const QString& path, QByteArray& data);
 TIoResult WriteFileAtomic(const QString& path, const QByteArray& data,
                           const QString& backupPath = QString());
 
-// Deletes a file, into the desktop trash when `toTrash` is set. False when it could not.
-bool DeleteFileOrTrash(const QString& path, bool toTrash);
+// What became of a file to delete.
+enum class TDeleted {
+    Trashed, // in the user's trash
+    Deleted, // gone for good
+    NoTrash, // no trash could be had: the file is where it was
+    Failed,  // it could not be deleted (or was not there)
+};
+// Deletes a file, into the user's trash when `toTrash` is set (the trash is made where it is
+// missing; it is never put in the working folder).
+TDeleted DeleteFileOrTrash(const QString& path, bool toTrash);
+// Deletes a file as above; when no trash can be had, `deleteForGood` is asked whether to
+// delete it all the same. Whether the file is gone.
+bool RemoveFile(const QString& path, bool toTrash, const std::function<bool(const QString&)>& deleteForGood);
 
 // The path with its extension (after the last dot of the file name) replaced by `ext`
 // (given with its dot, e.g. ".bak").

@@ -1,5 +1,8 @@
 #include "base/messages.h"
 
+#include "base/language.h"
+#include "base/textformat.h"
+
 #include <cstdio>
 
 namespace kv {
@@ -53,6 +56,11 @@ QStringList TRecordingMessages::Texts() const {
     for (const TEntry& e : entries_)
         out << e.Text;
     return out;
+}
+
+bool AskDeleteForGood(const QString& path) {
+    return ShowAppMessage(Fmt(LangText(618, "%s cannot be moved to the trash: there is none. Delete it for good?"), path),
+                          TMessageKind::QuestionYesNo) == TMessageButton::Yes;
 }
 
 } // namespace kv

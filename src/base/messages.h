@@ -33,6 +33,9 @@ void SetMessageHandler(TMessageHandler* handler);
 // Shows a message captioned with the application title and returns the button chosen.
 TMessageButton ShowAppMessage(const QString& text, TMessageKind kind);
 
+// "%s cannot be moved to the trash. Delete it for good?": Yes deletes.
+bool AskDeleteForGood(const QString& path);
+
 // Records every message; answers questions from a queue (the first button when empty).
 class TRecordingMessages : public TMessageHandler {
 public:

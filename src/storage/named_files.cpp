@@ -68,8 +68,8 @@ QStringList NamedFiles(const QString& folder, const QString& extension) {
     return names;
 }
 
-bool DeleteNamedFile(const QString& path) {
-    return DeleteFileOrTrash(path, PrefRecycleBin());
+bool DeleteNamedFile(const QString& path, const std::function<bool(const QString&)>& deleteForGood) {
+    return RemoveFile(path, PrefRecycleBin(), deleteForGood);
 }
 
 // ---------------------------------------------------------------- sort schemes

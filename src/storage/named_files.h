@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // The small named files a user keeps beside the program: sort schemes ("SORTSEQS/"), column
@@ -18,8 +19,9 @@ namespace kv {
 QString CheckFileName(const QString& name);
 // The names (without extension) of the files with this extension in the folder, sorted.
 QStringList NamedFiles(const QString& folder, const QString& extension);
-// Deletes a named file, into the desktop trash when the RecycleBin preference is on.
-bool DeleteNamedFile(const QString& path);
+// Deletes a named file, into the desktop trash when the RecycleBin preference is on; when no
+// trash can be had, `deleteForGood` is asked. Whether the file is gone.
+bool DeleteNamedFile(const QString& path, const std::function<bool(const QString&)>& deleteForGood);
 
 // ---- sort schemes: one line per criterion, "column scope"
 

@@ -352,22 +352,27 @@ void TTournamentList::Delete(const std::vector<TListNode*>& nodes, bool toTrash,
                              const TOpenWindows& windows) {
     for (TListNode* n : nodes) {
         if (n == root_.get() || PositionOf(n) <= 0) continue;
-        // Children first, deepest and last first.
-        std::vector<TListNode*> order;
-        std::function<void(TListNode*)> post = [&](TListNode* x) {
-            for (auto it = x->Children.rbegin(); it != x->Children.rend(); ++it)
-                post(it->get());
-            order.push_back(x);
+        // Children first, deepest and last first. A tournament whose file stays (no trash, and
+        // not to be deleted for good) keeps its entry, and the folders above it stay too.
+        std::function<bool(TListNode*)> remove = [&](TListNode* x) {
+            bool kept = false;
+            for (auto it = x->Children.rbegin(); it != x->Children.rend();) {
+                TListNode* child = it->get();
+                ++it;
+                if (remove(child)) kept = true;
+            }
+            if (x->IsTournament()) {
+                if (windows.IsOpen(x->Data)) windows.Close(x->Data);
+                if (QFileInfo::exists(x->Data.FilePath) &&
+                    !RemoveFile(x->Data.FilePath, toTrash, windows.DeleteForGood))
+                    kept = true;
+                const QString backup = ChangeFileExt(x->Data.FilePath, QStringLiteral(".bak"));
+                if (!kept && QFileInfo::exists(backup)) RemoveFile(backup, toTrash, windows.DeleteForGood);
+            }
+            if (!kept) Take(x);
+            return kept;
         };
-        post(n);
-        for (TListNode* x : order) {
-            if (!x->IsTournament()) continue;
-            if (windows.IsOpen(x->Data)) windows.Close(x->Data);
-            if (QFileInfo::exists(x->Data.FilePath)) DeleteFileOrTrash(x->Data.FilePath, toTrash);
-            const QString backup = ChangeFileExt(x->Data.FilePath, QStringLiteral(".bak"));
-            if (QFileInfo::exists(backup)) DeleteFileOrTrash(backup, toTrash);
-        }
-        Take(n);
+        remove(n);
     }
 }
 

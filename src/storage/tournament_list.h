@@ -48,6 +48,8 @@ struct TOpenWindows {
     std::function<bool(const TNodeData&)> IsOpen = [](const TNodeData&) { return false; };
     std::function<void(const TNodeData&)> Close = [](const TNodeData&) {};
     std::function<void(const TNodeData&, const QString&)> Rename = [](const TNodeData&, const QString&) {};
+    // No trash could be had for a file: whether to delete it for good (the default keeps it).
+    std::function<bool(const QString&)> DeleteForGood = [](const QString&) { return false; };
 };
 
 class TTournamentList {
@@ -84,7 +86,8 @@ public:
     // Takes the nodes out with everything below them; no file is touched.
     void Remove(const std::vector<TListNode*>& nodes);
     // Deletes the nodes, the tournament files below them and their ".bak" files (into the
-    // trash when asked); open windows are closed first.
+    // trash when asked); open windows are closed first. A file that stays (no trash, and not
+    // to be deleted for good) keeps its entry.
     void Delete(const std::vector<TListNode*>& nodes, bool toTrash, const TOpenWindows& windows = {});
     // Renames an entry. A tournament keeps a name no other tournament has; its file (or open
     // window) takes the new name. The message of a refusal or of a file failure is returned.

@@ -191,7 +191,7 @@ void TImportCSVForm::SaveScheme() {
 
 void TImportCSVForm::DeleteScheme() {
     if (schemes_->currentIndex() <= 0 || !TStyleForm::ConfirmDelete()) return;
-    DeleteNamedFile(ImportSchemePath(schemes_->currentText()));
+    DeleteNamedFile(ImportSchemePath(schemes_->currentText()), AskDeleteForGood);
     FillSchemes(QString());
 }
 

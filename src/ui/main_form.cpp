@@ -161,6 +161,7 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent)
     UpdateClock();
     clockTimer_->start(1000);
 
+    panel_->Windows.DeleteForGood = AskDeleteForGood;
     panel_->Windows.IsOpen = [this](const TNodeData& d) { return FormOf(d) != nullptr; };
     panel_->Windows.Close = [this](const TNodeData& d) {
         if (TTournamentForm* f = FormOf(d)) f->ForceClose();

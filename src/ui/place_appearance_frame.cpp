@@ -278,7 +278,7 @@ void TPlaceAppearanceFrame::SavePlaceStyle() {
 
 void TPlaceAppearanceFrame::DeletePlaceStyle() {
     if (styles_->currentIndex() <= 0 || !TStyleForm::ConfirmDelete()) return;
-    DeleteNamedFile(PlaceStylePath(styles_->currentText()));
+    DeleteNamedFile(PlaceStylePath(styles_->currentText()), AskDeleteForGood);
     FillStyles(QString());
 }
 

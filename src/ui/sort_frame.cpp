@@ -296,7 +296,7 @@ void TSortFrame::DeleteScheme() {
     if (ShowAppMessage(Fmt(LangText(7707, "Are you sure you want to delete scheme '%s'?"), name),
                        TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
-    DeleteNamedFile(SortSchemePath(name, state_.Sport));
+    DeleteNamedFile(SortSchemePath(name, state_.Sport), AskDeleteForGood);
     FillSchemes();
 }
 

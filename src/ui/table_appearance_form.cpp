@@ -374,7 +374,7 @@ void TTableAppearanceForm::SaveStyle() {
 
 void TTableAppearanceForm::DeleteStyle() {
     if (styles_->currentIndex() <= 0 || !TStyleForm::ConfirmDelete()) return;
-    DeleteNamedFile(TableStylePath(styles_->currentText()));
+    DeleteNamedFile(TableStylePath(styles_->currentText()), AskDeleteForGood);
     FillStyles(QString());
 }
 

@@ -127,7 +127,7 @@ void TTableColumnsForm::DeleteSet() {
     if (ShowAppMessage(LangText(4710, "Are you sure you want to delete selected column set?"),
                        TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
-    DeleteNamedFile(ColumnSetPath(sets_->currentText(), doc_.Tournament().Sport));
+    DeleteNamedFile(ColumnSetPath(sets_->currentText(), doc_.Tournament().Sport), AskDeleteForGood);
     FillSets(QString());
 }
 

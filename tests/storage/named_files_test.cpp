@@ -34,7 +34,7 @@ TEST_F(NamedFileKinds, SortSchemesKeepOnlyWhatTheSportOffers) {
     ASSERT_TRUE(LoadSortScheme(path, SportChess, criteria));
     EXPECT_EQ(criteria.size(), 1u);
     EXPECT_FALSE(LoadSortScheme(SortSchemePath(QStringLiteral("Gone"), SportSoccer), SportSoccer, criteria));
-    EXPECT_TRUE(DeleteNamedFile(path));
+    EXPECT_TRUE(DeleteNamedFile(path, {}));
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_FALSE(CheckFileName(QStringLiteral("a/b")).isEmpty());
     EXPECT_TRUE(CheckFileName(QStringLiteral("fine name")).isEmpty());

@@ -205,6 +205,47 @@ TEST_F(TournamentList, DeletingRemovesFilesAndBackups) {
     EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("y.kvd"))));
 }
 
+// The trash is the user's, made where it is missing, never in the working folder; where no
+// trash can be had, the file is deleted for good only when the user says so, and its entry
+// stays when it is kept.
+TEST_F(TournamentList, DeletingToTheTrashNeverWritesIntoTheWorkingFolder) {
+    const QString data = HomePath(QStringLiteral("no-such/share"));
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.toUtf8());
+    QTemporaryDir working;
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent(working.path());
+    TTournamentList list;
+    MakeFile(QStringLiteral("z.kvd"), QStringLiteral("Z"));
+    list.Delete({list.AddEntry(nullptr, Tournament(QStringLiteral("Z"), QStringLiteral("z.kvd")))}, true);
+    EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("z.kvd"))));
+    EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/Trash/files/z.kvd")));
+    EXPECT_TRUE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    // A data folder that cannot be made: no trash. The user is asked; No keeps file and entry.
+    WriteFile(HomePath(QStringLiteral("blocked")), "a file where a folder would be");
+    qputenv("XDG_DATA_HOME", HomePath(QStringLiteral("blocked/share")).toUtf8());
+    MakeFile(QStringLiteral("w.kvd"), QStringLiteral("W"));
+    TListNode* folder = list.AddEntry(nullptr, Folder(QStringLiteral("F")));
+    list.AddEntry(folder, Tournament(QStringLiteral("W"), QStringLiteral("w.kvd")));
+    QStringList asked;
+    TOpenWindows windows;
+    windows.DeleteForGood = [&](const QString& path) {
+        asked << path;
+        return false;
+    };
+    list.Delete({folder}, true, windows);
+    EXPECT_EQ(asked, QStringList{TTournamentList::SavesPath(QStringLiteral("w.kvd"))});
+    EXPECT_TRUE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("w.kvd"))));
+    EXPECT_NE(list.FindTournamentByName(QStringLiteral("W")), nullptr) << "kept with its file";
+    windows.DeleteForGood = [](const QString&) { return true; };
+    list.Delete({folder}, true, windows);
+    EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("w.kvd"))));
+    EXPECT_EQ(list.FindTournamentByName(QStringLiteral("W")), nullptr);
+    EXPECT_TRUE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    QDir::setCurrent(oldCurrent);
+    qputenv("XDG_DATA_HOME", oldData);
+}
+
 TEST_F(TournamentList, AddingExistingTournamentsNeverOverwritesAListedFile) {
     TTournamentList list;
     MakeFile(QStringLiteral("cup.kvd"), QStringLiteral("Listed Cup"));
