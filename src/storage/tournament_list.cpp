@@ -448,9 +448,9 @@ AddExistingTournaments(TTournamentList& list, TListNode* selected, const QString
                        const std::function<TMessageButton(TMessageKind, const QString&)>& ask,
                        const std::function<void(int)>& progress) {
     TAddFilesResult result;
-    const auto inform = [&](const QString& message) {
+    const auto inform = [&](const QString& message, TMessageKind kind = TMessageKind::Information) {
         result.Messages << message;
-        ask(TMessageKind::Information, message);
+        ask(kind, message);
     };
     const QString saves = QDir::cleanPath(QFileInfo(SavesFolder()).absoluteFilePath());
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -467,12 +467,17 @@ AddExistingTournaments(TTournamentList& list, TListNode* selected, const QString
             result.Stopped = true;
             break;
         }
-        // Tournament names stay unique in the list.
+        // Only a tournament that loads is listed, under its name, which stays unique in the list.
         TNodeData data;
         data.Kind = NodeTournament;
-        if (!ReadIdentity(path, data.Name, data.Sport)) {
-            data.Name.clear();
-            data.Sport = 0;
+        {
+            TTournament probe;
+            if (const TIoResult loaded = LoadTournament(probe, path); !loaded) {
+                inform(loaded.Message, TMessageKind::Error); // a file error
+                continue;
+            }
+            data.Name = probe.Name;
+            data.Sport = probe.Sport;
         }
         if (list.FindTournamentByName(data.Name)) {
             inform(Fmt(LangText(616, "Cannot add %s: a tournament named '%s' is already in the "

@@ -354,6 +354,35 @@ TEST_F(TournamentList, AddingKeepsTournamentNamesUnique) {
     EXPECT_EQ(r.Last->Data.Name, QStringLiteral("Autumn Cup"));
 }
 
+// A file that does not load as a tournament is not listed: its error is said and nothing is
+// copied for it.
+TEST_F(TournamentList, AddingRefusesFilesThatDoNotLoad) {
+    TTournamentList list;
+    QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
+    const QString junk = HomePath(QStringLiteral("elsewhere/junk.kvd"));
+    WriteFile(junk, "junk\n");
+    const QString halfway = HomePath(QStringLiteral("elsewhere/half.kvd"));
+    TTournament t;
+    t.Name = QStringLiteral("Half Broken");
+    ASSERT_TRUE(SaveTournament(t, halfway, false));
+    WriteFile(halfway, ReadFile(halfway).left(60));
+    std::vector<TMessageKind> kinds;
+    QStringList said;
+    const auto ask = [&](TMessageKind kind, const QString& text) {
+        kinds.push_back(kind);
+        said << text;
+        return TMessageButton::Yes;
+    };
+    const TAddFilesResult r = AddExistingTournaments(list, nullptr, {junk, halfway}, ask);
+    EXPECT_EQ(r.Added, 0);
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("File 'junk.kvd' is not a valid Kelvorandine file"))) << said[0].toStdString();
+    EXPECT_EQ(kinds[0], TMessageKind::Error);
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_FALSE(QFile::exists(TTournamentList::SavesPath(QStringLiteral("junk.kvd"))));
+    EXPECT_FALSE(QFile::exists(TTournamentList::SavesPath(QStringLiteral("half.kvd"))));
+}
+
 TEST_F(TournamentList, FindForwardBackwardAndInAFolder) {
     TTournamentList list;
     TListNode* f1 = list.AddEntry(nullptr, Folder(QStringLiteral("One")));
