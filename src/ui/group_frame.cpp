@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
@@ -99,6 +100,8 @@ TGroupFrame::TGroupFrame(TDialogSeam& dialogs, QWidget* parent)
         emit Changed();
     });
     connect(model_, &QAbstractItemModel::modelReset, this, &TGroupFrame::UpdateCommands);
+    // A click on another node: Move Up and Move Down follow it.
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &TGroupFrame::UpdateCommands);
     ApplySystem();
 }
 

@@ -241,6 +241,34 @@ TEST_F(NewTournamentForm, ARefusedNameIsEditedAgain) {
     EXPECT_EQ(w.currentId(), TNewTournamentForm::PageStructure);
 }
 
+// Move Up and Move Down follow the node the user clicks, not only the last one moved.
+TEST_F(NewTournamentForm, TheMoveButtonsFollowTheClickedNode) {
+    TNewTournamentForm w(main_->List(), Dialogs);
+    ToNamePage(w, false);
+    FillName(w, QStringLiteral("Moves League"), SportSoccer);
+    w.next();
+    w.next();
+    TGroupFrame& frame = w.GroupFrame();
+    AddGroup(frame, {QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")});
+    QApplication::processEvents();
+    auto* up = frame.findChild<QAbstractButton*>(QStringLiteral("MoveUpBtn"));
+    auto* down = frame.findChild<QAbstractButton*>(QStringLiteral("MoveDownBtn"));
+    const QModelIndex group = frame.View().currentIndex();
+    const auto click = [&](const QModelIndex& i) {
+        frame.View().scrollTo(i);
+        QTest::mouseClick(frame.View().viewport(), Qt::LeftButton, {}, frame.View().visualRect(i).center());
+    };
+    click(frame.Model().index(0, 0, group)); // Alpha, the first
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_TRUE(down->isEnabled());
+    click(frame.Model().index(2, 0, group)); // Gamma, the last
+    EXPECT_TRUE(up->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
+    click(group); // the only group
+    EXPECT_FALSE(up->isEnabled());
+    EXPECT_FALSE(down->isEnabled());
+}
+
 TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     TNewTournamentForm w(main_->List(), Dialogs);
     ToNamePage(w, true);
