@@ -1,6 +1,7 @@
 #include "model/people_editor.h"
 
 #include "base/language.h"
+#include "base/textformat.h"
 
 #include <QSet>
 
@@ -94,6 +95,12 @@ TEditResult TPeopleEditor::Delete(int index) {
                                                "served one or more matches")};
         }
     }
+    // A team's home stadium stays until the team has another.
+    if (kind_ == TPeopleKind::Stadiums)
+        for (const TTeam* team : t_.JointTable().Teams())
+            if (team->HomeStadiumId == id)
+                return {false, Fmt(LangText(11035, "This stadium cannot be deleted because it is the home stadium of %s"),
+                                   team->Name)};
     entries_.erase(entries_.begin() + index);
     return {};
 }

@@ -185,6 +185,19 @@ TEST_F(NamedFileKinds, ADeletedIdIsNeverGivenToANewEntry) {
     EXPECT_EQ(t->RefereeName(m->RefereeIds.front()), QString());
 }
 
+// A team's home stadium is not deleted behind its back: the refusal names the team.
+TEST_F(NamedFileKinds, AHomeStadiumIsNotDeleted) {
+    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
+    const int arena = t->AddStadium(QStringLiteral("Arena"), QString(), QString(), -1);
+    t->AddStadium(QStringLiteral("Field"), QString(), QString(), -1);
+    t->JointTable().TeamByName(QStringLiteral("Bern"))->HomeStadiumId = arena;
+    TPeopleEditor editor(TPeopleKind::Stadiums, *t);
+    const TEditResult refused = editor.Delete(0);
+    EXPECT_FALSE(refused.Ok);
+    EXPECT_EQ(refused.Message, QStringLiteral("This stadium cannot be deleted because it is the home stadium of Bern"));
+    EXPECT_TRUE(editor.Delete(1).Ok);
+}
+
 TEST_F(NamedFileKinds, RefereeEditingRules) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->AddReferee(QStringLiteral("Zed"), QString(), QString(), 1970);
