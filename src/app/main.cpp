@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     // language files come from the installation, before a language is chosen from them.
     kv::PrepareProgramFolder(kv::InstalledDataFolder());
     kv::InitLanguage();
+    kv::ApplyToolkitLanguage();
     if (handOver == kv::THandOver::NoAnswer) {
         // A second program on the same folder would write the same list: the user is told.
         const QString busy = kv::LangText(617, "Kelvorandine is already running but does not answer: a "

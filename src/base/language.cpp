@@ -239,68 +239,80 @@ void InitLanguage(int userLocaleId) {
 
 void InitLanguage() { InitLanguage(SystemLocaleId()); }
 
+// Windows locale identifiers of the languages that have them, main locale last.
+namespace {
+
+struct TLocaleEntry {
+    QLocale::Language Language;
+    QLocale::Territory Territory; // AnyTerritory: the language's main locale
+    int Id;
+};
+const TLocaleEntry kLocaleTable[] = {
+    {QLocale::English, QLocale::UnitedStates, 1033},
+    {QLocale::English, QLocale::UnitedKingdom, 2057},
+    {QLocale::English, QLocale::Australia, 3081},
+    {QLocale::English, QLocale::Canada, 4105},
+    {QLocale::English, QLocale::AnyTerritory, 1033},
+    {QLocale::German, QLocale::Austria, 3079},
+    {QLocale::German, QLocale::Switzerland, 2055},
+    {QLocale::German, QLocale::AnyTerritory, 1031},
+    {QLocale::French, QLocale::Canada, 3084},
+    {QLocale::French, QLocale::Belgium, 2060},
+    {QLocale::French, QLocale::Switzerland, 4108},
+    {QLocale::French, QLocale::AnyTerritory, 1036},
+    {QLocale::Spanish, QLocale::Mexico, 2058},
+    {QLocale::Spanish, QLocale::AnyTerritory, 3082},
+    {QLocale::Portuguese, QLocale::Brazil, 1046},
+    {QLocale::Portuguese, QLocale::AnyTerritory, 2070},
+    {QLocale::Italian, QLocale::AnyTerritory, 1040},
+    {QLocale::Dutch, QLocale::Belgium, 2067},
+    {QLocale::Dutch, QLocale::AnyTerritory, 1043},
+    {QLocale::Russian, QLocale::AnyTerritory, 1049},
+    {QLocale::Ukrainian, QLocale::AnyTerritory, 1058},
+    {QLocale::Belarusian, QLocale::AnyTerritory, 1059},
+    {QLocale::Polish, QLocale::AnyTerritory, 1045},
+    {QLocale::Czech, QLocale::AnyTerritory, 1029},
+    {QLocale::Slovak, QLocale::AnyTerritory, 1051},
+    {QLocale::Slovenian, QLocale::AnyTerritory, 1060},
+    {QLocale::Croatian, QLocale::AnyTerritory, 1050},
+    {QLocale::Serbian, QLocale::AnyTerritory, 2074},
+    {QLocale::Bulgarian, QLocale::AnyTerritory, 1026},
+    {QLocale::Romanian, QLocale::AnyTerritory, 1048},
+    {QLocale::Hungarian, QLocale::AnyTerritory, 1038},
+    {QLocale::Greek, QLocale::AnyTerritory, 1032},
+    {QLocale::Turkish, QLocale::AnyTerritory, 1055},
+    {QLocale::Hebrew, QLocale::AnyTerritory, 1037},
+    {QLocale::Arabic, QLocale::AnyTerritory, 1025},
+    {QLocale::Lithuanian, QLocale::AnyTerritory, 1063},
+    {QLocale::Latvian, QLocale::AnyTerritory, 1062},
+    {QLocale::Estonian, QLocale::AnyTerritory, 1061},
+    {QLocale::Finnish, QLocale::AnyTerritory, 1035},
+    {QLocale::Swedish, QLocale::AnyTerritory, 1053},
+    {QLocale::NorwegianBokmal, QLocale::AnyTerritory, 1044},
+    {QLocale::Danish, QLocale::AnyTerritory, 1030},
+    {QLocale::Icelandic, QLocale::AnyTerritory, 1039},
+    {QLocale::Japanese, QLocale::AnyTerritory, 1041},
+    {QLocale::Korean, QLocale::AnyTerritory, 1042},
+    {QLocale::Chinese, QLocale::Taiwan, 1028},
+    {QLocale::Chinese, QLocale::AnyTerritory, 2052},
+};
+
+} // namespace
+
 int SystemLocaleId() {
-    struct TEntry {
-        QLocale::Language Language;
-        QLocale::Territory Territory; // AnyTerritory: the language's main locale
-        int Id;
-    };
-    static const TEntry kTable[] = {
-        {QLocale::English, QLocale::UnitedStates, 1033},
-        {QLocale::English, QLocale::UnitedKingdom, 2057},
-        {QLocale::English, QLocale::Australia, 3081},
-        {QLocale::English, QLocale::Canada, 4105},
-        {QLocale::English, QLocale::AnyTerritory, 1033},
-        {QLocale::German, QLocale::Austria, 3079},
-        {QLocale::German, QLocale::Switzerland, 2055},
-        {QLocale::German, QLocale::AnyTerritory, 1031},
-        {QLocale::French, QLocale::Canada, 3084},
-        {QLocale::French, QLocale::Belgium, 2060},
-        {QLocale::French, QLocale::Switzerland, 4108},
-        {QLocale::French, QLocale::AnyTerritory, 1036},
-        {QLocale::Spanish, QLocale::Mexico, 2058},
-        {QLocale::Spanish, QLocale::AnyTerritory, 3082},
-        {QLocale::Portuguese, QLocale::Brazil, 1046},
-        {QLocale::Portuguese, QLocale::AnyTerritory, 2070},
-        {QLocale::Italian, QLocale::AnyTerritory, 1040},
-        {QLocale::Dutch, QLocale::Belgium, 2067},
-        {QLocale::Dutch, QLocale::AnyTerritory, 1043},
-        {QLocale::Russian, QLocale::AnyTerritory, 1049},
-        {QLocale::Ukrainian, QLocale::AnyTerritory, 1058},
-        {QLocale::Belarusian, QLocale::AnyTerritory, 1059},
-        {QLocale::Polish, QLocale::AnyTerritory, 1045},
-        {QLocale::Czech, QLocale::AnyTerritory, 1029},
-        {QLocale::Slovak, QLocale::AnyTerritory, 1051},
-        {QLocale::Slovenian, QLocale::AnyTerritory, 1060},
-        {QLocale::Croatian, QLocale::AnyTerritory, 1050},
-        {QLocale::Serbian, QLocale::AnyTerritory, 2074},
-        {QLocale::Bulgarian, QLocale::AnyTerritory, 1026},
-        {QLocale::Romanian, QLocale::AnyTerritory, 1048},
-        {QLocale::Hungarian, QLocale::AnyTerritory, 1038},
-        {QLocale::Greek, QLocale::AnyTerritory, 1032},
-        {QLocale::Turkish, QLocale::AnyTerritory, 1055},
-        {QLocale::Hebrew, QLocale::AnyTerritory, 1037},
-        {QLocale::Arabic, QLocale::AnyTerritory, 1025},
-        {QLocale::Lithuanian, QLocale::AnyTerritory, 1063},
-        {QLocale::Latvian, QLocale::AnyTerritory, 1062},
-        {QLocale::Estonian, QLocale::AnyTerritory, 1061},
-        {QLocale::Finnish, QLocale::AnyTerritory, 1035},
-        {QLocale::Swedish, QLocale::AnyTerritory, 1053},
-        {QLocale::NorwegianBokmal, QLocale::AnyTerritory, 1044},
-        {QLocale::Danish, QLocale::AnyTerritory, 1030},
-        {QLocale::Icelandic, QLocale::AnyTerritory, 1039},
-        {QLocale::Japanese, QLocale::AnyTerritory, 1041},
-        {QLocale::Korean, QLocale::AnyTerritory, 1042},
-        {QLocale::Chinese, QLocale::Taiwan, 1028},
-        {QLocale::Chinese, QLocale::AnyTerritory, 2052},
-    };
     const QLocale system = QLocale::system();
-    for (const TEntry& e : kTable) {
+    for (const TLocaleEntry& e : kLocaleTable) {
         if (e.Language == system.language() &&
             (e.Territory == QLocale::AnyTerritory || e.Territory == system.territory()))
             return e.Id;
     }
     return 1033;
+}
+
+QLocale LocaleOfId(int localeId) {
+    for (const TLocaleEntry& e : kLocaleTable)
+        if (e.Id == localeId) return QLocale(e.Language, e.Territory);
+    return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
 TLanguageContents ParseLanguageBytes(const QByteArray& bytes) {

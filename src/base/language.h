@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,8 @@ void InitLanguage();
 
 // The Windows locale identifier that corresponds to the user's locale (1033 when unknown).
 int SystemLocaleId();
+// The locale a Windows locale identifier names (US English when unknown).
+QLocale LocaleOfId(int localeId);
 
 // What a language file's bytes hold: its [LANG_INFO] values and [STRINGS] texts, with the
 // value rules applied (for checking files and for the fuzzers).

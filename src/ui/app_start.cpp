@@ -1,10 +1,13 @@
 #include "ui/app_start.h"
 
+#include "base/language.h"
 #include "base/programfolder.h"
 #include "storage/tournament_list.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -50,6 +53,26 @@ void NameApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Kelvorandine"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vantorix"));
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvorandine"));
+}
+
+void ApplyToolkitLanguage() {
+    // The translator lives with the application object, under a name of its own.
+    const QString name = QStringLiteral("ToolkitTranslator");
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    if (auto* old = app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+    const QLocale locale = LocaleOfId(LanguageLocale(CurrentLanguage()));
+    if (locale.language() == QLocale::English) return;
+    auto* translator = new QTranslator(app);
+    translator->setObjectName(name);
+    if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 bool ConvertOldList(const QString& oldList, QString& error) {

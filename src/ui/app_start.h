@@ -30,6 +30,11 @@ TStartCommand ParseStartCommand(const QStringList& arguments);
 // titles read as the program gives them.
 void NameApplication();
 
+// The toolkit's own texts (Yes, No, Cancel of the message boxes, the standard dialogs) in the
+// language chosen: the toolkit's translation for that language's locale, when Debian's
+// qt6-translations-l10n holds one. English needs none.
+void ApplyToolkitLanguage();
+
 // Converts an old list file into tournlst.dat in the program folder; the file system's message
 // when it cannot be written.
 bool ConvertOldList(const QString& oldList, QString& error);

@@ -126,6 +126,18 @@ void THelpForm::Search(const QString& words) {
     side_->setCurrentIndex(1);
 }
 
+void THelpForm::ApplyLanguage() {
+    // The same page of the manual in the new language, in a window built anew in it.
+    const QString target = CurrentTarget();
+    const QString folder = HelpFolderFor(InstalledDataFolder(), LanguageLocale(CurrentLanguage()));
+    index_ = THelpIndex::Load(folder);
+    delete layout();
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    setWindowTitle(LangText(680, "Kelvorandine Help"));
+    Build();
+    ShowPage(target.isEmpty() ? QStringLiteral("index.html") : target);
+}
+
 QString THelpForm::CurrentTarget() const {
     return browser_->source().toString();
 }

@@ -33,6 +33,8 @@ public:
     QLineEdit& SearchEdit() const { return *search_; }
     // The page shown, as "file.html#anchor".
     QString CurrentTarget() const;
+    // The window and the manual in the current language, at the page shown.
+    void ApplyLanguage();
 
 private:
     void Build();

@@ -20,6 +20,11 @@ void TTournamentListModel::Reload() {
     endResetModel();
 }
 
+void TTournamentListModel::RenameRoot() {
+    const QModelIndex root = index(0, 0, QModelIndex());
+    emit dataChanged(root, root, {Qt::DisplayRole});
+}
+
 TListNode* TTournamentListModel::NodeOf(const QModelIndex& index) const {
     return index.isValid() ? static_cast<TListNode*>(index.internalPointer()) : nullptr;
 }

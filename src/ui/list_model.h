@@ -17,6 +17,8 @@ public:
 
     // The list changed underneath: the views show it anew.
     void Reload();
+    // The root's name, in the current language; nothing else changes.
+    void RenameRoot();
     TListNode* NodeOf(const QModelIndex& index) const;
     QModelIndex IndexOf(const TListNode* node) const;
 

@@ -538,11 +538,37 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
     return ShowTournament(std::move(t));
 }
 
+// A tournament window's own menu (its icon's), in the program's language: the toolkit's would
+// keep the language it was made in.
+QMenu* TMainForm::SystemMenu(QMdiSubWindow* window) {
+    auto* menu = new QMenu(window);
+    menu->setObjectName(QStringLiteral("WindowSystemMenu"));
+    const auto add = [menu](int id, const char* text, auto run) {
+        QAction* a = menu->addAction(LangText(id, text));
+        a->setProperty("textId", id);
+        a->setProperty("defaultText", QString::fromUtf8(text));
+        QObject::connect(a, &QAction::triggered, menu, run);
+        return a;
+    };
+    QAction* restore = add(76, "&Restore", [window] { window->showNormal(); });
+    QAction* minimize = add(77, "Mi&nimize", [window] { window->showMinimized(); });
+    QAction* maximize = add(78, "Ma&ximize", [window] { window->showMaximized(); });
+    menu->addSeparator();
+    add(13, "&Close", [window] { window->close(); });
+    connect(menu, &QMenu::aboutToShow, menu, [window, restore, minimize, maximize] {
+        restore->setEnabled(window->isMinimized() || window->isMaximized());
+        minimize->setEnabled(!window->isMinimized());
+        maximize->setEnabled(!window->isMaximized());
+    });
+    return menu;
+}
+
 TTournamentForm* TMainForm::ShowTournament(std::unique_ptr<TTournament> t) {
     auto* form = new TTournamentForm(std::move(t), dialogs_);
     QMdiSubWindow* window = area_->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    window->setSystemMenu(SystemMenu(window));
     connect(form, &TTournamentForm::Closing, this, &TMainForm::OnFormClosing);
     connect(&form->Document(), &TTournamentDocument::Changed, this, [this, form](unsigned changes) {
         if (changes & ChangeName) FollowTournamentName(form);

@@ -78,6 +78,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QMenu* SystemMenu(QMdiSubWindow* window);
     TTournamentForm* ShowTournament(std::unique_ptr<TTournament> t);
     QAction* AddCommand(const char* name, int textId, const char* text,
                         const QKeySequence& keys = {}, const char* hint = nullptr);

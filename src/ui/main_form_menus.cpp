@@ -2,17 +2,21 @@
 
 // The main window's menus, toolbars and the texts of both in the current language.
 #include "base/language.h"
+#include "ui/app_start.h"
+#include "ui/help_form.h"
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
 #include "ui/tool_windows.h"
 #include "ui/tournament_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 namespace kv {
@@ -164,7 +168,8 @@ void TMainForm::BuildToolbars() {
 void TMainForm::ApplyLanguage() {
     if (appliedLanguage_ == CurrentLanguage()) return;
     appliedLanguage_ = CurrentLanguage();
-    for (QAction* a : findChildren<QAction*>()) {
+    // The main window's own commands; each tournament window translates its own below.
+    for (QAction* a : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QVariant id = a->property("textId");
         if (id.isValid()) a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
         if (const QVariant hint = a->property("hintId"); hint.isValid())
@@ -183,8 +188,20 @@ void TMainForm::ApplyLanguage() {
     for (QMenu* menu : findChildren<QMenu*>())
         if (const QVariant id = menu->property("textId"); id.isValid())
             menu->setTitle(LangText(id.toInt(), menu->property("defaultText").toString()));
+    for (QMdiSubWindow* window : area_->subWindowList())
+        if (QMenu* system = window->systemMenu())
+            for (QAction* a : system->actions())
+                if (const QVariant id = a->property("textId"); id.isValid())
+                    a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
     listDock_->setWindowTitle(LangText(140, "Tournament List"));
-    panel_->Model().Reload(); // the root's name
+    panel_->Model().RenameRoot(); // the list keeps what is open and chosen
+    statusBar()->clearMessage();
+    // Every open window at once, not only at its next activation.
+    for (TTournamentForm* form : TournamentForms())
+        form->ApplyLanguage();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<THelpForm*>(w)) help->ApplyLanguage();
+    ApplyToolkitLanguage();
     BindToActiveForm();
 }
 

@@ -5,6 +5,7 @@
 #include "model/tournament.h"
 #include "ui/chart_properties_form.h"
 #include "ui/chart_widget.h"
+#include "ui/widget_texts.h"
 #include "ui/export_flows.h"
 #include "ui/grid_print_preview_form.h"
 #include "ui/stats_grid_model.h"
@@ -51,7 +52,7 @@ TStatisticsPage::TStatisticsPage(TTournamentDocument& doc, TDialogSeam& dialogs,
     auto* column = new QVBoxLayout(right);
     column->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
-    auto* scopeLabel = new QLabel(LangText(5868, "&Scope:"), right);
+    auto* scopeLabel = Texted(new QLabel(right), 5868, "&Scope:");
     scopeLabel->setObjectName(QStringLiteral("ScopeLabel"));
     scope_ = new QComboBox(right);
     scope_->setObjectName(QStringLiteral("GroupCB"));

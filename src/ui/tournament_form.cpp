@@ -17,6 +17,7 @@
 #include "ui/table_dimensions_form.h"
 #include "ui/tables_page.h"
 #include "ui/tournament_document.h"
+#include "ui/widget_texts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace kv {
@@ -207,10 +209,20 @@ void TTournamentForm::BuildCommands() {
     BuildSetupCommands();
     BuildExportCommands();
 
-    QAction* undo = doc_->UndoStack().createUndoAction(this, LangText(5216, "&Undo"));
-    undo->setObjectName(QStringLiteral("UndoAction"));
-    QAction* redo = doc_->UndoStack().createRedoAction(this, LangText(5217, "&Redo"));
-    redo->setObjectName(QStringLiteral("RedoAction"));
+    // Undo and Redo name the step they take back or do again ("&Undo Score 2:1 ..."), in the
+    // language of the moment.
+    QUndoStack& stack = doc_->UndoStack();
+    QAction* undo = AddCommand("UndoAction", 5216, "&Undo");
+    QAction* redo = AddCommand("RedoAction", 5217, "&Redo");
+    connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(&stack, signal, this, &TTournamentForm::UpdateUndoTexts);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    undo->setEnabled(stack.canUndo());
+    redo->setEnabled(stack.canRedo());
+    UpdateUndoTexts();
 }
 
 void TTournamentForm::BuildFixtureCommands() {
@@ -410,7 +422,18 @@ void TTournamentForm::ApplyLanguage() {
         const QVariant id = a->property("textId");
         if (id.isValid()) a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
     }
+    UpdateUndoTexts();
+    ApplyTexts(this);
     OnChanged(ChangeEverything);
+}
+
+void TTournamentForm::UpdateUndoTexts() {
+    const QUndoStack& stack = doc_->UndoStack();
+    const auto text = [](const QString& prefix, const QString& step) {
+        return step.isEmpty() ? prefix : prefix + QLatin1Char(' ') + step;
+    };
+    Command(QStringLiteral("UndoAction"))->setText(text(LangText(5216, "&Undo"), stack.undoText()));
+    Command(QStringLiteral("RedoAction"))->setText(text(LangText(5217, "&Redo"), stack.redoText()));
 }
 
 void TTournamentForm::closeEvent(QCloseEvent* event) {

@@ -84,6 +84,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void UpdateUndoTexts();
     QAction* AddCommand(const char* name, int textId, const char* text,
                         const QKeySequence& keys = {}, bool checkable = false);
     void BuildCommands();

@@ -7,21 +7,40 @@
 #include "model/sport.h"
 #include "model/tournament.h"
 #include "standings/column_catalog.h"
+#include "ui/help_form.h"
+#include "ui/list_model.h"
+#include "ui/list_panel.h"
 #include "ui/main_form.h"
+#include "ui/preferences_form.h"
 #include "ui/print_preview_form.h"
 #include "ui/table_columns_form.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
+#include "ui/widget_messages.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QDockWidget>
 #include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTabBar>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 using namespace kv;
 
@@ -205,4 +224,115 @@ TEST_F(LanguageFile, ChoosingGermanTranslatesTheWindows) {
     SetCurrentLanguage(QString());
     form->ApplyLanguage();
     EXPECT_EQ(form->Command(QStringLiteral("SaveAction"))->text(), QStringLiteral("&Save"));
+}
+
+namespace {
+
+// The texts a window shows: captions, labels, buttons, boxes, tabs, headings, list and tree
+// entries, menus and their commands.
+QStringList ShownTexts(QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    const auto shown = [&window](QWidget* w) { return w->isVisibleTo(&window); };
+    for (QLabel* l : window.findChildren<QLabel*>())
+        if (shown(l)) texts << l->text();
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>())
+        if (shown(b)) texts << b->text();
+    for (QGroupBox* g : window.findChildren<QGroupBox*>())
+        if (shown(g)) texts << g->title();
+    for (QTabBar* bar : window.findChildren<QTabBar*>())
+        if (shown(bar))
+            for (int i = 0; i < bar->count(); ++i) texts << bar->tabText(i);
+    for (QDockWidget* d : window.findChildren<QDockWidget*>())
+        if (shown(d)) texts << d->windowTitle();
+    for (QHeaderView* h : window.findChildren<QHeaderView*>())
+        if (shown(h) && h->model())
+            for (int i = 0; i < h->count(); ++i) texts << h->model()->headerData(i, h->orientation()).toString();
+    for (QTreeWidget* tree : window.findChildren<QTreeWidget*>())
+        if (shown(tree))
+            for (QTreeWidgetItemIterator it(tree); *it; ++it) texts << (*it)->text(0);
+    for (QComboBox* c : window.findChildren<QComboBox*>())
+        if (shown(c))
+            for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+    // The menus, as they read when they open; the commands the menus and keys carry.
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
+        emit menu->aboutToShow();
+        texts << menu->title();
+        for (QAction* a : menu->actions()) texts << a->text();
+    }
+    for (QAction* a : window.actions()) texts << a->text() << a->iconText();
+    return texts;
+}
+
+} // namespace
+
+// A switch to German reaches every window that is open at once: the main window with its
+// menus, toolbars and list (which keeps what is open and chosen), each tournament window and
+// its pages, the tool windows, the manual and the preferences dialog it was made in. No text an
+// identifier gives stays English. The toolkit's own buttons speak German too.
+TEST_F(LanguageFile, ASwitchReachesEveryOpenWindowAtOnce) {
+    for (const char* file : {"soccer.kvd", "hockey.kvd", "basketball.kvd", "volleyball.kvd", "chess.kvd"}) {
+        TTournamentForm* form = Open(file);
+        ASSERT_NE(form, nullptr) << file;
+        for (const char* page : {"ShowFixturesAction", "StatsPageAction", "ShowTablesAction"})
+            form->Command(QLatin1String(page))->trigger();
+    }
+    main_->Command(QStringLiteral("SortToolAction"))->trigger();
+    main_->Command(QStringLiteral("MainFilterToolAction"))->trigger();
+    main_->Command(QStringLiteral("HelpTopicsAction"))->trigger();
+    const TListNode* chosen = main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("chess.kvd")));
+    main_->ListPanel().Select(chosen);
+    TPreferencesForm& prefs = main_->PreferencesForm();
+    prefs.Reload();
+    prefs.show();
+    auto* languages = prefs.findChild<QListWidget*>(QStringLiteral("LanguagesLB"));
+    ASSERT_EQ(languages->count(), 2);
+    languages->setCurrentRow(1);
+    ASSERT_TRUE(prefs.ApplyChanges());
+    ASSERT_EQ(CurrentLanguage(), kGerman);
+
+    // The list keeps its state, and its commands with it.
+    EXPECT_EQ(main_->ListPanel().Selected(), chosen);
+    EXPECT_TRUE(main_->ListPanel().Tree()->isExpanded(main_->ListPanel().Model().IndexOf(chosen->Parent)));
+    EXPECT_TRUE(main_->Command(QStringLiteral("NewTournamentAction"))->isEnabled());
+    EXPECT_TRUE(main_->Command(QStringLiteral("RenameAction"))->isEnabled());
+
+    // English texts that German words differently.
+    const TLanguageContents german =
+        ParseLanguageBytes(Read(QStringLiteral(KV_SOURCE_DIR "/Language/") + kGerman));
+    QHash<QString, int> english;
+    const QHash<int, QString> registered = RegisteredTexts();
+    for (auto it = registered.begin(); it != registered.end(); ++it) {
+        const QString translated = german.Strings.value(QString::number(it.key()));
+        if (!translated.isEmpty() && translated != it.value() && it.value().size() > 2) english.insert(it.value(), it.key());
+    }
+    QList<QWidget*> windows{main_.get(), &prefs};
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<THelpForm*>(w) && w->isVisible()) windows << w;
+    ASSERT_EQ(windows.size(), 3) << "the manual is open";
+    QStringList left;
+    for (QWidget* w : windows)
+        for (const QString& text : ShownTexts(*w))
+            if (english.contains(text))
+                left << QStringLiteral("%1: \"%2\" (%3)").arg(QLatin1String(w->metaObject()->className()), text).arg(english.value(text));
+    left.removeDuplicates();
+    EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(main_->menuBar()->actions().value(5)->text(), german.Strings.value(QStringLiteral("8")));
+
+    // The toolkit's buttons of a question box.
+    QStringList buttons;
+    QTimer::singleShot(0, [&buttons] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* b : box->buttons()) buttons << b->text();
+        box->reject();
+    });
+    TWidgetMessages().Show(TMessageKind::QuestionYesNoCancel, QStringLiteral("?"));
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"), QStringLiteral("Abbrechen")}));
+    prefs.hide();
+    // And back: English everywhere. (The dialog was built anew in German: its list is another.)
+    prefs.findChild<QListWidget*>(QStringLiteral("LanguagesLB"))->setCurrentRow(0);
+    ASSERT_TRUE(prefs.ApplyChanges());
+    EXPECT_EQ(main_->Command(QStringLiteral("SaveAction"))->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(prefs.windowTitle(), QStringLiteral("Program Preferences"));
 }
