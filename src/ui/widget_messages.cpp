@@ -8,12 +8,9 @@
 
 namespace kv {
 
-TMessageButton TWidgetMessages::Show(TMessageKind kind, const QString& text) {
-    // A box shown at start comes in front: the start-up picture, which stays on top, goes first.
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* splash = qobject_cast<TSplashForm*>(w); splash && splash->isVisible())
-            splash->close();
-    QMessageBox box(QApplication::activeWindow());
+std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text, QWidget* parent) {
+    auto owned = std::make_unique<QMessageBox>(parent);
+    QMessageBox& box = *owned;
     box.setObjectName(QStringLiteral("AppMessageBox"));
     box.setWindowTitle(QLatin1String(kAppTitle));
     box.setTextFormat(Qt::PlainText); // names and paths from files are shown as they are
@@ -40,7 +37,16 @@ TMessageButton TWidgetMessages::Show(TMessageKind kind, const QString& text) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    return owned;
+}
+
+TMessageButton TWidgetMessages::Show(TMessageKind kind, const QString& text) {
+    // A box shown at start comes in front: the start-up picture, which stays on top, goes first.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* splash = qobject_cast<TSplashForm*>(w); splash && splash->isVisible())
+            splash->close();
+    const std::unique_ptr<QMessageBox> box = MakeMessageBox(kind, text, QApplication::activeWindow());
+    switch (box->exec()) {
     case QMessageBox::Yes:
         return TMessageButton::Yes;
     case QMessageBox::No:

@@ -6,6 +6,7 @@
 
 #include "base/language.h"
 #include "base/programfolder.h"
+#include "base/textformat.h"
 #include "model/sport.h"
 #include "render/table_hit.h"
 #include "standings/schedule.h"
@@ -35,6 +36,7 @@
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/wait_form.h"
+#include "ui/widget_messages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,6 +46,9 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QTabWidget>
 
 
@@ -216,6 +221,23 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
             }
         main.ListPanel().Select(list.FindByPath(kv::TTournamentList::SavesPath(samples.value(3))));
         Shot(main, QStringLiteral("TMainForm"));
+        // Each menu of the main window, open, as the user reads it.
+        for (QAction* title : main.menuBar()->actions()) {
+            QMenu* menu = title->menu();
+            if (!menu) continue;
+            emit menu->aboutToShow();
+            menu->popup(main.mapToGlobal(main.menuBar()->actionGeometry(title).bottomLeft()));
+            Shot(*menu, QStringLiteral("TMainForm-menu-") + menu->objectName().chopped(4).toLower());
+            menu->hide();
+        }
+        // A question, with the toolkit's own buttons in the program's language.
+        const auto question = kv::MakeMessageBox(
+            kv::TMessageKind::QuestionYesNoCancel,
+            kv::Fmt(kv::LangText(6506, "Save changes in tournament '%s'?"), QStringLiteral("Riverside Spring League")),
+            &main);
+        question->show();
+        Shot(*question, QStringLiteral("QMessageBox-question"));
+        question->hide();
 
         kv::TFindTournamentForm find(&main);
         find.SetText(QStringLiteral("League"));

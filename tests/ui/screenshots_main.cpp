@@ -7,6 +7,7 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
+#include "ui/app_start.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
                     kv::LanguageFolder() + language);
         kv::SetCurrentLanguage(language);
     }
+    kv::ApplyToolkitLanguage();
     int written = 0;
     const auto wrote = [&written](const QString& path, bool ok) {
         if (ok) {
