@@ -60,6 +60,8 @@ const std::vector<std::pair<QString, QString>>& HelpTopicTable() {
 
 QString HelpTopicFor(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        // A dialog that serves several windows takes the topic of the one that opened it.
+        if (const QString own = w->property("helpTopic").toString(); !own.isEmpty()) return own;
         const QString name =
             QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1);
         for (const auto& [cls, topic] : HelpTopicTable())

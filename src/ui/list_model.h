@@ -3,6 +3,7 @@
 #include "storage/tournament_list.h"
 
 #include <QAbstractItemModel>
+#include <QIcon>
 
 #include <functional>
 
@@ -39,12 +40,16 @@ public:
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
     bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
                          const QModelIndex& parent) const override;
-    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column, const QModelIndex& parent) override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
 
 private:
     std::vector<TListNode*> Dragged(const QMimeData* data) const;
     TListNode* DropTarget(int row, const QModelIndex& parent) const;
     TTournamentList& list_;
+    QIcon tournamentIcon_;
+    QIcon openIcon_;
+    QIcon closedIcon_;
 };
 
 } // namespace kv

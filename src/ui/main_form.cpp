@@ -11,6 +11,7 @@
 #include "storage/recovery.h"
 #include "storage/tournament_file.h"
 #include "ui/about_box.h"
+#include "ui/drawn_icons.h"
 #include "ui/help_topics.h"
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
@@ -223,9 +224,10 @@ QAction* TMainForm::AddCommand(const char* name, int textId, const char* text,
 void TMainForm::BuildCommands() {
     QStyle* s = style();
     const auto icon = [s](QAction* a, QStyle::StandardPixmap p) { a->setIcon(s->standardIcon(p)); };
-    icon(AddCommand("NewTournamentAction", 10, "&New Tournament", QKeySequence::New,
-                    "Create a new tournament"),
-         QStyle::SP_FileIcon);
+    const auto drawn = [](QAction* a, TDrawnIcon d) { a->setIcon(DrawnIcon(d)); };
+    drawn(AddCommand("NewTournamentAction", 10, "&New Tournament", QKeySequence::New,
+                     "Create a new tournament"),
+          TDrawnIcon::NewTournament);
     icon(AddCommand("NewFolderAction", 11, "Ne&w Folder", Qt::Key_F7,
                     "Add a folder to the tournament list"),
          QStyle::SP_FileDialogNewFolder);
@@ -240,13 +242,13 @@ void TMainForm::BuildCommands() {
     icon(AddCommand("AddExistingAction", 16, "&Add an Existing Tournament", {},
                     "Add tournament files to the list"),
          QStyle::SP_DialogOpenButton);
-    icon(AddCommand("RemoveAction", 17, "Re&move from Tournament List", {},
-                    "Remove entries from the list, keeping the files"),
-         QStyle::SP_DialogDiscardButton);
+    drawn(AddCommand("RemoveAction", 17, "Re&move from Tournament List", {},
+                     "Remove entries from the list, keeping the files"),
+          TDrawnIcon::RemoveFromList);
     AddCommand("RenameAction", 18, "&Rename", Qt::Key_F2, "Rename the selected entry");
-    icon(AddCommand("DeleteAction", 19, "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
-                    "Delete entries and their files"),
-         QStyle::SP_TrashIcon);
+    drawn(AddCommand("DeleteAction", 19, "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
+                     "Delete entries and their files"),
+          TDrawnIcon::Delete);
     AddCommand("PreferencesAction", 20, "Pr&eferences", QKeySequence(Qt::CTRL | Qt::Key_O),
                "Program preferences");
     AddCommand("PrintAction", 21, "&Print", QKeySequence::Print, "Print the current page");
@@ -567,7 +569,7 @@ TTournamentForm* TMainForm::ShowTournament(std::unique_ptr<TTournament> t) {
     auto* form = new TTournamentForm(std::move(t), dialogs_);
     QMdiSubWindow* window = area_->addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    window->setWindowIcon(DrawnIcon(TDrawnIcon::Tournament));
     window->setSystemMenu(SystemMenu(window));
     connect(form, &TTournamentForm::Closing, this, &TMainForm::OnFormClosing);
     connect(&form->Document(), &TTournamentDocument::Changed, this, [this, form](unsigned changes) {

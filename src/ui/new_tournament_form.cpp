@@ -53,7 +53,7 @@ TNewTournamentForm::TNewTournamentForm(TTournamentList& list, TDialogSeam& dialo
     mainFrame_ = new TMainTableFrame(this);
     pointsFrame_ = new TPtsTableFrame(this);
     groupFrame_ = new TGroupFrame(dialogs_, this);
-    sortFrame_ = new TSortFrame(dialogs_, this);
+    sortFrame_ = new TSortFrame(this);
     setPage(PageStart, MakeStartPage());
     setPage(PageSource, MakeSourcePage());
     setPage(PageType, MakeTypePage());
@@ -210,7 +210,8 @@ bool TNewTournamentForm::validateCurrentPage() {
         // A sport that offers criteria needs one chosen; one that offers none ranks by the
         // main criterion alone.
         if (!sortFrame_->Active().empty() || !sortFrame_->HasOffered()) return true;
-        ShowAppMessage(LangText(7569, "You have not chosen any sort criteria"), TMessageKind::Information);
+        ShowAppMessage(LangText(7569, "You have not chosen any sort criteria"),
+                       TMessageKind::Information);
         return false;
     default:
         return true;

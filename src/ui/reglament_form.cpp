@@ -18,7 +18,7 @@
 
 namespace kv {
 
-TReglamentForm::TReglamentForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent)
+TReglamentForm::TReglamentForm(TTournamentDocument& doc, QWidget* parent)
     : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("TReglamentForm"));
     const TTournament& t = doc.Tournament();
@@ -37,7 +37,7 @@ TReglamentForm::TReglamentForm(TTournamentDocument& doc, TDialogSeam& dialogs, Q
     main_->Load(page);
     points_ = new TPtsTableFrame(pages_);
     points_->Load(TPointsRules::FromTournament(t));
-    sort_ = new TSortFrame(dialogs, pages_);
+    sort_ = new TSortFrame(pages_);
     const TFormatEdit now = TFormatEdit::Of(t);
     TSortFrame::TState state;
     state.Sport = now.Sport;
@@ -95,22 +95,30 @@ void TReglamentForm::accept() {
     e.LeadersUp = sort_->LeadersUp();
     e.StillLevel = sort_->StillLevel();
     if (LegsQuestionNeeded(t, e) &&
-        ShowAppMessage(LangText(8201, "Number of legs has been changed. Some matches can be deleted. Continue?"),
-                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        ShowAppMessage(
+            LangText(8201,
+                     "Number of legs has been changed. Some matches can be deleted. Continue?"),
+            TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
     if (ShootOutsDropDraws(t, e) &&
-        ShowAppMessage(LangText(8205, "A match decided by a shoot-out cannot end drawn: the drawn matches will be "
-                                      "deleted. Continue?"),
-                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        ShowAppMessage(
+            LangText(8205,
+                     "A match decided by a shoot-out cannot end drawn: the drawn matches will be "
+                     "deleted. Continue?"),
+            TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
     if (const int decided = ShootOutsDrawResults(t, e);
         decided > 0 &&
-        ShowAppMessage(Fmt(LangText(8206, "%d result(s) were decided by shoot-outs. Without shoot-outs they stand as "
-                                          "draws: the winner's shoot-out goal is taken off the score. Continue?"),
-                           decided),
-                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        ShowAppMessage(
+            Fmt(LangText(
+                    8206,
+                    "%d result(s) were decided by shoot-outs. Without shoot-outs they stand as "
+                    "draws: the winner's shoot-out goal is taken off the score. Continue?"),
+                decided),
+            TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
-    doc_.Edit(LangText(8200, "Format"), ChangeEverything, [e](TTournament& target) { ApplyFormat(target, e); });
+    doc_.Edit(LangText(8200, "Format"), ChangeEverything,
+              [e](TTournament& target) { ApplyFormat(target, e); });
     QDialog::accept();
 }
 

@@ -8,7 +8,6 @@ class QTabWidget;
 // applied as one undoable step.
 namespace kv {
 
-class TDialogSeam;
 class TMainTableFrame;
 class TPtsTableFrame;
 class TSortFrame;
@@ -17,7 +16,7 @@ class TTournamentDocument;
 class TReglamentForm : public QDialog {
     Q_OBJECT
 public:
-    TReglamentForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
+    TReglamentForm(TTournamentDocument& doc, QWidget* parent = nullptr);
 
     QTabWidget& Pages() const { return *pages_; }
     TMainTableFrame& MainFrame() const { return *main_; }

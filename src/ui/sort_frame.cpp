@@ -6,7 +6,7 @@
 #include "model/columns.h"
 #include "standings/ranking.h"
 #include "storage/named_files.h"
-#include "ui/dialog_seam.h"
+#include "ui/style_form.h"
 #include "ui/widget_names.h"
 
 #include <QCheckBox>
@@ -30,7 +30,8 @@ constexpr int kColumnRole = Qt::UserRole;
 constexpr int kScopeRole = Qt::UserRole + 1;
 constexpr int kDescendingRole = Qt::UserRole + 2;
 
-QPushButton* ArrowButton(const char* name, const QString& text, const QString& hint, QWidget* parent) {
+QPushButton* ArrowButton(const char* name, const QString& text, const QString& hint,
+                         QWidget* parent) {
     auto* b = Named(new QPushButton(text, parent), name);
     b->setToolTip(hint);
     b->setMaximumWidth(48);
@@ -39,7 +40,7 @@ QPushButton* ArrowButton(const char* name, const QString& text, const QString& h
 
 } // namespace
 
-TSortFrame::TSortFrame(TDialogSeam& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+TSortFrame::TSortFrame(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TSortFrame"));
     auto* layout = new QGridLayout(this);
     title_ = Named(new QLabel(this), "CriteriaTitle");
@@ -60,10 +61,14 @@ TSortFrame::TSortFrame(TDialogSeam& dialogs, QWidget* parent) : QWidget(parent),
     layout->addWidget(activeLabel, 1, 2);
     layout->addWidget(available_, 2, 0);
     layout->addWidget(active_, 2, 2);
-    right_ = ArrowButton("RightBtn", QStringLiteral(">"), LangText(7682, "Move Selected Criteria to Right"), this);
-    allRight_ = ArrowButton("AllRightBtn", QStringLiteral(">>"), LangText(7683, "Move All Criteria to Right"), this);
-    left_ = ArrowButton("LeftBtn", QStringLiteral("<"), LangText(7684, "Move Selected Criteria to Left"), this);
-    allLeft_ = ArrowButton("AllLeftBtn", QStringLiteral("<<"), LangText(7685, "Move All Criteria to Left"), this);
+    right_ = ArrowButton("RightBtn", QStringLiteral(">"),
+                         LangText(7682, "Move Selected Criteria to Right"), this);
+    allRight_ = ArrowButton("AllRightBtn", QStringLiteral(">>"),
+                            LangText(7683, "Move All Criteria to Right"), this);
+    left_ = ArrowButton("LeftBtn", QStringLiteral("<"),
+                        LangText(7684, "Move Selected Criteria to Left"), this);
+    allLeft_ = ArrowButton("AllLeftBtn", QStringLiteral("<<"),
+                           LangText(7685, "Move All Criteria to Left"), this);
     auto* middle = new QVBoxLayout;
     middle->addStretch();
     for (QPushButton* b : {right_, allRight_, left_, allLeft_})
@@ -76,18 +81,23 @@ TSortFrame::TSortFrame(TDialogSeam& dialogs, QWidget* parent) : QWidget(parent),
     schemes_->setMinimumWidth(160);
     auto* schemeLabel = new QLabel(LangText(7686, "&Sort Scheme:"), this);
     schemeLabel->setBuddy(schemes_);
-    saveScheme_ = Named(new QPushButton(LangText(7687, "Save Chosen Criteria as Scheme"), this), "SaveSchemeBtn");
-    deleteScheme_ = Named(new QPushButton(LangText(7688, "Delete Scheme"), this), "DeleteSchemeBtn");
+    saveScheme_ = Named(new QPushButton(LangText(7687, "Save Chosen Criteria as Scheme"), this),
+                        "SaveSchemeBtn");
+    deleteScheme_ =
+        Named(new QPushButton(LangText(7688, "Delete Scheme"), this), "DeleteSchemeBtn");
     schemeRow->addWidget(schemeLabel);
     schemeRow->addWidget(schemes_, 1);
     schemeRow->addWidget(saveScheme_);
     schemeRow->addWidget(deleteScheme_);
     layout->addLayout(schemeRow, 3, 0, 1, 3);
-    leadersUp_ = Named(new QCheckBox(LangText(7689, "Rank Division &Leaders up"), this), "LeadersUpBox");
-    stillLevel_ = Named(new QCheckBox(LangText(7690, "Head-to-head &among the teams still level"), this),
-                        "StillLevelBox");
-    stillLevel_->setToolTip(LangText(7691, "Each head-to-head criterion counts only the matches among the "
-                                           "teams still level, and a smaller level group starts again"));
+    leadersUp_ =
+        Named(new QCheckBox(LangText(7689, "Rank Division &Leaders up"), this), "LeadersUpBox");
+    stillLevel_ =
+        Named(new QCheckBox(LangText(7690, "Head-to-head &among the teams still level"), this),
+              "StillLevelBox");
+    stillLevel_->setToolTip(
+        LangText(7691, "Each head-to-head criterion counts only the matches among the "
+                       "teams still level, and a smaller level group starts again"));
     layout->addWidget(leadersUp_, 4, 0, 1, 3);
     layout->addWidget(stillLevel_, 5, 0, 1, 3);
 
@@ -105,7 +115,8 @@ TSortFrame::TSortFrame(TDialogSeam& dialogs, QWidget* parent) : QWidget(parent),
         });
         connect(list->model(), &QAbstractItemModel::rowsMoved, this, [this] { emit Changed(); });
     }
-    connect(schemes_, &QComboBox::activated, this, [this] { ChooseScheme(schemes_->currentText()); });
+    connect(schemes_, &QComboBox::activated, this,
+            [this] { ChooseScheme(schemes_->currentText()); });
     connect(saveScheme_, &QPushButton::clicked, this, &TSortFrame::SaveScheme);
     connect(deleteScheme_, &QPushButton::clicked, this, &TSortFrame::DeleteScheme);
     for (QCheckBox* box : {leadersUp_, stillLevel_})
@@ -135,11 +146,14 @@ void TSortFrame::SetSport(int sport, bool overtime) {
 
 void TSortFrame::SetMainColumn(int column) {
     state_.MainColumn = column;
-    title_->setText(column == kColumnPercentage
-                        ? LangText(7702, "If two or more teams are equal on percent of won matches, the following "
-                                         "criteria are applied to determine the rankings:")
-                        : LangText(7703, "If two or more teams are equal on obtained points, the following criteria "
-                                         "are applied to determine the rankings:"));
+    title_->setText(
+        column == kColumnPercentage
+            ? LangText(7702,
+                       "If two or more teams are equal on percent of won matches, the following "
+                       "criteria are applied to determine the rankings:")
+            : LangText(7703,
+                       "If two or more teams are equal on obtained points, the following criteria "
+                       "are applied to determine the rankings:"));
 }
 
 QListWidgetItem* TSortFrame::ItemFor(const TSortColumn& c) const {
@@ -242,8 +256,9 @@ void TSortFrame::UpdateButtons() {
 void TSortFrame::FillSchemes() {
     const QSignalBlocker blocker(schemes_);
     schemes_->clear();
-    schemes_->addItems(NamedFiles(QFileInfo(SortSchemePath(QStringLiteral("x"), state_.Sport)).path(),
-                                  SortSchemeExtension(state_.Sport)));
+    schemes_->addItems(
+        NamedFiles(QFileInfo(SortSchemePath(QStringLiteral("x"), state_.Sport)).path(),
+                   SortSchemeExtension(state_.Sport)));
     schemes_->setCurrentIndex(-1);
     UpdateButtons();
 }
@@ -251,8 +266,8 @@ void TSortFrame::FillSchemes() {
 void TSortFrame::ChooseScheme(const QString& name) {
     const QString path = SortSchemePath(name, state_.Sport);
     if (!QFileInfo::exists(path)) {
-        if (ShowAppMessage(LangText(7708, "Scheme not found. Update scheme list?"), TMessageKind::QuestionYesNo) ==
-            TMessageButton::Yes)
+        if (ShowAppMessage(LangText(7708, "Scheme not found. Update scheme list?"),
+                           TMessageKind::QuestionYesNo) == TMessageButton::Yes)
             FillSchemes();
         return;
     }
@@ -271,15 +286,13 @@ void TSortFrame::ChooseScheme(const QString& name) {
 
 void TSortFrame::SaveScheme() {
     if (active_->count() == 0) return;
-    QString name = schemes_->currentText();
-    if (!dialogs_.InputText(this, LangText(7705, "Save Scheme as..."), LangText(7706, "Scheme"), name)) return;
-    name = name.trimmed();
+    QStringList names;
+    for (int i = 0; i < schemes_->count(); ++i)
+        names << schemes_->itemText(i);
+    const QString name =
+        TStyleForm::AskName(names, schemes_->currentText(), this,
+                            LangText(7705, "Save Scheme as..."), LangText(7706, "Scheme"));
     if (name.isEmpty()) return;
-    const QString refusal = CheckFileName(name);
-    if (!refusal.isEmpty()) {
-        ShowAppMessage(refusal, TMessageKind::Information);
-        return;
-    }
     const TIoResult r = SaveSortScheme(SortSchemePath(name, state_.Sport), Active());
     if (!r.Ok) {
         ShowAppMessage(r.Message, TMessageKind::Error);

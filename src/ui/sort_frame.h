@@ -16,12 +16,10 @@ class QPushButton;
 // the teams still level.
 namespace kv {
 
-class TDialogSeam;
-
 class TSortFrame : public QWidget {
     Q_OBJECT
 public:
-    explicit TSortFrame(TDialogSeam& dialogs, QWidget* parent = nullptr);
+    explicit TSortFrame(QWidget* parent = nullptr);
 
     struct TState {
         int Sport = 1;
@@ -65,7 +63,6 @@ private:
     void UpdateButtons();
     QListWidgetItem* ItemFor(const TSortColumn& c) const;
 
-    TDialogSeam& dialogs_;
     TState state_;
     QLabel* title_ = nullptr;
     QListWidget* available_ = nullptr;

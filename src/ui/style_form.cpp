@@ -5,6 +5,7 @@
 #include "base/textformat.h"
 #include "storage/named_files.h"
 #include "ui/dialog_buttons.h"
+#include "ui/help_topics.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
@@ -54,6 +55,14 @@ QString TStyleForm::AskName(const QComboBox& list, QWidget* parent, const QStrin
         names << list.itemText(i);
     TStyleForm form(names, list.currentText(), parent);
     if (!caption.isEmpty()) form.SetTexts(caption, label);
+    return form.exec() == QDialog::Accepted ? form.Name() : QString();
+}
+
+QString TStyleForm::AskName(const QStringList& names, const QString& current, QWidget* parent,
+                            const QString& caption, const QString& label) {
+    TStyleForm form(names, current, parent);
+    form.SetTexts(caption, label);
+    form.setProperty("helpTopic", HelpTopicFor(parent));
     return form.exec() == QDialog::Accepted ? form.Name() : QString();
 }
 

@@ -20,6 +20,11 @@ public:
     // empty when cancelled.
     static QString AskName(const QComboBox& list, QWidget* parent, const QString& caption = {},
                            const QString& label = {});
+    // Asks for a name among the given ones, for another kind of named file than a style: the
+    // caption and label name it, and the help is that of the window it serves. Empty when
+    // cancelled.
+    static QString AskName(const QStringList& names, const QString& current, QWidget* parent,
+                           const QString& caption, const QString& label);
     // Another caption and label than a style's ("Save Scheme As...", "Scheme").
     void SetTexts(const QString& caption, const QString& label);
     // Asks before the style chosen in the list is deleted.

@@ -7,8 +7,9 @@
 #include "standings/tournament_setup.h"
 #include "storage/named_files.h"
 #include "ui/dialog_buttons.h"
-#include "ui/dialog_seam.h"
+#include "ui/drawn_icons.h"
 #include "ui/dual_list.h"
+#include "ui/style_form.h"
 #include "ui/tournament_document.h"
 #include "ui/widget_names.h"
 
@@ -24,9 +25,8 @@
 
 namespace kv {
 
-TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, TDialogSeam& dialogs,
-                                     QWidget* parent)
-    : QDialog(parent), doc_(doc), dialogs_(dialogs) {
+TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, QWidget* parent)
+    : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("TTableColumnsForm"));
     setWindowTitle(LangText(4700, "Table Columns"));
     const TTournament& t = doc_.Tournament();
@@ -40,7 +40,7 @@ TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, TDialogSeam& dial
     save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     save->setToolTip(LangText(4708, "Save chosen columns as a column set"));
     delete_ = Named(new QToolButton(this), "DeleteSetBtn");
-    delete_->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    delete_->setIcon(DrawnIcon(TDrawnIcon::Delete));
     delete_->setToolTip(LangText(4709, "Delete selected column set"));
     setRow->addWidget(setLabel);
     setRow->addWidget(sets_, 1);
@@ -99,21 +99,11 @@ void TTableColumnsForm::ChooseSet(const QString& name) {
 }
 
 void TTableColumnsForm::SaveSet() {
-    QString name = sets_->currentText();
-    if (!dialogs_.InputText(this, LangText(4712, "Save column set as..."),
-                            LangText(4713, "Column Set"), name))
-        return;
-    name = name.trimmed();
+    // The form refuses names a file may not have and asks before overwriting a set.
+    const QString name = TStyleForm::AskName(*sets_, this, LangText(4712, "Save column set as..."),
+                                             LangText(4713, "Column Set"));
     if (name.isEmpty()) return;
-    if (const QString refused = CheckFileName(name); !refused.isEmpty()) {
-        ShowAppMessage(refused, TMessageKind::Information);
-        return;
-    }
     const QString path = ColumnSetPath(name, doc_.Tournament().Sport);
-    if (QFileInfo::exists(path) &&
-        ShowAppMessage(Fmt(LangText(1183, "\"%s\" already exists. Overwrite?"), name),
-                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
-        return;
     const TIoResult r = SaveColumnSet(path, lists_->Chosen());
     if (!r) {
         ShowAppMessage(r.Message, TMessageKind::Error);

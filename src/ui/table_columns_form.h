@@ -9,14 +9,13 @@ class QToolButton;
 // sets of its sport (chosen, saved and deleted here).
 namespace kv {
 
-class TDialogSeam;
 class TDualList;
 class TTournamentDocument;
 
 class TTableColumnsForm : public QDialog {
     Q_OBJECT
 public:
-    TTableColumnsForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
+    TTableColumnsForm(TTournamentDocument& doc, QWidget* parent = nullptr);
 
     TDualList& Lists() { return *lists_; }
     QComboBox& Sets() { return *sets_; }
@@ -29,7 +28,6 @@ private:
     void FillSets(const QString& select);
 
     TTournamentDocument& doc_;
-    TDialogSeam& dialogs_;
     TDualList* lists_ = nullptr;
     QComboBox* sets_ = nullptr;
     QToolButton* delete_ = nullptr;

@@ -71,9 +71,10 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     BuildFixtureCommands();
     BuildStatisticsCommands();
     // The table picture's menu: after copying, the table's looks and new fixtures.
-    tables_->SetPictureCommands(
-        {Command(QStringLiteral("TableColumnsAction")), Command(QStringLiteral("TableDimensionsAction")),
-         Command(QStringLiteral("TableAppearanceAction")), Command(QStringLiteral("AddFixturesAction"))});
+    tables_->SetPictureCommands({Command(QStringLiteral("TableColumnsAction")),
+                                 Command(QStringLiteral("TableDimensionsAction")),
+                                 Command(QStringLiteral("TableAppearanceAction")),
+                                 Command(QStringLiteral("AddFixturesAction"))});
     connect(tables_, &TTablesPage::PrintRequested, this, &TTournamentForm::Print);
     connect(fixtures_, &TFixturesPage::SelectionChanged, this, [this] { UpdateCommands(); });
     connect(fixtures_, &TFixturesPage::ContextMenuRequested, this,
@@ -199,8 +200,7 @@ void TTournamentForm::BuildCommands() {
 
     QAction* columns = AddCommand("TableColumnsAction", 5242, "Table &Columns",
                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    connect(columns, &QAction::triggered, this,
-            [this] { TTableColumnsForm(*doc_, dialogs_, this).exec(); });
+    connect(columns, &QAction::triggered, this, [this] { TTableColumnsForm(*doc_, this).exec(); });
     QAction* dimensions = AddCommand("TableDimensionsAction", 5243, "Table &Dimensions",
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     connect(dimensions, &QAction::triggered, this,

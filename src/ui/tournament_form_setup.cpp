@@ -20,7 +20,7 @@ void TTournamentForm::BuildSetupCommands() {
     QAction* format =
         AddCommand("FormatAction", 5249, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     connect(format, &QAction::triggered, this, [this] {
-        TReglamentForm(*doc_, dialogs_, this).exec();
+        TReglamentForm(*doc_, this).exec();
         UpdateCommands();
     });
     QAction* properties = AddCommand("PropertiesAction", 5250, "&Properties",

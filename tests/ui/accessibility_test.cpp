@@ -57,7 +57,7 @@ protected:
 TEST_F(Accessibility, EveryControlIsReachedByTab) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
-    TTableColumnsForm columns(form->Document(), Dialogs, form);
+    TTableColumnsForm columns(form->Document(), form);
     ExpectEveryControlReached(columns);
     TTeamPropertiesForm team(form->Document(), Dialogs, form);
     ExpectEveryControlReached(team);

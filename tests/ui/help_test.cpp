@@ -97,7 +97,7 @@ TEST_F(Help, F1AndTheHelpButtonOpenTheWindowsTopic) {
     qApp->installEventFilter(&filter);
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
-    TTableColumnsForm columns(form->Document(), Dialogs, form);
+    TTableColumnsForm columns(form->Document(), form);
     columns.show();
     QApplication::setActiveWindow(&columns);
     columns.setFocus();

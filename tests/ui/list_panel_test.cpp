@@ -415,7 +415,8 @@ TEST_F(ListPanel, MultipleSelectionStaysAmongSiblings) {
     const auto click = [&](const TListNode* node) {
         const QModelIndex i = Panel().Model().IndexOf(node);
         tree->scrollTo(i);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier, tree->visualRect(i).center());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          tree->visualRect(i).center());
     };
     const auto names = [&] {
         QStringList out;
@@ -426,9 +427,44 @@ TEST_F(ListPanel, MultipleSelectionStaysAmongSiblings) {
     };
     Panel().Select(Entry("soccer.kvd"));
     click(Entry("chess.kvd"));
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("Riverside Spring League"), QStringLiteral("Winter Chess Invitational")}));
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Riverside Spring League"),
+                                    QStringLiteral("Winter Chess Invitational")}));
     click(archive);
     EXPECT_EQ(names(), QStringList{QStringLiteral("Archive")});
     click(Entry("hockey.kvd"));
     EXPECT_EQ(names(), QStringList{QStringLiteral("Northern Ice Hockey League")});
+}
+
+// The list and its commands are told apart at a glance: an open folder from a closed one, the
+// bin of Delete from Remove, and New Tournament in colour (the greyed look is for disabled).
+TEST_F(ListPanel, IconsTellFoldersAndCommandsApart) {
+    const auto image = [](const QIcon& icon, QIcon::Mode mode = QIcon::Normal) {
+        return icon.pixmap(QSize(16, 16), 1.0, mode).toImage();
+    };
+    const auto colourful = [](const QImage& picture) {
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (const QColor c = picture.pixelColor(x, y);
+                    c.alpha() > 200 && c.hsvSaturation() > 120)
+                    return true;
+        return false;
+    };
+    QTreeView* tree = Panel().Tree();
+    const QModelIndex folder = Panel().Model().IndexOf(Folder());
+    tree->expand(folder);
+    const QImage open = image(folder.data(Qt::DecorationRole).value<QIcon>());
+    tree->collapse(folder);
+    const QImage closed = image(folder.data(Qt::DecorationRole).value<QIcon>());
+    EXPECT_NE(open, closed);
+    EXPECT_TRUE(colourful(open));
+    EXPECT_TRUE(colourful(closed));
+
+    const QIcon remove = main_->Command(QStringLiteral("RemoveAction"))->icon();
+    const QIcon trash = main_->Command(QStringLiteral("DeleteAction"))->icon();
+    ASSERT_FALSE(remove.isNull());
+    ASSERT_FALSE(trash.isNull());
+    EXPECT_NE(image(remove), image(trash));
+    const QIcon create = main_->Command(QStringLiteral("NewTournamentAction"))->icon();
+    EXPECT_TRUE(colourful(image(create)));
+    EXPECT_FALSE(colourful(image(create, QIcon::Disabled)));
 }

@@ -51,7 +51,6 @@
 #include <QMessageBox>
 #include <QTabWidget>
 
-
 namespace {
 
 TShotVisitor visitor;
@@ -155,7 +154,7 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
                 kv::TTieOrderForm tieOrder(doc, *t.Groups().front(), &main);
                 tieOrder.show();
                 Shot(tieOrder, QStringLiteral("TTieOrderForm"));
-                kv::TTableColumnsForm tableColumns(doc, dialogs, &main);
+                kv::TTableColumnsForm tableColumns(doc, &main);
                 tableColumns.show();
                 Shot(tableColumns, QStringLiteral("TTableColumnsForm"));
                 kv::TTableDimensionsForm dimensions(doc, &main);
@@ -227,14 +226,16 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
             if (!menu) continue;
             emit menu->aboutToShow();
             menu->popup(main.mapToGlobal(main.menuBar()->actionGeometry(title).bottomLeft()));
-            Shot(*menu, QStringLiteral("TMainForm-menu-") + menu->objectName().chopped(4).toLower());
+            Shot(*menu,
+                 QStringLiteral("TMainForm-menu-") + menu->objectName().chopped(4).toLower());
             menu->hide();
         }
         // A question, with the toolkit's own buttons in the program's language.
-        const auto question = kv::MakeMessageBox(
-            kv::TMessageKind::QuestionYesNoCancel,
-            kv::Fmt(kv::LangText(6506, "Save changes in tournament '%s'?"), QStringLiteral("Riverside Spring League")),
-            &main);
+        const auto question =
+            kv::MakeMessageBox(kv::TMessageKind::QuestionYesNoCancel,
+                               kv::Fmt(kv::LangText(6506, "Save changes in tournament '%s'?"),
+                                       QStringLiteral("Riverside Spring League")),
+                               &main);
         question->show();
         Shot(*question, QStringLiteral("QMessageBox-question"));
         question->hide();

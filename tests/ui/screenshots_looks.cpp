@@ -1,6 +1,7 @@
 #include "ui/screenshots.h"
 #include "ui/ui_support.h"
 
+#include "base/language.h"
 #include "model/sport.h"
 #include "storage/legacy_import.h"
 #include "ui/import_table_v2_form.h"
@@ -53,6 +54,16 @@ void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
                          QStringLiteral("Classic"), &main);
     style.show();
     Shot(style, QStringLiteral("TStyleForm"));
+    // The same box names sort schemes and column sets.
+    kv::TStyleForm scheme({QStringLiteral("Points then wins")}, QStringLiteral("Points then wins"),
+                          &main);
+    scheme.SetTexts(kv::LangText(7705, "Save Scheme as..."), kv::LangText(7706, "Scheme"));
+    scheme.show();
+    Shot(scheme, QStringLiteral("TStyleForm-scheme"));
+    kv::TStyleForm set({QStringLiteral("Short")}, QStringLiteral("Short"), &main);
+    set.SetTexts(kv::LangText(4712, "Save column set as..."), kv::LangText(4713, "Column Set"));
+    set.show();
+    Shot(set, QStringLiteral("TStyleForm-column-set"));
     kv::TLegacyInfo info;
     QString error;
     const QString legacy = QStringLiteral(KV_TEST_DATA "/legacy/chess-3.0.plg");

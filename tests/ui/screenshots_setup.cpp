@@ -71,7 +71,7 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         kv::TTournamentPropertiesForm properties(doc, main.List(), &main);
         properties.show();
         Shot(properties, QStringLiteral("TTournamentPropertiesForm"));
-        kv::TReglamentForm format(doc, dialogs, &main);
+        kv::TReglamentForm format(doc, &main);
         format.show();
         const char* names[] = {"main", "points", "ranking"};
         for (int page = 0; page < 3; ++page) {

@@ -180,7 +180,7 @@ TEST_F(SetupForms, FormatAsksBeforeLegsGoAndRebuildsTheCriteria) {
         if (m->Leg > 1) ++laterLegs;
     ASSERT_GT(laterLegs, 0);
     {
-        TReglamentForm dialog(doc, Dialogs);
+        TReglamentForm dialog(doc);
         dialog.MainFrame().Legs(0).setValue(1);
         Messages.QueueAnswer(TMessageButton::No);
         dialog.accept();
@@ -212,7 +212,7 @@ TEST_F(SetupForms, BasketballWithoutPointsRanksByPercentage) {
     TTournamentForm* form = Open("basketball.kvd");
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
-    TReglamentForm dialog(doc, Dialogs);
+    TReglamentForm dialog(doc);
     dialog.show();
     EXPECT_TRUE(dialog.PointsFrame().CalculatePoints().isVisibleTo(&dialog.PointsFrame()));
     dialog.PointsFrame().Overtime().setChecked(false); // basketball keeps overtime whatever
@@ -232,7 +232,7 @@ TEST_F(SetupForms, ShootOutsAskThenDeleteTheDraws) {
         if (m->Played && m->HomeScore == m->VisitorScore) ++draws;
     ASSERT_GT(draws, 0);
     const int matches = doc.Tournament().MatchCount();
-    TReglamentForm dialog(doc, Dialogs);
+    TReglamentForm dialog(doc);
     dialog.PointsFrame().ShootOuts().setChecked(true);
     Messages.QueueAnswer(TMessageButton::No);
     dialog.accept();
@@ -256,14 +256,16 @@ TEST_F(SetupForms, ShootOutsOffAskThenTurnTheirResultsIntoDraws) {
     ASSERT_FALSE(decided.empty());
     const double loser = std::min(doc.Tournament().MatchById(decided.front())->HomeScore,
                                   doc.Tournament().MatchById(decided.front())->VisitorScore);
-    TReglamentForm dialog(doc, Dialogs);
+    TReglamentForm dialog(doc);
     dialog.PointsFrame().ShootOuts().setChecked(false);
     Messages.QueueAnswer(TMessageButton::No);
     dialog.accept();
-    EXPECT_EQ(Messages.Texts().value(0),
-              QStringLiteral("%1 result(s) were decided by shoot-outs. Without shoot-outs they stand as draws: "
-                             "the winner's shoot-out goal is taken off the score. Continue?")
-                  .arg(decided.size()));
+    EXPECT_EQ(
+        Messages.Texts().value(0),
+        QStringLiteral(
+            "%1 result(s) were decided by shoot-outs. Without shoot-outs they stand as draws: "
+            "the winner's shoot-out goal is taken off the score. Continue?")
+            .arg(decided.size()));
     EXPECT_TRUE(doc.Tournament().ShootOuts);
     Messages.QueueAnswer(TMessageButton::Yes);
     dialog.accept();
@@ -283,7 +285,7 @@ TEST_F(SetupForms, ShootOutsOffAskThenTurnTheirResultsIntoDraws) {
 TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
-    TReglamentForm dialog(form->Document(), Dialogs);
+    TReglamentForm dialog(form->Document());
     TSortFrame& sort = dialog.SortFrame();
     sort.MoveAllLeft();
     sort.Available().setCurrentRow(2);
@@ -292,9 +294,29 @@ TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     sort.MoveSelectedRight();
     const std::vector<TSortColumn> chosen = sort.Active();
     ASSERT_EQ(chosen.size(), 2u);
-    Dialogs.Inputs.push_back(QStringLiteral("Two of them"));
+    // The name box offers the schemes there are, keeps itself open after a refused name, and
+    // asks before a scheme is overwritten.
+    QString caption;
+    bool stayed = false;
+    kvtest::AnswerNameBox({QStringLiteral("Two:of them")}, &stayed, &caption);
     sort.SaveScheme();
-    EXPECT_TRUE(QFileInfo::exists(SortSchemePath(QStringLiteral("Two of them"), SportSoccer)));
+    EXPECT_EQ(caption, QStringLiteral("Save Scheme as..."));
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(Messages.Texts().back().startsWith(
+        QStringLiteral("A file name cannot contain characters:")));
+    kvtest::AnswerNameBox({QStringLiteral("Two:of them"), QStringLiteral("Two of them")});
+    sort.SaveScheme();
+    const QString twoPath = SortSchemePath(QStringLiteral("Two of them"), SportSoccer);
+    EXPECT_TRUE(QFileInfo::exists(twoPath));
+    const QByteArray two = ReadFile(twoPath);
+    sort.MoveAllRight();
+    Messages.QueueAnswer(TMessageButton::No);
+    kvtest::AnswerNameBox({QStringLiteral("two of them")}, &stayed);
+    sort.SaveScheme();
+    EXPECT_EQ(Messages.Texts().back(),
+              QStringLiteral("\"two of them\" already exists. Overwrite?"));
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(ReadFile(twoPath), two);
     sort.MoveAllLeft();
     EXPECT_EQ(sort.ActiveList().count(), 0);
     sort.ChooseScheme(QStringLiteral("Two of them"));
@@ -310,7 +332,7 @@ TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     sort.ChooseScheme(QStringLiteral("Two of them"));
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Scheme not found. Update scheme list?"));
     EXPECT_EQ(sort.Schemes().count(), 0);
-    Dialogs.Inputs.push_back(QStringLiteral("Again"));
+    kvtest::AnswerNameBox({QStringLiteral("Again")});
     sort.SaveScheme();
     ASSERT_EQ(sort.Schemes().currentText(), QStringLiteral("Again"));
     Messages.QueueAnswer(TMessageButton::Yes);

@@ -27,22 +27,7 @@ using namespace kv;
 
 namespace {
 
-class TableAppearanceForm : public kvtest::TMainWindowTest {
-protected:
-    // Answers the style name dialog with each name in turn; the last one is taken or refused.
-    static void AnswerStyleName(const QStringList& names, bool* stayedOpen = nullptr) {
-        QTimer::singleShot(0, [names, stayedOpen] {
-            auto* form = qobject_cast<TStyleForm*>(QApplication::activeModalWidget());
-            ASSERT_NE(form, nullptr);
-            for (const QString& name : names) {
-                form->NameBox().setEditText(name);
-                form->accept();
-            }
-            if (stayedOpen) *stayedOpen = form->isVisible();
-            if (form->isVisible()) form->reject();
-        });
-    }
-};
+class TableAppearanceForm : public kvtest::TMainWindowTest {};
 
 } // namespace
 
@@ -61,12 +46,12 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
 
     // A name with a character a file may not have keeps the name dialog open.
     bool stayed = false;
-    AnswerStyleName({QStringLiteral("Bad/Name")}, &stayed);
+    kvtest::AnswerNameBox({QStringLiteral("Bad/Name")}, &stayed);
     dialog.SaveStyle();
     EXPECT_TRUE(stayed);
     EXPECT_TRUE(Messages.Texts().back().startsWith(
         QStringLiteral("A file name cannot contain characters:")));
-    AnswerStyleName({QStringLiteral("Night")});
+    kvtest::AnswerNameBox({QStringLiteral("Night")});
     dialog.SaveStyle();
     ASSERT_TRUE(QFileInfo::exists(TableStylePath(QStringLiteral("Night"))));
     EXPECT_EQ(dialog.StyleBox().currentText(), QStringLiteral("Night"));
@@ -74,7 +59,7 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     const QByteArray saved = TableStyleBytes(dialog.Style());
     Messages.QueueAnswer(TMessageButton::No);
     stayed = false;
-    AnswerStyleName({QStringLiteral("night")}, &stayed);
+    kvtest::AnswerNameBox({QStringLiteral("night")}, &stayed);
     dialog.SaveStyle();
     EXPECT_TRUE(stayed);
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("\"night\" already exists. Overwrite?"));
@@ -174,7 +159,7 @@ TEST_F(TableAppearanceForm, PlaceLooksAndPlaceStylesFillOnlyThePlacesATableHas) 
     frame.ChoosePlaceStyle(QStringLiteral("Many"));
 
     // And one saved from this table, through the name dialog.
-    AnswerStyleName({QStringLiteral("Mine")});
+    kvtest::AnswerNameBox({QStringLiteral("Mine")});
     frame.SavePlaceStyle();
     std::vector<TPlaceFont> mine;
     ASSERT_TRUE(LoadPlaceStyle(PlaceStylePath(QStringLiteral("Mine")), mine).Ok);

@@ -46,7 +46,7 @@ protected:
 
 TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
     const std::vector<int> before = Shown();
-    TTableColumnsForm dialog(form_->Document(), Dialogs, form_);
+    TTableColumnsForm dialog(form_->Document(), form_);
     dialog.show();
     TDualList& lists = dialog.Lists();
     EXPECT_EQ(lists.Chosen(), before);
@@ -64,23 +64,28 @@ TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
 
     // Two columns saved as a set, which the sport's list then offers.
     lists.SetChosen({before[1], before[0]});
-    Dialogs.Inputs.push_back(QStringLiteral("Two"));
+    QString caption;
+    kvtest::AnswerNameBox({QStringLiteral("Two")}, nullptr, &caption);
     dialog.SaveSet();
+    EXPECT_EQ(caption, QStringLiteral("Save column set as..."));
     EXPECT_TRUE(QFileInfo::exists(ColumnSetPath(QStringLiteral("Two"), T().Sport)));
     EXPECT_EQ(dialog.Sets().currentText(), QStringLiteral("Two"));
     // The same name again: asked first, and No keeps the file as it was.
     const QByteArray saved = ReadFile(ColumnSetPath(QStringLiteral("Two"), T().Sport));
     lists.SetChosen({before[0]});
-    Dialogs.Inputs.push_back(QStringLiteral("Two"));
+    bool stayed = false;
+    kvtest::AnswerNameBox({QStringLiteral("Two")}, &stayed);
     Messages.Clear();
     Messages.QueueAnswer(TMessageButton::No);
     dialog.SaveSet();
+    EXPECT_TRUE(stayed);
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("\"Two\" already exists. Overwrite?"));
     EXPECT_EQ(ReadFile(ColumnSetPath(QStringLiteral("Two"), T().Sport)), saved);
     lists.SetChosen({before[1], before[0]});
-    Dialogs.Inputs.push_back(QStringLiteral("a/b"));
+    kvtest::AnswerNameBox({QStringLiteral("a/b")}, &stayed);
     Messages.Clear();
     dialog.SaveSet();
+    EXPECT_TRUE(stayed);
     EXPECT_TRUE(Messages.Texts().value(0).startsWith(
         QStringLiteral("A file name cannot contain characters:")));
     EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
@@ -104,7 +109,7 @@ TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
     EXPECT_EQ(Shown(), before);
 
     // Deleting asks first.
-    TTableColumnsForm again(form_->Document(), Dialogs, form_);
+    TTableColumnsForm again(form_->Document(), form_);
     again.ChooseSet(QStringLiteral("Two"));
     Messages.QueueAnswer(TMessageButton::No);
     again.DeleteSet();

@@ -5,13 +5,19 @@
 #include "storage/tournament_list.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
+#include "ui/style_form.h"
 #include "ui/tournament_form.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 namespace kvtest {
 
@@ -46,6 +52,20 @@ QByteArray StartChildTest(QProcess& child, const char* test) {
         out += child.readAllStandardOutput();
     }
     return out;
+}
+
+void AnswerNameBox(const QStringList& names, bool* stayedOpen, QString* caption) {
+    QTimer::singleShot(0, [names, stayedOpen, caption] {
+        auto* form = qobject_cast<kv::TStyleForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        if (caption) *caption = form->windowTitle();
+        for (const QString& name : names) {
+            form->NameBox().setEditText(name);
+            form->accept();
+        }
+        if (stayedOpen) *stayedOpen = form->isVisible();
+        if (form->isVisible()) form->reject();
+    });
 }
 
 bool TakeParentFolders() {

@@ -110,6 +110,13 @@ bool TakeParentFolders();
 // beside the one it copies (tournament names stay unique in the list).
 bool SaveRenamedCopy(const QString& from, const QString& to, const QString& name);
 
+// Answers the next name box (the dialog that saves a style, scheme or set under a name) with
+// each name in turn, pressing Save after each; the last one is taken or refused. `stayedOpen`
+// tells whether the box was still open after the last name; an open box is then cancelled.
+// `caption` receives the box's title.
+void AnswerNameBox(const QStringList& names, bool* stayedOpen = nullptr,
+                   QString* caption = nullptr);
+
 // Copies the samples into SAVES/ of the program folder and lists them in a folder "Samples".
 // Returns the sample file names in list order.
 QStringList InstallSamples();

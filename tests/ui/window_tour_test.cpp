@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -18,14 +19,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QTabBar>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWizard>
-#include <QDialog>
 
 #include <map>
 
@@ -42,7 +43,9 @@ QChar AccessKey(const QString& text) {
 }
 
 QString Plain(QString text) {
-    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QChar(1), QLatin1Char('&'));
 }
 
 // The controls of a window that the user sees now, each with its access key.
@@ -68,7 +71,8 @@ QStringList AccessKeyClashes(QWidget& window, const QString& where) {
     QStringList clashes;
     for (const auto& [key, owners] : keys)
         if (owners.size() > 1)
-            clashes << where + QStringLiteral(": Alt+") + key + QStringLiteral(" ") + owners.join(QStringLiteral(", "));
+            clashes << where + QStringLiteral(": Alt+") + key + QStringLiteral(" ") +
+                           owners.join(QStringLiteral(", "));
     return clashes;
 }
 
@@ -85,8 +89,9 @@ QStringList MenuClashes(QWidget& window, const QString& where) {
         }
         for (const auto& [key, owners] : keys)
             if (owners.size() > 1)
-                clashes << where + QStringLiteral(" menu ") + Plain(menu->title()) + QStringLiteral(": Alt+") + key +
-                               QStringLiteral(" ") + owners.join(QStringLiteral(", "));
+                clashes << where + QStringLiteral(" menu ") + Plain(menu->title()) +
+                               QStringLiteral(": Alt+") + key + QStringLiteral(" ") +
+                               owners.join(QStringLiteral(", "));
     }
     return clashes;
 }
@@ -95,23 +100,31 @@ QStringList MenuClashes(QWidget& window, const QString& where) {
 QStringList ClippedTexts(QWidget& window, const QString& where) {
     QStringList clipped;
     const auto note = [&](const QString& what, const QString& text, int need, int room) {
-        if (need > room) clipped << QStringLiteral("%1: %2 \"%3\" needs %4 has %5").arg(where, what, text).arg(need).arg(room);
+        if (need > room)
+            clipped << QStringLiteral("%1: %2 \"%3\" needs %4 has %5")
+                           .arg(where, what, text)
+                           .arg(need)
+                           .arg(room);
     };
     for (QLabel* l : window.findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(&window) || l->text().isEmpty() || !l->pixmap().isNull() || l->textFormat() == Qt::RichText)
+        if (!l->isVisibleTo(&window) || l->text().isEmpty() || !l->pixmap().isNull() ||
+            l->textFormat() == Qt::RichText)
             continue;
         const QRect room = l->contentsRect();
         if (l->wordWrap()) {
-            note(QStringLiteral("label"), Plain(l->text()), l->heightForWidth(l->width()), l->height());
+            note(QStringLiteral("label"), Plain(l->text()), l->heightForWidth(l->width()),
+                 l->height());
         } else {
             int widest = 0;
             for (const QString& line : Plain(l->text()).split(QLatin1Char('\n')))
                 widest = std::max(widest, l->fontMetrics().horizontalAdvance(line));
-            note(QStringLiteral("label"), Plain(l->text()), widest, room.width() - 2 * l->margin() - l->indent() * (l->indent() > 0));
+            note(QStringLiteral("label"), Plain(l->text()), widest,
+                 room.width() - 2 * l->margin() - l->indent() * (l->indent() > 0));
         }
     }
     for (QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
-        if (!b->isVisibleTo(&window) || b->text().isEmpty() || qobject_cast<QToolButton*>(b)) continue;
+        if (!b->isVisibleTo(&window) || b->text().isEmpty() || qobject_cast<QToolButton*>(b))
+            continue;
         // Check boxes and radio buttons need their whole size; a push button narrower than it
         // asks for (its size hint has a minimum width of the style's own) cuts its text when
         // the text comes to its edges.
@@ -124,14 +137,18 @@ QStringList ClippedTexts(QWidget& window, const QString& where) {
     }
     for (QGroupBox* g : window.findChildren<QGroupBox*>()) {
         if (!g->isVisibleTo(&window) || g->title().isEmpty()) continue;
-        note(QStringLiteral("box"), Plain(g->title()), g->fontMetrics().horizontalAdvance(Plain(g->title())) + 16, g->width());
+        note(QStringLiteral("box"), Plain(g->title()),
+             g->fontMetrics().horizontalAdvance(Plain(g->title())) + 16, g->width());
     }
     for (TChartWidget* chart : window.findChildren<TChartWidget*>()) {
         if (!chart->isVisibleTo(&window)) continue;
         const QRectF bounds = chart->Layout().Bounds;
         for (const TChartText& t : chart->Layout().TitleLines)
             if (t.Box.left() < bounds.left() || t.Box.right() > bounds.right())
-                clipped << QStringLiteral("%1: chart title \"%2\" is %3 wide in %4").arg(where, t.Text).arg(t.Box.width()).arg(bounds.width());
+                clipped << QStringLiteral("%1: chart title \"%2\" is %3 wide in %4")
+                               .arg(where, t.Text)
+                               .arg(t.Box.width())
+                               .arg(bounds.width());
     }
     for (QHeaderView* h : window.findChildren<QHeaderView*>()) {
         if (!h->isVisibleTo(&window) || !h->model() || h->orientation() != Qt::Horizontal) continue;
@@ -147,7 +164,8 @@ QStringList ClippedTexts(QWidget& window, const QString& where) {
             option.sortIndicator = h->isSortIndicatorShown() && h->sortIndicatorSection() == i
                                        ? QStyleOptionHeader::SortDown
                                        : QStyleOptionHeader::None;
-            const int need = h->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), h).width();
+            const int need =
+                h->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), h).width();
             note(QStringLiteral("heading"), text, need, h->sectionSize(i));
         }
     }
@@ -174,14 +192,16 @@ QStringList EveryPage(QWidget& window, const QString& name,
 class WindowTour : public kvtest::TUiTest {
 protected:
     // The tour in the language of `file` ("" English), each window handed to `check`.
-    QStringList Tour(const QString& file, const std::function<QStringList(QWidget&, const QString&)>& check) {
+    QStringList Tour(const QString& file,
+                     const std::function<QStringList(QWidget&, const QString&)>& check) {
         if (!file.isEmpty()) {
             QDir().mkpath(LanguageFolder());
             QFile::copy(QStringLiteral(KV_SOURCE_DIR "/Language/") + file, LanguageFolder() + file);
         }
         SetCurrentLanguage(file);
         QStringList found;
-        SetShotVisitors([&](QWidget& w, const QString& name) { found << EveryPage(w, name, check); });
+        SetShotVisitors(
+            [&](QWidget& w, const QString& name) { found << EveryPage(w, name, check); });
         TourEveryWindow(Dialogs, kvtest::InstallSamples());
         SetShotVisitors({});
         SetCurrentLanguage(QString());
@@ -198,21 +218,25 @@ TEST_F(WindowTour, NoTwoControlsShareAnAccessKey) {
     };
     for (const QString& language : {QString(), QStringLiteral("deutsch.lng")}) {
         const QStringList clashes = Tour(language, check);
-        EXPECT_TRUE(clashes.isEmpty()) << (language.isEmpty() ? "English" : qPrintable(language)) << ":\n"
-                                       << clashes.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(clashes.isEmpty())
+            << (language.isEmpty() ? "English" : qPrintable(language)) << ":\n"
+            << clashes.join(QLatin1Char('\n')).toStdString();
     }
 }
 
-// Every dialog on the tour has its Help button (the about box aside, which is help itself).
+// Every dialog on the tour has its Help button (the about box aside, which is help itself, and
+// message boxes, which only ask or tell).
 TEST_F(WindowTour, EveryDialogHasHelp) {
     const QStringList missing = Tour(QString(), [](QWidget& w, const QString& name) {
         QStringList out;
         auto* dialog = qobject_cast<QDialog*>(&w);
-        if (!dialog || name == QLatin1String("TAboutBox")) return out;
+        if (!dialog || name == QLatin1String("TAboutBox") || qobject_cast<QMessageBox*>(&w))
+            return out;
         bool help = false;
         for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
             help = help || (b->objectName() == QLatin1String("HelpBtn") && b->isVisibleTo(&w)) ||
-                   (qobject_cast<QWizard*>(&w) && b == qobject_cast<QWizard*>(&w)->button(QWizard::HelpButton));
+                   (qobject_cast<QWizard*>(&w) &&
+                    b == qobject_cast<QWizard*>(&w)->button(QWizard::HelpButton));
         if (!help) out << name;
         return out;
     });
@@ -223,7 +247,8 @@ TEST_F(WindowTour, EveryDialogHasHelp) {
 TEST_F(WindowTour, NoTextIsCutOff) {
     for (const QString& language : {QString(), QStringLiteral("deutsch.lng")}) {
         const QStringList clipped = Tour(language, ClippedTexts);
-        EXPECT_TRUE(clipped.isEmpty()) << (language.isEmpty() ? "English" : qPrintable(language)) << ":\n"
-                                       << clipped.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(clipped.isEmpty())
+            << (language.isEmpty() ? "English" : qPrintable(language)) << ":\n"
+            << clipped.join(QLatin1Char('\n')).toStdString();
     }
 }
