@@ -12,17 +12,36 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QWidget>
 
 #include <cstdio>
 
+namespace {
+
+// What the user sees of a window: an open menu over the window it drops from.
+QPixmap Picture(QWidget& w) {
+    auto* menu = qobject_cast<QMenu*>(&w);
+    QWidget* owner = menu && menu->parentWidget() ? menu->parentWidget()->window() : nullptr;
+    if (!owner || owner == menu) return w.grab();
+    QPixmap picture = owner->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(owner->mapFromGlobal(menu->pos()), menu->grab());
+    return picture;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     kvtest::SetUpProcessFolders();
     QApplication app(argc, argv);
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString outDir =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
     kv::InitLanguage();
     // "kv_screenshots FOLDER deutsch.lng": the same pictures in another language.
@@ -46,7 +65,7 @@ int main(int argc, char** argv) {
     SetShotVisitors(
         [&](QWidget& w, const QString& name) {
             const QString path = outDir + QLatin1Char('/') + name + QStringLiteral(".png");
-            wrote(path, w.grab().save(path));
+            wrote(path, Picture(w).save(path));
         },
         [&](const QString& pdf, const QString& name) {
             // The first page as a picture, by pdftoppm (poppler-utils).
@@ -57,9 +76,11 @@ int main(int argc, char** argv) {
                 return;
             }
             QProcess convert;
-            convert.start(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
-                                     QStringLiteral("-singlefile"), pdf, base});
-            wrote(base + QStringLiteral(".png"), convert.waitForFinished(60000) && convert.exitCode() == 0);
+            convert.start(pdftoppm,
+                          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
+                           QStringLiteral("-singlefile"), pdf, base});
+            wrote(base + QStringLiteral(".png"),
+                  convert.waitForFinished(60000) && convert.exitCode() == 0);
         });
     kv::TRecordingMessages messages;
     kv::SetMessageHandler(&messages);
