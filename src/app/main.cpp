@@ -19,35 +19,65 @@
 
 #include <cstdio>
 
+namespace {
+
+// Text for a terminal, with the line ends of one.
+void Print(FILE* to, const QString& text) {
+    std::fprintf(to, "%s\n",
+                 qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
+    std::fflush(to);
+}
+
+// A box can come up only where there is a display to show it on.
+bool HasDisplay() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("offscreen") || platform.startsWith("minimal")) return false;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Any parameter is a mode of its own: it never shows the main window. What is asked for on
+    // a terminal is answered there, before any window system is reached.
+    const kv::TStartCommand command = kv::ParseStartCommand(kv::ProgramArguments(argc, argv));
+    switch (command.Mode) {
+    case kv::TStartMode::Usage:
+    case kv::TStartMode::Version:
+        Print(stdout, command.Message);
+        return 0;
+    case kv::TStartMode::Help:
+    case kv::TStartMode::Unknown: {
+        const bool help = command.Mode == kv::TStartMode::Help;
+        Print(help ? stdout : stderr,
+              help ? command.Message : QStringLiteral("kelvorandine: ") + command.Message);
+        if (HasDisplay()) { // and in a box, for a start from a launcher
+            kv::TToolkitArgs toolkit(argv[0]);
+            QApplication app(toolkit.Count(), toolkit.Values());
+            kv::NameApplication();
+            QMessageBox::information(nullptr, QLatin1String(kv::kAppTitle), command.Message);
+        }
+        return help ? 0 : 1;
+    }
+    case kv::TStartMode::QuietEnd:
+        return 0;
+    case kv::TStartMode::ConvertList:
+    case kv::TStartMode::OpenFiles:
+    case kv::TStartMode::Normal:
+        break;
+    }
     kv::TToolkitArgs toolkit(argv[0]);
     QApplication app(toolkit.Count(), toolkit.Values());
     kv::NameApplication();
-
-    // Any parameter is a mode of its own: it never shows the main window.
-    const kv::TStartCommand command = kv::ParseStartCommand(kv::ProgramArguments(argc, argv));
-    switch (command.Mode) {
-    case kv::TStartMode::Help:
-    case kv::TStartMode::Unknown:
-        // Said where it was typed, too: a terminal shows it even when no box can come up.
-        std::fprintf(command.Mode == kv::TStartMode::Help ? stdout : stderr, "%s\n",
-                     qPrintable(QString(command.Message).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
-        std::fflush(nullptr);
-        QMessageBox::information(nullptr, QLatin1String(kv::kAppTitle), command.Message);
-        return 0;
-    case kv::TStartMode::QuietEnd:
-        return 0;
-    case kv::TStartMode::ConvertList: {
+    if (command.Mode == kv::TStartMode::ConvertList) {
         QString error;
         if (!kv::ConvertOldList(command.File, error)) {
+            Print(stderr, QStringLiteral("kelvorandine: ") + error);
             QMessageBox::critical(nullptr, QLatin1String(kv::kAppTitle), error);
             return 1;
         }
         return 0;
-    }
-    case kv::TStartMode::OpenFiles:
-    case kv::TStartMode::Normal:
-        break;
     }
     // A program already running on this folder takes the files.
     const kv::THandOver handOver = command.Mode == kv::TStartMode::OpenFiles
@@ -62,9 +92,10 @@ int main(int argc, char** argv) {
     kv::ApplyToolkitLanguage();
     if (handOver == kv::THandOver::NoAnswer) {
         // A second program on the same folder would write the same list: the user is told.
-        const QString busy = kv::LangText(617, "Kelvorandine is already running but does not answer: a "
-                                               "message may be waiting in one of its windows. Try again "
-                                               "when it is free.");
+        const QString busy =
+            kv::LangText(617, "Kelvorandine is already running but does not answer: a "
+                              "message may be waiting in one of its windows. Try again "
+                              "when it is free.");
         std::fprintf(stderr, "%s\n", qPrintable(busy));
         std::fflush(stderr);
         QMessageBox::warning(nullptr, QLatin1String(kv::kAppTitle), busy);
@@ -81,12 +112,13 @@ int main(int argc, char** argv) {
     kv::TMainForm* ready = nullptr;
     QStringList handedOver;
     kv::TInstanceServer server;
-    QObject::connect(&server, &kv::TInstanceServer::FilesReceived, [&ready, &handedOver](const QStringList& files) {
-        if (ready)
-            ready->OpenFiles(files);
-        else
-            handedOver << files;
-    });
+    QObject::connect(&server, &kv::TInstanceServer::FilesReceived,
+                     [&ready, &handedOver](const QStringList& files) {
+                         if (ready)
+                             ready->OpenFiles(files);
+                         else
+                             handedOver << files;
+                     });
     server.Listen();
     {
         kv::TSplashForm splash;

@@ -26,8 +26,7 @@ TArgs::TArgs(const QStringList& args, std::initializer_list<TOptionSpec> specs) 
         }
         const TOptionSpec* spec = nullptr;
         for (const TOptionSpec& s : specs)
-            if (name == QLatin1String(s.Name))
-                spec = &s;
+            if (name == QLatin1String(s.Name)) spec = &s;
         if (!spec) {
             error_ = QStringLiteral("unknown option --%1").arg(name);
             return;
@@ -72,6 +71,16 @@ void Err(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fputc('\n', stderr);
+}
+
+void Fail(const QString& command, const QString& message) {
+    Err((command.isEmpty() ? QStringLiteral("kvtool: ")
+                           : QStringLiteral("kvtool %1: ").arg(command)) +
+        message);
+}
+
+void Fail(const char* command, const QString& message) {
+    Fail(QString::fromUtf8(command), message);
 }
 
 } // namespace kvcli

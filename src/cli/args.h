@@ -45,8 +45,12 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitInput = 2;
 
-// Output helpers (UTF-8).
+// Output helpers (UTF-8). Err writes the text as it is (a usage text); Fail writes an error,
+// after "kvtool COMMAND: " (or "kvtool: " for an empty command) so that a script's log tells
+// where it came from.
 void Out(const QString& text);
 void Err(const QString& text);
+void Fail(const QString& command, const QString& message);
+void Fail(const char* command, const QString& message);
 
 } // namespace kvcli

@@ -13,14 +13,15 @@ namespace kvcli {
 
 std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString& command) {
     if (!QFileInfo::exists(path)) {
-        Err(QStringLiteral("kvtool %1: file not found: %2").arg(command, path));
+        Fail(command, QStringLiteral("file not found: %1").arg(path));
         return nullptr;
     }
     auto t = std::make_unique<kv::TTournament>();
     const kv::TIoResult r = kv::LoadTournament(*t, QFileInfo(path).absoluteFilePath());
     if (!r) {
-        Err(r.Line > 0 ? QStringLiteral("%1 (%2, line %3)").arg(r.Message, path).arg(r.Line)
-                       : QStringLiteral("%1 (%2)").arg(r.Message, path));
+        Fail(command, r.Line > 0
+                          ? QStringLiteral("%1 (%2, line %3)").arg(r.Message, path).arg(r.Line)
+                          : QStringLiteral("%1 (%2)").arg(r.Message, path));
         return nullptr;
     }
     return t;
@@ -83,7 +84,7 @@ void EnsureRuntimeDir() {
 }
 
 int UsageError(const char* command, const QString& message, const char* usage) {
-    Err(QStringLiteral("kvtool %1: %2").arg(QLatin1String(command), message));
+    Fail(command, message);
     Err(QString::fromUtf8(usage));
     return kExitUsage;
 }

@@ -26,7 +26,6 @@ const char* const kConvertUsage =
     "Reads a tournament file of this program, or of either older kind (\".plg\", recognised by\n"
     "its first line), and writes it as a current tournament file. OUT is never overwritten.";
 
-
 } // namespace
 
 int CmdCheck(const QStringList& args) {
@@ -34,8 +33,7 @@ int CmdCheck(const QStringList& args) {
     if (const auto done = OpenCommand(a, "check", kCheckUsage, 1, "expected one FILE"))
         return *done;
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("check"));
-    if (!t)
-        return kExitInput;
+    if (!t) return kExitInput;
     int played = 0;
     for (const kv::TMatch* m : t->JointTable().Matches())
         played += m->Played ? 1 : 0;
@@ -45,12 +43,14 @@ int CmdCheck(const QStringList& args) {
     Out(QStringLiteral("groups: %1").arg(t->Groups().size()));
     Out(QStringLiteral("teams: %1").arg(t->TeamCount()));
     Out(QStringLiteral("matches: %1 (%2 played)").arg(t->MatchCount()).arg(played));
-    Out(QStringLiteral("legs: %1 %2 %3").arg(t->GroupLegs).arg(t->ConferenceLegs).arg(t->InterConferenceLegs));
+    Out(QStringLiteral("legs: %1 %2 %3")
+            .arg(t->GroupLegs)
+            .arg(t->ConferenceLegs)
+            .arg(t->InterConferenceLegs));
     const QStringList problems = kv::TournamentProblems(*t);
     for (const QString& p : problems)
         Out(QStringLiteral("problem: %1").arg(p));
-    if (problems.isEmpty())
-        Out(QStringLiteral("no problems found"));
+    if (problems.isEmpty()) Out(QStringLiteral("no problems found"));
     return problems.isEmpty() ? kExitOk : kExitInput;
 }
 
@@ -61,11 +61,11 @@ int CmdConvert(const QStringList& args) {
     const QString in = a.Positional().at(0);
     const QString out = QFileInfo(a.Positional().at(1)).absoluteFilePath();
     if (!QFileInfo::exists(in)) {
-        Err(QStringLiteral("kvtool convert: file not found: %1").arg(in));
+        Fail("convert", QStringLiteral("file not found: %1").arg(in));
         return kExitInput;
     }
     if (QFileInfo::exists(out)) {
-        Err(QStringLiteral("kvtool convert: %1 exists; it is never overwritten").arg(out));
+        Fail("convert", QStringLiteral("%1 exists; it is never overwritten").arg(out));
         return kExitInput;
     }
     kv::TLegacyInfo legacy;
@@ -73,22 +73,24 @@ int CmdConvert(const QStringList& args) {
     std::unique_ptr<kv::TTournament> t;
     if (kv::ReadLegacyInfo(in, legacy, ignored)) {
         t = std::make_unique<kv::TTournament>();
-        const kv::TIoResult r = kv::ImportLegacyTournament(*t, in, legacy.Kind, legacy.Name, legacy.Sport);
+        const kv::TIoResult r =
+            kv::ImportLegacyTournament(*t, in, legacy.Kind, legacy.Name, legacy.Sport);
         if (!r) {
-            Err(r.Line > 0 ? QStringLiteral("%1 (%2, line %3)").arg(r.Message, in).arg(r.Line) : r.Message);
+            Fail("convert", r.Line > 0
+                                ? QStringLiteral("%1 (%2, line %3)").arg(r.Message, in).arg(r.Line)
+                                : r.Message);
             return kExitInput;
         }
         kv::RecomputeAll(*t);
     } else {
         t = LoadOrReport(in, QStringLiteral("convert"));
-        if (!t)
-            return kExitInput;
+        if (!t) return kExitInput;
     }
     const double savedAt = t->SavedAt;
     const kv::TIoResult saved = kv::SaveTournament(*t, out, false);
     t->SavedAt = savedAt;
     if (!saved) {
-        Err(QStringLiteral("kvtool convert: cannot write %1: %2").arg(out, saved.Message));
+        Fail("convert", QStringLiteral("cannot write %1: %2").arg(out, saved.Message));
         return kExitInput;
     }
     Out(QStringLiteral("wrote %1").arg(out));

@@ -31,44 +31,50 @@ struct TFormat {
 };
 
 constexpr TFormat kFormats[] = {
-    {"html", 0, kv::TPictureFormat::Png}, {"csv", 1, kv::TPictureFormat::Png},
-    {"xlsx", 2, kv::TPictureFormat::Png}, {"png", 3, kv::TPictureFormat::Png},
+    {"html", 0, kv::TPictureFormat::Png},  {"csv", 1, kv::TPictureFormat::Png},
+    {"xlsx", 2, kv::TPictureFormat::Png},  {"png", 3, kv::TPictureFormat::Png},
     {"jpeg", 3, kv::TPictureFormat::Jpeg}, {"bmp", 3, kv::TPictureFormat::Bmp},
-    {"gif", 3, kv::TPictureFormat::Gif},  {"svg", 3, kv::TPictureFormat::Svg},
+    {"gif", 3, kv::TPictureFormat::Gif},   {"svg", 3, kv::TPictureFormat::Svg},
     {"pdf", 3, kv::TPictureFormat::Pdf},
 };
 
 } // namespace
 
 int CmdExport(const QStringList& args) {
-    const TArgs a(args, {{"html", false, false}, {"csv", false, false}, {"xlsx", false, false},
-                         {"png", false, false},  {"jpeg", false, false}, {"bmp", false, false},
-                         {"gif", false, false},  {"svg", false, false},  {"pdf", false, false},
-                         {"table", true, false}, {"bmp-bits", true, false}});
-    if (const auto done = OpenCommand(a, "export", kUsage))
-        return *done;
+    const TArgs a(args, {{"html", false, false},
+                         {"csv", false, false},
+                         {"xlsx", false, false},
+                         {"png", false, false},
+                         {"jpeg", false, false},
+                         {"bmp", false, false},
+                         {"gif", false, false},
+                         {"svg", false, false},
+                         {"pdf", false, false},
+                         {"table", true, false},
+                         {"bmp-bits", true, false}});
+    if (const auto done = OpenCommand(a, "export", kUsage)) return *done;
     const TFormat* format = nullptr;
     for (const TFormat& f : kFormats) {
-        if (!a.Has(f.Option))
-            continue;
-        if (format)
-            return UsageError("export", QStringLiteral("give one format only"), kUsage);
+        if (!a.Has(f.Option)) continue;
+        if (format) return UsageError("export", QStringLiteral("give one format only"), kUsage);
         format = &f;
     }
     if (!format)
-        return UsageError("export", QStringLiteral("give a format (--html, --csv, --xlsx, --png, ...)"), kUsage);
+        return UsageError(
+            "export", QStringLiteral("give a format (--html, --csv, --xlsx, --png, ...)"), kUsage);
     if (a.Positional().size() != 2)
         return UsageError("export", QStringLiteral("expected FILE.kvd and OUT"), kUsage);
     int bits = 24;
     if (a.Has("bmp-bits")) {
         bool ok = false;
         bits = a.Value("bmp-bits").toInt(&ok);
-        if (!ok || (bits != 1 && bits != 4 && bits != 8 && bits != 15 && bits != 16 && bits != 24 && bits != 32))
-            return UsageError("export", QStringLiteral("--bmp-bits is 1, 4, 8, 15, 16, 24 or 32"), kUsage);
+        if (!ok || (bits != 1 && bits != 4 && bits != 8 && bits != 15 && bits != 16 && bits != 24 &&
+                    bits != 32))
+            return UsageError("export", QStringLiteral("--bmp-bits is 1, 4, 8, 15, 16, 24 or 32"),
+                              kUsage);
     }
     auto t = LoadOrReport(a.Positional().at(0), QStringLiteral("export"));
-    if (!t)
-        return kExitInput;
+    if (!t) return kExitInput;
     std::vector<kv::TGroup*> tables;
     QString error;
     if (!SelectTables(*t, a.Value("table"), tables, error))
@@ -80,15 +86,16 @@ int CmdExport(const QStringList& args) {
         std::vector<int> ids;
         if (a.Has("table") && tables.size() == 1) {
             const kv::TGroup* g = tables.front();
-            t->View.TableMode = g->Kind == kv::KindJoint ? kv::TableModeJoint
+            t->View.TableMode = g->Kind == kv::KindJoint        ? kv::TableModeJoint
                                 : g->Kind == kv::KindConference ? kv::TableModeConferences
                                                                 : kv::TableModeGroups;
         }
         for (const kv::TGroup* g : tables)
             ids.push_back(g->Id);
         if (format->Kind == 0) {
-            result = kv::WriteTablesHtml(*t, out, kv::HtmlCharset(kv::PrefString("HTML", "Encoding")), ids,
-                                         kv::PrefString("HTML", "TableAttr"));
+            result =
+                kv::WriteTablesHtml(*t, out, kv::HtmlCharset(kv::PrefString("HTML", "Encoding")),
+                                    ids, kv::PrefString("HTML", "TableAttr"));
         } else {
             const QString sep = kv::PrefString("CSVExport", "Separator");
             result = kv::WriteTablesCsv(*t, out, sep.isEmpty() ? QLatin1Char(',') : sep.at(0), ids,
@@ -98,12 +105,13 @@ int CmdExport(const QStringList& args) {
         result = kv::ExportGridToXlsx(out, kv::FixtureGrid(*t));
     } else {
         if (tables.empty())
-            return UsageError("export", QStringLiteral("the tournament has no table to draw"), kUsage);
+            return UsageError("export", QStringLiteral("the tournament has no table to draw"),
+                              kUsage);
         kv::PrepareTable(*t, *tables.front());
         result = kv::SaveTablePicture(*t, *tables.front(), out, format->Picture, bits);
     }
     if (!result) {
-        Err(QStringLiteral("kvtool export: cannot write %1: %2").arg(out, result.Message));
+        Fail("export", QStringLiteral("cannot write %1: %2").arg(out, result.Message));
         return kExitInput;
     }
     Out(QStringLiteral("wrote %1").arg(out));

@@ -13,23 +13,21 @@ namespace kvcli {
 
 namespace {
 
-const char* const kUsage =
-    "usage: kvtool fixtures FILE.kvd [--format text|csv|json]\n"
-    "\n"
-    "Prints the fixture list in the tournament's fixture columns and order.";
+const char* const kUsage = "usage: kvtool fixtures FILE.kvd [--format text|csv|json]\n"
+                           "\n"
+                           "Prints the fixture list in the tournament's fixture columns and order.";
 
 } // namespace
 
 int CmdFixtures(const QStringList& args) {
     const TArgs a(args, {{"format", true, false}});
-    if (const auto done = OpenCommand(a, "fixtures", kUsage, 1, "expected one FILE"))
-        return *done;
+    if (const auto done = OpenCommand(a, "fixtures", kUsage, 1, "expected one FILE")) return *done;
     const QString format = a.Value("format", QStringLiteral("text")).toLower();
-    if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("json"))
+    if (format != QLatin1String("text") && format != QLatin1String("csv") &&
+        format != QLatin1String("json"))
         return UsageError("fixtures", QStringLiteral("unknown format '%1'").arg(format), kUsage);
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("fixtures"));
-    if (!t)
-        return kExitInput;
+    if (!t) return kExitInput;
     const kv::TGridData grid = kv::FixtureGrid(*t);
     const auto clean = [](QString s) { return s.replace(QChar(0xA0), QLatin1Char(' ')).trimmed(); };
     if (format == QLatin1String("json")) {
@@ -46,7 +44,9 @@ int CmdFixtures(const QStringList& args) {
         for (QStringList& row : cleaned.Rows)
             for (QString& cell : row)
                 cell = clean(cell);
-        Out(kv::GridCsv(cleaned, QLatin1Char(','), QStringLiteral("\"")).trimmed().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        Out(kv::GridCsv(cleaned, QLatin1Char(','), QStringLiteral("\""))
+                .trimmed()
+                .replace(QLatin1String("\r\n"), QLatin1String("\n")));
     } else {
         std::vector<int> widths;
         for (int c = 0; c < grid.ColumnCount(); ++c) {

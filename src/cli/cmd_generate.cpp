@@ -127,7 +127,7 @@ int CmdGenerate(const QStringList& args) {
     kv::RecomputeAll(*t);
     const kv::TIoResult saved = kv::SaveTournament(*t);
     if (!saved) {
-        Err(QStringLiteral("kvtool generate: cannot save %1: %2").arg(t->FileName, saved.Message));
+        Fail("generate", QStringLiteral("cannot save %1: %2").arg(t->FileName, saved.Message));
         return kExitInput;
     }
     Out(QStringLiteral("%1 fixtures on %2 matchdays (%3 to %4); no plan needs fewer than %5")

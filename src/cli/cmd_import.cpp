@@ -32,15 +32,23 @@ const char* const kUsage =
 
 const QHash<QString, int>& KindNames() {
     static const QHash<QString, int> names = {
-        {QStringLiteral("-"), kv::ImportNone},         {QStringLiteral("no"), kv::ImportNumber},
-        {QStringLiteral("leg"), kv::ImportLeg},        {QStringLiteral("matchday"), kv::ImportMatchday},
-        {QStringLiteral("date"), kv::ImportDate},      {QStringLiteral("time"), kv::ImportTime},
-        {QStringLiteral("home"), kv::ImportHome},      {QStringLiteral("visitor"), kv::ImportVisitor},
-        {QStringLiteral("score"), kv::ImportScore},    {QStringLiteral("gf"), kv::ImportGoalsFor},
-        {QStringLiteral("ga"), kv::ImportGoalsAgainst}, {QStringLiteral("stadium"), kv::ImportStadium},
-        {QStringLiteral("attendance"), kv::ImportAttendance}, {QStringLiteral("referee"), kv::ImportReferee},
+        {QStringLiteral("-"), kv::ImportNone},
+        {QStringLiteral("no"), kv::ImportNumber},
+        {QStringLiteral("leg"), kv::ImportLeg},
+        {QStringLiteral("matchday"), kv::ImportMatchday},
+        {QStringLiteral("date"), kv::ImportDate},
+        {QStringLiteral("time"), kv::ImportTime},
+        {QStringLiteral("home"), kv::ImportHome},
+        {QStringLiteral("visitor"), kv::ImportVisitor},
+        {QStringLiteral("score"), kv::ImportScore},
+        {QStringLiteral("gf"), kv::ImportGoalsFor},
+        {QStringLiteral("ga"), kv::ImportGoalsAgainst},
+        {QStringLiteral("stadium"), kv::ImportStadium},
+        {QStringLiteral("attendance"), kv::ImportAttendance},
+        {QStringLiteral("referee"), kv::ImportReferee},
         {QStringLiteral("comments"), kv::ImportComments},
-        {QStringLiteral("decided"), kv::ImportDecided},        {QStringLiteral("forfeit"), kv::ImportForfeit},
+        {QStringLiteral("decided"), kv::ImportDecided},
+        {QStringLiteral("forfeit"), kv::ImportForfeit},
     };
     return names;
 }
@@ -63,50 +71,60 @@ int CmdImportCsv(const QStringList& args) {
     for (const QString& name : a.Value("columns").split(QLatin1Char(','))) {
         const auto it = KindNames().constFind(name.trimmed().toLower());
         if (it == KindNames().constEnd())
-            return UsageError("import-csv", QStringLiteral("unknown column kind '%1'").arg(name), kUsage);
+            return UsageError("import-csv", QStringLiteral("unknown column kind '%1'").arg(name),
+                              kUsage);
         options.Kinds.push_back(it.value());
     }
     QString separator = a.Value("separator", QStringLiteral(","));
-    if (separator.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0 || separator == QLatin1String("\\t"))
+    if (separator.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0 ||
+        separator == QLatin1String("\\t"))
         separator = QStringLiteral("\t");
     if (separator.size() != 1)
-        return UsageError("import-csv", QStringLiteral("the separator must be one character"), kUsage);
+        return UsageError("import-csv", QStringLiteral("the separator must be one character"),
+                          kUsage);
     options.DateFormat = a.Value("date-format");
     options.AddStadiums = a.Has("add-stadiums");
     options.AddReferees = a.Has("add-referees");
-    if (options.AddStadiums && std::find(options.Kinds.begin(), options.Kinds.end(), kv::ImportStadium) == options.Kinds.end())
-        return UsageError("import-csv", QStringLiteral("--add-stadiums needs a stadium column"), kUsage);
-    if (options.AddReferees && std::find(options.Kinds.begin(), options.Kinds.end(), kv::ImportReferee) == options.Kinds.end())
-        return UsageError("import-csv", QStringLiteral("--add-referees needs a referee column"), kUsage);
+    if (options.AddStadiums && std::find(options.Kinds.begin(), options.Kinds.end(),
+                                         kv::ImportStadium) == options.Kinds.end())
+        return UsageError("import-csv", QStringLiteral("--add-stadiums needs a stadium column"),
+                          kUsage);
+    if (options.AddReferees && std::find(options.Kinds.begin(), options.Kinds.end(),
+                                         kv::ImportReferee) == options.Kinds.end())
+        return UsageError("import-csv", QStringLiteral("--add-referees needs a referee column"),
+                          kUsage);
 
     auto t = LoadOrReport(a.Positional().at(0), QStringLiteral("import-csv"));
-    if (!t)
-        return kExitInput;
+    if (!t) return kExitInput;
     QByteArray bytes;
     const kv::TIoResult read = kv::ReadFileBytes(a.Positional().at(1), bytes);
     if (!read) {
-        Err(QStringLiteral("kvtool import-csv: cannot read %1: %2").arg(a.Positional().at(1), read.Message));
+        Fail("import-csv",
+             QStringLiteral("cannot read %1: %2").arg(a.Positional().at(1), read.Message));
         return kExitInput;
     }
-    std::vector<kv::TImportRow> rows = kv::RowsFromRecords(kv::ReadCsvRecords(bytes, separator.at(0)));
+    std::vector<kv::TImportRow> rows =
+        kv::RowsFromRecords(kv::ReadCsvRecords(bytes, separator.at(0)));
     const int firstRow = a.Has("skip-header") ? 1 : 0;
-    if (firstRow && !rows.empty())
-        rows.erase(rows.begin());
+    if (firstRow && !rows.empty()) rows.erase(rows.begin());
     const QString problem = kv::CheckImportColumns(rows, options.Kinds);
     if (!problem.isEmpty()) {
-        Err(problem);
+        Fail("import-csv", problem);
         return kExitInput;
     }
     const kv::TImportCounts counts = kv::ImportRows(*t, rows, options);
     for (size_t i = 0; i < rows.size(); ++i)
         if (rows[i].Status == kv::TRowStatus::Failed)
-            Out(QStringLiteral("row %1: %2").arg(static_cast<int>(i) + 1 + firstRow).arg(rows[i].Message));
+            Out(QStringLiteral("row %1: %2")
+                    .arg(static_cast<int>(i) + 1 + firstRow)
+                    .arg(rows[i].Message));
     Out(QStringLiteral("%1 added, %2 failed").arg(counts.Added).arg(counts.Failed));
     if (!a.Has("dry-run") && counts.Added > 0) {
         kv::RecomputeAll(*t);
         const kv::TIoResult saved = kv::SaveTournament(*t);
         if (!saved) {
-            Err(QStringLiteral("kvtool import-csv: cannot save %1: %2").arg(t->FileName, saved.Message));
+            Fail("import-csv",
+                 QStringLiteral("cannot save %1: %2").arg(t->FileName, saved.Message));
             return kExitInput;
         }
     }

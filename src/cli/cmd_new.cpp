@@ -69,13 +69,12 @@ int CmdNew(const QStringList& args) {
                          {"points-adjustment", true, true},
                          {"rules", true, true},
                          {"head-to-head", true, false}});
-    if (const auto done = OpenCommand(a, "new", kUsage, 1, "expected one FILE"))
-        return *done;
-    if (!a.Has("sport"))
-        return UsageError("new", QStringLiteral("--sport is required"), kUsage);
+    if (const auto done = OpenCommand(a, "new", kUsage, 1, "expected one FILE")) return *done;
+    if (!a.Has("sport")) return UsageError("new", QStringLiteral("--sport is required"), kUsage);
     const int sport = kv::SportFromName(a.Value("sport"));
     if (sport < 0)
-        return UsageError("new", QStringLiteral("unknown sport '%1'").arg(a.Value("sport")), kUsage);
+        return UsageError("new", QStringLiteral("unknown sport '%1'").arg(a.Value("sport")),
+                          kUsage);
 
     kv::TNewTournament spec;
     spec.Name = a.Value("name").trimmed();
@@ -89,16 +88,18 @@ int CmdNew(const QStringList& args) {
         }
         return ParseCount(a.Value(name), value) && value >= 1 && value <= maxLegs;
     };
-    if (!legsOption("legs", 2, spec.GroupLegs) || !legsOption("conference-legs", spec.GroupLegs, spec.ConferenceLegs) ||
+    if (!legsOption("legs", 2, spec.GroupLegs) ||
+        !legsOption("conference-legs", spec.GroupLegs, spec.ConferenceLegs) ||
         !legsOption("inter-legs", spec.ConferenceLegs, spec.InterConferenceLegs))
-        return UsageError("new", QStringLiteral("legs must be whole numbers from 1 to %1").arg(maxLegs), kUsage);
+        return UsageError(
+            "new", QStringLiteral("legs must be whole numbers from 1 to %1").arg(maxLegs), kUsage);
     spec.Rules = kv::TPointsRules::ForSport(sport);
     if (a.Has("points") && a.Has("no-points"))
-        return UsageError("new", QStringLiteral("--points and --no-points exclude each other"), kUsage);
+        return UsageError("new", QStringLiteral("--points and --no-points exclude each other"),
+                          kUsage);
     if (a.Has("points") || a.Has("no-points"))
         spec.Rules.CalculatePoints = a.Has("points"); // else the sport's own choice
-    if (a.Has("overtime"))
-        spec.Rules.Overtime = true;
+    if (a.Has("overtime")) spec.Rules.Overtime = true;
     spec.ShootOuts = a.Has("shootouts");
 
     for (const auto& [option, value] : a.Ordered()) {
@@ -107,12 +108,13 @@ int CmdNew(const QStringList& args) {
         } else if (option == QLatin1String("group")) {
             const qsizetype eq = value.indexOf(QLatin1Char('='));
             if (eq < 0)
-                return UsageError("new", QStringLiteral("--group needs \"NAME=Team A;Team B\""), kUsage);
+                return UsageError("new", QStringLiteral("--group needs \"NAME=Team A;Team B\""),
+                                  kUsage);
             kv::TNewGroup group;
             group.Name = value.left(eq).trimmed();
-            for (const QString& team : value.mid(eq + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
-                if (!team.trimmed().isEmpty())
-                    group.Teams << team.trimmed();
+            for (const QString& team :
+                 value.mid(eq + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                if (!team.trimmed().isEmpty()) group.Teams << team.trimmed();
             if (spec.Conferences.empty())
                 spec.Groups.push_back(group);
             else
@@ -120,20 +122,28 @@ int CmdNew(const QStringList& args) {
         }
     }
     if (!spec.Conferences.empty() && !spec.Groups.empty())
-        return UsageError("new", QStringLiteral("with --conference every --group must follow a conference"), kUsage);
+        return UsageError(
+            "new", QStringLiteral("with --conference every --group must follow a conference"),
+            kUsage);
     if (spec.Conferences.empty()) {
         spec.ConferenceLegs = spec.InterConferenceLegs = 0; // teams of different groups never meet
     } else {
         spec.RankLeadersUp = false;
     }
     if (const kv::TStructureCheck legs = kv::CheckNewLegs(spec); !legs.Ok) {
-        Err(legs.Message);
+        Fail("new", legs.Message);
         return kExitInput;
     }
 
-    const QString headToHead = a.Value("head-to-head", QStringLiteral("level-on-points")).trimmed().toLower();
-    if (headToHead != QLatin1String("level-on-points") && headToHead != QLatin1String("still-level"))
-        return UsageError("new", QStringLiteral("--head-to-head is level-on-points or still-level, not '%1'").arg(headToHead), kUsage);
+    const QString headToHead =
+        a.Value("head-to-head", QStringLiteral("level-on-points")).trimmed().toLower();
+    if (headToHead != QLatin1String("level-on-points") &&
+        headToHead != QLatin1String("still-level"))
+        return UsageError(
+            "new",
+            QStringLiteral("--head-to-head is level-on-points or still-level, not '%1'")
+                .arg(headToHead),
+            kUsage);
     // Rules by name go into the rules as the rules dialog would set them, so the sport's own
     // limits hold (hidden overtime and shoot-out points follow the normal-time points).
     std::vector<std::pair<QString, double>> shootOutPoints;
@@ -141,14 +151,17 @@ int CmdNew(const QStringList& args) {
         for (const QString& item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const qsizetype eq = item.indexOf(QLatin1Char('='));
             if (eq <= 0)
-                return UsageError("new", QStringLiteral("--rules needs KEY=VALUE, not '%1'").arg(item.trimmed()), kUsage);
+                return UsageError(
+                    "new", QStringLiteral("--rules needs KEY=VALUE, not '%1'").arg(item.trimmed()),
+                    kUsage);
             const QString key = item.left(eq).trimmed();
             QString error;
             if (!kv::SetPointsRule(spec.Rules, key, item.mid(eq + 1), error))
                 return UsageError("new", error, kUsage);
             if (key.compare(QLatin1String("ShootOuts"), Qt::CaseInsensitive) == 0)
                 spec.ShootOuts = spec.Rules.ShootOuts;
-            if (key.startsWith(QLatin1String("WinSO"), Qt::CaseInsensitive) || key.startsWith(QLatin1String("LossSO"), Qt::CaseInsensitive))
+            if (key.startsWith(QLatin1String("WinSO"), Qt::CaseInsensitive) ||
+                key.startsWith(QLatin1String("LossSO"), Qt::CaseInsensitive))
                 shootOutPoints.emplace_back(key.toLower(), item.mid(eq + 1).trimmed().toDouble());
         }
     }
@@ -157,27 +170,33 @@ int CmdNew(const QStringList& args) {
         const QStringList parts = item.trimmed().split(QLatin1Char(':'));
         int column = 0;
         int scope = kv::ScopeOverall;
-        if (!ParseCount(parts.value(0), column) || parts.size() > 2 || (parts.size() == 2 && !ParseCount(parts[1], scope)))
+        if (!ParseCount(parts.value(0), column) || parts.size() > 2 ||
+            (parts.size() == 2 && !ParseCount(parts[1], scope)))
             return UsageError("new", QStringLiteral("bad criterion '%1'").arg(item), kUsage);
-        const bool known = std::any_of(offered.begin(), offered.end(), [&](const kv::TSortColumn& c) {
-            return c.Column == column && c.Scope == scope;
-        });
+        const bool known =
+            std::any_of(offered.begin(), offered.end(), [&](const kv::TSortColumn& c) {
+                return c.Column == column && c.Scope == scope;
+            });
         if (!known)
-            return UsageError("new", QStringLiteral("criterion %1 is not offered for %2").arg(item.trimmed(), kv::SportEnglishName(sport)), kUsage);
+            return UsageError("new",
+                              QStringLiteral("criterion %1 is not offered for %2")
+                                  .arg(item.trimmed(), kv::SportEnglishName(sport)),
+                              kUsage);
         spec.TieBreaks.push_back({column, scope, QString(), kv::ColumnDescendingByDefault(column)});
     }
 
     if (spec.Name.isEmpty()) {
-        Err(kv::LangText(7562, "You have not entered tournament name"));
+        Fail("new", kv::LangText(7562, "You have not entered tournament name"));
         return kExitInput;
     }
     if (QFileInfo::exists(spec.FileName)) {
-        Err(kv::LangText(7565, "File with this name already exists") + QStringLiteral(": ") + spec.FileName);
+        Fail("new", kv::LangText(7565, "File with this name already exists") +
+                        QStringLiteral(": ") + spec.FileName);
         return kExitInput;
     }
     const kv::TStructureCheck check = kv::CheckNewStructure(spec);
     if (!check.Ok) {
-        Err(check.Message);
+        Fail("new", check.Message);
         return kExitInput;
     }
     auto t = kv::CreateTournament(spec);
@@ -192,10 +211,15 @@ int CmdNew(const QStringList& args) {
         bool ok = false;
         const double points = eq > 0 ? adjustment.mid(eq + 1).trimmed().toDouble(&ok) : 0;
         if (!ok || points < -100 || points > 100)
-            return UsageError("new", QStringLiteral("bad points adjustment '%1' (TEAM=N, N from -100 to 100)").arg(adjustment), kUsage);
+            return UsageError(
+                "new",
+                QStringLiteral("bad points adjustment '%1' (TEAM=N, N from -100 to 100)")
+                    .arg(adjustment),
+                kUsage);
         kv::TTeam* team = t->JointTable().TeamByName(adjustment.left(eq).trimmed());
         if (!team) {
-            Err(kv::Fmt(kv::LangText(11553, "Unknown team: %s"), adjustment.left(eq).trimmed()));
+            Fail("new",
+                 kv::Fmt(kv::LangText(11553, "Unknown team: %s"), adjustment.left(eq).trimmed()));
             return kExitInput;
         }
         team->AddedPoints = points;
@@ -204,10 +228,12 @@ int CmdNew(const QStringList& args) {
     QDir().mkpath(QFileInfo(spec.FileName).absolutePath());
     const kv::TIoResult saved = kv::SaveTournament(*t, spec.FileName, false);
     if (!saved) {
-        Err(QStringLiteral("kvtool new: cannot write %1: %2").arg(spec.FileName, saved.Message));
+        Fail("new", QStringLiteral("cannot write %1: %2").arg(spec.FileName, saved.Message));
         return kExitInput;
     }
-    Out(QStringLiteral("created %1: %2, %3 teams").arg(spec.FileName, kv::SportEnglishName(sport)).arg(t->TeamCount()));
+    Out(QStringLiteral("created %1: %2, %3 teams")
+            .arg(spec.FileName, kv::SportEnglishName(sport))
+            .arg(t->TeamCount()));
     return kExitOk;
 }
 

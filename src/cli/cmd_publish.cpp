@@ -28,13 +28,13 @@ int CmdPublish(const QStringList& args) {
         return *done;
     const QString folder = a.Positional().at(1);
     if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir()) {
-        Err(QStringLiteral("kvtool publish: %1 is a file, not a folder").arg(folder));
+        Fail("publish", QStringLiteral("%1 is a file, not a folder").arg(folder));
         return kExitInput;
     }
     if (kv::HoldsOtherFiles(folder) && !a.Has("force")) {
-        Err(QStringLiteral(
-                "kvtool publish: %1 holds other files; give --force to publish into it anyway")
-                .arg(folder));
+        Fail("publish",
+             QStringLiteral("%1 holds other files; give --force to publish into it anyway")
+                 .arg(folder));
         return kExitInput;
     }
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("publish"));
@@ -42,7 +42,7 @@ int CmdPublish(const QStringList& args) {
     int files = 0;
     const kv::TIoResult r = kv::PublishSite(*t, folder, &files);
     if (!r) {
-        Err(QStringLiteral("kvtool publish: %1").arg(r.Message));
+        Fail("publish", QStringLiteral("%1").arg(r.Message));
         return kExitInput;
     }
     Out(QStringLiteral("wrote %1 files into %2").arg(files).arg(folder));

@@ -47,27 +47,27 @@ QString OutcomeName(int outcome) {
 } // namespace
 
 int CmdScore(const QStringList& args) {
-    const TArgs a(args, {{"visitor-first", false, false},
-                         {"overtime", false, false},
-                         {"shootouts", false, false}});
+    const TArgs a(
+        args,
+        {{"visitor-first", false, false}, {"overtime", false, false}, {"shootouts", false, false}});
     if (const auto done = OpenCommand(a, "score", kUsage, 2, "expected SPORT and TEXT"))
         return *done;
     const int sport = kv::SportFromName(a.Positional().at(0));
     if (sport < 0) {
-        Err(QStringLiteral("kvtool score: unknown sport '%1'").arg(a.Positional().at(0)));
+        Fail("score", QStringLiteral("unknown sport '%1'").arg(a.Positional().at(0)));
         return kExitUsage;
     }
     const QString text = a.Positional().at(1);
     const bool visitorFirst = a.Has("visitor-first");
     const auto check = kv::ValidateScoreText(sport, text, a.Has("overtime"), a.Has("shootouts"));
     if (!check.Ok) {
-        Err(check.Message);
+        Fail("score", check.Message);
         return kExitInput;
     }
     auto match = kv::CreateMatch(sport, 1, 1, 2, 1);
     const auto stored = match->SetScoreText(text, visitorFirst);
     if (!stored.Ok) {
-        Err(stored.Message);
+        Fail("score", stored.Message);
         return kExitInput;
     }
     if (!match->Played) {
@@ -77,10 +77,11 @@ int CmdScore(const QStringList& args) {
     const bool hostFirst = !visitorFirst;
     Out(QStringLiteral("score: ") + match->GetScoreText(hostFirst, true));
     Out(QStringLiteral("full: ") + match->GetFullScoreText(hostFirst, true));
-    Out(QStringLiteral("home: %1 (%2)").arg(match->GetPeriodScoreText(true, false, 0),
-                                           OutcomeName(match->GetOutcome(true))));
-    Out(QStringLiteral("visitor: %1 (%2)").arg(match->GetPeriodScoreText(false, false, 0),
-                                              OutcomeName(match->GetOutcome(false))));
+    Out(QStringLiteral("home: %1 (%2)")
+            .arg(match->GetPeriodScoreText(true, false, 0), OutcomeName(match->GetOutcome(true))));
+    Out(QStringLiteral("visitor: %1 (%2)")
+            .arg(match->GetPeriodScoreText(false, false, 0),
+                 OutcomeName(match->GetOutcome(false))));
     return kExitOk;
 }
 

@@ -155,7 +155,7 @@ int CmdStats(const QStringList& args) {
         const kv::TIoResult written =
             bytes.isEmpty() ? kv::TIoResult::Failure(error) : kv::WriteFileAtomic(chartPath, bytes);
         if (!written) {
-            Err(QStringLiteral("kvtool stats: %1").arg(written.Message));
+            Fail("stats", QStringLiteral("%1").arg(written.Message));
             return kExitInput;
         }
     }

@@ -39,7 +39,7 @@ int CmdTieOrder(const QStringList& args) {
         if (name.isEmpty()) continue;
         const kv::TTeam* team = table->TeamByName(name);
         if (!team) {
-            Err(kv::Fmt(kv::LangText(11553, "Unknown team: %s"), name));
+            Fail("tie-order", kv::Fmt(kv::LangText(11553, "Unknown team: %s"), name));
             return kExitInput;
         }
         if (std::find(order.begin(), order.end(), team->Id) != order.end())
@@ -50,7 +50,7 @@ int CmdTieOrder(const QStringList& args) {
     kv::RecomputeAll(*t);
     const kv::TIoResult saved = kv::SaveTournament(*t);
     if (!saved) {
-        Err(QStringLiteral("kvtool tie-order: cannot save %1: %2").arg(t->FileName, saved.Message));
+        Fail("tie-order", QStringLiteral("cannot save %1: %2").arg(t->FileName, saved.Message));
         return kExitInput;
     }
     Out(QStringLiteral("%1: %2 teams in the recorded order")

@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/program_args.h"
+#include "base/version.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -12,6 +13,7 @@ namespace {
 
 const char* const kUsage =
     "usage: kvtool COMMAND [ARGUMENTS] (kvtool COMMAND --help for each command)\n"
+    "       kvtool --help | --version\n"
     "\n"
     "  new         create a tournament file\n"
     "  import-csv  add fixtures and results from a delimited text file\n"
@@ -24,7 +26,13 @@ const char* const kUsage =
     "  generate    draw up the fixtures still missing\n"
     "  publish     write the tournament as a small web site\n"
     "  tie-order   record the order of teams the ranking criteria leave level\n"
-    "  score       check and parse a typed score of a sport\n";
+    "  score       check and parse a typed score of a sport\n"
+    "\n"
+    "  -h, --help     print this help and end\n"
+    "  -V, --version  print the version and end\n"
+    "\n"
+    "Exit status: 0 success, 1 usage error, 2 a file or input the command cannot take.\n"
+    "Errors go to standard error, after \"kvtool: \" or \"kvtool COMMAND: \".\n";
 
 } // namespace
 
@@ -38,10 +46,17 @@ int main(int argc, char** argv) {
     QLocale::setDefault(QLocale::c());
     kv::InitLanguage();
     QStringList args = kv::ProgramArguments(argc, argv);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
-        args.first() == QLatin1String("-h")) {
+    if (args.isEmpty()) { // a mistake: the usage goes where errors go
+        kvcli::Err(QString::fromUtf8(kUsage).trimmed());
+        return kvcli::kExitUsage;
+    }
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         kvcli::Out(QString::fromUtf8(kUsage).trimmed());
-        return args.isEmpty() ? kvcli::kExitUsage : kvcli::kExitOk;
+        return kvcli::kExitOk;
+    }
+    if (args.first() == QLatin1String("--version") || args.first() == QLatin1String("-V")) {
+        kvcli::Out(kv::VersionLine(QStringLiteral("kvtool")));
+        return kvcli::kExitOk;
     }
     const QString command = args.takeFirst();
     if (command == QLatin1String("score")) return kvcli::CmdScore(args);
@@ -56,7 +71,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("generate")) return kvcli::CmdGenerate(args);
     if (command == QLatin1String("publish")) return kvcli::CmdPublish(args);
     if (command == QLatin1String("tie-order")) return kvcli::CmdTieOrder(args);
-    kvcli::Err(QStringLiteral("kvtool: unknown command '%1'").arg(command));
+    kvcli::Fail("", QStringLiteral("unknown command '%1'").arg(command));
     kvcli::Err(QString::fromUtf8(kUsage).trimmed());
     return kvcli::kExitUsage;
 }

@@ -2,6 +2,7 @@
 
 #include "base/language.h"
 #include "base/programfolder.h"
+#include "base/version.h"
 #include "storage/tournament_list.h"
 
 #include <QFileInfo>
@@ -15,8 +16,7 @@ namespace kv {
 
 TStartCommand ParseStartCommand(const QStringList& arguments) {
     TStartCommand c;
-    if (arguments.isEmpty())
-        return c;
+    if (arguments.isEmpty()) return c;
     const QString first = arguments.first().toLower();
     if (first == QLatin1String("tl_conv") || first == QLatin1String("/tl_conv")) {
         if (arguments.size() >= 2 && QFileInfo(arguments.at(1)).isFile()) {
@@ -29,14 +29,27 @@ TStartCommand ParseStartCommand(const QStringList& arguments) {
     }
     if (first == QLatin1String("/?") || first == QLatin1String("?")) {
         c.Mode = TStartMode::Help;
-        c.Message = QStringLiteral("Help: kelvorandine.exe [/tl_conv] [tables.dat full filename]\r\n\r\n"
-                                   "/tl_conv -  converts tournament list from v.2.0 & v.2.1 (tables.dat) to v.2.2 (tournlst.dat)");
+        c.Message =
+            QStringLiteral("Help: kelvorandine [/tl_conv] [tables.dat full filename]\r\n\r\n"
+                           "/tl_conv -  converts tournament list from v.2.0 & v.2.1 (tables.dat) "
+                           "to v.2.2 (tournlst.dat)");
+        return c;
+    }
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        c.Mode = TStartMode::Usage;
+        c.Message = StartUsage();
+        return c;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) { // lower-cased -V
+        c.Mode = TStartMode::Version;
+        c.Message = VersionLine(QStringLiteral("kelvorandine"));
         return c;
     }
     // Tournament files, as a file manager passes them.
     const bool allFiles = std::all_of(arguments.begin(), arguments.end(), [](const QString& a) {
         const QFileInfo info(a);
-        return info.isFile() && info.suffix().compare(QLatin1String("kvd"), Qt::CaseInsensitive) == 0;
+        return info.isFile() &&
+               info.suffix().compare(QLatin1String("kvd"), Qt::CaseInsensitive) == 0;
     });
     if (allFiles) {
         c.Mode = TStartMode::OpenFiles;
@@ -47,6 +60,33 @@ TStartCommand ParseStartCommand(const QStringList& arguments) {
     c.Mode = TStartMode::Unknown;
     c.Message = QStringLiteral("Unknown Parameter: %1").arg(arguments.first());
     return c;
+}
+
+QString StartUsage() {
+    return QStringLiteral(
+        "usage: kelvorandine [FILE.kvd ...]\n"
+        "       kelvorandine tl_conv TABLES.DAT\n"
+        "       kelvorandine --help | --version\n"
+        "\n"
+        "Keeps the league tables of sports tournaments. Without arguments the program opens\n"
+        "its tournament list and the tournament selected at the last exit.\n"
+        "  FILE.kvd ...   open these tournament files. A program already running for the same\n"
+        "                 folder takes them over. A file from outside the tournament folder\n"
+        "                 is copied into it and listed, and the program says where.\n"
+        "  tl_conv FILE   convert a tournament list of versions 2.0 and 2.1 (tables.dat)\n"
+        "                 into tournlst.dat in the program folder, then end; also /tl_conv\n"
+        "  -h, --help     print this help and end (/? shows the old help in a box)\n"
+        "  -V, --version  print the version and end\n"
+        "\n"
+        "Environment:\n"
+        "  KELVORANDINE_HOME  the program folder: tournlst.dat, SAVES/, Language/, STYLES/\n"
+        "                     and SORTSEQS/. Without it, an installed program uses\n"
+        "                     $XDG_DATA_HOME/Vantorix/Kelvorandine (~/.local/share/...); a\n"
+        "                     program run from its build or unpacked folder uses that folder\n"
+        "                     when it may write there.\n"
+        "\n"
+        "Exit status: 0 when the program ends normally, 1 for an unknown parameter, a\n"
+        "conversion that fails or a running program that does not answer.");
 }
 
 void NameApplication() {

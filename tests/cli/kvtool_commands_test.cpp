@@ -9,6 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+
+#include <utility>
+#include <vector>
 
 using kvtest::Kvtool;
 using kvtest::TRun;
@@ -56,6 +60,77 @@ TEST_F(KvtoolCommands, EveryCommandHasHelpAndUsageErrors) {
     EXPECT_EQ(Kvtool({QStringLiteral("--help")}).Status, 0);
 }
 
+// As command-line tools go: the version on request, the usage where errors go when nothing is
+// asked, and every error said after the program's and the command's name.
+TEST_F(KvtoolCommands, CommandLineConventions) {
+    for (const char* option : {"--version", "-V"}) {
+        const TRun version = Kvtool({QLatin1String(option)});
+        EXPECT_EQ(version.Status, 0) << option;
+        EXPECT_TRUE(
+            QRegularExpression(QStringLiteral("^kvtool \\(Kelvorandine\\) \\d+\\.\\d+\\.\\d+\n$"))
+                .match(version.Out)
+                .hasMatch())
+            << version.Out.toStdString();
+        EXPECT_TRUE(version.Err.isEmpty());
+    }
+    const TRun bare = Kvtool({});
+    EXPECT_EQ(bare.Status, 1);
+    EXPECT_TRUE(bare.Out.isEmpty());
+    EXPECT_TRUE(bare.Err.startsWith(QStringLiteral("usage: kvtool COMMAND")));
+    const TRun help = Kvtool({QStringLiteral("--help")});
+    EXPECT_TRUE(help.Out.startsWith(QStringLiteral("usage: kvtool COMMAND")));
+    EXPECT_TRUE(help.Err.isEmpty());
+
+    const QString file = MakeCup();
+    WriteFile(Path(QStringLiteral("bad.kvd")), "not a tournament\n");
+    const QString bad = Path(QStringLiteral("bad.kvd"));
+    const QString missing = Path(QStringLiteral("missing.kvd"));
+    const std::vector<std::pair<QString, QStringList>> failures = {
+        {QString(), {QStringLiteral("frobnicate")}},
+        {QStringLiteral("check"), {QStringLiteral("check"), missing}},
+        {QStringLiteral("check"), {QStringLiteral("check"), bad}},
+        {QStringLiteral("standings"), {QStringLiteral("standings"), bad}},
+        {QStringLiteral("standings"),
+         {QStringLiteral("standings"), file, QStringLiteral("--table"),
+          QStringLiteral("group:99")}},
+        {QStringLiteral("new"),
+         {QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("Again"),
+          QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--group"),
+          QStringLiteral("G=A;B")}},
+        {QStringLiteral("new"),
+         {QStringLiteral("new"), Path(QStringLiteral("n.kvd")), QStringLiteral("--name"),
+          QStringLiteral("N"), QStringLiteral("--sport"), QStringLiteral("curling"),
+          QStringLiteral("--group"), QStringLiteral("G=A;B")}},
+        {QStringLiteral("convert"), {QStringLiteral("convert"), file, file}},
+        {QStringLiteral("convert"),
+         {QStringLiteral("convert"), bad, Path(QStringLiteral("c.kvd"))}},
+        {QStringLiteral("score"),
+         {QStringLiteral("score"), QStringLiteral("soccer"), QStringLiteral("3:2 (4:0)")}},
+        {QStringLiteral("score"),
+         {QStringLiteral("score"), QStringLiteral("curling"), QStringLiteral("1:0")}},
+        {QStringLiteral("import-csv"),
+         {QStringLiteral("import-csv"), file, Path(QStringLiteral("none.csv")),
+          QStringLiteral("--columns"), QStringLiteral("home,visitor,score")}},
+        {QStringLiteral("tie-order"),
+         {QStringLiteral("tie-order"), file, QStringLiteral("--table"), QStringLiteral("North"),
+          QStringLiteral("Ajax;Nobody")}},
+        {QStringLiteral("publish"), {QStringLiteral("publish"), file, file}},
+        {QStringLiteral("export"),
+         {QStringLiteral("export"), file, QStringLiteral("--html"),
+          Path(QStringLiteral("no/such/folder/t.html"))}},
+        {QStringLiteral("fixtures"),
+         {QStringLiteral("fixtures"), file, QStringLiteral("--format"), QStringLiteral("yaml")}},
+    };
+    for (const auto& [command, args] : failures) {
+        const TRun r = Kvtool(args);
+        const QString said = args.join(QLatin1Char(' '));
+        EXPECT_NE(r.Status, 0) << said.toStdString();
+        const QString prefix = command.isEmpty() ? QStringLiteral("kvtool: ")
+                                                 : QStringLiteral("kvtool %1: ").arg(command);
+        EXPECT_TRUE(r.Err.startsWith(prefix)) << said.toStdString() << "\n" << r.Err.toStdString();
+    }
+}
+
 // The arguments are kvtool's own: a session's X11 platform, or no display at all, takes none
 // of them (--name, -reverse, ...) and is never needed.
 TEST_F(KvtoolCommands, TheToolkitTakesNoArgumentAndNeedsNoDisplay) {
@@ -64,14 +139,18 @@ TEST_F(KvtoolCommands, TheToolkitTakesNoArgumentAndNeedsNoDisplay) {
         Kvtool({QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("X Cup"),
                 QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--group"),
                 QStringLiteral("G=A;B")},
-               QString(), {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY"),
-                           QStringLiteral("WAYLAND_DISPLAY")});
+               QString(),
+               {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY"),
+                QStringLiteral("WAYLAND_DISPLAY")});
     EXPECT_EQ(created.Status, 0) << created.Err.toStdString();
-    const TRun standings = Kvtool({QStringLiteral("standings"), file, QStringLiteral("-reverse")},
-                                  QString(), {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY")});
-    EXPECT_EQ(standings.Status, 1) << "-reverse is no option of kvtool: " << standings.Err.toStdString();
-    const TRun png = Kvtool({QStringLiteral("export"), file, QStringLiteral("--png"), Path(QStringLiteral("x.png"))},
-                            QString(), {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY")});
+    const TRun standings =
+        Kvtool({QStringLiteral("standings"), file, QStringLiteral("-reverse")}, QString(),
+               {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY")});
+    EXPECT_EQ(standings.Status, 1)
+        << "-reverse is no option of kvtool: " << standings.Err.toStdString();
+    const TRun png = Kvtool(
+        {QStringLiteral("export"), file, QStringLiteral("--png"), Path(QStringLiteral("x.png"))},
+        QString(), {QStringLiteral("QT_QPA_PLATFORM=xcb"), QStringLiteral("DISPLAY")});
     EXPECT_EQ(png.Status, 0) << png.Err.toStdString();
 }
 
@@ -84,8 +163,9 @@ TEST_F(KvtoolCommands, Score) {
     r = Kvtool(
         {QStringLiteral("score"), QStringLiteral("Water Polo"), QStringLiteral("3:2 (2:3)")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Err.trimmed(),
-              QStringLiteral("Invalid Score. Score in halfs does not fit full-time score"));
+    EXPECT_EQ(
+        r.Err.trimmed(),
+        QStringLiteral("kvtool score: Invalid Score. Score in halfs does not fit full-time score"));
     r = Kvtool({QStringLiteral("score"), QStringLiteral("hockey"), QStringLiteral("2:1 OT"),
                 QStringLiteral("--overtime")});
     EXPECT_TRUE(r.Out.contains(QStringLiteral("win in overtime")));
@@ -107,15 +187,13 @@ TEST_F(KvtoolCommands, NewRefusesBadStructuresAndNeverOverwrites) {
                            QStringLiteral("--sport"), QStringLiteral("soccer")};
     TRun r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("Solo=Lonely")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(
-        r.Err.trimmed(),
-        QStringLiteral(
-            "Group 'Solo' contains less than two teams. A group must contain at least two teams"));
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("kvtool new: Group 'Solo' contains less than two "
+                                              "teams. A group must contain at least two teams"));
     EXPECT_FALSE(QFileInfo::exists(file));
     r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;a")});
-    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("A team with this name already exists"));
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("kvtool new: A team with this name already exists"));
     EXPECT_EQ(Kvtool(base).Err.trimmed(),
-              QStringLiteral("You have not added any groups/divisions and teams"));
+              QStringLiteral("kvtool new: You have not added any groups/divisions and teams"));
     EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G")}).Status, 1);
     EXPECT_EQ(Kvtool(base + QStringList{QStringLiteral("--legs"), QStringLiteral("9"),
                                         QStringLiteral("--group"), QStringLiteral("G=A;B")})
@@ -128,7 +206,7 @@ TEST_F(KvtoolCommands, NewRefusesBadStructuresAndNeverOverwrites) {
     r = Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B"),
                                   QStringLiteral("--points-adjustment"), QStringLiteral("Z=-3")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Unknown team: Z"));
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("kvtool new: Unknown team: Z"));
     ASSERT_EQ(Kvtool(base + QStringList{QStringLiteral("--group"), QStringLiteral("G=A;B")}).Status,
               0);
     const QByteArray first = ReadFile(file);
@@ -141,10 +219,8 @@ TEST_F(KvtoolCommands, NewRefusesBadStructuresAndNeverOverwrites) {
                 QStringLiteral("--legs"), QStringLiteral("1"), QStringLiteral("--conference-legs"),
                 QStringLiteral("2"), QStringLiteral("--conference"), QStringLiteral("East"),
                 QStringLiteral("--group"), QStringLiteral("Atlantic=A;B")});
-    EXPECT_EQ(
-        r.Err.trimmed(),
-        QStringLiteral(
-            "Number of legs outside a division cannot exceed number of legs inside a division"));
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("kvtool new: Number of legs outside a division "
+                                              "cannot exceed number of legs inside a division"));
     r = Kvtool({QStringLiteral("new"), Path(QStringLiteral("c.kvd")), QStringLiteral("--name"),
                 QStringLiteral("C"), QStringLiteral("--sport"), QStringLiteral("basketball"),
                 QStringLiteral("--conference"), QStringLiteral("East"), QStringLiteral("--group"),
@@ -187,8 +263,8 @@ TEST_F(KvtoolCommands, ImportCsvReportsRowsAndSaves) {
     r = Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")),
                 QStringLiteral("--columns"), QStringLiteral("home,visitor")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Err.trimmed(),
-              QStringLiteral("Specify at least one more column (i.e. matchday, date, score, etc)"));
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("kvtool import-csv: Specify at least one more column "
+                                              "(i.e. matchday, date, score, etc)"));
     EXPECT_EQ(Kvtool({QStringLiteral("import-csv"), file, Path(QStringLiteral("more.csv")),
                       QStringLiteral("--columns"), QStringLiteral("home,visitor,score"),
                       QStringLiteral("--add-stadiums")})
@@ -286,7 +362,8 @@ TEST_F(KvtoolCommands, CheckAndConvert) {
     WriteFile(Path(QStringLiteral("bad.kvd")), ReadFile(file).left(300));
     r = Kvtool({QStringLiteral("check"), Path(QStringLiteral("bad.kvd"))});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_TRUE(r.Err.startsWith(QStringLiteral("Error opening tournament. Wrong file format")));
+    EXPECT_TRUE(r.Err.startsWith(
+        QStringLiteral("kvtool check: Error opening tournament. Wrong file format")));
     const QString once = Path(QStringLiteral("once.kvd"));
     const QString twice = Path(QStringLiteral("twice.kvd"));
     ASSERT_EQ(Kvtool({QStringLiteral("convert"), file, once}).Status, 0);

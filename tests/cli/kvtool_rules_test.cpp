@@ -161,7 +161,7 @@ TEST_F(KvtoolRules, RecordedOrderOfLevelTeams) {
     EXPECT_TRUE(r.Out.contains(QStringLiteral("Level on every criterion: recorded order")));
     r = Kvtool({QStringLiteral("tie-order"), Path("t.kvd"), QStringLiteral("--table"), QStringLiteral("G"), QStringLiteral("Bern;Zed")});
     EXPECT_EQ(r.Status, 2);
-    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("Unknown team: Zed"));
+    EXPECT_EQ(r.Err.trimmed(), QStringLiteral("kvtool tie-order: Unknown team: Zed"));
     EXPECT_EQ(Kvtool({QStringLiteral("tie-order"), Path("t.kvd"), QStringLiteral("--table"), QStringLiteral("H"), QStringLiteral("Bern")}).Status, 1);
     EXPECT_EQ(Kvtool({QStringLiteral("tie-order"), Path("t.kvd"), QStringLiteral("--table"), QStringLiteral("G"), QStringLiteral("Bern;Bern")}).Status, 1);
     EXPECT_EQ(Teams("t.kvd"), A({"Bern", "Ajax", "Cork"})) << "a refused call changes nothing";

@@ -217,9 +217,12 @@ TEST_F(MainWindow, CommandLineModes) {
     EXPECT_EQ(ParseStartCommand({}).Mode, TStartMode::Normal);
     TStartCommand c = ParseStartCommand({QStringLiteral("/?")});
     EXPECT_EQ(c.Mode, TStartMode::Help);
-    EXPECT_TRUE(c.Message.startsWith(QStringLiteral("Help: kelvorandine.exe [/tl_conv] [tables.dat "
+    EXPECT_TRUE(c.Message.startsWith(QStringLiteral("Help: kelvorandine [/tl_conv] [tables.dat "
                                                     "full filename]\r\n\r\n/tl_conv -  converts")));
     EXPECT_TRUE(c.Message.contains(QStringLiteral("v.2.0 & v.2.1")));
+    EXPECT_EQ(ParseStartCommand({QStringLiteral("?")}).Mode, TStartMode::Help);
+    EXPECT_EQ(ParseStartCommand({QStringLiteral("--HELP")}).Mode, TStartMode::Usage);
+    EXPECT_EQ(ParseStartCommand({QStringLiteral("-V")}).Mode, TStartMode::Version);
     c = ParseStartCommand({QStringLiteral("-?")});
     EXPECT_EQ(c.Mode, TStartMode::Unknown);
     EXPECT_EQ(c.Message, QStringLiteral("Unknown Parameter: -?"));

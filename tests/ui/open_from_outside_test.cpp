@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 using namespace kv;
@@ -57,7 +58,8 @@ TEST_F(OpenFromOutside, OnlyExistingTournamentFilesAreParameters) {
     EXPECT_EQ(c.Mode, TStartMode::Unknown);
     EXPECT_TRUE(c.Message.startsWith(QStringLiteral("Unknown Parameter: ")));
     EXPECT_EQ(ParseStartCommand({file, QStringLiteral("--fast")}).Mode, TStartMode::Unknown);
-    EXPECT_EQ(ParseStartCommand({QStringLiteral(KV_SAMPLES "/source/soccer.csv")}).Mode, TStartMode::Unknown);
+    EXPECT_EQ(ParseStartCommand({QStringLiteral(KV_SAMPLES "/source/soccer.csv")}).Mode,
+              TStartMode::Unknown);
 }
 
 TEST_F(OpenFromOutside, AFileIsListedFirstThenOpened) {
@@ -172,7 +174,8 @@ TEST_F(OpenFromOutside, ASecondStartNeverWaitsForever) {
     }
     second.kill();
     second.waitForFinished();
-    EXPECT_TRUE(said.contains("Kelvorandine is already running but does not answer")) << said.toStdString();
+    EXPECT_TRUE(said.contains("Kelvorandine is already running but does not answer"))
+        << said.toStdString();
     EXPECT_LT(waited.elapsed(), 15000);
     // The mute listener keeps its name: a new server does not take it from a live one.
     TInstanceServer late;
@@ -180,25 +183,59 @@ TEST_F(OpenFromOutside, ASecondStartNeverWaitsForever) {
 }
 
 // The program's arguments are its own: an option the toolkit knows (-reverse mirrors the
-// windows, --name names the X11 class) is an unknown parameter, said as the start rules say.
+// windows, --name names the X11 class) is an unknown parameter, said as the start rules say,
+// on standard error, and the program ends with a failure by itself where no box can show.
 TEST_F(OpenFromOutside, TheToolkitTakesNoArgument) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     for (const char* option : {"-reverse", "--name"}) {
         QProcess program;
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(KELVORANDINE_PATH), {QLatin1String(option), QStringLiteral("X")});
-        ASSERT_TRUE(program.waitForStarted());
-        QElapsedTimer waited;
-        waited.start();
-        QByteArray said;
-        while (!said.contains('\n') && waited.elapsed() < 20000 &&
-               program.state() == QProcess::Running) {
-            program.waitForReadyRead(100);
-            said += program.readAllStandardError();
-        }
-        program.kill(); // its box waits for a click
-        program.waitForFinished();
-        EXPECT_TRUE(said.startsWith(QByteArray("Unknown Parameter: ") + option)) << said.toStdString();
+        program.start(QStringLiteral(KELVORANDINE_PATH),
+                      {QLatin1String(option), QStringLiteral("X")});
+        ASSERT_TRUE(program.waitForFinished(20000)) << option;
+        EXPECT_EQ(program.exitCode(), 1) << option;
+        const QByteArray said = program.readAllStandardError();
+        EXPECT_TRUE(said.startsWith(QByteArray("kelvorandine: Unknown Parameter: ") + option))
+            << said.toStdString();
+        EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
     }
+}
+
+// --help and --version answer on standard output and end well, with no display to reach: the
+// platform named is one that cannot start here.
+TEST_F(OpenFromOutside, HelpAndVersionNeedNoDisplay) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    const auto run = [&env](const QStringList& args) {
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(KELVORANDINE_PATH), args);
+        EXPECT_TRUE(program.waitForFinished(20000));
+        return std::make_tuple(program.exitCode(),
+                               QString::fromUtf8(program.readAllStandardOutput()),
+                               QString::fromUtf8(program.readAllStandardError()));
+    };
+    for (const char* option : {"--help", "-h"}) {
+        const auto [status, out, err] = run({QLatin1String(option)});
+        EXPECT_EQ(status, 0) << option;
+        EXPECT_EQ(out, StartUsage() + QLatin1Char('\n'));
+        EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    }
+    for (const char* option : {"--version", "-V"}) {
+        const auto [status, out, err] = run({QLatin1String(option)});
+        EXPECT_EQ(status, 0) << option;
+        EXPECT_TRUE(out.startsWith(QStringLiteral("kelvorandine (Kelvorandine) ")))
+            << out.toStdString();
+        EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    }
+    // The old help of /? reaches the terminal too, naming the program as it is typed here.
+    const auto [status, out, err] = run({QStringLiteral("/?")});
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(out.startsWith(QStringLiteral("Help: kelvorandine [/tl_conv]")))
+        << out.toStdString();
+    EXPECT_FALSE(out.contains(QStringLiteral(".exe")));
+    EXPECT_FALSE(out.contains(QLatin1Char('\r')));
 }
