@@ -21,15 +21,27 @@ QString ExecutableFolder() {
         .section(QLatin1Char('/'), 0, -2);
 }
 
+// Where the files installed with the program lie, when it is installed.
+QString SharedDataOf(const QString& exe) {
+    if (exe.isEmpty()) return {};
+    const QString shared = QDir(exe + QStringLiteral("/../share/kelvorandine")).absolutePath();
+    return QFileInfo(shared).isDir() ? shared : QString();
+}
+
+QString UserDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Vantorix/Kelvorandine");
+}
+
 } // namespace
 
 QString ProgramFolder() {
     const QString home = qEnvironmentVariable("KELVORANDINE_HOME");
     if (!home.isEmpty()) return WithSlash(QDir(home).absolutePath());
     const QString exe = ExecutableFolder();
-    if (!exe.isEmpty() && QFileInfo(exe).isWritable()) return WithSlash(exe);
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return WithSlash(data + QStringLiteral("/Vantorix/Kelvorandine"));
+    if (!exe.isEmpty() && SharedDataOf(exe).isEmpty() && QFileInfo(exe).isWritable())
+        return WithSlash(exe);
+    return WithSlash(UserDataFolder());
 }
 
 QString SavesFolder() {
@@ -46,10 +58,7 @@ QString SortSeqsFolder() {
 }
 QString RecoveryFolder() {
     const QString home = qEnvironmentVariable("KELVORANDINE_HOME");
-    const QString base =
-        !home.isEmpty() ? QDir(home).absolutePath()
-                        : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                              QStringLiteral("/Vantorix/Kelvorandine");
+    const QString base = !home.isEmpty() ? QDir(home).absolutePath() : UserDataFolder();
     return WithSlash(base) + QStringLiteral("Recovery/");
 }
 
@@ -59,8 +68,8 @@ QString TournamentListPath() {
 
 QString InstalledDataFolder() {
     const QString exe = ExecutableFolder();
-    const QString shared = QDir(exe + QStringLiteral("/../share/kelvorandine")).absolutePath();
-    return WithSlash(QFileInfo(shared).isDir() ? shared : exe);
+    const QString shared = SharedDataOf(exe);
+    return WithSlash(shared.isEmpty() ? exe : shared);
 }
 
 } // namespace kv

@@ -6,8 +6,10 @@
 // current directory. Every folder is returned with a trailing '/'.
 namespace kv {
 
-// $KELVORANDINE_HOME when set; else the executable's folder when it is writable; else the
-// per-user data folder.
+// $KELVORANDINE_HOME when set. Else an installed program (one with share/kelvorandine beside
+// its bin/) uses the per-user data folder, even where it may write beside itself (as root):
+// removing the package must leave nothing behind in /usr. A build tree or an unpacked copy
+// uses its own folder when it may write there, else the per-user data folder too.
 QString ProgramFolder();
 QString SavesFolder();    // "SAVES/": tournament files
 QString LanguageFolder(); // "Language/": language files
