@@ -2,12 +2,12 @@
 
 #include "args.h"
 
+#include "base/runtime_folder.h"
 #include "storage/tournament_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-
-#include <unistd.h>
 
 namespace kvcli {
 
@@ -76,11 +76,8 @@ int ScopeFromName(const QString& name) {
 
 void EnsureRuntimeDir() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
-    const QString dir = QDir::tempPath() + QStringLiteral("/kvtool-runtime-%1").arg(::getuid());
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+    if (const QString dir = kv::PrivateRuntimeFolder(); !dir.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
 }
 
 int UsageError(const char* command, const QString& message, const char* usage) {

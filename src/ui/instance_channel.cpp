@@ -1,10 +1,13 @@
 #include "ui/instance_channel.h"
 
 #include "base/programfolder.h"
+#include "base/runtime_folder.h"
 
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#include <unistd.h>
 
 namespace kv {
 
@@ -16,15 +19,18 @@ constexpr qint64 kMaxMessage = 1 << 20;
 } // namespace
 
 QString InstanceChannelName() {
-    const QByteArray folder = QCryptographicHash::hash(ProgramFolder().toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("kelvorandine-%1-%2").arg(qEnvironmentVariable("USER"), QString::fromLatin1(folder.left(12)));
+    // One channel per user and program folder, in a folder no other user may enter.
+    const QByteArray folder =
+        QCryptographicHash::hash(ProgramFolder().toUtf8(), QCryptographicHash::Sha1).toHex();
+    return PrivateRuntimeFolder() + QStringLiteral("kelvorandine-%1-%2")
+                                        .arg(::getuid())
+                                        .arg(QString::fromLatin1(folder.left(12)));
 }
 
 THandOver SendToRunningInstance(const QStringList& files, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(InstanceChannelName());
-    if (!socket.waitForConnected(timeoutMs))
-        return THandOver::NoneRunning;
+    if (!socket.waitForConnected(timeoutMs)) return THandOver::NoneRunning;
     QByteArray message;
     for (const QString& f : files)
         message += f.toUtf8() + '\n';
@@ -36,19 +42,18 @@ THandOver SendToRunningInstance(const QStringList& files, int timeoutMs) {
     return socket.readAll().startsWith("ok") ? THandOver::Delivered : THandOver::NoAnswer;
 }
 
-TInstanceServer::TInstanceServer(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
+TInstanceServer::TInstanceServer(QObject* parent)
+    : QObject(parent), server_(new QLocalServer(this)) {
     connect(server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 const QByteArray data = socket->peek(kMaxMessage);
-                if (!data.endsWith("\n\n") && data.size() < kMaxMessage)
-                    return; // more to come
+                if (!data.endsWith("\n\n") && data.size() < kMaxMessage) return; // more to come
                 socket->readAll();
                 QStringList files;
                 for (const QByteArray& line : data.split('\n'))
-                    if (!line.isEmpty())
-                        files << QString::fromUtf8(line);
+                    if (!line.isEmpty()) files << QString::fromUtf8(line);
                 socket->write("ok\n");
                 socket->flush();
                 // Opening files may show boxes with event loops of their own, in which this
@@ -62,13 +67,11 @@ TInstanceServer::TInstanceServer(QObject* parent) : QObject(parent), server_(new
 
 bool TInstanceServer::Listen() {
     const QString name = InstanceChannelName();
-    if (server_->listen(name))
-        return true;
+    if (server_->listen(name)) return true;
     // A program that answers keeps its socket; what nobody answers on is a crashed one's.
     QLocalSocket probe;
     probe.connectToServer(name);
-    if (probe.waitForConnected(500))
-        return false;
+    if (probe.waitForConnected(500)) return false;
     QLocalServer::removeServer(name);
     return server_->listen(name);
 }

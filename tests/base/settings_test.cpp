@@ -3,10 +3,16 @@
 
 #include "base/preferences.h"
 #include "base/programfolder.h"
+#include "base/runtime_folder.h"
 #include "base/settings.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kv;
 
@@ -46,7 +52,8 @@ TEST_F(Settings, AFreshStoreGivesEveryDefaultAndWritesNothing) {
     EXPECT_EQ(PrefFont(QStringLiteral("TableStyle\\HeaderSubFont")).Size, 5);
     EXPECT_TRUE(PrefFont(QStringLiteral("TableStyle\\HeaderFont")).Bold);
     EXPECT_FALSE(QFileInfo::exists(SettingsFilePath()));
-    EXPECT_TRUE(QSettings(QStringLiteral("Vantorix"), QStringLiteral("Kelvorandine")).allKeys().isEmpty());
+    EXPECT_TRUE(
+        QSettings(QStringLiteral("Vantorix"), QStringLiteral("Kelvorandine")).allKeys().isEmpty());
 }
 
 TEST_F(Settings, ValuesReadBackWithTheirTypes) {
@@ -59,7 +66,8 @@ TEST_F(Settings, ValuesReadBackWithTheirTypes) {
     EXPECT_EQ(PrefInteger("TableView", "Alignment"), 4);
     EXPECT_FALSE(PrefHostFirst());
     EXPECT_EQ(PrefFloat("Print", "LeftMargin"), 2.25);
-    EXPECT_EQ(RegReadInteger(QStringLiteral("TableDimensions\\Soccer"), QStringLiteral("40"), 25), 33);
+    EXPECT_EQ(RegReadInteger(QStringLiteral("TableDimensions\\Soccer"), QStringLiteral("40"), 25),
+              33);
     EXPECT_TRUE(RegValueExists(QStringLiteral("TableDimensions/Soccer"), QStringLiteral("40")));
 }
 
@@ -105,4 +113,39 @@ TEST_F(Settings, ListFoldersStartAtTheProgramFolder) {
     RegWriteString(QString(), QStringLiteral("RefereesPath"), QStringLiteral("/srv/lists/"));
     EXPECT_EQ(PrefString("", "RefereesPath"), QStringLiteral("/srv/lists/"));
     EXPECT_EQ(PrefString("", "ImageExportPath"), QString());
+}
+
+// The running program's socket lies where only its user may go: the session's runtime folder,
+// else a folder of our own in the temporary folder that is closed to others and never a link
+// someone planted under its name.
+TEST_F(Settings, ThePrivateRuntimeFolderIsOnlyEverOurs) {
+    const QByteArray session = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray temp = qgetenv("TMPDIR");
+    const QString scratch = HomePath(QStringLiteral("tmp"));
+    QDir().mkpath(scratch);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(scratch));
+    EXPECT_EQ(PrivateRuntimeFolder(), scratch + QLatin1Char('/'));
+
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(scratch));
+    const QString own = scratch + QStringLiteral("/kelvorandine-%1").arg(::getuid());
+    EXPECT_EQ(PrivateRuntimeFolder(), own + QLatin1Char('/'));
+    const auto mode = [&own] {
+        struct stat st {};
+        ::lstat(QFile::encodeName(own).constData(), &st);
+        return st.st_mode & 0777;
+    };
+    EXPECT_EQ(mode(), 0700u);
+    ::chmod(QFile::encodeName(own).constData(), 0777); // opened by someone: closed again
+    EXPECT_EQ(PrivateRuntimeFolder(), own + QLatin1Char('/'));
+    EXPECT_EQ(mode(), 0700u);
+    QDir(own).removeRecursively();
+    QDir().mkpath(scratch + QStringLiteral("/elsewhere"));
+    ASSERT_TRUE(QFile::link(scratch + QStringLiteral("/elsewhere"), own));
+    EXPECT_EQ(PrivateRuntimeFolder(), QString());
+
+    qputenv("TMPDIR", temp);
+    if (temp.isNull()) qunsetenv("TMPDIR");
+    qputenv("XDG_RUNTIME_DIR", session);
+    if (session.isNull()) qunsetenv("XDG_RUNTIME_DIR");
 }

@@ -2,6 +2,7 @@
 // them first when they are not listed), and a second start hands them to the running program.
 #include "ui/ui_support.h"
 
+#include "base/runtime_folder.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 #include "ui/app_start.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
@@ -24,6 +26,8 @@
 #include <memory>
 #include <tuple>
 #include <vector>
+
+#include <unistd.h>
 
 using namespace kv;
 
@@ -204,6 +208,18 @@ TEST_F(OpenFromOutside, TheToolkitTakesNoArgument) {
 
 // --help and --version answer on standard output and end well, with no display to reach: the
 // platform named is one that cannot start here.
+// The hand-over channel is the user's own: named by user id, in the private runtime folder.
+TEST_F(OpenFromOutside, TheChannelIsInThePrivateRuntimeFolder) {
+    const QString name = InstanceChannelName();
+    EXPECT_TRUE(name.startsWith(PrivateRuntimeFolder())) << name.toStdString();
+    EXPECT_TRUE(
+        QFileInfo(name).fileName().startsWith(QStringLiteral("kelvorandine-%1-").arg(::getuid())))
+        << name.toStdString();
+    TInstanceServer server;
+    ASSERT_TRUE(server.Listen());
+    EXPECT_TRUE(QFileInfo::exists(name));
+}
+
 TEST_F(OpenFromOutside, HelpAndVersionNeedNoDisplay) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
