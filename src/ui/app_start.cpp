@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -92,7 +93,13 @@ QString StartUsage() {
 void NameApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Kelvorandine"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vantorix"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kelvorandine"));
+    // The installed desktop entry and icon go by the program's id.
+    const QString id = QStringLiteral("io.vantorix.Kelvorandine");
+    QGuiApplication::setDesktopFileName(id);
+    QIcon own;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        own.addFile(QStringLiteral(":/icons/kelvorandine-%1.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(id, own));
 }
 
 void ApplyToolkitLanguage() {

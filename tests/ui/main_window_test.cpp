@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -373,15 +374,23 @@ TEST_F(MainWindow, AStartMessageClosesTheStartUpPictureFirst) {
 }
 
 // The program sets no display name: the toolkit would append it to every window title
-// ("Kelvorandine 2.2 - [League] — Kelvorandine 2.2"). The desktop entry's name is set, so that
-// docks group the windows under the program.
+// ("Kelvorandine 2.2 - [League] — Kelvorandine 2.2"). The desktop entry's name is the installed
+// entry's, so that docks and task switchers group the windows under the program and show its
+// icon, which every window carries (the theme's, else the program's own).
 TEST_F(MainWindow, WindowTitlesReadAsTheProgramGivesThem) {
     NameApplication();
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Kelvorandine"));
-    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("kelvorandine"));
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(KV_SOURCE_DIR "/data/") +
+                                  QGuiApplication::desktopFileName() + QStringLiteral(".desktop")))
+        << QGuiApplication::desktopFileName().toStdString();
+    const QIcon icon = QGuiApplication::windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_FALSE(icon.pixmap(48).isNull());
+    EXPECT_FALSE(icon.pixmap(16).isNull());
     TMainForm main(Dialogs);
     ASSERT_NE(Open(main, "soccer.kvd"), nullptr);
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Kelvorandine 2.2 - [Riverside Spring League]"));
+    EXPECT_EQ(main.windowIcon().cacheKey(), icon.cacheKey());
 }
 
 // The status bar's hint belongs to the window it was given for: another tournament window
