@@ -502,6 +502,7 @@ AddExistingTournaments(TTournamentList& list, TListNode* selected, const QString
                 result.Messages << Fmt(LangText(5100, "File not found: %s"), path);
                 continue;
             }
+            result.Copied.append({path, target});
             path = target;
         }
         data.FilePath = path;

@@ -115,6 +115,7 @@ struct TAddFilesResult {
     TListNode* Last = nullptr; // the entry added last
     bool Stopped = false;
     QStringList Messages; // the information shown on the way
+    QList<QPair<QString, QString>> Copied; // each file copied in from outside, and its copy
 };
 TAddFilesResult AddExistingTournaments(TTournamentList& list, TListNode* selected, const QStringList& files,
                                        const std::function<TMessageButton(TMessageKind, const QString&)>& ask,

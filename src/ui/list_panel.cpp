@@ -6,6 +6,7 @@
 #include "base/programfolder.h"
 #include "base/textformat.h"
 #include "storage/dropped_files.h"
+#include "storage/opened_files.h"
 #include "ui/dialog_seam.h"
 #include "ui/find_tournament_form.h"
 #include "ui/import_table_v2_form.h"
@@ -106,7 +107,8 @@ void TListPanel::KeepSelectionAmongSiblings() {
     QItemSelection others;
     for (const QModelIndex& i : selection->selectedRows())
         if (i.parent() != current.parent()) others.select(i, i);
-    if (!others.isEmpty()) selection->select(others, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    if (!others.isEmpty())
+        selection->select(others, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
 }
 
 TListNode* TListPanel::Selected() const {
@@ -177,7 +179,7 @@ void TListPanel::AddExisting() {
 }
 
 // The files are copied into SAVES/ and listed, as "Add an Existing Tournament" does.
-void TListPanel::AddTournamentFiles(const QStringList& files) {
+TAddFilesResult TListPanel::AddTournamentFiles(const QStringList& files) {
     TWaitForm wait;
     wait.ShowNow();
     // While a box is up the wait window steps aside.
@@ -187,16 +189,20 @@ void TListPanel::AddTournamentFiles(const QStringList& files) {
         wait.show();
         return b;
     };
-    const TAddFilesResult added = AddExistingTournaments(
-        list_, Selected(), files, ask, [&wait](int p) { wait.SetProgress(p); });
+    const TAddFilesResult added = AddExistingTournaments(list_, Selected(), files, ask,
+                                                         [&wait](int p) { wait.SetProgress(p); });
     wait.close();
     SaveList();
     Reload(added.Last);
+    return added;
 }
 
 void TListPanel::AddFiles(const QStringList& tournaments, const QStringList& legacy) {
     if (!tournaments.isEmpty()) {
-        AddTournamentFiles(tournaments);
+        // Files from elsewhere are copied in: said before anything can be edited.
+        const TAddFilesResult result = AddTournamentFiles(tournaments);
+        if (!result.Copied.isEmpty())
+            ShowAppMessage(CopiedFilesMessage(result.Copied), TMessageKind::Information);
         // Each tournament listed under its name in SAVES/ opens, a new one or one listed before.
         for (const QString& file : tournaments)
             if (const TListNode* entry =

@@ -69,7 +69,7 @@ private:
     void KeepSelectionAmongSiblings();
     bool RenameNode(TListNode* node, const QString& name);
     void ImportLegacy(const QStringList& files);
-    void AddTournamentFiles(const QStringList& files);
+    TAddFilesResult AddTournamentFiles(const QStringList& files);
     void RunSearch(bool fromDialog);
 
     TTournamentList& list_;

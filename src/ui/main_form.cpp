@@ -8,6 +8,7 @@
 #include "render/paint_tools.h"
 #include "storage/command_availability.h"
 #include "storage/dropped_files.h"
+#include "storage/opened_files.h"
 #include "storage/recovery.h"
 #include "storage/tournament_file.h"
 #include "ui/about_box.h"
@@ -827,15 +828,16 @@ void TMainForm::OpenFiles(const QStringList& files) {
         const QStringList batch = std::exchange(filesToOpen_, {});
         QStringList toAdd;
         for (const QString& file : batch) {
-            const QFileInfo info(file);
-            const QString saves = TTournamentList::SavesPath(info.fileName());
-            const TListNode* listed = list_.FindByPath(info.absoluteFilePath());
-            if (!listed && QFileInfo(saves).canonicalFilePath() == info.canonicalFilePath())
-                listed = list_.FindByPath(saves);
-            if (listed && listed->IsTournament())
-                OpenTournament(listed->Data);
-            else
-                toAdd << info.absoluteFilePath();
+            const QString path = QFileInfo(file).absoluteFilePath();
+            const TOpenedFile opened = ClassifyOpenedFile(list_, path);
+            if (opened.Kind == TOpenedKind::New) {
+                toAdd << path;
+                continue;
+            }
+            const TNodeData entry = opened.Entry->Data;
+            if (opened.Kind == TOpenedKind::CopyListedDiffers)
+                ShowAppMessage(CopyDiffersMessage(path, entry.FilePath), TMessageKind::Information);
+            OpenTournament(entry);
         }
         if (!toAdd.isEmpty()) panel_->AddFiles(toAdd, {});
     }

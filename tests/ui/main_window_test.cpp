@@ -13,23 +13,23 @@
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
 #include "ui/splash_form.h"
-#include "ui/widget_messages.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
+#include "ui/widget_messages.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QIcon>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QStatusBar>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -406,5 +406,6 @@ TEST_F(MainWindow, SwitchingTournamentsClearsTheHint) {
     main.statusBar()->showMessage(QStringLiteral("Goals For - click to sort"));
     area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(chess->parentWidget()));
     QApplication::processEvents();
-    EXPECT_TRUE(main.statusBar()->currentMessage().isEmpty()) << main.statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(main.statusBar()->currentMessage().isEmpty())
+        << main.statusBar()->currentMessage().toStdString();
 }

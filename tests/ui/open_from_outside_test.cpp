@@ -73,6 +73,27 @@ TEST_F(OpenFromOutside, AFileIsListedFirstThenOpened) {
     const QString saved = TTournamentList::SavesPath(QStringLiteral("cup.kvd"));
     ASSERT_NE(main_->List().FindByPath(saved), nullptr);
     EXPECT_TRUE(OpenNames().contains(saved)) << OpenNames().join(QLatin1Char(' ')).toStdString();
+    // The user is told that the list keeps a copy, where, and that edits go there.
+    ASSERT_EQ(Messages.Entries().size(), 1u);
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
+    EXPECT_TRUE(
+        Messages.Texts().front().contains(file + QStringLiteral("\n    copied to ") + saved))
+        << Messages.Texts().front().toStdString();
+    // Opened again as it is, the copy opens, with nothing more to say and nothing copied again.
+    Messages.Clear();
+    main_->TournamentForms().front()->ForceClose();
+    QApplication::processEvents();
+    main_->OpenFiles({file});
+    EXPECT_TRUE(Messages.Texts().isEmpty())
+        << Messages.Texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(OpenNames().contains(saved));
+    // Changed since, the file opened is not taken for the copy, and the user is told so.
+    WriteFile(file, ReadFile(file) + "\n");
+    main_->OpenFiles({file});
+    ASSERT_EQ(Messages.Texts().size(), 1);
+    EXPECT_TRUE(Messages.Texts().front().startsWith(
+        QStringLiteral("The tournament list already holds a copy of ") + file));
+    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information);
     EXPECT_GE(static_cast<int>(main_->List().Root()->Children.size()), before);
     // A listed one opens as it is, without being added again.
     const int windows = static_cast<int>(main_->TournamentForms().size());
