@@ -4,6 +4,7 @@
 #include "base/preferences.h"
 #include "base/program_args.h"
 #include "base/programfolder.h"
+#include "base/runtime_folder.h"
 #include "storage/first_run.h"
 #include "ui/app_start.h"
 #include "ui/dialog_seam.h"
@@ -14,6 +15,7 @@
 #include "ui/widget_messages.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -67,6 +69,10 @@ int main(int argc, char** argv) {
     case kv::TStartMode::Normal:
         break;
     }
+    // The toolkit wants a private runtime folder; a session without one gets ours.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        if (const QString runtime = kv::PrivateRuntimeFolder(); !runtime.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     kv::TToolkitArgs toolkit(argv[0]);
     QApplication app(toolkit.Count(), toolkit.Values());
     kv::NameApplication();

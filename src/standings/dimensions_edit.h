@@ -18,12 +18,16 @@ struct TDimensionRow {
     int Kind = DimHeadline; // one of the above, or a standings column id (0 and up)
     QString Caption;
     double Size = 0; // in the edit's unit
+
+    bool operator==(const TDimensionRow&) const = default;
 };
 
 struct TDimensionsEdit {
     int Units = UnitsPixels;
     double LineFactor = 0.75;
     std::vector<TDimensionRow> Rows;
+
+    bool operator==(const TDimensionsEdit&) const = default;
 };
 
 // The tournament's sizes as they are.

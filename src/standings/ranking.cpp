@@ -209,9 +209,8 @@ QString PlaceReasonText(const TTournament& t, const TPlaceReason& r) {
         if (r.Criterion < 0 || r.Criterion >= static_cast<int>(t.SortCriteria.size()))
             return QString();
         const TSortColumn& c = t.SortCriteria[static_cast<size_t>(r.Criterion)];
-        const QString name = c.Name.isEmpty()
-                                 ? MakeCriterion(c.Column, c.Scope, t.Sport, c.Descending).Name
-                                 : c.Name;
+        // Named in the language of now: the criterion's own name was given when it was read.
+        const QString name = MakeCriterion(c.Column, c.Scope, t.Sport, c.Descending).Name;
         QString text = Fmt(LangText(7724, "%s: %s against %s"), name,
                            ReasonValue(c.Column, r.Value), ReasonValue(c.Column, r.NextValue));
         if (r.LevelTeams > 0)

@@ -91,9 +91,15 @@ QString ApplyVisibleColumns(TTournament& t, const std::vector<int>& ids) {
         return nullptr;
     };
     const TColumnContext context = TColumnContext::Of(t);
+    // A column shown already stays when it is kept, applicable or not (a file may show one the
+    // rules would not offer, such as the points of a tournament ranked by percentage).
+    const auto shownNow = [&t](int id) {
+        return std::any_of(t.Columns.begin(), t.Columns.end(),
+                           [id](const TTableColumn& c) { return c.Id == id; });
+    };
     std::vector<TTableColumn> shown;
     for (const int id : ids) {
-        if (!ColumnApplicable(id, context) ||
+        if ((!ColumnApplicable(id, context) && !shownNow(id)) ||
             std::any_of(shown.begin(), shown.end(),
                         [id](const TTableColumn& c) { return c.Id == id; }))
             continue;

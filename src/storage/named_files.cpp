@@ -55,7 +55,7 @@ QString CheckFileName(const QString& name) {
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : name)
         if (forbidden.contains(c))
-            return QStringLiteral("A file name cannot contain characters:\r\n\\ / : * ? \" < > |");
+            return LangText(631, "A file name cannot contain characters:\r\n\\ / : * ? \" < > |");
     return QString();
 }
 
@@ -68,7 +68,8 @@ QStringList NamedFiles(const QString& folder, const QString& extension) {
     return names;
 }
 
-bool DeleteNamedFile(const QString& path, const std::function<bool(const QString&)>& deleteForGood) {
+bool DeleteNamedFile(const QString& path,
+                     const std::function<bool(const QString&)>& deleteForGood) {
     return RemoveFile(path, PrefRecycleBin(), deleteForGood);
 }
 

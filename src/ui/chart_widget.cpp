@@ -12,6 +12,7 @@ namespace kv {
 TChartWidget::TChartWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatsChart"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus); // a click makes it the part of the page F1 explains
     setMinimumSize(200, 150);
     setAutoFillBackground(false);
     Relayout();

@@ -19,7 +19,8 @@ namespace kv {
 
 namespace {
 
-QGroupBox* Group(QWidget* parent, const char* name, int id, const char* title, QWidget* a, QWidget* b) {
+QGroupBox* Group(QWidget* parent, const char* name, int id, const char* title, QWidget* a,
+                 QWidget* b) {
     auto* box = new QGroupBox(LangText(id, title), parent);
     box->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(box);
@@ -28,10 +29,10 @@ QGroupBox* Group(QWidget* parent, const char* name, int id, const char* title, Q
     return box;
 }
 
-
 } // namespace
 
-TFindTournamentForm::TFindTournamentForm(QWidget* parent) : QDialog(parent) {
+TFindTournamentForm::TFindTournamentForm(QWidget* parent)
+    : QDialog(parent), language_(CurrentLanguage()) {
     setObjectName(QStringLiteral("TFindTournamentForm"));
     setWindowTitle(LangText(7800, "Find Tournament"));
     auto* layout = new QGridLayout(this);
@@ -41,13 +42,16 @@ TFindTournamentForm::TFindTournamentForm(QWidget* parent) : QDialog(parent) {
     text_->setInsertPolicy(QComboBox::NoInsert);
     text_->setMinimumWidth(260);
     label->setBuddy(text_);
-    caseSensitive_ = Named(new QCheckBox(LangText(7803, "&Case sensitive"), this), "CaseSensitiveChB");
+    caseSensitive_ =
+        Named(new QCheckBox(LangText(7803, "&Case sensitive"), this), "CaseSensitiveChB");
     exact_ = Named(new QCheckBox(LangText(7804, "&Exact phrase"), this), "ExactPhraseChB");
     forward_ = Named(new QRadioButton(LangText(7806, "Forwar&d"), this), "ForwardRB");
     backward_ = Named(new QRadioButton(LangText(7807, "&Backward"), this), "BackwardRB");
     global_ = Named(new QRadioButton(LangText(7809, "&Global"), this), "GlobalRB");
-    selectedFolder_ = Named(new QRadioButton(LangText(7810, "&Selected folder"), this), "SelectedFolderRB");
-    fromSelected_ = Named(new QRadioButton(LangText(7812, "&From selected item"), this), "FromSelectedRB");
+    selectedFolder_ =
+        Named(new QRadioButton(LangText(7810, "&Selected folder"), this), "SelectedFolderRB");
+    fromSelected_ =
+        Named(new QRadioButton(LangText(7812, "&From selected item"), this), "FromSelectedRB");
     entireScope_ = Named(new QRadioButton(LangText(7813, "E&ntire scope"), this), "EntireScopeRB");
     layout->addWidget(label, 0, 0);
     layout->addWidget(text_, 0, 1);
@@ -73,7 +77,26 @@ TFindOptions TFindTournamentForm::Options() const {
     return o;
 }
 
-void TFindTournamentForm::SetText(const QString& text) { text_->setCurrentText(text); }
+void TFindTournamentForm::SetText(const QString& text) {
+    text_->setCurrentText(text);
+}
+
+QStringList TFindTournamentForm::History() const {
+    QStringList texts;
+    for (int i = 0; i < text_->count(); ++i)
+        texts << text_->itemText(i);
+    return texts;
+}
+
+void TFindTournamentForm::Restore(const TFindOptions& options, const QStringList& history) {
+    text_->addItems(history);
+    text_->setCurrentText(options.Text);
+    caseSensitive_->setChecked(options.CaseSensitive);
+    exact_->setChecked(options.ExactPhrase);
+    (options.Forward ? forward_ : backward_)->setChecked(true);
+    (options.Global ? global_ : selectedFolder_)->setChecked(true);
+    (options.FromSelected ? fromSelected_ : entireScope_)->setChecked(true);
+}
 
 void TFindTournamentForm::accept() {
     const QString text = text_->currentText();

@@ -18,6 +18,12 @@ public:
     explicit TFindTournamentForm(QWidget* parent = nullptr);
     TFindOptions Options() const;
     void SetText(const QString& text);
+    // The texts searched for this run, and the choices, carried into a new form (after a
+    // change of language the form is made again in the new one).
+    QStringList History() const;
+    void Restore(const TFindOptions& options, const QStringList& history);
+    // The language the form was made in.
+    const QString& Language() const { return language_; }
     // OK: a blank text is refused with a message and the dialog stays open.
     void accept() override;
 
@@ -31,6 +37,7 @@ private:
     QRadioButton* selectedFolder_;
     QRadioButton* fromSelected_;
     QRadioButton* entireScope_;
+    QString language_;
 };
 
 } // namespace kv

@@ -4,11 +4,14 @@
 #include "base/programfolder.h"
 #include "ui/widget_names.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -32,7 +35,13 @@ THelpForm::THelpForm(const QString& folder, QWidget* parent)
     setObjectName(QStringLiteral("THelpForm"));
     setWindowTitle(LangText(680, "Kelvorandine Help"));
     Build();
-    resize(960, 680);
+    // Whole on the screen it opens on, in its middle; Escape closes it as it closes a dialog.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(QSize(960, 680).boundedTo(free.size() * 9 / 10));
+    move(free.center() - QPoint(width() / 2, height() / 2));
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     ShowPage(QStringLiteral("index.html"));
 }
 

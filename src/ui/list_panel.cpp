@@ -300,6 +300,13 @@ void TListPanel::SetAutoSort(bool on) {
 }
 
 TFindTournamentForm* TListPanel::FindForm() {
+    // Made again in another language, with what was typed and chosen.
+    if (findForm_ && findForm_->Language() != CurrentLanguage() && !findForm_->isVisible()) {
+        auto* made = new TFindTournamentForm(this);
+        made->Restore(findForm_->Options(), findForm_->History());
+        findForm_->deleteLater();
+        findForm_ = made;
+    }
     if (!findForm_) findForm_ = new TFindTournamentForm(this);
     return findForm_;
 }

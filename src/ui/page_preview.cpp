@@ -2,7 +2,10 @@
 
 #include "model/tablestyle.h"
 
+#include <QImage>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace kv {
 
@@ -60,12 +63,26 @@ void TPagePreview::paintEvent(QPaintEvent*) {
     p.fillRect(paper.translated(4, 4), QColor(0, 0, 0, 90));
     p.fillRect(paper, Qt::white);
     if (!painter_) return;
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setClipRect(paper);
-    p.translate(paper.topLeft());
-    p.scale(paper.width() / paper_.width(), paper.height() / paper_.height());
-    painter_(p, page_);
+    p.drawImage(paper, PageImage(paper.size()));
+}
+
+QImage TPagePreview::PageImage(QSizeF shown) const {
+    // Tables draw their lines as whole pixels of the screen: the page is drawn at the screen's
+    // resolution at least (a line one pixel wide stays one), then scaled smoothly to the panel,
+    // where a thin line turns grey instead of falling between pixels.
+    const double atScreen = ScreenPixelsPerInch() / dpi_;
+    const double scale = std::max(atScreen, shown.width() / paper_.width()) * devicePixelRatioF();
+    const QSize size = (paper_ * scale).toSize().expandedTo(QSize(1, 1));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter ip(&image);
+    ip.setRenderHint(QPainter::Antialiasing);
+    ip.setRenderHint(QPainter::TextAntialiasing);
+    ip.scale(size.width() / paper_.width(), size.height() / paper_.height());
+    painter_(ip, page_);
+    ip.end();
+    return image.scaled((shown * devicePixelRatioF()).toSize().expandedTo(QSize(1, 1)),
+                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace kv

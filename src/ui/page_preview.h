@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
@@ -29,6 +30,7 @@ protected:
 
 private:
     QRectF PaperRect() const;
+    QImage PageImage(QSizeF shown) const;
 
     QSizeF paper_{2480, 3508};
     double dpi_ = 300;

@@ -30,6 +30,7 @@ TStyleForm::TStyleForm(const QStringList& names, const QString& current, QWidget
     names_->setInsertPolicy(QComboBox::NoInsert);
     names_->addItems(names);
     names_->setEditText(current);
+    names_->lineEdit()->selectAll(); // typing replaces the name offered
     names_->setMinimumWidth(240);
     label->setBuddy(names_);
     row->addWidget(label);

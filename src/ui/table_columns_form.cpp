@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kv {
 
 TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, QWidget* parent)
@@ -54,11 +56,15 @@ TTableColumnsForm::TTableColumnsForm(TTournamentDocument& doc, QWidget* parent)
                           LangText(4704, "Move all columns to the right"),
                           LangText(4705, "Move selected columns to the left"),
                           LangText(4706, "Move all columns to the left"));
+    // The applicable columns, and the shown ones as they are even where they are not (the
+    // points of a tournament ranked by percentage): OK must not drop what nobody moved.
+    const std::vector<int> shown = ColumnIdsOf(t.Columns);
     std::vector<std::pair<int, QString>> items;
     for (int id = 0; id < kColumnCount; ++id)
-        if (ColumnApplicable(id, TColumnContext::Of(t)))
+        if (ColumnApplicable(id, TColumnContext::Of(t)) ||
+            std::find(shown.begin(), shown.end(), id) != shown.end())
             items.emplace_back(id, ColumnFullName(id, t));
-    lists_->SetItems(items, ColumnIdsOf(t.Columns));
+    lists_->SetItems(items, shown);
     lists_->SetAvailableByText(false);
     layout->addWidget(lists_, 1);
     layout->addWidget(MakeDialogButtons(*this, false).Box);

@@ -18,7 +18,7 @@
 namespace kv {
 
 TTableDimensionsForm::TTableDimensionsForm(TTournamentDocument& doc, QWidget* parent)
-    : QDialog(parent), doc_(doc), edit_(DimensionsEditOf(doc.Tournament())) {
+    : QDialog(parent), doc_(doc), edit_(DimensionsEditOf(doc.Tournament())), applied_(edit_) {
     setObjectName(QStringLiteral("TTableDimensionsForm"));
     setWindowTitle(LangText(8400, "Dimensions of Rows and Columns"));
     auto* layout = new QVBoxLayout(this);
@@ -53,6 +53,7 @@ TTableDimensionsForm::TTableDimensionsForm(TTournamentDocument& doc, QWidget* pa
     connect(units_, &QComboBox::activated, this, &TTableDimensionsForm::SetUnits);
     connect(load, &QPushButton::clicked, this, &TTableDimensionsForm::LoadDefault);
     connect(save, &QPushButton::clicked, this, &TTableDimensionsForm::SaveDefault);
+    apply_ = buttons.Apply;
     connect(buttons.Apply, &QPushButton::clicked, this, &TTableDimensionsForm::Apply);
     Fill();
     resize(440, 520);
@@ -75,7 +76,9 @@ void TTableDimensionsForm::Fill() {
             spin->setFrame(false);
             spin->setAlignment(Qt::AlignRight);
             connect(spin, &QDoubleSpinBox::valueChanged, this, [this, r](double value) {
-                if (!filling_) edit_.Rows[static_cast<size_t>(r)].Size = value;
+                if (filling_) return;
+                edit_.Rows[static_cast<size_t>(r)].Size = value;
+                UpdateApply();
             });
             rows_->setCellWidget(r, 1, spin);
         }
@@ -86,6 +89,11 @@ void TTableDimensionsForm::Fill() {
         spin->setValue(row.Size);
     }
     filling_ = false;
+    UpdateApply();
+}
+
+void TTableDimensionsForm::UpdateApply() {
+    apply_->setEnabled(!(edit_ == applied_));
 }
 
 void TTableDimensionsForm::SetUnits(int units) {
@@ -116,6 +124,8 @@ void TTableDimensionsForm::Apply() {
     const TDimensionsEdit edit = edit_;
     doc_.Edit(LangText(8413, "Change Dimensions"), ChangeLayout,
               [edit](TTournament& t) { ApplyDimensions(t, edit); });
+    applied_ = edit;
+    UpdateApply();
 }
 
 void TTableDimensionsForm::accept() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QPushButton;
 class QTableWidget;
 
 // "Dimensions of Rows and Columns": the headline height and the column widths of the
@@ -27,14 +28,19 @@ public:
     void SaveDefault();
     void Apply();
     void accept() override;
+    // Apply: enabled while the sizes differ from those last applied (or found).
+    QPushButton& ApplyButton() const { return *apply_; }
 
 private:
     void Fill();
+    void UpdateApply();
 
     TTournamentDocument& doc_;
     TDimensionsEdit edit_;
+    TDimensionsEdit applied_;
     QComboBox* units_ = nullptr;
     QTableWidget* rows_ = nullptr;
+    QPushButton* apply_ = nullptr;
     bool filling_ = false;
 };
 

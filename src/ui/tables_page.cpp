@@ -392,7 +392,16 @@ void TTablesPage::keyPressEvent(QKeyEvent* event) {
 
 bool TTablesPage::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) return true; // hints follow the pointer in mouseMoveEvent
+    // A hint belongs to the cell under the pointer: gone when the pointer leaves the page (or
+    // a dialog opened from it takes the pointer), or the page is hidden.
+    if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) ClearHint();
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TTablesPage::ClearHint() {
+    QToolTip::hideText();
+    QStatusTipEvent tip{QString()};
+    QApplication::sendEvent(this, &tip);
 }
 
 void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {

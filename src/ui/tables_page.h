@@ -85,6 +85,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
+    void ClearHint();
     // A table as the page places it. Pictures are not kept: the part of each table that is in
     // view is drawn straight into the page, at the screen's own pixels, so a table of any size
     // costs no memory and stays crisp at any scale.

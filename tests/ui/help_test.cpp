@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTreeView>
@@ -144,7 +145,26 @@ TEST_F(Help, F1InTheMainWindowOpensThePagesTopic) {
     EXPECT_TRUE(f1(&form->TablesPage()).endsWith(QStringLiteral("#IDH_TABLES_PAGE")));
     form->Command(QStringLiteral("StatsPageAction"))->trigger();
     EXPECT_TRUE(f1(&form->StatisticsPage()).endsWith(QStringLiteral("#IDH_STATISTICS")));
+    // A click on the chart gives it the focus, and F1 there explains the statistics page.
+    auto* chart = form->StatisticsPage().findChild<QWidget*>(QStringLiteral("StatsChart"));
+    ASSERT_NE(chart, nullptr);
+    QApplication::setActiveWindow(main_.get());
+    QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
+    EXPECT_EQ(QApplication::focusWidget(), chart);
+    EXPECT_TRUE(f1(chart).endsWith(QStringLiteral("#IDH_STATISTICS")));
     qApp->removeEventFilter(&filter);
+}
+
+// The manual's window fits the screen it opens on, and Escape closes it.
+TEST_F(Help, TheManualFitsTheScreenAndEscapeClosesIt) {
+    main_->Command(QStringLiteral("HelpTopicsAction"))->trigger();
+    THelpForm* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    const QRect screen = help->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(help->frameGeometry())) << screen.width() << "x" << screen.height();
+    QApplication::setActiveWindow(help);
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(Help, ContentsSearchAndTheGermanManual) {

@@ -7,6 +7,8 @@
 #include "model/sport.h"
 #include "model/tournament.h"
 #include "standings/column_catalog.h"
+#include "standings/ranking.h"
+#include "ui/find_tournament_form.h"
 #include "ui/help_form.h"
 #include "ui/list_model.h"
 #include "ui/list_panel.h"
@@ -21,6 +23,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -369,9 +372,28 @@ TEST_F(LanguageFile, ASwitchReachesEveryOpenWindowAtOnce) {
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein"),
                                     QStringLiteral("Abbrechen")}));
     prefs.hide();
+    // The find window, made in German, with a text searched for.
+    TFindTournamentForm* find = main_->ListPanel().FindForm();
+    EXPECT_EQ(find->windowTitle(), german.Strings.value(QStringLiteral("7800")));
+    find->SetText(QStringLiteral("Chess"));
+    find->findChild<QCheckBox*>(QStringLiteral("CaseSensitiveChB"))->setChecked(true);
     // And back: English everywhere. (The dialog was built anew in German: its list is another.)
     prefs.findChild<QListWidget*>(QStringLiteral("LanguagesLB"))->setCurrentRow(0);
     ASSERT_TRUE(prefs.ApplyChanges());
     EXPECT_EQ(main_->Command(QStringLiteral("SaveAction"))->text(), QStringLiteral("&Save"));
     EXPECT_EQ(prefs.windowTitle(), QStringLiteral("Program Preferences"));
+    find = main_->ListPanel().FindForm();
+    EXPECT_EQ(find->windowTitle(), QStringLiteral("Find Tournament"));
+    EXPECT_EQ(find->Options().Text, QStringLiteral("Chess"));
+    EXPECT_TRUE(find->Options().CaseSensitive);
+    // What puts a team above the next names its criterion in English again, though the
+    // tournament was read while German was chosen.
+    for (TTournamentForm* form : main_->TournamentForms()) {
+        const TTournament& t = form->Document().Tournament();
+        const TStandingsOrder order =
+            RankStandings(t, t.JointTable(), t.JointTable().Teams(), ScopeOverall);
+        for (const TPlaceReason& reason : order.Reasons)
+            for (const QString& word : {QStringLiteral("Punkte"), QStringLiteral("Prozent")})
+                EXPECT_FALSE(PlaceReasonText(t, reason).contains(word)) << t.Name.toStdString();
+    }
 }

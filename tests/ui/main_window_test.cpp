@@ -13,6 +13,7 @@
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
 #include "ui/splash_form.h"
+#include "ui/tables_page.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/widget_messages.h"
@@ -406,6 +407,21 @@ TEST_F(MainWindow, SwitchingTournamentsClearsTheHint) {
     main.statusBar()->showMessage(QStringLiteral("Goals For - click to sort"));
     area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(chess->parentWidget()));
     QApplication::processEvents();
+    EXPECT_TRUE(main.statusBar()->currentMessage().isEmpty())
+        << main.statusBar()->currentMessage().toStdString();
+    // A cell's hint is gone when the pointer leaves the page (to the background, or to a
+    // dialog opened from it).
+    auto* page = chess->findChild<TTablesPage*>();
+    ASSERT_NE(page, nullptr);
+    QPoint cell;
+    for (int y = 0; y < page->viewport()->height() && cell.isNull(); y += 4)
+        for (int x = 0; x < page->viewport()->width() && cell.isNull(); x += 4)
+            if (!page->HintAt(QPoint(x, y)).isEmpty()) cell = QPoint(x, y);
+    ASSERT_FALSE(cell.isNull());
+    QTest::mouseMove(page->viewport(), cell);
+    EXPECT_FALSE(main.statusBar()->currentMessage().isEmpty());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page->viewport(), &leave);
     EXPECT_TRUE(main.statusBar()->currentMessage().isEmpty())
         << main.statusBar()->currentMessage().toStdString();
 }

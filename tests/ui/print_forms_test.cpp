@@ -18,6 +18,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -26,6 +27,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 using namespace kv;
@@ -117,6 +119,44 @@ TEST_F(PrintForms, SizesTitlesAndSettings) {
     EXPECT_EQ(stored.Units, PaperInches);
     EXPECT_FALSE(stored.ShowSubtitle);
     EXPECT_TRUE(stored.ShowTitle);
+}
+
+// The small page of the preview keeps every line of a table: its outer border too, which
+// drawn straight at a fraction of a pixel fell between the panel's pixels.
+TEST_F(PrintForms, ThePreviewKeepsTheTablesBorders) {
+    TTournamentForm* form = Open("hockey.kvd");
+    ASSERT_NE(form, nullptr);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    TPrintPreviewForm d(form->Document().Tournament(), printer, Dialogs);
+    d.resize(940, 660);
+    d.show();
+    auto* preview = d.findChild<QWidget*>(QStringLiteral("PagePreview"));
+    ASSERT_NE(preview, nullptr);
+    const QImage shot = preview->grab().toImage();
+    const auto ink = [&shot](int x, int y) { return qGray(shot.pixel(x, y)) < 235; };
+    // The paper: the white area in the middle of the panel; the table: the ink on it.
+    const int middle = shot.height() / 2;
+    int left = shot.width() / 2, right = left;
+    while (left > 0 && qGray(shot.pixel(left - 1, middle)) == 255)
+        --left;
+    while (right < shot.width() - 1 && qGray(shot.pixel(right + 1, middle)) == 255)
+        ++right;
+    int top = middle;
+    while (top > 0 && qGray(shot.pixel(left + 2, top - 1)) == 255)
+        --top; // along the margin
+    int inkRight = -1;
+    for (int x = left + 1; x < right; ++x)
+        for (int y = top + 1; y < middle; ++y)
+            if (ink(x, y)) inkRight = std::max(inkRight, x);
+    ASSERT_GT(inkRight, left);
+    // The rightmost ink is the border: one line down the whole table, not the last column's text.
+    int run = 0, longest = 0;
+    for (int y = top + 1; y < middle; ++y) {
+        run = ink(inkRight, y) || ink(inkRight - 1, y) ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    EXPECT_GT(longest, 30);
 }
 
 TEST_F(PrintForms, TheFixtureListPrintsFromItsPreview) {

@@ -19,8 +19,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace kv;
@@ -234,4 +236,13 @@ TEST_F(TableAppearanceForm, TheTablePageEditsOneTableOrAll) {
     EXPECT_EQ(own->Style.BorderColor, RgbColor(20, 30, 40));
     EXPECT_NE(doc.Tournament().JointTable().Style.Dividers, ownDividers);
     EXPECT_TRUE(doc.Tournament().JointTable().Style.BoldBorders);
+}
+
+// The name box offers the name chosen, selected: typing a new one replaces it.
+TEST_F(TableAppearanceForm, TheNameOfferedIsSelected) {
+    TStyleForm form({QStringLiteral("Classic"), QStringLiteral("Night")}, QStringLiteral("Night"));
+    form.show();
+    EXPECT_EQ(form.NameBox().lineEdit()->selectedText(), QStringLiteral("Night"));
+    QTest::keyClicks(form.NameBox().lineEdit(), QStringLiteral("Day"));
+    EXPECT_EQ(form.Name(), QStringLiteral("Day"));
 }

@@ -18,7 +18,10 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPushButton>
 #include <QToolButton>
+
+#include <algorithm>
 
 using namespace kv;
 
@@ -125,13 +128,16 @@ TEST_F(TableForms, DimensionsConvertInTheFieldsAndStayWithinLimits) {
     dialog.show();
     const double team = dialog.SizeShown(2);
     EXPECT_DOUBLE_EQ(team, T().Dimensions.TeamWidth);
-    dialog.SetSize(0, 80); // the headline: 36 pixels at most
+    EXPECT_FALSE(dialog.ApplyButton().isEnabled()); // nothing changed yet
+    dialog.SetSize(0, 80);                          // the headline: 36 pixels at most
+    EXPECT_TRUE(dialog.ApplyButton().isEnabled());
     EXPECT_DOUBLE_EQ(dialog.SizeShown(0), 36);
     dialog.SetSize(4, 48);
     dialog.SetUnits(UnitsInches);
     EXPECT_DOUBLE_EQ(dialog.SizeShown(4), 0.5);
     EXPECT_DOUBLE_EQ(dialog.SizeShown(0), 0.38);
     dialog.Apply();
+    EXPECT_FALSE(dialog.ApplyButton().isEnabled());
     EXPECT_EQ(T().Dimensions.Units, UnitsInches);
     EXPECT_EQ(ToPixels(T().Columns[0].Width, UnitsInches), 48);
     EXPECT_TRUE(form_->Document().IsModified());
@@ -152,4 +158,36 @@ TEST_F(TableForms, DimensionsConvertInTheFieldsAndStayWithinLimits) {
     defaults.LoadDefault();
     EXPECT_EQ(defaults.Edited().Units, UnitsCentimetres);
     EXPECT_NEAR(ConvertUnits(defaults.SizeShown(2), UnitsCentimetres, UnitsPixels), 200, 0.5);
+}
+
+// A column the file shows though the rules would not offer it (the points of a chess
+// tournament ranked by percentage) is listed as visible, and OK with nothing moved keeps it.
+TEST_F(TableForms, OkKeepsAShownColumnTheRulesWouldNotOffer) {
+    TTournamentForm* chess = Open("chess.kvd");
+    ASSERT_NE(chess, nullptr);
+    const auto ids = [chess] {
+        std::vector<int> out;
+        for (const TTableColumn& c : chess->Document().Tournament().Columns)
+            out.push_back(c.Id);
+        return out;
+    };
+    const std::vector<int> before = ids();
+    ASSERT_NE(std::find(before.begin(), before.end(), kColumnPoints), before.end());
+    const int steps = chess->Document().UndoStack().count();
+    TTableColumnsForm dialog(chess->Document(), chess);
+    EXPECT_EQ(dialog.Lists().Chosen(), before);
+    dialog.accept();
+    EXPECT_EQ(ids(), before);
+    // Moved out, it goes, and is not offered back.
+    std::vector<int> fewer = before;
+    fewer.erase(std::find(fewer.begin(), fewer.end(), kColumnPoints));
+    TTableColumnsForm again(chess->Document(), chess);
+    again.Lists().SetChosen(fewer);
+    again.accept();
+    EXPECT_EQ(ids(), fewer);
+    EXPECT_GT(chess->Document().UndoStack().count(), steps);
+    TTableColumnsForm third(chess->Document(), chess);
+    QListWidget* available = third.Lists().AvailableList();
+    for (int i = 0; i < available->count(); ++i)
+        EXPECT_NE(available->item(i)->data(Qt::UserRole).toInt(), kColumnPoints);
 }
