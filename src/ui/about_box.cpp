@@ -18,15 +18,15 @@ QString OperatingSystemText() {
     QString name = QSysInfo::prettyProductName();
     const QString kernel = QSysInfo::kernelVersion();
     if (!kernel.isEmpty())
-        name += QStringLiteral(" (") + QSysInfo::kernelType() + QLatin1Char(' ') + kernel + QLatin1Char(')');
+        name += QStringLiteral(" (") + QSysInfo::kernelType() + QLatin1Char(' ') + kernel +
+                QLatin1Char(')');
     return name;
 }
 
 qint64 PhysicalMemoryKb() {
     const long pages = sysconf(_SC_PHYS_PAGES);
     const long size = sysconf(_SC_PAGE_SIZE);
-    if (pages <= 0 || size <= 0)
-        return 0;
+    if (pages <= 0 || size <= 0) return 0;
     return static_cast<qint64>(pages) * size / 1024;
 }
 
@@ -64,7 +64,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ok->setObjectName(QStringLiteral("ContinueButton"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    for (QWidget* w : std::initializer_list<QWidget*>{product, version, purpose, line, os, memoryCaption, memory})
+    for (QWidget* w : std::initializer_list<QWidget*>{product, version, purpose, line, os,
+                                                      memoryCaption, memory})
         layout->addWidget(w);
     layout->addSpacing(6);
     layout->addWidget(buttons);

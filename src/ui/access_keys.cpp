@@ -22,7 +22,8 @@ QString AccessKeysOf(const QList<QWidget*>& roots, const QList<QWidget*>& except
         if (!root) continue;
         for (QAbstractButton* b : root->findChildren<QAbstractButton*>())
             if (!except.contains(b)) Add(b->text(), keys);
-        if (auto* b = qobject_cast<QAbstractButton*>(root); b && !except.contains(b)) Add(b->text(), keys);
+        if (auto* b = qobject_cast<QAbstractButton*>(root); b && !except.contains(b))
+            Add(b->text(), keys);
         for (QLabel* l : root->findChildren<QLabel*>())
             if (l->buddy() && !except.contains(l)) Add(l->text(), keys);
         for (QTabBar* bar : root->findChildren<QTabBar*>())

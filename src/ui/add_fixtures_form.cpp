@@ -186,7 +186,8 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
     // At least as wide as the headings, in any language.
     const int previewWidths[] = {110, 110, 160, 160};
     for (int c = 0; c < 4; ++c)
-        preview_->header()->resizeSection(c, std::max(previewWidths[c], preview_->header()->sectionSizeHint(c)));
+        preview_->header()->resizeSection(
+            c, std::max(previewWidths[c], preview_->header()->sectionSizeHint(c)));
     layout->addWidget(preview_, 1);
     return page;
 }

@@ -4,11 +4,11 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "base/textformat.h"
+#include "ui/dialog_buttons.h"
 #include "ui/dialog_seam.h"
 #include "ui/grid_print_setting_form.h"
 #include "ui/page_preview.h"
 #include "ui/print_tools.h"
-#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>

@@ -9,8 +9,8 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
@@ -101,7 +101,8 @@ TGroupFrame::TGroupFrame(TDialogSeam& dialogs, QWidget* parent)
     });
     connect(model_, &QAbstractItemModel::modelReset, this, &TGroupFrame::UpdateCommands);
     // A click on another node: Move Up and Move Down follow it.
-    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this, &TGroupFrame::UpdateCommands);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TGroupFrame::UpdateCommands);
     ApplySystem();
 }
 
@@ -232,8 +233,10 @@ void TGroupFrame::DeleteSelected() {
     const TStructureNode* next = node->Parent;
     for (size_t i = 0; i < siblings.size(); ++i)
         if (siblings[i].get() == node) {
-            if (i > 0) next = siblings[i - 1].get();
-            else if (i + 1 < siblings.size()) next = siblings[i + 1].get();
+            if (i > 0)
+                next = siblings[i - 1].get();
+            else if (i + 1 < siblings.size())
+                next = siblings[i + 1].get();
         }
     ChangeTree([this, node] { tree_.Delete(node); }, next);
 }

@@ -16,7 +16,8 @@
 
 namespace kv {
 
-TGroupManagementForm::TGroupManagementForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent)
+TGroupManagementForm::TGroupManagementForm(TTournamentDocument& doc, TDialogSeam& dialogs,
+                                           QWidget* parent)
     : QDialog(parent), doc_(doc) {
     setObjectName(QStringLiteral("TGroupManagementForm"));
     auto* layout = new QVBoxLayout(this);
@@ -43,7 +44,8 @@ TGroupManagementForm::TGroupManagementForm(TTournamentDocument& doc, TDialogSeam
 void TGroupManagementForm::UpdateTexts() {
     const bool conferences = frame_->Tree().ConferencesSystem();
     setWindowTitle(Fmt(QStringLiteral("%s - %s"),
-                       conferences ? LangText(8301, "Division Management") : LangText(8302, "Group Management"),
+                       conferences ? LangText(8301, "Division Management")
+                                   : LangText(8302, "Group Management"),
                        doc_.Tournament().Name));
     switch_->setText(conferences ? LangText(8303, "Switch to group system")
                                  : LangText(8304, "Switch to conferences/divisions system"));
@@ -51,9 +53,11 @@ void TGroupManagementForm::UpdateTexts() {
 
 void TGroupManagementForm::SwitchSystem() {
     if (frame_->Tree().ConferencesSystem()) {
-        if (ShowAppMessage(LangText(8305, "Switching to group system will cause deletion of all matches played "
-                                          "by teams from separate divisions. Continue?"),
-                           TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        if (ShowAppMessage(
+                LangText(8305,
+                         "Switching to group system will cause deletion of all matches played "
+                         "by teams from separate divisions. Continue?"),
+                TMessageKind::QuestionYesNo) != TMessageButton::Yes)
             return;
         frame_->SwitchToGroupSystem();
     } else {

@@ -7,12 +7,12 @@
 #include "model/tournament.h"
 #include "storage/named_files.h"
 #include "ui/csv_records_model.h"
+#include "ui/dialog_buttons.h"
 #include "ui/import_rows_model.h"
 #include "ui/select_fixture_column_form.h"
 #include "ui/style_form.h"
 #include "ui/tournament_document.h"
 #include "ui/wait_form.h"
-#include "ui/dialog_buttons.h"
 #include "ui/widget_names.h"
 
 #include <QCheckBox>
@@ -143,7 +143,8 @@ void TImportCSVForm::SetKind(int column, int kind) {
 void TImportCSVForm::FitHeadings() {
     QHeaderView* header = list_->horizontalHeader();
     for (int c = 0; c < header->count(); ++c)
-        if (header->sectionSizeHint(c) > header->sectionSize(c)) header->resizeSection(c, header->sectionSizeHint(c));
+        if (header->sectionSizeHint(c) > header->sectionSize(c))
+            header->resizeSection(c, header->sectionSizeHint(c));
 }
 
 void TImportCSVForm::ChooseKind(int column) {

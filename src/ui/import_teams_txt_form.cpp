@@ -33,8 +33,10 @@ TImportTeamsTxtForm::TImportTeamsTxtForm(TDialogSeam& dialogs, QWidget* parent)
     text_->setPlaceholderText(LangText(12905, "One team name per line"));
     layout->addWidget(text_);
     auto* box = new QDialogButtonBox(this);
-    auto* open = Named(box->addButton(LangText(12901, "&Open"), QDialogButtonBox::ActionRole), "OpenBtn");
-    auto* ok = Named(box->addButton(LangText(12902, "&Import"), QDialogButtonBox::AcceptRole), "ImportBtn");
+    auto* open =
+        Named(box->addButton(LangText(12901, "&Open"), QDialogButtonBox::ActionRole), "OpenBtn");
+    auto* ok = Named(box->addButton(LangText(12902, "&Import"), QDialogButtonBox::AcceptRole),
+                     "ImportBtn");
     ok->setDefault(true);
     Named(box->addButton(LangText(1001, "Cancel"), QDialogButtonBox::RejectRole), "CancelBtn");
     AddHelpButton(*box, *this);

@@ -113,7 +113,7 @@ private:
     std::vector<QMetaObject::Connection> bindings_;
     bool shuttingDown_ = false;
     QPointer<TTournamentForm> hintForm_; // the window the status bar hints were given for
-    QStringList filesToOpen_; // handed over while OpenFiles was busy
+    QStringList filesToOpen_;            // handed over while OpenFiles was busy
     bool openingFiles_ = false;
     QString appliedLanguage_;
     bool showHints_ = true;

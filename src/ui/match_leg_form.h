@@ -8,7 +8,8 @@ namespace kv {
 class TMatchLegForm : public TMatchListForm {
     Q_OBJECT
 public:
-    TMatchLegForm(TTournamentDocument& doc, int teamA, int teamB, int matchId, QWidget* parent = nullptr);
+    TMatchLegForm(TTournamentDocument& doc, int teamA, int teamB, int matchId,
+                  QWidget* parent = nullptr);
 
 protected:
     void Apply() override;

@@ -16,7 +16,8 @@
 
 namespace kv {
 
-TMatchListForm::TMatchListForm(TTournamentDocument& doc, int teamA, int teamB, int matchId, QWidget* parent)
+TMatchListForm::TMatchListForm(TTournamentDocument& doc, int teamA, int teamB, int matchId,
+                               QWidget* parent)
     : QDialog(parent), doc_(doc), teamA_(teamA), teamB_(teamB) {
     (void)matchId;
     auto* grid = new QGridLayout(this);
@@ -39,7 +40,8 @@ TMatchListForm::TMatchListForm(TTournamentDocument& doc, int teamA, int teamB, i
     resize(680, 260);
 }
 
-void TMatchListForm::SetRows(std::vector<int> rows, const QStringList& headings, bool numberedByLeg) {
+void TMatchListForm::SetRows(std::vector<int> rows, const QStringList& headings,
+                             bool numberedByLeg) {
     rows_ = std::move(rows);
     byLeg_ = numberedByLeg;
     list_->setHeaderLabels(headings);
@@ -54,11 +56,11 @@ void TMatchListForm::Show() {
     for (size_t i = 0; i < rows_.size(); ++i) {
         QStringList cells{QString::number(i + 1)};
         const TMatch* m = rows_[i] >= 0 ? t.MatchById(rows_[i]) : nullptr;
-        if (!byLeg_)
-            cells << (m ? QString::number(m->Leg) : QString());
+        if (!byLeg_) cells << (m ? QString::number(m->Leg) : QString());
         if (m) {
-            cells << (m->HasMatchday() ? QString::number(m->Matchday) : QString()) << (m->HasDate ? ShortDateText(m->Date) : QString())
-                  << t.PairingText(*m) << m->GetScoreText(hostFirst, true);
+            cells << (m->HasMatchday() ? QString::number(m->Matchday) : QString())
+                  << (m->HasDate ? ShortDateText(m->Date) : QString()) << t.PairingText(*m)
+                  << m->GetScoreText(hostFirst, true);
         }
         new QTreeWidgetItem(list_, cells);
     }
@@ -87,8 +89,7 @@ void TMatchListForm::UpdateButtons() {
 
 void TMatchListForm::MoveUp() {
     const int row = Selected();
-    if (row <= 0 || rows_[static_cast<size_t>(row)] < 0)
-        return;
+    if (row <= 0 || rows_[static_cast<size_t>(row)] < 0) return;
     std::swap(rows_[static_cast<size_t>(row)], rows_[static_cast<size_t>(row - 1)]);
     Show();
     Select(row - 1);

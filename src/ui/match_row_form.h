@@ -8,7 +8,8 @@ namespace kv {
 class TMatchRowForm : public TMatchListForm {
     Q_OBJECT
 public:
-    TMatchRowForm(TTournamentDocument& doc, int home, int visitor, int matchId, QWidget* parent = nullptr);
+    TMatchRowForm(TTournamentDocument& doc, int home, int visitor, int matchId,
+                  QWidget* parent = nullptr);
 
 protected:
     void Apply() override;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/tournament_list.h"
 #include "standings/tournament_build.h"
+#include "storage/tournament_list.h"
 
 #include <QWizard>
 
@@ -26,7 +26,15 @@ class TTournamentListModel;
 class TNewTournamentForm : public QWizard {
     Q_OBJECT
 public:
-    enum TPage { PageStart, PageSource, PageType, PageName, PagePoints, PageStructure, PageRanking };
+    enum TPage {
+        PageStart,
+        PageSource,
+        PageType,
+        PageName,
+        PagePoints,
+        PageStructure,
+        PageRanking
+    };
 
     TNewTournamentForm(TTournamentList& list, TDialogSeam& dialogs, QWidget* parent = nullptr);
     ~TNewTournamentForm() override;

@@ -40,7 +40,8 @@ private:
 class TPeopleForm : public QDialog {
     Q_OBJECT
 public:
-    TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
+    TPeopleForm(TPeopleKind kind, TTournamentDocument& doc, TDialogSeam& dialogs,
+                QWidget* parent = nullptr);
     ~TPeopleForm() override;
 
     const TPeopleEditor& Editor() const { return *editor_; }

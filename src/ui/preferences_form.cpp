@@ -47,8 +47,10 @@ void TPreferencesForm::Build() {
     layout->addWidget(buttons.Box);
 
     // Choosing one team list turns the other to the opposite.
-    connect(firstTeam_, &QComboBox::activated, this, [this](int i) { secondTeam_->setCurrentIndex(1 - i); });
-    connect(secondTeam_, &QComboBox::activated, this, [this](int i) { firstTeam_->setCurrentIndex(1 - i); });
+    connect(firstTeam_, &QComboBox::activated, this,
+            [this](int i) { secondTeam_->setCurrentIndex(1 - i); });
+    connect(secondTeam_, &QComboBox::activated, this,
+            [this](int i) { firstTeam_->setCurrentIndex(1 - i); });
     for (QCheckBox* c : findChildren<QCheckBox*>())
         connect(c, &QCheckBox::toggled, this, &TPreferencesForm::Changed);
     for (QComboBox* c : findChildren<QComboBox*>()) {
@@ -63,13 +65,18 @@ QWidget* TPreferencesForm::BuildCommonPage() {
     auto* common = Named(new QWidget(tabs_), "CommonPage");
     auto* cf = new QFormLayout(common);
     units_ = Named(new QComboBox(common), "UnitsCB");
-    units_->addItems({LangText(1050, "Centimeters"), LangText(1051, "Inches"), LangText(1052, "Pixels")});
+    units_->addItems(
+        {LangText(1050, "Centimeters"), LangText(1051, "Inches"), LangText(1052, "Pixels")});
     cf->addRow(LangText(7002, "Default table dimentions &units:"), units_);
     hints_ = Named(new QCheckBox(LangText(7003, "Show h&ints"), common), "ShowHintsChB");
-    time_ = Named(new QCheckBox(LangText(7004, "Show &date and time in status bar"), common), "ShowTimeChB");
+    time_ = Named(new QCheckBox(LangText(7004, "Show &date and time in status bar"), common),
+                  "ShowTimeChB");
     flat_ = Named(new QCheckBox(LangText(7005, "&Flat toolbars"), common), "FlatButtonsChB");
-    trash_ = Named(new QCheckBox(LangText(7006, "Send deleted files to the &recycle bin"), common), "RecycleBinChB");
-    backup_ = Named(new QCheckBox(LangText(7007, "Create &backup files on tournament save"), common), "BackupChB");
+    trash_ = Named(new QCheckBox(LangText(7006, "Send deleted files to the &recycle bin"), common),
+                   "RecycleBinChB");
+    backup_ =
+        Named(new QCheckBox(LangText(7007, "Create &backup files on tournament save"), common),
+              "BackupChB");
     for (QCheckBox* c : {hints_, time_, flat_, trash_, backup_})
         cf->addRow(c);
     return common;
@@ -115,8 +122,10 @@ QWidget* TPreferencesForm::BuildMatchPage() {
 QWidget* TPreferencesForm::BuildBackgroundPage() {
     auto* background = Named(new QWidget(tabs_), "WindowBGPage");
     auto* bf = new QFormLayout(background);
-    hasBgColor_ = Named(new QCheckBox(LangText(7015, "Background C&olor:"), background), "BGColorChB");
-    bgColor_ = Named(new TColorButton(dialogs_, LangText(7016, "B&G Color"), background), "BGColorBtn");
+    hasBgColor_ =
+        Named(new QCheckBox(LangText(7015, "Background C&olor:"), background), "BGColorChB");
+    bgColor_ =
+        Named(new TColorButton(dialogs_, LangText(7016, "B&G Color"), background), "BGColorBtn");
     connect(bgColor_, &TColorButton::ColorChosen, this, [this] {
         hasBgColor_->setChecked(true);
         Changed();
@@ -149,9 +158,12 @@ QWidget* TPreferencesForm::BuildLanguagePage() {
 
 void TPreferencesForm::ChoosePicture() {
     QString filter = LangText(7023, "Pictures (*.png *.jpg *.jpeg *.bmp *.gif)");
-    const QString folder = bgPicture_->text().isEmpty() ? ProgramFolder() : QFileInfo(bgPicture_->text()).absolutePath();
-    const QStringList files = dialogs_.OpenFiles(this, LangText(7024, "Background Picture"), folder,
-                                                 filter + QStringLiteral(";;") + LangText(153, "All Files (*)"), filter);
+    const QString folder = bgPicture_->text().isEmpty()
+                               ? ProgramFolder()
+                               : QFileInfo(bgPicture_->text()).absolutePath();
+    const QStringList files =
+        dialogs_.OpenFiles(this, LangText(7024, "Background Picture"), folder,
+                           filter + QStringLiteral(";;") + LangText(153, "All Files (*)"), filter);
     if (!files.isEmpty()) bgPicture_->setText(files.front());
 }
 
@@ -182,10 +194,11 @@ void TPreferencesForm::Load(const TProgramPreferences& p) {
     english->setData(Qt::UserRole, QString());
     int current = 0;
     for (const QString& file : LanguageFiles()) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(LangInfo(file, QStringLiteral("Language")), file), languages_);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1 (%2)").arg(LangInfo(file, QStringLiteral("Language")), file),
+            languages_);
         item->setData(Qt::UserRole, file);
-        if (file.compare(p.Language, Qt::CaseInsensitive) == 0)
-            current = languages_->count() - 1;
+        if (file.compare(p.Language, Qt::CaseInsensitive) == 0) current = languages_->count() - 1;
     }
     languages_->setCurrentRow(current);
     loading_ = false;
@@ -202,8 +215,10 @@ TProgramPreferences TPreferencesForm::Values() const {
     p.HostFirst = firstTeam_->currentIndex() == 0;
     // A separator left empty keeps the one stored: scores and pairings need one.
     const TProgramPreferences stored = TProgramPreferences::Load();
-    p.MatchSep = matchSep_->currentText().trimmed().isEmpty() ? stored.MatchSep : matchSep_->currentText().left(3);
-    p.ScoreSep = scoreSep_->currentText().trimmed().isEmpty() ? stored.ScoreSep : scoreSep_->currentText().left(1);
+    p.MatchSep = matchSep_->currentText().trimmed().isEmpty() ? stored.MatchSep
+                                                              : matchSep_->currentText().left(3);
+    p.ScoreSep = scoreSep_->currentText().trimmed().isEmpty() ? stored.ScoreSep
+                                                              : scoreSep_->currentText().left(1);
     p.ShowMatchDate = matchDate_->isChecked();
     p.ShowFullScore = fullScore_->isChecked();
     p.HasBGColor = hasBgColor_->isChecked();
@@ -215,13 +230,11 @@ TProgramPreferences TPreferencesForm::Values() const {
 }
 
 void TPreferencesForm::Changed() {
-    if (!loading_)
-        apply_->setEnabled(true);
+    if (!loading_) apply_->setEnabled(true);
 }
 
 bool TPreferencesForm::ApplyChanges() {
-    if (!apply_->isEnabled())
-        return false;
+    if (!apply_->isEnabled()) return false;
     const TProgramPreferences::TSaved saved = Values().Save();
     apply_->setEnabled(false);
     if (saved.LanguageChanged) ApplyLanguage();

@@ -17,7 +17,8 @@ namespace kv {
 TPtsTableFrame::TPtsTableFrame(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TPtsTableFrame"));
     auto* layout = new QVBoxLayout(this);
-    calculate_ = Named(new QCheckBox(LangText(7580, "Calculate &points"), this), "CalculatePointsBox");
+    calculate_ =
+        Named(new QCheckBox(LangText(7580, "Calculate &points"), this), "CalculatePointsBox");
     layout->addWidget(calculate_);
 
     pointsPanel_ = Named(new QGroupBox(LangText(7581, "Points awarded"), this), "PointsPanel");
@@ -58,7 +59,8 @@ TPtsTableFrame::TPtsTableFrame(QWidget* parent) : QWidget(parent) {
     row->addWidget(new QLabel(QStringLiteral(":"), forfeit));
     row->addWidget(AddField("ForfeitWinScore", 500));
     row->addStretch();
-    forfeit->setToolTip(LangText(7590, "The score of the team that forfeited : the score of the other team"));
+    forfeit->setToolTip(
+        LangText(7590, "The score of the team that forfeited : the score of the other team"));
     layout->addWidget(forfeit);
     layout->addStretch();
 

@@ -36,7 +36,6 @@ namespace kv {
 
 namespace {
 
-
 const char* const kDigitsOnly = "digitsOnly";
 
 } // namespace
@@ -77,8 +76,8 @@ void TScoreForm::Build() {
 
     auto* body = new QHBoxLayout;
     pageList_ = Named(new QListWidget(this), "PagesLB");
-    pageList_->addItems({LangText(3503, "Score"), LangText(3504, "Date, Matchday, Place etc"), LangText(3505, "Referees"),
-                         LangText(3506, "Comments")});
+    pageList_->addItems({LangText(3503, "Score"), LangText(3504, "Date, Matchday, Place etc"),
+                         LangText(3505, "Referees"), LangText(3506, "Comments")});
     pageList_->setFixedWidth(180);
     pages_ = Named(new QStackedWidget(this), "Pages");
     pages_->addWidget(BuildScorePage());
@@ -131,17 +130,16 @@ QWidget* TScoreForm::BuildScorePage() {
     form->addRow(LangText(3510, "Forfeited &Team:"), forfeitedTeam_);
     connect(choices, &QButtonGroup::idClicked, this, &TScoreForm::Changed);
     connect(forfeited_, &QCheckBox::toggled, this, [this](bool on) {
-        if (filling_ || !doc_)
-            return;
+        if (filling_ || !doc_) return;
         forfeitedTeam_->setCurrentIndex(on ? 1 : -1); // the visiting team, until another is chosen
-        if (on)
-            score_->setText(ForfeitScoreText(doc_->Tournament(), 2, PrefHostFirst()));
+        if (on) score_->setText(ForfeitScoreText(doc_->Tournament(), 2, PrefHostFirst()));
         UpdateChoices();
         Changed();
     });
     connect(forfeitedTeam_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && doc_)
-            score_->setText(ForfeitScoreText(doc_->Tournament(), index == 0 ? 1 : 2, PrefHostFirst()));
+            score_->setText(
+                ForfeitScoreText(doc_->Tournament(), index == 0 ? 1 : 2, PrefHostFirst()));
         Changed();
     });
     return page;
@@ -158,8 +156,8 @@ QWidget* TScoreForm::BuildPlacePage() {
     number_ = digits(Named(new QLineEdit(page), "NumberEdit"), false);
     form->addRow(LangText(3540, "&Match number:"), number_);
     // A field with its "..." button beside it; the caption's shortcut goes to the field.
-    const auto withButton = [this, page, form](const QString& caption, QWidget* field, const char* name,
-                                               void (TScoreForm::*slot)()) {
+    const auto withButton = [this, page, form](const QString& caption, QWidget* field,
+                                               const char* name, void (TScoreForm::*slot)()) {
         auto* row = new QHBoxLayout;
         row->addWidget(field, 1);
         auto* button = Named(new QPushButton(QStringLiteral("..."), page), name);
@@ -208,27 +206,32 @@ QWidget* TScoreForm::BuildRefereesPage() {
     auto* remove = Named(new QPushButton(LangText(3603, "< &Remove"), page), "RemoveRefereeBtn");
     auto* clear = Named(new QPushButton(LangText(3604, "&Clear"), page), "ClearRefereesBtn");
     const auto move = [this](QListWidget* from, QListWidget* to, bool all) {
-        const QList<QListWidgetItem*> items = all ? from->findItems(QStringLiteral("*"), Qt::MatchWildcard) : from->selectedItems();
+        const QList<QListWidgetItem*> items =
+            all ? from->findItems(QStringLiteral("*"), Qt::MatchWildcard) : from->selectedItems();
         for (QListWidgetItem* item : items) {
             if (to == assigned_ && assigned_->count() >= 5)
                 break; // a match has at most five referees
             QListWidgetItem* taken = from->takeItem(from->row(item));
             // A referee no longer in the tournament does not go back to the available ones.
-            if (to == available_ && !doc_->Tournament().RefereeById(taken->data(Qt::UserRole).toInt())) {
+            if (to == available_ &&
+                !doc_->Tournament().RefereeById(taken->data(Qt::UserRole).toInt())) {
                 delete taken;
                 continue;
             }
             to->addItem(taken);
         }
-        if (to == available_)
-            available_->sortItems();
+        if (to == available_) available_->sortItems();
         Changed();
     };
     connect(add, &QPushButton::clicked, this, [this, move] { move(available_, assigned_, false); });
-    connect(remove, &QPushButton::clicked, this, [this, move] { move(assigned_, available_, false); });
-    connect(clear, &QPushButton::clicked, this, [this, move] { move(assigned_, available_, true); });
-    connect(available_, &QListWidget::itemDoubleClicked, this, [this, move] { move(available_, assigned_, false); });
-    connect(assigned_, &QListWidget::itemDoubleClicked, this, [this, move] { move(assigned_, available_, false); });
+    connect(remove, &QPushButton::clicked, this,
+            [this, move] { move(assigned_, available_, false); });
+    connect(clear, &QPushButton::clicked, this,
+            [this, move] { move(assigned_, available_, true); });
+    connect(available_, &QListWidget::itemDoubleClicked, this,
+            [this, move] { move(available_, assigned_, false); });
+    connect(assigned_, &QListWidget::itemDoubleClicked, this,
+            [this, move] { move(assigned_, available_, false); });
     const auto caption = [page](const QString& text, QWidget* list) {
         auto* label = new QLabel(text, page);
         label->setBuddy(list);
@@ -248,17 +251,16 @@ QWidget* TScoreForm::BuildRefereesPage() {
 void TScoreForm::OpenMatch(TTournamentDocument& doc, int matchId, int page) {
     doc_ = &doc;
     const TMatch* stored = doc.Tournament().MatchById(matchId);
-    if (!stored)
-        return;
+    if (!stored) return;
     matchId_ = matchId;
     working_ = CreateMatch(doc.Tournament().Sport, *stored);
     Fill(*working_);
-    if (page >= 0)
-        ShowPage(page);
+    if (page >= 0) ShowPage(page);
     FocusFirstField();
 }
 
-void TScoreForm::OpenNew(TTournamentDocument& doc, int homeId, int visitorId, int leg, int gridPosition, int page) {
+void TScoreForm::OpenNew(TTournamentDocument& doc, int homeId, int visitorId, int leg,
+                         int gridPosition, int page) {
     doc_ = &doc;
     const TTournament& t = doc.Tournament();
     // The pair's match of that leg, in either venue, is edited instead.
@@ -272,8 +274,7 @@ void TScoreForm::OpenNew(TTournamentDocument& doc, int homeId, int visitorId, in
     if (const TTeam* home = t.TeamById(homeId))
         working_->StadiumId = home->HomeStadiumId; // the holders' own ground, to start with
     Fill(*working_);
-    if (page >= 0)
-        ShowPage(page);
+    if (page >= 0) ShowPage(page);
     FocusFirstField();
 }
 
@@ -287,7 +288,8 @@ void TScoreForm::Fill(const TMatch& m) {
     const QString visitorName = visitor ? visitor->Name : QString();
     TPairingOptions pairing;
     pairing.ForceHostFirst = true;
-    setWindowTitle(Fmt(QStringLiteral("%s %d. %s"), LangText(3500, "Leg"), m.Leg, t.PairingText(m, pairing)));
+    setWindowTitle(
+        Fmt(QStringLiteral("%s %d. %s"), LangText(3500, "Leg"), m.Leg, t.PairingText(m, pairing)));
     leftName_->setText(hostFirst ? homeName : visitorName);
     rightName_->setText(hostFirst ? visitorName : homeName);
     leftCaption_->setText(hostFirst ? LangText(3501, "Holders") : LangText(3502, "Visitors"));
@@ -297,7 +299,8 @@ void TScoreForm::Fill(const TMatch& m) {
     score_->setText(f.Score);
     const int s = NormalizeSport(t.Sport);
     // The score page's own keys: Score, Normal time, Forfeited match and team, and the buttons.
-    QString taken = AccessKeysOf({score_->parentWidget(), apply_->parentWidget()}, {overtime_, shootouts_});
+    QString taken =
+        AccessKeysOf({score_->parentWidget(), apply_->parentWidget()}, {overtime_, shootouts_});
     overtime_->setText(WithAccessKey(OvertimeWord(s), taken));
     shootouts_->setText(WithAccessKey(ShootoutWord(s), taken));
     normal_->setVisible(t.Overtime || t.ShootOuts);
@@ -336,8 +339,7 @@ void TScoreForm::FillReferees(const QList<int>& assigned) {
     assigned_->clear();
     std::vector<const TReferee*> free;
     for (const TReferee& r : t.Referees)
-        if (!assigned.contains(r.Id))
-            free.push_back(&r);
+        if (!assigned.contains(r.Id)) free.push_back(&r);
     std::sort(free.begin(), free.end(), [](const TReferee* a, const TReferee* b) {
         return QString::localeAwareCompare(a->Name, b->Name) < 0;
     });
@@ -347,7 +349,8 @@ void TScoreForm::FillReferees(const QList<int>& assigned) {
     }
     for (const int id : assigned) {
         const QString name = t.RefereeName(id);
-        auto* item = new QListWidgetItem(name.isEmpty() ? LangText(3607, "<Referee deleted...>") : name, assigned_);
+        auto* item = new QListWidgetItem(
+            name.isEmpty() ? LangText(3607, "<Referee deleted...>") : name, assigned_);
         item->setData(Qt::UserRole, id);
     }
 }
@@ -359,19 +362,19 @@ void TScoreForm::UpdateChoices() {
     for (QRadioButton* r : {normal_, overtime_, shootouts_})
         r->setEnabled(!forfeit);
     // Hidden choices are the explicitly hidden ones: the dialog itself may not be shown yet.
-    if (forfeit || (overtime_->isHidden() && shootouts_->isHidden()))
-        normal_->setChecked(true);
+    if (forfeit || (overtime_->isHidden() && shootouts_->isHidden())) normal_->setChecked(true);
 }
 
 void TScoreForm::Changed() {
-    if (!filling_)
-        apply_->setEnabled(true);
+    if (!filling_) apply_->setEnabled(true);
 }
 
 TMatchFields TScoreForm::Fields() const {
     TMatchFields f;
     f.Score = score_->text();
-    f.DecidedIn = overtime_->isChecked() && !overtime_->isHidden() ? 1 : (shootouts_->isChecked() && !shootouts_->isHidden() ? 2 : 0);
+    f.DecidedIn = overtime_->isChecked() && !overtime_->isHidden()
+                      ? 1
+                      : (shootouts_->isChecked() && !shootouts_->isHidden() ? 2 : 0);
     f.Forfeited = forfeited_->isChecked();
     f.ForfeitedTeam = forfeitedTeam_->currentIndex() == 0 ? 1 : 2;
     f.Number = number_->text();
@@ -390,8 +393,7 @@ TMatchFields TScoreForm::Fields() const {
 }
 
 bool TScoreForm::ApplyChanges() {
-    if (!doc_ || !working_)
-        return false;
+    if (!doc_ || !working_) return false;
     const TTournament& t = doc_->Tournament();
     auto edited = CreateMatch(t.Sport, *working_);
     const TMatchCheck check = ApplyMatchFields(t, Fields(), PrefHostFirst(), matchId_, *edited);
@@ -400,7 +402,8 @@ bool TScoreForm::ApplyChanges() {
         Focus(check.Page, check.Field);
         return false;
     }
-    const TMatchApplyPlan plan = PlanMatchApply(t, IsNew() ? nullptr : t.MatchById(matchId_), *edited);
+    const TMatchApplyPlan plan =
+        PlanMatchApply(t, IsNew() ? nullptr : t.MatchById(matchId_), *edited);
     if (plan.Action == TMatchApplyPlan::Nothing) {
         apply_->setEnabled(false);
         return true; // an empty new match is not added
@@ -414,7 +417,8 @@ bool TScoreForm::ApplyChanges() {
     } else {
         edited->Id = id;
         if (!doc_->EditMatch(plan.StepName, changes, *edited)) {
-            ShowAppMessage(LangText(11554, "All possible fixtures for this pair already exist"), TMessageKind::Information);
+            ShowAppMessage(LangText(11554, "All possible fixtures for this pair already exist"),
+                           TMessageKind::Information);
             return false;
         }
     }
@@ -423,11 +427,13 @@ bool TScoreForm::ApplyChanges() {
     if (empty) {
         // Gone: the dialog goes on with a new match of the pair in that leg.
         matchId_ = -1;
-        working_ = CreateMatch(now.Sport, -1, edited->HomeTeamId, edited->VisitorTeamId, edited->Leg);
+        working_ =
+            CreateMatch(now.Sport, -1, edited->HomeTeamId, edited->VisitorTeamId, edited->Leg);
         working_->GridPosition = edited->GridPosition;
         Fill(*working_);
     } else if (IsNew()) {
-        if (const TMatch* added = now.JointTable().MatchOfPairInLeg(edited->HomeTeamId, edited->VisitorTeamId, edited->Leg))
+        if (const TMatch* added = now.JointTable().MatchOfPairInLeg(
+                edited->HomeTeamId, edited->VisitorTeamId, edited->Leg))
             matchId_ = added->Id;
     }
     if (const TMatch* current = matchId_ >= 0 ? now.MatchById(matchId_) : nullptr) {
@@ -440,22 +446,22 @@ bool TScoreForm::ApplyChanges() {
 
 void TScoreForm::accept() {
     // OK with nothing changed closes without a step.
-    if (!apply_->isEnabled() || ApplyChanges())
-        QDialog::accept();
+    if (!apply_->isEnabled() || ApplyChanges()) QDialog::accept();
 }
 
 void TScoreForm::DeleteMatch() {
-    if (IsNew() || !doc_)
-        return;
-    if (ShowAppMessage(LangText(3656, "Delete this match from tournament?"), TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+    if (IsNew() || !doc_) return;
+    if (ShowAppMessage(LangText(3656, "Delete this match from tournament?"),
+                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
     const TTournament& t = doc_->Tournament();
     const TMatch* stored = t.MatchById(matchId_);
-    if (!stored)
-        return;
+    if (!stored) return;
     const int id = matchId_;
-    const unsigned changes = ChangeFixtures | ChangeStatistics | (stored->Played ? ChangeTables : 0u);
-    doc_->Edit(MatchEditName(t, *stored, false, true), changes, [id](TTournament& tt) { tt.RemoveMatchById(id); });
+    const unsigned changes =
+        ChangeFixtures | ChangeStatistics | (stored->Played ? ChangeTables : 0u);
+    doc_->Edit(MatchEditName(t, *stored, false, true), changes,
+               [id](TTournament& tt) { tt.RemoveMatchById(id); });
     matchId_ = -1;
     QDialog::accept();
 }
@@ -464,10 +470,10 @@ bool TScoreForm::ApplyBeforeMoving(int questionId, const char* question) {
     if (IsNew() && !apply_->isEnabled())
         return false; // a new match with nothing in it has nothing to move
     if (apply_->isEnabled()) {
-        if (ShowAppMessage(LangText(questionId, question), TMessageKind::OkCancel) != TMessageButton::Ok)
+        if (ShowAppMessage(LangText(questionId, question), TMessageKind::OkCancel) !=
+            TMessageButton::Ok)
             return false;
-        if (!ApplyChanges())
-            return false;
+        if (!ApplyChanges()) return false;
     }
     return !IsNew();
 }
@@ -480,27 +486,26 @@ void TScoreForm::Reopen() {
 }
 
 void TScoreForm::MoveLeg() {
-    if (!ApplyBeforeMoving(3565, "To modify match leg it is necessary to apply match changes. Continue?"))
+    if (!ApplyBeforeMoving(3565,
+                           "To modify match leg it is necessary to apply match changes. Continue?"))
         return;
     TMatchLegForm dialog(*doc_, working_->HomeTeamId, working_->VisitorTeamId, matchId_, this);
-    if (dialog.exec() == QDialog::Accepted)
-        Reopen();
+    if (dialog.exec() == QDialog::Accepted) Reopen();
 }
 
 void TScoreForm::MoveGridPosition() {
-    if (!ApplyBeforeMoving(3566, "To modify match position in results grid cell (short grid view) it is necessary to apply match "
+    if (!ApplyBeforeMoving(3566, "To modify match position in results grid cell (short grid view) "
+                                 "it is necessary to apply match "
                                  "changes. Continue?"))
         return;
     TMatchRowForm dialog(*doc_, working_->HomeTeamId, working_->VisitorTeamId, matchId_, this);
-    if (dialog.exec() == QDialog::Accepted)
-        Reopen();
+    if (dialog.exec() == QDialog::Accepted) Reopen();
 }
 
 void TScoreForm::EditStadiums() {
     const int selected = stadium_->currentData().isValid() ? stadium_->currentData().toInt() : -1;
     TPeopleForm dialog(TPeopleKind::Stadiums, *doc_, dialogs_, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    if (dialog.exec() != QDialog::Accepted) return;
     // The list anew, the stadium kept while it is still there.
     const bool was = filling_;
     filling_ = true;
@@ -511,21 +516,24 @@ void TScoreForm::EditStadiums() {
     const int at = stadium_->findData(selected);
     stadium_->setCurrentIndex(std::max(0, at));
     filling_ = was;
-    if (at < 0 && selected != -1)
-        Changed();
+    if (at < 0 && selected != -1) Changed();
 }
 
-int TScoreForm::Page() const { return pages_->currentIndex(); }
+int TScoreForm::Page() const {
+    return pages_->currentIndex();
+}
 
-void TScoreForm::ShowPage(int page) { pageList_->setCurrentRow(std::clamp(page, 0, pages_->count() - 1)); }
+void TScoreForm::ShowPage(int page) {
+    pageList_->setCurrentRow(std::clamp(page, 0, pages_->count() - 1));
+}
 
 void TScoreForm::FocusFirstField() {
     // The first field of the page shown in tab order that can take the focus.
     QWidget* page = pages_->currentWidget();
     for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
-        if (!page->isAncestorOf(w))
-            continue;
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden() && w->isVisibleTo(page)) {
+        if (!page->isAncestorOf(w)) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden() &&
+            w->isVisibleTo(page)) {
             w->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -534,8 +542,7 @@ void TScoreForm::FocusFirstField() {
 
 void TScoreForm::Focus(int page, const QString& field) {
     ShowPage(page);
-    if (QWidget* w = findChild<QWidget*>(field))
-        w->setFocus();
+    if (QWidget* w = findChild<QWidget*>(field)) w->setFocus();
 }
 
 bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
@@ -545,10 +552,10 @@ bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
         const int kind = watched->property(kDigitsOnly).toInt();
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        if (kind > 0 && !text.isEmpty() && text.at(0).isPrint() && !(key->modifiers() & Qt::ControlModifier)) {
+        if (kind > 0 && !text.isEmpty() && text.at(0).isPrint() &&
+            !(key->modifiers() & Qt::ControlModifier)) {
             const QChar c = text.at(0);
-            if (!c.isDigit() && !(kind == 2 && c == QLatin1Char('-')))
-                return true;
+            if (!c.isDigit() && !(kind == 2 && c == QLatin1Char('-'))) return true;
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -35,7 +35,8 @@ public:
     // Opens on a stored match, or on a new one of the pair (a stored match of the pair in that
     // leg is opened instead). `page` -1 keeps the page shown last.
     void OpenMatch(TTournamentDocument& doc, int matchId, int page = -1);
-    void OpenNew(TTournamentDocument& doc, int homeId, int visitorId, int leg, int gridPosition, int page = -1);
+    void OpenNew(TTournamentDocument& doc, int homeId, int visitorId, int leg, int gridPosition,
+                 int page = -1);
 
     // OK and Apply: false with the message shown (and its page and field) when a check fails.
     bool ApplyChanges();

@@ -33,31 +33,40 @@ QImage SplashPicture() {
     smallBold.setBold(true);
     p.setFont(smallBold);
     p.drawText(QRect(table.left(), table.top(), 22, 18), Qt::AlignCenter, QStringLiteral("No"));
-    p.drawText(QRect(table.left() + 26, table.top(), 84, 18), Qt::AlignVCenter, QStringLiteral("Team"));
-    p.drawText(QRect(table.left() + 112, table.top(), 24, 18), Qt::AlignCenter, QStringLiteral("W"));
-    p.drawText(QRect(table.left() + 136, table.top(), 24, 18), Qt::AlignCenter, QStringLiteral("Pts"));
+    p.drawText(QRect(table.left() + 26, table.top(), 84, 18), Qt::AlignVCenter,
+               QStringLiteral("Team"));
+    p.drawText(QRect(table.left() + 112, table.top(), 24, 18), Qt::AlignCenter,
+               QStringLiteral("W"));
+    p.drawText(QRect(table.left() + 136, table.top(), 24, 18), Qt::AlignCenter,
+               QStringLiteral("Pts"));
     p.setFont(small);
     const char* const teams[] = {"Rovers", "Athletic", "Wanderers", "United", "Vale", "Town"};
     for (int i = 0; i < 6; ++i) {
         const int y = table.top() + 18 + i * 17;
         p.drawText(QRect(table.left(), y, 22, 17), Qt::AlignCenter, QString::number(i + 1));
         p.drawText(QRect(table.left() + 26, y, 84, 17), Qt::AlignVCenter, QLatin1String(teams[i]));
-        p.drawText(QRect(table.left() + 112, y, 24, 17), Qt::AlignCenter, QString::number(14 - 2 * i));
-        p.drawText(QRect(table.left() + 136, y, 24, 17), Qt::AlignCenter, QString::number(28 - 4 * i - (i % 2)));
+        p.drawText(QRect(table.left() + 112, y, 24, 17), Qt::AlignCenter,
+                   QString::number(14 - 2 * i));
+        p.drawText(QRect(table.left() + 136, y, 24, 17), Qt::AlignCenter,
+                   QString::number(28 - 4 * i - (i % 2)));
     }
     p.setPen(Qt::white);
     QFont title(QStringLiteral("Tahoma"), 14, QFont::Bold);
     p.setFont(title);
-    p.drawText(QRect(14, 56, 150, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kelvorandine"));
+    p.drawText(QRect(14, 56, 150, 30), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Kelvorandine"));
     p.setFont(QFont(QStringLiteral("Tahoma"), 9));
     p.setPen(QColor(0xC0, 0xDC, 0xC0));
-    p.drawText(QRect(14, 88, 150, 40), Qt::AlignLeft | Qt::TextWordWrap, QStringLiteral("League tables of sports tournaments"));
-    p.drawText(QRect(14, 170, 150, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Version 2.2"));
+    p.drawText(QRect(14, 88, 150, 40), Qt::AlignLeft | Qt::TextWordWrap,
+               QStringLiteral("League tables of sports tournaments"));
+    p.drawText(QRect(14, 170, 150, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Version 2.2"));
     return image;
 }
 
 TSplashForm::TSplashForm(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), picture_(SplashPicture()) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      picture_(SplashPicture()) {
     setObjectName(QStringLiteral("TSplashForm"));
     setFixedSize(354, 204);
 }

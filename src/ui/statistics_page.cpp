@@ -5,11 +5,11 @@
 #include "model/tournament.h"
 #include "ui/chart_properties_form.h"
 #include "ui/chart_widget.h"
-#include "ui/widget_texts.h"
 #include "ui/export_flows.h"
 #include "ui/grid_print_preview_form.h"
 #include "ui/stats_grid_model.h"
 #include "ui/tournament_document.h"
+#include "ui/widget_texts.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -58,7 +58,9 @@ void ApplyGridWidths(QTableView& view, const TStatsGrid& grid) {
         option.section = c;
         option.sortIndicator = QStyleOptionHeader::SortDown;
         const int heading =
-            header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+            header->style()
+                ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header)
+                .width();
         int width = std::max(grid.Widths.at(c), heading);
         // Names are measured one by one; numbers by the longest of them, which is quicker on
         // a grid of hundreds of matchdays.

@@ -53,23 +53,25 @@ TTableCursors::TTableCursors() {
                     }),
                     1, 1);
     // A score board "2:1" for results.
-    score_ = QCursor(ArrowWith([](QPainter& p) {
-                         p.setPen(QPen(Qt::black, 1));
-                         p.setBrush(QColor(0xFF, 0xFF, 0xE0));
-                         p.drawRect(QRectF(14.5, 17.5, 16, 11));
-                         QFont f(QStringLiteral("DejaVu Sans"), 6, QFont::Bold);
-                         p.setFont(f);
-                         p.drawText(QRectF(14.5, 17.5, 16, 11), Qt::AlignCenter, QStringLiteral("2:1"));
-                     }),
-                     1, 1);
+    score_ =
+        QCursor(ArrowWith([](QPainter& p) {
+                    p.setPen(QPen(Qt::black, 1));
+                    p.setBrush(QColor(0xFF, 0xFF, 0xE0));
+                    p.drawRect(QRectF(14.5, 17.5, 16, 11));
+                    QFont f(QStringLiteral("DejaVu Sans"), 6, QFont::Bold);
+                    p.setFont(f);
+                    p.drawText(QRectF(14.5, 17.5, 16, 11), Qt::AlignCenter, QStringLiteral("2:1"));
+                }),
+                1, 1);
     // Up and down arrows for sorting.
-    sort_ = QCursor(ArrowWith([](QPainter& p) {
-                        p.setPen(Qt::NoPen);
-                        p.setBrush(QColor(0x20, 0x40, 0xC0));
-                        p.drawPolygon(QPolygonF({QPointF(17, 23), QPointF(21, 16), QPointF(25, 23)}));
-                        p.drawPolygon(QPolygonF({QPointF(23, 24), QPointF(31, 24), QPointF(27, 31)}));
-                    }),
-                    1, 1);
+    sort_ =
+        QCursor(ArrowWith([](QPainter& p) {
+                    p.setPen(Qt::NoPen);
+                    p.setBrush(QColor(0x20, 0x40, 0xC0));
+                    p.drawPolygon(QPolygonF({QPointF(17, 23), QPointF(21, 16), QPointF(25, 23)}));
+                    p.drawPolygon(QPolygonF({QPointF(23, 24), QPointF(31, 24), QPointF(27, 31)}));
+                }),
+                1, 1);
 }
 
 QCursor TTableCursors::ForNumber(int number) const {

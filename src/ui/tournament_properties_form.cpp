@@ -30,12 +30,13 @@ QString Moment(double days) {
 
 } // namespace
 
-TTournamentPropertiesForm::TTournamentPropertiesForm(TTournamentDocument& doc, const TTournamentList& list,
-                                                     QWidget* parent)
+TTournamentPropertiesForm::TTournamentPropertiesForm(TTournamentDocument& doc,
+                                                     const TTournamentList& list, QWidget* parent)
     : QDialog(parent), doc_(doc), list_(list) {
     setObjectName(QStringLiteral("TTournamentPropertiesForm"));
     const TTournament& t = doc.Tournament();
-    setWindowTitle(Fmt(QStringLiteral("%s - %s"), LangText(12000, "Tournament Properties"), t.Name));
+    setWindowTitle(
+        Fmt(QStringLiteral("%s - %s"), LangText(12000, "Tournament Properties"), t.Name));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     name_ = Named(new QLineEdit(t.Name, this), "NameEdit");

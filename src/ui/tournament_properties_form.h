@@ -16,7 +16,8 @@ class TTournamentList;
 class TTournamentPropertiesForm : public QDialog {
     Q_OBJECT
 public:
-    TTournamentPropertiesForm(TTournamentDocument& doc, const TTournamentList& list, QWidget* parent = nullptr);
+    TTournamentPropertiesForm(TTournamentDocument& doc, const TTournamentList& list,
+                              QWidget* parent = nullptr);
 
     QLineEdit& NameEdit() const { return *name_; }
     QLineEdit& FileEdit() const { return *file_; }

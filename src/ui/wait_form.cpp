@@ -35,7 +35,9 @@ void TWaitForm::SetProgress(int percent) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TWaitForm::SetText(const QString& text) { label_->setText(text); }
+void TWaitForm::SetText(const QString& text) {
+    label_->setText(text);
+}
 
 void TWaitForm::ShowNow() {
     if (const QScreen* screen = QApplication::primaryScreen())

@@ -8,7 +8,8 @@
 
 namespace kv {
 
-std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text, QWidget* parent) {
+std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text,
+                                            QWidget* parent) {
     auto owned = std::make_unique<QMessageBox>(parent);
     QMessageBox& box = *owned;
     box.setObjectName(QStringLiteral("AppMessageBox"));
@@ -45,7 +46,8 @@ TMessageButton TWidgetMessages::Show(TMessageKind kind, const QString& text) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* splash = qobject_cast<TSplashForm*>(w); splash && splash->isVisible())
             splash->close();
-    const std::unique_ptr<QMessageBox> box = MakeMessageBox(kind, text, QApplication::activeWindow());
+    const std::unique_ptr<QMessageBox> box =
+        MakeMessageBox(kind, text, QApplication::activeWindow());
     switch (box->exec()) {
     case QMessageBox::Yes:
         return TMessageButton::Yes;

@@ -11,7 +11,8 @@ class QWidget;
 namespace kv {
 
 // The box a message is shown in, not shown yet.
-std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text, QWidget* parent);
+std::unique_ptr<QMessageBox> MakeMessageBox(TMessageKind kind, const QString& text,
+                                            QWidget* parent);
 
 class TWidgetMessages : public TMessageHandler {
 public:

@@ -93,7 +93,8 @@ TEST_F(AddFixturesForm, RowsAreAddedInOrderUntilOneIsRefused) {
     dialog.accept();
     EXPECT_EQ(Messages.Texts().value(0),
               QStringLiteral("Highlighted fixtures contain no information"));
-    EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Information); // input, not a file error
+    EXPECT_EQ(Messages.Entries().front().Kind,
+              TMessageKind::Information); // input, not a file error
     EXPECT_EQ(T().MatchCount(), before + 1);
     dialog.reject();
     form_->Command(QStringLiteral("UndoAction"))->trigger();

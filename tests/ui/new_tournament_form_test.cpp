@@ -166,7 +166,8 @@ TEST_F(NewTournamentForm, TheRankingListsShowEveryMove) {
         for (int row = 0; row < list->count(); ++row) {
             const QRect r = list->visualItemRect(list->item(row));
             const QModelIndex at = list->indexAt(r.center());
-            texts << (r.isValid() && at.isValid() ? at.data().toString() : QStringLiteral("<not shown>"));
+            texts << (r.isValid() && at.isValid() ? at.data().toString()
+                                                  : QStringLiteral("<not shown>"));
         }
         return texts;
     };
@@ -187,7 +188,8 @@ TEST_F(NewTournamentForm, TheRankingListsShowEveryMove) {
     };
     press("AllLeftBtn");
     check("<<");
-    const QList<QListWidgetItem*> difference = available->findItems(QStringLiteral("Goal Difference"), Qt::MatchExactly);
+    const QList<QListWidgetItem*> difference =
+        available->findItems(QStringLiteral("Goal Difference"), Qt::MatchExactly);
     ASSERT_EQ(difference.size(), 1);
     available->setCurrentItem(difference.front());
     press("RightBtn");
@@ -203,7 +205,8 @@ TEST_F(NewTournamentForm, TheRankingListsShowEveryMove) {
     EXPECT_EQ(active->count(), 0);
     Messages.Clear();
     w.button(QWizard::FinishButton)->click();
-    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("You have not chosen any sort criteria")});
+    EXPECT_EQ(Messages.Texts(),
+              QStringList{QStringLiteral("You have not chosen any sort criteria")});
     EXPECT_NE(w.result(), QDialog::Accepted);
     available->setCurrentRow(0);
     press("RightBtn");
@@ -256,7 +259,8 @@ TEST_F(NewTournamentForm, TheMoveButtonsFollowTheClickedNode) {
     const QModelIndex group = frame.View().currentIndex();
     const auto click = [&](const QModelIndex& i) {
         frame.View().scrollTo(i);
-        QTest::mouseClick(frame.View().viewport(), Qt::LeftButton, {}, frame.View().visualRect(i).center());
+        QTest::mouseClick(frame.View().viewport(), Qt::LeftButton, {},
+                          frame.View().visualRect(i).center());
     };
     click(frame.Model().index(0, 0, group)); // Alpha, the first
     EXPECT_FALSE(up->isEnabled());

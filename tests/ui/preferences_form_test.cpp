@@ -12,9 +12,9 @@
 #include "ui/tables_page.h"
 #include "ui/tournament_form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -114,7 +114,8 @@ TEST_F(PreferencesForm, TheWindowBackgroundIsStoredAndShown) {
         ASSERT_NE(page, nullptr);
         // No label shows its "&" as a character.
         for (QLabel* l : page->findChildren<QLabel*>())
-            EXPECT_TRUE(!l->text().contains(QLatin1Char('&')) || l->buddy()) << l->text().toStdString();
+            EXPECT_TRUE(!l->text().contains(QLatin1Char('&')) || l->buddy())
+                << l->text().toStdString();
         Dialogs.Colors.push_back(RgbColor(0, 128, 0));
         prefs.findChild<QAbstractButton*>(QStringLiteral("BGColorBtn"))->click();
         EXPECT_TRUE(prefs.findChild<QCheckBox*>(QStringLiteral("BGColorChB"))->isChecked());

@@ -21,10 +21,10 @@ namespace {
 class SaveFailures : public kvtest::TMainWindowTest {
 protected:
     void TearDown() override {
-        if (!mounted_.isEmpty())
-            QProcess::execute(QStringLiteral("umount"), {mounted_});
+        if (!mounted_.isEmpty()) QProcess::execute(QStringLiteral("umount"), {mounted_});
         if (!readOnly_.isEmpty())
-            QFile::setPermissions(readOnly_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(readOnly_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner);
         TMainWindowTest::TearDown();
     }
     // An edit, then a save into `path`: refused with a message, nothing lost.
@@ -66,8 +66,9 @@ TEST_F(SaveFailures, AFolderThatCannotHoldTheFile) {
 TEST_F(SaveFailures, AFullDisk) {
     const QString folder = HomePath(QStringLiteral("full"));
     QDir().mkpath(folder);
-    if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                                    QStringLiteral("size=32k"), QStringLiteral("tmpfs"), folder}) != 0)
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=32k"), QStringLiteral("tmpfs"), folder}) != 0)
         GTEST_SKIP() << "no small file system can be mounted here";
     mounted_ = folder;
     // Filled to the last byte.
@@ -81,8 +82,7 @@ TEST_F(SaveFailures, AFullDisk) {
 }
 
 TEST_F(SaveFailures, AReadOnlyFolder) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "the system's administrator writes into read-only folders";
+    if (geteuid() == 0) GTEST_SKIP() << "the system's administrator writes into read-only folders";
     const QString folder = HomePath(QStringLiteral("read-only"));
     QDir().mkpath(folder);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);

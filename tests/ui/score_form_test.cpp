@@ -617,10 +617,11 @@ TEST_F(ScoreForm, TheShortGridOffersNoLegBeyondThePairsLegs) {
     Messages.Clear();
     page.ClickAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), visitorRow, hostRow, 1)));
     EXPECT_FALSE(opened);
-    EXPECT_EQ(Messages.Texts(),
-              QStringList{QStringLiteral("Invalid match leg. A valid leg for this fixtures is 1 to 1")});
-    EXPECT_EQ(page.HintAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), visitorRow, hostRow, 1))),
-              QStringLiteral("Cannot edit this cell"));
+    EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral(
+                                    "Invalid match leg. A valid leg for this fixtures is 1 to 1")});
+    EXPECT_EQ(
+        page.HintAt(page.ToViewport(0, ResultCellCentre(page.LayoutAt(0), visitorRow, hostRow, 1))),
+        QStringLiteral("Cannot edit this cell"));
     EXPECT_EQ(t.MatchCount(), matches);
 }
 
@@ -639,7 +640,8 @@ TEST_F(ScoreForm, GridPositionAndTimeAreChecked) {
         Edit(dialog, "GridPositionEdit")->setText(QLatin1String(typed));
         EXPECT_FALSE(dialog.ApplyChanges()) << typed;
         EXPECT_EQ(Messages.Texts().back(),
-                  QStringLiteral("'%1' is not a valid grid position. A valid position for this pair is 1 to 1")
+                  QStringLiteral(
+                      "'%1' is not a valid grid position. A valid position for this pair is 1 to 1")
                       .arg(QLatin1String(typed)));
         EXPECT_EQ(dialog.Page(), 1);
         EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "GridPositionEdit"));

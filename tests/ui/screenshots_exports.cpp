@@ -51,7 +51,8 @@ void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         import.show();
         Shot(import, QStringLiteral("TImportCSVForm"));
         // Short values under long headings: the headings still show whole.
-        kv::TCSVImportOptionsForm narrowOptions(QStringLiteral("1;2:1;5;900\n2;0:0;7;1200\n"), &main);
+        kv::TCSVImportOptionsForm narrowOptions(QStringLiteral("1;2:1;5;900\n2;0:0;7;1200\n"),
+                                                &main);
         kv::TImportCSVForm narrow(doc, narrowOptions.Records(), &main);
         narrow.SetKind(0, kv::ImportMatchday);
         narrow.SetKind(1, kv::ImportScore);

@@ -266,8 +266,8 @@ TEST_F(StatisticsPage, APrintedChartKeepsItsTextSizes) {
     const QString boxes = QString::fromUtf8(reader.readAllStandardOutput());
     // <word xMin="..." yMin="..." xMax="..." yMax="...">Word</word>, in points.
     const QString first = data.Title.split(QRegularExpression(QStringLiteral("\\s+"))).first();
-    const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1</word>")
+    const QRegularExpression word(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                                 "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">%1</word>")
                                       .arg(QRegularExpression::escape(first.toHtmlEscaped())));
     const QRegularExpressionMatch m = word.match(boxes);
     ASSERT_TRUE(m.hasMatch()) << qPrintable(first) << "\n" << qPrintable(boxes.left(2000));
@@ -275,7 +275,8 @@ TEST_F(StatisticsPage, APrintedChartKeepsItsTextSizes) {
     EXPECT_GT(height, points * 0.8) << "title of " << points << " pt";
     EXPECT_LT(height, points * 1.8) << "title of " << points << " pt";
     // The page is landscape and the whole chart is on it.
-    const QRegularExpression pageSize(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    const QRegularExpression pageSize(
+        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
     const QRegularExpressionMatch p = pageSize.match(boxes);
     ASSERT_TRUE(p.hasMatch());
     EXPECT_GT(p.captured(1).toDouble(), p.captured(2).toDouble());
@@ -340,8 +341,9 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     // The title's two lines, one below the other, and no tag shown as text.
     const QString written = QString::fromUtf8(file.readAll());
     const QString shownTeam = doc.Tournament().JointTable().TeamById(stats.TeamId())->DisplayName();
-    EXPECT_TRUE(written.contains(QStringLiteral("<p class=\"clsTitle\">") + doc.Tournament().Name.toHtmlEscaped() +
-                                 QStringLiteral("<br>") + shownTeam.toHtmlEscaped() + QStringLiteral("</p>")))
+    EXPECT_TRUE(written.contains(QStringLiteral("<p class=\"clsTitle\">") +
+                                 doc.Tournament().Name.toHtmlEscaped() + QStringLiteral("<br>") +
+                                 shownTeam.toHtmlEscaped() + QStringLiteral("</p>")))
         << qPrintable(written.left(600));
     EXPECT_FALSE(written.contains(QStringLiteral("&lt;br&gt;")));
 }

@@ -377,11 +377,13 @@ TEST_F(TablesPage, ThePictureMenuHoldsEveryCommandOfTheTable) {
     const QPoint at = page.ToViewport(0, TeamNameCentre(page.LayoutAt(0), 0));
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, page.viewport()->mapToGlobal(at));
     QApplication::sendEvent(page.viewport(), &event);
-    EXPECT_EQ(names, (QStringList{QStringLiteral("CopyGroupAsBMPAction"), QStringLiteral("CopyGroupAsMetafileAction"),
-                                  QStringLiteral("TableColumnsAction"), QStringLiteral("TableDimensionsAction"),
-                                  QStringLiteral("TableAppearanceAction"), QStringLiteral("AddFixturesAction"),
-                                  QStringLiteral("TableExportMenu"), QStringLiteral("PrintTablesAction"),
-                                  QStringLiteral("TieOrderAction")}));
+    EXPECT_EQ(names,
+              (QStringList{
+                  QStringLiteral("CopyGroupAsBMPAction"),
+                  QStringLiteral("CopyGroupAsMetafileAction"), QStringLiteral("TableColumnsAction"),
+                  QStringLiteral("TableDimensionsAction"), QStringLiteral("TableAppearanceAction"),
+                  QStringLiteral("AddFixturesAction"), QStringLiteral("TableExportMenu"),
+                  QStringLiteral("PrintTablesAction"), QStringLiteral("TieOrderAction")}));
     // Print goes to the printer's dialog.
     QTimer::singleShot(0, [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
