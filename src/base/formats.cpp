@@ -1,6 +1,9 @@
 #include "base/formats.h"
 
+#include "base/language.h"
+
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <cstdio>
@@ -54,41 +57,37 @@ QString RoundedFixed(double value, int decimals) {
     }
     fraction.resize(static_cast<size_t>(decimals), '0');
     std::string text = value < 0 ? "-" + whole : whole;
-    if (decimals > 0)
-        text += '.' + fraction;
+    if (decimals > 0) text += '.' + fraction;
     return QString::fromLatin1(text.c_str());
 }
 
 } // namespace
 
 QString FormatNumber(double value, int minDecimals, int maxDecimals) {
-    if (!std::isfinite(value))
-        value = 0;
+    if (!std::isfinite(value)) value = 0;
     QString text = RoundedFixed(value, maxDecimals);
     const qsizetype dot = text.indexOf(QLatin1Char('.'));
     if (dot >= 0) {
         qsizetype keep = text.size();
         while (keep > dot + 1 + minDecimals && text.at(keep - 1) == QLatin1Char('0'))
             --keep;
-        if (keep == dot + 1)
-            keep = dot;
+        if (keep == dot + 1) keep = dot;
         text.truncate(keep);
     }
     if (text.startsWith(QLatin1Char('-'))) {
         bool allZero = true;
         for (qsizetype i = 1; i < text.size(); ++i)
-            if (text.at(i) != QLatin1Char('0') && text.at(i) != QLatin1Char('.'))
-                allZero = false;
-        if (allZero)
-            text.remove(0, 1);
+            if (text.at(i) != QLatin1Char('0') && text.at(i) != QLatin1Char('.')) allZero = false;
+        if (allZero) text.remove(0, 1);
     }
     const QString point = QLocale().decimalPoint();
-    if (point != QLatin1String("."))
-        text.replace(QLatin1Char('.'), point);
+    if (point != QLatin1String(".")) text.replace(QLatin1Char('.'), point);
     return text;
 }
 
-QDate DayZero() { return QDate(1899, 12, 30); }
+QDate DayZero() {
+    return QDate(1899, 12, 30);
+}
 
 double DateToDays(const QDate& date) {
     return date.isValid() ? static_cast<double>(DayZero().daysTo(date)) : 0.0;
@@ -102,82 +101,156 @@ double DateTimeToDays(const QDateTime& dt) {
     return DateToDays(dt.date()) + TimeToDays(dt.time());
 }
 
-double DayPart(double days) { return std::trunc(days); }
+double DayPart(double days) {
+    return std::trunc(days);
+}
 
 QDate DaysToDate(double days) {
-    if (!std::isfinite(days) || std::fabs(days) > 3.0e6)
-        return QDate();
+    if (!std::isfinite(days) || std::fabs(days) > 3.0e6) return QDate();
     const double frac = std::fabs(days - std::trunc(days));
     auto whole = static_cast<qint64>(std::trunc(days));
-    if (std::llround(frac * 86400000.0) >= 86400000)
-        whole += days < 0 ? -1 : 1;
+    if (std::llround(frac * 86400000.0) >= 86400000) whole += days < 0 ? -1 : 1;
     return DayZero().addDays(whole);
 }
 
 QTime DaysToTime(double days) {
-    if (!std::isfinite(days))
-        return QTime(0, 0);
+    if (!std::isfinite(days)) return QTime(0, 0);
     const double frac = std::fabs(days - std::trunc(days));
     auto ms = static_cast<int>(std::llround(frac * 86400000.0));
-    if (ms >= 86400000)
-        ms = 0;
+    if (ms >= 86400000) ms = 0;
     return QTime::fromMSecsSinceStartOfDay(ms);
 }
 
-QDateTime DaysToDateTime(double days) { return QDateTime(DaysToDate(days), DaysToTime(days)); }
+QDateTime DaysToDateTime(double days) {
+    return QDateTime(DaysToDate(days), DaysToTime(days));
+}
 
-double NowDays() { return DateTimeToDays(QDateTime::currentDateTime()); }
+double NowDays() {
+    return DateTimeToDays(QDateTime::currentDateTime());
+}
 
-QString ShortDateText(double days) { return QLocale().toString(DaysToDate(days), QLocale::ShortFormat); }
+QString ShortDateText(double days) {
+    return QLocale().toString(DaysToDate(days), QLocale::ShortFormat);
+}
 
-QString LongDateText(double days) { return QLocale().toString(DaysToDate(days), QLocale::LongFormat); }
+QString LongDateText(double days) {
+    return QLocale().toString(DaysToDate(days), QLocale::LongFormat);
+}
+
+QString ShortTimeFormat() {
+    static const QRegularExpression seconds(QStringLiteral("[:.,]?\\s?s+"));
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return format.trimmed();
+}
 
 QString ShortTimeText(double days) {
-    return QLocale().toString(DaysToTime(days), QLocale::ShortFormat);
+    return QLocale().toString(DaysToTime(days), ShortTimeFormat());
+}
+
+QStringList CommonDateFormats() {
+    return {QStringLiteral("yyyy-MM-dd"),
+            QStringLiteral("d/M/yyyy"),
+            QStringLiteral("d.M.yyyy"),
+            QStringLiteral("d-M-yyyy"),
+            QStringLiteral("d/M/yy"),
+            QStringLiteral("d.M.yy"),
+            QStringLiteral("d-M-yy"),
+            QStringLiteral("yyyy/M/d"),
+            QStringLiteral("d MMM yyyy"),
+            QStringLiteral("d MMMM yyyy"),
+            QStringLiteral("d. MMM yyyy"),
+            QStringLiteral("d. MMMM yyyy"),
+            QStringLiteral("d-MMM-yyyy"),
+            QStringLiteral("d-MMM-yy"),
+            QStringLiteral("MMM d yyyy"),
+            QStringLiteral("MMMM d yyyy"),
+            QStringLiteral("MMM d, yyyy"),
+            QStringLiteral("MMMM d, yyyy"),
+            QStringLiteral("ddd MMM d yyyy"),
+            QStringLiteral("ddd, MMM d, yyyy"),
+            QStringLiteral("ddd d MMM yyyy"),
+            QStringLiteral("ddd, d MMM yyyy"),
+            QStringLiteral("dddd d MMMM yyyy"),
+            QStringLiteral("dddd, d MMMM yyyy"),
+            QStringLiteral("dddd, MMMM d, yyyy"),
+            QStringLiteral("ddd, d. MMM yyyy"),
+            QStringLiteral("dddd, d. MMMM yyyy")};
+}
+
+namespace {
+
+// A two-digit year is of this century up to 49, of the last one from 50.
+QDate WithCentury(QDate d, const QString& format) {
+    if (d.isValid() && format.count(QLatin1Char('y')) == 2 && d.year() < 1950) d = d.addYears(100);
+    return d;
+}
+
+QLocale ChosenLanguageLocale() {
+    return LocaleOfId(LanguageLocale(CurrentLanguage()));
+}
+
+QDate CommonDate(const QString& text) {
+    const QLocale english = QLocale::c();
+    const QLocale chosen = ChosenLanguageLocale();
+    for (const QString& format : CommonDateFormats()) {
+        for (const QLocale& names : {english, chosen}) {
+            const QDate d = WithCentury(names.toDate(text, format), format);
+            if (d.isValid()) return d;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+bool DayMonthAmbiguous(const QStringList& cells) {
+    static const QRegularExpression numeric(
+        QStringLiteral("^\\s*(\\d{1,2})[/.\\-](\\d{1,2})[/.\\-](\\d{2}|\\d{4})\\s*$"));
+    bool differ = false;
+    bool any = false;
+    for (const QString& cell : cells) {
+        const QRegularExpressionMatch m = numeric.match(cell);
+        if (!m.hasMatch()) continue;
+        const int first = m.captured(1).toInt();
+        const int second = m.captured(2).toInt();
+        if (first > 12 || second > 12) return false;
+        any = true;
+        differ = differ || first != second;
+    }
+    return any && differ;
 }
 
 bool ParseDateText(const QString& text, double& days, const QString& format) {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return false;
+    const QString t = text.simplified();
+    if (t.isEmpty()) return false;
     QDate d;
     if (!format.isEmpty()) {
-        d = QDate::fromString(t, format);
-        if (d.isValid() && format.count(QLatin1Char('y')) == 2 && d.year() < 1950)
-            d = d.addYears(100);
+        d = WithCentury(QLocale::c().toDate(t, format), format);
+        if (!d.isValid()) d = WithCentury(ChosenLanguageLocale().toDate(t, format), format);
     } else {
         const QLocale loc;
         d = loc.toDate(t, QLocale::ShortFormat);
-        if (!d.isValid())
-            d = loc.toDate(t, QLocale::LongFormat);
-        if (!d.isValid())
-            d = QDate::fromString(t, Qt::ISODate);
-        for (const char* f : {"d.M.yyyy", "d/M/yyyy", "d-M-yyyy", "d MMM yyyy"}) {
-            if (d.isValid())
-                break;
-            d = QDate::fromString(t, QLatin1String(f));
-        }
+        if (!d.isValid()) d = loc.toDate(t, QLocale::LongFormat);
+        if (!d.isValid()) d = QDate::fromString(t, Qt::ISODate);
+        if (!d.isValid()) d = CommonDate(t);
     }
-    if (!d.isValid())
-        return false;
+    if (!d.isValid()) return false;
     days = DateToDays(d);
     return true;
 }
 
 bool ParseTimeText(const QString& text, double& days) {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return false;
+    const QString t = text.simplified();
+    if (t.isEmpty()) return false;
     QTime time;
-    for (const char* f : {"h:mm", "h:mm:ss", "hh:mm", "hh:mm:ss", "h.mm"}) {
-        time = QTime::fromString(t, QLatin1String(f));
-        if (time.isValid())
-            break;
+    for (const char* f : {"h:mm", "h:mm:ss", "hh:mm", "hh:mm:ss", "h.mm", "h:mm AP", "h:mm ap",
+                          "h:mmAP", "h:mmap", "h AP", "h ap", "hAP", "hap"}) {
+        time = QLocale::c().toTime(t, QLatin1String(f));
+        if (time.isValid()) break;
     }
-    if (!time.isValid())
-        time = QLocale().toTime(t, QLocale::ShortFormat);
-    if (!time.isValid())
-        return false;
+    if (!time.isValid()) time = QLocale().toTime(t, QLocale::ShortFormat);
+    if (!time.isValid()) return false;
     days = TimeToDays(time);
     return true;
 }

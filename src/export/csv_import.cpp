@@ -8,6 +8,7 @@
 #include "base/textreader.h"
 #include "model/sport.h"
 #include "standings/fixture_rules.h"
+#include "standings/tournament_setup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,8 +32,7 @@ QString Cell(const TImportRow& row, int column) {
 bool WholeNumber(const QString& text, int& value) {
     bool ok = false;
     const int v = text.toInt(&ok);
-    if (ok)
-        value = v;
+    if (ok) value = v;
     return ok;
 }
 
@@ -41,17 +41,14 @@ bool ScoreNumber(const QString& text, bool halves, double& value) {
     t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double v = t.toDouble(&ok);
-    if (!ok || v < 0 || v > 999 || (!halves && v != std::trunc(v)))
-        return false;
+    if (!ok || v < 0 || v > 999 || (!halves && v != std::trunc(v))) return false;
     value = v;
     return true;
 }
 
 TTeam* FindTeam(const TTournament& t, const QString& cell) {
-    if (cell.isEmpty())
-        return nullptr;
-    if (TTeam* team = t.JointTable().TeamByName(cell))
-        return team;
+    if (cell.isEmpty()) return nullptr;
+    if (TTeam* team = t.JointTable().TeamByName(cell)) return team;
     return t.JointTable().TeamBySymbol(cell);
 }
 
@@ -73,25 +70,27 @@ bool ParseDecidedIn(const QString& cell, int sport, int& decided) {
     const QString w = DecisionWord(cell);
     const auto among = [&](QStringList words) {
         for (QString& word : words)
-            if (!word.isEmpty() && DecisionWord(word) == w)
-                return true;
+            if (!word.isEmpty() && DecisionWord(word) == w) return true;
         return false;
     };
-    if (w.isEmpty() || among({QStringLiteral("ft"), QStringLiteral("nt"), QStringLiteral("reg"),
-                              QStringLiteral("regulation"), QStringLiteral("normal"), QStringLiteral("normaltime"),
-                              QStringLiteral("fulltime"), QStringLiteral("0")})) {
+    if (w.isEmpty() ||
+        among({QStringLiteral("ft"), QStringLiteral("nt"), QStringLiteral("reg"),
+               QStringLiteral("regulation"), QStringLiteral("normal"), QStringLiteral("normaltime"),
+               QStringLiteral("fulltime"), QStringLiteral("0")})) {
         decided = 0;
         return true;
     }
-    if (among({QStringLiteral("ot"), QStringLiteral("aet"), QStringLiteral("et"), QStringLiteral("overtime"),
-               QStringLiteral("extratime"), QStringLiteral("1"), OvertimeWord(sport), OvertimeAbbrev(sport),
-               LangText(2100, "OT"), LangText(2203, "aet"), LangText(2400, "OT")})) {
+    if (among({QStringLiteral("ot"), QStringLiteral("aet"), QStringLiteral("et"),
+               QStringLiteral("overtime"), QStringLiteral("extratime"), QStringLiteral("1"),
+               OvertimeWord(sport), OvertimeAbbrev(sport), LangText(2100, "OT"),
+               LangText(2203, "aet"), LangText(2400, "OT")})) {
         decided = 1;
         return true;
     }
-    if (among({QStringLiteral("so"), QStringLiteral("pso"), QStringLiteral("pen"), QStringLiteral("pens"),
-               QStringLiteral("penalties"), QStringLiteral("shootout"), QStringLiteral("shootouts"), QStringLiteral("2"),
-               ShootoutWord(sport), ShootoutAbbrev(sport), LangText(2101, "SO"), LangText(2204, "PSO")})) {
+    if (among({QStringLiteral("so"), QStringLiteral("pso"), QStringLiteral("pen"),
+               QStringLiteral("pens"), QStringLiteral("penalties"), QStringLiteral("shootout"),
+               QStringLiteral("shootouts"), QStringLiteral("2"), ShootoutWord(sport),
+               ShootoutAbbrev(sport), LangText(2101, "SO"), LangText(2204, "PSO")})) {
         decided = 2;
         return true;
     }
@@ -100,12 +99,13 @@ bool ParseDecidedIn(const QString& cell, int sport, int& decided) {
 
 bool ParseForfeit(const QString& cell, int& forfeit) {
     const QString w = cell.trimmed().toLower();
-    if (w.isEmpty() || w == QLatin1String("-") || w == QLatin1String("0") || w == QLatin1String("no") ||
-        w == QLatin1String("none") || w == QLatin1String("n"))
+    if (w.isEmpty() || w == QLatin1String("-") || w == QLatin1String("0") ||
+        w == QLatin1String("no") || w == QLatin1String("none") || w == QLatin1String("n"))
         forfeit = 0;
     else if (w == QLatin1String("home") || w == QLatin1String("h"))
         forfeit = 1;
-    else if (w == QLatin1String("visitor") || w == QLatin1String("away") || w == QLatin1String("v") || w == QLatin1String("a"))
+    else if (w == QLatin1String("visitor") || w == QLatin1String("away") ||
+             w == QLatin1String("v") || w == QLatin1String("a"))
         forfeit = 2;
     else
         return false;
@@ -165,24 +165,22 @@ std::vector<TImportRow> RowsFromRecords(const TCsvRecords& records) {
 
 QString CheckImportColumns(const std::vector<TImportRow>& rows, const std::vector<int>& kinds) {
     // Columns none of which has a kind yet are there all the same: the home column is missing.
-    if (rows.empty() || kinds.empty())
-        return LangText(11560, "No data to import");
+    if (rows.empty() || kinds.empty()) return LangText(11560, "No data to import");
     const auto has = [&](int kind) { return ColumnOf(kinds, kind) >= 0; };
-    if (!has(ImportHome))
-        return LangText(11561, "Home team column is not specified");
-    if (!has(ImportVisitor))
-        return LangText(11562, "Visitor team column is not specified");
+    if (!has(ImportHome)) return LangText(11561, "Home team column is not specified");
+    if (!has(ImportVisitor)) return LangText(11562, "Visitor team column is not specified");
     const bool more = has(ImportScore) || (has(ImportGoalsFor) && has(ImportGoalsAgainst)) ||
                       has(ImportNumber) || has(ImportMatchday) || has(ImportReferee) ||
-                      has(ImportStadium) || has(ImportDate) || has(ImportTime) || has(ImportComments) ||
-                      has(ImportForfeit);
+                      has(ImportStadium) || has(ImportDate) || has(ImportTime) ||
+                      has(ImportComments) || has(ImportForfeit);
     if (!more)
-        return LangText(11563, "Specify at least one more column (i.e. matchday, date, score, etc)");
+        return LangText(11563,
+                        "Specify at least one more column (i.e. matchday, date, score, etc)");
     return QString();
 }
 
-TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TImportOptions& options,
-                         const std::function<void(int)>& progress) {
+TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows,
+                         const TImportOptions& options, const std::function<void(int)>& progress) {
     TImportCounts counts;
     const std::vector<int>& kinds = options.Kinds;
     const int homeColumn = ColumnOf(kinds, ImportHome);
@@ -191,9 +189,11 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
     const bool halves = NormalizeSport(t.Sport) == SportChess;
     const TScoreSyntax syntax = TScoreSyntax::Current();
     const auto column = [&](int kind) { return ColumnOf(kinds, kind); };
-    const int toHandle = options.SelectedOnly
-                             ? static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const TImportRow& r) { return r.Selected; }))
-                             : static_cast<int>(rows.size());
+    const int toHandle =
+        options.SelectedOnly
+            ? static_cast<int>(std::count_if(rows.begin(), rows.end(),
+                                             [](const TImportRow& r) { return r.Selected; }))
+            : static_cast<int>(rows.size());
     int handled = 0;
 
     for (TImportRow& row : rows) {
@@ -202,25 +202,58 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
             continue;
         }
         ++handled;
-        if (progress && toHandle > 0)
-            progress(handled * 100 / toHandle);
-        if (row.Status == TRowStatus::Imported)
-            continue;
+        if (progress && toHandle > 0) progress(handled * 100 / toHandle);
+        if (row.Status == TRowStatus::Imported) continue;
+        // Teams the row adds go again when the row fails.
+        std::vector<TTeam*> joined;
         const auto fail = [&](const QString& message) {
             row.Status = TRowStatus::Failed;
             row.Message = message;
             ++counts.Failed;
+            for (TTeam* team : joined) {
+                t.RemoveTeam(team, true);
+                --counts.TeamsAdded;
+            }
+            joined.clear();
+        };
+        // A team the tournament lacks joins the chosen group, while the tournament has room.
+        QString unknown;
+        const auto team = [&](const QString& cell) -> const TTeam* {
+            if (const TTeam* found = FindTeam(t, cell)) return found;
+            TGroup* group =
+                options.AddTeamsToGroup >= 0 ? t.GroupById(options.AddTeamsToGroup) : nullptr;
+            if (!group || cell.isEmpty()) {
+                unknown = Fmt(LangText(11553, "Unknown team: %s"), cell);
+                return nullptr;
+            }
+            if (t.TeamCount() >= kMaxTeams) {
+                unknown = Fmt(LangText(11593, "Unknown team: %s. The tournament already holds "
+                                              "the most teams it may (%d)"),
+                              cell, kMaxTeams);
+                return nullptr;
+            }
+            int id = 0;
+            int order = 0;
+            for (const TTeam* other : t.JointTable().Teams()) {
+                id = std::max(id, other->Id + 1);
+                order = std::max(order, other->OrderNumber + 1);
+            }
+            TTeam* added =
+                t.AddTeam(cell.simplified().left(TTeam::kNameCapacity), order, group->Id, id, true);
+            joined.push_back(added);
+            ++counts.TeamsAdded;
+            return added;
         };
         const QString homeCell = Cell(row, homeColumn);
         const QString visitorCell = Cell(row, visitorColumn);
-        const TTeam* home = FindTeam(t, homeCell);
+        const TTeam* home = team(homeCell);
         if (!home) {
-            fail(Fmt(LangText(11553, "Unknown team: %s"), homeCell));
+            fail(unknown);
             continue;
         }
-        const TTeam* visitor = FindTeam(t, visitorCell);
+        const TTeam* visitor = team(visitorCell);
         if (!visitor) {
-            fail(Fmt(LangText(11553, "Unknown team: %s"), visitorCell));
+            fail(unknown);
             continue;
         }
         if (home == visitor) {
@@ -236,15 +269,15 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
             continue;
         }
         if (!t.MayHost(home->Id, visitor->Id)) {
-            fail(Fmt(LangText(11555, "The tournament already contains all possible home fixtures of '%s' against '%s'"),
+            fail(Fmt(LangText(11555, "The tournament already contains all possible home fixtures "
+                                     "of '%s' against '%s'"),
                      homeCell, visitorCell));
             continue;
         }
         auto match = CreateMatch(t.Sport, -1, home->Id, visitor->Id, leg);
         match->GridPosition = GridPositionFor(t, home->Id, visitor->Id, leg, -1);
         int number = 0;
-        if (WholeNumber(Cell(row, column(ImportNumber)), number))
-            match->Number = number;
+        if (WholeNumber(Cell(row, column(ImportNumber)), number)) match->Number = number;
         int matchday = 0;
         if (WholeNumber(Cell(row, column(ImportMatchday)), matchday)) {
             const QString clash = t.MatchdayClash(home->Id, visitor->Id, matchday);
@@ -277,8 +310,7 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
         int attendance = 0;
         if (WholeNumber(Cell(row, column(ImportAttendance)), attendance) && attendance >= 0)
             match->Attendance = attendance;
-        if (column(ImportComments) >= 0)
-            match->Comments = Cell(row, column(ImportComments));
+        if (column(ImportComments) >= 0) match->Comments = Cell(row, column(ImportComments));
         double gf = 0, ga = 0;
         if (ScoreNumber(Cell(row, column(ImportGoalsFor)), halves, gf) &&
             ScoreNumber(Cell(row, column(ImportGoalsAgainst)), halves, ga)) {
@@ -286,7 +318,8 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
             match->VisitorScore = ga;
             match->Played = true;
         } else if (const QString score = Cell(row, column(ImportScore)); !score.isEmpty()) {
-            const TCheckResult check = ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts, syntax);
+            const TCheckResult check =
+                ValidateScoreText(t.Sport, score, t.Overtime, t.ShootOuts, syntax);
             const TSetScoreResult stored =
                 check.Ok ? match->SetScoreText(score, visitorFirst, syntax) : TSetScoreResult{};
             if (!check.Ok || !stored.Ok) {
@@ -297,14 +330,18 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
         if (const QString cell = Cell(row, column(ImportForfeit)); !cell.isEmpty()) {
             int forfeit = 0;
             if (!ParseForfeit(cell, forfeit)) {
-                fail(Fmt(LangText(11572, "'%s' does not say which team forfeited (home or visitor)"), cell));
+                fail(
+                    Fmt(LangText(11572, "'%s' does not say which team forfeited (home or visitor)"),
+                        cell));
                 continue;
             }
             // A forfeit keeps a score given in the row, else takes the tournament's forfeit score;
             // a given score may not favour the team that forfeited.
             if (match->Played && forfeit != 0 &&
-                (forfeit == 1 ? match->HomeScore > match->VisitorScore : match->VisitorScore > match->HomeScore)) {
-                fail(Fmt(LangText(11577, "The score %s favours the team that forfeited"), Cell(row, column(ImportScore))));
+                (forfeit == 1 ? match->HomeScore > match->VisitorScore
+                              : match->VisitorScore > match->HomeScore)) {
+                fail(Fmt(LangText(11577, "The score %s favours the team that forfeited"),
+                         Cell(row, column(ImportScore))));
                 continue;
             }
             if (forfeit == 0) {
@@ -319,7 +356,8 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
                 match->DecidedIn = 0;
             }
         }
-        if (const QString cell = Cell(row, column(ImportDecided)); !cell.isEmpty() && !match->IsForfeited()) {
+        if (const QString cell = Cell(row, column(ImportDecided));
+            !cell.isEmpty() && !match->IsForfeited()) {
             int decided = 0;
             if (!ParseDecidedIn(cell, t.Sport, decided)) {
                 fail(Fmt(LangText(11573, "'%s' is not a way a match is decided"), cell));
@@ -338,7 +376,8 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
             // overtime only where the sport knows draws.
             const bool level = match->HomeScore == match->VisitorScore;
             const int s = NormalizeSport(t.Sport);
-            const bool drawsAfterOvertime = s == SportHockey || s == SportBandy || IsSoccerFamily(s);
+            const bool drawsAfterOvertime =
+                s == SportHockey || s == SportBandy || IsSoccerFamily(s);
             if (level && (decided == 2 || (decided == 1 && !drawsAfterOvertime))) {
                 fail(Fmt(LangText(11578, "'%s' does not fit a level score"), cell));
                 continue;
@@ -353,10 +392,10 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
             match->StadiumId = knownStadium;
         else if (!newStadium && options.AssignHomeStadiums)
             match->StadiumId = home->HomeStadiumId;
-        const QString refereeCell = options.AddReferees ? Cell(row, column(ImportReferee)) : QString();
+        const QString refereeCell =
+            options.AddReferees ? Cell(row, column(ImportReferee)) : QString();
         const int knownReferee = refereeCell.isEmpty() ? -1 : t.RefereeIdByName(refereeCell);
-        if (knownReferee >= 0)
-            match->AddReferee(knownReferee);
+        if (knownReferee >= 0) match->AddReferee(knownReferee);
         const bool newReferee = !refereeCell.isEmpty() && knownReferee < 0;
         if (match->IsEmpty(true) && !newStadium && !newReferee) {
             fail(LangText(11557, "The row does not contain any information"));
@@ -367,16 +406,13 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TI
             fail(LangText(11559, "Failed to import row..."));
             continue;
         }
-        if (newStadium)
-            added->StadiumId = t.AddStadium(stadiumCell, QString(), QString(), -1);
-        if (newReferee)
-            added->AddReferee(t.AddReferee(refereeCell, QString(), QString(), -1));
+        if (newStadium) added->StadiumId = t.AddStadium(stadiumCell, QString(), QString(), -1);
+        if (newReferee) added->AddReferee(t.AddReferee(refereeCell, QString(), QString(), -1));
         row.Status = TRowStatus::Imported;
         row.Message = LangText(11558, "Row has been successfully imported");
         ++counts.Added;
     }
-    if (counts.Added > 0)
-        t.IsModified = true;
+    if (counts.Added > 0) t.IsModified = true;
     return counts;
 }
 
@@ -403,14 +439,14 @@ bool LoadImportScheme(const QString& path, int columns, std::vector<int>& kinds,
     return ParseImportScheme(bytes, columns, kinds, error);
 }
 
-bool ParseImportScheme(const QByteArray& bytes, int columns, std::vector<int>& kinds, QString& error) {
+bool ParseImportScheme(const QByteArray& bytes, int columns, std::vector<int>& kinds,
+                       QString& error) {
     kinds.clear();
     TTextReader r(bytes);
     while (static_cast<int>(kinds.size()) < columns) {
         int k = 0;
         if (!r.ReadInt(k)) {
-            if (r.OnlyBlanksLeft())
-                break;
+            if (r.OnlyBlanksLeft()) break;
             error = LangText(11564, "Error opening scheme");
             return false;
         }

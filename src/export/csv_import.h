@@ -61,12 +61,14 @@ struct TImportOptions {
     bool AddStadiums = false;        // only while a column holds stadiums
     bool AssignHomeStadiums = false; // only while no column holds stadiums
     bool AddReferees = false;        // only while a column holds referees
-    QString DateFormat;              // empty: the locale's formats and ISO
+    QString DateFormat;              // empty: the locale's formats and the common written ones
+    int AddTeamsToGroup = -1;        // a group's id: teams the tournament lacks join it
 };
 
 struct TImportCounts {
     int Added = 0;
     int Failed = 0;
+    int TeamsAdded = 0;
 };
 
 // The checks before importing; empty when the columns allow an import.
@@ -74,7 +76,8 @@ QString CheckImportColumns(const std::vector<TImportRow>& rows, const std::vecto
 
 // Imports the rows in order. Rows already imported are skipped; a failed row never stops the
 // run. `progress` (optional) receives the percentage handled.
-TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows, const TImportOptions& options,
+TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows,
+                         const TImportOptions& options,
                          const std::function<void(int)>& progress = {});
 
 std::vector<TImportRow> RowsFromRecords(const TCsvRecords& records);
@@ -84,6 +87,7 @@ bool SaveImportScheme(const QString& path, const std::vector<int>& kinds, QStrin
 // Reads kinds until the end of the file or until `columns` are read; false with "Error
 // opening scheme" when the file cannot be read (kinds read so far are returned).
 bool LoadImportScheme(const QString& path, int columns, std::vector<int>& kinds, QString& error);
-bool ParseImportScheme(const QByteArray& bytes, int columns, std::vector<int>& kinds, QString& error);
+bool ParseImportScheme(const QByteArray& bytes, int columns, std::vector<int>& kinds,
+                       QString& error);
 
 } // namespace kv

@@ -1,5 +1,6 @@
 #include "ui/import_csv_form.h"
 
+#include "base/formats.h"
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
@@ -23,6 +24,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -82,6 +84,28 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     connect(save, &QPushButton::clicked, this, &TImportCSVForm::SaveScheme);
     connect(deleteScheme_, &QPushButton::clicked, this, &TImportCSVForm::DeleteScheme);
 
+    // The dates: recognised by themselves, or in a format given, seen on the first rows.
+    auto* dateRow = new QHBoxLayout;
+    auto* dateLabel = new QLabel(LangText(11514, "Date &format:"), this);
+    dateFormat_ = Named(new QComboBox(this), "DateFormatCB");
+    dateFormat_->setEditable(true);
+    dateFormat_->setInsertPolicy(QComboBox::NoInsert);
+    dateFormat_->addItem(QString());
+    dateFormat_->addItems({QStringLiteral("dd/MM/yyyy"), QStringLiteral("MM/dd/yyyy"),
+                           QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"),
+                           QStringLiteral("d MMM yyyy"), QStringLiteral("ddd MMM d yyyy")});
+    dateFormat_->lineEdit()->setPlaceholderText(LangText(11518, "recognised by itself"));
+    dateFormat_->setMinimumWidth(170);
+    dateLabel->setBuddy(dateFormat_);
+    datePreview_ = Named(new QLabel(this), "DatePreviewLabel");
+    datePreview_->setWordWrap(true);
+    datePreview_->setTextFormat(Qt::PlainText);
+    dateRow->addWidget(dateLabel);
+    dateRow->addWidget(dateFormat_);
+    dateRow->addWidget(datePreview_, 1);
+    layout->addLayout(dateRow);
+    connect(dateFormat_, &QComboBox::editTextChanged, this, &TImportCSVForm::UpdateDatePreview);
+
     auto* options = new QGridLayout;
     selectedOnly_ =
         Named(new QCheckBox(LangText(11504, "&Import Selected Only"), this), "ImportSelectedChB");
@@ -96,6 +120,17 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     options->addWidget(addStadiums_, 0, 1);
     options->addWidget(assignStadiums_, 1, 1);
     options->addWidget(addReferees_, 1, 0);
+    // Teams the tournament lacks: added to a group chosen, as stadiums and referees are.
+    auto* teamRow = new QHBoxLayout;
+    addTeams_ = Named(new QCheckBox(LangText(11519, "Add New Tea&ms to:"), this), "AddTeamsChB");
+    teamGroup_ = Named(new QComboBox(this), "TeamGroupCB");
+    for (const auto& g : doc.Tournament().Groups())
+        teamGroup_->addItem(g->Name, g->Id);
+    teamGroup_->setEnabled(false);
+    teamRow->addWidget(addTeams_);
+    teamRow->addWidget(teamGroup_, 1);
+    options->addLayout(teamRow, 2, 0, 1, 2);
+    connect(addTeams_, &QCheckBox::toggled, teamGroup_, &QWidget::setEnabled);
     added_ = Named(new QLabel(this), "AddedLabel");
     failed_ = Named(new QLabel(this), "FailedLabel");
     options->addWidget(added_, 0, 2);
@@ -126,7 +161,8 @@ TImportCSVForm::TImportCSVForm(TTournamentDocument& doc, const TCsvRecords& reco
     FillSchemes(QString());
     UpdateChecks();
     UpdateCounts();
-    resize(760, 520);
+    UpdateDatePreview();
+    resize(760, 560);
 }
 
 void TImportCSVForm::SetKind(int column, int kind) {
@@ -137,6 +173,7 @@ void TImportCSVForm::SetKind(int column, int kind) {
     model_->Refresh();
     FitHeadings();
     UpdateChecks();
+    UpdateDatePreview();
 }
 
 // A column named anew is widened, where it must be, to show its whole heading.
@@ -175,6 +212,7 @@ void TImportCSVForm::ChooseScheme(const QString& name) {
     model_->Refresh();
     FitHeadings();
     UpdateChecks();
+    UpdateDatePreview();
     if (!read) ShowAppMessage(error, TMessageKind::Error);
 }
 
@@ -212,6 +250,36 @@ void TImportCSVForm::UpdateCounts() {
     failed_->setText(Fmt(LangText(11512, "Fixtures Failed: %d"), counts_.Failed));
 }
 
+void TImportCSVForm::UpdateDatePreview() {
+    const auto column = std::find(kinds_.begin(), kinds_.end(), ImportDate);
+    if (column == kinds_.end()) {
+        datePreview_->clear();
+        return;
+    }
+    const int c = static_cast<int>(column - kinds_.begin());
+    const QString format = dateFormat_->currentText().trimmed();
+    QStringList cells;
+    QStringList shown;
+    for (const TImportRow& row : rows_) {
+        const QString cell = row.Cells.value(c).trimmed();
+        if (cell.isEmpty()) continue;
+        cells << cell;
+        if (shown.size() >= 3) continue;
+        double days = 0;
+        const bool read = ParseDateText(cell, days, format);
+        // The heading row of a file reads as no date, as it imports as none.
+        if (read || !shown.isEmpty() || &row != &rows_.front())
+            shown << Fmt(QStringLiteral("%s \u2192 %s"), cell,
+                         read ? LongDateText(days) : LangText(11520, "not a date"));
+    }
+    QString text = shown.join(QStringLiteral("; "));
+    if (format.isEmpty() && DayMonthAmbiguous(cells))
+        text = LangText(11521, "Every date could be day first or month first: give the date "
+                               "format.") +
+               QLatin1Char(' ') + text;
+    datePreview_->setText(text);
+}
+
 void TImportCSVForm::ShowDetails() {
     const QModelIndex current = list_->currentIndex();
     details_->setPlainText(current.isValid() ? rows_[static_cast<size_t>(current.row())].Message
@@ -240,17 +308,20 @@ bool TImportCSVForm::Import() {
     options.AddStadiums = addStadiums_->isChecked();
     options.AssignHomeStadiums = assignStadiums_->isChecked();
     options.AddReferees = addReferees_->isChecked();
+    options.DateFormat = dateFormat_->currentText().trimmed();
+    if (addTeams_->isChecked()) options.AddTeamsToGroup = teamGroup_->currentData().toInt();
     TWaitForm wait;
     wait.ShowNow();
     TImportCounts counts;
     std::vector<TImportRow>& rows = rows_;
-    doc_.Edit(LangText(11513, "Import Fixtures"), ChangeTables | ChangeFixtures | ChangeStatistics,
+    doc_.Edit(LangText(11513, "Import Fixtures"),
+              ChangeTables | ChangeFixtures | ChangeStatistics |
+                  (options.AddTeamsToGroup >= 0 ? ChangeStructure | ChangeLayout : 0u),
               [&](TTournament& t) {
                   counts = ImportRows(t, rows, options, [&wait](int p) { wait.SetProgress(p); });
               });
     wait.close();
-    counts_.Added += counts.Added;
-    counts_.Failed += counts.Failed;
+    counts_ = counts; // the counters tell of this run
     model_->Refresh();
     UpdateCounts();
     ShowDetails();

@@ -47,6 +47,13 @@ public:
     QCheckBox& AddStadiums() const { return *addStadiums_; }
     QCheckBox& AssignHomeStadiums() const { return *assignStadiums_; }
     QCheckBox& AddReferees() const { return *addReferees_; }
+    // Teams the tournament lacks join the group chosen in TeamGroupBox.
+    QCheckBox& AddTeams() const { return *addTeams_; }
+    QComboBox& TeamGroupBox() const { return *teamGroup_; }
+    // The date format (empty: the forms recognised by themselves) and what the first dates
+    // of the date column read as with it, with a warning when day and month are ambiguous.
+    QComboBox& DateFormatBox() const { return *dateFormat_; }
+    QLabel& DatePreview() const { return *datePreview_; }
     QLabel& AddedLabel() const { return *added_; }
     QLabel& FailedLabel() const { return *failed_; }
 
@@ -55,6 +62,7 @@ private:
     void UpdateChecks();
     void UpdateCounts();
     void ShowDetails();
+    void UpdateDatePreview();
     void FillSchemes(const QString& select);
 
     TTournamentDocument& doc_;
@@ -69,6 +77,10 @@ private:
     QCheckBox* addStadiums_ = nullptr;
     QCheckBox* assignStadiums_ = nullptr;
     QCheckBox* addReferees_ = nullptr;
+    QCheckBox* addTeams_ = nullptr;
+    QComboBox* teamGroup_ = nullptr;
+    QComboBox* dateFormat_ = nullptr;
+    QLabel* datePreview_ = nullptr;
     QLabel* added_ = nullptr;
     QLabel* failed_ = nullptr;
     QPlainTextEdit* details_ = nullptr;

@@ -4,15 +4,20 @@
 #include "base/codepages.h"
 #include "base/fileio.h"
 #include "base/formats.h"
+#include "base/language.h"
+#include "base/programfolder.h"
 #include "base/textformat.h"
 #include "base/textreader.h"
 #include "base/textwriter.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 using namespace kv;
 
@@ -32,7 +37,7 @@ TEST_F(TextFormats, NumberPatterns) {
 }
 
 TEST_F(TextFormats, HalvesRoundAwayFromZeroAsTheyRead) {
-    EXPECT_EQ(FormatFloat1(5.0 / 4), QStringLiteral("1.3")); // 5 goals in 4 matches
+    EXPECT_EQ(FormatFloat1(5.0 / 4), QStringLiteral("1.3"));   // 5 goals in 4 matches
     EXPECT_EQ(FormatFloat1(23.0 / 20), QStringLiteral("1.2")); // 1.15 is stored as 1.1499...
     EXPECT_EQ(FormatFloat1(-5.0 / 4), QStringLiteral("-1.3"));
     EXPECT_EQ(FormatFloat2(1.005), QStringLiteral("1.01"));
@@ -134,7 +139,8 @@ TEST_F(TextFormats, OldBytesFallBackToWindows1252) {
 TEST_F(TextFormats, MessagePlaceholders) {
     EXPECT_EQ(Fmt(QStringLiteral("Team %s is on matchday %d (%s)"), QStringLiteral("A"), 3, "x"),
               QStringLiteral("Team A is on matchday 3 (x)"));
-    EXPECT_EQ(FormatMessage(QStringLiteral("%1:s-%0:s %s"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}),
+    EXPECT_EQ(FormatMessage(QStringLiteral("%1:s-%0:s %s"),
+                            {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}),
               QStringLiteral("b-a b"));
     EXPECT_EQ(Fmt(QStringLiteral("100%% of %s"), QStringLiteral("x")), QStringLiteral("100% of x"));
 }
@@ -147,6 +153,72 @@ TEST_F(TextFormats, AtomicWriteKeepsTheOldFileWhenWritingFails) {
     EXPECT_EQ(ReadFile(HomePath(QStringLiteral("file.bak"))), QByteArray("first"));
     // A target inside a missing folder cannot be written; nothing else changes.
     EXPECT_FALSE(WriteFileAtomic(HomePath(QStringLiteral("missing/x.txt")), "data"));
-    EXPECT_EQ(ChangeFileExt(QStringLiteral("/a.b/c"), QStringLiteral(".bak")), QStringLiteral("/a.b/c.bak"));
-    EXPECT_EQ(ChangeFileExt(QStringLiteral("/a/c.kvd"), QStringLiteral(".bak")), QStringLiteral("/a/c.bak"));
+    EXPECT_EQ(ChangeFileExt(QStringLiteral("/a.b/c"), QStringLiteral(".bak")),
+              QStringLiteral("/a.b/c.bak"));
+    EXPECT_EQ(ChangeFileExt(QStringLiteral("/a/c.kvd"), QStringLiteral(".bak")),
+              QStringLiteral("/a/c.bak"));
+}
+
+// Dates as files and people write them, without a format: ISO, day first with any separator,
+// and month names in English and in the chosen language.
+TEST_F(TextFormats, CommonWrittenDatesAreRecognised) {
+    const double day = DateToDays(QDate(2011, 8, 13));
+    for (const char* text :
+         {"2011-08-13", "13/08/2011", "13.8.2011", "13-08-2011", "13/08/11", "13 Aug 2011",
+          "13 August 2011", "Aug 13, 2011", "August 13 2011", "Sat Aug 13 2011", "Sat, 13 Aug 2011",
+          "Saturday, 13 August 2011", "13-Aug-11", "  Sat  Aug 13   2011 "}) {
+        double parsed = 0;
+        EXPECT_TRUE(ParseDateText(QLatin1String(text), parsed)) << text;
+        EXPECT_EQ(parsed, day) << text;
+    }
+    double parsed = 0;
+    EXPECT_FALSE(ParseDateText(QStringLiteral("13 Augtober 2011"), parsed));
+    EXPECT_FALSE(ParseDateText(QStringLiteral("32/08/2011"), parsed));
+    // A format given is the format taken, with English or the chosen language's names.
+    EXPECT_TRUE(ParseDateText(QStringLiteral("08/13/2011"), parsed, QStringLiteral("MM/dd/yyyy")));
+    EXPECT_EQ(parsed, day);
+    EXPECT_FALSE(ParseDateText(QStringLiteral("13/08/2011"), parsed, QStringLiteral("MM/dd/yyyy")));
+    // German month names once German is chosen.
+    QDir().mkpath(LanguageFolder());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_SOURCE_DIR "/Language/deutsch.lng"),
+                            LanguageFolder() + QStringLiteral("deutsch.lng")));
+    SetCurrentLanguage(QStringLiteral("deutsch.lng"));
+    for (const char* text : {"13. August 2011", "Samstag, 13. August 2011", "13 Aug 2011"}) {
+        EXPECT_TRUE(ParseDateText(QString::fromUtf8(text), parsed)) << text;
+        EXPECT_EQ(parsed, day) << text;
+    }
+    SetCurrentLanguage(QString());
+}
+
+TEST_F(TextFormats, DayAndMonthAreAmbiguousOnlyWhenEveryDateAllowsBoth) {
+    EXPECT_TRUE(DayMonthAmbiguous({QStringLiteral("03/04/2011"), QStringLiteral("05.06.2011")}));
+    EXPECT_FALSE(DayMonthAmbiguous({QStringLiteral("03/04/2011"), QStringLiteral("13/04/2011")}));
+    EXPECT_FALSE(DayMonthAmbiguous({QStringLiteral("04/04/2011")})); // the same either way
+    EXPECT_FALSE(
+        DayMonthAmbiguous({QStringLiteral("Sat Aug 13 2011"), QStringLiteral("2011-08-03")}));
+    EXPECT_FALSE(DayMonthAmbiguous({}));
+}
+
+// Times are typed in the usual ways and shown to the minute, whatever the locale's format.
+TEST_F(TextFormats, TimesAreReadInTheUsualFormsAndShownWithoutSeconds) {
+    for (const auto& [text, time] :
+         std::vector<std::pair<const char*, QTime>>{{"15:00", QTime(15, 0)},
+                                                    {"3:00 PM", QTime(15, 0)},
+                                                    {"3:05pm", QTime(15, 5)},
+                                                    {"7.30", QTime(7, 30)},
+                                                    {"19:45:00", QTime(19, 45)}}) {
+        double parsed = 0;
+        EXPECT_TRUE(ParseTimeText(QLatin1String(text), parsed)) << text;
+        EXPECT_EQ(DaysToTime(parsed), time) << text;
+    }
+    const QLocale before;
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(locale);
+        EXPECT_FALSE(ShortTimeFormat().contains(QLatin1Char('s')))
+            << ShortTimeFormat().toStdString();
+        EXPECT_EQ(ShortTimeText(TimeToDays(QTime(15, 0, 0))).count(QLatin1Char(':')), 1)
+            << ShortTimeText(TimeToDays(QTime(15, 0, 0))).toStdString();
+    }
+    QLocale::setDefault(before);
 }

@@ -5,6 +5,8 @@
 #include "ui/kvtool_run.h"
 #include "ui/ui_support.h"
 
+#include "base/formats.h"
+
 #include "base/preferences.h"
 #include "export/csv_reader.h"
 #include "model/group.h"
@@ -26,12 +28,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QTimer>
 
 #include <functional>
@@ -170,8 +174,11 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
     EXPECT_EQ(refusals[0], "Home team column is not specified");
     EXPECT_EQ(refusals[1], "Visitor team column is not specified");
     EXPECT_EQ(refusals[2], "Specify at least one more column (i.e. matchday, date, score, etc)");
-    EXPECT_EQ(first.Added, 2);
-    EXPECT_EQ(second.Added, first.Added);
+    // The counters tell of each run alone.
+    EXPECT_EQ(first.Added, 1);
+    EXPECT_EQ(first.Failed, 3);
+    EXPECT_EQ(second.Added, 0);
+    EXPECT_EQ(second.Failed, 3);
     const TTournament& t = doc.Tournament();
     ASSERT_EQ(t.MatchCount(), 2);
     // Visitor left of home: "1:3" gives Ajax at home 3, Bern away 1.
@@ -185,6 +192,77 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
     // Each import was one step.
     doc.UndoStack().undo();
     EXPECT_EQ(doc.Tournament().MatchCount(), 1);
+}
+
+// Dates in any of the usual written forms, or in a format given, seen before importing; a
+// warning when every date could be read either way; teams the tournament lacks added to a
+// group chosen, and taken out again when their row fails.
+TEST_F(ImportCsvForm, DatesPreviewedAndNewTeamsAdded) {
+    TTournamentForm* form =
+        NewTournament(QStringLiteral("Date Cup"), {QStringLiteral("Ajax"), QStringLiteral("Bern")});
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    const QString file = WriteCsv("dates.csv", "Date,Home,Score,Away\n"
+                                               "Sat Aug 13 2011,Ajax,1-0,Bern\n"
+                                               "13/04/2012,Cork,2-2,Ajax\n"
+                                               "05/06/2012,Bern,0-0,Derby\n"
+                                               "07/08/2012,Cork,x,Bern\n");
+    RunImport(
+        *form, file, [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(0); },
+        [&](TImportCSVForm& d) {
+            d.SetKind(0, ImportDate);
+            d.SetKind(1, ImportHome);
+            d.SetKind(2, ImportScore);
+            d.SetKind(3, ImportVisitor);
+            const QString english = QLocale().toString(QDate(2011, 8, 13), QLocale::LongFormat);
+            EXPECT_TRUE(d.DatePreview().text().contains(QStringLiteral("Sat Aug 13 2011 \u2192 ") +
+                                                        english))
+                << d.DatePreview().text().toStdString();
+            EXPECT_FALSE(
+                d.DatePreview().text().contains(QStringLiteral("day first or month first")));
+            d.DateFormatBox().setEditText(QStringLiteral("MM/dd/yyyy"));
+            EXPECT_TRUE(d.DatePreview().text().contains(QStringLiteral("not a date")));
+            EXPECT_TRUE(d.DatePreview().text().contains(
+                QStringLiteral("05/06/2012 \u2192 ") +
+                QLocale().toString(QDate(2012, 5, 6), QLocale::LongFormat)));
+            d.DateFormatBox().setEditText(QString()); // recognised: day first
+            // Teams the tournament lacks join the chosen group; the failed row's new team goes.
+            EXPECT_FALSE(d.TeamGroupBox().isEnabled());
+            d.AddTeams().setChecked(true);
+            EXPECT_TRUE(d.TeamGroupBox().isEnabled());
+            ASSERT_TRUE(d.Import());
+            EXPECT_EQ(d.Counts().Added, 3);
+            EXPECT_EQ(d.Counts().Failed, 2); // the heading row and the bad score
+            EXPECT_EQ(d.Counts().TeamsAdded, 2);
+        });
+    const TTournament& t = doc.Tournament();
+    EXPECT_EQ(t.TeamCount(), 4);
+    EXPECT_NE(t.JointTable().TeamByName(QStringLiteral("Cork")), nullptr);
+    EXPECT_NE(t.JointTable().TeamByName(QStringLiteral("Derby")), nullptr);
+    ASSERT_EQ(t.MatchCount(), 3);
+    EXPECT_EQ(DaysToDate(t.MatchAt(0)->Date), QDate(2011, 8, 13));
+    EXPECT_EQ(DaysToDate(t.MatchAt(1)->Date), QDate(2012, 4, 13));
+    // Undone, the teams go with the matches.
+    doc.UndoStack().undo();
+    EXPECT_EQ(doc.Tournament().TeamCount(), 2);
+}
+
+TEST_F(ImportCsvForm, AmbiguousDatesAreSaid) {
+    TTournamentForm* form =
+        NewTournament(QStringLiteral("Date Cup"), {QStringLiteral("Ajax"), QStringLiteral("Bern")});
+    ASSERT_NE(form, nullptr);
+    const QString file =
+        WriteCsv("ambiguous.csv", "03/04/2012,Ajax,1-0,Bern\n05/06/2012,Bern,0-0,Ajax\n");
+    RunImport(
+        *form, file, [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(0); },
+        [&](TImportCSVForm& d) {
+            d.SetKind(0, ImportDate);
+            EXPECT_TRUE(d.DatePreview().text().startsWith(
+                QStringLiteral("Every date could be day first or month first")))
+                << d.DatePreview().text().toStdString();
+            d.DateFormatBox().setEditText(QStringLiteral("dd/MM/yyyy"));
+            EXPECT_FALSE(d.DatePreview().text().startsWith(QStringLiteral("Every date")));
+        });
 }
 
 TEST_F(ImportCsvForm, SchemesKeepTheColumns) {
