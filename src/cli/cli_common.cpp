@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 namespace kvcli {
 
@@ -78,6 +79,60 @@ void EnsureRuntimeDir() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
     if (const QString dir = kv::PrivateRuntimeFolder(); !dir.isEmpty())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+}
+
+bool ParseImportKinds(const QString& list, std::vector<int>& kinds, QString& error) {
+    static const QHash<QString, int> names = {
+        {QStringLiteral("-"), kv::ImportNone},
+        {QStringLiteral("no"), kv::ImportNumber},
+        {QStringLiteral("leg"), kv::ImportLeg},
+        {QStringLiteral("matchday"), kv::ImportMatchday},
+        {QStringLiteral("date"), kv::ImportDate},
+        {QStringLiteral("time"), kv::ImportTime},
+        {QStringLiteral("home"), kv::ImportHome},
+        {QStringLiteral("visitor"), kv::ImportVisitor},
+        {QStringLiteral("score"), kv::ImportScore},
+        {QStringLiteral("gf"), kv::ImportGoalsFor},
+        {QStringLiteral("ga"), kv::ImportGoalsAgainst},
+        {QStringLiteral("stadium"), kv::ImportStadium},
+        {QStringLiteral("attendance"), kv::ImportAttendance},
+        {QStringLiteral("referee"), kv::ImportReferee},
+        {QStringLiteral("comments"), kv::ImportComments},
+        {QStringLiteral("decided"), kv::ImportDecided},
+        {QStringLiteral("forfeit"), kv::ImportForfeit},
+    };
+    kinds.clear();
+    for (const QString& name : list.split(QLatin1Char(','))) {
+        const auto it = names.constFind(name.trimmed().toLower());
+        if (it == names.constEnd()) {
+            error = QStringLiteral("unknown column kind '%1'").arg(name);
+            return false;
+        }
+        kinds.push_back(it.value());
+    }
+    return true;
+}
+
+bool ParseSeparator(const QString& value, QChar& separator, QString& error) {
+    QString s = value;
+    if (s.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0 || s == QLatin1String("\\t"))
+        s = QStringLiteral("\t");
+    if (s.size() != 1) {
+        error = QStringLiteral("the separator must be one character");
+        return false;
+    }
+    separator = s.at(0);
+    return true;
+}
+
+void ReportImport(const std::vector<kv::TImportRow>& rows, const kv::TImportCounts& counts,
+                  int firstRow) {
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].Status == kv::TRowStatus::Failed)
+            Out(QStringLiteral("row %1: %2")
+                    .arg(static_cast<int>(i) + 1 + firstRow)
+                    .arg(rows[i].Message));
+    Out(QStringLiteral("%1 added, %2 failed").arg(counts.Added).arg(counts.Failed));
 }
 
 int UsageError(const char* command, const QString& message, const char* usage) {

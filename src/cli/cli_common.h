@@ -1,6 +1,7 @@
 #pragma once
 
 #include "args.h"
+#include "export/csv_import.h"
 #include "model/tournament.h"
 
 #include <QString>
@@ -29,6 +30,16 @@ int ScopeFromName(const QString& name);
 // Gives the process a private runtime folder when the session has none, so the toolkit
 // does not warn about it on every run.
 void EnsureRuntimeDir();
+
+// The column kinds of --columns (no, leg, matchday, date, ... or - for none); false with the
+// unknown name.
+bool ParseImportKinds(const QString& list, std::vector<int>& kinds, QString& error);
+// A --separator value: one character, or "tab".
+bool ParseSeparator(const QString& value, QChar& separator, QString& error);
+// Each failed row with its number in the file (the first `firstRow` rows were headings), then
+// "N added, M failed".
+void ReportImport(const std::vector<kv::TImportRow>& rows, const kv::TImportCounts& counts,
+                  int firstRow);
 
 // Prints a usage error with the command's help text.
 int UsageError(const char* command, const QString& message, const char* usage);

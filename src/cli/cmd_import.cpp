@@ -30,29 +30,6 @@ const char* const kUsage =
     "  --separator    the field separator (default ','; 'tab' for a tab)\n"
     "  --date-format  a Qt date format such as dd/MM/yyyy (default: the usual forms)";
 
-const QHash<QString, int>& KindNames() {
-    static const QHash<QString, int> names = {
-        {QStringLiteral("-"), kv::ImportNone},
-        {QStringLiteral("no"), kv::ImportNumber},
-        {QStringLiteral("leg"), kv::ImportLeg},
-        {QStringLiteral("matchday"), kv::ImportMatchday},
-        {QStringLiteral("date"), kv::ImportDate},
-        {QStringLiteral("time"), kv::ImportTime},
-        {QStringLiteral("home"), kv::ImportHome},
-        {QStringLiteral("visitor"), kv::ImportVisitor},
-        {QStringLiteral("score"), kv::ImportScore},
-        {QStringLiteral("gf"), kv::ImportGoalsFor},
-        {QStringLiteral("ga"), kv::ImportGoalsAgainst},
-        {QStringLiteral("stadium"), kv::ImportStadium},
-        {QStringLiteral("attendance"), kv::ImportAttendance},
-        {QStringLiteral("referee"), kv::ImportReferee},
-        {QStringLiteral("comments"), kv::ImportComments},
-        {QStringLiteral("decided"), kv::ImportDecided},
-        {QStringLiteral("forfeit"), kv::ImportForfeit},
-    };
-    return names;
-}
-
 } // namespace
 
 int CmdImportCsv(const QStringList& args) {
@@ -68,20 +45,11 @@ int CmdImportCsv(const QStringList& args) {
     if (!a.Has("columns"))
         return UsageError("import-csv", QStringLiteral("--columns is required"), kUsage);
     kv::TImportOptions options;
-    for (const QString& name : a.Value("columns").split(QLatin1Char(','))) {
-        const auto it = KindNames().constFind(name.trimmed().toLower());
-        if (it == KindNames().constEnd())
-            return UsageError("import-csv", QStringLiteral("unknown column kind '%1'").arg(name),
-                              kUsage);
-        options.Kinds.push_back(it.value());
-    }
-    QString separator = a.Value("separator", QStringLiteral(","));
-    if (separator.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0 ||
-        separator == QLatin1String("\\t"))
-        separator = QStringLiteral("\t");
-    if (separator.size() != 1)
-        return UsageError("import-csv", QStringLiteral("the separator must be one character"),
-                          kUsage);
+    QChar separator;
+    QString error;
+    if (!ParseImportKinds(a.Value("columns"), options.Kinds, error) ||
+        !ParseSeparator(a.Value("separator", QStringLiteral(",")), separator, error))
+        return UsageError("import-csv", error, kUsage);
     options.DateFormat = a.Value("date-format");
     options.AddStadiums = a.Has("add-stadiums");
     options.AddReferees = a.Has("add-referees");
@@ -103,8 +71,7 @@ int CmdImportCsv(const QStringList& args) {
              QStringLiteral("cannot read %1: %2").arg(a.Positional().at(1), read.Message));
         return kExitInput;
     }
-    std::vector<kv::TImportRow> rows =
-        kv::RowsFromRecords(kv::ReadCsvRecords(bytes, separator.at(0)));
+    std::vector<kv::TImportRow> rows = kv::RowsFromRecords(kv::ReadCsvRecords(bytes, separator));
     const int firstRow = a.Has("skip-header") ? 1 : 0;
     if (firstRow && !rows.empty()) rows.erase(rows.begin());
     const QString problem = kv::CheckImportColumns(rows, options.Kinds);
@@ -113,12 +80,7 @@ int CmdImportCsv(const QStringList& args) {
         return kExitInput;
     }
     const kv::TImportCounts counts = kv::ImportRows(*t, rows, options);
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].Status == kv::TRowStatus::Failed)
-            Out(QStringLiteral("row %1: %2")
-                    .arg(static_cast<int>(i) + 1 + firstRow)
-                    .arg(rows[i].Message));
-    Out(QStringLiteral("%1 added, %2 failed").arg(counts.Added).arg(counts.Failed));
+    ReportImport(rows, counts, firstRow);
     if (!a.Has("dry-run") && counts.Added > 0) {
         kv::RecomputeAll(*t);
         const kv::TIoResult saved = kv::SaveTournament(*t);

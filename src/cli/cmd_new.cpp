@@ -2,8 +2,10 @@
 #include "cli_common.h"
 #include "commands.h"
 
+#include "base/fileio.h"
 #include "base/language.h"
 #include "base/textformat.h"
+#include "export/results_file.h"
 #include "model/sport.h"
 #include "standings/column_catalog.h"
 #include "standings/points_rules.h"
@@ -25,6 +27,9 @@ const char* const kUsage =
     "                 [--criteria 19,17,45] [--points | --no-points] [--overtime] [--shootouts]\n"
     "                 [--points-adjustment \"TEAM=N\"] ... [--rules KEY=VALUE,...]\n"
     "                 [--head-to-head level-on-points|still-level]\n"
+    "       kvtool new FILE.kvd --name NAME --sport SPORT --from-csv DATA.csv\n"
+    "                 --columns KIND,KIND,... [--separator C] [--skip-header]\n"
+    "                 [--date-format FORMAT] [--legs N] [other options as above]\n"
     "\n"
     "Builds a tournament as the new-tournament wizard does (the sport's default points and\n"
     "columns, points or percentage as the main criterion) and saves it.\n"
@@ -43,6 +48,10 @@ const char* const kUsage =
     "  --head-to-head       which matches head-to-head criteria count: among all the teams\n"
     "                       level on points (the default), or among the teams still level on\n"
     "                       every criterion before, as FIFA and UEFA rank\n"
+    "  --from-csv           a file of results: its home and visitor columns give the teams of\n"
+    "                       one group, the most matches a pair has gives the legs (unless\n"
+    "                       --legs), and its rows are imported as import-csv does; --columns,\n"
+    "                       --separator, --skip-header and --date-format as there\n"
     "Legs are 1 to 8 (16 for baseball). An existing FILE is never overwritten.";
 
 bool ParseCount(const QString& text, int& value) {
@@ -68,7 +77,12 @@ int CmdNew(const QStringList& args) {
                          {"shootouts", false, false},
                          {"points-adjustment", true, true},
                          {"rules", true, true},
-                         {"head-to-head", true, false}});
+                         {"head-to-head", true, false},
+                         {"from-csv", true, false},
+                         {"columns", true, false},
+                         {"separator", true, false},
+                         {"skip-header", false, false},
+                         {"date-format", true, false}});
     if (const auto done = OpenCommand(a, "new", kUsage, 1, "expected one FILE")) return *done;
     if (!a.Has("sport")) return UsageError("new", QStringLiteral("--sport is required"), kUsage);
     const int sport = kv::SportFromName(a.Value("sport"));
@@ -120,6 +134,46 @@ int CmdNew(const QStringList& args) {
             else
                 spec.Conferences.back().Divisions.push_back(group);
         }
+    }
+    // A file of results gives the teams, the legs and then the matches.
+    kv::TImportOptions import;
+    std::vector<kv::TImportRow> rows;
+    const bool fromCsv = a.Has("from-csv");
+    if (fromCsv) {
+        if (!spec.Groups.empty() || !spec.Conferences.empty())
+            return UsageError(
+                "new",
+                QStringLiteral(
+                    "--from-csv takes its teams from the file: no --group or --conference"),
+                kUsage);
+        if (!a.Has("columns"))
+            return UsageError("new", QStringLiteral("--from-csv needs --columns"), kUsage);
+        QChar separator;
+        QString error;
+        if (!ParseImportKinds(a.Value("columns"), import.Kinds, error) ||
+            !ParseSeparator(a.Value("separator", QStringLiteral(",")), separator, error))
+            return UsageError("new", error, kUsage);
+        import.DateFormat = a.Value("date-format");
+        QByteArray bytes;
+        if (const kv::TIoResult read = kv::ReadFileBytes(a.Value("from-csv"), bytes); !read) {
+            Fail("new",
+                 QStringLiteral("cannot read %1: %2").arg(a.Value("from-csv"), read.Message));
+            return kExitInput;
+        }
+        rows = kv::RowsFromRecords(kv::ReadCsvRecords(bytes, separator));
+        if (a.Has("skip-header") && !rows.empty()) rows.erase(rows.begin());
+        if (const QString problem = kv::CheckImportColumns(rows, import.Kinds);
+            !problem.isEmpty()) {
+            Fail("new", problem);
+            return kExitInput;
+        }
+        const kv::TResultsTeams teams = kv::TeamsOfResults(rows, import.Kinds, maxLegs);
+        if (!teams.Problem.isEmpty()) {
+            Fail("new", teams.Problem);
+            return kExitInput;
+        }
+        spec.Groups.push_back({kv::ResultsGroupName(), teams.Teams});
+        if (!a.Has("legs")) spec.GroupLegs = teams.Legs;
     }
     if (!spec.Conferences.empty() && !spec.Groups.empty())
         return UsageError(
@@ -224,6 +278,7 @@ int CmdNew(const QStringList& args) {
         }
         team->AddedPoints = points;
     }
+    if (fromCsv) ReportImport(rows, kv::ImportRows(*t, rows, import), a.Has("skip-header") ? 1 : 0);
     kv::RecomputeAll(*t);
     QDir().mkpath(QFileInfo(spec.FileName).absolutePath());
     const kv::TIoResult saved = kv::SaveTournament(*t, spec.FileName, false);

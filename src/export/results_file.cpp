@@ -111,6 +111,10 @@ QChar GuessSeparator(const QString& text) {
     return best;
 }
 
+QString ResultsGroupName() {
+    return LangText(11594, "League");
+}
+
 TResultsTeams TeamsOfResults(const std::vector<TImportRow>& rows, const std::vector<int>& kinds,
                              int maxLegs) {
     TResultsTeams result;
@@ -139,8 +143,10 @@ TResultsTeams TeamsOfResults(const std::vector<TImportRow>& rows, const std::vec
                 named.insert(name.toLower(), name);
                 result.Teams << name;
             }
-        const auto pair = std::minmax(a.toLower(), b.toLower());
-        result.Legs = std::max(result.Legs, ++meetings[{pair.first, pair.second}]);
+        QString low = a.toLower();
+        QString high = b.toLower();
+        if (high < low) std::swap(low, high);
+        result.Legs = std::max(result.Legs, ++meetings[{low, high}]);
     }
     if (result.Teams.size() < 2) {
         result.Problem = LangText(11590, "The file names fewer than two teams");

@@ -28,6 +28,9 @@ struct TResultsTeams {
     int Legs = 0;      // the most matches a pair of teams has in the file, at least 1
     QString Problem;   // why no tournament can be made of the file; empty when one can
 };
+// The name of the one group a tournament from a file of results gets.
+QString ResultsGroupName();
+
 // The teams and legs of the rows (the heading row, when there is one, left out). At most
 // `maxLegs` legs and kMaxTeams teams; each row needs two different teams.
 TResultsTeams TeamsOfResults(const std::vector<TImportRow>& rows, const std::vector<int>& kinds,

@@ -1,9 +1,11 @@
 // End to end: two seasons of the English Premier League built with kvtool new, imported with
-// kvtool import-csv and ranked by kvtool standings, compared with the published final tables.
+// kvtool import-csv (or in one step from the results file) and ranked by kvtool standings,
+// compared with the published final tables.
 #include "cli/kvtool_support.h"
 
 #include "export/csv_reader.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,7 +34,12 @@ protected:
                     QStringLiteral("--skip-header")});
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
         EXPECT_EQ(r.Out.trimmed(), QStringLiteral("380 added, 0 failed"));
-        r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--columns"),
+        CompareWithPublished(file, table);
+    }
+
+    // The final table of kvtool standings equals the published one, row by row.
+    void CompareWithPublished(const QString& file, const kv::TCsvRecords& table) {
+        TRun r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--columns"),
                     QStringLiteral("0,1,2,3,17,18,19,40")});
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
         const QJsonArray rows = QJsonDocument::fromJson(r.Out.toUtf8()).array()[0].toObject()[QStringLiteral("rows")].toArray();
@@ -64,4 +71,36 @@ TEST_F(PremierLeague, Season2009To10WithPortsmouthsDeduction) {
 
 TEST_F(PremierLeague, Season2011To12DecidedOnGoalDifference) {
     CheckSeason(QStringLiteral("2011-12"), {});
+}
+
+TEST_F(PremierLeague, Season2011To12InOneStepFromTheResultsFile) {
+    const QString results = kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv"));
+    const QString file = HomePath(QStringLiteral("pl.kvd"));
+    const QStringList start{QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("PL"), QStringLiteral("--sport"), QStringLiteral("soccer")};
+    const QStringList columns{QStringLiteral("--from-csv"), results, QStringLiteral("--columns"), QStringLiteral("matchday,date,home,score,visitor"),
+                              QStringLiteral("--skip-header")};
+    // The teams come from the file, so groups of one's own are refused, and so are columns
+    // without both teams.
+    TRun r = Kvtool(start + columns + QStringList{QStringLiteral("--group"), QStringLiteral("A=X;Y")});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_TRUE(r.Err.contains(QStringLiteral("no --group"))) << r.Err.toStdString();
+    r = Kvtool(start + QStringList{QStringLiteral("--from-csv"), results, QStringLiteral("--columns"), QStringLiteral("-,-,home,score")});
+    EXPECT_NE(r.Status, 0);
+    EXPECT_TRUE(r.Err.contains(QStringLiteral("Visitor team column"))) << r.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(file));
+    // One leg is too few for a file where every pair meets twice: the second meetings fail
+    // and are named, the first are kept.
+    r = Kvtool(start + columns + QStringList{QStringLiteral("--legs"), QStringLiteral("1")});
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("190 added, 190 failed"))) << r.Out.toStdString();
+    ASSERT_TRUE(QFile::remove(file));
+
+    r = Kvtool(start + columns + QStringList{QStringLiteral("--criteria"), QStringLiteral("19,17")});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    EXPECT_TRUE(r.Out.contains(QStringLiteral("380 added, 0 failed"))) << r.Out.toStdString();
+    r = Kvtool({QStringLiteral("check"), file});
+    EXPECT_EQ(r.Status, 0) << r.Out.toStdString() << r.Err.toStdString();
+    const kv::TCsvRecords table = kv::ReadCsvRecords(
+        ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-final-table.csv"))), QLatin1Char(','));
+    ASSERT_EQ(table.size(), 21);
+    CompareWithPublished(file, table);
 }
