@@ -1,5 +1,7 @@
 #include "export/results_file.h"
 
+#include "base/fileio.h"
+#include "base/formats.h"
 #include "base/language.h"
 #include "base/textformat.h"
 #include "standings/tournament_setup.h"
@@ -161,6 +163,53 @@ TResultsTeams TeamsOfResults(const std::vector<TImportRow>& rows, const std::vec
     }
     result.Legs = std::max(1, result.Legs);
     return result;
+}
+
+TResultsFile ReadResultsFile(const QString& path, QChar separator) {
+    TResultsFile file;
+    QByteArray bytes;
+    if (const TIoResult read = ReadFileBytes(path, bytes); !read) {
+        file.Problem = read.Message;
+        return file;
+    }
+    const QString text = DecodeCsvText(bytes);
+    file.Separator = separator.isNull() ? GuessSeparator(text) : separator;
+    file.Records = ReadCsvRecords(text, file.Separator);
+    if (file.Records.isEmpty()) {
+        file.Problem = Fmt(LangText(11595, "%s holds no rows"), path);
+        return file;
+    }
+    file.Columns = GuessImportColumns(file.Records);
+    return file;
+}
+
+QString DatesPreview(const std::vector<TImportRow>& rows, const std::vector<int>& kinds,
+                     const QString& format) {
+    const auto column = std::find(kinds.begin(), kinds.end(), ImportDate);
+    if (column == kinds.end()) return QString();
+    const int c = static_cast<int>(column - kinds.begin());
+    QStringList cells;
+    QStringList shown;
+    QStringList shownCells; // a date that repeats is shown once
+    for (const TImportRow& row : rows) {
+        const QString cell = row.Cells.value(c).trimmed();
+        if (cell.isEmpty()) continue;
+        cells << cell;
+        if (shown.size() >= 3 || shownCells.contains(cell)) continue;
+        shownCells << cell;
+        double days = 0;
+        const bool read = ParseDateText(cell, days, format);
+        // The heading row of a file reads as no date, as it imports as none.
+        if (read || !shown.isEmpty() || &row != &rows.front())
+            shown << Fmt(QStringLiteral("%s \u2192 %s"), cell,
+                         read ? LongDateText(days) : LangText(11520, "not a date"));
+    }
+    QString text = shown.join(QStringLiteral("; "));
+    if (format.isEmpty() && DayMonthAmbiguous(cells))
+        text = LangText(11521, "Every date could be day first or month first: give the date "
+                               "format.") +
+               QLatin1Char(' ') + text;
+    return text;
 }
 
 } // namespace kv

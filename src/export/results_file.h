@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/csv_import.h"
+#include "export/csv_reader.h"
 
 #include <QStringList>
 
@@ -35,5 +36,21 @@ QString ResultsGroupName();
 // `maxLegs` legs and kMaxTeams teams; each row needs two different teams.
 TResultsTeams TeamsOfResults(const std::vector<TImportRow>& rows, const std::vector<int>& kinds,
                              int maxLegs);
+
+// A file of results as read for a new tournament: its records, the separator (guessed unless
+// given) and the columns guessed from its headings.
+struct TResultsFile {
+    TCsvRecords Records;
+    QChar Separator;
+    TGuessedColumns Columns;
+    QString Problem; // the file cannot be read, or holds nothing
+};
+TResultsFile ReadResultsFile(const QString& path, QChar separator = QChar());
+
+// What the first different dates of the date column read as with `format` (empty: the forms
+// recognised by themselves), "13 Aug 2011 -> Saturday, 13 August 2011; ...", led by a warning when
+// every date could be day first or month first. Empty without a date column.
+QString DatesPreview(const std::vector<TImportRow>& rows, const std::vector<int>& kinds,
+                     const QString& format);
 
 } // namespace kv

@@ -27,6 +27,22 @@ QString TournamentFileName(const QString& typed) {
     return base + QStringLiteral(".kvd");
 }
 
+QString ProposedFileName(const QString& name) {
+    QString base;
+    for (const QChar c : name.simplified())
+        base += CheckFileName(QString(c)).isEmpty() && c.isPrint() ? c : QLatin1Char('-');
+    // Leading dots would hide the file, trailing ones read as an extension.
+    while (base.startsWith(QLatin1Char('.')) || base.startsWith(QLatin1Char(' ')))
+        base.remove(0, 1);
+    while (base.endsWith(QLatin1Char('.')) || base.endsWith(QLatin1Char(' ')))
+        base.chop(1);
+    if (base.isEmpty()) return QString();
+    QString file = base + QStringLiteral(".kvd");
+    for (int n = 2; QFileInfo::exists(TTournamentList::SavesPath(file)); ++n)
+        file = base + QStringLiteral(" %1.kvd").arg(n);
+    return file;
+}
+
 TNameCheck CheckNamePage(const TTournamentList& list, const TNamePage& page) {
     TNameCheck c;
     const auto fail = [&c](int field, const QString& message) {

@@ -31,6 +31,11 @@ struct TNameCheck {
 // The file name with its extension replaced by ".kvd".
 QString TournamentFileName(const QString& typed);
 
+// The file name the name page proposes for a tournament's name: the name with the characters
+// a file name cannot have replaced by '-', and ".kvd"; " 2", " 3" and so on are added while a
+// file of that name exists in the tournament folder. Empty for an empty name.
+QString ProposedFileName(const QString& name);
+
 // The name page's checks in their order: the name, the file name and its characters, a list
 // entry of that name or a file already at that path (both only when the path is not the
 // tournament's own), the sport, and the legs of the conferences system.

@@ -1,11 +1,11 @@
 #include "ui/import_csv_form.h"
 
-#include "base/formats.h"
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
 #include "base/textformat.h"
 #include "model/tournament.h"
+#include "export/results_file.h"
 #include "storage/named_files.h"
 #include "ui/csv_records_model.h"
 #include "ui/dialog_buttons.h"
@@ -251,33 +251,7 @@ void TImportCSVForm::UpdateCounts() {
 }
 
 void TImportCSVForm::UpdateDatePreview() {
-    const auto column = std::find(kinds_.begin(), kinds_.end(), ImportDate);
-    if (column == kinds_.end()) {
-        datePreview_->clear();
-        return;
-    }
-    const int c = static_cast<int>(column - kinds_.begin());
-    const QString format = dateFormat_->currentText().trimmed();
-    QStringList cells;
-    QStringList shown;
-    for (const TImportRow& row : rows_) {
-        const QString cell = row.Cells.value(c).trimmed();
-        if (cell.isEmpty()) continue;
-        cells << cell;
-        if (shown.size() >= 3) continue;
-        double days = 0;
-        const bool read = ParseDateText(cell, days, format);
-        // The heading row of a file reads as no date, as it imports as none.
-        if (read || !shown.isEmpty() || &row != &rows_.front())
-            shown << Fmt(QStringLiteral("%s \u2192 %s"), cell,
-                         read ? LongDateText(days) : LangText(11520, "not a date"));
-    }
-    QString text = shown.join(QStringLiteral("; "));
-    if (format.isEmpty() && DayMonthAmbiguous(cells))
-        text = LangText(11521, "Every date could be day first or month first: give the date "
-                               "format.") +
-               QLatin1Char(' ') + text;
-    datePreview_->setText(text);
+    datePreview_->setText(DatesPreview(rows_, kinds_, dateFormat_->currentText().trimmed()));
 }
 
 void TImportCSVForm::ShowDetails() {

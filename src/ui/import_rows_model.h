@@ -18,6 +18,9 @@ public:
 
     // After the rows' states or the kinds changed.
     void Refresh();
+    // Around a change of the rows themselves (another file, or the heading row left out).
+    void BeginReset() { beginResetModel(); }
+    void EndReset() { endResetModel(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -2,29 +2,45 @@
 
 #include "base/language.h"
 #include "base/messages.h"
+#include "base/settings.h"
+#include "base/textformat.h"
+#include "export/results_file.h"
 #include "model/sport.h"
 #include "standings/ranking.h"
+#include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 #include "ui/group_frame.h"
 #include "ui/help_topics.h"
 #include "ui/list_model.h"
 #include "ui/main_table_frame.h"
 #include "ui/pts_table_frame.h"
+#include "ui/results_file_frame.h"
 #include "ui/sort_frame.h"
 #include "ui/structure_model.h"
 #include "ui/widget_names.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 namespace kv {
+
+namespace {
+
+// The sport the last tournament was made for, where the next one starts.
+QString LastSportKey() {
+    return QStringLiteral("LastSport");
+}
+
+} // namespace
 
 TNewTournamentForm::TNewTournamentForm(TTournamentList& list, TDialogSeam& dialogs, QWidget* parent)
     : QWizard(parent), list_(list), dialogs_(dialogs) {
@@ -54,6 +70,7 @@ TNewTournamentForm::TNewTournamentForm(TTournamentList& list, TDialogSeam& dialo
     pointsFrame_ = new TPtsTableFrame(this);
     groupFrame_ = new TGroupFrame(dialogs_, this);
     sortFrame_ = new TSortFrame(this);
+    resultsFrame_ = new TResultsFileFrame(dialogs_, this);
     setPage(PageStart, MakeStartPage());
     setPage(PageSource, MakeSourcePage());
     setPage(PageType, MakeTypePage());
@@ -61,11 +78,15 @@ TNewTournamentForm::TNewTournamentForm(TTournamentList& list, TDialogSeam& dialo
     setPage(PagePoints, MakePage(LangText(7522, "Points accounting"), pointsFrame_));
     setPage(PageStructure, MakePage(LangText(7523, "Groups/Divisions and Teams"), groupFrame_));
     setPage(PageRanking, MakePage(LangText(7524, "Team Ranking"), sortFrame_));
+    setPage(PageResults, MakePage(LangText(7571, "File of results"), resultsFrame_));
     setStartId(PageStart);
     connect(pointsFrame_, &TPtsTableFrame::Changed, this, [this] {
         const TPointsRules rules = pointsFrame_->Rules();
         sortFrame_->SetMainColumn(ImpliedMainCriterion(rules).Column);
     });
+    // The file name follows the name until it is edited by hand.
+    connect(&mainFrame_->NameEdit(), &QLineEdit::textEdited, this,
+            &TNewTournamentForm::ProposeFileName);
     resize(760, 520);
 }
 
@@ -88,9 +109,13 @@ QWizardPage* TNewTournamentForm::MakeStartPage() {
         new QRadioButton(LangText(7507, "C&reate tournament from existing Kelvorandine tournament"),
                          content),
         "ExistingBtn");
+    results_ = Named(
+        new QRadioButton(LangText(7570, "Create tournament from a file of res&ults"), content),
+        "ResultsBtn");
     scratch_->setChecked(true);
     layout->addWidget(scratch_);
     layout->addWidget(existing_);
+    layout->addWidget(results_);
     layout->addStretch();
     return MakePage(LangText(7520, "How to start"), content);
 }
@@ -186,7 +211,9 @@ TCopyChoice TNewTournamentForm::Choice() const {
 int TNewTournamentForm::nextId() const {
     switch (currentId()) {
     case PageStart:
-        return existing_->isChecked() ? PageSource : PageType;
+        return existing_->isChecked() ? PageSource : results_->isChecked() ? PageResults : PageType;
+    case PageResults: // one group: no type to choose
+        return PageName;
     case PageRanking:
         return -1;
     default:
@@ -200,6 +227,8 @@ bool TNewTournamentForm::validateCurrentPage() {
         return LeaveSource();
     case PageName:
         return LeaveName();
+    case PageResults:
+        return LeaveResults();
     case PageStructure: {
         const QString fault = groupFrame_->Tree().Validate();
         if (fault.isEmpty()) return true;
@@ -244,6 +273,20 @@ bool TNewTournamentForm::LeaveSource() {
     return true;
 }
 
+bool TNewTournamentForm::LeaveResults() {
+    const QString problem = resultsFrame_->Problem();
+    if (problem.isEmpty()) return true;
+    ShowAppMessage(problem, TMessageKind::Information);
+    return false;
+}
+
+void TNewTournamentForm::ProposeFileName() {
+    QLineEdit& file = mainFrame_->FileEdit();
+    if (!file.text().isEmpty() && file.text() != proposedFile_) return;
+    proposedFile_ = ProposedFileName(mainFrame_->NameEdit().text());
+    file.setText(proposedFile_);
+}
+
 bool TNewTournamentForm::LeaveName() {
     const TNameCheck check = CheckNamePage(list_, mainFrame_->Page());
     if (!check.FileName.isEmpty()) mainFrame_->FileEdit().setText(check.FileName);
@@ -255,7 +298,15 @@ bool TNewTournamentForm::LeaveName() {
 
 void TNewTournamentForm::initializePage(int id) {
     const bool copying = existing_->isChecked() && source_;
-    const bool conferences = copying ? source_->HasConferences() : conferencesSystem_->isChecked();
+    const bool fromResults = results_->isChecked();
+    const bool conferences = copying       ? source_->HasConferences()
+                             : fromResults ? false
+                                           : conferencesSystem_->isChecked();
+    // Another reading of the results file fills the pages after it anew.
+    if (fromResults && id == PageName && resultsFor_ != resultsFrame_->Generation()) {
+        namePageFilled_ = false;
+        structureFor_ = -1;
+    }
     switch (id) {
     case PageType:
         // A copy keeps the source's system.
@@ -277,8 +328,22 @@ void TNewTournamentForm::initializePage(int id) {
                 page.Name = mainFrame_->NameEdit().text();
                 page.FileName = mainFrame_->FileEdit().text();
                 page.Sport = mainFrame_->Sport();
+                page.GroupLegs = mainFrame_->Legs(0).value();
+                if (page.Sport < 0) {
+                    // The sport of the last tournament made, or the first of the list.
+                    page.Sport = RegReadInteger(QString(), LastSportKey(), SportSoccer);
+                    if (mainFrame_->SportBox().findData(NormalizeSport(page.Sport)) < 0)
+                        page.Sport = SportSoccer;
+                }
+                if (fromResults) {
+                    if (page.Name.isEmpty()) page.Name = resultsFrame_->SuggestedName();
+                    page.GroupLegs = resultsFrame_->Teams().Legs;
+                    resultsFor_ = resultsFrame_->Generation();
+                }
             }
+            const bool fileFollows = page.FileName.isEmpty() || page.FileName == proposedFile_;
             mainFrame_->Load(page);
+            if (fileFollows) ProposeFileName();
             namePageFilled_ = true;
         }
         mainFrame_->SetSportLocked(copying);
@@ -296,11 +361,20 @@ void TNewTournamentForm::initializePage(int id) {
     }
     case PageStructure: {
         const TCopyChoice choice = Choice();
-        const int basis =
-            (copying ? 2 : 0) + (copying && choice.Teams ? 4 : 0) + (conferences ? 1 : 0);
+        const int basis = (copying ? 2 : 0) + (copying && choice.Teams ? 4 : 0) +
+                          (conferences ? 1 : 0) + (fromResults ? 8 : 0);
         if (structureFor_ != basis) {
-            groupFrame_->SetTree(copying && choice.Teams ? TStructureTree::Of(*source_)
-                                                         : TStructureTree(conferences));
+            if (fromResults) {
+                // One group of the file's teams.
+                TStructureTree tree(false);
+                const TStructureTree::TAdded group = tree.AddGroup(nullptr);
+                tree.Rename(group.Node, ResultsGroupName());
+                tree.ImportTeams(group.Node, resultsFrame_->Teams().Teams);
+                groupFrame_->SetTree(std::move(tree));
+            } else {
+                groupFrame_->SetTree(copying && choice.Teams ? TStructureTree::Of(*source_)
+                                                             : TStructureTree(conferences));
+            }
             structureFor_ = basis;
         }
         break;
@@ -356,13 +430,50 @@ void TNewTournamentForm::accept() {
     std::unique_ptr<TTournament> t =
         BuildTournament(spec, groupFrame_->Tree(), copying ? source_.get() : nullptr, Choice());
     t->HeadToHeadStillLevel = sortFrame_->StillLevel();
+    std::vector<TImportRow> rows;
+    if (results_->isChecked()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        rows = resultsFrame_->Rows();
+        imported_ = ImportRows(*t, rows, resultsFrame_->Options());
+        RecomputeAll(*t);
+        QApplication::restoreOverrideCursor();
+    }
     const TIoResult saved = SaveTournament(*t, spec.FileName, false);
     if (!saved) {
         ShowAppMessage(saved.Message, TMessageKind::Error);
         return;
     }
+    RegWriteInteger(QString(), LastSportKey(), spec.Sport);
     created_ = TNodeData{NodeTournament, t->Sport, t->Name, spec.FileName};
+    if (imported_.Failed > 0) ReportImport(rows);
     QWizard::accept();
+}
+
+// The rows of the file that did not import, with their line numbers, so that the user can
+// mend the file or enter them by hand.
+void TNewTournamentForm::ReportImport(const std::vector<TImportRow>& rows) {
+    constexpr int kShown = 10;
+    const int firstLine = resultsFrame_->HeadingsBox().isChecked() ? 2 : 1;
+    QStringList lines;
+    for (size_t i = 0; i < rows.size() && lines.size() < kShown; ++i)
+        if (rows[i].Status == TRowStatus::Failed)
+            lines << Fmt(LangText(7579, "Line %d: %s"), static_cast<int>(i) + firstLine,
+                         rows[i].Message);
+    if (imported_.Failed > kShown) lines << QStringLiteral("...");
+    ShowAppMessage(Fmt(LangText(7591, "The tournament was made: %d matches added, %d failed."),
+                       imported_.Added, imported_.Failed) +
+                       QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')),
+                   TMessageKind::Information);
+}
+
+void TNewTournamentForm::reject() {
+    // Teams typed in or read from a file are work; a copy's or an empty tree is not.
+    const bool copying = existing_->isChecked() && source_;
+    if (structureFor_ >= 0 && !copying && groupFrame_->Tree().TeamCount() > 0 &&
+        ShowAppMessage(LangText(7592, "Discard the new tournament and its teams?"),
+                       TMessageKind::QuestionYesNo) != TMessageButton::Yes)
+        return;
+    QWizard::reject();
 }
 
 } // namespace kv

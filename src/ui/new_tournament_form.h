@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/csv_import.h"
 #include "standings/tournament_build.h"
 #include "storage/tournament_list.h"
 
@@ -20,6 +21,7 @@ class TDialogSeam;
 class TGroupFrame;
 class TMainTableFrame;
 class TPtsTableFrame;
+class TResultsFileFrame;
 class TSortFrame;
 class TTournamentListModel;
 
@@ -33,7 +35,8 @@ public:
         PageName,
         PagePoints,
         PageStructure,
-        PageRanking
+        PageRanking,
+        PageResults
     };
 
     TNewTournamentForm(TTournamentList& list, TDialogSeam& dialogs, QWidget* parent = nullptr);
@@ -41,6 +44,8 @@ public:
 
     QRadioButton& FromScratch() const { return *scratch_; }
     QRadioButton& FromExisting() const { return *existing_; }
+    QRadioButton& FromResults() const { return *results_; }
+    TResultsFileFrame& ResultsFrame() const { return *resultsFrame_; }
     QTreeView& SourceView() const { return *sourceView_; }
     QCheckBox& CopyBox(const char* objectName) const;
     QRadioButton& GroupSystem() const { return *groupSystem_; }
@@ -54,11 +59,15 @@ public:
 
     // After Finish: the list entry of the tournament saved.
     const TNodeData& Created() const { return created_; }
+    // After Finish from a file of results: how its rows imported.
+    const TImportCounts& Imported() const { return imported_; }
 
     int nextId() const override;
     bool validateCurrentPage() override;
     void initializePage(int id) override;
     void accept() override;
+    // Cancel asks before teams entered are thrown away.
+    void reject() override;
 
 private:
     QWizardPage* MakeStartPage();
@@ -67,6 +76,9 @@ private:
     QWizardPage* MakePage(const QString& title, QWidget* content);
     bool LeaveSource();
     bool LeaveName();
+    bool LeaveResults();
+    void ProposeFileName();
+    void ReportImport(const std::vector<TImportRow>& rows);
     TCopyChoice Choice() const;
     TNewTournament Spec() const;
 
@@ -75,6 +87,10 @@ private:
     TTournamentListModel* listModel_ = nullptr;
     QRadioButton* scratch_ = nullptr;
     QRadioButton* existing_ = nullptr;
+    QRadioButton* results_ = nullptr;
+    TResultsFileFrame* resultsFrame_ = nullptr;
+    int resultsFor_ = -1;  // the reading of the results file the pages were filled for
+    QString proposedFile_; // the file name last proposed for the tournament's name
     QTreeView* sourceView_ = nullptr;
     std::vector<QCheckBox*> copyBoxes_;
     QRadioButton* groupSystem_ = nullptr;
@@ -90,6 +106,7 @@ private:
     bool namePageFilled_ = false;
     int rankingFor_ = -1; // the sport, overtime and system the ranking page was filled for
     TNodeData created_;
+    TImportCounts imported_;
 };
 
 } // namespace kv

@@ -4,7 +4,10 @@
 #include "ui/kvtool_run.h"
 #include "ui/ui_support.h"
 
+#include "base/formats.h"
+#include "export/csv_reader.h"
 #include "model/match.h"
+#include "standings/column_catalog.h"
 #include "model/sport.h"
 #include "standings/ranking.h"
 #include "storage/tournament_file.h"
@@ -15,6 +18,7 @@
 #include "ui/main_table_frame.h"
 #include "ui/new_tournament_form.h"
 #include "ui/pts_table_frame.h"
+#include "ui/results_file_frame.h"
 #include "ui/score_form.h"
 #include "ui/sort_frame.h"
 #include "ui/structure_model.h"
@@ -25,11 +29,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
@@ -358,7 +365,8 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
     EXPECT_FALSE(w.ConferencesSystem().isEnabled()); // the source's system
     w.next();
     EXPECT_EQ(w.MainFrame().NameEdit().text(), source->Name);
-    EXPECT_TRUE(w.MainFrame().FileEdit().text().isEmpty());
+    // The file name follows from the name, beside the source's file.
+    EXPECT_EQ(w.MainFrame().FileEdit().text(), ProposedFileName(source->Name));
     EXPECT_FALSE(w.MainFrame().SportBox().isEnabled());
     w.MainFrame().NameEdit().setText(QStringLiteral("Riverside Autumn League"));
     w.MainFrame().FileEdit().setText(QStringLiteral("autumn"));
@@ -510,4 +518,114 @@ TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
         }
     }
     EXPECT_LE(moments, 2);
+}
+
+// A real season's file of results becomes a tournament through the wizard with no team typed:
+// the teams, the group and the legs come from the file, and its final table is the official one.
+TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
+    TNewTournamentForm w(main_->List(), Dialogs);
+    w.show();
+    w.FromResults().setChecked(true);
+    w.next();
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageResults);
+    w.next(); // no file yet
+    EXPECT_EQ(w.currentId(), TNewTournamentForm::PageResults);
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Choose the file of results."));
+    const QString results = kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv"));
+    Dialogs.Opens.push_back({{results}, QString()});
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("BrowseBtn")), Qt::LeftButton);
+    TResultsFileFrame& f = w.ResultsFrame();
+    // Delimiter, heading row and columns come from the file; its written dates read by themselves.
+    EXPECT_EQ(f.FileEdit().text(), results);
+    EXPECT_EQ(f.DelimiterBox().currentIndex(), 0);
+    EXPECT_TRUE(f.HeadingsBox().isChecked());
+    EXPECT_EQ(f.Rows().size(), 380u);
+    EXPECT_EQ(f.Summary().text(), QStringLiteral("20 teams, 2 legs, 380 matches. A click on a column's heading says what it holds."));
+    EXPECT_TRUE(f.DatePreview().text().startsWith(QStringLiteral("Sat Aug 13 2011 \u2192 ") + LongDateText(DateToDays(QDate(2011, 8, 13)))))
+        << qPrintable(f.DatePreview().text());
+    // Without a visitor column no tournament can be made; the page says so and stays.
+    f.SetKind(4, ImportNone);
+    EXPECT_EQ(f.Summary().text(), QStringLiteral("Visitor team column is not specified"));
+    w.next();
+    EXPECT_EQ(w.currentId(), TNewTournamentForm::PageResults);
+    EXPECT_EQ(Messages.Texts().value(1), QStringLiteral("Visitor team column is not specified"));
+    f.SetKind(4, ImportVisitor);
+    w.next();
+    // No type page: the name page, with the file's name, the legs it implies and a sport.
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageName);
+    EXPECT_EQ(w.MainFrame().NameEdit().text(), QStringLiteral("premier-league-2011-12-results"));
+    EXPECT_EQ(w.MainFrame().FileEdit().text(), QStringLiteral("premier-league-2011-12-results.kvd"));
+    EXPECT_EQ(w.MainFrame().Legs(0).value(), 2);
+    EXPECT_EQ(w.MainFrame().Sport(), SportSoccer);
+    w.MainFrame().NameEdit().selectAll();
+    QTest::keyClicks(&w.MainFrame().NameEdit(), QStringLiteral("Premier League 2011/12"));
+    EXPECT_EQ(w.MainFrame().FileEdit().text(), QStringLiteral("Premier League 2011-12.kvd"));
+    w.next();
+    w.next();
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageStructure);
+    EXPECT_EQ(w.GroupFrame().Tree().TeamCount(), 20);
+    ASSERT_EQ(w.GroupFrame().Tree().Top().size(), 1u);
+    EXPECT_EQ(w.GroupFrame().Tree().Top().front()->Name, QStringLiteral("League"));
+    w.next();
+    ASSERT_EQ(w.currentId(), TNewTournamentForm::PageRanking);
+    w.button(QWizard::FinishButton)->click();
+    ASSERT_EQ(w.result(), QDialog::Accepted);
+    EXPECT_EQ(w.Imported().Added, 380);
+    EXPECT_EQ(w.Imported().Failed, 0);
+    EXPECT_EQ(Messages.Texts().size(), 2) << qPrintable(Messages.Texts().join('\n'));
+
+    const auto t = Load(w.Created().FilePath);
+    EXPECT_EQ(t->Name, QStringLiteral("Premier League 2011/12"));
+    EXPECT_EQ(t->GroupLegs, 2);
+    ASSERT_EQ(t->Groups().size(), 1u);
+    const TGroup& g = *t->GroupAt(0);
+    const TStandingsOrder order = RankStandings(*t, g, g.Teams(), ScopeOverall);
+    const kv::TCsvRecords official = kv::ReadCsvRecords(
+        ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-final-table.csv"))), QLatin1Char(','));
+    ASSERT_EQ(official.size(), 21);
+    ASSERT_EQ(order.Teams.size(), 20u);
+    for (size_t i = 0; i < 20; ++i) {
+        const QStringList& row = official[static_cast<qsizetype>(i) + 1]; // Pos,Team,Pld,W,D,L,GF,GA,GD,Pts
+        EXPECT_EQ(order.Teams[i]->Name, row[1]) << "place " << i + 1;
+        EXPECT_EQ(static_cast<int>(ColumnValue(*t, *order.Teams[i], 40, ScopeOverall)), row[9].toInt()) << qPrintable(row[1]);
+    }
+}
+
+// The next tournament starts with the sport of the last one, and Cancel asks before the teams
+// entered are lost.
+TEST_F(NewTournamentForm, StartsWithTheLastSportAndAsksBeforeDiscardingTeams) {
+    {
+        TNewTournamentForm w(main_->List(), Dialogs);
+        ToNamePage(w, false);
+        FillName(w, QStringLiteral("Ice Cup"), SportHockey);
+        w.next();
+        w.next();
+        AddGroup(w.GroupFrame(), {QStringLiteral("North"), QStringLiteral("South")});
+        w.next();
+        w.button(QWizard::FinishButton)->click();
+        ASSERT_EQ(w.result(), QDialog::Accepted);
+    }
+    TNewTournamentForm w(main_->List(), Dialogs);
+    ToNamePage(w, false);
+    EXPECT_EQ(w.MainFrame().Sport(), SportHockey);
+    // Cancel before any team: no question.
+    w.reject();
+    EXPECT_TRUE(Messages.Texts().isEmpty()) << qPrintable(Messages.Texts().join('\n'));
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+
+    TNewTournamentForm w2(main_->List(), Dialogs);
+    ToNamePage(w2, false);
+    FillName(w2, QStringLiteral("Ice Cup 2"), SportHockey);
+    w2.next();
+    w2.next();
+    AddGroup(w2.GroupFrame(), {QStringLiteral("East"), QStringLiteral("West")});
+    Messages.QueueAnswer(TMessageButton::No);
+    w2.button(QWizard::CancelButton)->click();
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Discard the new tournament and its teams?"));
+    EXPECT_TRUE(w2.isVisible());
+    EXPECT_EQ(w2.GroupFrame().Tree().TeamCount(), 2);
+    Messages.QueueAnswer(TMessageButton::Yes);
+    w2.button(QWizard::CancelButton)->click();
+    EXPECT_FALSE(w2.isVisible());
+    EXPECT_EQ(w2.result(), QDialog::Rejected);
 }

@@ -10,6 +10,8 @@
 #include "ui/main_table_frame.h"
 #include "ui/new_tournament_form.h"
 #include "ui/reglament_form.h"
+#include "ui/results_file_frame.h"
+#include "support/testenv.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/tournament_properties_form.h"
@@ -59,6 +61,22 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     press("AllLeftBtn");
     Shot(wizard, QStringLiteral("TSortFrame-moved-all-left"));
     wizard.reject();
+
+    // The wizard's path from a file of results: the page with a season read in, and the name
+    // page it fills.
+    kv::TNewTournamentForm fromFile(main.List(), dialogs, &main);
+    fromFile.show();
+    fromFile.FromResults().setChecked(true);
+    fromFile.next();
+    fromFile.ResultsFrame().LoadFile(
+        kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv")));
+    Shot(fromFile, QStringLiteral("TNewTournamentForm-results"));
+    fromFile.next();
+    Shot(fromFile, QStringLiteral("TNewTournamentForm-results-name"));
+    fromFile.next();
+    fromFile.next();
+    Shot(fromFile, QStringLiteral("TNewTournamentForm-results-structure"));
+    fromFile.button(QWizard::CancelButton)->click();
 
     for (kv::TTournamentForm* form : main.TournamentForms()) {
         kv::TTournamentDocument& doc = form->Document();
