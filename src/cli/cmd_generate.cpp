@@ -17,7 +17,7 @@ namespace {
 const char* const kUsage =
     "usage: kvtool generate FILE.kvd [--table TABLE] [--start DATE (--every DAYS | --weekday "
     "NAME)]\n"
-    "                                [--time HH:MM]\n"
+    "                                [--skip \"DATE - DATE; DATE ...\"] [--time HH:MM]\n"
     "\n"
     "Draws up the fixtures still missing: every pair of teams that may meet gets its number of\n"
     "legs, on matchdays numbered on from the highest the tournament has, with no team playing\n"
@@ -27,6 +27,9 @@ const char* const kUsage =
     "  --every    days from one matchday to the next (1 to 365; 7 when not given)\n"
     "  --weekday  matchdays weekly on this day (monday ... sunday), the first on or after --start\n"
     "             (or today)\n"
+    "  --skip     days without matches, dates or ranges separated by ';' (such as\n"
+    "             \"2026-12-24 - 2027-01-06; 2027-04-02\"): a matchday on one moves on by whole\n"
+    "             steps, and the ones after it too\n"
     "  --time     the kick-off time of every new fixture";
 
 // 1 (Monday) to 7 for an English day name or its first three letters; 0 when unknown.
@@ -80,6 +83,13 @@ bool ReadDates(const TArgs& a, kv::TScheduleDates& dates, QString& error) {
         dates.HasDate = true;
         dates.FirstDate = kv::DateToDays(first);
     }
+    if (a.Has("skip")) {
+        if (!dates.HasDate) {
+            error = QStringLiteral("--skip needs --start or --weekday");
+            return false;
+        }
+        if (!kv::ParseSkippedDates(a.Value("skip"), dates.Skipped, error)) return false;
+    }
     if (a.Has("time")) {
         const QTime time = QTime::fromString(a.Value("time").trimmed(), QStringLiteral("H:mm"));
         if (!time.isValid()) {
@@ -98,6 +108,7 @@ int CmdGenerate(const QStringList& args) {
     const TArgs a(args, {{"table", true, false},
                          {"start", true, false},
                          {"every", true, false},
+                         {"skip", true, false},
                          {"weekday", true, false},
                          {"time", true, false}});
     if (const auto done = OpenCommand(a, "generate", kUsage, 1, "expected one tournament file"))

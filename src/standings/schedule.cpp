@@ -1,6 +1,11 @@
 #include "standings/schedule.h"
 
+#include "base/formats.h"
+#include "base/language.h"
+#include "base/textformat.h"
+
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -355,8 +360,60 @@ TSchedule PlanSchedule(const TTournament& t, const std::vector<int>& teams) {
 }
 
 double MatchdayDate(const TScheduleDates& dates, const TSchedule& schedule, int matchday) {
-    return dates.FirstDate +
-           static_cast<double>(matchday - schedule.FirstMatchday) * dates.EveryDays;
+    const double step = std::max(1, dates.EveryDays);
+    const auto skipped = [&dates](double day) {
+        for (const auto& [first, last] : dates.Skipped)
+            if (day >= first && day <= last) return true;
+        return false;
+    };
+    double date = dates.FirstDate;
+    // Each range is finite, so the steps out of skipped days end.
+    while (skipped(date))
+        date += step;
+    for (int d = schedule.FirstMatchday; d < matchday; ++d) {
+        date += step;
+        while (skipped(date))
+            date += step;
+    }
+    return date;
+}
+
+bool ParseSkippedDates(const QString& text, std::vector<std::pair<double, double>>& ranges,
+                       QString& error) {
+    ranges.clear();
+    const QRegularExpression entries(QStringLiteral("[,;\\n]"));
+    // A range's dash stands between blanks, so that ISO dates keep theirs.
+    const QRegularExpression dash(
+        QStringLiteral("\\s+[-\u2013\u2014]\\s+|\\s*\\.\\.\\s*|\\s+to\\s+|\\s+bis\\s+"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto read = [&dash](const QString& entry, double& first, double& last) {
+        const QStringList ends = entry.split(dash);
+        return ends.size() <= 2 && ParseDateText(ends.front().trimmed(), first) &&
+               ParseDateText(ends.back().trimmed(), last);
+    };
+    const QStringList pieces = text.split(entries);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        QString entry = pieces[i].trimmed();
+        if (entry.isEmpty()) continue;
+        double first = 0;
+        double last = 0;
+        bool ok = read(entry, first, last);
+        // A comma inside a date ("Aug 13, 2026") joins it with the next piece.
+        if (!ok && i + 1 < pieces.size() && read(entry + QLatin1Char(',') + pieces[i + 1], first, last)) {
+            entry += QLatin1Char(',') + pieces[++i];
+            ok = true;
+        }
+        if (!ok) {
+            error = Fmt(LangText(2043, "'%s' is not a date or a range of dates"), entry);
+            return false;
+        }
+        if (last < first) {
+            error = Fmt(LangText(2044, "The range '%s' ends before it begins"), entry.trimmed());
+            return false;
+        }
+        ranges.emplace_back(DayPart(first), DayPart(last));
+    }
+    return true;
 }
 
 int AddSchedule(TTournament& t, const TSchedule& schedule, const TScheduleDates& dates) {

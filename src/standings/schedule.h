@@ -2,6 +2,7 @@
 
 #include "model/tournament.h"
 
+#include <utility>
 #include <vector>
 
 // A season's fixtures drawn up at once: every pair that may meet gets its legs, spread over
@@ -44,10 +45,20 @@ struct TScheduleDates {
     bool HasTime = false;
     double Time = 0;
     bool HomeStadiums = false; // each fixture at its home team's stadium
+    // Days without matches (holidays, a winter break), first and last day of each range.
+    std::vector<std::pair<double, double>> Skipped;
 };
 
-// The date of a planned matchday: the first date, then a step of EveryDays per matchday.
+// The date of a planned matchday: the first date, then a step of EveryDays per matchday; a
+// date that falls on a skipped day moves on by whole steps, and so do the matchdays after it.
 double MatchdayDate(const TScheduleDates& dates, const TSchedule& schedule, int matchday);
+
+// Days to skip as typed: dates and ranges of dates ("24/12/2026 - 6/1/2027", "2026-12-24 to
+// 2027-01-06", "1.5.2027..3.5.2027") separated by commas, semicolons or lines, each date in
+// any form ParseDateText reads. False with the message for the first entry that does not read
+// or whose range ends before it begins.
+bool ParseSkippedDates(const QString& text, std::vector<std::pair<double, double>>& ranges,
+                       QString& error);
 
 // Adds the planned matches with their matchdays, dates and times; returns how many were added.
 int AddSchedule(TTournament& t, const TSchedule& schedule, const TScheduleDates& dates = {});

@@ -8,11 +8,11 @@
 #include "standings/schedule.h"
 #include "ui/dialog_buttons.h"
 #include "ui/tournament_document.h"
+#include "ui/date_time_field.h"
 #include "ui/widget_names.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTimeEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -137,8 +136,9 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
 
     auto* dates = new QHBoxLayout;
     hasDate_ = Named(new QCheckBox(LangText(2025, "&First matchday on:"), page), "HasDateChB");
-    firstDate_ = Named(new QDateEdit(QDate::currentDate(), page), "FirstDateEdit");
-    firstDate_->setCalendarPopup(true);
+    firstDate_ = Named(new TDateTimeField(TDateTimeField::TKind::Date, page), "FirstDateEdit");
+    firstDate_->SetValue(DateToDays(QDate::currentDate()));
+    firstDate_->setMinimumWidth(130);
     firstDate_->setEnabled(false);
     every_ = Named(new QSpinBox(page), "EverySpin");
     every_->setRange(1, 365);
@@ -154,10 +154,19 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
     form->addRow(hasDate_, dates);
     connect(hasDate_, &QCheckBox::toggled, firstDate_, &QWidget::setEnabled);
     connect(hasDate_, &QCheckBox::toggled, every_, &QWidget::setEnabled);
+    // Days without matches: a matchday that falls on one moves on by whole steps.
+    skipped_ = Named(new QLineEdit(page), "SkipDatesEdit");
+    skipped_->setPlaceholderText(LangText(2046, "e.g. 24/12/2026 - 6/1/2027; 2/4/2027"));
+    skipped_->setEnabled(false);
+    auto* skippedLabel = new QLabel(LangText(2045, "&Skip dates:"), page);
+    skippedLabel->setBuddy(skipped_);
+    form->addRow(skippedLabel, skipped_);
+    connect(hasDate_, &QCheckBox::toggled, skipped_, &QWidget::setEnabled);
 
     hasTime_ = Named(new QCheckBox(LangText(2028, "&Kick-off time:"), page), "HasTimeChB");
-    kickOff_ = Named(new QTimeEdit(QTime(15, 0), page), "KickOffEdit");
-    kickOff_->setDisplayFormat(QStringLiteral("HH:mm"));
+    kickOff_ = Named(new TDateTimeField(TDateTimeField::TKind::Time, page), "KickOffEdit");
+    kickOff_->SetValue(TimeToDays(QTime(15, 0)));
+    kickOff_->setMaximumWidth(100);
     kickOff_->setEnabled(false);
     connect(hasTime_, &QCheckBox::toggled, kickOff_, &QWidget::setEnabled);
     auto* timeRow = new QHBoxLayout;
@@ -318,23 +327,41 @@ std::vector<int> TAddFixturesForm::ScheduleTeams() const {
     return teams; // empty: every team
 }
 
-TScheduleDates TAddFixturesForm::ScheduleDates() const {
-    TScheduleDates dates;
+bool TAddFixturesForm::ScheduleDates(TScheduleDates& dates, QString& problem) const {
+    dates = TScheduleDates{};
     dates.HasDate = hasDate_->isChecked();
-    dates.FirstDate = DateToDays(firstDate_->date());
     dates.EveryDays = every_->value();
     dates.HasTime = hasTime_->isChecked();
-    dates.Time = TimeToDays(kickOff_->time());
     dates.HomeStadiums = stadiums_->isChecked();
-    return dates;
+    if (dates.HasDate) {
+        if (!firstDate_->HasValue()) {
+            problem = firstDate_->Problem();
+            return false;
+        }
+        dates.FirstDate = firstDate_->Value();
+        if (!ParseSkippedDates(skipped_->text(), dates.Skipped, problem)) return false;
+    }
+    if (dates.HasTime) {
+        if (!kickOff_->HasValue()) {
+            problem = kickOff_->Problem();
+            return false;
+        }
+        dates.Time = kickOff_->Value();
+    }
+    return true;
 }
 
 void TAddFixturesForm::Preview() {
     const TTournament& t = doc_.Tournament();
     const std::vector<int> teams = ScheduleTeams();
     const TSchedule s = PlanSchedule(t, teams);
-    const TScheduleDates dates = ScheduleDates();
+    TScheduleDates dates;
+    QString problem;
     preview_->clear();
+    if (!ScheduleDates(dates, problem)) {
+        summary_->setText(problem);
+        return;
+    }
     previewMatchdays_ = s.Matchdays;
     if (s.Matches.empty()) {
         summary_->setText(LangText(2040, "Every pair already has all its legs"));
@@ -369,7 +396,11 @@ int TAddFixturesForm::PreviewMatchdays() const {
 
 bool TAddFixturesForm::AddSchedule() {
     const std::vector<int> teams = ScheduleTeams();
-    const TScheduleDates dates = ScheduleDates();
+    TScheduleDates dates;
+    if (QString problem; !ScheduleDates(dates, problem)) {
+        ShowAppMessage(problem, TMessageKind::Information);
+        return false;
+    }
     int added = 0;
     doc_.Edit(LangText(2042, "Generate Schedule"), ChangeFixtures | ChangeTables | ChangeStatistics,
               [&](TTournament& t) { added = kv::AddSchedule(t, PlanSchedule(t, teams), dates); });

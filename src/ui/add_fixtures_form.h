@@ -7,18 +7,18 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTabWidget;
-class QTimeEdit;
 class QTreeWidget;
 
 // "Add Fixtures": new fixtures typed by hand (double-click a team to start a row and another to
 // complete it), or the season's missing fixtures drawn up by the schedule generator, shown
 // matchday by matchday before they are added. Either way one undoable step.
 namespace kv {
+
+class TDateTimeField;
 
 class TTournamentDocument;
 
@@ -48,7 +48,8 @@ private:
     void FillRows();
     std::vector<int> SelectedRows() const;
     std::vector<int> ScheduleTeams() const;
-    TScheduleDates ScheduleDates() const;
+    // The dates as set; false with the message when a field does not read.
+    bool ScheduleDates(TScheduleDates& dates, QString& problem) const;
     void FieldEdited(TFixtureFieldKind kind, const QString& text);
 
     TTournamentDocument& doc_;
@@ -66,10 +67,11 @@ private:
 
     QComboBox* scope_ = nullptr;
     QCheckBox* hasDate_ = nullptr;
-    QDateEdit* firstDate_ = nullptr;
+    TDateTimeField* firstDate_ = nullptr;
+    QLineEdit* skipped_ = nullptr;
     QSpinBox* every_ = nullptr;
     QCheckBox* hasTime_ = nullptr;
-    QTimeEdit* kickOff_ = nullptr;
+    TDateTimeField* kickOff_ = nullptr;
     QLabel* summary_ = nullptr;
     QTreeWidget* preview_ = nullptr;
     int previewMatchdays_ = 0;

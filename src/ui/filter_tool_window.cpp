@@ -6,10 +6,10 @@
 #include "model/filter_steps.h"
 #include "ui/fixtures_page.h"
 #include "ui/tournament_document.h"
+#include "ui/date_time_field.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -51,14 +51,11 @@ TFilterToolWindow::TFilterToolWindow(QWidget* parent) : QDockWidget(parent) {
     auto* dates = new QWidget(bounds_);
     auto* datesLayout = new QGridLayout(dates);
     datesLayout->setContentsMargins(0, 0, 0, 0);
-    fromDate_ = Named(new QDateEdit(dates), "FromDateEdit");
-    toDate_ = Named(new QDateEdit(dates), "ToDateEdit");
-    fromDate_->setCalendarPopup(true);
-    toDate_->setCalendarPopup(true);
+    fromDate_ = Named(new TDateTimeField(TDateTimeField::TKind::Date, dates), "FromDateEdit");
+    toDate_ = Named(new TDateTimeField(TDateTimeField::TKind::Date, dates), "ToDateEdit");
     // A bound is taken when it is complete (Enter, an arrow, leaving the field), not at every
     // key: each one is a step to undo and a recount.
-    for (QAbstractSpinBox* box :
-         std::initializer_list<QAbstractSpinBox*>{fromNumber_, toNumber_, fromDate_, toDate_})
+    for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{fromNumber_, toNumber_})
         box->setKeyboardTracking(false);
     datesLayout->addWidget(fromDate_, 0, 0);
     datesLayout->addWidget(toDate_, 1, 0);
@@ -86,10 +83,10 @@ TFilterToolWindow::TFilterToolWindow(QWidget* parent) : QDockWidget(parent) {
     connect(kind_, &QComboBox::activated, this, &TFilterToolWindow::ChooseKind);
     connect(fromNumber_, &QSpinBox::valueChanged, this, [this](int v) { SetBound(true, v); });
     connect(toNumber_, &QSpinBox::valueChanged, this, [this](int v) { SetBound(false, v); });
-    connect(fromDate_, &QDateEdit::dateChanged, this,
-            [this](QDate d) { SetBound(true, DateToDays(d)); });
-    connect(toDate_, &QDateEdit::dateChanged, this,
-            [this](QDate d) { SetBound(false, DateToDays(d)); });
+    connect(fromDate_, &TDateTimeField::ValueEdited, this,
+            [this](double d) { SetBound(true, d); });
+    connect(toDate_, &TDateTimeField::ValueEdited, this,
+            [this](double d) { SetBound(false, d); });
     connect(team_, &QComboBox::activated, this, &TFilterToolWindow::ChooseTeamEntry);
     connect(place_, &QComboBox::activated, this, &TFilterToolWindow::ChoosePlace);
     connect(played_, &QComboBox::activated, this, &TFilterToolWindow::ChoosePlayed);
@@ -161,8 +158,8 @@ void TFilterToolWindow::FillMain() {
         fromNumber_->setValue(f.MatchdayFrom);
         toNumber_->setValue(f.MatchdayTo);
     } else if (kind == FilterByDate) {
-        fromDate_->setDate(DaysToDate(f.DateFrom));
-        toDate_->setDate(DaysToDate(f.DateTo));
+        fromDate_->SetValue(f.DateFrom);
+        toDate_->SetValue(f.DateTo);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <QPointer>
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QSpinBox;
 class QStackedWidget;
@@ -14,6 +13,8 @@ class QTabWidget;
 // (by leg, date or matchday; an undoable step of its document) and the fixture list's team,
 // place and played filters of the active window.
 namespace kv {
+
+class TDateTimeField;
 
 class TFixturesPage;
 class TTournamentDocument;
@@ -52,8 +53,8 @@ private:
     QStackedWidget* bounds_ = nullptr;
     QSpinBox* fromNumber_ = nullptr;
     QSpinBox* toNumber_ = nullptr;
-    QDateEdit* fromDate_ = nullptr;
-    QDateEdit* toDate_ = nullptr;
+    TDateTimeField* fromDate_ = nullptr;
+    TDateTimeField* toDate_ = nullptr;
     QComboBox* team_ = nullptr;
     QComboBox* place_ = nullptr;
     QComboBox* played_ = nullptr;

@@ -433,10 +433,14 @@ TEST_F(KvtoolCommands, GenerateFillsAConferencesSeasonOnce) {
     EXPECT_EQ(Kvtool({q("generate"), file, q("--weekday"), q("someday")}).Status, 1);
     EXPECT_EQ(Kvtool({q("generate"), file, q("--time"), q("25:00")}).Status, 1);
     EXPECT_EQ(Kvtool({q("generate"), file, q("--table"), q("Nowhere")}).Status, 1);
+    EXPECT_EQ(Kvtool({q("generate"), file, q("--skip"), q("2026-10-03")}).Status, 1);
+    r = Kvtool({q("generate"), file, q("--weekday"), q("sat"), q("--skip"), q("2026-10-03; autumn")});
+    EXPECT_EQ(r.Status, 1);
+    EXPECT_TRUE(r.Err.contains(q("'autumn' is not a date or a range of dates"))) << r.Err.toStdString();
     EXPECT_EQ(ReadFile(file), before);
 
     r = Kvtool({q("generate"), file, q("--start"), q("2026-10-01"), q("--weekday"), q("sat"),
-                q("--time"), q("19:30")});
+                q("--time"), q("19:30"), q("--skip"), q("2026-10-02 - 2026-10-04")});
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     // 16 teams: 4 legs in a division, 2 in the conference, 1 across: 181 pairs' legs, one played.
     int pairsLegs = 0;
@@ -457,12 +461,14 @@ TEST_F(KvtoolCommands, GenerateFillsAConferencesSeasonOnce) {
     EXPECT_TRUE(r.Out.contains(q("no problems found"))) << r.Out.toStdString();
     EXPECT_TRUE(r.Out.contains(QStringLiteral("matches: %1 (1 played)").arg(pairsLegs)))
         << r.Out.toStdString();
-    // The first new matchday is the first Saturday from the start, at the kick-off time.
+    // The first new matchday is the first Saturday from the start that is not skipped, at the
+    // kick-off time.
     r = Kvtool({q("fixtures"), file, q("--format"), q("csv")});
     EXPECT_TRUE(r.Out.contains(q("19:30")));
-    EXPECT_TRUE(r.Out.contains(QLocale().toString(QDate(2026, 10, 3), QLocale::ShortFormat)) ||
-                r.Out.contains(q("2026-10-03")))
+    EXPECT_TRUE(r.Out.contains(QLocale().toString(QDate(2026, 10, 10), QLocale::ShortFormat)) ||
+                r.Out.contains(q("2026-10-10")))
         << r.Out.left(400).toStdString();
+    EXPECT_FALSE(r.Out.contains(q("2026-10-03")));
 
     // Run again, nothing is missing.
     const QByteArray full = ReadFile(file);

@@ -4,12 +4,14 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "base/formats.h"
 #include "model/sport.h"
 #include "standings/fixture_rules.h"
 #include "standings/schedule.h"
 
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QHash>
 #include <QSet>
 
@@ -226,4 +228,39 @@ TEST_F(Schedule, ConferencesMeetAcrossDivisionsWithinTheGreedyBound) {
                 EXPECT_LT(before->Matchday, m->Matchday);
             }
     }
+}
+
+TEST(ScheduleDates, SkippedDaysMoveTheMatchdaysOnByWholeSteps) {
+    std::vector<std::pair<double, double>> ranges;
+    QString error;
+    ASSERT_TRUE(ParseSkippedDates(QStringLiteral("2026-12-24 - 2027-01-06; 2/4/2027\nApr 16, 2027 .. 18 April 2027"), ranges, error)) << qPrintable(error);
+    ASSERT_EQ(ranges.size(), 3u);
+    EXPECT_EQ(DaysToDate(ranges[0].first), QDate(2026, 12, 24));
+    EXPECT_EQ(DaysToDate(ranges[0].second), QDate(2027, 1, 6));
+    EXPECT_EQ(ranges[1].first, ranges[1].second);
+    EXPECT_EQ(DaysToDate(ranges[2].first), QDate(2027, 4, 16));
+    EXPECT_EQ(DaysToDate(ranges[2].second), QDate(2027, 4, 18));
+    EXPECT_TRUE(ParseSkippedDates(QStringLiteral("  ;\n"), ranges, error));
+    EXPECT_TRUE(ranges.empty());
+    EXPECT_FALSE(ParseSkippedDates(QStringLiteral("1/1/2027, holidays"), ranges, error));
+    EXPECT_EQ(error, QStringLiteral("'holidays' is not a date or a range of dates"));
+    EXPECT_FALSE(ParseSkippedDates(QStringLiteral("6/1/2027 - 24/12/2026"), ranges, error));
+    EXPECT_EQ(error, QStringLiteral("The range '6/1/2027 - 24/12/2026' ends before it begins"));
+
+    // Saturdays from 12 December; the break takes two of them, the first date none.
+    TScheduleDates dates;
+    dates.HasDate = true;
+    dates.FirstDate = DateToDays(QDate(2026, 12, 12));
+    dates.EveryDays = 7;
+    ASSERT_TRUE(ParseSkippedDates(QStringLiteral("24/12/2026 - 6/1/2027"), dates.Skipped, error));
+    TSchedule s;
+    s.FirstMatchday = 3;
+    const auto on = [&](int matchday) { return DaysToDate(MatchdayDate(dates, s, matchday)); };
+    EXPECT_EQ(on(3), QDate(2026, 12, 12));
+    EXPECT_EQ(on(4), QDate(2026, 12, 19));
+    EXPECT_EQ(on(5), QDate(2027, 1, 9)); // 26 Dec and 2 Jan skipped
+    EXPECT_EQ(on(6), QDate(2027, 1, 16));
+    // A first date inside a break moves too.
+    dates.FirstDate = DateToDays(QDate(2026, 12, 26));
+    EXPECT_EQ(on(3), QDate(2027, 1, 9));
 }

@@ -3,7 +3,9 @@
 #include "ui/ui_support.h"
 
 #include "base/settings.h"
+#include "base/formats.h"
 #include "ui/add_fixtures_form.h"
+#include "ui/date_time_field.h"
 #include "ui/list_panel.h"
 #include "ui/main_form.h"
 #include "ui/tournament_document.h"
@@ -13,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -107,7 +108,7 @@ TEST_F(AddFixturesForm, TheGeneratorShowsThePlanThenAddsItAsOneStep) {
     dialog.show();
     dialog.Pages().setCurrentIndex(1);
     dialog.findChild<QCheckBox*>(QStringLiteral("HasDateChB"))->setChecked(true);
-    dialog.findChild<QDateEdit*>(QStringLiteral("FirstDateEdit"))->setDate(QDate(2026, 4, 18));
+    dialog.findChild<TDateTimeField*>(QStringLiteral("FirstDateEdit"))->SetValue(DateToDays(QDate(2026, 4, 18)));
     dialog.findChild<QPushButton*>(QStringLiteral("PreviewBtn"))->click();
     // Two groups of four, two legs: 24 fixtures, 16 there; the rest fits on matchdays 5 to 6.
     EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("SummaryLabel"))
@@ -144,4 +145,57 @@ TEST_F(AddFixturesForm, TheGeneratorShowsThePlanThenAddsItAsOneStep) {
     Messages.Clear();
     EXPECT_FALSE(again.AddSchedule());
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Every pair already has all its legs"));
+}
+
+// Dates and times typed in the usual forms; a text that is no date is refused, never turned
+// into another date; skipped days move the matchdays on by whole weeks.
+TEST_F(AddFixturesForm, TypedDatesAndSkippedDays) {
+    TAddFixturesForm dialog(form_->Document(), form_);
+    dialog.show();
+    dialog.Pages().setCurrentIndex(1);
+    dialog.findChild<QCheckBox*>(QStringLiteral("HasDateChB"))->setChecked(true);
+    dialog.findChild<QCheckBox*>(QStringLiteral("HasTimeChB"))->setChecked(true);
+    auto* first = dialog.findChild<TDateTimeField*>(QStringLiteral("FirstDateEdit"));
+    auto* time = dialog.findChild<TDateTimeField*>(QStringLiteral("KickOffEdit"));
+    auto* skip = dialog.findChild<QLineEdit*>(QStringLiteral("SkipDatesEdit"));
+    auto* summary = dialog.findChild<QLabel*>(QStringLiteral("SummaryLabel"));
+    auto* preview = dialog.findChild<QTreeWidget*>(QStringLiteral("PreviewTree"));
+    // No seconds in a time shown.
+    EXPECT_EQ(time->text(), ShortTimeText(TimeToDays(QTime(15, 0))));
+    EXPECT_FALSE(time->text().contains(QStringLiteral(":00:00")));
+    const auto type = [](QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        emit edit->editingFinished(); // as leaving the field does (Enter would add the schedule)
+    };
+    // The 31st of February stays as typed and marked; nothing is planned or added.
+    type(first, QStringLiteral("31/02/2026"));
+    EXPECT_EQ(first->text(), QStringLiteral("31/02/2026"));
+    EXPECT_FALSE(first->HasValue());
+    dialog.Preview();
+    EXPECT_EQ(summary->text(), QStringLiteral("'31/02/2026' is not a valid date"));
+    const int before = T().MatchCount();
+    EXPECT_FALSE(dialog.AddSchedule());
+    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("'31/02/2026' is not a valid date"));
+    EXPECT_EQ(T().MatchCount(), before);
+    // Written forms: a month name, a time with pm.
+    type(first, QStringLiteral("Sat Apr 18 2026"));
+    EXPECT_EQ(first->text(), ShortDateText(DateToDays(QDate(2026, 4, 18))));
+    type(time, QStringLiteral("7:30 pm"));
+    EXPECT_DOUBLE_EQ(time->Value(), TimeToDays(QTime(19, 30)));
+    // A bad entry among the skipped days is named.
+    type(skip, QStringLiteral("25/4/2026 - 1/5/2026; Easter"));
+    dialog.Preview();
+    EXPECT_EQ(summary->text(), QStringLiteral("'Easter' is not a date or a range of dates"));
+    // Matchday 5 on the 18th; the 25th falls in the break, so matchday 6 is on 2 May.
+    type(skip, QStringLiteral("25/4/2026 - 1/5/2026"));
+    dialog.Preview();
+    ASSERT_EQ(preview->topLevelItemCount(), 2) << qPrintable(summary->text());
+    EXPECT_EQ(preview->topLevelItem(0)->text(1), ShortDateText(DateToDays(QDate(2026, 4, 18))));
+    EXPECT_EQ(preview->topLevelItem(1)->text(1), ShortDateText(DateToDays(QDate(2026, 5, 2))));
+    ASSERT_TRUE(dialog.AddSchedule());
+    const TMatch* last = T().JointTable().Matches().back();
+    EXPECT_EQ(DaysToDate(last->Date), QDate(2026, 5, 2));
+    EXPECT_EQ(DaysToTime(last->Time), QTime(19, 30));
 }

@@ -14,6 +14,7 @@
 #include "support/builders.h"
 #include "ui/about_box.h"
 #include "ui/add_fixtures_form.h"
+#include "ui/date_time_field.h"
 #include "ui/filter_tool_window.h"
 #include "ui/find_tournament_form.h"
 #include "ui/fixture_date_form.h"
@@ -38,6 +39,8 @@
 #include "ui/wait_form.h"
 #include "ui/widget_messages.h"
 
+#include <QTreeWidget>
+#include <QLineEdit>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -151,6 +154,17 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
                 add.Pages().setCurrentIndex(1);
                 add.Preview();
                 Shot(add, QStringLiteral("TAddFixturesForm"));
+                // Weekly dates with a break, the preview's dates stepping over it.
+                add.findChild<QCheckBox*>(QStringLiteral("HasDateChB"))->setChecked(true);
+                add.findChild<QCheckBox*>(QStringLiteral("HasTimeChB"))->setChecked(true);
+                add.findChild<kv::TDateTimeField*>(QStringLiteral("FirstDateEdit"))
+                    ->setText(QStringLiteral("Sat 19 Dec 2026"));
+                add.findChild<QLineEdit*>(QStringLiteral("SkipDatesEdit"))
+                    ->setText(QStringLiteral("24/12/2026 - 6/1/2027"));
+                add.Preview();
+                if (auto* tree = add.findChild<QTreeWidget*>(QStringLiteral("PreviewTree")))
+                    tree->collapseAll();
+                Shot(add, QStringLiteral("TAddFixturesForm-skipped-dates"));
                 kv::TTieOrderForm tieOrder(doc, *t.Groups().front(), &main);
                 tieOrder.show();
                 Shot(tieOrder, QStringLiteral("TTieOrderForm"));

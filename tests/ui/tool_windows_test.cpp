@@ -6,6 +6,7 @@
 #include "base/programfolder.h"
 #include "model/filter_steps.h"
 #include "storage/named_files.h"
+#include "ui/date_time_field.h"
 #include "ui/filter_tool_window.h"
 #include "ui/fixtures_page.h"
 #include "ui/list_panel.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -181,8 +181,8 @@ TEST_F(ToolWindows, TheMainFilterKeepsItsBoundsInOrder) {
     EXPECT_DOUBLE_EQ(t.MatchFilter.DateFrom, DayPart(NowDays()));
     EXPECT_DOUBLE_EQ(t.MatchFilter.DateTo, DayPart(NowDays()));
     EXPECT_EQ(t.MatchFilter.LegFrom, -1);
-    EXPECT_EQ(Filter().findChild<QDateEdit*>(QStringLiteral("FromDateEdit"))->date(),
-              QDate::currentDate());
+    EXPECT_EQ(Filter().findChild<TDateTimeField*>(QStringLiteral("FromDateEdit"))->Value(),
+              DayPart(NowDays()));
     Filter().ChooseKind(FilterAll);
     EXPECT_FALSE(t.MatchFilter.IsSet());
     EXPECT_EQ(page.RowCount(), all);
