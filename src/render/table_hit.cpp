@@ -47,7 +47,7 @@ TTableHit HitTestTable(const TTournament& t, const TGroup& g, const TTableLayout
         hit.Line = std::clamp(inRow / std::max(1, l.SubRowHeight) + 1, 1, l.RowsPerTeam);
     }
     if (p.x() < e.Team) {
-        hit.Region = heading ? TTableRegion::None : TTableRegion::Place;
+        hit.Region = heading ? TTableRegion::PlaceHeading : TTableRegion::Place;
         return hit;
     }
     if (p.x() < e.Grid) {
@@ -109,6 +109,10 @@ QPoint ColumnHeadingCentre(const TTournament& t, const TTableLayout& l, int scop
     const int width = columnIndex < static_cast<int>(l.ColumnWidths.size()) ? l.ColumnWidths[static_cast<size_t>(columnIndex)] : 0;
     const int y = l.TwoHeaderRows ? l.RowHeight + l.RowHeight / 2 : l.RowHeight / 2;
     return {x + width / 2, y};
+}
+
+QPoint PlaceHeadingCentre(const TTableLayout& l) {
+    return {l.PlaceWidth / 2, l.HeaderHeight / 2};
 }
 
 QPoint TitleCentre(const TTableLayout& l) { return {l.PlaceWidth + l.TeamColumnWidth / 2, l.RowHeight / 2}; }
@@ -259,6 +263,11 @@ QString TableHint(const TTournament& t, const TGroup& g, const TTableHit& hit) {
         return hit.RowTeam ? TeamHint(t, g, *hit.RowTeam) : QString();
     case TTableRegion::ResultCell:
         return hit.RowTeam && hit.ColumnTeam ? ResultHint(t, g, hit) : QString();
+    case TTableRegion::PlaceHeading: {
+        if (t.SortState == TSortState{}) return QString();
+        const QString back = LangText(6507, "Back to the tournament's order");
+        return back + QLatin1Char('|') + back + QStringLiteral(" - ") + LangText(6508, "click");
+    }
     case TTableRegion::ColumnHeading: {
         if (hit.ColumnId < 0)
             return QString();
@@ -282,6 +291,8 @@ int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit) {
                    : 0;
     case TTableRegion::ColumnHeading:
         return hit.ColumnId >= 0 ? 7 : 0;
+    case TTableRegion::PlaceHeading:
+        return t.SortState == TSortState{} ? 0 : 7;
     default:
         return 0;
     }

@@ -12,7 +12,8 @@
 namespace kv {
 
 enum class TTableRegion {
-    None,            // outside the picture, the place column, the upper heading row
+    None,            // outside the picture
+    PlaceHeading,    // the heading above the place column: back to the tournament's order
     Title,           // the heading above the team-name column
     ColumnTeam,      // the heading above a results-grid column
     SectionHeading,  // the upper heading row above a standings section
@@ -44,13 +45,15 @@ QPoint ResultCellCentre(const TTableLayout& l, int row, int column, int line);
 QPoint TeamNameCentre(const TTableLayout& l, int row);
 QPoint ColumnHeadingCentre(const TTournament& t, const TTableLayout& l, int scope, int columnIndex);
 QPoint TitleCentre(const TTableLayout& l);
+QPoint PlaceHeadingCentre(const TTableLayout& l);
 
 // The hint of a hit: the table title, a team's details, the match or pairing of a results
 // cell, the sort hint of a column heading ("name|name - click to sort": the part before the
 // bar is the short hint, the part after it goes to the status bar). Empty for no hint.
 QString TableHint(const TTournament& t, const TGroup& g, const TTableHit& hit);
 
-// The cursor a hit shows: 0 the normal one, 5 team, 6 score, 7 sort.
+// The cursor a hit shows: 0 the normal one, 5 team, 6 score, 7 sort (the place heading only
+// while the standings are sorted by a heading).
 int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit);
 
 // Where a new match of an empty results cell is proposed: the row team at home in the short

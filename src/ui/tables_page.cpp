@@ -206,6 +206,12 @@ void TTablesPage::ClickAt(QPoint viewport) {
     const TTableHit hit = HitTestTable(doc_.Tournament(), *g, LayoutAt(index), p);
     if (hit.Region == TTableRegion::ColumnHeading && hit.ColumnId >= 0) {
         SortBy(hit);
+    } else if (hit.Region == TTableRegion::PlaceHeading) {
+        // The place heading returns from a heading's sort to the tournament's order.
+        if (doc_.Tournament().SortState == TSortState{}) return;
+        doc_.EditValue<TSortState>(
+            LangText(6509, "Tournament's Order"), ChangeOrder,
+            [](TTournament& edited) { return &edited.SortState; }, TSortState{});
     } else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint) {
         Retitle(index);
     } else if ((hit.Region == TTableRegion::TeamName || hit.Region == TTableRegion::Diagonal) &&

@@ -145,6 +145,20 @@ TEST_F(TablesPage, HeadingClicksSortAndToggleTheDirection) {
         ColumnValue(form->Document().Tournament(), *g.Teams().back(), 16, ScopeOverall);
     EXPECT_LE(first, last);
     EXPECT_TRUE(form->Document().IsModified());
+    // The place heading ("No") returns to the tournament's order, as one step; once there it
+    // neither offers nor does anything.
+    const QPoint place = page.ToViewport(0, PlaceHeadingCentre(page.LayoutAt(0)));
+    EXPECT_EQ(page.CursorNumberAt(place), 7);
+    EXPECT_EQ(page.HintAt(place), QStringLiteral("Back to the tournament's order|Back to the tournament's order - click"));
+    page.ClickAt(place);
+    EXPECT_EQ(form->Document().Tournament().SortState, TSortState{});
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Tournament's Order"));
+    EXPECT_EQ(page.CursorNumberAt(place), 0);
+    EXPECT_TRUE(page.HintAt(place).isEmpty());
+    page.ClickAt(place);
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Tournament's Order"));
+    form->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(form->Document().Tournament().SortState.Column, 16);
     form->Command(QStringLiteral("UndoAction"))->trigger();
     form->Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_EQ(form->Document().Tournament().SortState.Column, -1);
