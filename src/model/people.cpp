@@ -15,4 +15,11 @@ QString DisplayText(const QString& name, const QString& city, const QString& cou
     return location.isEmpty() ? name : name + QLatin1Char(' ') + location;
 }
 
+QString ChoiceText(const std::vector<TStadium>& list, const TStadium& s) {
+    for (const TStadium& other : list)
+        if (&other != &s && other.Name.compare(s.Name, Qt::CaseInsensitive) == 0)
+            return DisplayText(s);
+    return s.Name;
+}
+
 } // namespace kv

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace kv {
 
 // A stadium of the tournament's list; matches and teams refer to it by id.
@@ -32,6 +34,9 @@ QString LocationText(const QString& city, const QString& country);
 QString DisplayText(const QString& name, const QString& city, const QString& country);
 
 inline QString DisplayText(const TStadium& s) { return DisplayText(s.Name, s.City, s.Country); }
+// How a stadium is offered where one is chosen: its name, or its display text where another
+// stadium of the list has the same name (ignoring case), so that the two can be told apart.
+QString ChoiceText(const std::vector<TStadium>& list, const TStadium& s);
 inline QString DisplayText(const TReferee& r) { return DisplayText(r.Name, r.City, r.Country); }
 
 } // namespace kv

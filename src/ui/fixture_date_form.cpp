@@ -52,7 +52,7 @@ TFixtureDateForm::TFixtureDateForm(TFixtureField field, const TTournament& t, QW
             return QString::localeAwareCompare(a->Name, b->Name) < 0;
         });
         for (const TStadium* s : sorted)
-            stadiums_->addItem(s->Name, s->Id);
+            stadiums_->addItem(ChoiceText(t.Stadiums, *s), s->Id);
         label->setBuddy(stadiums_);
         layout->addWidget(stadiums_);
     } else {

@@ -323,7 +323,7 @@ void TScoreForm::Fill(const TMatch& m) {
     stadium_->clear();
     stadium_->addItem(QString(), -1);
     for (const TStadium& st : t.Stadiums)
-        stadium_->addItem(st.Name, st.Id);
+        stadium_->addItem(ChoiceText(t.Stadiums, st), st.Id);
     stadium_->setCurrentIndex(std::max(0, stadium_->findData(f.StadiumId)));
     FillReferees(f.Referees);
     comments_->setPlainText(f.Comments);
@@ -512,7 +512,7 @@ void TScoreForm::EditStadiums() {
     stadium_->clear();
     stadium_->addItem(QString(), -1);
     for (const TStadium& st : doc_->Tournament().Stadiums)
-        stadium_->addItem(st.Name, st.Id);
+        stadium_->addItem(ChoiceText(doc_->Tournament().Stadiums, st), st.Id);
     const int at = stadium_->findData(selected);
     stadium_->setCurrentIndex(std::max(0, at));
     filling_ = was;

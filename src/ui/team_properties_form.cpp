@@ -268,7 +268,7 @@ void TTeamPropertiesForm::FillStadiums() {
     stadium_->clear();
     stadium_->addItem(LangText(8622, "(none)"), -1);
     for (const TStadium& s : doc_.Tournament().Stadiums)
-        stadium_->addItem(s.Name, s.Id);
+        stadium_->addItem(ChoiceText(doc_.Tournament().Stadiums, s), s.Id);
     const int at = stadium_->findData(current);
     stadium_->setCurrentIndex(std::max(0, at));
     // A stadium deleted meanwhile is no longer the team's.

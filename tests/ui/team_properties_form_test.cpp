@@ -9,7 +9,9 @@
 #include "standings/team_values.h"
 #include "storage/tournament_file.h"
 #include "ui/color_button.h"
+#include "ui/fixture_date_form.h"
 #include "ui/main_form.h"
+#include "ui/score_form.h"
 #include "ui/st_font_form.h"
 #include "ui/tables_page.h"
 #include "ui/team_properties_form.h"
@@ -223,4 +225,41 @@ TEST_F(TeamPropertiesForm, LeavingTheNameFieldChecksIt) {
     form->Command(QStringLiteral("TeamPropertiesAction"))->trigger();
     EXPECT_EQ(message, QStringLiteral("Team with this name already exists"));
     EXPECT_TRUE(focusBack);
+}
+
+// Two stadiums of one name are told apart by their city and country wherever one is chosen:
+// the team's home stadium, the match dialog and the fixtures' stadium dialog.
+TEST_F(TeamPropertiesForm, StadiumsOfOneNameShowTheirPlaceInEveryChooser) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTournamentDocument& doc = form->Document();
+    doc.Edit(QStringLiteral("Stadiums"), ChangeFixtures, [](TTournament& t) {
+        t.Stadiums.clear();
+        t.AddStadium(QStringLiteral("Victoria Park"), QStringLiteral("England"), QStringLiteral("Hartlepool"), -1);
+        t.AddStadium(QStringLiteral("victoria park"), QStringLiteral("Scotland"), QStringLiteral("Dingwall"), -1);
+        t.AddStadium(QStringLiteral("Hampden"), QStringLiteral("Scotland"), QStringLiteral("Glasgow"), -1);
+    });
+    const QStringList expected{QString(), QStringLiteral("Victoria Park (Hartlepool, England)"),
+                               QStringLiteral("victoria park (Dingwall, Scotland)"), QStringLiteral("Hampden")};
+    const auto items = [](QComboBox* box, bool skipFirst) {
+        QStringList texts;
+        for (int i = skipFirst ? 1 : 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    TTeamPropertiesForm dialog(doc, Dialogs);
+    auto* home = dialog.findChild<QComboBox*>(QStringLiteral("StadiumBox"));
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(items(home, true), expected.mid(1));
+    TFixtureDateForm fixtures(TFixtureField::Stadium, doc.Tournament());
+    auto* chosen = fixtures.findChild<QComboBox*>(QStringLiteral("StadiumCB"));
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(items(chosen, true).size(), 3);
+    EXPECT_TRUE(items(chosen, true).contains(QStringLiteral("victoria park (Dingwall, Scotland)")));
+    EXPECT_TRUE(items(chosen, true).contains(QStringLiteral("Hampden")));
+    TScoreForm score(Dialogs);
+    score.OpenMatch(doc, doc.Tournament().MatchAt(0)->Id);
+    auto* match = score.findChild<QComboBox*>(QStringLiteral("StadiumCB"));
+    ASSERT_NE(match, nullptr);
+    EXPECT_EQ(items(match, false), expected);
 }
