@@ -7,6 +7,8 @@
 #include "export/fixture_rows.h"
 #include "export/html_export.h"
 #include "export/picture_export.h"
+#include "base/language.h"
+#include "export/table_grid.h"
 #include "export/xlsx_export.h"
 #include "standings/tournament_setup.h"
 
@@ -20,9 +22,10 @@ const char* const kUsage =
     "usage: kvtool export FILE.kvd (--html|--csv|--xlsx|--png|--jpeg|--bmp|--gif|--svg|--pdf) OUT\n"
     "                     [--table joint|group:ID|conference:ID|all] [--bmp-bits N]\n"
     "\n"
-    "Writes the standings tables as HTML or delimited text (the tables the tournament shows, or\n"
-    "the one --table names), the fixture list as an .xlsx workbook, or one table as a picture\n"
-    "(the first of the chosen tables). HTML and CSV use the export settings of the program.";
+    "Writes the standings tables as HTML, delimited text or an .xlsx workbook (the tables the\n"
+    "tournament shows, or the one --table names; in a workbook each table on its own sheet and\n"
+    "the fixture list on the last), or one table as a picture (the first of the chosen tables).\n"
+    "HTML and CSV use the export settings of the program.";
 
 struct TFormat {
     const char* Option;
@@ -81,7 +84,7 @@ int CmdExport(const QStringList& args) {
         return UsageError("export", error, kUsage);
     const QString out = QFileInfo(a.Positional().at(1)).absoluteFilePath();
     kv::TIoResult result;
-    if (format->Kind == 0 || format->Kind == 1) {
+    if (format->Kind <= 2) {
         // The documents list tables by id in the view's table mode; a chosen table sets the mode.
         std::vector<int> ids;
         if (a.Has("table") && tables.size() == 1) {
@@ -92,7 +95,14 @@ int CmdExport(const QStringList& args) {
         }
         for (const kv::TGroup* g : tables)
             ids.push_back(g->Id);
-        if (format->Kind == 0) {
+        if (format->Kind == 2) {
+            // The tables each on a sheet, and the fixture list on the last one.
+            QStringList taken;
+            std::vector<kv::TXlsxSheet> sheets = kv::TableSheets(*t, ids, taken);
+            sheets.push_back({kv::SheetName(kv::LangText(550, "Fixtures"), taken),
+                              kv::FixtureGrid(*t)});
+            result = kv::ExportSheetsToXlsx(out, sheets);
+        } else if (format->Kind == 0) {
             result =
                 kv::WriteTablesHtml(*t, out, kv::HtmlCharset(kv::PrefString("HTML", "Encoding")),
                                     ids, kv::PrefString("HTML", "TableAttr"));
@@ -101,8 +111,6 @@ int CmdExport(const QStringList& args) {
             result = kv::WriteTablesCsv(*t, out, sep.isEmpty() ? QLatin1Char(',') : sep.at(0), ids,
                                         kv::CsvQuoteFor(kv::PrefInteger("CSVExport", "Quotes")));
         }
-    } else if (format->Kind == 2) {
-        result = kv::ExportGridToXlsx(out, kv::FixtureGrid(*t));
     } else {
         if (tables.empty())
             return UsageError("export", QStringLiteral("the tournament has no table to draw"),

@@ -43,26 +43,9 @@ QByteArray SpreadsheetDateFormat() {
     return out.toUtf8();
 }
 
-} // namespace
-
-TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
-                           const std::function<void(int)>& progress) {
-    const QFileInfo target(fileName);
-    if (target.exists() && !target.isWritable()) return TIoResult::Failure(NoAccess(fileName));
-    // The workbook is written beside the target and then takes its place.
-    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.kvxlsx-XXXXXX"));
-    if (!temp.open()) return TIoResult::Failure(NoAccess(fileName));
-    const QString tempPath = temp.fileName();
-    temp.close();
-    const QByteArray tempName = QFile::encodeName(tempPath);
-    lxw_workbook* book = workbook_new(tempName.constData());
-    if (!book) return TIoResult::Failure(NoAccess(fileName));
-    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
-    lxw_format* text = workbook_add_format(book);
-    format_set_num_format(text, "@");
-    lxw_format* date = workbook_add_format(book);
-    const QByteArray dateFormat = SpreadsheetDateFormat();
-    format_set_num_format(date, dateFormat.constData());
+// One grid on one sheet: captions in row 1, numbers and dates as such, scores as text.
+void FillSheet(lxw_worksheet* sheet, const TGridData& grid, lxw_format* text, lxw_format* date,
+               const std::function<void(int)>& rowDone) {
     std::vector<int> widths(static_cast<size_t>(grid.ColumnCount()), 0);
     for (int c = 0; c < grid.ColumnCount(); ++c) {
         const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
@@ -93,13 +76,57 @@ TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
             widths[static_cast<size_t>(c)] =
                 std::max(widths[static_cast<size_t>(c)], static_cast<int>(cell.size()));
         }
-        if (progress) progress(r * 100 / rows);
+        if (rowDone) rowDone(r);
     }
     for (int c = 0; c < grid.ColumnCount(); ++c) {
         const bool score = c < grid.ColumnIds.size() && grid.ColumnIds.at(c) == FixScore;
         worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
                              std::min(widths[static_cast<size_t>(c)] + 2, 100),
                              score ? text : nullptr);
+    }
+}
+
+} // namespace
+
+TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
+                           const std::function<void(int)>& progress) {
+    return ExportSheetsToXlsx(fileName, {{QString(), grid}}, progress);
+}
+
+TIoResult ExportSheetsToXlsx(const QString& fileName, const std::vector<TXlsxSheet>& sheets,
+                             const std::function<void(int)>& progress) {
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isWritable()) return TIoResult::Failure(NoAccess(fileName));
+    // The workbook is written beside the target and then takes its place.
+    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.kvxlsx-XXXXXX"));
+    if (!temp.open()) return TIoResult::Failure(NoAccess(fileName));
+    const QString tempPath = temp.fileName();
+    temp.close();
+    const QByteArray tempName = QFile::encodeName(tempPath);
+    lxw_workbook* book = workbook_new(tempName.constData());
+    if (!book) return TIoResult::Failure(NoAccess(fileName));
+    lxw_format* text = workbook_add_format(book);
+    format_set_num_format(text, "@");
+    lxw_format* date = workbook_add_format(book);
+    const QByteArray dateFormat = SpreadsheetDateFormat();
+    format_set_num_format(date, dateFormat.constData());
+    int total = 0;
+    for (const TXlsxSheet& s : sheets)
+        total += static_cast<int>(s.Grid.Rows.size());
+    int done = 0;
+    for (const TXlsxSheet& s : sheets) {
+        const QByteArray name = s.Name.toUtf8();
+        lxw_worksheet* sheet =
+            workbook_add_worksheet(book, s.Name.isEmpty() ? nullptr : name.constData());
+        if (!sheet) {
+            workbook_close(book);
+            QFile::remove(tempPath);
+            return TIoResult::Failure(NoAccess(fileName));
+        }
+        FillSheet(sheet, s.Grid, text, date, [&](int) {
+            ++done;
+            if (progress) progress(done * 100 / std::max(1, total));
+        });
     }
     const lxw_error error = workbook_close(book);
     if (error != LXW_NO_ERROR) {

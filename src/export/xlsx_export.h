@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace kv {
 
@@ -14,5 +15,14 @@ namespace kv {
 // receives the percentage of rows sent.
 TIoResult ExportGridToXlsx(const QString& fileName, const TGridData& grid,
                            const std::function<void(int)>& progress = {});
+
+// A sheet of a workbook: its name (as SheetName makes it) and its grid.
+struct TXlsxSheet {
+    QString Name;
+    TGridData Grid;
+};
+// Writes the grids each on its own sheet, in order, as ExportGridToXlsx writes one.
+TIoResult ExportSheetsToXlsx(const QString& fileName, const std::vector<TXlsxSheet>& sheets,
+                             const std::function<void(int)>& progress = {});
 
 } // namespace kv

@@ -5,12 +5,14 @@
 #include "base/textformat.h"
 #include "export/csv_export.h"
 #include "export/html_export.h"
+#include "export/table_grid.h"
 #include "export/xlsx_export.h"
 #include "model/group.h"
 #include "model/tournament.h"
 #include "standings/tournament_setup.h"
 #include "ui/dialog_seam.h"
 #include "ui/export_csv_options_form.h"
+#include "ui/export_xlsx_options_form.h"
 #include "ui/html_settings_form.h"
 #include "ui/wait_form.h"
 
@@ -111,6 +113,21 @@ bool ExportGridToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TGridD
                                          [&wait](int percent) { wait.SetProgress(percent); });
     QApplication::restoreOverrideCursor();
     wait.close();
+    return Written(r);
+}
+
+bool ExportTablesToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                               const std::vector<int>& chosen) {
+    TExportXlsxOptionsForm options(t, chosen, parent);
+    if (options.exec() != QDialog::Accepted) return false;
+    const QString path = dialogs.SaveFile(parent, LangText(5322, "Export into a Spreadsheet"),
+                                          Proposed(FileNameOf(t), QStringLiteral(".xlsx")),
+                                          LangText(5323, "Excel Workbooks (*.xlsx)"));
+    if (path.isEmpty()) return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TIoResult r = ExportTablesToXlsx(WithDefaultExtension(path, QStringLiteral(".xlsx")), t,
+                                           options.Chosen());
+    QApplication::restoreOverrideCursor();
     return Written(r);
 }
 

@@ -29,6 +29,9 @@ bool ExportGridToCsv(QWidget* parent, TDialogSeam& dialogs, const TGridData& gri
 // A workbook of the grid, proposed under `suggested`, with the wait window's progress.
 bool ExportGridToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TGridData& grid,
                              const QString& suggested);
+// The chosen standings tables (asked, starting from `chosen`) into a workbook, each on a sheet.
+bool ExportTablesToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                               const std::vector<int>& chosen);
 // One table's picture; the folder of the last picture is proposed and remembered.
 bool SaveTablePictureAs(QWidget* parent, TDialogSeam& dialogs, const TTournament& t, TGroup& g,
                         TPictureFormat format);

@@ -50,6 +50,7 @@ const std::vector<std::pair<QString, QString>>& HelpTopicTable() {
         {QStringLiteral("TGridPrintSettingForm"), QStringLiteral("IDH_PAGE_SETUP")},
         {QStringLiteral("THTMLSettingsForm"), QStringLiteral("IDH_EXPORT_HTML")},
         {QStringLiteral("TExportCSVOptionsForm"), QStringLiteral("IDH_EXPORT_CSV")},
+        {QStringLiteral("TExportXlsxOptionsForm"), QStringLiteral("IDH_EXPORT_CSV")},
         {QStringLiteral("TTablesChoiceDialog"), QStringLiteral("IDH_EXPORT_HTML")},
         {QStringLiteral("TPreferencesForm"), QStringLiteral("IDH_PREFERENCES")},
         {QStringLiteral("TAboutBox"), QStringLiteral("IDH_ABOUT")},

@@ -84,6 +84,7 @@ const char* const kBoundCommands[] = {
     "ExportTableToHTMLAction",
     "ExportTableToTextAction",
     "ExportFixturesToExcelAction",
+    "ExportTablesToSpreadsheetAction",
     "ImportCSVAction",
     "PublishAction",
     "FormatAction",
@@ -311,6 +312,7 @@ void TMainForm::BuildCommands() {
     AddCommand("ExportTableToHTMLAction", 159, "&HTML...");
     AddCommand("ExportTableToTextAction", 160, "&CSV / Text...");
     AddCommand("ExportFixturesToExcelAction", 161, "Fixture List as &Spreadsheet...");
+    AddCommand("ExportTablesToSpreadsheetAction", 164, "&Tables into a Spreadsheet...");
     AddCommand("ImportCSVAction", 123, "&Import Fixtures from CSV File...",
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     AddCommand("PublishAction", 124, "Publish &Web Site...");

@@ -77,7 +77,8 @@ void TMainForm::BuildMenus() {
                    "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
     QMenu* exports = AddMenu(menuBar(), "ExportMenu", 8, "Ex&port");
     add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
-                  "ExportFixturesToExcelAction", "-", "PublishAction"});
+                  "ExportTablesToSpreadsheetAction", "ExportFixturesToExcelAction", "-",
+                  "PublishAction"});
     // The statistics commands are the active tournament window's own.
     QMenu* statistics = AddMenu(menuBar(), "StatisticsMenu", 125, "&Statistics");
     connect(statistics, &QMenu::aboutToShow, this, [this, statistics] {

@@ -64,6 +64,12 @@ void TTournamentForm::BuildExportCommands() {
         ExportGridToSpreadsheet(this, dialogs_, FixtureGrid(t, fixtures_->Filter()),
                                 ProgramFolder() + QFileInfo(t.FileName).completeBaseName());
     });
+    QAction* tablesSheet =
+        AddCommand("ExportTablesToSpreadsheetAction", 5266, "&Tables into a Spreadsheet...");
+    connect(tablesSheet, &QAction::triggered, this, [this] {
+        const TTournament& t = doc_->Tournament();
+        ExportTablesToSpreadsheet(this, dialogs_, t, TSelectTablesFrame::AllTables(t));
+    });
     QAction* publish = AddCommand("PublishAction", 5262, "Publish &Web Site...");
     connect(publish, &QAction::triggered, this, &TTournamentForm::Publish);
     QAction* import = AddCommand("ImportCSVAction", 5261, "&Import Fixtures from CSV File...",

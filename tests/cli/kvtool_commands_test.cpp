@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QProcess>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -333,6 +334,17 @@ TEST_F(KvtoolCommands, FixturesAndExports) {
     }
     EXPECT_TRUE(ReadFile(Path(QStringLiteral("out.html"))).contains("North"));
     EXPECT_TRUE(ReadFile(Path(QStringLiteral("out.html"))).contains("South"));
+    // The workbook: a sheet per table, then the fixture list.
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), Path(QStringLiteral("out.xlsx")), QStringLiteral("xl/workbook.xml")});
+    unzip.waitForFinished();
+    const QByteArray book = unzip.readAllStandardOutput();
+    const qsizetype north = book.indexOf("name=\"North\"");
+    const qsizetype south = book.indexOf("name=\"South\"");
+    const qsizetype fixtures = book.indexOf("name=\"Fixtures\"");
+    EXPECT_GE(north, 0) << book.constData();
+    EXPECT_GT(south, north);
+    EXPECT_GT(fixtures, south);
     r = Kvtool({QStringLiteral("export"), file, QStringLiteral("--html"),
                 Path(QStringLiteral("one.html")), QStringLiteral("--table"),
                 QStringLiteral("group:1")});

@@ -5,12 +5,17 @@
 #include "base/formats.h"
 #include "export/fixture_rows.h"
 #include "export/picture_export.h"
+#include "export/table_grid.h"
+#include "standings/column_catalog.h"
 #include "export/xlsx_export.h"
 #include "model/sport.h"
 #include "render/table_painter.h"
 #include "standings/tournament_setup.h"
 
 #include <QBuffer>
+
+#include <cmath>
+
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -309,4 +314,63 @@ TEST_F(FileFormats, ControlCharactersInNamesLeaveTheSvgWellFormed) {
         xml.readNext();
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_TRUE(ReadFile(path).contains("Ajax"));
+}
+
+// The tables in a workbook: one sheet per table named after it, the table's captions, numbers
+// as numbers and texts such as "2-1" as text; with home and away sections each caption says
+// its section.
+TEST_F(FileFormats, WorkbookHoldsEachTableOnASheet) {
+    auto t = kvtest::MakeTournament(SportSoccer, 2,
+                                    {{QStringLiteral("North: A/B"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}},
+                                     {QStringLiteral("South"), {QStringLiteral("Cork"), QStringLiteral("Dover")}}});
+    t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
+    ResetColumns(*t);
+    kvtest::AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"), 1);
+    RecomputeAll(*t);
+    const TGridData grid = TableGrid(*t, *t->GroupAt(0));
+    ASSERT_GE(grid.ColumnCount(), 4);
+    EXPECT_EQ(grid.Captions.mid(0, 2), (QStringList{QStringLiteral("No"), QStringLiteral("North: A/B")}));
+    EXPECT_EQ(grid.Rows.size(), 2);
+    EXPECT_EQ(grid.Cell(0, 1), QStringLiteral("Ajax"));
+    EXPECT_DOUBLE_EQ(grid.Value(0, 0), 1);
+    EXPECT_TRUE(std::isnan(grid.Value(0, 1)));
+    bool points = false;
+    for (int c = 2; c < grid.ColumnCount(); ++c) {
+        const QString text = grid.Cell(0, c);
+        if (text.contains(QLatin1Char('-')) || text.contains(QLatin1Char(':'))) {
+            EXPECT_TRUE(std::isnan(grid.Value(0, c))) << qPrintable(grid.Captions[c]);
+        }
+        if (grid.Captions[c] == ColumnCaption(40, *t)) {
+            points = true;
+            EXPECT_DOUBLE_EQ(grid.Value(0, c), 3);
+        }
+    }
+    EXPECT_TRUE(points);
+    t->View.HStandings = true;
+    EXPECT_TRUE(TableGrid(*t, *t->GroupAt(0)).Captions.value(2).contains(QLatin1Char(' ')));
+    t->View.HStandings = false;
+
+    // Names a sheet can take: no forbidden characters, at most 31 characters, unique.
+    QStringList taken;
+    EXPECT_EQ(SheetName(QStringLiteral("North: A/B"), taken), QStringLiteral("North- A-B"));
+    EXPECT_EQ(SheetName(QStringLiteral("north- a-b"), taken), QStringLiteral("north- a-b (2)"));
+    EXPECT_EQ(SheetName(QString(42, QLatin1Char('x')), taken).size(), 31);
+    EXPECT_EQ(SheetName(QStringLiteral("''"), taken), QStringLiteral("Sheet"));
+
+    const QString path = HomePath(QStringLiteral("tables.xlsx"));
+    ASSERT_TRUE(ExportTablesToXlsx(path, *t, {t->GroupAt(0)->Id, t->GroupAt(1)->Id}));
+    const auto part = [&](const char* name) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QLatin1String(name)});
+        unzip.waitForFinished();
+        return unzip.readAllStandardOutput();
+    };
+    const QByteArray book = part("xl/workbook.xml");
+    EXPECT_TRUE(book.contains("name=\"North- A-B\"")) << book.constData();
+    EXPECT_TRUE(book.contains("name=\"South\""));
+    EXPECT_TRUE(part("xl/sharedStrings.xml").contains("Dover"));
+    // Row 2 of the first sheet: the place 1 as a number, the team as text.
+    const QByteArray sheet = part("xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(sheet.contains("<c r=\"A2\"><v>1</v>")) << sheet.left(600).constData();
+    EXPECT_TRUE(sheet.contains("<c r=\"B2\" t=\"s\">"));
 }

@@ -9,6 +9,7 @@
 #include "model/group.h"
 #include "ui/dual_list.h"
 #include "ui/export_csv_options_form.h"
+#include "ui/export_xlsx_options_form.h"
 #include "ui/export_flows.h"
 #include "ui/html_settings_form.h"
 #include "ui/main_form.h"
@@ -23,6 +24,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
@@ -213,4 +215,31 @@ TEST_F(ExportForms, TheWebSiteIsPublishedIntoTheChosenFolder) {
         Messages.Texts().back().startsWith(QStringLiteral("The web site was written into ")));
     EXPECT_EQ(RegReadString(QStringLiteral("Publish"), QStringLiteral("Folder"), QString()),
               folder);
+}
+
+// Export, "Tables into a Spreadsheet": the chosen tables each on a sheet of the workbook named
+// in the save dialog (the extension added), the points as numbers.
+TEST_F(ExportForms, TablesIntoASpreadsheet) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    const TTournament& t = form->Document().Tournament();
+    ASSERT_GE(t.Groups().size(), 2u);
+    const QString out = HomePath(QStringLiteral("tables"));
+    Dialogs.Saves.push_back(out);
+    Answer<TExportXlsxOptionsForm>([](TExportXlsxOptionsForm& d) {
+        EXPECT_TRUE(d.OkButton().isEnabled());
+        d.accept();
+    });
+    form->Command(QStringLiteral("ExportTablesToSpreadsheetAction"))->trigger();
+    const QString path = out + QStringLiteral(".xlsx");
+    ASSERT_TRUE(QFileInfo::exists(path));
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/workbook.xml")});
+    unzip.waitForFinished();
+    const QByteArray book = unzip.readAllStandardOutput();
+    for (const auto& g : t.Groups())
+        EXPECT_TRUE(book.contains("name=\"" + g->Name.toUtf8() + '"')) << book.constData();
+    EXPECT_TRUE(Messages.Texts().isEmpty()) << qPrintable(Messages.Texts().join('\n'));
+    // The main window's Export menu holds the command too.
+    EXPECT_NE(main_->Command(QStringLiteral("ExportTablesToSpreadsheetAction")), nullptr);
 }

@@ -414,8 +414,8 @@ TEST_F(MainWindow, SwitchingTournamentsClearsTheHint) {
     auto* page = chess->findChild<TTablesPage*>();
     ASSERT_NE(page, nullptr);
     QPoint cell;
-    for (int y = 0; y < page->viewport()->height() && cell.isNull(); y += 4)
-        for (int x = 0; x < page->viewport()->width() && cell.isNull(); x += 4)
+    for (int y = 4; y < page->viewport()->height() && cell.isNull(); y += 4)
+        for (int x = 4; x < page->viewport()->width() && cell.isNull(); x += 4)
             if (!page->HintAt(QPoint(x, y)).isEmpty()) cell = QPoint(x, y);
     ASSERT_FALSE(cell.isNull());
     QTest::mouseMove(page->viewport(), cell);
