@@ -6,6 +6,7 @@
 #include "render/table_layout.h"
 #include "standings/column_catalog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,7 +33,8 @@ TGridData TableGrid(const TTournament& t, const TGroup& g) {
     for (const TStandingsSection& sec : sections)
         for (const TTableColumn& c : t.Columns) {
             const QString caption = ColumnCaption(c.Id, t);
-            grid.Captions << (sections.size() > 1 ? sec.Word + QLatin1Char(' ') + caption : caption);
+            grid.Captions << (sections.size() > 1 ? sec.Word + QLatin1Char(' ') + caption
+                                                  : caption);
             grid.Alignments << TCellAlign::Right;
         }
     const double none = std::numeric_limits<double>::quiet_NaN();
@@ -54,13 +56,43 @@ TGridData TableGrid(const TTournament& t, const TGroup& g) {
     return grid;
 }
 
+QString TableText(const TTournament& t, const TGroup& g) {
+    const TGridData grid = TableGrid(t, g);
+    std::vector<qsizetype> widths(static_cast<size_t>(grid.ColumnCount()), 0);
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        widths[static_cast<size_t>(c)] = grid.Captions.at(c).size();
+        for (int r = 0; r < grid.Rows.size(); ++r)
+            widths[static_cast<size_t>(c)] =
+                std::max(widths[static_cast<size_t>(c)], grid.Cell(r, c).size());
+    }
+    const auto line = [&](const std::function<QString(int)>& cell) {
+        QString out;
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            if (c > 0) out += QStringLiteral("  ");
+            const auto w = widths[static_cast<size_t>(c)];
+            out += grid.Alignments.value(c) == TCellAlign::Left ? cell(c).leftJustified(w)
+                                                                : cell(c).rightJustified(w);
+        }
+        // No blanks trail a line.
+        while (out.endsWith(QLatin1Char(' ')))
+            out.chop(1);
+        return out + QLatin1Char('\n');
+    };
+    QString text = line([&](int c) { return grid.Captions.at(c); });
+    for (int r = 0; r < grid.Rows.size(); ++r)
+        text += line([&](int c) { return grid.Cell(r, c); });
+    return text;
+}
+
 QString SheetName(const QString& wanted, QStringList& taken) {
     QString base;
     for (const QChar c : wanted.simplified())
         base += QStringLiteral("\\/?*[]:").contains(c) ? QLatin1Char('-') : c;
     // A name may not start or end with an apostrophe either.
-    while (base.startsWith(QLatin1Char('\''))) base.remove(0, 1);
-    while (base.endsWith(QLatin1Char('\''))) base.chop(1);
+    while (base.startsWith(QLatin1Char('\'')))
+        base.remove(0, 1);
+    while (base.endsWith(QLatin1Char('\'')))
+        base.chop(1);
     if (base.isEmpty()) base = QStringLiteral("Sheet");
     base = base.left(31);
     QString name = base;

@@ -18,6 +18,11 @@ class TTournament;
 // several). Cells that show a number carry it, so that a spreadsheet sorts and sums them.
 TGridData TableGrid(const TTournament& t, const TGroup& g);
 
+// A table's standings as plain text for a fixed-width font (an e-mail, a chat): the table's
+// grid with each column as wide as its widest cell, numbers right-aligned, the team names
+// left-aligned, lines ending in a line feed.
+QString TableText(const TTournament& t, const TGroup& g);
+
 // A name a spreadsheet takes for a sheet: at most 31 characters, none of \ / ? * [ ] :, not
 // empty and not one of `taken` (ignoring case), which it joins.
 QString SheetName(const QString& wanted, QStringList& taken);

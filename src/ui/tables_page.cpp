@@ -7,6 +7,7 @@
 #include "base/preferences.h"
 #include "base/textformat.h"
 #include "export/picture_export.h"
+#include "export/table_grid.h"
 #include "render/table_painter.h"
 #include "render/table_placement.h"
 #include "standings/column_catalog.h"
@@ -304,6 +305,14 @@ void TTablesPage::CopyAsBitmap(int index) const {
     QApplication::clipboard()->setImage(PictureOf(index).convertToFormat(QImage::Format_RGB888));
 }
 
+// The table as text for a fixed-width font, to paste into an e-mail or a chat.
+void TTablesPage::CopyAsText(int index) const {
+    TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
+    if (!g) return;
+    PrepareTable(doc_.Tournament(), *g);
+    QApplication::clipboard()->setText(TableText(doc_.Tournament(), *g));
+}
+
 void TTablesPage::CopyAsMetafile(int index) const {
     TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
     if (!g) return;
@@ -420,6 +429,8 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     bitmap->setObjectName(QStringLiteral("CopyGroupAsBMPAction"));
     QAction* metafile = menu.addAction(LangText(5303, "Copy as &Metafile"));
     metafile->setObjectName(QStringLiteral("CopyGroupAsMetafileAction"));
+    QAction* text = menu.addAction(LangText(5267, "Copy as Te&xt"));
+    text->setObjectName(QStringLiteral("CopyGroupAsTextAction"));
     if (!pictureCommands_.isEmpty()) {
         menu.addSeparator();
         menu.addActions(pictureCommands_);
@@ -464,6 +475,7 @@ void TTablesPage::contextMenuEvent(QContextMenuEvent* event) {
     connect(levels, &QAction::triggered, this, [this, index] { EditTieOrder(index); });
     connect(bitmap, &QAction::triggered, this, [this, index] { CopyAsBitmap(index); });
     connect(metafile, &QAction::triggered, this, [this, index] { CopyAsMetafile(index); });
+    connect(text, &QAction::triggered, this, [this, index] { CopyAsText(index); });
     emit ContextMenuFor(index, event->globalPos());
     menu.exec(event->globalPos());
 }

@@ -54,6 +54,7 @@ public:
     QImage PictureOf(int index) const;
     void CopyAsBitmap(int index) const;
     void CopyAsMetafile(int index) const;
+    void CopyAsText(int index) const;
     // The table `index` exported alone (the chooser can add others) or saved as a picture.
     void ExportTable(int index, bool html);
     void SavePicture(int index, TPictureFormat format);

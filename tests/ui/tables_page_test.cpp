@@ -149,14 +149,18 @@ TEST_F(TablesPage, HeadingClicksSortAndToggleTheDirection) {
     // neither offers nor does anything.
     const QPoint place = page.ToViewport(0, PlaceHeadingCentre(page.LayoutAt(0)));
     EXPECT_EQ(page.CursorNumberAt(place), 7);
-    EXPECT_EQ(page.HintAt(place), QStringLiteral("Back to the tournament's order|Back to the tournament's order - click"));
+    EXPECT_EQ(
+        page.HintAt(place),
+        QStringLiteral("Back to the tournament's order|Back to the tournament's order - click"));
     page.ClickAt(place);
     EXPECT_EQ(form->Document().Tournament().SortState, TSortState{});
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Tournament's Order"));
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
+              QStringLiteral("&Undo Tournament's Order"));
     EXPECT_EQ(page.CursorNumberAt(place), 0);
     EXPECT_TRUE(page.HintAt(place).isEmpty());
     page.ClickAt(place);
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(), QStringLiteral("&Undo Tournament's Order"));
+    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
+              QStringLiteral("&Undo Tournament's Order"));
     form->Command(QStringLiteral("UndoAction"))->trigger();
     EXPECT_EQ(form->Document().Tournament().SortState.Column, 16);
     form->Command(QStringLiteral("UndoAction"))->trigger();
@@ -391,13 +395,14 @@ TEST_F(TablesPage, ThePictureMenuHoldsEveryCommandOfTheTable) {
     const QPoint at = page.ToViewport(0, TeamNameCentre(page.LayoutAt(0), 0));
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, page.viewport()->mapToGlobal(at));
     QApplication::sendEvent(page.viewport(), &event);
-    EXPECT_EQ(names,
-              (QStringList{
-                  QStringLiteral("CopyGroupAsBMPAction"),
-                  QStringLiteral("CopyGroupAsMetafileAction"), QStringLiteral("TableColumnsAction"),
-                  QStringLiteral("TableDimensionsAction"), QStringLiteral("TableAppearanceAction"),
-                  QStringLiteral("AddFixturesAction"), QStringLiteral("TableExportMenu"),
-                  QStringLiteral("PrintTablesAction"), QStringLiteral("TieOrderAction")}));
+    EXPECT_EQ(
+        names,
+        (QStringList{
+            QStringLiteral("CopyGroupAsBMPAction"), QStringLiteral("CopyGroupAsMetafileAction"),
+            QStringLiteral("CopyGroupAsTextAction"), QStringLiteral("TableColumnsAction"),
+            QStringLiteral("TableDimensionsAction"), QStringLiteral("TableAppearanceAction"),
+            QStringLiteral("AddFixturesAction"), QStringLiteral("TableExportMenu"),
+            QStringLiteral("PrintTablesAction"), QStringLiteral("TieOrderAction")}));
     // Print goes to the printer's dialog.
     QTimer::singleShot(0, [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -410,4 +415,28 @@ TEST_F(TablesPage, ThePictureMenuHoldsEveryCommandOfTheTable) {
     });
     QApplication::sendEvent(page.viewport(), &event);
     EXPECT_TRUE(Dialogs.Asked.contains(QStringLiteral("print")));
+}
+
+// "Copy as Text": the table for a fixed-width font, each column lined up, the places and
+// values right-aligned under their captions, the names left-aligned.
+TEST_F(TablesPage, CopyAsTextLinesUpTheColumns) {
+    TTournamentForm* form = Open("soccer.kvd");
+    ASSERT_NE(form, nullptr);
+    TTablesPage& page = form->TablesPage();
+    QApplication::clipboard()->clear();
+    page.CopyAsText(0);
+    const QString text = QApplication::clipboard()->text();
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const TGroup& g = *page.TableAt(0);
+    ASSERT_EQ(lines.size(), g.TeamCount() + 1) << qPrintable(text);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("No  ") + g.Name)) << qPrintable(lines[0]);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral(" 1  ") + g.Teams().front()->Name))
+        << qPrintable(lines[1]);
+    // The last column is a number: every line ends at the same place.
+    for (const QString& line : lines)
+        EXPECT_EQ(line.size(), lines[0].size()) << qPrintable(line);
+    const QString points = ColumnCaption(kColumnPoints, form->Document().Tournament());
+    const qsizetype end = lines[0].indexOf(points) + points.size();
+    for (int i = 1; i < lines.size(); ++i)
+        EXPECT_NE(lines[i].at(end - 1), QLatin1Char(' ')) << qPrintable(lines[i]);
 }
