@@ -77,6 +77,24 @@ QString HtmlColor(TColor c) {
 
 QString HtmlEscape(const QString& text) { return text.toHtmlEscaped(); }
 
+namespace {
+
+// The start of a document up to its title: the document type the tables' markup (font
+// elements, align attributes) belongs to, the character set its bytes are in, and a viewport
+// so that a phone shows the tables at their size rather than shrunk to a column. Without a
+// charset the bytes are plain ASCII (every other character a numeric entity).
+QStringList DocumentHead(const QString& charset) {
+    const QString declared = charset.trimmed().isEmpty() ? QStringLiteral("us-ascii") : charset.trimmed();
+    return {QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+                           "\"http://www.w3.org/TR/html4/loose.dtd\">"),
+            QStringLiteral("<html>"), QStringLiteral("<head>"),
+            QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">")
+                .arg(HtmlEscape(declared)),
+            QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">")};
+}
+
+} // namespace
+
 QString CssRule(const QString& selector, bool withBackground, bool withFont, TCssAlign alignment,
                 const TFontData& font, TColor background, bool withAlignment) {
     if (!withBackground && !withFont && !withAlignment)
@@ -223,10 +241,8 @@ std::vector<TGroup*> TablesForExport(const TTournament& t, const std::vector<int
 
 QString TablesHtml(const TTournament& t, const QString& charset, const std::vector<int>& tableIds,
                    const QString& tableAttr) {
-    QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
-                      QStringLiteral("<title>%1</title>").arg(HtmlEscape(t.Name))};
-    if (!charset.isEmpty())
-        lines << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">").arg(HtmlEscape(charset));
+    QStringList lines = DocumentHead(charset);
+    lines << QStringLiteral("<title>%1</title>").arg(HtmlEscape(t.Name));
     lines << QStringLiteral("<style type=\"text/css\">") << QStringLiteral(".clsTitle { text-align:center; font-weight:bold }");
     qsizetype styleEnd = lines.size();
     lines << QStringLiteral("</style>") << QStringLiteral("</head>") << QStringLiteral("<body>");
@@ -282,10 +298,8 @@ QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle
     QStringList escaped;
     for (const QString& part : titleLines)
         escaped << HtmlEscape(part);
-    QStringList lines{QStringLiteral("<html>"), QStringLiteral("<head>"),
-                      QStringLiteral("<title>%1</title>").arg(escaped.join(QStringLiteral(" - ")))};
-    if (!charset.isEmpty())
-        lines << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">").arg(HtmlEscape(charset));
+    QStringList lines = DocumentHead(charset);
+    lines << QStringLiteral("<title>%1</title>").arg(escaped.join(QStringLiteral(" - ")));
     if (withStyle)
         lines << QStringLiteral("<style type=\"text/css\">") << QStringLiteral(".clsTitle { text-align:center; font-weight:bold }")
               << QStringLiteral("</style>");

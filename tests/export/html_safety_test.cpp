@@ -10,6 +10,9 @@
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+
 using namespace kv;
 
 namespace {
@@ -147,4 +150,48 @@ TEST(CsvSafety, TextsASpreadsheetWouldRunStayText) {
     EXPECT_EQ(CsvField(QStringLiteral("two\r\nlines\nhere"), QString()),
               QStringLiteral("two lines here"));
     EXPECT_EQ(CsvField(QStringLiteral("two\r\nlines"), q), QStringLiteral("\"two\r\nlines\""));
+}
+
+// A document says its type, its character set (the one its bytes are in) and a viewport, and
+// tidy finds no error in it, whatever the names hold. Names in other scripts reach the page as
+// they are (UTF-8) or as numeric character references (an 8-bit character set). Tidy's two
+// warnings about the table markup itself are the documented layout's: each table is followed
+// by an empty paragraph, and tables carry no summary attribute.
+TEST_F(HtmlSafety, DocumentsDeclareTheirTypeAndCharsetAndPassTidy) {
+    const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
+    ASSERT_FALSE(tidy.isEmpty()) << "tidy is installed by scripts/install-deps";
+    auto t = Make();
+    t->JointTable().TeamByName(QStringLiteral("Ajax"))->Name = QStringLiteral("Ξάνθη");
+    t->JointTable().TeamByName(QStringLiteral("Bern"))->Name = QStringLiteral("東京 FC");
+    const std::vector<int> ids{t->GroupAt(0)->Id, t->GroupAt(1)->Id};
+    for (const QString& charset : {QStringLiteral("utf-8"), QStringLiteral("windows-1252"), QString()}) {
+        SCOPED_TRACE(charset.toStdString());
+        const QString path = HomePath(QStringLiteral("tables.html"));
+        ASSERT_TRUE(WriteTablesHtml(*t, path, charset, ids, QStringLiteral("border=\"1\"")));
+        const QByteArray bytes = ReadFile(path);
+        EXPECT_TRUE(bytes.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""));
+        const QByteArray declared = charset.isEmpty() ? QByteArray("us-ascii") : charset.toLatin1();
+        EXPECT_TRUE(bytes.contains("content=\"text/html; charset=" + declared + "\""));
+        EXPECT_TRUE(bytes.contains("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"));
+        // The character set comes before the first text of the document.
+        EXPECT_LT(bytes.indexOf("charset="), bytes.indexOf("<title>"));
+        if (charset == QLatin1String("utf-8")) {
+            EXPECT_TRUE(bytes.contains(QStringLiteral("Ξάνθη").toUtf8()));
+            EXPECT_TRUE(bytes.contains(QStringLiteral("東京 FC").toUtf8()));
+        } else {
+            for (const char c : bytes)
+                ASSERT_LT(static_cast<unsigned char>(c), 0x80) << "plain ASCII";
+            EXPECT_TRUE(bytes.contains("&#926;&#940;&#957;&#952;&#951;")); // Ξάνθη
+            EXPECT_TRUE(bytes.contains("&#26481;&#20140; FC"));
+        }
+        QProcess p;
+        p.start(tidy, {QStringLiteral("-q"), QStringLiteral("-e"), path});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const QString said = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_LE(p.exitCode(), 1) << qPrintable(said); // 2: errors
+        for (const QString& line : said.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            EXPECT_TRUE(line.contains(QStringLiteral("trimming empty <p>")) ||
+                        line.contains(QStringLiteral("lacks \"summary\" attribute")))
+                << qPrintable(line);
+    }
 }
