@@ -4,6 +4,7 @@
 #include "base/preferences.h"
 #include "base/textformat.h"
 #include "export/html_export.h"
+#include "export/ical.h"
 #include "export/standings_json.h"
 #include "model/group.h"
 #include "model/match.h"
@@ -31,6 +32,10 @@ namespace {
 
 QString E(const QString& text) {
     return HtmlEscape(text);
+}
+
+QString TeamCalendar(int id) {
+    return QStringLiteral("team-%1.ics").arg(id);
 }
 
 QString TeamPage(int id) {
@@ -73,6 +78,8 @@ ul.figures li{background:#eef2f6;border-radius:4px;padding:6px 8px}
 ul.figures span{display:block;font-size:.8em;color:#4a5560}
 ul.figures strong{font-size:1.2em}
 footer{text-align:center;font-size:.8em;color:#5c6770;padding:16px}
+p.calendar a{display:inline-block;margin:4px 8px 4px 0;padding:8px 14px;background:#23578f;color:#fff;border-radius:4px;text-decoration:none;font-weight:bold}
+p.calendar small{display:block;color:#4a5560}
 @media (max-width:600px){body{font-size:14px}main{padding:6px}section{padding:8px}th,td{padding:3px 5px}}
 )";
 
@@ -109,6 +116,15 @@ public:
             pages[TeamPage(team->Id)] = Page(team->Name, TeamBody(*team));
         pages[QStringLiteral("tournament.json")] =
             QJsonDocument(TournamentJson(t_)).toJson(QJsonDocument::Indented);
+        // Calendars to subscribe to: every dated fixture, and each team's.
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        std::vector<const TMatch*> all(t_.JointTable().Matches().begin(),
+                                       t_.JointTable().Matches().end());
+        pages[QStringLiteral("calendar.ics")] = MatchCalendar(t_, all, t_.Name, now);
+        for (const TTeam* team : t_.JointTable().Teams())
+            pages[TeamCalendar(team->Id)] = MatchCalendar(
+                t_, byTeam_.count(team->Id) ? byTeam_.at(team->Id) : std::vector<const TMatch*>{},
+                team->Name + QStringLiteral(" - ") + t_.Name, now);
         return pages;
     }
 
@@ -272,7 +288,19 @@ private:
                 body += QStringLiteral("<li><a href=\"%1\">%2</a></li>\n").arg(r.File, E(r.Title));
             body += QStringLiteral("</ul>\n</section>\n");
         }
+        body += QStringLiteral("<section>\n") +
+                CalendarLink(QStringLiteral("calendar.ics"),
+                             LangText(5954, "Every fixture in your calendar")) +
+                QStringLiteral("</section>\n");
         return body;
+    }
+
+    // A link to subscribe to a calendar, with a word on what it is for.
+    static QString CalendarLink(const QString& file, const QString& text) {
+        return QStringLiteral("<p class=\"calendar\"><a href=\"%1\" type=\"text/calendar\">%2</a> "
+                              "<small>%3</small></p>\n")
+            .arg(file, E(text),
+                 E(LangText(5955, "(iCalendar: a phone or web calendar can subscribe to it)")));
     }
 
     QString MatchRows(const std::vector<const TMatch*>& matches, int forTeam) const {
@@ -351,9 +379,10 @@ private:
                     .arg(E(LangText(5951, "Fixtures and results")), E(LangText(5604, "Date")),
                          E(LangText(5948, "Venue")), E(LangText(5949, "Opponent")),
                          E(LangText(5608, "Score")), E(LangText(5950, "Result")));
-        body +=
-            MatchRows(matches, team.Id) + QStringLiteral("</tbody>\n</table></div>\n</section>\n");
-        return body;
+        body += MatchRows(matches, team.Id) + QStringLiteral("</tbody>\n</table></div>\n");
+        body += CalendarLink(TeamCalendar(team.Id),
+                             Fmt(LangText(5956, "The fixtures of %s in your calendar"), team.Name));
+        return body + QStringLiteral("</section>\n");
     }
 
     const TTournament& t_;
@@ -375,8 +404,8 @@ std::map<QString, QByteArray> SitePages(const TTournament& t) {
 
 bool IsSiteFile(const QString& name) {
     static const QRegularExpression own(
-        QStringLiteral("^(index\\.html|style\\.css|tournament\\.json|unscheduled\\.html|team-\\d+"
-                       "\\.html|matchday-\\d+\\.html|"
+        QStringLiteral("^(index\\.html|style\\.css|tournament\\.json|calendar\\.ics|"
+                       "unscheduled\\.html|team-\\d+\\.(html|ics)|matchday-\\d+\\.html|"
                        "date-\\d{4}-\\d{2}-\\d{2}\\.html)$"));
     return own.match(name).hasMatch();
 }

@@ -79,3 +79,35 @@ TEST_F(KvtoolPublish, OtherFilesAreLeftAlone) {
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("league.kvd"))));
 }
+
+// The calendars beside the pages: the tournament's with every dated fixture (as many as
+// kvtool fixtures lists with a date), and one per team page.
+TEST_F(KvtoolPublish, TheSiteHoldsTheCalendars) {
+    const QString file = QStringLiteral(KV_SAMPLES "/soccer.kvd");
+    const QString folder = HomePath(QStringLiteral("site"));
+    TRun r = Kvtool({QStringLiteral("publish"), file, folder});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    const QDir dir(folder);
+    const QStringList teamPages = dir.entryList({QStringLiteral("team-*.html")}, QDir::Files);
+    const QStringList teamCalendars = dir.entryList({QStringLiteral("team-*.ics")}, QDir::Files);
+    ASSERT_FALSE(teamPages.isEmpty());
+    EXPECT_EQ(teamCalendars.size(), teamPages.size());
+    QFile all(dir.filePath(QStringLiteral("calendar.ics")));
+    ASSERT_TRUE(all.open(QIODevice::ReadOnly));
+    const QByteArray calendar = all.readAll();
+    r = Kvtool({QStringLiteral("fixtures"), file, QStringLiteral("--format"), QStringLiteral("json")});
+    ASSERT_EQ(r.Status, 0);
+    int dated = 0;
+    for (const QJsonValue& row : QJsonDocument::fromJson(r.Out.toUtf8()).array())
+        dated += row.toObject()[QStringLiteral("Date")].toString().isEmpty() ? 0 : 1;
+    ASSERT_GT(dated, 0);
+    EXPECT_EQ(calendar.count("BEGIN:VEVENT"), dated);
+    // Publishing again replaces them; nothing is left of an earlier team's calendar.
+    QFile stale(dir.filePath(QStringLiteral("team-999.ics")));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    r = Kvtool({QStringLiteral("publish"), file, folder});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    EXPECT_EQ(dir.entryList({QStringLiteral("team-*.ics")}, QDir::Files).size(), teamPages.size() + 1)
+        << "a file the last publication did not write is not removed";
+}

@@ -4,7 +4,9 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "export/ical.h"
 #include "export/publish_site.h"
+#include "model/match.h"
 #include "model/team.h"
 #include "storage/tournament_file.h"
 
@@ -13,8 +15,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -106,7 +110,8 @@ TEST_F(PublishSite, EverySampleIsValidLinkedHtml5) {
         int files = 0;
         ASSERT_TRUE(kv::PublishSite(*t, folder, &files).Ok);
         const QStringList pages = QDir(folder).entryList({QStringLiteral("*.html")}, QDir::Files);
-        EXPECT_EQ(files, static_cast<int>(pages.size()) + 2); // and the style sheet and the data
+        // And the style sheet, the data, and the calendars of the tournament and each team.
+        EXPECT_EQ(files, static_cast<int>(pages.size()) + 3 + t->JointTable().TeamCount());
         EXPECT_TRUE(pages.contains(QStringLiteral("index.html")));
         EXPECT_EQ(pages.filter(QStringLiteral("team-")).size(), t->JointTable().TeamCount());
         for (const QString& page : pages) {
@@ -217,4 +222,137 @@ TEST_F(PublishSite, TheResultsGridFollowsTheRanking) {
     EXPECT_TRUE(IsSiteFile(QStringLiteral("date-2026-03-07.html")));
     EXPECT_FALSE(IsSiteFile(QStringLiteral("league.kvd")));
     EXPECT_FALSE(IsSiteFile(QStringLiteral("team-x.html")));
+}
+
+namespace {
+
+// The rules of RFC 5545 a calendar program relies on: CR LF after every line, no line longer
+// than 75 octets, continuation lines starting with a blank, "NAME[;PARAM=...]:VALUE" lines,
+// components that open and close in order, the properties each one needs exactly once, and
+// DATE and DATE-TIME values in their forms. Empty when the calendar keeps them all.
+QStringList CalendarFaults(const QByteArray& bytes) {
+    QStringList faults;
+    if (!bytes.endsWith("\r\n")) faults << QStringLiteral("no CR LF at the end");
+    QList<QByteArray> raw = bytes.split('\n');
+    raw.removeLast();
+    QStringList lines; // unfolded
+    for (const QByteArray& r : raw) {
+        if (!r.endsWith('\r')) faults << QStringLiteral("a line ends without CR: ") + QString::fromUtf8(r);
+        const QByteArray line = r.chopped(r.endsWith('\r') ? 1 : 0);
+        if (line.size() > 75) faults << QStringLiteral("longer than 75 octets: ") + QString::fromUtf8(line);
+        if (QString::fromUtf8(line).toUtf8() != line) faults << QStringLiteral("a fold splits a character");
+        if (line.startsWith(' ')) {
+            if (lines.isEmpty()) faults << QStringLiteral("folded first line");
+            else lines.last() += QString::fromUtf8(line.mid(1));
+        } else {
+            lines << QString::fromUtf8(line);
+        }
+    }
+    static const QRegularExpression contentLine(QStringLiteral("^([A-Z][A-Z0-9-]*)((;[A-Z-]+=[^;:]+)*):(.*)$"));
+    static const QRegularExpression date(QStringLiteral("^\\d{8}$"));
+    static const QRegularExpression dateTime(QStringLiteral("^\\d{8}T\\d{6}Z?$"));
+    QStringList open;
+    QMap<QString, int> seen;
+    QSet<QString> uids;
+    const auto need = [&](const QString& component, const QStringList& names) {
+        for (const QString& n : names)
+            if (seen.value(n) != 1) faults << QStringLiteral("%1 has %2 %3").arg(component).arg(seen.value(n)).arg(n);
+    };
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch m = contentLine.match(line);
+        if (!m.hasMatch()) {
+            faults << QStringLiteral("not a content line: ") + line;
+            continue;
+        }
+        const QString name = m.captured(1);
+        const QString value = m.captured(4);
+        if (name == QLatin1String("BEGIN")) {
+            open << value;
+            seen.clear();
+            continue;
+        }
+        if (name == QLatin1String("END")) {
+            if (open.isEmpty() || open.last() != value) faults << QStringLiteral("END:%1 out of order").arg(value);
+            if (value == QLatin1String("VEVENT")) need(value, {QStringLiteral("UID"), QStringLiteral("DTSTAMP"), QStringLiteral("DTSTART")});
+            if (!open.isEmpty()) open.removeLast();
+            continue;
+        }
+        seen[name] += 1;
+        if (open == QStringList{QStringLiteral("VCALENDAR")} && (name == QLatin1String("VERSION") || name == QLatin1String("PRODID")) && seen[name] > 1)
+            faults << QStringLiteral("two ") + name;
+        if (name == QLatin1String("UID")) {
+            if (uids.contains(value)) faults << QStringLiteral("the UID %1 twice").arg(value);
+            uids.insert(value);
+        }
+        if (name == QLatin1String("DTSTART") || name == QLatin1String("DTEND") || name == QLatin1String("DTSTAMP")) {
+            const bool isDate = m.captured(2) == QLatin1String(";VALUE=DATE");
+            if (!(isDate ? date : dateTime).match(value).hasMatch()) faults << QStringLiteral("a bad value: ") + line;
+        }
+        if (name == QLatin1String("SUMMARY") || name == QLatin1String("DESCRIPTION") || name == QLatin1String("LOCATION")) {
+            // Commas and semicolons in a text are escaped.
+            static const QRegularExpression bare(QStringLiteral("(^|[^\\\\])[,;]"));
+            if (bare.match(value).hasMatch()) faults << QStringLiteral("unescaped text: ") + line;
+        }
+    }
+    if (!open.isEmpty()) faults << QStringLiteral("not closed: ") + open.join(QLatin1Char(','));
+    if (!bytes.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:")) faults << QStringLiteral("no VERSION and PRODID first");
+    return faults;
+}
+
+} // namespace
+
+// The site's calendars: every dated fixture in calendar.ics and each team's in its own, kept
+// to RFC 5545, with stable UIDs, linked from the index and the team pages.
+TEST_F(PublishSite, CalendarsOfEveryFixtureAndEachTeam) {
+    auto t = Sample("soccer.kvd");
+    // Names and a stadium that need escaping and folding.
+    TTeam* first = t->JointTable().Teams().front();
+    first->Name = QStringLiteral("Ξάνθη, Athletic; \\ Club with a name long enough to be folded somewhere");
+    int dated = 0;
+    for (const TMatch* m : t->JointTable().Matches())
+        dated += m->HasDate ? 1 : 0;
+    ASSERT_GT(dated, 0) << "the sample has dated fixtures";
+    const auto pages = SitePages(*t);
+    ASSERT_TRUE(pages.count(QStringLiteral("calendar.ics")));
+    const QByteArray all = pages.at(QStringLiteral("calendar.ics"));
+    EXPECT_EQ(CalendarFaults(all), QStringList());
+    EXPECT_EQ(all.count("BEGIN:VEVENT"), dated);
+    EXPECT_TRUE(all.contains("Ξάνθη\\, Athletic\\; \\\\ Club"));
+    for (const TTeam* team : t->JointTable().Teams()) {
+        const QString name = QStringLiteral("team-%1.ics").arg(team->Id);
+        ASSERT_TRUE(pages.count(name)) << qPrintable(name);
+        const QByteArray own = pages.at(name);
+        EXPECT_EQ(CalendarFaults(own), QStringList()) << qPrintable(name);
+        int mine = 0;
+        for (const TMatch* m : t->JointTable().Matches())
+            mine += m->HasDate && (m->HomeTeamId == team->Id || m->VisitorTeamId == team->Id) ? 1 : 0;
+        EXPECT_EQ(own.count("BEGIN:VEVENT"), mine) << qPrintable(name);
+        // Linked from the team's page, as a calendar.
+        EXPECT_TRUE(pages.at(QStringLiteral("team-%1.html").arg(team->Id)).contains("<a href=\"" + name.toUtf8() + "\" type=\"text/calendar\">"));
+    }
+    EXPECT_TRUE(pages.at(QStringLiteral("index.html")).contains("<a href=\"calendar.ics\" type=\"text/calendar\">"));
+    // A later publication keeps each event's UID.
+    static const QRegularExpression uid(QStringLiteral("UID:[^\\r]+"));
+    const auto uids = [](const QByteArray& calendar) {
+        QStringList found;
+        for (const QRegularExpressionMatch& m : uid.globalMatch(QString::fromUtf8(calendar)))
+            found << m.captured();
+        return found;
+    };
+    EXPECT_EQ(uids(SitePages(*t).at(QStringLiteral("calendar.ics"))), uids(all));
+    EXPECT_TRUE(IsSiteFile(QStringLiteral("calendar.ics")));
+    EXPECT_TRUE(IsSiteFile(QStringLiteral("team-12.ics")));
+    EXPECT_FALSE(IsSiteFile(QStringLiteral("holidays.ics")));
+}
+
+TEST(Calendar, FoldingAndEscaping) {
+    EXPECT_EQ(CalendarText(QStringLiteral("a,b;c\\d\ne\r")), QStringLiteral("a\\,b\\;c\\\\d\\ne"));
+    const QString line = QStringLiteral("SUMMARY:") + QString(40, QChar(0x00E9)); // 2 octets each
+    const QByteArray folded = FoldedLine(line);
+    const QList<QByteArray> parts = folded.split('\n');
+    ASSERT_EQ(parts.size(), 3); // two lines and what follows the last line feed
+    EXPECT_LE(parts[0].size() - 1, 75);
+    EXPECT_TRUE(parts[1].startsWith(' '));
+    EXPECT_EQ(QString::fromUtf8(parts[0].chopped(1) + parts[1].mid(1).chopped(1)), line);
+    EXPECT_EQ(FoldedLine(QStringLiteral("SHORT:x")), QByteArray("SHORT:x\r\n"));
 }

@@ -3,9 +3,11 @@
 
 #include "export/csv_reader.h"
 #include "export/fixture_rows.h"
+#include "export/publish_site.h"
 #include "model/sport.h"
 #include "ui/csv_import_options_form.h"
 #include "ui/export_csv_options_form.h"
+#include "ui/export_xlsx_options_form.h"
 #include "ui/grid_print_preview_form.h"
 #include "ui/grid_print_setting_form.h"
 #include "ui/html_settings_form.h"
@@ -19,6 +21,8 @@
 
 #include <QFile>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTextBrowser>
 
 void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     for (kv::TTournamentForm* form : main.TournamentForms()) {
@@ -32,6 +36,29 @@ void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         kv::TExportCSVOptionsForm csv(&t, first, &main);
         csv.show();
         Shot(csv, QStringLiteral("TExportCSVOptionsForm"));
+        kv::TExportXlsxOptionsForm xlsx(t, kv::TSelectTablesFrame::AllTables(t), &main);
+        xlsx.show();
+        Shot(xlsx, QStringLiteral("TExportXlsxOptionsForm"));
+    }
+    // A team's page of the published site as a phone shows it (390 pixels wide), with the
+    // link to its calendar: drawn by the toolkit's rich-text browser with the site's style.
+    for (kv::TTournamentForm* form : main.TournamentForms()) {
+        const kv::TTournament& t = form->Document().Tournament();
+        if (t.Sport != kv::SportSoccer || t.JointTable().Teams().empty()) continue;
+        const auto pages = kv::SitePages(t);
+        const QString team =
+            QStringLiteral("team-%1.html").arg(t.JointTable().Teams().front()->Id);
+        QTextBrowser phone;
+        phone.setObjectName(QStringLiteral("PublishedTeamPage"));
+        phone.document()->setDefaultStyleSheet(QString::fromUtf8(pages.at(QStringLiteral("style.css"))));
+        phone.setHtml(QString::fromUtf8(pages.at(team)));
+        phone.resize(390, 760);
+        phone.show();
+        // The calendar link at the end of the fixtures comes into view.
+        phone.scrollToAnchor(QString());
+        phone.verticalScrollBar()->setValue(phone.verticalScrollBar()->maximum());
+        Shot(phone, QStringLiteral("PublishedSite-team-calendar-phone"));
+        break;
     }
     for (kv::TTournamentForm* form : main.TournamentForms()) {
         kv::TTournamentDocument& doc = form->Document();
