@@ -2,12 +2,12 @@
 #include "cli_common.h"
 #include "commands.h"
 
+#include "base/language.h"
 #include "base/preferences.h"
 #include "export/csv_export.h"
 #include "export/fixture_rows.h"
 #include "export/html_export.h"
 #include "export/picture_export.h"
-#include "base/language.h"
 #include "export/table_grid.h"
 #include "export/xlsx_export.h"
 #include "standings/tournament_setup.h"
@@ -99,8 +99,8 @@ int CmdExport(const QStringList& args) {
             // The tables each on a sheet, and the fixture list on the last one.
             QStringList taken;
             std::vector<kv::TXlsxSheet> sheets = kv::TableSheets(*t, ids, taken);
-            sheets.push_back({kv::SheetName(kv::LangText(550, "Fixtures"), taken),
-                              kv::FixtureGrid(*t)});
+            sheets.push_back(
+                {kv::SheetName(kv::LangText(550, "Fixtures"), taken), kv::FixtureGrid(*t)});
             result = kv::ExportSheetsToXlsx(out, sheets);
         } else if (format->Kind == 0) {
             result =

@@ -98,7 +98,8 @@ QByteArray MatchCalendar(const TTournament& t, const std::vector<const TMatch*>&
             description += QLatin1Char('\n') + Fmt(LangText(5943, "Matchday %d"), m->Matchday);
         line(QStringLiteral("DESCRIPTION:") + CalendarText(description));
         for (const TStadium& s : t.Stadiums)
-            if (s.Id == m->StadiumId) line(QStringLiteral("LOCATION:") + CalendarText(DisplayText(s)));
+            if (s.Id == m->StadiumId)
+                line(QStringLiteral("LOCATION:") + CalendarText(DisplayText(s)));
         line(QStringLiteral("END:VEVENT"));
     }
     line(QStringLiteral("END:VCALENDAR"));

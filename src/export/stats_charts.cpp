@@ -6,11 +6,14 @@
 #include "model/columns.h"
 #include "standings/column_catalog.h"
 #include "standings/match_order.h"
+#include "standings/ranking.h"
 #include "standings/statistics.h"
 #include "standings/team_values.h"
 #include "standings/tournament_setup.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace kv {
 
@@ -64,7 +67,7 @@ TChartData BasicChart(const TTournament& t, const TStatsScope& scope, const TSta
         compare == TCompare::Teams ? TeamVenueWord(choice.Basic) : TableVenueWord(choice.Basic);
     c.Title =
         Fmt(QStringLiteral("%s - %s\n%s"), grid.Data.Cell(row, 0), word.toLower(), scope.Caption);
-    c.Series << TChartSeries{grid.Data.Cell(row, 0), {}, {}, {}};
+    c.Series << TChartSeries{grid.Data.Cell(row, 0), {}, {}, {}, {}, -1};
     const int column = GridColumnOf(choice.Basic);
     const auto tableBar = [&](const TGroup& table, const QString& name) {
         const TStatsGrid g = BasicTableGrid(t, table);
@@ -99,7 +102,7 @@ TChartData ScoresChart(const TStatsScope& scope, const TStatsGrid& grid, TStatsV
         QLatin1Char('\n') + scope.Caption;
     c.LeftTitle = LangText(5851, "Occurrencies");
     c.BottomTitle = LangText(5853, "Scores");
-    c.Series << TChartSeries{LangText(5851, "Occurrencies"), {}, {}, {}};
+    c.Series << TChartSeries{LangText(5851, "Occurrencies"), {}, {}, {}, {}, -1};
     for (int row = 0; row < grid.RowCount(); ++row) {
         const TStatsScore& s = grid.Scores.at(grid.RowKeys.at(row));
         const int count = venue == TStatsVenue::Home   ? s.HomeCount
@@ -119,14 +122,27 @@ TChartData RefereesChart(const TTournament& t, const TStatsScope& scope, const T
               grid.Data.Captions.value(column).toLower() + QLatin1Char('\n') + scope.Caption;
     c.LeftTitle = LangText(5865, "Matches");
     c.BottomTitle = LangText(5866, "Referees");
-    c.Series << TChartSeries{LangText(5865, "Matches"), {}, {}, {}};
+    c.Series << TChartSeries{LangText(5865, "Matches"), {}, {}, {}, {}, -1};
     for (int row = 0; row < grid.RowCount(); ++row)
         if (t.RefereeById(grid.RowKeys.at(row)))
             AddBar(c, grid.Data.Cell(row, 0), grid.Data.Value(row, column));
     return c;
 }
 
-TChartData ProgressChart(const TStatsScope& scope, const TStatsGrid& grid) {
+// What a line's end says of its team: the team's symbol, else the initials of its name (or
+// the first letters of a one-word name).
+QString EndLabelOf(const TTeam& team) {
+    if (!team.Symbol.trimmed().isEmpty()) return team.Symbol.trimmed();
+    const QStringList words = team.Name.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() == 1) return words.front().left(3).toUpper();
+    QString initials;
+    for (const QString& w : words.mid(0, 3))
+        initials += w.front().toUpper();
+    return initials;
+}
+
+TChartData ProgressChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid,
+                         int row) {
     TChartData c;
     c.Kind = TChartData::Lines;
     const bool byDate = grid.Kind == TStatsKind::ByDate;
@@ -139,16 +155,37 @@ TChartData ProgressChart(const TStatsScope& scope, const TStatsGrid& grid) {
         c.XTicks << grid.ColumnKeys.value(col);
         c.XTickLabels << grid.Data.Captions.at(col);
     }
-    for (int row = 0; row < grid.RowCount(); ++row) {
+    // The lines (and so the legend) in the order of the places, whatever the grid's sort.
+    std::vector<int> rows(static_cast<size_t>(grid.RowCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    if (const TGroup* table = ScopeTable(t, scope)) {
+        std::vector<TTeam*> ranked = table->Teams();
+        OrderByStandings(t, *table, ranked, ScopeOverall);
+        const auto placeOf = [&](int r) {
+            const int id = grid.RowKeys.value(r);
+            const auto at = std::find_if(ranked.begin(), ranked.end(),
+                                         [id](const TTeam* team) { return team->Id == id; });
+            return static_cast<int>(at - ranked.begin());
+        };
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](int a, int b) { return placeOf(a) < placeOf(b); });
+    }
+    const int chosen = row >= 0 && row < grid.RowCount() ? grid.RowKeys.value(row) : -1;
+    for (const int r : rows) {
         TChartSeries series;
-        series.Title = grid.Data.Cell(row, 0);
+        series.Title = grid.Data.Cell(r, 0);
+        series.Key = grid.RowKeys.value(r);
+        if (const TTeam* team = t.JointTable().TeamById(series.Key))
+            series.EndLabel = EndLabelOf(*team);
         for (int col = 1; col < grid.Data.ColumnCount(); ++col) {
-            const double v = grid.Data.Value(row, col);
+            const double v = grid.Data.Value(r, col);
             if (std::isnan(v)) continue;
             const double x = grid.ColumnKeys.value(col);
             series.Points << TChartPoint{x, v,
                                          byDate ? ShortDateText(x) : grid.Data.Captions.at(col)};
         }
+        if (series.Key == chosen && grid.RowCount() > 1)
+            c.Highlight = static_cast<int>(c.Series.size());
         c.Series << series;
     }
     return c;
@@ -210,7 +247,7 @@ TChartData StatsChart(const TTournament& t, const TStatsScope& scope, const TSta
         return RefereesChart(t, scope, grid, choice.Role);
     case TStatsKind::ByMatchday:
     case TStatsKind::ByDate:
-        return ProgressChart(scope, grid);
+        return ProgressChart(t, scope, grid, row);
     case TStatsKind::Progress:
         break;
     }
@@ -257,7 +294,7 @@ TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kin
     case TTeamChartKind::Attendance:
         c.LeftTitle = LangText(5827, "Attendance");
         c.BottomTitle = axis;
-        c.Series << TChartSeries{LangText(5827, "Attendance"), {}, {}, {}};
+        c.Series << TChartSeries{LangText(5827, "Attendance"), {}, {}, {}, {}, -1};
         for (const TMatch* m : matches)
             if (m->Played && m->HasAttendance() && hasKey(*m) && InVenue(*m, team.Id, venue))
                 AddBar(c, byDate ? DateCaptionWithoutYear(keyOf(*m)) : label(keyOf(*m)),
@@ -268,7 +305,7 @@ TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kin
         c.BottomTitle = LangText(5853, "Scores");
         TStatsGrid grid =
             BuildStatsGrid(t, TStatsKind::Scores, {TScopeKind::Team, team.Id, 0, team.Name});
-        c.Series << TChartSeries{LangText(5851, "Occurrencies"), {}, {}, {}};
+        c.Series << TChartSeries{LangText(5851, "Occurrencies"), {}, {}, {}, {}, -1};
         for (int row = 0; row < grid.RowCount(); ++row) {
             const double v = grid.Data.Value(row, GridColumnOf(venue));
             if (v > 0) AddBar(c, grid.Data.Cell(row, 0), v);

@@ -20,7 +20,8 @@ struct TStatsChartChoice {
 
 // The chart of a grid: basic statistics compare the statistic of `row` across conferences,
 // groups or teams; scores and referees chart the grid's rows in its order; the progress
-// grids draw a line per row.
+// grids draw a line per row, in the order of the places, the line of `row`'s team highlighted
+// (none for -1), each line's end labelled with the team's symbol or initials.
 TChartData StatsChart(const TTournament& t, const TStatsScope& scope, const TStatsGrid& grid,
                       int row, const TStatsChartChoice& choice);
 

@@ -3,8 +3,7 @@
 namespace kv {
 
 QString LocationText(const QString& city, const QString& country) {
-    if (city.isEmpty() && country.isEmpty())
-        return QString();
+    if (city.isEmpty() && country.isEmpty()) return QString();
     if (city.isEmpty() || country.isEmpty())
         return QLatin1Char('(') + city + country + QLatin1Char(')');
     return QLatin1Char('(') + city + QStringLiteral(", ") + country + QLatin1Char(')');

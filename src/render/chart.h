@@ -23,6 +23,8 @@ struct TChartSeries {
     QColor Color;              // invalid: the palette's colour for the series
     QList<double> Values;      // bars: one per category
     QList<TChartPoint> Points; // lines
+    QString EndLabel;          // lines: drawn at the line's end when there is room (a symbol)
+    int Key = -1;              // what the series stands for (a team id), for a click on it
 };
 
 struct TChartData {
@@ -36,6 +38,8 @@ struct TChartData {
     QList<double> XTicks;
     QStringList XTickLabels;
     QList<TChartSeries> Series;
+    // Lines: the series drawn strong, the others greyed behind it; -1 for none.
+    int Highlight = -1;
 
     bool IsEmpty() const;
     int LineSeriesCount() const { return Kind == Lines ? static_cast<int>(Series.size()) : 0; }

@@ -49,7 +49,8 @@ QStringList WrapLine(const QString& line, const QFont& font, double width) {
     }
     if (!current.isEmpty()) lines << current;
     for (QString& l : lines)
-        if (fm.horizontalAdvance(l) + 2 > width) l = fm.elidedText(l, Qt::ElideRight, std::max(0.0, width - 2));
+        if (fm.horizontalAdvance(l) + 2 > width)
+            l = fm.elidedText(l, Qt::ElideRight, std::max(0.0, width - 2));
     return lines;
 }
 
@@ -95,6 +96,39 @@ double TChartLayout::XToPixel(double x) const {
 double TChartLayout::BaseY() const {
     return YToPixel(std::clamp(0.0, YMin, YMax));
 }
+
+namespace {
+
+// The labels at the line ends, beside each line's last point, from the top down; one that
+// would overlap a label already placed is left out, the highlighted line's placed first.
+void PlaceEndLabels(TChartLayout& l, const TChartData& data, const QFont& font) {
+    const QFontMetricsF fm(font);
+    std::vector<int> order;
+    for (int i = 0; i < data.Series.size() && i < l.Points.size(); ++i)
+        if (!data.Series[i].EndLabel.isEmpty() && !l.Points[i].isEmpty()) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        if ((a == data.Highlight) != (b == data.Highlight)) return a == data.Highlight;
+        return l.Points[a].last().y() < l.Points[b].last().y();
+    });
+    QList<QRectF> taken;
+    for (const int i : order) {
+        TChartText t;
+        t.Text = data.Series[i].EndLabel;
+        t.Size = QSizeF(fm.horizontalAdvance(t.Text) + 2, fm.height());
+        const QPointF end = l.Points[i].last();
+        t.Box = QRectF(QPointF(l.Plot.right() + 4, end.y() - t.Size.height() / 2), t.Size);
+        if (t.Box.right() > l.Bounds.right()) continue;
+        bool free = true;
+        for (const QRectF& r : taken)
+            free = free && !r.intersects(t.Box);
+        if (!free) continue;
+        taken << t.Box;
+        l.EndLabels << t;
+        l.EndLabelSeries << i;
+    }
+}
+
+} // namespace
 
 TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TChartSettings& s) {
     TChartLayout l;
@@ -254,7 +288,17 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     const bool marks = data.Kind == TChartData::Bars && s.BarMarksVisible;
     const double markRoom = marks ? markMetrics.height() + 6 : 0;
 
-    QRectF plot = area.adjusted(yLabelWidth + (yLabelWidth > 0 ? kLabelGap : 0), markRoom, 0,
+    // Line ends keep room on the right for their labels.
+    const QFont endFont = legendFont;
+    double endRoom = 0;
+    if (data.Kind == TChartData::Lines) {
+        const QFontMetricsF fm(endFont);
+        for (const TChartSeries& series : data.Series)
+            if (!series.EndLabel.isEmpty())
+                endRoom = std::max(endRoom, fm.horizontalAdvance(series.EndLabel) + 6);
+        endRoom = std::min(endRoom, area.width() / 5);
+    }
+    QRectF plot = area.adjusted(yLabelWidth + (yLabelWidth > 0 ? kLabelGap : 0), markRoom, -endRoom,
                                 -(xLabelHeight + (xLabelHeight > 0 ? kLabelGap : 0)));
     if (s.View3D) {
         const double depth =
@@ -327,9 +371,23 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
             l.LineColors << (data.Series[i].Color.isValid() ? data.Series[i].Color
                                                             : ChartPaletteColor(i));
         }
+        PlaceEndLabels(l, data, endFont);
     }
     l.XLabels = Thin(l.XLabels);
     return l;
+}
+
+int HitLegend(const TChartLayout& l, QPointF at) {
+    if (!l.ShowLegend) return -1;
+    for (int i = 0; i < l.LegendEntries.size(); ++i)
+        if (l.LegendEntries[i].Box.contains(at)) return i;
+    return -1;
+}
+
+QColor GreyedColor(const QColor& color) {
+    const int grey = qGray(color.rgb());
+    const auto fade = [grey](int c) { return (c + grey * 2) / 3 + (255 - (c + grey * 2) / 3) / 2; };
+    return QColor(fade(color.red()), fade(color.green()), fade(color.blue()));
 }
 
 TChartHit HitChart(const TChartLayout& l, const TChartData& data, const TChartSettings& s,

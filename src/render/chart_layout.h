@@ -46,6 +46,8 @@ struct TChartLayout {
     QList<TChartText> Marks;      // bars: the value marks kept after thinning
     QList<QList<QPointF>> Points; // lines: each series' points on the plot
     QList<QColor> LineColors;
+    QList<TChartText> EndLabels;  // lines: the labels at the line ends that fit, with
+    QList<int> EndLabelSeries;    // the series each belongs to
     bool ShowLegend = false;
     QRectF Legend;
     QList<TChartLegendEntry> LegendEntries;
@@ -70,6 +72,12 @@ struct TChartHit {
 };
 TChartHit HitChart(const TChartLayout& layout, const TChartData& data,
                    const TChartSettings& settings, QPointF at);
+
+// The series of the legend entry under a position (lines), or -1.
+int HitLegend(const TChartLayout& layout, QPointF at);
+
+// How a series is drawn while another is highlighted: its colour faded towards grey.
+QColor GreyedColor(const QColor& color);
 
 // A round scale from min to max with about `ticks` steps: 1, 2 or 5 times a power of ten.
 double NiceStep(double range, int ticks);

@@ -7,7 +7,9 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace kv {
 
@@ -108,12 +110,27 @@ void DrawPointShape(QPainter& p, QPointF at, double w, double h, int style) {
     }
 }
 
-void DrawLines(QPainter& p, const TChartLayout& l, const TChartSettings& s) {
+void DrawLines(QPainter& p, const TChartLayout& l, const TChartData& data,
+               const TChartSettings& s) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, !s.LineStairs);
     p.setClipRect(l.Plot.adjusted(-s.LinePointWidth, -s.LinePointHeight, s.LinePointWidth,
                                   s.LinePointHeight));
-    for (int si = 0; si < l.Points.size(); ++si) {
+    const int strong =
+        data.Highlight >= 0 && data.Highlight < l.Points.size() ? data.Highlight : -1;
+    const auto colorOf = [&](int si) {
+        if (strong < 0) return l.LineColors[si];
+        if (si != strong) return GreyedColor(l.LineColors[si]);
+        // A light colour (yellow) would not stand out on the wall: darkened.
+        const QColor c = l.LineColors[si];
+        return qGray(c.rgb()) > 160 ? c.darker(170) : c;
+    };
+    // The highlighted line last, on top of the greyed ones.
+    std::vector<int> order;
+    for (int si = 0; si < l.Points.size(); ++si)
+        if (si != strong) order.push_back(si);
+    if (strong >= 0) order.push_back(strong);
+    for (const int si : order) {
         const QList<QPointF>& pts = l.Points[si];
         if (pts.isEmpty()) continue;
         QPainterPath path(pts.first());
@@ -122,33 +139,55 @@ void DrawLines(QPainter& p, const TChartLayout& l, const TChartSettings& s) {
             path.lineTo(pts[i]);
         }
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(l.LineColors[si], std::max(1, s.LineBorderWidth)));
+        const int width = std::max(1, s.LineBorderWidth) + (si == strong ? 2 : 0);
+        p.setPen(QPen(colorOf(si), width));
         p.drawPath(path);
         if (s.LinePoints) {
-            p.setPen(QPen(l.LineColors[si].darker(150), 0));
-            p.setBrush(l.LineColors[si]);
+            p.setPen(QPen(colorOf(si).darker(150), 0));
+            p.setBrush(colorOf(si));
             for (const QPointF& pt : pts)
                 DrawPointShape(p, pt, s.LinePointWidth, s.LinePointHeight, s.LinePointStyle);
         }
     }
     p.restore();
+    // The labels at the line ends stand beside the plot, in their line's colour.
+    p.save();
+    p.setFont(ChartFont(s.LegendFont));
+    for (int i = 0; i < l.EndLabels.size(); ++i) {
+        const int si = l.EndLabelSeries[i];
+        QFont font = ChartFont(s.LegendFont);
+        font.setBold(si == strong);
+        p.setFont(font);
+        p.setPen(si == strong ? colorOf(si) : colorOf(si).darker(110));
+        p.drawText(l.EndLabels[i].Box, Qt::AlignLeft | Qt::AlignVCenter, l.EndLabels[i].Text);
+    }
+    p.restore();
 }
 
-void DrawLegend(QPainter& p, const TChartLayout& l, const TChartSettings& s) {
+void DrawLegend(QPainter& p, const TChartLayout& l, const TChartData& data,
+                const TChartSettings& s) {
     if (!l.ShowLegend) return;
+    // While a line is highlighted, the other lines' entries are greyed as their lines are.
+    const bool lines = data.Kind == TChartData::Lines;
+    const int strong = lines ? data.Highlight : -1;
     p.save();
     p.setPen(QPen(kAxis, 0));
     p.setBrush(Qt::white);
     p.drawRect(l.Legend);
     const QFont font = ChartFont(s.LegendFont);
     p.setFont(font);
-    for (const TChartLegendEntry& e : l.LegendEntries) {
+    for (int i = 0; i < l.LegendEntries.size(); ++i) {
+        const TChartLegendEntry& e = l.LegendEntries[i];
+        const bool greyed = strong >= 0 && i != strong;
         const double sw = e.Box.height() - 4;
         const QRectF swatch(e.Box.left(), e.Box.top() + 2, sw, sw);
         p.setPen(QPen(kAxis, 0));
-        p.setBrush(e.Color);
+        p.setBrush(greyed ? GreyedColor(e.Color) : e.Color);
         p.drawRect(swatch);
-        p.setPen(FontColor(s.LegendFont));
+        QFont entryFont = font;
+        entryFont.setBold(i == strong);
+        p.setFont(entryFont);
+        p.setPen(greyed ? QColor(Qt::gray) : FontColor(s.LegendFont));
         const QRectF text(swatch.right() + 4, e.Box.top(), e.Box.right() - swatch.right() - 4,
                           e.Box.height());
         p.drawText(
@@ -180,9 +219,9 @@ void DrawChartLayout(QPainter& p, const TChartLayout& l, const TChartData& data,
             DrawBar(p, l.Bars[i], l.Depth, l.BarColors[i], s.BarStyle);
         DrawMarks(p, l, xFont);
     } else {
-        DrawLines(p, l, s);
+        DrawLines(p, l, data, s);
     }
-    DrawLegend(p, l, s);
+    DrawLegend(p, l, data, s);
     p.restore();
 }
 

@@ -32,16 +32,15 @@ TEdges EdgesOf(const TTournament& t, const TTableLayout& l) {
 
 TTableHit HitTestTable(const TTournament& t, const TGroup& g, const TTableLayout& l, QPoint p) {
     TTableHit hit;
-    if (p.x() < 0 || p.y() < 0 || p.x() >= l.PictureWidth || p.y() >= l.TableHeight)
-        return hit;
+    if (p.x() < 0 || p.y() < 0 || p.x() >= l.PictureWidth || p.y() >= l.TableHeight) return hit;
     const TEdges e = EdgesOf(t, l);
     const bool heading = p.y() < l.HeaderHeight;
     const bool lowerHeading = heading && (!l.TwoHeaderRows || p.y() >= l.RowHeight);
     const auto& teams = g.Teams();
     if (!heading) {
-        hit.Row = std::min((p.y() - l.HeaderHeight) / std::max(1, l.TeamRowHeight), static_cast<int>(teams.size()) - 1);
-        if (hit.Row < 0 || hit.Row >= static_cast<int>(teams.size()))
-            return TTableHit{};
+        hit.Row = std::min((p.y() - l.HeaderHeight) / std::max(1, l.TeamRowHeight),
+                           static_cast<int>(teams.size()) - 1);
+        if (hit.Row < 0 || hit.Row >= static_cast<int>(teams.size())) return TTableHit{};
         hit.RowTeam = teams[static_cast<size_t>(hit.Row)];
         const int inRow = p.y() - l.HeaderHeight - hit.Row * l.TeamRowHeight;
         hit.Line = std::clamp(inRow / std::max(1, l.SubRowHeight) + 1, 1, l.RowsPerTeam);
@@ -55,9 +54,9 @@ TTableHit HitTestTable(const TTournament& t, const TGroup& g, const TTableLayout
         return hit;
     }
     if (p.x() < e.Sections) {
-        hit.Column = std::min((p.x() - e.Grid) / std::max(1, l.ScoreWidth), static_cast<int>(teams.size()) - 1);
-        if (hit.Column < 0)
-            return TTableHit{};
+        hit.Column = std::min((p.x() - e.Grid) / std::max(1, l.ScoreWidth),
+                              static_cast<int>(teams.size()) - 1);
+        if (hit.Column < 0) return TTableHit{};
         hit.ColumnTeam = teams[static_cast<size_t>(hit.Column)];
         if (heading)
             hit.Region = TTableRegion::ColumnTeam;
@@ -67,8 +66,7 @@ TTableHit HitTestTable(const TTournament& t, const TGroup& g, const TTableLayout
     }
     const std::vector<TStandingsSection> sections = ShownSections(t.View);
     const int section = l.StandingsWidth > 0 ? (p.x() - e.Sections) / l.StandingsWidth : 0;
-    if (section < 0 || section >= static_cast<int>(sections.size()))
-        return TTableHit{};
+    if (section < 0 || section >= static_cast<int>(sections.size())) return TTableHit{};
     int x = e.Sections + section * l.StandingsWidth;
     hit.Scope = sections[static_cast<size_t>(section)].Scope;
     for (size_t i = 0; i < l.ColumnWidths.size(); ++i) {
@@ -88,25 +86,29 @@ TTableHit HitTestTable(const TTournament& t, const TGroup& g, const TTableLayout
 
 QPoint ResultCellCentre(const TTableLayout& l, int row, int column, int line) {
     const int x = l.PlaceWidth + l.TeamColumnWidth + column * l.ScoreWidth + l.ScoreWidth / 2;
-    const int y = l.HeaderHeight + row * l.TeamRowHeight + (line - 1) * l.SubRowHeight + l.SubRowHeight / 2;
+    const int y =
+        l.HeaderHeight + row * l.TeamRowHeight + (line - 1) * l.SubRowHeight + l.SubRowHeight / 2;
     return {x, y};
 }
 
 QPoint TeamNameCentre(const TTableLayout& l, int row) {
-    return {l.PlaceWidth + l.TeamColumnWidth / 2, l.HeaderHeight + row * l.TeamRowHeight + l.TeamRowHeight / 2};
+    return {l.PlaceWidth + l.TeamColumnWidth / 2,
+            l.HeaderHeight + row * l.TeamRowHeight + l.TeamRowHeight / 2};
 }
 
-QPoint ColumnHeadingCentre(const TTournament& t, const TTableLayout& l, int scope, int columnIndex) {
+QPoint ColumnHeadingCentre(const TTournament& t, const TTableLayout& l, int scope,
+                           int columnIndex) {
     const TEdges e = EdgesOf(t, l);
     const std::vector<TStandingsSection> sections = ShownSections(t.View);
     int section = 0;
     for (size_t i = 0; i < sections.size(); ++i)
-        if (sections[i].Scope == scope)
-            section = static_cast<int>(i);
+        if (sections[i].Scope == scope) section = static_cast<int>(i);
     int x = e.Sections + section * l.StandingsWidth;
     for (int i = 0; i < columnIndex && i < static_cast<int>(l.ColumnWidths.size()); ++i)
         x += l.ColumnWidths[static_cast<size_t>(i)];
-    const int width = columnIndex < static_cast<int>(l.ColumnWidths.size()) ? l.ColumnWidths[static_cast<size_t>(columnIndex)] : 0;
+    const int width = columnIndex < static_cast<int>(l.ColumnWidths.size())
+                          ? l.ColumnWidths[static_cast<size_t>(columnIndex)]
+                          : 0;
     const int y = l.TwoHeaderRows ? l.RowHeight + l.RowHeight / 2 : l.RowHeight / 2;
     return {x + width / 2, y};
 }
@@ -115,84 +117,81 @@ QPoint PlaceHeadingCentre(const TTableLayout& l) {
     return {l.PlaceWidth / 2, l.HeaderHeight / 2};
 }
 
-QPoint TitleCentre(const TTableLayout& l) { return {l.PlaceWidth + l.TeamColumnWidth / 2, l.RowHeight / 2}; }
+QPoint TitleCentre(const TTableLayout& l) {
+    return {l.PlaceWidth + l.TeamColumnWidth / 2, l.RowHeight / 2};
+}
 
 int ResultCellLeg(const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam, int line) {
     const TGridCells cells(g);
-    if (const TMatch* m = cells.At(rowTeam.Id, columnTeam.Id, line))
-        return m->Leg;
-    if (g.Style.ShowAwayResults)
-        return line;
+    if (const TMatch* m = cells.At(rowTeam.Id, columnTeam.Id, line)) return m->Leg;
+    if (g.Style.ShowAwayResults) return line;
     // Home matches by position: the position's own leg (2 × line − 1) when the pair has it
     // free, else the first free leg after it, else the last one before it. A line beyond the
     // pair's home matches stands for a leg beyond its legs.
     const int legs = g.Tournament ? g.Tournament->LegsOfPair(rowTeam.Id, columnTeam.Id) : g.Legs;
     const int own = 2 * line - 1;
-    if (line > (legs + 1) / 2)
-        return own;
+    if (line > (legs + 1) / 2) return own;
     const auto free = [&](int leg) {
         return g.Tournament ? !g.Tournament->MatchOfPairInLeg(rowTeam.Id, columnTeam.Id, leg)
                             : !g.MatchOfPairInLeg(rowTeam.Id, columnTeam.Id, leg);
     };
     for (int leg = own; leg <= legs; ++leg)
-        if (free(leg))
-            return leg;
+        if (free(leg)) return leg;
     for (int leg = own - 1; leg >= 1; --leg)
-        if (free(leg))
-            return leg;
+        if (free(leg)) return leg;
     return -1;
 }
 
-bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam) {
+bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam,
+                       const TTeam& columnTeam) {
     (void)t;
     // The short grid view holds only the row team's home matches.
-    if (!g.Style.ShowAwayResults)
-        return true;
+    if (!g.Style.ShowAwayResults) return true;
     // The full view balances the venues: the row team hosts while it has fewer home matches
     // against the column team than (legs + 1) / 2.
     int hosted = 0;
     for (const TMatch* m : g.Matches())
-        if (m->HomeTeamId == rowTeam.Id && m->VisitorTeamId == columnTeam.Id)
-            ++hosted;
+        if (m->HomeTeamId == rowTeam.Id && m->VisitorTeamId == columnTeam.Id) ++hosted;
     return hosted < (std::max(1, g.Legs) + 1) / 2;
 }
 
-TCellPermission ResultCellPermission(const TTournament& t, const TTeam& rowTeam, const TTeam& columnTeam, int line) {
-    if (t.View.TableMode == TableModeGroups)
-        return {};
+TCellPermission ResultCellPermission(const TTournament& t, const TTeam& rowTeam,
+                                     const TTeam& columnTeam, int line) {
+    if (t.View.TableMode == TableModeGroups) return {};
     const TGroup* a = t.GroupOfTeam(rowTeam.Id);
     const TGroup* b = t.GroupOfTeam(columnTeam.Id);
-    if (!a || !b || a == b)
-        return {};
+    if (!a || !b || a == b) return {};
     if (!t.HasConferences())
-        return {false, LangText(6502, "Cannot enter score into this cell. Teams from different groups cannot play against each other.")};
+        return {false, LangText(6502, "Cannot enter score into this cell. Teams from different "
+                                      "groups cannot play against each other.")};
     if (a->ConferenceId == b->ConferenceId) {
-        if (line <= t.ConferenceLegs)
-            return {};
-        return {false, Fmt(LangText(6501, "Cannot enter score into this cell. Teams from different divisions play %d time(s) against each other."),
+        if (line <= t.ConferenceLegs) return {};
+        return {false, Fmt(LangText(6501, "Cannot enter score into this cell. Teams from different "
+                                          "divisions play %d time(s) against each other."),
                            t.ConferenceLegs)};
     }
-    if (line <= t.InterConferenceLegs)
-        return {};
-    return {false, Fmt(LangText(6500, "Cannot enter score into this cell. Teams from different conferences play %d time(s) against each other."),
+    if (line <= t.InterConferenceLegs) return {};
+    return {false, Fmt(LangText(6500, "Cannot enter score into this cell. Teams from different "
+                                      "conferences play %d time(s) against each other."),
                        t.InterConferenceLegs)};
 }
 
-TCellPermission ResultCellAccess(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam,
-                                 int line) {
+TCellPermission ResultCellAccess(const TTournament& t, const TGroup& g, const TTeam& rowTeam,
+                                 const TTeam& columnTeam, int line) {
     const int leg = ResultCellLeg(g, rowTeam, columnTeam, line);
     const TCellPermission permission = ResultCellPermission(t, rowTeam, columnTeam, leg);
-    if (!permission.Allowed)
-        return permission;
+    if (!permission.Allowed) return permission;
     // A match the cell holds can always be edited; a new one needs a leg the pair has free,
     // and in the short grid a home match the row team may still play.
-    if (TGridCells(g).At(rowTeam.Id, columnTeam.Id, line))
-        return permission;
+    if (TGridCells(g).At(rowTeam.Id, columnTeam.Id, line)) return permission;
     const int legs = t.LegsOfPair(rowTeam.Id, columnTeam.Id);
     if (leg < 1 || leg > legs || t.MatchOfPairInLeg(rowTeam.Id, columnTeam.Id, leg))
-        return {false, Fmt(LangText(2033, "Invalid match leg. A valid leg for this fixtures is 1 to %d"), legs)};
+        return {false,
+                Fmt(LangText(2033, "Invalid match leg. A valid leg for this fixtures is 1 to %d"),
+                    legs)};
     if (!g.Style.ShowAwayResults && !t.MayHost(rowTeam.Id, columnTeam.Id))
-        return {false, Fmt(LangText(2035, "The tournament already contains all possible home fixtures of '%s' against '%s'"),
+        return {false, Fmt(LangText(2035, "The tournament already contains all possible home "
+                                          "fixtures of '%s' against '%s'"),
                            rowTeam.Name, columnTeam.Name)};
     return permission;
 }
@@ -200,24 +199,21 @@ TCellPermission ResultCellAccess(const TTournament& t, const TGroup& g, const TT
 namespace {
 
 QString TeamHint(const TTournament& t, const TGroup& g, const TTeam& team) {
-    QStringList lines{team.Symbol.isEmpty() ? team.Name : QStringLiteral("%1 (%2)").arg(team.Name, team.Symbol)};
+    QStringList lines{
+        team.Symbol.isEmpty() ? team.Name : QStringLiteral("%1 (%2)").arg(team.Name, team.Symbol)};
     QStringList place;
-    if (!team.City.isEmpty())
-        place << team.City;
-    if (!team.Country.isEmpty())
-        place << team.Country;
-    if (!place.isEmpty())
-        lines << place.join(QStringLiteral(", "));
-    if (!team.MainCoach.isEmpty())
-        lines << team.MainCoach;
+    if (!team.City.isEmpty()) place << team.City;
+    if (!team.Country.isEmpty()) place << team.Country;
+    if (!place.isEmpty()) lines << place.join(QStringLiteral(", "));
+    if (!team.MainCoach.isEmpty()) lines << team.MainCoach;
     // Why the team stands above the next one, while the table is ranked by its criteria.
     if (t.SortState.Column == -1) {
         const TStandingsOrder order = RankStandings(t, g, g.Teams(), t.SortState.Venue);
         const auto at = std::find(order.Teams.begin(), order.Teams.end(), &team);
         if (at != order.Teams.end()) {
-            const QString why = PlaceReasonText(t, order.Reasons[static_cast<size_t>(at - order.Teams.begin())]);
-            if (!why.isEmpty())
-                lines << why;
+            const QString why =
+                PlaceReasonText(t, order.Reasons[static_cast<size_t>(at - order.Teams.begin())]);
+            if (!why.isEmpty()) lines << why;
         }
     }
     return lines.join(QLatin1Char('\n'));
@@ -236,8 +232,7 @@ QString ResultHint(const TTournament& t, const TGroup& g, const TTableHit& hit) 
         QString text = t.PairingText(*m, options);
         if (PrefBool("", "ShowFullScore") && m->Played) {
             const QString full = m->GetFullScoreText(PrefHostFirst(), true);
-            if (full != m->GetScoreText(PrefHostFirst(), true))
-                text += QLatin1Char('\n') + full;
+            if (full != m->GetScoreText(PrefHostFirst(), true)) text += QLatin1Char('\n') + full;
         }
         return text;
     }
@@ -269,10 +264,10 @@ QString TableHint(const TTournament& t, const TGroup& g, const TTableHit& hit) {
         return back + QLatin1Char('|') + back + QStringLiteral(" - ") + LangText(6508, "click");
     }
     case TTableRegion::ColumnHeading: {
-        if (hit.ColumnId < 0)
-            return QString();
+        if (hit.ColumnId < 0) return QString();
         const QString name = ColumnFullName(hit.ColumnId, t);
-        return name + QLatin1Char('|') + name + QStringLiteral(" - ") + LangText(6505, "click to sort");
+        return name + QLatin1Char('|') + name + QStringLiteral(" - ") +
+               LangText(6505, "click to sort");
     }
     default:
         return QString();
@@ -286,7 +281,8 @@ int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit) {
     case TTableRegion::Diagonal:
         return 5;
     case TTableRegion::ResultCell:
-        return hit.RowTeam && hit.ColumnTeam && ResultCellAccess(t, g, *hit.RowTeam, *hit.ColumnTeam, hit.Line).Allowed
+        return hit.RowTeam && hit.ColumnTeam &&
+                       ResultCellAccess(t, g, *hit.RowTeam, *hit.ColumnTeam, hit.Line).Allowed
                    ? 6
                    : 0;
     case TTableRegion::ColumnHeading:

@@ -399,7 +399,8 @@ bool ParseSkippedDates(const QString& text, std::vector<std::pair<double, double
         double last = 0;
         bool ok = read(entry, first, last);
         // A comma inside a date ("Aug 13, 2026") joins it with the next piece.
-        if (!ok && i + 1 < pieces.size() && read(entry + QLatin1Char(',') + pieces[i + 1], first, last)) {
+        if (!ok && i + 1 < pieces.size() &&
+            read(entry + QLatin1Char(',') + pieces[i + 1], first, last)) {
             entry += QLatin1Char(',') + pieces[++i];
             ok = true;
         }

@@ -6,9 +6,9 @@
 #include "base/preferences.h"
 #include "base/textformat.h"
 #include "standings/schedule.h"
+#include "ui/date_time_field.h"
 #include "ui/dialog_buttons.h"
 #include "ui/tournament_document.h"
-#include "ui/date_time_field.h"
 #include "ui/widget_names.h"
 
 #include <QCheckBox>

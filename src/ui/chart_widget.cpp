@@ -4,6 +4,7 @@
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -71,6 +72,23 @@ bool TChartWidget::event(QEvent* event) {
 
 void TChartWidget::contextMenuEvent(QContextMenuEvent* event) {
     emit ContextMenuRequested(event->globalPos());
+}
+
+int TChartWidget::SeriesAt(QPoint at) const {
+    if (data_.Kind != TChartData::Lines) return -1;
+    const int entry = HitLegend(layout_, QPointF(at));
+    if (entry >= 0) return entry;
+    for (int i = 0; i < layout_.EndLabels.size(); ++i)
+        if (layout_.EndLabels[i].Box.contains(QPointF(at))) return layout_.EndLabelSeries[i];
+    return -1;
+}
+
+void TChartWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const int series = SeriesAt(event->position().toPoint());
+        if (series >= 0) emit SeriesClicked(series);
+    }
+    QWidget::mousePressEvent(event);
 }
 
 } // namespace kv

@@ -22,17 +22,22 @@ public:
     const TChartLayout& Layout() const { return layout_; }
     // The hint the mouse would get at a point of the widget.
     QString HintAt(QPoint at) const;
+    // The line whose legend entry or end label is at a point of the widget, or -1.
+    int SeriesAt(QPoint at) const;
     // The chart as the widget shows it, on white.
     QImage Picture() const;
 
 signals:
     void ContextMenuRequested(QPoint globalPos);
+    // A click on a line's legend entry or on the line's end label.
+    void SeriesClicked(int series);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void Relayout();

@@ -6,8 +6,8 @@
 
 namespace kv {
 
-TExportXlsxOptionsForm::TExportXlsxOptionsForm(const TTournament& t,
-                                               const std::vector<int>& chosen, QWidget* parent)
+TExportXlsxOptionsForm::TExportXlsxOptionsForm(const TTournament& t, const std::vector<int>& chosen,
+                                               QWidget* parent)
     : TTablesChoiceDialog(parent) {
     setObjectName(QStringLiteral("TExportXlsxOptionsForm"));
     setWindowTitle(LangText(5329, "Tables into a Spreadsheet"));

@@ -4,9 +4,9 @@
 #include "base/language.h"
 #include "base/textformat.h"
 #include "model/filter_steps.h"
+#include "ui/date_time_field.h"
 #include "ui/fixtures_page.h"
 #include "ui/tournament_document.h"
-#include "ui/date_time_field.h"
 #include "ui/widget_names.h"
 
 #include <QComboBox>
@@ -83,10 +83,8 @@ TFilterToolWindow::TFilterToolWindow(QWidget* parent) : QDockWidget(parent) {
     connect(kind_, &QComboBox::activated, this, &TFilterToolWindow::ChooseKind);
     connect(fromNumber_, &QSpinBox::valueChanged, this, [this](int v) { SetBound(true, v); });
     connect(toNumber_, &QSpinBox::valueChanged, this, [this](int v) { SetBound(false, v); });
-    connect(fromDate_, &TDateTimeField::ValueEdited, this,
-            [this](double d) { SetBound(true, d); });
-    connect(toDate_, &TDateTimeField::ValueEdited, this,
-            [this](double d) { SetBound(false, d); });
+    connect(fromDate_, &TDateTimeField::ValueEdited, this, [this](double d) { SetBound(true, d); });
+    connect(toDate_, &TDateTimeField::ValueEdited, this, [this](double d) { SetBound(false, d); });
     connect(team_, &QComboBox::activated, this, &TFilterToolWindow::ChooseTeamEntry);
     connect(place_, &QComboBox::activated, this, &TFilterToolWindow::ChoosePlace);
     connect(played_, &QComboBox::activated, this, &TFilterToolWindow::ChoosePlayed);

@@ -117,6 +117,7 @@ TStatisticsPage::TStatisticsPage(TTournamentDocument& doc, TDialogSeam& dialogs,
             [this](QPoint at) { emit GridMenuRequested(grid_->viewport()->mapToGlobal(at)); });
     connect(chart_, &TChartWidget::ContextMenuRequested, this,
             &TStatisticsPage::ChartMenuRequested);
+    connect(chart_, &TChartWidget::SeriesClicked, this, &TStatisticsPage::ChooseSeries);
 }
 
 TStatisticsPage::~TStatisticsPage() = default;
@@ -212,7 +213,23 @@ std::vector<int> TStatisticsPage::SelectedRows() const {
 }
 
 void TStatisticsPage::SelectRow(int row) {
-    if (row >= 0 && row < model_->rowCount()) grid_->setCurrentIndex(model_->index(row, 0));
+    if (row >= 0 && row < model_->rowCount()) {
+        grid_->setCurrentIndex(model_->index(row, 0));
+    } else {
+        grid_->selectionModel()->clear();
+    }
+}
+
+// A click on a line's legend entry or end label chooses its team in the grid (and so
+// highlights the line); a click on the highlighted one chooses none again.
+void TStatisticsPage::ChooseSeries(int series) {
+    const TChartData& chart = chart_->Data();
+    if (series < 0 || series >= chart.Series.size()) return;
+    const int key = chart.Series[series].Key;
+    if (key < 0) return;
+    const int row = CurrentRow();
+    const bool again = row >= 0 && row < Grid().RowCount() && Grid().RowKeys.at(row) == key;
+    SelectRow(again ? -1 : Grid().RowOfKey(key));
 }
 
 void TStatisticsPage::ShowKind(TStatsKind kind) {
@@ -229,9 +246,14 @@ void TStatisticsPage::RefreshStatistic() {
     // The parent of the progress kinds shows nothing of its own: what was shown stays.
     if (Kind() == TStatsKind::Progress) return;
     const TStatsGrid& old = model_->Grid();
-    const int row = CurrentRow();
-    const int key = row >= 0 && row < old.RowCount() ? old.RowKeys.at(row) : -1;
     const TStatsKind kind = Kind();
+    // The chosen row stays chosen where the new grid's rows are of the same kind.
+    const auto isProgress = [](TStatsKind k) {
+        return k == TStatsKind::ByMatchday || k == TStatsKind::ByDate;
+    };
+    const bool sameRows = old.Kind == kind || (isProgress(old.Kind) && isProgress(kind));
+    const int row = CurrentRow();
+    const int key = sameRows && row >= 0 && row < old.RowCount() ? old.RowKeys.at(row) : -1;
     TStatsGrid grid = BuildStatsGrid(doc_.Tournament(), kind, Scope());
     if (sortedKind_ != kind || sortedColumns_ != grid.Data.Captions) sort_ = grid.InitialSort;
     sortedKind_ = kind;
@@ -245,7 +267,8 @@ void TStatisticsPage::RefreshStatistic() {
         grid_->horizontalHeader()->setSortIndicator(
             sort_.Column, sort_.Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     const int again = key >= 0 ? grid.RowOfKey(key) : -1;
-    SelectRow(again >= 0 ? again : 0);
+    // A progress chart highlights the chosen team's line: none until the user chooses one.
+    SelectRow(again >= 0 ? again : isProgress(kind) ? -1 : 0);
     building_ = false;
     note_->setText(grid.Note);
     note_->setVisible(!grid.Note.isEmpty());

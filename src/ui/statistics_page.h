@@ -38,7 +38,9 @@ public:
     const TStatsGrid& Grid() const;
     int CurrentRow() const;
     std::vector<int> SelectedRows() const;
+    // -1 chooses no row.
     void SelectRow(int row);
+    void ChooseSeries(int series);
     // Chooses a kind in the tree and a scope by its index in the selector.
     void ShowKind(TStatsKind kind);
     void ShowScope(int index);

@@ -21,7 +21,7 @@ TChartData OneBar(double value = 10) {
     TChartData d;
     d.Title = QStringLiteral("One bar");
     d.Categories << QStringLiteral("Only");
-    d.Series << TChartSeries{QStringLiteral("S"), kRed, {value}, {}};
+    d.Series << TChartSeries{QStringLiteral("S"), kRed, {value}, {}, {}, -1};
     return d;
 }
 
@@ -129,9 +129,9 @@ TEST_F(Chart, LinesStairsPointsAndHits) {
     d.XTicks = {1, 2, 3};
     d.XTickLabels = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
     d.Series << TChartSeries{
-        QStringLiteral("A"), kRed, {}, {{1, 3, "1"}, {2, 3, "2"}, {3, 6, "3"}}};
+        QStringLiteral("A"), kRed, {}, {{1, 3, "1"}, {2, 3, "2"}, {3, 6, "3"}}, {}, -1};
     d.Series << TChartSeries{
-        QStringLiteral("B"), QColor(0, 0, 255), {}, {{1, 0, "1"}, {3, 1, "3"}}};
+        QStringLiteral("B"), QColor(0, 0, 255), {}, {{1, 0, "1"}, {3, 1, "3"}}, {}, -1};
     TChartSettings s;
     s.View3D = false;
     s.LegendVisible = true;
@@ -224,4 +224,48 @@ TEST_F(Chart, ALongTitleIsBrokenIntoLinesThatFit) {
     ASSERT_EQ(one.TitleLines.size(), 1);
     EXPECT_LE(one.TitleLines.front().Box.width(), 120);
     EXPECT_TRUE(one.TitleLines.front().Text.endsWith(QChar(0x2026)));
+}
+
+// Line ends carry their labels beside the plot, never overlapping (the highlighted line's
+// first); a highlighted line is drawn strong and the others greyed; the legend's entries are
+// found by position.
+TEST_F(Chart, LineEndLabelsAndAHighlightedLine) {
+    TChartData d;
+    d.Kind = TChartData::Lines;
+    d.XTicks = {1, 2};
+    d.XTickLabels = {QStringLiteral("1"), QStringLiteral("2")};
+    d.Series << TChartSeries{QStringLiteral("Ajax"), kRed, {}, {{1, 3, "1"}, {2, 6, "2"}}, QStringLiteral("AJX"), 7};
+    // Two lines ending at the same value: their labels cannot both stand there.
+    d.Series << TChartSeries{QStringLiteral("Bern"), QColor(0, 0, 255), {}, {{1, 0, "1"}, {2, 1, "2"}}, QStringLiteral("BRN"), 8};
+    d.Series << TChartSeries{QStringLiteral("Cork"), QColor(0, 160, 0), {}, {{1, 1, "1"}, {2, 1, "2"}}, QStringLiteral("COR"), 9};
+    TChartSettings s;
+    s.View3D = false;
+    s.LegendVisible = true;
+    TChartLayout l = LayoutChart(QRectF(0, 0, 500, 400), d, s);
+    ASSERT_EQ(l.EndLabels.size(), 2);
+    EXPECT_EQ(l.EndLabels[0].Text, QStringLiteral("AJX")); // from the top down
+    EXPECT_EQ(l.EndLabelSeries[0], 0);
+    for (const TChartText& t : l.EndLabels) {
+        EXPECT_GE(t.Box.left(), l.Plot.right());
+        EXPECT_LE(t.Box.right(), l.Legend.left());
+    }
+    EXPECT_FALSE(l.EndLabels[0].Box.intersects(l.EndLabels[1].Box));
+    // Highlighted, Cork's label wins the place Bern's had.
+    d.Highlight = 2;
+    l = LayoutChart(QRectF(0, 0, 500, 400), d, s);
+    EXPECT_TRUE(l.EndLabelSeries.contains(2));
+    EXPECT_FALSE(l.EndLabelSeries.contains(1));
+    // The red line of Ajax is greyed: no pure red is left in the plot.
+    const QImage image = ChartImage(d, s, QSize(500, 400));
+    // The stair's level part, left of the step.
+    const QPointF mid((l.Points[0][0].x() + l.Points[0][1].x()) / 2, l.Points[0][0].y());
+    const QColor ajax = image.pixelColor(mid.toPoint());
+    EXPECT_FALSE(Reddish(ajax.rgb())) << qPrintable(ajax.name());
+    EXPECT_EQ(ajax, GreyedColor(kRed)) << qPrintable(ajax.name());
+    d.Highlight = -1;
+    EXPECT_TRUE(Reddish(ChartImage(d, s, QSize(500, 400)).pixel(mid.toPoint())));
+    // The legend's entries by position; outside them, none.
+    ASSERT_EQ(l.LegendEntries.size(), 3);
+    EXPECT_EQ(HitLegend(l, l.LegendEntries[1].Box.center()), 1);
+    EXPECT_EQ(HitLegend(l, l.Plot.center()), -1);
 }

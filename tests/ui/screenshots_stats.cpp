@@ -79,8 +79,25 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
                  {kv::TStatsKind::Referees, "referees"}};
     for (const auto& k : kinds) {
         page.ShowKind(k.Kind);
-        page.SelectRow(k.Kind == kv::TStatsKind::Basic ? page.Grid().RowOfKey(kv::RowGoals) : 0);
+        const bool progress =
+            k.Kind == kv::TStatsKind::ByMatchday || k.Kind == kv::TStatsKind::ByDate;
+        page.SelectRow(k.Kind == kv::TStatsKind::Basic ? page.Grid().RowOfKey(kv::RowGoals)
+                       : progress                      ? -1
+                                                       : 0);
         Shot(form, QStringLiteral("TTournamentForm-stats-") + QLatin1String(k.Name));
+    }
+    // Points progress with the legend, one team's line highlighted and the others greyed.
+    {
+        const kv::TChartSettings before = kv::TChartSettings::FromSettings();
+        kv::TChartSettings legend = before;
+        legend.LegendVisible = true;
+        legend.Save();
+        page.ShowKind(kv::TStatsKind::ByMatchday);
+        const auto& series = page.Chart().Data().Series;
+        if (series.size() > 2) page.SelectRow(page.Grid().RowOfKey(series[2].Key));
+        Shot(form, QStringLiteral("TTournamentForm-stats-matchdays-highlighted"));
+        before.Save();
+        page.SelectRow(-1);
     }
     // The goals chart printed: its PDF page as a picture.
     page.SelectRow(page.Grid().RowOfKey(kv::RowGoals));

@@ -4,7 +4,10 @@
 
 #include "export/stats_grids.h"
 #include "model/tournament.h"
+#include "model/group.h"
 #include "render/chart.h"
+#include "render/chart_layout.h"
+#include "standings/ranking.h"
 #include "ui/chart_properties_form.h"
 #include "ui/chart_widget.h"
 #include "ui/html_settings_form.h"
@@ -346,4 +349,50 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
                                  shownTeam.toHtmlEscaped() + QStringLiteral("</p>")))
         << qPrintable(written.left(600));
     EXPECT_FALSE(written.contains(QStringLiteral("&lt;br&gt;")));
+}
+
+// Points progress with many lines: the legend in the order of the places whatever the grid's
+// sort; a click on a team's legend entry (or choosing its row) highlights its line and greys
+// the others, a second click lets it go; the line ends carry the teams' symbols.
+TEST_F(StatisticsPage, AProgressLineIsHighlightedFromTheLegendOrTheGrid) {
+    TChartSettings settings = TChartSettings::FromSettings();
+    settings.LegendVisible = true;
+    settings.Save();
+    TStatisticsPage& page = Show("soccer.kvd");
+    const TTournament& t = form_->Document().Tournament();
+    page.ShowKind(TStatsKind::ByMatchday);
+    const TGroup& joint = t.JointTable();
+    std::vector<TTeam*> ranked = joint.Teams();
+    OrderByStandings(t, joint, ranked, ScopeOverall);
+    const auto legend = [&page] {
+        QStringList titles;
+        for (const TChartSeries& s : page.Chart().Data().Series)
+            titles << s.Title;
+        return titles;
+    };
+    QStringList places;
+    for (const TTeam* team : ranked)
+        places << team->Name;
+    EXPECT_EQ(legend(), places);
+    EXPECT_EQ(page.Chart().Data().Highlight, -1); // nothing chosen yet
+    EXPECT_FALSE(page.Chart().Layout().EndLabels.isEmpty());
+    // Sorted by the last matchday backwards, the grid changes and the legend does not.
+    const int last = page.Grid().Data.ColumnCount() - 1;
+    ClickHeading(page.GridView(), last);
+    ClickHeading(page.GridView(), last);
+    EXPECT_EQ(legend(), places);
+
+    // A click on the third entry of the legend.
+    const TChartLegendEntry third = page.Chart().Layout().LegendEntries.value(2);
+    QTest::mouseClick(&page.Chart(), Qt::LeftButton, {}, third.Box.center().toPoint());
+    EXPECT_EQ(page.Chart().Data().Highlight, 2);
+    const int row = page.GridView().currentIndex().row();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(page.Grid().RowKeys.at(row), ranked[2]->Id);
+    QTest::mouseClick(&page.Chart(), Qt::LeftButton, {}, third.Box.center().toPoint());
+    EXPECT_EQ(page.Chart().Data().Highlight, -1);
+    EXPECT_FALSE(page.GridView().currentIndex().isValid());
+    // Choosing a row in the grid does the same.
+    page.SelectRow(page.Grid().RowOfKey(ranked[0]->Id));
+    EXPECT_EQ(page.Chart().Data().Highlight, 0);
 }
