@@ -18,8 +18,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         display_->ReportRuns(runs);
         for (const Run& r : runs) {
-            if (r.iterations <= 0 || r.error_occurred)
-                continue;
+            if (r.iterations <= 0 || r.error_occurred) continue;
             times_[r.benchmark_name()] = r.GetAdjustedRealTime() * MillisecondsPer(r.time_unit);
             for (const auto& [name, counter] : r.counters)
                 counters_[name] = counter.value;
@@ -64,11 +63,11 @@ inline int ReportGoals(const std::vector<TGoal>& goals) {
     int failed = 0;
     std::fprintf(stderr, "\nGoals\n");
     for (const TGoal& g : goals) {
-        if (g.Value < 0)
-            continue;
+        if (g.Value < 0) continue;
         const bool ok = g.Value < g.Limit;
         failed += ok ? 0 : 1;
-        std::fprintf(stderr, "  %-42s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit, ok ? "met" : "MISSED");
+        std::fprintf(stderr, "  %-42s %9.3f  (< %g)  %s\n", g.What, g.Value, g.Limit,
+                     ok ? "met" : "MISSED");
     }
     return failed;
 }

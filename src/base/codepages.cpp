@@ -28,8 +28,7 @@ QString DecodeCp1252(QByteArrayView bytes) {
 
 bool IsAscii(QByteArrayView bytes) {
     for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
     return true;
 }
 
@@ -58,11 +57,9 @@ bool IsValidUtf8(QByteArrayView bytes) {
         } else {
             return false;
         }
-        if (end - p <= extra)
-            return false;
+        if (end - p <= extra) return false;
         for (int i = 1; i <= extra; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
+            if ((p[i] & 0xC0) != 0x80) return false;
             code = (code << 6) | (p[i] & 0x3Fu);
         }
         static constexpr unsigned int kMin[4] = {0, 0x80, 0x800, 0x10000};
@@ -95,25 +92,21 @@ int CodePageOfCharSet(int charSet) {
 }
 
 QString DecodeCodePage(QByteArrayView bytes, int codePage) {
-    if (IsAscii(bytes))
-        return QString::fromLatin1(bytes);
+    if (IsAscii(bytes)) return QString::fromLatin1(bytes);
     if (codePage != 1252) {
         const QByteArray name = "windows-" + QByteArray::number(codePage);
         QStringDecoder decoder(name.constData());
         if (decoder.isValid()) {
             QString out = decoder.decode(bytes);
-            if (!decoder.hasError())
-                return out;
+            if (!decoder.hasError()) return out;
         }
     }
     return DecodeCp1252(bytes);
 }
 
 QString DecodeText(QByteArrayView bytes) {
-    if (IsAscii(bytes))
-        return QString::fromLatin1(bytes);
-    if (IsValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+    if (IsAscii(bytes)) return QString::fromLatin1(bytes);
+    if (IsValidUtf8(bytes)) return QString::fromUtf8(bytes);
     return DecodeCp1252(bytes);
 }
 

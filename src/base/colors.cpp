@@ -55,8 +55,14 @@ quint32 ColorToRgb(TColor c) {
     return (r << 16) | (g << 8) | b;
 }
 
-int ColorRed(TColor c) { return static_cast<int>((ColorToRgb(c) >> 16) & 0xFFu); }
-int ColorGreen(TColor c) { return static_cast<int>((ColorToRgb(c) >> 8) & 0xFFu); }
-int ColorBlue(TColor c) { return static_cast<int>(ColorToRgb(c) & 0xFFu); }
+int ColorRed(TColor c) {
+    return static_cast<int>((ColorToRgb(c) >> 16) & 0xFFu);
+}
+int ColorGreen(TColor c) {
+    return static_cast<int>((ColorToRgb(c) >> 8) & 0xFFu);
+}
+int ColorBlue(TColor c) {
+    return static_cast<int>(ColorToRgb(c) & 0xFFu);
+}
 
 } // namespace kv

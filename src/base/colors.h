@@ -20,7 +20,9 @@ constexpr TColor RgbColor(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 
-constexpr bool IsSystemColor(TColor c) { return (static_cast<quint32>(c) & 0xFF000000u) == 0x80000000u; }
+constexpr bool IsSystemColor(TColor c) {
+    return (static_cast<quint32>(c) & 0xFF000000u) == 0x80000000u;
+}
 
 // The colour as 0xRRGGBB, system colours resolved to their usual values.
 quint32 ColorToRgb(TColor c);

@@ -64,7 +64,8 @@ TDeleted DeleteFileOrTrash(const QString& path, bool toTrash) {
     // The home trash lies below the user's data folder. The toolkit finds it only when that
     // folder exists: otherwise it made the trash relative to the working folder.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty() || !QDir::isAbsolutePath(data) || !QDir().mkpath(data)) return TDeleted::NoTrash;
+    if (data.isEmpty() || !QDir::isAbsolutePath(data) || !QDir().mkpath(data))
+        return TDeleted::NoTrash;
     QString where;
     if (!QFile::moveToTrash(path, &where)) return TDeleted::NoTrash;
     if (!QDir::isAbsolutePath(where)) { // never left in the working folder
@@ -74,7 +75,8 @@ TDeleted DeleteFileOrTrash(const QString& path, bool toTrash) {
     return TDeleted::Trashed;
 }
 
-bool RemoveFile(const QString& path, bool toTrash, const std::function<bool(const QString&)>& deleteForGood) {
+bool RemoveFile(const QString& path, bool toTrash,
+                const std::function<bool(const QString&)>& deleteForGood) {
     switch (DeleteFileOrTrash(path, toTrash)) {
     case TDeleted::Trashed:
     case TDeleted::Deleted:

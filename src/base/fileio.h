@@ -44,7 +44,8 @@ enum class TDeleted {
 TDeleted DeleteFileOrTrash(const QString& path, bool toTrash);
 // Deletes a file as above; when no trash can be had, `deleteForGood` is asked whether to
 // delete it all the same. Whether the file is gone.
-bool RemoveFile(const QString& path, bool toTrash, const std::function<bool(const QString&)>& deleteForGood);
+bool RemoveFile(const QString& path, bool toTrash,
+                const std::function<bool(const QString&)>& deleteForGood);
 
 // The path with its extension (after the last dot of the file name) replaced by `ext`
 // (given with its dot, e.g. ".bak").

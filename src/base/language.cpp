@@ -64,50 +64,44 @@ template <typename F> void ParseIni(const QString& text, F take) {
     QString section;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')))
-            continue;
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';'))) continue;
         if (trimmed.startsWith(QLatin1Char('['))) {
             const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
             section = trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed().toUpper();
             continue;
         }
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            continue;
+        if (eq <= 0) continue;
         take(section, line.left(eq).trimmed().toUpper(), line.mid(eq + 1));
     }
 }
 
 std::shared_ptr<const TLangFile> ParseLanguageFile(QByteArray bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     QString text;
     if (IsValidUtf8(bytes)) {
         text = QString::fromUtf8(bytes);
     } else {
         // The character set is named in ASCII, so a Latin-1 reading finds it.
         int charSet = 1;
-        ParseIni(QString::fromLatin1(bytes), [&](const QString& s, const QString& k, const QString& v) {
-            if (s == QLatin1String("LANG_INFO") && k == QLatin1String("CHARSET")) {
-                bool ok = false;
-                const int n = v.trimmed().toInt(&ok);
-                if (ok)
-                    charSet = n;
-            }
-        });
+        ParseIni(QString::fromLatin1(bytes),
+                 [&](const QString& s, const QString& k, const QString& v) {
+                     if (s == QLatin1String("LANG_INFO") && k == QLatin1String("CHARSET")) {
+                         bool ok = false;
+                         const int n = v.trimmed().toInt(&ok);
+                         if (ok) charSet = n;
+                     }
+                 });
         text = DecodeCodePage(bytes, CodePageOfCharSet(charSet));
     }
     auto file = std::make_shared<TLangFile>();
     ParseIni(text, [&](const QString& s, const QString& k, const QString& v) {
         if (s == QLatin1String("LANG_INFO")) {
-            if (!file->Info.contains(k))
-                file->Info.insert(k, v.trimmed());
+            if (!file->Info.contains(k)) file->Info.insert(k, v.trimmed());
         } else if (s == QLatin1String("STRINGS")) {
-            if (!file->Strings.contains(k))
-                file->Strings.insert(k, ApplyValueRules(v));
+            if (!file->Strings.contains(k)) file->Strings.insert(k, ApplyValueRules(v));
         }
     });
     return file;
@@ -121,14 +115,11 @@ QString LanguagePath(const QString& file) {
 // cannot be read.
 std::optional<std::shared_ptr<const TLangFile>> LoadLanguageFile(const QString& path) {
     const QFileInfo info(path);
-    if (!info.exists())
-        return std::nullopt;
-    if (!info.isFile())
-        return std::shared_ptr<const TLangFile>();
+    if (!info.exists()) return std::nullopt;
+    if (!info.isFile()) return std::shared_ptr<const TLangFile>();
     TCacheEntry& entry = Cache()[path];
     const QDateTime modified = info.lastModified();
-    if (entry.Size == info.size() && entry.Modified == modified)
-        return entry.File;
+    if (entry.Size == info.size() && entry.Modified == modified) return entry.File;
     QFile f(path);
     entry.Modified = modified;
     entry.Size = info.size();
@@ -156,38 +147,43 @@ QString LangText(int id, const QString& def) {
             ClashingIds().insert(id);
     }
     const QString current = CurrentLanguage();
-    if (current.isEmpty())
-        return def;
+    if (current.isEmpty()) return def;
     const auto file = LoadLanguageFile(LanguagePath(current));
-    if (!file)
-        return def;
-    if (!*file)
-        return QString();
+    if (!file) return def;
+    if (!*file) return QString();
     const auto it = (*file)->Strings.constFind(QString::number(id));
     return it == (*file)->Strings.constEnd() ? def : it.value();
 }
 
-QString LangText(int id, const char* def) { return LangText(id, QString::fromUtf8(def)); }
+QString LangText(int id, const char* def) {
+    return LangText(id, QString::fromUtf8(def));
+}
 
-QString FormText(int id) { return LangText(id, BuiltInTexts().value(id)); }
+QString FormText(int id) {
+    return LangText(id, BuiltInTexts().value(id));
+}
 
-void RegisterDefaultText(int id, const QString& text) { BuiltInTexts().insert(id, text.trimmed()); }
+void RegisterDefaultText(int id, const QString& text) {
+    BuiltInTexts().insert(id, text.trimmed());
+}
 
-QHash<int, QString> RegisteredTexts() { return BuiltInTexts(); }
+QHash<int, QString> RegisteredTexts() {
+    return BuiltInTexts();
+}
 
-QList<int> ClashingTextIds() { return ClashingIds().values(); }
+QList<int> ClashingTextIds() {
+    return ClashingIds().values();
+}
 
 QString LangInfo(const QString& file, const QString& key) {
     const auto parsed = LoadLanguageFile(LanguagePath(file));
-    if (!parsed || !*parsed)
-        return QString();
+    if (!parsed || !*parsed) return QString();
     return (*parsed)->Info.value(key.toUpper());
 }
 
 QString CurrentLanguage() {
     auto& slot = CurrentLanguageSlot();
-    if (!slot)
-        slot = PrefString("", "Language");
+    if (!slot) slot = PrefString("", "Language");
     return *slot;
 }
 
@@ -198,8 +194,7 @@ void SetCurrentLanguage(const QString& file) {
 
 int CurrentLanguageCharSet() {
     const QString current = CurrentLanguage();
-    if (current.isEmpty())
-        return 1;
+    if (current.isEmpty()) return 1;
     const int charSet = ToIntOr(LangInfo(current, QStringLiteral("CharSet")), 1);
     return charSet < 0 ? 1 : charSet;
 }
@@ -224,8 +219,7 @@ void InitLanguage(int userLocaleId) {
     RegisterDefaultText(1050, QStringLiteral("Centimeters"));
     RegisterDefaultText(1051, QStringLiteral("Inches"));
     RegisterDefaultText(1052, QStringLiteral("Pixels"));
-    if (userLocaleId == 1033)
-        return;
+    if (userLocaleId == 1033) return;
     if (!PrefBool("", "LangApplied") && language.isEmpty()) {
         for (const QString& file : LanguageFiles()) {
             if (LanguageLocale(file) == userLocaleId) {
@@ -237,7 +231,9 @@ void InitLanguage(int userLocaleId) {
     RegWriteBool(QString(), QStringLiteral("LangApplied"), true);
 }
 
-void InitLanguage() { InitLanguage(SystemLocaleId()); }
+void InitLanguage() {
+    InitLanguage(SystemLocaleId());
+}
 
 // Windows locale identifiers of the languages that have them, main locale last.
 namespace {

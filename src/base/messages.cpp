@@ -34,7 +34,9 @@ TMessageHandler*& Installed() {
 
 } // namespace
 
-void SetMessageHandler(TMessageHandler* handler) { Installed() = handler; }
+void SetMessageHandler(TMessageHandler* handler) {
+    Installed() = handler;
+}
 
 TMessageButton ShowAppMessage(const QString& text, TMessageKind kind) {
     static TDefaultMessages fallback;
@@ -44,8 +46,7 @@ TMessageButton ShowAppMessage(const QString& text, TMessageKind kind) {
 
 TMessageButton TRecordingMessages::Show(TMessageKind kind, const QString& text) {
     entries_.push_back({kind, text});
-    if (answers_.empty())
-        return FirstButton(kind);
+    if (answers_.empty()) return FirstButton(kind);
     const TMessageButton b = answers_.front();
     answers_.pop_front();
     return b;
@@ -59,8 +60,11 @@ QStringList TRecordingMessages::Texts() const {
 }
 
 bool AskDeleteForGood(const QString& path) {
-    return ShowAppMessage(Fmt(LangText(618, "%s cannot be moved to the trash: there is none. Delete it for good?"), path),
-                          TMessageKind::QuestionYesNo) == TMessageButton::Yes;
+    return ShowAppMessage(
+               Fmt(LangText(618,
+                            "%s cannot be moved to the trash: there is none. Delete it for good?"),
+                   path),
+               TMessageKind::QuestionYesNo) == TMessageButton::Yes;
 }
 
 } // namespace kv

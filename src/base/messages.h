@@ -11,10 +11,10 @@
 namespace kv {
 
 enum class TMessageKind {
-    Error,              // error icon, OK
-    QuestionYesNo,      // question icon, Yes and No
+    Error,         // error icon, OK
+    QuestionYesNo, // question icon, Yes and No
     QuestionYesNoCancel,
-    Information,        // information icon, OK
+    Information, // information icon, OK
     OkCancel,
 };
 

@@ -112,8 +112,7 @@ std::vector<TPrefDef> BuildTable() {
 
 const TPrefDef* Find(const QString& subKey, const QString& name) {
     for (const TPrefDef& d : PreferenceTable())
-        if (subKey == QLatin1String(d.SubKey) && name == QLatin1String(d.Name))
-            return &d;
+        if (subKey == QLatin1String(d.SubKey) && name == QLatin1String(d.Name)) return &d;
     return nullptr;
 }
 
@@ -125,8 +124,7 @@ bool StartsAtProgramFolder(const TPrefDef& d) {
 }
 
 QVariant DefaultValue(const TPrefDef* d) {
-    if (!d)
-        return QVariant();
+    if (!d) return QVariant();
     return StartsAtProgramFolder(*d) ? QVariant(ProgramFolder()) : d->Default;
 }
 
@@ -186,17 +184,27 @@ TFontData PrefFont(const QString& subKey) {
     return font;
 }
 
-bool PrefHostFirst() { return PrefBool("", "HostFirst"); }
-QString PrefMatchSep() { return PrefString("", "MatchSep"); }
-QString PrefScoreSep() { return PrefString("", "ScoreSep"); }
+bool PrefHostFirst() {
+    return PrefBool("", "HostFirst");
+}
+QString PrefMatchSep() {
+    return PrefString("", "MatchSep");
+}
+QString PrefScoreSep() {
+    return PrefString("", "ScoreSep");
+}
 
 QChar PrefScoreSepChar() {
     const QString sep = PrefScoreSep();
     return sep.size() == 1 ? sep.at(0) : QLatin1Char(':');
 }
 
-bool PrefBackup() { return PrefBool("", "Backup"); }
-bool PrefRecycleBin() { return PrefBool("", "RecycleBin"); }
+bool PrefBackup() {
+    return PrefBool("", "Backup");
+}
+bool PrefRecycleBin() {
+    return PrefBool("", "RecycleBin");
+}
 
 } // namespace kv
 

@@ -17,8 +17,7 @@ std::unique_ptr<QSettings> NewStore() {
 
 // Calls `f` with the batch's store, or with a store opened for this call alone.
 template <typename F> auto WithStore(F f) {
-    if (QSettings* batch = BatchStore())
-        return f(*batch);
+    if (QSettings* batch = BatchStore()) return f(*batch);
     const std::unique_ptr<QSettings> store = NewStore();
     return f(*store);
 }
@@ -52,19 +51,15 @@ bool IsTextual(const QVariant& v) {
 
 QString RegReadString(const QString& subKey, const QString& name, const QString& def) {
     const QVariant v = ReadRaw(subKey, name);
-    if (!v.isValid() || !IsTextual(v))
-        return def;
+    if (!v.isValid() || !IsTextual(v)) return def;
     return v.toString();
 }
 
 int RegReadInteger(const QString& subKey, const QString& name, int def) {
     const QVariant v = ReadRaw(subKey, name);
-    if (!v.isValid())
-        return def;
-    if (v.typeId() == QMetaType::Int)
-        return v.toInt();
-    if (!IsTextual(v))
-        return def;
+    if (!v.isValid()) return def;
+    if (v.typeId() == QMetaType::Int) return v.toInt();
+    if (!IsTextual(v)) return def;
     bool ok = false;
     const int value = v.toString().trimmed().toInt(&ok);
     return ok ? value : def;
@@ -72,28 +67,20 @@ int RegReadInteger(const QString& subKey, const QString& name, int def) {
 
 bool RegReadBool(const QString& subKey, const QString& name, bool def) {
     const QVariant v = ReadRaw(subKey, name);
-    if (!v.isValid())
-        return def;
-    if (v.typeId() == QMetaType::Bool)
-        return v.toBool();
-    if (!IsTextual(v))
-        return def;
+    if (!v.isValid()) return def;
+    if (v.typeId() == QMetaType::Bool) return v.toBool();
+    if (!IsTextual(v)) return def;
     const QString text = v.toString().trimmed().toLower();
-    if (text == QLatin1String("true") || text == QLatin1String("1"))
-        return true;
-    if (text == QLatin1String("false") || text == QLatin1String("0"))
-        return false;
+    if (text == QLatin1String("true") || text == QLatin1String("1")) return true;
+    if (text == QLatin1String("false") || text == QLatin1String("0")) return false;
     return def;
 }
 
 double RegReadFloat(const QString& subKey, const QString& name, double def) {
     const QVariant v = ReadRaw(subKey, name);
-    if (!v.isValid())
-        return def;
-    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int)
-        return v.toDouble();
-    if (!IsTextual(v))
-        return def;
+    if (!v.isValid()) return def;
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Int) return v.toDouble();
+    if (!IsTextual(v)) return def;
     bool ok = false;
     const double value = v.toString().trimmed().toDouble(&ok);
     return ok ? value : def;
@@ -129,18 +116,13 @@ void RegDeleteValue(const QString& subKey, const QString& name) {
 void RegReadFont(const QString& subKey, TFontData& font) {
     const TSettingsBatch batch;
     auto has = [&](const char* name) { return RegValueExists(subKey, QLatin1String(name)); };
-    if (has("Name"))
-        font.Name = RegReadString(subKey, QStringLiteral("Name"), font.Name);
+    if (has("Name")) font.Name = RegReadString(subKey, QStringLiteral("Name"), font.Name);
     if (has("Charset"))
         font.Charset = RegReadInteger(subKey, QStringLiteral("Charset"), font.Charset);
-    if (has("Size"))
-        font.Size = RegReadInteger(subKey, QStringLiteral("Size"), font.Size);
-    if (has("Color"))
-        font.Color = RegReadInteger(subKey, QStringLiteral("Color"), font.Color);
-    if (has("Bold"))
-        font.Bold = RegReadBool(subKey, QStringLiteral("Bold"), font.Bold);
-    if (has("Italic"))
-        font.Italic = RegReadBool(subKey, QStringLiteral("Italic"), font.Italic);
+    if (has("Size")) font.Size = RegReadInteger(subKey, QStringLiteral("Size"), font.Size);
+    if (has("Color")) font.Color = RegReadInteger(subKey, QStringLiteral("Color"), font.Color);
+    if (has("Bold")) font.Bold = RegReadBool(subKey, QStringLiteral("Bold"), font.Bold);
+    if (has("Italic")) font.Italic = RegReadBool(subKey, QStringLiteral("Italic"), font.Italic);
     if (has("Underline"))
         font.Underline = RegReadBool(subKey, QStringLiteral("Underline"), font.Underline);
     if (has("Strikeout"))
@@ -171,8 +153,7 @@ TSettingsBatch::TSettingsBatch() {
 }
 
 TSettingsBatch::~TSettingsBatch() {
-    if (owned_)
-        BatchStore() = nullptr;
+    if (owned_) BatchStore() = nullptr;
 }
 
 } // namespace kv

@@ -27,11 +27,10 @@ QString FormatMessage(const QString& pattern, const QStringList& args) {
             position = pattern.mid(j, k - j).toLongLong();
             j = k + 1;
         }
-        if (j < pattern.size() && (pattern.at(j) == QLatin1Char('s') || pattern.at(j) == QLatin1Char('d'))) {
-            if (position >= 0)
-                next = position;
-            if (next < args.size())
-                out += args.at(next);
+        if (j < pattern.size() &&
+            (pattern.at(j) == QLatin1Char('s') || pattern.at(j) == QLatin1Char('d'))) {
+            if (position >= 0) next = position;
+            if (next < args.size()) out += args.at(next);
             ++next;
             i = j;
             continue;

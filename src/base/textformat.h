@@ -10,10 +10,18 @@ namespace kv {
 // after it), "%%" is a percent sign. Missing arguments leave the placeholder empty.
 QString FormatMessage(const QString& pattern, const QStringList& args);
 
-inline QString ArgText(const QString& s) { return s; }
-inline QString ArgText(const char* s) { return QString::fromUtf8(s); }
-inline QString ArgText(int n) { return QString::number(n); }
-inline QString ArgText(qint64 n) { return QString::number(n); }
+inline QString ArgText(const QString& s) {
+    return s;
+}
+inline QString ArgText(const char* s) {
+    return QString::fromUtf8(s);
+}
+inline QString ArgText(int n) {
+    return QString::number(n);
+}
+inline QString ArgText(qint64 n) {
+    return QString::number(n);
+}
 
 template <typename... Args> QString Fmt(const QString& pattern, const Args&... args) {
     return FormatMessage(pattern, QStringList{ArgText(args)...});

@@ -3,8 +3,8 @@
 #include "base/codepages.h"
 
 #include <charconv>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace kv {
@@ -24,8 +24,7 @@ constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 // single correctly rounded multiplication or division); false beyond that range.
 inline bool ScaledExactly(quint64 mantissa, int scale, double& value) {
     value = static_cast<double>(mantissa);
-    if (mantissa == 0)
-        return true;
+    if (mantissa == 0) return true;
     if (scale >= 0 && scale <= 22)
         value *= kPowersOf10[scale];
     else if (scale < 0 && scale >= -22)
@@ -39,8 +38,8 @@ inline bool ScaledExactly(quint64 mantissa, int scale, double& value) {
 inline bool EightDigits(const char* p, quint64& value) {
     quint64 v;
     std::memcpy(&v, p, 8);
-    if (((v & 0xF0F0F0F0F0F0F0F0ULL) | (((v + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) !=
-        0x3333333333333333ULL)
+    if (((v & 0xF0F0F0F0F0F0F0F0ULL) |
+         (((v + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) != 0x3333333333333333ULL)
         return false;
     v -= 0x3030303030303030ULL;
     v = (v * 10) + (v >> 8);
@@ -55,8 +54,7 @@ inline bool DigitsAt(const char* p, int count, quint64& value) {
     quint64 v = 0;
     for (int i = 0; i < count; ++i) {
         const unsigned d = static_cast<unsigned>(p[i] - '0');
-        if (d > 9)
-            return false;
+        if (d > 9) return false;
         v = v * 10 + d;
     }
     value = v;
@@ -67,18 +65,18 @@ inline bool DigitsAt(const char* p, int count, quint64& value) {
 // read exactly with few instructions; false for anything else.
 inline bool WrittenReal(const char* s, const char* end, double& value) {
     const bool negative = s < end && *s == '-';
-    if (negative)
-        ++s;
+    if (negative) ++s;
     if (end - s != 22 || s[1] != '.' || s[16] != 'E' || (s[17] != '+' && s[17] != '-'))
         return false;
     quint64 lead = 0, high = 0, low = 0, exponent = 0;
-    if (!DigitsAt(s, 1, lead) || !EightDigits(s + 2, high) || !DigitsAt(s + 10, 6, low) || !DigitsAt(s + 18, 4, exponent))
+    if (!DigitsAt(s, 1, lead) || !EightDigits(s + 2, high) || !DigitsAt(s + 10, 6, low) ||
+        !DigitsAt(s + 18, 4, exponent))
         return false;
     const quint64 mantissa = (lead * 100000000ULL + high) * 1000000ULL + low; // 15 digits, exact
-    const int scale = (s[17] == '-' ? -static_cast<int>(exponent) : static_cast<int>(exponent)) - 14;
+    const int scale =
+        (s[17] == '-' ? -static_cast<int>(exponent) : static_cast<int>(exponent)) - 14;
     double v = 0;
-    if (!ScaledExactly(mantissa, scale, v))
-        return false;
+    if (!ScaledExactly(mantissa, scale, v)) return false;
     value = negative ? -v : v;
     return true;
 }
@@ -97,25 +95,20 @@ bool FastReal(const char* s, const char* end, double& value) {
     bool any = false;
     for (; s < end && static_cast<unsigned>(*s - '0') < 10; ++s) {
         any = true;
-        if (mantissa == 0 && *s == '0')
-            continue;
-        if (++digits > 18)
-            return false;
+        if (mantissa == 0 && *s == '0') continue;
+        if (++digits > 18) return false;
         mantissa = mantissa * 10 + static_cast<unsigned>(*s - '0');
     }
     if (s < end && *s == '.') {
         for (++s; s < end && static_cast<unsigned>(*s - '0') < 10; ++s) {
             any = true;
             --scale;
-            if (mantissa == 0 && *s == '0')
-                continue;
-            if (++digits > 18)
-                return false;
+            if (mantissa == 0 && *s == '0') continue;
+            if (++digits > 18) return false;
             mantissa = mantissa * 10 + static_cast<unsigned>(*s - '0');
         }
     }
-    if (!any)
-        return false;
+    if (!any) return false;
     if (s < end && (*s == 'E' || *s == 'e')) {
         ++s;
         bool expNegative = false;
@@ -123,21 +116,17 @@ bool FastReal(const char* s, const char* end, double& value) {
             expNegative = *s == '-';
             ++s;
         }
-        if (s == end)
-            return false;
+        if (s == end) return false;
         int exponent = 0;
         for (; s < end && static_cast<unsigned>(*s - '0') < 10; ++s) {
-            if (exponent > 100000)
-                return false;
+            if (exponent > 100000) return false;
             exponent = exponent * 10 + (*s - '0');
         }
         scale += expNegative ? -exponent : exponent;
     }
-    if (s != end || mantissa > (1ULL << 53))
-        return false;
+    if (s != end || mantissa > (1ULL << 53)) return false;
     double v = 0;
-    if (!ScaledExactly(mantissa, scale, v))
-        return false;
+    if (!ScaledExactly(mantissa, scale, v)) return false;
     value = negative ? -v : v;
     return std::isfinite(value);
 }
@@ -147,8 +136,7 @@ bool FastReal(const char* s, const char* end, double& value) {
 bool ParseIntToken(QByteArrayView token, int& value) {
     const char* s = token.data();
     const char* end = s + token.size();
-    if (s < end && *s == '+')
-        ++s;
+    if (s < end && *s == '+') ++s;
     int v = 0;
     const auto r = std::from_chars(s, end, v);
     if (r.ec == std::errc() && r.ptr == end && s != end) {
@@ -157,8 +145,8 @@ bool ParseIntToken(QByteArrayView token, int& value) {
     }
     // A real with a whole value is accepted where an integer is expected.
     double d = 0;
-    if (ParseRealToken(token, d) && d == std::trunc(d) &&
-        d >= std::numeric_limits<int>::min() && d <= std::numeric_limits<int>::max()) {
+    if (ParseRealToken(token, d) && d == std::trunc(d) && d >= std::numeric_limits<int>::min() &&
+        d <= std::numeric_limits<int>::max()) {
         value = static_cast<int>(d);
         return true;
     }
@@ -168,16 +156,12 @@ bool ParseIntToken(QByteArrayView token, int& value) {
 bool ParseRealToken(QByteArrayView token, double& value) {
     const char* s = token.data();
     const char* end = s + token.size();
-    if (s == end)
-        return false;
-    if (FastReal(s, end, value))
-        return true;
-    if (*s == '+')
-        ++s;
+    if (s == end) return false;
+    if (FastReal(s, end, value)) return true;
+    if (*s == '+') ++s;
     double v = 0;
     const auto r = std::from_chars(s, end, v);
-    if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v))
-        return false;
+    if (r.ec != std::errc() || r.ptr != end || !std::isfinite(v)) return false;
     value = v;
     return true;
 }
@@ -186,22 +170,20 @@ TTextReader::TTextReader(QByteArray data)
     : data_(std::move(data)), p_(data_.constData()), size_(data_.size()) {}
 
 bool TTextReader::ReadLineBytes(QByteArrayView& line) {
-    if (pos_ >= size_)
-        return false;
+    if (pos_ >= size_) return false;
     const char* start = p_ + pos_;
-    const auto* nl = static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(size_ - pos_)));
+    const auto* nl =
+        static_cast<const char*>(std::memchr(start, '\n', static_cast<size_t>(size_ - pos_)));
     qsizetype len = nl ? nl - start : size_ - pos_;
     pos_ += nl ? len + 1 : len;
-    if (len > 0 && start[len - 1] == '\r' && nl)
-        --len;
+    if (len > 0 && start[len - 1] == '\r' && nl) --len;
     line = QByteArrayView(start, len);
     return true;
 }
 
 bool TTextReader::ReadLine(QString& line) {
     QByteArrayView bytes;
-    if (!ReadLineBytes(bytes))
-        return false;
+    if (!ReadLineBytes(bytes)) return false;
     line = bytes.isEmpty() ? QString() : DecodeText(bytes);
     return true;
 }
@@ -215,8 +197,7 @@ bool TTextReader::NextToken(QByteArrayView& token) {
     qsizetype i = pos_;
     while (i < size_ && IsBlank(p_[i]))
         ++i;
-    if (i >= size_)
-        return false;
+    if (i >= size_) return false;
     qsizetype j = i;
     while (j < size_ && !IsBlank(p_[j]))
         ++j;
@@ -233,8 +214,7 @@ bool TTextReader::ReadInt(int& value) {
         ++q;
     const char* const start = q;
     const bool negative = q < end && *q == '-';
-    if (negative)
-        ++q;
+    if (negative) ++q;
     const char* const digits = q;
     qint64 v = 0;
     while (q < end && q - digits < 11 && static_cast<unsigned>(*q - '0') < 10)
@@ -250,8 +230,7 @@ bool TTextReader::ReadInt(int& value) {
     (void)start;
     const qsizetype saved = pos_;
     QByteArrayView token;
-    if (NextToken(token) && ParseIntToken(token, value))
-        return true;
+    if (NextToken(token) && ParseIntToken(token, value)) return true;
     pos_ = saved;
     return false;
 }
@@ -270,8 +249,7 @@ bool TTextReader::ReadReal(double& value) {
     }
     const qsizetype saved = pos_;
     QByteArrayView token;
-    if (NextToken(token) && ParseRealToken(token, value))
-        return true;
+    if (NextToken(token) && ParseRealToken(token, value)) return true;
     pos_ = saved;
     return false;
 }
@@ -298,14 +276,16 @@ bool TTextReader::ReadNumbersOnLine(double* values, int count) {
         }
         // The written form of a real has a fixed length.
         const qsizetype written = (negative ? 23 : 22);
-        if (end - q >= written && (end - q == written || IsBlank(q[written])) && WrittenReal(q, q + written, values[n])) {
+        if (end - q >= written && (end - q == written || IsBlank(q[written])) &&
+            WrittenReal(q, q + written, values[n])) {
             q += written;
             continue;
         }
         const char* e = q;
         while (e < end && !IsBlank(*e))
             ++e;
-        if (e == q || !(FastReal(q, e, values[n]) || ParseRealToken(QByteArrayView(q, e - q), values[n])))
+        if (e == q ||
+            !(FastReal(q, e, values[n]) || ParseRealToken(QByteArrayView(q, e - q), values[n])))
             return false;
         q = e;
     }
@@ -320,8 +300,7 @@ bool TTextReader::ReadBool(bool& value) {
         return true;
     }
     double v = 0;
-    if (!ReadReal(v))
-        return false;
+    if (!ReadReal(v)) return false;
     value = v == 1.0;
     return true;
 }
@@ -335,16 +314,14 @@ bool TTextReader::MoreOnLine() {
 
 bool TTextReader::OnlyBlanksLeft() const {
     for (qsizetype i = pos_; i < size_; ++i)
-        if (!IsBlank(p_[i]))
-            return false;
+        if (!IsBlank(p_[i])) return false;
     return true;
 }
 
 int TTextReader::LineNumber() const {
     int line = 1;
     for (qsizetype i = 0; i < pos_ && i < size_; ++i)
-        if (p_[i] == '\n')
-            ++line;
+        if (p_[i] == '\n') ++line;
     return line;
 }
 

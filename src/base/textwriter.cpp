@@ -7,8 +7,7 @@
 namespace kv {
 
 void AppendFileReal(QByteArray& out, double value) {
-    if (!std::isfinite(value) || value == 0)
-        value = 0;
+    if (!std::isfinite(value) || value == 0) value = 0;
     char buf[48];
     std::snprintf(buf, sizeof buf, "%.14E", std::fabs(value));
     // buf holds "D.DDDDDDDDDDDDDDE+XX" (two or more exponent digits).
@@ -32,15 +31,13 @@ QByteArray FileRealText(double value) {
 void TTextWriter::Line(const QString& text) {
     QString clean = text;
     for (QChar& c : clean)
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) c = QLatin1Char(' ');
     data_.append(clean.toUtf8());
     EndLine();
 }
 
 void TTextWriter::Separate() {
-    if (lineHasValue_)
-        data_.append(' ');
+    if (lineHasValue_) data_.append(' ');
     lineHasValue_ = true;
 }
 

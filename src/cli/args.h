@@ -10,7 +10,7 @@ namespace kvcli {
 
 // One option a command accepts.
 struct TOptionSpec {
-    const char* Name;  // without the leading "--"
+    const char* Name; // without the leading "--"
     bool TakesValue;
     bool Repeatable;
 };

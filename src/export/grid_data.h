@@ -33,7 +33,9 @@ struct TGridData {
             return std::numeric_limits<double>::quiet_NaN();
         return Values.at(row).at(column);
     }
-    bool IsDateColumn(int column) const { return column < DateColumns.size() && DateColumns.at(column); }
+    bool IsDateColumn(int column) const {
+        return column < DateColumns.size() && DateColumns.at(column);
+    }
 };
 
 } // namespace kv

@@ -29,8 +29,8 @@ QString CssRule(const QString& selector, bool withBackground, bool withFont, TCs
 
 // Appends one table to the document lines; `css` is cleared and filled with the rules the
 // table needs.
-void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableAttr, QStringList& lines,
-                    QStringList& css);
+void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableAttr,
+                    QStringList& lines, QStringList& css);
 
 // The tables document's text: the joint table, or the groups / conference tables with the
 // given ids (by the view's table mode), in order.
@@ -39,8 +39,8 @@ QString TablesHtml(const TTournament& t, const QString& charset, const std::vect
 TIoResult WriteTablesHtml(const TTournament& t, const QString& fileName, const QString& charset,
                           const std::vector<int>& tableIds, const QString& tableAttr);
 
-QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle, const QString& title,
-                 const QString& charset);
+QString GridHtml(const TGridData& grid, const QString& tableAttr, bool withStyle,
+                 const QString& title, const QString& charset);
 TIoResult WriteGridHtml(const TGridData& grid, const QString& fileName, const QString& tableAttr,
                         bool withStyle, const QString& title, const QString& charset);
 // A title of several lines (the tournament and a team): each line is escaped on its own and

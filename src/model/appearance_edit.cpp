@@ -123,7 +123,8 @@ QString TeamDisplaySample(bool symbol, bool city, bool country) {
 }
 
 bool ResultColorApplies(const TTournament& t, int result) {
-    if (result == ResultWinOT || result == ResultDrawOT || result == ResultLoseOT) return t.Overtime;
+    if (result == ResultWinOT || result == ResultDrawOT || result == ResultLoseOT)
+        return t.Overtime;
     if (result == ResultWinSO || result == ResultLoseSO) return t.ShootOuts;
     return true;
 }

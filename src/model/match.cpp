@@ -45,13 +45,13 @@ void TMatch::Assign(const TMatch& other) {
     Comments = other.Comments;
 }
 
-QString TMatch::ScoreValueText(double value) const { return FormatFloat2(value); }
+QString TMatch::ScoreValueText(double value) const {
+    return FormatFloat2(value);
+}
 
 QString TMatch::SuffixText(const TScoreTexts& t) const {
-    if (DecidedIn == 1)
-        return QLatin1Char(' ') + t.OvertimeAbbrev;
-    if (DecidedIn == 2)
-        return QLatin1Char(' ') + t.ShootoutAbbrev;
+    if (DecidedIn == 1) return QLatin1Char(' ') + t.OvertimeAbbrev;
+    if (DecidedIn == 2) return QLatin1Char(' ') + t.ShootoutAbbrev;
     return QString();
 }
 
@@ -67,14 +67,11 @@ QString TMatch::ForfeitText(bool hostFirst, const QString& sep) const {
 }
 
 QString TMatch::GetScoreText(bool hostFirst, bool withSuffix, const TScoreTexts& t) const {
-    if (!Played)
-        return QString();
-    if (IsForfeited())
-        return ForfeitText(hostFirst, t.Separator);
-    QString text = Ordered(ScoreValueText(HomeScore), ScoreValueText(VisitorScore), hostFirst,
-                           t.Separator);
-    if (withSuffix)
-        text += SuffixText(t);
+    if (!Played) return QString();
+    if (IsForfeited()) return ForfeitText(hostFirst, t.Separator);
+    QString text =
+        Ordered(ScoreValueText(HomeScore), ScoreValueText(VisitorScore), hostFirst, t.Separator);
+    if (withSuffix) text += SuffixText(t);
     return text;
 }
 
@@ -94,8 +91,7 @@ int TMatch::GetOutcome(bool home) const {
     }
     const double mine = home ? HomeScore : VisitorScore;
     const double theirs = home ? VisitorScore : HomeScore;
-    if (mine > theirs)
-        return OutcomeWin;
+    if (mine > theirs) return OutcomeWin;
     return mine == theirs ? OutcomeDraw : OutcomeLoss;
 }
 
@@ -104,9 +100,15 @@ TSetScoreResult TMatch::SetScoreText(const QString& text, bool visitorFirst,
     return StoreParsed(TScoreKind::Other, text, visitorFirst, syntax);
 }
 
-double TMatch::GetPeriodHomeScore(int) const { return HomeScore; }
-double TMatch::GetPeriodVisitorScore(int) const { return VisitorScore; }
-bool TMatch::HasPeriod(int period) const { return period == 0; }
+double TMatch::GetPeriodHomeScore(int) const {
+    return HomeScore;
+}
+double TMatch::GetPeriodVisitorScore(int) const {
+    return VisitorScore;
+}
+bool TMatch::HasPeriod(int period) const {
+    return period == 0;
+}
 double TMatch::GetPeriodDifference(int period) const {
     return GetPeriodHomeScore(period) - GetPeriodVisitorScore(period);
 }
@@ -133,8 +135,7 @@ TSetScoreResult TMatch::SetScoreText(const QString& text, bool visitorFirst) {
 }
 
 bool TMatch::AddReferee(int refereeId) {
-    if (refereeId == -1 || RefereeIds.size() >= 5)
-        return false;
+    if (refereeId == -1 || RefereeIds.size() >= 5) return false;
     RefereeIds << refereeId;
     return true;
 }
@@ -155,8 +156,7 @@ TSetScoreResult TMatch::StoreParsed(TScoreKind kind, const QString& text, bool v
     options.Mode = TParseMode::Store;
     options.VisitorFirst = visitorFirst;
     const TParsedScore parsed = ParseScore(kind, text, options, syntax);
-    if (!parsed.Ok)
-        return {false, parsed.Message};
+    if (!parsed.Ok) return {false, parsed.Message};
     if (parsed.Empty) {
         Played = false;
         TechnicalLoss = 0;
@@ -166,8 +166,7 @@ TSetScoreResult TMatch::StoreParsed(TScoreKind kind, const QString& text, bool v
     }
     HomeScore = parsed.Home;
     VisitorScore = parsed.Visitor;
-    if (parsed.DecidedIn >= 0)
-        DecidedIn = static_cast<quint8>(parsed.DecidedIn);
+    if (parsed.DecidedIn >= 0) DecidedIn = static_cast<quint8>(parsed.DecidedIn);
     StorePeriods(parsed);
     Played = true;
     return {true, QString()};

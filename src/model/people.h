@@ -33,10 +33,14 @@ QString LocationText(const QString& city, const QString& country);
 // The name followed by one blank and the location text when there is one.
 QString DisplayText(const QString& name, const QString& city, const QString& country);
 
-inline QString DisplayText(const TStadium& s) { return DisplayText(s.Name, s.City, s.Country); }
+inline QString DisplayText(const TStadium& s) {
+    return DisplayText(s.Name, s.City, s.Country);
+}
 // How a stadium is offered where one is chosen: its name, or its display text where another
 // stadium of the list has the same name (ignoring case), so that the two can be told apart.
 QString ChoiceText(const std::vector<TStadium>& list, const TStadium& s);
-inline QString DisplayText(const TReferee& r) { return DisplayText(r.Name, r.City, r.Country); }
+inline QString DisplayText(const TReferee& r) {
+    return DisplayText(r.Name, r.City, r.Country);
+}
 
 } // namespace kv

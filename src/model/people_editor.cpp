@@ -99,8 +99,12 @@ TEditResult TPeopleEditor::Delete(int index) {
     if (kind_ == TPeopleKind::Stadiums)
         for (const TTeam* team : t_.JointTable().Teams())
             if (team->HomeStadiumId == id)
-                return {false, Fmt(LangText(11035, "This stadium cannot be deleted because it is the home stadium of %s"),
-                                   team->Name)};
+                return {
+                    false,
+                    Fmt(LangText(
+                            11035,
+                            "This stadium cannot be deleted because it is the home stadium of %s"),
+                        team->Name)};
     entries_.erase(entries_.begin() + index);
     return {};
 }

@@ -20,10 +20,17 @@ struct TPersonEntry {
     QString City;
     int Number = -1;
 
-    bool SamePlace(const TPersonEntry& o) const { return Name == o.Name && Country == o.Country && City == o.City; }
+    bool SamePlace(const TPersonEntry& o) const {
+        return Name == o.Name && Country == o.Country && City == o.City;
+    }
 };
 
-enum TPeopleColumn : int { PeopleByName = 0, PeopleByCountry = 1, PeopleByCity = 2, PeopleByNumber = 3 };
+enum TPeopleColumn : int {
+    PeopleByName = 0,
+    PeopleByCountry = 1,
+    PeopleByCity = 2,
+    PeopleByNumber = 3
+};
 
 struct TEditResult {
     bool Ok = true;
@@ -41,7 +48,8 @@ public:
     bool Descending() const { return descending_; }
 
     // Appends a new entry; the number field may be blank.
-    TEditResult Add(const QString& name, const QString& country, const QString& city, const QString& number);
+    TEditResult Add(const QString& name, const QString& country, const QString& city,
+                    const QString& number);
     TEditResult Replace(int index, const QString& name, const QString& country, const QString& city,
                         const QString& number);
     // Refused while a match held by a group uses the entry.
@@ -50,7 +58,8 @@ public:
     // A click on a column: that column ascending, again: the other way round.
     void SortBy(int column);
     void SetDescending(bool descending);
-    // Sorts by `column` in the direction already chosen (the list's menu, beside its Descending item).
+    // Sorts by `column` in the direction already chosen (the list's menu, beside its Descending
+    // item).
     void SetSortColumn(int column);
 
     // Adds entries read from a list file: each takes the next id; one with the same name,

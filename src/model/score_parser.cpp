@@ -22,8 +22,7 @@ QString Normalize(TScoreKind kind, const QString& text, QChar sep) {
     s.reserve(text.size());
     const bool brackets = kind != TScoreKind::Baseball && kind != TScoreKind::Chess;
     for (QChar c : text) {
-        if (c == QLatin1Char(' '))
-            continue;
+        if (c == QLatin1Char(' ')) continue;
         if (c == QLatin1Char('-') || c == QLatin1Char(':'))
             c = sep;
         else if (brackets && c == QLatin1Char(';'))
@@ -39,16 +38,13 @@ QString Normalize(TScoreKind kind, const QString& text, QChar sep) {
 
 bool ParseWhole(const QString& text, int& value) {
     const QString t = text.trimmed();
-    if (t.isEmpty() || t.size() > 6)
-        return false;
+    if (t.isEmpty() || t.size() > 6) return false;
     int v = 0;
     for (QChar c : t) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
         v = v * 10 + (c.unicode() - '0');
     }
-    if (v > kMaxScore)
-        return false;
+    if (v > kMaxScore) return false;
     value = v;
     return true;
 }
@@ -56,15 +52,12 @@ bool ParseWhole(const QString& text, int& value) {
 bool ParseDecimal(const QString& text, double& value) {
     QString t = text.trimmed();
     t.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (t.isEmpty())
-        return false;
+    if (t.isEmpty()) return false;
     for (QChar c : t)
-        if (!(c.isDigit() || c == QLatin1Char('.')))
-            return false;
+        if (!(c.isDigit() || c == QLatin1Char('.'))) return false;
     bool ok = false;
     const double v = t.toDouble(&ok);
-    if (!ok || v > kMaxScore)
-        return false;
+    if (!ok || v > kMaxScore) return false;
     value = v;
     return true;
 }
@@ -76,8 +69,7 @@ bool SplitPair(QString text, QChar sep, QString& first, QString& second) {
     text.replace(QLatin1Char('-'), sep);
     text.replace(QLatin1Char(':'), sep);
     const qsizetype at = text.indexOf(sep);
-    if (at < 0)
-        return false;
+    if (at < 0) return false;
     first = text.left(at).trimmed();
     second = text.mid(at + 1).trimmed();
     return true;
@@ -90,8 +82,7 @@ bool ReadPair(const QString& text, QChar sep, int& a, int& b) {
 
 bool ReadRealPair(const QString& text, QChar sep, double& a, double& b) {
     QString first, second;
-    return SplitPair(text, sep, first, second) && ParseDecimal(first, a) &&
-           ParseDecimal(second, b);
+    return SplitPair(text, sep, first, second) && ParseDecimal(first, a) && ParseDecimal(second, b);
 }
 
 struct TSplit {
@@ -139,8 +130,7 @@ bool TakeOvertimeMark(QString& text, const QString& translated) {
         at = text.indexOf(mark);
         length = mark.size();
     }
-    if (at < 0)
-        return false;
+    if (at < 0) return false;
     text.remove(at, length);
     return true;
 }
@@ -170,8 +160,7 @@ struct TParser {
 
     bool ReadFinal(const QString& text) {
         int a = 0, b = 0;
-        if (!ReadPair(text, Syntax.Separator, a, b))
-            return false;
+        if (!ReadPair(text, Syntax.Separator, a, b)) return false;
         int h = 0, v = 0;
         Orient(a, b, h, v);
         Result.Home = h;
@@ -180,15 +169,12 @@ struct TParser {
     }
 
     bool ReadPeriods(const TSplit& split) {
-        if (!split.HasParen)
-            return true;
-        if (!split.PeriodsOk)
-            return false;
+        if (!split.HasParen) return true;
+        if (!split.PeriodsOk) return false;
         Result.HasPeriods = true;
         for (const QString& p : split.Periods) {
             int a = 0, b = 0;
-            if (!ReadPair(p, Syntax.Separator, a, b))
-                return false;
+            if (!ReadPair(p, Syntax.Separator, a, b)) return false;
             int h = 0, v = 0;
             Orient(a, b, h, v);
             Result.HomePeriods.append(h);
@@ -215,8 +201,7 @@ struct TParser {
 
     TParsedScore Soccer(const QString& text) {
         const TSplit split = SplitScore(text);
-        if (!ReadFinal(split.Final) || !ReadPeriods(split))
-            return Invalid();
+        if (!ReadFinal(split.Final) || !ReadPeriods(split)) return Invalid();
         const int n = PeriodCount();
         if (Check() && split.HasParen &&
             ((!Options.OvertimeAllowed && n > 2) || (!Options.ShootoutsAllowed && n > 4) || n > 5))
@@ -227,25 +212,26 @@ struct TParser {
             v += Result.VisitorPeriods[i];
         }
         if (Result.Home < h || Result.Visitor < v)
-            return Fail(Check() ? LangText(2207, "Invalid Score. Score in halfs does not fit full-time score")
-                                : LangText(2208, "Invalid Score. Score in periods does not fit full-time score"));
+            return Fail(
+                Check()
+                    ? LangText(2207, "Invalid Score. Score in halfs does not fit full-time score")
+                    : LangText(2208,
+                               "Invalid Score. Score in periods does not fit full-time score"));
         if (n == 1) {
             Result.HomePeriods.append(static_cast<int>(Result.Home) - Result.HomePeriods[0]);
-            Result.VisitorPeriods.append(static_cast<int>(Result.Visitor) - Result.VisitorPeriods[0]);
+            Result.VisitorPeriods.append(static_cast<int>(Result.Visitor) -
+                                         Result.VisitorPeriods[0]);
         }
         return Done();
     }
 
     TParsedScore Hockey(QString text, bool basketball) {
-        const bool mark = TakeOvertimeMark(
-            text, basketball ? Syntax.BasketballOvertimeMark : Syntax.HockeyOvertimeMark);
-        if (mark && Check() && !Options.OvertimeAllowed)
-            return Invalid();
-        if (!Check())
-            Result.DecidedIn = mark ? 1 : 0;
+        const bool mark = TakeOvertimeMark(text, basketball ? Syntax.BasketballOvertimeMark
+                                                            : Syntax.HockeyOvertimeMark);
+        if (mark && Check() && !Options.OvertimeAllowed) return Invalid();
+        if (!Check()) Result.DecidedIn = mark ? 1 : 0;
         const TSplit split = SplitScore(text);
-        if (!ReadFinal(split.Final) || !ReadPeriods(split))
-            return Invalid();
+        if (!ReadFinal(split.Final) || !ReadPeriods(split)) return Invalid();
         const int n = PeriodCount();
         if (split.HasParen) {
             if (basketball) {
@@ -256,14 +242,17 @@ struct TParser {
                     return Invalid();
                 }
             } else {
-                if (n < 3)
-                    return Invalid();
+                if (n < 3) return Invalid();
                 if (Check() && !Options.OvertimeAllowed && n >= 4)
                     return Fail(LangText(2353, "Too many periods"));
             }
             if (!SumsEqual())
-                return Fail(basketball ? LangText(2403, "Invalid Score. Score in periods does not fit full-time score")
-                                       : LangText(2354, "Invalid Score. Score in periods does not fit full-time score"));
+                return Fail(
+                    basketball
+                        ? LangText(2403,
+                                   "Invalid Score. Score in periods does not fit full-time score")
+                        : LangText(2354,
+                                   "Invalid Score. Score in periods does not fit full-time score"));
         }
         return Done();
     }
@@ -275,30 +264,26 @@ struct TParser {
                                               : LangText(2603, "Ties in sets are not allowed"));
         const QString setTie = tennis ? LangText(2702, "Ties in sets are not allowed") : tie;
         const TSplit split = SplitScore(text);
-        if (!ReadFinal(split.Final))
-            return Invalid();
-        if (Result.Home == Result.Visitor)
-            return Fail(tie);
+        if (!ReadFinal(split.Final)) return Invalid();
+        if (Result.Home == Result.Visitor) return Fail(tie);
         // A match is best of three or best of five sets: at least two sets, at most five,
         // and the winner takes at most three.
         const double total = Result.Home + Result.Visitor;
-        if (total > 5 || total < 2 || std::max(Result.Home, Result.Visitor) > 3)
-            return Invalid();
-        if (!ReadPeriods(split))
-            return Invalid();
+        if (total > 5 || total < 2 || std::max(Result.Home, Result.Visitor) > 3) return Invalid();
+        if (!ReadPeriods(split)) return Invalid();
         if (split.HasParen) {
             const int n = PeriodCount();
-            if (n < 2 || n > 5)
-                return Invalid();
+            if (n < 2 || n > 5) return Invalid();
             int homeSets = 0, visitorSets = 0;
             for (int i = 0; i < n; ++i) {
-                if (Result.HomePeriods[i] == Result.VisitorPeriods[i])
-                    return Fail(setTie);
+                if (Result.HomePeriods[i] == Result.VisitorPeriods[i]) return Fail(setTie);
                 (Result.HomePeriods[i] > Result.VisitorPeriods[i] ? homeSets : visitorSets)++;
             }
             if (homeSets != Result.Home || visitorSets != Result.Visitor)
-                return Fail(tennis ? LangText(2703, "Invalid score. Score in sets does not fit total score")
-                                   : LangText(2602, "Invalid score. Score in sets does not fit total score"));
+                return Fail(
+                    tennis
+                        ? LangText(2703, "Invalid score. Score in sets does not fit total score")
+                        : LangText(2602, "Invalid score. Score in sets does not fit total score"));
         }
         return Done();
     }
@@ -313,15 +298,13 @@ struct TParser {
             h = v = 0.5;
         } else {
             double a = 0, b = 0;
-            if (!ReadRealPair(text, Syntax.Separator, a, b))
-                return Invalid();
+            if (!ReadRealPair(text, Syntax.Separator, a, b)) return Invalid();
             const bool swap = Options.VisitorFirst && !Check();
             h = swap ? b : a;
             v = swap ? a : b;
         }
         const bool valid = (h == 1 && v == 0) || (h == 0 && v == 1) || (h == 0.5 && v == 0.5);
-        if (!valid)
-            return Invalid();
+        if (!valid) return Invalid();
         Result.Home = h;
         Result.Visitor = v;
         return Done();
@@ -333,31 +316,24 @@ struct TParser {
         else if (!Check())
             Result.DecidedIn = 0;
         const TSplit split = SplitScore(text);
-        if (!ReadFinal(split.Final))
-            return Invalid();
-        if (Result.Home == Result.Visitor)
-            return Fail(LangText(2902, "Ties are not allowed"));
-        if (!ReadPeriods(split))
-            return Invalid();
+        if (!ReadFinal(split.Final)) return Invalid();
+        if (Result.Home == Result.Visitor) return Fail(LangText(2902, "Ties are not allowed"));
+        if (!ReadPeriods(split)) return Invalid();
         if (split.HasParen) {
             const int n = PeriodCount();
-            if (n != 4 && n != 5)
-                return Invalid();
-            if (n == 5)
-                Result.DecidedIn = 1;
+            if (n != 4 && n != 5) return Invalid();
+            if (n == 5) Result.DecidedIn = 1;
             if (!SumsEqual())
-                return Fail(LangText(2903, "Invalid Score. Score in quarters does not fit total score"));
+                return Fail(
+                    LangText(2903, "Invalid Score. Score in quarters does not fit total score"));
         }
-        if (Check())
-            Result.DecidedIn = -1;
+        if (Check()) Result.DecidedIn = -1;
         return Done();
     }
 
     TParsedScore Baseball(const QString& text) {
-        if (text.contains(QLatin1Char('(')) || !ReadFinal(text))
-            return Invalid();
-        if (Result.Home == Result.Visitor)
-            return Fail(LangText(2501, "Ties are not allowed"));
+        if (text.contains(QLatin1Char('(')) || !ReadFinal(text)) return Invalid();
+        if (Result.Home == Result.Visitor) return Fail(LangText(2501, "Ties are not allowed"));
         Result.HasPeriods = true;
         Result.HomePeriods = {static_cast<int>(Result.Home)};
         Result.VisitorPeriods = {static_cast<int>(Result.Visitor)};
@@ -366,8 +342,7 @@ struct TParser {
 
     TParsedScore Run(const QString& typed) {
         const QString text = Normalize(Kind, typed, Syntax.Separator);
-        if (Kind == TScoreKind::Other)
-            return Invalid();
+        if (Kind == TScoreKind::Other) return Invalid();
         if (text.isEmpty()) {
             Result.Ok = true;
             Result.Empty = true;
@@ -443,11 +418,13 @@ QString InvalidScoreMessage(TScoreKind kind) {
         return LangText(2350, "The score you have entered is not a valid score. Examples of valid "
                               "scores: 2-1, 2:1, 3:2 OT (1:2, 0:0, 1:0, 1:0) etc");
     case TScoreKind::Basketball:
-        return LangText(2401, "The score you have entered is not a valid basketball score. Examples "
-                              "of valid scores: 93:89 or 98-102 (23-24, 23-19, 25-36, 27-23) etc");
+        return LangText(2401,
+                        "The score you have entered is not a valid basketball score. Examples "
+                        "of valid scores: 93:89 or 98-102 (23-24, 23-19, 25-36, 27-23) etc");
     case TScoreKind::Volleyball:
-        return LangText(2600, "The score you have entered is not a valid volleyball score. Examples "
-                              "of valid scores: 3:1, 0-3, 3-2 (25-23, 27-25, 18-25, 23-25, 16-14) etc");
+        return LangText(2600,
+                        "The score you have entered is not a valid volleyball score. Examples "
+                        "of valid scores: 3:1, 0-3, 3-2 (25-23, 27-25, 18-25, 23-25, 16-14) etc");
     case TScoreKind::Tennis:
         return QStringLiteral("The score you have entered is not a valid tennis score. Examples of "
                               "valid scores: 3:1 or 3-2 (6-4, 6-7, 6-7, 6-3, 7-6) etc");
@@ -455,11 +432,13 @@ QString InvalidScoreMessage(TScoreKind kind) {
         return LangText(2800, "The score you have entered is not a valid chess score. Examples of "
                               "valid scores: 0.5-0.5, 1-0, 0-1");
     case TScoreKind::USFootball:
-        return LangText(2900, "The score you have entered is not a valid US football score. Examples "
-                              "of valid scores: 32:11 or 21-48 (3-3, 0-17, 6-14, 12-14) etc");
+        return LangText(2900,
+                        "The score you have entered is not a valid US football score. Examples "
+                        "of valid scores: 32:11 or 21-48 (3-3, 0-17, 6-14, 12-14) etc");
     case TScoreKind::Baseball:
-        return LangText(2500, "The score you have entered is not a valid baseball score. Examples of "
-                              "valid scores: 5:2, 4-7, 0-2 etc");
+        return LangText(2500,
+                        "The score you have entered is not a valid baseball score. Examples of "
+                        "valid scores: 5:2, 4-7, 0-2 etc");
     case TScoreKind::Other:
         break;
     }
@@ -474,8 +453,7 @@ TParsedScore ParseScore(TScoreKind kind, const QString& text, const TParseOption
 
 TCheckResult ValidateScoreText(int sport, const QString& text, bool overtimeAllowed,
                                bool shootoutsAllowed, const TScoreSyntax& syntax) {
-    if ((sport & 0x7F) >= kSportCount)
-        sport = SportOther;
+    if ((sport & 0x7F) >= kSportCount) sport = SportOther;
     TParseOptions options;
     options.Mode = TParseMode::Check;
     options.OvertimeAllowed = overtimeAllowed;
@@ -486,7 +464,8 @@ TCheckResult ValidateScoreText(int sport, const QString& text, bool overtimeAllo
 
 TCheckResult ValidateScoreText(int sport, const QString& text, bool overtimeAllowed,
                                bool shootoutsAllowed) {
-    return ValidateScoreText(sport, text, overtimeAllowed, shootoutsAllowed, TScoreSyntax::Current());
+    return ValidateScoreText(sport, text, overtimeAllowed, shootoutsAllowed,
+                             TScoreSyntax::Current());
 }
 
 } // namespace kv

@@ -9,7 +9,17 @@
 // match classes' SetScoreText (which stores the result); where the two differ the mode says.
 namespace kv {
 
-enum class TScoreKind { Other, Soccer, Hockey, Basketball, Volleyball, Tennis, Chess, USFootball, Baseball };
+enum class TScoreKind {
+    Other,
+    Soccer,
+    Hockey,
+    Basketball,
+    Volleyball,
+    Tennis,
+    Chess,
+    USFootball,
+    Baseball
+};
 
 TScoreKind ScoreKindOfSport(int sport);
 
@@ -30,7 +40,7 @@ using TPeriodList = QVarLengthArray<int, 6>;
 
 struct TParsedScore {
     bool Ok = false;
-    QString Message; // set when refused
+    QString Message;    // set when refused
     bool Empty = false; // an empty text: the match is not played
     double Home = 0;
     double Visitor = 0;

@@ -36,7 +36,9 @@ constexpr std::array<TSportWords, kSportCount> kSports = {{
     {5161, "Baseball", 0, "", 0, "", 0, "", ""},
 }};
 
-const TSportWords& WordsOf(int sport) { return kSports[static_cast<size_t>(NormalizeSport(sport))]; }
+const TSportWords& WordsOf(int sport) {
+    return kSports[static_cast<size_t>(NormalizeSport(sport))];
+}
 
 } // namespace
 
@@ -63,7 +65,9 @@ QString SportName(int sport) {
     return LangText(w.NameId, w.Name);
 }
 
-QString SportEnglishName(int sport) { return QString::fromLatin1(WordsOf(sport).Name); }
+QString SportEnglishName(int sport) {
+    return QString::fromLatin1(WordsOf(sport).Name);
+}
 
 int SportFromName(const QString& name) {
     const QString wanted = name.trimmed();
@@ -90,6 +94,8 @@ QString ShootoutWord(int sport) {
     return w.ShootoutId ? LangText(w.ShootoutId, w.Shootout) : QString();
 }
 
-QString ShootoutAbbrev(int sport) { return QString::fromLatin1(WordsOf(sport).ShootoutAbbrev); }
+QString ShootoutAbbrev(int sport) {
+    return QString::fromLatin1(WordsOf(sport).ShootoutAbbrev);
+}
 
 } // namespace kv

@@ -28,7 +28,9 @@ inline constexpr int kSportCount = 13;
 int NormalizeSport(int code);
 
 // The most legs a tournament of the sport may have: 16 for baseball (series), else 8.
-inline int MaxLegs(int sport) { return NormalizeSport(sport) == SportBaseball ? 16 : 8; }
+inline int MaxLegs(int sport) {
+    return NormalizeSport(sport) == SportBaseball ? 16 : 8;
+}
 
 // Soccer, futsal, bandy, handball and water polo share one match class and one set of words.
 bool IsSoccerFamily(int sport);

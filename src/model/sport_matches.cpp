@@ -13,10 +13,8 @@ TSetScoreResult TSoccerMatch::SetScoreText(const QString& text, bool visitorFirs
 }
 
 QString TSoccerMatch::SuffixText(const TScoreTexts& t) const {
-    if (DecidedIn == 1)
-        return QLatin1Char(' ') + t.SoccerOvertimeAbbrev;
-    if (DecidedIn == 2)
-        return QLatin1Char(' ') + t.SoccerShootoutAbbrev;
+    if (DecidedIn == 1) return QLatin1Char(' ') + t.SoccerOvertimeAbbrev;
+    if (DecidedIn == 2) return QLatin1Char(' ') + t.SoccerShootoutAbbrev;
     return QString();
 }
 
@@ -66,10 +64,8 @@ TSetScoreResult TBasketballMatch::SetScoreText(const QString& text, bool visitor
 // Only the full form has basketball's own overtime word and the literal shoot-out mark; the
 // short form is worded as in the rest of the family.
 QString TBasketballMatch::FullSuffixText(const TScoreTexts& t) const {
-    if (DecidedIn == 1)
-        return QLatin1Char(' ') + t.BasketballOvertimeAbbrev;
-    if (DecidedIn == 2)
-        return QStringLiteral(" SO");
+    if (DecidedIn == 1) return QLatin1Char(' ') + t.BasketballOvertimeAbbrev;
+    if (DecidedIn == 2) return QStringLiteral(" SO");
     return QString();
 }
 
@@ -115,16 +111,13 @@ void TBaseballMatch::ClearForEmptyScore() {
 // ---- chess
 
 QString TChessMatch::GetScoreText(bool hostFirst, bool withSuffix, const TScoreTexts& t) const {
-    if (!Played)
-        return QString();
-    if (IsForfeited())
-        return ForfeitText(hostFirst, t.Separator);
+    if (!Played) return QString();
+    if (IsForfeited()) return ForfeitText(hostFirst, t.Separator);
     const double first = hostFirst ? HomeScore : VisitorScore;
     const double second = hostFirst ? VisitorScore : HomeScore;
     QString text = first > second ? QStringLiteral("1")
                                   : (first < second ? QStringLiteral("0") : QStringLiteral("="));
-    if (withSuffix)
-        text += SuffixText(t);
+    if (withSuffix) text += SuffixText(t);
     return text;
 }
 
@@ -173,6 +166,8 @@ std::unique_ptr<TMatch> CreateMatch(int sport, const TMatch& source) {
     return match;
 }
 
-std::unique_ptr<TMatch> CreateMatch(int sport) { return CreateMatch(sport, -1, -1, -1, -1); }
+std::unique_ptr<TMatch> CreateMatch(int sport) {
+    return CreateMatch(sport, -1, -1, -1, -1);
+}
 
 } // namespace kv

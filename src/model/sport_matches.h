@@ -78,9 +78,9 @@ protected:
 // Chess: no periods; scores are 1, 0 or halves.
 class TChessMatch : public TMatch {
 public:
-    using TMatch::TMatch;
     using TMatch::GetScoreText;
     using TMatch::SetScoreText;
+    using TMatch::TMatch;
     QString GetScoreText(bool hostFirst, bool withSuffix, const TScoreTexts& t) const override;
     TSetScoreResult SetScoreText(const QString& text, bool visitorFirst,
                                  const TScoreSyntax& syntax) override;

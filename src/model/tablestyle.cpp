@@ -11,7 +11,7 @@ namespace kv {
 namespace {
 
 const char* const kStyleKey = "TableStyle";
-const char* const kColorNames[8] = {"clWin",   "clDraw",   "clLose",   "clWinOT",
+const char* const kColorNames[8] = {"clWin",    "clDraw",   "clLose",   "clWinOT",
                                     "clDrawOT", "clLoseOT", "clWinBul", "clLoseBul"};
 
 double& PixelsPerInch() {
@@ -19,7 +19,9 @@ double& PixelsPerInch() {
     return ppi;
 }
 
-double Round2(double v) { return std::round(v * 100.0) / 100.0; }
+double Round2(double v) {
+    return std::round(v * 100.0) / 100.0;
+}
 
 } // namespace
 
@@ -76,39 +78,35 @@ void TGroupStyle::SaveAsDefault() const {
 TColor TGroupStyle::ResultColor(int outcome) const {
     if (HasResultsColors) {
         const int code = outcome % 128;
-        if (code >= 0 && code < 8)
-            return ResultColors[static_cast<size_t>(code)];
+        if (code >= 0 && code < 8) return ResultColors[static_cast<size_t>(code)];
     }
     return EffectiveResultsFont().Color;
 }
 
-double ScreenPixelsPerInch() { return PixelsPerInch(); }
+double ScreenPixelsPerInch() {
+    return PixelsPerInch();
+}
 void SetScreenPixelsPerInch(double ppi) {
-    if (ppi > 0)
-        PixelsPerInch() = ppi;
+    if (ppi > 0) PixelsPerInch() = ppi;
 }
 
 double ConvertUnits(double value, int fromUnits, int toUnits) {
-    if (fromUnits == toUnits)
-        return value;
+    if (fromUnits == toUnits) return value;
     const double ppi = ScreenPixelsPerInch();
     double pixels = value;
     if (fromUnits == UnitsCentimetres)
         pixels = value * ppi / 2.54;
     else if (fromUnits == UnitsInches)
         pixels = value * ppi;
-    if (toUnits == UnitsCentimetres)
-        return Round2(pixels / ppi * 2.54);
-    if (toUnits == UnitsInches)
-        return Round2(pixels / ppi);
+    if (toUnits == UnitsCentimetres) return Round2(pixels / ppi * 2.54);
+    if (toUnits == UnitsInches) return Round2(pixels / ppi);
     // A size in pixels is a whole number of them.
     return std::nearbyint(pixels);
 }
 
 int ToPixels(double value, int units) {
     const double px = ConvertUnits(value, units, UnitsPixels);
-    if (!std::isfinite(px) || std::fabs(px) > 1.0e6)
-        return 0;
+    if (!std::isfinite(px) || std::fabs(px) > 1.0e6) return 0;
     return static_cast<int>(std::nearbyint(px));
 }
 
@@ -139,8 +137,7 @@ TTableDimensions TTableDimensions::FromSettings(int sport) {
     TTableDimensions d = builtIn;
     const QString key = DimensionsSubKey(sport);
     d.Units = PrefInteger("TableDimensions", "Units");
-    if (d.Units != UnitsCentimetres && d.Units != UnitsInches)
-        d.Units = UnitsPixels;
+    if (d.Units != UnitsCentimetres && d.Units != UnitsInches) d.Units = UnitsPixels;
     d.LineFactor = RegReadFloat(key, QStringLiteral("line_k"), builtIn.LineFactor);
     d.RowHeight = RegReadFloat(key, QStringLiteral("CH"), builtIn.RowHeight);
     d.PlaceWidth = RegReadFloat(key, QStringLiteral("Num"), builtIn.PlaceWidth);

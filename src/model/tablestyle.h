@@ -42,7 +42,8 @@ struct TGroupStyle {
     bool MarkHomeMatches = true;
     bool HasResultsColors = true;
     // clWin, clDraw, clLose, clWinOT, clDrawOT, clLoseOT, clWinBul, clLoseBul
-    std::array<TColor, 8> ResultColors = {clRed, clBlue, clBlack, clRed, clBlue, clBlack, clRed, clBlack};
+    std::array<TColor, 8> ResultColors = {clRed,  clBlue,  clBlack, clRed,
+                                          clBlue, clBlack, clRed,   clBlack};
 
     static TGroupStyle FromSettings();
     void SaveAsDefault() const;

@@ -37,8 +37,12 @@ void TTeam::AssignData(const TTeam& other) {
     UpperCase = other.UpperCase;
 }
 
-QString TTeam::LocationText() const { return kv::LocationText(City, Country); }
+QString TTeam::LocationText() const {
+    return kv::LocationText(City, Country);
+}
 
-QString TTeam::DisplayName() const { return DisplayText(Name, City, Country); }
+QString TTeam::DisplayName() const {
+    return DisplayText(Name, City, Country);
+}
 
 } // namespace kv

@@ -20,8 +20,7 @@ TGroup* TTournament::AddGroup(std::unique_ptr<TGroup> group) {
     TGroup* raw = group.get();
     groups_.push_back(std::move(group));
     if (raw->ConferenceId != -1)
-        if (TConference* c = ConferenceById(raw->ConferenceId))
-            c->Divisions.push_back(raw);
+        if (TConference* c = ConferenceById(raw->ConferenceId)) c->Divisions.push_back(raw);
     return raw;
 }
 
@@ -39,15 +38,13 @@ TTeam* TTournament::AddTeam(std::unique_ptr<TTeam> team, bool withPlaceFonts) {
     teamIndex_.insert(raw->Id, raw);
     const auto add = [&](TGroup* table) {
         table->teams_.push_back(raw);
-        if (withPlaceFonts)
-            table->AddPlaceFont();
+        if (withPlaceFonts) table->AddPlaceFont();
     };
     add(joint_.get());
     if (TGroup* group = GroupById(raw->GroupId)) {
         add(group);
         if (group->ConferenceId != -1)
-            if (TConference* c = ConferenceById(group->ConferenceId))
-                add(c->Table.get());
+            if (TConference* c = ConferenceById(group->ConferenceId)) add(c->Table.get());
     }
     return raw;
 }
@@ -58,16 +55,13 @@ TTeam* TTournament::AddTeam(const QString& name, int orderNumber, int groupId, i
 }
 
 void TTournament::RemoveTeam(TTeam* team, bool withPlaceFonts) {
-    if (!team)
-        return;
+    if (!team) return;
     const auto drop = [&](TGroup* table) {
         auto& list = table->teams_;
         const auto it = std::find(list.begin(), list.end(), team);
-        if (it == list.end())
-            return;
+        if (it == list.end()) return;
         list.erase(it);
-        if (withPlaceFonts)
-            table->DropLastPlaceFont();
+        if (withPlaceFonts) table->DropLastPlaceFont();
         auto& record = table->TieOrder;
         record.erase(std::remove(record.begin(), record.end(), team->Id), record.end());
     };
@@ -78,15 +72,12 @@ void TTournament::RemoveTeam(TTeam* team, bool withPlaceFonts) {
         drop(g.get());
     std::vector<TMatch*> matches;
     for (auto it = joint_->matches_.rbegin(); it != joint_->matches_.rend(); ++it)
-        if ((*it)->Involves(team->Id))
-            matches.push_back(*it);
+        if ((*it)->Involves(team->Id)) matches.push_back(*it);
     RemoveMatches(matches);
-    if (teamIndex_.value(team->Id) == team)
-        teamIndex_.remove(team->Id);
+    if (teamIndex_.value(team->Id) == team) teamIndex_.remove(team->Id);
     const auto owned = std::find_if(teamStore_.begin(), teamStore_.end(),
                                     [team](const auto& p) { return p.get() == team; });
-    if (owned != teamStore_.end())
-        teamStore_.erase(owned);
+    if (owned != teamStore_.end()) teamStore_.erase(owned);
 }
 
 void TTournament::Restructure(const TStructurePlan& plan) {
@@ -102,7 +93,8 @@ void TTournament::Restructure(const TStructurePlan& plan) {
     std::vector<TTeam*> gone;
     for (TTeam* team : joint_->teams_)
         if (!kept.contains(team->Id)) gone.push_back(team);
-    for (TTeam* team : gone) RemoveTeam(team, false);
+    for (TTeam* team : gone)
+        RemoveTeam(team, false);
 
     // Where each kept team will stand, then the matches the legs no longer allow.
     if (!conferences) {
@@ -122,7 +114,8 @@ void TTournament::Restructure(const TStructurePlan& plan) {
         const auto visitor = placeOf.value(m->VisitorTeamId, {-1, -1});
         bool allowed = home.first == visitor.first;
         if (!allowed && conferences)
-            allowed = home.second == visitor.second ? m->Leg <= ConferenceLegs : m->Leg <= InterConferenceLegs;
+            allowed = home.second == visitor.second ? m->Leg <= ConferenceLegs
+                                                    : m->Leg <= InterConferenceLegs;
         if (!allowed) dropped.push_back(m);
     }
     RemoveMatches(dropped);
@@ -133,8 +126,9 @@ void TTournament::Restructure(const TStructurePlan& plan) {
         auto old = std::find_if(conferences_.begin(), conferences_.end(),
                                 [&](const auto& o) { return o && c.Id >= 0 && o->Id == c.Id; });
         std::unique_ptr<TConference> conference =
-            old != conferences_.end() ? std::move(*old)
-                                      : std::make_unique<TConference>(this, ++lastConference, c.Name, joint_->Style);
+            old != conferences_.end()
+                ? std::move(*old)
+                : std::make_unique<TConference>(this, ++lastConference, c.Name, joint_->Style);
         conference->Name = c.Name;
         conference->Table->Name = c.Name;
         conference->Divisions.clear();
@@ -154,9 +148,10 @@ void TTournament::Restructure(const TStructurePlan& plan) {
             group->Style = joint_->Style;
         }
         group->Name = g.Name;
-        group->ConferenceId = g.Conference >= 0 && g.Conference < static_cast<int>(newConferences.size())
-                                  ? newConferences[static_cast<size_t>(g.Conference)]->Id
-                                  : -1;
+        group->ConferenceId =
+            g.Conference >= 0 && g.Conference < static_cast<int>(newConferences.size())
+                ? newConferences[static_cast<size_t>(g.Conference)]->Id
+                : -1;
         group->teams_.clear();
         group->matches_.clear();
         newGroups.push_back(std::move(group));
@@ -189,7 +184,8 @@ void TTournament::Restructure(const TStructurePlan& plan) {
         joint_->teams_.push_back(team);
         if (group) {
             GroupById(group->Id)->teams_.push_back(team);
-            if (TConference* c = ConferenceById(group->ConferenceId)) c->Table->teams_.push_back(team);
+            if (TConference* c = ConferenceById(group->ConferenceId))
+                c->Table->teams_.push_back(team);
         }
     }
 
@@ -199,11 +195,13 @@ void TTournament::Restructure(const TStructurePlan& plan) {
         AddToTables(m.get(), TeamById(m->HomeTeamId), TeamById(m->VisitorTeamId));
 
     for (TGroup* table : AllTables()) {
-        while (table->PlaceFonts.size() < table->teams_.size()) table->AddPlaceFont();
+        while (table->PlaceFonts.size() < table->teams_.size())
+            table->AddPlaceFont();
         if (table->PlaceFonts.size() > table->teams_.size())
-            table->PlaceFonts.erase(table->PlaceFonts.begin(),
-                                    table->PlaceFonts.begin() +
-                                        static_cast<std::ptrdiff_t>(table->PlaceFonts.size() - table->teams_.size()));
+            table->PlaceFonts.erase(
+                table->PlaceFonts.begin(),
+                table->PlaceFonts.begin() +
+                    static_cast<std::ptrdiff_t>(table->PlaceFonts.size() - table->teams_.size()));
     }
 }
 
@@ -211,8 +209,7 @@ void TTournament::AddToTables(TMatch* match, const TTeam* home, const TTeam* vis
     joint_->matches_.push_back(match);
     TGroup* homeGroup = GroupById(home->GroupId);
     TGroup* visitorGroup = GroupById(visitor->GroupId);
-    if (homeGroup && homeGroup == visitorGroup)
-        homeGroup->matches_.push_back(match);
+    if (homeGroup && homeGroup == visitorGroup) homeGroup->matches_.push_back(match);
     if (homeGroup && visitorGroup && homeGroup->ConferenceId != -1 &&
         homeGroup->ConferenceId == visitorGroup->ConferenceId)
         if (TConference* c = ConferenceById(homeGroup->ConferenceId))
@@ -220,18 +217,15 @@ void TTournament::AddToTables(TMatch* match, const TTeam* home, const TTeam* vis
 }
 
 bool TTournament::AddMatch(std::unique_ptr<TMatch>& match, TPairLegIndex* index) {
-    if (!match)
-        return false;
+    if (!match) return false;
     const TTeam* home = TeamById(match->HomeTeamId);
     const TTeam* visitor = TeamById(match->VisitorTeamId);
-    if (!home || !visitor || home == visitor)
-        return false;
-    if (match->Id == -1 && LastMatchId == INT_MAX)
-        return false;
-    const bool exists = index ? !index->InsertIfNew(home->Id, visitor->Id, match->Leg)
-                              : joint_->MatchOfPairInLeg(home->Id, visitor->Id, match->Leg) != nullptr;
-    if (exists)
-        return false;
+    if (!home || !visitor || home == visitor) return false;
+    if (match->Id == -1 && LastMatchId == INT_MAX) return false;
+    const bool exists =
+        index ? !index->InsertIfNew(home->Id, visitor->Id, match->Leg)
+              : joint_->MatchOfPairInLeg(home->Id, visitor->Id, match->Leg) != nullptr;
+    if (exists) return false;
     if (match->Id == -1) {
         match->Id = ++LastMatchId;
     } else {
@@ -244,8 +238,7 @@ bool TTournament::AddMatch(std::unique_ptr<TMatch>& match, TPairLegIndex* index)
 }
 
 void TTournament::RemoveMatches(const std::vector<TMatch*>& matches) {
-    if (matches.empty())
-        return;
+    if (matches.empty()) return;
     const QSet<const TMatch*> gone(matches.begin(), matches.end());
     const auto isGone = [&](const TMatch* m) { return gone.contains(m); };
     for (const auto& c : conferences_)
@@ -256,8 +249,7 @@ void TTournament::RemoveMatches(const std::vector<TMatch*>& matches) {
     auto& list = joint_->matches_;
     size_t kept = 0;
     for (size_t i = 0; i < list.size(); ++i) {
-        if (isGone(list[i]))
-            continue;
+        if (isGone(list[i])) continue;
         if (kept != i) {
             list[kept] = list[i];
             matchStore_[kept] = std::move(matchStore_[i]);
@@ -269,14 +261,12 @@ void TTournament::RemoveMatches(const std::vector<TMatch*>& matches) {
 }
 
 void TTournament::RemoveMatch(TMatch* match) {
-    if (match)
-        RemoveMatches({match});
+    if (match) RemoveMatches({match});
 }
 
 bool TTournament::RemoveMatchById(int id) {
     TMatch* match = MatchById(id);
-    if (!match)
-        return false;
+    if (!match) return false;
     RemoveMatch(match);
     return true;
 }
@@ -285,8 +275,7 @@ void TTournament::RemoveDrawnMatches() {
     std::vector<TMatch*> drawn;
     for (const auto& g : groups_)
         for (auto it = g->matches_.rbegin(); it != g->matches_.rend(); ++it)
-            if ((*it)->Played && (*it)->HomeScore == (*it)->VisitorScore)
-                drawn.push_back(*it);
+            if ((*it)->Played && (*it)->HomeScore == (*it)->VisitorScore) drawn.push_back(*it);
     RemoveMatches(drawn);
 }
 
@@ -326,8 +315,7 @@ void TTournament::ChangeLegs(int groupLegs, int conferenceLegs, int interConfere
                 drop = (otherConference && m->Leg > interConferenceLegs) ||
                        (a != b && m->Leg > conferenceLegs);
             }
-            if (drop)
-                dropped.push_back(m);
+            if (drop) dropped.push_back(m);
         }
         RemoveMatches(dropped);
     }

@@ -46,8 +46,8 @@ struct TChartLayout {
     QList<TChartText> Marks;      // bars: the value marks kept after thinning
     QList<QList<QPointF>> Points; // lines: each series' points on the plot
     QList<QColor> LineColors;
-    QList<TChartText> EndLabels;  // lines: the labels at the line ends that fit, with
-    QList<int> EndLabelSeries;    // the series each belongs to
+    QList<TChartText> EndLabels; // lines: the labels at the line ends that fit, with
+    QList<int> EndLabelSeries;   // the series each belongs to
     bool ShowLegend = false;
     QRectF Legend;
     QList<TChartLegendEntry> LegendEntries;

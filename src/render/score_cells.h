@@ -28,8 +28,9 @@ public:
     };
 
     // `inks` are the colours of the eight outcomes, `fills` the row backgrounds in use.
-    TScoreCells(QPainter& painter, const QFont& font, const QFontMetrics& metrics, const TGeometry& geometry,
-                std::vector<QColor> inks, std::vector<QColor> fills, bool stamps);
+    TScoreCells(QPainter& painter, const QFont& font, const QFontMetrics& metrics,
+                const TGeometry& geometry, std::vector<QColor> inks, std::vector<QColor> fills,
+                bool stamps);
 
     struct TCellText;
     // What a cell shows: the score's text as seen from one side and its colour.
@@ -42,7 +43,8 @@ public:
     // Writes a look into the cell whose top left corner is (left, top), on the background
     // fills[fill].
     void Draw(int left, int top, const TLook& look, int fill, bool homeMark);
-    void Draw(int left, int top, const TMatch& m, bool homeSide, const TScoreTexts& texts, int fill, bool homeMark) {
+    void Draw(int left, int top, const TMatch& m, bool homeSide, const TScoreTexts& texts, int fill,
+              bool homeMark) {
         Draw(left, top, LookOf(m, homeSide, texts), fill, homeMark);
     }
 

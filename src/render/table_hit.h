@@ -12,26 +12,26 @@
 namespace kv {
 
 enum class TTableRegion {
-    None,            // outside the picture
-    PlaceHeading,    // the heading above the place column: back to the tournament's order
-    Title,           // the heading above the team-name column
-    ColumnTeam,      // the heading above a results-grid column
-    SectionHeading,  // the upper heading row above a standings section
-    ColumnHeading,   // the column heading row above a standings column
-    TeamName,        // a team's name cell
-    Diagonal,        // the results cell of a team against itself
-    ResultCell,      // any other results cell
-    Standings,       // a standings value cell
-    Place,           // the place column below the heading
+    None,           // outside the picture
+    PlaceHeading,   // the heading above the place column: back to the tournament's order
+    Title,          // the heading above the team-name column
+    ColumnTeam,     // the heading above a results-grid column
+    SectionHeading, // the upper heading row above a standings section
+    ColumnHeading,  // the column heading row above a standings column
+    TeamName,       // a team's name cell
+    Diagonal,       // the results cell of a team against itself
+    ResultCell,     // any other results cell
+    Standings,      // a standings value cell
+    Place,          // the place column below the heading
 };
 
 struct TTableHit {
     TTableRegion Region = TTableRegion::None;
-    int Row = -1;        // team row (0-based, standings order)
-    int Column = -1;     // results-grid column (0-based) or standings column index
-    int Line = 0;        // results line, 1..RowsPerTeam
-    int Scope = 0;       // section of a standings column: 1 overall, 2 home, 3 away
-    int ColumnId = -1;   // standings column identifier
+    int Row = -1;      // team row (0-based, standings order)
+    int Column = -1;   // results-grid column (0-based) or standings column index
+    int Line = 0;      // results line, 1..RowsPerTeam
+    int Scope = 0;     // section of a standings column: 1 overall, 2 home, 3 away
+    int ColumnId = -1; // standings column identifier
     const TTeam* RowTeam = nullptr;
     const TTeam* ColumnTeam = nullptr;
 };
@@ -59,7 +59,8 @@ int TableCursor(const TTournament& t, const TGroup& g, const TTableHit& hit);
 // Where a new match of an empty results cell is proposed: the row team at home in the short
 // grid view; in the full view the row team while it hosts the column team fewer than
 // (legs + 1) / 2 times, else the column team.
-bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam);
+bool ProposedRowAtHome(const TTournament& t, const TGroup& g, const TTeam& rowTeam,
+                       const TTeam& columnTeam);
 
 // The leg a results cell stands for: its match's leg; else, with away results shown, its line;
 // else (home matches by position) the position's own leg or the nearest one the pair has free,
@@ -72,12 +73,13 @@ struct TCellPermission {
     bool Allowed = true;
     QString Message;
 };
-TCellPermission ResultCellPermission(const TTournament& t, const TTeam& rowTeam, const TTeam& columnTeam, int line);
+TCellPermission ResultCellPermission(const TTournament& t, const TTeam& rowTeam,
+                                     const TTeam& columnTeam, int line);
 
 // Whether a click on a results cell may edit it: the permission check, and for a new match a
 // leg the pair has free (and, in the short grid, a home match the row team may still play),
 // with the message a refused click shows.
-TCellPermission ResultCellAccess(const TTournament& t, const TGroup& g, const TTeam& rowTeam, const TTeam& columnTeam,
-                                 int line);
+TCellPermission ResultCellAccess(const TTournament& t, const TGroup& g, const TTeam& rowTeam,
+                                 const TTeam& columnTeam, int line);
 
 } // namespace kv

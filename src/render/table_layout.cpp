@@ -11,27 +11,24 @@ namespace kv {
 namespace {
 
 const TPlaceFont* PlaceOf(const TGroup& g, int place) {
-    return place >= 1 && place <= static_cast<int>(g.PlaceFonts.size()) ? &g.PlaceFonts[static_cast<size_t>(place - 1)]
-                                                                        : nullptr;
+    return place >= 1 && place <= static_cast<int>(g.PlaceFonts.size())
+               ? &g.PlaceFonts[static_cast<size_t>(place - 1)]
+               : nullptr;
 }
 
 } // namespace
 
 int RowsPerTeam(const TTournament& t, const TGroup& g) {
-    if (!t.View.Results)
-        return 1;
+    if (!t.View.Results) return 1;
     const int legs = std::clamp(g.Legs, 1, 64);
     return std::max(1, g.Style.ShowAwayResults ? legs : (legs + 1) / 2);
 }
 
 std::vector<TStandingsSection> ShownSections(const TTableView& v) {
     std::vector<TStandingsSection> sections;
-    if (v.HStandings)
-        sections.push_back({ScopeHome, LangText(5001, "Home")});
-    if (v.AStandings)
-        sections.push_back({ScopeAway, LangText(5002, "Away")});
-    if (v.Standings)
-        sections.push_back({ScopeOverall, LangText(5003, "Overall")});
+    if (v.HStandings) sections.push_back({ScopeHome, LangText(5001, "Home")});
+    if (v.AStandings) sections.push_back({ScopeAway, LangText(5002, "Away")});
+    if (v.Standings) sections.push_back({ScopeOverall, LangText(5003, "Overall")});
     return sections;
 }
 
@@ -41,8 +38,8 @@ int NaturalTableWidth(const TTournament& t, const TGroup& g) {
     for (const TTableColumn& c : t.Columns)
         sw += ToPixels(c.Width, d.Units);
     const int sections = static_cast<int>(ShownSections(t.View).size());
-    return d.PlaceWidthPx() + d.TeamWidthPx() + (t.View.Results ? g.TeamCount() * d.ScoreWidthPx() : 0) +
-           sw * sections + 1;
+    return d.PlaceWidthPx() + d.TeamWidthPx() +
+           (t.View.Results ? g.TeamCount() * d.ScoreWidthPx() : 0) + sw * sections + 1;
 }
 
 TTableLayout ComputeLayout(const TTournament& t, const TGroup& g) {
@@ -54,8 +51,10 @@ TTableLayout ComputeLayout(const TTournament& t, const TGroup& g) {
     l.TeamWidth = std::max(1, d.TeamWidthPx());
     l.ScoreWidth = std::max(1, d.ScoreWidthPx());
     l.RowsPerTeam = RowsPerTeam(t, g);
-    l.SubRowHeight = l.RowsPerTeam == 1 ? l.RowHeight : std::max(1, RoundEven(l.RowHeight * d.LineFactor));
-    l.TeamRowHeight = t.View.Results && l.RowsPerTeam != 1 ? l.RowsPerTeam * l.SubRowHeight : l.RowHeight;
+    l.SubRowHeight =
+        l.RowsPerTeam == 1 ? l.RowHeight : std::max(1, RoundEven(l.RowHeight * d.LineFactor));
+    l.TeamRowHeight =
+        t.View.Results && l.RowsPerTeam != 1 ? l.RowsPerTeam * l.SubRowHeight : l.RowHeight;
     l.TwoHeaderRows = t.View.HStandings || t.View.AStandings;
     l.HeaderHeight = l.TwoHeaderRows ? 2 * l.RowHeight : l.RowHeight;
     l.TableHeight = l.HeaderHeight + l.Teams * l.TeamRowHeight + (g.Style.BoldBorders ? 1 : 0) + 1;
@@ -84,12 +83,9 @@ QString TeamDisplayName(const TTournament& t, const TGroup& g, const TTeam& team
     QString name = v.ShowSymbol && !team.Symbol.isEmpty() ? team.Symbol : team.Name;
     if (v.ShowCity || v.ShowCountry) {
         QStringList parts;
-        if (v.ShowCity && !team.City.isEmpty())
-            parts << team.City;
-        if (v.ShowCountry && !team.Country.isEmpty())
-            parts << team.Country;
-        if (!parts.isEmpty())
-            name += QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
+        if (v.ShowCity && !team.City.isEmpty()) parts << team.City;
+        if (v.ShowCountry && !team.Country.isEmpty()) parts << team.Country;
+        if (!parts.isEmpty()) name += QStringLiteral(" (%1)").arg(parts.join(QStringLiteral(", ")));
     }
     const TPlaceFont* p = PlaceOf(g, place);
     const bool upper = team.SeparateFont ? team.UpperCase : (p && p->HasFont && p->UpperCase);
@@ -98,9 +94,11 @@ QString TeamDisplayName(const TTournament& t, const TGroup& g, const TTeam& team
 
 bool TGridCells::Pack(int row, int column, int subRow, quint64& key) {
     constexpr int kLimit = 1 << 21;
-    if (row < 0 || column < 0 || subRow < 0 || row >= kLimit || column >= kLimit || subRow >= kLimit)
+    if (row < 0 || column < 0 || subRow < 0 || row >= kLimit || column >= kLimit ||
+        subRow >= kLimit)
         return false;
-    key = (static_cast<quint64>(row) << 42) | (static_cast<quint64>(column) << 21) | static_cast<quint64>(subRow);
+    key = (static_cast<quint64>(row) << 42) | (static_cast<quint64>(column) << 21) |
+          static_cast<quint64>(subRow);
     return true;
 }
 
@@ -137,8 +135,7 @@ bool RowBackground(const TGroup& g, const TTeam& team, int place, TColor& color)
 }
 
 TFontData RowFont(const TGroup& g, const TTeam& team, int place) {
-    if (team.SeparateFont)
-        return WithStyleOf(g.Style.Font, team.Font);
+    if (team.SeparateFont) return WithStyleOf(g.Style.Font, team.Font);
     if (const TPlaceFont* p = PlaceOf(g, place); p && p->HasFont)
         return WithStyleOf(g.Style.Font, p->Font);
     return g.Style.Font;

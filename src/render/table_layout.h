@@ -12,12 +12,12 @@ namespace kv {
 
 struct TTableLayout {
     int Teams = 0;
-    int RowHeight = 18;    // dimension RowHeight
+    int RowHeight = 18; // dimension RowHeight
     int PlaceWidth = 25;
     int TeamWidth = 130;
     int ScoreWidth = 30;
     int RowsPerTeam = 1;
-    int SubRowHeight = 18; // SRH
+    int SubRowHeight = 18;  // SRH
     int TeamRowHeight = 18; // RH
     int HeaderHeight = 18;  // HH
     int TableHeight = 0;

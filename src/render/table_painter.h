@@ -64,8 +64,12 @@ private:
     // Whether the pixel rows top..bottom - 1 meet the rows being drawn.
     bool RowsShown(int top, int bottom) const { return bottom > clipTop_ && top < clipBottom_; }
     // The same with a row's height of slack, for texts whose glyphs may reach out of their cells.
-    bool Reaches(int top, int bottom) const { return RowsShown(top - layout_.RowHeight, bottom + layout_.RowHeight); }
-    bool TextShown(int top, int height) const { return RowsShown(top - height / 2 - 1, top + height + height / 2 + 1); }
+    bool Reaches(int top, int bottom) const {
+        return RowsShown(top - layout_.RowHeight, bottom + layout_.RowHeight);
+    }
+    bool TextShown(int top, int height) const {
+        return RowsShown(top - height / 2 - 1, top + height + height / 2 + 1);
+    }
     bool TeamRowShown(int index) const { return RowsShown(RowTop(index), RowTop(index + 1) + 1); }
     bool HeaderShown() const { return Reaches(0, layout_.HeaderHeight + 2); }
     // The font and the text top of a team row, when its texts reach the rows being drawn.
@@ -84,7 +88,7 @@ private:
     qsizetype rasterStride_ = 0;
     int rasterWidth_ = 0;
     int rasterHeight_ = 0;
-    int clipTop_ = 0;                // the rows being drawn
+    int clipTop_ = 0; // the rows being drawn
     int clipBottom_ = 1 << 30;
     int RasterTop() const { return std::max(0, clipTop_); }
     int RasterBottom() const { return std::min(rasterHeight_, clipBottom_); }
@@ -120,7 +124,7 @@ void DrawGroupTable(const TTournament& t, const TGroup& g, QPainter& painter, TC
 QImage RenderGroupTable(const TTournament& t, const TGroup& g, TColor background = clWhite);
 // The same into an image that is kept between drawings (its memory is reused when the size
 // stays the same, as in a window that redraws a table after each change).
-void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image, TColor background = clWhite,
-                      bool smoothText = true);
+void RenderGroupTable(const TTournament& t, const TGroup& g, QImage& image,
+                      TColor background = clWhite, bool smoothText = true);
 
 } // namespace kv

@@ -21,6 +21,7 @@ inline constexpr int kTableGap = 20;
 
 // `sizes` of the pictures in display order, the visible `area`, the alignment (0 left,
 // 1 centre, 2 right, 3 widest-table justify) and the current scroll positions.
-TTablePlacement PlaceTables(const std::vector<QSize>& sizes, QSize area, int alignment, QPoint scroll = {});
+TTablePlacement PlaceTables(const std::vector<QSize>& sizes, QSize area, int alignment,
+                            QPoint scroll = {});
 
 } // namespace kv

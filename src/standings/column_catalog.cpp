@@ -74,16 +74,39 @@ const std::array<TWordColumn, 12> kWordColumns = {{
     {4022, kNames16, 4327, {"GF-GA", "PF-PA", "SW-SL", "PF-PA"}},
     {4040, kNames17, 4345, {"GF", "PF", "SW", "PF"}},
     {4049, kNames18, 4354, {"GA", "PA", "SL", "PA"}},
-    {4031, {"Goal Difference", "Point Difference", "Won and Lost Set Difference", "Point Difference"}, 4336, {"GD", "PD", "SD", "PD"}},
-    {4104, {"Average Goals For and Against", "Average Points Scored and Allowed", "Average Sets Won and Lost", "Average Points For and Against"}, 4366, {"Avg GF-GA", "Avg PF-PA", "Avg SW-SL", "Avg PF-PA"}},
-    {4122, {"Average Goals For", "Average Points Scored", "Average Sets Won", "Average Points For"}, 4384, {"Avg GF", "Avg PF", "Avg SW", "Avg PF"}},
-    {4131, {"Average Goals Against", "Average Points Allowed", "Average Sets Lost", "Average Points Against"}, 4393, {"Avg GA", "Avg PA", "Avg SL", "Avg PA"}},
-    {4113, {"Average Goal Difference", "Average Point Difference", "Average Won and Lost Set Difference", "Average Point Difference"}, 4375, {"Avg GD", "Avg PD", "Avg SD", "Avg PD"}},
+    {4031,
+     {"Goal Difference", "Point Difference", "Won and Lost Set Difference", "Point Difference"},
+     4336,
+     {"GD", "PD", "SD", "PD"}},
+    {4104,
+     {"Average Goals For and Against", "Average Points Scored and Allowed",
+      "Average Sets Won and Lost", "Average Points For and Against"},
+     4366,
+     {"Avg GF-GA", "Avg PF-PA", "Avg SW-SL", "Avg PF-PA"}},
+    {4122,
+     {"Average Goals For", "Average Points Scored", "Average Sets Won", "Average Points For"},
+     4384,
+     {"Avg GF", "Avg PF", "Avg SW", "Avg PF"}},
+    {4131,
+     {"Average Goals Against", "Average Points Allowed", "Average Sets Lost",
+      "Average Points Against"},
+     4393,
+     {"Avg GA", "Avg PA", "Avg SL", "Avg PA"}},
+    {4113,
+     {"Average Goal Difference", "Average Point Difference", "Average Won and Lost Set Difference",
+      "Average Point Difference"},
+     4375,
+     {"Avg GD", "Avg PD", "Avg SD", "Avg PD"}},
     {4060, {}, 0, {}},
     {4078, {}, 0, {}},
     {4087, {}, 0, {}},
-    {4069, {"Goal Difference in Matches Played among Them", "Point Difference in Matches Played among Them",
-            "Set Difference in Matches Played among Them", "Point Difference in Matches Played among Them"}, 0, {}},
+    {4069,
+     {"Goal Difference in Matches Played among Them",
+      "Point Difference in Matches Played among Them",
+      "Set Difference in Matches Played among Them",
+      "Point Difference in Matches Played among Them"},
+     0,
+     {}},
 }};
 
 QString WordColumnName(int column, int sport) {
@@ -114,16 +137,21 @@ QString WordColumnName(int column, int sport) {
 
 QString WordColumnCaption(int column, int sport) {
     const TWordColumn& w = kWordColumns[static_cast<size_t>(column - 16)];
-    if (!w.CaptionBase)
-        return QString();
+    if (!w.CaptionBase) return QString();
     return LangText(w.CaptionBase + WordIdOffset(sport),
                     w.Captions[static_cast<size_t>(WordSetOf(sport))]);
 }
 
-bool Soccerish(int sport) { return IsSoccerFamily(sport); }
+bool Soccerish(int sport) {
+    return IsSoccerFamily(sport);
+}
 
-QString Pair(double a, double b) { return FormatFloat2(a) + QLatin1Char('-') + FormatFloat2(b); }
-QString AvgPair(double a, double b) { return FormatFloat1(a) + QLatin1Char('-') + FormatFloat1(b); }
+QString Pair(double a, double b) {
+    return FormatFloat2(a) + QLatin1Char('-') + FormatFloat2(b);
+}
+QString AvgPair(double a, double b) {
+    return FormatFloat1(a) + QLatin1Char('-') + FormatFloat1(b);
+}
 
 } // namespace
 
@@ -138,60 +166,54 @@ TColumnContext TColumnContext::Of(const TTournament& t) {
     return c;
 }
 
-bool TournamentHasGroups(const TTournament& t) { return t.Groups().size() > 1 || t.HasConferences(); }
+bool TournamentHasGroups(const TTournament& t) {
+    return t.Groups().size() > 1 || t.HasConferences();
+}
 
 QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroups) {
     const int s = NormalizeSport(sport);
-    if (column >= 16 && column <= 27)
-        return WordColumnName(column, s);
+    if (column >= 16 && column <= 27) return WordColumnName(column, s);
     switch (column) {
     case 0:
         return LangText(4000, "Matches Played");
     case 1:
         return LangText(4001, "Total Matches Won");
     case 2:
-        if (s == SportHockey)
-            return LangText(4002, "Total Matches Tied");
-        if (s == SportUSFootball)
-            return QString();
+        if (s == SportHockey) return LangText(4002, "Total Matches Tied");
+        if (s == SportUSFootball) return QString();
         return LangText(4003, "Total Matches Drawn");
     case 3:
         return LangText(4004, "Total Matches Lost");
     case 4:
-        return s == SportUSFootball ? LangText(4015, "Matches Won") : LangText(4016, "Matches Won (Normal Time)");
+        return s == SportUSFootball ? LangText(4015, "Matches Won")
+                                    : LangText(4016, "Matches Won (Normal Time)");
     case 6:
-        return s == SportUSFootball ? LangText(4017, "Matches Lost") : LangText(4018, "Matches Lost (Normal Time)");
+        return s == SportUSFootball ? LangText(4017, "Matches Lost")
+                                    : LangText(4018, "Matches Lost (Normal Time)");
     case 7:
-        if (Soccerish(s))
-            return LangText(4006, "Matches Won in Expanded Time");
+        if (Soccerish(s)) return LangText(4006, "Matches Won in Expanded Time");
         if (s == SportHockey || s == SportBasketball || s == SportUSFootball)
             return LangText(4005, "Matches Won in Overtime");
         return QString();
     case 8:
         if (s == SportHockey || s == SportBasketball)
             return LangText(4007, "Matches Tied in Overtime");
-        if (Soccerish(s))
-            return LangText(4008, "Matches Drawn in Expanded Time");
+        if (Soccerish(s)) return LangText(4008, "Matches Drawn in Expanded Time");
         return QString();
     case 9:
-        if (Soccerish(s))
-            return LangText(4010, "Matches Lost in Expanded Time");
+        if (Soccerish(s)) return LangText(4010, "Matches Lost in Expanded Time");
         if (s == SportHockey || s == SportBasketball || s == SportUSFootball)
             return LangText(4009, "Matches Lost in Overtime");
         return QString();
     case 10:
-        if (s == SportHockey)
-            return LangText(4011, "Matches Won on Shoot-outs");
+        if (s == SportHockey) return LangText(4011, "Matches Won on Shoot-outs");
         return Soccerish(s) ? LangText(4012, "Matches Won on Penalty Shoot-outs") : QString();
     case 11:
-        if (s == SportHockey)
-            return LangText(4013, "Matches Lost on Shoot-outs");
+        if (s == SportHockey) return LangText(4013, "Matches Lost on Shoot-outs");
         return Soccerish(s) ? LangText(4014, "Matches Lost on Penalty Shoot-outs") : QString();
     case 12:
-        if (Soccerish(s))
-            return LangText(4020, "Matches Drawn after Normal Time");
-        if (s == SportHockey || s == SportBasketball)
-            return LangText(4019, "Overtimes");
+        if (Soccerish(s)) return LangText(4020, "Matches Drawn after Normal Time");
+        if (s == SportHockey || s == SportBasketball) return LangText(4019, "Overtimes");
         return s == SportUSFootball ? LangText(4021, "Matches Tied") : QString();
     case 13:
         return LangText(4096, "Matches Won among Them");
@@ -209,8 +231,7 @@ QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroup
     case 43:
         if (s == SportBasketball || s == SportBaseball)
             return LangText(4100, "Won-Lost Percentage");
-        if (s == SportUSFootball)
-            return LangText(4101, "Won-Lost-Tied percentage");
+        if (s == SportUSFootball) return LangText(4101, "Won-Lost-Tied percentage");
         return LangText(4102, "Point Percentage");
     case 44:
         return LangText(4143, "Lost Points");
@@ -223,7 +244,8 @@ QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroup
     case 48:
         return LangText(4142, "Ratio");
     case 49:
-        return hasConferences ? LangText(4145, "Team Place in Division") : LangText(4146, "Team Place in Group");
+        return hasConferences ? LangText(4145, "Team Place in Division")
+                              : LangText(4146, "Team Place in Group");
     case 50:
         return hasConferences ? LangText(4147, "Team Place in Conference") : QString();
     case 51:
@@ -242,18 +264,15 @@ QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroup
 
 QString ColumnCaption(int column, int sport, bool hasConferences, bool hasGroups) {
     const int s = NormalizeSport(sport);
-    if (column >= 16 && column <= 27)
-        return WordColumnCaption(column, s);
+    if (column >= 16 && column <= 27) return WordColumnCaption(column, s);
     switch (column) {
     case 0:
         return LangText(4300, "Pld");
     case 1:
         return s == SportUSFootball ? LangText(4301, "TW") : LangText(4302, "W");
     case 2:
-        if (s == SportHockey)
-            return LangText(4303, "T");
-        if (Soccerish(s) || s == SportChess)
-            return LangText(4304, "D");
+        if (s == SportHockey) return LangText(4303, "T");
+        if (Soccerish(s) || s == SportChess) return LangText(4304, "D");
         return QString();
     case 3:
         return s == SportUSFootball ? LangText(4305, "TL") : LangText(4306, "L");
@@ -264,26 +283,25 @@ QString ColumnCaption(int column, int sport, bool hasConferences, bool hasGroups
     case 6:
         return LangText(4323, "L");
     case 7:
-        if (Soccerish(s))
-            return LangText(4308, "WE");
-        return s == SportHockey || s == SportBasketball || s == SportUSFootball ? LangText(4307, "WO") : QString();
+        if (Soccerish(s)) return LangText(4308, "WE");
+        return s == SportHockey || s == SportBasketball || s == SportUSFootball
+                   ? LangText(4307, "WO")
+                   : QString();
     case 8:
-        if (s == SportHockey)
-            return LangText(4309, "TO");
+        if (s == SportHockey) return LangText(4309, "TO");
         return Soccerish(s) ? LangText(4310, "DE") : QString();
     case 9:
-        if (Soccerish(s))
-            return LangText(4312, "LE");
-        return s == SportHockey || s == SportBasketball || s == SportUSFootball ? LangText(4311, "LO") : QString();
+        if (Soccerish(s)) return LangText(4312, "LE");
+        return s == SportHockey || s == SportBasketball || s == SportUSFootball
+                   ? LangText(4311, "LO")
+                   : QString();
     case 10:
         return Soccerish(s) || s == SportHockey ? QStringLiteral("WS") : QString();
     case 11:
         return Soccerish(s) || s == SportHockey ? QStringLiteral("LS") : QString();
     case 12:
-        if (Soccerish(s))
-            return LangText(4326, "ND");
-        if (s == SportHockey)
-            return LangText(4325, "NT");
+        if (Soccerish(s)) return LangText(4326, "ND");
+        if (s == SportHockey) return LangText(4325, "NT");
         return s == SportUSFootball ? LangText(4324, "T") : QString();
     case 40:
         return LangText(4363, "Pts");
@@ -524,7 +542,8 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
 }
 
 bool IsAmongThemColumn(int column) {
-    return (column >= 13 && column <= 15) || (column >= 24 && column <= 27) || (column >= 45 && column <= 47);
+    return (column >= 13 && column <= 15) || (column >= 24 && column <= 27) ||
+           (column >= 45 && column <= 47);
 }
 
 double AmongThemValue(const TVenueStats& v, int column) {
@@ -559,7 +578,8 @@ QString ColumnText(const TTournament& t, const TTeam& team, int column, int scop
         return Pair(GoalsFor(team, scope), GoalsAgainst(team, scope));
     case 20: {
         const int played = MatchesPlayed(team, scope);
-        return AvgPair(PerMatch(GoalsFor(team, scope), played), PerMatch(GoalsAgainst(team, scope), played));
+        return AvgPair(PerMatch(GoalsFor(team, scope), played),
+                       PerMatch(GoalsAgainst(team, scope), played));
     }
     case 24: {
         const TVenueStats v = VenueStats(team.Stats, scope);

@@ -18,7 +18,8 @@ TFormatEdit TFormatEdit::Of(const TTournament& t) {
     e.ConferenceLegs = t.ConferenceLegs;
     e.InterConferenceLegs = t.InterConferenceLegs;
     e.Rules = TPointsRules::FromTournament(t);
-    if (t.SortCriteria.size() > 1) e.TieBreaks.assign(t.SortCriteria.begin() + 1, t.SortCriteria.end());
+    if (t.SortCriteria.size() > 1)
+        e.TieBreaks.assign(t.SortCriteria.begin() + 1, t.SortCriteria.end());
     e.LeadersUp = t.RankLeadersUp;
     e.StillLevel = t.HeadToHeadStillLevel;
     return e;
@@ -72,7 +73,9 @@ void DrawShootOut(TMatch& m, int sport, bool overtime) {
         home.pop_back();
         visitor.pop_back();
     }
-    const auto sum = [](const std::vector<int>& v) { return std::accumulate(v.begin(), v.end(), 0.0); };
+    const auto sum = [](const std::vector<int>& v) {
+        return std::accumulate(v.begin(), v.end(), 0.0);
+    };
     while (!home.empty() && (sum(home) > level || sum(visitor) > level)) {
         home.pop_back();
         visitor.pop_back();

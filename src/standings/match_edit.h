@@ -18,15 +18,15 @@ enum TMatchPage : int { PageScore = 0, PagePlace = 1, PageReferees = 2, PageComm
 // What the dialog's fields hold.
 struct TMatchFields {
     QString Score;
-    int DecidedIn = 0;     // the overtime choice: 0 normal time, 1 overtime, 2 shoot-outs
+    int DecidedIn = 0; // the overtime choice: 0 normal time, 1 overtime, 2 shoot-outs
     bool Forfeited = false;
     int ForfeitedTeam = 2; // 1 the home team, 2 the visiting team
     QString Number;
     int Leg = 1;
     std::optional<QString> GridPosition; // the field's text; none: the match keeps its own
     QString Matchday;
-    QString Date;          // empty: no date
-    QString Time;          // empty or "__:__": no time
+    QString Date; // empty: no date
+    QString Time; // empty or "__:__": no time
     QString Attendance;
     QString Temperature;
     int StadiumId = -1;
@@ -51,7 +51,8 @@ struct TMatchCheck {
 // Checks the fields in the dialog's order and, when they pass, writes them into `result` (a
 // copy of the match being edited, or a new one of the pair). `matchId` is the stored match's
 // id, -1 for a new one.
-TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& fields, bool hostFirst, int matchId, TMatch& result);
+TMatchCheck ApplyMatchFields(const TTournament& t, const TMatchFields& fields, bool hostFirst,
+                             int matchId, TMatch& result);
 
 // Whether two matches hold the same values (periods included).
 bool SameMatch(const TMatch& a, const TMatch& b);

@@ -6,7 +6,9 @@ namespace kv {
 
 namespace {
 
-template <typename T> int Cmp(T a, T b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int Cmp(T a, T b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 
 } // namespace
 
@@ -27,12 +29,9 @@ int CompareMatches(const TMatch& a, const TMatch& b, int key) {
     case MatchKeyVisitor:
         return Cmp(a.VisitorTeamId, b.VisitorTeamId);
     case MatchKeyScore: {
-        if (!a.Played || !b.Played)
-            return Cmp(a.Played, b.Played);
-        if (const int c = Cmp(a.TotalScore(), b.TotalScore()))
-            return c;
-        if (const int c = Cmp(a.GoalDifference(), b.GoalDifference()))
-            return c;
+        if (!a.Played || !b.Played) return Cmp(a.Played, b.Played);
+        if (const int c = Cmp(a.TotalScore(), b.TotalScore())) return c;
+        if (const int c = Cmp(a.GoalDifference(), b.GoalDifference())) return c;
         return Cmp(std::max(a.HomeScore, a.VisitorScore), std::max(b.HomeScore, b.VisitorScore));
     }
     case MatchKeyTotal:
@@ -46,8 +45,7 @@ void OrderMatches(std::vector<TMatch*>& matches, const std::vector<int>& keys, b
     std::stable_sort(matches.begin(), matches.end(), [&](const TMatch* a, const TMatch* b) {
         for (const int key : keys) {
             const int c = CompareMatches(*a, *b, key);
-            if (c != 0)
-                return descending ? c > 0 : c < 0;
+            if (c != 0) return descending ? c > 0 : c < 0;
         }
         return false;
     });

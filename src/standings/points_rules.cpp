@@ -87,18 +87,19 @@ TPointsLayout ApplyPointsLayout(TPointsRules& rules) {
     l.CalculatePointsShown = s == SportBasketball;
     l.PointsPanelShown =
         rules.CalculatePoints && s != SportChess && s != SportUSFootball && s != SportBaseball;
-    const bool awardedLabel = s == SportVolleyball || s == SportTennis || s == SportChess || s == SportBaseball;
-    l.FirstRowLabel = awardedLabel ? LangText(7596, "&Points awarded:") : LangText(7597, "Norma&l Time:");
+    const bool awardedLabel =
+        s == SportVolleyball || s == SportTennis || s == SportChess || s == SportBaseball;
+    l.FirstRowLabel =
+        awardedLabel ? LangText(7596, "&Points awarded:") : LangText(7597, "Norma&l Time:");
     l.DrawShown = !(s == SportBasketball || s == SportVolleyball || s == SportTennis ||
                     s == SportBaseball || rules.ShootOuts);
-    l.OvertimeSwitchShown = (s >= SportSoccer && s <= SportBasketball) || s == SportHandball || s == SportWaterPolo;
+    l.OvertimeSwitchShown =
+        (s >= SportSoccer && s <= SportBasketball) || s == SportHandball || s == SportWaterPolo;
     l.OvertimeCaption = QLatin1Char('&') + OvertimeWord(s) + QLatin1Char(':');
-    if (!l.OvertimeSwitchShown)
-        rules.Overtime = false;
+    if (!l.OvertimeSwitchShown) rules.Overtime = false;
     // Shoot-outs are offered where the sport has them.
     l.ShootOutSwitchShown = !ShootoutWord(s).isEmpty();
-    if (!l.ShootOutSwitchShown)
-        rules.ShootOuts = false;
+    if (!l.ShootOutSwitchShown) rules.ShootOuts = false;
     l.OvertimeFieldsShown = l.OvertimeSwitchShown && rules.Overtime;
     l.ShootOutFieldsShown = l.ShootOutSwitchShown && rules.ShootOuts;
     l.ForfeitPanelShown = true;
@@ -130,7 +131,7 @@ struct TRuleField {
     const char* Name;
     double TPointsRules::*Number; // null for the switches
     bool TPointsRules::*Switch;
-    double Max;                   // numbers run from 0 to this
+    double Max; // numbers run from 0 to this
 };
 
 constexpr TRuleField kRuleFields[] = {
@@ -160,10 +161,10 @@ QStringList PointsRuleNames() {
 bool SetPointsRule(TPointsRules& rules, const QString& name, const QString& value, QString& error) {
     const TRuleField* field = nullptr;
     for (const TRuleField& f : kRuleFields)
-        if (name.compare(QLatin1String(f.Name), Qt::CaseInsensitive) == 0)
-            field = &f;
+        if (name.compare(QLatin1String(f.Name), Qt::CaseInsensitive) == 0) field = &f;
     if (!field) {
-        error = QStringLiteral("unknown rule '%1' (known: %2)").arg(name, PointsRuleNames().join(QStringLiteral(", ")));
+        error = QStringLiteral("unknown rule '%1' (known: %2)")
+                    .arg(name, PointsRuleNames().join(QStringLiteral(", ")));
         return false;
     }
     bool ok = false;
@@ -171,7 +172,8 @@ bool SetPointsRule(TPointsRules& rules, const QString& name, const QString& valu
     const int s = NormalizeSport(rules.Sport);
     if (field->Switch) {
         if (!ok || (number != 0 && number != 1)) {
-            error = QStringLiteral("%1 takes 0 or 1, not '%2'").arg(QLatin1String(field->Name), value);
+            error =
+                QStringLiteral("%1 takes 0 or 1, not '%2'").arg(QLatin1String(field->Name), value);
             return false;
         }
         TPointsRules probe = rules;
@@ -195,7 +197,10 @@ bool SetPointsRule(TPointsRules& rules, const QString& name, const QString& valu
         return true;
     }
     if (!ok || !std::isfinite(number) || number < 0 || number > field->Max) {
-        error = QStringLiteral("%1 takes a number from 0 to %2, not '%3'").arg(QLatin1String(field->Name)).arg(field->Max).arg(value);
+        error = QStringLiteral("%1 takes a number from 0 to %2, not '%3'")
+                    .arg(QLatin1String(field->Name))
+                    .arg(field->Max)
+                    .arg(value);
         return false;
     }
     rules.*(field->Number) = number;
@@ -207,10 +212,8 @@ TSortColumn ImpliedMainCriterion(const TPointsRules& rules) {
 }
 
 double PointsForOutcome(const TTournament& t, int outcome, int forfeit) {
-    if (forfeit == 1)
-        return t.LossPoints - t.ForfeitPenalty;
-    if (forfeit == 2)
-        return t.WinPoints;
+    if (forfeit == 1) return t.LossPoints - t.ForfeitPenalty;
+    if (forfeit == 2) return t.WinPoints;
     switch (outcome) {
     case OutcomeWin:
         return t.WinPoints;

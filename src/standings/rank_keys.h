@@ -19,7 +19,8 @@ struct TRankKey {
 };
 
 // The key of a team for the standings order of `scope`; `tieOrder` may be null.
-TRankKey RankKeyOf(const TTournament& t, const TTeam* team, size_t index, int scope, const std::vector<int>* tieOrder);
+TRankKey RankKeyOf(const TTournament& t, const TTeam* team, size_t index, int scope,
+                   const std::vector<int>* tieOrder);
 // Locale-aware, then exact.
 int CompareTeamNames(const TTeam& a, const TTeam& b);
 // Level on every criterion: the recorded order, then the name, then the id.
@@ -30,7 +31,7 @@ bool AnyPlayed(const std::vector<TTeam*>& teams);
 // The standings order under the "still level" head-to-head rule: each head-to-head criterion
 // counts the matches among the teams still level on every criterion before it, and every
 // smaller set a criterion leaves level applies the criteria again among itself alone.
-TStandingsOrder RankStillLevel(const TTournament& t, const TGroup& table, const std::vector<TTeam*>& teams,
-                               int scope);
+TStandingsOrder RankStillLevel(const TTournament& t, const TGroup& table,
+                               const std::vector<TTeam*>& teams, int scope);
 
 } // namespace kv

@@ -42,7 +42,8 @@ public:
     int IndexOf(int id) const {
         if (!dense_.empty()) {
             const qint64 i = static_cast<qint64>(id) - base_;
-            return i >= 0 && i < static_cast<qint64>(dense_.size()) ? dense_[static_cast<size_t>(i)] : -1;
+            return i >= 0 && i < static_cast<qint64>(dense_.size()) ? dense_[static_cast<size_t>(i)]
+                                                                    : -1;
         }
         return sparse_.value(id, -1);
     }
@@ -216,12 +217,10 @@ void RecomputeTable(const TTournament& t, TGroup& table) {
     std::vector<TCounted> counted;
     counted.reserve(table.Matches().size());
     for (const TMatch* m : table.Matches()) {
-        if (!m->Played || (filtered && !t.MatchFilter.Passes(*m)))
-            continue;
+        if (!m->Played || (filtered && !t.MatchFilter.Passes(*m))) continue;
         const int home = teamIndex.IndexOf(m->HomeTeamId);
         const int visitor = teamIndex.IndexOf(m->VisitorTeamId);
-        if (home < 0 || visitor < 0 || home == visitor)
-            continue;
+        if (home < 0 || visitor < 0 || home == visitor) continue;
         ResultsPass(t, *m, teams[static_cast<size_t>(home)]->Stats.Home,
                     teams[static_cast<size_t>(visitor)]->Stats.Away);
         counted.push_back({m, home, visitor});
@@ -255,7 +254,8 @@ bool HasResults(const TGroup& table) {
 namespace {
 
 template <typename Key, typename Progress, typename KeyOf, typename Has>
-void ComputeProgress(const TTournament& t, int orderKey, Progress TTeamStats::*member, KeyOf keyOf, Has has) {
+void ComputeProgress(const TTournament& t, int orderKey, Progress TTeamStats::*member, KeyOf keyOf,
+                     Has has) {
     const TGroup& joint = t.JointTable();
     for (TTeam* team : joint.Teams())
         (team->Stats.*member).Clear();
@@ -263,12 +263,10 @@ void ComputeProgress(const TTournament& t, int orderKey, Progress TTeamStats::*m
     OrderMatches(matches, {orderKey}, false);
     const TTeamSlots teamIndex(joint.Teams());
     for (const TMatch* m : matches) {
-        if (!m->Played || !has(*m))
-            continue;
+        if (!m->Played || !has(*m)) continue;
         for (const int id : {m->HomeTeamId, m->VisitorTeamId}) {
             TTeam* team = teamIndex.Find(id);
-            if (!team)
-                continue;
+            if (!team) continue;
             Progress& p = team->Stats.*member;
             p.Record(static_cast<Key>(keyOf(*m)), p.Last() + PointsInMatch(t, *m, id));
         }
@@ -278,15 +276,15 @@ void ComputeProgress(const TTournament& t, int orderKey, Progress TTeamStats::*m
 } // namespace
 
 void ComputeProgressByMatchday(const TTournament& t) {
-    ComputeProgress<int>(t, MatchKeyMatchday, &TTeamStats::ByMatchday,
-                         [](const TMatch& m) { return m.Matchday; },
-                         [](const TMatch& m) { return m.HasMatchday(); });
+    ComputeProgress<int>(
+        t, MatchKeyMatchday, &TTeamStats::ByMatchday, [](const TMatch& m) { return m.Matchday; },
+        [](const TMatch& m) { return m.HasMatchday(); });
 }
 
 void ComputeProgressByDate(const TTournament& t) {
-    ComputeProgress<double>(t, MatchKeyDate, &TTeamStats::ByDate,
-                            [](const TMatch& m) { return DayPart(m.Date); },
-                            [](const TMatch& m) { return m.HasDate; });
+    ComputeProgress<double>(
+        t, MatchKeyDate, &TTeamStats::ByDate, [](const TMatch& m) { return DayPart(m.Date); },
+        [](const TMatch& m) { return m.HasDate; });
 }
 
 void ComputeScoreStatistics(const TTournament& t) {
@@ -306,8 +304,7 @@ void ComputeScoreStatistics(const TTournament& t) {
         team->Stats.Scores.push_back({high, low, home ? 1 : 0, home ? 0 : 1});
     };
     for (const TMatch* m : joint.Matches()) {
-        if (!MatchCounts(t, *m) || m->IsForfeited())
-            continue;
+        if (!MatchCounts(t, *m) || m->IsForfeited()) continue;
         if (TTeam* home = teamIndex.Find(m->HomeTeamId))
             record(home, m->VisitorScore, m->HomeScore, true);
         if (TTeam* visitor = teamIndex.Find(m->VisitorTeamId))
@@ -317,23 +314,21 @@ void ComputeScoreStatistics(const TTournament& t) {
 
 void ComputeRefereeStatistics(const TTournament& t) {
     const TGroup& joint = t.JointTable();
-    if (t.Referees.empty())
-        return;
+    if (t.Referees.empty()) return;
     for (TTeam* team : joint.Teams())
         team->Stats.Referees.clear();
     const TTeamSlots teamIndex(joint.Teams());
     for (const TMatch* m : joint.Matches()) {
-        if (!MatchCounts(t, *m) || m->RefereeIds.isEmpty())
-            continue;
+        if (!MatchCounts(t, *m) || m->RefereeIds.isEmpty()) continue;
         for (const int id : {m->HomeTeamId, m->VisitorTeamId}) {
             TTeam* team = teamIndex.Find(id);
-            if (!team)
-                continue;
+            if (!team) continue;
             for (qsizetype i = 0; i < m->RefereeIds.size(); ++i) {
                 const int referee = m->RefereeIds[i];
                 auto& list = team->Stats.Referees;
-                auto it = std::find_if(list.begin(), list.end(),
-                                       [referee](const TStatsReferee& r) { return r.RefereeId == referee; });
+                auto it = std::find_if(list.begin(), list.end(), [referee](const TStatsReferee& r) {
+                    return r.RefereeId == referee;
+                });
                 if (it == list.end()) {
                     list.push_back({referee, 0, 0});
                     it = list.end() - 1;
@@ -347,17 +342,14 @@ void ComputeRefereeStatistics(const TTournament& t) {
 TTableTotals TableTotals(const TTournament& t, const TGroup& table) {
     TTableTotals totals;
     for (const TMatch* m : table.Matches()) {
-        if (!MatchCounts(t, *m))
-            continue;
+        if (!MatchCounts(t, *m)) continue;
         totals.Matches += 1;
         totals.HomeScore += m->HomeScore;
         totals.AwayScore += m->VisitorScore;
-        if (m->HasAttendance())
-            totals.Attendance += m->Attendance;
+        if (m->HasAttendance()) totals.Attendance += m->Attendance;
         if (m->HomeScore == m->VisitorScore) {
             totals.Draws += 1;
-            if (m->DecidedIn == 1)
-                totals.OvertimeMatches += 1;
+            if (m->DecidedIn == 1) totals.OvertimeMatches += 1;
             continue;
         }
         const bool homeWon = m->HomeScore > m->VisitorScore;

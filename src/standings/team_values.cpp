@@ -35,54 +35,42 @@ double VenuePoints(const TTournament& t, const TVenueStats& v) {
 } // namespace
 
 TVenueStats VenueStats(const TTeamStats& stats, int scope) {
-    if (scope == ScopeHome)
-        return stats.Home;
-    if (scope == ScopeAway)
-        return stats.Away;
+    if (scope == ScopeHome) return stats.Home;
+    if (scope == ScopeAway) return stats.Away;
     TVenueStats sum = stats.Home;
     AddInto(sum, stats.Away);
     return sum;
 }
 
 int MatchesPlayed(const TTeam& team, int scope) {
-    if (scope == ScopeHome)
-        return team.Stats.Home.Played();
-    if (scope == ScopeAway)
-        return team.Stats.Away.Played();
+    if (scope == ScopeHome) return team.Stats.Home.Played();
+    if (scope == ScopeAway) return team.Stats.Away.Played();
     return team.Stats.Home.Played() + team.Stats.Away.Played();
 }
 
 double GoalsFor(const TTeam& team, int scope) {
-    if (scope == ScopeHome)
-        return team.Stats.Home.GoalsFor;
-    if (scope == ScopeAway)
-        return team.Stats.Away.GoalsFor;
+    if (scope == ScopeHome) return team.Stats.Home.GoalsFor;
+    if (scope == ScopeAway) return team.Stats.Away.GoalsFor;
     return team.AddedGoalsFor + team.Stats.Home.GoalsFor + team.Stats.Away.GoalsFor;
 }
 
 double GoalsAgainst(const TTeam& team, int scope) {
-    if (scope == ScopeHome)
-        return team.Stats.Home.GoalsAgainst;
-    if (scope == ScopeAway)
-        return team.Stats.Away.GoalsAgainst;
+    if (scope == ScopeHome) return team.Stats.Home.GoalsAgainst;
+    if (scope == ScopeAway) return team.Stats.Away.GoalsAgainst;
     return team.AddedGoalsAgainst + team.Stats.Home.GoalsAgainst + team.Stats.Away.GoalsAgainst;
 }
 
 double GoalDifference(const TTeam& team, int scope) {
     const TVenueStats& h = team.Stats.Home;
     const TVenueStats& a = team.Stats.Away;
-    if (scope == ScopeHome)
-        return h.GoalsFor - h.GoalsAgainst;
-    if (scope == ScopeAway)
-        return a.GoalsFor - a.GoalsAgainst;
+    if (scope == ScopeHome) return h.GoalsFor - h.GoalsAgainst;
+    if (scope == ScopeAway) return a.GoalsFor - a.GoalsAgainst;
     return (h.GoalsFor - h.GoalsAgainst) + (a.GoalsFor - a.GoalsAgainst);
 }
 
 double Points(const TTournament& t, const TTeam& team, int scope) {
-    if (scope == ScopeHome)
-        return VenuePoints(t, team.Stats.Home);
-    if (scope == ScopeAway)
-        return VenuePoints(t, team.Stats.Away);
+    if (scope == ScopeHome) return VenuePoints(t, team.Stats.Home);
+    if (scope == ScopeAway) return VenuePoints(t, team.Stats.Away);
     return VenuePoints(t, team.Stats.Home) + team.AddedPoints + VenuePoints(t, team.Stats.Away);
 }
 
@@ -92,8 +80,7 @@ double MaxPossiblePoints(const TTournament& t, const TTeam& team, int scope) {
 
 double Percentage(const TTournament& t, const TTeam& team, int scope) {
     const double most = MaxPossiblePoints(t, team, scope);
-    if (MatchesPlayed(team, scope) == 0 || most == 0)
-        return 0;
+    if (MatchesPlayed(team, scope) == 0 || most == 0) return 0;
     return Points(t, team, scope) / most * 100.0;
 }
 
@@ -101,7 +88,9 @@ double LostPoints(const TTournament& t, const TTeam& team, int scope) {
     return MaxPossiblePoints(t, team, scope) - Points(t, team, scope);
 }
 
-double PerMatch(double value, int played) { return played == 0 ? 0.0 : value / played; }
+double PerMatch(double value, int played) {
+    return played == 0 ? 0.0 : value / played;
+}
 
 double H2HPercentage(const TVenueStats& v) {
     const int played = v.H2HPlayed();
@@ -122,8 +111,7 @@ int PlaceIn(const TTeam& team, int kind, int scope) {
 
 double PointsInMatch(const TTournament& t, const TMatch& m, int teamId) {
     const bool home = m.HomeTeamId == teamId;
-    if (!home && m.VisitorTeamId != teamId)
-        return 0;
+    if (!home && m.VisitorTeamId != teamId) return 0;
     if (m.IsForfeited()) {
         const bool forfeited = (home && m.TechnicalLoss == 1) || (!home && m.TechnicalLoss == 2);
         return forfeited ? t.LossPoints : t.WinPoints;

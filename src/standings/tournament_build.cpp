@@ -75,8 +75,8 @@ std::unique_ptr<TTournament> BuildTournament(const TNewTournament& spec, const T
         case TStructureKind::Team: {
             const TTeam* from = n->SourceId >= 0 ? source->TeamById(n->SourceId) : nullptr;
             const int id = from ? from->Id : nextTeamId++;
-            auto team = std::make_unique<TTeam>(t.get(), n->Name.left(TTeam::kNameCapacity), ++order,
-                                                groupId, id);
+            auto team = std::make_unique<TTeam>(t.get(), n->Name.left(TTeam::kNameCapacity),
+                                                ++order, groupId, id);
             if (from) {
                 team->AssignData(*from);
                 team->Name = n->Name.left(TTeam::kNameCapacity);

@@ -15,7 +15,8 @@ QString PeopleListHeader(TPeopleKind kind);
 QString PeopleListExtension(TPeopleKind kind);
 
 QByteArray PeopleListBytes(TPeopleKind kind, const std::vector<TPersonEntry>& entries);
-TIoResult SavePeopleList(const QString& path, TPeopleKind kind, const std::vector<TPersonEntry>& entries);
+TIoResult SavePeopleList(const QString& path, TPeopleKind kind,
+                         const std::vector<TPersonEntry>& entries);
 
 struct TPeopleLoad {
     bool Ok = true;

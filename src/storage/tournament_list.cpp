@@ -30,7 +30,8 @@ constexpr int kMaxListDepth = 64;
 // A list names its files inside SAVES/: whatever folders a name gives are dropped, with
 // either separator (older lists come from Windows: "C:\\OLD\\SAVES\\hockey.kvd").
 QString BareFileName(const QString& name) {
-    const qsizetype slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype slash =
+        std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
     return name.mid(slash + 1);
 }
 
@@ -367,7 +368,8 @@ void TTournamentList::Delete(const std::vector<TListNode*>& nodes, bool toTrash,
                     !RemoveFile(x->Data.FilePath, toTrash, windows.DeleteForGood))
                     kept = true;
                 const QString backup = ChangeFileExt(x->Data.FilePath, QStringLiteral(".bak"));
-                if (!kept && QFileInfo::exists(backup)) RemoveFile(backup, toTrash, windows.DeleteForGood);
+                if (!kept && QFileInfo::exists(backup))
+                    RemoveFile(backup, toTrash, windows.DeleteForGood);
             }
             if (!kept) Take(x);
             return kept;

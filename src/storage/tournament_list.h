@@ -47,7 +47,8 @@ struct TListResult {
 struct TOpenWindows {
     std::function<bool(const TNodeData&)> IsOpen = [](const TNodeData&) { return false; };
     std::function<void(const TNodeData&)> Close = [](const TNodeData&) {};
-    std::function<void(const TNodeData&, const QString&)> Rename = [](const TNodeData&, const QString&) {};
+    std::function<void(const TNodeData&, const QString&)> Rename = [](const TNodeData&,
+                                                                      const QString&) {};
     // No trash could be had for a file: whether to delete it for good (the default keeps it).
     std::function<bool(const QString&)> DeleteForGood = [](const QString&) { return false; };
 };
@@ -88,7 +89,8 @@ public:
     // Deletes the nodes, the tournament files below them and their ".bak" files (into the
     // trash when asked); open windows are closed first. A file that stays (no trash, and not
     // to be deleted for good) keeps its entry.
-    void Delete(const std::vector<TListNode*>& nodes, bool toTrash, const TOpenWindows& windows = {});
+    void Delete(const std::vector<TListNode*>& nodes, bool toTrash,
+                const TOpenWindows& windows = {});
     // Renames an entry. A tournament keeps a name no other tournament has; its file (or open
     // window) takes the new name. The message of a refusal or of a file failure is returned.
     TListResult Rename(TListNode* node, const QString& name, const TOpenWindows& windows = {});
@@ -114,12 +116,13 @@ struct TAddFilesResult {
     int Added = 0;
     TListNode* Last = nullptr; // the entry added last
     bool Stopped = false;
-    QStringList Messages; // the information shown on the way
+    QStringList Messages;                  // the information shown on the way
     QList<QPair<QString, QString>> Copied; // each file copied in from outside, and its copy
 };
-TAddFilesResult AddExistingTournaments(TTournamentList& list, TListNode* selected, const QStringList& files,
-                                       const std::function<TMessageButton(TMessageKind, const QString&)>& ask,
-                                       const std::function<void(int)>& progress = {});
+TAddFilesResult
+AddExistingTournaments(TTournamentList& list, TListNode* selected, const QStringList& files,
+                       const std::function<TMessageButton(TMessageKind, const QString&)>& ask,
+                       const std::function<void(int)>& progress = {});
 
 // Searching the list for a tournament by name.
 struct TFindOptions {
@@ -134,7 +137,8 @@ struct TFindOptions {
 class TListSearch {
 public:
     // Starts a search; the first result is found by Next().
-    TListSearch(const TTournamentList& list, const TFindOptions& options, const TListNode* selected);
+    TListSearch(const TTournamentList& list, const TFindOptions& options,
+                const TListNode* selected);
     // The next matching tournament, or null with "Search string '%s' not found".
     const TListNode* Next(QString& message);
     static QString CheckText(const QString& text); // "The search text cannot be blank"

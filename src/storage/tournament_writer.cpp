@@ -13,7 +13,13 @@ namespace {
 
 void WriteFullFont(TTextWriter& w, const TFontData& f) {
     w.Line(f.Name);
-    w.Int(f.Charset).Int(f.Size).Int(f.Color).Bool(f.Bold).Bool(f.Italic).Bool(f.Underline).Bool(f.StrikeOut);
+    w.Int(f.Charset)
+        .Int(f.Size)
+        .Int(f.Color)
+        .Bool(f.Bold)
+        .Bool(f.Italic)
+        .Bool(f.Underline)
+        .Bool(f.StrikeOut);
     w.EndLine();
 }
 
@@ -44,8 +50,7 @@ void WriteTable(TTextWriter& w, const TGroup& g) {
     for (const TPlaceFont& p : g.PlaceFonts) {
         w.Bool(p.HasFont).Bool(p.HasColor).Int(p.Color);
         w.EndLine();
-        if (p.HasFont)
-            WriteShortFont(w, p.UpperCase, p.Font);
+        if (p.HasFont) WriteShortFont(w, p.UpperCase, p.Font);
     }
 }
 
@@ -82,11 +87,19 @@ void WriteTeam(TTextWriter& w, const TTeam& t) {
     w.Line(t.City);
     w.Line(t.MainCoach);
     w.Line(t.President);
-    w.Int(t.Id).Int(t.GroupId).Int(t.OrderNumber).Real(t.AddedPoints).Real(t.AddedGoalsFor).Real(t.AddedGoalsAgainst);
-    w.Int(t.FoundationYear).Int(t.HomeStadiumId).Bool(t.SeparateFont).Bool(t.SeparateBackground).Int(t.BackgroundColor);
+    w.Int(t.Id)
+        .Int(t.GroupId)
+        .Int(t.OrderNumber)
+        .Real(t.AddedPoints)
+        .Real(t.AddedGoalsFor)
+        .Real(t.AddedGoalsAgainst);
+    w.Int(t.FoundationYear)
+        .Int(t.HomeStadiumId)
+        .Bool(t.SeparateFont)
+        .Bool(t.SeparateBackground)
+        .Int(t.BackgroundColor);
     w.EndLine();
-    if (t.SeparateFont)
-        WriteShortFont(w, t.UpperCase, t.Font);
+    if (t.SeparateFont) WriteShortFont(w, t.UpperCase, t.Font);
 }
 
 void WriteMatch(TTextWriter& w, const TMatch& m) {
@@ -120,16 +133,12 @@ void WriteTieOrders(TTextWriter& w, const TTournament& t) {
         const TGroup* Table;
     };
     std::vector<TRecord> records;
-    if (!t.JointTable().TieOrder.empty())
-        records.push_back({KindJoint, -1, &t.JointTable()});
+    if (!t.JointTable().TieOrder.empty()) records.push_back({KindJoint, -1, &t.JointTable()});
     for (const auto& c : t.Conferences())
-        if (!c->Table->TieOrder.empty())
-            records.push_back({KindConference, c->Id, c->Table.get()});
+        if (!c->Table->TieOrder.empty()) records.push_back({KindConference, c->Id, c->Table.get()});
     for (const auto& g : t.Groups())
-        if (!g->TieOrder.empty())
-            records.push_back({KindGroup, g->Id, g.get()});
-    if (records.empty())
-        return;
+        if (!g->TieOrder.empty()) records.push_back({KindGroup, g->Id, g.get()});
+    if (records.empty()) return;
     w.Line(QString::fromLatin1(kTieOrderTitle));
     w.Int(static_cast<qint64>(records.size()));
     w.EndLine();
@@ -151,10 +160,16 @@ QByteArray TournamentBytes(const TTournament& t) {
     w.Line(QString::fromLatin1(kTournamentMagic));
     w.Line(QString::fromLatin1(kTournamentVersion));
     w.Line(t.Name);
-    w.Int(t.Sport).Int(static_cast<qint64>(t.Groups().size())).Int(static_cast<qint64>(t.Conferences().size()));
+    w.Int(t.Sport)
+        .Int(static_cast<qint64>(t.Groups().size()))
+        .Int(static_cast<qint64>(t.Conferences().size()));
     w.Int(t.InterConferenceLegs).Int(t.GroupLegs).Int(t.ConferenceLegs).Real(t.Created);
     w.Bool(t.Overtime).Bool(t.ShootOuts).Real(t.WinPoints).Real(t.DrawPoints).Real(t.LossPoints);
-    w.Real(t.WinOTPoints).Real(t.DrawPoints).Real(t.LossOTPoints).Real(t.WinSOPoints).Real(t.LossSOPoints);
+    w.Real(t.WinOTPoints)
+        .Real(t.DrawPoints)
+        .Real(t.LossOTPoints)
+        .Real(t.WinSOPoints)
+        .Real(t.LossSOPoints);
     w.Real(t.ForfeitLossScore).Real(t.ForfeitWinScore).Real(t.ForfeitPenalty).Int(t.LastMatchId);
     if (t.HeadToHeadStillLevel)
         w.Int(1); // ranking options; absent while none is set, so older files stay as they were
@@ -164,7 +179,12 @@ QByteArray TournamentBytes(const TTournament& t) {
     w.Int(v.TableMode).Bool(v.ShowSymbol).Bool(v.ShowCity).Bool(v.ShowCountry);
     w.EndLine();
     const TTableDimensions& d = t.Dimensions;
-    w.Int(d.Units).Real(d.RowHeight).Real(d.LineFactor).Real(d.PlaceWidth).Real(d.TeamWidth).Real(d.ScoreWidth);
+    w.Int(d.Units)
+        .Real(d.RowHeight)
+        .Real(d.LineFactor)
+        .Real(d.PlaceWidth)
+        .Real(d.TeamWidth)
+        .Real(d.ScoreWidth);
     w.EndLine();
     WriteColumns(w, t.Columns);
     WriteColumns(w, t.SpareColumns);
@@ -224,15 +244,15 @@ QByteArray TournamentBytes(const TTournament& t) {
 
 TIoResult WriteTournament(const TTournament& t, QIODevice& out) {
     const QByteArray bytes = TournamentBytes(t);
-    if (out.write(bytes) != bytes.size())
-        return TIoResult::Failure(out.errorString());
+    if (out.write(bytes) != bytes.size()) return TIoResult::Failure(out.errorString());
     return TIoResult::Success();
 }
 
 TIoResult SaveTournament(TTournament& t, const QString& path, bool backup) {
     const double previous = t.SavedAt;
     t.SavedAt = NowDays();
-    const TIoResult r = WriteFileAtomic(path, TournamentBytes(t), backup ? ChangeFileExt(path, QStringLiteral(".bak")) : QString());
+    const TIoResult r = WriteFileAtomic(
+        path, TournamentBytes(t), backup ? ChangeFileExt(path, QStringLiteral(".bak")) : QString());
     if (!r) {
         t.SavedAt = previous;
         return r;
@@ -241,6 +261,8 @@ TIoResult SaveTournament(TTournament& t, const QString& path, bool backup) {
     return r;
 }
 
-TIoResult SaveTournament(TTournament& t) { return SaveTournament(t, t.FileName, PrefBackup()); }
+TIoResult SaveTournament(TTournament& t) {
+    return SaveTournament(t, t.FileName, PrefBackup());
+}
 
 } // namespace kv

@@ -76,9 +76,9 @@ void TMainForm::BuildMenus() {
     add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction",
                    "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
     QMenu* exports = AddMenu(menuBar(), "ExportMenu", 8, "Ex&port");
-    add(exports, {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
-                  "ExportTablesToSpreadsheetAction", "ExportFixturesToExcelAction", "-",
-                  "PublishAction"});
+    add(exports,
+        {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
+         "ExportTablesToSpreadsheetAction", "ExportFixturesToExcelAction", "-", "PublishAction"});
     // The statistics commands are the active tournament window's own.
     QMenu* statistics = AddMenu(menuBar(), "StatisticsMenu", 125, "&Statistics");
     connect(statistics, &QMenu::aboutToShow, this, [this, statistics] {

@@ -23,9 +23,9 @@ protected:
     }
 };
 
-const QByteArray kGerman =
-    "[LANG_INFO]\r\nLanguage=Deutsch\r\nCharSet=0\r\nLocaleID=1031\r\n"
-    "[STRINGS]\r\n5150=  Fu\xc3\x9f" "ball  \r\n5000=Nr./NZeile/tTab/rEnde\r\n5003=A/Tb\r\n";
+const QByteArray kGerman = "[LANG_INFO]\r\nLanguage=Deutsch\r\nCharSet=0\r\nLocaleID=1031\r\n"
+                           "[STRINGS]\r\n5150=  Fu\xc3\x9f"
+                           "ball  \r\n5000=Nr./NZeile/tTab/rEnde\r\n5003=A/Tb\r\n";
 
 } // namespace
 
@@ -42,10 +42,12 @@ TEST_F(Language, TranslationsFollowTheValueRules) {
     EXPECT_EQ(LangText(5000, "No"), QStringLiteral("Nr.\r\nZeile\tTab\r\nEnde"));
     EXPECT_EQ(LangText(5003, "Overall"), QStringLiteral("A\tb")); // escapes in any case
     EXPECT_EQ(LangText(5001, "Home"), QStringLiteral("Home"));    // a missing key
-    EXPECT_EQ(LangInfo(QStringLiteral("german.lng"), QStringLiteral("Language")), QStringLiteral("Deutsch"));
+    EXPECT_EQ(LangInfo(QStringLiteral("german.lng"), QStringLiteral("Language")),
+              QStringLiteral("Deutsch"));
     EXPECT_EQ(LanguageLocale(QStringLiteral("german.lng")), 1031);
     EXPECT_EQ(CurrentLanguageCharSet(), 0);
-    EXPECT_EQ(RegReadString(QString(), QStringLiteral("Language"), QString()), QStringLiteral("german.lng"));
+    EXPECT_EQ(RegReadString(QString(), QStringLiteral("Language"), QString()),
+              QStringLiteral("german.lng"));
 }
 
 TEST_F(Language, MissingOrUnreadableFiles) {
@@ -62,7 +64,8 @@ TEST_F(Language, MissingOrUnreadableFiles) {
 }
 
 TEST_F(Language, CharSetAndLocaleDefaults) {
-    WriteLanguage(QStringLiteral("plain.lng"), "[LANG_INFO]\r\nLanguage=Plain\r\nLocaleID=abc\r\n[STRINGS]\r\n1=x\r\n");
+    WriteLanguage(QStringLiteral("plain.lng"),
+                  "[LANG_INFO]\r\nLanguage=Plain\r\nLocaleID=abc\r\n[STRINGS]\r\n1=x\r\n");
     SetCurrentLanguage(QStringLiteral("plain.lng"));
     EXPECT_EQ(CurrentLanguageCharSet(), 1);
     EXPECT_EQ(LanguageLocale(QStringLiteral("plain.lng")), 1033);
@@ -71,8 +74,9 @@ TEST_F(Language, CharSetAndLocaleDefaults) {
 TEST_F(Language, Windows1251FileIsReadInItsCodePage) {
     const QString russian = QStringLiteral("\u0424\u0443\u0442\u0431\u043e\u043b"); // "Футбол"
     QStringEncoder encoder("windows-1251");
-    const QByteArray bytes = "[LANG_INFO]\r\nLanguage=Russian\r\nCharSet=204\r\nLocaleID=1049\r\n[STRINGS]\r\n5150=" +
-                             QByteArray(encoder.encode(russian)) + "\r\n";
+    const QByteArray bytes =
+        "[LANG_INFO]\r\nLanguage=Russian\r\nCharSet=204\r\nLocaleID=1049\r\n[STRINGS]\r\n5150=" +
+        QByteArray(encoder.encode(russian)) + "\r\n";
     ASSERT_FALSE(bytes.isEmpty());
     WriteLanguage(QStringLiteral("russian.lng"), bytes);
     SetCurrentLanguage(QStringLiteral("russian.lng"));
@@ -115,9 +119,11 @@ TEST_F(Language, CountryNamesComeFromTheLanguageOrTheBuiltInList) {
     EXPECT_TRUE(english.contains(QStringLiteral("Bosnia and Herzegovina")));
     for (const QString& name : english)
         EXPECT_EQ(name, name.trimmed());
-    WriteLanguage(QStringLiteral("italian.lng"), "[STRINGS]\r\n1100=Francia; Italia/n/nSpagna;\r\n");
+    WriteLanguage(QStringLiteral("italian.lng"),
+                  "[STRINGS]\r\n1100=Francia; Italia/n/nSpagna;\r\n");
     SetCurrentLanguage(QStringLiteral("italian.lng"));
-    EXPECT_EQ(CountryNames(), (QStringList{QStringLiteral("Francia"), QStringLiteral("Italia"), QStringLiteral("Spagna")}));
+    EXPECT_EQ(CountryNames(), (QStringList{QStringLiteral("Francia"), QStringLiteral("Italia"),
+                                           QStringLiteral("Spagna")}));
     // A blank list in a language still offers something to choose from.
     WriteLanguage(QStringLiteral("blank.lng"), "[STRINGS]\r\n1100= ;; \r\n");
     SetCurrentLanguage(QStringLiteral("blank.lng"));

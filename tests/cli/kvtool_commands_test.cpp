@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QProcess>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <utility>
@@ -336,7 +336,8 @@ TEST_F(KvtoolCommands, FixturesAndExports) {
     EXPECT_TRUE(ReadFile(Path(QStringLiteral("out.html"))).contains("South"));
     // The workbook: a sheet per table, then the fixture list.
     QProcess unzip;
-    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), Path(QStringLiteral("out.xlsx")), QStringLiteral("xl/workbook.xml")});
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), Path(QStringLiteral("out.xlsx")),
+                                          QStringLiteral("xl/workbook.xml")});
     unzip.waitForFinished();
     const QByteArray book = unzip.readAllStandardOutput();
     const qsizetype north = book.indexOf("name=\"North\"");
@@ -446,9 +447,11 @@ TEST_F(KvtoolCommands, GenerateFillsAConferencesSeasonOnce) {
     EXPECT_EQ(Kvtool({q("generate"), file, q("--time"), q("25:00")}).Status, 1);
     EXPECT_EQ(Kvtool({q("generate"), file, q("--table"), q("Nowhere")}).Status, 1);
     EXPECT_EQ(Kvtool({q("generate"), file, q("--skip"), q("2026-10-03")}).Status, 1);
-    r = Kvtool({q("generate"), file, q("--weekday"), q("sat"), q("--skip"), q("2026-10-03; autumn")});
+    r = Kvtool(
+        {q("generate"), file, q("--weekday"), q("sat"), q("--skip"), q("2026-10-03; autumn")});
     EXPECT_EQ(r.Status, 1);
-    EXPECT_TRUE(r.Err.contains(q("'autumn' is not a date or a range of dates"))) << r.Err.toStdString();
+    EXPECT_TRUE(r.Err.contains(q("'autumn' is not a date or a range of dates")))
+        << r.Err.toStdString();
     EXPECT_EQ(ReadFile(file), before);
 
     r = Kvtool({q("generate"), file, q("--start"), q("2026-10-01"), q("--weekday"), q("sat"),

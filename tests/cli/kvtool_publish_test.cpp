@@ -95,7 +95,8 @@ TEST_F(KvtoolPublish, TheSiteHoldsTheCalendars) {
     QFile all(dir.filePath(QStringLiteral("calendar.ics")));
     ASSERT_TRUE(all.open(QIODevice::ReadOnly));
     const QByteArray calendar = all.readAll();
-    r = Kvtool({QStringLiteral("fixtures"), file, QStringLiteral("--format"), QStringLiteral("json")});
+    r = Kvtool(
+        {QStringLiteral("fixtures"), file, QStringLiteral("--format"), QStringLiteral("json")});
     ASSERT_EQ(r.Status, 0);
     int dated = 0;
     for (const QJsonValue& row : QJsonDocument::fromJson(r.Out.toUtf8()).array())
@@ -108,6 +109,7 @@ TEST_F(KvtoolPublish, TheSiteHoldsTheCalendars) {
     stale.close();
     r = Kvtool({QStringLiteral("publish"), file, folder});
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-    EXPECT_EQ(dir.entryList({QStringLiteral("team-*.ics")}, QDir::Files).size(), teamPages.size() + 1)
+    EXPECT_EQ(dir.entryList({QStringLiteral("team-*.ics")}, QDir::Files).size(),
+              teamPages.size() + 1)
         << "a file the last publication did not write is not removed";
 }

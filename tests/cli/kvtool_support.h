@@ -18,8 +18,7 @@ struct TRun {
 inline TRun Kvtool(const QStringList& args, const QString& workingDir = QString(),
                    const QStringList& environment = {}) {
     QProcess p;
-    if (!workingDir.isEmpty())
-        p.setWorkingDirectory(workingDir);
+    if (!workingDir.isEmpty()) p.setWorkingDirectory(workingDir);
     if (!environment.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString& e : environment) {

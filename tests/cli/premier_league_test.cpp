@@ -18,20 +18,29 @@ namespace {
 class PremierLeague : public kvtest::TTempHome {
 protected:
     void CheckSeason(const QString& season, const QStringList& extra) {
-        const kv::TCsvRecords table = kv::ReadCsvRecords(ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-%1-final-table.csv").arg(season))), QLatin1Char(','));
+        const kv::TCsvRecords table = kv::ReadCsvRecords(
+            ReadFile(kvtest::SharedDataPath(
+                QStringLiteral("premier-league-%1-final-table.csv").arg(season))),
+            QLatin1Char(','));
         ASSERT_EQ(table.size(), 21);
         QStringList teams;
         for (qsizetype i = 1; i < table.size(); ++i)
             teams << table[i][1];
         const QString file = HomePath(QStringLiteral("pl-%1.kvd").arg(season));
-        TRun r = Kvtool(QStringList{QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("Premier League ") + season,
-                                    QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("2"),
-                                    QStringLiteral("--group"), QStringLiteral("Premier League=") + teams.join(QLatin1Char(';')),
-                                    QStringLiteral("--criteria"), QStringLiteral("19,17")} + extra);
+        TRun r = Kvtool(
+            QStringList{QStringLiteral("new"), file, QStringLiteral("--name"),
+                        QStringLiteral("Premier League ") + season, QStringLiteral("--sport"),
+                        QStringLiteral("soccer"), QStringLiteral("--legs"), QStringLiteral("2"),
+                        QStringLiteral("--group"),
+                        QStringLiteral("Premier League=") + teams.join(QLatin1Char(';')),
+                        QStringLiteral("--criteria"), QStringLiteral("19,17")} +
+            extra);
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-        r = Kvtool({QStringLiteral("import-csv"), file, kvtest::SharedDataPath(QStringLiteral("premier-league-%1-results.csv").arg(season)),
-                    QStringLiteral("--columns"), QStringLiteral("-,-,home,score,visitor"), QStringLiteral("--separator"), QStringLiteral(","),
-                    QStringLiteral("--skip-header")});
+        r = Kvtool(
+            {QStringLiteral("import-csv"), file,
+             kvtest::SharedDataPath(QStringLiteral("premier-league-%1-results.csv").arg(season)),
+             QStringLiteral("--columns"), QStringLiteral("-,-,home,score,visitor"),
+             QStringLiteral("--separator"), QStringLiteral(","), QStringLiteral("--skip-header")});
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
         EXPECT_EQ(r.Out.trimmed(), QStringLiteral("380 added, 0 failed"));
         CompareWithPublished(file, table);
@@ -39,16 +48,22 @@ protected:
 
     // The final table of kvtool standings equals the published one, row by row.
     void CompareWithPublished(const QString& file, const kv::TCsvRecords& table) {
-        TRun r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--columns"),
-                    QStringLiteral("0,1,2,3,17,18,19,40")});
+        TRun r = Kvtool({QStringLiteral("standings"), file, QStringLiteral("--format"),
+                         QStringLiteral("json"), QStringLiteral("--columns"),
+                         QStringLiteral("0,1,2,3,17,18,19,40")});
         ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
-        const QJsonArray rows = QJsonDocument::fromJson(r.Out.toUtf8()).array()[0].toObject()[QStringLiteral("rows")].toArray();
+        const QJsonArray rows = QJsonDocument::fromJson(r.Out.toUtf8())
+                                    .array()[0]
+                                    .toObject()[QStringLiteral("rows")]
+                                    .toArray();
         ASSERT_EQ(rows.size(), 20);
         for (int i = 0; i < 20; ++i) {
             const QStringList& published = table[i + 1]; // Pos,Team,Pld,W,D,L,GF,GA,GD,Pts
             const QJsonObject row = rows[i].toObject();
             const QJsonObject v = row[QStringLiteral("values")].toObject();
-            const auto value = [&](const char* id) { return static_cast<int>(v[QLatin1String(id)].toDouble()); };
+            const auto value = [&](const char* id) {
+                return static_cast<int>(v[QLatin1String(id)].toDouble());
+            };
             EXPECT_EQ(row[QStringLiteral("place")].toInt(), published[0].toInt());
             EXPECT_EQ(row[QStringLiteral("team")].toString(), published[1]) << "place " << i + 1;
             EXPECT_EQ(value("0"), published[2].toInt()) << published[1].toStdString();
@@ -66,7 +81,8 @@ protected:
 } // namespace
 
 TEST_F(PremierLeague, Season2009To10WithPortsmouthsDeduction) {
-    CheckSeason(QStringLiteral("2009-10"), {QStringLiteral("--points-adjustment"), QStringLiteral("Portsmouth FC=-9")});
+    CheckSeason(QStringLiteral("2009-10"),
+                {QStringLiteral("--points-adjustment"), QStringLiteral("Portsmouth FC=-9")});
 }
 
 TEST_F(PremierLeague, Season2011To12DecidedOnGoalDifference) {
@@ -74,17 +90,23 @@ TEST_F(PremierLeague, Season2011To12DecidedOnGoalDifference) {
 }
 
 TEST_F(PremierLeague, Season2011To12InOneStepFromTheResultsFile) {
-    const QString results = kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv"));
+    const QString results =
+        kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv"));
     const QString file = HomePath(QStringLiteral("pl.kvd"));
-    const QStringList start{QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("PL"), QStringLiteral("--sport"), QStringLiteral("soccer")};
-    const QStringList columns{QStringLiteral("--from-csv"), results, QStringLiteral("--columns"), QStringLiteral("matchday,date,home,score,visitor"),
+    const QStringList start{QStringLiteral("new"),     file,
+                            QStringLiteral("--name"),  QStringLiteral("PL"),
+                            QStringLiteral("--sport"), QStringLiteral("soccer")};
+    const QStringList columns{QStringLiteral("--from-csv"), results, QStringLiteral("--columns"),
+                              QStringLiteral("matchday,date,home,score,visitor"),
                               QStringLiteral("--skip-header")};
     // The teams come from the file, so groups of one's own are refused, and so are columns
     // without both teams.
-    TRun r = Kvtool(start + columns + QStringList{QStringLiteral("--group"), QStringLiteral("A=X;Y")});
+    TRun r =
+        Kvtool(start + columns + QStringList{QStringLiteral("--group"), QStringLiteral("A=X;Y")});
     EXPECT_EQ(r.Status, 1);
     EXPECT_TRUE(r.Err.contains(QStringLiteral("no --group"))) << r.Err.toStdString();
-    r = Kvtool(start + QStringList{QStringLiteral("--from-csv"), results, QStringLiteral("--columns"), QStringLiteral("-,-,home,score")});
+    r = Kvtool(start + QStringList{QStringLiteral("--from-csv"), results,
+                                   QStringLiteral("--columns"), QStringLiteral("-,-,home,score")});
     EXPECT_NE(r.Status, 0);
     EXPECT_TRUE(r.Err.contains(QStringLiteral("Visitor team column"))) << r.Err.toStdString();
     EXPECT_FALSE(QFile::exists(file));
@@ -94,13 +116,15 @@ TEST_F(PremierLeague, Season2011To12InOneStepFromTheResultsFile) {
     EXPECT_TRUE(r.Out.contains(QStringLiteral("190 added, 190 failed"))) << r.Out.toStdString();
     ASSERT_TRUE(QFile::remove(file));
 
-    r = Kvtool(start + columns + QStringList{QStringLiteral("--criteria"), QStringLiteral("19,17")});
+    r = Kvtool(start + columns +
+               QStringList{QStringLiteral("--criteria"), QStringLiteral("19,17")});
     ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
     EXPECT_TRUE(r.Out.contains(QStringLiteral("380 added, 0 failed"))) << r.Out.toStdString();
     r = Kvtool({QStringLiteral("check"), file});
     EXPECT_EQ(r.Status, 0) << r.Out.toStdString() << r.Err.toStdString();
     const kv::TCsvRecords table = kv::ReadCsvRecords(
-        ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-final-table.csv"))), QLatin1Char(','));
+        ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-final-table.csv"))),
+        QLatin1Char(','));
     ASSERT_EQ(table.size(), 21);
     CompareWithPublished(file, table);
 }

@@ -56,8 +56,9 @@ TEST_F(SaveKill, AKilledSaveNeverLeavesABrokenFile) {
         const QString csv = HomePath(QStringLiteral("row%1.csv").arg(i));
         WriteFile(csv, spare[i].toUtf8() + "\n");
         QProcess p;
-        p.start(QStringLiteral(KVTOOL_PATH), {QStringLiteral("import-csv"), path, csv, QStringLiteral("--columns"),
-                                              QStringLiteral("home,visitor,leg,score")});
+        p.start(QStringLiteral(KVTOOL_PATH),
+                {QStringLiteral("import-csv"), path, csv, QStringLiteral("--columns"),
+                 QStringLiteral("home,visitor,leg,score")});
         ASSERT_TRUE(p.waitForStarted());
         QThread::msleep(static_cast<unsigned long>(rng.bounded(5, 120)));
         if (p.state() == QProcess::Running) {
@@ -68,7 +69,8 @@ TEST_F(SaveKill, AKilledSaveNeverLeavesABrokenFile) {
         // The file always loads, whole; so does the backup when there is one.
         kv::TTournament loaded;
         const kv::TIoResult r = kv::LoadTournament(loaded, path);
-        ASSERT_TRUE(r) << "after run " << i << ": " << r.Message.toStdString() << " line " << r.Line;
+        ASSERT_TRUE(r) << "after run " << i << ": " << r.Message.toStdString() << " line "
+                       << r.Line;
         EXPECT_GE(loaded.MatchCount(), before);
         EXPECT_LE(loaded.MatchCount(), before + i + 1);
         const QString backup = kv::ChangeFileExt(path, QStringLiteral(".bak"));

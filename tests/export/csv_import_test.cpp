@@ -15,7 +15,10 @@ namespace {
 class CsvImport : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make() {
-        auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}}});
+        auto t = kvtest::MakeTournament(
+            SportSoccer, 2,
+            {{QStringLiteral("G"),
+              {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}}});
         t->JointTable().TeamByName(QStringLiteral("Cork"))->Symbol = QStringLiteral("COR");
         t->JointTable().TeamByName(QStringLiteral("Ajax"))->HomeStadiumId = 0;
         t->AddStadium(QStringLiteral("Old Ground"), QString(), QString(), -1);
@@ -29,18 +32,23 @@ protected:
 } // namespace
 
 TEST_F(CsvImport, RecordsQuotesAndLines) {
-    const TCsvRecords r = ReadCsvRecords(QStringLiteral("a,\"b,c\",d\n\"multi\nline\",\"say \"\"hi\"\"\"\n\nlast"), QLatin1Char(','));
+    const TCsvRecords r =
+        ReadCsvRecords(QStringLiteral("a,\"b,c\",d\n\"multi\nline\",\"say \"\"hi\"\"\"\n\nlast"),
+                       QLatin1Char(','));
     ASSERT_EQ(r.size(), 4);
     EXPECT_EQ(r[0], (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QStringLiteral("d")}));
     EXPECT_EQ(r[1], (QStringList{QStringLiteral("multi\r\nline"), QStringLiteral("say \"hi\"")}));
     EXPECT_EQ(r[2], QStringList{QString()}); // an empty line is one empty field
     EXPECT_EQ(r[3], QStringList{QStringLiteral("last")});
-    EXPECT_TRUE(ReadCsvRecords(QStringLiteral("\na,b\n"), QLatin1Char(',')).isEmpty()); // the first line is empty
-    const TCsvRecords open = ReadCsvRecords(QStringLiteral("x;\"never closed\nstill;open"), QLatin1Char(';'));
+    EXPECT_TRUE(ReadCsvRecords(QStringLiteral("\na,b\n"), QLatin1Char(','))
+                    .isEmpty()); // the first line is empty
+    const TCsvRecords open =
+        ReadCsvRecords(QStringLiteral("x;\"never closed\nstill;open"), QLatin1Char(';'));
     ASSERT_EQ(open.size(), 1);
     EXPECT_EQ(open[0].last(), QStringLiteral("never closed\r\nstill;open"));
     EXPECT_EQ(CsvLineCount(QStringLiteral("a\nb\n")), 2);
-    EXPECT_EQ(ReadCsvRecords(QByteArray("\xEF\xBB\xBFM\xC3\xBCnchen;x"), QLatin1Char(';'))[0][0], QStringLiteral("M\u00fcnchen"));
+    EXPECT_EQ(ReadCsvRecords(QByteArray("\xEF\xBB\xBFM\xC3\xBCnchen;x"), QLatin1Char(';'))[0][0],
+              QStringLiteral("M\u00fcnchen"));
 }
 
 TEST_F(CsvImport, GarbageNeverCrashes) {
@@ -70,11 +78,13 @@ TEST_F(CsvImport, GarbageNeverCrashes) {
 TEST_F(CsvImport, ChecksBeforeImporting) {
     const std::vector<TImportRow> rows = Rows("Ajax,Bern,1:0");
     EXPECT_EQ(CheckImportColumns({}, {ImportHome}), QStringLiteral("No data to import"));
-    EXPECT_EQ(CheckImportColumns(rows, {ImportNone, ImportVisitor}), QStringLiteral("Home team column is not specified"));
+    EXPECT_EQ(CheckImportColumns(rows, {ImportNone, ImportVisitor}),
+              QStringLiteral("Home team column is not specified"));
     // Columns without any kind yet: the first thing missing is the home column.
     EXPECT_EQ(CheckImportColumns(rows, {ImportNone, ImportNone, ImportNone}),
               QStringLiteral("Home team column is not specified"));
-    EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportNone}), QStringLiteral("Visitor team column is not specified"));
+    EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportNone}),
+              QStringLiteral("Visitor team column is not specified"));
     EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportVisitor, ImportGoalsFor}),
               QStringLiteral("Specify at least one more column (i.e. matchday, date, score, etc)"));
     EXPECT_EQ(CheckImportColumns(rows, {ImportHome, ImportVisitor, ImportScore}), QString());
@@ -94,15 +104,20 @@ TEST_F(CsvImport, VisitorColumnLeftOfHomeReversesTheScore) {
 
 TEST_F(CsvImport, LegsHomeFixturesAndRerunning) {
     auto t = Make();
-    std::vector<TImportRow> rows = Rows("Ajax,Bern,2:0\nBern,Ajax,1:1\nAjax,Bern,0:0\nAjax,COR,4:4\nAjax,Cork,\nAjax,Nobody,1:0\n");
+    std::vector<TImportRow> rows = Rows(
+        "Ajax,Bern,2:0\nBern,Ajax,1:1\nAjax,Bern,0:0\nAjax,COR,4:4\nAjax,Cork,\nAjax,Nobody,1:0\n");
     TImportOptions options;
     options.Kinds = {ImportHome, ImportVisitor, ImportScore};
     TImportCounts counts = ImportRows(*t, rows, options);
     EXPECT_EQ(counts.Added, 3);
     EXPECT_EQ(counts.Failed, 3);
     EXPECT_EQ(rows[2].Message, QStringLiteral("All possible fixtures for this pair already exist"));
-    EXPECT_EQ(rows[3].Message, QStringLiteral("Row has been successfully imported")); // the symbol names Cork
-    EXPECT_EQ(rows[4].Message, QStringLiteral("The tournament already contains all possible home fixtures of 'Ajax' against 'Cork'"));
+    EXPECT_EQ(rows[3].Message,
+              QStringLiteral("Row has been successfully imported")); // the symbol names Cork
+    EXPECT_EQ(
+        rows[4].Message,
+        QStringLiteral(
+            "The tournament already contains all possible home fixtures of 'Ajax' against 'Cork'"));
     EXPECT_EQ(rows[5].Message, QStringLiteral("Unknown team: Nobody"));
     EXPECT_EQ(t->MatchAt(1)->Leg, 2);
     // Running again imports nothing new.
@@ -133,8 +148,10 @@ TEST_F(CsvImport, FieldsStadiumsAndReferees) {
              ";;;;;Bern;Ajax;;;;;;;\n",
              QLatin1Char(';'));
     TImportOptions options;
-    options.Kinds = {ImportNumber, ImportLeg, ImportMatchday, ImportDate, ImportTime, ImportHome, ImportVisitor,
-                     ImportScore, ImportGoalsFor, ImportGoalsAgainst, ImportStadium, ImportAttendance, ImportReferee, ImportComments};
+    options.Kinds = {ImportNumber,   ImportLeg,          ImportMatchday, ImportDate,
+                     ImportTime,     ImportHome,         ImportVisitor,  ImportScore,
+                     ImportGoalsFor, ImportGoalsAgainst, ImportStadium,  ImportAttendance,
+                     ImportReferee,  ImportComments};
     options.AddStadiums = true;
     options.AddReferees = true;
     const TImportCounts counts = ImportRows(*t, rows, options);
@@ -176,8 +193,10 @@ TEST_F(CsvImport, MatchdayClashAndChessHalves) {
     TImportOptions options;
     options.Kinds = {ImportHome, ImportVisitor, ImportMatchday};
     ImportRows(*t, rows, options);
-    EXPECT_EQ(rows[1].Message, QStringLiteral("Team Ajax is already involved on matchday 1 (Ajax vs Bern)"));
-    auto chess = kvtest::MakeTournament(SportChess, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    EXPECT_EQ(rows[1].Message,
+              QStringLiteral("Team Ajax is already involved on matchday 1 (Ajax vs Bern)"));
+    auto chess = kvtest::MakeTournament(
+        SportChess, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     std::vector<TImportRow> halves = Rows("A,B,0.5,0.5\n");
     options.Kinds = {ImportHome, ImportVisitor, ImportGoalsFor, ImportGoalsAgainst};
     EXPECT_EQ(ImportRows(*chess, halves, options).Added, 1);
@@ -222,31 +241,36 @@ TEST_F(CsvImport, HowTheMatchWasDecidedAndWhoForfeited) {
     EXPECT_EQ(f, 2);
     EXPECT_FALSE(ParseForfeit(QStringLiteral("both"), f));
 
-    auto t = kvtest::MakeTournament(SportHockey, 2, {{QStringLiteral("G"), {QStringLiteral("Bears"), QStringLiteral("Owls"), QStringLiteral("Pike")}}});
+    auto t = kvtest::MakeTournament(
+        SportHockey, 2,
+        {{QStringLiteral("G"),
+          {QStringLiteral("Bears"), QStringLiteral("Owls"), QStringLiteral("Pike")}}});
     t->Overtime = true;
     t->ForfeitWinScore = 5;
     t->ForfeitLossScore = 0;
-    std::vector<TImportRow> rows = Rows("Bears,Owls,3:2,SO,\n"  // no shoot-outs in this tournament
+    std::vector<TImportRow> rows = Rows("Bears,Owls,3:2,SO,\n" // no shoot-outs in this tournament
                                         "Bears,Owls,3:2,OT,\n"
                                         "Owls,Bears,,,visitor\n" // the forfeit score is entered
                                         "Bears,Pike,0:1,,home\n" // a given score is kept
                                         "Pike,Bears,2:1,later,\n"
                                         "Owls,Pike,,OT,\n"
                                         "Pike,Owls,,,nobody\n"
-                                        "Pike,Owls,2:2,SO,\n"   // a shoot-out has a winner
+                                        "Pike,Owls,2:2,SO,\n"      // a shoot-out has a winner
                                         "Pike,Owls,1:2,,visitor\n" // the forfeiting side leads
                                         "Pike,Owls,2:1,,none\n");
     TImportOptions options;
     options.Kinds = {ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit};
     const TImportCounts c = ImportRows(*t, rows, options);
     EXPECT_EQ(c.Added, 4);
-    EXPECT_EQ(rows[7].Message, QStringLiteral("The tournament has no shoot-outs")); // checked before the score
+    EXPECT_EQ(rows[7].Message,
+              QStringLiteral("The tournament has no shoot-outs")); // checked before the score
     EXPECT_EQ(rows[8].Message, QStringLiteral("The score 1:2 favours the team that forfeited"));
     EXPECT_EQ(t->MatchAt(3)->TechnicalLoss, 0);
     EXPECT_EQ(rows[0].Message, QStringLiteral("The tournament has no shoot-outs"));
     EXPECT_EQ(rows[4].Message, QStringLiteral("'later' is not a way a match is decided"));
     EXPECT_EQ(rows[5].Message, QStringLiteral("'OT' needs a score"));
-    EXPECT_EQ(rows[6].Message, QStringLiteral("'nobody' does not say which team forfeited (home or visitor)"));
+    EXPECT_EQ(rows[6].Message,
+              QStringLiteral("'nobody' does not say which team forfeited (home or visitor)"));
     const TMatch* ot = t->MatchAt(0);
     EXPECT_EQ(ot->DecidedIn, 1);
     EXPECT_EQ(ot->HomeScore, 3);
@@ -273,11 +297,13 @@ TEST_F(CsvImport, HowTheMatchWasDecidedAndWhoForfeited) {
 TEST_F(CsvImport, SchemesKeepTheNewColumnKinds) {
     const QString path = StylesFolder() + QStringLiteral("decided.impf");
     QString error;
-    ASSERT_TRUE(SaveImportScheme(path, {ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit}, error));
+    ASSERT_TRUE(SaveImportScheme(
+        path, {ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit}, error));
     EXPECT_EQ(ReadFile(path), QByteArray("6 7 8 15 16 \r\n"));
     std::vector<int> kinds;
     ASSERT_TRUE(LoadImportScheme(path, 5, kinds, error));
-    EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportVisitor, ImportScore, ImportDecided, ImportForfeit}));
+    EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportVisitor, ImportScore, ImportDecided,
+                                       ImportForfeit}));
     // An older scheme reads as before; a kind beyond the known ones is no kind.
     WriteFile(path, "6 7 8 17 \r\n");
     ASSERT_TRUE(LoadImportScheme(path, 4, kinds, error));

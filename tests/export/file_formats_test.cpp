@@ -6,10 +6,10 @@
 #include "export/fixture_rows.h"
 #include "export/picture_export.h"
 #include "export/table_grid.h"
-#include "standings/column_catalog.h"
 #include "export/xlsx_export.h"
 #include "model/sport.h"
 #include "render/table_painter.h"
+#include "standings/column_catalog.h"
 #include "standings/tournament_setup.h"
 
 #include <QBuffer>
@@ -320,16 +320,18 @@ TEST_F(FileFormats, ControlCharactersInNamesLeaveTheSvgWellFormed) {
 // as numbers and texts such as "2-1" as text; with home and away sections each caption says
 // its section.
 TEST_F(FileFormats, WorkbookHoldsEachTableOnASheet) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2,
-                                    {{QStringLiteral("North: A/B"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}},
-                                     {QStringLiteral("South"), {QStringLiteral("Cork"), QStringLiteral("Dover")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2,
+        {{QStringLiteral("North: A/B"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}},
+         {QStringLiteral("South"), {QStringLiteral("Cork"), QStringLiteral("Dover")}}});
     t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
     ResetColumns(*t);
     kvtest::AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"), 1);
     RecomputeAll(*t);
     const TGridData grid = TableGrid(*t, *t->GroupAt(0));
     ASSERT_GE(grid.ColumnCount(), 4);
-    EXPECT_EQ(grid.Captions.mid(0, 2), (QStringList{QStringLiteral("No"), QStringLiteral("North: A/B")}));
+    EXPECT_EQ(grid.Captions.mid(0, 2),
+              (QStringList{QStringLiteral("No"), QStringLiteral("North: A/B")}));
     EXPECT_EQ(grid.Rows.size(), 2);
     EXPECT_EQ(grid.Cell(0, 1), QStringLiteral("Ajax"));
     EXPECT_DOUBLE_EQ(grid.Value(0, 0), 1);

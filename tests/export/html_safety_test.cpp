@@ -164,15 +164,18 @@ TEST_F(HtmlSafety, DocumentsDeclareTheirTypeAndCharsetAndPassTidy) {
     t->JointTable().TeamByName(QStringLiteral("Ajax"))->Name = QStringLiteral("Ξάνθη");
     t->JointTable().TeamByName(QStringLiteral("Bern"))->Name = QStringLiteral("東京 FC");
     const std::vector<int> ids{t->GroupAt(0)->Id, t->GroupAt(1)->Id};
-    for (const QString& charset : {QStringLiteral("utf-8"), QStringLiteral("windows-1252"), QString()}) {
+    for (const QString& charset :
+         {QStringLiteral("utf-8"), QStringLiteral("windows-1252"), QString()}) {
         SCOPED_TRACE(charset.toStdString());
         const QString path = HomePath(QStringLiteral("tables.html"));
         ASSERT_TRUE(WriteTablesHtml(*t, path, charset, ids, QStringLiteral("border=\"1\"")));
         const QByteArray bytes = ReadFile(path);
-        EXPECT_TRUE(bytes.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""));
+        EXPECT_TRUE(
+            bytes.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""));
         const QByteArray declared = charset.isEmpty() ? QByteArray("us-ascii") : charset.toLatin1();
         EXPECT_TRUE(bytes.contains("content=\"text/html; charset=" + declared + "\""));
-        EXPECT_TRUE(bytes.contains("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"));
+        EXPECT_TRUE(bytes.contains(
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"));
         // The character set comes before the first text of the document.
         EXPECT_LT(bytes.indexOf("charset="), bytes.indexOf("<title>"));
         if (charset == QLatin1String("utf-8")) {

@@ -237,18 +237,24 @@ QStringList CalendarFaults(const QByteArray& bytes) {
     raw.removeLast();
     QStringList lines; // unfolded
     for (const QByteArray& r : raw) {
-        if (!r.endsWith('\r')) faults << QStringLiteral("a line ends without CR: ") + QString::fromUtf8(r);
+        if (!r.endsWith('\r'))
+            faults << QStringLiteral("a line ends without CR: ") + QString::fromUtf8(r);
         const QByteArray line = r.chopped(r.endsWith('\r') ? 1 : 0);
-        if (line.size() > 75) faults << QStringLiteral("longer than 75 octets: ") + QString::fromUtf8(line);
-        if (QString::fromUtf8(line).toUtf8() != line) faults << QStringLiteral("a fold splits a character");
+        if (line.size() > 75)
+            faults << QStringLiteral("longer than 75 octets: ") + QString::fromUtf8(line);
+        if (QString::fromUtf8(line).toUtf8() != line)
+            faults << QStringLiteral("a fold splits a character");
         if (line.startsWith(' ')) {
-            if (lines.isEmpty()) faults << QStringLiteral("folded first line");
-            else lines.last() += QString::fromUtf8(line.mid(1));
+            if (lines.isEmpty())
+                faults << QStringLiteral("folded first line");
+            else
+                lines.last() += QString::fromUtf8(line.mid(1));
         } else {
             lines << QString::fromUtf8(line);
         }
     }
-    static const QRegularExpression contentLine(QStringLiteral("^([A-Z][A-Z0-9-]*)((;[A-Z-]+=[^;:]+)*):(.*)$"));
+    static const QRegularExpression contentLine(
+        QStringLiteral("^([A-Z][A-Z0-9-]*)((;[A-Z-]+=[^;:]+)*):(.*)$"));
     static const QRegularExpression date(QStringLiteral("^\\d{8}$"));
     static const QRegularExpression dateTime(QStringLiteral("^\\d{8}T\\d{6}Z?$"));
     QStringList open;
@@ -256,7 +262,8 @@ QStringList CalendarFaults(const QByteArray& bytes) {
     QSet<QString> uids;
     const auto need = [&](const QString& component, const QStringList& names) {
         for (const QString& n : names)
-            if (seen.value(n) != 1) faults << QStringLiteral("%1 has %2 %3").arg(component).arg(seen.value(n)).arg(n);
+            if (seen.value(n) != 1)
+                faults << QStringLiteral("%1 has %2 %3").arg(component).arg(seen.value(n)).arg(n);
     };
     for (const QString& line : lines) {
         const QRegularExpressionMatch m = contentLine.match(line);
@@ -272,30 +279,38 @@ QStringList CalendarFaults(const QByteArray& bytes) {
             continue;
         }
         if (name == QLatin1String("END")) {
-            if (open.isEmpty() || open.last() != value) faults << QStringLiteral("END:%1 out of order").arg(value);
-            if (value == QLatin1String("VEVENT")) need(value, {QStringLiteral("UID"), QStringLiteral("DTSTAMP"), QStringLiteral("DTSTART")});
+            if (open.isEmpty() || open.last() != value)
+                faults << QStringLiteral("END:%1 out of order").arg(value);
+            if (value == QLatin1String("VEVENT"))
+                need(value,
+                     {QStringLiteral("UID"), QStringLiteral("DTSTAMP"), QStringLiteral("DTSTART")});
             if (!open.isEmpty()) open.removeLast();
             continue;
         }
         seen[name] += 1;
-        if (open == QStringList{QStringLiteral("VCALENDAR")} && (name == QLatin1String("VERSION") || name == QLatin1String("PRODID")) && seen[name] > 1)
+        if (open == QStringList{QStringLiteral("VCALENDAR")} &&
+            (name == QLatin1String("VERSION") || name == QLatin1String("PRODID")) && seen[name] > 1)
             faults << QStringLiteral("two ") + name;
         if (name == QLatin1String("UID")) {
             if (uids.contains(value)) faults << QStringLiteral("the UID %1 twice").arg(value);
             uids.insert(value);
         }
-        if (name == QLatin1String("DTSTART") || name == QLatin1String("DTEND") || name == QLatin1String("DTSTAMP")) {
+        if (name == QLatin1String("DTSTART") || name == QLatin1String("DTEND") ||
+            name == QLatin1String("DTSTAMP")) {
             const bool isDate = m.captured(2) == QLatin1String(";VALUE=DATE");
-            if (!(isDate ? date : dateTime).match(value).hasMatch()) faults << QStringLiteral("a bad value: ") + line;
+            if (!(isDate ? date : dateTime).match(value).hasMatch())
+                faults << QStringLiteral("a bad value: ") + line;
         }
-        if (name == QLatin1String("SUMMARY") || name == QLatin1String("DESCRIPTION") || name == QLatin1String("LOCATION")) {
+        if (name == QLatin1String("SUMMARY") || name == QLatin1String("DESCRIPTION") ||
+            name == QLatin1String("LOCATION")) {
             // Commas and semicolons in a text are escaped.
             static const QRegularExpression bare(QStringLiteral("(^|[^\\\\])[,;]"));
             if (bare.match(value).hasMatch()) faults << QStringLiteral("unescaped text: ") + line;
         }
     }
     if (!open.isEmpty()) faults << QStringLiteral("not closed: ") + open.join(QLatin1Char(','));
-    if (!bytes.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:")) faults << QStringLiteral("no VERSION and PRODID first");
+    if (!bytes.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:"))
+        faults << QStringLiteral("no VERSION and PRODID first");
     return faults;
 }
 
@@ -307,7 +322,8 @@ TEST_F(PublishSite, CalendarsOfEveryFixtureAndEachTeam) {
     auto t = Sample("soccer.kvd");
     // Names and a stadium that need escaping and folding.
     TTeam* first = t->JointTable().Teams().front();
-    first->Name = QStringLiteral("Ξάνθη, Athletic; \\ Club with a name long enough to be folded somewhere");
+    first->Name =
+        QStringLiteral("Ξάνθη, Athletic; \\ Club with a name long enough to be folded somewhere");
     int dated = 0;
     for (const TMatch* m : t->JointTable().Matches())
         dated += m->HasDate ? 1 : 0;
@@ -325,12 +341,15 @@ TEST_F(PublishSite, CalendarsOfEveryFixtureAndEachTeam) {
         EXPECT_EQ(CalendarFaults(own), QStringList()) << qPrintable(name);
         int mine = 0;
         for (const TMatch* m : t->JointTable().Matches())
-            mine += m->HasDate && (m->HomeTeamId == team->Id || m->VisitorTeamId == team->Id) ? 1 : 0;
+            mine +=
+                m->HasDate && (m->HomeTeamId == team->Id || m->VisitorTeamId == team->Id) ? 1 : 0;
         EXPECT_EQ(own.count("BEGIN:VEVENT"), mine) << qPrintable(name);
         // Linked from the team's page, as a calendar.
-        EXPECT_TRUE(pages.at(QStringLiteral("team-%1.html").arg(team->Id)).contains("<a href=\"" + name.toUtf8() + "\" type=\"text/calendar\">"));
+        EXPECT_TRUE(pages.at(QStringLiteral("team-%1.html").arg(team->Id))
+                        .contains("<a href=\"" + name.toUtf8() + "\" type=\"text/calendar\">"));
     }
-    EXPECT_TRUE(pages.at(QStringLiteral("index.html")).contains("<a href=\"calendar.ics\" type=\"text/calendar\">"));
+    EXPECT_TRUE(pages.at(QStringLiteral("index.html"))
+                    .contains("<a href=\"calendar.ics\" type=\"text/calendar\">"));
     // A later publication keeps each event's UID.
     static const QRegularExpression uid(QStringLiteral("UID:[^\\r]+"));
     const auto uids = [](const QByteArray& calendar) {

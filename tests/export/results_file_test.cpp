@@ -20,14 +20,17 @@ protected:
 } // namespace
 
 TEST_F(ResultsFile, HeadingsNameTheColumns) {
-    TGuessedColumns g = GuessImportColumns(
-        ReadCsvRecords(QByteArray("Round,Date,Team 1,FT,Team 2,Notes\n1,x,A,1-0,B,\n"), QLatin1Char(',')));
+    TGuessedColumns g = GuessImportColumns(ReadCsvRecords(
+        QByteArray("Round,Date,Team 1,FT,Team 2,Notes\n1,x,A,1-0,B,\n"), QLatin1Char(',')));
     EXPECT_TRUE(g.Header);
-    EXPECT_EQ(g.Kinds, (std::vector<int>{ImportMatchday, ImportDate, ImportHome, ImportScore, ImportVisitor, ImportComments}));
+    EXPECT_EQ(g.Kinds, (std::vector<int>{ImportMatchday, ImportDate, ImportHome, ImportScore,
+                                         ImportVisitor, ImportComments}));
     // German headings, goals in columns of their own, and a second "Home" column left alone.
-    g = GuessImportColumns(ReadCsvRecords(QByteArray("Spieltag;Heim;Gast;FTHG;FTAG;Heim\n"), QLatin1Char(';')));
+    g = GuessImportColumns(
+        ReadCsvRecords(QByteArray("Spieltag;Heim;Gast;FTHG;FTAG;Heim\n"), QLatin1Char(';')));
     EXPECT_TRUE(g.Header);
-    EXPECT_EQ(g.Kinds, (std::vector<int>{ImportMatchday, ImportHome, ImportVisitor, ImportGoalsFor, ImportGoalsAgainst, ImportNone}));
+    EXPECT_EQ(g.Kinds, (std::vector<int>{ImportMatchday, ImportHome, ImportVisitor, ImportGoalsFor,
+                                         ImportGoalsAgainst, ImportNone}));
     // Data in the first row, or headings without both teams: nothing is guessed.
     g = GuessImportColumns(ReadCsvRecords(QByteArray("1,Ajax,2-1,Bern\n"), QLatin1Char(',')));
     EXPECT_FALSE(g.Header);
@@ -46,12 +49,16 @@ TEST_F(ResultsFile, TheDelimiterSplitsEveryLineAlike) {
 TEST_F(ResultsFile, TeamsAndLegsOfTheRows) {
     const std::vector<int> kinds{ImportHome, ImportScore, ImportVisitor};
     // Names as first written, compared without case; a pair's meetings in either order.
-    TResultsTeams r = TeamsOfResults(Rows("Ajax,1-0,Bern\nbern,2-2,AJAX\nCork,0-1,Ajax\n  ,1-1,Ajax\nAjax,1-1,ajax\n"), kinds, 8);
+    TResultsTeams r = TeamsOfResults(
+        Rows("Ajax,1-0,Bern\nbern,2-2,AJAX\nCork,0-1,Ajax\n  ,1-1,Ajax\nAjax,1-1,ajax\n"), kinds,
+        8);
     EXPECT_TRUE(r.Problem.isEmpty()) << qPrintable(r.Problem);
-    EXPECT_EQ(r.Teams, (QStringList{QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}));
+    EXPECT_EQ(r.Teams, (QStringList{QStringLiteral("Ajax"), QStringLiteral("Bern"),
+                                    QStringLiteral("Cork")}));
     EXPECT_EQ(r.Legs, 2);
     r = TeamsOfResults(Rows("Ajax,1-0,Bern\nAjax,1-0,Bern\nAjax,1-0,Bern\n"), kinds, 2);
-    EXPECT_EQ(r.Problem, QStringLiteral("Two teams meet 3 times in the file; a group plays at most 2 legs"));
+    EXPECT_EQ(r.Problem,
+              QStringLiteral("Two teams meet 3 times in the file; a group plays at most 2 legs"));
     r = TeamsOfResults(Rows("Ajax,1-0,\n"), kinds, 8);
     EXPECT_EQ(r.Problem, QStringLiteral("The file names fewer than two teams"));
     r = TeamsOfResults(Rows("Ajax,1-0,Bern\n"), {ImportHome, ImportScore}, 8);
@@ -60,7 +67,8 @@ TEST_F(ResultsFile, TeamsAndLegsOfTheRows) {
     for (int i = 0; i < 80; ++i)
         many += QByteArray("T") + QByteArray::number(i) + ",1-0,U" + QByteArray::number(i) + "\n";
     r = TeamsOfResults(Rows(many.constData()), kinds, 8);
-    EXPECT_TRUE(r.Problem.startsWith(QStringLiteral("The file names 160 teams"))) << qPrintable(r.Problem);
+    EXPECT_TRUE(r.Problem.startsWith(QStringLiteral("The file names 160 teams")))
+        << qPrintable(r.Problem);
 }
 
 TEST_F(ResultsFile, ReadingGuessesAndSaysWhatFails) {
@@ -81,11 +89,14 @@ TEST_F(ResultsFile, TheDatesPreviewWarnsWhenDayAndMonthCannotBeTold) {
     const std::vector<int> kinds{ImportDate, ImportHome, ImportVisitor};
     const auto rows = Rows("Date,Home,Away\n03/04/2021,A,B\n05/04/2021,B,A\n");
     const QString shown = DatesPreview(rows, kinds, QString());
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Every date could be day first or month first"))) << qPrintable(shown);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Every date could be day first or month first")))
+        << qPrintable(shown);
     EXPECT_FALSE(shown.contains(QStringLiteral("Date \u2192"))); // the heading is no date
     const QString us = DatesPreview(rows, kinds, QStringLiteral("MM/dd/yyyy"));
     EXPECT_TRUE(us.startsWith(QStringLiteral("03/04/2021 \u2192 "))) << qPrintable(us);
     EXPECT_TRUE(us.contains(QStringLiteral("March"))) << qPrintable(us);
-    EXPECT_EQ(DatesPreview(Rows("x,2021-99-99,y\nA,B\n"), {ImportNone, ImportDate}, QString()).count(QStringLiteral("not a date")), 1);
+    EXPECT_EQ(DatesPreview(Rows("x,2021-99-99,y\nA,B\n"), {ImportNone, ImportDate}, QString())
+                  .count(QStringLiteral("not a date")),
+              1);
     EXPECT_TRUE(DatesPreview(rows, {ImportHome, ImportVisitor}, QString()).isEmpty());
 }

@@ -16,8 +16,10 @@ namespace {
 class FixtureChecks : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make(int legs) {
-        return kvtest::MakeTournament(SportSoccer, legs,
-                                      {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}}});
+        return kvtest::MakeTournament(
+            SportSoccer, legs,
+            {{QStringLiteral("G"),
+              {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}}});
     }
 };
 
@@ -80,7 +82,8 @@ TEST_F(FixtureChecks, MatchdayAndDateClashMessages) {
     RegWriteBool(QString(), QStringLiteral("HostFirst"), false); // messages stay home first
     const int b = TeamId(*t, QStringLiteral("Bern"));
     const int c = TeamId(*t, QStringLiteral("Cork"));
-    EXPECT_EQ(t->MatchdayClash(c, b, 3), QStringLiteral("Team Bern is already involved on matchday 3 (Ajax vs Bern)"));
+    EXPECT_EQ(t->MatchdayClash(c, b, 3),
+              QStringLiteral("Team Bern is already involved on matchday 3 (Ajax vs Bern)"));
     EXPECT_EQ(t->MatchdayClash(c, b, 4), QString());
     EXPECT_EQ(t->MatchdayClash(c, b, -1), QString());
     EXPECT_EQ(t->MatchdayClash(c, b, 3, m->Id), QString());
@@ -92,7 +95,8 @@ TEST_F(FixtureChecks, MatchdayAndDateClashMessages) {
 
 TEST_F(FixtureChecks, PairingTextFollowsHostFirstAndSeparator) {
     auto t = Make(2);
-    TMatch* m = AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"), 1);
+    TMatch* m =
+        AddResult(*t, QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("2:1"), 1);
     m->Comments = QStringLiteral("Cold night");
     EXPECT_EQ(t->PairingText(*m), QStringLiteral("Ajax vs Bern"));
     TPairingOptions all;

@@ -1,8 +1,8 @@
 // Outcomes, forfeits and the texts a match writes of its score.
 #include "support/testenv.h"
 
-#include "model/sport_matches.h"
 #include "model/sport.h"
+#include "model/sport_matches.h"
 
 #include <QRandomGenerator>
 

@@ -18,7 +18,8 @@ protected:
         const TCheckResult r = ValidateScoreText(sport, text, ot, so);
         return r.Ok ? QStringLiteral("ok") : r.Message;
     }
-    static std::unique_ptr<TMatch> Store(int sport, const QString& text, bool visitorFirst = false) {
+    static std::unique_ptr<TMatch> Store(int sport, const QString& text,
+                                         bool visitorFirst = false) {
         auto m = CreateMatch(sport, 1, 10, 20, 1);
         const TSetScoreResult r = m->SetScoreText(text, visitorFirst);
         EXPECT_TRUE(r.Ok) << text.toStdString() << ": " << r.Message.toStdString();
@@ -39,27 +40,30 @@ protected:
     }
 };
 
-const QString kSoccerInvalid = QStringLiteral(
-    "The score you have entered is not a valid score. Examples of valid scores: 2-1, 2:1, 3:2 (1:2) etc");
+const QString kSoccerInvalid = QStringLiteral("The score you have entered is not a valid score. "
+                                              "Examples of valid scores: 2-1, 2:1, 3:2 (1:2) etc");
 const QString kHockeyInvalid = QStringLiteral(
     "The score you have entered is not a valid score. Examples of valid scores: 2-1, 2:1, 3:2 OT "
     "(1:2, 0:0, 1:0, 1:0) etc");
-const QString kVolleyInvalid = QStringLiteral(
-    "The score you have entered is not a valid volleyball score. Examples of valid scores: 3:1, 0-3, "
-    "3-2 (25-23, 27-25, 18-25, 23-25, 16-14) etc");
+const QString kVolleyInvalid =
+    QStringLiteral("The score you have entered is not a valid volleyball score. Examples of valid "
+                   "scores: 3:1, 0-3, "
+                   "3-2 (25-23, 27-25, 18-25, 23-25, 16-14) etc");
 const QString kTennisInvalid = QStringLiteral(
     "The score you have entered is not a valid tennis score. Examples of valid scores: 3:1 or 3-2 "
     "(6-4, 6-7, 6-7, 6-3, 7-6) etc");
-const QString kBasketInvalid = QStringLiteral(
-    "The score you have entered is not a valid basketball score. Examples of valid scores: 93:89 or "
-    "98-102 (23-24, 23-19, 25-36, 27-23) etc");
-const QString kChessInvalid = QStringLiteral(
-    "The score you have entered is not a valid chess score. Examples of valid scores: 0.5-0.5, 1-0, 0-1");
-const QString kUsfInvalid = QStringLiteral(
-    "The score you have entered is not a valid US football score. Examples of valid scores: 32:11 or "
-    "21-48 (3-3, 0-17, 6-14, 12-14) etc");
-const QString kBaseballInvalid = QStringLiteral(
-    "The score you have entered is not a valid baseball score. Examples of valid scores: 5:2, 4-7, 0-2 etc");
+const QString kBasketInvalid =
+    QStringLiteral("The score you have entered is not a valid basketball score. Examples of valid "
+                   "scores: 93:89 or "
+                   "98-102 (23-24, 23-19, 25-36, 27-23) etc");
+const QString kChessInvalid = QStringLiteral("The score you have entered is not a valid chess "
+                                             "score. Examples of valid scores: 0.5-0.5, 1-0, 0-1");
+const QString kUsfInvalid = QStringLiteral("The score you have entered is not a valid US football "
+                                           "score. Examples of valid scores: 32:11 or "
+                                           "21-48 (3-3, 0-17, 6-14, 12-14) etc");
+const QString kBaseballInvalid =
+    QStringLiteral("The score you have entered is not a valid baseball score. Examples of valid "
+                   "scores: 5:2, 4-7, 0-2 etc");
 
 } // namespace
 
@@ -97,7 +101,8 @@ TEST_F(ScoreGrammar, SoccerRefusals) {
               QStringLiteral("Too many periods"));
     EXPECT_EQ(Check(SportSoccer, QStringLiteral("3:2 (1:1,1:1,0:0,0:0,1:0)"), true, false),
               QStringLiteral("Too many periods"));
-    EXPECT_EQ(Check(SportSoccer, QStringLiteral("3:2 (1:1,1:1,0:0,0:0,1:0)"), true, true), QStringLiteral("ok"));
+    EXPECT_EQ(Check(SportSoccer, QStringLiteral("3:2 (1:1,1:1,0:0,0:0,1:0)"), true, true),
+              QStringLiteral("ok"));
     EXPECT_EQ(Check(SportSoccer, QStringLiteral("3:2 (1:2")), kSoccerInvalid);
     EXPECT_EQ(Check(SportSoccer, QStringLiteral("3:2 (1:x)")), kSoccerInvalid);
     EXPECT_EQ(Check(SportSoccer, QStringLiteral("three:two")), kSoccerInvalid);
@@ -119,8 +124,10 @@ TEST_F(ScoreGrammar, HockeyOvertimeMarkAndPeriods) {
     EXPECT_EQ(m->DecidedIn, 1);
     EXPECT_EQ(HomePeriods(*m).size(), 4);
     EXPECT_EQ(m->GetScoreText(true, true), QStringLiteral("3:2 OT"));
-    EXPECT_EQ(Check(SportHockey, QStringLiteral("3:2 ot (1:2, 0:0, 1:0, 1:0)"), true), QStringLiteral("ok"));
-    EXPECT_EQ(Check(SportHockey, QStringLiteral("3:2 OT (1:2, 0:0, 1:0, 1:0)"), false), kHockeyInvalid);
+    EXPECT_EQ(Check(SportHockey, QStringLiteral("3:2 ot (1:2, 0:0, 1:0, 1:0)"), true),
+              QStringLiteral("ok"));
+    EXPECT_EQ(Check(SportHockey, QStringLiteral("3:2 OT (1:2, 0:0, 1:0, 1:0)"), false),
+              kHockeyInvalid);
     EXPECT_EQ(Check(SportHockey, QStringLiteral("3:2 (1:2, 2:0)")), kHockeyInvalid);
     EXPECT_EQ(Check(SportHockey, QStringLiteral("3:2 (1:2, 0:0, 1:0, 1:0)"), false),
               QStringLiteral("Too many periods"));
@@ -134,13 +141,18 @@ TEST_F(ScoreGrammar, HockeyOvertimeMarkAndPeriods) {
 TEST_F(ScoreGrammar, BasketballPeriodCounts) {
     const QString tooMany = QStringLiteral("Too many periods");
     EXPECT_EQ(Check(SportBasketball, QStringLiteral("93:89 (93:89)"), false), QStringLiteral("ok"));
-    EXPECT_EQ(Check(SportBasketball, QStringLiteral("93:89 (45:40, 48:49)"), false), QStringLiteral("ok"));
-    EXPECT_EQ(Check(SportBasketball, QStringLiteral("93:89 (23-24, 23-19, 25-36)"), false), tooMany);
-    EXPECT_EQ(Check(SportBasketball, QStringLiteral("93:89 (23-24, 23-19, 25-36, 22-10)"), false), QStringLiteral("ok"));
+    EXPECT_EQ(Check(SportBasketball, QStringLiteral("93:89 (45:40, 48:49)"), false),
+              QStringLiteral("ok"));
+    EXPECT_EQ(Check(SportBasketball, QStringLiteral("93:89 (23-24, 23-19, 25-36)"), false),
+              tooMany);
+    EXPECT_EQ(Check(SportBasketball, QStringLiteral("93:89 (23-24, 23-19, 25-36, 22-10)"), false),
+              QStringLiteral("ok"));
     // Storing takes halves or four and more periods.
     EXPECT_EQ(StoreMessage(SportBasketball, QStringLiteral("93:89 (93:89)")), kBasketInvalid);
-    EXPECT_EQ(StoreMessage(SportBasketball, QStringLiteral("93:89 (45:40, 40:40, 8:9)")), kBasketInvalid);
-    auto m = Store(SportBasketball, QStringLiteral("100:98 OT (20:20, 20:20, 20:20, 20:20, 20:18)"));
+    EXPECT_EQ(StoreMessage(SportBasketball, QStringLiteral("93:89 (45:40, 40:40, 8:9)")),
+              kBasketInvalid);
+    auto m =
+        Store(SportBasketball, QStringLiteral("100:98 OT (20:20, 20:20, 20:20, 20:20, 20:18)"));
     EXPECT_EQ(m->DecidedIn, 1);
     EXPECT_EQ(m->GetFullScoreText(true, true),
               QStringLiteral("100:98 OT (20:20, 20:20, 20:20, 20:20, 20:18)"));
@@ -154,7 +166,8 @@ TEST_F(ScoreGrammar, BasketballPeriodCounts) {
 }
 
 TEST_F(ScoreGrammar, BasketballWordsItsOwnSuffixOnlyInTheFullForm) {
-    auto m = Store(SportBasketball, QStringLiteral("101:99 OT (20:20, 20:20, 20:20, 20:20, 21:19)"));
+    auto m =
+        Store(SportBasketball, QStringLiteral("101:99 OT (20:20, 20:20, 20:20, 20:20, 21:19)"));
     TScoreTexts words = TScoreTexts::Current();
     words.OvertimeAbbrev = QStringLiteral("n.V.");
     words.ShootoutAbbrev = QStringLiteral("n.P.");
@@ -169,8 +182,10 @@ TEST_F(ScoreGrammar, BasketballWordsItsOwnSuffixOnlyInTheFullForm) {
 
 TEST_F(ScoreGrammar, VolleyballAndTennisSets) {
     EXPECT_EQ(Check(SportVolleyball, QStringLiteral("3:0")), QStringLiteral("ok"));
-    EXPECT_EQ(Check(SportVolleyball, QStringLiteral("2:2")), QStringLiteral("Ties are not allowed"));
-    EXPECT_EQ(StoreMessage(SportVolleyball, QStringLiteral("2:2")), QStringLiteral("Ties in sets are not allowed"));
+    EXPECT_EQ(Check(SportVolleyball, QStringLiteral("2:2")),
+              QStringLiteral("Ties are not allowed"));
+    EXPECT_EQ(StoreMessage(SportVolleyball, QStringLiteral("2:2")),
+              QStringLiteral("Ties in sets are not allowed"));
     EXPECT_EQ(Check(SportVolleyball, QStringLiteral("4:1")), kVolleyInvalid);
     EXPECT_EQ(Check(SportVolleyball, QStringLiteral("4:0")), kVolleyInvalid);
     EXPECT_EQ(Check(SportVolleyball, QStringLiteral("1:0")), kVolleyInvalid);
@@ -181,11 +196,14 @@ TEST_F(ScoreGrammar, VolleyballAndTennisSets) {
     EXPECT_EQ(Check(SportVolleyball, QStringLiteral("3:0 (25:20)")), kVolleyInvalid);
     auto v = Store(SportVolleyball, QStringLiteral("3-2 (25-23, 27-25, 18-25, 23-25, 16-14)"));
     EXPECT_EQ(HomePeriods(*v), (QList<int>{25, 27, 18, 23, 16}));
-    EXPECT_EQ(v->GetFullScoreText(true, false), QStringLiteral("3:2 (25:23, 27:25, 18:25, 23:25, 16:14)"));
+    EXPECT_EQ(v->GetFullScoreText(true, false),
+              QStringLiteral("3:2 (25:23, 27:25, 18:25, 23:25, 16:14)"));
 
     EXPECT_EQ(Check(SportTennis, QStringLiteral("1:1")), QStringLiteral("Ties are not allowed"));
-    EXPECT_EQ(StoreMessage(SportTennis, QStringLiteral("1:1")), QStringLiteral("Ties are not allowed"));
-    EXPECT_EQ(Check(SportTennis, QStringLiteral("2:0 (6:6, 6:3)")), QStringLiteral("Ties in sets are not allowed"));
+    EXPECT_EQ(StoreMessage(SportTennis, QStringLiteral("1:1")),
+              QStringLiteral("Ties are not allowed"));
+    EXPECT_EQ(Check(SportTennis, QStringLiteral("2:0 (6:6, 6:3)")),
+              QStringLiteral("Ties in sets are not allowed"));
     EXPECT_EQ(Check(SportTennis, QStringLiteral("2:1 (6:4, 6:3)")),
               QStringLiteral("Invalid score. Score in sets does not fit total score"));
     EXPECT_EQ(Check(SportTennis, QStringLiteral("6:0")), kTennisInvalid);
@@ -223,7 +241,8 @@ TEST_F(ScoreGrammar, USFootballQuartersAndOvertime) {
     auto mark = Store(SportUSFootball, QStringLiteral("24:21 OT"));
     EXPECT_EQ(mark->DecidedIn, 1);
     EXPECT_EQ(Check(SportUSFootball, QStringLiteral("24:21 OT"), false), QStringLiteral("ok"));
-    EXPECT_EQ(Check(SportUSFootball, QStringLiteral("21:21")), QStringLiteral("Ties are not allowed"));
+    EXPECT_EQ(Check(SportUSFootball, QStringLiteral("21:21")),
+              QStringLiteral("Ties are not allowed"));
     EXPECT_EQ(Check(SportUSFootball, QStringLiteral("21:14 (7:0, 7:7, 7:7)")), kUsfInvalid);
     EXPECT_EQ(Check(SportUSFootball, QStringLiteral("21:14 (7:0, 0:7, 7:7, 0:0)")),
               QStringLiteral("Invalid Score. Score in quarters does not fit total score"));

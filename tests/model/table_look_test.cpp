@@ -51,7 +51,8 @@ TEST_F(TableLook, DefaultsSavedAndReadBack) {
     EXPECT_EQ(again.TeamWidth, 150);
     EXPECT_EQ(again.LineFactor, 0.5);
     EXPECT_EQ(TTableDimensions::FromSettings(SportHockey).ScoreWidth, 40);
-    EXPECT_TRUE(RegValueExists(QStringLiteral("TableDimensions\\Basketball"), QStringLiteral("Team")));
+    EXPECT_TRUE(
+        RegValueExists(QStringLiteral("TableDimensions\\Basketball"), QStringLiteral("Team")));
 }
 
 TEST_F(TableLook, UnitsConvertAndRoundTrip) {

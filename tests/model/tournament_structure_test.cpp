@@ -36,7 +36,8 @@ protected:
             }
         }
         for (const TGroup* table : t.AllTables()) {
-            EXPECT_EQ(table->PlaceFonts.size(), static_cast<size_t>(table->TeamCount())) << table->Name.toStdString();
+            EXPECT_EQ(table->PlaceFonts.size(), static_cast<size_t>(table->TeamCount()))
+                << table->Name.toStdString();
             for (const TMatch* m : table->Matches()) {
                 const auto& jm = t.JointTable().Matches();
                 EXPECT_NE(std::find(jm.begin(), jm.end(), m), jm.end());
@@ -46,11 +47,12 @@ protected:
 
     static std::unique_ptr<TTournament> Conferences() {
         // Two conferences; the east has two divisions.
-        return kvtest::MakeTournament(SportBasketball, 2,
-                                      {{QStringLiteral("Atlantic"), {QStringLiteral("A1"), QStringLiteral("A2")}, 0},
-                                       {QStringLiteral("Central"), {QStringLiteral("C1"), QStringLiteral("C2")}, 0},
-                                       {QStringLiteral("Pacific"), {QStringLiteral("P1"), QStringLiteral("P2")}, 1}},
-                                      1, 1);
+        return kvtest::MakeTournament(
+            SportBasketball, 2,
+            {{QStringLiteral("Atlantic"), {QStringLiteral("A1"), QStringLiteral("A2")}, 0},
+             {QStringLiteral("Central"), {QStringLiteral("C1"), QStringLiteral("C2")}, 0},
+             {QStringLiteral("Pacific"), {QStringLiteral("P1"), QStringLiteral("P2")}, 1}},
+            1, 1);
     }
 };
 
@@ -69,16 +71,19 @@ TEST_F(TournamentStructure, MatchesGoIntoEveryTableThatHoldsBothTeams) {
 }
 
 TEST_F(TournamentStructure, DuplicatePairAndLegIsRefusedUnnumbered) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     ASSERT_TRUE(AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"), 1));
-    auto swapped = CreateMatch(SportSoccer, -1, TeamId(*t, QStringLiteral("B")), TeamId(*t, QStringLiteral("A")), 1);
+    auto swapped = CreateMatch(SportSoccer, -1, TeamId(*t, QStringLiteral("B")),
+                               TeamId(*t, QStringLiteral("A")), 1);
     EXPECT_FALSE(t->AddMatch(swapped));
     ASSERT_TRUE(swapped);
     EXPECT_EQ(swapped->Id, -1);
     EXPECT_EQ(t->LastMatchId, 0);
     auto unknown = CreateMatch(SportSoccer, -1, 0, 99, 2);
     EXPECT_FALSE(t->AddMatch(unknown));
-    auto second = CreateMatch(SportSoccer, -1, TeamId(*t, QStringLiteral("B")), TeamId(*t, QStringLiteral("A")), 2);
+    auto second = CreateMatch(SportSoccer, -1, TeamId(*t, QStringLiteral("B")),
+                              TeamId(*t, QStringLiteral("A")), 2);
     EXPECT_TRUE(t->AddMatch(second));
     EXPECT_EQ(t->LastMatchId, 1);
 }
@@ -100,10 +105,11 @@ TEST_F(TournamentStructure, RemovingATeamRemovesAllItsMatchesEverywhere) {
 }
 
 TEST_F(TournamentStructure, LoweringGroupLegsRemovesLaterLegs) {
-    auto t = kvtest::MakeTournament(SportHockey, 2,
-                                    {{QStringLiteral("East"), {QStringLiteral("A"), QStringLiteral("B")}, 0},
-                                     {QStringLiteral("West"), {QStringLiteral("C"), QStringLiteral("D")}, 1}},
-                                    1, 1);
+    auto t = kvtest::MakeTournament(
+        SportHockey, 2,
+        {{QStringLiteral("East"), {QStringLiteral("A"), QStringLiteral("B")}, 0},
+         {QStringLiteral("West"), {QStringLiteral("C"), QStringLiteral("D")}, 1}},
+        1, 1);
     AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QString(), 1);
     AddResult(*t, QStringLiteral("B"), QStringLiteral("A"), QString(), 2);
     AddResult(*t, QStringLiteral("C"), QStringLiteral("D"), QString(), 2);
@@ -134,8 +140,10 @@ TEST_F(TournamentStructure, LoweringInterConferenceLegsKeepsDivisionMatches) {
 
 TEST_F(TournamentStructure, TeamsOfDifferentGroupsNeverMeetInAGroupTournament) {
     // An older file stores the group legs between groups too; they are not used.
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B")}},
-                                                     {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2,
+        {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B")}},
+         {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
     ASSERT_EQ(t->ConferenceLegs, 2);
     EXPECT_EQ(t->LegsOfPair(0, 1), 2);
     EXPECT_EQ(t->LegsOfPair(0, 2), 0);
@@ -192,11 +200,15 @@ TEST_F(TournamentStructure, LookupsAndLegsOfPairs) {
 }
 
 TEST_F(TournamentStructure, PlannedMatches) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2,
+        {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
     EXPECT_EQ(t->GroupById(0)->PlannedMatchCount(), 6);
-    auto u = kvtest::MakeTournament(SportSoccer, 1,
-                                    {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
-                                     {QStringLiteral("G2"), {QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("H")}}});
+    auto u = kvtest::MakeTournament(
+        SportSoccer, 1,
+        {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
+         {QStringLiteral("G2"),
+          {QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F"), QStringLiteral("H")}}});
     EXPECT_EQ(u->JointTable().PlannedMatchCount(), 9);
 }
 

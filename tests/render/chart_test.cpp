@@ -234,10 +234,13 @@ TEST_F(Chart, LineEndLabelsAndAHighlightedLine) {
     d.Kind = TChartData::Lines;
     d.XTicks = {1, 2};
     d.XTickLabels = {QStringLiteral("1"), QStringLiteral("2")};
-    d.Series << TChartSeries{QStringLiteral("Ajax"), kRed, {}, {{1, 3, "1"}, {2, 6, "2"}}, QStringLiteral("AJX"), 7};
+    d.Series << TChartSeries{QStringLiteral("Ajax"), kRed, {}, {{1, 3, "1"}, {2, 6, "2"}},
+                             QStringLiteral("AJX"),  7};
     // Two lines ending at the same value: their labels cannot both stand there.
-    d.Series << TChartSeries{QStringLiteral("Bern"), QColor(0, 0, 255), {}, {{1, 0, "1"}, {2, 1, "2"}}, QStringLiteral("BRN"), 8};
-    d.Series << TChartSeries{QStringLiteral("Cork"), QColor(0, 160, 0), {}, {{1, 1, "1"}, {2, 1, "2"}}, QStringLiteral("COR"), 9};
+    d.Series << TChartSeries{QStringLiteral("Bern"),     QColor(0, 0, 255),     {},
+                             {{1, 0, "1"}, {2, 1, "2"}}, QStringLiteral("BRN"), 8};
+    d.Series << TChartSeries{QStringLiteral("Cork"),     QColor(0, 160, 0),     {},
+                             {{1, 1, "1"}, {2, 1, "2"}}, QStringLiteral("COR"), 9};
     TChartSettings s;
     s.View3D = false;
     s.LegendVisible = true;

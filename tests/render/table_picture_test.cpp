@@ -5,10 +5,10 @@
 
 #include "base/preferences.h"
 #include "model/sport.h"
-#include "standings/column_catalog.h"
 #include "render/paint_tools.h"
 #include "render/table_layout.h"
 #include "render/table_painter.h"
+#include "standings/column_catalog.h"
 #include "standings/tournament_setup.h"
 
 #include <QFontInfo>
@@ -24,9 +24,11 @@ namespace {
 class TablePicture : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make(int legs) {
-        auto t = kvtest::MakeTournament(SportSoccer, legs,
-                                        {{QStringLiteral("North"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
-                                         {QStringLiteral("South"), {QStringLiteral("D"), QStringLiteral("E")}}});
+        auto t = kvtest::MakeTournament(
+            SportSoccer, legs,
+            {{QStringLiteral("North"),
+              {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
+             {QStringLiteral("South"), {QStringLiteral("D"), QStringLiteral("E")}}});
         t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
         ResetColumns(*t);
         kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("2:1"), 1);
@@ -121,7 +123,8 @@ TEST_F(TablePicture, TeamNamesAndRowLooks) {
     t->View.ShowCity = true;
     t->View.ShowCountry = true;
     EXPECT_EQ(TeamDisplayName(*t, g, *a, 1), QStringLiteral("AAA (Oslo)"));
-    EXPECT_EQ(TeamDisplayName(*t, g, *b, 2), QStringLiteral("B")); // no symbol, no place: no parentheses
+    EXPECT_EQ(TeamDisplayName(*t, g, *b, 2),
+              QStringLiteral("B")); // no symbol, no place: no parentheses
     TGroup& mg = *t->GroupAt(0);
     mg.PlaceFonts[1].HasFont = true;
     mg.PlaceFonts[1].UpperCase = true;
@@ -169,10 +172,13 @@ TEST_F(TablePicture, ABoldPlaceFontIsBoldAtEverySize) {
 // and puts A's win of leg 3 in its cell's second (grid position 2); the full grid has three and
 // puts it in the third, in both teams' cells. The team name starts 6 pixels into its column.
 TEST_F(TablePicture, SubRowsAndTheNameInsetOfAnOddNumberOfLegs) {
-    auto t = kvtest::MakeTournament(SportSoccer, 3, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 3,
+        {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
     t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
     ResetColumns(*t);
-    TMatch* m = kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("2:1"), 3);
+    TMatch* m =
+        kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("2:1"), 3);
     ASSERT_TRUE(m);
     ASSERT_EQ(m->GridPosition, 2);
     RecomputeAll(*t);
@@ -198,7 +204,8 @@ TEST_F(TablePicture, SubRowsAndTheNameInsetOfAnOddNumberOfLegs) {
     EXPECT_EQ(ink(image, cell(1).x(), aRow, score, sub), 0) << "position 1 is empty";
     EXPECT_GT(ink(image, cell(1).x(), aRow + sub, score, sub), 0) << "position 2 holds the win";
     for (const int line : {0, 1})
-        EXPECT_EQ(ink(image, cell(0).x(), bRow + line * sub, score, sub), 0) << "B's home cell is empty";
+        EXPECT_EQ(ink(image, cell(0).x(), bRow + line * sub, score, sub), 0)
+            << "B's home cell is empty";
     // The name inset: the first dark column of A's name cell.
     int first = -1;
     for (int x = place + 2; x < place + name && first < 0; ++x)
@@ -219,7 +226,8 @@ TEST_F(TablePicture, SubRowsAndTheNameInsetOfAnOddNumberOfLegs) {
 }
 
 TEST_F(TablePicture, NoResultsLeaveTheStandingsEmpty) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
     ResetColumns(*t);
     RecomputeAll(*t);
@@ -229,8 +237,7 @@ TEST_F(TablePicture, NoResultsLeaveTheStandingsEmpty) {
         const int width = static_cast<int>(c.Width);
         for (int x = left + 3; x < left + width - 3; ++x)
             for (int y = 18 + 3; y < 2 * 18 + 15; ++y) {
-                if (y % 18 < 3)
-                    continue; // the line between the rows
+                if (y % 18 < 3) continue; // the line between the rows
                 ASSERT_EQ(Pixel(image, x, y), 0xFFFFFFu) << x << "," << y;
             }
         left += width;
@@ -290,12 +297,15 @@ TEST_F(TablePicture, PicturesDrawnInBandsMatchThePainter) {
         for (int h = 0; h < names.size(); ++h)
             for (int v = 0; v < names.size(); ++v)
                 if (h != v && (h + v + leg) % 3 != 0)
-                    kvtest::AddResult(*t, names[h], names[v], QStringLiteral("%1:%2").arg((h + leg) % 5).arg((v * leg) % 4), leg);
+                    kvtest::AddResult(*t, names[h], names[v],
+                                      QStringLiteral("%1:%2").arg((h + leg) % 5).arg((v * leg) % 4),
+                                      leg);
     t->JointTable().TeamByName(names[7])->SeparateBackground = true;
     t->JointTable().TeamByName(names[7])->BackgroundColor = 0xC0C0FF;
     RecomputeAll(*t);
     const QImage fast = RenderGroupTable(*t, g);
-    ASSERT_GT(static_cast<qsizetype>(fast.height()) * fast.bytesPerLine(), 3 << 20); // several bands
+    ASSERT_GT(static_cast<qsizetype>(fast.height()) * fast.bytesPerLine(),
+              3 << 20); // several bands
     QImage plain(fast.size(), QImage::Format_RGB32);
     plain.fill(Qt::white);
     {
@@ -321,15 +331,18 @@ TEST_F(TablePicture, DefaultColumnCaptionsFitTheirColumns) {
     device.setDotsPerMeterY(dotsPerMeter);
     const QFontMetrics metrics(font, &device);
     for (int sport = SportOther; sport <= SportBaseball; ++sport) {
-        auto t = kvtest::MakeTournament(sport, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+        auto t = kvtest::MakeTournament(
+            sport, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
         t->Dimensions = TTableDimensions::BuiltIn(sport);
         ResetColumns(*t);
         for (const TTableColumn& c : t->Columns) {
             const QString caption = ColumnCaption(c.Id, *t);
             const int width = ToPixels(c.Width, t->Dimensions.Units);
-            // The painter leaves at least two pixels before a caption; one more keeps it off the line.
+            // The painter leaves at least two pixels before a caption; one more keeps it off the
+            // line.
             EXPECT_LE(metrics.horizontalAdvance(caption) + 3, width)
-                << SportEnglishName(sport).toStdString() << " column " << c.Id << " \"" << caption.toStdString() << "\"";
+                << SportEnglishName(sport).toStdString() << " column " << c.Id << " \""
+                << caption.toStdString() << "\"";
         }
     }
 }

@@ -31,26 +31,34 @@ TEST_F(Columns, WordsFollowTheSport) {
     EXPECT_EQ(ColumnFullName(17, SportUSFootball, false, false), QStringLiteral("Points For"));
     EXPECT_EQ(ColumnCaption(16, SportVolleyball, false, false), QStringLiteral("SW-SL"));
     EXPECT_EQ(ColumnCaption(20, SportBaseball, false, false), QStringLiteral("Avg PF-PA"));
-    EXPECT_EQ(ColumnFullName(24, SportHockey, false, false), QStringLiteral("Goals For and Against in Matches Played among Them"));
-    EXPECT_EQ(ColumnFullName(27, SportChess, false, false), QStringLiteral("Points Difference in Matches Played among Them"));
-    EXPECT_EQ(ColumnFullName(27, SportTennis, false, false), QStringLiteral("Set Difference in Matches Played among Them"));
+    EXPECT_EQ(ColumnFullName(24, SportHockey, false, false),
+              QStringLiteral("Goals For and Against in Matches Played among Them"));
+    EXPECT_EQ(ColumnFullName(27, SportChess, false, false),
+              QStringLiteral("Points Difference in Matches Played among Them"));
+    EXPECT_EQ(ColumnFullName(27, SportTennis, false, false),
+              QStringLiteral("Set Difference in Matches Played among Them"));
     EXPECT_EQ(ColumnFullName(2, SportHockey, false, false), QStringLiteral("Total Matches Tied"));
     EXPECT_EQ(ColumnFullName(2, SportUSFootball, false, false), QString());
     EXPECT_EQ(ColumnCaption(2, SportChess, false, false), QStringLiteral("D"));
     EXPECT_EQ(ColumnCaption(2, SportVolleyball, false, false), QString());
     EXPECT_EQ(ColumnCaption(1, SportUSFootball, false, false), QStringLiteral("TW"));
-    EXPECT_EQ(ColumnFullName(7, SportSoccer, false, false), QStringLiteral("Matches Won in Expanded Time"));
+    EXPECT_EQ(ColumnFullName(7, SportSoccer, false, false),
+              QStringLiteral("Matches Won in Expanded Time"));
     EXPECT_EQ(ColumnCaption(7, SportHockey, false, false), QStringLiteral("WO"));
     EXPECT_EQ(ColumnCaption(10, SportHockey, false, false), QStringLiteral("WS"));
     EXPECT_EQ(ColumnCaption(12, SportBasketball, false, false), QString());
-    EXPECT_EQ(ColumnFullName(43, SportBaseball, false, false), QStringLiteral("Won-Lost Percentage"));
-    EXPECT_EQ(ColumnFullName(43, SportUSFootball, false, false), QStringLiteral("Won-Lost-Tied percentage"));
-    EXPECT_EQ(ColumnFullName(49, SportSoccer, true, true), QStringLiteral("Team Place in Division"));
+    EXPECT_EQ(ColumnFullName(43, SportBaseball, false, false),
+              QStringLiteral("Won-Lost Percentage"));
+    EXPECT_EQ(ColumnFullName(43, SportUSFootball, false, false),
+              QStringLiteral("Won-Lost-Tied percentage"));
+    EXPECT_EQ(ColumnFullName(49, SportSoccer, true, true),
+              QStringLiteral("Team Place in Division"));
     EXPECT_EQ(ColumnCaption(49, SportSoccer, false, true), QStringLiteral("GP"));
     EXPECT_EQ(ColumnCaption(51, SportSoccer, false, false), QStringLiteral("P"));
     EXPECT_EQ(ColumnFullName(30, SportSoccer, false, false), QString());
     // An away criterion names its scope.
-    EXPECT_EQ(MakeCriterion(17, ScopeAway, SportSoccer, true).Name, QStringLiteral("Goals For Away from Home"));
+    EXPECT_EQ(MakeCriterion(17, ScopeAway, SportSoccer, true).Name,
+              QStringLiteral("Goals For Away from Home"));
 }
 
 TEST_F(Columns, Applicability) {
@@ -133,18 +141,24 @@ TEST_F(Columns, DefaultColumnsBySport) {
 }
 
 TEST_F(Columns, SpareColumnsAreTheOtherApplicableOnes) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B")}},
-                                                     {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2,
+        {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B")}},
+         {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
     ResetColumns(*t);
     const std::vector<int> spare = Ids(t->SpareColumns);
-    EXPECT_EQ(spare, (std::vector<int>{17, 18, 19, 20, 21, 22, 23, 41, 42, 43, 44, 49, 51, 52, 53}));
+    EXPECT_EQ(spare,
+              (std::vector<int>{17, 18, 19, 20, 21, 22, 23, 41, 42, 43, 44, 49, 51, 52, 53}));
 }
 
 TEST_F(Columns, ValuesAndTexts) {
-    auto t = kvtest::MakeTournament(SportVolleyball, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
+    auto t = kvtest::MakeTournament(
+        SportVolleyball, 1,
+        {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
     kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("3:1"));
     kvtest::AddResult(*t, QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("0:3"));
-    TMatch* m = kvtest::AddResult(*t, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("3:2"));
+    TMatch* m =
+        kvtest::AddResult(*t, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("3:2"));
     m->Attendance = 1500;
     RecomputeAll(*t);
     const TTeam& a = *t->JointTable().TeamByName(QStringLiteral("A"));
@@ -158,7 +172,8 @@ TEST_F(Columns, ValuesAndTexts) {
     EXPECT_EQ(ColumnValue(*t, b, 52, ScopeAway), 0);
     EXPECT_EQ(ColumnText(*t, b, 48, ScopeOverall), QStringLiteral("0.0"));
     // A team without a match has zeros everywhere.
-    auto u = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("X"), QStringLiteral("Y")}}});
+    auto u = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("X"), QStringLiteral("Y")}}});
     RecomputeAll(*u);
     const TTeam& x = *u->JointTable().TeamByName(QStringLiteral("X"));
     for (int id = 0; id < kColumnCount; ++id) {
@@ -177,7 +192,8 @@ TEST_F(Columns, ValuesAndTexts) {
 }
 
 TEST_F(Columns, ChangingTheSportKeepsOnlyItsCriteria) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->SortCriteria.push_back(MakeCriterion(45, ScopeOverall, SportSoccer, true));
     t->SortCriteria.push_back(MakeCriterion(17, ScopeAway, SportSoccer, true));
     t->SortCriteria.push_back(MakeCriterion(1, ScopeOverall, SportSoccer, true));

@@ -15,9 +15,11 @@ namespace {
 class FixtureRules : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make(int legs) {
-        auto t = kvtest::MakeTournament(SportSoccer, legs,
-                                        {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
-                                         {QStringLiteral("G2"), {QStringLiteral("D"), QStringLiteral("E")}}});
+        auto t = kvtest::MakeTournament(
+            SportSoccer, legs,
+            {{QStringLiteral("G1"),
+              {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
+             {QStringLiteral("G2"), {QStringLiteral("D"), QStringLiteral("E")}}});
         t->TeamById(TeamId(*t, QStringLiteral("A")))->HomeStadiumId = 4;
         return t;
     }
@@ -69,7 +71,9 @@ TEST_F(FixtureRules, LegsAndHomeFixtures) {
     TFixtureRow again = Row(*t, "A", "B");
     again.Matchday = QStringLiteral("5");
     TAddFixturesResult r = AddFixtures(*t, {again}, {});
-    EXPECT_EQ(r.Message, QStringLiteral("The tournament already contains all possible home fixtures of 'A' against 'B'"));
+    EXPECT_EQ(r.Message,
+              QStringLiteral(
+                  "The tournament already contains all possible home fixtures of 'A' against 'B'"));
     TFixtureRow sameLeg = Row(*t, "B", "A");
     sameLeg.Leg = QStringLiteral("1");
     r = AddFixtures(*t, {sameLeg}, {});
@@ -81,7 +85,8 @@ TEST_F(FixtureRules, LegsAndHomeFixtures) {
     TFixtureRow third = Row(*t, "B", "A");
     third.Matchday = QStringLiteral("9");
     r = AddFixtures(*t, {third}, {});
-    EXPECT_EQ(r.Message, QStringLiteral("Invalid match leg. A valid leg for this fixtures is 1 to 2"));
+    EXPECT_EQ(r.Message,
+              QStringLiteral("Invalid match leg. A valid leg for this fixtures is 1 to 2"));
 }
 
 TEST_F(FixtureRules, ScoresAreCheckedAndReadVisitorFirstWhenAsked) {
@@ -100,10 +105,14 @@ TEST_F(FixtureRules, ScoresAreCheckedAndReadVisitorFirstWhenAsked) {
 
 TEST_F(FixtureRules, PairsMustShareAGroupWithoutConferences) {
     auto t = Make(2);
-    EXPECT_EQ(CheckFixturePair(*t, 0, 0), QStringLiteral("Home and visitor teams cannot be the same"));
-    EXPECT_EQ(CheckFixturePair(*t, TeamId(*t, QStringLiteral("A")), TeamId(*t, QStringLiteral("D"))),
-              QStringLiteral("Home and visitor teams must belong to the same group"));
-    EXPECT_EQ(CheckFixturePair(*t, TeamId(*t, QStringLiteral("A")), TeamId(*t, QStringLiteral("B"))), QString());
+    EXPECT_EQ(CheckFixturePair(*t, 0, 0),
+              QStringLiteral("Home and visitor teams cannot be the same"));
+    EXPECT_EQ(
+        CheckFixturePair(*t, TeamId(*t, QStringLiteral("A")), TeamId(*t, QStringLiteral("D"))),
+        QStringLiteral("Home and visitor teams must belong to the same group"));
+    EXPECT_EQ(
+        CheckFixturePair(*t, TeamId(*t, QStringLiteral("A")), TeamId(*t, QStringLiteral("B"))),
+        QString());
 }
 
 TEST_F(FixtureRules, MovingLegsRenumbersAndHandsOutGridPositions) {
@@ -140,8 +149,10 @@ TEST_F(FixtureRules, TimeAndMatchdayFields) {
     const TFieldCheck time = CheckFixtureTime(QStringLiteral("18:30"));
     EXPECT_TRUE(time.Ok);
     EXPECT_DOUBLE_EQ(time.Value, 18.5 / 24);
-    EXPECT_EQ(CheckFixtureTime(QStringLiteral("half past six")).Message, QStringLiteral("'half past six' is not valid time"));
-    EXPECT_EQ(CheckFixtureMatchday(QStringLiteral("x3")).Message, QStringLiteral("'x3' is not a valid matchday"));
+    EXPECT_EQ(CheckFixtureTime(QStringLiteral("half past six")).Message,
+              QStringLiteral("'half past six' is not valid time"));
+    EXPECT_EQ(CheckFixtureMatchday(QStringLiteral("x3")).Message,
+              QStringLiteral("'x3' is not a valid matchday"));
     EXPECT_EQ(CheckFixtureMatchday(QStringLiteral(" 7 ")).Value, 7);
 }
 

@@ -13,16 +13,21 @@ namespace {
 class MatchEdit : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make(int sport) {
-        auto t = kvtest::MakeTournament(sport, 2, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}}});
+        auto t = kvtest::MakeTournament(
+            sport, 2,
+            {{QStringLiteral("G"),
+              {QStringLiteral("Ajax"), QStringLiteral("Bern"), QStringLiteral("Cork")}}});
         t->ForfeitWinScore = 3;
         t->ForfeitLossScore = 0;
         return t;
     }
     // A new match of Ajax (home) against Bern in leg 1.
     static std::unique_ptr<TMatch> NewMatch(const TTournament& t) {
-        return CreateMatch(t.Sport, -1, kvtest::TeamId(t, QStringLiteral("Ajax")), kvtest::TeamId(t, QStringLiteral("Bern")), 1);
+        return CreateMatch(t.Sport, -1, kvtest::TeamId(t, QStringLiteral("Ajax")),
+                           kvtest::TeamId(t, QStringLiteral("Bern")), 1);
     }
-    static TMatchCheck Apply(const TTournament& t, const TMatchFields& f, TMatch& m, bool hostFirst = true) {
+    static TMatchCheck Apply(const TTournament& t, const TMatchFields& f, TMatch& m,
+                             bool hostFirst = true) {
         return ApplyMatchFields(t, f, hostFirst, m.Id, m);
     }
 };
@@ -53,14 +58,16 @@ TEST_F(MatchEdit, ScoresTiesAndForfeits) {
     f.Forfeited = true;
     f.ForfeitedTeam = 1;
     f.Score = QStringLiteral("2:1");
-    EXPECT_EQ(Apply(*soccer, f, *m).Message, QStringLiteral("Score does not go with selected technical lost conditions"));
+    EXPECT_EQ(Apply(*soccer, f, *m).Message,
+              QStringLiteral("Score does not go with selected technical lost conditions"));
     f.Score = ForfeitScoreText(*soccer, 1, true);
     EXPECT_EQ(f.Score, QStringLiteral("0:3"));
     ASSERT_TRUE(Apply(*soccer, f, *m).Ok);
     EXPECT_EQ(m->TechnicalLoss, 1);
     EXPECT_EQ(m->VisitorScore, 3);
     EXPECT_EQ(m->DecidedIn, 0);
-    EXPECT_EQ(ForfeitScoreText(*soccer, 2, false), QStringLiteral("0:3")) << "visitor first: the forfeiting visitor's 0 first";
+    EXPECT_EQ(ForfeitScoreText(*soccer, 2, false), QStringLiteral("0:3"))
+        << "visitor first: the forfeiting visitor's 0 first";
 
     // The text states overtime: the choice follows it.
     auto hockey = Make(SportHockey);
@@ -79,7 +86,8 @@ TEST_F(MatchEdit, ScoresTiesAndForfeits) {
 
 TEST_F(MatchEdit, PlaceFieldsAndUniqueness) {
     auto t = Make(SportSoccer);
-    TMatch* other = kvtest::AddResult(*t, QStringLiteral("Cork"), QStringLiteral("Bern"), QStringLiteral("1:0"));
+    TMatch* other = kvtest::AddResult(*t, QStringLiteral("Cork"), QStringLiteral("Bern"),
+                                      QStringLiteral("1:0"));
     other->Number = 7;
     other->Matchday = 3;
     auto m = NewMatch(*t);
@@ -90,11 +98,13 @@ TEST_F(MatchEdit, PlaceFieldsAndUniqueness) {
     EXPECT_EQ(c.Page, PagePlace);
     EXPECT_EQ(c.Field, QStringLiteral("NumberEdit"));
     f.Number = QStringLiteral("7");
-    EXPECT_EQ(Apply(*t, f, *m).Message, QStringLiteral("A match with this number already exists: Cork vs Bern"));
+    EXPECT_EQ(Apply(*t, f, *m).Message,
+              QStringLiteral("A match with this number already exists: Cork vs Bern"));
     f.Number = QString();
     f.Matchday = QStringLiteral("3");
     c = Apply(*t, f, *m);
-    EXPECT_EQ(c.Message, QStringLiteral("Team Bern is already involved on matchday 3 (Cork vs Bern)"));
+    EXPECT_EQ(c.Message,
+              QStringLiteral("Team Bern is already involved on matchday 3 (Cork vs Bern)"));
     EXPECT_EQ(c.Field, QStringLiteral("MatchdayEdit"));
     f.Matchday = QString();
     f.Date = QStringLiteral("31.02.x");
@@ -153,7 +163,8 @@ TEST_F(MatchEdit, VisitorFirstEmptyMatchesAndWhatCountsAgain) {
 TEST_F(MatchEdit, ApplyingAddsStoresOrTakesOut) {
     auto t = Make(SportSoccer);
     auto fresh = NewMatch(*t);
-    EXPECT_EQ(PlanMatchApply(*t, nullptr, *fresh).Action, TMatchApplyPlan::Nothing) << "an empty new match";
+    EXPECT_EQ(PlanMatchApply(*t, nullptr, *fresh).Action, TMatchApplyPlan::Nothing)
+        << "an empty new match";
 
     TMatchFields f;
     f.Score = QStringLiteral("2:0");

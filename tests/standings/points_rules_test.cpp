@@ -24,12 +24,18 @@ struct TRow {
 
 TEST_F(PointsRules, DefaultsOfEverySport) {
     const TRow rows[] = {
-        {SportOther, 2, 1, 1, 3, 0, 3, 0, 0, 3, false},      {SportSoccer, 3, 1, 0, 3, 0, 3, 0, 0, 3, false},
-        {SportFutsal, 3, 1, 0, 3, 0, 3, 0, 0, 5, false},     {SportHockey, 3, 1, 0, 3, 1, 3, 1, 0, 5, true},
-        {SportBandy, 2, 1, 0, 3, 0, 3, 0, 0, 0, false},      {SportBasketball, 2, 1, 0, 2, 0, 3, 0, 0, 0, true},
-        {SportVolleyball, 2, 1, 1, 3, 0, 3, 0, 0, 3, false}, {SportHandball, 2, 1, 0, 3, 0, 3, 0, 0, 10, false},
-        {SportWaterPolo, 2, 1, 0, 3, 0, 3, 0, 0, 3, false},  {SportTennis, 2, 1, 1, 3, 0, 3, 0, 0, 3, false},
-        {SportChess, 1, 0.5, 0, 3, 0, 3, 0, 0, 1, false},    {SportUSFootball, 2, 1, 0, 1, 1, 3, 0, 0, 0, true},
+        {SportOther, 2, 1, 1, 3, 0, 3, 0, 0, 3, false},
+        {SportSoccer, 3, 1, 0, 3, 0, 3, 0, 0, 3, false},
+        {SportFutsal, 3, 1, 0, 3, 0, 3, 0, 0, 5, false},
+        {SportHockey, 3, 1, 0, 3, 1, 3, 1, 0, 5, true},
+        {SportBandy, 2, 1, 0, 3, 0, 3, 0, 0, 0, false},
+        {SportBasketball, 2, 1, 0, 2, 0, 3, 0, 0, 0, true},
+        {SportVolleyball, 2, 1, 1, 3, 0, 3, 0, 0, 3, false},
+        {SportHandball, 2, 1, 0, 3, 0, 3, 0, 0, 10, false},
+        {SportWaterPolo, 2, 1, 0, 3, 0, 3, 0, 0, 3, false},
+        {SportTennis, 2, 1, 1, 3, 0, 3, 0, 0, 3, false},
+        {SportChess, 1, 0.5, 0, 3, 0, 3, 0, 0, 1, false},
+        {SportUSFootball, 2, 1, 0, 1, 1, 3, 0, 0, 0, true},
         {SportBaseball, 2, 1, 0, 3, 0, 3, 0, 0, 3, false},
     };
     for (const TRow& r : rows) {
@@ -46,7 +52,8 @@ TEST_F(PointsRules, DefaultsOfEverySport) {
         EXPECT_EQ(d.Penalty, 0) << r.Sport;
         EXPECT_EQ(d.Overtime, r.Overtime) << r.Sport;
         const TPointsRules rules = TPointsRules::ForSport(r.Sport);
-        EXPECT_EQ(rules.CalculatePoints, r.Sport != SportChess && r.Sport != SportUSFootball && r.Sport != SportBaseball);
+        EXPECT_EQ(rules.CalculatePoints,
+                  r.Sport != SportChess && r.Sport != SportUSFootball && r.Sport != SportBaseball);
         EXPECT_EQ(rules.Overtime, r.Sport == SportHockey || r.Sport == SportBasketball);
         EXPECT_FALSE(rules.ShootOuts);
     }

@@ -14,9 +14,14 @@ namespace {
 class Progress : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournament> Make() {
-        auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
-        const auto add = [&](const char* h, const char* v, const char* score, int leg, int matchday, double date) {
-            TMatch* m = AddResult(*t, QString::fromLatin1(h), QString::fromLatin1(v), QString::fromLatin1(score), leg);
+        auto t = kvtest::MakeTournament(
+            SportSoccer, 2,
+            {{QStringLiteral("G"),
+              {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}}});
+        const auto add = [&](const char* h, const char* v, const char* score, int leg, int matchday,
+                             double date) {
+            TMatch* m = AddResult(*t, QString::fromLatin1(h), QString::fromLatin1(v),
+                                  QString::fromLatin1(score), leg);
             m->Matchday = matchday;
             m->HasDate = date > 0;
             m->Date = date;
@@ -25,7 +30,7 @@ protected:
         add("A", "B", "2:0", 1, 1, 46001);
         add("C", "A", "1:1", 1, 2, 46005);
         add("A", "C", "0:1", 2, 2, 46005.5); // A plays twice on matchday 2 and on one day
-        add("B", "C", "", 2, 3, 0);           // not played
+        add("B", "C", "", 2, 3, 0);          // not played
         return t;
     }
 };

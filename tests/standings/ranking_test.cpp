@@ -33,7 +33,8 @@ QStringList L(std::initializer_list<const char*> names) {
 void SetCriteria(TTournament& t, std::initializer_list<std::pair<int, int>> tieBreaks) {
     t.SortCriteria = {MakeCriterion(kColumnPoints, ScopeOverall, t.Sport, true)};
     for (const auto& [column, scope] : tieBreaks)
-        t.SortCriteria.push_back(MakeCriterion(column, scope, t.Sport, ColumnDescendingByDefault(column)));
+        t.SortCriteria.push_back(
+            MakeCriterion(column, scope, t.Sport, ColumnDescendingByDefault(column)));
 }
 
 class Ranking : public kvtest::TTempHome {
@@ -44,7 +45,8 @@ protected:
 
     // A beat B, B beat C, C thrashed A: B and C level on 4 points, C with the better difference.
     std::unique_ptr<TTournament> HeadToHead() {
-        auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"A", "B", "C", "D"})}});
+        auto t = kvtest::MakeTournament(SportSoccer, 1,
+                                        {{QStringLiteral("G"), L({"A", "B", "C", "D"})}});
         AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"));
         AddResult(*t, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("1:0"));
         AddResult(*t, QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("5:0"));
@@ -74,12 +76,15 @@ TEST_F(Ranking, HeadToHeadBeforeGoalDifference) {
     RecomputeAll(*t);
     EXPECT_EQ(Order(*t->GroupById(0)), L({"A", "C", "B", "D"}));
     // Places per kind of table.
-    EXPECT_EQ(PlaceIn(*t->JointTable().TeamByName(QStringLiteral("C")), KindGroup, ScopeOverall), 2);
-    EXPECT_EQ(PlaceIn(*t->JointTable().TeamByName(QStringLiteral("C")), KindJoint, ScopeOverall), 2);
+    EXPECT_EQ(PlaceIn(*t->JointTable().TeamByName(QStringLiteral("C")), KindGroup, ScopeOverall),
+              2);
+    EXPECT_EQ(PlaceIn(*t->JointTable().TeamByName(QStringLiteral("C")), KindJoint, ScopeOverall),
+              2);
 }
 
 TEST_F(Ranking, ThreeTeamsLevelFormTheirOwnMiniTable) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"W", "X", "Y", "Z"})}});
+    auto t =
+        kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"W", "X", "Y", "Z"})}});
     AddResult(*t, QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("3:0"));
     AddResult(*t, QStringLiteral("Y"), QStringLiteral("Z"), QStringLiteral("2:0"));
     AddResult(*t, QStringLiteral("Z"), QStringLiteral("X"), QStringLiteral("1:0"));
@@ -112,8 +117,10 @@ TEST_F(Ranking, TwoTeamsThatEachWonAtHome) {
     AddResult(*t, QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("1:0"), 2);
     SetCriteria(*t, {{45, 1}});
     RecomputeAll(*t);
-    const TVenueStats a = VenueStats(t->JointTable().TeamByName(QStringLiteral("A"))->Stats, ScopeOverall);
-    const TVenueStats b = VenueStats(t->JointTable().TeamByName(QStringLiteral("B"))->Stats, ScopeOverall);
+    const TVenueStats a =
+        VenueStats(t->JointTable().TeamByName(QStringLiteral("A"))->Stats, ScopeOverall);
+    const TVenueStats b =
+        VenueStats(t->JointTable().TeamByName(QStringLiteral("B"))->Stats, ScopeOverall);
     EXPECT_EQ(a.H2HPoints, 3);
     EXPECT_EQ(b.H2HPoints, 3);
     EXPECT_EQ(a.H2HGoalsFor, 3);
@@ -125,7 +132,8 @@ TEST_F(Ranking, TwoTeamsThatEachWonAtHome) {
 TEST_F(Ranking, ForfeitWithPenalty) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"Home", "Away"})}});
     t->ForfeitPenalty = 2;
-    TMatch* m = AddResult(*t, QStringLiteral("Home"), QStringLiteral("Away"), QStringLiteral("0:3"));
+    TMatch* m =
+        AddResult(*t, QStringLiteral("Home"), QStringLiteral("Away"), QStringLiteral("0:3"));
     m->TechnicalLoss = 1;
     RecomputeAll(*t);
     const TTeam& home = *t->JointTable().TeamByName(QStringLiteral("Home"));
@@ -167,9 +175,11 @@ TEST_F(Ranking, HockeyOvertimeAndShootOuts) {
     EXPECT_EQ(Value(*t, QStringLiteral("H3"), 1), 1); // the shoot-out went to H2
     EXPECT_EQ(Value(*t, QStringLiteral("H3"), 3), 1);
     EXPECT_EQ(Value(*t, QStringLiteral("H2"), 42), 6); // two matches, at most 3 a match
-    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("H2")), 43, ScopeOverall), QStringLiteral("50.0"));
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("H2")), 43, ScopeOverall),
+              QStringLiteral("50.0"));
     // A draw after overtime.
-    ASSERT_TRUE(AddResult(*t, QStringLiteral("H2"), QStringLiteral("H1"), QStringLiteral("1:1 OT"), 2));
+    ASSERT_TRUE(
+        AddResult(*t, QStringLiteral("H2"), QStringLiteral("H1"), QStringLiteral("1:1 OT"), 2));
     RecomputeAll(*t);
     EXPECT_EQ(Value(*t, QStringLiteral("H1"), 8), 1);
     EXPECT_EQ(Value(*t, QStringLiteral("H1"), 40), 3);
@@ -196,17 +206,20 @@ TEST_F(Ranking, DivisionLeadersRankedUpInTheConferenceTable) {
     RecomputeAll(*t);
     const TGroup& conference = *t->ConferenceById(0)->Table;
     EXPECT_EQ(Order(conference), L({"E2", "W1", "W2", "E1"}));
-    EXPECT_EQ(ColumnText(*t, *conference.TeamByName(QStringLiteral("E2")), 43, ScopeOverall), QStringLiteral("66.7"));
+    EXPECT_EQ(ColumnText(*t, *conference.TeamByName(QStringLiteral("E2")), 43, ScopeOverall),
+              QStringLiteral("66.7"));
     t->RankLeadersUp = true;
     RecomputeAll(*t);
     EXPECT_EQ(Order(conference), L({"W1", "E1", "E2", "W2"}));
     EXPECT_EQ(Order(*t->GroupById(0)), L({"E1", "E2"}));
-    EXPECT_EQ(PlaceIn(*conference.TeamByName(QStringLiteral("E1")), KindConference, ScopeOverall), 2);
+    EXPECT_EQ(PlaceIn(*conference.TeamByName(QStringLiteral("E1")), KindConference, ScopeOverall),
+              2);
     EXPECT_EQ(PlaceIn(*conference.TeamByName(QStringLiteral("E1")), KindGroup, ScopeOverall), 1);
 }
 
 TEST_F(Ranking, ChessHalves) {
-    auto t = kvtest::MakeTournament(SportChess, 1, {{QStringLiteral("G"), L({"Ann", "Bob", "Cid"})}});
+    auto t =
+        kvtest::MakeTournament(SportChess, 1, {{QStringLiteral("G"), L({"Ann", "Bob", "Cid"})}});
     t->WinPoints = 1;
     t->DrawPoints = 0.5;
     t->LossPoints = 0;
@@ -215,8 +228,10 @@ TEST_F(Ranking, ChessHalves) {
     AddResult(*t, QStringLiteral("Bob"), QStringLiteral("Cid"), QStringLiteral("0"));
     RecomputeAll(*t);
     EXPECT_EQ(Order(t->JointTable()), L({"Ann", "Cid", "Bob"}));
-    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Ann")), 40, ScopeOverall), QStringLiteral("1.5"));
-    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Bob")), 17, ScopeOverall), QStringLiteral("0.5"));
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Ann")), 40, ScopeOverall),
+              QStringLiteral("1.5"));
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Bob")), 17, ScopeOverall),
+              QStringLiteral("0.5"));
 }
 
 TEST_F(Ranking, RangeFilterByLegMatchdayAndDate) {
@@ -248,7 +263,8 @@ TEST_F(Ranking, RangeFilterByLegMatchdayAndDate) {
 }
 
 TEST_F(Ranking, TotalOrderEndsWithTheName) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"Delta", "Alpha", "Charlie", "Bravo"})}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("G"), L({"Delta", "Alpha", "Charlie", "Bravo"})}});
     AddResult(*t, QStringLiteral("Delta"), QStringLiteral("Alpha"), QStringLiteral("1:1"));
     AddResult(*t, QStringLiteral("Charlie"), QStringLiteral("Bravo"), QStringLiteral("1:1"));
     RecomputeAll(*t);
@@ -284,14 +300,17 @@ TEST_F(Ranking, AVenueCriterionRanksTheOverallTableByThatVenue) {
     for (const int scope : {ScopeHome, ScopeAway})
         for (const bool stillLevel : {false, true}) {
             SCOPED_TRACE(testing::Message() << "scope " << scope << " still level " << stillLevel);
-            auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L({"A", "B", "P", "Q"})}});
+            auto t = kvtest::MakeTournament(SportSoccer, 1,
+                                            {{QStringLiteral("G"), L({"A", "B", "P", "Q"})}});
             const bool away = scope == ScopeAway;
             // P: 5 goals in one venue, 1 in the criterion's; Q: 2 and 1 the other way round.
-            const auto play = [&](const char* team, const char* other, const char* score, bool teamAtHome) {
+            const auto play = [&](const char* team, const char* other, const char* score,
+                                  bool teamAtHome) {
                 const QString a = QLatin1String(team), b = QLatin1String(other);
                 const QStringList goals = QString::fromLatin1(score).split(QLatin1Char(':'));
                 AddResult(*t, teamAtHome ? a : b, teamAtHome ? b : a,
-                          teamAtHome ? QString::fromLatin1(score) : goals[1] + QLatin1Char(':') + goals[0]);
+                          teamAtHome ? QString::fromLatin1(score)
+                                     : goals[1] + QLatin1Char(':') + goals[0]);
             };
             play("P", "A", "5:0", away);  // out of the criterion's venue
             play("P", "B", "1:1", !away); // in it
@@ -316,14 +335,17 @@ TEST_F(Ranking, SingleColumnAndEntryOrders) {
     t->SortState.Column = 18;
     t->SortState.Descending = false;
     SortTable(*t, t->JointTable());
-    EXPECT_EQ(Order(t->JointTable()).first(), QStringLiteral("B")); // 2 against, equal to C; B by name
+    EXPECT_EQ(Order(t->JointTable()).first(),
+              QStringLiteral("B")); // 2 against, equal to C; B by name
     t->SortState.Column = -2;
     SortTable(*t, t->JointTable());
     EXPECT_EQ(Order(t->JointTable()), L({"A", "B", "C", "D"}));
 }
 
 TEST_F(Ranking, OnlyTheTablesOfTheMatchAreRecomputed) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G1"), L({"A", "B"})}, {QStringLiteral("G2"), L({"C", "D"})}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1,
+        {{QStringLiteral("G1"), L({"A", "B"})}, {QStringLiteral("G2"), L({"C", "D"})}});
     TMatch* m = AddResult(*t, QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("0:2"));
     RecomputeAll(*t);
     EXPECT_EQ(Order(*t->GroupById(1)), L({"D", "C"}));
@@ -342,8 +364,7 @@ TEST_F(Ranking, NestedTablesWithTheSameContentsRankAsIfRecomputedAlone) {
         const TConference* conference = t.ConferenceById(0);
         for (const TGroup* table : std::initializer_list<const TGroup*>{
                  t.GroupById(0), conference ? conference->Table.get() : nullptr, &t.JointTable()}) {
-            if (!table)
-                continue;
+            if (!table) continue;
             out << Order(*table).join(u',');
             for (const TTeam* team : table->Teams())
                 for (const int scope : {ScopeOverall, ScopeHome, ScopeAway})
@@ -364,10 +385,11 @@ TEST_F(Ranking, NestedTablesWithTheSameContentsRankAsIfRecomputedAlone) {
     };
     auto oneGroup = HeadToHead();
     SetCriteria(*oneGroup, {{45, 1}, {19, 1}, {17, 2}});
-    auto oneDivision = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("D"), L({"A", "B", "C", "D"}), 0}});
-    auto twoDivisions = kvtest::MakeTournament(SportSoccer, 1,
-                                               {{QStringLiteral("North"), L({"A", "B"}), 0},
-                                                {QStringLiteral("South"), L({"C", "D"}), 0}});
+    auto oneDivision =
+        kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("D"), L({"A", "B", "C", "D"}), 0}});
+    auto twoDivisions = kvtest::MakeTournament(
+        SportSoccer, 1,
+        {{QStringLiteral("North"), L({"A", "B"}), 0}, {QStringLiteral("South"), L({"C", "D"}), 0}});
     for (TTournament* t : {oneDivision.get(), twoDivisions.get()}) {
         SetCriteria(*t, {{45, 1}, {19, 1}});
         t->RankLeadersUp = t == twoDivisions.get();

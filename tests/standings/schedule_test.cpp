@@ -233,7 +233,10 @@ TEST_F(Schedule, ConferencesMeetAcrossDivisionsWithinTheGreedyBound) {
 TEST(ScheduleDates, SkippedDaysMoveTheMatchdaysOnByWholeSteps) {
     std::vector<std::pair<double, double>> ranges;
     QString error;
-    ASSERT_TRUE(ParseSkippedDates(QStringLiteral("2026-12-24 - 2027-01-06; 2/4/2027\nApr 16, 2027 .. 18 April 2027"), ranges, error)) << qPrintable(error);
+    ASSERT_TRUE(ParseSkippedDates(
+        QStringLiteral("2026-12-24 - 2027-01-06; 2/4/2027\nApr 16, 2027 .. 18 April 2027"), ranges,
+        error))
+        << qPrintable(error);
     ASSERT_EQ(ranges.size(), 3u);
     EXPECT_EQ(DaysToDate(ranges[0].first), QDate(2026, 12, 24));
     EXPECT_EQ(DaysToDate(ranges[0].second), QDate(2027, 1, 6));

@@ -21,19 +21,25 @@ QStringList Names(const std::vector<TTeam*>& teams) {
     return names;
 }
 
-QStringList Order(const TGroup& g) { return Names(g.Teams()); }
+QStringList Order(const TGroup& g) {
+    return Names(g.Teams());
+}
 
-QStringList L(const char* names) { return QString::fromLatin1(names).split(QLatin1Char(' ')); }
+QStringList L(const char* names) {
+    return QString::fromLatin1(names).split(QLatin1Char(' '));
+}
 
 void SetCriteria(TTournament& t, std::initializer_list<int> tieBreaks) {
     t.SortCriteria = {MakeCriterion(kColumnPoints, ScopeOverall, t.Sport, true)};
     for (const int column : tieBreaks)
-        t.SortCriteria.push_back(MakeCriterion(column, ScopeOverall, t.Sport, ColumnDescendingByDefault(column)));
+        t.SortCriteria.push_back(
+            MakeCriterion(column, ScopeOverall, t.Sport, ColumnDescendingByDefault(column)));
 }
 
 void Results(TTournament& t, std::initializer_list<std::array<const char*, 3>> results) {
     for (const auto& [home, visitor, score] : results)
-        ASSERT_TRUE(kvtest::AddResult(t, QLatin1String(home), QLatin1String(visitor), QLatin1String(score)))
+        ASSERT_TRUE(
+            kvtest::AddResult(t, QLatin1String(home), QLatin1String(visitor), QLatin1String(score)))
             << home << " " << visitor;
 }
 
@@ -43,8 +49,12 @@ protected:
     // B beat A. Among all three, head-to-head points are equal (3 each).
     std::unique_ptr<TTournament> ThreeWay() {
         auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L("A B C D")}});
-        Results(*t, {{"B", "A", "2:0"}, {"A", "C", "3:0"}, {"C", "B", "1:0"},
-                     {"A", "D", "0:0"}, {"B", "D", "0:0"}, {"C", "D", "0:0"}});
+        Results(*t, {{"B", "A", "2:0"},
+                     {"A", "C", "3:0"},
+                     {"C", "B", "1:0"},
+                     {"A", "D", "0:0"},
+                     {"B", "D", "0:0"},
+                     {"C", "D", "0:0"}});
         SetCriteria(*t, {19, 45, 27});
         return t;
     }
@@ -54,8 +64,12 @@ protected:
     // among the four.
     std::unique_ptr<TTournament> FourWay() {
         auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L("A B C D")}});
-        Results(*t, {{"A", "B", "1:1"}, {"C", "D", "0:0"}, {"A", "C", "3:0"},
-                     {"D", "A", "3:2"}, {"B", "D", "1:0"}, {"C", "B", "1:0"}});
+        Results(*t, {{"A", "B", "1:1"},
+                     {"C", "D", "0:0"},
+                     {"A", "C", "3:0"},
+                     {"D", "A", "3:2"},
+                     {"B", "D", "1:0"},
+                     {"C", "B", "1:0"}});
         SetCriteria(*t, {45, 27, 25});
         return t;
     }
@@ -73,7 +87,8 @@ TEST_F(TieRules, StillLevelRuleDecidesThePairByItsOwnMatch) {
     // Among all three level on points nothing separates A and B: their names do.
     EXPECT_EQ(Order(*t->GroupAt(0)), L("A B C D"));
     const TStandingsOrder before = Ranked(*t, *t->GroupAt(0));
-    EXPECT_EQ(PlaceReasonText(*t, before.Reasons[0]), QStringLiteral("Level on every criterion: by name"));
+    EXPECT_EQ(PlaceReasonText(*t, before.Reasons[0]),
+              QStringLiteral("Level on every criterion: by name"));
 
     t->HeadToHeadStillLevel = true;
     RecomputeAll(*t);
@@ -84,9 +99,12 @@ TEST_F(TieRules, StillLevelRuleDecidesThePairByItsOwnMatch) {
     EXPECT_EQ(after.Reasons[0].Kind, TPlaceReason::ByCriterion);
     EXPECT_EQ(after.Reasons[0].Criterion, 2);
     EXPECT_EQ(PlaceReasonText(*t, after.Reasons[0]),
-              QStringLiteral("Points Obtained in Matches Played among Them: 3 against 0 (among the 2 teams still level)"));
-    EXPECT_EQ(PlaceReasonText(*t, after.Reasons[1]), QStringLiteral("Goal Difference: +1 against -2"));
-    EXPECT_EQ(PlaceReasonText(*t, after.Reasons[2]), QStringLiteral("Points Obtained: 4 against 3"));
+              QStringLiteral("Points Obtained in Matches Played among Them: 3 against 0 (among the "
+                             "2 teams still level)"));
+    EXPECT_EQ(PlaceReasonText(*t, after.Reasons[1]),
+              QStringLiteral("Goal Difference: +1 against -2"));
+    EXPECT_EQ(PlaceReasonText(*t, after.Reasons[2]),
+              QStringLiteral("Points Obtained: 4 against 3"));
     EXPECT_EQ(after.Reasons[3].Kind, TPlaceReason::Last);
     // Places follow the same order.
     EXPECT_EQ(t->JointTable().TeamByName(QStringLiteral("B"))->Stats.GroupPlace[ScopeOverall], 1);
@@ -104,9 +122,11 @@ TEST_F(TieRules, FourWayTieSplitsTwice) {
     EXPECT_EQ(Order(*t->GroupAt(0)), L("A B D C"));
     const TStandingsOrder r = Ranked(*t, *t->GroupAt(0));
     EXPECT_EQ(PlaceReasonText(*t, r.Reasons[0]),
-              QStringLiteral("Goal Difference in Matches Played among Them: +2 against 0 (among the 4 teams still level)"));
+              QStringLiteral("Goal Difference in Matches Played among Them: +2 against 0 (among "
+                             "the 4 teams still level)"));
     EXPECT_EQ(PlaceReasonText(*t, r.Reasons[1]),
-              QStringLiteral("Points Obtained in Matches Played among Them: 3 against 0 (among the 2 teams still level)"));
+              QStringLiteral("Points Obtained in Matches Played among Them: 3 against 0 (among the "
+                             "2 teams still level)"));
     EXPECT_EQ(r.Reasons[2].LevelTeams, 4);
     // Home and away tables use the rule too, each with its own matches.
     std::vector<TTeam*> home = t->GroupAt(0)->Teams();
@@ -121,8 +141,9 @@ TEST_F(TieRules, RuleOffRanksAsTheTeamsFiguresSay) {
     for (auto& t : both) {
         RecomputeAll(*t);
         std::vector<TTeam*> plain = t->GroupAt(0)->Teams();
-        std::sort(plain.begin(), plain.end(),
-                  [&](const TTeam* a, const TTeam* b) { return CompareStandings(*t, *a, *b, ScopeOverall) < 0; });
+        std::sort(plain.begin(), plain.end(), [&](const TTeam* a, const TTeam* b) {
+            return CompareStandings(*t, *a, *b, ScopeOverall) < 0;
+        });
         EXPECT_EQ(Order(*t->GroupAt(0)), Names(plain));
     }
 }
@@ -134,17 +155,20 @@ TEST_F(TieRules, RecordedOrderDecidesOnlyWhileTeamsAreLevel) {
     TGroup& g = *t->GroupAt(0);
     RecomputeAll(*t);
     EXPECT_EQ(Order(g), L("Ajax Bern Cork"));
-    g.TieOrder = {kvtest::TeamId(*t, QStringLiteral("Bern")), kvtest::TeamId(*t, QStringLiteral("Ajax"))};
+    g.TieOrder = {kvtest::TeamId(*t, QStringLiteral("Bern")),
+                  kvtest::TeamId(*t, QStringLiteral("Ajax"))};
     for (const bool stillLevel : {false, true}) {
         t->HeadToHeadStillLevel = stillLevel;
         RecomputeAll(*t);
         EXPECT_EQ(Order(g), L("Bern Ajax Cork")) << stillLevel;
-        EXPECT_EQ(PlaceReasonText(*t, Ranked(*t, g).Reasons[0]), QStringLiteral("Level on every criterion: recorded order"));
+        EXPECT_EQ(PlaceReasonText(*t, Ranked(*t, g).Reasons[0]),
+                  QStringLiteral("Level on every criterion: recorded order"));
         // The joint table has no record of its own: names decide there.
         EXPECT_EQ(Order(t->JointTable()), L("Ajax Bern Cork"));
     }
     // A result that separates them overrides the record.
-    ASSERT_TRUE(kvtest::AddResult(*t, QStringLiteral("Cork"), QStringLiteral("Ajax"), QStringLiteral("0:2"), 2));
+    ASSERT_TRUE(kvtest::AddResult(*t, QStringLiteral("Cork"), QStringLiteral("Ajax"),
+                                  QStringLiteral("0:2"), 2));
     for (const bool stillLevel : {false, true}) {
         t->HeadToHeadStillLevel = stillLevel;
         RecomputeAll(*t);
@@ -161,7 +185,8 @@ TEST_F(TieRules, ReasonsBeforeAndWithoutResults) {
     RecomputeAll(*t);
     TStandingsOrder r = Ranked(*t, *t->GroupAt(0));
     EXPECT_EQ(Names(r.Teams), L("Cork Ajax Bern")); // the order of entry
-    EXPECT_EQ(PlaceReasonText(*t, r.Reasons[0]), QStringLiteral("No matches played: order of entry"));
+    EXPECT_EQ(PlaceReasonText(*t, r.Reasons[0]),
+              QStringLiteral("No matches played: order of entry"));
     EXPECT_EQ(PlaceReasonText(*t, r.Reasons[2]), QString());
     Results(*t, {{"Bern", "Cork", "1:1"}});
     for (const bool stillLevel : {false, true}) {
@@ -169,8 +194,10 @@ TEST_F(TieRules, ReasonsBeforeAndWithoutResults) {
         RecomputeAll(*t);
         r = Ranked(*t, *t->GroupAt(0));
         EXPECT_EQ(Names(r.Teams), L("Bern Cork Ajax")) << stillLevel;
-        EXPECT_EQ(PlaceReasonText(*t, r.Reasons[0]), QStringLiteral("Level on every criterion: by name"));
-        EXPECT_EQ(PlaceReasonText(*t, r.Reasons[1]), QStringLiteral("The team below has played no match"));
+        EXPECT_EQ(PlaceReasonText(*t, r.Reasons[0]),
+                  QStringLiteral("Level on every criterion: by name"));
+        EXPECT_EQ(PlaceReasonText(*t, r.Reasons[1]),
+                  QStringLiteral("The team below has played no match"));
     }
 }
 
@@ -187,16 +214,19 @@ TEST_F(TieRules, RegulationAndOvertimeWinsOfIceHockey) {
     // a regulation win.
     Results(*t, {{"Bears", "Owls", "3:2 OT"}, {"Owls", "Pike", "4:1"}});
     // A hockey score has no shoot-out mark: the score dialog sets it.
-    kvtest::AddResult(*t, QStringLiteral("Pike"), QStringLiteral("Bears"), QStringLiteral("1:2"))->DecidedIn = 2;
+    kvtest::AddResult(*t, QStringLiteral("Pike"), QStringLiteral("Bears"), QStringLiteral("1:2"))
+        ->DecidedIn = 2;
     RecomputeAll(*t);
     const TTeam& bears = *t->JointTable().TeamByName(QStringLiteral("Bears"));
     const TTeam& owls = *t->JointTable().TeamByName(QStringLiteral("Owls"));
-    EXPECT_EQ(ColumnValue(*t, bears, kColumnRegulationOvertimeWins, ScopeOverall), 1); // OT yes, SO no
+    EXPECT_EQ(ColumnValue(*t, bears, kColumnRegulationOvertimeWins, ScopeOverall),
+              1); // OT yes, SO no
     EXPECT_EQ(ColumnValue(*t, owls, kColumnRegulationOvertimeWins, ScopeOverall), 1);
     EXPECT_EQ(ColumnValue(*t, bears, 4, ScopeOverall), 0);
     EXPECT_EQ(ColumnValue(*t, owls, 4, ScopeOverall), 1);
     EXPECT_EQ(ColumnText(*t, bears, kColumnRegulationOvertimeWins, ScopeAway), QStringLiteral("0"));
-    EXPECT_EQ(ColumnFullName(kColumnRegulationOvertimeWins, *t), QStringLiteral("Regulation and Overtime Wins"));
+    EXPECT_EQ(ColumnFullName(kColumnRegulationOvertimeWins, *t),
+              QStringLiteral("Regulation and Overtime Wins"));
     EXPECT_EQ(ColumnCaption(kColumnRegulationOvertimeWins, *t), QStringLiteral("ROW"));
 
     TColumnContext c = TColumnContext::Of(*t);
@@ -210,7 +240,8 @@ TEST_F(TieRules, RegulationAndOvertimeWinsOfIceHockey) {
 
     const auto offers = [](int sport, bool overtime, int column) {
         const auto offered = OfferedCriteria(sport, overtime);
-        return std::any_of(offered.begin(), offered.end(), [&](const TSortColumn& s) { return s.Column == column; });
+        return std::any_of(offered.begin(), offered.end(),
+                           [&](const TSortColumn& s) { return s.Column == column; });
     };
     EXPECT_TRUE(offers(SportHockey, true, kColumnRegulationOvertimeWins));
     EXPECT_TRUE(offers(SportHockey, true, 4));
@@ -221,6 +252,7 @@ TEST_F(TieRules, RegulationAndOvertimeWinsOfIceHockey) {
     SetCriteria(*t, {kColumnRegulationOvertimeWins, 4});
     EXPECT_EQ(t->SortCriteria[1].Name, QStringLiteral("Regulation and Overtime Wins"));
     RecomputeAll(*t);
-    const TStandingsOrder r = RankStandings(*t, *t->GroupAt(0), t->GroupAt(0)->Teams(), ScopeOverall);
+    const TStandingsOrder r =
+        RankStandings(*t, *t->GroupAt(0), t->GroupAt(0)->Teams(), ScopeOverall);
     EXPECT_EQ(Names(r.Teams), L("Owls Bears Pike"));
 }

@@ -111,7 +111,8 @@ TEST_F(NameChecks, TheProposedFileNameFollowsTheNameAndTakesNoFile) {
     EXPECT_EQ(ProposedFileName(QStringLiteral("Premier League 2011/12")),
               QStringLiteral("Premier League 2011-12.kvd"));
     // Characters a file name cannot have, and dots that would hide it or read as an extension.
-    EXPECT_EQ(ProposedFileName(QStringLiteral(" .Cup: A*B? v1.2. ")), QStringLiteral("Cup- A-B- v1.2.kvd"));
+    EXPECT_EQ(ProposedFileName(QStringLiteral(" .Cup: A*B? v1.2. ")),
+              QStringLiteral("Cup- A-B- v1.2.kvd"));
     EXPECT_EQ(ProposedFileName(QStringLiteral(" ... ")), QString());
     // A file of that name exists: the next free number.
     EXPECT_EQ(ProposedFileName(QStringLiteral("cup")), QStringLiteral("cup 2.kvd"));

@@ -22,18 +22,21 @@ class NamedFileKinds : public kvtest::TTempHome {};
 TEST_F(NamedFileKinds, SortSchemesKeepOnlyWhatTheSportOffers) {
     const QString path = SortSchemePath(QStringLiteral("Mine"), SportSoccer);
     EXPECT_TRUE(path.endsWith(QStringLiteral("SORTSEQS/Mine.ssoc")));
-    ASSERT_TRUE(SaveSortScheme(path, {MakeCriterion(45, 1, SportSoccer, true), MakeCriterion(17, 3, SportSoccer, true)}));
+    ASSERT_TRUE(SaveSortScheme(
+        path, {MakeCriterion(45, 1, SportSoccer, true), MakeCriterion(17, 3, SportSoccer, true)}));
     EXPECT_EQ(ReadFile(path), QByteArray("45 1\r\n17 3\r\n"));
     WriteFile(path, "45 1\r\n18 1\r\n17 3\r\n45 1\r\n");
     std::vector<TSortColumn> criteria;
     ASSERT_TRUE(LoadSortScheme(path, SportSoccer, criteria));
     ASSERT_EQ(criteria.size(), 2u);
     EXPECT_EQ(criteria[1].Name, QStringLiteral("Goals For Away from Home"));
-    EXPECT_EQ(NamedFiles(SortSeqsFolder(), SortSchemeExtension(SportSoccer)), QStringList{QStringLiteral("Mine")});
+    EXPECT_EQ(NamedFiles(SortSeqsFolder(), SortSchemeExtension(SportSoccer)),
+              QStringList{QStringLiteral("Mine")});
     EXPECT_TRUE(NamedFiles(SortSeqsFolder(), SortSchemeExtension(SportHockey)).isEmpty());
     ASSERT_TRUE(LoadSortScheme(path, SportChess, criteria));
     EXPECT_EQ(criteria.size(), 1u);
-    EXPECT_FALSE(LoadSortScheme(SortSchemePath(QStringLiteral("Gone"), SportSoccer), SportSoccer, criteria));
+    EXPECT_FALSE(
+        LoadSortScheme(SortSchemePath(QStringLiteral("Gone"), SportSoccer), SportSoccer, criteria));
     EXPECT_TRUE(DeleteNamedFile(path, {}));
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_FALSE(CheckFileName(QStringLiteral("a/b")).isEmpty());
@@ -41,7 +44,8 @@ TEST_F(NamedFileKinds, SortSchemesKeepOnlyWhatTheSportOffers) {
 }
 
 TEST_F(NamedFileKinds, ColumnSetsDropInapplicableAndRepeatedColumns) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     ResetColumns(*t);
     const QString path = ColumnSetPath(QStringLiteral("Short"), SportSoccer);
     ASSERT_TRUE(SaveColumnSet(path, {0, 40, 7, 40, 99, 19}));
@@ -90,7 +94,8 @@ TEST_F(NamedFileKinds, TableAndPlaceStyles) {
     ASSERT_EQ(back.size(), 3u);
     EXPECT_EQ(back[0].Color, 0xABCDEF);
     EXPECT_TRUE(back[2].UpperCase);
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     ApplyPlaceStyle(back, {t->GroupAt(0)});
     ASSERT_EQ(t->GroupAt(0)->PlaceFonts.size(), 2u); // only the places the table has
     EXPECT_EQ(t->GroupAt(0)->PlaceFonts[0].Color, 0xABCDEF);
@@ -100,15 +105,23 @@ TEST_F(NamedFileKinds, StadiumListsMergeWithoutDuplicates) {
     TTournament t;
     t.AddStadium(QStringLiteral("Arena"), QStringLiteral("Norway"), QStringLiteral("Oslo"), 500);
     TPeopleEditor editor(TPeopleKind::Stadiums, t);
-    ASSERT_TRUE(editor.Add(QStringLiteral("Arena"), QStringLiteral("Norway"), QStringLiteral("Bergen"), QStringLiteral("")).Ok);
-    EXPECT_EQ(editor.Add(QStringLiteral("Arena"), QStringLiteral("Norway"), QStringLiteral("Oslo"), QStringLiteral("9")).Message,
+    ASSERT_TRUE(editor
+                    .Add(QStringLiteral("Arena"), QStringLiteral("Norway"),
+                         QStringLiteral("Bergen"), QStringLiteral(""))
+                    .Ok);
+    EXPECT_EQ(editor
+                  .Add(QStringLiteral("Arena"), QStringLiteral("Norway"), QStringLiteral("Oslo"),
+                       QStringLiteral("9"))
+                  .Message,
               QStringLiteral("This stadium already exists"));
-    const TEditResult bad = editor.Add(QStringLiteral("Hall"), QString(), QString(), QStringLiteral("1e3"));
+    const TEditResult bad =
+        editor.Add(QStringLiteral("Hall"), QString(), QString(), QStringLiteral("1e3"));
     EXPECT_EQ(bad.Message, QStringLiteral("Field 'Capacity' requires a positive integer number"));
     EXPECT_TRUE(bad.IsError);
     const QString path = HomePath(QStringLiteral("list.sdm"));
     ASSERT_TRUE(SavePeopleList(path, TPeopleKind::Stadiums, editor.Entries()));
-    EXPECT_TRUE(ReadFile(path).startsWith("Kelvorandine / Stadium List 2.0\r\nArena\r\nNorway\r\nOslo\r\n500\r\n"));
+    EXPECT_TRUE(ReadFile(path).startsWith(
+        "Kelvorandine / Stadium List 2.0\r\nArena\r\nNorway\r\nOslo\r\n500\r\n"));
 
     TTournament empty;
     TPeopleEditor fresh(TPeopleKind::Stadiums, empty);
@@ -125,7 +138,8 @@ TEST_F(NamedFileKinds, StadiumListsMergeWithoutDuplicates) {
     // A wrong header, and a file that ends inside an entry.
     WriteFile(path, "Something else\r\nArena\r\n");
     load = LoadPeopleList(path, fresh);
-    EXPECT_EQ(load.Error, QStringLiteral("This file was not created by Kelvorandine 2.2 and does not contain any valid stadium list"));
+    EXPECT_EQ(load.Error, QStringLiteral("This file was not created by Kelvorandine 2.2 and does "
+                                         "not contain any valid stadium list"));
     WriteFile(path, "Kelvorandine / Stadium List 2.0\r\nNew\r\nX\r\nY\r\n10\r\nHalf\r\nX\r\n");
     TPeopleEditor truncated(TPeopleKind::Stadiums, empty);
     load = LoadPeopleList(path, truncated);
@@ -138,7 +152,8 @@ TEST_F(NamedFileKinds, RefereeListsMergeWithoutDuplicates) {
     t.AddReferee(QStringLiteral("Ann Lee"), QStringLiteral("Norway"), QStringLiteral("Oslo"), 1980);
     const QString path = HomePath(QStringLiteral("refs.rfr"));
     TPeopleEditor editor(TPeopleKind::Referees, t);
-    ASSERT_TRUE(editor.Add(QStringLiteral("Bo Ek"), QString(), QString(), QStringLiteral("1975")).Ok);
+    ASSERT_TRUE(
+        editor.Add(QStringLiteral("Bo Ek"), QString(), QString(), QStringLiteral("1975")).Ok);
     EXPECT_EQ(editor.Add(QStringLiteral("Bo Ek"), QString(), QString(), QString()).Message,
               QStringLiteral("This referee already exists"));
     ASSERT_TRUE(SavePeopleList(path, TPeopleKind::Referees, editor.Entries()));
@@ -146,27 +161,31 @@ TEST_F(NamedFileKinds, RefereeListsMergeWithoutDuplicates) {
     TTournament empty;
     TPeopleEditor fresh(TPeopleKind::Referees, empty);
     EXPECT_EQ(LoadPeopleList(path, fresh).Information, QString());
-    EXPECT_EQ(LoadPeopleList(path, fresh).Information, QStringLiteral("All referees from this file already exist"));
+    EXPECT_EQ(LoadPeopleList(path, fresh).Information,
+              QStringLiteral("All referees from this file already exist"));
     TPeopleEditor partly(TPeopleKind::Referees, t);
     EXPECT_EQ(LoadPeopleList(path, partly).Information, QStringLiteral("Referees loaded: 1 of 2."));
     EXPECT_EQ(partly.Entries().back().Id, 2); // every entry read takes the next id
     const QString stadiumList = HomePath(QStringLiteral("s.sdm"));
     ASSERT_TRUE(SavePeopleList(stadiumList, TPeopleKind::Stadiums, {}));
     EXPECT_EQ(LoadPeopleList(stadiumList, fresh).Error,
-              QStringLiteral("This file was not created by Kelvorandine 2.2 and does not contain any valid referee list"));
+              QStringLiteral("This file was not created by Kelvorandine 2.2 and does not contain "
+                             "any valid referee list"));
 }
 
 // A stadium or referee deleted while matches or teams still name it never lends its id to a
 // new one: those matches keep naming the deleted one, not the newcomer.
 TEST_F(NamedFileKinds, ADeletedIdIsNeverGivenToANewEntry) {
-    auto t = kvtest::MakeTournament(SportBasketball, 1,
-                                    {{QStringLiteral("East"), {QStringLiteral("A"), QStringLiteral("B")}, 0},
-                                     {QStringLiteral("West"), {QStringLiteral("C"), QStringLiteral("D")}, 1}});
+    auto t = kvtest::MakeTournament(
+        SportBasketball, 1,
+        {{QStringLiteral("East"), {QStringLiteral("A"), QStringLiteral("B")}, 0},
+         {QStringLiteral("West"), {QStringLiteral("C"), QStringLiteral("D")}, 1}});
     t->AddStadium(QStringLiteral("Dome"), QString(), QString(), -1);
     const int arena = t->AddStadium(QStringLiteral("Arena"), QString(), QString(), -1);
     const int ref = t->AddReferee(QStringLiteral("Ann"), QString(), QString(), -1);
     // A match between conferences, which no group holds, played at the arena with Ann.
-    TMatch* m = kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("80:70"));
+    TMatch* m =
+        kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("80:70"));
     ASSERT_TRUE(m);
     m->StadiumId = arena;
     m->AddReferee(ref);
@@ -187,28 +206,35 @@ TEST_F(NamedFileKinds, ADeletedIdIsNeverGivenToANewEntry) {
 
 // A team's home stadium is not deleted behind its back: the refusal names the team.
 TEST_F(NamedFileKinds, AHomeStadiumIsNotDeleted) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("Ajax"), QStringLiteral("Bern")}}});
     const int arena = t->AddStadium(QStringLiteral("Arena"), QString(), QString(), -1);
     t->AddStadium(QStringLiteral("Field"), QString(), QString(), -1);
     t->JointTable().TeamByName(QStringLiteral("Bern"))->HomeStadiumId = arena;
     TPeopleEditor editor(TPeopleKind::Stadiums, *t);
     const TEditResult refused = editor.Delete(0);
     EXPECT_FALSE(refused.Ok);
-    EXPECT_EQ(refused.Message, QStringLiteral("This stadium cannot be deleted because it is the home stadium of Bern"));
+    EXPECT_EQ(
+        refused.Message,
+        QStringLiteral("This stadium cannot be deleted because it is the home stadium of Bern"));
     EXPECT_TRUE(editor.Delete(1).Ok);
 }
 
 TEST_F(NamedFileKinds, RefereeEditingRules) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     t->AddReferee(QStringLiteral("Zed"), QString(), QString(), 1970);
     t->AddReferee(QStringLiteral("Amy"), QString(), QString(), 1985);
-    kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"))->AddReferee(0);
+    kvtest::AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"))
+        ->AddReferee(0);
     TPeopleEditor editor(TPeopleKind::Referees, *t);
     EXPECT_EQ(editor.Delete(0).Message,
-              QStringLiteral("This referee cannot be deleted because the referee served one or more matches"));
+              QStringLiteral(
+                  "This referee cannot be deleted because the referee served one or more matches"));
     ASSERT_TRUE(editor.Replace(1, QStringLiteral("Amy"), QString(), QString(), QString()).Ok);
     EXPECT_EQ(editor.Entries()[1].Number, 1985); // a blank birth year keeps the year
-    ASSERT_TRUE(editor.Replace(1, QStringLiteral("Amy"), QString(), QString(), QStringLiteral("1960")).Ok);
+    ASSERT_TRUE(
+        editor.Replace(1, QStringLiteral("Amy"), QString(), QString(), QStringLiteral("1960")).Ok);
     editor.SortBy(PeopleByNumber);
     EXPECT_EQ(editor.Entries()[0].Name, QStringLiteral("Amy"));
     editor.SortBy(PeopleByNumber);
@@ -220,8 +246,10 @@ TEST_F(NamedFileKinds, RefereeEditingRules) {
     ASSERT_EQ(t->Referees.size(), 1u);
     EXPECT_EQ(t->Referees[0].Name, QStringLiteral("Zed"));
     // A stadium used only by a match between groups can go: no group holds that match.
-    auto u = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B")}},
-                                                     {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
+    auto u = kvtest::MakeTournament(
+        SportSoccer, 1,
+        {{QStringLiteral("G1"), {QStringLiteral("A"), QStringLiteral("B")}},
+         {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
     u->AddStadium(QStringLiteral("Far"), QString(), QString(), -1);
     kvtest::AddResult(*u, QStringLiteral("A"), QStringLiteral("C"), QString())->StadiumId = 0;
     TPeopleEditor stadiums(TPeopleKind::Stadiums, *u);

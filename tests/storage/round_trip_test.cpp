@@ -33,21 +33,22 @@ public:
 
     QString Next(int longest, bool forFile = false) {
         static const QStringList pieces = {
-            QStringLiteral(" "),      QStringLiteral("  "),      QStringLiteral("\t"),
-            QStringLiteral("¶"),      QStringLiteral("¶¶¶"),     QStringLiteral("\""),
-            QStringLiteral("'"),      QStringLiteral(";"),       QStringLiteral(","),
-            QStringLiteral("|"),      QStringLiteral("="),       QStringLiteral("Жальгирис"),
-            QStringLiteral("東京"),   QStringLiteral("Ærø"),     QStringLiteral("ß"),
-            QStringLiteral("🏒"),     QStringLiteral("Ωmega"),   QStringLiteral("FC"),
-            QStringLiteral("United"), QStringLiteral("1908"),    QStringLiteral("\\"),
-            QStringLiteral("%s"),     QStringLiteral("&amp;"),   QStringLiteral("<b>")};
+            QStringLiteral(" "),      QStringLiteral("  "),    QStringLiteral("\t"),
+            QStringLiteral("¶"),      QStringLiteral("¶¶¶"),   QStringLiteral("\""),
+            QStringLiteral("'"),      QStringLiteral(";"),     QStringLiteral(","),
+            QStringLiteral("|"),      QStringLiteral("="),     QStringLiteral("Жальгирис"),
+            QStringLiteral("東京"),   QStringLiteral("Ærø"),   QStringLiteral("ß"),
+            QStringLiteral("🏒"),   QStringLiteral("Ωmega"), QStringLiteral("FC"),
+            QStringLiteral("United"), QStringLiteral("1908"),  QStringLiteral("\\"),
+            QStringLiteral("%s"),     QStringLiteral("&amp;"), QStringLiteral("<b>")};
         static const QStringList fileUnsafe = {QStringLiteral("\""), QStringLiteral("|"),
                                                QStringLiteral("\\"), QStringLiteral("<b>")};
         QString name;
         const int pieceCount = Pick(1, 8);
         for (int i = 0; i < pieceCount; ++i) {
             QString piece = pieces[Pick(0, static_cast<int>(pieces.size()) - 1)];
-            if (forFile && (fileUnsafe.contains(piece) || piece.contains(QLatin1Char('\t')))) continue;
+            if (forFile && (fileUnsafe.contains(piece) || piece.contains(QLatin1Char('\t'))))
+                continue;
             name += piece;
         }
         // Now and then a name of the longest length allowed.
@@ -97,7 +98,8 @@ TEST_F(RoundTrip, TournamentFiles) {
                 spec.Teams << names.Unique(TTeam::kNameCapacity);
             groups.push_back(spec);
         }
-        auto t = kvtest::MakeTournament(SportHockey, 2, groups, conferences ? 1 : -1, conferences ? 1 : -1);
+        auto t = kvtest::MakeTournament(SportHockey, 2, groups, conferences ? 1 : -1,
+                                        conferences ? 1 : -1);
         t->Name = names.Next(100);
         t->Comments = names.Next(200) + QStringLiteral("\r\n") + names.Next(200);
         for (const auto& c : t->Conferences())
@@ -166,12 +168,14 @@ TEST_F(RoundTrip, TournamentLists) {
         list.AutoSort = names.Pick(0, 1) == 1;
         std::vector<TListNode*> folders{list.Root()};
         for (int i = 0; i < 25; ++i) {
-            TListNode* at = folders[static_cast<size_t>(names.Pick(0, static_cast<int>(folders.size()) - 1))];
+            TListNode* at =
+                folders[static_cast<size_t>(names.Pick(0, static_cast<int>(folders.size()) - 1))];
             if (names.Pick(0, 2) == 0) {
                 folders.push_back(list.AddEntry(at, {NodeFolder, 0, names.Next(100), QString()}));
             } else {
                 list.AddEntry(at, {NodeTournament, names.Pick(0, 12), names.Unique(100),
-                                   TTournamentList::SavesPath(names.Next(40, true) + QStringLiteral(".kvd"))});
+                                   TTournamentList::SavesPath(names.Next(40, true) +
+                                                              QStringLiteral(".kvd"))});
             }
         }
         const QByteArray bytes = list.ToBytes();
@@ -197,7 +201,8 @@ TEST_F(RoundTrip, TournamentLists) {
 // Sort schemes and column sets are named by their files: the name chosen comes back from the
 // folder, with what the file holds.
 TEST_F(RoundTrip, SchemesAndColumnSetsByTheirNames) {
-    auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     ResetColumns(*t);
     for (int run = 0; run < kRuns; ++run) {
         SCOPED_TRACE(run);
@@ -210,7 +215,8 @@ TEST_F(RoundTrip, SchemesAndColumnSetsByTheirNames) {
         const QString scheme = SortSchemePath(name, SportSoccer);
         QDir().mkpath(QFileInfo(scheme).absolutePath());
         ASSERT_TRUE(SaveSortScheme(scheme, criteria));
-        EXPECT_TRUE(NamedFiles(QFileInfo(scheme).absolutePath(), SortSchemeExtension(SportSoccer)).contains(name))
+        EXPECT_TRUE(NamedFiles(QFileInfo(scheme).absolutePath(), SortSchemeExtension(SportSoccer))
+                        .contains(name))
             << qPrintable(name);
         std::vector<TSortColumn> read;
         ASSERT_TRUE(LoadSortScheme(scheme, SportSoccer, read));
@@ -285,7 +291,8 @@ TEST_F(RoundTrip, StadiumAndRefereeLists) {
         for (const TPeopleKind kind : {TPeopleKind::Stadiums, TPeopleKind::Referees}) {
             std::vector<TPersonEntry> entries;
             for (int i = 0; i < 6; ++i)
-                entries.push_back({i, names.Unique(TTeam::kNameCapacity), names.Next(TTeam::kTextCapacity),
+                entries.push_back({i, names.Unique(TTeam::kNameCapacity),
+                                   names.Next(TTeam::kTextCapacity),
                                    names.Next(TTeam::kTextCapacity), names.Pick(-1, 90000)});
             TTournament empty;
             TPeopleEditor editor(kind, empty);

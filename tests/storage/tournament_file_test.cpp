@@ -27,8 +27,7 @@ protected:
     static std::unique_ptr<TTournament> Load(const QString& path, TIoResult* result = nullptr) {
         auto t = std::make_unique<TTournament>();
         const TIoResult r = LoadTournament(*t, path);
-        if (result)
-            *result = r;
+        if (result) *result = r;
         return r ? std::move(t) : nullptr;
     }
 
@@ -44,49 +43,74 @@ protected:
         if (conferences) {
             spec.ConferenceLegs = 1;
             spec.InterConferenceLegs = 1;
-            spec.Conferences = {{QStringLiteral("East"), {{QStringLiteral("Atlantic"), {QStringLiteral("A1"), QStringLiteral("A2")}},
-                                                          {QStringLiteral("Central"), {QStringLiteral("C1"), QStringLiteral("C2")}}}},
-                                {QStringLiteral("West"), {{QStringLiteral("Pacific"), {QStringLiteral("P1"), QStringLiteral("P2")}}}}};
+            spec.Conferences = {
+                {QStringLiteral("East"),
+                 {{QStringLiteral("Atlantic"), {QStringLiteral("A1"), QStringLiteral("A2")}},
+                  {QStringLiteral("Central"), {QStringLiteral("C1"), QStringLiteral("C2")}}}},
+                {QStringLiteral("West"),
+                 {{QStringLiteral("Pacific"), {QStringLiteral("P1"), QStringLiteral("P2")}}}}};
         } else {
-            spec.Groups = {{QStringLiteral("Group A"), {QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("C1")}},
-                           {QStringLiteral("Group B"), {QStringLiteral("C2"), QStringLiteral("P1"), QStringLiteral("P2")}}};
+            spec.Groups = {{QStringLiteral("Group A"),
+                            {QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("C1")}},
+                           {QStringLiteral("Group B"),
+                            {QStringLiteral("C2"), QStringLiteral("P1"), QStringLiteral("P2")}}};
         }
         auto t = CreateTournament(spec);
         t->FileName = HomePath(QStringLiteral("SAVES/rich.kvd"));
         t->Comments = QStringLiteral("First line\r\nSecond line\r\n");
-        t->AddStadium(QStringLiteral("Arena"), QStringLiteral("Norway"), QStringLiteral("Oslo"), 5000);
+        t->AddStadium(QStringLiteral("Arena"), QStringLiteral("Norway"), QStringLiteral("Oslo"),
+                      5000);
         t->AddReferee(QStringLiteral("Ann Lee"), QString(), QStringLiteral("Bergen"), 1980);
         const QString scores[][2] = {
-            {QStringLiteral("2:1 (1:0)"), QStringLiteral("0:0")},                       // soccer family
-            {QStringLiteral("3:2 OT (1:0, 0:1, 1:1, 1:0)"), QStringLiteral("2:1")},    // hockey
-            {QStringLiteral("90:80 (20:20, 25:20, 20:20, 25:20)"), QStringLiteral("77:70")}, // basketball
-            {QStringLiteral("3:1 (25:20, 20:25, 25:20, 25:10)"), QStringLiteral("0:3")},     // sets
-            {QStringLiteral("="), QStringLiteral("1")},                                 // chess
-            {QStringLiteral("21:14 (7:0, 7:7, 0:7, 7:0)"), QStringLiteral("3:10")},     // US football
-            {QStringLiteral("5:2"), QStringLiteral("1:4")},                             // baseball
+            {QStringLiteral("2:1 (1:0)"), QStringLiteral("0:0")},                   // soccer family
+            {QStringLiteral("3:2 OT (1:0, 0:1, 1:1, 1:0)"), QStringLiteral("2:1")}, // hockey
+            {QStringLiteral("90:80 (20:20, 25:20, 20:20, 25:20)"),
+             QStringLiteral("77:70")}, // basketball
+            {QStringLiteral("3:1 (25:20, 20:25, 25:20, 25:10)"), QStringLiteral("0:3")}, // sets
+            {QStringLiteral("="), QStringLiteral("1")},                                  // chess
+            {QStringLiteral("21:14 (7:0, 7:7, 0:7, 7:0)"), QStringLiteral("3:10")}, // US football
+            {QStringLiteral("5:2"), QStringLiteral("1:4")},                         // baseball
         };
         int row = 0;
         switch (ScoreKindOfSport(sport)) {
-        case TScoreKind::Hockey: row = 1; break;
-        case TScoreKind::Basketball: row = 2; break;
-        case TScoreKind::Volleyball: case TScoreKind::Tennis: row = 3; break;
-        case TScoreKind::Chess: row = 4; break;
-        case TScoreKind::USFootball: row = 5; break;
-        case TScoreKind::Baseball: row = 6; break;
-        default: row = 0; break;
+        case TScoreKind::Hockey:
+            row = 1;
+            break;
+        case TScoreKind::Basketball:
+            row = 2;
+            break;
+        case TScoreKind::Volleyball:
+        case TScoreKind::Tennis:
+            row = 3;
+            break;
+        case TScoreKind::Chess:
+            row = 4;
+            break;
+        case TScoreKind::USFootball:
+            row = 5;
+            break;
+        case TScoreKind::Baseball:
+            row = 6;
+            break;
+        default:
+            row = 0;
+            break;
         }
         if (sport == SportOther) {
-            TMatch* m = kvtest::AddResult(*t, QStringLiteral("A1"), QStringLiteral("A2"), QString(), 1);
+            TMatch* m =
+                kvtest::AddResult(*t, QStringLiteral("A1"), QStringLiteral("A2"), QString(), 1);
             m->HomeScore = 2.5;
             m->VisitorScore = 1;
             m->Played = true;
         } else {
             kvtest::AddResult(*t, QStringLiteral("A1"), QStringLiteral("A2"), scores[row][0], 1);
-            TMatch* second = kvtest::AddResult(*t, QStringLiteral("A2"), QStringLiteral("A1"), scores[row][1], 2);
+            TMatch* second = kvtest::AddResult(*t, QStringLiteral("A2"), QStringLiteral("A1"),
+                                               scores[row][1], 2);
             second->TechnicalLoss = 2;
             second->DecidedIn = 2;
         }
-        TMatch* planned = kvtest::AddResult(*t, QStringLiteral("C1"), QStringLiteral("A1"), QString(), 1);
+        TMatch* planned =
+            kvtest::AddResult(*t, QStringLiteral("C1"), QStringLiteral("A1"), QString(), 1);
         planned->Comments = QStringLiteral("Postponed\r\nnew date later\r\n");
         planned->StadiumId = 0;
         planned->AddReferee(0);
@@ -132,7 +156,8 @@ TEST_F(TournamentFile, EverySportSurvivesSavingAndLoadingByteForByte) {
             const QByteArray first = TournamentBytes(*t);
             TTournament loaded;
             ASSERT_TRUE(ReadTournamentBytes(loaded, first, QStringLiteral("rich.kvd"))) << sport;
-            EXPECT_EQ(TournamentBytes(loaded), first) << SportEnglishName(sport).toStdString() << " conferences " << conferences;
+            EXPECT_EQ(TournamentBytes(loaded), first)
+                << SportEnglishName(sport).toStdString() << " conferences " << conferences;
             EXPECT_EQ(loaded.MatchCount(), t->MatchCount());
             EXPECT_EQ(loaded.Comments, t->Comments);
             const TMatch* planned = loaded.MatchById(t->LastMatchId);
@@ -198,7 +223,8 @@ TEST_F(TournamentFile, ChessHalvesAndPeriodsReadBack) {
 }
 
 TEST_F(TournamentFile, EmptyCommentsAreOneEmptyLine) {
-    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 1, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     RecomputeAll(*t);
     const QByteArray bytes = TournamentBytes(*t);
     EXPECT_TRUE(bytes.endsWith("0\r\n0\r\n1\r\n\r\n")) << bytes.right(20).toStdString();
@@ -208,7 +234,9 @@ TEST_F(TournamentFile, EmptyCommentsAreOneEmptyLine) {
 }
 
 TEST_F(TournamentFile, HandWrittenFilesFollowTheReadingRules) {
-    const auto load = [&](const char* name, TIoResult* r = nullptr) { return Load(kvtest::DataPath(QStringLiteral("files/") + QLatin1String(name)), r); };
+    const auto load = [&](const char* name, TIoResult* r = nullptr) {
+        return Load(kvtest::DataPath(QStringLiteral("files/") + QLatin1String(name)), r);
+    };
     auto small = load("small.kvd");
     ASSERT_NE(small, nullptr);
     EXPECT_EQ(small->Name, QStringLiteral("Small Cup"));
@@ -218,11 +246,16 @@ TEST_F(TournamentFile, HandWrittenFilesFollowTheReadingRules) {
 
     TIoResult r;
     EXPECT_EQ(load("magic-trailing-blank.kvd", &r), nullptr);
-    EXPECT_EQ(r.Message, QStringLiteral("File 'magic-trailing-blank.kvd' is not a valid Kelvorandine file"));
+    EXPECT_EQ(r.Message,
+              QStringLiteral("File 'magic-trailing-blank.kvd' is not a valid Kelvorandine file"));
     EXPECT_EQ(load("version-1.9.kvd", &r), nullptr);
-    EXPECT_EQ(r.Message, QStringLiteral("File 'version-1.9.kvd' was created in a newer version of the program"));
+    EXPECT_EQ(
+        r.Message,
+        QStringLiteral("File 'version-1.9.kvd' was created in a newer version of the program"));
     EXPECT_EQ(load("version-2.1.kvd", &r), nullptr);
-    EXPECT_EQ(r.Message, QStringLiteral("File 'version-2.1.kvd' was created in a newer version of the program"));
+    EXPECT_EQ(
+        r.Message,
+        QStringLiteral("File 'version-2.1.kvd' was created in a newer version of the program"));
 
     auto six = load("view-six-values.kvd");
     ASSERT_NE(six, nullptr);
@@ -278,7 +311,8 @@ TEST_F(TournamentFile, SavingKeepsABackupAndFailuresKeepTheOldFile) {
     t->IsModified = true;
     const bool root = ::geteuid() == 0; // the superuser writes anywhere
     const TIoResult failed = SaveTournament(*t);
-    QFile::setPermissions(SavesFolder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(SavesFolder(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (!root) {
         EXPECT_FALSE(failed);
         EXPECT_TRUE(t->IsModified);
@@ -306,8 +340,10 @@ TEST_F(TournamentFile, IdentityAndRename) {
     ASSERT_TRUE(RenameInFile(t->FileName, QStringLiteral("New name")));
     ASSERT_TRUE(ReadIdentity(t->FileName, name, sport));
     EXPECT_EQ(name, QStringLiteral("New name"));
-    const TIoResult missing = RenameInFile(HomePath(QStringLiteral("missing.kvd")), QStringLiteral("x"));
-    EXPECT_EQ(missing.Message, QStringLiteral("File not found: %1").arg(HomePath(QStringLiteral("missing.kvd"))));
+    const TIoResult missing =
+        RenameInFile(HomePath(QStringLiteral("missing.kvd")), QStringLiteral("x"));
+    EXPECT_EQ(missing.Message,
+              QStringLiteral("File not found: %1").arg(HomePath(QStringLiteral("missing.kvd"))));
 }
 
 TEST_F(TournamentFile, DamagedFilesNeverCrash) {
@@ -349,7 +385,8 @@ TEST_F(TournamentFile, TieRulesAreStoredOnlyWhenSet) {
         EXPECT_EQ(loaded.GroupAt(0)->TieOrder, (std::vector<int>{a2, a1}));
         EXPECT_EQ(loaded.JointTable().TieOrder, std::vector<int>{a1});
         if (conferences) {
-            EXPECT_EQ(loaded.Conferences().back()->Table->TieOrder, std::vector<int>{kvtest::TeamId(*t, QStringLiteral("P2"))});
+            EXPECT_EQ(loaded.Conferences().back()->Table->TieOrder,
+                      std::vector<int>{kvtest::TeamId(*t, QStringLiteral("P2"))});
             EXPECT_TRUE(loaded.Conferences().front()->Table->TieOrder.empty());
         }
         EXPECT_EQ(loaded.Comments, t->Comments);
@@ -357,21 +394,25 @@ TEST_F(TournamentFile, TieRulesAreStoredOnlyWhenSet) {
 
         // Parts a later writer adds after them are passed over.
         TTournament later;
-        ASSERT_TRUE(ReadTournamentBytes(later, plain + "Something newer\r\n3 4 5\r\n", QStringLiteral("t.kvd")));
+        ASSERT_TRUE(ReadTournamentBytes(later, plain + "Something newer\r\n3 4 5\r\n",
+                                        QStringLiteral("t.kvd")));
         EXPECT_EQ(TournamentBytes(later), plain);
         // A damaged record is a damaged file, reported as such.
         TTournament damaged;
-        EXPECT_FALSE(ReadTournamentBytes(damaged, plain + "Tie order\r\nx\r\n", QStringLiteral("t.kvd")));
+        EXPECT_FALSE(
+            ReadTournamentBytes(damaged, plain + "Tie order\r\nx\r\n", QStringLiteral("t.kvd")));
     }
 }
 
 TEST_F(TournamentFile, RegulationAndOvertimeWinsColumnLoads) {
     auto t = Rich(SportHockey, false);
     ASSERT_TRUE(t->Overtime);
-    const bool spare = std::any_of(t->SpareColumns.begin(), t->SpareColumns.end(),
-                                   [](const TTableColumn& c) { return c.Id == kColumnRegulationOvertimeWins; });
+    const bool spare =
+        std::any_of(t->SpareColumns.begin(), t->SpareColumns.end(),
+                    [](const TTableColumn& c) { return c.Id == kColumnRegulationOvertimeWins; });
     EXPECT_TRUE(spare) << "a new hockey tournament with overtime offers ROW";
-    std::erase_if(t->SpareColumns, [](const TTableColumn& c) { return c.Id == kColumnRegulationOvertimeWins; });
+    std::erase_if(t->SpareColumns,
+                  [](const TTableColumn& c) { return c.Id == kColumnRegulationOvertimeWins; });
     t->Columns.push_back({static_cast<int>(t->Columns.size()), kColumnRegulationOvertimeWins, 30});
     const QByteArray bytes = TournamentBytes(*t);
     TTournament loaded;

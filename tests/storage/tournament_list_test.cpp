@@ -117,10 +117,13 @@ TEST_F(TournamentList, TheOldListConverts) {
     EXPECT_EQ(none.Count(), 1);
     // Older lists were written on Windows: a whole path keeps its file name only.
     TTournamentList windows;
-    windows.OldListFromBytes("Root\r\n-1 0 0\r\n\r\nHockey\r\n0 3 1\r\nC:\\OLD\\SAVES\\hockey.kvd\r\n"
-                             "Soccer\r\n0 1 1\r\nD:/games/soccer.kvd\r\n");
-    EXPECT_EQ(windows.NodeAt(1)->Data.FilePath, TTournamentList::SavesPath(QStringLiteral("hockey.kvd")));
-    EXPECT_EQ(windows.NodeAt(2)->Data.FilePath, TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
+    windows.OldListFromBytes(
+        "Root\r\n-1 0 0\r\n\r\nHockey\r\n0 3 1\r\nC:\\OLD\\SAVES\\hockey.kvd\r\n"
+        "Soccer\r\n0 1 1\r\nD:/games/soccer.kvd\r\n");
+    EXPECT_EQ(windows.NodeAt(1)->Data.FilePath,
+              TTournamentList::SavesPath(QStringLiteral("hockey.kvd")));
+    EXPECT_EQ(windows.NodeAt(2)->Data.FilePath,
+              TTournamentList::SavesPath(QStringLiteral("soccer.kvd")));
 }
 
 TEST_F(TournamentList, RenameRules) {
@@ -217,7 +220,8 @@ TEST_F(TournamentList, DeletingToTheTrashNeverWritesIntoTheWorkingFolder) {
     QDir::setCurrent(working.path());
     TTournamentList list;
     MakeFile(QStringLiteral("z.kvd"), QStringLiteral("Z"));
-    list.Delete({list.AddEntry(nullptr, Tournament(QStringLiteral("Z"), QStringLiteral("z.kvd")))}, true);
+    list.Delete({list.AddEntry(nullptr, Tournament(QStringLiteral("Z"), QStringLiteral("z.kvd")))},
+                true);
     EXPECT_FALSE(QFileInfo::exists(TTournamentList::SavesPath(QStringLiteral("z.kvd"))));
     EXPECT_TRUE(QFileInfo::exists(data + QStringLiteral("/Trash/files/z.kvd")));
     EXPECT_TRUE(QDir(working.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
@@ -376,7 +380,9 @@ TEST_F(TournamentList, AddingRefusesFilesThatDoNotLoad) {
     const TAddFilesResult r = AddExistingTournaments(list, nullptr, {junk, halfway}, ask);
     EXPECT_EQ(r.Added, 0);
     ASSERT_EQ(said.size(), 2);
-    EXPECT_TRUE(said[0].startsWith(QStringLiteral("File 'junk.kvd' is not a valid Kelvorandine file"))) << said[0].toStdString();
+    EXPECT_TRUE(
+        said[0].startsWith(QStringLiteral("File 'junk.kvd' is not a valid Kelvorandine file")))
+        << said[0].toStdString();
     EXPECT_EQ(kinds[0], TMessageKind::Error);
     EXPECT_EQ(list.Count(), 1);
     EXPECT_FALSE(QFile::exists(TTournamentList::SavesPath(QStringLiteral("junk.kvd"))));

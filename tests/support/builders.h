@@ -34,12 +34,14 @@ inline std::unique_ptr<kv::TTournament> MakeTournament(int sport, int legs,
     t->LossOTPoints = 0;
     t->WinSOPoints = 3;
     t->LossSOPoints = 0;
-    t->SortCriteria.push_back({kv::kColumnPoints, kv::ScopeOverall, QStringLiteral("Points Obtained"), true});
+    t->SortCriteria.push_back(
+        {kv::kColumnPoints, kv::ScopeOverall, QStringLiteral("Points Obtained"), true});
     int groupId = 0;
     int teamId = 0;
     for (const TGroupSpec& g : groups) {
         if (g.ConferenceId >= 0 && !t->ConferenceById(g.ConferenceId))
-            t->AddConference(g.ConferenceId, QStringLiteral("Conference %1").arg(g.ConferenceId + 1),
+            t->AddConference(g.ConferenceId,
+                             QStringLiteral("Conference %1").arg(g.ConferenceId + 1),
                              t->JointTable().Style);
         t->AddGroup(g.Name, legs, g.ConferenceId, groupId, t->JointTable().Style);
         for (const QString& name : g.Teams) {
@@ -56,15 +58,12 @@ inline kv::TMatch* AddResult(kv::TTournament& t, const QString& home, const QStr
                              const QString& score, int leg = 1) {
     kv::TTeam* h = t.JointTable().TeamByName(home);
     kv::TTeam* v = t.JointTable().TeamByName(visitor);
-    if (!h || !v)
-        return nullptr;
+    if (!h || !v) return nullptr;
     auto m = kv::CreateMatch(t.Sport, -1, h->Id, v->Id, leg);
     m->GridPosition = t.JointTable().ProposedGridPosition(h->Id, v->Id, leg, -1);
-    if (!score.isEmpty() && !m->SetScoreText(score, false).Ok)
-        return nullptr;
+    if (!score.isEmpty() && !m->SetScoreText(score, false).Ok) return nullptr;
     kv::TMatch* raw = m.get();
-    if (!t.AddMatch(m))
-        return nullptr;
+    if (!t.AddMatch(m)) return nullptr;
     return raw;
 }
 

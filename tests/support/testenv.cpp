@@ -19,7 +19,9 @@ QTemporaryDir& ProcessDir() {
     return dir;
 }
 
-QString Sub(const char* name) { return ProcessDir().path() + QLatin1Char('/') + QLatin1String(name); }
+QString Sub(const char* name) {
+    return ProcessDir().path() + QLatin1Char('/') + QLatin1String(name);
+}
 
 void EmptyFolder(const QString& path) {
     QDir dir(path);
@@ -38,7 +40,8 @@ void SetUpProcessFolders() {
     qputenv("XDG_RUNTIME_DIR", Sub("runtime").toUtf8());
     for (const char* name : {"home", "config", "data", "cache", "userhome", "runtime"})
         QDir().mkpath(Sub(name));
-    QFile::setPermissions(Sub("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(Sub("runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TTempHome::SetUp() {
@@ -53,7 +56,9 @@ void TTempHome::TearDown() {
     kv::ClearLanguageCache();
 }
 
-QString TTempHome::HomePath(const QString& relative) { return kv::ProgramFolder() + relative; }
+QString TTempHome::HomePath(const QString& relative) {
+    return kv::ProgramFolder() + relative;
+}
 
 void TTempHome::WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -64,12 +69,15 @@ void TTempHome::WriteFile(const QString& path, const QByteArray& bytes) {
 
 QByteArray TTempHome::ReadFile(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
 }
 
-QString DataPath(const QString& name) { return QStringLiteral(KV_TEST_DATA "/") + name; }
-QString SharedDataPath(const QString& name) { return QStringLiteral(KV_SHARED_DATA "/") + name; }
+QString DataPath(const QString& name) {
+    return QStringLiteral(KV_TEST_DATA "/") + name;
+}
+QString SharedDataPath(const QString& name) {
+    return QStringLiteral(KV_SHARED_DATA "/") + name;
+}
 
 } // namespace kvtest

@@ -26,10 +26,12 @@ protected:
     static QByteArray ReadFile(const QString& path);
 };
 
-QString DataPath(const QString& name);   // tests/data/<name>
+QString DataPath(const QString& name);       // tests/data/<name>
 QString SharedDataPath(const QString& name); // the shared reference data
 
 } // namespace kvtest
 
 // Readable QString values in test failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}

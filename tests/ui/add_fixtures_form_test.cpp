@@ -2,8 +2,8 @@
 // came before added, and the schedule generator's preview and its single undoable step.
 #include "ui/ui_support.h"
 
-#include "base/settings.h"
 #include "base/formats.h"
+#include "base/settings.h"
 #include "ui/add_fixtures_form.h"
 #include "ui/date_time_field.h"
 #include "ui/list_panel.h"
@@ -108,7 +108,8 @@ TEST_F(AddFixturesForm, TheGeneratorShowsThePlanThenAddsItAsOneStep) {
     dialog.show();
     dialog.Pages().setCurrentIndex(1);
     dialog.findChild<QCheckBox*>(QStringLiteral("HasDateChB"))->setChecked(true);
-    dialog.findChild<TDateTimeField*>(QStringLiteral("FirstDateEdit"))->SetValue(DateToDays(QDate(2026, 4, 18)));
+    dialog.findChild<TDateTimeField*>(QStringLiteral("FirstDateEdit"))
+        ->SetValue(DateToDays(QDate(2026, 4, 18)));
     dialog.findChild<QPushButton*>(QStringLiteral("PreviewBtn"))->click();
     // Two groups of four, two legs: 24 fixtures, 16 there; the rest fits on matchdays 5 to 6.
     EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("SummaryLabel"))

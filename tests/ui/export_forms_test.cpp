@@ -9,8 +9,8 @@
 #include "model/group.h"
 #include "ui/dual_list.h"
 #include "ui/export_csv_options_form.h"
-#include "ui/export_xlsx_options_form.h"
 #include "ui/export_flows.h"
+#include "ui/export_xlsx_options_form.h"
 #include "ui/html_settings_form.h"
 #include "ui/main_form.h"
 #include "ui/select_tables_frame.h"
@@ -24,11 +24,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
 
@@ -234,7 +234,8 @@ TEST_F(ExportForms, TablesIntoASpreadsheet) {
     const QString path = out + QStringLiteral(".xlsx");
     ASSERT_TRUE(QFileInfo::exists(path));
     QProcess unzip;
-    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/workbook.xml")});
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-p"), path, QStringLiteral("xl/workbook.xml")});
     unzip.waitForFinished();
     const QByteArray book = unzip.readAllStandardOutput();
     for (const auto& g : t.Groups())

@@ -7,8 +7,8 @@
 #include "base/formats.h"
 #include "export/csv_reader.h"
 #include "model/match.h"
-#include "standings/column_catalog.h"
 #include "model/sport.h"
+#include "standings/column_catalog.h"
 #include "standings/ranking.h"
 #include "storage/tournament_file.h"
 #include "ui/group_frame.h"
@@ -531,7 +531,8 @@ TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
     w.next(); // no file yet
     EXPECT_EQ(w.currentId(), TNewTournamentForm::PageResults);
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Choose the file of results."));
-    const QString results = kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv"));
+    const QString results =
+        kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv"));
     Dialogs.Opens.push_back({{results}, QString()});
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("BrowseBtn")), Qt::LeftButton);
     TResultsFileFrame& f = w.ResultsFrame();
@@ -540,8 +541,12 @@ TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
     EXPECT_EQ(f.DelimiterBox().currentIndex(), 0);
     EXPECT_TRUE(f.HeadingsBox().isChecked());
     EXPECT_EQ(f.Rows().size(), 380u);
-    EXPECT_EQ(f.Summary().text(), QStringLiteral("20 teams, 2 legs, 380 matches. A click on a column's heading says what it holds."));
-    EXPECT_TRUE(f.DatePreview().text().startsWith(QStringLiteral("Sat Aug 13 2011 \u2192 ") + LongDateText(DateToDays(QDate(2011, 8, 13)))))
+    EXPECT_EQ(
+        f.Summary().text(),
+        QStringLiteral(
+            "20 teams, 2 legs, 380 matches. A click on a column's heading says what it holds."));
+    EXPECT_TRUE(f.DatePreview().text().startsWith(QStringLiteral("Sat Aug 13 2011 \u2192 ") +
+                                                  LongDateText(DateToDays(QDate(2011, 8, 13)))))
         << qPrintable(f.DatePreview().text());
     // Without a visitor column no tournament can be made; the page says so and stays.
     f.SetKind(4, ImportNone);
@@ -554,7 +559,8 @@ TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
     // No type page: the name page, with the file's name, the legs it implies and a sport.
     ASSERT_EQ(w.currentId(), TNewTournamentForm::PageName);
     EXPECT_EQ(w.MainFrame().NameEdit().text(), QStringLiteral("premier-league-2011-12-results"));
-    EXPECT_EQ(w.MainFrame().FileEdit().text(), QStringLiteral("premier-league-2011-12-results.kvd"));
+    EXPECT_EQ(w.MainFrame().FileEdit().text(),
+              QStringLiteral("premier-league-2011-12-results.kvd"));
     EXPECT_EQ(w.MainFrame().Legs(0).value(), 2);
     EXPECT_EQ(w.MainFrame().Sport(), SportSoccer);
     w.MainFrame().NameEdit().selectAll();
@@ -581,13 +587,17 @@ TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
     const TGroup& g = *t->GroupAt(0);
     const TStandingsOrder order = RankStandings(*t, g, g.Teams(), ScopeOverall);
     const kv::TCsvRecords official = kv::ReadCsvRecords(
-        ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-final-table.csv"))), QLatin1Char(','));
+        ReadFile(kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-final-table.csv"))),
+        QLatin1Char(','));
     ASSERT_EQ(official.size(), 21);
     ASSERT_EQ(order.Teams.size(), 20u);
     for (size_t i = 0; i < 20; ++i) {
-        const QStringList& row = official[static_cast<qsizetype>(i) + 1]; // Pos,Team,Pld,W,D,L,GF,GA,GD,Pts
+        const QStringList& row =
+            official[static_cast<qsizetype>(i) + 1]; // Pos,Team,Pld,W,D,L,GF,GA,GD,Pts
         EXPECT_EQ(order.Teams[i]->Name, row[1]) << "place " << i + 1;
-        EXPECT_EQ(static_cast<int>(ColumnValue(*t, *order.Teams[i], 40, ScopeOverall)), row[9].toInt()) << qPrintable(row[1]);
+        EXPECT_EQ(static_cast<int>(ColumnValue(*t, *order.Teams[i], 40, ScopeOverall)),
+                  row[9].toInt())
+            << qPrintable(row[1]);
     }
 }
 
@@ -621,7 +631,8 @@ TEST_F(NewTournamentForm, StartsWithTheLastSportAndAsksBeforeDiscardingTeams) {
     AddGroup(w2.GroupFrame(), {QStringLiteral("East"), QStringLiteral("West")});
     Messages.QueueAnswer(TMessageButton::No);
     w2.button(QWizard::CancelButton)->click();
-    EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Discard the new tournament and its teams?"));
+    EXPECT_EQ(Messages.Texts().value(0),
+              QStringLiteral("Discard the new tournament and its teams?"));
     EXPECT_TRUE(w2.isVisible());
     EXPECT_EQ(w2.GroupFrame().Tree().TeamCount(), 2);
     Messages.QueueAnswer(TMessageButton::Yes);

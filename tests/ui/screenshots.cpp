@@ -39,20 +39,20 @@
 #include "ui/wait_form.h"
 #include "ui/widget_messages.h"
 
-#include <QTreeWidget>
-#include <QLineEdit>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 namespace {
 

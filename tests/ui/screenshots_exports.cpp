@@ -46,11 +46,11 @@ void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         const kv::TTournament& t = form->Document().Tournament();
         if (t.Sport != kv::SportSoccer || t.JointTable().Teams().empty()) continue;
         const auto pages = kv::SitePages(t);
-        const QString team =
-            QStringLiteral("team-%1.html").arg(t.JointTable().Teams().front()->Id);
+        const QString team = QStringLiteral("team-%1.html").arg(t.JointTable().Teams().front()->Id);
         QTextBrowser phone;
         phone.setObjectName(QStringLiteral("PublishedTeamPage"));
-        phone.document()->setDefaultStyleSheet(QString::fromUtf8(pages.at(QStringLiteral("style.css"))));
+        phone.document()->setDefaultStyleSheet(
+            QString::fromUtf8(pages.at(QStringLiteral("style.css"))));
         phone.setHtml(QString::fromUtf8(pages.at(team)));
         phone.resize(390, 760);
         phone.show();

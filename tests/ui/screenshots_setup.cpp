@@ -3,6 +3,7 @@
 
 #include "model/sport.h"
 #include "storage/tournament_list.h"
+#include "support/testenv.h"
 #include "ui/group_frame.h"
 #include "ui/group_management_form.h"
 #include "ui/import_teams_txt_form.h"
@@ -11,7 +12,6 @@
 #include "ui/new_tournament_form.h"
 #include "ui/reglament_form.h"
 #include "ui/results_file_frame.h"
-#include "support/testenv.h"
 #include "ui/tournament_document.h"
 #include "ui/tournament_form.h"
 #include "ui/tournament_properties_form.h"

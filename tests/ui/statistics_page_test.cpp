@@ -3,8 +3,8 @@
 #include "ui/ui_support.h"
 
 #include "export/stats_grids.h"
-#include "model/tournament.h"
 #include "model/group.h"
+#include "model/tournament.h"
 #include "render/chart.h"
 #include "render/chart_layout.h"
 #include "standings/ranking.h"

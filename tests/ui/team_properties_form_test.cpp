@@ -235,12 +235,16 @@ TEST_F(TeamPropertiesForm, StadiumsOfOneNameShowTheirPlaceInEveryChooser) {
     TTournamentDocument& doc = form->Document();
     doc.Edit(QStringLiteral("Stadiums"), ChangeFixtures, [](TTournament& t) {
         t.Stadiums.clear();
-        t.AddStadium(QStringLiteral("Victoria Park"), QStringLiteral("England"), QStringLiteral("Hartlepool"), -1);
-        t.AddStadium(QStringLiteral("victoria park"), QStringLiteral("Scotland"), QStringLiteral("Dingwall"), -1);
-        t.AddStadium(QStringLiteral("Hampden"), QStringLiteral("Scotland"), QStringLiteral("Glasgow"), -1);
+        t.AddStadium(QStringLiteral("Victoria Park"), QStringLiteral("England"),
+                     QStringLiteral("Hartlepool"), -1);
+        t.AddStadium(QStringLiteral("victoria park"), QStringLiteral("Scotland"),
+                     QStringLiteral("Dingwall"), -1);
+        t.AddStadium(QStringLiteral("Hampden"), QStringLiteral("Scotland"),
+                     QStringLiteral("Glasgow"), -1);
     });
     const QStringList expected{QString(), QStringLiteral("Victoria Park (Hartlepool, England)"),
-                               QStringLiteral("victoria park (Dingwall, Scotland)"), QStringLiteral("Hampden")};
+                               QStringLiteral("victoria park (Dingwall, Scotland)"),
+                               QStringLiteral("Hampden")};
     const auto items = [](QComboBox* box, bool skipFirst) {
         QStringList texts;
         for (int i = skipFirst ? 1 : 0; i < box->count(); ++i)
