@@ -190,12 +190,49 @@ QLocale ChosenLanguageLocale() {
     return LocaleOfId(LanguageLocale(CurrentLanguage()));
 }
 
+// The text with the chosen language's month and day names, long or short, with or without
+// the short form's dot ("Sa 19 Dez 2026", "Sa. 19. Dez. 2026"), written as the English ones.
+QString WithEnglishNames(const QString& text, const QLocale& chosen) {
+    const QLocale english = QLocale::c();
+    const auto bare = [](QString name) { return name.remove(QLatin1Char('.')).toLower(); };
+    static const QRegularExpression word(QStringLiteral("\\p{L}+\\.?"));
+    QString out;
+    qsizetype last = 0;
+    for (const QRegularExpressionMatch& m : word.globalMatch(text)) {
+        out += text.mid(last, m.capturedStart() - last);
+        last = m.capturedEnd();
+        const QString w = bare(m.captured());
+        QString replaced;
+        for (int i = 1; i <= 12 && replaced.isEmpty(); ++i)
+            if (w == bare(chosen.monthName(i, QLocale::LongFormat)) ||
+                w == bare(chosen.monthName(i, QLocale::ShortFormat)) ||
+                w == bare(chosen.standaloneMonthName(i, QLocale::ShortFormat)))
+                replaced = english.monthName(i, QLocale::ShortFormat);
+        for (int i = 1; i <= 7 && replaced.isEmpty(); ++i)
+            if (w == bare(chosen.dayName(i, QLocale::LongFormat)) ||
+                w == bare(chosen.dayName(i, QLocale::ShortFormat)))
+                replaced = english.dayName(i, QLocale::ShortFormat);
+        out += replaced.isEmpty() ? m.captured() : replaced;
+    }
+    return out + text.mid(last);
+}
+
 QDate CommonDate(const QString& text) {
     const QLocale english = QLocale::c();
     const QLocale chosen = ChosenLanguageLocale();
+    const QString translated = WithEnglishNames(text, chosen);
+    // "19. Dez. 2026": the dot after a day number goes too.
+    static const QRegularExpression dayDot(QStringLiteral("\\b(\\d{1,2})\\.\\s"));
+    QString plain = translated;
+    plain.replace(dayDot, QStringLiteral("\\1 "));
     for (const QString& format : CommonDateFormats()) {
         for (const QLocale& names : {english, chosen}) {
             const QDate d = WithCentury(names.toDate(text, format), format);
+            if (d.isValid()) return d;
+        }
+        for (const QString& t : {translated, plain}) {
+            if (t == text) continue;
+            const QDate d = WithCentury(english.toDate(t, format), format);
             if (d.isValid()) return d;
         }
     }

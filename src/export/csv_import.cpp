@@ -49,7 +49,10 @@ bool ScoreNumber(const QString& text, bool halves, double& value) {
 TTeam* FindTeam(const TTournament& t, const QString& cell) {
     if (cell.isEmpty()) return nullptr;
     if (TTeam* team = t.JointTable().TeamByName(cell)) return team;
-    return t.JointTable().TeamBySymbol(cell);
+    if (TTeam* team = t.JointTable().TeamBySymbol(cell)) return team;
+    // A name longer than a team's name may be is known by the part a team keeps of it.
+    const QString kept = cell.simplified().left(TTeam::kNameCapacity);
+    return kept != cell ? t.JointTable().TeamByName(kept) : nullptr;
 }
 
 } // namespace
@@ -222,7 +225,11 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows,
             if (const TTeam* found = FindTeam(t, cell)) return found;
             TGroup* group =
                 options.AddTeamsToGroup >= 0 ? t.GroupById(options.AddTeamsToGroup) : nullptr;
-            if (!group || cell.isEmpty()) {
+            if (cell.isEmpty()) {
+                unknown = LangText(11596, "The row names no team");
+                return nullptr;
+            }
+            if (!group) {
                 unknown = Fmt(LangText(11553, "Unknown team: %s"), cell);
                 return nullptr;
             }
@@ -264,6 +271,11 @@ TImportCounts ImportRows(TTournament& t, std::vector<TImportRow>& rows,
         int leg = -1;
         if (!WholeNumber(Cell(row, column(ImportLeg)), leg) || leg < 1 || leg > legs)
             leg = t.FirstFreeLeg(home->Id, visitor->Id);
+        if (legs < 1) {
+            // Teams of different groups (or conferences that do not meet) never play.
+            fail(LangText(2031, "Home and visitor teams must belong to the same group"));
+            continue;
+        }
         if (leg < 1) {
             fail(LangText(11554, "All possible fixtures for this pair already exist"));
             continue;

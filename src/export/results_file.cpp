@@ -4,6 +4,7 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/textformat.h"
+#include "model/team.h"
 #include "standings/tournament_setup.h"
 
 #include <QHash>
@@ -137,8 +138,9 @@ TResultsTeams TeamsOfResults(const std::vector<TImportRow>& rows, const std::vec
     QHash<QString, QString> named; // by name in lower case: the name as first written
     std::map<std::pair<QString, QString>, int> meetings;
     for (const TImportRow& row : rows) {
-        const QString a = row.Cells.value(home).simplified();
-        const QString b = row.Cells.value(visitor).simplified();
+        // Names are kept as a team keeps them: at most kNameCapacity characters.
+        const QString a = row.Cells.value(home).simplified().left(TTeam::kNameCapacity);
+        const QString b = row.Cells.value(visitor).simplified().left(TTeam::kNameCapacity);
         if (a.isEmpty() || b.isEmpty() || a.compare(b, Qt::CaseInsensitive) == 0) continue;
         for (const QString& name : {a, b})
             if (!named.contains(name.toLower())) {
@@ -199,8 +201,11 @@ QString DatesPreview(const std::vector<TImportRow>& rows, const std::vector<int>
         shownCells << cell;
         double days = 0;
         const bool read = ParseDateText(cell, days, format);
-        // The heading row of a file reads as no date, as it imports as none.
-        if (read || !shown.isEmpty() || &row != &rows.front())
+        // A heading ("Date") on the first row is no date to show; a first row with digits is.
+        const bool heading =
+            &row == &rows.front() &&
+            std::none_of(cell.begin(), cell.end(), [](QChar ch) { return ch.isDigit(); });
+        if (read || !heading)
             shown << Fmt(QStringLiteral("%s \u2192 %s"), cell,
                          read ? LongDateText(days) : LangText(11520, "not a date"));
     }

@@ -23,6 +23,28 @@ bool ShowsItsValue(const QString& text) {
     return ok;
 }
 
+// The columns a text takes in a fixed-width font: two for the wide characters of East Asian
+// scripts, none for combining marks, one for the rest.
+qsizetype Columns(const QString& text) {
+    qsizetype n = 0;
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::category(c) == QChar::Mark_NonSpacing) continue;
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1FAFF) ||
+                          (c >= 0x20000 && c <= 0x3FFFD);
+        n += wide ? 2 : 1;
+    }
+    return n;
+}
+
+// The text filled with blanks to `width` columns, on the right or on the left.
+QString Padded(const QString& text, qsizetype width, bool left) {
+    const QString blanks(std::max<qsizetype>(0, width - Columns(text)), QLatin1Char(' '));
+    return left ? text + blanks : blanks + text;
+}
+
 } // namespace
 
 TGridData TableGrid(const TTournament& t, const TGroup& g) {
@@ -60,18 +82,17 @@ QString TableText(const TTournament& t, const TGroup& g) {
     const TGridData grid = TableGrid(t, g);
     std::vector<qsizetype> widths(static_cast<size_t>(grid.ColumnCount()), 0);
     for (int c = 0; c < grid.ColumnCount(); ++c) {
-        widths[static_cast<size_t>(c)] = grid.Captions.at(c).size();
+        widths[static_cast<size_t>(c)] = Columns(grid.Captions.at(c));
         for (int r = 0; r < grid.Rows.size(); ++r)
             widths[static_cast<size_t>(c)] =
-                std::max(widths[static_cast<size_t>(c)], grid.Cell(r, c).size());
+                std::max(widths[static_cast<size_t>(c)], Columns(grid.Cell(r, c)));
     }
     const auto line = [&](const std::function<QString(int)>& cell) {
         QString out;
         for (int c = 0; c < grid.ColumnCount(); ++c) {
             if (c > 0) out += QStringLiteral("  ");
             const auto w = widths[static_cast<size_t>(c)];
-            out += grid.Alignments.value(c) == TCellAlign::Left ? cell(c).leftJustified(w)
-                                                                : cell(c).rightJustified(w);
+            out += Padded(cell(c), w, grid.Alignments.value(c) == TCellAlign::Left);
         }
         // No blanks trail a line.
         while (out.endsWith(QLatin1Char(' ')))
@@ -86,6 +107,9 @@ QString TableText(const TTournament& t, const TGroup& g) {
 
 QString SheetName(const QString& wanted, QStringList& taken) {
     QString base;
+    // "History" is a name a spreadsheet keeps for itself.
+    if (wanted.simplified().compare(QStringLiteral("History"), Qt::CaseInsensitive) == 0)
+        taken << wanted.simplified();
     for (const QChar c : wanted.simplified())
         base += QStringLiteral("\\/?*[]:").contains(c) ? QLatin1Char('-') : c;
     // A name may not start or end with an apostrophe either.

@@ -289,7 +289,9 @@ TChartLayout LayoutChart(const QRectF& bounds, const TChartData& data, const TCh
     const double markRoom = marks ? markMetrics.height() + 6 : 0;
 
     // Line ends keep room on the right for their labels.
-    const QFont endFont = legendFont;
+    // Measured bold, as the highlighted line's label is drawn.
+    QFont endFont = legendFont;
+    endFont.setBold(true);
     double endRoom = 0;
     if (data.Kind == TChartData::Lines) {
         const QFontMetricsF fm(endFont);

@@ -158,7 +158,9 @@ void DrawLines(QPainter& p, const TChartLayout& l, const TChartData& data,
         QFont font = ChartFont(s.LegendFont);
         font.setBold(si == strong);
         p.setFont(font);
-        p.setPen(si == strong ? colorOf(si) : colorOf(si).darker(110));
+        // Light colours (yellow) darkened, so that the label reads on white.
+        const QColor c = colorOf(si);
+        p.setPen(si == strong || qGray(c.rgb()) <= 160 ? c : c.darker(170));
         p.drawText(l.EndLabels[i].Box, Qt::AlignLeft | Qt::AlignVCenter, l.EndLabels[i].Text);
     }
     p.restore();

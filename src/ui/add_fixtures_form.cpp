@@ -162,6 +162,15 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
     skippedLabel->setBuddy(skipped_);
     form->addRow(skippedLabel, skipped_);
     connect(hasDate_, &QCheckBox::toggled, skipped_, &QWidget::setEnabled);
+    // Skipped days that do not read are marked as a date field marks its text.
+    connect(skipped_, &QLineEdit::editingFinished, this, [this] {
+        std::vector<std::pair<double, double>> ranges;
+        QString problem;
+        const bool ok = ParseSkippedDates(skipped_->text(), ranges, problem);
+        skipped_->setStyleSheet(ok ? QString()
+                                   : QStringLiteral("QLineEdit { background: #ffe0e0; }"));
+        skipped_->setToolTip(ok ? QString() : problem);
+    });
 
     hasTime_ = Named(new QCheckBox(LangText(2028, "&Kick-off time:"), page), "HasTimeChB");
     kickOff_ = Named(new TDateTimeField(TDateTimeField::TKind::Time, page), "KickOffEdit");
@@ -183,6 +192,9 @@ QWidget* TAddFixturesForm::BuildSchedulePage() {
         if (AddSchedule()) QDialog::accept();
     });
     summary_ = Named(new QLabel(page), "SummaryLabel");
+    // What the summary said of the last preview no longer holds once a date field changes.
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{firstDate_, kickOff_, skipped_})
+        connect(edit, &QLineEdit::textEdited, summary_, &QLabel::clear);
     summary_->setWordWrap(true);
     actions->addWidget(preview);
     actions->addWidget(add);

@@ -9,6 +9,7 @@
 #include "ui/tournament_document.h"
 #include "ui/widget_names.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -241,6 +242,25 @@ void TFilterToolWindow::ChoosePlayed(int index) {
     if (filling_) return;
     played_->setCurrentIndex(index);
     ApplyFixtureFilter();
+}
+
+bool TFilterToolWindow::focusNextPrevChild(bool next) {
+    QList<QWidget*> fields;
+    for (QWidget* w : tabs_->currentWidget()->findChildren<QWidget*>())
+        if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            !w->focusProxy())
+            fields << w;
+    if (fields.isEmpty()) return QDockWidget::focusNextPrevChild(next);
+    // In the order Tab would take them inside the tab.
+    QList<QWidget*> ordered;
+    QWidget* w = fields.front();
+    for (int i = 0; i < 1000 && ordered.size() < fields.size(); ++i, w = w->nextInFocusChain())
+        if (fields.contains(w) && !ordered.contains(w)) ordered << w;
+    const qsizetype at = ordered.indexOf(QApplication::focusWidget());
+    const qsizetype n = ordered.size();
+    QWidget* target = at < 0 ? ordered.front() : ordered[(at + (next ? 1 : n - 1)) % n];
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 } // namespace kv

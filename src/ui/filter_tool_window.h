@@ -37,6 +37,11 @@ public:
     void ChoosePlace(int index);
     void ChoosePlayed(int index);
 
+protected:
+    // Tab and Shift+Tab go round the fields of the tab shown and never leave the window for
+    // a tournament window (which would make another tournament the active one).
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void UpdateTitle();
     void FillMain();

@@ -183,10 +183,16 @@ TEST_F(TextFormats, CommonWrittenDatesAreRecognised) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(KV_SOURCE_DIR "/Language/deutsch.lng"),
                             LanguageFolder() + QStringLiteral("deutsch.lng")));
     SetCurrentLanguage(QStringLiteral("deutsch.lng"));
-    for (const char* text : {"13. August 2011", "Samstag, 13. August 2011", "13 Aug 2011"}) {
+    // Short names with or without their dots, as people type them.
+    for (const char* text : {"13. August 2011", "Samstag, 13. August 2011", "13 Aug 2011",
+                             "Sa 13 Aug 2011", "Sa. 13. Aug. 2011"}) {
         EXPECT_TRUE(ParseDateText(QString::fromUtf8(text), parsed)) << text;
         EXPECT_EQ(parsed, day) << text;
     }
+    EXPECT_TRUE(ParseDateText(QStringLiteral("Sa 19 Dez 2026"), parsed));
+    EXPECT_EQ(DaysToDate(parsed), QDate(2026, 12, 19));
+    EXPECT_TRUE(ParseDateText(QStringLiteral("1. März 2027"), parsed));
+    EXPECT_EQ(DaysToDate(parsed), QDate(2027, 3, 1));
     SetCurrentLanguage(QString());
 }
 

@@ -63,8 +63,8 @@ TEST_F(KvtoolRules, TeamsOfDifferentGroupsDoNotMeet) {
                   .Status,
               0);
     TRun r = Import("g.kvd", "A,C,1:0\nA,B,2:0\n");
-    EXPECT_TRUE(
-        r.Out.contains(QStringLiteral("row 1: All possible fixtures for this pair already exist")))
+    EXPECT_TRUE(r.Out.contains(
+        QStringLiteral("row 1: Home and visitor teams must belong to the same group")))
         << r.Out.toStdString();
     EXPECT_TRUE(r.Out.endsWith(QStringLiteral("1 added, 1 failed\n")));
     r = Kvtool({QStringLiteral("check"), Path("g.kvd")});

@@ -72,7 +72,7 @@ TEST_F(CsvImport, GarbageNeverCrashes) {
     const TImportCounts c = ImportRows(*t, ragged, plain);
     EXPECT_EQ(c.Added, 1);
     EXPECT_EQ(c.Failed, 2);
-    EXPECT_EQ(ragged[0].Message, QStringLiteral("Unknown team: "));
+    EXPECT_EQ(ragged[0].Message, QStringLiteral("The row names no team"));
 }
 
 TEST_F(CsvImport, ChecksBeforeImporting) {
@@ -310,4 +310,23 @@ TEST_F(CsvImport, SchemesKeepTheNewColumnKinds) {
     EXPECT_EQ(kinds, (std::vector<int>{ImportHome, ImportVisitor, ImportScore, ImportNone}));
     EXPECT_EQ(ImportKindCaption(ImportDecided), QStringLiteral("Decided"));
     EXPECT_EQ(ImportKindCaption(ImportForfeit), QStringLiteral("Forfeit"));
+}
+
+// Teams of different groups never meet: the row says so, rather than that the pair's fixtures
+// are all there. A name longer than a team keeps finds the team by the part it keeps.
+TEST_F(CsvImport, RowsSayWhyTheirTeamsCannotMeet) {
+    const QString longName =
+        QStringLiteral("Athletic Club of the Very Long Name Beyond Fifty Letters");
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2,
+        {{QStringLiteral("A"), {QStringLiteral("Ajax"), longName.left(50)}},
+         {QStringLiteral("B"), {QStringLiteral("Cork"), QStringLiteral("Derby")}}});
+    auto rows = Rows(QByteArray("Ajax,Cork,1:0\n" + longName.toUtf8() + ",Ajax,2:2\n").constData());
+    TImportOptions options;
+    options.Kinds = {ImportHome, ImportVisitor, ImportScore};
+    const TImportCounts c = ImportRows(*t, rows, options);
+    EXPECT_EQ(rows[0].Message,
+              QStringLiteral("Home and visitor teams must belong to the same group"));
+    EXPECT_EQ(rows[1].Status, TRowStatus::Imported) << qPrintable(rows[1].Message);
+    EXPECT_EQ(c.Added, 1);
 }

@@ -358,6 +358,7 @@ TEST_F(FileFormats, WorkbookHoldsEachTableOnASheet) {
     EXPECT_EQ(SheetName(QStringLiteral("north- a-b"), taken), QStringLiteral("north- a-b (2)"));
     EXPECT_EQ(SheetName(QString(42, QLatin1Char('x')), taken).size(), 31);
     EXPECT_EQ(SheetName(QStringLiteral("''"), taken), QStringLiteral("Sheet"));
+    EXPECT_EQ(SheetName(QStringLiteral("History"), taken), QStringLiteral("History (2)"));
 
     const QString path = HomePath(QStringLiteral("tables.xlsx"));
     ASSERT_TRUE(ExportTablesToXlsx(path, *t, {t->GroupAt(0)->Id, t->GroupAt(1)->Id}));
@@ -375,4 +376,29 @@ TEST_F(FileFormats, WorkbookHoldsEachTableOnASheet) {
     const QByteArray sheet = part("xl/worksheets/sheet1.xml");
     EXPECT_TRUE(sheet.contains("<c r=\"A2\"><v>1</v>")) << sheet.left(600).constData();
     EXPECT_TRUE(sheet.contains("<c r=\"B2\" t=\"s\">"));
+}
+
+// The table as text lines up in a fixed-width font whatever the script: an East Asian
+// character takes two columns, a combining accent none.
+TEST_F(FileFormats, TableTextLinesUpWideAndCombiningCharacters) {
+    auto t = kvtest::MakeTournament(
+        SportSoccer, 2,
+        {{QStringLiteral("G"),
+          {QStringLiteral("東京 FC"), QStringLiteral("Ajax"), QStringLiteral("Cafe\u0301")}}});
+    t->Dimensions = TTableDimensions::BuiltIn(SportSoccer);
+    ResetColumns(*t);
+    RecomputeAll(*t);
+    const QStringList lines =
+        TableText(*t, *t->GroupAt(0)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    const auto columns = [](const QString& line) {
+        qsizetype n = 0;
+        for (const char32_t c : line.toUcs4())
+            n += QChar::category(c) == QChar::Mark_NonSpacing
+                     ? 0
+                     : (c >= 0x2E80 && c <= 0xA4CF ? 2 : 1);
+        return n;
+    };
+    for (const QString& line : lines)
+        EXPECT_EQ(columns(line), columns(lines[0])) << qPrintable(line);
 }

@@ -97,6 +97,21 @@ TEST_F(ResultsFile, TheDatesPreviewWarnsWhenDayAndMonthCannotBeTold) {
     EXPECT_TRUE(us.contains(QStringLiteral("March"))) << qPrintable(us);
     EXPECT_EQ(DatesPreview(Rows("x,2021-99-99,y\nA,B\n"), {ImportNone, ImportDate}, QString())
                   .count(QStringLiteral("not a date")),
-              1);
+              2); // a first row with digits is no heading: shown too
     EXPECT_TRUE(DatesPreview(rows, {ImportHome, ImportVisitor}, QString()).isEmpty());
+}
+
+TEST_F(ResultsFile, AFirstRowThatIsNoDateIsShownUnlessItIsAHeading) {
+    const std::vector<int> kinds{ImportDate, ImportHome, ImportVisitor};
+    EXPECT_TRUE(DatesPreview(Rows("31/02/2026,A,B\n2026-03-01,B,A\n"), kinds, QString())
+                    .startsWith(QStringLiteral("31/02/2026 \u2192 not a date")));
+    EXPECT_TRUE(DatesPreview(Rows("Date,A,B\n2026-03-01,B,A\n"), kinds, QString())
+                    .startsWith(QStringLiteral("2026-03-01 \u2192 ")));
+    // Names longer than a team keeps are the same team as their kept part.
+    const QByteArray longName(60, 'x');
+    const TResultsTeams r = TeamsOfResults(
+        Rows(QByteArray(longName + ",1-0,B\nB,0-0," + longName.left(55) + "\n").constData()),
+        {ImportHome, ImportScore, ImportVisitor}, 8);
+    EXPECT_EQ(r.Teams, (QStringList{QString(50, QLatin1Char('x')), QStringLiteral("B")}));
+    EXPECT_EQ(r.Legs, 2);
 }

@@ -293,3 +293,30 @@ TEST_F(ToolWindows, HidingOneKeepsTheActiveTournament) {
         EXPECT_EQ(area->activeSubWindow(), hockey->parentWidget());
     }
 }
+
+// Tab from the last field of the filter goes round to its first, and never into a tournament
+// window, which would make another tournament the active one.
+TEST_F(ToolWindows, TabStaysInTheFilter) {
+    TTournamentForm* soccer = Open("soccer.kvd");
+    TTournamentForm* chess = Open("chess.kvd");
+    ASSERT_TRUE(soccer && chess);
+    QApplication::setActiveWindow(main_.get());
+    auto* area = main_->findChild<QMdiArea*>();
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(soccer->parentWidget()));
+    main_->Command(QStringLiteral("MainFilterToolAction"))->trigger();
+    Filter().ChooseKind(FilterByDate);
+    auto* to = Filter().findChild<TDateTimeField*>(QStringLiteral("ToDateEdit"));
+    auto* kind = Filter().findChild<QComboBox*>(QStringLiteral("KindCB"));
+    ASSERT_TRUE(to && kind);
+    to->setFocus();
+    QApplication::processEvents();
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : to,
+                        Qt::Key_Tab);
+        QApplication::processEvents();
+        EXPECT_EQ(main_->ActiveForm(), soccer) << "after " << i + 1 << " Tab";
+        QWidget* f = QApplication::focusWidget();
+        EXPECT_TRUE(f == nullptr || Filter().isAncestorOf(f))
+            << (f ? qPrintable(f->objectName()) : "");
+    }
+}
