@@ -6,13 +6,13 @@
 #include "base/programfolder.h"
 #include "base/runtime_folder.h"
 #include "storage/first_run.h"
-#include "ui/app_start.h"
-#include "ui/dialog_seam.h"
-#include "ui/help_key_filter.h"
-#include "ui/instance_channel.h"
-#include "ui/main_form.h"
-#include "ui/splash_form.h"
-#include "ui/widget_messages.h"
+#include "ui/help/help_key_filter.h"
+#include "ui/shell/app_start.h"
+#include "ui/shell/instance_channel.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/splash_form.h"
+#include "ui/widgets/dialog_seam.h"
+#include "ui/widgets/widget_messages.h"
 
 #include <QApplication>
 #include <QFile>

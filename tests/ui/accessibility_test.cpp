@@ -3,16 +3,16 @@
 #include "ui/ui_support.h"
 
 #include "render/chart.h"
-#include "ui/chart_properties_form.h"
-#include "ui/chart_widget.h"
-#include "ui/main_form.h"
-#include "ui/preferences_form.h"
-#include "ui/statistics_page.h"
-#include "ui/table_columns_form.h"
-#include "ui/tables_page.h"
-#include "ui/team_properties_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/setup/team_properties_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/preferences_form.h"
+#include "ui/statistics/chart_properties_form.h"
+#include "ui/statistics/chart_widget.h"
+#include "ui/statistics/statistics_page.h"
+#include "ui/tables/table_columns_form.h"
+#include "ui/tables/tables_page.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QApplication>

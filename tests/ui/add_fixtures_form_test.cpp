@@ -4,12 +4,12 @@
 
 #include "base/formats.h"
 #include "base/settings.h"
-#include "ui/add_fixtures_form.h"
-#include "ui/date_time_field.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/fixtures/add_fixtures_form.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
+#include "ui/widgets/date_time_field.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,14 +4,14 @@
 #include "ui/ui_support.h"
 
 #include "storage/tournament_list.h"
-#include "ui/csv_import_options_form.h"
-#include "ui/import_csv_form.h"
-#include "ui/import_table_v2_form.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
-#include "ui/main_table_frame.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/fixtures/csv_import_options_form.h"
+#include "ui/fixtures/import_csv_form.h"
+#include "ui/setup/import_old_form.h"
+#include "ui/setup/main_table_frame.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QApplication>
 #include <QDir>

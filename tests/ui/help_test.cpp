@@ -5,16 +5,16 @@
 #include "base/language.h"
 #include "base/programfolder.h"
 #include "storage/help_index.h"
-#include "ui/help_form.h"
-#include "ui/help_key_filter.h"
-#include "ui/help_topics.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
-#include "ui/statistics_page.h"
-#include "ui/table_columns_form.h"
-#include "ui/tables_page.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/help/help_form.h"
+#include "ui/help/help_key_filter.h"
+#include "ui/help/help_topics.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
+#include "ui/statistics/statistics_page.h"
+#include "ui/tables/table_columns_form.h"
+#include "ui/tables/tables_page.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,8 @@ QStringList WindowClasses() {
     static const QRegularExpression window(QStringLiteral(
         R"(class (T\w+) : public (QDialog|QWizard|QMainWindow|TTablesChoiceDialog|TMatchListForm)\b)"));
     QStringList classes;
-    QDirIterator it(QStringLiteral(KV_SOURCE_DIR "/src/ui"), {QStringLiteral("*.h")}, QDir::Files);
+    QDirIterator it(QStringLiteral(KV_SOURCE_DIR "/src/ui"), {QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
         if (!f.open(QIODevice::ReadOnly)) continue;

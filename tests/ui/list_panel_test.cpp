@@ -5,14 +5,14 @@
 #include "base/programfolder.h"
 #include "base/settings.h"
 #include "storage/tournament_file.h"
-#include "ui/find_tournament_form.h"
-#include "ui/import_table_v2_form.h"
-#include "ui/list_model.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
-#include "ui/main_table_frame.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/setup/import_old_form.h"
+#include "ui/setup/main_table_frame.h"
+#include "ui/shell/find_tournament_form.h"
+#include "ui/shell/list_model.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QApplication>

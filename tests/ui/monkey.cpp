@@ -5,11 +5,11 @@
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
-#include "ui/fixtures_page.h"
-#include "ui/main_form.h"
-#include "ui/tables_page.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/fixtures/fixtures_page.h"
+#include "ui/shell/main_form.h"
+#include "ui/tables/tables_page.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

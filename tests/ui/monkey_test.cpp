@@ -12,8 +12,8 @@
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
 
 #include <QDir>
 

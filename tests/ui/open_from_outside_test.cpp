@@ -5,11 +5,11 @@
 #include "base/runtime_folder.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
-#include "ui/app_start.h"
-#include "ui/instance_channel.h"
-#include "ui/main_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/shell/app_start.h"
+#include "ui/shell/instance_channel.h"
+#include "ui/shell/main_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QDir>
 #include <QElapsedTimer>

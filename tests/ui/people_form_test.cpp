@@ -4,10 +4,10 @@
 
 #include "base/settings.h"
 #include "storage/tournament_file.h"
-#include "ui/main_form.h"
-#include "ui/people_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/setup/people_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QApplication>

@@ -7,10 +7,10 @@
 #include "base/programfolder.h"
 #include "base/settings.h"
 #include "render/table_hit.h"
-#include "ui/main_form.h"
-#include "ui/preferences_form.h"
-#include "ui/tables_page.h"
-#include "ui/tournament_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/preferences_form.h"
+#include "ui/tables/tables_page.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,12 +4,12 @@
 
 #include "base/settings.h"
 #include "model/tournament.h"
-#include "ui/grid_print_preview_form.h"
-#include "ui/grid_print_setting_form.h"
-#include "ui/main_form.h"
-#include "ui/print_preview_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/output/grid_print_preview_form.h"
+#include "ui/output/grid_print_setting_form.h"
+#include "ui/output/print_preview_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,10 +6,10 @@
 #include "storage/recovery.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
-#include "ui/main_form.h"
-#include "ui/recovery_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/recovery_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "ui/ui_support.h"
 
 #include "model/sport.h"
-#include "ui/main_table_frame.h"
-#include "ui/pts_table_frame.h"
+#include "ui/setup/main_table_frame.h"
+#include "ui/setup/points_rules_frame.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 #include "ui/ui_support.h"
 
 #include "storage/tournament_list.h"
-#include "ui/main_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QDir>

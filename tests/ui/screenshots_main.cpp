@@ -7,7 +7,7 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/programfolder.h"
-#include "ui/app_start.h"
+#include "ui/shell/app_start.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,13 +8,13 @@
 #include "standings/schedule.h"
 #include "standings/tournament_setup.h"
 #include "support/builders.h"
-#include "ui/chart_properties_form.h"
-#include "ui/chart_widget.h"
-#include "ui/main_form.h"
-#include "ui/statistics_page.h"
-#include "ui/team_properties_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/setup/team_properties_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/statistics/chart_properties_form.h"
+#include "ui/statistics/chart_widget.h"
+#include "ui/statistics/statistics_page.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -6,13 +6,13 @@
 #include "base/fileio.h"
 #include "model/group.h"
 #include "storage/named_files.h"
-#include "ui/color_button.h"
-#include "ui/main_form.h"
-#include "ui/place_appearance_frame.h"
-#include "ui/style_form.h"
-#include "ui/table_appearance_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/shell/main_form.h"
+#include "ui/tables/place_appearance_frame.h"
+#include "ui/tables/style_form.h"
+#include "ui/tables/table_appearance_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
+#include "ui/widgets/color_button.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,15 +4,15 @@
 
 #include "model/tablestyle.h"
 #include "storage/named_files.h"
-#include "ui/dual_list.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
-#include "ui/table_columns_form.h"
-#include "ui/table_dimensions_form.h"
-#include "ui/table_tool_window.h"
-#include "ui/tool_windows.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/table_tool_window.h"
+#include "ui/shell/tool_windows.h"
+#include "ui/tables/table_columns_form.h"
+#include "ui/tables/table_dimensions_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
+#include "ui/widgets/dual_list.h"
 
 #include <QAction>
 #include <QComboBox>

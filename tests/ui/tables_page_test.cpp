@@ -9,12 +9,12 @@
 #include "standings/column_catalog.h"
 #include "storage/tournament_file.h"
 #include "support/builders.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
-#include "ui/score_form.h"
-#include "ui/tables_page.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/fixtures/score_form.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
+#include "ui/tables/tables_page.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,9 +5,9 @@
 #include "model/sport.h"
 #include "standings/tournament_setup.h"
 #include "support/builders.h"
-#include "ui/tie_order_form.h"
-#include "ui/tournament_document.h"
-#include "ui/tournament_form.h"
+#include "ui/tables/tie_order_form.h"
+#include "ui/tournament/tournament_document.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QAction>
 #include <QListWidget>

@@ -3,10 +3,10 @@
 #include "base/programfolder.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
-#include "ui/list_panel.h"
-#include "ui/main_form.h"
-#include "ui/style_form.h"
-#include "ui/tournament_form.h"
+#include "ui/shell/list_panel.h"
+#include "ui/shell/main_form.h"
+#include "ui/tables/style_form.h"
+#include "ui/tournament/tournament_form.h"
 
 #include <QApplication>
 #include <QComboBox>

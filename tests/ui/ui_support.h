@@ -5,7 +5,7 @@
 #include "support/testenv.h"
 
 #include "base/messages.h"
-#include "ui/dialog_seam.h"
+#include "ui/widgets/dialog_seam.h"
 
 #include <QStringList>
 

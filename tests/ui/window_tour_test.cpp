@@ -5,7 +5,7 @@
 
 #include "base/language.h"
 #include "base/programfolder.h"
-#include "ui/chart_widget.h"
+#include "ui/statistics/chart_widget.h"
 
 #include <QAbstractButton>
 #include <QApplication>

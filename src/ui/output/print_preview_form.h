@@ -1,0 +1,102 @@
+#pragma once
+
+#include "render/print_layout.h"
+
+#include "ui/output/print_tools.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QRadioButton;
+class QSpinBox;
+
+// "Print setup" of the standings tables: margins, size and zoom, position, titles and the range
+// of tables, with a live preview of each page. OK prints.
+namespace kv {
+
+class TDialogSeam;
+class TGroup;
+class TPagePreview;
+class TTournament;
+
+class TPrintPreviewForm : public QDialog {
+    Q_OBJECT
+public:
+    TPrintPreviewForm(const TTournament& t, QPrinter& printer, TDialogSeam& dialogs,
+                      QWidget* parent = nullptr);
+
+    TPrintSettings Settings() const;
+    const TPrintPages& Pages() const { return pages_; }
+    int TableCount() const { return static_cast<int>(tables_.size()); }
+    void SetSize(int size);
+    void SaveSettings();
+    void ChooseTitleFont(bool subtitle);
+    // Prints, after the range check: false (the window stays) when the range is refused.
+    void accept() override;
+
+    QComboBox& UnitsBox() const { return *units_; }
+    QDoubleSpinBox& Margin(int which) const { return *margins_[which]; } // left, top, right, bottom
+    QDoubleSpinBox& ZoomEdit() const { return *zoom_; }
+    QRadioButton& SizeButton(int size) const { return *sizes_[size]; }
+    QCheckBox& CenterBox() const { return *center_; }
+    QComboBox& PositionBox() const { return *position_; }
+    QCheckBox& ShowTitle() const { return *showTitle_[0]; }
+    QCheckBox& ShowSubtitle() const { return *showTitle_[1]; }
+    QLineEdit& TitleEdit(int which) const { return *title_[which]; }
+    QGroupBox& RangeBox() const { return *range_; }
+    QRadioButton& AllTables() const { return *all_; }
+    QRadioButton& SomeTables() const { return *some_; }
+    QLineEdit& FromEdit() const { return *from_; }
+    QLineEdit& ToEdit() const { return *to_; }
+    QSpinBox& PageEdit() const { return *page_; }
+
+private:
+    QWidget* BuildSettings();
+    void Load(const TPrintSettings& s);
+    void Update();
+    TPaper Paper() const;
+    double TitleHeightOf(int which, const TPrintSettings& s) const;
+
+    const TTournament& tournament_;
+    QPrinter& printer_;
+    TDialogSeam& dialogs_;
+    std::vector<const TGroup*> tables_;
+    std::vector<QSize> tableSizes_;
+    TFontData fonts_[2];
+    TPrintPages pages_;
+    bool loading_ = true; // until the fields are built and loaded
+    QComboBox* units_ = nullptr;
+    TMarginFields margins_{};
+    QRadioButton* sizes_[4] = {};
+    QDoubleSpinBox* zoom_ = nullptr;
+    QCheckBox* center_ = nullptr;
+    QComboBox* position_ = nullptr;
+    QCheckBox* showTitle_[2] = {};
+    QLineEdit* title_[2] = {};
+    QGroupBox* range_ = nullptr;
+    QRadioButton* all_ = nullptr;
+    QRadioButton* some_ = nullptr;
+    QLineEdit* from_ = nullptr;
+    QLineEdit* to_ = nullptr;
+    QSpinBox* page_ = nullptr;
+    QLabel* pageCount_ = nullptr;
+    TPagePreview* preview_ = nullptr;
+};
+
+// The tables the window prints: the joint table, every group or every conference table, by
+// the view, prepared for drawing.
+std::vector<const TGroup*> PrintableTables(const TTournament& t);
+// Paints the laid-out pages into the printer.
+bool PrintTablePages(QPrinter& printer, const TTournament& t,
+                     const std::vector<const TGroup*>& tables, const TPrintSettings& s,
+                     const QString& title, const QString& subtitle);
+
+} // namespace kv
