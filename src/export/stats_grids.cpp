@@ -232,12 +232,11 @@ void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team,
                  TCellAlign::Right);
         grid.ColumnKeys << k;
     }
-    std::vector<TTeam*> teams;
-    if (team)
-        teams.push_back(const_cast<TTeam*>(team));
-    else {
-        teams = table.Teams();
-        OrderByStandings(t, table, teams, ScopeOverall);
+    std::vector<const TTeam*> teams{team};
+    if (!team) {
+        std::vector<TTeam*> ranked = table.Teams();
+        OrderByStandings(t, table, ranked, ScopeOverall);
+        teams.assign(ranked.begin(), ranked.end());
     }
     for (const TTeam* tm : teams) {
         // The team's keys ascend as the columns do: one walk along both.

@@ -14,10 +14,10 @@ TTableLook LookOf(const TGroup& g, const QString& name) {
                       g.PlaceFonts};
 }
 
-TGroup* TableOf(const TTournament& t, const TTableLook& look) {
+TGroup* TableOf(TTournament& t, const TTableLook& look) {
     switch (look.Kind) {
     case KindJoint:
-        return &const_cast<TTournament&>(t).JointTable();
+        return &t.JointTable();
     case KindConference: {
         TConference* c = t.ConferenceById(look.Id);
         return c ? c->Table.get() : nullptr;

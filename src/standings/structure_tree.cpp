@@ -131,10 +131,25 @@ TStructureTree::TAdded TStructureTree::AddConference() {
             QString()};
 }
 
+TStructureNode* TStructureTree::Owned(const TStructureNode* node) {
+    // The tree's own, changeable, node at that address: found by walking what the tree owns.
+    std::vector<std::unique_ptr<TStructureNode>>* level = &top_;
+    std::vector<std::vector<std::unique_ptr<TStructureNode>>*> pending{level};
+    while (node && !pending.empty()) {
+        level = pending.back();
+        pending.pop_back();
+        for (auto& child : *level) {
+            if (child.get() == node) return child.get();
+            pending.push_back(&child->Children);
+        }
+    }
+    return nullptr;
+}
+
 TStructureTree::TAdded TStructureTree::AddGroup(const TStructureNode* selection) {
     TStructureNode* parent = nullptr;
     if (conferences_) {
-        parent = const_cast<TStructureNode*>(ConferenceOf(selection));
+        parent = Owned(ConferenceOf(selection));
         if (!parent)
             return {nullptr, LangText(7646, "You should add a division inside a conference")};
     }
@@ -145,7 +160,7 @@ TStructureTree::TAdded TStructureTree::AddGroup(const TStructureNode* selection)
 }
 
 TStructureTree::TAdded TStructureTree::AddTeam(const TStructureNode* selection) {
-    auto* group = const_cast<TStructureNode*>(GroupOf(selection));
+    auto* group = Owned(GroupOf(selection));
     if (!group) return {nullptr, LangText(7647, "You should add a team inside a group/division")};
     return {Append(group, TStructureKind::Team,
                    FreeName(TStructureKind::Team, LangText(7645, "New Team"))),
@@ -219,7 +234,7 @@ void TStructureTree::Drop(TStructureNode* dragged, TStructureNode* target) {
 }
 
 QString TStructureTree::ImportTeams(const TStructureNode* selection, const QStringList& lines) {
-    auto* group = const_cast<TStructureNode*>(GroupOf(selection));
+    auto* group = Owned(GroupOf(selection));
     if (!group) return LangText(7668, "To import teams select a group/division first");
     bool skipped = false;
     for (const QString& line : lines) {

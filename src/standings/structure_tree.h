@@ -71,6 +71,8 @@ private:
     const std::vector<std::unique_ptr<TStructureNode>>&
     SiblingsOf(const TStructureNode* node) const;
     std::unique_ptr<TStructureNode> Take(TStructureNode* node);
+    // The tree's node at the address of a node handed in as read-only; null when not its own.
+    TStructureNode* Owned(const TStructureNode* node);
     TStructureNode* Append(TStructureNode* parent, TStructureKind kind, const QString& name);
     QString FreeName(TStructureKind kind, const QString& base) const;
     bool TeamNameTaken(const QString& name, const TStructureNode* except) const;

@@ -41,7 +41,7 @@ TStructureNode* TStructureModel::NodeAt(const QModelIndex& index) const {
 QModelIndex TStructureModel::IndexOf(const TStructureNode* node) const {
     if (!node) return {};
     const int row = RowOf(tree_, node);
-    return row < 0 ? QModelIndex() : createIndex(row, 0, const_cast<TStructureNode*>(node));
+    return row < 0 ? QModelIndex() : createIndex(row, 0, static_cast<const void*>(node));
 }
 
 QModelIndex TStructureModel::index(int row, int column, const QModelIndex& parent) const {

@@ -32,8 +32,8 @@ TListNode* TTournamentListModel::NodeOf(const QModelIndex& index) const {
 
 QModelIndex TTournamentListModel::IndexOf(const TListNode* node) const {
     if (!node) return {};
-    if (!node->Parent) return createIndex(0, 0, const_cast<TListNode*>(node));
-    return createIndex(node->IndexInParent(), 0, const_cast<TListNode*>(node));
+    if (!node->Parent) return createIndex(0, 0, static_cast<const void*>(node));
+    return createIndex(node->IndexInParent(), 0, static_cast<const void*>(node));
 }
 
 QModelIndex TTournamentListModel::index(int row, int column, const QModelIndex& parent) const {
