@@ -386,6 +386,14 @@ int HitLegend(const TChartLayout& l, QPointF at) {
     return -1;
 }
 
+int HitSeries(const TChartLayout& l, const TChartData& data, QPointF at) {
+    if (data.Kind != TChartData::Lines) return -1;
+    if (const int entry = HitLegend(l, at); entry >= 0) return entry;
+    for (int i = 0; i < l.EndLabels.size(); ++i)
+        if (l.EndLabels[i].Box.contains(at)) return l.EndLabelSeries[i];
+    return -1;
+}
+
 QColor GreyedColor(const QColor& color) {
     const int grey = qGray(color.rgb());
     const auto fade = [grey](int c) { return (c + grey * 2) / 3 + (255 - (c + grey * 2) / 3) / 2; };

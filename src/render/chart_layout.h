@@ -75,6 +75,8 @@ TChartHit HitChart(const TChartLayout& layout, const TChartData& data,
 
 // The series of the legend entry under a position (lines), or -1.
 int HitLegend(const TChartLayout& layout, QPointF at);
+// The line whose legend entry or end label is under a position, or -1 (bars: always -1).
+int HitSeries(const TChartLayout& layout, const TChartData& data, QPointF at);
 
 // How a series is drawn while another is highlighted: its colour faded towards grey.
 QColor GreyedColor(const QColor& color);

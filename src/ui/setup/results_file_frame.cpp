@@ -8,6 +8,7 @@
 #include "ui/fixtures/import_rows_model.h"
 #include "ui/fixtures/select_fixture_column_form.h"
 #include "ui/widgets/dialog_seam.h"
+#include "ui/widgets/import_fields.h"
 #include "ui/widgets/widget_names.h"
 
 #include <QCheckBox>
@@ -61,15 +62,7 @@ TResultsFileFrame::TResultsFileFrame(TDialogSeam& dialogs, QWidget* parent)
     grid->addWidget(delimiter_, 1, 1);
     grid->addWidget(headings_, 1, 2, 1, 3);
     auto* dateLabel = new QLabel(LangText(7575, "Date f&ormat:"), this);
-    dateFormat_ = Named(new QComboBox(this), "DateFormatCB");
-    dateFormat_->setEditable(true);
-    dateFormat_->setInsertPolicy(QComboBox::NoInsert);
-    dateFormat_->addItem(QString());
-    dateFormat_->addItems({QStringLiteral("dd/MM/yyyy"), QStringLiteral("MM/dd/yyyy"),
-                           QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"),
-                           QStringLiteral("d MMM yyyy"), QStringLiteral("ddd MMM d yyyy")});
-    dateFormat_->lineEdit()->setPlaceholderText(LangText(11518, "recognised by itself"));
-    dateFormat_->setMinimumWidth(170);
+    dateFormat_ = NewDateFormatBox(this);
     dateLabel->setBuddy(dateFormat_);
     datePreview_ = Named(new QLabel(this), "DatePreviewLabel");
     datePreview_->setWordWrap(true);
@@ -158,10 +151,7 @@ void TResultsFileFrame::SetKind(int column, int kind) {
         std::replace(kinds_.begin(), kinds_.end(), kind, static_cast<int>(ImportNone));
     kinds_[static_cast<size_t>(column)] = kind;
     model_->Refresh();
-    QHeaderView* header = list_->horizontalHeader();
-    for (int c = 0; c < header->count(); ++c)
-        if (header->sectionSizeHint(c) > header->sectionSize(c))
-            header->resizeSection(c, header->sectionSizeHint(c));
+    WidenToHeadings(*list_->horizontalHeader());
     Update();
 }
 

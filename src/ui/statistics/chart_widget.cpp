@@ -75,12 +75,7 @@ void TChartWidget::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 int TChartWidget::SeriesAt(QPoint at) const {
-    if (data_.Kind != TChartData::Lines) return -1;
-    const int entry = HitLegend(layout_, QPointF(at));
-    if (entry >= 0) return entry;
-    for (int i = 0; i < layout_.EndLabels.size(); ++i)
-        if (layout_.EndLabels[i].Box.contains(QPointF(at))) return layout_.EndLabelSeries[i];
-    return -1;
+    return HitSeries(layout_, data_, QPointF(at));
 }
 
 void TChartWidget::mousePressEvent(QMouseEvent* event) {
