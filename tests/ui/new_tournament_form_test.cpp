@@ -528,6 +528,8 @@ TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
     w.FromResults().setChecked(true);
     w.next();
     ASSERT_EQ(w.currentId(), TNewTournamentForm::PageResults);
+    QApplication::processEvents();
+    EXPECT_EQ(w.focusWidget(), &w.ResultsFrame().FileEdit());
     w.next(); // no file yet
     EXPECT_EQ(w.currentId(), TNewTournamentForm::PageResults);
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("Choose the file of results."));

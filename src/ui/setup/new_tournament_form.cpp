@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -308,6 +309,11 @@ void TNewTournamentForm::initializePage(int id) {
         structureFor_ = -1;
     }
     switch (id) {
+    case PageResults:
+        // Typing starts in the file's name, once the wizard has placed its own focus.
+        QTimer::singleShot(0, &resultsFrame_->FileEdit(),
+                           [this] { resultsFrame_->FileEdit().setFocus(Qt::OtherFocusReason); });
+        break;
     case PageType:
         // A copy keeps the source's system.
         if (copying) (conferences ? conferencesSystem_ : groupSystem_)->setChecked(true);
