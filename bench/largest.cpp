@@ -24,7 +24,9 @@ kv::TNewTournament SeventyTeams(const QString& name, int legs) {
 
 std::unique_ptr<kv::TTournament> MakeLargest(int legs) {
     kv::TNewTournament spec = SeventyTeams(QStringLiteral("Largest"), legs);
-    spec.TieBreaks = {{45, 1, QString(), true}, {19, 1, QString(), true}, {17, 1, QString(), true}};
+    spec.TieBreaks = {{kv::kColumnAmongThemPoints, kv::ScopeOverall, QString(), true},
+                      {kv::kColumnGoalDifference, kv::ScopeOverall, QString(), true},
+                      {kv::kColumnGoalsFor, kv::ScopeOverall, QString(), true}};
     auto t = kv::CreateTournament(spec);
     unsigned seed = 12345;
     const auto next = [&seed](unsigned range) {

@@ -215,7 +215,7 @@ private:
     // The table's teams in their ranking order.
     std::vector<TTeam*> Ranked(TGroup& table) const {
         RecomputeTable(t_, table);
-        return RankStandings(t_, table, table.Teams(), 1).Teams;
+        return RankStandings(t_, table, table.Teams(), ScopeOverall).Teams;
     }
 
     QString StandingsTable(const std::vector<TTeam*>& ranked) const {
@@ -231,8 +231,8 @@ private:
                         .arg(i + 1)
                         .arg(TeamLink(team.Id));
             for (int id : columns_)
-                html +=
-                    QStringLiteral("<td class=\"num\">%1</td>").arg(E(ColumnText(t_, team, id, 1)));
+                html += QStringLiteral("<td class=\"num\">%1</td>")
+                            .arg(E(ColumnText(t_, team, id, ScopeOverall)));
             html += QStringLiteral("</tr>\n");
         }
         return html + QStringLiteral("</tbody>\n</table></div>\n");
@@ -362,7 +362,7 @@ private:
             body +=
                 QStringLiteral("<li><span>%1</span><strong>%2</strong></li>\n")
                     .arg(E(ColumnFullName(id, t_.Sport, t_.HasConferences(), !t_.Groups().empty())),
-                         E(ColumnText(t_, team, id, 1)));
+                         E(ColumnText(t_, team, id, ScopeOverall)));
         body += QStringLiteral("</ul>\n</section>\n");
         std::vector<const TMatch*> matches =
             byTeam_.count(team.Id) ? byTeam_.at(team.Id) : std::vector<const TMatch*>{};

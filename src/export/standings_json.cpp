@@ -52,7 +52,7 @@ QJsonObject TournamentJson(const TTournament& t) {
     }
     QJsonArray standings;
     for (TGroup* table : t.ShownTables())
-        standings.append(StandingsJson(t, *table, columns, 1));
+        standings.append(StandingsJson(t, *table, columns, ScopeOverall));
     QJsonArray teams;
     for (const TTeam* team : t.JointTable().Teams()) {
         const TGroup* group = t.GroupById(team->GroupId);

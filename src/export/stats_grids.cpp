@@ -132,7 +132,7 @@ void BuildBasicTable(const TTournament& t, const TGroup& table, TStatsGrid& grid
 // Standings columns that describe a team's own matches: not its places, which belong to
 // tables, and not the among-them figures, which depend on who else is level.
 bool IsTeamStatistic(int column, const TColumnContext& c) {
-    if (column >= 49 && column <= 51) return false;
+    if (column >= kColumnGroupPlace && column <= kColumnJointPlace) return false;
     return !IsAmongThemColumn(column) && ColumnApplicable(column, c);
 }
 

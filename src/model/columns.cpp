@@ -9,7 +9,9 @@ bool IsCriterionKeptForSport(int sport, int column, int scope) {
     const bool overallOrAway = scope == ScopeOverall || scope == ScopeAway;
     const int s = NormalizeSport(sport);
     // Ice hockey's regulation wins (4) and regulation and overtime wins (54).
-    if (s == SportHockey && (column == 4 || column == 54)) return overall;
+    if (s == SportHockey &&
+        (column == kColumnRegulationWins || column == kColumnRegulationOvertimeWins))
+        return overall;
     switch (s) {
     case SportSoccer:
     case SportFutsal:
@@ -17,19 +19,24 @@ bool IsCriterionKeptForSport(int sport, int column, int scope) {
     case SportBandy:
     case SportHandball:
     case SportWaterPolo:
-        if (column == 1 || column == 13 || column == 45 || column == 19 || column == 27)
+        if (column == kColumnTotalWins || column == kColumnAmongThemWins ||
+            column == kColumnAmongThemPoints || column == kColumnGoalDifference ||
+            column == kColumnAmongThemGoalDifference)
             return overall;
-        return (column == 17 || column == 25) && overallOrAway;
+        return (column == kColumnGoalsFor || column == kColumnAmongThemGoalsFor) && overallOrAway;
     case SportBasketball:
     case SportUSFootball:
-        if (column == 13 || column == 19 || column == 27) return overall;
-        return (column == 17 || column == 25) && overallOrAway;
+        if (column == kColumnAmongThemWins || column == kColumnGoalDifference ||
+            column == kColumnAmongThemGoalDifference)
+            return overall;
+        return (column == kColumnGoalsFor || column == kColumnAmongThemGoalsFor) && overallOrAway;
     case SportVolleyball:
     case SportTennis:
-        if (column == 19 || column == 27) return overall;
-        return (column == 17 || column == 25) && overallOrAway;
+        if (column == kColumnGoalDifference || column == kColumnAmongThemGoalDifference)
+            return overall;
+        return (column == kColumnGoalsFor || column == kColumnAmongThemGoalsFor) && overallOrAway;
     case SportBaseball:
-        return column == 13 && (scope == ScopeOverall || scope == ScopeHome);
+        return column == kColumnAmongThemWins && (scope == ScopeOverall || scope == ScopeHome);
     default:
         return false;
     }

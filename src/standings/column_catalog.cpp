@@ -110,20 +110,20 @@ const std::array<TWordColumn, 12> kWordColumns = {{
 }};
 
 QString WordColumnName(int column, int sport) {
-    const TWordColumn& w = kWordColumns[static_cast<size_t>(column - 16)];
+    const TWordColumn& w = kWordColumns[static_cast<size_t>(column - kColumnGoalsForAndAgainst)];
     const int set = WordSetOf(sport);
     QString def;
     switch (column) {
-    case 24:
+    case kColumnAmongThemGoalsForAndAgainst:
         def = QString::fromLatin1(kNames16[static_cast<size_t>(set)]) + QLatin1String(kAmongThem);
         break;
-    case 25:
+    case kColumnAmongThemGoalsFor:
         def = QString::fromLatin1(kNames17[static_cast<size_t>(set)]) + QLatin1String(kAmongThem);
         break;
-    case 26:
+    case kColumnAmongThemGoalsAgainst:
         def = QString::fromLatin1(kNames18[static_cast<size_t>(set)]) + QLatin1String(kAmongThem);
         break;
-    case 27:
+    case kColumnAmongThemGoalDifference:
         def = NormalizeSport(sport) == SportChess
                   ? QStringLiteral("Points Difference in Matches Played among Them")
                   : QString::fromLatin1(w.Names[static_cast<size_t>(set)]);
@@ -136,7 +136,7 @@ QString WordColumnName(int column, int sport) {
 }
 
 QString WordColumnCaption(int column, int sport) {
-    const TWordColumn& w = kWordColumns[static_cast<size_t>(column - 16)];
+    const TWordColumn& w = kWordColumns[static_cast<size_t>(column - kColumnGoalsForAndAgainst)];
     if (!w.CaptionBase) return QString();
     return LangText(w.CaptionBase + WordIdOffset(sport),
                     w.Captions[static_cast<size_t>(WordSetOf(sport))]);
@@ -172,88 +172,89 @@ bool TournamentHasGroups(const TTournament& t) {
 
 QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroups) {
     const int s = NormalizeSport(sport);
-    if (column >= 16 && column <= 27) return WordColumnName(column, s);
+    if (column >= kColumnGoalsForAndAgainst && column <= kColumnAmongThemGoalDifference)
+        return WordColumnName(column, s);
     switch (column) {
-    case 0:
+    case kColumnPlayed:
         return LangText(4000, "Matches Played");
-    case 1:
+    case kColumnTotalWins:
         return LangText(4001, "Total Matches Won");
-    case 2:
+    case kColumnTotalDraws:
         if (s == SportHockey) return LangText(4002, "Total Matches Tied");
         if (s == SportUSFootball) return QString();
         return LangText(4003, "Total Matches Drawn");
-    case 3:
+    case kColumnTotalLosses:
         return LangText(4004, "Total Matches Lost");
-    case 4:
+    case kColumnRegulationWins:
         return s == SportUSFootball ? LangText(4015, "Matches Won")
                                     : LangText(4016, "Matches Won (Normal Time)");
-    case 6:
+    case kColumnRegulationLosses:
         return s == SportUSFootball ? LangText(4017, "Matches Lost")
                                     : LangText(4018, "Matches Lost (Normal Time)");
-    case 7:
+    case kColumnOvertimeWins:
         if (Soccerish(s)) return LangText(4006, "Matches Won in Expanded Time");
         if (s == SportHockey || s == SportBasketball || s == SportUSFootball)
             return LangText(4005, "Matches Won in Overtime");
         return QString();
-    case 8:
+    case kColumnOvertimeDraws:
         if (s == SportHockey || s == SportBasketball)
             return LangText(4007, "Matches Tied in Overtime");
         if (Soccerish(s)) return LangText(4008, "Matches Drawn in Expanded Time");
         return QString();
-    case 9:
+    case kColumnOvertimeLosses:
         if (Soccerish(s)) return LangText(4010, "Matches Lost in Expanded Time");
         if (s == SportHockey || s == SportBasketball || s == SportUSFootball)
             return LangText(4009, "Matches Lost in Overtime");
         return QString();
-    case 10:
+    case kColumnShootOutWins:
         if (s == SportHockey) return LangText(4011, "Matches Won on Shoot-outs");
         return Soccerish(s) ? LangText(4012, "Matches Won on Penalty Shoot-outs") : QString();
-    case 11:
+    case kColumnShootOutLosses:
         if (s == SportHockey) return LangText(4013, "Matches Lost on Shoot-outs");
         return Soccerish(s) ? LangText(4014, "Matches Lost on Penalty Shoot-outs") : QString();
-    case 12:
+    case kColumnExtraTimeMatches:
         if (Soccerish(s)) return LangText(4020, "Matches Drawn after Normal Time");
         if (s == SportHockey || s == SportBasketball) return LangText(4019, "Overtimes");
         return s == SportUSFootball ? LangText(4021, "Matches Tied") : QString();
-    case 13:
+    case kColumnAmongThemWins:
         return LangText(4096, "Matches Won among Them");
-    case 14:
+    case kColumnAmongThemDraws:
         return s == SportHockey ? LangText(4097, "Matches Tied among Them")
                                 : LangText(4098, "Matches Drawn among Them");
-    case 15:
+    case kColumnAmongThemLosses:
         return LangText(4099, "Matches Lost among Them");
-    case 40:
+    case kColumnPoints:
         return LangText(4058, "Points Obtained");
-    case 41:
+    case kColumnAveragePoints:
         return LangText(4103, "Average Points Obtained");
-    case 42:
+    case kColumnMaxPossiblePoints:
         return LangText(4144, "Maximum Possible Points in Played Matches");
-    case 43:
+    case kColumnPercentage:
         if (s == SportBasketball || s == SportBaseball)
             return LangText(4100, "Won-Lost Percentage");
         if (s == SportUSFootball) return LangText(4101, "Won-Lost-Tied percentage");
         return LangText(4102, "Point Percentage");
-    case 44:
+    case kColumnLostPoints:
         return LangText(4143, "Lost Points");
-    case 45:
+    case kColumnAmongThemPoints:
         return LangText(4059, "Points Obtained in Matches Played among Them");
-    case 47:
+    case kColumnAmongThemPercentage:
         if (s == SportBasketball || s == SportUSFootball || s == SportBaseball)
             return LangText(4140, "Percentage in Matches Played among Them");
         return LangText(4141, "Point Percentage in Matches Played among Them");
-    case 48:
+    case kColumnRatio:
         return LangText(4142, "Ratio");
-    case 49:
+    case kColumnGroupPlace:
         return hasConferences ? LangText(4145, "Team Place in Division")
                               : LangText(4146, "Team Place in Group");
-    case 50:
+    case kColumnConferencePlace:
         return hasConferences ? LangText(4147, "Team Place in Conference") : QString();
-    case 51:
+    case kColumnJointPlace:
         return hasConferences || hasGroups ? LangText(4148, "Team Place in Joint Table")
                                            : LangText(4149, "Team Place");
-    case 52:
+    case kColumnAttendance:
         return LangText(4150, "Attendance");
-    case 53:
+    case kColumnAverageAttendance:
         return LangText(4151, "Average Attendance");
     case kColumnRegulationOvertimeWins:
         return s == SportHockey ? LangText(4152, "Regulation and Overtime Wins") : QString();
@@ -264,68 +265,69 @@ QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroup
 
 QString ColumnCaption(int column, int sport, bool hasConferences, bool hasGroups) {
     const int s = NormalizeSport(sport);
-    if (column >= 16 && column <= 27) return WordColumnCaption(column, s);
+    if (column >= kColumnGoalsForAndAgainst && column <= kColumnAmongThemGoalDifference)
+        return WordColumnCaption(column, s);
     switch (column) {
-    case 0:
+    case kColumnPlayed:
         return LangText(4300, "Pld");
-    case 1:
+    case kColumnTotalWins:
         return s == SportUSFootball ? LangText(4301, "TW") : LangText(4302, "W");
-    case 2:
+    case kColumnTotalDraws:
         if (s == SportHockey) return LangText(4303, "T");
         if (Soccerish(s) || s == SportChess) return LangText(4304, "D");
         return QString();
-    case 3:
+    case kColumnTotalLosses:
         return s == SportUSFootball ? LangText(4305, "TL") : LangText(4306, "L");
-    case 4:
+    case kColumnRegulationWins:
         return LangText(4320, "W");
-    case 5:
+    case kColumnRegulationDraws:
         return s == SportHockey || s == SportUSFootball ? LangText(4321, "T") : LangText(4322, "D");
-    case 6:
+    case kColumnRegulationLosses:
         return LangText(4323, "L");
-    case 7:
+    case kColumnOvertimeWins:
         if (Soccerish(s)) return LangText(4308, "WE");
         return s == SportHockey || s == SportBasketball || s == SportUSFootball
                    ? LangText(4307, "WO")
                    : QString();
-    case 8:
+    case kColumnOvertimeDraws:
         if (s == SportHockey) return LangText(4309, "TO");
         return Soccerish(s) ? LangText(4310, "DE") : QString();
-    case 9:
+    case kColumnOvertimeLosses:
         if (Soccerish(s)) return LangText(4312, "LE");
         return s == SportHockey || s == SportBasketball || s == SportUSFootball
                    ? LangText(4311, "LO")
                    : QString();
-    case 10:
+    case kColumnShootOutWins:
         return Soccerish(s) || s == SportHockey ? QStringLiteral("WS") : QString();
-    case 11:
+    case kColumnShootOutLosses:
         return Soccerish(s) || s == SportHockey ? QStringLiteral("LS") : QString();
-    case 12:
+    case kColumnExtraTimeMatches:
         if (Soccerish(s)) return LangText(4326, "ND");
         if (s == SportHockey) return LangText(4325, "NT");
         return s == SportUSFootball ? LangText(4324, "T") : QString();
-    case 40:
+    case kColumnPoints:
         return LangText(4363, "Pts");
-    case 41:
+    case kColumnAveragePoints:
         return LangText(4365, "Avg Pts");
-    case 42:
+    case kColumnMaxPossiblePoints:
         return LangText(4405, "MPP");
-    case 43:
+    case kColumnPercentage:
         return LangText(4364, "PCT");
-    case 44:
+    case kColumnLostPoints:
         return LangText(4404, "LPts");
-    case 47:
+    case kColumnAmongThemPercentage:
         return LangText(4402, "Avg PCT");
-    case 48:
+    case kColumnRatio:
         return LangText(4403, "Ratio");
-    case 49:
+    case kColumnGroupPlace:
         return hasConferences ? LangText(4406, "DP") : LangText(4407, "GP");
-    case 50:
+    case kColumnConferencePlace:
         return LangText(4408, "CP");
-    case 51:
+    case kColumnJointPlace:
         return hasConferences || hasGroups ? LangText(4409, "JP") : LangText(4410, "P");
-    case 52:
+    case kColumnAttendance:
         return LangText(4411, "Atnd");
-    case 53:
+    case kColumnAverageAttendance:
         return LangText(4412, "Avg Atnd");
     case kColumnRegulationOvertimeWins:
         return s == SportHockey ? LangText(4413, "ROW") : QString();
@@ -337,64 +339,64 @@ QString ColumnCaption(int column, int sport, bool hasConferences, bool hasGroups
 bool ColumnApplicable(int column, const TColumnContext& c) {
     const int s = NormalizeSport(c.Sport);
     switch (column) {
-    case 0:
-    case 1:
-    case 3:
-    case 43:
-    case 51:
-    case 52:
-    case 53:
+    case kColumnPlayed:
+    case kColumnTotalWins:
+    case kColumnTotalLosses:
+    case kColumnPercentage:
+    case kColumnJointPlace:
+    case kColumnAttendance:
+    case kColumnAverageAttendance:
         return true;
-    case 2:
+    case kColumnTotalDraws:
         return s != SportBasketball && s != SportVolleyball && s != SportTennis &&
                s != SportUSFootball && s != SportBaseball;
-    case 4:
-    case 6:
-    case 7:
-    case 9:
-    case 12:
+    case kColumnRegulationWins:
+    case kColumnRegulationLosses:
+    case kColumnOvertimeWins:
+    case kColumnOvertimeLosses:
+    case kColumnExtraTimeMatches:
         return c.Overtime;
-    case 8:
+    case kColumnOvertimeDraws:
         return c.Overtime && s != SportUSFootball;
-    case 10:
-    case 11:
+    case kColumnShootOutWins:
+    case kColumnShootOutLosses:
         return c.Overtime && c.ShootOuts;
-    case 40:
-    case 41:
-    case 42:
-    case 44:
+    case kColumnPoints:
+    case kColumnAveragePoints:
+    case kColumnMaxPossiblePoints:
+    case kColumnLostPoints:
         return c.CalculatesPoints && s != SportUSFootball && s != SportBaseball;
-    case 48:
+    case kColumnRatio:
         return s == SportChess;
-    case 49:
+    case kColumnGroupPlace:
         return c.HasGroups;
-    case 50:
+    case kColumnConferencePlace:
         return c.HasConferences;
     case kColumnRegulationOvertimeWins:
         return s == SportHockey && c.Overtime;
     default:
-        return column >= 16 && column <= 23;
+        return column >= kColumnGoalsForAndAgainst && column <= kColumnAverageGoalDifference;
     }
 }
 
 bool ColumnDescendingByDefault(int column) {
     switch (column) {
-    case 0:
-    case 3:
-    case 6:
-    case 9:
-    case 11:
-    case 15:
-    case 18:
-    case 22:
-    case 26:
-    case 30:
-    case 34:
-    case 38:
-    case 44:
-    case 49:
-    case 50:
-    case 51:
+    case kColumnPlayed:
+    case kColumnTotalLosses:
+    case kColumnRegulationLosses:
+    case kColumnOvertimeLosses:
+    case kColumnShootOutLosses:
+    case kColumnAmongThemLosses:
+    case kColumnGoalsAgainst:
+    case kColumnAverageGoalsAgainst:
+    case kColumnAmongThemGoalsAgainst:
+    case kColumnReserved30:
+    case kColumnReserved34:
+    case kColumnReserved38:
+    case kColumnLostPoints:
+    case kColumnGroupPlace:
+    case kColumnConferencePlace:
+    case kColumnJointPlace:
         return false;
     default:
         return true;
@@ -404,48 +406,48 @@ bool ColumnDescendingByDefault(int column) {
 int ColumnDefaultWidth(int column, int sport) {
     const int s = NormalizeSport(sport);
     switch (column) {
-    case 16:
-    case 24:
-    case 32:
-    case 36:
+    case kColumnGoalsForAndAgainst:
+    case kColumnAmongThemGoalsForAndAgainst:
+    case kColumnReserved32:
+    case kColumnReserved36:
         return s == SportBasketball ? 65 : 45;
-    case 20:
-    case 28:
+    case kColumnAverageGoalsForAndAgainst:
+    case kColumnReserved28:
         return s == SportBasketball ? 75 : 60;
-    case 21:
-    case 22:
-    case 23:
-    case 29:
-    case 30:
-    case 31:
-    case 41:
-    case 46:
+    case kColumnAverageGoalsFor:
+    case kColumnAverageGoalsAgainst:
+    case kColumnAverageGoalDifference:
+    case kColumnReserved29:
+    case kColumnReserved30:
+    case kColumnReserved31:
+    case kColumnAveragePoints:
+    case kColumnAmongThemAveragePoints:
         return 45;
-    case 17:
-    case 18:
-    case 19:
-    case 25:
-    case 26:
-    case 27:
-    case 33:
-    case 34:
-    case 35:
-    case 37:
-    case 38:
-    case 39:
+    case kColumnGoalsFor:
+    case kColumnGoalsAgainst:
+    case kColumnGoalDifference:
+    case kColumnAmongThemGoalsFor:
+    case kColumnAmongThemGoalsAgainst:
+    case kColumnAmongThemGoalDifference:
+    case kColumnReserved33:
+    case kColumnReserved34:
+    case kColumnReserved35:
+    case kColumnReserved37:
+    case kColumnReserved38:
+    case kColumnReserved39:
         return s == SportHockey || s == SportBasketball || s == SportChess ? 30 : 25;
-    case 40:
-    case 42:
-    case 44:
-    case 45:
+    case kColumnPoints:
+    case kColumnMaxPossiblePoints:
+    case kColumnLostPoints:
+    case kColumnAmongThemPoints:
         return s == SportChess ? 30 : 25;
-    case 43:
-    case 47:
+    case kColumnPercentage:
+    case kColumnAmongThemPercentage:
         return 35;
-    case 48:
+    case kColumnRatio:
         return 65;
-    case 52:
-    case 53:
+    case kColumnAttendance:
+    case kColumnAverageAttendance:
         return 60;
     case kColumnRegulationOvertimeWins:
         return 30;
@@ -463,76 +465,76 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
     const TVenueStats v = VenueStats(team.Stats, scope);
     const int played = MatchesPlayed(team, scope);
     switch (column) {
-    case 0:
+    case kColumnPlayed:
         return played;
-    case 1:
+    case kColumnTotalWins:
         return v.TotalWon();
-    case 2:
+    case kColumnTotalDraws:
         return v.TotalDrawn();
-    case 3:
+    case kColumnTotalLosses:
         return v.TotalLost();
-    case 4:
+    case kColumnRegulationWins:
         return v.Wins;
-    case 5:
+    case kColumnRegulationDraws:
         return v.Draws;
-    case 6:
+    case kColumnRegulationLosses:
         return v.Losses;
-    case 7:
+    case kColumnOvertimeWins:
         return v.OTWins;
-    case 8:
+    case kColumnOvertimeDraws:
         return v.OTDraws;
-    case 9:
+    case kColumnOvertimeLosses:
         return v.OTLosses;
-    case 10:
+    case kColumnShootOutWins:
         return v.SOWins;
-    case 11:
+    case kColumnShootOutLosses:
         return v.SOLosses;
-    case 12:
+    case kColumnExtraTimeMatches:
         return v.ExtraTimeMatches;
-    case 13:
-    case 14:
-    case 15:
-    case 24:
-    case 25:
-    case 26:
-    case 27:
-    case 45:
-    case 46:
-    case 47:
+    case kColumnAmongThemWins:
+    case kColumnAmongThemDraws:
+    case kColumnAmongThemLosses:
+    case kColumnAmongThemGoalsForAndAgainst:
+    case kColumnAmongThemGoalsFor:
+    case kColumnAmongThemGoalsAgainst:
+    case kColumnAmongThemGoalDifference:
+    case kColumnAmongThemPoints:
+    case kColumnAmongThemAveragePoints:
+    case kColumnAmongThemPercentage:
         return AmongThemValue(v, column);
-    case 16:
-    case 19:
+    case kColumnGoalsForAndAgainst:
+    case kColumnGoalDifference:
         return GoalDifference(team, scope);
-    case 17:
+    case kColumnGoalsFor:
         return GoalsFor(team, scope);
-    case 18:
+    case kColumnGoalsAgainst:
         return GoalsAgainst(team, scope);
-    case 20:
-    case 23:
+    case kColumnAverageGoalsForAndAgainst:
+    case kColumnAverageGoalDifference:
         return PerMatch(GoalDifference(team, scope), played);
-    case 21:
+    case kColumnAverageGoalsFor:
         return PerMatch(GoalsFor(team, scope), played);
-    case 22:
+    case kColumnAverageGoalsAgainst:
         return PerMatch(GoalsAgainst(team, scope), played);
-    case 40:
+    case kColumnPoints:
         return Points(t, team, scope);
-    case 41:
+    case kColumnAveragePoints:
         return PerMatch(Points(t, team, scope), played);
-    case 42:
+    case kColumnMaxPossiblePoints:
         return MaxPossiblePoints(t, team, scope);
-    case 43:
+    case kColumnPercentage:
         return Percentage(t, team, scope);
-    case 44:
+    case kColumnLostPoints:
         return LostPoints(t, team, scope);
-    case 49:
+    case kColumnGroupPlace:
         return PlaceIn(team, KindGroup, scope);
-    case 50:
+    case kColumnConferencePlace:
         return PlaceIn(team, KindConference, scope);
-    case 51:
+    case kColumnJointPlace:
         return PlaceIn(team, KindJoint, scope);
-    case 52:
+    case kColumnAttendance:
         return static_cast<double>(v.AttendanceSum);
-    case 53:
+    case kColumnAverageAttendance:
         return PerMatch(static_cast<double>(v.AttendanceSum), played);
     case kColumnRegulationOvertimeWins:
         return v.Wins + v.OTWins;
@@ -542,30 +544,32 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
 }
 
 bool IsAmongThemColumn(int column) {
-    return (column >= 13 && column <= 15) || (column >= 24 && column <= 27) ||
-           (column >= 45 && column <= 47);
+    return (column >= kColumnAmongThemWins && column <= kColumnAmongThemLosses) ||
+           (column >= kColumnAmongThemGoalsForAndAgainst &&
+            column <= kColumnAmongThemGoalDifference) ||
+           (column >= kColumnAmongThemPoints && column <= kColumnAmongThemPercentage);
 }
 
 double AmongThemValue(const TVenueStats& v, int column) {
     switch (column) {
-    case 13:
+    case kColumnAmongThemWins:
         return v.H2HWins;
-    case 14:
+    case kColumnAmongThemDraws:
         return v.H2HDraws;
-    case 15:
+    case kColumnAmongThemLosses:
         return v.H2HLosses;
-    case 24:
-    case 27:
+    case kColumnAmongThemGoalsForAndAgainst:
+    case kColumnAmongThemGoalDifference:
         return v.H2HGoalsFor - v.H2HGoalsAgainst;
-    case 25:
+    case kColumnAmongThemGoalsFor:
         return v.H2HGoalsFor;
-    case 26:
+    case kColumnAmongThemGoalsAgainst:
         return v.H2HGoalsAgainst;
-    case 45:
+    case kColumnAmongThemPoints:
         return v.H2HPoints;
-    case 46:
+    case kColumnAmongThemAveragePoints:
         return PerMatch(v.H2HPoints, v.H2HPlayed());
-    case 47:
+    case kColumnAmongThemPercentage:
         return H2HPercentage(v);
     default:
         return 0;
@@ -574,14 +578,14 @@ double AmongThemValue(const TVenueStats& v, int column) {
 
 QString ColumnText(const TTournament& t, const TTeam& team, int column, int scope) {
     switch (column) {
-    case 16:
+    case kColumnGoalsForAndAgainst:
         return Pair(GoalsFor(team, scope), GoalsAgainst(team, scope));
-    case 20: {
+    case kColumnAverageGoalsForAndAgainst: {
         const int played = MatchesPlayed(team, scope);
         return AvgPair(PerMatch(GoalsFor(team, scope), played),
                        PerMatch(GoalsAgainst(team, scope), played));
     }
-    case 24: {
+    case kColumnAmongThemGoalsForAndAgainst: {
         const TVenueStats v = VenueStats(team.Stats, scope);
         return Pair(v.H2HGoalsFor, v.H2HGoalsAgainst);
     }
@@ -592,29 +596,29 @@ QString ColumnText(const TTournament& t, const TTeam& team, int column, int scop
 
 QString ColumnValueText(int column, double value) {
     switch (column) {
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 24:
-    case 25:
-    case 26:
-    case 27:
-    case 40:
-    case 42:
-    case 44:
-    case 45:
+    case kColumnGoalsForAndAgainst:
+    case kColumnGoalsFor:
+    case kColumnGoalsAgainst:
+    case kColumnGoalDifference:
+    case kColumnAmongThemGoalsForAndAgainst:
+    case kColumnAmongThemGoalsFor:
+    case kColumnAmongThemGoalsAgainst:
+    case kColumnAmongThemGoalDifference:
+    case kColumnPoints:
+    case kColumnMaxPossiblePoints:
+    case kColumnLostPoints:
+    case kColumnAmongThemPoints:
         return FormatFloat2(value);
-    case 20:
-    case 21:
-    case 22:
-    case 23:
-    case 41:
-    case 43:
-    case 46:
-    case 47:
-    case 48:
-    case 53:
+    case kColumnAverageGoalsForAndAgainst:
+    case kColumnAverageGoalsFor:
+    case kColumnAverageGoalsAgainst:
+    case kColumnAverageGoalDifference:
+    case kColumnAveragePoints:
+    case kColumnPercentage:
+    case kColumnAmongThemAveragePoints:
+    case kColumnAmongThemPercentage:
+    case kColumnRatio:
+    case kColumnAverageAttendance:
         return FormatFloat1(value);
     default:
         return QString::number(static_cast<qint64>(value));

@@ -6,12 +6,11 @@
 
 // The fixed catalog of the standings columns (0..54): names and captions by sport, the value
 // and text of a column for a team in a scope, default direction and width, and which columns a
-// tournament may show. Column 54, regulation and overtime wins (ice hockey's "ROW"), came after
-// the first 54; files that do not name it are unchanged.
+// tournament may show. The ids are named in model/columns.h. Column 54, regulation and overtime
+// wins (ice hockey's "ROW"), came after the first 54; files that do not name it are unchanged.
 namespace kv {
 
-inline constexpr int kColumnCount = 55;
-inline constexpr int kColumnRegulationOvertimeWins = 54;
+inline constexpr int kColumnCount = kColumnRegulationOvertimeWins + 1;
 
 // What decides whether a column may be shown.
 struct TColumnContext {

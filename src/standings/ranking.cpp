@@ -187,8 +187,10 @@ namespace {
 
 // A criterion's value as its column writes it, differences with their sign.
 QString ReasonValue(int column, double value) {
-    const bool difference = column == 16 || column == 19 || column == 20 || column == 23 ||
-                            column == 24 || column == 27;
+    const bool difference =
+        column == kColumnGoalsForAndAgainst || column == kColumnGoalDifference ||
+        column == kColumnAverageGoalsForAndAgainst || column == kColumnAverageGoalDifference ||
+        column == kColumnAmongThemGoalsForAndAgainst || column == kColumnAmongThemGoalDifference;
     const QString text = ColumnValueText(column, value);
     return difference && value > 0 ? QLatin1Char('+') + text : text;
 }
@@ -253,25 +255,48 @@ std::vector<TSortColumn> OfferedCriteria(int sport, bool overtime) {
     case SportBandy:
     case SportHandball:
     case SportWaterPolo:
-        list = {{1, 1}, {13, 1}, {17, 1}, {17, 3}, {25, 1}, {25, 3}, {45, 1}, {19, 1}, {27, 1}};
+        list = {{kColumnTotalWins, ScopeOverall},
+                {kColumnAmongThemWins, ScopeOverall},
+                {kColumnGoalsFor, ScopeOverall},
+                {kColumnGoalsFor, ScopeAway},
+                {kColumnAmongThemGoalsFor, ScopeOverall},
+                {kColumnAmongThemGoalsFor, ScopeAway},
+                {kColumnAmongThemPoints, ScopeOverall},
+                {kColumnGoalDifference, ScopeOverall},
+                {kColumnAmongThemGoalDifference, ScopeOverall}};
         // The NHL ranks by regulation wins first (since 2019-20), and before that by
         // regulation and overtime wins.
         if (NormalizeSport(sport) == SportHockey && overtime)
-            list.insert(list.end(), {{kColumnRegulationOvertimeWins, 1}, {4, 1}});
+            list.insert(list.end(), {{kColumnRegulationOvertimeWins, ScopeOverall},
+                                     {kColumnRegulationWins, ScopeOverall}});
         break;
     case SportBasketball:
     case SportUSFootball:
-        list = {{13, 1}, {19, 1}, {27, 1}, {17, 1}, {17, 3}, {25, 1}, {25, 3}};
+        list = {{kColumnAmongThemWins, ScopeOverall},
+                {kColumnGoalDifference, ScopeOverall},
+                {kColumnAmongThemGoalDifference, ScopeOverall},
+                {kColumnGoalsFor, ScopeOverall},
+                {kColumnGoalsFor, ScopeAway},
+                {kColumnAmongThemGoalsFor, ScopeOverall},
+                {kColumnAmongThemGoalsFor, ScopeAway}};
         break;
     case SportVolleyball:
     case SportTennis:
-        list = {{45, 1}, {19, 1}, {27, 1}, {17, 1}, {17, 3}, {25, 1}, {25, 3}};
+        list = {{kColumnAmongThemPoints, ScopeOverall},
+                {kColumnGoalDifference, ScopeOverall},
+                {kColumnAmongThemGoalDifference, ScopeOverall},
+                {kColumnGoalsFor, ScopeOverall},
+                {kColumnGoalsFor, ScopeAway},
+                {kColumnAmongThemGoalsFor, ScopeOverall},
+                {kColumnAmongThemGoalsFor, ScopeAway}};
         break;
     case SportChess:
-        list = {{45, 1}};
+        list = {{kColumnAmongThemPoints, ScopeOverall}};
         break;
     case SportBaseball:
-        list = {{13, 1}, {19, 1}, {17, 1}};
+        list = {{kColumnAmongThemWins, ScopeOverall},
+                {kColumnGoalDifference, ScopeOverall},
+                {kColumnGoalsFor, ScopeOverall}};
         break;
     default:
         break;
@@ -295,21 +320,23 @@ std::vector<TSortColumn> ProposedCriteria(int sport, bool overtime) {
     case SportBandy:
     case SportHandball:
     case SportWaterPolo:
-        columns = {19, 17, 45, 27, 25};
+        columns = {kColumnGoalDifference, kColumnGoalsFor, kColumnAmongThemPoints,
+                   kColumnAmongThemGoalDifference, kColumnAmongThemGoalsFor};
         break;
     case SportBasketball:
     case SportUSFootball:
-        columns = {13, 27, 19, 17};
+        columns = {kColumnAmongThemWins, kColumnAmongThemGoalDifference, kColumnGoalDifference,
+                   kColumnGoalsFor};
         break;
     case SportVolleyball:
     case SportTennis:
-        columns = {45, 19, 17};
+        columns = {kColumnAmongThemPoints, kColumnGoalDifference, kColumnGoalsFor};
         break;
     case SportChess:
-        columns = {45};
+        columns = {kColumnAmongThemPoints};
         break;
     case SportBaseball:
-        columns = {13, 19};
+        columns = {kColumnAmongThemWins, kColumnGoalDifference};
         break;
     default:
         break;

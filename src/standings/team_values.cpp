@@ -98,7 +98,8 @@ double H2HPercentage(const TVenueStats& v) {
 }
 
 int PlaceIn(const TTeam& team, int kind, int scope) {
-    const auto index = static_cast<size_t>(scope >= 1 && scope <= 3 ? scope : ScopeOverall);
+    const auto index =
+        static_cast<size_t>(scope >= ScopeOverall && scope <= ScopeAway ? scope : ScopeOverall);
     switch (kind) {
     case KindGroup:
         return team.Stats.GroupPlace[index];

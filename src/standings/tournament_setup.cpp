@@ -28,40 +28,47 @@ std::vector<TTableColumn> DefaultColumns(const TTournament& t) {
     case SportOther:
         break;
     case SportBasketball:
-        ids = {0, 1, 3, 20, t.SortCriteria.empty() ? kColumnPoints : t.SortCriteria.front().Column};
+        ids = {kColumnPlayed, kColumnTotalWins, kColumnTotalLosses,
+               kColumnAverageGoalsForAndAgainst,
+               t.SortCriteria.empty() ? kColumnPoints : t.SortCriteria.front().Column};
         break;
     case SportVolleyball:
     case SportTennis:
-        ids = {0, 1, 3, 16, 40};
+        ids = {kColumnPlayed, kColumnTotalWins, kColumnTotalLosses, kColumnGoalsForAndAgainst,
+               kColumnPoints};
         break;
     case SportChess:
-        ids = {0, 1, 2, 3, 40};
+        ids = {kColumnPlayed, kColumnTotalWins, kColumnTotalDraws, kColumnTotalLosses,
+               kColumnPoints};
         break;
     case SportUSFootball:
-        ids = {0, 4, 6, 12, 43, 17, 18};
+        ids = {kColumnPlayed,           kColumnRegulationWins, kColumnRegulationLosses,
+               kColumnExtraTimeMatches, kColumnPercentage,     kColumnGoalsFor,
+               kColumnGoalsAgainst};
         break;
     case SportBaseball:
-        ids = {0, 1, 3, 17, 18, 43};
+        ids = {kColumnPlayed,   kColumnTotalWins,    kColumnTotalLosses,
+               kColumnGoalsFor, kColumnGoalsAgainst, kColumnPercentage};
         break;
     default:
-        ids.push_back(0);
+        ids.push_back(kColumnPlayed);
         if (t.Overtime && t.WinPoints != t.WinOTPoints) {
-            ids.push_back(4);
-            ids.push_back(7);
+            ids.push_back(kColumnRegulationWins);
+            ids.push_back(kColumnOvertimeWins);
         } else {
-            ids.push_back(1);
+            ids.push_back(kColumnTotalWins);
         }
-        if (t.ShootOuts && t.WinPoints != t.WinSOPoints) ids.push_back(10);
-        if (!t.ShootOuts) ids.push_back(2);
-        if (t.ShootOuts && t.LossPoints != t.LossSOPoints) ids.push_back(11);
+        if (t.ShootOuts && t.WinPoints != t.WinSOPoints) ids.push_back(kColumnShootOutWins);
+        if (!t.ShootOuts) ids.push_back(kColumnTotalDraws);
+        if (t.ShootOuts && t.LossPoints != t.LossSOPoints) ids.push_back(kColumnShootOutLosses);
         if (t.Overtime) {
-            if (t.LossPoints != t.LossOTPoints) ids.push_back(9);
-            ids.push_back(6);
+            if (t.LossPoints != t.LossOTPoints) ids.push_back(kColumnOvertimeLosses);
+            ids.push_back(kColumnRegulationLosses);
         } else {
-            ids.push_back(3);
+            ids.push_back(kColumnTotalLosses);
         }
-        ids.push_back(16);
-        ids.push_back(40);
+        ids.push_back(kColumnGoalsForAndAgainst);
+        ids.push_back(kColumnPoints);
         break;
     }
     std::vector<TTableColumn> columns;

@@ -75,8 +75,8 @@ void ReadVersion2(TFormatReader& r, TTournament& t, const QString& name, int spo
     const int main = t.Sport == SportBasketball || t.Sport == SportUSFootball ? kColumnPercentage
                                                                               : kColumnPoints;
     t.SortCriteria = {MakeCriterion(main, ScopeOverall, t.Sport, true),
-                      MakeCriterion(19, ScopeOverall, t.Sport, true),
-                      MakeCriterion(17, ScopeOverall, t.Sport, true)};
+                      MakeCriterion(kColumnGoalDifference, ScopeOverall, t.Sport, true),
+                      MakeCriterion(kColumnGoalsFor, ScopeOverall, t.Sport, true)};
     if (groups < 1 || groups > kMaxTeams) r.Fail(); // every group holds a team
     std::vector<int> sizes;
     int teams = 0;
@@ -163,25 +163,25 @@ struct TCriterionCode {
 TCriterionCode MapOldCriterion(int code) {
     switch (code) {
     case 0:
-        return {45, 1};
+        return {kColumnAmongThemPoints, ScopeOverall};
     case 1:
-        return {27, 1};
+        return {kColumnAmongThemGoalDifference, ScopeOverall};
     case 2:
-        return {25, 1};
+        return {kColumnAmongThemGoalsFor, ScopeOverall};
     case 3:
-        return {25, 3};
+        return {kColumnAmongThemGoalsFor, ScopeAway};
     case 4:
-        return {19, 1};
+        return {kColumnGoalDifference, ScopeOverall};
     case 5:
-        return {17, 1};
+        return {kColumnGoalsFor, ScopeOverall};
     case 6:
-        return {1, 1};
+        return {kColumnTotalWins, ScopeOverall};
     case 7:
-        return {13, 1};
+        return {kColumnAmongThemWins, ScopeOverall};
     case 8:
-        return {17, 3};
+        return {kColumnGoalsFor, ScopeAway};
     default:
-        return {-1, 1};
+        return {-1, ScopeOverall};
     }
 }
 
@@ -284,7 +284,8 @@ void ReadVersion3(TFormatReader& r, TTournament& t, const QString& name, double 
     if (style.HasHeaderFont) style.HeaderFont = OldFont(r);
     SkipLines(r, 4);
     ResetColumns(t);
-    const int widthColumns[4] = {40, 43, 16, 20};
+    const int widthColumns[4] = {kColumnPoints, kColumnPercentage, kColumnGoalsForAndAgainst,
+                                 kColumnAverageGoalsForAndAgainst};
     for (int i = 0; i < 4; ++i)
         for (TTableColumn& c : t.Columns)
             if (c.Id == widthColumns[i]) c.Width = ConvertUnits(sizes[4 + i], UnitsPixels, units);

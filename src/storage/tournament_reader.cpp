@@ -251,8 +251,9 @@ void ReadBody(TFormatReader& r, TTournament& t) {
         const int scope = r.Int();
         const bool descending = r.Bool();
         r.EndLine();
-        TSortColumn c = MakeCriterion(column, scope >= 1 && scope <= 3 ? scope : ScopeOverall,
-                                      t.Sport, descending);
+        TSortColumn c = MakeCriterion(
+            column, scope >= ScopeOverall && scope <= ScopeAway ? scope : ScopeOverall, t.Sport,
+            descending);
         if (scope == ScopeAway)
             c.Name = ColumnFullName(column, t.Sport, false, false) + QLatin1Char(' ') +
                      LangText(5101, "Away from Home");

@@ -342,7 +342,7 @@ TEST_F(FileFormats, WorkbookHoldsEachTableOnASheet) {
         if (text.contains(QLatin1Char('-')) || text.contains(QLatin1Char(':'))) {
             EXPECT_TRUE(std::isnan(grid.Value(0, c))) << qPrintable(grid.Captions[c]);
         }
-        if (grid.Captions[c] == ColumnCaption(40, *t)) {
+        if (grid.Captions[c] == ColumnCaption(kColumnPoints, *t)) {
             points = true;
             EXPECT_DOUBLE_EQ(grid.Value(0, c), 3);
         }

@@ -160,9 +160,9 @@ TEST_F(StatsGrids, BasicStatisticsOfATeamAndWhyItStandsThere) {
     auto t = Make();
     const TStatsGrid g = BuildStatsGrid(*t, TStatsKind::Basic, TeamScope(*t, A));
     EXPECT_EQ(g.Data.Captions, (QStringList{"Parameter", "Home", "Away", "Overall"}));
-    EXPECT_EQ(Row(g, 0).mid(1), (QStringList{"2", "1", "3"}));             // played
+    EXPECT_EQ(Row(g, kColumnPlayed).mid(1), (QStringList{"2", "1", "3"})); // played
     EXPECT_EQ(Row(g, kColumnPoints).mid(1), (QStringList{"3", "1", "4"})); // points
-    EXPECT_EQ(g.RowOfKey(49), -1); // places are not team statistics
+    EXPECT_EQ(g.RowOfKey(kColumnGroupPlace), -1); // places are not team statistics
     EXPECT_TRUE(g.Note.startsWith(QStringLiteral("Place 1 in G"))) << g.Note.toStdString();
 }
 

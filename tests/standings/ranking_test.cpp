@@ -61,18 +61,21 @@ protected:
 
 TEST_F(Ranking, HeadToHeadBeforeGoalDifference) {
     auto t = HeadToHead();
-    SetCriteria(*t, {{45, 1}, {19, 1}, {17, 1}});
+    SetCriteria(*t, {{kColumnAmongThemPoints, ScopeOverall},
+                     {kColumnGoalDifference, ScopeOverall},
+                     {kColumnGoalsFor, ScopeOverall}});
     RecomputeAll(*t);
     EXPECT_EQ(Order(*t->GroupById(0)), L({"A", "B", "C", "D"}));
-    EXPECT_EQ(Value(*t, QStringLiteral("A"), 40), 6);
-    EXPECT_EQ(Value(*t, QStringLiteral("B"), 40), 4);
-    EXPECT_EQ(Value(*t, QStringLiteral("C"), 19), 4);
-    EXPECT_EQ(Value(*t, QStringLiteral("B"), 45), 3);
-    EXPECT_EQ(Value(*t, QStringLiteral("C"), 45), 0);
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), kColumnPoints), 6);
+    EXPECT_EQ(Value(*t, QStringLiteral("B"), kColumnPoints), 4);
+    EXPECT_EQ(Value(*t, QStringLiteral("C"), kColumnGoalDifference), 4);
+    EXPECT_EQ(Value(*t, QStringLiteral("B"), kColumnAmongThemPoints), 3);
+    EXPECT_EQ(Value(*t, QStringLiteral("C"), kColumnAmongThemPoints), 0);
     // A and D are level with nobody: no among-them figures.
-    EXPECT_EQ(Value(*t, QStringLiteral("A"), 13), 0);
-    EXPECT_EQ(Value(*t, QStringLiteral("A"), 25), 0);
-    SetCriteria(*t, {{19, 1}, {45, 1}});
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), kColumnAmongThemWins), 0);
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), kColumnAmongThemGoalsFor), 0);
+    SetCriteria(*t,
+                {{kColumnGoalDifference, ScopeOverall}, {kColumnAmongThemPoints, ScopeOverall}});
     RecomputeAll(*t);
     EXPECT_EQ(Order(*t->GroupById(0)), L({"A", "C", "B", "D"}));
     // Places per kind of table.
@@ -91,7 +94,9 @@ TEST_F(Ranking, ThreeTeamsLevelFormTheirOwnMiniTable) {
     AddResult(*t, QStringLiteral("X"), QStringLiteral("W"), QStringLiteral("0:0"));
     AddResult(*t, QStringLiteral("Y"), QStringLiteral("W"), QStringLiteral("3:3"));
     AddResult(*t, QStringLiteral("Z"), QStringLiteral("W"), QStringLiteral("2:2"));
-    SetCriteria(*t, {{45, 1}, {27, 1}, {25, 1}});
+    SetCriteria(*t, {{kColumnAmongThemPoints, ScopeOverall},
+                     {kColumnAmongThemGoalDifference, ScopeOverall},
+                     {kColumnAmongThemGoalsFor, ScopeOverall}});
     RecomputeAll(*t);
     EXPECT_EQ(Order(t->JointTable()), L({"X", "Y", "Z", "W"}));
     const TTeam& x = *t->JointTable().TeamByName(QStringLiteral("X"));
@@ -100,13 +105,14 @@ TEST_F(Ranking, ThreeTeamsLevelFormTheirOwnMiniTable) {
     EXPECT_EQ(h2h.H2HPoints, 3);
     EXPECT_EQ(h2h.H2HGoalsFor, 3);
     EXPECT_EQ(h2h.H2HGoalsAgainst, 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("Y"), 27), -1);
-    EXPECT_EQ(Value(*t, QStringLiteral("Y"), 25), 2);
-    EXPECT_EQ(Value(*t, QStringLiteral("Z"), 25), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("W"), 45), 0);
-    EXPECT_EQ(ColumnText(*t, x, 24, ScopeOverall), QStringLiteral("3-1"));
+    EXPECT_EQ(Value(*t, QStringLiteral("Y"), kColumnAmongThemGoalDifference), -1);
+    EXPECT_EQ(Value(*t, QStringLiteral("Y"), kColumnAmongThemGoalsFor), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("Z"), kColumnAmongThemGoalsFor), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("W"), kColumnAmongThemPoints), 0);
+    EXPECT_EQ(ColumnText(*t, x, kColumnAmongThemGoalsForAndAgainst, ScopeOverall),
+              QStringLiteral("3-1"));
     // Goals for first after points puts Y (5) ahead; X and Z (3 each) fall back on the name.
-    SetCriteria(*t, {{17, 1}});
+    SetCriteria(*t, {{kColumnGoalsFor, ScopeOverall}});
     RecomputeAll(*t);
     EXPECT_EQ(Order(t->JointTable()), L({"Y", "X", "Z", "W"}));
 }
@@ -115,7 +121,7 @@ TEST_F(Ranking, TwoTeamsThatEachWonAtHome) {
     auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), L({"A", "B", "C"})}});
     AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("3:1"), 1);
     AddResult(*t, QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("1:0"), 2);
-    SetCriteria(*t, {{45, 1}});
+    SetCriteria(*t, {{kColumnAmongThemPoints, ScopeOverall}});
     RecomputeAll(*t);
     const TVenueStats a =
         VenueStats(t->JointTable().TeamByName(QStringLiteral("A"))->Stats, ScopeOverall);
@@ -163,26 +169,28 @@ TEST_F(Ranking, HockeyOvertimeAndShootOuts) {
     AddResult(*t, QStringLiteral("H3"), QStringLiteral("H1"), QStringLiteral("4:1"));
     RecomputeAll(*t);
     EXPECT_EQ(Order(t->JointTable()), L({"H3", "H2", "H1"}));
-    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 40), 2);
-    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 40), 3);
-    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 40), 4);
-    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 7), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 9), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 10), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 11), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 12), 2);
-    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 4), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 1), 1); // the shoot-out went to H2
-    EXPECT_EQ(Value(*t, QStringLiteral("H3"), 3), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("H2"), 42), 6); // two matches, at most 3 a match
-    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("H2")), 43, ScopeOverall),
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), kColumnPoints), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), kColumnPoints), 3);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), kColumnPoints), 4);
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), kColumnOvertimeWins), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), kColumnOvertimeLosses), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), kColumnShootOutWins), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), kColumnShootOutLosses), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), kColumnExtraTimeMatches), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), kColumnRegulationWins), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), kColumnTotalWins), 1); // the shoot-out went to H2
+    EXPECT_EQ(Value(*t, QStringLiteral("H3"), kColumnTotalLosses), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H2"), kColumnMaxPossiblePoints),
+              6); // two matches, at most 3 a match
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("H2")), kColumnPercentage,
+                         ScopeOverall),
               QStringLiteral("50.0"));
     // A draw after overtime.
     ASSERT_TRUE(
         AddResult(*t, QStringLiteral("H2"), QStringLiteral("H1"), QStringLiteral("1:1 OT"), 2));
     RecomputeAll(*t);
-    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 8), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("H1"), 40), 3);
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), kColumnOvertimeDraws), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("H1"), kColumnPoints), 3);
 }
 
 TEST_F(Ranking, DivisionLeadersRankedUpInTheConferenceTable) {
@@ -196,7 +204,7 @@ TEST_F(Ranking, DivisionLeadersRankedUpInTheConferenceTable) {
     t->WinOTPoints = 2;
     t->LossOTPoints = 0;
     t->SortCriteria = {MakeCriterion(kColumnPercentage, ScopeOverall, SportBasketball, true),
-                       MakeCriterion(13, ScopeOverall, SportBasketball, true)};
+                       MakeCriterion(kColumnAmongThemWins, ScopeOverall, SportBasketball, true)};
     AddResult(*t, QStringLiteral("E1"), QStringLiteral("E2"), QStringLiteral("80:70"));
     AddResult(*t, QStringLiteral("W1"), QStringLiteral("W2"), QStringLiteral("90:80"));
     AddResult(*t, QStringLiteral("E2"), QStringLiteral("W1"), QStringLiteral("85:84"));
@@ -206,7 +214,8 @@ TEST_F(Ranking, DivisionLeadersRankedUpInTheConferenceTable) {
     RecomputeAll(*t);
     const TGroup& conference = *t->ConferenceById(0)->Table;
     EXPECT_EQ(Order(conference), L({"E2", "W1", "W2", "E1"}));
-    EXPECT_EQ(ColumnText(*t, *conference.TeamByName(QStringLiteral("E2")), 43, ScopeOverall),
+    EXPECT_EQ(ColumnText(*t, *conference.TeamByName(QStringLiteral("E2")), kColumnPercentage,
+                         ScopeOverall),
               QStringLiteral("66.7"));
     t->RankLeadersUp = true;
     RecomputeAll(*t);
@@ -228,15 +237,18 @@ TEST_F(Ranking, ChessHalves) {
     AddResult(*t, QStringLiteral("Bob"), QStringLiteral("Cid"), QStringLiteral("0"));
     RecomputeAll(*t);
     EXPECT_EQ(Order(t->JointTable()), L({"Ann", "Cid", "Bob"}));
-    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Ann")), 40, ScopeOverall),
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Ann")), kColumnPoints,
+                         ScopeOverall),
               QStringLiteral("1.5"));
-    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Bob")), 17, ScopeOverall),
+    EXPECT_EQ(ColumnText(*t, *t->JointTable().TeamByName(QStringLiteral("Bob")), kColumnGoalsFor,
+                         ScopeOverall),
               QStringLiteral("0.5"));
 }
 
 TEST_F(Ranking, RangeFilterByLegMatchdayAndDate) {
     auto t = HeadToHead();
-    SetCriteria(*t, {{45, 1}, {19, 1}});
+    SetCriteria(*t,
+                {{kColumnAmongThemPoints, ScopeOverall}, {kColumnGoalDifference, ScopeOverall}});
     int matchday = 1;
     for (TMatch* m : t->JointTable().Matches()) {
         m->Matchday = matchday;
@@ -247,14 +259,14 @@ TEST_F(Ranking, RangeFilterByLegMatchdayAndDate) {
     t->MatchFilter.MatchdayFrom = 1;
     t->MatchFilter.MatchdayTo = 2; // A 1:0 B and B 1:0 C only
     RecomputeAll(*t);
-    EXPECT_EQ(Value(*t, QStringLiteral("A"), 0), 1);
-    EXPECT_EQ(Value(*t, QStringLiteral("B"), 0), 2);
-    EXPECT_EQ(Value(*t, QStringLiteral("D"), 0), 0);
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), kColumnPlayed), 1);
+    EXPECT_EQ(Value(*t, QStringLiteral("B"), kColumnPlayed), 2);
+    EXPECT_EQ(Value(*t, QStringLiteral("D"), kColumnPlayed), 0);
     EXPECT_EQ(Order(t->JointTable()).first(), QStringLiteral("A"));
     t->MatchFilter = {};
     t->MatchFilter.DateFrom = 46003;
     RecomputeAll(*t);
-    EXPECT_EQ(Value(*t, QStringLiteral("A"), 0), 2); // matchdays 3 and 4
+    EXPECT_EQ(Value(*t, QStringLiteral("A"), kColumnPlayed), 2); // matchdays 3 and 4
     t->MatchFilter = {};
     t->MatchFilter.LegFrom = 2;
     RecomputeAll(*t);
@@ -281,12 +293,12 @@ TEST_F(Ranking, TotalOrderEndsWithTheName) {
 
 TEST_F(Ranking, AwayCriterionReadsTheAwayValueInTheAwayTable) {
     auto t = HeadToHead();
-    SetCriteria(*t, {{17, ScopeAway}});
+    SetCriteria(*t, {{kColumnGoalsFor, ScopeAway}});
     RecomputeAll(*t);
     const TTeam& c = *t->JointTable().TeamByName(QStringLiteral("C"));
     std::vector<TTeam*> away = t->JointTable().Teams();
     OrderByStandings(*t, away, ScopeAway);
-    EXPECT_EQ(ColumnValue(*t, c, 17, ScopeAway), 0);
+    EXPECT_EQ(ColumnValue(*t, c, kColumnGoalsFor, ScopeAway), 0);
     t->SortCriteria[1].Scope = ScopeOverall;
     std::vector<TTeam*> again = t->JointTable().Teams();
     OrderByStandings(*t, again, ScopeAway);
@@ -317,13 +329,15 @@ TEST_F(Ranking, AVenueCriterionRanksTheOverallTableByThatVenue) {
             play("Q", "A", "2:0", !away); // in it
             play("Q", "B", "1:1", away);  // out of it
             t->HeadToHeadStillLevel = stillLevel;
-            SetCriteria(*t, {{17, scope}});
+            SetCriteria(*t, {{kColumnGoalsFor, scope}});
             RecomputeAll(*t);
-            EXPECT_EQ(Value(*t, QStringLiteral("P"), 40), Value(*t, QStringLiteral("Q"), 40));
-            EXPECT_GT(Value(*t, QStringLiteral("P"), 17), Value(*t, QStringLiteral("Q"), 17));
+            EXPECT_EQ(Value(*t, QStringLiteral("P"), kColumnPoints),
+                      Value(*t, QStringLiteral("Q"), kColumnPoints));
+            EXPECT_GT(Value(*t, QStringLiteral("P"), kColumnGoalsFor),
+                      Value(*t, QStringLiteral("Q"), kColumnGoalsFor));
             EXPECT_EQ(Order(t->JointTable()), L({"Q", "P", "B", "A"}));
             // The same criterion over all matches puts P first.
-            SetCriteria(*t, {{17, ScopeOverall}});
+            SetCriteria(*t, {{kColumnGoalsFor, ScopeOverall}});
             RecomputeAll(*t);
             EXPECT_EQ(Order(t->JointTable()), L({"P", "Q", "B", "A"}));
         }
@@ -332,7 +346,7 @@ TEST_F(Ranking, AVenueCriterionRanksTheOverallTableByThatVenue) {
 TEST_F(Ranking, SingleColumnAndEntryOrders) {
     auto t = HeadToHead();
     RecomputeAll(*t);
-    t->SortState.Column = 18;
+    t->SortState.Column = kColumnGoalsAgainst;
     t->SortState.Descending = false;
     SortTable(*t, t->JointTable());
     EXPECT_EQ(Order(t->JointTable()).first(),
@@ -384,14 +398,17 @@ TEST_F(Ranking, NestedTablesWithTheSameContentsRankAsIfRecomputedAlone) {
         PrepareTable(t, t.JointTable());
     };
     auto oneGroup = HeadToHead();
-    SetCriteria(*oneGroup, {{45, 1}, {19, 1}, {17, 2}});
+    SetCriteria(*oneGroup, {{kColumnAmongThemPoints, ScopeOverall},
+                            {kColumnGoalDifference, ScopeOverall},
+                            {kColumnGoalsFor, ScopeHome}});
     auto oneDivision =
         kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("D"), L({"A", "B", "C", "D"}), 0}});
     auto twoDivisions = kvtest::MakeTournament(
         SportSoccer, 1,
         {{QStringLiteral("North"), L({"A", "B"}), 0}, {QStringLiteral("South"), L({"C", "D"}), 0}});
     for (TTournament* t : {oneDivision.get(), twoDivisions.get()}) {
-        SetCriteria(*t, {{45, 1}, {19, 1}});
+        SetCriteria(
+            *t, {{kColumnAmongThemPoints, ScopeOverall}, {kColumnGoalDifference, ScopeOverall}});
         t->RankLeadersUp = t == twoDivisions.get();
         AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"));
         AddResult(*t, QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("1:0"));

@@ -42,7 +42,8 @@ TEST_F(TableShape, VisibleColumnsKeepTheirWidthsAndTheRestIsSpare) {
     t->SpareColumns.front().Width = 44;
     t->SortState = {first, ScopeOverall, true};
     // Repeated ids, and one the tournament cannot show (ROW needs hockey with overtime), go.
-    EXPECT_TRUE(ApplyVisibleColumns(*t, {spare, second, second, 54}).isEmpty());
+    EXPECT_TRUE(
+        ApplyVisibleColumns(*t, {spare, second, second, kColumnRegulationOvertimeWins}).isEmpty());
     ASSERT_EQ(t->Columns.size(), 2u);
     EXPECT_EQ(t->Columns[0].Id, spare);
     EXPECT_DOUBLE_EQ(t->Columns[0].Width, 44);
@@ -53,7 +54,7 @@ TEST_F(TableShape, VisibleColumnsKeepTheirWidthsAndTheRestIsSpare) {
     const std::vector<TTableColumn> kept = t->Columns;
     EXPECT_EQ(ApplyVisibleColumns(*t, {}),
               QStringLiteral("You should select at least one visible column"));
-    EXPECT_EQ(ApplyVisibleColumns(*t, {54}),
+    EXPECT_EQ(ApplyVisibleColumns(*t, {kColumnRegulationOvertimeWins}),
               QStringLiteral("You should select at least one visible column"));
     EXPECT_EQ(t->Columns, kept);
 }

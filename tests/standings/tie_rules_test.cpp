@@ -55,7 +55,8 @@ protected:
                      {"A", "D", "0:0"},
                      {"B", "D", "0:0"},
                      {"C", "D", "0:0"}});
-        SetCriteria(*t, {19, 45, 27});
+        SetCriteria(
+            *t, {kColumnGoalDifference, kColumnAmongThemPoints, kColumnAmongThemGoalDifference});
         return t;
     }
 
@@ -70,7 +71,8 @@ protected:
                      {"D", "A", "3:2"},
                      {"B", "D", "1:0"},
                      {"C", "B", "1:0"}});
-        SetCriteria(*t, {45, 27, 25});
+        SetCriteria(
+            *t, {kColumnAmongThemPoints, kColumnAmongThemGoalDifference, kColumnAmongThemGoalsFor});
         return t;
     }
 
@@ -151,7 +153,7 @@ TEST_F(TieRules, RuleOffRanksAsTheTeamsFiguresSay) {
 TEST_F(TieRules, RecordedOrderDecidesOnlyWhileTeamsAreLevel) {
     auto t = kvtest::MakeTournament(SportSoccer, 2, {{QStringLiteral("G"), L("Ajax Bern Cork")}});
     Results(*t, {{"Ajax", "Cork", "1:0"}, {"Bern", "Cork", "1:0"}, {"Ajax", "Bern", "0:0"}});
-    SetCriteria(*t, {19, 17});
+    SetCriteria(*t, {kColumnGoalDifference, kColumnGoalsFor});
     TGroup& g = *t->GroupAt(0);
     RecomputeAll(*t);
     EXPECT_EQ(Order(g), L("Ajax Bern Cork"));
@@ -181,7 +183,7 @@ TEST_F(TieRules, RecordedOrderDecidesOnlyWhileTeamsAreLevel) {
 
 TEST_F(TieRules, ReasonsBeforeAndWithoutResults) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L("Cork Ajax Bern")}});
-    SetCriteria(*t, {19});
+    SetCriteria(*t, {kColumnGoalDifference});
     RecomputeAll(*t);
     TStandingsOrder r = Ranked(*t, *t->GroupAt(0));
     EXPECT_EQ(Names(r.Teams), L("Cork Ajax Bern")); // the order of entry
@@ -222,8 +224,8 @@ TEST_F(TieRules, RegulationAndOvertimeWinsOfIceHockey) {
     EXPECT_EQ(ColumnValue(*t, bears, kColumnRegulationOvertimeWins, ScopeOverall),
               1); // OT yes, SO no
     EXPECT_EQ(ColumnValue(*t, owls, kColumnRegulationOvertimeWins, ScopeOverall), 1);
-    EXPECT_EQ(ColumnValue(*t, bears, 4, ScopeOverall), 0);
-    EXPECT_EQ(ColumnValue(*t, owls, 4, ScopeOverall), 1);
+    EXPECT_EQ(ColumnValue(*t, bears, kColumnRegulationWins, ScopeOverall), 0);
+    EXPECT_EQ(ColumnValue(*t, owls, kColumnRegulationWins, ScopeOverall), 1);
     EXPECT_EQ(ColumnText(*t, bears, kColumnRegulationOvertimeWins, ScopeAway), QStringLiteral("0"));
     EXPECT_EQ(ColumnFullName(kColumnRegulationOvertimeWins, *t),
               QStringLiteral("Regulation and Overtime Wins"));
@@ -244,12 +246,12 @@ TEST_F(TieRules, RegulationAndOvertimeWinsOfIceHockey) {
                            [&](const TSortColumn& s) { return s.Column == column; });
     };
     EXPECT_TRUE(offers(SportHockey, true, kColumnRegulationOvertimeWins));
-    EXPECT_TRUE(offers(SportHockey, true, 4));
+    EXPECT_TRUE(offers(SportHockey, true, kColumnRegulationWins));
     EXPECT_FALSE(offers(SportHockey, false, kColumnRegulationOvertimeWins));
     EXPECT_FALSE(offers(SportSoccer, true, kColumnRegulationOvertimeWins));
 
     // Level on points and on ROW: regulation wins decide, as the NHL ranks since 2019-20.
-    SetCriteria(*t, {kColumnRegulationOvertimeWins, 4});
+    SetCriteria(*t, {kColumnRegulationOvertimeWins, kColumnRegulationWins});
     EXPECT_EQ(t->SortCriteria[1].Name, QStringLiteral("Regulation and Overtime Wins"));
     RecomputeAll(*t);
     const TStandingsOrder r =

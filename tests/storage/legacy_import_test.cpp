@@ -65,7 +65,7 @@ TEST_F(LegacyImport, Version2WithTwoLegs) {
     EXPECT_EQ(second->HomeScore, 1);
     ASSERT_EQ(t->SortCriteria.size(), 3u);
     EXPECT_EQ(t->SortCriteria[0].Column, kColumnPoints);
-    EXPECT_EQ(t->SortCriteria[2].Column, 17);
+    EXPECT_EQ(t->SortCriteria[2].Column, kColumnGoalsFor);
     EXPECT_TRUE(t->JointTable().Style.ShowAwayResults);
     EXPECT_EQ(t->View.TableMode, TableModeGroups);
     EXPECT_EQ(t->GroupAt(0)->PlaceFonts.size(), 3u);
@@ -94,8 +94,8 @@ TEST_F(LegacyImport, Version3Chess) {
     EXPECT_EQ(t->GroupLegs, 2);
     ASSERT_EQ(t->SortCriteria.size(), 3u);
     EXPECT_EQ(t->SortCriteria[0].Column, kColumnPoints);
-    EXPECT_EQ(t->SortCriteria[1].Column, 45);
-    EXPECT_EQ(t->SortCriteria[2].Column, 19);
+    EXPECT_EQ(t->SortCriteria[1].Column, kColumnAmongThemPoints);
+    EXPECT_EQ(t->SortCriteria[2].Column, kColumnGoalDifference);
     ASSERT_EQ(t->Referees.size(), 1u);
     EXPECT_EQ(t->Referees[0].Id, 5);
     EXPECT_EQ(t->Referees[0].BirthYear, 1970);

@@ -23,7 +23,8 @@ TEST_F(NamedFileKinds, SortSchemesKeepOnlyWhatTheSportOffers) {
     const QString path = SortSchemePath(QStringLiteral("Mine"), SportSoccer);
     EXPECT_TRUE(path.endsWith(QStringLiteral("SORTSEQS/Mine.ssoc")));
     ASSERT_TRUE(SaveSortScheme(
-        path, {MakeCriterion(45, 1, SportSoccer, true), MakeCriterion(17, 3, SportSoccer, true)}));
+        path, {MakeCriterion(kColumnAmongThemPoints, ScopeOverall, SportSoccer, true),
+               MakeCriterion(kColumnGoalsFor, ScopeAway, SportSoccer, true)}));
     EXPECT_EQ(ReadFile(path), QByteArray("45 1\r\n17 3\r\n"));
     WriteFile(path, "45 1\r\n18 1\r\n17 3\r\n45 1\r\n");
     std::vector<TSortColumn> criteria;
@@ -48,14 +49,15 @@ TEST_F(NamedFileKinds, ColumnSetsDropInapplicableAndRepeatedColumns) {
         SportSoccer, 2, {{QStringLiteral("G"), {QStringLiteral("A"), QStringLiteral("B")}}});
     ResetColumns(*t);
     const QString path = ColumnSetPath(QStringLiteral("Short"), SportSoccer);
-    ASSERT_TRUE(SaveColumnSet(path, {0, 40, 7, 40, 99, 19}));
+    ASSERT_TRUE(SaveColumnSet(path, {kColumnPlayed, kColumnPoints, kColumnOvertimeWins,
+                                     kColumnPoints, 99, kColumnGoalDifference}));
     EXPECT_EQ(ReadFile(path), QByteArray("0 40 7 40 99 19\r\n"));
     std::vector<TTableColumn> shown, spare;
     ASSERT_TRUE(LoadColumnSet(path, *t, shown, spare));
     ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[1].Id, 40);
-    EXPECT_EQ(shown[2].Id, 19);
-    EXPECT_EQ(spare.front().Id, 1);
+    EXPECT_EQ(shown[1].Id, kColumnPoints);
+    EXPECT_EQ(shown[2].Id, kColumnGoalDifference);
+    EXPECT_EQ(spare.front().Id, kColumnTotalWins);
     EXPECT_EQ(shown.size() + spare.size(), t->Columns.size() + t->SpareColumns.size());
 }
 
