@@ -128,7 +128,7 @@ void BM_RedrawAfterViewSwitch(benchmark::State& state) {
     main.show();
     kv::TTournamentForm* form = main.OpenTournament(LargestEntry(main)->Data);
     Paint(*form);
-    QAction* home = form->Command(QStringLiteral("HomeStandingsAction"));
+    QAction* home = form->Command(kv::TCommandId::HomeStandings);
     for (auto _ : state) {
         home->trigger();
         Paint(form->TablesPage());
@@ -195,7 +195,7 @@ kv::TTournamentForm* OpenLargestFixtures(kv::TMainForm& main) {
     main.resize(1280, 820);
     main.show();
     kv::TTournamentForm* form = main.OpenTournament(LargestEntry(main)->Data);
-    form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    form->Command(kv::TCommandId::ShowFixtures)->trigger();
     Paint(form->FixturesPage());
     return form;
 }

@@ -80,7 +80,7 @@ TEST_F(Accessibility, TablesAndChartsReadAsText) {
     QApplication::processEvents();
     EXPECT_FALSE(form->TablesPage().accessibleDescription().isEmpty());
 
-    form->Command(QStringLiteral("StatsPageAction"))->trigger();
+    form->Command(TCommandId::StatsPage)->trigger();
     TChartWidget& chart = form->StatisticsPage().Chart();
     const TChartData& data = chart.Data();
     ASSERT_FALSE(data.Categories.isEmpty());

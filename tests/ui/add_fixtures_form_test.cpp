@@ -98,7 +98,7 @@ TEST_F(AddFixturesForm, RowsAreAddedInOrderUntilOneIsRefused) {
               TMessageKind::Information); // input, not a file error
     EXPECT_EQ(T().MatchCount(), before + 1);
     dialog.reject();
-    form_->Command(QStringLiteral("UndoAction"))->trigger();
+    form_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(T().MatchCount(), before);
 }
 
@@ -134,12 +134,12 @@ TEST_F(AddFixturesForm, TheGeneratorShowsThePlanThenAddsItAsOneStep) {
     const TMatch* last = T().JointTable().Matches().back();
     EXPECT_TRUE(last->HasDate);
     EXPECT_EQ(last->Matchday >= 5, true);
-    form_->Command(QStringLiteral("UndoAction"))->trigger();
+    form_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(T().MatchCount(), before);
 
     // Nothing left to plan: said so.
     TAddFixturesForm again(form_->Document(), form_);
-    form_->Command(QStringLiteral("RedoAction"))->trigger();
+    form_->Command(TCommandId::Redo)->trigger();
     again.Pages().setCurrentIndex(1);
     again.Preview();
     EXPECT_EQ(again.PreviewMatchdays(), 0);

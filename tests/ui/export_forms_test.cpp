@@ -90,7 +90,7 @@ TEST_F(ExportForms, HtmlNeedsATableAndKeepsItsSettings) {
         EXPECT_EQ(d.AttributesEdit().text(), QStringLiteral("border=\"2\""));
         d.accept();
     });
-    form->Command(QStringLiteral("ExportTableToHTMLAction"))->trigger();
+    form->Command(TCommandId::ExportTableToHTML)->trigger();
     EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral(".htm")));
 }
 
@@ -131,7 +131,7 @@ TEST_F(ExportForms, CsvAsksForItsOwnSeparatorAndKeepsIt) {
         d.QuotesBox().setCurrentIndex(0);
         d.accept();
     });
-    form->Command(QStringLiteral("ExportTableToTextAction"))->trigger();
+    form->Command(TCommandId::ExportTableToText)->trigger();
     EXPECT_TRUE(stayed);
     EXPECT_TRUE(Messages.Texts().contains(QStringLiteral("Text Delimiter is not specified")));
     const QString csv = Read(out);
@@ -148,7 +148,7 @@ TEST_F(ExportForms, CsvAsksForItsOwnSeparatorAndKeepsIt) {
 TEST_F(ExportForms, TheFixtureListGoesOutAsGridAndSpreadsheet) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
-    form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    form->Command(TCommandId::ShowFixtures)->trigger();
     ASSERT_EQ(form->Page(), 1);
     const QString html = HomePath(QStringLiteral("fixtures.html"));
     Dialogs.Saves.push_back(html);
@@ -156,14 +156,14 @@ TEST_F(ExportForms, TheFixtureListGoesOutAsGridAndSpreadsheet) {
         EXPECT_EQ(d.Tables(), nullptr); // a grid has no table chooser
         d.accept();
     });
-    form->Command(QStringLiteral("ExportTableToHTMLAction"))->trigger();
+    form->Command(TCommandId::ExportTableToHTML)->trigger();
     const QString page = Read(html);
     EXPECT_TRUE(page.contains(QStringLiteral("<title>") + form->Document().Tournament().Name));
     EXPECT_GT(page.count(QStringLiteral("<tr>")), 10);
 
     const QString sheet = HomePath(QStringLiteral("fixtures"));
     Dialogs.Saves.push_back(sheet);
-    form->Command(QStringLiteral("ExportFixturesToExcelAction"))->trigger();
+    form->Command(TCommandId::ExportFixturesToExcel)->trigger();
     QFile xlsx(sheet + QStringLiteral(".xlsx"));
     ASSERT_TRUE(xlsx.open(QIODevice::ReadOnly));
     EXPECT_TRUE(xlsx.read(2) == "PK"); // a zip container
@@ -203,11 +203,11 @@ TEST_F(ExportForms, ATableIsSavedAsEveryKindOfPicture) {
 TEST_F(ExportForms, TheWebSiteIsPublishedIntoTheChosenFolder) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
-    form->Command(QStringLiteral("PublishAction"))->trigger(); // cancelled: nothing happens
+    form->Command(TCommandId::Publish)->trigger(); // cancelled: nothing happens
     EXPECT_TRUE(Messages.Texts().isEmpty());
     const QString folder = HomePath(QStringLiteral("web"));
     Dialogs.Folders.push_back(folder);
-    form->Command(QStringLiteral("PublishAction"))->trigger();
+    form->Command(TCommandId::Publish)->trigger();
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/index.html")));
     EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/tournament.json")));
     ASSERT_FALSE(Messages.Texts().isEmpty());
@@ -230,7 +230,7 @@ TEST_F(ExportForms, TablesIntoASpreadsheet) {
         EXPECT_TRUE(d.OkButton().isEnabled());
         d.accept();
     });
-    form->Command(QStringLiteral("ExportTablesToSpreadsheetAction"))->trigger();
+    form->Command(TCommandId::ExportTablesToSpreadsheet)->trigger();
     const QString path = out + QStringLiteral(".xlsx");
     ASSERT_TRUE(QFileInfo::exists(path));
     QProcess unzip;
@@ -242,5 +242,5 @@ TEST_F(ExportForms, TablesIntoASpreadsheet) {
         EXPECT_TRUE(book.contains("name=\"" + g->Name.toUtf8() + '"')) << book.constData();
     EXPECT_TRUE(Messages.Texts().isEmpty()) << qPrintable(Messages.Texts().join('\n'));
     // The main window's Export menu holds the command too.
-    EXPECT_NE(main_->Command(QStringLiteral("ExportTablesToSpreadsheetAction")), nullptr);
+    EXPECT_NE(main_->Command(TCommandId::ExportTablesToSpreadsheet), nullptr);
 }

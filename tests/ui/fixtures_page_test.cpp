@@ -43,7 +43,7 @@ protected:
         TMainWindowTest::SetUp();
         form_ = Open("soccer.kvd");
         ASSERT_NE(form_, nullptr);
-        main_->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+        main_->Command(TCommandId::ShowFixtures)->trigger();
         page_ = &form_->FixturesPage();
     }
     const TTournament& T() const { return form_->Document().Tournament(); }
@@ -59,7 +59,7 @@ protected:
             ids.push_back(Row(r).Id);
         page_->SelectMatches(ids);
     }
-    void Trigger(const char* name) { main_->Command(QLatin1String(name))->trigger(); }
+    void Trigger(TCommandId command) { main_->Command(command)->trigger(); }
     // Runs `command`; the modal dialog it opens is handed to `answer` (and closed if still open).
     // Returns the dialog's object name and title, or empty when none opened.
     QString WithModal(const std::function<void()>& command,
@@ -95,22 +95,21 @@ TEST_F(FixturesPage, ListsEveryMatchInTheTournamentsColumns) {
     EXPECT_GE(page_->horizontalHeader()->sectionSize(page_->Model().SectionOf(FixHome)),
               FixtureColumnDefaultWidth(FixHome));
     // The commands acting on rows are there on this page only.
-    EXPECT_TRUE(main_->Command(QStringLiteral("EditMatchdayAction"))->isEnabled());
-    EXPECT_FALSE(
-        main_->Command(QStringLiteral("CopyFixturesAction"))->isEnabled()); // nothing selected
+    EXPECT_TRUE(main_->Command(TCommandId::EditMatchday)->isEnabled());
+    EXPECT_FALSE(main_->Command(TCommandId::CopyFixtures)->isEnabled()); // nothing selected
     Select({0});
-    EXPECT_TRUE(main_->Command(QStringLiteral("CopyFixturesAction"))->isEnabled());
-    Trigger("ShowTablesAction");
-    EXPECT_FALSE(main_->Command(QStringLiteral("EditMatchdayAction"))->isEnabled());
-    EXPECT_FALSE(main_->Command(QStringLiteral("SelectAllFixturesAction"))->isEnabled());
+    EXPECT_TRUE(main_->Command(TCommandId::CopyFixtures)->isEnabled());
+    Trigger(TCommandId::ShowTables);
+    EXPECT_FALSE(main_->Command(TCommandId::EditMatchday)->isEnabled());
+    EXPECT_FALSE(main_->Command(TCommandId::SelectAllFixtures)->isEnabled());
 
-    Trigger("ShowFixturesAction");
+    Trigger(TCommandId::ShowFixtures);
     // A match without a date goes after the dated ones.
     const int undated = Row(0).Id;
     form_->Document().Edit(QStringLiteral("No date"), ChangeFixtures,
                            [undated](TTournament& t) { t.MatchById(undated)->HasDate = false; });
     EXPECT_EQ(Row(page_->RowCount() - 1).Id, undated);
-    Trigger("UndoAction");
+    Trigger(TCommandId::Undo);
     EXPECT_EQ(Row(0).Id, undated);
 
     // The filters: not played only, then one team's home games.
@@ -137,8 +136,8 @@ TEST_F(FixturesPage, HeadingClicksSortBothWaysAndAreUndone) {
     EXPECT_TRUE(T().FixtureSort.Descending);
     EXPECT_EQ(Cell(0, FixHome), QStringLiteral("Westfield Athletic"));
     EXPECT_TRUE(form_->Document().IsModified());
-    Trigger("UndoAction");
-    Trigger("UndoAction");
+    Trigger(TCommandId::Undo);
+    Trigger(TCommandId::Undo);
     EXPECT_EQ(T().FixtureSort.Column, -1);
     EXPECT_EQ(Cell(0, FixHome), QStringLiteral("Riverside Rovers"));
 }
@@ -161,7 +160,7 @@ TEST_F(FixturesPage, TheScoreFollowsTheOrderOfTheTeamColumns) {
     EXPECT_TRUE(QApplication::clipboard()->text().contains(
         QStringLiteral("Oakvale Town\tRiverside Rovers\t1:2\n")))
         << QApplication::clipboard()->text().toStdString();
-    Trigger("UndoAction");
+    Trigger(TCommandId::Undo);
     EXPECT_EQ(T().FixtureColumns, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(Cell(0, FixScore), QString(QChar(0xA0)) + QStringLiteral("2:1"));
 }
@@ -169,7 +168,7 @@ TEST_F(FixturesPage, TheScoreFollowsTheOrderOfTheTeamColumns) {
 TEST_F(FixturesPage, MatchdaysOfSeveralRowsChangeAllOrNothing) {
     // Two rows sharing Oakvale Town: refused before the dialog opens.
     Select({0, 4});
-    EXPECT_EQ(WithModal([&] { Trigger("EditMatchdayAction"); }), QString());
+    EXPECT_EQ(WithModal([&] { Trigger(TCommandId::EditMatchday); }), QString());
     ASSERT_EQ(Messages.Texts().size(), 1);
     EXPECT_TRUE(Messages.Texts().front().startsWith(
         QStringLiteral("You have selected several fixtures with the same team")));
@@ -182,7 +181,7 @@ TEST_F(FixturesPage, MatchdaysOfSeveralRowsChangeAllOrNothing) {
     const int b = Row(1).Id;
     QString started;
     const QString seen =
-        WithModal([&] { Trigger("EditMatchdayAction"); },
+        WithModal([&] { Trigger(TCommandId::EditMatchday); },
                   [&](QDialog* d) {
                       started = d->findChild<QLineEdit*>(QStringLiteral("ValueEdit"))->text();
                       Type(d, QStringLiteral("2"));
@@ -199,7 +198,7 @@ TEST_F(FixturesPage, MatchdaysOfSeveralRowsChangeAllOrNothing) {
     EXPECT_FALSE(form_->Document().IsModified());
 
     // A free matchday: both move, as one step, and stay selected.
-    WithModal([&] { Trigger("EditMatchdayAction"); },
+    WithModal([&] { Trigger(TCommandId::EditMatchday); },
               [&](QDialog* d) {
                   Type(d, QStringLiteral("9"));
                   d->accept();
@@ -207,7 +206,7 @@ TEST_F(FixturesPage, MatchdaysOfSeveralRowsChangeAllOrNothing) {
     EXPECT_EQ(T().MatchById(a)->Matchday, 9);
     EXPECT_EQ(T().MatchById(b)->Matchday, 9);
     EXPECT_EQ(page_->SelectedMatchIds().size(), 2u);
-    Trigger("UndoAction");
+    Trigger(TCommandId::Undo);
     EXPECT_EQ(T().MatchById(a)->Matchday, 1);
     EXPECT_EQ(T().MatchById(b)->Matchday, 1);
 }
@@ -217,7 +216,7 @@ TEST_F(FixturesPage, TheFixtureDialogsRefuseWhatDoesNotConvert) {
     const int id = Row(2).Id;
     // A time that is no time, then an empty one: the fixture loses its time.
     QStringList shown;
-    WithModal([&] { Trigger("EditTimeAction"); },
+    WithModal([&] { Trigger(TCommandId::EditTime); },
               [&](QDialog* d) {
                   Type(d, QStringLiteral("25:99"));
                   d->accept();
@@ -232,7 +231,7 @@ TEST_F(FixturesPage, TheFixtureDialogsRefuseWhatDoesNotConvert) {
     EXPECT_EQ(Cell(page_->Model().RowOfMatch(id), FixTime), ShortTimeText(0.78125));
 
     Messages.Clear();
-    WithModal([&] { Trigger("EditMatchdayAction"); },
+    WithModal([&] { Trigger(TCommandId::EditMatchday); },
               [&](QDialog* d) {
                   Type(d, QStringLiteral("x3"));
                   d->accept();
@@ -242,7 +241,7 @@ TEST_F(FixturesPage, TheFixtureDialogsRefuseWhatDoesNotConvert) {
 
     // An empty date is taken: no date.
     Messages.Clear();
-    WithModal([&] { Trigger("EditDateAction"); },
+    WithModal([&] { Trigger(TCommandId::EditDate); },
               [&](QDialog* d) {
                   Type(d, QString());
                   d->accept();
@@ -258,15 +257,15 @@ TEST_F(FixturesPage, ADoubleClickDoesWhatThePreferenceSays) {
                                 QStringLiteral("TFixtureDateForm|Fixture Date"),
                                 QStringLiteral("TFixtureDateForm|Fixture Time"),
                                 QStringLiteral("TFixtureDateForm|Fixture Stadium")};
-    const char* choices[] = {"DblClickFixtureAction",  "DblClickScoreAction",
-                             "DblClickMatchdayAction", "DblClickDateAction",
-                             "DblClickTimeAction",     "DblClickStadiumAction"};
+    const TCommandId choices[] = {TCommandId::DblClickFixture,  TCommandId::DblClickScore,
+                                  TCommandId::DblClickMatchday, TCommandId::DblClickDate,
+                                  TCommandId::DblClickTime,     TCommandId::DblClickStadium};
     Select({3});
     const QRect cell = page_->visualRect(page_->Model().index(3, 6));
     for (int value = 1; value <= 6; ++value) {
         Trigger(choices[value - 1]);
         EXPECT_EQ(PrefInteger("", "FixturesOnDblClick"), value);
-        EXPECT_TRUE(main_->Command(QLatin1String(choices[value - 1]))->isChecked());
+        EXPECT_TRUE(main_->Command(choices[value - 1])->isChecked());
         QString seen;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -291,7 +290,7 @@ TEST_F(FixturesPage, DeletingAsksAndAPlayedMatchRecountsTheTables) {
     const int playedBefore = played();
     Select({0, 1});
     Messages.QueueAnswer(TMessageButton::No);
-    Trigger("DeleteFixturesAction");
+    Trigger(TCommandId::DeleteFixtures);
     EXPECT_EQ(Messages.Texts().value(0),
               QStringLiteral("Are you sure you want to delete selected fixtures?"));
     EXPECT_EQ(page_->RowCount(), count);
@@ -300,7 +299,7 @@ TEST_F(FixturesPage, DeletingAsksAndAPlayedMatchRecountsTheTables) {
     EXPECT_EQ(page_->RowCount(), count - 2);
     EXPECT_EQ(T().MatchCount(), count - 2);
     EXPECT_EQ(played(), playedBefore - 1);
-    Trigger("UndoAction");
+    Trigger(TCommandId::Undo);
     EXPECT_EQ(page_->RowCount(), count);
     EXPECT_EQ(played(), playedBefore);
     // Ctrl+A and Ctrl+C: every row, a line each.
@@ -356,8 +355,8 @@ TEST_F(FixturesPage, TheColumnsDialogKeepsBothTeamsAndSetsTheDateFormat) {
     // Another format chosen elsewhere (the preferences, another window): the list follows
     // when it is shown again.
     RegWriteInteger(QStringLiteral("Fixtures"), QStringLiteral("DayOfWeek"), -1);
-    Trigger("ShowTablesAction");
-    Trigger("ShowFixturesAction");
+    Trigger(TCommandId::ShowTables);
+    Trigger(TCommandId::ShowFixtures);
     EXPECT_EQ(Cell(0, FixDate), QLocale().toString(first, QLocale::ShortFormat));
 
     // The default set: saved, loaded, and taken by new tournaments.
@@ -370,7 +369,7 @@ TEST_F(FixturesPage, TheColumnsDialogKeepsBothTeamsAndSetsTheDateFormat) {
     EXPECT_EQ(lists.Chosen(), (std::vector<int>{4, 7, 6, 8, 11}));
     dialog.reject();
 
-    Trigger("UndoAction");
+    Trigger(TCommandId::Undo);
     EXPECT_EQ(T().FixtureColumns.size(), 9u);
 }
 
@@ -380,7 +379,7 @@ TEST_F(FixturesPage, AScoreEnteredFromTheListShowsInItsRowAndTheTables) {
     const int id = Row(row).Id;
     Select({row});
     const QString seen =
-        WithModal([&] { Trigger("EditScoreAction"); },
+        WithModal([&] { Trigger(TCommandId::EditScore); },
                   [](QDialog* d) {
                       auto* score = d->findChild<QLineEdit*>(QStringLiteral("ScoreEdit"));
                       score->clear();
@@ -392,6 +391,6 @@ TEST_F(FixturesPage, AScoreEnteredFromTheListShowsInItsRowAndTheTables) {
     EXPECT_EQ(Cell(page_->Model().RowOfMatch(id), FixScore),
               QString(QChar(0xA0)) + QStringLiteral("3:1"));
     EXPECT_EQ(page_->SelectedMatchIds(), std::vector<int>{id}); // the row stays chosen
-    Trigger("UndoAction");
+    Trigger(TCommandId::Undo);
     EXPECT_TRUE(Cell(page_->Model().RowOfMatch(id), FixScore).trimmed().isEmpty());
 }

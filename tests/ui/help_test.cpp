@@ -128,7 +128,7 @@ TEST_F(Help, F1AndTheHelpButtonOpenTheWindowsTopic) {
 TEST_F(Help, F1InTheMainWindowOpensThePagesTopic) {
     THelpKeyFilter filter;
     qApp->installEventFilter(&filter);
-    EXPECT_TRUE(main_->Command(QStringLiteral("HelpTopicsAction"))->shortcut().isEmpty());
+    EXPECT_TRUE(main_->Command(TCommandId::HelpTopics)->shortcut().isEmpty());
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
     QApplication::setActiveWindow(main_.get());
@@ -144,7 +144,7 @@ TEST_F(Help, F1InTheMainWindowOpensThePagesTopic) {
     };
     EXPECT_TRUE(f1(main_->ListPanel().Tree()).endsWith(QStringLiteral("#IDH_TOURNAMENT_LIST")));
     EXPECT_TRUE(f1(&form->TablesPage()).endsWith(QStringLiteral("#IDH_TABLES_PAGE")));
-    form->Command(QStringLiteral("StatsPageAction"))->trigger();
+    form->Command(TCommandId::StatsPage)->trigger();
     EXPECT_TRUE(f1(&form->StatisticsPage()).endsWith(QStringLiteral("#IDH_STATISTICS")));
     // A click on the chart gives it the focus, and F1 there explains the statistics page.
     auto* chart = form->StatisticsPage().findChild<QWidget*>(QStringLiteral("StatsChart"));
@@ -158,7 +158,7 @@ TEST_F(Help, F1InTheMainWindowOpensThePagesTopic) {
 
 // The manual's window fits the screen it opens on, and Escape closes it.
 TEST_F(Help, TheManualFitsTheScreenAndEscapeClosesIt) {
-    main_->Command(QStringLiteral("HelpTopicsAction"))->trigger();
+    main_->Command(TCommandId::HelpTopics)->trigger();
     THelpForm* help = OpenHelp();
     ASSERT_NE(help, nullptr);
     const QRect screen = help->screen()->availableGeometry();

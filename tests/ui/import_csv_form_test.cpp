@@ -83,7 +83,7 @@ protected:
             });
             o->accept();
         });
-        form.Command(QStringLiteral("ImportCSVAction"))->trigger();
+        form.Command(TCommandId::ImportCSV)->trigger();
     }
 };
 

@@ -56,7 +56,7 @@ TEST_F(ItemModels, TheListTheFixturesAndTheStatisticsKeepTheRules) {
     Test(form->findChild<TStatsGridModel*>());
     TTournamentDocument& doc = form->Document();
     // Sorting, filtering, editing and undoing the fixtures.
-    form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    form->Command(TCommandId::ShowFixtures)->trigger();
     for (QTableView* view : form->FixturesPage().findChildren<QTableView*>()) {
         QHeaderView* header = view->horizontalHeader();
         const QPoint at(header->sectionViewportPosition(2) + header->sectionSize(2) / 2,
@@ -72,9 +72,9 @@ TEST_F(ItemModels, TheListTheFixturesAndTheStatisticsKeepTheRules) {
     form->FixturesPage().SetFilter(TFixtureFilter{});
     doc.Edit(QStringLiteral("Matchday"), ChangeFixtures | ChangeTables | ChangeStatistics,
              [](TTournament& t) { t.MatchAt(0)->Matchday = 9; });
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     // Every kind of statistic, for the whole tournament and a team.
-    form->Command(QStringLiteral("StatsPageAction"))->trigger();
+    form->Command(TCommandId::StatsPage)->trigger();
     TStatisticsPage& stats = form->StatisticsPage();
     for (const TStatsKind kind : {TStatsKind::Basic, TStatsKind::ByMatchday, TStatsKind::ByDate,
                                   TStatsKind::Scores, TStatsKind::Referees})

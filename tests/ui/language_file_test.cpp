@@ -135,8 +135,9 @@ protected:
              {"soccer.kvd", "hockey.kvd", "basketball.kvd", "volleyball.kvd", "chess.kvd"}) {
             TTournamentForm* form = Open(file);
             ASSERT_NE(form, nullptr) << file;
-            for (const char* page : {"ShowFixturesAction", "StatsPageAction", "ShowTablesAction"})
-                form->Command(QLatin1String(page))->trigger();
+            for (const TCommandId page :
+                 {TCommandId::ShowFixtures, TCommandId::StatsPage, TCommandId::ShowTables})
+                form->Command(page)->trigger();
             QPrinter printer;
             TPrintPreviewForm preview(form->Document().Tournament(), printer, Dialogs, form);
         }
@@ -246,11 +247,11 @@ TEST_F(LanguageFile, ChoosingGermanTranslatesTheWindows) {
     EXPECT_EQ(SportName(t.Sport), QStringLiteral("Fußball"));
     // The window's commands follow at its next activation.
     form->ApplyLanguage();
-    EXPECT_EQ(form->Command(QStringLiteral("SaveAction"))->text(), QStringLiteral("&Speichern"));
+    EXPECT_EQ(form->Command(TCommandId::Save)->text(), QStringLiteral("&Speichern"));
     // Back to English.
     SetCurrentLanguage(QString());
     form->ApplyLanguage();
-    EXPECT_EQ(form->Command(QStringLiteral("SaveAction"))->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(form->Command(TCommandId::Save)->text(), QStringLiteral("&Save"));
 }
 
 namespace {
@@ -307,12 +308,13 @@ TEST_F(LanguageFile, ASwitchReachesEveryOpenWindowAtOnce) {
          {"soccer.kvd", "hockey.kvd", "basketball.kvd", "volleyball.kvd", "chess.kvd"}) {
         TTournamentForm* form = Open(file);
         ASSERT_NE(form, nullptr) << file;
-        for (const char* page : {"ShowFixturesAction", "StatsPageAction", "ShowTablesAction"})
-            form->Command(QLatin1String(page))->trigger();
+        for (const TCommandId page :
+             {TCommandId::ShowFixtures, TCommandId::StatsPage, TCommandId::ShowTables})
+            form->Command(page)->trigger();
     }
-    main_->Command(QStringLiteral("SortToolAction"))->trigger();
-    main_->Command(QStringLiteral("MainFilterToolAction"))->trigger();
-    main_->Command(QStringLiteral("HelpTopicsAction"))->trigger();
+    main_->Command(TCommandId::SortTool)->trigger();
+    main_->Command(TCommandId::MainFilterTool)->trigger();
+    main_->Command(TCommandId::HelpTopics)->trigger();
     const TListNode* chosen =
         main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("chess.kvd")));
     main_->ListPanel().Select(chosen);
@@ -329,8 +331,8 @@ TEST_F(LanguageFile, ASwitchReachesEveryOpenWindowAtOnce) {
     EXPECT_EQ(main_->ListPanel().Selected(), chosen);
     EXPECT_TRUE(
         main_->ListPanel().Tree()->isExpanded(main_->ListPanel().Model().IndexOf(chosen->Parent)));
-    EXPECT_TRUE(main_->Command(QStringLiteral("NewTournamentAction"))->isEnabled());
-    EXPECT_TRUE(main_->Command(QStringLiteral("RenameAction"))->isEnabled());
+    EXPECT_TRUE(main_->Command(TCommandId::NewTournament)->isEnabled());
+    EXPECT_TRUE(main_->Command(TCommandId::Rename)->isEnabled());
 
     // English texts that German words differently.
     const TLanguageContents german =
@@ -380,7 +382,7 @@ TEST_F(LanguageFile, ASwitchReachesEveryOpenWindowAtOnce) {
     // And back: English everywhere. (The dialog was built anew in German: its list is another.)
     prefs.findChild<QListWidget*>(QStringLiteral("LanguagesLB"))->setCurrentRow(0);
     ASSERT_TRUE(prefs.ApplyChanges());
-    EXPECT_EQ(main_->Command(QStringLiteral("SaveAction"))->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(main_->Command(TCommandId::Save)->text(), QStringLiteral("&Save"));
     EXPECT_EQ(prefs.windowTitle(), QStringLiteral("Program Preferences"));
     find = main_->ListPanel().FindForm();
     EXPECT_EQ(find->windowTitle(), QStringLiteral("Find Tournament"));

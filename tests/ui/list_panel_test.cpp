@@ -58,7 +58,7 @@ protected:
 TEST_F(ListPanel, NewFolderAsksAgainForABlankName) {
     Panel().Select(Folder());
     Dialogs.Inputs = {QStringLiteral("   "), QStringLiteral(" Cups ")};
-    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    main_->Command(TCommandId::NewFolder)->trigger();
     EXPECT_EQ(Messages.Texts(), QStringList{QStringLiteral("Empty name is not allowed!")});
     EXPECT_EQ(Dialogs.Asked.size(), 2);
     EXPECT_EQ(Dialogs.Asked.front(), QStringLiteral("Kelvorandine 2.2|Enter Folder Name:"));
@@ -73,7 +73,7 @@ TEST_F(ListPanel, NewFolderAsksAgainForABlankName) {
     // Cancel adds nothing.
     const QByteArray before = ListFile();
     Dialogs.Inputs = {std::nullopt};
-    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    main_->Command(TCommandId::NewFolder)->trigger();
     EXPECT_EQ(ListFile(), before);
 }
 
@@ -105,7 +105,7 @@ TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Riverside Autumn League"));
     Messages.Clear();
     Messages.QueueAnswer(TMessageButton::No);
-    main_->Command(QStringLiteral("CloseAction"))->trigger();
+    main_->Command(TCommandId::Close)->trigger();
     QApplication::processEvents();
     EXPECT_EQ(Messages.Texts(),
               QStringList{QStringLiteral("Save changes in tournament 'Riverside Autumn League'?")});
@@ -122,7 +122,7 @@ TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
 TEST_F(ListPanel, NamesWithLeadingBlanksSurviveARestart) {
     Panel().Select(main_->List().Root());
     Dialogs.Inputs = {QStringLiteral("  My Folder")};
-    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    main_->Command(TCommandId::NewFolder)->trigger();
     ASSERT_EQ(Panel().Selected()->Data.Name, QStringLiteral("  My Folder"));
     TListNode* samples = main_->List().Root()->Children.back().get();
     ASSERT_EQ(samples->Data.Name, QStringLiteral("Samples"));
@@ -149,7 +149,7 @@ TEST_F(ListPanel, EnterEndsARenameAndAnEmptyNameIsRefused) {
     QTreeView* tree = Panel().Tree();
     const auto rename = [&](const QString& text) {
         tree->setFocus();
-        main_->Command(QStringLiteral("RenameAction"))->trigger();
+        main_->Command(TCommandId::Rename)->trigger();
         QApplication::processEvents();
         QWidget* editor = QApplication::focusWidget();
         ASSERT_NE(editor, tree);
@@ -183,7 +183,7 @@ TEST_F(ListPanel, RemoveKeepsFilesAndDeleteTrashesThem) {
     const QString hockeyPath = Entry("hockey.kvd")->Data.FilePath;
     Panel().Select(Entry("hockey.kvd"));
     Messages.QueueAnswer(TMessageButton::Yes);
-    main_->Command(QStringLiteral("RemoveAction"))->trigger();
+    main_->Command(TCommandId::Remove)->trigger();
     EXPECT_EQ(Entry("hockey.kvd"), nullptr);
     EXPECT_TRUE(QFile::exists(hockeyPath));
     EXPECT_FALSE(ListFile().contains("hockey.kvd"));
@@ -191,12 +191,12 @@ TEST_F(ListPanel, RemoveKeepsFilesAndDeleteTrashesThem) {
     // Deleting the folder deletes every tournament below it and closes its windows unasked.
     TTournamentForm* form = main_->OpenTournament(Entry("chess.kvd")->Data);
     ASSERT_NE(form, nullptr);
-    form->Command(QStringLiteral("ResultsGridAction"))->trigger(); // modified: still no question
+    form->Command(TCommandId::ResultsGrid)->trigger(); // modified: still no question
     const QString chessPath = Entry("chess.kvd")->Data.FilePath;
     Panel().Select(Folder());
     Messages.Clear();
     Messages.QueueAnswer(TMessageButton::Yes);
-    main_->Command(QStringLiteral("DeleteAction"))->trigger();
+    main_->Command(TCommandId::Delete)->trigger();
     QApplication::processEvents();
     EXPECT_EQ(Messages.Texts(),
               QStringList{QStringLiteral(
@@ -232,7 +232,7 @@ TEST_F(ListPanel, DraggingObeysTheListRules) {
 }
 
 TEST_F(ListPanel, FindAndFindNext) {
-    EXPECT_FALSE(main_->Command(QStringLiteral("FindNextAction"))->isEnabled());
+    EXPECT_FALSE(main_->Command(TCommandId::FindNext)->isEnabled());
     // A blank text is refused in the dialog; then "League" finds the leagues one after another.
     QTimer::singleShot(0, [this] {
         TFindTournamentForm* form = Panel().FindForm();
@@ -242,18 +242,18 @@ TEST_F(ListPanel, FindAndFindNext) {
         form->SetText(QStringLiteral("League"));
         form->accept();
     });
-    main_->Command(QStringLiteral("FindAction"))->trigger();
+    main_->Command(TCommandId::Find)->trigger();
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("The search text cannot be blank"))
         << Messages.Texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(Messages.Texts().size(), 1) << Messages.Texts().join(QLatin1Char('|')).toStdString();
     ASSERT_NE(Panel().Selected(), nullptr);
     EXPECT_EQ(Panel().Selected()->Data.Name, QStringLiteral("Northern Ice Hockey League"));
-    EXPECT_TRUE(main_->Command(QStringLiteral("FindNextAction"))->isEnabled());
-    main_->Command(QStringLiteral("FindNextAction"))->trigger();
+    EXPECT_TRUE(main_->Command(TCommandId::FindNext)->isEnabled());
+    main_->Command(TCommandId::FindNext)->trigger();
     EXPECT_EQ(Panel().Selected()->Data.Name, QStringLiteral("Riverside Spring League"));
-    main_->Command(QStringLiteral("FindNextAction"))->trigger();
+    main_->Command(TCommandId::FindNext)->trigger();
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Search string 'League' not found"));
-    EXPECT_FALSE(main_->Command(QStringLiteral("FindNextAction"))->isEnabled());
+    EXPECT_FALSE(main_->Command(TCommandId::FindNext)->isEnabled());
     // The text searched stays in the list of texts for this run.
     EXPECT_EQ(Panel().FindForm()->findChild<QComboBox*>(QStringLiteral("TextCB"))->count(), 1);
 }
@@ -267,7 +267,7 @@ TEST_F(ListPanel, AddingExistingTournaments) {
     ASSERT_TRUE(SaveTournament(cup, outside, false));
     Panel().Select(Folder());
     Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
-    main_->Command(QStringLiteral("AddExistingAction"))->trigger();
+    main_->Command(TCommandId::AddExisting)->trigger();
     EXPECT_TRUE(QFile::exists(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))));
     EXPECT_NE(main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("cup.kvd"))),
               nullptr);
@@ -276,7 +276,7 @@ TEST_F(ListPanel, AddingExistingTournaments) {
               TTournamentList::SavesPath(QStringLiteral("cup.kvd"))); // the entry added
     // The same file again: its copy in SAVES is listed, so nothing is overwritten.
     Dialogs.Opens.push_back({{outside}, QStringLiteral("Kelvorandine 2.x (*.kvd)")});
-    main_->Command(QStringLiteral("AddExistingAction"))->trigger();
+    main_->Command(TCommandId::AddExisting)->trigger();
     EXPECT_EQ(Messages.Texts().back(),
               QStringLiteral("Cannot add tournament. File already exists: ") +
                   TTournamentList::SavesPath(QStringLiteral("cup.kvd")));
@@ -320,7 +320,7 @@ TEST_F(ListPanel, ImportingFilesOfTheEarlierProgram) {
         }
     };
     QTimer::singleShot(0, answer);
-    main_->Command(QStringLiteral("AddExistingAction"))->trigger();
+    main_->Command(TCommandId::AddExisting)->trigger();
 
     EXPECT_TRUE(Messages.Texts().contains(QStringLiteral("Wrong file format: ") + data +
                                           QStringLiteral("not-a-tournament.plg")));
@@ -348,13 +348,13 @@ TEST_F(ListPanel, UndoingARenameBringsTheListAlong) {
     ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(soccer),
                                         QStringLiteral("Riverside Autumn League"), Qt::EditRole));
     QApplication::processEvents();
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
+    EXPECT_EQ(main_->Command(TCommandId::Undo)->text(),
               QStringLiteral("&Undo Rename to Riverside Autumn League"));
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(form->Document().Tournament().Name, QStringLiteral("Riverside Spring League"));
     EXPECT_EQ(Entry("soccer.kvd")->Data.Name, QStringLiteral("Riverside Spring League"));
     EXPECT_FALSE(form->Document().IsModified());
-    main_->Command(QStringLiteral("RedoAction"))->trigger();
+    main_->Command(TCommandId::Redo)->trigger();
     EXPECT_EQ(Entry("soccer.kvd")->Data.Name, QStringLiteral("Riverside Autumn League"));
     EXPECT_TRUE(ListFile().contains("Riverside Autumn League"));
     // The window is still the entry's: opening it again brings the same window forward.
@@ -370,7 +370,7 @@ TEST_F(ListPanel, DeletingSeveralEntriesWithAnOpenWindow) {
     selection->setCurrentIndex(chess, QItemSelectionModel::ClearAndSelect);
     selection->select(hockey, QItemSelectionModel::Select);
     Messages.QueueAnswer(TMessageButton::Yes);
-    main_->Command(QStringLiteral("DeleteAction"))->trigger();
+    main_->Command(TCommandId::Delete)->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(main_->TournamentForms().isEmpty());
     EXPECT_EQ(Entry("chess.kvd"), nullptr);
@@ -383,7 +383,7 @@ TEST_F(ListPanel, RenamingByTypingInTheTree) {
     QTreeView* tree = Panel().Tree();
     Panel().Select(Folder());
     tree->setFocus();
-    main_->Command(QStringLiteral("RenameAction"))->trigger();
+    main_->Command(TCommandId::Rename)->trigger();
     QApplication::processEvents();
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(editor, nullptr);
@@ -409,7 +409,7 @@ TEST_F(ListPanel, MultipleSelectionStaysAmongSiblings) {
     QTreeView* tree = Panel().Tree();
     Panel().Select(main_->List().Root());
     Dialogs.Inputs = {QStringLiteral("Archive")};
-    main_->Command(QStringLiteral("NewFolderAction"))->trigger();
+    main_->Command(TCommandId::NewFolder)->trigger();
     TListNode* archive = Panel().Selected();
     ASSERT_EQ(archive->Data.Name, QStringLiteral("Archive"));
     const auto click = [&](const TListNode* node) {
@@ -459,12 +459,12 @@ TEST_F(ListPanel, IconsTellFoldersAndCommandsApart) {
     EXPECT_TRUE(colourful(open));
     EXPECT_TRUE(colourful(closed));
 
-    const QIcon remove = main_->Command(QStringLiteral("RemoveAction"))->icon();
-    const QIcon trash = main_->Command(QStringLiteral("DeleteAction"))->icon();
+    const QIcon remove = main_->Command(TCommandId::Remove)->icon();
+    const QIcon trash = main_->Command(TCommandId::Delete)->icon();
     ASSERT_FALSE(remove.isNull());
     ASSERT_FALSE(trash.isNull());
     EXPECT_NE(image(remove), image(trash));
-    const QIcon create = main_->Command(QStringLiteral("NewTournamentAction"))->icon();
+    const QIcon create = main_->Command(TCommandId::NewTournament)->icon();
     EXPECT_TRUE(colourful(image(create)));
     EXPECT_FALSE(colourful(image(create, QIcon::Disabled)));
 }

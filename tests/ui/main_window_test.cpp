@@ -48,8 +48,8 @@ protected:
         const TListNode* entry = Entry(main, file);
         return entry ? main.OpenTournament(entry->Data) : nullptr;
     }
-    static bool Enabled(TMainForm& main, const char* action) {
-        return main.Command(QLatin1String(action))->isEnabled();
+    static bool Enabled(TMainForm& main, TCommandId command) {
+        return main.Command(command)->isEnabled();
     }
 };
 
@@ -58,40 +58,40 @@ protected:
 TEST_F(MainWindow, WithoutATournamentWindowItsCommandsAreDisabled) {
     TMainForm main(Dialogs);
     main.show();
-    for (const char* name : {"SaveAction", "CloseAction", "ShowTablesAction", "ResultsGridAction",
-                             "LeftAlignAction", "JointTableAction", "UndoAction", "PrintAction"})
-        EXPECT_FALSE(Enabled(main, name)) << name;
-    EXPECT_TRUE(Enabled(main, "FindAction"));
-    EXPECT_TRUE(Enabled(main, "NewFolderAction")); // the root is selected
-    EXPECT_FALSE(Enabled(main, "DeleteAction"));   // the root cannot be deleted
+    for (const TCommandId id :
+         {TCommandId::Save, TCommandId::Close, TCommandId::ShowTables, TCommandId::ResultsGrid,
+          TCommandId::LeftAlign, TCommandId::JointTable, TCommandId::Undo, TCommandId::Print})
+        EXPECT_FALSE(Enabled(main, id)) << CommandSpec(id).Name;
+    EXPECT_TRUE(Enabled(main, TCommandId::Find));
+    EXPECT_TRUE(Enabled(main, TCommandId::NewFolder)); // the root is selected
+    EXPECT_FALSE(Enabled(main, TCommandId::Delete));   // the root cannot be deleted
     EXPECT_TRUE(Messages.Entries().empty());
 
     TTournamentForm* form = Open(main, "soccer.kvd");
     ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(Enabled(main, "ResultsGridAction"));
-    EXPECT_TRUE(main.Command(QStringLiteral("ResultsGridAction"))->isChecked());
-    EXPECT_FALSE(Enabled(main, "SaveAction")) << "nothing changed yet";
-    EXPECT_TRUE(Enabled(main, "LeftAlignAction")) << "two groups";
-    EXPECT_FALSE(Enabled(main, "ConferencesTableAction"));
-    EXPECT_TRUE(Enabled(main, "PrintAction"));
+    EXPECT_TRUE(Enabled(main, TCommandId::ResultsGrid));
+    EXPECT_TRUE(main.Command(TCommandId::ResultsGrid)->isChecked());
+    EXPECT_FALSE(Enabled(main, TCommandId::Save)) << "nothing changed yet";
+    EXPECT_TRUE(Enabled(main, TCommandId::LeftAlign)) << "two groups";
+    EXPECT_FALSE(Enabled(main, TCommandId::ConferencesTable));
+    EXPECT_TRUE(Enabled(main, TCommandId::Print));
 
     // A view switch through the main window's button acts on the window and can be undone.
-    main.Command(QStringLiteral("ResultsGridAction"))->trigger();
+    main.Command(TCommandId::ResultsGrid)->trigger();
     EXPECT_FALSE(form->Document().Tournament().View.Results);
-    EXPECT_FALSE(main.Command(QStringLiteral("ResultsGridAction"))->isChecked());
-    EXPECT_TRUE(Enabled(main, "SaveAction"));
-    EXPECT_EQ(main.Command(QStringLiteral("UndoAction"))->text(),
-              QStringLiteral("&Undo Results Grid"));
-    main.Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_FALSE(main.Command(TCommandId::ResultsGrid)->isChecked());
+    EXPECT_TRUE(Enabled(main, TCommandId::Save));
+    EXPECT_EQ(main.Command(TCommandId::Undo)->text(), QStringLiteral("&Undo Results Grid"));
+    main.Command(TCommandId::Undo)->trigger();
     EXPECT_TRUE(form->Document().Tournament().View.Results);
     EXPECT_FALSE(form->Document().IsModified());
-    EXPECT_FALSE(Enabled(main, "SaveAction"));
+    EXPECT_FALSE(Enabled(main, TCommandId::Save));
 
     // The hidden list panel takes the list commands with it.
-    main.Command(QStringLiteral("ListPanelAction"))->trigger();
-    EXPECT_FALSE(Enabled(main, "FindAction"));
-    main.Command(QStringLiteral("ListPanelAction"))->trigger();
-    EXPECT_TRUE(Enabled(main, "FindAction"));
+    main.Command(TCommandId::ListPanel)->trigger();
+    EXPECT_FALSE(Enabled(main, TCommandId::Find));
+    main.Command(TCommandId::ListPanel)->trigger();
+    EXPECT_TRUE(Enabled(main, TCommandId::Find));
 }
 
 TEST_F(MainWindow, ShutdownAsksEveryWindowAndCancelKeepsThemOpen) {
@@ -101,8 +101,8 @@ TEST_F(MainWindow, ShutdownAsksEveryWindowAndCancelKeepsThemOpen) {
     TTournamentForm* hockey = Open(main, "hockey.kvd");
     ASSERT_TRUE(soccer && hockey);
     const QByteArray hockeyFile = ReadFile(hockey->Document().FileName());
-    soccer->Command(QStringLiteral("ResultsGridAction"))->trigger();
-    hockey->Command(QStringLiteral("HomeStandingsAction"))->trigger();
+    soccer->Command(TCommandId::ResultsGrid)->trigger();
+    hockey->Command(TCommandId::HomeStandings)->trigger();
     Messages.QueueAnswer(TMessageButton::Yes);    // soccer: saved
     Messages.QueueAnswer(TMessageButton::Cancel); // hockey: stop
     EXPECT_FALSE(main.close());
@@ -265,8 +265,8 @@ TEST_F(MainWindow, ListMenuSavesOnlyTheActiveWindowsOwnEntry) {
     TTournamentForm* soccer = Open(main, "soccer.kvd");
     TTournamentForm* hockey = Open(main, "hockey.kvd");
     ASSERT_TRUE(soccer && hockey);
-    soccer->Command(QStringLiteral("ResultsGridAction"))->trigger();
-    hockey->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    soccer->Command(TCommandId::ResultsGrid)->trigger();
+    hockey->Command(TCommandId::ResultsGrid)->trigger();
     ASSERT_EQ(main.ActiveForm(), hockey);
     const auto save = [](QMenu& menu) {
         return menu.findChild<QAction*>(QStringLiteral("ListSaveAction"));
@@ -287,23 +287,21 @@ TEST_F(MainWindow, ListMenuSavesOnlyTheActiveWindowsOwnEntry) {
 TEST_F(MainWindow, ALanguageChangeShowsAtTheNextActivation) {
     WriteFile(LanguageFolder() + QStringLiteral("test.lng"),
               "[LANG_INFO]\r\nLanguage=Test\r\nLocaleID=1031\r\n[STRINGS]\r\n1=&Datei\r\n19=&"
-              "L\xc3\xb6schen\r\n600=Turniere\r\n5205=&Ergebnisse\r\n");
+              "L\xc3\xb6schen\r\n50=&Ergebnisse\r\n600=Turniere\r\n");
     TMainForm main(Dialogs);
     main.show();
     TTournamentForm* form = Open(main, "soccer.kvd");
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&Delete"));
+    EXPECT_EQ(main.Command(TCommandId::Delete)->text(), QStringLiteral("&Delete"));
     SetCurrentLanguage(QStringLiteral("test.lng"));
-    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(), QStringLiteral("&Delete"))
+    EXPECT_EQ(main.Command(TCommandId::Delete)->text(), QStringLiteral("&Delete"))
         << "not before the activation";
     main.ApplyLanguage();
     form->ApplyLanguage();
-    EXPECT_EQ(main.Command(QStringLiteral("DeleteAction"))->text(),
-              QStringLiteral("&L\u00f6schen"));
+    EXPECT_EQ(main.Command(TCommandId::Delete)->text(), QStringLiteral("&L\u00f6schen"));
     EXPECT_EQ(main.findChild<QMenu*>(QStringLiteral("FileMenu"))->title(),
               QStringLiteral("&Datei"));
-    EXPECT_EQ(form->Command(QStringLiteral("ResultsGridAction"))->text(),
-              QStringLiteral("&Ergebnisse"));
+    EXPECT_EQ(form->Command(TCommandId::ResultsGrid)->text(), QStringLiteral("&Ergebnisse"));
     EXPECT_EQ(main.ListPanel()
                   .Model()
                   .data(main.ListPanel().Model().IndexOf(main.List().Root()), Qt::DisplayRole)
@@ -325,16 +323,16 @@ TEST_F(MainWindow, LoadAndSaveFailuresAreReported) {
     // A file that cannot be written: the error, and the tournament stays modified.
     TTournamentForm* form = Open(main, "hockey.kvd");
     ASSERT_NE(form, nullptr);
-    form->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    form->Command(TCommandId::ResultsGrid)->trigger();
     const QString saves = ProgramFolder() + QStringLiteral("SAVES");
     ASSERT_TRUE(QDir(saves).removeRecursively());
     WriteFile(saves, "a file where the folder was");
     Messages.Clear();
-    main.Command(QStringLiteral("SaveAction"))->trigger();
+    main.Command(TCommandId::Save)->trigger();
     ASSERT_EQ(Messages.Texts().size(), 1);
     EXPECT_EQ(Messages.Entries().front().Kind, TMessageKind::Error);
     EXPECT_TRUE(form->Document().IsModified());
-    EXPECT_TRUE(main.Command(QStringLiteral("SaveAction"))->isEnabled());
+    EXPECT_TRUE(main.Command(TCommandId::Save)->isEnabled());
     Messages.QueueAnswer(TMessageButton::No);
 }
 
@@ -344,7 +342,7 @@ TEST_F(MainWindow, CtrlShiftIImportsFixtures) {
     TMainForm main(Dialogs);
     main.show();
     ASSERT_NE(Open(main, "soccer.kvd"), nullptr);
-    QAction* import = main.Command(QStringLiteral("ImportCSVAction"));
+    QAction* import = main.Command(TCommandId::ImportCSV);
     EXPECT_EQ(import->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     EXPECT_TRUE(import->isEnabled());
     QApplication::setActiveWindow(&main);

@@ -213,7 +213,9 @@ void TMonkey::Act(TMonkeyResult& r) {
     case 0:
     case 1:
     case 2: { // a command of the window or of the main window
-        QList<QAction*> actions = form->Commands();
+        QList<QAction*> actions;
+        for (QAction* a : form->Commands())
+            actions << a;
         for (QAction* a : main_.findChildren<QAction*>())
             if (!a->objectName().isEmpty()) actions << a;
         QList<QAction*> usable;
@@ -227,7 +229,7 @@ void TMonkey::Act(TMonkeyResult& r) {
     }
     case 3:
     case 4: { // a click on the table pictures
-        form->Command(QStringLiteral("ShowTablesAction"))->trigger();
+        form->Command(kv::TCommandId::ShowTables)->trigger();
         QWidget* view = form->TablesPage().viewport();
         const QPoint at(Pick(std::max(1, view->width())), Pick(std::max(1, view->height())));
         r.Log << QStringLiteral("click tables at %1,%2").arg(at.x()).arg(at.y());
@@ -235,16 +237,18 @@ void TMonkey::Act(TMonkeyResult& r) {
         break;
     }
     case 5: { // fixture edits on the selected rows
-        form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+        form->Command(kv::TCommandId::ShowFixtures)->trigger();
         kv::TFixturesPage& fixtures = form->FixturesPage();
         if (fixtures.RowCount() == 0) return;
         fixtures.selectRow(Pick(fixtures.RowCount()));
-        static const char* const edits[] = {
-            "EditScoreAction",   "EditMatchdayAction",   "EditDateAction",    "EditTimeAction",
-            "EditStadiumAction", "DeleteFixturesAction", "EditFixtureAction", "CopyFixturesAction"};
-        const char* edit = edits[Pick(8)];
-        r.Log << QStringLiteral("fixtures %1").arg(QLatin1String(edit));
-        form->Command(QLatin1String(edit))->trigger();
+        static const kv::TCommandId edits[] = {
+            kv::TCommandId::EditScore,   kv::TCommandId::EditMatchday,
+            kv::TCommandId::EditDate,    kv::TCommandId::EditTime,
+            kv::TCommandId::EditStadium, kv::TCommandId::DeleteFixtures,
+            kv::TCommandId::EditFixture, kv::TCommandId::CopyFixtures};
+        QAction* edit = form->Command(edits[Pick(8)]);
+        r.Log << QStringLiteral("fixtures %1").arg(edit->objectName());
+        edit->trigger();
         break;
     }
     case 6:

@@ -445,7 +445,7 @@ TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
         w->next();
         w->button(QWizard::FinishButton)->click();
     });
-    main_->Command(QStringLiteral("NewTournamentAction"))->trigger();
+    main_->Command(TCommandId::NewTournament)->trigger();
     TTournamentForm* form = main_->ActiveForm();
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();

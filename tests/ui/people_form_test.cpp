@@ -83,8 +83,7 @@ TEST_F(PeopleForm, StadiumsAddedCheckedDeletedAndUndone) {
     dialog.accept();
     ASSERT_EQ(doc.Tournament().Stadiums.size(), 2u);
     EXPECT_EQ(doc.Tournament().Stadiums.front().Capacity, 12000);
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
-              QStringLiteral("&Undo Edit Stadiums"));
+    EXPECT_EQ(main_->Command(TCommandId::Undo)->text(), QStringLiteral("&Undo Edit Stadiums"));
 
     // A stadium a match was played at stays.
     const int used = doc.Tournament().Stadiums.front().Id;
@@ -104,8 +103,8 @@ TEST_F(PeopleForm, StadiumsAddedCheckedDeletedAndUndone) {
     EXPECT_TRUE(again.Editor().Entries().empty());
     again.reject();
     EXPECT_EQ(doc.Tournament().Stadiums.size(), 2u);
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_TRUE(doc.Tournament().Stadiums.empty());
 }
 

@@ -162,7 +162,7 @@ TEST_F(PrintForms, ThePreviewKeepsTheTablesBorders) {
 TEST_F(PrintForms, TheFixtureListPrintsFromItsPreview) {
     TTournamentForm* form = Open("basketball.kvd");
     ASSERT_NE(form, nullptr);
-    form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    form->Command(TCommandId::ShowFixtures)->trigger();
     const QString pdf = HomePath(QStringLiteral("fixtures.pdf"));
     int pages = 0;
     Answer<TGridPrintPreviewForm>([&](TGridPrintPreviewForm& d) {

@@ -38,7 +38,7 @@ protected:
         ASSERT_TRUE(doc.IsModified());
         doc.SetFileName(path);
         Messages.Clear();
-        form->Command(QStringLiteral("SaveAction"))->trigger();
+        form->Command(TCommandId::Save)->trigger();
         EXPECT_FALSE(Messages.Texts().isEmpty()) << "no message for a failed save";
         EXPECT_TRUE(doc.IsModified());
         EXPECT_TRUE(main_->TournamentForms().contains(form));

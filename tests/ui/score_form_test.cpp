@@ -79,10 +79,10 @@ TEST_F(ScoreForm, AClickOnAnEmptyCellEntersAScore) {
     const TTournament& t = form->Document().Tournament();
     EXPECT_EQ(t.MatchCount(), played + 1);
     EXPECT_TRUE(form->Document().IsModified());
-    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))
+    EXPECT_TRUE(main_->Command(TCommandId::Undo)
                     ->text()
                     .startsWith(QStringLiteral("&Undo Score 3:1 ") + home));
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(form->Document().Tournament().MatchCount(), played);
 }
 
@@ -211,9 +211,8 @@ TEST_F(ScoreForm, DeleteAsksFirst) {
     Messages.QueueAnswer(TMessageButton::Yes);
     dialog.DeleteMatch();
     EXPECT_EQ(doc.Tournament().MatchCount(), count - 1);
-    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))
-                    ->text()
-                    .startsWith(QStringLiteral("&Undo Delete ")));
+    EXPECT_TRUE(
+        main_->Command(TCommandId::Undo)->text().startsWith(QStringLiteral("&Undo Delete ")));
     // The hockey sample has overtime and shoot-outs: the three choices are offered.
     dialog.OpenMatch(doc, doc.Tournament().JointTable().Matches().front()->Id, 0);
     EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("ShootOutsRB"))->isHidden());
@@ -362,10 +361,10 @@ TEST_F(ScoreForm, MovingAMatchToAnotherLegOrPosition) {
         legs.MoveUp();
     legs.accept();
     EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg == 1 ? 2 : 1);
-    EXPECT_TRUE(main_->Command(QStringLiteral("UndoAction"))
+    EXPECT_TRUE(main_->Command(TCommandId::Undo)
                     ->text()
                     .startsWith(QStringLiteral("&Undo Change Match Legs")));
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg);
 
     TMatchRowForm rows(doc, home, visitor, id, form);
@@ -417,10 +416,10 @@ TEST_F(ScoreForm, TheLegButtonAppliesFirstThenMovesAndShowsTheMovedMatch) {
     EXPECT_TRUE(dialog.windowTitle().startsWith(Fmt(QStringLiteral("Leg %d."), moved->Leg)));
     EXPECT_FALSE(dialog.findChild<QAbstractButton*>(QStringLiteral("ApplyBtn"))->isEnabled());
     // Two steps: the applied change, then the move.
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(doc.Tournament().MatchById(id)->Leg, leg);
     EXPECT_EQ(doc.Tournament().MatchById(id)->Attendance, 900);
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_NE(doc.Tournament().MatchById(id)->Attendance, 900);
 
     // The position button of a new match with nothing typed has nothing to move.
@@ -545,7 +544,7 @@ TEST_F(ScoreForm, AScoreRedrawsOnlyTheTablesOfItsTeams) {
     EXPECT_EQ(orders(doc.Tournament()), orders(fresh));
 
     // Undone, the same tables again.
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(page.LastRedrawnTables(), 1);
 }
 
@@ -689,13 +688,13 @@ TEST_F(ScoreForm, UndoingAnAddedMatchGivesItsNumberBack) {
     };
     const int first = add();
     EXPECT_EQ(first, last + 1);
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(doc.Tournament().LastMatchId, last);
     EXPECT_EQ(doc.Tournament().MatchById(first), nullptr);
     EXPECT_EQ(add(), first);
     // Redo after undo brings the same number back too.
-    main_->Command(QStringLiteral("UndoAction"))->trigger();
-    main_->Command(QStringLiteral("RedoAction"))->trigger();
+    main_->Command(TCommandId::Undo)->trigger();
+    main_->Command(TCommandId::Redo)->trigger();
     ASSERT_NE(doc.Tournament().MatchById(first), nullptr);
     EXPECT_EQ(doc.Tournament().LastMatchId, first);
 }

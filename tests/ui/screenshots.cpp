@@ -90,12 +90,12 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
             if (auto* w = qobject_cast<QMdiSubWindow*>(form->parentWidget())) w->showMaximized();
             Shot(*form,
                  QStringLiteral("TTournamentForm-tables-") + QFileInfo(file).completeBaseName());
-            form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+            form->Command(kv::TCommandId::ShowFixtures)->trigger();
             Shot(*form,
                  QStringLiteral("TTournamentForm-fixtures-") + QFileInfo(file).completeBaseName());
             if (file == QLatin1String("soccer.kvd")) // the page under its own name
                 Shot(*form, QStringLiteral("TTournamentForm-fixtures"));
-            form->Command(QStringLiteral("ShowTablesAction"))->trigger();
+            form->Command(kv::TCommandId::ShowTables)->trigger();
         }
         // The score dialog: a hockey match decided in overtime on each page, a soccer forfeit.
         for (kv::TTournamentForm* form : main.TournamentForms()) {
@@ -203,7 +203,7 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
             kv::TTournamentForm form(std::move(largest), dialogs);
             form.resize(1100, 700);
             form.show();
-            form.Command(QStringLiteral("ShowFixturesAction"))->trigger();
+            form.Command(kv::TCommandId::ShowFixtures)->trigger();
             Shot(form, QStringLiteral("TTournamentForm-fixtures-largest"));
         }
         // The tool windows, floating, on the soccer sample.
@@ -212,25 +212,25 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
                 if (auto* w = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
                     main.findChild<QMdiArea*>()->setActiveSubWindow(w);
                 kv::TTableToolWindow& table = main.ToolWindows().Table();
-                main.Command(QStringLiteral("SortToolAction"))->trigger();
+                main.Command(kv::TCommandId::SortTool)->trigger();
                 table.setFloating(true);
                 table.resize(300, 200);
                 Shot(table, QStringLiteral("ToolWindow-sort"));
-                main.Command(QStringLiteral("ColumnsToolAction"))->trigger();
+                main.Command(kv::TCommandId::ColumnsTool)->trigger();
                 Shot(table, QStringLiteral("ToolWindow-columns"));
-                main.Command(QStringLiteral("ColumnsToolAction"))->trigger();
+                main.Command(kv::TCommandId::ColumnsTool)->trigger();
                 kv::TFilterToolWindow& filter = main.ToolWindows().Filter();
-                main.Command(QStringLiteral("MainFilterToolAction"))->trigger();
+                main.Command(kv::TCommandId::MainFilterTool)->trigger();
                 filter.setFloating(true);
                 filter.resize(300, 200);
                 filter.ChooseKind(1);
                 Shot(filter, QStringLiteral("ToolWindow-filter"));
-                form->Command(QStringLiteral("ShowFixturesAction"))->trigger();
-                main.Command(QStringLiteral("FixturesFilterToolAction"))->trigger();
+                form->Command(kv::TCommandId::ShowFixtures)->trigger();
+                main.Command(kv::TCommandId::FixturesFilterTool)->trigger();
                 Shot(filter, QStringLiteral("ToolWindow-filter-fixtures"));
-                main.Command(QStringLiteral("FixturesFilterToolAction"))->trigger();
-                form->Command(QStringLiteral("UndoAction"))->trigger();
-                form->Command(QStringLiteral("ShowTablesAction"))->trigger();
+                main.Command(kv::TCommandId::FixturesFilterTool)->trigger();
+                form->Command(kv::TCommandId::Undo)->trigger();
+                form->Command(kv::TCommandId::ShowTables)->trigger();
             }
         main.ListPanel().Select(list.FindByPath(kv::TTournamentList::SavesPath(samples.value(3))));
         Shot(main, QStringLiteral("TMainForm"));

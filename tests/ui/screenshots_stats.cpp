@@ -67,7 +67,7 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     kv::TTournamentForm form(Season(), dialogs);
     form.resize(1200, 800);
     form.show();
-    form.Command(QStringLiteral("StatsPageAction"))->trigger();
+    form.Command(kv::TCommandId::StatsPage)->trigger();
     kv::TStatisticsPage& page = form.StatisticsPage();
     const struct {
         kv::TStatsKind Kind;
@@ -103,7 +103,7 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     page.SelectRow(page.Grid().RowOfKey(kv::RowGoals));
     const QString printed = kv::ProgramFolder() + QStringLiteral("printed-chart.pdf");
     dialogs.Printers.push_back(printed);
-    form.Command(QStringLiteral("PrintStatsChartAction"))->trigger();
+    form.Command(kv::TCommandId::PrintStatsChart)->trigger();
     ShotPdfPage(printed, QStringLiteral("PrintChart-page"));
     // A team's own figures on the page.
     page.ShowKind(kv::TStatsKind::Basic);

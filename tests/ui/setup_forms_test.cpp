@@ -53,7 +53,7 @@ TEST_F(SetupForms, GroupManagementSwitchesToGroupsAndDeletesTeams) {
     const int matches = doc.Tournament().MatchCount();
     const int cross = CrossGroupMatches(doc.Tournament());
     ASSERT_GT(cross, 0);
-    EXPECT_EQ(form->Command(QStringLiteral("GroupManagementAction"))->text(),
+    EXPECT_EQ(form->Command(TCommandId::GroupManagement)->text(),
               QStringLiteral("Division &Management"));
     {
         TGroupManagementForm dialog(doc, Dialogs);
@@ -72,7 +72,7 @@ TEST_F(SetupForms, GroupManagementSwitchesToGroupsAndDeletesTeams) {
     EXPECT_FALSE(doc.Tournament().HasConferences());
     EXPECT_EQ(doc.Tournament().MatchCount(), matches - cross);
     EXPECT_EQ(CrossGroupMatches(doc.Tournament()), 0);
-    EXPECT_EQ(form->Command(QStringLiteral("GroupManagementAction"))->text(),
+    EXPECT_EQ(form->Command(TCommandId::GroupManagement)->text(),
               QStringLiteral("Group &Management"));
 
     // Four groups of two: one team less is refused.
@@ -88,7 +88,7 @@ TEST_F(SetupForms, GroupManagementSwitchesToGroupsAndDeletesTeams) {
             QStringLiteral("A group must contain at least two teams")));
     }
     EXPECT_EQ(doc.Tournament().TeamCount(), 8);
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_TRUE(doc.Tournament().HasConferences());
     EXPECT_EQ(doc.Tournament().MatchCount(), matches);
 }
@@ -118,7 +118,7 @@ TEST_F(SetupForms, GroupManagementDeletesATeamWithItsMatches) {
     EXPECT_EQ(doc.Tournament().TeamCount(), 8);
     EXPECT_EQ(doc.Tournament().MatchCount(), before - own);
     EXPECT_NE(doc.Tournament().JointTable().TeamByName(QStringLiteral("New Team 1")), nullptr);
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_NE(doc.Tournament().TeamById(id), nullptr);
     EXPECT_EQ(doc.Tournament().MatchCount(), before);
 }
@@ -203,7 +203,7 @@ TEST_F(SetupForms, FormatAsksBeforeLegsGoAndRebuildsTheCriteria) {
     EXPECT_EQ(doc.Tournament().WinOTPoints, 2);
     ASSERT_EQ(doc.Tournament().SortCriteria.size(), 1u); // the main criterion alone
     EXPECT_EQ(doc.Tournament().SortCriteria.front().Column, 40);
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(doc.Tournament().MatchCount(), matches);
     EXPECT_EQ(doc.Tournament().WinPoints, 3);
 }
@@ -278,7 +278,7 @@ TEST_F(SetupForms, ShootOutsOffAskThenTurnTheirResultsIntoDraws) {
         EXPECT_EQ(m->GetOutcome(true), t.Overtime ? 4 : 1); // a draw
     }
     EXPECT_EQ(t.MatchById(decided.front())->HomeScore, loser);
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(doc.Tournament().MatchById(decided.front())->DecidedIn, 2);
 }
 

@@ -52,11 +52,11 @@ protected:
     TStatisticsPage& Show(const char* file) {
         form_ = Open(file);
         EXPECT_NE(form_, nullptr);
-        form_->Command(QStringLiteral("StatsPageAction"))->trigger();
+        form_->Command(TCommandId::StatsPage)->trigger();
         EXPECT_EQ(form_->Page(), 2);
         return form_->StatisticsPage();
     }
-    void Trigger(const char* name) { form_->Command(QLatin1String(name))->trigger(); }
+    void Trigger(TCommandId command) { form_->Command(command)->trigger(); }
     template <typename T> static void Answer(std::function<void(T&)> answer) {
         QTimer::singleShot(0, [answer] {
             auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
@@ -155,26 +155,26 @@ TEST_F(StatisticsPage, TheSelectedRowAndTheChartChoicesAreKept) {
     EXPECT_GE(page.Grid().RowOfKey(RowWonOT), 0);
     const int goals = page.Grid().RowOfKey(RowGoals);
     page.SelectRow(goals);
-    Trigger("BasicHomeChartAction");
+    Trigger(TCommandId::BasicHomeChart);
     EXPECT_TRUE(page.Chart().Data().Title.startsWith(page.Grid().Data.Cell(goals, 0) +
                                                      QStringLiteral(" - home")));
     // Another table: the same statistic stays selected.
     page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Group));
     EXPECT_EQ(page.Grid().RowKeys.value(page.CurrentRow()), RowGoals);
-    EXPECT_TRUE(form_->Command(QStringLiteral("BasicHomeChartAction"))->isChecked());
+    EXPECT_TRUE(form_->Command(TCommandId::BasicHomeChart)->isChecked());
     // The score and referee choices wait for their kinds.
-    EXPECT_FALSE(form_->Command(QStringLiteral("ScoresAwayAction"))->isEnabled());
+    EXPECT_FALSE(form_->Command(TCommandId::ScoresAway)->isEnabled());
     page.ShowKind(TStatsKind::Scores);
-    EXPECT_TRUE(form_->Command(QStringLiteral("ScoresAwayAction"))->isEnabled());
-    EXPECT_FALSE(form_->Command(QStringLiteral("BasicHomeChartAction"))->isEnabled());
+    EXPECT_TRUE(form_->Command(TCommandId::ScoresAway)->isEnabled());
+    EXPECT_FALSE(form_->Command(TCommandId::BasicHomeChart)->isEnabled());
     // A single group: no comparison of groups.
-    EXPECT_FALSE(form_->Command(QStringLiteral("ConfChartAction"))->isEnabled());
+    EXPECT_FALSE(form_->Command(TCommandId::ConfChart)->isEnabled());
 
     // The main window's menu holds the same commands.
     QMenu* menu = main_->menuBar()->findChild<QMenu*>(QStringLiteral("StatisticsMenu"));
     ASSERT_NE(menu, nullptr);
     emit menu->aboutToShow();
-    EXPECT_TRUE(menu->actions().contains(form_->Command(QStringLiteral("ChartPropertiesAction"))));
+    EXPECT_TRUE(menu->actions().contains(form_->Command(TCommandId::ChartProperties)));
 }
 
 TEST_F(StatisticsPage, ChartPropertiesRefuseABadAngleAndRoundTrip) {
@@ -194,7 +194,7 @@ TEST_F(StatisticsPage, ChartPropertiesRefuseABadAngleAndRoundTrip) {
             ->setPlainText(QStringLiteral("My chart"));
         d.accept();
     });
-    Trigger("ChartPropertiesAction");
+    Trigger(TCommandId::ChartProperties);
     EXPECT_TRUE(refused);
     EXPECT_TRUE(Messages.Texts().contains(QStringLiteral("'4.5' is not a valid integer value")));
     const TChartSettings stored = TChartSettings::FromSettings();
@@ -212,26 +212,26 @@ TEST_F(StatisticsPage, ChartPropertiesRefuseABadAngleAndRoundTrip) {
         d.findChild<QCheckBox*>(QStringLiteral("View3DCheck"))->setChecked(true);
         d.reject();
     });
-    Trigger("ChartPropertiesAction");
+    Trigger(TCommandId::ChartProperties);
     EXPECT_FALSE(TChartSettings::FromSettings().View3D);
 }
 
 TEST_F(StatisticsPage, TheChartAndTheGridGoOut) {
     TStatisticsPage& page = Show("soccer.kvd");
-    Trigger("CopyStatsTableAction");
+    Trigger(TCommandId::CopyStatsTable);
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.startsWith(QStringLiteral("Parameter\tHolders\tVisitors\tOverall\n")));
     EXPECT_EQ(copied.count(QLatin1Char('\n')), page.Grid().RowCount() + 1);
 
     const QString png = HomePath(QStringLiteral("chart"));
     Dialogs.Saves.push_back(png);
-    Trigger("ExportStatsChartToPNGAction");
+    Trigger(TCommandId::ExportStatsChartToPNG);
     const QImage image(png + QStringLiteral(".png"));
     EXPECT_EQ(image.size(), page.Chart().size());
 
     const QString pdf = HomePath(QStringLiteral("chart-print.pdf"));
     Dialogs.Printers.push_back(pdf);
-    Trigger("PrintStatsChartAction");
+    Trigger(TCommandId::PrintStatsChart);
     QFile printed(pdf);
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
     EXPECT_TRUE(printed.read(5) == "%PDF-");
@@ -239,14 +239,14 @@ TEST_F(StatisticsPage, TheChartAndTheGridGoOut) {
     const QString html = HomePath(QStringLiteral("stats.html"));
     Dialogs.Saves.push_back(html);
     Answer<THTMLSettingsForm>([](THTMLSettingsForm& d) { d.accept(); });
-    Trigger("ExportStatsToHTMLAction");
+    Trigger(TCommandId::ExportStatsToHTML);
     QFile page2(html);
     ASSERT_TRUE(page2.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(page2.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("Basic Statistics")));
     EXPECT_TRUE(text.contains(QStringLiteral("Matches played")));
 
-    Trigger("CopyStatsChartEMFAction");
+    Trigger(TCommandId::CopyStatsChartEMF);
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
 }
@@ -262,7 +262,7 @@ TEST_F(StatisticsPage, APrintedChartKeepsItsTextSizes) {
     const int points = page.Chart().Settings().TitleFont.Size;
     const QString pdf = HomePath(QStringLiteral("printed.pdf"));
     Dialogs.Printers.push_back(pdf);
-    Trigger("PrintStatsChartAction");
+    Trigger(TCommandId::PrintStatsChart);
     QProcess reader;
     reader.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(reader.waitForFinished(30000));

@@ -108,7 +108,7 @@ TEST_F(TableForms, ColumnsNeedOneVisibleAndSetsAreKeptPerSport) {
                                     ->currentItem();
     ASSERT_NE(shownSet, nullptr);
     EXPECT_EQ(shownSet->text(), QStringLiteral("Two"));
-    form_->Command(QStringLiteral("UndoAction"))->trigger();
+    form_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(Shown(), before);
 
     // Deleting asks first.
@@ -144,7 +144,7 @@ TEST_F(TableForms, DimensionsConvertInTheFieldsAndStayWithinLimits) {
     dialog.SetUnits(UnitsPixels);
     EXPECT_DOUBLE_EQ(dialog.SizeShown(4), 48);
     dialog.reject();
-    form_->Command(QStringLiteral("UndoAction"))->trigger();
+    form_->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(T().Dimensions.Units, UnitsPixels);
     EXPECT_DOUBLE_EQ(T().Dimensions.TeamWidth, team);
 

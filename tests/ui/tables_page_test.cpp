@@ -100,7 +100,7 @@ TEST_F(TablesPage, HintsAndCursorsOverEveryRegion) {
     EXPECT_EQ(page.HintAt(QPoint(2, 2)), QString()); // beside the pictures
 
     // The joint table of a group tournament: teams of different groups never meet.
-    form->Command(QStringLiteral("JointTableAction"))->trigger();
+    form->Command(TCommandId::JointTable)->trigger();
     ASSERT_EQ(page.TableCount(), 1);
     const TGroup& joint = *page.TableAt(0);
     const TTableLayout& jl = page.LayoutAt(0);
@@ -133,7 +133,7 @@ TEST_F(TablesPage, HeadingClicksSortAndToggleTheDirection) {
     click();
     EXPECT_EQ(form->Document().Tournament().SortState.Column, 16);
     EXPECT_TRUE(form->Document().Tournament().SortState.Descending);
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
+    EXPECT_EQ(main_->Command(TCommandId::Undo)->text(),
               QStringLiteral("&Undo Sort by Goals For and Against"));
     click();
     EXPECT_FALSE(form->Document().Tournament().SortState.Descending);
@@ -154,17 +154,15 @@ TEST_F(TablesPage, HeadingClicksSortAndToggleTheDirection) {
         QStringLiteral("Back to the tournament's order|Back to the tournament's order - click"));
     page.ClickAt(place);
     EXPECT_EQ(form->Document().Tournament().SortState, TSortState{});
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
-              QStringLiteral("&Undo Tournament's Order"));
+    EXPECT_EQ(main_->Command(TCommandId::Undo)->text(), QStringLiteral("&Undo Tournament's Order"));
     EXPECT_EQ(page.CursorNumberAt(place), 0);
     EXPECT_TRUE(page.HintAt(place).isEmpty());
     page.ClickAt(place);
-    EXPECT_EQ(main_->Command(QStringLiteral("UndoAction"))->text(),
-              QStringLiteral("&Undo Tournament's Order"));
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    EXPECT_EQ(main_->Command(TCommandId::Undo)->text(), QStringLiteral("&Undo Tournament's Order"));
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(form->Document().Tournament().SortState.Column, 16);
-    form->Command(QStringLiteral("UndoAction"))->trigger();
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(form->Document().Tournament().SortState.Column, -1);
     EXPECT_FALSE(form->Document().IsModified());
 }
@@ -187,7 +185,7 @@ TEST_F(TablesPage, RetitlingAGroupTable) {
     TTournament saved;
     ASSERT_TRUE(LoadTournament(saved, form->Document().FileName()));
     EXPECT_EQ(saved.GroupAt(0)->Name, QStringLiteral("North"));
-    EXPECT_FALSE(form->Command(QStringLiteral("SaveAction"))->isEnabled());
+    EXPECT_FALSE(form->Command(TCommandId::Save)->isEnabled());
 }
 
 TEST_F(TablesPage, ViewSwitchesAndAlignmentReshapeThePictures) {
@@ -195,27 +193,27 @@ TEST_F(TablesPage, ViewSwitchesAndAlignmentReshapeThePictures) {
     ASSERT_NE(form, nullptr);
     TTablesPage& page = form->TablesPage();
     const int withGrid = page.LayoutAt(0).PictureWidth;
-    form->Command(QStringLiteral("ResultsGridAction"))->trigger();
+    form->Command(TCommandId::ResultsGrid)->trigger();
     EXPECT_LT(page.LayoutAt(0).PictureWidth, withGrid);
-    form->Command(QStringLiteral("ResultsGridAction"))->trigger();
-    form->Command(QStringLiteral("HomeStandingsAction"))->trigger();
+    form->Command(TCommandId::ResultsGrid)->trigger();
+    form->Command(TCommandId::HomeStandings)->trigger();
     EXPECT_TRUE(page.LayoutAt(0).TwoHeaderRows);
-    form->Command(QStringLiteral("WidestAlignAction"))->trigger();
+    form->Command(TCommandId::WidestAlign)->trigger();
     EXPECT_EQ(page.LayoutAt(0).PictureWidth, page.LayoutAt(1).PictureWidth);
     EXPECT_EQ(page.ToViewport(0, {}).x(), page.ToViewport(1, {}).x());
-    form->Command(QStringLiteral("RightAlignAction"))->trigger();
+    form->Command(TCommandId::RightAlign)->trigger();
     EXPECT_EQ(page.ToViewport(0, {}).x() + page.LayoutAt(0).PictureWidth,
               page.ToViewport(1, {}).x() + page.LayoutAt(1).PictureWidth);
     // A one-group tournament has nothing to align.
     TTournamentForm* volley = Open("volleyball.kvd");
     ASSERT_NE(volley, nullptr);
-    EXPECT_FALSE(volley->Command(QStringLiteral("LeftAlignAction"))->isEnabled());
-    EXPECT_FALSE(main_->Command(QStringLiteral("LeftAlignAction"))->isEnabled());
-    EXPECT_TRUE(main_->Command(QStringLiteral("ResultsGridAction"))->isEnabled());
+    EXPECT_FALSE(volley->Command(TCommandId::LeftAlign)->isEnabled());
+    EXPECT_FALSE(main_->Command(TCommandId::LeftAlign)->isEnabled());
+    EXPECT_TRUE(main_->Command(TCommandId::ResultsGrid)->isEnabled());
     // Other pages: the view commands rest.
-    volley->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    volley->Command(TCommandId::ShowFixtures)->trigger();
     EXPECT_EQ(volley->Page(), 1);
-    EXPECT_FALSE(volley->Command(QStringLiteral("ResultsGridAction"))->isEnabled());
+    EXPECT_FALSE(volley->Command(TCommandId::ResultsGrid)->isEnabled());
 }
 
 TEST_F(TablesPage, CopyAsBitmapAndAsVectorPicture) {
@@ -255,10 +253,11 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
     TTournamentDocument& doc = form->Document();
     const QByteArray original = TournamentBytes(doc.Tournament());
     QRandomGenerator random(20261209);
-    const char* commands[] = {"ResultsGridAction",      "StandingsAction",  "HomeStandingsAction",
-                              "AwayStandingsAction",    "JointTableAction", "GroupsTableAction",
-                              "ConferencesTableAction", "LeftAlignAction",  "CenterAlignAction",
-                              "RightAlignAction",       "WidestAlignAction"};
+    const TCommandId commands[] = {
+        TCommandId::ResultsGrid,      TCommandId::Standings,  TCommandId::HomeStandings,
+        TCommandId::AwayStandings,    TCommandId::JointTable, TCommandId::GroupsTable,
+        TCommandId::ConferencesTable, TCommandId::LeftAlign,  TCommandId::CenterAlign,
+        TCommandId::RightAlign,       TCommandId::WidestAlign};
     int steps = 0;
     TScoreForm score(Dialogs, form);
     for (int i = 0; i < 160; ++i) {
@@ -298,8 +297,8 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
             continue;
         }
         if (kind < 2) {
-            QAction* a = form->Command(
-                QLatin1String(commands[random.bounded(static_cast<int>(std::size(commands)))]));
+            QAction* a =
+                form->Command(commands[random.bounded(static_cast<int>(std::size(commands)))]);
             a->setEnabled(true); // also the ones a page or a view would rest
             a->trigger();
         } else if (kind == 2) {
@@ -343,7 +342,7 @@ TEST_F(TablesPage, EveryEditUndoneGivesTheOriginalFile) {
 TEST_F(TablesPage, RefusedCellsSayWhyAndEmptyCellsProposeTheVenue) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
-    form->Command(QStringLiteral("JointTableAction"))->trigger();
+    form->Command(TCommandId::JointTable)->trigger();
     TTablesPage& page = form->TablesPage();
     const TTournament& t = form->Document().Tournament();
     const TGroup& joint = *page.TableAt(0);

@@ -195,7 +195,7 @@ TEST_F(TeamPropertiesForm, ClicksOnTheTableOpenItOnTheTeam) {
         shown = dialog->TeamId();
         dialog->reject();
     });
-    form->Command(QStringLiteral("TeamPropertiesAction"))->trigger();
+    form->Command(TCommandId::TeamProperties)->trigger();
     EXPECT_GE(shown, 0);
 }
 
@@ -222,7 +222,7 @@ TEST_F(TeamPropertiesForm, LeavingTheNameFieldChecksIt) {
         dialog->NameEdit().setText(QStringLiteral("Some New Name"));
         dialog->reject();
     });
-    form->Command(QStringLiteral("TeamPropertiesAction"))->trigger();
+    form->Command(TCommandId::TeamProperties)->trigger();
     EXPECT_EQ(message, QStringLiteral("Team with this name already exists"));
     EXPECT_TRUE(focusBack);
 }

@@ -57,9 +57,9 @@ TEST_F(TieOrderForm, TheRecordedOrderRanksLevelTeamsAndIsUndone) {
     two.MoveUp();
     two.accept();
     EXPECT_EQ(first(), QStringLiteral("Bee"));
-    other.Command(QStringLiteral("UndoAction"))->trigger();
+    other.Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(first(), QStringLiteral("Ant"));
-    other.Command(QStringLiteral("RedoAction"))->trigger();
+    other.Command(TCommandId::Redo)->trigger();
     EXPECT_EQ(first(), QStringLiteral("Bee"));
     TTieOrderForm clear(other.Document(), *other.Document().Tournament().Groups().front());
     EXPECT_EQ(clear.Teams().item(0)->text(), QStringLiteral("Bee")); // the record comes first

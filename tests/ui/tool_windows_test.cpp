@@ -33,7 +33,7 @@ namespace {
 
 class ToolWindows : public kvtest::TMainWindowTest {
 protected:
-    QAction* Command(const char* name) { return main_->Command(QLatin1String(name)); }
+    QAction* Command(const char* name) { return main_->findChild<QAction*>(QLatin1String(name)); }
     TTableToolWindow& Table() { return main_->ToolWindows().Table(); }
     TFilterToolWindow& Filter() { return main_->ToolWindows().Filter(); }
 };
@@ -105,12 +105,12 @@ TEST_F(ToolWindows, TheSortTabFollowsTheTournamentAndItsChoicesAreUndone) {
     Table().SetDescending(false);
     EXPECT_FALSE(t.SortState.Descending);
     // A heading click elsewhere, or an undo: the tab follows.
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_TRUE(t.SortState.Descending);
     EXPECT_TRUE(descending->isChecked());
-    form->Command(QStringLiteral("UndoAction"))->trigger();
-    form->Command(QStringLiteral("UndoAction"))->trigger();
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
+    form->Command(TCommandId::Undo)->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_EQ(t.SortState.Column, -1);
     EXPECT_EQ(criterion->currentIndex(), 0);
 }
@@ -146,7 +146,7 @@ TEST_F(ToolWindows, AColumnSetReplacesTheColumnsAndResetsAStaleSort) {
               QStringLiteral("You should select at least one visible column"));
     EXPECT_EQ(form->Document().Tournament().Columns.size(), 2u);
     EXPECT_EQ(form->Document().ColumnSet(), QStringLiteral("Short"));
-    form->Command(QStringLiteral("UndoAction"))->trigger(); // the tournament is read back
+    form->Command(TCommandId::Undo)->trigger(); // the tournament is read back
     const TTournament& restored = form->Document().Tournament();
     EXPECT_EQ(restored.Columns.size(), before.size());
     EXPECT_EQ(restored.SortState.Column, before[2]);
@@ -187,7 +187,7 @@ TEST_F(ToolWindows, TheMainFilterKeepsItsBoundsInOrder) {
     EXPECT_FALSE(t.MatchFilter.IsSet());
     EXPECT_EQ(page.RowCount(), all);
     // Each choice was a step.
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     EXPECT_TRUE(doc.Tournament().MatchFilter.DateRangeSet());
 }
 
@@ -222,7 +222,7 @@ TEST_F(ToolWindows, TheFixtureFiltersReloadTheList) {
     EXPECT_EQ(page.Filter().TeamFilterKind, 0);
     EXPECT_EQ(team->currentIndex(), 0);
     EXPECT_EQ(page.RowCount(), form->Document().Tournament().MatchCount());
-    form->Command(QStringLiteral("UndoAction"))->trigger();
+    form->Command(TCommandId::Undo)->trigger();
     Filter().ChooseTeamEntry(0);
     Filter().ChoosePlayed(0);
     EXPECT_EQ(page.RowCount(), form->Document().Tournament().MatchCount());
@@ -273,9 +273,9 @@ TEST_F(ToolWindows, HidingOneKeepsTheActiveTournament) {
     auto* area = main_->findChild<QMdiArea*>();
     area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(hockey->parentWidget()));
     hockey->FixturesPage().setFocus();
-    main_->Command(QStringLiteral("ShowFixturesAction"))->trigger();
+    main_->Command(TCommandId::ShowFixtures)->trigger();
     ASSERT_EQ(main_->ActiveForm(), hockey);
-    QAction* toggle = main_->Command(QStringLiteral("FixturesFilterToolAction"));
+    QAction* toggle = main_->Command(TCommandId::FixturesFilterTool);
     for (const bool byCloseButton : {false, true}) {
         toggle->trigger();
         ASSERT_TRUE(Filter().isVisible());
@@ -303,7 +303,7 @@ TEST_F(ToolWindows, TabStaysInTheFilter) {
     QApplication::setActiveWindow(main_.get());
     auto* area = main_->findChild<QMdiArea*>();
     area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(soccer->parentWidget()));
-    main_->Command(QStringLiteral("MainFilterToolAction"))->trigger();
+    main_->Command(TCommandId::MainFilterTool)->trigger();
     Filter().ChooseKind(FilterByDate);
     auto* to = Filter().findChild<TDateTimeField*>(QStringLiteral("ToDateEdit"));
     auto* kind = Filter().findChild<QComboBox*>(QStringLiteral("KindCB"));

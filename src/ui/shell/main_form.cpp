@@ -55,60 +55,6 @@ namespace kv {
 
 namespace {
 
-// The main window's commands that act on the active tournament window.
-const char* const kBoundCommands[] = {
-    "SaveAction",
-    "CloseAction",
-    "UndoAction",
-    "RedoAction",
-    "ShowTablesAction",
-    "ShowFixturesAction",
-    "StatsPageAction",
-    "ResultsGridAction",
-    "StandingsAction",
-    "HomeStandingsAction",
-    "AwayStandingsAction",
-    "JointTableAction",
-    "GroupsTableAction",
-    "ConferencesTableAction",
-    "LeftAlignAction",
-    "CenterAlignAction",
-    "RightAlignAction",
-    "WidestAlignAction",
-    "StadiumsAction",
-    "RefereesAction",
-    "TableColumnsAction",
-    "TableDimensionsAction",
-    "TableAppearanceAction",
-    "TeamPropertiesAction",
-    "ExportTableToHTMLAction",
-    "ExportTableToTextAction",
-    "ExportFixturesToExcelAction",
-    "ExportTablesToSpreadsheetAction",
-    "ImportCSVAction",
-    "PublishAction",
-    "FormatAction",
-    "PropertiesAction",
-    "GroupManagementAction",
-    "AddFixturesAction",
-    "EditFixtureAction",
-    "EditScoreAction",
-    "EditMatchdayAction",
-    "EditDateAction",
-    "EditTimeAction",
-    "EditStadiumAction",
-    "DeleteFixturesAction",
-    "FixtureColumnsAction",
-    "CopyFixturesAction",
-    "SelectAllFixturesAction",
-    "DblClickFixtureAction",
-    "DblClickScoreAction",
-    "DblClickMatchdayAction",
-    "DblClickDateAction",
-    "DblClickTimeAction",
-    "DblClickStadiumAction",
-};
-
 bool SameFile(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
@@ -147,7 +93,7 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent)
     resizeDocks({listDock_}, {280}, Qt::Horizontal);
 
     BuildCommands();
-    tools_ = new TToolWindows(*this);
+    tools_ = new TToolWindows(*this, *commands_);
     BuildMenus();
     BuildToolbars();
 
@@ -178,7 +124,7 @@ TMainForm::TMainForm(TDialogSeam& dialogs, QWidget* parent)
     connect(panel_, &TListPanel::ContextMenuRequested, this, &TMainForm::ShowListMenu);
     connect(area_, &QMdiArea::subWindowActivated, this, [this] { BindToActiveForm(); });
     connect(listDock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
-        Command(QStringLiteral("ListPanelAction"))->setChecked(shown);
+        Command(TCommandId::ListPanel)->setChecked(shown);
         UpdateCommands();
     });
 
@@ -420,20 +366,22 @@ void TMainForm::BindToActiveForm() {
     // A hint belongs to the window it was given for.
     if (form != hintForm_) statusBar()->clearMessage();
     hintForm_ = form;
-    for (const char* name : kBoundCommands) {
-        QAction* mine = Command(QLatin1String(name));
-        QAction* theirs = form ? form->Command(QLatin1String(name)) : nullptr;
+    for (const TCommandSpec& spec : CommandTable()) {
+        if (spec.Home != TCommandHome::Bound) continue;
+        QAction* mine = Command(spec.Id);
+        QAction* theirs = form ? form->Command(spec.Id) : nullptr;
         if (!theirs) {
             mine->setEnabled(false);
             mine->setChecked(false);
             continue;
         }
-        const auto sync = [mine, theirs] {
+        // Undo and Redo name their step, Group Management its kind of group.
+        const bool named = spec.Id == TCommandId::Undo || spec.Id == TCommandId::Redo ||
+                           spec.Id == TCommandId::GroupManagement;
+        const auto sync = [mine, theirs, named] {
             mine->setEnabled(theirs->isEnabled());
             mine->setChecked(theirs->isChecked());
-            if (theirs->objectName() == QLatin1String("UndoAction") ||
-                theirs->objectName() == QLatin1String("RedoAction") ||
-                theirs->objectName() == QLatin1String("GroupManagementAction")) {
+            if (named) {
                 mine->setText(theirs->text());
                 mine->setStatusTip(theirs->statusTip());
             }
@@ -459,15 +407,15 @@ void TMainForm::UpdateCommands() {
     s.LastSearchFound = panel_->CanFindNext();
     s.HasTournamentWindow = !TournamentForms().isEmpty();
     const TMainCommands c = MainCommandsFor(s);
-    Command(QStringLiteral("NewTournamentAction"))->setEnabled(c.NewTournament);
-    Command(QStringLiteral("NewFolderAction"))->setEnabled(c.NewFolder);
-    Command(QStringLiteral("AddExistingAction"))->setEnabled(c.AddExisting);
-    Command(QStringLiteral("RenameAction"))->setEnabled(c.Rename);
-    Command(QStringLiteral("DeleteAction"))->setEnabled(c.Delete);
-    Command(QStringLiteral("RemoveAction"))->setEnabled(c.Remove);
-    Command(QStringLiteral("FindAction"))->setEnabled(c.Find);
-    Command(QStringLiteral("FindNextAction"))->setEnabled(c.FindNext);
-    Command(QStringLiteral("PrintAction"))->setEnabled(c.Print);
+    Command(TCommandId::NewTournament)->setEnabled(c.NewTournament);
+    Command(TCommandId::NewFolder)->setEnabled(c.NewFolder);
+    Command(TCommandId::AddExisting)->setEnabled(c.AddExisting);
+    Command(TCommandId::Rename)->setEnabled(c.Rename);
+    Command(TCommandId::Delete)->setEnabled(c.Delete);
+    Command(TCommandId::Remove)->setEnabled(c.Remove);
+    Command(TCommandId::Find)->setEnabled(c.Find);
+    Command(TCommandId::FindNext)->setEnabled(c.FindNext);
+    Command(TCommandId::Print)->setEnabled(c.Print);
 }
 
 void TMainForm::ShowListMenu(TListNode* node, QPoint globalPos) {
@@ -482,20 +430,21 @@ std::unique_ptr<QMenu> TMainForm::ListMenu(TListNode* node) {
     // "Save" and "Properties" act on the active window, and only for its own entry.
     TTournamentForm* active = ActiveForm();
     const bool own = node && node->IsTournament() && active && FormOf(node->Data) == active;
-    for (const char* n : {"NewTournamentAction", "NewFolderAction", "RenameAction"})
-        menu.addAction(Command(QLatin1String(n)));
-    QAction* save = menu.addAction(Command(QStringLiteral("SaveAction"))->text());
+    for (const TCommandId id :
+         {TCommandId::NewTournament, TCommandId::NewFolder, TCommandId::Rename})
+        menu.addAction(Command(id));
+    QAction* save = menu.addAction(Command(TCommandId::Save)->text());
     save->setObjectName(QStringLiteral("ListSaveAction"));
     save->setEnabled(own && active->Document().IsModified());
     connect(save, &QAction::triggered, this, [active] { active->Save(); });
-    for (const char* n : {"DeleteAction", "AddExistingAction", "RemoveAction", "FindAction",
-                          "FindNextAction", "AutoSortAction"})
-        menu.addAction(Command(QLatin1String(n)));
-    QAction* properties = menu.addAction(Command(QStringLiteral("PropertiesAction"))->text());
+    for (const TCommandId id : {TCommandId::Delete, TCommandId::AddExisting, TCommandId::Remove,
+                                TCommandId::Find, TCommandId::FindNext, TCommandId::AutoSort})
+        menu.addAction(Command(id));
+    QAction* properties = menu.addAction(Command(TCommandId::Properties)->text());
     properties->setObjectName(QStringLiteral("ListPropertiesAction"));
     properties->setEnabled(own);
     connect(properties, &QAction::triggered, this,
-            [active] { active->Command(QStringLiteral("PropertiesAction"))->trigger(); });
+            [active] { active->Command(TCommandId::Properties)->trigger(); });
     return owned;
 }
 

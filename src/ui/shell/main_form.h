@@ -2,6 +2,7 @@
 
 #include "base/preferences.h"
 #include "storage/tournament_list.h"
+#include "ui/commands/command_set.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -36,7 +37,8 @@ public:
     explicit TMainForm(TDialogSeam& dialogs, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    QAction* Command(const QString& objectName) const;
+    // One of the window's commands (null for a tournament window's own).
+    QAction* Command(TCommandId id) const { return commands_->Find(id); }
     // The preferences dialog, made on first use and kept.
     TPreferencesForm& PreferencesForm();
     TListPanel& ListPanel() const { return *panel_; }
@@ -80,8 +82,6 @@ protected:
 private:
     QMenu* SystemMenu(QMdiSubWindow* window);
     TTournamentForm* ShowTournament(std::unique_ptr<TTournament> t);
-    QAction* AddCommand(const char* name, int textId, const char* text,
-                        const QKeySequence& keys = {}, const char* hint = nullptr);
     void BuildCommands();
     void BuildMenus();
     void BuildToolbars();
@@ -102,6 +102,7 @@ private:
 
     TDialogSeam& dialogs_;
     TTournamentList list_;
+    std::unique_ptr<TCommandSet> commands_;
     TListPanel* panel_ = nullptr;
     QDockWidget* listDock_ = nullptr;
     TToolWindows* tools_ = nullptr;

@@ -39,46 +39,60 @@ QMenu* AddMenu(QWidget* parent, const char* name, int textId, const char* text) 
 } // namespace
 
 void TMainForm::BuildMenus() {
-    const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
-        for (const char* n : names) {
-            if (QLatin1String(n) == QLatin1String("-"))
-                menu->addSeparator();
-            else
-                menu->addAction(Command(QLatin1String(n)));
+    // Groups of commands, a separator between each two.
+    using TIds = std::initializer_list<TCommandId>;
+    const auto add = [this](QMenu* menu, std::initializer_list<TIds> groups) {
+        bool first = true;
+        for (const TIds& group : groups) {
+            if (!first) menu->addSeparator();
+            first = false;
+            for (const TCommandId id : group)
+                menu->addAction(Command(id));
         }
     };
     QMenu* file = AddMenu(menuBar(), "FileMenu", 1, "&File");
     add(file,
-        {"NewTournamentAction", "NewFolderAction", "-", "SaveAction", "CloseAction", "-",
-         "FindAction", "FindNextAction", "-", "AddExistingAction", "RemoveAction", "RenameAction",
-         "DeleteAction", "-", "PreferencesAction", "PrintAction", "-", "ExitAction"});
+        {{TCommandId::NewTournament, TCommandId::NewFolder},
+         {TCommandId::Save, TCommandId::Close},
+         {TCommandId::Find, TCommandId::FindNext},
+         {TCommandId::AddExisting, TCommandId::Remove, TCommandId::Rename, TCommandId::Delete},
+         {TCommandId::Preferences, TCommandId::Print},
+         {TCommandId::Exit}});
     QMenu* edit = AddMenu(menuBar(), "EditMenu", 2, "&Edit");
-    add(edit, {"UndoAction", "RedoAction"});
+    add(edit, {{TCommandId::Undo, TCommandId::Redo}});
     QMenu* view = AddMenu(menuBar(), "ViewMenu", 3, "&View");
     AddMenu(view, "ToolbarsMenu", 40, "&Toolbars");
-    view->addAction(Command(QStringLiteral("ListPanelAction")));
+    view->addAction(Command(TCommandId::ListPanel));
     view->addSeparator();
-    add(view, {"ShowTablesAction", "ShowFixturesAction", "StatsPageAction", "-",
-               "ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
-               "-", "JointTableAction", "GroupsTableAction", "ConferencesTableAction", "-",
-               "LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"});
+    add(view, {{TCommandId::ShowTables, TCommandId::ShowFixtures, TCommandId::StatsPage},
+               {TCommandId::ResultsGrid, TCommandId::Standings, TCommandId::HomeStandings,
+                TCommandId::AwayStandings},
+               {TCommandId::JointTable, TCommandId::GroupsTable, TCommandId::ConferencesTable},
+               {TCommandId::LeftAlign, TCommandId::CenterAlign, TCommandId::RightAlign,
+                TCommandId::WidestAlign}});
     QMenu* tournament = AddMenu(menuBar(), "TournamentMenu", 6, "&Tournament");
     add(tournament,
-        {"AddFixturesAction", "-", "TableColumnsAction", "TableAppearanceAction",
-         "TableDimensionsAction", "-", "FormatAction", "PropertiesAction", "TeamPropertiesAction",
-         "-", "StadiumsAction", "RefereesAction", "GroupManagementAction"});
+        {{TCommandId::AddFixtures},
+         {TCommandId::TableColumns, TCommandId::TableAppearance, TCommandId::TableDimensions},
+         {TCommandId::Format, TCommandId::Properties, TCommandId::TeamProperties},
+         {TCommandId::Stadiums, TCommandId::Referees, TCommandId::GroupManagement}});
     QMenu* fixtures = AddMenu(menuBar(), "FixturesMenu", 7, "Fi&xtures");
-    add(fixtures, {"AddFixturesAction", "ImportCSVAction", "-", "EditFixtureAction",
-                   "EditScoreAction", "-", "EditMatchdayAction", "EditDateAction", "EditTimeAction",
-                   "EditStadiumAction", "-", "DeleteFixturesAction", "-", "FixtureColumnsAction",
-                   "CopyFixturesAction", "SelectAllFixturesAction", "-"});
+    add(fixtures,
+        {{TCommandId::AddFixtures, TCommandId::ImportCSV},
+         {TCommandId::EditFixture, TCommandId::EditScore},
+         {TCommandId::EditMatchday, TCommandId::EditDate, TCommandId::EditTime,
+          TCommandId::EditStadium},
+         {TCommandId::DeleteFixtures},
+         {TCommandId::FixtureColumns, TCommandId::CopyFixtures, TCommandId::SelectAllFixtures},
+         {}});
     QMenu* dblClick = AddMenu(fixtures, "DblClickMenu", 103, "On Double Click");
-    add(dblClick, {"DblClickFixtureAction", "DblClickScoreAction", "DblClickMatchdayAction",
-                   "DblClickDateAction", "DblClickTimeAction", "DblClickStadiumAction"});
+    add(dblClick,
+        {{TCommandId::DblClickFixture, TCommandId::DblClickScore, TCommandId::DblClickMatchday,
+          TCommandId::DblClickDate, TCommandId::DblClickTime, TCommandId::DblClickStadium}});
     QMenu* exports = AddMenu(menuBar(), "ExportMenu", 8, "Ex&port");
-    add(exports,
-        {"ExportTableToHTMLAction", "ExportTableToTextAction", "-",
-         "ExportTablesToSpreadsheetAction", "ExportFixturesToExcelAction", "-", "PublishAction"});
+    add(exports, {{TCommandId::ExportTableToHTML, TCommandId::ExportTableToText},
+                  {TCommandId::ExportTablesToSpreadsheet, TCommandId::ExportFixturesToExcel},
+                  {TCommandId::Publish}});
     // The statistics commands are the active tournament window's own.
     QMenu* statistics = AddMenu(menuBar(), "StatisticsMenu", 125, "&Statistics");
     connect(statistics, &QMenu::aboutToShow, this, [this, statistics] {
@@ -90,8 +104,8 @@ void TMainForm::BuildMenus() {
         window->clear();
         window->addActions(tools_->Commands());
         window->addSeparator();
-        add(window, {"CascadeAction", "TileHorizontallyAction", "TileVerticallyAction",
-                     "MinimizeAllAction", "ArrangeAction"});
+        add(window, {{TCommandId::Cascade, TCommandId::TileHorizontally, TCommandId::TileVertically,
+                      TCommandId::MinimizeAll, TCommandId::Arrange}});
         const QList<QMdiSubWindow*> windows = area_->subWindowList();
         if (!windows.isEmpty()) window->addSeparator();
         for (QMdiSubWindow* w : windows) {
@@ -102,7 +116,7 @@ void TMainForm::BuildMenus() {
         }
     });
     QMenu* help = AddMenu(menuBar(), "HelpMenu", 5, "&Help");
-    add(help, {"HelpTopicsAction", "-", "AboutAction"});
+    add(help, {{TCommandId::HelpTopics}, {TCommandId::About}});
 }
 
 void TMainForm::BuildToolbars() {
@@ -111,31 +125,35 @@ void TMainForm::BuildToolbars() {
         int Id;
         const char* Title;
         const char* MenuAction;
-        std::initializer_list<const char*> Commands;
+        std::initializer_list<TCommandId> Commands;
     } bars[] = {
         {"MainToolbar",
          141,
          "Main",
          "MainToolbarAction",
-         {"NewTournamentAction", "NewFolderAction", "SaveAction", "DeleteAction",
-          "AddExistingAction", "RemoveAction", "FindAction", "FindNextAction", "PrintAction"}},
+         {TCommandId::NewTournament, TCommandId::NewFolder, TCommandId::Save, TCommandId::Delete,
+          TCommandId::AddExisting, TCommandId::Remove, TCommandId::Find, TCommandId::FindNext,
+          TCommandId::Print}},
         {"ViewToolbar",
          142,
          "View",
          "ViewToolbarAction",
-         {"ListPanelAction", "ShowTablesAction", "ShowFixturesAction", "StatsPageAction"}},
+         {TCommandId::ListPanel, TCommandId::ShowTables, TCommandId::ShowFixtures,
+          TCommandId::StatsPage}},
         {"TableToolbar",
          143,
          "Table View",
          "TableToolbarAction",
-         {"ResultsGridAction", "StandingsAction", "HomeStandingsAction", "AwayStandingsAction",
-          "JointTableAction", "GroupsTableAction", "ConferencesTableAction"}},
+         {TCommandId::ResultsGrid, TCommandId::Standings, TCommandId::HomeStandings,
+          TCommandId::AwayStandings, TCommandId::JointTable, TCommandId::GroupsTable,
+          TCommandId::ConferencesTable}},
         {"AlignToolbar",
          144,
          "Table Alignment",
          "AlignToolbarAction",
-         {"LeftAlignAction", "CenterAlignAction", "RightAlignAction", "WidestAlignAction"}},
-        {"HelpToolbar", 145, "Help", "HelpToolbarAction", {"AboutAction"}},
+         {TCommandId::LeftAlign, TCommandId::CenterAlign, TCommandId::RightAlign,
+          TCommandId::WidestAlign}},
+        {"HelpToolbar", 145, "Help", "HelpToolbarAction", {TCommandId::About}},
     };
     QMenu* menu = findChild<QMenu*>(QStringLiteral("ToolbarsMenu"));
     const char* menuTexts[] = {"&Main", "&View", "&Table View", "Table &Alignment", "&Help"};
@@ -147,8 +165,8 @@ void TMainForm::BuildToolbars() {
         bar->setProperty("titleId", b.Id);
         bar->setProperty("defaultTitle", QString::fromUtf8(b.Title));
         bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        for (const char* c : b.Commands)
-            bar->addAction(Command(QLatin1String(c)));
+        for (const TCommandId c : b.Commands)
+            bar->addAction(Command(c));
         QAction* toggle = bar->toggleViewAction();
         toggle->setObjectName(QLatin1String(b.MenuAction));
         toggle->setText(LangText(41 + i, menuTexts[i]));
@@ -170,14 +188,7 @@ void TMainForm::ApplyLanguage() {
     if (appliedLanguage_ == CurrentLanguage()) return;
     appliedLanguage_ = CurrentLanguage();
     // The main window's own commands; each tournament window translates its own below.
-    for (QAction* a : findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QVariant id = a->property("textId");
-        if (id.isValid()) a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
-        if (const QVariant hint = a->property("hintId"); hint.isValid())
-            a->setStatusTip(LangText(hint.toInt(), a->property("defaultHint").toString()));
-        if (const QVariant label = a->property("shortId"); label.isValid())
-            a->setIconText(LangText(label.toInt(), a->property("defaultShort").toString()));
-    }
+    commands_->Retranslate();
     tools_->ApplyLanguage();
     for (QToolBar* bar : toolbars_) {
         bar->setWindowTitle(

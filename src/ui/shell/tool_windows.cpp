@@ -1,5 +1,7 @@
 #include "ui/shell/tool_windows.h"
 
+#include "ui/commands/command_set.h"
+
 #include "base/language.h"
 #include "ui/shell/filter_tool_window.h"
 #include "ui/shell/table_tool_window.h"
@@ -13,22 +15,7 @@
 
 namespace kv {
 
-namespace {
-
-struct TCommand {
-    const char* Name;
-    int Id;
-    const char* Text;
-    Qt::Key Key;
-};
-const TCommand kCommands[] = {{"SortToolAction", 540, "Table - Team &Sort", Qt::Key_1},
-                              {"ColumnsToolAction", 541, "Table - C&olumns", Qt::Key_2},
-                              {"MainFilterToolAction", 542, "Filter - &Main", Qt::Key_3},
-                              {"FixturesFilterToolAction", 543, "Filter - &Fixtures", Qt::Key_4}};
-
-} // namespace
-
-TToolWindows::TToolWindows(QMainWindow& main) : QObject(&main) {
+TToolWindows::TToolWindows(QMainWindow& main, const TCommandSet& commands) : QObject(&main) {
     setObjectName(QStringLiteral("ToolWindows"));
     table_ = new TTableToolWindow(&main);
     filter_ = new TFilterToolWindow(&main);
@@ -36,12 +23,10 @@ TToolWindows::TToolWindows(QMainWindow& main) : QObject(&main) {
     main.addDockWidget(Qt::RightDockWidgetArea, filter_);
     table_->hide();
     filter_->hide();
+    const TCommandId toggles[] = {TCommandId::SortTool, TCommandId::ColumnsTool,
+                                  TCommandId::MainFilterTool, TCommandId::FixturesFilterTool};
     for (int i = 0; i < 4; ++i) {
-        auto* a = new QAction(LangText(kCommands[i].Id, kCommands[i].Text), &main);
-        a->setObjectName(QLatin1String(kCommands[i].Name));
-        a->setShortcut(QKeySequence(Qt::CTRL | kCommands[i].Key));
-        a->setCheckable(true);
-        main.addAction(a);
+        QAction* a = commands[toggles[i]];
         connect(a, &QAction::triggered, this, [this, i] { Toggle(i); });
         actions_ << a;
     }
@@ -120,8 +105,6 @@ bool TToolWindows::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TToolWindows::ApplyLanguage() {
-    for (int i = 0; i < 4; ++i)
-        actions_[i]->setText(LangText(kCommands[i].Id, kCommands[i].Text));
     table_->Fill();
     filter_->Fill();
 }

@@ -11,6 +11,7 @@ class QMainWindow;
 // active tournament window and are enabled by its page.
 namespace kv {
 
+class TCommandSet;
 class TFilterToolWindow;
 class TTableToolWindow;
 class TTournamentForm;
@@ -18,7 +19,8 @@ class TTournamentForm;
 class TToolWindows : public QObject {
     Q_OBJECT
 public:
-    explicit TToolWindows(QMainWindow& main);
+    // The four commands that show them are the main window's.
+    TToolWindows(QMainWindow& main, const TCommandSet& commands);
 
     TTableToolWindow& Table() { return *table_; }
     TFilterToolWindow& Filter() { return *filter_; }

@@ -71,10 +71,9 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     BuildFixtureCommands();
     BuildStatisticsCommands();
     // The table picture's menu: after copying, the table's looks and new fixtures.
-    tables_->SetPictureCommands({Command(QStringLiteral("TableColumnsAction")),
-                                 Command(QStringLiteral("TableDimensionsAction")),
-                                 Command(QStringLiteral("TableAppearanceAction")),
-                                 Command(QStringLiteral("AddFixturesAction"))});
+    tables_->SetPictureCommands(
+        {Command(TCommandId::TableColumns), Command(TCommandId::TableDimensions),
+         Command(TCommandId::TableAppearance), Command(TCommandId::AddFixtures)});
     connect(tables_, &TTablesPage::PrintRequested, this, &TTournamentForm::Print);
     connect(fixtures_, &TFixturesPage::SelectionChanged, this, [this] { UpdateCommands(); });
     connect(fixtures_, &TFixturesPage::ContextMenuRequested, this,
@@ -95,115 +94,73 @@ int TTournamentForm::Page() const {
     return pages_->currentIndex();
 }
 
-QAction* TTournamentForm::Command(const QString& objectName) const {
-    return findChild<QAction*>(objectName);
-}
-
-QList<QAction*> TTournamentForm::Commands() const {
-    return findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-QAction* TTournamentForm::AddCommand(const char* name, int textId, const char* text,
-                                     const QKeySequence& keys, bool checkable) {
-    auto* action = new QAction(LangText(textId, text), this);
-    action->setObjectName(QLatin1String(name));
-    action->setProperty("textId", textId);
-    action->setProperty("defaultText", QString::fromUtf8(text));
-    // The keys belong to the main window's commands, which are bound to these ones.
-    action->setProperty("keys", keys.toString());
-    action->setCheckable(checkable);
-    return action;
-}
-
 void TTournamentForm::BuildCommands() {
-    QAction* save = AddCommand("SaveAction", 5200, "&Save", QKeySequence::Save);
-    connect(save, &QAction::triggered, this, [this] { Save(); });
-    QAction* close = AddCommand("CloseAction", 5201, "&Close");
-    connect(close, &QAction::triggered, this,
+    commands_ = std::make_unique<TCommandSet>(*this, TCommandSet::TWindow::Tournament);
+    const TCommandSet& c = *commands_;
+    connect(c[TCommandId::Save], &QAction::triggered, this, [this] { Save(); });
+    connect(c[TCommandId::Close], &QAction::triggered, this,
             [this] { window() == this ? this->close() : parentWidget()->close(); });
 
     pageGroup_ = new QActionGroup(this);
-    const struct {
-        const char* Name;
-        int Id;
-        const char* Text;
-    } pages[] = {{"ShowTablesAction", 5202, "Standings Tables && Results &Grids"},
-                 {"ShowFixturesAction", 5203, "&Fixtures && Results"},
-                 {"StatsPageAction", 5204, "Tournament Stat&istics"}};
+    const TCommandId pages[] = {TCommandId::ShowTables, TCommandId::ShowFixtures,
+                                TCommandId::StatsPage};
     for (int i = 0; i < 3; ++i) {
-        QAction* a = AddCommand(pages[i].Name, pages[i].Id, pages[i].Text, {}, true);
+        QAction* a = c[pages[i]];
         pageGroup_->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] { ShowPage(i); });
     }
     pageGroup_->actions().first()->setChecked(true);
 
-    const auto view = [this](const char* name, int id, const char* text, bool TTableView::*flag) {
-        QAction* a = AddCommand(name, id, text, {}, true);
-        connect(a, &QAction::triggered, this, [this, a, flag](bool on) {
-            EditView(a, [flag, on](TTableView& v) { v.*flag = on; });
+    const auto view = [this, &c](TCommandId id, bool TTableView::*flag) {
+        connect(c[id], &QAction::triggered, this, [this, id, flag](bool on) {
+            EditView(id, [flag, on](TTableView& v) { v.*flag = on; });
         });
     };
-    view("ResultsGridAction", 5205, "&Results Grid", &TTableView::Results);
-    view("StandingsAction", 5206, "&Standings Columns - Home && Away", &TTableView::Standings);
-    view("HomeStandingsAction", 5207, "Standings Columns - &Home", &TTableView::HStandings);
-    view("AwayStandingsAction", 5208, "Standings Columns - &Away", &TTableView::AStandings);
+    view(TCommandId::ResultsGrid, &TTableView::Results);
+    view(TCommandId::Standings, &TTableView::Standings);
+    view(TCommandId::HomeStandings, &TTableView::HStandings);
+    view(TCommandId::AwayStandings, &TTableView::AStandings);
 
     modeGroup_ = new QActionGroup(this);
     const struct {
-        const char* Name;
-        int Id;
-        const char* Text;
+        TCommandId Id;
         int Mode;
-    } modes[] = {{"JointTableAction", 5209, "Joint Table", TableModeJoint},
-                 {"GroupsTableAction", 5210, "Groups/Divisions", TableModeGroups},
-                 {"ConferencesTableAction", 5211, "Conferences", TableModeConferences}};
+    } modes[] = {{TCommandId::JointTable, TableModeJoint},
+                 {TCommandId::GroupsTable, TableModeGroups},
+                 {TCommandId::ConferencesTable, TableModeConferences}};
     for (const auto& m : modes) {
-        QAction* a = AddCommand(m.Name, m.Id, m.Text, {}, true);
-        modeGroup_->addAction(a);
+        modeGroup_->addAction(c[m.Id]);
         const int mode = m.Mode;
-        connect(a, &QAction::triggered, this,
-                [this, a, mode] { EditView(a, [mode](TTableView& v) { v.TableMode = mode; }); });
+        const TCommandId id = m.Id;
+        connect(c[id], &QAction::triggered, this,
+                [this, id, mode] { EditView(id, [mode](TTableView& v) { v.TableMode = mode; }); });
     }
 
     alignGroup_ = new QActionGroup(this);
     const struct {
-        const char* Name;
-        int Id;
-        const char* Text;
-        QKeySequence Keys;
+        TCommandId Id;
         int Alignment;
-    } aligns[] = {
-        {"LeftAlignAction", 5212, "&Left Justify", QKeySequence(Qt::CTRL | Qt::Key_L), AlignLeft},
-        {"CenterAlignAction", 5213, "&Center", QKeySequence(Qt::CTRL | Qt::Key_E), AlignCenter},
-        {"RightAlignAction", 5214, "Right &Justify", QKeySequence(Qt::CTRL | Qt::Key_R),
-         AlignRight},
-        {"WidestAlignAction", 5215, "Widest Table Justify", QKeySequence(Qt::CTRL | Qt::Key_J),
-         AlignWidest}};
+    } aligns[] = {{TCommandId::LeftAlign, AlignLeft},
+                  {TCommandId::CenterAlign, AlignCenter},
+                  {TCommandId::RightAlign, AlignRight},
+                  {TCommandId::WidestAlign, AlignWidest}};
     for (const auto& al : aligns) {
-        QAction* a = AddCommand(al.Name, al.Id, al.Text, al.Keys, true);
-        alignGroup_->addAction(a);
+        alignGroup_->addAction(c[al.Id]);
         const int alignment = al.Alignment;
-        connect(a, &QAction::triggered, this, [this, a, alignment] {
-            EditView(a, [alignment](TTableView& v) { v.Alignment = alignment; });
+        const TCommandId id = al.Id;
+        connect(c[id], &QAction::triggered, this, [this, id, alignment] {
+            EditView(id, [alignment](TTableView& v) { v.Alignment = alignment; });
         });
     }
 
     // The tournament's own lists.
-    QAction* stadiums = AddCommand("StadiumsAction", 5219, "&Stadiums",
-                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(stadiums, &QAction::triggered, this,
+    connect(c[TCommandId::Stadiums], &QAction::triggered, this,
             [this] { TPeopleForm(TPeopleKind::Stadiums, *doc_, dialogs_, this).exec(); });
-    QAction* referees = AddCommand("RefereesAction", 5220, "R&eferees",
-                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    connect(referees, &QAction::triggered, this,
+    connect(c[TCommandId::Referees], &QAction::triggered, this,
             [this] { TPeopleForm(TPeopleKind::Referees, *doc_, dialogs_, this).exec(); });
-
-    QAction* columns = AddCommand("TableColumnsAction", 5242, "Table &Columns",
-                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    connect(columns, &QAction::triggered, this, [this] { TTableColumnsForm(*doc_, this).exec(); });
-    QAction* dimensions = AddCommand("TableDimensionsAction", 5243, "Table &Dimensions",
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
-    connect(dimensions, &QAction::triggered, this,
+    connect(c[TCommandId::TableColumns], &QAction::triggered, this,
+            [this] { TTableColumnsForm(*doc_, this).exec(); });
+    connect(c[TCommandId::TableDimensions], &QAction::triggered, this,
             [this] { TTableDimensionsForm(*doc_, this).exec(); });
 
     BuildSetupCommands();
@@ -212,8 +169,8 @@ void TTournamentForm::BuildCommands() {
     // Undo and Redo name the step they take back or do again ("&Undo Score 2:1 ..."), in the
     // language of the moment.
     QUndoStack& stack = doc_->UndoStack();
-    QAction* undo = AddCommand("UndoAction", 5216, "&Undo");
-    QAction* redo = AddCommand("RedoAction", 5217, "&Redo");
+    QAction* undo = c[TCommandId::Undo];
+    QAction* redo = c[TCommandId::Redo];
     connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
     connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
     for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
@@ -226,42 +183,28 @@ void TTournamentForm::BuildCommands() {
 }
 
 void TTournamentForm::BuildFixtureCommands() {
-    const auto command = [this](const char* name, int id, const char* text, auto run) {
-        QAction* a = AddCommand(name, id, text);
-        connect(a, &QAction::triggered, this, run);
-        return a;
+    const auto command = [this](TCommandId id, auto run) {
+        connect((*commands_)[id], &QAction::triggered, this, run);
     };
-    command("AddFixturesAction", 5233, "Add Fixtu&res",
-            [this] { TAddFixturesForm(*doc_, this).exec(); });
-    command("EditFixtureAction", 5221, "Edit Entire &Fixture",
-            [this] { fixtures_->EditFixture(PagePlace); });
-    command("EditScoreAction", 5222, "Edit &Score", [this] { fixtures_->EditFixture(PageScore); });
-    command("EditMatchdayAction", 5223, "Edit &Matchday", [this] { fixtures_->EditMatchday(); });
-    command("EditDateAction", 5224, "Edit &Date", [this] { fixtures_->EditDate(); });
-    command("EditTimeAction", 5225, "Edit &Time", [this] { fixtures_->EditTime(); });
-    command("EditStadiumAction", 5226, "Edit Stadi&um", [this] { fixtures_->EditStadium(); });
-    command("DeleteFixturesAction", 5227, "D&elete Fixtures",
-            [this] { fixtures_->DeleteSelected(); });
-    command("FixtureColumnsAction", 5228, "Set &Visible Columns",
-            [this] { TFixturesColumnsForm(*doc_, this).exec(); });
-    command("CopyFixturesAction", 5229, "&Copy", [this] { fixtures_->CopySelected(); });
-    command("SelectAllFixturesAction", 5230, "Select &All", [this] { fixtures_->SelectAllRows(); });
+    command(TCommandId::AddFixtures, [this] { TAddFixturesForm(*doc_, this).exec(); });
+    command(TCommandId::EditFixture, [this] { fixtures_->EditFixture(PagePlace); });
+    command(TCommandId::EditScore, [this] { fixtures_->EditFixture(PageScore); });
+    command(TCommandId::EditMatchday, [this] { fixtures_->EditMatchday(); });
+    command(TCommandId::EditDate, [this] { fixtures_->EditDate(); });
+    command(TCommandId::EditTime, [this] { fixtures_->EditTime(); });
+    command(TCommandId::EditStadium, [this] { fixtures_->EditStadium(); });
+    command(TCommandId::DeleteFixtures, [this] { fixtures_->DeleteSelected(); });
+    command(TCommandId::FixtureColumns, [this] { TFixturesColumnsForm(*doc_, this).exec(); });
+    command(TCommandId::CopyFixtures, [this] { fixtures_->CopySelected(); });
+    command(TCommandId::SelectAllFixtures, [this] { fixtures_->SelectAllRows(); });
 
     // What a double-click does: a choice of the program, kept at once.
     dblClickGroup_ = new QActionGroup(this);
-    const struct {
-        const char* Name;
-        int Id;
-        const char* Text;
-    } choices[] = {{"DblClickFixtureAction", 5236, "Edit Entire &Fixture"},
-                   {"DblClickScoreAction", 5237, "Edit Fixture &Score"},
-                   {"DblClickMatchdayAction", 5238, "Edit &Matchday"},
-                   {"DblClickDateAction", 5239, "Edit &Date"},
-                   {"DblClickTimeAction", 5240, "Edit &Time"},
-                   {"DblClickStadiumAction", 5241, "Edit Stadi&um"}};
     int value = DblClickEditFixture;
-    for (const auto& c : choices) {
-        QAction* a = AddCommand(c.Name, c.Id, c.Text, {}, true);
+    for (const TCommandId id :
+         {TCommandId::DblClickFixture, TCommandId::DblClickScore, TCommandId::DblClickMatchday,
+          TCommandId::DblClickDate, TCommandId::DblClickTime, TCommandId::DblClickStadium}) {
+        QAction* a = (*commands_)[id];
         dblClickGroup_->addAction(a);
         connect(a, &QAction::triggered, this, [value] {
             RegWriteInteger(QString(), QStringLiteral("FixturesOnDblClick"), value);
@@ -274,35 +217,30 @@ void TTournamentForm::ShowFixturesMenu(QPoint globalPos) {
     UpdateCommands();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("FixturesMenu"));
-    const auto add = [&](const char* name) { menu.addAction(Command(QLatin1String(name))); };
-    add("AddFixturesAction");
-    menu.addSeparator();
-    add("EditFixtureAction");
-    add("EditScoreAction");
-    menu.addSeparator();
-    add("EditMatchdayAction");
-    add("EditDateAction");
-    add("EditTimeAction");
-    add("EditStadiumAction");
-    menu.addSeparator();
-    add("DeleteFixturesAction");
-    menu.addSeparator();
-    add("FixtureColumnsAction");
-    add("CopyFixturesAction");
-    add("SelectAllFixturesAction");
-    menu.addSeparator();
-    QMenu* dbl = menu.addMenu(LangText(5231, "On Double Click"));
+    using TIds = std::initializer_list<TCommandId>;
+    for (const TIds group :
+         {TIds{TCommandId::AddFixtures}, TIds{TCommandId::EditFixture, TCommandId::EditScore},
+          TIds{TCommandId::EditMatchday, TCommandId::EditDate, TCommandId::EditTime,
+               TCommandId::EditStadium},
+          TIds{TCommandId::DeleteFixtures},
+          TIds{TCommandId::FixtureColumns, TCommandId::CopyFixtures,
+               TCommandId::SelectAllFixtures}}) {
+        for (const TCommandId id : group)
+            menu.addAction(Command(id));
+        menu.addSeparator();
+    }
+    QMenu* dbl = menu.addMenu(LangText(103, "On Double Click"));
     dbl->setObjectName(QStringLiteral("DblClickMenu"));
     dbl->addActions(dblClickGroup_->actions());
     menu.exec(globalPos);
 }
 
-void TTournamentForm::EditView(QAction* action, const std::function<void(TTableView&)>& change) {
+void TTournamentForm::EditView(TCommandId command, const std::function<void(TTableView&)>& change) {
     if (updating_) return;
     TTableView view = doc_->Tournament().View;
     change(view);
     doc_->EditValue<TTableView>(
-        action->iconText(), ChangeLayout, [](TTournament& t) { return &t.View; }, view);
+        CommandPlainText(command), ChangeLayout, [](TTournament& t) { return &t.View; }, view);
     UpdateCommands(); // an edit that changed nothing leaves the check marks as the tournament says
 }
 
@@ -310,42 +248,42 @@ void TTournamentForm::UpdateCommands() {
     updating_ = true;
     const TTournament& t = doc_->Tournament();
     const TTournamentCommands available = TournamentCommandsFor(t, Page(), doc_->IsModified());
-    Command(QStringLiteral("SaveAction"))->setEnabled(available.Save);
+    Command(TCommandId::Save)->setEnabled(available.Save);
     const struct {
-        const char* Name;
+        TCommandId Id;
         bool On;
-    } views[] = {{"ResultsGridAction", t.View.Results},
-                 {"StandingsAction", t.View.Standings},
-                 {"HomeStandingsAction", t.View.HStandings},
-                 {"AwayStandingsAction", t.View.AStandings}};
+    } views[] = {{TCommandId::ResultsGrid, t.View.Results},
+                 {TCommandId::Standings, t.View.Standings},
+                 {TCommandId::HomeStandings, t.View.HStandings},
+                 {TCommandId::AwayStandings, t.View.AStandings}};
     for (const auto& v : views) {
-        QAction* a = Command(QLatin1String(v.Name));
+        QAction* a = Command(v.Id);
         a->setChecked(v.On);
         a->setEnabled(available.Views);
     }
-    const char* modes[] = {"JointTableAction", "GroupsTableAction", "ConferencesTableAction"};
+    const QList<QAction*> modes = modeGroup_->actions();
     for (int i = 0; i < 3; ++i) {
-        QAction* a = Command(QLatin1String(modes[i]));
+        QAction* a = modes[i];
         a->setChecked(t.View.TableMode == i);
         a->setEnabled(available.TableChoice[i]);
     }
-    const char* aligns[] = {"LeftAlignAction", "CenterAlignAction", "RightAlignAction",
-                            "WidestAlignAction"};
+    const QList<QAction*> aligns = alignGroup_->actions();
     for (int i = 0; i < 4; ++i) {
-        QAction* a = Command(QLatin1String(aligns[i]));
+        QAction* a = aligns[i];
         a->setChecked(t.View.Alignment == i);
         a->setEnabled(available.Alignment);
     }
     const TFixtureCommands fixtures = FixtureCommandsFor(
         t, Page(), fixtures_->RowCount(), static_cast<int>(fixtures_->SelectedRows().size()));
-    for (const char* name :
-         {"EditFixtureAction", "EditScoreAction", "EditMatchdayAction", "EditDateAction",
-          "EditTimeAction", "EditStadiumAction", "DeleteFixturesAction"})
-        Command(QLatin1String(name))->setEnabled(fixtures.Rows);
-    Command(QStringLiteral("CopyFixturesAction"))->setEnabled(fixtures.Copy);
-    Command(QStringLiteral("FixtureColumnsAction"))->setEnabled(fixtures.Columns);
-    Command(QStringLiteral("AddFixturesAction"))->setEnabled(fixtures.Add);
-    Command(QStringLiteral("SelectAllFixturesAction"))->setEnabled(fixtures.SelectAll);
+    for (const TCommandId id :
+         {TCommandId::EditFixture, TCommandId::EditScore, TCommandId::EditMatchday,
+          TCommandId::EditDate, TCommandId::EditTime, TCommandId::EditStadium,
+          TCommandId::DeleteFixtures})
+        Command(id)->setEnabled(fixtures.Rows);
+    Command(TCommandId::CopyFixtures)->setEnabled(fixtures.Copy);
+    Command(TCommandId::FixtureColumns)->setEnabled(fixtures.Columns);
+    Command(TCommandId::AddFixtures)->setEnabled(fixtures.Add);
+    Command(TCommandId::SelectAllFixtures)->setEnabled(fixtures.SelectAll);
     const int dblClick = PrefInteger("", "FixturesOnDblClick");
     const QList<QAction*> choices = dblClickGroup_->actions();
     for (int i = 0; i < choices.size(); ++i) {
@@ -418,10 +356,7 @@ void TTournamentForm::Rename(const QString& name) {
 void TTournamentForm::ApplyLanguage() {
     if (appliedLanguage_ == CurrentLanguage()) return;
     appliedLanguage_ = CurrentLanguage();
-    for (QAction* a : Commands()) {
-        const QVariant id = a->property("textId");
-        if (id.isValid()) a->setText(LangText(id.toInt(), a->property("defaultText").toString()));
-    }
+    commands_->Retranslate();
     UpdateUndoTexts();
     ApplyTexts(this);
     OnChanged(ChangeEverything);
@@ -432,8 +367,12 @@ void TTournamentForm::UpdateUndoTexts() {
     const auto text = [](const QString& prefix, const QString& step) {
         return step.isEmpty() ? prefix : prefix + QLatin1Char(' ') + step;
     };
-    Command(QStringLiteral("UndoAction"))->setText(text(LangText(5216, "&Undo"), stack.undoText()));
-    Command(QStringLiteral("RedoAction"))->setText(text(LangText(5217, "&Redo"), stack.redoText()));
+    const auto commandText = [](TCommandId id) {
+        const TCommandText& t = CommandSpec(id).Text;
+        return LangText(t.Id, t.Text);
+    };
+    Command(TCommandId::Undo)->setText(text(commandText(TCommandId::Undo), stack.undoText()));
+    Command(TCommandId::Redo)->setText(text(commandText(TCommandId::Redo), stack.redoText()));
 }
 
 void TTournamentForm::closeEvent(QCloseEvent* event) {

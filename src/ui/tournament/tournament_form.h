@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/commands/command_set.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -42,9 +44,9 @@ public:
     // The statistics commands: the chart's choices, the chart's and the grid's outputs.
     void FillStatisticsMenu(QMenu* menu);
 
-    // The commands the main window binds to, by object name ("SaveAction", "ResultsGridAction").
-    QAction* Command(const QString& objectName) const;
-    QList<QAction*> Commands() const;
+    // The window's commands; null for the main window's own.
+    QAction* Command(TCommandId id) const { return commands_->Find(id); }
+    std::vector<QAction*> Commands() const { return commands_->All(); }
 
     // Asks to save a modified tournament: false when the user cancels.
     bool MayClose();
@@ -85,8 +87,6 @@ protected:
 
 private:
     void UpdateUndoTexts();
-    QAction* AddCommand(const char* name, int textId, const char* text,
-                        const QKeySequence& keys = {}, bool checkable = false);
     void BuildCommands();
     void BuildFixtureCommands();
     void ShowFixturesMenu(QPoint globalPos);
@@ -95,13 +95,14 @@ private:
     void BuildStatisticsCommands();
     void UpdateStatisticsCommands();
     void ShowStatisticsMenu(QPoint globalPos, bool chart);
-    void EditView(QAction* action, const std::function<void(TTableView&)>& change);
+    void EditView(TCommandId command, const std::function<void(TTableView&)>& change);
     void BuildSetupCommands();
     void BuildExportCommands();
     void UpdateSetupCommands();
 
     std::unique_ptr<TTournamentDocument> doc_;
     TDialogSeam& dialogs_;
+    std::unique_ptr<TCommandSet> commands_;
     QLabel* title_ = nullptr;
     QLabel* sport_ = nullptr;
     QStackedWidget* pages_ = nullptr;

@@ -37,8 +37,8 @@
 namespace kv {
 
 void TTournamentForm::BuildExportCommands() {
-    QAction* html = AddCommand("ExportTableToHTMLAction", 5258, "&HTML...");
-    connect(html, &QAction::triggered, this, [this] {
+    const TCommandSet& c = *commands_;
+    connect(c[TCommandId::ExportTableToHTML], &QAction::triggered, this, [this] {
         const TTournament& t = doc_->Tournament();
         if (Page() == 1)
             ExportGridToHtml(this, dialogs_, FixtureGrid(t, fixtures_->Filter()), {t.Name});
@@ -47,8 +47,7 @@ void TTournamentForm::BuildExportCommands() {
         else
             ExportTablesToHtml(this, dialogs_, t, TSelectTablesFrame::AllTables(t));
     });
-    QAction* text = AddCommand("ExportTableToTextAction", 5259, "&CSV / Text...");
-    connect(text, &QAction::triggered, this, [this] {
+    connect(c[TCommandId::ExportTableToText], &QAction::triggered, this, [this] {
         const TTournament& t = doc_->Tournament();
         if (Page() == 1)
             ExportGridToCsv(this, dialogs_, FixtureGrid(t, fixtures_->Filter()));
@@ -57,24 +56,17 @@ void TTournamentForm::BuildExportCommands() {
         else
             ExportTablesToCsv(this, dialogs_, t, TSelectTablesFrame::AllTables(t));
     });
-    QAction* sheet =
-        AddCommand("ExportFixturesToExcelAction", 5260, "Fixture List as &Spreadsheet...");
-    connect(sheet, &QAction::triggered, this, [this] {
+    connect(c[TCommandId::ExportFixturesToExcel], &QAction::triggered, this, [this] {
         const TTournament& t = doc_->Tournament();
         ExportGridToSpreadsheet(this, dialogs_, FixtureGrid(t, fixtures_->Filter()),
                                 ProgramFolder() + QFileInfo(t.FileName).completeBaseName());
     });
-    QAction* tablesSheet =
-        AddCommand("ExportTablesToSpreadsheetAction", 5266, "&Tables into a Spreadsheet...");
-    connect(tablesSheet, &QAction::triggered, this, [this] {
+    connect(c[TCommandId::ExportTablesToSpreadsheet], &QAction::triggered, this, [this] {
         const TTournament& t = doc_->Tournament();
         ExportTablesToSpreadsheet(this, dialogs_, t, TSelectTablesFrame::AllTables(t));
     });
-    QAction* publish = AddCommand("PublishAction", 5262, "Publish &Web Site...");
-    connect(publish, &QAction::triggered, this, &TTournamentForm::Publish);
-    QAction* import = AddCommand("ImportCSVAction", 5261, "&Import Fixtures from CSV File...",
-                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
-    connect(import, &QAction::triggered, this, &TTournamentForm::ImportFromCsv);
+    connect(c[TCommandId::Publish], &QAction::triggered, this, &TTournamentForm::Publish);
+    connect(c[TCommandId::ImportCSV], &QAction::triggered, this, &TTournamentForm::ImportFromCsv);
 }
 
 // The web site into a folder of the user's choice; the folder is offered again next time.

@@ -17,34 +17,25 @@
 namespace kv {
 
 void TTournamentForm::BuildSetupCommands() {
-    QAction* format =
-        AddCommand("FormatAction", 5249, "&Format", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    connect(format, &QAction::triggered, this, [this] {
+    const TCommandSet& c = *commands_;
+    connect(c[TCommandId::Format], &QAction::triggered, this, [this] {
         TReglamentForm(*doc_, this).exec();
         UpdateCommands();
     });
-    QAction* properties = AddCommand("PropertiesAction", 5250, "&Properties",
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    connect(properties, &QAction::triggered, this, [this] {
+    connect(c[TCommandId::Properties], &QAction::triggered, this, [this] {
         const TTournamentList none;
         TTournamentPropertiesForm form(*doc_, list_ ? *list_ : none, this);
         connect(&form, &TTournamentPropertiesForm::FileMoved, this, &TTournamentForm::FileMoved);
         form.exec();
         UpdateCommands();
     });
-    QAction* appearance = AddCommand("TableAppearanceAction", 5256, "Table &Appearance",
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    connect(appearance, &QAction::triggered, this, [this] {
+    connect(c[TCommandId::TableAppearance], &QAction::triggered, this, [this] {
         TTableAppearanceForm(*doc_, dialogs_, this).exec();
         UpdateCommands();
     });
-    QAction* team = AddCommand("TeamPropertiesAction", 5257, "&Team Properties",
-                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-    connect(team, &QAction::triggered, this, [this] { EditTeam(-1); });
+    connect(c[TCommandId::TeamProperties], &QAction::triggered, this, [this] { EditTeam(-1); });
     connect(tables_, &TTablesPage::TeamClicked, this, &TTournamentForm::EditTeam);
-    QAction* groups = AddCommand("GroupManagementAction", 5252, "Group &Management",
-                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
-    connect(groups, &QAction::triggered, this, [this] {
+    connect(c[TCommandId::GroupManagement], &QAction::triggered, this, [this] {
         TGroupManagementForm(*doc_, dialogs_, this).exec();
         UpdateCommands();
     });
@@ -59,10 +50,11 @@ void TTournamentForm::EditTeam(int teamId) {
 
 // With conferences the groups are divisions.
 void TTournamentForm::UpdateSetupCommands() {
-    QAction* groups = Command(QStringLiteral("GroupManagementAction"));
+    QAction* groups = Command(TCommandId::GroupManagement);
     const bool conferences = doc_->Tournament().HasConferences();
+    const TCommandText& text = CommandSpec(TCommandId::GroupManagement).Text;
     groups->setText(conferences ? LangText(5253, "Division &Management")
-                                : LangText(5252, "Group &Management"));
+                                : LangText(text.Id, text.Text));
     groups->setStatusTip(conferences ? LangText(5255, "Show Division Management Dialog")
                                      : LangText(5254, "Show Group Management Dialog"));
 }

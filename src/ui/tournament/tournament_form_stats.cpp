@@ -13,54 +13,46 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include <span>
+
 namespace kv {
 
 namespace {
 
-struct TRadio {
-    const char* Name;
-    int Id;
-    const char* Text;
-};
+using TRadios = TCommandId[3];
+const TRadios kCompare = {TCommandId::ConfChart, TCommandId::DivChart, TCommandId::TeamChart};
+const TRadios kBasicVenues = {TCommandId::BasicHomeChart, TCommandId::BasicAwayChart,
+                              TCommandId::BasicOverallChart};
+const TRadios kScoreVenues = {TCommandId::ScoresHome, TCommandId::ScoresAway,
+                              TCommandId::ScoresOverall};
+const TRadios kRoles = {TCommandId::RefereesMain, TCommandId::RefereesAssistant,
+                        TCommandId::RefereesOverall};
 
-const TRadio kCompare[] = {{"ConfChartAction", 5870, "Compare &Conferences"},
-                           {"DivChartAction", 5871, "Compare &Groups/Divisions"},
-                           {"TeamChartAction", 5872, "Compare &Teams"}};
-const TRadio kBasicVenues[] = {{"BasicHomeChartAction", 5873, "&Home"},
-                               {"BasicAwayChartAction", 5874, "&Away"},
-                               {"BasicOverallChartAction", 5875, "&Overall"}};
-const TRadio kScoreVenues[] = {{"ScoresHomeAction", 5873, "&Home"},
-                               {"ScoresAwayAction", 5874, "&Away"},
-                               {"ScoresOverallAction", 5875, "&Overall"}};
-const TRadio kRoles[] = {{"RefereesMainAction", 5876, "&Main"},
-                         {"RefereesAssistantAction", 5877, "&Assistant"},
-                         {"RefereesOverallAction", 5875, "&Overall"}};
-
-struct TChartExport {
-    const char* Name;
-    int Id;
-    const char* Text;
+const struct {
+    TCommandId Id;
     TPictureFormat Format;
+} kChartExports[] = {
+    {TCommandId::ExportStatsChartToBMP, TPictureFormat::Bmp},
+    {TCommandId::ExportStatsChartToJPEG, TPictureFormat::Jpeg},
+    {TCommandId::ExportStatsChartToGIF, TPictureFormat::Gif},
+    {TCommandId::ExportStatsChartToWMF, TPictureFormat::Svg},
+    {TCommandId::ExportStatsChartToEMF, TPictureFormat::Pdf},
+    {TCommandId::ExportStatsChartToPNG, TPictureFormat::Png},
 };
-// Bitmaps, JPEG and GIF as they are; the two metafile kinds of other systems become SVG and
-// PDF here; PNG comes beside them.
-const TChartExport kChartExports[] = {
-    {"ExportStatsChartToBMPAction", 1164, "Export to BMP", TPictureFormat::Bmp},
-    {"ExportStatsChartToJPEGAction", 1166, "Export to JPEG", TPictureFormat::Jpeg},
-    {"ExportStatsChartToGIFAction", 1168, "Export to GIF", TPictureFormat::Gif},
-    {"ExportStatsChartToWMFAction", 1170, "Export to SVG", TPictureFormat::Svg},
-    {"ExportStatsChartToEMFAction", 1172, "Export to PDF", TPictureFormat::Pdf},
-    {"ExportStatsChartToPNGAction", 5894, "Export to PNG", TPictureFormat::Png},
-};
+
+const TCommandId kChartCommands[] = {TCommandId::ChartProperties, TCommandId::PrintStatsChart,
+                                     TCommandId::CopyStatsChartBMP, TCommandId::CopyStatsChartEMF};
+const TCommandId kGridCommands[] = {TCommandId::CopyStatsTable, TCommandId::ExportStatsToCSV,
+                                    TCommandId::ExportStatsToHTML, TCommandId::PrintStatsTable};
 
 } // namespace
 
 void TTournamentForm::BuildStatisticsCommands() {
     // Each radio group sets one field of the page's chart choice.
-    const auto radios = [this](const TRadio(&list)[3], auto set) {
+    const auto radios = [this](const TRadios& list, auto set) {
         auto* group = new QActionGroup(this);
         for (int i = 0; i < 3; ++i) {
-            QAction* a = AddCommand(list[i].Name, list[i].Id, list[i].Text, {}, true);
+            QAction* a = Command(list[i]);
             group->addAction(a);
             connect(a, &QAction::triggered, this, [this, set, i] {
                 TStatsChartChoice choice = stats_->Choice();
@@ -76,34 +68,28 @@ void TTournamentForm::BuildStatisticsCommands() {
            [](TStatsChartChoice& c, int i) { c.Scores = static_cast<TStatsVenue>(i); });
     radios(kRoles, [](TStatsChartChoice& c, int i) { c.Role = static_cast<TRefereeRole>(i); });
 
-    const auto command = [this](const char* name, int id, const char* text, auto run) {
-        QAction* a = AddCommand(name, id, text);
-        connect(a, &QAction::triggered, this, run);
-        return a;
+    const auto command = [this](TCommandId id, auto run) {
+        connect(Command(id), &QAction::triggered, this, run);
     };
     const auto chart = [this]() -> TChartWidget& { return stats_->Chart(); };
-    command("ChartPropertiesAction", 5880, "Chart Propert&ies",
-            [this] { stats_->EditChartProperties(); });
-    command("PrintStatsChartAction", 5881, "&Print Chart",
+    command(TCommandId::ChartProperties, [this] { stats_->EditChartProperties(); });
+    command(TCommandId::PrintStatsChart,
             [this, chart] { PrintChart(this, dialogs_, chart().Data(), chart().Settings()); });
-    command("CopyStatsChartBMPAction", 5882, "Copy Chart as &Bitmap",
+    command(TCommandId::CopyStatsChartBMP,
             [chart] { CopyChartBitmap(chart().Data(), chart().Settings(), chart().size()); });
-    command("CopyStatsChartEMFAction", 5883, "Copy Chart as &Vector Picture",
+    command(TCommandId::CopyStatsChartEMF,
             [chart] { CopyChartVector(chart().Data(), chart().Settings(), chart().size()); });
-    for (const TChartExport& e : kChartExports) {
+    for (const auto& e : kChartExports) {
         const TPictureFormat format = e.Format;
-        command(e.Name, e.Id, e.Text, [this, chart, format] {
+        command(e.Id, [this, chart, format] {
             SaveChartAs(this, dialogs_, chart().Data(), chart().Settings(), chart().size(), format,
                         doc_->Tournament().Name + QStringLiteral(" - ") + stats_->Scope().Caption);
         });
     }
-    QAction* copy = command("CopyStatsTableAction", 5884, "Cop&y", [this] { stats_->CopyGrid(); });
-    copy->setProperty("keys", QKeySequence(QKeySequence::Copy).toString());
-    command("ExportStatsToCSVAction", 5885, "E&xport to CSV...",
-            [this] { stats_->ExportGridToCsv(); });
-    command("ExportStatsToHTMLAction", 5886, "Export to HT&ML...",
-            [this] { stats_->ExportGridToHtml(); });
-    command("PrintStatsTableAction", 5887, "Print Tab&le...", [this] { stats_->PrintGrid(); });
+    command(TCommandId::CopyStatsTable, [this] { stats_->CopyGrid(); });
+    command(TCommandId::ExportStatsToCSV, [this] { stats_->ExportGridToCsv(); });
+    command(TCommandId::ExportStatsToHTML, [this] { stats_->ExportGridToHtml(); });
+    command(TCommandId::PrintStatsTable, [this] { stats_->PrintGrid(); });
 
     connect(stats_, &TStatisticsPage::StateChanged, this, [this] { UpdateStatisticsCommands(); });
     connect(stats_, &TStatisticsPage::GridMenuRequested, this,
@@ -116,10 +102,10 @@ void TTournamentForm::UpdateStatisticsCommands() {
     const TStatsCommands c = StatsCommandsFor(doc_->Tournament(), stats_->Grid(), Page() == 2,
                                               stats_->Chart().Data().IsEmpty());
     const TStatsChartChoice& choice = stats_->Choice();
-    const auto set = [this](const TRadio(&list)[3], int checked, bool on,
+    const auto set = [this](const TRadios& list, int checked, bool on,
                             std::initializer_list<bool> each = {}) {
         for (int i = 0; i < 3; ++i) {
-            QAction* a = Command(QLatin1String(list[i].Name));
+            QAction* a = Command(list[i]);
             a->setChecked(i == checked);
             a->setEnabled(on && (each.size() == 0 || each.begin()[i]));
         }
@@ -129,43 +115,39 @@ void TTournamentForm::UpdateStatisticsCommands() {
     set(kBasicVenues, static_cast<int>(choice.Basic), c.BasicVenues);
     set(kScoreVenues, static_cast<int>(choice.Scores), c.ScoreVenues);
     set(kRoles, static_cast<int>(choice.Role), c.RefereeRoles);
-    for (const char* name : {"ChartPropertiesAction", "PrintStatsChartAction",
-                             "CopyStatsChartBMPAction", "CopyStatsChartEMFAction"})
-        Command(QLatin1String(name))->setEnabled(c.Chart);
-    for (const TChartExport& e : kChartExports)
-        Command(QLatin1String(e.Name))->setEnabled(c.Chart);
-    for (const char* name : {"CopyStatsTableAction", "ExportStatsToCSVAction",
-                             "ExportStatsToHTMLAction", "PrintStatsTableAction"})
-        Command(QLatin1String(name))->setEnabled(c.Grid);
+    for (const TCommandId id : kChartCommands)
+        Command(id)->setEnabled(c.Chart);
+    for (const auto& e : kChartExports)
+        Command(e.Id)->setEnabled(c.Chart);
+    for (const TCommandId id : kGridCommands)
+        Command(id)->setEnabled(c.Grid);
 }
 
 void TTournamentForm::FillStatisticsMenu(QMenu* menu) {
     UpdateStatisticsCommands();
-    const auto add = [this, menu](std::initializer_list<const char*> names) {
-        for (const char* n : names)
-            menu->addAction(Command(QLatin1String(n)));
+    const auto add = [this, menu](std::span<const TCommandId> ids) {
+        for (const TCommandId id : ids)
+            menu->addAction(Command(id));
         menu->addSeparator();
     };
-    add({"ConfChartAction", "DivChartAction", "TeamChartAction"});
-    add({"BasicHomeChartAction", "BasicAwayChartAction", "BasicOverallChartAction"});
+    add(kCompare);
+    add(kBasicVenues);
     QMenu* scores = menu->addMenu(LangText(5888, "&Scores"));
     scores->setObjectName(QStringLiteral("ScoresChartMenu"));
-    for (const TRadio& r : kScoreVenues)
-        scores->addAction(Command(QLatin1String(r.Name)));
+    for (const TCommandId id : kScoreVenues)
+        scores->addAction(Command(id));
     QMenu* referees = menu->addMenu(LangText(5889, "&Referees"));
     referees->setObjectName(QStringLiteral("RefereesChartMenu"));
-    for (const TRadio& r : kRoles)
-        referees->addAction(Command(QLatin1String(r.Name)));
+    for (const TCommandId id : kRoles)
+        referees->addAction(Command(id));
     menu->addSeparator();
-    add({"ChartPropertiesAction", "PrintStatsChartAction", "CopyStatsChartBMPAction",
-         "CopyStatsChartEMFAction"});
+    add(kChartCommands);
     QMenu* pictures = menu->addMenu(LangText(5890, "Sav&e Chart As"));
     pictures->setObjectName(QStringLiteral("ChartPictureMenu"));
-    for (const TChartExport& e : kChartExports)
-        pictures->addAction(Command(QLatin1String(e.Name)));
+    for (const auto& e : kChartExports)
+        pictures->addAction(Command(e.Id));
     menu->addSeparator();
-    add({"CopyStatsTableAction", "ExportStatsToCSVAction", "ExportStatsToHTMLAction",
-         "PrintStatsTableAction"});
+    add(kGridCommands);
 }
 
 void TTournamentForm::ShowStatisticsMenu(QPoint globalPos, bool chart) {
@@ -175,9 +157,8 @@ void TTournamentForm::ShowStatisticsMenu(QPoint globalPos, bool chart) {
     if (chart) {
         FillStatisticsMenu(&menu);
     } else {
-        for (const char* n : {"CopyStatsTableAction", "ExportStatsToCSVAction",
-                              "ExportStatsToHTMLAction", "PrintStatsTableAction"})
-            menu.addAction(Command(QLatin1String(n)));
+        for (const TCommandId id : kGridCommands)
+            menu.addAction(Command(id));
     }
     menu.exec(globalPos);
 }
