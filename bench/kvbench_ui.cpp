@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "base/programfolder.h"
 #include "base/settings.h"
+#include "edit/tournament_document.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
@@ -15,7 +16,6 @@
 #include "ui/fixtures/score_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/dialog_seam.h"
 

@@ -2,6 +2,7 @@
 // pictures and charts can be read as text.
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "render/chart.h"
 #include "ui/setup/team_properties_form.h"
 #include "ui/shell/main_form.h"
@@ -11,7 +12,6 @@
 #include "ui/statistics/statistics_page.h"
 #include "ui/tables/table_columns_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

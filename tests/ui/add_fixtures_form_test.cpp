@@ -4,10 +4,10 @@
 
 #include "base/formats.h"
 #include "base/settings.h"
+#include "edit/tournament_document.h"
 #include "ui/fixtures/add_fixtures_form.h"
 #include "ui/shell/list_panel.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/date_time_field.h"
 

@@ -3,6 +3,7 @@
 // on a tournament window starts its import; anything else is left alone.
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "storage/tournament_list.h"
 #include "ui/fixtures/csv_import_options_form.h"
 #include "ui/fixtures/import_csv_form.h"
@@ -10,7 +11,6 @@
 #include "ui/setup/main_table_frame.h"
 #include "ui/shell/list_panel.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QApplication>

@@ -5,6 +5,7 @@
 
 #include "base/preferences.h"
 #include "base/settings.h"
+#include "edit/tournament_document.h"
 #include "export/picture_export.h"
 #include "model/group.h"
 #include "ui/output/export_csv_options_form.h"
@@ -14,7 +15,6 @@
 #include "ui/output/select_tables_frame.h"
 #include "ui/shell/main_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/dual_list.h"
 

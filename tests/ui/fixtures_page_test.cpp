@@ -1,13 +1,15 @@
 // The fixture list as a user meets it: every match a row, sorting and column moves kept in the
 // tournament and undone, bulk edits refused before anything changes, the double-click choice,
 // deleting with its question, and copying rows.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
 #include "base/formats.h"
 #include "base/preferences.h"
 #include "base/settings.h"
+#include "edit/match_edit.h"
+#include "edit/tournament_document.h"
 #include "export/fixture_rows.h"
-#include "standings/match_edit.h"
 #include "ui/fixtures/fixture_date_form.h"
 #include "ui/fixtures/fixtures_columns_form.h"
 #include "ui/fixtures/fixtures_model.h"
@@ -15,7 +17,6 @@
 #include "ui/fixtures/score_form.h"
 #include "ui/shell/list_panel.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/dual_list.h"
 
@@ -106,8 +107,9 @@ TEST_F(FixturesPage, ListsEveryMatchInTheTournamentsColumns) {
     Trigger(TCommandId::ShowFixtures);
     // A match without a date goes after the dated ones.
     const int undated = Row(0).Id;
-    form_->Document().Edit(QStringLiteral("No date"), ChangeFixtures,
-                           [undated](TTournament& t) { t.MatchById(undated)->HasDate = false; });
+    TEditor(form_->Document())
+        .Edit(QStringLiteral("No date"), ChangeFixtures,
+              [undated](TTournament& t) { t.MatchById(undated)->HasDate = false; });
     EXPECT_EQ(Row(page_->RowCount() - 1).Id, undated);
     Trigger(TCommandId::Undo);
     EXPECT_EQ(Row(0).Id, undated);

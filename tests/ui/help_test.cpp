@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/programfolder.h"
+#include "edit/tournament_document.h"
 #include "storage/help_index.h"
 #include "ui/help/help_form.h"
 #include "ui/help/help_key_filter.h"
@@ -13,7 +14,6 @@
 #include "ui/statistics/statistics_page.h"
 #include "ui/tables/table_columns_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

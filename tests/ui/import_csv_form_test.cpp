@@ -8,6 +8,7 @@
 #include "base/formats.h"
 
 #include "base/preferences.h"
+#include "edit/tournament_document.h"
 #include "export/csv_reader.h"
 #include "model/group.h"
 #include "model/match.h"
@@ -21,7 +22,6 @@
 #include "ui/setup/team_properties_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/tables/style_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

@@ -1,8 +1,10 @@
 // Every item model of the windows under Qt's model tester, through the changes a user makes:
 // the tournament list, the fixture list, the statistics grid, the structure of groups and
 // teams, and the two import grids. The tester stops the program at the first broken rule.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "export/csv_reader.h"
 #include "export/fixture_rows.h"
 #include "model/match.h"
@@ -19,7 +21,6 @@
 #include "ui/shell/main_form.h"
 #include "ui/statistics/statistics_page.h"
 #include "ui/statistics/stats_grid_model.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAbstractItemModelTester>
@@ -70,8 +71,8 @@ TEST_F(ItemModels, TheListTheFixturesAndTheStatisticsKeepTheRules) {
     filter.Played = 1;
     form->FixturesPage().SetFilter(filter);
     form->FixturesPage().SetFilter(TFixtureFilter{});
-    doc.Edit(QStringLiteral("Matchday"), ChangeFixtures | ChangeTables | ChangeStatistics,
-             [](TTournament& t) { t.MatchAt(0)->Matchday = 9; });
+    TEditor(doc).Edit(QStringLiteral("Matchday"), ChangeFixtures | ChangeTables | ChangeStatistics,
+                      [](TTournament& t) { t.MatchAt(0)->Matchday = 9; });
     form->Command(TCommandId::Undo)->trigger();
     // Every kind of statistic, for the whole tournament and a team.
     form->Command(TCommandId::StatsPage)->trigger();

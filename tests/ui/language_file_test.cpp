@@ -4,6 +4,7 @@
 
 #include "base/language.h"
 #include "base/preferences.h"
+#include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "model/tournament.h"
 #include "standings/column_catalog.h"
@@ -16,7 +17,6 @@
 #include "ui/shell/main_form.h"
 #include "ui/shell/preferences_form.h"
 #include "ui/tables/table_columns_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/widget_messages.h"
 

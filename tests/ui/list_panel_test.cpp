@@ -4,6 +4,7 @@
 
 #include "base/programfolder.h"
 #include "base/settings.h"
+#include "edit/tournament_document.h"
 #include "storage/tournament_file.h"
 #include "ui/setup/import_old_form.h"
 #include "ui/setup/main_table_frame.h"
@@ -11,7 +12,6 @@
 #include "ui/shell/list_model.h"
 #include "ui/shell/list_panel.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

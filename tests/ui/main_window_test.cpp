@@ -6,6 +6,7 @@
 #include "base/preferences.h"
 #include "base/programfolder.h"
 #include "base/settings.h"
+#include "edit/tournament_document.h"
 #include "storage/tournament_file.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/app_start.h"
@@ -14,7 +15,6 @@
 #include "ui/shell/main_form.h"
 #include "ui/shell/splash_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/widget_messages.h"
 

@@ -1,5 +1,6 @@
 #include "ui/monkey.h"
 
+#include "edit/tournament_document.h"
 #include "export/standings_json.h"
 #include "standings/tournament_check.h"
 #include "standings/tournament_setup.h"
@@ -8,7 +9,6 @@
 #include "ui/fixtures/fixtures_page.h"
 #include "ui/shell/main_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAbstractSpinBox>

@@ -5,6 +5,7 @@
 #include "ui/ui_support.h"
 
 #include "base/formats.h"
+#include "edit/tournament_document.h"
 #include "export/csv_reader.h"
 #include "model/match.h"
 #include "model/sport.h"
@@ -22,7 +23,6 @@
 #include "ui/setup/structure_model.h"
 #include "ui/shell/list_panel.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAbstractButton>

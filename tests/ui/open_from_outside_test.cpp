@@ -3,12 +3,12 @@
 #include "ui/ui_support.h"
 
 #include "base/runtime_folder.h"
+#include "edit/tournament_document.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 #include "ui/shell/app_start.h"
 #include "ui/shell/instance_channel.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QDir>

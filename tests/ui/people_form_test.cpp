@@ -1,12 +1,13 @@
 // The stadium and referee dialogs: adding, replacing and deleting with their checks, sorting,
 // list files with their three outcomes, and one undoable step on OK.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
 #include "base/settings.h"
+#include "edit/tournament_document.h"
 #include "storage/tournament_file.h"
 #include "ui/setup/people_form.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>
@@ -88,8 +89,8 @@ TEST_F(PeopleForm, StadiumsAddedCheckedDeletedAndUndone) {
     // A stadium a match was played at stays.
     const int used = doc.Tournament().Stadiums.front().Id;
     const int match = doc.Tournament().JointTable().Matches().front()->Id;
-    doc.Edit(QStringLiteral("Venue"), ChangeFixtures,
-             [used, match](TTournament& t) { t.MatchById(match)->StadiumId = used; });
+    TEditor(doc).Edit(QStringLiteral("Venue"), ChangeFixtures,
+                      [used, match](TTournament& t) { t.MatchById(match)->StadiumId = used; });
     TPeopleForm again(TPeopleKind::Stadiums, doc, Dialogs, form_);
     again.Select(0);
     again.Delete();
@@ -197,8 +198,9 @@ TEST_F(PeopleForm, RefereesSortedPartlyLoadedAndKeptWhileTheyServe) {
     const int served = doc.Tournament().Referees.front().Id;
     const QString name = doc.Tournament().Referees.front().Name;
     const int match = doc.Tournament().JointTable().Matches().front()->Id;
-    doc.Edit(QStringLiteral("Referee"), ChangeFixtures,
-             [served, match](TTournament& t) { t.MatchById(match)->RefereeIds = {served}; });
+    TEditor(doc).Edit(QStringLiteral("Referee"), ChangeFixtures, [served, match](TTournament& t) {
+        t.MatchById(match)->RefereeIds = {served};
+    });
     TPeopleForm again(TPeopleKind::Referees, doc, Dialogs, form_);
     int row = -1;
     for (size_t i = 0; i < again.Editor().Entries().size(); ++i)

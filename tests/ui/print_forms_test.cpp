@@ -3,12 +3,12 @@
 #include "ui/ui_support.h"
 
 #include "base/settings.h"
+#include "edit/tournament_document.h"
 #include "model/tournament.h"
 #include "ui/output/grid_print_preview_form.h"
 #include "ui/output/grid_print_setting_form.h"
 #include "ui/output/print_preview_form.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

@@ -2,9 +2,11 @@
 // its tournament list over and over and is killed at random moments, a hundred times. After
 // every kill the tournament file holds the last save or the one under way, the backup is there
 // and whole, and the list still reads and lists the tournament.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
 #include "base/fileio.h"
+#include "edit/tournament_document.h"
 #include "model/match.h"
 #include "model/sport.h"
 #include "standings/tournament_setup.h"
@@ -12,7 +14,6 @@
 #include "storage/tournament_list.h"
 #include "ui/shell/list_panel.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QFileInfo>
@@ -68,8 +69,8 @@ TEST(ProgramKillChild, DISABLED_SaveOverAndOver) {
             edited->HomeScore = i == 0 ? version % 100 : version / 100;
             edited->VisitorScore = 0;
             edited->Played = true;
-            ASSERT_TRUE(
-                doc.EditMatch(QStringLiteral("Score"), ChangeTables | ChangeFixtures, *edited));
+            ASSERT_TRUE(TEditor(doc).EditMatch(QStringLiteral("Score"),
+                                               ChangeTables | ChangeFixtures, *edited));
         }
         Say("S %d\n", version);
         ASSERT_TRUE(form->Save());

@@ -1,14 +1,15 @@
 // Unsaved work survives the program being killed: a copy is kept while a tournament is
 // modified, saving or closing with No removes it, and the next start offers it back.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "model/match.h"
 #include "storage/recovery.h"
 #include "storage/tournament_file.h"
 #include "storage/tournament_list.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/recovery_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>
@@ -34,7 +35,8 @@ protected:
         edited->HomeScore = home;
         edited->VisitorScore = 0;
         edited->Played = true;
-        EXPECT_TRUE(doc.EditMatch(QStringLiteral("Score"), ChangeTables | ChangeFixtures, *edited));
+        EXPECT_TRUE(TEditor(doc).EditMatch(QStringLiteral("Score"), ChangeTables | ChangeFixtures,
+                                           *edited));
         return m->Id;
     }
     static void WaitFor(const std::function<bool()>& done) {
@@ -112,7 +114,8 @@ TEST(RecoveryChild, DISABLED_EditAndWaitToBeKilled) {
     edited->HomeScore = 9;
     edited->VisitorScore = 0;
     edited->Played = true;
-    ASSERT_TRUE(doc.EditMatch(QStringLiteral("Score"), ChangeTables | ChangeFixtures, *edited));
+    ASSERT_TRUE(
+        TEditor(doc).EditMatch(QStringLiteral("Score"), ChangeTables | ChangeFixtures, *edited));
     for (int i = 0; i < 200 && !QFile::exists(RecoveryPathFor(doc.FileName())); ++i)
         QTest::qWait(25);
     std::printf("READY\n");

@@ -1,10 +1,11 @@
 // A save that cannot be written (a full disk, a folder that may not be written) is reported,
 // and the tournament stays open and modified, with the file on disk as it was.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "storage/tournament_list.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>
@@ -32,7 +33,7 @@ protected:
         TTournamentForm* form = Open("soccer.kvd");
         ASSERT_NE(form, nullptr);
         TTournamentDocument& doc = form->Document();
-        doc.EditValue<QString>(
+        TEditor(doc).EditValue<QString>(
             QStringLiteral("Rename"), ChangeName, [](TTournament& t) { return &t.Comments; },
             QStringLiteral("changed"));
         ASSERT_TRUE(doc.IsModified());

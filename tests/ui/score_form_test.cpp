@@ -1,8 +1,10 @@
 // The score dialog on the real windows: a click on a results cell, typed fields, the checks
 // in their order with their pages, adding, changing, emptying and deleting matches, and undo.
+#include "edit/editor.h"
 #include "ui/kvtool_run.h"
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "render/table_hit.h"
 #include "standings/column_catalog.h"
 #include "standings/tournament_setup.h"
@@ -13,7 +15,6 @@
 #include "ui/fixtures/score_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include "base/formats.h"
@@ -255,7 +256,7 @@ TEST_F(ScoreForm, RefereesAndPagesRoundAndRound) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
-    doc.Edit(QStringLiteral("Referees"), ChangeFixtures, [](TTournament& t) {
+    TEditor(doc).Edit(QStringLiteral("Referees"), ChangeFixtures, [](TTournament& t) {
         t.AddReferee(QStringLiteral("Zoe Park"), QString(), QString(), -1);
         t.AddReferee(QStringLiteral("Adam Berg"), QString(), QString(), -1);
     });
@@ -442,14 +443,14 @@ TEST_F(ScoreForm, AwayResultsShownProposeTheVenueThatBalancesThePair) {
     const int rowId = g->Teams()[0]->Id;
     const int columnId = g->Teams()[1]->Id;
     // Away results shown, and the pair of the first two rows without any match.
-    doc.Edit(QStringLiteral("Away results"), ChangeLayout | ChangeTables,
-             [rowId, columnId](TTournament& t) {
-                 for (TGroup* table : t.AllTables())
-                     table->Style.ShowAwayResults = true;
-                 for (int leg = 1; leg <= 2; ++leg)
-                     if (TMatch* m = t.JointTable().MatchOfPairInLeg(rowId, columnId, leg))
-                         t.RemoveMatch(m);
-             });
+    TEditor(doc).Edit(QStringLiteral("Away results"), ChangeLayout | ChangeTables,
+                      [rowId, columnId](TTournament& t) {
+                          for (TGroup* table : t.AllTables())
+                              table->Style.ShowAwayResults = true;
+                          for (int leg = 1; leg <= 2; ++leg)
+                              if (TMatch* m = t.JointTable().MatchOfPairInLeg(rowId, columnId, leg))
+                                  t.RemoveMatch(m);
+                      });
     g = page.TableAt(0);
     ASSERT_EQ(page.LayoutAt(0).RowsPerTeam, 2) << "a line per leg";
     int row = -1, column = -1;

@@ -1,6 +1,7 @@
 #include "ui/screenshots.h"
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "export/csv_reader.h"
 #include "export/fixture_rows.h"
 #include "export/publish_site.h"
@@ -16,7 +17,6 @@
 #include "ui/output/print_preview_form.h"
 #include "ui/output/select_tables_frame.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QFile>

@@ -2,6 +2,7 @@
 #include "ui/ui_support.h"
 
 #include "base/language.h"
+#include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "storage/legacy_import.h"
 #include "ui/setup/import_old_form.h"
@@ -12,7 +13,6 @@
 #include "ui/tables/place_font_form.h"
 #include "ui/tables/style_form.h"
 #include "ui/tables/table_appearance_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QDateTime>

@@ -1,6 +1,7 @@
 #include "ui/screenshots.h"
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "storage/tournament_list.h"
 #include "support/testenv.h"
@@ -13,7 +14,6 @@
 #include "ui/setup/results_file_frame.h"
 #include "ui/setup/tournament_properties_form.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QCheckBox>

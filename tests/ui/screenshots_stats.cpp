@@ -3,6 +3,7 @@
 #include "ui/ui_support.h"
 
 #include "base/programfolder.h"
+#include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "render/chart.h"
 #include "standings/schedule.h"
@@ -13,7 +14,6 @@
 #include "ui/statistics/chart_properties_form.h"
 #include "ui/statistics/chart_widget.h"
 #include "ui/statistics/statistics_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

@@ -3,6 +3,7 @@
 // points, criteria, schemes, shoot-outs), each one undoable step.
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "model/match.h"
 #include "model/sport.h"
 #include "standings/ranking.h"
@@ -15,7 +16,6 @@
 #include "ui/setup/sort_frame.h"
 #include "ui/setup/tournament_properties_form.h"
 #include "ui/shell/main_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

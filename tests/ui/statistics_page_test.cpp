@@ -2,6 +2,7 @@
 // chart, heading clicks sort, the chart's choices and properties, and the outputs.
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "export/stats_grids.h"
 #include "model/group.h"
 #include "model/tournament.h"
@@ -16,7 +17,6 @@
 #include "ui/statistics/statistics_page.h"
 #include "ui/statistics/stats_grid_model.h"
 #include "ui/statistics/team_stats_frame.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

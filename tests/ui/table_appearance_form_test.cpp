@@ -4,13 +4,13 @@
 #include "ui/ui_support.h"
 
 #include "base/fileio.h"
+#include "edit/tournament_document.h"
 #include "model/group.h"
 #include "storage/named_files.h"
 #include "ui/shell/main_form.h"
 #include "ui/tables/place_appearance_frame.h"
 #include "ui/tables/style_form.h"
 #include "ui/tables/table_appearance_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/color_button.h"
 

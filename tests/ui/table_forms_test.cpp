@@ -2,6 +2,7 @@
 // deleted, units converted in the fields, and each OK one undoable step.
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "model/tablestyle.h"
 #include "storage/named_files.h"
 #include "ui/shell/list_panel.h"
@@ -10,7 +11,6 @@
 #include "ui/shell/tool_windows.h"
 #include "ui/tables/table_columns_form.h"
 #include "ui/tables/table_dimensions_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/dual_list.h"
 

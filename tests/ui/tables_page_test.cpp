@@ -3,6 +3,7 @@
 // every edit undone to the byte.
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "render/table_hit.h"
 #include "render/table_placement.h"
@@ -13,7 +14,6 @@
 #include "ui/shell/list_panel.h"
 #include "ui/shell/main_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

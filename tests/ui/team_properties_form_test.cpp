@@ -1,8 +1,10 @@
 // The team properties dialog on a sample: the name and symbol checks with the focus kept in the
 // refused field, the fields taken as typed, added points in the standings, the team's own font
 // and colour kept in the file, one undoable step, and the clicks that open it.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "model/group.h"
 #include "model/team.h"
 #include "render/table_hit.h"
@@ -14,7 +16,6 @@
 #include "ui/shell/main_form.h"
 #include "ui/tables/place_font_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/color_button.h"
 
@@ -233,7 +234,7 @@ TEST_F(TeamPropertiesForm, StadiumsOfOneNameShowTheirPlaceInEveryChooser) {
     TTournamentForm* form = Open("soccer.kvd");
     ASSERT_NE(form, nullptr);
     TTournamentDocument& doc = form->Document();
-    doc.Edit(QStringLiteral("Stadiums"), ChangeFixtures, [](TTournament& t) {
+    TEditor(doc).Edit(QStringLiteral("Stadiums"), ChangeFixtures, [](TTournament& t) {
         t.Stadiums.clear();
         t.AddStadium(QStringLiteral("Victoria Park"), QStringLiteral("England"),
                      QStringLiteral("Hartlepool"), -1);

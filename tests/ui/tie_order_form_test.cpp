@@ -2,11 +2,11 @@
 // one undoable step, and clearing it sends them back to name order.
 #include "ui/ui_support.h"
 
+#include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "standings/tournament_setup.h"
 #include "support/builders.h"
 #include "ui/tables/tie_order_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 
 #include <QAction>

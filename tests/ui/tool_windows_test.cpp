@@ -1,10 +1,12 @@
 // The sort, columns and filter tool windows: enabled by page, following the active window,
 // Ctrl+1 to Ctrl+4, their edits undone, and their placement kept from one run to the next.
+#include "edit/editor.h"
 #include "ui/ui_support.h"
 
 #include "base/formats.h"
 #include "base/programfolder.h"
-#include "model/filter_steps.h"
+#include "edit/filter_steps.h"
+#include "edit/tournament_document.h"
 #include "storage/named_files.h"
 #include "ui/fixtures/fixtures_page.h"
 #include "ui/shell/filter_tool_window.h"
@@ -12,7 +14,6 @@
 #include "ui/shell/main_form.h"
 #include "ui/shell/table_tool_window.h"
 #include "ui/shell/tool_windows.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/date_time_field.h"
 
@@ -173,7 +174,7 @@ TEST_F(ToolWindows, TheMainFilterKeepsItsBoundsInOrder) {
     EXPECT_EQ(t.MatchFilter.LegFrom, 2);
 
     // By date with no dates at all: both bounds today.
-    doc.Edit(QStringLiteral("No dates"), ChangeFixtures, [](TTournament& edited) {
+    TEditor(doc).Edit(QStringLiteral("No dates"), ChangeFixtures, [](TTournament& edited) {
         for (TMatch* m : edited.JointTable().Matches())
             m->HasDate = false;
     });
@@ -216,9 +217,9 @@ TEST_F(ToolWindows, TheFixtureFiltersReloadTheList) {
     EXPECT_EQ(page.RowCount(), 1);
     // The team filtered leaves the tournament: the list and the tab show every fixture again.
     const int roversId = page.Filter().TeamFilterValue;
-    form->Document().Edit(
-        QStringLiteral("Remove"), ChangeStructure | ChangeFixtures,
-        [roversId](TTournament& t) { t.RemoveTeam(t.TeamById(roversId), false); });
+    TEditor(form->Document())
+        .Edit(QStringLiteral("Remove"), ChangeStructure | ChangeFixtures,
+              [roversId](TTournament& t) { t.RemoveTeam(t.TeamById(roversId), false); });
     EXPECT_EQ(page.Filter().TeamFilterKind, 0);
     EXPECT_EQ(team->currentIndex(), 0);
     EXPECT_EQ(page.RowCount(), form->Document().Tournament().MatchCount());

@@ -3,12 +3,13 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/textformat.h"
-#include "standings/format_edit.h"
+#include "edit/edits.h"
+#include "edit/format_edit.h"
+#include "edit/tournament_document.h"
 #include "standings/tournament_setup.h"
 #include "ui/setup/main_table_frame.h"
 #include "ui/setup/points_rules_frame.h"
 #include "ui/setup/sort_frame.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/widget_names.h"
 
@@ -117,8 +118,7 @@ void TReglamentForm::accept() {
                 decided),
             TMessageKind::QuestionYesNo) != TMessageButton::Yes)
         return;
-    doc_.Edit(LangText(8200, "Format"), ChangeEverything,
-              [e](TTournament& target) { ApplyFormat(target, e); });
+    edit::SetFormat(doc_, e);
     QDialog::accept();
 }
 

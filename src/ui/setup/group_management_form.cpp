@@ -3,9 +3,10 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/textformat.h"
+#include "edit/edits.h"
+#include "edit/tournament_document.h"
 #include "standings/structure_tree.h"
 #include "ui/setup/group_frame.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/widget_names.h"
 
@@ -73,10 +74,7 @@ bool TGroupManagementForm::Apply() {
         ShowAppMessage(fault, TMessageKind::Information);
         return false;
     }
-    const TStructureTree& tree = frame_->Tree();
-    const QString name = frame_->Tree().ConferencesSystem() ? LangText(8301, "Division Management")
-                                                            : LangText(8302, "Group Management");
-    doc_.Edit(name, ChangeEverything, [&tree](TTournament& t) { ApplyStructure(t, tree); });
+    edit::SetStructure(doc_, frame_->Tree());
     // New nodes now have their ids.
     frame_->SetTree(TStructureTree::Of(doc_.Tournament()));
     apply_->setEnabled(false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/name_checks.h"
+#include "edit/name_checks.h"
 
 #include <QWidget>
 

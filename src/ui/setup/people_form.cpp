@@ -1,5 +1,6 @@
 #include "ui/setup/people_form.h"
 
+#include "edit/edits.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/widget_names.h"
 
@@ -9,8 +10,8 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "base/textformat.h"
+#include "edit/tournament_document.h"
 #include "storage/people_lists.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/dialog_seam.h"
 
 #include <QComboBox>
@@ -290,9 +291,10 @@ void TPeopleForm::LoadFromFile() {
 
 bool TPeopleForm::ApplyChanges() {
     if (!apply_->isEnabled()) return false;
-    const TPeopleEditor copy = *editor_;
-    const QString name = Text(11033, "Edit Stadiums", 11233, "Edit Referees");
-    doc_.Edit(name, ChangeFixtures | ChangeStatistics, [copy](TTournament& t) { copy.ApplyTo(t); });
+    if (kind_ == TPeopleKind::Stadiums)
+        edit::SetStadiums(doc_, *editor_);
+    else
+        edit::SetReferees(doc_, *editor_);
     apply_->setEnabled(false);
     return true;
 }

@@ -4,12 +4,13 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/textformat.h"
+#include "edit/edits.h"
+#include "edit/tournament_document.h"
 #include "model/group.h"
 #include "render/paint_tools.h"
 #include "ui/setup/people_form.h"
 #include "ui/statistics/team_stats_frame.h"
 #include "ui/tables/place_font_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/color_button.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/widget_names.h"
@@ -495,12 +496,7 @@ void TTeamPropertiesForm::EditStadiums() {
 
 bool TTeamPropertiesForm::Apply() {
     if (!TakeName() || !TakeSymbol()) return false;
-    if (edits_->ChangedFrom(doc_.Tournament())) {
-        const TTeamEdits& edits = *edits_;
-        doc_.Edit(LangText(8600, "Team Properties"),
-                  ChangeTables | ChangeFixtures | ChangeStatistics | ChangeStructure,
-                  [&edits](TTournament& t) { edits.ApplyTo(t); });
-    }
+    edit::SetTeams(doc_, *edits_);
     apply_->setEnabled(false);
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/team_edit.h"
+#include "edit/team_edit.h"
 
 #include <QDialog>
 

@@ -4,9 +4,10 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/textformat.h"
+#include "edit/edits.h"
+#include "edit/name_checks.h"
+#include "edit/tournament_document.h"
 #include "model/sport.h"
-#include "storage/name_checks.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/widget_names.h"
 
@@ -80,10 +81,7 @@ bool TTournamentPropertiesForm::Apply() {
     // The name and the notes are taken first; a refused move leaves them taken.
     const QString name = name_->text().trimmed();
     const QString notes = notes_->toPlainText();
-    doc_.Edit(LangText(12000, "Tournament Properties"), ChangeName, [name, notes](TTournament& t) {
-        if (!name.isEmpty()) t.Name = name;
-        t.Comments = notes;
-    });
+    edit::SetTournamentProperties(doc_, name, notes);
     file_->setText(check.FileName);
     const QString from = doc_.FileName();
     if (QFileInfo(check.Path).absoluteFilePath() == QFileInfo(from).absoluteFilePath()) return true;

@@ -3,9 +3,10 @@
 #include "base/formats.h"
 #include "base/language.h"
 #include "base/textformat.h"
-#include "model/filter_steps.h"
+#include "edit/edits.h"
+#include "edit/filter_steps.h"
+#include "edit/tournament_document.h"
 #include "ui/fixtures/fixtures_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/date_time_field.h"
 #include "ui/widgets/widget_names.h"
 
@@ -104,9 +105,11 @@ void TFilterToolWindow::Bind(TTournamentDocument* doc, TFixturesPage* fixtures) 
     doc_ = doc;
     fixtures_ = fixtures;
     if (doc_)
-        changed_ = connect(doc_, &TTournamentDocument::Changed, this, [this](unsigned changes) {
-            if (changes & (ChangeTables | ChangeFixtures | ChangeStructure)) Fill();
-        });
+        changed_ =
+            connect(doc_, &TTournamentDocument::Changed, this, [this](const TChange& change) {
+                if (change.Replaced || change.Has(ChangeTables | ChangeFixtures | ChangeStructure))
+                    Fill();
+            });
     Fill();
 }
 
@@ -194,23 +197,13 @@ void TFilterToolWindow::FillFixtures() {
 
 void TFilterToolWindow::ChooseKind(int kind) {
     if (filling_ || !doc_) return;
-    const TTournament& t = doc_->Tournament();
-    const TMatchFilter next = WithFilterKind(t.MatchFilter, t, kind);
-    doc_->EditValue<TMatchFilter>(
-        Fmt(LangText(533, "Filter %s"), kind_->itemText(kind)),
-        ChangeTables | ChangeFixtures | ChangeStatistics,
-        [](TTournament& edited) { return &edited.MatchFilter; }, next);
+    edit::SetFilterKind(*doc_, kind, kind_->itemText(kind));
     Fill();
 }
 
 void TFilterToolWindow::SetBound(bool from, double value) {
     if (filling_ || !doc_) return;
-    const TMatchFilter next = WithFilterBound(doc_->Tournament().MatchFilter, from, value);
-    doc_->EditValue<TMatchFilter>(
-        from ? LangText(531, "From:").remove(QLatin1Char(':'))
-             : LangText(532, "To:").remove(QLatin1Char(':')),
-        ChangeTables | ChangeFixtures | ChangeStatistics,
-        [](TTournament& edited) { return &edited.MatchFilter; }, next);
+    edit::SetFilterBound(*doc_, from, value);
     Fill(); // the other bound may have moved
 }
 

@@ -5,7 +5,7 @@
 #include "base/preferences.h"
 #include "base/programfolder.h"
 #include "base/textformat.h"
-#include "storage/dropped_files.h"
+#include "edit/dropped_files.h"
 #include "storage/opened_files.h"
 #include "ui/setup/import_old_form.h"
 #include "ui/shell/find_tournament_form.h"

@@ -5,9 +5,10 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "base/textformat.h"
+#include "edit/command_availability.h"
+#include "edit/dropped_files.h"
+#include "edit/tournament_document.h"
 #include "render/paint_tools.h"
-#include "storage/command_availability.h"
-#include "storage/dropped_files.h"
 #include "storage/opened_files.h"
 #include "storage/recovery.h"
 #include "storage/tournament_file.h"
@@ -20,7 +21,6 @@
 #include "ui/shell/recovery_form.h"
 #include "ui/shell/tool_windows.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/tournament/tournament_form.h"
 #include "ui/widgets/drawn_icons.h"
 #include "ui/widgets/wait_form.h"
@@ -307,9 +307,10 @@ TTournamentForm* TMainForm::ShowTournament(std::unique_ptr<TTournament> t) {
     window->setWindowIcon(DrawnIcon(TDrawnIcon::Tournament));
     window->setSystemMenu(SystemMenu(window));
     connect(form, &TTournamentForm::Closing, this, &TMainForm::OnFormClosing);
-    connect(&form->Document(), &TTournamentDocument::Changed, this, [this, form](unsigned changes) {
-        if (changes & ChangeName) FollowTournamentName(form);
-    });
+    connect(&form->Document(), &TTournamentDocument::Changed, this,
+            [this, form](const TChange& change) {
+                if (change.Has(ChangeName)) FollowTournamentName(form);
+            });
     connect(form, &TTournamentForm::CommandsChanged, this, &TMainForm::UpdateCommands);
     form->SetTournamentList(&list_);
     connect(form, &TTournamentForm::FileMoved, this,
@@ -482,7 +483,7 @@ void TMainForm::ApplyPreferences(const TProgramPreferences::TSaved& saved) {
         ApplyLanguage(); // this window at once, the others at their next activation
     if (saved.ScoreSepChanged)
         for (TTournamentForm* f : TournamentForms())
-            f->TablesPage().Refresh(ChangeTables);
+            f->TablesPage().Refresh(TChange(ChangeTables));
 }
 
 // Behind the tournament windows: the colour chosen (else the system's), the picture tiled over it.

@@ -3,9 +3,10 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/textformat.h"
+#include "edit/edits.h"
+#include "edit/tournament_document.h"
 #include "standings/column_catalog.h"
 #include "storage/named_files.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/widget_names.h"
 
 #include <QCheckBox>
@@ -55,9 +56,11 @@ void TTableToolWindow::Bind(TTournamentDocument* doc) {
     disconnect(changed_);
     doc_ = doc;
     if (doc_)
-        changed_ = connect(doc_, &TTournamentDocument::Changed, this, [this](unsigned changes) {
-            if (changes & (ChangeOrder | ChangeLayout | ChangeStructure)) Fill();
-        });
+        changed_ =
+            connect(doc_, &TTournamentDocument::Changed, this, [this](const TChange& change) {
+                if (change.Replaced || change.Has(ChangeOrder | ChangeLayout | ChangeStructure))
+                    Fill();
+            });
     Fill();
 }
 
@@ -95,11 +98,10 @@ void TTableToolWindow::Fill() {
     filling_ = false;
 }
 
-void TTableToolWindow::EditSort(const QString& name, int column, int venue, bool descending) {
+void TTableToolWindow::EditSort(const QString& criterion, int column, int venue) {
     if (!doc_) return;
-    TSortState s{column, venue, descending};
-    doc_->EditValue<TSortState>(
-        name, ChangeOrder, [](TTournament& t) { return &t.SortState; }, s);
+    edit::SetSort(*doc_, TSortState{column, venue, doc_->Tournament().SortState.Descending},
+                  criterion);
     Fill();
 }
 
@@ -107,34 +109,28 @@ void TTableToolWindow::ChooseCriterion(int index) {
     if (filling_ || !doc_ || index < 0) return;
     const TSortState& s = doc_->Tournament().SortState;
     const int column = criterion_->itemData(index).toInt();
-    EditSort(Fmt(LangText(5300, "Sort by %s"), criterion_->itemText(index)), column, s.Venue,
-             s.Descending);
+    EditSort(criterion_->itemText(index), column, s.Venue);
 }
 
 void TTableToolWindow::ChooseSection(int index) {
     if (filling_ || !doc_ || index < 0) return;
     const TSortState& s = doc_->Tournament().SortState;
-    EditSort(Fmt(LangText(5300, "Sort by %s"), section_->itemText(index)), s.Column,
-             ScopeOverall + index, s.Descending);
+    EditSort(section_->itemText(index), s.Column, ScopeOverall + index);
 }
 
 void TTableToolWindow::SetDescending(bool on) {
     if (filling_ || !doc_) return;
-    const TSortState& s = doc_->Tournament().SortState;
-    EditSort(LangText(505, "Descending"), s.Column, s.Venue, on);
+    edit::SetSortDescending(*doc_, on);
+    Fill();
 }
 
 void TTableToolWindow::ChooseColumnSet(const QString& name) {
     if (filling_ || !doc_) return;
     const QString path = ColumnSetPath(name, doc_->Tournament().Sport);
-    TIoResult result;
-    doc_->Edit(Fmt(LangText(521, "Column Set %s"), name), ChangeLayout | ChangeOrder,
-               [&](TTournament& t) { result = ApplyColumnSet(t, path); });
-    if (!result) {
+    if (const TIoResult result = edit::ApplyColumnSet(*doc_, name, path); !result) {
         ShowAppMessage(result.Message, TMessageKind::Error);
         return;
     }
-    doc_->SetColumnSet(name);
     Fill();
 }
 

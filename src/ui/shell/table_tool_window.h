@@ -35,7 +35,7 @@ public:
 
 private:
     void UpdateTitle();
-    void EditSort(const QString& name, int column, int venue, bool descending);
+    void EditSort(const QString& criterion, int column, int venue);
 
     QPointer<TTournamentDocument> doc_;
     QMetaObject::Connection changed_;

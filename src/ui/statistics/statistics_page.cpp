@@ -1,6 +1,7 @@
 #include "ui/statistics/statistics_page.h"
 
 #include "base/language.h"
+#include "edit/tournament_document.h"
 #include "export/csv_export.h"
 #include "model/tournament.h"
 #include "ui/output/export_flows.h"
@@ -8,7 +9,6 @@
 #include "ui/statistics/chart_properties_form.h"
 #include "ui/statistics/chart_widget.h"
 #include "ui/statistics/stats_grid_model.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/widget_texts.h"
 
 #include <QApplication>

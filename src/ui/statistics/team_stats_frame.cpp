@@ -1,12 +1,12 @@
 #include "ui/statistics/team_stats_frame.h"
 
 #include "base/language.h"
+#include "edit/tournament_document.h"
 #include "export/csv_export.h"
 #include "export/stats_charts.h"
 #include "ui/output/export_flows.h"
 #include "ui/statistics/chart_widget.h"
 #include "ui/statistics/stats_grid_model.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/widget_names.h"
 
 #include <QAction>

@@ -5,11 +5,12 @@
 #include "base/messages.h"
 #include "base/programfolder.h"
 #include "base/textformat.h"
+#include "edit/edits.h"
+#include "edit/tournament_document.h"
 #include "render/paint_tools.h"
 #include "storage/named_files.h"
 #include "ui/tables/place_appearance_frame.h"
 #include "ui/tables/style_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/color_button.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/dialog_seam.h"
@@ -407,9 +408,7 @@ void TTableAppearanceForm::Changed() {
 
 void TTableAppearanceForm::Apply() {
     if (!(appearance_ == AppearanceOf(doc_.Tournament()))) {
-        const TAppearance edited = appearance_;
-        doc_.Edit(LangText(10500, "Table Appearance"), ChangeTables | ChangeLayout,
-                  [edited](TTournament& t) { ApplyAppearance(t, edited); });
+        edit::SetAppearance(doc_, appearance_);
         // The teams' fonts follow the joint table's: the copies hold what the tournament holds.
         appearance_ = AppearanceOf(doc_.Tournament());
     }

@@ -3,11 +3,12 @@
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/textformat.h"
+#include "edit/edits.h"
+#include "edit/tournament_document.h"
 #include "standings/column_catalog.h"
 #include "standings/tournament_setup.h"
 #include "storage/named_files.h"
 #include "ui/tables/style_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/drawn_icons.h"
 #include "ui/widgets/dual_list.h"
@@ -133,12 +134,8 @@ void TTableColumnsForm::accept() {
     if (ids.empty()) {
         refused = LangText(4711, "You should select at least one visible column");
     } else {
-        // The set's name first: the tool window shows it when the change reaches it.
-        const QString before = doc_.ColumnSet();
-        doc_.SetColumnSet(sets_->currentIndex() > 0 ? sets_->currentText() : QString());
-        doc_.Edit(LangText(4700, "Table Columns"), ChangeLayout | ChangeOrder,
-                  [&](TTournament& t) { refused = ApplyVisibleColumns(t, ids); });
-        if (!refused.isEmpty()) doc_.SetColumnSet(before);
+        refused = edit::SetVisibleColumns(
+            doc_, ids, sets_->currentIndex() > 0 ? sets_->currentText() : QString());
     }
     if (!refused.isEmpty()) {
         ShowAppMessage(refused, TMessageKind::Information);

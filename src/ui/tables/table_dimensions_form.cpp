@@ -1,7 +1,8 @@
 #include "ui/tables/table_dimensions_form.h"
 
 #include "base/language.h"
-#include "ui/tournament/tournament_document.h"
+#include "edit/edits.h"
+#include "edit/tournament_document.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/widget_names.h"
 
@@ -121,10 +122,8 @@ void TTableDimensionsForm::SaveDefault() {
 }
 
 void TTableDimensionsForm::Apply() {
-    const TDimensionsEdit edit = edit_;
-    doc_.Edit(LangText(8413, "Change Dimensions"), ChangeLayout,
-              [edit](TTournament& t) { ApplyDimensions(t, edit); });
-    applied_ = edit;
+    edit::SetDimensions(doc_, edit_);
+    applied_ = edit_;
     UpdateApply();
 }
 

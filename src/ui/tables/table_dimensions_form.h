@@ -1,6 +1,6 @@
 #pragma once
 
-#include "standings/dimensions_edit.h"
+#include "edit/dimensions_edit.h"
 
 #include <QDialog>
 

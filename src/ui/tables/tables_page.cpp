@@ -1,11 +1,13 @@
 #include "ui/tables/tables_page.h"
 
+#include "edit/edits.h"
 #include "export/csv_export.h"
 
 #include "base/language.h"
 #include "base/messages.h"
 #include "base/preferences.h"
 #include "base/textformat.h"
+#include "edit/tournament_document.h"
 #include "export/picture_export.h"
 #include "export/table_grid.h"
 #include "render/table_painter.h"
@@ -16,7 +18,6 @@
 #include "ui/fixtures/score_form.h"
 #include "ui/output/export_flows.h"
 #include "ui/tables/tie_order_form.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/dialog_seam.h"
 
 #include <QAccessible>
@@ -57,12 +58,12 @@ const TGroup* TTablesPage::TableAt(int index) const {
     return Table(index);
 }
 
-void TTablesPage::Refresh(unsigned changes) {
-    if (changes & (ChangeLayout | ChangeStructure))
+void TTablesPage::Refresh(const TChange& change) {
+    if (change.Replaced || change.Has(ChangeLayout | ChangeStructure))
         Rebuild();
-    else if ((changes & ChangeTables) && !doc_.TouchedTeams().empty())
-        RedrawTeams(doc_.TouchedTeams());
-    else if (changes & (ChangeTables | ChangeOrder | ChangeName))
+    else if (change.Has(ChangeTables) && !change.Teams.empty())
+        RedrawTeams(change.Teams);
+    else if (change.Has(ChangeTables | ChangeOrder | ChangeName))
         Redraw();
 }
 
@@ -210,9 +211,7 @@ void TTablesPage::ClickAt(QPoint viewport) {
     } else if (hit.Region == TTableRegion::PlaceHeading) {
         // The place heading returns from a heading's sort to the tournament's order.
         if (doc_.Tournament().SortState == TSortState{}) return;
-        doc_.EditValue<TSortState>(
-            LangText(6509, "Tournament's Order"), ChangeOrder,
-            [](TTournament& edited) { return &edited.SortState; }, TSortState{});
+        edit::RestoreTournamentOrder(doc_);
     } else if (hit.Region == TTableRegion::Title && g->Kind != KindJoint) {
         Retitle(index);
     } else if ((hit.Region == TTableRegion::TeamName || hit.Region == TTableRegion::Diagonal) &&
@@ -270,9 +269,7 @@ void TTablesPage::EditCell(const TGroup& g, const TTableHit& hit) {
 void TTablesPage::SortBy(const TTableHit& hit) {
     const TTournament& t = doc_.Tournament();
     const TSortState next = ClickedSort(t.SortState, hit.ColumnId, hit.Scope);
-    const QString name = Fmt(LangText(5300, "Sort by %s"), ColumnFullName(hit.ColumnId, t));
-    doc_.EditValue<TSortState>(
-        name, ChangeOrder, [](TTournament& edited) { return &edited.SortState; }, next);
+    edit::SetSort(doc_, next, ColumnFullName(hit.ColumnId, t));
 }
 
 void TTablesPage::Retitle(int index) {
@@ -282,22 +279,7 @@ void TTablesPage::Retitle(int index) {
     if (!dialogs_.InputText(this, g->Name, LangText(6504, "Enter New Title:"), title) ||
         title == g->Name)
         return;
-    const int kind = g->Kind;
-    const int id = g->Id;
-    const int conference = g->ConferenceId;
-    doc_.EditValue<QString>(
-        Fmt(LangText(5301, "Rename Table %s"), g->Name), ChangeName,
-        [=](TTournament& t) -> QString* {
-            if (kind == KindGroup) {
-                TGroup* group = t.GroupById(id);
-                return group ? &group->Name : nullptr;
-            }
-            for (const auto& c : t.Conferences())
-                if (c->Table->Id == id && c->Table->ConferenceId == conference)
-                    return &c->Table->Name;
-            return nullptr;
-        },
-        title);
+    edit::RenameTable(doc_, *g, title);
 }
 
 void TTablesPage::CopyAsBitmap(int index) const {

@@ -21,6 +21,7 @@ namespace kv {
 class TDialogSeam;
 class TScoreForm;
 class TTournamentDocument;
+struct TChange;
 
 class TTablesPage : public QAbstractScrollArea {
     Q_OBJECT
@@ -28,7 +29,7 @@ public:
     TTablesPage(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
 
     // Rebuilds what an edit made stale: the pictures' number and sizes, or only their contents.
-    void Refresh(unsigned changes);
+    void Refresh(const TChange& change);
 
     // For tests and the window: the tables shown, their layouts and where they stand.
     int TableCount() const { return static_cast<int>(pictures_.size()); }

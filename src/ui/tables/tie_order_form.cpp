@@ -2,7 +2,8 @@
 
 #include "base/language.h"
 #include "base/textformat.h"
-#include "ui/tournament/tournament_document.h"
+#include "edit/edits.h"
+#include "edit/tournament_document.h"
 #include "ui/widgets/dialog_buttons.h"
 #include "ui/widgets/widget_names.h"
 
@@ -103,13 +104,11 @@ void TTieOrderForm::accept() {
     if (!cleared_)
         for (int i = 0; i < teams_->count(); ++i)
             order.push_back(teams_->item(i)->data(Qt::UserRole).toInt());
-    const int kind = kind_;
-    const int id = id_;
-    doc_.Edit(LangText(5245, "Order of Level Teams"), ChangeOrder,
-              [kind, id, order](TTournament& t) {
-                  for (TGroup* g : t.AllTables())
-                      if (g->Kind == kind && g->Id == id) g->TieOrder = order;
-              });
+    for (const TGroup* g : doc_.Tournament().AllTables())
+        if (g->Kind == kind_ && g->Id == id_) {
+            edit::SetTieOrder(doc_, *g, order);
+            break;
+        }
     QDialog::accept();
 }
 

@@ -5,9 +5,11 @@
 #include "base/preferences.h"
 #include "base/settings.h"
 #include "base/textformat.h"
+#include "edit/command_availability.h"
+#include "edit/edits.h"
+#include "edit/match_edit.h"
+#include "edit/tournament_document.h"
 #include "model/sport.h"
-#include "standings/match_edit.h"
-#include "storage/command_availability.h"
 #include "ui/fixtures/add_fixtures_form.h"
 #include "ui/fixtures/fixtures_columns_form.h"
 #include "ui/fixtures/fixtures_page.h"
@@ -16,7 +18,6 @@
 #include "ui/tables/table_columns_form.h"
 #include "ui/tables/table_dimensions_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 #include "ui/widgets/widget_texts.h"
 
 #include <QAction>
@@ -80,7 +81,7 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
             &TTournamentForm::ShowFixturesMenu);
     connect(doc_.get(), &TTournamentDocument::Changed, this, &TTournamentForm::OnChanged);
     connect(doc_.get(), &TTournamentDocument::ModifiedChanged, this, [this] { UpdateCommands(); });
-    OnChanged(ChangeName);
+    OnChanged(TChange(ChangeName));
     appliedLanguage_ = CurrentLanguage();
 }
 
@@ -112,9 +113,8 @@ void TTournamentForm::BuildCommands() {
     pageGroup_->actions().first()->setChecked(true);
 
     const auto view = [this, &c](TCommandId id, bool TTableView::*flag) {
-        connect(c[id], &QAction::triggered, this, [this, id, flag](bool on) {
-            EditView(id, [flag, on](TTableView& v) { v.*flag = on; });
-        });
+        connect(c[id], &QAction::triggered, this,
+                [this, flag](bool on) { EditView([flag, on](TTableView& v) { v.*flag = on; }); });
     };
     view(TCommandId::ResultsGrid, &TTableView::Results);
     view(TCommandId::Standings, &TTableView::Standings);
@@ -133,7 +133,7 @@ void TTournamentForm::BuildCommands() {
         const int mode = m.Mode;
         const TCommandId id = m.Id;
         connect(c[id], &QAction::triggered, this,
-                [this, id, mode] { EditView(id, [mode](TTableView& v) { v.TableMode = mode; }); });
+                [this, mode] { EditView([mode](TTableView& v) { v.TableMode = mode; }); });
     }
 
     alignGroup_ = new QActionGroup(this);
@@ -148,8 +148,8 @@ void TTournamentForm::BuildCommands() {
         alignGroup_->addAction(c[al.Id]);
         const int alignment = al.Alignment;
         const TCommandId id = al.Id;
-        connect(c[id], &QAction::triggered, this, [this, id, alignment] {
-            EditView(id, [alignment](TTableView& v) { v.Alignment = alignment; });
+        connect(c[id], &QAction::triggered, this, [this, alignment] {
+            EditView([alignment](TTableView& v) { v.Alignment = alignment; });
         });
     }
 
@@ -235,12 +235,11 @@ void TTournamentForm::ShowFixturesMenu(QPoint globalPos) {
     menu.exec(globalPos);
 }
 
-void TTournamentForm::EditView(TCommandId command, const std::function<void(TTableView&)>& change) {
+void TTournamentForm::EditView(const std::function<void(TTableView&)>& change) {
     if (updating_) return;
     TTableView view = doc_->Tournament().View;
     change(view);
-    doc_->EditValue<TTableView>(
-        CommandPlainText(command), ChangeLayout, [](TTournament& t) { return &t.View; }, view);
+    edit::SetView(*doc_, view);
     UpdateCommands(); // an edit that changed nothing leaves the check marks as the tournament says
 }
 
@@ -296,14 +295,15 @@ void TTournamentForm::UpdateCommands() {
     emit CommandsChanged();
 }
 
-void TTournamentForm::OnChanged(unsigned changes) {
+void TTournamentForm::OnChanged(const TChange& change) {
+    const unsigned changes = change.What;
     const TTournament& t = doc_->Tournament();
     if (changes & ChangeName) {
         title_->setText(t.Name);
         sport_->setText(SportName(t.Sport));
         setWindowTitle(t.Name);
     }
-    tables_->Refresh(changes);
+    tables_->Refresh(change);
     fixtures_->Refresh(changes);
     stats_->Refresh(changes);
     UpdateCommands();
@@ -348,9 +348,7 @@ void TTournamentForm::ForceClose() {
 }
 
 void TTournamentForm::Rename(const QString& name) {
-    doc_->EditValue<QString>(
-        Fmt(LangText(5218, "Rename to %s"), name), ChangeName,
-        [](TTournament& t) { return &t.Name; }, name);
+    edit::RenameTournament(*doc_, name);
 }
 
 void TTournamentForm::ApplyLanguage() {
@@ -359,7 +357,7 @@ void TTournamentForm::ApplyLanguage() {
     commands_->Retranslate();
     UpdateUndoTexts();
     ApplyTexts(this);
-    OnChanged(ChangeEverything);
+    OnChanged(TChange(ChangeEverything));
 }
 
 void TTournamentForm::UpdateUndoTexts() {

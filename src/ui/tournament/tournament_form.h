@@ -19,6 +19,7 @@ class QStackedWidget;
 namespace kv {
 
 class TDialogSeam;
+struct TChange;
 class TTournamentList;
 class TFixturesPage;
 class TStatisticsPage;
@@ -91,11 +92,11 @@ private:
     void BuildFixtureCommands();
     void ShowFixturesMenu(QPoint globalPos);
     void UpdateCommands();
-    void OnChanged(unsigned changes);
+    void OnChanged(const TChange& change);
     void BuildStatisticsCommands();
     void UpdateStatisticsCommands();
     void ShowStatisticsMenu(QPoint globalPos, bool chart);
-    void EditView(TCommandId command, const std::function<void(TTableView&)>& change);
+    void EditView(const std::function<void(TTableView&)>& change);
     void BuildSetupCommands();
     void BuildExportCommands();
     void UpdateSetupCommands();

@@ -3,6 +3,7 @@
 // The tournament window's commands that re-shape the tournament: its format, properties and
 // structure.
 #include "base/language.h"
+#include "edit/tournament_document.h"
 #include "storage/tournament_list.h"
 #include "ui/setup/format_form.h"
 #include "ui/setup/group_management_form.h"
@@ -10,7 +11,6 @@
 #include "ui/setup/tournament_properties_form.h"
 #include "ui/tables/table_appearance_form.h"
 #include "ui/tables/tables_page.h"
-#include "ui/tournament/tournament_document.h"
 
 #include <QAction>
 

@@ -3,11 +3,11 @@
 // The tournament window's statistics commands: what the chart compares, and the outputs of the
 // chart and of the grid.
 #include "base/language.h"
+#include "edit/tournament_document.h"
 #include "export/chart_picture.h"
 #include "ui/statistics/chart_output.h"
 #include "ui/statistics/chart_widget.h"
 #include "ui/statistics/statistics_page.h"
-#include "ui/tournament/tournament_document.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -2,10 +2,10 @@
 // tournament and what each outcome is worth.
 #include "support/testenv.h"
 
+#include "edit/format_edit.h"
 #include "model/gmatch.h"
 #include "model/sport.h"
 #include "model/tournament.h"
-#include "standings/format_edit.h"
 #include "standings/points_rules.h"
 
 using namespace kv;

@@ -2,8 +2,8 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "edit/team_edit.h"
 #include "model/sport.h"
-#include "model/team_edit.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "edit/match_edit.h"
 #include "model/sport.h"
-#include "standings/match_edit.h"
 
 using namespace kv;
 

@@ -3,8 +3,8 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "edit/fixture_edits.h"
 #include "model/sport.h"
-#include "standings/fixture_edits.h"
 
 #include <gtest/gtest.h>
 

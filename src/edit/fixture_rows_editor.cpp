@@ -1,7 +1,7 @@
-#include "standings/fixture_rows_editor.h"
+#include "edit/fixture_rows_editor.h"
 
 #include "base/language.h"
-#include "standings/fixture_edits.h"
+#include "edit/fixture_edits.h"
 
 #include <algorithm>
 

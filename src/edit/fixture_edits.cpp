@@ -1,4 +1,4 @@
-#include "standings/fixture_edits.h"
+#include "edit/fixture_edits.h"
 
 #include "base/formats.h"
 #include "base/language.h"

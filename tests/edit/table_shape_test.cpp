@@ -3,9 +3,9 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "edit/dimensions_edit.h"
 #include "model/sport.h"
 #include "standings/column_catalog.h"
-#include "standings/dimensions_edit.h"
 #include "standings/tournament_setup.h"
 
 #include <gtest/gtest.h>

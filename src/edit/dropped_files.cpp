@@ -1,4 +1,4 @@
-#include "storage/dropped_files.h"
+#include "edit/dropped_files.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "standings/format_edit.h"
+#include "edit/format_edit.h"
 
 #include "model/gmatch.h"
 #include "model/match.h"

@@ -1,4 +1,4 @@
-#include "storage/command_availability.h"
+#include "edit/command_availability.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "model/team_edit.h"
+#include "edit/team_edit.h"
 
 #include "base/language.h"
 

@@ -2,8 +2,8 @@
 #include "support/builders.h"
 #include "support/testenv.h"
 
+#include "edit/fixture_rows_editor.h"
 #include "model/sport.h"
-#include "standings/fixture_rows_editor.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "support/testenv.h"
 
 #include "base/programfolder.h"
-#include "storage/name_checks.h"
+#include "edit/name_checks.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "standings/dimensions_edit.h"
+#include "edit/dimensions_edit.h"
 
 #include "base/language.h"
 #include "base/settings.h"

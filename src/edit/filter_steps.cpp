@@ -1,4 +1,4 @@
-#include "model/filter_steps.h"
+#include "edit/filter_steps.h"
 
 #include "base/formats.h"
 

@@ -1,4 +1,4 @@
-#include "standings/match_edit.h"
+#include "edit/match_edit.h"
 
 #include "base/formats.h"
 #include "base/language.h"

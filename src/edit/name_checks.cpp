@@ -1,4 +1,4 @@
-#include "storage/name_checks.h"
+#include "edit/name_checks.h"
 
 #include "base/language.h"
 #include "base/textformat.h"
