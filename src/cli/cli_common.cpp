@@ -48,16 +48,16 @@ bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv:
     bool ok = false;
     const int id = colon > 0 ? s.mid(colon + 1).toInt(&ok) : 0;
     if (ok && s.startsWith(QLatin1String("group:"))) {
-        if (kv::TGroup* g = t.GroupById(id)) {
-            tables.push_back(g);
+        if (const kv::TGroup* g = t.GroupById(id)) {
+            tables.push_back(t.StandingsTable(*g));
             return true;
         }
         error = QStringLiteral("no group with id %1").arg(id);
         return false;
     }
     if (ok && s.startsWith(QLatin1String("conference:"))) {
-        if (kv::TConference* c = t.ConferenceById(id)) {
-            tables.push_back(c->Table.get());
+        if (const kv::TConference* c = t.ConferenceById(id)) {
+            tables.push_back(t.StandingsTable(*c->Table));
             return true;
         }
         error = QStringLiteral("no conference with id %1").arg(id);

@@ -46,10 +46,10 @@ bool ScoreNumber(const QString& text, bool halves, double& value) {
     return true;
 }
 
-TTeam* FindTeam(const TTournament& t, const QString& cell) {
+const TTeam* FindTeam(const TTournament& t, const QString& cell) {
     if (cell.isEmpty()) return nullptr;
-    if (TTeam* team = t.JointTable().TeamByName(cell)) return team;
-    if (TTeam* team = t.JointTable().TeamBySymbol(cell)) return team;
+    if (const TTeam* team = t.JointTable().TeamByName(cell)) return team;
+    if (const TTeam* team = t.JointTable().TeamBySymbol(cell)) return team;
     // A name longer than a team's name may be is known by the part a team keeps of it.
     const QString kept = cell.simplified().left(TTeam::kNameCapacity);
     return kept != cell ? t.JointTable().TeamByName(kept) : nullptr;

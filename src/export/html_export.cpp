@@ -249,11 +249,12 @@ std::vector<TGroup*> TablesForExport(const TTournament& t, const std::vector<int
         break;
     case TableModeConferences:
         for (const int id : ids)
-            if (TConference* c = t.ConferenceById(id)) tables.push_back(c->Table.get());
+            if (const TConference* c = t.ConferenceById(id))
+                tables.push_back(t.StandingsTable(*c->Table));
         break;
     default:
         for (const int id : ids)
-            if (TGroup* g = t.GroupById(id)) tables.push_back(g);
+            if (const TGroup* g = t.GroupById(id)) tables.push_back(t.StandingsTable(*g));
         break;
     }
     return tables;

@@ -323,24 +323,28 @@ std::vector<TStatsScope> StatsScopes(const TTournament& t) {
 }
 
 TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope) {
+    const TGroup* table = nullptr;
     switch (scope.Kind) {
     case TScopeKind::Joint:
-        return const_cast<TGroup*>(&t.JointTable());
-    case TScopeKind::Conference: {
-        TConference* c = t.ConferenceById(scope.Id);
-        return c ? c->Table.get() : nullptr;
-    }
+        table = &t.JointTable();
+        break;
+    case TScopeKind::Conference:
+        if (const TConference* c = t.ConferenceById(scope.Id)) table = c->Table.get();
+        break;
     case TScopeKind::Group:
-        return t.GroupById(scope.Id);
+        table = t.GroupById(scope.Id);
+        break;
     case TScopeKind::Team:
         // A team outside every group is read in the joint table.
-        if (TGroup* g = t.GroupOfTeam(scope.Id)) return g;
-        return t.JointTable().TeamById(scope.Id) ? const_cast<TGroup*>(&t.JointTable()) : nullptr;
+        table = t.GroupOfTeam(scope.Id);
+        if (!table && t.JointTable().TeamById(scope.Id)) table = &t.JointTable();
+        break;
     }
-    return nullptr;
+    // Its standings are worked out before they are read.
+    return table ? t.StandingsTable(*table) : nullptr;
 }
 
-TTeam* ScopeTeam(const TTournament& t, const TStatsScope& scope) {
+const TTeam* ScopeTeam(const TTournament& t, const TStatsScope& scope) {
     return scope.IsTeam() ? t.JointTable().TeamById(scope.Id) : nullptr;
 }
 

@@ -45,7 +45,7 @@ std::vector<TStatsScope> StatsScopes(const TTournament& t);
 // The table a scope reads (a team's own group for a team); null when it is gone.
 TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope);
 // The team of a team scope; null otherwise or when it is gone.
-TTeam* ScopeTeam(const TTournament& t, const TStatsScope& scope);
+const TTeam* ScopeTeam(const TTournament& t, const TStatsScope& scope);
 
 // Distinct scores of a table's counted matches other than technical results, each match
 // counted once, in its home count, as (higher, lower).

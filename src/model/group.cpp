@@ -18,11 +18,11 @@ void TGroup::SetTeamOrder(std::vector<TTeam*> order) {
     teams_ = std::move(order);
 }
 
-TTeam* TGroup::TeamAt(int index) const {
+TTeam* TGroup::MutableTeamAt(int index) const {
     return index >= 0 && index < TeamCount() ? teams_[static_cast<size_t>(index)] : nullptr;
 }
 
-TTeam* TGroup::TeamById(int id) const {
+TTeam* TGroup::MutableTeamById(int id) const {
     for (TTeam* t : teams_)
         if (t->Id == id) return t;
     return nullptr;
@@ -33,13 +33,13 @@ int TGroup::PlaceOf(const TTeam* team) const {
     return it == teams_.end() ? -1 : static_cast<int>(it - teams_.begin()) + 1;
 }
 
-TTeam* TGroup::TeamByName(const QString& name) const {
+TTeam* TGroup::MutableTeamByName(const QString& name) const {
     for (TTeam* t : teams_)
         if (t->Name.compare(name, Qt::CaseInsensitive) == 0) return t;
     return nullptr;
 }
 
-TTeam* TGroup::TeamBySymbol(const QString& symbol) const {
+TTeam* TGroup::MutableTeamBySymbol(const QString& symbol) const {
     const QString wanted = symbol.trimmed().toUpper();
     if (wanted.isEmpty()) return nullptr;
     for (TTeam* t : teams_)
@@ -47,11 +47,11 @@ TTeam* TGroup::TeamBySymbol(const QString& symbol) const {
     return nullptr;
 }
 
-TMatch* TGroup::MatchAt(int index) const {
+TMatch* TGroup::MutableMatchAt(int index) const {
     return index >= 0 && index < MatchCount() ? matches_[static_cast<size_t>(index)] : nullptr;
 }
 
-TMatch* TGroup::MatchById(int id) const {
+TMatch* TGroup::MutableMatchById(int id) const {
     for (TMatch* m : matches_)
         if (m->Id == id) return m;
     return nullptr;
@@ -66,13 +66,14 @@ bool IsPair(const TMatch* m, int a, int b) {
 
 } // namespace
 
-TMatch* TGroup::MatchOfPairInLeg(int teamA, int teamB, int leg) const {
+TMatch* TGroup::MutableMatchOfPairInLeg(int teamA, int teamB, int leg) const {
     for (TMatch* m : matches_)
         if (m->Leg == leg && IsPair(m, teamA, teamB)) return m;
     return nullptr;
 }
 
-TMatch* TGroup::MatchOfPairAtPosition(int home, int visitor, int position, bool eitherVenue) const {
+TMatch* TGroup::MutableMatchOfPairAtPosition(int home, int visitor, int position,
+                                             bool eitherVenue) const {
     const bool byLeg = Style.ShowAwayResults;
     for (TMatch* m : matches_) {
         const bool exact = m->HomeTeamId == home && m->VisitorTeamId == visitor;

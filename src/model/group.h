@@ -45,20 +45,37 @@ public:
 
     int TeamCount() const { return static_cast<int>(teams_.size()); }
     int MatchCount() const { return static_cast<int>(matches_.size()); }
-    TTeam* TeamAt(int index) const;
-    TTeam* TeamById(int id) const;
+    const TTeam* TeamAt(int index) const { return MutableTeamAt(index); }
+    TTeam* TeamAt(int index) { return MutableTeamAt(index); }
+    const TTeam* TeamById(int id) const { return MutableTeamById(id); }
+    TTeam* TeamById(int id) { return MutableTeamById(id); }
     // 1-based position of the team; -1 when it is not in this table.
     int PlaceOf(const TTeam* team) const;
-    TTeam* TeamByName(const QString& name) const;
-    TTeam* TeamBySymbol(const QString& symbol) const;
-    TMatch* MatchAt(int index) const;
-    TMatch* MatchById(int id) const;
+    const TTeam* TeamByName(const QString& name) const { return MutableTeamByName(name); }
+    TTeam* TeamByName(const QString& name) { return MutableTeamByName(name); }
+    const TTeam* TeamBySymbol(const QString& symbol) const { return MutableTeamBySymbol(symbol); }
+    TTeam* TeamBySymbol(const QString& symbol) { return MutableTeamBySymbol(symbol); }
+    const TMatch* MatchAt(int index) const { return MutableMatchAt(index); }
+    TMatch* MatchAt(int index) { return MutableMatchAt(index); }
+    const TMatch* MatchById(int id) const { return MutableMatchById(id); }
+    TMatch* MatchById(int id) { return MutableMatchById(id); }
 
     // A match of the two teams, in either venue, in leg `leg`.
-    TMatch* MatchOfPairInLeg(int teamA, int teamB, int leg) const;
+    const TMatch* MatchOfPairInLeg(int teamA, int teamB, int leg) const {
+        return MutableMatchOfPairInLeg(teamA, teamB, leg);
+    }
+    TMatch* MatchOfPairInLeg(int teamA, int teamB, int leg) {
+        return MutableMatchOfPairInLeg(teamA, teamB, leg);
+    }
     // The match with exactly this home and visiting team (or either venue) whose grid
     // position, or leg when away results are shown, equals `position`.
-    TMatch* MatchOfPairAtPosition(int home, int visitor, int position, bool eitherVenue) const;
+    const TMatch* MatchOfPairAtPosition(int home, int visitor, int position,
+                                        bool eitherVenue) const {
+        return MutableMatchOfPairAtPosition(home, visitor, position, eitherVenue);
+    }
+    TMatch* MatchOfPairAtPosition(int home, int visitor, int position, bool eitherVenue) {
+        return MutableMatchOfPairAtPosition(home, visitor, position, eitherVenue);
+    }
     // The matches of the pair; counting stops at `Legs` matches.
     std::vector<TMatch*> MatchesOfPair(int home, int visitor, bool eitherVenue) const;
 
@@ -75,6 +92,16 @@ public:
     void DropLastPlaceFont();
 
 private:
+    // The lookups above, for both of them.
+    TTeam* MutableTeamAt(int index) const;
+    TTeam* MutableTeamById(int id) const;
+    TTeam* MutableTeamByName(const QString& name) const;
+    TTeam* MutableTeamBySymbol(const QString& symbol) const;
+    TMatch* MutableMatchAt(int index) const;
+    TMatch* MutableMatchById(int id) const;
+    TMatch* MutableMatchOfPairInLeg(int teamA, int teamB, int leg) const;
+    TMatch* MutableMatchOfPairAtPosition(int home, int visitor, int position,
+                                         bool eitherVenue) const;
     friend class TTournament;
     std::vector<TTeam*> teams_;
     std::vector<TMatch*> matches_;

@@ -124,54 +124,54 @@ TTournament::~TTournament() = default;
 
 // ---------------------------------------------------------------- lookups
 
-TGroup* TTournament::GroupAt(int index) const {
+TGroup* TTournament::MutableGroupAt(int index) const {
     return index >= 0 && index < static_cast<int>(groups_.size())
                ? groups_[static_cast<size_t>(index)].get()
                : nullptr;
 }
 
-TGroup* TTournament::GroupById(int id) const {
+TGroup* TTournament::MutableGroupById(int id) const {
     for (const auto& g : groups_)
         if (g->Id == id) return g.get();
     return nullptr;
 }
 
-TConference* TTournament::ConferenceAt(int index) const {
+TConference* TTournament::MutableConferenceAt(int index) const {
     return index >= 0 && index < static_cast<int>(conferences_.size())
                ? conferences_[static_cast<size_t>(index)].get()
                : nullptr;
 }
 
-TConference* TTournament::ConferenceById(int id) const {
+TConference* TTournament::MutableConferenceById(int id) const {
     for (const auto& c : conferences_)
         if (c->Id == id) return c.get();
     return nullptr;
 }
 
-TTeam* TTournament::TeamById(int id) const {
+TTeam* TTournament::MutableTeamById(int id) const {
     TTeam* t = teamIndex_.value(id, nullptr);
     if (t && t->Id == id) return t;
     return joint_->TeamById(id);
 }
 
-TGroup* TTournament::GroupOfTeam(int teamId) const {
+TGroup* TTournament::MutableGroupOfTeam(int teamId) const {
     const TTeam* team = TeamById(teamId);
-    return team ? GroupById(team->GroupId) : nullptr;
+    return team ? MutableGroupById(team->GroupId) : nullptr;
 }
 
-TConference* TTournament::ConferenceOfTeam(int teamId) const {
+TConference* TTournament::MutableConferenceOfTeam(int teamId) const {
     const TGroup* group = GroupOfTeam(teamId);
     if (!group || group->ConferenceId == -1) return nullptr;
-    return ConferenceById(group->ConferenceId);
+    return MutableConferenceById(group->ConferenceId);
 }
 
-TConference* TTournament::CommonConference(int teamA, int teamB) const {
-    TConference* a = ConferenceOfTeam(teamA);
+TConference* TTournament::MutableCommonConference(int teamA, int teamB) const {
+    TConference* a = MutableConferenceOfTeam(teamA);
     return a && a == ConferenceOfTeam(teamB) ? a : nullptr;
 }
 
-TGroup* TTournament::TableOfTeam(int teamId) const {
-    TGroup* group = GroupOfTeam(teamId);
+TGroup* TTournament::MutableTableOfTeam(int teamId) const {
+    TGroup* group = MutableGroupOfTeam(teamId);
     return group ? group : joint_.get();
 }
 
@@ -251,6 +251,15 @@ std::vector<TGroup*> TTournament::ShownTables() const {
     return out;
 }
 
+TGroup* TTournament::StandingsTable(const TGroup& table) const {
+    if (&table == joint_.get()) return joint_.get();
+    for (const auto& g : groups_)
+        if (&table == g.get()) return g.get();
+    for (const auto& c : conferences_)
+        if (&table == c->Table.get()) return c->Table.get();
+    return nullptr;
+}
+
 std::vector<TGroup*> TTournament::AllTables() const {
     std::vector<TGroup*> out{joint_.get()};
     for (const auto& c : conferences_)
@@ -317,13 +326,14 @@ int TTournament::AddReferee(const QString& name, const QString& country, const Q
 
 // ---------------------------------------------------------------- matches of teams
 
-TMatch* TTournament::TeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId) const {
+TMatch* TTournament::MutableTeamMatchOnMatchday(int teamId, int matchday,
+                                                int excludeMatchId) const {
     for (TMatch* m : joint_->Matches())
         if (m->Id != excludeMatchId && m->Involves(teamId) && m->Matchday == matchday) return m;
     return nullptr;
 }
 
-TMatch* TTournament::TeamMatchOnDate(int teamId, double date, int excludeMatchId) const {
+TMatch* TTournament::MutableTeamMatchOnDate(int teamId, double date, int excludeMatchId) const {
     const double day = DayPart(date);
     for (TMatch* m : joint_->Matches())
         if (m->Id != excludeMatchId && m->Involves(teamId) && m->HasDate && DayPart(m->Date) == day)

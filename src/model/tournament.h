@@ -219,23 +219,45 @@ public:
     std::vector<TGroup*> ShownTables() const;
     // The joint table, every conference table and every group.
     std::vector<TGroup*> AllTables() const;
+    // A table's standings (its teams' figures, places and order) are worked out from its
+    // matches whenever it is shown or exported: the table of this tournament to work them out
+    // in, for a reader that holds the tournament read-only. Null for a table of another one.
+    TGroup* StandingsTable(const TGroup& table) const;
 
     // ---- lookups
-    TGroup* GroupAt(int index) const;
-    TGroup* GroupById(int id) const;
-    TConference* ConferenceAt(int index) const;
-    TConference* ConferenceById(int id) const;
-    TConference* ConferenceOfTeam(int teamId) const;
-    TConference* CommonConference(int teamA, int teamB) const;
-    TGroup* GroupOfTeam(int teamId) const;
-    TTeam* TeamById(int id) const;
-    TMatch* MatchAt(int index) const { return joint_->MatchAt(index); }
-    TMatch* MatchById(int id) const { return joint_->MatchById(id); }
-    TMatch* MatchOfPairInLeg(int a, int b, int leg) const {
+    const TGroup* GroupAt(int index) const { return MutableGroupAt(index); }
+    TGroup* GroupAt(int index) { return MutableGroupAt(index); }
+    const TGroup* GroupById(int id) const { return MutableGroupById(id); }
+    TGroup* GroupById(int id) { return MutableGroupById(id); }
+    const TConference* ConferenceAt(int index) const { return MutableConferenceAt(index); }
+    TConference* ConferenceAt(int index) { return MutableConferenceAt(index); }
+    const TConference* ConferenceById(int id) const { return MutableConferenceById(id); }
+    TConference* ConferenceById(int id) { return MutableConferenceById(id); }
+    const TConference* ConferenceOfTeam(int teamId) const {
+        return MutableConferenceOfTeam(teamId);
+    }
+    TConference* ConferenceOfTeam(int teamId) { return MutableConferenceOfTeam(teamId); }
+    const TConference* CommonConference(int teamA, int teamB) const {
+        return MutableCommonConference(teamA, teamB);
+    }
+    TConference* CommonConference(int teamA, int teamB) {
+        return MutableCommonConference(teamA, teamB);
+    }
+    const TGroup* GroupOfTeam(int teamId) const { return MutableGroupOfTeam(teamId); }
+    TGroup* GroupOfTeam(int teamId) { return MutableGroupOfTeam(teamId); }
+    const TTeam* TeamById(int id) const { return MutableTeamById(id); }
+    TTeam* TeamById(int id) { return MutableTeamById(id); }
+    const TMatch* MatchAt(int index) const { return joint_->MatchAt(index); }
+    TMatch* MatchAt(int index) { return joint_->MatchAt(index); }
+    const TMatch* MatchById(int id) const { return joint_->MatchById(id); }
+    TMatch* MatchById(int id) { return joint_->MatchById(id); }
+    const TMatch* MatchOfPairInLeg(int a, int b, int leg) const {
         return joint_->MatchOfPairInLeg(a, b, leg);
     }
+    TMatch* MatchOfPairInLeg(int a, int b, int leg) { return joint_->MatchOfPairInLeg(a, b, leg); }
     // The table a team's standings live in: its group, else the joint table.
-    TGroup* TableOfTeam(int teamId) const;
+    const TGroup* TableOfTeam(int teamId) const { return MutableTableOfTeam(teamId); }
+    TGroup* TableOfTeam(int teamId) { return MutableTableOfTeam(teamId); }
     int LegsOfPair(int teamA, int teamB) const;
     int LargestConferenceId() const;
     int LargestGroupId() const;
@@ -259,8 +281,18 @@ public:
     int AddReferee(const QString& name, const QString& country, const QString& city, int birthYear);
 
     // ---- matches of teams and dates
-    TMatch* TeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId = -1) const;
-    TMatch* TeamMatchOnDate(int teamId, double date, int excludeMatchId = -1) const;
+    const TMatch* TeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId = -1) const {
+        return MutableTeamMatchOnMatchday(teamId, matchday, excludeMatchId);
+    }
+    TMatch* TeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId = -1) {
+        return MutableTeamMatchOnMatchday(teamId, matchday, excludeMatchId);
+    }
+    const TMatch* TeamMatchOnDate(int teamId, double date, int excludeMatchId = -1) const {
+        return MutableTeamMatchOnDate(teamId, date, excludeMatchId);
+    }
+    TMatch* TeamMatchOnDate(int teamId, double date, int excludeMatchId = -1) {
+        return MutableTeamMatchOnDate(teamId, date, excludeMatchId);
+    }
     // venue 1 all, 2 home, 3 away
     std::vector<TMatch*> TeamMatches(int teamId, int venue, bool playedOnly, bool filtered) const;
     double FirstMatchDate() const;
@@ -285,6 +317,18 @@ public:
     QString TeamListName(const TTeam& team) const;
 
 private:
+    // The lookups above, for both of them.
+    TGroup* MutableGroupAt(int index) const;
+    TGroup* MutableGroupById(int id) const;
+    TConference* MutableConferenceAt(int index) const;
+    TConference* MutableConferenceById(int id) const;
+    TConference* MutableConferenceOfTeam(int teamId) const;
+    TConference* MutableCommonConference(int teamA, int teamB) const;
+    TGroup* MutableGroupOfTeam(int teamId) const;
+    TTeam* MutableTeamById(int id) const;
+    TGroup* MutableTableOfTeam(int teamId) const;
+    TMatch* MutableTeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId) const;
+    TMatch* MutableTeamMatchOnDate(int teamId, double date, int excludeMatchId) const;
     void AddToTables(TMatch* match, const TTeam* home, const TTeam* visitor);
 
     std::unique_ptr<TGroup> joint_;

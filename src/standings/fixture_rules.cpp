@@ -118,8 +118,8 @@ TAddFixturesResult AddFixtures(TTournament& t, const std::vector<TFixtureRow>& r
     return result;
 }
 
-std::vector<TMatch*> LegRows(const TTournament& t, int teamA, int teamB) {
-    std::vector<TMatch*> rows;
+std::vector<const TMatch*> LegRows(const TTournament& t, int teamA, int teamB) {
+    std::vector<const TMatch*> rows;
     const int legs = t.LegsOfPair(teamA, teamB);
     for (int leg = 1; leg <= legs; ++leg)
         rows.push_back(t.MatchOfPairInLeg(teamA, teamB, leg));

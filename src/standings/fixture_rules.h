@@ -57,7 +57,7 @@ TAddFixturesResult AddFixtures(TTournament& t, const std::vector<TFixtureRow>& r
                                const TAddFixturesOptions& options);
 
 // The "Match Leg" list: one entry per leg 1..L of the pair, the match of that leg or null.
-std::vector<TMatch*> LegRows(const TTournament& t, int teamA, int teamB);
+std::vector<const TMatch*> LegRows(const TTournament& t, int teamA, int teamB);
 // Gives each listed match the leg of its row (1-based) and a new grid position; positions are
 // handed out per orientation of the pair (`firstTeamId` at home, or the other team at home).
 void ApplyLegRows(const std::vector<TMatch*>& rows, int firstTeamId);

@@ -122,7 +122,9 @@ TEST_F(FixtureRules, MovingLegsRenumbersAndHandsOutGridPositions) {
     TMatch* first = AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QString(), 1);
     TMatch* second = AddResult(*t, QStringLiteral("B"), QStringLiteral("A"), QString(), 2);
     TMatch* fourth = AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QString(), 4);
-    std::vector<TMatch*> rows = LegRows(*t, a, b);
+    std::vector<TMatch*> rows;
+    for (const TMatch* m : LegRows(*t, a, b))
+        rows.push_back(m ? t->MatchById(m->Id) : nullptr);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[2], nullptr);
     std::swap(rows[2], rows[3]); // move leg 4 up to leg 3
