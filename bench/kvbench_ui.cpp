@@ -331,6 +331,8 @@ int main(int argc, char** argv) {
 
     const int failed = ReportGoals({
         {"process start to painted main window (ms)", firstPaintMs, 150},
+        // The same on a machine 1.5 times slower.
+        {"process start, a third below its goal (ms)", firstPaintMs, 150.0 / 1.5},
         {"main window again, built and painted (ms)", reporter.Time("BM_StartMainWindow"), 150},
         {"start with ten tournaments open (ms)", reporter.Time("BM_StartWithTenOpen"), 500},
         {"open the largest to painted tables (ms)", reporter.Time("BM_OpenLargestToPaintedTables"),

@@ -62,9 +62,15 @@ template <typename Key> struct TProgress {
         Points.clear();
     }
     double Last() const { return Points.isEmpty() ? 0.0 : Points.last(); }
-    // Adds points after `key`: replaces the value of a key already present, else appends.
+    // Adds points after `key`: replaces the value of a key already present, else appends. Keys
+    // come in ascending order as a rule, so the last one is looked at first: a season's progress
+    // is recorded in time linear in its matches.
     void Record(Key key, double cumulative) {
-        const qsizetype at = Keys.indexOf(key);
+        if (!Keys.isEmpty() && Keys.last() == key) {
+            Points.last() = cumulative;
+            return;
+        }
+        const qsizetype at = !Keys.isEmpty() && key < Keys.last() ? Keys.indexOf(key) : -1;
         if (at >= 0) {
             Points[at] = cumulative;
         } else {

@@ -1,9 +1,16 @@
 #include "ui/widgets/drawn_icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QPolygonF>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
 
 namespace kv {
 namespace {
@@ -130,19 +137,54 @@ void Paint(QPainter& p, TDrawnIcon which) {
 
 } // namespace
 
-QIcon DrawnIcon(TDrawnIcon which) {
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
+namespace {
+
+// Drawn when a size is first asked for, not when the icon is made: the program starts without
+// painting pictures no one has seen yet.
+class TDrawnIconEngine : public QIconEngine {
+public:
+    explicit TDrawnIconEngine(TDrawnIcon which) : which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        const QString key = QStringLiteral("kv-drawn-%1-%2-%3")
+                                .arg(static_cast<int>(which_))
+                                .arg(side)
+                                .arg(static_cast<int>(mode));
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap)) return pixmap;
+        pixmap = QPixmap(side, side);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / Grid, size / Grid);
-        Paint(p, which);
+        p.scale(side / Grid, side / Grid);
+        Paint(p, which_);
         p.end();
-        icon.addPixmap(pixmap);
+        if (mode == QIcon::Disabled) {
+            QStyleOption option;
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        QPixmapCache::insert(key, pixmap);
+        return pixmap;
     }
-    return icon;
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+    QIconEngine* clone() const override { return new TDrawnIconEngine(which_); }
+
+private:
+    TDrawnIcon which_;
+};
+
+} // namespace
+
+QIcon DrawnIcon(TDrawnIcon which) {
+    return QIcon(new TDrawnIconEngine(which)); // the icon owns its engine
 }
 
 } // namespace kv
