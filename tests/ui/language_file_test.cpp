@@ -38,6 +38,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTabBar>
 #include <QTimer>
@@ -314,6 +315,12 @@ TEST_F(LanguageFile, ASwitchReachesEveryOpenWindowAtOnce) {
     }
     main_->Command(TCommandId::SortTool)->trigger();
     main_->Command(TCommandId::MainFilterTool)->trigger();
+    // The manual is a window of its own that outlives the main window: it is closed when the
+    // test ends, so that it stays out of the tests after this one.
+    const auto closeManual = qScopeGuard([] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<THelpForm*>(w)) w->close();
+    });
     main_->Command(TCommandId::HelpTopics)->trigger();
     const TListNode* chosen =
         main_->List().FindByPath(TTournamentList::SavesPath(QStringLiteral("chess.kvd")));
