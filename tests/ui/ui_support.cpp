@@ -19,7 +19,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace kvtest {
+
+void NoSuchChild(const QObject& parent, const char* name, qsizetype count, const char* type) {
+    const std::string owner =
+        (parent.objectName().isEmpty() ? QLatin1String(parent.metaObject()->className())
+                                       : parent.objectName())
+            .toStdString();
+    if (count == 0)
+        ADD_FAILURE() << owner << " has no " << type << " named \"" << name << "\"";
+    else if (count == 1)
+        ADD_FAILURE() << owner << "'s widget named \"" << name << "\" is no " << type;
+    else
+        ADD_FAILURE() << owner << " has " << count << " widgets named \"" << name << "\"";
+    // There is no widget to hand back: the test cannot go on.
+    std::fflush(stdout);
+    std::abort();
+}
 
 bool TScriptedDialogs::ChoosePrinter(QWidget*, QPrinter& printer) {
     Asked << QStringLiteral("print");

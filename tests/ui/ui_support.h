@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "ui/widgets/dialog_seam.h"
 
+#include <QObject>
 #include <QStringList>
 
 #include <deque>
@@ -21,6 +22,20 @@ class TTournamentForm;
 } // namespace kv
 
 namespace kvtest {
+
+// Fails the test, saying why `parent` holds no widget of class `type` named `name` (`count`
+// widgets carry the name), and stops the test program.
+[[noreturn]] void NoSuchChild(const QObject& parent, const char* name, qsizetype count,
+                              const char* type);
+
+// The one widget of `parent`, at any depth, whose object name is `name`, as a W. A name no
+// widget or two widgets carry, or a widget of another class, fails the test and stops it.
+template <typename W> W& Child(const QObject& parent, const char* name) {
+    const QList<QObject*> found = parent.findChildren<QObject*>(QLatin1String(name));
+    W* widget = found.size() == 1 ? qobject_cast<W*>(found.front()) : nullptr;
+    if (!widget) NoSuchChild(parent, name, found.size(), W::staticMetaObject.className());
+    return *widget;
+}
 
 class TScriptedDialogs : public kv::TDialogSeam {
 public:
