@@ -252,3 +252,20 @@ TEST_F(WindowTour, NoTextIsCutOff) {
             << clipped.join(QLatin1Char('\n')).toStdString();
     }
 }
+
+// Tests reach a dialog's widgets by their object names: no two widgets of a dialog share one.
+TEST_F(WindowTour, NoTwoWidgetsOfADialogShareAName) {
+    const QStringList shared = Tour(QString(), [](QWidget& w, const QString& name) {
+        QStringList out;
+        if (!qobject_cast<QDialog*>(&w)) return out;
+        std::map<QString, int> count;
+        for (QWidget* child : w.findChildren<QWidget*>())
+            if (!child->objectName().isEmpty() &&
+                !child->objectName().startsWith(QLatin1String("qt_")))
+                ++count[child->objectName()];
+        for (const auto& [widget, times] : count)
+            if (times > 1) out << QStringLiteral("%1: %2 (%3 times)").arg(name, widget).arg(times);
+        return out;
+    });
+    EXPECT_TRUE(shared.isEmpty()) << shared.join(QLatin1Char('\n')).toStdString();
+}
