@@ -41,6 +41,7 @@
 #include <functional>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -330,7 +331,7 @@ TEST_F(ImportCsvForm, PremierLeagueSeasonsEndInThePublishedTables) {
             TTeamPropertiesForm team(doc, Dialogs);
             team.ShowTeam(
                 doc.Tournament().JointTable().TeamByName(QStringLiteral("Portsmouth FC"))->Id);
-            team.AddedPoints().setValue(-9);
+            Child<QDoubleSpinBox>(team, "AddedPointsEdit").setValue(-9);
             team.accept();
         }
         const TGroup& table = *doc.Tournament().GroupAt(0);

@@ -28,7 +28,7 @@ void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         team.show();
         const char* teamPages[] = {"main", "font", "added"};
         for (int page = 0; page < 3; ++page) {
-            team.Pages().setCurrentIndex(page);
+            kvtest::Child<QTabWidget>(team, "PageControl").setCurrentIndex(page);
             Shot(team, QStringLiteral("TTeamPropertiesForm-") + QLatin1String(teamPages[page]));
         }
         kv::TTableAppearanceForm looks(doc, dialogs, &main);

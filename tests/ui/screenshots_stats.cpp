@@ -138,7 +138,8 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     // The team properties' statistics page.
     kv::TTeamPropertiesForm team(form.Document(), dialogs);
     team.ShowTeam(form.Document().Tournament().JointTable().Teams().front()->Id);
-    team.Pages().setCurrentIndex(kv::TTeamPropertiesForm::PageStatistics);
+    kvtest::Child<QTabWidget>(team, "PageControl")
+        .setCurrentIndex(kv::TTeamPropertiesForm::PageStatistics);
     team.resize(980, 620);
     team.show();
     Shot(team, QStringLiteral("TTeamPropertiesForm-stats"));

@@ -44,6 +44,7 @@
 #include <functional>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -312,7 +313,7 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     const TTeam* team = doc.Tournament().JointTable().Teams().front();
     TTeamPropertiesForm dialog(doc, Dialogs);
     dialog.ShowTeam(team->Id);
-    dialog.Pages().setCurrentIndex(TTeamPropertiesForm::PageStatistics);
+    Child<QTabWidget>(dialog, "PageControl").setCurrentIndex(TTeamPropertiesForm::PageStatistics);
     TTeamStatsFrame& stats = dialog.Statistics();
     EXPECT_EQ(stats.TeamId(), team->Id);
     const TStatsGrid& grid = stats.Model().Grid();

@@ -30,6 +30,7 @@
 #include <QTimer>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -49,45 +50,47 @@ TEST_F(TeamPropertiesForm, NamesAndSymbolsAreCheckedAndTheEditIsOneStep) {
     const int steps = doc.UndoStack().count();
 
     TTeamPropertiesForm dialog(doc, Dialogs);
+    QLineEdit& name = Child<QLineEdit>(dialog, "NameEdit");
+    QLineEdit& symbol = Child<QLineEdit>(dialog, "SymbolEdit");
     dialog.show();
     dialog.ShowTeam(id);
     EXPECT_EQ(dialog.TeamId(), id);
-    EXPECT_TRUE(dialog.NameEdit().isReadOnly());
+    EXPECT_TRUE(name.isReadOnly());
     EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("Team Properties - ")));
 
     dialog.ModifyName();
-    EXPECT_FALSE(dialog.NameEdit().isReadOnly());
-    dialog.NameEdit().setText(QStringLiteral("   "));
+    EXPECT_FALSE(name.isReadOnly());
+    name.setText(QStringLiteral("   "));
     EXPECT_FALSE(dialog.TakeName());
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Empty team name is not allowed"));
-    EXPECT_FALSE(dialog.NameEdit().isReadOnly());
-    dialog.NameEdit().setText(otherName.toUpper());
+    EXPECT_FALSE(name.isReadOnly());
+    name.setText(otherName.toUpper());
     EXPECT_FALSE(dialog.TakeName());
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Team with this name already exists"));
     // OK does not close on a refused name.
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
-    dialog.NameEdit().setText(QStringLiteral("  Renamed Rovers "));
+    name.setText(QStringLiteral("  Renamed Rovers "));
     EXPECT_TRUE(dialog.TakeName());
-    EXPECT_TRUE(dialog.NameEdit().isReadOnly());
-    EXPECT_EQ(dialog.TeamBox().currentText(), QStringLiteral("Renamed Rovers"));
+    EXPECT_TRUE(name.isReadOnly());
+    EXPECT_EQ(Child<QComboBox>(dialog, "TeamBox").currentText(), QStringLiteral("Renamed Rovers"));
 
     dialog.ModifySymbol();
-    dialog.SymbolEdit().setText(QStringLiteral(" rr "));
+    symbol.setText(QStringLiteral(" rr "));
     EXPECT_TRUE(dialog.TakeSymbol());
-    EXPECT_EQ(dialog.SymbolEdit().text(), QStringLiteral("RR"));
-    QTest::keyClicks(&dialog.CityEdit(), QStringLiteral("Riverside"));
-    QTest::keyClicks(&dialog.YearEdit(), QStringLiteral("19x07"));
-    EXPECT_EQ(dialog.YearEdit().text(), QStringLiteral("1907")); // digits only
-    dialog.AddedPoints().setValue(-3);
+    EXPECT_EQ(symbol.text(), QStringLiteral("RR"));
+    QTest::keyClicks(&Child<QLineEdit>(dialog, "CityEdit"), QStringLiteral("Riverside"));
+    QTest::keyClicks(&Child<QLineEdit>(dialog, "YearEdit"), QStringLiteral("19x07"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, "YearEdit").text(), QStringLiteral("1907")); // digits only
+    Child<QDoubleSpinBox>(dialog, "AddedPointsEdit").setValue(-3);
 
     // Another team may not take the symbol typed a moment ago, but may have none.
     dialog.ShowTeam(second->Id);
     dialog.ModifySymbol();
-    dialog.SymbolEdit().setText(QStringLiteral("Rr"));
+    symbol.setText(QStringLiteral("Rr"));
     EXPECT_FALSE(dialog.TakeSymbol());
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Team with this symbol already exists"));
-    dialog.SymbolEdit().clear();
+    symbol.clear();
     EXPECT_TRUE(dialog.TakeSymbol());
 
     dialog.accept();
@@ -115,10 +118,10 @@ TEST_F(TeamPropertiesForm, FontAndBackgroundAreTheTeamsOwnAndKeptInTheFile) {
     const int id = doc.Tournament().JointTable().TeamAt(2)->Id;
     TTeamPropertiesForm dialog(doc, Dialogs);
     dialog.ShowTeam(id);
-    dialog.Pages().setCurrentIndex(TTeamPropertiesForm::PageFont);
+    Child<QTabWidget>(dialog, "PageControl").setCurrentIndex(TTeamPropertiesForm::PageFont);
     Dialogs.Colors.push_back(RgbColor(200, 220, 255));
     dialog.ChooseBackground();
-    EXPECT_TRUE(dialog.SeparateBackground().isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(dialog, "SeparateBgBox").isChecked());
     // The font dialog: bold, capitals and a colour.
     Dialogs.Colors.push_back(RgbColor(0, 128, 0));
     QTimer::singleShot(0, [this] {
@@ -130,7 +133,7 @@ TEST_F(TeamPropertiesForm, FontAndBackgroundAreTheTeamsOwnAndKeptInTheFile) {
         font->accept();
     });
     dialog.ChooseFont();
-    EXPECT_TRUE(dialog.SeparateFont().isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(dialog, "SeparateFontBox").isChecked());
     dialog.accept();
 
     const TTeam* team = doc.Tournament().TeamById(id);
@@ -214,13 +217,13 @@ TEST_F(TeamPropertiesForm, LeavingTheNameFieldChecksIt) {
         QApplication::setActiveWindow(dialog);
         dialog->ShowTeam(form->Document().Tournament().JointTable().TeamAt(0)->Id);
         dialog->ModifyName();
-        dialog->NameEdit().setText(taken);
-        dialog->CityEdit().setFocus();
+        QLineEdit& name = Child<QLineEdit>(*dialog, "NameEdit");
+        name.setText(taken);
+        Child<QLineEdit>(*dialog, "CityEdit").setFocus();
         QApplication::processEvents();
         message = Messages.Texts().isEmpty() ? QString() : Messages.Texts().back();
-        focusBack =
-            !dialog->NameEdit().isReadOnly() && dialog->focusWidget() == &dialog->NameEdit();
-        dialog->NameEdit().setText(QStringLiteral("Some New Name"));
+        focusBack = !name.isReadOnly() && dialog->focusWidget() == &name;
+        name.setText(QStringLiteral("Some New Name"));
         dialog->reject();
     });
     form->Command(TCommandId::TeamProperties)->trigger();

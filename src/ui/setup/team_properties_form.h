@@ -57,22 +57,6 @@ public:
     bool Apply();
     void accept() override;
 
-    QTabWidget& Pages() const { return *pages_; }
-    QComboBox& GroupBox() const { return *groups_; }
-    QComboBox& TeamBox() const { return *teams_; }
-    QLineEdit& NameEdit() const { return *name_; }
-    QLineEdit& SymbolEdit() const { return *symbol_; }
-    QLineEdit& CityEdit() const { return *city_; }
-    QComboBox& CountryBox() const { return *country_; }
-    QLineEdit& CoachEdit() const { return *coach_; }
-    QLineEdit& PresidentEdit() const { return *president_; }
-    QLineEdit& YearEdit() const { return *year_; }
-    QComboBox& StadiumBox() const { return *stadium_; }
-    QCheckBox& SeparateFont() const { return *separateFont_; }
-    QCheckBox& SeparateBackground() const { return *separateBg_; }
-    QDoubleSpinBox& AddedPoints() const { return *added_[0]; }
-    QDoubleSpinBox& AddedGoalsFor() const { return *added_[1]; }
-    QDoubleSpinBox& AddedGoalsAgainst() const { return *added_[2]; }
     const TTeamEdits& Edits() const { return *edits_; }
     TTeamStatsFrame& Statistics() const { return *stats_; }
 
