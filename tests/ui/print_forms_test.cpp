@@ -31,6 +31,7 @@
 #include <functional>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -64,21 +65,21 @@ TEST_F(PrintForms, TablesPrintOneAPageAfterTheRangeIsChecked) {
     bool stayed = false;
     Answer<TPrintPreviewForm>([&](TPrintPreviewForm& d) {
         tables = d.TableCount();
-        EXPECT_TRUE(d.RangeBox().isEnabled());
-        d.PositionBox().setCurrentIndex(PositionGroupPerPage);
+        EXPECT_TRUE(Child<QGroupBox>(d, "RangeBox").isEnabled());
+        Child<QComboBox>(d, "PositionCB").setCurrentIndex(PositionGroupPerPage);
         EXPECT_EQ(d.Pages().Pages, tables);
-        EXPECT_TRUE(d.PageEdit().isEnabled());
-        d.SomeTables().setChecked(true);
-        d.FromEdit().setText(QStringLiteral("two"));
+        EXPECT_TRUE(Child<QSpinBox>(d, "PageEdit").isEnabled());
+        Child<QRadioButton>(d, "SomeGroupsBtn").setChecked(true);
+        Child<QLineEdit>(d, "FromEdit").setText(QStringLiteral("two"));
         d.accept();
         refusals.push_back(Messages.Texts().back().toStdString());
-        d.FromEdit().setText(QStringLiteral("3"));
-        d.ToEdit().setText(QStringLiteral("2"));
+        Child<QLineEdit>(d, "FromEdit").setText(QStringLiteral("3"));
+        Child<QLineEdit>(d, "ToEdit").setText(QStringLiteral("2"));
         d.accept();
         refusals.push_back(Messages.Texts().back().toStdString());
         stayed = d.isVisible();
-        d.FromEdit().setText(QStringLiteral("1"));
-        d.ToEdit().setText(QString::number(tables));
+        Child<QLineEdit>(d, "FromEdit").setText(QStringLiteral("1"));
+        Child<QLineEdit>(d, "ToEdit").setText(QString::number(tables));
         d.accept();
     });
     form->Print();
@@ -98,22 +99,22 @@ TEST_F(PrintForms, SizesTitlesAndSettings) {
     TPrintPreviewForm d(form->Document().Tournament(), printer, Dialogs);
     // One table: the range does not apply.
     EXPECT_EQ(d.TableCount(), 1);
-    EXPECT_FALSE(d.RangeBox().isEnabled());
-    EXPECT_FALSE(d.PageEdit().isEnabled());
+    EXPECT_FALSE(Child<QGroupBox>(d, "RangeBox").isEnabled());
+    EXPECT_FALSE(Child<QSpinBox>(d, "PageEdit").isEnabled());
     EXPECT_EQ(d.TitleEdit(0).text(), form->Document().Tournament().Name);
     d.SetSize(SizeFitPage);
-    const double fit = d.ZoomEdit().value();
+    const double fit = Child<QDoubleSpinBox>(d, "ZoomEdit").value();
     EXPECT_GT(fit, 100);
     d.SetSize(SizeFitAll);
-    EXPECT_FALSE(d.CenterBox().isEnabled());
+    EXPECT_FALSE(Child<QCheckBox>(d, "CenterChB").isEnabled());
     d.SetSize(SizeActual);
-    EXPECT_EQ(d.ZoomEdit().value(), 100);
-    d.ZoomEdit().setValue(80);
+    EXPECT_EQ(Child<QDoubleSpinBox>(d, "ZoomEdit").value(), 100);
+    Child<QDoubleSpinBox>(d, "ZoomEdit").setValue(80);
     EXPECT_TRUE(d.SizeButton(SizeSpecified).isChecked());
     // Inches: the margins keep their length.
-    d.UnitsBox().setCurrentIndex(1);
+    Child<QComboBox>(d, "UnitsCB").setCurrentIndex(1);
     EXPECT_NEAR(d.Margin(0).value(), 1.5 / 2.54, 0.01);
-    d.ShowSubtitle().setChecked(false);
+    Child<QCheckBox>(d, "ShowSubtitleChB").setChecked(false);
     d.SaveSettings();
     const TPrintSettings stored = TPrintSettings::FromSettings();
     EXPECT_EQ(stored.Units, PaperInches);
@@ -167,7 +168,7 @@ TEST_F(PrintForms, TheFixtureListPrintsFromItsPreview) {
     int pages = 0;
     Answer<TGridPrintPreviewForm>([&](TGridPrintPreviewForm& d) {
         pages = d.PageCount();
-        EXPECT_EQ(d.PageLabel().text(), QStringLiteral("Page 1 of %1").arg(pages));
+        EXPECT_EQ(Child<QLabel>(d, "PageLabel").text(), QStringLiteral("Page 1 of %1").arg(pages));
         // Wider margins take more pages.
         TGridPrintSettings wide = TGridPrintSettings::FromSettings();
         wide.TopMargin = 24;
@@ -175,7 +176,7 @@ TEST_F(PrintForms, TheFixtureListPrintsFromItsPreview) {
         EXPECT_GT(d.PageCount(), pages);
         pages = d.PageCount();
         d.ShowPage(pages - 1);
-        EXPECT_EQ(d.PageLabel().text(), QStringLiteral("Page %1 of %1").arg(pages));
+        EXPECT_EQ(Child<QLabel>(d, "PageLabel").text(), QStringLiteral("Page %1 of %1").arg(pages));
         Dialogs.Printers.push_back(pdf);
         EXPECT_TRUE(d.Print());
         d.reject();
@@ -191,8 +192,8 @@ TEST_F(PrintForms, ThePageSetupOfGridsKeepsLengthsAcrossUnits) {
     s.LeftMargin = 2.54;
     s.HorzCenter = true;
     TGridPrintSettingForm form(s);
-    EXPECT_TRUE(form.Center().isChecked());
-    form.UnitsBox().setCurrentIndex(1); // inches
+    EXPECT_TRUE(Child<QCheckBox>(form, "CenterChB").isChecked());
+    Child<QComboBox>(form, "UnitsCB").setCurrentIndex(1); // inches
     EXPECT_NEAR(form.Margin(0).value(), 1.0, 0.001);
     const TGridPrintSettings back = form.Settings();
     EXPECT_EQ(back.Units, PaperInches);

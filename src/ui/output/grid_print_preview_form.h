@@ -35,8 +35,6 @@ public:
     // The page setup; the pages are laid out again.
     void EditSettings();
     void ApplySettings(const TGridPrintSettings& s);
-    QLabel& PageLabel() const { return *pageLabel_; }
-    QComboBox& ZoomBox() const { return *zoom_; }
 
 protected:
     void done(int result) override;

@@ -21,8 +21,6 @@ public:
 
     TGridPrintSettings Settings() const;
     QDoubleSpinBox& Margin(int which) const { return *margins_[which]; } // left, top, right, bottom
-    QComboBox& UnitsBox() const { return *units_; }
-    QCheckBox& Center() const { return *center_; }
 
 private:
     QComboBox* units_ = nullptr;

@@ -42,21 +42,9 @@ public:
     // Prints, after the range check: false (the window stays) when the range is refused.
     void accept() override;
 
-    QComboBox& UnitsBox() const { return *units_; }
     QDoubleSpinBox& Margin(int which) const { return *margins_[which]; } // left, top, right, bottom
-    QDoubleSpinBox& ZoomEdit() const { return *zoom_; }
     QRadioButton& SizeButton(int size) const { return *sizes_[size]; }
-    QCheckBox& CenterBox() const { return *center_; }
-    QComboBox& PositionBox() const { return *position_; }
-    QCheckBox& ShowTitle() const { return *showTitle_[0]; }
-    QCheckBox& ShowSubtitle() const { return *showTitle_[1]; }
     QLineEdit& TitleEdit(int which) const { return *title_[which]; }
-    QGroupBox& RangeBox() const { return *range_; }
-    QRadioButton& AllTables() const { return *all_; }
-    QRadioButton& SomeTables() const { return *some_; }
-    QLineEdit& FromEdit() const { return *from_; }
-    QLineEdit& ToEdit() const { return *to_; }
-    QSpinBox& PageEdit() const { return *page_; }
 
 private:
     QWidget* BuildSettings();
