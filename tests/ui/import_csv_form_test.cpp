@@ -96,12 +96,13 @@ TEST_F(ImportCsvForm, TheSeparatorIsChosenOverThePreviewAndKept) {
         TCSVImportOptionsForm options(text);
         EXPECT_EQ(options.Separator(), QLatin1Char(','));
         EXPECT_EQ(options.Preview().Columns(), 1);
-        options.SeparatorBox().setCurrentIndex(4); // "Other..."
-        options.OtherEdit().setText(QStringLiteral("|"));
+        Child<QComboBox>(options, "DelimiterCB").setCurrentIndex(4); // "Other..."
+        Child<QLineEdit>(options, "DelimiterEdit").setText(QStringLiteral("|"));
         EXPECT_EQ(options.Preview().Columns(), 4);
         EXPECT_EQ(options.Preview().rowCount(), 5); // the first five only
-        EXPECT_EQ(options.CountsLabel().text(), QStringLiteral("Columns: 4;\tRows: 7"));
-        options.FirstRowsOnly().setChecked(false);
+        EXPECT_EQ(Child<QLabel>(options, "CountsLabel").text(),
+                  QStringLiteral("Columns: 4;\tRows: 7"));
+        Child<QCheckBox>(options, "FirstRowsChB").setChecked(false);
         EXPECT_EQ(options.Preview().rowCount(), 7);
         options.accept();
     }
@@ -124,11 +125,12 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
     std::vector<std::string> refusals;
     TImportCounts first, second;
     RunImport(
-        *form, file, [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(1); },
+        *form, file,
+        [](TCSVImportOptionsForm& o) { Child<QComboBox>(o, "DelimiterCB").setCurrentIndex(1); },
         [&](TImportCSVForm& d) {
             ASSERT_EQ(d.Kinds().size(), 5u);
-            EXPECT_FALSE(d.AddStadiums().isEnabled());
-            EXPECT_TRUE(d.AssignHomeStadiums().isEnabled());
+            EXPECT_FALSE(Child<QCheckBox>(d, "AddStadiumsChB").isEnabled());
+            EXPECT_TRUE(Child<QCheckBox>(d, "AssignHoldersStadiumsCB").isEnabled());
             // The columns are checked in order before anything is imported.
             d.Import();
             refusals.push_back(Messages.Texts().back().toStdString());
@@ -150,24 +152,24 @@ TEST_F(ImportCsvForm, ColumnsAreCheckedAndRowsImportOnce) {
             EXPECT_EQ(d.Kinds()[2], ImportScore);
             d.SetKind(4, ImportReferee);
             d.SetKind(3, ImportStadium);
-            EXPECT_TRUE(d.AddStadiums().isEnabled());
-            EXPECT_FALSE(d.AssignHomeStadiums().isEnabled());
+            EXPECT_TRUE(Child<QCheckBox>(d, "AddStadiumsChB").isEnabled());
+            EXPECT_FALSE(Child<QCheckBox>(d, "AssignHoldersStadiumsCB").isEnabled());
             // Only the first row, chosen in the list before the last column was named.
-            d.SelectedOnly().setChecked(true);
+            Child<QCheckBox>(d, "ImportSelectedChB").setChecked(true);
             d.SelectRows({0});
             d.SetKind(3, ImportStadium);
-            d.AddStadiums().setChecked(true);
+            Child<QCheckBox>(d, "AddStadiumsChB").setChecked(true);
             ASSERT_TRUE(d.Import());
             EXPECT_EQ(d.Counts().Added, 1);
             EXPECT_EQ(d.Rows()[1].Message, QStringLiteral("Row has not been selected for import"));
-            d.SelectedOnly().setChecked(false);
+            Child<QCheckBox>(d, "ImportSelectedChB").setChecked(false);
             ASSERT_TRUE(d.Import());
             first = d.Counts();
             EXPECT_EQ(d.Rows()[2].Message,
                       QStringLiteral("All possible fixtures for this pair already exist"));
             EXPECT_EQ(d.Rows()[3].Message, QStringLiteral("Unknown team: Nobody"));
             EXPECT_EQ(d.Rows()[4].Message, QStringLiteral("'x' is not a valid score"));
-            EXPECT_EQ(d.FailedLabel().text(), QStringLiteral("Fixtures Failed: 3"));
+            EXPECT_EQ(Child<QLabel>(d, "FailedLabel").text(), QStringLiteral("Fixtures Failed: 3"));
             ASSERT_TRUE(d.Import()); // nothing is left to import
             second = d.Counts();
         });
@@ -209,28 +211,30 @@ TEST_F(ImportCsvForm, DatesPreviewedAndNewTeamsAdded) {
                                                "05/06/2012,Bern,0-0,Derby\n"
                                                "07/08/2012,Cork,x,Bern\n");
     RunImport(
-        *form, file, [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(0); },
+        *form, file,
+        [](TCSVImportOptionsForm& o) { Child<QComboBox>(o, "DelimiterCB").setCurrentIndex(0); },
         [&](TImportCSVForm& d) {
+            QLabel& preview = Child<QLabel>(d, "DatePreviewLabel");
+            QComboBox& format = Child<QComboBox>(d, "DateFormatCB");
             d.SetKind(0, ImportDate);
             d.SetKind(1, ImportHome);
             d.SetKind(2, ImportScore);
             d.SetKind(3, ImportVisitor);
             const QString english = QLocale().toString(QDate(2011, 8, 13), QLocale::LongFormat);
-            EXPECT_TRUE(d.DatePreview().text().contains(QStringLiteral("Sat Aug 13 2011 \u2192 ") +
-                                                        english))
-                << d.DatePreview().text().toStdString();
-            EXPECT_FALSE(
-                d.DatePreview().text().contains(QStringLiteral("day first or month first")));
-            d.DateFormatBox().setEditText(QStringLiteral("MM/dd/yyyy"));
-            EXPECT_TRUE(d.DatePreview().text().contains(QStringLiteral("not a date")));
-            EXPECT_TRUE(d.DatePreview().text().contains(
+            EXPECT_TRUE(
+                preview.text().contains(QStringLiteral("Sat Aug 13 2011 \u2192 ") + english))
+                << preview.text().toStdString();
+            EXPECT_FALSE(preview.text().contains(QStringLiteral("day first or month first")));
+            format.setEditText(QStringLiteral("MM/dd/yyyy"));
+            EXPECT_TRUE(preview.text().contains(QStringLiteral("not a date")));
+            EXPECT_TRUE(preview.text().contains(
                 QStringLiteral("05/06/2012 \u2192 ") +
                 QLocale().toString(QDate(2012, 5, 6), QLocale::LongFormat)));
-            d.DateFormatBox().setEditText(QString()); // recognised: day first
+            format.setEditText(QString()); // recognised: day first
             // Teams the tournament lacks join the chosen group; the failed row's new team goes.
-            EXPECT_FALSE(d.TeamGroupBox().isEnabled());
-            d.AddTeams().setChecked(true);
-            EXPECT_TRUE(d.TeamGroupBox().isEnabled());
+            EXPECT_FALSE(Child<QComboBox>(d, "TeamGroupCB").isEnabled());
+            Child<QCheckBox>(d, "AddTeamsChB").setChecked(true);
+            EXPECT_TRUE(Child<QComboBox>(d, "TeamGroupCB").isEnabled());
             ASSERT_TRUE(d.Import());
             EXPECT_EQ(d.Counts().Added, 3);
             EXPECT_EQ(d.Counts().Failed, 2); // the heading row and the bad score
@@ -255,14 +259,16 @@ TEST_F(ImportCsvForm, AmbiguousDatesAreSaid) {
     const QString file =
         WriteCsv("ambiguous.csv", "03/04/2012,Ajax,1-0,Bern\n05/06/2012,Bern,0-0,Ajax\n");
     RunImport(
-        *form, file, [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(0); },
+        *form, file,
+        [](TCSVImportOptionsForm& o) { Child<QComboBox>(o, "DelimiterCB").setCurrentIndex(0); },
         [&](TImportCSVForm& d) {
+            QLabel& preview = Child<QLabel>(d, "DatePreviewLabel");
             d.SetKind(0, ImportDate);
-            EXPECT_TRUE(d.DatePreview().text().startsWith(
+            EXPECT_TRUE(preview.text().startsWith(
                 QStringLiteral("Every date could be day first or month first")))
-                << d.DatePreview().text().toStdString();
-            d.DateFormatBox().setEditText(QStringLiteral("dd/MM/yyyy"));
-            EXPECT_FALSE(d.DatePreview().text().startsWith(QStringLiteral("Every date")));
+                << preview.text().toStdString();
+            Child<QComboBox>(d, "DateFormatCB").setEditText(QStringLiteral("dd/MM/yyyy"));
+            EXPECT_FALSE(preview.text().startsWith(QStringLiteral("Every date")));
         });
 }
 
@@ -272,8 +278,10 @@ TEST_F(ImportCsvForm, SchemesKeepTheColumns) {
     ASSERT_NE(form, nullptr);
     const QString file = WriteCsv("scheme.csv", "1,Ajax,2-0,Bern\n");
     RunImport(
-        *form, file, [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(0); },
+        *form, file,
+        [](TCSVImportOptionsForm& o) { Child<QComboBox>(o, "DelimiterCB").setCurrentIndex(0); },
         [this](TImportCSVForm& d) {
+            QComboBox& schemes = Child<QComboBox>(d, "StyleCB");
             d.SetKind(1, ImportHome);
             d.SetKind(2, ImportScore);
             d.SetKind(3, ImportVisitor);
@@ -285,16 +293,16 @@ TEST_F(ImportCsvForm, SchemesKeepTheColumns) {
                 s->accept();
             });
             d.SaveScheme();
-            EXPECT_EQ(d.SchemeBox().currentText(), QStringLiteral("Results"));
+            EXPECT_EQ(schemes.currentText(), QStringLiteral("Results"));
             d.SetKind(1, ImportNone);
-            EXPECT_EQ(d.SchemeBox().currentIndex(), 0); // a kind set by hand unselects the scheme
+            EXPECT_EQ(schemes.currentIndex(), 0); // a kind set by hand unselects the scheme
             d.ChooseScheme(QStringLiteral("Results"));
             EXPECT_EQ(d.Kinds()[1], ImportHome);
             EXPECT_EQ(d.Kinds()[0], ImportNone);
-            d.SchemeBox().setCurrentIndex(d.SchemeBox().findText(QStringLiteral("Results")));
+            schemes.setCurrentIndex(schemes.findText(QStringLiteral("Results")));
             Messages.QueueAnswer(TMessageButton::Yes);
             d.DeleteScheme();
-            EXPECT_EQ(d.SchemeBox().findText(QStringLiteral("Results")), -1);
+            EXPECT_EQ(schemes.findText(QStringLiteral("Results")), -1);
         });
 }
 
@@ -317,7 +325,7 @@ TEST_F(ImportCsvForm, PremierLeagueSeasonsEndInThePublishedTables) {
         RunImport(
             *form,
             kvtest::SharedDataPath(QStringLiteral("premier-league-%1-results.csv").arg(season)),
-            [](TCSVImportOptionsForm& o) { o.SeparatorBox().setCurrentIndex(0); },
+            [](TCSVImportOptionsForm& o) { Child<QComboBox>(o, "DelimiterCB").setCurrentIndex(0); },
             [&counts](TImportCSVForm& d) {
                 d.SetKind(2, ImportHome);
                 d.SetKind(3, ImportScore);
