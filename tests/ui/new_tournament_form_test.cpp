@@ -44,6 +44,7 @@
 #include <QTreeView>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -52,9 +53,11 @@ protected:
     // Start page to name page, in the chosen system.
     static void ToNamePage(TNewTournamentForm& w, bool conferences) {
         w.show();
-        w.FromScratch().setChecked(true);
+        Child<QRadioButton>(w, "ScratchBtn").setChecked(true);
         w.next();
-        (conferences ? w.ConferencesSystem() : w.GroupSystem()).setChecked(true);
+        (conferences ? Child<QRadioButton>(w, "ConferencesSystemBtn")
+                     : Child<QRadioButton>(w, "GroupSystemBtn"))
+            .setChecked(true);
         w.next();
         ASSERT_EQ(w.currentId(), TNewTournamentForm::PageName);
     }
@@ -69,7 +72,8 @@ protected:
         const TStructureNode* group = f.Selected();
         for (const QString& team : teams) {
             f.AddTeam();
-            ASSERT_TRUE(f.Model().setData(f.View().currentIndex(), team, Qt::EditRole));
+            ASSERT_TRUE(f.Model().setData(Child<QTreeView>(f, "StructureTree").currentIndex(), team,
+                                          Qt::EditRole));
             f.Select(group);
         }
     }
@@ -235,15 +239,17 @@ TEST_F(NewTournamentForm, ARefusedNameIsEditedAgain) {
     TGroupFrame& frame = w.GroupFrame();
     QApplication::processEvents();
     // Bern renamed to the other team's name, as its editor would.
-    const QModelIndex bern = frame.Model().index(1, 0, frame.View().currentIndex());
+    const QModelIndex bern =
+        frame.Model().index(1, 0, Child<QTreeView>(frame, "StructureTree").currentIndex());
     ASSERT_EQ(bern.data().toString(), QStringLiteral("Bern"));
-    frame.View().setCurrentIndex(bern);
+    Child<QTreeView>(frame, "StructureTree").setCurrentIndex(bern);
     ASSERT_FALSE(frame.Model().setData(bern, QStringLiteral("ajax"), Qt::EditRole));
     QApplication::processEvents();
     EXPECT_EQ(Messages.Texts().value(0), QStringLiteral("A team with this name already exists"));
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(focus) && frame.View().isAncestorOf(focus))
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(focus) &&
+                Child<QTreeView>(frame, "StructureTree").isAncestorOf(focus))
         << "the name's editor has the focus, not " << focus->metaObject()->className();
     EXPECT_NE(focus, w.button(QWizard::BackButton));
     QTest::keyClick(focus, Qt::Key_Return);
@@ -263,11 +269,11 @@ TEST_F(NewTournamentForm, TheMoveButtonsFollowTheClickedNode) {
     QApplication::processEvents();
     auto* up = frame.findChild<QAbstractButton*>(QStringLiteral("MoveUpBtn"));
     auto* down = frame.findChild<QAbstractButton*>(QStringLiteral("MoveDownBtn"));
-    const QModelIndex group = frame.View().currentIndex();
+    QTreeView& view = Child<QTreeView>(frame, "StructureTree");
+    const QModelIndex group = view.currentIndex();
     const auto click = [&](const QModelIndex& i) {
-        frame.View().scrollTo(i);
-        QTest::mouseClick(frame.View().viewport(), Qt::LeftButton, {},
-                          frame.View().visualRect(i).center());
+        view.scrollTo(i);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(i).center());
     };
     click(frame.Model().index(0, 0, group)); // Alpha, the first
     EXPECT_FALSE(up->isEnabled());
@@ -310,8 +316,8 @@ TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     f.AddTeam();
     EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Team 2"));
     // A duplicate name typed in place is refused and the old one stays.
-    EXPECT_FALSE(
-        f.Model().setData(f.View().currentIndex(), QStringLiteral("new team 1"), Qt::EditRole));
+    EXPECT_FALSE(f.Model().setData(Child<QTreeView>(f, "StructureTree").currentIndex(),
+                                   QStringLiteral("new team 1"), Qt::EditRole));
     EXPECT_EQ(Messages.Texts().value(2), QStringLiteral("A team with this name already exists"));
     EXPECT_EQ(f.Selected()->Name, QStringLiteral("New Team 2"));
 
@@ -323,7 +329,7 @@ TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<TImportTeamsTxtForm*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        dialog->Text().setPlainText(names.join(QLatin1Char('\n')));
+        Child<QPlainTextEdit>(*dialog, "TeamsText").setPlainText(names.join(QLatin1Char('\n')));
         dialog->accept();
     });
     f.ImportTeams();
@@ -352,7 +358,7 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
     const auto source = Load(sourcePath);
     TNewTournamentForm w(main_->List(), Dialogs);
     w.show();
-    w.FromExisting().setChecked(true);
+    Child<QRadioButton>(w, "ExistingBtn").setChecked(true);
     w.next();
     ASSERT_EQ(w.currentId(), TNewTournamentForm::PageSource);
     w.next();
@@ -362,7 +368,7 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
     w.CopyBox("CopyMatchesBox").setChecked(true);
     w.next();
     ASSERT_EQ(w.currentId(), TNewTournamentForm::PageType);
-    EXPECT_FALSE(w.ConferencesSystem().isEnabled()); // the source's system
+    EXPECT_FALSE(Child<QRadioButton>(w, "ConferencesSystemBtn").isEnabled()); // the source's system
     w.next();
     EXPECT_EQ(w.MainFrame().NameEdit().text(), source->Name);
     // The file name follows from the name, beside the source's file.
@@ -405,7 +411,7 @@ TEST_F(NewTournamentForm, ACopyOfConferencesKeepsItsLegsAndMatches) {
     ASSERT_TRUE(source->HasConferences());
     TNewTournamentForm w(main_->List(), Dialogs);
     w.show();
-    w.FromExisting().setChecked(true);
+    Child<QRadioButton>(w, "ExistingBtn").setChecked(true);
     w.next();
     w.SelectSource(main_->List().FindByPath(sourcePath));
     w.CopyBox("CopyMatchesBox").setChecked(true);
@@ -525,7 +531,7 @@ TEST_F(NewTournamentForm, ASeasonTypedInEqualsOneBuiltByKvtool) {
 TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
     TNewTournamentForm w(main_->List(), Dialogs);
     w.show();
-    w.FromResults().setChecked(true);
+    Child<QRadioButton>(w, "ResultsBtn").setChecked(true);
     w.next();
     ASSERT_EQ(w.currentId(), TNewTournamentForm::PageResults);
     QApplication::processEvents();
@@ -540,19 +546,22 @@ TEST_F(NewTournamentForm, AFileOfResultsBecomesATournamentInOneGo) {
     TResultsFileFrame& f = w.ResultsFrame();
     // Delimiter, heading row and columns come from the file; its written dates read by themselves.
     EXPECT_EQ(f.FileEdit().text(), results);
-    EXPECT_EQ(f.DelimiterBox().currentIndex(), 0);
+    EXPECT_EQ(Child<QComboBox>(f, "DelimiterCB").currentIndex(), 0);
     EXPECT_TRUE(f.HeadingsBox().isChecked());
     EXPECT_EQ(f.Rows().size(), 380u);
     EXPECT_EQ(
-        f.Summary().text(),
+        Child<QLabel>(f, "SummaryLabel").text(),
         QStringLiteral(
             "20 teams, 2 legs, 380 matches. A click on a column's heading says what it holds."));
-    EXPECT_TRUE(f.DatePreview().text().startsWith(QStringLiteral("Sat Aug 13 2011 \u2192 ") +
-                                                  LongDateText(DateToDays(QDate(2011, 8, 13)))))
-        << qPrintable(f.DatePreview().text());
+    EXPECT_TRUE(Child<QLabel>(f, "DatePreviewLabel")
+                    .text()
+                    .startsWith(QStringLiteral("Sat Aug 13 2011 \u2192 ") +
+                                LongDateText(DateToDays(QDate(2011, 8, 13)))))
+        << qPrintable(Child<QLabel>(f, "DatePreviewLabel").text());
     // Without a visitor column no tournament can be made; the page says so and stays.
     f.SetKind(4, ImportNone);
-    EXPECT_EQ(f.Summary().text(), QStringLiteral("Visitor team column is not specified"));
+    EXPECT_EQ(Child<QLabel>(f, "SummaryLabel").text(),
+              QStringLiteral("Visitor team column is not specified"));
     w.next();
     EXPECT_EQ(w.currentId(), TNewTournamentForm::PageResults);
     EXPECT_EQ(Messages.Texts().value(1), QStringLiteral("Visitor team column is not specified"));

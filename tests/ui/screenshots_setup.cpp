@@ -28,7 +28,7 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     // The wizard copying the soccer sample, so that every page shows what it holds.
     kv::TNewTournamentForm wizard(main.List(), dialogs, &main);
     wizard.show();
-    wizard.FromExisting().setChecked(true);
+    kvtest::Child<QRadioButton>(wizard, "ExistingBtn").setChecked(true);
     const char* pages[] = {"start", "source", "type", "name", "points", "structure", "ranking"};
     Shot(wizard, QStringLiteral("TNewTournamentForm-") + QLatin1String(pages[0]));
     wizard.next();
@@ -66,7 +66,7 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     // page it fills.
     kv::TNewTournamentForm fromFile(main.List(), dialogs, &main);
     fromFile.show();
-    fromFile.FromResults().setChecked(true);
+    kvtest::Child<QRadioButton>(fromFile, "ResultsBtn").setChecked(true);
     fromFile.next();
     fromFile.ResultsFrame().LoadFile(
         kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv")));
@@ -99,7 +99,8 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
     }
 
     kv::TImportTeamsTxtForm teams(dialogs, &main);
-    teams.Text().setPlainText(QStringLiteral("Ashford\nBrampton\nCarlow\nDunmore"));
+    kvtest::Child<QPlainTextEdit>(teams, "TeamsText")
+        .setPlainText(QStringLiteral("Ashford\nBrampton\nCarlow\nDunmore"));
     teams.show();
     Shot(teams, QStringLiteral("TImportTeamsTxtForm"));
 }

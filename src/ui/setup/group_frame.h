@@ -23,7 +23,6 @@ public:
 
     TStructureTree& Tree() { return tree_; }
     TStructureModel& Model() const { return *model_; }
-    QTreeView& View() const { return *view_; }
     // Starts over with this tree (its system decides the buttons).
     void SetTree(TStructureTree tree);
     // Group management asks before a node goes; the wizard does not.

@@ -14,7 +14,6 @@ class TImportTeamsTxtForm : public QDialog {
 public:
     TImportTeamsTxtForm(TDialogSeam& dialogs, QWidget* parent = nullptr);
 
-    QPlainTextEdit& Text() const { return *text_; }
     // The lines, each trimmed.
     QStringList Lines() const;
     // Loads a text file into the box, every line trimmed.

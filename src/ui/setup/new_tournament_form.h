@@ -42,14 +42,8 @@ public:
     TNewTournamentForm(TTournamentList& list, TDialogSeam& dialogs, QWidget* parent = nullptr);
     ~TNewTournamentForm() override;
 
-    QRadioButton& FromScratch() const { return *scratch_; }
-    QRadioButton& FromExisting() const { return *existing_; }
-    QRadioButton& FromResults() const { return *results_; }
     TResultsFileFrame& ResultsFrame() const { return *resultsFrame_; }
-    QTreeView& SourceView() const { return *sourceView_; }
     QCheckBox& CopyBox(const char* objectName) const;
-    QRadioButton& GroupSystem() const { return *groupSystem_; }
-    QRadioButton& ConferencesSystem() const { return *conferencesSystem_; }
     TMainTableFrame& MainFrame() const { return *mainFrame_; }
     TPtsTableFrame& PointsFrame() const { return *pointsFrame_; }
     TGroupFrame& GroupFrame() const { return *groupFrame_; }

@@ -43,12 +43,7 @@ public:
     int Generation() const { return generation_; }
 
     QLineEdit& FileEdit() const { return *file_; }
-    QComboBox& DelimiterBox() const { return *delimiter_; }
     QCheckBox& HeadingsBox() const { return *headings_; }
-    QComboBox& DateFormatBox() const { return *dateFormat_; }
-    QLabel& DatePreview() const { return *datePreview_; }
-    QLabel& Summary() const { return *summary_; }
-    QTableView& List() const { return *list_; }
 
 signals:
     void Changed();
