@@ -103,7 +103,7 @@ TEST_F(NewTournamentForm, EverySportFromScratch) {
         ASSERT_EQ(w.currentId(), TNewTournamentForm::PageRanking);
         // Other offers no criterion at all: the main one alone is enough.
         if (sport == SportOther) {
-            EXPECT_EQ(w.SortFrame().ActiveList().count(), 0);
+            EXPECT_EQ(Child<QListWidget>(w.SortFrame(), "ActiveList").count(), 0);
         }
         w.button(QWizard::FinishButton)->click();
         ASSERT_EQ(w.result(), QDialog::Accepted);
@@ -291,7 +291,8 @@ TEST_F(NewTournamentForm, TheStructurePageHoldsItsRules) {
     ToNamePage(w, true);
     FillName(w, QStringLiteral("Prairie League"), SportHockey);
     w.next();
-    EXPECT_TRUE(w.PointsFrame().Overtime().isChecked()); // proposed for hockey
+    // Overtime, proposed for hockey.
+    EXPECT_TRUE(Child<QCheckBox>(w.PointsFrame(), "OvertimeBox").isChecked());
     w.next();
     TGroupFrame& f = w.GroupFrame();
     // A division needs a conference; a conference needs a division.
@@ -380,7 +381,7 @@ TEST_F(NewTournamentForm, ACopyWithMatchesButWithoutReferees) {
     w.next();
     EXPECT_EQ(w.GroupFrame().Tree().TeamCount(), source->TeamCount());
     w.next();
-    EXPECT_EQ(static_cast<size_t>(w.SortFrame().ActiveList().count()) + 1,
+    EXPECT_EQ(static_cast<size_t>(Child<QListWidget>(w.SortFrame(), "ActiveList").count()) + 1,
               source->SortCriteria.size());
     w.button(QWizard::FinishButton)->click();
     ASSERT_EQ(w.result(), QDialog::Accepted);

@@ -13,6 +13,7 @@
 #include <QSpinBox>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 class RulesFrames : public kvtest::TUiTest {};
@@ -50,10 +51,10 @@ TEST_F(RulesFrames, ThePointsFrameShowsWhatTheSportHas) {
     frame.show();
     frame.SetSport(SportSoccer);
     EXPECT_TRUE(frame.Field(QStringLiteral("DrawPoints"))->isVisibleTo(&frame));
-    EXPECT_FALSE(frame.CalculatePoints().isVisibleTo(&frame));
+    EXPECT_FALSE(Child<QCheckBox>(frame, "CalculatePointsBox").isVisibleTo(&frame));
     frame.SetSport(SportBasketball);
     EXPECT_FALSE(frame.Field(QStringLiteral("DrawPoints"))->isVisibleTo(&frame)); // no draws
-    EXPECT_TRUE(frame.CalculatePoints().isVisibleTo(&frame));
+    EXPECT_TRUE(Child<QCheckBox>(frame, "CalculatePointsBox").isVisibleTo(&frame));
     // Rules given are the rules read back.
     TPointsRules rules = TPointsRules::ForSport(SportHockey);
     rules.Win = 2;
@@ -65,5 +66,5 @@ TEST_F(RulesFrames, ThePointsFrameShowsWhatTheSportHas) {
     EXPECT_EQ(back.Win, 2);
     EXPECT_TRUE(back.Overtime);
     EXPECT_EQ(back.LossOT, 1);
-    EXPECT_TRUE(frame.Overtime().isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(frame, "OvertimeBox").isChecked());
 }

@@ -93,7 +93,7 @@ void ShotSetupWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         format.show();
         const char* names[] = {"main", "points", "ranking"};
         for (int page = 0; page < 3; ++page) {
-            format.Pages().setCurrentIndex(page);
+            kvtest::Child<QTabWidget>(format, "Pages").setCurrentIndex(page);
             Shot(format, QStringLiteral("TReglamentForm-") + QLatin1String(names[page]));
         }
     }

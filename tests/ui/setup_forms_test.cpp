@@ -31,6 +31,7 @@
 #include <QSpinBox>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -58,14 +59,14 @@ TEST_F(SetupForms, GroupManagementSwitchesToGroupsAndDeletesTeams) {
     {
         TGroupManagementForm dialog(doc, Dialogs);
         EXPECT_TRUE(dialog.windowTitle().startsWith(QStringLiteral("Division Management - ")));
-        EXPECT_FALSE(dialog.ApplyButton().isEnabled());
+        EXPECT_FALSE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled());
         Messages.QueueAnswer(TMessageButton::No);
         dialog.SwitchSystem();
         EXPECT_TRUE(dialog.Frame().Tree().ConferencesSystem());
         Messages.QueueAnswer(TMessageButton::Yes);
         dialog.SwitchSystem();
         EXPECT_FALSE(dialog.Frame().Tree().ConferencesSystem());
-        EXPECT_TRUE(dialog.ApplyButton().isEnabled());
+        EXPECT_TRUE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled());
         dialog.accept();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
@@ -112,7 +113,7 @@ TEST_F(SetupForms, GroupManagementDeletesATeamWithItsMatches) {
         frame.DeleteSelected();
         frame.AddTeam(); // a new team in the same group
         ASSERT_TRUE(dialog.Apply());
-        EXPECT_FALSE(dialog.ApplyButton().isEnabled());
+        EXPECT_FALSE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled());
     }
     EXPECT_EQ(doc.Tournament().TeamById(id), nullptr);
     EXPECT_EQ(doc.Tournament().TeamCount(), 8);
@@ -134,29 +135,29 @@ TEST_F(SetupForms, PropertiesRenameAndMoveTheFile) {
     TTournamentPropertiesForm dialog(doc, main_->List());
     QObject::connect(&dialog, &TTournamentPropertiesForm::FileMoved, form,
                      &TTournamentForm::FileMoved);
-    dialog.NameEdit().setText(otherName);
+    Child<QLineEdit>(dialog, "NameEdit").setText(otherName);
     EXPECT_FALSE(dialog.Apply());
     EXPECT_EQ(Messages.Texts().value(0),
               QStringLiteral("Tournament with this name already exists"));
-    dialog.NameEdit().setText(QStringLiteral("Riverside Summer League"));
-    dialog.FileEdit().setText(QStringLiteral("a/b"));
+    Child<QLineEdit>(dialog, "NameEdit").setText(QStringLiteral("Riverside Summer League"));
+    Child<QLineEdit>(dialog, "FileNameEdit").setText(QStringLiteral("a/b"));
     EXPECT_FALSE(dialog.Apply());
     EXPECT_TRUE(Messages.Texts().value(1).startsWith(
         QStringLiteral("A file name cannot contain characters:")));
     EXPECT_EQ(doc.Tournament().Name, QStringLiteral("Riverside Spring League")) << "nothing taken";
     // A file already there: the name and notes are taken, the file stays.
-    dialog.FileEdit().setText(QStringLiteral("chess"));
-    dialog.Notes().setPlainText(QStringLiteral("Played on Sundays"));
+    Child<QLineEdit>(dialog, "FileNameEdit").setText(QStringLiteral("chess"));
+    Child<QPlainTextEdit>(dialog, "NotesEdit").setPlainText(QStringLiteral("Played on Sundays"));
     EXPECT_FALSE(dialog.Apply());
     EXPECT_TRUE(Messages.Texts().value(2).startsWith(QStringLiteral("File already exists: ")));
     EXPECT_EQ(doc.Tournament().Name, QStringLiteral("Riverside Summer League"));
     EXPECT_EQ(doc.Tournament().Comments, QStringLiteral("Played on Sundays"));
     EXPECT_EQ(doc.FileName(), oldPath);
     // A free file name: the file moves and the list follows.
-    dialog.FileEdit().setText(QStringLiteral("summer.txt"));
+    Child<QLineEdit>(dialog, "FileNameEdit").setText(QStringLiteral("summer.txt"));
     EXPECT_TRUE(dialog.Apply());
     const QString moved = TTournamentList::SavesPath(QStringLiteral("summer.kvd"));
-    EXPECT_EQ(dialog.FileEdit().text(), QStringLiteral("summer.kvd"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, "FileNameEdit").text(), QStringLiteral("summer.kvd"));
     EXPECT_EQ(doc.FileName(), moved);
     EXPECT_TRUE(QFileInfo::exists(moved));
     EXPECT_FALSE(QFileInfo::exists(oldPath));
@@ -214,10 +215,13 @@ TEST_F(SetupForms, BasketballWithoutPointsRanksByPercentage) {
     TTournamentDocument& doc = form->Document();
     TReglamentForm dialog(doc);
     dialog.show();
-    EXPECT_TRUE(dialog.PointsFrame().CalculatePoints().isVisibleTo(&dialog.PointsFrame()));
-    dialog.PointsFrame().Overtime().setChecked(false); // basketball keeps overtime whatever
-    dialog.PointsFrame().CalculatePoints().setChecked(true);
-    dialog.PointsFrame().CalculatePoints().setChecked(false);
+    TPtsTableFrame& points = dialog.PointsFrame();
+    QCheckBox& calculate = Child<QCheckBox>(points, "CalculatePointsBox");
+    EXPECT_TRUE(calculate.isVisibleTo(&points));
+    // Basketball keeps overtime whatever.
+    Child<QCheckBox>(points, "OvertimeBox").setChecked(false);
+    calculate.setChecked(true);
+    calculate.setChecked(false);
     dialog.accept();
     EXPECT_EQ(doc.Tournament().SortCriteria.front().Column, 43);
     EXPECT_TRUE(doc.Tournament().Overtime);
@@ -233,7 +237,7 @@ TEST_F(SetupForms, ShootOutsAskThenDeleteTheDraws) {
     ASSERT_GT(draws, 0);
     const int matches = doc.Tournament().MatchCount();
     TReglamentForm dialog(doc);
-    dialog.PointsFrame().ShootOuts().setChecked(true);
+    Child<QCheckBox>(dialog.PointsFrame(), "ShootOutsBox").setChecked(true);
     Messages.QueueAnswer(TMessageButton::No);
     dialog.accept();
     EXPECT_FALSE(doc.Tournament().ShootOuts);
@@ -257,7 +261,7 @@ TEST_F(SetupForms, ShootOutsOffAskThenTurnTheirResultsIntoDraws) {
     const double loser = std::min(doc.Tournament().MatchById(decided.front())->HomeScore,
                                   doc.Tournament().MatchById(decided.front())->VisitorScore);
     TReglamentForm dialog(doc);
-    dialog.PointsFrame().ShootOuts().setChecked(false);
+    Child<QCheckBox>(dialog.PointsFrame(), "ShootOutsBox").setChecked(false);
     Messages.QueueAnswer(TMessageButton::No);
     dialog.accept();
     EXPECT_EQ(
@@ -288,9 +292,9 @@ TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     TReglamentForm dialog(form->Document());
     TSortFrame& sort = dialog.SortFrame();
     sort.MoveAllLeft();
-    sort.Available().setCurrentRow(2);
+    Child<QListWidget>(sort, "AvailableList").setCurrentRow(2);
     sort.MoveSelectedRight();
-    sort.Available().setCurrentRow(0);
+    Child<QListWidget>(sort, "AvailableList").setCurrentRow(0);
     sort.MoveSelectedRight();
     const std::vector<TSortColumn> chosen = sort.Active();
     ASSERT_EQ(chosen.size(), 2u);
@@ -318,7 +322,7 @@ TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     EXPECT_TRUE(stayed);
     EXPECT_EQ(ReadFile(twoPath), two);
     sort.MoveAllLeft();
-    EXPECT_EQ(sort.ActiveList().count(), 0);
+    EXPECT_EQ(Child<QListWidget>(sort, "ActiveList").count(), 0);
     sort.ChooseScheme(QStringLiteral("Two of them"));
     const std::vector<TSortColumn> loaded = sort.Active();
     ASSERT_EQ(loaded.size(), 2u);
@@ -331,13 +335,13 @@ TEST_F(SetupForms, SortSchemesAreSavedChosenAndDeleted) {
     Messages.QueueAnswer(TMessageButton::Yes);
     sort.ChooseScheme(QStringLiteral("Two of them"));
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Scheme not found. Update scheme list?"));
-    EXPECT_EQ(sort.Schemes().count(), 0);
+    EXPECT_EQ(Child<QComboBox>(sort, "SchemeBox").count(), 0);
     kvtest::AnswerNameBox({QStringLiteral("Again")});
     sort.SaveScheme();
-    ASSERT_EQ(sort.Schemes().currentText(), QStringLiteral("Again"));
+    ASSERT_EQ(Child<QComboBox>(sort, "SchemeBox").currentText(), QStringLiteral("Again"));
     Messages.QueueAnswer(TMessageButton::Yes);
     sort.DeleteScheme();
     EXPECT_EQ(Messages.Texts().back(),
               QStringLiteral("Are you sure you want to delete scheme 'Again'?"));
-    EXPECT_EQ(sort.Schemes().count(), 0);
+    EXPECT_EQ(Child<QComboBox>(sort, "SchemeBox").count(), 0);
 }

@@ -18,7 +18,6 @@ class TReglamentForm : public QDialog {
 public:
     TReglamentForm(TTournamentDocument& doc, QWidget* parent = nullptr);
 
-    QTabWidget& Pages() const { return *pages_; }
     TMainTableFrame& MainFrame() const { return *main_; }
     TPtsTableFrame& PointsFrame() const { return *points_; }
     TSortFrame& SortFrame() const { return *sort_; }

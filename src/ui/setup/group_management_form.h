@@ -18,7 +18,6 @@ public:
     TGroupManagementForm(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget* parent = nullptr);
 
     TGroupFrame& Frame() const { return *frame_; }
-    QPushButton& ApplyButton() const { return *apply_; }
     // Switches the system; to the group system only after the question.
     void SwitchSystem();
     // Validates and rebuilds; false (the dialog stays) when the tree is refused.

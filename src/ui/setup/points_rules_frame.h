@@ -23,9 +23,6 @@ public:
     void SetSport(int sport);
     TPointsRules Rules() const;
 
-    QCheckBox& CalculatePoints() const { return *calculate_; }
-    QCheckBox& Overtime() const { return *overtime_; }
-    QCheckBox& ShootOuts() const { return *shootOuts_; }
     // The fields by the rule names of the points rules: WinPoints, DrawPoints, LossPoints,
     // WinOTPoints, LossOTPoints, WinSOPoints, LossSOPoints, ForfeitPenalty, ForfeitLossScore,
     // ForfeitWinScore.

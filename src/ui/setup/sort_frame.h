@@ -39,11 +39,8 @@ public:
     bool LeadersUp() const;
     bool StillLevel() const;
 
-    QListWidget& Available() const { return *available_; }
-    QListWidget& ActiveList() const { return *active_; }
     // Whether the sport offers any criterion at all.
     bool HasOffered() const;
-    QComboBox& Schemes() const { return *schemes_; }
 
     void MoveSelectedRight();
     void MoveAllRight();

@@ -19,9 +19,6 @@ public:
     TTournamentPropertiesForm(TTournamentDocument& doc, const TTournamentList& list,
                               QWidget* parent = nullptr);
 
-    QLineEdit& NameEdit() const { return *name_; }
-    QLineEdit& FileEdit() const { return *file_; }
-    QPlainTextEdit& Notes() const { return *notes_; }
     // False (the dialog stays) when a check refused.
     bool Apply();
     void accept() override;
