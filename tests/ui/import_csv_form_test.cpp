@@ -289,7 +289,7 @@ TEST_F(ImportCsvForm, SchemesKeepTheColumns) {
                 auto* s = qobject_cast<TStyleForm*>(QApplication::activeModalWidget());
                 ASSERT_NE(s, nullptr);
                 EXPECT_EQ(s->windowTitle(), QStringLiteral("Save Scheme As..."));
-                s->NameBox().setEditText(QStringLiteral("Results"));
+                Child<QComboBox>(*s, "NameBox").setEditText(QStringLiteral("Results"));
                 s->accept();
             });
             d.SaveScheme();

@@ -34,13 +34,14 @@ void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs) {
         kv::TTableAppearanceForm looks(doc, dialogs, &main);
         looks.show();
         const char* lookPages[] = {"table", "display", "places"};
-        looks.PlaceFrame().Places().item(0)->setSelected(true);
+        kvtest::Child<QListWidget>(looks.PlaceFrame(), "PlacesList").item(0)->setSelected(true);
         for (int page = 0; page < 3; ++page) {
-            looks.Pages().setCurrentIndex(page);
+            kvtest::Child<QTabWidget>(looks, "PageControl").setCurrentIndex(page);
             Shot(looks, QStringLiteral("TTableAppearanceForm-") + QLatin1String(lookPages[page]));
         }
         // The place page is a frame of its own.
-        looks.Pages().setCurrentIndex(kv::TTableAppearanceForm::PagePlaces);
+        kvtest::Child<QTabWidget>(looks, "PageControl")
+            .setCurrentIndex(kv::TTableAppearanceForm::PagePlaces);
         Shot(looks.PlaceFrame(), QStringLiteral("TPlaceAppearanceFrame"));
     }
     kv::TSTFontForm font(dialogs, &main);

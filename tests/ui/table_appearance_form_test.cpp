@@ -26,6 +26,7 @@
 #include <QTimer>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -39,12 +40,13 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     TTournamentDocument& doc = form->Document();
     const int steps = doc.UndoStack().count();
     TTableAppearanceForm dialog(doc, Dialogs);
-    EXPECT_FALSE(dialog.ApplyButton().isEnabled());
+    QComboBox& styles = Child<QComboBox>(dialog, "StyleBox");
+    EXPECT_FALSE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled());
     Dialogs.Colors.push_back(RgbColor(1, 2, 3));
     dialog.ColorButton("BorderColorBtn").Choose();
     dialog.Check("BoldBordersBox").setChecked(true);
     EXPECT_EQ(dialog.Style().BorderColor, RgbColor(1, 2, 3));
-    EXPECT_TRUE(dialog.ApplyButton().isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled());
 
     // A name with a character a file may not have keeps the name dialog open.
     bool stayed = false;
@@ -56,7 +58,7 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     kvtest::AnswerNameBox({QStringLiteral("Night")});
     dialog.SaveStyle();
     ASSERT_TRUE(QFileInfo::exists(TableStylePath(QStringLiteral("Night"))));
-    EXPECT_EQ(dialog.StyleBox().currentText(), QStringLiteral("Night"));
+    EXPECT_EQ(styles.currentText(), QStringLiteral("Night"));
     // An existing name asks first; No keeps the dialog open and the file as it was.
     const QByteArray saved = TableStyleBytes(dialog.Style());
     Messages.QueueAnswer(TMessageButton::No);
@@ -72,7 +74,7 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     dialog.ColorButton("BorderColorBtn").Choose();
     dialog.LoadDefault();
     EXPECT_EQ(dialog.Style().BorderColor, RgbColor(1, 2, 3));
-    EXPECT_EQ(dialog.StyleBox().currentIndex(), 0);
+    EXPECT_EQ(styles.currentIndex(), 0);
 
     // A style file leaves the results-grid switches alone.
     dialog.Check("DividersBox").setChecked(false);
@@ -91,14 +93,14 @@ TEST_F(TableAppearanceForm, TableStylesRoundTripThroughTheDialog) {
     dialog.ChooseStyle(QStringLiteral("Broken"));
     EXPECT_EQ(Messages.Texts().back(), QStringLiteral("Error opening style"));
 
-    dialog.StyleBox().setCurrentIndex(dialog.StyleBox().findText(QStringLiteral("Night")));
+    styles.setCurrentIndex(styles.findText(QStringLiteral("Night")));
     dialog.ChooseStyle(QStringLiteral("Night"));
     Messages.QueueAnswer(TMessageButton::Yes);
     dialog.DeleteStyle();
     EXPECT_EQ(Messages.Texts().back(),
               QStringLiteral("Are you sure you want to delete selected style?"));
     EXPECT_FALSE(QFileInfo::exists(TableStylePath(QStringLiteral("Night"))));
-    EXPECT_EQ(dialog.StyleBox().findText(QStringLiteral("Night")), -1);
+    EXPECT_EQ(styles.findText(QStringLiteral("Night")), -1);
 
     dialog.accept();
     EXPECT_EQ(doc.UndoStack().count(), steps + 1);
@@ -140,11 +142,12 @@ TEST_F(TableAppearanceForm, PlaceLooksAndPlaceStylesFillOnlyThePlacesATableHas) 
     ASSERT_GE(places, 3u);
     TTableAppearanceForm dialog(doc, Dialogs);
     TPlaceAppearanceFrame& frame = dialog.PlaceFrame();
-    ASSERT_EQ(frame.Places().count(), static_cast<int>(places));
-    frame.Places().item(0)->setSelected(true);
-    frame.Places().item(1)->setSelected(true);
+    QListWidget& placeList = Child<QListWidget>(frame, "PlacesList");
+    ASSERT_EQ(placeList.count(), static_cast<int>(places));
+    placeList.item(0)->setSelected(true);
+    placeList.item(1)->setSelected(true);
     frame.SetColor(RgbColor(10, 200, 10));
-    EXPECT_TRUE(frame.SeparateColor().isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(frame, "PlaceColorBox").isChecked());
     frame.SetSeparateFont(true);
 
     // A place style of more places than the table has.
@@ -156,8 +159,8 @@ TEST_F(TableAppearanceForm, PlaceLooksAndPlaceStylesFillOnlyThePlacesATableHas) 
     many[2].UpperCase = true;
     many[2].HasFont = true;
     ASSERT_TRUE(SavePlaceStyle(PlaceStylePath(QStringLiteral("Many")), many).Ok);
-    frame.Places().clearSelection();
-    frame.Places().item(2)->setSelected(true);
+    placeList.clearSelection();
+    placeList.item(2)->setSelected(true);
     frame.ChoosePlaceStyle(QStringLiteral("Many"));
 
     // And one saved from this table, through the name dialog.
@@ -242,7 +245,8 @@ TEST_F(TableAppearanceForm, TheTablePageEditsOneTableOrAll) {
 TEST_F(TableAppearanceForm, TheNameOfferedIsSelected) {
     TStyleForm form({QStringLiteral("Classic"), QStringLiteral("Night")}, QStringLiteral("Night"));
     form.show();
-    EXPECT_EQ(form.NameBox().lineEdit()->selectedText(), QStringLiteral("Night"));
-    QTest::keyClicks(form.NameBox().lineEdit(), QStringLiteral("Day"));
+    EXPECT_EQ(Child<QComboBox>(form, "NameBox").lineEdit()->selectedText(),
+              QStringLiteral("Night"));
+    QTest::keyClicks(Child<QComboBox>(form, "NameBox").lineEdit(), QStringLiteral("Day"));
     EXPECT_EQ(form.Name(), QStringLiteral("Day"));
 }

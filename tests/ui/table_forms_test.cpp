@@ -24,6 +24,7 @@
 #include <algorithm>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -128,16 +129,16 @@ TEST_F(TableForms, DimensionsConvertInTheFieldsAndStayWithinLimits) {
     dialog.show();
     const double team = dialog.SizeShown(2);
     EXPECT_DOUBLE_EQ(team, T().Dimensions.TeamWidth);
-    EXPECT_FALSE(dialog.ApplyButton().isEnabled()); // nothing changed yet
-    dialog.SetSize(0, 80);                          // the headline: 36 pixels at most
-    EXPECT_TRUE(dialog.ApplyButton().isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled()); // nothing changed yet
+    dialog.SetSize(0, 80); // the headline: 36 pixels at most
+    EXPECT_TRUE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled());
     EXPECT_DOUBLE_EQ(dialog.SizeShown(0), 36);
     dialog.SetSize(4, 48);
     dialog.SetUnits(UnitsInches);
     EXPECT_DOUBLE_EQ(dialog.SizeShown(4), 0.5);
     EXPECT_DOUBLE_EQ(dialog.SizeShown(0), 0.38);
     dialog.Apply();
-    EXPECT_FALSE(dialog.ApplyButton().isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(dialog, "ApplyBtn").isEnabled());
     EXPECT_EQ(T().Dimensions.Units, UnitsInches);
     EXPECT_EQ(ToPixels(T().Columns[0].Width, UnitsInches), 48);
     EXPECT_TRUE(form_->Document().IsModified());

@@ -127,8 +127,8 @@ TEST_F(TeamPropertiesForm, FontAndBackgroundAreTheTeamsOwnAndKeptInTheFile) {
     QTimer::singleShot(0, [this] {
         auto* font = qobject_cast<TSTFontForm*>(QApplication::activeModalWidget());
         ASSERT_NE(font, nullptr);
-        font->Bold().setChecked(true);
-        font->Capitals().setChecked(true);
+        Child<QCheckBox>(*font, "BoldBox").setChecked(true);
+        Child<QCheckBox>(*font, "UpperCaseBox").setChecked(true);
         font->ColorButton().Choose();
         font->accept();
     });

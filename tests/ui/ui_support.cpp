@@ -79,7 +79,7 @@ void AnswerNameBox(const QStringList& names, bool* stayedOpen, QString* caption)
         ASSERT_NE(form, nullptr);
         if (caption) *caption = form->windowTitle();
         for (const QString& name : names) {
-            form->NameBox().setEditText(name);
+            Child<QComboBox>(*form, "NameBox").setEditText(name);
             form->accept();
         }
         if (stayedOpen) *stayedOpen = form->isVisible();

@@ -41,12 +41,6 @@ public:
     void SavePlaceStyle();
     void DeletePlaceStyle();
 
-    QListWidget& Tables() const { return *tables_; }
-    QListWidget& Places() const { return *places_; }
-    QCheckBox& SeparateFont() const { return *separateFont_; }
-    QCheckBox& SeparateColor() const { return *separateColor_; }
-    QComboBox& StyleBox() const { return *styles_; }
-
 signals:
     void Changed();
 

@@ -24,11 +24,6 @@ public:
     TFontData Font() const;
     bool UpperCase() const;
 
-    QCheckBox& Bold() const { return *styles_[0]; }
-    QCheckBox& Italic() const { return *styles_[1]; }
-    QCheckBox& Underline() const { return *styles_[2]; }
-    QCheckBox& StrikeOut() const { return *styles_[3]; }
-    QCheckBox& Capitals() const { return *upper_; }
     TColorButton& ColorButton() const { return *color_; }
 
 private:

@@ -32,8 +32,6 @@ public:
 
     // The chosen name, trimmed.
     QString Name() const;
-    QComboBox& NameBox() const { return *names_; }
-    QPushButton& SaveButton() const { return *save_; }
     void accept() override;
 
 private:

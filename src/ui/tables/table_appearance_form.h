@@ -43,15 +43,11 @@ public:
 
     const TAppearance& Appearance() const { return appearance_; }
     const TGroupStyle& Style() const { return style_; }
-    QTabWidget& Pages() const { return *pages_; }
-    QComboBox& StyleBox() const { return *styles_; }
     // Which tables the table page edits: every table (-1) or one (its index in the looks).
     void SetStyleScope(int look);
-    QComboBox& ScopeBox() const { return *scope_; }
     QCheckBox& Check(const char* objectName) const;
     TColorButton& ColorButton(const char* objectName) const;
     TPlaceAppearanceFrame& PlaceFrame() const { return *places_; }
-    QPushButton& ApplyButton() const { return *apply_; }
 
     enum TFont { FontTable, FontHeader, FontResults };
 

@@ -28,8 +28,6 @@ public:
     void SaveDefault();
     void Apply();
     void accept() override;
-    // Apply: enabled while the sizes differ from those last applied (or found).
-    QPushButton& ApplyButton() const { return *apply_; }
 
 private:
     void Fill();
@@ -40,6 +38,7 @@ private:
     TDimensionsEdit applied_;
     QComboBox* units_ = nullptr;
     QTableWidget* rows_ = nullptr;
+    // Apply: enabled while the sizes differ from those last applied (or found).
     QPushButton* apply_ = nullptr;
     bool filling_ = false;
 };
