@@ -21,6 +21,7 @@
 #include <QTest>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -63,7 +64,7 @@ TEST_F(Accessibility, EveryControlIsReachedByTab) {
     ExpectEveryControlReached(team);
     TChartPropertiesForm chart(TChartData{}, TChartSettings{}, Dialogs, form);
     for (int page = 0; page < TChartPropertiesForm::PageCount; ++page) {
-        chart.Pages().setCurrentIndex(page);
+        Child<QTabWidget>(chart, "ChartPages").setCurrentIndex(page);
         ExpectEveryControlReached(chart);
     }
 }

@@ -130,7 +130,7 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     kv::TChartPropertiesForm properties(page.Chart().Data(), page.Chart().Settings(), dialogs);
     properties.show();
     for (int p = 0; p < kv::TChartPropertiesForm::PageCount; ++p) {
-        properties.Pages().setCurrentIndex(p);
+        kvtest::Child<QTabWidget>(properties, "ChartPages").setCurrentIndex(p);
         Shot(properties,
              QStringLiteral("TChartPropertiesForm-") + kv::TChartPropertiesForm::PageKey(p));
     }

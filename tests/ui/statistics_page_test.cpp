@@ -82,7 +82,7 @@ protected:
 
 // The first scope of a kind in the selector.
 int FirstScope(const TStatisticsPage& page, TScopeKind kind) {
-    const QComboBox& box = page.ScopeBox();
+    const QComboBox& box = Child<QComboBox>(page, "GroupCB");
     for (int i = 0; i < box.count(); ++i)
         if (static_cast<TScopeKind>(box.itemData(i).toList().value(0).toInt()) == kind) return i;
     return -1;
@@ -94,8 +94,8 @@ TEST_F(StatisticsPage, TreeAndScopeChangeTheGridAndTheChart) {
     TStatisticsPage& page = Show("soccer.kvd");
     const TTournament& t = form_->Document().Tournament();
     // Ranked by points first: the progress node with its two children.
-    EXPECT_EQ(page.Tree().topLevelItemCount(), 4);
-    EXPECT_EQ(page.Tree().topLevelItem(1)->childCount(), 2);
+    EXPECT_EQ(Child<QTreeWidget>(page, "StatsItemsTV").topLevelItemCount(), 4);
+    EXPECT_EQ(Child<QTreeWidget>(page, "StatsItemsTV").topLevelItem(1)->childCount(), 2);
     EXPECT_EQ(page.Kind(), TStatsKind::Basic);
     EXPECT_EQ(page.Grid().Data.Captions.at(1), QStringLiteral("Holders"));
     const int played = static_cast<int>(page.Grid().Data.Value(0, 3));
@@ -112,14 +112,14 @@ TEST_F(StatisticsPage, TreeAndScopeChangeTheGridAndTheChart) {
     // A team: its own figures, and why it stands where it does.
     const int team = FirstScope(page, TScopeKind::Team);
     ASSERT_GT(team, 0);
-    page.ScopeBox().setCurrentIndex(team);
+    Child<QComboBox>(page, "GroupCB").setCurrentIndex(team);
     EXPECT_EQ(page.Grid().Data.Captions.at(1), QStringLiteral("Home"));
     EXPECT_TRUE(page.Grid().TeamScope);
-    EXPECT_FALSE(page.Note().isHidden());
-    EXPECT_TRUE(page.Note().text().startsWith(QStringLiteral("Place ")));
+    EXPECT_FALSE(Child<QLabel>(page, "StatsNote").isHidden());
+    EXPECT_TRUE(Child<QLabel>(page, "StatsNote").text().startsWith(QStringLiteral("Place ")));
 
     // Progress by matchdays of the whole tournament: a line per team, a legend when asked.
-    page.ScopeBox().setCurrentIndex(0);
+    Child<QComboBox>(page, "GroupCB").setCurrentIndex(0);
     page.ShowKind(TStatsKind::ByMatchday);
     EXPECT_EQ(page.Chart().Data().Kind, TChartData::Lines);
     EXPECT_EQ(page.Chart().Data().Series.size(),
@@ -134,19 +134,19 @@ TEST_F(StatisticsPage, TreeAndScopeChangeTheGridAndTheChart) {
         EXPECT_GE(scores.Data.Value(r - 1, 1), scores.Data.Value(r, 1));
     // A click on the column already sorted turns it round.
     const QString most = page.Grid().Data.Cell(0, 0);
-    ClickHeading(page.GridView(), 1);
+    ClickHeading(Child<QTableView>(page, "StatsGrid"), 1);
     EXPECT_NE(page.Grid().Data.Cell(0, 0), most);
     EXPECT_LE(page.Grid().Data.Value(0, 1), page.Grid().Data.Value(1, 1));
-    ClickHeading(page.GridView(), 0);
+    ClickHeading(Child<QTableView>(page, "StatsGrid"), 0);
     EXPECT_EQ(page.Grid().Data.Cell(0, 0), QStringLiteral("0:0"));
-    ClickHeading(page.GridView(), 0);
+    ClickHeading(Child<QTableView>(page, "StatsGrid"), 0);
     EXPECT_NE(page.Grid().Data.Cell(0, 0), QStringLiteral("0:0"));
     // The chart follows the grid's order.
     EXPECT_EQ(page.Chart().Data().Categories.first(), page.Grid().Data.Cell(0, 0));
     // The basic statistics do not sort.
     page.ShowKind(TStatsKind::Basic);
     const QStringList rows = FirstColumn(page.Grid());
-    ClickHeading(page.GridView(), 1);
+    ClickHeading(Child<QTableView>(page, "StatsGrid"), 1);
     EXPECT_EQ(FirstColumn(page.Grid()), rows);
 }
 
@@ -160,7 +160,7 @@ TEST_F(StatisticsPage, TheSelectedRowAndTheChartChoicesAreKept) {
     EXPECT_TRUE(page.Chart().Data().Title.startsWith(page.Grid().Data.Cell(goals, 0) +
                                                      QStringLiteral(" - home")));
     // Another table: the same statistic stays selected.
-    page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Group));
+    Child<QComboBox>(page, "GroupCB").setCurrentIndex(FirstScope(page, TScopeKind::Group));
     EXPECT_EQ(page.Grid().RowKeys.value(page.CurrentRow()), RowGoals);
     EXPECT_TRUE(form_->Command(TCommandId::BasicHomeChart)->isChecked());
     // The score and referee choices wait for their kinds.
@@ -185,7 +185,8 @@ TEST_F(StatisticsPage, ChartPropertiesRefuseABadAngleAndRoundTrip) {
         d.findChild<QComboBox*>(QStringLiteral("XAngleBox"))->setEditText(QStringLiteral("4.5"));
         d.accept();
         refused = d.isVisible();
-        EXPECT_EQ(d.Pages().currentIndex(), TChartPropertiesForm::PageXAxis);
+        EXPECT_EQ(Child<QTabWidget>(d, "ChartPages").currentIndex(),
+                  TChartPropertiesForm::PageXAxis);
         d.findChild<QComboBox*>(QStringLiteral("XAngleBox"))->setEditText(QStringLiteral("45"));
         d.findChild<QCheckBox*>(QStringLiteral("View3DCheck"))->setChecked(false);
         auto* styles = d.findChild<QComboBox*>(QStringLiteral("BarStyleBox"));
@@ -292,9 +293,9 @@ TEST_F(StatisticsPage, APrintedChartKeepsItsTextSizes) {
 TEST_F(StatisticsPage, ATeamsScoresAreSortedByOverall) {
     TStatisticsPage& page = Show("soccer.kvd");
     page.ShowKind(TStatsKind::Scores);
-    page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Group));
+    Child<QComboBox>(page, "GroupCB").setCurrentIndex(FirstScope(page, TScopeKind::Group));
     ASSERT_EQ(page.Grid().Data.ColumnCount(), 2);
-    page.ScopeBox().setCurrentIndex(FirstScope(page, TScopeKind::Team));
+    Child<QComboBox>(page, "GroupCB").setCurrentIndex(FirstScope(page, TScopeKind::Team));
     const TStatsGrid& grid = page.Grid();
     ASSERT_EQ(grid.Data.ColumnCount(), 4);
     EXPECT_EQ(grid.Data.Captions.at(3), QStringLiteral("Overall"));
@@ -320,15 +321,15 @@ TEST_F(StatisticsPage, ATeamsOwnStatisticsAndChart) {
     EXPECT_EQ(grid.Data.Captions.at(1), QStringLiteral("Home"));
     EXPECT_EQ(grid.Data.Value(grid.RowOfKey(0), 3),
               team->Stats.Home.Played() + team->Stats.Away.Played());
-    EXPECT_TRUE(stats.Note().text().startsWith(QStringLiteral("Place ")));
+    EXPECT_TRUE(Child<QLabel>(stats, "TeamStatsNote").text().startsWith(QStringLiteral("Place ")));
     // Points as a stair line of the team alone: no legend whatever the settings say.
     EXPECT_EQ(stats.Chart().Data().Kind, TChartData::Lines);
     ASSERT_EQ(stats.Chart().Data().Series.size(), 1);
     EXPECT_FALSE(stats.Chart().Layout().ShowLegend);
     const qsizetype all = stats.Chart().Data().Series[0].Points.size();
-    stats.VenueBox().setCurrentIndex(0); // home matches only
+    Child<QComboBox>(stats, "TeamChartVenueBox").setCurrentIndex(0); // home matches only
     EXPECT_LT(stats.Chart().Data().Series[0].Points.size(), all);
-    stats.KindBox().setCurrentIndex(2); // how often each score came up
+    Child<QComboBox>(stats, "TeamChartKindBox").setCurrentIndex(2); // how often each score came up
     EXPECT_EQ(stats.Chart().Data().Kind, TChartData::Bars);
     EXPECT_EQ(stats.Chart().Data().Title,
               doc.Tournament().Name + QStringLiteral(" - ") + team->Name);
@@ -379,20 +380,20 @@ TEST_F(StatisticsPage, AProgressLineIsHighlightedFromTheLegendOrTheGrid) {
     EXPECT_FALSE(page.Chart().Layout().EndLabels.isEmpty());
     // Sorted by the last matchday backwards, the grid changes and the legend does not.
     const int last = page.Grid().Data.ColumnCount() - 1;
-    ClickHeading(page.GridView(), last);
-    ClickHeading(page.GridView(), last);
+    ClickHeading(Child<QTableView>(page, "StatsGrid"), last);
+    ClickHeading(Child<QTableView>(page, "StatsGrid"), last);
     EXPECT_EQ(legend(), places);
 
     // A click on the third entry of the legend.
     const TChartLegendEntry third = page.Chart().Layout().LegendEntries.value(2);
     QTest::mouseClick(&page.Chart(), Qt::LeftButton, {}, third.Box.center().toPoint());
     EXPECT_EQ(page.Chart().Data().Highlight, 2);
-    const int row = page.GridView().currentIndex().row();
+    const int row = Child<QTableView>(page, "StatsGrid").currentIndex().row();
     ASSERT_GE(row, 0);
     EXPECT_EQ(page.Grid().RowKeys.at(row), ranked[2]->Id);
     QTest::mouseClick(&page.Chart(), Qt::LeftButton, {}, third.Box.center().toPoint());
     EXPECT_EQ(page.Chart().Data().Highlight, -1);
-    EXPECT_FALSE(page.GridView().currentIndex().isValid());
+    EXPECT_FALSE(Child<QTableView>(page, "StatsGrid").currentIndex().isValid());
     // Choosing a row in the grid does the same.
     page.SelectRow(page.Grid().RowOfKey(ranked[0]->Id));
     EXPECT_EQ(page.Chart().Data().Highlight, 0);

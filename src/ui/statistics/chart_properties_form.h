@@ -37,7 +37,6 @@ public:
     // What OK took: the settings (stored) and the chart with its new titles.
     const TChartSettings& Settings() const { return settings_; }
     const TChartData& Data() const { return data_; }
-    QTabWidget& Pages() const { return *pages_; }
     static QString PageKey(int page);
 
     void accept() override;

@@ -50,10 +50,6 @@ public:
     const TStatsChartChoice& Choice() const { return choice_; }
     void SetChoice(const TStatsChartChoice& choice);
     TChartWidget& Chart() const { return *chart_; }
-    QTreeWidget& Tree() const { return *tree_; }
-    QComboBox& ScopeBox() const { return *scope_; }
-    QTableView& GridView() const { return *grid_; }
-    QLabel& Note() const { return *note_; }
 
     // The kind and the scope, as prints and exports head the grid after the tournament's name.
     QString Heading() const;

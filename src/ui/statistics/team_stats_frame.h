@@ -24,11 +24,6 @@ public:
     void ShowTeam(int teamId);
     int TeamId() const { return teamId_; }
 
-    QTableView& GridView() const { return *grid_; }
-    QLabel& Note() const { return *note_; }
-    QComboBox& KindBox() const { return *kind_; }
-    QComboBox& OverBox() const { return *over_; }
-    QComboBox& VenueBox() const { return *venue_; }
     TChartWidget& Chart() const { return *chart_; }
     const TStatsGridModel& Model() const { return *model_; }
 
