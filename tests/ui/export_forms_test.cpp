@@ -35,6 +35,7 @@
 #include <functional>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -62,11 +63,11 @@ TEST_F(ExportForms, HtmlNeedsATableAndKeepsItsSettings) {
     const TTournament& t = form->Document().Tournament();
     {
         THTMLSettingsForm dialog(&t, {}, nullptr);
-        EXPECT_FALSE(dialog.OkButton().isEnabled()); // nothing chosen yet
+        EXPECT_FALSE(Child<QPushButton>(dialog, "OKBtn").isEnabled()); // nothing chosen yet
         dialog.Tables()->Lists().AddAll();
-        EXPECT_TRUE(dialog.OkButton().isEnabled());
+        EXPECT_TRUE(Child<QPushButton>(dialog, "OKBtn").isEnabled());
         dialog.Tables()->Lists().RemoveAll();
-        EXPECT_FALSE(dialog.OkButton().isEnabled());
+        EXPECT_FALSE(Child<QPushButton>(dialog, "OKBtn").isEnabled());
     }
     // From the picture menu: the clicked table alone is chosen; OK keeps the settings.
     const QString out = HomePath(QStringLiteral("tables"));
@@ -74,8 +75,8 @@ TEST_F(ExportForms, HtmlNeedsATableAndKeepsItsSettings) {
     std::vector<int> chosen;
     Answer<THTMLSettingsForm>([&chosen](THTMLSettingsForm& d) {
         chosen = d.Chosen();
-        d.EncodingBox().setEditText(QStringLiteral("Cyrillic (Windows-1251)"));
-        d.AttributesEdit().setText(QStringLiteral("border=\"2\""));
+        Child<QComboBox>(d, "EncodingCB").setEditText(QStringLiteral("Cyrillic (Windows-1251)"));
+        Child<QLineEdit>(d, "TableAttrEdit").setText(QStringLiteral("border=\"2\""));
         d.accept();
     });
     form->TablesPage().ExportTable(0, true);
@@ -87,7 +88,7 @@ TEST_F(ExportForms, HtmlNeedsATableAndKeepsItsSettings) {
     // Cancel in the save dialog writes nothing; the settings stay as the OK left them.
     QFile::remove(out + QStringLiteral(".htm"));
     Answer<THTMLSettingsForm>([](THTMLSettingsForm& d) {
-        EXPECT_EQ(d.AttributesEdit().text(), QStringLiteral("border=\"2\""));
+        EXPECT_EQ(Child<QLineEdit>(d, "TableAttrEdit").text(), QStringLiteral("border=\"2\""));
         d.accept();
     });
     form->Command(TCommandId::ExportTableToHTML)->trigger();
@@ -123,12 +124,13 @@ TEST_F(ExportForms, CsvAsksForItsOwnSeparatorAndKeepsIt) {
     Dialogs.Saves.push_back(out);
     bool stayed = false;
     Answer<TExportCSVOptionsForm>([&stayed](TExportCSVOptionsForm& d) {
-        EXPECT_TRUE(d.OkButton().isEnabled()); // every table is chosen from the menu
-        d.SeparatorBox().setCurrentIndex(4);   // "Other..."
+        EXPECT_TRUE(
+            Child<QPushButton>(d, "OKBtn").isEnabled()); // every table is chosen from the menu
+        Child<QComboBox>(d, "DelimiterCB").setCurrentIndex(4); // "Other..."
         d.accept();
         stayed = d.isVisible();
-        d.OtherEdit().setText(QStringLiteral("|"));
-        d.QuotesBox().setCurrentIndex(0);
+        Child<QLineEdit>(d, "DelimiterEdit").setText(QStringLiteral("|"));
+        Child<QComboBox>(d, "QuotesCB").setCurrentIndex(0);
         d.accept();
     });
     form->Command(TCommandId::ExportTableToText)->trigger();
@@ -141,7 +143,7 @@ TEST_F(ExportForms, CsvAsksForItsOwnSeparatorAndKeepsIt) {
     // A character of the user's own is offered again next time.
     TExportCSVOptionsForm again(nullptr, {}, nullptr);
     EXPECT_EQ(again.Separator(), QLatin1Char('|'));
-    EXPECT_EQ(again.OtherEdit().text(), QStringLiteral("|"));
+    EXPECT_EQ(Child<QLineEdit>(again, "DelimiterEdit").text(), QStringLiteral("|"));
     EXPECT_EQ(again.Tables(), nullptr);
 }
 
@@ -227,7 +229,7 @@ TEST_F(ExportForms, TablesIntoASpreadsheet) {
     const QString out = HomePath(QStringLiteral("tables"));
     Dialogs.Saves.push_back(out);
     Answer<TExportXlsxOptionsForm>([](TExportXlsxOptionsForm& d) {
-        EXPECT_TRUE(d.OkButton().isEnabled());
+        EXPECT_TRUE(Child<QPushButton>(d, "OKBtn").isEnabled());
         d.accept();
     });
     form->Command(TCommandId::ExportTablesToSpreadsheet)->trigger();

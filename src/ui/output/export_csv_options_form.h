@@ -23,9 +23,6 @@ public:
 
     QChar Separator() const;
     QString Quote() const;
-    QComboBox& SeparatorBox() const { return *separator_; }
-    QLineEdit& OtherEdit() const { return *other_; }
-    QComboBox& QuotesBox() const { return *quotes_; }
     void accept() override;
 
 private:

@@ -23,8 +23,6 @@ public:
 
     QString Charset() const;
     QString TableAttributes() const;
-    QComboBox& EncodingBox() const { return *encoding_; }
-    QLineEdit& AttributesEdit() const { return *attributes_; }
     void accept() override;
 
 private:

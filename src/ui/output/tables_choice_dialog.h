@@ -19,7 +19,6 @@ class TTablesChoiceDialog : public QDialog {
 public:
     std::vector<int> Chosen() const;
     TSelectTablesFrame* Tables() const { return tables_; }
-    QPushButton& OkButton() const { return *ok_; }
 
 protected:
     explicit TTablesChoiceDialog(QWidget* parent);
