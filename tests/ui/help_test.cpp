@@ -30,6 +30,7 @@
 #include <QTreeView>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -120,7 +121,7 @@ TEST_F(Help, F1AndTheHelpButtonOpenTheWindowsTopic) {
     help = OpenHelp();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->CurrentTarget().startsWith(QStringLiteral("index.html")));
-    EXPECT_GT(help->ContentsList().count(), 8);
+    EXPECT_GT(Child<QListWidget>(*help, "HelpContents").count(), 8);
 }
 
 // In the main window F1 opens the topic of what has the focus: the list, the tables page, the
@@ -171,12 +172,15 @@ TEST_F(Help, TheManualFitsTheScreenAndEscapeClosesIt) {
 TEST_F(Help, ContentsSearchAndTheGermanManual) {
     THelpForm english(kManual + QStringLiteral("en"), nullptr);
     english.Search(QStringLiteral("still LEVEL"));
-    ASSERT_GE(english.Results().count(), 1);
-    EXPECT_EQ(english.Results().item(0)->text(), QStringLiteral("Points, ranking and tie-breaks"));
+    ASSERT_GE(Child<QListWidget>(english, "HelpResults").count(), 1);
+    EXPECT_EQ(Child<QListWidget>(english, "HelpResults").item(0)->text(),
+              QStringLiteral("Points, ranking and tie-breaks"));
     english.Search(QStringLiteral("zzzz-no-such-word"));
-    EXPECT_EQ(english.Results().count(), 1); // "Nothing found"
+    EXPECT_EQ(Child<QListWidget>(english, "HelpResults").count(), 1); // "Nothing found"
     EXPECT_TRUE(english.ShowTopic(QStringLiteral("IDH_EDIT_MATCH")));
-    EXPECT_TRUE(english.Browser().toPlainText().contains(QStringLiteral("score dialog")));
+    EXPECT_TRUE(Child<QTextBrowser>(english, "HelpBrowser")
+                    .toPlainText()
+                    .contains(QStringLiteral("score dialog")));
     EXPECT_FALSE(english.ShowTopic(QStringLiteral("IDH_NO_SUCH_TOPIC")));
     // German chosen: the German manual.
     EXPECT_TRUE(
@@ -185,5 +189,7 @@ TEST_F(Help, ContentsSearchAndTheGermanManual) {
         HelpFolderFor(QStringLiteral(KV_SOURCE_DIR), 1033).endsWith(QStringLiteral("help/en")));
     THelpForm german(kManual + QStringLiteral("de"), nullptr);
     german.ShowTopic(QStringLiteral("IDH_EDIT_MATCH"));
-    EXPECT_TRUE(german.Browser().toPlainText().contains(QStringLiteral("Ergebnisdialog")));
+    EXPECT_TRUE(Child<QTextBrowser>(german, "HelpBrowser")
+                    .toPlainText()
+                    .contains(QStringLiteral("Ergebnisdialog")));
 }

@@ -35,6 +35,7 @@
 #include <QTimer>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -208,11 +209,11 @@ TEST_F(MainWindow, AMissingListLeavesTheRootAndSaysSo) {
 TEST_F(MainWindow, TheClockFollowsItsPreference) {
     {
         TMainForm main(Dialogs);
-        EXPECT_FALSE(main.Clock().text().isEmpty());
+        EXPECT_FALSE(Child<QLabel>(main, "ClockPanel").text().isEmpty());
     }
     RegWriteBool(QString(), QStringLiteral("ShowTime"), false);
     TMainForm main(Dialogs);
-    EXPECT_TRUE(main.Clock().text().isEmpty());
+    EXPECT_TRUE(Child<QLabel>(main, "ClockPanel").text().isEmpty());
 }
 
 TEST_F(MainWindow, CommandLineModes) {

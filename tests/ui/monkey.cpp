@@ -10,6 +10,7 @@
 #include "ui/shell/main_form.h"
 #include "ui/tables/tables_page.h"
 #include "ui/tournament/tournament_form.h"
+#include "ui/ui_support.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -208,7 +209,7 @@ void TMonkey::Act(TMonkeyResult& r) {
     }
     kv::TTournamentForm* form = forms.at(Pick(static_cast<int>(forms.size())));
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget()))
-        main_.Area().setActiveSubWindow(sub);
+        Child<QMdiArea>(main_, "ClientArea").setActiveSubWindow(sub);
     switch (Pick(10)) {
     case 0:
     case 1:

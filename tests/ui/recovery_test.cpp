@@ -23,6 +23,7 @@
 #include <cstdio>
 
 using namespace kv;
+using kvtest::Child;
 
 namespace {
 
@@ -138,7 +139,8 @@ TEST_F(RecoveryWindows, AKilledProgramsEditsAreOfferedBackAtTheNextStart) {
     QTimer::singleShot(0, [&] {
         auto* form = qobject_cast<TRecoveryForm*>(QApplication::activeModalWidget());
         ASSERT_NE(form, nullptr);
-        offered = form->List().topLevelItemCount() == 1 && form->Copies().at(0).Edits == 1;
+        offered = Child<QTreeWidget>(*form, "CopiesList").topLevelItemCount() == 1 &&
+                  form->Copies().at(0).Edits == 1;
         form->Restore();
     });
     main_->OfferRecovery();

@@ -27,10 +27,6 @@ public:
     void Search(const QString& words);
 
     const THelpIndex& Index() const { return index_; }
-    QTextBrowser& Browser() const { return *browser_; }
-    QListWidget& ContentsList() const { return *contents_; }
-    QListWidget& Results() const { return *results_; }
-    QLineEdit& SearchEdit() const { return *search_; }
     // The page shown, as "file.html#anchor".
     QString CurrentTarget() const;
     // The window and the manual in the current language, at the page shown.

@@ -44,10 +44,8 @@ public:
     TListPanel& ListPanel() const { return *panel_; }
     TToolWindows& ToolWindows() const { return *tools_; }
     TTournamentList& List() { return list_; }
-    QMdiArea& Area() const { return *area_; }
     QList<TTournamentForm*> TournamentForms() const;
     TTournamentForm* ActiveForm() const;
-    QLabel& Clock() const { return *clock_; }
 
     // The new-tournament wizard; the tournament it saves is listed and opened.
     void NewTournament();

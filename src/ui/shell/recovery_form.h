@@ -22,7 +22,6 @@ public:
                   std::function<bool(const TRecoveryCopy&)> restore, QWidget* parent = nullptr);
 
     const std::vector<TRecoveryCopy>& Copies() const { return copies_; }
-    QTreeWidget& List() const { return *list_; }
     // Act on the selected copy.
     void Restore();
     void Discard();
