@@ -131,8 +131,7 @@ void TTournamentForm::BuildCommands() {
     for (const auto& m : modes) {
         modeGroup_->addAction(c[m.Id]);
         const int mode = m.Mode;
-        const TCommandId id = m.Id;
-        connect(c[id], &QAction::triggered, this,
+        connect(c[m.Id], &QAction::triggered, this,
                 [this, mode] { EditView([mode](TTableView& v) { v.TableMode = mode; }); });
     }
 
@@ -147,8 +146,7 @@ void TTournamentForm::BuildCommands() {
     for (const auto& al : aligns) {
         alignGroup_->addAction(c[al.Id]);
         const int alignment = al.Alignment;
-        const TCommandId id = al.Id;
-        connect(c[id], &QAction::triggered, this, [this, alignment] {
+        connect(c[al.Id], &QAction::triggered, this, [this, alignment] {
             EditView([alignment](TTableView& v) { v.Alignment = alignment; });
         });
     }
