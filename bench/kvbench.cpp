@@ -178,7 +178,7 @@ void BM_GenerateDoubleRoundRobin(benchmark::State& state) {
 void BM_FixtureListLargest(benchmark::State& state) {
     kv::TTournament& t = Largest();
     for (auto _ : state) {
-        const std::vector<kv::TMatch*> matches = kv::FixtureMatches(t);
+        const std::vector<const kv::TMatch*> matches = kv::FixtureMatches(t);
         benchmark::DoNotOptimize(matches.data());
     }
 }
@@ -186,7 +186,7 @@ void BM_FixtureListLargest(benchmark::State& state) {
 void BM_FixtureListLegs(benchmark::State& state) {
     auto t = MakeLargest(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        const std::vector<kv::TMatch*> matches = kv::FixtureMatches(*t);
+        const std::vector<const kv::TMatch*> matches = kv::FixtureMatches(*t);
         benchmark::DoNotOptimize(matches.data());
     }
     state.counters["matches"] = t->MatchCount();
@@ -195,7 +195,7 @@ void BM_FixtureListLegs(benchmark::State& state) {
 void BM_SortFixturesLargest(benchmark::State& state) {
     kv::TTournament& t = Largest();
     const kv::TFixtureFormat format = kv::TFixtureFormat::Current();
-    std::vector<kv::TMatch*> matches = kv::FixtureMatches(t);
+    std::vector<const kv::TMatch*> matches = kv::FixtureMatches(t);
     for (auto _ : state) {
         kv::SortFixtures(t, matches, static_cast<int>(state.range(0)), false, format);
         benchmark::DoNotOptimize(matches.data());
@@ -209,7 +209,7 @@ void BM_FilterFixturesLargest(benchmark::State& state) {
     filter.TeamFilterValue = t.JointTable().Teams().front()->Id;
     filter.Played = 1;
     for (auto _ : state) {
-        const std::vector<kv::TMatch*> matches = kv::FixtureMatches(t, filter);
+        const std::vector<const kv::TMatch*> matches = kv::FixtureMatches(t, filter);
         benchmark::DoNotOptimize(matches.data());
     }
 }

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <utility>
 namespace kvcli {
 
 std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString& command) {
@@ -28,8 +29,8 @@ std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString
     return t;
 }
 
-bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv::TGroup*>& tables,
-                  QString& error) {
+bool SelectTables(const kv::TTournament& t, const QString& spec,
+                  std::vector<const kv::TGroup*>& tables, QString& error) {
     tables.clear();
     const QString s = spec.trimmed().toLower();
     if (s.isEmpty()) {
@@ -49,7 +50,7 @@ bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv:
     const int id = colon > 0 ? s.mid(colon + 1).toInt(&ok) : 0;
     if (ok && s.startsWith(QLatin1String("group:"))) {
         if (const kv::TGroup* g = t.GroupById(id)) {
-            tables.push_back(t.StandingsTable(*g));
+            tables.push_back(g);
             return true;
         }
         error = QStringLiteral("no group with id %1").arg(id);
@@ -57,7 +58,7 @@ bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv:
     }
     if (ok && s.startsWith(QLatin1String("conference:"))) {
         if (const kv::TConference* c = t.ConferenceById(id)) {
-            tables.push_back(t.StandingsTable(*c->Table));
+            tables.push_back(c->Table());
             return true;
         }
         error = QStringLiteral("no conference with id %1").arg(id);
@@ -153,16 +154,23 @@ std::optional<int> OpenCommand(const TArgs& a, const char* command, const char* 
     return std::nullopt;
 }
 
-kv::TGroup* FindOneTable(const kv::TTournament& t, const QString& spec, QString& error) {
-    for (kv::TGroup* table : t.AllTables())
+const kv::TGroup* FindOneTable(const kv::TTournament& t, const QString& spec, QString& error) {
+    for (const kv::TGroup* table : t.AllTables())
         if (table->Kind != kv::KindJoint && table->Name == spec) return table;
-    std::vector<kv::TGroup*> tables;
+    std::vector<const kv::TGroup*> tables;
     if (spec.isEmpty() || spec == QLatin1String("all") || !SelectTables(t, spec, tables, error) ||
         tables.size() != 1) {
         if (error.isEmpty()) error = QStringLiteral("no table '%1'").arg(spec);
         return nullptr;
     }
     return tables.front();
+}
+
+kv::TGroup* FindOneTable(kv::TTournament& t, const QString& spec, QString& error) {
+    const kv::TGroup* found = FindOneTable(std::as_const(t), spec, error);
+    for (kv::TGroup* table : t.AllTables())
+        if (table == found) return table;
+    return nullptr;
 }
 
 } // namespace kvcli

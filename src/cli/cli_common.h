@@ -17,12 +17,13 @@ std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString
 
 // The tables named by a --table value: "joint", "group:ID", "conference:ID", "all" (every
 // table), or empty for the tables the tournament shows. False with a message when unknown.
-bool SelectTables(const kv::TTournament& t, const QString& spec, std::vector<kv::TGroup*>& tables,
-                  QString& error);
+bool SelectTables(const kv::TTournament& t, const QString& spec,
+                  std::vector<const kv::TGroup*>& tables, QString& error);
 
 // One table, by its name or by a selector of SelectTables; null with a message when there is
 // no such table or the selector names several.
-kv::TGroup* FindOneTable(const kv::TTournament& t, const QString& spec, QString& error);
+const kv::TGroup* FindOneTable(const kv::TTournament& t, const QString& spec, QString& error);
+kv::TGroup* FindOneTable(kv::TTournament& t, const QString& spec, QString& error);
 
 // A scope named "overall", "home" or "away"; 0 when unknown.
 int ScopeFromName(const QString& name);

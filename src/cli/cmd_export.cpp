@@ -78,7 +78,7 @@ int CmdExport(const QStringList& args) {
     }
     auto t = LoadOrReport(a.Positional().at(0), QStringLiteral("export"));
     if (!t) return kExitInput;
-    std::vector<kv::TGroup*> tables;
+    std::vector<const kv::TGroup*> tables;
     QString error;
     if (!SelectTables(*t, a.Value("table"), tables, error))
         return UsageError("export", error, kUsage);

@@ -67,17 +67,17 @@ int CmdStandings(const QStringList& args) {
     if (!a.Has("columns"))
         for (const kv::TTableColumn& c : t->Columns)
             columns.push_back(c.Id);
-    std::vector<kv::TGroup*> tables;
+    std::vector<const kv::TGroup*> tables;
     QString error;
     if (!SelectTables(*t, a.Value("table"), tables, error))
         return UsageError("standings", error, kUsage);
 
     QJsonArray json;
     QStringList text;
-    for (kv::TGroup* table : tables) {
+    for (const kv::TGroup* table : tables) {
         kv::RecomputeTable(*t, *table);
         const kv::TStandingsOrder ranked = kv::RankStandings(*t, *table, table->Teams(), scope);
-        const std::vector<kv::TTeam*>& order = ranked.Teams;
+        const std::vector<const kv::TTeam*>& order = ranked.Teams;
         const bool explain = a.Has("explain");
         QStringList reasons;
         for (const kv::TPlaceReason& r : ranked.Reasons)

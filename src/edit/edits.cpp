@@ -64,8 +64,8 @@ void RenameTable(TTournamentDocument& doc, const TGroup& table, const QString& t
                 return group ? &group->Name : nullptr;
             }
             for (const auto& c : t.Conferences())
-                if (c->Table->Id == id && c->Table->ConferenceId == conference)
-                    return &c->Table->Name;
+                if (c->Table()->Id == id && c->Table()->ConferenceId == conference)
+                    return &c->Table()->Name;
             return nullptr;
         },
         title);

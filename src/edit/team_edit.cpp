@@ -59,7 +59,13 @@ TTeamEdits::TTeamEdits(const TTournament& t) {
     }
 }
 
-TTeam* TTeamEdits::Team(int id) const {
+TTeam* TTeamEdits::Team(int id) {
+    for (const auto& team : teams_)
+        if (team->Id == id) return team.get();
+    return nullptr;
+}
+
+const TTeam* TTeamEdits::Team(int id) const {
     for (const auto& team : teams_)
         if (team->Id == id) return team.get();
     return nullptr;

@@ -25,8 +25,9 @@ public:
     explicit TTeamEdits(const TTournament& t);
 
     // The copy of the team with this id; null when there is none.
-    TTeam* Team(int id) const;
-    const std::vector<std::unique_ptr<TTeam>>& Teams() const { return teams_; }
+    const TTeam* Team(int id) const;
+    TTeam* Team(int id);
+    TConstParts<TTeam> Teams() const { return ConstParts(teams_); }
     QString CheckName(int teamId, const QString& name) const;
     QString CheckSymbol(int teamId, const QString& symbol) const;
     // Whether any copy differs from the tournament's team of the same id.

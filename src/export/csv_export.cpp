@@ -144,7 +144,7 @@ QString TablesCsv(const TTournament& t, QChar separator, const std::vector<int>&
                   const QString& quote) {
     QStringList lines;
     bool first = true;
-    for (TGroup* g : TablesForExport(t, tableIds)) {
+    for (const TGroup* g : TablesForExport(t, tableIds)) {
         if (!first) lines << QString();
         first = false;
         PrepareTable(t, *g);

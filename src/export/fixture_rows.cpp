@@ -188,8 +188,8 @@ bool IsTextColumn(int column) {
 
 // A text column sorted through the ranks of its distinct texts: the few team or stadium names
 // are compared with each other once, not at every comparison of the sort.
-void SortByText(const TTournament& t, std::vector<TMatch*>& matches, int column, bool descending,
-                const TFixtureFormat& format) {
+void SortByText(const TTournament& t, std::vector<const TMatch*>& matches, int column,
+                bool descending, const TFixtureFormat& format) {
     std::vector<QString> texts;
     texts.reserve(matches.size());
     QHash<QString, int> rankOf;
@@ -205,7 +205,7 @@ void SortByText(const TTournament& t, std::vector<TMatch*>& matches, int column,
         if (i > 0 && CompareText(distinct[i - 1], distinct[i]) != 0) ++rank;
         rankOf[distinct[i]] = rank;
     }
-    std::vector<std::pair<int, TMatch*>> keyed;
+    std::vector<std::pair<int, const TMatch*>> keyed;
     keyed.reserve(matches.size());
     for (size_t i = 0; i < matches.size(); ++i)
         keyed.emplace_back(rankOf.value(texts[i]), matches[i]);
@@ -220,8 +220,8 @@ void SortByText(const TTournament& t, std::vector<TMatch*>& matches, int column,
 
 } // namespace
 
-void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int column, bool descending,
-                  const TFixtureFormat& format) {
+void SortFixtures(const TTournament& t, std::vector<const TMatch*>& matches, int column,
+                  bool descending, const TFixtureFormat& format) {
     if (IsTextColumn(column)) {
         SortByText(t, matches, column, descending, format);
         return;
@@ -274,11 +274,11 @@ void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int colum
     });
 }
 
-std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& filter) {
-    std::vector<TMatch*> all = t.JointTable().Matches();
+std::vector<const TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& filter) {
+    std::vector<const TMatch*> all = ListOf(t.JointTable().Matches());
     OrderMatches(all, {MatchKeyDate, MatchKeyTime, MatchKeyId}, false);
-    std::vector<TMatch*> out;
-    for (TMatch* m : all) {
+    std::vector<const TMatch*> out;
+    for (const TMatch* m : all) {
         if (!t.MatchFilter.Passes(*m)) continue;
         switch (filter.TeamFilterKind) {
         case 1: {
@@ -350,7 +350,7 @@ double FixtureCellValue(const TTournament& t, const TMatch& m, int column) {
 
 TGridData FixtureGrid(const TTournament& t, const TFixtureFilter& filter) {
     const TFixtureFormat format = TFixtureFormat::Current();
-    std::vector<TMatch*> matches = FixtureMatches(t, filter);
+    std::vector<const TMatch*> matches = FixtureMatches(t, filter);
     SortFixtures(t, matches, t.FixtureSort.Column, t.FixtureSort.Descending, format);
     TGridData grid;
     std::vector<int> columns;

@@ -77,10 +77,10 @@ double FixtureCellValue(const TTournament& t, const TMatch& m, int column);
 
 // The listed matches: ordered by date, time and number, filtered, then sorted by the list's
 // sort column when one is set.
-std::vector<TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& filter = {});
+std::vector<const TMatch*> FixtureMatches(const TTournament& t, const TFixtureFilter& filter = {});
 // Sorts as a click on a column heading does (-1: date order).
-void SortFixtures(const TTournament& t, std::vector<TMatch*>& matches, int column, bool descending,
-                  const TFixtureFormat& format);
+void SortFixtures(const TTournament& t, std::vector<const TMatch*>& matches, int column,
+                  bool descending, const TFixtureFormat& format);
 
 // The whole list in the tournament's columns.
 TGridData FixtureGrid(const TTournament& t, const TFixtureFilter& filter = {});

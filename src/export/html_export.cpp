@@ -241,20 +241,19 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
     lines << QStringLiteral("</table>");
 }
 
-std::vector<TGroup*> TablesForExport(const TTournament& t, const std::vector<int>& ids) {
-    std::vector<TGroup*> tables;
+std::vector<const TGroup*> TablesForExport(const TTournament& t, const std::vector<int>& ids) {
+    std::vector<const TGroup*> tables;
     switch (t.View.TableMode) {
     case TableModeJoint:
         tables.push_back(t.AllTables().front());
         break;
     case TableModeConferences:
         for (const int id : ids)
-            if (const TConference* c = t.ConferenceById(id))
-                tables.push_back(t.StandingsTable(*c->Table));
+            if (const TConference* c = t.ConferenceById(id)) tables.push_back(c->Table());
         break;
     default:
         for (const int id : ids)
-            if (const TGroup* g = t.GroupById(id)) tables.push_back(t.StandingsTable(*g));
+            if (const TGroup* g = t.GroupById(id)) tables.push_back(g);
         break;
     }
     return tables;
@@ -269,7 +268,7 @@ QString TablesHtml(const TTournament& t, const QString& charset, const std::vect
     qsizetype styleEnd = lines.size();
     lines << QStringLiteral("</style>") << QStringLiteral("</head>") << QStringLiteral("<body>");
     lines << QStringLiteral("<p class=\"clsTitle\">%1</p>").arg(HtmlEscape(t.Name));
-    for (TGroup* g : TablesForExport(t, tableIds)) {
+    for (const TGroup* g : TablesForExport(t, tableIds)) {
         PrepareTable(t, *g);
         QStringList css;
         WriteGroupHtml(t, *g, tableAttr, lines, css);

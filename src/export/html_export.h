@@ -55,7 +55,7 @@ TIoResult WriteGridHtml(const TGridData& grid, const QString& fileName, const QS
 QByteArray EncodeHtml(const QString& text, const QString& charset);
 
 // The tables the tables document offers for the view's table mode, as (id, table).
-std::vector<TGroup*> TablesForExport(const TTournament& t, const std::vector<int>& ids);
+std::vector<const TGroup*> TablesForExport(const TTournament& t, const std::vector<int>& ids);
 
 inline constexpr const char* kProductUrl = "https://kelvorandine.vantorix.org/";
 

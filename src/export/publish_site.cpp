@@ -213,12 +213,12 @@ private:
     }
 
     // The table's teams in their ranking order.
-    std::vector<TTeam*> Ranked(TGroup& table) const {
+    std::vector<const TTeam*> Ranked(const TGroup& table) const {
         RecomputeTable(t_, table);
         return RankStandings(t_, table, table.Teams(), ScopeOverall).Teams;
     }
 
-    QString StandingsTable(const std::vector<TTeam*>& ranked) const {
+    QString StandingsTable(const std::vector<const TTeam*>& ranked) const {
         QString html =
             QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th>#</th><th>%1</th>")
                 .arg(E(LangText(5106, "Team")));
@@ -239,7 +239,7 @@ private:
     }
 
     // The results grid: the row team's home matches against the column team.
-    QString ResultsGrid(const TGroup& table, const std::vector<TTeam*>& teams) const {
+    QString ResultsGrid(const TGroup& table, const std::vector<const TTeam*>& teams) const {
         std::map<std::pair<int, int>, QStringList> scores; // (home, visitor) -> scores
         for (const TMatch* m : table.Matches())
             if (m->Played)
@@ -271,9 +271,9 @@ private:
 
     QString IndexBody() const {
         QString body;
-        for (TGroup* table : t_.ShownTables()) {
+        for (const TGroup* table : t_.ShownTables()) {
             body += QStringLiteral("<section>\n<h2>%1</h2>\n").arg(E(table->Name));
-            const std::vector<TTeam*> ranked = Ranked(*table);
+            const std::vector<const TTeam*> ranked = Ranked(*table);
             body += StandingsTable(ranked);
             if (t_.View.Results && ranked.size() > 1) {
                 body += QStringLiteral("<h3>%1</h3>\n").arg(E(LangText(5941, "Results"))) +

@@ -21,8 +21,8 @@ QString IsoDate(double days) {
     return DaysToDate(days).toString(Qt::ISODate); // an impossible date gives ""
 }
 
-QJsonObject StandingsJson(const TTournament& t, TGroup& table, const std::vector<int>& columns,
-                          int scope, bool explain) {
+QJsonObject StandingsJson(const TTournament& t, const TGroup& table,
+                          const std::vector<int>& columns, int scope, bool explain) {
     RecomputeTable(t, table);
     const TStandingsOrder ranked = RankStandings(t, table, table.Teams(), scope);
     QJsonArray rows;
@@ -51,7 +51,7 @@ QJsonObject TournamentJson(const TTournament& t) {
                                       {QStringLiteral("caption"), ColumnCaption(c.Id, t)}});
     }
     QJsonArray standings;
-    for (TGroup* table : t.ShownTables())
+    for (const TGroup* table : t.ShownTables())
         standings.append(StandingsJson(t, *table, columns, ScopeOverall));
     QJsonArray teams;
     for (const TTeam* team : t.JointTable().Teams()) {

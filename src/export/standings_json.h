@@ -15,8 +15,8 @@ inline constexpr int kPublishSchemaVersion = 1;
 
 // {"table": name, "rows": [{"place", "team", "id", "values": {column id: value}}]}; the table
 // is recounted and ranked in the scope first. With `explain`, each row says what placed it.
-QJsonObject StandingsJson(const TTournament& t, TGroup& table, const std::vector<int>& columns,
-                          int scope, bool explain = false);
+QJsonObject StandingsJson(const TTournament& t, const TGroup& table,
+                          const std::vector<int>& columns, int scope, bool explain = false);
 // The tournament: its rules, its shown columns, the standings of the tables shown, the teams
 // and every match.
 QJsonObject TournamentJson(const TTournament& t);

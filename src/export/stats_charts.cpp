@@ -76,12 +76,12 @@ TChartData BasicChart(const TTournament& t, const TStatsScope& scope, const TSta
     };
     if (compare == TCompare::Conferences) {
         for (const auto& conf : t.Conferences())
-            tableBar(*conf->Table, conf->Name);
+            tableBar(*conf->Table(), conf->Name);
     } else if (compare == TCompare::Groups) {
         for (const auto& g : t.Groups())
             tableBar(*g, g->Name);
     } else {
-        TGroup* table = ScopeTable(t, scope);
+        const TGroup* table = ScopeTable(t, scope);
         if (!table) return c;
         PrepareTable(t, *table);
         for (const TTeam* team : table->Teams()) {
@@ -159,7 +159,7 @@ TChartData ProgressChart(const TTournament& t, const TStatsScope& scope, const T
     std::vector<int> rows(static_cast<size_t>(grid.RowCount()));
     std::iota(rows.begin(), rows.end(), 0);
     if (const TGroup* table = ScopeTable(t, scope)) {
-        std::vector<TTeam*> ranked = table->Teams();
+        std::vector<const TTeam*> ranked = ListOf(table->Teams());
         OrderByStandings(t, *table, ranked, ScopeOverall);
         const auto placeOf = [&](int r) {
             const int id = grid.RowKeys.value(r);
@@ -259,7 +259,7 @@ TChartData TeamChart(const TTournament& t, const TTeam& team, TTeamChartKind kin
     TChartData c;
     c.Title = Fmt(QStringLiteral("%s - %s"), t.Name, team.Name);
     const QString axis = byDate ? LangText(5839, "Dates") : LangText(5837, "Matchdays");
-    std::vector<TMatch*> matches = t.JointTable().Matches();
+    std::vector<const TMatch*> matches = ListOf(t.JointTable().Matches());
     OrderMatches(matches, {byDate ? MatchKeyDate : MatchKeyMatchday}, false);
     const auto keyOf = [byDate](const TMatch& m) {
         return byDate ? DayPart(m.Date) : double(m.Matchday);

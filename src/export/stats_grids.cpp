@@ -234,9 +234,8 @@ void BuildProgress(const TTournament& t, const TGroup& table, const TTeam* team,
     }
     std::vector<const TTeam*> teams{team};
     if (!team) {
-        std::vector<TTeam*> ranked = table.Teams();
-        OrderByStandings(t, table, ranked, ScopeOverall);
-        teams.assign(ranked.begin(), ranked.end());
+        teams = ListOf(table.Teams());
+        OrderByStandings(t, table, teams, ScopeOverall);
     }
     for (const TTeam* tm : teams) {
         // The team's keys ascend as the columns do: one walk along both.
@@ -312,7 +311,7 @@ std::vector<TStatsScope> StatsScopes(const TTournament& t) {
     if (t.HasConferences()) {
         for (const auto& c : t.Conferences()) {
             scopes.push_back({TScopeKind::Conference, c->Id, 0, c->Name});
-            for (const TGroup* g : c->Divisions)
+            for (const TGroup* g : c->Divisions())
                 addGroup(*g, 1);
         }
     } else {
@@ -322,14 +321,14 @@ std::vector<TStatsScope> StatsScopes(const TTournament& t) {
     return scopes;
 }
 
-TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope) {
+const TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope) {
     const TGroup* table = nullptr;
     switch (scope.Kind) {
     case TScopeKind::Joint:
         table = &t.JointTable();
         break;
     case TScopeKind::Conference:
-        if (const TConference* c = t.ConferenceById(scope.Id)) table = c->Table.get();
+        if (const TConference* c = t.ConferenceById(scope.Id)) table = c->Table();
         break;
     case TScopeKind::Group:
         table = t.GroupById(scope.Id);
@@ -341,7 +340,7 @@ TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope) {
         break;
     }
     // Its standings are worked out before they are read.
-    return table ? t.StandingsTable(*table) : nullptr;
+    return table;
 }
 
 const TTeam* ScopeTeam(const TTournament& t, const TStatsScope& scope) {
@@ -413,7 +412,7 @@ TStatsGrid BuildStatsGrid(const TTournament& t, TStatsKind kind, const TStatsSco
     grid.Kind = kind;
     grid.TeamScope = scope.IsTeam();
     grid.Sortable = kind != TStatsKind::Basic && kind != TStatsKind::Progress;
-    TGroup* table = ScopeTable(t, scope);
+    const TGroup* table = ScopeTable(t, scope);
     const TTeam* team = ScopeTeam(t, scope);
     if (!table || (scope.IsTeam() && !team)) return grid;
     PrepareTable(t, *table);

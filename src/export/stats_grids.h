@@ -43,7 +43,7 @@ struct TStatsScope {
 // and their teams), indented.
 std::vector<TStatsScope> StatsScopes(const TTournament& t);
 // The table a scope reads (a team's own group for a team); null when it is gone.
-TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope);
+const TGroup* ScopeTable(const TTournament& t, const TStatsScope& scope);
 // The team of a team scope; null otherwise or when it is gone.
 const TTeam* ScopeTeam(const TTournament& t, const TStatsScope& scope);
 

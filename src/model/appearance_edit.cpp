@@ -20,7 +20,7 @@ TGroup* TableOf(TTournament& t, const TTableLook& look) {
         return &t.JointTable();
     case KindConference: {
         TConference* c = t.ConferenceById(look.Id);
-        return c ? c->Table.get() : nullptr;
+        return c ? c->Table() : nullptr;
     }
     default:
         return t.GroupById(look.Id);
@@ -67,7 +67,7 @@ TAppearance AppearanceOf(const TTournament& t) {
     TAppearance a;
     a.Tables.push_back(LookOf(t.JointTable(), LangText(10700, "Joint Table")));
     for (const auto& c : t.Conferences())
-        if (c->Table) a.Tables.push_back(LookOf(*c->Table, c->Name));
+        if (c->Table()) a.Tables.push_back(LookOf(*c->Table(), c->Name));
     for (const auto& g : t.Groups())
         a.Tables.push_back(LookOf(*g, g->Name));
     a.ShowSymbol = t.View.ShowSymbol;

@@ -10,12 +10,20 @@
 
 namespace kv {
 
-TGroup::TGroup(TTournament* tournament, const QString& name, int legs, int conferenceId, int id)
+TGroup::TGroup(const TTournament* tournament, const QString& name, int legs, int conferenceId,
+               int id)
     : Tournament(tournament), Id(id), ConferenceId(conferenceId), Name(name), Legs(legs) {}
 
-void TGroup::SetTeamOrder(std::vector<TTeam*> order) {
+void TGroup::SetTeamOrder(const std::vector<const TTeam*>& order) const {
     Q_ASSERT(order.size() == teams_.size());
-    teams_ = std::move(order);
+    std::vector<TTeam*> ordered;
+    ordered.reserve(teams_.size());
+    for (const TTeam* wanted : order) {
+        const auto it = std::find(teams_.begin(), teams_.end(), wanted);
+        Q_ASSERT(it != teams_.end());
+        if (it != teams_.end()) ordered.push_back(*it);
+    }
+    if (ordered.size() == teams_.size()) teams_ = std::move(ordered);
 }
 
 TTeam* TGroup::MutableTeamAt(int index) const {
@@ -83,7 +91,16 @@ TMatch* TGroup::MutableMatchOfPairAtPosition(int home, int visitor, int position
     return nullptr;
 }
 
-std::vector<TMatch*> TGroup::MatchesOfPair(int home, int visitor, bool eitherVenue) const {
+std::vector<const TMatch*> TGroup::MatchesOfPair(int home, int visitor, bool eitherVenue) const {
+    const std::vector<TMatch*> found = MutableMatchesOfPair(home, visitor, eitherVenue);
+    return {found.begin(), found.end()};
+}
+
+std::vector<TMatch*> TGroup::MatchesOfPair(int home, int visitor, bool eitherVenue) {
+    return MutableMatchesOfPair(home, visitor, eitherVenue);
+}
+
+std::vector<TMatch*> TGroup::MutableMatchesOfPair(int home, int visitor, bool eitherVenue) const {
     std::vector<TMatch*> out;
     for (TMatch* m : matches_) {
         if (static_cast<int>(out.size()) >= Legs) break;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <span>
 #include <vector>
 
 namespace kv {
@@ -19,11 +20,11 @@ enum TGroupKind : quint8 { KindJoint = 0, KindGroup = 1, KindConference = 2 };
 // owns them and every change of membership goes through the tournament's operations.
 class TGroup {
 public:
-    TGroup(TTournament* tournament, const QString& name, int legs, int conferenceId, int id);
+    TGroup(const TTournament* tournament, const QString& name, int legs, int conferenceId, int id);
     TGroup(const TGroup&) = delete;
     TGroup& operator=(const TGroup&) = delete;
 
-    TTournament* Tournament = nullptr;
+    const TTournament* Tournament = nullptr;
     int Id = -1;
     int ConferenceId = -1;
     QString Name;
@@ -38,10 +39,13 @@ public:
     std::vector<int> TieOrder;
 
     // The teams in their current order (ranking order once sorted).
-    const std::vector<TTeam*>& Teams() const { return teams_; }
-    const std::vector<TMatch*>& Matches() const { return matches_; }
-    // Reorders the teams (ranking, order of entry); `order` holds the same teams.
-    void SetTeamOrder(std::vector<TTeam*> order);
+    std::span<const TTeam* const> Teams() const { return teams_; }
+    const std::vector<TTeam*>& Teams() { return teams_; }
+    std::span<const TMatch* const> Matches() const { return matches_; }
+    const std::vector<TMatch*>& Matches() { return matches_; }
+    // Reorders the teams (ranking, order of entry); `order` holds the same teams. The order is
+    // part of the standings a reader works out, so a read-only table may be reordered too.
+    void SetTeamOrder(const std::vector<const TTeam*>& order) const;
 
     int TeamCount() const { return static_cast<int>(teams_.size()); }
     int MatchCount() const { return static_cast<int>(matches_.size()); }
@@ -77,7 +81,8 @@ public:
         return MutableMatchOfPairAtPosition(home, visitor, position, eitherVenue);
     }
     // The matches of the pair; counting stops at `Legs` matches.
-    std::vector<TMatch*> MatchesOfPair(int home, int visitor, bool eitherVenue) const;
+    std::vector<const TMatch*> MatchesOfPair(int home, int visitor, bool eitherVenue) const;
+    std::vector<TMatch*> MatchesOfPair(int home, int visitor, bool eitherVenue);
 
     int PlannedMatchCount() const;
     // The position of a new match of `home` against `visitor` in leg `leg` inside its
@@ -102,8 +107,9 @@ private:
     TMatch* MutableMatchOfPairInLeg(int teamA, int teamB, int leg) const;
     TMatch* MutableMatchOfPairAtPosition(int home, int visitor, int position,
                                          bool eitherVenue) const;
+    std::vector<TMatch*> MutableMatchesOfPair(int home, int visitor, bool eitherVenue) const;
     friend class TTournament;
-    std::vector<TTeam*> teams_;
+    mutable std::vector<TTeam*> teams_; // the set changes through the tournament only
     std::vector<TMatch*> matches_;
 };
 

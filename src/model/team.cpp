@@ -5,7 +5,8 @@
 
 namespace kv {
 
-TTeam::TTeam(TTournament* tournament, const QString& name, int orderNumber, int groupId, int id)
+TTeam::TTeam(const TTournament* tournament, const QString& name, int orderNumber, int groupId,
+             int id)
     : Tournament(tournament), Id(id), GroupId(groupId), OrderNumber(orderNumber), Name(name) {
     if (tournament) {
         const TGroupStyle& style = tournament->JointTable().Style;

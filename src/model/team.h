@@ -12,7 +12,7 @@ class TTournament;
 // One participant of a tournament.
 class TTeam {
 public:
-    TTeam(TTournament* tournament, const QString& name, int orderNumber, int groupId, int id);
+    TTeam(const TTournament* tournament, const QString& name, int orderNumber, int groupId, int id);
     TTeam(const TTeam&) = delete;
     TTeam& operator=(const TTeam&) = delete;
 
@@ -20,7 +20,7 @@ public:
     static constexpr int kSymbolCapacity = 5;
     static constexpr int kTextCapacity = 50;
 
-    TTournament* Tournament = nullptr;
+    const TTournament* Tournament = nullptr;
     int Id = -1;
     int GroupId = -1;
     int OrderNumber = 0;
@@ -41,7 +41,10 @@ public:
     TColor BackgroundColor = clWhite;
     TFontData Font;
     bool UpperCase = false;
-    TTeamStats Stats;
+    // The team's figures, places and progress in the tables last worked out. They are a cache
+    // of what the matches give, brought up to date by whoever shows or exports a table, also
+    // through a read-only tournament; they are never stored and never undone.
+    mutable TTeamStats Stats;
 
     // Copies every field but the tournament and the statistics.
     void AssignData(const TTeam& other);

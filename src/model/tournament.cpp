@@ -30,13 +30,13 @@ bool TMatchFilter::Passes(const TMatch& m) const {
     return true;
 }
 
-TConference::TConference(TTournament* tournament, int id, const QString& name,
+TConference::TConference(const TTournament* tournament, int id, const QString& name,
                          const TGroupStyle& style)
     : Tournament(tournament), Id(id), Name(name),
-      Table(std::make_unique<TGroup>(tournament, name, tournament ? tournament->GroupLegs : 1, id,
-                                     id)) {
-    Table->Kind = KindConference;
-    Table->Style = style;
+      table_(std::make_unique<TGroup>(tournament, name, tournament ? tournament->GroupLegs : 1, id,
+                                      id)) {
+    table_->Kind = KindConference;
+    table_->Style = style;
 }
 
 TPairLegIndex::TKey TPairLegIndex::Key(int a, int b, int leg) {
@@ -233,7 +233,41 @@ int TTournament::NextRefereeId() const {
     return largest + 1;
 }
 
-std::vector<TGroup*> TTournament::ShownTables() const {
+namespace {
+
+template <typename T> std::vector<const T*> AsConst(const std::vector<T*>& list) {
+    return {list.begin(), list.end()};
+}
+
+} // namespace
+
+std::vector<const TGroup*> TTournament::ShownTables() const {
+    return AsConst(MutableShownTables());
+}
+
+std::vector<TGroup*> TTournament::ShownTables() {
+    return MutableShownTables();
+}
+
+std::vector<const TGroup*> TTournament::AllTables() const {
+    return AsConst(MutableAllTables());
+}
+
+std::vector<TGroup*> TTournament::AllTables() {
+    return MutableAllTables();
+}
+
+std::vector<const TMatch*> TTournament::TeamMatches(int teamId, int venue, bool playedOnly,
+                                                    bool filtered) const {
+    return AsConst(MutableTeamMatches(teamId, venue, playedOnly, filtered));
+}
+
+std::vector<TMatch*> TTournament::TeamMatches(int teamId, int venue, bool playedOnly,
+                                              bool filtered) {
+    return MutableTeamMatches(teamId, venue, playedOnly, filtered);
+}
+
+std::vector<TGroup*> TTournament::MutableShownTables() const {
     std::vector<TGroup*> out;
     switch (View.TableMode) {
     case TableModeJoint:
@@ -241,7 +275,7 @@ std::vector<TGroup*> TTournament::ShownTables() const {
         break;
     case TableModeConferences:
         for (const auto& c : conferences_)
-            out.push_back(c->Table.get());
+            out.push_back(c->table_.get());
         break;
     default:
         for (const auto& g : groups_)
@@ -251,19 +285,10 @@ std::vector<TGroup*> TTournament::ShownTables() const {
     return out;
 }
 
-TGroup* TTournament::StandingsTable(const TGroup& table) const {
-    if (&table == joint_.get()) return joint_.get();
-    for (const auto& g : groups_)
-        if (&table == g.get()) return g.get();
-    for (const auto& c : conferences_)
-        if (&table == c->Table.get()) return c->Table.get();
-    return nullptr;
-}
-
-std::vector<TGroup*> TTournament::AllTables() const {
+std::vector<TGroup*> TTournament::MutableAllTables() const {
     std::vector<TGroup*> out{joint_.get()};
     for (const auto& c : conferences_)
-        out.push_back(c->Table.get());
+        out.push_back(c->table_.get());
     for (const auto& g : groups_)
         out.push_back(g.get());
     return out;
@@ -341,8 +366,8 @@ TMatch* TTournament::MutableTeamMatchOnDate(int teamId, double date, int exclude
     return nullptr;
 }
 
-std::vector<TMatch*> TTournament::TeamMatches(int teamId, int venue, bool playedOnly,
-                                              bool filtered) const {
+std::vector<TMatch*> TTournament::MutableTeamMatches(int teamId, int venue, bool playedOnly,
+                                                     bool filtered) const {
     std::vector<TMatch*> out;
     for (TMatch* m : joint_->Matches()) {
         const bool home = m->HomeTeamId == teamId;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/columns.h"
+#include "model/const_parts.h"
 #include "model/group.h"
 #include "model/match.h"
 #include "model/people.h"
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace kv {
@@ -82,13 +84,24 @@ struct TStructurePlan {
 
 class TConference {
 public:
-    TConference(TTournament* tournament, int id, const QString& name, const TGroupStyle& style);
+    TConference(const TTournament* tournament, int id, const QString& name,
+                const TGroupStyle& style);
 
-    TTournament* Tournament = nullptr;
+    const TTournament* Tournament = nullptr;
     int Id = -1;
     QString Name;
-    std::vector<TGroup*> Divisions; // the same objects as in the tournament's groups
-    std::unique_ptr<TGroup> Table;  // the conference table (kind 2)
+
+    // The divisions: the same objects as in the tournament's groups.
+    std::span<const TGroup* const> Divisions() const { return divisions_; }
+    const std::vector<TGroup*>& Divisions() { return divisions_; }
+    // The conference table (kind 2); never null.
+    const TGroup* Table() const { return table_.get(); }
+    TGroup* Table() { return table_.get(); }
+
+private:
+    friend class TTournament;
+    std::vector<TGroup*> divisions_;
+    std::unique_ptr<TGroup> table_;
 };
 
 // Speeds up adding many matches (loading a file): remembers which pair already has a match
@@ -175,8 +188,10 @@ public:
     // ---- structure
     TGroup& JointTable() { return *joint_; }
     const TGroup& JointTable() const { return *joint_; }
-    const std::vector<std::unique_ptr<TConference>>& Conferences() const { return conferences_; }
-    const std::vector<std::unique_ptr<TGroup>>& Groups() const { return groups_; }
+    TConstParts<TConference> Conferences() const { return ConstParts(conferences_); }
+    const std::vector<std::unique_ptr<TConference>>& Conferences() { return conferences_; }
+    TConstParts<TGroup> Groups() const { return ConstParts(groups_); }
+    const std::vector<std::unique_ptr<TGroup>>& Groups() { return groups_; }
     bool HasConferences() const { return !conferences_.empty(); }
     int TeamCount() const { return joint_->TeamCount(); }
     int MatchCount() const { return joint_->MatchCount(); }
@@ -216,13 +231,11 @@ public:
     // Copies a style into the joint table, every conference table and every group.
     void ApplyStyleToAll(const TGroupStyle& style);
     // The tables of the chosen view mode: the joint table, the groups or the conference tables.
-    std::vector<TGroup*> ShownTables() const;
+    std::vector<const TGroup*> ShownTables() const;
+    std::vector<TGroup*> ShownTables();
     // The joint table, every conference table and every group.
-    std::vector<TGroup*> AllTables() const;
-    // A table's standings (its teams' figures, places and order) are worked out from its
-    // matches whenever it is shown or exported: the table of this tournament to work them out
-    // in, for a reader that holds the tournament read-only. Null for a table of another one.
-    TGroup* StandingsTable(const TGroup& table) const;
+    std::vector<const TGroup*> AllTables() const;
+    std::vector<TGroup*> AllTables();
 
     // ---- lookups
     const TGroup* GroupAt(int index) const { return MutableGroupAt(index); }
@@ -294,7 +307,9 @@ public:
         return MutableTeamMatchOnDate(teamId, date, excludeMatchId);
     }
     // venue 1 all, 2 home, 3 away
-    std::vector<TMatch*> TeamMatches(int teamId, int venue, bool playedOnly, bool filtered) const;
+    std::vector<const TMatch*> TeamMatches(int teamId, int venue, bool playedOnly,
+                                           bool filtered) const;
+    std::vector<TMatch*> TeamMatches(int teamId, int venue, bool playedOnly, bool filtered);
     double FirstMatchDate() const;
     double LastMatchDate() const;
     int LastMatchday() const;
@@ -329,6 +344,10 @@ private:
     TGroup* MutableTableOfTeam(int teamId) const;
     TMatch* MutableTeamMatchOnMatchday(int teamId, int matchday, int excludeMatchId) const;
     TMatch* MutableTeamMatchOnDate(int teamId, double date, int excludeMatchId) const;
+    std::vector<TGroup*> MutableShownTables() const;
+    std::vector<TGroup*> MutableAllTables() const;
+    std::vector<TMatch*> MutableTeamMatches(int teamId, int venue, bool playedOnly,
+                                            bool filtered) const;
     void AddToTables(TMatch* match, const TTeam* home, const TTeam* visitor);
 
     std::unique_ptr<TGroup> joint_;

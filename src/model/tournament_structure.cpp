@@ -20,7 +20,7 @@ TGroup* TTournament::AddGroup(std::unique_ptr<TGroup> group) {
     TGroup* raw = group.get();
     groups_.push_back(std::move(group));
     if (raw->ConferenceId != -1)
-        if (TConference* c = ConferenceById(raw->ConferenceId)) c->Divisions.push_back(raw);
+        if (TConference* c = ConferenceById(raw->ConferenceId)) c->divisions_.push_back(raw);
     return raw;
 }
 
@@ -44,7 +44,7 @@ TTeam* TTournament::AddTeam(std::unique_ptr<TTeam> team, bool withPlaceFonts) {
     if (TGroup* group = GroupById(raw->GroupId)) {
         add(group);
         if (group->ConferenceId != -1)
-            if (TConference* c = ConferenceById(group->ConferenceId)) add(c->Table.get());
+            if (TConference* c = ConferenceById(group->ConferenceId)) add(c->table_.get());
     }
     return raw;
 }
@@ -67,7 +67,7 @@ void TTournament::RemoveTeam(TTeam* team, bool withPlaceFonts) {
     };
     drop(joint_.get());
     for (const auto& c : conferences_)
-        drop(c->Table.get());
+        drop(c->table_.get());
     for (const auto& g : groups_)
         drop(g.get());
     std::vector<TMatch*> matches;
@@ -130,10 +130,10 @@ void TTournament::Restructure(const TStructurePlan& plan) {
                 ? std::move(*old)
                 : std::make_unique<TConference>(this, ++lastConference, c.Name, joint_->Style);
         conference->Name = c.Name;
-        conference->Table->Name = c.Name;
-        conference->Divisions.clear();
-        conference->Table->teams_.clear();
-        conference->Table->matches_.clear();
+        conference->table_->Name = c.Name;
+        conference->divisions_.clear();
+        conference->table_->teams_.clear();
+        conference->table_->matches_.clear();
         newConferences.push_back(std::move(conference));
     }
     std::vector<std::unique_ptr<TGroup>> newGroups;
@@ -161,7 +161,7 @@ void TTournament::Restructure(const TStructurePlan& plan) {
     SelectedGroups.clear();
     for (const auto& g : groups_) {
         SelectedGroups.push_back(g->Id);
-        if (TConference* c = ConferenceById(g->ConferenceId)) c->Divisions.push_back(g.get());
+        if (TConference* c = ConferenceById(g->ConferenceId)) c->divisions_.push_back(g.get());
     }
 
     // Teams in plan order, each in its group and conference table.
@@ -185,7 +185,7 @@ void TTournament::Restructure(const TStructurePlan& plan) {
         if (group) {
             GroupById(group->Id)->teams_.push_back(team);
             if (TConference* c = ConferenceById(group->ConferenceId))
-                c->Table->teams_.push_back(team);
+                c->table_->teams_.push_back(team);
         }
     }
 
@@ -213,7 +213,7 @@ void TTournament::AddToTables(TMatch* match, const TTeam* home, const TTeam* vis
     if (homeGroup && visitorGroup && homeGroup->ConferenceId != -1 &&
         homeGroup->ConferenceId == visitorGroup->ConferenceId)
         if (TConference* c = ConferenceById(homeGroup->ConferenceId))
-            c->Table->matches_.push_back(match);
+            c->table_->matches_.push_back(match);
 }
 
 bool TTournament::AddMatch(std::unique_ptr<TMatch>& match, TPairLegIndex* index) {
@@ -242,7 +242,7 @@ void TTournament::RemoveMatches(const std::vector<TMatch*>& matches) {
     const QSet<const TMatch*> gone(matches.begin(), matches.end());
     const auto isGone = [&](const TMatch* m) { return gone.contains(m); };
     for (const auto& c : conferences_)
-        std::erase_if(c->Table->matches_, isGone);
+        std::erase_if(c->table_->matches_, isGone);
     for (const auto& g : groups_)
         std::erase_if(g->matches_, isGone);
     // The joint table's list and the owning list run in step.
@@ -292,7 +292,7 @@ void TTournament::ConvertMatches(int sport) {
             m = replaced.value(m, m);
     };
     for (const auto& c : conferences_)
-        swapIn(c->Table->matches_);
+        swapIn(c->table_->matches_);
     for (const auto& g : groups_)
         swapIn(g->matches_);
 }

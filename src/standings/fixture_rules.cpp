@@ -156,11 +156,11 @@ void ApplyLegRows(const std::vector<TMatch*>& rows, int firstTeamId) {
     }
 }
 
-std::vector<TMatch*> GridRows(const TTournament& t, int home, int visitor) {
+std::vector<const TMatch*> GridRows(const TTournament& t, int home, int visitor) {
     const int legs = t.LegsOfPair(home, visitor);
     const int h = (legs + 1) / 2;
-    std::vector<TMatch*> rows(static_cast<size_t>(std::max(h, 0)), nullptr);
-    for (TMatch* m : t.JointTable().Matches())
+    std::vector<const TMatch*> rows(static_cast<size_t>(std::max(h, 0)), nullptr);
+    for (const TMatch* m : t.JointTable().Matches())
         if (m->HomeTeamId == home && m->VisitorTeamId == visitor && m->GridPosition >= 1 &&
             m->GridPosition <= h && !rows[static_cast<size_t>(m->GridPosition - 1)])
             rows[static_cast<size_t>(m->GridPosition - 1)] = m;

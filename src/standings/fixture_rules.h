@@ -63,7 +63,7 @@ std::vector<const TMatch*> LegRows(const TTournament& t, int teamA, int teamB);
 void ApplyLegRows(const std::vector<TMatch*>& rows, int firstTeamId);
 
 // The "Match Position in Results Grid Cell" list: rows 1..H of the ordered pair.
-std::vector<TMatch*> GridRows(const TTournament& t, int home, int visitor);
+std::vector<const TMatch*> GridRows(const TTournament& t, int home, int visitor);
 // Gives each listed match the grid position of its row.
 void ApplyGridRows(const std::vector<TMatch*>& rows);
 

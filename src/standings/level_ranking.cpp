@@ -19,7 +19,7 @@ namespace {
 
 class TLevelRanker {
 public:
-    TLevelRanker(const TTournament& t, const TGroup& table, const std::vector<TTeam*>& teams,
+    TLevelRanker(const TTournament& t, const TGroup& table, std::span<const TTeam* const> teams,
                  int scope)
         : t_(t), teams_(teams), scope_(scope) {
         keys_.reserve(teams.size());
@@ -185,7 +185,7 @@ private:
     }
 
     const TTournament& t_;
-    const std::vector<TTeam*>& teams_;
+    std::span<const TTeam* const> teams_;
     const int scope_;
     std::vector<TRankKey> keys_;
     std::vector<TCounted> matches_;
@@ -197,7 +197,7 @@ private:
 } // namespace
 
 TStandingsOrder RankStillLevel(const TTournament& t, const TGroup& table,
-                               const std::vector<TTeam*>& teams, int scope) {
+                               std::span<const TTeam* const> teams, int scope) {
     return TLevelRanker(t, table, teams, scope).Rank();
 }
 

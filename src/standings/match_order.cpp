@@ -41,7 +41,11 @@ int CompareMatches(const TMatch& a, const TMatch& b, int key) {
     }
 }
 
-void OrderMatches(std::vector<TMatch*>& matches, const std::vector<int>& keys, bool descending) {
+namespace {
+
+template <typename MatchPointer>
+void OrderMatchList(std::vector<MatchPointer>& matches, const std::vector<int>& keys,
+                    bool descending) {
     std::stable_sort(matches.begin(), matches.end(), [&](const TMatch* a, const TMatch* b) {
         for (const int key : keys) {
             const int c = CompareMatches(*a, *b, key);
@@ -49,6 +53,17 @@ void OrderMatches(std::vector<TMatch*>& matches, const std::vector<int>& keys, b
         }
         return false;
     });
+}
+
+} // namespace
+
+void OrderMatches(std::vector<TMatch*>& matches, const std::vector<int>& keys, bool descending) {
+    OrderMatchList(matches, keys, descending);
+}
+
+void OrderMatches(std::vector<const TMatch*>& matches, const std::vector<int>& keys,
+                  bool descending) {
+    OrderMatchList(matches, keys, descending);
 }
 
 } // namespace kv

@@ -26,12 +26,12 @@ int CompareTeamNames(const TTeam& a, const TTeam& b);
 // Level on every criterion: the recorded order, then the name, then the id.
 int CompareLevelTeams(const TRankKey& a, const TRankKey& b, TPlaceReason::TKind* why = nullptr);
 // Whether at least one of the teams has played (overall).
-bool AnyPlayed(const std::vector<TTeam*>& teams);
+bool AnyPlayed(std::span<const TTeam* const> teams);
 
 // The standings order under the "still level" head-to-head rule: each head-to-head criterion
 // counts the matches among the teams still level on every criterion before it, and every
 // smaller set a criterion leaves level applies the criteria again among itself alone.
 TStandingsOrder RankStillLevel(const TTournament& t, const TGroup& table,
-                               const std::vector<TTeam*>& teams, int scope);
+                               std::span<const TTeam* const> teams, int scope);
 
 } // namespace kv

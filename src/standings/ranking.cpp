@@ -47,10 +47,10 @@ int CompareKeys(const TTournament& t, const TRankKey& a, const TRankKey& b,
     return decided(kind, c);
 }
 
-TStandingsOrder RankByKeys(const TTournament& t, const std::vector<TTeam*>& teams, int scope,
+TStandingsOrder RankByKeys(const TTournament& t, std::span<const TTeam* const> teams, int scope,
                            const std::vector<int>* tieOrder, bool withReasons) {
     TStandingsOrder out;
-    out.Teams = teams;
+    out.Teams.assign(teams.begin(), teams.end());
     if (!AnyPlayed(teams)) {
         OrderByEntry(out.Teams);
         if (withReasons) {
@@ -115,7 +115,7 @@ int CompareLevelTeams(const TRankKey& a, const TRankKey& b, TPlaceReason::TKind*
     return a.Team->Id < b.Team->Id ? -1 : (a.Team->Id > b.Team->Id ? 1 : 0);
 }
 
-bool AnyPlayed(const std::vector<TTeam*>& teams) {
+bool AnyPlayed(std::span<const TTeam* const> teams) {
     return std::any_of(teams.begin(), teams.end(),
                        [](const TTeam* team) { return MatchesPlayed(*team, ScopeOverall) > 0; });
 }
@@ -124,17 +124,17 @@ int CompareStandings(const TTournament& t, const TTeam& a, const TTeam& b, int s
     return CompareKeys(t, RankKeyOf(t, &a, 0, scope, nullptr), RankKeyOf(t, &b, 1, scope, nullptr));
 }
 
-void OrderByEntry(std::vector<TTeam*>& teams) {
+void OrderByEntry(std::vector<const TTeam*>& teams) {
     std::stable_sort(teams.begin(), teams.end(), [](const TTeam* a, const TTeam* b) {
         return a->OrderNumber < b->OrderNumber;
     });
 }
 
-void OrderByStandings(const TTournament& t, std::vector<TTeam*>& teams, int scope) {
+void OrderByStandings(const TTournament& t, std::vector<const TTeam*>& teams, int scope) {
     teams = RankByKeys(t, teams, scope, nullptr, false).Teams;
 }
 
-void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<TTeam*>& teams,
+void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<const TTeam*>& teams,
                       int scope) {
     if (t.HeadToHeadStillLevel)
         teams = RankStillLevel(t, table, teams, scope).Teams;
@@ -143,16 +143,16 @@ void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<TTe
 }
 
 TStandingsOrder RankStandings(const TTournament& t, const TGroup& table,
-                              const std::vector<TTeam*>& teams, int scope) {
+                              std::span<const TTeam* const> teams, int scope) {
     if (t.HeadToHeadStillLevel) return RankStillLevel(t, table, teams, scope);
     return RankByKeys(t, teams, scope, &table.TieOrder, true);
 }
 
-void OrderByColumn(const TTournament& t, std::vector<TTeam*>& teams, int column, int scope,
+void OrderByColumn(const TTournament& t, std::vector<const TTeam*>& teams, int column, int scope,
                    bool descending) {
-    std::vector<std::pair<double, TTeam*>> keys;
+    std::vector<std::pair<double, const TTeam*>> keys;
     keys.reserve(teams.size());
-    for (TTeam* team : teams)
+    for (const TTeam* team : teams)
         keys.emplace_back(RankableValue(ColumnValue(t, *team, column, scope), descending), team);
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
         if (a.first != b.first) return descending ? a.first > b.first : a.first < b.first;
@@ -171,8 +171,8 @@ TSortState ClickedSort(const TSortState& current, int column, int section) {
     return next;
 }
 
-void SortTable(const TTournament& t, TGroup& table) {
-    std::vector<TTeam*> order = table.Teams();
+void SortTable(const TTournament& t, const TGroup& table) {
+    std::vector<const TTeam*> order = ListOf(table.Teams());
     const TSortState& s = t.SortState;
     if (s.Column == -2)
         OrderByEntry(order);
@@ -180,7 +180,7 @@ void SortTable(const TTournament& t, TGroup& table) {
         OrderByColumn(t, order, s.Column, s.Venue, s.Descending);
     else
         OrderByStandings(t, table, order, s.Venue);
-    table.SetTeamOrder(std::move(order));
+    table.SetTeamOrder(order);
 }
 
 namespace {

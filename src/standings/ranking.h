@@ -31,7 +31,7 @@ struct TPlaceReason {
 
 // A standings order and, for each team, why it stands above the next one.
 struct TStandingsOrder {
-    std::vector<TTeam*> Teams;
+    std::vector<const TTeam*> Teams;
     std::vector<TPlaceReason> Reasons; // one per team; the last one is Last
 };
 
@@ -40,25 +40,25 @@ struct TStandingsOrder {
 // (head-to-head among the teams level on points, or still level, as the tournament ranks),
 // then the table's recorded order, then the name. While no team of the list has played, the
 // order of entry.
-void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<TTeam*>& teams,
+void OrderByStandings(const TTournament& t, const TGroup& table, std::vector<const TTeam*>& teams,
                       int scope);
 TStandingsOrder RankStandings(const TTournament& t, const TGroup& table,
-                              const std::vector<TTeam*>& teams, int scope);
+                              std::span<const TTeam* const> teams, int scope);
 // The same for a list of teams that belongs to no table: head-to-head figures as the teams
 // hold them, no recorded order.
-void OrderByStandings(const TTournament& t, std::vector<TTeam*>& teams, int scope);
+void OrderByStandings(const TTournament& t, std::vector<const TTeam*>& teams, int scope);
 // One column read in `scope`; equal values by name.
-void OrderByColumn(const TTournament& t, std::vector<TTeam*>& teams, int column, int scope,
+void OrderByColumn(const TTournament& t, std::vector<const TTeam*>& teams, int column, int scope,
                    bool descending);
 // Ascending order number.
-void OrderByEntry(std::vector<TTeam*>& teams);
+void OrderByEntry(std::vector<const TTeam*>& teams);
 
 // The sort state after a click on the heading of `column` in `section` (1 home and away,
 // 2 home, 3 away): the direction turns when both are the current ones and stays otherwise.
 TSortState ClickedSort(const TSortState& current, int column, int section);
 
 // Orders a table as the tournament's sort state says.
-void SortTable(const TTournament& t, TGroup& table);
+void SortTable(const TTournament& t, const TGroup& table);
 
 // Negative when `a` ranks ahead of `b` in the standings order of `scope` (head-to-head as the
 // teams' figures hold it).

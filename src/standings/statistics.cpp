@@ -16,7 +16,7 @@ namespace {
 // Finds a team by id: a direct index when the ids are dense, else a hash.
 class TTeamSlots {
 public:
-    explicit TTeamSlots(const std::vector<TTeam*>& teams) : teams_(teams) {
+    explicit TTeamSlots(std::span<const TTeam* const> teams) : teams_(teams) {
         int lo = 0, hi = -1;
         for (const TTeam* team : teams) {
             if (hi < lo) {
@@ -48,13 +48,13 @@ public:
         return sparse_.value(id, -1);
     }
 
-    TTeam* Find(int id) const {
+    const TTeam* Find(int id) const {
         const int i = IndexOf(id);
         return i < 0 ? nullptr : teams_[static_cast<size_t>(i)];
     }
 
 private:
-    const std::vector<TTeam*>& teams_;
+    std::span<const TTeam* const> teams_;
     int base_ = 0;
     std::vector<int> dense_;
     QHash<int, int> sparse_;
@@ -172,7 +172,7 @@ void AddAmongThem(const TTournament& t, const TMatch& m, TVenueStats& h, TVenueS
 namespace {
 
 void StorePlaces(const TTournament& t, const TGroup& table) {
-    std::vector<TTeam*> order = table.Teams();
+    std::vector<const TTeam*> order = ListOf(table.Teams());
     for (const int scope : {ScopeHome, ScopeAway, ScopeOverall}) {
         OrderByStandings(t, table, order, scope);
         for (size_t i = 0; i < order.size(); ++i) {
@@ -200,9 +200,9 @@ bool MatchCounts(const TTournament& t, const TMatch& m) {
     return m.Played && t.MatchFilter.Passes(m);
 }
 
-void RecomputeTable(const TTournament& t, TGroup& table) {
-    const std::vector<TTeam*>& teams = table.Teams();
-    for (TTeam* team : teams) {
+void RecomputeTable(const TTournament& t, const TGroup& table) {
+    const std::span<const TTeam* const> teams = table.Teams();
+    for (const TTeam* team : teams) {
         team->Stats.Home = TVenueStats{};
         team->Stats.Away = TVenueStats{};
         ClearOwnPlaces(team->Stats, table.Kind);
@@ -239,8 +239,8 @@ void RecomputeTable(const TTournament& t, TGroup& table) {
     StorePlaces(t, table);
 }
 
-void StoreTablePlaces(const TTournament& t, TGroup& table) {
-    for (TTeam* team : table.Teams())
+void StoreTablePlaces(const TTournament& t, const TGroup& table) {
+    for (const TTeam* team : table.Teams())
         ClearOwnPlaces(team->Stats, table.Kind);
     StorePlaces(t, table);
 }
@@ -257,15 +257,15 @@ template <typename Key, typename Progress, typename KeyOf, typename Has>
 void ComputeProgress(const TTournament& t, int orderKey, Progress TTeamStats::*member, KeyOf keyOf,
                      Has has) {
     const TGroup& joint = t.JointTable();
-    for (TTeam* team : joint.Teams())
+    for (const TTeam* team : joint.Teams())
         (team->Stats.*member).Clear();
-    std::vector<TMatch*> matches = joint.Matches();
+    std::vector<const TMatch*> matches = ListOf(joint.Matches());
     OrderMatches(matches, {orderKey}, false);
     const TTeamSlots teamIndex(joint.Teams());
     for (const TMatch* m : matches) {
         if (!m->Played || !has(*m)) continue;
         for (const int id : {m->HomeTeamId, m->VisitorTeamId}) {
-            TTeam* team = teamIndex.Find(id);
+            const TTeam* team = teamIndex.Find(id);
             if (!team) continue;
             Progress& p = team->Stats.*member;
             p.Record(static_cast<Key>(keyOf(*m)), p.Last() + PointsInMatch(t, *m, id));
@@ -289,10 +289,10 @@ void ComputeProgressByDate(const TTournament& t) {
 
 void ComputeScoreStatistics(const TTournament& t) {
     const TGroup& joint = t.JointTable();
-    for (TTeam* team : joint.Teams())
+    for (const TTeam* team : joint.Teams())
         team->Stats.Scores.clear();
     const TTeamSlots teamIndex(joint.Teams());
-    const auto record = [](TTeam* team, double a, double b, bool home) {
+    const auto record = [](const TTeam* team, double a, double b, bool home) {
         const double high = std::max(a, b);
         const double low = std::min(a, b);
         for (TStatsScore& s : team->Stats.Scores) {
@@ -305,9 +305,9 @@ void ComputeScoreStatistics(const TTournament& t) {
     };
     for (const TMatch* m : joint.Matches()) {
         if (!MatchCounts(t, *m) || m->IsForfeited()) continue;
-        if (TTeam* home = teamIndex.Find(m->HomeTeamId))
+        if (const TTeam* home = teamIndex.Find(m->HomeTeamId))
             record(home, m->VisitorScore, m->HomeScore, true);
-        if (TTeam* visitor = teamIndex.Find(m->VisitorTeamId))
+        if (const TTeam* visitor = teamIndex.Find(m->VisitorTeamId))
             record(visitor, m->HomeScore, m->VisitorScore, false);
     }
 }
@@ -315,13 +315,13 @@ void ComputeScoreStatistics(const TTournament& t) {
 void ComputeRefereeStatistics(const TTournament& t) {
     const TGroup& joint = t.JointTable();
     if (t.Referees.empty()) return;
-    for (TTeam* team : joint.Teams())
+    for (const TTeam* team : joint.Teams())
         team->Stats.Referees.clear();
     const TTeamSlots teamIndex(joint.Teams());
     for (const TMatch* m : joint.Matches()) {
         if (!MatchCounts(t, *m) || m->RefereeIds.isEmpty()) continue;
         for (const int id : {m->HomeTeamId, m->VisitorTeamId}) {
-            TTeam* team = teamIndex.Find(id);
+            const TTeam* team = teamIndex.Find(id);
             if (!team) continue;
             for (qsizetype i = 0; i < m->RefereeIds.size(); ++i) {
                 const int referee = m->RefereeIds[i];

@@ -16,11 +16,11 @@ bool MatchCounts(const TTournament& t, const TMatch& m);
 void AddAmongThem(const TTournament& t, const TMatch& m, TVenueStats& home, TVenueStats& visitor);
 
 // Reset, results pass, among-them pass and places of the table's teams.
-void RecomputeTable(const TTournament& t, TGroup& table);
+void RecomputeTable(const TTournament& t, const TGroup& table);
 
 // The places alone, for a table whose teams and matches are those of a table just recomputed
 // (its teams' records already hold its figures).
-void StoreTablePlaces(const TTournament& t, TGroup& table);
+void StoreTablePlaces(const TTournament& t, const TGroup& table);
 
 // Whether at least one team of the table has played a match (overall scope).
 bool HasResults(const TGroup& table);

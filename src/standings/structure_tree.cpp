@@ -50,7 +50,7 @@ TStructureTree TStructureTree::Of(const TTournament& t) {
         for (const auto& c : t.Conferences()) {
             TStructureNode* conference = tree.Append(nullptr, TStructureKind::Conference, c->Name);
             conference->SourceId = c->Id;
-            for (const TGroup* g : c->Divisions)
+            for (const TGroup* g : c->Divisions())
                 addGroup(conference, *g);
         }
     } else {

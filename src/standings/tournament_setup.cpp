@@ -132,7 +132,7 @@ void ResetColumns(TTournament& t) {
     t.SpareColumns = SpareColumnsFor(t, t.Columns);
 }
 
-void PrepareTable(const TTournament& t, TGroup& table) {
+void PrepareTable(const TTournament& t, const TGroup& table) {
     RecomputeTable(t, table);
     SortTable(t, table);
 }
@@ -143,7 +143,7 @@ namespace {
 // holds the same teams and matches when it holds as many: a one-group tournament, a
 // one-division conference. The teams' records, which every table shares, are then already
 // right, and only the table's places and order are left to do.
-void PrepareOuterTable(const TTournament& t, TGroup& outer, const TGroup* inner) {
+void PrepareOuterTable(const TTournament& t, const TGroup& outer, const TGroup* inner) {
     if (inner && inner->Teams().size() == outer.Teams().size() &&
         inner->Matches().size() == outer.Matches().size())
         StoreTablePlaces(t, outer);
@@ -159,10 +159,10 @@ void RecomputeAll(TTournament& t) {
         PrepareTable(t, *g);
     const TGroup* last = t.Groups().size() == 1 ? t.Groups().front().get() : nullptr;
     for (const auto& c : t.Conferences()) {
-        const TGroup* only = c->Divisions.size() == 1 ? c->Divisions.front() : nullptr;
-        PrepareOuterTable(t, *c->Table, only);
+        const TGroup* only = c->Divisions().size() == 1 ? c->Divisions().front() : nullptr;
+        PrepareOuterTable(t, *c->Table(), only);
     }
-    if (t.Conferences().size() == 1) last = t.Conferences().front()->Table.get();
+    if (t.Conferences().size() == 1) last = t.Conferences().front()->Table();
     PrepareOuterTable(t, t.JointTable(), last);
 }
 
@@ -173,9 +173,9 @@ void RecomputeAfterMatchChange(TTournament& t, int homeTeamId, int visitorTeamId
         if (TGroup* g = t.GroupOfTeam(id)) {
             if (std::find(groups.begin(), groups.end(), g) == groups.end()) groups.push_back(g);
             if (TConference* c = t.ConferenceById(g->ConferenceId))
-                if (std::find(conferences.begin(), conferences.end(), c->Table.get()) ==
+                if (std::find(conferences.begin(), conferences.end(), c->Table()) ==
                     conferences.end())
-                    conferences.push_back(c->Table.get());
+                    conferences.push_back(c->Table());
         }
     }
     for (TGroup* g : groups)

@@ -35,7 +35,7 @@ void RecomputeAll(TTournament& t);
 // After a score or fixture change of a match between the two teams: the tables that hold it.
 void RecomputeAfterMatchChange(TTournament& t, int homeTeamId, int visitorTeamId);
 // Recomputes and ranks one table before it is shown or exported.
-void PrepareTable(const TTournament& t, TGroup& table);
+void PrepareTable(const TTournament& t, const TGroup& table);
 
 // A new tournament as the wizard builds it.
 struct TNewGroup {

@@ -154,7 +154,7 @@ TGroup* RecordTable(TTournament& t, int kind, int id) {
     if (kind == KindGroup) return t.GroupById(id);
     if (kind == KindConference) {
         TConference* c = t.ConferenceById(id);
-        return c ? c->Table.get() : nullptr;
+        return c ? c->Table() : nullptr;
     }
     return nullptr;
 }
@@ -303,8 +303,8 @@ void ReadBody(TFormatReader& r, TTournament& t) {
         r.EndLine();
         const QString name = r.Line();
         TConference* c = t.AddConference(id, name, style);
-        Apply(ReadTableRecord(r, style), *c->Table);
-        c->Table->Kind = KindConference;
+        Apply(ReadTableRecord(r, style), *c->Table());
+        c->Table()->Kind = KindConference;
     }
     for (int i = 0; i < groups; ++i) {
         auto g = std::make_unique<TGroup>(&t, QString(), t.GroupLegs, -1, i);

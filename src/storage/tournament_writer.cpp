@@ -135,9 +135,9 @@ void WriteTieOrders(TTextWriter& w, const TTournament& t) {
     std::vector<TRecord> records;
     if (!t.JointTable().TieOrder.empty()) records.push_back({KindJoint, -1, &t.JointTable()});
     for (const auto& c : t.Conferences())
-        if (!c->Table->TieOrder.empty()) records.push_back({KindConference, c->Id, c->Table.get()});
+        if (!c->Table()->TieOrder.empty()) records.push_back({KindConference, c->Id, c->Table()});
     for (const auto& g : t.Groups())
-        if (!g->TieOrder.empty()) records.push_back({KindGroup, g->Id, g.get()});
+        if (!g->TieOrder.empty()) records.push_back({KindGroup, g->Id, g});
     if (records.empty()) return;
     w.Line(QString::fromLatin1(kTieOrderTitle));
     w.Int(static_cast<qint64>(records.size()));
@@ -207,7 +207,7 @@ QByteArray TournamentBytes(const TTournament& t) {
         w.Int(c->Id);
         w.EndLine();
         w.Line(c->Name);
-        WriteTable(w, *c->Table);
+        WriteTable(w, *c->Table());
     }
     for (const auto& g : t.Groups())
         WriteTable(w, *g);

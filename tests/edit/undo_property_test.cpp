@@ -47,7 +47,7 @@ std::vector<int> SomeMatches(const TTournament& t, QRandomGenerator& r) {
 // One random edit, by the functions the windows call.
 void RandomEdit(TTournamentDocument& doc, QRandomGenerator& r) {
     const TTournament& t = doc.Tournament();
-    const std::vector<TGroup*> tables = t.AllTables();
+    const std::vector<const TGroup*> tables = t.AllTables();
     const TGroup& table = *tables[static_cast<size_t>(Pick(r, tables.size()))];
     switch (r.bounded(24)) {
     case 0:
@@ -113,9 +113,10 @@ void RandomEdit(TTournamentDocument& doc, QRandomGenerator& r) {
     }
     case 13: {
         TTeamEdits teams(t);
-        if (!teams.Teams().empty())
-            teams.Teams()[static_cast<size_t>(Pick(r, teams.Teams().size()))]->City =
-                QStringLiteral("Town %1").arg(r.bounded(50));
+        if (!teams.Teams().empty()) {
+            const int id = teams.Teams()[static_cast<size_t>(Pick(r, teams.Teams().size()))]->Id;
+            teams.Team(id)->City = QStringLiteral("Town %1").arg(r.bounded(50));
+        }
         edit::SetTeams(doc, teams);
         break;
     }

@@ -50,11 +50,11 @@ TEST_F(FixtureColumns, TextColumnsSortWithoutCaseAndTiesGoByDate) {
     TMatch* early = add("beta", "Alpha", 46001, 1);
     TMatch* alpha = add("Alpha", "gamma", 46005, 1);
     TMatch* gamma = add("gamma", "beta", 46000, 2);
-    std::vector<TMatch*> list = FixtureMatches(*t);
+    std::vector<const TMatch*> list = FixtureMatches(*t);
     SortFixtures(*t, list, FixHome, false, TFixtureFormat::Current());
-    EXPECT_EQ(list, (std::vector<TMatch*>{alpha, early, late, gamma}));
+    EXPECT_EQ(list, (std::vector<const TMatch*>{alpha, early, late, gamma}));
     SortFixtures(*t, list, FixHome, true, TFixtureFormat::Current());
-    EXPECT_EQ(list, (std::vector<TMatch*>{gamma, late, early, alpha}));
+    EXPECT_EQ(list, (std::vector<const TMatch*>{gamma, late, early, alpha}));
 }
 
 TEST_F(FixtureColumns, ScoresSortByTheHomeScoreThenTheVisitorsAfterTheUnplayed) {
@@ -65,7 +65,7 @@ TEST_F(FixtureColumns, ScoresSortByTheHomeScoreThenTheVisitorsAfterTheUnplayed) 
     TMatch* threeZero = kvtest::AddResult(*t, "A", "C", "3:0");
     TMatch* twoZero = kvtest::AddResult(*t, "B", "D", "2:0");
     TMatch* open = kvtest::AddResult(*t, "A", "D", "");
-    std::vector<TMatch*> list = FixtureMatches(*t);
+    std::vector<const TMatch*> list = FixtureMatches(*t);
     SortFixtures(*t, list, FixScore, false, TFixtureFormat::Current());
-    EXPECT_EQ(list, (std::vector<TMatch*>{open, oneThree, twoZero, twoOne, threeZero}));
+    EXPECT_EQ(list, (std::vector<const TMatch*>{open, oneThree, twoZero, twoOne, threeZero}));
 }

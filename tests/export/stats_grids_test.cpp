@@ -92,7 +92,7 @@ TEST_F(StatsGrids, TreeAndScopesFollowTheTournament) {
                                   QStringLiteral("Conference 1"), QStringLiteral("  North"),
                                   QStringLiteral("    A"), QStringLiteral("    B"),
                                   QStringLiteral("  South"), QStringLiteral("    C")}));
-    EXPECT_EQ(ScopeTable(*t, scopes[1]), t->ConferenceById(0)->Table.get());
+    EXPECT_EQ(ScopeTable(*t, scopes[1]), t->ConferenceById(0)->Table());
     EXPECT_EQ(ScopeTable(*t, scopes[3]), t->GroupById(0)); // a team reads its own group
 }
 

@@ -6,11 +6,37 @@
 #include "model/sport.h"
 #include "model/sport_matches.h"
 
+#include <type_traits>
+#include <utility>
+
 using namespace kv;
 using kvtest::AddResult;
 using kvtest::TeamId;
 
 namespace {
+
+// A reader that holds the tournament read-only reaches every part of it read-only: only the
+// edit layer, which holds it mutable, can change it.
+template <typename Range> constexpr bool YieldsConst() {
+    using Item = std::remove_reference_t<decltype(*std::declval<Range>().begin())>;
+    return std::is_const_v<std::remove_pointer_t<std::remove_cvref_t<Item>>>;
+}
+static_assert(YieldsConst<decltype(std::declval<const TTournament&>().Groups())>());
+static_assert(YieldsConst<decltype(std::declval<const TTournament&>().Conferences())>());
+static_assert(YieldsConst<decltype(std::declval<const TTournament&>().AllTables())>());
+static_assert(YieldsConst<decltype(std::declval<const TTournament&>().ShownTables())>());
+static_assert(
+    YieldsConst<decltype(std::declval<const TTournament&>().TeamMatches(0, 1, false, false))>());
+static_assert(YieldsConst<decltype(std::declval<const TGroup&>().Teams())>());
+static_assert(YieldsConst<decltype(std::declval<const TGroup&>().Matches())>());
+static_assert(YieldsConst<decltype(std::declval<const TGroup&>().MatchesOfPair(0, 1, true))>());
+static_assert(YieldsConst<decltype(std::declval<const TConference&>().Divisions())>());
+static_assert(std::is_same_v<decltype(std::declval<const TConference&>().Table()), const TGroup*>);
+static_assert(
+    std::is_same_v<decltype(std::declval<const TTeam&>().Tournament), const TTournament*>);
+// And a mutable one reaches them mutable.
+static_assert(!YieldsConst<decltype(std::declval<TTournament&>().AllTables())>());
+static_assert(!YieldsConst<decltype(std::declval<TGroup&>().Teams())>());
 
 class TournamentStructure : public kvtest::TTempHome {
 protected:
@@ -21,7 +47,7 @@ protected:
             ASSERT_NE(g, nullptr);
             EXPECT_GT(g->PlaceOf(team), 0);
             if (const TConference* c = t.ConferenceOfTeam(team->Id)) {
-                EXPECT_GT(c->Table->PlaceOf(team), 0);
+                EXPECT_GT(c->Table()->PlaceOf(team), 0);
             }
         }
         for (const TMatch* m : t.JointTable().Matches()) {
@@ -30,7 +56,7 @@ protected:
             const auto& gm = a->Matches();
             EXPECT_EQ(a == b, std::find(gm.begin(), gm.end(), m) != gm.end());
             for (const auto& c : t.Conferences()) {
-                const auto& cm = c->Table->Matches();
+                const auto& cm = c->Table()->Matches();
                 const bool inside = a->ConferenceId == c->Id && b->ConferenceId == c->Id;
                 EXPECT_EQ(inside, std::find(cm.begin(), cm.end(), m) != cm.end());
             }
@@ -65,8 +91,8 @@ TEST_F(TournamentStructure, MatchesGoIntoEveryTableThatHoldsBothTeams) {
     ASSERT_TRUE(AddResult(*t, QStringLiteral("A1"), QStringLiteral("P1"), QString(), 1));
     EXPECT_EQ(t->MatchCount(), 3);
     EXPECT_EQ(t->GroupById(0)->MatchCount(), 1);
-    EXPECT_EQ(t->ConferenceById(0)->Table->MatchCount(), 2);
-    EXPECT_EQ(t->ConferenceById(1)->Table->MatchCount(), 0);
+    EXPECT_EQ(t->ConferenceById(0)->Table()->MatchCount(), 2);
+    EXPECT_EQ(t->ConferenceById(1)->Table()->MatchCount(), 0);
     ExpectConsistent(*t);
 }
 
@@ -99,7 +125,7 @@ TEST_F(TournamentStructure, RemovingATeamRemovesAllItsMatchesEverywhere) {
     EXPECT_EQ(t->MatchCount(), 1);
     EXPECT_EQ(t->GroupById(0)->TeamCount(), 1);
     EXPECT_EQ(t->GroupById(0)->MatchCount(), 0);
-    EXPECT_EQ(t->ConferenceById(0)->Table->MatchCount(), 0);
+    EXPECT_EQ(t->ConferenceById(0)->Table()->MatchCount(), 0);
     EXPECT_EQ(t->TeamById(0), nullptr);
     ExpectConsistent(*t);
 }

@@ -136,7 +136,9 @@ TEST_F(FixtureRules, MovingLegsRenumbersAndHandsOutGridPositions) {
     EXPECT_EQ(second->GridPosition, 1);
     EXPECT_EQ(first->GridPosition, 1);
     EXPECT_EQ(fourth->GridPosition, 2);
-    std::vector<TMatch*> grid = GridRows(*t, a, b);
+    std::vector<TMatch*> grid;
+    for (const TMatch* m : GridRows(*t, a, b))
+        grid.push_back(t->MatchById(m->Id));
     ASSERT_EQ(grid.size(), 2u);
     EXPECT_EQ(grid[0], first);
     std::swap(grid[0], grid[1]);

@@ -212,7 +212,7 @@ TEST_F(Ranking, DivisionLeadersRankedUpInTheConferenceTable) {
     AddResult(*t, QStringLiteral("W1"), QStringLiteral("E1"), QStringLiteral("100:99"));
     AddResult(*t, QStringLiteral("W2"), QStringLiteral("E1"), QStringLiteral("66:60"));
     RecomputeAll(*t);
-    const TGroup& conference = *t->ConferenceById(0)->Table;
+    const TGroup& conference = *t->ConferenceById(0)->Table();
     EXPECT_EQ(Order(conference), L({"E2", "W1", "W2", "E1"}));
     EXPECT_EQ(ColumnText(*t, *conference.TeamByName(QStringLiteral("E2")), kColumnPercentage,
                          ScopeOverall),
@@ -286,7 +286,7 @@ TEST_F(Ranking, TotalOrderEndsWithTheName) {
     AddResult(*u, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("0:5"));
     AddResult(*u, QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("0:0"));
     RecomputeAll(*u);
-    std::vector<TTeam*> home = u->JointTable().Teams();
+    std::vector<const TTeam*> home(u->JointTable().Teams().begin(), u->JointTable().Teams().end());
     OrderByStandings(*u, home, ScopeHome);
     EXPECT_EQ(home.back()->Name, QStringLiteral("B"));
 }
@@ -296,11 +296,11 @@ TEST_F(Ranking, AwayCriterionReadsTheAwayValueInTheAwayTable) {
     SetCriteria(*t, {{kColumnGoalsFor, ScopeAway}});
     RecomputeAll(*t);
     const TTeam& c = *t->JointTable().TeamByName(QStringLiteral("C"));
-    std::vector<TTeam*> away = t->JointTable().Teams();
+    std::vector<const TTeam*> away(t->JointTable().Teams().begin(), t->JointTable().Teams().end());
     OrderByStandings(*t, away, ScopeAway);
     EXPECT_EQ(ColumnValue(*t, c, kColumnGoalsFor, ScopeAway), 0);
     t->SortCriteria[1].Scope = ScopeOverall;
-    std::vector<TTeam*> again = t->JointTable().Teams();
+    std::vector<const TTeam*> again(t->JointTable().Teams().begin(), t->JointTable().Teams().end());
     OrderByStandings(*t, again, ScopeAway);
     EXPECT_EQ(away, again);
 }
@@ -377,7 +377,7 @@ TEST_F(Ranking, NestedTablesWithTheSameContentsRankAsIfRecomputedAlone) {
         QStringList out;
         const TConference* conference = t.ConferenceById(0);
         for (const TGroup* table : std::initializer_list<const TGroup*>{
-                 t.GroupById(0), conference ? conference->Table.get() : nullptr, &t.JointTable()}) {
+                 t.GroupById(0), conference ? conference->Table() : nullptr, &t.JointTable()}) {
             if (!table) continue;
             out << Order(*table).join(u',');
             for (const TTeam* team : table->Teams())
@@ -394,7 +394,7 @@ TEST_F(Ranking, NestedTablesWithTheSameContentsRankAsIfRecomputedAlone) {
         for (const auto& g : t.Groups())
             PrepareTable(t, *g);
         for (const auto& c : t.Conferences())
-            PrepareTable(t, *c->Table);
+            PrepareTable(t, *c->Table());
         PrepareTable(t, t.JointTable());
     };
     auto oneGroup = HeadToHead();

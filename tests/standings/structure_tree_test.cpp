@@ -198,8 +198,8 @@ TEST_F(StructureTree, TheGroupSystemDropsTheMatchesAcrossDivisions) {
     // Kept as they are: every match stays, the conference tables keep theirs.
     ApplyStructure(*t, tree);
     EXPECT_EQ(t->MatchCount(), 3);
-    EXPECT_EQ(t->ConferenceById(0)->Table->MatchCount(), 2);
-    EXPECT_EQ(t->ConferenceById(0)->Divisions.size(), 2u);
+    EXPECT_EQ(t->ConferenceById(0)->Table()->MatchCount(), 2);
+    EXPECT_EQ(t->ConferenceById(0)->Divisions().size(), 2u);
     tree.SwitchToGroupSystem();
     ApplyStructure(*t, tree);
     EXPECT_FALSE(t->HasConferences());

@@ -14,7 +14,7 @@ using namespace kv;
 
 namespace {
 
-QStringList Names(const std::vector<TTeam*>& teams) {
+QStringList Names(std::span<const TTeam* const> teams) {
     QStringList names;
     for (const TTeam* t : teams)
         names << t->Name;
@@ -131,7 +131,7 @@ TEST_F(TieRules, FourWayTieSplitsTwice) {
                              "2 teams still level)"));
     EXPECT_EQ(r.Reasons[2].LevelTeams, 4);
     // Home and away tables use the rule too, each with its own matches.
-    std::vector<TTeam*> home = t->GroupAt(0)->Teams();
+    std::vector<const TTeam*> home(t->GroupAt(0)->Teams().begin(), t->GroupAt(0)->Teams().end());
     OrderByStandings(*t, *t->GroupAt(0), home, ScopeHome);
     EXPECT_EQ(home.size(), 4u);
 }
@@ -142,7 +142,8 @@ TEST_F(TieRules, RuleOffRanksAsTheTeamsFiguresSay) {
     std::unique_ptr<TTournament> both[] = {ThreeWay(), FourWay()};
     for (auto& t : both) {
         RecomputeAll(*t);
-        std::vector<TTeam*> plain = t->GroupAt(0)->Teams();
+        std::vector<const TTeam*> plain(t->GroupAt(0)->Teams().begin(),
+                                        t->GroupAt(0)->Teams().end());
         std::sort(plain.begin(), plain.end(), [&](const TTeam* a, const TTeam* b) {
             return CompareStandings(*t, *a, *b, ScopeOverall) < 0;
         });

@@ -219,7 +219,7 @@ TEST_F(TournamentFile, ChessHalvesAndPeriodsReadBack) {
     EXPECT_EQ(back.MatchAt(1)->TechnicalLoss, 2);
     EXPECT_TRUE(back.RankLeadersUp);
     EXPECT_EQ(back.Conferences().size(), 2u);
-    EXPECT_EQ(back.ConferenceById(0)->Divisions.size(), 2u);
+    EXPECT_EQ(back.ConferenceById(0)->Divisions().size(), 2u);
 }
 
 TEST_F(TournamentFile, EmptyCommentsAreOneEmptyLine) {
@@ -375,7 +375,7 @@ TEST_F(TournamentFile, TieRulesAreStoredOnlyWhenSet) {
         t->GroupAt(0)->TieOrder = {a2, a1};
         t->JointTable().TieOrder = {a1};
         if (conferences)
-            t->Conferences().back()->Table->TieOrder = {kvtest::TeamId(*t, QStringLiteral("P2"))};
+            t->Conferences().back()->Table()->TieOrder = {kvtest::TeamId(*t, QStringLiteral("P2"))};
         const QByteArray marked = TournamentBytes(*t);
         EXPECT_EQ(marked.split('\n')[3].simplified().split(' ').size(), 22);
         ASSERT_TRUE(marked.contains("\r\nTie order\r\n"));
@@ -385,9 +385,9 @@ TEST_F(TournamentFile, TieRulesAreStoredOnlyWhenSet) {
         EXPECT_EQ(loaded.GroupAt(0)->TieOrder, (std::vector<int>{a2, a1}));
         EXPECT_EQ(loaded.JointTable().TieOrder, std::vector<int>{a1});
         if (conferences) {
-            EXPECT_EQ(loaded.Conferences().back()->Table->TieOrder,
+            EXPECT_EQ(loaded.Conferences().back()->Table()->TieOrder,
                       std::vector<int>{kvtest::TeamId(*t, QStringLiteral("P2"))});
-            EXPECT_TRUE(loaded.Conferences().front()->Table->TieOrder.empty());
+            EXPECT_TRUE(loaded.Conferences().front()->Table()->TieOrder.empty());
         }
         EXPECT_EQ(loaded.Comments, t->Comments);
         EXPECT_EQ(TournamentBytes(loaded), marked);

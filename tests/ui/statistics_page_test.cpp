@@ -364,7 +364,7 @@ TEST_F(StatisticsPage, AProgressLineIsHighlightedFromTheLegendOrTheGrid) {
     const TTournament& t = form_->Document().Tournament();
     page.ShowKind(TStatsKind::ByMatchday);
     const TGroup& joint = t.JointTable();
-    std::vector<TTeam*> ranked = joint.Teams();
+    std::vector<const TTeam*> ranked = ListOf(joint.Teams());
     OrderByStandings(t, joint, ranked, ScopeOverall);
     const auto legend = [&page] {
         QStringList titles;

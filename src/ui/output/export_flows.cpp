@@ -131,8 +131,8 @@ bool ExportTablesToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TTou
     return Written(r);
 }
 
-bool SaveTablePictureAs(QWidget* parent, TDialogSeam& dialogs, const TTournament& t, TGroup& g,
-                        TPictureFormat format) {
+bool SaveTablePictureAs(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                        const TGroup& g, TPictureFormat format) {
     struct TKind {
         int TitleId;
         const char* Title;

@@ -33,8 +33,8 @@ bool ExportGridToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TGridD
 bool ExportTablesToSpreadsheet(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
                                const std::vector<int>& chosen);
 // One table's picture; the folder of the last picture is proposed and remembered.
-bool SaveTablePictureAs(QWidget* parent, TDialogSeam& dialogs, const TTournament& t, TGroup& g,
-                        TPictureFormat format);
+bool SaveTablePictureAs(QWidget* parent, TDialogSeam& dialogs, const TTournament& t,
+                        const TGroup& g, TPictureFormat format);
 
 // The path with `extension` (".htm") when it has none.
 QString WithDefaultExtension(const QString& path, const QString& extension);

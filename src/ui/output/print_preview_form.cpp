@@ -40,7 +40,7 @@ namespace kv {
 
 std::vector<const TGroup*> PrintableTables(const TTournament& t) {
     std::vector<const TGroup*> tables;
-    for (TGroup* g : TablesForExport(t, TSelectTablesFrame::AllTables(t))) {
+    for (const TGroup* g : TablesForExport(t, TSelectTablesFrame::AllTables(t))) {
         PrepareTable(t, *g);
         tables.push_back(g);
     }

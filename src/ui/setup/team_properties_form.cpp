@@ -248,7 +248,7 @@ void TTeamPropertiesForm::FillGroups() {
 std::vector<const TTeam*> TTeamPropertiesForm::TeamsOf(int groupId) const {
     std::vector<const TTeam*> teams;
     for (const auto& team : edits_->Teams())
-        if (team->GroupId == groupId) teams.push_back(team.get());
+        if (team->GroupId == groupId) teams.push_back(team);
     std::stable_sort(teams.begin(), teams.end(), [](const TTeam* a, const TTeam* b) {
         return a->OrderNumber < b->OrderNumber;
     });
@@ -278,7 +278,7 @@ void TTeamPropertiesForm::FillStadiums() {
 
 void TTeamPropertiesForm::ShowTeam(int teamId) {
     const TTeam* team = edits_->Team(teamId);
-    if (!team && !edits_->Teams().empty()) team = edits_->Teams().front().get();
+    if (!team && !edits_->Teams().empty()) team = edits_->Teams().front();
     if (!team) {
         LoadTeam();
         return;
@@ -316,7 +316,7 @@ std::vector<int> TTeamPropertiesForm::TeamOrder() const {
     return order;
 }
 
-TTeam* TTeamPropertiesForm::Edited() const {
+TTeam* TTeamPropertiesForm::Edited() {
     return edits_->Team(teamId_);
 }
 

@@ -81,7 +81,7 @@ private:
     void StoreFields();
     void UpdateSample();
     void Changed();
-    TTeam* Edited() const;
+    TTeam* Edited();
     const TGroupStyle& StyleOf(const TTeam& team) const;
 
     TTournamentDocument& doc_;

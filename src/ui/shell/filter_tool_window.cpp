@@ -180,7 +180,7 @@ void TFilterToolWindow::FillFixtures() {
         if (t.HasConferences()) {
             for (const auto& c : t.Conferences()) {
                 team_->addItem(c->Name, EntryData(1, c->Id));
-                for (const TGroup* g : c->Divisions)
+                for (const TGroup* g : c->Divisions())
                     addGroup(*g, 1);
             }
         } else {

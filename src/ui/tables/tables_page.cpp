@@ -48,8 +48,8 @@ TTablesPage::TTablesPage(TTournamentDocument& doc, TDialogSeam& dialogs, QWidget
     Rebuild();
 }
 
-TGroup* TTablesPage::Table(int index) const {
-    const std::vector<TGroup*> shown = doc_.Tournament().ShownTables();
+const TGroup* TTablesPage::Table(int index) const {
+    const std::vector<const TGroup*> shown = doc_.Tournament().ShownTables();
     const int g = pictures_[static_cast<size_t>(index)].GroupIndex;
     return g >= 0 && g < static_cast<int>(shown.size()) ? shown[static_cast<size_t>(g)] : nullptr;
 }
@@ -73,7 +73,7 @@ void TTablesPage::RedrawTeams(const std::vector<int>& teams) {
     bool moved = false;
     lastRedrawn_ = 0;
     for (size_t i = 0; i < pictures_.size(); ++i) {
-        TGroup* g = Table(static_cast<int>(i));
+        const TGroup* g = Table(static_cast<int>(i));
         if (!g || std::none_of(g->Teams().begin(), g->Teams().end(), [&teams](const TTeam* team) {
                 return std::find(teams.begin(), teams.end(), team->Id) != teams.end();
             }))
@@ -99,7 +99,7 @@ void TTablesPage::RedrawTeams(const std::vector<int>& teams) {
 
 void TTablesPage::Rebuild() {
     pictures_.clear();
-    const std::vector<TGroup*> shown = doc_.Tournament().ShownTables();
+    const std::vector<const TGroup*> shown = doc_.Tournament().ShownTables();
     for (size_t i = 0; i < shown.size(); ++i) {
         TPicture picture;
         picture.GroupIndex = static_cast<int>(i);
@@ -112,7 +112,7 @@ void TTablesPage::Redraw() {
     const TTournament& t = doc_.Tournament();
     lastRedrawn_ = TableCount();
     for (size_t i = 0; i < pictures_.size(); ++i) {
-        if (TGroup* g = Table(static_cast<int>(i))) {
+        if (const TGroup* g = Table(static_cast<int>(i))) {
             PrepareTable(t, *g);
             pictures_[i].Layout = ComputeLayout(t, *g);
         }
@@ -127,7 +127,7 @@ QString TTablesPage::AccessibleText() const {
     const TTournament& t = doc_.Tournament();
     QStringList lines;
     for (int i = 0; i < TableCount(); ++i) {
-        if (TGroup* g = Table(i)) {
+        if (const TGroup* g = Table(i)) {
             PrepareTable(t, *g);
             lines << g->Name;
             WriteGroupCsv(t, *g, QLatin1Char('\t'), QString(), lines);
@@ -142,7 +142,7 @@ void TTablesPage::focusInEvent(QFocusEvent* event) {
 }
 
 QImage TTablesPage::PictureOf(int index) const {
-    TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
+    const TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
     if (!g) return {};
     PrepareTable(doc_.Tournament(), *g);
     return RenderGroupTable(doc_.Tournament(), *g);
@@ -289,14 +289,14 @@ void TTablesPage::CopyAsBitmap(int index) const {
 
 // The table as text for a fixed-width font, to paste into an e-mail or a chat.
 void TTablesPage::CopyAsText(int index) const {
-    TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
+    const TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
     if (!g) return;
     PrepareTable(doc_.Tournament(), *g);
     QApplication::clipboard()->setText(TableText(doc_.Tournament(), *g));
 }
 
 void TTablesPage::CopyAsMetafile(int index) const {
-    TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
+    const TGroup* g = index >= 0 && index < TableCount() ? Table(index) : nullptr;
     if (!g) return;
     const TTournament& t = doc_.Tournament();
     PrepareTable(t, *g);
@@ -322,7 +322,7 @@ void TTablesPage::paintEvent(QPaintEvent* event) {
         const QPoint origin = ToViewport(i, QPoint());
         const QRect shown =
             QRect(origin, QSize(l.PictureWidth, l.TableHeight)).intersected(event->rect());
-        TGroup* g = Table(i);
+        const TGroup* g = Table(i);
         if (shown.isEmpty() || !g) continue;
         // The teams' figures are shared by every table they are in: with several tables shown,
         // each is counted again just before it is drawn.
@@ -473,7 +473,8 @@ void TTablesPage::ExportTable(int index, bool html) {
 }
 
 void TTablesPage::SavePicture(int index, TPictureFormat format) {
-    if (TGroup* g = Table(index)) SaveTablePictureAs(this, dialogs_, doc_.Tournament(), *g, format);
+    if (const TGroup* g = Table(index))
+        SaveTablePictureAs(this, dialogs_, doc_.Tournament(), *g, format);
 }
 
 void TTablesPage::EditTieOrder(int index) {

@@ -95,7 +95,7 @@ private:
         int GroupIndex = -1; // the table's position in the tournament's shown tables
         TTableLayout Layout;
     };
-    TGroup* Table(int index) const;
+    const TGroup* Table(int index) const;
     void Rebuild();
     void Redraw();
     // After one match changed: only the tables holding one of `teams`.
