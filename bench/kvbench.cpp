@@ -65,7 +65,7 @@ void BM_ScanLinesLargest(benchmark::State& state) {
 
 void BM_LoadLargest(benchmark::State& state) {
     for (auto _ : state) {
-        kv::TTournament t;
+        kv::TTournament t(kv::TTournamentDefaults::FromSettings());
         const kv::TIoResult r = kv::LoadTournament(t, LargestPath());
         if (!r || t.MatchCount() != 19320)
             state.SkipWithError("the largest tournament did not load");
@@ -79,7 +79,7 @@ void BM_LoadLegs(benchmark::State& state) {
     auto made = MakeLargest(legs);
     if (!kv::SaveTournament(*made, path, false)) state.SkipWithError("cannot write the file");
     for (auto _ : state) {
-        kv::TTournament t;
+        kv::TTournament t(kv::TTournamentDefaults::FromSettings());
         if (!kv::LoadTournament(t, path)) state.SkipWithError("the file did not load");
     }
     state.counters["matches"] = made->MatchCount();
@@ -162,7 +162,7 @@ void BM_PublishLargest(benchmark::State& state) {
 void BM_GenerateDoubleRoundRobin(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        kv::TTournament t;
+        kv::TTournament t(kv::TTournamentDefaults::FromSettings());
         t.GroupLegs = 2;
         t.JointTable().Legs = 2;
         t.AddGroup(QStringLiteral("League"), 2, -1, 0, t.JointTable().Style);

@@ -18,7 +18,7 @@ std::unique_ptr<kv::TTournament> LoadOrReport(const QString& path, const QString
         Fail(command, QStringLiteral("file not found: %1").arg(path));
         return nullptr;
     }
-    auto t = std::make_unique<kv::TTournament>();
+    auto t = std::make_unique<kv::TTournament>(kv::TTournamentDefaults::FromSettings());
     const kv::TIoResult r = kv::LoadTournament(*t, QFileInfo(path).absoluteFilePath());
     if (!r) {
         Fail(command, r.Line > 0

@@ -72,7 +72,7 @@ int CmdConvert(const QStringList& args) {
     QString ignored;
     std::unique_ptr<kv::TTournament> t;
     if (kv::ReadLegacyInfo(in, legacy, ignored)) {
-        t = std::make_unique<kv::TTournament>();
+        t = std::make_unique<kv::TTournament>(kv::TTournamentDefaults::FromSettings());
         const kv::TIoResult r =
             kv::ImportLegacyTournament(*t, in, legacy.Kind, legacy.Name, legacy.Sport);
         if (!r) {

@@ -64,7 +64,7 @@ TTournamentDocument::TSnapshot TTournamentDocument::Snapshot() const {
 }
 
 void TTournamentDocument::Restore(const TSnapshot& s, unsigned changes) {
-    auto t = std::make_unique<TTournament>();
+    auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
     if (!ReadTournamentBytes(*t, s.File, tournament_->FileName))
         return; // the bytes were written by this program a moment ago; nothing else to do
     t->FileName = tournament_->FileName;

@@ -112,12 +112,21 @@ void SaveDefaultFixtureColumns(const std::vector<int>& columns) {
     RegWriteString(QString(), QStringLiteral("DefaultFixturesCols"), ids.join(QLatin1Char(',')));
 }
 
-TTournament::TTournament()
-    : Dimensions(TTableDimensions::FromSettings(SportOther)), View(TTableView::FromSettings()),
-      FixtureColumns(DefaultFixtureColumns()),
-      joint_(std::make_unique<TGroup>(this, LangText(5102, "Team"), 0, -1, -1)) {
+TTournamentDefaults TTournamentDefaults::FromSettings() {
+    TTournamentDefaults d;
+    d.Dimensions = TTableDimensions::FromSettings(SportOther);
+    d.View = TTableView::FromSettings();
+    d.Style = TGroupStyle::FromSettings();
+    d.FixtureColumns = DefaultFixtureColumns();
+    d.JointTableName = LangText(5102, "Team");
+    return d;
+}
+
+TTournament::TTournament(const TTournamentDefaults& defaults)
+    : Dimensions(defaults.Dimensions), View(defaults.View), FixtureColumns(defaults.FixtureColumns),
+      joint_(std::make_unique<TGroup>(this, defaults.JointTableName, 0, -1, -1)) {
     joint_->Kind = KindJoint;
-    joint_->Style = TGroupStyle::FromSettings();
+    joint_->Style = defaults.Style;
 }
 
 TTournament::~TTournament() = default;

@@ -5,6 +5,7 @@
 #include "model/group.h"
 #include "model/match.h"
 #include "model/people.h"
+#include "model/sport.h"
 #include "model/tablestyle.h"
 #include "model/team.h"
 
@@ -50,6 +51,19 @@ struct TSortState {
 // the settings store, or the columns 0 to 8 when it holds none.
 std::vector<int> DefaultFixtureColumns();
 void SaveDefaultFixtureColumns(const std::vector<int>& columns);
+
+// What a new tournament starts with, before a file or the wizard gives it its own: the look
+// of its tables, its fixture columns and the joint table's name. The plain values are the
+// built-in ones; FromSettings() gives the user's, from the settings store and the language.
+struct TTournamentDefaults {
+    TTableDimensions Dimensions = TTableDimensions::BuiltIn(SportOther);
+    TTableView View;
+    TGroupStyle Style;
+    std::vector<int> FixtureColumns{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    QString JointTableName = QStringLiteral("Team");
+
+    static TTournamentDefaults FromSettings();
+};
 
 // The fixture list's sort column (-1 none) and direction.
 struct TFixtureSort {
@@ -140,7 +154,7 @@ struct TPairingOptions {
 class TTournament {
 public:
     // A blank tournament, as used before loading a file.
-    TTournament();
+    explicit TTournament(const TTournamentDefaults& defaults);
     ~TTournament();
     TTournament(const TTournament&) = delete;
     TTournament& operator=(const TTournament&) = delete;

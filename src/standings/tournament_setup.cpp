@@ -262,7 +262,7 @@ TStructureCheck CheckNewStructure(const TNewTournament& spec) {
 }
 
 std::unique_ptr<TTournament> CreateTournament(const TNewTournament& spec) {
-    auto t = std::make_unique<TTournament>();
+    auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
     const int sport = NormalizeSport(spec.Sport);
     const bool conferences = !spec.Conferences.empty();
     t->Name = spec.Name;

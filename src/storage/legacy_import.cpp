@@ -540,7 +540,7 @@ TIoResult ImportLegacyTournament(TTournament& t, const QString& path, TLegacyKin
 
 TIoResult ImportLegacyFile(const QString& source, TLegacyKind kind, const QString& name, int sport,
                            const QString& target) {
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     const TIoResult read = ImportLegacyTournament(t, source, kind, name, sport);
     if (!read) return read;
     RecomputeAll(t);

@@ -473,7 +473,7 @@ AddExistingTournaments(TTournamentList& list, TListNode* selected, const QString
         TNodeData data;
         data.Kind = NodeTournament;
         {
-            TTournament probe;
+            TTournament probe{TTournamentDefaults{}}; // only its name is read
             if (const TIoResult loaded = LoadTournament(probe, path); !loaded) {
                 inform(loaded.Message, TMessageKind::Error); // a file error
                 continue;

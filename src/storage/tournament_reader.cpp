@@ -465,7 +465,7 @@ bool ReadIdentity(const QString& path, QString& name, int& sport) {
 TIoResult RenameInFile(const QString& path, const QString& newName) {
     if (!QFileInfo::exists(path))
         return TIoResult::Failure(Fmt(LangText(5100, "File not found: %s"), path));
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     const TIoResult loaded = LoadTournament(t, path);
     if (!loaded) return loaded;
     t.Name = newName;

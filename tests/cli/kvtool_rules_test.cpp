@@ -116,7 +116,7 @@ TEST_F(KvtoolRules, PointsRulesByName) {
     // Owls: an overtime loss (1) and a win (2); Bears: an overtime win (3 by the sport's rule).
     EXPECT_TRUE(r.Out.contains(QStringLiteral("Bears    3"))) << r.Out.toStdString();
     EXPECT_TRUE(r.Out.contains(QStringLiteral("Owls     3"))) << r.Out.toStdString();
-    kv::TTournament t;
+    kv::TTournament t(kv::TTournamentDefaults::FromSettings());
     ASSERT_TRUE(kv::LoadTournament(t, Path("h.kvd")));
     EXPECT_EQ(t.WinPoints, 2);
     EXPECT_EQ(t.LossOTPoints, 1);
@@ -125,7 +125,7 @@ TEST_F(KvtoolRules, PointsRulesByName) {
     ASSERT_EQ(
         New("s.kvd", A({"--sport", "soccer", "--group", "G=A;B", "--rules", "WinPoints=2"})).Status,
         0);
-    kv::TTournament soccer;
+    kv::TTournament soccer(kv::TTournamentDefaults::FromSettings());
     ASSERT_TRUE(kv::LoadTournament(soccer, Path("s.kvd")));
     EXPECT_EQ(soccer.WinPoints, 2);
     EXPECT_EQ(soccer.WinOTPoints, 2);

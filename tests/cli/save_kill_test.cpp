@@ -67,7 +67,7 @@ TEST_F(SaveKill, AKilledSaveNeverLeavesABrokenFile) {
         }
         p.waitForFinished();
         // The file always loads, whole; so does the backup when there is one.
-        kv::TTournament loaded;
+        kv::TTournament loaded(kv::TTournamentDefaults::FromSettings());
         const kv::TIoResult r = kv::LoadTournament(loaded, path);
         ASSERT_TRUE(r) << "after run " << i << ": " << r.Message.toStdString() << " line "
                        << r.Line;
@@ -75,7 +75,7 @@ TEST_F(SaveKill, AKilledSaveNeverLeavesABrokenFile) {
         EXPECT_LE(loaded.MatchCount(), before + i + 1);
         const QString backup = kv::ChangeFileExt(path, QStringLiteral(".bak"));
         if (QFileInfo::exists(backup)) {
-            kv::TTournament old;
+            kv::TTournament old(kv::TTournamentDefaults::FromSettings());
             ASSERT_TRUE(kv::LoadTournament(old, backup)) << "backup after run " << i;
         }
     }

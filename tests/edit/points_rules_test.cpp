@@ -63,7 +63,7 @@ TEST_F(PointsRules, HiddenOvertimeValuesEqualNormalTimeValues) {
     TPointsRules soccer = TPointsRules::ForSport(SportSoccer);
     soccer.WinOT = 7; // hidden while overtime is off
     soccer.LossOT = 5;
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     SaveRulesInto(soccer, t);
     EXPECT_FALSE(t.Overtime);
     EXPECT_EQ(t.WinOTPoints, 3);
@@ -81,12 +81,12 @@ TEST_F(PointsRules, BasketballAndUSFootballAlwaysHaveOvertime) {
     for (int sport : {SportBasketball, SportUSFootball}) {
         TPointsRules rules = TPointsRules::ForSport(sport);
         rules.Overtime = false;
-        TTournament t;
+        TTournament t(TTournamentDefaults::FromSettings());
         SaveRulesInto(rules, t);
         EXPECT_TRUE(t.Overtime) << sport;
     }
     // US football's overtime switch is hidden, so its overtime values are the normal ones.
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     SaveRulesInto(TPointsRules::ForSport(SportUSFootball), t);
     EXPECT_EQ(t.WinOTPoints, 2);
     EXPECT_EQ(t.LossOTPoints, 0);
@@ -132,7 +132,7 @@ TEST_F(PointsRules, EditorLayout) {
 }
 
 TEST_F(PointsRules, PointsOfEveryOutcome) {
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     t.WinPoints = 3;
     t.DrawPoints = 1;
     t.LossPoints = 0.5;
@@ -151,7 +151,7 @@ TEST_F(PointsRules, PointsOfEveryOutcome) {
     EXPECT_EQ(PointsForOutcome(t, OutcomeLossSO), 0.25);
     EXPECT_EQ(PointsForOutcome(t, OutcomeWin, 2), 3);     // awarded: the opponent forfeited
     EXPECT_EQ(PointsForOutcome(t, OutcomeLoss, 1), -1.5); // forfeited: loss minus the penalty
-    TTournament chess;
+    TTournament chess(TTournamentDefaults::FromSettings());
     SaveRulesInto(TPointsRules::ForSport(SportChess), chess);
     EXPECT_EQ(PointsForOutcome(chess, OutcomeDraw), 0.5);
 }

@@ -22,7 +22,7 @@ namespace {
 class UndoProperty : public kvtest::TTempHome {
 protected:
     std::unique_ptr<TTournamentDocument> Open(const char* sample) {
-        auto t = std::make_unique<TTournament>();
+        auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
         const TIoResult loaded = LoadTournament(*t, QStringLiteral(KV_SAMPLES "/") + sample);
         EXPECT_TRUE(loaded.Ok) << loaded.Message.toStdString();
         return std::make_unique<TTournamentDocument>(std::move(t));

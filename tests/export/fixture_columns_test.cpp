@@ -25,11 +25,16 @@ TEST_F(FixtureColumns, TheListMustShowBothTeams) {
 TEST_F(FixtureColumns, NewTournamentsTakeTheSavedDefaultOrTheFirstNine) {
     const std::vector<int> builtIn{0, 1, 2, 3, 4, 5, 6, 7, 8};
     EXPECT_EQ(DefaultFixtureColumns(), builtIn);
-    EXPECT_EQ(TTournament().FixtureColumns, builtIn);
+    EXPECT_EQ(TTournamentDefaults::FromSettings().FixtureColumns, builtIn);
 
     SaveDefaultFixtureColumns({FixVisitor, FixHome, FixScore, 12});
     EXPECT_EQ(DefaultFixtureColumns(), (std::vector<int>{FixVisitor, FixHome, FixScore, 12}));
-    EXPECT_EQ(TTournament().FixtureColumns, (std::vector<int>{FixVisitor, FixHome, FixScore, 12}));
+    EXPECT_EQ(TTournamentDefaults::FromSettings().FixtureColumns,
+              (std::vector<int>{FixVisitor, FixHome, FixScore, 12}));
+    EXPECT_EQ(TTournament(TTournamentDefaults::FromSettings()).FixtureColumns,
+              (std::vector<int>{FixVisitor, FixHome, FixScore, 12}));
+    // The tournament itself reads no settings: given the built-in defaults, it keeps them.
+    EXPECT_EQ(TTournament(TTournamentDefaults{}).FixtureColumns, builtIn);
 
     // A list the program cannot use falls back to the built-in one.
     SaveDefaultFixtureColumns({});

@@ -88,7 +88,7 @@ TEST_F(HtmlSafety, HostileTextInEveryFieldStaysText) {
     // The same from a file, as a user would receive one.
     const QString path = HomePath(QStringLiteral("hostile.kvd"));
     ASSERT_TRUE(SaveTournament(*t, path, false));
-    TTournament loaded;
+    TTournament loaded(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(loaded, path));
     ExpectInert(TablesHtml(loaded, QString(), {0, 1}, PrefString("HTML", "TableAttr")));
 

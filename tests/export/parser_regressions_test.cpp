@@ -49,7 +49,7 @@ TEST_F(ParserRegressions, HostileCountsDoNotAllocateAhead) {
         QByteArray replacement = needle;
         replacement.replace(2, needle.indexOf('\r', 2) - 2, "2000000000");
         hostile.replace(at, needle.size(), replacement);
-        kv::TTournament t;
+        kv::TTournament t(kv::TTournamentDefaults::FromSettings());
         EXPECT_FALSE(kv::ReadTournamentBytes(t, hostile, QStringLiteral("hostile.kvd"))) << count;
     }
 }

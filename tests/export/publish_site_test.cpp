@@ -32,7 +32,7 @@ namespace {
 class PublishSite : public kvtest::TTempHome {
 protected:
     static std::unique_ptr<TTournament> Sample(const char* name) {
-        auto t = std::make_unique<TTournament>();
+        auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
         EXPECT_TRUE(LoadTournament(*t, QStringLiteral(KV_SAMPLES "/") + QLatin1String(name)).Ok);
         return t;
     }

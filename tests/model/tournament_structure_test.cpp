@@ -239,7 +239,7 @@ TEST_F(TournamentStructure, PlannedMatches) {
 }
 
 TEST_F(TournamentStructure, StadiumsAndRefereesByNameAndId) {
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     EXPECT_EQ(t.AddStadium(QStringLiteral("Arena"), QString(), QStringLiteral("Oslo"), 5000), 0);
     EXPECT_EQ(t.AddStadium(QStringLiteral("Park"), QString(), QString(), -1), 1);
     EXPECT_EQ(t.StadiumIdByName(QStringLiteral("ARENA")), 0);

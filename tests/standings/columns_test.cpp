@@ -191,7 +191,7 @@ TEST_F(Columns, WidthsAndDirections) {
 }
 
 TEST_F(Columns, DefaultColumnsBySport) {
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     t.Sport = SportSoccer;
     t.WinPoints = 3;
     t.WinOTPoints = 3;

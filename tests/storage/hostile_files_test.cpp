@@ -44,23 +44,23 @@ TEST_F(HostileFiles, AbsurdSizesInATournamentAreRefused) {
     {
         auto t = League(4);
         t->GroupLegs = 40; // every per-leg list and table would be forty deep
-        TTournament back;
+        TTournament back(TTournamentDefaults::FromSettings());
         EXPECT_TRUE(WrongFormat(RoundTrip(*t, back)));
     }
     {
         auto t = League(4);
         t->GroupAt(0)->Legs = 100000;
-        TTournament back;
+        TTournament back(TTournamentDefaults::FromSettings());
         EXPECT_TRUE(WrongFormat(RoundTrip(*t, back)));
     }
     {
         auto t = League(kMaxTeams + 1);
-        TTournament back;
+        TTournament back(TTournamentDefaults::FromSettings());
         EXPECT_TRUE(WrongFormat(RoundTrip(*t, back)));
     }
     {
         auto t = League(kMaxTeams); // the largest legal one reads
-        TTournament back;
+        TTournament back(TTournamentDefaults::FromSettings());
         EXPECT_TRUE(RoundTrip(*t, back).Ok);
         EXPECT_EQ(back.TeamCount(), kMaxTeams);
     }
@@ -68,7 +68,7 @@ TEST_F(HostileFiles, AbsurdSizesInATournamentAreRefused) {
         // A line of more than a megabyte is no line of this format.
         auto t = League(4);
         t->Name = QString(2 << 20, QLatin1Char('x'));
-        TTournament back;
+        TTournament back(TTournamentDefaults::FromSettings());
         EXPECT_TRUE(WrongFormat(RoundTrip(*t, back)));
     }
 }
@@ -80,7 +80,7 @@ TEST_F(HostileFiles, OddValuesAreReadWithinBounds) {
     const TSortColumn points = t->SortCriteria.front();
     for (int i = 0; i < 1000; ++i)
         t->SortCriteria.push_back(points); // the same criterion again and again
-    TTournament back;
+    TTournament back(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(RoundTrip(*t, back).Ok);
     EXPECT_EQ(back.Dimensions.LineFactor, 10.0);
     EXPECT_EQ(back.SortCriteria.size(), 1u);
@@ -93,7 +93,7 @@ TEST_F(HostileFiles, AFileTooLargeIsRefusedBeforeItIsRead) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_TRUE(f.resize(kMaxInputFileBytes + 1)); // sparse: no disk is used
     f.close();
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     const TIoResult r = LoadTournament(t, path);
     EXPECT_FALSE(r.Ok);
     EXPECT_TRUE(r.Message.contains(QStringLiteral("is too large (more than 64 MB)")))

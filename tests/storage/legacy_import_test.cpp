@@ -22,7 +22,7 @@ protected:
         TLegacyInfo info;
         QString error;
         if (!ReadLegacyInfo(Path(name), info, error)) return nullptr;
-        auto t = std::make_unique<TTournament>();
+        auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
         const TIoResult r =
             ImportLegacyTournament(*t, Path(name), info.Kind, info.Name, info.Sport);
         if (result) *result = r;
@@ -145,7 +145,7 @@ TEST_F(LegacyImport, Version3Chess) {
     EXPECT_EQ(forfeit->Matchday, -1);
     EXPECT_FALSE(forfeit->HasTime);
     // The result is a current tournament that survives its own file.
-    TTournament again;
+    TTournament again(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(ReadTournamentBytes(again, TournamentBytes(*t), QStringLiteral("x")));
     EXPECT_EQ(TournamentBytes(again), TournamentBytes(*t));
 }
@@ -153,7 +153,7 @@ TEST_F(LegacyImport, Version3Chess) {
 TEST_F(LegacyImport, DamagedFilesFailWithoutCrashing) {
     QByteArray bytes = ReadFile(Path("chess-3.0.plg"));
     for (qsizetype cut = 0; cut < bytes.size(); cut += 5) {
-        TTournament t;
+        TTournament t(TTournamentDefaults::FromSettings());
         const TIoResult r =
             ImportLegacyBytes(t, bytes.left(cut), TLegacyKind::Version3, QStringLiteral("x"), 1, 0);
         if (cut < bytes.size() - 20) {
@@ -174,7 +174,7 @@ TEST_F(LegacyImport, ImportingSavesOnlyWhatWasRead) {
     ASSERT_TRUE(ImportLegacyFile(Path("two-groups.plg"), TLegacyKind::Version2,
                                  QStringLiteral("Two"), SportHandball, saved)
                     .Ok);
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(t, saved).Ok);
     EXPECT_EQ(t.Name, QStringLiteral("Two"));
     EXPECT_EQ(t.Sport, SportHandball);
@@ -194,13 +194,13 @@ TEST_F(LegacyImport, AMatchTheTournamentCannotHoldFailsTheImport) {
                                   QByteArray("1 2 1 0 1 1 0 7 3 46000 0 3 0 120 1 3 0 0")}) {
         QByteArray bytes = good;
         bytes.replace(line, bad);
-        TTournament t;
+        TTournament t(TTournamentDefaults::FromSettings());
         EXPECT_FALSE(
             ImportLegacyBytes(t, bytes, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0)
                 .Ok)
             << bad.constData();
     }
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     EXPECT_TRUE(
         ImportLegacyBytes(t, good, TLegacyKind::Version3, QStringLiteral("X"), SportChess, 0).Ok);
     // A file that cannot be opened says so.

@@ -104,7 +104,7 @@ TEST_F(NamedFileKinds, TableAndPlaceStyles) {
 }
 
 TEST_F(NamedFileKinds, StadiumListsMergeWithoutDuplicates) {
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     t.AddStadium(QStringLiteral("Arena"), QStringLiteral("Norway"), QStringLiteral("Oslo"), 500);
     TPeopleEditor editor(TPeopleKind::Stadiums, t);
     ASSERT_TRUE(editor
@@ -125,7 +125,7 @@ TEST_F(NamedFileKinds, StadiumListsMergeWithoutDuplicates) {
     EXPECT_TRUE(ReadFile(path).startsWith(
         "Kelvorandine / Stadium List 2.0\r\nArena\r\nNorway\r\nOslo\r\n500\r\n"));
 
-    TTournament empty;
+    TTournament empty(TTournamentDefaults::FromSettings());
     TPeopleEditor fresh(TPeopleKind::Stadiums, empty);
     TPeopleLoad load = LoadPeopleList(path, fresh);
     EXPECT_TRUE(load.Ok);
@@ -150,7 +150,7 @@ TEST_F(NamedFileKinds, StadiumListsMergeWithoutDuplicates) {
 }
 
 TEST_F(NamedFileKinds, RefereeListsMergeWithoutDuplicates) {
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     t.AddReferee(QStringLiteral("Ann Lee"), QStringLiteral("Norway"), QStringLiteral("Oslo"), 1980);
     const QString path = HomePath(QStringLiteral("refs.rfr"));
     TPeopleEditor editor(TPeopleKind::Referees, t);
@@ -160,7 +160,7 @@ TEST_F(NamedFileKinds, RefereeListsMergeWithoutDuplicates) {
               QStringLiteral("This referee already exists"));
     ASSERT_TRUE(SavePeopleList(path, TPeopleKind::Referees, editor.Entries()));
     EXPECT_TRUE(ReadFile(path).startsWith("Kelvorandine / Referee List 2.0\r\nAnn Lee\r\n"));
-    TTournament empty;
+    TTournament empty(TTournamentDefaults::FromSettings());
     TPeopleEditor fresh(TPeopleKind::Referees, empty);
     EXPECT_EQ(LoadPeopleList(path, fresh).Information, QString());
     EXPECT_EQ(LoadPeopleList(path, fresh).Information,

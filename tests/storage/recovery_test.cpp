@@ -35,7 +35,7 @@ TEST_F(Recovery, CopiesAreOfferedUntilSavedAndRefusedWhenDamaged) {
     EXPECT_EQ(copies[0].Name, QStringLiteral("Cup"));
     EXPECT_EQ(copies[0].Edits, 3);
     EXPECT_EQ(copies[0].FilePath, QFileInfo(t->FileName).absoluteFilePath());
-    TTournament restored;
+    TTournament restored(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadRecovery(copies[0], restored).Ok);
     EXPECT_TRUE(restored.IsModified);
     EXPECT_EQ(restored.MatchCount(), 1);
@@ -43,7 +43,7 @@ TEST_F(Recovery, CopiesAreOfferedUntilSavedAndRefusedWhenDamaged) {
 
     // Damaged: refused, nothing loaded over good data.
     WriteFile(copies[0].CopyPath, QByteArray("Kelvorandine File\r\n2.0\r\ngarbage"));
-    TTournament damaged;
+    TTournament damaged(TTournamentDefaults::FromSettings());
     EXPECT_FALSE(LoadRecovery(PendingRecoveries().at(0), damaged).Ok);
 
     // Saved since the copy: it is of no more use and goes.

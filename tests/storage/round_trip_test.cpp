@@ -124,7 +124,7 @@ TEST_F(RoundTrip, TournamentFiles) {
         RecomputeAll(*t);
 
         const QByteArray bytes = TournamentBytes(*t);
-        TTournament back;
+        TTournament back(TTournamentDefaults::FromSettings());
         const TIoResult read = ReadTournamentBytes(back, bytes, QStringLiteral("random.kvd"));
         ASSERT_TRUE(read) << qPrintable(read.Message);
         EXPECT_EQ(TournamentBytes(back), bytes);
@@ -294,7 +294,7 @@ TEST_F(RoundTrip, StadiumAndRefereeLists) {
                 entries.push_back({i, names.Unique(TTeam::kNameCapacity),
                                    names.Next(TTeam::kTextCapacity),
                                    names.Next(TTeam::kTextCapacity), names.Pick(-1, 90000)});
-            TTournament empty;
+            TTournament empty(TTournamentDefaults::FromSettings());
             TPeopleEditor editor(kind, empty);
             const TPeopleLoad load = LoadPeopleListBytes(PeopleListBytes(kind, entries), editor);
             ASSERT_TRUE(load.Ok) << qPrintable(load.Error);

@@ -19,7 +19,7 @@ TEST_F(Samples, EverySampleLoadsAndSavesUnchanged) {
     ASSERT_EQ(files.size(), 5);
     for (const QString& name : files) {
         const QByteArray bytes = ReadFile(folder.filePath(name));
-        TTournament t;
+        TTournament t(TTournamentDefaults::FromSettings());
         ASSERT_TRUE(ReadTournamentBytes(t, bytes, name)) << name.toStdString();
         EXPECT_GT(t.MatchCount(), 0) << name.toStdString();
         // SavedAt is not in the file, so the bytes come back as they are.
@@ -28,7 +28,7 @@ TEST_F(Samples, EverySampleLoadsAndSavesUnchanged) {
 }
 
 TEST_F(Samples, TheFivePeriodBasketballGameWentToOvertime) {
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(t, QStringLiteral(KV_SAMPLES "/basketball.kvd")));
     const TTeam* dingos = t.JointTable().TeamByName(QStringLiteral("Desert Dingos"));
     const TTeam* coyotes = t.JointTable().TeamByName(QStringLiteral("Canyon Coyotes"));

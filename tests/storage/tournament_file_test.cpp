@@ -25,7 +25,7 @@ namespace {
 class TournamentFile : public kvtest::TTempHome {
 protected:
     static std::unique_ptr<TTournament> Load(const QString& path, TIoResult* result = nullptr) {
-        auto t = std::make_unique<TTournament>();
+        auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
         const TIoResult r = LoadTournament(*t, path);
         if (result) *result = r;
         return r ? std::move(t) : nullptr;
@@ -154,7 +154,7 @@ TEST_F(TournamentFile, EverySportSurvivesSavingAndLoadingByteForByte) {
         for (const bool conferences : {false, true}) {
             auto t = Rich(sport, conferences);
             const QByteArray first = TournamentBytes(*t);
-            TTournament loaded;
+            TTournament loaded(TTournamentDefaults::FromSettings());
             ASSERT_TRUE(ReadTournamentBytes(loaded, first, QStringLiteral("rich.kvd"))) << sport;
             EXPECT_EQ(TournamentBytes(loaded), first)
                 << SportEnglishName(sport).toStdString() << " conferences " << conferences;
@@ -194,7 +194,7 @@ TEST_F(TournamentFile, AddedGoalsForAndAgainstReadBackApart) {
         EXPECT_EQ(v[5].toDouble(), -4.5);
     }
     EXPECT_TRUE(found) << bytes.toStdString();
-    TTournament loaded;
+    TTournament loaded(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(ReadTournamentBytes(loaded, bytes, QStringLiteral("x")));
     const TTeam* back = loaded.JointTable().TeamByName(QStringLiteral("A1"));
     EXPECT_EQ(back->AddedPoints, -2);
@@ -204,12 +204,12 @@ TEST_F(TournamentFile, AddedGoalsForAndAgainstReadBackApart) {
 
 TEST_F(TournamentFile, ChessHalvesAndPeriodsReadBack) {
     auto t = Rich(SportChess, false);
-    TTournament loaded;
+    TTournament loaded(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(ReadTournamentBytes(loaded, TournamentBytes(*t), QStringLiteral("x")));
     EXPECT_EQ(loaded.MatchAt(0)->HomeScore, 0.5);
     EXPECT_EQ(loaded.MatchAt(0)->VisitorScore, 0.5);
     auto hockey = Rich(SportHockey, true);
-    TTournament back;
+    TTournament back(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(ReadTournamentBytes(back, TournamentBytes(*hockey), QStringLiteral("x")));
     const auto* m = dynamic_cast<const TGMatch*>(back.MatchAt(0));
     ASSERT_NE(m, nullptr);
@@ -228,7 +228,7 @@ TEST_F(TournamentFile, EmptyCommentsAreOneEmptyLine) {
     RecomputeAll(*t);
     const QByteArray bytes = TournamentBytes(*t);
     EXPECT_TRUE(bytes.endsWith("0\r\n0\r\n1\r\n\r\n")) << bytes.right(20).toStdString();
-    TTournament loaded;
+    TTournament loaded(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(ReadTournamentBytes(loaded, bytes, QStringLiteral("x")));
     EXPECT_EQ(loaded.Comments, QString());
 }
@@ -350,13 +350,13 @@ TEST_F(TournamentFile, DamagedFilesNeverCrash) {
     const QByteArray good = TournamentBytes(*Rich(SportBasketball, true));
     // Every prefix of the file is refused cleanly (or, at the very end, read).
     for (qsizetype cut = 0; cut < good.size(); cut += 7) {
-        TTournament t;
+        TTournament t(TTournamentDefaults::FromSettings());
         ReadTournamentBytes(t, good.left(cut), QStringLiteral("cut"));
     }
     // Huge counts do not allocate: they run into the end of the file.
     QByteArray hostile = good;
     hostile.replace("\r\n6\r\n", "\r\n2000000000\r\n");
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     EXPECT_FALSE(ReadTournamentBytes(t, hostile, QStringLiteral("hostile")));
 }
 
@@ -379,7 +379,7 @@ TEST_F(TournamentFile, TieRulesAreStoredOnlyWhenSet) {
         const QByteArray marked = TournamentBytes(*t);
         EXPECT_EQ(marked.split('\n')[3].simplified().split(' ').size(), 22);
         ASSERT_TRUE(marked.contains("\r\nTie order\r\n"));
-        TTournament loaded;
+        TTournament loaded(TTournamentDefaults::FromSettings());
         ASSERT_TRUE(ReadTournamentBytes(loaded, marked, QStringLiteral("t.kvd")));
         EXPECT_TRUE(loaded.HeadToHeadStillLevel);
         EXPECT_EQ(loaded.GroupAt(0)->TieOrder, (std::vector<int>{a2, a1}));
@@ -393,12 +393,12 @@ TEST_F(TournamentFile, TieRulesAreStoredOnlyWhenSet) {
         EXPECT_EQ(TournamentBytes(loaded), marked);
 
         // Parts a later writer adds after them are passed over.
-        TTournament later;
+        TTournament later(TTournamentDefaults::FromSettings());
         ASSERT_TRUE(ReadTournamentBytes(later, plain + "Something newer\r\n3 4 5\r\n",
                                         QStringLiteral("t.kvd")));
         EXPECT_EQ(TournamentBytes(later), plain);
         // A damaged record is a damaged file, reported as such.
-        TTournament damaged;
+        TTournament damaged(TTournamentDefaults::FromSettings());
         EXPECT_FALSE(
             ReadTournamentBytes(damaged, plain + "Tie order\r\nx\r\n", QStringLiteral("t.kvd")));
     }
@@ -415,7 +415,7 @@ TEST_F(TournamentFile, RegulationAndOvertimeWinsColumnLoads) {
                   [](const TTableColumn& c) { return c.Id == kColumnRegulationOvertimeWins; });
     t->Columns.push_back({static_cast<int>(t->Columns.size()), kColumnRegulationOvertimeWins, 30});
     const QByteArray bytes = TournamentBytes(*t);
-    TTournament loaded;
+    TTournament loaded(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(ReadTournamentBytes(loaded, bytes, QStringLiteral("t.kvd")));
     EXPECT_EQ(loaded.Columns.back().Id, kColumnRegulationOvertimeWins);
     EXPECT_EQ(TournamentBytes(loaded), bytes);

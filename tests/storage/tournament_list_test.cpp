@@ -31,7 +31,7 @@ protected:
     }
     // A tournament file in the tournament folder.
     static void MakeFile(const QString& file, const QString& name) {
-        TTournament t;
+        TTournament t(TTournamentDefaults::FromSettings());
         t.Name = name;
         QDir().mkpath(SavesFolder());
         ASSERT_TRUE(SaveTournament(t, TTournamentList::SavesPath(file), false));
@@ -254,7 +254,7 @@ TEST_F(TournamentList, AddingExistingTournamentsNeverOverwritesAListedFile) {
     list.AddEntry(nullptr, Tournament(QStringLiteral("Listed Cup"), QStringLiteral("cup.kvd")));
     const QString outside = HomePath(QStringLiteral("elsewhere/cup.kvd"));
     QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
-    TTournament other;
+    TTournament other(TTournamentDefaults::FromSettings());
     other.Name = QStringLiteral("Other Cup");
     ASSERT_TRUE(SaveTournament(other, outside, false));
     QStringList asked;
@@ -336,7 +336,7 @@ TEST_F(TournamentList, AddingKeepsTournamentNamesUnique) {
     QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
     const QString same = HomePath(QStringLiteral("elsewhere/again.kvd"));
     const QString other = HomePath(QStringLiteral("elsewhere/other.kvd"));
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     t.Name = QStringLiteral("SPRING CUP");
     ASSERT_TRUE(SaveTournament(t, same, false));
     t.Name = QStringLiteral("Autumn Cup");
@@ -364,7 +364,7 @@ TEST_F(TournamentList, AddingRefusesFilesThatDoNotLoad) {
     const QString junk = HomePath(QStringLiteral("elsewhere/junk.kvd"));
     WriteFile(junk, "junk\n");
     const QString halfway = HomePath(QStringLiteral("elsewhere/half.kvd"));
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     t.Name = QStringLiteral("Half Broken");
     ASSERT_TRUE(SaveTournament(t, halfway, false));
     WriteFile(halfway, ReadFile(halfway).left(60));

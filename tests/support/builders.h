@@ -20,7 +20,7 @@ inline std::unique_ptr<kv::TTournament> MakeTournament(int sport, int legs,
                                                        const std::vector<TGroupSpec>& groups,
                                                        int conferenceLegs = -1,
                                                        int interLegs = -1) {
-    auto t = std::make_unique<kv::TTournament>();
+    auto t = std::make_unique<kv::TTournament>(kv::TTournamentDefaults::FromSettings());
     t->Name = QStringLiteral("Test");
     t->Sport = sport;
     t->GroupLegs = legs;

@@ -21,10 +21,10 @@
 namespace kvinputs {
 
 inline void TournamentFile(const QByteArray& bytes) {
-    kv::TTournament t;
+    kv::TTournament t(kv::TTournamentDefaults::FromSettings());
     if (!kv::ReadTournamentBytes(t, bytes, QStringLiteral("input.kvd"))) return;
     // What was read is written and read again.
-    kv::TTournament again;
+    kv::TTournament again(kv::TTournamentDefaults::FromSettings());
     kv::ReadTournamentBytes(again, kv::TournamentBytes(t), QStringLiteral("again.kvd"));
 }
 
@@ -33,7 +33,7 @@ inline void LegacyFile(const QByteArray& bytes) {
     if (bytes.isEmpty()) return;
     const kv::TLegacyKind kind =
         (bytes[0] & 1) ? kv::TLegacyKind::Version3 : kv::TLegacyKind::Version2;
-    kv::TTournament t;
+    kv::TTournament t(kv::TTournamentDefaults::FromSettings());
     if (kv::ImportLegacyBytes(t, bytes.mid(1), kind, QStringLiteral("legacy"), kv::SportSoccer, 0))
         kv::RecomputeAll(t);
 }
@@ -63,7 +63,7 @@ inline void NamedFile(const QByteArray& bytes) {
         break;
     }
     case 1: {
-        kv::TTournament t;
+        kv::TTournament t(kv::TTournamentDefaults::FromSettings());
         t.Sport = selector / 7 % kv::kSportCount;
         std::vector<kv::TTableColumn> shown, spare;
         kv::ParseColumnSet(body, t, shown, spare);
@@ -86,7 +86,7 @@ inline void NamedFile(const QByteArray& bytes) {
         break;
     }
     default: {
-        kv::TTournament t;
+        kv::TTournament t(kv::TTournamentDefaults::FromSettings());
         kv::TPeopleEditor editor(
             selector % 7 == 5 ? kv::TPeopleKind::Stadiums : kv::TPeopleKind::Referees, t);
         kv::LoadPeopleListBytes(body, editor);
@@ -168,7 +168,7 @@ inline void CsvWithScheme(const QByteArray& bytes) {
 
 // A tournament file that reads, written as the published JSON: it must parse back.
 inline void PublishJson(const QByteArray& bytes) {
-    kv::TTournament t;
+    kv::TTournament t(kv::TTournamentDefaults::FromSettings());
     if (!kv::ReadTournamentBytes(t, bytes, QStringLiteral("fuzz.kvd"))) return;
     kv::RecomputeAll(t);
     const QByteArray json = QJsonDocument(kv::TournamentJson(t)).toJson();

@@ -365,7 +365,8 @@ TEST_F(FixturesPage, TheColumnsDialogKeepsBothTeamsAndSetsTheDateFormat) {
     dialog.SaveDefault();
     EXPECT_EQ(RegReadString(QString(), QStringLiteral("DefaultFixturesCols"), QString()),
               QStringLiteral("4,7,6,8,11"));
-    EXPECT_EQ(TTournament().FixtureColumns, (std::vector<int>{4, 7, 6, 8, 11}));
+    EXPECT_EQ(TTournamentDefaults::FromSettings().FixtureColumns,
+              (std::vector<int>{4, 7, 6, 8, 11}));
     lists.SetChosen({FixHome, FixVisitor});
     dialog.LoadDefault();
     EXPECT_EQ(lists.Chosen(), (std::vector<int>{4, 7, 6, 8, 11}));

@@ -82,7 +82,7 @@ TEST_F(ListPanel, RenamingOpenAndClosedTournaments) {
     TListNode* chess = Entry("chess.kvd");
     ASSERT_TRUE(Panel().Model().setData(Panel().Model().IndexOf(chess),
                                         QStringLiteral("Chess Winter Open"), Qt::EditRole));
-    TTournament file;
+    TTournament file(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(file, chess->Data.FilePath));
     EXPECT_EQ(file.Name, QStringLiteral("Chess Winter Open"));
     EXPECT_TRUE(ListFile().contains("Chess Winter Open"));
@@ -165,7 +165,7 @@ TEST_F(ListPanel, EnterEndsARenameAndAnEmptyNameIsRefused) {
     Panel().Select(Entry("chess.kvd"));
     rename(QStringLiteral("Chess Winter Open"));
     EXPECT_TRUE(main_->TournamentForms().isEmpty());
-    TTournament file;
+    TTournament file(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(file, Entry("chess.kvd")->Data.FilePath));
     EXPECT_EQ(file.Name, QStringLiteral("Chess Winter Open"));
     Panel().Select(Entry("chess.kvd"));
@@ -261,7 +261,7 @@ TEST_F(ListPanel, FindAndFindNext) {
 TEST_F(ListPanel, AddingExistingTournaments) {
     const QString outside = HomePath(QStringLiteral("elsewhere/cup.kvd"));
     QDir().mkpath(HomePath(QStringLiteral("elsewhere")));
-    TTournament cup;
+    TTournament cup(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(cup, QStringLiteral(KV_SAMPLES "/soccer.kvd")));
     cup.Name = QStringLiteral("Riverside Cup");
     ASSERT_TRUE(SaveTournament(cup, outside, false));
@@ -332,7 +332,7 @@ TEST_F(ListPanel, ImportingFilesOfTheEarlierProgram) {
     const QString saved = TTournamentList::SavesPath(QStringLiteral("oldtwo.kvd"));
     ASSERT_TRUE(QFile::exists(saved));
     EXPECT_NE(main_->List().FindByPath(saved), nullptr);
-    TTournament t;
+    TTournament t(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(t, saved).Ok);
     EXPECT_EQ(t.Name, QStringLiteral("Old Two Groups"));
     EXPECT_EQ(t.Groups().size(), 2u);

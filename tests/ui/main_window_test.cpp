@@ -114,7 +114,7 @@ TEST_F(MainWindow, ShutdownAsksEveryWindowAndCancelKeepsThemOpen) {
         (QStringList{QStringLiteral("Save changes in tournament 'Riverside Spring League'?"),
                      QStringLiteral("Save changes in tournament 'Northern Ice Hockey League'?")}));
     EXPECT_FALSE(soccer->Document().IsModified());
-    TTournament saved;
+    TTournament saved(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(saved, soccer->Document().FileName()));
     EXPECT_FALSE(saved.View.Results);
     EXPECT_EQ(ReadFile(hockey->Document().FileName()), hockeyFile);

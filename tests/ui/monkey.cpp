@@ -139,7 +139,7 @@ QString TMonkey::Check(const char* after) {
 QString TMonkey::CheckSaved(kv::TTournamentForm& form) {
     const kv::TTournament& held = form.Document().Tournament();
     if (held.IsModified) return {}; // the save was refused or failed: nothing to compare
-    kv::TTournament read;
+    kv::TTournament read(kv::TTournamentDefaults::FromSettings());
     if (const kv::TIoResult r = kv::LoadTournament(read, held.FileName); !r)
         return QStringLiteral("saved file does not load: ") + r.Message;
     // What the window keeps beside the file.

@@ -78,7 +78,7 @@ protected:
         }
     }
     static std::unique_ptr<TTournament> Load(const QString& path) {
-        auto t = std::make_unique<TTournament>();
+        auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
         EXPECT_TRUE(LoadTournament(*t, path).Ok) << qPrintable(path);
         return t;
     }

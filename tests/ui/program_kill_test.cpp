@@ -130,7 +130,7 @@ protected:
 
 TEST_F(ProgramKill, AKilledSaveLeavesTheOldFileOrTheNewWithItsBackup) {
     MakeBigTournament();
-    TTournament start;
+    TTournament start(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(start, BigFile()).Ok);
     const int matches = start.MatchCount();
     int version = VersionOf(start);
@@ -159,7 +159,7 @@ TEST_F(ProgramKill, AKilledSaveLeavesTheOldFileOrTheNewWithItsBackup) {
         if (started != done) ++duringSave;
         if (done != version) saved = true;
 
-        TTournament loaded;
+        TTournament loaded(TTournamentDefaults::FromSettings());
         const TIoResult r = LoadTournament(loaded, BigFile());
         ASSERT_TRUE(r.Ok) << "run " << run << ": " << r.Message.toStdString() << " line " << r.Line;
         ASSERT_EQ(loaded.MatchCount(), matches) << "run " << run;
@@ -169,7 +169,7 @@ TEST_F(ProgramKill, AKilledSaveLeavesTheOldFileOrTheNewWithItsBackup) {
             << " and " << started;
         const QString backup = ChangeFileExt(BigFile(), QStringLiteral(".bak"));
         if (saved) {
-            TTournament old;
+            TTournament old(TTournamentDefaults::FromSettings());
             ASSERT_TRUE(LoadTournament(old, backup).Ok) << "backup after run " << run;
             ASSERT_EQ(old.MatchCount(), matches);
             // The backup is the file before the last save: one version behind, or the same

@@ -151,14 +151,14 @@ TEST_F(RecoveryWindows, AKilledProgramsEditsAreOfferedBackAtTheNextStart) {
     EXPECT_EQ(restored.Tournament().MatchAt(0)->HomeScore, 9);
     EXPECT_EQ(ReadFile(file), before); // nothing written until saved
     // The same edit made without the kill gives the same tournament.
-    auto same = std::make_unique<TTournament>();
+    auto same = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(*same, file).Ok);
     TTournamentDocument plain(std::move(same));
     ScoreNineNil(plain);
     EXPECT_EQ(TournamentBytes(plain.Tournament()), TournamentBytes(restored.Tournament()));
     plain.DiscardRecovery();
     ASSERT_TRUE(main_->TournamentForms().front()->Save());
-    TTournament saved;
+    TTournament saved(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(saved, file).Ok);
     EXPECT_EQ(saved.MatchAt(0)->HomeScore, 9);
     EXPECT_TRUE(PendingRecoveries().empty());

@@ -308,7 +308,7 @@ TEST_F(ScoreForm, AWholeRoundEnteredThroughTheDialog) {
     const QStringList scores{QStringLiteral("0:2"), QStringLiteral("1:1"), QStringLiteral("2:3"),
                              QStringLiteral("1:0")};
     // The expected season, written straight into a copy of the file.
-    TTournament expected;
+    TTournament expected(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(expected, doc.FileName()));
     std::vector<int> round;
     for (const TMatch* m : doc.Tournament().JointTable().Matches())
@@ -539,7 +539,7 @@ TEST_F(ScoreForm, AScoreRedrawsOnlyTheTablesOfItsTeams) {
             joint << team->Name;
         return all << joint.join(QLatin1Char(','));
     };
-    TTournament fresh;
+    TTournament fresh(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(ReadTournamentBytes(fresh, doc.Snapshot().File, doc.FileName()).Ok);
     RecomputeAll(fresh);
     EXPECT_EQ(orders(doc.Tournament()), orders(fresh));
@@ -583,7 +583,7 @@ TEST_F(ScoreForm, TMatchListFormMovesOnlyWithinItsRows) {
 TEST_F(ScoreForm, TheShortGridOffersNoLegBeyondThePairsLegs) {
     const QString path = TTournamentList::SavesPath(QStringLiteral("volleyball.kvd"));
     {
-        TTournament file;
+        TTournament file(TTournamentDefaults::FromSettings());
         ASSERT_TRUE(LoadTournament(file, path));
         ASSERT_EQ(file.GroupLegs, 1);
         file.ApplyStyleToAll([&] {

@@ -182,7 +182,7 @@ TEST_F(TablesPage, RetitlingAGroupTable) {
     page.ClickAt(page.ToViewport(0, TitleCentre(page.LayoutAt(0))));
     EXPECT_EQ(page.TableAt(0)->Name, QStringLiteral("North"));
     ASSERT_TRUE(form->Save());
-    TTournament saved;
+    TTournament saved(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(saved, form->Document().FileName()));
     EXPECT_EQ(saved.GroupAt(0)->Name, QStringLiteral("North"));
     EXPECT_FALSE(form->Command(TCommandId::Save)->isEnabled());

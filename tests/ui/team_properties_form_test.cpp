@@ -144,7 +144,7 @@ TEST_F(TeamPropertiesForm, FontAndBackgroundAreTheTeamsOwnAndKeptInTheFile) {
     EXPECT_TRUE(team->UpperCase);
     EXPECT_EQ(team->Font.Color, RgbColor(0, 128, 0));
     ASSERT_TRUE(form->Save());
-    TTournament loaded;
+    TTournament loaded(TTournamentDefaults::FromSettings());
     ASSERT_TRUE(LoadTournament(loaded, doc.FileName()).Ok);
     const TTeam* read = loaded.TeamById(id);
     ASSERT_NE(read, nullptr);

@@ -96,7 +96,7 @@ bool TakeParentFolders() {
 }
 
 bool SaveRenamedCopy(const QString& from, const QString& to, const QString& name) {
-    kv::TTournament t;
+    kv::TTournament t(kv::TTournamentDefaults::FromSettings());
     if (!kv::LoadTournament(t, from)) return false;
     t.Name = name;
     return kv::SaveTournament(t, to, false).Ok;

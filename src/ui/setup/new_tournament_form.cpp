@@ -257,7 +257,7 @@ bool TNewTournamentForm::LeaveSource() {
         return false;
     }
     if (source_ && sourcePath_ == node->Data.FilePath) return true;
-    auto source = std::make_unique<TTournament>();
+    auto source = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const TIoResult loaded = LoadTournament(*source, node->Data.FilePath);
     QApplication::restoreOverrideCursor();

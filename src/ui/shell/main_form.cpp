@@ -173,7 +173,7 @@ void TMainForm::OfferRecovery() {
 }
 
 bool TMainForm::RestoreCopy(const TRecoveryCopy& copy) {
-    auto t = std::make_unique<TTournament>();
+    auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
     if (const TIoResult r = LoadRecovery(copy, *t); !r) {
         ShowAppMessage(
             Fmt(LangText(620, "The recovery copy of '%s' is damaged and was not restored: %s"),
@@ -257,7 +257,7 @@ TTournamentForm* TMainForm::OpenTournament(const TNodeData& entry) {
                        TMessageKind::Error);
         return nullptr;
     }
-    auto t = std::make_unique<TTournament>();
+    auto t = std::make_unique<TTournament>(TTournamentDefaults::FromSettings());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // A large tournament takes a moment to load and draw: the wait window says so.
     std::unique_ptr<TWaitForm> wait;
