@@ -29,9 +29,16 @@ QString CalendarText(const QString& text) {
     return out;
 }
 
-QByteArray FoldedLine(const QString& line) {
+namespace {
+
+// Appends the line, folded, with its line end: the common short line in one step.
+void AppendFolded(QByteArray& out, const QString& line) {
     const QByteArray bytes = line.toUtf8();
-    QByteArray out;
+    if (bytes.size() <= 75) {
+        out += bytes;
+        out += "\r\n";
+        return;
+    }
     qsizetype start = 0;
     int limit = 75; // the first line's octets; each later one starts with a blank
     while (bytes.size() - start > limit) {
@@ -39,11 +46,21 @@ QByteArray FoldedLine(const QString& line) {
         // Back to the start of a UTF-8 sequence (continuation bytes are 10xxxxxx).
         while (end > start && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
             --end;
-        out += bytes.mid(start, end - start) + "\r\n ";
+        out.append(bytes.constData() + start, end - start);
+        out += "\r\n ";
         start = end;
         limit = 74;
     }
-    return out + bytes.mid(start) + "\r\n";
+    out.append(bytes.constData() + start, bytes.size() - start);
+    out += "\r\n";
+}
+
+} // namespace
+
+QByteArray FoldedLine(const QString& line) {
+    QByteArray out;
+    AppendFolded(out, line);
+    return out;
 }
 
 namespace {
@@ -65,7 +82,9 @@ QByteArray MatchCalendar(const TTournament& t, const std::vector<const TMatch*>&
         QCryptographicHash::hash(t.Name.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
     const TScoreTexts texts = TScoreTexts::Current();
     QByteArray out;
-    const auto line = [&out](const QString& text) { out += FoldedLine(text); };
+    out.reserve(static_cast<qsizetype>(matches.size()) * 400 + 400);
+    const auto line = [&out](const QString& text) { AppendFolded(out, text); };
+    const QString matchdayText = LangText(5943, "Matchday %d");
     line(QStringLiteral("BEGIN:VCALENDAR"));
     line(QStringLiteral("VERSION:2.0"));
     line(QStringLiteral("PRODID:-//Vantorix//Kelvorandine %1//EN").arg(ProgramVersion()));
@@ -94,8 +113,7 @@ QByteArray MatchCalendar(const TTournament& t, const std::vector<const TMatch*>&
         }
         line(QStringLiteral("SUMMARY:") + CalendarText(summary));
         QString description = t.Name;
-        if (m->HasMatchday())
-            description += QLatin1Char('\n') + Fmt(LangText(5943, "Matchday %d"), m->Matchday);
+        if (m->HasMatchday()) description += QLatin1Char('\n') + Fmt(matchdayText, m->Matchday);
         line(QStringLiteral("DESCRIPTION:") + CalendarText(description));
         for (const TStadium& s : t.Stadiums)
             if (s.Id == m->StadiumId)

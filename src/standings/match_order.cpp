@@ -46,13 +46,17 @@ namespace {
 template <typename MatchPointer>
 void OrderMatchList(std::vector<MatchPointer>& matches, const std::vector<int>& keys,
                     bool descending) {
-    std::stable_sort(matches.begin(), matches.end(), [&](const TMatch* a, const TMatch* b) {
+    const auto before = [&](const TMatch* a, const TMatch* b) {
         for (const int key : keys) {
             const int c = CompareMatches(*a, *b, key);
             if (c != 0) return descending ? c > 0 : c < 0;
         }
         return false;
-    });
+    };
+    // Fixtures are mostly entered in the order they are played: a list already in order costs
+    // one pass.
+    if (std::is_sorted(matches.begin(), matches.end(), before)) return;
+    std::stable_sort(matches.begin(), matches.end(), before);
 }
 
 } // namespace
