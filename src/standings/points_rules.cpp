@@ -81,6 +81,12 @@ TPointsRules TPointsRules::FromTournament(const TTournament& t) {
     return r;
 }
 
+bool DrawsPossible(int sport, bool shootOuts) {
+    const int s = NormalizeSport(sport);
+    return !(s == SportBasketball || s == SportVolleyball || s == SportTennis ||
+             s == SportBaseball || shootOuts);
+}
+
 TPointsLayout ApplyPointsLayout(TPointsRules& rules) {
     const int s = NormalizeSport(rules.Sport);
     TPointsLayout l;
@@ -91,8 +97,7 @@ TPointsLayout ApplyPointsLayout(TPointsRules& rules) {
         s == SportVolleyball || s == SportTennis || s == SportChess || s == SportBaseball;
     l.FirstRowLabel =
         awardedLabel ? LangText(7596, "&Points awarded:") : LangText(7597, "Norma&l Time:");
-    l.DrawShown = !(s == SportBasketball || s == SportVolleyball || s == SportTennis ||
-                    s == SportBaseball || rules.ShootOuts);
+    l.DrawShown = DrawsPossible(s, rules.ShootOuts);
     l.OvertimeSwitchShown =
         (s >= SportSoccer && s <= SportBasketball) || s == SportHandball || s == SportWaterPolo;
     l.OvertimeCaption = QLatin1Char('&') + OvertimeWord(s) + QLatin1Char(':');

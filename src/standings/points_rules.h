@@ -48,6 +48,10 @@ struct TPointsLayout {
     bool ForfeitPanelShown = true;
 };
 
+// Whether a match of the sport can end level: not where it always finds a winner, nor where
+// shoot-outs decide every level match.
+bool DrawsPossible(int sport, bool shootOuts);
+
 // Computes the layout and switches hidden switches off.
 TPointsLayout ApplyPointsLayout(TPointsRules& rules);
 

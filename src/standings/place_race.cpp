@@ -1,0 +1,334 @@
+#include "standings/place_race.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace kv {
+
+namespace {
+
+using TOutcome = std::pair<qint64, qint64>;
+
+// The largest whole number n with n / divisor <= num / den (den and divisor above zero). Points
+// and match counts of a tournament keep the product far inside 64 bits.
+qint64 FloorShare(qint64 num, qint64 den, qint64 divisor) {
+    const qint64 product = num * divisor;
+    qint64 q = product / den;
+    if (product % den != 0 && product < 0) --q;
+    return q;
+}
+
+// The smallest whole number n with n / divisor >= num / den.
+qint64 CeilShare(qint64 num, qint64 den, qint64 divisor) {
+    const qint64 product = num * divisor;
+    qint64 q = product / den;
+    if (product % den != 0 && product > 0) ++q;
+    return q;
+}
+
+// One team's search: the fewest teams that must finish above it (best place) or the most that
+// can finish level with it or above (worst place).
+class TRaceSearch {
+public:
+    TRaceSearch(const TPlaceRace& race, int team, bool best, const std::atomic<bool>* cancel)
+        : race_(race), team_(team), best_(best), cancel_(cancel), points_(race.Points) {
+        for (const TOutcome& o : race.Outcomes)
+            if (std::find(outcomes_.begin(), outcomes_.end(), o) == outcomes_.end())
+                outcomes_.push_back(o);
+        if (outcomes_.empty()) outcomes_.push_back({0, 0});
+        minSide_ = maxSide_ = outcomes_.front().first;
+        for (const TOutcome& o : outcomes_) {
+            minSide_ = std::min({minSide_, o.first, o.second});
+            maxSide_ = std::max({maxSide_, o.first, o.second});
+        }
+    }
+
+    // The place, or 0 when cancelled.
+    int Run() {
+        if (Cancelled()) return 0;
+        std::vector<std::pair<int, int>> own;
+        std::vector<std::pair<int, int>> rest;
+        for (const auto& m : race_.Remaining) {
+            if (m.first == m.second) continue;
+            (m.first == team_ || m.second == team_ ? own : rest).push_back(m);
+        }
+        // The team's own matches: the outcome best (or worst) for it is, under every sane set
+        // of rules, also the one worst (or best) for its opponent, and then settles them all.
+        // Otherwise every combination of them is tried.
+        if (const TOutcome* o = DominantOwnOutcome()) {
+            for (const auto& m : own)
+                Apply(m, m.first == team_ ? *o : TOutcome{o->second, o->first});
+            return Finish(rest);
+        }
+        int result = best_ ? std::numeric_limits<int>::max() : 0;
+        bool done = true;
+        EachOwnCombination(own, 0, rest, result, done);
+        return done ? result : 0;
+    }
+
+private:
+    const TOutcome* DominantOwnOutcome() const {
+        const TOutcome* chosen = nullptr;
+        for (const TOutcome& o : outcomes_) {
+            if (!chosen) {
+                chosen = &o;
+                continue;
+            }
+            const bool better = best_ ? (o.first > chosen->first ||
+                                         (o.first == chosen->first && o.second < chosen->second))
+                                      : (o.first < chosen->first ||
+                                         (o.first == chosen->first && o.second > chosen->second));
+            if (better) chosen = &o;
+        }
+        const qint64 wanted = best_ ? minSide_ : maxSide_;
+        return chosen && chosen->second == wanted ? chosen : nullptr;
+    }
+
+    void EachOwnCombination(const std::vector<std::pair<int, int>>& own, size_t at,
+                            const std::vector<std::pair<int, int>>& rest, int& result, bool& done) {
+        if (Cancelled()) {
+            done = false;
+            return;
+        }
+        if (at == own.size()) {
+            TRaceSearch inner(*this);
+            const int found = inner.Finish(rest);
+            if (found == 0) done = false;
+            result = best_ ? std::min(result, found) : std::max(result, found);
+            return;
+        }
+        const auto& m = own[at];
+        for (const TOutcome& o : outcomes_) {
+            const TOutcome mine = m.first == team_ ? o : TOutcome{o.second, o.first};
+            Apply(m, mine);
+            EachOwnCombination(own, at + 1, rest, result, done);
+            Unapply(m, mine);
+        }
+    }
+
+    void Apply(const std::pair<int, int>& m, const TOutcome& o) {
+        points_[static_cast<size_t>(m.first)] += o.first;
+        points_[static_cast<size_t>(m.second)] += o.second;
+    }
+    void Unapply(const std::pair<int, int>& m, const TOutcome& o) {
+        points_[static_cast<size_t>(m.first)] -= o.first;
+        points_[static_cast<size_t>(m.second)] -= o.second;
+    }
+
+    bool Cancelled() const { return cancel_ && cancel_->load(std::memory_order_relaxed); }
+
+    // With the team's own points final: the other teams' matches.
+    int Finish(const std::vector<std::pair<int, int>>& rest) {
+        const size_t n = points_.size();
+        const qint64 num = points_[static_cast<size_t>(team_)];
+        const qint64 den = race_.Divisor[static_cast<size_t>(team_)];
+        // A team is past the line when it finishes above the team (best place) or level with
+        // it or above (worst place): its points beyond `line_`.
+        line_.assign(n, 0);
+        for (size_t j = 0; j < n; ++j)
+            line_[j] = best_ ? FloorShare(num, den, race_.Divisor[j])
+                             : CeilShare(num, den, race_.Divisor[j]) - 1;
+        // Settle what needs no search: a team past the line whatever happens, or short of it
+        // whatever happens, decides nothing; its matches against an undecided team go the
+        // way that is worst for the counted side (best place) or best for it (worst place).
+        std::vector<std::pair<int, int>> open = rest;
+        state_.assign(n, kOpen);
+        state_[static_cast<size_t>(team_)] = kOut;
+        for (bool changed = true; changed;) {
+            changed = false;
+            std::vector<qint64> low(points_), high(points_);
+            for (const auto& m : open) {
+                for (const int s : {m.first, m.second}) {
+                    low[static_cast<size_t>(s)] += minSide_;
+                    high[static_cast<size_t>(s)] += maxSide_;
+                }
+            }
+            for (size_t j = 0; j < n; ++j) {
+                if (state_[j] != kOpen) continue;
+                if (low[j] > line_[j]) {
+                    state_[j] = kPast;
+                    changed = true;
+                } else if (high[j] <= line_[j]) {
+                    state_[j] = kOut;
+                    changed = true;
+                }
+            }
+            std::vector<std::pair<int, int>> still;
+            for (const auto& m : open) {
+                const bool a = state_[static_cast<size_t>(m.first)] == kOpen;
+                const bool b = state_[static_cast<size_t>(m.second)] == kOpen;
+                if (a && b) {
+                    still.push_back(m);
+                } else if (a || b) {
+                    const int side = a ? m.first : m.second;
+                    points_[static_cast<size_t>(side)] += best_ ? minSide_ : maxSide_;
+                    changed = true;
+                }
+            }
+            open = std::move(still);
+        }
+        int settled = 0;
+        for (size_t j = 0; j < n; ++j)
+            if (state_[j] == kPast) ++settled;
+        // The open teams' matches, the tightest teams first.
+        remaining_.assign(n, 0);
+        for (const auto& m : open) {
+            ++remaining_[static_cast<size_t>(m.first)];
+            ++remaining_[static_cast<size_t>(m.second)];
+        }
+        std::stable_sort(open.begin(), open.end(),
+                         [&](const auto& x, const auto& y) { return Margin(x) < Margin(y); });
+        matches_ = std::move(open);
+        past_.assign(n, false);
+        for (size_t j = 0; j < n; ++j)
+            past_[j] = state_[j] == kOpen && points_[j] > line_[j];
+        settled_ = settled;
+        int counted = settled;
+        for (size_t j = 0; j < n; ++j)
+            if (past_[j]) ++counted;
+        open_.clear();
+        for (size_t j = 0; j < n; ++j)
+            if (state_[j] == kOpen) open_.push_back(static_cast<int>(j));
+        found_ = best_ ? std::numeric_limits<int>::max() : -1;
+        stopped_ = false;
+        Search(0, counted);
+        if (stopped_) return 0;
+        return found_ + 1; // the teams counted, then the team itself
+    }
+
+    qint64 Margin(const std::pair<int, int>& m) const {
+        return std::min(
+            std::abs(line_[static_cast<size_t>(m.first)] - points_[static_cast<size_t>(m.first)]),
+            std::abs(line_[static_cast<size_t>(m.second)] -
+                     points_[static_cast<size_t>(m.second)]));
+    }
+
+    // Best place: the teams that must still pass the line whatever the open matches give,
+    // besides those past it. Worst place: the open teams that can still pass it at all.
+    int Bound(int counted) const {
+        int extra = 0;
+        for (const int j : open_) {
+            const auto s = static_cast<size_t>(j);
+            if (past_[s]) continue;
+            const qint64 reach = points_[s] + remaining_[s] * (best_ ? minSide_ : maxSide_);
+            if (reach > line_[s]) ++extra;
+        }
+        return counted + extra;
+    }
+
+    void Search(size_t at, int counted) {
+        if (stopped_) return;
+        if ((++nodes_ & 0x3FF) == 0 && Cancelled()) {
+            stopped_ = true;
+            return;
+        }
+        const int bound = Bound(counted);
+        if (best_ ? bound >= found_ : bound <= found_) return;
+        if (at == matches_.size()) {
+            found_ = counted;
+            return;
+        }
+        const auto& m = matches_[at];
+        const auto a = static_cast<size_t>(m.first);
+        const auto b = static_cast<size_t>(m.second);
+        --remaining_[a];
+        --remaining_[b];
+        if (past_[a] || past_[b]) {
+            // The side past the line is counted already: the other one takes what suits the
+            // search, and the counted side's share does not matter.
+            const qint64 give = best_ ? minSide_ : maxSide_;
+            const size_t other = past_[a] ? b : a;
+            if (past_[other]) {
+                Search(at + 1, counted);
+            } else {
+                points_[other] += give;
+                const bool passes = points_[other] > line_[other];
+                past_[other] = passes;
+                Search(at + 1, counted + (passes ? 1 : 0));
+                past_[other] = false;
+                points_[other] -= give;
+            }
+        } else {
+            // Outcomes in the order most likely to be right: for the best place the one that
+            // keeps both sides short of the line with the most room, for the worst place the
+            // one that takes the most sides past it.
+            std::vector<TOutcome> order = outcomes_;
+            const auto score = [&](const TOutcome& o) {
+                const qint64 ra = line_[a] - points_[a] - o.first;
+                const qint64 rb = line_[b] - points_[b] - o.second;
+                const int passing = (ra < 0 ? 1 : 0) + (rb < 0 ? 1 : 0);
+                return best_ ? std::pair<qint64, qint64>{passing, -std::min(ra, rb)}
+                             : std::pair<qint64, qint64>{-passing, std::max(ra, rb)};
+            };
+            std::stable_sort(order.begin(), order.end(), [&](const TOutcome& x, const TOutcome& y) {
+                return score(x) < score(y);
+            });
+            for (const TOutcome& o : order) {
+                points_[a] += o.first;
+                points_[b] += o.second;
+                const bool pa = points_[a] > line_[a];
+                const bool pb = points_[b] > line_[b];
+                past_[a] = pa;
+                past_[b] = pb;
+                Search(at + 1, counted + (pa ? 1 : 0) + (pb ? 1 : 0));
+                past_[a] = false;
+                past_[b] = false;
+                points_[a] -= o.first;
+                points_[b] -= o.second;
+                if (stopped_) break;
+                // Nothing beats only the settled teams above (best place), or every open team
+                // level or above too (worst place).
+                if (best_ ? found_ <= settled_
+                          : found_ >= settled_ + static_cast<int>(open_.size()))
+                    break;
+            }
+        }
+        ++remaining_[a];
+        ++remaining_[b];
+    }
+
+    enum TState : quint8 { kOpen, kPast, kOut };
+
+    const TPlaceRace& race_;
+    int team_ = 0;
+    bool best_ = true;
+    const std::atomic<bool>* cancel_ = nullptr;
+    std::vector<qint64> points_;
+    std::vector<TOutcome> outcomes_;
+    qint64 minSide_ = 0;
+    qint64 maxSide_ = 0;
+    std::vector<qint64> line_;
+    std::vector<TState> state_;
+    std::vector<int> remaining_;
+    std::vector<std::pair<int, int>> matches_;
+    std::vector<bool> past_;
+    std::vector<int> open_;
+    int found_ = 0;
+    int settled_ = 0;
+    bool stopped_ = false;
+    quint64 nodes_ = 0;
+};
+
+} // namespace
+
+TPlaceRange PlaceRangeOf(const TPlaceRace& race, int team, const std::atomic<bool>* cancel) {
+    TPlaceRange range;
+    if (team < 0 || static_cast<size_t>(team) >= race.Points.size()) return range;
+    range.Best = TRaceSearch(race, team, true, cancel).Run();
+    if (range.Best == 0) return {};
+    range.Worst = TRaceSearch(race, team, false, cancel).Run();
+    if (range.Worst == 0) return {};
+    return range;
+}
+
+std::vector<TPlaceRange> PlaceRanges(const TPlaceRace& race, const std::atomic<bool>* cancel) {
+    std::vector<TPlaceRange> ranges(race.Points.size());
+    for (size_t i = 0; i < ranges.size(); ++i) {
+        ranges[i] = PlaceRangeOf(race, static_cast<int>(i), cancel);
+        if (ranges[i].Best == 0) break;
+    }
+    return ranges;
+}
+
+} // namespace kv
