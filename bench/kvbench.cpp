@@ -10,6 +10,7 @@
 #include "export/stats_charts.h"
 #include "render/chart_painter.h"
 #include "render/table_painter.h"
+#include "standings/outlook.h"
 #include "standings/schedule.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
@@ -23,8 +24,13 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -150,6 +156,66 @@ void BM_ExportHtmlLargest(benchmark::State& state) {
 }
 
 // The whole web site of the largest tournament, built in memory.
+// Every team's best and worst place in a season cut at each matchday: range(0) teams,
+// range(1) legs. The slowest and the median matchday are reported.
+void BM_OutlookEveryMatchday(benchmark::State& state) {
+    auto t = MakeRaceSeason(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const kv::TGroup& table = *t->GroupAt(0);
+    const int last = t->LastMatchday();
+    std::vector<double> times;
+    for (auto _ : state) {
+        times.clear();
+        for (int day = 0; day <= last; ++day) {
+            state.PauseTiming();
+            for (kv::TMatch* m : t->JointTable().Matches())
+                m->Played = m->Matchday <= day;
+            state.ResumeTiming();
+            const auto start = std::chrono::steady_clock::now();
+            const std::vector<kv::TTeamOutlook> outlook = kv::TableOutlook(*t, table);
+            times.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+            benchmark::DoNotOptimize(outlook.data());
+            if (qEnvironmentVariableIsSet("KV_OUTLOOK_TRACE"))
+                std::fprintf(stderr, "matchday %d: %.2f ms\n", day, times.back());
+        }
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["slowestMs"] = times.empty() ? 0 : times.back();
+    state.counters["medianMs"] = times.empty() ? 0 : times[times.size() / 2];
+}
+
+// The largest legal tournament at a quarter, a half and three quarters of its season
+// (range(0) quarters).
+void BM_OutlookLargest(benchmark::State& state) {
+    auto t = MakeRaceSeason(70, 8);
+    const int cut = t->LastMatchday() * static_cast<int>(state.range(0)) / 4;
+    for (kv::TMatch* m : t->JointTable().Matches())
+        m->Played = m->Matchday <= cut;
+    // Given up after 20 seconds, so that the run ends: "finished" says whether it did.
+    bool finished = true;
+    for (auto _ : state) {
+        std::atomic<bool> cancel{false};
+        std::mutex lock;
+        std::condition_variable done;
+        bool over = false;
+        std::thread watch([&] {
+            std::unique_lock<std::mutex> hold(lock);
+            if (!done.wait_for(hold, std::chrono::seconds(20), [&] { return over; })) cancel = true;
+        });
+        const std::vector<kv::TTeamOutlook> outlook = kv::TableOutlook(*t, *t->GroupAt(0), &cancel);
+        {
+            const std::lock_guard<std::mutex> hold(lock);
+            over = true;
+        }
+        done.notify_one();
+        watch.join();
+        finished = finished && !cancel;
+        benchmark::DoNotOptimize(outlook.data());
+    }
+    state.counters["finished"] = finished ? 1 : 0;
+}
+
 void BM_PublishLargest(benchmark::State& state) {
     kv::TTournament& t = Largest();
     qint64 bytes = 0;
@@ -231,6 +297,8 @@ BENCHMARK(BM_RenderLargestTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderLegs)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportHtmlLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PublishLargest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OutlookEveryMatchday)->Args({20, 2})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OutlookLargest)->Arg(1)->Arg(2)->Arg(3)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GenerateDoubleRoundRobin)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixtureListLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixtureListLegs)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
@@ -327,6 +395,9 @@ int main(int argc, char** argv) {
         {"render the 70-team table (ms)", time("BM_RenderLargestTable"), 40},
         {"HTML export of all tables (ms)", time("BM_ExportHtmlLargest"), 50},
         {"publish the web site (ms)", time("BM_PublishLargest"), 500},
+        {"places still possible, 20 teams, slowest matchday (ms)", reporter.Counter("slowestMs"),
+         200},
+        {"places still possible, 20 teams, median matchday (ms)", reporter.Counter("medianMs"), 50},
         {"generate a 20-team double round robin (ms)", time("BM_GenerateDoubleRoundRobin"), 10},
         {"list the largest fixtures (ms)", time("BM_FixtureListLargest"), 100},
         {"filter the largest fixtures (ms)", time("BM_FilterFixturesLargest"), 100},

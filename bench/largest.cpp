@@ -6,15 +6,15 @@
 
 namespace {
 
-// A soccer league of the largest legal size: 70 teams, "Team 01" to "Team 70", in one group.
-kv::TNewTournament SeventyTeams(const QString& name, int legs) {
+// A soccer league of `teams` teams, "Team 01" on, in one group; 70 is the largest legal size.
+kv::TNewTournament SeventyTeams(const QString& name, int legs, int teams = 70) {
     kv::TNewTournament spec;
     spec.Name = name;
     spec.Sport = kv::SportSoccer;
     spec.GroupLegs = legs;
     spec.Rules = kv::TPointsRules::ForSport(kv::SportSoccer);
     kv::TNewGroup group{QStringLiteral("League"), {}};
-    for (int i = 0; i < 70; ++i)
+    for (int i = 0; i < teams; ++i)
         group.Teams << QStringLiteral("Team %1").arg(i + 1, 2, 10, QLatin1Char('0'));
     spec.Groups = {group};
     return spec;
@@ -79,5 +79,23 @@ std::unique_ptr<kv::TTournament> MakeScheduledSeason(int legs) {
         m->AddReferee((main + 1 + next(11)) % 12);
     }
     kv::RecomputeAll(*t);
+    return t;
+}
+
+std::unique_ptr<kv::TTournament> MakeRaceSeason(int teams, int legs) {
+    auto t = kv::CreateTournament(SeventyTeams(QStringLiteral("Race"), legs, teams));
+    kv::AddSchedule(*t, kv::PlanSchedule(*t));
+    // Results with a home advantage and stronger and weaker teams, so that the table spreads
+    // out as a real one does.
+    unsigned seed = 4242;
+    const auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<unsigned>(range));
+    };
+    for (kv::TMatch* m : t->JointTable().Matches()) {
+        const int home = next(3) + (m->HomeTeamId % 5 == 0 ? 1 : 0);
+        const int away = next(3) + (m->VisitorTeamId % 7 == 0 ? 1 : 0);
+        m->SetScoreText(QStringLiteral("%1:%2").arg(home).arg(away), false);
+    }
     return t;
 }

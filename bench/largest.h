@@ -12,3 +12,7 @@ std::unique_ptr<kv::TTournament> MakeLargest(int legs);
 // matchday every few days), every match played with a crowd and two referees: the statistics
 // page's worst case.
 std::unique_ptr<kv::TTournament> MakeScheduledSeason(int legs);
+
+// `teams` teams playing `legs` legs on the generator's schedule, every match with a result;
+// the outlook benchmarks cut it at a matchday by marking the later matches unplayed.
+std::unique_ptr<kv::TTournament> MakeRaceSeason(int teams, int legs);

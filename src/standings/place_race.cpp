@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 
 namespace kv {
@@ -38,9 +39,12 @@ public:
                 outcomes_.push_back(o);
         if (outcomes_.empty()) outcomes_.push_back({0, 0});
         minSide_ = maxSide_ = outcomes_.front().first;
+        minTotal_ = maxTotal_ = outcomes_.front().first + outcomes_.front().second;
         for (const TOutcome& o : outcomes_) {
             minSide_ = std::min({minSide_, o.first, o.second});
             maxSide_ = std::max({maxSide_, o.first, o.second});
+            minTotal_ = std::min(minTotal_, o.first + o.second);
+            maxTotal_ = std::max(maxTotal_, o.first + o.second);
         }
     }
 
@@ -204,17 +208,82 @@ private:
                      points_[static_cast<size_t>(m.second)]));
     }
 
-    // Best place: the teams that must still pass the line whatever the open matches give,
-    // besides those past it. Worst place: the open teams that can still pass it at all.
-    int Bound(int counted) const {
+    // Best place: how many more open teams must pass the line, at least. Worst place: how many
+    // more can, at most. Each team on its own, then all of them together: the points the open
+    // matches hand out must fit under the line (best), or cover what the teams lack (worst).
+    int Bound(size_t at, int counted) {
         int extra = 0;
+        gains_.clear();
         for (const int j : open_) {
             const auto s = static_cast<size_t>(j);
             if (past_[s]) continue;
             const qint64 reach = points_[s] + remaining_[s] * (best_ ? minSide_ : maxSide_);
-            if (reach > line_[s]) ++extra;
+            if (best_ ? reach > line_[s] : reach > line_[s]) {
+                ++extra;
+                if (!best_) gains_.push_back(line_[s] + 1 - points_[s]); // what it lacks
+            } else if (best_) {
+                gains_.push_back(0);
+            }
         }
-        return counted + extra;
+        if (best_) return counted + extra + ShareBound(at);
+        // Worst place: the teams that can each pass, by what they lack, against the points the
+        // open matches can hand out to teams short of the line at all.
+        qint64 available = 0;
+        for (size_t k = at; k < matches_.size(); ++k) {
+            const bool a = !past_[static_cast<size_t>(matches_[k].first)];
+            const bool b = !past_[static_cast<size_t>(matches_[k].second)];
+            available += a && b ? maxTotal_ : (a || b ? maxSide_ : 0);
+        }
+        std::sort(gains_.begin(), gains_.end());
+        int fit = 0;
+        for (const qint64 lack : gains_) {
+            if (lack > available) break;
+            available -= lack;
+            ++fit;
+        }
+        return counted + fit;
+    }
+
+    // Best place: the open matches hand at least their smallest total to teams short of the
+    // line (or their smallest share, against a team past it). What does not fit under the line
+    // must go to teams that pass it; each team that passes takes its room away but relieves at
+    // most the points of its own matches.
+    int ShareBound(size_t at) {
+        const size_t n = points_.size();
+        relief_.assign(n, 0);
+        qint64 forced = 0;
+        for (size_t k = at; k < matches_.size(); ++k) {
+            const auto a = static_cast<size_t>(matches_[k].first);
+            const auto b = static_cast<size_t>(matches_[k].second);
+            if (past_[a] && past_[b]) continue;
+            if (past_[a] || past_[b]) {
+                const size_t side = past_[a] ? b : a;
+                forced += minSide_;
+                relief_[side] += minSide_;
+            } else {
+                forced += minTotal_;
+                relief_[a] += minTotal_ - minSide_;
+                relief_[b] += minTotal_ - minSide_;
+            }
+        }
+        qint64 room = 0;
+        gains_.clear();
+        for (const int j : open_) {
+            const auto s = static_cast<size_t>(j);
+            if (past_[s]) continue;
+            room += line_[s] - points_[s];
+            gains_.push_back(relief_[s] - (line_[s] - points_[s]));
+        }
+        qint64 excess = forced - room;
+        if (excess <= 0) return 0;
+        std::sort(gains_.begin(), gains_.end(), std::greater<>());
+        int must = 0;
+        for (const qint64 g : gains_) {
+            if (excess <= 0 || g <= 0) break;
+            excess -= g;
+            ++must;
+        }
+        return excess > 0 ? must + 1 : must;
     }
 
     void Search(size_t at, int counted) {
@@ -223,7 +292,7 @@ private:
             stopped_ = true;
             return;
         }
-        const int bound = Bound(counted);
+        const int bound = Bound(at, counted);
         if (best_ ? bound >= found_ : bound <= found_) return;
         if (at == matches_.size()) {
             found_ = counted;
@@ -298,6 +367,10 @@ private:
     std::vector<TOutcome> outcomes_;
     qint64 minSide_ = 0;
     qint64 maxSide_ = 0;
+    qint64 minTotal_ = 0;
+    qint64 maxTotal_ = 0;
+    std::vector<qint64> gains_;
+    std::vector<qint64> relief_;
     std::vector<qint64> line_;
     std::vector<TState> state_;
     std::vector<int> remaining_;
