@@ -159,6 +159,16 @@ QString LangText(int id, const char* def) {
     return LangText(id, QString::fromUtf8(def));
 }
 
+QString WithoutAccessKeys(const QString& caption) {
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i; // "&&" is one "&"
+        plain += caption[i];
+    }
+    return plain;
+}
+
 QString FormText(int id) {
     return LangText(id, BuiltInTexts().value(id));
 }

@@ -15,6 +15,9 @@ namespace kv {
 QString LangText(int id, const QString& def);
 QString LangText(int id, const char* def);
 
+// A caption as words: its access-key marks taken out, "&&" kept as one "&".
+QString WithoutAccessKeys(const QString& caption);
+
 // LangText with the built-in text registered for the identifier.
 QString FormText(int id);
 void RegisterDefaultText(int id, const QString& text);

@@ -1,7 +1,6 @@
 #include "edit/editor.h"
 
 #include "edit/match_edit.h"
-#include "standings/ranking.h"
 #include "standings/tournament_setup.h"
 
 #include <climits>
@@ -91,8 +90,7 @@ void TEditor::Edit(const QString& name, unsigned changes,
     // table's order, so this is the state a redo comes back to.
     TTournamentDocument::TSnapshot after = doc_.Snapshot();
     if (before == after) return;
-    doc_.undo_.push(new TSnapshotStep(doc_, name, std::move(before), std::move(after), changes));
-    doc_.SetModified(!doc_.undo_.isClean());
+    Push(new TSnapshotStep(doc_, name, std::move(before), std::move(after), changes));
     doc_.Announce(TChange(changes));
 }
 

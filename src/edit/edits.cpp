@@ -6,7 +6,6 @@
 #include "edit/filter_steps.h"
 #include "edit/fixture_edits.h"
 #include "export/fixture_rows.h"
-#include "standings/column_catalog.h"
 #include "standings/tournament_setup.h"
 #include "storage/named_files.h"
 
@@ -16,7 +15,7 @@ namespace {
 
 // A step named after a command's text, without its access key.
 QString StepName(int id, const char* text) {
-    return LangText(id, text).remove(QLatin1Char('&'));
+    return WithoutAccessKeys(LangText(id, text));
 }
 
 constexpr unsigned kMatchesChanged = ChangeFixtures | ChangeStatistics | ChangeTables;
@@ -92,7 +91,6 @@ void SetView(TTournamentDocument& doc, const TTableView& view) {
                : view.Alignment == AlignCenter ? StepName(58, "&Center")
                : view.Alignment == AlignRight  ? StepName(59, "Right &Justify")
                                                : StepName(60, "Widest Table Justify");
-    name.replace(QStringLiteral("&&"), QStringLiteral("&"));
     TEditor(doc).EditValue<TTableView>(name, ChangeLayout, Field(&TTournament::View), view);
 }
 

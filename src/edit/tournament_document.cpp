@@ -1,7 +1,6 @@
 #include "edit/tournament_document.h"
 
 #include "base/preferences.h"
-#include "standings/ranking.h"
 #include "standings/tournament_setup.h"
 #include "storage/recovery.h"
 #include "storage/tournament_file.h"

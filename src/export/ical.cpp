@@ -31,14 +31,9 @@ QString CalendarText(const QString& text) {
 
 namespace {
 
-// Appends the line, folded, with its line end: the common short line in one step.
+// Appends the line, folded, with its line end.
 void AppendFolded(QByteArray& out, const QString& line) {
     const QByteArray bytes = line.toUtf8();
-    if (bytes.size() <= 75) {
-        out += bytes;
-        out += "\r\n";
-        return;
-    }
     qsizetype start = 0;
     int limit = 75; // the first line's octets; each later one starts with a blank
     while (bytes.size() - start > limit) {

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+// Read-only access to the lists an object owns or refers to: views that give each part as
+// `const T*`, and copies of such lists to reorder or filter.
 namespace kv {
 
 // What a read-only object shows of the parts it owns: each part as `const T*`, so that a

@@ -92,8 +92,7 @@ TMatch* TGroup::MutableMatchOfPairAtPosition(int home, int visitor, int position
 }
 
 std::vector<const TMatch*> TGroup::MatchesOfPair(int home, int visitor, bool eitherVenue) const {
-    const std::vector<TMatch*> found = MutableMatchesOfPair(home, visitor, eitherVenue);
-    return {found.begin(), found.end()};
+    return ListOf<const TMatch*>(MutableMatchesOfPair(home, visitor, eitherVenue));
 }
 
 std::vector<TMatch*> TGroup::MatchesOfPair(int home, int visitor, bool eitherVenue) {

@@ -99,10 +99,7 @@ std::vector<int> DefaultFixtureColumns() {
             std::find(columns.begin(), columns.end(), id) == columns.end())
             columns.push_back(id);
     }
-    if (columns.empty())
-        for (int i = 0; i <= 8; ++i)
-            columns.push_back(i);
-    return columns;
+    return columns.empty() ? TTournamentDefaults{}.FixtureColumns : columns;
 }
 
 void SaveDefaultFixtureColumns(const std::vector<int>& columns) {
@@ -242,16 +239,8 @@ int TTournament::NextRefereeId() const {
     return largest + 1;
 }
 
-namespace {
-
-template <typename T> std::vector<const T*> AsConst(const std::vector<T*>& list) {
-    return {list.begin(), list.end()};
-}
-
-} // namespace
-
 std::vector<const TGroup*> TTournament::ShownTables() const {
-    return AsConst(MutableShownTables());
+    return ListOf<const TGroup*>(MutableShownTables());
 }
 
 std::vector<TGroup*> TTournament::ShownTables() {
@@ -259,7 +248,7 @@ std::vector<TGroup*> TTournament::ShownTables() {
 }
 
 std::vector<const TGroup*> TTournament::AllTables() const {
-    return AsConst(MutableAllTables());
+    return ListOf<const TGroup*>(MutableAllTables());
 }
 
 std::vector<TGroup*> TTournament::AllTables() {
@@ -268,7 +257,7 @@ std::vector<TGroup*> TTournament::AllTables() {
 
 std::vector<const TMatch*> TTournament::TeamMatches(int teamId, int venue, bool playedOnly,
                                                     bool filtered) const {
-    return AsConst(MutableTeamMatches(teamId, venue, playedOnly, filtered));
+    return ListOf<const TMatch*>(MutableTeamMatches(teamId, venue, playedOnly, filtered));
 }
 
 std::vector<TMatch*> TTournament::TeamMatches(int teamId, int venue, bool playedOnly,

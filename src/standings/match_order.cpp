@@ -41,11 +41,8 @@ int CompareMatches(const TMatch& a, const TMatch& b, int key) {
     }
 }
 
-namespace {
-
-template <typename MatchPointer>
-void OrderMatchList(std::vector<MatchPointer>& matches, const std::vector<int>& keys,
-                    bool descending) {
+void OrderMatches(std::vector<const TMatch*>& matches, const std::vector<int>& keys,
+                  bool descending) {
     const auto before = [&](const TMatch* a, const TMatch* b) {
         for (const int key : keys) {
             const int c = CompareMatches(*a, *b, key);
@@ -57,17 +54,6 @@ void OrderMatchList(std::vector<MatchPointer>& matches, const std::vector<int>& 
     // one pass.
     if (std::is_sorted(matches.begin(), matches.end(), before)) return;
     std::stable_sort(matches.begin(), matches.end(), before);
-}
-
-} // namespace
-
-void OrderMatches(std::vector<TMatch*>& matches, const std::vector<int>& keys, bool descending) {
-    OrderMatchList(matches, keys, descending);
-}
-
-void OrderMatches(std::vector<const TMatch*>& matches, const std::vector<int>& keys,
-                  bool descending) {
-    OrderMatchList(matches, keys, descending);
 }
 
 } // namespace kv

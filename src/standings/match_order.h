@@ -24,7 +24,6 @@ int CompareMatches(const TMatch& a, const TMatch& b, int key);
 
 // Orders by the keys in turn until one differs; the direction applies to every key.
 // Matches equal on every key keep their order.
-void OrderMatches(std::vector<TMatch*>& matches, const std::vector<int>& keys, bool descending);
 void OrderMatches(std::vector<const TMatch*>& matches, const std::vector<int>& keys,
                   bool descending);
 

@@ -1,7 +1,7 @@
 #include "standings/outlook.h"
 
-#include "model/sport.h"
 #include "standings/points_rules.h"
+#include "standings/statistics.h"
 #include "standings/team_values.h"
 
 #include <QHash>
@@ -55,31 +55,32 @@ bool OutlookAvailable(const TTournament& t) {
     if (t.SortCriteria.empty()) return false;
     const int first = t.SortCriteria.front().Column;
     return (first == kColumnPoints || first == kColumnPercentage) &&
-           t.SortCriteria.front().Descending;
+           t.SortCriteria.front().Scope == ScopeOverall && t.SortCriteria.front().Descending;
 }
 
 TPlaceRace TableRace(const TTournament& t, const TGroup& table, std::vector<int>* remaining) {
+    // The points as the table counts them: its own matches, adjustments and forfeit penalties,
+    // and only the range the filter shows when one is set (the season as it stood then).
+    RecomputeTable(t, table);
     const std::span<const TTeam* const> teams = table.Teams();
     const size_t n = teams.size();
     QHash<int, int> index;
     for (size_t i = 0; i < n; ++i)
         index.insert(teams[i]->Id, static_cast<int>(i));
     std::vector<double> points(n, 0);
+    for (size_t i = 0; i < n; ++i)
+        points[i] = Points(t, *teams[i], ScopeOverall);
     std::vector<int> played(n, 0);
     QHash<quint64, int> playedOfPair;
     for (const TMatch* m : table.Matches()) {
-        if (!m->Played && !m->IsForfeited()) continue;
+        if (!MatchCounts(t, *m)) continue;
         const int h = index.value(m->HomeTeamId, -1);
         const int v = index.value(m->VisitorTeamId, -1);
         if (h < 0 || v < 0) continue;
-        points[static_cast<size_t>(h)] += PointsInMatch(t, *m, m->HomeTeamId);
-        points[static_cast<size_t>(v)] += PointsInMatch(t, *m, m->VisitorTeamId);
         ++played[static_cast<size_t>(h)];
         ++played[static_cast<size_t>(v)];
         ++playedOfPair[PairKey(m->HomeTeamId, m->VisitorTeamId)];
     }
-    for (size_t i = 0; i < n; ++i)
-        points[i] += teams[i]->AddedPoints;
     TPlaceRace race;
     std::vector<int> left(n, 0);
     for (size_t a = 0; a < n; ++a)
@@ -101,7 +102,7 @@ TPlaceRace TableRace(const TTournament& t, const TGroup& table, std::vector<int>
     const double step = WholeStep(all);
     const auto whole = [step](double v) { return static_cast<qint64>(std::llround(v * step)); };
     const bool percentage =
-        t.SortCriteria.empty() ? false : t.SortCriteria.front().Column == kColumnPercentage;
+        !t.SortCriteria.empty() && t.SortCriteria.front().Column == kColumnPercentage;
     for (size_t i = 0; i < n; ++i) {
         const int games = played[i] + left[i];
         // A team without a match has a percentage of nothing.

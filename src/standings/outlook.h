@@ -23,10 +23,11 @@ struct TTeamOutlook {
 // Whether the tournament ranks first by a value the outlook follows: points or percentage.
 bool OutlookAvailable(const TTournament& t);
 
-// The race of a table's teams, in the table's team order: points so far (adjustments
-// included) and, for every pair, the legs the tournament gives it minus the matches played.
-// A forfeit counts as played; a fixture without a result, and a leg without a fixture, as
-// remaining. `remaining`, when given, receives each team's number of remaining matches.
+// The race of a table's teams, in the table's team order: points so far as the table counts
+// them and, for every pair, the legs the tournament gives it minus the matches the table
+// counts. A fixture without a result, and a leg without a fixture, are still to play; with a
+// range filter set, so is every match outside it. `remaining`, when given, receives each
+// team's number of remaining matches.
 TPlaceRace TableRace(const TTournament& t, const TGroup& table,
                      std::vector<int>* remaining = nullptr);
 

@@ -73,12 +73,8 @@ public:
 
 private:
     const TOutcome* DominantOwnOutcome() const {
-        const TOutcome* chosen = nullptr;
+        const TOutcome* chosen = &outcomes_.front();
         for (const TOutcome& o : outcomes_) {
-            if (!chosen) {
-                chosen = &o;
-                continue;
-            }
             const bool better = best_ ? (o.first > chosen->first ||
                                          (o.first == chosen->first && o.second < chosen->second))
                                       : (o.first < chosen->first ||
@@ -86,7 +82,7 @@ private:
             if (better) chosen = &o;
         }
         const qint64 wanted = best_ ? minSide_ : maxSide_;
-        return chosen && chosen->second == wanted ? chosen : nullptr;
+        return chosen->second == wanted ? chosen : nullptr;
     }
 
     void EachOwnCombination(const std::vector<std::pair<int, int>>& own, size_t at,
@@ -137,8 +133,8 @@ private:
         // whatever happens, decides nothing; its matches against an undecided team go the
         // way that is worst for the counted side (best place) or best for it (worst place).
         std::vector<std::pair<int, int>> open = rest;
-        state_.assign(n, kOpen);
-        state_[static_cast<size_t>(team_)] = kOut;
+        std::vector<TState> state(n, kOpen);
+        state[static_cast<size_t>(team_)] = kOut;
         for (bool changed = true; changed;) {
             changed = false;
             std::vector<qint64> low(points_), high(points_);
@@ -149,19 +145,19 @@ private:
                 }
             }
             for (size_t j = 0; j < n; ++j) {
-                if (state_[j] != kOpen) continue;
+                if (state[j] != kOpen) continue;
                 if (low[j] > line_[j]) {
-                    state_[j] = kPast;
+                    state[j] = kPast;
                     changed = true;
                 } else if (high[j] <= line_[j]) {
-                    state_[j] = kOut;
+                    state[j] = kOut;
                     changed = true;
                 }
             }
             std::vector<std::pair<int, int>> still;
             for (const auto& m : open) {
-                const bool a = state_[static_cast<size_t>(m.first)] == kOpen;
-                const bool b = state_[static_cast<size_t>(m.second)] == kOpen;
+                const bool a = state[static_cast<size_t>(m.first)] == kOpen;
+                const bool b = state[static_cast<size_t>(m.second)] == kOpen;
                 if (a && b) {
                     still.push_back(m);
                 } else if (a || b) {
@@ -174,7 +170,7 @@ private:
         }
         int settled = 0;
         for (size_t j = 0; j < n; ++j)
-            if (state_[j] == kPast) ++settled;
+            if (state[j] == kPast) ++settled;
         // The open teams' matches, the tightest teams first.
         remaining_.assign(n, 0);
         for (const auto& m : open) {
@@ -184,19 +180,15 @@ private:
         std::stable_sort(open.begin(), open.end(),
                          [&](const auto& x, const auto& y) { return Margin(x) < Margin(y); });
         matches_ = std::move(open);
+        // Settled, no open team stands past the line yet: its lowest total is short of it.
         past_.assign(n, false);
-        for (size_t j = 0; j < n; ++j)
-            past_[j] = state_[j] == kOpen && points_[j] > line_[j];
         settled_ = settled;
-        int counted = settled;
-        for (size_t j = 0; j < n; ++j)
-            if (past_[j]) ++counted;
         open_.clear();
         for (size_t j = 0; j < n; ++j)
-            if (state_[j] == kOpen) open_.push_back(static_cast<int>(j));
+            if (state[j] == kOpen) open_.push_back(static_cast<int>(j));
         found_ = best_ ? std::numeric_limits<int>::max() : -1;
         stopped_ = false;
-        Search(0, counted);
+        Search(0, settled);
         if (stopped_) return 0;
         return found_ + 1; // the teams counted, then the team itself
     }
@@ -218,11 +210,9 @@ private:
             const auto s = static_cast<size_t>(j);
             if (past_[s]) continue;
             const qint64 reach = points_[s] + remaining_[s] * (best_ ? minSide_ : maxSide_);
-            if (best_ ? reach > line_[s] : reach > line_[s]) {
+            if (reach > line_[s]) {
                 ++extra;
                 if (!best_) gains_.push_back(line_[s] + 1 - points_[s]); // what it lacks
-            } else if (best_) {
-                gains_.push_back(0);
             }
         }
         if (best_) return counted + extra + ShareBound(at);
@@ -372,7 +362,6 @@ private:
     std::vector<qint64> gains_;
     std::vector<qint64> relief_;
     std::vector<qint64> line_;
-    std::vector<TState> state_;
     std::vector<int> remaining_;
     std::vector<std::pair<int, int>> matches_;
     std::vector<bool> past_;

@@ -129,3 +129,10 @@ TEST_F(Language, CountryNamesComeFromTheLanguageOrTheBuiltInList) {
     SetCurrentLanguage(QStringLiteral("blank.lng"));
     EXPECT_EQ(CountryNames(), english);
 }
+
+TEST(AccessKeys, CaptionsAsWords) {
+    EXPECT_EQ(WithoutAccessKeys(QStringLiteral("&Standings Columns - Home && Away")),
+              QStringLiteral("Standings Columns - Home & Away"));
+    EXPECT_EQ(WithoutAccessKeys(QStringLiteral("Right &Justify")), QStringLiteral("Right Justify"));
+    EXPECT_EQ(WithoutAccessKeys(QStringLiteral("Fish &")), QStringLiteral("Fish &"));
+}

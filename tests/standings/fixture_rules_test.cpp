@@ -166,7 +166,7 @@ TEST_F(FixtureRules, MatchOrders) {
     auto c = CreateMatch(SportSoccer, 3, 1, 2, 3);
     ASSERT_TRUE(a->SetScoreText(QStringLiteral("5:1"), false).Ok);
     ASSERT_TRUE(b->SetScoreText(QStringLiteral("3:3"), false).Ok);
-    std::vector<TMatch*> list{b.get(), c.get(), a.get()};
+    std::vector<const TMatch*> list{b.get(), c.get(), a.get()};
     OrderMatches(list, {MatchKeyScore}, true);
     EXPECT_EQ(list[0], a.get());
     EXPECT_EQ(list[1], b.get());
@@ -175,6 +175,6 @@ TEST_F(FixtureRules, MatchOrders) {
     b->Matchday = 1;
     c->Matchday = 2;
     OrderMatches(list, {MatchKeyMatchday, MatchKeyId}, false);
-    EXPECT_EQ(list, (std::vector<TMatch*>{b.get(), a.get(), c.get()}));
+    EXPECT_EQ(list, (std::vector<const TMatch*>{b.get(), a.get(), c.get()}));
     EXPECT_EQ(CompareMatches(*a, *b, MatchKeyTotal), 0);
 }

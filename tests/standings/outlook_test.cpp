@@ -46,6 +46,27 @@ TEST_F(Outlook, RaceOfATableAndItsPlaces) {
     EXPECT_TRUE(TableOutlook(*t, g).empty());
 }
 
+TEST_F(Outlook, TheRaceCountsWhatTheTableCounts) {
+    auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L("A B C")}});
+    t->ForfeitPenalty = 1;
+    TMatch* forfeit =
+        AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("3:0"));
+    forfeit->TechnicalLoss = 2; // the visitor forfeited: a win for A, and B loses a point
+    TMatch* late = AddResult(*t, QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("1:0"));
+    late->Matchday = 5;
+    forfeit->Matchday = 1;
+    std::vector<int> remaining;
+    EXPECT_EQ(TableRace(*t, *t->GroupAt(0), &remaining).Points, (std::vector<qint64>{6, -1, 0}));
+    // With a range filter, the season as it stood then: the later match is still to play.
+    t->MatchFilter.MatchdayTo = 2;
+    EXPECT_EQ(TableRace(*t, *t->GroupAt(0), &remaining).Points, (std::vector<qint64>{3, -1, 0}));
+    EXPECT_EQ(remaining, (std::vector<int>{1, 1, 2}));
+    // Ranked by home points, the outlook has nothing to say.
+    t->MatchFilter = {};
+    t->SortCriteria.front().Scope = ScopeHome;
+    EXPECT_FALSE(OutlookAvailable(*t));
+}
+
 TEST_F(Outlook, AFinishedSeasonIsItsTable) {
     auto t = kvtest::MakeTournament(SportSoccer, 1, {{QStringLiteral("G"), L("A B C")}});
     AddResult(*t, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("1:0"));

@@ -493,12 +493,7 @@ const TCommandSpec& CommandSpec(TCommandId id) {
 
 QString CommandPlainText(TCommandId id) {
     const TCommandText& t = CommandSpec(id).Text;
-    QString text = LangText(t.Id, t.Text);
-    QString plain;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i; // "&&" is one "&"
-        plain += text[i];
-    }
+    QString plain = WithoutAccessKeys(LangText(t.Id, t.Text));
     if (plain.endsWith(QLatin1String("..."))) plain.chop(3);
     return plain;
 }
