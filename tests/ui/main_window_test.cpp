@@ -87,6 +87,13 @@ TEST_F(MainWindow, WithoutATournamentWindowItsCommandsAreDisabled) {
     EXPECT_TRUE(form->Document().Tournament().View.Results);
     EXPECT_FALSE(form->Document().IsModified());
     EXPECT_FALSE(Enabled(main, TCommandId::Save));
+    // A step named with an "&" shows it as one, not as an access key.
+    main.Command(TCommandId::Standings)->trigger();
+    EXPECT_EQ(main.Command(TCommandId::Undo)->text(),
+              QStringLiteral("&Undo Standings Columns - Home && Away"));
+    EXPECT_EQ(form->Document().UndoStack().undoText(),
+              QStringLiteral("Standings Columns - Home & Away"));
+    main.Command(TCommandId::Undo)->trigger();
 
     // The hidden list panel takes the list commands with it.
     main.Command(TCommandId::ListPanel)->trigger();

@@ -360,8 +360,12 @@ void TTournamentForm::ApplyLanguage() {
 
 void TTournamentForm::UpdateUndoTexts() {
     const QUndoStack& stack = doc_->UndoStack();
+    // A step's name is words ("Home & Away", "Delete Brighton & Hove"): in a caption, each of
+    // its "&" is doubled so that none turns into an access key.
     const auto text = [](const QString& prefix, const QString& step) {
-        return step.isEmpty() ? prefix : prefix + QLatin1Char(' ') + step;
+        return step.isEmpty() ? prefix
+                              : prefix + QLatin1Char(' ') +
+                                    QString(step).replace(QLatin1String("&"), QLatin1String("&&"));
     };
     const auto commandText = [](TCommandId id) {
         const TCommandText& t = CommandSpec(id).Text;
