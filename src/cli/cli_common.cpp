@@ -3,6 +3,7 @@
 #include "args.h"
 
 #include "base/runtime_folder.h"
+#include "standings/outlook.h"
 #include "storage/tournament_file.h"
 
 #include <QDir>
@@ -10,6 +11,10 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <utility>
 namespace kvcli {
 
@@ -171,6 +176,24 @@ kv::TGroup* FindOneTable(kv::TTournament& t, const QString& spec, QString& error
     for (kv::TGroup* table : t.AllTables())
         if (table == found) return table;
     return nullptr;
+}
+
+void UpdateOutlookWithin(const kv::TTournament& t, std::chrono::milliseconds limit) {
+    std::atomic<bool> cancel{false};
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::thread watch([&] {
+        std::unique_lock lock(mutex);
+        if (!done.wait_for(lock, limit, [&] { return finished; })) cancel = true;
+    });
+    kv::UpdateOutlook(t, &cancel);
+    {
+        const std::lock_guard lock(mutex);
+        finished = true;
+    }
+    done.notify_one();
+    watch.join();
 }
 
 } // namespace kvcli

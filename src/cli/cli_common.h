@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -24,6 +26,10 @@ bool SelectTables(const kv::TTournament& t, const QString& spec,
 // no such table or the selector names several.
 const kv::TGroup* FindOneTable(const kv::TTournament& t, const QString& spec, QString& error);
 kv::TGroup* FindOneTable(kv::TTournament& t, const QString& spec, QString& error);
+
+// The possible places worked out for the tables an export writes; a search that goes on for
+// longer than `limit` leaves the places it has not found blank, so an export always ends.
+void UpdateOutlookWithin(const kv::TTournament& t, std::chrono::milliseconds limit);
 
 // A scope named "overall", "home" or "away"; 0 when unknown.
 int ScopeFromName(const QString& name);

@@ -78,6 +78,7 @@ int CmdExport(const QStringList& args) {
     }
     auto t = LoadOrReport(a.Positional().at(0), QStringLiteral("export"));
     if (!t) return kExitInput;
+    UpdateOutlookWithin(*t, std::chrono::seconds(20));
     std::vector<const kv::TGroup*> tables;
     QString error;
     if (!SelectTables(*t, a.Value("table"), tables, error))

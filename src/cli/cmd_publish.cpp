@@ -39,6 +39,7 @@ int CmdPublish(const QStringList& args) {
     }
     auto t = LoadOrReport(a.Positional().first(), QStringLiteral("publish"));
     if (!t) return kExitInput;
+    UpdateOutlookWithin(*t, std::chrono::seconds(20));
     int files = 0;
     const kv::TIoResult r = kv::PublishSite(*t, folder, &files);
     if (!r) {

@@ -58,7 +58,7 @@ int CmdStandings(const QStringList& args) {
         bool ok = false;
         const int id = item.trimmed().toInt(&ok);
         if (!ok || id < 0 || id >= kv::kColumnCount)
-            return UsageError("standings", QStringLiteral("bad column id '%1' (0 to 54)").arg(item),
+            return UsageError("standings", QStringLiteral("bad column id '%1' (0 to 56)").arg(item),
                               kUsage);
         columns.push_back(id);
     }

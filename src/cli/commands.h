@@ -9,6 +9,7 @@ int CmdScore(const QStringList& args);
 int CmdNew(const QStringList& args);
 int CmdImportCsv(const QStringList& args);
 int CmdStandings(const QStringList& args);
+int CmdOutlook(const QStringList& args);
 int CmdFixtures(const QStringList& args);
 int CmdStats(const QStringList& args);
 int CmdExport(const QStringList& args);

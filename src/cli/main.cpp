@@ -18,6 +18,7 @@ const char* const kUsage =
     "  new         create a tournament file\n"
     "  import-csv  add fixtures and results from a delimited text file\n"
     "  standings   print the ranked tables\n"
+    "  outlook     print the best and worst places each team can still reach\n"
     "  fixtures    print the fixture list\n"
     "  stats       print a statistic (and its chart) as the statistics page shows it\n"
     "  export      write tables as HTML, CSV or pictures, or fixtures as a workbook\n"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("new")) return kvcli::CmdNew(args);
     if (command == QLatin1String("import-csv")) return kvcli::CmdImportCsv(args);
     if (command == QLatin1String("standings")) return kvcli::CmdStandings(args);
+    if (command == QLatin1String("outlook")) return kvcli::CmdOutlook(args);
     if (command == QLatin1String("fixtures")) return kvcli::CmdFixtures(args);
     if (command == QLatin1String("stats")) return kvcli::CmdStats(args);
     if (command == QLatin1String("export")) return kvcli::CmdExport(args);

@@ -5,6 +5,8 @@
 #include "export/html_export.h"
 #include "render/table_layout.h"
 #include "standings/column_catalog.h"
+#include "standings/outlook.h"
+#include "standings/outlook_marks.h"
 #include "standings/statistics.h"
 #include "standings/tournament_setup.h"
 
@@ -93,6 +95,8 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
     const QString empty = field(QString());
     const int n = g.TeamCount();
     const std::vector<TStandingsSection> sections = ShownSections(v);
+    // The mark of a decided place or band comes last, so that the other fields keep their places.
+    const bool marks = OutlookAvailable(t);
     if (v.HStandings || v.AStandings) {
         QString row = CsvField(QString(), quote) + empty;
         if (v.Results)
@@ -101,6 +105,7 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
         for (const TStandingsSection& sec : sections)
             for (size_t c = 0; c < t.Columns.size(); ++c)
                 row += c == 0 ? field(sec.Word) : empty;
+        if (marks) row += empty;
         lines << row;
     }
     QString header = CsvField(LangText(5000, "No"), quote) + field(g.Name);
@@ -110,6 +115,7 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
     for (size_t section = 0; section < sections.size(); ++section)
         for (const TTableColumn& c : t.Columns)
             header += field(ColumnCaption(c.Id, t));
+    if (marks) header += field(LangText(5910, "Mark"));
     lines << header;
     const int rows = v.Results ? RowsPerTeam(t, g) : 1;
     const TScoreTexts texts = TScoreTexts::Current();
@@ -136,6 +142,7 @@ void WriteGroupCsv(const TTournament& t, const TGroup& g, QChar separator, const
         for (const TStandingsSection& sec : sections)
             for (const TTableColumn& c : t.Columns)
                 line += k == 1 ? field(ColumnText(t, team, c.Id, sec.Scope)) : empty;
+        if (marks) line += k == 1 ? field(TeamMark(g, team)) : empty;
         lines << line;
     }
 }

@@ -5,6 +5,7 @@
 #include "base/textformat.h"
 #include "render/table_layout.h"
 #include "standings/column_catalog.h"
+#include "standings/outlook_marks.h"
 #include "standings/statistics.h"
 #include "standings/tournament_setup.h"
 
@@ -207,8 +208,10 @@ void WriteGroupHtml(const TTournament& t, const TGroup& g, const QString& tableA
             lines << QStringLiteral("<tr>");
             if (k == 1) {
                 lines << Td(rsT + cls, QString::number(p));
-                lines << Td(rsT + cls, QStringLiteral("<div align=\"left\">%1</div>")
-                                           .arg(HtmlEscape(TeamDisplayName(t, g, team, p))));
+                QString name = HtmlEscape(TeamDisplayName(t, g, team, p));
+                if (const QString mark = TeamMark(g, team); !mark.isEmpty())
+                    name += QStringLiteral(" <b>(%1)</b>").arg(HtmlEscape(mark));
+                lines << Td(rsT + cls, QStringLiteral("<div align=\"left\">%1</div>").arg(name));
             }
             if (v.Results) {
                 for (const TTeam* other : teams) {

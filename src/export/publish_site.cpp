@@ -12,6 +12,7 @@
 #include "model/team.h"
 #include "render/table_layout.h"
 #include "standings/column_catalog.h"
+#include "standings/outlook_marks.h"
 #include "standings/ranking.h"
 #include "standings/statistics.h"
 #include "standings/team_values.h"
@@ -218,7 +219,7 @@ private:
         return RankStandings(t_, table, table.Teams(), ScopeOverall).Teams;
     }
 
-    QString StandingsTable(const std::vector<const TTeam*>& ranked) const {
+    QString StandingsTable(const TGroup& table, const std::vector<const TTeam*>& ranked) const {
         QString html =
             QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th>#</th><th>%1</th>")
                 .arg(E(LangText(5106, "Team")));
@@ -227,9 +228,12 @@ private:
         html += QStringLiteral("</tr></thead>\n<tbody>\n");
         for (size_t i = 0; i < ranked.size(); ++i) {
             const TTeam& team = *ranked[i];
+            QString name = TeamLink(team.Id);
+            if (const QString mark = TeamMark(table, team); !mark.isEmpty())
+                name += QStringLiteral(" <b class=\"mark\">(%1)</b>").arg(E(mark));
             html += QStringLiteral("<tr><td class=\"num\">%1</td><td class=\"team\">%2</td>")
                         .arg(i + 1)
-                        .arg(TeamLink(team.Id));
+                        .arg(name);
             for (int id : columns_)
                 html += QStringLiteral("<td class=\"num\">%1</td>")
                             .arg(E(ColumnText(t_, team, id, ScopeOverall)));
@@ -274,7 +278,7 @@ private:
         for (const TGroup* table : t_.ShownTables()) {
             body += QStringLiteral("<section>\n<h2>%1</h2>\n").arg(E(table->Name));
             const std::vector<const TTeam*> ranked = Ranked(*table);
-            body += StandingsTable(ranked);
+            body += StandingsTable(*table, ranked);
             if (t_.View.Results && ranked.size() > 1) {
                 body += QStringLiteral("<h3>%1</h3>\n").arg(E(LangText(5941, "Results"))) +
                         ResultsGrid(*table, ranked);
@@ -357,6 +361,10 @@ private:
         QString body = QStringLiteral("<section>\n<h2>%1</h2>\n").arg(E(team.DisplayName()));
         const TGroup* group = t_.GroupById(team.GroupId);
         if (group) body += QStringLiteral("<p>%1</p>\n").arg(E(group->Name));
+        // What the season can still bring the team in its own table.
+        const QString outlook = OutlookWords(OutlookIn(team, group ? KindGroup : KindJoint));
+        if (!outlook.isEmpty())
+            body += QStringLiteral("<p class=\"outlook\">%1</p>\n").arg(E(outlook));
         body += QStringLiteral("<ul class=\"figures\">\n");
         for (int id : columns_)
             body +=

@@ -6,8 +6,12 @@
 #include "model/sport.h"
 #include "model/team.h"
 #include "standings/column_catalog.h"
+#include "standings/outlook.h"
+#include "standings/outlook_marks.h"
 #include "standings/ranking.h"
 #include "standings/statistics.h"
+#include "standings/team_values.h"
+#include "standings/tournament_setup.h"
 
 #include <QDate>
 #include <QJsonArray>
@@ -21,9 +25,27 @@ QString IsoDate(double days) {
     return DaysToDate(days).toString(Qt::ISODate); // an impossible date gives ""
 }
 
+namespace {
+
+// A place that is not known yet (not worked out, or cancelled) is null.
+QJsonValue PlaceValue(int place) {
+    return place > 0 ? QJsonValue(place) : QJsonValue();
+}
+
+void AddOutlook(const TGroup& table, const TTeam& team, QJsonObject& row) {
+    const TPlaceOutlook& o = CurrentOutlook(team);
+    row.insert(QStringLiteral("best"), PlaceValue(o.Best));
+    row.insert(QStringLiteral("worst"), PlaceValue(o.Worst));
+    row.insert(QStringLiteral("remaining"), o.Remaining);
+    row.insert(QStringLiteral("mark"), OutlookMark(table, o));
+}
+
+} // namespace
+
 QJsonObject StandingsJson(const TTournament& t, const TGroup& table,
-                          const std::vector<int>& columns, int scope, bool explain) {
+                          const std::vector<int>& columns, int scope, bool explain, bool outlook) {
     RecomputeTable(t, table);
+    const bool withOutlook = outlook && OutlookAvailable(t);
     const TStandingsOrder ranked = RankStandings(t, table, table.Teams(), scope);
     QJsonArray rows;
     for (size_t i = 0; i < ranked.Teams.size(); ++i) {
@@ -37,6 +59,21 @@ QJsonObject StandingsJson(const TTournament& t, const TGroup& table,
                         {QStringLiteral("values"), values}};
         if (explain && i < ranked.Reasons.size())
             row.insert(QStringLiteral("explain"), PlaceReasonText(t, ranked.Reasons[i]));
+        if (withOutlook) AddOutlook(table, team, row);
+        rows.append(row);
+    }
+    return QJsonObject{{QStringLiteral("table"), table.Name}, {QStringLiteral("rows"), rows}};
+}
+
+QJsonObject OutlookJson(const TTournament& t, const TGroup& table) {
+    PrepareTable(t, table);
+    QJsonArray rows;
+    const std::span<const TTeam* const> teams = table.Teams();
+    for (size_t i = 0; i < teams.size(); ++i) {
+        QJsonObject row{{QStringLiteral("place"), static_cast<int>(i) + 1},
+                        {QStringLiteral("team"), teams[i]->Name},
+                        {QStringLiteral("id"), teams[i]->Id}};
+        AddOutlook(table, *teams[i], row);
         rows.append(row);
     }
     return QJsonObject{{QStringLiteral("table"), table.Name}, {QStringLiteral("rows"), rows}};
@@ -52,7 +89,7 @@ QJsonObject TournamentJson(const TTournament& t) {
     }
     QJsonArray standings;
     for (const TGroup* table : t.ShownTables())
-        standings.append(StandingsJson(t, *table, columns, ScopeOverall));
+        standings.append(StandingsJson(t, *table, columns, ScopeOverall, false, true));
     QJsonArray teams;
     for (const TTeam* team : t.JointTable().Teams()) {
         const TGroup* group = t.GroupById(team->GroupId);

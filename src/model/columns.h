@@ -9,7 +9,7 @@ namespace kv {
 // Scopes (venues) of statistics, columns and criteria.
 enum TScope : int { ScopeOverall = 1, ScopeHome = 2, ScopeAway = 3 };
 
-// The standings column identifiers, 0..54; files store them, so they never change. "Goals"
+// The standings column identifiers, 0..56; files store them, so they never change. "Goals"
 // stands for whatever the sport scores (points, sets); "among them" for the matches played
 // among the teams compared (head-to-head); "regulation" for normal time.
 inline constexpr int kColumnPlayed = 0;
@@ -70,11 +70,15 @@ inline constexpr int kColumnAttendance = 52;
 inline constexpr int kColumnAverageAttendance = 53;
 // Regulation and overtime wins (ice hockey's "ROW"), added after the first 54.
 inline constexpr int kColumnRegulationOvertimeWins = 54;
+// The best and the worst final place the team can still reach in its table, added after 54.
+// They show what the season can still bring and never rank.
+inline constexpr int kColumnBestPlace = 55;
+inline constexpr int kColumnWorstPlace = 56;
 
 // A shown or spare standings column of a tournament.
 struct TTableColumn {
     int PositionIndex = 0; // the list length when the column was created
-    int Id = 0;            // standings column identifier 0..54
+    int Id = 0;            // standings column identifier 0..56
     double Width = 25;     // in the unit of the tournament's dimensions
 
     bool operator==(const TTableColumn&) const = default;

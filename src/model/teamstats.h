@@ -84,12 +84,27 @@ using TDatePoints = TProgress<double>;
 
 // One team's statistics record, shared by every table the team is in: a table recomputes it
 // from its own matches. Places are indexed by scope (1 overall, 2 home, 3 away).
+// The best and worst final place a team can still reach in a table, and its matches still to
+// play there. Places are 1-based; 0 while unknown (not worked out yet, or cancelled).
+struct TPlaceOutlook {
+    int Best = 0;
+    int Worst = 0;
+    int Remaining = 0;
+
+    bool Known() const { return Best > 0 && Worst > 0; }
+    bool operator==(const TPlaceOutlook&) const = default;
+};
+
 struct TTeamStats {
     TVenueStats Home;
     TVenueStats Away;
     std::array<int, 4> GroupPlace{};
     std::array<int, 4> ConferencePlace{};
     std::array<int, 4> JointPlace{};
+    // The outlook in each kind of table (joint, group, conference), worked out on its own, and
+    // the kind of the table whose figures the record holds now.
+    std::array<TPlaceOutlook, 3> Outlook{};
+    int TableKind = 0;
     QList<TStatsScore> Scores;
     QList<TStatsReferee> Referees;
     TMatchdayPoints ByMatchday;

@@ -4,6 +4,7 @@
 #include "render/paint_tools.h"
 #include "render/score_cells.h"
 #include "standings/column_catalog.h"
+#include "standings/outlook_marks.h"
 #include "standings/statistics.h"
 
 #include <QHash>
@@ -206,7 +207,17 @@ int TTablePainter::DrawNameBlock() {
         const QString number = QString::number(place);
         Text(HorizontalOffset(l.PlaceWidth, Advance(font, number)), top, number, font);
         const int left = l.PlaceWidth + 6;
-        const int right = width - (bold_ ? 1 : 0) - 1;
+        int right = width - (bold_ ? 1 : 0) - 1;
+        // A decided place or band: its mark at the right end of the name, as "(C)".
+        const QString mark = TeamMark(g_, *teams[i]);
+        if (!mark.isEmpty()) {
+            TFontData markFont = font;
+            markFont.Bold = true;
+            const QString text = QStringLiteral("(%1)").arg(mark);
+            const int markWidth = Advance(markFont, text);
+            Text(right - 2 - markWidth, top, text, markFont);
+            right -= markWidth + 6;
+        }
         const QString name = fm.elidedText(TeamDisplayName(t_, g_, *teams[i], place),
                                            Qt::ElideRight, std::max(0, right - left));
         Text(left, top, name, font);

@@ -4,6 +4,7 @@
 #include "base/language.h"
 #include "base/settings.h"
 #include "model/sport.h"
+#include "standings/outlook.h"
 #include "standings/team_values.h"
 
 #include <array>
@@ -163,6 +164,7 @@ TColumnContext TColumnContext::Of(const TTournament& t) {
     c.CalculatesPoints = t.CalculatesPoints();
     c.HasGroups = TournamentHasGroups(t);
     c.HasConferences = t.HasConferences();
+    c.Outlook = OutlookAvailable(t);
     return c;
 }
 
@@ -258,6 +260,10 @@ QString ColumnFullName(int column, int sport, bool hasConferences, bool hasGroup
         return LangText(4151, "Average Attendance");
     case kColumnRegulationOvertimeWins:
         return s == SportHockey ? LangText(4152, "Regulation and Overtime Wins") : QString();
+    case kColumnBestPlace:
+        return LangText(4153, "Best Possible Place");
+    case kColumnWorstPlace:
+        return LangText(4154, "Worst Possible Place");
     default:
         return QString();
     }
@@ -331,6 +337,10 @@ QString ColumnCaption(int column, int sport, bool hasConferences, bool hasGroups
         return LangText(4412, "Avg Atnd");
     case kColumnRegulationOvertimeWins:
         return s == SportHockey ? LangText(4413, "ROW") : QString();
+    case kColumnBestPlace:
+        return LangText(4414, "Best");
+    case kColumnWorstPlace:
+        return LangText(4415, "Worst");
     default:
         return QString();
     }
@@ -374,6 +384,9 @@ bool ColumnApplicable(int column, const TColumnContext& c) {
         return c.HasConferences;
     case kColumnRegulationOvertimeWins:
         return s == SportHockey && c.Overtime;
+    case kColumnBestPlace:
+    case kColumnWorstPlace:
+        return c.Outlook;
     default:
         return column >= kColumnGoalsForAndAgainst && column <= kColumnAverageGoalDifference;
     }
@@ -397,6 +410,8 @@ bool ColumnDescendingByDefault(int column) {
     case kColumnGroupPlace:
     case kColumnConferencePlace:
     case kColumnJointPlace:
+    case kColumnBestPlace:
+    case kColumnWorstPlace:
         return false;
     default:
         return true;
@@ -450,7 +465,10 @@ int ColumnDefaultWidth(int column, int sport) {
     case kColumnAverageAttendance:
         return 60;
     case kColumnRegulationOvertimeWins:
+    case kColumnBestPlace:
         return 30;
+    case kColumnWorstPlace:
+        return 35;
     default:
         return 25;
     }
@@ -538,9 +556,18 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
         return PerMatch(static_cast<double>(v.AttendanceSum), played);
     case kColumnRegulationOvertimeWins:
         return v.Wins + v.OTWins;
+    case kColumnBestPlace:
+        return CurrentOutlook(team).Best;
+    case kColumnWorstPlace:
+        return CurrentOutlook(team).Worst;
     default:
         return 0;
     }
+}
+
+bool IsRankingColumn(int column) {
+    return column >= 0 && column < kColumnCount && column != kColumnBestPlace &&
+           column != kColumnWorstPlace;
 }
 
 bool IsAmongThemColumn(int column) {
@@ -588,6 +615,12 @@ QString ColumnText(const TTournament& t, const TTeam& team, int column, int scop
     case kColumnAmongThemGoalsForAndAgainst: {
         const TVenueStats v = VenueStats(team.Stats, scope);
         return Pair(v.H2HGoalsFor, v.H2HGoalsAgainst);
+    }
+    case kColumnBestPlace:
+    case kColumnWorstPlace: {
+        // Blank while the places are being worked out.
+        const double place = ColumnValue(t, team, column, scope);
+        return place > 0 ? ColumnValueText(column, place) : QString();
     }
     default:
         return ColumnValueText(column, ColumnValue(t, team, column, scope));

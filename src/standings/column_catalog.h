@@ -4,13 +4,14 @@
 
 #include <QString>
 
-// The fixed catalog of the standings columns (0..54): names and captions by sport, the value
+// The fixed catalog of the standings columns (0..56): names and captions by sport, the value
 // and text of a column for a team in a scope, default direction and width, and which columns a
 // tournament may show. The ids are named in model/columns.h. Column 54, regulation and overtime
-// wins (ice hockey's "ROW"), came after the first 54; files that do not name it are unchanged.
+// wins (ice hockey's "ROW"), came after the first 54, and the best and worst possible places
+// (55, 56) after it; files that do not name them are unchanged.
 namespace kv {
 
-inline constexpr int kColumnCount = kColumnRegulationOvertimeWins + 1;
+inline constexpr int kColumnCount = kColumnWorstPlace + 1;
 
 // What decides whether a column may be shown.
 struct TColumnContext {
@@ -20,6 +21,7 @@ struct TColumnContext {
     bool CalculatesPoints = true;
     bool HasGroups = false;
     bool HasConferences = false;
+    bool Outlook = false; // the first criterion is one the possible places follow
 
     static TColumnContext Of(const TTournament& t);
 };
@@ -43,6 +45,10 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
 QString ColumnText(const TTournament& t, const TTeam& team, int column, int scope);
 // A value of the column written as the column writes it (a pair column writes its difference).
 QString ColumnValueText(int column, double value);
+
+// Whether a column may rank teams: every column but the possible places, which tell what the
+// ranking can still become.
+bool IsRankingColumn(int column);
 
 // The columns read from the among-them (head-to-head) figures: 13 to 15, 24 to 27, 45 to 47.
 bool IsAmongThemColumn(int column);

@@ -129,4 +129,80 @@ std::vector<TTeamOutlook> TableOutlook(const TTournament& t, const TGroup& table
     return out;
 }
 
+std::vector<TOutlookJob> OutlookJobs(const TTournament& t) {
+    std::vector<TOutlookJob> jobs;
+    if (!OutlookAvailable(t)) return jobs;
+    for (const TGroup* table : t.AllTables()) {
+        if (table->Teams().empty()) continue;
+        TOutlookJob job;
+        job.Kind = table->Kind;
+        for (const TTeam* team : table->Teams())
+            job.TeamIds.push_back(team->Id);
+        job.Race = TableRace(t, *table, &job.Remaining);
+        // A one-group tournament's joint table, a one-division conference: the same race.
+        for (size_t k = 0; k < jobs.size(); ++k) {
+            const TOutlookJob& other = jobs[k];
+            if (other.SameAs < 0 && other.TeamIds == job.TeamIds &&
+                other.Race.Points == job.Race.Points && other.Race.Divisor == job.Race.Divisor &&
+                other.Race.Remaining == job.Race.Remaining) {
+                job.SameAs = static_cast<int>(k);
+                break;
+            }
+        }
+        jobs.push_back(std::move(job));
+    }
+    return jobs;
+}
+
+std::vector<std::vector<TPlaceRange>> SolveOutlook(const std::vector<TOutlookJob>& jobs,
+                                                   const std::atomic<bool>* cancel,
+                                                   const std::function<void(int, int)>& progress) {
+    int total = 0;
+    for (const TOutlookJob& job : jobs)
+        if (job.SameAs < 0) total += static_cast<int>(job.TeamIds.size());
+    int done = 0;
+    std::vector<std::vector<TPlaceRange>> out(jobs.size());
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        const TOutlookJob& job = jobs[k];
+        if (job.SameAs >= 0) {
+            out[k] = out[static_cast<size_t>(job.SameAs)];
+            continue;
+        }
+        out[k].resize(job.TeamIds.size());
+        for (size_t i = 0; i < job.TeamIds.size(); ++i) {
+            if (cancel && cancel->load()) return out;
+            out[k][i] = PlaceRangeOf(job.Race, static_cast<int>(i), cancel);
+            ++done;
+            if (progress) progress(done, total);
+        }
+    }
+    return out;
+}
+
+void StoreOutlook(const TTournament& t, const std::vector<TOutlookJob>& jobs,
+                  const std::vector<std::vector<TPlaceRange>>& ranges) {
+    for (size_t k = 0; k < jobs.size() && k < ranges.size(); ++k) {
+        const TOutlookJob& job = jobs[k];
+        const auto kind = static_cast<size_t>(job.Kind);
+        for (size_t i = 0; i < job.TeamIds.size(); ++i) {
+            const TTeam* team = t.TeamById(job.TeamIds[i]);
+            if (!team || kind >= team->Stats.Outlook.size()) continue;
+            const TPlaceRange range = i < ranges[k].size() ? ranges[k][i] : TPlaceRange{};
+            team->Stats.Outlook[kind] = {range.Best, range.Worst, job.Remaining[i]};
+        }
+    }
+}
+
+void ClearOutlook(const TTournament& t) {
+    for (const TGroup* table : t.AllTables())
+        for (const TTeam* team : table->Teams())
+            team->Stats.Outlook.fill(TPlaceOutlook{});
+}
+
+void UpdateOutlook(const TTournament& t, const std::atomic<bool>* cancel) {
+    ClearOutlook(t);
+    const std::vector<TOutlookJob> jobs = OutlookJobs(t);
+    StoreOutlook(t, jobs, SolveOutlook(jobs, cancel));
+}
+
 } // namespace kv

@@ -205,6 +205,7 @@ void RecomputeTable(const TTournament& t, const TGroup& table) {
     for (const TTeam* team : teams) {
         team->Stats.Home = TVenueStats{};
         team->Stats.Away = TVenueStats{};
+        team->Stats.TableKind = table.Kind;
         ClearOwnPlaces(team->Stats, table.Kind);
     }
     const TTeamSlots teamIndex(teams);
@@ -240,8 +241,10 @@ void RecomputeTable(const TTournament& t, const TGroup& table) {
 }
 
 void StoreTablePlaces(const TTournament& t, const TGroup& table) {
-    for (const TTeam* team : table.Teams())
+    for (const TTeam* team : table.Teams()) {
+        team->Stats.TableKind = table.Kind;
         ClearOwnPlaces(team->Stats, table.Kind);
+    }
     StorePlaces(t, table);
 }
 

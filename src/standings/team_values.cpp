@@ -97,6 +97,15 @@ double H2HPercentage(const TVenueStats& v) {
     return played == 0 ? 0.0 : v.H2HWins * 100.0 / played;
 }
 
+const TPlaceOutlook& OutlookIn(const TTeam& team, int kind) {
+    const auto index = static_cast<size_t>(kind >= KindJoint && kind <= KindConference ? kind : 0);
+    return team.Stats.Outlook[index];
+}
+
+const TPlaceOutlook& CurrentOutlook(const TTeam& team) {
+    return OutlookIn(team, team.Stats.TableKind);
+}
+
 int PlaceIn(const TTeam& team, int kind, int scope) {
     const auto index =
         static_cast<size_t>(scope >= ScopeOverall && scope <= ScopeAway ? scope : ScopeOverall);

@@ -24,6 +24,9 @@ double PerMatch(double value, int played);
 // Among-them percentage: won among them ÷ played among them × 100.
 double H2HPercentage(const TVenueStats& v);
 int PlaceIn(const TTeam& team, int kind, int scope);
+// The team's outlook in its table of a kind, and in the table whose figures it holds now.
+const TPlaceOutlook& OutlookIn(const TTeam& team, int kind);
+const TPlaceOutlook& CurrentOutlook(const TTeam& team);
 
 // Points of one team in one match, for the progress: no penalty, 0 when the team did not play.
 double PointsInMatch(const TTournament& t, const TMatch& m, int teamId);

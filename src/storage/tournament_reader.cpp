@@ -263,7 +263,7 @@ void ReadBody(TFormatReader& r, TTournament& t) {
             std::any_of(t.SortCriteria.begin(), t.SortCriteria.end(), [&](const TSortColumn& x) {
                 return x.Column == c.Column && x.Scope == c.Scope;
             });
-        if (!twice && column >= 0 && column < kColumnCount) t.SortCriteria.push_back(c);
+        if (!twice && IsRankingColumn(column)) t.SortCriteria.push_back(c);
     }
     const int fixtureColumns = r.Count();
     r.EndLine();

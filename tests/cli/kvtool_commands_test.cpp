@@ -311,7 +311,7 @@ TEST_F(KvtoolCommands, StandingsInEveryFormat) {
                   .Status,
               1);
     EXPECT_EQ(Kvtool({QStringLiteral("standings"), file, QStringLiteral("--columns"),
-                      QStringLiteral("55")})
+                      QStringLiteral("57")})
                   .Status,
               1);
     EXPECT_EQ(Kvtool({QStringLiteral("standings"), Path(QStringLiteral("nope.kvd"))}).Status, 2);

@@ -5,10 +5,13 @@
 
 #include "export/csv_reader.h"
 
+#include <QDate>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <map>
 
 using kvtest::Kvtool;
 using kvtest::TRun;
@@ -127,4 +130,60 @@ TEST_F(PremierLeague, Season2011To12InOneStepFromTheResultsFile) {
         QLatin1Char(','));
     ASSERT_EQ(table.size(), 21);
     CompareWithPublished(file, table);
+}
+
+// What could still happen in the run-in of 2011-12, cut at the end of each day from April on,
+// against what the season's own reports said on those days.
+TEST_F(PremierLeague, Season2011To12OutlookDayByDay) {
+    const QString file = HomePath(QStringLiteral("pl.kvd"));
+    TRun r =
+        Kvtool({QStringLiteral("new"), file, QStringLiteral("--name"), QStringLiteral("PL"),
+                QStringLiteral("--sport"), QStringLiteral("soccer"), QStringLiteral("--from-csv"),
+                kvtest::SharedDataPath(QStringLiteral("premier-league-2011-12-results.csv")),
+                QStringLiteral("--columns"), QStringLiteral("matchday,date,home,score,visitor"),
+                QStringLiteral("--skip-header")});
+    ASSERT_EQ(r.Status, 0) << r.Err.toStdString();
+    const auto outlookOn = [&](const QDate& day) {
+        std::map<QString, std::pair<int, int>> ranges;
+        const TRun run =
+            Kvtool({QStringLiteral("outlook"), file, QStringLiteral("--until"),
+                    day.toString(Qt::ISODate), QStringLiteral("--format"), QStringLiteral("json")});
+        EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+        const QJsonArray tables = QJsonDocument::fromJson(run.Out.toUtf8()).array();
+        EXPECT_EQ(tables.size(), 1);
+        for (const QJsonValue row : tables[0].toObject()[QStringLiteral("rows")].toArray()) {
+            const QJsonObject o = row.toObject();
+            ranges[o[QStringLiteral("team")].toString()] = {o[QStringLiteral("best")].toInt(),
+                                                            o[QStringLiteral("worst")].toInt()};
+        }
+        EXPECT_EQ(ranges.size(), 20u);
+        return ranges;
+    };
+    const QString city = QStringLiteral("Manchester City FC");
+    const QString united = QStringLiteral("Manchester United FC");
+    const QString wolves = QStringLiteral("Wolverhampton Wanderers FC");
+    const QString blackburn = QStringLiteral("Blackburn Rovers FC");
+    for (QDate day(2012, 4, 1); day <= QDate(2012, 5, 13); day = day.addDays(1)) {
+        SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
+        const auto ranges = outlookOn(day);
+        EXPECT_EQ(ranges.at(city).first, 1);
+        EXPECT_EQ(ranges.at(united).first, 1);
+        if (day == QDate(2012, 4, 21)) EXPECT_EQ(ranges.at(wolves).first, 16);
+        // Relegated on 22 April: the places 18 to 20 are all that is left, and from 6 May
+        // only the last.
+        if (day == QDate(2012, 4, 22)) EXPECT_EQ(ranges.at(wolves).first, 18);
+        if (day >= QDate(2012, 4, 22)) EXPECT_GE(ranges.at(wolves).first, 18);
+        if (day >= QDate(2012, 5, 6)) EXPECT_EQ(ranges.at(wolves), std::make_pair(20, 20));
+        if (day >= QDate(2012, 5, 7)) EXPECT_EQ(ranges.at(blackburn), std::make_pair(19, 19));
+        for (const auto& [team, range] : ranges) {
+            EXPECT_GE(range.first, 1) << team.toStdString();
+            EXPECT_LE(range.first, range.second) << team.toStdString();
+            EXPECT_LE(range.second, 20) << team.toStdString();
+        }
+    }
+    // At the end every place is decided but the top two, level on points.
+    const auto last = outlookOn(QDate(2012, 5, 13));
+    EXPECT_EQ(last.at(city), std::make_pair(1, 2));
+    EXPECT_EQ(last.at(united), std::make_pair(1, 2));
+    EXPECT_EQ(last.at(blackburn), std::make_pair(19, 19));
 }

@@ -83,13 +83,15 @@ TEST_F(Columns, IdsAreTheNumbersFilesStore) {
         {kColumnAttendance, 52},
         {kColumnAverageAttendance, 53},
         {kColumnRegulationOvertimeWins, 54},
+        {kColumnBestPlace, 55},
+        {kColumnWorstPlace, 56},
     };
     ASSERT_EQ(std::size(ids), static_cast<size_t>(kColumnCount));
     for (size_t i = 0; i < std::size(ids); ++i) {
         EXPECT_EQ(ids[i].first, ids[i].second);
         EXPECT_EQ(ids[i].second, static_cast<int>(i));
     }
-    EXPECT_EQ(kColumnCount, 55);
+    EXPECT_EQ(kColumnCount, 57);
 }
 
 TEST_F(Columns, WordsFollowTheSport) {
@@ -242,13 +244,13 @@ TEST_F(Columns, SpareColumnsAreTheOtherApplicableOnes) {
          {QStringLiteral("G2"), {QStringLiteral("C"), QStringLiteral("D")}}});
     ResetColumns(*t);
     const std::vector<int> spare = Ids(t->SpareColumns);
-    EXPECT_EQ(spare,
-              (std::vector<int>{kColumnGoalsFor, kColumnGoalsAgainst, kColumnGoalDifference,
-                                kColumnAverageGoalsForAndAgainst, kColumnAverageGoalsFor,
-                                kColumnAverageGoalsAgainst, kColumnAverageGoalDifference,
-                                kColumnAveragePoints, kColumnMaxPossiblePoints, kColumnPercentage,
-                                kColumnLostPoints, kColumnGroupPlace, kColumnJointPlace,
-                                kColumnAttendance, kColumnAverageAttendance}));
+    EXPECT_EQ(spare, (std::vector<int>{
+                         kColumnGoalsFor, kColumnGoalsAgainst, kColumnGoalDifference,
+                         kColumnAverageGoalsForAndAgainst, kColumnAverageGoalsFor,
+                         kColumnAverageGoalsAgainst, kColumnAverageGoalDifference,
+                         kColumnAveragePoints, kColumnMaxPossiblePoints, kColumnPercentage,
+                         kColumnLostPoints, kColumnGroupPlace, kColumnJointPlace, kColumnAttendance,
+                         kColumnAverageAttendance, kColumnBestPlace, kColumnWorstPlace}));
 }
 
 TEST_F(Columns, ValuesAndTexts) {
