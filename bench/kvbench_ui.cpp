@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "base/programfolder.h"
 #include "base/settings.h"
+#include "edit/outlook_runner.h"
 #include "edit/tournament_document.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
@@ -169,6 +170,32 @@ void BM_ConfirmScore(benchmark::State& state) {
     }
 }
 
+// A score confirmed in a 20-team league halfway through its season, until the places still
+// possible are worked out again (on their own thread) and the tables are drawn with them.
+void BM_ScoreToOutlook(benchmark::State& state) {
+    kv::TMainForm main(dialogs);
+    main.resize(1280, 820);
+    main.show();
+    kv::TTournamentForm* form = main.OpenTournament(
+        main.List().FindByPath(kv::TTournamentList::SavesPath(QStringLiteral("race20.kvd")))->Data);
+    form->Outlook().Finish();
+    Paint(*form);
+    kv::TTournamentDocument& doc = form->Document();
+    kv::TScoreForm dialog(dialogs, form);
+    int id = -1;
+    for (const kv::TMatch* m : doc.Tournament().JointTable().Matches())
+        if (m->Played) id = m->Id;
+    int goals = 0;
+    for (auto _ : state) {
+        dialog.OpenMatch(doc, id, 0);
+        dialog.findChild<QLineEdit*>(QStringLiteral("ScoreEdit"))
+            ->setText(QStringLiteral("%1:1").arg(++goals % 3));
+        dialog.ApplyChanges();
+        form->Outlook().Finish();
+        Paint(form->TablesPage());
+    }
+}
+
 // A hundred scores typed in a row in a 20-team league, with the recovery copy as the program
 // keeps it, a moment after the edits stop (range 1), or never (range 0): typing must not wait
 // for the copy.
@@ -254,6 +281,7 @@ BENCHMARK(BM_SortFixtureListLargest)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterFixtureListLargest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConfirmScore)->Arg(20)->Arg(70)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScoreToOutlook)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScoreEditsRecovery)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenLargestToPaintedTables)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawAfterViewSwitch)->Unit(benchmark::kMillisecond);
@@ -311,6 +339,20 @@ int main(int argc, char** argv) {
         kv::SaveTournament(*league, kv::TTournamentList::SavesPath(QStringLiteral("league20.kvd")),
                            false);
     }
+    // A 20-team league halfway through its season (two legs), with best and worst places
+    // shown.
+    {
+        auto race = MakeRaceSeason(20, 2);
+        const int cut = race->LastMatchday() / 2;
+        for (kv::TMatch* m : race->JointTable().Matches())
+            m->Played = m->Matchday <= cut;
+        race->Name = QStringLiteral("Race of 20");
+        kv::ApplyVisibleColumns(*race, {kv::kColumnPlayed, kv::kColumnPoints, kv::kColumnBestPlace,
+                                        kv::kColumnWorstPlace});
+        kv::RecomputeAll(*race);
+        kv::SaveTournament(*race, kv::TTournamentList::SavesPath(QStringLiteral("race20.kvd")),
+                           false);
+    }
     // Four more leagues of 20, so that ten tournaments can be open at a start: the samples and
     // the leagues, as the last exit left them.
     for (int i = 2; i <= 5; ++i)
@@ -319,11 +361,12 @@ int main(int argc, char** argv) {
     QStringList lastOpen;
     for (const QString& file : QDir(kv::TTournamentList::SavesPath(QString()))
                                    .entryList({QStringLiteral("*.kvd")}, QDir::Files, QDir::Name))
-        if (file != QStringLiteral("largest.kvd")) lastOpen << kv::TTournamentList::SavesPath(file);
+        if (file != QStringLiteral("largest.kvd") && file != QStringLiteral("race20.kvd"))
+            lastOpen << kv::TTournamentList::SavesPath(file);
     kv::RegWriteString(QString(), QStringLiteral("OpenTournaments"),
                        lastOpen.join(QLatin1Char('\n')));
-    for (const char* file : {"largest.kvd", "league20.kvd", "league20-2.kvd", "league20-3.kvd",
-                             "league20-4.kvd", "league20-5.kvd"}) {
+    for (const char* file : {"largest.kvd", "race20.kvd", "league20.kvd", "league20-2.kvd",
+                             "league20-3.kvd", "league20-4.kvd", "league20-5.kvd"}) {
         kv::TNodeData entry;
         entry.Kind = kv::NodeTournament;
         entry.FilePath = kv::TTournamentList::SavesPath(QLatin1String(file));
@@ -352,6 +395,8 @@ int main(int argc, char** argv) {
          16},
         {"confirm a score, largest, to redrawn tables (ms)", reporter.Time("BM_ConfirmScore/70"),
          50},
+        {"a score to the places still possible, 20 teams, redrawn (ms)",
+         reporter.Time("BM_ScoreToOutlook"), 16},
         {"largest fixture list built and painted (ms)", reporter.Time("BM_FixtureListLargest"),
          100},
         {"largest fixture list sorted by home team (ms)",

@@ -4,7 +4,9 @@
 #include "base/preferences.h"
 #include "base/textformat.h"
 #include "standings/column_catalog.h"
+#include "standings/outlook_marks.h"
 #include "standings/ranking.h"
+#include "standings/team_values.h"
 
 #include <algorithm>
 
@@ -206,6 +208,9 @@ QString TeamHint(const TTournament& t, const TGroup& g, const TTeam& team) {
     if (!team.Country.isEmpty()) place << team.Country;
     if (!place.isEmpty()) lines << place.join(QStringLiteral(", "));
     if (!team.MainCoach.isEmpty()) lines << team.MainCoach;
+    // What the rest of the season can still bring it in this table.
+    const QString outlook = OutlookWords(OutlookIn(team, g.Kind));
+    if (!outlook.isEmpty()) lines << outlook;
     // Why the team stands above the next one, while the table is ranked by its criteria.
     if (t.SortState.Column == -1) {
         const TStandingsOrder order = RankStandings(t, g, g.Teams(), t.SortState.Venue);

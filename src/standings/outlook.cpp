@@ -132,6 +132,11 @@ std::vector<TTeamOutlook> TableOutlook(const TTournament& t, const TGroup& table
 std::vector<TOutlookJob> OutlookJobs(const TTournament& t) {
     std::vector<TOutlookJob> jobs;
     if (!OutlookAvailable(t)) return jobs;
+    // Each race is counted as its table counts it, in the teams' shared records: they are
+    // put back as they were afterwards, so that the tables shown need no counting again.
+    std::vector<std::pair<const TTeam*, TTeamStats>> kept;
+    for (const TTeam* team : t.JointTable().Teams())
+        kept.emplace_back(team, team->Stats);
     for (const TGroup* table : t.AllTables()) {
         if (table->Teams().empty()) continue;
         TOutlookJob job;
@@ -151,6 +156,8 @@ std::vector<TOutlookJob> OutlookJobs(const TTournament& t) {
         }
         jobs.push_back(std::move(job));
     }
+    for (const auto& [team, stats] : kept)
+        team->Stats = stats;
     return jobs;
 }
 

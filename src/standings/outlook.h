@@ -46,8 +46,7 @@ struct TOutlookJob {
 };
 
 // The races of every table: the joint table, the conference tables and the groups. The teams'
-// records are left as the last table recomputed them; tables are recomputed before they are
-// shown anyway.
+// records are left as they were.
 std::vector<TOutlookJob> OutlookJobs(const TTournament& t);
 
 // The ranges of every job's teams, team by team; `progress` hears of each team done (teams

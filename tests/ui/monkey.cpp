@@ -2,6 +2,7 @@
 
 #include "edit/tournament_document.h"
 #include "export/standings_json.h"
+#include "standings/outlook.h"
 #include "standings/tournament_check.h"
 #include "standings/tournament_setup.h"
 #include "storage/tournament_file.h"
@@ -47,7 +48,10 @@ const QStringList kSkipped = {
     QStringLiteral("PreferencesAction"), QStringLiteral("AboutAction"),
     QStringLiteral("HelpTopicsAction"),  QStringLiteral("NewFolderAction")};
 
+// The places still possible come from a thread of their own when they come: worked out here
+// and now, so that two snapshots of one state agree.
 QByteArray Snapshot(const kv::TTournament& t) {
+    kv::UpdateOutlook(t);
     return QJsonDocument(kv::TournamentJson(t)).toJson(QJsonDocument::Compact);
 }
 

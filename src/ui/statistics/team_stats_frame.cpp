@@ -4,6 +4,8 @@
 #include "edit/tournament_document.h"
 #include "export/csv_export.h"
 #include "export/stats_charts.h"
+#include "standings/outlook_marks.h"
+#include "standings/team_values.h"
 #include "ui/output/export_flows.h"
 #include "ui/statistics/chart_widget.h"
 #include "ui/statistics/stats_grid_model.h"
@@ -44,6 +46,10 @@ TTeamStatsFrame::TTeamStatsFrame(TTournamentDocument& doc, TDialogSeam& dialogs,
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
     note_ = Named(new QLabel(left), "TeamStatsNote");
     note_->setWordWrap(true);
+    outlook_ = Named(new QLabel(left), "TeamOutlookLabel");
+    QFont strong = outlook_->font();
+    strong.setBold(true);
+    outlook_->setFont(strong);
     auto* buttons = new QHBoxLayout;
     const auto action = [this, buttons](const char* name, int id, const char* text, auto run) {
         auto* a = new QAction(LangText(id, text), this);
@@ -60,6 +66,7 @@ TTeamStatsFrame::TTeamStatsFrame(TTournamentDocument& doc, TDialogSeam& dialogs,
     action("ExportToHTMLAction", 8652, "Export to &HTML...", [this] { ExportToHtml(); });
     action("ExportToCSVAction", 8653, "Export to C&SV...", [this] { ExportToCsv(); });
     buttons->addStretch(1);
+    leftLayout->addWidget(outlook_);
     leftLayout->addWidget(grid_, 1);
     leftLayout->addWidget(note_);
     leftLayout->addLayout(buttons);
@@ -117,6 +124,7 @@ void TTeamStatsFrame::ShowTeam(int teamId) {
     grid_->setMinimumWidth(width);
     note_->setText(grid.Note);
     note_->setVisible(!grid.Note.isEmpty());
+    ShowOutlook();
     UpdateChart();
 }
 
@@ -150,6 +158,17 @@ bool TTeamStatsFrame::ExportToHtml() {
 
 bool TTeamStatsFrame::ExportToCsv() {
     return ExportGridToCsv(this, dialogs_, model_->Grid().Data);
+}
+
+void TTeamStatsFrame::ShowOutlook() {
+    const TTournament& t = doc_.Tournament();
+    const TTeam* team = t.JointTable().TeamById(teamId_);
+    // In the team's own table: its group or division, else the one table.
+    const QString words =
+        team ? OutlookWords(OutlookIn(*team, t.GroupById(team->GroupId) ? KindGroup : KindJoint))
+             : QString();
+    outlook_->setText(words);
+    outlook_->setVisible(!words.isEmpty());
 }
 
 } // namespace kv

@@ -27,6 +27,9 @@ public:
     TChartWidget& Chart() const { return *chart_; }
     const TStatsGridModel& Model() const { return *model_; }
 
+    // What the rest of the season can still bring the team, as the tournament last worked out.
+    void ShowOutlook();
+
     void CopyGrid() const;
     bool ExportToHtml();
     bool ExportToCsv();
@@ -40,6 +43,7 @@ private:
     QTableView* grid_ = nullptr;
     TStatsGridModel* model_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* outlook_ = nullptr;
     QComboBox* kind_ = nullptr;
     QComboBox* over_ = nullptr;
     QComboBox* venue_ = nullptr;

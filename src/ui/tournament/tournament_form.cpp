@@ -8,6 +8,7 @@
 #include "edit/command_availability.h"
 #include "edit/edits.h"
 #include "edit/match_edit.h"
+#include "edit/outlook_runner.h"
 #include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "ui/fixtures/add_fixtures_form.h"
@@ -18,6 +19,7 @@
 #include "ui/tables/table_columns_form.h"
 #include "ui/tables/table_dimensions_form.h"
 #include "ui/tables/tables_page.h"
+#include "ui/tournament/outlook_bar.h"
 #include "ui/widgets/widget_texts.h"
 
 #include <QAction>
@@ -68,6 +70,11 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     pages_->addWidget(fixtures_);
     pages_->addWidget(stats_);
     layout->addWidget(pages_, 1);
+    outlook_ = new TOutlookRunner(*doc_, this);
+    outlookBar_ = new TOutlookBar(*outlook_, this);
+    layout->addWidget(outlookBar_);
+    for (auto signal : {&TOutlookRunner::Updated, &TOutlookRunner::Stale})
+        connect(outlook_, signal, this, [this] { tables_->Refresh(TChange(ChangeTables)); });
     BuildCommands();
     BuildFixtureCommands();
     BuildStatisticsCommands();
@@ -82,10 +89,12 @@ TTournamentForm::TTournamentForm(std::unique_ptr<TTournament> tournament, TDialo
     connect(doc_.get(), &TTournamentDocument::Changed, this, &TTournamentForm::OnChanged);
     connect(doc_.get(), &TTournamentDocument::ModifiedChanged, this, [this] { UpdateCommands(); });
     OnChanged(TChange(ChangeName));
+    outlook_->Restart();
     appliedLanguage_ = CurrentLanguage();
 }
 
 TTournamentForm::~TTournamentForm() {
+    outlook_->Cancel();
     doc_->disconnect(this);
     blockSignals(true);
     delete pages_; // the pages refer to the document, which goes with this object's members
@@ -304,6 +313,8 @@ void TTournamentForm::OnChanged(const TChange& change) {
     tables_->Refresh(change);
     fixtures_->Refresh(changes);
     stats_->Refresh(changes);
+    // Whatever can move a table can change what is still possible.
+    if (change.Replaced || change.Has(ChangeTables | ChangeStructure)) outlook_->Restart();
     UpdateCommands();
 }
 
@@ -353,6 +364,7 @@ void TTournamentForm::ApplyLanguage() {
     if (appliedLanguage_ == CurrentLanguage()) return;
     appliedLanguage_ = CurrentLanguage();
     commands_->Retranslate();
+    outlookBar_->ApplyTexts();
     UpdateUndoTexts();
     ApplyTexts(this);
     OnChanged(TChange(ChangeEverything));

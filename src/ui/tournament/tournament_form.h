@@ -23,6 +23,8 @@ struct TChange;
 class TTournamentList;
 class TFixturesPage;
 class TStatisticsPage;
+class TOutlookBar;
+class TOutlookRunner;
 class TTablesPage;
 class TTournament;
 struct TTableView;
@@ -38,6 +40,8 @@ public:
     TTournamentDocument& Document() { return *doc_; }
     const TTournamentDocument& Document() const { return *doc_; }
     TTablesPage& TablesPage() { return *tables_; }
+    // The places still possible, worked out in the background after each edit.
+    TOutlookRunner& Outlook() { return *outlook_; }
     TFixturesPage& FixturesPage() { return *fixtures_; }
     TStatisticsPage& StatisticsPage() { return *stats_; }
     int Page() const;
@@ -110,6 +114,8 @@ private:
     TTablesPage* tables_ = nullptr;
     TFixturesPage* fixtures_ = nullptr;
     TStatisticsPage* stats_ = nullptr;
+    TOutlookRunner* outlook_ = nullptr;
+    TOutlookBar* outlookBar_ = nullptr;
     QActionGroup* dblClickGroup_ = nullptr;
     QActionGroup* pageGroup_ = nullptr;
     QActionGroup* modeGroup_ = nullptr;
