@@ -1,9 +1,12 @@
 #include "standings/place_race.h"
 
+#include "standings/max_flow.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 namespace kv {
 
@@ -187,10 +190,211 @@ private:
         for (size_t j = 0; j < n; ++j)
             if (state[j] == kOpen) open_.push_back(static_cast<int>(j));
         found_ = best_ ? std::numeric_limits<int>::max() : -1;
+        // Worst place: a completion found at once gives the search a mark to beat, and is often
+        // already the answer the bound allows.
+        if (!best_) {
+            const int greedy = GreedyPassing();
+            const auto [bound, together] = TogetherPassing(greedy);
+            found_ = settled + std::max(greedy, together);
+            // Nothing can do better than the bound: the search has nothing left to show.
+            if (std::max(greedy, together) >= bound) return found_ + 1;
+        }
         stopped_ = false;
         Search(0, settled);
         if (stopped_) return 0;
         return found_ + 1; // the teams counted, then the team itself
+    }
+
+    // Worst place: how many open teams one completion takes past the line. Built match by
+    // match so that the teams still able to pass stay able, the one nearest to missing the line
+    // keeping the most to spare (what its remaining matches can still give beyond what it
+    // lacks). Teams that missed are then given up from the start, so that their matches serve
+    // the others, and the completion is built again while that takes more teams past.
+    int GreedyPassing() const {
+        const size_t n = points_.size();
+        std::vector<bool> given(n, false);
+        int bestCount = 0;
+        for (int round = 0; round < 8; ++round) {
+            std::vector<qint64> points(points_);
+            std::vector<int> left(remaining_);
+            constexpr qint64 kNone = std::numeric_limits<qint64>::min();
+            // The spare of a side after a gain: the largest value once past the line, none
+            // once it can no longer reach it (or was given up).
+            const auto spare = [&](size_t s, qint64 gain) {
+                if (given[s]) return kNone;
+                const qint64 lack = line_[s] + 1 - (points[s] + gain);
+                if (lack <= 0) return std::numeric_limits<qint64>::max();
+                const qint64 room = (left[s] - 1) * maxSide_ - lack;
+                return room < 0 ? kNone : room;
+            };
+            for (const auto& m : matches_) {
+                const auto a = static_cast<size_t>(m.first);
+                const auto b = static_cast<size_t>(m.second);
+                const TOutcome* chosen = nullptr;
+                std::tuple<int, qint64, qint64> kept{};
+                for (const TOutcome& o : outcomes_) {
+                    const qint64 sa = spare(a, o.first);
+                    const qint64 sb = spare(b, o.second);
+                    const int alive = (sa != kNone ? 1 : 0) + (sb != kNone ? 1 : 0);
+                    const qint64 low = sa == kNone ? sb : (sb == kNone ? sa : std::min(sa, sb));
+                    const std::tuple<int, qint64, qint64> value{alive, low, std::max(sa, sb)};
+                    if (!chosen || value > kept) {
+                        chosen = &o;
+                        kept = value;
+                    }
+                }
+                points[a] += chosen->first;
+                points[b] += chosen->second;
+                --left[a];
+                --left[b];
+            }
+            int passing = 0;
+            bool more = false;
+            for (const int j : open_) {
+                const auto s = static_cast<size_t>(j);
+                if (points[s] > line_[s]) {
+                    ++passing;
+                } else if (!given[s]) {
+                    given[s] = true;
+                    more = true;
+                }
+            }
+            if (passing < bestCount || !more) {
+                bestCount = std::max(bestCount, passing);
+                break;
+            }
+            bestCount = passing;
+        }
+        return bestCount;
+    }
+
+    // Worst place, before any search: the most open teams that can pass the line together.
+    // A set of teams that all pass takes what each lacks from the matches it plays: at most
+    // the larger share from a match against a team outside the set, at most the larger total
+    // from a match inside it. So the teams' spares (what their matches can give beyond what
+    // they lack) must make up for the matches they play among themselves; each team plays at
+    // least its matches but those against the teams it meets most often outside. A set that
+    // passes leaves every smaller one passing too, so the largest size that can is a bound.
+    // A set of that size that passes with wins alone, found by a flow of wins from the
+    // matches to the teams that need them, is a completion that reaches the bound; smaller
+    // sizes are tried down to `floor`. Returns {bound, teams a completion takes past}.
+    std::pair<int, int> TogetherPassing(int floor) const {
+        const size_t m = open_.size();
+        if (m == 0) return {0, 0};
+        std::vector<int> slot(points_.size(), -1);
+        for (size_t i = 0; i < m; ++i)
+            slot[static_cast<size_t>(open_[i])] = static_cast<int>(i);
+        // Each open team's matches against each other open team, and the most it plays against
+        // any j of them.
+        std::vector<std::vector<int>> pairs(m, std::vector<int>(m, 0));
+        for (const auto& match : matches_) {
+            const int a = slot[static_cast<size_t>(match.first)];
+            const int b = slot[static_cast<size_t>(match.second)];
+            if (a < 0 || b < 0) continue;
+            ++pairs[static_cast<size_t>(a)][static_cast<size_t>(b)];
+            ++pairs[static_cast<size_t>(b)][static_cast<size_t>(a)];
+        }
+        std::vector<std::vector<qint64>> most(m);
+        std::vector<qint64> plays(m, 0);
+        for (size_t i = 0; i < m; ++i) {
+            std::vector<int> row = pairs[i];
+            row.erase(row.begin() + static_cast<std::ptrdiff_t>(i));
+            std::sort(row.begin(), row.end(), std::greater<>());
+            most[i].assign(1, 0);
+            for (const int c : row) {
+                most[i].push_back(most[i].back() + c);
+                plays[i] += c;
+            }
+        }
+        const qint64 inside = 2 * maxSide_ - maxTotal_; // what a match inside costs the set
+        std::vector<std::pair<qint64, size_t>> value(m);
+        const auto rank = [&](size_t k) {
+            for (size_t i = 0; i < m; ++i) {
+                const auto s = static_cast<size_t>(open_[i]);
+                const qint64 lack = line_[s] + 1 - points_[s];
+                const qint64 within = std::max<qint64>(0, plays[i] - most[i][m - k]);
+                value[i] = {2 * (maxSide_ * plays[i] - lack) - inside * within, i};
+            }
+            std::sort(value.begin(), value.end(), std::greater<>());
+            qint64 sum = 0;
+            for (size_t i = 0; i < k; ++i)
+                sum += value[i].first;
+            return sum >= 0;
+        };
+        size_t bound = m;
+        while (bound > 0 && !rank(bound))
+            --bound;
+        // Sets tried: the teams the bound ranks first, and the teams with the most to spare.
+        std::vector<std::pair<qint64, size_t>> spare(m);
+        for (size_t i = 0; i < m; ++i) {
+            const auto s = static_cast<size_t>(open_[i]);
+            spare[i] = {maxSide_ * plays[i] - (line_[s] + 1 - points_[s]), i};
+        }
+        std::sort(spare.begin(), spare.end(), std::greater<>());
+        for (size_t k = bound; k > static_cast<size_t>(std::max(floor, 0)); --k) {
+            rank(k);
+            for (const auto* order : {&value, &spare}) {
+                std::vector<bool> in(m, false);
+                for (size_t i = 0; i < k; ++i)
+                    in[(*order)[i].second] = true;
+                if (PassWithWins(pairs, in)) return {static_cast<int>(bound), static_cast<int>(k)};
+            }
+        }
+        return {static_cast<int>(bound), 0};
+    }
+
+    // Whether every team of the set `in` (open team slots) can pass the line, winning every
+    // match against a team outside it and, inside it, as a flow of wins allows.
+    bool PassWithWins(const std::vector<std::vector<int>>& pairs,
+                      const std::vector<bool>& in) const {
+        const TOutcome* win = nullptr;
+        for (const TOutcome& o : outcomes_)
+            if (o.first == maxSide_ && (!win || o.second > win->second)) win = &o;
+        if (!win || win->first <= win->second) return false;
+        const qint64 lose = win->second;
+        const size_t m = in.size();
+        std::vector<std::pair<int, int>> inner;
+        std::vector<qint64> need(m, 0);
+        qint64 wanted = 0;
+        for (size_t i = 0; i < m; ++i) {
+            if (!in[i]) continue;
+            const auto s = static_cast<size_t>(open_[i]);
+            qint64 lack = line_[s] + 1 - points_[s];
+            qint64 within = 0;
+            for (size_t j = 0; j < m; ++j) {
+                if (j == i) continue;
+                if (in[j]) {
+                    within += pairs[i][j];
+                    if (j > i && pairs[i][j] > 0)
+                        inner.push_back({static_cast<int>(i), static_cast<int>(j)});
+                } else {
+                    lack -= pairs[i][j] * maxSide_;
+                }
+            }
+            lack -= within * lose;
+            if (lack <= 0) continue;
+            const qint64 step = win->first - lose;
+            need[i] = (lack + step - 1) / step;
+            if (need[i] > within) return false;
+            wanted += need[i];
+        }
+        if (wanted == 0) return true;
+        // Source, a node per pair inside the set, a node per team, sink.
+        const int source = 0;
+        const int firstTeam = 1 + static_cast<int>(inner.size());
+        const int sink = firstTeam + static_cast<int>(m);
+        TMaxFlow flow(sink + 1);
+        for (size_t k = 0; k < inner.size(); ++k) {
+            const auto [a, b] = inner[k];
+            const qint64 count = pairs[static_cast<size_t>(a)][static_cast<size_t>(b)];
+            const int node = 1 + static_cast<int>(k);
+            flow.AddEdge(source, node, count);
+            flow.AddEdge(node, firstTeam + a, count);
+            flow.AddEdge(node, firstTeam + b, count);
+        }
+        for (size_t i = 0; i < m; ++i)
+            if (need[i] > 0) flow.AddEdge(firstTeam + static_cast<int>(i), sink, need[i]);
+        return flow.Run(source, sink) == wanted;
     }
 
     qint64 Margin(const std::pair<int, int>& m) const {
