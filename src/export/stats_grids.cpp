@@ -129,10 +129,12 @@ void BuildBasicTable(const TTournament& t, const TGroup& table, TStatsGrid& grid
           same(PerMatch(attendance, played)), true);
 }
 
-// Standings columns that describe a team's own matches: not its places, which belong to
-// tables, and not the among-them figures, which depend on who else is level.
+// Standings columns that describe a team's own matches: not its places, now or still
+// possible, which belong to tables, and not the among-them figures, which depend on who else
+// is level.
 bool IsTeamStatistic(int column, const TColumnContext& c) {
     if (column >= kColumnGroupPlace && column <= kColumnJointPlace) return false;
+    if (column == kColumnBestPlace || column == kColumnWorstPlace) return false;
     return !IsAmongThemColumn(column) && ColumnApplicable(column, c);
 }
 

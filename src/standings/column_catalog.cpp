@@ -465,8 +465,8 @@ int ColumnDefaultWidth(int column, int sport) {
     case kColumnAverageAttendance:
         return 60;
     case kColumnRegulationOvertimeWins:
-    case kColumnBestPlace:
         return 30;
+    case kColumnBestPlace:
     case kColumnWorstPlace:
         return 35;
     default:

@@ -266,6 +266,7 @@ void TourEveryWindow(kvtest::TScriptedDialogs& dialogs, const QStringList& sampl
         ShotLookWindows(main, dialogs);
         ShotExportWindows(main, dialogs);
         ShotStatisticsWindows(main, dialogs);
+        ShotOutlookWindows(dialogs);
         kv::TAboutBox about(&main);
         about.show();
         Shot(about, QStringLiteral("TAboutBox"));

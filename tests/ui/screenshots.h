@@ -37,3 +37,5 @@ void ShotLookWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
 void ShotExportWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
 // The statistics page of a season, the chart properties and the bar styles.
 void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialogs);
+// The places still possible in a season's run-in.
+void ShotOutlookWindows(kvtest::TScriptedDialogs& dialogs);

@@ -3,6 +3,7 @@
 #include "ui/ui_support.h"
 
 #include "base/programfolder.h"
+#include "edit/outlook_runner.h"
 #include "edit/tournament_document.h"
 #include "model/sport.h"
 #include "render/chart.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QTabWidget>
 
 #include <random>
@@ -143,4 +145,45 @@ void ShotStatisticsWindows(kv::TMainForm& main, kvtest::TScriptedDialogs& dialog
     team.resize(980, 620);
     team.show();
     Shot(team, QStringLiteral("TTeamPropertiesForm-stats"));
+}
+
+// The run-in of the same season: three matchdays to go, the top four and the bottom three
+// coloured, best and worst places shown, the marks of what is decided; and the strip that
+// long work shows at the window's foot.
+void ShotOutlookWindows(kvtest::TScriptedDialogs& dialogs) {
+    auto season = Season();
+    for (kv::TMatch* m : season->JointTable().Matches())
+        if (m->Matchday > 35) m->Played = false;
+    kv::TGroup& g = *season->GroupAt(0);
+    for (size_t place = 0; place < g.PlaceFonts.size(); ++place) {
+        kv::TPlaceFont& p = g.PlaceFonts[place];
+        p = kv::TPlaceFont{};
+        if (place < 4 || place >= 17) {
+            p.HasColor = true;
+            p.Color = place < 4 ? 0xC8F0C8 : 0xC8C8F0;
+        }
+    }
+    kv::ApplyVisibleColumns(*season,
+                            {kv::kColumnPlayed, kv::kColumnTotalWins, kv::kColumnTotalDraws,
+                             kv::kColumnTotalLosses, kv::kColumnGoalsForAndAgainst,
+                             kv::kColumnPoints, kv::kColumnBestPlace, kv::kColumnWorstPlace});
+    kv::RecomputeAll(*season);
+    kv::TTournamentForm form(std::move(season), dialogs);
+    form.resize(1100, 820);
+    form.show();
+    form.Outlook().Finish();
+    QCoreApplication::processEvents();
+    Shot(form, QStringLiteral("TTournamentForm-outlook"));
+    auto& bar = kvtest::Child<QWidget>(form, "OutlookBar");
+    bar.show();
+    emit form.Outlook().Progress(7, 20);
+    Shot(form, QStringLiteral("TTournamentForm-outlook-working"));
+    bar.hide();
+    kv::TTeamPropertiesForm team(form.Document(), dialogs);
+    team.ShowTeam(form.Document().Tournament().JointTable().Teams().back()->Id);
+    kvtest::Child<QTabWidget>(team, "PageControl")
+        .setCurrentIndex(kv::TTeamPropertiesForm::PageStatistics);
+    team.resize(980, 620);
+    team.show();
+    Shot(team, QStringLiteral("TTeamPropertiesForm-stats-outlook"));
 }
