@@ -105,6 +105,26 @@ double DayPart(double days) {
     return std::trunc(days);
 }
 
+QString DateDigits(const QDate& date, QChar separator) {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 0 || year > 9999) return date.toString(Qt::ISODate);
+    QString out;
+    out.reserve(10);
+    const auto digits = [&out](int value, int width) {
+        for (int p = width - 1, step = width == 4 ? 1000 : 10; p >= 0; --p, step /= 10)
+            out += QChar(u'0' + (value / step) % 10);
+    };
+    digits(year, 4);
+    if (!separator.isNull()) out += separator;
+    digits(month, 2);
+    if (!separator.isNull()) out += separator;
+    digits(day, 2);
+    return out;
+}
+
 QDate DaysToDate(double days) {
     if (!std::isfinite(days) || std::fabs(days) > 3.0e6) return QDate();
     const double frac = std::fabs(days - std::trunc(days));

@@ -61,7 +61,7 @@ QByteArray FoldedLine(const QString& line) {
 namespace {
 
 QString DateValue(double days) {
-    return DaysToDate(days).toString(QStringLiteral("yyyyMMdd"));
+    return DateDigits(DaysToDate(days));
 }
 
 QString DateTimeValue(const QDateTime& at) {

@@ -102,6 +102,12 @@ public:
                     .arg(E(t.Name), E(SportName(t.Sport))) +
                 Nav() + QStringLiteral("<main>\n"))
                    .toUtf8();
+        // The heading row every round's table starts with.
+        roundHead_ =
+            QStringLiteral("<div class=\"scroll\"><table>\n<thead><tr><th>%1</th><th>%2</th>"
+                           "<th>%3</th><th>%4</th></tr></thead>\n<tbody>\n")
+                .arg(E(LangText(5604, "Date")), E(LangText(5946, "Home")),
+                     E(LangText(5608, "Score")), E(LangText(5947, "Visitor")));
         bottom_ = QStringLiteral("</main>\n<footer>%1</footer>\n</body>\n</html>\n")
                       .arg(E(Fmt(LangText(5952, "Published with %s"), QLatin1String(kProductName))))
                       .toUtf8();
@@ -338,13 +344,14 @@ private:
 
     QString RoundBody(size_t index) const {
         const TRound& round = rounds_[index];
-        QString body =
-            QStringLiteral(
-                "<section>\n<h2>%1</h2>\n<div class=\"scroll\"><table>\n"
-                "<thead><tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th></tr></thead>\n<tbody>\n")
-                .arg(E(round.Title), E(LangText(5604, "Date")), E(LangText(5946, "Home")),
-                     E(LangText(5608, "Score")), E(LangText(5947, "Visitor")));
-        body += MatchRows(round.Matches, -1) + QStringLiteral("</tbody>\n</table></div>\n");
+        QString body;
+        body.reserve(roundHead_.size() + 320 * static_cast<qsizetype>(round.Matches.size()) + 400);
+        body += QStringLiteral("<section>\n<h2>");
+        body += E(round.Title);
+        body += QStringLiteral("</h2>\n");
+        body += roundHead_;
+        body += MatchRows(round.Matches, -1);
+        body += QStringLiteral("</tbody>\n</table></div>\n");
         // The neighbouring rounds.
         body += QStringLiteral("<p>");
         if (index > 0)
@@ -401,6 +408,7 @@ private:
     std::map<int, std::vector<const TMatch*>> byTeam_;
     std::map<int, QString> links_;
     QByteArray top_;
+    QString roundHead_;
     QByteArray bottom_;
 };
 

@@ -22,7 +22,7 @@
 namespace kv {
 
 QString IsoDate(double days) {
-    return DaysToDate(days).toString(Qt::ISODate); // an impossible date gives ""
+    return DateDigits(DaysToDate(days), QLatin1Char('-')); // an impossible date gives ""
 }
 
 namespace {

@@ -228,3 +228,12 @@ TEST_F(TextFormats, TimesAreReadInTheUsualFormsAndShownWithoutSeconds) {
     }
     QLocale::setDefault(before);
 }
+
+TEST(DateDigits, AsIsoDatesAndCalendarsWriteThem) {
+    for (const QDate& d : {QDate(2026, 3, 7), QDate(1899, 12, 30), QDate(2012, 12, 31),
+                           QDate(9999, 1, 1), QDate(7, 11, 9)}) {
+        EXPECT_EQ(kv::DateDigits(d, QLatin1Char('-')), d.toString(Qt::ISODate));
+        EXPECT_EQ(kv::DateDigits(d), d.toString(QStringLiteral("yyyyMMdd")));
+    }
+    EXPECT_EQ(kv::DateDigits(QDate()), QString());
+}
