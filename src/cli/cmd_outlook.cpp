@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace kvcli {
 
@@ -21,6 +22,7 @@ namespace {
 const char* const kUsage =
     "usage: kvtool outlook FILE.kvd [--table NAME|joint|group:ID|conference:ID|all]\n"
     "                      [--until YYYY-MM-DD] [--format text|csv|json]\n"
+    "                      [--time-limit SECONDS]\n"
     "\n"
     "Prints what can still happen: every team of a table with its place now, the best and the\n"
     "worst final place it can still reach, and its matches still to play. The places are exact\n"
@@ -31,7 +33,9 @@ const char* const kUsage =
     "(upper or lower half of the table). Without --table, the tables the tournament shows.\n"
     "  --table NAME  a table by its name, or by the selectors of kvtool standings\n"
     "  --until DATE  count only the results of DATE and before; later matches are still to "
-    "play";
+    "play\n"
+    "  --time-limit SECONDS  give up after this long (60 by default, 0 for no limit): places\n"
+    "                not found by then print as \"?\" (null in JSON), with a warning";
 
 // A table by its name or selector, every table, or the tables the tournament shows.
 bool SelectOutlookTables(const kv::TTournament& t, const QString& spec,
@@ -39,7 +43,17 @@ bool SelectOutlookTables(const kv::TTournament& t, const QString& spec,
     const QString s = spec.trimmed().toLower();
     if (s.isEmpty() || s == QLatin1String("all")) return SelectTables(t, spec, tables, error);
     tables.clear();
+    for (const kv::TGroup* table : t.AllTables())
+        if (table->Kind != kv::KindJoint &&
+            table->Name.compare(spec.trimmed(), Qt::CaseInsensitive) == 0) {
+            tables.push_back(table);
+            return true;
+        }
     if (const kv::TGroup* table = FindOneTable(t, spec, error)) tables.push_back(table);
+    if (tables.empty())
+        error = QStringLiteral("no table '%1' (a table's name, joint, group:ID, conference:ID "
+                               "or all)")
+                    .arg(spec);
     return !tables.empty();
 }
 
@@ -58,15 +72,27 @@ QString PlaceText(int place) {
 } // namespace
 
 int CmdOutlook(const QStringList& args) {
-    const TArgs a(args, {{"table", true, false}, {"until", true, false}, {"format", true, false}});
+    const TArgs a(args, {{"table", true, false},
+                         {"until", true, false},
+                         {"format", true, false},
+                         {"time-limit", true, false}});
     if (const auto done = OpenCommand(a, "outlook", kUsage, 1, "expected one FILE")) return *done;
     const QString format = a.Value("format", QStringLiteral("text")).toLower();
     if (format != QLatin1String("text") && format != QLatin1String("csv") &&
         format != QLatin1String("json"))
         return UsageError("outlook", QStringLiteral("unknown format '%1'").arg(format), kUsage);
+    bool limitOk = false;
+    const int limit = a.Value("time-limit", QStringLiteral("60")).trimmed().toInt(&limitOk);
+    if (!limitOk || limit < 0)
+        return UsageError("outlook",
+                          QStringLiteral("bad time limit '%1' (whole seconds, 0 for none)")
+                              .arg(a.Value("time-limit")),
+                          kUsage);
     QDate until;
     if (a.Has("until")) {
-        until = QDate::fromString(a.Value("until").trimmed(), Qt::ISODate);
+        static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+        const QString text = a.Value("until").trimmed();
+        if (shape.match(text).hasMatch()) until = QDate::fromString(text, Qt::ISODate);
         if (!until.isValid())
             return UsageError(
                 "outlook",
@@ -89,7 +115,18 @@ int CmdOutlook(const QStringList& args) {
         t->MatchFilter = kv::TMatchFilter{};
         t->MatchFilter.DateTo = kv::DateToDays(until);
     }
-    kv::UpdateOutlook(*t);
+    if (limit > 0)
+        UpdateOutlookWithin(*t, std::chrono::seconds(limit));
+    else
+        kv::UpdateOutlook(*t);
+    bool unknown = false;
+    for (const kv::TGroup* table : tables)
+        for (const kv::TTeam* team : table->Teams())
+            unknown = unknown || !kv::OutlookIn(*team, table->Kind).Known();
+    if (unknown)
+        Err(QStringLiteral("kvtool outlook: gave up after %1 s; the places marked \"?\" are not "
+                           "known (--time-limit 0 waits as long as it takes)")
+                .arg(limit));
 
     QJsonArray json;
     QStringList text;

@@ -556,10 +556,11 @@ double ColumnValue(const TTournament& t, const TTeam& team, int column, int scop
         return PerMatch(static_cast<double>(v.AttendanceSum), played);
     case kColumnRegulationOvertimeWins:
         return v.Wins + v.OTWins;
+    // Places are the whole season's: nothing at home or away alone.
     case kColumnBestPlace:
-        return CurrentOutlook(team).Best;
+        return scope == ScopeOverall ? CurrentOutlook(team).Best : 0;
     case kColumnWorstPlace:
-        return CurrentOutlook(team).Worst;
+        return scope == ScopeOverall ? CurrentOutlook(team).Worst : 0;
     default:
         return 0;
     }

@@ -198,6 +198,9 @@ private:
             found_ = settled + std::max(greedy, together);
             // Nothing can do better than the bound: the search has nothing left to show.
             if (std::max(greedy, together) >= bound) return found_ + 1;
+            // Few sets of the sizes between: each is tried on its own.
+            const int sets = BySets(std::max(greedy, together), bound);
+            if (sets >= 0) return stopped_ ? 0 : settled + sets + 1;
         }
         stopped_ = false;
         Search(0, settled);
@@ -397,6 +400,122 @@ private:
         return flow.Run(source, sink) == wanted;
     }
 
+    // Worst place, between what a completion reached (`reached` open teams past the line) and
+    // the bound: every set of open teams of each size from the bound down is tried on its own,
+    // while there are few enough of them. The size of the first set that can pass, or
+    // `reached`; -1 when there are too many sets to try.
+    int BySets(int reached, int bound) {
+        const int m = static_cast<int>(open_.size());
+        const auto choose = [](int n, int k) {
+            double c = 1;
+            for (int i = 0; i < k; ++i)
+                c = c * (n - i) / (i + 1);
+            return c;
+        };
+        double total = 0;
+        for (int k = bound; k > reached; --k)
+            total += choose(m, k);
+        if (total > 4000) return -1;
+        for (int k = bound; k > reached; --k) {
+            // The sets of k teams, as the k positions left out of m... in lexicographic order.
+            std::vector<int> pick(static_cast<size_t>(k));
+            for (int i = 0; i < k; ++i)
+                pick[static_cast<size_t>(i)] = i;
+            while (true) {
+                std::vector<bool> in(open_.size(), false);
+                for (const int i : pick)
+                    in[static_cast<size_t>(i)] = true;
+                if (AllCanPass(in)) return k;
+                if (stopped_) return reached;
+                int i = k - 1;
+                while (i >= 0 && pick[static_cast<size_t>(i)] == m - k + i)
+                    --i;
+                if (i < 0) break;
+                ++pick[static_cast<size_t>(i)];
+                for (int j = i + 1; j < k; ++j)
+                    pick[static_cast<size_t>(j)] = pick[static_cast<size_t>(j - 1)] + 1;
+            }
+        }
+        return reached;
+    }
+
+    // Whether every open team of the set `in` can pass the line at once: it wins its matches
+    // against the other teams, and the matches inside the set are searched, each step checked
+    // by a flow of the points those matches can still hand out against what the teams lack.
+    bool AllCanPass(const std::vector<bool>& in) {
+        const size_t m = open_.size();
+        std::vector<int> slot(points_.size(), -1);
+        for (size_t i = 0; i < m; ++i)
+            if (in[i]) slot[static_cast<size_t>(open_[i])] = static_cast<int>(i);
+        std::vector<qint64> lack(m, 0);
+        for (size_t i = 0; i < m; ++i)
+            if (in[i]) {
+                const auto s = static_cast<size_t>(open_[i]);
+                lack[i] = line_[s] + 1 - points_[s];
+            }
+        std::vector<std::pair<int, int>> inner;
+        for (const auto& match : matches_) {
+            const int a = slot[static_cast<size_t>(match.first)];
+            const int b = slot[static_cast<size_t>(match.second)];
+            if (a >= 0 && b >= 0)
+                inner.push_back({a, b});
+            else if (a >= 0)
+                lack[static_cast<size_t>(a)] -= maxSide_;
+            else if (b >= 0)
+                lack[static_cast<size_t>(b)] -= maxSide_;
+        }
+        return SetSearch(inner, 0, lack);
+    }
+
+    // Whether the matches inside the set from `at` on can cover what its teams lack.
+    bool SetSearch(const std::vector<std::pair<int, int>>& inner, size_t at,
+                   std::vector<qint64>& lack) {
+        if ((++nodes_ & 0x3FF) == 0 && Cancelled()) stopped_ = true;
+        if (stopped_) return false;
+        // What the matches left can hand out, as a flow, against what is lacking.
+        qint64 wanted = 0;
+        for (const qint64 l : lack)
+            wanted += std::max<qint64>(0, l);
+        if (wanted == 0) return true;
+        if (at == inner.size()) return false;
+        const int teams = static_cast<int>(lack.size());
+        const int sink = 1 + static_cast<int>(inner.size() - at) + teams;
+        TMaxFlow flow(sink + 1);
+        for (size_t k = at; k < inner.size(); ++k) {
+            const int node = 1 + static_cast<int>(k - at);
+            flow.AddEdge(0, node, maxTotal_);
+            for (const int side : {inner[k].first, inner[k].second})
+                if (lack[static_cast<size_t>(side)] > 0)
+                    flow.AddEdge(node, sink - teams + side, maxSide_);
+        }
+        for (int i = 0; i < teams; ++i)
+            if (lack[static_cast<size_t>(i)] > 0)
+                flow.AddEdge(sink - teams + i, sink, lack[static_cast<size_t>(i)]);
+        if (flow.Run(0, sink) < wanted) return false;
+        const auto [a, b] = inner[at];
+        const auto sa = static_cast<size_t>(a);
+        const auto sb = static_cast<size_t>(b);
+        // The outcomes that help the side lacking more first.
+        std::vector<TOutcome> order = outcomes_;
+        std::stable_sort(order.begin(), order.end(), [&](const TOutcome& x, const TOutcome& y) {
+            const qint64 gx = std::min(x.first, std::max<qint64>(0, lack[sa])) +
+                              std::min(x.second, std::max<qint64>(0, lack[sb]));
+            const qint64 gy = std::min(y.first, std::max<qint64>(0, lack[sa])) +
+                              std::min(y.second, std::max<qint64>(0, lack[sb]));
+            return gx > gy;
+        });
+        for (const TOutcome& o : order) {
+            lack[sa] -= o.first;
+            lack[sb] -= o.second;
+            const bool found = SetSearch(inner, at + 1, lack);
+            lack[sa] += o.first;
+            lack[sb] += o.second;
+            if (found) return true;
+            if (stopped_) return false;
+        }
+        return false;
+    }
+
     qint64 Margin(const std::pair<int, int>& m) const {
         return std::min(
             std::abs(line_[static_cast<size_t>(m.first)] - points_[static_cast<size_t>(m.first)]),
@@ -435,7 +554,68 @@ private:
             available -= lack;
             ++fit;
         }
-        return counted + fit;
+        if (fit == 0) return counted;
+        return counted + std::min(fit, TogetherAt(at, fit));
+    }
+
+    // Worst place, during the search: the most teams not yet past the line that can pass it
+    // together with the matches from `at` on (as TogetherPassing bounds it at the start), at
+    // most `limit`.
+    int TogetherAt(size_t at, int limit) {
+        const size_t n = points_.size();
+        slot_.assign(n, -1);
+        std::vector<int> candidates;
+        for (const int j : open_)
+            if (!past_[static_cast<size_t>(j)]) {
+                slot_[static_cast<size_t>(j)] = static_cast<int>(candidates.size());
+                candidates.push_back(j);
+            }
+        const size_t m = candidates.size();
+        pairCounts_.assign(m * m, 0);
+        std::vector<qint64> plays(m, 0);
+        for (size_t k = at; k < matches_.size(); ++k) {
+            const int a = slot_[static_cast<size_t>(matches_[k].first)];
+            const int b = slot_[static_cast<size_t>(matches_[k].second)];
+            if (a >= 0) ++plays[static_cast<size_t>(a)];
+            if (b >= 0) ++plays[static_cast<size_t>(b)];
+            if (a >= 0 && b >= 0) {
+                ++pairCounts_[static_cast<size_t>(a) * m + static_cast<size_t>(b)];
+                ++pairCounts_[static_cast<size_t>(b) * m + static_cast<size_t>(a)];
+            }
+        }
+        // Per candidate: its matches against the others, the most first, summed; and what it
+        // plays against teams that can never be in the set.
+        std::vector<std::vector<qint64>> most(m);
+        std::vector<qint64> against(m, 0);
+        std::vector<int> row;
+        for (size_t i = 0; i < m; ++i) {
+            row.assign(pairCounts_.begin() + static_cast<std::ptrdiff_t>(i * m),
+                       pairCounts_.begin() + static_cast<std::ptrdiff_t>(i * m + m));
+            row.erase(row.begin() + static_cast<std::ptrdiff_t>(i));
+            std::sort(row.begin(), row.end(), std::greater<>());
+            most[i].assign(1, 0);
+            for (const int c : row) {
+                most[i].push_back(most[i].back() + c);
+                against[i] += c;
+            }
+        }
+        const qint64 inside = 2 * maxSide_ - maxTotal_;
+        std::vector<qint64> value(m);
+        for (size_t k = std::min(m, static_cast<size_t>(limit)); k > 0; --k) {
+            for (size_t i = 0; i < m; ++i) {
+                const auto s = static_cast<size_t>(candidates[i]);
+                const qint64 lack = line_[s] + 1 - points_[s];
+                const qint64 within = std::max<qint64>(0, against[i] - most[i][m - k]);
+                value[i] = 2 * (maxSide_ * plays[i] - lack) - inside * within;
+            }
+            std::nth_element(value.begin(), value.begin() + static_cast<std::ptrdiff_t>(k - 1),
+                             value.end(), std::greater<>());
+            qint64 sum = 0;
+            for (size_t i = 0; i < k; ++i)
+                sum += value[i];
+            if (sum >= 0) return static_cast<int>(k);
+        }
+        return 0;
     }
 
     // Best place: the open matches hand at least their smallest total to teams short of the
@@ -564,6 +744,8 @@ private:
     qint64 minTotal_ = 0;
     qint64 maxTotal_ = 0;
     std::vector<qint64> gains_;
+    std::vector<int> slot_;
+    std::vector<int> pairCounts_;
     std::vector<qint64> relief_;
     std::vector<qint64> line_;
     std::vector<int> remaining_;

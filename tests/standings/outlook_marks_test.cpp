@@ -93,6 +93,9 @@ TEST_F(OutlookMarks, ColumnsFollowTheTableShown) {
     EXPECT_EQ(ColumnText(*t, a, kColumnBestPlace, ScopeOverall), QStringLiteral("1"));
     EXPECT_EQ(ColumnText(*t, a, kColumnWorstPlace, ScopeOverall), QStringLiteral("1"));
     EXPECT_EQ(TeamMark(*t->GroupAt(0), a), QStringLiteral("C"));
+    // The season's places, not the home or away matches': blank in those sections.
+    EXPECT_EQ(ColumnText(*t, a, kColumnBestPlace, ScopeHome), QString());
+    EXPECT_EQ(ColumnText(*t, a, kColumnWorstPlace, ScopeAway), QString());
     PrepareTable(*t, *t->GroupAt(1));
     EXPECT_EQ(ColumnValue(*t, d, kColumnWorstPlace, ScopeOverall), 1);
     PrepareTable(*t, t->JointTable());

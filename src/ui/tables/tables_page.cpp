@@ -352,7 +352,9 @@ void TTablesPage::mouseMoveEvent(QMouseEvent* event) {
     const QString hint = HintAt(at);
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
     const QString shortHint = bar >= 0 ? hint.left(bar) : hint;
-    const QString longHint = bar >= 0 ? hint.mid(bar + 1) : hint;
+    // The status bar holds one line: the hint's lines go side by side there.
+    QString longHint = bar >= 0 ? hint.mid(bar + 1) : hint;
+    longHint.replace(QLatin1Char('\n'), QStringLiteral(" - "));
     if (PrefBool("", "ShowHints") && !shortHint.isEmpty())
         QToolTip::showText(event->globalPosition().toPoint(), shortHint, viewport());
     else
