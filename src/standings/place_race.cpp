@@ -467,6 +467,53 @@ private:
         return SetSearch(inner, 0, lack);
     }
 
+    // What a team must give away, at least, to take `lack` or more from `r` matches inside a
+    // set: twice the points it takes beyond its lack, plus what its outcomes fall short of a
+    // match's largest total (each match's shortfall is counted by both its sides). Summed over
+    // a set's teams it cannot exceed twice what the matches can hand out beyond all the teams
+    // lack: so a set needing draws to land on its marks (3-1-0) runs out of them. -1 when the
+    // lack is out of reach.
+    qint64 GiveAway(int r, qint64 lack) {
+        const qint64 top = maxSide_ * r;
+        if (lack > top) return -1;
+        if (minSide_ < 0) return 0; // rules that take points away: no such count
+        const auto need = static_cast<size_t>(std::max<qint64>(0, lack));
+        while (giveAway_.size() <= static_cast<size_t>(r)) {
+            // Shortfall of exactly p points in k matches, the least, from k - 1 matches.
+            const size_t k = giveAway_.size();
+            const qint64 inf = std::numeric_limits<qint64>::max() / 4;
+            std::vector<qint64> exact(static_cast<size_t>(maxSide_) * k + 1, inf);
+            if (k == 0) {
+                exact[0] = 0;
+            } else {
+                const std::vector<qint64>& before = shortfall_[k - 1];
+                for (size_t p = 0; p < before.size(); ++p) {
+                    if (before[p] >= inf) continue;
+                    for (const TOutcome& o : outcomes_) {
+                        if (o.first < 0) continue;
+                        const size_t to = p + static_cast<size_t>(o.first);
+                        if (to >= exact.size()) continue;
+                        exact[to] = std::min(exact[to], before[p] + maxTotal_ - o.first - o.second);
+                    }
+                }
+            }
+            // Then the least give-away for each lack: the best p at or above it.
+            std::vector<qint64> least(exact.size(), inf);
+            qint64 best = inf;
+            for (size_t p = exact.size(); p-- > 0;) {
+                if (exact[p] < inf) best = std::min(best, exact[p] + 2 * static_cast<qint64>(p));
+                least[p] = best;
+            }
+            for (size_t p = 0; p < least.size(); ++p)
+                if (least[p] < inf) least[p] -= 2 * static_cast<qint64>(p);
+            shortfall_.push_back(std::move(exact));
+            giveAway_.push_back(std::move(least));
+        }
+        const std::vector<qint64>& row = giveAway_[static_cast<size_t>(r)];
+        return need < row.size() && row[need] < std::numeric_limits<qint64>::max() / 8 ? row[need]
+                                                                                       : -1;
+    }
+
     // Whether the matches inside the set from `at` on can cover what its teams lack.
     bool SetSearch(const std::vector<std::pair<int, int>>& inner, size_t at,
                    std::vector<qint64>& lack) {
@@ -478,6 +525,21 @@ private:
             wanted += std::max<qint64>(0, l);
         if (wanted == 0) return true;
         if (at == inner.size()) return false;
+        {
+            std::vector<int> plays(lack.size(), 0);
+            for (size_t k = at; k < inner.size(); ++k) {
+                ++plays[static_cast<size_t>(inner[k].first)];
+                ++plays[static_cast<size_t>(inner[k].second)];
+            }
+            qint64 given = 0;
+            for (size_t i = 0; i < lack.size(); ++i) {
+                const qint64 g = GiveAway(plays[i], lack[i]);
+                if (g < 0) return false;
+                given += g;
+            }
+            if (given > 2 * (maxTotal_ * static_cast<qint64>(inner.size() - at) - wanted))
+                return false;
+        }
         const int teams = static_cast<int>(lack.size());
         const int sink = 1 + static_cast<int>(inner.size() - at) + teams;
         TMaxFlow flow(sink + 1);
@@ -744,6 +806,8 @@ private:
     qint64 minTotal_ = 0;
     qint64 maxTotal_ = 0;
     std::vector<qint64> gains_;
+    std::vector<std::vector<qint64>> shortfall_; // by matches, by exact points
+    std::vector<std::vector<qint64>> giveAway_;  // by matches, by lack
     std::vector<int> slot_;
     std::vector<int> pairCounts_;
     std::vector<qint64> relief_;
