@@ -10,8 +10,10 @@
 #include "standings/tournament_setup.h"
 
 #include <QJsonArray>
+
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace kvcli {
 
@@ -71,6 +73,11 @@ int CmdStandings(const QStringList& args) {
     QString error;
     if (!SelectTables(*t, a.Value("table"), tables, error))
         return UsageError("standings", error, kUsage);
+    // The places still possible, when a column shows them.
+    if (std::any_of(columns.begin(), columns.end(), [](int id) {
+            return id == kv::kColumnBestPlace || id == kv::kColumnWorstPlace;
+        }))
+        UpdateOutlookWithin(*t, std::chrono::seconds(60));
 
     QJsonArray json;
     QStringList text;

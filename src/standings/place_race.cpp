@@ -1,11 +1,12 @@
 #include "standings/place_race.h"
 
-#include "standings/max_flow.h"
+#include "standings/race_sets.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <tuple>
 
 namespace kv {
@@ -382,22 +383,10 @@ private:
             wanted += need[i];
         }
         if (wanted == 0) return true;
-        // Source, a node per pair inside the set, a node per team, sink.
-        const int source = 0;
-        const int firstTeam = 1 + static_cast<int>(inner.size());
-        const int sink = firstTeam + static_cast<int>(m);
-        TMaxFlow flow(sink + 1);
-        for (size_t k = 0; k < inner.size(); ++k) {
-            const auto [a, b] = inner[k];
-            const qint64 count = pairs[static_cast<size_t>(a)][static_cast<size_t>(b)];
-            const int node = 1 + static_cast<int>(k);
-            flow.AddEdge(source, node, count);
-            flow.AddEdge(node, firstTeam + a, count);
-            flow.AddEdge(node, firstTeam + b, count);
-        }
-        for (size_t i = 0; i < m; ++i)
-            if (need[i] > 0) flow.AddEdge(firstTeam + static_cast<int>(i), sink, need[i]);
-        return flow.Run(source, sink) == wanted;
+        std::vector<std::tuple<int, int, qint64>> counted;
+        for (const auto& [a, b] : inner)
+            counted.emplace_back(a, b, pairs[static_cast<size_t>(a)][static_cast<size_t>(b)]);
+        return TSetReach::WinsCover(counted, need);
     }
 
     // Worst place, between what a completion reached (`reached` open teams past the line) and
@@ -464,118 +453,10 @@ private:
             else if (b >= 0)
                 lack[static_cast<size_t>(b)] -= maxSide_;
         }
-        return SetSearch(inner, 0, lack);
-    }
-
-    // What a team must give away, at least, to take `lack` or more from `r` matches inside a
-    // set: twice the points it takes beyond its lack, plus what its outcomes fall short of a
-    // match's largest total (each match's shortfall is counted by both its sides). Summed over
-    // a set's teams it cannot exceed twice what the matches can hand out beyond all the teams
-    // lack: so a set needing draws to land on its marks (3-1-0) runs out of them. -1 when the
-    // lack is out of reach.
-    qint64 GiveAway(int r, qint64 lack) {
-        const qint64 top = maxSide_ * r;
-        if (lack > top) return -1;
-        if (minSide_ < 0) return 0; // rules that take points away: no such count
-        const auto need = static_cast<size_t>(std::max<qint64>(0, lack));
-        while (giveAway_.size() <= static_cast<size_t>(r)) {
-            // Shortfall of exactly p points in k matches, the least, from k - 1 matches.
-            const size_t k = giveAway_.size();
-            const qint64 inf = std::numeric_limits<qint64>::max() / 4;
-            std::vector<qint64> exact(static_cast<size_t>(maxSide_) * k + 1, inf);
-            if (k == 0) {
-                exact[0] = 0;
-            } else {
-                const std::vector<qint64>& before = shortfall_[k - 1];
-                for (size_t p = 0; p < before.size(); ++p) {
-                    if (before[p] >= inf) continue;
-                    for (const TOutcome& o : outcomes_) {
-                        if (o.first < 0) continue;
-                        const size_t to = p + static_cast<size_t>(o.first);
-                        if (to >= exact.size()) continue;
-                        exact[to] = std::min(exact[to], before[p] + maxTotal_ - o.first - o.second);
-                    }
-                }
-            }
-            // Then the least give-away for each lack: the best p at or above it.
-            std::vector<qint64> least(exact.size(), inf);
-            qint64 best = inf;
-            for (size_t p = exact.size(); p-- > 0;) {
-                if (exact[p] < inf) best = std::min(best, exact[p] + 2 * static_cast<qint64>(p));
-                least[p] = best;
-            }
-            for (size_t p = 0; p < least.size(); ++p)
-                if (least[p] < inf) least[p] -= 2 * static_cast<qint64>(p);
-            shortfall_.push_back(std::move(exact));
-            giveAway_.push_back(std::move(least));
-        }
-        const std::vector<qint64>& row = giveAway_[static_cast<size_t>(r)];
-        return need < row.size() && row[need] < std::numeric_limits<qint64>::max() / 8 ? row[need]
-                                                                                       : -1;
-    }
-
-    // Whether the matches inside the set from `at` on can cover what its teams lack.
-    bool SetSearch(const std::vector<std::pair<int, int>>& inner, size_t at,
-                   std::vector<qint64>& lack) {
-        if ((++nodes_ & 0x3FF) == 0 && Cancelled()) stopped_ = true;
-        if (stopped_) return false;
-        // What the matches left can hand out, as a flow, against what is lacking.
-        qint64 wanted = 0;
-        for (const qint64 l : lack)
-            wanted += std::max<qint64>(0, l);
-        if (wanted == 0) return true;
-        if (at == inner.size()) return false;
-        {
-            std::vector<int> plays(lack.size(), 0);
-            for (size_t k = at; k < inner.size(); ++k) {
-                ++plays[static_cast<size_t>(inner[k].first)];
-                ++plays[static_cast<size_t>(inner[k].second)];
-            }
-            qint64 given = 0;
-            for (size_t i = 0; i < lack.size(); ++i) {
-                const qint64 g = GiveAway(plays[i], lack[i]);
-                if (g < 0) return false;
-                given += g;
-            }
-            if (given > 2 * (maxTotal_ * static_cast<qint64>(inner.size() - at) - wanted))
-                return false;
-        }
-        const int teams = static_cast<int>(lack.size());
-        const int sink = 1 + static_cast<int>(inner.size() - at) + teams;
-        TMaxFlow flow(sink + 1);
-        for (size_t k = at; k < inner.size(); ++k) {
-            const int node = 1 + static_cast<int>(k - at);
-            flow.AddEdge(0, node, maxTotal_);
-            for (const int side : {inner[k].first, inner[k].second})
-                if (lack[static_cast<size_t>(side)] > 0)
-                    flow.AddEdge(node, sink - teams + side, maxSide_);
-        }
-        for (int i = 0; i < teams; ++i)
-            if (lack[static_cast<size_t>(i)] > 0)
-                flow.AddEdge(sink - teams + i, sink, lack[static_cast<size_t>(i)]);
-        if (flow.Run(0, sink) < wanted) return false;
-        const auto [a, b] = inner[at];
-        const auto sa = static_cast<size_t>(a);
-        const auto sb = static_cast<size_t>(b);
-        // The outcomes that help the side lacking more first.
-        std::vector<TOutcome> order = outcomes_;
-        std::stable_sort(order.begin(), order.end(), [&](const TOutcome& x, const TOutcome& y) {
-            const qint64 gx = std::min(x.first, std::max<qint64>(0, lack[sa])) +
-                              std::min(x.second, std::max<qint64>(0, lack[sb]));
-            const qint64 gy = std::min(y.first, std::max<qint64>(0, lack[sa])) +
-                              std::min(y.second, std::max<qint64>(0, lack[sb]));
-            return gx > gy;
-        });
-        for (const TOutcome& o : order) {
-            lack[sa] -= o.first;
-            lack[sb] -= o.second;
-            const bool found = SetSearch(inner, at + 1, lack);
-            lack[sa] += o.first;
-            lack[sb] += o.second;
-            if (found) return true;
-            if (stopped_) return false;
-        }
-        return false;
+        if (!reach_) reach_ = std::make_shared<TSetReach>(outcomes_, cancel_);
+        const bool all = reach_->AllReach(inner, std::move(lack));
+        if (reach_->Stopped()) stopped_ = true;
+        return all;
     }
 
     qint64 Margin(const std::pair<int, int>& m) const {
@@ -806,8 +687,7 @@ private:
     qint64 minTotal_ = 0;
     qint64 maxTotal_ = 0;
     std::vector<qint64> gains_;
-    std::vector<std::vector<qint64>> shortfall_; // by matches, by exact points
-    std::vector<std::vector<qint64>> giveAway_;  // by matches, by lack
+    std::shared_ptr<TSetReach> reach_; // made when a worst place first tries sets
     std::vector<int> slot_;
     std::vector<int> pairCounts_;
     std::vector<qint64> relief_;

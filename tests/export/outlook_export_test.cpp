@@ -6,6 +6,7 @@
 #include "export/csv_export.h"
 #include "export/html_export.h"
 #include "export/publish_site.h"
+#include "export/table_grid.h"
 #include "model/sport.h"
 #include "standings/outlook.h"
 #include "standings/tournament_setup.h"
@@ -70,6 +71,19 @@ TEST_F(OutlookExport, HtmlAndDelimitedText) {
     t_->SortCriteria.front().Column = kColumnGoalDifference;
     EXPECT_FALSE(TablesCsv(*t_, QLatin1Char(';'), {t_->GroupAt(0)->Id}, QString())
                      .contains(QStringLiteral("Mark")));
+}
+
+// The workbook and Copy as Text take the table's cells: the places are there too.
+TEST_F(OutlookExport, WorkbookCells) {
+    const TGridData grid = TableGrid(*t_, *t_->GroupAt(0));
+    ASSERT_EQ(grid.Captions.size(), 6);
+    EXPECT_EQ(grid.Captions[4], QStringLiteral("Best"));
+    EXPECT_EQ(grid.Captions[5], QStringLiteral("Worst"));
+    ASSERT_EQ(grid.Rows.size(), 4);
+    EXPECT_EQ(grid.Rows[0][1], QStringLiteral("A"));
+    EXPECT_EQ(grid.Rows[0].mid(4), (QStringList{QStringLiteral("1"), QStringLiteral("1")}));
+    EXPECT_EQ(grid.Rows[3].mid(4), (QStringList{QStringLiteral("4"), QStringLiteral("4")}));
+    EXPECT_EQ(grid.Values[3][5], 4);
 }
 
 TEST_F(OutlookExport, TheSiteAndItsData) {

@@ -38,6 +38,7 @@ const std::vector<std::pair<QString, QString>>& HelpTopicTable() {
         {QStringLiteral("TReglamentForm"), QStringLiteral("IDH_FORMAT")},
         {QStringLiteral("TTieOrderForm"), QStringLiteral("IDH_TIE_ORDER")},
         {QStringLiteral("TTableColumnsForm"), QStringLiteral("IDH_TABLE_COLUMNS")},
+        {QStringLiteral("TOutlookBar"), QStringLiteral("IDH_OUTLOOK")},
         {QStringLiteral("TTableAppearanceForm"), QStringLiteral("IDH_TABLE_APPEARANCE")},
         {QStringLiteral("TStyleForm"), QStringLiteral("IDH_STYLE")},
         {QStringLiteral("TSTFontForm"), QStringLiteral("IDH_FONT")},
