@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonDocument>
 
 #include <atomic>
 #include <condition_variable>
@@ -194,6 +195,21 @@ void UpdateOutlookWithin(const kv::TTournament& t, std::chrono::milliseconds lim
     }
     done.notify_one();
     watch.join();
+}
+
+QString CsvCell(const QString& s) {
+    if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) ||
+        s.contains(QLatin1Char('\n')))
+        return QLatin1Char('"') + QString(s).replace(QLatin1String("\""), QLatin1String("\"\"")) +
+               QLatin1Char('"');
+    return s;
+}
+
+void PrintTablesOutput(const QString& format, const QJsonArray& json, const QStringList& text) {
+    if (format == QLatin1String("json"))
+        Out(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
+    else
+        Out(text.join(QLatin1Char('\n')));
 }
 
 } // namespace kvcli

@@ -4,7 +4,9 @@
 #include "export/csv_import.h"
 #include "model/tournament.h"
 
+#include <QJsonArray>
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 
@@ -47,6 +49,11 @@ bool ParseSeparator(const QString& value, QChar& separator, QString& error);
 // "N added, M failed".
 void ReportImport(const std::vector<kv::TImportRow>& rows, const kv::TImportCounts& counts,
                   int firstRow);
+
+// A field of a command's CSV output: quoted only when it holds a comma, a quote or a line end.
+QString CsvCell(const QString& s);
+// A command's tables: the JSON list when `format` is "json", else the lines of text.
+void PrintTablesOutput(const QString& format, const QJsonArray& json, const QStringList& text);
 
 // Prints a usage error with the command's help text.
 int UsageError(const char* command, const QString& message, const char* usage);

@@ -57,14 +57,6 @@ bool SelectOutlookTables(const kv::TTournament& t, const QString& spec,
     return !tables.empty();
 }
 
-QString CsvField(const QString& s) {
-    if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) ||
-        s.contains(QLatin1Char('\n')))
-        return QLatin1Char('"') + QString(s).replace(QLatin1String("\""), QLatin1String("\"\"")) +
-               QLatin1Char('"');
-    return s;
-}
-
 QString PlaceText(int place) {
     return place > 0 ? QString::number(place) : QStringLiteral("?");
 }
@@ -139,17 +131,17 @@ int CmdOutlook(const QStringList& args) {
         const std::span<const kv::TTeam* const> teams = table->Teams();
         if (!text.isEmpty()) text << QString();
         if (format == QLatin1String("csv")) {
-            text << CsvField(table->Name);
+            text << CsvCell(table->Name);
             text << QStringLiteral("Place,Team,Id,Best,Worst,Remaining,Mark");
             for (size_t i = 0; i < teams.size(); ++i) {
                 const kv::TPlaceOutlook& o = kv::CurrentOutlook(*teams[i]);
                 text << QStringList{QString::number(i + 1),
-                                    CsvField(teams[i]->Name),
+                                    CsvCell(teams[i]->Name),
                                     QString::number(teams[i]->Id),
                                     PlaceText(o.Best),
                                     PlaceText(o.Worst),
                                     QString::number(o.Remaining),
-                                    CsvField(kv::OutlookMark(*table, o))}
+                                    CsvCell(kv::OutlookMark(*table, o))}
                             .join(QLatin1Char(','));
             }
             continue;
@@ -175,10 +167,7 @@ int CmdOutlook(const QStringList& args) {
             text << line;
         }
     }
-    if (format == QLatin1String("json"))
-        Out(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
-    else
-        Out(text.join(QLatin1Char('\n')));
+    PrintTablesOutput(format, json, text);
     return kExitOk;
 }
 

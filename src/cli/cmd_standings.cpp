@@ -30,14 +30,6 @@ const char* const kUsage =
     "  --explain  for each team, what put it above the team below (\"Goal Difference: +4\n"
     "             against +2\"): a last column in text and CSV, \"explain\" in JSON";
 
-QString CsvField(const QString& s) {
-    if (s.contains(QLatin1Char(',')) || s.contains(QLatin1Char('"')) ||
-        s.contains(QLatin1Char('\n')))
-        return QLatin1Char('"') + QString(s).replace(QLatin1String("\""), QLatin1String("\"\"")) +
-               QLatin1Char('"');
-    return s;
-}
-
 } // namespace
 
 int CmdStandings(const QStringList& args) {
@@ -96,19 +88,19 @@ int CmdStandings(const QStringList& args) {
             json.append(kv::StandingsJson(*t, *table, columns, scope, explain));
         } else if (format == QLatin1String("csv")) {
             if (!text.isEmpty()) text << QString();
-            text << CsvField(table->Name);
+            text << CsvCell(table->Name);
             QStringList header{QStringLiteral("Place"), QStringLiteral("Team"),
                                QStringLiteral("Id")};
             for (const QString& c : captions)
-                header << CsvField(c);
+                header << CsvCell(c);
             if (explain) header << QStringLiteral("Explain");
             text << header.join(QLatin1Char(','));
             for (size_t i = 0; i < order.size(); ++i) {
-                QStringList row{QString::number(i + 1), CsvField(order[i]->Name),
+                QStringList row{QString::number(i + 1), CsvCell(order[i]->Name),
                                 QString::number(order[i]->Id)};
                 for (const int id : columns)
-                    row << CsvField(kv::ColumnText(*t, *order[i], id, scope));
-                if (explain) row << CsvField(reasons[static_cast<qsizetype>(i)]);
+                    row << CsvCell(kv::ColumnText(*t, *order[i], id, scope));
+                if (explain) row << CsvCell(reasons[static_cast<qsizetype>(i)]);
                 text << row.join(QLatin1Char(','));
             }
         } else {
@@ -146,10 +138,7 @@ int CmdStandings(const QStringList& args) {
             }
         }
     }
-    if (format == QLatin1String("json"))
-        Out(QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
-    else
-        Out(text.join(QLatin1Char('\n')));
+    PrintTablesOutput(format, json, text);
     return kExitOk;
 }
 
